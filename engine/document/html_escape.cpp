@@ -1,0 +1,21 @@
+#include "engine/document/html_escape.h"
+
+namespace engine {
+
+std::wstring html_escape(std::wstring_view text) {
+    std::wstring out;
+    out.reserve(text.size());
+    for (wchar_t c : text) {
+        switch (c) {
+            case L'&': out += L"&amp;"; break;
+            case L'<': out += L"&lt;"; break;
+            case L'>': out += L"&gt;"; break;
+            case L'"': out += L"&quot;"; break;
+            case L'\'': out += L"&#39;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace engine

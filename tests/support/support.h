@@ -1,0 +1,2 @@
+// Shared helpers of the tests.
+#pragma once

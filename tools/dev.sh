@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Paperwright, then either builds and starts the
+# program (run) or builds everything and runs every test (test).
+#   tools/dev.sh run     install what is missing, build Release, start the program
+#   tools/dev.sh test    install what is missing, build with tests, run ctest
+set -euo pipefail
+
+mode=${1:-}
+case "$mode" in
+  run|test) ;;
+  *) echo "usage: tools/dev.sh run|test" >&2; exit 2 ;;
+esac
+
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libicu-dev locales
+          qt6-base-dev qt6-webengine-dev qt6-pdf-dev fonts-liberation xvfb)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get update
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
+fi
+
+# One engine test checks that the process locale does not change numbers.
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+  echo "Generating the ru_RU.UTF-8 locale"
+  as_root sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+  as_root locale-gen
+fi
+
+jobs=$(nproc)
+if [ "$mode" = run ]; then
+  cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DPAPERWRIGHT_BUILD_TESTS=OFF
+  cmake --build build/release -j "$jobs"
+  exec build/release/app/paperwright
+fi
+
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DPAPERWRIGHT_BUILD_TESTS=ON
+cmake --build build/test -j "$jobs"
+export QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1
+cd build/test
+ctest --output-on-failure --no-tests=error -j "$jobs"
