@@ -1,0 +1,161 @@
+// Compiles the interface-text table (resources/ui_strings.tsv) into a C++
+// source that defines `engine::ui_strings_rows`.
+//
+//   ui_strings_gen TABLE.tsv OUTPUT.cpp
+//
+// The table is UTF-8, one row per line: the row number, a tab, the English
+// text, a tab, the Russian text. Lines that are empty or start with "#" are
+// comments. Rows not listed are empty in both languages. In a text, "\t",
+// "\n", "\r", "\\" and "\s" (a blank) stand for their characters, so blanks at
+// either end of a text stay visible. Any other backslash, a bad row number, a
+// repeated row, a wrong column count or invalid UTF-8 fails the build.
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int row_count = 130;
+
+struct failure {
+    std::string what;
+};
+
+std::u32string decode_utf8(const std::string& bytes) {
+    std::u32string out;
+    for (std::size_t i = 0; i < bytes.size();) {
+        unsigned char lead = static_cast<unsigned char>(bytes[i]);
+        int extra = lead < 0x80            ? 0
+                    : (lead >> 5) == 0x6   ? 1
+                    : (lead >> 4) == 0xE   ? 2
+                    : (lead >> 3) == 0x1E  ? 3
+                                           : -1;
+        if (extra < 0 || i + std::size_t(extra) >= bytes.size())
+            throw failure{"invalid UTF-8"};
+        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            unsigned char next = static_cast<unsigned char>(bytes[i + std::size_t(k)]);
+            if ((next & 0xC0) != 0x80) throw failure{"invalid UTF-8"};
+            c = (c << 6) | (next & 0x3F);
+        }
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) throw failure{"invalid UTF-8"};
+        out += c;
+        i += std::size_t(extra) + 1;
+    }
+    return out;
+}
+
+std::u32string unescape(const std::u32string& text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != U'\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i == text.size()) throw failure{"a backslash ends the text"};
+        switch (text[i]) {
+            case U't': out += U'\t'; break;
+            case U'n': out += U'\n'; break;
+            case U'r': out += U'\r'; break;
+            case U's': out += U' '; break;
+            case U'\\': out += U'\\'; break;
+            default: throw failure{"unknown escape"};
+        }
+    }
+    return out;
+}
+
+// A wide literal that means the same in any source encoding.
+std::string wide_literal(const std::u32string& text) {
+    std::string out = "L\"";
+    for (char32_t c : text) {
+        if (c >= 0x20 && c < 0x7F && c != U'"' && c != U'\\' && c != U'?') {
+            out += char(c);
+        } else {
+            char buffer[16];
+            std::snprintf(buffer, sizeof buffer, "\\U%08X", unsigned(c));
+            out += buffer;
+        }
+    }
+    return out + "\"";
+}
+
+std::vector<std::u32string> split_tabs(const std::u32string& line) {
+    std::vector<std::u32string> columns(1);
+    for (char32_t c : line) {
+        if (c == U'\t')
+            columns.emplace_back();
+        else
+            columns.back() += c;
+    }
+    return columns;
+}
+
+int parse_row(const std::u32string& text) {
+    if (text.empty() || text.size() > 3) throw failure{"bad row number"};
+    int row = 0;
+    for (char32_t c : text) {
+        if (c < U'0' || c > U'9') throw failure{"bad row number"};
+        row = row * 10 + int(c - U'0');
+    }
+    if (row >= row_count) throw failure{"row number outside the table"};
+    return row;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: ui_strings_gen TABLE.tsv OUTPUT.cpp\n";
+        return 2;
+    }
+    std::ifstream in(argv[1], std::ios::binary);
+    if (!in) {
+        std::cerr << argv[1] << ": cannot be read\n";
+        return 1;
+    }
+    std::vector<std::u32string> english(row_count), russian(row_count);
+    std::vector<bool> seen(row_count, false);
+    std::string line;
+    int line_number = 0;
+    try {
+        while (std::getline(in, line)) {
+            ++line_number;
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (line.empty() || line[0] == '#') continue;
+            std::vector<std::u32string> columns = split_tabs(decode_utf8(line));
+            if (columns.size() != 3) throw failure{"a row needs three columns"};
+            int row = parse_row(columns[0]);
+            if (seen[std::size_t(row)]) throw failure{"row listed twice"};
+            seen[std::size_t(row)] = true;
+            english[std::size_t(row)] = unescape(columns[1]);
+            russian[std::size_t(row)] = unescape(columns[2]);
+        }
+    } catch (const failure& f) {
+        std::cerr << argv[1] << ":" << line_number << ": " << f.what << "\n";
+        return 1;
+    }
+
+    std::ostringstream out;
+    out << "// Generated from resources/ui_strings.tsv by tools/ui_strings_gen; do not edit.\n"
+        << "#include \"engine/document/ui_strings_table.h\"\n\n"
+        << "namespace engine {\n\n"
+        << "const wchar_t* const ui_strings_rows[ui_string_rows][2] = {\n";
+    for (int row = 0; row < row_count; ++row) {
+        out << "    {" << wide_literal(english[std::size_t(row)]) << ", "
+            << wide_literal(russian[std::size_t(row)]) << "},  // " << row << "\n";
+    }
+    out << "};\n\n}  // namespace engine\n";
+
+    std::ofstream file(argv[2], std::ios::binary);
+    file << out.str();
+    file.close();
+    if (!file) {
+        std::cerr << argv[2] << ": cannot be written\n";
+        return 1;
+    }
+    return 0;
+}
