@@ -1,0 +1,141 @@
+#include "engine/fields/date_parse.h"
+
+#include <array>
+
+#include "engine/document/number_text.h"
+#include "engine/document/process_state.h"
+#include "engine/document/text_case.h"
+
+namespace engine {
+
+namespace {
+
+struct month_name {
+    const wchar_t* russian;
+    const wchar_t* russian_alternative;
+    const wchar_t* english;
+};
+
+// Compared in this order with the first three letters, in capitals.
+constexpr std::array<month_name, 12> month_names = {{
+    {L"ЯНВ", nullptr, L"JAN"},
+    {L"ФЕВ", nullptr, L"FEB"},
+    {L"МАР", nullptr, L"MAR"},
+    {L"АПР", nullptr, L"APR"},
+    {L"МАЯ", L"МАЙ", L"MAY"},
+    {L"ИЮН", nullptr, L"JUN"},
+    {L"ИЮЛ", nullptr, L"JUL"},
+    {L"АВГ", nullptr, L"AUG"},
+    {L"СЕН", nullptr, L"SEP"},
+    {L"ОКТ", nullptr, L"OCT"},
+    {L"НОЯ", nullptr, L"NOV"},
+    {L"ДЕК", nullptr, L"DEC"},
+}};
+
+struct scanner_rules {
+    const wchar_t* separators;
+    bool (*is_letter)(wchar_t);
+    int month_field;  // the field that may hold letters
+    int day_field;
+};
+
+bool is_cyrillic(wchar_t c) { return c >= 0x0400 && c <= 0x04FF; }
+bool is_latin(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
+
+constexpr scanner_rules russian_rules = {L" -./\\", is_cyrillic, 1, 0};
+constexpr scanner_rules english_rules = {L" ,-./\\", is_latin, 0, 1};
+
+bool is_one_of(wchar_t c, const wchar_t* set) {
+    for (; *set; ++set)
+        if (*set == c) return true;
+    return false;
+}
+
+bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
+
+// Replaces a month name by its number; a name of fewer than three letters
+// vanishes and an unknown one stays as letters (and fails the length test).
+void name_to_number(std::wstring& month, bool russian) {
+    if (month.size() < 3) {
+        month.clear();
+        return;
+    }
+    month = to_upper(month.substr(0, 3));
+    for (std::size_t i = 0; i < month_names.size(); ++i) {
+        const month_name& name = month_names[i];
+        bool match = russian ? (month == name.russian || (name.russian_alternative && month == name.russian_alternative))
+                             : month == name.english;
+        if (match) {
+            month = format_int(std::int64_t(i) + 1);
+            return;
+        }
+    }
+}
+
+// Years whose count since 1900 would not fit the calendar fields are refused.
+constexpr std::int64_t largest_year = 100'000'000;
+
+}  // namespace
+
+date_value parse_date_value(const std::wstring& text) {
+    std::size_t end = text.size();
+    while (end > 0 && is_blank(text[end - 1])) --end;
+    if (end == 0) {
+        date_value blank = date_value::today();
+        blank.valid = false;
+        return blank;
+    }
+
+    date_value d;
+    d.language = current_language;
+    d.text = text;
+    d.clock = current_clock();
+
+    const bool russian = d.language == 1;
+    const scanner_rules& rules = russian ? russian_rules : english_rules;
+    std::array<std::wstring, 3> fields;
+    int field = 0;
+    bool after_separator = false;
+    bool month_has_letters = false;
+    for (wchar_t c : text) {
+        if (c == L'\t' || c == L'\n' || c == L'\r') continue;
+        if (is_one_of(c, rules.separators)) {
+            if (after_separator) continue;
+            after_separator = true;
+            if (field < 2) ++field;
+        } else if (c >= L'0' && c <= L'9') {
+            after_separator = false;
+            fields[std::size_t(field)] += c;
+        } else if (rules.is_letter(c)) {
+            after_separator = false;
+            if (field == rules.month_field) {
+                fields[std::size_t(field)] += c;
+                month_has_letters = true;
+            }
+        }
+    }
+
+    std::wstring& month_text = fields[std::size_t(rules.month_field)];
+    std::wstring& day_text = fields[std::size_t(rules.day_field)];
+    std::wstring& year_text = fields[2];
+    if (month_has_letters) name_to_number(month_text, russian);
+    if (year_text.size() < 2 || month_text.empty() || month_text.size() > 2 || day_text.empty() ||
+        day_text.size() > 2)
+        return d;
+    if (year_text.size() == 2) year_text.insert(0, L"20");
+
+    const auto year = read_int64_prefix(year_text);
+    const auto month = read_int64_prefix(month_text);
+    const auto day = read_int64_prefix(day_text);
+    if (!year || !month || !day || *year > largest_year) return d;
+    if (*month < 1 || *month > 12 || *day < 1 || *day > days_in_month(*year, int(*month))) return d;
+
+    d.valid = true;
+    d.broken_down.tm_mday = int(*day);
+    d.broken_down.tm_mon = int(*month) - 1;
+    d.broken_down.tm_year = int(*year - 1900);
+    d.seconds = days_from_civil(*year, int(*month), int(*day)) * 86400;
+    return d;
+}
+
+}  // namespace engine

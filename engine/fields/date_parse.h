@@ -1,0 +1,16 @@
+// Reading a typed date: Russian day-month-year with Cyrillic month names,
+// English month-day-year with Latin ones, chosen by `current_language`.
+#pragma once
+
+#include <string>
+
+#include "engine/fields/date_value.h"
+
+namespace engine {
+
+// Never fails: a text that is no complete, possible date gives `valid` false
+// with empty calendar fields and seconds 0. A blank text gives today's date,
+// still not valid, and an empty `text`.
+date_value parse_date_value(const std::wstring& text);
+
+}  // namespace engine

@@ -1,0 +1,86 @@
+#include "engine/fields/number_value.h"
+
+#include "engine/document/number_text.h"
+#include "engine/document/process_state.h"
+
+namespace engine {
+
+int value_language = 0;
+
+namespace {
+
+bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool is_separator(wchar_t c) { return c == L',' || c == L'.'; }
+bool is_minus(wchar_t c) { return c == L'-' || c == L'\u2212'; }
+
+std::size_t digits_after(const std::wstring& text, std::size_t position) {
+    std::size_t count = 0;
+    while (position + 1 + count < text.size() && is_digit(text[position + 1 + count])) ++count;
+    return count;
+}
+
+// Position of the decimal separator in `text`, npos when every separator groups.
+std::size_t decimal_position(const std::wstring& text) {
+    std::size_t commas = 0;
+    std::size_t dots = 0;
+    std::size_t rightmost = std::wstring::npos;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!is_separator(text[i])) continue;
+        (text[i] == L',' ? commas : dots) += 1;
+        rightmost = i;
+    }
+    if (rightmost == std::wstring::npos) return rightmost;
+    const std::size_t rightmost_kind_count = text[rightmost] == L',' ? commas : dots;
+    if (rightmost_kind_count > 1) return std::wstring::npos;
+    if (commas > 0 && dots > 0) return rightmost;
+    if (value_language == 0 && text[rightmost] == L',' && digits_after(text, rightmost) == 3)
+        return std::wstring::npos;
+    return rightmost;
+}
+
+std::wstring without_leading_zeros(const std::wstring& digits) {
+    std::size_t first = digits.find_first_not_of(L'0');
+    return first == std::wstring::npos ? L"0" : digits.substr(first);
+}
+
+}  // namespace
+
+std::wstring clean_number_text(std::wstring text) {
+    value_language = current_language;
+    const std::size_t decimal = decimal_position(text);
+    std::wstring out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (is_digit(text[i])) out += text[i];
+        else if (i == decimal) out += L'.';
+    }
+    return out;
+}
+
+std::wstring two_digit_fraction(std::wstring fraction) {
+    if (fraction.size() > 2) fraction.resize(2);
+    while (fraction.size() < 2) fraction += L'0';
+    return fraction;
+}
+
+number_value::number_value(const doc_node* parameters_root, std::wstring typed)
+    : parameters(parameters_root), text(std::move(typed)) {
+    value_language = current_language;
+    digits = clean_number_text(text);
+    for (wchar_t c : text) {
+        if (is_digit(c)) break;
+        if (is_minus(c)) negative = true;
+    }
+    const std::size_t point = digits.find(L'.');
+    has_separator = point != std::wstring::npos;
+    integer_part = digits.substr(0, point);
+    if (has_separator) fraction_part = digits.substr(point + 1);
+    money_integer = integer_part.empty() && !has_separator ? integer_part : without_leading_zeros(integer_part);
+    // Minus zero is zero.
+    if (digits.find_first_of(L"123456789") == std::wstring::npos) negative = false;
+    if (!fraction_part.empty()) money_hundredths = two_digit_fraction(fraction_part);
+    value = read_double_prefix(digits).value_or(0.0);
+    if (negative) value = -value;
+}
+
+}  // namespace engine

@@ -1,0 +1,52 @@
+// A number field's text read into digits, integer and fraction parts, the
+// money parts and a value.
+//
+// A value object for the rendering of one field; it owns its strings and
+// borrows the document's parameters root. Reading never fails: a text with
+// no digit gives empty parts and the value 0. UI thread only.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "engine/document/doc_model.h"
+
+namespace engine {
+
+// 0 English, 1 Russian: the language of the number being rendered, set from
+// `current_language` whenever a number is read.
+extern int value_language;
+
+// The digits of a typed number with at most one "." as its decimal point,
+// without the sign. Separators are read in this order: one that occurs more
+// than once groups; when both "," and "." occur the rightmost is decimal; in
+// English a single "," followed by exactly three digits groups; any other
+// single separator is decimal. So 1 234,56 and 1,234.56 give 1234.56, 1.234
+// gives 1.234, 1,000,000 gives 1000000 and English 1,500 gives 1500.
+std::wstring clean_number_text(std::wstring text);
+
+struct number_value {
+    // The parameters root the money renderers read the currency from; null
+    // when there is no document (dollars then).
+    const doc_node* parameters = nullptr;
+    // Resolves a name used as a counted noun to its value; empty when unset.
+    std::function<std::wstring(const std::wstring&)> named_value;
+
+    std::wstring text;             // as passed in
+    std::wstring digits;           // clean_number_text of text
+    std::wstring integer_part;     // digits before the "."
+    std::wstring fraction_part;    // digits after the "."
+    std::wstring money_integer;    // integer part without leading zeros ("0" at least)
+    std::wstring money_hundredths = L"00";  // two digits, cut, never rounded
+    bool has_separator = false;    // digits hold a "."
+    bool negative = false;         // a "-" or "−" came before the first digit
+    double value = 0.0;            // signed
+
+    number_value() = default;
+    number_value(const doc_node* parameters, std::wstring text);
+};
+
+// "" -> "00", "5" -> "50", "999" -> "99".
+std::wstring two_digit_fraction(std::wstring fraction);
+
+}  // namespace engine

@@ -1,0 +1,34 @@
+// Shared set-up of the value-formatter tests: the language and the clock are
+// process-wide, so every test pins them and puts them back.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "engine/document/process_state.h"
+#include "engine/fields/date_value.h"
+
+namespace engine::testing {
+
+// 2024-03-15 12:00:00 UTC.
+constexpr std::int64_t pinned_noon = 1710504000;
+
+class language_test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_language_ = current_language;
+        set_clock_source([] { return pinned_noon; });
+    }
+    void TearDown() override {
+        current_language = saved_language_;
+        set_clock_source(nullptr);
+    }
+    static void russian() { current_language = 1; }
+    static void english() { current_language = 0; }
+
+private:
+    int saved_language_ = 0;
+};
+
+}  // namespace engine::testing
