@@ -1,0 +1,42 @@
+#include "engine/document/word_key.h"
+
+#include "engine/document/text_case.h"
+
+namespace engine {
+
+namespace {
+
+bool is_word_blank(wchar_t c) { return c == L'\t' || c == L'\n' || c == L'\r' || c == L' '; }
+
+void drop_trailing_bars(std::wstring& text) {
+    while (!text.empty() && text.back() == L'|') text.pop_back();
+}
+
+}  // namespace
+
+std::wstring join_words(std::wstring text) {
+    std::wstring joined;
+    joined.reserve(text.size());
+    bool seen_word = false;
+    bool previous_blank = false;
+    for (wchar_t c : text) {
+        if (is_word_blank(c)) {
+            if (seen_word && !previous_blank) joined += L'|';
+            previous_blank = true;
+        } else {
+            joined += c;
+            seen_word = true;
+            previous_blank = false;
+        }
+    }
+    drop_trailing_bars(joined);
+    return joined;
+}
+
+std::wstring make_word_key(std::wstring text) {
+    std::wstring key = to_lower(join_words(std::move(text)));
+    drop_trailing_bars(key);
+    return key;
+}
+
+}  // namespace engine

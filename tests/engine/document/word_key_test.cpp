@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include "engine/document/word_key.h"
+
+using namespace engine;
+
+TEST(WordKey, BlankRunsBecomeOneBarAndEndsLeaveNone) {
+    EXPECT_EQ(make_word_key(L""), L"");
+    EXPECT_EQ(make_word_key(L" \t\r\n "), L"");
+    EXPECT_EQ(make_word_key(L" Сумма\n"), L"сумма");
+    EXPECT_EQ(make_word_key(L"month\t\n in  words"), L"month|in|words");
+}
+
+TEST(WordKey, TypedBarsStayExceptAtTheEnd) {
+    EXPECT_EQ(make_word_key(L"a | b"), L"a|||b");
+    EXPECT_EQ(make_word_key(L"|a b|"), L"|a|b");
+    EXPECT_EQ(make_word_key(L"a||| "), L"a");
+}
+
+TEST(WordKey, OnlyTheFourBlanksSeparateWords) {
+    EXPECT_EQ(make_word_key(L"a\u00A0b"), L"a\u00A0b");
+    EXPECT_EQ(make_word_key(L"a\vb\fc"), L"a\vb\fc");
+}
+
+TEST(WordKey, LowersCyrillicAndLatinButNotOtherCharacters) {
+    EXPECT_EQ(make_word_key(L"ДАТА Составления"), L"дата|составления");
+    EXPECT_EQ(make_word_key(L"Month IN Words 2-й №5"), L"month|in|words|2-й|№5");
+}
+
+TEST(JoinWords, KeepsTheLetterCase) {
+    EXPECT_EQ(join_words(L"  Договоры/Договор  Купли\tПродажи "), L"Договоры/Договор|Купли|Продажи");
+}
