@@ -39,4 +39,28 @@ std::wstring make_word_key(std::wstring text) {
     return key;
 }
 
+bool word_key_equals(std::wstring_view text, std::wstring_view key) {
+    std::size_t matched = 0;
+    std::size_t pending_bars = 0;  // emitted only when a later character follows
+    bool seen_word = false;
+    bool previous_blank = false;
+    for (wchar_t c : text) {
+        if (is_word_blank(c)) {
+            if (seen_word && !previous_blank) ++pending_bars;
+            previous_blank = true;
+            continue;
+        }
+        seen_word = true;
+        previous_blank = false;
+        if (c == L'|') {
+            ++pending_bars;
+            continue;
+        }
+        for (; pending_bars > 0; --pending_bars)
+            if (matched >= key.size() || key[matched++] != L'|') return false;
+        if (matched >= key.size() || key[matched++] != to_lower_char(c)) return false;
+    }
+    return matched == key.size();
+}
+
 }  // namespace engine

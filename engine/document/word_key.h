@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace engine {
 
@@ -14,5 +15,8 @@ namespace engine {
 std::wstring join_words(std::wstring text);
 // The joined form lowered in case: the key parameters and keywords match by.
 std::wstring make_word_key(std::wstring text);
+// make_word_key(text) == key, without building the key: lookups compare one
+// name against every parameter of a document.
+bool word_key_equals(std::wstring_view text, std::wstring_view key);
 
 }  // namespace engine

@@ -30,3 +30,14 @@ TEST(WordKey, LowersCyrillicAndLatinButNotOtherCharacters) {
 TEST(JoinWords, KeepsTheLetterCase) {
     EXPECT_EQ(join_words(L"  Договоры/Договор  Купли\tПродажи "), L"Договоры/Договор|Купли|Продажи");
 }
+
+TEST(WordKey, EqualityWithoutBuildingTheKeyAgreesWithTheKey) {
+    const wchar_t* texts[] = {L"", L" ", L"a", L"A b", L" a | b ", L"|a", L"a|", L"a| |", L"ab", L"a  b\t",
+                              L"ДАТА Составления", L"дата|составления", L"a\u00A0b", L"||", L"a b c"};
+    for (const wchar_t* text : texts) {
+        for (const wchar_t* other : texts) {
+            std::wstring key = make_word_key(other);
+            EXPECT_EQ(word_key_equals(text, key), make_word_key(text) == key) << text << L" / " << other;
+        }
+    }
+}

@@ -1,0 +1,194 @@
+#include "engine/document/script.h"
+
+#include "engine/document/document.h"
+#include "engine/document/html_escape.h"
+#include "engine/document/template_table.h"
+#include "engine/fields/condition_evaluator.h"
+#include "engine/fields/field_evaluator.h"
+
+namespace engine {
+
+namespace {
+
+namespace type = script_token_type;
+
+// How deep `run` and `test` are nested right now (UI thread only).
+int script_nesting = 0;
+
+class nesting_guard {
+public:
+    nesting_guard() { ++script_nesting; }
+    ~nesting_guard() { --script_nesting; }
+    nesting_guard(const nesting_guard&) = delete;
+    nesting_guard& operator=(const nesting_guard&) = delete;
+    bool too_deep() const { return script_nesting > max_script_nesting; }
+};
+
+std::uint32_t expr_kind_of(const script_token& token) {
+    switch (token.type) {
+    case type::word: return expr_kind::reference;
+    case type::quoted: return expr_kind::quoted;
+    case type::number: return expr_kind::number;
+    case type::modifier: return expr_kind::format_words;
+    case type::operator_run: return token.text == L"!" ? expr_kind::negation : expr_kind::operator_run;
+    case type::nested_condition: return expr_kind::indirect;
+    case type::open_paren: return expr_kind::open_paren;
+    case type::close_paren: return expr_kind::close_paren;
+    case type::keyword:
+        if (token.code == script_code::not_keyword) return expr_kind::negation;
+        if (token.code == script_code::and_keyword) return expr_kind::and_token;
+        if (token.code == script_code::or_keyword) return expr_kind::or_token;
+        return expr_kind::other;
+    default: return expr_kind::other;  // a verbatim block renders nothing
+    }
+}
+
+}  // namespace
+
+script::script(std::wstring source, document* doc)
+    : source_(std::move(source)), document_(doc), data_(doc ? doc->data.get() : nullptr) {}
+
+std::wstring script::run() {
+    nesting_guard guard;
+    if (guard.too_deep()) return html_escape(source_);
+    parse();
+    return execute();
+}
+
+bool script::test() {
+    nesting_guard guard;
+    if (guard.too_deep()) return false;
+    parse();
+    if (tokens_.empty() || statements_.empty()) return false;
+    return condition_evaluator(statements_.front().tokens, data_).evaluate();
+}
+
+const std::vector<script_statement>& script::parse() {
+    if (parsed_) return statements_;
+    parsed_ = true;
+    tokens_ = lex_script(source_);
+    for (std::size_t i = 0; i < tokens_.size(); ++i) {
+        const script_token& token = tokens_[i];
+        switch (token.type) {
+        case type::text:
+            statements_.push_back({statement_kind::output, {expr_token(token.text, expr_kind::literal)}});
+            break;
+        case type::open_brace:
+            // A top-level block always opens its own statement, so that
+            // «{Ж:}Итого{:Ж}{x = 5}» still reads {x = 5} as an assignment.
+            if (open_braces_ == close_braces_) new_statement_ = true;
+            ++open_braces_;
+            break;
+        case type::close_brace:
+            if (++close_braces_ == open_braces_) {
+                clause_started_ = false;
+                clause_kind_ = 0;
+                new_statement_ = true;
+            }
+            break;
+        case type::quote: break;
+        case type::comma: new_statement_ = true; break;
+        case type::keyword:
+            if (token.code == script_code::if_keyword) {
+                if (i >= 2 && tokens_[i - 1].type == type::open_brace)
+                    statements_.push_back({statement_kind::chain_end, {expr_token(L";", expr_kind::other)}});
+                clause_switch(statement_kind::condition);
+            } else if (token.code == script_code::then_keyword) {
+                clause_switch(statement_kind::then_part);
+            } else if (token.code == script_code::else_keyword) {
+                clause_switch(statement_kind::else_part);
+            } else {
+                add_node(token);
+            }
+            break;
+        case type::marker: emit_format(token.code, token.text); break;
+        default: add_node(token); break;
+        }
+    }
+    return statements_;
+}
+
+void script::clause_switch(std::uint32_t kind) {
+    if (!(clause_kind_ == kind && clause_started_)) new_statement_ = true;
+    clause_started_ = true;
+    clause_kind_ = kind;
+}
+
+void script::append(expr_token token, std::uint32_t kind) {
+    if (new_statement_ || statements_.empty()) {
+        new_statement_ = false;
+        statements_.push_back({kind, {std::move(token)}});
+    } else {
+        statements_.back().tokens.push_back(std::move(token));
+    }
+}
+
+void script::add_node(const script_token& token) { append(expr_token(token.text, expr_kind_of(token)), clause_kind_); }
+
+void script::emit_format(std::uint32_t code, const std::wstring& marker_text) {
+    append(expr_token(marker_html(code, marker_text), expr_kind::quoted), clause_kind_);
+}
+
+std::wstring script::marker_html(std::uint32_t code, const std::wstring& marker_text) const {
+    switch (code) {
+    case script_code::bold_on: return L"<b>";
+    case script_code::bold_off: return L"</b>";
+    case script_code::italic_on: return L"<i>";
+    case script_code::italic_off: return L"</i>";
+    case script_code::underline_on: return L"<u>";
+    case script_code::underline_off: return L"</u>";
+    case script_code::line_break: return L"<br />";
+    case script_code::non_breaking_space: return L"&nbsp;";
+    case script_code::thin_space: return L"&thinsp;";
+    case script_code::indented_line:
+        // Without a document there is no indent to follow: a plain break.
+        if (!data_ || !document_ || data_->page_setup.record.v[1] != 0) return L"<br />";
+        return L"<br /><span style=\"margin-left:" + document_->first_indent_text + L"mm;\"></span>";
+    case script_code::table_start:
+    case script_code::table_end:
+    case script_code::table_row:
+    case script_code::table_cell: return table_marker_html(document_, code, marker_text);
+    default: return {};
+    }
+}
+
+std::wstring script::execute() {
+    std::wstring output;
+    bool open = true;     // no branch of the current chain was taken yet
+    bool active = false;  // the current condition held
+    for (const script_statement& statement : statements_) {
+        switch (statement.kind) {
+        case statement_kind::output:
+            output += evaluate(statement);
+            open = true;
+            active = false;
+            break;
+        case statement_kind::condition:
+            if (open) {
+                active = condition_evaluator(statement.tokens, data_).evaluate();
+                open = !active;
+            } else {
+                active = false;
+            }
+            break;
+        case statement_kind::then_part:
+            if (active) output += evaluate(statement);
+            break;
+        case statement_kind::else_part:
+            if (open) output += evaluate(statement);
+            break;
+        case statement_kind::chain_end:
+            open = true;
+            active = false;
+            break;
+        default: break;
+        }
+    }
+    return output;
+}
+
+std::wstring script::evaluate(const script_statement& statement) {
+    return field_evaluator(statement.tokens, document_).evaluate();
+}
+
+}  // namespace engine

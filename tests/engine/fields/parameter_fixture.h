@@ -1,0 +1,53 @@
+// An in-memory document with parameter sections, for tests that run scripts.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/document/document.h"
+#include "engine/document/process_state.h"
+#include "engine/document/script.h"
+
+namespace engine::testing {
+
+class parameter_document : public ::testing::Test {
+protected:
+    parameter_document() {
+        current_language = 0;
+        current_section = 0;
+        library_shown = false;
+        render_mode = 0;
+    }
+    ~parameter_document() override {
+        current_language = 0;
+        library_shown = false;
+    }
+
+    // Appends a field to section `section_index` (sections are made as needed).
+    doc_record& add_field(std::wstring name, std::wstring value, std::size_t section_index = 0) {
+        doc_node& parameters = doc.data->parameters;
+        while (parameters.groups.size() <= section_index) parameters.groups.emplace_back();
+        parameters.group_count = std::int32_t(parameters.groups.size());
+        doc_group& section = parameters.groups[section_index];
+        section.elements.emplace_back();
+        section.element_count = std::int32_t(section.elements.size());
+        doc_record& field = section.elements.back().record;
+        field.s1 = std::move(name);
+        field.s2 = std::move(value);
+        return field;
+    }
+
+    std::wstring variable(const std::wstring& key) const {
+        for (const doc_record& record : doc.data->scratch.records)
+            if (record.s1 == key) return record.s2;
+        return L"<unset>";
+    }
+
+    std::wstring run(std::wstring source) { return script(std::move(source), &doc).run(); }
+    bool test(std::wstring source) { return script(std::move(source), &doc).test(); }
+
+    document doc{L""};
+};
+
+}  // namespace engine::testing
