@@ -75,6 +75,9 @@ void document_file::load(document_data& data) {
         data.read_node(data.page_setup, 0);
         data.read_node(data.pages, 0);
         data.read_node(data.parameters, 0);
+        // Bytes after the third tree mean a count was misread: saving would
+        // drop them.
+        if (!stopped_ && position_ != input_.size()) stop();
         data.state = stopped_ ? load_state::damaged : load_state::loaded;
     }
     input_.clear();

@@ -37,7 +37,8 @@
 // takes at least 48 and an element at least 94 (record, item count, and a
 // children node of a record and a count). A count larger than the rest of the
 // file can hold, a negative count, or children nested deeper than
-// `max_children_depth` stop the reading.
+// `max_children_depth` stop the reading; so does a file that ends early. Bytes
+// left after the third tree also mark the file damaged: a count was misread.
 //
 // Worked example: the magic, as every written file begins:
 //   FF FE FF FF FF FF 06 00 00 00 42 00 52 00 46 00 34 00 2E 00 30 00

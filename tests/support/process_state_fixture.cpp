@@ -1,0 +1,15 @@
+#include "support/process_state_fixture.h"
+
+#include "engine/document/process_state.h"
+
+namespace fixture {
+
+void reset_process_state() {
+    engine::current_language = 0;
+    engine::current_document = nullptr;
+    engine::current_section = 0;
+    engine::library_shown = false;
+    engine::render_mode = 0;
+}
+
+}  // namespace fixture
