@@ -1,0 +1,21 @@
+// The document's currency, for money in figures and in English words.
+//
+// Read afresh on every call from the first parameter field named "currency"
+// (sections, then fields, in order); a hidden field or none means US dollars.
+#pragma once
+
+#include <string>
+
+#include "engine/fields/number_value.h"
+
+namespace engine {
+
+// "$", "€", "£", or nothing for the "Other" currency.
+std::wstring currency_sign(const number_value& number);
+
+// The English unit names: returns the singular, fills the minor unit and the
+// plural. "Other" takes them from the "other_currency" field ("krona kronor":
+// krona, krona, kronor); without that field, dollars.
+std::wstring currency_words_en(const number_value& number, std::wstring& minor, std::wstring& plural);
+
+}  // namespace engine

@@ -1,0 +1,203 @@
+#include "engine/fields/number_field.h"
+
+#include <array>
+#include <string_view>
+
+#include "engine/declension/decline_word.h"
+#include "engine/document/word_key.h"
+#include "engine/fields/currency.h"
+#include "engine/fields/declension_stand_ins.h"
+#include "engine/fields/number_grouping.h"
+#include "engine/fields/number_words_en.h"
+
+namespace engine {
+
+namespace {
+
+// Kinds of digit strings for the Russian words.
+constexpr int whole_number = 1;
+constexpr int decimal_integer = 10;
+constexpr int decimal_fraction = 11;
+constexpr int rubles = 14;
+
+constexpr int accusative = 4;
+
+enum class modifier { none, in_words, currency, currency_in_words, format, integer, fraction };
+
+struct keyword {
+    std::wstring_view key;
+    modifier meaning;
+    int grammatical_case;
+};
+
+constexpr std::array<keyword, 18> keywords = {{
+    {L"р", modifier::none, 2},
+    {L"д", modifier::none, 3},
+    {L"в", modifier::none, 4},
+    {L"т", modifier::none, 5},
+    {L"п", modifier::none, 6},
+    {L"прописью", modifier::in_words, 0},
+    {L"in|words", modifier::in_words, 0},
+    {L"валюта", modifier::currency, 0},
+    {L"currency", modifier::currency, 0},
+    {L"валюта|прописью", modifier::currency_in_words, 0},
+    {L"currency|in|words", modifier::currency_in_words, 0},
+    {L"формат", modifier::format, 0},
+    {L"format", modifier::format, 0},
+    {L"целая|часть", modifier::integer, 0},
+    {L"integer", modifier::integer, 0},
+    {L"дробь", modifier::fraction, 0},
+    {L"дробная|часть", modifier::fraction, 0},
+    {L"fraction", modifier::fraction, 0},
+}};
+
+struct request {
+    int grammatical_case = 0;
+    bool in_words = false;
+    bool currency = false;
+    bool currency_in_words = false;
+    bool format = false;
+    bool integer = false;
+    bool fraction = false;
+    std::wstring counted_noun;
+};
+
+request read_modifiers(const std::vector<expr_token>& modifiers) {
+    request r;
+    for (const expr_token& token : modifiers) {
+        std::wstring key = make_word_key(token.text);
+        const keyword* found = nullptr;
+        for (const keyword& k : keywords)
+            if (k.key == key) found = &k;
+        if (!found) {
+            if (!key.empty()) r.counted_noun = std::move(key);
+            continue;
+        }
+        if (found->grammatical_case != 0) r.grammatical_case = found->grammatical_case;
+        switch (found->meaning) {
+            case modifier::in_words: r.in_words = true; break;
+            case modifier::currency: r.currency = true; break;
+            case modifier::currency_in_words: r.currency_in_words = true; break;
+            case modifier::format: r.format = true; break;
+            case modifier::integer: r.integer = true; break;
+            case modifier::fraction: r.fraction = true; break;
+            case modifier::none: break;
+        }
+    }
+    return r;
+}
+
+bool russian() { return value_language == 1; }
+
+std::wstring sign_words(const number_value& number) {
+    if (!number.negative) return {};
+    return russian() ? L"минус " : L"minus ";
+}
+
+bool ends_with(const std::wstring& text, std::wstring_view tail) {
+    return text.size() >= tail.size() && std::wstring_view(text).substr(text.size() - tail.size()) == tail;
+}
+
+// The last number word put into the gender of the counted noun: двадцать
+// одна, две, одно.
+void agree_last_word(std::wstring& words, std::uint32_t gender, int grammatical_case) {
+    struct ending {
+        std::uint32_t gender;
+        std::wstring_view from;
+        std::wstring_view to;
+    };
+    constexpr std::array<ending, 7> endings = {{
+        {2, L"дин", L"дна"},
+        {2, L"ого", L"ой"},
+        {2, L"ому", L"ой"},
+        {2, L"ним", L"ной"},
+        {2, L"ном", L"ной"},
+        {2, L"два", L"две"},
+        {3, L"дин", L"дно"},
+    }};
+    for (const ending& e : endings) {
+        if (e.gender != gender || !ends_with(words, e.from)) continue;
+        std::wstring_view to = e.to;
+        if (gender == 2 && e.from == L"дин" && grammatical_case == accusative) to = L"дну";
+        words.replace(words.size() - e.from.size(), e.from.size(), to);
+        return;
+    }
+}
+
+std::wstring counted_noun_text(const number_value& number, const std::wstring& key) {
+    std::wstring noun = number.named_value ? number.named_value(key) : std::wstring();
+    if (noun.empty()) {
+        noun = key;
+        for (wchar_t& c : noun)
+            if (c == L'|') c = L' ';
+    }
+    return noun;
+}
+
+std::wstring number_in_words(const number_value& number, const request& r) {
+    const std::wstring sign = sign_words(number);
+    if (!russian()) {
+        std::wstring words = number_words_en(number.integer_part, 0);
+        if (!number.fraction_part.empty()) words += L" " + decimal_words_en(number.fraction_part);
+        return sign + words;
+    }
+    if (number.has_separator)
+        return sign + number_words_in_case(number.integer_part, r.grammatical_case, decimal_integer) + L" " +
+               number_words_in_case(number.fraction_part, r.grammatical_case, decimal_fraction);
+    std::wstring words = number_words_in_case(number.integer_part, r.grammatical_case, whole_number);
+    if (!r.counted_noun.empty()) {
+        std::uint32_t gender = 0;
+        std::uint32_t animate = 0;
+        decline_word(counted_noun_text(number, r.counted_noun), 1, &gender, &animate);
+        agree_last_word(words, gender, r.grammatical_case);
+    }
+    return sign + words;
+}
+
+std::wstring money_in_words(const number_value& number, const request& r) {
+    const std::wstring sign = sign_words(number);
+    if (russian()) {
+        std::wstring words = number_words_in_case(number.money_integer, r.grammatical_case, rubles);
+        if (number.has_separator)
+            // The hundredths are a whole count of kopecks, so no fraction form.
+            words += L" " + number.money_hundredths + L" " +
+                     agree_counted_noun(L"копейка", number_plural_class(number.money_hundredths),
+                                        r.grammatical_case, false);
+        return sign + words;
+    }
+    std::wstring minor;
+    std::wstring plural;
+    const std::wstring singular = currency_words_en(number, minor, plural);
+    const std::wstring minor_plural = minor == L"cent" ? L"cents" : minor;
+    std::wstring words = number_words_en(number.money_integer, 0);
+    const std::wstring& unit = number.money_integer == L"1" ? singular : plural;
+    if (!unit.empty()) words += L" " + unit;
+    if (number.has_separator) {
+        words += L" and " + number_words_en(number.money_hundredths, 1);
+        const std::wstring& cents = number.money_hundredths == L"01" ? minor : minor_plural;
+        if (!cents.empty()) words += L" " + cents;
+    }
+    return sign + words;
+}
+
+std::wstring money_in_figures(const number_value& number) {
+    if (russian()) return group_digits_html(number) + L"&nbsp;руб.";
+    return L"<span style=\"white-space:nowrap\">" + std::wstring(number.negative ? L"-" : L"") +
+           currency_sign(number) + group_digits_plain(number) + L"</span>";
+}
+
+}  // namespace
+
+std::wstring render_number_field(const number_value& number, const std::vector<expr_token>& modifiers) {
+    if (modifiers.empty()) return number.text;
+    const request r = read_modifiers(modifiers);
+    if (r.currency_in_words || (r.currency && r.in_words)) return money_in_words(number, r);
+    if (r.grammatical_case != 0 || r.in_words) return number_in_words(number, r);
+    if (r.format) return group_digits_html(number);
+    if (r.currency) return money_in_figures(number);
+    if (r.integer) return (number.negative ? L"-" : L"") + number.integer_part;
+    if (r.fraction) return number.fraction_part;
+    return number.text;
+}
+
+}  // namespace engine
