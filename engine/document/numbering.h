@@ -1,0 +1,40 @@
+// List numbering: the prefix of a numbered unit and the one-row table that
+// holds it in the two list layouts.
+//
+// The counters live in the document and are zeroed at the start of every
+// render, so numbering runs on across pages. `form_column_mode` is the one
+// piece of state kept between calls of the hanging-indent layout: a dash item
+// takes its indentation from the numbered unit before it. Used on the UI
+// thread only.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+class document;
+
+// Upper-case Roman numerals of 1 to 30; numbering stops at XXX.
+inline constexpr std::array<std::wstring_view, 30> roman_numerals = {
+    L"I",     L"II",    L"III",   L"IV",    L"V",     L"VI",    L"VII",   L"VIII",  L"IX",   L"X",
+    L"XI",    L"XII",   L"XIII",  L"XIV",   L"XV",    L"XVI",   L"XVII",  L"XVIII", L"XIX",  L"XX",
+    L"XXI",   L"XXII",  L"XXIII", L"XXIV",  L"XXV",   L"XXVI",  L"XXVII", L"XXVIII", L"XXIX", L"XXX",
+};
+
+// 0 to 3: how many empty cells a hanging-indent unit puts before its number.
+// Starts at 1; every render and Word export sets it back to 1.
+extern int form_column_mode;
+
+// The six counters, in this order.
+enum numbering_counter : std::size_t { top, level1, level2, level3, sub, roman };
+using numbering_counter_set = std::array<std::uint32_t, 6>;
+
+// The list prefix of a unit of numbering kind `kind` ("2.1.&nbsp;", "b)&nbsp;",
+// "-&nbsp;", or empty for kind 0), advancing `counters`. `language` 1 gives
+// Russian letters.
+std::wstring numbering_prefix(int kind, numbering_counter_set& counters, int language);
+
+}  // namespace engine

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "engine/document/table_repair.h"
+
+using namespace engine;
+
+namespace {
+
+struct repair_example {
+    const wchar_t* name;
+    const wchar_t* input;
+    const wchar_t* expected;
+};
+
+// Every input/expected pair below is what one unit's script output becomes.
+const repair_example examples[] = {
+    {L"plain text is untouched", L"<b>Plain</b> words&nbsp;here", L"<b>Plain</b> words&nbsp;here"},
+    {L"a closer without a table is dropped", L"abc</td></tr></table>def", L"abcdef"},
+    {L"every closer before the first table goes",
+     L"a</td></tr></table>b</td></tr></table><table x><tr><td>1</td></tr></table>",
+     L"ab<table x><tr><td>1</td></tr></table>"},
+    {L"a closed table stays as it is", L"x<table x><tr><td>1</td></tr></table>y",
+     L"x<table x><tr><td>1</td></tr></table>y"},
+    {L"loose cells after a table get their own table",
+     L"<table x><tr><td>1</td></tr></table><td>2</td>",
+     L"<table x><tr><td>1</td></tr></table><table width=100%><td>2</td></td></tr></table>"},
+    {L"two tables stay two tables",
+     L"<table a><tr><td>1</td></tr></table>mid<table b><tr><td>2</td></tr></table>end",
+     L"<table a><tr><td>1</td></tr></table>mid<table b><tr><td>2</td></tr></table>end"},
+    {L"words after a table stay plain", L"<table x><td>1</td></tr></table> and more",
+     L"<table x><td>1</td></tr></table> and more"},
+    {L"closers in the tail are dropped before wrapping",
+     L"<table x><td>1</td></tr></table>q</td></tr></table>r",
+     L"<table x><td>1</td></tr></table>qr"},
+    {L"a plain table end before any table gets a row and a cell", L"a</table>b",
+     L"<table width=100%><tr><td>a</table>b"},
+    {L"a loose row before a table is wrapped and closed", L"<tr><td>a",
+     L"<table width=100%><tr><td>a</td></tr></table>"},
+    {L"a cell before a table is wrapped and closed", L"<td >x</td>text",
+     L"<table width=100%><td >x</td>text</td></tr></table>"},
+    {L"a table without its end is closed",
+     L"<table width=100% cellspacing=0><tr><td>x",
+     L"<table width=100% cellspacing=0><tr><td>x</td></tr></table>"},
+    {L"a link row without a table is closed", L"<tr><td style=\"a\">Link</td>",
+     L"<table width=100%><tr><td style=\"a\">Link</td></td></tr></table>"},
+    {L"nested open tables are each closed", L"<table a><tr><td><table b><tr><td>x",
+     L"<table a><tr><td><table b><tr><td>x</td></tr></table></td></tr></table>"},
+    {L"the empty text stays empty", L"", L""},
+};
+
+}  // namespace
+
+TEST(BalanceTables, Examples) {
+    for (const auto& e : examples) EXPECT_EQ(balance_tables(e.input), e.expected) << e.name;
+}
+
+TEST(BalanceTables, RepairedTextIsStable) {
+    for (const auto& e : examples) {
+        std::wstring once = balance_tables(e.input);
+        EXPECT_EQ(balance_tables(once), once) << e.name;
+    }
+}
