@@ -37,4 +37,26 @@ using numbering_counter_set = std::array<std::uint32_t, 6>;
 // Russian letters.
 std::wstring numbering_prefix(int kind, numbering_counter_set& counters, int language);
 
+// The prefix of the unit at (page, element, item) of numbering kind `kind`,
+// or, when the unit's indent and the list layout call for cells, the opening
+// of a one-row table that ends inside the text cell after the opening font
+// tags (and the prefix). Advances the document's counters.
+std::wstring render_numbered_list(document& doc, int kind, int element, int item, int page);
+
+// The rest of the table opening of the simple layout: style, indent cell, text
+// cell, font tags and prefix. `bold_number` puts the prefix in <b> inside the
+// cell, where the bold cannot leak past the table.
+std::wstring list_item_html(document& doc, int page, const std::wstring& prefix, int element, int item,
+                            bool bold_number = false);
+// The same for the hanging-indent layout, with its number column and fill-in lines.
+std::wstring form_item_html(document& doc, int page, const std::wstring& prefix, int element, int item);
+
+// Whether fill-in lines show a check mark: the first shown-state field keyed
+// "show_checks" holds a value.
+bool show_checks(const document& doc);
+
+// Whether the page setup asks for bold list numbers, and for the hanging-indent layout.
+bool bold_numbering(const document& doc);
+bool hanging_indent_layout(const document& doc);
+
 }  // namespace engine
