@@ -5,8 +5,10 @@
 #include "engine/document/html_escape.h"
 #include "engine/document/legacy_page.h"
 #include "engine/document/number_text.h"
+#include "engine/document/numbering.h"
 #include "engine/document/page_body.h"
 #include "engine/document/process_state.h"
+#include "engine/document/template_table.h"
 #include "engine/document/ui_strings.h"
 
 namespace engine {
@@ -119,6 +121,9 @@ std::wstring document::render_html(std::uint8_t mode) {
     render_mode = mode;
     render_position = {};
     numbering_counters = {};
+    // State a previous render may have left behind.
+    reset_table_flags();
+    form_column_mode = 1;
 
     doc_group* setup = page_setup_group(data.get());
     if (setup && setup->record.d1 < 1.0) write_default_setup(*setup);

@@ -45,6 +45,9 @@ public:
     // The opening of one screen page, and the break between two of them.
     std::wstring render_page_top() const;
     std::wstring render_page_break() const;
+    // Word-readable HTML: the print bodies of every page in an Office head
+    // whose page definition follows the page setup.
+    std::wstring to_word_html();
 
     // Zoom in percent. A non-finite value renders as 100, others are kept
     // within 10 to 500.

@@ -3,9 +3,11 @@
 // Each marker gives the opening tag of a table, a row or a cell, closing the
 // row and cell still open by itself; the table end closes them all. Whether a
 // row or cell is open is process-wide state shared by all scripts, as one
-// table may span several statements.
+// table may span several statements; every render starts with both clear.
+// Used on the UI thread only.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,5 +21,32 @@ class document;
 // took it, for example «{#EEEEEE ТАБЛИЦА:100%,4}». `doc` supplies the current
 // paragraph's style texts and may be null.
 std::wstring table_marker_html(const document* doc, std::uint32_t marker_code, std::wstring_view marker_text);
+
+// A row or a cell tag was opened and not yet closed.
+extern bool table_row_open;
+extern bool table_cell_open;
+void reset_table_flags();
+
+// One table marker being turned into HTML.
+struct table_line {
+    int language = 0;  // current_language when the marker is read
+    const document* doc = nullptr;
+    std::uint32_t kind = 0;  // 14 table start, 15 table end, 16 row, 17 cell
+    // Upper-cased, without its braces: «#EEEEEE ТАБЛИЦА:100%,4».
+    std::wstring text;
+    // Cell parameters: top, left, bottom and right border widths, cell width,
+    // first and second span.
+    std::array<std::wstring, 7> params;
+};
+
+table_line parse_table_line(const document* doc, std::uint32_t kind, std::wstring_view marker_text);
+std::wstring open_table_html(const table_line& line);
+std::wstring table_row_html(const table_line& line);
+std::wstring table_cell_html(table_line& line);
+
+// The first `n` characters (all of them when `n` is negative or too large).
+std::wstring left_substring(std::wstring_view text, std::int32_t n);
+// Removes every `c` from `text` in place.
+std::wstring& erase_char(std::wstring& text, wchar_t c);
 
 }  // namespace engine
