@@ -3,7 +3,7 @@
 #include "engine/document/document.h"
 #include "engine/document/numbering.h"
 #include "engine/document/paragraph_style.h"
-#include "engine/document/unit_script.h"
+#include "engine/document/script.h"
 #include "engine/document/table_repair.h"
 
 namespace engine {
@@ -15,7 +15,7 @@ std::wstring render_legacy_page(document& doc, int page_index) {
     // Run for its side effect: the script and the table builders read the
     // page's style texts.
     legacy_paragraph_style(doc, page_index);
-    text = run_unit_script(doc, std::move(text));
+    text = script(std::move(text), &doc).run();
     text = balance_tables(std::move(text));
 
     std::wstring out;

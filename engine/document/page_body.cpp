@@ -6,7 +6,7 @@
 #include "engine/document/numbering.h"
 #include "engine/document/paragraph_style.h"
 #include "engine/document/process_state.h"
-#include "engine/document/unit_script.h"
+#include "engine/document/script.h"
 #include "engine/document/table_repair.h"
 #include "engine/document/word_export.h"
 
@@ -28,7 +28,7 @@ void render_unit(document& doc, std::wstring& out, const doc_record& r, int page
         text.erase(at, break_marker.size());
         doc.marker_seen = 1;
     }
-    text = run_unit_script(doc, std::move(text));
+    text = script(std::move(text), &doc).run();
     // An invisible unit leaves nothing behind, not even the break it asked for.
     if (!has_visible_content(text)) return;
     text = balance_tables(std::move(text));

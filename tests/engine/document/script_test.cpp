@@ -57,7 +57,10 @@ TEST(ScriptParse, ClauseKeywordsOpenStatements) {
 TEST(ScriptParse, MarkersBecomeHtmlTokens) {
     EXPECT_EQ(parsed(L"{Ж:}жирный{:Ж}"), L"0[5:<b>] ┃ 0[1:жирный, 5:</b>]");
     EXPECT_EQ(parsed(L"{К:}{:К}{Ч:}{:Ч}{/}{}{|}"), L"0[5:<i>, 5:</i>, 5:<u>, 5:</u>, 5:<br />, 5:&nbsp;, 5:&thinsp;]");
-    EXPECT_EQ(parsed(L"{ТАБЛИЦА:}{СТРОКА:}{ЯЧЕЙКА:}{:ТАБЛИЦА}"), L"0[5:, 5:, 5:, 5:]");
+    std::wstring table = parsed(L"{ТАБЛИЦА:}{СТРОКА:}{ЯЧЕЙКА:}{:ТАБЛИЦА}");
+    EXPECT_TRUE(table.starts_with(L"0[5:<table width=100%  cellspacing=0 ")) << table;
+    EXPECT_NE(table.find(L", 5:<tr>, 5:<td  style=\""), std::wstring::npos) << table;
+    EXPECT_TRUE(table.ends_with(L", 5:</td></tr></table>]")) << table;
 }
 
 TEST(ScriptParse, ATopLevelBlockAfterAMarkerStartsItsOwnStatement) {
