@@ -44,7 +44,9 @@ jobs=$(nproc)
 if [ "$mode" = run ]; then
   cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DPAPERWRIGHT_BUILD_TESTS=OFF
   cmake --build build/release -j "$jobs"
-  exec build/release/app/paperwright
+  # Chromium's sandbox refuses to run as root; the web view then needs it off.
+  if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
+  exec build/release/bin/tembrick
 fi
 
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DPAPERWRIGHT_BUILD_TESTS=ON

@@ -1,0 +1,79 @@
+// The simple controls of the window: scroll viewer, text block, tool bar
+// button and image.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/element.h"
+#include "platform/event.h"
+
+namespace platform {
+
+// Shows one element and scrolls it vertically.
+class ScrollViewer final : public Element {
+public:
+    static std::shared_ptr<ScrollViewer> create();
+    ~ScrollViewer() override;
+
+    const std::shared_ptr<Element>& content() const { return content_; }
+    void set_content(std::shared_ptr<Element> content);
+
+private:
+    ScrollViewer();
+    std::shared_ptr<Element> content_;
+};
+
+class TextBlock final : public Element {
+public:
+    static std::shared_ptr<TextBlock> create(std::wstring text = {});
+
+    const std::wstring& text() const { return text_; }
+    void set_text(std::wstring text);
+    void set_foreground(const SolidColorBrush& brush);
+
+private:
+    TextBlock();
+    std::wstring text_;
+};
+
+// A tool bar button: an icon over a label.
+class AppBarButton final : public Element {
+public:
+    static std::shared_ptr<AppBarButton> create();
+
+    const std::wstring& label() const { return label_; }
+    void set_label(std::wstring label);
+    // A monochrome image whose shape is drawn in the icon foreground.
+    void set_icon(const std::wstring& path);
+    void set_foreground(const SolidColorBrush& brush);
+    // Clicks the button as a user would (tests, accelerators).
+    void click();
+
+    Event<AppBarButton> clicked;
+
+private:
+    AppBarButton();
+    void paint_icon();
+
+    std::wstring label_;
+    std::wstring icon_path_;
+    Color foreground_{255, 0, 0, 0};
+};
+
+class Image final : public Element {
+public:
+    static std::shared_ptr<Image> create();
+
+    const std::wstring& source() const { return source_; }
+    // A missing or unreadable file shows nothing.
+    void set_source(std::wstring path);
+
+    Event<Image> tapped;
+
+private:
+    Image();
+    std::wstring source_;
+};
+
+}  // namespace platform

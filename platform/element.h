@@ -1,0 +1,83 @@
+// The base of everything placed in a window.
+//
+// Elements are made by `T::create()` and held by shared_ptr; each owns its
+// native widget, which lives exactly as long as the element. A panel holds
+// its children; removing a child detaches its widget and keeps the element
+// alive for whoever still holds it. UI thread only.
+#pragma once
+
+#include <memory>
+
+#include "platform/style.h"
+#include "platform/value.h"
+
+namespace platform {
+
+class Panel;
+struct NativeWidget;  // defined by the implementation
+struct NativeWidgetDeleter {
+    void operator()(NativeWidget* native) const;
+};
+using NativePtr = std::unique_ptr<NativeWidget, NativeWidgetDeleter>;
+
+class Element : public std::enable_shared_from_this<Element> {
+public:
+    virtual ~Element();
+    Element(const Element&) = delete;
+    Element& operator=(const Element&) = delete;
+
+    Visibility visibility() const { return visibility_; }
+    void set_visibility(Visibility visibility);
+
+    Thickness margin() const { return margin_; }
+    void set_margin(Thickness margin);
+
+    // auto_size (NaN) when the element sizes itself.
+    double width() const { return width_; }
+    void set_width(double width);
+    double height() const { return height_; }
+    void set_height(double height);
+
+    void set_background(const SolidColorBrush& brush);
+    void set_font(const FontSpec& font);
+
+    HorizontalAlignment horizontal_alignment() const { return horizontal_; }
+    void set_horizontal_alignment(HorizontalAlignment alignment);
+    VerticalAlignment vertical_alignment() const { return vertical_; }
+    void set_vertical_alignment(VerticalAlignment alignment);
+
+    bool is_enabled() const { return enabled_; }
+    void set_enabled(bool enabled);
+
+    // Moves the keyboard focus here; answers whether the request was made.
+    bool focus();
+    // Whether the keyboard focus is in this element or below it.
+    bool has_focus() const;
+
+    // The panel holding this element; null when it is not in one.
+    std::shared_ptr<Panel> parent() const { return parent_.lock(); }
+
+    Value data_context;
+
+    NativeWidget& native() const { return *native_; }
+
+protected:
+    Element();  // a plain widget
+    explicit Element(NativePtr native);
+
+private:
+    friend class ElementCollection;
+    void apply_alignment();
+
+    NativePtr native_;
+    std::weak_ptr<Panel> parent_;
+    Visibility visibility_ = Visibility::visible;
+    Thickness margin_;
+    double width_ = auto_size;
+    double height_ = auto_size;
+    HorizontalAlignment horizontal_ = HorizontalAlignment::stretch;
+    VerticalAlignment vertical_ = VerticalAlignment::stretch;
+    bool enabled_ = true;
+};
+
+}  // namespace platform

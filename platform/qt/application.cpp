@@ -1,0 +1,72 @@
+#include "platform/application.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <clocale>
+#include <iostream>
+
+#include "platform/dispatcher.h"
+#include "platform/failure.h"
+#include "platform/qt/qt_platform.h"
+
+namespace platform {
+
+namespace {
+
+bool can_show_dialogs() {
+    const QString name = QGuiApplication::platformName();
+    return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
+}
+
+void show_failure(const std::string& message) {
+    std::cerr << "tembrick: " << message << std::endl;
+    if (!can_show_dialogs()) return;
+    // Not modal: a nested event loop inside a handler would run other
+    // handlers in the middle of this one.
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Paperwright"), QString::fromStdString(message));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+}
+
+}  // namespace
+
+void install_qt_services() {
+    set_poster([](std::function<void()> work) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work), Qt::QueuedConnection);
+    });
+    set_failure_reporter(show_failure);
+}
+
+int run_application(int argc, char** argv, const WindowFactory& make_window) {
+    register_url_scheme();
+    QCoreApplication::setApplicationName(QStringLiteral("tembrick"));
+    QCoreApplication::setOrganizationName(QString());
+    QApplication application(argc, argv);
+    // Qt sets the process locale from the environment; numbers in the program
+    // are never read or written through it, and nothing may depend on it.
+    std::setlocale(LC_NUMERIC, "C");
+    install_qt_services();
+
+    QtSystem system;
+    int exit_code = 0;
+    {
+        std::unique_ptr<ApplicationWindow> window;
+        try {
+            window = make_window(system, make_qt_web_view_factory());
+            window->activate();
+        } catch (...) {
+            const std::string message = "the window could not be opened: " + current_exception_text();
+            std::cerr << "tembrick: " << message << std::endl;
+            if (can_show_dialogs()) QMessageBox::critical(nullptr, QStringLiteral("Paperwright"), QString::fromStdString(message));
+            exit_code = 1;
+        }
+        if (window && exit_code == 0) exit_code = application.exec();
+        // The window and its web views go before the application object.
+        window.reset();
+    }
+    set_failure_reporter({});
+    set_poster({});
+    return exit_code;
+}
+
+}  // namespace platform

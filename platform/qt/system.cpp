@@ -1,0 +1,50 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QStandardPaths>
+
+#include "platform/qt/qstring_conversion.h"
+#include "platform/qt/qt_platform.h"
+
+#ifndef TEMBRICK_INSTALL_DATADIR
+#error "TEMBRICK_INSTALL_DATADIR must name the installed data folder"
+#endif
+
+namespace platform {
+
+namespace {
+
+std::wstring created(const QString& path) {
+    if (path.isEmpty() || !QDir().mkpath(path)) return {};
+    return from_qstring(QDir::cleanPath(path));
+}
+
+}  // namespace
+
+std::wstring QtSystem::install_folder() {
+    // The build tree has the installed layout, so a built program finds its
+    // data beside it.
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tembrick");
+    if (QDir(beside).exists()) return from_qstring(QDir::cleanPath(beside));
+    return from_qstring(QString::fromUtf8(TEMBRICK_INSTALL_DATADIR));
+}
+
+std::wstring QtSystem::data_folder() {
+    return created(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+}
+
+std::wstring QtSystem::temp_folder() {
+    // Our own folder under the user's cache; the system-wide temporary folder
+    // is shared and must never be emptied.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (cache.isEmpty()) return {};
+    return created(cache + QStringLiteral("/temp"));
+}
+
+std::optional<std::wstring> QtSystem::home_region_code() {
+    const QString code = QLocale::territoryToCode(QLocale::system().territory());
+    if (code.isEmpty()) return std::nullopt;
+    return from_qstring(code);
+}
+
+}  // namespace platform

@@ -1,0 +1,254 @@
+#include <QApplication>
+#include <QBuffer>
+#include <QDesktopServices>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QPointer>
+#include <QWebChannel>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
+#include <QWebEngineView>
+
+#include "platform/dispatcher.h"
+#include "platform/qt/native_widget.h"
+#include "platform/qt/qstring_conversion.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/qt/web_channel_host.h"
+
+namespace platform {
+
+namespace {
+
+constexpr char scheme_name[] = "tembrick";
+constexpr char shell_url[] = "tembrick:shell";
+
+// The page the view holds from the start; documents replace its content by
+// script.
+constexpr char shell_page[] =
+    "<!DOCTYPE html><html><head><meta charset=\"utf-8\"></head><body></body></html>";
+
+// Gives the page `window.chrome.webview.postMessage`. Messages posted before
+// the channel is up wait for it. It lives on `window`, so replacing the
+// document's markup does not remove it.
+constexpr char bridge_bootstrap[] = R"js(
+(function () {
+  var host = null, waiting = [];
+  window.chrome = window.chrome || {};
+  window.chrome.webview = {
+    postMessage: function (message) {
+      var text = String(message);
+      if (host) host.post(text); else waiting.push(text);
+    }
+  };
+  new QWebChannel(qt.webChannelTransport, function (channel) {
+    host = channel.objects.host;
+    waiting.splice(0).forEach(function (text) { host.post(text); });
+  });
+})();
+)js";
+
+class ShellSchemeHandler final : public QWebEngineUrlSchemeHandler {
+public:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+
+    void requestStarted(QWebEngineUrlRequestJob* job) override {
+        if (job->requestUrl().path() != QStringLiteral("shell")) {
+            job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+            return;
+        }
+        auto* buffer = new QBuffer(job);
+        buffer->setData(QByteArray(shell_page));
+        buffer->open(QIODevice::ReadOnly);
+        job->reply("text/html", buffer);
+    }
+};
+
+// Only our own scheme, local files and inline data load; a link to the
+// outside opens in the system browser.
+class LockedPage final : public QWebEnginePage {
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool) override {
+        const QString scheme = url.scheme();
+        if (scheme == QLatin1String(scheme_name) || scheme == QLatin1String("file") ||
+            scheme == QLatin1String("data") || scheme == QLatin1String("about")) {
+            return true;
+        }
+        if (type == NavigationTypeLinkClicked &&
+            (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+             scheme == QLatin1String("mailto"))) {
+            QDesktopServices::openUrl(url);
+        }
+        return false;
+    }
+};
+
+struct SharedProfile {
+    SharedProfile() : profile(new QWebEngineProfile()), handler(new ShellSchemeHandler(profile)) {
+        profile->installUrlSchemeHandler(scheme_name, handler);
+        QFile channel_js(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
+        QString source;
+        if (channel_js.open(QIODevice::ReadOnly)) source = QString::fromUtf8(channel_js.readAll());
+        source += QString::fromUtf8(bridge_bootstrap);
+        QWebEngineScript script;
+        script.setName(QStringLiteral("tembrick-bridge"));
+        script.setSourceCode(source);
+        script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        script.setWorldId(QWebEngineScript::MainWorld);
+        script.setRunsOnSubFrames(false);
+        profile->scripts()->insert(script);
+    }
+    ~SharedProfile() { delete profile; }
+    SharedProfile(const SharedProfile&) = delete;
+    SharedProfile& operator=(const SharedProfile&) = delete;
+
+    QWebEngineProfile* profile;
+    ShellSchemeHandler* handler;
+};
+
+std::wstring json_of(const QVariant& value) {
+    if (!value.isValid() || value.isNull()) return L"null";
+    const QByteArray wrapped =
+        QJsonDocument(QJsonArray{QJsonValue::fromVariant(value)}).toJson(QJsonDocument::Compact);
+    // "[x]" -> "x"
+    return from_qstring(QString::fromUtf8(wrapped.mid(1, wrapped.size() - 2)));
+}
+
+class QtWebView final : public WebView {
+public:
+    explicit QtWebView(std::shared_ptr<SharedProfile> profile)
+        : WebView(make_native(new QWebEngineView)), profile_(std::move(profile)) {
+        auto* view = static_cast<QWebEngineView*>(widget_of(*this));
+        view->setContextMenuPolicy(Qt::NoContextMenu);
+        page_ = new LockedPage(profile_->profile);
+        channel_ = new QWebChannel(page_);
+        host_ = new WebChannelHost;
+        host_->setParent(page_);
+        channel_->registerObject(QStringLiteral("host"), host_);
+        page_->setWebChannel(channel_);
+        view->setPage(page_);
+        apply_settings();
+        page_->load(QUrl(QString::fromLatin1(shell_url)));
+    }
+
+    ~QtWebView() override {
+        close();
+        // The view goes before the profile it was shown with.
+        delete widget_of(*this);
+    }
+
+    void start() {
+        std::weak_ptr<Element> weak = weak_from_this();
+        auto self = [weak]() -> QtWebView* {
+            auto alive = weak.lock();
+            return alive ? static_cast<QtWebView*>(alive.get()) : nullptr;
+        };
+        host_->on_message = [self](const QString& message) {
+            if (QtWebView* view = self()) view->web_message_received.raise(*view, from_qstring(message));
+        };
+        QObject::connect(page_, &QWebEnginePage::loadFinished, page_, [self](bool) {
+            if (QtWebView* view = self()) view->navigation_completed.raise(*view);
+        });
+        focus_connection_ = QObject::connect(qApp, &QApplication::focusChanged, [self](QWidget*, QWidget* now) {
+            QtWebView* view = self();
+            if (!view || !now) return;
+            QWidget* widget = widget_of(*view);
+            if (widget && (now == widget || widget->isAncestorOf(now))) {
+                // Not from inside the focus change itself: the handler moves the focus.
+                post([self] {
+                    if (QtWebView* later = self()) later->got_focus.raise(*later);
+                });
+            }
+        });
+        post([self] {
+            if (QtWebView* view = self()) view->core_initialized.raise(*view);
+        });
+    }
+
+    void apply_settings() override {
+        if (!page_) return;
+        QWebEngineSettings* settings = page_->settings();
+        settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
+        settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+        settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
+        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+        settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+        settings->setAttribute(QWebEngineSettings::PluginsEnabled, true);
+        settings->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
+        if (QWidget* view = widget_of(*this)) view->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+
+    void execute_script(const std::wstring& script) override {
+        if (page_) page_->runJavaScript(to_qstring(script));
+    }
+
+    Task<std::wstring> execute_script_async(const std::wstring& script) override {
+        TaskSource<std::wstring> source;
+        if (!page_) {
+            source.set_value(L"null");
+        } else {
+            page_->runJavaScript(to_qstring(script), [source](const QVariant& result) mutable {
+                source.set_value(json_of(result));
+            });
+        }
+        return source.task();
+    }
+
+    void close() override {
+        QObject::disconnect(focus_connection_);
+        if (!page_) return;
+        QWebEnginePage* page = page_.data();
+        page_ = nullptr;
+        page->disconnect();
+        host_->on_message = nullptr;
+        delete page;
+    }
+
+    QWebEnginePage* page() const { return page_; }
+
+private:
+    std::shared_ptr<SharedProfile> profile_;
+    QPointer<QWebEnginePage> page_;
+    QWebChannel* channel_ = nullptr;
+    WebChannelHost* host_ = nullptr;
+    QMetaObject::Connection focus_connection_;
+};
+
+}  // namespace
+
+void register_url_scheme() {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    QWebEngineUrlScheme scheme(scheme_name);
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+    scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalAccessAllowed);
+    QWebEngineUrlScheme::registerScheme(scheme);
+}
+
+WebViewFactory make_qt_web_view_factory() {
+    auto profile = std::make_shared<SharedProfile>();
+    return [profile]() -> std::shared_ptr<WebView> {
+        auto view = std::make_shared<QtWebView>(profile);
+        view->start();
+        return view;
+    };
+}
+
+QWebEnginePage* page_of(WebView& view) {
+    auto* qt_view = dynamic_cast<QtWebView*>(&view);
+    return qt_view ? qt_view->page() : nullptr;
+}
+
+}  // namespace platform
