@@ -8,6 +8,7 @@
 #include "app/file_paths.h"
 #include "engine/document/number_text.h"
 #include "engine/document/utf16.h"
+#include "engine/fields/calculator.h"
 
 
 namespace app {
@@ -86,7 +87,7 @@ void apply_line(settings& target, std::wstring_view line) {
         if (entry.type == kind::text) {
             target.*entry.text = value;
         } else {
-            target.*entry.number = engine::read_double_prefix(value).value_or(0.0);
+            target.*entry.number = engine::parse_double_or_zero(value);
         }
         return;
     }
