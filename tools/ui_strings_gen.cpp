@@ -28,13 +28,12 @@ std::u32string decode_utf8(const std::string& bytes) {
     std::u32string out;
     for (std::size_t i = 0; i < bytes.size();) {
         unsigned char lead = static_cast<unsigned char>(bytes[i]);
-        int extra = lead < 0x80            ? 0
-                    : (lead >> 5) == 0x6   ? 1
-                    : (lead >> 4) == 0xE   ? 2
-                    : (lead >> 3) == 0x1E  ? 3
-                                           : -1;
-        if (extra < 0 || i + std::size_t(extra) >= bytes.size())
-            throw failure{"invalid UTF-8"};
+        int extra = lead < 0x80           ? 0
+                    : (lead >> 5) == 0x6  ? 1
+                    : (lead >> 4) == 0xE  ? 2
+                    : (lead >> 3) == 0x1E ? 3
+                                          : -1;
+        if (extra < 0 || i + std::size_t(extra) >= bytes.size()) throw failure{"invalid UTF-8"};
         char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
         for (int k = 1; k <= extra; ++k) {
             unsigned char next = static_cast<unsigned char>(bytes[i + std::size_t(k)]);
@@ -57,12 +56,23 @@ std::u32string unescape(const std::u32string& text) {
         }
         if (++i == text.size()) throw failure{"a backslash ends the text"};
         switch (text[i]) {
-            case U't': out += U'\t'; break;
-            case U'n': out += U'\n'; break;
-            case U'r': out += U'\r'; break;
-            case U's': out += U' '; break;
-            case U'\\': out += U'\\'; break;
-            default: throw failure{"unknown escape"};
+            case U't':
+                out += U'\t';
+                break;
+            case U'n':
+                out += U'\n';
+                break;
+            case U'r':
+                out += U'\r';
+                break;
+            case U's':
+                out += U' ';
+                break;
+            case U'\\':
+                out += U'\\';
+                break;
+            default:
+                throw failure{"unknown escape"};
         }
     }
     return out;

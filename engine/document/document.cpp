@@ -19,7 +19,8 @@ namespace {
 constexpr int absent_document_row = 89;
 constexpr int failed_to_open_row = 90;
 
-const wchar_t* const body_open = L"<body onkeydown=\"{window.event.returnValue=null;event.keyCode=0;}\">";
+const wchar_t* const body_open =
+    L"<body onkeydown=\"{window.event.returnValue=null;event.keyCode=0;}\">";
 
 // The page geometry used when the document has no page-setup group, and
 // written into one whose setup was never made.
@@ -100,7 +101,8 @@ bool document::loaded() const { return data && data->loaded(); }
 std::wstring document::to_html() {
     if (data && group_count_of(data->pages) > 0) return render_html(0);
     if (!path.empty()) {
-        return L"\"" + html_escape(file_name_of(path)) + L"\" " + ui_string(failed_to_open_row, language);
+        return L"\"" + html_escape(file_name_of(path)) + L"\" " +
+               ui_string(failed_to_open_row, language);
     }
     return std::wstring(L"<html>") + body_open +
            L"<p style=\"font-family:Arial;font-size:11.0pt;\">" +
@@ -184,16 +186,19 @@ std::wstring document::render_html(std::uint8_t mode) {
         L"<html><head><meta http-equiv=Content-Type content= \"text/html; charset=utf-8\">";
     if (mode == 0) {
         out += L"<style type=\"text/css\"> ";
-        out += L"body { z-index:0; user-select:none; zoom:" + format_int(zoom_percent(zoom)) + L"%; ";
+        out +=
+            L"body { z-index:0; user-select:none; zoom:" + format_int(zoom_percent(zoom)) + L"%; ";
         out += L"vertical-align:top; background-color:#B0B7CF; unselectable:on;} ";
-        out += L".mpage { width:210.000000mm; align:center; margin-left:auto; margin-right:auto; "
-               L"background-color:white; } ";
+        out +=
+            L".mpage { width:210.000000mm; align:center; margin-left:auto; margin-right:auto; "
+            L"background-color:white; } ";
         out += L"td { vertical-align:top; empty-cells:show;} </style></head> ";
         out += body_open;
         out += render_page_top();
     } else {
-        out += L"<style type=\"text/css\"> body {user-select:none; vertical-align:top; "
-               L"unselectable:on;counter-reset:page;} ";
+        out +=
+            L"<style type=\"text/css\"> body {user-select:none; vertical-align:top; "
+            L"unselectable:on;counter-reset:page;} ";
         out += L"td { vertical-align:top; empty-cells: show;} </style></head> ";
         out += body_open;
         out += L"<table border=0 cellpadding=2 cellspacing=0 style=" + print_style +

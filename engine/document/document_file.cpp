@@ -1,15 +1,14 @@
 #include "engine/document/document_file.h"
 
+#include <unistd.h>
+
 #include <bit>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <system_error>
-
-#include <unistd.h>
 
 #include "engine/document/document_data.h"
 #include "engine/document/utf16.h"
@@ -23,23 +22,30 @@ std::filesystem::path file_system_path(const std::wstring& path) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-// The whole file, or nothing when it cannot be opened as a regular file.
+// The whole file, or nothing when it is not a regular file of a size a
+// template can have.
 bool read_whole_file(const std::wstring& path, std::string& bytes) {
     if (path.empty()) return false;
     std::error_code error;
     std::filesystem::path fs_path = file_system_path(path);
-    if (std::filesystem::is_directory(fs_path, error)) return false;
+    if (!std::filesystem::is_regular_file(fs_path, error)) return false;
+    std::uintmax_t size = std::filesystem::file_size(fs_path, error);
+    if (error || size > max_file_bytes) return false;
     std::ifstream in(fs_path, std::ios::binary);
     if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    bytes.resize(std::size_t(size));
+    in.read(bytes.data(), std::streamsize(size));
+    // A file that shrank meanwhile keeps what could be read.
+    bytes.resize(std::size_t(in.gcount()));
     return !in.bad();
 }
 
-// A name for the temporary file beside `target` that no other save uses.
+// A name in the folder of `target` that no other save uses. It does not grow
+// with the target's name, and the leading dot keeps it out of listings.
 std::filesystem::path temporary_beside(const std::filesystem::path& target) {
     static std::mt19937_64 generator{std::random_device{}()};
-    std::filesystem::path name = target.filename();
-    name += ".saving-" + std::to_string(::getpid()) + "-" + std::to_string(generator() % 1000000000);
+    std::string name = ".paperwright-" + std::to_string(::getpid()) + "-" +
+                       std::to_string(generator() % 1000000000) + ".saving";
     return target.parent_path() / name;
 }
 

@@ -58,6 +58,9 @@ struct document_data;
 inline constexpr std::wstring_view brik_magic = L"BRF4.0";
 // Nesting of `children` nodes below a root; deeper nesting stops the reading.
 inline constexpr int max_children_depth = 64;
+// Larger files are not opened: no template comes near this, and the tree
+// built from a file takes a few times its size in memory.
+inline constexpr std::uintmax_t max_file_bytes = 256u << 20;
 // Smallest size in the file of an item (a record), a group and an element.
 inline constexpr std::size_t min_item_bytes = 44;
 inline constexpr std::size_t min_group_bytes = 48;
@@ -65,7 +68,7 @@ inline constexpr std::size_t min_element_bytes = 94;
 
 // How a document's file was read.
 enum class load_state {
-    not_opened,   // the file could not be opened (or the path is empty)
+    not_opened,   // no regular file of at most `max_file_bytes` could be read
     wrong_magic,  // the first string was not "BRF4.0": nothing more was read
     damaged,      // the reading stopped early: the tree holds what was read
     loaded,       // read to the end of the third tree

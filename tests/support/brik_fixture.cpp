@@ -229,7 +229,8 @@ engine::doc_node to_model(const brik_node& n) {
             engine::doc_element& element = group.elements[e];
             element.record = to_model(in_element.record);
             element.item_count = std::uint16_t(in_element.items.size());
-            for (const brik_record& item : in_element.items) element.items.push_back(to_model(item));
+            for (const brik_record& item : in_element.items)
+                element.items.push_back(to_model(item));
             if (!in_element.children.empty())
                 *element.children = to_model(in_element.children.front());
         }
@@ -241,23 +242,33 @@ namespace {
 
 std::string narrow(const std::wstring& text) { return engine::to_utf8(text); }
 
-bool compare_record(const engine::doc_record& x, const engine::doc_record& y, const std::string& where,
-                    std::string& difference) {
+bool compare_record(const engine::doc_record& x, const engine::doc_record& y,
+                    const std::string& where, std::string& difference) {
     std::ostringstream out;
-    if (x.a != y.a) out << "a " << x.a << " != " << y.a;
-    else if (x.b != y.b) out << "b " << x.b << " != " << y.b;
-    else if (x.c != y.c) out << "c " << x.c << " != " << y.c;
-    else if (x.s1 != y.s1) out << "s1 \"" << narrow(x.s1) << "\" != \"" << narrow(y.s1) << "\"";
-    else if (x.s2 != y.s2) out << "s2 \"" << narrow(x.s2) << "\" != \"" << narrow(y.s2) << "\"";
-    else if (x.s3 != y.s3) out << "s3 \"" << narrow(x.s3) << "\" != \"" << narrow(y.s3) << "\"";
-    else if (x.v != y.v) out << "v differs";
+    if (x.a != y.a)
+        out << "a " << x.a << " != " << y.a;
+    else if (x.b != y.b)
+        out << "b " << x.b << " != " << y.b;
+    else if (x.c != y.c)
+        out << "c " << x.c << " != " << y.c;
+    else if (x.s1 != y.s1)
+        out << "s1 \"" << narrow(x.s1) << "\" != \"" << narrow(y.s1) << "\"";
+    else if (x.s2 != y.s2)
+        out << "s2 \"" << narrow(x.s2) << "\" != \"" << narrow(y.s2) << "\"";
+    else if (x.s3 != y.s3)
+        out << "s3 \"" << narrow(x.s3) << "\" != \"" << narrow(y.s3) << "\"";
+    else if (x.v != y.v)
+        out << "v differs";
     else if (std::bit_cast<std::uint64_t>(x.d1) != std::bit_cast<std::uint64_t>(y.d1))
         out << "d1 " << x.d1 << " != " << y.d1;
     else if (std::bit_cast<std::uint64_t>(x.d2) != std::bit_cast<std::uint64_t>(y.d2))
         out << "d2 " << x.d2 << " != " << y.d2;
-    else if (x.s4 != y.s4) out << "s4 \"" << narrow(x.s4) << "\" != \"" << narrow(y.s4) << "\"";
-    else if (x.s5 != y.s5) out << "s5 \"" << narrow(x.s5) << "\" != \"" << narrow(y.s5) << "\"";
-    else return true;
+    else if (x.s4 != y.s4)
+        out << "s4 \"" << narrow(x.s4) << "\" != \"" << narrow(y.s4) << "\"";
+    else if (x.s5 != y.s5)
+        out << "s5 \"" << narrow(x.s5) << "\" != \"" << narrow(y.s5) << "\"";
+    else
+        return true;
     difference = where + ": " + out.str();
     return false;
 }
@@ -266,8 +277,8 @@ bool compare_node(const engine::doc_node& x, const engine::doc_node& y, const st
                   std::string& difference) {
     if (!compare_record(x.record, y.record, where, difference)) return false;
     if (x.group_count != y.group_count || x.groups.size() != y.groups.size()) {
-        difference = where + ": group counts " + std::to_string(x.group_count) + " != " +
-                     std::to_string(y.group_count);
+        difference = where + ": group counts " + std::to_string(x.group_count) +
+                     " != " + std::to_string(y.group_count);
         return false;
     }
     for (std::size_t g = 0; g < x.groups.size(); ++g) {
@@ -286,13 +297,13 @@ bool compare_node(const engine::doc_node& x, const engine::doc_node& y, const st
             std::string at_element = at_group + "/element " + std::to_string(e);
             if (!compare_record(xe.record, ye.record, at_element, difference)) return false;
             if (xe.item_count != ye.item_count || xe.items.size() != ye.items.size()) {
-                difference = at_element + ": item counts " + std::to_string(xe.item_count) + " != " +
-                             std::to_string(ye.item_count);
+                difference = at_element + ": item counts " + std::to_string(xe.item_count) +
+                             " != " + std::to_string(ye.item_count);
                 return false;
             }
             for (std::size_t i = 0; i < xe.items.size(); ++i) {
-                if (!compare_record(xe.items[i], ye.items[i], at_element + "/item " + std::to_string(i),
-                                    difference))
+                if (!compare_record(xe.items[i], ye.items[i],
+                                    at_element + "/item " + std::to_string(i), difference))
                     return false;
             }
             if (!compare_node(*xe.children, *ye.children, at_element + "/children", difference))
@@ -304,7 +315,8 @@ bool compare_node(const engine::doc_node& x, const engine::doc_node& y, const st
 
 }  // namespace
 
-testing::AssertionResult same_node(const engine::doc_node& expected, const engine::doc_node& actual) {
+testing::AssertionResult same_node(const engine::doc_node& expected,
+                                   const engine::doc_node& actual) {
     std::string difference;
     if (compare_node(expected, actual, "root", difference)) return testing::AssertionSuccess();
     return testing::AssertionFailure() << difference;

@@ -108,6 +108,7 @@ engine::doc_node to_model(const brik_node& node);
 engine::doc_record to_model(const brik_record& record);
 
 // Compares two trees field by field and names the first difference.
-testing::AssertionResult same_node(const engine::doc_node& expected, const engine::doc_node& actual);
+testing::AssertionResult same_node(const engine::doc_node& expected,
+                                   const engine::doc_node& actual);
 
 }  // namespace fixture

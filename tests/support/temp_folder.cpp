@@ -13,8 +13,8 @@ temp_folder::temp_folder() {
     std::random_device seed;
     std::mt19937_64 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::filesystem::path candidate =
-            std::filesystem::temp_directory_path() / ("paperwright-test-" + std::to_string(random()));
+        std::filesystem::path candidate = std::filesystem::temp_directory_path() /
+                                          ("paperwright-test-" + std::to_string(random()));
         if (std::filesystem::create_directory(candidate)) {
             path_ = candidate;
             return;

@@ -4,8 +4,8 @@
 
 #include <chrono>
 
-#include "support/brik_fixture.h"
 #include "engine/document/document.h"
+#include "support/brik_fixture.h"
 #include "support/process_state_fixture.h"
 #include "support/temp_folder.h"
 
@@ -193,6 +193,20 @@ TEST_F(DocumentFileDamage, AFolderIsNotADocument) {
     EXPECT_EQ(doc.data->state, load_state::not_opened);
 }
 
+TEST_F(DocumentFileDamage, DevicesAndOversizedFilesAreNotOpened) {
+    document device(L"/dev/zero");  // would never end if it were read
+    EXPECT_EQ(device.data->state, load_state::not_opened);
+    EXPECT_FALSE(device.save());
+
+    // A sparse file just over the limit: opening must not read it.
+    write_bytes(file(), write_brik(sample_tree()));
+    std::filesystem::resize_file(file(), max_file_bytes + 1);
+    document oversized(engine_path(file()));
+    EXPECT_EQ(oversized.data->state, load_state::not_opened);
+    EXPECT_FALSE(oversized.save());
+    EXPECT_EQ(std::filesystem::file_size(file()), max_file_bytes + 1);
+}
+
 TEST_F(DocumentFileDamage, SaveIntoARemovedFolderFailsAndLeavesNothing) {
     std::string bytes = write_brik(sample_tree());
     std::filesystem::create_directory(folder.file("sub"));
@@ -216,7 +230,8 @@ TEST_F(DocumentFileDamage, SaveOverAFolderFailsAndKeepsTheFolderAndItsContents) 
     EXPECT_TRUE(std::filesystem::is_directory(file()));
     EXPECT_EQ(read_bytes(file() / "kept.txt"), "kept");
     int entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++entries;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        ++entries;
     EXPECT_EQ(entries, 1) << "a temporary file was left behind";
 }
 

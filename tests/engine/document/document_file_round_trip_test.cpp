@@ -1,8 +1,8 @@
 // Reading well-formed files, and writing them back.
 #include <gtest/gtest.h>
 
-#include "support/brik_fixture.h"
 #include "engine/document/document.h"
+#include "support/brik_fixture.h"
 #include "support/process_state_fixture.h"
 #include "support/temp_folder.h"
 
@@ -130,7 +130,8 @@ TEST_F(DocumentFileRoundTrip, WrittenFilesBeginWithTheMagicBytes) {
     const unsigned char magic[] = {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x06, 0x00, 0x00, 0x00, 'B',
                                    0,    'R',  0,    'F',  0,    '4',  0,    '.',  0,    '0',  0};
     ASSERT_GE(bytes.size(), sizeof magic);
-    EXPECT_EQ(bytes.substr(0, sizeof magic), std::string(reinterpret_cast<const char*>(magic), sizeof magic));
+    EXPECT_EQ(bytes.substr(0, sizeof magic),
+              std::string(reinterpret_cast<const char*>(magic), sizeof magic));
     // Magic, then three empty roots of an 84-byte record and a 4-byte count.
     EXPECT_EQ(bytes.size(), sizeof magic + 3 * (84 + 4));
 }
@@ -168,6 +169,7 @@ TEST_F(DocumentFileRoundTrip, SaveKeepsTheFilePermissionsAndLeavesNoTemporaryFil
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                   std::filesystem::perms::group_read);
     int entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++entries;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        ++entries;
     EXPECT_EQ(entries, 1);
 }

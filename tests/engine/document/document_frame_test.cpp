@@ -59,7 +59,8 @@ bool contains(const std::wstring& text, const std::wstring& part) {
     return text.find(part) != std::wstring::npos;
 }
 
-const std::wstring body_open = L"<body onkeydown=\"{window.event.returnValue=null;event.keyCode=0;}\">";
+const std::wstring body_open =
+    L"<body onkeydown=\"{window.event.returnValue=null;event.keyCode=0;}\">";
 
 }  // namespace
 
@@ -121,7 +122,7 @@ TEST_F(DocumentFrame, StyleDefaultsGoOnlyIntoStylesThatExist) {
 TEST_F(DocumentFrame, AMadePageSetupGivesItsOwnGeometry) {
     auto doc = open(sized_tree(216.5, 279));
     doc->to_print_html();
-    EXPECT_EQ(doc->content_width_text, L"176.500000mm");  // 216.5 - (15 + 25)
+    EXPECT_EQ(doc->content_width_text, L"176.500000mm");   // 216.5 - (15 + 25)
     EXPECT_EQ(doc->content_height_text, L"247.000000mm");  // 279 - (20 + 12)
     EXPECT_EQ(doc->left_margin_text, L"25.000000mm");
     EXPECT_EQ(doc->right_margin_text, L"14.000000mm");
@@ -132,7 +133,8 @@ TEST_F(DocumentFrame, AMadePageSetupGivesItsOwnGeometry) {
 TEST_F(DocumentFrame, ScreenFrameIsExact) {
     auto doc = open(unset_tree());
     const std::wstring top =
-        L"<table class=\"mpage\" border=0 cellpadding=0 cellspacing=0><tr style=\"height:10.000000mm;\">"
+        L"<table class=\"mpage\" border=0 cellpadding=0 cellspacing=0><tr "
+        L"style=\"height:10.000000mm;\">"
         L"<td style=\"font-size:1pt;text-indent:19.000000mm;\">&thinsp;</td>"
         L"<td style=\"font-size:1pt;text-indent:172.000000mm;\">&thinsp;</td>"
         L"<td style=\"font-size:1pt;text-indent:18.000000mm;\">&thinsp;</td></tr>"
@@ -140,14 +142,15 @@ TEST_F(DocumentFrame, ScreenFrameIsExact) {
     const std::wstring bottom =
         L"</td><td style=\"\"></td></tr><tr style=\"height:19.000000mm;\"><td style=\"\"></td>"
         L"<td style=\"font-size:1pt\">&thinsp;</td><td style=\"\"></td></tr></table>";
-    EXPECT_EQ(doc->to_html(),
-              L"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\"> <html><head>"
-              L"<meta http-equiv=Content-Type content= \"text/html; charset=utf-8\">"
-              L"<style type=\"text/css\"> body { z-index:0; user-select:none; zoom:100%; "
-              L"vertical-align:top; background-color:#B0B7CF; unselectable:on;} "
-              L".mpage { width:210.000000mm; align:center; margin-left:auto; margin-right:auto; "
-              L"background-color:white; } td { vertical-align:top; empty-cells:show;} </style></head> " +
-                  body_open + top + bottom + L"</body></html>");
+    EXPECT_EQ(
+        doc->to_html(),
+        L"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\"> <html><head>"
+        L"<meta http-equiv=Content-Type content= \"text/html; charset=utf-8\">"
+        L"<style type=\"text/css\"> body { z-index:0; user-select:none; zoom:100%; "
+        L"vertical-align:top; background-color:#B0B7CF; unselectable:on;} "
+        L".mpage { width:210.000000mm; align:center; margin-left:auto; margin-right:auto; "
+        L"background-color:white; } td { vertical-align:top; empty-cells:show;} </style></head> " +
+            body_open + top + bottom + L"</body></html>");
     EXPECT_EQ(doc->render_page_top(), top);
     EXPECT_EQ(doc->render_page_break(),
               bottom +
@@ -159,16 +162,17 @@ TEST_F(DocumentFrame, ScreenFrameIsExact) {
 
 TEST_F(DocumentFrame, PrintFrameTakesTheFontOfTheFirstParagraphRun) {
     auto doc = open(unset_tree());
-    EXPECT_EQ(doc->to_print_html(),
-              L"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\"> <html><head>"
-              L"<meta http-equiv=Content-Type content= \"text/html; charset=utf-8\">"
-              L"<style type=\"text/css\"> body {user-select:none; vertical-align:top; "
-              L"unselectable:on;counter-reset:page;} td { vertical-align:top; empty-cells: show;} "
-              L"</style></head> " +
-                  body_open +
-                  L"<table border=0 cellpadding=2 cellspacing=0 style=\"font-family:Times New Roman;"
-                  L"font-size:12.0pt;width:172.000000mm;\"><tbody><tr><td style=\"vertical-align:top;\">"
-                  L"</td></tr></table></body></html>");
+    EXPECT_EQ(
+        doc->to_print_html(),
+        L"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\"> <html><head>"
+        L"<meta http-equiv=Content-Type content= \"text/html; charset=utf-8\">"
+        L"<style type=\"text/css\"> body {user-select:none; vertical-align:top; "
+        L"unselectable:on;counter-reset:page;} td { vertical-align:top; empty-cells: show;} "
+        L"</style></head> " +
+            body_open +
+            L"<table border=0 cellpadding=2 cellspacing=0 style=\"font-family:Times New Roman;"
+            L"font-size:12.0pt;width:172.000000mm;\"><tbody><tr><td style=\"vertical-align:top;\">"
+            L"</td></tr></table></body></html>");
     EXPECT_EQ(doc->font_face, L"Times New Roman");
     EXPECT_EQ(doc->font_size_text, L"12.0pt");
 }
@@ -177,13 +181,15 @@ TEST_F(DocumentFrame, PrintFontFallsBackToTheBlockThenThePage) {
     brik_tree tree = unset_tree();
     tree.pages.groups[0].elements[0].items.clear();
     auto doc = open(tree);
-    EXPECT_TRUE(contains(doc->to_print_html(), L"style=\"font-family:Block Face;font-size:14.0pt;width:"));
+    EXPECT_TRUE(
+        contains(doc->to_print_html(), L"style=\"font-family:Block Face;font-size:14.0pt;width:"));
 
     tree.pages.groups[0].elements.clear();
     tree.pages.groups[0].record.s3 = u"Page Face";
     tree.pages.groups[0].record.v[0] = 9;
     doc = open(tree);
-    EXPECT_TRUE(contains(doc->to_print_html(), L"style=\"font-family:Page Face;font-size:9.0pt;width:"));
+    EXPECT_TRUE(
+        contains(doc->to_print_html(), L"style=\"font-family:Page Face;font-size:9.0pt;width:"));
 }
 
 TEST_F(DocumentFrame, WithoutAStandardPageThePrintStyleIsTheWidthAlone) {
@@ -191,7 +197,8 @@ TEST_F(DocumentFrame, WithoutAStandardPageThePrintStyleIsTheWidthAlone) {
     tree.pages.groups[0].record.a = 0;
     tree.pages.groups[0].record.b = 1;
     auto doc = open(tree);
-    EXPECT_TRUE(contains(doc->to_print_html(), L"cellspacing=0 style=\"width:172.000000mm;\"><tbody>"));
+    EXPECT_TRUE(
+        contains(doc->to_print_html(), L"cellspacing=0 style=\"width:172.000000mm;\"><tbody>"));
 }
 
 TEST_F(DocumentFrame, ZoomIsWrittenAsAWholePercentWithinItsRange) {
@@ -254,10 +261,11 @@ TEST_F(DocumentFrame, AbsentDocumentTextsFollowTheLanguageAtOpening) {
               L"<html>" + body_open +
                   L"<p style=\"font-family:Arial;font-size:11.0pt;\">The document is absent in the "
                   L"application workspace.</p></body></html>");
-    EXPECT_EQ(russian.to_html(),
-              L"<html>" + body_open +
-                  L"<p style=\"font-family:Arial;font-size:11.0pt;\">Документ отсутствует в рабочем "
-                  L"окружении программы.</p></body></html>");
+    EXPECT_EQ(
+        russian.to_html(),
+        L"<html>" + body_open +
+            L"<p style=\"font-family:Arial;font-size:11.0pt;\">Документ отсутствует в рабочем "
+            L"окружении программы.</p></body></html>");
     EXPECT_EQ(english.to_print_html(), L"The document is absent in the application workspace.");
     EXPECT_EQ(russian.to_print_html(), L"Документ отсутствует в рабочем окружении программы.");
 }
@@ -321,7 +329,7 @@ TEST_F(DocumentFrame, PageMetrics) {
         double landscape, kind;
     };
     const paper papers[] = {
-        {216, 279, 0, 0}, {279, 216, 1, 0}, {203, 254, 0, 1}, {254, 203, 1, 1}, {216, 356, 0, 2},
+        {216, 279, 0, 0}, {279, 216, 1, 0}, {203, 254, 0, 1}, {254, 203, 1, 1},   {216, 356, 0, 2},
         {356, 216, 1, 2}, {210, 297, 0, 3}, {297, 210, 1, 3}, {216.5, 279, 0, 3}, {250, 250, 0, 3},
     };
     for (const paper& p : papers) {

@@ -1,11 +1,12 @@
 // The interface-text table as compiled into the engine.
+#include "engine/document/ui_strings.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <set>
 
 #include "engine/document/process_state.h"
-#include "engine/document/ui_strings.h"
 #include "support/process_state_fixture.h"
 
 using namespace engine;
