@@ -45,7 +45,8 @@ block_styles find_styles(const document_data* data) {
 // Undoes the escaping the field values get before they reach a block.
 std::wstring html_unescape(std::wstring_view text) {
     constexpr std::pair<std::wstring_view, wchar_t> entities[] = {
-        {L"&amp;", L'&'}, {L"&lt;", L'<'}, {L"&gt;", L'>'}, {L"&quot;", L'"'}, {L"&#39;", L'\''}, {L"&apos;", L'\''},
+        {L"&amp;", L'&'},  {L"&lt;", L'<'},   {L"&gt;", L'>'},
+        {L"&quot;", L'"'}, {L"&#39;", L'\''}, {L"&apos;", L'\''},
     };
     std::wstring out;
     out.reserve(text.size());
@@ -68,8 +69,17 @@ std::wstring html_unescape(std::wstring_view text) {
 
 bool needs_script_escape(wchar_t c) {
     switch (c) {
-        case L'"': case L'\'': case L'\\': case L'&': case L'<': case L'>': case L'=': case L'`':
-        case 0x7F: case 0x2028: case 0x2029:
+        case L'"':
+        case L'\'':
+        case L'\\':
+        case L'&':
+        case L'<':
+        case L'>':
+        case L'=':
+        case L'`':
+        case 0x7F:
+        case 0x2028:
+        case 0x2029:
             return true;
         default:
             return c < 0x21;
@@ -102,14 +112,17 @@ std::wstring heading_block_html(const document_data* data, const std::wstring& v
     const block_styles s = find_styles(data);
     std::wstring out;
     out.reserve(512 + value.size());
-    out += L"<TR><TD style=\"border-left:solid 3px white;border-right:solid 3px white;"
-           L"border-bottom:solid 1px #0070C0;font-family:Arial;font-size:6px;";
+    out +=
+        L"<TR><TD style=\"border-left:solid 3px white;border-right:solid 3px white;"
+        L"border-bottom:solid 1px #0070C0;font-family:Arial;font-size:6px;";
     if (s.e1) out += L"padding-top:" + format_int(s.e1->v[4]) + L"mm;";
     out += L"\">&nbsp;</TD></TR><TR>";
-    out += L"<TD style=\"padding:6px;border-bottom:white solid 3px;border-top:white solid 1px; "
-           L"background-color:#4E5FA6;";
+    out +=
+        L"<TD style=\"padding:6px;border-bottom:white solid 3px;border-top:white solid 1px; "
+        L"background-color:#4E5FA6;";
     if (s.e0) {
-        out += L"font-family:" + clean_font_face(s.e0->s3) + L";font-weight:" + (s.e0->v[2] != 0 ? L"700;" : L"400;");
+        out += L"font-family:" + clean_font_face(s.e0->s3) + L";font-weight:" +
+               (s.e0->v[2] != 0 ? L"700;" : L"400;");
         out += L"font-size:" + format_int(s.e0->v[0]) + L".0pt;";
         if (s.e0->v[3] == 1) out += L"text-align:center;";
     }
@@ -123,8 +136,9 @@ std::wstring heading_block_html(const document_data* data, const std::wstring& v
 std::wstring file_link_html(const document_data* data, const std::wstring& value) {
     const block_styles s = find_styles(data);
     std::size_t slash = value.find(L'/');
-    std::wstring_view shown = slash == std::wstring::npos ? std::wstring_view(value)
-                                                          : std::wstring_view(value).substr(slash + 1);
+    std::wstring_view shown = slash == std::wstring::npos
+                                  ? std::wstring_view(value)
+                                  : std::wstring_view(value).substr(slash + 1);
     std::wstring out;
     out.reserve(640 + 2 * value.size());
     out += L"<tr><td style=\"padding:4px;padding-bottom:6px;";
@@ -134,11 +148,13 @@ std::wstring file_link_html(const document_data* data, const std::wstring& value
     if (!s.page) {
         out += L"font-family:Arial Narrow;font-size:11.0pt;";
     } else if (s.i0) {
-        out += L"font-family:" + clean_font_face(s.i0->s3) + L";font-size:" + format_int(s.i0->v[0]) + L"pt;";
+        out += L"font-family:" + clean_font_face(s.i0->s3) + L";font-size:" +
+               format_int(s.i0->v[0]) + L"pt;";
     }
     if (render_mode == 0) {
-        out += L"\" onmouseover={style.background=\"#5F75C7\";style.color=\"#E0F0F5\";}  "
-               L"onmouseout={style.background=\"#E0E0F0\";style.color=\"#01020F\";} ";
+        out +=
+            L"\" onmouseover={style.background=\"#5F75C7\";style.color=\"#E0F0F5\";}  "
+            L"onmouseout={style.background=\"#E0E0F0\";style.color=\"#01020F\";} ";
         out += L" onclick={window.chrome.webview.postMessage(\"" + link_message(value) + L"\");}";
     } else {
         out += L"\"";
@@ -149,7 +165,8 @@ std::wstring file_link_html(const document_data* data, const std::wstring& value
     return out;
 }
 
-block_field render_block_field(const document_data* data, std::wstring value, const std::vector<expr_token>& modifiers) {
+block_field render_block_field(const document_data* data, std::wstring value,
+                               const std::vector<expr_token>& modifiers) {
     enum class block { none, heading, link } kind = block::none;
     for (const expr_token& modifier : modifiers) {
         const std::wstring key = make_word_key(modifier.text);
@@ -157,9 +174,12 @@ block_field render_block_field(const document_data* data, std::wstring value, co
         if (key == L"ссылка" || key == L"filelink") kind = block::link;
     }
     switch (kind) {
-        case block::heading: return {heading_block_html(data, value), true};
-        case block::link: return {file_link_html(data, value), true};
-        case block::none: break;
+        case block::heading:
+            return {heading_block_html(data, value), true};
+        case block::link:
+            return {file_link_html(data, value), true};
+        case block::none:
+            break;
     }
     return {std::move(value), false};
 }

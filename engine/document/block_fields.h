@@ -25,7 +25,8 @@ struct block_field {
 // "heading" / "заголовок" and "filelink" / "ссылка" among `modifiers` (the
 // last one wins) make a block of `value`, which is the field's value as
 // already escaped for HTML; otherwise the value comes back as it is.
-block_field render_block_field(const document_data* data, std::wstring value, const std::vector<expr_token>& modifiers);
+block_field render_block_field(const document_data* data, std::wstring value,
+                               const std::vector<expr_token>& modifiers);
 
 std::wstring heading_block_html(const document_data* data, const std::wstring& value);
 std::wstring file_link_html(const document_data* data, const std::wstring& value);

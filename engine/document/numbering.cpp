@@ -11,7 +11,8 @@ namespace engine {
 
 namespace {
 
-constexpr std::wstring_view table_opening = L"<table border=0 cellpadding=0 cellspacing=0 width=100% ";
+constexpr std::wstring_view table_opening =
+    L"<table border=0 cellpadding=0 cellspacing=0 width=100% ";
 constexpr std::wstring_view dash_prefix = L"-&nbsp;";
 constexpr double inches_per_mm = 0.03937;
 
@@ -36,7 +37,9 @@ const wchar_t* text_alignment(const doc_record& r) {
     return r.v[3] == 3 ? L"text-align:justify;\">" : L"text-align:left;\">";
 }
 
-const doc_record* setup_root(const document& doc) { return doc.data ? &doc.data->page_setup.record : nullptr; }
+const doc_record* setup_root(const document& doc) {
+    return doc.data ? &doc.data->page_setup.record : nullptr;
+}
 
 int normalised_kind(int kind) {
     if (kind >= 1000) kind -= 1000;
@@ -93,8 +96,8 @@ std::wstring render_numbered_list(document& doc, int kind, int element, int item
     return prefix;
 }
 
-std::wstring list_item_html(document& doc, int page, const std::wstring& prefix, int element, int item,
-                            bool bold_number) {
+std::wstring list_item_html(document& doc, int page, const std::wstring& prefix, int element,
+                            int item, bool bold_number) {
     const doc_record& r = style_record(doc, page, element, item);
     std::wstring out;
     out.reserve(768);
@@ -104,7 +107,8 @@ std::wstring list_item_html(document& doc, int page, const std::wstring& prefix,
     out += L"<td style=\"vertical-align:top; cursor:default; ";
     out += text_alignment(r);
     const double indent = whole_mm(r.d2);
-    if (indent != 0.0) out += L"<span style=\"text-indent:" + list_length(indent) + L"mm\">&nbsp;</span>";
+    if (indent != 0.0)
+        out += L"<span style=\"text-indent:" + list_length(indent) + L"mm\">&nbsp;</span>";
     out += font_open_tags(doc, page, element, item);
     if (bold_number && !prefix.empty()) {
         out += L"<b>" + prefix + L"</b>";
@@ -114,7 +118,8 @@ std::wstring list_item_html(document& doc, int page, const std::wstring& prefix,
     return out;
 }
 
-std::wstring form_item_html(document& doc, int page, const std::wstring& prefix, int element, int item) {
+std::wstring form_item_html(document& doc, int page, const std::wstring& prefix, int element,
+                            int item) {
     const doc_record& r = style_record(doc, page, element, item);
     const int item_kind = item >= 0 ? r.a : 0;
     const bool dash = prefix == dash_prefix;
@@ -142,9 +147,10 @@ std::wstring form_item_html(document& doc, int page, const std::wstring& prefix,
     const double width = whole_mm(r.d2);
     if (item_kind == 12) {
         const std::wstring w = list_length(width);
-        out += L"<td valign=\"bottom\" style=\"width:" + w + L"mm;border-bottom:1px solid black\">&nbsp;</td>";
-        out += L"<td valign=\"bottom\" style=\"font-family:Segoe UI Emoji;text-align:right;width:" + w +
-               L"mm; border-bottom:1px solid black\">";
+        out += L"<td valign=\"bottom\" style=\"width:" + w +
+               L"mm;border-bottom:1px solid black\">&nbsp;</td>";
+        out += L"<td valign=\"bottom\" style=\"font-family:Segoe UI Emoji;text-align:right;width:" +
+               w + L"mm; border-bottom:1px solid black\">";
         if (show_checks(doc)) out += L"&#x2713;";
         out += L"&thinsp;</td>";
         out += L"<td style=\"vertical-align:bottom; text-align:left;text-indent:0px;\">";
@@ -154,8 +160,9 @@ std::wstring form_item_html(document& doc, int page, const std::wstring& prefix,
 
     const std::wstring open = font_open_tags(doc, page, element, item);
     const std::wstring close = font_close_tags(doc, page, element, item);
-    const std::wstring empty_cell = L"<td style=\"text-align:left;vertical-align:top;width:" + list_length(width) +
-                                    L"mm;\">" + open + L"&nbsp;" + close + L"</td>";
+    const std::wstring empty_cell = L"<td style=\"text-align:left;vertical-align:top;width:" +
+                                    list_length(width) + L"mm;\">" + open + L"&nbsp;" + close +
+                                    L"</td>";
     int empty_cells = dash ? 1 : 0;
     if (form_column_mode == 2 && width != 0.0) {
         empty_cells = dash ? 2 : 1;
@@ -164,12 +171,13 @@ std::wstring form_item_html(document& doc, int page, const std::wstring& prefix,
     }
     for (int i = 0; i < empty_cells; ++i) out += empty_cell;
 
-    out += L"<td style=\"text-align:left;vertical-align:top;width:" + list_length(dash ? width * 0.5 : width) +
-           L"mm;\">";
+    out += L"<td style=\"text-align:left;vertical-align:top;width:" +
+           list_length(dash ? width * 0.5 : width) + L"mm;\">";
     out += open;
     if (bold_numbering(doc)) {
         if (dash) {
-            out += L"<font style=\"font-size:" + format_fixed6(r.v[0] + 3) + L"pt\">&#9642;</font>&nbsp;";
+            out += L"<font style=\"font-size:" + format_fixed6(r.v[0] + 3) +
+                   L"pt\">&#9642;</font>&nbsp;";
         } else {
             out += L"<b>" + prefix + L"</b>";
         }

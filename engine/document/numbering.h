@@ -19,9 +19,9 @@ class document;
 
 // Upper-case Roman numerals of 1 to 30; numbering stops at XXX.
 inline constexpr std::array<std::wstring_view, 30> roman_numerals = {
-    L"I",     L"II",    L"III",   L"IV",    L"V",     L"VI",    L"VII",   L"VIII",  L"IX",   L"X",
-    L"XI",    L"XII",   L"XIII",  L"XIV",   L"XV",    L"XVI",   L"XVII",  L"XVIII", L"XIX",  L"XX",
-    L"XXI",   L"XXII",  L"XXIII", L"XXIV",  L"XXV",   L"XXVI",  L"XXVII", L"XXVIII", L"XXIX", L"XXX",
+    L"I",   L"II",   L"III",   L"IV",   L"V",   L"VI",   L"VII",   L"VIII",   L"IX",   L"X",
+    L"XI",  L"XII",  L"XIII",  L"XIV",  L"XV",  L"XVI",  L"XVII",  L"XVIII",  L"XIX",  L"XX",
+    L"XXI", L"XXII", L"XXIII", L"XXIV", L"XXV", L"XXVI", L"XXVII", L"XXVIII", L"XXIX", L"XXX",
 };
 
 // 0 to 3: how many empty cells a hanging-indent unit puts before its number.
@@ -46,10 +46,11 @@ std::wstring render_numbered_list(document& doc, int kind, int element, int item
 // The rest of the table opening of the simple layout: style, indent cell, text
 // cell, font tags and prefix. `bold_number` puts the prefix in <b> inside the
 // cell, where the bold cannot leak past the table.
-std::wstring list_item_html(document& doc, int page, const std::wstring& prefix, int element, int item,
-                            bool bold_number = false);
+std::wstring list_item_html(document& doc, int page, const std::wstring& prefix, int element,
+                            int item, bool bold_number = false);
 // The same for the hanging-indent layout, with its number column and fill-in lines.
-std::wstring form_item_html(document& doc, int page, const std::wstring& prefix, int element, int item);
+std::wstring form_item_html(document& doc, int page, const std::wstring& prefix, int element,
+                            int item);
 
 // Whether fill-in lines show a check mark: the first shown-state field keyed
 // "show_checks" holds a value.

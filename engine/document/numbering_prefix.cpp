@@ -24,9 +24,13 @@ std::uint32_t capped_step(std::uint32_t value) { return value >= 30 ? 30 : value
 std::wstring number(std::uint32_t value) { return format_int(value); }
 
 // Letters run on past the alphabet into the next code points.
-wchar_t letter(wchar_t first, std::uint32_t count) { return static_cast<wchar_t>(first + (count - 1)); }
+wchar_t letter(wchar_t first, std::uint32_t count) {
+    return static_cast<wchar_t>(first + (count - 1));
+}
 
-std::wstring lower_roman(std::uint32_t count) { return to_lower(std::wstring(roman_numerals[count - 1])); }
+std::wstring lower_roman(std::uint32_t count) {
+    return to_lower(std::wstring(roman_numerals[count - 1]));
+}
 
 }  // namespace
 

@@ -19,7 +19,8 @@ constexpr std::wstring_view print_page_break =
     L"<p style=\"page-break-after:always;height:2px;font-size:2pt;\">&#8204;</p>";
 
 // One block (item -1) or paragraph run of a standard page.
-void render_unit(document& doc, std::wstring& out, const doc_record& r, int page, int element, int item) {
+void render_unit(document& doc, std::wstring& out, const doc_record& r, int page, int element,
+                 int item) {
     const std::wstring style = paragraph_style(doc, page, element, item);
     doc.render_position = {page, element, item, r.a};
 
@@ -52,7 +53,8 @@ void render_unit(document& doc, std::wstring& out, const doc_record& r, int page
     out += font_close_tags(doc, page, element, item);
     out += framed ? L"</td></tr></table>" : L"</div>";
 
-    if (doc.marker_seen) out += render_mode != 0 ? std::wstring(print_page_break) : doc.render_page_break();
+    if (doc.marker_seen)
+        out += render_mode != 0 ? std::wstring(print_page_break) : doc.render_page_break();
 }
 
 }  // namespace
@@ -60,7 +62,8 @@ void render_unit(document& doc, std::wstring& out, const doc_record& r, int page
 std::wstring render_standard_page(document& doc, int page_index) {
     std::wstring out;
     doc.marker_seen = 0;
-    if (!doc.data || page_index < 0 || std::size_t(page_index) >= group_count_of(doc.data->pages)) return out;
+    if (!doc.data || page_index < 0 || std::size_t(page_index) >= group_count_of(doc.data->pages))
+        return out;
     out.reserve(4096);
     const doc_group& page = doc.data->pages.groups[std::size_t(page_index)];
     for (std::size_t e = 0; e < element_count_of(page); ++e) {

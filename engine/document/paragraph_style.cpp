@@ -36,7 +36,8 @@ const doc_record* find_style_record(const document_data& data, int page, int ele
 
 const doc_record& style_record(const document& doc, int page, int element, int item) {
     static const doc_record empty;
-    const doc_record* found = doc.data ? find_style_record(*doc.data, page, element, item) : nullptr;
+    const doc_record* found =
+        doc.data ? find_style_record(*doc.data, page, element, item) : nullptr;
     return found ? *found : empty;
 }
 
@@ -45,7 +46,14 @@ std::wstring clean_font_face(std::wstring_view face) {
     out.reserve(face.size());
     for (wchar_t c : face) {
         switch (c) {
-            case L'"': case L'\'': case L'<': case L'>': case L'&': case L';': case L'{': case L'}':
+            case L'"':
+            case L'\'':
+            case L'<':
+            case L'>':
+            case L'&':
+            case L';':
+            case L'{':
+            case L'}':
                 continue;
             default:
                 if (c < 0x20 || (c >= 0x7F && c < 0xA0)) continue;
@@ -57,10 +65,14 @@ std::wstring clean_font_face(std::wstring_view face) {
 
 std::wstring alignment_text(std::uint16_t alignment) {
     switch (alignment) {
-        case 1: return L"text-align:center;";
-        case 2: return L"text-align:right;";
-        case 3: return L"text-align:justify;";
-        default: return L"text-align:left;";
+        case 1:
+            return L"text-align:center;";
+        case 2:
+            return L"text-align:right;";
+        case 3:
+            return L"text-align:justify;";
+        default:
+            return L"text-align:left;";
     }
 }
 

@@ -20,7 +20,8 @@ bool contains(std::wstring_view text, std::wstring_view what) {
 
 std::size_t count_of(std::wstring_view text, std::wstring_view what) {
     std::size_t count = 0;
-    for (std::size_t at = text.find(what); at != std::wstring_view::npos; at = text.find(what, at + what.size()))
+    for (std::size_t at = text.find(what); at != std::wstring_view::npos;
+         at = text.find(what, at + what.size()))
         ++count;
     return count;
 }
@@ -31,7 +32,8 @@ std::wstring without_closers(std::wstring_view text) {
     std::wstring out;
     out.reserve(text.size());
     std::size_t from = 0;
-    for (std::size_t at = text.find(closer); at != std::wstring_view::npos; at = text.find(closer, from)) {
+    for (std::size_t at = text.find(closer); at != std::wstring_view::npos;
+         at = text.find(closer, from)) {
         out.append(text.substr(from, at - from));
         from = at + closer.size();
     }
@@ -68,7 +70,8 @@ std::vector<std::wstring> split_at_tables(std::wstring_view text) {
     pieces.emplace_back(text.substr(0, at));
     while (at != std::wstring_view::npos) {
         std::size_t next = text.find(table_start, at + 1);
-        pieces.emplace_back(text.substr(at + 1, next == std::wstring_view::npos ? next : next - at - 1));
+        pieces.emplace_back(
+            text.substr(at + 1, next == std::wstring_view::npos ? next : next - at - 1));
         at = next;
     }
     return pieces;

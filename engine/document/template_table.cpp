@@ -25,12 +25,17 @@ constexpr std::uint32_t table_start_kind = 14;
 constexpr std::uint32_t row_kind = 16;
 constexpr std::uint32_t cell_kind = 17;
 
-bool has(std::wstring_view text, std::wstring_view word) { return text.find(word) != std::wstring_view::npos; }
+bool has(std::wstring_view text, std::wstring_view word) {
+    return text.find(word) != std::wstring_view::npos;
+}
 
-bool has_any(std::wstring_view text, std::wstring_view a, std::wstring_view b) { return has(text, a) || has(text, b); }
+bool has_any(std::wstring_view text, std::wstring_view a, std::wstring_view b) {
+    return has(text, a) || has(text, b);
+}
 
 void remove_all(std::wstring& text, std::wstring_view word) {
-    for (std::size_t at = text.find(word); at != std::wstring::npos; at = text.find(word, at)) text.erase(at, word.size());
+    for (std::size_t at = text.find(word); at != std::wstring::npos; at = text.find(word, at))
+        text.erase(at, word.size());
 }
 
 // The parameters after the first ":", or nothing when there is no ":".
@@ -44,7 +49,8 @@ std::vector<std::wstring> split(const std::wstring& text, wchar_t separator) {
     std::size_t from = 0;
     for (;;) {
         std::size_t at = text.find(separator, from);
-        fields.push_back(text.substr(from, at == std::wstring::npos ? std::wstring::npos : at - from));
+        fields.push_back(
+            text.substr(from, at == std::wstring::npos ? std::wstring::npos : at - from));
         if (at == std::wstring::npos) break;
         from = at + 1;
     }
@@ -52,7 +58,8 @@ std::vector<std::wstring> split(const std::wstring& text, wchar_t separator) {
 }
 
 std::wstring trim_trailing_blanks(std::wstring text) {
-    while (!text.empty() && (text.back() == L' ' || text.back() == L'\t' || text.back() == L'\n' || text.back() == L'\r'))
+    while (!text.empty() && (text.back() == L' ' || text.back() == L'\t' || text.back() == L'\n' ||
+                             text.back() == L'\r'))
         text.pop_back();
     return text;
 }
@@ -68,7 +75,8 @@ colours cell_colours(const std::wstring& text) {
     std::size_t hash = text.find(L'#');
     if (hash == std::wstring::npos) return out;
     std::size_t end = text.find(L' ', hash);
-    std::wstring word = text.substr(hash, end == std::wstring::npos ? std::wstring::npos : end - hash);
+    std::wstring word =
+        text.substr(hash, end == std::wstring::npos ? std::wstring::npos : end - hash);
     std::vector<std::wstring> parts = split(word, L'#');
     auto part = [&](std::size_t i) { return i < parts.size() ? parts[i] : std::wstring(); };
     if (!part(1).empty()) out.border = L"#" + part(1) + L";";
@@ -80,7 +88,8 @@ colours cell_colours(const std::wstring& text) {
 void split_cell_params(table_line& line, std::wstring params) {
     erase_char(params, L' ');
     std::vector<std::wstring> fields = split(params, L',');
-    for (std::size_t i = 0; i < line.params.size() && i < fields.size(); ++i) line.params[i] = fields[i];
+    for (std::size_t i = 0; i < line.params.size() && i < fields.size(); ++i)
+        line.params[i] = fields[i];
 }
 
 std::wstring span(std::wstring value) {
@@ -92,7 +101,8 @@ int size_step(const table_line& line) {
     const std::wstring& t = line.text;
     int step = 0;
     constexpr std::pair<std::wstring_view, int> size_words[] = {
-        {L"XX-SMALL", -3}, {L"X-SMALL", -2}, {L"SMALL", -1}, {L"XX-LARGE", 3}, {L"X-LARGE", 2}, {L"LARGE", 1},
+        {L"XX-SMALL", -3}, {L"X-SMALL", -2}, {L"SMALL", -1},
+        {L"XX-LARGE", 3},  {L"X-LARGE", 2},  {L"LARGE", 1},
     };
     for (const auto& [word, value] : size_words) {
         if (has(t, word)) {
@@ -135,13 +145,15 @@ const std::wstring& text_or_empty(const document* doc, std::wstring document::*m
 
 }  // namespace
 
-table_line parse_table_line(const document* doc, std::uint32_t kind, std::wstring_view marker_text) {
+table_line parse_table_line(const document* doc, std::uint32_t kind,
+                            std::wstring_view marker_text) {
     table_line line;
     line.language = current_language;
     line.doc = doc;
     line.kind = kind;
     std::size_t first = marker_text.find_first_not_of(L'{');
-    std::wstring_view body = first == std::wstring_view::npos ? std::wstring_view() : marker_text.substr(first);
+    std::wstring_view body =
+        first == std::wstring_view::npos ? std::wstring_view() : marker_text.substr(first);
     while (!body.empty() && body.back() == L'}') body.remove_suffix(1);
     line.text = to_upper(std::wstring(body));
     return line;
@@ -164,7 +176,8 @@ std::wstring open_table_html(const table_line& line) {
         width = fields[0];
         if (fields.size() > 1) padding = fields[1];
     }
-    std::wstring colour = left_substring(text, colon == std::wstring::npos ? -1 : std::int32_t(colon));
+    std::wstring colour =
+        left_substring(text, colon == std::wstring::npos ? -1 : std::int32_t(colon));
     remove_all(colour, L"TABLE");
     remove_all(colour, L"ТАБЛИЦА");
     colour = trim_trailing_blanks(std::move(colour));
@@ -180,8 +193,10 @@ std::wstring open_table_html(const table_line& line) {
     if (!colour.empty()) out += L" bgcolor=" + colour;
     out += L" style=\"";
     const std::wstring& line_height = text_or_empty(line.doc, &document::line_height_text);
-    if (read_double_prefix(line_height).value_or(0.0) > 0.0) out += L"line-height:" + line_height + L"in;";
-    out += L"margins:0px;font-family:" + clean_font_face(text_or_empty(line.doc, &document::font_face)) + L";";
+    if (read_double_prefix(line_height).value_or(0.0) > 0.0)
+        out += L"line-height:" + line_height + L"in;";
+    out += L"margins:0px;font-family:" +
+           clean_font_face(text_or_empty(line.doc, &document::font_face)) + L";";
     out += fixed ? L"table-layout:fixed;\"" : L"\"";
     out += L">";
     return out;
@@ -204,7 +219,8 @@ std::wstring table_row_html(const table_line& line) {
 
 std::wstring table_cell_html(table_line& line) {
     const std::wstring& t = line.text;
-    if (std::wstring params = after_colon(t); !params.empty()) split_cell_params(line, std::move(params));
+    if (std::wstring params = after_colon(t); !params.empty())
+        split_cell_params(line, std::move(params));
     const colours colour = cell_colours(t);
 
     std::wstring out;
@@ -216,18 +232,21 @@ std::wstring table_cell_html(table_line& line) {
     if (!line.params[6].empty()) out += L" " + span(line.params[6]);
     out += L" style=\"";
     if (!line.params[4].empty()) out += L"width:" + line.params[4] + L";";
-    constexpr const wchar_t* sides[] = {L"border-top:", L"border-left:", L"border-bottom:", L"border-right:"};
+    constexpr const wchar_t* sides[] = {L"border-top:", L"border-left:", L"border-bottom:",
+                                        L"border-right:"};
     for (std::size_t i = 0; i < 4; ++i) {
         const std::wstring& w = line.params[i];
         if (!w.empty() && w != L"0") out += sides[i] + w + L"px solid " + colour.border;
     }
     out += colour.style;
 
-    std::int64_t base = read_int64_prefix(text_or_empty(line.doc, &document::font_size_text)).value_or(0);
+    std::int64_t base =
+        read_int64_prefix(text_or_empty(line.doc, &document::font_size_text)).value_or(0);
     if (base < INT32_MIN || base > INT32_MAX) base = 0;
     out += L"font-size:" + format_int(base + size_step(line)) + L".0pt;";
-    out += has_any(t, L"ЖИР", L"BOLD") ? std::wstring(L"font-weight:700;")
-                                       : L"font-weight:" + text_or_empty(line.doc, &document::font_weight_text) + L";";
+    out += has_any(t, L"ЖИР", L"BOLD")
+               ? std::wstring(L"font-weight:700;")
+               : L"font-weight:" + text_or_empty(line.doc, &document::font_weight_text) + L";";
     out += has_any(t, L"КУРСИВ", L"ITALIC")
                ? std::wstring(L"font-style:italic;")
                : L"font-style:" + text_or_empty(line.doc, &document::font_style_text) + L";";
@@ -243,18 +262,22 @@ std::wstring table_cell_html(table_line& line) {
     return out;
 }
 
-std::wstring table_marker_html(const document* doc, std::uint32_t marker_code, std::wstring_view marker_text) {
+std::wstring table_marker_html(const document* doc, std::uint32_t marker_code,
+                               std::wstring_view marker_text) {
     switch (marker_code) {
-        case 8: return open_table_html(parse_table_line(doc, table_start_kind, marker_text));
+        case 8:
+            return open_table_html(parse_table_line(doc, table_start_kind, marker_text));
         case 9:
             reset_table_flags();
             return L"</td></tr></table>";
-        case 10: return table_row_html(parse_table_line(doc, row_kind, marker_text));
+        case 10:
+            return table_row_html(parse_table_line(doc, row_kind, marker_text));
         case 11: {
             table_line line = parse_table_line(doc, cell_kind, marker_text);
             return table_cell_html(line);
         }
-        default: return {};
+        default:
+            return {};
     }
 }
 

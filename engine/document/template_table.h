@@ -20,7 +20,8 @@ class document;
 // start, 9 table end, 10 row, 11 cell); `marker_text` the marker as the lexer
 // took it, for example «{#EEEEEE ТАБЛИЦА:100%,4}». `doc` supplies the current
 // paragraph's style texts and may be null.
-std::wstring table_marker_html(const document* doc, std::uint32_t marker_code, std::wstring_view marker_text);
+std::wstring table_marker_html(const document* doc, std::uint32_t marker_code,
+                               std::wstring_view marker_text);
 
 // A row or a cell tag was opened and not yet closed.
 extern bool table_row_open;

@@ -19,7 +19,8 @@ namespace {
 
 constexpr std::wstring_view print_page_break =
     L"<p style=\"page-break-after:always;height:2px;font-size:2pt;\">&#8204;</p>";
-constexpr std::wstring_view word_page_break = L"&nbsp;<br style='page-break-before:always;clear:both;'/>";
+constexpr std::wstring_view word_page_break =
+    L"&nbsp;<br style='page-break-before:always;clear:both;'/>";
 
 std::int64_t or_default(std::int64_t value, std::int64_t floor, std::int64_t fallback) {
     return value < floor ? fallback : value;
@@ -80,29 +81,40 @@ std::wstring word_html_head(const doc_record* page_setup) {
     std::wstring page;
     page.reserve(64);
     page += L"size:" + format_int(width) + L"mm " + format_int(height) + L"mm; ";
-    page += L"margin:" + format_int(top) + L"mm " + format_int(right) + L"mm " + format_int(bottom) + L"mm " +
-            format_int(left) + L"mm;";
+    page += L"margin:" + format_int(top) + L"mm " + format_int(right) + L"mm " +
+            format_int(bottom) + L"mm " + format_int(left) + L"mm;";
     const wchar_t* orientation = height < width ? L"landscape" : L"portrait";
 
     std::wstring head;
     head.reserve(1500);
-    head += L"<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" \t\t\t\t"
-            L"xmlns:w=\"urn:schemas-microsoft-com:office:word\" \t\t\t\txmlns=\"http://www.w3.org/TR/REC-html40\"> "
-            L"\t\t\t\t<head>\t\t\t\t<meta http-equiv=Content-Type content=\"text/html; charset=utf-8\">\t\t\t\t"
-            L"<meta name=ProgId content=Word.Document>";
-    head += L"<title>Document Title</title> \t\t\t\t<!--[if gte mso 9]>\t\t\t\t<xml>\t\t\t\t\t<w:WordDocument>";
-    head += L"<w:View>Print</w:View>\t\t\t\t\t\t<w:SpellingState>Clean</w:SpellingState> \t\t\t\t\t\t"
-            L"<w:GrammarState>Clean</w:GrammarState> \t\t\t\t\t\t<w:Compatibility>\t\t\t\t\t\t\t"
-            L"<w:BreakWrappedTables/>\t\t\t\t\t\t\t<w:SnapToGridInCell/>\t\t\t\t\t\t\t<w:WrapTextWithPunct/> "
-            L"\t\t\t\t\t\t\t<w:UseAsianBreakRules/>\t\t\t\t\t\t</w:Compatibility>\t\t\t\t\t\t"
-            L"<w:BrowserLevel>MicrosoftInternetExplorer4</w:BrowserLevel>\t\t\t\t\t</w:WordDocument>\t\t\t\t"
-            L"</xml>\t\t\t\t<![endif]-->";
+    head +=
+        L"<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" \t\t\t\t"
+        L"xmlns:w=\"urn:schemas-microsoft-com:office:word\" "
+        L"\t\t\t\txmlns=\"http://www.w3.org/TR/REC-html40\"> "
+        L"\t\t\t\t<head>\t\t\t\t<meta http-equiv=Content-Type content=\"text/html; "
+        L"charset=utf-8\">\t\t\t\t"
+        L"<meta name=ProgId content=Word.Document>";
+    head +=
+        L"<title>Document Title</title> \t\t\t\t<!--[if gte mso "
+        L"9]>\t\t\t\t<xml>\t\t\t\t\t<w:WordDocument>";
+    head +=
+        L"<w:View>Print</w:View>\t\t\t\t\t\t<w:SpellingState>Clean</w:SpellingState> \t\t\t\t\t\t"
+        L"<w:GrammarState>Clean</w:GrammarState> \t\t\t\t\t\t<w:Compatibility>\t\t\t\t\t\t\t"
+        L"<w:BreakWrappedTables/>\t\t\t\t\t\t\t<w:SnapToGridInCell/"
+        L">\t\t\t\t\t\t\t<w:WrapTextWithPunct/> "
+        L"\t\t\t\t\t\t\t<w:UseAsianBreakRules/>\t\t\t\t\t\t</w:Compatibility>\t\t\t\t\t\t"
+        L"<w:BrowserLevel>MicrosoftInternetExplorer4</w:BrowserLevel>\t\t\t\t\t</"
+        L"w:WordDocument>\t\t\t\t"
+        L"</xml>\t\t\t\t<![endif]-->";
     head += L"<style> \t\t\t\t\t@page Section1 {";
     head += page;
-    head += L"mso-header-margin:0mm; \t\t\t\t\tmso-footer-margin:0mm; mso-paper-source:0; mso-page-orientation: ";
+    head +=
+        L"mso-header-margin:0mm; \t\t\t\t\tmso-footer-margin:0mm; mso-paper-source:0; "
+        L"mso-page-orientation: ";
     head += orientation;
-    head += L";} \t\t\t\t\tdiv.Section1 {page:Section1;} \t\t\t\t\t</style>\t\t\t\t\t</head> \t\t\t\t\t"
-            L"<body><div class=Section1>";
+    head +=
+        L";} \t\t\t\t\tdiv.Section1 {page:Section1;} \t\t\t\t\t</style>\t\t\t\t\t</head> \t\t\t\t\t"
+        L"<body><div class=Section1>";
     return head;
 }
 

@@ -1,6 +1,8 @@
 #include "support/process_state_fixture.h"
 
+#include "engine/document/numbering.h"
 #include "engine/document/process_state.h"
+#include "engine/document/template_table.h"
 
 namespace fixture {
 
@@ -10,6 +12,8 @@ void reset_process_state() {
     engine::current_section = 0;
     engine::library_shown = false;
     engine::render_mode = 0;
+    engine::reset_table_flags();
+    engine::form_column_mode = 1;
 }
 
 }  // namespace fixture

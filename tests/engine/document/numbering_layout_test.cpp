@@ -17,7 +17,9 @@ protected:
         block = &add_block(add_page(*doc), L"text");
     }
     doc_record& setup_root() { return doc->data->page_setup.record; }
-    std::wstring prefix_of(int kind, int item = -1) { return render_numbered_list(*doc, kind, 0, item, 0); }
+    std::wstring prefix_of(int kind, int item = -1) {
+        return render_numbered_list(*doc, kind, 0, item, 0);
+    }
 
     std::unique_ptr<document> doc;
     doc_element* block = nullptr;
@@ -36,10 +38,11 @@ TEST_F(ListLayout, SimpleLayoutExample) {
     r.d2 = 5.9;
     r.v[3] = 3;
     EXPECT_EQ(prefix_of(1),
-              table_opening + L"style=\"font-family:Arial;line-height:0.196850in;margin-top:19.018999mm;\"><TR>"
-                              L"<td style=\"width:10.010000mm;\">&nbsp;</td>"
-                              L"<td style=\"vertical-align:top; cursor:default; text-align:justify;\">"
-                              L"<span style=\"text-indent:5.005000mm\">&nbsp;</span>" +
+              table_opening +
+                  L"style=\"font-family:Arial;line-height:0.196850in;margin-top:19.018999mm;\"><TR>"
+                  L"<td style=\"width:10.010000mm;\">&nbsp;</td>"
+                  L"<td style=\"vertical-align:top; cursor:default; text-align:justify;\">"
+                  L"<span style=\"text-indent:5.005000mm\">&nbsp;</span>" +
                   arial_11 + L"1.&nbsp;");
 }
 
@@ -52,7 +55,8 @@ TEST_F(ListLayout, SimpleLayoutNeedsAnIndentAndBodyAlignment) {
     block->record.v[3] = 2;
     EXPECT_EQ(prefix_of(1), L"3.&nbsp;");
     block->record.v[3] = 0;
-    EXPECT_TRUE(prefix_of(0).starts_with(table_opening));  // an indented plain paragraph is framed too
+    EXPECT_TRUE(
+        prefix_of(0).starts_with(table_opening));  // an indented plain paragraph is framed too
 }
 
 TEST_F(ListLayout, BoldNumberStaysInsideTheCell) {
@@ -66,10 +70,12 @@ TEST_F(ListLayout, HangingLayoutNumberCell) {
     setup_root().v[1] = 1;
     block->record.d2 = 12;
     EXPECT_EQ(prefix_of(1),
-              table_opening + L"style=\"font-family:Arial;margin-top:0.000000mm;\"><tr>"
-                              L"<td style=\"text-align:left;vertical-align:top;width:12.012000mm;\">" +
-                  arial_11 + L"1.&nbsp;</font></font></td>"
-                             L"<td style=\"vertical-align:top; cursor:default; text-align:left;\">" +
+              table_opening +
+                  L"style=\"font-family:Arial;margin-top:0.000000mm;\"><tr>"
+                  L"<td style=\"text-align:left;vertical-align:top;width:12.012000mm;\">" +
+                  arial_11 +
+                  L"1.&nbsp;</font></font></td>"
+                  L"<td style=\"vertical-align:top; cursor:default; text-align:left;\">" +
                   arial_11);
     EXPECT_EQ(form_column_mode, 1);
 }
@@ -86,7 +92,8 @@ TEST_F(ListLayout, HangingLayoutChoosesByKindAndAlignment) {
 TEST_F(ListLayout, ColumnModesOfTheHangingLayout) {
     setup_root().v[1] = 1;
     block->record.d2 = 10;
-    const std::wstring empty_cell_start = L"<td style=\"text-align:left;vertical-align:top;width:10.010000mm;\">";
+    const std::wstring empty_cell_start =
+        L"<td style=\"text-align:left;vertical-align:top;width:10.010000mm;\">";
     auto empty_cells = [&](const std::wstring& html) {
         return count_of(html, empty_cell_start + arial_11 + L"&nbsp;</font></font></td>");
     };
@@ -123,8 +130,10 @@ TEST_F(ListLayout, FillInLineShowsChecksOnlyWhenAsked) {
     EXPECT_EQ(form_column_mode, 0);
     EXPECT_FALSE(contains(html, L"&#x2713;"));
     EXPECT_FALSE(contains(html, L"valign=\"top\""));  // no indent cell before a fill-in line
-    EXPECT_TRUE(contains(html, L"<td valign=\"bottom\" style=\"width:20.020000mm;border-bottom:1px solid black\">"));
-    EXPECT_TRUE(html.ends_with(L"<td style=\"vertical-align:bottom; text-align:left;text-indent:0px;\">" + arial_11));
+    EXPECT_TRUE(contains(
+        html, L"<td valign=\"bottom\" style=\"width:20.020000mm;border-bottom:1px solid black\">"));
+    EXPECT_TRUE(html.ends_with(
+        L"<td style=\"vertical-align:bottom; text-align:left;text-indent:0px;\">" + arial_11));
 
     doc_element& field = add_element(add_group(doc->data->parameters));
     field.record.s1 = L" Show_Checks ";
@@ -152,6 +161,8 @@ TEST_F(ListLayout, ShowChecksPassesOverFieldsThatAreSwitchedOff) {
 TEST_F(ListLayout, BoldDashInTheHangingLayout) {
     setup_root().v[1] = 1;
     setup_root().c = 1;
-    EXPECT_TRUE(contains(prefix_of(13), arial_11 + L"<font style=\"font-size:14.000000pt\">&#9642;</font>&nbsp;</font></font>"));
+    EXPECT_TRUE(contains(
+        prefix_of(13),
+        arial_11 + L"<font style=\"font-size:14.000000pt\">&#9642;</font>&nbsp;</font></font>"));
     EXPECT_TRUE(contains(prefix_of(1), arial_11 + L"<b>1.&nbsp;</b></font></font>"));
 }

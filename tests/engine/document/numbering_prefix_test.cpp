@@ -28,7 +28,8 @@ TEST(NumberingPrefix, OutlineLevels) {
 }
 
 TEST(NumberingPrefix, RestartsAndTheThousandFlag) {
-    EXPECT_EQ(prefixes({1, 1, 1, 101, 1}), (list{L"1.&nbsp;", L"2.&nbsp;", L"3.&nbsp;", L"1.&nbsp;", L"2.&nbsp;"}));
+    EXPECT_EQ(prefixes({1, 1, 1, 101, 1}),
+              (list{L"1.&nbsp;", L"2.&nbsp;", L"3.&nbsp;", L"1.&nbsp;", L"2.&nbsp;"}));
     EXPECT_EQ(prefixes({1005, 1, 1101}), (list{L"I.&nbsp;", L"1.&nbsp;", L"1.&nbsp;"}));
 }
 

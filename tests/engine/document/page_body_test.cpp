@@ -1,6 +1,7 @@
+#include "engine/document/page_body.h"
+
 #include <gtest/gtest.h>
 
-#include "engine/document/page_body.h"
 #include "render_tree.h"
 
 using namespace engine;
@@ -12,7 +13,8 @@ const std::wstring div_open =
     L"<div style=\"font-family:Arial;cursor:default;margin-top:0.000000mm;text-align:left;\">"
     L"<font face=\"Arial\"><font style=\"font-size: 11.0pt;\">";
 const std::wstring div_close = L"</font></font></div>";
-const std::wstring print_break = L"<p style=\"page-break-after:always;height:2px;font-size:2pt;\">&#8204;</p>";
+const std::wstring print_break =
+    L"<p style=\"page-break-after:always;height:2px;font-size:2pt;\">&#8204;</p>";
 
 class PageBody : public RenderTest {
 protected:
@@ -35,8 +37,8 @@ TEST_F(PageBody, PlainBlocksAndRunsExample) {
     doc_element& block = add_block(*page, L"First {Ж:}bold{:Ж}");
     add_run(block, L"Run one");
     add_run(block, L"Run two");
-    EXPECT_EQ(body(), div_open + L"First <b>bold</b>" + div_close + div_open + L"Run one" + div_close + div_open +
-                          L"Run two" + div_close);
+    EXPECT_EQ(body(), div_open + L"First <b>bold</b>" + div_close + div_open + L"Run one" +
+                          div_close + div_open + L"Run two" + div_close);
 }
 
 TEST_F(PageBody, APageWithoutBlocksIsEmpty) { EXPECT_EQ(body(), L""); }
@@ -68,9 +70,11 @@ TEST_F(PageBody, BreakMarkerInPrintAndScreen) {
     add_block(*page, L"one{%}two");
     add_block(*page, L"three");
     render_mode = 1;
-    EXPECT_EQ(body(), div_open + L"onetwo" + div_close + print_break + div_open + L"three" + div_close);
+    EXPECT_EQ(body(),
+              div_open + L"onetwo" + div_close + print_break + div_open + L"three" + div_close);
     render_mode = 0;
-    EXPECT_EQ(body(), div_open + L"onetwo" + div_close + doc->render_page_break() + div_open + L"three" + div_close);
+    EXPECT_EQ(body(), div_open + L"onetwo" + div_close + doc->render_page_break() + div_open +
+                          L"three" + div_close);
 }
 
 TEST_F(PageBody, OnlyTheFirstBreakMarkerIsTakenOut) {
@@ -114,8 +118,11 @@ TEST_F(PageBody, HangingLayoutDoesNotWrapTheNumber) {
     setup_root().v[1] = 1;
     doc_element& block = add_block(*page, L"Terms", 1);
     block.record.v[3] = 1;  // centred: no cells
-    EXPECT_EQ(body(), L"<div style=\"font-family:Arial;cursor:default;margin-top:0.000000mm;text-align:center;\">"
-                      L"<font face=\"Arial\"><font style=\"font-size: 11.0pt;\">1.&nbsp;Terms" + div_close);
+    EXPECT_EQ(
+        body(),
+        L"<div style=\"font-family:Arial;cursor:default;margin-top:0.000000mm;text-align:center;\">"
+        L"<font face=\"Arial\"><font style=\"font-size: 11.0pt;\">1.&nbsp;Terms" +
+            div_close);
 }
 
 TEST_F(PageBody, LooseTableMarkupIsRepairedPerUnit) {

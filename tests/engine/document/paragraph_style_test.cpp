@@ -1,6 +1,7 @@
+#include "engine/document/paragraph_style.h"
+
 #include <gtest/gtest.h>
 
-#include "engine/document/paragraph_style.h"
 #include "render_tree.h"
 
 using namespace engine;
@@ -28,13 +29,16 @@ TEST_F(ParagraphStyle, BlockAndRunExample) {
     block->record.c = 5;
     block->record.d2 = 12.5;
     block->record.v[3] = 3;
-    EXPECT_EQ(paragraph_style(*doc, 0, 0, -1),
-              L"style=\"font-family:Arial;line-height:0.196850in;cursor:default;margin-top:3.000000mm;"
-              L"text-indent:12.500000mm;text-align:justify;\"><font face=\"Arial\"><font style=\"font-size: 11.0pt;\">");
+    EXPECT_EQ(
+        paragraph_style(*doc, 0, 0, -1),
+        L"style=\"font-family:Arial;line-height:0.196850in;cursor:default;margin-top:3.000000mm;"
+        L"text-indent:12.500000mm;text-align:justify;\"><font face=\"Arial\"><font "
+        L"style=\"font-size: 11.0pt;\">");
     run->d2 = 7;
-    EXPECT_EQ(paragraph_style(*doc, 0, 0, 0),
-              L"style=\"font-family:Arial;cursor:default;margin-top:0.000000mm;text-indent:7.000000mm; "
-              L"text-align:left;\"><font face=\"Arial\"><font style=\"font-size: 11.0pt;\">");
+    EXPECT_EQ(
+        paragraph_style(*doc, 0, 0, 0),
+        L"style=\"font-family:Arial;cursor:default;margin-top:0.000000mm;text-indent:7.000000mm; "
+        L"text-align:left;\"><font face=\"Arial\"><font style=\"font-size: 11.0pt;\">");
     EXPECT_EQ(doc->first_indent_text, L"7.000000");
 }
 
@@ -51,10 +55,16 @@ TEST_F(ParagraphStyle, LineHeightThresholdDiffersForBlocksAndRuns) {
 }
 
 TEST_F(ParagraphStyle, IndentNeedsBodyAlignmentAndNoThousandFlag) {
-    struct row { std::uint16_t align; std::uint16_t kind; double indent; bool written; };
+    struct row {
+        std::uint16_t align;
+        std::uint16_t kind;
+        double indent;
+        bool written;
+    };
     const row rows[] = {
-        {0, 0, 10, true}, {3, 0, 10, true}, {1, 0, 10, false}, {2, 0, 10, false},
-        {0, 1000, 10, false}, {0, 1005, 10, false}, {0, 999, 10, true}, {0, 0, 0, false}, {0, 0, -4, false},
+        {0, 0, 10, true},   {3, 0, 10, true},     {1, 0, 10, false},
+        {2, 0, 10, false},  {0, 1000, 10, false}, {0, 1005, 10, false},
+        {0, 999, 10, true}, {0, 0, 0, false},     {0, 0, -4, false},
     };
     for (const auto& r : rows) {
         block->record.v[3] = r.align;
@@ -93,9 +103,11 @@ TEST_F(ParagraphStyle, LegacyPageStyleExample) {
     page.c = 5;
     page.d2 = 5;
     page.v[3] = 1;
-    EXPECT_EQ(legacy_paragraph_style(*doc, 0),
-              L"style=\"font-family:Times;line-height:0.196850in;cursor:default;margin-top:0.000000mm;"
-              L"text-indent:5.000000mm; text-align:center;\"><font face=\"Times\"><font style=\"font-size: 12.0pt;\">");
+    EXPECT_EQ(
+        legacy_paragraph_style(*doc, 0),
+        L"style=\"font-family:Times;line-height:0.196850in;cursor:default;margin-top:0.000000mm;"
+        L"text-indent:5.000000mm; text-align:center;\"><font face=\"Times\"><font "
+        L"style=\"font-size: 12.0pt;\">");
 }
 
 TEST_F(ParagraphStyle, MissingRecordsStyleAsEmpty) {

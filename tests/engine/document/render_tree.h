@@ -8,26 +8,12 @@
 #include <string>
 
 #include "engine/document/document.h"
-#include "engine/document/numbering.h"
 #include "engine/document/process_state.h"
-#include "engine/document/template_table.h"
+#include "support/process_state_fixture.h"
 
 namespace render_test {
 
-inline void reset_engine_state() {
-    engine::current_language = 0;
-    engine::current_section = 0;
-    engine::library_shown = false;
-    engine::render_mode = 0;
-    engine::reset_table_flags();
-    engine::form_column_mode = 1;
-}
-
-class RenderTest : public ::testing::Test {
-protected:
-    void SetUp() override { reset_engine_state(); }
-    void TearDown() override { reset_engine_state(); }
-};
+using RenderTest = fixture::process_state_test;
 
 // A document with no file: its tree is filled by the helpers below.
 inline std::unique_ptr<engine::document> empty_document(int language = 0) {
@@ -71,7 +57,8 @@ inline engine::doc_group& add_page(engine::document& doc) {
 }
 
 // A shown block with text and an 11 pt Arial style.
-inline engine::doc_element& add_block(engine::doc_group& page, std::wstring text, std::uint16_t kind = 0) {
+inline engine::doc_element& add_block(engine::doc_group& page, std::wstring text,
+                                      std::uint16_t kind = 0) {
     engine::doc_element& block = add_element(page);
     block.record.a = kind;
     block.record.b = 1;
@@ -81,7 +68,8 @@ inline engine::doc_element& add_block(engine::doc_group& page, std::wstring text
     return block;
 }
 
-inline engine::doc_record& add_run(engine::doc_element& block, std::wstring text, std::uint16_t kind = 0) {
+inline engine::doc_record& add_run(engine::doc_element& block, std::wstring text,
+                                   std::uint16_t kind = 0) {
     engine::doc_record& run = add_item(block);
     run.a = kind;
     run.b = 1;
@@ -93,7 +81,9 @@ inline engine::doc_record& add_run(engine::doc_element& block, std::wstring text
 
 inline std::size_t count_of(const std::wstring& text, const std::wstring& what) {
     std::size_t n = 0;
-    for (auto at = text.find(what); at != std::wstring::npos; at = text.find(what, at + what.size())) ++n;
+    for (auto at = text.find(what); at != std::wstring::npos;
+         at = text.find(what, at + what.size()))
+        ++n;
     return n;
 }
 

@@ -11,7 +11,9 @@ namespace {
 
 std::size_t count_of(const std::wstring& text, const std::wstring& what) {
     std::size_t n = 0;
-    for (auto at = text.find(what); at != std::wstring::npos; at = text.find(what, at + what.size())) ++n;
+    for (auto at = text.find(what); at != std::wstring::npos;
+         at = text.find(what, at + what.size()))
+        ++n;
     return n;
 }
 

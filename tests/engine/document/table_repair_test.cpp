@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "engine/document/table_repair.h"
+
+#include <gtest/gtest.h>
 
 using namespace engine;
 
@@ -38,8 +38,7 @@ const repair_example examples[] = {
      L"<table width=100%><tr><td>a</td></tr></table>"},
     {L"a cell before a table is wrapped and closed", L"<td >x</td>text",
      L"<table width=100%><td >x</td>text</td></tr></table>"},
-    {L"a table without its end is closed",
-     L"<table width=100% cellspacing=0><tr><td>x",
+    {L"a table without its end is closed", L"<table width=100% cellspacing=0><tr><td>x",
      L"<table width=100% cellspacing=0><tr><td>x</td></tr></table>"},
     {L"a link row without a table is closed", L"<tr><td style=\"a\">Link</td>",
      L"<table width=100%><tr><td style=\"a\">Link</td></td></tr></table>"},

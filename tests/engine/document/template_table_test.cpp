@@ -1,6 +1,7 @@
+#include "engine/document/template_table.h"
+
 #include <gtest/gtest.h>
 
-#include "engine/document/template_table.h"
 #include "render_tree.h"
 
 using namespace engine;
@@ -20,62 +21,83 @@ protected:
         doc->line_height_text = L"0.000000";
         doc->align_text = L"text-align:justify;";
     }
-    std::wstring html(std::uint32_t code, std::wstring_view text) { return table_marker_html(doc.get(), code, text); }
+    std::wstring html(std::uint32_t code, std::wstring_view text) {
+        return table_marker_html(doc.get(), code, text);
+    }
     std::wstring cell(std::wstring_view text) { return html(11, text); }
     std::unique_ptr<document> doc;
 };
 
 const std::wstring plain_cell_tail =
-    L"font-size:11.0pt;font-weight:400;font-style:normal;text-align:justify;vertical-align:middle;\">";
+    L"font-size:11.0pt;font-weight:400;font-style:normal;text-align:justify;vertical-align:middle;"
+    L"\">";
 
 }  // namespace
 
 TEST_F(TemplateTable, TableStarts) {
     EXPECT_EQ(html(8, L"{ТАБЛИЦА:}"),
-              L"<table width=100%  cellspacing=0 cellpadding=4  style=\"margins:0px;font-family:Arial;\">");
+              L"<table width=100%  cellspacing=0 cellpadding=4  "
+              L"style=\"margins:0px;font-family:Arial;\">");
     EXPECT_EQ(html(8, L"{#E0E0E0 ТАБЛИЦА:60%,2}"),
-              L"<table width=60% cellspacing=0 cellpadding=2 bgcolor=#E0E0E0 style=\"margins:0px;font-family:Arial;\">");
-    EXPECT_EQ(html(8, L"{FIXED TABLE:}"),
-              L"<table width=100%  cellspacing=0 cellpadding=4  style=\"margins:0px;font-family:Arial;"
-              L"table-layout:fixed;\">");
-    EXPECT_EQ(html(8, L"{ТАБЛИЦА:FIXED,50%}"),
-              L"<table width=100%  cellspacing=0 cellpadding=50% style=\"margins:0px;font-family:Arial;"
-              L"table-layout:fixed;\">");
-    EXPECT_EQ(html(8, L"{фиксированная таблица}"),
-              L"<table width=100%  cellspacing=0 cellpadding=4  style=\"margins:0px;font-family:Arial;"
-              L"table-layout:fixed;\">");
+              L"<table width=60% cellspacing=0 cellpadding=2 bgcolor=#E0E0E0 "
+              L"style=\"margins:0px;font-family:Arial;\">");
+    EXPECT_EQ(
+        html(8, L"{FIXED TABLE:}"),
+        L"<table width=100%  cellspacing=0 cellpadding=4  style=\"margins:0px;font-family:Arial;"
+        L"table-layout:fixed;\">");
+    EXPECT_EQ(
+        html(8, L"{ТАБЛИЦА:FIXED,50%}"),
+        L"<table width=100%  cellspacing=0 cellpadding=50% style=\"margins:0px;font-family:Arial;"
+        L"table-layout:fixed;\">");
+    EXPECT_EQ(
+        html(8, L"{фиксированная таблица}"),
+        L"<table width=100%  cellspacing=0 cellpadding=4  style=\"margins:0px;font-family:Arial;"
+        L"table-layout:fixed;\">");
     doc->line_height_text = L"0.196850";
     EXPECT_TRUE(contains(html(8, L"{TABLE:}"), L"style=\"line-height:0.196850in;margins:0px;"));
 }
 
 TEST_F(TemplateTable, RowsAndCellsCloseWhatIsOpen) {
     std::wstring out = html(8, L"{ТАБЛИЦА:}");
-    for (auto [code, text] : {std::pair{10u, L"{СТРОКА:20}"}, {11u, L"{ЯЧЕЙКА:}"}, {0u, L"a"}, {11u, L"{ЯЧЕЙКА:}"},
-                              {0u, L"b"}, {10u, L"{СТРОКА:}"}, {11u, L"{ЯЧЕЙКА:}"}, {0u, L"c"}, {9u, L"{:ТАБЛИЦА}"}})
+    for (auto [code, text] : {std::pair{10u, L"{СТРОКА:20}"},
+                              {11u, L"{ЯЧЕЙКА:}"},
+                              {0u, L"a"},
+                              {11u, L"{ЯЧЕЙКА:}"},
+                              {0u, L"b"},
+                              {10u, L"{СТРОКА:}"},
+                              {11u, L"{ЯЧЕЙКА:}"},
+                              {0u, L"c"},
+                              {9u, L"{:ТАБЛИЦА}"}})
         out += code == 0 ? std::wstring(text) : html(code, text);
     const std::wstring td = L"<td  style=\"" + plain_cell_tail;
-    EXPECT_TRUE(out.ends_with(L"<tr style=\"height:20px;\">" + td + L"a</td>" + td + L"b</td></tr><tr>" + td +
-                              L"c</td></tr></table>"));
+    EXPECT_TRUE(out.ends_with(L"<tr style=\"height:20px;\">" + td + L"a</td>" + td +
+                              L"b</td></tr><tr>" + td + L"c</td></tr></table>"));
     EXPECT_FALSE(table_row_open);
     EXPECT_FALSE(table_cell_open);
 }
 
 TEST_F(TemplateTable, CellWithBordersColoursAndSpans) {
     EXPECT_EQ(cell(L"{#000#FFFF00#FF0000 ЯЧЕЙКА:1,0,1,0,30%,2,-3}"),
-              L"<td colspan=2 rowspan=3 style=\"width:30%;border-top:1px solid #000;border-bottom:1px solid #000;"
-              L"background-color:#FFFF00;color:#FF0000;" + plain_cell_tail);
+              L"<td colspan=2 rowspan=3 style=\"width:30%;border-top:1px solid "
+              L"#000;border-bottom:1px solid #000;"
+              L"background-color:#FFFF00;color:#FF0000;" +
+                  plain_cell_tail);
     EXPECT_EQ(cell(L"{CELL:2,2,2,2}"),
               L"</td><td  style=\"border-top:2px solid black;border-left:2px solid black;"
-              L"border-bottom:2px solid black;border-right:2px solid black;" + plain_cell_tail);
-    EXPECT_TRUE(cell(L"{##CCCCCC CELL:}").starts_with(L"</td><td  style=\"background-color:#CCCCCC;font-size"));
+              L"border-bottom:2px solid black;border-right:2px solid black;" +
+                  plain_cell_tail);
+    EXPECT_TRUE(cell(L"{##CCCCCC CELL:}")
+                    .starts_with(L"</td><td  style=\"background-color:#CCCCCC;font-size"));
 }
 
 TEST_F(TemplateTable, CellKeywords) {
-    EXPECT_TRUE(contains(cell(L"{ЯЧЕЙКА:0,0,0,0,,,,ЖИРЦЕНТР}"),
-                         L"style=\"font-size:11.0pt;font-weight:700;font-style:normal;text-align:center;"));
+    EXPECT_TRUE(
+        contains(cell(L"{ЯЧЕЙКА:0,0,0,0,,,,ЖИРЦЕНТР}"),
+                 L"style=\"font-size:11.0pt;font-weight:700;font-style:normal;text-align:center;"));
     EXPECT_TRUE(contains(cell(L"{cell: x-small}"), L"font-size:9.0pt;"));
     EXPECT_TRUE(contains(cell(L"{cell: xx-large italic top}"),
-                         L"font-size:14.0pt;font-weight:400;font-style:italic;text-align:justify;vertical-align:top;"));
+                         L"font-size:14.0pt;font-weight:400;font-style:italic;text-align:justify;"
+                         L"vertical-align:top;"));
     EXPECT_TRUE(contains(cell(L"{CELL:BOTTOM RIGHT}"), L"text-align:right;vertical-align:bottom;"));
 }
 
@@ -100,8 +122,9 @@ TEST_F(TemplateTable, MarkersOutsideATableStillWriteTheirTags) {
     EXPECT_EQ(html(9, L"{:TABLE}"), L"</td></tr></table>");
     EXPECT_EQ(html(10, L"{ROW:}"), L"<tr>");
     EXPECT_TRUE(html(10, L"{ROW: 1 5}").starts_with(L"</td></tr><tr style=\"height:15px;\">"));
-    EXPECT_EQ(table_marker_html(nullptr, 8, L"{TABLE:}"),
-              L"<table width=100%  cellspacing=0 cellpadding=4  style=\"margins:0px;font-family:;\">");
+    EXPECT_EQ(
+        table_marker_html(nullptr, 8, L"{TABLE:}"),
+        L"<table width=100%  cellspacing=0 cellpadding=4  style=\"margins:0px;font-family:;\">");
     EXPECT_EQ(html(3, L"{whatever}"), L"");
 }
 

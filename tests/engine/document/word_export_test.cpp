@@ -1,7 +1,8 @@
+#include "engine/document/word_export.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/document/doc_model.h"
-#include "engine/document/word_export.h"
 
 using namespace engine;
 
@@ -30,17 +31,21 @@ TEST(WordHead, PageDefinitionFollowsThePageSetup) {
     setup.v[4] = 11;
     setup.v[5] = 25;
     std::wstring head = word_html_head(&setup);
-    EXPECT_NE(head.find(L"@page Section1 {size:297mm 210mm; margin:11mm 12mm 15mm 25mm;mso-header-margin:0mm;"),
-              std::wstring::npos);
+    EXPECT_NE(
+        head.find(
+            L"@page Section1 {size:297mm 210mm; margin:11mm 12mm 15mm 25mm;mso-header-margin:0mm;"),
+        std::wstring::npos);
     EXPECT_NE(head.find(L"mso-page-orientation: landscape;}"), std::wstring::npos);
-    EXPECT_TRUE(head.starts_with(L"<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" \t\t\t\t"));
+    EXPECT_TRUE(
+        head.starts_with(L"<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" \t\t\t\t"));
     EXPECT_TRUE(head.ends_with(L"</head> \t\t\t\t\t<body><div class=Section1>"));
 }
 
 TEST(WordHead, EmptyOrMissingSetupGivesA4PortraitWithNineteenMillimetreMargins) {
     doc_record zero;
     const std::wstring expected = L"{size:210mm 297mm; margin:19mm 19mm 19mm 19mm;";
-    for (const doc_record* setup : {static_cast<const doc_record*>(&zero), static_cast<const doc_record*>(nullptr)}) {
+    for (const doc_record* setup :
+         {static_cast<const doc_record*>(&zero), static_cast<const doc_record*>(nullptr)}) {
         std::wstring head = word_html_head(setup);
         EXPECT_NE(head.find(expected), std::wstring::npos);
         EXPECT_NE(head.find(L"orientation: portrait;"), std::wstring::npos);
@@ -48,7 +53,8 @@ TEST(WordHead, EmptyOrMissingSetupGivesA4PortraitWithNineteenMillimetreMargins) 
 }
 
 TEST(WordHead, PageBreaksBecomeWordBreaks) {
-    const std::wstring brk = L"<p style=\"page-break-after:always;height:2px;font-size:2pt;\">&#8204;</p>";
+    const std::wstring brk =
+        L"<p style=\"page-break-after:always;height:2px;font-size:2pt;\">&#8204;</p>";
     EXPECT_EQ(convert_page_breaks(L"a" + brk + L"b" + brk),
               L"a&nbsp;<br style='page-break-before:always;clear:both;'/>b"
               L"&nbsp;<br style='page-break-before:always;clear:both;'/>");

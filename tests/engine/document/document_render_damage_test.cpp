@@ -1,0 +1,102 @@
+// Every cut of a document file renders through all three outputs.
+#include <gtest/gtest.h>
+
+#include "engine/document/document.h"
+#include "render_tree.h"
+#include "support/brik_fixture.h"
+#include "support/temp_folder.h"
+
+using namespace engine;
+using namespace fixture;
+
+namespace {
+
+brik_record unit(const char16_t* text, std::uint16_t kind, std::uint16_t indent = 0) {
+    brik_record r;
+    r.a = kind;
+    r.b = 1;
+    r.s2 = text;
+    r.s3 = u"Arial";
+    r.v[0] = 11;
+    r.v[5] = indent;
+    r.d2 = 5;
+    r.c = 4;
+    return r;
+}
+
+// Numbered blocks and runs in both layouts' reach, tables, breaks, a legacy
+// page, a show_checks field and heading styles.
+brik_tree rendering_tree(bool hanging_indent) {
+    brik_tree tree;
+    tree.page_setup.record.c = 1;
+    tree.page_setup.record.v[1] = hanging_indent ? 1 : 0;
+    brik_group setup;
+    setup.record.d1 = 210;
+    setup.record.v = {297, 0, 19, 19, 10, 19};
+    setup.elements.resize(4);
+    tree.page_setup.groups.push_back(setup);
+
+    brik_group page;
+    page.record.a = 1;
+    brik_element first;
+    first.record = unit(u"Heading{%}", 1, 5);
+    first.items = {unit(u"Run {Ж:}bold{:Ж}", 2), unit(u"{TABLE:}{ROW:}{CELL:1,1,1,1}cell", 12, 3),
+                   unit(u"dash", 13, 2)};
+    page.elements.push_back(first);
+    brik_element second;
+    second.record = unit(u"{ЯЧЕЙКА:}loose{:ТАБЛИЦА}after{%}", 101, 4);
+    second.items = {unit(u"<img src=\"data:image/bmp;base64,Qk0=\">", 6)};
+    page.elements.push_back(second);
+    tree.pages.groups.push_back(page);
+
+    brik_group legacy;
+    legacy.record = unit(u"Legacy {TABLE:}{CELL:}x", 0, 10);
+    tree.pages.groups.push_back(legacy);
+
+    brik_group section;
+    section.record.s1 = u"Main";
+    brik_element field;
+    field.record.s1 = u"show_checks";
+    field.record.s2 = u"1";
+    section.elements.push_back(field);
+    tree.parameters.groups.push_back(section);
+    return tree;
+}
+
+}  // namespace
+
+using RenderDamage = render_test::RenderTest;
+
+TEST_F(RenderDamage, EveryTruncationRendersThroughAllThreeOutputs) {
+    temp_folder folder;
+    const auto file = folder.file("cut.brik");
+    for (bool hanging_indent : {false, true}) {
+        const std::string whole = write_brik(rendering_tree(hanging_indent));
+        for (std::size_t size = 0; size <= whole.size(); ++size) {
+            write_bytes(file, whole.substr(0, size));
+            document doc(engine_path(file));
+            std::wstring screen = doc.to_html();
+            std::wstring print = doc.to_print_html();
+            std::wstring word = doc.to_word_html();
+            EXPECT_FALSE(screen.empty()) << size;
+            EXPECT_FALSE(print.empty()) << size;
+            EXPECT_FALSE(word.empty()) << size;
+        }
+    }
+}
+
+TEST_F(RenderDamage, TheWholeFileRendersItsContent) {
+    temp_folder folder;
+    const auto file = folder.file("whole.brik");
+    write_bytes(file, write_brik(rendering_tree(false)));
+    document simple(engine_path(file));
+    EXPECT_NE(simple.to_html().find(L"<b>1.&nbsp;</b>Heading"), std::wstring::npos);
+
+    write_bytes(file, write_brik(rendering_tree(true)));
+    document doc(engine_path(file));
+    std::wstring screen = doc.to_html();
+    EXPECT_NE(screen.find(L"<b>1.&nbsp;</b></font></font></td>"), std::wstring::npos);
+    EXPECT_NE(screen.find(L"&#x2713;"), std::wstring::npos);
+    EXPECT_NE(screen.find(L"Legacy "), std::wstring::npos);
+    EXPECT_EQ(render_test::count_of(screen, L"<table"), render_test::count_of(screen, L"</table>"));
+}

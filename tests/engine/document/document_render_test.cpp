@@ -1,0 +1,117 @@
+// Whole-document renders: Word export, and renders that must not depend on
+// what was rendered before.
+#include <gtest/gtest.h>
+
+#include "engine/document/numbering.h"
+#include "engine/document/template_table.h"
+#include "render_tree.h"
+
+using namespace engine;
+using namespace render_test;
+
+namespace {
+
+const std::wstring word_break = L"&nbsp;<br style='page-break-before:always;clear:both;'/>";
+
+std::unique_ptr<document> sample_document() {
+    auto doc = empty_document();
+    doc_group& setup = add_page_setup(*doc);
+    setup.record.d1 = 210;
+    setup.record.v[0] = 297;
+    doc_group& page = add_page(*doc);
+    add_block(page, L"Title{%}");
+    add_block(page, L"Clause", 1).record.v[5] = 5;
+    add_block(page, L"{TABLE:}{ROW:}{CELL:}left open");
+    doc_group& legacy = add_group(doc->data->pages);
+    legacy.record.b = 1;
+    legacy.record.s2 = L"Legacy text";
+    return doc;
+}
+
+}  // namespace
+
+using WordExport = RenderTest;
+
+TEST_F(WordExport, PageSizeAndOrientationFollowTheSetup) {
+    auto doc = sample_document();
+    std::wstring portrait = doc->to_word_html();
+    EXPECT_TRUE(contains(portrait, L"{size:210mm 297mm; margin:19mm 19mm 19mm 19mm;"));
+    EXPECT_TRUE(contains(portrait, L"orientation: portrait;"));
+    doc->data->page_setup.groups[0].record.d1 = 297;
+    doc->data->page_setup.groups[0].record.v[0] = 210;
+    std::wstring landscape = doc->to_word_html();
+    EXPECT_TRUE(contains(landscape, L"{size:297mm 210mm;"));
+    EXPECT_TRUE(contains(landscape, L"orientation: landscape;"));
+}
+
+TEST_F(WordExport, BodiesArePrintBodiesWithWordPageBreaks) {
+    auto doc = sample_document();
+    std::wstring html = doc->to_word_html();
+    EXPECT_TRUE(contains(html, L"Title</font></font></div>" + word_break));
+    EXPECT_FALSE(contains(html, L"page-break-after"));
+    EXPECT_FALSE(contains(html, L"mpage"));
+    EXPECT_TRUE(contains(html, L"Legacy text"));
+    EXPECT_TRUE(html.ends_with(L"</DIV></body></html>"));
+    EXPECT_EQ(count_of(html, L"<table"), count_of(html, L"</table>"));
+}
+
+TEST_F(WordExport, ADocumentWithoutPageSetupOrPagesStillExports) {
+    auto doc = empty_document();
+    std::wstring html = doc->to_word_html();
+    EXPECT_TRUE(contains(html, L"{size:210mm 297mm; margin:19mm 19mm 19mm 19mm;"));
+    EXPECT_TRUE(html.ends_with(L"<body><div class=Section1></body></html>"));
+}
+
+TEST_F(WordExport, RenderModeIsRestored) {
+    auto doc = sample_document();
+    render_mode = 0;
+    doc->to_word_html();
+    EXPECT_EQ(render_mode, 0);
+    EXPECT_TRUE(contains(doc->to_html(), L"class=\"mpage\""));
+}
+
+using Determinism = RenderTest;
+
+TEST_F(Determinism, ARenderDoesNotDependOnTheOnesBefore) {
+    auto a = sample_document();
+    const std::wstring fresh_screen = a->to_html();
+    const std::wstring fresh_print = a->to_print_html();
+    const std::wstring fresh_word = a->to_word_html();
+
+    // B leaves a table row and cell open and a hanging-indent column mode behind.
+    auto b = empty_document();
+    add_page_setup(*b).record.d1 = 210;
+    b->data->page_setup.record.v[1] = 1;
+    doc_group& page = add_page(*b);
+    add_block(page, L"{TABLE:}{ROW:}{CELL:}x");
+    add_block(page, L"outline", 3).record.d2 = 10;
+    b->to_html();
+    b->to_word_html();
+    EXPECT_NE(form_column_mode, 1);
+    EXPECT_TRUE(table_row_open);
+
+    EXPECT_EQ(a->to_html(), fresh_screen);
+    EXPECT_EQ(a->to_print_html(), fresh_print);
+    EXPECT_EQ(a->to_word_html(), fresh_word);
+}
+
+TEST_F(Determinism, ADashAfterAnotherDocumentTakesTheFreshColumnMode) {
+    auto make = [](std::uint16_t kind) {
+        auto doc = empty_document();
+        add_page_setup(*doc).record.d1 = 210;
+        doc->data->page_setup.record.v[1] = 1;
+        add_block(add_page(*doc), L"item", kind).record.d2 = 10;
+        return doc;
+    };
+    auto dash = make(13);
+    const std::wstring fresh = dash->to_html();
+    make(3)->to_html();  // leaves column mode 2
+    EXPECT_EQ(dash->to_html(), fresh);
+}
+
+TEST_F(Determinism, UnitsAndPagesAreFramedOnePagePerBreak) {
+    auto doc = sample_document();
+    std::wstring html = doc->to_html();
+    EXPECT_EQ(count_of(html, L"<table class=\"mpage\""), 2u);
+    EXPECT_EQ(count_of(html, L"<table"), count_of(html, L"</table>"));
+}
