@@ -47,13 +47,24 @@ std::wstring millimetres(float value) {
     return text.size() > 127 ? std::wstring() : text;
 }
 
-// The file's name for messages: after the last "/" or "\", before the first ".".
-std::wstring file_name_of(const std::wstring& path) {
+// The file's name for messages: after the last "/" or "\", before the first
+// ".", escaped. The program puts the text into a one-line script literal, so
+// line breaks become character references too.
+std::wstring message_name(const std::wstring& path) {
     std::size_t slash = path.find_last_of(L"/\\");
     std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
     std::size_t dot = name.find(L'.');
     if (dot != std::wstring::npos) name.erase(dot);
-    return name;
+    std::wstring out;
+    for (wchar_t c : html_escape(name)) {
+        if (c == L'\n')
+            out += L"&#10;";
+        else if (c == L'\r')
+            out += L"&#13;";
+        else
+            out += c;
+    }
+    return out;
 }
 
 long long zoom_percent(double zoom) {
@@ -101,7 +112,7 @@ bool document::loaded() const { return data && data->loaded(); }
 std::wstring document::to_html() {
     if (data && group_count_of(data->pages) > 0) return render_html(0);
     if (!path.empty()) {
-        return L"\"" + html_escape(file_name_of(path)) + L"\" " +
+        return L"\"" + message_name(path) + L"\" " +
                ui_string(failed_to_open_row, language);
     }
     return std::wstring(L"<html>") + body_open +
@@ -112,7 +123,7 @@ std::wstring document::to_html() {
 std::wstring document::to_print_html() {
     if (data && group_count_of(data->pages) > 0) return render_html(1);
     if (!path.empty()) {
-        return L"Файл документа поврежден: \"" + html_escape(file_name_of(path)) +
+        return L"Файл документа поврежден: \"" + message_name(path) +
                L"\" не удалось загрузить.";
     }
     return ui_string(absent_document_row, language);

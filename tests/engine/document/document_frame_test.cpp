@@ -283,6 +283,9 @@ TEST_F(DocumentFrame, FailedToOpenTextsQuoteTheEscapedFileName) {
     // The name may also come after a backslash.
     document windows_style(L"C:\\Library\\Договор.brik");
     EXPECT_EQ(windows_style.to_html(), L"\"Договор\" не удалось открыть.");
+    // The program puts the text into a one-line script literal.
+    document two_lines(L"/library/first\nsecond\r.brik");
+    EXPECT_EQ(two_lines.to_html(), L"\"first&#10;second&#13;\" не удалось открыть.");
 }
 
 TEST_F(DocumentFrame, ADamagedDocumentRendersWhatWasRead) {
