@@ -268,8 +268,8 @@ rule_table::rule_table(std::span<const rule_row> rows) : rows_(rows) {
             entry.text = text;
             entry.row = int(r);
             if (auto error = parse_entry(text, entry)) {
+                // Left out and reported; every table's structural test reads errors().
                 errors_.push_back("row " + std::to_string(r + 1) + ", entry '" + to_utf8(text) + "': " + *error);
-                assert(!"a dictionary entry could not be read");
                 continue;
             }
             entries_.push_back(std::move(entry));

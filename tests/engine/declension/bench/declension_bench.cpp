@@ -1,0 +1,77 @@
+// Throughput of the declension entry and of the dictionary matcher, in words
+// per second. Handler issues add their own word lists beside these.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/declension/decline_word.h"
+#include "engine/declension/rule_table.h"
+
+namespace {
+
+// Everyday words of every length class and many final letters.
+const std::vector<std::wstring> k_word_mix = {
+    L"договор",  L"поставщик", L"покупатель", L"сторона",   L"директор", L"общество",  L"ответственность",
+    L"цена",     L"товар",     L"бельё",      L"я",         L"он",       L"она",       L"срок",
+    L"работы",   L"услуги",    L"генеральный", L"акт",      L"неделя",   L"сведения",  L"  оплата ",
+    L"[фамилия]", L"заказчик", L"исполнитель", L"ружьё",    L"месяц",    L"приложение", L"рубль",
+};
+
+void BM_DeclineWord(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        std::uint32_t gender = 0, animate = 0;
+        const std::wstring& word = k_word_mix[i % k_word_mix.size()];
+        benchmark::DoNotOptimize(engine::decline_word(word, int(i % 6) + 1, &gender, &animate));
+        ++i;
+    }
+    state.SetItemsProcessed(std::int64_t(state.iterations()));
+}
+BENCHMARK(BM_DeclineWord);
+
+// About a thousand entries ending in -т, the size of the largest handler
+// dictionary, with a share of conditions like the real ones.
+struct synthetic_table {
+    std::vector<std::wstring> texts;
+    std::vector<engine::rule_row> rows;
+    std::vector<std::wstring> words;
+
+    synthetic_table() {
+        const std::wstring vowels = L"аеиоуыя";
+        const std::wstring consonants = L"бвгдзклмнпрсфхц";
+        for (wchar_t v : vowels) {
+            for (wchar_t c1 : consonants) {
+                for (wchar_t c2 : consonants) {
+                    if ((c1 + c2) % 3 != 0) continue;
+                    std::wstring ending = std::wstring(1, c2) + c1 + v + L"т";
+                    std::wstring text = L"-" + ending;
+                    if (texts.size() % 4 == 0) text += L" (6+ letters)";
+                    if (texts.size() % 9 == 0) text = L"-[" + std::wstring(1, c2) + L"ш]" + c1 + v + L"т";
+                    texts.push_back(text);
+                    words.push_back(L"пере" + ending);
+                    words.push_back(L"о" + std::wstring(1, c1) + v + L"т");
+                }
+            }
+        }
+        for (std::size_t i = 0; i < texts.size(); ++i) rows.push_back({texts[i], int(i % 177) + 1, 1, 0});
+    }
+};
+
+void BM_RuleMatcher(benchmark::State& state) {
+    static const synthetic_table data;
+    static const engine::rule_table table(data.rows);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(table.find(data.words[i % data.words.size()]));
+        ++i;
+    }
+    state.SetItemsProcessed(std::int64_t(state.iterations()));
+    state.counters["entries"] = double(table.entries().size());
+}
+BENCHMARK(BM_RuleMatcher);
+
+}  // namespace
+
+BENCHMARK_MAIN();

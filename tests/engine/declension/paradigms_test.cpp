@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+
+#include "engine/declension/paradigms.h"
+
+using namespace engine;
+
+namespace {
+
+// A stem long enough for every cut, without ё.
+const std::wstring k_word = L"абвгдж";
+
+std::size_t cut_of(int n) { return k_word.size() - apply_paradigm(n, k_word, 0).size(); }
+
+// The nominative ending, when the nominative appends one to the cut word
+// rather than replacing the word or keeping it uncut.
+bool nominative_ending(int n, std::wstring& ending) {
+    ending = apply_paradigm(n, L"", 1);
+    return apply_paradigm(n, k_word, 1) == k_word.substr(0, k_word.size() - cut_of(n)) + ending;
+}
+
+}  // namespace
+
+TEST(Paradigms, CutCountsAreSpreadAsTabled) {
+    std::map<std::size_t, int> counts;
+    for (int n = 1; n <= paradigm_count; ++n) ++counts[cut_of(n)];
+    EXPECT_EQ(counts, (std::map<std::size_t, int>{{0, 27}, {1, 66}, {2, 70}, {3, 14}}));
+}
+
+TEST(Paradigms, NominativeOfStemPlusEndingGivesTheWordBack) {
+    for (int n = 1; n <= paradigm_count; ++n) {
+        std::wstring ending;
+        if (!nominative_ending(n, ending)) continue;
+        EXPECT_EQ(ending.size(), cut_of(n)) << "paradigm " << n;
+        std::wstring word = L"стол" + ending;
+        EXPECT_EQ(apply_paradigm(n, word, 1), word) << "paradigm " << n;
+    }
+}
+
+TEST(Paradigms, CaseOutsideOneToSixReturnsTheCutWordAndShortWordsKeepTheirLetters) {
+    for (int n = 1; n <= paradigm_count; ++n) {
+        std::wstring cut = k_word.substr(0, k_word.size() - cut_of(n));
+        for (int c : {0, 7, -1, 100}) EXPECT_EQ(apply_paradigm(n, k_word, c), cut) << "paradigm " << n << " case " << c;
+        std::wstring one_letter_cut = cut_of(n) == 1 ? L"" : L"ш";
+        EXPECT_EQ(apply_paradigm(n, L"ш", 0), one_letter_cut) << "paradigm " << n;
+    }
+    EXPECT_EQ(paradigm_009(L"шш", 1), L"шшьбы");
+    EXPECT_EQ(paradigm_002(L"", 5), L"ой");
+    EXPECT_EQ(paradigm_009(L"", 2), L"еб");
+}
+
+TEST(Paradigms, NamedFunctionsAgreeWithTheNumberedCall) {
+    EXPECT_EQ(paradigm_002(L"вода", 4), L"воду");
+    EXPECT_EQ(paradigm_002(L"вода", 5), L"водой");
+    EXPECT_EQ(paradigm_002(L"вода", 0), L"вод");
+    EXPECT_EQ(paradigm_001(L"пейзаж", 5), L"пейзажем");
+    EXPECT_EQ(paradigm_001(L"пейзаж", 1), L"пейзаж");
+    EXPECT_EQ(paradigm_001(L"пейзаж", 4), L"пейзаж");
+    EXPECT_EQ(paradigm_055(L"монтёр", 4), L"монтёра");
+    EXPECT_EQ(paradigm_177(L"двери", 5), L"дверями");
+    EXPECT_EQ(apply_paradigm(0, L"слово", 2), L"слово");
+    EXPECT_EQ(apply_paradigm(178, L"слово", 2), L"слово");
+}
+
+TEST(Paradigms, Paradigm050KeepsItsNominativeUncut) {
+    EXPECT_EQ(paradigm_050(L"учитель", 1), L"учитель");
+    EXPECT_EQ(paradigm_050(L"учитель", 2), L"учителя");
+    EXPECT_EQ(paradigm_050(L"учитель", 0), L"учител");
+    EXPECT_EQ(paradigm_050(L"учитель", 7), L"учител");
+}
+
+TEST(Paradigms, Paradigm141TurnsOnlyTheFirstYoIntoYe) {
+    const wchar_t* forms[] = {L"сестры", L"сестер", L"сестрам", L"сестер", L"сестрами", L"сестрах"};
+    for (int c = 1; c <= 6; ++c) EXPECT_EQ(paradigm_141(L"сёстры", c), forms[c - 1]);
+    EXPECT_EQ(paradigm_141(L"сёстры", 0), L"сест");
+    EXPECT_EQ(paradigm_141(L"ёжёры", 2), L"ежёер");
+    EXPECT_EQ(paradigm_063(L"сёстра", 2), L"сёстер");
+}
+
+TEST(Paradigms, WholeWordFormsIgnoreTheWordButNotAnOutOfRangeCase) {
+    EXPECT_EQ(paradigm_163(L"что-нибудь", 2), L"кого");
+    EXPECT_EQ(paradigm_163(L"кто", 0), L"кто");
+    EXPECT_EQ(paradigm_098(L"пятьсот", 1), L"пятьсот");
+    EXPECT_EQ(paradigm_098(L"пятьсот", 4), L"пятьсот");
+    EXPECT_EQ(paradigm_098(L"пятьсот", 2), L"пятисот");
+    EXPECT_EQ(paradigm_041(L"годы", 2), L"лет");
+    EXPECT_EQ(paradigm_041(L"годы", 3), L"годам");
+}
+
+TEST(Paradigms, AnimacyFlagMakesTheAccusativeTheGenitiveOnlyWhereTaken) {
+    using flagged = std::wstring (*)(std::wstring, int, std::uint32_t);
+    const std::array<std::pair<int, flagged>, 9> nine = {{{73, paradigm_073}, {74, paradigm_074}, {75, paradigm_075},
+                                                          {76, paradigm_076}, {77, paradigm_077}, {78, paradigm_078},
+                                                          {116, paradigm_116}, {117, paradigm_117},
+                                                          {119, paradigm_119}}};
+    int taking = 0;
+    for (int n = 1; n <= paradigm_count; ++n) taking += paradigm_takes_animacy(n) ? 1 : 0;
+    EXPECT_EQ(taking, 9);
+    for (const auto& [n, paradigm] : nine) {
+        EXPECT_TRUE(paradigm_takes_animacy(n)) << n;
+        for (int c = 0; c <= 7; ++c) EXPECT_EQ(paradigm(k_word, c, 0), apply_paradigm(n, k_word, c)) << n;
+        EXPECT_EQ(paradigm(k_word, 4, 1), paradigm(k_word, 2, 0)) << n;
+        EXPECT_EQ(paradigm(k_word, 5, 1), paradigm(k_word, 5, 0)) << n;
+    }
+    EXPECT_EQ(paradigm_076(L"новый", 4), L"новый");
+    EXPECT_EQ(paradigm_076(L"новый", 4, 1), L"нового");
+    EXPECT_EQ(apply_paradigm(1, L"стол", 4, 1), L"стол");
+}
+
+TEST(WordUtilities, TrimAndTailAndYo) {
+    std::wstring number = L"2500";
+    EXPECT_EQ(trim_trailing_zeros(number), L"25");
+    std::wstring zeros = L"000";
+    EXPECT_EQ(trim_trailing_zeros(zeros), L"");
+    std::wstring padded = L" \t\r\nслово слово\n ";
+    EXPECT_EQ(trim_blanks(padded), L"слово слово");
+    std::wstring blanks = L" \t\n\r";
+    EXPECT_EQ(trim_blanks(blanks), L"");
+    std::wstring kept = L"\u00a0слово";
+    EXPECT_EQ(trim_blanks(kept), L"\u00a0слово");
+    EXPECT_EQ(tail_chars(L"иванов", 2), L"ов");
+    EXPECT_EQ(tail_chars(L"иванов", 6), L"иванов");
+    EXPECT_EQ(tail_chars(L"иванов", 7), L"");
+    std::wstring yo = L"Ёлка ёжика ёж";
+    EXPECT_EQ(replace_yo(yo), L"Ёлка ежика ёж");
+}
