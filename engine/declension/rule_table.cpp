@@ -11,6 +11,10 @@ namespace {
 
 constexpr letter_mask all_classes = any_present_letter | no_letter_bit;
 
+std::uint32_t bucket_key(int last, int second, int third) {
+    return std::uint32_t((last * letter_classes + second) * letter_classes + third);
+}
+
 bool is_blank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 std::wstring_view trimmed(std::wstring_view text) {
@@ -276,28 +280,24 @@ rule_table::rule_table(std::span<const rule_row> rows) : rows_(rows) {
         }
     }
 
-    // An entry lands in every bucket whose last two letter classes it accepts.
-    constexpr int buckets = letter_classes * letter_classes;
-    std::vector<std::vector<int>> lists(buckets);
+    // An entry lands in every bucket whose last three letter classes it accepts.
     for (std::size_t e = 0; e < entries_.size(); ++e) {
         const rule_entry& entry = entries_[e];
-        letter_mask last = entry.positions[0];
-        letter_mask second = entry.positions.size() > 1 ? entry.positions[1] : all_classes;
+        auto at = [&](std::size_t i) { return i < entry.positions.size() ? entry.positions[i] : all_classes; };
         for (int a = 0; a < letter_classes; ++a) {
-            if (((last >> a) & 1) == 0) continue;
+            if (((at(0) >> a) & 1) == 0) continue;
             for (int b = 0; b < letter_classes; ++b) {
-                if ((second >> b) & 1) lists[a * letter_classes + b].push_back(int(e));
+                if (((at(1) >> b) & 1) == 0) continue;
+                for (int c = 0; c < letter_classes; ++c) {
+                    if ((at(2) >> c) & 1) buckets_[bucket_key(a, b, c)].push_back(int(e));
+                }
             }
         }
     }
-    bucket_start_.reserve(buckets + 1);
-    for (auto& list : lists) {
+    for (auto& [key, list] : buckets_) {
         std::stable_sort(list.begin(), list.end(),
                          [&](int x, int y) { return entries_[x].rank > entries_[y].rank; });
-        bucket_start_.push_back(std::uint32_t(bucket_entries_.size()));
-        bucket_entries_.insert(bucket_entries_.end(), list.begin(), list.end());
     }
-    bucket_start_.push_back(std::uint32_t(bucket_entries_.size()));
 }
 
 bool rule_table::same_outcome(int row_a, int row_b) const {
@@ -307,19 +307,21 @@ bool rule_table::same_outcome(int row_a, int row_b) const {
 }
 
 int rule_table::find_entry(std::wstring_view word) const {
-    int bucket = letter_class(letter_from_end(word, 1)) * letter_classes + letter_class(letter_from_end(word, 2));
-    for (std::uint32_t i = bucket_start_[bucket]; i < bucket_start_[bucket + 1]; ++i) {
-        int e = bucket_entries_[i];
-        if (!entries_[e].matches(word)) continue;
+    auto found = buckets_.find(bucket_key(letter_class(letter_from_end(word, 1)), letter_class(letter_from_end(word, 2)),
+                                          letter_class(letter_from_end(word, 3))));
+    if (found == buckets_.end()) return -1;
+    const std::vector<int>& list = found->second;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const rule_entry& entry = entries_[list[i]];
+        if (!entry.matches(word)) continue;
 #ifndef NDEBUG
-        for (std::uint32_t j = i + 1; j < bucket_start_[bucket + 1]; ++j) {
-            const rule_entry& other = entries_[bucket_entries_[j]];
-            if (other.rank != entries_[e].rank) break;
-            assert(!(other.matches(word) && !same_outcome(other.row, entries_[e].row)) &&
+        for (std::size_t j = i + 1; j < list.size() && entries_[list[j]].rank == entry.rank; ++j) {
+            const rule_entry& other = entries_[list[j]];
+            assert(!(other.matches(word) && !same_outcome(other.row, entry.row)) &&
                    "two dictionary entries of equal rank lead to different outcomes");
         }
 #endif
-        return e;
+        return list[i];
     }
     return -1;
 }

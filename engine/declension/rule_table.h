@@ -46,6 +46,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace engine {
@@ -127,11 +128,10 @@ private:
     std::span<const rule_row> rows_;
     std::vector<rule_entry> entries_;
     std::vector<std::string> errors_;
-    // Candidate entries per class pair of the word's last two letters, highest
-    // rank first: bucket b holds bucket_entries_[bucket_start_[b] ...
-    // bucket_start_[b + 1]).
-    std::vector<std::uint32_t> bucket_start_;
-    std::vector<int> bucket_entries_;
+    // Candidate entries by the classes of the word's last three letters,
+    // highest rank first, so a search never looks at entries for other
+    // endings however large the table grows.
+    std::unordered_map<std::uint32_t, std::vector<int>> buckets_;
 };
 
 }  // namespace engine

@@ -44,7 +44,7 @@ struct synthetic_table {
         for (wchar_t v : vowels) {
             for (wchar_t c1 : consonants) {
                 for (wchar_t c2 : consonants) {
-                    if ((c1 + c2) % 3 != 0) continue;
+                    if ((c1 + c2) % 3 == 2) continue;
                     std::wstring ending = std::wstring(1, c2) + c1 + v + L"т";
                     std::wstring text = L"-" + ending;
                     if (texts.size() % 4 == 0) text += L" (6+ letters)";
