@@ -1,0 +1,238 @@
+// The rendered pages in a real browser engine: structure and computed
+// styles that only a browser's parser and cascade can tell.
+//
+// The only engine test that links Qt. It owns its main: a QApplication and
+// one QWebEnginePage serve every test.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <QVariant>
+#include <QWebEnginePage>
+#include <memory>
+#include <string>
+
+#include "engine/document/block_fields.h"
+#include "engine/document/document.h"
+#include "engine/document/html_escape.h"
+#include "engine/document/process_state.h"
+#include "engine/document/word_key.h"
+#include "support/process_state_fixture.h"
+
+using namespace engine;
+
+namespace {
+
+QWebEnginePage* page = nullptr;
+
+QString to_qstring(const std::wstring& text) { return QString::fromStdWString(text); }
+
+// Waits for the event loop to deliver what `start` asked for, at most 30 s.
+template <typename Start>
+bool wait_for(Start start) {
+    QEventLoop loop;
+    bool done = false;
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    start([&] {
+        done = true;
+        loop.quit();
+    });
+    if (!done) loop.exec();
+    return done;
+}
+
+void load(const std::wstring& html) {
+    ASSERT_LT(html.size(), 1'000'000u);  // setHtml takes at most 2 MB
+    bool ok = false;
+    ASSERT_TRUE(wait_for([&](auto finish) {
+        QObject::connect(
+            page, &QWebEnginePage::loadFinished, page,
+            [&ok, finish](bool result) {
+                ok = result;
+                finish();
+            },
+            Qt::SingleShotConnection);
+        page->setHtml(to_qstring(html), QUrl(QStringLiteral("file:///paperwright/")));
+    }));
+    ASSERT_TRUE(ok);
+}
+
+QVariant run_js(const QString& script) {
+    QVariant result;
+    EXPECT_TRUE(wait_for([&](auto finish) {
+        page->runJavaScript(script, [&result, finish](const QVariant& value) {
+            result = value;
+            finish();
+        });
+    }));
+    return result;
+}
+
+std::unique_ptr<document> new_document() {
+    auto doc = std::make_unique<document>(std::wstring());
+    doc_node& setup = doc->data->page_setup;
+    setup.groups.resize(1);
+    setup.group_count = 1;
+    setup.groups[0].elements.resize(2);
+    setup.groups[0].element_count = 2;
+    return doc;
+}
+
+doc_group& add_page(document& doc) {
+    doc.data->pages.groups.emplace_back();
+    doc.data->pages.group_count = std::int32_t(doc.data->pages.groups.size());
+    doc_group& page = doc.data->pages.groups.back();
+    page.record.a = 1;
+    return page;
+}
+
+doc_record& add_block(doc_group& page, std::wstring text, std::uint16_t kind = 0) {
+    page.elements.emplace_back();
+    page.element_count = std::int32_t(page.elements.size());
+    doc_record& r = page.elements.back().record;
+    r.a = kind;
+    r.b = 1;
+    r.s2 = std::move(text);
+    r.s3 = L"Liberation Sans";
+    r.v[0] = 11;
+    return r;
+}
+
+// What JSON.stringify writes for a text without control characters.
+QString json_string(const std::wstring& text) {
+    std::wstring out = L"\"";
+    for (wchar_t c : text) {
+        if (c == L'"' || c == L'\\') out += L'\\';
+        out += c;
+    }
+    return to_qstring(out + L"\"");
+}
+
+class RenderedDom : public fixture::process_state_test {};
+
+// The weight of the element holding exactly `text`, and of every element
+// whose own text holds "after".
+const QString weights_script = QStringLiteral(R"(
+(function() {
+  const out = {number: null, after: []};
+  for (const el of document.body.querySelectorAll('*')) {
+    let own = '';
+    for (const n of el.childNodes) if (n.nodeType === 3) own += n.textContent;
+    if (own.replace(/\u00a0/g, ' ').trim() === '%1') out.number = getComputedStyle(el).fontWeight;
+    if (own.includes('after')) out.after.push(getComputedStyle(el).fontWeight);
+  }
+  return JSON.stringify(out);
+})())");
+
+std::string weights(const QString& number_text) {
+    return run_js(weights_script.arg(number_text)).toString().toStdString();
+}
+
+}  // namespace
+
+TEST_F(RenderedDom, BoldNumberDoesNotLeakIntoTheRestOfTheDocument) {
+    for (std::uint16_t indent : {10, 0}) {  // framed, then unframed
+        auto doc = new_document();
+        doc->data->page_setup.record.c = 1;
+        doc_group& first = add_page(*doc);
+        add_block(first, L"clause", 1).v[5] = indent;
+        add_block(first, L"after one{%}");
+        add_block(add_page(*doc), L"after two");
+        for (int mode : {0, 1}) {
+            load(mode == 0 ? doc->to_html() : doc->to_print_html());
+            EXPECT_EQ(weights(QStringLiteral("1.")), R"({"number":"700","after":["400","400"]})")
+                << "indent " << indent << " mode " << mode;
+        }
+    }
+}
+
+TEST_F(RenderedDom, BoldUnitEndsWithItself) {
+    auto doc = new_document();
+    doc_group& first = add_page(*doc);
+    add_block(first, L"heavy").v[2] = 1;
+    add_block(first, L"after it");
+    load(doc->to_html());
+    EXPECT_EQ(weights(QStringLiteral("heavy")), R"({"number":"700","after":["400"]})");
+}
+
+TEST_F(RenderedDom, EveryUnitSitsInItsOwnPageWhateverItsTables) {
+    const wchar_t* units[] = {
+        L"{TABLE:}{ROW:}{CELL:}whole{:TABLE}unit0{%}",
+        L"{TABLE:}{ROW:}{CELL:}open unit1{%}",
+        L"{ЯЧЕЙКА:}loose unit2{%}",
+        L"stray{:ТАБЛИЦА} unit3{%}",
+        L"<tr><td style=\"padding:4px\">link row</td>unit4{%}",
+        L"unit5",
+    };
+    auto doc = new_document();
+    doc_group& page = add_page(*doc);
+    for (const wchar_t* text : units) add_block(page, text);
+    load(doc->to_html());
+    const QString script = QStringLiteral(R"(
+(function() {
+  const pages = Array.from(document.querySelectorAll('table.mpage'));
+  const result = {pages: pages.length, children: pages.every(p => p.parentElement === document.body), placed: []};
+  for (let i = 0; i < 6; ++i) {
+    const div = Array.from(document.querySelectorAll('div')).find(d => d.textContent.includes('unit' + i));
+    const cell = pages[i] && pages[i].rows[1] && pages[i].rows[1].cells[1];
+    result.placed.push(!!(div && cell && cell.contains(div) && div.closest('table.mpage') === pages[i]));
+  }
+  return JSON.stringify(result);
+})())");
+    EXPECT_EQ(run_js(script).toString().toStdString(),
+              R"({"pages":6,"children":true,"placed":[true,true,true,true,true,true]})");
+}
+
+TEST_F(RenderedDom, LinkRowsPostExactlyTheJoinedValue) {
+    const std::wstring values[] = {
+        L"Договоры/Договор купли-продажи", L"a\"b", L"C:\\x\\y", L"O'Brien", L"R&D  <draft>",
+    };
+    for (const std::wstring& value : values) {
+        auto doc = new_document();
+        add_block(add_page(*doc), L"LINKSLOT");
+        std::wstring html = doc->to_html();
+        // The field evaluator hands the row its value escaped for HTML.
+        std::wstring row =
+            L"<table>" + file_link_html(doc->data.get(), html_escape(value)) + L"</table>";
+        html.replace(html.find(L"LINKSLOT"), 8, row);
+        load(html);
+        const QString script = QStringLiteral(R"(
+(function() {
+  const posted = [];
+  window.chrome = window.chrome || {};
+  window.chrome.webview = {postMessage: m => posted.push(m)};
+  document.querySelector('td[onclick]').click();
+  return JSON.stringify(posted);
+})())");
+        const QString expected = QStringLiteral("[%1]").arg(json_string(join_words(value)));
+        EXPECT_EQ(run_js(script).toString().toStdString(), expected.toStdString());
+    }
+}
+
+TEST_F(RenderedDom, PrintedLinkRowsHaveNoHandlers) {
+    auto doc = new_document();
+    add_block(add_page(*doc), L"LINKSLOT");
+    render_mode = 1;
+    std::wstring row = L"<table>" + file_link_html(doc->data.get(), L"Folder/Name") + L"</table>";
+    std::wstring html = doc->to_print_html();
+    html.replace(html.find(L"LINKSLOT"), 8, row);
+    load(html);
+    EXPECT_EQ(run_js(QStringLiteral("document.querySelectorAll('[onclick],[onmouseover]').length"))
+                  .toInt(),
+              0);
+    EXPECT_EQ(run_js(QStringLiteral("document.querySelector('td[style*=\"E0E0F0\"]').textContent"))
+                  .toString()
+                  .toStdString(),
+              "Name");
+}
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    QWebEnginePage web_page;
+    page = &web_page;
+    int result = RUN_ALL_TESTS();
+    page = nullptr;
+    return result;
+}
