@@ -1,0 +1,96 @@
+# Mutual or one-way non-disclosure agreement; the choice changes who is
+# bound and hides the field that only one-way agreements need.
+title: Non-Disclosure Agreement
+footer: Non-Disclosure Agreement
+page-numbers: yes
+
+defaults block
+  bold: yes
+  space-before: 5
+defaults paragraph
+  align: justify
+  space-before: 2
+
+pages
+  page
+    block
+      text: {IF Kind = "mutual" THEN "MUTUAL "}NON-DISCLOSURE AGREEMENT
+      size: 13
+      align: center
+      space-before: 0
+      paragraph
+        text: >
+          This Agreement is made on {long:Effective date} between {First party}
+          and {Second party}{IF Kind = "one-way" THEN ", where " disclosing party
+          " discloses and the other party receives Confidential Information"}.
+        first-indent: 10
+    block
+      numbering: 1. restart
+      text: CONFIDENTIAL INFORMATION
+      paragraph
+        numbering: 1.1.
+        text: >
+          Confidential Information means {purpose}, and any information marked
+          as confidential.
+      paragraph
+        numbering: 1.1.
+        text: "It does not include information that:"
+      paragraph
+        numbering: (i)
+        text: is or becomes public other than through a breach of this Agreement;
+      paragraph
+        numbering: (i)
+        text: the receiving party already lawfully held.
+    block
+      numbering: 1.
+      text: OBLIGATIONS
+      paragraph
+        numbering: 1.1.
+        text: >
+          {IF Kind = "mutual" THEN "Each party" ELSE "The receiving party"}
+          shall keep the Confidential Information secret for {Years} years
+          ({in words:Years} years) from {short:Effective date}.
+    block
+      text: SIGNATURES
+      paragraph
+        text: >
+          {TABLE:100%,4}{ROW:}{CELL:0,0,0,0,50%}{B:}{First party}{:B}{CELL:0,0,0,0,50%}{B:}{Second party}{:B}
+          {ROW:30}{CELL:0,0,1,0}{CELL:0,0,1,0}{:TABLE}
+        align: left
+
+parameters
+  section Agreement
+    field Kind
+      type: choice
+      caption: Kind of agreement
+      value: mutual
+      option mutual
+        selected: yes
+      option one-way
+    field Disclosing party
+      type: text
+      caption: Party that discloses
+      value: Northwind Trading LLC
+      hidden: yes
+      condition: Kind = "mutual"
+    field Effective date
+      type: date
+      caption: Effective date
+      value: February 16, 2026
+    field Years
+      type: number
+      caption: Years of confidentiality
+      value: 3
+  section Parties
+    field First party
+      type: text
+      caption: First party
+      value: Northwind Trading LLC
+    field Second party
+      type: text
+      caption: Second party
+      value: Tailspin Toys Corporation
+    field Purpose
+      type: memo
+      caption: What is confidential
+      value: the technical, commercial and financial information exchanged while the parties evaluate a joint product line

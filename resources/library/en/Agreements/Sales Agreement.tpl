@@ -1,0 +1,204 @@
+# Sales Agreement: the English start document. It uses every kind of field
+# the data panel offers, conditional text, numbered clauses and the date and
+# money formats.
+title: Sales Agreement
+footer: Sales Agreement
+page-numbers: yes
+
+defaults block
+  bold: yes
+  space-before: 5
+defaults paragraph
+  align: justify
+  space-before: 2
+
+pages
+  page
+    block
+      text: SALES AGREEMENT No. {Agreement number}
+      size: 13
+      align: center
+      space-before: 0
+      paragraph
+        text: {Logo}
+        align: center
+      paragraph
+        text: {Place}{|}{|}{|}{|}{|}{|}{|}{|}{long:Agreement date}
+        align: right
+      paragraph
+        text: >
+          This Agreement is made on the {day th:Agreement date} day of
+          {month in words:Agreement date}, {year:Agreement date} between
+          {Seller}, represented by {Seller representative} (the "Seller"), and
+          {Buyer}, {buyer address} (the "Buyer").
+        first-indent: 10
+    block
+      numbering: 1. restart
+      text: SUBJECT OF THE AGREEMENT
+      paragraph
+        numbering: 1.1.
+        text: >
+          The Seller shall sell and the Buyer shall buy the following goods
+          (the "Goods"): {goods}.
+      paragraph
+        numbering: 1.1.
+        text: >
+          Quantity: {Quantity} ({in words:Quantity}) units at
+          {currency:Price} per unit.{Total = Quantity * Price}
+      paragraph
+        numbering: 1.1.
+        text: >
+          The total price is {currency:Total} ({currency in words:Total}),
+          payable in {currency}.
+    block
+      numbering: 1.
+      text: DELIVERY
+      paragraph
+        numbering: 1.1.
+        text: >
+          {IF Delivery = "Seller delivers" THEN "The Seller shall deliver the
+          Goods at its own cost to " delivery address ELSE "The Buyer shall
+          collect the Goods from the Seller's warehouse"} no later than
+          {Agreement date + 30}.
+      paragraph
+        numbering: 1.1.
+        text: >
+          Title and risk pass to the Buyer when the Goods are
+          {IF Delivery = "Seller delivers" THEN "delivered" ELSE "collected"}.
+    block
+      numbering: 1.
+      text: PAYMENT
+      paragraph
+        numbering: 1.1.
+        text: "The Buyer shall pay by the following means:"
+      paragraph
+        numbering: a)
+        text: {IF payment terms < "advance" THEN "an advance of 30% of the total price within five days of signing;"}
+      paragraph
+        numbering: a)
+        text: {IF payment terms < "on delivery" THEN "the balance on delivery of the Goods;"}
+      paragraph
+        numbering: a)
+        text: {IF payment terms < "letter of credit" THEN "an irrevocable letter of credit opened by the Buyer's bank."}
+    block
+      numbering: 1.
+      text: WARRANTY
+      paragraph
+        numbering: 1.1.
+        text: >
+          The Seller warrants the Goods for {Warranty months}
+          ({in words:Warranty months}) months from
+          {IF Delivery = "Seller delivers" THEN "delivery" ELSE "collection"}.
+    block
+      numbering: 1.
+      text: GOVERNING LAW
+      paragraph
+        numbering: 1.1.
+        text: This Agreement is governed by the laws of {governing law}.
+      paragraph
+        numbering: 1.1.
+        text: >
+          Signed in two copies on {формат:Agreement date}.
+    block
+      text: SIGNATURES
+      paragraph
+        text: >
+          {TABLE:100%,4}{ROW:}{CELL:0,0,0,0,50%,,,BOLD}Seller{CELL:0,0,0,0,50%,,,BOLD}Buyer
+          {ROW:}{CELL:}{Seller}{CELL:}{Buyer}
+          {ROW:30}{CELL:0,0,1,0}{CELL:0,0,1,0}
+          {ROW:}{CELL:}{Seller representative}{CELL:}{Buyer signatory}{:TABLE}
+        align: left
+
+parameters
+  section Agreement
+    field Agreement number
+      type: plain
+      caption: Agreement number
+      value: 2026-014
+    field Agreement date
+      type: date
+      caption: Date of the agreement
+      value: March 2, 2026
+    field Place
+      type: text
+      caption: Place of signing
+      value: New York
+    field Logo
+      type: image
+      caption: Company logo (optional)
+      width: 30
+  section Parties
+    field Seller
+      type: text
+      caption: Seller
+      value: Northwind Trading LLC
+    field Seller representative
+      type: text
+      caption: Signing for the Seller
+      value: Jane Miller, Managing Director
+    field Buyer
+      type: text
+      caption: Buyer
+      value: Contoso Retail Inc.
+    field Buyer address
+      type: memo
+      caption: Buyer's address
+      value: 400 Harbour Road, Boston, MA 02110
+    field Buyer signatory
+      type: text
+      caption: Signing for the Buyer
+      value: Robert Chen, Purchasing Manager
+  section Goods
+    field Goods
+      type: memo
+      caption: Description of the goods
+      value: office chairs, model ErgoLine 300, colour graphite
+    field Quantity
+      type: number
+      caption: Quantity
+      value: 120
+    field Price
+      type: number
+      caption: Price per unit
+      value: 45.50
+    field Currency
+      type: choice
+      caption: Currency
+      value: US Dollars
+      option US Dollars
+        selected: yes
+      option Euro
+      option United Kingdom Pounds
+  section Terms
+    field About terms
+      type: note
+      caption: Delivery and payment. The delivery address is asked for only when the Seller delivers.
+    field Delivery
+      type: choice
+      caption: Delivery
+      value: Seller delivers
+      option Seller delivers
+        selected: yes
+      option Buyer collects
+    field Delivery address
+      type: plain
+      caption: Delivery address
+      value: 12 Dock Street, Boston, MA 02109
+      condition: Delivery = "Buyer collects"
+    field Payment terms
+      type: options
+      caption: Payment
+      value: advance on delivery
+      option advance
+        selected: yes
+      option on delivery
+        selected: yes
+      option letter of credit
+    field Warranty months
+      type: number
+      caption: Warranty in months
+      value: 12
+    field Governing law
+      type: pick
+      caption: Governing law
+      value: the State of New York

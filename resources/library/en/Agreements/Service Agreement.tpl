@@ -1,0 +1,122 @@
+# Service Agreement: a provider performs services for a client for a fee,
+# with sections numbered in Roman numerals and lettered sub-clauses.
+title: Service Agreement
+footer: Service Agreement
+page-numbers: yes
+
+defaults block
+  bold: yes
+  space-before: 5
+defaults paragraph
+  align: justify
+  space-before: 2
+
+pages
+  page
+    block
+      text: SERVICE AGREEMENT
+      size: 13
+      align: center
+      space-before: 0
+      paragraph
+        text: {Place}, {long:Start date}
+        align: right
+      paragraph
+        text: >
+          {Provider} (the "Provider") and {Client} (the "Client") agree as
+          follows.
+        first-indent: 10
+    block
+      numbering: I. restart
+      text: SERVICES
+      paragraph
+        numbering: A.
+        text: "The Provider shall perform the following services: {services}."
+      paragraph
+        numbering: A.
+        text: >
+          The services start on {long:Start date} and are completed within
+          {Duration days} ({in words:Duration days}) days, that is by
+          {Start date + Duration days}.
+    block
+      numbering: I.
+      text: FEES
+      paragraph
+        numbering: A.
+        text: >
+          The Client shall pay a fee of {currency:Fee}
+          ({currency in words:Fee}){IF Expenses THEN ", plus documented
+          expenses" ELSE ", which covers all expenses"}.
+      paragraph
+        numbering: A.
+        text: Invoices are payable within {Payment days} days of receipt.
+    block
+      numbering: I.
+      text: TERMINATION
+      paragraph
+        numbering: A.
+        text: "Either party may end this Agreement:"
+      paragraph
+        numbering: i.
+        text: by {Notice days} days' written notice to the other party; or
+      paragraph
+        numbering: i.
+        text: at once, if the other party materially breaches it.
+    block
+      text: SIGNATURES
+      paragraph
+        text: >
+          {TABLE:100%,4}{ROW:}{CELL:0,0,0,0,50%,,,BOLD}Provider{CELL:0,0,0,0,50%,,,BOLD}Client
+          {ROW:}{CELL:}{Provider}{CELL:}{Client}
+          {ROW:30}{CELL:0,0,1,0}{CELL:0,0,1,0}{:TABLE}
+        align: left
+
+parameters
+  section Parties
+    field Provider
+      type: text
+      caption: Service provider
+      value: Bluebird Consulting Ltd
+    field Client
+      type: text
+      caption: Client
+      value: Fabrikam Manufacturing Inc.
+    field Place
+      type: plain
+      caption: Place of signing
+      value: Chicago
+    field Start date
+      type: date
+      caption: Start of the services
+      value: April 1, 2026
+  section Services
+    field Services
+      type: memo
+      caption: Services
+      value: an audit of the Client's warehouse processes and a written report with recommendations
+    field Duration days
+      type: number
+      caption: Duration in days
+      value: 45
+    field Fee
+      type: number
+      caption: Fee
+      value: 18500
+    field Currency
+      type: pick
+      caption: Currency
+      value: US Dollars
+    field Expenses
+      type: options
+      caption: Expenses
+      value: reimbursed
+      option reimbursed
+        selected: yes
+    field Payment days
+      type: number
+      caption: Payment term in days
+      value: 30
+    field Notice days
+      type: number
+      caption: Notice period in days
+      value: 14

@@ -1,0 +1,104 @@
+# Power of attorney for one person acting for a company; the powers are
+# check boxes, each printed as a numbered line only when ticked.
+title: Power of Attorney
+footer: Power of Attorney
+page-numbers: no
+
+defaults block
+  bold: yes
+  space-before: 6
+defaults paragraph
+  align: justify
+  space-before: 3
+
+pages
+  page
+    block
+      text: POWER OF ATTORNEY No. {Number}
+      size: 13
+      align: center
+      space-before: 0
+      paragraph
+        text: {City}, {in words:Issue date}
+        align: center
+        italic: yes
+      paragraph
+        text: >
+          {Company}, represented by {Director}, hereby authorises
+          {Attorney}, holder of passport {passport}, to act for the company
+          in the following matters:
+        first-indent: 10
+    block
+      paragraph
+        numbering: 1) restart
+        text: {IF powers < "sign" THEN "to sign contracts of sale and supply;"}
+      paragraph
+        numbering: 1)
+        text: {IF powers < "receive" THEN "to receive goods and sign delivery notes;"}
+      paragraph
+        numbering: 1)
+        text: {IF powers < "represent" THEN "to represent the company before public authorities;"}
+    block
+      paragraph
+        text: >
+          This power of attorney is valid until {long:Valid until}
+          ({Valid until - Issue date} days from issue){IF Substitution = "allowed"
+          THEN " and may be passed on to another person" ELSE " and may not be
+          passed on"}.
+      paragraph
+        text: Specimen signature of the attorney{}{}{}{}{}{}______________________
+      paragraph
+        text: {Director}{}{}{}{}{}{}______________________
+        bold: yes
+
+parameters
+  section Power
+    field Number
+      type: plain
+      caption: Number
+      value: 17
+    field City
+      type: text
+      caption: City
+      value: Seattle
+    field Issue date
+      type: date
+      caption: Date of issue
+      value: 1/15/2026
+    field Valid until
+      type: date
+      caption: Valid until
+      value: 12/31/2026
+    field Powers
+      type: options
+      caption: Powers granted
+      value: sign contracts receive goods
+      option sign contracts
+        selected: yes
+      option receive goods
+        selected: yes
+      option represent the company
+    field Substitution
+      type: choice
+      caption: Passing the power on
+      value: not allowed
+      option allowed
+      option not allowed
+        selected: yes
+  section People
+    field Company
+      type: text
+      caption: Company
+      value: Northwind Trading LLC
+    field Director
+      type: text
+      caption: Director
+      value: Jane Miller
+    field Attorney
+      type: text
+      caption: Attorney
+      value: Thomas Becker
+    field Passport
+      type: plain
+      caption: Attorney's passport
+      value: 548213907

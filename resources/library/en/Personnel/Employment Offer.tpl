@@ -1,0 +1,123 @@
+# Employment offer letter with salary in words and an optional probation.
+title: Employment Offer
+footer: Employment Offer
+page-numbers: no
+
+defaults block
+  bold: yes
+  space-before: 5
+defaults paragraph
+  align: justify
+  space-before: 3
+
+pages
+  page
+    block
+      text: {Company}
+      size: 14
+      align: center
+      space-before: 0
+      paragraph
+        text: {company address}
+        align: center
+        size: 9
+      paragraph
+        text: {long:today}
+        align: right
+    block
+      text: Offer of Employment
+      paragraph
+        text: Dear {Candidate},
+        align: left
+      paragraph
+        text: >
+          We are pleased to offer you the position of {position} in our
+          {department} department, starting on {long:Start date}.
+      paragraph
+        numbering: -
+        text: >
+          Salary: {currency:Salary} a year ({currency in words:Salary}), paid
+          monthly.
+      paragraph
+        numbering: -
+        text: "Working hours: {Hours} hours a week."
+      paragraph
+        numbering: -
+        text: >
+          {IF Probation = "yes" THEN "A probation period of " Probation months
+          " months applies." ELSE "No probation period applies."}
+      paragraph
+        text: >
+          Please confirm your acceptance by signing and returning a copy of
+          this letter by {long:Reply by}.
+      paragraph
+        text: Yours sincerely,
+        align: left
+      paragraph
+        text: {Signatory}
+        align: left
+        bold: yes
+
+parameters
+  section Company
+    field Company
+      type: text
+      caption: Company
+      value: Contoso Retail Inc.
+    field Company address
+      type: memo
+      caption: Company address
+      value: 400 Harbour Road, Boston, MA 02110
+    field Signatory
+      type: text
+      caption: Signed by
+      value: Laura Gomez, Head of People
+  section Offer
+    field Candidate
+      type: text
+      caption: Candidate
+      value: Alex Morgan
+    field Position
+      type: pick
+      caption: Position
+      value: store manager
+    field Department
+      type: plain
+      caption: Department
+      value: retail operations
+    field Start date
+      type: date
+      caption: Start date
+      value: May 4, 2026
+    field Reply by
+      type: date
+      caption: Reply by
+      value: April 10, 2026
+    field Salary
+      type: number
+      caption: Annual salary
+      value: 62000
+    field Currency
+      type: choice
+      caption: Currency
+      value: US Dollars
+      option US Dollars
+        selected: yes
+      option Euro
+      option United Kingdom Pounds
+    field Hours
+      type: number
+      caption: Hours a week
+      value: 40
+    field Probation
+      type: choice
+      caption: Probation period
+      value: yes
+      option yes
+        selected: yes
+      option no
+    field Probation months
+      type: number
+      caption: Probation in months
+      value: 3
+      condition: Probation = "no"
