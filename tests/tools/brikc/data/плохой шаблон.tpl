@@ -1,0 +1,3 @@
+# A template whose third line is misplaced.
+pages
+  paragraph

@@ -1,0 +1,283 @@
+// The template library as the build leaves it: every source compiles to the
+// file in the build tree and survives a dump, every template opens and
+// renders, every library link finds its document, and each language covers
+// what the templates must show.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+
+#include "engine/document/doc_model.h"
+#include "engine/document/document.h"
+#include "engine/document/process_state.h"
+#include "engine/document/text_case.h"
+#include "engine/document/utf16.h"
+#include "tools/brikc/brik_io.h"
+#include "tools/brikc/compile.h"
+#include "tools/brikc/dump.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path library_sources = PAPERWRIGHT_LIBRARY_SOURCES;
+const fs::path library_build = PAPERWRIGHT_LIBRARY_BUILD;
+
+struct language_tree {
+    std::string name;         // source folder: en, ru
+    std::string number;       // build folder: 01, 02
+    std::wstring start_page;  // the library page, relative, no extension
+    std::wstring start_document;
+    int language;
+};
+
+const language_tree languages[] = {
+    {"en", "01", L"Library", L"Agreements/Sales Agreement", 0},
+    {"ru", "00", L"Библиотека", L"Договоры/Шаблон договора с произвольным текстом", 1},
+};
+
+std::string file_bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::wstring wide(const fs::path& path) { return engine::from_utf8(path.string()); }
+
+// Template names relative to the language's folder, without extension.
+std::set<std::wstring> names_in(const fs::path& root, const std::string& extension) {
+    std::set<std::wstring> names;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file() || entry.path().extension() != extension) continue;
+        fs::path relative = fs::relative(entry.path(), root);
+        relative.replace_extension();
+        names.insert(wide(relative));
+    }
+    return names;
+}
+
+fs::path source_of(const language_tree& l, const std::wstring& name) {
+    return library_sources / l.name / fs::path(engine::to_utf8(name + L".tpl"));
+}
+fs::path built_of(const language_tree& l, const std::wstring& name) {
+    return library_build / l.number / fs::path(engine::to_utf8(name + L".brik"));
+}
+
+class scratch_folder {
+public:
+    scratch_folder()
+        : path_(fs::temp_directory_path() /
+                ("brikc library " +
+                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+        fs::create_directories(path_);
+    }
+    ~scratch_folder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+// Restores the process state the renderer reads.
+class process_state_guard {
+public:
+    ~process_state_guard() {
+        engine::current_language = 0;
+        engine::current_section = 0;
+        engine::library_shown = false;
+        engine::render_mode = 0;
+    }
+};
+
+// Calls `visit` with every record of a tree and the level depth (0 root,
+// 1 group, 2 element, 3 item), children included.
+template <class Visit>
+void each_record(const engine::doc_node& node, Visit&& visit, int depth = 0) {
+    visit(node.record, depth);
+    for (std::size_t g = 0; g < engine::group_count_of(node); ++g) {
+        const auto& group = node.groups[g];
+        visit(group.record, 1);
+        for (std::size_t e = 0; e < engine::element_count_of(group); ++e) {
+            const auto& element = group.elements[e];
+            visit(element.record, 2);
+            for (std::size_t i = 0; i < engine::item_count_of(element); ++i) visit(element.items[i], 3);
+            each_record(*element.children, visit, depth + 1);
+        }
+    }
+}
+
+std::wstring trim(std::wstring text) {
+    const auto first = text.find_first_not_of(L" \t\r\n");
+    if (first == std::wstring::npos) return L"";
+    return text.substr(first, text.find_last_not_of(L" \t\r\n") - first + 1);
+}
+
+// The quoted targets of the file-link references ({ссылка:"…"},
+// {FileLink:"…"}) in the page texts.
+std::vector<std::wstring> link_targets(const brikc::brik_tree& tree) {
+    std::vector<std::wstring> targets;
+    each_record(tree.pages, [&](const engine::doc_record& r, int) {
+        const std::wstring& text = r.s2;
+        for (std::size_t open = text.find(L'{'); open != std::wstring::npos;
+             open = text.find(L'{', open + 1)) {
+            const std::size_t colon = text.find(L':', open);
+            const std::size_t close = text.find(L'}', open);
+            if (colon == std::wstring::npos || close == std::wstring::npos || colon > close) continue;
+            const std::wstring modifier = engine::to_lower(trim(text.substr(open + 1, colon - open - 1)));
+            if (modifier != L"ссылка" && modifier != L"filelink") continue;
+            const std::wstring target = trim(text.substr(colon + 1, close - colon - 1));
+            EXPECT_TRUE(target.size() >= 2 && target.front() == L'"' && target.back() == L'"')
+                << engine::to_utf8(target);
+            targets.push_back(target.substr(1, target.size() - 2));
+        }
+    });
+    return targets;
+}
+
+TEST(TemplateLibrary, EverySourceBuildsItsFileAndSurvivesADump) {
+    scratch_folder scratch;
+    for (const language_tree& l : languages) {
+        const auto names = names_in(library_sources / l.name, ".tpl");
+        EXPECT_EQ(names, names_in(library_build / l.number, ".brik")) << l.name;
+        for (const std::wstring& name : names) {
+            SCOPED_TRACE(engine::to_utf8(name));
+            const std::string built = file_bytes(built_of(l, name));
+            ASSERT_FALSE(built.empty());
+            // The build is deterministic: compiling again gives the same bytes.
+            const fs::path again = scratch.path() / "again.brik";
+            ASSERT_TRUE(brikc::write_brik(brikc::compile_source(file_bytes(source_of(l, name))), again));
+            EXPECT_EQ(file_bytes(again), built);
+
+            const auto tree = brikc::read_brik(built_of(l, name));
+            ASSERT_TRUE(tree);
+            const std::string dump = brikc::dump_source(*tree);
+            const fs::path dumped = scratch.path() / "dumped.brik";
+            ASSERT_TRUE(brikc::write_brik(brikc::compile_source(dump), dumped));
+            EXPECT_EQ(file_bytes(dumped), built);
+        }
+    }
+}
+
+TEST(TemplateLibrary, EveryTemplateLoadsAndRenders) {
+    process_state_guard guard;
+    for (const language_tree& l : languages) {
+        engine::current_language = l.language;
+        for (const std::wstring& name : names_in(library_build / l.number, ".brik")) {
+            SCOPED_TRACE(engine::to_utf8(name));
+            engine::library_shown = name == l.start_page;
+            engine::current_section = 0;
+            engine::document doc(wide(built_of(l, name)));
+            ASSERT_TRUE(doc.loaded());
+            EXPECT_NE(doc.to_html().find(L"<html>"), std::wstring::npos);
+            EXPECT_FALSE(doc.to_print_html().empty());
+        }
+    }
+}
+
+TEST(TemplateLibrary, EveryLinkOpensADocumentOfItsOwnTreeAndEveryDocumentIsLinked) {
+    process_state_guard guard;
+    for (const language_tree& l : languages) {
+        SCOPED_TRACE(l.name);
+        const auto page = brikc::read_brik(built_of(l, l.start_page));
+        ASSERT_TRUE(page);
+        const std::vector<std::wstring> links = link_targets(*page);
+        std::set<std::wstring> linked(links.begin(), links.end());
+        EXPECT_EQ(linked.size(), links.size()) << "a document is listed twice";
+        std::set<std::wstring> documents = names_in(library_build / l.number, ".brik");
+        documents.erase(l.start_page);
+        EXPECT_EQ(linked, documents);
+        EXPECT_TRUE(documents.contains(l.start_document));
+        for (const std::wstring& link : links) {
+            // Capitals would be copied onto the posted name.
+            EXPECT_NE(engine::to_upper(link), link) << engine::to_utf8(link);
+            EXPECT_TRUE(fs::is_regular_file(built_of(l, link))) << engine::to_utf8(link);
+        }
+
+        // Once the page renders its links, each posts one of these names.
+        engine::current_language = l.language;
+        engine::library_shown = true;
+        engine::document doc(wide(built_of(l, l.start_page)));
+        const std::wstring html = doc.to_html();
+        const std::wstring post = L"postMessage(\"";
+        std::set<std::wstring> posted;
+        for (auto at = html.find(post); at != std::wstring::npos; at = html.find(post, at + 1)) {
+            const auto start = at + post.size();
+            std::wstring message = html.substr(start, html.find(L'"', start) - start);
+            std::replace(message.begin(), message.end(), L'|', L' ');
+            posted.insert(message);
+        }
+        if (!posted.empty()) {
+            EXPECT_EQ(posted, linked);
+        }
+    }
+}
+
+TEST(TemplateLibrary, TheTwoTreesShareNoPath) {
+    std::set<std::wstring> paths[2];
+    for (int i = 0; i < 2; ++i) {
+        const fs::path root = library_build / languages[i].number;
+        for (const auto& entry : fs::recursive_directory_iterator(root))
+            paths[i].insert(wide(fs::relative(entry.path(), root)));
+    }
+    EXPECT_FALSE(paths[0].empty());
+    for (const std::wstring& path : paths[0])
+        EXPECT_FALSE(paths[1].contains(path)) << engine::to_utf8(path);
+}
+
+TEST(TemplateLibrary, EachLanguageCoversWhatTheTemplatesMustShow) {
+    for (const language_tree& l : languages) {
+        SCOPED_TRACE(l.name);
+        std::set<int> field_types, numbering_kinds;
+        int conditions = 0, branches = 0;
+        for (const std::wstring& name : names_in(library_build / l.number, ".brik")) {
+            SCOPED_TRACE(engine::to_utf8(name));
+            const auto tree = brikc::read_brik(built_of(l, name));
+            ASSERT_TRUE(tree);
+            ASSERT_GE(tree->page_setup.group_count, 1);
+            const auto& setup = tree->page_setup.groups[0];
+            EXPECT_FALSE(setup.record.s1.empty()) << "title";
+            ASSERT_GE(setup.element_count, 4);
+            EXPECT_FALSE(setup.elements[3].record.s1.empty()) << "footer";
+            each_record(tree->parameters, [&](const engine::doc_record& r, int depth) {
+                if (depth != 2) return;
+                field_types.insert(r.a);
+                if (!r.s5.empty()) ++conditions;
+            });
+            each_record(tree->pages, [&](const engine::doc_record& r, int depth) {
+                if (depth < 2) return;
+                numbering_kinds.insert(r.a % 100);
+                const std::wstring upper = engine::to_upper(r.s2);
+                const bool english = upper.find(L"{IF ") != std::wstring::npos &&
+                                     upper.find(L" ELSE ") != std::wstring::npos;
+                const bool russian = upper.find(L"{ЕСЛИ ") != std::wstring::npos &&
+                                     upper.find(L" ИНАЧЕ ") != std::wstring::npos;
+                if (english || russian) ++branches;
+            });
+        }
+        EXPECT_EQ(field_types, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 9, 10}));
+        EXPECT_GE(conditions, 2);
+        EXPECT_GE(branches, 3);
+        EXPECT_GE(numbering_kinds.size(), 5u);
+
+        // The heading and link rows take their styles from the library page's
+        // first two blocks and the first block's first two paragraphs.
+        const auto page = brikc::read_brik(built_of(l, l.start_page));
+        ASSERT_TRUE(page);
+        ASSERT_GE(page->pages.group_count, 1);
+        const auto& first_page = page->pages.groups[0];
+        EXPECT_EQ(first_page.record.a, 1);
+        ASSERT_GE(first_page.element_count, 2);
+        EXPECT_GE(first_page.elements[0].item_count, 2);
+        EXPECT_EQ(page->parameters.group_count, first_page.element_count - 1)
+            << "one section per category";
+    }
+}
+
+}  // namespace
