@@ -1,6 +1,5 @@
-#include <cstdio>
+#include "app/start.h"
 
-int main() {
-    std::puts("Paperwright: the window comes with a later version; the engine is built.");
-    return 0;
+int main(int argc, char** argv) {
+    return app::start(argc, argv);
 }

@@ -14,7 +14,8 @@ namespace platform {
 namespace {
 
 int to_pixels(double value) {
-    return int(value + 0.5);
+    if (!(value > 0)) return 0;
+    return value >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : int(value + 0.5);
 }
 
 Qt::Alignment qt_alignment(HorizontalAlignment h, VerticalAlignment v) {

@@ -1,0 +1,136 @@
+// The program's one window: it owns the settings, the library folders and
+// the open document, lays out the tool bar, the document view and the side
+// panes, opens documents from the library and renders them into the view.
+//
+// Members are public: the panels of the window (data, settings, print) are
+// built by members of this class in other files and work on this state.
+// Every handler runs on the UI thread; a failure that leaves one is shown by
+// the platform layer and the program goes on.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/formatting_cache.h"
+#include "app/library_folders.h"
+#include "app/settings.h"
+#include "engine/document/document.h"
+#include "platform/application.h"
+#include "platform/controls.h"
+#include "platform/grid.h"
+#include "platform/panel.h"
+#include "platform/system.h"
+#include "platform/task.h"
+#include "platform/web_view.h"
+#include "platform/window.h"
+
+namespace app {
+
+// 0 data panel, 1 settings panel, 2 text editing, 3 save/print panel.
+using ViewMode = std::int32_t;
+// 0 print, 1 save, 2 layout.
+using SavePrintPage = std::int32_t;
+
+class MainWindow;
+
+struct MainWindowHooks {
+    // Called once, when the view has taken the start page's script.
+    std::function<void(MainWindow&)> first_page_shown;
+};
+
+class MainWindow final : public platform::ApplicationWindow {
+public:
+    // Builds the window and opens the start page; the window is shown by
+    // `activate`. Throws when the folders or the settings file fail.
+    MainWindow(platform::System& system, platform::WebViewFactory make_web_view, MainWindowHooks hooks = {});
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    void activate() override;
+
+    // Named elements.
+    std::shared_ptr<platform::Window> window;
+    std::shared_ptr<platform::Grid> title_bar_grid;
+    std::shared_ptr<platform::Grid> menu_pane;
+    std::shared_ptr<platform::Grid> data_pane;
+    std::shared_ptr<platform::WebView> main_webview;
+    std::shared_ptr<platform::Grid> status_bar_grid;
+    std::shared_ptr<platform::TextBlock> status_text;
+    std::shared_ptr<platform::WebView> preview_webview;
+    std::shared_ptr<platform::ScrollViewer> data_scroller;
+    std::shared_ptr<platform::Panel> data_panel;
+    std::shared_ptr<platform::Panel> focus_panel;
+    std::shared_ptr<platform::Panel> toolbar_panel;
+    std::shared_ptr<platform::Panel> menu_button;
+    std::shared_ptr<platform::AppBarButton> library_button;
+    std::shared_ptr<platform::AppBarButton> settings_button;
+    std::shared_ptr<platform::AppBarButton> text_edit_button;
+    std::shared_ptr<platform::AppBarButton> print_button;
+    std::shared_ptr<platform::AppBarButton> save_button;
+    std::shared_ptr<platform::TextBlock> title_text;
+    std::shared_ptr<platform::Image> logo_tall;
+    std::shared_ptr<platform::Image> logo_short;
+
+    settings config;
+    engine::document_data* settings_doc_data = nullptr;
+    bool toolbar_shown = true;
+    bool statusbar_shown = false;
+    library_folders folders;
+    engine::document_data* doc_data = nullptr;
+    std::unique_ptr<engine::document> doc;
+    std::wstring pending_html;
+    bool first_page_shown = false;
+    ViewMode mode = 0;
+    std::int32_t settings_page = 0;
+    SavePrintPage save_print_page = 0;
+    std::int32_t text_edit_group = 0;
+    std::wstring selected_pages_text;
+    double open_after_saving = 1.0;
+    formatting_cache formatting;
+    platform::SolidColorBrush accent_brush;
+
+    // Opening and rendering.
+    void OnWebMessageReceived(platform::WebView& sender, const std::wstring& message);
+    void ToggleLibrary();
+    void OpenDocument(std::wstring name);
+    platform::FireAndForget RenderDocumentAsync(bool reset_scroll);
+    // Stores the selected section in the document, writes it back when its
+    // file was read, and destroys it. False, with the document still open,
+    // when writing it back failed.
+    bool CloseOpenDocument();
+
+    void ApplyUiLanguage();
+
+    // The document views.
+    void OnWebViewInitialized(platform::WebView& sender);
+    void OnPdfViewInitialized(platform::WebView& sender);
+    void OnWebViewNavigationCompleted(platform::WebView& sender);
+    void OnWebViewGotFocus();
+
+    void OnWindowClosed();
+
+    platform::Task<> ShowPrintPreviewAsync();
+
+    // Filled in by the menu, tool bar and caption code.
+    void RefreshMenuPanel() {}
+    void UpdateToolbarState() {}
+    void UpdateBreadcrumb() {}
+
+private:
+    void BuildLayout();
+    void HookEvents();
+    void ApplyBars();
+    // Closes the open document before a switch; throws (dropping the switch)
+    // when it could not be written back.
+    void CloseBeforeSwitch();
+    std::wstring& LastDocumentOfLanguage();
+    platform::FireAndForget ShowFirstPage(std::wstring script);
+
+    platform::WebViewFactory make_web_view_;
+    MainWindowHooks hooks_;
+};
+
+}  // namespace app

@@ -1,0 +1,67 @@
+// The document views and closing the window.
+#include "app/engine_services.h"
+#include "app/main_window.h"
+#include "engine/document/process_state.h"
+#include "engine/document/ui_strings.h"
+#include "engine/document/utf16.h"
+#include "platform/failure.h"
+#include "platform/js_string_literal.h"
+
+namespace app {
+
+void MainWindow::OnWebViewInitialized(platform::WebView& sender) {
+    sender.apply_settings();
+}
+
+void MainWindow::OnPdfViewInitialized(platform::WebView& sender) {
+    sender.apply_settings();
+}
+
+void MainWindow::OnWebViewNavigationCompleted(platform::WebView& sender) {
+    sender.apply_settings();
+    if (first_page_shown || !doc || mode == 3) return;
+    doc->zoom = applied_zoom(config.DocumentZoom);
+    first_page_shown = true;
+    // By script, as every later page: a page passed as a whole has a size limit.
+    ShowFirstPage(L"document.documentElement.innerHTML='" + platform::js_string_literal(pending_html) + L"';");
+}
+
+platform::FireAndForget MainWindow::ShowFirstPage(std::wstring script) {
+    co_await main_webview->execute_script_async(script);
+    if (hooks_.first_page_shown) hooks_.first_page_shown(*this);
+}
+
+void MainWindow::OnWebViewGotFocus() {
+    focus_panel->focus();
+}
+
+void MainWindow::OnWindowClosed() {
+    // Each step runs even when an earlier one failed: the settings are always
+    // written and the temporary folder always emptied.
+    try {
+        if (doc && doc->loaded()) {
+            if (engine::doc_record* root = page_setup_root(doc_data)) {
+                root->v[0] = static_cast<std::uint16_t>(engine::current_section);
+            }
+            if (!doc->save()) {
+                platform::report_failure_message(engine::to_utf8(engine::ui_string(100) + L" " + doc->path));
+            }
+        }
+    } catch (...) {
+        platform::report_failure("writing the document back");
+    }
+    try {
+        preview_webview->close();
+        main_webview->close();
+    } catch (...) {
+        platform::report_failure("closing the views");
+    }
+    config.write();
+    try {
+        folders.clear_temp();
+    } catch (...) {
+        platform::report_failure("emptying the temporary folder");
+    }
+}
+
+}  // namespace app

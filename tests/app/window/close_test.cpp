@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "engine/document/process_state.h"
+#include "window/window_fixture.h"
+
+namespace {
+
+using app_test::read_file;
+using app_test::stored_section;
+using app_test::utf16le;
+using app_test::WindowTest;
+using app_test::write_file;
+
+using ClosingTheWindow = WindowTest;
+
+TEST_F(ClosingTheWindow, WritesTheDocumentAndSettingsClosesTheViewsAndEmptiesTemp) {
+    auto window = make_window();
+    main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
+    engine::current_section = 4;
+    window->config.DocumentZoom = 150;
+    write_file(root / L"cache/tembrick/temp/preview/page.pdf", "pdf");
+
+    window->window->close();
+    EXPECT_TRUE(failures.messages.empty());
+    EXPECT_EQ(stored_section(data_file(L"briks/Folder/Two Words.brik")), 4);
+    EXPECT_NE(read_file(data_file(L"tembrick.ini")).find(utf16le(u"DocumentZoom:\t\t150.000000")), std::string::npos);
+    EXPECT_TRUE(main_view().closed);
+    EXPECT_TRUE(preview_view().closed);
+    EXPECT_TRUE(std::filesystem::is_empty(root / L"cache/tembrick/temp"));
+}
+
+TEST_F(ClosingTheWindow, AFailedWriteBackIsShownAndTheRestStillHappens) {
+    auto window = make_window();
+    main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
+    std::filesystem::remove_all(data_file(L"briks/Folder"));
+    window->config.DocumentZoom = 120;
+    write_file(root / L"cache/tembrick/temp/x.tmp", "x");
+
+    window->window->close();
+    ASSERT_EQ(failures.messages.size(), 1u);
+    EXPECT_NE(failures.messages[0].find("File writing failed."), std::string::npos);
+    EXPECT_NE(read_file(data_file(L"tembrick.ini")).find(utf16le(u"DocumentZoom:\t\t120.000000")), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(root / L"cache/tembrick/temp"));
+}
+
+TEST_F(ClosingTheWindow, WithoutADocumentTheSettingsAreStillWritten) {
+    auto window = make_window();
+    window->doc.reset();
+    window->doc_data = nullptr;
+    std::filesystem::remove(data_file(L"tembrick.ini"));
+    window->window->close();
+    EXPECT_TRUE(std::filesystem::exists(data_file(L"tembrick.ini")));
+    EXPECT_TRUE(main_view().closed);
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include "engine/document/process_state.h"
+#include "engine/document/ui_strings.h"
+#include "platform/js_string_literal.h"
+#include "window/window_fixture.h"
+
+namespace {
+
+using app_test::read_file;
+using app_test::stored_section;
+using app_test::WindowTest;
+using app_test::write_file;
+
+const std::wstring scroll_reset = L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
+
+class OpeningDocuments : public WindowTest {
+protected:
+    void post(const std::wstring& message) { main_view().web_message_received.raise(main_view(), message); }
+};
+
+TEST_F(OpeningDocuments, APostedPathOpensItsDocumentAndWritesThePreviousOneBack) {
+    write_settings(u"StartOnLibrary:\t\t0.000000");
+    auto window = make_window();
+    show_first_page();
+    ASSERT_TRUE(window->doc->loaded());
+    engine::current_section = 2;
+
+    post(L"Folder/Two|Words");
+    EXPECT_TRUE(failures.messages.empty());
+    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Folder/Two Words.brik")));
+    EXPECT_EQ(window->config.LastDocumentEng, L"Folder/Two Words.brik");
+    EXPECT_EQ(stored_section(data_file(L"briks/Agreements/Sales Agreement.brik")), 2);
+    EXPECT_EQ(engine::current_section, 0);
+    EXPECT_FALSE(engine::library_shown);
+    EXPECT_EQ(window->doc_data->page_setup.record.s5, window->doc->path);
+
+    const auto& scripts = main_view().scripts;
+    ASSERT_GE(scripts.size(), 3u);
+    EXPECT_EQ(scripts[scripts.size() - 2],
+              L"document.documentElement.innerHTML='" + platform::js_string_literal(window->pending_html) + L"';");
+    EXPECT_EQ(scripts.back(), scroll_reset);
+}
+
+TEST_F(OpeningDocuments, AnEmptyMessageShowsTheAbsentPage) {
+    auto window = make_window();
+    post(L"");
+    EXPECT_EQ(window->config.LastDocumentEng, L".brik");
+    EXPECT_NE(window->pending_html.find(engine::ui_string(89)), std::wstring::npos);
+    EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/.brik")));
+}
+
+TEST_F(OpeningDocuments, NamesLeavingTheLibraryAreAbsent) {
+    write_file(root / L"data/secret.brik", app_test::document_bytes(u"secret"));
+    auto window = make_window();
+    post(L"../secret");
+    EXPECT_EQ(window->doc->path, L"");
+    EXPECT_NE(window->pending_html.find(engine::ui_string(89)), std::wstring::npos);
+}
+
+TEST_F(OpeningDocuments, TheLibraryFromTheSettingsPanelAndBackLeavesTheLastDocuments) {
+    auto window = make_window();
+    post(L"Folder/Two|Words");
+    window->config.LastDocument = L"Договоры/Другой.brik";
+    window->mode = 1;
+
+    window->library_button->click();
+    EXPECT_TRUE(engine::library_shown);
+    EXPECT_EQ(window->mode, 0);
+    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Library.brik")));
+    EXPECT_EQ(window->config.LastDocumentEng, L"Folder/Two Words.brik");
+    EXPECT_EQ(window->config.LastDocument, L"Договоры/Другой.brik");
+
+    window->ToggleLibrary();
+    EXPECT_FALSE(engine::library_shown);
+    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Folder/Two Words.brik")));
+}
+
+TEST_F(OpeningDocuments, AFileThatFailedToLoadIsNeverWrittenBack) {
+    write_file(data_file(L"briks/Library.brik"), app_test::document_bytes(u"Library"));
+    write_file(data_file(L"briks/Broken.brik"), "not a document at all");
+    auto window = make_window();
+    post(L"Broken");
+    EXPECT_FALSE(window->doc->loaded());
+    EXPECT_NE(window->pending_html.find(engine::ui_string(90)), std::wstring::npos);
+    post(L"Folder/Two|Words");
+    EXPECT_EQ(read_file(data_file(L"briks/Broken.brik")), "not a document at all");
+}
+
+TEST_F(OpeningDocuments, AFailingRenderIsShownAndKeepsTheDocument) {
+    auto window = make_window();
+    show_first_page();
+    main_view().fail_with = "the view is gone";
+    post(L"Folder/Two|Words");
+    ASSERT_EQ(failures.messages.size(), 1u);
+    EXPECT_NE(failures.messages[0].find("the view is gone"), std::string::npos);
+    ASSERT_TRUE(window->doc);
+    EXPECT_TRUE(window->doc->loaded());
+    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Folder/Two Words.brik")));
+}
+
+TEST_F(OpeningDocuments, SavePrintModeShowsThePreviewInsteadOfThePage) {
+    auto window = make_window();
+    show_first_page();
+    const std::wstring page = window->pending_html;
+    const std::size_t scripts_before = main_view().scripts.size();
+    window->mode = 3;
+    window->RenderDocumentAsync(true);
+    EXPECT_EQ(window->pending_html, page);
+    ASSERT_EQ(main_view().scripts.size(), scripts_before + 1);
+    EXPECT_NE(main_view().scripts.back().find(L"Preview unavailable"), std::wstring::npos);
+}
+
+TEST_F(OpeningDocuments, ARenderWithoutScrollResetKeepsThePosition) {
+    auto window = make_window();
+    show_first_page();
+    window->RenderDocumentAsync(false);
+    EXPECT_NE(main_view().scripts.back(), scroll_reset);
+    window->doc.reset();
+    window->doc_data = nullptr;
+    const std::size_t count = main_view().scripts.size();
+    window->RenderDocumentAsync(true);
+    EXPECT_EQ(main_view().scripts.size(), count);
+}
+
+TEST_F(OpeningDocuments, TheSelectedSectionSurvivesClosingAndReopening) {
+    auto window = make_window();
+    post(L"Folder/Two|Words");
+    engine::current_section = 3;
+    post(L"Agreements/Sales|Agreement");
+    EXPECT_EQ(engine::current_section, 0);
+    post(L"Folder/Two|Words");
+    EXPECT_EQ(engine::current_section, 3);
+}
+
+TEST_F(OpeningDocuments, AFailedWriteBackKeepsTheDocumentOpenAndDropsTheSwitch) {
+    auto window = make_window();
+    post(L"Folder/Two|Words");
+    // The document's folder disappears: writing it back cannot succeed.
+    std::filesystem::remove_all(data_file(L"briks/Folder"));
+    engine::current_section = 1;
+    post(L"Agreements/Sales|Agreement");
+    ASSERT_EQ(failures.messages.size(), 1u);
+    EXPECT_NE(failures.messages[0].find("File writing failed."), std::string::npos);
+    ASSERT_TRUE(window->doc);
+    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Folder/Two Words.brik")));
+    EXPECT_EQ(window->config.LastDocumentEng, L"Folder/Two Words.brik");
+    EXPECT_EQ(engine::current_section, 1);
+}
+
+}  // namespace

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "engine/document/process_state.h"
+#include "platform/js_string_literal.h"
+#include "window/window_fixture.h"
+
+namespace {
+
+using app_test::read_file;
+using app_test::utf16le;
+using app_test::WindowTest;
+using platform::Visibility;
+
+using WindowStart = WindowTest;
+
+TEST_F(WindowStart, FirstStartWritesTheSettingsAndOpensTheLibraryOfTheRegion) {
+    auto window = make_window();
+    const std::string settings = read_file(data_file(L"tembrick.ini"));
+    // Written before the region is consulted: Language is still the default.
+    EXPECT_EQ(settings.substr(0, utf16le(u"16\r\nLanguage:\t\t1.000000").size()),
+              utf16le(u"16\r\nLanguage:\t\t1.000000"));
+    EXPECT_EQ(engine::current_language, 0);
+    EXPECT_EQ(window->title_text->text(), L"Paperwright");
+    EXPECT_EQ(window->window->title(), L"Paperwright");
+    EXPECT_EQ(window->library_button->label(), L"Library");
+    EXPECT_TRUE(engine::library_shown);
+    ASSERT_TRUE(window->doc);
+    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Library.brik")));
+    EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/Библиотека.brik")));
+    EXPECT_EQ(window->text_edit_button->visibility(), Visibility::collapsed);
+}
+
+TEST_F(WindowStart, TheRegionOverridesTheStoredLanguage) {
+    write_settings(u"Language:\t\t0.000000");
+    system.region = L"ru";
+    auto window = make_window();
+    EXPECT_EQ(engine::current_language, 1);
+    EXPECT_EQ(window->config.Language, 1.0);
+    EXPECT_EQ(window->title_text->text(), L"Бумагодел");
+    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Библиотека.brik")));
+}
+
+TEST_F(WindowStart, WithoutARegionTheStoredLanguageDecides) {
+    system.region = std::nullopt;
+    write_settings(u"Language:\t\t0.000000");
+    {
+        auto window = make_window();
+        EXPECT_EQ(engine::current_language, 0);
+    }
+    system.region = L"";  // an empty code cannot be read either
+    write_settings(u"Language:\t\t2.000000");
+    {
+        auto window = make_window();
+        EXPECT_EQ(engine::current_language, 0);  // only exactly 1 is Russian
+    }
+    std::filesystem::remove(data_file(L"tembrick.ini"));
+    {
+        auto window = make_window();
+        EXPECT_EQ(engine::current_language, 1);  // the default
+    }
+}
+
+TEST_F(WindowStart, ToolBarShowOtherThanOneCollapsesTheToolBar) {
+    write_settings(u"ToolBarShow:\t\t0.500000\nStatusBarShow:\t\t1.000000");
+    auto window = make_window();
+    EXPECT_FALSE(window->toolbar_shown);
+    EXPECT_EQ(window->toolbar_panel->visibility(), Visibility::collapsed);
+    EXPECT_EQ(window->title_bar_grid->height(), 32);
+    EXPECT_EQ(window->logo_short->visibility(), Visibility::visible);
+    EXPECT_EQ(window->logo_tall->visibility(), Visibility::collapsed);
+    EXPECT_TRUE(window->statusbar_shown);
+    EXPECT_EQ(window->status_bar_grid->visibility(), Visibility::visible);
+}
+
+TEST_F(WindowStart, StartOnLibraryZeroOpensTheLastDocument) {
+    write_settings(u"StartOnLibrary:\t\t0.000000\nLastDocumentEng:\t\tFolder/Two Words.brik");
+    auto window = make_window();
+    EXPECT_FALSE(engine::library_shown);
+    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Folder/Two Words.brik")));
+    EXPECT_EQ(window->title_bar_grid->height(), 48);
+}
+
+TEST_F(WindowStart, NoScriptRunsBeforeTheFirstNavigationThenExactlyThePendingPage) {
+    int shown = 0;
+    auto window = make_window({[&](app::MainWindow&) { ++shown; }});
+    EXPECT_TRUE(main_view().scripts.empty());
+    ASSERT_FALSE(window->pending_html.empty());
+
+    main_view().navigation_completed.raise(main_view());
+    ASSERT_EQ(main_view().scripts.size(), 1u);
+    EXPECT_EQ(main_view().scripts[0],
+              L"document.documentElement.innerHTML='" + platform::js_string_literal(window->pending_html) + L"';");
+    EXPECT_TRUE(window->first_page_shown);
+    EXPECT_EQ(shown, 0);
+    main_view().answer_next();
+    EXPECT_EQ(shown, 0);  // resumed by posted work, not inside the answer
+    pump();
+    EXPECT_EQ(shown, 1);
+
+    main_view().navigation_completed.raise(main_view());
+    EXPECT_EQ(main_view().scripts.size(), 1u);
+    EXPECT_GE(main_view().settings_applied, 2);
+}
+
+TEST_F(WindowStart, ANavigationInSavePrintModeWaitsForALaterOne) {
+    auto window = make_window();
+    window->mode = 3;
+    main_view().navigation_completed.raise(main_view());
+    EXPECT_FALSE(window->first_page_shown);
+    window->mode = 0;
+    main_view().navigation_completed.raise(main_view());
+    EXPECT_TRUE(window->first_page_shown);
+}
+
+TEST_F(WindowStart, ZoomIsAppliedWithinBoundsAndTheSettingKept) {
+    write_settings(u"DocumentZoom:\t\t900.000000");
+    auto window = make_window();
+    EXPECT_EQ(window->doc->zoom, 250);
+    EXPECT_EQ(window->config.DocumentZoom, 900);
+    window->config.DocumentZoom = std::numeric_limits<double>::quiet_NaN();
+    main_view().navigation_completed.raise(main_view());
+    EXPECT_EQ(window->doc->zoom, 100);
+}
+
+TEST_F(WindowStart, UnknownFoldersLeaveTheDefaultsAndWriteNothing) {
+    system.data = L"";
+    auto window = make_window();
+    EXPECT_TRUE(window->config.path.empty());
+    EXPECT_FALSE(std::filesystem::exists(data_file(L"tembrick.ini")));
+    ASSERT_TRUE(window->doc);
+    EXPECT_EQ(window->doc->path, L"");
+}
+
+}  // namespace
