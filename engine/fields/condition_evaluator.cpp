@@ -1,33 +1,281 @@
 #include "engine/fields/condition_evaluator.h"
 
+#include <optional>
+
 #include "engine/document/document_data.h"
-#include "engine/fields/calculator.h"
-#include "engine/fields/field_evaluator.h"
+#include "engine/document/word_key.h"
+#include "engine/fields/date_parse.h"
+#include "engine/fields/field_value.h"
+#include "engine/fields/number_value.h"
+#include "engine/fields/operator_signs.h"
 
 namespace engine {
 
 namespace {
 
-bool is_blank_text(const std::wstring& text) {
-    for (wchar_t c : text)
-        if (c != L' ' && c != L'\t' && c != L'\n' && c != L'\r') return false;
-    return true;
+// Deeper nesting of parentheses and connectives ends the condition with the
+// value so far, so a crafted document cannot exhaust the stack.
+constexpr int max_condition_depth = 1000;
+
+bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
+
+class depth_guard {
+public:
+    explicit depth_guard(int& depth) : depth_(depth) { ++depth_; }
+    ~depth_guard() { --depth_; }
+    depth_guard(const depth_guard&) = delete;
+    depth_guard& operator=(const depth_guard&) = delete;
+    bool too_deep() const { return depth_ > max_condition_depth; }
+
+private:
+    int& depth_;
+};
+
+// The text an operand compares by: a name that names nothing is its own text,
+// so an unquoted word works as a literal.
+std::wstring comparison_text(field_value& value) {
+    if (value.kind != expr_kind::reference) return value.value_text;
+    return resolve_named_value(value, value.name_text);
+}
+
+bool equals(field_value& a, field_value& b, bool exactly) {
+    if (a.type == value_type::date) {
+        return b.type == value_type::date &&
+               parse_date_value(a.value_text).seconds == parse_date_value(b.value_text).seconds;
+    }
+    std::wstring left = comparison_text(a);
+    std::wstring right = comparison_text(b);
+    return exactly ? left == right : make_word_key(left) == make_word_key(right);
+}
+
+// For texts: whether a contains b.
+bool contains(field_value& a, field_value& b, bool exactly) {
+    std::wstring left = comparison_text(a);
+    std::wstring right = comparison_text(b);
+    if (exactly) return left.find(right) != std::wstring::npos;
+    return make_word_key(left).find(make_word_key(right)) != std::wstring::npos;
+}
+
+// For dates: -1, 0 or 1 as a's day lies before, on or after b's; none when
+// either is no date.
+std::optional<int> day_order(const field_value& a, const field_value& b) {
+    if (a.type != value_type::date || b.type != value_type::date) return std::nullopt;
+    std::int64_t left = parse_date_value(a.value_text).seconds;
+    std::int64_t right = parse_date_value(b.value_text).seconds;
+    return left < right ? -1 : left > right ? 1 : 0;
+}
+
+double number_of(const field_value& value) {
+    return number_value(value.data ? &value.data->parameters : nullptr, value.value_text).value;
 }
 
 }  // namespace
 
 condition_evaluator::condition_evaluator(std::vector<expr_token> tokens, const document_data* data)
-    : data_(data), tokens_(std::move(tokens)) {}
+    // Resolving a value may run it as a script, which stores variables.
+    : data_(const_cast<document_data*>(data)), tokens_(std::move(tokens)) {
+    attach_operator_signs(tokens_);
+}
 
-bool condition_evaluator::evaluate() const {
-    for (const expr_token& token : tokens_) {
-        switch (token.kind) {
-        case expr_kind::number: return parse_double_or_zero(token.text) != 0;
-        case expr_kind::quoted: return !is_blank_text(token.text);
-        case expr_kind::reference: return !is_blank_text(raw_named_value(data_, token.text));
-        default: break;
+bool condition_evaluator::is_kind(std::size_t index, std::uint32_t kind) const {
+    return index < tokens_.size() && tokens_[index].kind == kind;
+}
+
+bool condition_evaluator::is_operand(std::size_t index) const {
+    return is_kind(index, expr_kind::reference) || is_kind(index, expr_kind::quoted) || is_kind(index, expr_kind::number);
+}
+
+field_value condition_evaluator::value_of(const expr_token& token) const { return field_value(data_, token); }
+
+bool condition_evaluator::evaluate() {
+    bool result = false;
+    while (position_ < tokens_.size()) {
+        std::uint32_t kind = tokens_[position_].kind;
+        if (is_operand(position_)) {
+            result = operand(result);
+            ++position_;
+        } else if (kind == expr_kind::negation) {
+            if (is_operand(position_ + 1)) {
+                ++position_;
+                result = !operand(result);
+                ++position_;
+            } else if (is_kind(position_ + 1, expr_kind::open_paren)) {
+                ++position_;
+                result = !group(result);
+                ++position_;
+            } else {
+                position_ += 2;
+            }
+        } else if (kind == expr_kind::open_paren) {
+            result = group(result);
+            ++position_;
+        } else if (kind == expr_kind::other) {
+            ++position_;
+            break;
+        } else {
+            ++position_;
         }
     }
+    return result;
+}
+
+// On a token after a value: AND or OR joins the rest of the chain to it.
+bool condition_evaluator::chain(bool value) {
+    if (is_kind(position_, expr_kind::and_token)) {
+        bool rest = after_connective(value);
+        return value && rest;
+    }
+    if (is_kind(position_, expr_kind::or_token)) {
+        bool rest = after_connective(value);
+        return value || rest;
+    }
+    return value;
+}
+
+bool condition_evaluator::operand(bool carried) {
+    depth_guard guard(depth_);
+    if (guard.too_deep()) {
+        position_ = tokens_.size();
+        return carried;
+    }
+    std::size_t next = position_ + 1;
+    bool single = next >= tokens_.size() || is_kind(next, expr_kind::and_token) || is_kind(next, expr_kind::or_token) ||
+                  is_kind(next, expr_kind::other) || is_kind(next, expr_kind::close_paren);
+    if (single) {
+        bool starts = position_ == 0 || is_kind(position_ - 1, expr_kind::other) ||
+                      is_kind(position_ - 1, expr_kind::open_paren) || is_kind(position_ - 1, expr_kind::negation) ||
+                      is_kind(position_ - 1, expr_kind::and_token) || is_kind(position_ - 1, expr_kind::or_token);
+        if (!starts) {
+            ++position_;
+            return carried;
+        }
+        bool result = not_blank(tokens_[position_]);
+        ++position_;
+        return chain(result);
+    }
+    bool comparison = (is_kind(next, expr_kind::operator_run) || is_kind(next, expr_kind::negation)) && is_operand(next + 1);
+    if (comparison) {
+        bool result = compare(tokens_[position_], tokens_[next], tokens_[next + 1]);
+        position_ += 3;
+        if (position_ < tokens_.size()) result = chain(result);
+        return result;
+    }
+    ++position_;
+    return carried;
+}
+
+bool condition_evaluator::after_connective(bool carried) {
+    depth_guard guard(depth_);
+    if (guard.too_deep()) {
+        position_ = tokens_.size();
+        return carried;
+    }
+    std::size_t next = position_ + 1;
+    if (is_operand(next)) {
+        position_ = next;
+        return operand(carried);
+    }
+    if (is_kind(next, expr_kind::negation)) {
+        position_ = next;
+        return negation(carried);
+    }
+    if (is_kind(next, expr_kind::open_paren)) {
+        position_ = next;
+        return group(carried);
+    }
+    ++position_;
+    return carried;
+}
+
+bool condition_evaluator::negation(bool carried) {
+    depth_guard guard(depth_);
+    if (guard.too_deep()) {
+        position_ = tokens_.size();
+        return carried;
+    }
+    std::size_t next = position_ + 1;
+    if (is_operand(next)) {
+        position_ = next;
+        return !operand(carried);
+    }
+    if (is_kind(next, expr_kind::open_paren)) {
+        position_ = next;
+        return !group(carried);
+    }
+    ++position_;
+    return carried;
+}
+
+bool condition_evaluator::group(bool carried) {
+    depth_guard guard(depth_);
+    if (guard.too_deep()) {
+        position_ = tokens_.size();
+        return carried;
+    }
+    bool result = carried;
+    std::size_t next = position_ + 1;
+    if (is_operand(next)) {
+        position_ = next;
+        result = operand(carried);
+    } else if (is_kind(next, expr_kind::negation)) {
+        position_ = next;
+        result = negation(carried);
+    } else if (is_kind(next, expr_kind::open_paren)) {
+        position_ = next;
+        result = group(carried);
+    }
+    if (is_kind(position_, expr_kind::close_paren)) {
+        ++position_;
+        result = chain(result);
+    }
+    return result;
+}
+
+bool condition_evaluator::not_blank(const expr_token& token) {
+    field_value value = value_of(token);
+    if (token.kind == expr_kind::number) return number_of(value) != 0;
+    const std::wstring& text = value.value_text;
+    std::size_t end = text.size();
+    while (end > 0 && is_blank(text[end - 1])) --end;
+    return end > 0;
+}
+
+bool condition_evaluator::compare(const expr_token& left_token, expr_token& op_token, const expr_token& right_token) {
+    std::wstring& op = op_token.text;
+    std::size_t begin = 0;
+    while (begin < op.size() && is_blank(op[begin])) ++begin;
+    std::size_t end = op.size();
+    while (end > begin && is_blank(op[end - 1])) --end;
+    op = op.substr(begin, end - begin);
+
+    field_value left = value_of(left_token);
+    field_value right = value_of(right_token);
+    const bool numeric = left.type == value_type::number;
+
+    if (left.type == value_type::date && (op == L"<" || op == L"<=" || op == L"<<" || op == L">" || op == L">=" || op == L">>")) {
+        std::optional<int> order = day_order(left, right);
+        if (!order) {
+            // A date is never before a non-date; "after" falls back to the
+            // texts' containment, as the right operand is then tested first.
+            if (op[0] == L'<') return false;
+            return contains(right, left, op == L">>");
+        }
+        // "<=" and ">=" include the same day.
+        if (op == L"<" || op == L"<<") return *order < 0;
+        if (op == L"<=") return *order <= 0;
+        if (op == L">" || op == L">>") return *order > 0;
+        return *order >= 0;
+    }
+    if (op == L"=") return numeric ? number_of(left) == number_of(right) : equals(left, right, false);
+    if (op == L"==") return equals(left, right, true);
+    if (op == L"!=") return numeric ? number_of(left) != number_of(right) : !equals(left, right, true);
+    if (op == L"не") return !equals(left, right, false);
+    if (op == L"<") return numeric ? number_of(left) < number_of(right) : contains(left, right, false);
+    if (op == L"<=") return numeric ? number_of(left) <= number_of(right) : contains(left, right, false);
+    if (op == L"<<") return contains(left, right, true);
+    if (op == L">") return numeric ? number_of(left) > number_of(right) : contains(right, left, false);
+    if (op == L">=") return numeric ? number_of(left) >= number_of(right) : contains(right, left, false);
+    if (op == L">>") return contains(right, left, true);
     return false;
 }
 

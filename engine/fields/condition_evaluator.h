@@ -1,10 +1,15 @@
-// Reduces one condition statement to true or false.
+// Reduces one condition to true or false.
 //
-// Built by the script for one condition (a chain's ЕСЛИ/IF part, or a field's
-// display condition through `script::test`), evaluated once. The data may be
-// null: references are then blank.
+// Operands are names, quoted texts and numbers; they are compared with "=",
+// "==", "!=", "не", "<", "<=", "<<", ">", ">=", ">>" or tested for being
+// blank, joined by AND/OR, negated by НЕ/NOT/"!" and grouped by parentheses.
+// AND and OR have equal precedence and group to the right, and a negation
+// covers the rest of its chain: templates rely on both. Built by the script
+// for one condition (a chain's ЕСЛИ part, or a field's display condition
+// through `script::test`) and evaluated once. The data may be null.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "engine/fields/expr_token.h"
@@ -12,18 +17,31 @@
 namespace engine {
 
 struct document_data;
+struct field_value;
 
 class condition_evaluator {
 public:
     condition_evaluator(std::vector<expr_token> tokens, const document_data* data);
 
-    // For now the first value decides: a number other than 0, or a name or
-    // quoted text whose value is not blank.
-    bool evaluate() const;
+    bool evaluate();
 
 private:
-    const document_data* data_;
+    bool operand(bool carried);
+    bool after_connective(bool carried);
+    bool negation(bool carried);
+    bool group(bool carried);
+    bool chain(bool value);
+    bool not_blank(const expr_token& token);
+    bool compare(const expr_token& left, expr_token& op, const expr_token& right);
+
+    bool is_kind(std::size_t index, std::uint32_t kind) const;
+    bool is_operand(std::size_t index) const;
+    field_value value_of(const expr_token& token) const;
+
+    document_data* data_;
     std::vector<expr_token> tokens_;
+    std::size_t position_ = 0;
+    int depth_ = 0;
 };
 
 }  // namespace engine

@@ -1,13 +1,32 @@
 #include "engine/fields/field_evaluator.h"
 
+#include <utility>
+
+#include "engine/declension/copy_letter_case.h"
 #include "engine/document/document.h"
-#include "engine/document/html_escape.h"
+#include "engine/document/number_text.h"
+#include "engine/document/process_state.h"
 #include "engine/document/script.h"
-#include "engine/document/word_key.h"
+#include "engine/fields/calculator.h"
+#include "engine/fields/date_arithmetic.h"
+#include "engine/fields/date_field.h"
+#include "engine/fields/date_parse.h"
+#include "engine/fields/date_render.h"
+#include "engine/fields/field_stand_ins.h"
+#include "engine/fields/field_value.h"
+#include "engine/fields/number_field.h"
+#include "engine/fields/number_value.h"
+#include "engine/fields/operator_signs.h"
+#include "engine/fields/text_replace.h"
+#include "engine/fields/tidy_number_text.h"
 
 namespace engine {
 
 namespace {
+
+bool is_arithmetic_operator(const std::wstring& op) {
+    return op == L"+" || op == L"-" || op == L"*" || op == L"/" || op == L"\\" || op == L"^";
+}
 
 bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
 
@@ -19,58 +38,11 @@ void trim_blanks(std::wstring& text) {
     text = text.substr(begin, end - begin);
 }
 
-std::wstring collapse_blanks(const std::wstring& text) {
-    std::wstring out;
-    bool in_blanks = false;
-    for (wchar_t c : text) {
-        if (is_blank(c)) {
-            if (!in_blanks) out += L' ';
-            in_blanks = true;
-        } else {
-            out += c;
-            in_blanks = false;
-        }
-    }
-    return out;
-}
-
 }  // namespace
-
-std::wstring raw_named_value(const document_data* data, const std::wstring& name) {
-    if (!data) return {};
-    std::wstring key = make_word_key(name);
-    const doc_node& parameters = data->parameters;
-    for (std::size_t g = 0; g < group_count_of(parameters); ++g) {
-        const doc_group& section = parameters.groups[g];
-        for (std::size_t e = 0; e < element_count_of(section); ++e) {
-            const doc_record& field = section.elements[e].record;
-            if (!word_key_equals(field.s1, key)) continue;
-            if (field.c != 0) return {};
-            return html_escape(collapse_blanks(field.s2));
-        }
-    }
-    for (const doc_record& variable : data->scratch.records)
-        if (variable.s1 == key) return variable.s2;
-    return {};
-}
-
-void set_variable(document_data* data, const std::wstring& name, std::wstring value) {
-    if (!data) return;
-    std::wstring key = make_word_key(name);
-    for (doc_record& variable : data->scratch.records) {
-        if (variable.s1 == key) {
-            variable.s2 = std::move(value);
-            return;
-        }
-    }
-    doc_record variable;
-    variable.s1 = std::move(key);
-    variable.s2 = std::move(value);
-    data->scratch.records.push_back(std::move(variable));
-}
 
 field_evaluator::field_evaluator(std::vector<expr_token> tokens, document* doc)
     : document_(doc), data_(doc ? doc->data.get() : nullptr), tokens_(std::move(tokens)) {
+    attach_operator_signs(tokens_);
     if (tokens_.size() >= 2 && tokens_[0].kind == expr_kind::reference) {
         trim_blanks(tokens_[1].text);
         if (tokens_[1].text == L"=") {
@@ -80,26 +52,51 @@ field_evaluator::field_evaluator(std::vector<expr_token> tokens, document* doc)
     }
 }
 
+// Decided before the walk, so that every value enters the computation in
+// calculable form, not as it would be displayed.
+bool field_evaluator::is_arithmetic() const {
+    for (std::size_t i = start_; i < tokens_.size(); ++i)
+        if (tokens_[i].kind == expr_kind::operator_run && is_arithmetic_operator(bare_operator(tokens_[i].text)))
+            return true;
+    return false;
+}
+
 std::wstring field_evaluator::evaluate() {
+    const bool arithmetic = is_arithmetic();
+    std::vector<expr_token> format_words;
     std::wstring output;
     for (std::size_t i = start_; i < tokens_.size(); ++i) {
         expr_token& token = tokens_[i];
         switch (token.kind) {
+        case expr_kind::literal:
+        case expr_kind::open_paren:
+        case expr_kind::close_paren:
+            output += token.text;
+            format_words.clear();
+            break;
         case expr_kind::operator_run:
             trim_blanks(token.text);
             output += token.text;
             break;
-        case expr_kind::literal:
-        case expr_kind::open_paren:
-        case expr_kind::close_paren: output += token.text; break;
+        case expr_kind::format_words: format_words.push_back(token); break;
+        case expr_kind::indirect: {
+            expr_token result(script(token.text, document_).run(), expr_kind::quoted);
+            first_value_ = false;
+            output += field_value(data_, result).value_text;
+            format_words.clear();
+            break;
+        }
         case expr_kind::reference:
         case expr_kind::quoted:
         case expr_kind::number:
-        case expr_kind::date_literal: output += raw_value(token); break;
-        case expr_kind::indirect: output += script(token.text, document_).run(); break;
+        case expr_kind::date_literal:
+            output += arithmetic ? calculable_value(token) : render_value(token, format_words);
+            format_words.clear();
+            break;
         default: break;
         }
     }
+    if (arithmetic) output = compute(std::move(output));
     if (assignment_) {
         set_variable(data_, tokens_[0].text, std::move(output));
         return {};
@@ -107,9 +104,62 @@ std::wstring field_evaluator::evaluate() {
     return output;
 }
 
-std::wstring field_evaluator::raw_value(const expr_token& token) const {
-    if (token.kind != expr_kind::reference) return token.text;
-    return raw_named_value(data_, token.text);
+std::wstring field_evaluator::calculable_value(const expr_token& token) {
+    field_value value(data_, token);
+    bool first = std::exchange(first_value_, false);
+    if (value.is_image) return value.value_text;
+    if (value.type == value_type::date) {
+        if (first) date_first_ = true;
+        return render_short_date(parse_date_value(value.value_text));
+    }
+    if (value.type == value_type::number) {
+        number_value number(data_ ? &data_->parameters : nullptr, value.value_text);
+        return number.negative ? L"(-" + number.digits + L")" : number.digits;
+    }
+    return value.value_text;
+}
+
+std::wstring field_evaluator::render_value(const expr_token& token, const std::vector<expr_token>& format_words) {
+    field_value value(data_, token, &format_words);
+    first_value_ = false;
+    if (value.is_image) return value.value_text;
+    if (library_shown) {
+        block_field block = render_block_field(data_, value.value_text, format_words);
+        if (!block.is_block) copy_letter_case(token.text, block.html);
+        return block.html;
+    }
+    if (token.text == L" ") return L" ";
+    std::wstring out;
+    switch (value.type) {
+    case value_type::date:
+        out = render_date_field(parse_date_value(value.value_text), format_words);
+        copy_letter_case(token.text, out);
+        return out;
+    case value_type::number: {
+        number_value number(data_ ? &data_->parameters : nullptr, value.value_text);
+        number.named_value = [this](const std::wstring& name) {
+            return field_value(data_, expr_token(name, expr_kind::reference)).value_text;
+        };
+        return render_number_field(number, format_words);
+    }
+    default:
+        if (token.kind != expr_kind::reference) return value.value_text;
+        render_name_field(value.value_text, value, out, format_words);
+        copy_letter_case(token.text, out);
+        return out;
+    }
+}
+
+std::wstring field_evaluator::compute(std::wstring expression) const {
+    while (!expression.empty() && std::wstring_view(L"+-*/\\^").find(expression.back()) != std::wstring_view::npos)
+        expression.pop_back();
+    if (current_language == 1) replace_all(expression, L",", L".");
+    else erase_all(expression, L",");
+    if (date_first_) {
+        bool is_date = false;
+        return date_arithmetic(expression, is_date);
+    }
+    return tidy_number_text(format_fixed6(calculate_expression(expression)));
 }
 
 }  // namespace engine

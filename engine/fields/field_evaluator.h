@@ -1,10 +1,13 @@
 // Evaluates one output statement of a script to its HTML.
 //
-// Literals, operators, parentheses and marker HTML are copied; names are
-// looked up among the document's parameters, then among the variables set
-// earlier in the render. «{name = …}» stores the rest of the statement under
-// the name and prints nothing. Built by the script executor for one
-// statement, evaluated once. The document may be null: references are empty.
+// Walks the statement once: literals and operators are copied, format words
+// wait for the next value, and each value is resolved and rendered by its
+// type (date, number, text) with those words, then given the letter case of
+// its reference. A statement with an arithmetic operator (+ - * / \ ^) is
+// computed instead: by the calculator, or as date arithmetic when its first
+// value is a date. «{name = …}» stores the result as a variable and prints
+// nothing. Built by the script executor for one statement, evaluated once.
+// The document may be null ("no document"): references are then empty.
 #pragma once
 
 #include <string>
@@ -24,21 +27,18 @@ public:
     std::wstring evaluate();
 
 private:
-    std::wstring raw_value(const expr_token& token) const;
+    bool is_arithmetic() const;
+    std::wstring render_value(const expr_token& token, const std::vector<expr_token>& format_words);
+    std::wstring calculable_value(const expr_token& token);
+    std::wstring compute(std::wstring expression) const;
 
     document* document_;
     document_data* data_;
     std::vector<expr_token> tokens_;
     std::size_t start_ = 0;
     bool assignment_ = false;
+    bool first_value_ = true;
+    bool date_first_ = false;
 };
-
-// The raw value of a name: the first parameter field (sections, then fields)
-// whose name has the same word key, with blank runs made one blank and
-// escaped, empty when the field is hidden; else a variable; else empty.
-std::wstring raw_named_value(const document_data* data, const std::wstring& name);
-
-// Stores `value` under the word key of `name` in the variable table.
-void set_variable(document_data* data, const std::wstring& name, std::wstring value);
 
 }  // namespace engine

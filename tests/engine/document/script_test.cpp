@@ -73,7 +73,7 @@ TEST_F(ScriptRun, TextReferencesAndMarkers) {
     add_field(L"Сумма", L"1 200");
     add_field(L"Фирма", L"  A &\n\tB <C> ");
     EXPECT_EQ(run(L"Итого: {Сумма} руб."), L"Итого: 1 200 руб.");
-    EXPECT_EQ(run(L"{фирма}"), L" A &amp; B &lt;C&gt; ");
+    EXPECT_EQ(run(L"{фирма}"), L" A & B &lt;C&gt; ");
     EXPECT_EQ(run(L"{Ж:}жирный{:Ж}"), L"<b>жирный</b>");
     EXPECT_EQ(run(L"a {} b{|}c{/}d"), L"a &nbsp;b&thinsp;c<br />d");
     EXPECT_EQ(run(L"{!заметка}x"), L"x");
@@ -128,7 +128,7 @@ TEST_F(ScriptRun, ClausesWithoutACondition) {
     EXPECT_EQ(run(L"{ELSE \"x\", \"y\"}"), L"xy");
 }
 
-TEST_F(ScriptRun, RawConditionsTakeTheFirstValue) {
+TEST_F(ScriptRun, SingleOperandConditionsTestForBlank) {
     add_field(L"Пусто", L" \n");
     add_field(L"Есть", L"x");
     add_field(L"Скрыто", L"x").c = 1;
@@ -137,8 +137,8 @@ TEST_F(ScriptRun, RawConditionsTakeTheFirstValue) {
     EXPECT_FALSE(test(L"{Скрыто}"));
     EXPECT_FALSE(test(L"{Неизвестно}"));
     EXPECT_TRUE(test(L"{\"a\"}"));
-    EXPECT_FALSE(test(L"{= 0}"));
-    EXPECT_TRUE(test(L"{= 2}"));
+    EXPECT_FALSE(test(L"{x = 0}"));
+    EXPECT_TRUE(test(L"{2}"));
     EXPECT_FALSE(test(L"{ }"));
     EXPECT_FALSE(test(L""));
 }

@@ -25,6 +25,7 @@ protected:
     }
 
     // Appends a field to section `section_index` (sections are made as needed).
+    // The reference is good until the next field is added.
     doc_record& add_field(std::wstring name, std::wstring value, std::size_t section_index = 0) {
         doc_node& parameters = doc.data->parameters;
         while (parameters.groups.size() <= section_index) parameters.groups.emplace_back();

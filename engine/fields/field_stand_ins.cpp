@@ -1,0 +1,14 @@
+#include "engine/fields/field_stand_ins.h"
+
+namespace engine {
+
+void render_name_field(const std::wstring& value, const field_value&, std::wstring& output,
+                       const std::vector<expr_token>&) {
+    output = value;
+}
+
+block_field render_block_field(const document_data*, std::wstring value, const std::vector<expr_token>&) {
+    return {std::move(value), false};
+}
+
+}  // namespace engine

@@ -1,0 +1,154 @@
+#include "engine/fields/field_value.h"
+
+#include "engine/document/document.h"
+#include "engine/document/process_state.h"
+#include "engine/document/script.h"
+#include "engine/document/text_case.h"
+#include "engine/document/word_key.h"
+#include "engine/fields/date_parse.h"
+#include "engine/fields/date_render.h"
+#include "engine/fields/image_field.h"
+#include "engine/fields/number_value.h"
+
+namespace engine {
+
+namespace {
+
+constexpr std::uint16_t image_field_type = 9;
+
+bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
+bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+void trim_blanks(std::wstring& text) {
+    std::size_t begin = 0;
+    while (begin < text.size() && is_blank(text[begin])) ++begin;
+    std::size_t end = text.size();
+    while (end > begin && is_blank(text[end - 1])) --end;
+    text = text.substr(begin, end - begin);
+}
+
+// Blank runs become one blank; exactly "'", "<" and ">" are escaped, so that
+// quotes survive for the value scripts and organisation names that read them.
+std::wstring escape_value(const std::wstring& text) {
+    std::wstring out;
+    out.reserve(text.size());
+    bool in_blanks = false;
+    for (wchar_t c : text) {
+        if (is_blank(c)) {
+            if (!in_blanks) out += L' ';
+            in_blanks = true;
+            continue;
+        }
+        in_blanks = false;
+        if (c == L'\'') out += L"&apos;";
+        else if (c == L'<') out += L"&lt;";
+        else if (c == L'>') out += L"&gt;";
+        else out += c;
+    }
+    return out;
+}
+
+template <typename Visit>
+const doc_record* find_field(const document_data* data, Visit matches) {
+    if (!data) return nullptr;
+    const doc_node& parameters = data->parameters;
+    for (std::size_t g = 0; g < group_count_of(parameters); ++g) {
+        const doc_group& section = parameters.groups[g];
+        for (std::size_t e = 0; e < element_count_of(section); ++e)
+            if (matches(section.elements[e].record)) return &section.elements[e].record;
+    }
+    return nullptr;
+}
+
+doc_record* find_parameter(document_data* data, const std::wstring& key) {
+    return const_cast<doc_record*>(
+        find_field(data, [&](const doc_record& field) { return word_key_equals(field.s1, key); }));
+}
+
+std::uint32_t type_of(const std::wstring& value) {
+    if (parse_date_value(value).valid) return value_type::date;
+    value_language = current_language;
+    for (wchar_t c : value) {
+        if (is_digit(c)) return value_type::number;
+        if (is_alpha_char(c)) return value_type::text;
+    }
+    return value_type::text;
+}
+
+}  // namespace
+
+field_value::field_value(document_data* document_data, const expr_token& token,
+                         const std::vector<expr_token>* pending_words)
+    : kind(token.kind), name_text(token.text), data(document_data), format_words(pending_words) {
+    value_text = kind == expr_kind::reference ? resolve_named_value(*this, L"") : token.text;
+    type = is_image ? value_type::text : type_of(value_text);
+}
+
+std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {
+    std::wstring key = make_word_key(value.name_text);
+    if (doc_record* field = find_parameter(value.data, key)) {
+        if (field->c != 0) return default_text;
+        if (field->a == image_field_type) {
+            trim_blanks(field->s2);
+            value.is_image = true;
+            return render_image_field(value.data, field->s2, field->d1, key);
+        }
+        std::wstring result = escape_value(field->s2);
+        // Without a document the value is shown as typed rather than run.
+        if (result.find(L'{') != std::wstring::npos && current_document)
+            result = script(result, current_document).run();
+        return result;
+    }
+    if (value.data) {
+        for (const doc_record& variable : value.data->scratch.records)
+            if (variable.s1 == key) return variable.s2;
+    }
+    if (key == L"дата|составления" || key == L"today") return render_short_date(date_value::today());
+    if (key == L"currency|abbreviation") return currency_abbreviation(value);
+
+    // «{(5+3)}» makes the 5 a name: a number stays a number.
+    std::wstring name = value.name_text;
+    trim_blanks(name);
+    if (!name.empty() && is_digit(name[0])) return name;
+    if (value.format_words && !value.format_words->empty()) {
+        for (wchar_t& c : key)
+            if (c == L'|') c = L' ';
+        return key;
+    }
+    return default_text;
+}
+
+std::wstring currency_abbreviation(const field_value& value) {
+    const doc_record* currency = find_field(value.data, [](const doc_record& f) { return word_key_equals(f.s1, L"currency"); });
+    if (!currency || currency->c != 0) return L"USD";
+    const std::wstring& name = currency->s2;
+    if (name == L"Australian Dollars") return L"AUD";
+    if (name == L"Canadian Dollars") return L"CAD";
+    if (name == L"Euro") return L"EUR";
+    if (name == L"United Kingdom Pounds") return L"GBP";
+    if (name == L"Other") {
+        const doc_record* other =
+            find_field(value.data, [](const doc_record& f) { return word_key_equals(f.s1, L"other_currency_abbr"); });
+        return other && other->c == 0 ? escape_value(other->s2) : L"USD";
+    }
+    return L"USD";
+}
+
+void set_variable(const field_value& value, std::wstring text) { set_variable(value.data, value.name_text, std::move(text)); }
+
+void set_variable(document_data* data, const std::wstring& name, std::wstring text) {
+    if (!data) return;
+    std::wstring key = make_word_key(name);
+    for (doc_record& variable : data->scratch.records) {
+        if (variable.s1 == key) {
+            variable.s2 = std::move(text);
+            return;
+        }
+    }
+    doc_record variable;
+    variable.s1 = std::move(key);
+    variable.s2 = std::move(text);
+    data->scratch.records.push_back(std::move(variable));
+}
+
+}  // namespace engine

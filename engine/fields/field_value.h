@@ -1,0 +1,52 @@
+// One value reference being rendered: its token, the value it stands for and
+// the type of that value.
+//
+// A name resolves through the document's parameters (sections, then fields,
+// by word key), then the variables set earlier in the render, then the
+// built-in names. A parameter's value is escaped for the page and, when it
+// holds "{", runs as a script of its own. Lives for one reference.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/fields/expr_token.h"
+
+namespace engine {
+
+struct document_data;
+
+namespace value_type {
+constexpr std::uint32_t text = 5;
+constexpr std::uint32_t number = 6;
+constexpr std::uint32_t date = 7;
+}  // namespace value_type
+
+struct field_value {
+    // Resolves `token` in `data` (may be null: no document). `format_words`
+    // are the reference's pending format words; none means a plain lookup.
+    field_value(document_data* data, const expr_token& token, const std::vector<expr_token>* format_words = nullptr);
+
+    std::uint32_t kind = 0;
+    std::uint32_t type = 0;
+    std::wstring name_text;
+    std::wstring value_text;
+    document_data* data = nullptr;
+    const std::vector<expr_token>* format_words = nullptr;
+    // The value is an image tag: no letter case or name rendering touches it.
+    bool is_image = false;
+};
+
+// The value of the name in `value.name_text`, or `default_text` when nothing
+// supplies one.
+std::wstring resolve_named_value(field_value& value, const std::wstring& default_text);
+
+// The three-letter code of the document's currency ("USD" by default).
+std::wstring currency_abbreviation(const field_value& value);
+
+// Stores `text` under the word key of `value.name_text` in the variable table.
+void set_variable(const field_value& value, std::wstring text);
+void set_variable(document_data* data, const std::wstring& name, std::wstring text);
+
+}  // namespace engine
