@@ -77,11 +77,13 @@ TEST_F(Values, FormatWordsReachTheRendererOfTheValueType) {
 }
 
 TEST_F(Values, LetterCaseOfTheReferenceOnlyTouchesText) {
-    add_field(L"Имя", L"иван <b>петров</b> &amp; сын");
-    EXPECT_EQ(run(L"{ИМЯ}"), L"ИВАН <b>ПЕТРОВ</b> &amp; СЫН");
-    EXPECT_EQ(run(L"{Имя}"), L"Иван <b>петров</b> &amp; сын");
-    doc.data->parameters.groups[0].elements[0].record.s2 = L"<i>иван</i>";
-    EXPECT_EQ(run(L"{Имя}"), L"<i>Иван</i>");
+    add_field(L"Имя", L"иван {Ж:}петров{:Ж}");
+    add_field(L"Name", L"it's john");
+    add_field(L"Жирное", L"{Ж:}иван{:Ж}");
+    EXPECT_EQ(run(L"{ИМЯ}"), L"ИВАН <b>ПЕТРОВ</b>");
+    EXPECT_EQ(run(L"{Имя}"), L"Иван <b>петров</b>");
+    EXPECT_EQ(run(L"{NAME}"), L"IT&apos;S JOHN");
+    EXPECT_EQ(run(L"{Жирное}"), L"<b>Иван</b>");
     // Numbers keep their text whatever the reference.
     add_field(L"ЧИСЛО", L"5 шт");
     EXPECT_EQ(run(L"{ЧИСЛО}"), L"5 шт");
