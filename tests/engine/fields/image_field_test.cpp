@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "engine/document/utf16.h"
+#include "engine/fields/base64.h"
+#include "engine/fields/image_field.h"
+#include "engine/fields/parameter_fixture.h"
+
+using namespace engine;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string be32(std::uint32_t v) {
+    return {char(v >> 24), char(v >> 16 & 0xFF), char(v >> 8 & 0xFF), char(v & 0xFF)};
+}
+std::string le32(std::uint32_t v) {
+    return {char(v & 0xFF), char(v >> 8 & 0xFF), char(v >> 16 & 0xFF), char(v >> 24)};
+}
+std::string le16(std::uint16_t v) { return {char(v & 0xFF), char(v >> 8)}; }
+std::string be16(std::uint16_t v) { return {char(v >> 8), char(v & 0xFF)}; }
+std::string padded(std::string bytes, std::size_t size = 64) {
+    bytes.resize(std::max(size, bytes.size()), '\0');
+    return bytes;
+}
+
+std::string png(std::uint32_t width, std::uint32_t height) {
+    return padded(std::string("\x89PNG\r\n\x1A\n", 8) + be32(13) + "IHDR" + be32(width) + be32(height));
+}
+std::string gif(std::uint16_t width, std::uint16_t height) { return padded("GIF89a" + le16(width) + le16(height)); }
+std::string bmp(std::int32_t width, std::int32_t height) {
+    return padded("BM" + std::string(16, '\0') + le32(std::uint32_t(width)) + le32(std::uint32_t(height)));
+}
+std::string jfif(std::uint16_t width, std::uint16_t height) {
+    std::string head = std::string("\xFF\xD8\xFF\xE0", 4) + be16(16) + std::string("JFIF\0", 5) + std::string(40, '\x01');
+    return head + std::string("\xFF\xC0", 2) + be16(17) + "\x08" + be16(height) + be16(width) + std::string(20, '\0');
+}
+
+class ImageField : public engine::testing::parameter_document {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("paperwright_images_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        doc.data->page_setup.record.s5 = path_text(folder / "template.brik");
+        doc.data->page_setup.groups.emplace_back();
+        doc.data->page_setup.group_count = 1;
+        doc_record& setup = doc.data->page_setup.groups[0].record;
+        setup.d1 = 210;
+        setup.v[3] = 19;
+        setup.v[5] = 19;
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::wstring write(const std::string& name, const std::string& bytes) {
+        fs::path path = folder / fs::path(std::u8string(name.begin(), name.end()));
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path_text(path);
+    }
+    static std::wstring path_text(const fs::path& path) {
+        std::u8string utf8 = path.u8string();
+        return from_utf8(std::string(utf8.begin(), utf8.end()));
+    }
+    std::wstring file_url(const std::string& name) { return L"file://" + path_text(folder) + L"/" + from_utf8(name); }
+    void link_images() { doc.data->page_setup.record.b = 1; }
+    std::wstring render(const std::wstring& path, double percent = 100, const std::wstring& key = L"фото") {
+        return render_image_field(doc.data.get(), path, percent, key);
+    }
+
+    fs::path folder;
+};
+
+}  // namespace
+
+TEST_F(ImageField, EmbeddedImagesNameTheirRealType) {
+    std::string bytes = png(10, 20);
+    std::wstring path = write("a.png", bytes);
+    EXPECT_EQ(render(path, 50), L"<img src=\"data:image/png;base64," + base64_encode(bytes) + L"\" width=\"50%\"/>");
+    EXPECT_TRUE(render(write("b.bin", jfif(1, 1))).starts_with(L"<img src=\"data:image/jpeg;"));
+    EXPECT_TRUE(render(write("c.gif", gif(1, 1))).starts_with(L"<img src=\"data:image/gif;"));
+    EXPECT_TRUE(render(write("d.png", "plain text")).starts_with(L"<img src=\"data:image/bmp;"));
+    EXPECT_EQ(render(write("e.png", "")), L"");
+}
+
+TEST_F(ImageField, WidthPercentIsClampedFirst) {
+    std::wstring path = write("a.png", png(10, 20));
+    EXPECT_TRUE(render(path, 250).ends_with(L" width=\"100%\"/>"));
+    EXPECT_TRUE(render(path, -3).ends_with(L" width=\"0%\"/>"));
+    EXPECT_TRUE(render(path, std::nan("")).ends_with(L" width=\"0%\"/>"));
+    EXPECT_TRUE(render(path, 1e300).ends_with(L" width=\"100%\"/>"));
+}
+
+TEST_F(ImageField, LinkedImagesAreSizedToTheTextWidth) {
+    link_images();
+    std::wstring url = file_url("a.png");
+    EXPECT_EQ(render(write("a.png", png(1000, 500))), L"<img width=\"650\" height=\"325\" src=\"" + url + L"\" />");
+    EXPECT_EQ(render(write("a.png", png(1000, 500)), 50), L"<img width=\"325\" height=\"162\" src=\"" + url + L"\" />");
+    EXPECT_TRUE(render(write("g.gif", gif(100, 300))).starts_with(L"<img width=\"650\" height=\"1950\""));
+    EXPECT_TRUE(render(write("j.jpg", jfif(200, 100))).starts_with(L"<img width=\"650\" height=\"325\""));
+    EXPECT_TRUE(render(write("up.bmp", bmp(100, 50))).starts_with(L"<img width=\"650\" height=\"325\""));
+    EXPECT_TRUE(render(write("down.bmp", bmp(100, -50))).starts_with(L"<img width=\"650\" height=\"325\""));
+}
+
+TEST_F(ImageField, UnreadableHeadersGiveTheUnsizedTag) {
+    link_images();
+    EXPECT_EQ(render(write("a.jpeg", jfif(200, 100))), L"<img src=\"" + file_url("a.jpeg") + L"\"/>");
+    std::string no_jfif = jfif(200, 100);
+    no_jfif[6] = 'X';
+    EXPECT_EQ(render(write("b.jpg", no_jfif)), L"<img src=\"" + file_url("b.jpg") + L"\"/>");
+    std::string truncated = jfif(200, 100);
+    truncated.resize(truncated.find("\xFF\xC0") + 6);
+    EXPECT_EQ(render(write("c.jpg", truncated)), L"<img src=\"" + file_url("c.jpg") + L"\"/>");
+    EXPECT_EQ(render(write("d.png", "tiny")), L"<img src=\"" + file_url("d.png") + L"\"/>");
+    EXPECT_EQ(render(write("e.png", png(0, 5))), L"<img src=\"" + file_url("e.png") + L"\"/>");
+    EXPECT_EQ(render(write("f.png", png(200000, 5))), L"<img src=\"" + file_url("f.png") + L"\"/>");
+    EXPECT_EQ(render(write("g.gif", padded("XIF89a"))), L"<img src=\"" + file_url("g.gif") + L"\"/>");
+    EXPECT_EQ(render(write("h.png", png(1000, 1)), 0), L"<img src=\"" + file_url("h.png") + L"\"/>");
+}
+
+TEST_F(ImageField, PageSetupIsRepairedOrItsAbsenceLeavesTheImageUnsized) {
+    link_images();
+    std::wstring path = write("a.png", png(1000, 500));
+    doc_record& setup = doc.data->page_setup.groups[0].record;
+    setup.d1 = 0;
+    EXPECT_TRUE(render(path).starts_with(L"<img width=\"650\""));
+    EXPECT_EQ(setup.d1, 210);
+    EXPECT_EQ(setup.v[3], 19);
+    setup.v[3] = 200;  // margins wider than the page
+    EXPECT_EQ(render(path), L"<img src=\"" + file_url("a.png") + L"\"/>");
+    doc.data->page_setup.groups.clear();
+    doc.data->page_setup.group_count = 0;
+    EXPECT_EQ(render(path), L"<img src=\"" + file_url("a.png") + L"\"/>");
+}
+
+TEST_F(ImageField, HostileFileNamesAreEncodedInTheLink) {
+    link_images();
+    std::wstring path = write("a\"<&> b.png", "x");
+    std::wstring tag = render(path);
+    EXPECT_NE(tag.find(L"a%22%3C%26%3E%20b.png\"/>"), std::wstring::npos) << tag;
+    EXPECT_EQ(tag.find(L"<&"), std::wstring::npos);
+}
+
+TEST_F(ImageField, MissingFilesFallBackToTheKeyBesideTheDocument) {
+    std::string bytes = png(4, 4);
+    write("фото.png", bytes);
+    EXPECT_EQ(render(path_text(folder / "gone.png")),
+              L"<img src=\"data:image/png;base64," + base64_encode(bytes) + L"\" width=\"100%\"/>");
+    EXPECT_EQ(render(L""), render(path_text(folder / "gone.png")));
+    EXPECT_EQ(render(L"", 100, L"нет"), L"");
+    EXPECT_EQ(render(L"", 100, L"../фото"), L"");
+    EXPECT_EQ(render(L"", 100, L"sub/фото"), L"");
+    doc.data->page_setup.record.s5 = L"template.brik";
+    EXPECT_EQ(render(L""), L"");
+}
+
+TEST_F(ImageField, FilesAboveTheCapAreNeverReadWhole) {
+    std::wstring path = write("huge.png", png(10, 10));
+    fs::resize_file(folder / "huge.png", max_image_bytes + 1);
+    EXPECT_EQ(render(path), L"<img src=\"" + file_url("huge.png") + L"\"/>");
+    link_images();
+    EXPECT_EQ(render(path), L"<img src=\"" + file_url("huge.png") + L"\"/>");
+}
+
+TEST_F(ImageField, ImageParametersKeepTheirDataWhateverTheReference) {
+    std::string bytes = png(4, 4);
+    std::wstring path = write("p.png", bytes);
+    doc_record& field = add_field(L"Фото", L"  " + path + L"\n");
+    field.a = 9;
+    field.d1 = 40.9;
+    std::wstring expected = L"<img src=\"data:image/png;base64," + base64_encode(bytes) + L"\" width=\"40%\"/>";
+    EXPECT_EQ(run(L"{ФОТО}"), expected);
+    EXPECT_EQ(run(L"{р:Фото}"), expected);
+    EXPECT_EQ(doc.data->parameters.groups[0].elements[0].record.s2, path);
+    doc.data->parameters.groups[0].elements[0].record.c = 1;
+    EXPECT_EQ(run(L"{Фото}"), L"");
+}
