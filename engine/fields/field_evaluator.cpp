@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/declension/copy_letter_case.h"
+#include "engine/document/block_fields.h"
 #include "engine/document/document.h"
 #include "engine/document/number_text.h"
 #include "engine/document/process_state.h"

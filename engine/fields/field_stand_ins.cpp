@@ -7,8 +7,4 @@ void render_name_field(const std::wstring& value, const field_value&, std::wstri
     output = value;
 }
 
-block_field render_block_field(const document_data*, std::wstring value, const std::vector<expr_token>&) {
-    return {std::move(value), false};
-}
-
 }  // namespace engine

@@ -41,3 +41,10 @@ TEST(WordKey, EqualityWithoutBuildingTheKeyAgreesWithTheKey) {
         }
     }
 }
+
+TEST(WordKey, QuickLoweringAgreesWithTheFullMapping) {
+    for (wchar_t c = 1; c < 0x0530; ++c) {
+        std::wstring text(1, c);
+        EXPECT_TRUE(word_key_equals(text, make_word_key(text))) << int(c);
+    }
+}

@@ -115,3 +115,12 @@ TEST_F(Values, WithoutADocumentValuesAreEmptyAndNotRun) {
     EXPECT_EQ(field_value(doc.data.get(), reference).value_text, L"why");
     EXPECT_EQ(field_value(nullptr, reference).value_text, L"");
 }
+
+TEST_F(Values, OnTheLibraryPageBlocksKeepTheirMarkupAndName) {
+    library_shown = true;
+    add_field(L"Ссылка", L"Договоры/аренда");
+    std::wstring row = run(L"{filelink:ССЫЛКА}");
+    EXPECT_NE(row.find(L"Договоры"), std::wstring::npos) << row;
+    EXPECT_EQ(row.find(L"ДОГОВОРЫ"), std::wstring::npos) << row;
+    EXPECT_EQ(run(L"{ССЫЛКА}"), L"ДОГОВОРЫ/АРЕНДА");
+}
