@@ -4,6 +4,7 @@
 #include <bitset>
 #include <map>
 
+#include "engine/document/document_file.h"
 #include "tools/brikc/schema.h"
 #include "tools/brikc/source_error.h"
 #include "tools/brikc/source_text.h"
@@ -48,9 +49,10 @@ private:
                    const outline_entry& key) const;
     void apply_argument(level l, doc_record& record, std::bitset<field_count>& seen,
                         const outline_entry& entry) const;
-    doc_node compile_node(const outline_entry& entry, level l) const;
-    doc_group compile_group(const outline_entry& entry, level l) const;
-    doc_element compile_element(const outline_entry& entry, level l) const;
+    // `depth` counts the `children` levels above, as the reader does.
+    doc_node compile_node(const outline_entry& entry, level l, int depth) const;
+    doc_group compile_group(const outline_entry& entry, level l, int depth) const;
+    doc_element compile_element(const outline_entry& entry, level l, int depth) const;
     doc_record compile_item(const outline_entry& entry, level l) const;
     void apply_top_key(brik_tree& tree, const outline_entry& key) const;
 
@@ -108,7 +110,7 @@ doc_record compiler::compile_item(const outline_entry& entry, level l) const {
     return record;
 }
 
-doc_element compiler::compile_element(const outline_entry& entry, level l) const {
+doc_element compiler::compile_element(const outline_entry& entry, level l, int depth) const {
     doc_element element;
     element.record = start_record(l);
     std::bitset<field_count> seen;
@@ -125,7 +127,7 @@ doc_element compiler::compile_element(const outline_entry& entry, level l) const
         } else if (child.name == level_name(level::node)) {
             if (has_children) throw source_error(child.line, "a second 'children' in one element");
             has_children = true;
-            *element.children = compile_node(child, level::node);
+            *element.children = compile_node(child, level::node, depth + 1);
         } else {
             throw source_error(child.line, misplaced(child, l, item_level));
         }
@@ -134,7 +136,7 @@ doc_element compiler::compile_element(const outline_entry& entry, level l) const
     return element;
 }
 
-doc_group compiler::compile_group(const outline_entry& entry, level l) const {
+doc_group compiler::compile_group(const outline_entry& entry, level l, int depth) const {
     doc_group group;
     group.record = start_record(l);
     std::bitset<field_count> seen;
@@ -144,7 +146,12 @@ doc_group compiler::compile_group(const outline_entry& entry, level l) const {
         if (child.is_key) {
             apply_key(l, group.record, seen, child);
         } else if (child.name == level_name(element_level)) {
-            group.elements.push_back(compile_element(child, element_level));
+            // The reader stops at elements this deep, so the file would not load.
+            if (depth >= engine::max_children_depth)
+                throw source_error(child.line, "children nested deeper than " +
+                                                   std::to_string(engine::max_children_depth) +
+                                                   " levels");
+            group.elements.push_back(compile_element(child, element_level, depth));
         } else {
             throw source_error(child.line, misplaced(child, l, element_level));
         }
@@ -153,7 +160,7 @@ doc_group compiler::compile_group(const outline_entry& entry, level l) const {
     return group;
 }
 
-doc_node compiler::compile_node(const outline_entry& entry, level l) const {
+doc_node compiler::compile_node(const outline_entry& entry, level l, int depth) const {
     if (entry.has_value) throw source_error(entry.line, "'" + entry.name + "' takes no argument");
     doc_node node;
     node.record = start_record(l);
@@ -163,7 +170,7 @@ doc_node compiler::compile_node(const outline_entry& entry, level l) const {
         if (child.is_key) {
             apply_key(l, node.record, seen, child);
         } else if (child.name == level_name(group_level)) {
-            node.groups.push_back(compile_group(child, group_level));
+            node.groups.push_back(compile_group(child, group_level, depth));
         } else {
             throw source_error(child.line, misplaced(child, l, group_level));
         }
@@ -238,7 +245,7 @@ brik_tree compiler::run(const std::vector<outline_entry>& top) {
         const std::size_t index = *root == level::setup ? 0 : *root == level::pages ? 1 : 2;
         if (roots[index]) throw source_error(entry.line, "a second '" + entry.name + "'");
         roots[index] = true;
-        doc_node node = compile_node(entry, *root);
+        doc_node node = compile_node(entry, *root, 0);
         (index == 0 ? tree.page_setup : index == 1 ? tree.pages : tree.parameters) = std::move(node);
     }
     if (!roots[0]) tree.page_setup = default_page_setup();

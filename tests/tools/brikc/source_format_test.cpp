@@ -220,6 +220,34 @@ brik_tree odd_tree() {
     return tree;
 }
 
+// A block with `depth` nested children levels, each holding one element.
+std::string nested_source(int depth, int& deepest_line) {
+    std::string source = "pages\n  page\n    block\n";
+    std::string indent = "    ";
+    deepest_line = 3;
+    for (int i = 0; i < depth; ++i) {
+        source += indent + "  children\n" + indent + "    group\n" + indent + "      element\n";
+        indent += "      ";
+        deepest_line += 3;
+    }
+    return source;
+}
+
+TEST(SourceFormat, NestingIsRefusedWhereTheReaderWouldStop) {
+    temp_folder folder;
+    int line = 0;
+    const fs::path deep = folder.path() / "deep.brik";
+    ASSERT_TRUE(brikc::write_brik(compile_source(nested_source(63, line)), deep));
+    EXPECT_TRUE(brikc::read_brik(deep));
+    try {
+        compile_source(nested_source(64, line));
+        ADD_FAILURE() << "compiled";
+    } catch (const brikc::source_error& error) {
+        EXPECT_EQ(error.line(), line);
+        EXPECT_NE(std::string(error.what()).find("nested deeper"), std::string::npos);
+    }
+}
+
 TEST(SourceFormat, ADumpCompilesToTheSameBytes) {
     temp_folder folder;
     const std::string original = written_bytes(odd_tree(), folder.path() / "Странный файл.brik");

@@ -30,10 +30,10 @@ pages
       numbering: I. restart
       text: SERVICES
       paragraph
-        numbering: A.
+        numbering: 1.
         text: "The Provider shall perform the following services: {services}."
       paragraph
-        numbering: A.
+        numbering: 1.
         text: >
           The services start on {long:Start date} and are completed within
           {Duration days} ({in words:Duration days}) days, that is by
@@ -42,19 +42,19 @@ pages
       numbering: I.
       text: FEES
       paragraph
-        numbering: A.
+        numbering: 1.
         text: >
           The Client shall pay a fee of {currency:Fee}
           ({currency in words:Fee}){IF Expenses THEN ", plus documented
           expenses" ELSE ", which covers all expenses"}.
       paragraph
-        numbering: A.
+        numbering: 1.
         text: Invoices are payable within {Payment days} days of receipt.
     block
       numbering: I.
       text: TERMINATION
       paragraph
-        numbering: A.
+        numbering: 1.
         text: "Either party may end this Agreement:"
       paragraph
         numbering: i.

@@ -32,7 +32,7 @@ pages
       numbering: I. restart
       text: ПРЕДМЕТ ДОГОВОРА
       paragraph
-        numbering: 1. restart
+        numbering: 1.
         text: >
           Продавец передаёт в собственность {д:фио покупателя} {вещь}, а
           Покупатель принимает её и уплачивает цену.
