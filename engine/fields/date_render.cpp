@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/declension/number_word_tables.h"
+#include "engine/declension/number_words.h"
 #include "engine/document/number_text.h"
 #include "engine/fields/declension_stand_ins.h"
 

@@ -3,10 +3,11 @@
 #include <array>
 #include <string_view>
 
+#include "engine/declension/counted_nouns.h"
 #include "engine/declension/decline_word.h"
+#include "engine/declension/number_words.h"
 #include "engine/document/word_key.h"
 #include "engine/fields/currency.h"
-#include "engine/fields/declension_stand_ins.h"
 #include "engine/fields/number_grouping.h"
 #include "engine/fields/number_words_en.h"
 

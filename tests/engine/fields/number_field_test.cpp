@@ -154,9 +154,8 @@ TEST_F(NumberField, EnglishNumbersInWordsIgnoreCasesAndNouns) {
 
 TEST_F(NumberField, RussianWordsTakeTheSignAndAskForTheCase) {
     russian();
-    // Until the Russian numbers in words land, their stand-in keeps the digits.
-    EXPECT_EQ(render(L"-5", {L"прописью"}), L"минус 5");
-    EXPECT_EQ(render(L"5", {L"р"}), L"5");
+    EXPECT_EQ(render(L"-5", {L"прописью"}), L"минус пять");
+    EXPECT_EQ(render(L"5", {L"р"}), L"пяти");
 }
 
 // Needs the Russian numbers in words by case, the counted nouns and the word

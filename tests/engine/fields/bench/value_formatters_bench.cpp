@@ -8,7 +8,7 @@
 #include "engine/document/process_state.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
-#include "engine/fields/declension_stand_ins.h"
+#include "engine/declension/number_words.h"
 #include "engine/fields/number_field.h"
 #include "engine/fields/number_words_en.h"
 
@@ -80,8 +80,6 @@ void NumberWordsEnglish(benchmark::State& state) {
 }
 BENCHMARK(NumberWordsEnglish);
 
-// Measures whatever number_words_in_case is linked: a stand-in until the
-// Russian numbers in words land.
 void NumberWordsRussian(benchmark::State& state) {
     over_inputs(state, number_texts(), [](const std::wstring& text) { return number_words_in_case(text, 2, 1); });
 }

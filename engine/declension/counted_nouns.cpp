@@ -1,0 +1,124 @@
+#include "engine/declension/counted_nouns.h"
+
+#include <cstdint>
+#include <string_view>
+
+#include "engine/declension/decline_word.h"
+#include "engine/declension/paradigms.h"
+
+namespace engine {
+namespace {
+
+constexpr int k_genitive = 2;
+constexpr int k_accusative = 4;
+
+struct plural_base {
+    std::wstring_view singular;
+    std::wstring_view plural;
+};
+
+constexpr plural_base k_plural_bases[] = {
+    {L"час", L"часы"},       {L"день", L"дни"},       {L"сутки", L"сутки"},   {L"месяц", L"месяцы"},
+    {L"рубль", L"рубли"},    {L"доллар", L"доллары"}, {L"целая", L"целые"},   {L"место", L"места"},
+    {L"человек", L"люди"},
+};
+
+bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+bool ends_with(std::wstring_view text, std::wstring_view ending) { return text.ends_with(ending); }
+
+bool is_hushing_or_velar(wchar_t c) { return std::wstring_view(L"гкхжчшщ").find(c) != std::wstring_view::npos; }
+
+std::wstring declined(const std::wstring& word, int c) {
+    std::uint32_t gender = 0, animate = 0;
+    return decline_word(word, c, &gender, &animate);
+}
+
+std::wstring joined(const std::wstring& head, const std::wstring& noun) {
+    return head.empty() ? noun : head + L" " + noun;
+}
+
+std::wstring both_declined(const std::wstring& head, const std::wstring& noun, int c) {
+    return joined(head.empty() ? head : declined(head, c), declined(noun, c));
+}
+
+// The words before the noun in the nominative plural: новая and основной
+// both give -ые, after г, к, х and the hushing letters -ие.
+std::wstring plural_head(std::wstring head) {
+    if (head.size() < 4) return head;
+    const std::size_t n = head.size();
+    const wchar_t before = head[n - 3];
+    if (ends_with(head, L"ая") || ends_with(head, L"ый") || ends_with(head, L"ой")) {
+        head.replace(n - 2, 2, is_hushing_or_velar(before) ? L"ие" : L"ые");
+    } else if (ends_with(head, L"ий") || ends_with(head, L"яя")) {
+        head.replace(n - 2, 2, L"ие");
+    } else if (head.back() == L'й') {
+        head.back() = L'е';
+    }
+    return head;
+}
+
+// The form the case then declines: the singular after 2-4 in the
+// nominative, otherwise a plural (or a genitive standing in for one).
+std::wstring noun_base(const std::wstring& noun, int plural_class, int c, bool fraction) {
+    if (plural_class == 1 && c <= 1) {
+        if (noun.size() >= 3 && ends_with(noun, L"ая")) return noun.substr(0, noun.size() - 2) + L"ые";
+        if (fraction && ends_with(noun, L"нт")) return noun + L"ы";
+        return noun;
+    }
+    for (const plural_base& base : k_plural_bases) {
+        if (noun == base.singular) return std::wstring(base.plural);
+    }
+    if (noun.size() < 3) return noun;
+    if (ends_with(noun, L"тр") || ends_with(noun, L"мм") || ends_with(noun, L"нт")) return noun + L"ы";
+    return declined(noun, k_genitive);
+}
+
+}  // namespace
+
+int number_plural_class(std::wstring number_text) {
+    std::size_t cut = number_text.rfind(L'.');
+    if (cut == std::wstring::npos) cut = number_text.rfind(L',');
+    if (cut != std::wstring::npos) number_text.resize(cut);
+    while (!number_text.empty() && !is_digit(number_text.back())) number_text.pop_back();
+    if (number_text.empty()) return 2;
+    const wchar_t last = number_text.back();
+    const wchar_t before = number_text.size() >= 2 ? number_text[number_text.size() - 2] : L'\0';
+    if (before == L'1') return 2;
+    if (last == L'1') return 0;
+    if (last >= L'2' && last <= L'4') return 1;
+    return 2;
+}
+
+std::wstring agree_counted_noun(std::wstring noun, int plural_class, int grammatical_case, bool fraction) {
+    const int c = (grammatical_case >= 0 && grammatical_case <= 6) ? grammatical_case : 1;
+    trim_blanks(noun);
+    if (noun == L"дня") noun = L"день";
+    const std::wstring whole = noun;
+
+    std::wstring head;
+    const std::size_t blank = noun.rfind(L' ');
+    if (blank != std::wstring::npos) {
+        head = noun.substr(0, blank);
+        noun.erase(0, blank + 1);
+    }
+
+    if (plural_class == 0) {
+        if (fraction) return both_declined(head, noun, k_genitive);
+        if (c >= 2) return both_declined(head, noun, c);
+        return whole;
+    }
+
+    head = plural_head(std::move(head));
+    const std::wstring base = noun_base(noun, plural_class, c, fraction);
+    if (fraction || c <= 1) return both_declined(head, base, k_genitive);
+    if (c != k_accusative) return both_declined(head, base, c);
+
+    std::uint32_t gender = 0, animate = 0;
+    decline_word(whole, k_accusative, &gender, &animate);
+    if (gender == 1 && plural_class == 1) return both_declined(head, noun, k_genitive);
+    if (gender == 1 || (gender == 2 && plural_class == 2)) return both_declined(head, base, k_genitive);
+    return both_declined(head, base, k_accusative);
+}
+
+}  // namespace engine

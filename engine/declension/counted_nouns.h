@@ -1,0 +1,25 @@
+// Nouns counted by a number: 1 день, 2 дня, 5 дней, двум дням.
+//
+// number_plural_class reduces a number text to the class that picks the
+// noun's form; agree_counted_noun puts a noun, with the words before it, into
+// that form and a case. Both are pure apart from the declension they ask
+// for; UI thread, like decline_word.
+#pragma once
+
+#include <string>
+
+namespace engine {
+
+// 0 when the integer part ends in 1 but not 11, 1 when it ends in 2-4 but
+// not 12-14, 2 otherwise (an empty text too). The integer part is what stands
+// before the last "." (else the last ","); text after its last digit, such as
+// " шт", is skipped.
+int number_plural_class(std::wstring number_text);
+
+// The noun text (the last word is the noun, the words before it its head) in
+// the form for a plural class and a case (0 or 1 nominative ... 6; anything
+// else acts as 1). With `fraction` set, the count is a decimal and the noun
+// takes the genitive whatever the case.
+std::wstring agree_counted_noun(std::wstring noun, int plural_class, int grammatical_case, bool fraction);
+
+}  // namespace engine
