@@ -280,4 +280,39 @@ TEST(TemplateLibrary, EachLanguageCoversWhatTheTemplatesMustShow) {
     }
 }
 
+// Braces open and close in pairs: an unclosed one silently swallows the rest
+// of the text.
+bool balanced(const std::wstring& text) {
+    int depth = 0;
+    for (wchar_t ch : text) {
+        if (ch == L'{') ++depth;
+        if (ch == L'}' && --depth < 0) return false;
+    }
+    return depth == 0;
+}
+
+TEST(TemplateLibrary, TextsAreBalancedAndChoicesAgreeWithTheirValues) {
+    for (const language_tree& l : languages) {
+        for (const std::wstring& name : names_in(library_build / l.number, ".brik")) {
+            SCOPED_TRACE(engine::to_utf8(name));
+            const auto tree = brikc::read_brik(built_of(l, name));
+            ASSERT_TRUE(tree);
+            for (const engine::doc_node* root : {&tree->pages, &tree->parameters})
+                each_record(*root, [&](const engine::doc_record& r, int) {
+                    for (const std::wstring* text : {&r.s2, &r.s3, &r.s5})
+                        EXPECT_TRUE(balanced(*text)) << engine::to_utf8(*text);
+                });
+            // What the data panel would store after the user's own choice.
+            for (const auto& section : tree->parameters.groups)
+                for (const auto& field : section.elements) {
+                    if (field.record.a != 6 && field.record.a != 7) continue;
+                    std::wstring value;
+                    for (const auto& option : field.items)
+                        if (option.b == 1) value += (value.empty() ? L"" : L" ") + option.s2;
+                    EXPECT_EQ(value, field.record.s2) << engine::to_utf8(field.record.s1);
+                }
+        }
+    }
+}
+
 }  // namespace
