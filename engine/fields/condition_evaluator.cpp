@@ -71,9 +71,8 @@ double number_of(const field_value& value) {
 
 }  // namespace
 
-condition_evaluator::condition_evaluator(std::vector<expr_token> tokens, const document_data* data)
-    // Resolving a value may run it as a script, which stores variables.
-    : data_(const_cast<document_data*>(data)), tokens_(std::move(tokens)) {
+condition_evaluator::condition_evaluator(std::vector<expr_token> tokens, document_data* data)
+    : data_(data), tokens_(std::move(tokens)) {
     attach_operator_signs(tokens_);
 }
 

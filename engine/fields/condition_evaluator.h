@@ -21,7 +21,9 @@ struct field_value;
 
 class condition_evaluator {
 public:
-    condition_evaluator(std::vector<expr_token> tokens, const document_data* data);
+    // Not const: resolving a value may run it as a script, which can store
+    // variables.
+    condition_evaluator(std::vector<expr_token> tokens, document_data* data);
 
     bool evaluate();
 

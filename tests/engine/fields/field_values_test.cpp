@@ -71,6 +71,9 @@ TEST_F(Values, FormatWordsReachTheRendererOfTheValueType) {
     add_field(L"Дата", L"5/1/2024");
     EXPECT_EQ(run(L"{in words:Сумма}"), L"twenty-one");
     EXPECT_EQ(run(L"{year:Дата}"), L"2024");
+    // The words arrive in the order written; for dates the last one wins.
+    EXPECT_EQ(run(L"{day:year:Дата}"), L"2024");
+    EXPECT_EQ(run(L"{year:day:Дата}"), L"1");
     // A quoted value takes the words, so they do not reach a later value.
     EXPECT_EQ(run(L"{in words:\"x\" Сумма}"), L"x21");
     EXPECT_EQ(run(L"{Сумма}"), L"21");
