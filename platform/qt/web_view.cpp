@@ -143,8 +143,10 @@ public:
 
     ~QtWebView() override {
         close();
-        // The view goes before the profile it was shown with.
+        // The view still refers to its page, and the page to its profile:
+        // view, then page, then (with the last view) the profile.
         delete widget_of(*this);
+        delete page_.data();
     }
 
     void start() {
@@ -176,7 +178,7 @@ public:
     }
 
     void apply_settings() override {
-        if (!page_) return;
+        if (closed_) return;
         QWebEngineSettings* settings = page_->settings();
         settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
         settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
@@ -190,12 +192,12 @@ public:
     }
 
     void execute_script(const std::wstring& script) override {
-        if (page_) page_->runJavaScript(to_qstring(script));
+        if (!closed_) page_->runJavaScript(to_qstring(script));
     }
 
     Task<std::wstring> execute_script_async(const std::wstring& script) override {
         TaskSource<std::wstring> source;
-        if (!page_) {
+        if (closed_) {
             source.set_value(L"null");
         } else {
             page_->runJavaScript(to_qstring(script), [source](const QVariant& result) mutable {
@@ -207,15 +209,16 @@ public:
 
     void close() override {
         QObject::disconnect(focus_connection_);
-        if (!page_) return;
-        QWebEnginePage* page = page_.data();
-        page_ = nullptr;
-        page->disconnect();
+        if (closed_) return;
+        closed_ = true;
         host_->on_message = nullptr;
-        delete page;
+        page_->disconnect();
+        // The page is released with the view; until then it holds nothing.
+        page_->triggerAction(QWebEnginePage::Stop);
+        page_->setUrl(QUrl(QStringLiteral("about:blank")));
     }
 
-    QWebEnginePage* page() const { return page_; }
+    QWebEnginePage* page() const { return closed_ ? nullptr : page_.data(); }
 
 private:
     std::shared_ptr<SharedProfile> profile_;
@@ -223,6 +226,7 @@ private:
     QWebChannel* channel_ = nullptr;
     WebChannelHost* host_ = nullptr;
     QMetaObject::Connection focus_connection_;
+    bool closed_ = false;
 };
 
 }  // namespace

@@ -1,0 +1,109 @@
+// The built program from start to close, through `main`'s start function,
+// with a home folder of its own and the template library of the build tree.
+// The launcher sets LANG=en_US.UTF-8: the system locale is read before a
+// test could change it.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+
+#include "app/start.h"
+#include "app/temp_folder.h"
+#include "engine/document/document.h"
+#include "engine/document/process_state.h"
+#include "engine/document/utf16.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using app_test::TempFolder;
+
+bool wait_until(const std::function<bool()>& done, int milliseconds = 20000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > milliseconds) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+std::wstring run_script(platform::WebView& view, const std::wstring& script) {
+    auto task = view.execute_script_async(script);
+    if (!wait_until([&] { return task.done(); })) return L"<no answer>";
+    return task.take();
+}
+
+// Clicks the link row of the service agreement; the page may only post it
+// when it has no rows yet.
+constexpr wchar_t click_service_agreement[] =
+    LR"js((function () {
+  var row = Array.from(document.querySelectorAll('td[onclick]')).find(function (td) {
+    return td.getAttribute('onclick').indexOf('Agreements/Service|Agreement') >= 0;
+  });
+  if (row) { row.click(); return 'clicked'; }
+  window.chrome.webview.postMessage('Agreements/Service|Agreement');
+  return 'posted';
+})())js";
+
+TEST(EndToEnd, StartOpenALinkedDocumentAndClose) {
+    TempFolder home;
+    const fs::path data = home.path() / ".local/share/tembrick";
+    const fs::path temp = home.path() / ".cache/tembrick/temp";
+    fs::create_directories(home.path() / "run");
+    fs::permissions(home.path() / "run", fs::perms::owner_all);
+    setenv("HOME", home.path().c_str(), 1);
+    setenv("XDG_DATA_HOME", (home.path() / ".local/share").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (home.path() / ".cache").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home.path() / ".config").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", (home.path() / "run").c_str(), 1);
+
+    std::wstring page_text, click, opened, last_document;
+    bool settings_written = false, russian_copied = true;
+    app::MainWindowHooks hooks;
+    hooks.first_page_shown = [&](app::MainWindow& window) {
+        page_text = run_script(*window.main_webview, L"document.body.innerText");
+        settings_written = fs::exists(data / "tembrick.ini");
+        russian_copied = fs::exists(data / app::fs_path(L"briks/Библиотека.brik"));
+        click = run_script(*window.main_webview, click_service_agreement);
+        wait_until([&] { return window.doc && !engine::library_shown; });
+        opened = window.doc ? window.doc->path : L"";
+        last_document = window.config.LastDocumentEng;
+        app_test::write_file(temp / "preview/page.pdf", "pdf");
+        window.window->close();
+    };
+    static char name[] = "tembrick";
+    char* argv[] = {name, nullptr};
+    int argc = 1;
+    const int exit_code = app::start(argc, argv, hooks);
+
+    EXPECT_EQ(exit_code, 0);
+    // The library page of the interface language, and only its tree.
+    EXPECT_NE(page_text.find(L"Sales Agreement"), std::wstring::npos) << engine::to_utf8(page_text);
+    EXPECT_TRUE(settings_written);
+    EXPECT_FALSE(russian_copied);
+    EXPECT_TRUE(fs::exists(data / "briks/Library.brik"));
+
+    const fs::path service = data / "briks/Agreements/Service Agreement.brik";
+    EXPECT_TRUE(click == L"\"clicked\"" || click == L"\"posted\"") << engine::to_utf8(click);
+    RecordProperty("link", click == L"\"clicked\"" ? "clicked" : "posted");
+    EXPECT_EQ(opened, app::text_of(service));
+    EXPECT_EQ(last_document, L"Agreements/Service Agreement.brik");
+
+    // Closing wrote the document back with its path, and the settings.
+    {
+        engine::document stored(app::text_of(service));
+        ASSERT_TRUE(stored.loaded());
+        EXPECT_EQ(stored.data->page_setup.record.s5, app::text_of(service));
+    }
+    const std::string settings = app_test::read_file(data / "tembrick.ini");
+    EXPECT_NE(settings.find(app_test::utf16le(u"LastDocumentEng:\t\tAgreements/Service Agreement.brik")),
+              std::string::npos);
+    EXPECT_TRUE(fs::is_directory(temp));
+    EXPECT_TRUE(fs::is_empty(temp));
+}
+
+}  // namespace
