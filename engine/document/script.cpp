@@ -12,16 +12,31 @@ namespace {
 
 namespace type = script_token_type;
 
-// How deep `run` and `test` are nested right now (UI thread only).
+// How deep `run` and `test` are nested right now, and how many more nested
+// runs the outermost one may start (UI thread only). The depth limit stops a
+// field that names itself; the budget stops one that names itself several
+// times, whose work would otherwise grow as a power of the depth.
 int script_nesting = 0;
+int nested_runs_left = 0;
 
 class nesting_guard {
 public:
-    nesting_guard() { ++script_nesting; }
+    nesting_guard() {
+        if (script_nesting++ == 0) {
+            nested_runs_left = max_nested_script_runs;
+        } else if (nested_runs_left > 0) {
+            --nested_runs_left;
+        } else {
+            over_budget_ = true;
+        }
+    }
     ~nesting_guard() { --script_nesting; }
     nesting_guard(const nesting_guard&) = delete;
     nesting_guard& operator=(const nesting_guard&) = delete;
-    bool too_deep() const { return script_nesting > max_script_nesting; }
+    bool too_deep() const { return over_budget_ || script_nesting > max_script_nesting; }
+
+private:
+    bool over_budget_ = false;
 };
 
 std::uint32_t expr_kind_of(const script_token& token) {

@@ -5,9 +5,10 @@
 // condition to a `condition_evaluator`, and format markers become HTML. One
 // object serves one call of `run` or `test`. The document may be null ("no
 // document"): references are then empty. Scripts nest (a value or an inner
-// block may itself be a script); beyond `max_script_nesting` levels `run`
-// gives the source escaped and unevaluated and `test` gives false, so a field
-// that names itself cannot exhaust the stack. UI thread only.
+// block may itself be a script); beyond `max_script_nesting` levels, or after
+// `max_nested_script_runs` nested runs under one outermost run, `run` gives
+// the source escaped and unevaluated and `test` gives false, so fields that
+// name themselves cannot exhaust the stack or the memory. UI thread only.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +24,7 @@ class document;
 struct document_data;
 
 constexpr int max_script_nesting = 16;
+constexpr int max_nested_script_runs = 10000;
 
 namespace statement_kind {
 constexpr std::uint32_t output = 0;
