@@ -15,9 +15,13 @@ constexpr int blocks_per_page = 10;
 constexpr int runs_per_block = 3;  // 50 x 10 x (1 + 3) = 2,000 units
 constexpr int parameter_count = 100;
 
-std::wstring name_of(int i) { return L"Параметр " + std::to_wstring(i % parameter_count); }
+// Names of letters only: "Поле аа" to "Поле йй".
+std::wstring name_of(int i) {
+    const int n = i % parameter_count;
+    return {L'П', L'о', L'л', L'е', L' ', wchar_t(L'а' + n / 10), wchar_t(L'а' + n % 10)};
+}
 
-// Ten references per page block on average: 500 in all, one in five inside
+// Every fourth unit holds a braced reference: 500 in all, one in five of them
 // a condition chain.
 std::wstring unit_text(int page, int block, int run, int& references) {
     const int unit = (page * blocks_per_page + block) * (runs_per_block + 1) + run + 1;
@@ -26,10 +30,10 @@ std::wstring unit_text(int page, int block, int run, int& references) {
         const int r = references++;
         if (r % 5 == 0) {
             text += L"{ЕСЛИ " + name_of(r) + L" = \"значение 1\" ТО \"первый\" ИНАЧЕ ЕСЛИ " +
-                    name_of(r + 1) + L" = \"значение 2\" ТО {" + name_of(r + 2) +
+                    name_of(r + 1) + L" = \"значение 0\" ТО {" + name_of(r + 2) +
                     L"} ИНАЧЕ \"прочий\"}";
         } else {
-            text += L"Стороны: {Ж:}{" + name_of(r) + L"}{:Ж} и {" + name_of(r + 7) + L"}.";
+            text += L"Сторона: {Ж:}{" + name_of(r) + L"}{:Ж}.";
         }
     }
     if (run == -1 && block == 5 && page % 5 < 2) {
@@ -87,8 +91,10 @@ void fill(document& doc) {
         section.element_count = parameter_count / 10;
         for (int f = 0; f < parameter_count / 10; ++f) {
             doc_record& field = section.elements[std::size_t(f)].record;
+            field.a = 5;  // text
+            field.b = 1;
             field.s1 = name_of(s * 10 + f);
-            field.s2 = L"значение " + std::to_wstring(f % 3);
+            field.s2 = L"значение " + std::to_wstring(f % 2);
         }
     }
 }
