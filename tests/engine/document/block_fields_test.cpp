@@ -1,4 +1,5 @@
 #include "engine/document/block_fields.h"
+#include "engine/document/script.h"
 
 #include <gtest/gtest.h>
 
@@ -124,4 +125,20 @@ TEST(LinkMessage, CharactersThatCouldEndTheStringOrTheAttributeAreEscaped) {
     EXPECT_EQ(link_message(std::wstring(L"a\x01\x7F\u2028\u2029b")),
               L"a\\u0001\\u007F\\u2028\\u2029b");
     EXPECT_EQ(link_message(L"&amp;lt;"), L"\\u0026lt;");  // unescaped once only
+}
+
+TEST_F(BlockFields, RowsComeThroughTheFieldEvaluatorWithoutTakingTheReferenceCase) {
+    doc_element& field = add_element(add_group(doc->data->parameters));
+    field.record.a = 5;
+    field.record.b = 1;
+    field.record.s1 = L"Документ";
+    field.record.s2 = L"Договоры/Договор купли-продажи";
+    library_shown = true;
+    std::wstring row = script(L"{ССЫЛКА:ДОКУМЕНТ}", doc.get()).run();
+    EXPECT_TRUE(row.starts_with(L"<tr><td style=\"padding:4px;")) << row;
+    EXPECT_TRUE(contains(row, L"window.chrome.webview.postMessage(\"Договоры/Договор|купли-продажи\");}>"));
+    EXPECT_TRUE(row.ends_with(L">Договор купли-продажи</td>"));
+    EXPECT_TRUE(script(L"{Заголовок:Документ}", doc.get()).run().starts_with(L"<TR><TD"));
+    library_shown = false;
+    EXPECT_FALSE(contains(script(L"{ссылка:Документ}", doc.get()).run(), L"<tr>"));
 }

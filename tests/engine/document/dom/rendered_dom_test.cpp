@@ -13,9 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/document/block_fields.h"
 #include "engine/document/document.h"
-#include "engine/document/html_escape.h"
 #include "engine/document/process_state.h"
 #include "engine/document/word_key.h"
 #include "support/process_state_fixture.h"
@@ -184,19 +182,30 @@ TEST_F(RenderedDom, EveryUnitSitsInItsOwnPageWhateverItsTables) {
               R"({"pages":6,"children":true,"placed":[true,true,true,true,true,true]})");
 }
 
+// A library page whose one block puts the link field into a table.
+std::unique_ptr<document> library_page(const std::wstring& value) {
+    auto doc = new_document();
+    add_block(add_page(*doc), L"{ТАБЛИЦА:}{ссылка:Документ}{:ТАБЛИЦА}");
+    doc_node& parameters = doc->data->parameters;
+    parameters.groups.resize(1);
+    parameters.group_count = 1;
+    parameters.groups[0].elements.resize(1);
+    parameters.groups[0].element_count = 1;
+    doc_record& field = parameters.groups[0].elements[0].record;
+    field.a = 5;
+    field.b = 1;
+    field.s1 = L"Документ";
+    field.s2 = value;
+    return doc;
+}
+
 TEST_F(RenderedDom, LinkRowsPostExactlyTheJoinedValue) {
     const std::wstring values[] = {
         L"Договоры/Договор купли-продажи", L"a\"b", L"C:\\x\\y", L"O'Brien", L"R&D  <draft>",
     };
+    library_shown = true;
     for (const std::wstring& value : values) {
-        auto doc = new_document();
-        add_block(add_page(*doc), L"LINKSLOT");
-        std::wstring html = doc->to_html();
-        // The field evaluator hands the row its value escaped for HTML.
-        std::wstring row =
-            L"<table>" + file_link_html(doc->data.get(), html_escape(value)) + L"</table>";
-        html.replace(html.find(L"LINKSLOT"), 8, row);
-        load(html);
+        load(library_page(value)->to_html());
         const QString script = QStringLiteral(R"(
 (function() {
   const posted = [];
@@ -211,13 +220,8 @@ TEST_F(RenderedDom, LinkRowsPostExactlyTheJoinedValue) {
 }
 
 TEST_F(RenderedDom, PrintedLinkRowsHaveNoHandlers) {
-    auto doc = new_document();
-    add_block(add_page(*doc), L"LINKSLOT");
-    render_mode = 1;
-    std::wstring row = L"<table>" + file_link_html(doc->data.get(), L"Folder/Name") + L"</table>";
-    std::wstring html = doc->to_print_html();
-    html.replace(html.find(L"LINKSLOT"), 8, row);
-    load(html);
+    library_shown = true;
+    load(library_page(L"Folder/Name")->to_print_html());
     EXPECT_EQ(run_js(QStringLiteral("document.querySelectorAll('[onclick],[onmouseover]').length"))
                   .toInt(),
               0);
