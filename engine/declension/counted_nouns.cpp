@@ -5,6 +5,7 @@
 
 #include "engine/declension/decline_word.h"
 #include "engine/declension/paradigms.h"
+#include "engine/declension/rule_table.h"
 
 namespace engine {
 namespace {
@@ -47,7 +48,7 @@ std::wstring both_declined(const std::wstring& head, const std::wstring& noun, i
 std::wstring plural_head(std::wstring head) {
     if (head.size() < 4) return head;
     const std::size_t n = head.size();
-    const wchar_t before = head[n - 3];
+    const wchar_t before = letter_from_end(head, 3);
     if (ends_with(head, L"ая") || ends_with(head, L"ый") || ends_with(head, L"ой")) {
         head.replace(n - 2, 2, is_hushing_or_velar(before) ? L"ие" : L"ые");
     } else if (ends_with(head, L"ий") || ends_with(head, L"яя")) {
@@ -82,8 +83,8 @@ int number_plural_class(std::wstring number_text) {
     if (cut != std::wstring::npos) number_text.resize(cut);
     while (!number_text.empty() && !is_digit(number_text.back())) number_text.pop_back();
     if (number_text.empty()) return 2;
-    const wchar_t last = number_text.back();
-    const wchar_t before = number_text.size() >= 2 ? number_text[number_text.size() - 2] : L'\0';
+    const wchar_t last = letter_from_end(number_text, 1);
+    const wchar_t before = letter_from_end(number_text, 2);
     if (before == L'1') return 2;
     if (last == L'1') return 0;
     if (last >= L'2' && last <= L'4') return 1;

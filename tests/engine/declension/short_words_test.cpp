@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "engine/declension/decline_word.h"
 #include "tests/engine/declension/declension_test_support.h"
@@ -201,6 +203,25 @@ TEST(ShortWords, AdjectivesTakeTheAnimacyOfTheirNoun) {
             std::uint32_t gender = 0, slot = animate;
             EXPECT_EQ(decline_word(word, 4, &gender, &slot), animate ? animate_form : inanimate_form);
             EXPECT_EQ(slot, animate);
+        }
+    }
+}
+
+TEST(ShortWords, TwinsWithYoAndYeDeclineAlike) {
+    for (const auto& [yo, ye] : {std::pair{L"рёв", L"рев"}, std::pair{L"мёд", L"мед"}, std::pair{L"сёма", L"сема"},
+                                 std::pair{L"лёша", L"леша"}, std::pair{L"чаёк", L"чаек"}, std::pair{L"боёк", L"боек"},
+                                 std::pair{L"буёк", L"буек"}, std::pair{L"отёк", L"отек"}, std::pair{L"своё", L"свое"},
+                                 std::pair{L"моё", L"мое"}, std::pair{L"клёв", L"клев"}}) {
+        for (int c = 1; c <= 6; ++c) {
+            std::uint32_t g1 = untouched, a1 = untouched, g2 = untouched, a2 = untouched;
+            std::wstring yo_form = decline_word(yo, c, &g1, &a1);
+            std::wstring ye_form = decline_word(ye, c, &g2, &a2);
+            EXPECT_NE(g1, untouched) << yo_form;
+            for (wchar_t& letter : yo_form)
+                if (letter == L'ё') letter = L'е';
+            EXPECT_EQ(yo_form, ye_form);
+            EXPECT_EQ(g1, g2);
+            EXPECT_EQ(a1, a2);
         }
     }
 }
