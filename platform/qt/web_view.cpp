@@ -242,9 +242,12 @@ void register_url_scheme() {
 }
 
 WebViewFactory make_qt_web_view_factory() {
-    auto profile = std::make_shared<SharedProfile>();
+    // Made with the first view: a window that fails before it never starts
+    // the browser.
+    auto profile = std::make_shared<std::shared_ptr<SharedProfile>>();
     return [profile]() -> std::shared_ptr<WebView> {
-        auto view = std::make_shared<QtWebView>(profile);
+        if (!*profile) *profile = std::make_shared<SharedProfile>();
+        auto view = std::make_shared<QtWebView>(*profile);
         view->start();
         return view;
     };
