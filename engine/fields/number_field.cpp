@@ -99,9 +99,9 @@ bool ends_with(const std::wstring& text, std::wstring_view tail) {
     return text.size() >= tail.size() && std::wstring_view(text).substr(text.size() - tail.size()) == tail;
 }
 
-// The last number word put into the gender of the counted noun: двадцать
-// одна, две, одно.
-void agree_last_word(std::wstring& words, std::uint32_t gender, int grammatical_case) {
+}  // namespace
+
+void agree_number_gender(std::wstring& words, std::uint32_t gender, int grammatical_case) {
     struct ending {
         std::uint32_t gender;
         std::wstring_view from;
@@ -124,6 +124,8 @@ void agree_last_word(std::wstring& words, std::uint32_t gender, int grammatical_
         return;
     }
 }
+
+namespace {
 
 std::wstring counted_noun_text(const number_value& number, const std::wstring& key) {
     std::wstring noun = number.named_value ? number.named_value(key) : std::wstring();
@@ -150,7 +152,7 @@ std::wstring number_in_words(const number_value& number, const request& r) {
         std::uint32_t gender = 0;
         std::uint32_t animate = 0;
         decline_word(counted_noun_text(number, r.counted_noun), 1, &gender, &animate);
-        agree_last_word(words, gender, r.grammatical_case);
+        agree_number_gender(words, gender, r.grammatical_case);
     }
     return sign + words;
 }

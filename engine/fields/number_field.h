@@ -3,6 +3,7 @@
 // figures or in words, grouped, or as its integer or fraction part.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,5 +17,10 @@ namespace engine {
 // words, grouped digits, money in figures, integer part, fraction part. With
 // no modifiers, or only a counted noun, the text as typed.
 std::wstring render_number_field(const number_value& number, const std::vector<expr_token>& modifiers);
+
+// Puts the last word of Russian number words into the gender of the counted
+// noun (2 feminine, 3 neuter; other genders change nothing): двадцать одна,
+// in the accusative (case 4) двадцать одну, две, одно.
+void agree_number_gender(std::wstring& words, std::uint32_t gender, int grammatical_case);
 
 }  // namespace engine

@@ -1,5 +1,7 @@
 #include "engine/fields/number_field.h"
 
+#include <tuple>
+
 #include "engine/fields/currency.h"
 #include "fields_test_support.h"
 
@@ -152,23 +154,53 @@ TEST_F(NumberField, EnglishNumbersInWordsIgnoreCasesAndNouns) {
     EXPECT_EQ(render(L"-5", {L"прописью"}), L"minus five");
 }
 
-TEST_F(NumberField, RussianWordsTakeTheSignAndAskForTheCase) {
-    russian();
-    EXPECT_EQ(render(L"-5", {L"прописью"}), L"минус пять");
-    EXPECT_EQ(render(L"5", {L"р"}), L"пяти");
-}
-
-// Needs the Russian numbers in words by case, the counted nouns and the word
-// handlers that know кварт, штука and окно.
-TEST_F(NumberField, DISABLED_RussianWordsInCasesAndGendersUntilNumberWordsByCaseLand) {
+TEST_F(NumberField, RussianWordsTakeTheSignAndTheCase) {
     russian();
     EXPECT_EQ(render(L"21", {L"прописью"}), L"двадцать один");
+    EXPECT_EQ(render(L"-5", {L"прописью"}), L"минус пять");
     EXPECT_EQ(render(L"5", {L"р"}), L"пяти");
+    EXPECT_EQ(render(L"5000", {L"т"}), L"пятью тысячами");
+    EXPECT_EQ(render(L"3456", {L"Р"}), L"трех тысяч четырехсот пятидесяти шести");
+    // A case letter after "прописью" still counts; a later one replaces it.
+    EXPECT_EQ(render(L"2", {L"д", L"прописью", L"п"}), L"двух");
+}
+
+TEST_F(NumberField, RussianDecimalsInWordsIgnoreTheCountedNoun) {
+    russian();
+    EXPECT_EQ(render(L"2,5", {L"прописью", L"штука"}), L"две целых пять десятых");
+}
+
+TEST(NumberGender, TheLastWordAgreesWithFeminineAndNeuterNouns) {
+    const std::tuple<const wchar_t*, std::uint32_t, int, const wchar_t*> cases[] = {
+        {L"двадцать один", 2, 1, L"двадцать одна"},
+        {L"двадцать один", 2, 4, L"двадцать одну"},
+        {L"двадцать один", 3, 4, L"двадцать одно"},
+        {L"два", 2, 1, L"две"},
+        {L"двадцати одного", 2, 2, L"двадцати одной"},
+        {L"одному", 2, 3, L"одной"},
+        {L"одним", 2, 5, L"одной"},
+        {L"одном", 2, 6, L"одной"},
+        {L"двух", 2, 2, L"двух"},
+        {L"двадцать один", 1, 1, L"двадцать один"},
+        {L"два", 3, 1, L"два"},
+        {L"", 2, 1, L""},
+    };
+    for (auto [words, gender, grammatical_case, expected] : cases) {
+        std::wstring text = words;
+        agree_number_gender(text, gender, grammatical_case);
+        EXPECT_EQ(text, expected) << gender << " " << grammatical_case;
+    }
+}
+
+// Needs the word handlers that know штука, окно, рубль and копейка (long words
+// in -а and -ь, four-letter words) to learn a noun's gender and decline the
+// money nouns.
+TEST_F(NumberField, DISABLED_RussianGendersAndMoneyUntilTheWordHandlersLand) {
+    russian();
     EXPECT_EQ(render(L"21", {L"прописью", L"штука"}), L"двадцать одна");
     EXPECT_EQ(render(L"21", {L"в", L"штука"}), L"двадцать одну");
     EXPECT_EQ(render(L"2", {L"прописью", L"штука"}), L"две");
     EXPECT_EQ(render(L"1", {L"прописью", L"окно"}), L"одно");
-    EXPECT_EQ(render(L"-5", {L"прописью"}), L"минус пять");
     EXPECT_EQ(render(L"1234.50", {L"валюта прописью"}),
               L"одна тысяча двести тридцать четыре рубля 50 копеек");
     EXPECT_EQ(render(L"2.01", {L"валюта", L"прописью"}), L"два рубля 01 копейка");
