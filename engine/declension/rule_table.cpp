@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <iterator>
 #include <optional>
 
 #include "engine/document/utf16.h"
@@ -14,6 +15,8 @@ constexpr letter_mask all_classes = any_present_letter | no_letter_bit;
 std::uint32_t bucket_key(int last, int second, int third) {
     return std::uint32_t((last * letter_classes + second) * letter_classes + third);
 }
+
+bool is_ascii_letter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
 
 bool is_blank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
@@ -74,6 +77,20 @@ std::optional<letter_mask> parse_letter_set(std::wstring_view text) {
     return mask;
 }
 
+// Lengths are written in digits or, as some dictionaries do, in words.
+std::optional<std::size_t> parse_number_word(std::wstring_view text, std::size_t& at) {
+    static constexpr std::wstring_view words[] = {L"two",   L"three", L"four", L"five",   L"six",   L"seven",
+                                                  L"eight", L"nine",  L"ten",  L"eleven", L"twelve"};
+    for (std::size_t i = 0; i < std::size(words); ++i) {
+        std::wstring_view rest = text.substr(at);
+        if (starts_with(rest, words[i]) && (rest.size() == words[i].size() || !is_ascii_letter(rest[words[i].size()]))) {
+            at += words[i].size();
+            return i + 2;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<std::size_t> parse_number(std::wstring_view text, std::size_t& at) {
     std::size_t value = 0, digits = 0;
     while (at < text.size() && text[at] >= L'0' && text[at] <= L'9') {
@@ -96,8 +113,7 @@ std::wstring unquoted(std::wstring_view text) {
 // "6 letters", "6+ letters", "6 letters or more", "6 or more letters",
 // "at most 6 letters", "5 or 6 letters".
 bool parse_length(std::wstring_view text, rule_entry& entry) {
-    bool at_most = starts_with(text, L"at most ");
-    if (at_most) text.remove_prefix(8);
+    bool at_most = text.find(L"at most ") != std::wstring_view::npos;
     bool or_more = text.find(L"+") != std::wstring_view::npos || text.find(L"or more") != std::wstring_view::npos;
     std::vector<std::size_t> numbers;
     std::wstring_view rest = text;
@@ -105,6 +121,8 @@ bool parse_length(std::wstring_view text, rule_entry& entry) {
         if (rest[at] >= L'0' && rest[at] <= L'9') {
             auto n = parse_number(rest, at);
             if (!n) return false;
+            numbers.push_back(*n);
+        } else if (auto n = (at == 0 || rest[at - 1] == L' ') ? parse_number_word(rest, at) : std::nullopt) {
             numbers.push_back(*n);
         } else {
             ++at;
@@ -136,7 +154,7 @@ bool parse_condition(std::wstring_view text, rule_entry& entry, bool& whole) {
         whole = true;
         return true;
     }
-    if (text == L"any other length") return true;
+    if (text == L"any other length" || text == L"word beginning with any other letter") return true;
     entry.conditional = true;
     if (text == L"after a hyphen" || text == L"after hyphen") {
         entry.after_hyphen = true;
@@ -150,13 +168,18 @@ bool parse_condition(std::wstring_view text, rule_entry& entry, bool& whole) {
             return true;
         }
     }
-    for (std::wstring_view positive : {L"first letter ", L"word begins with "}) {
+    for (std::wstring_view positive : {L"first letter ", L"word begins with ", L"word beginning with "}) {
         if (starts_with(text, positive)) {
             auto set = parse_letter_set(text.substr(positive.size()));
             if (!set) return false;
             entry.first_letters = *set;
             return true;
         }
+    }
+    if (starts_with(text, L"longer than ")) {
+        std::wstring word = unquoted(text.substr(12));
+        entry.min_length = std::max(entry.min_length, word.size() + 1);
+        return !word.empty();
     }
     if (starts_with(text, L"does not contain ")) {
         entry.lacks.push_back(unquoted(text.substr(17)));
@@ -180,6 +203,8 @@ std::optional<std::string> parse_entry(std::wstring_view text, rule_entry& entry
         rest.remove_prefix(1);
     } else if (starts_with(rest, L"word ")) {
         rest.remove_prefix(5);
+    } else if (starts_with(rest, L"the whole word ")) {
+        rest.remove_prefix(15);
     }
 
     // The ending, written first letter first; stored final letter first.

@@ -11,8 +11,8 @@
 // from the end of the word, the final letter included, and compare exactly as
 // code points (е and ё differ).
 //   -вар          the word ends in these letters
-//   =костёр       the whole word (fixes the length); also "word костёр" and
-//                 a bare "костёр"
+//   =костёр       the whole word (fixes the length); also "word костёр",
+//                 "the whole word костёр" and a bare "костёр"
 //   [аб]          one of these letters at that position
 //   [^аб]         any letter but these, or no letter at all (the word is too
 //                 short to have one there)
@@ -22,13 +22,16 @@
 // Conditions follow the ending in parentheses; several are separated by ";"
 // inside one pair of parentheses or given in several pairs:
 //   (6 letters)  (6+ letters)  (6 letters or more)  (at most 6 letters)
-//   (5 or 6 letters)           the word's length: exact, minimum, maximum, set
+//   (5 or 6 letters)  (word of nine or more letters)  (longer than сорок)
+//                              the word's length: exact, minimum, maximum, set
 //   (first letter п)  (first letter [дп])  (first letter not л)
-//   (word begins with д)       the first letter is, or is not, in a set
+//   (word begins with д)  (word beginning with з)  (word does not begin with л)
+//                              the first letter is, or is not, in a set
 //   (contains трансп)  (does not contain трансп)   a substring anywhere
 //   (after a hyphen)           "-" stands right before the ending
-//   (whole word)  (any other length)               spellings the dictionaries
-//                 use; the first fixes the length, the second adds nothing
+//   (whole word)  (any other length)  (word beginning with any other letter)
+//                 spellings the dictionaries use; the first fixes the length,
+//                 the others add nothing
 //
 // Choice: every matching entry is a candidate and the highest rank wins. The
 // rank counts the positions an entry tests ([^…] and the empty position in
@@ -68,10 +71,12 @@ inline constexpr std::int8_t not_stored = -1;
 inline constexpr std::int8_t from_input = -2;
 
 // Values of rule_row::outcome: 1 ... 177 name a paradigm; keep_word returns the
-// word unchanged (the row still stores); codes from own_outcome up are the
-// handler's own forms and procedures, numbered by each handler.
+// word unchanged (the row still stores); own_outcome + i declines by entry i
+// of the handler's own forms; special_outcome + i is the handler's own
+// procedure i.
 inline constexpr int keep_word = 0;
 inline constexpr int own_outcome = 1000;
+inline constexpr int special_outcome = 2000;
 
 struct rule_row {
     std::wstring_view entries;

@@ -3,11 +3,14 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "engine/declension/decline_word.h"
 #include "engine/declension/rule_table.h"
+#include "engine/document/utf16.h"
 
 namespace {
 
@@ -30,6 +33,41 @@ void BM_DeclineWord(benchmark::State& state) {
     state.SetItemsProcessed(std::int64_t(state.iterations()));
 }
 BENCHMARK(BM_DeclineWord);
+
+// The probe words of the handlers' dictionaries (one per entry), as the tests
+// keep them beside the handler tests.
+std::vector<std::wstring> probe_words(std::initializer_list<const char*> handlers) {
+    std::filesystem::path folder = std::filesystem::path(__FILE__).parent_path().parent_path() / "handlers" / "probes";
+    std::vector<std::wstring> words;
+    for (const char* handler : handlers) {
+        std::ifstream file(folder / (std::string(handler) + ".tsv"));
+        for (std::string line; std::getline(file, line);) {
+            if (!line.empty() && line[0] != '#') words.push_back(engine::from_utf8(line.substr(0, line.find('\t'))));
+        }
+    }
+    return words;
+}
+
+void decline_all_cases(benchmark::State& state, const std::vector<std::wstring>& words) {
+    if (words.empty()) {
+        state.SkipWithError("no probe words found");
+        return;
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        std::uint32_t gender = 0, animate = 0;
+        benchmark::DoNotOptimize(engine::decline_word(words[(i / 6) % words.size()], int(i % 6) + 1, &gender, &animate));
+        ++i;
+    }
+    state.SetItemsProcessed(std::int64_t(state.iterations()));
+}
+
+// Words of five or more letters in -р, -й, -а, -ь and -к.
+void BM_DeclineLongRJASoftK(benchmark::State& state) {
+    static const std::vector<std::wstring> words = probe_words({"long_r", "long_j", "long_a", "long_soft", "long_k"});
+    decline_all_cases(state, words);
+}
+BENCHMARK(BM_DeclineLongRJASoftK);
 
 // About a thousand entries ending in -т, the size of the largest handler
 // dictionary, with a share of conditions like the real ones.
