@@ -69,7 +69,6 @@ constexpr rule_row k_rows[] = {
     {L"-пша", 3, 1, not_stored},
     {L"-лтора", 2, 2, not_stored},
     {L"-олтора", special_outcome + k_poltora, 2, 0},
-
 };
 
 // семян is the one irregular form; перемена is a feminine singular; every

@@ -42,7 +42,6 @@ constexpr rule_row k_rows[] = {
     {L"-[гкхш]ой", 117, 1, from_input},
     {L"-[бвдзлмнпрстц]ый", 76, 1, from_input},
     {L"-ублей", keep_word, 1, not_stored},
-
 };
 
 }  // namespace

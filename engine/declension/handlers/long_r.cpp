@@ -12,7 +12,7 @@ namespace {
 // nor о, then those in -ер, then those in -ор. Rows keep the dictionary's
 // order and spelling so they can be checked against it line by line.
 constexpr rule_row k_rows[] = {
-    // other than -ер and -ор
+    // Endings other than -ер and -ор
     {L"-[им]бар", 54, 1, 0},
     {L"-[азть]вар, -ревар, -[мт]овар", 54, 1, 0},
     {L"-[ир]вар, -евар, -овар", 55, 1, 1},
@@ -149,7 +149,7 @@ constexpr rule_row k_rows[] = {
     {L"-шатёр, =костёр", 139, 1, 0},
     {L"-офёр", 55, 1, 1},
     {L"-[иу]шёр", 55, 1, 1},
-    // -ер
+    // Endings in -ер
     {L"-раер", 55, 1, 1},
     {L"-ббер", 54, 1, 0},
     {L"-рбер", 55, 1, 1},
@@ -239,7 +239,7 @@ constexpr rule_row k_rows[] = {
     {L"-ерьер (does not contain интер)", 55, 1, 1},
     {L"-оньер (first letter not ш)", 55, 1, 1},
     {L"-ьюер", 55, 1, 1},
-    // -ор
+    // Endings in -ор
     {L"-бор", 54, 1, 0},
     {L"-хобор", 55, 1, 1},
     {L"-вор", 54, 1, 0},
@@ -304,7 +304,6 @@ constexpr rule_row k_rows[] = {
     {L"-утор", 54, 1, 0},
     {L"-екутор", 55, 1, 1},
     {L"-ятор", 54, 1, 0},
-
 };
 
 }  // namespace

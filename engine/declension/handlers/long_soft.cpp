@@ -61,7 +61,6 @@ constexpr rule_row k_rows[] = {
     {L"-осемь", own_outcome + 3, 4, not_stored},
     {L"-ролль", special_outcome + k_rolle, 1, not_stored},
     {L"-ибудь", keep_word, 1, not_stored},
-
 };
 
 }  // namespace
