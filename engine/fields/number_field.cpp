@@ -99,34 +99,6 @@ bool ends_with(const std::wstring& text, std::wstring_view tail) {
     return text.size() >= tail.size() && std::wstring_view(text).substr(text.size() - tail.size()) == tail;
 }
 
-}  // namespace
-
-void agree_number_gender(std::wstring& words, std::uint32_t gender, int grammatical_case) {
-    struct ending {
-        std::uint32_t gender;
-        std::wstring_view from;
-        std::wstring_view to;
-    };
-    constexpr std::array<ending, 7> endings = {{
-        {2, L"дин", L"дна"},
-        {2, L"ого", L"ой"},
-        {2, L"ому", L"ой"},
-        {2, L"ним", L"ной"},
-        {2, L"ном", L"ной"},
-        {2, L"два", L"две"},
-        {3, L"дин", L"дно"},
-    }};
-    for (const ending& e : endings) {
-        if (e.gender != gender || !ends_with(words, e.from)) continue;
-        std::wstring_view to = e.to;
-        if (gender == 2 && e.from == L"дин" && grammatical_case == accusative) to = L"дну";
-        words.replace(words.size() - e.from.size(), e.from.size(), to);
-        return;
-    }
-}
-
-namespace {
-
 std::wstring counted_noun_text(const number_value& number, const std::wstring& key) {
     std::wstring noun = number.named_value ? number.named_value(key) : std::wstring();
     if (noun.empty()) {
@@ -201,6 +173,30 @@ std::wstring render_number_field(const number_value& number, const std::vector<e
     if (r.integer) return (number.negative ? L"-" : L"") + number.integer_part;
     if (r.fraction) return number.fraction_part;
     return number.text;
+}
+
+void agree_number_gender(std::wstring& words, std::uint32_t gender, int grammatical_case) {
+    struct ending {
+        std::uint32_t gender;
+        std::wstring_view from;
+        std::wstring_view to;
+    };
+    constexpr std::array<ending, 7> endings = {{
+        {2, L"дин", L"дна"},
+        {2, L"ого", L"ой"},
+        {2, L"ому", L"ой"},
+        {2, L"ним", L"ной"},
+        {2, L"ном", L"ной"},
+        {2, L"два", L"две"},
+        {3, L"дин", L"дно"},
+    }};
+    for (const ending& e : endings) {
+        if (e.gender != gender || !ends_with(words, e.from)) continue;
+        std::wstring_view to = e.to;
+        if (gender == 2 && e.from == L"дин" && grammatical_case == accusative) to = L"дну";
+        words.replace(words.size() - e.from.size(), e.from.size(), to);
+        return;
+    }
 }
 
 }  // namespace engine
