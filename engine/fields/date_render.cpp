@@ -4,8 +4,8 @@
 
 #include "engine/declension/number_word_tables.h"
 #include "engine/declension/number_words.h"
+#include "engine/declension/phrase.h"
 #include "engine/document/number_text.h"
-#include "engine/fields/declension_stand_ins.h"
 
 namespace engine {
 

@@ -1,0 +1,251 @@
+#include "engine/declension/organisation_name.h"
+
+#include <array>
+#include <string_view>
+
+#include "engine/declension/decline_word.h"
+#include "engine/declension/paradigms.h"
+#include "engine/declension/phrase.h"
+#include "engine/document/text_case.h"
+#include "engine/document/word_key.h"
+
+namespace engine {
+
+namespace {
+
+struct legal_form_row {
+    std::wstring_view abbreviation;
+    std::wstring_view full_name;
+    std::uint32_t gender;
+};
+
+// clang-format off
+constexpr std::array<legal_form_row, 42> legal_forms = {{
+    {L"ООО",  L"Общество с ограниченной ответственностью", 3},
+    {L"ОАО",  L"Открытое акционерное общество", 3},
+    {L"АБ",   L"Акционерный банк", 1},
+    {L"АКБ",  L"Акционерный коммерческий банк", 1},
+    {L"АО",   L"Акционерное общество", 3},
+    {L"АОЗТ", L"Акционерное общество закрытого типа", 3},
+    {L"АООТ", L"Акционерное общество открытого типа", 3},
+    {L"АП",   L"Арендное предприятие", 3},
+    {L"АТП",  L"Автотранспортное предприятие", 3},
+    {L"АФ",   L"Агрофирма", 2},
+    {L"ГСК",  L"Гаражно-строительный кооператив", 1},
+    {L"ГУ",   L"Государственное учреждение", 3},
+    {L"ГУП",  L"Государственное унитарное предприятие", 3},
+    {L"ЖСК",  L"Жилищно-строительный кооператив", 1},
+    {L"ЗАО",  L"Закрытое акционерное общество", 3},
+    {L"ИП",   L"Индивидуальный предприниматель", 1},
+    {L"КФХ",  L"Крестьянское (фермерское) хозяйство", 3},
+    {L"КХ",   L"Крестьянское хозяйство", 3},
+    {L"МУ",   L"Муниципальное учреждение", 3},
+    {L"МУП",  L"Муниципальное унитарное предприятие", 3},
+    {L"НИИ",  L"Научно-исследовательский институт", 1},
+    {L"НИЦ",  L"Научно-исследовательский центр", 1},
+    {L"НПО",  L"Научно-производственное объединение", 3},
+    {L"ПК",   L"Производственный кооператив", 1},
+    {L"ПКО",  L"Производственно-коммерческое объединение", 3},
+    {L"ПАО",  L"Публичное акционерное общество", 3},
+    {L"ПО",   L"Производственное объединение", 3},
+    {L"РСУ",  L"Ремонтно-строительное управление", 3},
+    {L"РЭУ",  L"Ремонтно-эксплуатационное управление", 3},
+    {L"СМУ",  L"Строительно-монтажное управление", 3},
+    {L"СП",   L"Совместное предприятие", 3},
+    {L"СУ",   L"Строительное управление", 3},
+    {L"СХПП", L"Сельскохозяйственное производственное предприятие", 3},
+    {L"ТОО",  L"Товарищество с ограниченной ответственностью", 3},
+    {L"УМР",  L"Управление муниципальных ресурсов", 3},
+    {L"ФАКБ", L"Филиал акционерного коммерческого банка", 1},
+    {L"ФГУП", L"Федеральное государственное унитарное предприятие", 3},
+    {L"ФУП",  L"Федеральное унитарное предприятие", 3},
+    {L"ФКБ",  L"Филиал коммерческого банка", 1},
+    {L"ФКП",  L"Федеральное казенное предприятие", 3},
+    {L"ЧП",   L"Частное предприятие", 3},
+    {L"ЧУП",  L"Частное унитарное предприятие", 3},
+}};
+// clang-format on
+
+constexpr std::size_t none = std::wstring::npos;
+
+bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
+
+void trim_trailing(std::wstring& text, std::wstring_view characters) {
+    while (!text.empty() && characters.find(text.back()) != std::wstring_view::npos) text.pop_back();
+}
+
+std::wstring without_leading_blanks(const std::wstring& text) {
+    std::size_t begin = 0;
+    while (begin < text.size() && is_blank(text[begin])) ++begin;
+    return text.substr(begin);
+}
+
+bool is_quote(wchar_t c) { return c == L'"' || c == L'«' || c == L'»'; }
+
+bool starts_quoted(const std::wstring& name) { return name.size() >= 2 && (name[0] == L'"' || name[0] == L'«'); }
+
+// The legal form after the last comma, when one follows; the name before it.
+bool split_at_comma(organisation_name& organisation, const std::wstring& normalised, std::size_t comma) {
+    organisation.legal_form = without_leading_blanks(normalised.substr(comma + 1));
+    organisation.name = organisation.legal_form.empty() ? normalised : normalised.substr(0, comma);
+    trim_trailing(organisation.name, L",");
+    return !organisation.legal_form.empty();
+}
+
+struct case_and_flags {
+    int grammatical_case = 0;
+    bool any = false;
+    bool legal_form = false;
+    bool name = false;
+    bool full_name = false;
+};
+
+case_and_flags read_modifiers(const std::vector<expr_token>& modifiers) {
+    case_and_flags request;
+    for (const expr_token& modifier : modifiers) {
+        std::wstring key = make_word_key(modifier.text);
+        std::size_t letter = key.size() == 1 ? std::wstring_view(L"рдвтп").find(key[0]) : std::wstring_view::npos;
+        if (letter != std::wstring_view::npos) request.grammatical_case = static_cast<int>(letter) + 2;
+        else if (key == L"оргформа") request.legal_form = true;
+        else if (key == L"название") request.name = true;
+        else if (key == L"полное|название") request.full_name = true;
+        else continue;
+        request.any = true;
+    }
+    return request;
+}
+
+// A quoted name declined inside its own quotes.
+std::wstring decline_quoted_name(const std::wstring& name, int grammatical_case) {
+    std::size_t begin = 0, end = name.size();
+    while (begin < end && is_quote(name[begin])) ++begin;
+    while (end > begin && is_quote(name[end - 1])) --end;
+    return name.substr(0, begin) + decline_phrase(name.substr(begin, end - begin), grammatical_case) +
+           name.substr(end);
+}
+
+}  // namespace
+
+organisation_name::organisation_name(std::wstring text) : full(text) {
+    split_organisation_name(*this, std::move(text));
+}
+
+void split_organisation_name(organisation_name& organisation, std::wstring text) {
+    std::wstring normalised;
+    std::size_t opening = none, closing = none, comma = none;
+    for (wchar_t c : text) {
+        if (c == L' ' && (normalised.empty() || normalised.back() == L' ')) continue;
+        if (c == L'«' || (c == L'"' && opening == none)) opening = normalised.size();
+        else if (c == L'"') closing = normalised.size();
+        else if (c == L',') comma = normalised.size();
+        normalised += c;
+    }
+    while (!normalised.empty() && is_blank(normalised.back())) normalised.pop_back();
+    if (comma != none && comma >= normalised.size()) comma = none;
+    std::size_t first_blank = normalised.find(L' ');
+
+    if (opening == none) {
+        std::uint32_t gender = 0;
+        if (first_blank != none) expand_legal_form(normalised.substr(0, first_blank), gender);
+        if (gender != 0) {
+            organisation.legal_form = normalised.substr(0, first_blank);
+            organisation.name = normalised.substr(first_blank + 1);
+        } else if (comma != none) {
+            std::wstring after = normalised.substr(comma + 1);
+            if (is_all_capitals(after)) {
+                organisation.legal_form = after;
+                organisation.name = normalised.substr(0, comma);
+            } else {
+                organisation.name = normalised;
+                trim_trailing(organisation.name, L",");
+            }
+        } else {
+            organisation.name = normalised;
+        }
+        return;
+    }
+    bool comma_after_name = comma != none && closing != none && comma > closing;
+    if (opening == 0) {
+        if (!comma_after_name) organisation.name = normalised;
+        else split_at_comma(organisation, normalised, comma);
+        return;
+    }
+    if (comma_after_name && split_at_comma(organisation, normalised, comma)) return;
+    std::size_t name_start = 0;
+    organisation.legal_form = take_legal_form_prefix(normalised, first_blank, opening, name_start);
+    organisation.name = normalised.substr(name_start);
+    trim_trailing(organisation.name, L", \t\r\n");
+}
+
+std::wstring take_legal_form_prefix(const std::wstring& normalised, std::size_t first_blank,
+                                    std::size_t opening_quote, std::size_t& name_start) {
+    std::size_t word_end = std::min(first_blank, opening_quote);
+    if (word_end != none && word_end <= normalised.size() && is_all_capitals(normalised.substr(0, word_end))) {
+        name_start = word_end;
+        return normalised.substr(0, word_end);
+    }
+    name_start = std::min(opening_quote, normalised.size());
+    return normalised.substr(0, name_start);
+}
+
+bool is_all_capitals(std::wstring text) {
+    bool letter = false;
+    for (wchar_t c : text) {
+        if (!is_alpha_char(c)) continue;
+        if (!is_upper_char(c)) return false;
+        letter = true;
+    }
+    return letter;
+}
+
+std::wstring expand_legal_form(std::wstring abbreviation, std::uint32_t& gender) {
+    trim_blanks(abbreviation);
+    for (const legal_form_row& row : legal_forms) {
+        if (abbreviation != row.abbreviation) continue;
+        gender = row.gender;
+        return std::wstring(row.full_name);
+    }
+    return abbreviation;
+}
+
+std::uint32_t detect_gender(organisation_name& organisation) {
+    if (organisation.gender != 0) return organisation.gender;
+    std::uint32_t gender = 0, animate = 0;
+    expand_legal_form(organisation.legal_form, gender);
+    if (gender == 0) decline_word(to_lower(organisation.legal_form), 0, &gender, &animate);
+    if (gender == 0 && organisation.name.size() > 3) {
+        std::wstring name = organisation.name;
+        while (!name.empty() && is_quote(name.back())) name.pop_back();
+        std::size_t begin = 0;
+        while (begin < name.size() && is_quote(name[begin])) ++begin;
+        decline_word(to_lower(name.substr(begin)), 0, &gender, &animate);
+    }
+    organisation.gender = gender;
+    return gender;
+}
+
+void render_organisation_name(organisation_name& organisation, std::wstring& out,
+                              const std::vector<expr_token>& modifiers) {
+    out = organisation.full;
+    case_and_flags request = read_modifiers(modifiers);
+    const std::wstring& legal_form = organisation.legal_form;
+    const std::wstring& name = organisation.name;
+    int c = request.grammatical_case;
+    if (!request.any) {
+        out = legal_form.empty() ? name : legal_form + L" " + name;
+    } else if (request.legal_form) {
+        out = c != 0 ? decline_phrase(legal_form, c) : legal_form;
+    } else if (request.name) {
+        out = name.size() >= 2 && name[0] != L'"' ? decline_phrase(name, c) : name;
+    } else if (request.full_name) {
+        std::uint32_t gender = 0;
+        std::wstring full_form = expand_legal_form(legal_form, gender);
+        out = (c != 0 ? decline_phrase(full_form, c) : full_form) + L" " + name;
+    } else if (legal_form.empty()) {
+        out = starts_quoted(name) ? decline_quoted_name(name, c) : decline_phrase(name, c);
+    } else {
+        out = decline_phrase(legal_form, c) + L" " + name;
+    }
+}
+
+}  // namespace engine

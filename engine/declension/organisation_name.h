@@ -1,0 +1,56 @@
+// An organisation in a text field: a legal form and a name.
+//
+// Three layouts are recognised: a legal form before the name (ООО "Ромашка",
+// Общество с ограниченной ответственностью «Ромашка»), and a legal form in
+// capitals after a comma (Ромашка, ООО). The legal form declines; a quoted
+// name does not. The record owns copies of its parts and lives for one
+// rendering; UI thread.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/fields/expr_token.h"
+
+namespace engine {
+
+struct organisation_name {
+    explicit organisation_name(std::wstring text);
+
+    // The text as received.
+    std::wstring full;
+    // The legal form as written, empty when none was found.
+    std::wstring legal_form;
+    // The name, quotes included.
+    std::wstring name;
+    // Gender code, 0 until detect_gender computes it.
+    std::uint32_t gender = 0;
+};
+
+void split_organisation_name(organisation_name& organisation, std::wstring text);
+
+// The legal form that opens `normalised` when the name is quoted further in:
+// its first word (up to the first blank or the opening quote) when that is in
+// capitals, else everything before the opening quote. `name_start` receives
+// where the name begins.
+std::wstring take_legal_form_prefix(const std::wstring& normalised, std::size_t first_blank,
+                                    std::size_t opening_quote, std::size_t& name_start);
+
+// True when `text` has a letter and every letter is a capital.
+bool is_all_capitals(std::wstring text);
+
+// The full name of an abbreviated legal form (ООО), setting `gender` from the
+// table; an unknown text comes back trimmed and leaves `gender` alone.
+std::wstring expand_legal_form(std::wstring abbreviation, std::uint32_t& gender);
+
+// Computes (once), stores and returns the gender: from the legal-form table,
+// else the legal form's word, else the name's.
+std::uint32_t detect_gender(organisation_name& organisation);
+
+// The organisation as the modifiers ask: a case letter (р д в т п), and
+// "оргформа", "название" or "полное название".
+void render_organisation_name(organisation_name& organisation, std::wstring& out,
+                              const std::vector<expr_token>& modifiers);
+
+}  // namespace engine

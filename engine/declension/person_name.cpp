@@ -1,0 +1,145 @@
+#include "engine/declension/person_name.h"
+
+#include <string_view>
+
+#include "engine/declension/decline_word.h"
+#include "engine/declension/name_words.h"
+#include "engine/declension/phrase.h"
+#include "engine/document/text_case.h"
+#include "engine/document/word_key.h"
+
+namespace engine {
+
+namespace {
+
+bool ends_in_consonant(const std::wstring& lowered) {
+    if (lowered.empty()) return false;
+    wchar_t last = lowered.back();
+    bool cyrillic = (last >= L'а' && last <= L'я') || last == L'ё';
+    return cyrillic && std::wstring_view(L"аеёиоуыэюя").find(last) == std::wstring_view::npos;
+}
+
+// A surname in a case 2..6, by its ending; below case 2 as typed. A woman's
+// surname in a consonant or "ь" does not decline (Кравец Анна).
+std::wstring declined_surname(const std::wstring& surname, int grammatical_case, std::uint32_t gender) {
+    if (grammatical_case < 2) return surname;
+    std::wstring form = surname;
+    fold_case_ru(form);
+    if (gender == 2 && ends_in_consonant(form)) return surname;
+    decline_person_name(form, static_cast<std::uint32_t>(grammatical_case), name_code::surname);
+    return restore_letter_case(surname, std::move(form));
+}
+
+struct person_request {
+    int grammatical_case = 0;
+    bool any = false;
+    bool initials = false;
+    bool surname = false;
+    bool first_name = false;
+    bool first_and_patronymic = false;
+};
+
+person_request read_modifiers(const std::vector<expr_token>& modifiers) {
+    person_request request;
+    for (const expr_token& modifier : modifiers) {
+        std::wstring key = make_word_key(modifier.text);
+        std::size_t letter = key.size() == 1 ? std::wstring_view(L"рдвтп").find(key[0]) : std::wstring_view::npos;
+        if (letter != std::wstring_view::npos) request.grammatical_case = static_cast<int>(letter) + 2;
+        else if (key == L"инициалы") request.initials = true;
+        else if (key == L"фамилия") request.surname = true;
+        else if (key == L"имя") request.first_name = true;
+        else if (key == L"ио") request.first_and_patronymic = true;
+        else continue;
+        request.any = true;
+    }
+    return request;
+}
+
+}  // namespace
+
+person_name::person_name(std::wstring text) : full(std::move(text)) { split_person_name(*this); }
+
+void split_person_name(person_name& name) {
+    std::wstring* parts[] = {&name.surname, &name.first_name, &name.patronymic};
+    std::size_t part = 0;
+    std::size_t i = 0;
+    const std::wstring& text = name.full;
+    while (i < text.size() && part < 3) {
+        while (i < text.size() && text[i] == L' ') ++i;
+        std::size_t end = text.find(L' ', i);
+        if (end == std::wstring::npos) end = text.size();
+        if (end > i) *parts[part++] = text.substr(i, end - i);
+        i = end;
+    }
+    if (name.patronymic.empty() && name.first_name.size() >= 2 && name.first_name[1] == L'.') {
+        name.patronymic = name.first_name.substr(2);
+        name.first_name.resize(2);
+    }
+    // The dot only tells that initials come first; the initials stay as typed.
+    if (!name.surname.empty() && name.surname.back() == L'.') name.initials_first = 1;
+}
+
+std::uint32_t gender_from_patronymic(person_name& name) {
+    std::uint32_t gender = 0;
+    if (name.patronymic.size() >= 3) {
+        std::wstring ending = to_upper(name.patronymic.substr(name.patronymic.size() - 3));
+        gender = ending == L"ВНА" || ending == L"ЧНА" ? 2 : 1;
+    }
+    const std::wstring& first = name.first_name;
+    if (gender == 0 && !name.initials_first && first.size() >= 2 && (first.size() < 3 || first[2] != L'.')) {
+        std::uint32_t animate = 0;
+        decline_word(to_lower(first), 0, &gender, &animate);
+    }
+    if (gender == 0) {
+        int code = classify_name_word(name.initials_first ? name.first_name : name.surname);
+        if (code > 0) gender = static_cast<std::uint32_t>(code);
+    }
+    if (gender == 0) gender = 1;
+    name.gender = gender;
+    return gender;
+}
+
+void render_person_name(person_name& name, std::wstring& out, const std::vector<expr_token>& modifiers) {
+    out = name.full;
+    person_request request = read_modifiers(modifiers);
+    if (!request.any) return;
+    int c = request.grammatical_case;
+    std::uint32_t gender = c >= 2 ? gender_from_patronymic(name) : 0;
+    const std::wstring& real_surname = name.initials_first ? name.first_name : name.surname;
+    if (request.initials) {
+        std::wstring initials =
+            name.initials_first ? name.surname : make_initials(name.first_name + L" " + name.patronymic, true);
+        out = declined_surname(real_surname, c, gender) + L" " + initials;
+    } else if (request.surname) {
+        out = declined_surname(real_surname, c, gender);
+    } else if (request.first_name) {
+        // A name given by its initials has no first name to decline: its first initial stands for it.
+        out = name.initials_first ? make_initials(name.surname, true).substr(0, 2) : decline_phrase(name.first_name, c);
+    } else if (request.first_and_patronymic) {
+        out = name.initials_first ? name.surname
+                                  : decline_phrase(name.first_name, c) + L" " + decline_phrase(name.patronymic, c);
+    } else if (name.initials_first) {
+        out = name.surname + L" " + declined_surname(name.first_name, c, gender) + L" " +
+              decline_phrase(name.patronymic, c);
+    } else {
+        out = declined_surname(name.surname, c, gender) + L" " + decline_phrase(name.first_name, c) + L" " +
+              decline_phrase(name.patronymic, c);
+    }
+}
+
+std::wstring make_initials(std::wstring text, bool with_dots) {
+    std::wstring initials;
+    bool at_word_start = true;
+    for (wchar_t c : text) {
+        if (c == L' ' || c == L'.') {
+            at_word_start = true;
+        } else if (at_word_start && is_alpha_char(c)) {
+            initials += c;
+            if (with_dots) initials += L'.';
+            at_word_start = false;
+        }
+    }
+    return to_upper(std::move(initials));
+}
+
+}  // namespace engine

@@ -1,0 +1,317 @@
+#include "engine/declension/phrase.h"
+
+#include <string_view>
+
+#include "engine/declension/decline_word.h"
+#include "engine/declension/name_words.h"
+#include "engine/declension/number_words.h"
+#include "engine/declension/paradigms.h"
+#include "engine/document/text_case.h"
+
+namespace engine {
+
+namespace {
+
+using namespace phrase_kind;
+
+constexpr std::size_t longest_number = 21;
+constexpr std::wstring_view prepositions = L"_о_в_на_к_под_для_до_по_после_через_за_над_перед_у_от_";
+// Two-letter endings after which a word may be an adjective, so the noun is
+// still to come.
+constexpr std::wstring_view adjective_endings = L"_ый_ая_ое_ые_ий_ой_яя_ее__";
+
+bool is_cyrillic_capital(wchar_t c) { return (c >= L'А' && c <= L'Я') || c == L'Ё'; }
+
+bool is_letter(wchar_t c) {
+    return is_cyrillic_capital(c) || (c >= L'а' && c <= L'я') || c == L'ё' || c == L'\'' || is_alpha_char(c);
+}
+
+bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+bool is_ascii_alnum(wchar_t c) { return is_digit(c) || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
+
+// Length of the entity reference ("&amp;", "&#39;") starting at `at`, or 0.
+std::size_t entity_length(const std::wstring& text, std::size_t at) {
+    constexpr std::size_t longest_entity = 12;
+    for (std::size_t j = at + 1; j < text.size() && j - at < longest_entity; ++j) {
+        if (text[j] == L';') return j - at >= 2 ? j - at + 1 : 0;
+        if (!is_ascii_alnum(text[j]) && text[j] != L'#') return 0;
+    }
+    return 0;
+}
+
+std::wstring overflow_marker_text(std::size_t extra_digits) {
+    return L"<font color=red>[" + std::wstring(extra_digits, L'?') + L"]</font>";
+}
+
+bool ends_with(std::wstring_view word, std::wstring_view ending) {
+    return word.size() >= ending.size() && word.substr(word.size() - ending.size()) == ending;
+}
+
+bool is_number_kind(int kind) {
+    return kind == whole_number || kind == decimal_integer || kind == decimal_fraction || kind == rubles ||
+           kind == kopecks;
+}
+
+bool is_amount_kind(int kind) { return kind == rubles || kind == kopecks; }
+
+bool is_opening_quote(const std::wstring& typed) { return typed == L"\"" || typed == L"«"; }
+
+// Whether declining stops after this declined word: it is taken for the head
+// noun.
+bool is_head_noun(const std::wstring& word) {
+    if (word.size() < 4) return false;
+    if (ends_with(word, L"ие")) {
+        // Plural adjectives in -ие go on to their noun; nouns (расторжение) end it.
+        std::uint32_t gender = 0, animate = 0;
+        decline_word(word, 0, &gender, &animate);
+        return gender != 4;
+    }
+    if (adjective_endings.find(std::wstring_view(word).substr(word.size() - 2)) == std::wstring_view::npos) return true;
+    for (std::wstring_view noun : {L"осуществление", L"управление", L"взыскание"})
+        if (word.find(noun) != std::wstring::npos) return true;
+    return false;
+}
+
+enum class word_action { copy, decline, name };
+
+struct word_plan {
+    word_action action = word_action::copy;
+    bool stops = false;
+    std::uint32_t code = 0;
+};
+
+word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
+    const std::wstring& word = tokens.texts[i];
+    int letter_class = tokens.classes[i];
+    int code = letter_class == word_class::capitalised ? classify_name_word(word) : 0;
+    bool name_path = code > 0 && !(ends_with(word, L"ие") && is_head_noun(word));
+    bool hyphen_joined = i + 2 < tokens.size() && tokens.kinds[i + 1] == dash && tokens.kinds[i + 2] == phrase_kind::word;
+    if (hyphen_joined && !name_path) return {word_action::copy, false, 0};
+    if (word == L"и" || word == L"или") return {word_action::copy, false, 0};
+    if (prepositions.find(word) != std::wstring_view::npos) return {word_action::copy, true, 0};
+    if (name_path) return {word_action::name, false, static_cast<std::uint32_t>(code)};
+    return {word_action::decline, is_head_noun(word), 0};
+}
+
+// Tokens of amounts in dollars: they stay as typed, since spelling them out
+// would name rubles.
+std::vector<bool> dollar_amounts(const phrase_tokens& tokens) {
+    std::vector<bool> marked(tokens.size(), false);
+    auto in_amount = [&](std::size_t j) {
+        int kind = tokens.kinds[j];
+        return is_amount_kind(kind) ||
+               (kind == separator && (tokens.typed[j] == L"." || tokens.typed[j] == L","));
+    };
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens.kinds[i] != sign || tokens.typed[i] != L"$") continue;
+        marked[i] = true;
+        for (std::size_t j = i + 1; j < tokens.size() && in_amount(j); ++j) marked[j] = true;
+        for (std::size_t j = i; j > 0 && in_amount(j - 1); --j) marked[j - 1] = true;
+    }
+    return marked;
+}
+
+bool next_to_amount(const phrase_tokens& tokens, std::size_t i) {
+    return (i > 0 && is_amount_kind(tokens.kinds[i - 1])) ||
+           (i + 1 < tokens.size() && is_amount_kind(tokens.kinds[i + 1]));
+}
+
+}  // namespace
+
+void phrase_tokens::push(std::wstring text, int kind, int letter_class, std::wstring as_typed) {
+    texts.push_back(std::move(text));
+    kinds.push_back(kind);
+    classes.push_back(letter_class);
+    typed.push_back(std::move(as_typed));
+}
+
+int fold_case_ru(std::wstring& word) {
+    int letter_class = word_class::lower_or_mixed;
+    std::size_t capitals = 0;
+    for (std::size_t j = 0; j < word.size(); ++j) {
+        if (!is_cyrillic_capital(word[j])) continue;
+        ++capitals;
+        if (j == 0) letter_class = word_class::capitalised;
+    }
+    if (word.size() >= 2 && capitals == word.size()) letter_class = word_class::capitals;
+    for (wchar_t& c : word) c = c == L'Ё' ? L'ё' : is_cyrillic_capital(c) ? wchar_t(c + 0x20) : to_lower_char(c);
+    return letter_class;
+}
+
+phrase_tokens tokenize_phrase(std::wstring text) {
+    phrase_tokens tokens;
+    std::wstring buffer;
+    int state = 0;
+    std::size_t extra_digits = 0;
+    auto flush = [&] {
+        if (state == phrase_kind::word && !buffer.empty()) {
+            std::wstring typed = buffer;
+            int letter_class = fold_case_ru(buffer);
+            tokens.push(std::move(buffer), phrase_kind::word, letter_class, std::move(typed));
+        } else if (state == whole_number && !buffer.empty()) {
+            tokens.push(buffer, whole_number, 0, buffer);
+        }
+        buffer.clear();
+    };
+    auto push_mark = [&](std::wstring mark, int kind, std::wstring typed) {
+        flush();
+        tokens.push(std::move(mark), kind, 0, std::move(typed));
+        state = kind;
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        wchar_t c = text[i];
+        if (is_letter(c)) {
+            if (state != phrase_kind::word) flush();
+            buffer += c;
+            state = phrase_kind::word;
+        } else if (is_digit(c)) {
+            if (state == overflow_marker) {
+                ++extra_digits;
+                tokens.texts.back() = tokens.typed.back() = overflow_marker_text(extra_digits);
+                continue;
+            }
+            if (state != whole_number) flush();
+            if (buffer.size() < longest_number) {
+                buffer += c;
+                state = whole_number;
+                continue;
+            }
+            flush();
+            extra_digits = 1;
+            push_mark(overflow_marker_text(extra_digits), overflow_marker, overflow_marker_text(extra_digits));
+        } else if (c == L'&' && entity_length(text, i) > 0) {
+            std::size_t length = entity_length(text, i);
+            push_mark(text.substr(i, length), literal, text.substr(i, length));
+            i += length - 1;
+        } else if (c == L'-') {
+            push_mark(L"-", dash, L"-");
+        } else if (c == L'"' || c == L'«' || c == L'»') {
+            push_mark(std::wstring(1, c), quote, std::wstring(1, c));
+        } else if (c == L'\n') {
+            push_mark(L"<br />", line_break, L"<br />");
+        } else if (c == L' ' || c == L'/') {
+            push_mark(std::wstring(1, c), separator, std::wstring(1, c));
+        } else if (c == L',' || c == L'.') {
+            push_mark(std::wstring(1, c), point, std::wstring(1, c));
+        } else if (c == L'?' || c == L'$') {
+            push_mark(L" ", sign, std::wstring(1, c));
+        } else {
+            push_mark(std::wstring(1, c), literal, std::wstring(1, c));
+        }
+    }
+    flush();
+    return tokens;
+}
+
+void merge_number_tokens(phrase_tokens& tokens) {
+    auto kind_at = [&](std::size_t j) { return j < tokens.size() ? tokens.kinds[j] : 0; };
+    auto make_joint = [&](std::size_t j) {
+        tokens.texts[j] = L" ";
+        tokens.kinds[j] = separator;
+    };
+    std::size_t i = 0;
+    while (i + 1 < tokens.size()) {
+        int k0 = kind_at(i), k1 = kind_at(i + 1), k2 = kind_at(i + 2);
+        if (k0 == whole_number && k1 == point && k2 == whole_number) {
+            tokens.kinds[i] = decimal_integer;
+            make_joint(i + 1);
+            tokens.kinds[i + 2] = decimal_fraction;
+            if (kind_at(i + 3) == sign) {
+                tokens.kinds[i] = rubles;
+                tokens.kinds[i + 2] = kopecks;
+                i += 4;
+            } else {
+                i += 3;
+            }
+        } else if (k0 == whole_number && k1 == sign) {
+            tokens.kinds[i] = rubles;
+            i += 1;
+        } else if (k0 == sign && k1 == whole_number) {
+            tokens.kinds[i + 1] = rubles;
+            if (k2 == point && kind_at(i + 3) == whole_number) {
+                make_joint(i + 2);
+                tokens.kinds[i + 3] = kopecks;
+                i += 4;
+            } else {
+                i += 2;
+            }
+        } else {
+            i += 1;
+        }
+    }
+}
+
+std::wstring restore_letter_case(const std::wstring& typed, std::wstring form) {
+    if (typed.empty()) return form;
+    std::wstring lowered = typed;
+    fold_case_ru(lowered);
+    if (lowered == form) return typed;
+    bool last_upper = is_upper_char(typed.back());
+    for (std::size_t j = 0; j < form.size(); ++j) {
+        bool upper = j < typed.size() ? is_upper_char(typed[j]) : last_upper;
+        if (upper) form[j] = to_upper_char(form[j]);
+    }
+    return form;
+}
+
+std::wstring decline_phrase(std::wstring text, int grammatical_case) {
+    trim_blanks(text);
+    if (text.empty() || text[0] == L'[' || text[0] == L'"' || text[0] == L'«') return text;
+    int c = grammatical_case < 1 ? 1 : grammatical_case;
+    phrase_tokens tokens = tokenize_phrase(std::move(text));
+    merge_number_tokens(tokens);
+    std::size_t n = tokens.size();
+
+    // Decide every word first: the words before the head noun take its
+    // animacy, so an adjective gets the right accusative.
+    std::vector<word_plan> plans(n);
+    std::vector<bool> active(n, false);
+    std::size_t head = n;
+    bool declining = true;
+    for (std::size_t i = 0; i < n && declining; ++i) {
+        active[i] = true;
+        if (tokens.kinds[i] == quote && is_opening_quote(tokens.typed[i])) {
+            declining = false;
+        } else if (tokens.kinds[i] == phrase_kind::word) {
+            plans[i] = plan_word(tokens, i);
+            if (!plans[i].stops) continue;
+            declining = false;
+            if (plans[i].action != word_action::copy) head = i;
+        }
+    }
+    std::uint32_t head_animacy = 0;
+    if (head < n) {
+        std::uint32_t gender = 0;
+        decline_word(tokens.texts[head], 0, &gender, &head_animacy);
+    }
+
+    std::vector<bool> as_typed = dollar_amounts(tokens);
+    std::wstring out;
+    for (std::size_t i = 0; i < n; ++i) {
+        int kind = tokens.kinds[i];
+        const std::wstring& typed = tokens.typed[i];
+        bool spelled = active[i] && !as_typed[i];
+        if (kind == phrase_kind::word && active[i] && plans[i].action != word_action::copy) {
+            std::wstring form = tokens.texts[i];
+            if (plans[i].action == word_action::name) {
+                decline_person_name(form, static_cast<std::uint32_t>(c), plans[i].code);
+            } else {
+                std::uint32_t gender = 0, animate = i < head ? head_animacy : 0;
+                form = decline_word(std::move(form), c, &gender, &animate);
+            }
+            out += restore_letter_case(typed, std::move(form));
+        } else if (is_number_kind(kind) && spelled) {
+            out += number_words_in_case(tokens.texts[i], c, kind);
+        } else if (kind == separator && spelled && (typed == L"." || typed == L",")) {
+            out += L' ';
+        } else if (kind == sign && spelled && typed == L"?" && next_to_amount(tokens, i)) {
+            out += L' ';
+        } else {
+            out += typed;
+        }
+    }
+    return out;
+}
+
+}  // namespace engine
