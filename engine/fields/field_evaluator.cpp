@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/declension/copy_letter_case.h"
+#include "engine/declension/name_field.h"
 #include "engine/document/block_fields.h"
 #include "engine/document/document.h"
 #include "engine/document/number_text.h"
@@ -13,7 +14,6 @@
 #include "engine/fields/date_field.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
-#include "engine/fields/field_stand_ins.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/number_field.h"
 #include "engine/fields/number_value.h"
