@@ -1,0 +1,64 @@
+// Name fields as templates use them: through the script and the field
+// evaluator, on a small in-memory document.
+#include <gtest/gtest.h>
+
+#include "engine/declension/counted_nouns.h"
+#include "engine/declension/phrase.h"
+#include "engine/fields/parameter_fixture.h"
+
+using namespace engine;
+using NameFields = engine::testing::parameter_document;
+
+TEST_F(NameFields, AFieldNamedAsAPersonRendersAsAName) {
+    add_field(L"Покупатель фио", L"Иванова Мария Петровна");
+    add_field(L"Продавец физлицо", L"Петров Пётр Петрович");
+    EXPECT_EQ(run(L"{р:инициалы:покупатель фио}"), L"Ивановой М.П.");
+    EXPECT_EQ(run(L"{т:фамилия:продавец физлицо}"), L"Петровым");
+    // The reference's letter case still applies.
+    EXPECT_EQ(run(L"{д:фамилия:Покупатель фио}"), L"Ивановой");
+}
+
+TEST_F(NameFields, ThePersonTestIsOnTheNameAsWritten) {
+    add_field(L"ФИО", L"Иванов Иван Иванович");
+    EXPECT_EQ(run(L"{инициалы:фио}"), L"Иванов И.И.");
+    // In capitals the reference is no person: "инициалы" is ignored.
+    EXPECT_EQ(run(L"{инициалы:ФИО}"), L"ИВАНОВ ИВАН ИВАНОВИЧ");
+}
+
+TEST_F(NameFields, AFieldNamedAsAnOrganisationRendersAsOne) {
+    add_field(L"поставщик юридическое лицо", L"ООО \"Ромашка\"");
+    add_field(L"заказчик юрлицо", L"Лютик, ЗАО");
+    EXPECT_EQ(run(L"{оргформа:поставщик юридическое лицо}"), L"ООО");
+    EXPECT_EQ(run(L"{название:заказчик юрлицо}"), L"Лютик");
+}
+
+TEST_F(NameFields, OtherTextDeclinesByItsCaseLetter) {
+    add_field(L"Подписант", L"Иванов Петров");
+    EXPECT_EQ(run(L"{р:подписант}"), L"Иванова Петрова");
+    EXPECT_EQ(run(L"{подписант}"), L"Иванов Петров");
+    EXPECT_EQ(run(L"{инициалы:подписант}"), L"Иванов Петров");
+}
+
+TEST_F(NameFields, ANumericReferenceCountsTheNoun) {
+    add_field(L"Срок", L"21");
+    add_field(L"Срок дробный", L"2,5");
+    add_field(L"Единица", L"день");
+    EXPECT_EQ(run(L"{срок:единица}"), agree_counted_noun(L"день", 0, 0, false));
+    EXPECT_EQ(run(L"{р:срок:единица}"), agree_counted_noun(L"день", 0, 2, false));
+    EXPECT_EQ(run(L"{срок дробный:единица}"), agree_counted_noun(L"день", 1, 0, true));
+}
+
+TEST_F(NameFields, APersonReferenceWinsOverAPlainOne) {
+    add_field(L"Истец фио", L"Иванов Иван Иванович");
+    add_field(L"Срок", L"5");
+    add_field(L"Единица", L"день");
+    EXPECT_EQ(run(L"{срок:истец фио:единица}"), L"день");
+}
+
+TEST_F(NameFields, AgreementWithAPersonOrOrganisationDeclinesAsAPhrase) {
+    add_field(L"Истец фио", L"Иванов Иван Иванович");
+    add_field(L"Ответчик юрлицо", L"ООО Ромашка");
+    add_field(L"Подписант", L"Петров");
+    EXPECT_EQ(run(L"{р:истец фио:подписант}"), decline_phrase(L"Петров", 2));
+    EXPECT_EQ(run(L"{д:ответчик юрлицо:подписант}"), decline_phrase(L"Петров", 3));
+}
