@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/declension/agreement.h"
 #include "engine/declension/counted_nouns.h"
 #include "engine/declension/decline_word.h"
 #include "engine/declension/organisation_name.h"
@@ -16,10 +17,6 @@
 namespace engine {
 
 namespace {
-
-// STAND-IN until gender agreement lands: the word comes back unchanged. Swap
-// it for the real agree_with_gender (same arguments) and delete this.
-std::wstring agree_with_gender_stand_in(std::wstring word, std::uint32_t) { return word; }
 
 bool contains(std::wstring_view text, std::wstring_view part) { return text.find(part) != std::wstring_view::npos; }
 
@@ -55,7 +52,7 @@ field_value look_up(const field_value& field, const std::wstring& key) {
 }
 
 std::wstring agree_and_decline(const std::wstring& value, std::uint32_t gender, int grammatical_case) {
-    std::wstring out = agree_with_gender_stand_in(value, gender);
+    std::wstring out = agree_with_gender(value, gender);
     return grammatical_case != 0 ? decline_phrase(out, grammatical_case) : out;
 }
 
@@ -64,7 +61,7 @@ std::wstring agree_with_word(const std::wstring& value, std::wstring word, int g
     fold_case_ru(word);
     std::uint32_t gender = 0, animate = 0;
     decline_word(std::move(word), 1, &gender, &animate);
-    std::wstring out = agree_with_gender_stand_in(value, gender);
+    std::wstring out = agree_with_gender(value, gender);
     if (grammatical_case == 0) return out;
     std::uint32_t form_animate = 0;
     return decline_word(std::move(out), grammatical_case, &gender, &form_animate);

@@ -55,10 +55,18 @@ TEST_F(NameFields, APersonReferenceWinsOverAPlainOne) {
     EXPECT_EQ(run(L"{срок:истец фио:единица}"), L"день");
 }
 
-TEST_F(NameFields, AgreementWithAPersonOrOrganisationDeclinesAsAPhrase) {
-    add_field(L"Истец фио", L"Иванов Иван Иванович");
+TEST_F(NameFields, WordsAgreeWithThePersonOrOrganisationReferenced) {
+    add_field(L"Истец фио", L"Иванова Мария Петровна");
     add_field(L"Ответчик юрлицо", L"ООО Ромашка");
-    add_field(L"Подписант", L"Петров");
-    EXPECT_EQ(run(L"{р:истец фио:подписант}"), decline_phrase(L"Петров", 2));
-    EXPECT_EQ(run(L"{д:ответчик юрлицо:подписант}"), decline_phrase(L"Петров", 3));
+    add_field(L"Обязанность", L"должен");
+    add_field(L"Подписавший", L"действующий");
+    EXPECT_EQ(run(L"{истец фио:обязанность}"), L"должна");
+    EXPECT_EQ(run(L"{ответчик юрлицо:обязанность}"), L"должно");
+    EXPECT_EQ(run(L"{р:истец фио:подписавший}"), decline_phrase(L"действующая", 2));
+}
+
+TEST_F(NameFields, AWordReferenceGivesItsGenderWhateverItsLetterCase) {
+    add_field(L"Кто", L"Она");
+    add_field(L"Обязанность", L"должен");
+    EXPECT_EQ(run(L"{кто:обязанность}"), L"должна");
 }
