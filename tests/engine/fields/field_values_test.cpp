@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "engine/declension/phrase.h"
+#include "engine/document/text_case.h"
 #include "engine/fields/date_value.h"
 #include "engine/fields/field_evaluator.h"
 #include "engine/fields/field_value.h"
@@ -62,7 +64,10 @@ TEST_F(Values, BuiltInNames) {
 
 TEST_F(Values, UnmatchedNamesAreEmptyUnlessTheyCarryFormatWords) {
     EXPECT_EQ(run(L"[{Нет такого}]"), L"[]");
-    EXPECT_EQ(run(L"[{р:Рабочий  День}]"), L"[Рабочий день]");
+    // The name's own words are the value, declined as text.
+    std::wstring declined = decline_phrase(L"рабочий день", 2);
+    declined[0] = to_upper_char(declined[0]);
+    EXPECT_EQ(run(L"[{р:Рабочий  День}]"), L"[" + declined + L"]");
     EXPECT_EQ(run(L"[{(5)}]"), L"[(5)]");
 }
 
