@@ -134,6 +134,7 @@ void MainWindow::BuildLayout() {
     focus_panel->set_height(1);
     menu_pane->set_cell(*focus_panel, 1, 0);
     menu_pane->children().append(focus_panel);
+    BuildSidePanes();
 
     main_webview = make_web_view_();
     preview_webview = make_web_view_();

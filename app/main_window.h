@@ -20,9 +20,12 @@
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
+#include "platform/list_box.h"
 #include "platform/panel.h"
 #include "platform/system.h"
 #include "platform/task.h"
+#include "platform/text_box.h"
+#include "platform/toggle_button.h"
 #include "platform/web_view.h"
 #include "platform/window.h"
 
@@ -73,6 +76,7 @@ public:
     std::shared_ptr<platform::TextBlock> title_text;
     std::shared_ptr<platform::Image> logo_tall;
     std::shared_ptr<platform::Image> logo_short;
+    std::shared_ptr<platform::ListBox> menu_list;
 
     settings config;
     engine::document_data* settings_doc_data = nullptr;
@@ -91,6 +95,9 @@ public:
     double open_after_saving = 1.0;
     formatting_cache formatting;
     platform::SolidColorBrush accent_brush;
+    // Background of the data panel, and of its label and note rows.
+    platform::SolidColorBrush panel_brush;
+    platform::SolidColorBrush button_brush;
 
     // Opening and rendering.
     void OnWebMessageReceived(platform::WebView& sender, const std::wstring& message);
@@ -114,13 +121,50 @@ public:
 
     platform::Task<> ShowPrintPreviewAsync();
 
-    // Filled in by the menu, tool bar and caption code.
-    void RefreshMenuPanel() {}
+    // The left menu (main_window_menu.cpp).
+    void PopulateMenuList(platform::ListBox& list);
+    void RefreshMenuPanel();
+    void OnMenuListSelectionChanged(int index);
+    // The stored selection of the current mode (-1 stays -1).
+    std::int32_t SelectedMenuIndex() const;
+
+    // The data panel (ui/editing/data_panel.cpp).
+    void BuildDataPanel(platform::Panel& panel, std::int32_t index);
+    bool ReevaluateFieldConditions(std::int32_t section);
+    void RefreshFieldRowVisibility();
+    void MakeFieldCaption(platform::Panel& panel, std::int32_t section, std::int32_t field);
+    void MakeSectionHeader(platform::Panel& panel, std::wstring title, std::wstring subtitle);
+    void MakeLabel(platform::Panel& panel, const std::wstring& text);
+    // Rebuilds the data panel on a later turn of the event loop, after the
+    // handler that asks for it (and the control that raised it) are done.
+    void PostDataPanelRebuild();
+
+    // Text fields (ui/editing/text_field_rows.cpp).
+    void BuildFieldRowTypes1to4(platform::Panel& panel, std::int32_t section, std::int32_t field);
+    void BuildFieldRowType5(platform::Panel& panel, std::int32_t section, std::int32_t field);
+    void BuildFieldRowType0(platform::Panel& panel, std::int32_t section, std::int32_t field);
+    void BuildNoteFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field);
+    void OnFieldTextChanged(platform::TextBox& sender);
+
+    // Choice and options fields (ui/editing/choice_field_rows.cpp).
+    void BuildChoiceFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field);
+    void BuildOptionsFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field);
+    void OnChoiceChecked(platform::ToggleButton& sender);
+    void OnOptionChecked(platform::ToggleButton& sender);
+
+    // The panels of the other modes; empty until they are built.
+    void BuildSettingsPanel(platform::Panel& panel, std::int32_t page);
+    void BuildTextEditPanels(platform::Panel& panel, std::int32_t index);
+    void BuildSavePrintPanel(platform::Panel& panel, std::int32_t page);
+
+    // Filled in by the tool bar and caption code.
     void UpdateToolbarState() {}
     void UpdateBreadcrumb() {}
 
 private:
     void BuildLayout();
+    // The left menu and the data panel's brushes.
+    void BuildSidePanes();
     void HookEvents();
     void ApplyBars();
     // Closes the open document before a switch; throws (dropping the switch)
@@ -131,6 +175,8 @@ private:
 
     platform::WebViewFactory make_web_view_;
     MainWindowHooks hooks_;
+    // Posted work checks it: the window may be gone when the work runs.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 }  // namespace app

@@ -19,6 +19,9 @@ public:
     const std::shared_ptr<Element>& content() const { return content_; }
     void set_content(std::shared_ptr<Element> content);
 
+    double vertical_offset() const;
+    void scroll_to_vertical_offset(double offset);
+
 private:
     ScrollViewer();
     std::shared_ptr<Element> content_;

@@ -1,0 +1,23 @@
+// Looks that need no control of their own: the border and rounded corners of
+// a panel, and the line wrapping of a text block. UI thread only.
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/element.h"
+#include "platform/style.h"
+
+namespace platform {
+
+struct Border {
+    Color background{0, 0, 0, 0};
+    Color brush{0, 0, 0, 0};
+    double thickness = 0;
+    double corner_radius = 0;
+};
+
+// Replaces the element's background with the border's.
+void set_border(Element& element, const Border& border);
+
+void set_word_wrap(TextBlock& text, bool wrap);
+
+}  // namespace platform

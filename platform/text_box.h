@@ -1,0 +1,44 @@
+// An editable text: one line, or several lines that wrap and take Return.
+//
+// `text_changed` is raised for every change of the text, typed by the user or
+// set by code, so whoever sets a value by code sees it stored the same way.
+// UI thread only.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/element.h"
+#include "platform/event.h"
+
+namespace platform {
+
+class TextBox final : public Element {
+public:
+    static std::shared_ptr<TextBox> create(bool multi_line = false);
+
+    bool multi_line() const { return multi_line_; }
+
+    std::wstring text() const;
+    void set_text(const std::wstring& text);
+
+    const std::wstring& placeholder_text() const { return placeholder_; }
+    void set_placeholder_text(std::wstring text);
+
+    bool read_only() const { return read_only_; }
+    void set_read_only(bool read_only);
+
+    // The frame around the text: inner space, border colour and widths.
+    void set_frame(Thickness padding, Color border, Thickness border_width);
+
+    Event<TextBox> text_changed;
+
+private:
+    explicit TextBox(bool multi_line);
+
+    bool multi_line_;
+    bool read_only_ = false;
+    std::wstring placeholder_;
+};
+
+}  // namespace platform

@@ -1,0 +1,157 @@
+// Building the data panel: one caption and one row per field, by type.
+#include <gtest/gtest.h>
+
+#include "editing/panel/panel_fixture.h"
+
+namespace {
+
+using panel_test::PanelTest;
+using platform::TreeIndex;
+using platform::Visibility;
+
+class DataPanel : public PanelTest {};
+
+TEST_F(DataPanel, ASectionOfMixedFieldsBuildsItsRowsInOrder) {
+    const auto s = add_section(L"Parties");
+    add_field(s, 4, L"Name", L"Name of {Other}", L"Ann ");
+    add_field(s, 0, L"Notes", L"Notes", L"line 1\nline 2");
+    auto& choice = add_field(s, 7, L"Kind", L"Kind");
+    add_option(choice, L"mutual");
+    add_option(choice, L"one-way", true);
+    auto& boxes = add_field(s, 6, L"Utilities", L"Utilities");
+    add_option(boxes, L"water", true);
+    add_option(boxes, L"gas");
+    add_field(s, 10, L"Hint", L"Read {Other} first");
+    add_field(s, 8, L"Nothing", L"never shown");
+    add_field(s, 5, L"Bank", L"", L"First Bank");
+    add_field(s, 9, L"Logo", L"image later");
+    add_field(s, 11, L"Unknown", L"never shown");
+    add_field(s, 3, L"Other", L"", L"Bob");
+    const std::size_t renders_before = renders();
+    show_section(s);
+
+    ASSERT_EQ(panel().children().size(), 11u);
+    auto caption = row_as<platform::TextBlock>(0);
+    ASSERT_TRUE(caption);
+    EXPECT_EQ(caption->text(), L"Name of Bob");
+    EXPECT_EQ(std::get<TreeIndex>(caption->data_context), (TreeIndex{s, 0, -1}));
+    auto name_box = inside<platform::TextBox>(1, 0);
+    ASSERT_TRUE(name_box);
+    EXPECT_FALSE(name_box->multi_line());
+    EXPECT_EQ(name_box->text(), L"Ann ");
+    EXPECT_TRUE(inside<platform::Button>(1, 1));
+    EXPECT_EQ(std::get<TreeIndex>(row(1)->data_context), (TreeIndex{s, 0, -1}));
+
+    EXPECT_EQ(row_as<platform::TextBlock>(2)->text(), L"Notes");
+    auto notes = inside<platform::TextBox>(3, 0);
+    ASSERT_TRUE(notes);
+    EXPECT_TRUE(notes->multi_line());
+    EXPECT_EQ(notes->text(), L"line 1\nline 2");
+
+    EXPECT_EQ(row_as<platform::TextBlock>(4)->text(), L"Kind");
+    auto mutual = inside<platform::RadioButton>(5, 0);
+    auto one_way = inside<platform::RadioButton>(5, 1);
+    ASSERT_TRUE(mutual && one_way);
+    EXPECT_FALSE(mutual->is_checked());
+    EXPECT_TRUE(one_way->is_checked());
+    EXPECT_EQ(std::get<TreeIndex>(one_way->data_context), (TreeIndex{s, 2, 1}));
+
+    EXPECT_EQ(row_as<platform::TextBlock>(6)->text(), L"Utilities");
+    auto water = inside<platform::CheckBox>(7, 0);
+    ASSERT_TRUE(water);
+    EXPECT_TRUE(water->is_checked());
+    EXPECT_EQ(water->content(), L"water");
+
+    // The note has no caption of its own; its text is rendered.
+    auto note = inside<platform::TextBlock>(8, 0);
+    ASSERT_TRUE(note);
+    EXPECT_EQ(note->text(), L"Read Bob first");
+
+    // Types 8, 9 and above 10 add nothing; an empty caption adds no line.
+    auto bank = inside<platform::TextBox>(9, 0);
+    ASSERT_TRUE(bank);
+    EXPECT_EQ(bank->text(), L"First Bank");
+    EXPECT_EQ(inside<platform::Button>(9, 1)->icon().ends_with(L"pick_list.xpm"), true);
+    EXPECT_EQ(inside<platform::Button>(1, 1)->icon().ends_with(L"pick_value.xpm"), true);
+    EXPECT_EQ(inside<platform::TextBox>(10, 0)->text(), L"Bob");
+
+    // Building stored nothing and asked for no render.
+    EXPECT_EQ(field(s, 0).record.s2, L"Ann ");
+    EXPECT_EQ(field(s, 3).record.s2, L"");
+    EXPECT_EQ(renders(), renders_before);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(DataPanel, HiddenFieldsBuildCollapsedCaptionsAndRows) {
+    const auto s = add_section(L"S");
+    add_field(s, 4, L"A", L"A").record.c = 1;
+    add_field(s, 10, L"Note", L"").record.c = 1;
+    show_section(s);
+    ASSERT_EQ(panel().children().size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(row(i)->visibility(), Visibility::collapsed) << i;
+}
+
+TEST_F(DataPanel, CheckBoxesWhoseRenderedTextIsBlankAreCollapsed) {
+    const auto s = add_section(L"S");
+    add_field(s, 4, L"Empty", L"");
+    auto& boxes = add_field(s, 6, L"Options", L"");
+    add_option(boxes, L"{Empty} ");
+    add_option(boxes, L"shown");
+    show_section(s);
+    // Text row, then the options row (no captions).
+    auto hidden = inside<platform::CheckBox>(1, 0);
+    auto shown = inside<platform::CheckBox>(1, 1);
+    ASSERT_TRUE(hidden && shown);
+    EXPECT_EQ(hidden->visibility(), Visibility::collapsed);
+    EXPECT_EQ(shown->visibility(), Visibility::visible);
+    // No earlier box took the wide top margin, so the last one has it.
+    EXPECT_EQ(shown->margin(), (platform::Thickness{10, 8, 8, 8}));
+}
+
+TEST_F(DataPanel, AnOutOfRangeSectionLeavesThePanelEmpty) {
+    const auto s = add_section(L"S");
+    add_field(s, 4, L"A", L"A");
+    show_section(s);
+    ASSERT_EQ(panel().children().size(), 2u);
+    window->BuildDataPanel(panel(), 1);
+    EXPECT_EQ(panel().children().size(), 0u);
+    window->BuildDataPanel(panel(), -1);
+    EXPECT_EQ(panel().children().size(), 0u);
+}
+
+TEST_F(DataPanel, OtherModesLeaveThePanelEmptyForNow) {
+    const auto s = add_section(L"S");
+    add_field(s, 4, L"A", L"A");
+    show_section(s);
+    for (int mode : {1, 2, 3}) {
+        window->mode = mode;
+        window->BuildDataPanel(panel(), 0);
+        EXPECT_EQ(panel().children().size(), 0u) << mode;
+    }
+}
+
+TEST_F(DataPanel, WithoutADocumentThePanelKeepsItsRows) {
+    const auto s = add_section(L"S");
+    add_field(s, 4, L"A", L"A");
+    show_section(s);
+    window->doc_data = nullptr;
+    window->BuildDataPanel(panel(), 0);
+    EXPECT_EQ(panel().children().size(), 2u);
+}
+
+TEST_F(DataPanel, SectionHeadersAndLabels) {
+    auto host = platform::Panel::create();
+    window->MakeSectionHeader(*host, L"", L"ignored");
+    EXPECT_EQ(host->children().size(), 0u);
+    window->MakeSectionHeader(*host, L"Margins", L"");
+    window->MakeLabel(*host, L"Label");
+    ASSERT_EQ(host->children().size(), 2u);
+    auto header = std::dynamic_pointer_cast<platform::Grid>(host->children().at(0));
+    ASSERT_TRUE(header);
+    ASSERT_EQ(header->children().size(), 2u);
+    EXPECT_EQ(std::dynamic_pointer_cast<platform::TextBlock>(header->children().at(0))->text(), L"Margins");
+    auto label = std::dynamic_pointer_cast<platform::Panel>(host->children().at(1));
+    EXPECT_EQ(std::dynamic_pointer_cast<platform::TextBlock>(label->children().at(0))->text(), L"Label");
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+// Editing fields in the data panel: what is stored, which rows show, and
+// the render each edit asks for.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "editing/panel/panel_fixture.h"
+#include "platform/qt/native_widget.h"
+
+namespace {
+
+using panel_test::PanelTest;
+using platform::Visibility;
+
+class FieldEditing : public PanelTest {
+protected:
+    // Section 0: Delivery (text), Address (text, hidden while Delivery is
+    // "collect"), Payment (choice).
+    void make_delivery_section() {
+        const auto s = add_section(L"Delivery");
+        add_field(s, 4, L"Delivery", L"Delivery", L"post");
+        auto& address = add_field(s, 4, L"Address", L"Address");
+        address.record.s5 = L"Delivery = \"collect\"";
+        auto& payment = add_field(s, 7, L"Payment", L"Payment by {Delivery}", L"in parts");
+        add_option(payment, L"by {Delivery} in full");
+        add_option(payment, L"in parts", true);
+        show_section(s);
+    }
+};
+
+TEST_F(FieldEditing, TypingStoresTheTextAsTypedAndShowsOrHidesDependentRowsInPlace) {
+    make_delivery_section();
+    auto box = inside<platform::TextBox>(1, 0);
+    ASSERT_TRUE(box);
+    const auto address_caption = row(2);
+    const auto address_row = row(3);
+    const std::size_t before = renders();
+
+    // Stored as typed; the condition compares it without the blanks.
+    box->set_text(L"  collect  ");
+    EXPECT_EQ(field(0, 0).record.s2, L"  collect  ");
+    EXPECT_EQ(renders(), before + 1);
+    EXPECT_FALSE(last_render_reset_scroll());
+    EXPECT_EQ(field(0, 1).record.c, 1);
+    EXPECT_EQ(row(2), address_caption);
+    EXPECT_EQ(row(3), address_row);
+    EXPECT_EQ(address_caption->visibility(), Visibility::collapsed);
+    EXPECT_EQ(address_row->visibility(), Visibility::collapsed);
+
+    // Real keystrokes: one store and one render each.
+    QTest::keyClick(static_cast<QLineEdit*>(platform::widget_of(*box)), Qt::Key_S);
+    EXPECT_EQ(field(0, 0).record.s2, L"  collect  s");
+    EXPECT_EQ(field(0, 1).record.c, 0);
+    EXPECT_EQ(row(3), address_row);
+    EXPECT_EQ(address_row->visibility(), Visibility::visible);
+    EXPECT_EQ(address_caption->visibility(), Visibility::visible);
+    EXPECT_EQ(renders(), before + 2);
+    EXPECT_FALSE(last_render_reset_scroll());
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(FieldEditing, AMultiLineFieldStoresItsLines) {
+    const auto s = add_section(L"S");
+    add_field(s, 0, L"Notes", L"");
+    show_section(s);
+    auto box = inside<platform::TextBox>(0, 0);
+    ASSERT_TRUE(box && box->multi_line());
+    box->set_text(L"one\ntwo \n");
+    EXPECT_EQ(field(s, 0).record.s2, L"one\ntwo \n");
+}
+
+TEST_F(FieldEditing, ARadioChoiceStoresTheStoredOptionTextAndTheFlags) {
+    make_delivery_section();
+    auto in_full = inside<platform::RadioButton>(5, 0);
+    auto in_parts = inside<platform::RadioButton>(5, 1);
+    ASSERT_TRUE(in_full && in_parts);
+    EXPECT_EQ(in_full->content(), L"by Post in full");  // rendered, letter case of the reference
+    const std::size_t before = renders();
+
+    in_full->click();
+    EXPECT_FALSE(in_parts->is_checked());
+    EXPECT_EQ(field(0, 2).record.s2, L"by {Delivery} in full");
+    EXPECT_EQ(field(0, 2).items[0].b, 1);
+    EXPECT_EQ(field(0, 2).items[1].b, 0);
+    // One render for the choice; the replaced button's unchecking stores nothing.
+    EXPECT_EQ(renders(), before + 1);
+    EXPECT_FALSE(last_render_reset_scroll());
+}
+
+TEST_F(FieldEditing, CheckBoxesStoreTheJoinedTextsAndTheFlags) {
+    const auto s = add_section(L"S");
+    auto& utilities = add_field(s, 6, L"Utilities", L"Utilities");
+    add_option(utilities, L"water ");
+    add_option(utilities, L"gas");
+    add_option(utilities, L"power ");
+    show_section(s);
+    const auto row_before = row(1);
+    inside<platform::CheckBox>(1, 0)->click();
+    inside<platform::CheckBox>(1, 2)->click();
+    EXPECT_EQ(field(s, 0).record.s2, L"water  power");
+    EXPECT_EQ(field(s, 0).items[1].b, 0);
+    EXPECT_EQ(field(s, 0).items[2].b, 1);
+    inside<platform::CheckBox>(1, 2)->click();
+    EXPECT_EQ(field(s, 0).record.s2, L"water");
+    // Any other field keeps its rows.
+    pump();
+    EXPECT_EQ(row(1), row_before);
+}
+
+TEST_F(FieldEditing, AMouseClickOnAUtilityBoxRebuildsThePanelAfterItsHandler) {
+    const auto s = add_section(L"Rent");
+    auto& tenant = add_field(s, 6, L"utility_tenant", L"Tenant pays");
+    add_option(tenant, L"water");
+    add_option(tenant, L"gas");
+    auto& other = add_field(s, 6, L"Utility_tenant", L"Letter case differs");
+    add_option(other, L"power");
+    show_section(s);
+    window->activate();
+    pump();
+
+    auto box = inside<platform::CheckBox>(1, 1);
+    ASSERT_TRUE(box);
+    const std::weak_ptr<platform::Element> old_row = row(1);
+    auto* widget = static_cast<QCheckBox*>(platform::widget_of(*box));
+    box.reset();
+    const std::size_t before = renders();
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(12, widget->height() / 2));
+    pump();
+
+    EXPECT_TRUE(failures.messages.empty());
+    EXPECT_EQ(field(s, 0).record.s2, L"gas");
+    EXPECT_EQ(renders(), before + 1);
+    EXPECT_TRUE(old_row.expired());  // rebuilt, and the old rows are gone
+    ASSERT_EQ(panel().children().size(), 4u);
+    EXPECT_TRUE(inside<platform::CheckBox>(1, 1)->is_checked());
+
+    // A name differing only in letter case keeps its rows.
+    const auto other_row = row(3);
+    inside<platform::CheckBox>(3, 0)->click();
+    pump();
+    EXPECT_EQ(row(3), other_row);
+}
+
+TEST_F(FieldEditing, RecordsPast255AreEditedThemselves) {
+    for (int i = 0; i < 300; ++i) add_section(L"Section " + std::to_wstring(i));
+    // Packed in bytes, these indexes would be section 1, field 2, option 3.
+    const std::int32_t s = 257;
+    for (int f = 0; f < 258; ++f) add_field(s, 8, L"Unused " + std::to_wstring(f));
+    auto& choice = add_field(s, 7, L"Choice", L"");
+    for (int o = 0; o < 300; ++o) add_option(choice, L"Option " + std::to_wstring(o));
+    add_field(s, 4, L"Text", L"");
+    add_field(1, 4, L"Decoy", L"", L"unchanged");
+    add_field(1, 4, L"Decoy", L"", L"unchanged");
+    auto& decoy = add_field(1, 7, L"Decoy", L"", L"unchanged");
+    for (int o = 0; o < 4; ++o) add_option(decoy, L"Decoy " + std::to_wstring(o));
+    show_section(s);
+
+    ASSERT_EQ(panel().children().size(), 2u);
+    inside<platform::RadioButton>(0, 259)->click();
+    EXPECT_EQ(field(s, 258).record.s2, L"Option 259");
+    EXPECT_EQ(field(s, 258).items[259].b, 1);
+    inside<platform::TextBox>(1, 0)->set_text(L"typed");
+    EXPECT_EQ(field(s, 259).record.s2, L"typed");
+    EXPECT_EQ(field(1, 2).record.s2, L"unchanged");
+    EXPECT_EQ(field(1, 2).items[3].b, 0);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(FieldEditing, AnUntaggedChildInThePanelDoesNotStopTheRender) {
+    make_delivery_section();
+    auto status = platform::TextBlock::create(L"Saved.");
+    panel().children().append(status);
+    const std::size_t before = renders();
+    inside<platform::TextBox>(1, 0)->set_text(L"collect");
+    EXPECT_EQ(renders(), before + 1);
+    EXPECT_EQ(row(3)->visibility(), Visibility::collapsed);
+    EXPECT_EQ(status->visibility(), Visibility::visible);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(FieldEditing, TagsOfRemovedRecordsStoreNothing) {
+    make_delivery_section();
+    auto box = inside<platform::TextBox>(1, 0);
+    auto radio = inside<platform::RadioButton>(5, 0);
+    const std::size_t before = renders();
+    window->doc_data->parameters.groups[0].element_count = 0;
+    box->set_text(L"collect");
+    radio->click();
+    EXPECT_EQ(renders(), before);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(FieldEditing, ValuesAndHiddenRowsComeBackWithTheReopenedDocument) {
+    make_delivery_section();
+    inside<platform::TextBox>(1, 0)->set_text(L"collect");
+    main_view().web_message_received.raise(main_view(), L"Agreements/Sales|Agreement");
+    main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
+    ASSERT_EQ(panel().children().size(), 6u);
+    EXPECT_EQ(inside<platform::TextBox>(1, 0)->text(), L"collect");
+    EXPECT_EQ(row(3)->visibility(), Visibility::collapsed);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+}  // namespace

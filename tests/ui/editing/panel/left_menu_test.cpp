@@ -1,0 +1,123 @@
+// The left menu: entries per mode, one stored selection per mode, and the
+// data panel rebuilt for a selection.
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QTest>
+
+#include "editing/panel/panel_fixture.h"
+#include "platform/qt/native_widget.h"
+
+namespace {
+
+using panel_test::PanelTest;
+
+class LeftMenu : public PanelTest {
+protected:
+    void make_sections() {
+        for (const wchar_t* name : {L"Parties", L"Price", L"Terms"}) {
+            const auto s = add_section(name);
+            for (int f = 0; f < 30; ++f) add_field(s, 4, name + std::to_wstring(f), L"Caption");
+        }
+        show_section(0);
+    }
+    platform::ListBox& list() { return *window->menu_list; }
+    std::wstring first_box_name() { return inside<platform::TextBox>(1, 0)->text(); }
+};
+
+TEST_F(LeftMenu, ListsTheSectionsAndSelectsTheStoredOne) {
+    make_sections();
+    ASSERT_EQ(list().entries().size(), 3u);
+    EXPECT_EQ(list().entries()[1].text, L"Price");
+    EXPECT_EQ(list().selected_index(), 0);
+    EXPECT_EQ(panel().children().size(), 60u);
+}
+
+TEST_F(LeftMenu, ChoosingASectionStoresItScrollsUpAndRebuildsThePanel) {
+    make_sections();
+    field(1, 0).record.s2 = L"price value";
+    window->activate();
+    pump();
+    window->data_scroller->scroll_to_vertical_offset(300);
+    ASSERT_GT(window->data_scroller->vertical_offset(), 0);
+    const std::size_t before = renders();
+
+    // A user's click on the entry.
+    auto* widget = static_cast<QListWidget*>(platform::widget_of(list()));
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(1)).center());
+    EXPECT_EQ(engine::current_section, 1);
+    EXPECT_EQ(window->data_scroller->vertical_offset(), 0);
+    EXPECT_EQ(first_box_name(), L"price value");
+    // A template is not rendered again for a section.
+    EXPECT_EQ(renders(), before);
+}
+
+TEST_F(LeftMenu, EachModeKeepsItsOwnSelection) {
+    make_sections();
+    list().set_selected_index(2);
+    window->mode = 1;
+    window->RefreshMenuPanel();
+    ASSERT_EQ(list().entries().size(), 4u);
+    EXPECT_EQ(list().entries()[3].text, L"General Settings");
+    EXPECT_EQ(list().selected_index(), 0);
+    list().set_selected_index(3);
+    EXPECT_EQ(window->settings_page, 3);
+
+    window->mode = 3;
+    window->RefreshMenuPanel();
+    EXPECT_EQ(list().entries().size(), 2u);
+    list().set_selected_index(1);
+    EXPECT_EQ(window->save_print_page, 1);
+
+    window->mode = 2;
+    window->RefreshMenuPanel();
+    EXPECT_EQ(list().entries()[0].text, L"[Setup paragraphs]");
+    EXPECT_EQ(list().entries()[1].text, L"Body");
+
+    window->mode = 0;
+    window->RefreshMenuPanel();
+    EXPECT_EQ(list().selected_index(), 2);
+    EXPECT_EQ(engine::current_section, 2);
+    EXPECT_EQ(window->settings_page, 3);
+    EXPECT_EQ(window->save_print_page, 1);
+}
+
+TEST_F(LeftMenu, AStoredSectionPastTheEndIsKeptAndShowsNothing) {
+    make_sections();
+    engine::current_section = 7;
+    window->RefreshMenuPanel();
+    EXPECT_EQ(engine::current_section, 7);
+    EXPECT_EQ(list().selected_index(), -1);
+    EXPECT_EQ(panel().children().size(), 0u);
+    engine::current_section = -1;
+    window->RefreshMenuPanel();
+    EXPECT_EQ(engine::current_section, 0);
+    EXPECT_EQ(list().selected_index(), 0);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(LeftMenu, ASectionOfTheLibraryPageIsRenderedFromTheTop) {
+    make_sections();
+    engine::library_shown = true;
+    const std::size_t before = renders();
+    list().set_selected_index(1);
+    EXPECT_EQ(renders(), before + 1);
+    EXPECT_TRUE(last_render_reset_scroll());
+}
+
+TEST_F(LeftMenu, ListBoxSelectionEvents) {
+    auto box = platform::ListBox::create();
+    std::vector<int> raised;
+    box->selection_changed.add([&](platform::ListBox&, const int& index) { raised.push_back(index); });
+    box->set_entries({{L"a"}, {L"b"}});
+    box->set_selected_index(1);
+    box->set_selected_index(1);  // no change, no event
+    box->set_entries({{L"c"}});
+    box->set_selected_index(5);  // out of range: no selection, nothing raised
+    box->set_selected_index(0);
+    box->set_selected_index(-7);
+    EXPECT_EQ(raised, (std::vector<int>{1, -1, 0, -1}));
+    EXPECT_EQ(box->selected_index(), -1);
+}
+
+}  // namespace

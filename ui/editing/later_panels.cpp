@@ -1,0 +1,11 @@
+// The panels of the settings, text-editing and save/print modes. They come
+// with those modes; until then their panel stays empty.
+#include "app/main_window.h"
+
+namespace app {
+
+void MainWindow::BuildSettingsPanel(platform::Panel&, std::int32_t) {}
+void MainWindow::BuildTextEditPanels(platform::Panel&, std::int32_t) {}
+void MainWindow::BuildSavePrintPanel(platform::Panel&, std::int32_t) {}
+
+}  // namespace app
