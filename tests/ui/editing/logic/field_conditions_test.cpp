@@ -44,13 +44,6 @@ TEST_F(FieldConditions, AFieldWithoutAConditionKeepsItsFlag) {
     EXPECT_EQ(doc.data->parameters.groups[0].elements[1].record.c, 7);
 }
 
-TEST_F(FieldConditions, RussianConditionsAndNegationWork) {
-    add_field(L"Порядок оплаты", L"частями");
-    add_field(L"Срок", L"").s5 = L"не Порядок оплаты = \"полностью\"";
-    EXPECT_TRUE(ui::reevaluate_field_conditions(doc, 0));
-    EXPECT_EQ(doc.data->parameters.groups[0].elements[1].record.c, 1);
-}
-
 TEST_F(FieldConditions, ASectionIndexOutsideTheTreeStillStoresEveryFlag) {
     add_field(L"A", L"x");
     add_field(L"B", L"").s5 = L"A = \"x\"";

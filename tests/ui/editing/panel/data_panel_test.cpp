@@ -119,26 +119,6 @@ TEST_F(DataPanel, AnOutOfRangeSectionLeavesThePanelEmpty) {
     EXPECT_EQ(panel().children().size(), 0u);
 }
 
-TEST_F(DataPanel, OtherModesLeaveThePanelEmptyForNow) {
-    const auto s = add_section(L"S");
-    add_field(s, 4, L"A", L"A");
-    show_section(s);
-    for (int mode : {1, 2, 3}) {
-        window->mode = mode;
-        window->BuildDataPanel(panel(), 0);
-        EXPECT_EQ(panel().children().size(), 0u) << mode;
-    }
-}
-
-TEST_F(DataPanel, WithoutADocumentThePanelKeepsItsRows) {
-    const auto s = add_section(L"S");
-    add_field(s, 4, L"A", L"A");
-    show_section(s);
-    window->doc_data = nullptr;
-    window->BuildDataPanel(panel(), 0);
-    EXPECT_EQ(panel().children().size(), 2u);
-}
-
 TEST_F(DataPanel, SectionHeadersAndLabels) {
     auto host = platform::Panel::create();
     window->MakeSectionHeader(*host, L"", L"ignored");

@@ -61,16 +61,6 @@ TEST_F(FieldEditing, TypingStoresTheTextAsTypedAndShowsOrHidesDependentRowsInPla
     EXPECT_TRUE(failures.messages.empty());
 }
 
-TEST_F(FieldEditing, AMultiLineFieldStoresItsLines) {
-    const auto s = add_section(L"S");
-    add_field(s, 0, L"Notes", L"");
-    show_section(s);
-    auto box = inside<platform::TextBox>(0, 0);
-    ASSERT_TRUE(box && box->multi_line());
-    box->set_text(L"one\ntwo \n");
-    EXPECT_EQ(field(s, 0).record.s2, L"one\ntwo \n");
-}
-
 TEST_F(FieldEditing, ARadioChoiceStoresTheStoredOptionTextAndTheFlags) {
     make_delivery_section();
     auto in_full = inside<platform::RadioButton>(5, 0);
