@@ -15,9 +15,14 @@ struct Border {
     double corner_radius = 0;
 };
 
-// Replaces the element's background with the border's.
+// Replaces the element's background with the border's, drawn inside the
+// element's margin; set the margin first.
 void set_border(Element& element, const Border& border);
 
 void set_word_wrap(TextBlock& text, bool wrap);
+
+// Check boxes, radio buttons and buttons draw over their whole widget; this
+// keeps their margin (set first) empty around them.
+void keep_margin_outside(Element& control);
 
 }  // namespace platform

@@ -29,6 +29,7 @@ ListBox::ListBox() : Element([] {
     auto* list = new QListWidget;
     list->setFrameShape(QFrame::NoFrame);
     list->setWordWrap(true);
+    list->setSpacing(3);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     // The element's background shows through the entries.

@@ -53,6 +53,7 @@ void MainWindow::BuildChoiceFieldRow(platform::Panel& panel, std::int32_t sectio
         } else {
             button->set_margin({10, 2, 8, 2});
         }
+        platform::keep_margin_outside(*button);
         // One row holds one field's buttons, which makes them one group.
         row->children().append(button);
         button->set_checked(ui::is_chosen(option));
@@ -89,12 +90,14 @@ void MainWindow::BuildOptionsFieldRow(platform::Panel& panel, std::int32_t secti
         box->data_context = platform::TreeIndex{section, field, i};
         box->checked.add([this](platform::ToggleButton& sender, const platform::NoArgs&) { OnOptionChecked(sender); });
         box->unchecked.add([this](platform::ToggleButton& sender, const platform::NoArgs&) { OnOptionChecked(sender); });
+        platform::keep_margin_outside(*box);
         if (!shown.shown) box->set_visibility(Visibility::collapsed);
         row->children().append(box);
     }
     if (options >= 2) {
-        row->children().at(std::size_t(options - 1))->set_margin(first_margin ? platform::Thickness{10, 8, 8, 8}
-                                                                                : platform::Thickness{10, 2, 8, 9});
+        platform::Element& last = *row->children().at(std::size_t(options - 1));
+        last.set_margin(first_margin ? platform::Thickness{10, 8, 8, 8} : platform::Thickness{10, 2, 8, 9});
+        platform::keep_margin_outside(last);
     }
     row->set_visibility(ui::is_hidden(*element) ? Visibility::collapsed : Visibility::visible);
     MakeFieldCaption(panel, section, field);

@@ -54,7 +54,8 @@ struct text_row_builder {
         row->set_margin(look::row_margin);
         platform::set_border(*row, {look::white, look::dark_gray, 1, look::corner_radius});
         if (!multi_line) {
-            row->set_height(38);
+            // The height of the bordered row, and its margin around it.
+            row->set_height(38 + look::row_margin.top + look::row_margin.bottom);
             row->set_rows({platform::GridLength::automatic()});
             row->set_columns({platform::GridLength::star(), platform::GridLength::pixels(pick_button_side)});
         }
@@ -66,7 +67,7 @@ struct text_row_builder {
             box->set_height(128);
         } else {
             box->set_frame({4, 10, 4, 10}, look::white, {1, 1, 0, 1});
-            box->set_height(37);
+            box->set_height(36);  // inside the row's border
         }
         box->data_context = tag;
         // The value goes in before the handler, so building stores nothing.
