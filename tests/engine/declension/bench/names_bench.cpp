@@ -1,0 +1,101 @@
+// Throughput of person names and free phrases, in words per second: the name
+// list rendered as a «фио» field with a case letter, and decline_phrase over
+// job titles and contract subjects.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/declension/person_name.h"
+#include "engine/declension/phrase.h"
+#include "engine/document/utf16.h"
+
+namespace {
+
+std::filesystem::path name_list_path() {
+    if (const char* data = std::getenv("PAPERWRIGHT_TEST_DATA"))
+        return std::filesystem::path(data) / "engine/declension/data/person_names.tsv";
+    return std::filesystem::path(__FILE__).parent_path().parent_path() / "data/person_names.tsv";
+}
+
+// The nominative of every row of the name list.
+const std::vector<std::wstring>& names() {
+    static const std::vector<std::wstring> list = [] {
+        std::vector<std::wstring> out;
+        std::ifstream file(name_list_path(), std::ios::binary);
+        std::string line;
+        while (std::getline(file, line)) {
+            if (line.empty() || line[0] == '#') continue;
+            std::size_t first = line.find('\t');
+            std::size_t second = first == std::string::npos ? first : line.find('\t', first + 1);
+            std::size_t third = second == std::string::npos ? second : line.find('\t', second + 1);
+            if (third == std::string::npos) continue;
+            out.push_back(engine::from_utf8(line.substr(second + 1, third - second - 1)));
+        }
+        return out;
+    }();
+    return list;
+}
+
+const wchar_t* const case_letters[] = {L"р", L"д", L"в", L"т", L"п"};
+
+void BM_RenderPersonName(benchmark::State& state) {
+    const std::vector<std::wstring>& list = names();
+    if (list.empty()) {
+        state.SkipWithError("the name list was not found");
+        return;
+    }
+    std::vector<std::vector<engine::expr_token>> modifiers;
+    for (const wchar_t* letter : case_letters) modifiers.push_back({engine::expr_token(letter, engine::expr_kind::format_words)});
+    std::size_t i = 0;
+    std::wstring out;
+    for (auto _ : state) {
+        engine::person_name name(list[i % list.size()]);
+        engine::render_person_name(name, out, modifiers[i % modifiers.size()]);
+        benchmark::DoNotOptimize(out);
+        ++i;
+    }
+    // Surname, first name and patronymic.
+    state.SetItemsProcessed(std::int64_t(state.iterations()) * 3);
+}
+BENCHMARK(BM_RenderPersonName);
+
+const std::vector<std::wstring> k_phrases = {
+    L"генеральный директор",
+    L"главный бухгалтер",
+    L"заместитель генерального директора по финансам",
+    L"старший научный сотрудник",
+    L"Общество с ограниченной ответственностью",
+    L"договор поставки",
+    L"трудовой договор",
+    L"расторжение договора аренды",
+    L"оказание консультационных услуг",
+    L"поставка 500 штук товара",
+    L"Научно-исследовательский институт",
+    L"ООО \"Ромашка\"",
+};
+
+void BM_DeclinePhrase(benchmark::State& state) {
+    std::vector<std::int64_t> word_counts;
+    for (const std::wstring& phrase : k_phrases) {
+        std::int64_t words = 1;
+        for (wchar_t c : phrase) words += c == L' ' ? 1 : 0;
+        word_counts.push_back(words);
+    }
+    std::size_t i = 0;
+    std::int64_t words = 0;
+    for (auto _ : state) {
+        std::size_t k = i % k_phrases.size();
+        benchmark::DoNotOptimize(engine::decline_phrase(k_phrases[k], int(i % 5) + 2));
+        words += word_counts[k];
+        ++i;
+    }
+    state.SetItemsProcessed(words);
+}
+BENCHMARK(BM_DeclinePhrase);
+
+}  // namespace
