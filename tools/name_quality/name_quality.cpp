@@ -121,6 +121,7 @@ int main(int argc, char** argv) {
     tally whole, parts[3];
     std::map<std::wstring, tally> by_gender;
     std::map<std::string, tally> by_category;
+    std::map<std::string, tally[3]> category_parts;
     std::vector<std::string> failures;
     const char* const part_names[] = {"surname", "first name", "patronymic"};
     for (const row& r : rows) {
@@ -133,8 +134,11 @@ int main(int argc, char** argv) {
             whole.count(ok);
             by_gender[r.gender].count(ok);
             by_category[r.category].count(ok);
-            for (std::size_t p = 0; p < 3; ++p)
-                parts[p].count(p < want_words.size() && p < got_words.size() && want_words[p] == got_words[p]);
+            for (std::size_t p = 0; p < 3; ++p) {
+                bool part_ok = p < want_words.size() && p < got_words.size() && want_words[p] == got_words[p];
+                parts[p].count(part_ok);
+                category_parts[r.category][p].count(part_ok);
+            }
             if (!ok)
                 failures.push_back(r.category + "\t" + case_names[c] + "\t" + engine::to_utf8(r.forms[0]) + "\twant " +
                                    engine::to_utf8(r.forms[std::size_t(c - 1)]) + "\tgot " + engine::to_utf8(got_as_rendered));
@@ -145,7 +149,11 @@ int main(int argc, char** argv) {
     std::cout << "whole names: " << percent(whole) << "\n";
     for (int p = 0; p < 3; ++p) std::cout << part_names[p] << ": " << percent(parts[p]) << "\n";
     for (const auto& [gender, t] : by_gender) std::cout << "gender " << engine::to_utf8(gender) << ": " << percent(t) << "\n";
-    for (const auto& [category, t] : by_category) std::cout << "category " << category << ": " << percent(t) << "\n";
+    for (const auto& [category, t] : by_category) {
+        std::cout << "category " << category << ": " << percent(t);
+        for (int p = 0; p < 3; ++p) std::cout << "; " << part_names[p] << " " << percent(category_parts[category][p]);
+        std::cout << "\n";
+    }
     std::cout << "failing forms: " << failures.size() << "\n";
     for (const std::string& failure : failures) std::cout << "  " << failure << "\n";
 
