@@ -280,8 +280,12 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
             if (plans[i].action != word_action::copy) head = i;
         }
     }
+    bool words_before_head = false;
+    for (std::size_t i = 0; i < head && i < n; ++i)
+        words_before_head = words_before_head || (tokens.kinds[i] == phrase_kind::word && active[i] &&
+                                                  plans[i].action == word_action::decline);
     std::uint32_t head_animacy = 0;
-    if (head < n) {
+    if (head < n && words_before_head) {
         std::uint32_t gender = 0;
         decline_word(tokens.texts[head], 0, &gender, &head_animacy);
     }
