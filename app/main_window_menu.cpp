@@ -33,11 +33,16 @@ void MainWindow::BuildSidePanes() {
 
 std::int32_t MainWindow::SelectedMenuIndex() const {
     switch (mode) {
-        case 0: return engine::current_section;
-        case 1: return settings_page;
-        case 2: return text_edit_group;
-        case 3: return save_print_page;
-        default: return 0;
+        case 0:
+            return engine::current_section;
+        case 1:
+            return settings_page;
+        case 2:
+            return text_edit_group;
+        case 3:
+            return save_print_page;
+        default:
+            return 0;
     }
 }
 
@@ -66,11 +71,20 @@ void MainWindow::OnMenuListSelectionChanged(int index) {
     // A cleared selection (the entries were replaced) keeps the stored one.
     if (index != -1) {
         switch (mode) {
-            case 0: engine::current_section = index; break;
-            case 1: settings_page = index; break;
-            case 2: text_edit_group = index; break;
-            case 3: save_print_page = index; break;
-            default: break;
+            case 0:
+                engine::current_section = index;
+                break;
+            case 1:
+                settings_page = index;
+                break;
+            case 2:
+                text_edit_group = index;
+                break;
+            case 3:
+                save_print_page = index;
+                break;
+            default:
+                break;
         }
     }
     switch (mode) {

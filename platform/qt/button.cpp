@@ -30,11 +30,12 @@ std::shared_ptr<Button> Button::create() {
     return button;
 }
 
-Button::Button() : Element([] {
-    auto* button = new QToolButton;
-    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    return make_native(button);
-}()) {
+Button::Button()
+    : Element([] {
+          auto* button = new QToolButton;
+          button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+          return make_native(button);
+      }()) {
     paint();
 }
 
@@ -55,9 +56,10 @@ void Button::paint() {
     // One rule for every state: hovering, pressing or focusing keeps the colours.
     const QString colours = QStringLiteral("background: %1; color: %2; border: none;")
                                 .arg(css_colour(background_), css_colour(foreground_));
-    button->setStyleSheet(QStringLiteral("QToolButton { %1 } QToolButton:hover { %1 } QToolButton:pressed { %1 }"
-                                         " QToolButton:focus { %1 }")
-                              .arg(colours));
+    button->setStyleSheet(
+        QStringLiteral("QToolButton { %1 } QToolButton:hover { %1 } QToolButton:pressed { %1 }"
+                       " QToolButton:focus { %1 }")
+            .arg(colours));
     const int side = int(icon_size_ + 0.5);
     button->setIconSize(QSize(side, side));
     const QImage shape = icon_path_.empty() ? QImage() : QImage(to_qstring(icon_path_));
@@ -68,13 +70,12 @@ void Button::paint() {
     QImage painted = shape.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&painted);
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(painted.rect(), QColor(foreground_.r, foreground_.g, foreground_.b, foreground_.a));
+    painter.fillRect(painted.rect(),
+                     QColor(foreground_.r, foreground_.g, foreground_.b, foreground_.a));
     painter.end();
     button->setIcon(QIcon(QPixmap::fromImage(painted)));
 }
 
-void Button::click() {
-    button_of(*this)->click();
-}
+void Button::click() { button_of(*this)->click(); }
 
 }  // namespace platform

@@ -25,14 +25,19 @@ void set_border(Element& element, const Border& border) {
     widget->setAttribute(Qt::WA_StyledBackground, true);
     widget->setAutoFillBackground(false);
     // The margin stays outside the border, the children inside it.
-    widget->setStyleSheet(QStringLiteral("#bordered { background: %1; border: %2px solid %3; border-radius: %4px;"
-                                         " margin: %5px %6px %7px %8px; }")
-                              .arg(css_colour(border.background))
-                              .arg(width)
-                              .arg(css_colour(border.brush))
-                              .arg(border.corner_radius > 0 ? int(border.corner_radius + 0.5) : 0)
-                              .arg(px(m.top)).arg(px(m.right)).arg(px(m.bottom)).arg(px(m.left)));
-    widget->setContentsMargins(px(m.left) + width, px(m.top) + width, px(m.right) + width, px(m.bottom) + width);
+    widget->setStyleSheet(
+        QStringLiteral("#bordered { background: %1; border: %2px solid %3; border-radius: %4px;"
+                       " margin: %5px %6px %7px %8px; }")
+            .arg(css_colour(border.background))
+            .arg(width)
+            .arg(css_colour(border.brush))
+            .arg(border.corner_radius > 0 ? int(border.corner_radius + 0.5) : 0)
+            .arg(px(m.top))
+            .arg(px(m.right))
+            .arg(px(m.bottom))
+            .arg(px(m.left)));
+    widget->setContentsMargins(px(m.left) + width, px(m.top) + width, px(m.right) + width,
+                               px(m.bottom) + width);
 }
 
 void keep_margin_outside(Element& control) {
@@ -43,7 +48,10 @@ void keep_margin_outside(Element& control) {
     widget->setContentsMargins(0, 0, 0, 0);
     widget->setStyleSheet(QStringLiteral("%1 { margin: %2px %3px %4px %5px; }")
                               .arg(QString::fromLatin1(widget->metaObject()->className()))
-                              .arg(px(m.top)).arg(px(m.right)).arg(px(m.bottom)).arg(px(m.left)));
+                              .arg(px(m.top))
+                              .arg(px(m.right))
+                              .arg(px(m.bottom))
+                              .arg(px(m.left)));
 }
 
 void set_word_wrap(TextBlock& text, bool wrap) {

@@ -25,20 +25,21 @@ std::shared_ptr<ListBox> ListBox::create() {
     return list;
 }
 
-ListBox::ListBox() : Element([] {
-    auto* list = new QListWidget;
-    list->setFrameShape(QFrame::NoFrame);
-    list->setWordWrap(true);
-    list->setSpacing(3);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    // The element's background shows through the entries.
-    list->viewport()->setAutoFillBackground(false);
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, Qt::transparent);
-    list->setPalette(palette);
-    return make_native(list);
-}()) {}
+ListBox::ListBox()
+    : Element([] {
+          auto* list = new QListWidget;
+          list->setFrameShape(QFrame::NoFrame);
+          list->setWordWrap(true);
+          list->setSpacing(3);
+          list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+          list->setSelectionMode(QAbstractItemView::SingleSelection);
+          // The element's background shows through the entries.
+          list->viewport()->setAutoFillBackground(false);
+          QPalette palette = list->palette();
+          palette.setColor(QPalette::Base, Qt::transparent);
+          list->setPalette(palette);
+          return make_native(list);
+      }()) {}
 
 void ListBox::set_entries(std::vector<ListEntry> entries) {
     entries_ = std::move(entries);
@@ -47,8 +48,10 @@ void ListBox::set_entries(std::vector<ListEntry> entries) {
     list->clear();
     for (const ListEntry& entry : entries_) {
         auto* item = new QListWidgetItem(to_qstring(entry.text));
-        item->setForeground(QColor(entry.foreground.r, entry.foreground.g, entry.foreground.b, entry.foreground.a));
-        if (entry.indent > 0) item->setText(QString(int(entry.indent / 4 + 0.5), QChar(' ')) + item->text());
+        item->setForeground(
+            QColor(entry.foreground.r, entry.foreground.g, entry.foreground.b, entry.foreground.a));
+        if (entry.indent > 0)
+            item->setText(QString(int(entry.indent / 4 + 0.5), QChar(' ')) + item->text());
         list->addItem(item);
     }
     updating_ = false;

@@ -22,9 +22,7 @@ QString css_colour(const Color& c) {
     return QStringLiteral("rgba(%1,%2,%3,%4)").arg(c.r).arg(c.g).arg(c.b).arg(c.a);
 }
 
-int px(double value) {
-    return value > 0 ? int(value + 0.5) : 0;
-}
+int px(double value) { return value > 0 ? int(value + 0.5) : 0; }
 
 }  // namespace
 
@@ -36,17 +34,20 @@ std::shared_ptr<TextBox> TextBox::create(bool multi_line) {
     };
     // textChanged, not textEdited: a text set by code is a change as well.
     if (multi_line) {
-        QObject::connect(static_cast<QPlainTextEdit*>(widget_of(*box)), &QPlainTextEdit::textChanged, raise);
+        QObject::connect(static_cast<QPlainTextEdit*>(widget_of(*box)),
+                         &QPlainTextEdit::textChanged, raise);
     } else {
         QObject::connect(static_cast<QLineEdit*>(widget_of(*box)), &QLineEdit::textChanged, raise);
     }
     return box;
 }
 
-TextBox::TextBox(bool multi_line) : Element(make_native(make_editor(multi_line))), multi_line_(multi_line) {}
+TextBox::TextBox(bool multi_line)
+    : Element(make_native(make_editor(multi_line))), multi_line_(multi_line) {}
 
 std::wstring TextBox::text() const {
-    if (multi_line_) return from_qstring(static_cast<QPlainTextEdit*>(widget_of(*this))->toPlainText());
+    if (multi_line_)
+        return from_qstring(static_cast<QPlainTextEdit*>(widget_of(*this))->toPlainText());
     return from_qstring(static_cast<QLineEdit*>(widget_of(*this))->text());
 }
 
@@ -61,7 +62,8 @@ void TextBox::set_text(const std::wstring& text) {
 void TextBox::set_placeholder_text(std::wstring text) {
     placeholder_ = std::move(text);
     if (multi_line_) {
-        static_cast<QPlainTextEdit*>(widget_of(*this))->setPlaceholderText(to_qstring(placeholder_));
+        static_cast<QPlainTextEdit*>(widget_of(*this))
+            ->setPlaceholderText(to_qstring(placeholder_));
     } else {
         static_cast<QLineEdit*>(widget_of(*this))->setPlaceholderText(to_qstring(placeholder_));
     }
@@ -77,14 +79,20 @@ void TextBox::set_read_only(bool read_only) {
 }
 
 void TextBox::set_frame(Thickness padding, Color border, Thickness border_width) {
-    const QString type = multi_line_ ? QStringLiteral("QPlainTextEdit") : QStringLiteral("QLineEdit");
+    const QString type =
+        multi_line_ ? QStringLiteral("QPlainTextEdit") : QStringLiteral("QLineEdit");
     widget_of(*this)->setStyleSheet(
         QStringLiteral("%1 { background: white; border-style: solid; border-color: %2;"
                        " border-width: %3px %4px %5px %6px; padding: %7px %8px %9px %10px; }")
             .arg(type, css_colour(border))
-            .arg(px(border_width.top)).arg(px(border_width.right)).arg(px(border_width.bottom))
+            .arg(px(border_width.top))
+            .arg(px(border_width.right))
+            .arg(px(border_width.bottom))
             .arg(px(border_width.left))
-            .arg(px(padding.top)).arg(px(padding.right)).arg(px(padding.bottom)).arg(px(padding.left)));
+            .arg(px(padding.top))
+            .arg(px(padding.right))
+            .arg(px(padding.bottom))
+            .arg(px(padding.left)));
 }
 
 }  // namespace platform

@@ -34,17 +34,11 @@ void ToggleButton::connect_events() {
     });
 }
 
-bool ToggleButton::is_checked() const {
-    return button_of(*this)->isChecked();
-}
+bool ToggleButton::is_checked() const { return button_of(*this)->isChecked(); }
 
-void ToggleButton::set_checked(bool checked) {
-    button_of(*this)->setChecked(checked);
-}
+void ToggleButton::set_checked(bool checked) { button_of(*this)->setChecked(checked); }
 
-void ToggleButton::click() {
-    button_of(*this)->click();
-}
+void ToggleButton::click() { button_of(*this)->click(); }
 
 std::shared_ptr<CheckBox> CheckBox::create(std::wstring content) {
     auto box = std::shared_ptr<CheckBox>(new CheckBox(std::move(content)));
@@ -52,7 +46,8 @@ std::shared_ptr<CheckBox> CheckBox::create(std::wstring content) {
     return box;
 }
 
-CheckBox::CheckBox(std::wstring content) : ToggleButton(make_native(new QCheckBox), std::move(content)) {}
+CheckBox::CheckBox(std::wstring content)
+    : ToggleButton(make_native(new QCheckBox), std::move(content)) {}
 
 std::shared_ptr<RadioButton> RadioButton::create(std::wstring content) {
     auto button = std::shared_ptr<RadioButton>(new RadioButton(std::move(content)));
@@ -62,6 +57,7 @@ std::shared_ptr<RadioButton> RadioButton::create(std::wstring content) {
 
 // Exclusive among the radio buttons of the same parent widget, which is
 // what one panel holding them gives.
-RadioButton::RadioButton(std::wstring content) : ToggleButton(make_native(new QRadioButton), std::move(content)) {}
+RadioButton::RadioButton(std::wstring content)
+    : ToggleButton(make_native(new QRadioButton), std::move(content)) {}
 
 }  // namespace platform

@@ -37,14 +37,16 @@ std::shared_ptr<platform::Panel> option_row(std::size_t options, bool check_boxe
 
 }  // namespace
 
-void MainWindow::BuildChoiceFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field) {
+void MainWindow::BuildChoiceFieldRow(platform::Panel& panel, std::int32_t section,
+                                     std::int32_t field) {
     engine::doc_element* element = ui::field_at(doc_data, section, field);
     if (!element) return;
     const auto options = std::int32_t(ui::option_count(*element));
     auto row = option_row(std::size_t(options), false);
     for (std::int32_t i = 0; i < options; ++i) {
         const engine::doc_record& option = element->items[std::size_t(i)];
-        auto button = platform::RadioButton::create(ui::option_shown_text(doc.get(), option, false).text);
+        auto button =
+            platform::RadioButton::create(ui::option_shown_text(doc.get(), option, false).text);
         button->set_font(look::editor_font());
         if (i == 0) {
             button->set_margin({10, 8, 8, 2});
@@ -58,7 +60,9 @@ void MainWindow::BuildChoiceFieldRow(platform::Panel& panel, std::int32_t sectio
         row->children().append(button);
         button->set_checked(ui::is_chosen(option));
         button->data_context = platform::TreeIndex{section, field, i};
-        button->checked.add([this](platform::ToggleButton& sender, const platform::NoArgs&) { OnChoiceChecked(sender); });
+        button->checked.add([this](platform::ToggleButton& sender, const platform::NoArgs&) {
+            OnChoiceChecked(sender);
+        });
     }
     row->set_visibility(ui::is_hidden(*element) ? Visibility::collapsed : Visibility::visible);
     MakeFieldCaption(panel, section, field);
@@ -66,7 +70,8 @@ void MainWindow::BuildChoiceFieldRow(platform::Panel& panel, std::int32_t sectio
     panel.children().append(row);
 }
 
-void MainWindow::BuildOptionsFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field) {
+void MainWindow::BuildOptionsFieldRow(platform::Panel& panel, std::int32_t section,
+                                      std::int32_t field) {
     engine::doc_element* element = ui::field_at(doc_data, section, field);
     if (!element) return;
     const auto options = std::int32_t(ui::option_count(*element));
@@ -88,15 +93,20 @@ void MainWindow::BuildOptionsFieldRow(platform::Panel& panel, std::int32_t secti
         }
         box->set_checked(ui::is_chosen(option));
         box->data_context = platform::TreeIndex{section, field, i};
-        box->checked.add([this](platform::ToggleButton& sender, const platform::NoArgs&) { OnOptionChecked(sender); });
-        box->unchecked.add([this](platform::ToggleButton& sender, const platform::NoArgs&) { OnOptionChecked(sender); });
+        box->checked.add([this](platform::ToggleButton& sender, const platform::NoArgs&) {
+            OnOptionChecked(sender);
+        });
+        box->unchecked.add([this](platform::ToggleButton& sender, const platform::NoArgs&) {
+            OnOptionChecked(sender);
+        });
         platform::keep_margin_outside(*box);
         if (!shown.shown) box->set_visibility(Visibility::collapsed);
         row->children().append(box);
     }
     if (options >= 2) {
         platform::Element& last = *row->children().at(std::size_t(options - 1));
-        last.set_margin(first_margin ? platform::Thickness{10, 8, 8, 8} : platform::Thickness{10, 2, 8, 9});
+        last.set_margin(first_margin ? platform::Thickness{10, 8, 8, 8}
+                                     : platform::Thickness{10, 2, 8, 9});
         platform::keep_margin_outside(last);
     }
     row->set_visibility(ui::is_hidden(*element) ? Visibility::collapsed : Visibility::visible);
@@ -111,9 +121,11 @@ void MainWindow::OnChoiceChecked(platform::ToggleButton& sender) {
     engine::doc_element* field = ui::field_at(doc_data, tag->group, tag->element);
     if (!field) return;
     // The stored text, not the rendered one, becomes the value.
-    if (const engine::doc_record* option = ui::option_at(*field, tag->item)) field->record.s2 = option->s2;
+    if (const engine::doc_record* option = ui::option_at(*field, tag->item))
+        field->record.s2 = option->s2;
     const std::size_t options = ui::option_count(*field);
-    for (std::size_t j = 0; j < options; ++j) field->items[j].b = std::int32_t(j) == tag->item ? 1 : 0;
+    for (std::size_t j = 0; j < options; ++j)
+        field->items[j].b = std::int32_t(j) == tag->item ? 1 : 0;
     if (ReevaluateFieldConditions(tag->group)) RefreshFieldRowVisibility();
     RenderDocumentAsync(engine::library_shown);
 }
@@ -123,7 +135,8 @@ void MainWindow::OnOptionChecked(platform::ToggleButton& sender) {
     if (!tag) return;
     engine::doc_element* field = ui::field_at(doc_data, tag->group, tag->element);
     if (!field) return;
-    if (engine::doc_record* option = ui::option_at(*field, tag->item)) option->b = sender.is_checked() ? 1 : 0;
+    if (engine::doc_record* option = ui::option_at(*field, tag->item))
+        option->b = sender.is_checked() ? 1 : 0;
     field->record.s2 = ui::joined_option_value(*field);
     if (ReevaluateFieldConditions(tag->group)) RefreshFieldRowVisibility();
     // Not now: the sender is one of the rows the rebuild replaces.

@@ -17,6 +17,40 @@ namespace app {
 namespace look = ui::look;
 using platform::Visibility;
 
+namespace {
+
+// Types 8 and above 10 get no row; image fields get theirs with the image picker.
+void build_field_row(MainWindow& window, platform::Panel& panel, std::int32_t section,
+                     std::int32_t field, ui::field_type type) {
+    switch (type) {
+        case ui::field_type::multi_line_text:
+            window.BuildFieldRowType0(panel, section, field);
+            break;
+        case ui::field_type::date:
+        case ui::field_type::listed_text:
+        case ui::field_type::number:
+        case ui::field_type::text:
+            window.BuildFieldRowTypes1to4(panel, section, field);
+            break;
+        case ui::field_type::database_text:
+            window.BuildFieldRowType5(panel, section, field);
+            break;
+        case ui::field_type::options:
+            window.BuildOptionsFieldRow(panel, section, field);
+            break;
+        case ui::field_type::choice:
+            window.BuildChoiceFieldRow(panel, section, field);
+            break;
+        case ui::field_type::note:
+            window.BuildNoteFieldRow(panel, section, field);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
 void MainWindow::BuildDataPanel(platform::Panel& panel, std::int32_t index) {
     if (!doc_data) return;
     panel.children().clear();
@@ -25,27 +59,22 @@ void MainWindow::BuildDataPanel(platform::Panel& panel, std::int32_t index) {
             if (engine::doc_group* section = ui::section_at(doc_data, index)) {
                 const auto fields = std::int32_t(ui::field_count(*section));
                 for (std::int32_t f = 0; f < fields; ++f) {
-                    switch (ui::type_of(section->elements[std::size_t(f)])) {
-                        case ui::field_type::multi_line_text: BuildFieldRowType0(panel, index, f); break;
-                        case ui::field_type::date:
-                        case ui::field_type::listed_text:
-                        case ui::field_type::number:
-                        case ui::field_type::text: BuildFieldRowTypes1to4(panel, index, f); break;
-                        case ui::field_type::database_text: BuildFieldRowType5(panel, index, f); break;
-                        case ui::field_type::options: BuildOptionsFieldRow(panel, index, f); break;
-                        case ui::field_type::choice: BuildChoiceFieldRow(panel, index, f); break;
-                        case ui::field_type::note: BuildNoteFieldRow(panel, index, f); break;
-                        // Image fields get their row with the image picker.
-                        case ui::field_type::image:
-                        default: break;
-                    }
+                    build_field_row(*this, panel, index, f,
+                                    ui::type_of(section->elements[std::size_t(f)]));
                 }
             }
             break;
-        case 1: BuildSettingsPanel(panel, settings_page); break;
-        case 2: BuildTextEditPanels(panel, index); break;
-        case 3: BuildSavePrintPanel(panel, save_print_page); break;
-        default: break;
+        case 1:
+            BuildSettingsPanel(panel, settings_page);
+            break;
+        case 2:
+            BuildTextEditPanels(panel, index);
+            break;
+        case 3:
+            BuildSavePrintPanel(panel, save_print_page);
+            break;
+        default:
+            break;
     }
     panel.set_background(panel_brush);
 }
@@ -70,7 +99,8 @@ void MainWindow::RefreshFieldRowVisibility() {
     }
 }
 
-void MainWindow::MakeFieldCaption(platform::Panel& panel, std::int32_t section, std::int32_t field) {
+void MainWindow::MakeFieldCaption(platform::Panel& panel, std::int32_t section,
+                                  std::int32_t field) {
     const engine::doc_element* element = ui::field_at(doc_data, section, field);
     if (!element || element->record.s3.empty()) return;
     auto caption = platform::TextBlock::create(ui::shown_text(doc.get(), element->record.s3));
@@ -83,7 +113,8 @@ void MainWindow::MakeFieldCaption(platform::Panel& panel, std::int32_t section, 
     panel.children().append(caption);
 }
 
-void MainWindow::MakeSectionHeader(platform::Panel& panel, std::wstring title, std::wstring subtitle) {
+void MainWindow::MakeSectionHeader(platform::Panel& panel, std::wstring title,
+                                   std::wstring subtitle) {
     if (title.empty()) return;
     auto header = platform::Grid::create();
     header->set_background({look::transparent});

@@ -15,7 +15,8 @@ bool reevaluate_field_conditions(engine::document& doc, std::int32_t section) {
         for (std::size_t f = 0; f < fields; ++f) {
             engine::doc_record& field = group.elements[f].record;
             if (field.s5.empty()) continue;
-            const std::uint16_t hidden = engine::script(L"{" + field.s5 + L"}", &doc).test() ? 1 : 0;
+            const std::uint16_t hidden =
+                engine::script(L"{" + field.s5 + L"}", &doc).test() ? 1 : 0;
             if (hidden == field.c) continue;
             field.c = hidden;
             if (std::int32_t(g) == section) changed = true;

@@ -20,18 +20,21 @@ std::vector<menu_entry> menu_entries(std::int32_t mode, const engine::document_d
     switch (mode) {
         case 0: {
             const std::size_t count = section_count(data);
-            for (std::size_t i = 0; i < count; ++i) entries.push_back({data->parameters.groups[i].record.s1, false});
+            for (std::size_t i = 0; i < count; ++i)
+                entries.push_back({data->parameters.groups[i].record.s1, false});
             break;
         }
         case 1:
-            for (int row = font_row; row < font_row + 4; ++row) entries.push_back({engine::ui_string(row), true});
+            for (int row = font_row; row < font_row + 4; ++row)
+                entries.push_back({engine::ui_string(row), true});
             break;
         case 2: {
             entries.push_back({engine::ui_string(setup_paragraphs_row), false});
             if (auto page = first_standard_page(data)) {
                 const engine::doc_group& standard = data->pages.groups[std::size_t(*page)];
                 const std::size_t blocks = engine::element_count_of(standard);
-                for (std::size_t b = 0; b < blocks; ++b) entries.push_back({standard.elements[b].record.s1, false});
+                for (std::size_t b = 0; b < blocks; ++b)
+                    entries.push_back({standard.elements[b].record.s1, false});
             }
             break;
         }

@@ -30,14 +30,13 @@ engine::doc_element* field_at(engine::doc_group& section, std::int32_t field) {
     return &section.elements[std::size_t(field)];
 }
 
-engine::doc_element* field_at(engine::document_data* data, std::int32_t section, std::int32_t field) {
+engine::doc_element* field_at(engine::document_data* data, std::int32_t section,
+                              std::int32_t field) {
     engine::doc_group* group = section_at(data, section);
     return group ? field_at(*group, field) : nullptr;
 }
 
-std::size_t option_count(const engine::doc_element& field) {
-    return engine::item_count_of(field);
-}
+std::size_t option_count(const engine::doc_element& field) { return engine::item_count_of(field); }
 
 engine::doc_record* option_at(engine::doc_element& field, std::int32_t option) {
     if (!within(option, option_count(field))) return nullptr;

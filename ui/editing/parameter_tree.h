@@ -38,19 +38,16 @@ inline field_type type_of(const engine::doc_element& field) {
 }
 
 // Hidden: caption and editor row collapsed. Only 1 means hidden.
-inline bool is_hidden(const engine::doc_element& field) {
-    return field.record.c == 1;
-}
+inline bool is_hidden(const engine::doc_element& field) { return field.record.c == 1; }
 
-inline bool is_chosen(const engine::doc_record& option) {
-    return option.b == 1;
-}
+inline bool is_chosen(const engine::doc_record& option) { return option.b == 1; }
 
 // Sections, fields and options.
 std::size_t section_count(const engine::document_data* data);
 engine::doc_group* section_at(engine::document_data* data, std::int32_t section);
 std::size_t field_count(const engine::doc_group& section);
-engine::doc_element* field_at(engine::document_data* data, std::int32_t section, std::int32_t field);
+engine::doc_element* field_at(engine::document_data* data, std::int32_t section,
+                              std::int32_t field);
 engine::doc_element* field_at(engine::doc_group& section, std::int32_t field);
 std::size_t option_count(const engine::doc_element& field);
 engine::doc_record* option_at(engine::doc_element& field, std::int32_t option);

@@ -7,9 +7,7 @@ namespace ui {
 
 namespace {
 
-bool holds_brace(const std::wstring& text) {
-    return text.find(L'{') != std::wstring::npos;
-}
+bool holds_brace(const std::wstring& text) { return text.find(L'{') != std::wstring::npos; }
 
 }  // namespace
 
@@ -28,7 +26,8 @@ std::wstring shown_text(engine::document* doc, const std::wstring& text) {
     }
 }
 
-shown_option option_shown_text(engine::document* doc, const engine::doc_record& option, bool hide_blank) {
+shown_option option_shown_text(engine::document* doc, const engine::doc_record& option,
+                               bool hide_blank) {
     if (!holds_brace(option.s2)) return {option.s2, true};
     std::wstring text = shown_text(doc, option.s2);
     if (!hide_blank) return {std::move(text), true};

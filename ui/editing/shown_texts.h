@@ -21,7 +21,8 @@ struct shown_option {
 // An option's text as its check box or radio button shows it. Check boxes
 // (`hide_blank`) hide an option whose rendered text is blank; an option
 // without "{" is always shown, even when empty.
-shown_option option_shown_text(engine::document* doc, const engine::doc_record& option, bool hide_blank);
+shown_option option_shown_text(engine::document* doc, const engine::doc_record& option,
+                               bool hide_blank);
 
 // The value of an options field: the stored texts of its chosen options in
 // order, each followed by a blank, with the trailing blanks, tabs and line

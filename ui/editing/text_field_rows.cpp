@@ -21,14 +21,17 @@ enum class text_row_kind { one_line, one_line_listed, multi_line };
 
 constexpr double pick_button_side = 36;
 
-std::shared_ptr<platform::Button> pick_button(const std::wstring& install_folder, text_row_kind kind) {
+std::shared_ptr<platform::Button> pick_button(const std::wstring& install_folder,
+                                              text_row_kind kind) {
     auto button = platform::Button::create();
     button->set_width(pick_button_side);
     button->set_height(pick_button_side);
     button->set_horizontal_alignment(platform::HorizontalAlignment::right);
-    button->set_vertical_alignment(kind == text_row_kind::multi_line ? platform::VerticalAlignment::top
-                                                                     : platform::VerticalAlignment::center);
-    const wchar_t* icon = kind == text_row_kind::one_line_listed ? L"/icons/pick_list.xpm" : L"/icons/pick_value.xpm";
+    button->set_vertical_alignment(kind == text_row_kind::multi_line
+                                       ? platform::VerticalAlignment::top
+                                       : platform::VerticalAlignment::center);
+    const wchar_t* icon =
+        kind == text_row_kind::one_line_listed ? L"/icons/pick_list.xpm" : L"/icons/pick_value.xpm";
     button->set_icon(install_folder.empty() ? std::wstring() : install_folder + icon,
                      kind == text_row_kind::one_line_listed ? 10.5 : 11);
     button->set_colors(look::pick_button, look::dark_blue);
@@ -57,7 +60,8 @@ struct text_row_builder {
             // The height of the bordered row, and its margin around it.
             row->set_height(38 + look::row_margin.top + look::row_margin.bottom);
             row->set_rows({platform::GridLength::automatic()});
-            row->set_columns({platform::GridLength::star(), platform::GridLength::pixels(pick_button_side)});
+            row->set_columns(
+                {platform::GridLength::star(), platform::GridLength::pixels(pick_button_side)});
         }
 
         auto box = platform::TextBox::create(multi_line);
@@ -95,19 +99,23 @@ struct text_row_builder {
 
 }  // namespace
 
-void MainWindow::BuildFieldRowTypes1to4(platform::Panel& panel, std::int32_t section, std::int32_t field) {
+void MainWindow::BuildFieldRowTypes1to4(platform::Panel& panel, std::int32_t section,
+                                        std::int32_t field) {
     text_row_builder{*this, panel, section, field, text_row_kind::one_line}.build();
 }
 
-void MainWindow::BuildFieldRowType5(platform::Panel& panel, std::int32_t section, std::int32_t field) {
+void MainWindow::BuildFieldRowType5(platform::Panel& panel, std::int32_t section,
+                                    std::int32_t field) {
     text_row_builder{*this, panel, section, field, text_row_kind::one_line_listed}.build();
 }
 
-void MainWindow::BuildFieldRowType0(platform::Panel& panel, std::int32_t section, std::int32_t field) {
+void MainWindow::BuildFieldRowType0(platform::Panel& panel, std::int32_t section,
+                                    std::int32_t field) {
     text_row_builder{*this, panel, section, field, text_row_kind::multi_line}.build();
 }
 
-void MainWindow::BuildNoteFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field) {
+void MainWindow::BuildNoteFieldRow(platform::Panel& panel, std::int32_t section,
+                                   std::int32_t field) {
     const engine::doc_element* element = ui::field_at(doc_data, section, field);
     if (!element) return;
     auto row = platform::Panel::create();

@@ -48,7 +48,8 @@ TEST_F(MenuEntries, SettingsAndPrintPagesFollowTheLanguage) {
     engine::current_language = 1;
     EXPECT_EQ(texts(ui::menu_entries(1, &data)),
               (std::vector<std::wstring>{L"Шрифт", L"Абзац", L"Страница", L"Общие настройки"}));
-    EXPECT_EQ(texts(ui::menu_entries(3, &data)), (std::vector<std::wstring>{L"Печать", L"Сохранить"}));
+    EXPECT_EQ(texts(ui::menu_entries(3, &data)),
+              (std::vector<std::wstring>{L"Печать", L"Сохранить"}));
 }
 
 TEST_F(MenuEntries, TextEditingListsTheSetupThenTheBlocksOfTheFirstStandardPage) {
@@ -67,7 +68,8 @@ TEST_F(MenuEntries, ADocumentOpeningWithAStandardPageStillGetsTheSetupEntryFirst
     EXPECT_EQ(texts(ui::menu_entries(2, &data)),
               (std::vector<std::wstring>{L"[Setup paragraphs]", L"Preamble", L"Terms"}));
     data.pages.groups[0].element_count = 0;
-    EXPECT_EQ(texts(ui::menu_entries(2, &data)), (std::vector<std::wstring>{L"[Setup paragraphs]"}));
+    EXPECT_EQ(texts(ui::menu_entries(2, &data)),
+              (std::vector<std::wstring>{L"[Setup paragraphs]"}));
 }
 
 TEST_F(MenuEntries, NoTreeOrAnUnknownModeGivesNoEntries) {

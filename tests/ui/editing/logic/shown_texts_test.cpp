@@ -53,7 +53,8 @@ TEST_F(ShownTexts, OptionsWithoutBracesAreShownEvenWhenEmpty) {
 }
 
 TEST_F(ShownTexts, TheOptionsValueJoinsTheCheckedStoredTexts) {
-    engine::doc_element field = field_of({option(L"water", 1), option(L"gas"), option(L"{Power} ", 1)});
+    engine::doc_element field =
+        field_of({option(L"water", 1), option(L"gas"), option(L"{Power} ", 1)});
     EXPECT_EQ(ui::joined_option_value(field), L"water {Power}");
     field.items[2].b = 0;
     EXPECT_EQ(ui::joined_option_value(field), L"water");

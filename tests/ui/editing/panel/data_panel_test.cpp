@@ -129,9 +129,11 @@ TEST_F(DataPanel, SectionHeadersAndLabels) {
     auto header = std::dynamic_pointer_cast<platform::Grid>(host->children().at(0));
     ASSERT_TRUE(header);
     ASSERT_EQ(header->children().size(), 2u);
-    EXPECT_EQ(std::dynamic_pointer_cast<platform::TextBlock>(header->children().at(0))->text(), L"Margins");
+    EXPECT_EQ(std::dynamic_pointer_cast<platform::TextBlock>(header->children().at(0))->text(),
+              L"Margins");
     auto label = std::dynamic_pointer_cast<platform::Panel>(host->children().at(1));
-    EXPECT_EQ(std::dynamic_pointer_cast<platform::TextBlock>(label->children().at(0))->text(), L"Label");
+    EXPECT_EQ(std::dynamic_pointer_cast<platform::TextBlock>(label->children().at(0))->text(),
+              L"Label");
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ TEST_F(LeftMenu, ChoosingASectionStoresItScrollsUpAndRebuildsThePanel) {
 
     // A user's click on the entry.
     auto* widget = static_cast<QListWidget*>(platform::widget_of(list()));
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(1)).center());
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
+                      widget->visualItemRect(widget->item(1)).center());
     EXPECT_EQ(engine::current_section, 1);
     EXPECT_EQ(window->data_scroller->vertical_offset(), 0);
     EXPECT_EQ(first_box_name(), L"price value");
@@ -108,7 +109,8 @@ TEST_F(LeftMenu, ASectionOfTheLibraryPageIsRenderedFromTheTop) {
 TEST_F(LeftMenu, ListBoxSelectionEvents) {
     auto box = platform::ListBox::create();
     std::vector<int> raised;
-    box->selection_changed.add([&](platform::ListBox&, const int& index) { raised.push_back(index); });
+    box->selection_changed.add(
+        [&](platform::ListBox&, const int& index) { raised.push_back(index); });
     box->set_entries({{L"a"}, {L"b"}});
     box->set_selected_index(1);
     box->set_selected_index(1);  // no change, no event

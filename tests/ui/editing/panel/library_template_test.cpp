@@ -13,7 +13,8 @@ using platform::Visibility;
 class LibraryTemplate : public PanelTest {
 protected:
     LibraryTemplate() {
-        const std::filesystem::path built = PAPERWRIGHT_BUILT_SHARE "/briks/01/Agreements/Sales Agreement.brik";
+        const std::filesystem::path built =
+            PAPERWRIGHT_BUILT_SHARE "/briks/01/Agreements/Sales Agreement.brik";
         std::filesystem::copy_file(built, data_file(L"briks/Agreements/Sales Agreement.brik"),
                                    std::filesystem::copy_options::overwrite_existing);
         main_view().web_message_received.raise(main_view(), L"Agreements/Sales|Agreement");

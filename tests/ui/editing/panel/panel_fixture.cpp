@@ -4,7 +4,8 @@ namespace panel_test {
 
 namespace {
 
-const std::wstring scroll_reset = L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
+const std::wstring scroll_reset =
+    L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
 
 }  // namespace
 
@@ -23,8 +24,9 @@ std::int32_t PanelTest::add_section(std::wstring name) {
     return parameters.group_count - 1;
 }
 
-engine::doc_element& PanelTest::add_field(std::int32_t section, std::uint16_t type, std::wstring name,
-                                          std::wstring caption, std::wstring value) {
+engine::doc_element& PanelTest::add_field(std::int32_t section, std::uint16_t type,
+                                          std::wstring name, std::wstring caption,
+                                          std::wstring value) {
     engine::doc_group& group = window->doc_data->parameters.groups.at(std::size_t(section));
     engine::doc_element& element = group.elements.emplace_back();
     group.element_count = std::int32_t(group.elements.size());
@@ -43,7 +45,8 @@ void PanelTest::add_option(engine::doc_element& field, std::wstring text, bool c
 }
 
 engine::doc_element& PanelTest::field(std::int32_t section, std::int32_t index) {
-    return window->doc_data->parameters.groups.at(std::size_t(section)).elements.at(std::size_t(index));
+    return window->doc_data->parameters.groups.at(std::size_t(section))
+        .elements.at(std::size_t(index));
 }
 
 void PanelTest::show_section(std::int32_t section) {

@@ -30,7 +30,9 @@ protected:
     void show_section(std::int32_t section);
 
     platform::Panel& panel() { return *window->data_panel; }
-    std::shared_ptr<platform::Element> row(std::size_t index) { return panel().children().at(index); }
+    std::shared_ptr<platform::Element> row(std::size_t index) {
+        return panel().children().at(index);
+    }
     template <class T>
     std::shared_ptr<T> row_as(std::size_t index) {
         return std::dynamic_pointer_cast<T>(row(index));
