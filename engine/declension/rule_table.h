@@ -17,6 +17,8 @@
 //   [^аб]         any letter but these, or no letter at all (the word is too
 //                 short to have one there)
 //   · or ?        any letter, which must be present
+//   # in a set     any character that is not a lower-case Cyrillic letter
+//                 or the hyphen (a capital, a Latin letter, a digit): -[ё-#]то
 //   -трап not after о     the same as -[^о]трап; "not after д, п, р" lists
 //                 several letters
 // Conditions follow the ending in parentheses; several are separated by ";"
