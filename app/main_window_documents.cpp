@@ -128,12 +128,4 @@ void MainWindow::ApplyUiLanguage() {
     RefreshMenuPanel();
 }
 
-platform::Task<> MainWindow::ShowPrintPreviewAsync() {
-    // The preview proper comes with printing; until then the view says so.
-    const std::wstring page = L"<html><head><meta charset=\"utf-8\"></head><body><p>" +
-                              engine::ui_string(92) + L"</p></body></html>";
-    if (first_page_shown) main_webview->execute_script(replace_script(page));
-    co_return;
-}
-
 }  // namespace app
