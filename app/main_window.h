@@ -214,7 +214,11 @@ public:
     platform::FireAndForget SaveOrPrintAsync(std::int32_t kind, std::shared_ptr<platform::Panel> page_panel);
     // Loads the current print HTML into the print view and waits for its
     // images; false when the document went away meanwhile.
-    platform::Task<bool> LoadPrintViewAsync(const engine::document* started_on);
+    platform::Task<bool> LoadPrintViewAsync(std::uint64_t started_on);
+    // Counts the documents opened: a run that waited compares it with the
+    // one it started on, as a new document may sit at the old one's address.
+    std::uint64_t document_serial = 0;
+    bool IsSameDocument(std::uint64_t serial) const { return doc && document_serial == serial; }
     std::uint64_t preview_runs = 0;
     bool print_in_progress = false;
 

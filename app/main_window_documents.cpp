@@ -85,6 +85,7 @@ void MainWindow::OpenDocument(std::wstring name) {
 
     const std::wstring path = folders.resolve(std::move(name));
     doc = std::make_unique<engine::document>(path);
+    ++document_serial;
     doc_data = doc->data.get();
     settings_doc_data = doc_data;
 

@@ -35,27 +35,27 @@ platform::DocumentOutput& MainWindow::Output() {
     return *output;
 }
 
-platform::Task<bool> MainWindow::LoadPrintViewAsync(const engine::document* started_on) {
-    if (doc.get() != started_on || !doc) co_return false;
+platform::Task<bool> MainWindow::LoadPrintViewAsync(std::uint64_t started_on) {
+    if (!IsSameDocument(started_on)) co_return false;
     pending_html = doc->to_print_html();
     co_await preview_webview->execute_script_async(ui::replace_page_script(pending_html));
-    if (doc.get() != started_on) co_return false;
+    if (!IsSameDocument(started_on)) co_return false;
     for (int round = 0; round < image_wait_rounds; ++round) {
         const std::wstring settled = co_await preview_webview->execute_script_async(ui::images_settled_script);
-        if (doc.get() != started_on) co_return false;
+        if (!IsSameDocument(started_on)) co_return false;
         if (settled != L"false") break;
         co_await platform::delay(image_wait_ms);
-        if (doc.get() != started_on) co_return false;
+        if (!IsSameDocument(started_on)) co_return false;
     }
     co_return true;
 }
 
 platform::Task<> MainWindow::ShowPrintPreviewAsync() {
     const std::uint64_t run = ++preview_runs;
-    const engine::document* started_on = doc.get();
-    if (!started_on) co_return;
+    if (!doc) co_return;
+    const std::uint64_t started_on = document_serial;
     auto still_wanted = [this, run, started_on] {
-        return run == preview_runs && doc.get() == started_on && mode == 3;
+        return run == preview_runs && IsSameDocument(started_on) && mode == 3;
     };
     std::wstring page;
     try {

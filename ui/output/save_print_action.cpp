@@ -55,7 +55,7 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
         co_return;
     }
     if ((kind != print_kind && kind != save_kind) || !HasLoadedDocument()) co_return;
-    const engine::document* started_on = doc.get();
+    const std::uint64_t started_on = document_serial;
     auto report = [this, &page_panel](ui::output_outcome outcome) {
         const ui::status_message message = ui::message_for(outcome);
         if (page_panel) ShowStatusMessage(*page_panel, engine::ui_string(message.row), message.severity);
@@ -73,7 +73,7 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
             if (co_await LoadPrintViewAsync(started_on)) {
                 const platform::PageLayout layout = ui::print_layout(doc_data, ui::margins_of(formatting));
                 const platform::PdfBytes pdf = co_await Output().print_to_pdf(*preview_webview, layout);
-                if (doc.get() != started_on) {
+                if (!IsSameDocument(started_on)) {
                     replaced = true;
                 } else if (!pdf.empty()) {
                     const auto pages = ui::chosen_pages(int(print_pages), selected_pages, Output().page_count(pdf));
@@ -106,7 +106,7 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
             if (co_await LoadPrintViewAsync(started_on)) {
                 const platform::PageLayout layout = ui::print_layout(doc_data, ui::margins_of(formatting));
                 const platform::PdfBytes pdf = co_await Output().print_to_pdf(*preview_webview, layout);
-                if (doc.get() != started_on) {
+                if (!IsSameDocument(started_on)) {
                     replaced = true;
                 } else {
                     if (pdf.empty()) throw std::runtime_error("the print view made no PDF");
