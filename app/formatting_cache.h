@@ -1,7 +1,8 @@
-// The values of an opened document that the settings panel starts from.
+// The font, paragraph and margin values of the open document that the
+// settings rows show and edit: loaded when a document opens, written back
+// into the tree by the apply routines. The window owns one; UI thread only.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -10,22 +11,36 @@
 namespace app {
 
 struct formatting_cache {
-    // Index of the first standard page (kind 1) among the pages; -1 when
-    // there is none, and then nothing below is filled.
-    std::int32_t body_group = 0;
+    // Index of the first standard page (kind 1); -1 when there is none.
+    std::int32_t format_page = 0;
     std::wstring font_family;
-    float font_size = 0;
-    float heading_size_step = 0;  // heading size minus body size
-    bool document_flag_1 = false;
-    bool bold = false;
-    float line_spacing = 0;
-    bool document_flag_2 = false;
-    std::array<std::uint32_t, 6> paragraph_values{};
-    std::array<std::uint32_t, 4> page_values{};
+    float body_font_size = 0;       // points
+    float heading_size_delta = 0;   // heading size minus body size, points
+    bool bold_numbering = false;
+    bool bold_headings = false;
+    float first_line_indent = 0;    // mm
+    bool hanging_indent = false;
+    std::int32_t body_top_padding = 0;  // mm
+    std::int32_t justify_body = 0;
+    std::int32_t line_spacing = 0;  // points, 0 for the default
+    std::int32_t heading_top_padding = 0;  // mm
+    std::int32_t center_headings = 0;
+    std::int32_t margin_left = 0;   // mm, each
+    std::int32_t margin_top = 0;
+    std::int32_t margin_right = 0;
+    std::int32_t margin_bottom = 0;
 };
 
-// Reads the cache from a document's page setup and pages. Only blocks and
-// paragraphs that exist are read; a value whose source is missing stays 0.
+// Reads the cache from a document. The margins always come from the page
+// setup. Without a standard page, the font family, body size and line
+// spacing come from the first page record and the rest is 0; a block or
+// paragraph that is missing leaves its values 0 or empty.
 formatting_cache read_formatting(const engine::doc_node& page_setup, const engine::doc_node& pages);
+
+// Writes the font part of the cache into the pages: every page record gets
+// the family and body size; the blocks and paragraphs of the format page get
+// the family, their sizes and the heading weight. Sizes are kept within
+// 1 to 65535 points before they are stored.
+void apply_font_settings(const formatting_cache& cache, engine::doc_node& pages);
 
 }  // namespace app

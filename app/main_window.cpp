@@ -188,6 +188,11 @@ void MainWindow::HookEvents() {
     preview_webview->core_initialized.add(
         [this](platform::WebView& sender, const platform::NoArgs&) { OnPdfViewInitialized(sender); });
     library_button->clicked.add([this](platform::AppBarButton&, const platform::NoArgs&) { ToggleLibrary(); });
+    settings_button->clicked.add([this](platform::AppBarButton&, const platform::NoArgs&) { ToggleSettings(); });
+    text_edit_button->clicked.add([this](platform::AppBarButton&, const platform::NoArgs&) { ToggleTextEditAsync(); });
+    for (const auto& button : {print_button, save_button}) {
+        button->clicked.add([this](platform::AppBarButton&, const platform::NoArgs&) { TogglePrintSavePanel(); });
+    }
 }
 
 void MainWindow::ApplyBars() {

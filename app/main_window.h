@@ -19,13 +19,17 @@
 #include "engine/document/document.h"
 #include "platform/application.h"
 #include "platform/controls.h"
+#include "platform/document_output.h"
 #include "platform/grid.h"
+#include "platform/info_bar.h"
 #include "platform/list_box.h"
 #include "platform/panel.h"
+#include "platform/slider.h"
 #include "platform/system.h"
 #include "platform/task.h"
 #include "platform/text_box.h"
 #include "platform/toggle_button.h"
+#include "platform/timer.h"
 #include "platform/web_view.h"
 #include "platform/window.h"
 
@@ -91,9 +95,14 @@ public:
     std::int32_t settings_page = 0;
     SavePrintPage save_print_page = 0;
     std::int32_t text_edit_group = 0;
-    std::wstring selected_pages_text;
-    double open_after_saving = 1.0;
     formatting_cache formatting;
+    // Save/print choices, kept until the program ends.
+    double copies = 1;
+    double print_pages = 0;  // 0 all, 1 odd, 2 even, 3 selected pages
+    std::wstring selected_pages;
+    double save_format = 0;  // 0 PDF, 1 DOC, 2 HTML
+    std::wstring save_folder;
+    double open_after_saving = 1.0;
     platform::SolidColorBrush accent_brush;
     // Background of the data panel, and of its label and note rows.
     platform::SolidColorBrush panel_brush;
@@ -157,9 +166,61 @@ public:
     void BuildTextEditPanels(platform::Panel& panel, std::int32_t index);
     void BuildSavePrintPanel(platform::Panel& panel, std::int32_t page);
 
-    // Filled in by the tool bar and caption code.
-    void UpdateToolbarState() {}
+    // Filled in by the caption code.
     void UpdateBreadcrumb() {}
+
+    // View modes and the tool bar (main_window_modes.cpp).
+    void ToggleSettings();
+    void TogglePrintSavePanel();
+    // The menu's Print (0) and Save (1) items.
+    void OnPrintSaveMenuClick(SavePrintPage page);
+    void ToggleTextEditAsync();
+    void UpdateToolbarState();
+    // A document with a page setup: only it has settings and a print.
+    bool HasLoadedDocument() const;
+
+    // Names of the open document (ui/output/document_names_window.cpp).
+    std::wstring GetDocumentTitle(bool use_name) const;
+    std::wstring GetFooterText() const;
+    bool IsPageNumberInFooter() const;
+    void StripKnownExtension(std::wstring file_name);
+
+    // Status messages (ui/output/status_message.cpp): one bar, shown at the
+    // end of `panel`, closed by one timer 3 seconds after the last message.
+    void ShowStatusMessage(platform::Panel& panel, std::wstring text, int severity);
+    std::shared_ptr<platform::InfoBar> info_bar;
+    std::unique_ptr<platform::Timer> status_timer;
+
+    // Setting rows and font settings (ui/output/setting_rows.cpp,
+    // ui/output/font_settings.cpp).
+    void MakeFontSizeRow(platform::Panel& panel);
+    void MakeFirstLineIndentRow(platform::Panel& panel);
+    void MakeBodyTopPaddingRow(platform::Panel& panel);
+    void MakeLineSpacingRow(platform::Panel& panel);
+    void MakeHeadingTopPaddingRow(platform::Panel& panel);
+    // side: 0 left, 1 top, 2 right, 3 bottom.
+    void MakePageMarginRow(platform::Panel& panel, std::int32_t side);
+    void ApplyFontSettings();
+    void OnFontFamilySelectionChanged(platform::Element& sender, const std::wstring& family);
+    void OnFontSizeChanged(platform::Slider& sender, double value);
+    void OnHeadingSizeChanged(platform::Slider& sender, double value);
+    void OnBoldNumberingChecked(bool checked);
+    void OnBoldHeadingsChecked(bool checked);
+
+    // Printing, saving and the preview (ui/output/).
+    platform::DocumentOutput& Output();
+    std::shared_ptr<platform::DocumentOutput> output;  // made on first use when unset
+    // kind: 0 print, 1 save, 3 layout page. Messages go to `page_panel`.
+    platform::FireAndForget SaveOrPrintAsync(std::int32_t kind, std::shared_ptr<platform::Panel> page_panel);
+    // Loads the current print HTML into the print view and waits for its
+    // images; false when the document went away meanwhile.
+    platform::Task<bool> LoadPrintViewAsync(std::uint64_t started_on);
+    // Counts the documents opened: a run that waited compares it with the
+    // one it started on, as a new document may sit at the old one's address.
+    std::uint64_t document_serial = 0;
+    bool IsSameDocument(std::uint64_t serial) const { return doc && document_serial == serial; }
+    std::uint64_t preview_runs = 0;
+    bool print_in_progress = false;
 
 private:
     void BuildLayout();

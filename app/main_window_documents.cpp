@@ -85,6 +85,7 @@ void MainWindow::OpenDocument(std::wstring name) {
 
     const std::wstring path = folders.resolve(std::move(name));
     doc = std::make_unique<engine::document>(path);
+    ++document_serial;
     doc_data = doc->data.get();
     settings_doc_data = doc_data;
 
@@ -126,14 +127,6 @@ void MainWindow::ApplyUiLanguage() {
     OpenDocument(std::move(name));
     RenderDocumentAsync(true);
     RefreshMenuPanel();
-}
-
-platform::Task<> MainWindow::ShowPrintPreviewAsync() {
-    // The preview proper comes with printing; until then the view says so.
-    const std::wstring page = L"<html><head><meta charset=\"utf-8\"></head><body><p>" +
-                              engine::ui_string(92) + L"</p></body></html>";
-    if (first_page_shown) main_webview->execute_script(replace_script(page));
-    co_return;
 }
 
 }  // namespace app

@@ -52,12 +52,17 @@ public:
     void set_foreground(const SolidColorBrush& brush);
     // Clicks the button as a user would (tests, accelerators).
     void click();
+    // A marked button has a thin gray border: it stands for the open mode.
+    bool marked() const { return marked_; }
+    void set_marked(bool marked);
 
     Event<AppBarButton> clicked;
 
 private:
     AppBarButton();
     void paint_icon();
+
+    bool marked_ = false;
 
     std::wstring label_;
     std::wstring icon_path_;

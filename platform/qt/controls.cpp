@@ -152,6 +152,13 @@ void AppBarButton::click() {
     static_cast<QToolButton*>(widget_of(*this))->click();
 }
 
+void AppBarButton::set_marked(bool marked) {
+    marked_ = marked;
+    static_cast<QToolButton*>(widget_of(*this))
+        ->setStyleSheet(marked ? QStringLiteral("QToolButton { border: 1px solid gray; border-radius: 3px; }")
+                               : QStringLiteral("QToolButton { border: 1px solid transparent; }"));
+}
+
 // Image
 
 std::shared_ptr<Image> Image::create() {

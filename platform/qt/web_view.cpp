@@ -21,6 +21,7 @@
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/served_files.h"
 #include "platform/qt/web_channel_host.h"
 
 namespace platform {
@@ -60,6 +61,14 @@ public:
     using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
 
     void requestStarted(QWebEngineUrlRequestJob* job) override {
+        QByteArray mime_type;
+        if (const QByteArray* file = served_file(job->requestUrl().path(), &mime_type)) {
+            auto* buffer = new QBuffer(job);
+            buffer->setData(*file);
+            buffer->open(QIODevice::ReadOnly);
+            job->reply(mime_type, buffer);
+            return;
+        }
         if (job->requestUrl().path() != QStringLiteral("shell")) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;

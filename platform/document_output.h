@@ -1,0 +1,73 @@
+// What printing and saving ask of the machine: a print of a web view's page
+// as PDF, pages of it drawn again with a footer, the printer, the document
+// view's access to a PDF, opening a saved file and choosing a folder.
+//
+// PDF bytes are plain byte vectors; pages are counted from 1. Everything
+// runs on the UI thread; the tasks resume there. Failures throw
+// std::runtime_error unless a result says otherwise.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/page_layout.h"
+#include "platform/task.h"
+
+namespace platform {
+
+class WebView;
+
+using PdfBytes = std::vector<std::uint8_t>;
+
+// Drawn in the bottom margin of every page: the text at the left and
+// "n/N" at the right, numbered as in the whole document.
+struct PageFooter {
+    bool shown = false;
+    std::wstring text;
+};
+
+// The printer a print goes to: the system's default one, none at all, or a
+// PDF file that takes the printer's drawing (tests).
+struct PrinterChoice {
+    enum class Kind { system_default, none, pdf_file };
+    Kind kind = Kind::system_default;
+    std::wstring pdf_path;
+};
+using PrinterSource = std::function<PrinterChoice()>;
+
+enum class PrintResult { printed, no_printer, failed };
+
+class DocumentOutput {
+public:
+    virtual ~DocumentOutput() = default;
+
+    // Every page of the view's current page, laid out as given. An empty
+    // result means the view made no PDF.
+    virtual Task<PdfBytes> print_to_pdf(WebView& view, const PageLayout& layout) = 0;
+    virtual int page_count(const PdfBytes& pdf) = 0;
+    // A PDF of `pages` of `pdf` with the footer; `pdf` itself when that is
+    // every page without a footer.
+    virtual PdfBytes compose(const PdfBytes& pdf, const std::vector<int>& pages, const PageLayout& layout,
+                             const PageFooter& footer) = 0;
+    // Prints `pages` of `pdf` full-page with the footer, as a job named
+    // `title`, on the printer the source names.
+    virtual PrintResult print(const PdfBytes& pdf, const std::vector<int>& pages, const PageLayout& layout,
+                              const PageFooter& footer, int copies, const std::wstring& title) = 0;
+    // An address under which the web views show `pdf`; a new one per call.
+    virtual std::wstring publish_pdf(PdfBytes pdf) = 0;
+    // Opens a saved file in the application the system has for it.
+    virtual void open_file(const std::wstring& path) = 0;
+    // The user's choice of folder; nullopt when cancelled.
+    virtual Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) = 0;
+    // Where a file goes when no folder was chosen.
+    virtual std::wstring documents_folder() = 0;
+};
+
+PrinterSource default_printer_source();
+std::shared_ptr<DocumentOutput> make_document_output(PrinterSource printers = default_printer_source());
+
+}  // namespace platform

@@ -1,0 +1,54 @@
+#include "platform/fake/fake_document_output.h"
+
+#include <stdexcept>
+
+namespace platform {
+
+Task<PdfBytes> FakeDocumentOutput::print_to_pdf(WebView&, const PageLayout& layout) {
+    pdf_layouts.push_back(layout);
+    pdf_waiting_.emplace_back();
+    return pdf_waiting_.back().task();
+}
+
+int FakeDocumentOutput::page_count(const PdfBytes&) {
+    return pages;
+}
+
+PdfBytes FakeDocumentOutput::compose(const PdfBytes& pdf, const std::vector<int>& chosen, const PageLayout&,
+                                     const PageFooter& footer) {
+    if (compose_fails) throw std::runtime_error("the PDF could not be read");
+    composed.push_back({chosen, footer});
+    return pdf;
+}
+
+PrintResult FakeDocumentOutput::print(const PdfBytes&, const std::vector<int>& chosen, const PageLayout&,
+                                      const PageFooter& footer, int copies, const std::wstring& title) {
+    printed.push_back({chosen, footer, copies, title});
+    return print_result;
+}
+
+std::wstring FakeDocumentOutput::publish_pdf(PdfBytes pdf) {
+    published.push_back(std::move(pdf));
+    return L"tembrick:preview/" + std::to_wstring(published.size()) + L".pdf";
+}
+
+Task<std::optional<std::wstring>> FakeDocumentOutput::pick_folder(const std::wstring&) {
+    folder_waiting_.emplace_back();
+    return folder_waiting_.back().task();
+}
+
+void FakeDocumentOutput::answer_pdf(PdfBytes bytes) {
+    if (pdf_waiting_.empty()) throw std::logic_error("no PDF is waiting");
+    auto next = pdf_waiting_.front();
+    pdf_waiting_.erase(pdf_waiting_.begin());
+    next.set_value(std::move(bytes));
+}
+
+void FakeDocumentOutput::answer_folder(std::optional<std::wstring> folder) {
+    if (folder_waiting_.empty()) throw std::logic_error("no folder choice is waiting");
+    auto next = folder_waiting_.front();
+    folder_waiting_.erase(folder_waiting_.begin());
+    next.set_value(std::move(folder));
+}
+
+}  // namespace platform

@@ -1,0 +1,59 @@
+#include "ui/output/print_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<engine::document_data> with_page(double width, std::uint16_t height) {
+    auto data = std::make_unique<engine::document_data>(L"");
+    data->page_setup.groups.emplace_back();
+    data->page_setup.group_count = 1;
+    data->page_setup.groups[0].record.d1 = width;
+    data->page_setup.groups[0].record.v[0] = height;
+    return data;
+}
+
+constexpr double mm = ui::inches_per_mm;
+
+TEST(PrintLayout, PaperGoesShortSideFirstWithTheOrientationApart) {
+    const auto portrait = with_page(210, 297);
+    auto layout = ui::print_layout(portrait.get(), {20, 10, 15, 25});
+    EXPECT_FALSE(layout.landscape);
+    EXPECT_DOUBLE_EQ(layout.width_in, 210 * mm);
+    EXPECT_DOUBLE_EQ(layout.height_in, 297 * mm);
+
+    const auto landscape = with_page(297, 210);
+    layout = ui::print_layout(landscape.get(), {20, 10, 15, 25});
+    EXPECT_TRUE(layout.landscape);
+    EXPECT_DOUBLE_EQ(layout.width_in, 210 * mm);
+    EXPECT_DOUBLE_EQ(layout.height_in, 297 * mm);
+}
+
+TEST(PrintLayout, MarginsInInchesWithZeroAsOneMillimetreAndTheRightOneNarrower) {
+    const auto page = with_page(210, 297);
+    auto layout = ui::print_layout(page.get(), {20, 10, 10, 25});
+    EXPECT_DOUBLE_EQ(layout.left_in, 20 * mm);
+    EXPECT_DOUBLE_EQ(layout.top_in, 10 * mm);
+    EXPECT_DOUBLE_EQ(layout.right_in, 9 * mm);
+    EXPECT_DOUBLE_EQ(layout.bottom_in, 25 * mm);
+
+    layout = ui::print_layout(page.get(), {0, 0, 0, 0});
+    EXPECT_DOUBLE_EQ(layout.left_in, 1 * mm);
+    EXPECT_DOUBLE_EQ(layout.top_in, 1 * mm);
+    EXPECT_DOUBLE_EQ(layout.bottom_in, 1 * mm);
+    EXPECT_DOUBLE_EQ(layout.right_in, 0);
+}
+
+TEST(PrintLayout, WithoutAPageSetupThePaperIsA4Portrait) {
+    const engine::document_data empty(L"");
+    for (const engine::document_data* data : {static_cast<const engine::document_data*>(nullptr), &empty}) {
+        const auto layout = ui::print_layout(data, {});
+        EXPECT_FALSE(layout.landscape);
+        EXPECT_DOUBLE_EQ(layout.width_in, 210 * mm);
+        EXPECT_DOUBLE_EQ(layout.height_in, 297 * mm);
+    }
+}
+
+}  // namespace

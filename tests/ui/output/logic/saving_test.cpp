@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iterator>
+#include <stdexcept>
+
+#include "support/temp_folder.h"
+#include "ui/output/file_writer.h"
+#include "ui/output/save_target.h"
+#include "ui/output/word_export.h"
+
+namespace {
+
+TEST(SavePath, FolderCleanedTitleAndExtension) {
+    EXPECT_EQ(ui::save_path(L"/home/u/Docs \t", L"/tmp", L"Lease", 0), L"/home/u/Docs/Lease.pdf");
+    EXPECT_EQ(ui::save_path(L"/home/u/", L"/tmp", L"Lease", 1), L"/home/u/Lease.doc");
+    EXPECT_EQ(ui::save_path(L"  ", L"/tmp", L"Lease", 2), L"/tmp/Lease.html");
+    EXPECT_EQ(ui::save_path(L"/d", L"/tmp", L"../../etc/passwd", 2), L"/d/etcpasswd.html");
+    EXPECT_EQ(ui::save_path(L"/d", L"/tmp", L"", 0), L"/d/Vellumcraft.pdf");
+    EXPECT_FALSE(ui::save_path(L"/d", L"/tmp", L"Lease", 3).has_value());
+}
+
+TEST(TextFile, Utf8WithoutMarkAndLoneSurrogatesReplaced) {
+    std::wstring text = L"Ab ё €";
+    text += wchar_t(0xD800);
+    text += wchar_t(0x1F600);
+    const std::string bytes = ui::utf8_of(text);
+    EXPECT_EQ(bytes, "Ab \xD1\x91 \xE2\x82\xAC\xEF\xBF\xBD\xF0\x9F\x98\x80");
+}
+
+TEST(TextFile, WritesTheWholeFileAndLeavesNoTemporaryOne) {
+    fixture::temp_folder folder;
+    const auto target = folder.path() / "Договор.html";
+    ui::write_file_atomically(fixture::engine_path(target), "first");
+    ui::write_file_atomically(fixture::engine_path(target), "second, longer");
+    EXPECT_EQ(fixture::read_bytes(target), "second, longer");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+TEST(TextFile, AMissingFolderFailsAndKeepsNothing) {
+    fixture::temp_folder folder;
+    const auto target = folder.path() / "missing" / "x.html";
+    EXPECT_THROW(ui::write_file_atomically(fixture::engine_path(target), "text"), std::runtime_error);
+    EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+TEST(TextFile, AFolderInTheWayFailsAndKeepsItUntouched) {
+    fixture::temp_folder folder;
+    const auto target = folder.path() / "taken.html";
+    std::filesystem::create_directory(target);
+    EXPECT_THROW(ui::write_file_atomically(fixture::engine_path(target), "text"), std::runtime_error);
+    EXPECT_TRUE(std::filesystem::is_directory(target));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+TEST(WordFile, TheExportFlagIsSetWhileRenderingAndRestoredAfterAFailure) {
+    engine::doc_record root;
+    std::uint16_t seen = 0;
+    const std::wstring text = ui::word_file_text(&root, [&] {
+        seen = root.b;
+        return std::wstring(L"it&apos;s &amp; that&apos;s");
+    });
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(root.b, 0);
+    EXPECT_EQ(text, L"it's &amp; that's");
+
+    EXPECT_THROW(ui::word_file_text(&root, []() -> std::wstring { throw std::runtime_error("render"); }),
+                 std::runtime_error);
+    EXPECT_EQ(root.b, 0);
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+// The action button: printing, saving and their messages.
+#include <filesystem>
+
+#include "app/engine_services.h"
+#include "engine/document/process_state.h"
+#include "support/temp_folder.h"
+#include "ui/output/file_writer.h"
+#include "window/output_fixture.h"
+
+namespace {
+
+class SaveAndPrint : public output_test::OutputWindowTest {
+protected:
+    std::unique_ptr<app::MainWindow> panel_window() {
+        auto window = started_window();
+        window->OnWebMessageReceived(main_view(), L"Agreements/Sales|Agreement");
+        window->mode = 3;
+        return window;
+    }
+    const platform::InfoBar& bar(const app::MainWindow& window) {
+        EXPECT_TRUE(window.info_bar);
+        return *window.info_bar;
+    }
+    std::shared_ptr<platform::Panel> page = platform::Panel::create();
+    fixture::temp_folder saved;
+};
+
+TEST_F(SaveAndPrint, PrintingTheChosenPagesSaysItIsPrinting) {
+    auto window = panel_window();
+    window->print_pages = 2;
+    window->copies = 3;
+    output->pages = 5;
+    window->SaveOrPrintAsync(0, page);
+    finish_pdf();
+    ASSERT_EQ(output->printed.size(), 1u);
+    EXPECT_EQ(output->printed[0].pages, (std::vector<int>{2, 4}));
+    EXPECT_EQ(output->printed[0].copies, 3);
+    EXPECT_EQ(output->printed[0].title, L"Sales");
+    EXPECT_EQ(bar(*window).title(), L"Now printing the document");
+    EXPECT_EQ(bar(*window).severity(), 0);
+    EXPECT_FALSE(window->print_in_progress);
+}
+
+TEST_F(SaveAndPrint, PrintOutcomesInBothLanguages) {
+    auto window = panel_window();
+    output->print_result = platform::PrintResult::no_printer;
+    window->SaveOrPrintAsync(0, page);
+    finish_pdf();
+    EXPECT_EQ(bar(*window).title(), L"Printer is not available, offline or error state.");
+    EXPECT_EQ(bar(*window).severity(), 2);
+
+    engine::current_language = 1;
+    output->print_result = platform::PrintResult::failed;
+    window->SaveOrPrintAsync(0, page);
+    finish_pdf();
+    EXPECT_EQ(bar(*window).title(), L"Не удалось распечатать документ на принтере.");
+    EXPECT_EQ(bar(*window).severity(), 3);
+
+    // A second print while the first waits for its PDF.
+    window->SaveOrPrintAsync(0, page);
+    window->SaveOrPrintAsync(0, page);
+    EXPECT_EQ(bar(*window).title(), L"Печать документа уже выполняется.");
+    finish_pdf();
+    EXPECT_EQ(bar(*window).title(), L"Не удалось распечатать документ на принтере.");
+    EXPECT_EQ(page->children().size(), 1u);  // one bar
+}
+
+TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
+    auto window = panel_window();
+    window->save_folder = fixture::engine_path(saved.path()) + L"  ";
+    window->open_after_saving = 0;
+    window->save_format = 2;
+    window->SaveOrPrintAsync(1, page);
+    pump();
+    const auto html = saved.path() / "Sales.html";
+    ASSERT_TRUE(std::filesystem::exists(html));
+    EXPECT_EQ(fixture::read_bytes(html), ui::utf8_of(window->doc->to_print_html()));
+    EXPECT_EQ(window->save_folder, fixture::engine_path(saved.path()));
+    EXPECT_EQ(bar(*window).title(), L"Document Saved");
+    EXPECT_TRUE(output->opened.empty());
+
+    window->save_format = 1;
+    window->open_after_saving = 1;
+    window->SaveOrPrintAsync(1, page);
+    pump();
+    const auto doc = saved.path() / "Sales.doc";
+    ASSERT_TRUE(std::filesystem::exists(doc));
+    EXPECT_EQ(fixture::read_bytes(doc).find("&apos;"), std::string::npos);
+    EXPECT_EQ(app::page_setup_root(window->doc_data)->b, 0);
+    ASSERT_EQ(output->opened.size(), 1u);
+    EXPECT_EQ(output->opened[0], fixture::engine_path(doc));
+}
+
+TEST_F(SaveAndPrint, APdfIsEveryPageWithTheFooterAndAFailedWriteSaysSo) {
+    auto window = panel_window();
+    window->save_folder = fixture::engine_path(saved.path());
+    window->print_pages = 1;
+    window->SaveOrPrintAsync(1, page);
+    finish_pdf({'%', 'P', 'D', 'F', '-', '1'});
+    ASSERT_EQ(output->composed.size(), 1u);
+    EXPECT_EQ(output->composed[0].pages, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(fixture::read_bytes(saved.path() / "Sales.pdf"), "%PDF-1");
+    EXPECT_EQ(bar(*window).title(), L"Document Saved");
+
+    window->save_folder = fixture::engine_path(saved.path() / "missing");
+    window->SaveOrPrintAsync(1, page);
+    finish_pdf();
+    EXPECT_EQ(bar(*window).title(), L"File writing failed.");
+    EXPECT_EQ(bar(*window).severity(), 3);
+
+    window->save_format = 2;
+    window->SaveOrPrintAsync(1, page);
+    pump();
+    EXPECT_EQ(bar(*window).title(), L"File writing failed.");
+}
+
+TEST_F(SaveAndPrint, ARunWhoseDocumentWasReplacedStopsQuietly) {
+    auto window = panel_window();
+    window->save_folder = fixture::engine_path(saved.path());
+    window->SaveOrPrintAsync(1, page);
+    load_print_view();
+    window->OnWebMessageReceived(main_view(), L"Folder/Two|Words");
+    output->answer_pdf();
+    pump();
+    EXPECT_FALSE(std::filesystem::exists(saved.path() / "Sales.pdf"));
+    EXPECT_EQ(page->children().size(), 0u);
+}
+
+TEST_F(SaveAndPrint, TheBarIsOneAndClosesThreeSecondsAfterTheLastMessage) {
+    auto window = panel_window();
+    auto other = platform::Panel::create();
+    other->children().append(platform::TextBlock::create(L"row"));
+    window->ShowStatusMessage(*page, L"first", 0);
+    window->ShowStatusMessage(*other, L"second", 3);
+    EXPECT_EQ(page->children().size(), 0u);
+    ASSERT_EQ(other->children().size(), 2u);
+    EXPECT_EQ(other->children().at(1).get(), window->info_bar.get());
+    EXPECT_TRUE(window->info_bar->is_open());
+    EXPECT_TRUE(window->status_timer->is_running());
+    window->status_timer->tick_now();
+    EXPECT_FALSE(window->info_bar->is_open());
+}
+
+}  // namespace

@@ -1,0 +1,44 @@
+// A window on fake views with a fake document output, and the steps that
+// take a print of it through the print view.
+#pragma once
+
+#include <memory>
+
+#include "platform/fake/fake_document_output.h"
+#include "window/window_fixture.h"
+
+namespace output_test {
+
+class OutputWindowTest : public app_test::WindowTest {
+protected:
+    std::unique_ptr<app::MainWindow> started_window() {
+        auto window = make_window();
+        show_first_page();
+        window->output = output;
+        return window;
+    }
+
+    // Runs posted work until none is left: a finished task resumes its
+    // awaiting coroutine on a later turn, which may finish another.
+    static void pump() {
+        for (int turn = 0; turn < 20; ++turn) QCoreApplication::processEvents();
+    }
+
+    // Answers the print view: the page went in, its images settled.
+    void load_print_view() {
+        preview_view().answer_next();
+        pump();
+        preview_view().answer_next(L"true");
+        pump();
+    }
+    // The print view's page, then its PDF.
+    void finish_pdf(platform::PdfBytes pdf = {'%', 'P', 'D', 'F'}) {
+        load_print_view();
+        output->answer_pdf(std::move(pdf));
+        pump();
+    }
+
+    std::shared_ptr<platform::FakeDocumentOutput> output = std::make_shared<platform::FakeDocumentOutput>();
+};
+
+}  // namespace output_test

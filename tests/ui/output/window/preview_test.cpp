@@ -1,0 +1,105 @@
+// The preview in the document view: what it prints, and which run may show.
+#include "window/output_fixture.h"
+
+namespace {
+
+class Preview : public output_test::OutputWindowTest {
+protected:
+    std::unique_ptr<app::MainWindow> panel_window() {
+        auto window = started_window();
+        window->OnWebMessageReceived(main_view(), L"Agreements/Sales|Agreement");
+        window->mode = 3;
+        return window;
+    }
+    static bool shows(const std::wstring& script, const std::wstring& text) {
+        return script.find(text) != std::wstring::npos;
+    }
+};
+
+TEST_F(Preview, ShowsTheChosenPagesWithTheFooterInAFrame) {
+    auto window = panel_window();
+    window->print_pages = 1;
+    output->pages = 5;
+    window->ShowPrintPreviewAsync();
+    finish_pdf();
+    ASSERT_EQ(output->composed.size(), 1u);
+    EXPECT_EQ(output->composed[0].pages, (std::vector<int>{1, 3, 5}));
+    EXPECT_FALSE(output->composed[0].footer.shown);
+    ASSERT_EQ(output->published.size(), 1u);
+    EXPECT_TRUE(shows(main_view().scripts.back(), L"tembrick:preview/1.pdf#toolbar=0"));
+    // The print view got the print HTML as an escaped literal.
+    EXPECT_EQ(preview_view().scripts.at(preview_view().scripts.size() - 2).rfind(
+                  L"document.documentElement.innerHTML='", 0),
+              0u);
+}
+
+TEST_F(Preview, TheMarginsAndPaperComeFromTheCacheAndPageSetup) {
+    auto window = panel_window();
+    window->formatting.margin_right = 10;
+    window->ShowPrintPreviewAsync();
+    finish_pdf();
+    ASSERT_EQ(output->pdf_layouts.size(), 1u);
+    EXPECT_DOUBLE_EQ(output->pdf_layouts[0].right_in, 9 * 0.03935);
+    EXPECT_DOUBLE_EQ(output->pdf_layouts[0].width_in, 210 * 0.03935);
+}
+
+TEST_F(Preview, AnOlderRunGivesWayToTheNewest) {
+    auto window = panel_window();
+    window->ShowPrintPreviewAsync();
+    window->ShowPrintPreviewAsync();
+    const std::size_t before = main_view().scripts.size();
+    // Both load the print view; only the newer one goes on to print.
+    for (int answer = 0; answer < 4; ++answer) {
+        preview_view().answer_next(L"true");
+        pump();
+    }
+    EXPECT_EQ(output->pdfs_waiting(), 1u);
+    output->answer_pdf();
+    pump();
+    EXPECT_EQ(output->published.size(), 1u);
+    EXPECT_EQ(main_view().scripts.size(), before + 1);
+}
+
+TEST_F(Preview, ARunWhoseDocumentWasReplacedOrWhosePanelClosedShowsNothing) {
+    auto window = panel_window();
+    window->ShowPrintPreviewAsync();
+    load_print_view();
+    window->mode = 0;
+    const std::size_t before = main_view().scripts.size();
+    output->answer_pdf();
+    pump();
+    EXPECT_TRUE(output->published.empty());
+    EXPECT_EQ(main_view().scripts.size(), before);
+
+    window->mode = 3;
+    window->ShowPrintPreviewAsync();
+    window->OnWebMessageReceived(main_view(), L"Folder/Two|Words");
+    window->mode = 3;
+    const std::size_t after_switch = main_view().scripts.size();
+    preview_view().answer_next();
+    pump();
+    EXPECT_EQ(output->pdfs_waiting(), 0u);
+    EXPECT_EQ(main_view().scripts.size(), after_switch);
+}
+
+TEST_F(Preview, AFailedPreviewSaysSoInTheView) {
+    auto window = panel_window();
+    window->ShowPrintPreviewAsync();
+    finish_pdf({});  // the view made no PDF
+    EXPECT_TRUE(shows(main_view().scripts.back(), L"Preview unavailable"));
+
+    output->compose_fails = true;
+    window->ShowPrintPreviewAsync();
+    finish_pdf();
+    EXPECT_TRUE(shows(main_view().scripts.back(), L"Preview unavailable"));
+
+    preview_view().fail_with = "view gone";
+    const std::size_t before = main_view().scripts.size();
+    window->ShowPrintPreviewAsync();
+    pump();
+    ASSERT_EQ(main_view().scripts.size(), before + 1);
+    EXPECT_TRUE(shows(main_view().scripts.back(), L"Preview unavailable"));
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+}  // namespace

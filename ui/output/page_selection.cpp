@@ -1,0 +1,112 @@
+#include "ui/output/page_selection.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace ui {
+
+namespace {
+
+bool is_digit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
+
+bool is_blank(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\u00A0';
+}
+
+std::optional<int> number_of(std::wstring_view digits) {
+    if (digits.empty()) return std::nullopt;
+    int value = 0;
+    for (wchar_t c : digits) {
+        if (!is_digit(c) || value > 100000) return std::nullopt;
+        value = value * 10 + (c - L'0');
+    }
+    return value;
+}
+
+std::vector<int> every_page(int page_count) {
+    std::vector<int> pages;
+    for (int page = 1; page <= page_count; ++page) pages.push_back(page);
+    return pages;
+}
+
+}  // namespace
+
+std::wstring clean_page_list(std::wstring_view typed) {
+    std::wstring cleaned;
+    int digits = 0;
+    bool after_separator = false;  // a separator may not follow another
+    bool blank_after_number = false;
+    for (wchar_t c : typed) {
+        if (is_digit(c)) {
+            if (blank_after_number) {
+                cleaned += L',';
+                digits = 0;
+                blank_after_number = false;
+            }
+            if (++digits <= 3) cleaned += c;
+            after_separator = false;
+        } else if (c == L',' || c == L'-') {
+            blank_after_number = false;
+            if (!after_separator) cleaned += c;
+            after_separator = true;
+            digits = 0;
+        } else if (is_blank(c)) {
+            if (digits > 0) blank_after_number = true;
+        }
+    }
+    return cleaned;
+}
+
+std::vector<int> parse_page_list(std::wstring_view list, int page_count) {
+    std::vector<int> pages;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        std::size_t end = list.find(L',', start);
+        if (end == std::wstring_view::npos) end = list.size();
+        const std::wstring_view part = list.substr(start, end - start);
+        start = end + 1;
+
+        int first = 0, last = 0;
+        const std::size_t dash = part.find(L'-');
+        if (dash == std::wstring_view::npos) {
+            const auto page = number_of(part);
+            if (!page) continue;
+            first = last = *page;
+        } else {
+            const std::wstring_view from = part.substr(0, dash), to = part.substr(dash + 1);
+            if (from.empty() && to.empty()) continue;
+            const auto a = from.empty() ? std::optional<int>(1) : number_of(from);
+            const auto b = to.empty() ? std::optional<int>(page_count) : number_of(to);
+            if (!a || !b) continue;
+            first = *a;
+            last = *b;
+        }
+        if (first < 1 || first > last) continue;
+        for (int page = first; page <= std::min(last, page_count); ++page) pages.push_back(page);
+    }
+    // A list that names no page of this document prints the whole of it,
+    // as an empty one does.
+    if (pages.empty()) return every_page(page_count);
+    std::sort(pages.begin(), pages.end());
+    pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
+    return pages;
+}
+
+std::vector<int> chosen_pages(int print_pages, std::wstring_view list, int page_count) {
+    switch (print_pages) {
+        case 0:
+            return every_page(page_count);
+        case 1:
+        case 2: {
+            std::vector<int> pages;
+            for (int page = print_pages; page <= page_count; page += 2) pages.push_back(page);
+            return pages;
+        }
+        default:
+            return parse_page_list(list, page_count);
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,25 @@
+// Which pages of a document are printed: all, odd, even, or a typed list
+// such as "1, 3, 5-7".
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ui {
+
+// The page list as the box keeps it: digits in runs of at most three, a
+// comma or hyphen only after a number, a blank between two numbers turned
+// into a comma; everything else is dropped.
+std::wstring clean_page_list(std::wstring_view typed);
+
+// The pages (1-based, ascending, each once) that a list names within a
+// document of `page_count` pages. Its parts are "a", "a-b", "a-" (to the
+// end) and "-b" (from the start); reversed parts and page 0 are skipped.
+// A list that names no page of the document means every page.
+std::vector<int> parse_page_list(std::wstring_view list, int page_count);
+
+// 0 all pages, 1 odd, 2 even, any other choice the typed list.
+std::vector<int> chosen_pages(int print_pages, std::wstring_view list, int page_count);
+
+}  // namespace ui

@@ -1,0 +1,33 @@
+#include "ui/output/preview_page.h"
+
+#include "engine/document/html_escape.h"
+#include "engine/document/ui_strings.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int preview_unavailable_row = 92;
+
+}  // namespace
+
+std::wstring preview_page(const std::wstring& pdf_address) {
+    const std::wstring tabs(5, L'\t');
+    const std::wstring blanks(21, L' ');
+    return L"<!DOCTYPE html><html lang=\"ru\"><head> " + tabs + L"<style type=\"text/css\">" + blanks +
+           L"body { margin:0; user-select:none; vertical-align:top; background-color:#darkgray; unselectable:on; }" +
+           blanks + L"iframe { display: block; background: #darkgray; border: none; height: 100vh; width: 100vw; } " +
+           tabs + L"</style></head><body><iframe src=\"" + engine::html_escape(pdf_address) +
+           L"#toolbar=0\"></iframe></body></html>";
+}
+
+std::wstring preview_error_page() {
+    const std::wstring tabs(5, L'\t');
+    return L"<!DOCTYPE html><html><head> " + tabs +
+           L"<style> body{ margin: 0; } iframe { display: block; background: #000; border: none; height: 100vh; "
+           L"width: 100vw; } " +
+           tabs + L"</style></head><body><p style=\"padding:8mm; font-family:Segoe; font-size:14.0pt;\">" +
+           engine::ui_string(preview_unavailable_row) + L"</p></body></html>";
+}
+
+}  // namespace ui

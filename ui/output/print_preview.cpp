@@ -1,0 +1,79 @@
+// The print preview: the print HTML goes into the print view, which prints
+// it to PDF; the chosen pages with their footer are shown in the document
+// view. Each run remembers the document it started on and shows its result
+// only while it is the newest run, that document is still open and the
+// save/print panel is still showing.
+#include <stdexcept>
+
+#include "app/main_window.h"
+#include "platform/js_string_literal.h"
+#include "ui/output/document_names.h"
+#include "ui/output/page_selection.h"
+#include "ui/output/preview_page.h"
+#include "ui/output/print_view.h"
+
+namespace ui {
+
+std::wstring replace_page_script(const std::wstring& html) {
+    return L"document.documentElement.innerHTML='" + platform::js_string_literal(html) + L"';";
+}
+
+}  // namespace ui
+
+namespace app {
+
+namespace {
+
+// Image loads are given this long before the print goes ahead without them.
+constexpr int image_wait_rounds = 100;
+constexpr int image_wait_ms = 50;
+
+}  // namespace
+
+platform::DocumentOutput& MainWindow::Output() {
+    if (!output) output = platform::make_document_output();
+    return *output;
+}
+
+platform::Task<bool> MainWindow::LoadPrintViewAsync(std::uint64_t started_on) {
+    if (!IsSameDocument(started_on)) co_return false;
+    pending_html = doc->to_print_html();
+    co_await preview_webview->execute_script_async(ui::replace_page_script(pending_html));
+    if (!IsSameDocument(started_on)) co_return false;
+    for (int round = 0; round < image_wait_rounds; ++round) {
+        const std::wstring settled = co_await preview_webview->execute_script_async(ui::images_settled_script);
+        if (!IsSameDocument(started_on)) co_return false;
+        if (settled != L"false") break;
+        co_await platform::delay(image_wait_ms);
+        if (!IsSameDocument(started_on)) co_return false;
+    }
+    co_return true;
+}
+
+platform::Task<> MainWindow::ShowPrintPreviewAsync() {
+    const std::uint64_t run = ++preview_runs;
+    if (!doc) co_return;
+    const std::uint64_t started_on = document_serial;
+    auto still_wanted = [this, run, started_on] {
+        return run == preview_runs && IsSameDocument(started_on) && mode == 3;
+    };
+    std::wstring page;
+    try {
+        if (!co_await LoadPrintViewAsync(started_on) || !still_wanted()) co_return;
+        const platform::PageLayout layout = ui::print_layout(doc_data, ui::margins_of(formatting));
+        const platform::PdfBytes all_pages = co_await Output().print_to_pdf(*preview_webview, layout);
+        if (!still_wanted()) co_return;
+        if (all_pages.empty()) throw std::runtime_error("the print view made no PDF");
+        const int page_count = Output().page_count(all_pages);
+        const auto pages = ui::chosen_pages(int(print_pages), selected_pages, page_count);
+        platform::PdfBytes shown =
+            Output().compose(all_pages, pages, layout, {IsPageNumberInFooter(), GetFooterText()});
+        page = ui::preview_page(Output().publish_pdf(std::move(shown)));
+    } catch (...) {
+        page = ui::preview_error_page();
+    }
+    if (!still_wanted()) co_return;
+    main_webview->execute_script(ui::replace_page_script(page));
+}
+
+}  // namespace app

@@ -1,0 +1,25 @@
+// What printing, PDF saving and the preview share: the layout, the footer
+// and the script that fills the print view.
+#pragma once
+
+#include <string>
+
+#include "app/formatting_cache.h"
+#include "engine/document/document_data.h"
+#include "platform/document_output.h"
+#include "ui/output/print_layout.h"
+
+namespace ui {
+
+inline margins_mm margins_of(const app::formatting_cache& cache) {
+    return {cache.margin_left, cache.margin_top, cache.margin_right, cache.margin_bottom};
+}
+
+// Replaces the page's content; the text goes in as an escaped literal.
+std::wstring replace_page_script(const std::wstring& html);
+
+// True once every image of the page has loaded or failed.
+inline constexpr wchar_t images_settled_script[] =
+    L"Array.prototype.every.call(document.images,function(i){return i.complete;})";
+
+}  // namespace ui

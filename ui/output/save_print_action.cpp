@@ -1,0 +1,144 @@
+// The action button of the save/print panel: print on the default printer,
+// save as PDF, DOC or HTML, or refresh the preview. Printing and PDF saving
+// first load the current print HTML; every outcome is shown in the status
+// bar below the button, and a run whose document was replaced stops quietly.
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/engine_services.h"
+#include "app/main_window.h"
+#include "engine/document/ui_strings.h"
+#include "ui/output/file_writer.h"
+#include "ui/output/outcome_messages.h"
+#include "ui/output/page_selection.h"
+#include "ui/output/print_view.h"
+#include "ui/output/save_target.h"
+#include "ui/output/word_export.h"
+
+namespace app {
+
+namespace {
+
+constexpr std::int32_t print_kind = 0, save_kind = 1, layout_kind = 3;
+
+// Clears the flag however the print ends.
+class PrintRun {
+public:
+    explicit PrintRun(bool& flag) : flag_(flag) { flag_ = true; }
+    ~PrintRun() { flag_ = false; }
+    PrintRun(const PrintRun&) = delete;
+    PrintRun& operator=(const PrintRun&) = delete;
+
+private:
+    bool& flag_;
+};
+
+ui::output_outcome outcome_of(platform::PrintResult result) {
+    switch (result) {
+        case platform::PrintResult::printed: return ui::output_outcome::printing;
+        case platform::PrintResult::no_printer: return ui::output_outcome::no_printer;
+        case platform::PrintResult::failed: break;
+    }
+    return ui::output_outcome::print_failed;
+}
+
+int whole_copies(double copies) {
+    if (!(copies >= 1)) return 1;
+    return int(std::min(copies, 10.0));
+}
+
+}  // namespace
+
+platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::shared_ptr<platform::Panel> page_panel) {
+    if (kind == layout_kind) {
+        ShowPrintPreviewAsync();
+        co_return;
+    }
+    if ((kind != print_kind && kind != save_kind) || !HasLoadedDocument()) co_return;
+    const std::uint64_t started_on = document_serial;
+    auto report = [this, &page_panel](ui::output_outcome outcome) {
+        const ui::status_message message = ui::message_for(outcome);
+        if (page_panel) ShowStatusMessage(*page_panel, engine::ui_string(message.row), message.severity);
+    };
+    bool replaced = false;
+
+    if (kind == print_kind) {
+        if (print_in_progress) {
+            report(ui::output_outcome::print_busy);
+            co_return;
+        }
+        PrintRun run(print_in_progress);
+        ui::output_outcome outcome = ui::output_outcome::print_failed;
+        try {
+            if (co_await LoadPrintViewAsync(started_on)) {
+                const platform::PageLayout layout = ui::print_layout(doc_data, ui::margins_of(formatting));
+                const platform::PdfBytes pdf = co_await Output().print_to_pdf(*preview_webview, layout);
+                if (!IsSameDocument(started_on)) {
+                    replaced = true;
+                } else if (!pdf.empty()) {
+                    const auto pages = ui::chosen_pages(int(print_pages), selected_pages, Output().page_count(pdf));
+                    outcome = outcome_of(Output().print(pdf, pages, layout, {IsPageNumberInFooter(), GetFooterText()},
+                                                        whole_copies(copies), GetDocumentTitle(true)));
+                }
+            } else {
+                replaced = true;
+            }
+        } catch (...) {
+            outcome = ui::output_outcome::print_failed;
+        }
+        if (!replaced) report(outcome);
+        co_return;
+    }
+
+    // Saving.
+    while (!save_folder.empty() && (save_folder.back() == L' ' || save_folder.back() == L'\t' ||
+                                    save_folder.back() == L'\n' || save_folder.back() == L'\r')) {
+        save_folder.pop_back();
+    }
+    std::wstring fallback_folder = Output().documents_folder();
+    if (fallback_folder.empty()) fallback_folder = folders.temp_folder;
+    const auto path = ui::save_path(save_folder, fallback_folder, GetDocumentTitle(true), save_format);
+    if (!path) co_return;
+    const bool open_afterwards = open_after_saving == 1.0;
+    bool saved = false;
+    try {
+        if (save_format == 0) {
+            if (co_await LoadPrintViewAsync(started_on)) {
+                const platform::PageLayout layout = ui::print_layout(doc_data, ui::margins_of(formatting));
+                const platform::PdfBytes pdf = co_await Output().print_to_pdf(*preview_webview, layout);
+                if (!IsSameDocument(started_on)) {
+                    replaced = true;
+                } else {
+                    if (pdf.empty()) throw std::runtime_error("the print view made no PDF");
+                    const auto pages = ui::chosen_pages(0, {}, Output().page_count(pdf));
+                    const platform::PdfBytes file =
+                        Output().compose(pdf, pages, layout, {IsPageNumberInFooter(), GetFooterText()});
+                    ui::write_file_atomically(*path, std::string_view(reinterpret_cast<const char*>(file.data()),
+                                                                       file.size()));
+                    saved = true;
+                }
+            } else {
+                replaced = true;
+            }
+        } else {
+            const std::wstring html =
+                save_format == 1 ? ui::word_file_text(page_setup_root(doc_data), [this] { return doc->to_word_html(); })
+                                 : doc->to_print_html();
+            ui::write_file_atomically(*path, ui::utf8_of(html));
+            saved = true;
+        }
+    } catch (...) {
+        saved = false;
+    }
+    if (replaced) co_return;
+    if (saved && open_afterwards) {
+        try {
+            Output().open_file(*path);
+        } catch (...) {
+            // The file is saved; only its viewer did not start.
+        }
+    }
+    report(saved ? ui::output_outcome::saved : ui::output_outcome::save_failed);
+}
+
+}  // namespace app

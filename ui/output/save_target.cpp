@@ -1,0 +1,28 @@
+#include "ui/output/save_target.h"
+
+#include "ui/output/document_names.h"
+
+namespace ui {
+
+std::optional<std::wstring> save_extension(double save_format) {
+    if (save_format == 0) return L".pdf";
+    if (save_format == 1) return L".doc";
+    if (save_format == 2) return L".html";
+    return std::nullopt;
+}
+
+std::optional<std::wstring> save_path(std::wstring_view folder, std::wstring_view fallback, std::wstring_view title,
+                                      double save_format) {
+    const auto extension = save_extension(save_format);
+    if (!extension) return std::nullopt;
+    std::wstring directory(folder);
+    while (!directory.empty() && (directory.back() == L' ' || directory.back() == L'\t' ||
+                                  directory.back() == L'\n' || directory.back() == L'\r')) {
+        directory.pop_back();
+    }
+    if (directory.empty()) directory = fallback;
+    if (!directory.empty() && directory.back() != L'/') directory += L'/';
+    return directory + file_name_from_title(title) + *extension;
+}
+
+}  // namespace ui
