@@ -222,6 +222,18 @@ public:
     std::uint64_t preview_runs = 0;
     bool print_in_progress = false;
 
+    // The save/print panel (ui/output/save_print_panel.cpp).
+    void MakeCopiesRow(platform::Panel& panel);
+    // kind: 0 print page, 1 save page, 2 or 3 layout page.
+    void MakeApplyRow(platform::Panel& panel, std::int32_t kind);
+    void OnOptionRadioChecked(platform::ToggleButton& sender);
+    void OnOptionCheckBoxToggled(platform::ToggleButton& sender);
+    void OnCopiesChanged(platform::Slider& sender, double value);
+    // The panel's text boxes: the page list, the folder and the file name.
+    void OnSavePrintTextChanged(platform::TextBox& sender);
+    platform::FireAndForget PickSaveFolderAsync(std::shared_ptr<platform::TextBox> box);
+    bool cleaning_page_list = false;
+
 private:
     void BuildLayout();
     // The left menu and the data panel's brushes.

@@ -1,4 +1,4 @@
-// The panels of the settings, text-editing and save/print modes. They come
+// The panels of the settings and text-editing modes. They come
 // with those modes; until then their panel stays empty.
 #include "app/main_window.h"
 
@@ -6,6 +6,5 @@ namespace app {
 
 void MainWindow::BuildSettingsPanel(platform::Panel&, std::int32_t) {}
 void MainWindow::BuildTextEditPanels(platform::Panel&, std::int32_t) {}
-void MainWindow::BuildSavePrintPanel(platform::Panel&, std::int32_t) {}
 
 }  // namespace app

@@ -133,7 +133,10 @@ void MainWindow::BuildNoteFieldRow(platform::Panel& panel, std::int32_t section,
 }
 
 void MainWindow::OnFieldTextChanged(platform::TextBox& sender) {
-    // The boxes of the save/print panel come with that panel.
+    if (mode == 3) {
+        OnSavePrintTextChanged(sender);
+        return;
+    }
     if (mode != 0) return;
     const auto* tag = std::get_if<platform::TreeIndex>(&sender.data_context);
     if (!tag) return;

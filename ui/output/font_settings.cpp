@@ -1,0 +1,79 @@
+// The font handlers: each stores the control's value in the formatting
+// cache, rewrites the row's value caption, writes the cache into the tree
+// and asks for a render that keeps the scroll position.
+#include "app/main_window.h"
+#include "platform/toggle_button.h"
+#include "ui/output/value_captions.h"
+
+namespace app {
+
+namespace {
+
+// Position of the font-size header in the settings panel's Font page and in
+// the save/print panel's layout page; of the heading-size header.
+constexpr std::size_t font_size_header_in_settings = 3;
+constexpr std::size_t font_size_header_in_layout = 10;
+constexpr std::size_t heading_size_header = 7;
+constexpr std::size_t font_family_header = 1;
+
+// The value caption of the header at `position` of the panel holding the
+// control's group box; null when the panel is not shaped as expected.
+platform::TextBlock* value_caption(const platform::Element& control, std::size_t position) {
+    auto box = control.parent();
+    auto page = box ? box->parent() : nullptr;
+    if (!page || position >= page->children().size()) return nullptr;
+    auto* header = dynamic_cast<platform::Panel*>(page->children().at(position).get());
+    if (!header || header->children().size() < 2) return nullptr;
+    return dynamic_cast<platform::TextBlock*>(header->children().at(1).get());
+}
+
+}  // namespace
+
+void MainWindow::ApplyFontSettings() {
+    if (doc_data) apply_font_settings(formatting, doc_data->pages);
+}
+
+void MainWindow::OnFontFamilySelectionChanged(platform::Element& sender, const std::wstring& family) {
+    auto box = sender.parent();
+    if (!box || family.empty()) return;
+    formatting.font_family = family;
+    if (platform::TextBlock* caption = value_caption(sender, font_family_header)) caption->set_text(family);
+    ApplyFontSettings();
+    RenderDocumentAsync(false);
+}
+
+void MainWindow::OnFontSizeChanged(platform::Slider& sender, double value) {
+    if (mode != 1 && mode != 3) return;
+    formatting.body_font_size = float(value);
+    const std::size_t position = mode == 1 ? font_size_header_in_settings : font_size_header_in_layout;
+    if (platform::TextBlock* caption = value_caption(sender, position)) {
+        caption->set_text(ui::points_text(formatting.body_font_size));
+    }
+    ApplyFontSettings();
+    // In the layout page the change waits for its "Apply".
+    if (mode == 1) RenderDocumentAsync(false);
+}
+
+void MainWindow::OnHeadingSizeChanged(platform::Slider& sender, double value) {
+    formatting.heading_size_delta = float(value);
+    if (platform::TextBlock* caption = value_caption(sender, heading_size_header)) {
+        caption->set_text(ui::heading_delta_text(formatting.heading_size_delta));
+    }
+    ApplyFontSettings();
+    RenderDocumentAsync(false);
+}
+
+void MainWindow::OnBoldNumberingChecked(bool checked) {
+    formatting.bold_numbering = checked;
+    if (doc_data) doc_data->page_setup.record.c = checked ? 1 : 0;
+    ApplyFontSettings();
+    RenderDocumentAsync(false);
+}
+
+void MainWindow::OnBoldHeadingsChecked(bool checked) {
+    formatting.bold_headings = checked;
+    ApplyFontSettings();
+    RenderDocumentAsync(false);
+}
+
+}  // namespace app

@@ -1,0 +1,280 @@
+// The save/print panel: the print page (copies, pages, footer), the save page
+// (format, folder, file name, opening afterwards) and the layout page
+// (margins, fonts, paragraphs), each ending in its action button. The
+// choices live in the window, the file name and the footer in the document.
+// The children of each page keep a fixed order: the handlers find rows by
+// their position.
+#include "app/engine_services.h"
+#include "app/main_window.h"
+#include "engine/document/ui_strings.h"
+#include "platform/button.h"
+#include "platform/decoration.h"
+#include "ui/editing/panel_look.h"
+#include "ui/output/page_selection.h"
+#include "ui/output/value_captions.h"
+
+namespace app {
+
+namespace look = ui::look;
+using platform::Visibility;
+
+namespace {
+
+// Text box tags; radio codes (print pages 0-3, save format + 4); check box codes.
+constexpr std::int32_t page_list_tag = 0, folder_tag = 2, file_name_tag = 3;
+constexpr std::int32_t save_format_code = 4;
+constexpr std::int32_t footer_code = 0, open_after_saving_code = 2;
+// Positions on the print page.
+constexpr std::size_t copies_header_position = 1, page_list_row_position = 4;
+
+std::wstring placeholder(const std::wstring& text) {
+    return L"[\u2009" + text + L"\u2009]";
+}
+
+std::shared_ptr<platform::Panel> group_box() {
+    auto box = platform::Panel::create();
+    box->set_margin(look::row_margin);
+    platform::set_border(*box, {look::white_smoke, look::dark_gray, 1, look::corner_radius});
+    return box;
+}
+
+// The pick button of a text row; only the folder row's button does anything.
+std::shared_ptr<platform::Button> row_button(const std::wstring& install_folder) {
+    auto button = platform::Button::create();
+    button->set_width(36);
+    button->set_height(36);
+    button->set_horizontal_alignment(platform::HorizontalAlignment::right);
+    button->set_vertical_alignment(platform::VerticalAlignment::center);
+    button->set_icon(install_folder.empty() ? std::wstring() : install_folder + L"/icons/pick_value.xpm", 11);
+    button->set_colors(look::pick_button, look::dark_blue);
+    return button;
+}
+
+}  // namespace
+
+void MainWindow::BuildSavePrintPanel(platform::Panel& panel, std::int32_t page) {
+    panel.children().clear();
+    if (!HasLoadedDocument()) return;
+
+    auto radio_group = [this](std::initializer_list<std::pair<int, std::int32_t>> options, std::int32_t chosen) {
+        auto box = group_box();
+        std::size_t index = 0;
+        for (const auto& [row, code] : options) {
+            auto radio = platform::RadioButton::create(engine::ui_string(row));
+            radio->set_font(look::editor_font());
+            const bool first = index == 0, last = index + 1 == options.size();
+            radio->set_margin({10, first ? 8.0 : 2.0, 8, last ? 9.0 : 2.0});
+            platform::keep_margin_outside(*radio);
+            box->children().append(radio);
+            radio->set_checked(code == chosen);
+            radio->data_context = code;
+            radio->checked.add(
+                [this](platform::ToggleButton& sender, const platform::NoArgs&) { OnOptionRadioChecked(sender); });
+            ++index;
+        }
+        return box;
+    };
+    auto check_box = [this](int row, std::int32_t code, bool checked) {
+        auto box = platform::CheckBox::create(engine::ui_string(row));
+        box->set_margin({20, 0, 8, 2});
+        platform::keep_margin_outside(*box);
+        box->set_checked(checked);
+        box->data_context = code;
+        auto toggled = [this](platform::ToggleButton& sender, const platform::NoArgs&) {
+            OnOptionCheckBoxToggled(sender);
+        };
+        box->checked.add(toggled);
+        box->unchecked.add(toggled);
+        return box;
+    };
+    auto text_row = [this](std::int32_t tag, const std::wstring& text, const std::wstring& hint, bool read_only) {
+        auto row = platform::Grid::create();
+        row->set_margin(look::row_margin);
+        platform::set_border(*row, {look::white, look::dark_gray, 1, look::corner_radius});
+        row->set_height(38 + look::row_margin.top + look::row_margin.bottom);
+        row->set_rows({platform::GridLength::automatic()});
+        row->set_columns({platform::GridLength::star(), platform::GridLength::pixels(36)});
+        auto box = platform::TextBox::create();
+        box->set_font(look::editor_font());
+        box->set_frame({4, 10, 4, 10}, look::white, {1, 1, 0, 1});
+        box->set_height(36);
+        box->set_read_only(read_only);
+        box->set_placeholder_text(placeholder(hint));
+        box->data_context = tag;
+        box->set_text(text);
+        box->text_changed.add(
+            [this](platform::TextBox& sender, const platform::NoArgs&) { OnFieldTextChanged(sender); });
+        auto button = row_button(folders.install_folder);
+        button->data_context = tag;
+        if (tag == folder_tag) {
+            std::weak_ptr<platform::TextBox> weak_box = box;
+            button->clicked.add([this, weak_box](platform::Button&, const platform::NoArgs&) {
+                if (auto target = weak_box.lock()) PickSaveFolderAsync(target);
+            });
+        }
+        row->set_cell(*box, 0, 0);
+        row->set_cell(*button, 0, 1);
+        row->children().append(box);
+        row->children().append(button);
+        return row;
+    };
+
+    switch (page) {
+        case 0: {
+            MakeLabel(panel, engine::ui_string(13));
+            MakeCopiesRow(panel);
+            panel.children().append(
+                radio_group({{14, 0}, {16, 1}, {15, 2}, {17, 3}}, std::int32_t(print_pages)));
+            auto pages_row = text_row(page_list_tag, selected_pages, engine::ui_string(14), false);
+            pages_row->set_visibility(print_pages == 3 ? Visibility::visible : Visibility::collapsed);
+            panel.children().append(pages_row);
+            panel.children().append(check_box(22, footer_code, IsPageNumberInFooter()));
+            MakeApplyRow(panel, 0);
+            break;
+        }
+        case 1: {
+            MakeLabel(panel, engine::ui_string(29));
+            panel.children().append(radio_group({{32, 4}, {33, 5}, {34, 6}}, std::int32_t(save_format) + save_format_code));
+            MakeSectionHeader(panel, engine::ui_string(35), {});
+            // Without a chosen folder the file goes to the documents folder.
+            const std::wstring documents = Output().documents_folder();
+            panel.children().append(
+                text_row(folder_tag, save_folder, documents.empty() ? engine::ui_string(36) : documents, true));
+            MakeSectionHeader(panel, engine::ui_string(37), {});
+            panel.children().append(text_row(file_name_tag, GetDocumentTitle(false), GetDocumentTitle(true), false));
+            panel.children().append(check_box(38, open_after_saving_code, open_after_saving == 1.0));
+            MakeApplyRow(panel, 1);
+            break;
+        }
+        case 2: {
+            MakeLabel(panel, engine::ui_string(71));
+            for (std::int32_t side : {0, 2, 1, 3}) MakePageMarginRow(panel, side);
+            MakeLabel(panel, ui::font_and_paragraph_label());
+            MakeFontSizeRow(panel);
+            MakeLineSpacingRow(panel);
+            MakeBodyTopPaddingRow(panel);
+            MakeFirstLineIndentRow(panel);
+            MakeHeadingTopPaddingRow(panel);
+            MakeApplyRow(panel, 3);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void MainWindow::MakeCopiesRow(platform::Panel& panel) {
+    MakeSectionHeader(panel, engine::ui_string(18), ui::copies_text(copies));
+    auto slider = platform::Slider::create(1, 10);
+    slider->set_margin({4, 4, 4, 4});
+    slider->set_value(copies);
+    slider->value_changed.add([this](platform::Slider& sender, double value) { OnCopiesChanged(sender, value); });
+    auto box = group_box();
+    box->children().append(slider);
+    panel.children().append(box);
+}
+
+void MainWindow::MakeApplyRow(platform::Panel& panel, std::int32_t kind) {
+    auto row = platform::Grid::create();
+    row->set_margin({18, 22, 22, 8});
+    row->set_columns({platform::GridLength::star(), platform::GridLength::automatic()});
+    auto spacer = platform::TextBlock::create();
+    row->set_cell(*spacer, 0, 0);
+    row->children().append(spacer);
+    auto button = platform::AppBarButton::create();
+    button->set_label(engine::ui_string(kind == 0 ? 3 : kind == 1 ? 4 : 26));
+    button->set_width(136);
+    button->set_height(36);
+    button->set_font({L"", 14, true});
+    button->set_background(button_brush);
+    button->set_foreground({look::white});
+    button->set_vertical_alignment(platform::VerticalAlignment::center);
+    button->data_context = kind == 2 ? 3 : kind;
+    button->clicked.add([this](platform::AppBarButton& sender, const platform::NoArgs&) {
+        const auto* code = std::get_if<std::int32_t>(&sender.data_context);
+        if (!code) return;
+        SaveOrPrintAsync(*code, sender.parent() ? sender.parent()->parent() : nullptr);
+    });
+    row->set_cell(*button, 0, 1);
+    row->children().append(button);
+    panel.children().append(row);
+}
+
+void MainWindow::OnOptionRadioChecked(platform::ToggleButton& sender) {
+    const auto* code = std::get_if<std::int32_t>(&sender.data_context);
+    if (!code) return;
+    if (*code >= 0 && *code < save_format_code) {
+        print_pages = *code;
+        auto box = sender.parent();
+        auto page = box ? box->parent() : nullptr;
+        if (page && page_list_row_position < page->children().size()) {
+            page->children().at(page_list_row_position)
+                ->set_visibility(print_pages == 3 ? Visibility::visible : Visibility::collapsed);
+        }
+        RenderDocumentAsync(false);
+    } else if (*code >= save_format_code && *code <= 6) {
+        save_format = *code - save_format_code;
+    }
+}
+
+void MainWindow::OnOptionCheckBoxToggled(platform::ToggleButton& sender) {
+    const auto* code = std::get_if<std::int32_t>(&sender.data_context);
+    if (!code) return;
+    const bool checked = sender.is_checked();
+    if (*code == footer_code) {
+        if (engine::doc_element* footer = footer_element(doc_data)) {
+            footer->record.b = checked ? 1 : 0;
+            RenderDocumentAsync(false);
+        }
+    } else if (*code == open_after_saving_code) {
+        open_after_saving = checked ? 1.0 : 0.0;
+        config.OpenDocAfterSaving = open_after_saving;
+    }
+}
+
+void MainWindow::OnCopiesChanged(platform::Slider& sender, double value) {
+    copies = value;
+    if (copies == 0) return;
+    auto box = sender.parent();
+    auto page = box ? box->parent() : nullptr;
+    if (!page || copies_header_position >= page->children().size()) return;
+    auto* header = dynamic_cast<platform::Panel*>(page->children().at(copies_header_position).get());
+    if (!header || header->children().size() < 2) return;
+    if (auto* caption = dynamic_cast<platform::TextBlock*>(header->children().at(1).get())) {
+        caption->set_text(ui::copies_text(copies));
+    }
+}
+
+void MainWindow::OnSavePrintTextChanged(platform::TextBox& sender) {
+    const auto* tag = std::get_if<std::int32_t>(&sender.data_context);
+    if (!tag) return;
+    if (*tag == page_list_tag) {
+        if (cleaning_page_list) return;
+        const std::wstring old_list = selected_pages;
+        selected_pages = ui::clean_page_list(sender.text());
+        if (sender.text() != selected_pages) {
+            // Setting the text raises this handler again.
+            cleaning_page_list = true;
+            sender.set_text(selected_pages);
+            cleaning_page_list = false;
+        }
+        if (selected_pages.empty() && !old_list.empty()) ShowPrintPreviewAsync();
+    } else if (*tag == file_name_tag) {
+        StripKnownExtension(sender.text());
+    }
+}
+
+platform::FireAndForget MainWindow::PickSaveFolderAsync(std::shared_ptr<platform::TextBox> box) {
+    const std::uint64_t started_on = document_serial;
+    std::optional<std::wstring> folder;
+    try {
+        folder = co_await Output().pick_folder(save_folder);
+    } catch (...) {
+        co_return;  // no dialog: nothing changes
+    }
+    if (!IsSameDocument(started_on)) co_return;
+    save_folder = folder ? *folder : std::wstring();
+    box->set_text(save_folder);
+}
+
+}  // namespace app
