@@ -8,9 +8,9 @@
 namespace engine {
 namespace {
 
-// Words in -ограф name a person or a device by a letter well before the
-// ending: the first letter of an eight-letter word, the ninth letter from the
-// end of a longer one (фотограф, кинофотограф against литограф, политограф).
+// Words in -ограф are told apart as people or devices by one letter well
+// before the ending: the first letter of an eight-letter word, the ninth
+// letter from the end of a longer one (фотограф is a person, афотограф not).
 constexpr rule_row k_f_rows[] = {
     {L"-ельф, -ильф, -ольф not after д, -уфф (after a hyphen), -пруф, -морф, -торф, -троф, -штоф, -иумф,"
         L" -лейф, -рейф, -атиф, -ариф, -гриф, -ериф not after ш, -криф, -глиф, -тбиф, -льеф, -скаф, -шкаф,"
