@@ -69,6 +69,24 @@ void BM_DeclineLongRJASoftK(benchmark::State& state) {
 }
 BENCHMARK(BM_DeclineLongRJASoftK);
 
+// Words of five or more letters in -б to -з, -е, -л to -п, -с, -т, -ц and -ф
+// to -щ.
+void BM_DeclineLongOtherSingulars(benchmark::State& state) {
+    static const std::vector<std::wstring> words =
+        probe_words({"long_b", "long_v", "long_g", "long_d", "long_zh", "long_z", "long_e", "long_l", "long_m", "long_n",
+                     "long_o", "long_p", "long_s", "long_t", "long_f", "long_kh", "long_ch", "long_sh", "long_shch",
+                     "long_ts"});
+    decline_all_cases(state, words);
+}
+BENCHMARK(BM_DeclineLongOtherSingulars);
+
+// The largest dictionary alone.
+void BM_DeclineLongT(benchmark::State& state) {
+    static const std::vector<std::wstring> words = probe_words({"long_t"});
+    decline_all_cases(state, words);
+}
+BENCHMARK(BM_DeclineLongT);
+
 // About a thousand entries ending in -т, the size of the largest handler
 // dictionary, with a share of conditions like the real ones.
 struct synthetic_table {

@@ -10,13 +10,8 @@ using decl_test::expect_handler;
 using decl_test::untouched;
 
 TEST(LongE, NeuterNounsAndLongerEndings) {
-    expect_decl(L"здание", 6, L"здании", 3, untouched);
     expect_decl(L"оружие", 2, L"оружия", 3, untouched);
-    expect_decl(L"платье", 5, L"платьем", 3, untouched);
-    expect_decl(L"кладбище", 2, L"кладбища", 3, untouched);
-    expect_decl(L"солнце", 6, L"солнце", 3, untouched);
     expect_decl(L"граждане", 2, L"граждан", 4, untouched);
-    expect_decl(L"бояре", 5, L"боярами", 3, untouched);
     expect_decl(L"третье", 3, L"третьему", untouched, untouched);
 }
 

@@ -41,8 +41,6 @@ TEST(LongF, FirstLetterHyphenAndLongerEndings) {
 TEST(LongKhChShShch, AnimateAndInanimateNouns) {
     expect_decl(L"конюх", 4, L"конюха", 1, 1);
     expect_decl(L"подонюх", 4, L"подонюх", 1, 0);
-    expect_decl(L"монарх", 4, L"монарха", 1, 1);
-    expect_decl(L"воздух", 6, L"воздухе", 1, 0);
     expect_decl(L"скоморох", 4, L"скомороха", 1, 1);
     expect_decl(L"горох", 4, L"горох", 1, 0);
     expect_decl(L"палач", 4, L"палача", 1, 1);
@@ -51,9 +49,6 @@ TEST(LongKhChShShch, AnimateAndInanimateNouns) {
     expect_decl(L"трогач", 4, L"трогач", 1, 0);
     expect_decl(L"тягач", 4, L"тягач", 1, 0);
     expect_decl(L"латыш", 4, L"латыша", 1, 1);
-    expect_decl(L"малыш", 5, L"малышем", 1, 1);
-    expect_decl(L"камыш", 5, L"камышем", 1, 0);
-    expect_decl(L"карандаш", 5, L"карандашом", 1, 0);
     expect_decl(L"бордаш", 4, L"бордаша", 1, 1);
     expect_decl(L"товарищ", 4, L"товарища", 1, 1);
     expect_decl(L"товарищ", 5, L"товарищем", 1, 1);

@@ -8,16 +8,6 @@ using decl_test::expect_decl;
 using decl_test::expect_handler;
 using decl_test::untouched;
 
-TEST(LongN, AnimateAndInanimateNouns) {
-    expect_decl(L"декан", 4, L"декана", 1, 1);
-    expect_decl(L"диван", 4, L"диван", 1, 0);
-    expect_decl(L"шурин", 4, L"шурина", 1, 1);
-    expect_decl(L"бензин", 4, L"бензин", 1, 0);
-    expect_decl(L"капитан", 5, L"капитаном", 1, 1);
-    expect_decl(L"чемпион", 4, L"чемпиона", 1, 1);
-    expect_decl(L"бульон", 4, L"бульон", 1, 0);
-}
-
 TEST(LongN, AdjectivalAndInstrumentalYmSurnames) {
     expect_decl(L"пушкин", 2, L"пушкиного", 1, 1);
     expect_decl(L"пушкин", 5, L"пушкиным", 1, 1);

@@ -9,13 +9,6 @@ using decl_test::expect_decl;
 using decl_test::expect_handler;
 using decl_test::untouched;
 
-TEST(LongO, NeuterNounsAndCollectiveNumerals) {
-    expect_decl(L"кольцо", 5, L"кольцом", 3, untouched);
-    expect_decl(L"письмо", 2, L"письма", 3, untouched);
-    expect_decl(L"четверо", 2, L"четверых", 3, untouched);
-    expect_decl(L"иваново", 5, L"ивановым", 3, untouched);
-}
-
 TEST(LongO, HundredsAreWholeWords) {
     expect_decl(L"тристо", 2, L"трехсот", 4, untouched);
     expect_decl(L"четыресто", 5, L"четырьмястами", 4, untouched);

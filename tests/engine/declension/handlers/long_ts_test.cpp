@@ -8,17 +8,6 @@ using decl_test::expect_decl;
 using decl_test::expect_handler;
 using decl_test::untouched;
 
-TEST(LongTs, FleetingAndChangingVowels) {
-    expect_decl(L"кузнец", 4, L"кузнеца", 1, 1);
-    expect_decl(L"китаец", 2, L"китайца", 1, 1);
-    expect_decl(L"дворец", 2, L"дворца", 1, 0);
-    expect_decl(L"перец", 5, L"перцем", 1, 0);
-    expect_decl(L"продавец", 4, L"продавца", 1, 1);
-    expect_decl(L"борец", 5, L"борцом", 1, 1);
-    expect_decl(L"пехотинец", 4, L"пехотинца", 1, 1);
-    expect_decl(L"месяц", 5, L"месяцом", 1, 0);
-}
-
 TEST(LongTs, PaletsHasItsOwnForms) {
     const wchar_t* forms[] = {L"палец", L"пальца", L"пальцу", L"палец", L"пальцем", L"пальце"};
     for (int c = 1; c <= 6; ++c) expect_decl(L"палец", c, forms[c - 1], 1, 0);
