@@ -15,15 +15,18 @@
 
 namespace {
 
-std::vector<std::wstring> words_of(std::initializer_list<const char*> lists) {
+// The probe words of those lists; with only_checks, just the words whose row
+// asks the singular.
+std::vector<std::wstring> words_of(std::initializer_list<const char*> lists, bool only_checks = false) {
     std::filesystem::path folder =
         std::filesystem::path(__FILE__).parent_path().parent_path() / "handlers" / "probes";
     std::vector<std::wstring> words;
     for (const char* list : lists) {
         std::ifstream file(folder / (std::string(list) + ".tsv"));
         for (std::string line; std::getline(file, line);) {
-            if (!line.empty() && line[0] != '#')
-                words.push_back(engine::from_utf8(line.substr(0, line.find('\t'))));
+            if (line.empty() || line[0] == '#') continue;
+            if (only_checks && line.find("\tcheck:") == std::string::npos) continue;
+            words.push_back(engine::from_utf8(line.substr(0, line.find('\t'))));
         }
     }
     return words;
@@ -55,6 +58,13 @@ void BM_DeclinePluralsInI(benchmark::State& state) {
     run_all_cases(state, words);
 }
 BENCHMARK(BM_DeclinePluralsInI);
+
+// Every call here makes one extra call of a singular handler.
+void BM_DeclinePluralsAskingTheSingular(benchmark::State& state) {
+    static const std::vector<std::wstring> words = words_of({"long_y", "long_i"}, true);
+    run_all_cases(state, words);
+}
+BENCHMARK(BM_DeclinePluralsAskingTheSingular);
 
 void BM_DeclineWordsInYa(benchmark::State& state) {
     static const std::vector<std::wstring> words = words_of({"long_ya"});
