@@ -27,6 +27,7 @@ namespace {
 // Image loads are given this long before the print goes ahead without them.
 constexpr int image_wait_rounds = 100;
 constexpr int image_wait_ms = 50;
+constexpr int page_wait_rounds = 200;
 
 }  // namespace
 
@@ -38,8 +39,17 @@ platform::DocumentOutput& MainWindow::Output() {
 platform::Task<bool> MainWindow::LoadPrintViewAsync(std::uint64_t started_on) {
     if (!IsSameDocument(started_on)) co_return false;
     pending_html = doc->to_print_html();
-    co_await preview_webview->execute_script_async(ui::replace_page_script(pending_html));
-    if (!IsSameDocument(started_on)) co_return false;
+    // Until the print view has its first page there is no document to fill;
+    // the script answers true once it is filled.
+    const std::wstring fill = ui::replace_page_script(pending_html) + L"true";
+    for (int round = 0;; ++round) {
+        const std::wstring filled = co_await preview_webview->execute_script_async(fill);
+        if (!IsSameDocument(started_on)) co_return false;
+        if (filled == L"true") break;
+        if (round == page_wait_rounds) throw std::runtime_error("the print view has no page");
+        co_await platform::delay(image_wait_ms);
+        if (!IsSameDocument(started_on)) co_return false;
+    }
     for (int round = 0; round < image_wait_rounds; ++round) {
         const std::wstring settled = co_await preview_webview->execute_script_async(ui::images_settled_script);
         if (!IsSameDocument(started_on)) co_return false;

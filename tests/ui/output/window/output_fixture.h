@@ -26,7 +26,7 @@ protected:
 
     // Answers the print view: the page went in, its images settled.
     void load_print_view() {
-        preview_view().answer_next();
+        preview_view().answer_next(L"true");
         pump();
         preview_view().answer_next(L"true");
         pump();

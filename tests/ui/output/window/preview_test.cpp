@@ -76,7 +76,7 @@ TEST_F(Preview, ARunWhoseDocumentWasReplacedOrWhosePanelClosedShowsNothing) {
     window->OnWebMessageReceived(main_view(), L"Folder/Two|Words");
     window->mode = 3;
     const std::size_t after_switch = main_view().scripts.size();
-    preview_view().answer_next();
+    preview_view().answer_next(L"true");
     pump();
     EXPECT_EQ(output->pdfs_waiting(), 0u);
     EXPECT_EQ(main_view().scripts.size(), after_switch);
