@@ -61,8 +61,8 @@ std::wstring decline4_ya(std::wstring word, int c, std::uint32_t* gender, std::u
 std::wstring decline_long_a(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
 std::wstring decline_long_b(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
 std::wstring decline_long_v(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-// decline_long_v, except that a word in -лов is taken as a surname (соколов:
-// animate, соколовым); decline_long_v takes it as a common noun (улов). Only a
+// decline_long_v, except that a word in -лов is taken as a surname (чкалов:
+// animate, чкаловым); decline_long_v takes it as a common noun (отлов). Only a
 // caller that knows the word is a surname asks for this.
 std::wstring decline_long_v_surname(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
 std::wstring decline_long_g(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);

@@ -56,6 +56,7 @@ TEST(LongBToZ, UnknownWordsLeaveTheSlotsAlone) {
 // form is asked for by name.
 TEST(LongBToZ, WordsInLovAreCommonNounsUnlessASurnameIsAsked) {
     expect_decl(L"чкалов", 5, L"чкаловом", 1, 0);
+    expect_decl(L"отлов", 4, L"отлов", 1, 0);
     expect_handler(decline_long_v_surname, L"чкалов", 5, L"чкаловым", 1, 1);
     expect_handler(decline_long_v_surname, L"чкалов", 4, L"чкалова", 1, 1);
     expect_handler(decline_long_v_surname, L"карпов", 5, L"карповым", 1, 1);
