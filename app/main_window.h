@@ -221,6 +221,8 @@ public:
     bool IsSameDocument(std::uint64_t serial) const { return doc && document_serial == serial; }
     std::uint64_t preview_runs = 0;
     bool print_in_progress = false;
+    // Expires with the window: a run that resumes later touches nothing.
+    std::shared_ptr<int> output_alive = std::make_shared<int>(0);
 
     // The save/print panel (ui/output/save_print_panel.cpp).
     void MakeCopiesRow(platform::Panel& panel);

@@ -37,6 +37,9 @@ platform::DocumentOutput& MainWindow::Output() {
 }
 
 platform::Task<bool> MainWindow::LoadPrintViewAsync(std::uint64_t started_on) {
+    // A view answers its pending scripts when it goes, which may be after the
+    // window went: nothing of the window is touched then.
+    const std::weak_ptr<int> alive = output_alive;
     if (!IsSameDocument(started_on)) co_return false;
     pending_html = doc->to_print_html();
     // Until the print view has its first page there is no document to fill;
@@ -44,23 +47,24 @@ platform::Task<bool> MainWindow::LoadPrintViewAsync(std::uint64_t started_on) {
     const std::wstring fill = ui::replace_page_script(pending_html) + L"true";
     for (int round = 0;; ++round) {
         const std::wstring filled = co_await preview_webview->execute_script_async(fill);
-        if (!IsSameDocument(started_on)) co_return false;
+        if (alive.expired() || !IsSameDocument(started_on)) co_return false;
         if (filled == L"true") break;
         if (round == page_wait_rounds) throw std::runtime_error("the print view has no page");
         co_await platform::delay(image_wait_ms);
-        if (!IsSameDocument(started_on)) co_return false;
+        if (alive.expired() || !IsSameDocument(started_on)) co_return false;
     }
     for (int round = 0; round < image_wait_rounds; ++round) {
         const std::wstring settled = co_await preview_webview->execute_script_async(ui::images_settled_script);
-        if (!IsSameDocument(started_on)) co_return false;
+        if (alive.expired() || !IsSameDocument(started_on)) co_return false;
         if (settled != L"false") break;
         co_await platform::delay(image_wait_ms);
-        if (!IsSameDocument(started_on)) co_return false;
+        if (alive.expired() || !IsSameDocument(started_on)) co_return false;
     }
     co_return true;
 }
 
 platform::Task<> MainWindow::ShowPrintPreviewAsync() {
+    const std::weak_ptr<int> alive = output_alive;
     const std::uint64_t run = ++preview_runs;
     if (!doc) co_return;
     const std::uint64_t started_on = document_serial;
@@ -69,10 +73,11 @@ platform::Task<> MainWindow::ShowPrintPreviewAsync() {
     };
     std::wstring page;
     try {
-        if (!co_await LoadPrintViewAsync(started_on) || !still_wanted()) co_return;
+        const bool loaded = co_await LoadPrintViewAsync(started_on);
+        if (alive.expired() || !loaded || !still_wanted()) co_return;
         const platform::PageLayout layout = ui::print_layout(doc_data, ui::margins_of(formatting));
         const platform::PdfBytes all_pages = co_await Output().print_to_pdf(*preview_webview, layout);
-        if (!still_wanted()) co_return;
+        if (alive.expired() || !still_wanted()) co_return;
         if (all_pages.empty()) throw std::runtime_error("the print view made no PDF");
         const int page_count = Output().page_count(all_pages);
         const auto pages = ui::chosen_pages(int(print_pages), selected_pages, page_count);
@@ -80,6 +85,7 @@ platform::Task<> MainWindow::ShowPrintPreviewAsync() {
             Output().compose(all_pages, pages, layout, {IsPageNumberInFooter(), GetFooterText()});
         page = ui::preview_page(Output().publish_pdf(std::move(shown)));
     } catch (...) {
+        if (alive.expired()) co_return;
         page = ui::preview_error_page();
     }
     if (!still_wanted()) co_return;

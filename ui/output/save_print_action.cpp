@@ -21,16 +21,20 @@ namespace {
 
 constexpr std::int32_t print_kind = 0, save_kind = 1, layout_kind = 3;
 
-// Clears the flag however the print ends.
+// Clears the flag however the print ends, unless the window (and the flag)
+// went first.
 class PrintRun {
 public:
-    explicit PrintRun(bool& flag) : flag_(flag) { flag_ = true; }
-    ~PrintRun() { flag_ = false; }
+    PrintRun(bool& flag, std::weak_ptr<int> alive) : flag_(flag), alive_(std::move(alive)) { flag_ = true; }
+    ~PrintRun() {
+        if (!alive_.expired()) flag_ = false;
+    }
     PrintRun(const PrintRun&) = delete;
     PrintRun& operator=(const PrintRun&) = delete;
 
 private:
     bool& flag_;
+    std::weak_ptr<int> alive_;
 };
 
 ui::output_outcome outcome_of(platform::PrintResult result) {
@@ -56,6 +60,8 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
     }
     if ((kind != print_kind && kind != save_kind) || !HasLoadedDocument()) co_return;
     const std::uint64_t started_on = document_serial;
+    // Checked after every wait, before anything of the window is touched.
+    const std::weak_ptr<int> alive = output_alive;
     auto report = [this, &page_panel](ui::output_outcome outcome) {
         const ui::status_message message = ui::message_for(outcome);
         if (page_panel) ShowStatusMessage(*page_panel, engine::ui_string(message.row), message.severity);
@@ -67,12 +73,15 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
             report(ui::output_outcome::print_busy);
             co_return;
         }
-        PrintRun run(print_in_progress);
+        PrintRun run(print_in_progress, alive);
         ui::output_outcome outcome = ui::output_outcome::print_failed;
         try {
-            if (co_await LoadPrintViewAsync(started_on)) {
+            const bool loaded = co_await LoadPrintViewAsync(started_on);
+            if (alive.expired()) co_return;
+            if (loaded) {
                 const platform::PageLayout layout = ui::print_layout(doc_data, ui::margins_of(formatting));
                 const platform::PdfBytes pdf = co_await Output().print_to_pdf(*preview_webview, layout);
+                if (alive.expired()) co_return;
                 if (!IsSameDocument(started_on)) {
                     replaced = true;
                 } else if (!pdf.empty()) {
@@ -103,9 +112,12 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
     bool saved = false;
     try {
         if (save_format == 0) {
-            if (co_await LoadPrintViewAsync(started_on)) {
+            const bool loaded = co_await LoadPrintViewAsync(started_on);
+            if (alive.expired()) co_return;
+            if (loaded) {
                 const platform::PageLayout layout = ui::print_layout(doc_data, ui::margins_of(formatting));
                 const platform::PdfBytes pdf = co_await Output().print_to_pdf(*preview_webview, layout);
+                if (alive.expired()) co_return;
                 if (!IsSameDocument(started_on)) {
                     replaced = true;
                 } else {
@@ -128,6 +140,7 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
             saved = true;
         }
     } catch (...) {
+        if (alive.expired()) co_return;
         saved = false;
     }
     if (replaced) co_return;

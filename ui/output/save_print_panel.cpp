@@ -266,13 +266,15 @@ void MainWindow::OnSavePrintTextChanged(platform::TextBox& sender) {
 
 platform::FireAndForget MainWindow::PickSaveFolderAsync(std::shared_ptr<platform::TextBox> box) {
     const std::uint64_t started_on = document_serial;
+    const std::weak_ptr<int> alive = output_alive;
     std::optional<std::wstring> folder;
     try {
         folder = co_await Output().pick_folder(save_folder);
     } catch (...) {
         co_return;  // no dialog: nothing changes
     }
-    if (!IsSameDocument(started_on)) co_return;
+    // The dialog answers when it is destroyed with the window.
+    if (alive.expired() || !IsSameDocument(started_on)) co_return;
     save_folder = folder ? *folder : std::wstring();
     box->set_text(save_folder);
 }

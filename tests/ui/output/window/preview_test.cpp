@@ -103,3 +103,18 @@ TEST_F(Preview, AFailedPreviewSaysSoInTheView) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Preview, ARunResumedAfterTheWindowWentTouchesNothing) {
+    auto window = panel_window();
+    window->ShowPrintPreviewAsync();
+    window->SaveOrPrintAsync(0, platform::Panel::create());
+    window.reset();
+    preview_view().answer_next(L"true");
+    preview_view().answer_next(L"true");
+    pump();
+    EXPECT_EQ(output->pdfs_waiting(), 0u);
+}
+
+}  // namespace
