@@ -9,6 +9,7 @@
 #include "engine/document/ui_strings.h"
 #include "platform/button.h"
 #include "platform/decoration.h"
+#include "platform/filled_button.h"
 #include "ui/editing/panel_look.h"
 #include "ui/output/page_selection.h"
 #include "ui/output/value_captions.h"
@@ -186,8 +187,7 @@ void MainWindow::MakeApplyRow(platform::Panel& panel, std::int32_t kind) {
     button->set_width(136);
     button->set_height(36);
     button->set_font({L"", 14, true});
-    button->set_background(button_brush);
-    button->set_foreground({look::white});
+    platform::set_filled(*button, button_brush.color, look::dark_blue, look::white, 4);
     button->set_vertical_alignment(platform::VerticalAlignment::center);
     button->data_context = kind == 2 ? 3 : kind;
     button->clicked.add([this](platform::AppBarButton& sender, const platform::NoArgs&) {
