@@ -5,7 +5,6 @@
 #include "engine/document/process_state.h"
 #include "support/process_state_fixture.h"
 #include "ui/output/document_names.h"
-#include "ui/output/outcome_messages.h"
 #include "ui/output/preview_page.h"
 #include "ui/output/value_captions.h"
 
@@ -106,19 +105,6 @@ TEST_F(Captions, PreviewPagesAreTheFixedTextAroundTheirContent) {
     EXPECT_EQ(ui::preview_error_page().find(L"Preview unavailable"), 235u);
     engine::current_language = 1;
     EXPECT_NE(ui::preview_error_page().find(L"Просмотр не доступен</p></body></html>"), std::wstring::npos);
-}
-
-TEST_F(Captions, OutcomesMapToRowsAndSeverities) {
-    using ui::output_outcome;
-    const std::pair<output_outcome, std::pair<int, int>> table[] = {
-        {output_outcome::saved, {95, 0}},        {output_outcome::save_failed, {100, 3}},
-        {output_outcome::printing, {96, 0}},     {output_outcome::no_printer, {103, 2}},
-        {output_outcome::print_failed, {102, 3}}, {output_outcome::print_busy, {101, 3}},
-    };
-    for (const auto& [outcome, expected] : table) {
-        EXPECT_EQ(ui::message_for(outcome).row, expected.first);
-        EXPECT_EQ(ui::message_for(outcome).severity, expected.second);
-    }
 }
 
 }  // namespace

@@ -187,12 +187,4 @@ TEST_F(SavePrintPanel, WithoutADocumentEveryPageIsEmpty) {
     }
 }
 
-TEST_F(SavePrintPanel, RussianCaptions) {
-    auto window = panel_window(0);
-    engine::current_language = 1;
-    window->copies = 4;
-    window->BuildSavePrintPanel(*window->data_panel, 0);
-    EXPECT_EQ(caption_of(*window->data_panel, 1), L"4 копии");
-}
-
 }  // namespace
