@@ -62,90 +62,59 @@ outcome run(const singular_check& check, const std::wstring& plural, int c, std:
 
 }  // namespace
 
-TEST(SingularCheckA, AnimateSingularTakesTheAnimatePluralAndStoresAnimacy) {
-    outcome out = run(check_a, L"комиссары", 4, 1);
-    EXPECT_EQ(stand_in.singular, L"комиссар");
-    EXPECT_EQ(stand_in.c, 0);
-    EXPECT_EQ(out.form, L"комиссаров");
-    EXPECT_EQ(out.animate, 1u);
-    EXPECT_EQ(out.gender, 4u);
-}
-
-TEST(SingularCheckA, InanimateOrUnknownSingularTakesTheInanimatePluralAndStoresNoAnimacy) {
-    for (bool knows : {true, false}) {
-        outcome out = run(check_a, L"самовары", 4, 0, knows);
-        EXPECT_EQ(out.form, L"самовары");
-        EXPECT_EQ(out.animate, untouched);
+TEST(SingularCheck, EachCheckPicksThePluralFromWhatTheSingularAnswers) {
+    struct example {
+        const singular_check& check;
+        const wchar_t* plural;
+        int c;
+        std::uint32_t singular_animacy;
+        bool known;
+        const wchar_t* instrumental;
+        const wchar_t* form;
+        std::uint32_t animate;
+        const wchar_t* singular = nullptr;  // what the stand-in must be asked, when given
+        int asked_case = -1;
+    };
+    const example examples[] = {
+        {check_a, L"комиссары", 4, 1, true, L"", L"комиссаров", 1, L"комиссар", 0},
+        {check_a, L"самовары", 4, 0, true, L"", L"самовары", untouched},
+        {check_a, L"самовары", 4, 0, false, L"", L"самовары", untouched},
+        // A5 asks the instrumental but reads only the animacy.
+        {check_a5, L"шведы", 2, 1, true, L"что-то иное", L"шведов", 1, nullptr, 5},
+        {check_a5, L"комоды", 4, 0, true, L"", L"комоды", untouched},
+        // B: an instrumental in -ом is a noun; any other is a surname, which
+        // stores the singular's animacy even when it is 0.
+        {check_b, L"островы", 2, 0, true, L"островом", L"островов", untouched, nullptr, 5},
+        {check_b, L"грифоновы", 4, 1, true, L"грифоновом", L"грифоновов", 1},
+        {check_b, L"ивановы", 4, 1, true, L"ивановым", L"ивановых", 1},
+        {check_b, L"ивановы", 4, 0, true, L"ивановым", L"ивановы", 0},
+        {check_b, L"зуковы", 5, 0, false, L"", L"зуковыми", 0},
+        // C1: -цом takes the -ов pair, anything else the -ев pair.
+        {check_c1, L"иностранцы", 2, 1, true, L"иностранцом", L"иностранцов", 1, L"иностранец", 5},
+        {check_c1, L"танцы", 2, 0, true, L"танцом", L"танцов", untouched},
+        {check_c1, L"иноземцы", 2, 1, true, L"иноземцем", L"иноземцев", 1},
+        {check_c1, L"ранцы", 2, 0, false, L"", L"ранцев", untouched},
+        {check_c1, L"купцы", 2, 0, true, L"купцом ещё", L"купцов", untouched},
+        {check_c2, L"пальцы", 2, 0, true, L"пальцем", L"пальцев", untouched, L"палец"},
+        {check_c2, L"пальцы", 4, 1, true, L"пальцом", L"пальцов", 1},
+        // C3 compares the last three letters only.
+        {check_c3, L"купцы", 4, 1, true, L"купцом", L"купцов", 1, L"купец"},
+        {check_c3, L"купцы", 2, 0, true, L"купцом ещё", L"купцев", untouched},
+        {check_c3, L"купцы", 3, 0, false, L"", L"купцам", untouched},
+    };
+    for (const example& e : examples) {
+        SCOPED_TRACE(std::string(e.check.name) + " " + std::to_string(e.c));
+        outcome out = run(e.check, e.plural, e.c, e.singular_animacy, e.known, e.instrumental);
+        EXPECT_EQ(out.form, e.form);
+        EXPECT_EQ(out.animate, e.animate);
         EXPECT_EQ(out.gender, 4u);
+        if (e.singular) {
+            EXPECT_EQ(stand_in.singular, e.singular);
+        }
+        if (e.asked_case >= 0) {
+            EXPECT_EQ(stand_in.c, e.asked_case);
+        }
     }
-}
-
-TEST(SingularCheckA5, AsksTheInstrumentalButReadsOnlyTheAnimacy) {
-    outcome out = run(check_a5, L"шведы", 2, 1, true, L"что-то иное");
-    EXPECT_EQ(stand_in.c, 5);
-    EXPECT_EQ(out.form, L"шведов");
-    EXPECT_EQ(out.animate, 1u);
-    EXPECT_EQ(run(check_a5, L"комоды", 4, 0).form, L"комоды");
-}
-
-TEST(SingularCheckB, InstrumentalInOmIsANoun) {
-    outcome out = run(check_b, L"островы", 2, 0, true, L"островом");
-    EXPECT_EQ(stand_in.c, 5);
-    EXPECT_EQ(out.form, L"островов");
-    EXPECT_EQ(out.animate, untouched);
-    out = run(check_b, L"грифоновы", 4, 1, true, L"грифоновом");
-    EXPECT_EQ(out.form, L"грифоновов");
-    EXPECT_EQ(out.animate, 1u);
-}
-
-TEST(SingularCheckB, OtherInstrumentalIsASurnameStoringTheSingularAnimacyEvenZero) {
-    outcome out = run(check_b, L"ивановы", 4, 1, true, L"ивановым");
-    EXPECT_EQ(out.form, L"ивановых");
-    EXPECT_EQ(out.animate, 1u);
-    EXPECT_EQ(out.gender, 4u);
-    out = run(check_b, L"ивановы", 4, 0, true, L"ивановым");
-    EXPECT_EQ(out.form, L"ивановы");
-    EXPECT_EQ(out.animate, 0u);
-    // A singular nobody knows comes back as it went: not "ом", so the surname
-    // side with animacy 0.
-    out = run(check_b, L"зуковы", 5, 0, false);
-    EXPECT_EQ(out.form, L"зуковыми");
-    EXPECT_EQ(out.animate, 0u);
-}
-
-TEST(SingularCheckC1, TsomTakesTheOvPairAnyOtherTheEvPair) {
-    outcome out = run(check_c1, L"иностранцы", 2, 1, true, L"иностранцом");
-    EXPECT_EQ(stand_in.singular, L"иностранец");
-    EXPECT_EQ(stand_in.c, 5);
-    EXPECT_EQ(out.form, L"иностранцов");
-    EXPECT_EQ(out.animate, 1u);
-    EXPECT_EQ(run(check_c1, L"танцы", 2, 0, true, L"танцом").form, L"танцов");
-    out = run(check_c1, L"иноземцы", 2, 1, true, L"иноземцем");
-    EXPECT_EQ(out.form, L"иноземцев");
-    EXPECT_EQ(out.animate, 1u);
-    out = run(check_c1, L"ранцы", 2, 0, false);
-    EXPECT_EQ(out.form, L"ранцев");  // unknown singular: the inanimate -ев paradigm
-    EXPECT_EQ(out.animate, untouched);
-    EXPECT_EQ(out.gender, 4u);
-}
-
-TEST(SingularCheckC2, SoftSignStemAndBothPairs) {
-    outcome out = run(check_c2, L"пальцы", 2, 0, true, L"пальцем");
-    EXPECT_EQ(stand_in.singular, L"палец");
-    EXPECT_EQ(out.form, L"пальцев");
-    out = run(check_c2, L"пальцы", 4, 1, true, L"пальцом");
-    EXPECT_EQ(out.form, L"пальцов");
-    EXPECT_EQ(out.animate, 1u);
-}
-
-TEST(SingularCheckC3, ComparesTheLastThreeLettersOnly) {
-    outcome out = run(check_c3, L"купцы", 4, 1, true, L"купцом");
-    EXPECT_EQ(stand_in.singular, L"купец");
-    EXPECT_EQ(out.form, L"купцов");
-    // "цом" not at the end: the -ев pair, where C1 would have found it.
-    EXPECT_EQ(run(check_c3, L"купцы", 2, 0, true, L"купцом ещё").form, L"купцев");
-    EXPECT_EQ(run(check_c1, L"купцы", 2, 0, true, L"купцом ещё").form, L"купцов");
-    EXPECT_EQ(run(check_c3, L"купцы", 3, 0, false).form, L"купцам");
 }
 
 TEST(SingularCheck, TheSingularStartsInanimateWhateverTheCallerOrTheSinkHolds) {
