@@ -10,37 +10,18 @@
 using namespace engine;
 using Values = engine::testing::parameter_document;
 
-TEST_F(Values, NamesMatchByWordKeyAndTheFirstSectionWins) {
-    add_field(L"Дата  Договора", L"первый");
-    add_field(L"дата договора", L"второй", 1);
-    EXPECT_EQ(run(L"{дата\nдоговора}"), L"первый");
-    EXPECT_EQ(run(L"{ДАТА ДОГОВОРА}"), L"ПЕРВЫЙ");
-}
-
 TEST_F(Values, HiddenFieldsGiveTheDefault) {
     add_field(L"Скрытое", L"значение").c = 1;
     add_field(L"Скрытое", L"второе", 1);
-    EXPECT_EQ(run(L"[{скрытое}]"), L"[]");
-    EXPECT_EQ(run(L"[{р:скрытое}]"), L"[]");
+    EXPECT_EQ(run(L"[{скрытое}|{р:скрытое}]"), L"[|]");
 }
 
-TEST_F(Values, ValuesAreEscapedAndTheirBlanksCollapsed) {
+TEST_F(Values, ValuesAreEscapedTheirBlanksCollapsedAndTheirScriptsRun) {
     add_field(L"x", L"a<b>  \"c\"\n\t& it's");
     EXPECT_EQ(run(L"{x}"), L"a&lt;b&gt; \"c\" & it&apos;s");
-}
-
-TEST_F(Values, ValueScriptsRunWithTheCurrentDocument) {
     add_field(L"Пол", L"ж");
     add_field(L"Обращение", L"{ЕСЛИ Пол = \"ж\" ТО \"Уважаемая\" ИНАЧЕ \"Уважаемый\"}");
-    EXPECT_EQ(run(L"{обращение}"), L"Уважаемая");
     EXPECT_EQ(run(L"{ОБРАЩЕНИЕ}"), L"УВАЖАЕМАЯ");
-}
-
-TEST_F(Values, VariablesComeAfterParameters) {
-    add_field(L"Цена", L"10");
-    run(L"{Итого = \"сто\"}{Цена = \"20\"}");
-    EXPECT_EQ(run(L"{итого}"), L"сто");
-    EXPECT_EQ(run(L"{цена}"), L"10");
 }
 
 TEST_F(Values, BuiltInNames) {
@@ -52,13 +33,12 @@ TEST_F(Values, BuiltInNames) {
     set_clock_source(nullptr);
 
     EXPECT_EQ(run(L"{currency abbreviation}"), L"USD");
-    add_field(L"Currency", L"Euro");
+    doc_record& currency = add_field(L"Currency", L"Euro");
     EXPECT_EQ(run(L"{currency abbreviation}"), L"EUR");
-    add_field(L"other_currency_abbr", L"SEK");
-    doc_record& currency = doc.data->parameters.groups[0].elements[0].record;
     currency.s2 = L"Other";
+    add_field(L"other_currency_abbr", L"SEK");
     EXPECT_EQ(run(L"{currency abbreviation}"), L"SEK");
-    currency.c = 1;
+    doc.data->parameters.groups[0].elements[0].record.c = 1;
     EXPECT_EQ(run(L"{currency abbreviation}"), L"USD");
 }
 
@@ -71,30 +51,25 @@ TEST_F(Values, UnmatchedNamesAreEmptyUnlessTheyCarryFormatWords) {
     EXPECT_EQ(run(L"[{(5)}]"), L"[(5)]");
 }
 
-TEST_F(Values, FormatWordsReachTheRendererOfTheValueType) {
+TEST_F(Values, FormatWordsReachTheRendererOfTheValueTypeInOrder) {
     add_field(L"Сумма", L"21");
     add_field(L"Дата", L"5/1/2024");
     EXPECT_EQ(run(L"{in words:Сумма}"), L"twenty-one");
-    EXPECT_EQ(run(L"{year:Дата}"), L"2024");
-    // The words arrive in the order written; for dates the last one wins.
-    EXPECT_EQ(run(L"{day:year:Дата}"), L"2024");
-    EXPECT_EQ(run(L"{year:day:Дата}"), L"1");
+    EXPECT_EQ(run(L"{day:year:Дата}|{year:day:Дата}"), L"2024|1");
     // A quoted value takes the words, so they do not reach a later value.
     EXPECT_EQ(run(L"{in words:\"x\" Сумма}"), L"x21");
-    EXPECT_EQ(run(L"{Сумма}"), L"21");
 }
 
 TEST_F(Values, LetterCaseOfTheReferenceOnlyTouchesText) {
     add_field(L"Имя", L"иван {Ж:}петров{:Ж}");
     add_field(L"Name", L"it's john");
     add_field(L"Жирное", L"{Ж:}иван{:Ж}");
+    add_field(L"ЧИСЛО", L"5 шт");
     EXPECT_EQ(run(L"{ИМЯ}"), L"ИВАН <b>ПЕТРОВ</b>");
     EXPECT_EQ(run(L"{Имя}"), L"Иван <b>петров</b>");
     EXPECT_EQ(run(L"{NAME}"), L"IT&apos;S JOHN");
     EXPECT_EQ(run(L"{Жирное}"), L"<b>Иван</b>");
-    // Numbers keep their text whatever the reference.
-    add_field(L"ЧИСЛО", L"5 шт");
-    EXPECT_EQ(run(L"{ЧИСЛО}"), L"5 шт");
+    EXPECT_EQ(run(L"{ЧИСЛО}"), L"5 шт");  // numbers keep their text
 }
 
 TEST_F(Values, TypingByTheFirstDigitOrLetter) {
@@ -103,12 +78,12 @@ TEST_F(Values, TypingByTheFirstDigitOrLetter) {
     add_field(L"c", L"№ 5");
     add_field(L"d", L"пять 5");
     EXPECT_EQ(run(L"{a}|{b}|{c}|{d}"), L"-5|$12,5|№ 5|пять 5");
-    EXPECT_EQ(run(L"{a * 2}|{b * 2}|{c * 2}"), L"-10|25|10");
-    EXPECT_EQ(run(L"{d * 2}"), L"0");  // text enters unchanged and does not compute
+    EXPECT_EQ(run(L"{a * 2}|{b * 2}|{c * 2}|{d * 2}"), L"-10|25|10|0");
 }
 
 TEST_F(Values, ASingleBlankReferencePrintsABlank) {
-    std::vector<expr_token> tokens{expr_token(L"a", expr_kind::quoted), expr_token(L" ", expr_kind::reference),
+    std::vector<expr_token> tokens{expr_token(L"a", expr_kind::quoted),
+                                   expr_token(L" ", expr_kind::reference),
                                    expr_token(L"b", expr_kind::quoted)};
     EXPECT_EQ(field_evaluator(tokens, &doc).evaluate(), L"a b");
 }
