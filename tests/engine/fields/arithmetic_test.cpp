@@ -23,33 +23,21 @@ protected:
     }
 };
 
-TEST_F(Arithmetic, RussianValuesComputeWithTheirDecimalComma) {
+TEST_F(Arithmetic, BothLanguagesReadTheirOwnSeparators) {
+    expect({{L"{Big + 1}", L"1000001"}, {L"{Price * 2}", L"39.98"}, {L"{2 ^ 0.5 * 0}", L"0"}});
     current_language = 1;
-    expect({{L"{Цена * Кол}", L"2469"},
-            {L"{Цена / 4}", L"308,625"},
-            {L"{Кол + 1,5}", L"3,5"},
+    expect({{L"{Цена * Кол}", L"2469"}, {L"{Цена / 4}", L"308,625"}, {L"{Кол + 1,5}", L"3,5"},
             {L"{формат:Цена * 2}", L"2469"},
             // A statement that starts with a date goes to date arithmetic.
             {L"{Дата + 10}", L"15.01.2024"}});
 }
 
-TEST_F(Arithmetic, EnglishValuesGroupWithCommas) {
-    expect({{L"{Big + 1}", L"1000001"}, {L"{Price * 2}", L"39.98"}, {L"{2 ^ 0.5 * 0}", L"0"}});
-}
-
 TEST_F(Arithmetic, SignsTrailingOperatorsAndWhatIsLeftUncomputed) {
-    expect({{L"{Минус + 1}", L"-4"},
-            {L"{Кол * -3}", L"-6"},
-            {L"{Кол - -3}", L"5"},
-            {L"{x = -5}{x}", L"-5"},
-            {L"{Кол + Кол *}", L"4"},
-            {L"{Кол % 3}", L"2%3"},
-            {L"{Кол = 3 = 4}", L""},
-            {L"{\"a\" Кол = 3}", L"a2=3"},
+    expect({{L"{Минус + 1}", L"-4"}, {L"{Кол * -3}", L"-6"}, {L"{Кол - -3}", L"5"},
+            {L"{x = -5}{x}", L"-5"}, {L"{Кол + Кол *}", L"4"}, {L"{Кол % 3}", L"2%3"},
+            {L"{Кол = 3 = 4}", L""}, {L"{\"a\" Кол = 3}", L"a2=3"},
             // Text enters as 0, nested blocks as their result.
-            {L"{Имя + 1}", L"0"},
-            {L"{(Кол + 3) * 2}", L"10"},
-            {L"{Кол + {ЕСЛИ Кол ТО 3}}", L"5"},
+            {L"{Имя + 1}", L"0"}, {L"{(Кол + 3) * 2}", L"10"}, {L"{Кол + {ЕСЛИ Кол ТО 3}}", L"5"},
             // A backslash makes the statement arithmetic; the calculator stops there.
             {L"{Кол \\ 2}", L"2"}});
 }

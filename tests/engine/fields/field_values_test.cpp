@@ -27,7 +27,7 @@ TEST_F(Values, ValuesAreEscapedTheirBlanksCollapsedAndTheirScriptsRun) {
 TEST_F(Values, BuiltInNames) {
     set_clock_source([] { return std::int64_t(1704456000); });  // 2024-01-05 12:00 UTC
     current_language = 1;
-    EXPECT_EQ(run(L"{дата составления}"), L"05.01.2024");
+    EXPECT_EQ(run(L"{дата составления}|{год:дата составления}"), L"05.01.2024|2024");
     current_language = 0;
     EXPECT_EQ(run(L"{today}"), L"1/5/2024");
     set_clock_source(nullptr);
@@ -58,6 +58,23 @@ TEST_F(Values, FormatWordsReachTheRendererOfTheValueTypeInOrder) {
     EXPECT_EQ(run(L"{day:year:Дата}|{year:day:Дата}"), L"2024|1");
     // A quoted value takes the words, so they do not reach a later value.
     EXPECT_EQ(run(L"{in words:\"x\" Сумма}"), L"x21");
+}
+
+TEST_F(Values, MoneyFollowsTheDocumentsCurrency) {
+    add_field(L"Currency", L"Euro");
+    add_field(L"Amount", L"1,234.50");
+    EXPECT_EQ(run(L"{currency:Amount}"), L"<span style=\"white-space:nowrap\">€1,234.50</span>");
+    EXPECT_EQ(run(L"{currency in words:Amount}"),
+              L"one thousand two hundred thirty-four euros and fifty cents");
+}
+
+TEST_F(Values, RussianModifierWordsAndTheReferencesLetterCaseReachDatesAndNumbers) {
+    current_language = 1;
+    add_field(L"Срок", L"5");
+    add_field(L"Дата", L"05.01.2024");
+    EXPECT_EQ(run(L"{р:Срок} дней"), L"пяти дней");
+    EXPECT_EQ(run(L"{месяц прописью:дата}|{месяц прописью:Дата}"), L"января|Января");
+    EXPECT_EQ(run(L"{Дата - Срок}"), L"31.12.2023");
 }
 
 TEST_F(Values, LetterCaseOfTheReferenceOnlyTouchesText) {

@@ -15,29 +15,31 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string be32(std::uint32_t v) {
-    return {char(v >> 24), char(v >> 16 & 0xFF), char(v >> 8 & 0xFF), char(v & 0xFF)};
+// `size` bytes of `v`, the most significant first (be) or last (le).
+std::string be(std::uint32_t v, int size) {
+    std::string out;
+    for (int i = size - 1; i >= 0; --i) out += char(v >> 8 * i & 0xFF);
+    return out;
 }
-std::string le32(std::uint32_t v) {
-    return {char(v & 0xFF), char(v >> 8 & 0xFF), char(v >> 16 & 0xFF), char(v >> 24)};
+std::string le(std::uint32_t v, int size) {
+    std::string out = be(v, size);
+    return {out.rbegin(), out.rend()};
 }
-std::string le16(std::uint16_t v) { return {char(v & 0xFF), char(v >> 8)}; }
-std::string be16(std::uint16_t v) { return {char(v >> 8), char(v & 0xFF)}; }
 std::string padded(std::string bytes, std::size_t size = 64) {
     bytes.resize(std::max(size, bytes.size()), '\0');
     return bytes;
 }
 
 std::string png(std::uint32_t width, std::uint32_t height) {
-    return padded(std::string("\x89PNG\r\n\x1A\n", 8) + be32(13) + "IHDR" + be32(width) + be32(height));
+    return padded(std::string("\x89PNG\r\n\x1A\n", 8) + be(13, 4) + "IHDR" + be(width, 4) + be(height, 4));
 }
-std::string gif(std::uint16_t width, std::uint16_t height) { return padded("GIF89a" + le16(width) + le16(height)); }
+std::string gif(std::uint16_t width, std::uint16_t height) { return padded("GIF89a" + le(width, 2) + le(height, 2)); }
 std::string bmp(std::int32_t width, std::int32_t height) {
-    return padded("BM" + std::string(16, '\0') + le32(std::uint32_t(width)) + le32(std::uint32_t(height)));
+    return padded("BM" + std::string(16, '\0') + le(std::uint32_t(width), 4) + le(std::uint32_t(height), 4));
 }
 std::string jfif(std::uint16_t width, std::uint16_t height) {
-    std::string head = std::string("\xFF\xD8\xFF\xE0", 4) + be16(16) + std::string("JFIF\0", 5) + std::string(40, '\x01');
-    return head + std::string("\xFF\xC0", 2) + be16(17) + "\x08" + be16(height) + be16(width) + std::string(20, '\0');
+    std::string head = std::string("\xFF\xD8\xFF\xE0", 4) + be(16, 2) + std::string("JFIF\0", 5) + std::string(40, '\x01');
+    return head + std::string("\xFF\xC0", 2) + be(17, 2) + "\x08" + be(height, 2) + be(width, 2) + std::string(20, '\0');
 }
 
 class ImageField : public engine::testing::parameter_document {
