@@ -4,6 +4,7 @@
 
 #include "engine/document/document_data.h"
 #include "engine/document/word_key.h"
+#include "engine/fields/blank_text.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/number_value.h"
@@ -17,15 +18,12 @@ namespace {
 // value so far, so a crafted document cannot exhaust the stack.
 constexpr int max_condition_depth = 1000;
 
-bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
-
 class depth_guard {
 public:
     explicit depth_guard(int& depth) : depth_(depth) { ++depth_; }
     ~depth_guard() { --depth_; }
     depth_guard(const depth_guard&) = delete;
     depth_guard& operator=(const depth_guard&) = delete;
-    bool too_deep() const { return depth_ > max_condition_depth; }
 
 private:
     int& depth_;
@@ -133,10 +131,7 @@ bool condition_evaluator::chain(bool value) {
 
 bool condition_evaluator::operand(bool carried) {
     depth_guard guard(depth_);
-    if (guard.too_deep()) {
-        position_ = tokens_.size();
-        return carried;
-    }
+    if (gives_up()) return carried;
     std::size_t next = position_ + 1;
     bool single = next >= tokens_.size() || is_kind(next, expr_kind::and_token) || is_kind(next, expr_kind::or_token) ||
                   is_kind(next, expr_kind::other) || is_kind(next, expr_kind::close_paren);
@@ -165,64 +160,24 @@ bool condition_evaluator::operand(bool carried) {
 
 bool condition_evaluator::after_connective(bool carried) {
     depth_guard guard(depth_);
-    if (guard.too_deep()) {
-        position_ = tokens_.size();
-        return carried;
-    }
-    std::size_t next = position_ + 1;
-    if (is_operand(next)) {
-        position_ = next;
-        return operand(carried);
-    }
-    if (is_kind(next, expr_kind::negation)) {
-        position_ = next;
-        return negation(carried);
-    }
-    if (is_kind(next, expr_kind::open_paren)) {
-        position_ = next;
-        return group(carried);
-    }
+    if (gives_up()) return carried;
+    if (std::optional<bool> next = read_next(carried, true)) return *next;
     ++position_;
     return carried;
 }
 
 bool condition_evaluator::negation(bool carried) {
     depth_guard guard(depth_);
-    if (guard.too_deep()) {
-        position_ = tokens_.size();
-        return carried;
-    }
-    std::size_t next = position_ + 1;
-    if (is_operand(next)) {
-        position_ = next;
-        return !operand(carried);
-    }
-    if (is_kind(next, expr_kind::open_paren)) {
-        position_ = next;
-        return !group(carried);
-    }
+    if (gives_up()) return carried;
+    if (std::optional<bool> next = read_next(carried, false)) return !*next;
     ++position_;
     return carried;
 }
 
 bool condition_evaluator::group(bool carried) {
     depth_guard guard(depth_);
-    if (guard.too_deep()) {
-        position_ = tokens_.size();
-        return carried;
-    }
-    bool result = carried;
-    std::size_t next = position_ + 1;
-    if (is_operand(next)) {
-        position_ = next;
-        result = operand(carried);
-    } else if (is_kind(next, expr_kind::negation)) {
-        position_ = next;
-        result = negation(carried);
-    } else if (is_kind(next, expr_kind::open_paren)) {
-        position_ = next;
-        result = group(carried);
-    }
+    if (gives_up()) return carried;
+    bool result = read_next(carried, true).value_or(carried);
     if (is_kind(position_, expr_kind::close_paren)) {
         ++position_;
         result = chain(result);
@@ -230,22 +185,43 @@ bool condition_evaluator::group(bool carried) {
     return result;
 }
 
+// Moves onto the next token and reads it when it is an operand, a group or
+// (where allowed) a negation; none, without moving, for anything else.
+std::optional<bool> condition_evaluator::read_next(bool carried, bool negation_allowed) {
+    const std::size_t next = position_ + 1;
+    if (is_operand(next)) {
+        position_ = next;
+        return operand(carried);
+    }
+    if (negation_allowed && is_kind(next, expr_kind::negation)) {
+        position_ = next;
+        return negation(carried);
+    }
+    if (is_kind(next, expr_kind::open_paren)) {
+        position_ = next;
+        return group(carried);
+    }
+    return std::nullopt;
+}
+
+bool condition_evaluator::gives_up() {
+    if (depth_ <= max_condition_depth) return false;
+    position_ = tokens_.size();
+    return true;
+}
+
 bool condition_evaluator::not_blank(const expr_token& token) {
     field_value value = value_of(token);
     if (token.kind == expr_kind::number) return number_of(value) != 0;
     const std::wstring& text = value.value_text;
     std::size_t end = text.size();
-    while (end > 0 && is_blank(text[end - 1])) --end;
+    while (end > 0 && is_blank_char(text[end - 1])) --end;
     return end > 0;
 }
 
 bool condition_evaluator::compare(const expr_token& left_token, expr_token& op_token, const expr_token& right_token) {
     std::wstring& op = op_token.text;
-    std::size_t begin = 0;
-    while (begin < op.size() && is_blank(op[begin])) ++begin;
-    std::size_t end = op.size();
-    while (end > begin && is_blank(op[end - 1])) --end;
-    op = op.substr(begin, end - begin);
+    op = trim_blank_ends(op);
 
     field_value left = value_of(left_token);
     field_value right = value_of(right_token);

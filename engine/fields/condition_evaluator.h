@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "engine/fields/expr_token.h"
@@ -33,6 +34,9 @@ private:
     bool negation(bool carried);
     bool group(bool carried);
     bool chain(bool value);
+    std::optional<bool> read_next(bool carried, bool negation_allowed);
+    // Past the depth limit: drops the rest of the condition.
+    bool gives_up();
     bool not_blank(const expr_token& token);
     bool compare(const expr_token& left, expr_token& op, const expr_token& right);
 

@@ -1,6 +1,7 @@
 #include "engine/fields/date_arithmetic.h"
 
 #include "engine/document/number_text.h"
+#include "engine/fields/blank_text.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
 
@@ -12,20 +13,10 @@ constexpr std::int64_t seconds_per_day = 86400;
 // About 11,000 years: no step this long can land inside the years 1-9999.
 constexpr std::int64_t longest_step_days = 4'000'000;
 
-bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
-
-std::wstring trimmed(const std::wstring& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && is_blank(text[begin])) ++begin;
-    while (end > begin && is_blank(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
-}
-
 // A negative count enters the expression as "(-5)".
 std::int64_t day_count(std::wstring text) {
     if (text.size() >= 2 && text.front() == L'(' && text.back() == L')')
-        text = trimmed(text.substr(1, text.size() - 2));
+        text = trim_blank_ends(text.substr(1, text.size() - 2));
     return read_int64_prefix(text).value_or(0);
 }
 
@@ -37,9 +28,9 @@ std::wstring date_arithmetic(const std::wstring& expression, bool& is_date) {
     if (sign == std::wstring::npos) sign = expression.find(L'+');
     if (sign == std::wstring::npos) return expression;
 
-    const date_value left = parse_date_value(trimmed(expression.substr(0, sign)));
+    const date_value left = parse_date_value(trim_blank_ends(expression.substr(0, sign)));
     if (!left.valid) return expression;
-    const std::wstring right_text = trimmed(expression.substr(sign + 1));
+    const std::wstring right_text = trim_blank_ends(expression.substr(sign + 1));
     const date_value right = parse_date_value(right_text);
     if (right.valid) return format_int((left.seconds - right.seconds) / seconds_per_day);
 

@@ -5,6 +5,7 @@
 #include "engine/document/number_text.h"
 #include "engine/document/process_state.h"
 #include "engine/document/text_case.h"
+#include "engine/fields/blank_text.h"
 
 namespace engine {
 
@@ -51,8 +52,6 @@ bool is_one_of(wchar_t c, const wchar_t* set) {
     return false;
 }
 
-bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
-
 // Replaces a month name by its number; a name of fewer than three letters
 // vanishes and an unknown one stays as letters (and fails the length test).
 void name_to_number(std::wstring& month, bool russian) {
@@ -79,7 +78,7 @@ constexpr std::int64_t largest_year = 100'000'000;
 
 date_value parse_date_value(const std::wstring& text) {
     std::size_t end = text.size();
-    while (end > 0 && is_blank(text[end - 1])) --end;
+    while (end > 0 && is_blank_char(text[end - 1])) --end;
     if (end == 0) {
         date_value blank = date_value::today();
         blank.valid = false;

@@ -9,6 +9,7 @@
 #include "engine/document/number_text.h"
 #include "engine/document/process_state.h"
 #include "engine/document/script.h"
+#include "engine/fields/blank_text.h"
 #include "engine/fields/calculator.h"
 #include "engine/fields/date_arithmetic.h"
 #include "engine/fields/date_field.h"
@@ -29,23 +30,13 @@ bool is_arithmetic_operator(const std::wstring& op) {
     return op == L"+" || op == L"-" || op == L"*" || op == L"/" || op == L"\\" || op == L"^";
 }
 
-bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
-
-void trim_blanks(std::wstring& text) {
-    std::size_t begin = 0;
-    while (begin < text.size() && is_blank(text[begin])) ++begin;
-    std::size_t end = text.size();
-    while (end > begin && is_blank(text[end - 1])) --end;
-    text = text.substr(begin, end - begin);
-}
-
 }  // namespace
 
 field_evaluator::field_evaluator(std::vector<expr_token> tokens, document* doc)
     : document_(doc), data_(doc ? doc->data.get() : nullptr), tokens_(std::move(tokens)) {
     attach_operator_signs(tokens_);
     if (tokens_.size() >= 2 && tokens_[0].kind == expr_kind::reference) {
-        trim_blanks(tokens_[1].text);
+        tokens_[1].text = trim_blank_ends(tokens_[1].text);
         if (tokens_[1].text == L"=") {
             start_ = 2;
             assignment_ = true;
@@ -76,7 +67,7 @@ std::wstring field_evaluator::evaluate() {
             format_words.clear();
             break;
         case expr_kind::operator_run:
-            trim_blanks(token.text);
+            token.text = trim_blank_ends(token.text);
             output += token.text;
             break;
         case expr_kind::format_words: format_words.push_back(token); break;

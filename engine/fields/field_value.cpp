@@ -5,6 +5,7 @@
 #include "engine/document/script.h"
 #include "engine/document/text_case.h"
 #include "engine/document/word_key.h"
+#include "engine/fields/blank_text.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
 #include "engine/fields/image_field.h"
@@ -16,16 +17,7 @@ namespace {
 
 constexpr std::uint16_t image_field_type = 9;
 
-bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
 bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
-void trim_blanks(std::wstring& text) {
-    std::size_t begin = 0;
-    while (begin < text.size() && is_blank(text[begin])) ++begin;
-    std::size_t end = text.size();
-    while (end > begin && is_blank(text[end - 1])) --end;
-    text = text.substr(begin, end - begin);
-}
 
 // Blank runs become one blank; exactly "'", "<" and ">" are escaped, so that
 // quotes survive for the value scripts and organisation names that read them.
@@ -34,7 +26,7 @@ std::wstring escape_value(const std::wstring& text) {
     out.reserve(text.size());
     bool in_blanks = false;
     for (wchar_t c : text) {
-        if (is_blank(c)) {
+        if (is_blank_char(c)) {
             if (!in_blanks) out += L' ';
             in_blanks = true;
             continue;
@@ -89,7 +81,7 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
     if (doc_record* field = find_parameter(value.data, key)) {
         if (field->c != 0) return default_text;
         if (field->a == image_field_type) {
-            trim_blanks(field->s2);
+            field->s2 = trim_blank_ends(field->s2);
             value.is_image = true;
             return render_image_field(value.data, field->s2, field->d1, key);
         }
@@ -108,7 +100,7 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
 
     // «{(5+3)}» makes the 5 a name: a number stays a number.
     std::wstring name = value.name_text;
-    trim_blanks(name);
+    name = trim_blank_ends(name);
     if (!name.empty() && is_digit(name[0])) return name;
     if (value.format_words && !value.format_words->empty()) {
         for (wchar_t& c : key)

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "engine/fields/blank_text.h"
+
 namespace engine {
 
 namespace {
@@ -24,17 +26,7 @@ constexpr std::array<const wchar_t*, 6> scales = {L" quintillion ", L" quadrilli
 constexpr std::size_t group_count = scales.size() + 1;
 constexpr std::size_t max_digits = group_count * 3 - 1;
 
-bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
-
 int digit_of(wchar_t c) { return c >= L'0' && c <= L'9' ? int(c - L'0') : 0; }
-
-std::wstring trimmed(const std::wstring& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && is_blank(text[begin])) ++begin;
-    while (end > begin && is_blank(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
-}
 
 }  // namespace
 
@@ -42,7 +34,7 @@ std::wstring number_words_en(std::wstring digits, int /*mode*/) {
     std::wstring kept;
     kept.reserve(digits.size());
     for (wchar_t c : digits)
-        if (c != L',' && !is_blank(c)) kept += c;
+        if (c != L',' && !is_blank_char(c)) kept += c;
     if (kept.size() > max_digits) return digits;
 
     std::array<int, group_count * 3> d{};
@@ -78,7 +70,7 @@ std::wstring number_words_en(std::wstring digits, int /*mode*/) {
         }
         higher_non_zero = higher_non_zero || group_non_zero;
     }
-    return trimmed(out);
+    return trim_blank_ends(out);
 }
 
 std::wstring decimal_words_en(const std::wstring& digits) {
