@@ -11,13 +11,11 @@ using namespace render_test;
 
 namespace {
 
-const std::wstring word_break = L"&nbsp;<br style='page-break-before:always;clear:both;'/>";
-
 std::unique_ptr<document> sample_document() {
     auto doc = empty_document();
     doc_group& setup = add_page_setup(*doc);
-    setup.record.d1 = 210;
-    setup.record.v[0] = 297;
+    setup.record.d1 = 297;
+    setup.record.v[0] = 210;
     doc_group& page = add_page(*doc);
     add_block(page, L"Title{%}");
     add_block(page, L"Clause", 1).record.v[5] = 5;
@@ -30,49 +28,29 @@ std::unique_ptr<document> sample_document() {
 
 }  // namespace
 
-using WordExport = RenderTest;
+using WholeDocument = RenderTest;
 
-TEST_F(WordExport, PageSizeAndOrientationFollowTheSetup) {
-    auto doc = sample_document();
-    std::wstring portrait = doc->to_word_html();
-    EXPECT_TRUE(contains(portrait, L"{size:210mm 297mm; margin:19mm 19mm 19mm 19mm;"));
-    EXPECT_TRUE(contains(portrait, L"orientation: portrait;"));
-    doc->data->page_setup.groups[0].record.d1 = 297;
-    doc->data->page_setup.groups[0].record.v[0] = 210;
-    std::wstring landscape = doc->to_word_html();
-    EXPECT_TRUE(contains(landscape, L"{size:297mm 210mm;"));
-    EXPECT_TRUE(contains(landscape, L"orientation: landscape;"));
-}
-
-TEST_F(WordExport, BodiesArePrintBodiesWithWordPageBreaks) {
+TEST_F(WholeDocument, WordExportTakesThePrintBodiesWithWordPageBreaks) {
     auto doc = sample_document();
     std::wstring html = doc->to_word_html();
-    EXPECT_TRUE(contains(html, L"Title</font></font></div>" + word_break));
+    EXPECT_TRUE(contains(html, L"{size:297mm 210mm;"));
+    EXPECT_TRUE(contains(html, L"Title</font></font></div>&nbsp;<br style='page-break-before:always;"));
     EXPECT_FALSE(contains(html, L"page-break-after"));
     EXPECT_FALSE(contains(html, L"mpage"));
     EXPECT_TRUE(contains(html, L"Legacy text"));
     EXPECT_TRUE(html.ends_with(L"</DIV></body></html>"));
     EXPECT_EQ(count_of(html, L"<table"), count_of(html, L"</table>"));
+    EXPECT_EQ(render_mode, 0);  // restored after the print render
+
+    // On screen each break starts a page.
+    html = doc->to_html();
+    EXPECT_EQ(count_of(html, L"<table class=\"mpage\""), 2u);
+    EXPECT_EQ(count_of(html, L"<table"), count_of(html, L"</table>"));
+
+    EXPECT_TRUE(empty_document()->to_word_html().ends_with(L"<body><div class=Section1></body></html>"));
 }
 
-TEST_F(WordExport, ADocumentWithoutPageSetupOrPagesStillExports) {
-    auto doc = empty_document();
-    std::wstring html = doc->to_word_html();
-    EXPECT_TRUE(contains(html, L"{size:210mm 297mm; margin:19mm 19mm 19mm 19mm;"));
-    EXPECT_TRUE(html.ends_with(L"<body><div class=Section1></body></html>"));
-}
-
-TEST_F(WordExport, RenderModeIsRestored) {
-    auto doc = sample_document();
-    render_mode = 0;
-    doc->to_word_html();
-    EXPECT_EQ(render_mode, 0);
-    EXPECT_TRUE(contains(doc->to_html(), L"class=\"mpage\""));
-}
-
-using Determinism = RenderTest;
-
-TEST_F(Determinism, ARenderDoesNotDependOnTheOnesBefore) {
+TEST_F(WholeDocument, ARenderDoesNotDependOnTheOnesBefore) {
     auto a = sample_document();
     const std::wstring fresh_screen = a->to_html();
     const std::wstring fresh_print = a->to_print_html();
@@ -95,7 +73,7 @@ TEST_F(Determinism, ARenderDoesNotDependOnTheOnesBefore) {
     EXPECT_EQ(a->to_word_html(), fresh_word);
 }
 
-TEST_F(Determinism, ADashAfterAnotherDocumentTakesTheFreshColumnMode) {
+TEST_F(WholeDocument, ADashAfterAnotherDocumentTakesTheFreshColumnMode) {
     auto make = [](std::uint16_t kind) {
         auto doc = empty_document();
         add_page_setup(*doc).record.d1 = 210;
@@ -107,11 +85,4 @@ TEST_F(Determinism, ADashAfterAnotherDocumentTakesTheFreshColumnMode) {
     const std::wstring fresh = dash->to_html();
     make(3)->to_html();  // leaves column mode 2
     EXPECT_EQ(dash->to_html(), fresh);
-}
-
-TEST_F(Determinism, UnitsAndPagesAreFramedOnePagePerBreak) {
-    auto doc = sample_document();
-    std::wstring html = doc->to_html();
-    EXPECT_EQ(count_of(html, L"<table class=\"mpage\""), 2u);
-    EXPECT_EQ(count_of(html, L"<table"), count_of(html, L"</table>"));
 }

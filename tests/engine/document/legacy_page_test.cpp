@@ -16,7 +16,6 @@ protected:
         doc = empty_document();
         add_page_setup(*doc);
         doc_record& r = add_group(doc->data->pages).record;
-        r.a = 0;
         r.b = 1;
         r.s3 = L"Times";
         r.v[0] = 12;
@@ -39,7 +38,7 @@ TEST_F(LegacyPage, DivisionFormExample) {
             times_12 + L"<b>Old <b>page</b></b></font></font></DIV>");
 }
 
-TEST_F(LegacyPage, TableFormForAnIndentedBodyAlignedPage) {
+TEST_F(LegacyPage, TableFormOnlyForAnIndentedBodyAlignedPage) {
     page().v[5] = 10;
     page().v[1] = 1;
     EXPECT_EQ(render_legacy_page(*doc, 0),
@@ -47,11 +46,7 @@ TEST_F(LegacyPage, TableFormForAnIndentedBodyAlignedPage) {
               L"margin-top:0.000000mm;\"><TR><td style=\"width:10.010000mm;\">&nbsp;</td>"
               L"<td style=\"vertical-align:top; cursor:default; text-align:left;\">" +
                   times_12 + L"<i>Old <b>page</b></i></font></font></TD></TR></TABLE>");
-}
-
-TEST_F(LegacyPage, CentredPagesAlwaysTakeTheDivisionForm) {
-    page().v[5] = 10;
-    page().v[3] = 1;
+    page().v[3] = 1;  // centred
     EXPECT_TRUE(render_legacy_page(*doc, 0).starts_with(L"<DIV "));
 }
 
@@ -67,8 +62,7 @@ TEST_F(LegacyPage, NeverNumberedAndBreakMarkerReachesTheScript) {
 
 TEST_F(LegacyPage, HiddenLegacyPagesProduceNothingInTheDocument) {
     page().b = 0;
-    std::wstring html = doc->to_print_html();
-    EXPECT_FALSE(contains(html, L"Old"));
+    EXPECT_FALSE(contains(doc->to_print_html(), L"Old"));
     page().b = 1;
     EXPECT_TRUE(contains(doc->to_print_html(), L"Old <b>page</b>"));
 }

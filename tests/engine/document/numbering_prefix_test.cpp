@@ -8,72 +8,51 @@ using namespace engine;
 
 namespace {
 
-std::vector<std::wstring> prefixes(std::initializer_list<int> kinds, int language = 0) {
+// The prefixes of a run of units of `kinds`, from fresh counters.
+std::wstring prefixes(const std::vector<int>& kinds, int language) {
     numbering_counter_set counters{};
-    std::vector<std::wstring> out;
-    for (int k : kinds) out.push_back(numbering_prefix(k, counters, language));
+    std::wstring out;
+    for (int k : kinds) out += numbering_prefix(k, counters, language) + L" ";
     return out;
 }
 
-using list = std::vector<std::wstring>;
-
 }  // namespace
 
-TEST(NumberingPrefix, OutlineLevels) {
-    EXPECT_EQ(prefixes({1, 2, 1, 2, 3}),
-              (list{L"1.&nbsp;", L"1.1.&nbsp;", L"2.&nbsp;", L"2.1.&nbsp;", L"2.1.1.&nbsp;"}));
-    EXPECT_EQ(prefixes({2}), (list{L"1.1.&nbsp;"}));
-    EXPECT_EQ(prefixes({3}), (list{L"1.1.1.&nbsp;"}));
-    EXPECT_EQ(prefixes({0, 13, 18}), (list{L"", L"-&nbsp;", L"-&nbsp;"}));
+TEST(NumberingPrefix, KindsCountersAndLanguages) {
+    struct row {
+        std::vector<int> kinds;
+        int language;
+        const wchar_t* expected;
+    };
+    const row rows[] = {
+        {{1, 2, 1, 2, 3}, 0, L"1.&nbsp; 1.1.&nbsp; 2.&nbsp; 2.1.&nbsp; 2.1.1.&nbsp; "},
+        {{3}, 0, L"1.1.1.&nbsp; "},
+        {{0, 13, 18}, 0, L" -&nbsp; -&nbsp; "},
+        // Restarts, and the thousand flag.
+        {{1, 1, 101, 1}, 0, L"1.&nbsp; 2.&nbsp; 1.&nbsp; 2.&nbsp; "},
+        {{1005, 1, 1101}, 0, L"I.&nbsp; 1.&nbsp; 1.&nbsp; "},
+        // Lower roman numerals share a counter.
+        {{6, 7, 8}, 0, L"i.&nbsp; ii)&nbsp; (iii)&nbsp; "},
+        {{6, 4, 6}, 0, L"i.&nbsp; 1)&nbsp; i.&nbsp; "},
+        // Letters follow the document language.
+        {{10, 10, 11}, 0, L"a.&nbsp; b.&nbsp; c)&nbsp; "},
+        {{10, 10, 11}, 1, L"а.&nbsp; б.&nbsp; в)&nbsp; "},
+        {{9, 9}, 1, L"А.&nbsp; Б.&nbsp; "},
+        {{19, 20}, 0, L"а.&nbsp; б)&nbsp; "},
+        // Kind twelve counts only in Russian.
+        {{12, 10}, 0, L"&nbsp; a.&nbsp; "},
+        {{12, 12}, 1, L"(а)&nbsp; (б)&nbsp; "},
+        {{14, 16, 15, 17}, 0, L"1&nbsp; 2&nbsp; 1&nbsp; 2&nbsp; "},
+        {{21, 99, 1}, 0, L"&nbsp; &nbsp; 1.&nbsp; "},
+    };
+    for (const row& r : rows) EXPECT_EQ(prefixes(r.kinds, r.language), r.expected) << r.expected;
 }
 
-TEST(NumberingPrefix, RestartsAndTheThousandFlag) {
-    EXPECT_EQ(prefixes({1, 1, 1, 101, 1}),
-              (list{L"1.&nbsp;", L"2.&nbsp;", L"3.&nbsp;", L"1.&nbsp;", L"2.&nbsp;"}));
-    EXPECT_EQ(prefixes({1005, 1, 1101}), (list{L"I.&nbsp;", L"1.&nbsp;", L"1.&nbsp;"}));
-}
-
-TEST(NumberingPrefix, RomanNumeralsStopAtThirtyAndLowerOnesShareACounter) {
-    numbering_counter_set counters{};
-    std::wstring last;
-    for (int i = 0; i < 31; ++i) last = numbering_prefix(5, counters, 0);
-    EXPECT_EQ(last, L"XXX.&nbsp;");
-    EXPECT_EQ(prefixes({6, 7, 8}), (list{L"i.&nbsp;", L"ii)&nbsp;", L"(iii)&nbsp;"}));
-    EXPECT_EQ(prefixes({6, 4, 6}), (list{L"i.&nbsp;", L"1)&nbsp;", L"i.&nbsp;"}));
-}
-
-TEST(NumberingPrefix, LettersFollowTheDocumentLanguage) {
-    EXPECT_EQ(prefixes({10, 10, 11}, 0), (list{L"a.&nbsp;", L"b.&nbsp;", L"c)&nbsp;"}));
-    EXPECT_EQ(prefixes({10, 10, 11}, 1), (list{L"а.&nbsp;", L"б.&nbsp;", L"в)&nbsp;"}));
-    EXPECT_EQ(prefixes({9, 9}, 0), (list{L"A.&nbsp;", L"B.&nbsp;"}));
-    EXPECT_EQ(prefixes({9, 9}, 1), (list{L"А.&nbsp;", L"Б.&nbsp;"}));
-    EXPECT_EQ(prefixes({19, 20}, 0), (list{L"а.&nbsp;", L"б)&nbsp;"}));
-}
-
-TEST(NumberingPrefix, KindTwelveCountsOnlyInRussian) {
-    EXPECT_EQ(prefixes({12, 10}, 0), (list{L"&nbsp;", L"a.&nbsp;"}));
-    EXPECT_EQ(prefixes({12, 12}, 1), (list{L"(а)&nbsp;", L"(б)&nbsp;"}));
-}
-
-TEST(NumberingPrefix, LettersRunOnPastTheAlphabet) {
-    numbering_counter_set counters{};
-    std::wstring last;
-    for (int i = 0; i < 27; ++i) last = numbering_prefix(10, counters, 0);
-    EXPECT_EQ(last, L"{.&nbsp;");
-}
-
-TEST(NumberingPrefix, PlainNumbersAndUnknownKinds) {
-    EXPECT_EQ(prefixes({14, 16, 15, 17}), (list{L"1&nbsp;", L"2&nbsp;", L"1&nbsp;", L"2&nbsp;"}));
-    EXPECT_EQ(prefixes({21, 99, 1}), (list{L"&nbsp;", L"&nbsp;", L"1.&nbsp;"}));
-}
-
-TEST(RomanNumerals, TableHoldsOneToThirty) {
-    EXPECT_EQ(roman_numerals[0], L"I");
-    EXPECT_EQ(roman_numerals[3], L"IV");
-    EXPECT_EQ(roman_numerals[8], L"IX");
-    EXPECT_EQ(roman_numerals[13], L"XIV");
-    EXPECT_EQ(roman_numerals[18], L"XIX");
-    EXPECT_EQ(roman_numerals[23], L"XXIV");
-    EXPECT_EQ(roman_numerals[28], L"XXIX");
-    EXPECT_EQ(roman_numerals[29], L"XXX");
+TEST(NumberingPrefix, RomanNumeralsStopAtThirtyAndLettersRunOnPastTheAlphabet) {
+    numbering_counter_set romans{}, letters{};
+    std::wstring roman, letter;
+    for (int i = 0; i < 31; ++i) roman = numbering_prefix(5, romans, 0);
+    for (int i = 0; i < 27; ++i) letter = numbering_prefix(10, letters, 0);
+    EXPECT_EQ(roman, L"XXX.&nbsp;");
+    EXPECT_EQ(letter, L"{.&nbsp;");
 }

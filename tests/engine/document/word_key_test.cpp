@@ -4,30 +4,17 @@
 
 using namespace engine;
 
-TEST(WordKey, BlankRunsBecomeOneBarAndEndsLeaveNone) {
-    EXPECT_EQ(make_word_key(L""), L"");
-    EXPECT_EQ(make_word_key(L" \t\r\n "), L"");
-    EXPECT_EQ(make_word_key(L" Сумма\n"), L"сумма");
-    EXPECT_EQ(make_word_key(L"month\t\n in  words"), L"month|in|words");
-}
-
-TEST(WordKey, TypedBarsStayExceptAtTheEnd) {
-    EXPECT_EQ(make_word_key(L"a | b"), L"a|||b");
-    EXPECT_EQ(make_word_key(L"|a b|"), L"|a|b");
-    EXPECT_EQ(make_word_key(L"a||| "), L"a");
-}
-
-TEST(WordKey, OnlyTheFourBlanksSeparateWords) {
-    EXPECT_EQ(make_word_key(L"a\u00A0b"), L"a\u00A0b");
-    EXPECT_EQ(make_word_key(L"a\vb\fc"), L"a\vb\fc");
-}
-
-TEST(WordKey, LowersCyrillicAndLatinButNotOtherCharacters) {
-    EXPECT_EQ(make_word_key(L"ДАТА Составления"), L"дата|составления");
-    EXPECT_EQ(make_word_key(L"Month IN Words 2-й №5"), L"month|in|words|2-й|№5");
-}
-
-TEST(JoinWords, KeepsTheLetterCase) {
+TEST(WordKey, BlankRunsBecomeOneBarAndTextIsLowered) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L" \t\r\n ", L""},
+        {L"month\t\n in  words", L"month|in|words"},
+        {L"a | b", L"a|||b"},  // typed bars stay except at the end
+        {L"|a b|", L"|a|b"},
+        {L"a||| ", L"a"},
+        {L"a\u00A0b\vc", L"a\u00A0b\vc"},  // only the four blanks separate words
+        {L"ДАТА Составления 2-й №5", L"дата|составления|2-й|№5"},
+    };
+    for (const auto& [text, key] : cases) EXPECT_EQ(make_word_key(text), key) << text;
     EXPECT_EQ(join_words(L"  Договоры/Договор  Купли\tПродажи "), L"Договоры/Договор|Купли|Продажи");
 }
 
@@ -40,9 +27,7 @@ TEST(WordKey, EqualityWithoutBuildingTheKeyAgreesWithTheKey) {
             EXPECT_EQ(word_key_equals(text, key), make_word_key(text) == key) << text << L" / " << other;
         }
     }
-}
-
-TEST(WordKey, QuickLoweringAgreesWithTheFullMapping) {
+    // The quick lowering agrees with the full mapping.
     for (wchar_t c = 1; c < 0x0530; ++c) {
         std::wstring text(1, c);
         EXPECT_TRUE(word_key_equals(text, make_word_key(text))) << int(c);

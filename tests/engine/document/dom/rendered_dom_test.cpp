@@ -13,12 +13,11 @@
 #include <memory>
 #include <string>
 
-#include "engine/document/document.h"
-#include "engine/document/process_state.h"
+#include "engine/document/render_tree.h"
 #include "engine/document/word_key.h"
-#include "support/process_state_fixture.h"
 
 using namespace engine;
+using namespace render_test;
 
 namespace {
 
@@ -68,33 +67,9 @@ QVariant run_js(const QString& script) {
 }
 
 std::unique_ptr<document> new_document() {
-    auto doc = std::make_unique<document>(std::wstring());
-    doc_node& setup = doc->data->page_setup;
-    setup.groups.resize(1);
-    setup.group_count = 1;
-    setup.groups[0].elements.resize(2);
-    setup.groups[0].element_count = 2;
+    auto doc = empty_document();
+    add_page_setup(*doc);
     return doc;
-}
-
-doc_group& add_page(document& doc) {
-    doc.data->pages.groups.emplace_back();
-    doc.data->pages.group_count = std::int32_t(doc.data->pages.groups.size());
-    doc_group& page = doc.data->pages.groups.back();
-    page.record.a = 1;
-    return page;
-}
-
-doc_record& add_block(doc_group& page, std::wstring text, std::uint16_t kind = 0) {
-    page.elements.emplace_back();
-    page.element_count = std::int32_t(page.elements.size());
-    doc_record& r = page.elements.back().record;
-    r.a = kind;
-    r.b = 1;
-    r.s2 = std::move(text);
-    r.s3 = L"Liberation Sans";
-    r.v[0] = 11;
-    return r;
 }
 
 // What JSON.stringify writes for a text without control characters.
@@ -107,7 +82,7 @@ QString json_string(const std::wstring& text) {
     return to_qstring(out + L"\"");
 }
 
-class RenderedDom : public fixture::process_state_test {};
+using RenderedDom = RenderTest;
 
 // The weight of the element holding exactly `text`, and of every element
 // whose own text holds "after".
@@ -134,7 +109,7 @@ TEST_F(RenderedDom, BoldNumberDoesNotLeakIntoTheRestOfTheDocument) {
         auto doc = new_document();
         doc->data->page_setup.record.c = 1;
         doc_group& first = add_page(*doc);
-        add_block(first, L"clause", 1).v[5] = indent;
+        add_block(first, L"clause", 1).record.v[5] = indent;
         add_block(first, L"after one{%}");
         add_block(add_page(*doc), L"after two");
         for (int mode : {0, 1}) {
@@ -148,7 +123,7 @@ TEST_F(RenderedDom, BoldNumberDoesNotLeakIntoTheRestOfTheDocument) {
 TEST_F(RenderedDom, BoldUnitEndsWithItself) {
     auto doc = new_document();
     doc_group& first = add_page(*doc);
-    add_block(first, L"heavy").v[2] = 1;
+    add_block(first, L"heavy").record.v[2] = 1;
     add_block(first, L"after it");
     load(doc->to_html());
     EXPECT_EQ(weights(QStringLiteral("heavy")), R"({"number":"700","after":["400"]})");
@@ -186,12 +161,7 @@ TEST_F(RenderedDom, EveryUnitSitsInItsOwnPageWhateverItsTables) {
 std::unique_ptr<document> library_page(const std::wstring& value) {
     auto doc = new_document();
     add_block(add_page(*doc), L"{ТАБЛИЦА:}{ссылка:Документ}{:ТАБЛИЦА}");
-    doc_node& parameters = doc->data->parameters;
-    parameters.groups.resize(1);
-    parameters.group_count = 1;
-    parameters.groups[0].elements.resize(1);
-    parameters.groups[0].element_count = 1;
-    doc_record& field = parameters.groups[0].elements[0].record;
+    doc_record& field = add_element(add_group(doc->data->parameters)).record;
     field.a = 5;
     field.b = 1;
     field.s1 = L"Документ";
@@ -217,18 +187,6 @@ TEST_F(RenderedDom, LinkRowsPostExactlyTheJoinedValue) {
         const QString expected = QStringLiteral("[%1]").arg(json_string(join_words(value)));
         EXPECT_EQ(run_js(script).toString().toStdString(), expected.toStdString());
     }
-}
-
-TEST_F(RenderedDom, PrintedLinkRowsHaveNoHandlers) {
-    library_shown = true;
-    load(library_page(L"Folder/Name")->to_print_html());
-    EXPECT_EQ(run_js(QStringLiteral("document.querySelectorAll('[onclick],[onmouseover]').length"))
-                  .toInt(),
-              0);
-    EXPECT_EQ(run_js(QStringLiteral("document.querySelector('td[style*=\"E0E0F0\"]').textContent"))
-                  .toString()
-                  .toStdString(),
-              "Name");
 }
 
 int main(int argc, char** argv) {
