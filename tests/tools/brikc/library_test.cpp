@@ -6,9 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <map>
 #include <set>
 
 #include "engine/document/doc_model.h"
@@ -16,6 +13,8 @@
 #include "engine/document/process_state.h"
 #include "engine/document/text_case.h"
 #include "engine/document/utf16.h"
+#include "support/process_state_fixture.h"
+#include "support/temp_folder.h"
 #include "tools/brikc/brik_io.h"
 #include "tools/brikc/compile.h"
 #include "tools/brikc/dump.h"
@@ -40,11 +39,6 @@ const language_tree languages[] = {
     {"ru", "00", L"Библиотека", L"Договоры/Шаблон договора с произвольным текстом", 1},
 };
 
-std::string file_bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 std::wstring wide(const fs::path& path) { return engine::from_utf8(path.string()); }
 
 // Template names relative to the language's folder, without extension.
@@ -65,36 +59,6 @@ fs::path source_of(const language_tree& l, const std::wstring& name) {
 fs::path built_of(const language_tree& l, const std::wstring& name) {
     return library_build / l.number / fs::path(engine::to_utf8(name + L".brik"));
 }
-
-class scratch_folder {
-public:
-    scratch_folder()
-        : path_(fs::temp_directory_path() /
-                ("brikc library " +
-                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-        fs::create_directories(path_);
-    }
-    ~scratch_folder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-// Restores the process state the renderer reads.
-class process_state_guard {
-public:
-    ~process_state_guard() {
-        engine::current_language = 0;
-        engine::current_section = 0;
-        engine::library_shown = false;
-        engine::render_mode = 0;
-    }
-};
 
 // Calls `visit` with every record of a tree and the level depth (0 root,
 // 1 group, 2 element, 3 item), children included.
@@ -141,38 +105,27 @@ std::vector<std::wstring> link_targets(const brikc::brik_tree& tree) {
     return targets;
 }
 
-TEST(TemplateLibrary, EverySourceBuildsItsFileAndSurvivesADump) {
-    scratch_folder scratch;
+using TemplateLibrary = fixture::process_state_test;
+
+TEST_F(TemplateLibrary, EverySourceBuildsItsFileSurvivesADumpAndRenders) {
+    fixture::temp_folder scratch;
+    const fs::path again = scratch.file("again.brik");
     for (const language_tree& l : languages) {
         const auto names = names_in(library_sources / l.name, ".tpl");
         EXPECT_EQ(names, names_in(library_build / l.number, ".brik")) << l.name;
+        engine::current_language = l.language;
         for (const std::wstring& name : names) {
             SCOPED_TRACE(engine::to_utf8(name));
-            const std::string built = file_bytes(built_of(l, name));
-            ASSERT_FALSE(built.empty());
+            const std::string built = fixture::read_bytes(built_of(l, name));
             // The build is deterministic: compiling again gives the same bytes.
-            const fs::path again = scratch.path() / "again.brik";
-            ASSERT_TRUE(brikc::write_brik(brikc::compile_source(file_bytes(source_of(l, name))), again));
-            EXPECT_EQ(file_bytes(again), built);
-
+            ASSERT_TRUE(brikc::write_brik(brikc::compile_source(fixture::read_bytes(source_of(l, name))), again));
+            EXPECT_EQ(fixture::read_bytes(again), built);
             const auto tree = brikc::read_brik(built_of(l, name));
             ASSERT_TRUE(tree);
-            const std::string dump = brikc::dump_source(*tree);
-            const fs::path dumped = scratch.path() / "dumped.brik";
-            ASSERT_TRUE(brikc::write_brik(brikc::compile_source(dump), dumped));
-            EXPECT_EQ(file_bytes(dumped), built);
-        }
-    }
-}
+            ASSERT_TRUE(brikc::write_brik(brikc::compile_source(brikc::dump_source(*tree)), again));
+            EXPECT_EQ(fixture::read_bytes(again), built);
 
-TEST(TemplateLibrary, EveryTemplateLoadsAndRenders) {
-    process_state_guard guard;
-    for (const language_tree& l : languages) {
-        engine::current_language = l.language;
-        for (const std::wstring& name : names_in(library_build / l.number, ".brik")) {
-            SCOPED_TRACE(engine::to_utf8(name));
             engine::library_shown = name == l.start_page;
-            engine::current_section = 0;
             engine::document doc(wide(built_of(l, name)));
             ASSERT_TRUE(doc.loaded());
             EXPECT_NE(doc.to_html().find(L"<html>"), std::wstring::npos);
@@ -181,8 +134,7 @@ TEST(TemplateLibrary, EveryTemplateLoadsAndRenders) {
     }
 }
 
-TEST(TemplateLibrary, EveryLinkOpensADocumentOfItsOwnTreeAndEveryDocumentIsLinked) {
-    process_state_guard guard;
+TEST_F(TemplateLibrary, EveryLinkOpensADocumentOfItsOwnTreeAndEveryDocumentIsLinked) {
     for (const language_tree& l : languages) {
         SCOPED_TRACE(l.name);
         const auto page = brikc::read_brik(built_of(l, l.start_page));
@@ -194,17 +146,13 @@ TEST(TemplateLibrary, EveryLinkOpensADocumentOfItsOwnTreeAndEveryDocumentIsLinke
         documents.erase(l.start_page);
         EXPECT_EQ(linked, documents);
         EXPECT_TRUE(documents.contains(l.start_document));
-        for (const std::wstring& link : links) {
-            // Capitals would be copied onto the posted name.
+        for (const std::wstring& link : links)  // capitals would be copied onto the posted name
             EXPECT_NE(engine::to_upper(link), link) << engine::to_utf8(link);
-            EXPECT_TRUE(fs::is_regular_file(built_of(l, link))) << engine::to_utf8(link);
-        }
 
         // Once the page renders its links, each posts one of these names.
         engine::current_language = l.language;
         engine::library_shown = true;
-        engine::document doc(wide(built_of(l, l.start_page)));
-        const std::wstring html = doc.to_html();
+        const std::wstring html = engine::document(wide(built_of(l, l.start_page))).to_html();
         const std::wstring post = L"postMessage(\"";
         std::set<std::wstring> posted;
         for (auto at = html.find(post); at != std::wstring::npos; at = html.find(post, at + 1)) {
@@ -217,21 +165,25 @@ TEST(TemplateLibrary, EveryLinkOpensADocumentOfItsOwnTreeAndEveryDocumentIsLinke
             EXPECT_EQ(posted, linked);
         }
     }
+    // The two trees share no path.
+    for (const auto& entry : fs::recursive_directory_iterator(library_build / languages[0].number))
+        EXPECT_FALSE(fs::exists(library_build / languages[1].number /
+                                fs::relative(entry.path(), library_build / languages[0].number)))
+            << entry.path();
 }
 
-TEST(TemplateLibrary, TheTwoTreesShareNoPath) {
-    std::set<std::wstring> paths[2];
-    for (int i = 0; i < 2; ++i) {
-        const fs::path root = library_build / languages[i].number;
-        for (const auto& entry : fs::recursive_directory_iterator(root))
-            paths[i].insert(wide(fs::relative(entry.path(), root)));
+// Braces open and close in pairs: an unclosed one silently swallows the rest
+// of the text.
+bool balanced(const std::wstring& text) {
+    int depth = 0;
+    for (wchar_t ch : text) {
+        if (ch == L'{') ++depth;
+        if (ch == L'}' && --depth < 0) return false;
     }
-    EXPECT_FALSE(paths[0].empty());
-    for (const std::wstring& path : paths[0])
-        EXPECT_FALSE(paths[1].contains(path)) << engine::to_utf8(path);
+    return depth == 0;
 }
 
-TEST(TemplateLibrary, EachLanguageCoversWhatTheTemplatesMustShow) {
+TEST_F(TemplateLibrary, EachLanguageCoversWhatTheTemplatesMustShowInWellFormedTexts) {
     for (const language_tree& l : languages) {
         SCOPED_TRACE(l.name);
         std::set<int> field_types, numbering_kinds;
@@ -245,12 +197,18 @@ TEST(TemplateLibrary, EachLanguageCoversWhatTheTemplatesMustShow) {
             EXPECT_FALSE(setup.record.s1.empty()) << "title";
             ASSERT_GE(setup.element_count, 4);
             EXPECT_FALSE(setup.elements[3].record.s1.empty()) << "footer";
+            auto texts_balanced = [](const engine::doc_record& r) {
+                for (const std::wstring* text : {&r.s2, &r.s3, &r.s5})
+                    EXPECT_TRUE(balanced(*text)) << engine::to_utf8(*text);
+            };
             each_record(tree->parameters, [&](const engine::doc_record& r, int depth) {
+                texts_balanced(r);
                 if (depth != 2) return;
                 field_types.insert(r.a);
                 if (!r.s5.empty()) ++conditions;
             });
             each_record(tree->pages, [&](const engine::doc_record& r, int depth) {
+                texts_balanced(r);
                 if (depth < 2) return;
                 numbering_kinds.insert(r.a % 100);
                 const std::wstring upper = engine::to_upper(r.s2);
@@ -260,6 +218,15 @@ TEST(TemplateLibrary, EachLanguageCoversWhatTheTemplatesMustShow) {
                                      upper.find(L" ИНАЧЕ ") != std::wstring::npos;
                 if (english || russian) ++branches;
             });
+            // What the data panel would store after the user's own choice.
+            for (const auto& section : tree->parameters.groups)
+                for (const auto& field : section.elements) {
+                    if (field.record.a != 6 && field.record.a != 7) continue;
+                    std::wstring value;
+                    for (const auto& option : field.items)
+                        if (option.b == 1) value += (value.empty() ? L"" : L" ") + option.s2;
+                    EXPECT_EQ(value, field.record.s2) << engine::to_utf8(field.record.s1);
+                }
         }
         EXPECT_EQ(field_types, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 9, 10}));
         EXPECT_GE(conditions, 2);
@@ -277,41 +244,6 @@ TEST(TemplateLibrary, EachLanguageCoversWhatTheTemplatesMustShow) {
         EXPECT_GE(first_page.elements[0].item_count, 2);
         EXPECT_EQ(page->parameters.group_count, first_page.element_count - 1)
             << "one section per category";
-    }
-}
-
-// Braces open and close in pairs: an unclosed one silently swallows the rest
-// of the text.
-bool balanced(const std::wstring& text) {
-    int depth = 0;
-    for (wchar_t ch : text) {
-        if (ch == L'{') ++depth;
-        if (ch == L'}' && --depth < 0) return false;
-    }
-    return depth == 0;
-}
-
-TEST(TemplateLibrary, TextsAreBalancedAndChoicesAgreeWithTheirValues) {
-    for (const language_tree& l : languages) {
-        for (const std::wstring& name : names_in(library_build / l.number, ".brik")) {
-            SCOPED_TRACE(engine::to_utf8(name));
-            const auto tree = brikc::read_brik(built_of(l, name));
-            ASSERT_TRUE(tree);
-            for (const engine::doc_node* root : {&tree->pages, &tree->parameters})
-                each_record(*root, [&](const engine::doc_record& r, int) {
-                    for (const std::wstring* text : {&r.s2, &r.s3, &r.s5})
-                        EXPECT_TRUE(balanced(*text)) << engine::to_utf8(*text);
-                });
-            // What the data panel would store after the user's own choice.
-            for (const auto& section : tree->parameters.groups)
-                for (const auto& field : section.elements) {
-                    if (field.record.a != 6 && field.record.a != 7) continue;
-                    std::wstring value;
-                    for (const auto& option : field.items)
-                        if (option.b == 1) value += (value.empty() ? L"" : L" ") + option.s2;
-                    EXPECT_EQ(value, field.record.s2) << engine::to_utf8(field.record.s1);
-                }
-        }
     }
 }
 

@@ -3,12 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 
+#include "support/temp_folder.h"
 #include "tools/brikc/brik_io.h"
 #include "tools/brikc/compile.h"
 #include "tools/brikc/dump.h"
@@ -20,49 +17,44 @@ namespace fs = std::filesystem;
 using brikc::brik_tree;
 using brikc::compile_source;
 
-std::string file_bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // A folder whose name has a blank and Cyrillic letters, as library folders do.
-class temp_folder {
+class library_folder {
 public:
-    temp_folder() {
-        path_ = fs::temp_directory_path() /
-                ("brikc Шаблоны " + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(path_);
-    }
-    ~temp_folder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
+    library_folder() : path_(temp.file("brikc Шаблоны")) { fs::create_directory(path_); }
+    fs::path file(const char* name) const { return path_ / fs::path(reinterpret_cast<const char8_t*>(name)); }
 
 private:
+    fixture::temp_folder temp;
     fs::path path_;
 };
 
 std::string written_bytes(brik_tree tree, const fs::path& path) {
     EXPECT_TRUE(brikc::write_brik(std::move(tree), path));
-    return file_bytes(path);
+    return fixture::read_bytes(path);
 }
 
-struct fault {
-    const char* source;
-    int line;
-    const char* message;
-};
+void expect_fault(const std::string& source, int line, const char* message) {
+    SCOPED_TRACE(source);
+    try {
+        compile_source(source);
+        ADD_FAILURE() << "compiled";
+    } catch (const brikc::source_error& error) {
+        EXPECT_EQ(error.line(), line);
+        EXPECT_NE(std::string(error.what()).find(message), std::string::npos) << error.what();
+    }
+}
 
 TEST(SourceFormat, FaultsAreReportedWithTheirLine) {
-    const fault faults[] = {
+    const struct {
+        const char* source;
+        int line;
+        const char* message;
+    } faults[] = {
         {"pages\n  page\n    block\n      colour: red\n", 4, "unknown key 'colour' for a block"},
         {"pages\n  page\n    block\n      size: 1x\n", 4, "bad number '1x'"},
         {"pages\n  page\n    block\n      size: 65536\n", 4, "out of range"},
         {"pages\n  page\n    block\n      first-indent: 1,5\n", 4, "bad number '1,5'"},
         {"pages\n  page\n    paragraph\n", 3, "'paragraph' cannot stand inside 'page' (expected 'block')"},
-        {"parameters\n  section A\n    option x\n", 3, "cannot stand inside 'section'"},
         {"pages\n  page\n    block\n      text: a\n        b\n", 5, "cannot have nested lines"},
         {"pages\n  page\n   block\n  block\n", 4, "cannot stand inside 'pages'"},
         {"pages\n\tpage\n", 2, "tab in indentation"},
@@ -77,93 +69,46 @@ TEST(SourceFormat, FaultsAreReportedWithTheirLine) {
         {"\n\n# note\npages\n  page \xC3\x28\n", 5, "invalid UTF-8"},
         {"pages\n  page\n    block\n      text:x\n", 4, "a blank must follow"},
     };
-    for (const fault& f : faults) {
-        SCOPED_TRACE(f.source);
-        try {
-            compile_source(f.source);
-            ADD_FAILURE() << "compiled";
-        } catch (const brikc::source_error& error) {
-            EXPECT_EQ(error.line(), f.line);
-            EXPECT_NE(std::string(error.what()).find(f.message), std::string::npos) << error.what();
-        }
-    }
+    for (const auto& f : faults) expect_fault(f.source, f.line, f.message);
     EXPECT_EQ(brikc::located("Договоры/Акт.tpl", brikc::source_error(7, "bad number 'x'")),
               "Договоры/Акт.tpl:7: bad number 'x'");
 }
 
-TEST(SourceFormat, ASourceWithoutSetupGetsAnA4PageWithFourStyles) {
-    const brik_tree tree = compile_source(
-        "title: Offer\nfooter: Offer letter\npage-numbers: no\nbold-numbering: yes\n");
-    EXPECT_EQ(tree.page_setup.record.c, 1);
-    ASSERT_EQ(tree.page_setup.group_count, 1);
-    const auto& setup = tree.page_setup.groups[0];
-    EXPECT_EQ(setup.record.s1, L"Offer");
-    EXPECT_EQ(setup.record.d1, 210.0);
-    EXPECT_EQ(setup.record.v, (std::array<std::uint16_t, 6>{297, 0, 19, 19, 10, 19}));
-    ASSERT_EQ(setup.element_count, 4);
-    EXPECT_EQ(setup.elements[0].record.v[4], 2);
-    EXPECT_EQ(setup.elements[1].record.v[4], 12);
-    EXPECT_EQ(setup.elements[1].record.s3, L"Arial");
-    EXPECT_EQ(setup.elements[3].record.s1, L"Offer letter");
-    EXPECT_EQ(setup.elements[3].record.b, 0);
-    EXPECT_EQ(tree.pages.group_count, 0);
-    EXPECT_EQ(tree.parameters.group_count, 0);
-}
-
 TEST(SourceFormat, LevelsStartFromBuiltInAndDeclaredDefaults) {
     const brik_tree tree = compile_source(
-        "defaults paragraph\n"
-        "  align: justify\n"
-        "  size: 10\n"
-        "pages\n"
-        "  page\n"
-        "    block\n"
-        "      numbering: 1.1. restart no-indent\n"
-        "      paragraph\n"
-        "      paragraph\n"
-        "        size: 9\n"
-        "        shown: no\n"
-        "parameters\n"
-        "  section Parties\n"
-        "    field Buyer name\n"
-        "      type: choice\n"
-        "      option cash\n"
-        "        selected: yes\n");
-    const auto& page = tree.pages.groups[0];
-    EXPECT_EQ(page.record.a, 1);
-    const auto& block = page.elements[0];
+        "title: Offer\nfooter: Offer letter\n"
+        "defaults paragraph\n  align: justify\n  size: 10\n"
+        "pages\n  page\n    block\n      numbering: 1.1. restart no-indent\n"
+        "      paragraph\n      paragraph\n        size: 9\n        shown: no\n"
+        "parameters\n  section Parties\n    field Buyer name\n      type: choice\n"
+        "      option cash\n        selected: yes\n");
+    // Without a setup section the document gets an A4 page with four styles.
+    const auto& setup = tree.page_setup.groups[0];
+    EXPECT_EQ(setup.record.s1, L"Offer");
+    EXPECT_EQ(setup.record.v, (std::array<std::uint16_t, 6>{297, 0, 19, 19, 10, 19}));
+    ASSERT_EQ(setup.element_count, 4);
+    EXPECT_EQ(setup.elements[3].record.s1, L"Offer letter");
+
+    const auto& block = tree.pages.groups[0].elements[0];
     EXPECT_EQ(block.record.a, 2 + 100 + 1000);
-    EXPECT_EQ(block.record.b, 1);
     EXPECT_EQ(block.record.s3, L"Arial");
     EXPECT_EQ(block.record.v[0], 11);
     ASSERT_EQ(block.item_count, 2);
-    EXPECT_EQ(block.items[0].v[3], 3);
     EXPECT_EQ(block.items[0].v[0], 10);
-    EXPECT_EQ(block.items[0].b, 1);
     EXPECT_EQ(block.items[1].v[0], 9);
     EXPECT_EQ(block.items[1].v[3], 3);
     EXPECT_EQ(block.items[1].b, 0);
     const auto& field = tree.parameters.groups[0].elements[0];
-    EXPECT_EQ(tree.parameters.groups[0].record.s1, L"Parties");
     EXPECT_EQ(field.record.s1, L"Buyer name");
     EXPECT_EQ(field.record.a, 7);
-    EXPECT_EQ(field.items[0].s2, L"cash");
     EXPECT_EQ(field.items[0].b, 1);
 }
 
 TEST(SourceFormat, ValuesArePlainQuotedOrBlocks) {
     const brik_tree tree = compile_source(
-        "pages\n"
-        "  page\n"
-        "    block\n"
-        "      text: |\n"
-        "        first line\n"
-        "          indented\n"
-        "\n"
-        "        after a blank   \n"
-        "      s1: >\n"
-        "        one\n"
-        "          two\n"
+        "pages\n  page\n    block\n"
+        "      text: |\n        first line\n          indented\n\n        after a blank   \n"
+        "      s1: >\n        one\n          two\n"
         "      s4: \"  \\\"q\\\"\\t\\u00e9\\uD800\\U0001F600 \"\n"
         "      s5: trailing blanks go   \n"
         "      font:\n");
@@ -179,7 +124,9 @@ TEST(SourceFormat, ValuesArePlainQuotedOrBlocks) {
 // need escapes, reals that only their bits describe, nested children.
 brik_tree odd_tree() {
     brik_tree tree;
-    auto fill = [](engine::doc_record& r, int seed) {
+    int seed = 0;
+    auto fill = [&seed](engine::doc_record& r) {
+        ++seed;
         r.a = std::uint16_t(1150 + seed);
         r.b = std::uint16_t(seed % 3);
         r.c = 65535;
@@ -192,89 +139,60 @@ brik_tree odd_tree() {
         r.s4 = std::wstring(L"\r\n\t \"\\ ") + wchar_t(0xDC00) + wchar_t(0x2028);
         r.s5 = L"\"quoted\" start and end ";
     };
-    int seed = 0;
     for (engine::doc_node* root : {&tree.page_setup, &tree.pages, &tree.parameters}) {
-        fill(root->record, seed++);
-        for (int g = 0; g < 2; ++g) {
-            auto& group = root->groups.emplace_back();
-            fill(group.record, seed++);
-            for (int e = 0; e < 2; ++e) {
-                auto& element = group.elements.emplace_back();
-                fill(element.record, seed++);
-                for (int i = 0; i < 2; ++i) fill(element.items.emplace_back(), seed++);
-                element.item_count = 2;
-                if (e == 1) {
-                    fill(element.children->record, seed++);
-                    auto& inner = element.children->groups.emplace_back();
-                    auto& leaf = inner.elements.emplace_back();
-                    leaf.record.s2 = L"deep";
-                    leaf.children->record.v[5] = 7;
-                    inner.element_count = 1;
-                    element.children->group_count = 1;
-                }
-            }
-            group.element_count = 2;
-        }
+        fill(root->record);
         root->group_count = 2;
+        for (auto& group : root->groups = std::vector<engine::doc_group>(2)) {
+            fill(group.record);
+            group.element_count = 2;
+            for (auto& element : group.elements = std::vector<engine::doc_element>(2)) {
+                fill(element.record);
+                for (int i = 0; i < 2; ++i) fill(element.items.emplace_back());
+                element.item_count = 2;
+                fill(element.children->record);
+                auto& leaf = element.children->groups.emplace_back().elements.emplace_back();
+                leaf.record.s2 = L"deep";
+                leaf.children->record.v[5] = 7;
+                element.children->groups[0].element_count = 1;
+                element.children->group_count = 1;
+            }
+        }
     }
     return tree;
 }
 
-// A block with `depth` nested children levels, each holding one element.
-std::string nested_source(int depth, int& deepest_line) {
-    std::string source = "pages\n  page\n    block\n";
-    std::string indent = "    ";
-    deepest_line = 3;
-    for (int i = 0; i < depth; ++i) {
-        source += indent + "  children\n" + indent + "    group\n" + indent + "      element\n";
-        indent += "      ";
-        deepest_line += 3;
-    }
-    return source;
-}
-
-TEST(SourceFormat, NestingIsRefusedWhereTheReaderWouldStop) {
-    temp_folder folder;
-    int line = 0;
-    const fs::path deep = folder.path() / "deep.brik";
-    ASSERT_TRUE(brikc::write_brik(compile_source(nested_source(63, line)), deep));
-    EXPECT_TRUE(brikc::read_brik(deep));
-    try {
-        compile_source(nested_source(64, line));
-        ADD_FAILURE() << "compiled";
-    } catch (const brikc::source_error& error) {
-        EXPECT_EQ(error.line(), line);
-        EXPECT_NE(std::string(error.what()).find("nested deeper"), std::string::npos);
-    }
-}
-
 TEST(SourceFormat, ADumpCompilesToTheSameBytes) {
-    temp_folder folder;
-    const std::string original = written_bytes(odd_tree(), folder.path() / "Странный файл.brik");
-    const auto loaded = brikc::read_brik(folder.path() / "Странный файл.brik");
-    ASSERT_TRUE(loaded);
-    const std::string source = brikc::dump_source(*loaded);
-    brik_tree again;
-    ASSERT_NO_THROW(again = compile_source(source)) << source;
-    EXPECT_EQ(written_bytes(std::move(again), folder.path() / "again.brik"), original);
-    // A second dump is the same text: nothing depends on the first reading.
-    EXPECT_EQ(brikc::dump_source(*brikc::read_brik(folder.path() / "again.brik")), source);
+    library_folder folder;
+    for (auto make : {odd_tree, +[] { return compile_source(""); }}) {
+        const std::string original = written_bytes(make(), folder.file("Странный файл.brik"));
+        const auto loaded = brikc::read_brik(folder.file("Странный файл.brik"));
+        ASSERT_TRUE(loaded);
+        const std::string source = brikc::dump_source(*loaded);
+        brik_tree again;
+        ASSERT_NO_THROW(again = compile_source(source)) << source;
+        EXPECT_EQ(written_bytes(std::move(again), folder.file("again.brik")), original);
+        // A second dump is the same text: nothing depends on the first reading.
+        EXPECT_EQ(brikc::dump_source(*brikc::read_brik(folder.file("again.brik"))), source);
+    }
 }
 
-TEST(SourceFormat, AnEmptySourceAndItsDumpGiveTheSameBytes) {
-    temp_folder folder;
-    const std::string original = written_bytes(compile_source(""), folder.path() / "a.brik");
-    const std::string source = brikc::dump_source(*brikc::read_brik(folder.path() / "a.brik"));
-    EXPECT_EQ(written_bytes(compile_source(source), folder.path() / "b.brik"), original);
-}
+TEST(SourceFormat, NestingIsRefusedWhereTheReaderWouldStopAndOnlyWholeFilesAreRead) {
+    // A block with `depth` nested children levels, each holding one element.
+    auto nested_source = [](int depth) {
+        std::string source = "pages\n  page\n    block\n", indent = "    ";
+        for (int i = 0; i < depth; ++i, indent += "      ")
+            source += indent + "  children\n" + indent + "    group\n" + indent + "      element\n";
+        return source;
+    };
+    library_folder folder;
+    const fs::path deep = folder.file("deep.brik");
+    const std::string bytes = written_bytes(compile_source(nested_source(63)), deep);
+    EXPECT_TRUE(brikc::read_brik(deep));
+    expect_fault(nested_source(64), 3 + 64 * 3, "nested deeper");
 
-TEST(SourceFormat, OnlyWholeDocumentFilesAreDumped) {
-    temp_folder folder;
-    const fs::path cut = folder.path() / "cut.brik";
-    std::string bytes = written_bytes(compile_source("title: Cut\n"), cut);
-    std::ofstream(cut, std::ios::binary | std::ios::trunc) << bytes.substr(0, bytes.size() - 3);
-    EXPECT_FALSE(brikc::read_brik(cut));
-    EXPECT_FALSE(brikc::read_brik(folder.path() / "missing.brik"));
+    fixture::write_bytes(deep, bytes.substr(0, bytes.size() - 3));
+    EXPECT_FALSE(brikc::read_brik(deep));
+    EXPECT_FALSE(brikc::read_brik(folder.file("missing.brik")));
 }
 
 }  // namespace
