@@ -74,14 +74,18 @@ long long zoom_percent(double zoom) {
     return static_cast<long long>(zoom);
 }
 
-void write_default_setup(doc_group& setup) {
-    doc_record& r = setup.record;
+// A4 with the default margins.
+void write_default_geometry(doc_record& r) {
     r.d1 = default_width_mm;
     r.v[0] = default_height_mm;
     r.v[5] = default_left_mm;
     r.v[3] = default_right_mm;
     r.v[4] = default_top_mm;
     r.v[2] = default_bottom_mm;
+}
+
+void write_default_setup(doc_group& setup) {
+    write_default_geometry(setup.record);
     // The first two elements are the default styles; only those that exist.
     const std::uint16_t space_before[2] = {2, 12};
     for (std::size_t e = 0; e < element_count_of(setup) && e < 2; ++e) {
@@ -141,14 +145,7 @@ std::wstring document::render_html(std::uint8_t mode) {
     doc_group* setup = page_setup_group(data.get());
     if (setup && setup->record.d1 < 1.0) write_default_setup(*setup);
     doc_record defaults;
-    if (!setup) {
-        defaults.d1 = default_width_mm;
-        defaults.v[0] = default_height_mm;
-        defaults.v[5] = default_left_mm;
-        defaults.v[3] = default_right_mm;
-        defaults.v[4] = default_top_mm;
-        defaults.v[2] = default_bottom_mm;
-    }
+    if (!setup) write_default_geometry(defaults);
     const doc_record& geometry = setup ? setup->record : defaults;
     const auto& v = geometry.v;
 
@@ -216,14 +213,7 @@ std::wstring document::render_html(std::uint8_t mode) {
                L"><tbody><tr><td style=\"vertical-align:top;\">";
     }
 
-    for (std::size_t p = 0; p < group_count_of(data->pages); ++p) {
-        const doc_record& page = data->pages.groups[p].record;
-        if (page.a == 1) {
-            out += render_standard_page(*this, int(p));
-        } else if (page.b != 0) {
-            out += render_legacy_page(*this, int(p));
-        }
-    }
+    out += render_pages();
 
     if (mode == 0) {
         out += L"</td><td style=\"\"></td></tr><tr style=\"height:" + bottom_margin_text +
@@ -233,6 +223,19 @@ std::wstring document::render_html(std::uint8_t mode) {
         out += L"</td></tr></table>";
     }
     out += L"</body></html>";
+    return out;
+}
+
+std::wstring document::render_pages() {
+    std::wstring out;
+    for (std::size_t p = 0; p < group_count_of(data->pages); ++p) {
+        const doc_record& page = data->pages.groups[p].record;
+        if (page.a == 1) {
+            out += render_standard_page(*this, int(p));
+        } else if (page.b != 0) {
+            out += render_legacy_page(*this, int(p));
+        }
+    }
     return out;
 }
 

@@ -42,6 +42,9 @@ public:
     // The core renderer; `mode` 0 screen, 1 print. Writes the page-setup
     // defaults into the tree when the page setup was never made.
     std::wstring render_html(std::uint8_t mode);
+    // The bodies of the standard pages and the shown legacy pages, in order;
+    // the tree must be there.
+    std::wstring render_pages();
     // The opening of one screen page, and the break between two of them.
     std::wstring render_page_top() const;
     std::wstring render_page_break() const;

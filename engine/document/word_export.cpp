@@ -5,10 +5,8 @@
 
 #include "engine/document/doc_model.h"
 #include "engine/document/document.h"
-#include "engine/document/legacy_page.h"
 #include "engine/document/number_text.h"
 #include "engine/document/numbering.h"
-#include "engine/document/page_body.h"
 #include "engine/document/process_state.h"
 #include "engine/document/template_table.h"
 #include "engine/document/text_case.h"
@@ -51,14 +49,7 @@ std::wstring document::to_word_html() {
     if (data) {
         // Variables left by an earlier render must not reach this one.
         data->scratch.records.clear();
-        for (std::size_t p = 0; p < group_count_of(data->pages); ++p) {
-            const doc_record& page = data->pages.groups[p].record;
-            if (page.a == 1) {
-                out += render_standard_page(*this, int(p));
-            } else if (page.b != 0) {
-                out += render_legacy_page(*this, int(p));
-            }
-        }
+        out += render_pages();
     }
     // Section1 stays open, as in every file saved so far.
     out += L"</body></html>";
