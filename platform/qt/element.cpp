@@ -101,13 +101,13 @@ void Element::set_background(const SolidColorBrush& brush) {
     widget->setAutoFillBackground(true);
 }
 
-void Element::set_font(const FontSpec& spec) {
+void Element::set_font(const FontSpec& wanted) {
     QWidget* widget = widget_of(*this);
     if (!widget) return;
     QFont font = widget->font();
-    if (!spec.family.empty()) font.setFamily(to_qstring(spec.family));
-    if (spec.size > 0) font.setPixelSize(to_pixels(spec.size));
-    font.setBold(spec.bold);
+    if (!wanted.family.empty()) font.setFamily(to_qstring(wanted.family));
+    if (wanted.size > 0) font.setPixelSize(to_pixels(wanted.size));
+    font.setBold(wanted.bold);
     widget->setFont(font);
 }
 
