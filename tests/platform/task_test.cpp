@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/failures.h"
 #include "platform/event.h"
 
 namespace {
@@ -14,18 +15,7 @@ using platform::FireAndForget;
 using platform::Task;
 using platform::TaskSource;
 
-// Collects what reaches the failure reporter while a test runs.
-class Failures {
-public:
-    Failures() {
-        previous_ = platform::set_failure_reporter([this](const std::string& m) { messages.push_back(m); });
-    }
-    ~Failures() { platform::set_failure_reporter(previous_); }
-    std::vector<std::string> messages;
-
-private:
-    platform::FailureReporter previous_;
-};
+using app_test::Failures;
 
 Task<int> add_later(TaskSource<int>& source, int extra, std::vector<std::string>& trace) {
     trace.push_back("start");

@@ -4,12 +4,10 @@
 // test could change it.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 
+#include "app/real_views.h"
 #include "app/start.h"
 #include "app/temp_folder.h"
 #include "engine/document/document.h"
@@ -19,23 +17,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using app_test::run_script;
 using app_test::TempFolder;
-
-bool wait_until(const std::function<bool()>& done, int milliseconds = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
-
-std::wstring run_script(platform::WebView& view, const std::wstring& script) {
-    auto task = view.execute_script_async(script);
-    if (!wait_until([&] { return task.done(); })) return L"<no answer>";
-    return task.take();
-}
+using app_test::wait_until;
 
 // Clicks the link row of the service agreement, not the default document.
 constexpr wchar_t click_service_agreement[] =

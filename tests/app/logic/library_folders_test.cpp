@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "engine/document/process_state.h"
+#include "engine/document/utf16.h"
 #include "app/temp_folder.h"
 
 namespace {
@@ -54,46 +55,22 @@ TEST_F(LibraryFolders, InstallSkipsFilesThatAlreadyExist) {
     EXPECT_EQ(read_file(root / L"data/briks/Library.brik"), "en-library");
 }
 
-TEST_F(LibraryFolders, MissingNamesResolveToNothingAndCreateNothing) {
-    engine::current_language = 0;
-    EXPECT_EQ(folders.resolve(L"Agreements/Missing.brik"), L"");
-    EXPECT_FALSE(fs::exists(root / L"data/briks/Agreements/Missing.brik"));
-    EXPECT_EQ(folders.resolve(L".brik"), L"");
-}
-
-TEST_F(LibraryFolders, NamesThatCouldLeaveTheLibraryAreMissing) {
+TEST_F(LibraryFolders, MissingNamesAndNamesThatCouldLeaveTheLibraryResolveToNothing) {
     engine::current_language = 0;
     write_file(root / L"data/secret.brik", "outside");
-    EXPECT_EQ(folders.resolve(L"../secret.brik"), L"");
-    EXPECT_EQ(folders.resolve(L"Agreements/../../secret.brik"), L"");
-    EXPECT_EQ(folders.resolve(L"..\\secret.brik"), L"");
-    EXPECT_EQ(folders.resolve(app::text_of(root / L"data/secret.brik")), L"");
-    EXPECT_EQ(folders.resolve(std::wstring(L"Library.brik\0x", 14)), L"");
+    for (const std::wstring& name : {std::wstring(L"Agreements/Missing.brik"), std::wstring(L".brik"),
+                                     std::wstring(L"../secret.brik"), std::wstring(L"Agreements/../../secret.brik"),
+                                     std::wstring(L"..\\secret.brik"), app::text_of(root / L"data/secret.brik"),
+                                     std::wstring(L"Library.brik\0x", 14)}) {
+        EXPECT_EQ(folders.resolve(name), L"") << engine::to_utf8(name);
+    }
+    EXPECT_FALSE(fs::exists(root / L"data/briks/Agreements/Missing.brik"));
     // A backslash separates folders as a slash does.
     EXPECT_EQ(folders.resolve(L"Agreements\\Sales Agreement.brik"),
               app::text_of(root / L"data/briks/Agreements/Sales Agreement.brik"));
 }
 
-TEST_F(LibraryFolders, UnknownFoldersDoNothing) {
-    library_folders unknown;
-    EXPECT_EQ(unknown.resolve(L"Library.brik"), L"");
-    EXPECT_EQ(unknown.lists_folder(), L"");
-    unknown.clear_temp();
-
-    library_folders no_install(L"", app::text_of(root / L"data"), L"");
-    no_install.install_library();
-    EXPECT_FALSE(fs::exists(root / L"data/briks"));
-}
-
-TEST_F(LibraryFolders, ListsFolderIsCreatedOnFirstUse) {
-    const std::wstring lists = folders.lists_folder();
-    EXPECT_EQ(lists, app::text_of(root / L"data/lists"));
-    EXPECT_TRUE(fs::is_directory(root / L"data/lists"));
-    EXPECT_EQ(folders.lists_folder(), lists);
-}
-
 TEST_F(LibraryFolders, ClearTempEmptiesOnlyThePrivateFolder) {
-    write_file(root / L"cache/tembrick/temp/preview.pdf", "pdf");
     write_file(root / L"cache/tembrick/temp/nested/deeper/page.html", "html");
     folders.clear_temp();
     EXPECT_TRUE(fs::is_directory(root / L"cache/tembrick/temp"));
@@ -105,14 +82,9 @@ TEST_F(LibraryFolders, ClearTempEmptiesOnlyThePrivateFolder) {
     EXPECT_TRUE(fs::exists(root / L"elsewhere/keep.txt"));
     library_folders relative(L"", L"", L"tembrick/temp");
     relative.clear_temp();
-}
-
-TEST(FileSize, GivesBytesOrZero) {
-    TempFolder folder;
-    write_file(folder / L"image.png", std::string(1234, 'x'));
-    EXPECT_EQ(app::file_size_of(app::text_of(folder / L"image.png")), 1234.0);
-    EXPECT_EQ(app::file_size_of(app::text_of(folder / L"missing.png")), 0.0);
-    EXPECT_EQ(app::file_size_of(L""), 0.0);
+    library_folders unknown;
+    unknown.clear_temp();
+    EXPECT_EQ(unknown.resolve(L"Library.brik"), L"");
 }
 
 }  // namespace

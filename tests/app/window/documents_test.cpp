@@ -32,7 +32,6 @@ TEST_F(OpeningDocuments, APostedPathOpensItsDocumentAndWritesThePreviousOneBack)
     EXPECT_EQ(window->config.LastDocumentEng, L"Folder/Two Words.brik");
     EXPECT_EQ(stored_section(data_file(L"briks/Agreements/Sales Agreement.brik")), 2);
     EXPECT_EQ(engine::current_section, 0);
-    EXPECT_FALSE(engine::library_shown);
     EXPECT_EQ(window->doc_data->page_setup.record.s5, window->doc->path);
 
     const auto& scripts = main_view().scripts;
@@ -40,37 +39,29 @@ TEST_F(OpeningDocuments, APostedPathOpensItsDocumentAndWritesThePreviousOneBack)
     EXPECT_EQ(scripts[scripts.size() - 2],
               L"document.documentElement.innerHTML='" + platform::js_string_literal(window->pending_html) + L"';");
     EXPECT_EQ(scripts.back(), scroll_reset);
+    // A render without the reset keeps the position.
+    window->RenderDocumentAsync(false);
+    EXPECT_NE(main_view().scripts.back(), scroll_reset);
 }
 
-TEST_F(OpeningDocuments, AnEmptyMessageShowsTheAbsentPage) {
+TEST_F(OpeningDocuments, EmptyNamesAndNamesLeavingTheLibraryShowTheAbsentPage) {
+    write_file(root / L"data/secret.brik", app_test::document_bytes(u"secret"));
     auto window = make_window();
-    post(L"");
-    EXPECT_EQ(window->config.LastDocumentEng, L".brik");
-    EXPECT_NE(window->pending_html.find(engine::ui_string(89)), std::wstring::npos);
+    for (const wchar_t* name : {L"", L"../secret"}) {
+        post(name);
+        EXPECT_EQ(window->doc->path, L"") << name;
+        EXPECT_NE(window->pending_html.find(engine::ui_string(89)), std::wstring::npos) << name;
+    }
     EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/.brik")));
 }
 
-TEST_F(OpeningDocuments, NamesLeavingTheLibraryAreAbsent) {
-    write_file(root / L"data/secret.brik", app_test::document_bytes(u"secret"));
-    auto window = make_window();
-    post(L"../secret");
-    EXPECT_EQ(window->doc->path, L"");
-    EXPECT_NE(window->pending_html.find(engine::ui_string(89)), std::wstring::npos);
-}
-
-TEST_F(OpeningDocuments, TheLibraryFromTheSettingsPanelAndBackLeavesTheLastDocuments) {
+TEST_F(OpeningDocuments, TheLibraryAndBackLeavesTheLastDocument) {
     auto window = make_window();
     post(L"Folder/Two|Words");
-    window->config.LastDocument = L"Договоры/Другой.brik";
-    window->mode = 1;
-
     window->library_button->click();
     EXPECT_TRUE(engine::library_shown);
-    EXPECT_EQ(window->mode, 0);
     EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Library.brik")));
     EXPECT_EQ(window->config.LastDocumentEng, L"Folder/Two Words.brik");
-    EXPECT_EQ(window->config.LastDocument, L"Договоры/Другой.brik");
-
     window->ToggleLibrary();
     EXPECT_FALSE(engine::library_shown);
     EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Folder/Two Words.brik")));
@@ -97,32 +88,6 @@ TEST_F(OpeningDocuments, AFailingRenderIsShownAndKeepsTheDocument) {
     ASSERT_TRUE(window->doc);
     EXPECT_TRUE(window->doc->loaded());
     EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Folder/Two Words.brik")));
-}
-
-TEST_F(OpeningDocuments, SavePrintModeShowsThePreviewInsteadOfThePage) {
-    auto window = make_window();
-    show_first_page();
-    const std::wstring page = window->pending_html;
-    const std::size_t scripts_before = main_view().scripts.size();
-    window->mode = 3;
-    window->RenderDocumentAsync(true);
-    // The print goes into the print view; the page stays until the preview is made.
-    EXPECT_EQ(main_view().scripts.size(), scripts_before);
-    ASSERT_FALSE(preview_view().scripts.empty());
-    EXPECT_EQ(preview_view().scripts.back().rfind(L"document.documentElement.innerHTML='", 0), 0u);
-    EXPECT_NE(window->pending_html, page);
-}
-
-TEST_F(OpeningDocuments, ARenderWithoutScrollResetKeepsThePosition) {
-    auto window = make_window();
-    show_first_page();
-    window->RenderDocumentAsync(false);
-    EXPECT_NE(main_view().scripts.back(), scroll_reset);
-    window->doc.reset();
-    window->doc_data = nullptr;
-    const std::size_t count = main_view().scripts.size();
-    window->RenderDocumentAsync(true);
-    EXPECT_EQ(main_view().scripts.size(), count);
 }
 
 TEST_F(OpeningDocuments, TheSelectedSectionSurvivesClosingAndReopening) {

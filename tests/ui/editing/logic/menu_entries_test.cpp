@@ -32,50 +32,34 @@ protected:
     engine::document_data data{L""};
 };
 
-TEST_F(MenuEntries, SectionsAreListedByNameEvenWhenEmpty) {
-    const auto entries = ui::menu_entries(0, &data);
-    EXPECT_EQ(texts(entries), (std::vector<std::wstring>{L"Parties", L"", L"Price"}));
-    EXPECT_FALSE(entries[0].page_label);
-    data.parameters.group_count = 0;
-    EXPECT_TRUE(ui::menu_entries(0, &data).empty());
-}
+using Texts = std::vector<std::wstring>;
 
-TEST_F(MenuEntries, SettingsAndPrintPagesFollowTheLanguage) {
-    EXPECT_EQ(texts(ui::menu_entries(1, &data)),
-              (std::vector<std::wstring>{L"Font", L"Paragraph", L"Page", L"General Settings"}));
-    EXPECT_EQ(texts(ui::menu_entries(3, &data)), (std::vector<std::wstring>{L"Print", L"Save"}));
+TEST_F(MenuEntries, SectionsSettingsAndPrintPagesInTheLanguage) {
+    const auto entries = ui::menu_entries(0, &data);
+    EXPECT_EQ(texts(entries), (Texts{L"Parties", L"", L"Price"}));  // listed even when empty
+    EXPECT_FALSE(entries[0].page_label);
     EXPECT_TRUE(ui::menu_entries(1, &data)[0].page_label);
     engine::current_language = 1;
-    EXPECT_EQ(texts(ui::menu_entries(1, &data)),
-              (std::vector<std::wstring>{L"Шрифт", L"Абзац", L"Страница", L"Общие настройки"}));
-    EXPECT_EQ(texts(ui::menu_entries(3, &data)),
-              (std::vector<std::wstring>{L"Печать", L"Сохранить"}));
+    EXPECT_EQ(texts(ui::menu_entries(1, &data)), (Texts{L"Шрифт", L"Абзац", L"Страница", L"Общие настройки"}));
+    EXPECT_EQ(texts(ui::menu_entries(3, &data)), (Texts{L"Печать", L"Сохранить"}));
 }
 
 TEST_F(MenuEntries, TextEditingListsTheSetupThenTheBlocksOfTheFirstStandardPage) {
-    add_page(3, {L"ignored"});
-    add_page(1, {L"Preamble", L"Terms"});
-    add_page(1, {L"Second page"});
-    EXPECT_EQ(texts(ui::menu_entries(2, &data)),
-              (std::vector<std::wstring>{L"[Setup paragraphs]", L"Preamble", L"Terms"}));
-    engine::current_language = 1;
-    EXPECT_EQ(ui::menu_entries(2, &data)[0].text, L"[Пункты настройки]");
-}
-
-TEST_F(MenuEntries, ADocumentOpeningWithAStandardPageStillGetsTheSetupEntryFirst) {
     add_page(1, {L"Preamble", L"Terms"});
     // Entry k is block k - 1, as the panel expects.
-    EXPECT_EQ(texts(ui::menu_entries(2, &data)),
-              (std::vector<std::wstring>{L"[Setup paragraphs]", L"Preamble", L"Terms"}));
-    data.pages.groups[0].element_count = 0;
-    EXPECT_EQ(texts(ui::menu_entries(2, &data)),
-              (std::vector<std::wstring>{L"[Setup paragraphs]"}));
+    EXPECT_EQ(texts(ui::menu_entries(2, &data)), (Texts{L"[Setup paragraphs]", L"Preamble", L"Terms"}));
+    data.pages.groups.clear();
+    add_page(3, {L"ignored"});
+    add_page(1, {L"Second page"});
+    add_page(1, {L"Third page"});
+    EXPECT_EQ(texts(ui::menu_entries(2, &data)), (Texts{L"[Setup paragraphs]", L"Second page"}));
 }
 
 TEST_F(MenuEntries, NoTreeOrAnUnknownModeGivesNoEntries) {
     EXPECT_TRUE(ui::menu_entries(0, nullptr).empty());
-    EXPECT_TRUE(ui::menu_entries(4, &data).empty());
-    EXPECT_TRUE(ui::menu_entries(-1, &data).empty());
+    for (int mode : {4, -1}) EXPECT_TRUE(ui::menu_entries(mode, &data).empty()) << mode;
+    data.parameters.group_count = 0;
+    EXPECT_TRUE(ui::menu_entries(0, &data).empty());
 }
 
 }  // namespace

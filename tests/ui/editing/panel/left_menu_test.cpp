@@ -25,16 +25,10 @@ protected:
     std::wstring first_box_name() { return inside<platform::TextBox>(1, 0)->text(); }
 };
 
-TEST_F(LeftMenu, ListsTheSectionsAndSelectsTheStoredOne) {
-    make_sections();
-    ASSERT_EQ(list().entries().size(), 3u);
-    EXPECT_EQ(list().entries()[1].text, L"Price");
-    EXPECT_EQ(list().selected_index(), 0);
-    EXPECT_EQ(panel().children().size(), 60u);
-}
-
 TEST_F(LeftMenu, ChoosingASectionStoresItScrollsUpAndRebuildsThePanel) {
     make_sections();
+    EXPECT_EQ(list().selected_index(), 0);
+    EXPECT_EQ(panel().children().size(), 60u);
     field(1, 0).record.s2 = L"price value";
     window->activate();
     pump();
@@ -59,21 +53,14 @@ TEST_F(LeftMenu, EachModeKeepsItsOwnSelection) {
     window->mode = 1;
     window->RefreshMenuPanel();
     ASSERT_EQ(list().entries().size(), 4u);
-    EXPECT_EQ(list().entries()[3].text, L"General Settings");
     EXPECT_EQ(list().selected_index(), 0);
     list().set_selected_index(3);
     EXPECT_EQ(window->settings_page, 3);
 
     window->mode = 3;
     window->RefreshMenuPanel();
-    EXPECT_EQ(list().entries().size(), 2u);
     list().set_selected_index(1);
     EXPECT_EQ(window->save_print_page, 1);
-
-    window->mode = 2;
-    window->RefreshMenuPanel();
-    EXPECT_EQ(list().entries()[0].text, L"[Setup paragraphs]");
-    EXPECT_EQ(list().entries()[1].text, L"Body");
 
     window->mode = 0;
     window->RefreshMenuPanel();
