@@ -156,15 +156,4 @@ TEST_F(FieldEditing, TagsOfRemovedRecordsStoreNothing) {
     EXPECT_TRUE(failures.messages.empty());
 }
 
-TEST_F(FieldEditing, ValuesAndHiddenRowsComeBackWithTheReopenedDocument) {
-    make_delivery_section();
-    inside<platform::TextBox>(1, 0)->set_text(L"collect");
-    main_view().web_message_received.raise(main_view(), L"Agreements/Sales|Agreement");
-    main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
-    ASSERT_EQ(panel().children().size(), 6u);
-    EXPECT_EQ(inside<platform::TextBox>(1, 0)->text(), L"collect");
-    EXPECT_EQ(row(3)->visibility(), Visibility::collapsed);
-    EXPECT_TRUE(failures.messages.empty());
-}
-
 }  // namespace

@@ -37,19 +37,15 @@ TEST(TextFile, WritesTheWholeFileAndLeavesNoTemporaryOne) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
-TEST(TextFile, AMissingFolderFailsAndKeepsNothing) {
+TEST(TextFile, AMissingFolderOrAFolderInTheWayFailsAndKeepsEverythingAsItWas) {
     fixture::temp_folder folder;
-    const auto target = folder.path() / "missing" / "x.html";
-    EXPECT_THROW(ui::write_file_atomically(fixture::engine_path(target), "text"), std::runtime_error);
-    EXPECT_FALSE(std::filesystem::exists(target));
-}
-
-TEST(TextFile, AFolderInTheWayFailsAndKeepsItUntouched) {
-    fixture::temp_folder folder;
-    const auto target = folder.path() / "taken.html";
-    std::filesystem::create_directory(target);
-    EXPECT_THROW(ui::write_file_atomically(fixture::engine_path(target), "text"), std::runtime_error);
-    EXPECT_TRUE(std::filesystem::is_directory(target));
+    const auto missing = folder.path() / "missing" / "x.html", taken = folder.path() / "taken.html";
+    std::filesystem::create_directory(taken);
+    for (const auto& target : {missing, taken}) {
+        EXPECT_THROW(ui::write_file_atomically(fixture::engine_path(target), "text"), std::runtime_error);
+    }
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_TRUE(std::filesystem::is_directory(taken));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 

@@ -11,22 +11,12 @@ namespace {
 
 class SaveAndPrint : public output_test::OutputWindowTest {
 protected:
-    std::unique_ptr<app::MainWindow> panel_window() {
-        auto window = started_window();
-        window->OnWebMessageReceived(main_view(), L"Agreements/Sales|Agreement");
-        window->mode = 3;
-        return window;
-    }
-    const platform::InfoBar& bar(const app::MainWindow& window) {
-        EXPECT_TRUE(window.info_bar);
-        return *window.info_bar;
-    }
     std::shared_ptr<platform::Panel> page = platform::Panel::create();
     fixture::temp_folder saved;
 };
 
 TEST_F(SaveAndPrint, PrintingTheChosenPagesSaysItIsPrinting) {
-    auto window = panel_window();
+    auto window = template_window();
     window->print_pages = 2;
     window->copies = 3;
     output->pages = 5;
@@ -36,37 +26,37 @@ TEST_F(SaveAndPrint, PrintingTheChosenPagesSaysItIsPrinting) {
     EXPECT_EQ(output->printed[0].pages, (std::vector<int>{2, 4}));
     EXPECT_EQ(output->printed[0].copies, 3);
     EXPECT_EQ(output->printed[0].title, L"Sales");
-    EXPECT_EQ(bar(*window).title(), L"Now printing the document");
-    EXPECT_EQ(bar(*window).severity(), 0);
+    EXPECT_EQ(window->info_bar->title(), L"Now printing the document");
+    EXPECT_EQ(window->info_bar->severity(), 0);
     EXPECT_FALSE(window->print_in_progress);
 }
 
 TEST_F(SaveAndPrint, PrintOutcomesInBothLanguages) {
-    auto window = panel_window();
+    auto window = template_window();
     output->print_result = platform::PrintResult::no_printer;
     window->SaveOrPrintAsync(0, page);
     finish_pdf();
-    EXPECT_EQ(bar(*window).title(), L"Printer is not available, offline or error state.");
-    EXPECT_EQ(bar(*window).severity(), 2);
+    EXPECT_EQ(window->info_bar->title(), L"Printer is not available, offline or error state.");
+    EXPECT_EQ(window->info_bar->severity(), 2);
 
     engine::current_language = 1;
     output->print_result = platform::PrintResult::failed;
     window->SaveOrPrintAsync(0, page);
     finish_pdf();
-    EXPECT_EQ(bar(*window).title(), L"Не удалось распечатать документ на принтере.");
-    EXPECT_EQ(bar(*window).severity(), 3);
+    EXPECT_EQ(window->info_bar->title(), L"Не удалось распечатать документ на принтере.");
+    EXPECT_EQ(window->info_bar->severity(), 3);
 
     // A second print while the first waits for its PDF.
     window->SaveOrPrintAsync(0, page);
     window->SaveOrPrintAsync(0, page);
-    EXPECT_EQ(bar(*window).title(), L"Печать документа уже выполняется.");
+    EXPECT_EQ(window->info_bar->title(), L"Печать документа уже выполняется.");
     finish_pdf();
-    EXPECT_EQ(bar(*window).title(), L"Не удалось распечатать документ на принтере.");
+    EXPECT_EQ(window->info_bar->title(), L"Не удалось распечатать документ на принтере.");
     EXPECT_EQ(page->children().size(), 1u);  // one bar
 }
 
 TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
-    auto window = panel_window();
+    auto window = template_window();
     window->save_folder = fixture::engine_path(saved.path()) + L"  ";
     window->open_after_saving = 0;
     window->save_format = 2;
@@ -76,7 +66,7 @@ TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
     ASSERT_TRUE(std::filesystem::exists(html));
     EXPECT_EQ(fixture::read_bytes(html), ui::utf8_of(window->doc->to_print_html()));
     EXPECT_EQ(window->save_folder, fixture::engine_path(saved.path()));
-    EXPECT_EQ(bar(*window).title(), L"Document Saved");
+    EXPECT_EQ(window->info_bar->title(), L"Document Saved");
     EXPECT_TRUE(output->opened.empty());
 
     window->save_format = 1;
@@ -92,7 +82,7 @@ TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
 }
 
 TEST_F(SaveAndPrint, APdfIsEveryPageWithTheFooterAndAFailedWriteSaysSo) {
-    auto window = panel_window();
+    auto window = template_window();
     window->save_folder = fixture::engine_path(saved.path());
     window->print_pages = 1;
     window->SaveOrPrintAsync(1, page);
@@ -100,22 +90,22 @@ TEST_F(SaveAndPrint, APdfIsEveryPageWithTheFooterAndAFailedWriteSaysSo) {
     ASSERT_EQ(output->composed.size(), 1u);
     EXPECT_EQ(output->composed[0].pages, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(fixture::read_bytes(saved.path() / "Sales.pdf"), "%PDF-1");
-    EXPECT_EQ(bar(*window).title(), L"Document Saved");
+    EXPECT_EQ(window->info_bar->title(), L"Document Saved");
 
     window->save_folder = fixture::engine_path(saved.path() / "missing");
     window->SaveOrPrintAsync(1, page);
     finish_pdf();
-    EXPECT_EQ(bar(*window).title(), L"File writing failed.");
-    EXPECT_EQ(bar(*window).severity(), 3);
+    EXPECT_EQ(window->info_bar->title(), L"File writing failed.");
+    EXPECT_EQ(window->info_bar->severity(), 3);
 
     window->save_format = 2;
     window->SaveOrPrintAsync(1, page);
     pump();
-    EXPECT_EQ(bar(*window).title(), L"File writing failed.");
+    EXPECT_EQ(window->info_bar->title(), L"File writing failed.");
 }
 
 TEST_F(SaveAndPrint, ARunWhoseDocumentWasReplacedStopsQuietly) {
-    auto window = panel_window();
+    auto window = template_window();
     window->save_folder = fixture::engine_path(saved.path());
     window->SaveOrPrintAsync(1, page);
     load_print_view();
@@ -127,7 +117,7 @@ TEST_F(SaveAndPrint, ARunWhoseDocumentWasReplacedStopsQuietly) {
 }
 
 TEST_F(SaveAndPrint, TheBarIsOneAndClosesThreeSecondsAfterTheLastMessage) {
-    auto window = panel_window();
+    auto window = template_window();
     auto other = platform::Panel::create();
     other->children().append(platform::TextBlock::create(L"row"));
     window->ShowStatusMessage(*page, L"first", 0);

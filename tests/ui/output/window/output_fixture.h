@@ -17,6 +17,13 @@ protected:
         window->output = output;
         return window;
     }
+    // A window showing a template, in the save/print mode unless `panel` is false.
+    std::unique_ptr<app::MainWindow> template_window(bool panel = true) {
+        auto window = started_window();
+        window->OnWebMessageReceived(main_view(), L"Agreements/Sales|Agreement");
+        if (panel) window->mode = 3;
+        return window;
+    }
 
     // Runs posted work until none is left: a finished task resumes its
     // awaiting coroutine on a later turn, which may finish another.

@@ -5,19 +5,13 @@ namespace {
 
 class Preview : public output_test::OutputWindowTest {
 protected:
-    std::unique_ptr<app::MainWindow> panel_window() {
-        auto window = started_window();
-        window->OnWebMessageReceived(main_view(), L"Agreements/Sales|Agreement");
-        window->mode = 3;
-        return window;
-    }
     static bool shows(const std::wstring& script, const std::wstring& text) {
         return script.find(text) != std::wstring::npos;
     }
 };
 
 TEST_F(Preview, ShowsTheChosenPagesWithTheFooterInAFrame) {
-    auto window = panel_window();
+    auto window = template_window();
     window->print_pages = 1;
     output->pages = 5;
     window->ShowPrintPreviewAsync();
@@ -34,7 +28,7 @@ TEST_F(Preview, ShowsTheChosenPagesWithTheFooterInAFrame) {
 }
 
 TEST_F(Preview, TheMarginsAndPaperComeFromTheCacheAndPageSetup) {
-    auto window = panel_window();
+    auto window = template_window();
     window->formatting.margin_right = 10;
     window->ShowPrintPreviewAsync();
     finish_pdf();
@@ -44,7 +38,7 @@ TEST_F(Preview, TheMarginsAndPaperComeFromTheCacheAndPageSetup) {
 }
 
 TEST_F(Preview, AnOlderRunGivesWayToTheNewest) {
-    auto window = panel_window();
+    auto window = template_window();
     window->ShowPrintPreviewAsync();
     window->ShowPrintPreviewAsync();
     const std::size_t before = main_view().scripts.size();
@@ -61,7 +55,7 @@ TEST_F(Preview, AnOlderRunGivesWayToTheNewest) {
 }
 
 TEST_F(Preview, ARunWhoseDocumentWasReplacedOrWhosePanelClosedShowsNothing) {
-    auto window = panel_window();
+    auto window = template_window();
     window->ShowPrintPreviewAsync();
     load_print_view();
     window->mode = 0;
@@ -83,7 +77,7 @@ TEST_F(Preview, ARunWhoseDocumentWasReplacedOrWhosePanelClosedShowsNothing) {
 }
 
 TEST_F(Preview, AFailedPreviewSaysSoInTheView) {
-    auto window = panel_window();
+    auto window = template_window();
     window->ShowPrintPreviewAsync();
     finish_pdf({});  // the view made no PDF
     EXPECT_TRUE(shows(main_view().scripts.back(), L"Preview unavailable"));
@@ -102,12 +96,8 @@ TEST_F(Preview, AFailedPreviewSaysSoInTheView) {
     EXPECT_TRUE(failures.messages.empty());
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(Preview, ARunResumedAfterTheWindowWentTouchesNothing) {
-    auto window = panel_window();
+    auto window = template_window();
     window->ShowPrintPreviewAsync();
     window->SaveOrPrintAsync(0, platform::Panel::create());
     window.reset();
