@@ -6,97 +6,71 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/document/document.h"
-#include "engine/document/process_state.h"
-#include "support/brik_fixture.h"
-#include "support/process_state_fixture.h"
+#include "render_tree.h"
 #include "support/temp_folder.h"
 
 using namespace engine;
-using namespace fixture;
+using namespace render_test;
 
 namespace {
 
-class DocumentFrame : public process_state_test {
+// A page setup that was never made, one standard page whose first block has
+// one run, each with its own font.
+class DocumentFrame : public RenderTest {
 protected:
-    std::unique_ptr<document> open(const brik_tree& tree) {
-        write_bytes(folder.file("Frame.brik"), write_brik(tree));
-        return std::make_unique<document>(engine_path(folder.file("Frame.brik")));
+    void SetUp() override {
+        RenderTest::SetUp();
+        doc = empty_document();
+        add_page_setup(*doc);
+        doc_element& block = add_block(add_page(*doc), L"");
+        block.record.s3 = L"Block Face";
+        block.record.v[0] = 14;
+        add_run(block, L"").s3 = L"Run Face";
     }
-
-    temp_folder folder;
+    doc_group& setup() { return doc->data->page_setup.groups[0]; }
+    void set_size(double width, std::uint16_t height) {
+        setup().record.d1 = width;
+        setup().record.v = {height, 0, 20, 15, 12, 25};
+    }
+    std::unique_ptr<document> doc;
 };
-
-// A page setup that was never made (with its two default-style elements), one
-// standard page whose first block has one paragraph run.
-brik_tree unset_tree() {
-    brik_tree tree;
-    brik_group setup;
-    setup.elements.resize(2);
-    tree.page_setup.groups.push_back(setup);
-    brik_group page;
-    page.record.a = 1;
-    brik_element block;
-    block.record.s3 = u"Block Face";
-    block.record.v[0] = 14;
-    brik_record run;
-    run.s3 = u"Times New Roman";
-    run.v[0] = 12;
-    block.items.push_back(run);
-    page.elements.push_back(block);
-    tree.pages.groups.push_back(page);
-    return tree;
-}
-
-brik_tree sized_tree(double width, std::uint16_t height) {
-    brik_tree tree = unset_tree();
-    tree.page_setup.groups[0].record.d1 = width;
-    tree.page_setup.groups[0].record.v = {height, 0, 20, 15, 12, 25};
-    return tree;
-}
-
-bool contains(const std::wstring& text, const std::wstring& part) {
-    return text.find(part) != std::wstring::npos;
-}
 
 }  // namespace
 
 TEST_F(DocumentFrame, TheNewestLiveDocumentIsCurrent) {
-    auto doc = open(unset_tree());
-    EXPECT_EQ(current_document, doc.get());
-    auto newer = std::make_unique<document>(L"");
+    auto newer = empty_document();
+    EXPECT_EQ(current_document, newer.get());
     doc.reset();  // an older document leaves the newer one current
     EXPECT_EQ(current_document, newer.get());
     newer.reset();
     EXPECT_EQ(current_document, nullptr);
 }
 
-TEST_F(DocumentFrame, UnsetPageSetupGetsTheDefaultsWrittenIntoTheTree) {
-    auto doc = open(unset_tree());
-    doc->to_html();
-    EXPECT_EQ(doc->content_width_text, L"172.000000mm");
-    EXPECT_EQ(doc->content_height_text, L"268.000000mm");
-    const doc_group& setup = doc->data->page_setup.groups[0];
-    EXPECT_EQ(setup.record.d1, 210.0);
-    EXPECT_EQ(setup.record.v, (std::array<std::uint16_t, 6>{297, 0, 19, 19, 10, 19}));
-    EXPECT_EQ(setup.elements[1].record.v[4], 12);
-    EXPECT_EQ(setup.elements[0].record.s3, L"Arial");
+TEST_F(DocumentFrame, AnUnsetPageSetupGetsTheDefaultsWrittenIntoTheTreeAndTheFrame) {
+    setup().elements.pop_back();  // defaults go only into styles that exist
+    setup().element_count = 1;
+    const std::wstring html = doc->to_html();
+    EXPECT_EQ(setup().record.d1, 210.0);
+    EXPECT_EQ(setup().record.v, (std::array<std::uint16_t, 6>{297, 0, 19, 19, 10, 19}));
+    EXPECT_EQ(setup().elements.size(), 1u);
+    EXPECT_EQ(setup().elements[0].record.s3, L"Arial");
+    for (const wchar_t* part :
+         {L".mpage { width:210.000000mm;", L"<tr style=\"height:10.000000mm;\">",
+          L"text-indent:19.000000mm;", L"text-indent:172.000000mm;", L"text-indent:18.000000mm;",
+          L"<tr style=\"height:268.000000mm;\">", L"<tr style=\"height:19.000000mm;\">"})
+        EXPECT_TRUE(contains(html, part)) << part;
+    EXPECT_TRUE(contains(html, L"event.keyCode=0;}\">" + doc->render_page_top()));
+    EXPECT_TRUE(doc->render_page_break().ends_with(L"</table>" + doc->render_page_top()));
 
-    // Defaults go only into a group and styles that exist.
-    brik_tree bare = unset_tree();
-    bare.page_setup.groups[0].elements.resize(1);
-    doc = open(bare);
-    doc->to_html();
-    EXPECT_EQ(doc->data->page_setup.groups[0].elements.size(), 1u);
-    bare.page_setup.groups.clear();
-    doc = open(bare);
+    // Without a page-setup group the defaults are used but not written.
+    doc->data->page_setup = doc_node{};
     doc->to_html();
     EXPECT_EQ(doc->content_width_text, L"172.000000mm");
     EXPECT_EQ(group_count_of(doc->data->page_setup), 0u);
 }
 
 TEST_F(DocumentFrame, AMadePageSetupGivesItsOwnGeometry) {
-    auto doc = open(sized_tree(216.5, 279));
+    set_size(216.5, 279);
     doc->to_print_html();
     EXPECT_EQ(doc->content_width_text, L"176.500000mm");   // 216.5 - (15 + 25)
     EXPECT_EQ(doc->content_height_text, L"247.000000mm");  // 279 - (20 + 12)
@@ -105,42 +79,21 @@ TEST_F(DocumentFrame, AMadePageSetupGivesItsOwnGeometry) {
     EXPECT_EQ(render_mode, 1);
 }
 
-TEST_F(DocumentFrame, ScreenFramePutsTheMarginsAroundTheContent) {
-    auto doc = open(unset_tree());
-    const std::wstring html = doc->to_html();
-    const std::wstring top = doc->render_page_top();
-    EXPECT_TRUE(html.starts_with(L"<!DOCTYPE HTML"));
-    EXPECT_TRUE(contains(html, L"<body onkeydown=\"{window.event.returnValue=null;event.keyCode=0;}\">" + top));
-    for (const wchar_t* part : {L".mpage { width:210.000000mm;", L"<tr style=\"height:10.000000mm;\">",
-                                L"text-indent:19.000000mm;", L"text-indent:172.000000mm;",
-                                L"text-indent:18.000000mm;", L"<tr style=\"height:268.000000mm;\">",
-                                L"<tr style=\"height:19.000000mm;\">"})
-        EXPECT_TRUE(contains(html, part)) << part;
-    EXPECT_TRUE(html.ends_with(L"</tr></table></body></html>"));
-    // A break ends the page, leaves a gap and starts the next one.
-    const std::wstring page_break = doc->render_page_break();
-    EXPECT_TRUE(page_break.starts_with(L"</td><td style=\"\"></td></tr>"));
-    EXPECT_TRUE(page_break.ends_with(L"&nbsp;</td></tr></table>" + top));
-}
-
 TEST_F(DocumentFrame, PrintFontComesFromTheFirstRunThenTheBlockThenThePage) {
-    brik_tree tree = unset_tree();
-    std::wstring html = open(tree)->to_print_html();
-    EXPECT_TRUE(contains(html, L"<table border=0 cellpadding=2 cellspacing=0 style=\"font-family:"
-                               L"Times New Roman;font-size:12.0pt;width:172.000000mm;\"><tbody>"));
-    tree.pages.groups[0].elements[0].items.clear();
-    EXPECT_TRUE(contains(open(tree)->to_print_html(), L"\"font-family:Block Face;font-size:14.0pt;"));
-    tree.pages.groups[0].elements.clear();
-    tree.pages.groups[0].record.s3 = u"Page Face";
-    tree.pages.groups[0].record.v[0] = 9;
-    EXPECT_TRUE(contains(open(tree)->to_print_html(), L"\"font-family:Page Face;font-size:9.0pt;"));
-    // Without a standard page the style is the width alone.
-    tree.pages.groups[0].record.a = 0;
-    EXPECT_TRUE(contains(open(tree)->to_print_html(), L"cellspacing=0 style=\"width:172.000000mm;\">"));
+    doc_group& page = doc->data->pages.groups[0];
+    EXPECT_TRUE(contains(doc->to_print_html(), L"cellspacing=0 style=\"font-family:Run Face;font-size:11.0pt;"
+                                               L"width:172.000000mm;\"><tbody>"));
+    page.elements[0].item_count = 0;
+    EXPECT_TRUE(contains(doc->to_print_html(), L"\"font-family:Block Face;font-size:14.0pt;"));
+    page.element_count = 0;
+    page.record.s3 = L"Page Face";
+    page.record.v[0] = 9;
+    EXPECT_TRUE(contains(doc->to_print_html(), L"\"font-family:Page Face;font-size:9.0pt;"));
+    page.record.a = 0;  // without a standard page the style is the width alone
+    EXPECT_TRUE(contains(doc->to_print_html(), L"cellspacing=0 style=\"width:172.000000mm;\">"));
 }
 
 TEST_F(DocumentFrame, ZoomIsWrittenAsAWholePercentWithinItsRange) {
-    auto doc = open(unset_tree());
     const double inf = std::numeric_limits<double>::infinity();
     const std::pair<double, const wchar_t*> cases[] = {
         {125.7, L"zoom:125%"}, {std::nan(""), L"zoom:100%"}, {inf, L"zoom:100%"},
@@ -152,13 +105,15 @@ TEST_F(DocumentFrame, ZoomIsWrittenAsAWholePercentWithinItsRange) {
     }
 }
 
-TEST_F(DocumentFrame, LibraryPageVariablesNameTheSelectedSection) {
-    brik_tree tree = unset_tree();
-    tree.parameters.groups.resize(2);
-    tree.parameters.groups[1].record.s1 = u"Кадры";
-    auto doc = open(tree);
+TEST_F(DocumentFrame, ARenderStartsAfreshAndLibraryVariablesNameTheSelectedSection) {
+    add_group(doc->data->parameters);
+    add_group(doc->data->parameters).record.s1 = L"Кадры";
     std::vector<doc_record>& variables = doc->data->scratch.records;
+    doc->render_position = {1, 2, 3, 4};
+    doc->numbering_counters = {5, 6, 7, 8, 9, 10};
     doc->to_html();
+    EXPECT_EQ(doc->render_position, (std::array<std::int32_t, 4>{}));
+    EXPECT_EQ(doc->numbering_counters, (std::array<std::uint32_t, 6>{}));
     EXPECT_TRUE(variables.empty());
 
     variables.push_back(doc_record{});  // left over from an earlier render
@@ -174,24 +129,13 @@ TEST_F(DocumentFrame, LibraryPageVariablesNameTheSelectedSection) {
     }
 }
 
-TEST_F(DocumentFrame, RenderStartsFromZeroedPositionAndCounters) {
-    auto doc = open(unset_tree());
-    doc->render_position = {1, 2, 3, 4};
-    doc->numbering_counters = {5, 6, 7, 8, 9, 10};
-    doc->to_html();
-    EXPECT_EQ(doc->render_position, (std::array<std::int32_t, 4>{}));
-    EXPECT_EQ(doc->numbering_counters, (std::array<std::uint32_t, 6>{}));
-}
-
 TEST_F(DocumentFrame, MessagesFollowTheLanguageAtOpeningAndQuoteTheEscapedName) {
-    document english(L"");
-    std::wstring path = engine_path(folder.file("O'Neil & <Sons>.v2.brik"));
-    document english_failed(path);
+    fixture::temp_folder folder;
+    const std::wstring path = fixture::engine_path(folder.file("O'Neil & <Sons>.v2.brik"));
+    document english(L""), english_failed(path);
     current_language = 1;
-    document russian(L"");
-    document russian_failed(path);
-    EXPECT_TRUE(contains(english.to_html(),
-                         L"11.0pt;\">The document is absent in the application workspace.</p>"));
+    document russian(L""), russian_failed(path);
+    EXPECT_TRUE(contains(english.to_html(), L">The document is absent in the application workspace.</p>"));
     EXPECT_EQ(russian.to_print_html(), L"Документ отсутствует в рабочем окружении программы.");
     EXPECT_EQ(english_failed.to_html(), L"\"O&#39;Neil &amp; &lt;Sons&gt;\" file failed to open.");
     EXPECT_EQ(russian_failed.to_html(), L"\"O&#39;Neil &amp; &lt;Sons&gt;\" не удалось открыть.");
@@ -209,7 +153,7 @@ TEST_F(DocumentFrame, GeometryIgnoresTheProcessLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     std::string saved = previous ? previous : "C";
     if (!std::setlocale(LC_ALL, "ru_RU.UTF-8")) GTEST_SKIP() << "ru_RU.UTF-8 is not installed";
-    std::wstring html = open(unset_tree())->to_html();
+    std::wstring html = doc->to_html();
     std::setlocale(LC_ALL, saved.c_str());
     EXPECT_TRUE(contains(html, L"text-indent:172.000000mm;"));
 }
@@ -218,20 +162,20 @@ TEST_F(DocumentFrame, PageMetrics) {
     EXPECT_EQ(page_width_mm(nullptr), 210.0);
     EXPECT_EQ(page_height_mm(nullptr), 297.0);
     EXPECT_EQ(paper_kind(nullptr), 3.0);
-    struct paper {
+    const struct {
         double width;
         std::uint16_t height;
         double landscape, kind;
-    };
-    const paper papers[] = {
+    } papers[] = {
         {216, 279, 0, 0}, {279, 216, 1, 0}, {203, 254, 0, 1}, {254, 203, 1, 1},   {216, 356, 0, 2},
         {356, 216, 1, 2}, {210, 297, 0, 3}, {297, 210, 1, 3}, {216.5, 279, 0, 3}, {250, 250, 0, 3},
     };
-    for (const paper& p : papers) {
-        auto doc = open(sized_tree(p.width, p.height));
+    for (const auto& p : papers) {
+        set_size(p.width, p.height);
+        SCOPED_TRACE(testing::Message() << p.width << " x " << p.height);
         EXPECT_EQ(page_width_mm(doc->data.get()), p.width);
         EXPECT_EQ(page_height_mm(doc->data.get()), double(p.height));
-        EXPECT_EQ(is_landscape(doc->data.get()), p.landscape) << p.width << " x " << p.height;
-        EXPECT_EQ(paper_kind(doc->data.get()), p.kind) << p.width << " x " << p.height;
+        EXPECT_EQ(is_landscape(doc->data.get()), p.landscape);
+        EXPECT_EQ(paper_kind(doc->data.get()), p.kind);
     }
 }

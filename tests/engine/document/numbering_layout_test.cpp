@@ -1,4 +1,7 @@
+// List numbers, and the layouts that frame numbered units.
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "engine/document/numbering.h"
 #include "render_tree.h"
@@ -25,6 +28,14 @@ protected:
     doc_element* block = nullptr;
 };
 
+// The prefixes of a run of units of `kinds`, from fresh counters.
+std::wstring prefixes(const std::vector<int>& kinds, int language) {
+    numbering_counter_set counters{};
+    std::wstring out;
+    for (int k : kinds) out += numbering_prefix(k, counters, language) + L" ";
+    return out;
+}
+
 const std::wstring table_opening = L"<table border=0 cellpadding=0 cellspacing=0 width=100% ";
 const std::wstring arial_11 = L"<font face=\"Arial\"><font style=\"font-size: 11.0pt;\">";
 
@@ -49,13 +60,18 @@ TEST_F(ListLayout, SimpleLayoutExample) {
     EXPECT_TRUE(prefix_of(0).ends_with(arial_11));
 }
 
-TEST_F(ListLayout, SimpleLayoutNeedsAnIndentAndBodyAlignment) {
-    EXPECT_EQ(prefix_of(1), L"1.&nbsp;");
+TEST_F(ListLayout, TheLayoutFollowsTheIndentTheAlignmentAndTheKind) {
+    EXPECT_EQ(prefix_of(1), L"1.&nbsp;");  // no indent: no frame
     block->record.v[5] = 4;
-    block->record.v[3] = 1;
-    EXPECT_EQ(prefix_of(1), L"2.&nbsp;");
-    block->record.v[3] = 0;
     EXPECT_TRUE(prefix_of(0).starts_with(table_opening));  // an indented plain paragraph is framed too
+    block->record.v[3] = 1;                                 // centred: no frame
+    EXPECT_EQ(prefix_of(1), L"2.&nbsp;");
+    setup_root().v[1] = 1;  // hanging: the same, and a plain unit without a number is bare
+    EXPECT_EQ(prefix_of(1), L"3.&nbsp;");
+    block->record.v[3] = 0;
+    EXPECT_TRUE(contains(prefix_of(0), L"<TR>"));  // the simple builder for an indented plain unit
+    block->record.v[5] = 0;
+    EXPECT_EQ(prefix_of(0), L"");
 }
 
 TEST_F(ListLayout, HangingLayoutExample) {
@@ -75,15 +91,6 @@ TEST_F(ListLayout, HangingLayoutExample) {
         prefix_of(13),
         arial_11 + L"<font style=\"font-size:14.000000pt\">&#9642;</font>&nbsp;</font></font>"));
     EXPECT_TRUE(contains(prefix_of(1), arial_11 + L"<b>2.&nbsp;</b></font></font>"));
-}
-
-TEST_F(ListLayout, HangingLayoutChoosesByKindAndAlignment) {
-    setup_root().v[1] = 1;
-    EXPECT_EQ(prefix_of(0), L"");
-    block->record.v[5] = 3;
-    EXPECT_TRUE(contains(prefix_of(0), L"<TR>"));  // the simple builder for an indented plain unit
-    block->record.v[3] = 1;
-    EXPECT_EQ(prefix_of(1), L"1.&nbsp;");
 }
 
 TEST_F(ListLayout, ColumnModesOfTheHangingLayout) {
@@ -136,4 +143,43 @@ TEST_F(ListLayout, FillInLineShowsChecksOnlyWhenAFieldThatIsOnAsksForThem) {
     EXPECT_TRUE(contains(prefix_of(12, 0), L"&#x2713;&thinsp;</td>"));
     section.elements[0].record.c = 0;  // the first field that is on is blank
     EXPECT_FALSE(show_checks(*doc));
+}
+
+TEST(NumberingPrefix, KindsCountersAndLanguages) {
+    struct row {
+        std::vector<int> kinds;
+        int language;
+        const wchar_t* expected;
+    };
+    const row rows[] = {
+        {{1, 2, 1, 2, 3}, 0, L"1.&nbsp; 1.1.&nbsp; 2.&nbsp; 2.1.&nbsp; 2.1.1.&nbsp; "},
+        {{3}, 0, L"1.1.1.&nbsp; "},
+        {{0, 13, 18}, 0, L" -&nbsp; -&nbsp; "},
+        // Restarts, and the thousand flag.
+        {{1, 1, 101, 1}, 0, L"1.&nbsp; 2.&nbsp; 1.&nbsp; 2.&nbsp; "},
+        {{1005, 1, 1101}, 0, L"I.&nbsp; 1.&nbsp; 1.&nbsp; "},
+        // Lower roman numerals share a counter.
+        {{6, 7, 8}, 0, L"i.&nbsp; ii)&nbsp; (iii)&nbsp; "},
+        {{6, 4, 6}, 0, L"i.&nbsp; 1)&nbsp; i.&nbsp; "},
+        // Letters follow the document language.
+        {{10, 10, 11}, 0, L"a.&nbsp; b.&nbsp; c)&nbsp; "},
+        {{10, 10, 11}, 1, L"а.&nbsp; б.&nbsp; в)&nbsp; "},
+        {{9, 9}, 1, L"А.&nbsp; Б.&nbsp; "},
+        {{19, 20}, 0, L"а.&nbsp; б)&nbsp; "},
+        // Kind twelve counts only in Russian.
+        {{12, 10}, 0, L"&nbsp; a.&nbsp; "},
+        {{12, 12}, 1, L"(а)&nbsp; (б)&nbsp; "},
+        {{14, 16, 15, 17}, 0, L"1&nbsp; 2&nbsp; 1&nbsp; 2&nbsp; "},
+        {{21, 99, 1}, 0, L"&nbsp; &nbsp; 1.&nbsp; "},
+    };
+    for (const row& r : rows) EXPECT_EQ(prefixes(r.kinds, r.language), r.expected) << r.expected;
+}
+
+TEST(NumberingPrefix, RomanNumeralsStopAtThirtyAndLettersRunOnPastTheAlphabet) {
+    numbering_counter_set romans{}, letters{};
+    std::wstring roman, letter;
+    for (int i = 0; i < 31; ++i) roman = numbering_prefix(5, romans, 0);
+    for (int i = 0; i < 27; ++i) letter = numbering_prefix(10, letters, 0);
+    EXPECT_EQ(roman, L"XXX.&nbsp;");
+    EXPECT_EQ(letter, L"{.&nbsp;");
 }

@@ -13,76 +13,64 @@
 
 namespace render_test {
 
+using namespace engine;
 using RenderTest = fixture::process_state_test;
 
 // A document with no file: its tree is filled by the helpers below.
-inline std::unique_ptr<engine::document> empty_document(int language = 0) {
-    engine::current_language = language;
-    auto doc = std::make_unique<engine::document>(std::wstring());
-    engine::current_language = 0;
+inline std::unique_ptr<document> empty_document(int language = 0) {
+    current_language = language;
+    auto doc = std::make_unique<document>(std::wstring());
+    current_language = 0;
     return doc;
 }
 
-inline engine::doc_group& add_group(engine::doc_node& node) {
-    node.groups.emplace_back();
-    node.group_count = static_cast<std::int32_t>(node.groups.size());
-    return node.groups.back();
+// Appends a default entry to `list` and keeps its count in step.
+template <class Entry, class Count>
+Entry& append(std::vector<Entry>& list, Count& count) {
+    list.emplace_back();
+    count = static_cast<Count>(list.size());
+    return list.back();
 }
-
-inline engine::doc_element& add_element(engine::doc_group& group) {
-    group.elements.emplace_back();
-    group.element_count = static_cast<std::int32_t>(group.elements.size());
-    return group.elements.back();
-}
-
-inline engine::doc_record& add_item(engine::doc_element& element) {
-    element.items.emplace_back();
-    element.item_count = static_cast<std::uint16_t>(element.items.size());
-    return element.items.back();
-}
+inline doc_group& add_group(doc_node& node) { return append(node.groups, node.group_count); }
+inline doc_element& add_element(doc_group& group) { return append(group.elements, group.element_count); }
 
 // A page-setup group with its two default style elements.
-inline engine::doc_group& add_page_setup(engine::document& doc) {
-    engine::doc_group& setup = add_group(doc.data->page_setup);
+inline doc_group& add_page_setup(document& doc) {
+    doc_group& setup = add_group(doc.data->page_setup);
     add_element(setup);
     add_element(setup);
     return setup;
 }
 
 // A standard page.
-inline engine::doc_group& add_page(engine::document& doc) {
-    engine::doc_group& page = add_group(doc.data->pages);
+inline doc_group& add_page(document& doc) {
+    doc_group& page = add_group(doc.data->pages);
     page.record.a = 1;
     return page;
 }
 
-// A shown block with text and an 11 pt Arial style.
-inline engine::doc_element& add_block(engine::doc_group& page, std::wstring text,
-                                      std::uint16_t kind = 0) {
-    engine::doc_element& block = add_element(page);
-    block.record.a = kind;
-    block.record.b = 1;
-    block.record.s2 = std::move(text);
-    block.record.s3 = L"Arial";
-    block.record.v[0] = 11;
+// A shown unit with text, `kind` and an 11 pt Arial style.
+inline void set_unit(doc_record& r, std::wstring text, std::uint16_t kind) {
+    r.a = kind;
+    r.b = 1;
+    r.s2 = std::move(text);
+    r.s3 = L"Arial";
+    r.v[0] = 11;
+}
+inline doc_element& add_block(doc_group& page, std::wstring text, std::uint16_t kind = 0) {
+    doc_element& block = add_element(page);
+    set_unit(block.record, std::move(text), kind);
     return block;
 }
-
-inline engine::doc_record& add_run(engine::doc_element& block, std::wstring text,
-                                   std::uint16_t kind = 0) {
-    engine::doc_record& run = add_item(block);
-    run.a = kind;
-    run.b = 1;
-    run.s2 = std::move(text);
-    run.s3 = L"Arial";
-    run.v[0] = 11;
+inline doc_record& add_run(doc_element& block, std::wstring text, std::uint16_t kind = 0) {
+    doc_record& run = append(block.items, block.item_count);
+    set_unit(run, std::move(text), kind);
     return run;
 }
 
 inline std::size_t count_of(const std::wstring& text, const std::wstring& what) {
     std::size_t n = 0;
-    for (auto at = text.find(what); at != std::wstring::npos;
-         at = text.find(what, at + what.size()))
+    for (auto at = text.find(what); at != std::wstring::npos; at = text.find(what, at + what.size()))
         ++n;
     return n;
 }

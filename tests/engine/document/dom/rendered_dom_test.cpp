@@ -104,29 +104,23 @@ std::string weights(const QString& number_text) {
 
 }  // namespace
 
-TEST_F(RenderedDom, BoldNumberDoesNotLeakIntoTheRestOfTheDocument) {
-    for (std::uint16_t indent : {10, 0}) {  // framed, then unframed
+TEST_F(RenderedDom, BoldNumbersAndBoldUnitsDoNotLeakIntoTheRestOfTheDocument) {
+    for (int variant : {0, 1, 2}) {  // a framed bold number, an unframed one, a bold unit
         auto doc = new_document();
         doc->data->page_setup.record.c = 1;
         doc_group& first = add_page(*doc);
-        add_block(first, L"clause", 1).record.v[5] = indent;
+        doc_record& unit = add_block(first, L"heavy", variant == 2 ? 0 : 1).record;
+        unit.v[5] = variant == 0 ? 10 : 0;
+        unit.v[2] = variant == 2 ? 1 : 0;
         add_block(first, L"after one{%}");
         add_block(add_page(*doc), L"after two");
         for (int mode : {0, 1}) {
             load(mode == 0 ? doc->to_html() : doc->to_print_html());
-            EXPECT_EQ(weights(QStringLiteral("1.")), R"({"number":"700","after":["400","400"]})")
-                << "indent " << indent << " mode " << mode;
+            EXPECT_EQ(weights(variant == 2 ? QStringLiteral("heavy") : QStringLiteral("1.")),
+                      R"({"number":"700","after":["400","400"]})")
+                << "variant " << variant << " mode " << mode;
         }
     }
-}
-
-TEST_F(RenderedDom, BoldUnitEndsWithItself) {
-    auto doc = new_document();
-    doc_group& first = add_page(*doc);
-    add_block(first, L"heavy").record.v[2] = 1;
-    add_block(first, L"after it");
-    load(doc->to_html());
-    EXPECT_EQ(weights(QStringLiteral("heavy")), R"({"number":"700","after":["400"]})");
 }
 
 TEST_F(RenderedDom, EveryUnitSitsInItsOwnPageWhateverItsTables) {

@@ -1,5 +1,6 @@
-// Damaged, foreign and missing files: each loads what it can, throws nothing
-// and is never written back; a save that fails keeps what was on disk.
+// Reading document files and writing them back. Damaged, foreign and missing
+// files each load what they can, throw nothing and are never written back; a
+// save that fails keeps what was on disk.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -11,16 +12,19 @@
 
 using namespace engine;
 using namespace fixture;
+namespace fs = std::filesystem;
 
 namespace {
 
-class DocumentFileDamage : public process_state_test {
+class DocumentFile : public process_state_test {
 protected:
     std::unique_ptr<document> open(const std::string& bytes) {
         write_bytes(file(), bytes);
         return std::make_unique<document>(engine_path(file()));
     }
-    std::filesystem::path file() const { return folder.file("damaged.brik"); }
+    fs::path file() const { return folder.file("t.brik"); }
+    // Entries in the folder: a temporary file left behind shows here.
+    long entries() const { return std::distance(fs::directory_iterator(folder.path()), {}); }
 
     // Opens `bytes` within `seconds`; the document loaded damaged, and saving
     // it neither succeeds nor touches the file.
@@ -41,7 +45,84 @@ protected:
 
 }  // namespace
 
-TEST_F(DocumentFileDamage, EveryTruncationLoadsWhatItCanAndIsNotWrittenBack) {
+TEST_F(DocumentFile, SampleWithEveryStringFormLoadsToTheExpectedTree) {
+    brik_tree tree = sample_tree();
+    auto doc = open(write_brik(tree));
+    EXPECT_TRUE(doc->loaded());
+    EXPECT_EQ(doc->data->file->message, L"BRF4.0");
+    EXPECT_TRUE(same_node(to_model(tree.page_setup), doc->data->page_setup));
+    EXPECT_TRUE(same_node(to_model(tree.pages), doc->data->pages));
+    EXPECT_TRUE(same_node(to_model(tree.parameters), doc->data->parameters));
+
+    // Spot checks that do not go through the fixture's own conversion.
+    const doc_element& heading = doc->data->pages.groups[0].elements[0];
+    EXPECT_EQ(heading.items[0].s2, L"Seller \U0001F600 «{seller}» and € buyer");
+    EXPECT_EQ(heading.items[1].s2, (std::wstring{L'a', wchar_t(0xD800), L'b', wchar_t(0xDC01)}));
+    EXPECT_EQ(doc->data->pages.groups[1].record.s2, std::wstring(300, L'ж'));
+    const doc_element& nested = doc->data->pages.groups[0].elements[1];
+    EXPECT_EQ(nested.children->groups[0].elements[0].children->record.s1, L"deepest");
+}
+
+TEST_F(DocumentFile, StringEscapesGiveTheirLengths) {
+    brik_record record;
+    record.s1 = brik_string(std::u16string(300, u'x'), string_form::word);  // FF FE FF FF 2C 01
+    record.s2 = brik_string(u"abcde", string_form::byte);                   // FF FE FF 05
+    record.s3 = brik_string(u"", string_form::absent);
+    record.v[0] = 0x1234;  // read from the byte right after the absent string
+    brik_tree tree;
+    tree.pages.groups.push_back(brik_group{record, {}, {}});
+    auto doc = open(write_brik(tree));
+    ASSERT_TRUE(doc->loaded());
+    const doc_record& read = doc->data->pages.groups[0].record;
+    EXPECT_EQ(read.s1, std::wstring(300, L'x'));
+    EXPECT_EQ(read.s2, L"abcde");
+    EXPECT_EQ(read.s3, L"");
+    EXPECT_EQ(read.v[0], 0x1234);
+}
+
+TEST_F(DocumentFile, SaveWritesEveryStringInTheFullFormAndComesBackByteForByte) {
+    brik_tree tree = sample_tree();
+    const std::string bytes = write_brik(canonical(tree));
+    auto doc = open(write_brik(tree));
+    ASSERT_TRUE(doc->save());
+    EXPECT_EQ(read_bytes(file()), bytes);
+    // And once more through a second document.
+    document again(engine_path(file()));
+    ASSERT_TRUE(again.save());
+    EXPECT_EQ(read_bytes(file()), bytes);
+}
+
+TEST_F(DocumentFile, EditsAndRenderDefaultsAreSavedWithTheDocument) {
+    brik_tree tree;
+    brik_group setup;  // a page setup that was never made
+    setup.elements.resize(2);
+    tree.page_setup.groups.push_back(setup);
+    tree.pages.groups.emplace_back().record.a = 1;
+    auto doc = open(write_brik(tree));
+    doc->to_html();
+    doc->data->page_setup.record.v[0] = 3;  // the selected section, as the program stores it
+    doc->data->scratch.records.push_back(doc_record{});  // run-time only, never saved
+    ASSERT_TRUE(doc->save());
+
+    document reopened(engine_path(file()));
+    ASSERT_TRUE(reopened.loaded());
+    const doc_group& saved = reopened.data->page_setup.groups[0];
+    EXPECT_EQ(saved.record.d1, 210.0);
+    EXPECT_EQ(saved.elements[1].record.s3, L"Arial");
+    EXPECT_EQ(reopened.data->page_setup.record.v[0], 3);
+    EXPECT_TRUE(reopened.data->scratch.records.empty());
+}
+
+TEST_F(DocumentFile, SaveKeepsTheFilePermissionsAndLeavesNoTemporaryFile) {
+    auto doc = open(write_brik(sample_tree()));
+    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(file(), perms);
+    ASSERT_TRUE(doc->save());
+    EXPECT_EQ(fs::status(file()).permissions(), perms);
+    EXPECT_EQ(entries(), 1);
+}
+
+TEST_F(DocumentFile, EveryTruncationLoadsWhatItCanAndIsNotWrittenBack) {
     std::string whole = write_brik(sample_tree());
     for (std::size_t size = 0; size < whole.size(); ++size) {
         std::string cut = whole.substr(0, size);
@@ -62,7 +143,7 @@ TEST_F(DocumentFileDamage, EveryTruncationLoadsWhatItCanAndIsNotWrittenBack) {
     EXPECT_EQ(group_count_of(doc->data->parameters), 0u);
 }
 
-TEST_F(DocumentFileDamage, WrongCountsStopTheReadingBeforeAllocating) {
+TEST_F(DocumentFile, WrongCountsStopTheReadingBeforeAllocating) {
     // Two pages written; too small a count leaves the parameters root over.
     for (std::int32_t count : {-1, 1, 1000, 0x7FFFFFFF}) {
         SCOPED_TRACE(count);
@@ -89,7 +170,7 @@ TEST_F(DocumentFileDamage, WrongCountsStopTheReadingBeforeAllocating) {
     EXPECT_EQ(doc->data->pages.groups[0].elements[0].item_count, 0);
 }
 
-TEST_F(DocumentFileDamage, MaximalStringLengthReadsOnlyWhatTheFileHolds) {
+TEST_F(DocumentFile, MaximalStringLengthReadsOnlyWhatTheFileHolds) {
     brik_record record;
     record.s1 = brik_string(u"only these", string_form::full);
     record.s1.declared_length = 0xFFFFFFFF;
@@ -102,11 +183,11 @@ TEST_F(DocumentFileDamage, MaximalStringLengthReadsOnlyWhatTheFileHolds) {
     EXPECT_LE(s1.size(), bytes.size() / 2);
 }
 
-TEST_F(DocumentFileDamage, BytesAfterTheThirdTreeAreDamage) {
+TEST_F(DocumentFile, BytesAfterTheThirdTreeAreDamage) {
     open_damaged(write_brik(canonical(sample_tree())) + '\0');
 }
 
-TEST_F(DocumentFileDamage, NestingStopsAtTheDepthLimitQuickly) {
+TEST_F(DocumentFile, NestingStopsAtTheDepthLimitQuickly) {
     EXPECT_TRUE(open(nested_brik(max_children_depth))->loaded());
     open_damaged(nested_brik(max_children_depth + 1));
     auto doc = open_damaged(nested_brik(10000), 2.0);
@@ -121,7 +202,7 @@ TEST_F(DocumentFileDamage, NestingStopsAtTheDepthLimitQuickly) {
     EXPECT_EQ(depth, max_children_depth + 1);
 }
 
-TEST_F(DocumentFileDamage, WrongMagicReadsNothingAndIsNeverWrittenBack) {
+TEST_F(DocumentFile, WrongMagicReadsNothingAndIsNeverWrittenBack) {
     brik_tree tree = sample_tree();
     tree.magic = brik_string(u"BRF3.0");
     std::string bytes = write_brik(tree);
@@ -131,59 +212,51 @@ TEST_F(DocumentFileDamage, WrongMagicReadsNothingAndIsNeverWrittenBack) {
     EXPECT_EQ(group_count_of(doc->data->pages), 0u);
     EXPECT_FALSE(doc->save());
     EXPECT_EQ(read_bytes(file()), bytes);
-    EXPECT_EQ(doc->to_html(), L"\"damaged\" file failed to open.");
+    EXPECT_EQ(doc->to_html(), L"\"t\" file failed to open.");
 }
 
-TEST_F(DocumentFileDamage, MissingFilesFoldersDevicesAndOversizedFilesAreNotOpened) {
+TEST_F(DocumentFile, MissingFilesFoldersDevicesAndOversizedFilesAreNotOpened) {
     std::wstring absent = engine_path(folder.file("absent.brik"));
     document missing(absent);
     EXPECT_EQ(missing.data->file->message, L"File " + absent + L" is unavailable.");
-    std::filesystem::create_directory(folder.file("folder.brik"));
+    fs::create_directory(folder.file("folder.brik"));
     document a_folder(engine_path(folder.file("folder.brik")));
     document device(L"/dev/zero");  // would never end if it were read
     // A sparse file just over the limit: opening must not read it.
     write_bytes(file(), write_brik(sample_tree()));
-    std::filesystem::resize_file(file(), max_file_bytes + 1);
+    fs::resize_file(file(), max_file_bytes + 1);
     document oversized(engine_path(file()));
     for (document* doc : {&missing, &a_folder, &device, &oversized}) {
         EXPECT_EQ(doc->data->state, load_state::not_opened);
         EXPECT_FALSE(doc->save());
     }
-    EXPECT_FALSE(std::filesystem::exists(folder.file("absent.brik")));
-    EXPECT_EQ(std::filesystem::file_size(file()), max_file_bytes + 1);
+    EXPECT_FALSE(fs::exists(folder.file("absent.brik")));
+    EXPECT_EQ(fs::file_size(file()), max_file_bytes + 1);
 }
 
-TEST_F(DocumentFileDamage, SaveIntoARemovedFolderFailsAndLeavesNothing) {
-    std::filesystem::create_directory(folder.file("sub"));
-    write_bytes(folder.file("sub") / "doc.brik", write_brik(sample_tree()));
-    document doc(engine_path(folder.file("sub") / "doc.brik"));
-    ASSERT_TRUE(doc.loaded());
-    std::filesystem::remove_all(folder.file("sub"));
-    EXPECT_FALSE(doc.save());
-    EXPECT_FALSE(std::filesystem::exists(folder.file("sub")));
-}
-
-TEST_F(DocumentFileDamage, SaveOverAFolderFailsAndKeepsTheFolderAndItsContents) {
+TEST_F(DocumentFile, AFailedSaveKeepsWhatIsThereAndLeavesNothingBehind) {
     auto doc = open(write_brik(sample_tree()));
     ASSERT_TRUE(doc->loaded());
     // The file has been replaced by a folder with a file in it.
-    std::filesystem::remove(file());
-    std::filesystem::create_directory(file());
+    fs::remove(file());
+    fs::create_directory(file());
     write_bytes(file() / "kept.txt", "kept");
     EXPECT_FALSE(doc->save());
     EXPECT_EQ(read_bytes(file() / "kept.txt"), "kept");
-    auto entries = std::distance(std::filesystem::directory_iterator(folder.path()), {});
-    EXPECT_EQ(entries, 1) << "a temporary file was left behind";
+    EXPECT_EQ(entries(), 1);
+    fs::remove_all(folder.path());  // and then the whole folder is gone
+    EXPECT_FALSE(doc->save());
+    EXPECT_FALSE(fs::exists(folder.path()));
 }
 
-TEST_F(DocumentFileDamage, SaveThroughALinkReplacesTheLinkedFile) {
+TEST_F(DocumentFile, SaveThroughALinkReplacesTheLinkedFile) {
     write_bytes(folder.file("real.brik"), write_brik(sample_tree()));
-    std::filesystem::create_symlink(folder.file("real.brik"), folder.file("link.brik"));
+    fs::create_symlink(folder.file("real.brik"), folder.file("link.brik"));
     document doc(engine_path(folder.file("link.brik")));
     ASSERT_TRUE(doc.loaded());
     doc.data->pages.groups[0].record.s1 = L"changed";
     ASSERT_TRUE(doc.save());
-    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("link.brik")));
+    EXPECT_TRUE(fs::is_symlink(folder.file("link.brik")));
     document reread(engine_path(folder.file("real.brik")));
     EXPECT_EQ(reread.data->pages.groups[0].record.s1, L"changed");
 }
