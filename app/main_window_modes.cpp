@@ -21,16 +21,8 @@ void MainWindow::ToggleSettings() {
 }
 
 void MainWindow::TogglePrintSavePanel() {
-    if (!HasLoadedDocument()) return;
-    const ViewMode old_mode = mode;
-    mode = mode == 3 ? 0 : 3;
-    RefreshMenuPanel();
-    UpdateToolbarState();
-    if (mode != 3) {
-        RenderDocumentAsync(true);
-    } else if (old_mode != 3) {
-        ShowPrintPreviewAsync();
-    }
+    // The tool-bar button is the menu entry of the page already chosen.
+    OnPrintSaveMenuClick(save_print_page);
 }
 
 void MainWindow::OnPrintSaveMenuClick(SavePrintPage page) {

@@ -1,11 +1,10 @@
 #include "platform/button.h"
 
-#include <QImage>
-#include <QPainter>
 #include <QToolButton>
 
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
+#include "platform/qt/tinted_icon.h"
 
 namespace platform {
 
@@ -62,18 +61,7 @@ void Button::paint() {
             .arg(colours));
     const int side = int(icon_size_ + 0.5);
     button->setIconSize(QSize(side, side));
-    const QImage shape = icon_path_.empty() ? QImage() : QImage(to_qstring(icon_path_));
-    if (shape.isNull()) {
-        button->setIcon(QIcon());
-        return;
-    }
-    QImage painted = shape.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&painted);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(painted.rect(),
-                     QColor(foreground_.r, foreground_.g, foreground_.b, foreground_.a));
-    painter.end();
-    button->setIcon(QIcon(QPixmap::fromImage(painted)));
+    button->setIcon(tinted_icon(icon_path_, foreground_));
 }
 
 void Button::click() { button_of(*this)->click(); }

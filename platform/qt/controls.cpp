@@ -1,15 +1,14 @@
 #include "platform/controls.h"
 
-#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollArea>
 #include <QToolButton>
 #include <functional>
 
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
+#include "platform/qt/tinted_icon.h"
 
 namespace platform {
 
@@ -134,18 +133,8 @@ void AppBarButton::set_foreground(const SolidColorBrush& brush) {
 
 void AppBarButton::paint_icon() {
     auto* button = static_cast<QToolButton*>(widget_of(*this));
-    QImage shape(to_qstring(icon_path_));
-    if (shape.isNull()) {
-        button->setIcon(QIcon());
-        return;
-    }
     // The icon file gives the shape; the foreground gives the colour.
-    QImage painted = shape.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&painted);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(painted.rect(), QColor(foreground_.r, foreground_.g, foreground_.b, foreground_.a));
-    painter.end();
-    button->setIcon(QIcon(QPixmap::fromImage(painted)));
+    button->setIcon(tinted_icon(icon_path_, foreground_));
 }
 
 void AppBarButton::click() {
