@@ -22,14 +22,12 @@ TEST(GenderAgreement, WholeWordsInAnyLetterCase) {
     expect_forms(L"ДОЛЖЕН", L"должен", L"должна", L"должно", L"должны");
     expect_forms(L"Г-Н", L"г-н", L"г-жа", L"г-н", L"г-н");
     expect_forms(L"Нём", L"нем", L"ней", L"нем", L"них");
-    expect_forms(L"нем", L"нем", L"ней", L"нем", L"них");
     expect_forms(L"  весь\t", L"весь", L"вся", L"всё", L"все");
     expect_forms(L"Гражданин", L"гражданин", L"гражданка", L"гражданин", L"гражданин");
 }
 
 TEST(GenderAgreement, EndingsOfAdjectivesAndParticiples) {
     expect_forms(L"действующий", L"действующий", L"действующая", L"действующее", L"действующие");
-    expect_forms(L"именуемый", L"именуемый", L"именуемая", L"именуемое", L"именуемые");
     expect_forms(L"обязался", L"обязался", L"обязалась", L"обязалось", L"обязались");
     expect_forms(L"Действующего", L"действующего", L"действующей", L"действующего", L"действующих");
     expect_forms(L"другой", L"другой", L"другая", L"другое", L"другие");
@@ -40,12 +38,9 @@ TEST(GenderAgreement, EndingsOfAdjectivesAndParticiples) {
 TEST(GenderAgreement, OtherWordsTakeTheGenderLetter) {
     expect_forms(L"обязан", L"обязан", L"обязана", L"обязано", L"обязаны");
     expect_forms(L"Принят", L"принят", L"принята", L"принято", L"приняты");
-    expect_forms(L"уведомил", L"уведомил", L"уведомила", L"уведомило", L"уведомили");
     expect_forms(L"мог", L"мог", L"могла", L"могло", L"могли");
-    for (const auto& [word, plural] : {std::pair{L"велик", L"велики"}, std::pair{L"свеж", L"свежи"},
-                                       std::pair{L"хорош", L"хороши"}, std::pair{L"горяч", L"горячи"},
-                                       std::pair{L"тощ", L"тощи"}, std::pair{L"строг", L"строги"},
-                                       std::pair{L"тих", L"тихи"}})
+    for (const auto& [word, plural] :
+         {std::pair{L"велик", L"велики"}, std::pair{L"свеж", L"свежи"}, std::pair{L"тих", L"тихи"}})
         EXPECT_EQ(agree_with_gender(word, 4), plural);
 }
 

@@ -9,19 +9,16 @@
 using namespace engine;
 using NameFields = engine::testing::parameter_document;
 
-TEST_F(NameFields, AFieldNamedAsAPersonRendersAsAName) {
+TEST_F(NameFields, AFieldNamedAsAPersonRendersAsANameOnlyAsWritten) {
     add_field(L"Покупатель фио", L"Иванова Мария Петровна");
     add_field(L"Продавец физлицо", L"Петров Пётр Петрович");
     EXPECT_EQ(run(L"{р:инициалы:покупатель фио}"), L"Ивановой М.П.");
     EXPECT_EQ(run(L"{т:фамилия:продавец физлицо}"), L"Петровым");
     // The reference's letter case still applies.
     EXPECT_EQ(run(L"{д:фамилия:Покупатель фио}"), L"Ивановой");
-}
-
-TEST_F(NameFields, ThePersonTestIsOnTheNameAsWritten) {
+    // The person test is on the name as written: in capitals the reference
+    // is no person, and "инициалы" is ignored.
     add_field(L"ФИО", L"Иванов Иван Иванович");
-    EXPECT_EQ(run(L"{инициалы:фио}"), L"Иванов И.И.");
-    // In capitals the reference is no person: "инициалы" is ignored.
     EXPECT_EQ(run(L"{инициалы:ФИО}"), L"ИВАНОВ ИВАН ИВАНОВИЧ");
 }
 
@@ -46,13 +43,10 @@ TEST_F(NameFields, ANumericReferenceCountsTheNoun) {
     EXPECT_EQ(run(L"{срок:единица}"), agree_counted_noun(L"день", 0, 0, false));
     EXPECT_EQ(run(L"{р:срок:единица}"), agree_counted_noun(L"день", 0, 2, false));
     EXPECT_EQ(run(L"{срок дробный:единица}"), agree_counted_noun(L"день", 1, 0, true));
-}
-
-TEST_F(NameFields, APersonReferenceWinsOverAPlainOne) {
+    // A person reference wins over a plain one.
+    add_field(L"Срок пять", L"5");
     add_field(L"Истец фио", L"Иванов Иван Иванович");
-    add_field(L"Срок", L"5");
-    add_field(L"Единица", L"день");
-    EXPECT_EQ(run(L"{срок:истец фио:единица}"), L"день");
+    EXPECT_EQ(run(L"{срок пять:истец фио:единица}"), L"день");
 }
 
 TEST_F(NameFields, WordsAgreeWithThePersonOrOrganisationReferenced) {
@@ -63,10 +57,7 @@ TEST_F(NameFields, WordsAgreeWithThePersonOrOrganisationReferenced) {
     EXPECT_EQ(run(L"{истец фио:обязанность}"), L"должна");
     EXPECT_EQ(run(L"{ответчик юрлицо:обязанность}"), L"должно");
     EXPECT_EQ(run(L"{р:истец фио:подписавший}"), decline_phrase(L"действующая", 2));
-}
-
-TEST_F(NameFields, AWordReferenceGivesItsGenderWhateverItsLetterCase) {
+    // A word reference gives its gender whatever its letter case.
     add_field(L"Кто", L"Она");
-    add_field(L"Обязанность", L"должен");
     EXPECT_EQ(run(L"{кто:обязанность}"), L"должна");
 }
