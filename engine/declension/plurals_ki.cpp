@@ -29,7 +29,7 @@ std::wstring decline_long_i_ki(std::wstring word, int c, std::uint32_t* gender, 
     if (!row) return word;
     if (row->outcome == plurals_ki::anki_words) return decline_long_i_ki_anki(std::move(word), c, gender, animate);
     if (row->outcome == plurals_ki::by_singular) return decline_by_singular(std::move(word), c, gender, animate);
-    return decline_by_row(*row, std::move(word), c, gender, animate);
+    return decline_by_list_row(*row, std::move(word), c, gender, animate);
 }
 
 std::wstring decline_long_i_ki_anki(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {

@@ -141,8 +141,7 @@ const rule_table& long_i_rules() {
 }
 
 const singular_check* long_i_check(const rule_row& row) {
-    const int i = row.outcome - singular_check_outcome;
-    return (i >= 0 && std::size_t(i) < std::size(k_checks)) ? &k_checks[i] : nullptr;
+    return check_named_by(row, k_checks);
 }
 
 std::wstring decline_long_i(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {

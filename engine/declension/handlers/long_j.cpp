@@ -2,7 +2,7 @@
 #include <utility>
 
 #include "engine/declension/handlers/dictionaries.h"
-#include "engine/declension/row_outcome.h"
+#include "engine/declension/handlers/table_handler.h"
 #include "engine/declension/word_handlers.h"
 
 namespace engine {
@@ -52,9 +52,7 @@ const rule_table& long_j_rules() {
 }
 
 std::wstring decline_long_j(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
-    const rule_row* row = long_j_rules().find(word);
-    if (!row) return word;
-    return decline_by_row(*row, std::move(word), c, gender, animate);
+    return decline_by_table(long_j_rules(), std::move(word), c, gender, animate);
 }
 
 }  // namespace engine

@@ -219,8 +219,7 @@ const rule_table& long_y_rules() {
 }
 
 const singular_check* long_y_check(const rule_row& row) {
-    const int i = row.outcome - singular_check_outcome;
-    return (i >= 0 && std::size_t(i) < std::size(k_checks)) ? &k_checks[i] : nullptr;
+    return check_named_by(row, k_checks);
 }
 
 }  // namespace engine

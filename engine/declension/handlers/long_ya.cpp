@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "engine/declension/handlers/dictionaries_y_i_ya.h"
-#include "engine/declension/row_outcome.h"
+#include "engine/declension/handlers/table_handler.h"
 #include "engine/declension/word_handlers.h"
 
 namespace engine {
@@ -74,9 +74,7 @@ const rule_table& long_ya_rules() {
 }
 
 std::wstring decline_long_ya(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
-    const rule_row* row = long_ya_rules().find(word);
-    if (!row) return word;
-    return decline_by_row(*row, std::move(word), c, gender, animate, k_own_forms);
+    return decline_by_table(long_ya_rules(), std::move(word), c, gender, animate, k_own_forms);
 }
 
 }  // namespace engine

@@ -12,7 +12,9 @@
 // always overwrites it with 4 (plural).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -50,6 +52,13 @@ struct singular_check {
     int animate_ev_paradigm = 0;  // C checks: the -ев pair
     int inanimate_ev_paradigm = 0;
 };
+
+// The check a row names in `checks`, the handler's own array; null for a row
+// that names none.
+inline const singular_check* check_named_by(const rule_row& row, std::span<const singular_check> checks) {
+    const int i = row.outcome - singular_check_outcome;
+    return (i >= 0 && std::size_t(i) < checks.size()) ? &checks[std::size_t(i)] : nullptr;
+}
 
 // The singular the check hands to its handler (safe for words of any length).
 std::wstring rebuild_singular(singular_check_kind kind, std::wstring_view plural);
