@@ -26,6 +26,16 @@ std::string file_of(std::u16string_view count, std::initializer_list<std::u16str
     return utf16le(text);
 }
 
+TEST(Settings, FirstStartWritesTheDefaultsStartingWithTheCount) {
+    TempFolder folder;
+    settings config;
+    config.load(folder.text());
+    // `31 00` first: no byte-order mark.
+    const std::string prefix = utf16le(u"16\r\nLanguage:\t\t1.000000\r\nLastDocument:\t\tДоговоры/");
+    EXPECT_EQ(read_file(folder / L"tembrick.ini").substr(0, prefix.size()), prefix);
+    EXPECT_EQ(config.lines.size(), 16u);
+}
+
 TEST(Settings, WrittenValuesReadBackTheSame) {
     TempFolder folder;
     settings written;

@@ -1,20 +1,28 @@
 // The real web engine: a page far larger than a script literal usually is
-// arrives whole. Slow to start, so run one at a time.
+// arrives whole, and only a new page scrolls to the top. Slow to start, so
+// run one at a time.
 #include <gtest/gtest.h>
 
+#include "app/main_window.h"
 #include "app/real_views.h"
+#include "app/temp_folder.h"
+#include "platform/fake/fake_system.h"
 #include "platform/js_string_literal.h"
 #include "platform/qt/qt_platform.h"
+#include "support/process_state_fixture.h"
 
 namespace {
 
 using app_test::run_script;
+using app_test::wait_until;
 
-TEST(RealWebView, AThreeMegabytePageShowsWhole) {
+using RealWebView = fixture::process_state_test;
+
+TEST_F(RealWebView, AThreeMegabytePageShowsWhole) {
     auto view = platform::make_qt_web_view_factory()();
     bool loaded = false;
     view->navigation_completed.add([&](platform::WebView&, const platform::NoArgs&) { loaded = true; });
-    ASSERT_TRUE(app_test::wait_until([&] { return loaded; }));
+    ASSERT_TRUE(wait_until([&] { return loaded; }));
     const std::wstring paragraph = L"<p>Paragraph with 'quotes' and \\ backslashes</p>\n";
     std::wstring body;
     while (body.size() < 3'000'000) body += paragraph;
@@ -24,6 +32,30 @@ TEST(RealWebView, AThreeMegabytePageShowsWhole) {
               std::to_wstring(body.size() / paragraph.size()));
     EXPECT_EQ(run_script(*view, L"document.querySelector('p').textContent"),
               L"\"Paragraph with 'quotes' and \\\\ backslashes\"");
+}
+
+TEST_F(RealWebView, OnlyANewPageScrollsToTheTop) {
+    app_test::TempFolder root;
+    platform::FakeSystem system;
+    system.install = app::text_of(PAPERWRIGHT_BUILT_SHARE);
+    system.data = app::text_of(root / L"data");
+    system.temp = app::text_of(root / L"temp");
+    std::filesystem::create_directories(root / L"data");
+    std::filesystem::create_directories(root / L"temp");
+    bool shown = false;
+    app::MainWindow window(system, platform::make_qt_web_view_factory(),
+                           app::MainWindowHooks{[&](app::MainWindow&) { shown = true; }});
+    window.activate();
+    ASSERT_TRUE(wait_until([&] { return shown; })) << "the start page never reached the view";
+    platform::WebView& view = *window.main_webview;
+    // A page far taller than the view.
+    const std::wstring tall = L"document.body.style.height='20000px';";
+    run_script(view, tall + L"window.scrollTo(0, 1500);");
+    window.RenderDocumentAsync(false);
+    run_script(view, tall);
+    EXPECT_EQ(run_script(view, L"Math.round(window.scrollY)"), L"1500");
+    window.RenderDocumentAsync(true);
+    EXPECT_EQ(run_script(view, L"Math.round(window.scrollY)"), L"0");
 }
 
 }  // namespace

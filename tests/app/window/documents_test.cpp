@@ -47,6 +47,8 @@ TEST_F(OpeningDocuments, APostedPathOpensItsDocumentAndWritesThePreviousOneBack)
 TEST_F(OpeningDocuments, EmptyNamesAndNamesLeavingTheLibraryShowTheAbsentPage) {
     write_file(root / L"data/secret.brik", app_test::document_bytes(u"secret"));
     auto window = make_window();
+    post(L"");
+    EXPECT_EQ(window->config.LastDocumentEng, L".brik");
     for (const wchar_t* name : {L"", L"../secret"}) {
         post(name);
         EXPECT_EQ(window->doc->path, L"") << name;
@@ -55,11 +57,15 @@ TEST_F(OpeningDocuments, EmptyNamesAndNamesLeavingTheLibraryShowTheAbsentPage) {
     EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/.brik")));
 }
 
-TEST_F(OpeningDocuments, TheLibraryAndBackLeavesTheLastDocument) {
+TEST_F(OpeningDocuments, TheLibraryFromTheSettingsModeAndBackLeavesTheLastDocuments) {
     auto window = make_window();
     post(L"Folder/Two|Words");
+    window->config.LastDocument = L"Договоры/Другой.brik";
+    window->mode = 1;
     window->library_button->click();
     EXPECT_TRUE(engine::library_shown);
+    EXPECT_EQ(window->mode, 0);
+    EXPECT_EQ(window->config.LastDocument, L"Договоры/Другой.brik");
     EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Library.brik")));
     EXPECT_EQ(window->config.LastDocumentEng, L"Folder/Two Words.brik");
     window->ToggleLibrary();

@@ -59,6 +59,8 @@ TEST_F(WindowStart, StartOnLibraryZeroOpensTheLastDocumentAndToolBarShowCollapse
     EXPECT_FALSE(engine::library_shown);
     EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Folder/Two Words.brik")));
     EXPECT_EQ(window->toolbar_panel->visibility(), Visibility::collapsed);
+    EXPECT_EQ(window->title_bar_grid->height(), 32);
+    EXPECT_EQ(window->logo_short->visibility(), Visibility::visible);
 }
 
 TEST_F(WindowStart, NoScriptRunsBeforeTheFirstNavigationThenExactlyThePendingPage) {
