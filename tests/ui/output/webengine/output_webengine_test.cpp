@@ -1,5 +1,6 @@
-// Saving a PDF through the real web engine: every page at the page size, and
-// the footer only when it is on. Slow to start, so run one at a time.
+// Saving and printing PDFs through the real web engine and printer: every
+// page at the page size, the footer only when it is on, the chosen pages
+// printed. Slow to start, so run one at a time.
 #include <gtest/gtest.h>
 
 #include <QPdfDocument>
@@ -41,7 +42,7 @@ std::string contract_bytes() {
     block.record.s3 = u"Liberation Serif";
     block.record.v[0] = 14;
     block.record.b = 1;
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 90; ++i) {
         fixture::brik_record paragraph;
         paragraph.s2 = u"The buyer's payment is due within thirty days of delivery; the seller keeps title to the "
                        u"goods until the whole price is paid, and either party may end this agreement in writing.";
@@ -75,7 +76,7 @@ std::wstring act(app::MainWindow& window, std::int32_t kind) {
 
 using RealOutput = fixture::process_state_test;
 
-TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOn) {
+TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPrintsGiveTheChosenPages) {
     fixture::temp_folder root, saved;
     app_test::Failures failures;
     platform::FakeSystem system;
@@ -103,7 +104,7 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOn) {
     PdfFile plain(file);
     ASSERT_TRUE(plain.loaded);
     const int pages = plain.pages();
-    ASSERT_GE(pages, 2);
+    ASSERT_GE(pages, 3) << "too short to tell odd pages from the first";
     EXPECT_NEAR(plain.size_mm(0).width(), 210, 0.5);
     EXPECT_NEAR(plain.size_mm(0).height(), 297, 0.5);
     EXPECT_FALSE(plain.text(0).contains(QStringLiteral("1/%1").arg(pages)));
@@ -119,6 +120,26 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOn) {
         EXPECT_TRUE(text.contains(QStringLiteral("Contract No. 7"))) << page;
         EXPECT_NEAR(footed.size_mm(page).height(), 297, 0.5);
     }
+
+    // Printing odd pages to a PDF-file printer gives just those; no printer says so.
+    const auto printed = saved.path() / "printer.pdf";
+    window->output = platform::make_document_output(
+        [&] { return platform::PrinterChoice{platform::PrinterChoice::Kind::pdf_file, app::text_of(printed)}; });
+    window->print_pages = 1;
+    ASSERT_EQ(act(*window, 0), L"Now printing the document");
+    EXPECT_EQ(PdfFile(printed).pages(), (pages + 1) / 2);
+    window->output =
+        platform::make_document_output([] { return platform::PrinterChoice{platform::PrinterChoice::Kind::none, {}}; });
+    EXPECT_EQ(act(*window, 0), L"Printer is not available, offline or error state.");
+
+    // Landscape paper from the page setup.
+    auto& paper = window->doc_data->page_setup.groups[0].record;
+    paper.d1 = 297;
+    paper.v[0] = 210;
+    ASSERT_EQ(act(*window, 1), L"Document Saved");
+    PdfFile landscape(file);
+    EXPECT_NEAR(landscape.size_mm(0).width(), 297, 0.5);
+    EXPECT_NEAR(landscape.size_mm(0).height(), 210, 0.5);
     EXPECT_TRUE(failures.messages.empty());
 }
 

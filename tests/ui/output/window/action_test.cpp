@@ -76,6 +76,7 @@ TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
     const auto doc = saved.path() / "Sales.doc";
     ASSERT_TRUE(std::filesystem::exists(doc));
     EXPECT_EQ(fixture::read_bytes(doc).find("&apos;"), std::string::npos);
+    EXPECT_NE(fixture::read_bytes(doc).find("size:210mm 297mm; margin:10mm 19mm 19mm 19mm;"), std::string::npos);
     EXPECT_EQ(app::page_setup_root(window->doc_data)->b, 0);
     ASSERT_EQ(output->opened.size(), 1u);
     EXPECT_EQ(output->opened[0], fixture::engine_path(doc));
