@@ -3,15 +3,12 @@
 #include <string>
 
 #include "engine/declension/counted_nouns.h"
-#include "engine/declension/decline_word.h"
+#include "tests/engine/declension/declension_test_support.h"
 
 namespace engine {
 namespace {
 
-std::wstring form(const std::wstring& word, int c) {
-    std::uint32_t gender = 0, animate = 0;
-    return decline_word(word, c, &gender, &animate);
-}
+using decl_test::form_of;
 
 TEST(NumberPluralClass, LastTwoDigitsOfTheIntegerPart) {
     for (const wchar_t* one : {L"1", L"21", L"101", L"21,5", L"21.5", L"31 шт.", L"41 \t", L"1,001.2"})
@@ -31,10 +28,10 @@ TEST(CountedNoun, OneTakesTheSingularInTheCase) {
 }
 
 TEST(CountedNoun, TwoToFourTakeTheGenitiveSingular) {
-    EXPECT_EQ(agree_counted_noun(L"день", 1, 0, false), form(L"день", 2));
+    EXPECT_EQ(agree_counted_noun(L"день", 1, 0, false), form_of(L"день", 2));
     EXPECT_EQ(agree_counted_noun(L"сутки", 1, 1, false), L"суток");
-    EXPECT_EQ(agree_counted_noun(L"целая", 1, 1, false), form(L"целые", 2));
-    EXPECT_EQ(agree_counted_noun(L"ура", 1, 1, false), form(L"ура", 2));
+    EXPECT_EQ(agree_counted_noun(L"целая", 1, 1, false), form_of(L"целые", 2));
+    EXPECT_EQ(agree_counted_noun(L"ура", 1, 1, false), form_of(L"ура", 2));
 }
 
 TEST(CountedNoun, FiveAndMoreStartFromThePlural) {
@@ -43,7 +40,7 @@ TEST(CountedNoun, FiveAndMoreStartFromThePlural) {
     EXPECT_EQ(agree_counted_noun(L"человек", 1, 3, false), L"людям");
     EXPECT_EQ(agree_counted_noun(L"сутки", 2, 5, false), L"сутками");
     EXPECT_EQ(agree_counted_noun(L"кг", 2, 1, false), L"кг");
-    EXPECT_EQ(agree_counted_noun(L"литр", 2, 3, false), form(L"литры", 3));
+    EXPECT_EQ(agree_counted_noun(L"литр", 2, 3, false), form_of(L"литры", 3));
     EXPECT_EQ(agree_counted_noun(L"день", 2, 1, true), L"дней");
 }
 
@@ -52,18 +49,18 @@ TEST(CountedNoun, AccusativeFollowsTheGenderOfTheWholeText) {
     EXPECT_EQ(agree_counted_noun(L"сутки", 2, 4, false), L"сутки");
     // Masculine: the genitive, of the singular after 2-4.
     EXPECT_EQ(agree_counted_noun(L"кот", 1, 4, false), L"кота");
-    EXPECT_EQ(agree_counted_noun(L"кот", 2, 4, false), form(form(L"кот", 2), 2));
+    EXPECT_EQ(agree_counted_noun(L"кот", 2, 4, false), form_of(form_of(L"кот", 2), 2));
     // Feminine: the accusative after 2-4, the genitive after 5.
-    EXPECT_EQ(agree_counted_noun(L"рука", 1, 4, false), form(L"руки", 4));
+    EXPECT_EQ(agree_counted_noun(L"рука", 1, 4, false), form_of(L"руки", 4));
     EXPECT_EQ(agree_counted_noun(L"рука", 2, 4, false), L"рук");
 }
 
 TEST(CountedNoun, WordsBeforeTheNounTakeThePlural) {
-    EXPECT_EQ(agree_counted_noun(L"новая рука", 2, 1, false), form(L"новые", 2) + L" рук");
-    EXPECT_EQ(agree_counted_noun(L"основной день", 2, 1, false), form(L"основные", 2) + L" дней");
-    EXPECT_EQ(agree_counted_noun(L"рабочий день", 2, 6, false), form(L"рабочие", 6) + L" днях");
+    EXPECT_EQ(agree_counted_noun(L"новая рука", 2, 1, false), form_of(L"новые", 2) + L" рук");
+    EXPECT_EQ(agree_counted_noun(L"основной день", 2, 1, false), form_of(L"основные", 2) + L" дней");
+    EXPECT_EQ(agree_counted_noun(L"рабочий день", 2, 6, false), form_of(L"рабочие", 6) + L" днях");
     // Too short to be put into the plural.
-    EXPECT_EQ(agree_counted_noun(L"мой день", 2, 1, false), form(L"мой", 2) + L" дней");
+    EXPECT_EQ(agree_counted_noun(L"мой день", 2, 1, false), form_of(L"мой", 2) + L" дней");
 }
 
 }  // namespace

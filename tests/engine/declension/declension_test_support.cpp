@@ -22,6 +22,17 @@ using engine::to_utf8;
                                          << gender << " a" << animate;
 }
 
+std::wstring form_of(const std::wstring& word, int c, std::uint32_t animate) {
+    std::uint32_t gender = 0;
+    return engine::decline_word(word, c, &gender, &animate);
+}
+
+std::vector<engine::expr_token> modifiers(std::vector<std::wstring> words) {
+    std::vector<engine::expr_token> tokens;
+    for (std::wstring& word : words) tokens.emplace_back(std::move(word), engine::expr_kind::format_words);
+    return tokens;
+}
+
 namespace {
 
 // Filler letters in the order they are tried; the last two stand for the

@@ -15,6 +15,7 @@
 
 #include "engine/declension/rule_table.h"
 #include "engine/declension/word_handlers.h"
+#include "engine/fields/expr_token.h"
 
 namespace decl_test {
 
@@ -35,6 +36,13 @@ inline void expect_handler(engine::word_handler handler, const std::wstring& wor
                            std::uint32_t gender, std::uint32_t animate) {
     EXPECT_TRUE(declines_as(handler, word, c, form, gender, animate));
 }
+
+// decline_word's form of the word, with fresh slots (the animacy given).
+std::wstring form_of(const std::wstring& word, int c, std::uint32_t animate = 0);
+
+// The modifier words of a name field reference, as the field evaluator
+// hands them over.
+std::vector<engine::expr_token> modifiers(std::vector<std::wstring> words);
 
 // Words that every given entry matches, built from the entries' positions and
 // conditions with varying filler letters and lengths; empty when none was

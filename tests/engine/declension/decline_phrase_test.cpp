@@ -9,17 +9,11 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/number_words.h"
 #include "engine/declension/phrase.h"
+#include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
 
-namespace {
-
-std::wstring word_in_case(const std::wstring& word, int c) {
-    std::uint32_t gender = 0, animate = 0;
-    return decline_word(word, c, &gender, &animate);
-}
-
-}  // namespace
+using decl_test::form_of;
 
 // Phrases whose declined form is spelled out: which words go on declining,
 // which stop it, and what passes through as typed.
@@ -61,17 +55,17 @@ TEST(DeclinePhrase, WhatGoesOnAndWhatStopsDeclining) {
 }
 
 TEST(DeclinePhrase, TheHeadNounEndsDecliningAndAdjectivesGoOnToIt) {
-    EXPECT_EQ(decline_phrase(L"директор Иванов", 2), word_in_case(L"директор", 2) + L" Иванов");
-    EXPECT_EQ(decline_phrase(L"договор поставки", 2), word_in_case(L"договор", 2) + L" поставки");
-    EXPECT_EQ(decline_phrase(L"акт Иванов", 2), word_in_case(L"акт", 2) + L" Иванова");
+    EXPECT_EQ(decline_phrase(L"директор Иванов", 2), form_of(L"директор", 2) + L" Иванов");
+    EXPECT_EQ(decline_phrase(L"договор поставки", 2), form_of(L"договор", 2) + L" поставки");
+    EXPECT_EQ(decline_phrase(L"акт Иванов", 2), form_of(L"акт", 2) + L" Иванова");
     EXPECT_EQ(decline_phrase(L"Иванов Иван Иванович", 5).substr(0, 9), L"Ивановым ");
     // Adjective endings go on to the noun.
     for (std::wstring adjective : {L"новый", L"новая", L"новое", L"новые", L"новий", L"трудовой", L"синяя", L"синее"})
-        EXPECT_EQ(decline_phrase(adjective + L" Иванов", 2), word_in_case(adjective, 2) + L" Иванова") << adjective;
+        EXPECT_EQ(decline_phrase(adjective + L" Иванов", 2), form_of(adjective, 2) + L" Иванова") << adjective;
 }
 
 TEST(DeclinePhrase, NounsInIeEndDeclining) {
-    EXPECT_EQ(decline_phrase(L"расторжение Иванов", 2), word_in_case(L"расторжение", 2) + L" Иванов");
+    EXPECT_EQ(decline_phrase(L"расторжение Иванов", 2), form_of(L"расторжение", 2) + L" Иванов");
     // Capitalised, it is not taken for a plural surname.
     std::wstring capitalised = decline_phrase(L"Расторжение Иванов", 2);
     EXPECT_EQ(capitalised.substr(capitalised.size() - 7), L" Иванов");
@@ -79,8 +73,8 @@ TEST(DeclinePhrase, NounsInIeEndDeclining) {
 
 TEST(DeclinePhrase, AWordJoinedByADashLeavesTheDecisionToTheNextPart) {
     EXPECT_EQ(decline_phrase(L"научно-исследовательский Иванов", 2),
-              L"научно-" + word_in_case(L"исследовательский", 2) + L" Иванова");
-    EXPECT_EQ(decline_phrase(L"северо-запад Иванов", 2), L"северо-" + word_in_case(L"запад", 2) + L" Иванов");
+              L"научно-" + form_of(L"исследовательский", 2) + L" Иванова");
+    EXPECT_EQ(decline_phrase(L"северо-запад Иванов", 2), L"северо-" + form_of(L"запад", 2) + L" Иванов");
 }
 
 TEST(DeclinePhrase, NumbersAreSpelledOutOnlyWhileDeclining) {
@@ -89,7 +83,7 @@ TEST(DeclinePhrase, NumbersAreSpelledOutOnlyWhileDeclining) {
               number_words_in_case(L"12", 2, 10) + L" " + number_words_in_case(L"5", 2, 11) + L" Иванова");
     EXPECT_EQ(decline_phrase(L"12.50? Иванов", 3), number_words_in_case(L"12", 3, 14) + L" " +
                                                        number_words_in_case(L"50", 3, 15) + L"  Иванову");
-    std::wstring head = word_in_case(L"договор", 2);
+    std::wstring head = form_of(L"договор", 2);
     EXPECT_EQ(decline_phrase(L"договор 12,5 от 01.02.2024", 2), head + L" 12,5 от 01.02.2024");
     EXPECT_EQ(decline_phrase(L"договор 12.50?", 2), head + L" 12.50?");
 }

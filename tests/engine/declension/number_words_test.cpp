@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "engine/declension/decline_word.h"
 #include "engine/declension/number_words.h"
+#include "tests/engine/declension/declension_test_support.h"
 
 namespace engine {
 namespace {
@@ -14,12 +14,8 @@ constexpr int fraction_part = number_kind_fraction_part;
 constexpr int rubles = number_kind_rubles;
 constexpr int kopecks = number_kind_kopecks;
 
-// The form the word handlers give; nouns after a number are whatever
-// decline_word makes of them.
-std::wstring form(const wchar_t* word, int c, std::uint32_t animate = 0) {
-    std::uint32_t gender = 0;
-    return decline_word(word, c, &gender, &animate);
-}
+// Nouns after a number are whatever decline_word makes of them.
+using decl_test::form_of;
 
 std::wstring blanks(int n) { return std::wstring(std::size_t(n), L' '); }
 
@@ -56,32 +52,32 @@ TEST(NumberWords, TwentyDigitsAreSpelledAndTwentyOneReturned) {
 
 TEST(NumberWords, DecimalPartsTakeTheFeminineAndTheirNoun) {
     EXPECT_EQ(number_words_in_case(L"2", 1, integer_part), L"две целых");
-    EXPECT_EQ(number_words_in_case(L"2", 2, integer_part), L"двух " + form(L"целые", 2, 1));
-    EXPECT_EQ(number_words_in_case(L"21", 1, integer_part), L"двадцать одна " + form(L"целая", 1));
-    EXPECT_EQ(number_words_in_case(L"1", 1, fraction_part), L"одна " + form(L"десятая", 1));
+    EXPECT_EQ(number_words_in_case(L"2", 2, integer_part), L"двух " + form_of(L"целые", 2, 1));
+    EXPECT_EQ(number_words_in_case(L"21", 1, integer_part), L"двадцать одна " + form_of(L"целая", 1));
+    EXPECT_EQ(number_words_in_case(L"1", 1, fraction_part), L"одна " + form_of(L"десятая", 1));
     EXPECT_EQ(number_words_in_case(L"05", 1, fraction_part), L"пять сотых");
     EXPECT_EQ(number_words_in_case(L"125", 1, fraction_part), L"сто двадцать пять тысячных");
-    EXPECT_EQ(number_words_in_case(L"3", 4, fraction_part), L"три " + form(L"десятые", 4, 1));
+    EXPECT_EQ(number_words_in_case(L"3", 4, fraction_part), L"три " + form_of(L"десятые", 4, 1));
 }
 
 TEST(NumberWords, MoneyNounsFollowTheCount) {
-    EXPECT_EQ(number_words_in_case(L"1", 1, rubles), L"один " + form(L"рубль", 1));
-    EXPECT_EQ(number_words_in_case(L"2", 3, rubles), L"двум " + form(L"рубли", 3));
-    EXPECT_EQ(number_words_in_case(L"5", 1, rubles), L"пять " + form(L"рубли", 2));
-    EXPECT_EQ(number_words_in_case(L"21", 4, kopecks), L"двадцать одну " + form(L"копейка", 4));
-    EXPECT_EQ(number_words_in_case(L"2", 4, kopecks), L"двадцать" + blanks(2) + form(L"копейки", 2));
-    EXPECT_EQ(number_words_in_case(L"02", 1, kopecks), L"две " + form(L"копейка", 2));
-    EXPECT_EQ(number_words_in_case(L"5", 1, kopecks), L"пятьдесят" + blanks(2) + form(L"копейки", 2));
-    EXPECT_EQ(number_words_in_case(L"123", 1, kopecks), L"двенадцать " + form(L"копейки", 2));
+    EXPECT_EQ(number_words_in_case(L"1", 1, rubles), L"один " + form_of(L"рубль", 1));
+    EXPECT_EQ(number_words_in_case(L"2", 3, rubles), L"двум " + form_of(L"рубли", 3));
+    EXPECT_EQ(number_words_in_case(L"5", 1, rubles), L"пять " + form_of(L"рубли", 2));
+    EXPECT_EQ(number_words_in_case(L"21", 4, kopecks), L"двадцать одну " + form_of(L"копейка", 4));
+    EXPECT_EQ(number_words_in_case(L"2", 4, kopecks), L"двадцать" + blanks(2) + form_of(L"копейки", 2));
+    EXPECT_EQ(number_words_in_case(L"02", 1, kopecks), L"две " + form_of(L"копейка", 2));
+    EXPECT_EQ(number_words_in_case(L"5", 1, kopecks), L"пятьдесят" + blanks(2) + form_of(L"копейки", 2));
+    EXPECT_EQ(number_words_in_case(L"123", 1, kopecks), L"двенадцать " + form_of(L"копейки", 2));
 }
 
 TEST(NumberWords, ZerosReadAsNoughtOfTheirKind) {
-    const std::wstring nought = form(L"ноль", 1);
+    const std::wstring nought = form_of(L"ноль", 1);
     EXPECT_EQ(number_words_in_case(L"0", 1, plain), nought);
     EXPECT_EQ(number_words_in_case(L"0", 1, integer_part), nought + L" целых ");
     EXPECT_EQ(number_words_in_case(L"000", 1, rubles), nought + L" рублей");
     EXPECT_EQ(number_words_in_case(L"00", 1, kopecks), nought + L" копеек");
-    EXPECT_EQ(number_words_in_case(L"0", 2, plain), form(L"ноль", 2));
+    EXPECT_EQ(number_words_in_case(L"0", 2, plain), form_of(L"ноль", 2));
     EXPECT_EQ(number_words_in_case(L"", 1, fraction_part), L"");
     EXPECT_EQ(number_words_in_case(L"  ", 1, kopecks), L"");
 }

@@ -7,17 +7,16 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/organisation_name.h"
 #include "engine/declension/phrase.h"
+#include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
 
 namespace {
 
 std::wstring render(const std::wstring& text, std::vector<std::wstring> words) {
-    std::vector<expr_token> modifiers;
-    for (std::wstring& word : words) modifiers.emplace_back(std::move(word), expr_kind::format_words);
     organisation_name organisation(text);
     std::wstring out;
-    render_organisation_name(organisation, out, modifiers);
+    render_organisation_name(organisation, out, decl_test::modifiers(std::move(words)));
     return out;
 }
 

@@ -5,17 +5,16 @@
 
 #include "engine/declension/person_name.h"
 #include "engine/declension/phrase.h"
+#include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
 
 namespace {
 
 std::wstring render(const std::wstring& text, std::vector<std::wstring> words) {
-    std::vector<expr_token> modifiers;
-    for (std::wstring& word : words) modifiers.emplace_back(std::move(word), expr_kind::format_words);
     person_name name(text);
     std::wstring out;
-    render_person_name(name, out, modifiers);
+    render_person_name(name, out, decl_test::modifiers(std::move(words)));
     return out;
 }
 

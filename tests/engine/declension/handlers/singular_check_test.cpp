@@ -133,11 +133,7 @@ TEST(SingularCheck, TheSingularStartsInanimateWhateverTheCallerOrTheSinkHolds) {
 
 TEST(SingularCheck, OneSlotForBothEndsWithThePluralGender) {
     stand_in = {};
-    stand_in.animacy = 1;
     std::uint32_t slot = 9;
-    EXPECT_EQ(run_singular_check(check_a, L"комиссары", 2, &slot, &slot), L"комиссаров");
-    EXPECT_EQ(slot, 4u);
-    stand_in = {};
     stand_in.instrumental = L"ивановым";
     stand_in.animacy = 1;
     EXPECT_EQ(run_singular_check(check_b, L"ивановы", 2, &slot, &slot), L"ивановых");
