@@ -40,10 +40,7 @@ struct irregular {
 // clang-format off
 const irregular k_irregular[] = {
     {L"ты",   {L"ты", L"тебя", L"тебе", L"тебя", L"тобой", L"тебе"}, m, anim},
-    {L"она",  {L"она", L"ее", L"ей", L"ее", L"ею", L"ней"}, f, inan},
-    {L"они",  {L"они", L"их", L"им", L"их", L"ими", L"них"}, pl, inan},
     {L"боец", {L"боец", L"бойца", L"бойцу", L"бойца", L"бойцом", L"бойце"}, m, anim},
-    {L"яйца", {L"яйца", L"яиц", L"яйцам", L"яйца", L"яйцами", L"яйцах"}, pl, inan},
 };
 // clang-format on
 
