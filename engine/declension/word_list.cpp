@@ -51,7 +51,7 @@ std::wstring own_form(int outcome, std::wstring word, int c) {
 
 std::wstring decline_by_list_row(const rule_row& row, std::wstring word, int c, std::uint32_t* gender,
                                  std::uint32_t* animate) {
-    const std::uint32_t supplied = (row.animacy == from_input && animate) ? *animate : 0;
+    const std::uint32_t supplied = row.animacy == from_input ? read_input_slot(animate) : 0;
     std::wstring result;
     if (row.outcome == keep_word) result = std::move(word);
     else if (row.outcome < own_outcome) result = apply_paradigm(row.outcome, std::move(word), c, supplied);
