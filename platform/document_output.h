@@ -63,7 +63,7 @@ public:
     virtual void open_file(const std::wstring& path) = 0;
     // The user's choice of folder; nullopt when cancelled.
     virtual Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) = 0;
-    // Where a file goes when no folder was chosen.
+    // Where a file goes when no folder was chosen; made when missing.
     virtual std::wstring documents_folder() = 0;
 };
 

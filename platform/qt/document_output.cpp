@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -224,7 +225,11 @@ public:
     }
 
     std::wstring documents_folder() override {
-        return from_qstring(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        // A fresh account may have no documents folder yet; saving into it
+        // would then fail, so it is made on first use.
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!folder.isEmpty()) QDir().mkpath(folder);
+        return from_qstring(folder);
     }
 
 private:

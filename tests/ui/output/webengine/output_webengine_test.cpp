@@ -5,7 +5,10 @@
 
 #include <QPdfDocument>
 #include <QPdfSelection>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "app/engine_services.h"
 #include "app/failures.h"
@@ -140,6 +143,25 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
     PdfFile landscape(file);
     EXPECT_NEAR(landscape.size_mm(0).width(), 297, 0.5);
     EXPECT_NEAR(landscape.size_mm(0).height(), 210, 0.5);
+
+    // With no folder chosen the file goes into the documents folder, made
+    // when a fresh home has none.
+    fixture::temp_folder home;
+    auto swap_variable = [](const char* name, const char* value) {
+        const char* old = std::getenv(name);
+        std::optional<std::string> kept = old ? std::optional<std::string>(old) : std::nullopt;
+        value ? setenv(name, value, 1) : unsetenv(name);
+        return kept;
+    };
+    const auto old_home = swap_variable("HOME", home.path().c_str());
+    const auto old_config = swap_variable("XDG_CONFIG_HOME", (home.path() / ".config").c_str());
+    window->save_folder.clear();
+    window->save_format = 2;
+    const std::wstring outcome = act(*window, 1);
+    swap_variable("HOME", old_home ? old_home->c_str() : nullptr);
+    swap_variable("XDG_CONFIG_HOME", old_config ? old_config->c_str() : nullptr);
+    EXPECT_EQ(outcome, L"Document Saved");
+    EXPECT_TRUE(std::filesystem::exists(home.path() / "Documents/Long Contract.html"));
     EXPECT_TRUE(failures.messages.empty());
 }
 
