@@ -3,7 +3,9 @@
 // printed. Slow to start, so run one at a time.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QPdfDocument>
+#include <QWidget>
 #include <QPdfSelection>
 #include <cstdlib>
 #include <filesystem>
@@ -17,7 +19,10 @@
 #include "app/real_views.h"
 #include "engine/document/process_state.h"
 #include "platform/fake/fake_system.h"
+#include "platform/qt/native_widget.h"
+#include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/served_files.h"
 #include "support/brik_fixture.h"
 #include "support/process_state_fixture.h"
 #include "support/temp_folder.h"
@@ -123,6 +128,41 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
         EXPECT_TRUE(text.contains(QStringLiteral("Contract No. 7"))) << page;
         EXPECT_NEAR(footed.size_mm(page).height(), 297, 0.5);
     }
+
+    // The preview of these drawn pages, well above 2 MB, is drawn in the view.
+    window->main_webview->set_width(900);
+    window->main_webview->set_height(700);
+    const std::uint64_t runs = window->preview_runs;
+    window->ShowPrintPreviewAsync();
+    ASSERT_TRUE(wait_until([&] { return window->preview_runs > runs; }));
+    std::wstring frame;
+    ASSERT_TRUE(wait_until(
+        [&] {
+            frame = app_test::run_script(*window->main_webview,
+                                         L"(function(){var f=document.querySelector('iframe');"
+                                         L"return f?f.getAttribute('src'):'';})()");
+            return frame.find(L"#toolbar=0") != std::wstring::npos;
+        },
+        60000));
+    const auto address = frame.find(L"preview/");
+    const QByteArray* preview_pdf = platform::served_file(
+        platform::to_qstring(frame.substr(address, frame.find(L"#toolbar=0") - address)), nullptr);
+    ASSERT_NE(preview_pdf, nullptr);
+    EXPECT_GT(preview_pdf->size(), 2 * 1024 * 1024);
+    QWidget* view = platform::widget_of(*window->main_webview);
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(wait_until(
+        [&] {
+            const QImage shot = view->grab().toImage();
+            if (shot.isNull()) return false;
+            const QRgb first = shot.pixel(0, 0);
+            for (int y = 0; y < shot.height(); y += 7)
+                for (int x = 0; x < shot.width(); x += 7)
+                    if (shot.pixel(x, y) != first) return true;
+            return false;
+        },
+        30000))
+        << "the preview frame stayed blank";
 
     // Printing odd pages to a PDF-file printer gives just those; no printer says so.
     const auto printed = saved.path() / "printer.pdf";
