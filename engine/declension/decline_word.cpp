@@ -8,7 +8,7 @@
 
 namespace engine {
 
-thread_local std::uint32_t declension_sink = 0;
+std::uint32_t declension_sink = 0;
 
 namespace {
 

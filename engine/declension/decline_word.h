@@ -27,7 +27,7 @@ namespace engine {
 
 // The named slot of the handler contract. decline_word sets it to 0 on
 // entry, so nothing may rely on a value left in it.
-extern thread_local std::uint32_t declension_sink;
+extern std::uint32_t declension_sink;
 
 std::wstring decline_word(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
 
