@@ -49,6 +49,10 @@ constexpr rule_row k_rows[] = {
     {L"-дулла, -ариста", 2, 1, 1},
     {L"-исьма", 134, 4, not_stored},
     {L"-р[её]вна, -з[её]рна, -лотна, -пятна", 135, 4, not_stored},
+    // Patronymics (Игоревна, Лазаревна, Ильинична, Никитична) and царевна are
+    // feminine singulars. Only the patronymic endings are listed for -ична:
+    // the short adjectives (типична, отлична) are not nouns.
+    {L"-[ао]ревна, -[мк]инична, -ьинична, -китична, -ввична", 2, 2, 1},
     {L"-локна", 61, 4, not_stored},
     {L"-р[её]бра, -[бв][её]дра", 63, 4, not_stored},
     {L"-вчера, -завтра", keep_word, 0, not_stored},

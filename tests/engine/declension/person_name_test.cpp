@@ -85,6 +85,12 @@ TEST(RenderPersonName, PartsAndTheWholeNameInACase) {
     EXPECT_EQ(render(L"Иванов", {L"р"}), L"Иванова  ");
 }
 
+TEST(RenderPersonName, FirstNamesInIyAndPatronymicsTakeTheirOwnEndings) {
+    EXPECT_EQ(render(L"Голубкин Анатолий Борисович", {L"п"}), L"Голубкине Анатолии Борисовиче");
+    EXPECT_EQ(render(L"Голубкин Анатолий Борисович", {L"т"}), L"Голубкиным Анатолием Борисовичем");
+    EXPECT_EQ(render(L"Кузнецова Юлия Игоревна", {L"р"}), L"Кузнецовой Юлии Игоревны");
+}
+
 TEST(RenderPersonName, AWomansSurnameInAConsonantDoesNotDecline) {
     EXPECT_EQ(render(L"Кравец Анна Петровна", {L"р", L"фамилия"}), L"Кравец");
     EXPECT_EQ(render(L"Кравец Иван Петрович", {L"р", L"фамилия"}), L"Кравца");

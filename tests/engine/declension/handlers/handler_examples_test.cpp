@@ -3,6 +3,9 @@
 // words, these show the rows meet the words they were written for.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
+
 #include "tests/engine/declension/declension_test_support.h"
 
 using decl_test::expect_decl;
@@ -57,4 +60,33 @@ TEST(HandlerExamples, RealWordsMeetTheirRows) {
     };
     // clang-format on
     for (const example& e : examples) expect_decl(e.word, e.c, e.form, e.gender, e.animate);
+}
+
+// Patronymics and everyday words whose nearest row gave a wrong form, beside
+// the words those rows were written for, which keep theirs.
+TEST(HandlerExamples, PatronymicsAndEverydayWordsInEveryCase) {
+    struct six_forms {
+        std::array<const wchar_t*, 6> forms;
+        std::uint32_t gender, animate;
+    };
+    // clang-format off
+    const six_forms words[] = {
+        {{L"иванович", L"ивановича", L"ивановичу", L"ивановича", L"ивановичем", L"ивановиче"}, 1, 1},
+        {{L"сергеевич", L"сергеевича", L"сергеевичу", L"сергеевича", L"сергеевичем", L"сергеевиче"}, 1, 1},
+        {{L"никитич", L"никитича", L"никитичу", L"никитича", L"никитичем", L"никитиче"}, 1, 1},
+        {{L"кузьмич", L"кузьмича", L"кузьмичу", L"кузьмича", L"кузьмичом", L"кузьмиче"}, 1, 1},
+        {{L"лукич", L"лукича", L"лукичу", L"лукича", L"лукичом", L"лукиче"}, 1, 1},
+        {{L"москвич", L"москвича", L"москвичу", L"москвича", L"москвичом", L"москвиче"}, 1, 1},
+        {{L"ильинична", L"ильиничны", L"ильиничне", L"ильиничну", L"ильиничной", L"ильиничне"}, 2, 1},
+        {{L"никитична", L"никитичны", L"никитичне", L"никитичну", L"никитичной", L"никитичне"}, 2, 1},
+        {{L"игоревна", L"игоревны", L"игоревне", L"игоревну", L"игоревной", L"игоревне"}, 2, 1},
+        {{L"брёвна", L"брёвен", L"брёвнам", L"брёвна", L"брёвнами", L"брёвнах"}, 4, none},
+        {{L"отлична", L"отлична", L"отлична", L"отлична", L"отлична", L"отлична"}, none, none},
+        {{L"сотрудник", L"сотрудника", L"сотруднику", L"сотрудника", L"сотрудником", L"сотруднике"}, 1, 1},
+        {{L"рудник", L"рудника", L"руднику", L"рудник", L"рудником", L"руднике"}, 1, 1},
+        {{L"месяц", L"месяца", L"месяцу", L"месяц", L"месяцем", L"месяце"}, 1, 0},
+    };
+    // clang-format on
+    for (const six_forms& w : words)
+        for (int c = 1; c <= 6; ++c) expect_decl(w.forms[0], c, w.forms[std::size_t(c - 1)], w.gender, w.animate);
 }
