@@ -143,7 +143,8 @@ std::wstring document::render_html(std::uint8_t mode) {
     form_column_mode = 1;
 
     doc_group* setup = page_setup_group(data.get());
-    if (setup && setup->record.d1 < 1.0) write_default_setup(*setup);
+    // A width that is no number (a damaged file) counts as never set.
+    if (setup && !(setup->record.d1 >= 1.0)) write_default_setup(*setup);
     doc_record defaults;
     if (!setup) write_default_geometry(defaults);
     const doc_record& geometry = setup ? setup->record : defaults;

@@ -67,6 +67,12 @@ TEST_F(DocumentFrame, AnUnsetPageSetupGetsTheDefaultsWrittenIntoTheTreeAndTheFra
     doc->to_html();
     EXPECT_EQ(doc->content_width_text, L"172.000000mm");
     EXPECT_EQ(group_count_of(doc->data->page_setup), 0u);
+
+    // A width that is no number is never set either.
+    add_page_setup(*doc).record.d1 = std::nan("");
+    doc->to_html();
+    EXPECT_EQ(doc->content_width_text, L"172.000000mm");
+    EXPECT_EQ(setup().record.d1, 210.0);
 }
 
 TEST_F(DocumentFrame, AMadePageSetupGivesItsOwnGeometry) {
