@@ -1,8 +1,10 @@
 #include "support/process_state_fixture.h"
 
+#include "engine/declension/decline_word.h"
 #include "engine/document/numbering.h"
 #include "engine/document/process_state.h"
 #include "engine/document/template_table.h"
+#include "engine/fields/number_value.h"
 
 namespace fixture {
 
@@ -14,6 +16,8 @@ void reset_process_state() {
     engine::render_mode = 0;
     engine::reset_table_flags();
     engine::form_column_mode = 1;
+    engine::value_language = 0;
+    engine::declension_sink = 0;
 }
 
 }  // namespace fixture
