@@ -1,5 +1,6 @@
 #include "support/brik_fixture.h"
 
+#include <algorithm>
 #include <bit>
 #include <sstream>
 
@@ -7,35 +8,19 @@
 
 namespace fixture {
 
-void byte_writer::u16(std::uint16_t value) {
-    u8(std::uint8_t(value & 0xFF));
-    u8(std::uint8_t(value >> 8));
+void byte_writer::le(std::uint64_t value, int size) {
+    for (int i = 0; i < size; ++i) u8(std::uint8_t(value >> (8 * i)));
 }
 
-void byte_writer::u32(std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) u8(std::uint8_t((value >> (8 * i)) & 0xFF));
-}
-
-void byte_writer::f64(double value) {
-    std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
-    for (int i = 0; i < 8; ++i) u8(std::uint8_t((bits >> (8 * i)) & 0xFF));
-}
+void byte_writer::f64(double value) { le(std::bit_cast<std::uint64_t>(value), 8); }
 
 void byte_writer::string(const brik_string& text) {
     std::uint32_t length = text.declared_length.value_or(std::uint32_t(text.units.size()));
     switch (text.form) {
-        case string_form::full:
-            u16(0xFEFF), u16(0xFFFF), u16(0xFFFF), u32(length);
-            break;
-        case string_form::word:
-            u16(0xFEFF), u16(0xFFFF), u16(std::uint16_t(length));
-            break;
-        case string_form::byte:
-            u16(0xFEFF), u8(0xFF), u8(std::uint8_t(length));
-            break;
-        case string_form::absent:
-            u8(0x00), u8(0x00);
-            return;
+        case string_form::full: u16(0xFEFF), u16(0xFFFF), u16(0xFFFF), u32(length); break;
+        case string_form::word: u16(0xFEFF), u16(0xFFFF), u16(std::uint16_t(length)); break;
+        case string_form::byte: u16(0xFEFF), u8(0xFF), u8(std::uint8_t(length)); break;
+        case string_form::absent: u16(0); return;
     }
     for (char16_t unit : text.units) u16(unit);
 }
@@ -66,9 +51,7 @@ void byte_writer::node(const brik_node& n) {
 std::string write_brik(const brik_tree& tree) {
     byte_writer out;
     out.string(tree.magic);
-    out.node(tree.page_setup);
-    out.node(tree.pages);
-    out.node(tree.parameters);
+    for (const brik_node* root : {&tree.page_setup, &tree.pages, &tree.parameters}) out.node(*root);
     return out.bytes();
 }
 
@@ -76,50 +59,26 @@ std::string nested_brik(int levels) {
     // Written flat: a recursive writer would itself run out of stack here.
     byte_writer out;
     out.string(brik_string(u"BRF4.0"));
-    brik_record empty;
-    for (int level = 0; level <= levels; ++level) {
-        out.record(empty);
-        if (level == levels) {
-            out.i32(0);
-            break;
-        }
-        out.i32(1);
-        out.record(empty);  // the group
-        out.i32(1);
-        out.record(empty);  // the element
-        out.u16(0);
+    for (int level = 0; level < levels; ++level) {
+        out.record({}), out.i32(1);  // the node, one group
+        out.record({}), out.i32(1);  // the group, one element
+        out.record({}), out.u16(0);  // the element, no items
     }
-    out.node(brik_node{});
-    out.node(brik_node{});
+    out.node({}), out.node({}), out.node({});
     return out.bytes();
 }
 
 namespace {
 
-brik_record named(std::u16string s1, std::u16string s2 = {}) {
-    brik_record r;
-    r.s1 = brik_string(std::move(s1));
-    r.s2 = brik_string(std::move(s2));
-    return r;
-}
-
-void canonical_string(brik_string& s) {
-    s.form = string_form::full;
-    s.declared_length.reset();
-}
-
-void canonical_record(brik_record& r) {
-    for (brik_string* s : {&r.s1, &r.s2, &r.s3, &r.s4, &r.s5}) canonical_string(*s);
-}
-
-void canonical_node(brik_node& n) {
-    canonical_record(n.record);
+template <class Visit>
+void each_record(brik_node& n, const Visit& visit) {
+    visit(n.record);
     for (brik_group& g : n.groups) {
-        canonical_record(g.record);
+        visit(g.record);
         for (brik_element& e : g.elements) {
-            canonical_record(e.record);
-            for (brik_record& item : e.items) canonical_record(item);
-            for (brik_node& child : e.children) canonical_node(child);
+            visit(e.record);
+            for (brik_record& item : e.items) visit(item);
+            for (brik_node& child : e.children) each_record(child, visit);
         }
     }
 }
@@ -127,112 +86,63 @@ void canonical_node(brik_node& n) {
 }  // namespace
 
 brik_tree sample_tree() {
+    using enum string_form;
     brik_tree tree;
-
-    tree.page_setup.record.v[0] = 2;
-    tree.page_setup.record.s5 = u"/library/Agreements/Sale.brik";
-    brik_group setup;
-    setup.record = named(u"Sales Agreement");
-    setup.record.d1 = 210.0;
-    setup.record.v = {297, 0, 19, 19, 10, 19};
-    for (int i = 0; i < 4; ++i) {
-        brik_element style;
-        style.record.s3 = brik_string(u"Arial", i % 2 ? string_form::word : string_form::byte);
-        style.record.v[0] = std::uint16_t(8 + i);
-        setup.elements.push_back(style);
-    }
+    tree.page_setup.record = {.v = {2}, .s5 = u"/library/Agreements/Sale.brik"};
+    brik_group setup{.record = {.s1 = u"Sales Agreement", .v = {297, 0, 19, 19, 10, 19}, .d1 = 210.0}};
+    for (std::uint16_t i = 0; i < 4; ++i)
+        setup.elements.push_back({.record = {.s3 = {u"Arial", i % 2 ? word : byte}, .v = {std::uint16_t(8 + i)}}});
     setup.elements[3].record.s1 = u"Page footer";
     setup.elements[3].record.b = 1;
     tree.page_setup.groups.push_back(setup);
 
-    brik_group page;
-    page.record.a = 1;
-    page.record.c = 5;
-    brik_element heading;
-    heading.record = named(u"Heading", u"SALES AGREEMENT No. {number}");
-    heading.record.d2 = 12.5;
-    heading.record.v = {14, 0, 700, 1, 6, 0};
-    heading.record.s4 = brik_string(u"kept", string_form::word);
-    brik_record run = named(u"", u"Seller \U0001F600 «{seller}» and € buyer");
-    run.s3 = brik_string(u"Times New Roman", string_form::byte);
-    run.d2 = -0.25;
-    heading.items = {run, named(u"", std::u16string{u'a', 0xD800, u'b', 0xDC01})};
-    brik_element empty_items;  // no items, but children that nest twice
-    empty_items.record = named(u"nested");
-    brik_node child;
-    child.record.s2 = brik_string(u"", string_form::absent);
-    brik_group child_group;
-    child_group.record = named(u"inner");
-    brik_element grandchild;
-    grandchild.record = named(u"deep", u"x");
-    grandchild.children.push_back(brik_node{});
-    grandchild.children[0].record = named(u"deepest");
-    child_group.elements.push_back(grandchild);
-    child.groups.push_back(child_group);
-    empty_items.children.push_back(child);
-    page.elements = {heading, empty_items};
-    brik_group legacy;
-    legacy.record.a = 0;
-    legacy.record.b = 1;
-    legacy.record.s2 = brik_string(std::u16string(300, u'ж'), string_form::word);
-    tree.pages.groups = {page, legacy};
+    brik_element heading{.record = {.s1 = u"Heading", .s2 = u"SALES AGREEMENT No. {number}",
+                                    .v = {14, 0, 700, 1, 6, 0}, .d2 = 12.5, .s4 = {u"kept", word}}};
+    heading.items = {{.s2 = u"Seller \U0001F600 «{seller}» and € buyer", .s3 = {u"Times New Roman", byte}, .d2 = -0.25},
+                     {.s2 = std::u16string{u'a', 0xD800, u'b', 0xDC01}}};
+    // No items, but children that nest twice.
+    brik_node deepest{.record = {.s1 = u"deepest"}};
+    brik_element grandchild{.record = {.s1 = u"deep", .s2 = u"x"}, .children = {deepest}};
+    brik_node child{.record = {.s2 = {u"", absent}},
+                    .groups = {{.record = {.s1 = u"inner"}, .elements = {grandchild}}}};
+    brik_element empty_items{.record = {.s1 = u"nested"}, .children = {child}};
+    tree.pages.groups = {{.record = {.a = 1, .c = 5}, .elements = {heading, empty_items}},
+                         {.record = {.b = 1, .s2 = {std::u16string(300, u'ж'), word}}}};
 
-    brik_group section = {named(u"Parties"), {}, {}};
-    brik_element field;
-    field.record = named(u"Seller name", u"ООО «Ромашка»");
-    field.record.a = 5;
-    field.record.b = 1;
-    field.record.s5 = u"{buyer}";
-    brik_record option = named(u"", u"first");
-    option.b = 1;
-    field.items = {option, named(u"", u"second")};
-    section.elements.push_back(field);
-    tree.parameters.groups.push_back(section);
-    tree.parameters.groups.push_back(brik_group{named(u"Empty section"), {}, {}});
+    brik_element field{.record = {.a = 5, .b = 1, .s1 = u"Seller name", .s2 = u"ООО «Ромашка»", .s5 = u"{buyer}"},
+                       .items = {{.b = 1, .s2 = u"first"}, {.s2 = u"second"}}};
+    tree.parameters.groups = {{.record = {.s1 = u"Parties"}, .elements = {field}},
+                              {.record = {.s1 = u"Empty section"}}};
     return tree;
 }
 
 brik_tree canonical(brik_tree tree) {
-    canonical_string(tree.magic);
-    canonical_node(tree.page_setup);
-    canonical_node(tree.pages);
-    canonical_node(tree.parameters);
+    auto full = [](brik_string& s) { s.form = string_form::full, s.declared_length.reset(); };
+    full(tree.magic);
+    for (brik_node* root : {&tree.page_setup, &tree.pages, &tree.parameters})
+        each_record(*root, [&](brik_record& r) { full(r.s1), full(r.s2), full(r.s3), full(r.s4), full(r.s5); });
     return tree;
 }
 
 engine::doc_record to_model(const brik_record& r) {
-    engine::doc_record out;
-    out.a = r.a, out.b = r.b, out.c = r.c;
-    out.s1 = engine::from_utf16(r.s1.units);
-    out.s2 = engine::from_utf16(r.s2.units);
-    out.s3 = engine::from_utf16(r.s3.units);
-    out.v = r.v;
-    out.d1 = r.d1, out.d2 = r.d2;
-    out.s4 = engine::from_utf16(r.s4.units);
-    out.s5 = engine::from_utf16(r.s5.units);
-    return out;
+    auto w = [](const brik_string& s) { return engine::from_utf16(s.units); };
+    return {r.a, r.b, r.c, w(r.s1), w(r.s2), w(r.s3), r.v, r.d1, r.d2, w(r.s4), w(r.s5)};
 }
 
 engine::doc_node to_model(const brik_node& n) {
     engine::doc_node out;
     out.record = to_model(n.record);
     out.group_count = std::int32_t(n.groups.size());
-    out.groups.resize(n.groups.size());
-    for (std::size_t g = 0; g < n.groups.size(); ++g) {
-        const brik_group& in_group = n.groups[g];
-        engine::doc_group& group = out.groups[g];
-        group.record = to_model(in_group.record);
-        group.element_count = std::int32_t(in_group.elements.size());
-        group.elements.resize(in_group.elements.size());
-        for (std::size_t e = 0; e < in_group.elements.size(); ++e) {
-            const brik_element& in_element = in_group.elements[e];
-            engine::doc_element& element = group.elements[e];
-            element.record = to_model(in_element.record);
-            element.item_count = std::uint16_t(in_element.items.size());
-            for (const brik_record& item : in_element.items)
-                element.items.push_back(to_model(item));
-            if (!in_element.children.empty())
-                *element.children = to_model(in_element.children.front());
+    for (const brik_group& g : n.groups) {
+        engine::doc_group& group = out.groups.emplace_back();
+        group.record = to_model(g.record);
+        group.element_count = std::int32_t(g.elements.size());
+        for (const brik_element& e : g.elements) {
+            engine::doc_element& element = group.elements.emplace_back();
+            element.record = to_model(e.record);
+            element.item_count = std::uint16_t(e.items.size());
+            for (const brik_record& item : e.items) element.items.push_back(to_model(item));
+            if (!e.children.empty()) *element.children = to_model(e.children.front());
         }
     }
     return out;
@@ -240,86 +150,66 @@ engine::doc_node to_model(const brik_node& n) {
 
 namespace {
 
-std::string narrow(const std::wstring& text) { return engine::to_utf8(text); }
+// One line per field, strings with every unit outside printable ASCII as a
+// code, reals as their bits: equal lines mean equal trees.
+using lines = std::vector<std::string>;
 
-bool compare_record(const engine::doc_record& x, const engine::doc_record& y,
-                    const std::string& where, std::string& difference) {
-    std::ostringstream out;
-    if (x.a != y.a)
-        out << "a " << x.a << " != " << y.a;
-    else if (x.b != y.b)
-        out << "b " << x.b << " != " << y.b;
-    else if (x.c != y.c)
-        out << "c " << x.c << " != " << y.c;
-    else if (x.s1 != y.s1)
-        out << "s1 \"" << narrow(x.s1) << "\" != \"" << narrow(y.s1) << "\"";
-    else if (x.s2 != y.s2)
-        out << "s2 \"" << narrow(x.s2) << "\" != \"" << narrow(y.s2) << "\"";
-    else if (x.s3 != y.s3)
-        out << "s3 \"" << narrow(x.s3) << "\" != \"" << narrow(y.s3) << "\"";
-    else if (x.v != y.v)
-        out << "v differs";
-    else if (std::bit_cast<std::uint64_t>(x.d1) != std::bit_cast<std::uint64_t>(y.d1))
-        out << "d1 " << x.d1 << " != " << y.d1;
-    else if (std::bit_cast<std::uint64_t>(x.d2) != std::bit_cast<std::uint64_t>(y.d2))
-        out << "d2 " << x.d2 << " != " << y.d2;
-    else if (x.s4 != y.s4)
-        out << "s4 \"" << narrow(x.s4) << "\" != \"" << narrow(y.s4) << "\"";
-    else if (x.s5 != y.s5)
-        out << "s5 \"" << narrow(x.s5) << "\" != \"" << narrow(y.s5) << "\"";
-    else
-        return true;
-    difference = where + ": " + out.str();
-    return false;
+void dump(const engine::doc_record& r, const std::string& at, lines& out) {
+    auto text = [](const std::wstring& s) {
+        std::ostringstream o;
+        for (wchar_t c : s) c >= 0x20 && c < 0x7F ? o << char(c) : o << "\\x" << std::hex << unsigned(c) << ';';
+        return '"' + o.str() + '"';
+    };
+    auto real = [](double d) {
+        std::ostringstream o;
+        o << d << " (" << std::hex << std::bit_cast<std::uint64_t>(d) << ')';
+        return o.str();
+    };
+    std::ostringstream v;
+    for (auto value : r.v) v << value << ' ';
+    const std::pair<const char*, std::string> fields[] = {
+        {"a", std::to_string(r.a)}, {"b", std::to_string(r.b)}, {"c", std::to_string(r.c)},
+        {"s1", text(r.s1)},         {"s2", text(r.s2)},         {"s3", text(r.s3)},
+        {"v", v.str()},             {"d1", real(r.d1)},         {"d2", real(r.d2)},
+        {"s4", text(r.s4)},         {"s5", text(r.s5)}};
+    for (const auto& [name, value] : fields) out.push_back(at + ": " + name + ' ' + value);
 }
 
-bool compare_node(const engine::doc_node& x, const engine::doc_node& y, const std::string& where,
-                  std::string& difference) {
-    if (!compare_record(x.record, y.record, where, difference)) return false;
-    if (x.group_count != y.group_count || x.groups.size() != y.groups.size()) {
-        difference = where + ": group counts " + std::to_string(x.group_count) +
-                     " != " + std::to_string(y.group_count);
-        return false;
-    }
-    for (std::size_t g = 0; g < x.groups.size(); ++g) {
-        const engine::doc_group& xg = x.groups[g];
-        const engine::doc_group& yg = y.groups[g];
-        std::string at_group = where + "/group " + std::to_string(g);
-        if (!compare_record(xg.record, yg.record, at_group, difference)) return false;
-        if (xg.element_count != yg.element_count || xg.elements.size() != yg.elements.size()) {
-            difference = at_group + ": element counts " + std::to_string(xg.element_count) +
-                         " != " + std::to_string(yg.element_count);
-            return false;
-        }
-        for (std::size_t e = 0; e < xg.elements.size(); ++e) {
-            const engine::doc_element& xe = xg.elements[e];
-            const engine::doc_element& ye = yg.elements[e];
-            std::string at_element = at_group + "/element " + std::to_string(e);
-            if (!compare_record(xe.record, ye.record, at_element, difference)) return false;
-            if (xe.item_count != ye.item_count || xe.items.size() != ye.items.size()) {
-                difference = at_element + ": item counts " + std::to_string(xe.item_count) +
-                             " != " + std::to_string(ye.item_count);
-                return false;
-            }
-            for (std::size_t i = 0; i < xe.items.size(); ++i) {
-                if (!compare_record(xe.items[i], ye.items[i],
-                                    at_element + "/item " + std::to_string(i), difference))
-                    return false;
-            }
-            if (!compare_node(*xe.children, *ye.children, at_element + "/children", difference))
-                return false;
+void dump(const engine::doc_node& n, const std::string& at, lines& out) {
+    auto count = [&](const std::string& where, const char* what, auto n, std::size_t size) {
+        out.push_back(where + ": " + what + " count " + std::to_string(n) + " of " + std::to_string(size));
+    };
+    dump(n.record, at, out);
+    count(at, "group", n.group_count, n.groups.size());
+    for (std::size_t g = 0; g < n.groups.size(); ++g) {
+        const std::string at_group = at + "/group " + std::to_string(g);
+        dump(n.groups[g].record, at_group, out);
+        count(at_group, "element", n.groups[g].element_count, n.groups[g].elements.size());
+        for (std::size_t e = 0; e < n.groups[g].elements.size(); ++e) {
+            const engine::doc_element& element = n.groups[g].elements[e];
+            const std::string at_element = at_group + "/element " + std::to_string(e);
+            dump(element.record, at_element, out);
+            count(at_element, "item", element.item_count, element.items.size());
+            for (std::size_t i = 0; i < element.items.size(); ++i)
+                dump(element.items[i], at_element + "/item " + std::to_string(i), out);
+            dump(*element.children, at_element + "/children", out);
         }
     }
-    return true;
 }
 
 }  // namespace
 
 testing::AssertionResult same_node(const engine::doc_node& expected,
                                    const engine::doc_node& actual) {
-    std::string difference;
-    if (compare_node(expected, actual, "root", difference)) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << difference;
+    lines x, y;
+    dump(expected, "root", x);
+    dump(actual, "root", y);
+    for (std::size_t i = 0; i < std::max(x.size(), y.size()); ++i) {
+        if (i < x.size() && i < y.size() && x[i] == y[i]) continue;
+        return testing::AssertionFailure() << (i < x.size() ? x[i] : "(nothing)") << " != "
+                                           << (i < y.size() ? y[i] : "(nothing)");
+    }
+    return testing::AssertionSuccess();
 }
 
 }  // namespace fixture

@@ -1,10 +1,7 @@
 // Builds ".brik" bytes for reader tests without the engine's writer, so a
-// reader fault cannot hide behind the same fault in the writer.
-//
-// A tree is described by plain structs; every string chooses one of the forms
-// the reader accepts and may declare a length of its own; every count may be
-// overridden (negative, huge, or simply wrong). `to_model` gives the tree the
-// reader is expected to build from a well-formed description.
+// reader fault cannot hide behind the same fault in the writer. Every string
+// picks a form the reader accepts and may declare a wrong length; every count
+// may be overridden (negative, huge, or simply wrong).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -35,51 +32,50 @@ struct brik_string {
 
     std::u16string units;
     string_form form = string_form::full;
-    // A length to write instead of the real one (units are written as given).
-    std::optional<std::uint32_t> declared_length;
+    std::optional<std::uint32_t> declared_length;  // written instead of the real one
 };
 
 struct brik_record {
     std::uint16_t a = 0, b = 0, c = 0;
-    brik_string s1, s2, s3;
+    brik_string s1{}, s2{}, s3{};
     std::array<std::uint16_t, 6> v{};
     double d1 = 0.0, d2 = 0.0;
-    brik_string s4, s5;
+    brik_string s4{}, s5{};
 };
 
 struct brik_node;
 
 struct brik_element {
-    brik_record record;
-    std::vector<brik_record> items;
-    std::optional<std::uint16_t> item_count;  // written instead of items.size()
-    std::vector<brik_node> children;          // none: an empty children node
+    brik_record record{};
+    std::vector<brik_record> items{};
+    std::optional<std::uint16_t> item_count{};  // written instead of items.size()
+    std::vector<brik_node> children{};          // none: an empty children node
 };
 
 struct brik_group {
-    brik_record record;
-    std::vector<brik_element> elements;
-    std::optional<std::int32_t> element_count;
+    brik_record record{};
+    std::vector<brik_element> elements{};
+    std::optional<std::int32_t> element_count{};
 };
 
 struct brik_node {
-    brik_record record;
-    std::vector<brik_group> groups;
-    std::optional<std::int32_t> group_count;
+    brik_record record{};
+    std::vector<brik_group> groups{};
+    std::optional<std::int32_t> group_count{};
 };
 
 struct brik_tree {
     brik_string magic{u"BRF4.0"};
-    brik_node page_setup, pages, parameters;
+    brik_node page_setup{}, pages{}, parameters{};
 };
 
 // Little-endian bytes, appended field by field.
 class byte_writer {
 public:
     void u8(std::uint8_t value) { bytes_ += char(value); }
-    void u16(std::uint16_t value);
-    void u32(std::uint32_t value);
-    void i32(std::int32_t value) { u32(std::uint32_t(value)); }
+    void u16(std::uint16_t value) { le(value, 2); }
+    void u32(std::uint32_t value) { le(value, 4); }
+    void i32(std::int32_t value) { le(std::uint32_t(value), 4); }
     void f64(double value);
     void string(const brik_string& text);
     void record(const brik_record& record);
@@ -87,18 +83,17 @@ public:
     const std::string& bytes() const { return bytes_; }
 
 private:
+    void le(std::uint64_t value, int size);
     std::string bytes_;
 };
 
 std::string write_brik(const brik_tree& tree);
-
-// A file whose page_setup root holds one group with one element, whose
-// children hold the same again, `levels` times.
+// page_setup's root holds one group with one element whose children hold the
+// same again, `levels` times.
 std::string nested_brik(int levels);
 
-// A tree of every kind of content: all string forms, a non-BMP character,
-// lone surrogates, an element without items but with children, and several
-// levels of nesting.
+// Every kind of content: all string forms, a non-BMP character, lone
+// surrogates, an element without items but with children, deep nesting.
 brik_tree sample_tree();
 // The same tree with every string in the form the engine writes.
 brik_tree canonical(brik_tree tree);

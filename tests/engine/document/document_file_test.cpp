@@ -40,6 +40,18 @@ protected:
         return doc;
     }
 
+    // The first `roots` trees of `doc` are those `tree` describes.
+    static void expect_roots(const brik_tree& tree, const document& doc, int roots) {
+        const brik_node* expected[] = {&tree.page_setup, &tree.pages, &tree.parameters};
+        const doc_node* actual[] = {&doc.data->page_setup, &doc.data->pages, &doc.data->parameters};
+        for (int i = 0; i < roots; ++i) EXPECT_TRUE(same_node(to_model(*expected[i]), *actual[i]));
+    }
+    static brik_tree one_page(brik_record record) {
+        brik_tree tree;
+        tree.pages.groups.push_back({.record = std::move(record)});
+        return tree;
+    }
+
     temp_folder folder;
 };
 
@@ -50,10 +62,7 @@ TEST_F(DocumentFile, SampleWithEveryStringFormLoadsToTheExpectedTree) {
     auto doc = open(write_brik(tree));
     EXPECT_TRUE(doc->loaded());
     EXPECT_EQ(doc->data->file->message, L"BRF4.0");
-    EXPECT_TRUE(same_node(to_model(tree.page_setup), doc->data->page_setup));
-    EXPECT_TRUE(same_node(to_model(tree.pages), doc->data->pages));
-    EXPECT_TRUE(same_node(to_model(tree.parameters), doc->data->parameters));
-
+    expect_roots(tree, *doc, 3);
     // Spot checks that do not go through the fixture's own conversion.
     const doc_element& heading = doc->data->pages.groups[0].elements[0];
     EXPECT_EQ(heading.items[0].s2, L"Seller \U0001F600 «{seller}» and € buyer");
@@ -64,14 +73,10 @@ TEST_F(DocumentFile, SampleWithEveryStringFormLoadsToTheExpectedTree) {
 }
 
 TEST_F(DocumentFile, StringEscapesGiveTheirLengths) {
-    brik_record record;
-    record.s1 = brik_string(std::u16string(300, u'x'), string_form::word);  // FF FE FF FF 2C 01
-    record.s2 = brik_string(u"abcde", string_form::byte);                   // FF FE FF 05
-    record.s3 = brik_string(u"", string_form::absent);
-    record.v[0] = 0x1234;  // read from the byte right after the absent string
-    brik_tree tree;
-    tree.pages.groups.push_back(brik_group{record, {}, {}});
-    auto doc = open(write_brik(tree));
+    // FF FE FF FF 2C 01, FF FE FF 05, absent; v[0] is read right after the absent string.
+    auto doc = open(write_brik(one_page({.s1 = {std::u16string(300, u'x'), string_form::word},
+                                         .s2 = {u"abcde", string_form::byte},
+                                         .s3 = {u"", string_form::absent}, .v = {0x1234}})));
     ASSERT_TRUE(doc->loaded());
     const doc_record& read = doc->data->pages.groups[0].record;
     EXPECT_EQ(read.s1, std::wstring(300, L'x'));
@@ -93,11 +98,8 @@ TEST_F(DocumentFile, SaveWritesEveryStringInTheFullFormAndComesBackByteForByte) 
 }
 
 TEST_F(DocumentFile, EditsAndRenderDefaultsAreSavedWithTheDocument) {
-    brik_tree tree;
-    brik_group setup;  // a page setup that was never made
-    setup.elements.resize(2);
-    tree.page_setup.groups.push_back(setup);
-    tree.pages.groups.emplace_back().record.a = 1;
+    brik_tree tree = one_page({.a = 1});
+    tree.page_setup.groups = {{.elements = {{}, {}}}};  // a page setup that was never made
     auto doc = open(write_brik(tree));
     doc->to_html();
     doc->data->page_setup.record.v[0] = 3;  // the selected section, as the program stores it
@@ -138,8 +140,7 @@ TEST_F(DocumentFile, EveryTruncationLoadsWhatItCanAndIsNotWrittenBack) {
     head.node(tree.page_setup);
     head.node(tree.pages);
     auto doc = open_damaged(whole.substr(0, head.bytes().size() + 10));
-    EXPECT_TRUE(same_node(to_model(tree.page_setup), doc->data->page_setup));
-    EXPECT_TRUE(same_node(to_model(tree.pages), doc->data->pages));
+    expect_roots(tree, *doc, 2);
     EXPECT_EQ(group_count_of(doc->data->parameters), 0u);
 }
 
@@ -148,9 +149,7 @@ TEST_F(DocumentFile, WrongCountsStopTheReadingBeforeAllocating) {
     for (std::int32_t count : {-1, 1, 1000, 0x7FFFFFFF}) {
         SCOPED_TRACE(count);
         brik_tree tree;
-        tree.pages.groups.resize(2);
-        tree.pages.groups[0].record.s1 = u"first";
-        tree.pages.group_count = count;
+        tree.pages = {.groups = {{.record = {.s1 = u"first"}}, {}}, .group_count = count};
         auto doc = open_damaged(write_brik(tree));
         if (count == 1)
             EXPECT_EQ(doc->data->pages.groups[0].record.s1, L"first");
@@ -158,25 +157,17 @@ TEST_F(DocumentFile, WrongCountsStopTheReadingBeforeAllocating) {
             EXPECT_EQ(doc->data->pages.group_count, 0);
     }
     brik_tree elements;
-    elements.pages.groups.resize(1);
-    elements.pages.groups[0].element_count = 0x40000000;
+    elements.pages.groups = {{.element_count = 0x40000000}};
     EXPECT_EQ(open_damaged(write_brik(elements))->data->pages.groups[0].element_count, 0);
-
     brik_tree items;
-    items.pages.groups.resize(1);
-    items.pages.groups[0].elements.resize(1);
-    items.pages.groups[0].elements[0].item_count = 0xFFFF;
-    auto doc = open_damaged(write_brik(items));
-    EXPECT_EQ(doc->data->pages.groups[0].elements[0].item_count, 0);
+    items.pages.groups = {{.elements = {{.item_count = 0xFFFF}}}};
+    EXPECT_EQ(open_damaged(write_brik(items))->data->pages.groups[0].elements[0].item_count, 0);
 }
 
 TEST_F(DocumentFile, MaximalStringLengthReadsOnlyWhatTheFileHolds) {
-    brik_record record;
-    record.s1 = brik_string(u"only these", string_form::full);
+    brik_record record{.s1 = u"only these"};
     record.s1.declared_length = 0xFFFFFFFF;
-    brik_tree tree;
-    tree.pages.groups.push_back(brik_group{record, {}, {}});
-    std::string bytes = write_brik(tree);
+    std::string bytes = write_brik(one_page(record));
     auto doc = open_damaged(bytes);
     const std::wstring& s1 = doc->data->pages.groups[0].record.s1;
     EXPECT_EQ(s1.substr(0, 10), L"only these");

@@ -12,54 +12,23 @@ using namespace fixture;
 namespace {
 
 brik_record unit(const char16_t* text, std::uint16_t kind, std::uint16_t indent = 0) {
-    brik_record r;
-    r.a = kind;
-    r.b = 1;
-    r.s2 = text;
-    r.s3 = u"Arial";
-    r.v[0] = 11;
-    r.v[5] = indent;
-    r.d2 = 5;
-    r.c = 4;
-    return r;
+    return {.a = kind, .b = 1, .c = 4, .s2 = text, .s3 = u"Arial", .v = {11, 0, 0, 0, 0, indent}, .d2 = 5};
 }
 
 // Numbered blocks and runs in both layouts' reach, tables, breaks, a legacy
 // page, a show_checks field and heading styles.
 brik_tree rendering_tree(bool hanging_indent) {
     brik_tree tree;
-    tree.page_setup.record.c = 1;
-    tree.page_setup.record.v[1] = hanging_indent ? 1 : 0;
-    brik_group setup;
-    setup.record.d1 = 210;
-    setup.record.v = {297, 0, 19, 19, 10, 19};
-    setup.elements.resize(4);
-    tree.page_setup.groups.push_back(setup);
-
-    brik_group page;
-    page.record.a = 1;
-    brik_element first;
-    first.record = unit(u"Heading{%}", 1, 5);
-    first.items = {unit(u"Run {Ж:}bold{:Ж}", 2), unit(u"{TABLE:}{ROW:}{CELL:1,1,1,1}cell", 12, 3),
-                   unit(u"dash", 13, 2)};
-    page.elements.push_back(first);
-    brik_element second;
-    second.record = unit(u"{ЯЧЕЙКА:}loose{:ТАБЛИЦА}after{%}", 101, 4);
-    second.items = {unit(u"<img src=\"data:image/bmp;base64,Qk0=\">", 6)};
-    page.elements.push_back(second);
-    tree.pages.groups.push_back(page);
-
-    brik_group legacy;
-    legacy.record = unit(u"Legacy {TABLE:}{CELL:}x", 0, 10);
-    tree.pages.groups.push_back(legacy);
-
-    brik_group section;
-    section.record.s1 = u"Main";
-    brik_element field;
-    field.record.s1 = u"show_checks";
-    field.record.s2 = u"1";
-    section.elements.push_back(field);
-    tree.parameters.groups.push_back(section);
+    tree.page_setup = {.record = {.c = 1, .v = {0, std::uint16_t(hanging_indent)}},
+                       .groups = {{.record = {.v = {297, 0, 19, 19, 10, 19}, .d1 = 210}, .elements = {{}, {}, {}, {}}}}};
+    brik_element first{.record = unit(u"Heading{%}", 1, 5),
+                       .items = {unit(u"Run {Ж:}bold{:Ж}", 2), unit(u"{TABLE:}{ROW:}{CELL:1,1,1,1}cell", 12, 3),
+                                 unit(u"dash", 13, 2)}};
+    brik_element second{.record = unit(u"{ЯЧЕЙКА:}loose{:ТАБЛИЦА}after{%}", 101, 4),
+                        .items = {unit(u"<img src=\"data:image/bmp;base64,Qk0=\">", 6)}};
+    tree.pages.groups = {{.record = {.a = 1}, .elements = {first, second}},
+                         {.record = unit(u"Legacy {TABLE:}{CELL:}x", 0, 10)}};
+    tree.parameters.groups = {{.record = {.s1 = u"Main"}, .elements = {{.record = {.s1 = u"show_checks", .s2 = u"1"}}}}};
     return tree;
 }
 
@@ -84,8 +53,6 @@ TEST_F(RenderDamage, EveryTruncationRendersThroughAllThreeOutputs) {
         EXPECT_TRUE(render_test::contains(screen, hanging_indent ? L"<b>1.&nbsp;</b></font></font></td>"
                                                                  : L"<b>1.&nbsp;</b>Heading"));
         EXPECT_TRUE(render_test::contains(screen, L"Legacy "));
-        if (hanging_indent) {
-            EXPECT_TRUE(render_test::contains(screen, L"&#x2713;"));
-        }
+        if (hanging_indent) { EXPECT_TRUE(render_test::contains(screen, L"&#x2713;")); }
     }
 }
