@@ -10,38 +10,26 @@ using namespace engine;
 
 namespace {
 
-struct repair_example {
-    const wchar_t* name;
-    const wchar_t* input;
-    const wchar_t* expected;
-};
-
-// Every input/expected pair below is what one unit's script output becomes.
-const repair_example examples[] = {
-    {L"plain text is untouched", L"<b>Plain</b> words&nbsp;here", L"<b>Plain</b> words&nbsp;here"},
-    {L"every closer before the first table goes",
-     L"a</td></tr></table>b</td></tr></table><table x><tr><td>1</td></tr></table>",
+// What one unit's script output becomes.
+const std::pair<const wchar_t*, const wchar_t*> examples[] = {
+    {L"<b>Plain</b> words&nbsp;here", L"<b>Plain</b> words&nbsp;here"},
+    // Every closer before the first table goes, also those that form when others are removed.
+    {L"a</td></tr></table>b</td></tr></table><table x><tr><td>1</td></tr></table>",
      L"ab<table x><tr><td>1</td></tr></table>"},
-    {L"closers that form when others are removed go too", L"</td></tr></ta</td></tr></table>ble>z",
-     L"z"},
-    {L"loose cells after a table get their own table",
-     L"<table x><tr><td>1</td></tr></table><td>2</td>",
+    {L"</td></tr></ta</td></tr></table>ble>z", L"z"},
+    // Loose cells after a table get their own table; closers in the tail are dropped first.
+    {L"<table x><tr><td>1</td></tr></table><td>2</td>",
      L"<table x><tr><td>1</td></tr></table><table width=100%><td>2</td></td></tr></table>"},
-    {L"two tables stay two tables",
-     L"<table a><tr><td>1</td></tr></table>mid<table b><tr><td>2</td></tr></table>end",
+    {L"<table x><td>1</td></tr></table>q</td></tr></table>r", L"<table x><td>1</td></tr></table>qr"},
+    {L"<table a><tr><td>1</td></tr></table>mid<table b><tr><td>2</td></tr></table>end",
      L"<table a><tr><td>1</td></tr></table>mid<table b><tr><td>2</td></tr></table>end"},
-    {L"closers in the tail are dropped before wrapping",
-     L"<table x><td>1</td></tr></table>q</td></tr></table>r",
-     L"<table x><td>1</td></tr></table>qr"},
-    {L"a plain table end before any table gets a row and a cell", L"a</table>b",
-     L"<table width=100%><tr><td>a</table>b"},
-    {L"a loose row before a table is wrapped and closed", L"<tr><td>a",
-     L"<table width=100%><tr><td>a</td></tr></table>"},
-    {L"a cell before a table is wrapped and closed", L"<td >x</td>text",
-     L"<table width=100%><td >x</td>text</td></tr></table>"},
-    {L"nested open tables are each closed", L"<table a><tr><td><table b><tr><td>x",
+    // Before any table: a table end gets a row and a cell; a row or a cell is wrapped and closed.
+    {L"a</table>b", L"<table width=100%><tr><td>a</table>b"},
+    {L"<tr><td>a", L"<table width=100%><tr><td>a</td></tr></table>"},
+    {L"<td >x</td>text", L"<table width=100%><td >x</td>text</td></tr></table>"},
+    {L"<table a><tr><td><table b><tr><td>x",
      L"<table a><tr><td><table b><tr><td>x</td></tr></table></td></tr></table>"},
-    {L"the empty text stays empty", L"", L""},
+    {L"", L""},
 };
 
 std::wstring repeat(const std::wstring& piece, int times) {
@@ -53,10 +41,10 @@ std::wstring repeat(const std::wstring& piece, int times) {
 }  // namespace
 
 TEST(BalanceTables, ExamplesAndTheirRepairIsStable) {
-    for (const auto& e : examples) {
-        std::wstring once = balance_tables(e.input);
-        EXPECT_EQ(once, e.expected) << e.name;
-        EXPECT_EQ(balance_tables(once), once) << e.name;
+    for (const auto& [input, expected] : examples) {
+        std::wstring once = balance_tables(input);
+        EXPECT_EQ(once, expected) << input;
+        EXPECT_EQ(balance_tables(once), once) << input;
     }
 }
 

@@ -23,18 +23,13 @@ namespace {
 
 QWebEnginePage* page = nullptr;
 
-QString to_qstring(const std::wstring& text) { return QString::fromStdWString(text); }
-
 // Waits for the event loop to deliver what `start` asked for, at most 30 s.
 template <typename Start>
 bool wait_for(Start start) {
     QEventLoop loop;
     bool done = false;
     QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-    start([&] {
-        done = true;
-        loop.quit();
-    });
+    start([&] { done = true, loop.quit(); });
     if (!done) loop.exec();
     return done;
 }
@@ -43,14 +38,9 @@ void load(const std::wstring& html) {
     ASSERT_LT(html.size(), 1'000'000u);  // setHtml takes at most 2 MB
     bool ok = false;
     ASSERT_TRUE(wait_for([&](auto finish) {
-        QObject::connect(
-            page, &QWebEnginePage::loadFinished, page,
-            [&ok, finish](bool result) {
-                ok = result;
-                finish();
-            },
-            Qt::SingleShotConnection);
-        page->setHtml(to_qstring(html), QUrl(QStringLiteral("file:///paperwright/")));
+        QObject::connect(page, &QWebEnginePage::loadFinished, page,
+                         [&ok, finish](bool result) { ok = result, finish(); }, Qt::SingleShotConnection);
+        page->setHtml(QString::fromStdWString(html), QUrl(QStringLiteral("file:///paperwright/")));
     }));
     ASSERT_TRUE(ok);
 }
@@ -58,10 +48,7 @@ void load(const std::wstring& html) {
 QVariant run_js(const QString& script) {
     QVariant result;
     EXPECT_TRUE(wait_for([&](auto finish) {
-        page->runJavaScript(script, [&result, finish](const QVariant& value) {
-            result = value;
-            finish();
-        });
+        page->runJavaScript(script, [&result, finish](const QVariant& value) { result = value, finish(); });
     }));
     return result;
 }
@@ -79,7 +66,7 @@ QString json_string(const std::wstring& text) {
         if (c == L'"' || c == L'\\') out += L'\\';
         out += c;
     }
-    return to_qstring(out + L"\"");
+    return QString::fromStdWString(out + L"\"");
 }
 
 using RenderedDom = RenderTest;
