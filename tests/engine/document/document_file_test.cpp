@@ -31,8 +31,7 @@ protected:
     std::unique_ptr<document> open_damaged(const std::string& bytes, double seconds = 1.0) {
         auto start = std::chrono::steady_clock::now();
         auto doc = open(bytes);
-        EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
-                  seconds);
+        EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), seconds);
         EXPECT_FALSE(doc->loaded());
         EXPECT_EQ(doc->data->state, load_state::damaged);
         EXPECT_FALSE(doc->save());
@@ -46,11 +45,7 @@ protected:
         const doc_node* actual[] = {&doc.data->page_setup, &doc.data->pages, &doc.data->parameters};
         for (int i = 0; i < roots; ++i) EXPECT_TRUE(same_node(to_model(*expected[i]), *actual[i]));
     }
-    static brik_tree one_page(brik_record record) {
-        brik_tree tree;
-        tree.pages.groups.push_back({.record = std::move(record)});
-        return tree;
-    }
+    static brik_tree one_page(brik_record record) { return {.pages = {.groups = {{.record = std::move(record)}}}}; }
 
     temp_folder folder;
 };
@@ -85,12 +80,16 @@ TEST_F(DocumentFile, StringEscapesGiveTheirLengths) {
     EXPECT_EQ(read.v[0], 0x1234);
 }
 
-TEST_F(DocumentFile, SaveWritesEveryStringInTheFullFormAndComesBackByteForByte) {
+TEST_F(DocumentFile, SaveWritesEveryStringInTheFullFormKeepsThePermissionsAndComesBackByteForByte) {
     brik_tree tree = sample_tree();
     const std::string bytes = write_brik(canonical(tree));
     auto doc = open(write_brik(tree));
+    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(file(), perms);
     ASSERT_TRUE(doc->save());
     EXPECT_EQ(read_bytes(file()), bytes);
+    EXPECT_EQ(fs::status(file()).permissions(), perms);
+    EXPECT_EQ(entries(), 1);  // no temporary file left behind
     // And once more through a second document.
     document again(engine_path(file()));
     ASSERT_TRUE(again.save());
@@ -113,15 +112,6 @@ TEST_F(DocumentFile, EditsAndRenderDefaultsAreSavedWithTheDocument) {
     EXPECT_EQ(saved.elements[1].record.s3, L"Arial");
     EXPECT_EQ(reopened.data->page_setup.record.v[0], 3);
     EXPECT_TRUE(reopened.data->scratch.records.empty());
-}
-
-TEST_F(DocumentFile, SaveKeepsTheFilePermissionsAndLeavesNoTemporaryFile) {
-    auto doc = open(write_brik(sample_tree()));
-    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(file(), perms);
-    ASSERT_TRUE(doc->save());
-    EXPECT_EQ(fs::status(file()).permissions(), perms);
-    EXPECT_EQ(entries(), 1);
 }
 
 TEST_F(DocumentFile, EveryTruncationLoadsWhatItCanAndIsNotWrittenBack) {
@@ -174,11 +164,8 @@ TEST_F(DocumentFile, MaximalStringLengthReadsOnlyWhatTheFileHolds) {
     EXPECT_LE(s1.size(), bytes.size() / 2);
 }
 
-TEST_F(DocumentFile, BytesAfterTheThirdTreeAreDamage) {
+TEST_F(DocumentFile, NestingStopsAtTheDepthLimitQuicklyAndTrailingBytesAreDamage) {
     open_damaged(write_brik(canonical(sample_tree())) + '\0');
-}
-
-TEST_F(DocumentFile, NestingStopsAtTheDepthLimitQuickly) {
     EXPECT_TRUE(open(nested_brik(max_children_depth))->loaded());
     open_damaged(nested_brik(max_children_depth + 1));
     auto doc = open_damaged(nested_brik(10000), 2.0);

@@ -168,11 +168,7 @@ TEST_F(DocumentFrame, PageMetrics) {
     EXPECT_EQ(page_width_mm(nullptr), 210.0);
     EXPECT_EQ(page_height_mm(nullptr), 297.0);
     EXPECT_EQ(paper_kind(nullptr), 3.0);
-    const struct {
-        double width;
-        std::uint16_t height;
-        double landscape, kind;
-    } papers[] = {
+    const struct { double width; std::uint16_t height; double landscape, kind; } papers[] = {
         {216, 279, 0, 0}, {279, 216, 1, 0}, {203, 254, 0, 1}, {254, 203, 1, 1},   {216, 356, 0, 2},
         {356, 216, 1, 2}, {210, 297, 0, 3}, {297, 210, 1, 3}, {216.5, 279, 0, 3}, {250, 250, 0, 3},
     };

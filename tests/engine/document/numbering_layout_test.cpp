@@ -146,12 +146,7 @@ TEST_F(ListLayout, FillInLineShowsChecksOnlyWhenAFieldThatIsOnAsksForThem) {
 }
 
 TEST(NumberingPrefix, KindsCountersAndLanguages) {
-    struct row {
-        std::vector<int> kinds;
-        int language;
-        const wchar_t* expected;
-    };
-    const row rows[] = {
+    const struct { std::vector<int> kinds; int language; const wchar_t* expected; } rows[] = {
         {{1, 2, 1, 2, 3}, 0, L"1.&nbsp; 1.1.&nbsp; 2.&nbsp; 2.1.&nbsp; 2.1.1.&nbsp; "},
         {{3}, 0, L"1.1.1.&nbsp; "},
         {{0, 13, 18}, 0, L" -&nbsp; -&nbsp; "},
@@ -172,7 +167,7 @@ TEST(NumberingPrefix, KindsCountersAndLanguages) {
         {{14, 16, 15, 17}, 0, L"1&nbsp; 2&nbsp; 1&nbsp; 2&nbsp; "},
         {{21, 99, 1}, 0, L"&nbsp; &nbsp; 1.&nbsp; "},
     };
-    for (const row& r : rows) EXPECT_EQ(prefixes(r.kinds, r.language), r.expected) << r.expected;
+    for (const auto& r : rows) EXPECT_EQ(prefixes(r.kinds, r.language), r.expected) << r.expected;
 }
 
 TEST(NumberingPrefix, RomanNumeralsStopAtThirtyAndLettersRunOnPastTheAlphabet) {

@@ -50,13 +50,7 @@ TEST_F(ParagraphStyle, BlockAndRunExample) {
 }
 
 TEST_F(ParagraphStyle, IndentNeedsBodyAlignmentAndNoThousandFlag) {
-    struct row {
-        std::uint16_t align;
-        std::uint16_t kind;
-        double indent;
-        bool written;
-    };
-    const row rows[] = {
+    const struct { std::uint16_t align, kind; double indent; bool written; } rows[] = {
         {0, 0, 10, true},   {3, 0, 10, true},     {1, 0, 10, false},
         {2, 0, 10, false},  {0, 1000, 10, false}, {0, 1005, 10, false},
         {0, 999, 10, true}, {0, 0, 0, false},     {0, 0, -4, false},

@@ -20,13 +20,9 @@ std::wstring lexed(std::wstring_view source) {
     return out;
 }
 
-struct lex_case {
-    const wchar_t* source;
-    const wchar_t* tokens;
-};
-
-void expect_lexed(std::initializer_list<lex_case> cases) {
-    for (const lex_case& c : cases) EXPECT_EQ(lexed(c.source), c.tokens) << c.source;
+// Pairs of source and tokens.
+void expect_lexed(std::initializer_list<std::pair<const wchar_t*, const wchar_t*>> cases) {
+    for (const auto& [source, tokens] : cases) EXPECT_EQ(lexed(source), tokens) << source;
 }
 
 }  // namespace

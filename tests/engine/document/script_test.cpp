@@ -46,10 +46,7 @@ TEST_F(ScriptRun, IndentedNewLineFollowsThePageSetup) {
 TEST_F(ScriptRun, ConditionChains) {
     add_field(L"a", L"");
     add_field(L"b", L"");
-    struct row {
-        const wchar_t *a, *b, *source, *expected;
-    };
-    const row rows[] = {
+    const struct { const wchar_t *a, *b, *source, *expected; } rows[] = {
         {L"1", L"1", L"{ЕСЛИ a ТО \"x\" ИНАЧЕ ЕСЛИ b ТО \"y\" ИНАЧЕ \"z\"}", L"x"},
         {L"", L"1", L"{ЕСЛИ a ТО \"x\" ИНАЧЕ ЕСЛИ b ТО \"y\" ИНАЧЕ \"z\"}", L"y"},
         {L"", L"", L"{ЕСЛИ a ТО \"x\" ИНАЧЕ ЕСЛИ b ТО \"y\" ИНАЧЕ \"z\"}", L"z"},
@@ -67,7 +64,7 @@ TEST_F(ScriptRun, ConditionChains) {
         {L"", L"", L"{ELSE \"x\", \"y\"}", L"xy"},
         {L"1", L"", L"{ЕСЛИ a ТО \"<{ЕСЛИ a ТО \"in\" ИНАЧЕ \"out\"}>\"}", L"<in>"},
     };
-    for (const row& r : rows) {
+    for (const auto& r : rows) {
         doc.data->parameters.groups[0].elements[0].record.s2 = r.a;
         doc.data->parameters.groups[0].elements[1].record.s2 = r.b;
         EXPECT_EQ(run(r.source), r.expected) << r.source << L" a=" << r.a << L" b=" << r.b;

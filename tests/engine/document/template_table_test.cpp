@@ -78,11 +78,7 @@ TEST_F(TemplateTable, CellWithBordersColoursSpansAndKeywords) {
 }
 
 TEST_F(TemplateTable, SizeStepsAndAlignmentOrderFollowTheInterfaceLanguage) {
-    struct row {
-        int language;
-        const wchar_t *marker, *style;
-    };
-    const row rows[] = {
+    const struct { int language; const wchar_t *marker, *style; } rows[] = {
         {0, L"{CELL:SIZE+3}", L"font-size:14.0pt;"},
         {0, L"{CELL:ШРИФТ+3}", L"font-size:11.0pt;"},
         {0, L"{CELL:LARGE SIZE-2}", L"font-size:10.0pt;"},
@@ -93,7 +89,7 @@ TEST_F(TemplateTable, SizeStepsAndAlignmentOrderFollowTheInterfaceLanguage) {
         {1, L"{CELL:LEFT JUSTIFY}", L"text-align:left;"},
         {1, L"{ЯЧЕЙКА:}", L"text-align:justify;"},
     };
-    for (const row& r : rows) {
+    for (const auto& r : rows) {
         current_language = r.language;
         EXPECT_TRUE(contains(cell(r.marker), r.style)) << r.marker << L" " << r.language;
     }

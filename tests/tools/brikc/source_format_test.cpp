@@ -45,11 +45,7 @@ void expect_fault(const std::string& source, int line, const char* message) {
 }
 
 TEST(SourceFormat, FaultsAreReportedWithTheirLine) {
-    const struct {
-        const char* source;
-        int line;
-        const char* message;
-    } faults[] = {
+    const struct { const char *source; int line; const char* message; } faults[] = {
         {"pages\n  page\n    block\n      colour: red\n", 4, "unknown key 'colour' for a block"},
         {"pages\n  page\n    block\n      size: 1x\n", 4, "bad number '1x'"},
         {"pages\n  page\n    block\n      size: 65536\n", 4, "out of range"},
