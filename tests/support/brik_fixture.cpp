@@ -91,14 +91,17 @@ brik_tree sample_tree() {
     tree.page_setup.record = {.v = {2}, .s5 = u"/library/Agreements/Sale.brik"};
     brik_group setup{.record = {.s1 = u"Sales Agreement", .v = {297, 0, 19, 19, 10, 19}, .d1 = 210.0}};
     for (std::uint16_t i = 0; i < 4; ++i)
-        setup.elements.push_back({.record = {.s3 = {u"Arial", i % 2 ? word : byte}, .v = {std::uint16_t(8 + i)}}});
+        setup.elements.push_back(
+            {.record = {.s3 = {u"Arial", i % 2 ? word : byte}, .v = {std::uint16_t(8 + i)}}});
     setup.elements[3].record.s1 = u"Page footer";
     setup.elements[3].record.b = 1;
     tree.page_setup.groups.push_back(setup);
 
     brik_element heading{.record = {.s1 = u"Heading", .s2 = u"SALES AGREEMENT No. {number}",
                                     .v = {14, 0, 700, 1, 6, 0}, .d2 = 12.5, .s4 = {u"kept", word}}};
-    heading.items = {{.s2 = u"Seller \U0001F600 «{seller}» and € buyer", .s3 = {u"Times New Roman", byte}, .d2 = -0.25},
+    heading.items = {{.s2 = u"Seller \U0001F600 «{seller}» and € buyer",
+                      .s3 = {u"Times New Roman", byte},
+                      .d2 = -0.25},
                      {.s2 = std::u16string{u'a', 0xD800, u'b', 0xDC01}}};
     // No items, but children that nest twice.
     brik_node deepest{.record = {.s1 = u"deepest"}};
@@ -109,7 +112,8 @@ brik_tree sample_tree() {
     tree.pages.groups = {{.record = {.a = 1, .c = 5}, .elements = {heading, empty_items}},
                          {.record = {.b = 1, .s2 = {std::u16string(300, u'ж'), word}}}};
 
-    brik_element field{.record = {.a = 5, .b = 1, .s1 = u"Seller name", .s2 = u"ООО «Ромашка»", .s5 = u"{buyer}"},
+    brik_element field{.record = {.a = 5, .b = 1, .s1 = u"Seller name", .s2 = u"ООО «Ромашка»",
+                                  .s5 = u"{buyer}"},
                        .items = {{.b = 1, .s2 = u"first"}, {.s2 = u"second"}}};
     tree.parameters.groups = {{.record = {.s1 = u"Parties"}, .elements = {field}},
                               {.record = {.s1 = u"Empty section"}}};
@@ -120,7 +124,9 @@ brik_tree canonical(brik_tree tree) {
     auto full = [](brik_string& s) { s.form = string_form::full, s.declared_length.reset(); };
     full(tree.magic);
     for (brik_node* root : {&tree.page_setup, &tree.pages, &tree.parameters})
-        each_record(*root, [&](brik_record& r) { full(r.s1), full(r.s2), full(r.s3), full(r.s4), full(r.s5); });
+        each_record(*root, [&](brik_record& r) {
+            for (brik_string* s : {&r.s1, &r.s2, &r.s3, &r.s4, &r.s5}) full(*s);
+        });
     return tree;
 }
 
@@ -157,7 +163,8 @@ using lines = std::vector<std::string>;
 void dump(const engine::doc_record& r, const std::string& at, lines& out) {
     auto text = [](const std::wstring& s) {
         std::ostringstream o;
-        for (wchar_t c : s) c >= 0x20 && c < 0x7F ? o << char(c) : o << "\\x" << std::hex << unsigned(c) << ';';
+        for (wchar_t c : s)
+            c >= 0x20 && c < 0x7F ? o << char(c) : o << "\\x" << std::hex << unsigned(c) << ';';
         return '"' + o.str() + '"';
     };
     auto real = [](double d) {
@@ -176,8 +183,9 @@ void dump(const engine::doc_record& r, const std::string& at, lines& out) {
 }
 
 void dump(const engine::doc_node& n, const std::string& at, lines& out) {
-    auto count = [&](const std::string& where, const char* what, auto n, std::size_t size) {
-        out.push_back(where + ": " + what + " count " + std::to_string(n) + " of " + std::to_string(size));
+    auto count = [&](const std::string& where, const char* what, auto value, std::size_t size) {
+        out.push_back(where + ": " + what + " count " + std::to_string(value) + " of " +
+                      std::to_string(size));
     };
     dump(n.record, at, out);
     count(at, "group", n.group_count, n.groups.size());

@@ -45,7 +45,9 @@ protected:
         const doc_node* actual[] = {&doc.data->page_setup, &doc.data->pages, &doc.data->parameters};
         for (int i = 0; i < roots; ++i) EXPECT_TRUE(same_node(to_model(*expected[i]), *actual[i]));
     }
-    static brik_tree one_page(brik_record record) { return {.pages = {.groups = {{.record = std::move(record)}}}}; }
+    static brik_tree one_page(brik_record record) {
+        return {.pages = {.groups = {{.record = std::move(record)}}}};
+    }
 
     temp_folder folder;
 };
@@ -65,19 +67,6 @@ TEST_F(DocumentFile, SampleWithEveryStringFormLoadsToTheExpectedTree) {
     EXPECT_EQ(doc->data->pages.groups[1].record.s2, std::wstring(300, L'ж'));
     const doc_element& nested = doc->data->pages.groups[0].elements[1];
     EXPECT_EQ(nested.children->groups[0].elements[0].children->record.s1, L"deepest");
-}
-
-TEST_F(DocumentFile, StringEscapesGiveTheirLengths) {
-    // FF FE FF FF 2C 01, FF FE FF 05, absent; v[0] is read right after the absent string.
-    auto doc = open(write_brik(one_page({.s1 = {std::u16string(300, u'x'), string_form::word},
-                                         .s2 = {u"abcde", string_form::byte},
-                                         .s3 = {u"", string_form::absent}, .v = {0x1234}})));
-    ASSERT_TRUE(doc->loaded());
-    const doc_record& read = doc->data->pages.groups[0].record;
-    EXPECT_EQ(read.s1, std::wstring(300, L'x'));
-    EXPECT_EQ(read.s2, L"abcde");
-    EXPECT_EQ(read.s3, L"");
-    EXPECT_EQ(read.v[0], 0x1234);
 }
 
 TEST_F(DocumentFile, SaveWritesEveryStringInTheFullFormKeepsThePermissionsAndComesBackByteForByte) {
