@@ -1,13 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "engine/declension/counted_nouns.h"
 #include "tests/engine/declension/declension_test_support.h"
 
-namespace engine {
-namespace {
-
+using namespace engine;
 using decl_test::form_of;
 
 TEST(NumberPluralClass, LastTwoDigitsOfTheIntegerPart) {
@@ -19,49 +13,27 @@ TEST(NumberPluralClass, LastTwoDigitsOfTheIntegerPart) {
         EXPECT_EQ(number_plural_class(many), 2) << many;
 }
 
-TEST(CountedNoun, OneTakesTheSingularInTheCase) {
-    EXPECT_EQ(agree_counted_noun(L"  день ", 0, 1, false), L"день");
-    EXPECT_EQ(agree_counted_noun(L"дня", 0, 0, false), L"день");
-    EXPECT_EQ(agree_counted_noun(L"рабочий  день", 0, 1, false), L"рабочий  день");
-    EXPECT_EQ(agree_counted_noun(L"кот", 0, 5, false), L"котом");
-    EXPECT_EQ(agree_counted_noun(L"кот", 0, 1, true), L"кота");
+// One takes the singular in the case, two to four the genitive singular, five
+// and more start from the plural; words before the noun take the plural.
+TEST(CountedNoun, EachPluralClassTakesItsForm) {
+    const struct { const wchar_t* noun; int number_class, c; bool decimal; std::wstring form; } nouns[] = {
+        {L"  день ", 0, 1, false, L"день"}, {L"дня", 0, 0, false, L"день"}, {L"кот", 0, 5, false, L"котом"},
+        {L"рабочий  день", 0, 1, false, L"рабочий  день"}, {L"кот", 0, 1, true, L"кота"},
+        {L"день", 1, 0, false, form_of(L"день", 2)}, {L"сутки", 1, 1, false, L"суток"},
+        {L"целая", 1, 1, false, form_of(L"целые", 2)}, {L"ура", 1, 1, false, form_of(L"ура", 2)},
+        {L"день", 2, 1, false, L"дней"}, {L"человек", 2, 1, false, L"людей"}, {L"человек", 1, 3, false, L"людям"},
+        {L"сутки", 2, 5, false, L"сутками"}, {L"кг", 2, 1, false, L"кг"}, {L"день", 2, 1, true, L"дней"},
+        {L"литр", 2, 3, false, form_of(L"литры", 3)},
+        // The accusative: of the base form when the gender is not recognised;
+        // masculine the genitive; feminine the accusative after 2-4.
+        {L"сутки", 2, 4, false, L"сутки"}, {L"кот", 1, 4, false, L"кота"},
+        {L"кот", 2, 4, false, form_of(form_of(L"кот", 2), 2)}, {L"рука", 1, 4, false, form_of(L"руки", 4)},
+        {L"рука", 2, 4, false, L"рук"},
+        {L"новая рука", 2, 1, false, form_of(L"новые", 2) + L" рук"},
+        {L"основной день", 2, 1, false, form_of(L"основные", 2) + L" дней"},
+        {L"рабочий день", 2, 6, false, form_of(L"рабочие", 6) + L" днях"},
+        {L"мой день", 2, 1, false, form_of(L"мой", 2) + L" дней"},  // too short to be put into the plural
+    };
+    for (const auto& n : nouns)
+        EXPECT_EQ(agree_counted_noun(n.noun, n.number_class, n.c, n.decimal), n.form) << n.noun << " " << n.c;
 }
-
-TEST(CountedNoun, TwoToFourTakeTheGenitiveSingular) {
-    EXPECT_EQ(agree_counted_noun(L"день", 1, 0, false), form_of(L"день", 2));
-    EXPECT_EQ(agree_counted_noun(L"сутки", 1, 1, false), L"суток");
-    EXPECT_EQ(agree_counted_noun(L"целая", 1, 1, false), form_of(L"целые", 2));
-    EXPECT_EQ(agree_counted_noun(L"ура", 1, 1, false), form_of(L"ура", 2));
-}
-
-TEST(CountedNoun, FiveAndMoreStartFromThePlural) {
-    EXPECT_EQ(agree_counted_noun(L"день", 2, 1, false), L"дней");
-    EXPECT_EQ(agree_counted_noun(L"человек", 2, 1, false), L"людей");
-    EXPECT_EQ(agree_counted_noun(L"человек", 1, 3, false), L"людям");
-    EXPECT_EQ(agree_counted_noun(L"сутки", 2, 5, false), L"сутками");
-    EXPECT_EQ(agree_counted_noun(L"кг", 2, 1, false), L"кг");
-    EXPECT_EQ(agree_counted_noun(L"литр", 2, 3, false), form_of(L"литры", 3));
-    EXPECT_EQ(agree_counted_noun(L"день", 2, 1, true), L"дней");
-}
-
-TEST(CountedNoun, AccusativeFollowsTheGenderOfTheWholeText) {
-    // Not recognised: the accusative of the base form.
-    EXPECT_EQ(agree_counted_noun(L"сутки", 2, 4, false), L"сутки");
-    // Masculine: the genitive, of the singular after 2-4.
-    EXPECT_EQ(agree_counted_noun(L"кот", 1, 4, false), L"кота");
-    EXPECT_EQ(agree_counted_noun(L"кот", 2, 4, false), form_of(form_of(L"кот", 2), 2));
-    // Feminine: the accusative after 2-4, the genitive after 5.
-    EXPECT_EQ(agree_counted_noun(L"рука", 1, 4, false), form_of(L"руки", 4));
-    EXPECT_EQ(agree_counted_noun(L"рука", 2, 4, false), L"рук");
-}
-
-TEST(CountedNoun, WordsBeforeTheNounTakeThePlural) {
-    EXPECT_EQ(agree_counted_noun(L"новая рука", 2, 1, false), form_of(L"новые", 2) + L" рук");
-    EXPECT_EQ(agree_counted_noun(L"основной день", 2, 1, false), form_of(L"основные", 2) + L" дней");
-    EXPECT_EQ(agree_counted_noun(L"рабочий день", 2, 6, false), form_of(L"рабочие", 6) + L" днях");
-    // Too short to be put into the plural.
-    EXPECT_EQ(agree_counted_noun(L"мой день", 2, 1, false), form_of(L"мой", 2) + L" дней");
-}
-
-}  // namespace
-}  // namespace engine

@@ -1,24 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "engine/declension/person_name.h"
 #include "engine/declension/phrase.h"
+#include "engine/document/utf16.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
-
-namespace {
-
-std::wstring render(const std::wstring& text, std::vector<std::wstring> words) {
-    person_name name(text);
-    std::wstring out;
-    render_person_name(name, out, decl_test::modifiers(std::move(words)));
-    return out;
-}
-
-}  // namespace
 
 TEST(SplitPersonName, ThreeWordsAtBlanksOnly) {
     person_name name(L"  Иванов   Иван Иванович Младший");
@@ -55,54 +40,41 @@ TEST(GenderFromPatronymic, ThePatronymicDecidesFirst) {
 
 TEST(GenderFromPatronymic, WithoutAPatronymicTheSurnameCodeStandsIn) {
     // A one-letter first name gives no gender of its own.
-    person_name feminine(L"Иванова А");
-    EXPECT_EQ(gender_from_patronymic(feminine), 2u);
-    person_name plural(L"Толстые");
-    EXPECT_EQ(gender_from_patronymic(plural), 39u);
-    person_name unknown(L"Смит");
-    EXPECT_EQ(gender_from_patronymic(unknown), 1u);
     // The surname of a name with its initials first is the second word.
-    person_name initials_first(L"А.Б. Иванова");
-    EXPECT_EQ(gender_from_patronymic(initials_first), 2u);
+    for (const auto& [text, gender] : {std::pair<const wchar_t*, std::uint32_t>{L"Иванова А", 2}, {L"Толстые", 39},
+                                       {L"Смит", 1}, {L"А.Б. Иванова", 2}}) {
+        person_name name(text);
+        EXPECT_EQ(gender_from_patronymic(name), gender);
+    }
 }
 
-TEST(RenderPersonName, SurnameAndInitials) {
-    EXPECT_EQ(render(L"Иванов  Иван", {L"прописью"}), L"Иванов  Иван");
-    EXPECT_EQ(render(L"Иванова Мария Петровна", {L"р", L"инициалы"}), L"Ивановой М.П.");
-    EXPECT_EQ(render(L"Иванов Иван Иванович", {L"инициалы"}), L"Иванов И.И.");
-    EXPECT_EQ(render(L"Иванов Иван Иванович", {L"т", L"фамилия"}), L"Ивановым");
-    EXPECT_EQ(render(L"ИВАНОВ ИВАН ИВАНОВИЧ", {L"р", L"фамилия"}), L"ИВАНОВА");
-    EXPECT_EQ(render(L"Иванов И.О.", {L"д", L"инициалы"}), L"Иванову И.О.");
-}
-
-TEST(RenderPersonName, PartsAndTheWholeNameInACase) {
-    const std::wstring name = L"Иванова Мария Петровна";
-    EXPECT_EQ(render(name, {L"д", L"имя"}), decline_phrase(L"Мария", 3));
-    EXPECT_EQ(render(name, {L"д", L"ио"}), decline_phrase(L"Мария", 3) + L" " + decline_phrase(L"Петровна", 3));
-    EXPECT_EQ(render(name, {L"р", L"д"}),
-              L"Ивановой " + decline_phrase(L"Мария", 3) + L" " + decline_phrase(L"Петровна", 3));
-    // An empty part leaves its blank.
-    EXPECT_EQ(render(L"Иванов", {L"р"}), L"Иванова  ");
-}
-
-TEST(RenderPersonName, FirstNamesInIyAndPatronymicsTakeTheirOwnEndings) {
-    EXPECT_EQ(render(L"Голубкин Анатолий Борисович", {L"п"}), L"Голубкине Анатолии Борисовиче");
-    EXPECT_EQ(render(L"Голубкин Анатолий Борисович", {L"т"}), L"Голубкиным Анатолием Борисовичем");
-    EXPECT_EQ(render(L"Кузнецова Юлия Игоревна", {L"р"}), L"Кузнецовой Юлии Игоревны");
-}
-
-TEST(RenderPersonName, AWomansSurnameInAConsonantDoesNotDecline) {
-    EXPECT_EQ(render(L"Кравец Анна Петровна", {L"р", L"фамилия"}), L"Кравец");
-    EXPECT_EQ(render(L"Кравец Иван Петрович", {L"р", L"фамилия"}), L"Кравца");
-}
-
-TEST(RenderPersonName, InitialsFirst) {
-    const std::wstring name = L"И.И. Иванов";
-    EXPECT_EQ(render(name, {L"д"}), L"И.И. Иванову ");
-    EXPECT_EQ(render(name, {L"д", L"фамилия"}), L"Иванову");
-    EXPECT_EQ(render(name, {L"р", L"инициалы"}), L"Иванова И.И.");
-    EXPECT_EQ(render(name, {L"р", L"ио"}), L"И.И.");
-    EXPECT_EQ(render(L"И.И. Иванова", {L"т", L"фамилия"}), L"Ивановой");
+TEST(RenderPersonName, PartsInitialsAndTheWholeNameInACase) {
+    const std::wstring maria = L"Иванова Мария Петровна", mar3 = decline_phrase(L"Мария", 3);
+    const std::wstring pet3 = decline_phrase(L"Петровна", 3);
+    const struct { std::wstring name; std::vector<std::wstring> words; std::wstring text; } renders[] = {
+        {L"Иванов  Иван", {L"прописью"}, L"Иванов  Иван"}, {maria, {L"р", L"инициалы"}, L"Ивановой М.П."},
+        {L"Иванов Иван Иванович", {L"инициалы"}, L"Иванов И.И."},
+        {L"Иванов Иван Иванович", {L"т", L"фамилия"}, L"Ивановым"},
+        {L"ИВАНОВ ИВАН ИВАНОВИЧ", {L"р", L"фамилия"}, L"ИВАНОВА"}, {L"Иванов И.О.", {L"д", L"инициалы"}, L"Иванову И.О."},
+        {maria, {L"д", L"имя"}, mar3}, {maria, {L"д", L"ио"}, mar3 + L" " + pet3},
+        {maria, {L"р", L"д"}, L"Ивановой " + mar3 + L" " + pet3},
+        {L"Иванов", {L"р"}, L"Иванова  "},  // an empty part leaves its blank
+        // First names in -ий and patronymics take their own endings.
+        {L"Голубкин Анатолий Борисович", {L"п"}, L"Голубкине Анатолии Борисовиче"},
+        {L"Голубкин Анатолий Борисович", {L"т"}, L"Голубкиным Анатолием Борисовичем"},
+        {L"Кузнецова Юлия Игоревна", {L"р"}, L"Кузнецовой Юлии Игоревны"},
+        // A woman's surname in a consonant does not decline.
+        {L"Кравец Анна Петровна", {L"р", L"фамилия"}, L"Кравец"}, {L"Кравец Иван Петрович", {L"р", L"фамилия"}, L"Кравца"},
+        {L"И.И. Иванов", {L"д"}, L"И.И. Иванову "}, {L"И.И. Иванов", {L"д", L"фамилия"}, L"Иванову"},
+        {L"И.И. Иванов", {L"р", L"инициалы"}, L"Иванова И.И."}, {L"И.И. Иванов", {L"р", L"ио"}, L"И.И."},
+        {L"И.И. Иванова", {L"т", L"фамилия"}, L"Ивановой"},
+    };
+    for (const auto& r : renders) {
+        person_name name(r.name);
+        std::wstring out;
+        render_person_name(name, out, decl_test::modifiers(r.words));
+        EXPECT_EQ(out, r.text) << to_utf8(r.name) << " " << r.words.size();
+    }
 }
 
 TEST(MakeInitials, OneLetterPerWord) {
