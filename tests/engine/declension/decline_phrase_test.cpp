@@ -1,28 +1,18 @@
 // Capitalised surnames decline by this code alone, so they show whether
 // declining went on up to them; other words are checked against decline_word,
 // whatever the word handlers know.
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <string>
-
 #include "engine/declension/decline_word.h"
 #include "engine/declension/number_words.h"
 #include "engine/declension/phrase.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
-
 using decl_test::form_of;
 
 // Phrases whose declined form is spelled out: which words go on declining,
 // which stop it, and what passes through as typed.
 TEST(DeclinePhrase, WhatGoesOnAndWhatStopsDeclining) {
-    const struct {
-        const wchar_t* text;
-        int c;
-        const wchar_t* form;
-    } phrases[] = {
+    const struct { const wchar_t* text; int c; const wchar_t* form; } phrases[] = {
         {L"Иванов Петров Сидорова", 3, L"Иванову Петрову Сидоровой"},
         {L"и Иванов или Петров", 2, L"и Иванова или Петрова"},
         // Prepositions and any piece of them stop, in any letter case.
@@ -54,47 +44,39 @@ TEST(DeclinePhrase, WhatGoesOnAndWhatStopsDeclining) {
     for (const auto& p : phrases) EXPECT_EQ(decline_phrase(p.text, p.c), p.form) << p.text;
 }
 
-TEST(DeclinePhrase, TheHeadNounEndsDecliningAndAdjectivesGoOnToIt) {
-    EXPECT_EQ(decline_phrase(L"директор Иванов", 2), form_of(L"директор", 2) + L" Иванов");
-    EXPECT_EQ(decline_phrase(L"договор поставки", 2), form_of(L"договор", 2) + L" поставки");
-    EXPECT_EQ(decline_phrase(L"акт Иванов", 2), form_of(L"акт", 2) + L" Иванова");
+// The head noun ends declining, adjectives go on to it, a word joined by a
+// dash leaves the decision to the next part; numbers are spelled out only
+// while declining.
+TEST(DeclinePhrase, HeadNounsAdjectivesDashesAndNumbers) {
+    const std::wstring head = form_of(L"договор", 2);
+    const struct { const wchar_t* text; int c; std::wstring form; } phrases[] = {
+        {L"директор Иванов", 2, form_of(L"директор", 2) + L" Иванов"},
+        {L"договор поставки", 2, head + L" поставки"}, {L"акт Иванов", 2, form_of(L"акт", 2) + L" Иванова"},
+        {L"расторжение Иванов", 2, form_of(L"расторжение", 2) + L" Иванов"},
+        {L"научно-исследовательский Иванов", 2, L"научно-" + form_of(L"исследовательский", 2) + L" Иванова"},
+        {L"северо-запад Иванов", 2, L"северо-" + form_of(L"запад", 2) + L" Иванов"},
+        {L"5 Иванов", 2, number_words_in_case(L"5", 2, 9) + L" Иванова"},
+        {L"12,5 Иванов", 2,
+         number_words_in_case(L"12", 2, 10) + L" " + number_words_in_case(L"5", 2, 11) + L" Иванова"},
+        {L"12.50? Иванов", 3,
+         number_words_in_case(L"12", 3, 14) + L" " + number_words_in_case(L"50", 3, 15) + L"  Иванову"},
+        {L"договор 12,5 от 01.02.2024", 2, head + L" 12,5 от 01.02.2024"},
+        {L"договор 12.50?", 2, head + L" 12.50?"},
+    };
+    for (const auto& p : phrases) EXPECT_EQ(decline_phrase(p.text, p.c), p.form) << p.text;
     EXPECT_EQ(decline_phrase(L"Иванов Иван Иванович", 5).substr(0, 9), L"Ивановым ");
-    // Adjective endings go on to the noun.
     for (std::wstring adjective : {L"новый", L"новая", L"новое", L"новые", L"новий", L"трудовой", L"синяя", L"синее"})
         EXPECT_EQ(decline_phrase(adjective + L" Иванов", 2), form_of(adjective, 2) + L" Иванова") << adjective;
-}
-
-TEST(DeclinePhrase, NounsInIeEndDeclining) {
-    EXPECT_EQ(decline_phrase(L"расторжение Иванов", 2), form_of(L"расторжение", 2) + L" Иванов");
-    // Capitalised, it is not taken for a plural surname.
+    // Capitalised, a noun in -ие is not taken for a plural surname.
     std::wstring capitalised = decline_phrase(L"Расторжение Иванов", 2);
     EXPECT_EQ(capitalised.substr(capitalised.size() - 7), L" Иванов");
 }
 
-TEST(DeclinePhrase, AWordJoinedByADashLeavesTheDecisionToTheNextPart) {
-    EXPECT_EQ(decline_phrase(L"научно-исследовательский Иванов", 2),
-              L"научно-" + form_of(L"исследовательский", 2) + L" Иванова");
-    EXPECT_EQ(decline_phrase(L"северо-запад Иванов", 2), L"северо-" + form_of(L"запад", 2) + L" Иванов");
-}
-
-TEST(DeclinePhrase, NumbersAreSpelledOutOnlyWhileDeclining) {
-    EXPECT_EQ(decline_phrase(L"5 Иванов", 2), number_words_in_case(L"5", 2, 9) + L" Иванова");
-    EXPECT_EQ(decline_phrase(L"12,5 Иванов", 2),
-              number_words_in_case(L"12", 2, 10) + L" " + number_words_in_case(L"5", 2, 11) + L" Иванова");
-    EXPECT_EQ(decline_phrase(L"12.50? Иванов", 3), number_words_in_case(L"12", 3, 14) + L" " +
-                                                       number_words_in_case(L"50", 3, 15) + L"  Иванову");
-    std::wstring head = form_of(L"договор", 2);
-    EXPECT_EQ(decline_phrase(L"договор 12,5 от 01.02.2024", 2), head + L" 12,5 от 01.02.2024");
-    EXPECT_EQ(decline_phrase(L"договор 12.50?", 2), head + L" 12.50?");
-}
-
 TEST(DeclinePhrase, DeclinedWordsKeepTheirLetterCase) {
-    EXPECT_EQ(restore_letter_case(L"ИВАНОВ", L"иванову"), L"ИВАНОВУ");
-    EXPECT_EQ(restore_letter_case(L"Иванов", L"иванову"), L"Иванову");
-    EXPECT_EQ(restore_letter_case(L"ТехноСтрой", L"техностроя"), L"ТехноСтроя");
-    EXPECT_EQ(restore_letter_case(L"ЁЖ", L"ежа"), L"ЕЖА");
-    EXPECT_EQ(restore_letter_case(L"Alpha", L"alpha"), L"Alpha");
-    EXPECT_EQ(restore_letter_case(L"ИвАнов", L"иван"), L"ИвАн");
+    const wchar_t* words[][3] = {{L"ИВАНОВ", L"иванову", L"ИВАНОВУ"}, {L"Иванов", L"иванову", L"Иванову"},
+                                 {L"ТехноСтрой", L"техностроя", L"ТехноСтроя"}, {L"ЁЖ", L"ежа", L"ЕЖА"},
+                                 {L"Alpha", L"alpha", L"Alpha"}, {L"ИвАнов", L"иван", L"ИвАн"}};
+    for (const auto& w : words) EXPECT_EQ(restore_letter_case(w[0], w[1]), w[2]);
     EXPECT_EQ(decline_phrase(L"ООО Alpha", 2).substr(3), L" Alpha");
     EXPECT_EQ(decline_phrase(L"ИвАнов Петров", 2), L"ИвАнова Петрова");
 }
