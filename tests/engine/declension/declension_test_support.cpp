@@ -42,14 +42,13 @@ constexpr letter_mask k_all = engine::any_present_letter | engine::no_letter_bit
 
 std::wstring allowed_letters(letter_mask mask) {
     std::wstring out;
-    for (wchar_t c : k_letters) {
+    for (wchar_t c : k_letters)
         if (mask & engine::letter_bit(c)) out += c;
-    }
     return out;
 }
 
-}  // namespace
-
+// Words that every given entry matches, built from the entries' positions and
+// conditions with varying filler letters and lengths; empty when none found.
 std::vector<std::wstring> words_matching(const std::vector<const rule_entry*>& entries) {
     std::vector<letter_mask> positions;
     letter_mask first = k_all;
@@ -68,7 +67,6 @@ std::vector<std::wstring> words_matching(const std::vector<const rule_entry*>& e
         if ((positions[i] & engine::no_letter_bit) == 0) min_length = std::max(min_length, i + 1);
         if ((positions[i] & engine::any_present_letter) == 0) max_length = std::min(max_length, i);
     }
-
     std::vector<std::wstring> words;
     for (std::size_t length = std::max<std::size_t>(min_length, 1); length <= max_length && length <= min_length + 8;
          ++length) {
@@ -83,9 +81,8 @@ std::vector<std::wstring> words_matching(const std::vector<const rule_entry*>& e
                 else word[length - 1 - i] = allowed[variant == 0 ? 0 : (variant + i) % allowed.size()];
             }
             if (!possible) break;
-            for (const std::wstring& part : contains) {
+            for (const std::wstring& part : contains)
                 if (word.find(part) == std::wstring::npos && part.size() <= length) word.replace(0, part.size(), part);
-            }
             bool all = std::all_of(entries.begin(), entries.end(), [&](const rule_entry* e) { return e->matches(word); });
             if (all && std::find(words.begin(), words.end(), word) == words.end()) words.push_back(word);
         }
@@ -93,10 +90,11 @@ std::vector<std::wstring> words_matching(const std::vector<const rule_entry*>& e
     return words;
 }
 
+}  // namespace
+
 std::vector<std::string> rule_table_problems(const engine::rule_table& table) {
     std::vector<std::string> problems = table.errors();
     const auto& entries = table.entries();
-
     for (std::size_t e = 0; e < entries.size(); ++e) {
         std::vector<std::wstring> words = words_matching({&entries[e]});
         bool chosen = std::any_of(words.begin(), words.end(),
@@ -111,7 +109,6 @@ std::vector<std::string> rule_table_problems(const engine::rule_table& table) {
         }
         problems.push_back(message);
     }
-
     std::map<int, std::vector<std::size_t>> by_rank;
     for (std::size_t e = 0; e < entries.size(); ++e) by_rank[entries[e].rank].push_back(e);
     for (const auto& [rank, group] : by_rank) {
@@ -121,15 +118,12 @@ std::vector<std::string> rule_table_problems(const engine::rule_table& table) {
                 const rule_entry& b = entries[group[j]];
                 if (table.same_outcome(a.row, b.row)) continue;
                 bool disjoint = false;
-                for (std::size_t p = 0; p < std::min(a.positions.size(), b.positions.size()); ++p) {
-                    if ((a.positions[p] & b.positions[p]) == 0) disjoint = true;
-                }
-                if (disjoint) continue;
-                std::vector<std::wstring> both = words_matching({&a, &b});
-                if (!both.empty()) {
-                    problems.push_back("entries '" + to_utf8(a.text) + "' and '" + to_utf8(b.text) +
-                                       "' tie on '" + to_utf8(both.front()) + "'");
-                }
+                for (std::size_t p = 0; p < std::min(a.positions.size(), b.positions.size()); ++p)
+                    disjoint = disjoint || (a.positions[p] & b.positions[p]) == 0;
+                std::vector<std::wstring> both = disjoint ? std::vector<std::wstring>{} : words_matching({&a, &b});
+                if (!both.empty())
+                    problems.push_back("entries '" + to_utf8(a.text) + "' and '" + to_utf8(b.text) + "' tie on '" +
+                                       to_utf8(both.front()) + "'");
             }
         }
     }

@@ -1,10 +1,5 @@
 // Plurals in -ки: the ending decides, whole words of a given length depart
 // from it, and -аки/-ики ask their singular for the animacy.
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <string>
-
 #include "engine/declension/decline_word.h"
 #include "tests/engine/declension/declension_test_support.h"
 
@@ -13,19 +8,10 @@ using decl_test::expect_decl;
 using decl_test::expect_handler;
 using decl_test::untouched;
 
-namespace {
-
 constexpr std::uint32_t pl = 4, inan = 0, anim = 1, none = untouched;
 
-}  // namespace
-
-TEST(PluralsInKi, EndingsConditionsAndWholeWords) {
-    const struct {
-        const wchar_t* word;
-        int c;
-        const wchar_t* form;
-        std::uint32_t animate;
-    } plurals[] = {
+TEST(PluralsInKi, EndingsConditionsWholeWordsAndUnknownLetters) {
+    const struct { const wchar_t* word; int c; const wchar_t* form; std::uint32_t animate; } plurals[] = {
         // The longest ending wins; a first-letter condition beats the same ending.
         {L"собаки", 2, L"собак", anim},          {L"распевки", 2, L"распевок", inan},
         {L"плевки", 2, L"плевков", inan},        {L"проверки", 4, L"проверки", none},
@@ -48,9 +34,7 @@ TEST(PluralsInKi, EndingsConditionsAndWholeWords) {
     };
     for (const auto& p : plurals) expect_handler(decline_long_i_ki, p.word, p.c, p.form, pl, p.animate);
     expect_handler(decline_long_i_ki_anki, L"планки", 2, L"планков", pl, none);
-}
-
-TEST(PluralsInKi, UnknownLetterBeforeKiWritesNothing) {
+    // An unknown letter before -ки writes nothing.
     for (const wchar_t* word : {L"берегки", L"мокки", L"трахки", L"кецки", L"фуфки", L"щищки", L"рёёки", L"abcки"})
         expect_handler(decline_long_i_ki, word, 2, word, untouched, untouched);
 }

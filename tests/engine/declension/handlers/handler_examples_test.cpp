@@ -1,32 +1,18 @@
 // Real words on both sides of the dictionaries' conditions and precedence
 // pairs, with their stores; the probe lists cover every entry with made-up
 // words, these show the rows meet the words they were written for.
-#include <gtest/gtest.h>
-
 #include <array>
-#include <cstdint>
 
 #include "tests/engine/declension/declension_test_support.h"
 
 using decl_test::expect_decl;
 using decl_test::untouched;
 
-namespace {
-
 constexpr std::uint32_t none = untouched;
-
-struct example {
-    const wchar_t* word;
-    int c;
-    const wchar_t* form;
-    std::uint32_t gender, animate;
-};
-
-}  // namespace
 
 TEST(HandlerExamples, RealWordsMeetTheirRows) {
     // clang-format off
-    const example examples[] = {
+    const struct { const wchar_t* word; int c; const wchar_t* form; std::uint32_t gender, animate; } examples[] = {
         // -р: contained stems, first letters, whole words and lengths decide both ways.
         {L"режиссер", 4, L"режиссера", 1, 1}, {L"транспортер", 4, L"транспортер", 1, 0}, {L"гример", 4, L"гримера", 1, 1},
         {L"бример", 4, L"бример", 1, 0}, {L"мастер", 4, L"мастера", 1, 1}, {L"квастер", 4, L"квастер", 1, 0},
@@ -59,18 +45,14 @@ TEST(HandlerExamples, RealWordsMeetTheirRows) {
         {L"лёня", 2, L"лёни", 2, 1},
     };
     // clang-format on
-    for (const example& e : examples) expect_decl(e.word, e.c, e.form, e.gender, e.animate);
+    for (const auto& e : examples) expect_decl(e.word, e.c, e.form, e.gender, e.animate);
 }
 
 // Patronymics and everyday words whose nearest row gave a wrong form, beside
 // the words those rows were written for, which keep theirs.
 TEST(HandlerExamples, PatronymicsAndEverydayWordsInEveryCase) {
-    struct six_forms {
-        std::array<const wchar_t*, 6> forms;
-        std::uint32_t gender, animate;
-    };
     // clang-format off
-    const six_forms words[] = {
+    const struct { std::array<const wchar_t*, 6> forms; std::uint32_t gender, animate; } words[] = {
         {{L"иванович", L"ивановича", L"ивановичу", L"ивановича", L"ивановичем", L"ивановиче"}, 1, 1},
         {{L"сергеевич", L"сергеевича", L"сергеевичу", L"сергеевича", L"сергеевичем", L"сергеевиче"}, 1, 1},
         {{L"никитич", L"никитича", L"никитичу", L"никитича", L"никитичем", L"никитиче"}, 1, 1},
@@ -87,6 +69,6 @@ TEST(HandlerExamples, PatronymicsAndEverydayWordsInEveryCase) {
         {{L"месяц", L"месяца", L"месяцу", L"месяц", L"месяцем", L"месяце"}, 1, 0},
     };
     // clang-format on
-    for (const six_forms& w : words)
+    for (const auto& w : words)
         for (int c = 1; c <= 6; ++c) expect_decl(w.forms[0], c, w.forms[std::size_t(c - 1)], w.gender, w.animate);
 }

@@ -1,12 +1,7 @@
 // Rows that read a slot as input (an adjective's accusative follows the
 // animacy of its noun, полтора the gender of the counted noun) read a real
 // slot, but never what an earlier call left in the shared discard slot.
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "engine/declension/decline_word.h"
-#include "engine/declension/word_handlers.h"
 #include "engine/document/utf16.h"
 #include "tests/engine/declension/declension_test_support.h"
 
@@ -15,11 +10,7 @@ using decl_test::expect_decl;
 using decl_test::untouched;
 
 TEST(InputSlots, AdjectivesTakeTheAccusativeFromTheAnimacyTheyAreGiven) {
-    const struct {
-        const wchar_t* word;
-        const wchar_t* animate_accusative;
-        std::uint32_t gender;
-    } adjectives[] = {
+    const struct { const wchar_t *word, *animate_accusative; std::uint32_t gender; } adjectives[] = {
         {L"новый", L"нового", 1},  {L"великий", L"великого", 1}, {L"морской", L"морского", 1},
         {L"новые", L"новых", 4},   {L"русские", L"русских", 4},  {L"все", L"всех", 4},
         {L"иные", L"иных", 4},     {L"злой", L"злого", 1},       {L"экий", L"экого", 1},
@@ -55,11 +46,7 @@ TEST(InputSlots, WordsInAnnyeStoreAnimacyZero) {
 }
 
 TEST(InputSlots, PoltoraAgreesWithTheCountedNounsGender) {
-    const struct {
-        int c;
-        std::uint32_t counted;
-        const wchar_t* form;
-    } forms[] = {{2, 2, L"полторы"}, {4, 2, L"полторы"},     {2, 1, L"полтора"},    {1, 2, L"полтора"},
+    const struct { int c; std::uint32_t counted; const wchar_t* form; } forms[] = {{2, 2, L"полторы"}, {4, 2, L"полторы"},     {2, 1, L"полтора"},    {1, 2, L"полтора"},
                  {3, 1, L"полуторам"}, {5, 2, L"полуторами"}, {6, 0, L"полуторах"}};
     for (const auto& f : forms) {
         std::uint32_t gender = f.counted, animate = untouched;

@@ -1,10 +1,6 @@
 // The executor of the singular checks, driven by a stand-in singular handler
 // so that both sides of every check are reached whatever the real handlers
 // know.
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "engine/declension/decline_word.h"
 #include "engine/declension/handlers/singular_check.h"
 #include "engine/declension/paradigms.h"
@@ -63,16 +59,16 @@ outcome run(const singular_check& check, const std::wstring& plural, int c, std:
 }  // namespace
 
 TEST(SingularCheck, EachCheckPicksThePluralFromWhatTheSingularAnswers) {
+    // The last two: what the stand-in must be asked, when given.
     struct example {
         const singular_check& check;
         const wchar_t* plural;
         int c;
         std::uint32_t singular_animacy;
         bool known;
-        const wchar_t* instrumental;
-        const wchar_t* form;
+        const wchar_t *instrumental, *form;
         std::uint32_t animate;
-        const wchar_t* singular = nullptr;  // what the stand-in must be asked, when given
+        const wchar_t* singular = nullptr;
         int asked_case = -1;
     };
     const example examples[] = {
@@ -133,9 +129,9 @@ TEST(SingularCheck, TheSingularStartsInanimateWhateverTheCallerOrTheSinkHolds) {
 
 TEST(SingularCheck, OneSlotForBothEndsWithThePluralGender) {
     stand_in = {};
-    std::uint32_t slot = 9;
     stand_in.instrumental = L"ивановым";
     stand_in.animacy = 1;
+    std::uint32_t slot = 9;
     EXPECT_EQ(run_singular_check(check_b, L"ивановы", 2, &slot, &slot), L"ивановых");
     EXPECT_EQ(slot, 4u);
 }
