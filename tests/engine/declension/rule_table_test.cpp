@@ -1,22 +1,15 @@
-#include <gtest/gtest.h>
-
 #include <array>
-#include <string>
-#include <utility>
 
-#include "engine/declension/rule_table.h"
 #include "engine/document/utf16.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
 
-namespace {
-
-rule_row row(std::wstring_view entries, int outcome) { return {entries, outcome, 1, 0}; }
+static rule_row row(std::wstring_view entries, int outcome) { return {entries, outcome, 1, 0}; }
 
 // Each word selects the row with that outcome; -1 for none.
 template <std::size_t n>
-void expect_outcomes(const std::array<rule_row, n>& rows, std::initializer_list<std::pair<const wchar_t*, int>> words) {
+static void expect_outcomes(const std::array<rule_row, n>& rows, std::initializer_list<std::pair<const wchar_t*, int>> words) {
     rule_table table(rows);
     for (const auto& [word, outcome] : words) {
         const rule_row* found = table.find(word);
@@ -24,14 +17,10 @@ void expect_outcomes(const std::array<rule_row, n>& rows, std::initializer_list<
     }
 }
 
-}  // namespace
-
 TEST(LetterFromEnd, PositionsBeforeTheStartReadAsNoLetter) {
-    EXPECT_EQ(letter_from_end(L"кот", 1), L'т');
-    EXPECT_EQ(letter_from_end(L"кот", 3), L'к');
-    EXPECT_EQ(letter_from_end(L"кот", 4), 0);
-    EXPECT_EQ(letter_from_end(L"кот", 0), 0);
-    EXPECT_EQ(letter_from_end(L"", 1), 0);
+    for (const auto& [word, at, letter] : {std::tuple{L"кот", 1, L'т'}, {L"кот", 3, L'к'}, {L"кот", 4, L'\0'},
+                                           {L"кот", 0, L'\0'}, {L"", 1, L'\0'}})
+        EXPECT_EQ(letter_from_end(word, at), letter) << at;
     EXPECT_EQ(first_letter(L""), 0);
 }
 
@@ -98,11 +87,9 @@ TEST(RuleTableCheck, SoundTablePasses) {
 TEST(RuleTableCheck, FindsUnreadableShadowedAndTiedEntries) {
     const std::array unreadable = {row(L"-ар (first vowel а)", 1), row(L"-[ар", 2), row(L"-", 3)};
     EXPECT_EQ(decl_test::rule_table_problems(rule_table(unreadable)).size(), 3u);
-
     // A duplicated ending is never chosen, even with the same outcome.
     const std::array duplicated = {row(L"-[ие]вар", 1), row(L"-евар", 1)};
     EXPECT_EQ(decl_test::rule_table_problems(rule_table(duplicated)).size(), 1u);
-
     // -[ие]вар covers every word of -ивар, which says something else.
     const std::array shadowed = {row(L"-[ие]вар", 1), row(L"-ивар", 2)};
     const std::array tied = {row(L"-[ао]кар", 1), row(L"-[оу]кар", 2), row(L"-ер (first letter п)", 3),
@@ -119,7 +106,6 @@ TEST(RuleTableCheck, FindsUnreadableShadowedAndTiedEntries) {
     EXPECT_DEATH(decl_test::rule_table_problems(rule_table(shadowed)), "equal rank");
     EXPECT_DEATH(decl_test::rule_table_problems(rule_table(tied)), "equal rank");
 #endif
-
     const std::array shadowed_by_longer = {row(L"-ар (first letter п)", 1), row(L"-·ар", 2), row(L"=ар", 3)};
     auto longer = decl_test::rule_table_problems(rule_table(shadowed_by_longer));
     ASSERT_EQ(longer.size(), 1u) << testing::PrintToString(longer);
