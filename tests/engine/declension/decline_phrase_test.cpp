@@ -16,30 +16,21 @@ TEST(DeclinePhrase, WhatGoesOnAndWhatStopsDeclining) {
         {L"Иванов Петров Сидорова", 3, L"Иванову Петрову Сидоровой"},
         {L"и Иванов или Петров", 2, L"и Иванова или Петрова"},
         // Prepositions and any piece of them stop, in any letter case.
-        {L"о Иванов", 2, L"о Иванов"},
-        {L"после Иванов", 2, L"после Иванов"},
-        {L"ре Иванов", 2, L"ре Иванов"},
-        {L"ПО Иванов", 2, L"ПО Иванов"},
-        {L"И Иванов", 2, L"И Иванова"},
+        {L"о Иванов", 2, L"о Иванов"}, {L"после Иванов", 2, L"после Иванов"}, {L"ре Иванов", 2, L"ре Иванов"},
+        {L"ПО Иванов", 2, L"ПО Иванов"}, {L"И Иванов", 2, L"И Иванова"},
         // A surname keeps its own path through dashes; a spaced dash joins nothing.
-        {L"Ростов-на-Дону", 2, L"Ростова-на-Дону"},
-        {L"Иванов - Петров", 2, L"Иванова - Петрова"},
+        {L"Ростов-на-Дону", 2, L"Ростова-на-Дону"}, {L"Иванов - Петров", 2, L"Иванова - Петрова"},
         // An opening quote ends declining and the rest is copied.
         {L"Иванов \"Петров\" Сидоров", 2, L"Иванова \"Петров\" Сидоров"},
-        {L"Иванов «Петров» Сидоров", 2, L"Иванова «Петров» Сидоров"},
-        {L"«Ромашка» Иванов", 2, L"«Ромашка» Иванов"},
+        {L"Иванов «Петров» Сидоров", 2, L"Иванова «Петров» Сидоров"}, {L"«Ромашка» Иванов", 2, L"«Ромашка» Иванов"},
         // Literals and entities pass through without stopping.
-        {L"№ Иванов;\tПетров", 2, L"№ Иванова;\tПетрова"},
-        {L"&lt;Иванов&gt;", 2, L"&lt;Иванова&gt;"},
+        {L"№ Иванов;\tПетров", 2, L"№ Иванова;\tПетрова"}, {L"&lt;Иванов&gt;", 2, L"&lt;Иванова&gt;"},
         {L"Иванов\nПетров", 2, L"Иванова<br />Петрова"},
         // Amounts in dollars stay as typed; an over-long number shows its marker.
-        {L"100$ Иванов", 2, L"100$ Иванова"},
-        {L"Иванов 12,50$", 2, L"Иванова 12,50$"},
+        {L"100$ Иванов", 2, L"100$ Иванова"}, {L"Иванов 12,50$", 2, L"Иванова 12,50$"},
         {L"1234567890123456789012 Иванов", 2, L"123456789012345678901<font color=red>[?]</font> Иванова"},
         // Texts that are not phrases.
-        {L" \t ", 2, L""},
-        {L"  [Иванов] ", 2, L"[Иванов]"},
-        {L"Иванов", 0, L"Иванов"},
+        {L" \t ", 2, L""}, {L"  [Иванов] ", 2, L"[Иванов]"}, {L"Иванов", 0, L"Иванов"},
     };
     for (const auto& p : phrases) EXPECT_EQ(decline_phrase(p.text, p.c), p.form) << p.text;
 }
@@ -60,8 +51,7 @@ TEST(DeclinePhrase, HeadNounsAdjectivesDashesAndNumbers) {
          number_words_in_case(L"12", 2, 10) + L" " + number_words_in_case(L"5", 2, 11) + L" Иванова"},
         {L"12.50? Иванов", 3,
          number_words_in_case(L"12", 3, 14) + L" " + number_words_in_case(L"50", 3, 15) + L"  Иванову"},
-        {L"договор 12,5 от 01.02.2024", 2, head + L" 12,5 от 01.02.2024"},
-        {L"договор 12.50?", 2, head + L" 12.50?"},
+        {L"договор 12,5 от 01.02.2024", 2, head + L" 12,5 от 01.02.2024"}, {L"договор 12.50?", 2, head + L" 12.50?"},
     };
     for (const auto& p : phrases) EXPECT_EQ(decline_phrase(p.text, p.c), p.form) << p.text;
     EXPECT_EQ(decline_phrase(L"Иванов Иван Иванович", 5).substr(0, 9), L"Ивановым ");

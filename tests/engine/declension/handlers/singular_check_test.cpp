@@ -127,15 +127,6 @@ TEST(SingularCheck, TheSingularStartsInanimateWhateverTheCallerOrTheSinkHolds) {
     declension_sink = 0;
 }
 
-TEST(SingularCheck, OneSlotForBothEndsWithThePluralGender) {
-    stand_in = {};
-    stand_in.instrumental = L"ивановым";
-    stand_in.animacy = 1;
-    std::uint32_t slot = 9;
-    EXPECT_EQ(run_singular_check(check_b, L"ивановы", 2, &slot, &slot), L"ивановых");
-    EXPECT_EQ(slot, 4u);
-}
-
 TEST(SingularCheck, RebuildsSingularsOfAnyLength) {
     EXPECT_EQ(rebuild_singular(animacy, L""), L"");
     EXPECT_EQ(rebuild_singular(animacy, L"ы"), L"");
