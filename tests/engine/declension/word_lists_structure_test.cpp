@@ -35,12 +35,12 @@ namespace f = four_letter_word_lists;
 const word_list k_lists[] = {
     {"decline2", s::two_letters, 2, L"", true}, {"decline3_a", s::three_letters_a, 3, L"а"},
     {"decline3_i", s::three_letters_i, 3, L"и"}, {"decline3_y", s::three_letters_y, 3, L"ы"},
-    {"decline3_other", s::three_letters_other, 3, L"аиы", true},
-    {"decline4_a", f::four_letters_a, 4, L"а"}, {"decline4_b", f::four_letters_b, 4, L"б"},
-    {"decline4_v", f::four_letters_v, 4, L"в"}, {"decline4_g", f::four_letters_g, 4, L"г"},
-    {"decline4_d", f::four_letters_d, 4, L"д"}, {"decline4_e", f::four_letters_e, 4, L"е"},
-    {"decline4_z", f::four_letters_z, 4, L"з"}, {"decline4_i", f::four_letters_i, 4, L"и"},
-    {"decline4_j", f::four_letters_j, 4, L"й"}, {"decline4_k", f::four_letters_k, 4, L"к"},
+    {"decline3_other", s::three_letters_other, 3, L"аиы", true}, {"decline4_a", f::four_letters_a, 4, L"а"},
+    {"decline4_b", f::four_letters_b, 4, L"б"}, {"decline4_v", f::four_letters_v, 4, L"в"},
+    {"decline4_g", f::four_letters_g, 4, L"г"}, {"decline4_d", f::four_letters_d, 4, L"д"},
+    {"decline4_e", f::four_letters_e, 4, L"е"}, {"decline4_z", f::four_letters_z, 4, L"з"},
+    {"decline4_i", f::four_letters_i, 4, L"и"}, {"decline4_j", f::four_letters_j, 4, L"й"},
+    {"decline4_k", f::four_letters_k, 4, L"к"},
     {"decline4_other", f::four_letters_other, 4, L"абвгдезийклмнопрстыья", true},
 };
 
