@@ -8,19 +8,14 @@
 
 namespace app_test {
 
-class Failures {
-public:
-    Failures() {
-        previous_ = platform::set_failure_reporter([this](const std::string& m) { messages.push_back(m); });
-    }
-    ~Failures() { platform::set_failure_reporter(previous_); }
+struct Failures {
+    Failures() : previous(platform::set_failure_reporter([this](const std::string& m) { messages.push_back(m); })) {}
+    ~Failures() { platform::set_failure_reporter(previous); }
     Failures(const Failures&) = delete;
     Failures& operator=(const Failures&) = delete;
 
     std::vector<std::string> messages;
-
-private:
-    platform::FailureReporter previous_;
+    platform::FailureReporter previous;
 };
 
 }  // namespace app_test

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 
 #include "app/file_paths.h"
@@ -27,6 +28,17 @@ inline std::string utf16le(std::u16string_view text) {
     std::string bytes;
     for (char16_t unit : text) bytes += {char(unit & 0xFF), char(unit >> 8)};
     return bytes;
+}
+
+// A settings file of the given count and lines, as the program writes them.
+inline std::string settings_file(std::initializer_list<std::u16string_view> lines, std::u16string_view count = u"16") {
+    std::u16string text(count);
+    for (auto line : lines) (text += u"\r\n") += line;
+    return utf16le(text + u"\r\n");
+}
+
+inline bool file_contains(const std::filesystem::path& path, std::u16string_view text) {
+    return read_file(path).find(utf16le(text)) != std::string::npos;
 }
 
 }  // namespace app_test

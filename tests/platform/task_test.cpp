@@ -11,28 +11,24 @@
 
 namespace {
 
-using platform::FireAndForget;
-using platform::Task;
 using platform::TaskSource;
+using Failures = app_test::Failures;
+using Ints = std::vector<int>;
 
-using app_test::Failures;
-
-Task<int> add_later(TaskSource<int>& source, int extra, std::vector<std::string>& trace) {
+platform::Task<int> add_later(TaskSource<int>& source, int extra, std::vector<std::string>& trace) {
     trace.push_back("start");
     const int value = co_await source.task();
     trace.push_back("resumed");
     co_return value + extra;
 }
 
-FireAndForget run_and_record(Task<int> task, int& out) {
-    out = co_await task;
-}
+platform::FireAndForget run_and_record(platform::Task<int> task, int& out) { out = co_await task; }
 
 TEST(Task, RunsEagerlyAndResumesOnlyThroughPostedWork) {
     platform::run_posted();
     std::vector<std::string> trace;
     TaskSource<int> source;
-    Task<int> task = add_later(source, 2, trace);
+    auto task = add_later(source, 2, trace);
     EXPECT_EQ(trace, std::vector<std::string>{"start"});  // ran up to its first suspension
     source.set_value(40);
     EXPECT_EQ(trace.size(), 1u);  // not resumed inside set_value
@@ -40,14 +36,12 @@ TEST(Task, RunsEagerlyAndResumesOnlyThroughPostedWork) {
     EXPECT_EQ(platform::run_posted(), 1u);
     ASSERT_TRUE(task.done());
     EXPECT_EQ(task.take(), 42);
-}
 
-TEST(Task, AFinishedTaskContinuesAtOnce) {
     int result = 0;
-    TaskSource<int> source;
-    source.set_value(7);
-    run_and_record(source.task(), result);
-    EXPECT_EQ(result, 7);
+    TaskSource<int> finished;
+    finished.set_value(7);
+    run_and_record(finished.task(), result);
+    EXPECT_EQ(result, 7);  // a finished task continues at once
 }
 
 TEST(Task, ExceptionsReachTheAwaiterAndFireAndForgetReportsThem) {
@@ -66,14 +60,13 @@ TEST(Event, EveryHandlerRunsAndFailuresAreReported) {
     Failures failures;
     struct Sender {} sender;
     platform::Event<Sender, int> event;
-    std::vector<int> seen;
+    Ints seen;
     event.add([&](Sender&, const int& v) { seen.push_back(v); });
     const auto failing = event.add([](Sender&, const int&) { throw std::runtime_error("handler broke"); });
     event.add([&](Sender&, const int& v) { seen.push_back(v * 10); });
     event.raise(sender, 3);
-    EXPECT_EQ(seen, (std::vector<int>{3, 30}));
+    EXPECT_EQ(seen, (Ints{3, 30}));
     EXPECT_EQ(failures.messages.size(), 1u);
-
     event.remove(failing);
     event.raise(sender, 1);
     EXPECT_EQ(failures.messages.size(), 1u);
@@ -81,7 +74,7 @@ TEST(Event, EveryHandlerRunsAndFailuresAreReported) {
 
 TEST(Dispatcher, PostedWorkRunsLaterAndFailuresAreContained) {
     Failures failures;
-    std::vector<int> order;
+    Ints order;
     platform::post([&] {
         order.push_back(1);
         platform::post([&] { order.push_back(3); });
@@ -90,7 +83,7 @@ TEST(Dispatcher, PostedWorkRunsLaterAndFailuresAreContained) {
     platform::post([&] { order.push_back(2); });
     EXPECT_TRUE(order.empty());
     platform::run_posted();
-    EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(order, (Ints{1, 2, 3}));
     EXPECT_EQ(failures.messages.size(), 1u);
 }
 

@@ -38,12 +38,10 @@ TEST(EndToEnd, StartOpenALinkedDocumentAndClose) {
     const fs::path temp = home.path() / ".cache/tembrick/temp";
     fs::create_directories(home.path() / "run");
     fs::permissions(home.path() / "run", fs::perms::owner_all);
-    setenv("HOME", home.path().c_str(), 1);
-    setenv("XDG_DATA_HOME", (home.path() / ".local/share").c_str(), 1);
-    setenv("XDG_CACHE_HOME", (home.path() / ".cache").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (home.path() / ".config").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", (home.path() / "run").c_str(), 1);
-
+    for (const auto& [name, place] : {std::pair{"HOME", ""}, {"XDG_DATA_HOME", ".local/share"}, {"XDG_CACHE_HOME", ".cache"},
+                                      {"XDG_CONFIG_HOME", ".config"}, {"XDG_RUNTIME_DIR", "run"}}) {
+        setenv(name, (home.path() / place).c_str(), 1);
+    }
     std::wstring page_text, click, opened, last_document;
     bool settings_written = false, russian_copied = true;
     app::MainWindowHooks hooks;
@@ -61,9 +59,7 @@ TEST(EndToEnd, StartOpenALinkedDocumentAndClose) {
     static char name[] = "tembrick";
     char* argv[] = {name, nullptr};
     int argc = 1;
-    const int exit_code = app::start(argc, argv, hooks);
-
-    EXPECT_EQ(exit_code, 0);
+    EXPECT_EQ(app::start(argc, argv, hooks), 0);
     // The library page of the interface language, and only its tree.
     EXPECT_NE(page_text.find(L"Sales Agreement"), std::wstring::npos) << engine::to_utf8(page_text);
     EXPECT_TRUE(settings_written);
@@ -75,17 +71,13 @@ TEST(EndToEnd, StartOpenALinkedDocumentAndClose) {
     EXPECT_EQ(opened, app::text_of(service));
     EXPECT_EQ(last_document, L"Agreements/Service Agreement.brik");
 
-    // Closing wrote the document back with its path, and the settings.
-    {
-        engine::document stored(app::text_of(service));
-        ASSERT_TRUE(stored.loaded());
-        EXPECT_EQ(stored.data->page_setup.record.s5, app::text_of(service));
-    }
-    const std::string settings = app_test::read_file(data / "tembrick.ini");
-    EXPECT_NE(settings.find(app_test::utf16le(u"LastDocumentEng:\t\tAgreements/Service Agreement.brik")),
-              std::string::npos);
+    // Closing wrote the settings and the document back with its path.
+    EXPECT_TRUE(app_test::file_contains(data / "tembrick.ini", u"LastDocumentEng:\t\tAgreements/Service Agreement.brik"));
     EXPECT_TRUE(fs::is_directory(temp));
     EXPECT_TRUE(fs::is_empty(temp));
+    const engine::document stored(app::text_of(service));
+    ASSERT_TRUE(stored.loaded());
+    EXPECT_EQ(stored.data->page_setup.record.s5, app::text_of(service));
 }
 
 }  // namespace

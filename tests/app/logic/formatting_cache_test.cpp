@@ -4,25 +4,21 @@
 
 namespace {
 
-using engine::doc_element;
-using engine::doc_group;
 using engine::doc_node;
-using engine::doc_record;
 
-doc_group& add_group(doc_node& node, std::uint16_t kind) {
-    node.groups.emplace_back();
-    node.groups.back().record.a = kind;
+engine::doc_group& add_group(doc_node& node, std::uint16_t kind) {
+    node.groups.emplace_back().record.a = kind;
     node.group_count = std::int32_t(node.groups.size());
     return node.groups.back();
 }
 
-doc_element& add_element(doc_group& group) {
+engine::doc_element& add_element(engine::doc_group& group) {
     group.elements.emplace_back();
     group.element_count = std::int32_t(group.elements.size());
     return group.elements.back();
 }
 
-doc_record& add_item(doc_element& element) {
+engine::doc_record& add_item(engine::doc_element& element) {
     element.items.emplace_back();
     element.item_count = std::uint16_t(element.items.size());
     return element.items.back();
@@ -34,16 +30,14 @@ TEST(FormattingCache, ReadsTheFirstStandardPageAndPageSetup) {
     add_group(page_setup, 0).record.v = {297, 0, 20, 15, 25, 30};
     add_group(pages, 0);
     auto& body = add_group(pages, 1);
-    add_element(body);
-    add_element(body).record.v[4] = 9;
-    auto& block0 = body.elements[0];
+    auto& block0 = add_element(body);
     block0.record.v = {16, 0, 700, 1, 3, 0};
-    add_item(block0);
-    add_item(block0).v[4] = 6;
-    auto& p0 = block0.items[0];
+    auto& p0 = add_item(block0);
     p0.s3 = L"Liberation Serif";
     p0.v = {12, 0, 0, 1, 2, 0};
     p0.d2 = 12.75;
+    add_item(block0).v[4] = 6;
+    add_element(body).record.v[4] = 9;
 
     const auto cache = app::read_formatting(page_setup, pages);
     EXPECT_EQ(cache.format_page, 1);
@@ -67,12 +61,11 @@ TEST(FormattingCache, MissingPagesBlocksAndParagraphsLeaveZeros) {
     EXPECT_EQ(cache.font_family, L"Cover Face");
     EXPECT_EQ(cache.body_font_size, 14.0f);
 
-    auto& body = add_group(pages, 1);
     // Counts that claim more than is there.
-    auto& block = add_element(body);
+    auto& body = add_group(pages, 1);
+    add_element(body).record.v = {14, 0, 0, 3, 8, 0};
     body.element_count = 5;
-    block.record.v = {14, 0, 0, 3, 8, 0};
-    block.item_count = 4;
+    body.elements[0].item_count = 4;
     cache = app::read_formatting(page_setup, pages);
     EXPECT_EQ(cache.format_page, 1);
     EXPECT_EQ(cache.body_font_size, 0.0f);

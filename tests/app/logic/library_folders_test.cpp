@@ -4,19 +4,20 @@
 
 #include <filesystem>
 
+#include "app/temp_folder.h"
 #include "engine/document/process_state.h"
 #include "engine/document/utf16.h"
-#include "app/temp_folder.h"
+#include "support/process_state_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 using app::library_folders;
 using app_test::read_file;
-using app_test::TempFolder;
 using app_test::write_file;
 
-class LibraryFolders : public ::testing::Test {
+class LibraryFolders : public fixture::process_state_test {
 protected:
     LibraryFolders() {
         write_file(root / L"install/briks/01/Library.brik", "en-library");
@@ -25,49 +26,38 @@ protected:
         write_file(root / L"install/briks/00/Договоры/Договор.brik", "ru-contract");
         fs::create_directories(root / L"data");
         fs::create_directories(root / L"cache/tembrick/temp");
-        folders = library_folders(app::text_of(root / L"install"), app::text_of(root / L"data"),
-                                  app::text_of(root / L"cache/tembrick/temp"));
     }
-    ~LibraryFolders() override { engine::current_language = 0; }
+    fs::path data(std::wstring_view relative) const { return root / (L"data/briks/" + std::wstring(relative)); }
+    std::wstring data_text(std::wstring_view relative) const { return app::text_of(data(relative)); }
 
-    TempFolder root;
-    library_folders folders;
+    app_test::TempFolder root;
+    library_folders folders{app::text_of(root / L"install"), app::text_of(root / L"data"),
+                            app::text_of(root / L"cache/tembrick/temp")};
 };
 
-TEST_F(LibraryFolders, EachLanguageIsInstalledBesideTheOther) {
-    engine::current_language = 0;
-    EXPECT_EQ(folders.resolve(L"Library.brik"), app::text_of(root / L"data/briks/Library.brik"));
-    EXPECT_TRUE(fs::exists(root / L"data/briks/Agreements/Sales Agreement.brik"));
-    EXPECT_FALSE(fs::exists(root / L"data/briks/Библиотека.brik"));
-
-    engine::current_language = 1;
-    EXPECT_EQ(folders.resolve(L"Договоры/Договор.brik"), app::text_of(root / L"data/briks/Договоры/Договор.brik"));
-    EXPECT_EQ(read_file(root / L"data/briks/Library.brik"), "en-library");
-    EXPECT_EQ(read_file(root / L"data/briks/Библиотека.brik"), "ru-library");
-}
-
-TEST_F(LibraryFolders, InstallSkipsFilesThatAlreadyExist) {
-    engine::current_language = 0;
+TEST_F(LibraryFolders, EachLanguageIsInstalledBesideTheOtherSkippingFilesThatExist) {
     // The library page was deleted, an edited document stayed.
     write_file(root / L"data/briks/Agreements/Sales Agreement.brik", "edited");
-    folders.install_library();
-    EXPECT_EQ(read_file(root / L"data/briks/Agreements/Sales Agreement.brik"), "edited");
-    EXPECT_EQ(read_file(root / L"data/briks/Library.brik"), "en-library");
+    EXPECT_EQ(folders.resolve(L"Library.brik"), data_text(L"Library.brik"));
+    EXPECT_EQ(read_file(data(L"Agreements/Sales Agreement.brik")), "edited");
+    EXPECT_FALSE(fs::exists(data(L"Библиотека.brik")));
+
+    engine::current_language = 1;
+    EXPECT_EQ(folders.resolve(L"Договоры/Договор.brik"), data_text(L"Договоры/Договор.brik"));
+    EXPECT_EQ(read_file(data(L"Library.brik")), "en-library");
+    EXPECT_EQ(read_file(data(L"Библиотека.brik")), "ru-library");
 }
 
 TEST_F(LibraryFolders, MissingNamesAndNamesThatCouldLeaveTheLibraryResolveToNothing) {
-    engine::current_language = 0;
     write_file(root / L"data/secret.brik", "outside");
-    for (const std::wstring& name : {std::wstring(L"Agreements/Missing.brik"), std::wstring(L".brik"),
-                                     std::wstring(L"../secret.brik"), std::wstring(L"Agreements/../../secret.brik"),
-                                     std::wstring(L"..\\secret.brik"), app::text_of(root / L"data/secret.brik"),
-                                     std::wstring(L"Library.brik\0x", 14)}) {
+    for (const std::wstring& name : {L"Agreements/Missing.brik"s, L".brik"s, L"../secret.brik"s,
+                                     L"Agreements/../../secret.brik"s, L"..\\secret.brik"s,
+                                     app::text_of(root / L"data/secret.brik"), L"Library.brik\0x"s}) {
         EXPECT_EQ(folders.resolve(name), L"") << engine::to_utf8(name);
     }
-    EXPECT_FALSE(fs::exists(root / L"data/briks/Agreements/Missing.brik"));
+    EXPECT_FALSE(fs::exists(data(L"Agreements/Missing.brik")));
     // A backslash separates folders as a slash does.
-    EXPECT_EQ(folders.resolve(L"Agreements\\Sales Agreement.brik"),
-              app::text_of(root / L"data/briks/Agreements/Sales Agreement.brik"));
+    EXPECT_EQ(folders.resolve(L"Agreements\\Sales Agreement.brik"), data_text(L"Agreements/Sales Agreement.brik"));
 }
 
 TEST_F(LibraryFolders, ClearTempEmptiesOnlyThePrivateFolder) {
@@ -77,11 +67,9 @@ TEST_F(LibraryFolders, ClearTempEmptiesOnlyThePrivateFolder) {
     EXPECT_TRUE(fs::is_empty(root / L"cache/tembrick/temp"));
 
     write_file(root / L"elsewhere/keep.txt", "keep");
-    library_folders foreign(L"", L"", app::text_of(root / L"elsewhere"));
-    foreign.clear_temp();
+    library_folders(L"", L"", app::text_of(root / L"elsewhere")).clear_temp();
     EXPECT_TRUE(fs::exists(root / L"elsewhere/keep.txt"));
-    library_folders relative(L"", L"", L"tembrick/temp");
-    relative.clear_temp();
+    library_folders(L"", L"", L"tembrick/temp").clear_temp();
     library_folders unknown;
     unknown.clear_temp();
     EXPECT_EQ(unknown.resolve(L"Library.brik"), L"");

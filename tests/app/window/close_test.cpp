@@ -5,13 +5,10 @@
 
 namespace {
 
-using app_test::read_file;
-using app_test::stored_section;
-using app_test::utf16le;
-using app_test::WindowTest;
+using app_test::file_contains;
 using app_test::write_file;
 
-using ClosingTheWindow = WindowTest;
+using ClosingTheWindow = app_test::WindowTest;
 
 TEST_F(ClosingTheWindow, WritesTheDocumentAndSettingsClosesTheViewsAndEmptiesTemp) {
     auto window = make_window();
@@ -22,8 +19,8 @@ TEST_F(ClosingTheWindow, WritesTheDocumentAndSettingsClosesTheViewsAndEmptiesTem
 
     window->window->close();
     EXPECT_TRUE(failures.messages.empty());
-    EXPECT_EQ(stored_section(data_file(L"briks/Folder/Two Words.brik")), 4);
-    EXPECT_NE(read_file(data_file(L"tembrick.ini")).find(utf16le(u"DocumentZoom:\t\t150.000000")), std::string::npos);
+    EXPECT_EQ(app_test::stored_section(data_file(L"briks/Folder/Two Words.brik")), 4);
+    EXPECT_TRUE(file_contains(data_file(L"tembrick.ini"), u"DocumentZoom:\t\t150.000000"));
     EXPECT_TRUE(main_view().closed);
     EXPECT_TRUE(preview_view().closed);
     EXPECT_TRUE(std::filesystem::is_empty(root / L"cache/tembrick/temp"));
@@ -39,7 +36,7 @@ TEST_F(ClosingTheWindow, AFailedWriteBackIsShownAndTheRestStillHappens) {
     window->window->close();
     ASSERT_EQ(failures.messages.size(), 1u);
     EXPECT_NE(failures.messages[0].find("File writing failed."), std::string::npos);
-    EXPECT_NE(read_file(data_file(L"tembrick.ini")).find(utf16le(u"DocumentZoom:\t\t120.000000")), std::string::npos);
+    EXPECT_TRUE(file_contains(data_file(L"tembrick.ini"), u"DocumentZoom:\t\t120.000000"));
     EXPECT_TRUE(std::filesystem::is_empty(root / L"cache/tembrick/temp"));
 }
 

@@ -7,20 +7,21 @@
 
 namespace {
 
-using app_test::read_file;
 using app_test::stored_section;
-using app_test::WindowTest;
 using app_test::write_file;
 
 const std::wstring scroll_reset = L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
 
-class OpeningDocuments : public WindowTest {
+class OpeningDocuments : public app_test::WindowTest {
 protected:
     void post(const std::wstring& message) { main_view().web_message_received.raise(main_view(), message); }
+    bool shows_row(const app::MainWindow& window, int row) {
+        return window.pending_html.find(engine::ui_string(row)) != std::wstring::npos;
+    }
 };
 
 TEST_F(OpeningDocuments, APostedPathOpensItsDocumentAndWritesThePreviousOneBack) {
-    write_settings(u"StartOnLibrary:\t\t0.000000");
+    write_settings({u"StartOnLibrary:\t\t0.000000"});
     auto window = make_window();
     show_first_page();
     ASSERT_TRUE(window->doc->loaded());
@@ -28,7 +29,7 @@ TEST_F(OpeningDocuments, APostedPathOpensItsDocumentAndWritesThePreviousOneBack)
 
     post(L"Folder/Two|Words");
     EXPECT_TRUE(failures.messages.empty());
-    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Folder/Two Words.brik")));
+    EXPECT_EQ(window->doc->path, data_text(L"briks/Folder/Two Words.brik"));
     EXPECT_EQ(window->config.LastDocumentEng, L"Folder/Two Words.brik");
     EXPECT_EQ(stored_section(data_file(L"briks/Agreements/Sales Agreement.brik")), 2);
     EXPECT_EQ(engine::current_section, 0);
@@ -52,7 +53,7 @@ TEST_F(OpeningDocuments, EmptyNamesAndNamesLeavingTheLibraryShowTheAbsentPage) {
     for (const wchar_t* name : {L"", L"../secret"}) {
         post(name);
         EXPECT_EQ(window->doc->path, L"") << name;
-        EXPECT_NE(window->pending_html.find(engine::ui_string(89)), std::wstring::npos) << name;
+        EXPECT_TRUE(shows_row(*window, 89)) << name;
     }
     EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/.brik")));
 }
@@ -66,22 +67,21 @@ TEST_F(OpeningDocuments, TheLibraryFromTheSettingsModeAndBackLeavesTheLastDocume
     EXPECT_TRUE(engine::library_shown);
     EXPECT_EQ(window->mode, 0);
     EXPECT_EQ(window->config.LastDocument, L"Договоры/Другой.brik");
-    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Library.brik")));
+    EXPECT_EQ(window->doc->path, data_text(L"briks/Library.brik"));
     EXPECT_EQ(window->config.LastDocumentEng, L"Folder/Two Words.brik");
     window->ToggleLibrary();
     EXPECT_FALSE(engine::library_shown);
-    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Folder/Two Words.brik")));
+    EXPECT_EQ(window->doc->path, data_text(L"briks/Folder/Two Words.brik"));
 }
 
 TEST_F(OpeningDocuments, AFileThatFailedToLoadIsNeverWrittenBack) {
-    write_file(data_file(L"briks/Library.brik"), app_test::document_bytes(u"Library"));
     write_file(data_file(L"briks/Broken.brik"), "not a document at all");
     auto window = make_window();
     post(L"Broken");
     EXPECT_FALSE(window->doc->loaded());
-    EXPECT_NE(window->pending_html.find(engine::ui_string(90)), std::wstring::npos);
+    EXPECT_TRUE(shows_row(*window, 90));
     post(L"Folder/Two|Words");
-    EXPECT_EQ(read_file(data_file(L"briks/Broken.brik")), "not a document at all");
+    EXPECT_EQ(app_test::read_file(data_file(L"briks/Broken.brik")), "not a document at all");
 }
 
 TEST_F(OpeningDocuments, AFailingRenderIsShownAndKeepsTheDocument) {
@@ -93,10 +93,10 @@ TEST_F(OpeningDocuments, AFailingRenderIsShownAndKeepsTheDocument) {
     EXPECT_NE(failures.messages[0].find("the view is gone"), std::string::npos);
     ASSERT_TRUE(window->doc);
     EXPECT_TRUE(window->doc->loaded());
-    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Folder/Two Words.brik")));
+    EXPECT_EQ(window->doc->path, data_text(L"briks/Folder/Two Words.brik"));
 }
 
-TEST_F(OpeningDocuments, TheSelectedSectionSurvivesClosingAndReopening) {
+TEST_F(OpeningDocuments, TheSectionSurvivesReopeningAndAFailedWriteBackKeepsTheDocumentOpen) {
     auto window = make_window();
     post(L"Folder/Two|Words");
     engine::current_section = 3;
@@ -104,11 +104,7 @@ TEST_F(OpeningDocuments, TheSelectedSectionSurvivesClosingAndReopening) {
     EXPECT_EQ(engine::current_section, 0);
     post(L"Folder/Two|Words");
     EXPECT_EQ(engine::current_section, 3);
-}
 
-TEST_F(OpeningDocuments, AFailedWriteBackKeepsTheDocumentOpenAndDropsTheSwitch) {
-    auto window = make_window();
-    post(L"Folder/Two|Words");
     // The document's folder disappears: writing it back cannot succeed.
     std::filesystem::remove_all(data_file(L"briks/Folder"));
     engine::current_section = 1;
@@ -116,7 +112,7 @@ TEST_F(OpeningDocuments, AFailedWriteBackKeepsTheDocumentOpenAndDropsTheSwitch) 
     ASSERT_EQ(failures.messages.size(), 1u);
     EXPECT_NE(failures.messages[0].find("File writing failed."), std::string::npos);
     ASSERT_TRUE(window->doc);
-    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Folder/Two Words.brik")));
+    EXPECT_EQ(window->doc->path, data_text(L"briks/Folder/Two Words.brik"));
     EXPECT_EQ(window->config.LastDocumentEng, L"Folder/Two Words.brik");
     EXPECT_EQ(engine::current_section, 1);
 }

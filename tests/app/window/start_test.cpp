@@ -6,58 +6,56 @@
 
 namespace {
 
-using app_test::read_file;
 using app_test::utf16le;
-using app_test::WindowTest;
 using platform::Visibility;
 
-using WindowStart = WindowTest;
+using WindowStart = app_test::WindowTest;
 
 TEST_F(WindowStart, FirstStartWritesTheSettingsAndOpensTheLibraryOfTheRegion) {
     auto window = make_window();
     // Written before the region is consulted: Language is still the default.
-    EXPECT_TRUE(read_file(data_file(L"tembrick.ini")).starts_with(utf16le(u"16\r\nLanguage:\t\t1.000000")));
+    EXPECT_TRUE(app_test::read_file(data_file(L"tembrick.ini")).starts_with(utf16le(u"16\r\nLanguage:\t\t1.000000")));
     EXPECT_EQ(engine::current_language, 0);
     EXPECT_EQ(window->window->title(), L"Paperwright");
     EXPECT_TRUE(engine::library_shown);
     ASSERT_TRUE(window->doc);
-    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Library.brik")));
+    EXPECT_EQ(window->doc->path, data_text(L"briks/Library.brik"));
     EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/Библиотека.brik")));
     EXPECT_EQ(window->text_edit_button->visibility(), Visibility::collapsed);
 }
 
 TEST_F(WindowStart, TheRegionOverridesTheStoredLanguageAndWithoutOneTheStoredLanguageDecides) {
-    write_settings(u"Language:\t\t0.000000");
+    write_settings({u"Language:\t\t0.000000"});
     system.region = L"ru";
     {
         auto window = make_window();
         EXPECT_EQ(engine::current_language, 1);
         EXPECT_EQ(window->title_text->text(), L"Бумагодел");
-        EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Библиотека.brik")));
+        EXPECT_EQ(window->doc->path, data_text(L"briks/Библиотека.brik"));
     }
     const struct {
         std::optional<std::wstring> region;
-        std::u16string settings;
+        const char16_t* settings;
         int language;
     } cases[] = {
         {std::nullopt, u"Language:\t\t0.000000", 0},
         {L"", u"Language:\t\t2.000000", 0},  // an empty code cannot be read; only exactly 1 is Russian
-        {std::nullopt, u"", 1},              // the default
+        {std::nullopt, nullptr, 1},          // the default
     };
     for (const auto& c : cases) {
         system.region = c.region;
         std::filesystem::remove(data_file(L"tembrick.ini"));
-        if (!c.settings.empty()) write_settings(c.settings);
+        if (c.settings) write_settings({c.settings});
         auto window = make_window();
         EXPECT_EQ(engine::current_language, c.language) << &c - cases;
     }
 }
 
 TEST_F(WindowStart, StartOnLibraryZeroOpensTheLastDocumentAndToolBarShowCollapses) {
-    write_settings(u"StartOnLibrary:\t\t0.000000\nLastDocumentEng:\t\tFolder/Two Words.brik\nToolBarShow:\t\t0.500000");
+    write_settings({u"StartOnLibrary:\t\t0.000000", u"LastDocumentEng:\t\tFolder/Two Words.brik", u"ToolBarShow:\t\t0.500000"});
     auto window = make_window();
     EXPECT_FALSE(engine::library_shown);
-    EXPECT_EQ(window->doc->path, app::text_of(data_file(L"briks/Folder/Two Words.brik")));
+    EXPECT_EQ(window->doc->path, data_text(L"briks/Folder/Two Words.brik"));
     EXPECT_EQ(window->toolbar_panel->visibility(), Visibility::collapsed);
     EXPECT_EQ(window->title_bar_grid->height(), 32);
     EXPECT_EQ(window->logo_short->visibility(), Visibility::visible);
@@ -82,23 +80,18 @@ TEST_F(WindowStart, NoScriptRunsBeforeTheFirstNavigationThenExactlyThePendingPag
     EXPECT_EQ(main_view().scripts.size(), 1u);
 }
 
-TEST_F(WindowStart, ANavigationInSavePrintModeWaitsForALaterOne) {
+TEST_F(WindowStart, ANavigationInSavePrintModeWaitsForALaterOneAndZoomIsBounded) {
+    write_settings({u"DocumentZoom:\t\t900.000000"});
     auto window = make_window();
+    EXPECT_EQ(window->doc->zoom, 250);
+    EXPECT_EQ(window->config.DocumentZoom, 900);  // the setting is kept
+    window->config.DocumentZoom = std::numeric_limits<double>::quiet_NaN();
     window->mode = 3;
     main_view().navigation_completed.raise(main_view());
     EXPECT_FALSE(window->first_page_shown);
     window->mode = 0;
     main_view().navigation_completed.raise(main_view());
     EXPECT_TRUE(window->first_page_shown);
-}
-
-TEST_F(WindowStart, ZoomIsAppliedWithinBoundsAndTheSettingKept) {
-    write_settings(u"DocumentZoom:\t\t900.000000");
-    auto window = make_window();
-    EXPECT_EQ(window->doc->zoom, 250);
-    EXPECT_EQ(window->config.DocumentZoom, 900);
-    window->config.DocumentZoom = std::numeric_limits<double>::quiet_NaN();
-    main_view().navigation_completed.raise(main_view());
     EXPECT_EQ(window->doc->zoom, 100);
 }
 

@@ -7,20 +7,15 @@ namespace app_test {
 
 std::string document_bytes(const std::u16string& title) {
     fixture::brik_tree tree;
-    fixture::brik_group setup;
-    setup.record.s1 = title;
-    setup.record.d1 = 210;
-    setup.record.v = {297, 0, 19, 19, 10, 19};
-    tree.page_setup.groups.push_back(setup);
-    fixture::brik_group page;
+    auto& setup = tree.page_setup.groups.emplace_back().record;
+    setup.s1 = title;
+    setup.d1 = 210;
+    setup.v = {297, 0, 19, 19, 10, 19};
+    auto& page = tree.pages.groups.emplace_back();
     page.record.a = 1;
-    fixture::brik_element block;
+    auto& block = page.elements.emplace_back();
     block.record.s1 = u"Body";
-    fixture::brik_record paragraph;
-    paragraph.s2 = title;
-    block.items.push_back(paragraph);
-    page.elements.push_back(block);
-    tree.pages.groups.push_back(page);
+    block.items.emplace_back().s2 = title;
     return fixture::write_brik(tree);
 }
 
@@ -53,28 +48,9 @@ WindowTest::~WindowTest() {
     pump();
 }
 
-void WindowTest::write_settings(const std::u16string& lines) {
-    std::u16string text = u"16";
-    std::size_t start = 0;
-    while (start < lines.size()) {
-        std::size_t end = lines.find(u'\n', start);
-        if (end == std::u16string::npos) end = lines.size();
-        text += u"\r\n" + lines.substr(start, end - start);
-        start = end + 1;
-    }
-    text += u"\r\n";
-    write_file(root / L"data/tembrick.ini", utf16le(text));
-}
-
 std::unique_ptr<app::MainWindow> WindowTest::make_window(app::MainWindowHooks hooks) {
-    return std::make_unique<app::MainWindow>(
-        system,
-        [this] {
-            auto view = platform::FakeWebView::create();
-            views.push_back(view);
-            return view;
-        },
-        std::move(hooks));
+    auto factory = [this] { return views.emplace_back(platform::FakeWebView::create()); };
+    return std::make_unique<app::MainWindow>(system, factory, std::move(hooks));
 }
 
 void WindowTest::show_first_page() {

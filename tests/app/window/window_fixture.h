@@ -28,8 +28,9 @@ protected:
     WindowTest();
     ~WindowTest() override;
 
-    // Writes the settings file the window will read.
-    void write_settings(const std::u16string& lines);
+    void write_settings(std::initializer_list<std::u16string_view> lines) {
+        write_file(data_file(L"tembrick.ini"), settings_file(lines));
+    }
     std::unique_ptr<app::MainWindow> make_window(app::MainWindowHooks hooks = {});
     platform::FakeWebView& main_view() { return *views.at(0); }
     platform::FakeWebView& preview_view() { return *views.at(1); }
@@ -38,6 +39,7 @@ protected:
     static void pump() { QCoreApplication::processEvents(); }
 
     std::filesystem::path data_file(std::wstring_view relative) const { return root / (L"data/" + std::wstring(relative)); }
+    std::wstring data_text(std::wstring_view relative) const { return app::text_of(data_file(relative)); }
 
     TempFolder root;
     platform::FakeSystem system;
