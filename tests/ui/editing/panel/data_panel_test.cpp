@@ -5,11 +5,9 @@
 
 namespace {
 
-using panel_test::PanelTest;
-using platform::TreeIndex;
-using platform::Visibility;
+using namespace platform;
 
-class DataPanel : public PanelTest {};
+using DataPanel = panel_test::PanelTest;
 
 TEST_F(DataPanel, ASectionOfMixedFieldsBuildsItsRowsInOrder) {
     const auto s = add_section(L"Parties");
@@ -31,23 +29,23 @@ TEST_F(DataPanel, ASectionOfMixedFieldsBuildsItsRowsInOrder) {
     show_section(s);
 
     ASSERT_EQ(panel().children().size(), 11u);
-    EXPECT_EQ(row_as<platform::TextBlock>(0)->text(), L"Name of Bob");
+    EXPECT_EQ(std::dynamic_pointer_cast<TextBlock>(row(0))->text(), L"Name of Bob");
     EXPECT_EQ(std::get<TreeIndex>(row(1)->data_context), (TreeIndex{s, 0, -1}));
-    EXPECT_FALSE(inside<platform::TextBox>(1, 0)->multi_line());
-    EXPECT_EQ(inside<platform::TextBox>(1, 0)->text(), L"Ann ");
-    EXPECT_TRUE(inside<platform::TextBox>(3, 0)->multi_line());
-    EXPECT_EQ(inside<platform::TextBox>(3, 0)->text(), L"line 1\nline 2");
-    EXPECT_FALSE(inside<platform::RadioButton>(5, 0)->is_checked());
-    EXPECT_TRUE(inside<platform::RadioButton>(5, 1)->is_checked());
-    EXPECT_EQ(std::get<TreeIndex>(inside<platform::RadioButton>(5, 1)->data_context), (TreeIndex{s, 2, 1}));
-    EXPECT_TRUE(inside<platform::CheckBox>(7, 0)->is_checked());
+    EXPECT_FALSE(inside<TextBox>(1, 0)->multi_line());
+    EXPECT_EQ(inside<TextBox>(1, 0)->text(), L"Ann ");
+    EXPECT_TRUE(inside<TextBox>(3, 0)->multi_line());
+    EXPECT_EQ(inside<TextBox>(3, 0)->text(), L"line 1\nline 2");
+    EXPECT_FALSE(inside<RadioButton>(5, 0)->is_checked());
+    EXPECT_TRUE(inside<RadioButton>(5, 1)->is_checked());
+    EXPECT_EQ(std::get<TreeIndex>(inside<RadioButton>(5, 1)->data_context), (TreeIndex{s, 2, 1}));
+    EXPECT_TRUE(inside<CheckBox>(7, 0)->is_checked());
     // The note has no caption of its own; its text is rendered.
-    EXPECT_EQ(inside<platform::TextBlock>(8, 0)->text(), L"Read Bob first");
+    EXPECT_EQ(inside<TextBlock>(8, 0)->text(), L"Read Bob first");
     // Types 8, 9 and above 10 add nothing; an empty caption adds no line.
-    EXPECT_EQ(inside<platform::TextBox>(9, 0)->text(), L"First Bank");
-    EXPECT_TRUE(inside<platform::Button>(9, 1)->icon().ends_with(L"pick_list.xpm"));
-    EXPECT_TRUE(inside<platform::Button>(1, 1)->icon().ends_with(L"pick_value.xpm"));
-    EXPECT_EQ(inside<platform::TextBox>(10, 0)->text(), L"Bob");
+    EXPECT_EQ(inside<TextBox>(9, 0)->text(), L"First Bank");
+    EXPECT_TRUE(inside<Button>(9, 1)->icon().ends_with(L"pick_list.xpm"));
+    EXPECT_TRUE(inside<Button>(1, 1)->icon().ends_with(L"pick_value.xpm"));
+    EXPECT_EQ(inside<TextBox>(10, 0)->text(), L"Bob");
 
     // Building stored nothing and asked for no render.
     EXPECT_EQ(field(s, 0).record.s2, L"Ann ");
@@ -56,7 +54,7 @@ TEST_F(DataPanel, ASectionOfMixedFieldsBuildsItsRowsInOrder) {
     EXPECT_TRUE(failures.messages.empty());
 }
 
-TEST_F(DataPanel, HiddenFieldsAndBlankCheckBoxesAreCollapsed) {
+TEST_F(DataPanel, HiddenFieldsAndBlankCheckBoxesAreCollapsedAndAnOutOfRangeSectionShowsNothing) {
     const auto s = add_section(L"S");
     add_field(s, 4, L"Empty", L"Empty").record.c = 1;
     add_field(s, 10, L"Note", L"").record.c = 1;
@@ -66,24 +64,17 @@ TEST_F(DataPanel, HiddenFieldsAndBlankCheckBoxesAreCollapsed) {
     show_section(s);
     ASSERT_EQ(panel().children().size(), 4u);
     for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(row(i)->visibility(), Visibility::collapsed) << i;
-    auto hidden = inside<platform::CheckBox>(3, 0);
-    auto shown = inside<platform::CheckBox>(3, 1);
+    auto hidden = inside<CheckBox>(3, 0), shown = inside<CheckBox>(3, 1);
     ASSERT_TRUE(hidden && shown);
     EXPECT_EQ(hidden->visibility(), Visibility::collapsed);
     EXPECT_EQ(shown->visibility(), Visibility::visible);
     // No earlier box took the wide top margin, so the last one has it.
-    EXPECT_EQ(shown->margin(), (platform::Thickness{10, 8, 8, 8}));
-}
+    EXPECT_EQ(shown->margin(), (Thickness{10, 8, 8, 8}));
 
-TEST_F(DataPanel, AnOutOfRangeSectionLeavesThePanelEmpty) {
-    const auto s = add_section(L"S");
-    add_field(s, 4, L"A", L"A");
-    show_section(s);
-    ASSERT_EQ(panel().children().size(), 2u);
-    window->BuildDataPanel(panel(), 1);
-    EXPECT_EQ(panel().children().size(), 0u);
-    window->BuildDataPanel(panel(), -1);
-    EXPECT_EQ(panel().children().size(), 0u);
+    for (int outside : {1, -1}) {
+        window->BuildDataPanel(panel(), outside);
+        EXPECT_EQ(panel().children().size(), 0u) << outside;
+    }
 }
 
 }  // namespace

@@ -11,18 +11,15 @@
 
 namespace {
 
-using panel_test::PanelTest;
-using platform::Visibility;
+using namespace platform;
 
-class FieldEditing : public PanelTest {
+class FieldEditing : public panel_test::PanelTest {
 protected:
-    // Section 0: Delivery (text), Address (text, hidden while Delivery is
-    // "collect"), Payment (choice).
+    // Delivery (text), Address (text, hidden while Delivery is "collect"), Payment (choice).
     void make_delivery_section() {
         const auto s = add_section(L"Delivery");
         add_field(s, 4, L"Delivery", L"Delivery", L"post");
-        auto& address = add_field(s, 4, L"Address", L"Address");
-        address.record.s5 = L"Delivery = \"collect\"";
+        add_field(s, 4, L"Address", L"Address").record.s5 = L"Delivery = \"collect\"";
         auto& payment = add_field(s, 7, L"Payment", L"Payment by {Delivery}", L"in parts");
         add_option(payment, L"by {Delivery} in full");
         add_option(payment, L"in parts", true);
@@ -32,10 +29,9 @@ protected:
 
 TEST_F(FieldEditing, TypingStoresTheTextAsTypedAndShowsOrHidesDependentRowsInPlace) {
     make_delivery_section();
-    auto box = inside<platform::TextBox>(1, 0);
+    auto box = inside<TextBox>(1, 0);
     ASSERT_TRUE(box);
-    const auto address_caption = row(2);
-    const auto address_row = row(3);
+    const auto address_caption = row(2), address_row = row(3);
     const std::size_t before = renders();
 
     // Stored as typed; the condition compares it without the blanks.
@@ -49,7 +45,7 @@ TEST_F(FieldEditing, TypingStoresTheTextAsTypedAndShowsOrHidesDependentRowsInPla
     EXPECT_EQ(address_row->visibility(), Visibility::collapsed);
 
     // Real keystrokes: one store and one render each.
-    QTest::keyClick(static_cast<QLineEdit*>(platform::widget_of(*box)), Qt::Key_S);
+    QTest::keyClick(static_cast<QLineEdit*>(widget_of(*box)), Qt::Key_S);
     EXPECT_EQ(field(0, 0).record.s2, L"  collect  s");
     EXPECT_EQ(field(0, 1).record.c, 0);
     EXPECT_EQ(address_row->visibility(), Visibility::visible);
@@ -59,8 +55,7 @@ TEST_F(FieldEditing, TypingStoresTheTextAsTypedAndShowsOrHidesDependentRowsInPla
 
 TEST_F(FieldEditing, ARadioChoiceStoresTheStoredOptionTextAndTheFlags) {
     make_delivery_section();
-    auto in_full = inside<platform::RadioButton>(5, 0);
-    auto in_parts = inside<platform::RadioButton>(5, 1);
+    auto in_full = inside<RadioButton>(5, 0), in_parts = inside<RadioButton>(5, 1);
     ASSERT_TRUE(in_full && in_parts);
     EXPECT_EQ(in_full->content(), L"by Post in full");  // rendered, letter case of the reference
     const std::size_t before = renders();
@@ -79,17 +74,13 @@ TEST_F(FieldEditing, AMouseClickOnAUtilityBoxRebuildsThePanelAfterItsHandler) {
     auto& tenant = add_field(s, 6, L"utility_tenant", L"Tenant pays");
     add_option(tenant, L"water");
     add_option(tenant, L"gas");
-    auto& other = add_field(s, 6, L"Utility_tenant", L"Letter case differs");
-    add_option(other, L"power");
+    add_option(add_field(s, 6, L"Utility_tenant", L"Letter case differs"), L"power");
     show_section(s);
     window->activate();
     pump();
 
-    auto box = inside<platform::CheckBox>(1, 1);
-    ASSERT_TRUE(box);
-    const std::weak_ptr<platform::Element> old_row = row(1);
-    auto* widget = static_cast<QCheckBox*>(platform::widget_of(*box));
-    box.reset();
+    const std::weak_ptr<Element> old_row = row(1);
+    auto* widget = static_cast<QCheckBox*>(widget_of(*inside<CheckBox>(1, 1)));
     const std::size_t before = renders();
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(12, widget->height() / 2));
     pump();
@@ -99,11 +90,11 @@ TEST_F(FieldEditing, AMouseClickOnAUtilityBoxRebuildsThePanelAfterItsHandler) {
     EXPECT_EQ(renders(), before + 1);
     EXPECT_TRUE(old_row.expired());  // rebuilt, and the old rows are gone
     ASSERT_EQ(panel().children().size(), 4u);
-    EXPECT_TRUE(inside<platform::CheckBox>(1, 1)->is_checked());
+    EXPECT_TRUE(inside<CheckBox>(1, 1)->is_checked());
 
     // A name differing only in letter case keeps its rows.
     const auto other_row = row(3);
-    inside<platform::CheckBox>(3, 0)->click();
+    inside<CheckBox>(3, 0)->click();
     pump();
     EXPECT_EQ(row(3), other_row);
 }
@@ -122,35 +113,31 @@ TEST_F(FieldEditing, RecordsPast255AreEditedThemselves) {
     show_section(s);
 
     ASSERT_EQ(panel().children().size(), 2u);
-    inside<platform::RadioButton>(0, 259)->click();
+    inside<RadioButton>(0, 259)->click();
     EXPECT_EQ(field(s, 258).record.s2, L"Option 259");
     EXPECT_EQ(field(s, 258).items[259].b, 1);
-    inside<platform::TextBox>(1, 0)->set_text(L"typed");
+    inside<TextBox>(1, 0)->set_text(L"typed");
     EXPECT_EQ(field(s, 259).record.s2, L"typed");
     EXPECT_EQ(field(1, 2).record.s2, L"unchanged");
     EXPECT_EQ(field(1, 2).items[3].b, 0);
     EXPECT_TRUE(failures.messages.empty());
 }
 
-TEST_F(FieldEditing, AnUntaggedChildInThePanelDoesNotStopTheRender) {
+TEST_F(FieldEditing, AnUntaggedChildDoesNotStopTheRenderAndTagsOfRemovedRecordsStoreNothing) {
     make_delivery_section();
-    auto status = platform::TextBlock::create(L"Saved.");
+    auto status = TextBlock::create(L"Saved.");
     panel().children().append(status);
-    const std::size_t before = renders();
-    inside<platform::TextBox>(1, 0)->set_text(L"collect");
+    auto box = inside<TextBox>(1, 0);
+    auto radio = inside<RadioButton>(5, 0);
+    std::size_t before = renders();
+    box->set_text(L"collect");
     EXPECT_EQ(renders(), before + 1);
     EXPECT_EQ(row(3)->visibility(), Visibility::collapsed);
     EXPECT_EQ(status->visibility(), Visibility::visible);
-    EXPECT_TRUE(failures.messages.empty());
-}
 
-TEST_F(FieldEditing, TagsOfRemovedRecordsStoreNothing) {
-    make_delivery_section();
-    auto box = inside<platform::TextBox>(1, 0);
-    auto radio = inside<platform::RadioButton>(5, 0);
-    const std::size_t before = renders();
-    window->doc_data->parameters.groups[0].element_count = 0;
-    box->set_text(L"collect");
+    before = renders();
+    parameters().groups[0].element_count = 0;
+    box->set_text(L"post");
     radio->click();
     EXPECT_EQ(renders(), before);
     EXPECT_TRUE(failures.messages.empty());

@@ -10,11 +10,9 @@
 
 namespace {
 
-using panel_test::PanelTest;
-
-class LeftMenu : public PanelTest {
+class LeftMenu : public panel_test::PanelTest {
 protected:
-    void make_sections() {
+    LeftMenu() {
         for (const wchar_t* name : {L"Parties", L"Price", L"Terms"}) {
             const auto s = add_section(name);
             for (int f = 0; f < 30; ++f) add_field(s, 4, name + std::to_wstring(f), L"Caption");
@@ -22,11 +20,13 @@ protected:
         show_section(0);
     }
     platform::ListBox& list() { return *window->menu_list; }
-    std::wstring first_box_name() { return inside<platform::TextBox>(1, 0)->text(); }
+    void show_mode(int mode) {
+        window->mode = mode;
+        window->RefreshMenuPanel();
+    }
 };
 
 TEST_F(LeftMenu, ChoosingASectionStoresItScrollsUpAndRebuildsThePanel) {
-    make_sections();
     EXPECT_EQ(list().selected_index(), 0);
     EXPECT_EQ(panel().children().size(), 60u);
     field(1, 0).record.s2 = L"price value";
@@ -38,32 +38,31 @@ TEST_F(LeftMenu, ChoosingASectionStoresItScrollsUpAndRebuildsThePanel) {
 
     // A user's click on the entry.
     auto* widget = static_cast<QListWidget*>(platform::widget_of(list()));
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
-                      widget->visualItemRect(widget->item(1)).center());
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(1)).center());
     EXPECT_EQ(engine::current_section, 1);
     EXPECT_EQ(window->data_scroller->vertical_offset(), 0);
-    EXPECT_EQ(first_box_name(), L"price value");
-    // A template is not rendered again for a section.
-    EXPECT_EQ(renders(), before);
+    EXPECT_EQ(inside<platform::TextBox>(1, 0)->text(), L"price value");
+    EXPECT_EQ(renders(), before);  // a template is not rendered again for a section
+
+    // A section of the library page is rendered from the top.
+    engine::library_shown = true;
+    list().set_selected_index(2);
+    EXPECT_EQ(renders(), before + 1);
+    EXPECT_TRUE(last_render_reset_scroll());
 }
 
 TEST_F(LeftMenu, EachModeKeepsItsOwnSelection) {
-    make_sections();
     list().set_selected_index(2);
-    window->mode = 1;
-    window->RefreshMenuPanel();
+    show_mode(1);
     ASSERT_EQ(list().entries().size(), 4u);
     EXPECT_EQ(list().selected_index(), 0);
     list().set_selected_index(3);
     EXPECT_EQ(window->settings_page, 3);
-
-    window->mode = 3;
-    window->RefreshMenuPanel();
+    show_mode(3);
     list().set_selected_index(1);
     EXPECT_EQ(window->save_print_page, 1);
 
-    window->mode = 0;
-    window->RefreshMenuPanel();
+    show_mode(0);
     EXPECT_EQ(list().selected_index(), 2);
     EXPECT_EQ(engine::current_section, 2);
     EXPECT_EQ(window->settings_page, 3);
@@ -71,7 +70,6 @@ TEST_F(LeftMenu, EachModeKeepsItsOwnSelection) {
 }
 
 TEST_F(LeftMenu, AStoredSectionPastTheEndIsKeptAndShowsNothing) {
-    make_sections();
     engine::current_section = 7;
     window->RefreshMenuPanel();
     EXPECT_EQ(engine::current_section, 7);
@@ -84,20 +82,10 @@ TEST_F(LeftMenu, AStoredSectionPastTheEndIsKeptAndShowsNothing) {
     EXPECT_TRUE(failures.messages.empty());
 }
 
-TEST_F(LeftMenu, ASectionOfTheLibraryPageIsRenderedFromTheTop) {
-    make_sections();
-    engine::library_shown = true;
-    const std::size_t before = renders();
-    list().set_selected_index(1);
-    EXPECT_EQ(renders(), before + 1);
-    EXPECT_TRUE(last_render_reset_scroll());
-}
-
-TEST_F(LeftMenu, ListBoxSelectionEvents) {
+TEST(ListBox, SelectionEventsOnlyForChanges) {
     auto box = platform::ListBox::create();
     std::vector<int> raised;
-    box->selection_changed.add(
-        [&](platform::ListBox&, const int& index) { raised.push_back(index); });
+    box->selection_changed.add([&](platform::ListBox&, const int& index) { raised.push_back(index); });
     box->set_entries({{L"a"}, {L"b"}});
     box->set_selected_index(1);
     box->set_selected_index(1);  // no change, no event

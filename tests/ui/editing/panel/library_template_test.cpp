@@ -7,30 +7,23 @@
 
 namespace {
 
-using panel_test::PanelTest;
 using platform::Visibility;
 
-class LibraryTemplate : public PanelTest {
+class LibraryTemplate : public panel_test::PanelTest {
 protected:
     LibraryTemplate() {
-        const std::filesystem::path built =
-            PAPERWRIGHT_BUILT_SHARE "/briks/01/Agreements/Sales Agreement.brik";
-        std::filesystem::copy_file(built, data_file(L"briks/Agreements/Sales Agreement.brik"),
+        std::filesystem::copy_file(PAPERWRIGHT_BUILT_SHARE "/briks/01/Agreements/Sales Agreement.brik",
+                                   data_file(L"briks/Agreements/Sales Agreement.brik"),
                                    std::filesystem::copy_options::overwrite_existing);
         main_view().web_message_received.raise(main_view(), L"Agreements/Sales|Agreement");
-    }
-    std::int32_t section_named(const std::wstring& name) {
-        const auto& entries = window->menu_list->entries();
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (entries[i].text == name) return std::int32_t(i);
-        }
-        return -1;
     }
 };
 
 TEST_F(LibraryTemplate, TheDeliveryAddressGoesAwayWhileTheBuyerCollects) {
-    const std::int32_t terms = section_named(L"Terms");
-    ASSERT_GE(terms, 0);
+    const auto& entries = window->menu_list->entries();
+    const auto terms = std::int32_t(std::find_if(entries.begin(), entries.end(), [](auto& e) { return e.text == L"Terms"; }) -
+                                    entries.begin());
+    ASSERT_LT(std::size_t(terms), entries.size());
     window->menu_list->set_selected_index(terms);
     // Note; Delivery caption and row; address caption and row; Payment ...
     auto buyer_collects = inside<platform::RadioButton>(2, 1);

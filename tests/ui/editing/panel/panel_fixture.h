@@ -2,6 +2,7 @@
 // and helpers to look at the data panel's rows.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -16,38 +17,64 @@ namespace panel_test {
 
 class PanelTest : public app_test::WindowTest {
 protected:
-    PanelTest();
+    PanelTest() {
+        show_first_page();
+        main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
+        EXPECT_TRUE(window->doc && window->doc->loaded());
+    }
 
-    // Appends a section; answers its index.
-    std::int32_t add_section(std::wstring name);
+    engine::doc_node& parameters() { return window->doc_data->parameters; }
+    std::int32_t add_section(std::wstring name) {
+        parameters().groups.emplace_back().record.s1 = std::move(name);
+        parameters().group_count = std::int32_t(parameters().groups.size());
+        return parameters().group_count - 1;
+    }
     // Appends a field to `section`. The reference is good until the next one.
     engine::doc_element& add_field(std::int32_t section, std::uint16_t type, std::wstring name,
-                                   std::wstring caption = {}, std::wstring value = {});
-    static void add_option(engine::doc_element& field, std::wstring text, bool chosen = false);
-    engine::doc_element& field(std::int32_t section, std::int32_t index);
-
+                                   std::wstring caption = {}, std::wstring value = {}) {
+        engine::doc_group& group = parameters().groups.at(std::size_t(section));
+        engine::doc_element& element = group.elements.emplace_back();
+        group.element_count = std::int32_t(group.elements.size());
+        element.record.a = type;
+        element.record.s1 = std::move(name);
+        element.record.s2 = std::move(value);
+        element.record.s3 = std::move(caption);
+        return element;
+    }
+    static void add_option(engine::doc_element& field, std::wstring text, bool chosen = false) {
+        engine::doc_record& option = field.items.emplace_back();
+        option.s2 = std::move(text);
+        option.b = chosen ? 1 : 0;
+        field.item_count = std::uint16_t(field.items.size());
+    }
+    engine::doc_element& field(std::int32_t section, std::int32_t index) {
+        return parameters().groups.at(std::size_t(section)).elements.at(std::size_t(index));
+    }
     // Refreshes the menu, which builds the panel of the selected section.
-    void show_section(std::int32_t section);
+    void show_section(std::int32_t section) {
+        engine::current_section = section;
+        window->RefreshMenuPanel();
+    }
 
     platform::Panel& panel() { return *window->data_panel; }
-    std::shared_ptr<platform::Element> row(std::size_t index) {
-        return panel().children().at(index);
-    }
-    template <class T>
-    std::shared_ptr<T> row_as(std::size_t index) {
-        return std::dynamic_pointer_cast<T>(row(index));
-    }
+    std::shared_ptr<platform::Element> row(std::size_t index) { return panel().children().at(index); }
     template <class T>
     std::shared_ptr<T> inside(std::size_t row_index, std::size_t child) {
-        auto container = row_as<platform::Panel>(row_index);
+        auto container = std::dynamic_pointer_cast<platform::Panel>(row(row_index));
         return container ? std::dynamic_pointer_cast<T>(container->children().at(child)) : nullptr;
     }
 
     // Page replacements sent to the view, and whether the last one reset the scroll.
-    std::size_t renders() const;
-    bool last_render_reset_scroll() const;
+    std::size_t renders() const {
+        return std::size_t(std::count_if(views.at(0)->scripts.begin(), views.at(0)->scripts.end(),
+                                         [](const auto& s) { return s.starts_with(L"document.documentElement.innerHTML="); }));
+    }
+    bool last_render_reset_scroll() const {
+        const auto& scripts = views.at(0)->scripts;
+        return !scripts.empty() && scripts.back() == L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
+    }
 
-    std::unique_ptr<app::MainWindow> window;
+    std::unique_ptr<app::MainWindow> window = make_window();
 };
 
 }  // namespace panel_test

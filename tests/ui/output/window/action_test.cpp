@@ -9,14 +9,23 @@
 
 namespace {
 
+using fixture::engine_path;
+using fixture::read_bytes;
+
 class SaveAndPrint : public output_test::OutputWindowTest {
 protected:
+    void SetUp() override {
+        OutputWindowTest::SetUp();
+        window = template_window();
+    }
+    std::wstring message() const { return window->info_bar->title(); }
+
+    std::unique_ptr<app::MainWindow> window;
     std::shared_ptr<platform::Panel> page = platform::Panel::create();
     fixture::temp_folder saved;
 };
 
-TEST_F(SaveAndPrint, PrintingTheChosenPagesSaysItIsPrinting) {
-    auto window = template_window();
+TEST_F(SaveAndPrint, PrintingTheChosenPagesAndItsOutcomesInBothLanguages) {
     window->print_pages = 2;
     window->copies = 3;
     output->pages = 5;
@@ -26,47 +35,41 @@ TEST_F(SaveAndPrint, PrintingTheChosenPagesSaysItIsPrinting) {
     EXPECT_EQ(output->printed[0].pages, (std::vector<int>{2, 4}));
     EXPECT_EQ(output->printed[0].copies, 3);
     EXPECT_EQ(output->printed[0].title, L"Sales");
-    EXPECT_EQ(window->info_bar->title(), L"Now printing the document");
+    EXPECT_EQ(message(), L"Now printing the document");
     EXPECT_EQ(window->info_bar->severity(), 0);
     EXPECT_FALSE(window->print_in_progress);
-}
 
-TEST_F(SaveAndPrint, PrintOutcomesInBothLanguages) {
-    auto window = template_window();
     output->print_result = platform::PrintResult::no_printer;
     window->SaveOrPrintAsync(0, page);
     finish_pdf();
-    EXPECT_EQ(window->info_bar->title(), L"Printer is not available, offline or error state.");
+    EXPECT_EQ(message(), L"Printer is not available, offline or error state.");
     EXPECT_EQ(window->info_bar->severity(), 2);
 
     engine::current_language = 1;
     output->print_result = platform::PrintResult::failed;
     window->SaveOrPrintAsync(0, page);
     finish_pdf();
-    EXPECT_EQ(window->info_bar->title(), L"Не удалось распечатать документ на принтере.");
+    EXPECT_EQ(message(), L"Не удалось распечатать документ на принтере.");
     EXPECT_EQ(window->info_bar->severity(), 3);
 
     // A second print while the first waits for its PDF.
     window->SaveOrPrintAsync(0, page);
     window->SaveOrPrintAsync(0, page);
-    EXPECT_EQ(window->info_bar->title(), L"Печать документа уже выполняется.");
+    EXPECT_EQ(message(), L"Печать документа уже выполняется.");
     finish_pdf();
-    EXPECT_EQ(window->info_bar->title(), L"Не удалось распечатать документ на принтере.");
+    EXPECT_EQ(message(), L"Не удалось распечатать документ на принтере.");
     EXPECT_EQ(page->children().size(), 1u);  // one bar
 }
 
 TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
-    auto window = template_window();
-    window->save_folder = fixture::engine_path(saved.path()) + L"  ";
+    window->save_folder = engine_path(saved.path()) + L"  ";
     window->open_after_saving = 0;
     window->save_format = 2;
     window->SaveOrPrintAsync(1, page);
     pump();
-    const auto html = saved.path() / "Sales.html";
-    ASSERT_TRUE(std::filesystem::exists(html));
-    EXPECT_EQ(fixture::read_bytes(html), ui::utf8_of(window->doc->to_print_html()));
-    EXPECT_EQ(window->save_folder, fixture::engine_path(saved.path()));
-    EXPECT_EQ(window->info_bar->title(), L"Document Saved");
+    EXPECT_EQ(read_bytes(saved.path() / "Sales.html"), ui::utf8_of(window->doc->to_print_html()));
+    EXPECT_EQ(window->save_folder, engine_path(saved.path()));
+    EXPECT_EQ(message(), L"Document Saved");
     EXPECT_TRUE(output->opened.empty());
 
     window->save_format = 1;
@@ -74,40 +77,37 @@ TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
     window->SaveOrPrintAsync(1, page);
     pump();
     const auto doc = saved.path() / "Sales.doc";
-    ASSERT_TRUE(std::filesystem::exists(doc));
-    EXPECT_EQ(fixture::read_bytes(doc).find("&apos;"), std::string::npos);
-    EXPECT_NE(fixture::read_bytes(doc).find("size:210mm 297mm; margin:10mm 19mm 19mm 19mm;"), std::string::npos);
+    const std::string bytes = read_bytes(doc);
+    EXPECT_EQ(bytes.find("&apos;"), std::string::npos);
+    EXPECT_NE(bytes.find("size:210mm 297mm; margin:10mm 19mm 19mm 19mm;"), std::string::npos);
     EXPECT_EQ(app::page_setup_root(window->doc_data)->b, 0);
     ASSERT_EQ(output->opened.size(), 1u);
-    EXPECT_EQ(output->opened[0], fixture::engine_path(doc));
+    EXPECT_EQ(output->opened[0], engine_path(doc));
 }
 
 TEST_F(SaveAndPrint, APdfIsEveryPageWithTheFooterAndAFailedWriteSaysSo) {
-    auto window = template_window();
-    window->save_folder = fixture::engine_path(saved.path());
+    window->save_folder = engine_path(saved.path());
     window->print_pages = 1;
     window->SaveOrPrintAsync(1, page);
     finish_pdf({'%', 'P', 'D', 'F', '-', '1'});
     ASSERT_EQ(output->composed.size(), 1u);
     EXPECT_EQ(output->composed[0].pages, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(fixture::read_bytes(saved.path() / "Sales.pdf"), "%PDF-1");
-    EXPECT_EQ(window->info_bar->title(), L"Document Saved");
+    EXPECT_EQ(read_bytes(saved.path() / "Sales.pdf"), "%PDF-1");
+    EXPECT_EQ(message(), L"Document Saved");
 
-    window->save_folder = fixture::engine_path(saved.path() / "missing");
+    window->save_folder = engine_path(saved.path() / "missing");
     window->SaveOrPrintAsync(1, page);
     finish_pdf();
-    EXPECT_EQ(window->info_bar->title(), L"File writing failed.");
+    EXPECT_EQ(message(), L"File writing failed.");
     EXPECT_EQ(window->info_bar->severity(), 3);
-
     window->save_format = 2;
     window->SaveOrPrintAsync(1, page);
     pump();
-    EXPECT_EQ(window->info_bar->title(), L"File writing failed.");
+    EXPECT_EQ(message(), L"File writing failed.");
 }
 
 TEST_F(SaveAndPrint, ARunWhoseDocumentWasReplacedStopsQuietly) {
-    auto window = template_window();
-    window->save_folder = fixture::engine_path(saved.path());
+    window->save_folder = engine_path(saved.path());
     window->SaveOrPrintAsync(1, page);
     load_print_view();
     window->OnWebMessageReceived(main_view(), L"Folder/Two|Words");
@@ -118,7 +118,6 @@ TEST_F(SaveAndPrint, ARunWhoseDocumentWasReplacedStopsQuietly) {
 }
 
 TEST_F(SaveAndPrint, TheBarIsOneAndClosesThreeSecondsAfterTheLastMessage) {
-    auto window = template_window();
     auto other = platform::Panel::create();
     other->children().append(platform::TextBlock::create(L"row"));
     window->ShowStatusMessage(*page, L"first", 0);

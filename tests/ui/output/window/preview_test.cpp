@@ -5,14 +5,13 @@ namespace {
 
 class Preview : public output_test::OutputWindowTest {
 protected:
-    static bool shows(const std::wstring& script, const std::wstring& text) {
-        return script.find(text) != std::wstring::npos;
-    }
+    bool view_shows(const std::wstring& text) { return main_view().scripts.back().find(text) != std::wstring::npos; }
 };
 
-TEST_F(Preview, ShowsTheChosenPagesWithTheFooterInAFrame) {
+TEST_F(Preview, ShowsTheChosenPagesWithTheFooterInAFrameOnThePaperOfThePageSetup) {
     auto window = template_window();
     window->print_pages = 1;
+    window->formatting.margin_right = 10;
     output->pages = 5;
     window->ShowPrintPreviewAsync();
     finish_pdf();
@@ -20,18 +19,10 @@ TEST_F(Preview, ShowsTheChosenPagesWithTheFooterInAFrame) {
     EXPECT_EQ(output->composed[0].pages, (std::vector<int>{1, 3, 5}));
     EXPECT_FALSE(output->composed[0].footer.shown);
     ASSERT_EQ(output->published.size(), 1u);
-    EXPECT_TRUE(shows(main_view().scripts.back(), L"tembrick:preview/1.pdf#toolbar=0"));
+    EXPECT_TRUE(view_shows(L"tembrick:preview/1.pdf#toolbar=0"));
     // The print view got the print HTML as an escaped literal.
-    EXPECT_EQ(preview_view().scripts.at(preview_view().scripts.size() - 2).rfind(
-                  L"document.documentElement.innerHTML='", 0),
-              0u);
-}
-
-TEST_F(Preview, TheMarginsAndPaperComeFromTheCacheAndPageSetup) {
-    auto window = template_window();
-    window->formatting.margin_right = 10;
-    window->ShowPrintPreviewAsync();
-    finish_pdf();
+    const auto& printed = preview_view().scripts;
+    EXPECT_TRUE(printed.at(printed.size() - 2).starts_with(L"document.documentElement.innerHTML='"));
     ASSERT_EQ(output->pdf_layouts.size(), 1u);
     EXPECT_DOUBLE_EQ(output->pdf_layouts[0].right_in, 9 * 0.03935);
     EXPECT_DOUBLE_EQ(output->pdf_layouts[0].width_in, 210 * 0.03935);
@@ -80,19 +71,19 @@ TEST_F(Preview, AFailedPreviewSaysSoInTheView) {
     auto window = template_window();
     window->ShowPrintPreviewAsync();
     finish_pdf({});  // the view made no PDF
-    EXPECT_TRUE(shows(main_view().scripts.back(), L"Preview unavailable"));
+    EXPECT_TRUE(view_shows(L"Preview unavailable"));
 
     output->compose_fails = true;
     window->ShowPrintPreviewAsync();
     finish_pdf();
-    EXPECT_TRUE(shows(main_view().scripts.back(), L"Preview unavailable"));
+    EXPECT_TRUE(view_shows(L"Preview unavailable"));
 
     preview_view().fail_with = "view gone";
     const std::size_t before = main_view().scripts.size();
     window->ShowPrintPreviewAsync();
     pump();
     ASSERT_EQ(main_view().scripts.size(), before + 1);
-    EXPECT_TRUE(shows(main_view().scripts.back(), L"Preview unavailable"));
+    EXPECT_TRUE(view_shows(L"Preview unavailable"));
     EXPECT_TRUE(failures.messages.empty());
 }
 
