@@ -6,21 +6,14 @@
 
 namespace {
 
-class ShownTexts : public engine::testing::parameter_document {
-protected:
-    static engine::doc_record option(std::wstring text, std::uint16_t chosen = 0) {
-        engine::doc_record record;
-        record.s2 = std::move(text);
-        record.b = chosen;
-        return record;
-    }
-    static engine::doc_element field_of(std::vector<engine::doc_record> options) {
-        engine::doc_element field;
-        field.item_count = std::uint16_t(options.size());
-        field.items = std::move(options);
-        return field;
-    }
-};
+engine::doc_record option(std::wstring text, std::uint16_t chosen = 0) {
+    engine::doc_record record;
+    record.s2 = std::move(text);
+    record.b = chosen;
+    return record;
+}
+
+using ShownTexts = engine::testing::parameter_document;
 
 TEST_F(ShownTexts, TextsWithBracesShowTheirRenderedForm) {
     add_field(L"Name", L"Ann");
@@ -39,15 +32,14 @@ TEST_F(ShownTexts, CheckBoxesHideOptionsWhoseRenderingIsBlank) {
     // Radio buttons, and options without braces, show whatever they have.
     EXPECT_TRUE(ui::option_shown_text(&doc, option(L"{Empty}  "), false).shown);
     for (bool check_box : {true, false}) {
-        const auto empty = ui::option_shown_text(&doc, option(L""), check_box);
-        EXPECT_TRUE(empty.shown);
+        EXPECT_TRUE(ui::option_shown_text(&doc, option(L""), check_box).shown);
         EXPECT_EQ(ui::option_shown_text(&doc, option(L"   "), check_box).text, L"   ");
     }
 }
 
-TEST_F(ShownTexts, TheOptionsValueJoinsTheCheckedStoredTextsTrimmingOnlyTheLast) {
-    engine::doc_element field = field_of({option(L"water \t", 1), option(L"gas"), option(L"{Power}\r\n", 1)});
-    EXPECT_EQ(ui::joined_option_value(field), L"water \t {Power}");
+TEST(JoinedOptionValue, JoinsTheCheckedStoredTextsTrimmingOnlyTheLast) {
+    engine::doc_element field;
+    field.items = {option(L"water \t", 1), option(L"gas"), option(L"{Power}\r\n", 1)};
     field.item_count = 9;  // a count above the array is not followed
     EXPECT_EQ(ui::joined_option_value(field), L"water \t {Power}");
     field.items[2].b = 0;

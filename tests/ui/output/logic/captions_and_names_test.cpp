@@ -10,69 +10,64 @@
 
 namespace {
 
-class Captions : public fixture::process_state_test {};
+using Captions = fixture::process_state_test;
+using Pairs = std::vector<std::pair<std::wstring, std::wstring>>;
 
 TEST_F(Captions, CopiesAndPointsTakeTheirFormByNumber) {
     EXPECT_EQ(ui::copies_text(1), L"1 copy");
     EXPECT_EQ(ui::copies_text(3), L"3 copies");
     EXPECT_EQ(ui::millimetres_text(12.75), L"12 mm");  // the whole part
     engine::current_language = 1;
-    const std::pair<std::wstring, std::wstring> russian[] = {
-        {ui::copies_text(1), L"1 копию"},     {ui::copies_text(4), L"4 копии"},
-        {ui::copies_text(5), L"5 копий"},     {ui::copies_text(10), L"10 копий"},
+    const Pairs russian = {
+        {ui::copies_text(1), L"1 копию"},        {ui::copies_text(4), L"4 копии"},
+        {ui::copies_text(5), L"5 копий"},        {ui::copies_text(10), L"10 копий"},
         {ui::line_spacing_text(4), L"4 пункта"}, {ui::heading_delta_text(-2), L"на 2 пункта меньше"},
     };
     for (const auto& [made, expected] : russian) EXPECT_EQ(made, expected);
 }
 
-std::unique_ptr<engine::document_data> titled(std::wstring title, int footer_elements = 4) {
+// A page setup titled `title` whose group has `elements` elements, the
+// fourth (when there) a footer with the page number on.
+std::unique_ptr<engine::document_data> titled(std::wstring title, int elements = 4) {
     auto data = std::make_unique<engine::document_data>(L"");
-    data->page_setup.groups.emplace_back();
     data->page_setup.group_count = 1;
-    auto& group = data->page_setup.groups[0];
+    auto& group = data->page_setup.groups.emplace_back();
     group.record.s1 = std::move(title);
-    group.elements.resize(std::size_t(footer_elements));
-    group.element_count = footer_elements;
-    if (footer_elements >= 4) {
-        group.elements[3].record.s1 = L"Contract 12";
-        group.elements[3].record.b = 1;
-    }
+    group.elements.resize(std::size_t(elements));
+    group.element_count = elements;
+    if (elements < 4) return data;
+    group.elements[3].record.s1 = L"Contract 12";
+    group.elements[3].record.b = 1;
     return data;
 }
 
-TEST_F(Captions, TitlesFallBackToTheShortNameOnlyWhenAsked) {
-    const auto data = titled(L"  Lease \t\r\n");
+TEST_F(Captions, TitlesFallBackToTheShortNameOnlyWhenAskedAndTheFooterNeedsTheFourthElement) {
+    const auto data = titled(L"  Lease \t\r\n"), untitled = titled(L" ", 3);
     EXPECT_EQ(ui::document_title(data.get(), true, L"Name"), L"  Lease");
-    const auto untitled = titled(L" ");
     EXPECT_EQ(ui::document_title(untitled.get(), false, L"Name"), L"");
     EXPECT_EQ(ui::document_title(untitled.get(), true, L"Name"), L"Name");
     EXPECT_EQ(ui::document_title(nullptr, true, L"Name"), L"Vellumcraft");
     EXPECT_EQ(ui::short_document_name(L"Agreements/Sales Agreement.brik"), L"Sales Agreement");
     EXPECT_EQ(ui::short_document_name(L"Ver.2/Doc"), L"Ver");
     EXPECT_EQ(ui::short_document_name(L"/.brik"), L"Vellumcraft");
-}
 
-TEST_F(Captions, FooterNeedsTheFourthElement) {
-    const auto data = titled(L"T");
     EXPECT_EQ(ui::footer_text(data.get()), L"Contract 12");
     EXPECT_TRUE(ui::page_number_in_footer(data.get()));
-    const auto short_group = titled(L"T", 3);
-    EXPECT_EQ(ui::footer_text(short_group.get()), L"");
-    EXPECT_FALSE(ui::page_number_in_footer(short_group.get()));
+    EXPECT_EQ(ui::footer_text(untitled.get()), L"");
+    EXPECT_FALSE(ui::page_number_in_footer(untitled.get()));
     EXPECT_FALSE(ui::page_number_in_footer(nullptr));
 }
 
 TEST_F(Captions, TypedFileNamesBecomeTitlesAndTitlesBecomeSafeFileNames) {
-    const std::pair<std::wstring, std::wstring> titles[] = {
-        {L"Report.pdf ", L"Report"}, {L"Report.final", L"Report.final"}, {L"a:b*c?.DocX", L"abc"},
-        {L"Memo...", L"Memo"},       {L"1/2", L"12"},
-    };
-    for (const auto& [typed, title] : titles) EXPECT_EQ(ui::title_from_file_name(typed), title);
-    const std::pair<std::wstring, std::wstring> names[] = {
-        {L"Sales/Agreement", L"SalesAgreement"}, {L"../x", L"x"}, {L"line\nbreak\ttab", L"linebreaktab"},
-        {L"..", L"Vellumcraft"},                 {L"", L"Vellumcraft"}, {L"Договор № 5 ", L"Договор № 5"},
-    };
-    for (const auto& [title, name] : names) EXPECT_EQ(ui::file_name_from_title(title), name);
+    for (const auto& [typed, title] : Pairs{{L"Report.pdf ", L"Report"}, {L"Report.final", L"Report.final"},
+                                            {L"a:b*c?.DocX", L"abc"}, {L"Memo...", L"Memo"}, {L"1/2", L"12"}}) {
+        EXPECT_EQ(ui::title_from_file_name(typed), title);
+    }
+    for (const auto& [title, name] : Pairs{{L"Sales/Agreement", L"SalesAgreement"}, {L"../x", L"x"},
+                                           {L"line\nbreak\ttab", L"linebreaktab"}, {L"..", L"Vellumcraft"},
+                                           {L"", L"Vellumcraft"}, {L"Договор № 5 ", L"Договор № 5"}}) {
+        EXPECT_EQ(ui::file_name_from_title(title), name);
+    }
 }
 
 TEST_F(Captions, PreviewPagesFrameTheirAddressSafely) {

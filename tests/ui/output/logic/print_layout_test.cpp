@@ -8,10 +8,10 @@ namespace {
 
 std::unique_ptr<engine::document_data> with_page(double width, std::uint16_t height) {
     auto data = std::make_unique<engine::document_data>(L"");
-    data->page_setup.groups.emplace_back();
     data->page_setup.group_count = 1;
-    data->page_setup.groups[0].record.d1 = width;
-    data->page_setup.groups[0].record.v[0] = height;
+    auto& setup = data->page_setup.groups.emplace_back().record;
+    setup.d1 = width;
+    setup.v[0] = height;
     return data;
 }
 
@@ -20,13 +20,11 @@ constexpr double mm = ui::inches_per_mm;
 TEST(PrintLayout, PaperGoesShortSideFirstWithTheOrientationApartAndA4WithoutAPageSetup) {
     const auto portrait = with_page(210, 297), landscape = with_page(297, 210);
     const engine::document_data empty(L"");
-    const struct {
-        const engine::document_data* data;
-        bool landscape;
-    } cases[] = {{portrait.get(), false}, {landscape.get(), true}, {&empty, false}, {nullptr, false}};
+    const std::pair<const engine::document_data*, bool> cases[] = {
+        {portrait.get(), false}, {landscape.get(), true}, {&empty, false}, {nullptr, false}};
     for (const auto& c : cases) {
-        const auto layout = ui::print_layout(c.data, {20, 10, 15, 25});
-        EXPECT_EQ(layout.landscape, c.landscape) << &c - cases;
+        const auto layout = ui::print_layout(c.first, {20, 10, 15, 25});
+        EXPECT_EQ(layout.landscape, c.second) << &c - cases;
         EXPECT_DOUBLE_EQ(layout.width_in, 210 * mm);
         EXPECT_DOUBLE_EQ(layout.height_in, 297 * mm);
     }

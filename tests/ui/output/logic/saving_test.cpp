@@ -11,6 +11,12 @@
 
 namespace {
 
+using fixture::engine_path;
+
+std::ptrdiff_t entries(const fixture::temp_folder& folder) {
+    return std::distance(std::filesystem::directory_iterator(folder.path()), {});
+}
+
 TEST(SavePath, FolderCleanedTitleAndExtension) {
     EXPECT_EQ(ui::save_path(L"/home/u/Docs \t", L"/tmp", L"Lease", 0), L"/home/u/Docs/Lease.pdf");
     EXPECT_EQ(ui::save_path(L"/home/u/", L"/tmp", L"Lease", 1), L"/home/u/Lease.doc");
@@ -21,32 +27,26 @@ TEST(SavePath, FolderCleanedTitleAndExtension) {
 }
 
 TEST(TextFile, Utf8WithoutMarkAndLoneSurrogatesReplaced) {
-    std::wstring text = L"Ab ё €";
-    text += wchar_t(0xD800);
-    text += wchar_t(0x1F600);
-    const std::string bytes = ui::utf8_of(text);
-    EXPECT_EQ(bytes, "Ab \xD1\x91 \xE2\x82\xAC\xEF\xBF\xBD\xF0\x9F\x98\x80");
+    const std::wstring text = L"Ab ё €" + std::wstring{wchar_t(0xD800), wchar_t(0x1F600)};
+    EXPECT_EQ(ui::utf8_of(text), "Ab \xD1\x91 \xE2\x82\xAC\xEF\xBF\xBD\xF0\x9F\x98\x80");
 }
 
-TEST(TextFile, WritesTheWholeFileAndLeavesNoTemporaryOne) {
+TEST(TextFile, WritesTheWholeFileAtomicallyAndAFailureKeepsEverythingAsItWas) {
     fixture::temp_folder folder;
     const auto target = folder.path() / "Договор.html";
-    ui::write_file_atomically(fixture::engine_path(target), "first");
-    ui::write_file_atomically(fixture::engine_path(target), "second, longer");
+    ui::write_file_atomically(engine_path(target), "first");
+    ui::write_file_atomically(engine_path(target), "second, longer");
     EXPECT_EQ(fixture::read_bytes(target), "second, longer");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
-}
+    EXPECT_EQ(entries(folder), 1);  // no temporary file left
 
-TEST(TextFile, AMissingFolderOrAFolderInTheWayFailsAndKeepsEverythingAsItWas) {
-    fixture::temp_folder folder;
     const auto missing = folder.path() / "missing" / "x.html", taken = folder.path() / "taken.html";
     std::filesystem::create_directory(taken);
-    for (const auto& target : {missing, taken}) {
-        EXPECT_THROW(ui::write_file_atomically(fixture::engine_path(target), "text"), std::runtime_error);
+    for (const auto& path : {missing, taken}) {
+        EXPECT_THROW(ui::write_file_atomically(engine_path(path), "text"), std::runtime_error);
     }
     EXPECT_FALSE(std::filesystem::exists(missing));
     EXPECT_TRUE(std::filesystem::is_directory(taken));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    EXPECT_EQ(entries(folder), 2);
 }
 
 TEST(WordFile, TheExportFlagIsSetWhileRenderingAndRestoredAfterAFailure) {

@@ -34,33 +34,26 @@ using app_test::wait_until;
 // A contract of a few pages of A4, with a footer element.
 std::string contract_bytes() {
     fixture::brik_tree tree;
-    fixture::brik_group setup;
+    auto& setup = tree.page_setup.groups.emplace_back();
     setup.record.s1 = u"Long Contract";
     setup.record.d1 = 210;
     setup.record.v = {297, 0, 20, 15, 12, 25};
     setup.elements.resize(4);
     setup.elements[3].record.s1 = u"Contract No. 7";
-    tree.page_setup.groups.push_back(setup);
-    fixture::brik_group page;
+    auto& page = tree.pages.groups.emplace_back();
     page.record.a = 1;
-    page.record.s3 = u"Liberation Serif";
-    page.record.v[0] = 12;
-    fixture::brik_element block;
+    auto& block = page.elements.emplace_back();
     block.record.s1 = u"Terms";
-    block.record.s3 = u"Liberation Serif";
-    block.record.v[0] = 14;
-    block.record.b = 1;
-    for (int i = 0; i < 90; ++i) {
-        fixture::brik_record paragraph;
-        paragraph.s2 = u"The buyer's payment is due within thirty days of delivery; the seller keeps title to the "
-                       u"goods until the whole price is paid, and either party may end this agreement in writing.";
-        paragraph.s3 = u"Liberation Serif";
-        paragraph.v[0] = 12;
-        paragraph.b = 1;
-        block.items.push_back(paragraph);
+    fixture::brik_record paragraph;
+    paragraph.s2 = u"The buyer's payment is due within thirty days of delivery; the seller keeps title to the "
+                   u"goods until the whole price is paid, and either party may end this agreement in writing.";
+    for (fixture::brik_record* styled : {&page.record, &block.record, &paragraph}) {
+        styled->s3 = u"Liberation Serif";
+        styled->v[0] = 12;
     }
-    page.elements.push_back(block);
-    tree.pages.groups.push_back(page);
+    block.record.v[0] = 14;
+    block.record.b = paragraph.b = 1;
+    block.items.assign(90, paragraph);
     return fixture::write_brik(tree);
 }
 
@@ -187,19 +180,16 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
     // With no folder chosen the file goes into the documents folder, made
     // when a fresh home has none.
     fixture::temp_folder home;
-    auto swap_variable = [](const char* name, const char* value) {
-        const char* old = std::getenv(name);
-        std::optional<std::string> kept = old ? std::optional<std::string>(old) : std::nullopt;
-        value ? setenv(name, value, 1) : unsetenv(name);
-        return kept;
-    };
-    const auto old_home = swap_variable("HOME", home.path().c_str());
-    const auto old_config = swap_variable("XDG_CONFIG_HOME", (home.path() / ".config").c_str());
+    const std::pair<const char*, std::filesystem::path> fresh[] = {{"HOME", home.path()}, {"XDG_CONFIG_HOME", home.path() / ".config"}};
+    std::vector<std::optional<std::string>> kept;
+    for (const auto& [name, value] : fresh) {
+        kept.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt);
+        setenv(name, value.c_str(), 1);
+    }
     window->save_folder.clear();
     window->save_format = 2;
     const std::wstring outcome = act(*window, 1);
-    swap_variable("HOME", old_home ? old_home->c_str() : nullptr);
-    swap_variable("XDG_CONFIG_HOME", old_config ? old_config->c_str() : nullptr);
+    for (std::size_t i = 0; i < kept.size(); ++i) kept[i] ? setenv(fresh[i].first, kept[i]->c_str(), 1) : unsetenv(fresh[i].first);
     EXPECT_EQ(outcome, L"Document Saved");
     EXPECT_TRUE(std::filesystem::exists(home.path() / "Documents/Long Contract.html"));
     EXPECT_TRUE(failures.messages.empty());
