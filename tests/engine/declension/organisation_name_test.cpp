@@ -28,7 +28,7 @@ TEST(SplitOrganisationName, LegalFormAndName) {
     }
 }
 
-TEST(LegalForms, AbbreviationsExpandWithTheirGender) {
+TEST(LegalForms, AbbreviationsExpandWithTheirGenderAndCapitalsAreTold) {
     std::uint32_t gender = 0;
     EXPECT_EQ(expand_legal_form(L" ООО\t", gender), L"Общество с ограниченной ответственностью");
     EXPECT_EQ(gender, 3u);
@@ -38,9 +38,6 @@ TEST(LegalForms, AbbreviationsExpandWithTheirGender) {
     gender = 7;
     EXPECT_EQ(expand_legal_form(L" ооо ", gender), L"ооо");
     EXPECT_EQ(gender, 7u);
-}
-
-TEST(LegalForms, AllCapitals) {
     EXPECT_TRUE(is_all_capitals(L" ООО-2"));
     EXPECT_FALSE(is_all_capitals(L"ООо"));
     EXPECT_FALSE(is_all_capitals(L""));

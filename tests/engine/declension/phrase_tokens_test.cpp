@@ -11,7 +11,7 @@ static kinds kinds_of(const std::wstring& text, bool merged = false) {
     return tokens.kinds;
 }
 
-TEST(PhraseTokens, EachCharacterClassMakesItsKind) {
+TEST(PhraseTokens, EachCharacterClassMakesItsKindLiteralsAndEntitiesKeptAsTyped) {
     phrase_tokens tokens = tokenize_phrase(L"Договор 5/3-А, \"x\"\n?.");
     EXPECT_EQ(tokens.kinds, (kinds{6, 1, 9, 1, 9, 2, 6, 4, 1, 5, 6, 5, 3, 8, 4}));
     EXPECT_EQ(tokens.texts[0], L"договор");
@@ -21,6 +21,23 @@ TEST(PhraseTokens, EachCharacterClassMakesItsKind) {
     EXPECT_EQ(tokens.typed[13], L"?");
     // Digits and letters split without blanks.
     EXPECT_EQ(kinds_of(L"5км"), (kinds{9, 6}));
+    // Other characters are literal tokens kept as typed.
+    phrase_tokens literals = tokenize_phrase(L"(акт)\t№5: 10%;");
+    EXPECT_EQ(literals.kinds, (kinds{16, 6, 16, 16, 16, 9, 16, 1, 9, 16, 16}));
+    EXPECT_EQ(literals.typed[0], L"(");
+    EXPECT_EQ(literals.typed[4], L"№");
+    EXPECT_EQ(literals.typed[9], L"%");
+    // Guillemets are quotes.
+    EXPECT_EQ(kinds_of(L"«Ромашка»"), (kinds{5, 6, 5}));
+    // An entity reference is one opaque token.
+    phrase_tokens entities = tokenize_phrase(L"O&apos;Brien &lt;&#39;x&amp");
+    EXPECT_EQ(entities.kinds, (kinds{6, 16, 6, 1, 16, 16, 6, 16, 6}));
+    EXPECT_EQ(entities.typed[1], L"&apos;");
+    EXPECT_EQ(entities.typed[4], L"&lt;");
+    EXPECT_EQ(entities.typed[5], L"&#39;");
+    // An ampersand that opens no reference is an ordinary character.
+    EXPECT_EQ(entities.typed[7], L"&");
+    EXPECT_EQ(entities.texts[8], L"amp");
 }
 
 TEST(PhraseTokens, LetterClassesCountOnlyCyrillicCapitals) {
@@ -43,27 +60,6 @@ TEST(PhraseTokens, DigitsBeyondTheTwentyFirstBecomeOneMarkerWithAQuestionMarkEac
     EXPECT_EQ(kinds_of(L"123456789012345678901"), (kinds{9}));
     // A letter after it starts a word.
     EXPECT_EQ(kinds_of(L"1234567890123456789012км"), (kinds{9, 7, 6}));
-}
-
-TEST(PhraseTokens, OtherCharactersAreLiteralTokensKeptAsTyped) {
-    phrase_tokens tokens = tokenize_phrase(L"(акт)\t№5: 10%;");
-    EXPECT_EQ(tokens.kinds, (kinds{16, 6, 16, 16, 16, 9, 16, 1, 9, 16, 16}));
-    EXPECT_EQ(tokens.typed[0], L"(");
-    EXPECT_EQ(tokens.typed[4], L"№");
-    EXPECT_EQ(tokens.typed[9], L"%");
-    // Guillemets are quotes.
-    EXPECT_EQ(kinds_of(L"«Ромашка»"), (kinds{5, 6, 5}));
-}
-
-TEST(PhraseTokens, EntityReferencesAreOneOpaqueToken) {
-    phrase_tokens tokens = tokenize_phrase(L"O&apos;Brien &lt;&#39;x&amp");
-    EXPECT_EQ(tokens.kinds, (kinds{6, 16, 6, 1, 16, 16, 6, 16, 6}));
-    EXPECT_EQ(tokens.typed[1], L"&apos;");
-    EXPECT_EQ(tokens.typed[4], L"&lt;");
-    EXPECT_EQ(tokens.typed[5], L"&#39;");
-    // An ampersand that opens no reference is an ordinary character.
-    EXPECT_EQ(tokens.typed[7], L"&");
-    EXPECT_EQ(tokens.texts[8], L"amp");
 }
 
 TEST(PhraseTokens, DecimalsAndAmountsMergeWithTheSignOnEitherSide) {

@@ -9,7 +9,8 @@ static rule_row row(std::wstring_view entries, int outcome) { return {entries, o
 
 // Each word selects the row with that outcome; -1 for none.
 template <std::size_t n>
-static void expect_outcomes(const std::array<rule_row, n>& rows, std::initializer_list<std::pair<const wchar_t*, int>> words) {
+static void expect_outcomes(const std::array<rule_row, n>& rows,
+                            std::initializer_list<std::pair<const wchar_t*, int>> words) {
     rule_table table(rows);
     for (const auto& [word, outcome] : words) {
         const rule_row* found = table.find(word);
@@ -24,36 +25,29 @@ TEST(LetterFromEnd, PositionsBeforeTheStartReadAsNoLetter) {
     EXPECT_EQ(first_letter(L""), 0);
 }
 
-TEST(RuleNotation, LettersAlternativesAndAnyLetter) {
+TEST(RuleNotation, LettersAlternativesNotAfterAndWholeWords) {
     // The any-letter position needs a letter.
     expect_outcomes(std::array{row(L"-вар", 1), row(L"-[им]бар", 2), row(L"-·ёр, -?юр", 3)},
                     {{L"самовар", 1}, {L"самоВар", -1}, {L"цимбар", 2}, {L"мбар", 2}, {L"кабар", -1},
                      {L"монтёр", 3}, {L"монтер", -1}, {L"абажюр", 3}, {L"ёр", -1}, {L"", -1}});
-}
-
-TEST(RuleNotation, NotAfterIsAlsoMetByAnAbsentLetter) {
+    // "not after" is also met by an absent letter.
     expect_outcomes(std::array{row(L"-трап not after о", 1), row(L"-[^ое]кап", 2), row(L"-но not after в, г, д", 3)},
                     {{L"стрeтрап", 1}, {L"отрап", -1}, {L"трап", 1}, {L"кап", 2}, {L"скап", 2}, {L"екап", -1},
                      {L"равно", -1}, {L"гно", -1}, {L"кино", 3}, {L"но", 3}});
-}
-
-TEST(RuleNotation, WholeWordsInEverySpelling) {
+    // Whole words in every spelling.
     expect_outcomes(std::array{row(L"=костёр", 1), row(L"word бобры", 2), row(L"парник", 3),
                                row(L"-шатёр (whole word)", 4)},
                     {{L"костёр", 1}, {L"хворостёр", -1}, {L"бобры", 2}, {L"парник", 3}, {L"напарник", -1},
                      {L"шатёр", 4}, {L"ашатёр", -1}});
 }
 
-TEST(RuleNotation, LengthConditions) {
+TEST(RuleNotation, LengthFirstLetterSubstringAndHyphenConditions) {
     expect_outcomes(std::array{row(L"-абв (5 letters)", 1), row(L"-где (6+ letters)", 2),
                                row(L"-жзи (6 letters or more)", 3), row(L"-клм (at most 4 letters)", 4),
                                row(L"-ноп (4 or 6 letters)", 5)},
                     {{L"ааабв", 1}, {L"аабв", -1}, {L"аааабв", -1}, {L"ааагде", 2}, {L"аагде", -1},
                      {L"аааажзи", 3}, {L"аажзи", -1}, {L"аклм", 4}, {L"клм", 4}, {L"ааклм", -1}, {L"аноп", 5},
                      {L"аааноп", 5}, {L"ааноп", -1}});
-}
-
-TEST(RuleNotation, FirstLetterSubstringAndHyphenConditions) {
     expect_outcomes(std::array{row(L"-овер (first letter п)", 1), row(L"-айзер (first letter not к)", 2),
                                row(L"-ктора (word begins with [дп])", 3)},
                     {{L"пловер", 1}, {L"кловер", -1}, {L"лайзер", 2}, {L"кайзер", -1}, {L"доктора", 3},

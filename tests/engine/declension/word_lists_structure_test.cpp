@@ -19,13 +19,10 @@ using namespace engine;
 
 namespace {
 
+// `letters`: the final letters the list may hold; for a catch-all list, the
+// letters it must not hold (those have handlers of their own).
 struct word_list {
-    const char* handler;
-    std::span<const rule_row> rows;
-    std::size_t length;
-    // The final letters the list may hold; for a catch-all list, the letters
-    // it must not hold (those have handlers of their own).
-    std::wstring_view letters;
+    const char* handler; std::span<const rule_row> rows; std::size_t length; std::wstring_view letters;
     bool catch_all = false;
 };
 

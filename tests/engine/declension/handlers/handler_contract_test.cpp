@@ -34,11 +34,7 @@ const std::pair<word_handler, const wchar_t*> k_handlers[] = {
 // clang-format on
 
 struct handler_call {
-    word_handler handler;
-    const wchar_t* word;
-    int c;
-    const wchar_t* form;
-    std::uint32_t gender, animate = untouched;
+    word_handler handler; const wchar_t* word; int c; const wchar_t* form; std::uint32_t gender, animate = untouched;
 };
 
 }  // namespace
@@ -100,7 +96,6 @@ TEST(WordHandlers, DirectCallsWithCaseZeroOrWordsDispatchWouldNotSend) {
         {decline_long_ya, L"щийся", 2, L"щегося", 1, untouched}, {decline_long_o, L"-то", 5, L"-то", 3, untouched},
     };
     for (const auto& call : calls) expect_handler(call.handler, call.word, call.c, call.form, call.gender, call.animate);
-
     // Short words that still match a plural row build even shorter singulars.
     for (const wchar_t* word : {L"бцы", L"ьцы", L"овы", L"рцы", L"олы", L"йни", L"иги", L"ачи", L"аши", L"ахи"}) {
         std::uint32_t gender = untouched, animate = untouched;

@@ -36,9 +36,7 @@ TEST(InputSlots, AdjectivesTakeTheAccusativeFromTheAnimacyTheyAreGiven) {
         EXPECT_EQ(slot, adjective.gender);
     }
     declension_sink = 0;
-}
-
-TEST(InputSlots, WordsInAnnyeStoreAnimacyZero) {
+    // Words in -анные store animacy 0.
     std::uint32_t gender = untouched, animate = 1;
     EXPECT_EQ(decline_word(L"данные", 4, &gender, &animate), L"данные");
     EXPECT_EQ(animate, 0u);

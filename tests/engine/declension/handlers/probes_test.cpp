@@ -27,10 +27,7 @@ using decl_test::untouched;
 
 namespace {
 
-struct probe {
-    std::wstring word, outcome, gender, animacy;
-    std::string entry;
-};
+struct probe { std::wstring word, outcome, gender, animacy; std::string entry; };
 
 using section_counts = std::vector<std::pair<std::string, std::size_t>>;
 
@@ -173,11 +170,8 @@ struct probe_file {
     const char* name;
     section_counts counts;
     row_check_fn row_check = nullptr;
-    const rule_table* (*table)() = nullptr;
+    const rule_table* table = nullptr;
 };
-
-const rule_table* y_rules() { return &long_y_rules(); }
-const rule_table* i_rules() { return &long_i_rules(); }
 
 }  // namespace
 
@@ -192,8 +186,8 @@ TEST(HandlerProbes, EveryEntryGivesItsRowsFormsAndStores) {
         {"long_kh", {{"", 60}}},  {"long_ch", {{"", 81}}},  {"long_sh", {{"", 68}}},  {"long_shch", {{"", 2}}},
         {"long_ts", {{"", 261}}}, {"long_ya", {{"-я", 236}}},
         {"long_y", {{"-бы -вы -пы -фы -цы", 183}, {"-ды -зы", 139}, {"-лы -мы", 137}, {"-ны", 121}, {"-ры", 120},
-                    {"-сы -ты", 170}}, long_y_check, y_rules},
-        {"long_i", {{"-и", 471}}, long_i_check, i_rules},
+                    {"-сы -ты", 170}}, long_y_check, &long_y_rules()},
+        {"long_i", {{"-и", 471}}, long_i_check, &long_i_rules()},
         {"short4_l_to_t", {{"decline4_l", 29}, {"decline4_m", 33}, {"decline4_n", 49}, {"decline4_o", 38},
                            {"decline4_p", 23}, {"decline4_r", 44}, {"decline4_s", 75}, {"decline4_t", 101}}},
         {"short4_y_soft_ya", {{"decline4_y", 240}, {"decline4_soft", 93}, {"decline4_ya", 72}}},
@@ -207,7 +201,7 @@ TEST(HandlerProbes, EveryEntryGivesItsRowsFormsAndStores) {
             if (!p.outcome.starts_with(L"check:")) {
                 check_probe(p);
             } else if (file.row_check) {
-                check_singular_row(p, file.row_check, *file.table());
+                check_singular_row(p, file.row_check, *file.table);
             } else {
                 ADD_FAILURE() << "a check row in a list without checks: " << p.entry;
             }

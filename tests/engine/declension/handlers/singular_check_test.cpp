@@ -40,10 +40,7 @@ constexpr singular_check check_c1{"C1", tsy_after_bn, stand_in_handler, 10, 16, 
 constexpr singular_check check_c2{"C2", tsy_after_soft_sign, stand_in_handler, 10, 16, 114, 17};
 constexpr singular_check check_c3{"C3", tsy_after_consonant, stand_in_handler, 10, 16, 114, 17};
 
-struct outcome {
-    std::wstring form;
-    std::uint32_t gender = untouched, animate = untouched;
-};
+struct outcome { std::wstring form; std::uint32_t gender = untouched, animate = untouched; };
 
 outcome run(const singular_check& check, const std::wstring& plural, int c, std::uint32_t animacy, bool knows = true,
             const std::wstring& instrumental = L"") {
