@@ -1,50 +1,42 @@
 #include "engine/fields/date_parse.h"
 
+#include <tuple>
+
 #include "fields_test_support.h"
 
-namespace engine {
+using namespace engine;
+using DateParsing = engine::testing::language_test;
+
 namespace {
 
-using testing::language_test;
-
-class DateParsing : public language_test {};
-
-struct ymd {
-    int year;
-    int month;
-    int day;
-};
-
-::testing::AssertionResult reads_as(const std::wstring& text, ymd expected) {
+// Year, month (1-12) and day of a valid date; zeros otherwise.
+std::tuple<int, int, int> ymd(const std::wstring& text) {
     date_value d = parse_date_value(text);
-    if (!d.valid) return ::testing::AssertionFailure() << "not a date";
-    ymd got{d.broken_down.tm_year + 1900, d.broken_down.tm_mon + 1, d.broken_down.tm_mday};
-    if (got.year != expected.year || got.month != expected.month || got.day != expected.day)
-        return ::testing::AssertionFailure() << got.year << "-" << got.month << "-" << got.day;
-    return ::testing::AssertionSuccess();
+    if (!d.valid) return {0, 0, 0};
+    return {d.broken_down.tm_year + 1900, d.broken_down.tm_mon + 1, d.broken_down.tm_mday};
 }
+
+}  // namespace
 
 TEST_F(DateParsing, RussianReadsDayMonthYearWithEverySeparatorAndCyrillicNames) {
     russian();
     for (const wchar_t* text : {L"5 января 2024", L"05.01.2024", L"5/1/24", L"5-янв-2024", L"5\\01\\2024",
                                 L"5..01..2024", L"5 ЯНВАРЯ 2024", L"5\t.01.\r\n2024", L"5 январь 2024",
                                 L"5 янвв 2024", L"5, 01, 2024"})  // the comma is skipped; blanks separate
-        EXPECT_TRUE(reads_as(text, {2024, 1, 5})) << std::wstring(text).size();
-    for (const wchar_t* may : {L"5 мая 2024", L"5 май 2024"}) EXPECT_TRUE(reads_as(may, {2024, 5, 5}));
-    EXPECT_TRUE(reads_as(L"5 марта 2024", {2024, 3, 5}));
-    // Two-digit years are this century; longer ones count in full.
-    EXPECT_TRUE(reads_as(L"05.01.99", {2099, 1, 5}));
-    EXPECT_TRUE(reads_as(L"05.01.024", {24, 1, 5}));
-    EXPECT_TRUE(reads_as(L"05.01.12024", {12024, 1, 5}));
-    EXPECT_TRUE(reads_as(L"29.02.2000", {2000, 2, 29}));
+        EXPECT_EQ(ymd(text), std::tuple(2024, 1, 5)) << std::wstring(text).size();
+    const std::pair<const wchar_t*, std::tuple<int, int, int>> cases[] = {
+        {L"5 мая 2024", {2024, 5, 5}}, {L"5 май 2024", {2024, 5, 5}}, {L"5 марта 2024", {2024, 3, 5}},
+        // Two-digit years are this century; longer ones count in full.
+        {L"05.01.99", {2099, 1, 5}}, {L"05.01.024", {24, 1, 5}}, {L"05.01.12024", {12024, 1, 5}},
+        {L"29.02.2000", {2000, 2, 29}}};
+    for (const auto& [text, expected] : cases) EXPECT_EQ(ymd(text), expected) << std::wstring(text).size();
 }
 
 TEST_F(DateParsing, EnglishReadsMonthDayYearWithLatinNames) {
-    english();
-    EXPECT_TRUE(reads_as(L"Jan 5, 2024", {2024, 1, 5}));
-    EXPECT_TRUE(reads_as(L"1/5/2024", {2024, 1, 5}));
-    EXPECT_TRUE(reads_as(L"5/1,2024", {2024, 5, 1}));
-    EXPECT_TRUE(reads_as(L"dec 31 2024", {2024, 12, 31}));
+    const std::pair<const wchar_t*, std::tuple<int, int, int>> cases[] = {
+        {L"Jan 5, 2024", {2024, 1, 5}}, {L"1/5/2024", {2024, 1, 5}}, {L"5/1,2024", {2024, 5, 1}},
+        {L"dec 31 2024", {2024, 12, 31}}};
+    for (const auto& [text, expected] : cases) EXPECT_EQ(ymd(text), expected) << std::wstring(text).size();
 }
 
 TEST_F(DateParsing, ShortNamesMixedAlphabetsMissingPartsAndImpossibleDatesAreRefused) {
@@ -60,7 +52,7 @@ TEST_F(DateParsing, ShortNamesMixedAlphabetsMissingPartsAndImpossibleDatesAreRef
     }
 }
 
-TEST_F(DateParsing, AnInvalidDateKeepsItsTextAndCarriesNoCalendar) {
+TEST_F(DateParsing, AnInvalidDateKeepsItsTextAndCarriesNoCalendarButBlankTextGivesToday) {
     russian();
     date_value d = parse_date_value(L"не дата");
     EXPECT_FALSE(d.valid);
@@ -68,15 +60,11 @@ TEST_F(DateParsing, AnInvalidDateKeepsItsTextAndCarriesNoCalendar) {
     EXPECT_EQ(d.seconds, 0);
     EXPECT_EQ(d.broken_down.tm_mday, 0);
     EXPECT_EQ(d.broken_down.tm_year, 0);
-}
-
-TEST_F(DateParsing, BlankTextGivesTodayButIsNoDate) {
-    russian();
     for (const wchar_t* text : {L"", L"  \t\r\n"}) {
-        date_value d = parse_date_value(text);
-        EXPECT_FALSE(d.valid);
-        EXPECT_TRUE(d.text.empty());
-        EXPECT_EQ(d.broken_down.tm_year + 1900, 2024);
+        date_value today = parse_date_value(text);
+        EXPECT_FALSE(today.valid);
+        EXPECT_TRUE(today.text.empty());
+        EXPECT_EQ(today.broken_down.tm_year + 1900, 2024);
     }
 }
 
@@ -87,6 +75,3 @@ TEST_F(DateParsing, SecondsCountWholeDaysFrom1970BothWays) {
     EXPECT_EQ(parse_date_value(L"01.01.1900").seconds, -2208988800);
     EXPECT_EQ(parse_date_value(L"01.01.024").seconds % 86400, 0);
 }
-
-}  // namespace
-}  // namespace engine

@@ -8,52 +8,44 @@
 #include "engine/fields/date_parse.h"
 #include "fields_test_support.h"
 
-namespace engine {
-namespace {
+using namespace engine;
+using engine::testing::format_words;
+using DateRendering = engine::testing::language_test;
 
-using testing::format_words;
-using testing::language_test;
-
-class DateRendering : public language_test {};
-
-TEST_F(DateRendering, OrdinalSuffixesFollowTheLastDigitsOfTheDay) {
-    english();
-    const std::pair<int, const wchar_t*> cases[] = {{1, L"1st"},   {2, L"2nd"},   {3, L"3rd"},
-                                                    {4, L"4th"},   {11, L"11th"}, {12, L"12th"},
-                                                    {13, L"13th"}, {21, L"21st"}, {22, L"22nd"},
-                                                    {23, L"23rd"}, {30, L"30th"}, {31, L"31st"}};
-    for (auto [day, expected] : cases) {
+TEST_F(DateRendering, OrdinalDaysFollowTheLastDigitsAndWordsCoverTheWholeMonth) {
+    std::wstring days;
+    for (int day : {1, 2, 3, 4, 11, 12, 13, 21, 22, 23, 30, 31}) {
         date_value d = parse_date_value(L"1/" + std::to_wstring(day) + L"/2024");
-        EXPECT_EQ(render_day(d, day_with_suffix), expected);
+        days += render_day(d, day_with_suffix) + L' ';
     }
-}
-
-TEST_F(DateRendering, DaysInWordsCoverTheWholeMonth) {
-    russian();
-    EXPECT_EQ(render_day(parse_date_value(L"23.01.2024"), day_in_words), L"двадцать третье");
-    english();
+    EXPECT_EQ(days, L"1st 2nd 3rd 4th 11th 12th 13th 21st 22nd 23rd 30th 31st ");
     EXPECT_EQ(render_day(parse_date_value(L"1/12/2024"), day_in_words), L"twelfth");
     EXPECT_EQ(render_day(parse_date_value(L"1/29/2024"), day_in_words), L"twenty-ninth");
     date_value outside;
     outside.broken_down.tm_mday = 0;
     EXPECT_EQ(render_day(outside, day_in_words), L"0");
+    russian();
+    EXPECT_EQ(render_day(parse_date_value(L"23.01.2024"), day_in_words), L"двадцать третье");
 }
 
-TEST_F(DateRendering, PlainLongDatesAndTheLanguageTheDateWasMadeIn) {
+TEST_F(DateRendering, ADateKeepsTheLanguageItWasMadeInAndDatesFromSecondsWorkBefore1970) {
     russian();
     date_value ru = parse_date_value(L"05.01.2024");
     EXPECT_EQ(render_long_date(ru, false), L"05 января 2024 г.");
+    date_value d = date_value_from_filetime(-86400 + 3600);
+    EXPECT_EQ(d.broken_down.tm_hour, 1);
+    EXPECT_EQ(d.seconds, -86400 + 3600);
+    EXPECT_TRUE(d.text.empty());
     english();
     EXPECT_EQ(render_short_date(ru), L"05.01.2024");
+    EXPECT_EQ(render_short_date(d), L"31.12.1969");
 }
 
 TEST_F(DateRendering, RussianYearsInWordsAreGenitiveOrdinalsOrFixedCenturyWords) {
     const std::pair<const wchar_t*, const wchar_t*> years[] = {
         {L"2024", L"две тысячи двадцать четвертого"},
-        {L"1999", L"одна тысяча девятьсот девяносто девятого"},
-        {L"2000", L"двухтысячного"},
-        {L"1900", L"одна тысяча девятисотого"},
-        {L"1800", L"1800"}};
+        {L"1999", L"одна тысяча девятьсот девяносто девятого"}, {L"2000", L"двухтысячного"},
+        {L"1900", L"одна тысяча девятисотого"}, {L"1800", L"1800"}};
     for (auto [year, expected] : years) EXPECT_EQ(russian_year_in_words(year), expected);
     russian();
     EXPECT_EQ(render_date_in_words(parse_date_value(L"05.01.2024")),
@@ -64,7 +56,8 @@ TEST_F(DateRendering, RussianYearsInWordsAreGenitiveOrdinalsOrFixedCenturyWords)
 TEST_F(DateRendering, LongAndShortDatesReadBackForEveryDayOfASpan) {
     for (int language : {0, 1}) {
         current_language = language;
-        date_value day = date_value_from_filetime(parse_date_value(language ? L"01.01.1998" : L"1/1/1998").seconds);
+        const std::int64_t first = parse_date_value(language ? L"01.01.1998" : L"1/1/1998").seconds;
+        date_value day = date_value_from_filetime(first);
         const std::int64_t last = parse_date_value(language ? L"31.12.2005" : L"12/31/2005").seconds;
         for (; day.seconds <= last; day = date_value_from_filetime(day.seconds + 86400)) {
             ASSERT_EQ(parse_date_value(render_long_date(day, false)).seconds, day.seconds)
@@ -74,18 +67,7 @@ TEST_F(DateRendering, LongAndShortDatesReadBackForEveryDayOfASpan) {
     }
 }
 
-TEST_F(DateRendering, DatesFromSecondsWorkBefore1970) {
-    russian();
-    date_value d = date_value_from_filetime(-86400 + 3600);
-    EXPECT_EQ(render_short_date(d), L"31.12.1969");
-    EXPECT_EQ(d.broken_down.tm_hour, 1);
-    EXPECT_EQ(d.seconds, -86400 + 3600);
-    EXPECT_TRUE(d.text.empty());
-}
-
-class DateField : public language_test {};
-
-TEST_F(DateField, EveryKeywordOfBothLanguagesReachesItsRendering) {
+TEST_F(DateRendering, EveryFieldKeywordOfBothLanguagesAndTheLastMatchingOneWins) {
     const std::tuple<int, const wchar_t*, const wchar_t*> cases[] = {
         {1, L"жирным", L"5 янв 2024"},  // no matching keyword: the text as typed
         {1, L"день", L"05"}, {1, L"Day  th", L"5th"}, {1, L"месяц", L"01"}, {1, L"YEAR", L"2024"},
@@ -99,9 +81,6 @@ TEST_F(DateField, EveryKeywordOfBothLanguagesReachesItsRendering) {
         date_value d = parse_date_value(language ? L"5 янв 2024" : L"Jan 5, 2024");
         EXPECT_EQ(render_date_field(d, format_words({keyword})), expected) << keyword;
     }
-}
-
-TEST_F(DateField, TheLastMatchingModifierWins) {
     russian();
     date_value d = parse_date_value(L"05.01.2024");
     EXPECT_EQ(render_date_field(d, format_words({L"длинная", L"год", L"жирным"})), L"2024");
@@ -109,9 +88,7 @@ TEST_F(DateField, TheLastMatchingModifierWins) {
               L"05&thinsp;января <span style=\"white-space:nowrap\">2024&thinsp;г.</span>");
 }
 
-class DateArithmetic : public language_test {};
-
-TEST_F(DateArithmetic, DaysAcrossMonthYearAndLongSpansAndTheDaysBetweenTwoDates) {
+TEST_F(DateRendering, ArithmeticAddsDaysAcrossMonthYearAndLongSpansAndCountsTheDaysBetween) {
     russian();
     const std::tuple<const wchar_t*, const wchar_t*, bool> cases[] = {
         {L"05.01.2024 + 30", L"04.02.2024", true}, {L"05.01.2024 - 5", L"31.12.2023", true},
@@ -134,14 +111,9 @@ TEST_F(DateArithmetic, DaysAcrossMonthYearAndLongSpansAndTheDaysBetweenTwoDates)
     EXPECT_EQ(date_arithmetic(L"12/31/2024 + 1", is_date), L"1/1/2025");
 }
 
-TEST_F(DateArithmetic, TodayFollowsThePinnedClock) {
-    english();
+TEST_F(DateRendering, TodayFollowsThePinnedClock) {
     date_value today = date_value::today();
-    EXPECT_TRUE(today.valid);
-    EXPECT_TRUE(today.text.empty());
+    EXPECT_TRUE(today.valid && today.text.empty());
     EXPECT_EQ(render_short_date(today), L"3/15/2024");
     EXPECT_EQ(today.seconds, parse_date_value(L"3/15/2024").seconds);
 }
-
-}  // namespace
-}  // namespace engine

@@ -27,18 +27,15 @@ inline std::vector<expr_token> format_words(std::initializer_list<const wchar_t*
 class language_test : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved_language_ = current_language;
+        current_language = 0;
         set_clock_source([] { return pinned_noon; });
     }
     void TearDown() override {
-        current_language = saved_language_;
+        current_language = 0;
         set_clock_source(nullptr);
     }
     static void russian() { current_language = 1; }
     static void english() { current_language = 0; }
-
-private:
-    int saved_language_ = 0;
 };
 
 }  // namespace engine::testing

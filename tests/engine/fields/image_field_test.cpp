@@ -2,16 +2,15 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "engine/document/utf16.h"
 #include "engine/fields/base64.h"
 #include "engine/fields/image_field.h"
 #include "engine/fields/parameter_fixture.h"
+#include "support/temp_folder.h"
 
 using namespace engine;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -45,30 +44,21 @@ std::string jfif(std::uint16_t width, std::uint16_t height) {
 class ImageField : public engine::testing::parameter_document {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("paperwright_images_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        doc.data->page_setup.record.s5 = path_text(folder / "template.brik");
+        doc.data->page_setup.record.s5 = fixture::engine_path(folder.file("template.brik"));
         doc.data->page_setup.groups.emplace_back();
         doc.data->page_setup.group_count = 1;
         doc_record& setup = doc.data->page_setup.groups[0].record;
         setup.d1 = 210;
-        setup.v[3] = 19;
-        setup.v[5] = 19;
+        setup.v[3] = setup.v[5] = 19;
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     std::wstring write(const std::string& name, const std::string& bytes) {
-        fs::path path = folder / fs::path(std::u8string(name.begin(), name.end()));
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path_text(path);
+        fixture::write_bytes(folder.file(name), bytes);
+        return fixture::engine_path(folder.file(name));
     }
-    static std::wstring path_text(const fs::path& path) {
-        std::u8string utf8 = path.u8string();
-        return from_utf8(std::string(utf8.begin(), utf8.end()));
+    std::wstring file_url(const std::string& name) {
+        return L"file://" + fixture::engine_path(folder.path()) + L"/" + from_utf8(name);
     }
-    std::wstring file_url(const std::string& name) { return L"file://" + path_text(folder) + L"/" + from_utf8(name); }
     std::wstring unsized(const std::string& name) { return L"<img src=\"" + file_url(name) + L"\"/>"; }
     static std::wstring embedded(const std::string& bytes, const wchar_t* percent = L"100") {
         return L"<img src=\"data:image/png;base64," + base64_encode(bytes) + L"\" width=\"" + percent + L"%\"/>";
@@ -78,7 +68,7 @@ protected:
         return render_image_field(doc.data.get(), path, percent, key);
     }
 
-    fs::path folder;
+    fixture::temp_folder folder;
 };
 
 }  // namespace
@@ -96,7 +86,7 @@ TEST_F(ImageField, EmbeddedImagesNameTheirRealTypeAndClampTheirWidth) {
     EXPECT_EQ(render(path, std::nan("")), embedded(bytes, L"0"));
 }
 
-TEST_F(ImageField, LinkedImagesAreSizedToTheTextWidth) {
+TEST_F(ImageField, LinkedImagesAreSizedToTheTextWidthAndHostileNamesAreEncoded) {
     link_images();
     EXPECT_EQ(render(write("a.png", png(1000, 500)), 50),
               L"<img width=\"325\" height=\"162\" src=\"" + file_url("a.png") + L"\" />");
@@ -104,6 +94,8 @@ TEST_F(ImageField, LinkedImagesAreSizedToTheTextWidth) {
     EXPECT_TRUE(render(write("j.jpg", jfif(200, 100))).starts_with(L"<img width=\"650\" height=\"325\""));
     EXPECT_TRUE(render(write("up.bmp", bmp(100, 50))).starts_with(L"<img width=\"650\" height=\"325\""));
     EXPECT_TRUE(render(write("down.bmp", bmp(100, -50))).starts_with(L"<img width=\"650\" height=\"325\""));
+    std::wstring hostile = render(write("a\"<&> b.png", "x"));
+    EXPECT_TRUE(hostile.ends_with(L"/a%22%3C%26%3E%20b.png\"/>")) << hostile;
 }
 
 TEST_F(ImageField, UnreadableHeadersGiveTheUnsizedTag) {
@@ -134,16 +126,10 @@ TEST_F(ImageField, PageSetupIsRepairedOrItsAbsenceLeavesTheImageUnsized) {
     EXPECT_EQ(render(path), unsized("a.png"));
 }
 
-TEST_F(ImageField, HostileFileNamesAreEncodedInTheLink) {
-    link_images();
-    std::wstring tag = render(write("a\"<&> b.png", "x"));
-    EXPECT_TRUE(tag.ends_with(L"/a%22%3C%26%3E%20b.png\"/>")) << tag;
-}
-
 TEST_F(ImageField, MissingFilesFallBackToTheKeyBesideTheDocument) {
     std::string bytes = png(4, 4);
     write("фото.png", bytes);
-    EXPECT_EQ(render(path_text(folder / "gone.png")), embedded(bytes));
+    EXPECT_EQ(render(fixture::engine_path(folder.file("gone.png"))), embedded(bytes));
     EXPECT_EQ(render(L""), embedded(bytes));
     for (const wchar_t* key : {L"нет", L"../фото", L"sub/фото"}) EXPECT_EQ(render(L"", 100, key), L"");
     doc.data->page_setup.record.s5 = L"template.brik";
@@ -152,7 +138,7 @@ TEST_F(ImageField, MissingFilesFallBackToTheKeyBesideTheDocument) {
 
 TEST_F(ImageField, FilesAboveTheCapAreNeverReadWhole) {
     std::wstring path = write("huge.png", png(10, 10));
-    fs::resize_file(folder / "huge.png", max_image_bytes + 1);
+    std::filesystem::resize_file(folder.file("huge.png"), max_image_bytes + 1);
     EXPECT_EQ(render(path), unsized("huge.png"));
     link_images();
     EXPECT_EQ(render(path), unsized("huge.png"));
@@ -161,11 +147,11 @@ TEST_F(ImageField, FilesAboveTheCapAreNeverReadWhole) {
 TEST_F(ImageField, ImageParametersKeepTheirDataWhateverTheReference) {
     std::string bytes = png(4, 4);
     std::wstring path = write("p.png", bytes);
-    doc_record& field = add_field(L"Фото", L"  " + path + L"\n");
-    field.a = 9;
-    field.d1 = 40.9;
+    doc_record& photo = add_field(L"Фото", L"  " + path + L"\n");
+    photo.a = 9;
+    photo.d1 = 40.9;
     EXPECT_EQ(run(L"{ФОТО}|{р:Фото}"), embedded(bytes, L"40") + L"|" + embedded(bytes, L"40"));
-    EXPECT_EQ(doc.data->parameters.groups[0].elements[0].record.s2, path);
-    doc.data->parameters.groups[0].elements[0].record.c = 1;
+    EXPECT_EQ(field(0).s2, path);
+    field(0).c = 1;
     EXPECT_EQ(run(L"{Фото}"), L"");
 }

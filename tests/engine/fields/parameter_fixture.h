@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "engine/document/document.h"
 #include "engine/document/process_state.h"
@@ -11,13 +13,13 @@
 
 namespace engine::testing {
 
+using text_pairs = std::initializer_list<std::pair<const wchar_t*, const wchar_t*>>;
+
 class parameter_document : public ::testing::Test {
 protected:
     parameter_document() {
-        current_language = 0;
-        current_section = 0;
+        current_language = current_section = render_mode = 0;
         library_shown = false;
-        render_mode = 0;
     }
     ~parameter_document() override {
         current_language = 0;
@@ -38,6 +40,11 @@ protected:
         field.s2 = std::move(value);
         return field;
     }
+    // Name and value pairs, all in the first section.
+    void add_fields(text_pairs fields) {
+        for (auto [name, value] : fields) add_field(name, value);
+    }
+    doc_record& field(std::size_t index) { return doc.data->parameters.groups[0].elements[index].record; }
 
     std::wstring variable(const std::wstring& key) const {
         for (const doc_record& record : doc.data->scratch.records)
@@ -47,6 +54,10 @@ protected:
 
     std::wstring run(std::wstring source) { return script(std::move(source), &doc).run(); }
     bool test(std::wstring source) { return script(std::move(source), &doc).test(); }
+    // Source and expected output pairs.
+    void expect_runs(text_pairs cases) {
+        for (auto [source, expected] : cases) EXPECT_EQ(run(source), expected) << source;
+    }
 
     document doc{L""};
 };

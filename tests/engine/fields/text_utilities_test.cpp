@@ -8,15 +8,11 @@
 using namespace engine;
 
 TEST(Base64, MatchesTheStandardVectors) {
-    EXPECT_EQ(base64_encode(""), L"");
-    EXPECT_EQ(base64_encode("f"), L"Zg==");
-    EXPECT_EQ(base64_encode("fo"), L"Zm8=");
-    EXPECT_EQ(base64_encode("foo"), L"Zm9v");
-    EXPECT_EQ(base64_encode("foob"), L"Zm9vYg==");
-    EXPECT_EQ(base64_encode("fooba"), L"Zm9vYmE=");
-    EXPECT_EQ(base64_encode("foobar"), L"Zm9vYmFy");
-    EXPECT_EQ(base64_encode("\xFF\xFE\x00\x80"), L"//4=");
-    EXPECT_EQ(base64_encode(std::string("\xFB\xFF\x00", 3)), L"+/8A");
+    const std::pair<std::string, const wchar_t*> cases[] = {
+        {"", L""},           {"f", L"Zg=="},         {"fo", L"Zm8="},
+        {"foo", L"Zm9v"},    {"foob", L"Zm9vYg=="},  {"fooba", L"Zm9vYmE="},
+        {"foobar", L"Zm9vYmFy"}, {"\xFF\xFE", L"//4="}, {std::string("\xFB\xFF\x00", 3), L"+/8A"}};
+    for (const auto& [bytes, expected] : cases) EXPECT_EQ(base64_encode(bytes), expected) << bytes;
 }
 
 TEST(ReplaceAll, DoesNotReplaceInsideItsOwnReplacementNorMatchAnEmptyPattern) {
