@@ -12,11 +12,7 @@ constexpr int rubles = number_kind_rubles, kopecks = number_kind_kopecks;
 
 std::wstring blanks(int n) { return std::wstring(std::size_t(n), L' '); }
 
-struct spelled {
-    std::wstring digits;
-    int c, kind;
-    std::wstring words;
-};
+struct spelled { std::wstring digits; int c, kind; std::wstring words; };
 
 void expect_spelled(const std::vector<spelled>& numbers) {
     for (const spelled& n : numbers)
@@ -64,7 +60,8 @@ TEST(NumberWords, DecimalPartsAndMoneyTakeTheirNouns) {
 TEST(NumberWords, ZerosReadAsNoughtOfTheirKindAndOddInputIsSafe) {
     const std::wstring nought = form_of(L"ноль", 1);
     expect_spelled({
-        {L"0", 1, plain, nought}, {L"0", 1, integer_part, nought + L" целых "}, {L"000", 1, rubles, nought + L" рублей"},
+        {L"0", 1, plain, nought}, {L"0", 1, integer_part, nought + L" целых "},
+        {L"000", 1, rubles, nought + L" рублей"},
         {L"00", 1, kopecks, nought + L" копеек"}, {L"0", 2, plain, form_of(L"ноль", 2)}, {L"", 1, fraction_part, L""},
         {L"  ", 1, kopecks, L""}, {L"4x", 1, plain, L"сорок"},  // other characters count as zero
     });

@@ -24,11 +24,13 @@ const std::pair<word_handler, const wchar_t*> k_handlers[] = {
     {decline4_p, L"клоп"}, {decline4_r, L"петр"}, {decline4_s, L"фарс"}, {decline4_t, L"этот"},
     {decline4_y, L"овцы"}, {decline4_soft, L"путь"}, {decline4_ya, L"себя"}, {decline_long_a, L"оплата"},
     {decline_long_b, L"ястреб"}, {decline_long_v, L"чкалов"}, {decline_long_g, L"хирург"}, {decline_long_d, L"завод"},
-    {decline_long_e, L"оружие"}, {decline_long_zh, L"пейзаж"}, {decline_long_z, L"француз"}, {decline_long_i, L"товарищи"},
+    {decline_long_e, L"оружие"}, {decline_long_zh, L"пейзаж"}, {decline_long_z, L"француз"},
+    {decline_long_i, L"товарищи"},
     {decline_long_j, L"сергей"}, {decline_long_k, L"рыбак"}, {decline_long_l, L"дятел"}, {decline_long_m, L"максим"},
     {decline_long_n, L"пушкин"}, {decline_long_o, L"кольцо"}, {decline_long_p, L"епископ"}, {decline_long_r, L"сапёр"},
     {decline_long_s, L"христос"}, {decline_long_t, L"агент"}, {decline_long_f, L"шериф"}, {decline_long_kh, L"конюх"},
-    {decline_long_ts, L"палец"}, {decline_long_ch, L"палач"}, {decline_long_sh, L"латыш"}, {decline_long_shch, L"товарищ"},
+    {decline_long_ts, L"палец"}, {decline_long_ch, L"палач"}, {decline_long_sh, L"латыш"},
+    {decline_long_shch, L"товарищ"},
     {decline_long_soft, L"учитель"}, {decline_long_y, L"стрелы"}, {decline_long_ya, L"оружья"},
 };
 // clang-format on
@@ -86,7 +88,8 @@ TEST(WordHandlers, DirectCallsWithCaseZeroOrWordsDispatchWouldNotSend) {
         {decline4_ya, L"себя", 0, L"с", 1, 1}, {decline4_soft, L"весь", 7, L"весь", 2, 0},
         // The plural handlers ask singulars of any length, with case 0 or 5.
         {decline_long_k, L"волк", 0, L"волк", 1, 0}, {decline_long_g, L"ург", 0, L"ург", 1, 1},
-        {decline_long_g, L"уг", 0, L"уг", untouched, untouched}, {decline_long_n, L"он", 0, L"он", untouched, untouched},
+        {decline_long_g, L"уг", 0, L"уг", untouched, untouched},
+        {decline_long_n, L"он", 0, L"он", untouched, untouched},
         {decline_long_p, L"клоп", 5, L"клопом", 1, 1}, {decline_long_ts, L"борец", 5, L"борцом", 1, 1},
         {decline_long_ts, L"боец", 5, L"бойцем", 1, 1}, {decline_long_v, L"чкалов", 5, L"чкаловом", 1, 0},
         // The -лов surname is asked for by name.
@@ -95,7 +98,8 @@ TEST(WordHandlers, DirectCallsWithCaseZeroOrWordsDispatchWouldNotSend) {
         {decline_long_r, L"одар", 2, L"одара", 1, 0}, {decline_long_ya, L"ийся", 2, L"ийся", untouched, untouched},
         {decline_long_ya, L"щийся", 2, L"щегося", 1, untouched}, {decline_long_o, L"-то", 5, L"-то", 3, untouched},
     };
-    for (const auto& call : calls) expect_handler(call.handler, call.word, call.c, call.form, call.gender, call.animate);
+    for (const auto& call : calls)
+        expect_handler(call.handler, call.word, call.c, call.form, call.gender, call.animate);
     // Short words that still match a plural row build even shorter singulars.
     for (const wchar_t* word : {L"бцы", L"ьцы", L"овы", L"рцы", L"олы", L"йни", L"иги", L"ачи", L"аши", L"ахи"}) {
         std::uint32_t gender = untouched, animate = untouched;

@@ -59,7 +59,8 @@ TEST(SingularCheck, EachCheckPicksThePluralFromWhatTheSingularAnswers) {
     // `singular` and `asked_case`: what the stand-in must be asked, when given.
     struct example {
         const singular_check& check; const wchar_t* plural; int c; std::uint32_t singular_animacy; bool known;
-        const wchar_t *instrumental, *form; std::uint32_t animate; const wchar_t* singular = nullptr; int asked_case = -1;
+        const wchar_t *instrumental, *form; std::uint32_t animate;
+        const wchar_t* singular = nullptr; int asked_case = -1;
     };
     const example examples[] = {
         {check_a, L"комиссары", 4, 1, true, L"", L"комиссаров", 1, L"комиссар", 0},
