@@ -22,11 +22,9 @@ using app_test::TempFolder;
 using app_test::wait_until;
 
 // Clicks the link row of the service agreement, not the default document.
-constexpr wchar_t click_service_agreement[] =
-    LR"js((function () {
-  var row = Array.from(document.querySelectorAll('td[onclick]')).find(function (td) {
-    return td.getAttribute('onclick').indexOf('Agreements/Service|Agreement') >= 0;
-  });
+constexpr wchar_t click_service_agreement[] = LR"js((function () {
+  var row = Array.from(document.querySelectorAll('td[onclick]')).find(
+      function (td) { return td.getAttribute('onclick').indexOf('Agreements/Service|Agreement') >= 0; });
   if (!row) return 'no link row';
   row.click();
   return 'clicked';

@@ -38,9 +38,8 @@ TEST_F(RealWebView, OnlyANewPageScrollsToTheTop) {
     app_test::TempFolder root;
     platform::FakeSystem system;
     system.install = app::text_of(PAPERWRIGHT_BUILT_SHARE);
-    system.data = app::text_of(root / L"data");
+    system.data = root.text();
     system.temp = app::text_of(root / L"temp");
-    std::filesystem::create_directories(root / L"data");
     std::filesystem::create_directories(root / L"temp");
     bool shown = false;
     app::MainWindow window(system, platform::make_qt_web_view_factory(),

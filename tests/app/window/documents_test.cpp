@@ -45,8 +45,9 @@ TEST_F(OpeningDocuments, APostedPathOpensItsDocumentAndWritesThePreviousOneBack)
     EXPECT_NE(main_view().scripts.back(), scroll_reset);
 }
 
-TEST_F(OpeningDocuments, EmptyNamesAndNamesLeavingTheLibraryShowTheAbsentPage) {
+TEST_F(OpeningDocuments, BadNamesShowTheAbsentPageAndAFileThatFailedToLoadIsNeverWrittenBack) {
     write_file(root / L"data/secret.brik", app_test::document_bytes(u"secret"));
+    write_file(data_file(L"briks/Broken.brik"), "not a document at all");
     auto window = make_window();
     post(L"");
     EXPECT_EQ(window->config.LastDocumentEng, L".brik");
@@ -56,6 +57,12 @@ TEST_F(OpeningDocuments, EmptyNamesAndNamesLeavingTheLibraryShowTheAbsentPage) {
         EXPECT_TRUE(shows_row(*window, 89)) << name;
     }
     EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/.brik")));
+
+    post(L"Broken");
+    EXPECT_FALSE(window->doc->loaded());
+    EXPECT_TRUE(shows_row(*window, 90));
+    post(L"Folder/Two|Words");
+    EXPECT_EQ(app_test::read_file(data_file(L"briks/Broken.brik")), "not a document at all");
 }
 
 TEST_F(OpeningDocuments, TheLibraryFromTheSettingsModeAndBackLeavesTheLastDocuments) {
@@ -72,16 +79,6 @@ TEST_F(OpeningDocuments, TheLibraryFromTheSettingsModeAndBackLeavesTheLastDocume
     window->ToggleLibrary();
     EXPECT_FALSE(engine::library_shown);
     EXPECT_EQ(window->doc->path, data_text(L"briks/Folder/Two Words.brik"));
-}
-
-TEST_F(OpeningDocuments, AFileThatFailedToLoadIsNeverWrittenBack) {
-    write_file(data_file(L"briks/Broken.brik"), "not a document at all");
-    auto window = make_window();
-    post(L"Broken");
-    EXPECT_FALSE(window->doc->loaded());
-    EXPECT_TRUE(shows_row(*window, 90));
-    post(L"Folder/Two|Words");
-    EXPECT_EQ(app_test::read_file(data_file(L"briks/Broken.brik")), "not a document at all");
 }
 
 TEST_F(OpeningDocuments, AFailingRenderIsShownAndKeepsTheDocument) {

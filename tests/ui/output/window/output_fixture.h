@@ -24,19 +24,17 @@ protected:
         if (panel) window->mode = 3;
         return window;
     }
-
     // Runs posted work until none is left: a finished task resumes its
     // awaiting coroutine on a later turn, which may finish another.
     static void pump() {
         for (int turn = 0; turn < 20; ++turn) QCoreApplication::processEvents();
     }
-
     // Answers the print view: the page went in, its images settled.
     void load_print_view() {
-        preview_view().answer_next(L"true");
-        pump();
-        preview_view().answer_next(L"true");
-        pump();
+        for (int answer = 0; answer < 2; ++answer) {
+            preview_view().answer_next(L"true");
+            pump();
+        }
     }
     // The print view's page, then its PDF.
     void finish_pdf(platform::PdfBytes pdf = {'%', 'P', 'D', 'F'}) {
