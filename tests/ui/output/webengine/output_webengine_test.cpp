@@ -58,13 +58,14 @@ std::string contract_bytes() {
 }
 
 struct PdfFile {
-    explicit PdfFile(const std::filesystem::path& path) { loaded = pdf.load(QString::fromStdString(path.string())) == QPdfDocument::Error::None; }
+    explicit PdfFile(const std::filesystem::path& path)
+        : loaded(pdf.load(QString::fromStdString(path.string())) == QPdfDocument::Error::None) {}
     int pages() const { return pdf.pageCount(); }
     QSizeF size_mm(int page) const { return pdf.pagePointSize(page) / 72.0 * 25.4; }
     QString text(int page) { return pdf.getAllText(page).text(); }
 
     QPdfDocument pdf;
-    bool loaded = false;
+    const bool loaded;
 };
 
 // Clicks the action of `kind` and waits for its message.
@@ -129,14 +130,11 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
     window->ShowPrintPreviewAsync();
     ASSERT_TRUE(wait_until([&] { return window->preview_runs > runs; }));
     std::wstring frame;
-    ASSERT_TRUE(wait_until(
-        [&] {
-            frame = app_test::run_script(*window->main_webview,
-                                         L"(function(){var f=document.querySelector('iframe');"
-                                         L"return f?f.getAttribute('src'):'';})()");
-            return frame.find(L"#toolbar=0") != std::wstring::npos;
-        },
-        60000));
+    ASSERT_TRUE(wait_until([&] {
+        frame = app_test::run_script(*window->main_webview, L"(function(){var f=document.querySelector('iframe');"
+                                                            L"return f?f.getAttribute('src'):'';})()");
+        return frame.find(L"#toolbar=0") != std::wstring::npos;
+    }, 60000));
     const auto address = frame.find(L"preview/");
     const QByteArray* preview_pdf = platform::served_file(
         platform::to_qstring(frame.substr(address, frame.find(L"#toolbar=0") - address)), nullptr);
@@ -144,18 +142,13 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
     EXPECT_GT(preview_pdf->size(), 2 * 1024 * 1024);
     QWidget* view = platform::widget_of(*window->main_webview);
     ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(wait_until(
-        [&] {
-            const QImage shot = view->grab().toImage();
-            if (shot.isNull()) return false;
-            const QRgb first = shot.pixel(0, 0);
-            for (int y = 0; y < shot.height(); y += 7)
-                for (int x = 0; x < shot.width(); x += 7)
-                    if (shot.pixel(x, y) != first) return true;
-            return false;
-        },
-        30000))
-        << "the preview frame stayed blank";
+    EXPECT_TRUE(wait_until([&] {
+        const QImage shot = view->grab().toImage();
+        for (int y = 0; y < shot.height(); y += 7)
+            for (int x = 0; x < shot.width(); x += 7)
+                if (shot.pixel(x, y) != shot.pixel(0, 0)) return true;
+        return false;
+    }, 30000)) << "the preview frame stayed blank";
 
     // Printing odd pages to a PDF-file printer gives just those; no printer says so.
     const auto printed = saved.path() / "printer.pdf";
