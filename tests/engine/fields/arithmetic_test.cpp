@@ -13,16 +13,7 @@ protected:
     }
 };
 
-TEST_F(Arithmetic, BothLanguagesReadTheirOwnSeparatorsAndAssignmentsStoreTheResult) {
-    expect_runs({{L"{Big + 1}", L"1000001"}, {L"{Price * 2}", L"39.98"}, {L"{2 ^ 0.5 * 0}", L"0"}});
-    current_language = 1;
-    expect_runs({{L"{Цена * Кол}", L"2469"}, {L"{Цена / 4}", L"308,625"}, {L"{Кол + 1,5}", L"3,5"},
-                 {L"{формат:Цена * 2}", L"2469"}, {L"{Сумма = Цена * Кол}", L""}});
-    EXPECT_EQ(variable(L"сумма"), L"2469");
-    EXPECT_EQ(run(L"{Сумма + 1}"), L"2470");
-}
-
-TEST_F(Arithmetic, SignsTrailingOperatorsAndWhatIsLeftUncomputed) {
+TEST_F(Arithmetic, SignsTrailingAndUncomputedOperatorsSeparatorsAndAssignments) {
     expect_runs({{L"{Минус + 1}", L"-4"}, {L"{Кол * -3}", L"-6"}, {L"{Кол - -3}", L"5"},
                  {L"{x = -5}{x}", L"-5"}, {L"{Кол + Кол *}", L"4"}, {L"{Кол % 3}", L"2%3"},
                  {L"{Кол = 3 = 4}", L""}, {L"{\"a\" Кол = 3}", L"a2=3"},
@@ -30,6 +21,12 @@ TEST_F(Arithmetic, SignsTrailingOperatorsAndWhatIsLeftUncomputed) {
                  {L"{Имя + 1}", L"0"}, {L"{(Кол + 3) * 2}", L"10"}, {L"{Кол + {ЕСЛИ Кол ТО 3}}", L"5"},
                  // A backslash makes the statement arithmetic; the calculator stops there.
                  {L"{Кол \\ 2}", L"2"}});
+    expect_runs({{L"{Big + 1}", L"1000001"}, {L"{Price * 2}", L"39.98"}, {L"{2 ^ 0.5 * 0}", L"0"}});
+    current_language = 1;
+    expect_runs({{L"{Цена * Кол}", L"2469"}, {L"{Цена / 4}", L"308,625"}, {L"{Кол + 1,5}", L"3,5"},
+                 {L"{формат:Цена * 2}", L"2469"}, {L"{Сумма = Цена * Кол}", L""}});
+    EXPECT_EQ(variable(L"сумма"), L"2469");
+    EXPECT_EQ(run(L"{Сумма + 1}"), L"2470");
 }
 
 TEST_F(Arithmetic, TheProcessLocaleChangesNothing) {

@@ -32,11 +32,9 @@ TEST(Calculator, LongTokensAndDeepNestingFinish) {
 
 // The locale is ignored: see the arithmetic tests.
 TEST(NumberReaders, TakeTheLeadingNumberOrZeroWhenItDoesNotFit) {
-    EXPECT_EQ(parse_int_or_zero(L"  -42abc"), -42);
-    EXPECT_EQ(parse_int_or_zero(L"0x1F"), 0);
-    EXPECT_EQ(parse_int_or_zero(L"3.9"), 3);
-    EXPECT_EQ(parse_int_or_zero(L"-2147483648"), -2147483647 - 1);
-    EXPECT_EQ(parse_int_or_zero(L"2147483648"), 0);
+    for (auto [text, expected] : {std::pair{L"  -42abc", -42}, {L"0x1F", 0}, {L"3.9", 3},
+                                  {L"-2147483648", -2147483647 - 1}, {L"2147483648", 0}})
+        EXPECT_EQ(parse_int_or_zero(text), expected) << text;
     EXPECT_EQ(parse_long_or_zero(L"99999999999999999999999"), 0);
     EXPECT_DOUBLE_EQ(parse_double_or_zero(L"-1.5e3x"), -1500);
     EXPECT_DOUBLE_EQ(parse_double_or_zero(L"1e"), 1);

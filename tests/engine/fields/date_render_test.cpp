@@ -12,7 +12,7 @@ using namespace engine;
 using engine::testing::format_words;
 using DateRendering = engine::testing::language_test;
 
-TEST_F(DateRendering, OrdinalDaysFollowTheLastDigitsAndWordsCoverTheWholeMonth) {
+TEST_F(DateRendering, OrdinalDaysDaysInWordsAndRussianYearsInWordsWithTheirCenturyForms) {
     std::wstring days;
     for (int day : {1, 2, 3, 4, 11, 12, 13, 21, 22, 23, 30, 31}) {
         date_value d = parse_date_value(L"1/" + std::to_wstring(day) + L"/2024");
@@ -21,14 +21,25 @@ TEST_F(DateRendering, OrdinalDaysFollowTheLastDigitsAndWordsCoverTheWholeMonth) 
     EXPECT_EQ(days, L"1st 2nd 3rd 4th 11th 12th 13th 21st 22nd 23rd 30th 31st ");
     EXPECT_EQ(render_day(parse_date_value(L"1/12/2024"), day_in_words), L"twelfth");
     EXPECT_EQ(render_day(parse_date_value(L"1/29/2024"), day_in_words), L"twenty-ninth");
-    date_value outside;
-    outside.broken_down.tm_mday = 0;
-    EXPECT_EQ(render_day(outside, day_in_words), L"0");
+    EXPECT_EQ(render_day(date_value(), day_in_words), L"0");
     russian();
     EXPECT_EQ(render_day(parse_date_value(L"23.01.2024"), day_in_words), L"двадцать третье");
+    const std::pair<const wchar_t*, const wchar_t*> years[] = {
+        {L"2024", L"две тысячи двадцать четвертого"},
+        {L"1999", L"одна тысяча девятьсот девяносто девятого"}, {L"2000", L"двухтысячного"},
+        {L"1900", L"одна тысяча девятисотого"}, {L"1800", L"1800"}};
+    for (auto [year, expected] : years) EXPECT_EQ(russian_year_in_words(year), expected);
+    russian();
+    EXPECT_EQ(render_date_in_words(parse_date_value(L"05.01.2024")),
+              L"пятое января две тысячи двадцать четвертого года");
+    EXPECT_EQ(render_date_in_words(parse_date_value(L"01.01.1800")), L"первое января 1800 года");
 }
 
-TEST_F(DateRendering, ADateKeepsTheLanguageItWasMadeInAndDatesFromSecondsWorkBefore1970) {
+TEST_F(DateRendering, ADateKeepsItsLanguageDatesFromSecondsWorkBefore1970AndTodayFollowsTheClock) {
+    date_value today = date_value::today();
+    EXPECT_TRUE(today.valid && today.text.empty());
+    EXPECT_EQ(render_short_date(today), L"3/15/2024");
+    EXPECT_EQ(today.seconds, parse_date_value(L"3/15/2024").seconds);
     russian();
     date_value ru = parse_date_value(L"05.01.2024");
     EXPECT_EQ(render_long_date(ru, false), L"05 января 2024 г.");
@@ -39,18 +50,6 @@ TEST_F(DateRendering, ADateKeepsTheLanguageItWasMadeInAndDatesFromSecondsWorkBef
     english();
     EXPECT_EQ(render_short_date(ru), L"05.01.2024");
     EXPECT_EQ(render_short_date(d), L"31.12.1969");
-}
-
-TEST_F(DateRendering, RussianYearsInWordsAreGenitiveOrdinalsOrFixedCenturyWords) {
-    const std::pair<const wchar_t*, const wchar_t*> years[] = {
-        {L"2024", L"две тысячи двадцать четвертого"},
-        {L"1999", L"одна тысяча девятьсот девяносто девятого"}, {L"2000", L"двухтысячного"},
-        {L"1900", L"одна тысяча девятисотого"}, {L"1800", L"1800"}};
-    for (auto [year, expected] : years) EXPECT_EQ(russian_year_in_words(year), expected);
-    russian();
-    EXPECT_EQ(render_date_in_words(parse_date_value(L"05.01.2024")),
-              L"пятое января две тысячи двадцать четвертого года");
-    EXPECT_EQ(render_date_in_words(parse_date_value(L"01.01.1800")), L"первое января 1800 года");
 }
 
 TEST_F(DateRendering, LongAndShortDatesReadBackForEveryDayOfASpan) {
@@ -109,11 +108,4 @@ TEST_F(DateRendering, ArithmeticAddsDaysAcrossMonthYearAndLongSpansAndCountsTheD
     english();
     bool is_date = false;
     EXPECT_EQ(date_arithmetic(L"12/31/2024 + 1", is_date), L"1/1/2025");
-}
-
-TEST_F(DateRendering, TodayFollowsThePinnedClock) {
-    date_value today = date_value::today();
-    EXPECT_TRUE(today.valid && today.text.empty());
-    EXPECT_EQ(render_short_date(today), L"3/15/2024");
-    EXPECT_EQ(today.seconds, parse_date_value(L"3/15/2024").seconds);
 }

@@ -8,7 +8,7 @@
 using namespace engine;
 using Values = engine::testing::parameter_document;
 
-TEST_F(Values, HiddenFieldsGiveTheDefaultValuesAreEscapedTheirBlanksCollapsedAndTheirScriptsRun) {
+TEST_F(Values, HiddenFieldsGiveTheDefaultValuesAreEscapedCollapsedAndRun) {
     add_field(L"Скрытое", L"значение").c = 1;
     add_field(L"Скрытое", L"второе", 1);
     add_fields({{L"x", L"a<b>  \"c\"\n\t& it's"}, {L"Пол", L"ж"},
@@ -17,7 +17,7 @@ TEST_F(Values, HiddenFieldsGiveTheDefaultValuesAreEscapedTheirBlanksCollapsedAnd
                  {L"{ОБРАЩЕНИЕ}", L"УВАЖАЕМАЯ"}});
 }
 
-TEST_F(Values, BuiltInNames) {
+TEST_F(Values, BuiltInNamesAndUnmatchedOnesWithFormatWordsOrADigit) {
     set_clock_source([] { return std::int64_t(1704456000); });  // 2024-01-05 12:00 UTC
     current_language = 1;
     EXPECT_EQ(run(L"{дата составления}|{год:дата составления}"), L"05.01.2024|2024");
@@ -33,9 +33,6 @@ TEST_F(Values, BuiltInNames) {
     EXPECT_EQ(run(L"{currency abbreviation}"), L"SEK");
     field(0).c = 1;
     EXPECT_EQ(run(L"{currency abbreviation}"), L"USD");
-}
-
-TEST_F(Values, UnmatchedNamesAreEmptyUnlessTheyCarryFormatWordsOrStartWithADigit) {
     // The name's own words are the value, declined as text.
     std::wstring declined = decline_phrase(L"рабочий день", 2);
     declined[0] = to_upper_char(declined[0]);
@@ -61,18 +58,15 @@ TEST_F(Values, FormatWordsReachTheRendererOfTheValueTypeInOrder) {
                  {L"{Начало - Срок}", L"31.12.2023"}});
 }
 
-TEST_F(Values, LetterCaseOfTheReferenceOnlyTouchesText) {
+TEST_F(Values, TypingByTheFirstDigitOrLetterAndLetterCaseOnlyOfText) {
+    add_fields({{L"a", L"-5"}, {L"b", L"$12,5"}, {L"c", L"№ 5"}, {L"d", L"пять 5"}});
+    expect_runs({{L"{a}|{b}|{c}|{d}", L"-5|$12,5|№ 5|пять 5"},
+                 {L"{a * 2}|{b * 2}|{c * 2}|{d * 2}", L"-10|25|10|0"}});
     add_fields({{L"Имя", L"иван {Ж:}петров{:Ж}"}, {L"Name", L"it's john"},
                 {L"Жирное", L"{Ж:}иван{:Ж}"}, {L"ЧИСЛО", L"5 шт"}});
     expect_runs({{L"{ИМЯ}|{Имя}", L"ИВАН <b>ПЕТРОВ</b>|Иван <b>петров</b>"},
                  {L"{NAME}|{Жирное}", L"IT&apos;S JOHN|<b>Иван</b>"},
                  {L"{ЧИСЛО}", L"5 шт"}});  // numbers keep their text
-}
-
-TEST_F(Values, TypingByTheFirstDigitOrLetter) {
-    add_fields({{L"a", L"-5"}, {L"b", L"$12,5"}, {L"c", L"№ 5"}, {L"d", L"пять 5"}});
-    expect_runs({{L"{a}|{b}|{c}|{d}", L"-5|$12,5|№ 5|пять 5"},
-                 {L"{a * 2}|{b * 2}|{c * 2}|{d * 2}", L"-10|25|10|0"}});
 }
 
 TEST_F(Values, ASingleBlankReferencePrintsABlankAndWithoutADocumentValuesAreNotRun) {

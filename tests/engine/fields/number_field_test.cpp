@@ -42,12 +42,23 @@ TEST_F(NumberField, FiguresPartsAndThePriorityBetweenThem) {
                     {L"-1234.5", {L"currency"}, nowrap + L"-$1,234.50</span>"}});
 }
 
-TEST_F(NumberField, CurrencySignsFollowTheFirstCurrencyFieldUnlessItIsHidden) {
+TEST_F(NumberField, CurrencySignsAndWordsFollowTheFirstCurrencyFieldUnlessItIsHidden) {
+    // The singular, plural and minor unit of the English money words.
+    auto words = [&] {
+        std::wstring minor;
+        std::wstring plural;
+        std::wstring one = currency_words_en(number(L"1"), minor, plural);
+        return one + L"|" + plural + L"|" + minor;
+    };
     EXPECT_EQ(currency_sign(number(L"1")), L"$");
     add_fields({{L"currency", L"United Kingdom Pounds"}, {L"currency", L"Euro"}});
     EXPECT_EQ(currency_sign(number(L"1")), L"£");
     field(0).s2 = L"Other";
     EXPECT_EQ(currency_sign(number(L"1")), L"");
+    // The other currency without its words falls back to dollars.
+    EXPECT_EQ(words(), L"dollar|dollars|cent");
+    add_field(L"Other_Currency", L"krona kronor");
+    EXPECT_EQ(words(), L"krona|krona|kronor");
     field(0).s2 = L"Canadian Dollars";
     EXPECT_EQ(currency_sign(number(L"1")), L"$");
     field(0).c = 1;
@@ -72,17 +83,6 @@ TEST_F(NumberField, EnglishWordsForEachCurrencyIgnoringCasesAndNouns) {
     expect_renders({{L"2.01", {L"currency in words"}, L"two euros and one cent"}});
 }
 
-TEST_F(NumberField, TheOtherCurrencyTakesItsWordsFromItsFieldOrFallsBackToDollars) {
-    add_field(L"currency", L"Other");
-    std::wstring minor;
-    std::wstring plural;
-    EXPECT_EQ(currency_words_en(number(L"1"), minor, plural), L"dollar");
-    EXPECT_EQ(plural + L"|" + minor, L"dollars|cent");
-    add_field(L"Other_Currency", L"krona kronor");
-    EXPECT_EQ(currency_words_en(number(L"1"), minor, plural), L"krona");
-    EXPECT_EQ(plural + L"|" + minor, L"krona|kronor");
-}
-
 TEST_F(NumberField, RussianWordsTakeTheSignTheCaseAndTheCountedNounsGenderAndKeepKopecksInFigures) {
     current_language = 1;
     expect_renders({{L"-5", {L"прописью"}, L"минус пять"}, {L"5000", {L"т"}, L"пятью тысячами"},
@@ -98,9 +98,6 @@ TEST_F(NumberField, RussianWordsTakeTheSignTheCaseAndTheCountedNounsGenderAndKee
                     {L"-2,99", {L"валюта прописью"}, L"минус два рубля 99 копеек"},
                     {L"21", {L"р", L"валюта прописью"}, L"двадцати одного рубля"},
                     {L"5", {L"валюта прописью"}, L"пять рублей"}});
-}
-
-TEST_F(NumberField, CountedNounsAreLookedUpByTheirFieldName) {
     current_language = 1;
     number_value counted(nullptr, L"2");
     std::wstring asked;

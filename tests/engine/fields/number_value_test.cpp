@@ -26,7 +26,14 @@ TEST_F(NumberReading, BothTypingsGiveTheSameNumberAndSeparatorsFollowTheirRulesI
     for (auto [text, expected] : cases) EXPECT_EQ(clean_number_text(text), expected) << text;
 }
 
-TEST_F(NumberReading, MoneyPartsAreCutNotRounded) {
+TEST_F(NumberReading, TheSignIsKeptNoDigitsIsEmptyAndMoneyPartsAreCut) {
+    EXPECT_DOUBLE_EQ(number_value(nullptr, L"-5").value, -5.0);
+    for (auto [text, negative] :
+         {std::pair{L"\u22122.5", true}, {L"$-12", true}, {L"5-3", false}, {L"-0.00", false}})
+        EXPECT_EQ(number_value(nullptr, text).negative, negative) << text;
+    number_value none(nullptr, L"n/a");
+    EXPECT_TRUE(none.integer_part.empty() && none.money_integer.empty());
+    EXPECT_EQ(none.value, 0.0);
     russian();
     EXPECT_EQ(number_value(nullptr, L"1.999").money_hundredths, L"99");
     EXPECT_EQ(number_value(nullptr, L"0,29").money_hundredths, L"29");
@@ -36,16 +43,6 @@ TEST_F(NumberReading, MoneyPartsAreCutNotRounded) {
     EXPECT_TRUE(dangling.has_separator);
     EXPECT_EQ(dangling.money_hundredths, L"00");
     EXPECT_EQ(number_value(nullptr, L",5").money_integer, L"0");
-}
-
-TEST_F(NumberReading, TheSignBeforeTheFirstDigitIsKeptAndTextWithoutDigitsIsEmpty) {
-    EXPECT_DOUBLE_EQ(number_value(nullptr, L"-5").value, -5.0);
-    for (auto [text, negative] :
-         {std::pair{L"\u22122.5", true}, {L"$-12", true}, {L"5-3", false}, {L"-0.00", false}})
-        EXPECT_EQ(number_value(nullptr, text).negative, negative) << text;
-    number_value none(nullptr, L"n/a");
-    EXPECT_TRUE(none.integer_part.empty() && none.money_integer.empty());
-    EXPECT_EQ(none.value, 0.0);
 }
 
 TEST_F(NumberReading, EnglishGroupsWithCommasRussianWithThinSpacesInANoWrapSpan) {
