@@ -37,7 +37,7 @@ BENCHMARK(BM_DeclineWord);
 // The probe words of the handlers' dictionaries (one per entry), as the tests
 // keep them beside the handler tests.
 std::vector<std::wstring> probe_words(std::initializer_list<const char*> handlers) {
-    std::filesystem::path folder = std::filesystem::path(__FILE__).parent_path().parent_path() / "handlers" / "probes";
+    std::filesystem::path folder = std::filesystem::path(PAPERWRIGHT_TESTS_DIR) / "engine/declension/handlers/probes";
     std::vector<std::wstring> words;
     for (const char* handler : handlers) {
         std::ifstream file(folder / (std::string(handler) + ".tsv"));

@@ -18,8 +18,7 @@ namespace {
 // The probe words of those lists; with only_checks, just the words whose row
 // asks the singular.
 std::vector<std::wstring> words_of(std::initializer_list<const char*> lists, bool only_checks = false) {
-    std::filesystem::path folder =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "handlers" / "probes";
+    std::filesystem::path folder = std::filesystem::path(PAPERWRIGHT_TESTS_DIR) / "engine/declension/handlers/probes";
     std::vector<std::wstring> words;
     for (const char* list : lists) {
         std::ifstream file(folder / (std::string(list) + ".tsv"));

@@ -17,9 +17,7 @@
 namespace {
 
 std::filesystem::path name_list_path() {
-    if (const char* data = std::getenv("PAPERWRIGHT_TEST_DATA"))
-        return std::filesystem::path(data) / "engine/declension/data/person_names.tsv";
-    return std::filesystem::path(__FILE__).parent_path().parent_path() / "data/person_names.tsv";
+    return std::filesystem::path(PAPERWRIGHT_TESTS_DIR) / "engine/declension/data/person_names.tsv";
 }
 
 // The nominative of every row of the name list.
