@@ -23,7 +23,7 @@ TEST(GenderAgreement, WholeWordsEndingsAndTheGenderLetterInAnyLetterCase) {
     for (const auto& w : words)
         for (std::uint32_t code = 1; code <= 4; ++code) EXPECT_EQ(agree_with_gender(w[0], code), w[code]) << code;
     const std::pair<const wchar_t*, const wchar_t*> plurals[] = {
-        {L"велик", L"велики"}, {L"свеж", L"свежи"}, {L"тих", L"тихи"}};
+        {L"уведомил", L"уведомили"}, {L"велик", L"велики"}, {L"свеж", L"свежи"}, {L"тих", L"тихи"}};
     for (const auto& [word, plural] : plurals) EXPECT_EQ(agree_with_gender(word, 4), plural);
 }
 

@@ -60,7 +60,8 @@ TEST(NumberWords, DecimalPartsAndMoneyTakeTheirNouns) {
 TEST(NumberWords, ZerosReadAsNoughtOfTheirKindAndOddInputIsSafe) {
     const std::wstring nought = form_of(L"ноль", 1);
     expect_spelled({
-        {L"0", 1, plain, nought}, {L"0", 1, integer_part, nought + L" целых "},
+        {L"00", 1, plain, nought}, {L"0", 1, integer_part, nought + L" целых "},
+        {L"000", 1, fraction_part, nought + L" десятых"},
         {L"000", 1, rubles, nought + L" рублей"},
         {L"00", 1, kopecks, nought + L" копеек"}, {L"0", 2, plain, form_of(L"ноль", 2)}, {L"", 1, fraction_part, L""},
         {L"  ", 1, kopecks, L""}, {L"4x", 1, plain, L"сорок"},  // other characters count as zero

@@ -23,12 +23,23 @@ TEST(PluralsInKi, EndingsConditionsWholeWordsAndUnknownLetters) {
         {L"улики", 2, L"улик", none},            {L"зазулики", 2, L"зазуликов", anim},
         {L"танки", 2, L"танков", none},          {L"капитанки", 4, L"капитанок", none},
         {L"виски", 2, L"виски", none},
-        // -анки by the letter before it and the first letter.
-        {L"болванки", 4, L"болванки", none},     {L"кованки", 4, L"кованок", anim},
-        {L"гуданки", 4, L"гуданок", anim},       {L"лоданки", 4, L"лоданки", none},
+        // Every branch of -анки: the letter before it, then the first letter
+        // or the two letters before that.
+        {L"планки", 4, L"планки", none},         {L"болванки", 4, L"болванки", none},
+        {L"кованки", 4, L"кованок", anim},       {L"поганки", 4, L"поганки", none},
+        {L"цыганки", 4, L"цыганок", anim},       {L"гуданки", 4, L"гуданок", anim},
+        {L"лоданки", 4, L"лоданки", none},       {L"лежанки", 4, L"лежанки", none},
+        {L"горожанки", 4, L"горожанок", anim},   {L"партизанки", 4, L"партизанок", anim},
+        {L"мещанки", 4, L"мещанок", anim},       {L"чеканки", 4, L"чеканки", none},
+        {L"американки", 4, L"американок", anim}, {L"романки", 4, L"романок", anim},
+        {L"шаманки", 4, L"шаманки", none},       {L"баранки", 4, L"баранки", inan},
+        {L"сирранки", 4, L"сирранок", anim},     {L"иностранки", 4, L"иностранок", anim},
         {L"франки", 4, L"франки", anim},         {L"франки", 2, L"франков", anim},
+        {L"таранки", 4, L"таранки", none},       {L"расанки", 4, L"расанки", none},
+        {L"пацанки", 4, L"пацанок", anim},       {L"лицанки", 4, L"лицанки", none},
         {L"фанки", 4, L"фанки", none},
-        // A singular nobody knows is inanimate.
+        // The singular's animacy decides -аки and -ики; one nobody knows is inanimate.
+        {L"рыбаки", 4, L"рыбаков", anim},        {L"старики", 4, L"стариков", anim},
         {L"брумзаки", 2, L"брумзаков", inan},    {L"брумзаки", 4, L"брумзаки", inan},
         {L"брумзики", 5, L"брумзиками", inan},   {L"черпаки", 4, L"черпаки", inan},
     };

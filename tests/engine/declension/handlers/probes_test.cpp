@@ -1,6 +1,7 @@
 // Every dictionary entry of the word handlers, probed with a word built from
-// the entry's own text: a dropped, duplicated or mistyped ending shows as a
-// wrong form or a wrong store. The probe lists were made from the dictionaries
+// the entry's own text, and every word of the closed short-word lists with
+// its irregular forms in all six cases: a dropped, duplicated or mistyped
+// ending shows as a wrong form or a wrong store. The probe lists were made from the dictionaries
 // apart from the tables the handlers compile; each list's sections are counted
 // so that a lost or doubled line shows.
 //
@@ -191,6 +192,10 @@ TEST(HandlerProbes, EveryEntryGivesItsRowsFormsAndStores) {
         {"short4_l_to_t", {{"decline4_l", 29}, {"decline4_m", 33}, {"decline4_n", 49}, {"decline4_o", 38},
                            {"decline4_p", 23}, {"decline4_r", 44}, {"decline4_s", 75}, {"decline4_t", 101}}},
         {"short4_y_soft_ya", {{"decline4_y", 240}, {"decline4_soft", 93}, {"decline4_ya", 72}}},
+        {"short_words", {{"decline2", 28}, {"decline3_a", 27}, {"decline3_i", 27}, {"decline3_y", 20},
+                         {"decline3_other", 305}, {"decline4_a", 282}, {"decline4_b", 20}, {"decline4_v", 20},
+                         {"decline4_g", 27}, {"decline4_d", 41}, {"decline4_e", 18}, {"decline4_z", 19},
+                         {"decline4_i", 211}, {"decline4_j", 25}, {"decline4_k", 85}, {"decline4_other", 82}}},
     };
     // clang-format on
     for (const probe_file& file : files) {
