@@ -4,6 +4,7 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/number_words.h"
 #include "engine/declension/phrase.h"
+#include "engine/document/text_case.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
@@ -17,7 +18,7 @@ TEST(DeclinePhrase, WhatGoesOnAndWhatStopsDeclining) {
         {L"и Иванов или Петров", 2, L"и Иванова или Петрова"},
         // Prepositions and any piece of them stop, in any letter case.
         {L"о Иванов", 2, L"о Иванов"}, {L"после Иванов", 2, L"после Иванов"}, {L"ре Иванов", 2, L"ре Иванов"},
-        {L"ПО Иванов", 2, L"ПО Иванов"}, {L"И Иванов", 2, L"И Иванова"},
+        {L"ПО Иванов", 2, L"ПО Иванов"}, {L"По Иванов", 2, L"По Иванов"}, {L"И Иванов", 2, L"И Иванова"},
         // A surname keeps its own path through dashes; a spaced dash joins nothing.
         {L"Ростов-на-Дону", 2, L"Ростова-на-Дону"}, {L"Иванов - Петров", 2, L"Иванова - Петрова"},
         // An opening quote ends declining and the rest is copied.
@@ -43,6 +44,10 @@ TEST(DeclinePhrase, HeadNounsAdjectivesDashesAndNumbers) {
     const struct { const wchar_t* text; int c; std::wstring form; } phrases[] = {
         {L"директор Иванов", 2, form_of(L"директор", 2) + L" Иванов"},
         {L"договор поставки", 2, head + L" поставки"}, {L"акт Иванов", 2, form_of(L"акт", 2) + L" Иванова"},
+        {L"ДОГОВОР Иванов", 2, to_upper(head) + L" Иванов"},
+        // Words before the head noun take its animacy.
+        {L"новый директор", 4, form_of(L"новый", 4, 1) + L" " + form_of(L"директор", 4)},
+        {L"новый договор", 4, form_of(L"новый", 4, 0) + L" " + form_of(L"договор", 4)},
         {L"расторжение Иванов", 2, form_of(L"расторжение", 2) + L" Иванов"},
         {L"научно-исследовательский Иванов", 2, L"научно-" + form_of(L"исследовательский", 2) + L" Иванова"},
         {L"северо-запад Иванов", 2, L"северо-" + form_of(L"запад", 2) + L" Иванов"},

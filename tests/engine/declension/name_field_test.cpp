@@ -5,6 +5,7 @@
 #include "engine/declension/counted_nouns.h"
 #include "engine/declension/phrase.h"
 #include "engine/fields/parameter_fixture.h"
+#include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
 using NameFields = engine::testing::parameter_document;
@@ -56,8 +57,11 @@ TEST_F(NameFields, WordsAgreeWithThePersonOrOrganisationReferenced) {
     add_field(L"Подписавший", L"действующий");
     EXPECT_EQ(run(L"{истец фио:обязанность}"), L"должна");
     EXPECT_EQ(run(L"{ответчик юрлицо:обязанность}"), L"должно");
+    add_field(L"Поставщик юридическое лицо", L"ООО Ромашка");
+    EXPECT_EQ(run(L"{поставщик юридическое лицо:обязанность}"), L"должно");
     EXPECT_EQ(run(L"{р:истец фио:подписавший}"), decline_phrase(L"действующая", 2));
     // A word reference gives its gender whatever its letter case.
     add_field(L"Кто", L"Она");
     EXPECT_EQ(run(L"{кто:обязанность}"), L"должна");
+    EXPECT_EQ(run(L"{р:кто:подписавший}"), decl_test::form_of(L"действующая", 2));
 }

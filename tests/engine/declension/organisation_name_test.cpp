@@ -52,6 +52,10 @@ TEST(DetectGender, TheTableFirstThenTheWords) {
     decline_word(L"агрофирма", 0, &expected, &animate);
     if (expected == 0) decline_word(L"ромашка", 0, &expected, &animate);
     EXPECT_EQ(detect_gender(spelled_out), expected);
+    organisation_name guillemets(L"«Ромашка»");
+    expected = 0;
+    decline_word(L"ромашка", 0, &expected, &animate);
+    EXPECT_EQ(detect_gender(guillemets), expected);
     organisation_name short_name(L"\"Ай\"");
     EXPECT_EQ(detect_gender(short_name), 0u);
     organisation_name known(L"ООО Ромашка");

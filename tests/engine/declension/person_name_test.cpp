@@ -59,6 +59,7 @@ TEST(RenderPersonName, PartsInitialsAndTheWholeNameInACase) {
         {L"Кравец Иван Петрович", {L"р", L"фамилия"}, L"Кравца"},
         {L"И.И. Иванов", {L"д"}, L"И.И. Иванову "}, {L"И.И. Иванов", {L"д", L"фамилия"}, L"Иванову"},
         {L"И.И. Иванов", {L"р", L"инициалы"}, L"Иванова И.И."}, {L"И.И. Иванов", {L"р", L"ио"}, L"И.И."},
+        {L"И.И. Иванов", {L"р", L"имя"}, L"И."},
         {L"И.И. Иванова", {L"т", L"фамилия"}, L"Ивановой"},
     };
     for (const auto& r : renders) {
@@ -72,6 +73,7 @@ TEST(RenderPersonName, PartsInitialsAndTheWholeNameInACase) {
 TEST(MakeInitials, OneLetterPerWord) {
     EXPECT_EQ(make_initials(L"Мария Петровна", true), L"М.П.");
     EXPECT_EQ(make_initials(L"И. О.", true), L"И.О.");
+    EXPECT_EQ(make_initials(L"Ян Ли", true), L"Я.Л.");
     EXPECT_EQ(make_initials(L"мария  петровна", true), L"М.П.");
     EXPECT_EQ(make_initials(L"(Иван) 2 \"Пётр\"", true), L"И.П.");
     EXPECT_EQ(make_initials(L"Мария Петровна", false), L"МП");
