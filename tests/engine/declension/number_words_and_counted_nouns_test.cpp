@@ -90,7 +90,7 @@ TEST(CountedNoun, EachPluralClassTakesItsForm) {
         {L"целая", 1, 1, false, form_of(L"целые", 2)}, {L"ура", 1, 1, false, form_of(L"ура", 2)},
         {L"день", 2, 1, false, L"дней"}, {L"человек", 2, 1, false, L"людей"}, {L"человек", 1, 3, false, L"людям"},
         {L"сутки", 2, 5, false, L"сутками"}, {L"кг", 2, 1, false, L"кг"}, {L"день", 2, 1, true, L"дней"},
-        {L"литр", 2, 3, false, form_of(L"литры", 3)},
+        {L"литр", 2, 3, false, form_of(L"литры", 3)}, {L"месяц", 2, 1, false, L"месяцев"},
         // The accusative: of the base form when the gender is not recognised;
         // masculine the genitive; feminine the accusative after 2-4.
         {L"сутки", 2, 4, false, L"сутки"}, {L"кот", 1, 4, false, L"кота"},
