@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/document/block_fields.h"
+#include "engine/document/numbering.h"
+#include "engine/document/template_table.h"
 #include "render_tree.h"
 
 using namespace engine;
@@ -75,12 +78,23 @@ TEST_F(ParagraphStyle, BoldOpensBeforeItalicAndClosesAfterIt) {
     EXPECT_EQ(font_close_tags(*doc, 0, 0, -1), L"</font></font>");
 }
 
-TEST_F(ParagraphStyle, FaceCannotBreakOutOfTheStyle) {
-    block->record.s3 = L"Evil\"><script>x{y};'&\x01Sans";
+TEST_F(ParagraphStyle, FaceCannotBreakOutOfAnyStyle) {
+    const std::wstring raw = L"Evil\"><script>x{y};'&\x01Sans";
+    block->record.s3 = raw;
+    run->s3 = raw;
     std::wstring style = paragraph_style(*doc, 0, 0, -1);
     EXPECT_TRUE(style.starts_with(L"style=\"font-family:EvilscriptxySans;"));
     EXPECT_TRUE(contains(style, L"<font face=\"EvilscriptxySans\">"));
-    EXPECT_EQ(block->record.s3, L"Evil\"><script>x{y};'&\x01Sans");  // the stored face is kept
+    EXPECT_EQ(block->record.s3, raw);  // the stored face is kept
+    // Template tables, list cells and the library's heading and link rows write it cleaned too.
+    doc->font_face = raw;
+    for (const std::wstring& html :
+         {table_marker_html(doc.get(), 8, L"{TABLE:}"), list_item_html(*doc, 0, L"1.", 0, 0),
+          form_item_html(*doc, 0, L"1.", 0, 0), heading_block_html(doc->data.get(), L"T"),
+          file_link_html(doc->data.get(), L"T")}) {
+        EXPECT_TRUE(contains(html, L"EvilscriptxySans")) << html;
+        EXPECT_FALSE(contains(html, L"Evil\"") || contains(html, L"<script")) << html;
+    }
 }
 
 TEST_F(ParagraphStyle, LegacyPagesAndMissingRecords) {
