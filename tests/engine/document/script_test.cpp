@@ -78,6 +78,9 @@ TEST_F(ScriptRun, AssignmentsStoreUnderTheWordKeyAndPrintNothing) {
     run(L"{общая сумма = \"20\"}");
     EXPECT_EQ(run(L"{Общая Сумма}"), L"20");
     EXPECT_EQ(doc.data->scratch.records.size(), 1u);
+    // A parameter of the same name comes before the variable.
+    run(L"{Цена = \"20\"}");
+    EXPECT_EQ(run(L"{цена}"), L"10");
 }
 
 TEST_F(ScriptRun, NestingBeyondTheLimitIsOutputUnevaluated) {

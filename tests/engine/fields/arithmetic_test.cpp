@@ -19,6 +19,8 @@ TEST_F(Arithmetic, SignsTrailingAndUncomputedOperatorsSeparatorsAndAssignments) 
                  {L"{Кол = 3 = 4}", L""}, {L"{\"a\" Кол = 3}", L"a2=3"},
                  // Text enters as 0, nested blocks as their result.
                  {L"{Имя + 1}", L"0"}, {L"{(Кол + 3) * 2}", L"10"}, {L"{Кол + {ЕСЛИ Кол ТО 3}}", L"5"},
+                 // After "(" the lexer takes a number for a name: it stays a number.
+                 {L"{(5+3)}", L"8"},
                  // A backslash makes the statement arithmetic; the calculator stops there.
                  {L"{Кол \\ 2}", L"2"}});
     expect_runs({{L"{Big + 1}", L"1000001"}, {L"{Price * 2}", L"39.98"}, {L"{2 ^ 0.5 * 0}", L"0"}});

@@ -41,8 +41,10 @@ TEST_F(Conditions, ConnectivesGroupToTheRightNegationCoversTheRestAndDeepNesting
             {L" !Нет", true},  // "{!" would open a verbatim block
             {L"(Нет И Да) ИЛИ Да", true}, {L"(Да ИЛИ Нет) И Нет", false},
             {L"(Пол = ж) И (Сумма > 1)", true},
-            // A dangling operator ends the chain.
-            {L"Пол =", false}, {L"Да И", true}, {L"И", false}, {L"Пол ?? ж", false}});
+            // A dangling operator ends the chain; an empty condition is false.
+            {L"Пол =", false}, {L"Да И", true}, {L"И", false}, {L"Пол ?? ж", false},
+            {L" ", false}});
+    EXPECT_FALSE(test(L""));
     std::wstring chain;
     for (int i = 0; i < 50000; ++i) chain += L"НЕ ";
     EXPECT_NO_FATAL_FAILURE(test(L"{" + chain + L"Да}"));
@@ -54,6 +56,6 @@ TEST_F(Conditions, DatesCompareByDay) {
     current_language = 1;
     add_fields({{L"Начало", L"05.01.2024"}, {L"Конец", L"06.01.2024"}, {L"Тоже", L"05.01.2024"}});
     expect({{L"Начало < Конец", true}, {L"Начало < Тоже", false}, {L"Начало <= Тоже", true},
-            {L"Начало > Тоже", false}, {L"Конец >> Начало", true}, {L"Начало = Тоже", true},
-            {L"Начало = Конец", false}, {L"Начало < Пол", false}});
+            {L"Начало > Тоже", false}, {L"Начало >= Тоже", true}, {L"Конец >> Начало", true},
+            {L"Начало = Тоже", true}, {L"Начало = Конец", false}, {L"Начало < Пол", false}});
 }

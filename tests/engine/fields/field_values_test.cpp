@@ -51,11 +51,12 @@ TEST_F(Values, FormatWordsReachTheRendererOfTheValueTypeInOrder) {
                  {L"{currency in words:Amount}",
                   L"one thousand two hundred thirty-four euros and fifty cents"}});
     current_language = 1;
-    add_fields({{L"Срок", L"5"}, {L"Начало", L"05.01.2024"}});
+    add_fields({{L"Срок", L"5"}, {L"Начало", L"05.01.2024"}, {L"С дефисами", L"05-01-2024"}});
     expect_runs({{L"{р:Срок} дней", L"пяти дней"},
                  {L"{месяц прописью:начало}|{месяц прописью:Начало}", L"января|Января"},
-                 // A statement that starts with a date goes to date arithmetic.
-                 {L"{Начало - Срок}", L"31.12.2023"}});
+                 // A statement that starts with a date goes to date arithmetic,
+                 // which reads the date in its short form however it was typed.
+                 {L"{Начало - Срок}", L"31.12.2023"}, {L"{С дефисами + Срок}", L"10.01.2024"}});
 }
 
 TEST_F(Values, TypingByTheFirstDigitOrLetterAndLetterCaseOnlyOfText) {

@@ -117,7 +117,15 @@ TEST_F(ImageField, MissingFilesFallBackToTheKeyAndFilesAboveTheCapAreNeverReadWh
     write("фото.png", bytes);
     EXPECT_EQ(render(fixture::engine_path(folder.file("gone.png"))), embedded(bytes));
     EXPECT_EQ(render(L""), embedded(bytes));
-    for (const wchar_t* key : {L"нет", L"../фото", L"sub/фото"}) EXPECT_EQ(render(L"", 100, key), L"");
+    // A key without its file gives nothing; keys that leave the document's
+    // folder are refused, though a file is there.
+    std::filesystem::create_directory(folder.file("sub"));
+    write("sub/фото.png", bytes);
+    write("sub\\фото.png", bytes);
+    for (const wchar_t* key : {L"нет", L"sub/фото", L"sub\\фото"})
+        EXPECT_EQ(render(L"", 100, key), L"");
+    doc.data->page_setup.record.s5 = fixture::engine_path(folder.file("sub/template.brik"));
+    EXPECT_EQ(render(L"", 100, L"../фото"), L"");
     doc.data->page_setup.record.s5 = L"template.brik";
     EXPECT_EQ(render(L""), L"");
     std::wstring path = write("huge.png", png(10, 10));
