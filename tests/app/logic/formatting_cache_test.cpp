@@ -56,10 +56,15 @@ TEST(FormattingCache, MissingPagesBlocksAndParagraphsLeaveZeros) {
     auto& cover = add_group(pages, 0);
     cover.record.s3 = L"Cover Face";
     cover.record.v[0] = 14;
+    add_group(page_setup, 0).record.v = {297, 0, 20, 15, 25, 30};
     auto cache = app::read_formatting(page_setup, pages);
     EXPECT_EQ(cache.format_page, -1);  // no standard page: the first page gives the font
     EXPECT_EQ(cache.font_family, L"Cover Face");
     EXPECT_EQ(cache.body_font_size, 14.0f);
+    EXPECT_EQ(cache.margin_left, 30);  // the margins are this document's all the same
+    EXPECT_EQ(cache.margin_bottom, 20);
+    page_setup.groups.clear();
+    page_setup.group_count = 0;
 
     // Counts that claim more than is there.
     auto& body = add_group(pages, 1);

@@ -71,9 +71,9 @@ TEST_F(Settings, ReadRulesForKeysValuesAndTheCount) {
                                      u"MenuPanelWidth:\t\tabc",           // not a number
                                      u"LastDocument:\t\tForms/A: B.brik",  // keeps what follows the first colon
                                      u"no colon at all",
+                                     long_name,                  // a long line does not end the reading
                                      u"DataPanelWidth:\t\t400",
                                      u"DataPanelWidth:\t\t410",  // the later one wins
-                                     long_name,                  // a long line does not end the reading
                                      u"WindowX:\t\t5",           // past the count
                                  },
                                  u"10"));

@@ -51,14 +51,20 @@ TEST_F(WindowStart, TheRegionOverridesTheStoredLanguageAndWithoutOneTheStoredLan
     }
 }
 
-TEST_F(WindowStart, StartOnLibraryZeroOpensTheLastDocumentAndToolBarShowCollapses) {
-    write_settings({u"StartOnLibrary:\t\t0.000000", u"LastDocumentEng:\t\tFolder/Two Words.brik", u"ToolBarShow:\t\t0.500000"});
+TEST_F(WindowStart, StoredStartToolBarAndPaneWidthsAreApplied) {
+    write_settings({u"StartOnLibrary:\t\t0.000000", u"LastDocumentEng:\t\tFolder/Two Words.brik",
+                    u"ToolBarShow:\t\t0.500000", u"MenuPanelWidth:\t\t300.000000",
+                    u"DataPanelWidth:\t\t0.000000"});
     auto window = make_window();
     EXPECT_FALSE(engine::library_shown);
     EXPECT_EQ(window->doc->path, data_text(L"briks/Folder/Two Words.brik"));
     EXPECT_EQ(window->toolbar_panel->visibility(), Visibility::collapsed);
     EXPECT_EQ(window->title_bar_grid->height(), 32);
     EXPECT_EQ(window->logo_short->visibility(), Visibility::visible);
+    EXPECT_EQ(window->menu_pane->width(), 300);
+    // A width of 0 would hide the pane: the default stands, the file keeps its value.
+    EXPECT_EQ(window->data_pane->width(), 480);
+    EXPECT_EQ(window->config.DataPanelWidth, 0);
 }
 
 TEST_F(WindowStart, NoScriptRunsBeforeTheFirstNavigationThenExactlyThePendingPage) {

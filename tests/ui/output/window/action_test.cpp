@@ -39,13 +39,14 @@ TEST_F(SaveAndPrint, PrintingTheChosenPagesAndItsOutcomesInBothLanguages) {
     EXPECT_EQ(window->info_bar->severity(), 0);
     EXPECT_FALSE(window->print_in_progress);
 
+    // The real printer test sees no printer in English.
+    engine::current_language = 1;
     output->print_result = platform::PrintResult::no_printer;
     window->SaveOrPrintAsync(0, page);
     finish_pdf();
-    EXPECT_EQ(message(), L"Printer is not available, offline or error state.");
+    EXPECT_EQ(message(), L"Принтер недоступен, отключен от сети или находится в состоянии ошибки.");
     EXPECT_EQ(window->info_bar->severity(), 2);
 
-    engine::current_language = 1;
     output->print_result = platform::PrintResult::failed;
     window->SaveOrPrintAsync(0, page);
     finish_pdf();

@@ -3,6 +3,7 @@
 #include "app/engine_services.h"
 #include "engine/document/process_state.h"
 #include "platform/button.h"
+#include "support/temp_folder.h"
 #include "window/output_fixture.h"
 
 namespace {
@@ -106,6 +107,16 @@ TEST_F(SavePrintPanel, SavePageFormatFolderNameAndOpening) {
 
     child<CheckBox>(page, 6).click();
     EXPECT_EQ(window->config.OpenDocAfterSaving, 0.0);
+
+    // The Save button saves under the typed name and says so below itself.
+    fixture::temp_folder saved;
+    window->save_folder = fixture::engine_path(saved.path());
+    child<AppBarButton>(child(page, 7), 1).click();
+    pump();
+    EXPECT_TRUE(std::filesystem::exists(saved.path() / "Deal final.html"));
+    EXPECT_EQ(page.children().at(page.children().size() - 1), window->info_bar);
+    EXPECT_EQ(window->info_bar->title(), L"Document Saved");
+    EXPECT_TRUE(output->opened.empty());
 }
 
 TEST_F(SavePrintPanel, LayoutPageRowsInOrderAndTheFontSizeWaitsForApply) {
