@@ -41,7 +41,7 @@ struct handler_call {
 
 }  // namespace
 
-TEST(WordHandlers, EmptyAndCapitalWordsComeBackWithNothingStored) {
+TEST(WordHandlers, EmptyCapitalAndUnknownWordsComeBackWithNothingStored) {
     for (const auto& [handler, word] : k_handlers) {
         SCOPED_TRACE(to_utf8(word));
         std::uint32_t gender = untouched, animate = untouched;
@@ -51,11 +51,16 @@ TEST(WordHandlers, EmptyAndCapitalWordsComeBackWithNothingStored) {
             expect_handler(handler, to_upper(word), c, to_upper(word), untouched, untouched);
         }
     }
-    // Latin look-alikes and digits are no letters of the dictionaries.
+    // Latin look-alikes and digits are no letters of the dictionaries; no row
+    // holds a plural in -кы, -гы, -шы or -щы, nor a participle ending without
+    // ш or щ in front of it.
     const std::pair<word_handler, const wchar_t*> odd[] = {
         {decline_long_r, L"sapёр"}, {decline_long_a, L"оплатa"}, {decline_long_y, L"12345ы"},
         {decline_long_y, L"цы цы"}, {decline_long_ya, L"1234я"}, {decline_long_ya, L"nedelя"},
         {decline4_l, L"stол"},      {decline_long_t, L"egipet"}, {decline_long_i, L"1234и"},
+        {decline_long_y, L"волкы"}, {decline_long_y, L"сапогы"}, {decline_long_y, L"карандашы"},
+        {decline_long_y, L"чащы"},  {decline_long_ya, L"развитийся"}, {decline_long_ya, L"красаяся"},
+        {decline_long_ya, L"зелёнееся"}, {decline_long_ya, L"добриеся"},
     };
     for (const auto& [handler, word] : odd) expect_handler(handler, word, 2, word, untouched, untouched);
 }
@@ -81,6 +86,7 @@ TEST(WordHandlers, DirectCallsWithCaseZeroOrWordsDispatchWouldNotSend) {
         // word kept; the stores as for any case.
         {decline_long_r, L"шатёр", 0, L"шат", 1, 0}, {decline_long_a, L"семена", 0, L"семен", 4, untouched},
         {decline_long_a, L"полтора", 0, L"полтора", 2, 0}, {decline_long_soft, L"уголь", 0, L"уг", 1, 0},
+        {decline_long_soft, L"восемь", 0, L"вос", 4, untouched},
         {decline_long_soft, L"тролль", 0, L"тролл", 1, untouched}, {decline_long_k, L"сурок", 0, L"сур", 1, 1},
         {decline_long_i, L"бойни", 0, L"бойн", 4, 0}, {decline_long_ya, L"трудящийся", 0, L"трудящ", 1, untouched},
         {decline_long_l, L"посол", 0, L"пос", 1, 1}, {decline_long_e, L"четыре", 0, L"четыр", 4, untouched},
