@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/formatting_cache.h"
@@ -215,6 +216,13 @@ public:
     // Loads the current print HTML into the print view and waits for its
     // images; false when the document went away meanwhile.
     platform::Task<bool> LoadPrintViewAsync(std::uint64_t started_on);
+    // The print view loaded as above and made into a PDF at the document's
+    // page layout; nothing when the document went away meanwhile.
+    struct PrintedView {
+        platform::PdfBytes pdf;
+        platform::PageLayout layout;
+    };
+    platform::Task<std::optional<PrintedView>> PrintViewPdfAsync(std::uint64_t started_on);
     // Counts the documents opened: a run that waited compares it with the
     // one it started on, as a new document may sit at the old one's address.
     std::uint64_t document_serial = 0;

@@ -63,6 +63,16 @@ platform::Task<bool> MainWindow::LoadPrintViewAsync(std::uint64_t started_on) {
     co_return true;
 }
 
+platform::Task<std::optional<MainWindow::PrintedView>> MainWindow::PrintViewPdfAsync(std::uint64_t started_on) {
+    const std::weak_ptr<int> alive = output_alive;
+    const bool loaded = co_await LoadPrintViewAsync(started_on);
+    if (alive.expired() || !loaded) co_return std::nullopt;
+    PrintedView printed{{}, ui::print_layout(doc_data, ui::margins_of(formatting))};
+    printed.pdf = co_await Output().print_to_pdf(*preview_webview, printed.layout);
+    if (alive.expired() || !IsSameDocument(started_on)) co_return std::nullopt;
+    co_return printed;
+}
+
 platform::Task<> MainWindow::ShowPrintPreviewAsync() {
     const std::weak_ptr<int> alive = output_alive;
     const std::uint64_t run = ++preview_runs;

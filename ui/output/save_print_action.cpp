@@ -76,21 +76,16 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
         PrintRun run(print_in_progress, alive);
         ui::output_outcome outcome = ui::output_outcome::print_failed;
         try {
-            const bool loaded = co_await LoadPrintViewAsync(started_on);
+            const auto printed = co_await PrintViewPdfAsync(started_on);
             if (alive.expired()) co_return;
-            if (loaded) {
-                const platform::PageLayout layout = ui::print_layout(doc_data, ui::margins_of(formatting));
-                const platform::PdfBytes pdf = co_await Output().print_to_pdf(*preview_webview, layout);
-                if (alive.expired()) co_return;
-                if (!IsSameDocument(started_on)) {
-                    replaced = true;
-                } else if (!pdf.empty()) {
-                    const auto pages = ui::chosen_pages(int(print_pages), selected_pages, Output().page_count(pdf));
-                    outcome = outcome_of(Output().print(pdf, pages, layout, {IsPageNumberInFooter(), GetFooterText()},
-                                                        whole_copies(copies), GetDocumentTitle(true)));
-                }
-            } else {
+            if (!printed || !IsSameDocument(started_on)) {
                 replaced = true;
+            } else if (!printed->pdf.empty()) {
+                const platform::PdfBytes& pdf = printed->pdf;
+                const auto pages = ui::chosen_pages(int(print_pages), selected_pages, Output().page_count(pdf));
+                outcome = outcome_of(Output().print(pdf, pages, printed->layout,
+                                                    {IsPageNumberInFooter(), GetFooterText()}, whole_copies(copies),
+                                                    GetDocumentTitle(true)));
             }
         } catch (...) {
             outcome = ui::output_outcome::print_failed;
@@ -112,25 +107,19 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
     bool saved = false;
     try {
         if (save_format == 0) {
-            const bool loaded = co_await LoadPrintViewAsync(started_on);
+            const auto printed = co_await PrintViewPdfAsync(started_on);
             if (alive.expired()) co_return;
-            if (loaded) {
-                const platform::PageLayout layout = ui::print_layout(doc_data, ui::margins_of(formatting));
-                const platform::PdfBytes pdf = co_await Output().print_to_pdf(*preview_webview, layout);
-                if (alive.expired()) co_return;
-                if (!IsSameDocument(started_on)) {
-                    replaced = true;
-                } else {
-                    if (pdf.empty()) throw std::runtime_error("the print view made no PDF");
-                    const auto pages = ui::chosen_pages(0, {}, Output().page_count(pdf));
-                    const platform::PdfBytes file =
-                        Output().compose(pdf, pages, layout, {IsPageNumberInFooter(), GetFooterText()});
-                    ui::write_file_atomically(*path, std::string_view(reinterpret_cast<const char*>(file.data()),
-                                                                       file.size()));
-                    saved = true;
-                }
-            } else {
+            if (!printed || !IsSameDocument(started_on)) {
                 replaced = true;
+            } else {
+                const platform::PdfBytes& pdf = printed->pdf;
+                if (pdf.empty()) throw std::runtime_error("the print view made no PDF");
+                const auto pages = ui::chosen_pages(0, {}, Output().page_count(pdf));
+                const platform::PdfBytes file =
+                    Output().compose(pdf, pages, printed->layout, {IsPageNumberInFooter(), GetFooterText()});
+                ui::write_file_atomically(*path, std::string_view(reinterpret_cast<const char*>(file.data()),
+                                                                   file.size()));
+                saved = true;
             }
         } else {
             const std::wstring html =

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -35,14 +36,17 @@ void BM_DeclineWord(benchmark::State& state) {
 BENCHMARK(BM_DeclineWord);
 
 // The probe words of the handlers' dictionaries (one per entry), as the tests
-// keep them beside the handler tests.
-std::vector<std::wstring> probe_words(std::initializer_list<const char*> handlers) {
+// keep them beside the handler tests; with only_checks, just the words whose
+// row asks the singular.
+std::vector<std::wstring> probe_words(std::initializer_list<const char*> handlers, bool only_checks = false) {
     std::filesystem::path folder = std::filesystem::path(PAPERWRIGHT_TESTS_DIR) / "engine/declension/handlers/probes";
     std::vector<std::wstring> words;
     for (const char* handler : handlers) {
         std::ifstream file(folder / (std::string(handler) + ".tsv"));
         for (std::string line; std::getline(file, line);) {
-            if (!line.empty() && line[0] != '#') words.push_back(engine::from_utf8(line.substr(0, line.find('\t'))));
+            if (line.empty() || line[0] == '#') continue;
+            if (only_checks && line.find("\tcheck:") == std::string::npos) continue;
+            words.push_back(engine::from_utf8(line.substr(0, line.find('\t'))));
         }
     }
     return words;
@@ -86,6 +90,39 @@ void BM_DeclineLongT(benchmark::State& state) {
     decline_all_cases(state, words);
 }
 BENCHMARK(BM_DeclineLongT);
+
+// Plurals in -ы and -и, words in -я and the four-letter lists. Plurals that
+// ask their singular make one extra handler call.
+void BM_DeclinePluralsInY(benchmark::State& state) {
+    static const std::vector<std::wstring> words = probe_words({"long_y"});
+    decline_all_cases(state, words);
+}
+BENCHMARK(BM_DeclinePluralsInY);
+
+void BM_DeclinePluralsInI(benchmark::State& state) {
+    static const std::vector<std::wstring> words = probe_words({"long_i"});
+    decline_all_cases(state, words);
+}
+BENCHMARK(BM_DeclinePluralsInI);
+
+// Every call here makes one extra call of a singular handler.
+void BM_DeclinePluralsAskingTheSingular(benchmark::State& state) {
+    static const std::vector<std::wstring> words = probe_words({"long_y", "long_i"}, true);
+    decline_all_cases(state, words);
+}
+BENCHMARK(BM_DeclinePluralsAskingTheSingular);
+
+void BM_DeclineWordsInYa(benchmark::State& state) {
+    static const std::vector<std::wstring> words = probe_words({"long_ya"});
+    decline_all_cases(state, words);
+}
+BENCHMARK(BM_DeclineWordsInYa);
+
+void BM_DeclineFourLetterLists(benchmark::State& state) {
+    static const std::vector<std::wstring> words = probe_words({"short4_l_to_t", "short4_y_soft_ya"});
+    decline_all_cases(state, words);
+}
+BENCHMARK(BM_DeclineFourLetterLists);
 
 // About a thousand entries ending in -т, the size of the largest handler
 // dictionary, with a share of conditions like the real ones.
