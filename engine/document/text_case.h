@@ -7,10 +7,45 @@
 
 namespace engine {
 
-wchar_t to_lower_char(wchar_t c);
-wchar_t to_upper_char(wchar_t c);
-bool is_upper_char(wchar_t c);
-bool is_alpha_char(wchar_t c);
+namespace text_case_detail {
+wchar_t icu_lower(wchar_t c);
+wchar_t icu_upper(wchar_t c);
+bool icu_is_upper(wchar_t c);
+bool icu_is_alpha(wchar_t c);
+
+// ASCII and the basic Cyrillic block (U+0400-U+045F), which nearly every
+// name and keyword is made of, are answered here with ICU's own results;
+// every lookup and keyword test maps its letters one by one.
+constexpr bool is_basic_cyrillic(wchar_t c) { return c >= 0x0400 && c <= 0x045F; }
+}  // namespace text_case_detail
+
+inline wchar_t to_lower_char(wchar_t c) {
+    using namespace text_case_detail;
+    if (c < 0x80) return (c >= L'A' && c <= L'Z') ? wchar_t(c + 0x20) : c;
+    if (!is_basic_cyrillic(c)) return icu_lower(c);
+    if (c >= 0x0430) return c;
+    return c >= 0x0410 ? wchar_t(c + 0x20) : wchar_t(c + 0x50);
+}
+
+inline wchar_t to_upper_char(wchar_t c) {
+    using namespace text_case_detail;
+    if (c < 0x80) return (c >= L'a' && c <= L'z') ? wchar_t(c - 0x20) : c;
+    if (!is_basic_cyrillic(c)) return icu_upper(c);
+    if (c < 0x0430) return c;
+    return c < 0x0450 ? wchar_t(c - 0x20) : wchar_t(c - 0x50);
+}
+
+inline bool is_upper_char(wchar_t c) {
+    using namespace text_case_detail;
+    if (c < 0x80) return c >= L'A' && c <= L'Z';
+    return is_basic_cyrillic(c) ? c < 0x0430 : icu_is_upper(c);
+}
+
+inline bool is_alpha_char(wchar_t c) {
+    using namespace text_case_detail;
+    if (c < 0x80) return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+    return is_basic_cyrillic(c) || icu_is_alpha(c);
+}
 
 std::wstring to_lower(std::wstring text);
 std::wstring to_upper(std::wstring text);

@@ -8,17 +8,6 @@ namespace {
 
 bool is_word_blank(wchar_t c) { return c == L'\t' || c == L'\n' || c == L'\r' || c == L' '; }
 
-// The same mapping as to_lower_char, answered without ICU for the Latin and
-// basic Cyrillic letters that names are made of: every lookup compares one
-// name with every parameter of a document.
-wchar_t lower_letter(wchar_t c) {
-    if (c < 0x80) return (c >= L'A' && c <= L'Z') ? wchar_t(c + 0x20) : c;
-    if (c >= 0x0410 && c <= 0x042F) return wchar_t(c + 0x20);
-    if (c >= 0x0430 && c <= 0x045F) return c;
-    if (c >= 0x0400 && c <= 0x040F) return wchar_t(c + 0x50);
-    return to_lower_char(c);
-}
-
 void drop_trailing_bars(std::wstring& text) {
     while (!text.empty() && text.back() == L'|') text.pop_back();
 }
@@ -69,7 +58,7 @@ bool word_key_equals(std::wstring_view text, std::wstring_view key) {
         }
         for (; pending_bars > 0; --pending_bars)
             if (matched >= key.size() || key[matched++] != L'|') return false;
-        if (matched >= key.size() || key[matched++] != lower_letter(c)) return false;
+        if (matched >= key.size() || key[matched++] != to_lower_char(c)) return false;
     }
     return matched == key.size();
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unicode/uchar.h>
+
 #include <clocale>
 
 #include "engine/document/html_escape.h"
@@ -32,6 +34,15 @@ TEST(TextCase, MapsCyrillicAndLatinWithoutChangingLength) {
     EXPECT_EQ(to_lower(L"ДОГОВОР Ёлка ABC"), L"договор ёлка abc");
     EXPECT_EQ(to_upper(L"ёж straße"), L"ЁЖ STRAßE");
     EXPECT_EQ(to_lower_char(wchar_t(0x7FFFFFFF)), wchar_t(0x7FFFFFFF));
+    // The quick answers for Latin and basic Cyrillic agree with ICU everywhere.
+    for (wchar_t c = -1; c <= 0x110000; ++c) {
+        const bool in_range = c >= 0 && c <= 0x10FFFF;
+        const UChar32 u = in_range ? UChar32(c) : 0;
+        ASSERT_EQ(to_lower_char(c), in_range ? wchar_t(u_tolower(u)) : c) << int(c);
+        ASSERT_EQ(to_upper_char(c), in_range ? wchar_t(u_toupper(u)) : c) << int(c);
+        ASSERT_EQ(is_upper_char(c), in_range && u_isupper(u)) << int(c);
+        ASSERT_EQ(is_alpha_char(c), in_range && u_isalpha(u)) << int(c);
+    }
 }
 
 TEST(NumberText, FormatsAndReadsLikeTheCLocaleWhateverTheProcessLocale) {
