@@ -1,5 +1,7 @@
 #include "engine/document/word_key.h"
 
+#include <algorithm>
+
 #include "engine/document/text_case.h"
 
 namespace engine {
@@ -40,11 +42,18 @@ std::wstring make_word_key(std::wstring text) {
 }
 
 bool word_key_equals(std::wstring_view text, std::wstring_view key) {
+    // Most names differ from the key within their first word: compare that
+    // word's characters one to one before tracking blanks and bars.
     std::size_t matched = 0;
+    const std::size_t common = std::min(text.size(), key.size());
+    while (matched < common && !is_word_blank(text[matched]) && text[matched] != L'|') {
+        if (to_lower_char(text[matched]) != key[matched]) return false;
+        ++matched;
+    }
     std::size_t pending_bars = 0;  // emitted only when a later character follows
-    bool seen_word = false;
+    bool seen_word = matched > 0;
     bool previous_blank = false;
-    for (wchar_t c : text) {
+    for (wchar_t c : text.substr(matched)) {
         if (is_word_blank(c)) {
             if (seen_word && !previous_blank) ++pending_bars;
             previous_blank = true;
