@@ -57,8 +57,17 @@ doc_record* find_parameter(document_data* data, const std::wstring& key) {
         find_field(data, [&](const doc_record& field) { return word_key_equals(field.s1, key); }));
 }
 
+// A date needs a day and a year of at least two digits: most values have
+// fewer digits than that and need not go through the date scanner.
+bool may_be_date(const std::wstring& value) {
+    int digits = 0;
+    for (wchar_t c : value)
+        if (is_digit(c) && ++digits == 3) return true;
+    return false;
+}
+
 std::uint32_t type_of(const std::wstring& value) {
-    if (parse_date_value(value).valid) return value_type::date;
+    if (may_be_date(value) && parse_date_value(value).valid) return value_type::date;
     value_language = current_language;
     for (wchar_t c : value) {
         if (is_digit(c)) return value_type::number;
