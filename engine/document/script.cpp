@@ -67,27 +67,35 @@ std::wstring script::run() {
     nesting_guard guard;
     if (guard.too_deep()) return html_escape(source_);
     parse();
-    return execute();
+    std::wstring output = execute();
+    // The statements gave their tokens away: a further run parses again.
+    statements_.clear();
+    parsed_ = false;
+    return output;
 }
 
 bool script::test() {
     nesting_guard guard;
     if (guard.too_deep()) return false;
     parse();
-    if (tokens_.empty() || statements_.empty()) return false;
+    if (statements_.empty()) return false;
     return condition_evaluator(statements_.front().tokens, data_).evaluate();
 }
 
 const std::vector<script_statement>& script::parse() {
     if (parsed_) return statements_;
     parsed_ = true;
-    tokens_ = lex_script(source_);
-    for (std::size_t i = 0; i < tokens_.size(); ++i) {
-        const script_token& token = tokens_[i];
+    clause_started_ = false;
+    clause_kind_ = 0;
+    new_statement_ = true;
+    open_braces_ = 0;
+    close_braces_ = 0;
+    // Token texts move into the statements; only their types are read again.
+    std::vector<script_token> tokens = lex_script(source_);
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        script_token& token = tokens[i];
         switch (token.type) {
-        case type::text:
-            statements_.push_back({statement_kind::output, {expr_token(token.text, expr_kind::literal)}});
-            break;
+        case type::text: push_statement(statement_kind::output, expr_token(std::move(token.text), expr_kind::literal)); break;
         case type::open_brace:
             // A top-level block always opens its own statement, so that
             // «{Ж:}Итого{:Ж}{x = 5}» still reads {x = 5} as an assignment.
@@ -105,8 +113,8 @@ const std::vector<script_statement>& script::parse() {
         case type::comma: new_statement_ = true; break;
         case type::keyword:
             if (token.code == script_code::if_keyword) {
-                if (i >= 2 && tokens_[i - 1].type == type::open_brace)
-                    statements_.push_back({statement_kind::chain_end, {expr_token(L";", expr_kind::other)}});
+                if (i >= 2 && tokens[i - 1].type == type::open_brace)
+                    push_statement(statement_kind::chain_end, expr_token(L";", expr_kind::other));
                 clause_switch(statement_kind::condition);
             } else if (token.code == script_code::then_keyword) {
                 clause_switch(statement_kind::then_part);
@@ -129,16 +137,26 @@ void script::clause_switch(std::uint32_t kind) {
     clause_kind_ = kind;
 }
 
+// Built in place: a braced initializer list would copy the token.
+void script::push_statement(std::uint32_t kind, expr_token token) {
+    script_statement& statement = statements_.emplace_back();
+    statement.kind = kind;
+    statement.tokens.push_back(std::move(token));
+}
+
 void script::append(expr_token token, std::uint32_t kind) {
     if (new_statement_ || statements_.empty()) {
         new_statement_ = false;
-        statements_.push_back({kind, {std::move(token)}});
+        push_statement(kind, std::move(token));
     } else {
         statements_.back().tokens.push_back(std::move(token));
     }
 }
 
-void script::add_node(const script_token& token) { append(expr_token(token.text, expr_kind_of(token)), clause_kind_); }
+void script::add_node(script_token& token) {
+    const std::uint32_t kind = expr_kind_of(token);
+    append(expr_token(std::move(token.text), kind), clause_kind_);
+}
 
 void script::emit_format(std::uint32_t code, const std::wstring& marker_text) {
     append(expr_token(marker_html(code, marker_text), expr_kind::quoted), clause_kind_);
@@ -171,7 +189,9 @@ std::wstring script::execute() {
     std::wstring output;
     bool open = true;     // no branch of the current chain was taken yet
     bool active = false;  // the current condition held
-    for (const script_statement& statement : statements_) {
+    // Each statement is evaluated at most once: its tokens move into the
+    // evaluator, which edits them as it goes.
+    for (script_statement& statement : statements_) {
         switch (statement.kind) {
         case statement_kind::output:
             output += evaluate(statement);
@@ -180,7 +200,7 @@ std::wstring script::execute() {
             break;
         case statement_kind::condition:
             if (open) {
-                active = condition_evaluator(statement.tokens, data_).evaluate();
+                active = condition_evaluator(std::move(statement.tokens), data_).evaluate();
                 open = !active;
             } else {
                 active = false;
@@ -202,8 +222,8 @@ std::wstring script::execute() {
     return output;
 }
 
-std::wstring script::evaluate(const script_statement& statement) {
-    return field_evaluator(statement.tokens, document_).evaluate();
+std::wstring script::evaluate(script_statement& statement) {
+    return field_evaluator(std::move(statement.tokens), document_).evaluate();
 }
 
 }  // namespace engine

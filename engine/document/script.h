@@ -55,17 +55,17 @@ public:
 
 private:
     void clause_switch(std::uint32_t kind);
+    void push_statement(std::uint32_t kind, expr_token token);
     void append(expr_token token, std::uint32_t kind);
-    void add_node(const script_token& token);
+    void add_node(script_token& token);
     void emit_format(std::uint32_t code, const std::wstring& marker_text);
     std::wstring marker_html(std::uint32_t code, const std::wstring& marker_text) const;
     std::wstring execute();
-    std::wstring evaluate(const script_statement& statement);
+    std::wstring evaluate(script_statement& statement);
 
     std::wstring source_;
     document* document_;
     document_data* data_;
-    std::vector<script_token> tokens_;
     std::vector<script_statement> statements_;
     bool parsed_ = false;
     bool clause_started_ = false;
