@@ -17,14 +17,37 @@ constexpr wchar_t end_of_text = L'\0';
 bool is_blank(wchar_t c) { return c == L'\t' || c == L'\n' || c == L'\r' || c == L' '; }
 bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 bool is_keyword_separator(wchar_t c) { return c == end_of_text || is_blank(c) || c == L'('; }
-bool is_operator_char(wchar_t c) { return std::wstring_view(L"=!<>+-/\\*^%;").find(c) != std::wstring_view::npos; }
+// Asked of every character of an expression, hence a switch.
+bool is_operator_char(wchar_t c) {
+    switch (c) {
+    case L'=': case L'!': case L'<': case L'>': case L'+': case L'-':
+    case L'/': case L'\\': case L'*': case L'^': case L'%': case L';': return true;
+    default: return false;
+    }
+}
 
-std::wstring trim_blanks(std::wstring_view text) {
-    std::size_t begin = 0;
+std::wstring_view trim_blanks(std::wstring_view text) {
+    while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+void trim_blanks_in_place(std::wstring& text) {
     std::size_t end = text.size();
-    while (begin < end && is_blank(text[begin])) ++begin;
-    while (end > begin && is_blank(text[end - 1])) --end;
-    return std::wstring(text.substr(begin, end - begin));
+    while (end > 0 && is_blank(text[end - 1])) --end;
+    text.erase(end);
+    std::size_t begin = 0;
+    while (begin < text.size() && is_blank(text[begin])) ++begin;
+    text.erase(0, begin);
+}
+
+// Whether `text` starts with `upper` when put in capitals, without building
+// the capitalised copy: keywords and markers are looked for at every word.
+bool starts_with_upper(std::wstring_view text, std::wstring_view upper) {
+    if (text.size() < upper.size()) return false;
+    for (std::size_t i = 0; i < upper.size(); ++i)
+        if (to_upper_char(text[i]) != upper[i]) return false;
+    return true;
 }
 
 struct keyword_entry {
@@ -49,11 +72,10 @@ constexpr std::array<keyword_entry, 12> keywords{{
 }};
 
 const keyword_entry* find_keyword(std::wstring_view text) {
+    if (text.empty()) return nullptr;
+    const wchar_t first = to_upper_char(text[0]);
     for (const keyword_entry& entry : keywords) {
-        if (text.size() < entry.upper.size()) continue;
-        bool same = true;
-        for (std::size_t i = 0; i < entry.upper.size() && same; ++i) same = to_upper_char(text[i]) == entry.upper[i];
-        if (!same) continue;
+        if (entry.upper[0] != first || !starts_with_upper(text, entry.upper)) continue;
         wchar_t after = entry.upper.size() < text.size() ? text[entry.upper.size()] : end_of_text;
         if (is_keyword_separator(after)) return &entry;
     }
@@ -97,9 +119,8 @@ std::uint32_t match_format_marker(std::wstring_view text) {
     std::size_t blank = 0;
     while (blank < text.size() && !is_blank(text[blank])) ++blank;
     if (blank < text.size()) text.remove_prefix(blank + 1);
-    std::wstring upper = to_upper(std::wstring(text));
     for (const opening_marker& marker : opening_markers)
-        if (upper.starts_with(marker.word)) return marker.code;
+        if (starts_with_upper(text, marker.word)) return marker.code;
     return 0;
 }
 
@@ -141,6 +162,7 @@ private:
     void push(std::wstring text, std::uint32_t token_type, std::uint32_t code = 0) {
         tokens_.push_back({std::move(text), token_type, code});
     }
+    void push(wchar_t c, std::uint32_t token_type) { tokens_.push_back({std::wstring(1, c), token_type, 0}); }
     void push_if_any(std::wstring& text, std::uint32_t token_type) {
         if (!text.empty()) push(std::move(text), token_type);
         text.clear();
@@ -191,7 +213,7 @@ private:
             }
             ++open_braces_;
             push_if_any(pending.text, type::text);
-            push(L"{", type::open_brace);
+            push(L'{', type::open_brace);
             ++position_;
             return state::expression;
         }
@@ -206,7 +228,7 @@ private:
             if (c == L'"') {
                 ++quotes_;
                 push_if_any(pending.text, type::quoted);
-                push(L"\"", type::quote);
+                push(L'"', type::quote);
                 ++position_;
                 return state::expression;
             }
@@ -241,7 +263,7 @@ private:
             }
             ++open_braces_;
             push_if_any(pending.text, type::quoted);
-            push(L"{", type::open_brace);
+            push(L'{', type::open_brace);
             ++position_;
             return state::expression;
         }
@@ -261,26 +283,26 @@ private:
                     number += c;
                 } else {
                     push(std::move(number), type::number);
-                    push(L",", type::comma);
+                    push(L',', type::comma);
                     ++position_;
                     return state::expression;
                 }
             } else if (c == L'"') {
                 ++quotes_;
                 push(std::move(number), type::number);
-                push(L"\"", type::quote);
+                push(L'"', type::quote);
                 ++position_;
                 return state::quoted;
             } else if (c == L'{') {
                 ++open_braces_;
                 push(std::move(number), type::number);
-                push(L"{", type::open_brace);
+                push(L'{', type::open_brace);
                 ++position_;
                 return state::expression;
             } else if (c == L'}') {
                 ++close_braces_;
                 push(std::move(number), type::number);
-                push(L"}", type::close_brace);
+                push(L'}', type::close_brace);
                 ++position_;
                 return after_close_brace();
             } else if (c == L'(' || c == L')') {
@@ -308,7 +330,7 @@ private:
             } else if (c == L'"') {
                 ++quotes_;
                 push(std::move(op), type::operator_run);
-                push(L"\"", type::quote);
+                push(L'"', type::quote);
                 ++position_;
                 return state::quoted;
             } else if (c == L'(' || c == L')') {
@@ -333,7 +355,7 @@ private:
             if (c == L'}') {
                 ++close_braces_;
                 split_keywords(word, type::word);
-                push(L"}", type::close_brace);
+                push(L'}', type::close_brace);
                 ++position_;
                 if (open_braces_ == close_braces_) return state::text;
                 return (quotes_ < 2 || quotes_ % 2 == 1) ? state::quoted : state::expression;
@@ -341,7 +363,7 @@ private:
             if (c == L'"') {
                 ++quotes_;
                 split_keywords(word, type::word);
-                push(L"\"", type::quote);
+                push(L'"', type::quote);
                 ++position_;
                 return state::quoted;
             }
@@ -365,7 +387,7 @@ private:
                 push_paren(c);
             } else if (c == L',') {
                 split_keywords(word, type::word);
-                push(L",", type::comma);
+                push(L',', type::comma);
             } else if (is_blank(c)) {
                 // A line break or tab counts as a space, and only once after one.
                 if (c == L' ' || prev != L' ') word += L' ';
@@ -409,19 +431,19 @@ private:
         }
         ++open_braces_;
         split_keywords(word, type::word);
-        push(L"{", type::open_brace);
+        push(L'{', type::open_brace);
         ++position_;
         return true;
     }
 
     // A «{!» that never closes drops everything from it to the end.
     state unclosed_verbatim() {
-        push(L"{", type::open_brace);
+        push(L'{', type::open_brace);
         position_ = source_.size();
         return state::done;
     }
 
-    void push_paren(wchar_t c) { push(std::wstring(1, c), c == L'(' ? type::open_paren : type::close_paren); }
+    void push_paren(wchar_t c) { push(c, c == L'(' ? type::open_paren : type::close_paren); }
 
     // From the "{" at `start` to the "}" that balances it; none when the
     // source ends first.
@@ -473,9 +495,9 @@ private:
     std::optional<sequence> closing_marker(std::size_t colon) const {
         std::size_t end = colon;
         while (end < source_.size() && !is_keyword_separator(source_[end]) && source_[end] != L'}') ++end;
-        std::wstring word = to_upper(std::wstring(source_.substr(colon, end - colon)));
+        std::wstring_view word = source_.substr(colon, end - colon);
         for (const opening_marker& marker : closing_markers)
-            if (word == marker.word) return sequence{L"", marker.code, std::min(end + 1, source_.size())};
+            if (word.size() == marker.word.size() && starts_with_upper(word, marker.word)) return sequence{L"", marker.code, std::min(end + 1, source_.size())};
         return std::nullopt;
     }
 
@@ -506,38 +528,42 @@ private:
     // `last_type`: the modifier words before a ":" or a plain word. Parts
     // before a keyword are trimmed only for modifiers.
     void split_keywords(std::wstring& collected_word, std::uint32_t last_type) {
-        std::wstring word = trim_blanks(collected_word);
-        collected_word.clear();
+        const std::wstring_view word = trim_blanks(collected_word);
         std::wstring part;
         wchar_t prev = end_of_text;
         std::size_t i = 0;
         while (i < word.size()) {
             wchar_t c = word[i];
             if (!is_keyword_separator(prev)) {
-                part += c;
-                prev = c;
-                ++i;
+                // Inside a word: copy up to and with the next separator at once.
+                std::size_t end = i;
+                while (end < word.size() && !is_keyword_separator(word[end])) ++end;
+                if (end < word.size()) ++end;
+                part.append(word.substr(i, end - i));
+                prev = word[end - 1];
+                i = end;
                 continue;
             }
             if (c == prev) {  // a doubled separator
                 ++i;
                 continue;
             }
-            const keyword_entry* keyword = find_keyword(std::wstring_view(word).substr(i));
+            const keyword_entry* keyword = find_keyword(word.substr(i));
             if (!keyword) {
                 part += c;
                 prev = c;
                 ++i;
                 continue;
             }
-            if (last_type == type::modifier) part = trim_blanks(part);
+            if (last_type == type::modifier) trim_blanks_in_place(part);
             push_if_any(part, type::word);
             push(std::wstring(keyword->lower), type::keyword, keyword->code);
             // The keyword and the separator after it, never past the end.
             i = std::min(word.size(), i + keyword->upper.size() + 1);
         }
-        if (last_type == type::modifier) part = trim_blanks(part);
+        if (last_type == type::modifier) trim_blanks_in_place(part);
         push_if_any(part, last_type);
+        collected_word.clear();
     }
 
     std::wstring_view source_;
