@@ -18,11 +18,13 @@ namespace type = script_token_type;
 // times, whose work would otherwise grow as a power of the depth.
 int script_nesting = 0;
 int nested_runs_left = 0;
+std::uint64_t outermost_runs = 0;
 
 class nesting_guard {
 public:
     nesting_guard() {
         if (script_nesting++ == 0) {
+            ++outermost_runs;
             nested_runs_left = max_nested_script_runs;
         } else if (nested_runs_left > 0) {
             --nested_runs_left;
@@ -59,6 +61,8 @@ std::uint32_t expr_kind_of(const script_token& token) {
 }
 
 }  // namespace
+
+std::uint64_t current_script_run() { return script_nesting > 0 ? outermost_runs : 0; }
 
 script::script(std::wstring source, document* doc)
     : source_(std::move(source)), document_(doc), data_(doc ? doc->data.get() : nullptr) {}

@@ -34,6 +34,10 @@ constexpr std::uint32_t else_part = 3;
 constexpr std::uint32_t chain_end = 4;
 }  // namespace statement_kind
 
+// Numbers the outermost `run` or `test` under way, so that work done once
+// per run can tell runs apart; 0 while no script runs.
+std::uint64_t current_script_run();
+
 struct script_statement {
     std::uint32_t kind = statement_kind::output;
     std::vector<expr_token> tokens;

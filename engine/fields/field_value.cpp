@@ -10,6 +10,7 @@
 #include "engine/fields/date_render.h"
 #include "engine/fields/image_field.h"
 #include "engine/fields/number_value.h"
+#include "engine/fields/parameter_index.h"
 
 namespace engine {
 
@@ -50,11 +51,6 @@ const doc_record* find_field(const document_data* data, Visit matches) {
             if (matches(section.elements[e].record)) return &section.elements[e].record;
     }
     return nullptr;
-}
-
-doc_record* find_parameter(document_data* data, const std::wstring& key) {
-    return const_cast<doc_record*>(
-        find_field(data, [&](const doc_record& field) { return word_key_equals(field.s1, key); }));
 }
 
 // A date needs a day and a year of at least two digits: most values have

@@ -91,3 +91,33 @@ TEST_F(Values, OnTheLibraryPageBlocksKeepTheirMarkupAndName) {
     EXPECT_EQ(row.find(L"ДОГОВОРЫ"), std::wstring::npos) << row;
     EXPECT_EQ(run(L"{ССЫЛКА}"), L"ДОГОВОРЫ/АРЕНДА");
 }
+
+TEST_F(Values, EditsToFieldsBetweenLookupsAreSeen) {
+    add_fields({{L"Имя", L"первое"}, {L"Другое", L"д"}});
+    expr_token reference(L"имя", expr_kind::reference);
+    EXPECT_EQ(run(L"{имя}"), L"первое");
+    field(0).s2 = L"второе";
+    EXPECT_EQ(run(L"{имя}"), L"второе");
+    field(0).s1 = L"Новое  имя";
+    EXPECT_EQ(run(L"[{имя}|{новое имя}]"), L"[|второе]");
+    EXPECT_EQ(field_value(doc.data.get(), reference).value_text, L"");
+    add_field(L"имя", L"из второго раздела", 1);
+    EXPECT_EQ(run(L"{имя}"), L"из второго раздела");
+    field(1).s1 = L"ИМЯ";  // the earlier field answers first
+    EXPECT_EQ(field_value(doc.data.get(), reference).value_text, L"д");
+    EXPECT_EQ(run(L"{имя}"), L"д");
+    doc.data->parameters.groups[0].element_count = 1;  // no longer counted
+    EXPECT_EQ(run(L"{имя}"), L"из второго раздела");
+    // A value run as a script reads the current document, here another one.
+    document other(L"");
+    doc_node& parameters = other.data->parameters;
+    parameters.groups.resize(1);
+    parameters.group_count = parameters.groups[0].element_count = 1;
+    parameters.groups[0].elements.resize(1);
+    parameters.groups[0].elements[0].record.s1 = L"имя";
+    parameters.groups[0].elements[0].record.s2 = L"другой документ";
+    add_field(L"ссылка", L"{имя}", 1);
+    current_document = &other;
+    EXPECT_EQ(run(L"{имя}|{ссылка}|{имя}"), L"из второго раздела|другой документ|из второго раздела");
+    current_document = &doc;
+}
