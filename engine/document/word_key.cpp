@@ -16,7 +16,7 @@ void drop_trailing_bars(std::wstring& text) {
 
 }  // namespace
 
-std::wstring join_words(std::wstring text) {
+std::wstring join_words(std::wstring_view text) {
     std::wstring joined;
     joined.reserve(text.size());
     bool seen_word = false;
@@ -35,8 +35,9 @@ std::wstring join_words(std::wstring text) {
     return joined;
 }
 
-std::wstring make_word_key(std::wstring text) {
-    std::wstring key = to_lower(join_words(std::move(text)));
+std::wstring make_word_key(std::wstring_view text) {
+    std::wstring key = join_words(text);
+    for (wchar_t& c : key) c = to_lower_char(c);
     drop_trailing_bars(key);
     return key;
 }

@@ -12,9 +12,9 @@
 namespace engine {
 
 // The joined form, letter case kept (file links carry document paths in it).
-std::wstring join_words(std::wstring text);
+std::wstring join_words(std::wstring_view text);
 // The joined form lowered in case: the key parameters and keywords match by.
-std::wstring make_word_key(std::wstring text);
+std::wstring make_word_key(std::wstring_view text);
 // make_word_key(text) == key, without building the key: lookups compare one
 // name against every parameter of a document.
 bool word_key_equals(std::wstring_view text, std::wstring_view key);
