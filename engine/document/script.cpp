@@ -145,6 +145,7 @@ void script::clause_switch(std::uint32_t kind) {
 void script::push_statement(std::uint32_t kind, expr_token token) {
     script_statement& statement = statements_.emplace_back();
     statement.kind = kind;
+    statement.tokens.reserve(4);  // most hold four or fewer: one allocation, not one per growth
     statement.tokens.push_back(std::move(token));
 }
 
