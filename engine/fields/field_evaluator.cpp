@@ -30,6 +30,12 @@ bool is_arithmetic_operator(const std::wstring& op) {
     return op == L"+" || op == L"-" || op == L"*" || op == L"/" || op == L"\\" || op == L"^";
 }
 
+// Most statements print one value: it becomes the output instead of being copied into it.
+void append_piece(std::wstring& output, std::wstring piece) {
+    if (output.empty()) output = std::move(piece);
+    else output += piece;
+}
+
 }  // namespace
 
 field_evaluator::field_evaluator(std::vector<expr_token> tokens, document* doc)
@@ -70,7 +76,7 @@ std::wstring field_evaluator::evaluate() {
             token.text = trim_blank_ends(token.text);
             output += token.text;
             break;
-        case expr_kind::format_words: format_words.push_back(token); break;
+        case expr_kind::format_words: format_words.push_back(std::move(token)); break;  // read only from here on
         case expr_kind::indirect: {
             expr_token result(script(token.text, document_).run(), expr_kind::quoted);
             first_value_ = false;
@@ -82,7 +88,7 @@ std::wstring field_evaluator::evaluate() {
         case expr_kind::quoted:
         case expr_kind::number:
         case expr_kind::date_literal:
-            output += arithmetic ? calculable_value(token) : render_value(token, format_words);
+            append_piece(output, arithmetic ? calculable_value(token) : render_value(token, format_words));
             format_words.clear();
             break;
         default: break;
@@ -108,13 +114,13 @@ std::wstring field_evaluator::calculable_value(const expr_token& token) {
         number_value number(data_ ? &data_->parameters : nullptr, value.value_text);
         return number.negative ? L"(-" + number.digits + L")" : number.digits;
     }
-    return value.value_text;
+    return std::move(value.value_text);
 }
 
 std::wstring field_evaluator::render_value(const expr_token& token, const std::vector<expr_token>& format_words) {
     field_value value(data_, token, &format_words);
     first_value_ = false;
-    if (value.is_image) return value.value_text;
+    if (value.is_image) return std::move(value.value_text);
     if (library_shown) {
         block_field block = render_block_field(data_, value.value_text, format_words);
         if (!block.is_block) copy_letter_case(token.text, block.html);
@@ -135,7 +141,7 @@ std::wstring field_evaluator::render_value(const expr_token& token, const std::v
         return render_number_field(number, format_words);
     }
     default:
-        if (token.kind != expr_kind::reference) return value.value_text;
+        if (token.kind != expr_kind::reference) return std::move(value.value_text);
         render_name_field(value.value_text, value, out, format_words);
         copy_letter_case(token.text, out);
         return out;
