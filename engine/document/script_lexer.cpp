@@ -476,16 +476,21 @@ private:
                 return sequence{L"<br />&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;", script_code::indented_line, start + 3};
             if (first == L'|') return sequence{L"&thinsp;", script_code::thin_space, start + 3};
         }
-        bool seen_other = false;
+        // Every block is looked through up to its end here, so only the
+        // characters that decide are tested on the way.
         for (std::size_t i = start + 1; i < source_.size(); ++i) {
-            wchar_t c = source_[i];
-            if (is_blank(c)) continue;
-            if (c == L':') {
-                if (!seen_other) return closing_marker(i);
+            switch (source_[i]) {
+            case L':':
+                if (trim_blanks(source_.substr(start + 1, i - start - 1)).empty()) return closing_marker(i);
                 return opening_marker_with_parameters(start, i);
+            case L'{':
+            case L'}':
+            case L'/':
+            case L'\\':
+            case L'.':
+            case L'|': return std::nullopt;
+            default: break;
             }
-            if (c == L'{' || c == L'}' || c == L'/' || c == L'\\' || c == L'.' || c == L'|') return std::nullopt;
-            seen_other = true;
         }
         return std::nullopt;
     }
