@@ -30,7 +30,8 @@ bool is_arithmetic_operator(const std::wstring& op) {
     return op == L"+" || op == L"-" || op == L"*" || op == L"/" || op == L"\\" || op == L"^";
 }
 
-// Most statements print one value: it becomes the output instead of being copied into it.
+// Most statements print one text or value: it becomes the output instead of
+// being copied into it. Tokens are not read again once printed.
 void append_piece(std::wstring& output, std::wstring piece) {
     if (output.empty()) output = std::move(piece);
     else output += piece;
@@ -69,7 +70,7 @@ std::wstring field_evaluator::evaluate() {
         case expr_kind::literal:
         case expr_kind::open_paren:
         case expr_kind::close_paren:
-            output += token.text;
+            append_piece(output, std::move(token.text));
             format_words.clear();
             break;
         case expr_kind::operator_run:
