@@ -2,8 +2,6 @@
 
 namespace engine {
 
-bool is_blank_char(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
-
 std::wstring trim_blank_ends(const std::wstring& text) {
     std::size_t begin = 0;
     std::size_t end = text.size();

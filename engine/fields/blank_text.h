@@ -5,7 +5,7 @@
 
 namespace engine {
 
-bool is_blank_char(wchar_t c);
+inline bool is_blank_char(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
 
 // The text without its leading and trailing blanks.
 std::wstring trim_blank_ends(const std::wstring& text);
