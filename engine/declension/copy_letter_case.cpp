@@ -1,6 +1,6 @@
 #include "engine/declension/copy_letter_case.h"
 
-#include <vector>
+#include <string_view>
 
 #include "engine/document/text_case.h"
 
@@ -20,9 +20,11 @@ std::size_t reference_length(const std::wstring& text, std::size_t start) {
     return i + 1 - start;
 }
 
-// Positions of the characters of `text` that lie outside tags and references.
-std::vector<std::size_t> text_positions(const std::wstring& text) {
-    std::vector<std::size_t> positions;
+// Calls `visit` with each position of `text` whose character lies outside
+// tags and references, in order, until it answers false. `visit` may change
+// the character it is given.
+template <typename Visit>
+void visit_text_positions(const std::wstring& text, Visit visit) {
     std::size_t i = 0;
     while (i < text.size()) {
         if (text[i] == L'<') {
@@ -37,14 +39,13 @@ std::vector<std::size_t> text_positions(const std::wstring& text) {
                 continue;
             }
         }
-        positions.push_back(i++);
+        if (!visit(i++)) return;
     }
-    return positions;
 }
 
 enum class case_change { none, upper_all, upper_first, lower_all };
 
-case_change wanted_change(const std::wstring& source) {
+case_change wanted_change(std::wstring_view source) {
     bool first_upper = is_upper_char(source[0]);
     bool capital_seen = false;
     bool capitals_so_far = false;
@@ -64,26 +65,18 @@ case_change wanted_change(const std::wstring& source) {
 
 }  // namespace
 
-void copy_letter_case(std::wstring source, std::wstring& target) {
+void copy_letter_case(std::wstring_view source, std::wstring& target) {
     if (source.size() < 2 || target.size() < 2) return;
     std::size_t dot = source.rfind(L'.');
-    if (dot != std::wstring::npos) source.erase(0, dot + 1);
+    if (dot != std::wstring_view::npos) source.remove_prefix(dot + 1);
     if (source.empty()) return;
 
-    case_change change = wanted_change(source);
+    const case_change change = wanted_change(source);
     if (change == case_change::none) return;
-    std::vector<std::size_t> positions = text_positions(target);
-    if (positions.empty()) return;
-    switch (change) {
-    case case_change::upper_all:
-        for (std::size_t p : positions) target[p] = to_upper_char(target[p]);
-        break;
-    case case_change::upper_first: target[positions[0]] = to_upper_char(target[positions[0]]); break;
-    case case_change::lower_all:
-        for (std::size_t p : positions) target[p] = to_lower_char(target[p]);
-        break;
-    case case_change::none: break;
-    }
+    visit_text_positions(target, [&](std::size_t p) {
+        target[p] = change == case_change::lower_all ? to_lower_char(target[p]) : to_upper_char(target[p]);
+        return change != case_change::upper_first;
+    });
 }
 
 }  // namespace engine

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace engine {
 
@@ -11,6 +12,6 @@ namespace engine {
 // its text: tags <…> and character references &…; keep their case, and the
 // "first character" is the first character of that text. Nothing changes
 // unless both have at least two characters.
-void copy_letter_case(std::wstring source, std::wstring& target);
+void copy_letter_case(std::wstring_view source, std::wstring& target);
 
 }  // namespace engine
