@@ -81,7 +81,7 @@ std::wstring field_evaluator::evaluate() {
         case expr_kind::indirect: {
             expr_token result(script(token.text, document_).run(), expr_kind::quoted);
             first_value_ = false;
-            output += field_value(data_, result).value_text;
+            output += field_value(data_, std::move(result)).value_text;
             format_words.clear();
             break;
         }
@@ -103,8 +103,8 @@ std::wstring field_evaluator::evaluate() {
     return output;
 }
 
-std::wstring field_evaluator::calculable_value(const expr_token& token) {
-    field_value value(data_, token);
+std::wstring field_evaluator::calculable_value(expr_token& token) {
+    field_value value(data_, std::move(token));
     bool first = std::exchange(first_value_, false);
     if (value.is_image) return value.value_text;
     if (value.type == value_type::date) {
@@ -118,21 +118,23 @@ std::wstring field_evaluator::calculable_value(const expr_token& token) {
     return std::move(value.value_text);
 }
 
-std::wstring field_evaluator::render_value(const expr_token& token, const std::vector<expr_token>& format_words) {
-    field_value value(data_, token, &format_words);
+// The token moves into its value; its text is read back as the value's name.
+std::wstring field_evaluator::render_value(expr_token& token, const std::vector<expr_token>& format_words) {
+    field_value value(data_, std::move(token), &format_words);
+    const std::wstring& written = value.name_text;
     first_value_ = false;
     if (value.is_image) return std::move(value.value_text);
     if (library_shown) {
         block_field block = render_block_field(data_, value.value_text, format_words);
-        if (!block.is_block) copy_letter_case(token.text, block.html);
+        if (!block.is_block) copy_letter_case(written, block.html);
         return block.html;
     }
-    if (token.text == L" ") return L" ";
+    if (written == L" ") return L" ";
     std::wstring out;
     switch (value.type) {
     case value_type::date:
         out = render_date_field(parse_date_value(value.value_text), format_words);
-        copy_letter_case(token.text, out);
+        copy_letter_case(written, out);
         return out;
     case value_type::number: {
         number_value number(data_ ? &data_->parameters : nullptr, value.value_text);
@@ -142,9 +144,9 @@ std::wstring field_evaluator::render_value(const expr_token& token, const std::v
         return render_number_field(number, format_words);
     }
     default:
-        if (token.kind != expr_kind::reference) return std::move(value.value_text);
+        if (value.kind != expr_kind::reference) return std::move(value.value_text);
         render_name_field(value.value_text, value, out, format_words);
-        copy_letter_case(token.text, out);
+        copy_letter_case(written, out);
         return out;
     }
 }

@@ -28,8 +28,8 @@ public:
 
 private:
     bool is_arithmetic() const;
-    std::wstring render_value(const expr_token& token, const std::vector<expr_token>& format_words);
-    std::wstring calculable_value(const expr_token& token);
+    std::wstring render_value(expr_token& token, const std::vector<expr_token>& format_words);
+    std::wstring calculable_value(expr_token& token);
     std::wstring compute(std::wstring expression) const;
 
     document* document_;

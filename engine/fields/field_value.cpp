@@ -74,10 +74,9 @@ std::uint32_t type_of(const std::wstring& value) {
 
 }  // namespace
 
-field_value::field_value(document_data* document_data, const expr_token& token,
-                         const std::vector<expr_token>* pending_words)
-    : kind(token.kind), name_text(token.text), data(document_data), format_words(pending_words) {
-    value_text = kind == expr_kind::reference ? resolve_named_value(*this, L"") : token.text;
+field_value::field_value(document_data* document_data, expr_token token, const std::vector<expr_token>* pending_words)
+    : kind(token.kind), name_text(std::move(token.text)), data(document_data), format_words(pending_words) {
+    value_text = kind == expr_kind::reference ? resolve_named_value(*this, L"") : name_text;
     type = is_image ? value_type::text : type_of(value_text);
 }
 

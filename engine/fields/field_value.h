@@ -26,7 +26,8 @@ constexpr std::uint32_t date = 7;
 struct field_value {
     // Resolves `token` in `data` (may be null: no document). `format_words`
     // are the reference's pending format words; none means a plain lookup.
-    field_value(document_data* data, const expr_token& token, const std::vector<expr_token>* format_words = nullptr);
+    // A token passed by moving gives its text to `name_text` without a copy.
+    field_value(document_data* data, expr_token token, const std::vector<expr_token>* format_words = nullptr);
 
     std::uint32_t kind = 0;
     std::uint32_t type = 0;
