@@ -167,11 +167,20 @@ private:
         if (!text.empty()) push(std::move(text), token_type);
         text.clear();
     }
+    // Texts and words are collected in buffers that live as long as the
+    // lexer: a token gets a copy of its exact length, where a string of its
+    // own would have grown several times on the way.
+    void push_collected(std::wstring& buffer, std::uint32_t token_type) {
+        if (!buffer.empty()) push(std::wstring(buffer), token_type);
+        buffer.clear();
+    }
 
     // A pending text run: blanks collapse to one space and "'" becomes
     // "&apos;". Only an appended character ends a run of blanks.
     struct pending_text {
-        std::wstring text;
+        explicit pending_text(std::wstring& buffer) : text(buffer) { text.clear(); }
+
+        std::wstring& text;
         bool last_was_space = false;
 
         void add(wchar_t c) {
@@ -189,7 +198,7 @@ private:
     state after_close_brace() const { return open_braces_ == close_braces_ ? state::text : state::expression; }
 
     state lex_text() {
-        pending_text pending;
+        pending_text pending(text_buffer_);
         while (position_ < source_.size()) {
             wchar_t c = source_[position_];
             if (c != L'{') {
@@ -199,35 +208,35 @@ private:
             }
             if (at(position_ + 1) == L'!') {
                 std::optional<block> verbatim = balanced_block(position_);
-                push_if_any(pending.text, type::text);
+                push_collected(pending.text, type::text);
                 if (!verbatim) return unclosed_verbatim();
                 push(std::move(verbatim->text), type::verbatim);
                 position_ = verbatim->end;
                 continue;
             }
             if (std::optional<sequence> found = brace_sequence(position_)) {
-                push_if_any(pending.text, type::text);
+                push_collected(pending.text, type::text);
                 push(std::move(found->text), type::marker, found->code);
                 position_ = found->end;
                 continue;
             }
             ++open_braces_;
-            push_if_any(pending.text, type::text);
+            push_collected(pending.text, type::text);
             push(L'{', type::open_brace);
             ++position_;
             return state::expression;
         }
-        push_if_any(pending.text, type::text);
+        push_collected(pending.text, type::text);
         return state::text;
     }
 
     state lex_quoted() {
-        pending_text pending;
+        pending_text pending(text_buffer_);
         while (position_ < source_.size()) {
             wchar_t c = source_[position_];
             if (c == L'"') {
                 ++quotes_;
-                push_if_any(pending.text, type::quoted);
+                push_collected(pending.text, type::quoted);
                 push(L'"', type::quote);
                 ++position_;
                 return state::expression;
@@ -239,7 +248,7 @@ private:
             }
             if (open_braces_ > close_braces_) {
                 if (std::optional<block> nested = nested_condition(position_)) {
-                    push_if_any(pending.text, type::quoted);
+                    push_collected(pending.text, type::quoted);
                     push(std::move(nested->text), type::nested_condition);
                     position_ = nested->end;
                     pending.last_was_space = false;
@@ -248,7 +257,7 @@ private:
             }
             if (at(position_ + 1) == L'!') {
                 std::optional<block> verbatim = balanced_block(position_);
-                push_if_any(pending.text, type::quoted);
+                push_collected(pending.text, type::quoted);
                 if (!verbatim) return unclosed_verbatim();
                 push(std::move(verbatim->text), type::verbatim);
                 position_ = verbatim->end;
@@ -256,13 +265,13 @@ private:
                 continue;
             }
             if (std::optional<sequence> found = brace_sequence(position_)) {
-                push_if_any(pending.text, type::quoted);
+                push_collected(pending.text, type::quoted);
                 push(std::move(found->text), type::marker, found->code);
                 position_ = found->end;
                 continue;
             }
             ++open_braces_;
-            push_if_any(pending.text, type::quoted);
+            push_collected(pending.text, type::quoted);
             push(L'{', type::open_brace);
             ++position_;
             return state::expression;
@@ -348,7 +357,8 @@ private:
     }
 
     state lex_expression() {
-        std::wstring word;
+        std::wstring& word = word_buffer_;
+        word.clear();
         wchar_t prev = end_of_text;
         while (position_ < source_.size()) {
             wchar_t c = source_[position_];
@@ -414,7 +424,7 @@ private:
         }
         if (at(position_ + 1) == L'!') {
             std::optional<block> verbatim = balanced_block(position_);
-            push_if_any(word, type::word);
+            push_collected(word, type::word);
             if (!verbatim) {
                 unclosed_verbatim();
                 return false;
@@ -424,7 +434,7 @@ private:
             return true;
         }
         if (std::optional<sequence> found = brace_sequence(position_)) {
-            push_if_any(word, type::word);
+            push_collected(word, type::word);
             push(std::move(found->text), type::marker, found->code);
             position_ = found->end;
             return true;
@@ -577,6 +587,8 @@ private:
     std::uint32_t close_braces_ = 0;
     std::uint32_t quotes_ = 0;
     std::vector<script_token> tokens_;
+    std::wstring text_buffer_;
+    std::wstring word_buffer_;
 };
 
 }  // namespace
