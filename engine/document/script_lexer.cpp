@@ -163,10 +163,6 @@ private:
         tokens_.push_back({std::move(text), token_type, code});
     }
     void push(wchar_t c, std::uint32_t token_type) { tokens_.push_back({std::wstring(1, c), token_type, 0}); }
-    void push_if_any(std::wstring& text, std::uint32_t token_type) {
-        if (!text.empty()) push(std::move(text), token_type);
-        text.clear();
-    }
     // Texts and words are collected in buffers that live as long as the
     // lexer: a token gets a copy of its exact length, where a string of its
     // own would have grown several times on the way.
@@ -544,7 +540,8 @@ private:
     // before a keyword are trimmed only for modifiers.
     void split_keywords(std::wstring& collected_word, std::uint32_t last_type) {
         const std::wstring_view word = trim_blanks(collected_word);
-        std::wstring part;
+        std::wstring& part = part_buffer_;
+        part.clear();
         wchar_t prev = end_of_text;
         std::size_t i = 0;
         while (i < word.size()) {
@@ -571,13 +568,13 @@ private:
                 continue;
             }
             if (last_type == type::modifier) trim_blanks_in_place(part);
-            push_if_any(part, type::word);
+            push_collected(part, type::word);
             push(std::wstring(keyword->lower), type::keyword, keyword->code);
             // The keyword and the separator after it, never past the end.
             i = std::min(word.size(), i + keyword->upper.size() + 1);
         }
         if (last_type == type::modifier) trim_blanks_in_place(part);
-        push_if_any(part, last_type);
+        push_collected(part, last_type);
         collected_word.clear();
     }
 
@@ -589,6 +586,7 @@ private:
     std::vector<script_token> tokens_;
     std::wstring text_buffer_;
     std::wstring word_buffer_;
+    std::wstring part_buffer_;
 };
 
 }  // namespace
