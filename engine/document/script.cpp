@@ -99,7 +99,9 @@ const std::vector<script_statement>& script::parse() {
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         script_token& token = tokens[i];
         switch (token.type) {
-        case type::text: push_statement(statement_kind::output, expr_token(std::move(token.text), expr_kind::literal)); break;
+        case type::text:
+            push_statement(statement_kind::output, expr_token(std::move(token.text), expr_kind::literal));
+            break;
         case type::open_brace:
             // A top-level block always opens its own statement, so that
             // «{Ж:}Итого{:Ж}{x = 5}» still reads {x = 5} as an assignment.

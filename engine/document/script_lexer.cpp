@@ -508,7 +508,8 @@ private:
         while (end < source_.size() && !is_keyword_separator(source_[end]) && source_[end] != L'}') ++end;
         std::wstring_view word = source_.substr(colon, end - colon);
         for (const opening_marker& marker : closing_markers)
-            if (word.size() == marker.word.size() && starts_with_upper(word, marker.word)) return sequence{L"", marker.code, std::min(end + 1, source_.size())};
+            if (word.size() == marker.word.size() && starts_with_upper(word, marker.word))
+                return sequence{L"", marker.code, std::min(end + 1, source_.size())};
         return std::nullopt;
     }
 
