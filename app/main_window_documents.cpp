@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "engine/document/process_state.h"
 #include "engine/document/ui_strings.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 #include "platform/js_string_literal.h"
 
 namespace app {

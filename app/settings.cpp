@@ -6,8 +6,8 @@
 #include <iterator>
 
 #include "app/file_paths.h"
-#include "engine/document/number_text.h"
-#include "engine/document/utf16.h"
+#include "engine/text/number_text.h"
+#include "engine/text/utf16.h"
 #include "engine/fields/calculator.h"
 
 

@@ -6,8 +6,7 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/paradigms.h"
 #include "engine/declension/phrase.h"
-#include "engine/document/text_case.h"
-#include "engine/document/word_key.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 
@@ -90,29 +89,6 @@ bool split_at_comma(organisation_name& organisation, const std::wstring& normali
     organisation.name = organisation.legal_form.empty() ? normalised : normalised.substr(0, comma);
     trim_trailing(organisation.name, L",");
     return !organisation.legal_form.empty();
-}
-
-struct case_and_flags {
-    int grammatical_case = 0;
-    bool any = false;
-    bool legal_form = false;
-    bool name = false;
-    bool full_name = false;
-};
-
-case_and_flags read_modifiers(const std::vector<expr_token>& modifiers) {
-    case_and_flags request;
-    for (const expr_token& modifier : modifiers) {
-        std::wstring key = make_word_key(modifier.text);
-        std::size_t letter = key.size() == 1 ? std::wstring_view(L"рдвтп").find(key[0]) : std::wstring_view::npos;
-        if (letter != std::wstring_view::npos) request.grammatical_case = static_cast<int>(letter) + 2;
-        else if (key == L"оргформа") request.legal_form = true;
-        else if (key == L"название") request.name = true;
-        else if (key == L"полное|название") request.full_name = true;
-        else continue;
-        request.any = true;
-    }
-    return request;
 }
 
 // A quoted name declined inside its own quotes.
@@ -225,13 +201,12 @@ std::uint32_t detect_gender(organisation_name& organisation) {
 }
 
 void render_organisation_name(organisation_name& organisation, std::wstring& out,
-                              const std::vector<expr_token>& modifiers) {
+                              const organisation_request& request) {
     out = organisation.full;
-    case_and_flags request = read_modifiers(modifiers);
     const std::wstring& legal_form = organisation.legal_form;
     const std::wstring& name = organisation.name;
     int c = request.grammatical_case;
-    if (!request.any) {
+    if (!request.any()) {
         out = legal_form.empty() ? name : legal_form + L" " + name;
     } else if (request.legal_form) {
         out = c != 0 ? decline_phrase(legal_form, c) : legal_form;

@@ -9,9 +9,7 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
-#include "engine/fields/expr_token.h"
 
 namespace engine {
 
@@ -48,9 +46,20 @@ std::wstring expand_legal_form(std::wstring abbreviation, std::uint32_t& gender)
 // else the legal form's word, else the name's.
 std::uint32_t detect_gender(organisation_name& organisation);
 
-// The organisation as the modifiers ask: a case letter (р д в т п), and
-// "оргформа", "название" or "полное название".
+// What a template asks of an organisation: a case (2 to 6; 0 as typed) and at
+// most one part, the first set of these winning.
+struct organisation_request {
+    int grammatical_case = 0;
+    bool legal_form = false;
+    bool name = false;
+    bool full_name = false;  // the legal form written out in full, then the name
+
+    bool any() const { return grammatical_case != 0 || legal_form || name || full_name; }
+};
+
+// The organisation as `request` asks; the legal form and name as found when it
+// asks nothing.
 void render_organisation_name(organisation_name& organisation, std::wstring& out,
-                              const std::vector<expr_token>& modifiers);
+                              const organisation_request& request);
 
 }  // namespace engine

@@ -5,8 +5,7 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/phrase.h"
-#include "engine/document/text_case.h"
-#include "engine/document/word_key.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 
@@ -28,31 +27,6 @@ std::wstring declined_surname(const std::wstring& surname, int grammatical_case,
     if (gender == 2 && ends_in_consonant(form)) return surname;
     decline_person_name(form, static_cast<std::uint32_t>(grammatical_case), name_code::surname);
     return restore_letter_case(surname, std::move(form));
-}
-
-struct person_request {
-    int grammatical_case = 0;
-    bool any = false;
-    bool initials = false;
-    bool surname = false;
-    bool first_name = false;
-    bool first_and_patronymic = false;
-};
-
-person_request read_modifiers(const std::vector<expr_token>& modifiers) {
-    person_request request;
-    for (const expr_token& modifier : modifiers) {
-        std::wstring key = make_word_key(modifier.text);
-        std::size_t letter = key.size() == 1 ? std::wstring_view(L"рдвтп").find(key[0]) : std::wstring_view::npos;
-        if (letter != std::wstring_view::npos) request.grammatical_case = static_cast<int>(letter) + 2;
-        else if (key == L"инициалы") request.initials = true;
-        else if (key == L"фамилия") request.surname = true;
-        else if (key == L"имя") request.first_name = true;
-        else if (key == L"ио") request.first_and_patronymic = true;
-        else continue;
-        request.any = true;
-    }
-    return request;
 }
 
 }  // namespace
@@ -99,10 +73,9 @@ std::uint32_t gender_from_patronymic(person_name& name) {
     return gender;
 }
 
-void render_person_name(person_name& name, std::wstring& out, const std::vector<expr_token>& modifiers) {
+void render_person_name(person_name& name, std::wstring& out, const person_request& request) {
     out = name.full;
-    person_request request = read_modifiers(modifiers);
-    if (!request.any) return;
+    if (!request.any()) return;
     int c = request.grammatical_case;
     std::uint32_t gender = c >= 2 ? gender_from_patronymic(name) : 0;
     const std::wstring& real_surname = name.initials_first ? name.first_name : name.surname;

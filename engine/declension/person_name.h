@@ -7,9 +7,7 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
-#include "engine/fields/expr_token.h"
 
 namespace engine {
 
@@ -35,9 +33,20 @@ void split_person_name(person_name& name);
 // name, else the surname's name code, else masculine.
 std::uint32_t gender_from_patronymic(person_name& name);
 
-// The name as the modifiers ask: a case letter (р д в т п), and "инициалы",
-// "фамилия", "имя" or "ио".
-void render_person_name(person_name& name, std::wstring& out, const std::vector<expr_token>& modifiers);
+// What a template asks of a name: a case (2 to 6; 0 leaves the name as typed)
+// and at most one form, the first set of these winning.
+struct person_request {
+    int grammatical_case = 0;
+    bool initials = false;              // surname and initials
+    bool surname = false;
+    bool first_name = false;
+    bool first_and_patronymic = false;  // first name and patronymic
+
+    bool any() const { return grammatical_case != 0 || initials || surname || first_name || first_and_patronymic; }
+};
+
+// The name as `request` asks; the whole name as typed when it asks nothing.
+void render_person_name(person_name& name, std::wstring& out, const person_request& request);
 
 // The initials of `text`: each word gives its first letter, with "." when
 // `with_dots` is set; brackets, digits and quotes are skipped. In capitals.

@@ -86,16 +86,4 @@ public:
     std::uint8_t marker_seen = 0;
 };
 
-// "%d.0pt" of `size`.
-std::wstring format_points(std::uint16_t size);
-
-// Page metrics of the page-setup record; each also answers for a null
-// `data` or a tree without a page setup (A4 portrait).
-double page_width_mm(const document_data* data);
-double page_height_mm(const document_data* data);
-// 1.0 when wider than high, else 0.0.
-double is_landscape(const document_data* data);
-// 0.0 Letter, 1.0 Government Letter, 2.0 Legal, 3.0 A4 and any other size.
-double paper_kind(const document_data* data);
-
 }  // namespace engine

@@ -11,7 +11,7 @@
 #include <system_error>
 
 #include "engine/document/document_data.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace engine {
 

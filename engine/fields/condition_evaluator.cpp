@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "engine/document/document_data.h"
-#include "engine/document/word_key.h"
-#include "engine/fields/blank_text.h"
+#include "engine/text/word_key.h"
+#include "engine/text/blank_text.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/number_value.h"

@@ -1,7 +1,7 @@
 #include "engine/fields/date_arithmetic.h"
 
-#include "engine/document/number_text.h"
-#include "engine/fields/blank_text.h"
+#include "engine/text/number_text.h"
+#include "engine/text/blank_text.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
 

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "engine/document/number_text.h"
+#include "engine/text/number_text.h"
 #include "engine/document/process_state.h"
-#include "engine/document/text_case.h"
-#include "engine/fields/blank_text.h"
+#include "engine/text/text_case.h"
+#include "engine/text/blank_text.h"
 
 namespace engine {
 

@@ -3,13 +3,13 @@
 #include <utility>
 
 #include "engine/declension/copy_letter_case.h"
-#include "engine/declension/name_field.h"
-#include "engine/document/block_fields.h"
+#include "engine/fields/name_field.h"
+#include "engine/fields/block_fields.h"
 #include "engine/document/document.h"
-#include "engine/document/number_text.h"
+#include "engine/text/number_text.h"
 #include "engine/document/process_state.h"
-#include "engine/document/script.h"
-#include "engine/fields/blank_text.h"
+#include "engine/render/script.h"
+#include "engine/text/blank_text.h"
 #include "engine/fields/calculator.h"
 #include "engine/fields/date_arithmetic.h"
 #include "engine/fields/date_field.h"
@@ -19,7 +19,7 @@
 #include "engine/fields/number_field.h"
 #include "engine/fields/number_value.h"
 #include "engine/fields/operator_signs.h"
-#include "engine/fields/text_replace.h"
+#include "engine/text/text_replace.h"
 #include "engine/fields/tidy_number_text.h"
 
 namespace engine {

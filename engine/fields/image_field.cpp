@@ -8,10 +8,10 @@
 #include <optional>
 
 #include "engine/document/document_data.h"
-#include "engine/document/html_escape.h"
-#include "engine/document/number_text.h"
-#include "engine/document/text_case.h"
-#include "engine/document/utf16.h"
+#include "engine/text/html_escape.h"
+#include "engine/text/number_text.h"
+#include "engine/text/text_case.h"
+#include "engine/text/utf16.h"
 #include "engine/fields/base64.h"
 
 namespace engine {

@@ -6,7 +6,7 @@
 #include "engine/declension/counted_nouns.h"
 #include "engine/declension/decline_word.h"
 #include "engine/declension/number_words.h"
-#include "engine/document/word_key.h"
+#include "engine/text/word_key.h"
 #include "engine/fields/currency.h"
 #include "engine/fields/number_grouping.h"
 #include "engine/fields/number_words_en.h"

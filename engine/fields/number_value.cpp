@@ -1,6 +1,6 @@
 #include "engine/fields/number_value.h"
 
-#include "engine/document/number_text.h"
+#include "engine/text/number_text.h"
 #include "engine/document/process_state.h"
 
 namespace engine {

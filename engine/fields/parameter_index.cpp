@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "engine/document/document_data.h"
-#include "engine/document/script.h"
-#include "engine/document/word_key.h"
+#include "engine/render/script.h"
+#include "engine/text/word_key.h"
 
 namespace engine {
 

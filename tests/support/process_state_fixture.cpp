@@ -1,9 +1,9 @@
 #include "support/process_state_fixture.h"
 
 #include "engine/declension/decline_word.h"
-#include "engine/document/numbering.h"
+#include "engine/render/numbering.h"
 #include "engine/document/process_state.h"
-#include "engine/document/template_table.h"
+#include "engine/render/template_table.h"
 #include "engine/fields/number_value.h"
 
 namespace fixture {

@@ -18,13 +18,12 @@
 #include <vector>
 
 #include "engine/declension/person_name.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace {
 
 constexpr std::size_t minimum_rows = 300;
 const char* const case_names[] = {"", "", "genitive", "dative", "accusative", "instrumental", "prepositional"};
-const wchar_t* const case_letters[] = {L"", L"", L"р", L"д", L"в", L"т", L"п"};
 
 struct row {
     std::size_t line = 0;
@@ -75,7 +74,7 @@ std::wstring without_yo(std::wstring text) {
 std::wstring rendered(const std::wstring& nominative, int grammatical_case) {
     engine::person_name name(nominative);
     std::wstring out;
-    engine::render_person_name(name, out, {engine::expr_token(case_letters[grammatical_case], engine::expr_kind::format_words)});
+    engine::render_person_name(name, out, engine::person_request{.grammatical_case = grammatical_case});
     return out;
 }
 

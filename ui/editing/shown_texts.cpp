@@ -1,6 +1,6 @@
 #include "ui/editing/shown_texts.h"
 
-#include "engine/document/script.h"
+#include "engine/render/script.h"
 #include "ui/editing/parameter_tree.h"
 
 namespace ui {

@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace ui {
 

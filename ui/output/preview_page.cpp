@@ -1,6 +1,6 @@
 #include "ui/output/preview_page.h"
 
-#include "engine/document/html_escape.h"
+#include "engine/text/html_escape.h"
 #include "engine/document/ui_strings.h"
 
 namespace ui {

@@ -1,6 +1,6 @@
 #include "ui/output/value_captions.h"
 
-#include "engine/document/number_text.h"
+#include "engine/text/number_text.h"
 #include "engine/document/process_state.h"
 #include "engine/document/ui_strings.h"
 

@@ -12,7 +12,8 @@
 
 #include "engine/declension/person_name.h"
 #include "engine/declension/phrase.h"
-#include "engine/document/utf16.h"
+#include "engine/fields/name_field.h"
+#include "engine/text/utf16.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void BM_RenderPersonName(benchmark::State& state) {
     std::wstring out;
     for (auto _ : state) {
         engine::person_name name(list[i % list.size()]);
-        engine::render_person_name(name, out, modifiers[i % modifiers.size()]);
+        engine::render_person_name(name, out, engine::read_person_request(modifiers[i % modifiers.size()]));
         benchmark::DoNotOptimize(out);
         ++i;
     }

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "engine/document/document.h"
-#include "engine/document/script.h"
-#include "engine/document/script_lexer.h"
+#include "engine/render/script.h"
+#include "engine/render/script_lexer.h"
 
 namespace {
 

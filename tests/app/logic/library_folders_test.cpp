@@ -6,7 +6,7 @@
 
 #include "app/temp_folder.h"
 #include "engine/document/process_state.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 #include "support/process_state_fixture.h"
 
 namespace {

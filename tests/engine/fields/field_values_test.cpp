@@ -1,5 +1,5 @@
 #include "engine/declension/phrase.h"
-#include "engine/document/text_case.h"
+#include "engine/text/text_case.h"
 #include "engine/fields/date_value.h"
 #include "engine/fields/field_evaluator.h"
 #include "engine/fields/field_value.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 #include "engine/fields/base64.h"
 #include "engine/fields/image_field.h"
 #include "engine/fields/parameter_fixture.h"

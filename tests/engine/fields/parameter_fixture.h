@@ -9,7 +9,7 @@
 
 #include "engine/document/document.h"
 #include "engine/document/process_state.h"
-#include "engine/document/script.h"
+#include "engine/render/script.h"
 
 namespace engine::testing {
 

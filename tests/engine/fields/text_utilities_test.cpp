@@ -2,7 +2,7 @@
 
 #include "engine/document/process_state.h"
 #include "engine/fields/base64.h"
-#include "engine/fields/text_replace.h"
+#include "engine/text/text_replace.h"
 #include "engine/fields/tidy_number_text.h"
 
 using namespace engine;

@@ -2,7 +2,7 @@
 // animacy of its noun, полтора the gender of the counted noun) read a real
 // slot, but never what an earlier call left in the shared discard slot.
 #include "engine/declension/decline_word.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;

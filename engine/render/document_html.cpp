@@ -1,0 +1,209 @@
+#include "engine/render/document_html.h"
+
+#include <cmath>
+
+#include "engine/document/document.h"
+#include "engine/document/page_setup.h"
+#include "engine/document/process_state.h"
+#include "engine/document/ui_strings.h"
+#include "engine/render/legacy_page.h"
+#include "engine/render/numbering.h"
+#include "engine/render/page_body.h"
+#include "engine/render/template_table.h"
+#include "engine/text/html_escape.h"
+#include "engine/text/number_text.h"
+
+namespace engine {
+
+namespace {
+
+// ui_strings rows of the two messages the engine shows itself.
+constexpr int absent_document_row = 89;
+constexpr int failed_to_open_row = 90;
+
+const wchar_t* const body_open =
+    L"<body onkeydown=\"{window.event.returnValue=null;event.keyCode=0;}\">";
+
+// "%fmm" of a single-precision value.
+std::wstring millimetres(float value) {
+    std::wstring text = format_fixed6(double(value)) + L"mm";
+    return text.size() > 127 ? std::wstring() : text;
+}
+
+// The file's name for messages: after the last "/" or "\", before the first
+// ".", escaped. The program puts the text into a one-line script literal, so
+// line breaks become character references too.
+std::wstring message_name(const std::wstring& path) {
+    std::size_t slash = path.find_last_of(L"/\\");
+    std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+    std::size_t dot = name.find(L'.');
+    if (dot != std::wstring::npos) name.erase(dot);
+    std::wstring out;
+    for (wchar_t c : html_escape(name)) {
+        if (c == L'\n')
+            out += L"&#10;";
+        else if (c == L'\r')
+            out += L"&#13;";
+        else
+            out += c;
+    }
+    return out;
+}
+
+long long zoom_percent(double zoom) {
+    if (!std::isfinite(zoom)) return 100;
+    if (zoom < 10.0) zoom = 10.0;
+    if (zoom > 500.0) zoom = 500.0;
+    return static_cast<long long>(zoom);
+}
+
+}  // namespace
+
+std::wstring document::to_html() {
+    if (data && group_count_of(data->pages) > 0) return render_html(0);
+    if (!path.empty()) {
+        return L"\"" + message_name(path) + L"\" " +
+               ui_string(failed_to_open_row, language);
+    }
+    return std::wstring(L"<html>") + body_open +
+           L"<p style=\"font-family:Arial;font-size:11.0pt;\">" +
+           ui_string(absent_document_row, language) + L"</p></body></html>";
+}
+
+std::wstring document::to_print_html() {
+    if (data && group_count_of(data->pages) > 0) return render_html(1);
+    if (!path.empty()) {
+        return L"Файл документа поврежден: \"" + message_name(path) +
+               L"\" не удалось загрузить.";
+    }
+    return ui_string(absent_document_row, language);
+}
+
+std::wstring document::render_html(std::uint8_t mode) {
+    if (!data) return L"Document Loading Error";
+    render_mode = mode;
+    render_position = {};
+    numbering_counters = {};
+    // State a previous render may have left behind.
+    reset_table_flags();
+    form_column_mode = 1;
+
+    doc_group* setup = page_setup_group(data.get());
+    // A width that is no number (a damaged file) counts as never set.
+    if (setup && !(setup->record.d1 >= 1.0)) write_default_setup(*setup);
+    doc_record defaults;
+    if (!setup) write_default_geometry(defaults);
+    const doc_record& geometry = setup ? setup->record : defaults;
+    const auto& v = geometry.v;
+
+    content_width = static_cast<float>(geometry.d1 - double(v[3] + v[5]));
+    content_width_text = millimetres(content_width);
+    left_margin_text = millimetres(float(v[5]));
+    right_margin_text = millimetres(float(v[3]) - 1.0f);
+    content_height_text = millimetres(float(int(v[0]) - (int(v[2]) + int(v[4]))));
+    top_margin_text = millimetres(float(v[4]));
+    bottom_margin_text = millimetres(float(v[2]));
+
+    data->scratch.records.clear();
+    if (library_shown) {
+        std::wstring section_name;
+        if (current_section >= 0 && std::size_t(current_section) < group_count_of(data->parameters))
+            section_name = data->parameters.groups[std::size_t(current_section)].record.s1;
+        for (const wchar_t* name : {L"активная|панель", L"active|panel"}) {
+            doc_record variable;
+            variable.s1 = name;
+            variable.s2 = section_name;
+            data->scratch.records.push_back(std::move(variable));
+        }
+    }
+
+    // The print table's style: the font of the first standard page, then the width.
+    std::wstring print_style = L"width:" + content_width_text + L";\"";
+    std::size_t pages = group_count_of(data->pages);
+    for (std::size_t p = 0; p < pages; ++p) {
+        const doc_group& page = data->pages.groups[p];
+        if (page.record.a != 1) continue;
+        const doc_record* source = &page.record;
+        if (element_count_of(page) > 0) {
+            const doc_element& block = page.elements[0];
+            source = item_count_of(block) > 0 ? &block.items[0] : &block.record;
+        }
+        font_face = source->s3;
+        font_size_text = format_points(source->v[0]);
+        print_style = L"font-family:" + html_escape(font_face) + L";font-size:" + font_size_text +
+                      L";" + print_style;
+        break;
+    }
+    print_style = L"\"" + print_style;
+
+    std::wstring out =
+        L"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\"> "
+        L"<html><head><meta http-equiv=Content-Type content= \"text/html; charset=utf-8\">";
+    if (mode == 0) {
+        out += L"<style type=\"text/css\"> ";
+        out +=
+            L"body { z-index:0; user-select:none; zoom:" + format_int(zoom_percent(zoom)) + L"%; ";
+        out += L"vertical-align:top; background-color:#B0B7CF; unselectable:on;} ";
+        out +=
+            L".mpage { width:210.000000mm; align:center; margin-left:auto; margin-right:auto; "
+            L"background-color:white; } ";
+        out += L"td { vertical-align:top; empty-cells:show;} </style></head> ";
+        out += body_open;
+        out += render_page_top();
+    } else {
+        out +=
+            L"<style type=\"text/css\"> body {user-select:none; vertical-align:top; "
+            L"unselectable:on;counter-reset:page;} ";
+        out += L"td { vertical-align:top; empty-cells: show;} </style></head> ";
+        out += body_open;
+        out += L"<table border=0 cellpadding=2 cellspacing=0 style=" + print_style +
+               L"><tbody><tr><td style=\"vertical-align:top;\">";
+    }
+
+    out += render_pages();
+
+    if (mode == 0) {
+        out += L"</td><td style=\"\"></td></tr><tr style=\"height:" + bottom_margin_text +
+               L";\"><td style=\"\"></td><td style=\"font-size:1pt\">&thinsp;</td><td "
+               L"style=\"\"></td></tr></table>";
+    } else {
+        out += L"</td></tr></table>";
+    }
+    out += L"</body></html>";
+    return out;
+}
+
+std::wstring document::render_pages() {
+    std::wstring out;
+    for (std::size_t p = 0; p < group_count_of(data->pages); ++p) {
+        const doc_record& page = data->pages.groups[p].record;
+        if (page.a == 1) {
+            out += render_standard_page(*this, int(p));
+        } else if (page.b != 0) {
+            out += render_legacy_page(*this, int(p));
+        }
+    }
+    return out;
+}
+
+std::wstring document::render_page_top() const {
+    return L"<table class=\"mpage\" border=0 cellpadding=0 cellspacing=0><tr style=\"height:" +
+           top_margin_text + L";\"><td style=\"font-size:1pt;text-indent:" + left_margin_text +
+           L";\">&thinsp;</td><td style=\"font-size:1pt;text-indent:" + content_width_text +
+           L";\">&thinsp;</td><td style=\"font-size:1pt;text-indent:" + right_margin_text +
+           L";\">&thinsp;</td></tr><tr style=\"height:" + content_height_text +
+           L";\"><td style=\"\"></td><td style=\"\">";
+}
+
+std::wstring document::render_page_break() const {
+    return L"</td><td style=\"\"></td></tr><tr style=\"height:" + bottom_margin_text +
+           L";\"><td style=\"\"></td><td style=\"font-size:1pt\">&thinsp;</td><td "
+           L"style=\"\"></td></tr></table>"
+           L"<table width=\"100%\"><tr style=\"height:12px;\"><td "
+           L"style=\"font-size:2pt;\">&nbsp;</td></tr></table>" +
+           render_page_top();
+}
+
+std::wstring format_points(std::uint16_t size) { return format_int(size) + L".0pt"; }
+
+}  // namespace engine

@@ -1,0 +1,295 @@
+#include "engine/text/html_escape.h"
+#include "engine/render/template_table.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "engine/document/document.h"
+#include "engine/text/number_text.h"
+#include "engine/render/paragraph_style.h"
+#include "engine/document/process_state.h"
+#include "engine/text/text_case.h"
+
+namespace engine {
+
+bool table_row_open = false;
+bool table_cell_open = false;
+
+void reset_table_flags() {
+    table_row_open = false;
+    table_cell_open = false;
+}
+
+namespace {
+
+constexpr std::uint32_t table_start_kind = 14;
+constexpr std::uint32_t row_kind = 16;
+constexpr std::uint32_t cell_kind = 17;
+
+bool has(std::wstring_view text, std::wstring_view word) {
+    return text.find(word) != std::wstring_view::npos;
+}
+
+bool has_any(std::wstring_view text, std::wstring_view a, std::wstring_view b) {
+    return has(text, a) || has(text, b);
+}
+
+void remove_all(std::wstring& text, std::wstring_view word) {
+    for (std::size_t at = text.find(word); at != std::wstring::npos; at = text.find(word, at))
+        text.erase(at, word.size());
+}
+
+// The parameters after the first ":", or nothing when there is no ":".
+std::wstring after_colon(const std::wstring& text) {
+    std::size_t colon = text.find(L':');
+    return colon == std::wstring::npos ? std::wstring() : text.substr(colon + 1);
+}
+
+std::vector<std::wstring> split(const std::wstring& text, wchar_t separator) {
+    std::vector<std::wstring> fields;
+    std::size_t from = 0;
+    for (;;) {
+        std::size_t at = text.find(separator, from);
+        fields.push_back(
+            text.substr(from, at == std::wstring::npos ? std::wstring::npos : at - from));
+        if (at == std::wstring::npos) break;
+        from = at + 1;
+    }
+    return fields;
+}
+
+std::wstring trim_trailing_blanks(std::wstring text) {
+    while (!text.empty() && (text.back() == L' ' || text.back() == L'\t' || text.back() == L'\n' ||
+                             text.back() == L'\r'))
+        text.pop_back();
+    return text;
+}
+
+struct colours {
+    std::wstring border = L"black;";
+    std::wstring style;  // background and text colour declarations
+};
+
+// «#border#background#text», the word from the first "#" to the next space.
+colours cell_colours(const std::wstring& text) {
+    colours out;
+    std::size_t hash = text.find(L'#');
+    if (hash == std::wstring::npos) return out;
+    std::size_t end = text.find(L' ', hash);
+    std::wstring word =
+        text.substr(hash, end == std::wstring::npos ? std::wstring::npos : end - hash);
+    std::vector<std::wstring> parts = split(word, L'#');
+    auto part = [&](std::size_t i) { return i < parts.size() ? parts[i] : std::wstring(); };
+    if (!part(1).empty()) out.border = L"#" + part(1) + L";";
+    if (!part(2).empty()) out.style += L"background-color:#" + part(2) + L";";
+    if (!part(3).empty()) out.style += L"color:#" + part(3) + L";";
+    return out;
+}
+
+void split_cell_params(table_line& line, std::wstring params) {
+    erase_char(params, L' ');
+    std::vector<std::wstring> fields = split(params, L',');
+    for (std::size_t i = 0; i < line.params.size() && i < fields.size(); ++i)
+        line.params[i] = fields[i];
+}
+
+std::wstring span(std::wstring value) {
+    if (value.find(L'-') != std::wstring::npos) return L"rowspan=" + erase_char(value, L'-');
+    return L"colspan=" + value;
+}
+
+int size_step(const table_line& line) {
+    const std::wstring& t = line.text;
+    int step = 0;
+    constexpr std::pair<std::wstring_view, int> size_words[] = {
+        {L"XX-SMALL", -3}, {L"X-SMALL", -2}, {L"SMALL", -1},
+        {L"XX-LARGE", 3},  {L"X-LARGE", 2},  {L"LARGE", 1},
+    };
+    for (const auto& [word, value] : size_words) {
+        if (has(t, word)) {
+            step = value;
+            break;
+        }
+    }
+    // The numbered steps follow the interface language.
+    const std::wstring word = line.language == 1 ? L"ШРИФТ" : L"SIZE";
+    if (has(t, word)) {
+        for (wchar_t sign : {L'-', L'+'}) {
+            for (int n = 1; n <= 5; ++n) {
+                if (has(t, word + sign + wchar_t(L'0' + n))) return step + (sign == L'-' ? -n : n);
+            }
+        }
+    }
+    return step;
+}
+
+std::wstring horizontal_alignment(const table_line& line, std::wstring_view paragraph_alignment) {
+    const std::wstring& t = line.text;
+    if (has_any(t, L"ПРАВ", L"RIGHT")) return L"text-align:right;";
+    if (has_any(t, L"ЦЕНТР", L"CENTER")) return L"text-align:center;";
+    if (line.language == 1) {
+        if (has_any(t, L"ЛЕВ", L"LEFT")) return L"text-align:left;";
+        if (has_any(t, L"ШИРИН", L"JUSTIFY")) return L"text-align:justify;";
+    } else {
+        if (has_any(t, L"ШИРИН", L"JUSTIFY")) return L"text-align:justify;";
+        if (has_any(t, L"ЛЕВ", L"LEFT")) return L"text-align:left;";
+    }
+    // Without an alignment word a cell follows its paragraph, whatever the
+    // interface language.
+    return std::wstring(paragraph_alignment);
+}
+
+const std::wstring& text_or_empty(const document* doc, std::wstring document::*member) {
+    static const std::wstring empty;
+    return doc ? doc->*member : empty;
+}
+
+}  // namespace
+
+table_line parse_table_line(const document* doc, std::uint32_t kind,
+                            std::wstring_view marker_text) {
+    table_line line;
+    line.language = current_language;
+    line.doc = doc;
+    line.kind = kind;
+    std::size_t first = marker_text.find_first_not_of(L'{');
+    std::wstring_view body =
+        first == std::wstring_view::npos ? std::wstring_view() : marker_text.substr(first);
+    while (!body.empty() && body.back() == L'}') body.remove_suffix(1);
+    line.text = to_upper(std::wstring(body));
+    return line;
+}
+
+std::wstring open_table_html(const table_line& line) {
+    std::wstring text = line.text;
+    bool fixed = false;
+    if (has(text, L"FIXED")) {
+        remove_all(text, L"FIXED");
+        fixed = true;
+    } else if (has(text, L"ФИКСИРОВАННАЯ")) {
+        remove_all(text, L"ФИКСИРОВАННАЯ");
+        fixed = true;
+    }
+    std::size_t colon = text.find(L':');
+    std::wstring width, padding;
+    if (colon != std::wstring::npos) {
+        std::vector<std::wstring> fields = split(text.substr(colon + 1), L',');
+        width = fields[0];
+        if (fields.size() > 1) padding = fields[1];
+    }
+    std::wstring colour =
+        left_substring(text, colon == std::wstring::npos ? -1 : std::int32_t(colon));
+    remove_all(colour, L"TABLE");
+    remove_all(colour, L"ТАБЛИЦА");
+    colour = trim_trailing_blanks(std::move(colour));
+
+    reset_table_flags();
+
+    std::wstring out;
+    out.reserve(192);
+    out += L"<table ";
+    out += width.empty() ? L"width=100% " : L"width=" + width;
+    out += L" cellspacing=0 ";
+    out += padding.empty() ? L"cellpadding=4 " : L"cellpadding=" + padding;
+    if (!colour.empty()) out += L" bgcolor=" + colour;
+    out += L" style=\"";
+    const std::wstring& line_height = text_or_empty(line.doc, &document::line_height_text);
+    if (read_double_prefix(line_height).value_or(0.0) > 0.0)
+        out += L"line-height:" + line_height + L"in;";
+    out += L"margins:0px;font-family:" +
+           clean_font_face(text_or_empty(line.doc, &document::font_face)) + L";";
+    out += fixed ? L"table-layout:fixed;\"" : L"\"";
+    out += L">";
+    return out;
+}
+
+std::wstring table_row_html(const table_line& line) {
+    std::wstring out;
+    if (table_row_open) {
+        out += L"</td></tr>";
+        table_cell_open = false;
+    }
+    table_row_open = true;
+    out += L"<tr";
+    std::wstring height = after_colon(line.text);
+    erase_char(height, L' ');
+    if (!height.empty()) out += L" style=\"height:" + height + L"px;\"";
+    out += L">";
+    return out;
+}
+
+std::wstring table_cell_html(table_line& line) {
+    const std::wstring& t = line.text;
+    if (std::wstring params = after_colon(t); !params.empty())
+        split_cell_params(line, std::move(params));
+    const colours colour = cell_colours(t);
+
+    std::wstring out;
+    out.reserve(384);
+    if (table_cell_open) out += L"</td>";
+    table_cell_open = true;
+    out += L"<td ";
+    if (!line.params[5].empty()) out += span(line.params[5]);
+    if (!line.params[6].empty()) out += L" " + span(line.params[6]);
+    out += L" style=\"";
+    if (!line.params[4].empty()) out += L"width:" + line.params[4] + L";";
+    constexpr const wchar_t* sides[] = {L"border-top:", L"border-left:", L"border-bottom:",
+                                        L"border-right:"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::wstring& w = line.params[i];
+        if (!w.empty() && w != L"0") out += sides[i] + w + L"px solid " + colour.border;
+    }
+    out += colour.style;
+
+    std::int64_t base =
+        read_int64_prefix(text_or_empty(line.doc, &document::font_size_text)).value_or(0);
+    if (base < INT32_MIN || base > INT32_MAX) base = 0;
+    out += L"font-size:" + format_int(base + size_step(line)) + L".0pt;";
+    out += has_any(t, L"ЖИР", L"BOLD")
+               ? std::wstring(L"font-weight:700;")
+               : L"font-weight:" + text_or_empty(line.doc, &document::font_weight_text) + L";";
+    out += has_any(t, L"КУРСИВ", L"ITALIC")
+               ? std::wstring(L"font-style:italic;")
+               : L"font-style:" + text_or_empty(line.doc, &document::font_style_text) + L";";
+    out += horizontal_alignment(line, text_or_empty(line.doc, &document::align_text));
+    if (has_any(t, L"ВЕРХ", L"TOP")) {
+        out += L"vertical-align:top;";
+    } else if (has_any(t, L"НИЗ", L"BOTTOM")) {
+        out += L"vertical-align:bottom;";
+    } else {
+        out += L"vertical-align:middle;";
+    }
+    out += L"\">";
+    return out;
+}
+
+std::wstring table_marker_html(const document* doc, std::uint32_t marker_code,
+                               std::wstring_view marker_text) {
+    switch (marker_code) {
+        case 8:
+            return open_table_html(parse_table_line(doc, table_start_kind, marker_text));
+        case 9:
+            reset_table_flags();
+            return L"</td></tr></table>";
+        case 10:
+            return table_row_html(parse_table_line(doc, row_kind, marker_text));
+        case 11: {
+            table_line line = parse_table_line(doc, cell_kind, marker_text);
+            return table_cell_html(line);
+        }
+        default:
+            return {};
+    }
+}
+
+std::wstring left_substring(std::wstring_view text, std::int32_t n) {
+    if (n < 0 || std::size_t(n) >= text.size()) return std::wstring(text);
+    return std::wstring(text.substr(0, std::size_t(n)));
+}
+
+std::wstring& erase_char(std::wstring& text, wchar_t c) {
+    std::erase(text, c);
+    return text;
+}
+
+}  // namespace engine
