@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "app/formatting_cache.h"
+#include "core/formatting_cache.h"
 #include "engine/document/document_data.h"
 #include "platform/document_output.h"
 #include "ui/output/print_layout.h"
 
 namespace ui {
 
-inline margins_mm margins_of(const app::formatting_cache& cache) {
+inline margins_mm margins_of(const core::formatting_cache& cache) {
     return {cache.margin_left, cache.margin_top, cache.margin_right, cache.margin_bottom};
 }
 

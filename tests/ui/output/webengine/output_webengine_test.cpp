@@ -12,11 +12,11 @@
 #include <optional>
 #include <string>
 
-#include "app/engine_services.h"
 #include "app/failures.h"
-#include "app/file_paths.h"
-#include "app/main_window.h"
 #include "app/real_views.h"
+#include "app/start.h"
+#include "core/engine_services.h"
+#include "core/file_paths.h"
 #include "engine/document/process_state.h"
 #include "platform/fake/fake_system.h"
 #include "platform/qt/native_widget.h"
@@ -82,24 +82,26 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
     fixture::temp_folder root, saved;
     app_test::Failures failures;
     platform::FakeSystem system;
-    system.install = app::text_of(std::filesystem::path(PAPERWRIGHT_BUILT_SHARE));
-    system.data = app::text_of(root.path() / "data");
-    system.temp = app::text_of(root.path() / "cache/tembrick/temp");
+    system.install = core::text_of(std::filesystem::path(PAPERWRIGHT_BUILT_SHARE));
+    system.data = core::text_of(root.path() / "data");
+    system.temp = core::text_of(root.path() / "cache/tembrick/temp");
     std::filesystem::create_directories(root.path() / "data/briks/Tests");
     std::filesystem::create_directories(root.path() / "cache/tembrick/temp");
     fixture::write_bytes(root.path() / "data/briks/Tests/Long Contract.brik", contract_bytes());
 
     bool shown = false;
-    auto window = std::make_unique<app::MainWindow>(system, platform::make_qt_web_view_factory(),
-                                                    app::MainWindowHooks{[&](app::MainWindow&) { shown = true; }});
+    const auto session = app::start_session(system);
+    auto window = std::make_unique<app::MainWindow>(
+        *session, platform::make_qt_web_view_factory(),
+        app::MainWindowHooks{[&](app::MainWindow&) { shown = true; }});
     window->activate();
     ASSERT_TRUE(wait_until([&] { return shown; })) << "the start page never reached the view";
     window->OnWebMessageReceived(*window->main_webview, L"Tests/Long|Contract");
     ASSERT_TRUE(window->HasLoadedDocument());
-    window->mode = 3;
-    window->save_folder = app::text_of(saved.path());
-    window->open_after_saving = 0;
-    window->save_format = 0;
+    window->session().set_mode(core::ViewMode::save_print);
+    window->session().output().save_folder = core::text_of(saved.path());
+    window->session().output().open_after_saving = false;
+    window->session().output().save_format = core::SaveFormat::pdf;
     ASSERT_EQ(act(*window, 1), L"Document Saved");
     const auto file = saved.path() / "Long Contract.pdf";
     EXPECT_EQ(fixture::read_bytes(file).substr(0, 4), "%PDF");
@@ -111,7 +113,7 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
     EXPECT_NEAR(plain.size_mm(0).height(), 297, 0.5);
     EXPECT_FALSE(plain.text(0).contains(QStringLiteral("1/%1").arg(pages)));
 
-    app::footer_element(window->doc_data)->record.b = 1;
+    core::footer_element(window->session().data())->record.b = 1;
     ASSERT_EQ(act(*window, 1), L"Document Saved");
     PdfFile footed(file);
     ASSERT_TRUE(footed.loaded);
@@ -152,9 +154,11 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
 
     // Printing odd pages to a PDF-file printer gives just those; no printer says so.
     const auto printed = saved.path() / "printer.pdf";
-    window->output = platform::make_document_output(
-        [&] { return platform::PrinterChoice{platform::PrinterChoice::Kind::pdf_file, app::text_of(printed)}; });
-    window->print_pages = 1;
+    window->output = platform::make_document_output([&] {
+        return platform::PrinterChoice{platform::PrinterChoice::Kind::pdf_file,
+                                       core::text_of(printed)};
+    });
+    window->session().output().print_pages = core::PrintPages::odd;
     ASSERT_EQ(act(*window, 0), L"Now printing the document");
     EXPECT_EQ(PdfFile(printed).pages(), (pages + 1) / 2);
     window->output =
@@ -162,7 +166,7 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
     EXPECT_EQ(act(*window, 0), L"Printer is not available, offline or error state.");
 
     // Landscape paper from the page setup.
-    auto& paper = window->doc_data->page_setup.groups[0].record;
+    auto& paper = window->session().data()->page_setup.groups[0].record;
     paper.d1 = 297;
     paper.v[0] = 210;
     ASSERT_EQ(act(*window, 1), L"Document Saved");
@@ -179,8 +183,8 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
         kept.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt);
         setenv(name, value.c_str(), 1);
     }
-    window->save_folder.clear();
-    window->save_format = 2;
+    window->session().output().save_folder.clear();
+    window->session().output().save_format = core::SaveFormat::html;
     const std::wstring outcome = act(*window, 1);
     for (std::size_t i = 0; i < kept.size(); ++i) kept[i] ? setenv(fresh[i].first, kept[i]->c_str(), 1) : unsetenv(fresh[i].first);
     EXPECT_EQ(outcome, L"Document Saved");
