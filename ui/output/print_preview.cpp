@@ -92,7 +92,8 @@ platform::Task<> MainWindow::ShowPrintPreviewAsync() {
         const int page_count = Output().page_count(all_pages);
         const auto pages = ui::chosen_pages(int(print_pages), selected_pages, page_count);
         platform::PdfBytes shown =
-            Output().compose(all_pages, pages, layout, {IsPageNumberInFooter(), GetFooterText()});
+            Output().compose(all_pages, pages, layout, {IsPageNumberInFooter(), GetFooterText()},
+                             ui::pdf_info(GetDocumentTitle(true)));
         page = ui::preview_page(Output().publish_pdf(std::move(shown)));
     } catch (...) {
         if (alive.expired()) co_return;

@@ -83,9 +83,9 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
             } else if (!printed->pdf.empty()) {
                 const platform::PdfBytes& pdf = printed->pdf;
                 const auto pages = ui::chosen_pages(int(print_pages), selected_pages, Output().page_count(pdf));
-                outcome = outcome_of(Output().print(pdf, pages, printed->layout,
-                                                    {IsPageNumberInFooter(), GetFooterText()}, whole_copies(copies),
-                                                    GetDocumentTitle(true)));
+                outcome = outcome_of(Output().print(
+                    pdf, pages, printed->layout, {IsPageNumberInFooter(), GetFooterText()},
+                    whole_copies(copies), ui::pdf_info(GetDocumentTitle(true))));
             }
         } catch (...) {
             outcome = ui::output_outcome::print_failed;
@@ -115,8 +115,9 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
                 const platform::PdfBytes& pdf = printed->pdf;
                 if (pdf.empty()) throw std::runtime_error("the print view made no PDF");
                 const auto pages = ui::chosen_pages(0, {}, Output().page_count(pdf));
-                const platform::PdfBytes file =
-                    Output().compose(pdf, pages, printed->layout, {IsPageNumberInFooter(), GetFooterText()});
+                const platform::PdfBytes file = Output().compose(
+                    pdf, pages, printed->layout, {IsPageNumberInFooter(), GetFooterText()},
+                    ui::pdf_info(GetDocumentTitle(true)));
                 ui::write_file_atomically(*path, std::string_view(reinterpret_cast<const char*>(file.data()),
                                                                    file.size()));
                 saved = true;
