@@ -16,6 +16,8 @@ std::wstring replace_script(const std::wstring& html) {
     return L"document.documentElement.innerHTML='" + platform::js_string_literal(html) + L"';";
 }
 
+// No event.preventDefault() here: the program runs this script outside any
+// event handler, where `event` is undefined and the call would throw.
 constexpr wchar_t scroll_reset_script[] = L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
 
 }  // namespace

@@ -26,6 +26,13 @@ void copy_tree(const fs::path& source, const fs::path& target) {
     }
 }
 
+// A name that cannot be checked (too long, a loop of links, no access) counts
+// as missing: a stored or posted name must never stop the program.
+bool exists_checked(const fs::path& path) {
+    std::error_code error;
+    return fs::exists(path, error) && !error;
+}
+
 bool is_private_temp(const fs::path& folder) {
     if (folder.empty() || !folder.is_absolute()) return false;
     std::error_code error;
@@ -46,9 +53,9 @@ void library_folders::install_library() {
     const bool russian = engine::current_language == 1;
     const fs::path library = fs_path(data_folder) / "briks";
     const fs::path marker = library / fs_path(russian ? L"Библиотека.brik" : L"Library.brik");
-    if (fs::exists(marker)) return;
+    if (exists_checked(marker)) return;
     const fs::path source = fs_path(install_folder) / "briks" / (russian ? "00" : "01");
-    if (!fs::exists(source)) return;
+    if (!exists_checked(source)) return;
     copy_tree(source, library);
 }
 
@@ -68,7 +75,7 @@ std::wstring library_folders::resolve(std::wstring name) {
     const auto relative = library_relative_name(std::move(name));
     if (!relative) return {};
     std::wstring path = data_folder + L"/briks/" + *relative;
-    if (!fs::exists(fs_path(path))) return {};
+    if (!exists_checked(fs_path(path))) return {};
     return path;
 }
 

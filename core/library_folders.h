@@ -22,9 +22,9 @@ public:
     // page is missing there; files already present are left as they are.
     // Throws std::filesystem::filesystem_error when the copy fails.
     void install_library();
-    // The full path of a library document, "" when it does not exist or the
-    // name may not be used (see `library_relative_name`). Installs the
-    // library first.
+    // The full path of a library document, "" when it does not exist, cannot
+    // be checked (too long, a loop of links) or the name may not be used (see
+    // `library_relative_name`). Installs the library first.
     std::wstring resolve(std::wstring name);
     // The value-list folder, created when missing; "" when the data folder is
     // unknown.

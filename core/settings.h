@@ -37,8 +37,8 @@ struct settings {
     double WindowHeight = 0.0;
 
     // Sets `path` in `data_folder`; writes the file when there is none and
-    // reads it otherwise. Throws std::filesystem::filesystem_error when the
-    // existence test fails for another reason than absence.
+    // reads it otherwise. Never throws: a file that cannot be checked is read
+    // as far as it can be, and the fields it does not give keep their values.
     void load(const std::wstring& data_folder);
     // Fills the fields from the file; fields without a line keep their
     // values. A file that cannot be opened changes nothing.

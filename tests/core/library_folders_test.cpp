@@ -52,12 +52,15 @@ TEST_F(LibraryFolders, EachLanguageIsInstalledBesideTheOtherSkippingFilesThatExi
     EXPECT_EQ(read_file(data(L"Библиотека.brik")), "ru-library");
 }
 
-TEST_F(LibraryFolders, MissingNamesAndNamesThatCouldLeaveTheLibraryResolveToNothing) {
+TEST_F(LibraryFolders, MissingUncheckableAndEscapingNamesResolveToNothing) {
     write_file(root / L"data/secret.brik", "outside");
+    fs::create_directories(data(L"Agreements"));
+    fs::create_symlink("Loop.brik", data(L"Agreements/Loop.brik"));
     for (const std::wstring& name :
          {L"Agreements/Missing.brik"s, L".brik"s, L"../secret.brik"s,
           L"Agreements/../../secret.brik"s, L"..\\secret.brik"s,
-          core::text_of(root / L"data/secret.brik"), L"Library.brik\0x"s}) {
+          core::text_of(root / L"data/secret.brik"), L"Library.brik\0x"s,
+          std::wstring(295, L'x') + L".brik", L"Agreements/Loop.brik"s}) {
         EXPECT_EQ(folders.resolve(name), L"") << engine::to_utf8(name);
     }
     EXPECT_FALSE(fs::exists(data(L"Agreements/Missing.brik")));

@@ -98,6 +98,14 @@ TEST_F(Settings, ReadRulesForKeysValuesAndTheCount) {
     EXPECT_EQ(unreadable_count.DocumentZoom, 100);
 }
 
+TEST_F(Settings, AFileThatCannotBeCheckedLeavesTheDefaultsAndIsNotWrittenOver) {
+    std::filesystem::create_symlink("tembrick.ini", file());
+    settings config;
+    config.load(folder.text());
+    EXPECT_EQ(config.DocumentZoom, 100);
+    EXPECT_TRUE(std::filesystem::is_symlink(file()));
+}
+
 TEST_F(Settings, NumbersIgnoreACommaDecimalLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";

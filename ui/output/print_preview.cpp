@@ -97,7 +97,8 @@ platform::Task<> MainWindow::ShowPrintPreviewAsync() {
         const auto pages =
             ui::chosen_pages(choices.print_pages, choices.selected_pages, page_count);
         platform::PdfBytes shown =
-            Output().compose(all_pages, pages, layout, {IsPageNumberInFooter(), GetFooterText()});
+            Output().compose(all_pages, pages, layout, {IsPageNumberInFooter(), GetFooterText()},
+                             ui::pdf_info(GetDocumentTitle(true)));
         page = ui::preview_page(Output().publish_pdf(std::move(shown)));
     } catch (...) {
         if (alive.expired()) co_return;

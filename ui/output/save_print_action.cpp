@@ -87,7 +87,7 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
                                                     Output().page_count(pdf));
                 outcome = outcome_of(Output().print(
                     pdf, pages, printed->layout, {IsPageNumberInFooter(), GetFooterText()},
-                    whole_copies(choices.copies), GetDocumentTitle(true)));
+                    whole_copies(choices.copies), ui::pdf_info(GetDocumentTitle(true))));
             }
         } catch (...) {
             outcome = ui::output_outcome::print_failed;
@@ -120,8 +120,9 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
                 if (pdf.empty()) throw std::runtime_error("the print view made no PDF");
                 const auto pages =
                     ui::chosen_pages(core::PrintPages::all, {}, Output().page_count(pdf));
-                const platform::PdfBytes file =
-                    Output().compose(pdf, pages, printed->layout, {IsPageNumberInFooter(), GetFooterText()});
+                const platform::PdfBytes file = Output().compose(
+                    pdf, pages, printed->layout, {IsPageNumberInFooter(), GetFooterText()},
+                    ui::pdf_info(GetDocumentTitle(true)));
                 ui::write_file_atomically(*path, std::string_view(reinterpret_cast<const char*>(file.data()),
                                                                    file.size()));
                 saved = true;

@@ -283,7 +283,12 @@ platform::FireAndForget MainWindow::PickSaveFolderAsync(std::shared_ptr<platform
     const std::weak_ptr<int> alive = output_alive;
     std::optional<std::wstring> folder;
     try {
-        folder = co_await Output().pick_folder(session_.output().save_folder);
+        // The dialog opens at the folder the box shows: the chosen one, else
+        // the one a save without a choice goes to.
+        std::wstring shown = session_.output().save_folder;
+        if (shown.empty()) shown = Output().documents_folder();
+        if (shown.empty()) shown = session_.folders().temp_folder;
+        folder = co_await Output().pick_folder(shown);
     } catch (...) {
         co_return;  // no dialog: nothing changes
     }

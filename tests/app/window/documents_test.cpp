@@ -57,6 +57,19 @@ TEST_F(OpeningDocuments, BadNamesShowTheAbsentPageAndAFileThatFailedToLoadIsNeve
     }
     EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/.brik")));
 
+    // Names whose check fails (too long, a loop of links) are missing too; the
+    // open document is written back and closed first.
+    std::filesystem::create_symlink("Loop.brik", data_file(L"briks/Loop.brik"));
+    for (const std::wstring& name : {std::wstring(300, L'x'), std::wstring(L"Loop")}) {
+        post(L"Folder/Two|Words");
+        window->session().set_section(2);
+        post(name);
+        EXPECT_TRUE(failures.messages.empty());
+        EXPECT_EQ(window->session().document()->path, L"");
+        EXPECT_TRUE(shows_row(*window, 89));
+        EXPECT_EQ(stored_section(data_file(L"briks/Folder/Two Words.brik")), 2);
+    }
+
     post(L"Broken");
     EXPECT_FALSE(window->session().document()->loaded());
     EXPECT_TRUE(shows_row(*window, 90));

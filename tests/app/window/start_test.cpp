@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/document/ui_strings.h"
 #include "platform/js_string_literal.h"
 #include "window/window_fixture.h"
 
@@ -65,6 +66,19 @@ TEST_F(WindowStart, StoredStartToolBarAndPaneWidthsAreApplied) {
     // A width of 0 would hide the pane: the default stands, the file keeps its value.
     EXPECT_EQ(window->data_pane->width(), 480);
     EXPECT_EQ(window->session().config().DataPanelWidth, 0);
+}
+
+TEST_F(WindowStart, AStoredDocumentNameThatCannotBeCheckedOpensTheAbsentPage) {
+    std::filesystem::create_directories(data_file(L"briks"));
+    std::filesystem::create_symlink("Loop.brik", data_file(L"briks/Loop.brik"));
+    for (const std::u16string& name :
+         {std::u16string(295, u'x') + u".brik", std::u16string(u"Loop.brik")}) {
+        write_settings({u"StartOnLibrary:\t\t0.000000", u"LastDocumentEng:\t\t" + name});
+        auto window = make_window();
+        ASSERT_TRUE(window->session().document());
+        EXPECT_EQ(window->session().document()->path, L"");
+        EXPECT_NE(window->pending_html.find(engine::ui_string(89)), std::wstring::npos);
+    }
 }
 
 TEST_F(WindowStart, NoScriptRunsBeforeTheFirstNavigationThenExactlyThePendingPage) {

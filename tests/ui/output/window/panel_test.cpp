@@ -1,8 +1,11 @@
 // The pages of the save/print panel: their children in order and what each
 // control changes.
+#include <QImage>
+
 #include "core/engine_services.h"
 #include "engine/document/process_state.h"
 #include "platform/button.h"
+#include "platform/qt/native_widget.h"
 #include "support/temp_folder.h"
 #include "window/output_fixture.h"
 
@@ -81,7 +84,16 @@ TEST_F(SavePrintPanel, PrintPageCopiesPagesAndFooter) {
     EXPECT_GT(preview_starts(), starts);
 }
 
+// The colour inside the box at its right end, away from its text.
+QRgb background_of(TextBox& box) {
+    QWidget* editor = widget_of(box);
+    editor->resize(200, 36);
+    const QImage shot = editor->grab().toImage();
+    return shot.pixel(shot.width() - 3, shot.height() / 2);
+}
+
 TEST_F(SavePrintPanel, SavePageFormatFolderNameAndOpening) {
+    output->documents = L"/home/user/Documents";
     Panel& page = show_page(1);
     ASSERT_EQ(page.children().size(), 8u);
     const std::size_t starts = preview_starts();
@@ -89,8 +101,15 @@ TEST_F(SavePrintPanel, SavePageFormatFolderNameAndOpening) {
     EXPECT_EQ(window->session().output().save_format, core::SaveFormat::html);
     EXPECT_EQ(preview_starts(), starts);  // a format causes no render
 
+    // The folder is chosen with the button only, and the box looks it; the
+    // dialog opens at the folder the box shows.
     auto& folder_row = child(page, 3);
     auto& folder_box = child<TextBox>(folder_row, 0);
+    auto& name_box = child<TextBox>(child(page, 5), 0);
+    EXPECT_TRUE(folder_box.read_only());
+    EXPECT_FALSE(name_box.read_only());
+    EXPECT_NE(background_of(folder_box), background_of(name_box));
+    EXPECT_NE(folder_box.placeholder_text().find(L"/home/user/Documents"), std::wstring::npos);
     for (const std::optional<std::wstring>& chosen : {std::optional<std::wstring>(L"/home/user/Contracts"),
                                                       std::optional<std::wstring>()}) {
         child<Button>(folder_row, 1).click();
@@ -99,8 +118,9 @@ TEST_F(SavePrintPanel, SavePageFormatFolderNameAndOpening) {
         EXPECT_EQ(window->session().output().save_folder, chosen.value_or(L""));
         EXPECT_EQ(folder_box.text(), chosen.value_or(L""));
     }
+    EXPECT_EQ(output->folder_starts,
+              (std::vector<std::wstring>{L"/home/user/Documents", L"/home/user/Contracts"}));
 
-    auto& name_box = child<TextBox>(child(page, 5), 0);
     EXPECT_EQ(name_box.text(), L"Sales");
     name_box.set_text(L"Deal: final.PDF ");
     EXPECT_EQ(window->GetDocumentTitle(false), L"Deal final");
