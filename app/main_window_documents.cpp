@@ -2,7 +2,7 @@
 #include <stdexcept>
 
 #include "app/main_window.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/text/utf16.h"
 #include "platform/js_string_literal.h"
 
@@ -26,7 +26,7 @@ void MainWindow::CloseBeforeSwitch() {
     if (session_.close_document()) return;
     // The document stays open with its values; the user sees why the switch
     // did not happen.
-    throw std::runtime_error(engine::to_utf8(engine::ui_string(file_writing_failed_row) + L" " +
+    throw std::runtime_error(engine::to_utf8(core::ui_string(file_writing_failed_row) + L" " +
                                              session_.document()->path));
 }
 
@@ -75,13 +75,13 @@ platform::FireAndForget MainWindow::RenderDocumentAsync(bool reset_scroll) {
 }
 
 void MainWindow::ApplyUiLanguage() {
-    const std::wstring title = engine::ui_string(81);
+    const std::wstring title = core::ui_string(81);
     title_text->set_text(title);
     window->set_title(title);
-    library_button->set_label(engine::ui_string(1));
-    settings_button->set_label(engine::ui_string(2));
-    print_button->set_label(engine::ui_string(3));
-    save_button->set_label(engine::ui_string(4));
+    library_button->set_label(core::ui_string(1));
+    settings_button->set_label(core::ui_string(2));
+    print_button->set_label(core::ui_string(3));
+    save_button->set_label(core::ui_string(4));
 
     CloseBeforeSwitch();
     OpenDocument(session_.start_page());

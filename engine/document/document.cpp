@@ -1,19 +1,14 @@
 #include "engine/document/document.h"
 
-#include "engine/document/process_state.h"
-
 namespace engine {
 
-document::document(std::wstring path_in) : path(std::move(path_in)) {
-    language = current_language;
-    data = std::make_unique<document_data>(path);
+document::document(std::wstring path_in, int language_in, const environment& env)
+    : path(std::move(path_in)), language(language_in), env_(&env) {
+    data = std::make_unique<document_data>(path, env);
     data->file->load(*data);
-    current_document = this;
 }
 
-document::~document() {
-    if (current_document == this) current_document = nullptr;
-}
+document::~document() = default;
 
 bool document::save() { return data && data->save(); }
 

@@ -1,13 +1,12 @@
-#include "engine/text/html_escape.h"
 #include "engine/fields/block_fields.h"
 
 #include <string_view>
 
 #include "engine/document/document_data.h"
-#include "engine/text/number_text.h"
-#include "engine/document/process_state.h"
-#include "engine/text/word_key.h"
 #include "engine/fields/expr_token.h"
+#include "engine/text/html_escape.h"
+#include "engine/text/number_text.h"
+#include "engine/text/word_key.h"
 
 namespace engine {
 
@@ -133,7 +132,8 @@ std::wstring heading_block_html(const document_data* data, const std::wstring& v
     return out;
 }
 
-std::wstring file_link_html(const document_data* data, const std::wstring& value) {
+std::wstring file_link_html(const document_data* data, const std::wstring& value,
+                            render_target target) {
     const block_styles s = find_styles(data);
     std::size_t slash = value.find(L'/');
     std::wstring_view shown = slash == std::wstring::npos
@@ -151,7 +151,7 @@ std::wstring file_link_html(const document_data* data, const std::wstring& value
         out += L"font-family:" + clean_font_face(s.i0->s3) + L";font-size:" +
                format_int(s.i0->v[0]) + L"pt;";
     }
-    if (render_mode == 0) {
+    if (target == render_target::screen) {
         out +=
             L"\" onmouseover={style.background=\"#5F75C7\";style.color=\"#E0F0F5\";}  "
             L"onmouseout={style.background=\"#E0E0F0\";style.color=\"#01020F\";} ";
@@ -165,7 +165,7 @@ std::wstring file_link_html(const document_data* data, const std::wstring& value
     return out;
 }
 
-block_field render_block_field(const document_data* data, std::wstring value,
+block_field render_block_field(const render_context& context, std::wstring value,
                                const std::vector<expr_token>& modifiers) {
     enum class block { none, heading, link } kind = block::none;
     for (const expr_token& modifier : modifiers) {
@@ -175,9 +175,9 @@ block_field render_block_field(const document_data* data, std::wstring value,
     }
     switch (kind) {
         case block::heading:
-            return {heading_block_html(data, value), true};
+            return {heading_block_html(context.data, value), true};
         case block::link:
-            return {file_link_html(data, value), true};
+            return {file_link_html(context.data, value, context.target), true};
         case block::none:
             break;
     }

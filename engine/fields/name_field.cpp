@@ -53,7 +53,7 @@ references read_modifiers(const std::vector<expr_token>& modifiers) {
 }
 
 field_value look_up(const field_value& field, const std::wstring& key) {
-    return field_value(field.data, expr_token(key, expr_kind::reference));
+    return field_value(*field.context, expr_token(key, expr_kind::reference));
 }
 
 std::wstring agree_and_decline(const std::wstring& value, std::uint32_t gender, int grammatical_case) {
@@ -122,7 +122,8 @@ void render_name_field(const std::wstring& value, const field_value& field, std:
     } else if (!found.plain.empty()) {
         field_value counted = look_up(field, found.plain);
         if (counted.type == value_type::number) {
-            number_value number(field.data ? &field.data->parameters : nullptr, counted.value_text);
+            number_value number(field.data ? &field.data->parameters : nullptr, counted.value_text,
+                                field.context->language);
             output = agree_counted_noun(value, number_plural_class(counted.value_text), c, number.has_separator);
         } else {
             output = agree_with_word(value, counted.value_text, c);

@@ -88,11 +88,11 @@ request read_modifiers(const std::vector<expr_token>& modifiers) {
     return r;
 }
 
-bool russian() { return value_language == 1; }
+bool russian(const number_value& number) { return number.language == 1; }
 
 std::wstring sign_words(const number_value& number) {
     if (!number.negative) return {};
-    return russian() ? L"минус " : L"minus ";
+    return russian(number) ? L"минус " : L"minus ";
 }
 
 bool ends_with(const std::wstring& text, std::wstring_view tail) {
@@ -111,7 +111,7 @@ std::wstring counted_noun_text(const number_value& number, const std::wstring& k
 
 std::wstring number_in_words(const number_value& number, const request& r) {
     const std::wstring sign = sign_words(number);
-    if (!russian()) {
+    if (!russian(number)) {
         std::wstring words = number_words_en(number.integer_part, 0);
         if (!number.fraction_part.empty()) words += L" " + decimal_words_en(number.fraction_part);
         return sign + words;
@@ -131,7 +131,7 @@ std::wstring number_in_words(const number_value& number, const request& r) {
 
 std::wstring money_in_words(const number_value& number, const request& r) {
     const std::wstring sign = sign_words(number);
-    if (russian()) {
+    if (russian(number)) {
         std::wstring words = number_words_in_case(number.money_integer, r.grammatical_case, rubles);
         if (number.has_separator)
             // The hundredths are a whole count of kopecks, so no fraction form.
@@ -156,7 +156,7 @@ std::wstring money_in_words(const number_value& number, const request& r) {
 }
 
 std::wstring money_in_figures(const number_value& number) {
-    if (russian()) return group_digits_html(number) + L"&nbsp;руб.";
+    if (russian(number)) return group_digits_html(number) + L"&nbsp;руб.";
     return L"<span style=\"white-space:nowrap\">" + std::wstring(number.negative ? L"-" : L"") +
            currency_sign(number) + group_digits_plain(number) + L"</span>";
 }

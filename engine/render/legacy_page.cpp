@@ -1,6 +1,5 @@
 #include "engine/render/legacy_page.h"
 
-#include "engine/document/document.h"
 #include "engine/render/numbering.h"
 #include "engine/render/paragraph_style.h"
 #include "engine/render/script.h"
@@ -8,14 +7,14 @@
 
 namespace engine {
 
-std::wstring render_legacy_page(document& doc, int page_index) {
-    doc.marker_seen = 0;
-    const doc_record& r = style_record(doc, page_index, -1, -1);
+std::wstring render_legacy_page(render_context& context, int page_index) {
+    context.marker_seen = 0;
+    const doc_record& r = style_record(context.data, page_index, -1, -1);
     std::wstring text = r.s2;
     // Run for its side effect: the script and the table builders read the
     // page's style texts.
-    legacy_paragraph_style(doc, page_index);
-    text = script(std::move(text), &doc).run();
+    legacy_paragraph_style(context, page_index);
+    text = script(std::move(text), context).run();
     text = balance_tables(std::move(text));
 
     std::wstring out;
@@ -23,10 +22,10 @@ std::wstring render_legacy_page(document& doc, int page_index) {
     const bool table_form = (r.v[3] == 0 || r.v[3] == 3) && r.v[5] != 0;
     if (table_form) {
         out += L"<TABLE BORDER=0 CELLPADDING=0 CELLSPACING=0 WIDTH=100% ";
-        out += list_item_html(doc, page_index, std::wstring(), -1, -1);
+        out += list_item_html(context, page_index, std::wstring(), -1, -1);
     } else {
         out += L"<DIV ";
-        out += legacy_paragraph_style(doc, page_index);
+        out += legacy_paragraph_style(context, page_index);
     }
     out += text;
     if (r.v[1] != 0) out += L"</i>";

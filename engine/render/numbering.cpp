@@ -1,11 +1,11 @@
-#include "engine/text/html_escape.h"
 #include "engine/render/numbering.h"
 
 #include <cmath>
 
 #include "engine/document/document.h"
-#include "engine/text/number_text.h"
 #include "engine/render/paragraph_style.h"
+#include "engine/text/html_escape.h"
+#include "engine/text/number_text.h"
 #include "engine/text/word_key.h"
 
 namespace engine {
@@ -38,8 +38,8 @@ const wchar_t* text_alignment(const doc_record& r) {
     return r.v[3] == 3 ? L"text-align:justify;\">" : L"text-align:left;\">";
 }
 
-const doc_record* setup_root(const document& doc) {
-    return doc.data ? &doc.data->page_setup.record : nullptr;
+const doc_record* setup_root(const document_data* data) {
+    return data ? &data->page_setup.record : nullptr;
 }
 
 int normalised_kind(int kind) {
@@ -48,35 +48,38 @@ int normalised_kind(int kind) {
     return kind;
 }
 
-void append_table_style(std::wstring& out, document& doc, const doc_record& r) {
-    doc.font_face = clean_font_face(r.s3);
-    out += L"style=\"font-family:" + doc.font_face + L";";
+void append_table_style(std::wstring& out, render_context& context, const doc_record& r) {
+    context.style.font_face = clean_font_face(r.s3);
+    out += L"style=\"font-family:" + context.style.font_face + L";";
     if (r.c != 0) out += L"line-height:" + line_height(r) + L"in;";
     out += L"margin-top:" + list_length(r.v[4]) + L"mm;";
 }
 
 }  // namespace
 
-bool bold_numbering(const document& doc) {
-    const doc_record* setup = setup_root(doc);
+bool bold_numbering(const document_data* data) {
+    const doc_record* setup = setup_root(data);
     return setup && setup->c == 1;
 }
 
-bool hanging_indent_layout(const document& doc) {
-    const doc_record* setup = setup_root(doc);
+bool hanging_indent_layout(const document_data* data) {
+    const doc_record* setup = setup_root(data);
     return setup && setup->v[1] == 1;
 }
 
-std::wstring render_numbered_list(document& doc, int kind, int element, int item, int page) {
-    std::wstring prefix = numbering_prefix(kind, doc.numbering_counters, doc.language);
-    const doc_record& r = style_record(doc, page, element, item);
+std::wstring render_numbered_list(render_context& context, int kind, int element, int item,
+                                  int page) {
+    std::wstring prefix =
+        numbering_prefix(kind, context.numbering_counters, context.document_language);
+    const doc_record& r = style_record(context.data, page, element, item);
     const bool body_alignment = r.v[3] == 0 || r.v[3] == 3;
     std::wstring out;
-    if (!hanging_indent_layout(doc)) {
+    if (!hanging_indent_layout(context.data)) {
         if (r.v[5] > 0 && body_alignment) {
             out.reserve(1024);
             out += table_opening;
-            out += list_item_html(doc, page, prefix, element, item, bold_numbering(doc));
+            out +=
+                list_item_html(context, page, prefix, element, item, bold_numbering(context.data));
             return out;
         }
         return prefix;
@@ -85,24 +88,24 @@ std::wstring render_numbered_list(document& doc, int kind, int element, int item
     if (normalised_kind(kind) != 0) {
         out.reserve(1024);
         out += table_opening;
-        out += form_item_html(doc, page, prefix, element, item);
+        out += form_item_html(context, page, prefix, element, item);
         return out;
     }
     if (r.v[5] != 0) {
         out.reserve(1024);
         out += table_opening;
-        out += list_item_html(doc, page, prefix, element, item);
+        out += list_item_html(context, page, prefix, element, item);
         return out;
     }
     return prefix;
 }
 
-std::wstring list_item_html(document& doc, int page, const std::wstring& prefix, int element,
-                            int item, bool bold_number) {
-    const doc_record& r = style_record(doc, page, element, item);
+std::wstring list_item_html(render_context& context, int page, const std::wstring& prefix,
+                            int element, int item, bool bold_number) {
+    const doc_record& r = style_record(context.data, page, element, item);
     std::wstring out;
     out.reserve(768);
-    append_table_style(out, doc, r);
+    append_table_style(out, context, r);
     out += L"\"><TR>";
     out += L"<td style=\"width:" + list_length(r.v[5]) + L"mm;\">&nbsp;</td>";
     out += L"<td style=\"vertical-align:top; cursor:default; ";
@@ -110,7 +113,7 @@ std::wstring list_item_html(document& doc, int page, const std::wstring& prefix,
     const double indent = whole_mm(r.d2);
     if (indent != 0.0)
         out += L"<span style=\"text-indent:" + list_length(indent) + L"mm\">&nbsp;</span>";
-    out += font_open_tags(doc, page, element, item);
+    out += font_open_tags(context, page, element, item);
     if (bold_number && !prefix.empty()) {
         out += L"<b>" + prefix + L"</b>";
     } else {
@@ -119,16 +122,17 @@ std::wstring list_item_html(document& doc, int page, const std::wstring& prefix,
     return out;
 }
 
-std::wstring form_item_html(document& doc, int page, const std::wstring& prefix, int element,
-                            int item) {
-    const doc_record& r = style_record(doc, page, element, item);
+std::wstring form_item_html(render_context& context, int page, const std::wstring& prefix,
+                            int element, int item) {
+    const doc_record& r = style_record(context.data, page, element, item);
+    int& form_column_mode = context.form_column_mode;
     const int item_kind = item >= 0 ? r.a : 0;
     const bool dash = prefix == dash_prefix;
 
     std::size_t columns = 0;
     for (wchar_t c : prefix)
         if (c == L'.') ++columns;
-    if (doc.language != 1) ++columns;
+    if (context.document_language != 1) ++columns;
     if (columns >= 3) {
         form_column_mode = 2;
     } else if (!dash) {
@@ -140,7 +144,7 @@ std::wstring form_item_html(document& doc, int page, const std::wstring& prefix,
 
     std::wstring out;
     out.reserve(1024);
-    append_table_style(out, doc, r);
+    append_table_style(out, context, r);
     out += L"\"><tr>";
     if (r.v[5] != 0 && item_kind != 12)
         out += L"<td valign=\"top\" style=\"width:" + list_length(r.v[5]) + L"mm;\">&nbsp;</td>";
@@ -152,15 +156,15 @@ std::wstring form_item_html(document& doc, int page, const std::wstring& prefix,
                L"mm;border-bottom:1px solid black\">&nbsp;</td>";
         out += L"<td valign=\"bottom\" style=\"font-family:Segoe UI Emoji;text-align:right;width:" +
                w + L"mm; border-bottom:1px solid black\">";
-        if (show_checks(doc)) out += L"&#x2713;";
+        if (show_checks(context.data)) out += L"&#x2713;";
         out += L"&thinsp;</td>";
         out += L"<td style=\"vertical-align:bottom; text-align:left;text-indent:0px;\">";
-        out += font_open_tags(doc, page, element, item);
+        out += font_open_tags(context, page, element, item);
         return out;
     }
 
-    const std::wstring open = font_open_tags(doc, page, element, item);
-    const std::wstring close = font_close_tags(doc, page, element, item);
+    const std::wstring open = font_open_tags(context, page, element, item);
+    const std::wstring close = font_close_tags(context.data, page, element, item);
     const std::wstring empty_cell = L"<td style=\"text-align:left;vertical-align:top;width:" +
                                     list_length(width) + L"mm;\">" + open + L"&nbsp;" + close +
                                     L"</td>";
@@ -175,7 +179,7 @@ std::wstring form_item_html(document& doc, int page, const std::wstring& prefix,
     out += L"<td style=\"text-align:left;vertical-align:top;width:" +
            list_length(dash ? width * 0.5 : width) + L"mm;\">";
     out += open;
-    if (bold_numbering(doc)) {
+    if (bold_numbering(context.data)) {
         if (dash) {
             out += L"<font style=\"font-size:" + format_fixed6(r.v[0] + 3) +
                    L"pt\">&#9642;</font>&nbsp;";
@@ -194,9 +198,9 @@ std::wstring form_item_html(document& doc, int page, const std::wstring& prefix,
     return out;
 }
 
-bool show_checks(const document& doc) {
-    if (!doc.data) return false;
-    const doc_node& parameters = doc.data->parameters;
+bool show_checks(const document_data* data) {
+    if (!data) return false;
+    const doc_node& parameters = data->parameters;
     for (std::size_t s = 0; s < group_count_of(parameters); ++s) {
         const doc_group& section = parameters.groups[s];
         for (std::size_t f = 0; f < element_count_of(section); ++f) {

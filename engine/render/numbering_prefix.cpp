@@ -6,8 +6,6 @@
 
 namespace engine {
 
-int form_column_mode = 1;
-
 namespace {
 
 constexpr wchar_t russian_upper_a = 0x0410;

@@ -2,10 +2,10 @@
 
 #include <string_view>
 
-#include "engine/document/document.h"
+#include "engine/document/document_data.h"
+#include "engine/render/document_html.h"
 #include "engine/render/numbering.h"
 #include "engine/render/paragraph_style.h"
-#include "engine/document/process_state.h"
 #include "engine/render/script.h"
 #include "engine/render/table_repair.h"
 #include "engine/render/word_export.h"
@@ -19,22 +19,22 @@ constexpr std::wstring_view print_page_break =
     L"<p style=\"page-break-after:always;height:2px;font-size:2pt;\">&#8204;</p>";
 
 // One block (item -1) or paragraph run of a standard page.
-void render_unit(document& doc, std::wstring& out, const doc_record& r, int page, int element,
-                 int item) {
-    const std::wstring style = paragraph_style(doc, page, element, item);
-    doc.render_position = {page, element, item, r.a};
+void render_unit(render_context& context, std::wstring& out, const doc_record& r, int page,
+                 int element, int item) {
+    const std::wstring style = paragraph_style(context, page, element, item);
+    context.render_position = {page, element, item, r.a};
 
     std::wstring text = r.s2;
     if (std::size_t at = text.find(break_marker); at != std::wstring::npos) {
         text.erase(at, break_marker.size());
-        doc.marker_seen = 1;
+        context.marker_seen = 1;
     }
-    text = script(std::move(text), &doc).run();
+    text = script(std::move(text), context).run();
     // An invisible unit leaves nothing behind, not even the break it asked for.
     if (!has_visible_content(text)) return;
     text = balance_tables(std::move(text));
 
-    const std::wstring prefix = render_numbered_list(doc, r.a, element, item, page);
+    const std::wstring prefix = render_numbered_list(context, r.a, element, item, page);
     const bool framed = std::wstring_view(prefix).substr(0, 6) == L"<table";
     if (!framed) {
         out += L"<div ";
@@ -42,7 +42,7 @@ void render_unit(document& doc, std::wstring& out, const doc_record& r, int page
     }
     // A framed prefix carries its bold inside the number cell: a <b> around
     // the table would never be closed and would embolden the rest of the page.
-    if (!framed && bold_numbering(doc) && !hanging_indent_layout(doc)) {
+    if (!framed && bold_numbering(context.data) && !hanging_indent_layout(context.data)) {
         out += L"<b>";
         out += prefix;
         out += L"</b>";
@@ -50,31 +50,32 @@ void render_unit(document& doc, std::wstring& out, const doc_record& r, int page
         out += prefix;
     }
     out += text;
-    out += font_close_tags(doc, page, element, item);
+    out += font_close_tags(context.data, page, element, item);
     out += framed ? L"</td></tr></table>" : L"</div>";
 
-    if (doc.marker_seen)
-        out += render_mode != 0 ? std::wstring(print_page_break) : doc.render_page_break();
+    if (context.marker_seen)
+        out += context.for_print() ? std::wstring(print_page_break) : render_page_break(context);
 }
 
 }  // namespace
 
-std::wstring render_standard_page(document& doc, int page_index) {
+std::wstring render_standard_page(render_context& context, int page_index) {
     std::wstring out;
-    doc.marker_seen = 0;
-    if (!doc.data || page_index < 0 || std::size_t(page_index) >= group_count_of(doc.data->pages))
+    context.marker_seen = 0;
+    const document_data* data = context.data;
+    if (!data || page_index < 0 || std::size_t(page_index) >= group_count_of(data->pages))
         return out;
     out.reserve(4096);
-    const doc_group& page = doc.data->pages.groups[std::size_t(page_index)];
+    const doc_group& page = data->pages.groups[std::size_t(page_index)];
     for (std::size_t e = 0; e < element_count_of(page); ++e) {
         const doc_element& block = page.elements[e];
         if (block.record.b == 0) continue;
-        render_unit(doc, out, block.record, page_index, int(e), -1);
-        doc.marker_seen = 0;
+        render_unit(context, out, block.record, page_index, int(e), -1);
+        context.marker_seen = 0;
         for (std::size_t i = 0; i < item_count_of(block); ++i) {
             if (block.items[i].b == 0) continue;
-            render_unit(doc, out, block.items[i], page_index, int(e), int(i));
-            doc.marker_seen = 0;
+            render_unit(context, out, block.items[i], page_index, int(e), int(i));
+            context.marker_seen = 0;
         }
     }
     return out;

@@ -4,11 +4,12 @@
 
 #include <string>
 
+#include "engine/fields/render_context.h"
+
 namespace engine {
 
-class document;
-
-// The HTML of the page at `page_index` of the pages root.
-std::wstring render_standard_page(document& doc, int page_index);
+// The HTML of the page at `page_index` of the pages root of the context's
+// document.
+std::wstring render_standard_page(render_context& context, int page_index);
 
 }  // namespace engine

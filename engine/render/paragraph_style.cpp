@@ -1,7 +1,6 @@
-#include "engine/text/html_escape.h"
 #include "engine/render/paragraph_style.h"
 
-#include "engine/document/document.h"
+#include "engine/text/html_escape.h"
 #include "engine/text/number_text.h"
 
 namespace engine {
@@ -35,10 +34,9 @@ const doc_record* find_style_record(const document_data& data, int page, int ele
     return &block.items[std::size_t(item)];
 }
 
-const doc_record& style_record(const document& doc, int page, int element, int item) {
+const doc_record& style_record(const document_data* data, int page, int element, int item) {
     static const doc_record empty;
-    const doc_record* found =
-        doc.data ? find_style_record(*doc.data, page, element, item) : nullptr;
+    const doc_record* found = data ? find_style_record(*data, page, element, item) : nullptr;
     return found ? *found : empty;
 }
 
@@ -55,66 +53,69 @@ std::wstring alignment_text(std::uint16_t alignment) {
     }
 }
 
-std::wstring paragraph_style(document& doc, int page, int element, int item) {
-    const doc_record& r = style_record(doc, page, element, item);
+std::wstring paragraph_style(render_context& context, int page, int element, int item) {
+    const doc_record& r = style_record(context.data, page, element, item);
+    unit_style_texts& style = context.style;
     const bool is_item = item >= 0;
     std::wstring out;
     out.reserve(256);
     out += L"style=\"";
-    doc.font_face = clean_font_face(r.s3);
-    out += L"font-family:" + doc.font_face + L";";
+    style.font_face = clean_font_face(r.s3);
+    out += L"font-family:" + style.font_face + L";";
     const double line_height = r.c * inches_per_mm;
-    doc.line_height_text = fixed(line_height);
-    if (is_item ? r.c != 0 : r.c > 2) out += L"line-height:" + doc.line_height_text + L"in;";
+    style.line_height_text = fixed(line_height);
+    if (is_item ? r.c != 0 : r.c > 2) out += L"line-height:" + style.line_height_text + L"in;";
     out += L"cursor:default;";
     out += L"margin-top:" + fixed(r.v[4]) + L"mm;";
     if (r.v[3] != 1 && r.v[3] != 2 && indent_allowed(r)) {
         std::wstring indent = fixed(static_cast<float>(r.d2));
         out += L"text-indent:" + indent + (is_item ? L"mm; " : L"mm;");
-        if (item == 0) doc.first_indent_text = indent;
+        if (item == 0) style.first_indent_text = indent;
     }
-    doc.align_text = alignment_text(r.v[3]);
-    out += doc.align_text;
+    style.align_text = alignment_text(r.v[3]);
+    out += style.align_text;
     out += L"\">";
-    out += font_open_tags(doc, page, element, item);
+    out += font_open_tags(context, page, element, item);
     return out;
 }
 
-std::wstring legacy_paragraph_style(document& doc, int page) {
-    const doc_record& r = style_record(doc, page, -1, -1);
+std::wstring legacy_paragraph_style(render_context& context, int page) {
+    const doc_record& r = style_record(context.data, page, -1, -1);
+    unit_style_texts& style = context.style;
     std::wstring out;
     out.reserve(256);
-    doc.font_face = clean_font_face(r.s3);
-    out += L"style=\"font-family:" + doc.font_face + L";";
-    doc.line_height_text = fixed(r.c * inches_per_mm);
-    if (r.c != 0) out += L"line-height:" + doc.line_height_text + L"in";
+    style.font_face = clean_font_face(r.s3);
+    out += L"style=\"font-family:" + style.font_face + L";";
+    style.line_height_text = fixed(r.c * inches_per_mm);
+    if (r.c != 0) out += L"line-height:" + style.line_height_text + L"in";
     out += L";cursor:default;";
     out += L"margin-top:" + fixed(r.v[4]) + L"mm;";
     if (indent_allowed(r)) out += L"text-indent:" + fixed(static_cast<float>(r.d2)) + L"mm; ";
-    doc.align_text = alignment_text(r.v[3]);
-    out += doc.align_text;
+    style.align_text = alignment_text(r.v[3]);
+    out += style.align_text;
     out += L"\">";
-    out += font_open_tags(doc, page, -1, -1);
+    out += font_open_tags(context, page, -1, -1);
     return out;
 }
 
-std::wstring font_open_tags(document& doc, int page, int element, int item) {
-    const doc_record& r = style_record(doc, page, element, item);
+std::wstring font_open_tags(render_context& context, int page, int element, int item) {
+    const doc_record& r = style_record(context.data, page, element, item);
+    unit_style_texts& style = context.style;
     std::wstring out;
     out.reserve(96);
-    doc.font_face = clean_font_face(r.s3);
-    out += L"<font face=\"" + doc.font_face + L"\">";
-    doc.font_size_text = format_int(r.v[0]) + L".0";
-    out += L"<font style=\"font-size: " + doc.font_size_text + L"pt;\">";
+    style.font_face = clean_font_face(r.s3);
+    out += L"<font face=\"" + style.font_face + L"\">";
+    style.font_size_text = format_int(r.v[0]) + L".0";
+    out += L"<font style=\"font-size: " + style.font_size_text + L"pt;\">";
     if (r.v[2] != 0) out += L"<b>";
-    doc.font_weight_text = r.v[2] != 0 ? L"700" : L"400";
+    style.font_weight_text = r.v[2] != 0 ? L"700" : L"400";
     if (r.v[1] != 0) out += L"<i>";
-    doc.font_style_text = r.v[1] != 0 ? L"italic" : L"normal";
+    style.font_style_text = r.v[1] != 0 ? L"italic" : L"normal";
     return out;
 }
 
-std::wstring font_close_tags(const document& doc, int page, int element, int item) {
-    const doc_record& r = style_record(doc, page, element, item);
+std::wstring font_close_tags(const document_data* data, int page, int element, int item) {
+    const doc_record& r = style_record(data, page, element, item);
     std::wstring out;
     if (r.v[1] != 0) out += L"</i>";
     if (r.v[2] != 0) out += L"</b>";

@@ -1,10 +1,10 @@
 #include "engine/render/script.h"
 
-#include "engine/document/document.h"
-#include "engine/text/html_escape.h"
-#include "engine/render/template_table.h"
+#include "engine/document/document_data.h"
 #include "engine/fields/condition_evaluator.h"
 #include "engine/fields/field_evaluator.h"
+#include "engine/render/template_table.h"
+#include "engine/text/html_escape.h"
 
 namespace engine {
 
@@ -12,34 +12,35 @@ namespace {
 
 namespace type = script_token_type;
 
-// How deep `run` and `test` are nested right now, and how many more nested
-// runs the outermost one may start (UI thread only). The depth limit stops a
-// field that names itself; the budget stops one that names itself several
-// times, whose work would otherwise grow as a power of the depth.
-int script_nesting = 0;
-int nested_runs_left = 0;
-std::uint64_t outermost_runs = 0;
-
+// Counts a run into the context's nesting for as long as it lasts. The depth
+// limit stops a field that names itself; the budget stops one that names
+// itself several times, whose work would otherwise grow as a power of the
+// depth.
 class nesting_guard {
 public:
-    nesting_guard() {
-        if (script_nesting++ == 0) {
-            ++outermost_runs;
-            nested_runs_left = max_nested_script_runs;
-        } else if (nested_runs_left > 0) {
-            --nested_runs_left;
+    explicit nesting_guard(render_context& context) : context_(context) {
+        if (context_.script_nesting++ == 0) {
+            ++context_.outermost_runs;
+            context_.nested_runs_left = max_nested_script_runs;
+        } else if (context_.nested_runs_left > 0) {
+            --context_.nested_runs_left;
         } else {
             over_budget_ = true;
         }
     }
-    ~nesting_guard() { --script_nesting; }
+    ~nesting_guard() { --context_.script_nesting; }
     nesting_guard(const nesting_guard&) = delete;
     nesting_guard& operator=(const nesting_guard&) = delete;
-    bool too_deep() const { return over_budget_ || script_nesting > max_script_nesting; }
+    bool too_deep() const { return over_budget_ || context_.script_nesting > max_script_nesting; }
 
 private:
+    render_context& context_;
     bool over_budget_ = false;
 };
+
+std::wstring run_nested(std::wstring source, render_context& context) {
+    return script(std::move(source), context).run();
+}
 
 std::uint32_t expr_kind_of(const script_token& token) {
     switch (token.type) {
@@ -62,13 +63,13 @@ std::uint32_t expr_kind_of(const script_token& token) {
 
 }  // namespace
 
-std::uint64_t current_script_run() { return script_nesting > 0 ? outermost_runs : 0; }
-
-script::script(std::wstring source, document* doc)
-    : source_(std::move(source)), document_(doc), data_(doc ? doc->data.get() : nullptr) {}
+script::script(std::wstring source, render_context& context)
+    : source_(std::move(source)), context_(context) {
+    if (!context_.run_script) context_.run_script = run_nested;
+}
 
 std::wstring script::run() {
-    nesting_guard guard;
+    nesting_guard guard(context_);
     if (guard.too_deep()) return html_escape(source_);
     parse();
     std::wstring output = execute();
@@ -79,11 +80,11 @@ std::wstring script::run() {
 }
 
 bool script::test() {
-    nesting_guard guard;
+    nesting_guard guard(context_);
     if (guard.too_deep()) return false;
     parse();
     if (statements_.empty()) return false;
-    return condition_evaluator(statements_.front().tokens, data_).evaluate();
+    return condition_evaluator(statements_.front().tokens, context_).evaluate();
 }
 
 const std::vector<script_statement>& script::parse() {
@@ -182,12 +183,14 @@ std::wstring script::marker_html(std::uint32_t code, const std::wstring& marker_
     case script_code::thin_space: return L"&thinsp;";
     case script_code::indented_line:
         // Without a document there is no indent to follow: a plain break.
-        if (!data_ || !document_ || data_->page_setup.record.v[1] != 0) return L"<br />";
-        return L"<br /><span style=\"margin-left:" + document_->first_indent_text + L"mm;\"></span>";
+        if (!context_.data || context_.data->page_setup.record.v[1] != 0) return L"<br />";
+        return L"<br /><span style=\"margin-left:" + context_.style.first_indent_text +
+               L"mm;\"></span>";
     case script_code::table_start:
     case script_code::table_end:
     case script_code::table_row:
-    case script_code::table_cell: return table_marker_html(document_, code, marker_text);
+    case script_code::table_cell:
+        return table_marker_html(context_, code, marker_text);
     default: return {};
     }
 }
@@ -207,7 +210,7 @@ std::wstring script::execute() {
             break;
         case statement_kind::condition:
             if (open) {
-                active = condition_evaluator(std::move(statement.tokens), data_).evaluate();
+                active = condition_evaluator(std::move(statement.tokens), context_).evaluate();
                 open = !active;
             } else {
                 active = false;
@@ -230,7 +233,7 @@ std::wstring script::execute() {
 }
 
 std::wstring script::evaluate(script_statement& statement) {
-    return field_evaluator(std::move(statement.tokens), document_).evaluate();
+    return field_evaluator(std::move(statement.tokens), context_).evaluate();
 }
 
 }  // namespace engine

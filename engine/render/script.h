@@ -3,25 +3,24 @@
 // `run` lexes the source, groups the tokens into statements and executes them:
 // text is output, every braced expression goes to a `field_evaluator`, every
 // condition to a `condition_evaluator`, and format markers become HTML. One
-// object serves one call of `run` or `test`. The document may be null ("no
-// document"): references are then empty. Scripts nest (a value or an inner
-// block may itself be a script); beyond `max_script_nesting` levels, or after
+// object serves one call of `run` or `test`, in the render context it is
+// given, whose document may be null ("no document": references are then
+// empty). Scripts nest (a value or an inner block may itself be a script,
+// run in the same context); beyond `max_script_nesting` levels, or after
 // `max_nested_script_runs` nested runs under one outermost run, `run` gives
 // the source escaped and unevaluated and `test` gives false, so fields that
-// name themselves cannot exhaust the stack or the memory. UI thread only.
+// name themselves cannot exhaust the stack or the memory.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "engine/render/script_lexer.h"
 #include "engine/fields/expr_token.h"
+#include "engine/fields/render_context.h"
+#include "engine/render/script_lexer.h"
 
 namespace engine {
-
-class document;
-struct document_data;
 
 constexpr int max_script_nesting = 16;
 constexpr int max_nested_script_runs = 10000;
@@ -34,10 +33,6 @@ constexpr std::uint32_t else_part = 3;
 constexpr std::uint32_t chain_end = 4;
 }  // namespace statement_kind
 
-// Numbers the outermost `run` or `test` under way, so that work done once
-// per run can tell runs apart; 0 while no script runs.
-std::uint64_t current_script_run();
-
 struct script_statement {
     std::uint32_t kind = statement_kind::output;
     std::vector<expr_token> tokens;
@@ -47,7 +42,8 @@ struct script_statement {
 
 class script {
 public:
-    script(std::wstring source, document* doc);
+    // Also lets `context` run the nested scripts of values.
+    script(std::wstring source, render_context& context);
 
     // The rendered HTML of the whole source.
     std::wstring run();
@@ -68,8 +64,7 @@ private:
     std::wstring evaluate(script_statement& statement);
 
     std::wstring source_;
-    document* document_;
-    document_data* data_;
+    render_context& context_;
     std::vector<script_statement> statements_;
     bool parsed_ = false;
     bool clause_started_ = false;

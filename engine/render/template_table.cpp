@@ -1,24 +1,14 @@
-#include "engine/text/html_escape.h"
 #include "engine/render/template_table.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "engine/document/document.h"
-#include "engine/text/number_text.h"
 #include "engine/render/paragraph_style.h"
-#include "engine/document/process_state.h"
+#include "engine/text/html_escape.h"
+#include "engine/text/number_text.h"
 #include "engine/text/text_case.h"
 
 namespace engine {
-
-bool table_row_open = false;
-bool table_cell_open = false;
-
-void reset_table_flags() {
-    table_row_open = false;
-    table_cell_open = false;
-}
 
 namespace {
 
@@ -139,18 +129,18 @@ std::wstring horizontal_alignment(const table_line& line, std::wstring_view para
     return std::wstring(paragraph_alignment);
 }
 
-const std::wstring& text_or_empty(const document* doc, std::wstring document::*member) {
-    static const std::wstring empty;
-    return doc ? doc->*member : empty;
+void close_nothing(render_context& context) {
+    context.table_row_open = false;
+    context.table_cell_open = false;
 }
 
 }  // namespace
 
-table_line parse_table_line(const document* doc, std::uint32_t kind,
+table_line parse_table_line(const render_context& context, std::uint32_t kind,
                             std::wstring_view marker_text) {
     table_line line;
-    line.language = current_language;
-    line.doc = doc;
+    line.language = context.language;
+    line.style = &context.style;
     line.kind = kind;
     std::size_t first = marker_text.find_first_not_of(L'{');
     std::wstring_view body =
@@ -160,7 +150,7 @@ table_line parse_table_line(const document* doc, std::uint32_t kind,
     return line;
 }
 
-std::wstring open_table_html(const table_line& line) {
+std::wstring open_table_html(render_context& context, const table_line& line) {
     std::wstring text = line.text;
     bool fixed = false;
     if (has(text, L"FIXED")) {
@@ -183,7 +173,7 @@ std::wstring open_table_html(const table_line& line) {
     remove_all(colour, L"ТАБЛИЦА");
     colour = trim_trailing_blanks(std::move(colour));
 
-    reset_table_flags();
+    close_nothing(context);
 
     std::wstring out;
     out.reserve(192);
@@ -193,23 +183,22 @@ std::wstring open_table_html(const table_line& line) {
     out += padding.empty() ? L"cellpadding=4 " : L"cellpadding=" + padding;
     if (!colour.empty()) out += L" bgcolor=" + colour;
     out += L" style=\"";
-    const std::wstring& line_height = text_or_empty(line.doc, &document::line_height_text);
+    const std::wstring& line_height = line.style->line_height_text;
     if (read_double_prefix(line_height).value_or(0.0) > 0.0)
         out += L"line-height:" + line_height + L"in;";
-    out += L"margins:0px;font-family:" +
-           clean_font_face(text_or_empty(line.doc, &document::font_face)) + L";";
+    out += L"margins:0px;font-family:" + clean_font_face(line.style->font_face) + L";";
     out += fixed ? L"table-layout:fixed;\"" : L"\"";
     out += L">";
     return out;
 }
 
-std::wstring table_row_html(const table_line& line) {
+std::wstring table_row_html(render_context& context, const table_line& line) {
     std::wstring out;
-    if (table_row_open) {
+    if (context.table_row_open) {
         out += L"</td></tr>";
-        table_cell_open = false;
+        context.table_cell_open = false;
     }
-    table_row_open = true;
+    context.table_row_open = true;
     out += L"<tr";
     std::wstring height = after_colon(line.text);
     erase_char(height, L' ');
@@ -218,7 +207,7 @@ std::wstring table_row_html(const table_line& line) {
     return out;
 }
 
-std::wstring table_cell_html(table_line& line) {
+std::wstring table_cell_html(render_context& context, table_line& line) {
     const std::wstring& t = line.text;
     if (std::wstring params = after_colon(t); !params.empty())
         split_cell_params(line, std::move(params));
@@ -226,8 +215,8 @@ std::wstring table_cell_html(table_line& line) {
 
     std::wstring out;
     out.reserve(384);
-    if (table_cell_open) out += L"</td>";
-    table_cell_open = true;
+    if (context.table_cell_open) out += L"</td>";
+    context.table_cell_open = true;
     out += L"<td ";
     if (!line.params[5].empty()) out += span(line.params[5]);
     if (!line.params[6].empty()) out += L" " + span(line.params[6]);
@@ -241,17 +230,14 @@ std::wstring table_cell_html(table_line& line) {
     }
     out += colour.style;
 
-    std::int64_t base =
-        read_int64_prefix(text_or_empty(line.doc, &document::font_size_text)).value_or(0);
+    std::int64_t base = read_int64_prefix(line.style->font_size_text).value_or(0);
     if (base < INT32_MIN || base > INT32_MAX) base = 0;
     out += L"font-size:" + format_int(base + size_step(line)) + L".0pt;";
-    out += has_any(t, L"ЖИР", L"BOLD")
-               ? std::wstring(L"font-weight:700;")
-               : L"font-weight:" + text_or_empty(line.doc, &document::font_weight_text) + L";";
-    out += has_any(t, L"КУРСИВ", L"ITALIC")
-               ? std::wstring(L"font-style:italic;")
-               : L"font-style:" + text_or_empty(line.doc, &document::font_style_text) + L";";
-    out += horizontal_alignment(line, text_or_empty(line.doc, &document::align_text));
+    out += has_any(t, L"ЖИР", L"BOLD") ? std::wstring(L"font-weight:700;")
+                                       : L"font-weight:" + line.style->font_weight_text + L";";
+    out += has_any(t, L"КУРСИВ", L"ITALIC") ? std::wstring(L"font-style:italic;")
+                                            : L"font-style:" + line.style->font_style_text + L";";
+    out += horizontal_alignment(line, line.style->align_text);
     if (has_any(t, L"ВЕРХ", L"TOP")) {
         out += L"vertical-align:top;";
     } else if (has_any(t, L"НИЗ", L"BOTTOM")) {
@@ -263,19 +249,20 @@ std::wstring table_cell_html(table_line& line) {
     return out;
 }
 
-std::wstring table_marker_html(const document* doc, std::uint32_t marker_code,
+std::wstring table_marker_html(render_context& context, std::uint32_t marker_code,
                                std::wstring_view marker_text) {
     switch (marker_code) {
         case 8:
-            return open_table_html(parse_table_line(doc, table_start_kind, marker_text));
+            return open_table_html(context,
+                                   parse_table_line(context, table_start_kind, marker_text));
         case 9:
-            reset_table_flags();
+            close_nothing(context);
             return L"</td></tr></table>";
         case 10:
-            return table_row_html(parse_table_line(doc, row_kind, marker_text));
+            return table_row_html(context, parse_table_line(context, row_kind, marker_text));
         case 11: {
-            table_line line = parse_table_line(doc, cell_kind, marker_text);
-            return table_cell_html(line);
+            table_line line = parse_table_line(context, cell_kind, marker_text);
+            return table_cell_html(context, line);
         }
         default:
             return {};

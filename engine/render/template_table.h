@@ -2,9 +2,8 @@
 //
 // Each marker gives the opening tag of a table, a row or a cell, closing the
 // row and cell still open by itself; the table end closes them all. Whether a
-// row or cell is open is process-wide state shared by all scripts, as one
-// table may span several statements; every render starts with both clear.
-// Used on the UI thread only.
+// row or cell is open is kept in the render context, as one table may span
+// several statements; every render starts with both clear.
 #pragma once
 
 #include <array>
@@ -12,26 +11,21 @@
 #include <string>
 #include <string_view>
 
-namespace engine {
+#include "engine/fields/render_context.h"
 
-class document;
+namespace engine {
 
 // The HTML of one table marker. `marker_code` is the lexer's code (8 table
 // start, 9 table end, 10 row, 11 cell); `marker_text` the marker as the lexer
-// took it, for example «{#EEEEEE ТАБЛИЦА:100%,4}». `doc` supplies the current
-// paragraph's style texts and may be null.
-std::wstring table_marker_html(const document* doc, std::uint32_t marker_code,
+// took it, for example «{#EEEEEE ТАБЛИЦА:100%,4}». The context supplies the
+// current paragraph's style texts and the interface language.
+std::wstring table_marker_html(render_context& context, std::uint32_t marker_code,
                                std::wstring_view marker_text);
-
-// A row or a cell tag was opened and not yet closed.
-extern bool table_row_open;
-extern bool table_cell_open;
-void reset_table_flags();
 
 // One table marker being turned into HTML.
 struct table_line {
-    int language = 0;  // current_language when the marker is read
-    const document* doc = nullptr;
+    int language = 0;                         // the interface language
+    const unit_style_texts* style = nullptr;  // the paragraph's
     std::uint32_t kind = 0;  // 14 table start, 15 table end, 16 row, 17 cell
     // Upper-cased, without its braces: «#EEEEEE ТАБЛИЦА:100%,4».
     std::wstring text;
@@ -40,10 +34,12 @@ struct table_line {
     std::array<std::wstring, 7> params;
 };
 
-table_line parse_table_line(const document* doc, std::uint32_t kind, std::wstring_view marker_text);
-std::wstring open_table_html(const table_line& line);
-std::wstring table_row_html(const table_line& line);
-std::wstring table_cell_html(table_line& line);
+table_line parse_table_line(const render_context& context, std::uint32_t kind,
+                            std::wstring_view marker_text);
+// The row and cell ones close what the context has open, and record what they open.
+std::wstring open_table_html(render_context& context, const table_line& line);
+std::wstring table_row_html(render_context& context, const table_line& line);
+std::wstring table_cell_html(render_context& context, table_line& line);
 
 // The first `n` characters (all of them when `n` is negative or too large).
 std::wstring left_substring(std::wstring_view text, std::int32_t n);

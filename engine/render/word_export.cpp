@@ -4,11 +4,7 @@
 #include <string_view>
 
 #include "engine/document/doc_model.h"
-#include "engine/document/document.h"
 #include "engine/text/number_text.h"
-#include "engine/render/numbering.h"
-#include "engine/document/process_state.h"
-#include "engine/render/template_table.h"
 #include "engine/text/text_case.h"
 
 namespace engine {
@@ -24,37 +20,7 @@ std::int64_t or_default(std::int64_t value, std::int64_t floor, std::int64_t fal
     return value < floor ? fallback : value;
 }
 
-class render_mode_scope {
-public:
-    explicit render_mode_scope(std::uint8_t mode) : saved_(render_mode) { render_mode = mode; }
-    ~render_mode_scope() { render_mode = saved_; }
-    render_mode_scope(const render_mode_scope&) = delete;
-    render_mode_scope& operator=(const render_mode_scope&) = delete;
-
-private:
-    std::uint8_t saved_;
-};
-
 }  // namespace
-
-std::wstring document::to_word_html() {
-    render_mode_scope print_mode(1);
-    render_position = {};
-    numbering_counters = {};
-    reset_table_flags();
-    form_column_mode = 1;
-    const doc_record* setup = nullptr;
-    if (data && group_count_of(data->page_setup) > 0) setup = &data->page_setup.groups[0].record;
-    std::wstring out = word_html_head(setup);
-    if (data) {
-        // Variables left by an earlier render must not reach this one.
-        data->scratch.records.clear();
-        out += render_pages();
-    }
-    // Section1 stays open, as in every file saved so far.
-    out += L"</body></html>";
-    return convert_page_breaks(std::move(out));
-}
 
 std::wstring word_html_head(const doc_record* page_setup) {
     std::int64_t width = 210, height = 297, top = 19, right = 19, bottom = 19, left = 19;

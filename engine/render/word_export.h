@@ -1,15 +1,14 @@
-// Word-readable HTML of a whole document, and the test of whether a rendered
-// text shows anything.
+// The parts of Word-readable HTML, and the test of whether a rendered text
+// shows anything.
 //
-// The Word HTML holds the print rendering of every page inside an Office head
-// whose page definition comes from the page setup. Used on the UI thread only.
+// The Word HTML (`to_word_html`) holds the print rendering of every page inside
+// an Office head whose page definition comes from the page setup.
 #pragma once
 
 #include <string>
 
 namespace engine {
 
-class document;
 struct doc_record;
 
 // The Office head up to the opening of the page division. `page_setup` is the

@@ -45,7 +45,7 @@ void MainWindow::BuildChoiceFieldRow(platform::Panel& panel, std::int32_t sectio
     for (std::int32_t i = 0; i < options; ++i) {
         const engine::doc_record& option = element->items[std::size_t(i)];
         auto button = platform::RadioButton::create(
-            ui::option_shown_text(session_.document(), option, false).text);
+            ui::option_shown_text(session_.document(), session_.view(), option, false).text);
         button->set_font(look::editor_font());
         if (i == 0) {
             button->set_margin({10, 8, 8, 2});
@@ -78,7 +78,8 @@ void MainWindow::BuildOptionsFieldRow(platform::Panel& panel, std::int32_t secti
     bool first_margin = true;
     for (std::int32_t i = 0; i < options; ++i) {
         const engine::doc_record& option = element->items[std::size_t(i)];
-        const ui::shown_option shown = ui::option_shown_text(session_.document(), option, true);
+        const ui::shown_option shown =
+            ui::option_shown_text(session_.document(), session_.view(), option, true);
         auto box = platform::CheckBox::create(shown.text);
         box->set_font(look::editor_font());
         box->set_vertical_alignment(platform::VerticalAlignment::top);

@@ -78,7 +78,7 @@ void MainWindow::BuildDataPanel(platform::Panel& panel, std::int32_t index) {
 
 bool MainWindow::ReevaluateFieldConditions(std::int32_t section) {
     if (!session_.document()) return false;
-    return ui::reevaluate_field_conditions(*session_.document(), section);
+    return ui::reevaluate_field_conditions(*session_.document(), session_.view(), section);
 }
 
 void MainWindow::RefreshFieldRowVisibility() {
@@ -100,8 +100,8 @@ void MainWindow::MakeFieldCaption(platform::Panel& panel, std::int32_t section,
                                   std::int32_t field) {
     const engine::doc_element* element = ui::field_at(session_.data(), section, field);
     if (!element || element->record.s3.empty()) return;
-    auto caption =
-        platform::TextBlock::create(ui::shown_text(session_.document(), element->record.s3));
+    auto caption = platform::TextBlock::create(
+        ui::shown_text(session_.document(), session_.view(), element->record.s3));
     caption->set_font(look::caption_font());
     caption->set_margin({20, 12, 22, 2});
     platform::set_word_wrap(*caption, true);

@@ -1,6 +1,6 @@
 #include "ui/editing/menu_entries.h"
 
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "ui/editing/parameter_tree.h"
 
 namespace ui {
@@ -26,10 +26,10 @@ std::vector<menu_entry> menu_entries(core::ViewMode mode, const engine::document
         }
         case core::ViewMode::settings:
             for (int row = font_row; row < font_row + 4; ++row)
-                entries.push_back({engine::ui_string(row), true});
+                entries.push_back({core::ui_string(row), true});
             break;
         case core::ViewMode::text_edit: {
-            entries.push_back({engine::ui_string(setup_paragraphs_row), false});
+            entries.push_back({core::ui_string(setup_paragraphs_row), false});
             if (auto page = first_standard_page(data)) {
                 const engine::doc_group& standard = data->pages.groups[std::size_t(*page)];
                 const std::size_t blocks = engine::element_count_of(standard);
@@ -39,8 +39,8 @@ std::vector<menu_entry> menu_entries(core::ViewMode mode, const engine::document
             break;
         }
         case core::ViewMode::save_print:
-            entries.push_back({engine::ui_string(print_row), true});
-            entries.push_back({engine::ui_string(save_row), true});
+            entries.push_back({core::ui_string(print_row), true});
+            entries.push_back({core::ui_string(save_row), true});
             break;
         default:
             break;

@@ -1,7 +1,7 @@
 // The window's view of the open document's names.
 #include "app/main_window.h"
 #include "core/engine_services.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "ui/output/document_names.h"
 
 namespace app {
@@ -14,7 +14,7 @@ constexpr int library_row = 1;
 
 std::wstring MainWindow::GetDocumentTitle(bool use_name) const {
     const std::wstring short_name = session_.library_shown()
-                                        ? engine::ui_string(library_row)
+                                        ? core::ui_string(library_row)
                                         : ui::short_document_name(session_.last_document());
     return ui::document_title(session_.data(), use_name, short_name);
 }

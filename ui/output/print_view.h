@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/formatting_cache.h"
+#include "core/interface_texts.h"
 #include "engine/document/document_data.h"
-#include "engine/document/ui_strings.h"
 #include "platform/document_output.h"
 #include "ui/output/print_layout.h"
 
@@ -21,7 +21,7 @@ inline margins_mm margins_of(const core::formatting_cache& cache) {
 // A printed or saved PDF names the document and the program (by its name in
 // the interface language) that made it.
 inline platform::PdfInfo pdf_info(std::wstring title) {
-    return {std::move(title), engine::ui_string(program_name_row)};
+    return {std::move(title), core::ui_string(program_name_row)};
 }
 
 // Replaces the page's content; the text goes in as an escaped literal.

@@ -7,7 +7,7 @@
 
 #include "app/main_window.h"
 #include "core/engine_services.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "ui/output/file_writer.h"
 #include "ui/output/outcome_messages.h"
 #include "ui/output/page_selection.h"
@@ -65,7 +65,8 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
     const std::weak_ptr<int> alive = output_alive;
     auto report = [this, &page_panel](ui::output_outcome outcome) {
         const ui::status_message message = ui::message_for(outcome);
-        if (page_panel) ShowStatusMessage(*page_panel, engine::ui_string(message.row), message.severity);
+        if (page_panel)
+            ShowStatusMessage(*page_panel, core::ui_string(message.row), message.severity);
     };
     bool replaced = false;
 

@@ -6,7 +6,7 @@
 // their position.
 #include "app/main_window.h"
 #include "core/engine_services.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "platform/button.h"
 #include "platform/decoration.h"
 #include "platform/filled_button.h"
@@ -61,7 +61,7 @@ void MainWindow::BuildSavePrintPanel(platform::Panel& panel, std::int32_t page) 
         auto box = group_box();
         std::size_t index = 0;
         for (const auto& [row, code] : options) {
-            auto radio = platform::RadioButton::create(engine::ui_string(row));
+            auto radio = platform::RadioButton::create(core::ui_string(row));
             radio->set_font(look::editor_font());
             const bool first = index == 0, last = index + 1 == options.size();
             radio->set_margin({10, first ? 8.0 : 2.0, 8, last ? 9.0 : 2.0});
@@ -76,7 +76,7 @@ void MainWindow::BuildSavePrintPanel(platform::Panel& panel, std::int32_t page) 
         return box;
     };
     auto check_box = [this](int row, std::int32_t code, bool checked) {
-        auto box = platform::CheckBox::create(engine::ui_string(row));
+        auto box = platform::CheckBox::create(core::ui_string(row));
         box->set_margin({20, 0, 8, 2});
         platform::keep_margin_outside(*box);
         box->set_checked(checked);
@@ -123,12 +123,12 @@ void MainWindow::BuildSavePrintPanel(platform::Panel& panel, std::int32_t page) 
     core::output_choices& choices = session_.output();
     switch (core::SavePrintPage(page)) {
         case core::SavePrintPage::print: {
-            MakeLabel(panel, engine::ui_string(13));
+            MakeLabel(panel, core::ui_string(13));
             MakeCopiesRow(panel);
             panel.children().append(radio_group({{14, 0}, {16, 1}, {15, 2}, {17, 3}},
                                                 std::int32_t(choices.print_pages)));
             auto pages_row =
-                text_row(page_list_tag, choices.selected_pages, engine::ui_string(14), false);
+                text_row(page_list_tag, choices.selected_pages, core::ui_string(14), false);
             pages_row->set_visibility(choices.print_pages == core::PrintPages::selected
                                           ? Visibility::visible
                                           : Visibility::collapsed);
@@ -138,16 +138,16 @@ void MainWindow::BuildSavePrintPanel(platform::Panel& panel, std::int32_t page) 
             break;
         }
         case core::SavePrintPage::save: {
-            MakeLabel(panel, engine::ui_string(29));
+            MakeLabel(panel, core::ui_string(29));
             panel.children().append(radio_group(
                 {{32, 4}, {33, 5}, {34, 6}}, std::int32_t(choices.save_format) + save_format_code));
-            MakeSectionHeader(panel, engine::ui_string(35), {});
+            MakeSectionHeader(panel, core::ui_string(35), {});
             // Without a chosen folder the file goes to the documents folder.
             const std::wstring documents = Output().documents_folder();
             panel.children().append(text_row(folder_tag, choices.save_folder,
-                                             documents.empty() ? engine::ui_string(36) : documents,
+                                             documents.empty() ? core::ui_string(36) : documents,
                                              true));
-            MakeSectionHeader(panel, engine::ui_string(37), {});
+            MakeSectionHeader(panel, core::ui_string(37), {});
             panel.children().append(text_row(file_name_tag, GetDocumentTitle(false), GetDocumentTitle(true), false));
             panel.children().append(
                 check_box(38, open_after_saving_code, choices.open_after_saving));
@@ -155,7 +155,7 @@ void MainWindow::BuildSavePrintPanel(platform::Panel& panel, std::int32_t page) 
             break;
         }
         case core::SavePrintPage::layout: {
-            MakeLabel(panel, engine::ui_string(71));
+            MakeLabel(panel, core::ui_string(71));
             for (std::int32_t side : {0, 2, 1, 3}) MakePageMarginRow(panel, side);
             MakeLabel(panel, ui::font_and_paragraph_label());
             MakeFontSizeRow(panel);
@@ -173,7 +173,7 @@ void MainWindow::BuildSavePrintPanel(platform::Panel& panel, std::int32_t page) 
 
 void MainWindow::MakeCopiesRow(platform::Panel& panel) {
     const double copies = session_.output().copies;
-    MakeSectionHeader(panel, engine::ui_string(18), ui::copies_text(copies));
+    MakeSectionHeader(panel, core::ui_string(18), ui::copies_text(copies));
     auto slider = platform::Slider::create(1, 10);
     slider->set_margin({4, 4, 4, 4});
     slider->set_value(copies);
@@ -191,7 +191,7 @@ void MainWindow::MakeApplyRow(platform::Panel& panel, std::int32_t kind) {
     row->set_cell(*spacer, 0, 0);
     row->children().append(spacer);
     auto button = platform::AppBarButton::create();
-    button->set_label(engine::ui_string(kind == 0 ? 3 : kind == 1 ? 4 : 26));
+    button->set_label(core::ui_string(kind == 0 ? 3 : kind == 1 ? 4 : 26));
     button->set_width(136);
     button->set_height(36);
     button->set_font({L"", 14, true});

@@ -11,7 +11,6 @@
 #include "app/start.h"
 #include "core/temp_folder.h"
 #include "engine/document/document.h"
-#include "engine/document/process_state.h"
 #include "engine/text/utf16.h"
 
 namespace {

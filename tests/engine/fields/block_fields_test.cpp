@@ -16,7 +16,6 @@ namespace {
 class BlockFields : public RenderTest {
 protected:
     void SetUp() override {
-        RenderTest::SetUp();
         doc = empty_document();
         doc_group& page = add_page(*doc);
         doc_element& e0 = add_block(page, L"");
@@ -50,14 +49,16 @@ TEST_F(BlockFields, HeadingAndLinkExamples) {
         L"<tr><td style=\"padding:4px;padding-bottom:6px;padding-left:4.000000mm;border-top:white "
         L"solid 2mm;border-bottom:white solid 3px; background-color:#E0E0F0; "
         L"font-family:Verdana;font-size:10pt;";
-    EXPECT_EQ(file_link_html(doc->data.get(), value),
-              head +
-                  L"\" onmouseover={style.background=\"#5F75C7\";style.color=\"#E0F0F5\";}  "
-                  L"onmouseout={style.background=\"#E0E0F0\";style.color=\"#01020F\";}  "
-                  L"onclick={window.chrome.webview.postMessage(\"Договоры/Договор|купли-продажи\");}>"
-                  L"Договор купли-продажи</td>");
-    render_mode = 1;
-    EXPECT_EQ(file_link_html(doc->data.get(), value), head + L"\">Договор купли-продажи</td>");
+    EXPECT_EQ(
+        file_link_html(doc->data.get(), value, render_target::screen),
+        head +
+            L"\" onmouseover={style.background=\"#5F75C7\";style.color=\"#E0F0F5\";}  "
+            L"onmouseout={style.background=\"#E0E0F0\";style.color=\"#01020F\";}  "
+            L"onclick={window.chrome.webview.postMessage(\"Договоры/Договор|купли-продажи\");}>"
+            L"Договор купли-продажи</td>");
+    for (render_target target : {render_target::print, render_target::word})
+        EXPECT_EQ(file_link_html(doc->data.get(), value, target),
+                  head + L"\">Договор купли-продажи</td>");
 }
 
 TEST_F(BlockFields, MissingStyleRecordsLeaveTheirDeclarationsOut) {
@@ -67,13 +68,13 @@ TEST_F(BlockFields, MissingStyleRecordsLeaveTheirDeclarationsOut) {
     std::wstring heading = heading_block_html(doc->data.get(), L"T");
     EXPECT_FALSE(contains(heading, L"padding-top"));
     EXPECT_TRUE(contains(heading, L"font-family:Calibri;"));
-    std::wstring link = file_link_html(doc->data.get(), L"T");
+    std::wstring link = file_link_html(doc->data.get(), L"T", render_target::screen);
     EXPECT_FALSE(contains(link, L"border-top"));
     EXPECT_FALSE(contains(link, L"font-family"));
 
     // Without a standard page, or without a document, the defaults apply.
     page.record.a = 0;
-    EXPECT_TRUE(file_link_html(doc->data.get(), L"Plain")
+    EXPECT_TRUE(file_link_html(doc->data.get(), L"Plain", render_target::screen)
                     .starts_with(L"<tr><td style=\"padding:4px;padding-bottom:6px;border-bottom:"
                                  L"white solid 3px; background-color:#E0E0F0; font-family:Arial "
                                  L"Narrow;font-size:11.0pt;\" "));
@@ -85,7 +86,7 @@ TEST_F(BlockFields, ModifiersPickTheBlockAndTheLastOneWins) {
     auto render = [&](std::initializer_list<const wchar_t*> modifiers) {
         std::vector<expr_token> words;
         for (auto m : modifiers) words.emplace_back(m, expr_kind::format_words);
-        return render_block_field(doc->data.get(), L"v", words);
+        return render_block_field(render_context(doc.get(), view_state{}), L"v", words);
     };
     block_field plain = render({L"words", L"other"});
     EXPECT_EQ(plain.html, L"v");
@@ -112,9 +113,10 @@ TEST_F(BlockFields, RowsComeThroughTheFieldEvaluatorOnlyOnTheLibraryPage) {
     field.b = 1;
     field.s1 = L"Документ";
     field.s2 = L"Договоры/Акт";
-    library_shown = true;
-    EXPECT_TRUE(script(L"{ССЫЛКА:ДОКУМЕНТ}", doc.get()).run().ends_with(L"(\"Договоры/Акт\");}>Акт</td>"));
-    EXPECT_TRUE(script(L"{Заголовок:Документ}", doc.get()).run().starts_with(L"<TR><TD"));
-    library_shown = false;
-    EXPECT_FALSE(contains(script(L"{ссылка:Документ}", doc.get()).run(), L"<tr>"));
+    render_context library(doc.get(), view_state{.library_shown = true});
+    EXPECT_TRUE(
+        script(L"{ССЫЛКА:ДОКУМЕНТ}", library).run().ends_with(L"(\"Договоры/Акт\");}>Акт</td>"));
+    EXPECT_TRUE(script(L"{Заголовок:Документ}", library).run().starts_with(L"<TR><TD"));
+    render_context other_page(doc.get(), view_state{});
+    EXPECT_FALSE(contains(script(L"{ссылка:Документ}", other_page).run(), L"<tr>"));
 }

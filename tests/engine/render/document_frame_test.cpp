@@ -20,7 +20,6 @@ namespace {
 class DocumentFrame : public RenderTest {
 protected:
     void SetUp() override {
-        RenderTest::SetUp();
         doc = empty_document();
         add_page_setup(*doc);
         doc_element& block = add_block(add_page(*doc), L"");
@@ -33,24 +32,20 @@ protected:
         setup().record.d1 = width;
         setup().record.v = {height, 0, 20, 15, 12, 25};
     }
+    std::wstring screen() { return to_html(*doc, view_state{}); }
+    std::wstring print() { return to_print_html(*doc, view_state{}); }
+
     std::unique_ptr<document> doc;
 };
 
 }  // namespace
 
-TEST_F(DocumentFrame, TheNewestLiveDocumentIsCurrent) {
-    auto newer = empty_document();
-    EXPECT_EQ(current_document, newer.get());
-    doc.reset();  // an older document leaves the newer one current
-    EXPECT_EQ(current_document, newer.get());
-    newer.reset();
-    EXPECT_EQ(current_document, nullptr);
-}
-
 TEST_F(DocumentFrame, AnUnsetPageSetupGetsTheDefaultsWrittenIntoTheTreeAndTheFrame) {
     setup().elements.pop_back();  // defaults go only into styles that exist
     setup().element_count = 1;
-    const std::wstring html = doc->to_html();
+    render_context context(doc.get(), view_state{});
+    const std::wstring html = render_html(context);
+    EXPECT_EQ(html, screen());
     EXPECT_EQ(setup().record.d1, 210.0);
     EXPECT_EQ(setup().record.v, (std::array<std::uint16_t, 6>{297, 0, 19, 19, 10, 19}));
     EXPECT_EQ(setup().elements.size(), 1u);
@@ -60,44 +55,45 @@ TEST_F(DocumentFrame, AnUnsetPageSetupGetsTheDefaultsWrittenIntoTheTreeAndTheFra
           L"text-indent:19.000000mm;", L"text-indent:172.000000mm;", L"text-indent:18.000000mm;",
           L"<tr style=\"height:268.000000mm;\">", L"<tr style=\"height:19.000000mm;\">"})
         EXPECT_TRUE(contains(html, part)) << part;
-    EXPECT_TRUE(contains(html, L"event.keyCode=0;}\">" + doc->render_page_top()));
-    EXPECT_TRUE(doc->render_page_break().ends_with(L"</table>" + doc->render_page_top()));
+    EXPECT_TRUE(contains(html, L"event.keyCode=0;}\">" + render_page_top(context)));
+    EXPECT_TRUE(render_page_break(context).ends_with(L"</table>" + render_page_top(context)));
 
     // Without a page-setup group the defaults are used but not written.
     doc->data->page_setup = doc_node{};
-    doc->to_html();
-    EXPECT_EQ(doc->content_width_text, L"172.000000mm");
+    render_html(context);
+    EXPECT_EQ(context.frame.content_width_text, L"172.000000mm");
     EXPECT_EQ(group_count_of(doc->data->page_setup), 0u);
 
     // A width that is no number is never set either.
     add_page_setup(*doc).record.d1 = std::nan("");
-    doc->to_html();
-    EXPECT_EQ(doc->content_width_text, L"172.000000mm");
+    render_html(context);
+    EXPECT_EQ(context.frame.content_width_text, L"172.000000mm");
     EXPECT_EQ(setup().record.d1, 210.0);
 }
 
 TEST_F(DocumentFrame, AMadePageSetupGivesItsOwnGeometry) {
     set_size(216.5, 279);
-    doc->to_print_html();
-    EXPECT_EQ(doc->content_width_text, L"176.500000mm");   // 216.5 - (15 + 25)
-    EXPECT_EQ(doc->content_height_text, L"247.000000mm");  // 279 - (20 + 12)
-    EXPECT_EQ(doc->left_margin_text, L"25.000000mm");
-    EXPECT_EQ(doc->right_margin_text, L"14.000000mm");
-    EXPECT_EQ(render_mode, 1);
+    render_context context(doc.get(), view_state{}, render_target::print);
+    EXPECT_EQ(render_html(context), print());
+    EXPECT_EQ(context.frame.content_width_text, L"176.500000mm");   // 216.5 - (15 + 25)
+    EXPECT_EQ(context.frame.content_height_text, L"247.000000mm");  // 279 - (20 + 12)
+    EXPECT_EQ(context.frame.left_margin_text, L"25.000000mm");
+    EXPECT_EQ(context.frame.right_margin_text, L"14.000000mm");
 }
 
 TEST_F(DocumentFrame, PrintFontComesFromTheFirstRunThenTheBlockThenThePage) {
     doc_group& page = doc->data->pages.groups[0];
-    EXPECT_TRUE(contains(doc->to_print_html(), L"cellspacing=0 style=\"font-family:Run Face;font-size:11.0pt;"
-                                               L"width:172.000000mm;\"><tbody>"));
+    EXPECT_TRUE(contains(print(),
+                         L"cellspacing=0 style=\"font-family:Run Face;font-size:11.0pt;"
+                         L"width:172.000000mm;\"><tbody>"));
     page.elements[0].item_count = 0;
-    EXPECT_TRUE(contains(doc->to_print_html(), L"\"font-family:Block Face;font-size:14.0pt;"));
+    EXPECT_TRUE(contains(print(), L"\"font-family:Block Face;font-size:14.0pt;"));
     page.element_count = 0;
     page.record.s3 = L"Page Face";
     page.record.v[0] = 9;
-    EXPECT_TRUE(contains(doc->to_print_html(), L"\"font-family:Page Face;font-size:9.0pt;"));
+    EXPECT_TRUE(contains(print(), L"\"font-family:Page Face;font-size:9.0pt;"));
     page.record.a = 0;  // without a standard page the style is the width alone
-    EXPECT_TRUE(contains(doc->to_print_html(), L"cellspacing=0 style=\"width:172.000000mm;\">"));
+    EXPECT_TRUE(contains(print(), L"cellspacing=0 style=\"width:172.000000mm;\">"));
 }
 
 TEST_F(DocumentFrame, ZoomIsWrittenAsAWholePercentWithinItsRange) {
@@ -108,7 +104,7 @@ TEST_F(DocumentFrame, ZoomIsWrittenAsAWholePercentWithinItsRange) {
     };
     for (const auto& [zoom, text] : cases) {
         doc->zoom = zoom;
-        EXPECT_TRUE(contains(doc->to_html(), text)) << zoom;
+        EXPECT_TRUE(contains(screen(), text)) << zoom;
     }
 }
 
@@ -116,18 +112,17 @@ TEST_F(DocumentFrame, ARenderStartsAfreshAndLibraryVariablesNameTheSelectedSecti
     add_group(doc->data->parameters);
     add_group(doc->data->parameters).record.s1 = L"Кадры";
     std::vector<doc_record>& variables = doc->data->scratch.records;
-    doc->render_position = {1, 2, 3, 4};
-    doc->numbering_counters = {5, 6, 7, 8, 9, 10};
-    doc->to_html();
-    EXPECT_EQ(doc->render_position, (std::array<std::int32_t, 4>{}));
-    EXPECT_EQ(doc->numbering_counters, (std::array<std::uint32_t, 6>{}));
+    render_context context(doc.get(), view_state{});
+    context.render_position = {1, 2, 3, 4};
+    context.numbering_counters = {5, 6, 7, 8, 9, 10};
+    render_html(context);
+    EXPECT_EQ(context.render_position, (std::array<std::int32_t, 4>{}));
+    EXPECT_EQ(context.numbering_counters, (std::array<std::uint32_t, 6>{}));
     EXPECT_TRUE(variables.empty());
 
     variables.push_back(doc_record{});  // left over from an earlier render
-    library_shown = true;
     for (auto [section, name] : {std::pair{1, L"Кадры"}, {2, L""}, {-1, L""}, {1000, L""}}) {
-        current_section = section;
-        doc->to_html();
+        to_html(*doc, view_state{.library_shown = true, .section = section});
         ASSERT_EQ(variables.size(), 2u);
         EXPECT_EQ(variables[0].s1, L"активная|панель");
         EXPECT_EQ(variables[1].s1, L"active|panel");
@@ -140,27 +135,31 @@ TEST_F(DocumentFrame, MessagesFollowTheLanguageAtOpeningAndQuoteTheEscapedName) 
     fixture::temp_folder folder;
     const std::wstring path = fixture::engine_path(folder.file("O'Neil & <Sons>.v2.brik"));
     document english(L""), english_failed(path);
-    current_language = 1;
-    document russian(L""), russian_failed(path);
-    EXPECT_TRUE(contains(english.to_html(), L">The document is absent in the application workspace.</p>"));
-    EXPECT_EQ(russian.to_print_html(), L"Документ отсутствует в рабочем окружении программы.");
-    EXPECT_EQ(english_failed.to_html(), L"\"O&#39;Neil &amp; &lt;Sons&gt;\" file failed to open.");
-    EXPECT_EQ(russian_failed.to_html(), L"\"O&#39;Neil &amp; &lt;Sons&gt;\" не удалось открыть.");
+    document russian(L"", 1), russian_failed(path, 1);
+    const view_state view;
+    EXPECT_TRUE(contains(to_html(english, view),
+                         L">The document is absent in the application workspace.</p>"));
+    EXPECT_EQ(to_print_html(russian, view), L"Документ отсутствует в рабочем окружении программы.");
+    EXPECT_EQ(to_html(english_failed, view),
+              L"\"O&#39;Neil &amp; &lt;Sons&gt;\" file failed to open.");
+    EXPECT_EQ(to_html(russian_failed, view),
+              L"\"O&#39;Neil &amp; &lt;Sons&gt;\" не удалось открыть.");
     // Printing always speaks Russian.
-    EXPECT_EQ(english_failed.to_print_html(),
+    EXPECT_EQ(to_print_html(english_failed, view),
               L"Файл документа поврежден: \"O&#39;Neil &amp; &lt;Sons&gt;\" не удалось загрузить.");
     // The name may also come after a backslash.
-    EXPECT_EQ(document(L"C:\\Library\\Договор.brik").to_html(), L"\"Договор\" не удалось открыть.");
+    document windows_path(L"C:\\Library\\Договор.brik", 1);
+    EXPECT_EQ(to_html(windows_path, view), L"\"Договор\" не удалось открыть.");
     // The program puts the text into a one-line script literal.
-    EXPECT_EQ(document(L"/library/first\nsecond\r.brik").to_html(),
-              L"\"first&#10;second&#13;\" не удалось открыть.");
+    document line_breaks(L"/library/first\nsecond\r.brik", 1);
+    EXPECT_EQ(to_html(line_breaks, view), L"\"first&#10;second&#13;\" не удалось открыть.");
 }
 
 TEST_F(DocumentFrame, GeometryIgnoresTheProcessLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     std::string saved = previous ? previous : "C";
     if (!std::setlocale(LC_ALL, "ru_RU.UTF-8")) GTEST_SKIP() << "ru_RU.UTF-8 is not installed";
-    std::wstring html = doc->to_html();
+    std::wstring html = screen();
     std::setlocale(LC_ALL, saved.c_str());
     EXPECT_TRUE(contains(html, L"text-indent:172.000000mm;"));
 }

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/document/document.h"
+#include "engine/document/memory_environment.h"
 #include "render_tree.h"
 #include "support/brik_fixture.h"
-#include "support/temp_folder.h"
 
 using namespace engine;
 using namespace fixture;
@@ -40,19 +40,21 @@ brik_tree rendering_tree(bool hanging_indent) {
 using RenderDamage = render_test::RenderTest;
 
 TEST_F(RenderDamage, EveryTruncationRendersThroughAllThreeOutputs) {
-    temp_folder folder;
-    const auto file = folder.file("cut.brik");
+    memory_environment env;
+    const std::wstring file = L"/library/cut.brik";
+    const view_state view;
     for (bool hanging_indent : {false, true}) {
         const std::string whole = write_brik(rendering_tree(hanging_indent));
         for (std::size_t size = 0; size <= whole.size(); ++size) {
-            write_bytes(file, whole.substr(0, size));
-            document doc(engine_path(file));
-            EXPECT_FALSE(doc.to_html().empty()) << size;
-            EXPECT_FALSE(doc.to_print_html().empty()) << size;
-            EXPECT_FALSE(doc.to_word_html().empty()) << size;
+            env.put_file(file, whole.substr(0, size));
+            document doc(file, 0, env);
+            EXPECT_FALSE(to_html(doc, view).empty()) << size;
+            EXPECT_FALSE(to_print_html(doc, view).empty()) << size;
+            EXPECT_FALSE(to_word_html(doc, view).empty()) << size;
         }
         // The whole file reaches what it was built for.
-        std::wstring screen = document(engine_path(file)).to_html();
+        document doc(file, 0, env);
+        std::wstring screen = to_html(doc, view);
         EXPECT_TRUE(render_test::contains(screen, hanging_indent ? L"<b>1.&nbsp;</b></font></font></td>"
                                                                  : L"<b>1.&nbsp;</b>Heading"));
         EXPECT_TRUE(render_test::contains(screen, L"Legacy "));

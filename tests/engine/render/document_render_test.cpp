@@ -33,7 +33,8 @@ using WholeDocument = RenderTest;
 
 TEST_F(WholeDocument, WordExportTakesThePrintBodiesWithWordPageBreaks) {
     auto doc = sample_document();
-    std::wstring html = doc->to_word_html();
+    const view_state view;
+    std::wstring html = to_word_html(*doc, view);
     EXPECT_TRUE(contains(html, L"{size:297mm 210mm;"));
     EXPECT_TRUE(contains(html, L"Title</font></font></div>&nbsp;<br style='page-break-before:always;"));
     EXPECT_FALSE(contains(html, L"page-break-after"));
@@ -41,21 +42,22 @@ TEST_F(WholeDocument, WordExportTakesThePrintBodiesWithWordPageBreaks) {
     EXPECT_TRUE(contains(html, L"Legacy text"));
     EXPECT_TRUE(html.ends_with(L"</DIV></body></html>"));
     EXPECT_EQ(count_of(html, L"<table"), count_of(html, L"</table>"));
-    EXPECT_EQ(render_mode, 0);  // restored after the print render
 
     // On screen each break starts a page.
-    html = doc->to_html();
+    html = to_html(*doc, view);
     EXPECT_EQ(count_of(html, L"<table class=\"mpage\""), 2u);
     EXPECT_EQ(count_of(html, L"<table"), count_of(html, L"</table>"));
 
-    EXPECT_TRUE(empty_document()->to_word_html().ends_with(L"<body><div class=Section1></body></html>"));
+    EXPECT_TRUE(to_word_html(*empty_document(), view)
+                    .ends_with(L"<body><div class=Section1></body></html>"));
 }
 
 TEST_F(WholeDocument, ARenderDoesNotDependOnTheOnesBefore) {
+    const view_state view;
     auto a = sample_document();
-    const std::wstring fresh_screen = a->to_html();
-    const std::wstring fresh_print = a->to_print_html();
-    const std::wstring fresh_word = a->to_word_html();
+    const std::wstring fresh_screen = to_html(*a, view);
+    const std::wstring fresh_print = to_print_html(*a, view);
+    const std::wstring fresh_word = to_word_html(*a, view);
 
     // B leaves a table row and cell open and a hanging-indent column mode behind.
     auto b = empty_document();
@@ -64,14 +66,15 @@ TEST_F(WholeDocument, ARenderDoesNotDependOnTheOnesBefore) {
     doc_group& page = add_page(*b);
     add_block(page, L"{TABLE:}{ROW:}{CELL:}x");
     add_block(page, L"outline", 3).record.d2 = 10;
-    b->to_html();
-    b->to_word_html();
-    EXPECT_NE(form_column_mode, 1);
-    EXPECT_TRUE(table_row_open);
+    render_context left_open(b.get(), view);
+    render_html(left_open);
+    to_word_html(*b, view);
+    EXPECT_NE(left_open.form_column_mode, 1);
+    EXPECT_TRUE(left_open.table_row_open);
 
-    EXPECT_EQ(a->to_html(), fresh_screen);
-    EXPECT_EQ(a->to_print_html(), fresh_print);
-    EXPECT_EQ(a->to_word_html(), fresh_word);
+    EXPECT_EQ(to_html(*a, view), fresh_screen);
+    EXPECT_EQ(to_print_html(*a, view), fresh_print);
+    EXPECT_EQ(to_word_html(*a, view), fresh_word);
 }
 
 TEST_F(WholeDocument, ADashAfterAnotherDocumentTakesTheFreshColumnMode) {
@@ -82,10 +85,11 @@ TEST_F(WholeDocument, ADashAfterAnotherDocumentTakesTheFreshColumnMode) {
         add_block(add_page(*doc), L"item", kind).record.d2 = 10;
         return doc;
     };
+    const view_state view;
     auto dash = make(13);
-    const std::wstring fresh = dash->to_html();
-    make(3)->to_html();  // leaves column mode 2
-    EXPECT_EQ(dash->to_html(), fresh);
+    const std::wstring fresh = to_html(*dash, view);
+    to_html(*make(3), view);  // leaves column mode 2 in its context
+    EXPECT_EQ(to_html(*dash, view), fresh);
 }
 
 TEST(VisibleContent, TextAndImagesShowButBlanksTagsAndNonBreakingSpacesDoNot) {

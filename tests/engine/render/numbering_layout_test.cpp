@@ -14,17 +14,16 @@ namespace {
 class ListLayout : public RenderTest {
 protected:
     void SetUp() override {
-        RenderTest::SetUp();
-        doc = empty_document();
         add_page_setup(*doc);
         block = &add_block(add_page(*doc), L"text");
     }
     doc_record& setup_root() { return doc->data->page_setup.record; }
     std::wstring prefix_of(int kind, int item = -1) {
-        return render_numbered_list(*doc, kind, 0, item, 0);
+        return render_numbered_list(context, kind, 0, item, 0);
     }
 
-    std::unique_ptr<document> doc;
+    std::unique_ptr<document> doc = empty_document();
+    render_context context{doc.get(), view_state{}};
     doc_element* block = nullptr;
 };
 
@@ -85,7 +84,7 @@ TEST_F(ListLayout, HangingLayoutExample) {
                   L"1.&nbsp;</font></font></td>"
                   L"<td style=\"vertical-align:top; cursor:default; text-align:left;\">" +
                   arial_11);
-    EXPECT_EQ(form_column_mode, 1);
+    EXPECT_EQ(context.form_column_mode, 1);
     setup_root().c = 1;
     EXPECT_TRUE(contains(
         prefix_of(13),
@@ -100,23 +99,23 @@ TEST_F(ListLayout, ColumnModesOfTheHangingLayout) {
         return count_of(html, L"width:10.010000mm;\">" + arial_11 + L"&nbsp;</font></font></td>");
     };
     std::wstring outline = prefix_of(2);  // "1.1." counts three columns in English
-    EXPECT_EQ(form_column_mode, 2);
+    EXPECT_EQ(context.form_column_mode, 2);
     EXPECT_EQ(empty_cells(outline), 1u);
     std::wstring dash = prefix_of(13);  // a dash keeps the mode of the unit before it
-    EXPECT_EQ(form_column_mode, 2);
+    EXPECT_EQ(context.form_column_mode, 2);
     EXPECT_EQ(empty_cells(dash), 2u);
     EXPECT_TRUE(contains(dash, L"width:5.005000mm;\">" + arial_11 + L"&#9642;&nbsp;"));
     prefix_of(1);
-    EXPECT_EQ(form_column_mode, 1);
+    EXPECT_EQ(context.form_column_mode, 1);
     EXPECT_EQ(empty_cells(prefix_of(13)), 1u);
 
     doc_record& run = add_run(*block, L"x", 6);
     run.d2 = 10;
     EXPECT_EQ(empty_cells(prefix_of(6, 0)), 2u);
-    EXPECT_EQ(form_column_mode, 3);
+    EXPECT_EQ(context.form_column_mode, 3);
     run.a = 9;
     prefix_of(9, 0);
-    EXPECT_EQ(form_column_mode, 2);
+    EXPECT_EQ(context.form_column_mode, 2);
 }
 
 TEST_F(ListLayout, FillInLineShowsChecksOnlyWhenAFieldThatIsOnAsksForThem) {
@@ -125,7 +124,7 @@ TEST_F(ListLayout, FillInLineShowsChecksOnlyWhenAFieldThatIsOnAsksForThem) {
     run.d2 = 20;
     run.v[5] = 7;
     std::wstring html = prefix_of(12, 0);
-    EXPECT_EQ(form_column_mode, 0);
+    EXPECT_EQ(context.form_column_mode, 0);
     EXPECT_FALSE(contains(html, L"&#x2713;"));
     EXPECT_FALSE(contains(html, L"valign=\"top\""));  // no indent cell before a fill-in line
     EXPECT_TRUE(contains(
@@ -142,7 +141,7 @@ TEST_F(ListLayout, FillInLineShowsChecksOnlyWhenAFieldThatIsOnAsksForThem) {
     on.s2 = L"yes";
     EXPECT_TRUE(contains(prefix_of(12, 0), L"&#x2713;&thinsp;</td>"));
     section.elements[0].record.c = 0;  // the first field that is on is blank
-    EXPECT_FALSE(show_checks(*doc));
+    EXPECT_FALSE(show_checks(doc->data.get()));
 }
 
 TEST(NumberingPrefix, KindsCountersAndLanguages) {

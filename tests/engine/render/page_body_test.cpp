@@ -21,20 +21,19 @@ std::wstring unit(const std::wstring& text) { return div_open + text + div_close
 class PageBody : public RenderTest {
 protected:
     void SetUp() override {
-        RenderTest::SetUp();
         doc = empty_document();
         add_page_setup(*doc);
         page = &add_page(*doc);
     }
-    // The page from fresh numbering, as a whole-document render starts it.
-    std::wstring body() {
-        doc->numbering_counters = {};
-        doc->render_position = {};
-        return render_standard_page(*doc, 0);
+    // The page in a fresh context, as a whole-document render starts it.
+    std::wstring body(render_target target = render_target::screen) {
+        context = std::make_unique<render_context>(doc.get(), view_state{}, target);
+        return render_standard_page(*context, 0);
     }
     doc_record& setup_root() { return doc->data->page_setup.record; }
 
     std::unique_ptr<document> doc;
+    std::unique_ptr<render_context> context;  // of the last body
     doc_group* page = nullptr;
 };
 
@@ -61,12 +60,10 @@ TEST_F(PageBody, InvisibleUnitsLeaveNothingNotEvenTheirBreakButImagesAreKept) {
 TEST_F(PageBody, OnlyTheFirstBreakMarkerBreaksThePage) {
     add_block(*page, L"one{%}two");
     add_block(*page, L"three");
-    render_mode = 1;
-    EXPECT_EQ(body(), unit(L"onetwo") + print_break + unit(L"three"));
-    render_mode = 0;
-    EXPECT_EQ(body(), unit(L"onetwo") + doc->render_page_break() + unit(L"three"));
+    EXPECT_EQ(body(render_target::print), unit(L"onetwo") + print_break + unit(L"three"));
+    EXPECT_EQ(body(), unit(L"onetwo") + render_page_break(*context) + unit(L"three"));
     page->elements[0].record.s2 = L"a{%}b{%}c";  // the second one goes through the script
-    EXPECT_EQ(count_of(body(), doc->render_page_break()), 1u);
+    EXPECT_EQ(count_of(body(), render_page_break(*context)), 1u);
 }
 
 TEST_F(PageBody, NumberedUnitsContinueAcrossBlocksAndRuns) {
@@ -74,7 +71,7 @@ TEST_F(PageBody, NumberedUnitsContinueAcrossBlocksAndRuns) {
     add_run(block, L"Scope", 2);
     add_run(block, L"Price", 2);
     EXPECT_EQ(body(), unit(L"1.&nbsp;Terms") + unit(L"1.1.&nbsp;Scope") + unit(L"1.2.&nbsp;Price"));
-    EXPECT_EQ(doc->render_position, (std::array<std::int32_t, 4>{0, 0, 1, 2}));
+    EXPECT_EQ(context->render_position, (std::array<std::int32_t, 4>{0, 0, 1, 2}));
 }
 
 TEST_F(PageBody, BoldNumbersAreWrappedOnlyWhereTheyCannotLeak) {
@@ -106,6 +103,6 @@ TEST_F(PageBody, DamagedCountsRenderWhatIsThere) {
     block.item_count = 40;  // more than the runs there are
     page->element_count = 7;
     EXPECT_EQ(body(), unit(L"kept") + unit(L"run"));
-    EXPECT_EQ(render_standard_page(*doc, 3), L"");
-    EXPECT_EQ(render_standard_page(*doc, -1), L"");
+    EXPECT_EQ(render_standard_page(*context, 3), L"");
+    EXPECT_EQ(render_standard_page(*context, -1), L"");
 }

@@ -1,5 +1,4 @@
-// Builds document trees in memory for the rendering tests, and resets every
-// process-wide variable the renderer reads or writes.
+// Builds document trees in memory for the rendering tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,20 +7,17 @@
 #include <string>
 
 #include "engine/document/document.h"
-#include "engine/document/process_state.h"
-#include "support/process_state_fixture.h"
+#include "engine/render/document_html.h"
 
 namespace render_test {
 
 using namespace engine;
-using RenderTest = fixture::process_state_test;
+using RenderTest = ::testing::Test;
 
-// A document with no file: its tree is filled by the helpers below.
+// A document with no file, opened in `language`: its tree is filled by the
+// helpers below.
 inline std::unique_ptr<document> empty_document(int language = 0) {
-    current_language = language;
-    auto doc = std::make_unique<document>(std::wstring());
-    current_language = 0;
-    return doc;
+    return std::make_unique<document>(std::wstring(), language);
 }
 
 // Appends a default entry to `list` and keeps its count in step.

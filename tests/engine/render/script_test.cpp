@@ -1,8 +1,8 @@
+#include "engine/render/script.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/document/document.h"
-#include "engine/document/process_state.h"
-#include "engine/render/script.h"
 #include "engine/fields/parameter_fixture.h"
 
 using namespace engine;
@@ -37,10 +37,12 @@ TEST_F(ScriptRun, TextReferencesAndMarkers) {
 }
 
 TEST_F(ScriptRun, IndentedNewLineFollowsThePageSetup) {
-    doc.first_indent_text = L"12.500000";
-    EXPECT_EQ(run(L"a{.}b"), L"a<br /><span style=\"margin-left:12.500000mm;\"></span>b");
+    render_context context(&doc, view);
+    context.style.first_indent_text = L"12.500000";
+    EXPECT_EQ(script(L"a{.}b", context).run(),
+              L"a<br /><span style=\"margin-left:12.500000mm;\"></span>b");
     doc.data->page_setup.record.v[1] = 1;
-    EXPECT_EQ(run(L"a{.}b"), L"a<br />b");
+    EXPECT_EQ(script(L"a{.}b", context).run(), L"a<br />b");
 }
 
 TEST_F(ScriptRun, AssignmentsStoreUnderTheWordKeyAndPrintNothing) {
@@ -62,12 +64,8 @@ TEST_F(ScriptRun, NestingBeyondTheLimitIsOutputUnevaluated) {
     EXPECT_FALSE(run(nested_blocks(2000)).empty());
 }
 
-TEST(ScriptWithoutDocument, ADestroyedDocumentLeavesNoDanglingPointer) {
-    {
-        document doc(L"");
-        doc.data->page_setup.record.v[1] = 0;
-    }
-    EXPECT_EQ(current_document, nullptr);
-    EXPECT_EQ(script(L"a{x}b{.}{y = 1}{ЕСЛИ x ТО \"t\" ИНАЧЕ \"e\"}", current_document).run(), L"ab<br />e");
-    EXPECT_FALSE(script(L"{x}", current_document).test());
+TEST(ScriptWithoutDocument, ReferencesAreEmptyAndNothingIsStored) {
+    render_context context(nullptr, view_state{});
+    EXPECT_EQ(script(L"a{x}b{.}{y = 1}{ЕСЛИ x ТО \"t\" ИНАЧЕ \"e\"}", context).run(), L"ab<br />e");
+    EXPECT_FALSE(script(L"{x}", context).test());
 }

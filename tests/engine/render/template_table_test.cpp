@@ -12,20 +12,20 @@ namespace {
 class TemplateTable : public RenderTest {
 protected:
     void SetUp() override {
-        RenderTest::SetUp();
-        doc = empty_document();
-        doc->font_face = L"Arial";
-        doc->font_size_text = L"11.0";
-        doc->font_weight_text = L"400";
-        doc->font_style_text = L"normal";
-        doc->line_height_text = L"0.000000";
-        doc->align_text = L"text-align:justify;";
+        unit_style_texts& style = context.style;
+        style.font_face = L"Arial";
+        style.font_size_text = L"11.0";
+        style.font_weight_text = L"400";
+        style.font_style_text = L"normal";
+        style.line_height_text = L"0.000000";
+        style.align_text = L"text-align:justify;";
     }
     std::wstring html(std::uint32_t code, std::wstring_view text) {
-        return table_marker_html(doc.get(), code, text);
+        return table_marker_html(context, code, text);
     }
     std::wstring cell(std::wstring_view text) { return html(11, text); }
-    std::unique_ptr<document> doc;
+    std::unique_ptr<document> doc = empty_document();
+    render_context context{doc.get(), view_state{}};
 };
 
 const std::wstring plain_cell_tail =
@@ -42,7 +42,7 @@ TEST_F(TemplateTable, TableStarts) {
                     .starts_with(L"<table width=60% cellspacing=0 cellpadding=2 bgcolor=#E0E0E0 "));
     EXPECT_TRUE(html(8, L"{ТАБЛИЦА:FIXED,50%}").ends_with(L"table-layout:fixed;\">"));
     EXPECT_TRUE(html(8, L"{фиксированная таблица}").ends_with(L"table-layout:fixed;\">"));
-    doc->line_height_text = L"0.196850";
+    context.style.line_height_text = L"0.196850";
     EXPECT_TRUE(contains(html(8, L"{TABLE:}"), L"style=\"line-height:0.196850in;margins:0px;"));
 }
 
@@ -55,8 +55,8 @@ TEST_F(TemplateTable, RowsAndCellsCloseWhatIsOpen) {
     const std::wstring td = L"<td  style=\"" + plain_cell_tail;
     EXPECT_TRUE(out.ends_with(L"<tr style=\"height:20px;\">" + td + L"a</td>" + td +
                               L"b</td></tr><tr>" + td + L"c</td></tr></table>"));
-    EXPECT_FALSE(table_row_open);
-    EXPECT_FALSE(table_cell_open);
+    EXPECT_FALSE(context.table_row_open);
+    EXPECT_FALSE(context.table_cell_open);
 }
 
 TEST_F(TemplateTable, CellWithBordersColoursSpansAndKeywords) {
@@ -90,7 +90,7 @@ TEST_F(TemplateTable, SizeStepsAndAlignmentOrderFollowTheInterfaceLanguage) {
         {1, L"{ЯЧЕЙКА:}", L"text-align:justify;"},
     };
     for (const auto& r : rows) {
-        current_language = r.language;
+        context.language = r.language;
         EXPECT_TRUE(contains(cell(r.marker), r.style)) << r.marker << L" " << r.language;
     }
 }
@@ -99,8 +99,9 @@ TEST_F(TemplateTable, MarkersOutsideATableStillWriteTheirTags) {
     EXPECT_EQ(html(9, L"{:TABLE}"), L"</td></tr></table>");
     EXPECT_EQ(html(10, L"{ROW:}"), L"<tr>");
     EXPECT_TRUE(html(10, L"{ROW: 1 5}").starts_with(L"</td></tr><tr style=\"height:15px;\">"));
+    render_context no_document(nullptr, view_state{});
     EXPECT_EQ(
-        table_marker_html(nullptr, 8, L"{TABLE:}"),
+        table_marker_html(no_document, 8, L"{TABLE:}"),
         L"<table width=100%  cellspacing=0 cellpadding=4  style=\"margins:0px;font-family:;\">");
     EXPECT_EQ(html(3, L"{whatever}"), L"");
 }

@@ -102,7 +102,7 @@ TEST_F(RenderedDom, BoldNumbersAndBoldUnitsDoNotLeakIntoTheRestOfTheDocument) {
         add_block(first, L"after one{%}");
         add_block(add_page(*doc), L"after two");
         for (int mode : {0, 1}) {
-            load(mode == 0 ? doc->to_html() : doc->to_print_html());
+            load(mode == 0 ? to_html(*doc, view_state{}) : to_print_html(*doc, view_state{}));
             EXPECT_EQ(weights(variant == 2 ? QStringLiteral("heavy") : QStringLiteral("1.")),
                       R"({"number":"700","after":["400","400"]})")
                 << "variant " << variant << " mode " << mode;
@@ -122,7 +122,7 @@ TEST_F(RenderedDom, EveryUnitSitsInItsOwnPageWhateverItsTables) {
     auto doc = new_document();
     doc_group& page = add_page(*doc);
     for (const wchar_t* text : units) add_block(page, text);
-    load(doc->to_html());
+    load(to_html(*doc, view_state{}));
     const QString script = QStringLiteral(R"(
 (function() {
   const pages = Array.from(document.querySelectorAll('table.mpage'));
@@ -154,9 +154,8 @@ TEST_F(RenderedDom, LinkRowsPostExactlyTheJoinedValue) {
     const std::wstring values[] = {
         L"Договоры/Договор купли-продажи", L"a\"b", L"C:\\x\\y", L"O'Brien", L"R&D  <draft>",
     };
-    library_shown = true;
     for (const std::wstring& value : values) {
-        load(library_page(value)->to_html());
+        load(to_html(*library_page(value), view_state{.library_shown = true}));
         const QString script = QStringLiteral(R"(
 (function() {
   const posted = [];

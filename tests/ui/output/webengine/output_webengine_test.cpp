@@ -18,7 +18,8 @@
 #include "app/start.h"
 #include "core/engine_services.h"
 #include "core/file_paths.h"
-#include "engine/document/process_state.h"
+#include "core/interface_language_fixture.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_strings.h"
 #include "platform/fake/fake_system.h"
 #include "platform/qt/native_widget.h"
@@ -26,7 +27,6 @@
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/served_files.h"
 #include "support/brik_fixture.h"
-#include "support/process_state_fixture.h"
 #include "support/temp_folder.h"
 #include "support/ten_page_contract.h"
 #include "ui/output/print_view.h"
@@ -80,7 +80,7 @@ std::wstring act(app::MainWindow& window, std::int32_t kind) {
     return window.info_bar ? window.info_bar->title() : L"";
 }
 
-using RealOutput = fixture::process_state_test;
+using RealOutput = core_test::interface_language_test;
 
 // A window on the real web engine with a document of the test's own open in
 // the save/print panel, saving into `saved` without opening the file.
@@ -270,7 +270,7 @@ TEST_F(RealOutput, TenPagesWithPageNumbersAndChosenPagesStayText) {
     EXPECT_EQ(saved.pdf.metaData(QPdfDocument::MetaDataField::Title).toString(),
               QStringLiteral("Ten Pages"));
     EXPECT_EQ(saved.pdf.metaData(QPdfDocument::MetaDataField::Producer).toString(),
-              platform::to_qstring(engine::ui_string(ui::program_name_row)));
+              platform::to_qstring(core::ui_string(ui::program_name_row)));
     // Only the finished file is left in the folder.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(open.saved.path()), {}), 1);
 

@@ -2,7 +2,7 @@
 #include <filesystem>
 
 #include "core/engine_services.h"
-#include "engine/document/process_state.h"
+#include "core/interface_texts.h"
 #include "support/temp_folder.h"
 #include "ui/output/file_writer.h"
 #include "window/output_fixture.h"
@@ -40,7 +40,7 @@ TEST_F(SaveAndPrint, PrintingTheChosenPagesAndItsOutcomesInBothLanguages) {
     EXPECT_FALSE(window->print_in_progress);
 
     // The real printer test sees no printer in English.
-    engine::current_language = 1;
+    core::current_language = 1;
     output->print_result = platform::PrintResult::no_printer;
     window->SaveOrPrintAsync(0, page);
     finish_pdf();
@@ -68,8 +68,7 @@ TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
     window->session().output().save_format = core::SaveFormat::html;
     window->SaveOrPrintAsync(1, page);
     pump();
-    EXPECT_EQ(read_bytes(saved.path() / "Sales.html"),
-              ui::utf8_of(window->session().document()->to_print_html()));
+    EXPECT_EQ(read_bytes(saved.path() / "Sales.html"), ui::utf8_of(window->session().print_html()));
     EXPECT_EQ(window->session().output().save_folder, engine_path(saved.path()));
     EXPECT_EQ(message(), L"Document Saved");
     EXPECT_TRUE(output->opened.empty());
