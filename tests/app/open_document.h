@@ -7,9 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "app/file_paths.h"
 #include "app/main_window.h"
 #include "app/real_views.h"
+#include "app/start.h"
+#include "core/file_paths.h"
 #include "platform/fake/fake_system.h"
 #include "platform/qt/qt_platform.h"
 #include "support/temp_folder.h"
@@ -21,26 +22,27 @@ struct OpenDocument {
     // name without ".brik".
     OpenDocument(const std::filesystem::path& share, const std::string& name,
                  const std::string& bytes) {
-        system.install = app::text_of(share);
-        system.data = app::text_of(root.path() / "data");
-        system.temp = app::text_of(root.path() / "cache/tembrick/temp");
+        system.install = core::text_of(share);
+        system.data = core::text_of(root.path() / "data");
+        system.temp = core::text_of(root.path() / "cache/tembrick/temp");
         std::filesystem::create_directories(root.path() / "data/briks/Tests");
         std::filesystem::create_directories(root.path() / "cache/tembrick/temp");
         fixture::write_bytes(root.path() / "data/briks/Tests" / (name + ".brik"), bytes);
 
         bool shown = false;
+        session = app::start_session(system);
         window = std::make_unique<app::MainWindow>(
-            system, platform::make_qt_web_view_factory(),
+            *session, platform::make_qt_web_view_factory(),
             app::MainWindowHooks{[&](app::MainWindow&) { shown = true; }});
         window->activate();
         if (!wait_until([&] { return shown; })) return;
         std::string link = "Tests/" + name;
         std::replace(link.begin(), link.end(), ' ', '|');
-        window->OnWebMessageReceived(*window->main_webview, app::text_of(link));
-        window->mode = 3;
-        window->save_folder = app::text_of(saved.path());
-        window->open_after_saving = 0;
-        window->save_format = 0;
+        window->OnWebMessageReceived(*window->main_webview, core::text_of(link));
+        window->session().set_mode(core::ViewMode::save_print);
+        window->session().output().save_folder = core::text_of(saved.path());
+        window->session().output().open_after_saving = false;
+        window->session().output().save_format = core::SaveFormat::pdf;
     }
 
     // The document is open once the start page came and the link was taken.
@@ -48,6 +50,7 @@ struct OpenDocument {
 
     fixture::temp_folder root, saved;
     platform::FakeSystem system;
+    std::unique_ptr<core::session> session;
     std::unique_ptr<app::MainWindow> window;
 };
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/formatting_cache.h"
+#include "core/formatting_cache.h"
 #include "engine/document/document_data.h"
 #include "engine/document/ui_strings.h"
 #include "platform/document_output.h"
@@ -14,7 +14,7 @@ namespace ui {
 
 inline constexpr int program_name_row = 81;
 
-inline margins_mm margins_of(const app::formatting_cache& cache) {
+inline margins_mm margins_of(const core::formatting_cache& cache) {
     return {cache.margin_left, cache.margin_top, cache.margin_right, cache.margin_bottom};
 }
 

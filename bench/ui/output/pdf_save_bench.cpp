@@ -38,7 +38,7 @@ BENCHMARK(SaveTenPagePdf)->UseManualTime()->Unit(benchmark::kMillisecond)->Itera
 
 void ComposeTenPages(benchmark::State& state) {
     app::MainWindow& window = *contract->window;
-    auto printing = window.PrintViewPdfAsync(window.document_serial);
+    auto printing = window.PrintViewPdfAsync(window.session().document_serial());
     if (!app_test::wait_until([&] { return printing.done(); })) {
         state.SkipWithError("the print view made no PDF");
         return;
@@ -48,7 +48,8 @@ void ComposeTenPages(benchmark::State& state) {
         state.SkipWithError("the print view made no PDF");
         return;
     }
-    const auto pages = ui::chosen_pages(0, {}, window.Output().page_count(printed->pdf));
+    const auto pages =
+        ui::chosen_pages(core::PrintPages::all, {}, window.Output().page_count(printed->pdf));
     for (auto _ : state) {
         benchmark::DoNotOptimize(window.Output().compose(printed->pdf, pages, printed->layout,
                                                          {true, L"Supply Contract No. 12"},

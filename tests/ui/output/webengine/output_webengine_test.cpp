@@ -13,12 +13,11 @@
 #include <optional>
 #include <string>
 
-#include "app/engine_services.h"
 #include "app/failures.h"
-#include "app/file_paths.h"
-#include "app/main_window.h"
 #include "app/open_document.h"
 #include "app/real_views.h"
+#include "core/engine_services.h"
+#include "core/file_paths.h"
 #include "engine/document/process_state.h"
 #include "engine/document/ui_strings.h"
 #include "platform/fake/fake_system.h"
@@ -101,7 +100,7 @@ TEST_F(RealOutput,
     EXPECT_NEAR(plain.size_mm(0).height(), 297, 0.5);
     EXPECT_FALSE(plain.text(0).contains(QStringLiteral("1/%1").arg(pages)));
 
-    app::footer_element(window->doc_data)->record.b = 1;
+    core::footer_element(window->session().data())->record.b = 1;
     ASSERT_EQ(act(*window, 1), L"Document Saved");
     PdfFile footed(file);
     ASSERT_TRUE(footed.loaded);
@@ -145,9 +144,9 @@ TEST_F(RealOutput,
     for (const bool takes_pdf : {true, false}) {
         window->output = platform::make_document_output([&] {
             return platform::PrinterChoice{platform::PrinterChoice::Kind::pdf_file,
-                                           app::text_of(printed), takes_pdf};
+                                           core::text_of(printed), takes_pdf};
         });
-        window->print_pages = 1;
+        window->session().output().print_pages = core::PrintPages::odd;
         ASSERT_EQ(act(*window, 0), L"Now printing the document");
         PdfFile job(printed);
         ASSERT_EQ(job.pages(), (pages + 1) / 2) << takes_pdf;
@@ -158,7 +157,7 @@ TEST_F(RealOutput,
     EXPECT_EQ(act(*window, 0), L"Printer is not available, offline or error state.");
 
     // Landscape paper from the page setup.
-    auto& paper = window->doc_data->page_setup.groups[0].record;
+    auto& paper = window->session().data()->page_setup.groups[0].record;
     paper.d1 = 297;
     paper.v[0] = 210;
     ASSERT_EQ(act(*window, 1), L"Document Saved");
@@ -185,8 +184,8 @@ TEST_F(RealOutput,
         kept.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt);
         setenv(name, value.c_str(), 1);
     }
-    window->save_folder.clear();
-    window->save_format = 2;
+    window->session().output().save_folder.clear();
+    window->session().output().save_format = core::SaveFormat::html;
     const std::wstring outcome = act(*window, 1);
     for (std::size_t i = 0; i < kept.size(); ++i) kept[i] ? setenv(fresh[i].first, kept[i]->c_str(), 1) : unsetenv(fresh[i].first);
     EXPECT_EQ(outcome, L"Document Saved");
@@ -200,7 +199,7 @@ namespace {
 
 // What the field's box stores when the user types into it.
 void type_value(app::MainWindow& window, std::wstring_view name, const std::wstring& value) {
-    for (auto& section : window.doc_data->parameters.groups) {
+    for (auto& section : window.session().data()->parameters.groups) {
         for (auto& field : section.elements) {
             if (field.record.s1 == name) field.record.s2 = value;
         }
@@ -255,10 +254,10 @@ TEST_F(RealOutput, TenPagesWithPageNumbersAndChosenPagesStayText) {
     const auto printed = open.saved.path() / "printer.pdf";
     window.output = platform::make_document_output([&] {
         return platform::PrinterChoice{platform::PrinterChoice::Kind::pdf_file,
-                                       app::text_of(printed), true};
+                                       core::text_of(printed), true};
     });
-    window.print_pages = 3;
-    window.selected_pages = L"1,3,5-7";
+    window.session().output().print_pages = core::PrintPages::selected;
+    window.session().output().selected_pages = L"1,3,5-7";
     ASSERT_EQ(act(window, 0), L"Now printing the document");
     expect_text_pages(printed, {1, 3, 5, 6, 7});
     EXPECT_TRUE(failures.messages.empty());

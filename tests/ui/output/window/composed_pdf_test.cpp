@@ -75,9 +75,9 @@ protected:
         OutputWindowTest::SetUp();
         window = template_window();
         window->output = std::make_shared<RealComposing>(*output);
-        window->save_folder = engine_path(saved.path());
-        window->open_after_saving = 0;
-        window->save_format = 0;
+        window->session().output().save_folder = engine_path(saved.path());
+        window->session().output().open_after_saving = false;
+        window->session().output().save_format = core::SaveFormat::pdf;
     }
     std::wstring save(platform::PdfBytes print) {
         window->SaveOrPrintAsync(1, page);
@@ -92,7 +92,7 @@ protected:
 
 TEST_F(ComposedPdf, ASoundPrintIsSavedWithItsFootersAsText) {
     // A footer element with page numbers on, as the library's documents have.
-    auto& setup = window->doc_data->page_setup.groups[0];
+    auto& setup = window->session().data()->page_setup.groups[0];
     setup.elements.resize(4);
     setup.element_count = 4;
     setup.elements[3].record.b = 1;

@@ -1,17 +1,17 @@
-#include "app/settings.h"
+#include "core/settings.h"
 
 #include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#include "app/file_paths.h"
+#include "core/file_paths.h"
 #include "engine/document/number_text.h"
 #include "engine/document/utf16.h"
 #include "engine/fields/calculator.h"
 
 
-namespace app {
+namespace core {
 
 namespace {
 
@@ -171,4 +171,4 @@ bool settings::write() {
     return true;
 }
 
-}  // namespace app
+}  // namespace core
