@@ -1,14 +1,14 @@
-#include "app/library_folders.h"
+#include "core/library_folders.h"
 
 #include <algorithm>
 #include <filesystem>
 
-#include "app/file_paths.h"
+#include "core/file_paths.h"
 #include "engine/document/process_state.h"
 
 namespace fs = std::filesystem;
 
-namespace app {
+namespace core {
 
 namespace {
 
@@ -24,6 +24,13 @@ void copy_tree(const fs::path& source, const fs::path& target) {
             fs::copy_file(entry.path(), destination, fs::copy_options::skip_existing);
         }
     }
+}
+
+// A name that cannot be checked (too long, a loop of links, no access) counts
+// as missing: a stored or posted name must never stop the program.
+bool exists_checked(const fs::path& path) {
+    std::error_code error;
+    return fs::exists(path, error) && !error;
 }
 
 bool is_private_temp(const fs::path& folder) {
@@ -46,9 +53,9 @@ void library_folders::install_library() {
     const bool russian = engine::current_language == 1;
     const fs::path library = fs_path(data_folder) / "briks";
     const fs::path marker = library / fs_path(russian ? L"Библиотека.brik" : L"Library.brik");
-    if (fs::exists(marker)) return;
+    if (exists_checked(marker)) return;
     const fs::path source = fs_path(install_folder) / "briks" / (russian ? "00" : "01");
-    if (!fs::exists(source)) return;
+    if (!exists_checked(source)) return;
     copy_tree(source, library);
 }
 
@@ -68,7 +75,7 @@ std::wstring library_folders::resolve(std::wstring name) {
     const auto relative = library_relative_name(std::move(name));
     if (!relative) return {};
     std::wstring path = data_folder + L"/briks/" + *relative;
-    if (!fs::exists(fs_path(path))) return {};
+    if (!exists_checked(fs_path(path))) return {};
     return path;
 }
 
@@ -95,4 +102,4 @@ double file_size_of(std::wstring path) {
     return error ? 0.0 : double(size);
 }
 
-}  // namespace app
+}  // namespace core

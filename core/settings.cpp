@@ -1,17 +1,17 @@
-#include "app/settings.h"
+#include "core/settings.h"
 
 #include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#include "app/file_paths.h"
+#include "core/file_paths.h"
 #include "engine/document/number_text.h"
 #include "engine/document/utf16.h"
 #include "engine/fields/calculator.h"
 
 
-namespace app {
+namespace core {
 
 namespace {
 
@@ -97,10 +97,14 @@ void apply_line(settings& target, std::wstring_view line) {
 
 void settings::load(const std::wstring& data_folder) {
     path = data_folder + L"/tembrick.ini";
-    if (std::filesystem::exists(fs_path(path))) {
-        read();
-    } else {
+    // Only a file known to be missing is made: one that cannot be checked
+    // (a loop of links, no access) is not written over.
+    std::error_code error;
+    const auto status = std::filesystem::status(fs_path(path), error);
+    if (status.type() == std::filesystem::file_type::not_found) {
         write();
+    } else {
+        read();
     }
 }
 
@@ -167,4 +171,4 @@ bool settings::write() {
     return true;
 }
 
-}  // namespace app
+}  // namespace core

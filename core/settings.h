@@ -8,13 +8,13 @@
 // Numbers are written with six decimals and a full stop and read without the
 // process locale. The key names and their order must not change: files
 // written by earlier versions are read back with them.
-// Owned by the main window; UI thread only.
+// Owned by the session; UI thread only.
 #pragma once
 
 #include <string>
 #include <vector>
 
-namespace app {
+namespace core {
 
 struct settings {
     std::wstring path;                // data folder + "/tembrick.ini"; empty until `load`
@@ -37,8 +37,8 @@ struct settings {
     double WindowHeight = 0.0;
 
     // Sets `path` in `data_folder`; writes the file when there is none and
-    // reads it otherwise. Throws std::filesystem::filesystem_error when the
-    // existence test fails for another reason than absence.
+    // reads it otherwise. Never throws: a file that cannot be checked is read
+    // as far as it can be, and the fields it does not give keep their values.
     void load(const std::wstring& data_folder);
     // Fills the fields from the file; fields without a line keep their
     // values. A file that cannot be opened changes nothing.
@@ -51,4 +51,4 @@ struct settings {
     bool start_on_library() const { return StartOnLibrary != 0; }
 };
 
-}  // namespace app
+}  // namespace core

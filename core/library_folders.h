@@ -5,13 +5,13 @@
 // ("briks"), the value lists ("lists") and the settings file; the temporary
 // folder is emptied when the window closes. An empty folder path means the
 // folder is unknown: nothing is installed, resolved or removed then.
-// Owned by the main window; UI thread only.
+// Owned by the session; UI thread only.
 #pragma once
 
 #include <optional>
 #include <string>
 
-namespace app {
+namespace core {
 
 class library_folders {
 public:
@@ -22,9 +22,9 @@ public:
     // page is missing there; files already present are left as they are.
     // Throws std::filesystem::filesystem_error when the copy fails.
     void install_library();
-    // The full path of a library document, "" when it does not exist or the
-    // name may not be used (see `library_relative_name`). Installs the
-    // library first.
+    // The full path of a library document, "" when it does not exist, cannot
+    // be checked (too long, a loop of links) or the name may not be used (see
+    // `library_relative_name`). Installs the library first.
     std::wstring resolve(std::wstring name);
     // The value-list folder, created when missing; "" when the data folder is
     // unknown.
@@ -46,4 +46,4 @@ std::optional<std::wstring> library_relative_name(std::wstring name);
 // The size of the file in bytes; 0 for any failure.
 double file_size_of(std::wstring path);
 
-}  // namespace app
+}  // namespace core
