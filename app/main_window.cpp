@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/region_language.h"
+#include "app/stale_saves.h"
 #include "engine/document/process_state.h"
 
 namespace app {
@@ -55,6 +56,7 @@ MainWindow::MainWindow(platform::System& system, platform::WebViewFactory make_w
         if (!data.empty()) {
             folders = library_folders(install, data, temp);
             config.load(data);
+            remove_stale_saves(folders);
         }
     }
 
