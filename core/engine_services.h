@@ -1,11 +1,11 @@
-// What the window reads and writes of an open document, with every access
+// What the program reads and writes of an open document, with every access
 // bounds-checked: a document that failed to load, or a tree without a page
 // setup, gives null instead of an out-of-range element.
 #pragma once
 
 #include "engine/document/document.h"
 
-namespace app {
+namespace core {
 
 // The page_setup root record; null without data.
 engine::doc_record* page_setup_root(engine::document_data* data);
@@ -22,4 +22,4 @@ bool has_page_setup(const engine::document_data* data);
 // is left as the file holds it.
 double applied_zoom(double setting);
 
-}  // namespace app
+}  // namespace core

@@ -1,4 +1,4 @@
-#include "app/formatting_cache.h"
+#include "core/formatting_cache.h"
 
 #include <gtest/gtest.h>
 
@@ -39,13 +39,13 @@ TEST(FormattingCache, ReadsTheFirstStandardPageAndPageSetup) {
     add_item(block0).v[4] = 6;
     add_element(body).record.v[4] = 9;
 
-    const auto cache = app::read_formatting(page_setup, pages);
+    const auto cache = core::read_formatting(page_setup, pages);
     EXPECT_EQ(cache.format_page, 1);
     EXPECT_EQ(cache.font_family, L"Liberation Serif");
     EXPECT_EQ(cache.heading_size_delta, 4.0f);
     EXPECT_TRUE(cache.bold_numbering);
     EXPECT_EQ(cache.first_line_indent, 12.75f);
-    EXPECT_EQ(cache.body_top_padding, 6);      // from the second paragraph
+    EXPECT_EQ(cache.body_top_padding, 6);     // from the second paragraph
     EXPECT_EQ(cache.heading_top_padding, 9);  // from the second block
     EXPECT_EQ(cache.margin_left, 30);
     EXPECT_EQ(cache.margin_bottom, 20);
@@ -57,7 +57,7 @@ TEST(FormattingCache, MissingPagesBlocksAndParagraphsLeaveZeros) {
     cover.record.s3 = L"Cover Face";
     cover.record.v[0] = 14;
     add_group(page_setup, 0).record.v = {297, 0, 20, 15, 25, 30};
-    auto cache = app::read_formatting(page_setup, pages);
+    auto cache = core::read_formatting(page_setup, pages);
     EXPECT_EQ(cache.format_page, -1);  // no standard page: the first page gives the font
     EXPECT_EQ(cache.font_family, L"Cover Face");
     EXPECT_EQ(cache.body_font_size, 14.0f);
@@ -71,7 +71,7 @@ TEST(FormattingCache, MissingPagesBlocksAndParagraphsLeaveZeros) {
     add_element(body).record.v = {14, 0, 0, 3, 8, 0};
     body.element_count = 5;
     body.elements[0].item_count = 4;
-    cache = app::read_formatting(page_setup, pages);
+    cache = core::read_formatting(page_setup, pages);
     EXPECT_EQ(cache.format_page, 1);
     EXPECT_EQ(cache.body_font_size, 0.0f);
     EXPECT_EQ(cache.heading_size_delta, 14.0f);
@@ -85,13 +85,13 @@ TEST(FontSettings, FormatPageGetsTheFontsWithinTheFieldAndOtherPagesOnlyTheirRec
     add_item(add_element(add_group(pages, 0))).v[0] = 20;
     auto& body = add_group(pages, 1);
     add_item(add_element(body));
-    app::formatting_cache cache;
+    core::formatting_cache cache;
     cache.format_page = 1;
     cache.font_family = L"Serif";
     cache.body_font_size = 11.0f;
     cache.heading_size_delta = -2.0f;
     cache.bold_headings = true;
-    app::apply_font_settings(cache, pages);
+    core::apply_font_settings(cache, pages);
     EXPECT_EQ(pages.groups[0].record.s3, L"Serif");
     EXPECT_EQ(pages.groups[0].record.v[0], 11);
     EXPECT_EQ(pages.groups[0].elements[0].items[0].v[0], 20);
@@ -102,11 +102,11 @@ TEST(FontSettings, FormatPageGetsTheFontsWithinTheFieldAndOtherPagesOnlyTheirRec
     // A negative heading size and a huge body size stay within the 16-bit field.
     cache.body_font_size = 2.5f;
     cache.heading_size_delta = -3.0f;
-    app::apply_font_settings(cache, pages);
+    core::apply_font_settings(cache, pages);
     EXPECT_EQ(body.elements[0].record.v[0], 1);
     EXPECT_EQ(body.elements[0].items[0].v[0], 2);
     cache.body_font_size = 1e9f;
-    app::apply_font_settings(cache, pages);
+    core::apply_font_settings(cache, pages);
     EXPECT_EQ(pages.groups[0].record.v[0], 65535);
 }
 

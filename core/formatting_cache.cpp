@@ -1,8 +1,8 @@
-#include "app/formatting_cache.h"
+#include "core/formatting_cache.h"
 
 #include <cmath>
 
-namespace app {
+namespace core {
 
 namespace {
 
@@ -104,4 +104,4 @@ void apply_font_settings(const formatting_cache& cache, engine::doc_node& pages)
     }
 }
 
-}  // namespace app
+}  // namespace core

@@ -1,16 +1,16 @@
-#include "app/library_folders.h"
+#include "core/library_folders.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 
-#include "app/file_paths.h"
+#include "core/file_paths.h"
 #include "engine/document/file_replace.h"
 #include "engine/document/process_state.h"
 
 namespace fs = std::filesystem;
 
-namespace app {
+namespace core {
 
 namespace {
 
@@ -119,4 +119,4 @@ double file_size_of(std::wstring path) {
     return error ? 0.0 : double(size);
 }
 
-}  // namespace app
+}  // namespace core

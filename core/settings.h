@@ -8,13 +8,13 @@
 // Numbers are written with six decimals and a full stop and read without the
 // process locale. The key names and their order must not change: files
 // written by earlier versions are read back with them.
-// Owned by the main window; UI thread only.
+// Owned by the session; UI thread only.
 #pragma once
 
 #include <string>
 #include <vector>
 
-namespace app {
+namespace core {
 
 struct settings {
     std::wstring path;                // data folder + "/tembrick.ini"; empty until `load`
@@ -54,4 +54,4 @@ struct settings {
     bool failure_reported = false;
 };
 
-}  // namespace app
+}  // namespace core

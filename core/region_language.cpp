@@ -1,9 +1,9 @@
-#include "app/region_language.h"
+#include "core/region_language.h"
 
 #include <array>
 #include <cmath>
 
-namespace app {
+namespace core {
 
 std::optional<double> language_from_region(const std::optional<std::wstring>& code) {
     if (!code || code->size() != 2) return std::nullopt;
@@ -24,4 +24,4 @@ int language_index(double language) {
     return std::isfinite(language) && std::trunc(language) == 1.0 ? 1 : 0;
 }
 
-}  // namespace app
+}  // namespace core

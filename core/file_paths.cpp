@@ -1,8 +1,8 @@
-#include "app/file_paths.h"
+#include "core/file_paths.h"
 
 #include "engine/document/utf16.h"
 
-namespace app {
+namespace core {
 
 std::filesystem::path fs_path(std::wstring_view text) {
     return std::filesystem::path(engine::to_utf8(text));
@@ -12,4 +12,4 @@ std::wstring text_of(const std::filesystem::path& path) {
     return engine::from_utf8(path.native());
 }
 
-}  // namespace app
+}  // namespace core

@@ -1,6 +1,6 @@
 // The font, paragraph and margin values of the open document that the
 // settings rows show and edit: loaded when a document opens, written back
-// into the tree by the apply routines. The window owns one; UI thread only.
+// into the tree by the apply routines. The session owns one; UI thread only.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 #include "engine/document/doc_model.h"
 
-namespace app {
+namespace core {
 
 struct formatting_cache {
     // Index of the first standard page (kind 1); -1 when there is none.
@@ -43,4 +43,4 @@ formatting_cache read_formatting(const engine::doc_node& page_setup, const engin
 // 1 to 65535 points before they are stored.
 void apply_font_settings(const formatting_cache& cache, engine::doc_node& pages);
 
-}  // namespace app
+}  // namespace core

@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "core/settings.h"
 
 #include <array>
 #include <filesystem>
@@ -6,14 +6,14 @@
 #include <iostream>
 #include <iterator>
 
-#include "app/file_paths.h"
+#include "core/file_paths.h"
 #include "engine/document/file_replace.h"
 #include "engine/document/number_text.h"
 #include "engine/document/utf16.h"
 #include "engine/fields/calculator.h"
 
 
-namespace app {
+namespace core {
 
 namespace {
 
@@ -159,4 +159,4 @@ bool settings::write() {
     return !error;
 }
 
-}  // namespace app
+}  // namespace core

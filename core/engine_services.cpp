@@ -1,9 +1,9 @@
-#include "app/engine_services.h"
+#include "core/engine_services.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace app {
+namespace core {
 
 engine::doc_record* page_setup_root(engine::document_data* data) {
     return data ? &data->page_setup.record : nullptr;
@@ -30,4 +30,4 @@ double applied_zoom(double setting) {
     return std::clamp(setting, 50.0, 250.0);
 }
 
-}  // namespace app
+}  // namespace core

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace app {
+namespace core {
 
 // 1.0 (Russian) for RU, BY, KZ, UA and UZ in any letter case, 0.0 (English)
 // for any other two-letter code; nullopt when the code cannot be read or is
@@ -15,4 +15,4 @@ std::optional<double> language_from_region(const std::optional<std::wstring>& co
 // exactly 1, 0 for anything else.
 int language_index(double language);
 
-}  // namespace app
+}  // namespace core

@@ -3,9 +3,9 @@
 // pile up beside the documents.
 #pragma once
 
-#include "app/library_folders.h"
+#include "core/library_folders.h"
 
-namespace app {
+namespace core {
 
 // Removes the regular files named ".paperwright-<pid>-<n>.saving" from the
 // data folder, the value lists and the whole library whose pid is not a
@@ -14,4 +14,4 @@ namespace app {
 // cannot be read, are left alone. Never throws.
 void remove_stale_saves(const library_folders& folders);
 
-}  // namespace app
+}  // namespace core

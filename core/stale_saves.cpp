@@ -1,4 +1,4 @@
-#include "app/stale_saves.h"
+#include "core/stale_saves.h"
 
 #include <unistd.h>
 
@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/file_paths.h"
+#include "core/file_paths.h"
 #include "engine/document/file_replace.h"
 
 namespace fs = std::filesystem;
 
-namespace app {
+namespace core {
 
 namespace {
 
@@ -53,4 +53,4 @@ void remove_stale_saves(const library_folders& folders) {
     remove_stale_in<fs::recursive_directory_iterator>(data / "briks", ours);
 }
 
-}  // namespace app
+}  // namespace core

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace core {
 
 std::filesystem::path fs_path(std::wstring_view text);
 std::wstring text_of(const std::filesystem::path& path);
 
-}  // namespace app
+}  // namespace core

@@ -5,13 +5,13 @@
 // ("briks"), the value lists ("lists") and the settings file; the temporary
 // folder is emptied when the window closes. An empty folder path means the
 // folder is unknown: nothing is installed, resolved or removed then.
-// Owned by the main window; UI thread only.
+// Owned by the session; UI thread only.
 #pragma once
 
 #include <optional>
 #include <string>
 
-namespace app {
+namespace core {
 
 class library_folders {
 public:
@@ -46,4 +46,4 @@ std::optional<std::wstring> library_relative_name(std::wstring name);
 // The size of the file in bytes; 0 for any failure.
 double file_size_of(std::wstring path);
 
-}  // namespace app
+}  // namespace core

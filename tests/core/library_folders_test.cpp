@@ -1,10 +1,10 @@
-#include "app/library_folders.h"
+#include "core/library_folders.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/temp_folder.h"
+#include "core/temp_folder.h"
 #include "engine/document/process_state.h"
 #include "engine/document/utf16.h"
 #include "support/process_state_fixture.h"
@@ -13,9 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-using app::library_folders;
-using app_test::read_file;
-using app_test::write_file;
+using core::library_folders;
+using core_test::read_file;
+using core_test::write_file;
 
 class LibraryFolders : public fixture::process_state_test {
 protected:
@@ -27,12 +27,16 @@ protected:
         fs::create_directories(root / L"data");
         fs::create_directories(root / L"cache/tembrick/temp");
     }
-    fs::path data(std::wstring_view relative) const { return root / (L"data/briks/" + std::wstring(relative)); }
-    std::wstring data_text(std::wstring_view relative) const { return app::text_of(data(relative)); }
+    fs::path data(std::wstring_view relative) const {
+        return root / (L"data/briks/" + std::wstring(relative));
+    }
+    std::wstring data_text(std::wstring_view relative) const {
+        return core::text_of(data(relative));
+    }
 
-    app_test::TempFolder root;
-    library_folders folders{app::text_of(root / L"install"), app::text_of(root / L"data"),
-                            app::text_of(root / L"cache/tembrick/temp")};
+    core_test::TempFolder root;
+    library_folders folders{core::text_of(root / L"install"), core::text_of(root / L"data"),
+                            core::text_of(root / L"cache/tembrick/temp")};
 };
 
 TEST_F(LibraryFolders, EachLanguageIsInstalledBesideTheOtherSkippingFilesThatExist) {
@@ -55,13 +59,14 @@ TEST_F(LibraryFolders, MissingUncheckableAndEscapingNamesResolveToNothing) {
     for (const std::wstring& name :
          {L"Agreements/Missing.brik"s, L".brik"s, L"../secret.brik"s,
           L"Agreements/../../secret.brik"s, L"..\\secret.brik"s,
-          app::text_of(root / L"data/secret.brik"), L"Library.brik\0x"s,
+          core::text_of(root / L"data/secret.brik"), L"Library.brik\0x"s,
           std::wstring(295, L'x') + L".brik", L"Agreements/Loop.brik"s}) {
         EXPECT_EQ(folders.resolve(name), L"") << engine::to_utf8(name);
     }
     EXPECT_FALSE(fs::exists(data(L"Agreements/Missing.brik")));
     // A backslash separates folders as a slash does.
-    EXPECT_EQ(folders.resolve(L"Agreements\\Sales Agreement.brik"), data_text(L"Agreements/Sales Agreement.brik"));
+    EXPECT_EQ(folders.resolve(L"Agreements\\Sales Agreement.brik"),
+              data_text(L"Agreements/Sales Agreement.brik"));
 }
 
 TEST_F(LibraryFolders, ClearTempEmptiesOnlyThePrivateFolder) {
@@ -71,7 +76,7 @@ TEST_F(LibraryFolders, ClearTempEmptiesOnlyThePrivateFolder) {
     EXPECT_TRUE(fs::is_empty(root / L"cache/tembrick/temp"));
 
     write_file(root / L"elsewhere/keep.txt", "keep");
-    library_folders(L"", L"", app::text_of(root / L"elsewhere")).clear_temp();
+    library_folders(L"", L"", core::text_of(root / L"elsewhere")).clear_temp();
     EXPECT_TRUE(fs::exists(root / L"elsewhere/keep.txt"));
     library_folders(L"", L"", L"tembrick/temp").clear_temp();
     library_folders unknown;
