@@ -4,15 +4,20 @@
 
 namespace ui {
 
-std::optional<std::wstring> save_extension(double save_format) {
-    if (save_format == 0) return L".pdf";
-    if (save_format == 1) return L".doc";
-    if (save_format == 2) return L".html";
+std::optional<std::wstring> save_extension(core::SaveFormat save_format) {
+    switch (save_format) {
+        case core::SaveFormat::pdf:
+            return L".pdf";
+        case core::SaveFormat::doc:
+            return L".doc";
+        case core::SaveFormat::html:
+            return L".html";
+    }
     return std::nullopt;
 }
 
-std::optional<std::wstring> save_path(std::wstring_view folder, std::wstring_view fallback, std::wstring_view title,
-                                      double save_format) {
+std::optional<std::wstring> save_path(std::wstring_view folder, std::wstring_view fallback,
+                                      std::wstring_view title, core::SaveFormat save_format) {
     const auto extension = save_extension(save_format);
     if (!extension) return std::nullopt;
     std::wstring directory(folder);
