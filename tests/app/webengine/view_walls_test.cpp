@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/real_views.h"
-#include "app/temp_folder.h"
+#include "core/temp_folder.h"
 #include "platform/document_output.h"
 #include "platform/js_string_literal.h"
 #include "platform/qt/native_widget.h"
@@ -125,8 +125,8 @@ constexpr wchar_t probes_script[] =
 })())js";
 
 TEST_F(ViewWalls, APageReachesNoLocalFileAndNoServer) {
-    app_test::TempFolder folder;
-    app_test::write_file(folder / L"secret.txt", "secret");
+    core_test::TempFolder folder;
+    core_test::write_file(folder / L"secret.txt", "secret");
     CountingServer server;
     show_page(L"<html><head></head><body><p>Page</p></body></html>");
     const std::wstring file_url = platform::from_qstring(
@@ -161,7 +161,7 @@ std::wstring image_state(platform::WebView& view, const std::wstring& id) {
 }
 
 TEST_F(ViewWalls, ALocalImageAPageNamesShowsAndNoOtherFileIsServed) {
-    app_test::TempFolder folder;
+    core_test::TempFolder folder;
     const std::wstring named = folder.text() + L"/красный квадрат.png";
     const std::wstring encoded = folder.text() + L"/синий квадрат.bmp";
     const std::wstring unnamed = folder.text() + L"/other.png";
@@ -170,7 +170,7 @@ TEST_F(ViewWalls, ALocalImageAPageNamesShowsAndNoOtherFileIsServed) {
     square.fill(Qt::red);
     for (const std::wstring& image : {named, encoded, unnamed})
         ASSERT_TRUE(square.save(platform::to_qstring(image)));
-    app_test::write_file(folder / L"notes.txt", "secret");
+    core_test::write_file(folder / L"notes.txt", "secret");
     // As a template writes it, and as the engine links a large image.
     const std::wstring encoded_url = platform::from_qstring(
         QUrl::fromLocalFile(platform::to_qstring(encoded)).toString(QUrl::FullyEncoded));
