@@ -69,7 +69,7 @@ std::wstring declined(const wchar_t* word, int c, std::uint32_t animate = 0) {
 std::wstring zero_words(int c, int kind) {
     std::wstring text = declined(L"ноль", c);
     switch (kind) {
-    case number_kind_integer_part: return text + L" целых ";
+    case number_kind_integer_part: return text + L" целых";
     case number_kind_fraction_part: return text + L" десятых";
     case number_kind_rubles: return text + L" рублей";
     case number_kind_kopecks: return text + L" копеек";
@@ -102,6 +102,16 @@ std::wstring money_noun(int group, int units, int c) {
     if (units >= 2 && units <= 4)
         return direct ? declined(fraction_words[group][0], 2) : declined(fraction_words[group][1], c);
     return declined(fraction_words[group][1], direct ? 2 : c);
+}
+
+// Empty digit groups leave runs of blanks between the words; a page would
+// show one, but a copied text, a search or a saved file would keep them all.
+std::wstring single_blanks(const std::wstring& text) {
+    std::wstring out;
+    out.reserve(text.size());
+    for (wchar_t c : text)
+        if (c != L' ' || out.empty() || out.back() != L' ') out += c;
+    return out;
 }
 
 }  // namespace
@@ -160,7 +170,7 @@ std::wstring number_words_in_case(std::wstring digits, int grammatical_case, int
     }
     default: text += cardinal_units[index][units];
     }
-    return trim_blanks(text);
+    return single_blanks(trim_blanks(text));
 }
 
 }  // namespace engine
