@@ -53,6 +53,11 @@ TEST(NumberWords, DecimalPartsAndMoneyTakeTheirNouns) {
         {L"02", 1, kopecks, L"две " + form_of(L"копейка", 2)},
         {L"5", 1, kopecks, L"пятьдесят " + form_of(L"копейки", 2)},
         {L"123", 1, kopecks, L"двенадцать " + form_of(L"копейки", 2)},
+        // After тысяча or миллион the noun is a genitive plural in every case.
+        {L"1000000", 5, rubles, L"одним миллионом " + form_of(L"рубли", 2)},
+        {L"5000", 3, rubles, L"пяти тысячам " + form_of(L"рубли", 2)},
+        {L"5005", 3, rubles, L"пяти тысячам пяти " + form_of(L"рубли", 3)},
+        {L"1000", 5, integer_part, L"одной тысячей целых"},
     });
 }
 
@@ -77,6 +82,13 @@ TEST(NumberPluralClass, LastTwoDigitsOfTheIntegerPart) {
         EXPECT_EQ(number_plural_class(few), 1) << few;
     for (const wchar_t* many : {L"11", L"111", L"12", L"13", L"14", L"5", L"0", L"20", L"", L"1 000", L"шт", L".1"})
         EXPECT_EQ(number_plural_class(many), 2) << many;
+}
+
+TEST(CountedByScaleWord, WholeThousandsMillionsAndMore) {
+    for (const wchar_t* round : {L"1000", L"25 000", L"3000000", L"1000,5", L"2000 шт."})
+        EXPECT_TRUE(counted_by_scale_word(round)) << round;
+    for (const wchar_t* other : {L"1001", L"999", L"000", L"0000", L"", L"100", L"10,000"})
+        EXPECT_FALSE(counted_by_scale_word(other)) << other;
 }
 
 // One takes the singular in the case, two to four the genitive singular, five
