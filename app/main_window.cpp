@@ -1,11 +1,8 @@
-// Construction of the window: defaults, layout, folders and settings, the
-// interface language, the bars, then the start page.
+// Construction of the window: layout, events, the bars as the settings ask,
+// then the interface language and the start page.
 #include "app/main_window.h"
 
 #include <cmath>
-
-#include "app/region_language.h"
-#include "engine/document/process_state.h"
 
 namespace app {
 
@@ -33,39 +30,11 @@ std::shared_ptr<platform::AppBarButton> tool_bar_button() {
 
 }  // namespace
 
-MainWindow::MainWindow(platform::System& system, platform::WebViewFactory make_web_view, MainWindowHooks hooks)
-    : make_web_view_(std::move(make_web_view)), hooks_(std::move(hooks)) {
+MainWindow::MainWindow(core::session& session, platform::WebViewFactory make_web_view,
+                       MainWindowHooks hooks)
+    : session_(session), make_web_view_(std::move(make_web_view)), hooks_(std::move(hooks)) {
     BuildLayout();
     HookEvents();
-
-    engine::library_shown = true;
-    mode = 0;
-    settings_page = 0;
-    engine::current_section = 0;
-    save_print_page = 0;
-    text_edit_group = 0;
-    first_page_shown = false;
-
-    // Without a data folder there is nowhere to keep the library or the
-    // settings: the defaults stand and nothing is written.
-    const std::wstring install = system.install_folder();
-    if (!install.empty()) {
-        const std::wstring data = system.data_folder();
-        const std::wstring temp = system.temp_folder();
-        if (!data.empty()) {
-            folders = library_folders(install, data, temp);
-            config.load(data);
-        }
-    }
-
-    // The region decides the language at every start; when it cannot be
-    // read, the stored choice stands.
-    try {
-        if (auto language = language_from_region(system.home_region_code())) config.Language = *language;
-    } catch (...) {
-    }
-    engine::current_language = language_index(config.Language);
-
     ApplyBars();
     ApplyUiLanguage();
 }
@@ -196,6 +165,7 @@ void MainWindow::HookEvents() {
 }
 
 void MainWindow::ApplyBars() {
+    const core::settings& config = session_.config();
     toolbar_shown = config.ToolBarShow == 1.0;
     toolbar_panel->set_visibility(toolbar_shown ? Visibility::visible : Visibility::collapsed);
     title_bar_grid->set_height(toolbar_shown ? title_bar_with_tool_bar : title_bar_without_tool_bar);
@@ -208,7 +178,8 @@ void MainWindow::ApplyBars() {
     text_edit_button->set_visibility(Visibility::collapsed);
 
     // Our own artwork, installed beside the template library.
-    const std::wstring art = folders.install_folder.empty() ? std::wstring() : folders.install_folder + L"/icons/";
+    const std::wstring& install = session_.folders().install_folder;
+    const std::wstring art = install.empty() ? std::wstring() : install + L"/icons/";
     const std::pair<platform::AppBarButton*, const wchar_t*> icons[] = {
         {library_button.get(), L"library.xpm"}, {settings_button.get(), L"settings.xpm"},
         {text_edit_button.get(), L"text_edit.xpm"}, {print_button.get(), L"print.xpm"},
@@ -224,7 +195,6 @@ void MainWindow::ApplyBars() {
 
     data_pane->set_width(pane_width(config.DataPanelWidth, 480.0));
     menu_pane->set_width(pane_width(config.MenuPanelWidth, 263.0));
-    open_after_saving = config.OpenDocAfterSaving == 1.0 ? 1.0 : 0.0;
 }
 
 }  // namespace app

@@ -1,6 +1,7 @@
-// The program's one window: it owns the settings, the library folders and
-// the open document, lays out the tool bar, the document view and the side
-// panes, opens documents from the library and renders them into the view.
+// The program's one window: it lays out the tool bar, the document view and
+// the side panes, opens documents of the session from the library and
+// renders them into the view. The session (settings, folders, the open
+// document and its choices) is made before the window and outlives it.
 //
 // Members are public: the panels of the window (data, settings, print) are
 // built by members of this class in other files and work on this state.
@@ -14,11 +15,7 @@
 #include <optional>
 #include <string>
 
-#include "app/formatting_cache.h"
-#include "app/library_folders.h"
-#include "app/settings.h"
-#include "engine/document/document.h"
-#include "platform/application.h"
+#include "core/session.h"
 #include "platform/controls.h"
 #include "platform/document_output.h"
 #include "platform/grid.h"
@@ -26,20 +23,14 @@
 #include "platform/list_box.h"
 #include "platform/panel.h"
 #include "platform/slider.h"
-#include "platform/system.h"
 #include "platform/task.h"
 #include "platform/text_box.h"
-#include "platform/toggle_button.h"
 #include "platform/timer.h"
+#include "platform/toggle_button.h"
 #include "platform/web_view.h"
 #include "platform/window.h"
 
 namespace app {
-
-// 0 data panel, 1 settings panel, 2 text editing, 3 save/print panel.
-using ViewMode = std::int32_t;
-// 0 print, 1 save, 2 layout.
-using SavePrintPage = std::int32_t;
 
 class MainWindow;
 
@@ -48,16 +39,19 @@ struct MainWindowHooks {
     std::function<void(MainWindow&)> first_page_shown;
 };
 
-class MainWindow final : public platform::ApplicationWindow {
+class MainWindow final {
 public:
     // Builds the window and opens the start page; the window is shown by
-    // `activate`. Throws when the folders or the settings file fail.
-    MainWindow(platform::System& system, platform::WebViewFactory make_web_view, MainWindowHooks hooks = {});
-    ~MainWindow() override;
+    // `activate`. Throws when the start page cannot be opened.
+    MainWindow(core::session& session, platform::WebViewFactory make_web_view,
+               MainWindowHooks hooks = {});
+    ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    void activate() override;
+    void activate();
+
+    core::session& session() const { return session_; }
 
     // Named elements.
     std::shared_ptr<platform::Window> window;
@@ -83,27 +77,10 @@ public:
     std::shared_ptr<platform::Image> logo_short;
     std::shared_ptr<platform::ListBox> menu_list;
 
-    settings config;
-    engine::document_data* settings_doc_data = nullptr;
     bool toolbar_shown = true;
     bool statusbar_shown = false;
-    library_folders folders;
-    engine::document_data* doc_data = nullptr;
-    std::unique_ptr<engine::document> doc;
     std::wstring pending_html;
     bool first_page_shown = false;
-    ViewMode mode = 0;
-    std::int32_t settings_page = 0;
-    SavePrintPage save_print_page = 0;
-    std::int32_t text_edit_group = 0;
-    formatting_cache formatting;
-    // Save/print choices, kept until the program ends.
-    double copies = 1;
-    double print_pages = 0;  // 0 all, 1 odd, 2 even, 3 selected pages
-    std::wstring selected_pages;
-    double save_format = 0;  // 0 PDF, 1 DOC, 2 HTML
-    std::wstring save_folder;
-    double open_after_saving = 1.0;
     platform::SolidColorBrush accent_brush;
     // Background of the data panel, and of its label and note rows.
     platform::SolidColorBrush panel_brush;
@@ -114,10 +91,6 @@ public:
     void ToggleLibrary();
     void OpenDocument(std::wstring name);
     platform::FireAndForget RenderDocumentAsync(bool reset_scroll);
-    // Stores the selected section in the document, writes it back when its
-    // file was read, and destroys it. False, with the document still open,
-    // when writing it back failed.
-    bool CloseOpenDocument();
 
     void ApplyUiLanguage();
 
@@ -135,8 +108,6 @@ public:
     void PopulateMenuList(platform::ListBox& list);
     void RefreshMenuPanel();
     void OnMenuListSelectionChanged(int index);
-    // The stored selection of the current mode (-1 stays -1).
-    std::int32_t SelectedMenuIndex() const;
 
     // The data panel (ui/editing/data_panel.cpp).
     void BuildDataPanel(platform::Panel& panel, std::int32_t index);
@@ -173,8 +144,8 @@ public:
     // View modes and the tool bar (main_window_modes.cpp).
     void ToggleSettings();
     void TogglePrintSavePanel();
-    // The menu's Print (0) and Save (1) items.
-    void OnPrintSaveMenuClick(SavePrintPage page);
+    // The menu's Print and Save items.
+    void OnPrintSaveMenuClick(core::SavePrintPage page);
     void ToggleTextEditAsync();
     void UpdateToolbarState();
     // A document with a page setup: only it has settings and a print.
@@ -223,10 +194,6 @@ public:
         platform::PageLayout layout;
     };
     platform::Task<std::optional<PrintedView>> PrintViewPdfAsync(std::uint64_t started_on);
-    // Counts the documents opened: a run that waited compares it with the
-    // one it started on, as a new document may sit at the old one's address.
-    std::uint64_t document_serial = 0;
-    bool IsSameDocument(std::uint64_t serial) const { return doc && document_serial == serial; }
     std::uint64_t preview_runs = 0;
     bool print_in_progress = false;
     // Expires with the window: a run that resumes later touches nothing.
@@ -253,9 +220,9 @@ private:
     // Closes the open document before a switch; throws (dropping the switch)
     // when it could not be written back.
     void CloseBeforeSwitch();
-    std::wstring& LastDocumentOfLanguage();
     platform::FireAndForget ShowFirstPage(std::wstring script);
 
+    core::session& session_;
     platform::WebViewFactory make_web_view_;
     MainWindowHooks hooks_;
     // Posted work checks it: the window may be gone when the work runs.

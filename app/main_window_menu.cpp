@@ -1,7 +1,6 @@
 // The left menu: its entries for the current mode, one remembered selection
 // per mode, and the data panel rebuilt for each selection.
 #include "app/main_window.h"
-#include "engine/document/process_state.h"
 #include "ui/editing/menu_entries.h"
 
 namespace app {
@@ -31,25 +30,10 @@ void MainWindow::BuildSidePanes() {
         [this](platform::ListBox&, const int& index) { OnMenuListSelectionChanged(index); });
 }
 
-std::int32_t MainWindow::SelectedMenuIndex() const {
-    switch (mode) {
-        case 0:
-            return engine::current_section;
-        case 1:
-            return settings_page;
-        case 2:
-            return text_edit_group;
-        case 3:
-            return save_print_page;
-        default:
-            return 0;
-    }
-}
-
 void MainWindow::PopulateMenuList(platform::ListBox& list) {
-    if (!doc_data) return;
+    if (!session_.data()) return;
     std::vector<platform::ListEntry> entries;
-    for (ui::menu_entry& entry : ui::menu_entries(mode, doc_data)) {
+    for (ui::menu_entry& entry : ui::menu_entries(session_.mode(), session_.data())) {
         entries.push_back({std::move(entry.text), entry.page_label ? white_smoke : white,
                            entry.page_label ? page_label_indent : 0.0});
     }
@@ -59,57 +43,36 @@ void MainWindow::PopulateMenuList(platform::ListBox& list) {
 void MainWindow::RefreshMenuPanel() {
     // Only "no selection" falls back to the first entry; an index past the
     // end is kept, and the list then shows no selection.
-    if (engine::current_section == -1) engine::current_section = 0;
-    if (text_edit_group == -1) text_edit_group = 0;
-    if (settings_page == -1) settings_page = 0;
-    const std::int32_t index = SelectedMenuIndex();
+    session_.select_first_where_none();
+    const std::int32_t index = session_.selected_index();
     PopulateMenuList(*menu_list);
     menu_list->set_selected_index(index);
 }
 
 void MainWindow::OnMenuListSelectionChanged(int index) {
     // A cleared selection (the entries were replaced) keeps the stored one.
-    if (index != -1) {
-        switch (mode) {
-            case 0:
-                engine::current_section = index;
-                break;
-            case 1:
-                settings_page = index;
-                break;
-            case 2:
-                text_edit_group = index;
-                break;
-            case 3:
-                save_print_page = index;
-                break;
-            default:
-                break;
-        }
-    }
-    switch (mode) {
-        case 0:
+    if (index != -1) session_.select(index);
+    switch (session_.mode()) {
+        case core::ViewMode::data:
             data_scroller->scroll_to_vertical_offset(0);
-            BuildDataPanel(*data_panel, engine::current_section);
+            BuildDataPanel(*data_panel, session_.section());
             // The library page marks the selected section.
-            if (engine::library_shown) {
+            if (session_.library_shown()) {
                 UpdateBreadcrumb();
                 RenderDocumentAsync(true);
             }
             break;
-        case 1:
-            BuildDataPanel(*data_panel, settings_page);
+        case core::ViewMode::settings:
+            BuildDataPanel(*data_panel, session_.settings_page());
             break;
-        case 2:
+        case core::ViewMode::text_edit:
             data_scroller->scroll_to_vertical_offset(0);
-            BuildDataPanel(*data_panel, text_edit_group);
+            BuildDataPanel(*data_panel, session_.text_edit_group());
             break;
-        case 3:
+        case core::ViewMode::save_print:
             UpdateToolbarState();
             data_scroller->scroll_to_vertical_offset(0);
-            BuildDataPanel(*data_panel, save_print_page);
-            break;
-        default:
+            BuildDataPanel(*data_panel, std::int32_t(session_.save_print_page()));
             break;
     }
 }

@@ -1,7 +1,5 @@
 // The document views and closing the window.
-#include "app/engine_services.h"
 #include "app/main_window.h"
-#include "engine/document/process_state.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/utf16.h"
 #include "platform/failure.h"
@@ -19,8 +17,9 @@ void MainWindow::OnPdfViewInitialized(platform::WebView& sender) {
 
 void MainWindow::OnWebViewNavigationCompleted(platform::WebView& sender) {
     sender.apply_settings();
-    if (first_page_shown || !doc || mode == 3) return;
-    doc->zoom = applied_zoom(config.DocumentZoom);
+    if (first_page_shown || !session_.document() || session_.mode() == core::ViewMode::save_print)
+        return;
+    session_.apply_zoom();
     first_page_shown = true;
     // By script, as every later page: a page passed as a whole has a size limit.
     ShowFirstPage(L"document.documentElement.innerHTML='" + platform::js_string_literal(pending_html) + L"';");
@@ -39,13 +38,9 @@ void MainWindow::OnWindowClosed() {
     // Each step runs even when an earlier one failed: the settings are always
     // written and the temporary folder always emptied.
     try {
-        if (doc && doc->loaded()) {
-            if (engine::doc_record* root = page_setup_root(doc_data)) {
-                root->v[0] = static_cast<std::uint16_t>(engine::current_section);
-            }
-            if (!doc->save()) {
-                platform::report_failure_message(engine::to_utf8(engine::ui_string(100) + L" " + doc->path));
-            }
+        if (!session_.write_back()) {
+            platform::report_failure_message(
+                engine::to_utf8(engine::ui_string(100) + L" " + session_.document()->path));
         }
     } catch (...) {
         platform::report_failure("writing the document back");
@@ -56,9 +51,9 @@ void MainWindow::OnWindowClosed() {
     } catch (...) {
         platform::report_failure("closing the views");
     }
-    config.write();
+    session_.config().write();
     try {
-        folders.clear_temp();
+        session_.clear_temp();
     } catch (...) {
         platform::report_failure("emptying the temporary folder");
     }

@@ -4,11 +4,40 @@
 
 namespace app {
 
+namespace {
+
+// The session first, then the window on it; the window goes first.
+class Program final : public platform::ApplicationWindow {
+public:
+    Program(platform::System& system, platform::WebViewFactory make_web_view, MainWindowHooks hooks)
+        : session_(start_session(system)),
+          window_(*session_, std::move(make_web_view), std::move(hooks)) {}
+
+    void activate() override { window_.activate(); }
+
+private:
+    std::unique_ptr<core::session> session_;
+    MainWindow window_;
+};
+
+}  // namespace
+
 int start(int argc, char** argv, MainWindowHooks hooks) {
     return platform::run_application(
         argc, argv, [&](platform::System& system, platform::WebViewFactory make_web_view) {
-            return std::make_unique<MainWindow>(system, std::move(make_web_view), hooks);
+            return std::make_unique<Program>(system, std::move(make_web_view), hooks);
         });
+}
+
+std::unique_ptr<core::session> start_session(platform::System& system) {
+    core::program_folders folders;
+    folders.install = system.install_folder();
+    if (!folders.install.empty()) {
+        folders.data = system.data_folder();
+        folders.temp = system.temp_folder();
+    }
+    return std::make_unique<core::session>(folders,
+                                           [&system] { return system.home_region_code(); });
 }
 
 }  // namespace app

@@ -2,10 +2,19 @@
 // too, with hooks that watch the running window.
 #pragma once
 
+#include <memory>
+
 #include "app/main_window.h"
+#include "core/session.h"
+#include "platform/system.h"
 
 namespace app {
 
 int start(int argc, char** argv, MainWindowHooks hooks = {});
+
+// The session the program starts with: the system's folders (the data and
+// temporary folders asked for only when the installation is known) and its
+// home region. Throws as `core::session` does.
+std::unique_ptr<core::session> start_session(platform::System& system);
 
 }  // namespace app

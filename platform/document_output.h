@@ -1,6 +1,6 @@
 // What printing and saving ask of the machine: a print of a web view's page
-// as PDF, pages of it drawn again with a footer, the printer, the document
-// view's access to a PDF, opening a saved file and choosing a folder.
+// as PDF, chosen pages of it with a footer laid over them, the printer, the
+// document view's access to a PDF, opening a saved file and choosing a folder.
 //
 // PDF bytes are plain byte vectors; pages are counted from 1. Everything
 // runs on the UI thread; the tasks resume there. Failures throw
@@ -30,12 +30,20 @@ struct PageFooter {
     std::wstring text;
 };
 
+// What a PDF says about itself.
+struct PdfInfo {
+    std::wstring title;
+    std::wstring producer;
+};
+
 // The printer a print goes to: the system's default one, none at all, or a
-// PDF file that takes the printer's drawing (tests).
+// PDF file that takes the printer's job (tests): the PDF itself when the
+// printer takes PDF, else the pages as drawn for a printer that does not.
 struct PrinterChoice {
     enum class Kind { system_default, none, pdf_file };
     Kind kind = Kind::system_default;
     std::wstring pdf_path;
+    bool takes_pdf = true;
 };
 using PrinterSource = std::function<PrinterChoice()>;
 
@@ -49,19 +57,22 @@ public:
     // result means the view made no PDF.
     virtual Task<PdfBytes> print_to_pdf(WebView& view, const PageLayout& layout) = 0;
     virtual int page_count(const PdfBytes& pdf) = 0;
-    // A PDF of `pages` of `pdf` with the footer; `pdf` itself when that is
-    // every page without a footer.
-    virtual PdfBytes compose(const PdfBytes& pdf, const std::vector<int>& pages, const PageLayout& layout,
-                             const PageFooter& footer) = 0;
-    // Prints `pages` of `pdf` full-page with the footer, as a job named
-    // `title`, on the printer the source names.
-    virtual PrintResult print(const PdfBytes& pdf, const std::vector<int>& pages, const PageLayout& layout,
-                              const PageFooter& footer, int copies, const std::wstring& title) = 0;
+    // A PDF of `pages` (ascending) of `pdf`, each with the footer laid over
+    // it, still text. Throws when `pdf` is damaged or names none of them.
+    virtual PdfBytes compose(const PdfBytes& pdf, const std::vector<int>& pages,
+                             const PageLayout& layout, const PageFooter& footer,
+                             const PdfInfo& info) = 0;
+    // Prints `pages` of `pdf` as `compose` makes them, as a job named after
+    // the title, on the printer the source names.
+    virtual PrintResult print(const PdfBytes& pdf, const std::vector<int>& pages,
+                              const PageLayout& layout, const PageFooter& footer, int copies,
+                              const PdfInfo& info) = 0;
     // An address under which the web views show `pdf`; a new one per call.
     virtual std::wstring publish_pdf(PdfBytes pdf) = 0;
     // Opens a saved file in the application the system has for it.
     virtual void open_file(const std::wstring& path) = 0;
-    // The user's choice of folder; nullopt when cancelled.
+    // The user's choice of folder, the dialog opening at `start` (or at the
+    // nearest folder above it that is there); nullopt when cancelled.
     virtual Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) = 0;
     // Where a file goes when no folder was chosen; made when missing.
     virtual std::wstring documents_folder() = 0;

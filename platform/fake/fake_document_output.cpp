@@ -14,16 +14,18 @@ int FakeDocumentOutput::page_count(const PdfBytes&) {
     return pages;
 }
 
-PdfBytes FakeDocumentOutput::compose(const PdfBytes& pdf, const std::vector<int>& chosen, const PageLayout&,
-                                     const PageFooter& footer) {
+PdfBytes FakeDocumentOutput::compose(const PdfBytes& pdf, const std::vector<int>& chosen,
+                                     const PageLayout&, const PageFooter& footer,
+                                     const PdfInfo& info) {
     if (compose_fails) throw std::runtime_error("the PDF could not be read");
-    composed.push_back({chosen, footer});
+    composed.push_back({chosen, footer, info});
     return pdf;
 }
 
-PrintResult FakeDocumentOutput::print(const PdfBytes&, const std::vector<int>& chosen, const PageLayout&,
-                                      const PageFooter& footer, int copies, const std::wstring& title) {
-    printed.push_back({chosen, footer, copies, title});
+PrintResult FakeDocumentOutput::print(const PdfBytes&, const std::vector<int>& chosen,
+                                      const PageLayout&, const PageFooter& footer, int copies,
+                                      const PdfInfo& info) {
+    printed.push_back({chosen, footer, copies, info.title});
     return print_result;
 }
 
@@ -32,7 +34,8 @@ std::wstring FakeDocumentOutput::publish_pdf(PdfBytes pdf) {
     return L"tembrick:preview/" + std::to_wstring(published.size()) + L".pdf";
 }
 
-Task<std::optional<std::wstring>> FakeDocumentOutput::pick_folder(const std::wstring&) {
+Task<std::optional<std::wstring>> FakeDocumentOutput::pick_folder(const std::wstring& start) {
+    folder_starts.push_back(start);
     folder_waiting_.emplace_back();
     return folder_waiting_.back().task();
 }

@@ -14,9 +14,9 @@ public:
     Task<PdfBytes> print_to_pdf(WebView& view, const PageLayout& layout) override;
     int page_count(const PdfBytes& pdf) override;
     PdfBytes compose(const PdfBytes& pdf, const std::vector<int>& pages, const PageLayout& layout,
-                     const PageFooter& footer) override;
+                     const PageFooter& footer, const PdfInfo& info) override;
     PrintResult print(const PdfBytes& pdf, const std::vector<int>& pages, const PageLayout& layout,
-                      const PageFooter& footer, int copies, const std::wstring& title) override;
+                      const PageFooter& footer, int copies, const PdfInfo& info) override;
     std::wstring publish_pdf(PdfBytes pdf) override;
     void open_file(const std::wstring& path) override { opened.push_back(path); }
     Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) override;
@@ -36,6 +36,7 @@ public:
     struct Composed {
         std::vector<int> pages;
         PageFooter footer;
+        PdfInfo info;
     };
     std::vector<Composed> composed;
     struct Printed {
@@ -47,6 +48,7 @@ public:
     std::vector<Printed> printed;
     std::vector<PdfBytes> published;
     std::vector<std::wstring> opened;
+    std::vector<std::wstring> folder_starts;
 
 private:
     std::vector<TaskSource<PdfBytes>> pdf_waiting_;

@@ -1,26 +1,30 @@
-// Printing and PDF files on Qt: the web engine prints the page to PDF, Qt PDF
-// reads it back, and the chosen pages are drawn at 300 dpi onto a PDF writer
-// or a printer, with the footer drawn as text over them. The web engine
-// itself prints no header or footer.
+// Printing and PDF files on Qt: the web engine prints the page to PDF, qpdf
+// keeps the chosen pages and lays a PDF of footers, drawn by Qt, over them,
+// so every page stays text. The printer gets that PDF through CUPS; only a
+// queue that takes no PDF gets pages drawn by Qt PDF. The web engine itself
+// prints no header or footer.
 #include "platform/document_output.h"
 
-#include <QBuffer>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
-#include <QFontMetricsF>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfDocument>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <algorithm>
 #include <stdexcept>
 
+#include "platform/qt/cups_job.h"
+#include "platform/qt/pdf_composer.h"
+#include "platform/qt/pdf_footers.h"
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/served_files.h"
@@ -30,8 +34,11 @@ namespace platform {
 
 namespace {
 
-constexpr int print_dpi = 300;
-constexpr double footer_points = 9.0;
+// Pages drawn for a printer that takes no PDF: at its own resolution, never
+// coarser than the 300 dpi such prints always had, and no finer than a page
+// image can be held in memory.
+constexpr int least_print_dpi = 300;
+constexpr int most_print_dpi = 600;
 
 QPageLayout qt_layout(const PageLayout& layout) {
     return QPageLayout(QPageSize(QSizeF(layout.width_in, layout.height_in), QPageSize::Inch),
@@ -47,89 +54,47 @@ QPageLayout full_page_layout(QSizeF size) {
                        QMarginsF());
 }
 
-// A PDF read back through Qt PDF; its bytes go through a temporary file,
-// which loads synchronously.
-class PdfPages {
-public:
-    explicit PdfPages(const PdfBytes& pdf) {
-        if (!file_.open()) throw std::runtime_error("no temporary file for the PDF");
-        const auto size = qint64(pdf.size());
-        if (file_.write(reinterpret_cast<const char*>(pdf.data()), size) != size || !file_.flush()) {
-            throw std::runtime_error("the PDF could not be written to a temporary file");
-        }
-        if (document_.load(file_.fileName()) != QPdfDocument::Error::None || document_.pageCount() <= 0) {
-            throw std::runtime_error("the PDF could not be read");
-        }
-    }
-
-    int count() const { return document_.pageCount(); }
-    QSizeF point_size(int page) { return document_.pagePointSize(page - 1); }
-
-    // The page over white, at the printing resolution.
-    QImage image(int page) {
-        const QSizeF points = point_size(page);
-        const QSize pixels(int(points.width() / 72.0 * print_dpi + 0.5), int(points.height() / 72.0 * print_dpi + 0.5));
-        const QImage rendered = document_.render(page - 1, pixels);
-        if (rendered.isNull()) throw std::runtime_error("a PDF page could not be drawn");
-        QImage flat(rendered.size(), QImage::Format_RGB32);
-        flat.fill(Qt::white);
-        QPainter painter(&flat);
-        painter.drawImage(0, 0, rendered);
-        return flat;
-    }
-
-private:
-    QTemporaryFile file_;
-    QPdfDocument document_;
-};
-
-void draw_footer(QPainter& painter, const QRectF& page, const PageLayout& layout, const PageFooter& footer,
-                 int number, int total) {
-    const double dpi = painter.device()->logicalDpiY();
-    const double unit = dpi;  // device pixels per inch
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(footer_points);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    const QFontMetricsF metrics(font, painter.device());
-    const double left = page.left() + layout.left_in * unit;
-    const double right = page.right() - layout.right_in * unit;
-    // The middle of the bottom margin, or just above the edge when it is
-    // narrower than a line.
-    const double bottom_margin = layout.bottom_in * unit;
-    const double baseline = page.bottom() - std::max(bottom_margin / 2.0 - metrics.height() / 2.0, metrics.descent()) -
-                            metrics.descent();
-    const QString numbers = QString::number(number) + QLatin1Char('/') + QString::number(total);
-    const double numbers_width = metrics.horizontalAdvance(numbers);
-    painter.drawText(QPointF(right - numbers_width, baseline), numbers);
-    const double text_room = right - numbers_width - metrics.horizontalAdvance(QStringLiteral("    ")) - left;
-    if (!footer.text.empty() && text_room > 0) {
-        painter.drawText(QPointF(left, baseline),
-                         metrics.elidedText(to_qstring(footer.text).simplified(), Qt::ElideRight, text_room));
-    }
+QByteArray byte_array(const PdfBytes& pdf) {
+    return QByteArray(reinterpret_cast<const char*>(pdf.data()), qsizetype(pdf.size()));
 }
 
-// Draws `pages` onto a paged device, each on a page of its own size. The
-// device must accept a new page layout before each page.
-bool draw_pages(QPagedPaintDevice& device, PdfPages& source, const std::vector<int>& pages, const PageLayout& layout,
-                const PageFooter& footer) {
+// Draws every page of `pdf` onto the printer, each as a picture at `dpi`
+// over white.
+bool draw_pages(QPrinter& printer, const PdfBytes& pdf, int dpi) {
+    // Qt PDF loads a file synchronously.
+    QTemporaryFile file;
+    const QByteArray bytes = byte_array(pdf);
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) return false;
+    QPdfDocument document;
+    if (document.load(file.fileName()) != QPdfDocument::Error::None || document.pageCount() <= 0)
+        return false;
     QPainter painter;
-    bool first = true;
-    for (int page : pages) {
-        if (page < 1 || page > source.count()) continue;
-        device.setPageLayout(full_page_layout(source.point_size(page)));
-        if (first) {
-            if (!painter.begin(&device)) return false;
-            first = false;
-        } else if (!device.newPage()) {
-            return false;
-        }
-        const QRectF target(0, 0, painter.device()->width(), painter.device()->height());
-        painter.drawImage(target, source.image(page));
-        if (footer.shown) draw_footer(painter, target, layout, footer, page, source.count());
+    for (int page = 0; page < document.pageCount(); ++page) {
+        const QSizeF points = document.pagePointSize(page);
+        printer.setPageLayout(full_page_layout(points));
+        if (page == 0 ? !painter.begin(&printer) : !printer.newPage()) return false;
+        const QSize pixels(int(points.width() / 72.0 * dpi + 0.5),
+                           int(points.height() / 72.0 * dpi + 0.5));
+        const QImage rendered = document.render(page, pixels);
+        if (rendered.isNull()) return false;
+        QImage flat(rendered.size(), QImage::Format_RGB32);
+        flat.fill(Qt::white);
+        QPainter(&flat).drawImage(0, 0, rendered);
+        painter.drawImage(QRectF(0, 0, painter.device()->width(), painter.device()->height()),
+                          flat);
     }
-    if (first) return false;
     return painter.end();
+}
+
+PrintResult print_drawn(std::unique_ptr<QPrinter> printer, const PdfBytes& pdf, int copies,
+                        const std::wstring& title) {
+    if (!printer->isValid()) return PrintResult::no_printer;
+    const int dpi = std::clamp(printer->resolution(), least_print_dpi, most_print_dpi);
+    printer->setResolution(dpi);
+    printer->setFullPage(true);
+    printer->setCopyCount(copies);
+    printer->setDocName(to_qstring(title));
+    return draw_pages(*printer, pdf, dpi) ? PrintResult::printed : PrintResult::failed;
 }
 
 class QtDocumentOutput final : public DocumentOutput {
@@ -149,57 +114,62 @@ public:
         return source.task();
     }
 
-    int page_count(const PdfBytes& pdf) override { return PdfPages(pdf).count(); }
+    int page_count(const PdfBytes& pdf) override { return PdfComposer(pdf).page_count(); }
 
     PdfBytes compose(const PdfBytes& pdf, const std::vector<int>& pages, const PageLayout& layout,
-                     const PageFooter& footer) override {
-        PdfPages source(pdf);
-        if (!footer.shown && every_page(pages, source.count())) return pdf;
-        QByteArray out;
-        {
-            QBuffer buffer(&out);
-            buffer.open(QIODevice::WriteOnly);
-            QPdfWriter writer(&buffer);
-            writer.setResolution(print_dpi);
-            writer.setCreator(QStringLiteral("Paperwright"));
-            if (!draw_pages(writer, source, pages, layout, footer)) throw std::runtime_error("no page was drawn");
+                     const PageFooter& footer, const PdfInfo& info) override {
+        PdfComposer composer(pdf);
+        const int total = composer.page_count();
+        std::vector<FooterPage> footers;
+        for (int number = 1; number <= total; ++number) {
+            if (std::find(pages.begin(), pages.end(), number) == pages.end()) continue;
+            footers.push_back({composer.page_width(number), composer.page_height(number), number});
         }
-        return PdfBytes(reinterpret_cast<const std::uint8_t*>(out.constData()),
-                        reinterpret_cast<const std::uint8_t*>(out.constData()) + out.size());
+        composer.keep_only(pages);
+        if (footer.shown) {
+            const QByteArray drawn = footer_pages_pdf(footers, total, layout, footer);
+            composer.overlay(drawn.toStdString());
+        }
+        composer.set_info(info);
+        return composer.write();
     }
 
     PrintResult print(const PdfBytes& pdf, const std::vector<int>& pages, const PageLayout& layout,
-                      const PageFooter& footer, int copies, const std::wstring& title) override {
-        const PrinterChoice choice = printers_ ? printers_() : PrinterChoice{PrinterChoice::Kind::none, {}};
-        std::unique_ptr<QPrinter> printer;
-        switch (choice.kind) {
-            case PrinterChoice::Kind::none:
+                      const PageFooter& footer, int copies, const PdfInfo& info) override {
+        const PrinterChoice choice =
+            printers_ ? printers_() : PrinterChoice{PrinterChoice::Kind::none, {}, true};
+        if (choice.kind == PrinterChoice::Kind::none) return PrintResult::no_printer;
+        const PdfBytes job = compose(pdf, pages, layout, footer, info);
+        copies = std::max(1, copies);
+        if (choice.kind == PrinterChoice::Kind::pdf_file) {
+            if (choice.takes_pdf)
+                return write_job(choice.pdf_path, job) ? PrintResult::printed : PrintResult::failed;
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(to_qstring(choice.pdf_path));
+            return print_drawn(std::move(printer), job, copies, info.title);
+        }
+        switch (
+            print_pdf_on_default_destination(job, copies, to_qstring(info.title).toStdString())) {
+            case CupsOutcome::sent:
+                return PrintResult::printed;
+            case CupsOutcome::no_printer:
                 return PrintResult::no_printer;
-            case PrinterChoice::Kind::system_default: {
-                const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-                if (info.isNull() || info.state() == QPrinter::Error) return PrintResult::no_printer;
-                printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-                break;
-            }
-            case PrinterChoice::Kind::pdf_file:
-                printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-                printer->setOutputFormat(QPrinter::PdfFormat);
-                printer->setOutputFileName(to_qstring(choice.pdf_path));
+            case CupsOutcome::failed:
+                return PrintResult::failed;
+            case CupsOutcome::no_pdf:
                 break;
         }
-        if (!printer->isValid()) return PrintResult::no_printer;
-        printer->setResolution(print_dpi);
-        printer->setFullPage(true);
-        printer->setCopyCount(std::max(1, copies));
-        printer->setDocName(to_qstring(title));
-        PdfPages source(pdf);
-        return draw_pages(*printer, source, pages, layout, footer) ? PrintResult::printed : PrintResult::failed;
+        const QPrinterInfo printer_info = QPrinterInfo::defaultPrinter();
+        if (printer_info.isNull() || printer_info.state() == QPrinter::Error)
+            return PrintResult::no_printer;
+        return print_drawn(std::make_unique<QPrinter>(printer_info, QPrinter::HighResolution), job,
+                           copies, info.title);
     }
 
     std::wstring publish_pdf(PdfBytes pdf) override {
         const QString path = QStringLiteral("preview/%1.pdf").arg(++published_);
-        serve_file(path, QByteArray(reinterpret_cast<const char*>(pdf.data()), qsizetype(pdf.size())),
-                   QByteArrayLiteral("application/pdf"));
+        serve_file(path, byte_array(pdf), QByteArrayLiteral("application/pdf"));
         return L"tembrick:" + from_qstring(path);
     }
 
@@ -209,8 +179,15 @@ public:
 
     Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) override {
         TaskSource<std::optional<std::wstring>> source;
+        // A folder removed since it was chosen opens at what is left of it.
+        QString folder = to_qstring(start);
+        while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+            const QString parent = QFileInfo(folder).path();
+            if (parent == folder) break;
+            folder = parent;
+        }
         // Not modal through a nested loop: the answer arrives as a signal.
-        auto* dialog = new QFileDialog(QApplication::activeWindow(), QString(), to_qstring(start));
+        auto* dialog = new QFileDialog(QApplication::activeWindow(), QString(), folder);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setFileMode(QFileDialog::Directory);
         dialog->setOption(QFileDialog::ShowDirsOnly, true);
@@ -233,12 +210,11 @@ public:
     }
 
 private:
-    static bool every_page(const std::vector<int>& pages, int count) {
-        if (int(pages.size()) != count) return false;
-        for (int i = 0; i < count; ++i) {
-            if (pages[std::size_t(i)] != i + 1) return false;
-        }
-        return true;
+    static bool write_job(const std::wstring& path, const PdfBytes& job) {
+        QFile file(to_qstring(path));
+        const QByteArray bytes = byte_array(job);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+               file.write(bytes) == bytes.size();
     }
 
     PrinterSource printers_;

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStyle>
 
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
@@ -71,11 +72,21 @@ void TextBox::set_placeholder_text(std::wstring text) {
 
 void TextBox::set_read_only(bool read_only) {
     read_only_ = read_only;
+    QWidget* editor = widget_of(*this);
     if (multi_line_) {
-        static_cast<QPlainTextEdit*>(widget_of(*this))->setReadOnly(read_only);
+        static_cast<QPlainTextEdit*>(editor)->setReadOnly(read_only);
     } else {
-        static_cast<QLineEdit*>(widget_of(*this))->setReadOnly(read_only);
+        static_cast<QLineEdit*>(editor)->setReadOnly(read_only);
     }
+    // A box filled by its button, not by typing, shows it: no text cursor
+    // over it, and the frame's read-only look.
+    if (read_only) {
+        editor->setCursor(Qt::ArrowCursor);
+    } else {
+        editor->unsetCursor();
+    }
+    editor->style()->unpolish(editor);
+    editor->style()->polish(editor);
 }
 
 void TextBox::set_frame(Thickness padding, Color border, Thickness border_width) {
@@ -83,7 +94,8 @@ void TextBox::set_frame(Thickness padding, Color border, Thickness border_width)
         multi_line_ ? QStringLiteral("QPlainTextEdit") : QStringLiteral("QLineEdit");
     widget_of(*this)->setStyleSheet(
         QStringLiteral("%1 { background: white; border-style: solid; border-color: %2;"
-                       " border-width: %3px %4px %5px %6px; padding: %7px %8px %9px %10px; }")
+                       " border-width: %3px %4px %5px %6px; padding: %7px %8px %9px %10px; }"
+                       " %1[readOnly=\"true\"] { background: whitesmoke; color: dimgray; }")
             .arg(type, css_colour(border))
             .arg(px(border_width.top))
             .arg(px(border_width.right))

@@ -4,7 +4,6 @@
 #include <variant>
 
 #include "app/main_window.h"
-#include "engine/document/process_state.h"
 #include "platform/decoration.h"
 #include "ui/editing/panel_look.h"
 #include "ui/editing/parameter_tree.h"
@@ -39,14 +38,14 @@ std::shared_ptr<platform::Panel> option_row(std::size_t options, bool check_boxe
 
 void MainWindow::BuildChoiceFieldRow(platform::Panel& panel, std::int32_t section,
                                      std::int32_t field) {
-    engine::doc_element* element = ui::field_at(doc_data, section, field);
+    engine::doc_element* element = ui::field_at(session_.data(), section, field);
     if (!element) return;
     const auto options = std::int32_t(ui::option_count(*element));
     auto row = option_row(std::size_t(options), false);
     for (std::int32_t i = 0; i < options; ++i) {
         const engine::doc_record& option = element->items[std::size_t(i)];
-        auto button =
-            platform::RadioButton::create(ui::option_shown_text(doc.get(), option, false).text);
+        auto button = platform::RadioButton::create(
+            ui::option_shown_text(session_.document(), option, false).text);
         button->set_font(look::editor_font());
         if (i == 0) {
             button->set_margin({10, 8, 8, 2});
@@ -72,14 +71,14 @@ void MainWindow::BuildChoiceFieldRow(platform::Panel& panel, std::int32_t sectio
 
 void MainWindow::BuildOptionsFieldRow(platform::Panel& panel, std::int32_t section,
                                       std::int32_t field) {
-    engine::doc_element* element = ui::field_at(doc_data, section, field);
+    engine::doc_element* element = ui::field_at(session_.data(), section, field);
     if (!element) return;
     const auto options = std::int32_t(ui::option_count(*element));
     auto row = option_row(std::size_t(options), true);
     bool first_margin = true;
     for (std::int32_t i = 0; i < options; ++i) {
         const engine::doc_record& option = element->items[std::size_t(i)];
-        const ui::shown_option shown = ui::option_shown_text(doc.get(), option, true);
+        const ui::shown_option shown = ui::option_shown_text(session_.document(), option, true);
         auto box = platform::CheckBox::create(shown.text);
         box->set_font(look::editor_font());
         box->set_vertical_alignment(platform::VerticalAlignment::top);
@@ -118,7 +117,7 @@ void MainWindow::BuildOptionsFieldRow(platform::Panel& panel, std::int32_t secti
 void MainWindow::OnChoiceChecked(platform::ToggleButton& sender) {
     const auto* tag = std::get_if<platform::TreeIndex>(&sender.data_context);
     if (!tag) return;
-    engine::doc_element* field = ui::field_at(doc_data, tag->group, tag->element);
+    engine::doc_element* field = ui::field_at(session_.data(), tag->group, tag->element);
     if (!field) return;
     // The stored text, not the rendered one, becomes the value.
     if (const engine::doc_record* option = ui::option_at(*field, tag->item))
@@ -127,13 +126,13 @@ void MainWindow::OnChoiceChecked(platform::ToggleButton& sender) {
     for (std::size_t j = 0; j < options; ++j)
         field->items[j].b = std::int32_t(j) == tag->item ? 1 : 0;
     if (ReevaluateFieldConditions(tag->group)) RefreshFieldRowVisibility();
-    RenderDocumentAsync(engine::library_shown);
+    RenderDocumentAsync(session_.library_shown());
 }
 
 void MainWindow::OnOptionChecked(platform::ToggleButton& sender) {
     const auto* tag = std::get_if<platform::TreeIndex>(&sender.data_context);
     if (!tag) return;
-    engine::doc_element* field = ui::field_at(doc_data, tag->group, tag->element);
+    engine::doc_element* field = ui::field_at(session_.data(), tag->group, tag->element);
     if (!field) return;
     if (engine::doc_record* option = ui::option_at(*field, tag->item))
         option->b = sender.is_checked() ? 1 : 0;

@@ -4,7 +4,6 @@
 #include <variant>
 
 #include "app/main_window.h"
-#include "engine/document/process_state.h"
 #include "platform/decoration.h"
 #include "platform/dispatcher.h"
 #include "ui/editing/field_conditions.h"
@@ -52,11 +51,11 @@ void build_field_row(MainWindow& window, platform::Panel& panel, std::int32_t se
 }  // namespace
 
 void MainWindow::BuildDataPanel(platform::Panel& panel, std::int32_t index) {
-    if (!doc_data) return;
+    if (!session_.data()) return;
     panel.children().clear();
-    switch (mode) {
-        case 0:
-            if (engine::doc_group* section = ui::section_at(doc_data, index)) {
+    switch (session_.mode()) {
+        case core::ViewMode::data:
+            if (engine::doc_group* section = ui::section_at(session_.data(), index)) {
                 const auto fields = std::int32_t(ui::field_count(*section));
                 for (std::int32_t f = 0; f < fields; ++f) {
                     build_field_row(*this, panel, index, f,
@@ -64,36 +63,34 @@ void MainWindow::BuildDataPanel(platform::Panel& panel, std::int32_t index) {
                 }
             }
             break;
-        case 1:
-            BuildSettingsPanel(panel, settings_page);
+        case core::ViewMode::settings:
+            BuildSettingsPanel(panel, session_.settings_page());
             break;
-        case 2:
+        case core::ViewMode::text_edit:
             BuildTextEditPanels(panel, index);
             break;
-        case 3:
-            BuildSavePrintPanel(panel, save_print_page);
-            break;
-        default:
+        case core::ViewMode::save_print:
+            BuildSavePrintPanel(panel, std::int32_t(session_.save_print_page()));
             break;
     }
     panel.set_background(panel_brush);
 }
 
 bool MainWindow::ReevaluateFieldConditions(std::int32_t section) {
-    if (!doc) return false;
-    return ui::reevaluate_field_conditions(*doc, section);
+    if (!session_.document()) return false;
+    return ui::reevaluate_field_conditions(*session_.document(), section);
 }
 
 void MainWindow::RefreshFieldRowVisibility() {
     // Field rows exist only in mode 0; other modes tag their rows otherwise.
-    if (!data_panel || mode != 0) return;
+    if (!data_panel || session_.mode() != core::ViewMode::data) return;
     const std::size_t count = data_panel->children().size();
     for (std::size_t i = 0; i < count; ++i) {
         platform::Element& child = *data_panel->children().at(i);
         // Children that carry no field tag (a status bar, a header) are not rows.
         const auto* tag = std::get_if<platform::TreeIndex>(&child.data_context);
         if (!tag || tag->item != -1) continue;
-        const engine::doc_element* field = ui::field_at(doc_data, tag->group, tag->element);
+        const engine::doc_element* field = ui::field_at(session_.data(), tag->group, tag->element);
         if (!field) continue;
         child.set_visibility(ui::is_hidden(*field) ? Visibility::collapsed : Visibility::visible);
     }
@@ -101,9 +98,10 @@ void MainWindow::RefreshFieldRowVisibility() {
 
 void MainWindow::MakeFieldCaption(platform::Panel& panel, std::int32_t section,
                                   std::int32_t field) {
-    const engine::doc_element* element = ui::field_at(doc_data, section, field);
+    const engine::doc_element* element = ui::field_at(session_.data(), section, field);
     if (!element || element->record.s3.empty()) return;
-    auto caption = platform::TextBlock::create(ui::shown_text(doc.get(), element->record.s3));
+    auto caption =
+        platform::TextBlock::create(ui::shown_text(session_.document(), element->record.s3));
     caption->set_font(look::caption_font());
     caption->set_margin({20, 12, 22, 2});
     platform::set_word_wrap(*caption, true);
@@ -157,8 +155,8 @@ void MainWindow::MakeLabel(platform::Panel& panel, const std::wstring& text) {
 void MainWindow::PostDataPanelRebuild() {
     std::weak_ptr<int> alive = alive_;
     platform::post([this, alive] {
-        if (alive.expired() || !data_panel || mode != 0) return;
-        BuildDataPanel(*data_panel, engine::current_section);
+        if (alive.expired() || !data_panel || session_.mode() != core::ViewMode::data) return;
+        BuildDataPanel(*data_panel, session_.section());
     });
 }
 

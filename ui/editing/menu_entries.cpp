@@ -14,21 +14,21 @@ constexpr int setup_paragraphs_row = 104;
 
 }  // namespace
 
-std::vector<menu_entry> menu_entries(std::int32_t mode, const engine::document_data* data) {
+std::vector<menu_entry> menu_entries(core::ViewMode mode, const engine::document_data* data) {
     std::vector<menu_entry> entries;
     if (!data) return entries;
     switch (mode) {
-        case 0: {
+        case core::ViewMode::data: {
             const std::size_t count = section_count(data);
             for (std::size_t i = 0; i < count; ++i)
                 entries.push_back({data->parameters.groups[i].record.s1, false});
             break;
         }
-        case 1:
+        case core::ViewMode::settings:
             for (int row = font_row; row < font_row + 4; ++row)
                 entries.push_back({engine::ui_string(row), true});
             break;
-        case 2: {
+        case core::ViewMode::text_edit: {
             entries.push_back({engine::ui_string(setup_paragraphs_row), false});
             if (auto page = first_standard_page(data)) {
                 const engine::doc_group& standard = data->pages.groups[std::size_t(*page)];
@@ -38,7 +38,7 @@ std::vector<menu_entry> menu_entries(std::int32_t mode, const engine::document_d
             }
             break;
         }
-        case 3:
+        case core::ViewMode::save_print:
             entries.push_back({engine::ui_string(print_row), true});
             entries.push_back({engine::ui_string(save_row), true});
             break;

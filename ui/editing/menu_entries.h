@@ -1,16 +1,18 @@
 // The entries of the left menu for each view mode, as data.
 //
-// Mode 0: one entry per parameter section, named by the section. Mode 1: the
-// four settings pages. Mode 2: "[Setup paragraphs]" first (the pages before
-// the first standard page), then one entry per block of the first standard
-// page, named by the block, so that entry k opens block k - 1. Mode 3: Print
-// and Save. Labels of modes 1 to 3 follow `current_language`.
+// Data: one entry per parameter section, named by the section. Settings: the
+// four settings pages. Text editing: "[Setup paragraphs]" first (the pages
+// before the first standard page), then one entry per block of the first
+// standard page, named by the block, so that entry k opens block k - 1.
+// Save/print: Print and Save. Labels of the last three follow
+// `current_language`.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/view_mode.h"
 #include "engine/document/document_data.h"
 
 namespace ui {
@@ -22,6 +24,6 @@ struct menu_entry {
 };
 
 // No entries for a null tree or an unknown mode.
-std::vector<menu_entry> menu_entries(std::int32_t mode, const engine::document_data* data);
+std::vector<menu_entry> menu_entries(core::ViewMode mode, const engine::document_data* data);
 
 }  // namespace ui

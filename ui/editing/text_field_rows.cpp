@@ -48,7 +48,7 @@ struct text_row_builder {
     text_row_kind kind;
 
     void build() {
-        const engine::doc_element* element = ui::field_at(window.doc_data, section, field);
+        const engine::doc_element* element = ui::field_at(window.session().data(), section, field);
         if (!element) return;
         const bool multi_line = kind == text_row_kind::multi_line;
         const platform::TreeIndex tag{section, field, -1};
@@ -80,7 +80,7 @@ struct text_row_builder {
             w.OnFieldTextChanged(sender);
         });
 
-        auto button = pick_button(window.folders.install_folder, kind);
+        auto button = pick_button(window.session().folders().install_folder, kind);
         button->data_context = tag;
 
         if (!multi_line) {
@@ -116,12 +116,13 @@ void MainWindow::BuildFieldRowType0(platform::Panel& panel, std::int32_t section
 
 void MainWindow::BuildNoteFieldRow(platform::Panel& panel, std::int32_t section,
                                    std::int32_t field) {
-    const engine::doc_element* element = ui::field_at(doc_data, section, field);
+    const engine::doc_element* element = ui::field_at(session_.data(), section, field);
     if (!element) return;
     auto row = platform::Panel::create();
     row->set_margin(look::label_row_margin);
     platform::set_border(*row, {button_brush.color, look::transparent, 0, look::corner_radius});
-    auto note = platform::TextBlock::create(ui::shown_text(doc.get(), element->record.s3));
+    auto note =
+        platform::TextBlock::create(ui::shown_text(session_.document(), element->record.s3));
     note->set_font(look::label_font());
     note->set_margin(look::label_text_margin);
     platform::set_word_wrap(*note, true);
@@ -133,14 +134,14 @@ void MainWindow::BuildNoteFieldRow(platform::Panel& panel, std::int32_t section,
 }
 
 void MainWindow::OnFieldTextChanged(platform::TextBox& sender) {
-    if (mode == 3) {
+    if (session_.mode() == core::ViewMode::save_print) {
         OnSavePrintTextChanged(sender);
         return;
     }
-    if (mode != 0) return;
+    if (session_.mode() != core::ViewMode::data) return;
     const auto* tag = std::get_if<platform::TreeIndex>(&sender.data_context);
     if (!tag) return;
-    engine::doc_element* field = ui::field_at(doc_data, tag->group, tag->element);
+    engine::doc_element* field = ui::field_at(session_.data(), tag->group, tag->element);
     if (!field) return;
     // The image path box is handled with the image field.
     if (ui::type_of(*field) == ui::field_type::image) return;

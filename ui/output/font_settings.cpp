@@ -30,10 +30,12 @@ platform::TextBlock* value_caption(const platform::Element& control, std::size_t
 }  // namespace
 
 void MainWindow::ApplyFontSettings() {
-    if (doc_data) apply_font_settings(formatting, doc_data->pages);
+    if (engine::document_data* data = session_.data())
+        core::apply_font_settings(session_.formatting(), data->pages);
 }
 
 void MainWindow::OnFontFamilySelectionChanged(platform::Element& sender, const std::wstring& family) {
+    core::formatting_cache& formatting = session_.formatting();
     auto box = sender.parent();
     if (!box || family.empty()) return;
     formatting.font_family = family;
@@ -43,18 +45,22 @@ void MainWindow::OnFontFamilySelectionChanged(platform::Element& sender, const s
 }
 
 void MainWindow::OnFontSizeChanged(platform::Slider& sender, double value) {
-    if (mode != 1 && mode != 3) return;
+    core::formatting_cache& formatting = session_.formatting();
+    const core::ViewMode mode = session_.mode();
+    if (mode != core::ViewMode::settings && mode != core::ViewMode::save_print) return;
     formatting.body_font_size = float(value);
-    const std::size_t position = mode == 1 ? font_size_header_in_settings : font_size_header_in_layout;
+    const std::size_t position = mode == core::ViewMode::settings ? font_size_header_in_settings
+                                                                  : font_size_header_in_layout;
     if (platform::TextBlock* caption = value_caption(sender, position)) {
         caption->set_text(ui::points_text(formatting.body_font_size));
     }
     ApplyFontSettings();
     // In the layout page the change waits for its "Apply".
-    if (mode == 1) RenderDocumentAsync(false);
+    if (mode == core::ViewMode::settings) RenderDocumentAsync(false);
 }
 
 void MainWindow::OnHeadingSizeChanged(platform::Slider& sender, double value) {
+    core::formatting_cache& formatting = session_.formatting();
     formatting.heading_size_delta = float(value);
     if (platform::TextBlock* caption = value_caption(sender, heading_size_header)) {
         caption->set_text(ui::heading_delta_text(formatting.heading_size_delta));
@@ -64,13 +70,15 @@ void MainWindow::OnHeadingSizeChanged(platform::Slider& sender, double value) {
 }
 
 void MainWindow::OnBoldNumberingChecked(bool checked) {
+    core::formatting_cache& formatting = session_.formatting();
     formatting.bold_numbering = checked;
-    if (doc_data) doc_data->page_setup.record.c = checked ? 1 : 0;
+    if (engine::document_data* data = session_.data()) data->page_setup.record.c = checked ? 1 : 0;
     ApplyFontSettings();
     RenderDocumentAsync(false);
 }
 
 void MainWindow::OnBoldHeadingsChecked(bool checked) {
+    core::formatting_cache& formatting = session_.formatting();
     formatting.bold_headings = checked;
     ApplyFontSettings();
     RenderDocumentAsync(false);

@@ -94,14 +94,16 @@ std::vector<int> parse_page_list(std::wstring_view list, int page_count) {
     return pages;
 }
 
-std::vector<int> chosen_pages(int print_pages, std::wstring_view list, int page_count) {
+std::vector<int> chosen_pages(core::PrintPages print_pages, std::wstring_view list,
+                              int page_count) {
     switch (print_pages) {
-        case 0:
+        case core::PrintPages::all:
             return every_page(page_count);
-        case 1:
-        case 2: {
+        case core::PrintPages::odd:
+        case core::PrintPages::even: {
             std::vector<int> pages;
-            for (int page = print_pages; page <= page_count; page += 2) pages.push_back(page);
+            const int first = print_pages == core::PrintPages::odd ? 1 : 2;
+            for (int page = first; page <= page_count; page += 2) pages.push_back(page);
             return pages;
         }
         default:

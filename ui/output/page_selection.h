@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/output_choices.h"
+
 namespace ui {
 
 // The page list as the box keeps it: digits in runs of at most three, a
@@ -19,7 +21,7 @@ std::wstring clean_page_list(std::wstring_view typed);
 // A list that names no page of the document means every page.
 std::vector<int> parse_page_list(std::wstring_view list, int page_count);
 
-// 0 all pages, 1 odd, 2 even, any other choice the typed list.
-std::vector<int> chosen_pages(int print_pages, std::wstring_view list, int page_count);
+// All, odd or even pages, or for any other choice the typed list.
+std::vector<int> chosen_pages(core::PrintPages print_pages, std::wstring_view list, int page_count);
 
 }  // namespace ui

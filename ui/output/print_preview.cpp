@@ -40,25 +40,25 @@ platform::Task<bool> MainWindow::LoadPrintViewAsync(std::uint64_t started_on) {
     // A view answers its pending scripts when it goes, which may be after the
     // window went: nothing of the window is touched then.
     const std::weak_ptr<int> alive = output_alive;
-    if (!IsSameDocument(started_on)) co_return false;
-    pending_html = doc->to_print_html();
+    if (!session_.is_same_document(started_on)) co_return false;
+    pending_html = session_.print_html();
     // Until the print view has its first page there is no document to fill;
     // the script answers true once it is filled.
     const std::wstring fill = ui::replace_page_script(pending_html) + L"true";
     for (int round = 0;; ++round) {
         const std::wstring filled = co_await preview_webview->execute_script_async(fill);
-        if (alive.expired() || !IsSameDocument(started_on)) co_return false;
+        if (alive.expired() || !session_.is_same_document(started_on)) co_return false;
         if (filled == L"true") break;
         if (round == page_wait_rounds) throw std::runtime_error("the print view has no page");
         co_await platform::delay(image_wait_ms);
-        if (alive.expired() || !IsSameDocument(started_on)) co_return false;
+        if (alive.expired() || !session_.is_same_document(started_on)) co_return false;
     }
     for (int round = 0; round < image_wait_rounds; ++round) {
         const std::wstring settled = co_await preview_webview->execute_script_async(ui::images_settled_script);
-        if (alive.expired() || !IsSameDocument(started_on)) co_return false;
+        if (alive.expired() || !session_.is_same_document(started_on)) co_return false;
         if (settled != L"false") break;
         co_await platform::delay(image_wait_ms);
-        if (alive.expired() || !IsSameDocument(started_on)) co_return false;
+        if (alive.expired() || !session_.is_same_document(started_on)) co_return false;
     }
     co_return true;
 }
@@ -67,32 +67,38 @@ platform::Task<std::optional<MainWindow::PrintedView>> MainWindow::PrintViewPdfA
     const std::weak_ptr<int> alive = output_alive;
     const bool loaded = co_await LoadPrintViewAsync(started_on);
     if (alive.expired() || !loaded) co_return std::nullopt;
-    PrintedView printed{{}, ui::print_layout(doc_data, ui::margins_of(formatting))};
+    PrintedView printed{{},
+                        ui::print_layout(session_.data(), ui::margins_of(session_.formatting()))};
     printed.pdf = co_await Output().print_to_pdf(*preview_webview, printed.layout);
-    if (alive.expired() || !IsSameDocument(started_on)) co_return std::nullopt;
+    if (alive.expired() || !session_.is_same_document(started_on)) co_return std::nullopt;
     co_return printed;
 }
 
 platform::Task<> MainWindow::ShowPrintPreviewAsync() {
     const std::weak_ptr<int> alive = output_alive;
     const std::uint64_t run = ++preview_runs;
-    if (!doc) co_return;
-    const std::uint64_t started_on = document_serial;
+    if (!session_.document()) co_return;
+    const std::uint64_t started_on = session_.document_serial();
     auto still_wanted = [this, run, started_on] {
-        return run == preview_runs && IsSameDocument(started_on) && mode == 3;
+        return run == preview_runs && session_.is_same_document(started_on) &&
+               session_.mode() == core::ViewMode::save_print;
     };
     std::wstring page;
     try {
         const bool loaded = co_await LoadPrintViewAsync(started_on);
         if (alive.expired() || !loaded || !still_wanted()) co_return;
-        const platform::PageLayout layout = ui::print_layout(doc_data, ui::margins_of(formatting));
+        const platform::PageLayout layout =
+            ui::print_layout(session_.data(), ui::margins_of(session_.formatting()));
         const platform::PdfBytes all_pages = co_await Output().print_to_pdf(*preview_webview, layout);
         if (alive.expired() || !still_wanted()) co_return;
         if (all_pages.empty()) throw std::runtime_error("the print view made no PDF");
         const int page_count = Output().page_count(all_pages);
-        const auto pages = ui::chosen_pages(int(print_pages), selected_pages, page_count);
+        const core::output_choices& choices = session_.output();
+        const auto pages =
+            ui::chosen_pages(choices.print_pages, choices.selected_pages, page_count);
         platform::PdfBytes shown =
-            Output().compose(all_pages, pages, layout, {IsPageNumberInFooter(), GetFooterText()});
+            Output().compose(all_pages, pages, layout, {IsPageNumberInFooter(), GetFooterText()},
+                             ui::pdf_info(GetDocumentTitle(true)));
         page = ui::preview_page(Output().publish_pdf(std::move(shown)));
     } catch (...) {
         if (alive.expired()) co_return;

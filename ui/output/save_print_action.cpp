@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/engine_services.h"
 #include "app/main_window.h"
+#include "core/engine_services.h"
 #include "engine/document/ui_strings.h"
 #include "ui/output/file_writer.h"
 #include "ui/output/outcome_messages.h"
@@ -59,7 +59,8 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
         co_return;
     }
     if ((kind != print_kind && kind != save_kind) || !HasLoadedDocument()) co_return;
-    const std::uint64_t started_on = document_serial;
+    const std::uint64_t started_on = session_.document_serial();
+    core::output_choices& choices = session_.output();
     // Checked after every wait, before anything of the window is touched.
     const std::weak_ptr<int> alive = output_alive;
     auto report = [this, &page_panel](ui::output_outcome outcome) {
@@ -78,14 +79,15 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
         try {
             const auto printed = co_await PrintViewPdfAsync(started_on);
             if (alive.expired()) co_return;
-            if (!printed || !IsSameDocument(started_on)) {
+            if (!printed || !session_.is_same_document(started_on)) {
                 replaced = true;
             } else if (!printed->pdf.empty()) {
                 const platform::PdfBytes& pdf = printed->pdf;
-                const auto pages = ui::chosen_pages(int(print_pages), selected_pages, Output().page_count(pdf));
-                outcome = outcome_of(Output().print(pdf, pages, printed->layout,
-                                                    {IsPageNumberInFooter(), GetFooterText()}, whole_copies(copies),
-                                                    GetDocumentTitle(true)));
+                const auto pages = ui::chosen_pages(choices.print_pages, choices.selected_pages,
+                                                    Output().page_count(pdf));
+                outcome = outcome_of(Output().print(
+                    pdf, pages, printed->layout, {IsPageNumberInFooter(), GetFooterText()},
+                    whole_copies(choices.copies), ui::pdf_info(GetDocumentTitle(true))));
             }
         } catch (...) {
             outcome = ui::output_outcome::print_failed;
@@ -95,36 +97,42 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
     }
 
     // Saving.
+    std::wstring& save_folder = choices.save_folder;
     while (!save_folder.empty() && (save_folder.back() == L' ' || save_folder.back() == L'\t' ||
                                     save_folder.back() == L'\n' || save_folder.back() == L'\r')) {
         save_folder.pop_back();
     }
     std::wstring fallback_folder = Output().documents_folder();
-    if (fallback_folder.empty()) fallback_folder = folders.temp_folder;
-    const auto path = ui::save_path(save_folder, fallback_folder, GetDocumentTitle(true), save_format);
+    if (fallback_folder.empty()) fallback_folder = session_.folders().temp_folder;
+    const core::SaveFormat format = choices.save_format;
+    const auto path = ui::save_path(save_folder, fallback_folder, GetDocumentTitle(true), format);
     if (!path) co_return;
-    const bool open_afterwards = open_after_saving == 1.0;
+    const bool open_afterwards = choices.open_after_saving;
     bool saved = false;
     try {
-        if (save_format == 0) {
+        if (format == core::SaveFormat::pdf) {
             const auto printed = co_await PrintViewPdfAsync(started_on);
             if (alive.expired()) co_return;
-            if (!printed || !IsSameDocument(started_on)) {
+            if (!printed || !session_.is_same_document(started_on)) {
                 replaced = true;
             } else {
                 const platform::PdfBytes& pdf = printed->pdf;
                 if (pdf.empty()) throw std::runtime_error("the print view made no PDF");
-                const auto pages = ui::chosen_pages(0, {}, Output().page_count(pdf));
-                const platform::PdfBytes file =
-                    Output().compose(pdf, pages, printed->layout, {IsPageNumberInFooter(), GetFooterText()});
+                const auto pages =
+                    ui::chosen_pages(core::PrintPages::all, {}, Output().page_count(pdf));
+                const platform::PdfBytes file = Output().compose(
+                    pdf, pages, printed->layout, {IsPageNumberInFooter(), GetFooterText()},
+                    ui::pdf_info(GetDocumentTitle(true)));
                 ui::write_file_atomically(*path, std::string_view(reinterpret_cast<const char*>(file.data()),
                                                                    file.size()));
                 saved = true;
             }
         } else {
             const std::wstring html =
-                save_format == 1 ? ui::word_file_text(page_setup_root(doc_data), [this] { return doc->to_word_html(); })
-                                 : doc->to_print_html();
+                format == core::SaveFormat::doc
+                    ? ui::word_file_text(core::page_setup_root(session_.data()),
+                                         [this] { return session_.word_html(); })
+                    : session_.print_html();
             ui::write_file_atomically(*path, ui::utf8_of(html));
             saved = true;
         }

@@ -1,11 +1,11 @@
 // The save/print panel: the print page (copies, pages, footer), the save page
 // (format, folder, file name, opening afterwards) and the layout page
 // (margins, fonts, paragraphs), each ending in its action button. The
-// choices live in the window, the file name and the footer in the document.
+// choices live in the session, the file name and the footer in the document.
 // The children of each page keep a fixed order: the handlers find rows by
 // their position.
-#include "app/engine_services.h"
 #include "app/main_window.h"
+#include "core/engine_services.h"
 #include "engine/document/ui_strings.h"
 #include "platform/button.h"
 #include "platform/decoration.h"
@@ -105,7 +105,7 @@ void MainWindow::BuildSavePrintPanel(platform::Panel& panel, std::int32_t page) 
         box->set_text(text);
         box->text_changed.add(
             [this](platform::TextBox& sender, const platform::NoArgs&) { OnFieldTextChanged(sender); });
-        auto button = row_button(folders.install_folder);
+        auto button = row_button(session_.folders().install_folder);
         button->data_context = tag;
         if (tag == folder_tag) {
             std::weak_ptr<platform::TextBox> weak_box = box;
@@ -120,34 +120,41 @@ void MainWindow::BuildSavePrintPanel(platform::Panel& panel, std::int32_t page) 
         return row;
     };
 
-    switch (page) {
-        case 0: {
+    core::output_choices& choices = session_.output();
+    switch (core::SavePrintPage(page)) {
+        case core::SavePrintPage::print: {
             MakeLabel(panel, engine::ui_string(13));
             MakeCopiesRow(panel);
-            panel.children().append(
-                radio_group({{14, 0}, {16, 1}, {15, 2}, {17, 3}}, std::int32_t(print_pages)));
-            auto pages_row = text_row(page_list_tag, selected_pages, engine::ui_string(14), false);
-            pages_row->set_visibility(print_pages == 3 ? Visibility::visible : Visibility::collapsed);
+            panel.children().append(radio_group({{14, 0}, {16, 1}, {15, 2}, {17, 3}},
+                                                std::int32_t(choices.print_pages)));
+            auto pages_row =
+                text_row(page_list_tag, choices.selected_pages, engine::ui_string(14), false);
+            pages_row->set_visibility(choices.print_pages == core::PrintPages::selected
+                                          ? Visibility::visible
+                                          : Visibility::collapsed);
             panel.children().append(pages_row);
             panel.children().append(check_box(22, footer_code, IsPageNumberInFooter()));
             MakeApplyRow(panel, 0);
             break;
         }
-        case 1: {
+        case core::SavePrintPage::save: {
             MakeLabel(panel, engine::ui_string(29));
-            panel.children().append(radio_group({{32, 4}, {33, 5}, {34, 6}}, std::int32_t(save_format) + save_format_code));
+            panel.children().append(radio_group(
+                {{32, 4}, {33, 5}, {34, 6}}, std::int32_t(choices.save_format) + save_format_code));
             MakeSectionHeader(panel, engine::ui_string(35), {});
             // Without a chosen folder the file goes to the documents folder.
             const std::wstring documents = Output().documents_folder();
-            panel.children().append(
-                text_row(folder_tag, save_folder, documents.empty() ? engine::ui_string(36) : documents, true));
+            panel.children().append(text_row(folder_tag, choices.save_folder,
+                                             documents.empty() ? engine::ui_string(36) : documents,
+                                             true));
             MakeSectionHeader(panel, engine::ui_string(37), {});
             panel.children().append(text_row(file_name_tag, GetDocumentTitle(false), GetDocumentTitle(true), false));
-            panel.children().append(check_box(38, open_after_saving_code, open_after_saving == 1.0));
+            panel.children().append(
+                check_box(38, open_after_saving_code, choices.open_after_saving));
             MakeApplyRow(panel, 1);
             break;
         }
-        case 2: {
+        case core::SavePrintPage::layout: {
             MakeLabel(panel, engine::ui_string(71));
             for (std::int32_t side : {0, 2, 1, 3}) MakePageMarginRow(panel, side);
             MakeLabel(panel, ui::font_and_paragraph_label());
@@ -165,6 +172,7 @@ void MainWindow::BuildSavePrintPanel(platform::Panel& panel, std::int32_t page) 
 }
 
 void MainWindow::MakeCopiesRow(platform::Panel& panel) {
+    const double copies = session_.output().copies;
     MakeSectionHeader(panel, engine::ui_string(18), ui::copies_text(copies));
     auto slider = platform::Slider::create(1, 10);
     slider->set_margin({4, 4, 4, 4});
@@ -203,17 +211,21 @@ void MainWindow::MakeApplyRow(platform::Panel& panel, std::int32_t kind) {
 void MainWindow::OnOptionRadioChecked(platform::ToggleButton& sender) {
     const auto* code = std::get_if<std::int32_t>(&sender.data_context);
     if (!code) return;
+    core::output_choices& choices = session_.output();
     if (*code >= 0 && *code < save_format_code) {
-        print_pages = *code;
+        choices.print_pages = core::PrintPages(*code);
         auto box = sender.parent();
         auto page = box ? box->parent() : nullptr;
         if (page && page_list_row_position < page->children().size()) {
-            page->children().at(page_list_row_position)
-                ->set_visibility(print_pages == 3 ? Visibility::visible : Visibility::collapsed);
+            page->children()
+                .at(page_list_row_position)
+                ->set_visibility(choices.print_pages == core::PrintPages::selected
+                                     ? Visibility::visible
+                                     : Visibility::collapsed);
         }
         RenderDocumentAsync(false);
     } else if (*code >= save_format_code && *code <= 6) {
-        save_format = *code - save_format_code;
+        choices.save_format = core::SaveFormat(*code - save_format_code);
     }
 }
 
@@ -222,17 +234,18 @@ void MainWindow::OnOptionCheckBoxToggled(platform::ToggleButton& sender) {
     if (!code) return;
     const bool checked = sender.is_checked();
     if (*code == footer_code) {
-        if (engine::doc_element* footer = footer_element(doc_data)) {
+        if (engine::doc_element* footer = core::footer_element(session_.data())) {
             footer->record.b = checked ? 1 : 0;
             RenderDocumentAsync(false);
         }
     } else if (*code == open_after_saving_code) {
-        open_after_saving = checked ? 1.0 : 0.0;
-        config.OpenDocAfterSaving = open_after_saving;
+        session_.output().open_after_saving = checked;
+        session_.config().OpenDocAfterSaving = checked ? 1.0 : 0.0;
     }
 }
 
 void MainWindow::OnCopiesChanged(platform::Slider& sender, double value) {
+    double& copies = session_.output().copies;
     copies = value;
     if (copies == 0) return;
     auto box = sender.parent();
@@ -250,6 +263,7 @@ void MainWindow::OnSavePrintTextChanged(platform::TextBox& sender) {
     if (!tag) return;
     if (*tag == page_list_tag) {
         if (cleaning_page_list) return;
+        std::wstring& selected_pages = session_.output().selected_pages;
         const std::wstring old_list = selected_pages;
         selected_pages = ui::clean_page_list(sender.text());
         if (sender.text() != selected_pages) {
@@ -265,16 +279,22 @@ void MainWindow::OnSavePrintTextChanged(platform::TextBox& sender) {
 }
 
 platform::FireAndForget MainWindow::PickSaveFolderAsync(std::shared_ptr<platform::TextBox> box) {
-    const std::uint64_t started_on = document_serial;
+    const std::uint64_t started_on = session_.document_serial();
     const std::weak_ptr<int> alive = output_alive;
     std::optional<std::wstring> folder;
     try {
-        folder = co_await Output().pick_folder(save_folder);
+        // The dialog opens at the folder the box shows: the chosen one, else
+        // the one a save without a choice goes to.
+        std::wstring shown = session_.output().save_folder;
+        if (shown.empty()) shown = Output().documents_folder();
+        if (shown.empty()) shown = session_.folders().temp_folder;
+        folder = co_await Output().pick_folder(shown);
     } catch (...) {
         co_return;  // no dialog: nothing changes
     }
     // The dialog answers when it is destroyed with the window.
-    if (alive.expired() || !IsSameDocument(started_on)) co_return;
+    if (alive.expired() || !session_.is_same_document(started_on)) co_return;
+    std::wstring& save_folder = session_.output().save_folder;
     save_folder = folder ? *folder : std::wstring();
     box->set_text(save_folder);
 }

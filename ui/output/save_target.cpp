@@ -4,15 +4,27 @@
 
 namespace ui {
 
-std::optional<std::wstring> save_extension(double save_format) {
-    if (save_format == 0) return L".pdf";
-    if (save_format == 1) return L".doc";
-    if (save_format == 2) return L".html";
+namespace {
+
+// The longest name a Linux file system takes, in bytes.
+constexpr std::size_t max_file_name_bytes = 255;
+
+}  // namespace
+
+std::optional<std::wstring> save_extension(core::SaveFormat save_format) {
+    switch (save_format) {
+        case core::SaveFormat::pdf:
+            return L".pdf";
+        case core::SaveFormat::doc:
+            return L".doc";
+        case core::SaveFormat::html:
+            return L".html";
+    }
     return std::nullopt;
 }
 
-std::optional<std::wstring> save_path(std::wstring_view folder, std::wstring_view fallback, std::wstring_view title,
-                                      double save_format) {
+std::optional<std::wstring> save_path(std::wstring_view folder, std::wstring_view fallback,
+                                      std::wstring_view title, core::SaveFormat save_format) {
     const auto extension = save_extension(save_format);
     if (!extension) return std::nullopt;
     std::wstring directory(folder);
@@ -22,7 +34,9 @@ std::optional<std::wstring> save_path(std::wstring_view folder, std::wstring_vie
     }
     if (directory.empty()) directory = fallback;
     if (!directory.empty() && directory.back() != L'/') directory += L'/';
-    return directory + file_name_from_title(title) + *extension;
+    // The extension is ASCII: its length is its size in bytes.
+    return directory + file_name_from_title(title, max_file_name_bytes - extension->size()) +
+           *extension;
 }
 
 }  // namespace ui

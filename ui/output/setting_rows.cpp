@@ -32,23 +32,27 @@ std::shared_ptr<platform::Slider> append_slider_box(platform::Panel& panel, doub
 }  // namespace
 
 void MainWindow::MakeFontSizeRow(platform::Panel& panel) {
+    core::formatting_cache& formatting = session_.formatting();
     MakeSectionHeader(panel, engine::ui_string(45), ui::points_text(formatting.body_font_size));
     auto slider = append_slider_box(panel, 6, 18, formatting.body_font_size);
     slider->value_changed.add([this](platform::Slider& sender, double value) { OnFontSizeChanged(sender, value); });
 }
 
 void MainWindow::MakeFirstLineIndentRow(platform::Panel& panel) {
+    core::formatting_cache& formatting = session_.formatting();
     MakeSectionHeader(panel, engine::ui_string(formatting.hanging_indent ? 64 : 58),
                       ui::millimetres_text(formatting.first_line_indent));
     append_slider_box(panel, 0, 30, formatting.first_line_indent)->set_enabled(false);
 }
 
 void MainWindow::MakeBodyTopPaddingRow(platform::Panel& panel) {
+    core::formatting_cache& formatting = session_.formatting();
     MakeSectionHeader(panel, engine::ui_string(59), ui::millimetres_text(formatting.body_top_padding));
     append_slider_box(panel, 0, 15, formatting.body_top_padding)->set_enabled(false);
 }
 
 void MainWindow::MakeLineSpacingRow(platform::Panel& panel) {
+    core::formatting_cache& formatting = session_.formatting();
     // Below 2 is the default spacing; the thumb then stands at 1.
     if (formatting.line_spacing < 2) formatting.line_spacing = 0;
     MakeSectionHeader(panel, engine::ui_string(60), ui::line_spacing_text(formatting.line_spacing));
@@ -56,11 +60,13 @@ void MainWindow::MakeLineSpacingRow(platform::Panel& panel) {
 }
 
 void MainWindow::MakeHeadingTopPaddingRow(platform::Panel& panel) {
+    core::formatting_cache& formatting = session_.formatting();
     MakeSectionHeader(panel, engine::ui_string(59), ui::millimetres_text(formatting.heading_top_padding));
     append_slider_box(panel, 0, 15, formatting.heading_top_padding)->set_enabled(false);
 }
 
 void MainWindow::MakePageMarginRow(platform::Panel& panel, std::int32_t side) {
+    core::formatting_cache& formatting = session_.formatting();
     const std::int32_t margins[] = {formatting.margin_left, formatting.margin_top, formatting.margin_right,
                                     formatting.margin_bottom};
     if (side < 0 || side > 3) return;

@@ -1,5 +1,5 @@
 // Throughput of the declension entry and of the dictionary matcher, in words
-// per second. Handler issues add their own word lists beside these.
+// per second.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>

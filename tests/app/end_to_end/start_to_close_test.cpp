@@ -9,7 +9,7 @@
 
 #include "app/real_views.h"
 #include "app/start.h"
-#include "app/temp_folder.h"
+#include "core/temp_folder.h"
 #include "engine/document/document.h"
 #include "engine/document/process_state.h"
 #include "engine/document/utf16.h"
@@ -18,8 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using app_test::run_script;
-using app_test::TempFolder;
 using app_test::wait_until;
+using core_test::TempFolder;
 
 // Clicks the link row of the service agreement, not the default document.
 constexpr wchar_t click_service_agreement[] = LR"js((function () {
@@ -46,12 +46,13 @@ TEST(EndToEnd, StartOpenALinkedDocumentAndClose) {
     hooks.first_page_shown = [&](app::MainWindow& window) {
         page_text = run_script(*window.main_webview, L"document.body.innerText");
         settings_written = fs::exists(data / "tembrick.ini");
-        russian_copied = fs::exists(data / app::fs_path(L"briks/Библиотека.brik"));
+        russian_copied = fs::exists(data / core::fs_path(L"briks/Библиотека.brik"));
         click = run_script(*window.main_webview, click_service_agreement);
-        wait_until([&] { return window.doc && !engine::library_shown; });
-        opened = window.doc ? window.doc->path : L"";
-        last_document = window.config.LastDocumentEng;
-        app_test::write_file(temp / "preview/page.pdf", "pdf");
+        wait_until(
+            [&] { return window.session().document() && !window.session().library_shown(); });
+        opened = window.session().document() ? window.session().document()->path : L"";
+        last_document = window.session().config().LastDocumentEng;
+        core_test::write_file(temp / "preview/page.pdf", "pdf");
         window.window->close();
     };
     static char name[] = "tembrick";
@@ -66,16 +67,17 @@ TEST(EndToEnd, StartOpenALinkedDocumentAndClose) {
 
     const fs::path service = data / "briks/Agreements/Service Agreement.brik";
     EXPECT_EQ(click, L"\"clicked\"");
-    EXPECT_EQ(opened, app::text_of(service));
+    EXPECT_EQ(opened, core::text_of(service));
     EXPECT_EQ(last_document, L"Agreements/Service Agreement.brik");
 
     // Closing wrote the settings and the document back with its path.
-    EXPECT_TRUE(app_test::file_contains(data / "tembrick.ini", u"LastDocumentEng:\t\tAgreements/Service Agreement.brik"));
+    EXPECT_TRUE(core_test::file_contains(data / "tembrick.ini",
+                                         u"LastDocumentEng:\t\tAgreements/Service Agreement.brik"));
     EXPECT_TRUE(fs::is_directory(temp));
     EXPECT_TRUE(fs::is_empty(temp));
-    const engine::document stored(app::text_of(service));
+    const engine::document stored(core::text_of(service));
     ASSERT_TRUE(stored.loaded());
-    EXPECT_EQ(stored.data->page_setup.record.s5, app::text_of(service));
+    EXPECT_EQ(stored.data->page_setup.record.s5, core::text_of(service));
 }
 
 }  // namespace

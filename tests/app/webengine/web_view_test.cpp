@@ -3,9 +3,9 @@
 // run one at a time.
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
 #include "app/real_views.h"
-#include "app/temp_folder.h"
+#include "app/start.h"
+#include "core/temp_folder.h"
 #include "platform/fake/fake_system.h"
 #include "platform/js_string_literal.h"
 #include "platform/qt/qt_platform.h"
@@ -35,14 +35,15 @@ TEST_F(RealWebView, AThreeMegabytePageShowsWhole) {
 }
 
 TEST_F(RealWebView, OnlyANewPageScrollsToTheTop) {
-    app_test::TempFolder root;
+    core_test::TempFolder root;
     platform::FakeSystem system;
-    system.install = app::text_of(PAPERWRIGHT_BUILT_SHARE);
+    system.install = core::text_of(PAPERWRIGHT_BUILT_SHARE);
     system.data = root.text();
-    system.temp = app::text_of(root / L"temp");
+    system.temp = core::text_of(root / L"temp");
     std::filesystem::create_directories(root / L"temp");
     bool shown = false;
-    app::MainWindow window(system, platform::make_qt_web_view_factory(),
+    const auto session = app::start_session(system);
+    app::MainWindow window(*session, platform::make_qt_web_view_factory(),
                            app::MainWindowHooks{[&](app::MainWindow&) { shown = true; }});
     window.activate();
     ASSERT_TRUE(wait_until([&] { return shown; })) << "the start page never reached the view";

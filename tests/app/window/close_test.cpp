@@ -1,25 +1,24 @@
 #include <gtest/gtest.h>
 
-#include "engine/document/process_state.h"
 #include "window/window_fixture.h"
 
 namespace {
 
-using app_test::file_contains;
-using app_test::write_file;
+using core_test::file_contains;
+using core_test::write_file;
 
 using ClosingTheWindow = app_test::WindowTest;
 
 TEST_F(ClosingTheWindow, WritesTheDocumentAndSettingsClosesTheViewsAndEmptiesTemp) {
     auto window = make_window();
     main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
-    engine::current_section = 4;
-    window->config.DocumentZoom = 150;
+    window->session().set_section(4);
+    window->session().config().DocumentZoom = 150;
     write_file(root / L"cache/tembrick/temp/preview/page.pdf", "pdf");
 
     window->window->close();
     EXPECT_TRUE(failures.messages.empty());
-    EXPECT_EQ(app_test::stored_section(data_file(L"briks/Folder/Two Words.brik")), 4);
+    EXPECT_EQ(core_test::stored_section(data_file(L"briks/Folder/Two Words.brik")), 4);
     EXPECT_TRUE(file_contains(data_file(L"tembrick.ini"), u"DocumentZoom:\t\t150.000000"));
     EXPECT_TRUE(main_view().closed);
     EXPECT_TRUE(preview_view().closed);
@@ -30,7 +29,7 @@ TEST_F(ClosingTheWindow, AFailedWriteBackIsShownAndTheRestStillHappens) {
     auto window = make_window();
     main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
     std::filesystem::remove_all(data_file(L"briks/Folder"));
-    window->config.DocumentZoom = 120;
+    window->session().config().DocumentZoom = 120;
     write_file(root / L"cache/tembrick/temp/x.tmp", "x");
 
     window->window->close();
@@ -42,8 +41,7 @@ TEST_F(ClosingTheWindow, AFailedWriteBackIsShownAndTheRestStillHappens) {
 
 TEST_F(ClosingTheWindow, WithoutADocumentTheSettingsAreStillWritten) {
     auto window = make_window();
-    window->doc.reset();
-    window->doc_data = nullptr;
+    ASSERT_TRUE(window->session().close_document());
     std::filesystem::remove(data_file(L"tembrick.ini"));
     window->window->close();
     EXPECT_TRUE(std::filesystem::exists(data_file(L"tembrick.ini")));

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "engine/document/process_state.h"
 #include "engine/document/ui_strings.h"
 #include "platform/js_string_literal.h"
 #include "window/window_fixture.h"
 
 namespace {
 
-using app_test::stored_section;
-using app_test::write_file;
+using core_test::stored_section;
+using core_test::write_file;
 
 const std::wstring scroll_reset = L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
 
@@ -24,16 +23,16 @@ TEST_F(OpeningDocuments, APostedPathOpensItsDocumentAndWritesThePreviousOneBack)
     write_settings({u"StartOnLibrary:\t\t0.000000"});
     auto window = make_window();
     show_first_page();
-    ASSERT_TRUE(window->doc->loaded());
-    engine::current_section = 2;
+    ASSERT_TRUE(window->session().document()->loaded());
+    window->session().set_section(2);
 
     post(L"Folder/Two|Words");
     EXPECT_TRUE(failures.messages.empty());
-    EXPECT_EQ(window->doc->path, data_text(L"briks/Folder/Two Words.brik"));
-    EXPECT_EQ(window->config.LastDocumentEng, L"Folder/Two Words.brik");
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
+    EXPECT_EQ(window->session().config().LastDocumentEng, L"Folder/Two Words.brik");
     EXPECT_EQ(stored_section(data_file(L"briks/Agreements/Sales Agreement.brik")), 2);
-    EXPECT_EQ(engine::current_section, 0);
-    EXPECT_EQ(window->doc_data->page_setup.record.s5, window->doc->path);
+    EXPECT_EQ(window->session().section(), 0);
+    EXPECT_EQ(window->session().data()->page_setup.record.s5, window->session().document()->path);
 
     const auto& scripts = main_view().scripts;
     ASSERT_GE(scripts.size(), 3u);
@@ -46,39 +45,52 @@ TEST_F(OpeningDocuments, APostedPathOpensItsDocumentAndWritesThePreviousOneBack)
 }
 
 TEST_F(OpeningDocuments, BadNamesShowTheAbsentPageAndAFileThatFailedToLoadIsNeverWrittenBack) {
-    write_file(root / L"data/secret.brik", app_test::document_bytes(u"secret"));
+    write_file(root / L"data/secret.brik", core_test::document_bytes(u"secret"));
     write_file(data_file(L"briks/Broken.brik"), "not a document at all");
     auto window = make_window();
     post(L"");
-    EXPECT_EQ(window->config.LastDocumentEng, L".brik");
+    EXPECT_EQ(window->session().config().LastDocumentEng, L".brik");
     for (const wchar_t* name : {L"", L"../secret"}) {
         post(name);
-        EXPECT_EQ(window->doc->path, L"") << name;
+        EXPECT_EQ(window->session().document()->path, L"") << name;
         EXPECT_TRUE(shows_row(*window, 89)) << name;
     }
     EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/.brik")));
 
+    // Names whose check fails (too long, a loop of links) are missing too; the
+    // open document is written back and closed first.
+    std::filesystem::create_symlink("Loop.brik", data_file(L"briks/Loop.brik"));
+    for (const std::wstring& name : {std::wstring(300, L'x'), std::wstring(L"Loop")}) {
+        post(L"Folder/Two|Words");
+        window->session().set_section(2);
+        post(name);
+        EXPECT_TRUE(failures.messages.empty());
+        EXPECT_EQ(window->session().document()->path, L"");
+        EXPECT_TRUE(shows_row(*window, 89));
+        EXPECT_EQ(stored_section(data_file(L"briks/Folder/Two Words.brik")), 2);
+    }
+
     post(L"Broken");
-    EXPECT_FALSE(window->doc->loaded());
+    EXPECT_FALSE(window->session().document()->loaded());
     EXPECT_TRUE(shows_row(*window, 90));
     post(L"Folder/Two|Words");
-    EXPECT_EQ(app_test::read_file(data_file(L"briks/Broken.brik")), "not a document at all");
+    EXPECT_EQ(core_test::read_file(data_file(L"briks/Broken.brik")), "not a document at all");
 }
 
 TEST_F(OpeningDocuments, TheLibraryFromTheSettingsModeAndBackLeavesTheLastDocuments) {
     auto window = make_window();
     post(L"Folder/Two|Words");
-    window->config.LastDocument = L"Договоры/Другой.brik";
-    window->mode = 1;
+    window->session().config().LastDocument = L"Договоры/Другой.brik";
+    window->session().set_mode(core::ViewMode::settings);
     window->library_button->click();
-    EXPECT_TRUE(engine::library_shown);
-    EXPECT_EQ(window->mode, 0);
-    EXPECT_EQ(window->config.LastDocument, L"Договоры/Другой.brik");
-    EXPECT_EQ(window->doc->path, data_text(L"briks/Library.brik"));
-    EXPECT_EQ(window->config.LastDocumentEng, L"Folder/Two Words.brik");
+    EXPECT_TRUE(window->session().library_shown());
+    EXPECT_EQ(window->session().mode(), core::ViewMode::data);
+    EXPECT_EQ(window->session().config().LastDocument, L"Договоры/Другой.brik");
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Library.brik"));
+    EXPECT_EQ(window->session().config().LastDocumentEng, L"Folder/Two Words.brik");
     window->ToggleLibrary();
-    EXPECT_FALSE(engine::library_shown);
-    EXPECT_EQ(window->doc->path, data_text(L"briks/Folder/Two Words.brik"));
+    EXPECT_FALSE(window->session().library_shown());
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
 }
 
 TEST_F(OpeningDocuments, AFailingRenderIsShownAndKeepsTheDocument) {
@@ -88,30 +100,30 @@ TEST_F(OpeningDocuments, AFailingRenderIsShownAndKeepsTheDocument) {
     post(L"Folder/Two|Words");
     ASSERT_EQ(failures.messages.size(), 1u);
     EXPECT_NE(failures.messages[0].find("the view is gone"), std::string::npos);
-    ASSERT_TRUE(window->doc);
-    EXPECT_TRUE(window->doc->loaded());
-    EXPECT_EQ(window->doc->path, data_text(L"briks/Folder/Two Words.brik"));
+    ASSERT_TRUE(window->session().document());
+    EXPECT_TRUE(window->session().document()->loaded());
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
 }
 
 TEST_F(OpeningDocuments, TheSectionSurvivesReopeningAndAFailedWriteBackKeepsTheDocumentOpen) {
     auto window = make_window();
     post(L"Folder/Two|Words");
-    engine::current_section = 3;
+    window->session().set_section(3);
     post(L"Agreements/Sales|Agreement");
-    EXPECT_EQ(engine::current_section, 0);
+    EXPECT_EQ(window->session().section(), 0);
     post(L"Folder/Two|Words");
-    EXPECT_EQ(engine::current_section, 3);
+    EXPECT_EQ(window->session().section(), 3);
 
     // The document's folder disappears: writing it back cannot succeed.
     std::filesystem::remove_all(data_file(L"briks/Folder"));
-    engine::current_section = 1;
+    window->session().set_section(1);
     post(L"Agreements/Sales|Agreement");
     ASSERT_EQ(failures.messages.size(), 1u);
     EXPECT_NE(failures.messages[0].find("File writing failed."), std::string::npos);
-    ASSERT_TRUE(window->doc);
-    EXPECT_EQ(window->doc->path, data_text(L"briks/Folder/Two Words.brik"));
-    EXPECT_EQ(window->config.LastDocumentEng, L"Folder/Two Words.brik");
-    EXPECT_EQ(engine::current_section, 1);
+    ASSERT_TRUE(window->session().document());
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
+    EXPECT_EQ(window->session().config().LastDocumentEng, L"Folder/Two Words.brik");
+    EXPECT_EQ(window->session().section(), 1);
 }
 
 }  // namespace

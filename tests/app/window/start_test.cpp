@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "engine/document/process_state.h"
+#include "engine/document/ui_strings.h"
 #include "platform/js_string_literal.h"
 #include "window/window_fixture.h"
 
 namespace {
 
-using app_test::utf16le;
+using core_test::utf16le;
 using platform::Visibility;
 
 using WindowStart = app_test::WindowTest;
@@ -14,12 +14,13 @@ using WindowStart = app_test::WindowTest;
 TEST_F(WindowStart, FirstStartWritesTheSettingsAndOpensTheLibraryOfTheRegion) {
     auto window = make_window();
     // Written before the region is consulted: Language is still the default.
-    EXPECT_TRUE(app_test::read_file(data_file(L"tembrick.ini")).starts_with(utf16le(u"16\r\nLanguage:\t\t1.000000")));
-    EXPECT_EQ(engine::current_language, 0);
+    EXPECT_TRUE(core_test::read_file(data_file(L"tembrick.ini"))
+                    .starts_with(utf16le(u"16\r\nLanguage:\t\t1.000000")));
+    EXPECT_EQ(window->session().language(), 0);
     EXPECT_EQ(window->window->title(), L"Paperwright");
-    EXPECT_TRUE(engine::library_shown);
-    ASSERT_TRUE(window->doc);
-    EXPECT_EQ(window->doc->path, data_text(L"briks/Library.brik"));
+    EXPECT_TRUE(window->session().library_shown());
+    ASSERT_TRUE(window->session().document());
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Library.brik"));
     EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/Библиотека.brik")));
     EXPECT_EQ(window->text_edit_button->visibility(), Visibility::collapsed);
 }
@@ -29,9 +30,9 @@ TEST_F(WindowStart, TheRegionOverridesTheStoredLanguageAndWithoutOneTheStoredLan
     system.region = L"ru";
     {
         auto window = make_window();
-        EXPECT_EQ(engine::current_language, 1);
+        EXPECT_EQ(window->session().language(), 1);
         EXPECT_EQ(window->title_text->text(), L"Бумагодел");
-        EXPECT_EQ(window->doc->path, data_text(L"briks/Библиотека.brik"));
+        EXPECT_EQ(window->session().document()->path, data_text(L"briks/Библиотека.brik"));
     }
     const struct {
         std::optional<std::wstring> region;
@@ -47,7 +48,7 @@ TEST_F(WindowStart, TheRegionOverridesTheStoredLanguageAndWithoutOneTheStoredLan
         std::filesystem::remove(data_file(L"tembrick.ini"));
         if (c.settings) write_settings({c.settings});
         auto window = make_window();
-        EXPECT_EQ(engine::current_language, c.language) << &c - cases;
+        EXPECT_EQ(window->session().language(), c.language) << &c - cases;
     }
 }
 
@@ -56,15 +57,28 @@ TEST_F(WindowStart, StoredStartToolBarAndPaneWidthsAreApplied) {
                     u"ToolBarShow:\t\t0.500000", u"MenuPanelWidth:\t\t300.000000",
                     u"DataPanelWidth:\t\t0.000000"});
     auto window = make_window();
-    EXPECT_FALSE(engine::library_shown);
-    EXPECT_EQ(window->doc->path, data_text(L"briks/Folder/Two Words.brik"));
+    EXPECT_FALSE(window->session().library_shown());
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
     EXPECT_EQ(window->toolbar_panel->visibility(), Visibility::collapsed);
     EXPECT_EQ(window->title_bar_grid->height(), 32);
     EXPECT_EQ(window->logo_short->visibility(), Visibility::visible);
     EXPECT_EQ(window->menu_pane->width(), 300);
     // A width of 0 would hide the pane: the default stands, the file keeps its value.
     EXPECT_EQ(window->data_pane->width(), 480);
-    EXPECT_EQ(window->config.DataPanelWidth, 0);
+    EXPECT_EQ(window->session().config().DataPanelWidth, 0);
+}
+
+TEST_F(WindowStart, AStoredDocumentNameThatCannotBeCheckedOpensTheAbsentPage) {
+    std::filesystem::create_directories(data_file(L"briks"));
+    std::filesystem::create_symlink("Loop.brik", data_file(L"briks/Loop.brik"));
+    for (const std::u16string& name :
+         {std::u16string(295, u'x') + u".brik", std::u16string(u"Loop.brik")}) {
+        write_settings({u"StartOnLibrary:\t\t0.000000", u"LastDocumentEng:\t\t" + name});
+        auto window = make_window();
+        ASSERT_TRUE(window->session().document());
+        EXPECT_EQ(window->session().document()->path, L"");
+        EXPECT_NE(window->pending_html.find(engine::ui_string(89)), std::wstring::npos);
+    }
 }
 
 TEST_F(WindowStart, NoScriptRunsBeforeTheFirstNavigationThenExactlyThePendingPage) {
@@ -89,25 +103,25 @@ TEST_F(WindowStart, NoScriptRunsBeforeTheFirstNavigationThenExactlyThePendingPag
 TEST_F(WindowStart, ANavigationInSavePrintModeWaitsForALaterOneAndZoomIsBounded) {
     write_settings({u"DocumentZoom:\t\t900.000000"});
     auto window = make_window();
-    EXPECT_EQ(window->doc->zoom, 250);
-    EXPECT_EQ(window->config.DocumentZoom, 900);  // the setting is kept
-    window->config.DocumentZoom = std::numeric_limits<double>::quiet_NaN();
-    window->mode = 3;
+    EXPECT_EQ(window->session().document()->zoom, 250);
+    EXPECT_EQ(window->session().config().DocumentZoom, 900);  // the setting is kept
+    window->session().config().DocumentZoom = std::numeric_limits<double>::quiet_NaN();
+    window->session().set_mode(core::ViewMode::save_print);
     main_view().navigation_completed.raise(main_view());
     EXPECT_FALSE(window->first_page_shown);
-    window->mode = 0;
+    window->session().set_mode(core::ViewMode::data);
     main_view().navigation_completed.raise(main_view());
     EXPECT_TRUE(window->first_page_shown);
-    EXPECT_EQ(window->doc->zoom, 100);
+    EXPECT_EQ(window->session().document()->zoom, 100);
 }
 
 TEST_F(WindowStart, UnknownFoldersLeaveTheDefaultsAndWriteNothing) {
     system.data = L"";
     auto window = make_window();
-    EXPECT_TRUE(window->config.path.empty());
+    EXPECT_TRUE(window->session().config().path.empty());
     EXPECT_FALSE(std::filesystem::exists(data_file(L"tembrick.ini")));
-    ASSERT_TRUE(window->doc);
-    EXPECT_EQ(window->doc->path, L"");
+    ASSERT_TRUE(window->session().document());
+    EXPECT_EQ(window->session().document()->path, L"");
 }
 
 }  // namespace

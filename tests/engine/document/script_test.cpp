@@ -43,34 +43,6 @@ TEST_F(ScriptRun, IndentedNewLineFollowsThePageSetup) {
     EXPECT_EQ(run(L"a{.}b"), L"a<br />b");
 }
 
-TEST_F(ScriptRun, ConditionChains) {
-    add_field(L"a", L"");
-    add_field(L"b", L"");
-    const struct { const wchar_t *a, *b, *source, *expected; } rows[] = {
-        {L"1", L"1", L"{ЕСЛИ a ТО \"x\" ИНАЧЕ ЕСЛИ b ТО \"y\" ИНАЧЕ \"z\"}", L"x"},
-        {L"", L"1", L"{ЕСЛИ a ТО \"x\" ИНАЧЕ ЕСЛИ b ТО \"y\" ИНАЧЕ \"z\"}", L"y"},
-        {L"", L"", L"{ЕСЛИ a ТО \"x\" ИНАЧЕ ЕСЛИ b ТО \"y\" ИНАЧЕ \"z\"}", L"z"},
-        // A new ЕСЛИ block ends the chain: its else-part depends on b alone.
-        {L"1", L"", L"{ЕСЛИ a ТО \"x\"}{ЕСЛИ b ТО \"y\" ИНАЧЕ \"z\"}", L"xz"},
-        // A block without ЕСЛИ continues it; text between blocks ends it.
-        {L"1", L"", L"{ЕСЛИ a ТО \"x\"}{ИНАЧЕ \"z\"}", L"x"},
-        {L"", L"", L"{ЕСЛИ a ТО \"x\"}{ИНАЧЕ \"z\"}", L"z"},
-        {L"", L"", L"{ЕСЛИ a ТО \"x\"}-{ИНАЧЕ \"z\"}", L"-z"},
-        // Comma-separated conditions form one chain.
-        {L"1", L"1", L"{ЕСЛИ a, b ТО \"x\"}", L""},
-        {L" ", L"1", L"{ЕСЛИ a, b ТО \"x\"}", L"x"},
-        // Clauses without a condition.
-        {L"", L"", L"{ТО \"x\"}", L""},
-        {L"", L"", L"{ELSE \"x\", \"y\"}", L"xy"},
-        {L"1", L"", L"{ЕСЛИ a ТО \"<{ЕСЛИ a ТО \"in\" ИНАЧЕ \"out\"}>\"}", L"<in>"},
-    };
-    for (const auto& r : rows) {
-        doc.data->parameters.groups[0].elements[0].record.s2 = r.a;
-        doc.data->parameters.groups[0].elements[1].record.s2 = r.b;
-        EXPECT_EQ(run(r.source), r.expected) << r.source << L" a=" << r.a << L" b=" << r.b;
-    }
-}
-
 TEST_F(ScriptRun, AssignmentsStoreUnderTheWordKeyAndPrintNothing) {
     add_field(L"Цена", L"10");
     EXPECT_EQ(run(L"{Ж:}Итого{:Ж}{Общая  Сумма = Цена}"), L"<b>Итого</b>");

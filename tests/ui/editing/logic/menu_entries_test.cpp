@@ -7,6 +7,7 @@
 
 namespace {
 
+using core::ViewMode;
 using Texts = std::vector<std::wstring>;
 
 class MenuEntries : public fixture::process_state_test {
@@ -22,7 +23,7 @@ protected:
         page.element_count = 1;
         data.pages.group_count = std::int32_t(data.pages.groups.size());
     }
-    Texts texts(int mode) {
+    Texts texts(ViewMode mode) {
         Texts result;
         for (const auto& entry : ui::menu_entries(mode, &data)) result.push_back(entry.text);
         return result;
@@ -32,11 +33,11 @@ protected:
 };
 
 TEST_F(MenuEntries, SectionsAreListedByNameEvenWhenEmptyAndPagesFollowTheLanguage) {
-    EXPECT_EQ(texts(0), (Texts{L"Parties", L"", L"Price"}));
-    EXPECT_FALSE(ui::menu_entries(0, &data)[0].page_label);
-    EXPECT_TRUE(ui::menu_entries(1, &data)[0].page_label);
+    EXPECT_EQ(texts(ViewMode::data), (Texts{L"Parties", L"", L"Price"}));
+    EXPECT_FALSE(ui::menu_entries(ViewMode::data, &data)[0].page_label);
+    EXPECT_TRUE(ui::menu_entries(ViewMode::settings, &data)[0].page_label);
     engine::current_language = 1;
-    EXPECT_EQ(texts(3), (Texts{L"Печать", L"Сохранить"}));
+    EXPECT_EQ(texts(ViewMode::save_print), (Texts{L"Печать", L"Сохранить"}));
 }
 
 TEST_F(MenuEntries, TextEditingListsTheSetupThenTheBlocksOfTheFirstStandardPage) {
@@ -46,14 +47,14 @@ TEST_F(MenuEntries, TextEditingListsTheSetupThenTheBlocksOfTheFirstStandardPage)
     data.pages.groups[1].element_count = 2;
     add_page(1, L"Third page");
     // Entry k is block k - 1, as the panel expects.
-    EXPECT_EQ(texts(2), (Texts{L"[Setup paragraphs]", L"Preamble", L"Terms"}));
+    EXPECT_EQ(texts(ViewMode::text_edit), (Texts{L"[Setup paragraphs]", L"Preamble", L"Terms"}));
 }
 
 TEST_F(MenuEntries, NoTreeOrAnUnknownModeGivesNoEntries) {
-    EXPECT_TRUE(ui::menu_entries(0, nullptr).empty());
-    for (int mode : {4, -1}) EXPECT_TRUE(texts(mode).empty()) << mode;
+    EXPECT_TRUE(ui::menu_entries(ViewMode::data, nullptr).empty());
+    for (int mode : {4, -1}) EXPECT_TRUE(texts(ViewMode(mode)).empty()) << mode;
     data.parameters.group_count = 0;
-    EXPECT_TRUE(texts(0).empty());
+    EXPECT_TRUE(texts(ViewMode::data).empty());
 }
 
 }  // namespace

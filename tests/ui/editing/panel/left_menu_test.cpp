@@ -20,8 +20,8 @@ protected:
         show_section(0);
     }
     platform::ListBox& list() { return *window->menu_list; }
-    void show_mode(int mode) {
-        window->mode = mode;
+    void show_mode(core::ViewMode mode) {
+        window->session().set_mode(mode);
         window->RefreshMenuPanel();
     }
 };
@@ -39,45 +39,49 @@ TEST_F(LeftMenu, ChoosingASectionStoresItScrollsUpAndRebuildsThePanel) {
     // A user's click on the entry.
     auto* widget = static_cast<QListWidget*>(platform::widget_of(list()));
     QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(1)).center());
-    EXPECT_EQ(engine::current_section, 1);
+    EXPECT_EQ(window->session().section(), 1);
     EXPECT_EQ(window->data_scroller->vertical_offset(), 0);
     EXPECT_EQ(inside<platform::TextBox>(1, 0)->text(), L"price value");
     EXPECT_EQ(renders(), before);  // a template is not rendered again for a section
 
     // A section of the library page is rendered from the top.
-    engine::library_shown = true;
+    window->ToggleLibrary();
+    ASSERT_TRUE(window->session().library_shown());
+    for (const wchar_t* name : {L"Agreements", L"Letters", L"Forms"}) add_section(name);
+    window->RefreshMenuPanel();
+    const std::size_t library_renders = renders();
     list().set_selected_index(2);
-    EXPECT_EQ(renders(), before + 1);
+    EXPECT_EQ(renders(), library_renders + 1);
     EXPECT_TRUE(last_render_reset_scroll());
 }
 
 TEST_F(LeftMenu, EachModeKeepsItsOwnSelection) {
     list().set_selected_index(2);
-    show_mode(1);
+    show_mode(core::ViewMode::settings);
     ASSERT_EQ(list().entries().size(), 4u);
     EXPECT_EQ(list().selected_index(), 0);
     list().set_selected_index(3);
-    EXPECT_EQ(window->settings_page, 3);
-    show_mode(3);
+    EXPECT_EQ(window->session().settings_page(), 3);
+    show_mode(core::ViewMode::save_print);
     list().set_selected_index(1);
-    EXPECT_EQ(window->save_print_page, 1);
+    EXPECT_EQ(window->session().save_print_page(), core::SavePrintPage::save);
 
-    show_mode(0);
+    show_mode(core::ViewMode::data);
     EXPECT_EQ(list().selected_index(), 2);
-    EXPECT_EQ(engine::current_section, 2);
-    EXPECT_EQ(window->settings_page, 3);
-    EXPECT_EQ(window->save_print_page, 1);
+    EXPECT_EQ(window->session().section(), 2);
+    EXPECT_EQ(window->session().settings_page(), 3);
+    EXPECT_EQ(window->session().save_print_page(), core::SavePrintPage::save);
 }
 
 TEST_F(LeftMenu, AStoredSectionPastTheEndIsKeptAndShowsNothing) {
-    engine::current_section = 7;
+    window->session().set_section(7);
     window->RefreshMenuPanel();
-    EXPECT_EQ(engine::current_section, 7);
+    EXPECT_EQ(window->session().section(), 7);
     EXPECT_EQ(list().selected_index(), -1);
     EXPECT_EQ(panel().children().size(), 0u);
-    engine::current_section = -1;
+    window->session().set_section(-1);
     window->RefreshMenuPanel();
-    EXPECT_EQ(engine::current_section, 0);
+    EXPECT_EQ(window->session().section(), 0);
     EXPECT_EQ(list().selected_index(), 0);
     EXPECT_TRUE(failures.messages.empty());
 }

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "engine/document/process_state.h"
 #include "platform/button.h"
 #include "platform/controls.h"
 #include "platform/text_box.h"
@@ -20,10 +19,10 @@ protected:
     PanelTest() {
         show_first_page();
         main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
-        EXPECT_TRUE(window->doc && window->doc->loaded());
+        EXPECT_TRUE(window->session().document() && window->session().document()->loaded());
     }
 
-    engine::doc_node& parameters() { return window->doc_data->parameters; }
+    engine::doc_node& parameters() { return window->session().data()->parameters; }
     std::int32_t add_section(std::wstring name) {
         parameters().groups.emplace_back().record.s1 = std::move(name);
         parameters().group_count = std::int32_t(parameters().groups.size());
@@ -52,7 +51,7 @@ protected:
     }
     // Refreshes the menu, which builds the panel of the selected section.
     void show_section(std::int32_t section) {
-        engine::current_section = section;
+        window->session().set_section(section);
         window->RefreshMenuPanel();
     }
 

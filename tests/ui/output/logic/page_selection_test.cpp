@@ -4,6 +4,7 @@
 
 namespace {
 
+using core::PrintPages;
 using Pages = std::vector<int>;
 
 TEST(PageList, TheBoxKeepsNumbersOfUpToThreeDigitsAndSingleSeparators) {
@@ -30,13 +31,13 @@ TEST(PageList, PartsNamePagesWithinTheDocumentAndNothingValidMeansAllPages) {
 }
 
 TEST(PageChoice, OddAndEvenGoToTheLastPage) {
-    EXPECT_EQ(ui::chosen_pages(0, L"2", 3), (Pages{1, 2, 3}));
-    EXPECT_EQ(ui::chosen_pages(1, L"", 5), (Pages{1, 3, 5}));
-    EXPECT_EQ(ui::chosen_pages(2, L"", 5), (Pages{2, 4}));
-    EXPECT_EQ(ui::chosen_pages(1, L"", 30).back(), 29);  // past page 22 as well
-    EXPECT_EQ(ui::chosen_pages(2, L"", 30).size(), 15u);
-    EXPECT_EQ(ui::chosen_pages(3, L"2-3", 5), (Pages{2, 3}));
-    EXPECT_EQ(ui::chosen_pages(3, L"", 2), (Pages{1, 2}));
+    EXPECT_EQ(ui::chosen_pages(PrintPages::all, L"2", 3), (Pages{1, 2, 3}));
+    EXPECT_EQ(ui::chosen_pages(PrintPages::odd, L"", 5), (Pages{1, 3, 5}));
+    EXPECT_EQ(ui::chosen_pages(PrintPages::even, L"", 5), (Pages{2, 4}));
+    EXPECT_EQ(ui::chosen_pages(PrintPages::odd, L"", 30).back(), 29);  // past page 22 as well
+    EXPECT_EQ(ui::chosen_pages(PrintPages::even, L"", 30).size(), 15u);
+    EXPECT_EQ(ui::chosen_pages(PrintPages::selected, L"2-3", 5), (Pages{2, 3}));
+    EXPECT_EQ(ui::chosen_pages(PrintPages::selected, L"", 2), (Pages{1, 2}));
 }
 
 }  // namespace

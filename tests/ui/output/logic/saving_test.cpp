@@ -11,6 +11,7 @@
 
 namespace {
 
+using core::SaveFormat;
 using fixture::engine_path;
 
 std::ptrdiff_t entries(const fixture::temp_folder& folder) {
@@ -18,12 +19,14 @@ std::ptrdiff_t entries(const fixture::temp_folder& folder) {
 }
 
 TEST(SavePath, FolderCleanedTitleAndExtension) {
-    EXPECT_EQ(ui::save_path(L"/home/u/Docs \t", L"/tmp", L"Lease", 0), L"/home/u/Docs/Lease.pdf");
-    EXPECT_EQ(ui::save_path(L"/home/u/", L"/tmp", L"Lease", 1), L"/home/u/Lease.doc");
-    EXPECT_EQ(ui::save_path(L"  ", L"/tmp", L"Lease", 2), L"/tmp/Lease.html");
-    EXPECT_EQ(ui::save_path(L"/d", L"/tmp", L"../../etc/passwd", 2), L"/d/etcpasswd.html");
-    EXPECT_EQ(ui::save_path(L"/d", L"/tmp", L"", 0), L"/d/Vellumcraft.pdf");
-    EXPECT_FALSE(ui::save_path(L"/d", L"/tmp", L"Lease", 3).has_value());
+    EXPECT_EQ(ui::save_path(L"/home/u/Docs \t", L"/tmp", L"Lease", SaveFormat::pdf),
+              L"/home/u/Docs/Lease.pdf");
+    EXPECT_EQ(ui::save_path(L"/home/u/", L"/tmp", L"Lease", SaveFormat::doc), L"/home/u/Lease.doc");
+    EXPECT_EQ(ui::save_path(L"  ", L"/tmp", L"Lease", SaveFormat::html), L"/tmp/Lease.html");
+    EXPECT_EQ(ui::save_path(L"/d", L"/tmp", L"../../etc/passwd", SaveFormat::html),
+              L"/d/etcpasswd.html");
+    EXPECT_EQ(ui::save_path(L"/d", L"/tmp", L"", SaveFormat::pdf), L"/d/Vellumcraft.pdf");
+    EXPECT_FALSE(ui::save_path(L"/d", L"/tmp", L"Lease", SaveFormat(3)).has_value());
 }
 
 TEST(TextFile, Utf8WithoutMarkAndLoneSurrogatesReplaced) {

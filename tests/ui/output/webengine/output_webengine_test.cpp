@@ -5,19 +5,21 @@
 
 #include <QImage>
 #include <QPdfDocument>
-#include <QWidget>
 #include <QPdfSelection>
+#include <QWidget>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
 
-#include "app/engine_services.h"
 #include "app/failures.h"
-#include "app/file_paths.h"
-#include "app/main_window.h"
+#include "app/open_document.h"
 #include "app/real_views.h"
+#include "core/engine_services.h"
+#include "core/file_paths.h"
 #include "engine/document/process_state.h"
+#include "engine/document/ui_strings.h"
 #include "platform/fake/fake_system.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
@@ -26,6 +28,8 @@
 #include "support/brik_fixture.h"
 #include "support/process_state_fixture.h"
 #include "support/temp_folder.h"
+#include "support/ten_page_contract.h"
+#include "ui/output/print_view.h"
 
 namespace {
 
@@ -78,28 +82,13 @@ std::wstring act(app::MainWindow& window, std::int32_t kind) {
 
 using RealOutput = fixture::process_state_test;
 
-TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPrintsGiveTheChosenPages) {
-    fixture::temp_folder root, saved;
+TEST_F(RealOutput,
+       SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPrintsGiveTheChosenPages) {
     app_test::Failures failures;
-    platform::FakeSystem system;
-    system.install = app::text_of(std::filesystem::path(PAPERWRIGHT_BUILT_SHARE));
-    system.data = app::text_of(root.path() / "data");
-    system.temp = app::text_of(root.path() / "cache/tembrick/temp");
-    std::filesystem::create_directories(root.path() / "data/briks/Tests");
-    std::filesystem::create_directories(root.path() / "cache/tembrick/temp");
-    fixture::write_bytes(root.path() / "data/briks/Tests/Long Contract.brik", contract_bytes());
-
-    bool shown = false;
-    auto window = std::make_unique<app::MainWindow>(system, platform::make_qt_web_view_factory(),
-                                                    app::MainWindowHooks{[&](app::MainWindow&) { shown = true; }});
-    window->activate();
-    ASSERT_TRUE(wait_until([&] { return shown; })) << "the start page never reached the view";
-    window->OnWebMessageReceived(*window->main_webview, L"Tests/Long|Contract");
-    ASSERT_TRUE(window->HasLoadedDocument());
-    window->mode = 3;
-    window->save_folder = app::text_of(saved.path());
-    window->open_after_saving = 0;
-    window->save_format = 0;
+    app_test::OpenDocument open(PAPERWRIGHT_BUILT_SHARE, "Long Contract", contract_bytes());
+    ASSERT_TRUE(open.ready());
+    auto& window = open.window;
+    const auto& saved = open.saved;
     ASSERT_EQ(act(*window, 1), L"Document Saved");
     const auto file = saved.path() / "Long Contract.pdf";
     EXPECT_EQ(fixture::read_bytes(file).substr(0, 4), "%PDF");
@@ -111,7 +100,7 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
     EXPECT_NEAR(plain.size_mm(0).height(), 297, 0.5);
     EXPECT_FALSE(plain.text(0).contains(QStringLiteral("1/%1").arg(pages)));
 
-    app::footer_element(window->doc_data)->record.b = 1;
+    core::footer_element(window->session().data())->record.b = 1;
     ASSERT_EQ(act(*window, 1), L"Document Saved");
     PdfFile footed(file);
     ASSERT_TRUE(footed.loaded);
@@ -123,7 +112,7 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
         EXPECT_NEAR(footed.size_mm(page).height(), 297, 0.5);
     }
 
-    // The preview of these drawn pages, well above 2 MB, is drawn in the view.
+    // The preview of these pages is drawn in the view.
     window->main_webview->set_width(900);
     window->main_webview->set_height(700);
     const std::uint64_t runs = window->preview_runs;
@@ -139,7 +128,6 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
     const QByteArray* preview_pdf = platform::served_file(
         platform::to_qstring(frame.substr(address, frame.find(L"#toolbar=0") - address)), nullptr);
     ASSERT_NE(preview_pdf, nullptr);
-    EXPECT_GT(preview_pdf->size(), 2 * 1024 * 1024);
     QWidget* view = platform::widget_of(*window->main_webview);
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(wait_until([&] {
@@ -150,25 +138,42 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
         return false;
     }, 30000)) << "the preview frame stayed blank";
 
-    // Printing odd pages to a PDF-file printer gives just those; no printer says so.
+    // Printing odd pages to a printer that takes PDF gives it just those, as
+    // text; one that takes none gets them drawn. No printer says so.
     const auto printed = saved.path() / "printer.pdf";
-    window->output = platform::make_document_output(
-        [&] { return platform::PrinterChoice{platform::PrinterChoice::Kind::pdf_file, app::text_of(printed)}; });
-    window->print_pages = 1;
-    ASSERT_EQ(act(*window, 0), L"Now printing the document");
-    EXPECT_EQ(PdfFile(printed).pages(), (pages + 1) / 2);
+    for (const bool takes_pdf : {true, false}) {
+        window->output = platform::make_document_output([&] {
+            return platform::PrinterChoice{platform::PrinterChoice::Kind::pdf_file,
+                                           core::text_of(printed), takes_pdf};
+        });
+        window->session().output().print_pages = core::PrintPages::odd;
+        ASSERT_EQ(act(*window, 0), L"Now printing the document");
+        PdfFile job(printed);
+        ASSERT_EQ(job.pages(), (pages + 1) / 2) << takes_pdf;
+        EXPECT_EQ(job.text(1).contains(QStringLiteral("3/%1").arg(pages)), takes_pdf);
+    }
     window->output =
         platform::make_document_output([] { return platform::PrinterChoice{platform::PrinterChoice::Kind::none, {}}; });
     EXPECT_EQ(act(*window, 0), L"Printer is not available, offline or error state.");
 
     // Landscape paper from the page setup.
-    auto& paper = window->doc_data->page_setup.groups[0].record;
+    auto& paper = window->session().data()->page_setup.groups[0].record;
     paper.d1 = 297;
     paper.v[0] = 210;
     ASSERT_EQ(act(*window, 1), L"Document Saved");
     PdfFile landscape(file);
     EXPECT_NEAR(landscape.size_mm(0).width(), 297, 0.5);
     EXPECT_NEAR(landscape.size_mm(0).height(), 210, 0.5);
+    // Its footer lies along the long side, in the bottom margin at the right.
+    const QString numbers = QStringLiteral("1/%1").arg(landscape.pages());
+    const int at = landscape.text(0).indexOf(numbers);
+    ASSERT_GE(at, 0);
+    const QRectF points =
+        landscape.pdf.getSelectionAtIndex(0, at, int(numbers.size())).boundingRectangle();
+    const double mm = 25.4 / 72.0;
+    EXPECT_GT(points.left() * mm, 297 / 2);
+    EXPECT_GT(points.top() * mm, 210 - 20);  // the bottom margin is 20 mm
+    EXPECT_LT(points.bottom() * mm, 210);
 
     // With no folder chosen the file goes into the documents folder, made
     // when a fresh home has none.
@@ -179,8 +184,8 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
         kept.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt);
         setenv(name, value.c_str(), 1);
     }
-    window->save_folder.clear();
-    window->save_format = 2;
+    window->session().output().save_folder.clear();
+    window->session().output().save_format = core::SaveFormat::html;
     const std::wstring outcome = act(*window, 1);
     for (std::size_t i = 0; i < kept.size(); ++i) kept[i] ? setenv(fresh[i].first, kept[i]->c_str(), 1) : unsetenv(fresh[i].first);
     EXPECT_EQ(outcome, L"Document Saved");
@@ -189,3 +194,71 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPri
 }
 
 }  // namespace
+
+namespace {
+
+// What the field's box stores when the user types into it.
+void type_value(app::MainWindow& window, std::wstring_view name, const std::wstring& value) {
+    for (auto& section : window.session().data()->parameters.groups) {
+        for (auto& field : section.elements) {
+            if (field.record.s1 == name) field.record.s2 = value;
+        }
+    }
+}
+
+// Every page still text: its own body, the typed values and "n/10" of the
+// page it was in the whole document; the page size as set; far smaller than
+// pictures of the pages would be.
+void expect_text_pages(const std::filesystem::path& file, const std::vector<int>& numbers) {
+    PdfFile pdf(file);
+    ASSERT_TRUE(pdf.loaded) << file;
+    ASSERT_EQ(pdf.pages(), int(numbers.size()));
+    EXPECT_LT(std::filesystem::file_size(file), 100 * 1024 * numbers.size());
+    for (int i = 0; i < pdf.pages(); ++i) {
+        const QString text = pdf.text(i).simplified();
+        const int number = numbers[std::size_t(i)];
+        EXPECT_TRUE(text.contains(QStringLiteral("Page body %1:").arg(number)))
+            << number << text.toStdString();
+        EXPECT_TRUE(
+            text.contains(QStringLiteral("Northwind Traders Ltd pays Contoso Pharmaceuticals")))
+            << number;
+        EXPECT_TRUE(text.contains(QStringLiteral("%1/10").arg(number))) << number;
+        EXPECT_TRUE(text.contains(QStringLiteral("Supply Contract No. 12"))) << number;
+        EXPECT_NEAR(pdf.size_mm(i).width(), fixture::ten_pages_width_mm, 0.5);
+        EXPECT_NEAR(pdf.size_mm(i).height(), fixture::ten_pages_height_mm, 0.5);
+    }
+}
+
+}  // namespace
+
+TEST_F(RealOutput, TenPagesWithPageNumbersAndChosenPagesStayText) {
+    app_test::Failures failures;
+    app_test::OpenDocument open(PAPERWRIGHT_BUILT_SHARE, "Ten Pages",
+                                fixture::ten_page_contract_bytes());
+    ASSERT_TRUE(open.ready());
+    app::MainWindow& window = *open.window;
+    type_value(window, L"Buyer", L"Northwind Traders Ltd");
+    type_value(window, L"Seller", L"Contoso Pharmaceuticals");
+
+    ASSERT_EQ(act(window, 1), L"Document Saved");
+    const auto file = open.saved.path() / "Ten Pages.pdf";
+    expect_text_pages(file, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    PdfFile saved(file);
+    EXPECT_EQ(saved.pdf.metaData(QPdfDocument::MetaDataField::Title).toString(),
+              QStringLiteral("Ten Pages"));
+    EXPECT_EQ(saved.pdf.metaData(QPdfDocument::MetaDataField::Producer).toString(),
+              platform::to_qstring(engine::ui_string(ui::program_name_row)));
+    // Only the finished file is left in the folder.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(open.saved.path()), {}), 1);
+
+    const auto printed = open.saved.path() / "printer.pdf";
+    window.output = platform::make_document_output([&] {
+        return platform::PrinterChoice{platform::PrinterChoice::Kind::pdf_file,
+                                       core::text_of(printed), true};
+    });
+    window.session().output().print_pages = core::PrintPages::selected;
+    window.session().output().selected_pages = L"1,3,5-7";
+    ASSERT_EQ(act(window, 0), L"Now printing the document");
+    expect_text_pages(printed, {1, 3, 5, 6, 7});
+    EXPECT_TRUE(failures.messages.empty());
+}

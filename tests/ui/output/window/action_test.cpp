@@ -1,7 +1,7 @@
 // The action button: printing, saving and their messages.
 #include <filesystem>
 
-#include "app/engine_services.h"
+#include "core/engine_services.h"
 #include "engine/document/process_state.h"
 #include "support/temp_folder.h"
 #include "ui/output/file_writer.h"
@@ -26,8 +26,8 @@ protected:
 };
 
 TEST_F(SaveAndPrint, PrintingTheChosenPagesAndItsOutcomesInBothLanguages) {
-    window->print_pages = 2;
-    window->copies = 3;
+    window->session().output().print_pages = core::PrintPages::even;
+    window->session().output().copies = 3;
     output->pages = 5;
     window->SaveOrPrintAsync(0, page);
     finish_pdf();
@@ -63,32 +63,51 @@ TEST_F(SaveAndPrint, PrintingTheChosenPagesAndItsOutcomesInBothLanguages) {
 }
 
 TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
-    window->save_folder = engine_path(saved.path()) + L"  ";
-    window->open_after_saving = 0;
-    window->save_format = 2;
+    window->session().output().save_folder = engine_path(saved.path()) + L"  ";
+    window->session().output().open_after_saving = false;
+    window->session().output().save_format = core::SaveFormat::html;
     window->SaveOrPrintAsync(1, page);
     pump();
-    EXPECT_EQ(read_bytes(saved.path() / "Sales.html"), ui::utf8_of(window->doc->to_print_html()));
-    EXPECT_EQ(window->save_folder, engine_path(saved.path()));
+    EXPECT_EQ(read_bytes(saved.path() / "Sales.html"),
+              ui::utf8_of(window->session().document()->to_print_html()));
+    EXPECT_EQ(window->session().output().save_folder, engine_path(saved.path()));
     EXPECT_EQ(message(), L"Document Saved");
     EXPECT_TRUE(output->opened.empty());
 
-    window->save_format = 1;
-    window->open_after_saving = 1;
+    window->session().output().save_format = core::SaveFormat::doc;
+    window->session().output().open_after_saving = true;
     window->SaveOrPrintAsync(1, page);
     pump();
     const auto doc = saved.path() / "Sales.doc";
     const std::string bytes = read_bytes(doc);
     EXPECT_EQ(bytes.find("&apos;"), std::string::npos);
     EXPECT_NE(bytes.find("size:210mm 297mm; margin:10mm 19mm 19mm 19mm;"), std::string::npos);
-    EXPECT_EQ(app::page_setup_root(window->doc_data)->b, 0);
+    EXPECT_EQ(core::page_setup_root(window->session().data())->b, 0);
     ASSERT_EQ(output->opened.size(), 1u);
     EXPECT_EQ(output->opened[0], engine_path(doc));
 }
 
+TEST_F(SaveAndPrint, ATitleTooLongForAFileNameSavesUnderTheNameCutToFit) {
+    core_test::write_file(data_file(L"briks/Long.brik"),
+                          core_test::document_bytes(std::u16string(200, u'Д')));
+    window->OnWebMessageReceived(main_view(), L"Long");
+    window->session().output().save_folder = engine_path(saved.path());
+    window->session().output().open_after_saving = false;
+    window->session().output().save_format = core::SaveFormat::html;
+    window->SaveOrPrintAsync(1, page);
+    pump();
+    EXPECT_EQ(message(), L"Document Saved");
+    const std::filesystem::directory_iterator files(saved.path());
+    ASSERT_NE(files, std::filesystem::directory_iterator());
+    // 125 letters of two bytes each and the extension: 255 bytes.
+    std::string expected;
+    for (int letter = 0; letter < 125; ++letter) expected += "Д";
+    EXPECT_EQ(files->path().filename().string(), expected + ".html");
+}
+
 TEST_F(SaveAndPrint, APdfIsEveryPageWithTheFooterAndAFailedWriteSaysSo) {
-    window->save_folder = engine_path(saved.path());
-    window->print_pages = 1;
+    window->session().output().save_folder = engine_path(saved.path());
+    window->session().output().print_pages = core::PrintPages::odd;
     window->SaveOrPrintAsync(1, page);
     finish_pdf({'%', 'P', 'D', 'F', '-', '1'});
     ASSERT_EQ(output->composed.size(), 1u);
@@ -96,19 +115,19 @@ TEST_F(SaveAndPrint, APdfIsEveryPageWithTheFooterAndAFailedWriteSaysSo) {
     EXPECT_EQ(read_bytes(saved.path() / "Sales.pdf"), "%PDF-1");
     EXPECT_EQ(message(), L"Document Saved");
 
-    window->save_folder = engine_path(saved.path() / "missing");
+    window->session().output().save_folder = engine_path(saved.path() / "missing");
     window->SaveOrPrintAsync(1, page);
     finish_pdf();
     EXPECT_EQ(message(), L"File writing failed.");
     EXPECT_EQ(window->info_bar->severity(), 3);
-    window->save_format = 2;
+    window->session().output().save_format = core::SaveFormat::html;
     window->SaveOrPrintAsync(1, page);
     pump();
     EXPECT_EQ(message(), L"File writing failed.");
 }
 
 TEST_F(SaveAndPrint, ARunWhoseDocumentWasReplacedStopsQuietly) {
-    window->save_folder = engine_path(saved.path());
+    window->session().output().save_folder = engine_path(saved.path());
     window->SaveOrPrintAsync(1, page);
     load_print_view();
     window->OnWebMessageReceived(main_view(), L"Folder/Two|Words");

@@ -21,7 +21,7 @@ protected:
     std::unique_ptr<app::MainWindow> template_window(bool panel = true) {
         auto window = started_window();
         window->OnWebMessageReceived(main_view(), L"Agreements/Sales|Agreement");
-        if (panel) window->mode = 3;
+        if (panel) window->session().set_mode(core::ViewMode::save_print);
         return window;
     }
     // Runs posted work until none is left: a finished task resumes its

@@ -1,8 +1,11 @@
 // The pages of the save/print panel: their children in order and what each
 // control changes.
-#include "app/engine_services.h"
+#include <QImage>
+
+#include "core/engine_services.h"
 #include "engine/document/process_state.h"
 #include "platform/button.h"
+#include "platform/qt/native_widget.h"
 #include "support/temp_folder.h"
 #include "window/output_fixture.h"
 
@@ -24,11 +27,11 @@ protected:
     Panel& show_page(std::int32_t number) {
         window = template_window();
         // A footer element, as the library's documents have.
-        auto& setup = window->doc_data->page_setup.groups[0];
+        auto& setup = window->session().data()->page_setup.groups[0];
         setup.elements.resize(4);
         setup.element_count = 4;
         setup.elements[3].record.s1 = L"Sales agreement";
-        window->save_print_page = number;
+        window->session().set_save_print_page(core::SavePrintPage(number));
         window->BuildSavePrintPanel(*window->data_panel, number);
         return *window->data_panel;
     }
@@ -43,7 +46,7 @@ TEST_F(SavePrintPanel, PrintPageCopiesPagesAndFooter) {
     EXPECT_EQ(caption_of(page, 1), L"1 copy");
     std::size_t starts = preview_starts();
     child<Slider>(child(page, 2), 0).set_value(3);
-    EXPECT_EQ(window->copies, 3);
+    EXPECT_EQ(window->session().output().copies, 3);
     EXPECT_EQ(caption_of(page, 1), L"3 copies");
     EXPECT_EQ(preview_starts(), starts);  // copies need no preview
 
@@ -51,11 +54,11 @@ TEST_F(SavePrintPanel, PrintPageCopiesPagesAndFooter) {
     EXPECT_TRUE(child<RadioButton>(options, 0).is_checked());
     EXPECT_EQ(page.children().at(4)->visibility(), Visibility::collapsed);
     child<RadioButton>(options, 3).click();
-    EXPECT_EQ(window->print_pages, 3);
+    EXPECT_EQ(window->session().output().print_pages, core::PrintPages::selected);
     EXPECT_EQ(page.children().at(4)->visibility(), Visibility::visible);
     EXPECT_GT(preview_starts(), starts);  // the preview follows the choice
     child<RadioButton>(options, 1).click();
-    EXPECT_EQ(window->print_pages, 1);
+    EXPECT_EQ(window->session().output().print_pages, core::PrintPages::odd);
     EXPECT_EQ(page.children().at(4)->visibility(), Visibility::collapsed);
 
     // The footer box writes the document and refreshes the preview.
@@ -63,54 +66,71 @@ TEST_F(SavePrintPanel, PrintPageCopiesPagesAndFooter) {
     EXPECT_FALSE(footer.is_checked());
     starts = preview_starts();
     footer.click();
-    EXPECT_EQ(app::footer_element(window->doc_data)->record.b, 1);
+    EXPECT_EQ(core::footer_element(window->session().data())->record.b, 1);
     EXPECT_TRUE(window->IsPageNumberInFooter());
     EXPECT_GT(preview_starts(), starts);
 
     // Built again with "selected pages" chosen, the list shows at once.
-    window->print_pages = 3;
+    window->session().output().print_pages = core::PrintPages::selected;
     window->BuildSavePrintPanel(page, 0);
     EXPECT_EQ(page.children().at(4)->visibility(), Visibility::visible);
     // The page list is cleaned in its box; clearing it refreshes the preview.
     auto& box = child<TextBox>(child(page, 4), 0);
     box.set_text(L"1 2, 1000");
-    EXPECT_EQ(window->selected_pages, L"1,2,100");
+    EXPECT_EQ(window->session().output().selected_pages, L"1,2,100");
     EXPECT_EQ(box.text(), L"1,2,100");
     starts = preview_starts();
     box.set_text(L"");
     EXPECT_GT(preview_starts(), starts);
 }
 
+// The colour inside the box at its right end, away from its text.
+QRgb background_of(TextBox& box) {
+    QWidget* editor = widget_of(box);
+    editor->resize(200, 36);
+    const QImage shot = editor->grab().toImage();
+    return shot.pixel(shot.width() - 3, shot.height() / 2);
+}
+
 TEST_F(SavePrintPanel, SavePageFormatFolderNameAndOpening) {
+    output->documents = L"/home/user/Documents";
     Panel& page = show_page(1);
     ASSERT_EQ(page.children().size(), 8u);
     const std::size_t starts = preview_starts();
     child<RadioButton>(child(page, 1), 2).click();
-    EXPECT_EQ(window->save_format, 2);
+    EXPECT_EQ(window->session().output().save_format, core::SaveFormat::html);
     EXPECT_EQ(preview_starts(), starts);  // a format causes no render
 
+    // The folder is chosen with the button only, and the box looks it; the
+    // dialog opens at the folder the box shows.
     auto& folder_row = child(page, 3);
     auto& folder_box = child<TextBox>(folder_row, 0);
+    auto& name_box = child<TextBox>(child(page, 5), 0);
+    EXPECT_TRUE(folder_box.read_only());
+    EXPECT_FALSE(name_box.read_only());
+    EXPECT_NE(background_of(folder_box), background_of(name_box));
+    EXPECT_NE(folder_box.placeholder_text().find(L"/home/user/Documents"), std::wstring::npos);
     for (const std::optional<std::wstring>& chosen : {std::optional<std::wstring>(L"/home/user/Contracts"),
                                                       std::optional<std::wstring>()}) {
         child<Button>(folder_row, 1).click();
         output->answer_folder(chosen);
         pump();
-        EXPECT_EQ(window->save_folder, chosen.value_or(L""));
+        EXPECT_EQ(window->session().output().save_folder, chosen.value_or(L""));
         EXPECT_EQ(folder_box.text(), chosen.value_or(L""));
     }
+    EXPECT_EQ(output->folder_starts,
+              (std::vector<std::wstring>{L"/home/user/Documents", L"/home/user/Contracts"}));
 
-    auto& name_box = child<TextBox>(child(page, 5), 0);
     EXPECT_EQ(name_box.text(), L"Sales");
     name_box.set_text(L"Deal: final.PDF ");
     EXPECT_EQ(window->GetDocumentTitle(false), L"Deal final");
 
     child<CheckBox>(page, 6).click();
-    EXPECT_EQ(window->config.OpenDocAfterSaving, 0.0);
+    EXPECT_EQ(window->session().config().OpenDocAfterSaving, 0.0);
 
     // The Save button saves under the typed name and says so below itself.
     fixture::temp_folder saved;
-    window->save_folder = fixture::engine_path(saved.path());
+    window->session().output().save_folder = fixture::engine_path(saved.path());
     child<AppBarButton>(child(page, 7), 1).click();
     pump();
     EXPECT_TRUE(std::filesystem::exists(saved.path() / "Deal final.html"));
@@ -121,8 +141,8 @@ TEST_F(SavePrintPanel, SavePageFormatFolderNameAndOpening) {
 
 TEST_F(SavePrintPanel, LayoutPageRowsInOrderAndTheFontSizeWaitsForApply) {
     show_page(2);
-    window->formatting.margin_left = 0;
-    window->formatting.body_top_padding = 20;
+    window->session().formatting().margin_left = 0;
+    window->session().formatting().body_top_padding = 20;
     window->BuildSavePrintPanel(*window->data_panel, 2);
     Panel& page = *window->data_panel;
     ASSERT_EQ(page.children().size(), 21u);
@@ -133,8 +153,8 @@ TEST_F(SavePrintPanel, LayoutPageRowsInOrderAndTheFontSizeWaitsForApply) {
     const std::size_t main_scripts = main_view().scripts.size(), starts = preview_starts();
     child<Slider>(child(page, 11), 0).set_value(14);
     EXPECT_EQ(caption_of(page, 10), L"14 pt");
-    EXPECT_EQ(window->formatting.body_font_size, 14.0f);
-    EXPECT_EQ(window->doc_data->pages.groups[0].elements[0].items[0].v[0], 14);
+    EXPECT_EQ(window->session().formatting().body_font_size, 14.0f);
+    EXPECT_EQ(window->session().data()->pages.groups[0].elements[0].items[0].v[0], 14);
     EXPECT_EQ(main_view().scripts.size(), main_scripts);
     EXPECT_EQ(preview_starts(), starts);
 

@@ -10,8 +10,8 @@ protected:
 
 TEST_F(Preview, ShowsTheChosenPagesWithTheFooterInAFrameOnThePaperOfThePageSetup) {
     auto window = template_window();
-    window->print_pages = 1;
-    window->formatting.margin_right = 10;
+    window->session().output().print_pages = core::PrintPages::odd;
+    window->session().formatting().margin_right = 10;
     output->pages = 5;
     window->ShowPrintPreviewAsync();
     finish_pdf();
@@ -47,17 +47,17 @@ TEST_F(Preview, ARunWhoseDocumentWasReplacedOrWhosePanelClosedShowsNothing) {
     auto window = template_window();
     window->ShowPrintPreviewAsync();
     load_print_view();
-    window->mode = 0;
+    window->session().set_mode(core::ViewMode::data);
     const std::size_t before = main_view().scripts.size();
     output->answer_pdf();
     pump();
     EXPECT_TRUE(output->published.empty());
     EXPECT_EQ(main_view().scripts.size(), before);
 
-    window->mode = 3;
+    window->session().set_mode(core::ViewMode::save_print);
     window->ShowPrintPreviewAsync();
     window->OnWebMessageReceived(main_view(), L"Folder/Two|Words");
-    window->mode = 3;
+    window->session().set_mode(core::ViewMode::save_print);
     const std::size_t after_switch = main_view().scripts.size();
     preview_view().answer_next(L"true");
     pump();

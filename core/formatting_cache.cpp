@@ -1,0 +1,107 @@
+#include "core/formatting_cache.h"
+
+#include <cmath>
+
+namespace core {
+
+namespace {
+
+const engine::doc_element* element_at(const engine::doc_group& group, std::size_t index) {
+    return index < engine::element_count_of(group) ? &group.elements[index] : nullptr;
+}
+
+const engine::doc_record* item_at(const engine::doc_element* element, std::size_t index) {
+    if (!element || index >= engine::item_count_of(*element)) return nullptr;
+    return &element->items[index];
+}
+
+// A size as the 16-bit field holds it; a negative or huge float would make
+// the conversion undefined.
+std::uint16_t stored_size(float points) {
+    if (!(points >= 1.0f)) return 1;
+    if (points >= 65535.0f) return 65535;
+    return static_cast<std::uint16_t>(std::trunc(points));
+}
+
+}  // namespace
+
+formatting_cache read_formatting(const engine::doc_node& page_setup, const engine::doc_node& pages) {
+    formatting_cache cache;
+    if (engine::group_count_of(page_setup) > 0) {
+        const engine::doc_record& page = page_setup.groups[0].record;
+        cache.margin_left = page.v[5];
+        cache.margin_top = page.v[4];
+        cache.margin_right = page.v[3];
+        cache.margin_bottom = page.v[2];
+    }
+
+    const std::size_t page_count = engine::group_count_of(pages);
+    const engine::doc_group* body = nullptr;
+    for (std::size_t g = 0; g < page_count; ++g) {
+        if (pages.groups[g].record.a == 1) {
+            body = &pages.groups[g];
+            cache.format_page = std::int32_t(g);
+            break;
+        }
+    }
+    if (!body) {
+        cache.format_page = -1;
+        if (page_count > 0) {
+            const engine::doc_record& first = pages.groups[0].record;
+            cache.font_family = first.s3;
+            cache.body_font_size = float(first.v[0]);
+            cache.line_spacing = first.c;
+        }
+        return cache;
+    }
+
+    const engine::doc_record& root = page_setup.record;
+    cache.bold_numbering = root.c != 0;
+    cache.hanging_indent = root.v[1] != 0;
+
+    const engine::doc_element* block0 = element_at(*body, 0);
+    const engine::doc_element* block1 = element_at(*body, 1);
+    const engine::doc_record* para0 = item_at(block0, 0);
+    const engine::doc_record* para1 = item_at(block0, 1);
+    if (para0) {
+        cache.font_family = para0->s3;
+        cache.body_font_size = float(para0->v[0]);
+        cache.first_line_indent = float(para0->d2);
+        cache.justify_body = para0->v[3];
+        cache.line_spacing = para0->c;
+    }
+    if (const engine::doc_record* above = para1 ? para1 : para0) cache.body_top_padding = above->v[4];
+    if (block0) {
+        cache.heading_size_delta = float(block0->record.v[0]) - cache.body_font_size;
+        cache.bold_headings = block0->record.v[2] != 0;
+        cache.center_headings = block0->record.v[3];
+        cache.heading_top_padding = (block1 ? block1 : block0)->record.v[4];
+    }
+    return cache;
+}
+
+void apply_font_settings(const formatting_cache& cache, engine::doc_node& pages) {
+    const std::size_t page_count = engine::group_count_of(pages);
+    const std::uint16_t body_size = stored_size(cache.body_font_size);
+    for (std::size_t g = 0; g < page_count; ++g) {
+        pages.groups[g].record.s3 = cache.font_family;
+        pages.groups[g].record.v[0] = body_size;
+    }
+    if (cache.format_page < 0 || std::size_t(cache.format_page) >= page_count) return;
+    engine::doc_group& page = pages.groups[std::size_t(cache.format_page)];
+    const std::uint16_t heading_size = stored_size(cache.body_font_size + cache.heading_size_delta);
+    const std::size_t block_count = engine::element_count_of(page);
+    for (std::size_t e = 0; e < block_count; ++e) {
+        engine::doc_element& block = page.elements[e];
+        block.record.s3 = cache.font_family;
+        block.record.v[0] = heading_size;
+        block.record.v[2] = cache.bold_headings ? 700 : 0;
+        const std::size_t item_count = engine::item_count_of(block);
+        for (std::size_t i = 0; i < item_count; ++i) {
+            block.items[i].s3 = cache.font_family;
+            block.items[i].v[0] = body_size;
+        }
+    }
+}
+
+}  // namespace core

@@ -1,0 +1,151 @@
+#include "core/session.h"
+
+#include "core/engine_services.h"
+#include "core/region_language.h"
+#include "core/stale_saves.h"
+#include "engine/document/process_state.h"
+#include "engine/document/ui_strings.h"
+
+namespace core {
+
+namespace {
+
+constexpr int library_page_row = 8;
+
+}  // namespace
+
+session::session(const program_folders& folders, const region_reader& home_region) {
+    set_library_shown(true);
+    set_section(0);
+
+    // Without a data folder there is nowhere to keep the library or the
+    // settings: the defaults stand and nothing is written.
+    if (!folders.install.empty() && !folders.data.empty()) {
+        folders_ = library_folders(folders.install, folders.data, folders.temp);
+        config_.load(folders.data);
+        remove_stale_saves(folders_);
+    }
+
+    // The region decides the language at every start.
+    try {
+        if (home_region) {
+            if (auto language = language_from_region(home_region())) config_.Language = *language;
+        }
+    } catch (...) {
+    }
+    language_ = language_index(config_.Language);
+    engine::current_language = language_;
+
+    output_.open_after_saving = config_.OpenDocAfterSaving == 1.0;
+}
+
+session::~session() = default;
+
+std::wstring session::library_page() const {
+    return engine::ui_string(library_page_row, language_);
+}
+
+std::wstring session::start_page() {
+    return config_.start_on_library() ? library_page() : last_document();
+}
+
+std::wstring& session::last_document() {
+    return language_ == 1 ? config_.LastDocument : config_.LastDocumentEng;
+}
+
+void session::open_document(std::wstring name) {
+    if (name == library_page()) {
+        set_library_shown(true);
+    } else {
+        set_library_shown(false);
+        last_document() = name;
+    }
+
+    const std::wstring path = folders_.resolve(std::move(name));
+    document_ = std::make_unique<engine::document>(path);
+    ++document_serial_;
+    data_ = document_->data.get();
+
+    engine::doc_record* root = page_setup_root(data_);
+    if (root) root->s5 = document_->path;
+    apply_zoom();
+    set_section(root ? root->v[0] : 0);
+    formatting_ = data_ ? read_formatting(data_->page_setup, data_->pages) : formatting_cache{};
+    text_edit_group_ = 0;
+}
+
+bool session::write_back() {
+    if (!document_ || !document_->loaded()) return true;
+    if (engine::doc_record* root = page_setup_root(data_))
+        root->v[0] = static_cast<std::uint16_t>(section_);
+    return document_->save();
+}
+
+bool session::close_document() {
+    if (!document_) return true;
+    if (!write_back()) return false;
+    document_.reset();
+    data_ = nullptr;
+    return true;
+}
+
+bool session::has_loaded_document() const { return has_page_setup(data_); }
+
+void session::apply_zoom() {
+    if (document_) document_->zoom = applied_zoom(config_.DocumentZoom);
+}
+
+std::wstring session::screen_html() { return document_->to_html(); }
+
+std::wstring session::print_html() { return document_->to_print_html(); }
+
+std::wstring session::word_html() { return document_->to_word_html(); }
+
+void session::set_section(std::int32_t section) {
+    section_ = section;
+    engine::current_section = section;
+}
+
+std::int32_t session::selected_index() const {
+    switch (mode_) {
+        case ViewMode::data:
+            return section_;
+        case ViewMode::settings:
+            return settings_page_;
+        case ViewMode::text_edit:
+            return text_edit_group_;
+        case ViewMode::save_print:
+            return std::int32_t(save_print_page_);
+    }
+    return 0;
+}
+
+void session::select(std::int32_t index) {
+    switch (mode_) {
+        case ViewMode::data:
+            set_section(index);
+            break;
+        case ViewMode::settings:
+            settings_page_ = index;
+            break;
+        case ViewMode::text_edit:
+            text_edit_group_ = index;
+            break;
+        case ViewMode::save_print:
+            save_print_page_ = SavePrintPage(index);
+            break;
+    }
+}
+
+void session::select_first_where_none() {
+    if (section_ == -1) set_section(0);
+    if (text_edit_group_ == -1) text_edit_group_ = 0;
+    if (settings_page_ == -1) settings_page_ = 0;
+}
+
+void session::set_library_shown(bool shown) {
+    library_shown_ = shown;
+    engine::library_shown = shown;
+}
+
+}  // namespace core

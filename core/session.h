@@ -1,0 +1,138 @@
+// The program's state without any window: the settings record, the library
+// folders, the open document with its formatting cache, the view mode and
+// the entry chosen in each mode's menu, the last document of each language
+// and the save/print choices. It is made before the window, which with its
+// panels reads and changes it through these members; the document changes
+// only through `open_document` and `close_document`. UI thread only.
+//
+// The engine reads the interface language, the selected section and whether
+// the library page is shown from process-wide variables: the session is
+// their one writer in the program and keeps them equal to its own.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/formatting_cache.h"
+#include "core/library_folders.h"
+#include "core/output_choices.h"
+#include "core/settings.h"
+#include "core/view_mode.h"
+#include "engine/document/document.h"
+
+namespace core {
+
+// The folders the system gives the program; see `library_folders`.
+struct program_folders {
+    std::wstring install;
+    std::wstring data;
+    std::wstring temp;
+};
+
+class session {
+public:
+    // The two-letter code of the user's home region; nullopt, or a throw,
+    // when it cannot be read.
+    using region_reader = std::function<std::optional<std::wstring>()>;
+
+    // Starts from the defaults. With the installation and the data folder
+    // known, reads the settings file (writing the defaults when there is
+    // none) and removes the temporary files of interrupted saves. Then the region
+    // decides the interface language; when it cannot be read the stored
+    // language stands. No document is open yet.
+    session(const program_folders& folders, const region_reader& home_region);
+    ~session();
+    session(const session&) = delete;
+    session& operator=(const session&) = delete;
+
+    settings& config() { return config_; }
+    const settings& config() const { return config_; }
+    const library_folders& folders() const { return folders_; }
+    // Removes what the program left in its temporary folder.
+    void clear_temp() { folders_.clear_temp(); }
+    // 0 English, 1 Russian.
+    int language() const { return language_; }
+
+    // The library page of the interface language.
+    std::wstring library_page() const;
+    // Where the program starts: the library page when the settings say so,
+    // otherwise the last document.
+    std::wstring start_page();
+    // The last document of the interface language, as a library name.
+    std::wstring& last_document();
+
+    // Opens a document of the library by its name; the open one must have
+    // been closed. The library page marks the library as shown; any other
+    // name becomes the last document. A name the library does not hold
+    // gives a document that did not load. The document's stored section is
+    // selected and its formatting read.
+    void open_document(std::wstring name);
+    // Stores the selected section in the open document and writes it back
+    // when its file was read. True when there was nothing to write.
+    bool write_back();
+    // `write_back`, then the document is destroyed. False, with the document
+    // still open, when writing it back failed.
+    bool close_document();
+
+    engine::document* document() const { return document_.get(); }
+    // The open document's tree; null when none is open.
+    engine::document_data* data() const { return data_; }
+    // A document with a page setup: only it has settings and a print.
+    bool has_loaded_document() const;
+    // Counts the documents opened: a run that waited compares it with the
+    // one it started on, as a new document may sit at the old one's address.
+    std::uint64_t document_serial() const { return document_serial_; }
+    bool is_same_document(std::uint64_t serial) const {
+        return document_ && document_serial_ == serial;
+    }
+    formatting_cache& formatting() { return formatting_; }
+    // The zoom the settings ask for, applied to the open document.
+    void apply_zoom();
+
+    // The open document as screen, print and Word HTML.
+    std::wstring screen_html();
+    std::wstring print_html();
+    std::wstring word_html();
+
+    bool library_shown() const { return library_shown_; }
+    ViewMode mode() const { return mode_; }
+    void set_mode(ViewMode mode) { mode_ = mode; }
+
+    // The entry chosen in each mode's menu; -1 stands for none.
+    std::int32_t section() const { return section_; }
+    void set_section(std::int32_t section);
+    std::int32_t settings_page() const { return settings_page_; }
+    std::int32_t text_edit_group() const { return text_edit_group_; }
+    SavePrintPage save_print_page() const { return save_print_page_; }
+    void set_save_print_page(SavePrintPage page) { save_print_page_ = page; }
+    // The entry of the current mode.
+    std::int32_t selected_index() const;
+    void select(std::int32_t index);
+    // Entries that are none become the first; an entry past the end stays.
+    void select_first_where_none();
+
+    output_choices& output() { return output_; }
+
+private:
+    void set_library_shown(bool shown);
+
+    settings config_;
+    library_folders folders_;
+    int language_ = 0;
+    std::unique_ptr<engine::document> document_;
+    engine::document_data* data_ = nullptr;
+    std::uint64_t document_serial_ = 0;
+    formatting_cache formatting_;
+    bool library_shown_ = true;
+    ViewMode mode_ = ViewMode::data;
+    std::int32_t section_ = 0;
+    std::int32_t settings_page_ = 0;
+    std::int32_t text_edit_group_ = 0;
+    SavePrintPage save_print_page_ = SavePrintPage::print;
+    output_choices output_;
+};
+
+}  // namespace core

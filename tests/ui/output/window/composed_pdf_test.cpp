@@ -1,0 +1,133 @@
+// A PDF save through the real page composer, with the web engine's print
+// answered by the test: a sound print is saved with its footers as text; a
+// damaged one is refused with "File writing failed." and leaves no file.
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPdfWriter>
+#include <filesystem>
+
+#include "support/temp_folder.h"
+#include "window/output_fixture.h"
+
+namespace {
+
+using fixture::engine_path;
+using fixture::read_bytes;
+
+// The fake answers for the web engine and the dialogs; the real output
+// keeps pages and lays footers over them.
+class RealComposing final : public platform::DocumentOutput {
+public:
+    explicit RealComposing(platform::FakeDocumentOutput& fake) : fake_(fake) {}
+
+    platform::Task<platform::PdfBytes> print_to_pdf(platform::WebView& view,
+                                                    const platform::PageLayout& layout) override {
+        return fake_.print_to_pdf(view, layout);
+    }
+    int page_count(const platform::PdfBytes& pdf) override { return real_->page_count(pdf); }
+    platform::PdfBytes compose(const platform::PdfBytes& pdf, const std::vector<int>& pages,
+                               const platform::PageLayout& layout,
+                               const platform::PageFooter& footer,
+                               const platform::PdfInfo& info) override {
+        return real_->compose(pdf, pages, layout, footer, info);
+    }
+    platform::PrintResult print(const platform::PdfBytes& pdf, const std::vector<int>& pages,
+                                const platform::PageLayout& layout,
+                                const platform::PageFooter& footer, int copies,
+                                const platform::PdfInfo& info) override {
+        return real_->print(pdf, pages, layout, footer, copies, info);
+    }
+    std::wstring publish_pdf(platform::PdfBytes pdf) override {
+        return fake_.publish_pdf(std::move(pdf));
+    }
+    void open_file(const std::wstring& path) override { fake_.open_file(path); }
+    platform::Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) override {
+        return fake_.pick_folder(start);
+    }
+    std::wstring documents_folder() override { return fake_.documents_folder(); }
+
+private:
+    platform::FakeDocumentOutput& fake_;
+    std::shared_ptr<platform::DocumentOutput> real_ = platform::make_document_output();
+};
+
+// Three A4 pages of text, as a print of the web engine would be.
+platform::PdfBytes three_pages() {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        QPainter painter(&writer);
+        for (int page = 1; page <= 3; ++page) {
+            if (page > 1) writer.newPage();
+            painter.drawText(QPointF(1000, 1000), QStringLiteral("Body of page %1").arg(page));
+        }
+    }
+    return platform::PdfBytes(bytes.begin(), bytes.end());
+}
+
+class ComposedPdf : public output_test::OutputWindowTest {
+protected:
+    void SetUp() override {
+        OutputWindowTest::SetUp();
+        window = template_window();
+        window->output = std::make_shared<RealComposing>(*output);
+        window->session().output().save_folder = engine_path(saved.path());
+        window->session().output().open_after_saving = false;
+        window->session().output().save_format = core::SaveFormat::pdf;
+    }
+    std::wstring save(platform::PdfBytes print) {
+        window->SaveOrPrintAsync(1, page);
+        finish_pdf(std::move(print));
+        return window->info_bar->title();
+    }
+
+    std::unique_ptr<app::MainWindow> window;
+    std::shared_ptr<platform::Panel> page = platform::Panel::create();
+    fixture::temp_folder saved;
+};
+
+TEST_F(ComposedPdf, ASoundPrintIsSavedWithItsFootersAsText) {
+    // A footer element with page numbers on, as the library's documents have.
+    auto& setup = window->session().data()->page_setup.groups[0];
+    setup.elements.resize(4);
+    setup.element_count = 4;
+    setup.elements[3].record.b = 1;
+    ASSERT_EQ(save(three_pages()), L"Document Saved");
+    QPdfDocument pdf;
+    ASSERT_EQ(pdf.load(QString::fromStdString((saved.path() / "Sales.pdf").string())),
+              QPdfDocument::Error::None);
+    ASSERT_EQ(pdf.pageCount(), 3);
+    for (int page = 0; page < 3; ++page) {
+        const QString text = pdf.getAllText(page).text();
+        EXPECT_TRUE(text.contains(QStringLiteral("Body of page %1").arg(page + 1))) << page;
+        EXPECT_TRUE(text.contains(QStringLiteral("%1/3").arg(page + 1))) << page;
+    }
+}
+
+TEST_F(ComposedPdf, ADamagedPrintSaysFileWritingFailedAndLeavesNoFile) {
+    const platform::PdfBytes sound = three_pages();
+    const std::string text(sound.begin(), sound.end());
+    platform::PdfBytes truncated(sound.begin(), sound.begin() + std::ptrdiff_t(sound.size() / 2));
+    // The cross-reference table pointing one byte off for every object.
+    const auto table = text.find("xref");
+    ASSERT_NE(table, std::string::npos);
+    const std::string shifted = text.substr(0, table / 2) + ' ' + text.substr(table / 2);
+    const std::string not_pdf = "%PDF-1.4\nthe print view answered with something else\n%%EOF\n";
+
+    const auto target = saved.path() / "Sales.pdf";
+    fixture::write_bytes(target, "the earlier save");
+    for (const platform::PdfBytes& damaged :
+         {truncated, platform::PdfBytes(shifted.begin(), shifted.end()),
+          platform::PdfBytes(not_pdf.begin(), not_pdf.end())}) {
+        EXPECT_EQ(save(damaged), L"File writing failed.");
+        EXPECT_EQ(window->info_bar->severity(), 3);
+        EXPECT_EQ(read_bytes(target), "the earlier save");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(saved.path()), {}), 1);
+    }
+}
+
+}  // namespace
