@@ -12,6 +12,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace core {
@@ -43,12 +44,16 @@ struct settings {
     // Fills the fields from the file; fields without a line keep their
     // values. A file that cannot be opened changes nothing.
     void read();
-    // Writes every field through a temporary file renamed over the old one,
-    // so a failed write keeps the old file. Answers whether the file was
-    // written; with an empty `path` nothing happens.
-    bool write();
+    // Writes every field through a temporary file renamed over the old one
+    // (engine::replace_file), so a failed write keeps the old file. Answers
+    // whether the file was written; with an empty `path` nothing happens. The
+    // first failure is reported on stderr. `first_temporary_name`, for tests,
+    // is the temporary name tried first.
+    bool write(std::string_view first_temporary_name = {});
 
     bool start_on_library() const { return StartOnLibrary != 0; }
+
+    bool failure_reported = false;
 };
 
 }  // namespace core

@@ -106,7 +106,9 @@ organisation_name::organisation_name(std::wstring text) : full(text) {
     split_organisation_name(*this, std::move(text));
 }
 
-void split_organisation_name(organisation_name& organisation, std::wstring text) {
+namespace {
+
+void split_parts(organisation_name& organisation, std::wstring text) {
     std::wstring normalised;
     std::size_t opening = none, closing = none, comma = none;
     for (wchar_t c : text) {
@@ -151,6 +153,17 @@ void split_organisation_name(organisation_name& organisation, std::wstring text)
     organisation.legal_form = take_legal_form_prefix(normalised, first_blank, opening, name_start);
     organisation.name = normalised.substr(name_start);
     trim_trailing(organisation.name, L", \t\r\n");
+}
+
+}  // namespace
+
+// The blanks between the legal form and the name belong to neither: kept,
+// they would double the blank every rendering puts between the two.
+void split_organisation_name(organisation_name& organisation, std::wstring text) {
+    split_parts(organisation, std::move(text));
+    organisation.legal_form = without_leading_blanks(organisation.legal_form);
+    trim_trailing(organisation.legal_form, L" \t\r\n");
+    organisation.name = without_leading_blanks(organisation.name);
 }
 
 std::wstring take_legal_form_prefix(const std::wstring& normalised, std::size_t first_blank,
@@ -206,7 +219,7 @@ void render_organisation_name(organisation_name& organisation, std::wstring& out
     const std::wstring& legal_form = organisation.legal_form;
     const std::wstring& name = organisation.name;
     int c = request.grammatical_case;
-    if (!request.any()) {
+    if (!request.any) {
         out = legal_form.empty() ? name : legal_form + L" " + name;
     } else if (request.legal_form) {
         out = c != 0 ? decline_phrase(legal_form, c) : legal_form;

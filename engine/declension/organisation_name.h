@@ -9,6 +9,8 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 
 namespace engine {
@@ -47,18 +49,16 @@ std::wstring expand_legal_form(std::wstring abbreviation, std::uint32_t& gender)
 std::uint32_t detect_gender(organisation_name& organisation);
 
 // What a template asks of an organisation: a case (2 to 6; 0 as typed) and at
-// most one part, the first set of these winning.
+// most one part, the first set of these winning. `any` tells that something
+// was asked; without it the legal form and name come back as found.
 struct organisation_request {
     int grammatical_case = 0;
+    bool any = false;
     bool legal_form = false;
     bool name = false;
     bool full_name = false;  // the legal form written out in full, then the name
-
-    bool any() const { return grammatical_case != 0 || legal_form || name || full_name; }
 };
 
-// The organisation as `request` asks; the legal form and name as found when it
-// asks nothing.
 void render_organisation_name(organisation_name& organisation, std::wstring& out,
                               const organisation_request& request);
 

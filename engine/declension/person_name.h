@@ -7,7 +7,7 @@
 
 #include <cstdint>
 #include <string>
-
+#include <string_view>
 
 namespace engine {
 
@@ -34,18 +34,17 @@ void split_person_name(person_name& name);
 std::uint32_t gender_from_patronymic(person_name& name);
 
 // What a template asks of a name: a case (2 to 6; 0 leaves the name as typed)
-// and at most one form, the first set of these winning.
+// and at most one form, the first set of these winning. `any` tells that
+// something was asked; without it the name comes back as typed.
 struct person_request {
     int grammatical_case = 0;
+    bool any = false;
     bool initials = false;              // surname and initials
     bool surname = false;
     bool first_name = false;
     bool first_and_patronymic = false;  // first name and patronymic
-
-    bool any() const { return grammatical_case != 0 || initials || surname || first_name || first_and_patronymic; }
 };
 
-// The name as `request` asks; the whole name as typed when it asks nothing.
 void render_person_name(person_name& name, std::wstring& out, const person_request& request);
 
 // The initials of `text`: each word gives its first letter, with "." when

@@ -34,9 +34,8 @@ protected:
     ~environment() = default;
 };
 
-// The machine's own files and clock. Saving writes a temporary file beside
-// the target, flushes it to the disk and renames it over the target, keeping
-// the target's permissions.
+// The machine's own files and clock. Saving replaces the file a link points
+// to through `replace_file` (file_replace.h).
 const environment& system_environment();
 
 }  // namespace engine

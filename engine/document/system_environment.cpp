@@ -1,13 +1,10 @@
-#include <unistd.h>
-
-#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <system_error>
 
 #include "engine/document/environment.h"
+#include "engine/document/file_replace.h"
 #include "engine/text/utf16.h"
 
 namespace engine {
@@ -19,27 +16,6 @@ namespace fs = std::filesystem;
 fs::path file_system_path(const std::wstring& path) {
     std::string utf8 = to_utf8(path);
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-// A name in the folder of `target` that no other save uses. It does not grow
-// with the target's name, and the leading dot keeps it out of listings.
-fs::path temporary_beside(const fs::path& target) {
-    std::random_device random;
-    const std::uint64_t draw = (std::uint64_t(random()) << 32) | random();
-    std::string name = ".paperwright-" + std::to_string(::getpid()) + "-" +
-                       std::to_string(draw % 1000000000) + ".saving";
-    return target.parent_path() / name;
-}
-
-bool write_and_sync(const fs::path& file, std::string_view bytes) {
-    // "x": never reuse an existing file of that name.
-    std::FILE* out = std::fopen(file.c_str(), "wbx");
-    if (!out) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    ok = std::fflush(out) == 0 && ok;
-    ok = ::fsync(::fileno(out)) == 0 && ok;
-    ok = std::fclose(out) == 0 && ok;
-    return ok;
 }
 
 class posix_environment final : public environment {
@@ -80,20 +56,7 @@ public:
             target = resolved;
         }
         if (fs::is_directory(target, error)) return false;
-        fs::path temporary = temporary_beside(target);
-        if (!write_and_sync(temporary, bytes)) {
-            fs::remove(temporary, error);
-            return false;
-        }
-        // Keep the permissions of the file being replaced.
-        fs::file_status status = fs::status(target, error);
-        if (!error && fs::exists(status)) fs::permissions(temporary, status.permissions(), error);
-        fs::rename(temporary, target, error);
-        if (error) {
-            fs::remove(temporary, error);
-            return false;
-        }
-        return true;
+        return !engine::replace_file(target, bytes);
     }
 
     std::int64_t now() const override { return std::int64_t(std::time(nullptr)); }

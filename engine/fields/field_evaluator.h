@@ -18,11 +18,16 @@
 
 namespace engine {
 
+class markup_position;
+
 class field_evaluator {
 public:
     field_evaluator(std::vector<expr_token> tokens, render_context& context);
 
     std::wstring evaluate();
+    // As above, for output written at `position`, which follows it: a value
+    // inside a tag is escaped so that it cannot leave its attribute.
+    std::wstring evaluate(markup_position& position);
 
 private:
     bool is_arithmetic() const;

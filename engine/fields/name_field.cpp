@@ -1,5 +1,6 @@
 #include "engine/fields/name_field.h"
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -10,9 +11,11 @@
 #include "engine/declension/person_name.h"
 #include "engine/declension/phrase.h"
 #include "engine/document/document_data.h"
-#include "engine/text/word_key.h"
 #include "engine/fields/field_value.h"
+#include "engine/fields/name_modifiers.h"
 #include "engine/fields/number_value.h"
+#include "engine/text/text_case.h"
+#include "engine/text/word_key.h"
 
 namespace engine {
 
@@ -20,7 +23,15 @@ namespace {
 
 bool contains(std::wstring_view text, std::wstring_view part) { return text.find(part) != std::wstring_view::npos; }
 
-bool names_person(std::wstring_view text) { return contains(text, L"физлицо") || contains(text, L"фио"); }
+// «ФИО», «Ф.И.О.» and «Фио» name a person as «фио» does: letter case and
+// dots do not count.
+bool names_person(std::wstring_view text) {
+    std::wstring folded;
+    folded.reserve(text.size());
+    for (wchar_t c : text)
+        if (c != L'.') folded += to_lower_char(c);
+    return contains(folded, L"физлицо") || contains(folded, L"фио");
+}
 
 bool names_organisation(std::wstring_view text, std::wstring_view two_words) {
     return contains(text, L"юрлицо") || contains(text, two_words);
@@ -33,17 +44,24 @@ struct references {
     std::wstring plain;
 };
 
-// The case a case letter (р д в т п) names, 2 to 6; 0 for any other key.
-int case_of_letter(const std::wstring& key) {
-    std::size_t letter = key.size() == 1 ? std::wstring_view(L"рдвтп").find(key[0]) : std::wstring_view::npos;
-    return letter == std::wstring_view::npos ? 0 : static_cast<int>(letter) + 2;
-}
+constexpr std::array<part_keyword<person_request>, 4> person_parts = {{
+    {L"инициалы", &person_request::initials},
+    {L"фамилия", &person_request::surname},
+    {L"имя", &person_request::first_name},
+    {L"ио", &person_request::first_and_patronymic},
+}};
+
+constexpr std::array<part_keyword<organisation_request>, 3> organisation_parts = {{
+    {L"оргформа", &organisation_request::legal_form},
+    {L"название", &organisation_request::name},
+    {L"полное|название", &organisation_request::full_name},
+}};
 
 references read_modifiers(const std::vector<expr_token>& modifiers) {
     references found;
     for (const expr_token& modifier : modifiers) {
         std::wstring key = make_word_key(modifier.text);
-        if (int c = case_of_letter(key)) found.grammatical_case = c;
+        if (const int c = case_of_letter(key)) found.grammatical_case = c;
         else if (key == L"инициалы") continue;
         else if (names_person(key)) found.person = key;
         else if (names_organisation(key, L"юридическое|лицо")) found.organisation = key;
@@ -75,29 +93,16 @@ std::wstring agree_with_word(const std::wstring& value, std::wstring word, int g
 }  // namespace
 
 person_request read_person_request(const std::vector<expr_token>& modifiers) {
-    person_request request;
-    for (const expr_token& modifier : modifiers) {
-        std::wstring key = make_word_key(modifier.text);
-        if (int c = case_of_letter(key)) request.grammatical_case = c;
-        else if (key == L"инициалы") request.initials = true;
-        else if (key == L"фамилия") request.surname = true;
-        else if (key == L"имя") request.first_name = true;
-        else if (key == L"ио") request.first_and_patronymic = true;
-    }
-    return request;
+    return read_name_modifiers(modifiers, person_parts);
 }
 
 organisation_request read_organisation_request(const std::vector<expr_token>& modifiers) {
-    organisation_request request;
-    for (const expr_token& modifier : modifiers) {
-        std::wstring key = make_word_key(modifier.text);
-        if (int c = case_of_letter(key)) request.grammatical_case = c;
-        else if (key == L"оргформа") request.legal_form = true;
-        else if (key == L"название") request.name = true;
-        else if (key == L"полное|название") request.full_name = true;
-    }
-    return request;
+    return read_name_modifiers(modifiers, organisation_parts);
 }
+
+std::vector<std::wstring_view> person_name_keywords() { return keys_of(person_parts); }
+
+std::vector<std::wstring_view> organisation_name_keywords() { return keys_of(organisation_parts); }
 
 void render_name_field(const std::wstring& value, const field_value& field, std::wstring& output,
                        const std::vector<expr_token>& modifiers) {
@@ -124,7 +129,9 @@ void render_name_field(const std::wstring& value, const field_value& field, std:
         if (counted.type == value_type::number) {
             number_value number(field.data ? &field.data->parameters : nullptr, counted.value_text,
                                 field.context->language);
-            output = agree_counted_noun(value, number_plural_class(counted.value_text), c, number.has_separator);
+            const bool genitive = number.has_separator || counted_by_scale_word(counted.value_text);
+            output =
+                agree_counted_noun(value, number_plural_class(counted.value_text), c, genitive);
         } else {
             output = agree_with_word(value, counted.value_text, c);
         }

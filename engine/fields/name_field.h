@@ -1,14 +1,15 @@
 // Text fields rendered through Russian declension.
 //
-// A field named as a natural person ("фио", "физлицо") renders as a person's
-// name, one named as a legal entity ("юрлицо", "юридическое лицо") as an
-// organisation; the test is on the name as written, letter case included.
+// A field named as a natural person ("фио", "физлицо", in any letter case and
+// with or without dots: «Ф.И.О.») renders as a person's name, one named as a
+// legal entity ("юрлицо", "юридическое лицо", as written) as an organisation.
 // Any other text field is declined by a case letter and may agree with a
 // field named among the modifiers: in gender with a person, an organisation
 // or a word, in number with a numeric field. UI thread.
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/declension/organisation_name.h"
@@ -25,6 +26,9 @@ person_request read_person_request(const std::vector<expr_token>& modifiers);
 // What they ask of an organisation: a case letter, and "оргформа", "название"
 // or "полное название".
 organisation_request read_organisation_request(const std::vector<expr_token>& modifiers);
+// The words that ask for a part of each kind of name, as word keys.
+std::vector<std::wstring_view> person_name_keywords();
+std::vector<std::wstring_view> organisation_name_keywords();
 
 // Writes `value`, the text of `field`, as the modifiers ask into `output`.
 // Referenced fields are looked up in `field`'s document data.

@@ -150,9 +150,9 @@ std::wstring render_html(render_context& context) {
             const doc_element& block = page.elements[0];
             source = item_count_of(block) > 0 ? &block.items[0] : &block.record;
         }
-        context.style.font_face = source->s3;
+        context.style.font_face = clean_font_face(source->s3);
         context.style.font_size_text = format_points(source->v[0]);
-        print_style = L"font-family:" + html_escape(context.style.font_face) + L";font-size:" +
+        print_style = L"font-family:" + context.style.font_face + L";font-size:" +
                       context.style.font_size_text + L";" + print_style;
         break;
     }

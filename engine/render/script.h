@@ -22,6 +22,8 @@
 
 namespace engine {
 
+class markup_position;
+
 constexpr int max_script_nesting = 16;
 constexpr int max_nested_script_runs = 10000;
 
@@ -61,7 +63,7 @@ private:
     void emit_format(std::uint32_t code, const std::wstring& marker_text);
     std::wstring marker_html(std::uint32_t code, const std::wstring& marker_text) const;
     std::wstring execute();
-    std::wstring evaluate(script_statement& statement);
+    std::wstring evaluate(script_statement& statement, markup_position& position);
 
     std::wstring source_;
     render_context& context_;
