@@ -141,14 +141,16 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
         saved = false;
     }
     if (replaced) co_return;
-    if (saved && open_afterwards) {
-        try {
-            Output().open_file(*path);
-        } catch (...) {
-            // The file is saved; only its viewer did not start.
-        }
-    }
     report(saved ? ui::output_outcome::saved : ui::output_outcome::save_failed);
+    if (!saved || !open_afterwards) co_return;
+    bool opened = false;
+    try {
+        opened = co_await Output().open_file(*path);
+    } catch (...) {
+    }
+    if (alive.expired()) co_return;
+    // The file is saved either way; the warning follows the saved outcome.
+    if (!opened) report(ui::output_outcome::not_opened);
 }
 
 }  // namespace app
