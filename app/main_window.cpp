@@ -59,9 +59,7 @@ MainWindow::MainWindow(core::session& session, platform::WebViewFactory make_web
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::activate() {
-    elements_.window->activate();
-}
+void MainWindow::activate() { elements_.window->activate(); }
 
 ui::RenderWanted MainWindow::render_wanted() {
     return [this](bool reset_scroll) { RenderDocumentAsync(reset_scroll); };
@@ -81,9 +79,9 @@ void MainWindow::BuildLayout() {
     MainWindowElements& e = elements_;
     // Title bar: logo, menu button, title, tool bar.
     e.title_bar_grid = platform::Grid::create();
-    e.title_bar_grid->set_columns({GridLength::pixels(48), GridLength::automatic(), GridLength::automatic(),
-                                 GridLength::star(), GridLength::automatic(), GridLength::star(),
-                                 GridLength::pixels(12)});
+    e.title_bar_grid->set_columns(
+        {GridLength::pixels(48), GridLength::automatic(), GridLength::automatic(),
+         GridLength::star(), GridLength::automatic(), GridLength::star(), GridLength::pixels(12)});
     e.title_bar_grid->set_background({title_bar_colour});
 
     e.logo_tall = platform::Image::create();
@@ -118,7 +116,8 @@ void MainWindow::BuildLayout() {
     e.print_button = tool_bar_button();
     e.save_button = tool_bar_button();
     e.text_edit_button->set_label(L"Text");
-    for (const auto& button : {e.library_button, e.settings_button, e.text_edit_button, e.print_button, e.save_button}) {
+    for (const auto& button :
+         {e.library_button, e.settings_button, e.text_edit_button, e.print_button, e.save_button}) {
         e.toolbar_panel->children().append(button);
     }
     e.title_bar_grid->set_cell(*e.toolbar_panel, 0, 4);
@@ -147,8 +146,10 @@ void MainWindow::BuildLayout() {
     body->set_cell(*e.preview_webview, 0, 1);
     body->set_cell(*e.data_pane, 0, 2);
     for (const std::shared_ptr<platform::Element>& part :
-         {std::shared_ptr<platform::Element>(e.menu_pane), std::shared_ptr<platform::Element>(e.main_webview),
-          std::shared_ptr<platform::Element>(e.preview_webview), std::shared_ptr<platform::Element>(e.data_pane)}) {
+         {std::shared_ptr<platform::Element>(e.menu_pane),
+          std::shared_ptr<platform::Element>(e.main_webview),
+          std::shared_ptr<platform::Element>(e.preview_webview),
+          std::shared_ptr<platform::Element>(e.data_pane)}) {
         body->children().append(part);
     }
 
@@ -173,17 +174,29 @@ void MainWindow::HookEvents() {
     MainWindowElements& e = elements_;
     e.window->closed.add([this](platform::Window&, const platform::NoArgs&) { OnWindowClosed(); });
     e.main_webview->core_initialized.add(
-        [this](platform::WebView& sender, const platform::NoArgs&) { OnWebViewInitialized(sender); });
+        [this](platform::WebView& sender, const platform::NoArgs&) {
+            OnWebViewInitialized(sender);
+        });
     e.main_webview->navigation_completed.add(
-        [this](platform::WebView& sender, const platform::NoArgs&) { OnWebViewNavigationCompleted(sender); });
+        [this](platform::WebView& sender, const platform::NoArgs&) {
+            OnWebViewNavigationCompleted(sender);
+        });
     e.main_webview->web_message_received.add(
-        [this](platform::WebView& sender, const std::wstring& message) { OnWebMessageReceived(sender, message); });
-    e.main_webview->got_focus.add([this](platform::WebView&, const platform::NoArgs&) { OnWebViewGotFocus(); });
+        [this](platform::WebView& sender, const std::wstring& message) {
+            OnWebMessageReceived(sender, message);
+        });
+    e.main_webview->got_focus.add(
+        [this](platform::WebView&, const platform::NoArgs&) { OnWebViewGotFocus(); });
     e.preview_webview->core_initialized.add(
-        [this](platform::WebView& sender, const platform::NoArgs&) { OnPdfViewInitialized(sender); });
-    e.library_button->clicked.add([this](platform::AppBarButton&, const platform::NoArgs&) { ToggleLibrary(); });
-    e.settings_button->clicked.add([this](platform::AppBarButton&, const platform::NoArgs&) { ToggleSettings(); });
-    e.text_edit_button->clicked.add([this](platform::AppBarButton&, const platform::NoArgs&) { ToggleTextEditAsync(); });
+        [this](platform::WebView& sender, const platform::NoArgs&) {
+            OnPdfViewInitialized(sender);
+        });
+    e.library_button->clicked.add(
+        [this](platform::AppBarButton&, const platform::NoArgs&) { ToggleLibrary(); });
+    e.settings_button->clicked.add(
+        [this](platform::AppBarButton&, const platform::NoArgs&) { ToggleSettings(); });
+    e.text_edit_button->clicked.add(
+        [this](platform::AppBarButton&, const platform::NoArgs&) { ToggleTextEditAsync(); });
     for (const auto& button : {e.print_button, e.save_button}) {
         button->clicked.add([this](platform::AppBarButton&, const platform::NoArgs&) { TogglePrintSavePanel(); });
     }
@@ -194,20 +207,24 @@ void MainWindow::ApplyBars() {
     const core::settings& config = session_.config();
     toolbar_shown_ = config.ToolBarShow == 1.0;
     e.toolbar_panel->set_visibility(toolbar_shown_ ? Visibility::visible : Visibility::collapsed);
-    e.title_bar_grid->set_height(toolbar_shown_ ? title_bar_with_tool_bar : title_bar_without_tool_bar);
+    e.title_bar_grid->set_height(toolbar_shown_ ? title_bar_with_tool_bar
+                                                : title_bar_without_tool_bar);
     e.logo_tall->set_visibility(toolbar_shown_ ? Visibility::visible : Visibility::collapsed);
     e.logo_short->set_visibility(toolbar_shown_ ? Visibility::collapsed : Visibility::visible);
 
     statusbar_shown_ = config.StatusBarShow == 1.0;
-    e.status_bar_grid->set_visibility(statusbar_shown_ ? Visibility::visible : Visibility::collapsed);
+    e.status_bar_grid->set_visibility(statusbar_shown_ ? Visibility::visible
+                                                       : Visibility::collapsed);
     e.text_edit_button->set_visibility(Visibility::collapsed);
 
     // Our own artwork, installed beside the template library.
     const std::wstring& install = session_.folders().install_folder;
     const std::wstring art = install.empty() ? std::wstring() : install + L"/icons/";
     const std::pair<platform::AppBarButton*, const wchar_t*> icons[] = {
-        {e.library_button.get(), L"library.xpm"}, {e.settings_button.get(), L"settings.xpm"},
-        {e.text_edit_button.get(), L"text_edit.xpm"}, {e.print_button.get(), L"print.xpm"},
+        {e.library_button.get(), L"library.xpm"},
+        {e.settings_button.get(), L"settings.xpm"},
+        {e.text_edit_button.get(), L"text_edit.xpm"},
+        {e.print_button.get(), L"print.xpm"},
         {e.save_button.get(), L"save.xpm"}};
     for (const auto& [button, file] : icons) {
         if (!art.empty()) button->set_icon(art + file);

@@ -64,7 +64,8 @@ class MainWindow final {
 public:
     // Builds the window and opens the start page; the window is shown by
     // `activate`. Throws when the start page cannot be opened.
-    MainWindow(core::session& session, platform::WebViewFactory make_web_view, MainWindowHooks hooks = {});
+    MainWindow(core::session& session, platform::WebViewFactory make_web_view,
+               MainWindowHooks hooks = {});
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;

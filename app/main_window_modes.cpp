@@ -51,10 +51,14 @@ void MainWindow::ToggleTextEditAsync() {
 
 void MainWindow::UpdateToolbarState() {
     const MainWindowElements& e = elements_;
-    if (!e.library_button || !e.settings_button || !e.text_edit_button || !e.print_button || !e.save_button) return;
+    if (!e.library_button || !e.settings_button || !e.text_edit_button || !e.print_button ||
+        !e.save_button)
+        return;
     const bool print_shown = session_.save_print_page() == core::SavePrintPage::print;
-    e.print_button->set_visibility(print_shown ? platform::Visibility::visible : platform::Visibility::collapsed);
-    e.save_button->set_visibility(print_shown ? platform::Visibility::collapsed : platform::Visibility::visible);
+    e.print_button->set_visibility(print_shown ? platform::Visibility::visible
+                                               : platform::Visibility::collapsed);
+    e.save_button->set_visibility(print_shown ? platform::Visibility::collapsed
+                                              : platform::Visibility::visible);
     platform::AppBarButton& shown_output = print_shown ? *e.print_button : *e.save_button;
 
     const ViewMode mode = session_.mode();

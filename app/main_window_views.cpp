@@ -30,9 +30,7 @@ platform::FireAndForget MainWindow::ShowFirstPage(std::wstring script) {
     if (hooks_.first_page_shown) hooks_.first_page_shown(*this);
 }
 
-void MainWindow::OnWebViewGotFocus() {
-    elements_.focus_panel->focus();
-}
+void MainWindow::OnWebViewGotFocus() { elements_.focus_panel->focus(); }
 
 void MainWindow::OnWindowClosed() {
     // Each step runs even when an earlier one failed: the settings are always

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "core/file_paths.h"
+#include "engine/document/file_replace.h"
 #include "engine/document/process_state.h"
 
 namespace fs = std::filesystem;
@@ -11,6 +13,21 @@ namespace fs = std::filesystem;
 namespace core {
 
 namespace {
+
+// Copies a file whole, so that an interrupted first start leaves no
+// half-copied template behind.
+void copy_whole_file(const fs::path& source, const fs::path& destination) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(source, error);
+    std::string bytes(error ? 0 : std::size_t(size), '\0');
+    if (!error) {
+        std::ifstream in(source, std::ios::binary);
+        if (!in.read(bytes.data(), std::streamsize(bytes.size())))
+            error = std::make_error_code(std::errc::io_error);
+    }
+    if (!error) error = engine::replace_file(destination, bytes);
+    if (error) throw fs::filesystem_error("cannot copy the library", source, destination, error);
+}
 
 // Merges `source` into `target`, creating folders as needed and skipping
 // files that already exist there.
@@ -20,8 +37,8 @@ void copy_tree(const fs::path& source, const fs::path& target) {
         const fs::path destination = target / fs::relative(entry.path(), source);
         if (entry.is_directory()) {
             fs::create_directories(destination);
-        } else {
-            fs::copy_file(entry.path(), destination, fs::copy_options::skip_existing);
+        } else if (!fs::exists(fs::symlink_status(destination))) {
+            copy_whole_file(entry.path(), destination);
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "core/engine_services.h"
 #include "core/region_language.h"
+#include "core/stale_saves.h"
 #include "engine/document/process_state.h"
 #include "engine/document/ui_strings.h"
 
@@ -22,6 +23,7 @@ session::session(const program_folders& folders, const region_reader& home_regio
     if (!folders.install.empty() && !folders.data.empty()) {
         folders_ = library_folders(folders.install, folders.data, folders.temp);
         config_.load(folders.data);
+        remove_stale_saves(folders_);
     }
 
     // The region decides the language at every start.

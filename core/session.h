@@ -40,7 +40,7 @@ public:
 
     // Starts from the defaults. With the installation and the data folder
     // known, reads the settings file (writing the defaults when there is
-    // none); throws when its existence cannot be tested. Then the region
+    // none) and removes the temporary files of interrupted saves. Then the region
     // decides the interface language; when it cannot be read the stored
     // language stands. No document is open yet.
     session(const program_folders& folders, const region_reader& home_region);

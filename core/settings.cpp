@@ -3,9 +3,11 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 
 #include "core/file_paths.h"
+#include "engine/document/file_replace.h"
 #include "engine/document/number_text.h"
 #include "engine/document/utf16.h"
 #include "engine/fields/calculator.h"
@@ -146,29 +148,15 @@ bool settings::write() {
     std::wstring text = engine::format_int(std::int64_t(lines.size()));
     for (const std::wstring& line : lines) text += L"\r\n" + line;
     text += L"\r\n";
-    const std::string bytes = utf16le_bytes(text);
 
-    const std::filesystem::path target = fs_path(path);
-    std::filesystem::path temporary = target;
-    temporary += ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) return false;
-        file.write(bytes.data(), std::streamsize(bytes.size()));
-        file.close();
-        if (!file) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
+    const std::error_code error = engine::replace_file(fs_path(path), utf16le_bytes(text));
+    if (error && !failure_reported) {
+        // Written at every placement change: one line is enough.
+        std::cerr << "tembrick: the settings cannot be written to " << engine::to_utf8(path) << ": "
+                  << error.message() << '\n';
+        failure_reported = true;
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return !error;
 }
 
 }  // namespace core

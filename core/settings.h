@@ -43,12 +43,15 @@ struct settings {
     // Fills the fields from the file; fields without a line keep their
     // values. A file that cannot be opened changes nothing.
     void read();
-    // Writes every field through a temporary file renamed over the old one,
-    // so a failed write keeps the old file. Answers whether the file was
-    // written; with an empty `path` nothing happens.
+    // Writes every field through a temporary file renamed over the old one
+    // (engine::replace_file), so a failed write keeps the old file. Answers
+    // whether the file was written; with an empty `path` nothing happens. The
+    // first failure is reported on stderr.
     bool write();
 
     bool start_on_library() const { return StartOnLibrary != 0; }
+
+    bool failure_reported = false;
 };
 
 }  // namespace core

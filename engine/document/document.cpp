@@ -7,6 +7,7 @@
 #include "engine/document/number_text.h"
 #include "engine/document/numbering.h"
 #include "engine/document/page_body.h"
+#include "engine/document/paragraph_style.h"
 #include "engine/document/process_state.h"
 #include "engine/document/template_table.h"
 #include "engine/document/ui_strings.h"
@@ -182,10 +183,10 @@ std::wstring document::render_html(std::uint8_t mode) {
             const doc_element& block = page.elements[0];
             source = item_count_of(block) > 0 ? &block.items[0] : &block.record;
         }
-        font_face = source->s3;
+        font_face = clean_font_face(source->s3);
         font_size_text = format_points(source->v[0]);
-        print_style = L"font-family:" + html_escape(font_face) + L";font-size:" + font_size_text +
-                      L";" + print_style;
+        print_style =
+            L"font-family:" + font_face + L";font-size:" + font_size_text + L";" + print_style;
         break;
     }
     print_style = L"\"" + print_style;

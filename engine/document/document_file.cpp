@@ -1,16 +1,13 @@
 #include "engine/document/document_file.h"
 
-#include <unistd.h>
-
 #include <bit>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <system_error>
 
 #include "engine/document/document_data.h"
+#include "engine/document/file_replace.h"
 #include "engine/document/utf16.h"
 
 namespace engine {
@@ -38,26 +35,6 @@ bool read_whole_file(const std::wstring& path, std::string& bytes) {
     // A file that shrank meanwhile keeps what could be read.
     bytes.resize(std::size_t(in.gcount()));
     return !in.bad();
-}
-
-// A name in the folder of `target` that no other save uses. It does not grow
-// with the target's name, and the leading dot keeps it out of listings.
-std::filesystem::path temporary_beside(const std::filesystem::path& target) {
-    static std::mt19937_64 generator{std::random_device{}()};
-    std::string name = ".paperwright-" + std::to_string(::getpid()) + "-" +
-                       std::to_string(generator() % 1000000000) + ".saving";
-    return target.parent_path() / name;
-}
-
-bool write_and_sync(const std::filesystem::path& file, const std::string& bytes) {
-    // "x": never reuse an existing file of that name.
-    std::FILE* out = std::fopen(file.c_str(), "wbx");
-    if (!out) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    ok = std::fflush(out) == 0 && ok;
-    ok = ::fsync(::fileno(out)) == 0 && ok;
-    ok = std::fclose(out) == 0 && ok;
-    return ok;
 }
 
 }  // namespace
@@ -206,21 +183,7 @@ bool document_file::commit() {
         target = resolved;
     }
     if (std::filesystem::is_directory(target, error)) return false;
-    std::filesystem::path temporary = temporary_beside(target);
-    if (!write_and_sync(temporary, bytes)) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    // Keep the permissions of the file being replaced.
-    std::filesystem::file_status status = std::filesystem::status(target, error);
-    if (!error && std::filesystem::exists(status))
-        std::filesystem::permissions(temporary, status.permissions(), error);
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return !replace_file(target, bytes);
 }
 
 }  // namespace engine

@@ -2,6 +2,7 @@
 
 #include "engine/document/document.h"
 #include "engine/document/html_escape.h"
+#include "engine/document/markup_position.h"
 #include "engine/document/template_table.h"
 #include "engine/fields/condition_evaluator.h"
 #include "engine/fields/field_evaluator.h"
@@ -194,6 +195,7 @@ std::wstring script::marker_html(std::uint32_t code, const std::wstring& marker_
 
 std::wstring script::execute() {
     std::wstring output;
+    markup_position position;  // where the output so far ends: in text or in a tag
     bool open = true;     // no branch of the current chain was taken yet
     bool active = false;  // the current condition held
     // Each statement is evaluated at most once: its tokens move into the
@@ -201,7 +203,7 @@ std::wstring script::execute() {
     for (script_statement& statement : statements_) {
         switch (statement.kind) {
         case statement_kind::output:
-            output += evaluate(statement);
+            output += evaluate(statement, position);
             open = true;
             active = false;
             break;
@@ -214,10 +216,10 @@ std::wstring script::execute() {
             }
             break;
         case statement_kind::then_part:
-            if (active) output += evaluate(statement);
+            if (active) output += evaluate(statement, position);
             break;
         case statement_kind::else_part:
-            if (open) output += evaluate(statement);
+            if (open) output += evaluate(statement, position);
             break;
         case statement_kind::chain_end:
             open = true;
@@ -229,8 +231,8 @@ std::wstring script::execute() {
     return output;
 }
 
-std::wstring script::evaluate(script_statement& statement) {
-    return field_evaluator(std::move(statement.tokens), document_).evaluate();
+std::wstring script::evaluate(script_statement& statement, markup_position& position) {
+    return field_evaluator(std::move(statement.tokens), document_).evaluate(position);
 }
 
 }  // namespace engine

@@ -21,6 +21,7 @@
 namespace engine {
 
 class document;
+class markup_position;
 struct document_data;
 
 constexpr int max_script_nesting = 16;
@@ -65,7 +66,7 @@ private:
     void emit_format(std::uint32_t code, const std::wstring& marker_text);
     std::wstring marker_html(std::uint32_t code, const std::wstring& marker_text) const;
     std::wstring execute();
-    std::wstring evaluate(script_statement& statement);
+    std::wstring evaluate(script_statement& statement, markup_position& position);
 
     std::wstring source_;
     document* document_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/document/attribute_value.h"
 #include "engine/document/document.h"
 #include "engine/document/number_text.h"
 #include "engine/document/paragraph_style.h"
@@ -57,11 +58,18 @@ std::vector<std::wstring> split(const std::wstring& text, wchar_t separator) {
     return fields;
 }
 
-std::wstring trim_trailing_blanks(std::wstring text) {
-    while (!text.empty() && (text.back() == L' ' || text.back() == L'\t' || text.back() == L'\n' ||
-                             text.back() == L'\r'))
-        text.pop_back();
-    return text;
+bool is_marker_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
+
+std::wstring trim_marker_blanks(std::wstring text) {
+    while (!text.empty() && is_marker_blank(text.back())) text.pop_back();
+    std::size_t first = 0;
+    while (first < text.size() && is_marker_blank(text[first])) ++first;
+    return text.erase(0, first);
+}
+
+// A parameter that is not what its place takes counts as not given.
+std::wstring checked(std::wstring text, bool (*fits)(std::wstring_view)) {
+    return fits(text) ? text : std::wstring();
 }
 
 struct colours {
@@ -79,9 +87,9 @@ colours cell_colours(const std::wstring& text) {
         text.substr(hash, end == std::wstring::npos ? std::wstring::npos : end - hash);
     std::vector<std::wstring> parts = split(word, L'#');
     auto part = [&](std::size_t i) { return i < parts.size() ? parts[i] : std::wstring(); };
-    if (!part(1).empty()) out.border = L"#" + part(1) + L";";
-    if (!part(2).empty()) out.style += L"background-color:#" + part(2) + L";";
-    if (!part(3).empty()) out.style += L"color:#" + part(3) + L";";
+    if (is_hex_digits(part(1))) out.border = L"#" + part(1) + L";";
+    if (is_hex_digits(part(2))) out.style += L"background-color:#" + part(2) + L";";
+    if (is_hex_digits(part(3))) out.style += L"color:#" + part(3) + L";";
     return out;
 }
 
@@ -92,9 +100,12 @@ void split_cell_params(table_line& line, std::wstring params) {
         line.params[i] = fields[i];
 }
 
+// "rowspan=" or "colspan=" with the count; empty when the count is no number.
 std::wstring span(std::wstring value) {
-    if (value.find(L'-') != std::wstring::npos) return L"rowspan=" + erase_char(value, L'-');
-    return L"colspan=" + value;
+    const bool rows = value.find(L'-') != std::wstring::npos;
+    erase_char(value, L'-');
+    if (value.empty() || value.find_first_not_of(L"0123456789") != std::wstring::npos) return {};
+    return (rows ? L"rowspan=" : L"colspan=") + value;
 }
 
 int size_step(const table_line& line) {
@@ -173,14 +184,14 @@ std::wstring open_table_html(const table_line& line) {
     std::wstring width, padding;
     if (colon != std::wstring::npos) {
         std::vector<std::wstring> fields = split(text.substr(colon + 1), L',');
-        width = fields[0];
-        if (fields.size() > 1) padding = fields[1];
+        width = checked(fields[0], is_number_or_percent);
+        if (fields.size() > 1) padding = checked(fields[1], is_number_or_percent);
     }
     std::wstring colour =
         left_substring(text, colon == std::wstring::npos ? -1 : std::int32_t(colon));
     remove_all(colour, L"TABLE");
     remove_all(colour, L"ТАБЛИЦА");
-    colour = trim_trailing_blanks(std::move(colour));
+    colour = checked(trim_marker_blanks(std::move(colour)), is_colour);
 
     reset_table_flags();
 
@@ -212,7 +223,7 @@ std::wstring table_row_html(const table_line& line) {
     out += L"<tr";
     std::wstring height = after_colon(line.text);
     erase_char(height, L' ');
-    if (!height.empty()) out += L" style=\"height:" + height + L"px;\"";
+    if (is_plain_number(height)) out += L" style=\"height:" + height + L"px;\"";
     out += L">";
     return out;
 }
@@ -229,14 +240,14 @@ std::wstring table_cell_html(table_line& line) {
     table_cell_open = true;
     out += L"<td ";
     if (!line.params[5].empty()) out += span(line.params[5]);
-    if (!line.params[6].empty()) out += L" " + span(line.params[6]);
+    if (std::wstring second = span(line.params[6]); !second.empty()) out += L" " + second;
     out += L" style=\"";
-    if (!line.params[4].empty()) out += L"width:" + line.params[4] + L";";
+    if (is_css_length(line.params[4])) out += L"width:" + line.params[4] + L";";
     constexpr const wchar_t* sides[] = {L"border-top:", L"border-left:", L"border-bottom:",
                                         L"border-right:"};
     for (std::size_t i = 0; i < 4; ++i) {
         const std::wstring& w = line.params[i];
-        if (!w.empty() && w != L"0") out += sides[i] + w + L"px solid " + colour.border;
+        if (w != L"0" && is_plain_number(w)) out += sides[i] + w + L"px solid " + colour.border;
     }
     out += colour.style;
 

@@ -6,6 +6,7 @@
 #include "engine/declension/name_field.h"
 #include "engine/document/block_fields.h"
 #include "engine/document/document.h"
+#include "engine/document/markup_position.h"
 #include "engine/document/number_text.h"
 #include "engine/document/process_state.h"
 #include "engine/document/script.h"
@@ -61,7 +62,27 @@ bool field_evaluator::is_arithmetic() const {
 }
 
 std::wstring field_evaluator::evaluate() {
+    markup_position in_text;
+    return evaluate(in_text);
+}
+
+std::wstring field_evaluator::evaluate(markup_position& position) {
     const bool arithmetic = is_arithmetic();
+    // What the statement prints follows `position` as it is appended; a value
+    // printed inside a tag is escaped to stay there. A computation prints
+    // only its result, an assignment nothing.
+    const bool prints_pieces = !arithmetic && !assignment_;
+    auto template_piece = [&](std::wstring piece) {
+        if (prints_pieces) position.follow(piece);
+        return piece;
+    };
+    auto value_piece = [&](std::wstring piece) {
+        if (prints_pieces) {
+            if (position.in_tag()) piece = escape_for_position(piece, position);
+            position.follow(piece);
+        }
+        return piece;
+    };
     std::vector<expr_token> format_words;
     std::wstring output;
     for (std::size_t i = start_; i < tokens_.size(); ++i) {
@@ -70,18 +91,18 @@ std::wstring field_evaluator::evaluate() {
         case expr_kind::literal:
         case expr_kind::open_paren:
         case expr_kind::close_paren:
-            append_piece(output, std::move(token.text));
+            append_piece(output, template_piece(std::move(token.text)));
             format_words.clear();
             break;
         case expr_kind::operator_run:
             token.text = trim_blank_ends(token.text);
-            output += token.text;
+            output += template_piece(std::move(token.text));
             break;
         case expr_kind::format_words: format_words.push_back(std::move(token)); break;  // read only from here on
         case expr_kind::indirect: {
             expr_token result(script(token.text, document_).run(), expr_kind::quoted);
             first_value_ = false;
-            output += field_value(data_, std::move(result)).value_text;
+            output += value_piece(field_value(data_, std::move(result)).value_text);
             format_words.clear();
             break;
         }
@@ -89,13 +110,27 @@ std::wstring field_evaluator::evaluate() {
         case expr_kind::quoted:
         case expr_kind::number:
         case expr_kind::date_literal:
-            append_piece(output, arithmetic ? calculable_value(token) : render_value(token, format_words));
+            if (arithmetic) {
+                append_piece(output, calculable_value(token));
+            } else {
+                // Quoted text is the template's own, markers among it.
+                const bool from_template = token.kind == expr_kind::quoted;
+                std::wstring piece = render_value(token, format_words);
+                append_piece(output, from_template ? template_piece(std::move(piece))
+                                                   : value_piece(std::move(piece)));
+            }
             format_words.clear();
             break;
         default: break;
         }
     }
-    if (arithmetic) output = compute(std::move(output));
+    if (arithmetic) {
+        output = compute(std::move(output));
+        if (!assignment_) {
+            if (position.in_tag()) output = escape_for_position(output, position);
+            position.follow(output);
+        }
+    }
     if (assignment_) {
         set_variable(data_, tokens_[0].text, std::move(output));
         return {};

@@ -18,6 +18,7 @@
 namespace engine {
 
 class document;
+class markup_position;
 struct document_data;
 
 class field_evaluator {
@@ -25,6 +26,9 @@ public:
     field_evaluator(std::vector<expr_token> tokens, document* doc);
 
     std::wstring evaluate();
+    // As above, for output written at `position`, which follows it: a value
+    // inside a tag is escaped so that it cannot leave its attribute.
+    std::wstring evaluate(markup_position& position);
 
 private:
     bool is_arithmetic() const;

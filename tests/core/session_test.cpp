@@ -1,11 +1,15 @@
 #include "core/session.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <span>
 #include <stdexcept>
 
 #include "core/sample_library.h"
 #include "engine/document/process_state.h"
+#include "engine/document/utf16.h"
 #include "support/process_state_fixture.h"
 
 namespace {
@@ -90,6 +94,43 @@ TEST_F(Session, AFailedWriteBackKeepsTheDocumentOpenAndADocumentNotLoadedIsNever
     EXPECT_FALSE(session->has_loaded_document());
     EXPECT_TRUE(session->close_document());
     EXPECT_EQ(session->data(), nullptr);
+}
+
+TEST_F(Session, TemporaryFilesOfInterruptedSavesAreRemovedUnlessTheirProcessIsOursAndRunning) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const auto saving = [](pid_t pid, int n) {
+        return L".paperwright-" + std::to_wstring(pid) + L"-" + std::to_wstring(n) + L".saving";
+    };
+    // Of a dead process, and of a running one of another program (pid 1).
+    const std::wstring removed[] = {saving(child, 7), saving(1, 7)};
+    const std::wstring kept[] = {saving(::getpid(), 7), L".paperwright-x-7.saving", L"notes.saving",
+                                 L"Договор.brik"};
+    const std::wstring folders[] = {L"", L"lists/", L"briks/", L"briks/Agreements/"};
+    for (const std::wstring& folder : folders) {
+        for (std::span<const std::wstring> names :
+             {std::span<const std::wstring>(removed), std::span<const std::wstring>(kept)}) {
+            for (const std::wstring& name : names)
+                core_test::write_file(data_file(folder + name), "bytes");
+        }
+    }
+    std::filesystem::create_directories(data_file(L"briks/" + saving(child, 8)));
+    std::filesystem::create_symlink(data_file(L"Договор.brik"), data_file(saving(child, 9)));
+
+    const auto session = start();
+    for (const std::wstring& folder : folders) {
+        for (const std::wstring& name : removed) {
+            EXPECT_FALSE(std::filesystem::exists(data_file(folder + name)))
+                << engine::to_utf8(folder + name);
+        }
+        for (const std::wstring& name : kept) {
+            EXPECT_TRUE(std::filesystem::exists(data_file(folder + name)))
+                << engine::to_utf8(folder + name);
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(data_file(L"briks/" + saving(child, 8))));
+    EXPECT_TRUE(std::filesystem::is_symlink(data_file(saving(child, 9))));
 }
 
 TEST_F(Session, EachModeKeepsItsOwnMenuEntryAndOnlyNoneBecomesTheFirst) {

@@ -4,8 +4,10 @@
 
 #include <clocale>
 #include <filesystem>
+#include <iterator>
 
 #include "core/temp_folder.h"
+#include "engine/document/file_replace.h"
 
 namespace {
 
@@ -47,7 +49,8 @@ TEST_F(Settings, WrittenValuesReadBackTheSameAndAFailedWriteKeepsTheOldFile) {
     written.DataPanelWidth = 512.25;
     written.WindowX = -8;
     const settings read = read_back();
-    EXPECT_FALSE(std::filesystem::exists(folder / L"tembrick.ini.tmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}),
+              1);  // no temporary file
     EXPECT_EQ(read.Language, 0);
     EXPECT_EQ(read.LastDocument, written.LastDocument);
     EXPECT_EQ(read.LastDocumentEng, written.LastDocumentEng);
@@ -55,12 +58,37 @@ TEST_F(Settings, WrittenValuesReadBackTheSameAndAFailedWriteKeepsTheOldFile) {
     EXPECT_EQ(read.DataPanelWidth, 512.25);
     EXPECT_EQ(read.WindowX, -8);
 
-    // A folder where the temporary file would go makes the write fail.
+    // A temporary file that cannot be made fails the write; the old file stays.
     const std::string before = read_file(file());
-    std::filesystem::create_directory(folder / L"tembrick.ini.tmp");
+    engine::fix_next_temporary_name("missing/.paperwright-1-1.saving");
     written.DocumentZoom = 150;
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(written.write());
+    testing::internal::GetCapturedStderr();
     EXPECT_EQ(read_file(file()), before);
+}
+
+TEST_F(Settings, AFolderInTheWayIsReportedOnceAndTemporaryNamesFollowNoLink) {
+    std::filesystem::create_directory(file());
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(written.write());
+    EXPECT_FALSE(written.write());
+    const std::string reported = testing::internal::GetCapturedStderr();
+    EXPECT_NE(reported.find("tembrick.ini"), std::string::npos);
+    EXPECT_EQ(reported.find("tembrick.ini"), reported.rfind("tembrick.ini"));  // once
+    std::filesystem::remove(file());
+
+    // Links at the next temporary name and at the name of earlier versions:
+    // their targets stay as they were, and the file is still written.
+    const std::filesystem::path victim = folder / L"victim.txt";
+    core_test::write_file(victim, "keep");
+    std::filesystem::create_symlink(victim, folder / L".paperwright-1-1.saving");
+    std::filesystem::create_symlink(victim, folder / L"tembrick.ini.tmp");
+    engine::fix_next_temporary_name(".paperwright-1-1.saving");
+    EXPECT_TRUE(written.write());
+    EXPECT_EQ(read_file(victim), "keep");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / L".paperwright-1-1.saving"));
+    EXPECT_TRUE(core_test::file_contains(file(), u"DocumentZoom:\t\t100.000000"));
 }
 
 TEST_F(Settings, ReadRulesForKeysValuesAndTheCount) {

@@ -35,7 +35,7 @@ std::shared_ptr<platform::Panel> option_row(std::size_t options, bool check_boxe
 }  // namespace
 
 void DataPanel::BuildChoiceFieldRow(platform::Panel& panel, std::int32_t section,
-                                     std::int32_t field) {
+                                    std::int32_t field) {
     engine::doc_element* element = field_at(session_.data(), section, field);
     if (!element) return;
     const auto options = std::int32_t(option_count(*element));
@@ -68,7 +68,7 @@ void DataPanel::BuildChoiceFieldRow(platform::Panel& panel, std::int32_t section
 }
 
 void DataPanel::BuildOptionsFieldRow(platform::Panel& panel, std::int32_t section,
-                                      std::int32_t field) {
+                                     std::int32_t field) {
     engine::doc_element* element = field_at(session_.data(), section, field);
     if (!element) return;
     const auto options = std::int32_t(option_count(*element));

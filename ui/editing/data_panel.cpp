@@ -72,7 +72,8 @@ void DataPanel::BuildDataPanel(platform::Panel& panel, std::int32_t index) {
             if (other_modes_.text_edit) other_modes_.text_edit(panel, index);
             break;
         case core::ViewMode::save_print:
-            if (other_modes_.save_print) other_modes_.save_print(panel, std::int32_t(session_.save_print_page()));
+            if (other_modes_.save_print)
+                other_modes_.save_print(panel, std::int32_t(session_.save_print_page()));
             break;
     }
     panel.set_background({look::panel_colour});

@@ -58,13 +58,15 @@ private:
 
     // Types 8 and above 10 get no row; image fields get theirs with the
     // image picker.
-    void BuildFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field, field_type type);
+    void BuildFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field,
+                       field_type type);
 
     // Text fields (text_field_rows.cpp).
     void BuildFieldRowTypes1to4(platform::Panel& panel, std::int32_t section, std::int32_t field);
     void BuildFieldRowType5(platform::Panel& panel, std::int32_t section, std::int32_t field);
     void BuildFieldRowType0(platform::Panel& panel, std::int32_t section, std::int32_t field);
-    void BuildTextRow(platform::Panel& panel, std::int32_t section, std::int32_t field, TextRowKind kind);
+    void BuildTextRow(platform::Panel& panel, std::int32_t section, std::int32_t field,
+                      TextRowKind kind);
     void BuildNoteFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field);
     void OnFieldTextChanged(platform::TextBox& sender);
 

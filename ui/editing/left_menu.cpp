@@ -23,7 +23,8 @@ LeftMenu::LeftMenu(core::session& session, RenderWanted render, DataPanel& data_
       hooks_(std::move(hooks)),
       list_(platform::ListBox::create()) {
     list_->set_background({accent_colour});
-    list_->selection_changed.add([this](platform::ListBox&, const int& index) { OnMenuListSelectionChanged(index); });
+    list_->selection_changed.add(
+        [this](platform::ListBox&, const int& index) { OnMenuListSelectionChanged(index); });
 }
 
 void LeftMenu::PopulateMenuList(platform::ListBox& list) {

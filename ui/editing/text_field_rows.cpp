@@ -27,7 +27,8 @@ std::shared_ptr<platform::Button> pick_button(const std::wstring& install_folder
     button->set_vertical_alignment(multi_line ? platform::VerticalAlignment::top
                                               : platform::VerticalAlignment::center);
     const wchar_t* icon = listed ? L"/icons/pick_list.xpm" : L"/icons/pick_value.xpm";
-    button->set_icon(install_folder.empty() ? std::wstring() : install_folder + icon, listed ? 10.5 : 11);
+    button->set_icon(install_folder.empty() ? std::wstring() : install_folder + icon,
+                     listed ? 10.5 : 11);
     button->set_colors(look::pick_button, look::dark_blue);
     // Value picking comes with its dialogs; until then the button does nothing.
     return button;
@@ -49,7 +50,8 @@ void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::
         // The height of the bordered row, and its margin around it.
         row->set_height(38 + look::row_margin.top + look::row_margin.bottom);
         row->set_rows({platform::GridLength::automatic()});
-        row->set_columns({platform::GridLength::star(), platform::GridLength::pixels(pick_button_side)});
+        row->set_columns(
+            {platform::GridLength::star(), platform::GridLength::pixels(pick_button_side)});
     }
 
     auto box = platform::TextBox::create(multi_line);
@@ -64,9 +66,11 @@ void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::
     box->data_context = tag;
     // The value goes in before the handler, so building stores nothing.
     box->set_text(element->record.s2);
-    box->text_changed.add([this](platform::TextBox& sender, const platform::NoArgs&) { OnFieldTextChanged(sender); });
+    box->text_changed.add(
+        [this](platform::TextBox& sender, const platform::NoArgs&) { OnFieldTextChanged(sender); });
 
-    auto button = pick_button(session_.folders().install_folder, multi_line, kind == TextRowKind::one_line_listed);
+    auto button = pick_button(session_.folders().install_folder, multi_line,
+                              kind == TextRowKind::one_line_listed);
     button->data_context = tag;
 
     if (!multi_line) {
@@ -82,19 +86,23 @@ void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::
     panel.children().append(row);
 }
 
-void DataPanel::BuildFieldRowTypes1to4(platform::Panel& panel, std::int32_t section, std::int32_t field) {
+void DataPanel::BuildFieldRowTypes1to4(platform::Panel& panel, std::int32_t section,
+                                       std::int32_t field) {
     BuildTextRow(panel, section, field, TextRowKind::one_line);
 }
 
-void DataPanel::BuildFieldRowType5(platform::Panel& panel, std::int32_t section, std::int32_t field) {
+void DataPanel::BuildFieldRowType5(platform::Panel& panel, std::int32_t section,
+                                   std::int32_t field) {
     BuildTextRow(panel, section, field, TextRowKind::one_line_listed);
 }
 
-void DataPanel::BuildFieldRowType0(platform::Panel& panel, std::int32_t section, std::int32_t field) {
+void DataPanel::BuildFieldRowType0(platform::Panel& panel, std::int32_t section,
+                                   std::int32_t field) {
     BuildTextRow(panel, section, field, TextRowKind::multi_line);
 }
 
-void DataPanel::BuildNoteFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field) {
+void DataPanel::BuildNoteFieldRow(platform::Panel& panel, std::int32_t section,
+                                  std::int32_t field) {
     const engine::doc_element* element = field_at(session_.data(), section, field);
     if (!element) return;
     auto row = platform::Panel::create();

@@ -22,6 +22,16 @@ bool is_forbidden(wchar_t c) {
     return std::wstring_view(L"\"'*+/:<>?@\\`|").find(c) != std::wstring_view::npos;
 }
 
+// Bytes of `c` in the UTF-8 of a path; a code point UTF-8 cannot carry
+// counts as the longest form.
+std::size_t utf8_length(wchar_t c) {
+    const auto code = static_cast<std::uint32_t>(c);
+    if (code < 0x80) return 1;
+    if (code < 0x800) return 2;
+    if (code < 0x10000) return 3;
+    return 4;
+}
+
 const engine::doc_group* setup_group(const engine::document_data* data) {
     if (!data || engine::group_count_of(data->page_setup) == 0) return nullptr;
     return &data->page_setup.groups[0];
@@ -85,11 +95,17 @@ std::wstring title_from_file_name(std::wstring_view file_name) {
     return title;
 }
 
-std::wstring file_name_from_title(std::wstring_view title) {
+std::wstring file_name_from_title(std::wstring_view title, std::size_t max_utf8_bytes) {
     std::wstring name;
+    std::size_t bytes = 0;
     for (wchar_t c : title) {
         const bool control = c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
-        if (!control && !is_forbidden(c)) name += c;
+        // Bidirectional overrides and isolates would show the name reordered.
+        const bool bidi = (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+        if (control || bidi || is_forbidden(c)) continue;
+        bytes += utf8_length(c);
+        if (bytes > max_utf8_bytes) break;
+        name += c;
     }
     drop_trailing_dots_and_blanks(name);
     // Leading dots would hide the file; a name of dots alone names a folder.

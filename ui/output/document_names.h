@@ -2,6 +2,7 @@
 // the footer of its page setup, and the title typed in the save panel.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -33,9 +34,10 @@ bool page_number_in_footer(const engine::document_data* data);
 // dropped.
 std::wstring title_from_file_name(std::wstring_view file_name);
 
-// The title as a file name: the characters above and control characters
-// dropped, trailing dots and blanks dropped, no "." or ".." left; empty
-// becomes "Vellumcraft".
-std::wstring file_name_from_title(std::wstring_view title);
+// The title as a file name: the characters above, control characters and
+// bidirectional controls (U+202A to U+202E, U+2066 to U+2069) dropped, cut
+// at a character so that its UTF-8 takes at most `max_utf8_bytes`, trailing
+// dots and blanks dropped, no "." or ".." left; empty becomes "Vellumcraft".
+std::wstring file_name_from_title(std::wstring_view title, std::size_t max_utf8_bytes = 255);
 
 }  // namespace ui

@@ -12,9 +12,9 @@ namespace ui {
 // lone surrogate, a value past U+10FFFF) becomes U+FFFD.
 std::string utf8_of(std::wstring_view text);
 
-// Writes the bytes under a temporary name in the target folder, then renames
-// it over `path`. Throws std::runtime_error (the temporary file removed, an
-// existing file at `path` untouched) when any step fails.
+// Writes the bytes as the file `path` through engine::replace_file. Throws
+// std::runtime_error (the temporary file removed, an existing file at `path`
+// untouched) when any step fails.
 void write_file_atomically(const std::wstring& path, std::string_view bytes);
 
 }  // namespace ui

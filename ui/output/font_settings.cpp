@@ -35,7 +35,8 @@ void SettingRows::ApplyFontSettings() {
         core::apply_font_settings(session_.formatting(), data->pages);
 }
 
-void SettingRows::OnFontFamilySelectionChanged(platform::Element& sender, const std::wstring& family) {
+void SettingRows::OnFontFamilySelectionChanged(platform::Element& sender,
+                                               const std::wstring& family) {
     core::formatting_cache& formatting = session_.formatting();
     auto box = sender.parent();
     if (!box || family.empty()) return;

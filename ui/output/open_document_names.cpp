@@ -13,14 +13,13 @@ constexpr int library_row = 1;
 }  // namespace
 
 std::wstring GetDocumentTitle(const core::session& session, bool use_name) {
-    const std::wstring short_name = session.library_shown() ? engine::ui_string(library_row)
-                                                            : short_document_name(session.last_document());
+    const std::wstring short_name = session.library_shown()
+                                        ? engine::ui_string(library_row)
+                                        : short_document_name(session.last_document());
     return document_title(session.data(), use_name, short_name);
 }
 
-std::wstring GetFooterText(const core::session& session) {
-    return footer_text(session.data());
-}
+std::wstring GetFooterText(const core::session& session) { return footer_text(session.data()); }
 
 bool IsPageNumberInFooter(const core::session& session) {
     return page_number_in_footer(session.data());

@@ -50,7 +50,8 @@ platform::Task<bool> PrintPreview::LoadPrintViewAsync(std::uint64_t started_on) 
         if (alive.expired() || !session_.is_same_document(started_on)) co_return false;
     }
     for (int round = 0; round < image_wait_rounds; ++round) {
-        const std::wstring settled = co_await print_view_->execute_script_async(images_settled_script);
+        const std::wstring settled =
+            co_await print_view_->execute_script_async(images_settled_script);
         if (alive.expired() || !session_.is_same_document(started_on)) co_return false;
         if (settled != L"false") break;
         co_await platform::delay(image_wait_ms);
@@ -59,7 +60,8 @@ platform::Task<bool> PrintPreview::LoadPrintViewAsync(std::uint64_t started_on) 
     co_return true;
 }
 
-platform::Task<std::optional<PrintPreview::PrintedView>> PrintPreview::PrintViewPdfAsync(std::uint64_t started_on) {
+platform::Task<std::optional<PrintPreview::PrintedView>> PrintPreview::PrintViewPdfAsync(
+    std::uint64_t started_on) {
     const std::weak_ptr<int> alive = alive_;
     const bool loaded = co_await LoadPrintViewAsync(started_on);
     if (alive.expired() || !loaded) co_return std::nullopt;
@@ -82,16 +84,17 @@ platform::Task<> PrintPreview::ShowPrintPreviewAsync() {
     try {
         const bool loaded = co_await LoadPrintViewAsync(started_on);
         if (alive.expired() || !loaded || !still_wanted()) co_return;
-        const platform::PageLayout layout = print_layout(session_.data(), margins_of(session_.formatting()));
+        const platform::PageLayout layout =
+            print_layout(session_.data(), margins_of(session_.formatting()));
         const platform::PdfBytes all_pages = co_await Output().print_to_pdf(*print_view_, layout);
         if (alive.expired() || !still_wanted()) co_return;
         if (all_pages.empty()) throw std::runtime_error("the print view made no PDF");
         const int page_count = Output().page_count(all_pages);
         const core::output_choices& choices = session_.output();
         const auto pages = chosen_pages(choices.print_pages, choices.selected_pages, page_count);
-        platform::PdfBytes shown =
-            Output().compose(all_pages, pages, layout, {IsPageNumberInFooter(session_), GetFooterText(session_)},
-                             pdf_info(GetDocumentTitle(session_, true)));
+        platform::PdfBytes shown = Output().compose(
+            all_pages, pages, layout, {IsPageNumberInFooter(session_), GetFooterText(session_)},
+            pdf_info(GetDocumentTitle(session_, true)));
         page = preview_page(Output().publish_pdf(std::move(shown)));
     } catch (...) {
         if (alive.expired()) co_return;

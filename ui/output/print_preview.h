@@ -31,7 +31,9 @@ public:
     // The printer and PDF side of the system, made on first use unless one
     // was set.
     platform::DocumentOutput& Output();
-    void set_output(std::shared_ptr<platform::DocumentOutput> output) { output_ = std::move(output); }
+    void set_output(std::shared_ptr<platform::DocumentOutput> output) {
+        output_ = std::move(output);
+    }
 
     // Loads the current print HTML into the print view and waits for its
     // images; false when the document went away meanwhile.

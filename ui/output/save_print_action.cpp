@@ -38,8 +38,10 @@ private:
 
 output_outcome outcome_of(platform::PrintResult result) {
     switch (result) {
-        case platform::PrintResult::printed: return output_outcome::printing;
-        case platform::PrintResult::no_printer: return output_outcome::no_printer;
+        case platform::PrintResult::printed:
+            return output_outcome::printing;
+        case platform::PrintResult::no_printer:
+            return output_outcome::no_printer;
         case platform::PrintResult::failed: break;
     }
     return output_outcome::print_failed;
@@ -52,13 +54,14 @@ int whole_copies(double copies) {
 
 }  // namespace
 
-platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(SavePrintAction action,
-                                                         std::shared_ptr<platform::Panel> page_panel) {
+platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(
+    SavePrintAction action, std::shared_ptr<platform::Panel> page_panel) {
     if (action == SavePrintAction::refresh_preview) {
         preview_.ShowPrintPreviewAsync();
         co_return;
     }
-    if ((action != SavePrintAction::print && action != SavePrintAction::save) || !session_.has_loaded_document())
+    if ((action != SavePrintAction::print && action != SavePrintAction::save) ||
+        !session_.has_loaded_document())
         co_return;
     const std::uint64_t started_on = session_.document_serial();
     core::output_choices& choices = session_.output();
@@ -66,7 +69,9 @@ platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(SavePrintAction action,
     const std::weak_ptr<int> alive = alive_;
     auto report = [this, &page_panel](output_outcome outcome) {
         const status_message message = message_for(outcome);
-        if (page_panel) status_.ShowStatusMessage(*page_panel, engine::ui_string(message.row), message.severity);
+        if (page_panel)
+            status_.ShowStatusMessage(*page_panel, engine::ui_string(message.row),
+                                      message.severity);
     };
     bool replaced = false;
 
@@ -85,9 +90,10 @@ platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(SavePrintAction action,
             } else if (!printed->pdf.empty()) {
                 const platform::PdfBytes& pdf = printed->pdf;
                 const auto pages = chosen_pages(choices.print_pages, choices.selected_pages,
-                                                    preview_.Output().page_count(pdf));
+                                                preview_.Output().page_count(pdf));
                 outcome = outcome_of(preview_.Output().print(
-                    pdf, pages, printed->layout, {IsPageNumberInFooter(session_), GetFooterText(session_)},
+                    pdf, pages, printed->layout,
+                    {IsPageNumberInFooter(session_), GetFooterText(session_)},
                     whole_copies(choices.copies), pdf_info(GetDocumentTitle(session_, true))));
             }
         } catch (...) {
@@ -106,7 +112,8 @@ platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(SavePrintAction action,
     std::wstring fallback_folder = preview_.Output().documents_folder();
     if (fallback_folder.empty()) fallback_folder = session_.folders().temp_folder;
     const core::SaveFormat format = choices.save_format;
-    const auto path = save_path(save_folder, fallback_folder, GetDocumentTitle(session_, true), format);
+    const auto path =
+        save_path(save_folder, fallback_folder, GetDocumentTitle(session_, true), format);
     if (!path) co_return;
     const bool open_afterwards = choices.open_after_saving;
     bool saved = false;
@@ -122,18 +129,19 @@ platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(SavePrintAction action,
                 const auto pages =
                     chosen_pages(core::PrintPages::all, {}, preview_.Output().page_count(pdf));
                 const platform::PdfBytes file = preview_.Output().compose(
-                    pdf, pages, printed->layout, {IsPageNumberInFooter(session_), GetFooterText(session_)},
+                    pdf, pages, printed->layout,
+                    {IsPageNumberInFooter(session_), GetFooterText(session_)},
                     pdf_info(GetDocumentTitle(session_, true)));
-                write_file_atomically(*path, std::string_view(reinterpret_cast<const char*>(file.data()),
-                                                                   file.size()));
+                write_file_atomically(
+                    *path,
+                    std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
                 saved = true;
             }
         } else {
-            const std::wstring html =
-                format == core::SaveFormat::doc
-                    ? word_file_text(core::page_setup_root(session_.data()),
-                                         [this] { return session_.word_html(); })
-                    : session_.print_html();
+            const std::wstring html = format == core::SaveFormat::doc
+                                          ? word_file_text(core::page_setup_root(session_.data()),
+                                                           [this] { return session_.word_html(); })
+                                          : session_.print_html();
             write_file_atomically(*path, utf8_of(html));
             saved = true;
         }

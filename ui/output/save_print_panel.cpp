@@ -52,7 +52,11 @@ std::shared_ptr<platform::Button> row_button(const std::wstring& install_folder)
 
 SavePrintPanel::SavePrintPanel(core::session& session, RenderWanted render, PrintPreview& preview,
                                StatusMessage& status)
-    : session_(session), render_(render), preview_(preview), status_(status), setting_rows_(session, render) {}
+    : session_(session),
+      render_(render),
+      preview_(preview),
+      status_(status),
+      setting_rows_(session, render) {}
 
 std::shared_ptr<platform::Panel> SavePrintPanel::MakeOptionGroup(
     std::initializer_list<std::pair<int, std::int32_t>> options, std::int32_t chosen) {
@@ -67,27 +71,33 @@ std::shared_ptr<platform::Panel> SavePrintPanel::MakeOptionGroup(
         box->children().append(radio);
         radio->set_checked(code == chosen);
         radio->data_context = code;
-        radio->checked.add(
-            [this](platform::ToggleButton& sender, const platform::NoArgs&) { OnOptionRadioChecked(sender); });
+        radio->checked.add([this](platform::ToggleButton& sender, const platform::NoArgs&) {
+            OnOptionRadioChecked(sender);
+        });
         ++index;
     }
     return box;
 }
 
-std::shared_ptr<platform::CheckBox> SavePrintPanel::MakeOptionCheckBox(int row, std::int32_t code, bool checked) {
+std::shared_ptr<platform::CheckBox> SavePrintPanel::MakeOptionCheckBox(int row, std::int32_t code,
+                                                                       bool checked) {
     auto box = platform::CheckBox::create(engine::ui_string(row));
     box->set_margin({20, 0, 8, 2});
     platform::keep_margin_outside(*box);
     box->set_checked(checked);
     box->data_context = code;
-    auto toggled = [this](platform::ToggleButton& sender, const platform::NoArgs&) { OnOptionCheckBoxToggled(sender); };
+    auto toggled = [this](platform::ToggleButton& sender, const platform::NoArgs&) {
+        OnOptionCheckBoxToggled(sender);
+    };
     box->checked.add(toggled);
     box->unchecked.add(toggled);
     return box;
 }
 
-std::shared_ptr<platform::Grid> SavePrintPanel::MakeTextRow(std::int32_t tag, const std::wstring& text,
-                                                            const std::wstring& hint, bool read_only) {
+std::shared_ptr<platform::Grid> SavePrintPanel::MakeTextRow(std::int32_t tag,
+                                                            const std::wstring& text,
+                                                            const std::wstring& hint,
+                                                            bool read_only) {
     auto row = platform::Grid::create();
     row->set_margin(look::row_margin);
     platform::set_border(*row, {look::white, look::dark_gray, 1, look::corner_radius});
@@ -102,8 +112,9 @@ std::shared_ptr<platform::Grid> SavePrintPanel::MakeTextRow(std::int32_t tag, co
     box->set_placeholder_text(placeholder(hint));
     box->data_context = tag;
     box->set_text(text);
-    box->text_changed.add(
-        [this](platform::TextBox& sender, const platform::NoArgs&) { OnSavePrintTextChanged(sender); });
+    box->text_changed.add([this](platform::TextBox& sender, const platform::NoArgs&) {
+        OnSavePrintTextChanged(sender);
+    });
     auto button = row_button(session_.folders().install_folder);
     button->data_context = tag;
     if (tag == folder_tag) {
@@ -129,14 +140,15 @@ void SavePrintPanel::BuildSavePrintPanel(platform::Panel& panel, std::int32_t pa
             MakeLabel(panel, engine::ui_string(13));
             MakeCopiesRow(panel);
             panel.children().append(MakeOptionGroup({{14, 0}, {16, 1}, {15, 2}, {17, 3}},
-                                                std::int32_t(choices.print_pages)));
+                                                    std::int32_t(choices.print_pages)));
             auto pages_row =
                 MakeTextRow(page_list_tag, choices.selected_pages, engine::ui_string(14), false);
             pages_row->set_visibility(choices.print_pages == core::PrintPages::selected
                                           ? Visibility::visible
                                           : Visibility::collapsed);
             panel.children().append(pages_row);
-            panel.children().append(MakeOptionCheckBox(22, footer_code, IsPageNumberInFooter(session_)));
+            panel.children().append(
+                MakeOptionCheckBox(22, footer_code, IsPageNumberInFooter(session_)));
             MakeApplyRow(panel, SavePrintAction::print);
             break;
         }
@@ -147,11 +159,12 @@ void SavePrintPanel::BuildSavePrintPanel(platform::Panel& panel, std::int32_t pa
             MakeSectionHeader(panel, engine::ui_string(35), {});
             // Without a chosen folder the file goes to the documents folder.
             const std::wstring documents = preview_.Output().documents_folder();
-            panel.children().append(MakeTextRow(folder_tag, choices.save_folder,
-                                             documents.empty() ? engine::ui_string(36) : documents,
-                                             true));
+            panel.children().append(
+                MakeTextRow(folder_tag, choices.save_folder,
+                            documents.empty() ? engine::ui_string(36) : documents, true));
             MakeSectionHeader(panel, engine::ui_string(37), {});
-            panel.children().append(MakeTextRow(file_name_tag, GetDocumentTitle(session_, false), GetDocumentTitle(session_, true), false));
+            panel.children().append(MakeTextRow(file_name_tag, GetDocumentTitle(session_, false),
+                                                GetDocumentTitle(session_, true), false));
             panel.children().append(
                 MakeOptionCheckBox(38, open_after_saving_code, choices.open_after_saving));
             MakeApplyRow(panel, SavePrintAction::save);
@@ -206,7 +219,8 @@ void SavePrintPanel::MakeApplyRow(platform::Panel& panel, SavePrintAction action
     button->clicked.add([this](platform::AppBarButton& sender, const platform::NoArgs&) {
         const auto* code = std::get_if<std::int32_t>(&sender.data_context);
         if (!code) return;
-        SaveOrPrintAsync(SavePrintAction(*code), sender.parent() ? sender.parent()->parent() : nullptr);
+        SaveOrPrintAsync(SavePrintAction(*code),
+                         sender.parent() ? sender.parent()->parent() : nullptr);
     });
     row->set_cell(*button, 0, 1);
     row->children().append(button);
@@ -284,7 +298,8 @@ void SavePrintPanel::OnSavePrintTextChanged(platform::TextBox& sender) {
     }
 }
 
-platform::FireAndForget SavePrintPanel::PickSaveFolderAsync(std::shared_ptr<platform::TextBox> box) {
+platform::FireAndForget SavePrintPanel::PickSaveFolderAsync(
+    std::shared_ptr<platform::TextBox> box) {
     const std::uint64_t started_on = session_.document_serial();
     const std::weak_ptr<int> alive = alive_;
     std::optional<std::wstring> folder;

@@ -35,7 +35,8 @@ enum class SavePrintAction : std::int32_t {
 
 class SavePrintPanel final {
 public:
-    SavePrintPanel(core::session& session, RenderWanted render, PrintPreview& preview, StatusMessage& status);
+    SavePrintPanel(core::session& session, RenderWanted render, PrintPreview& preview,
+                   StatusMessage& status);
     SavePrintPanel(const SavePrintPanel&) = delete;
     SavePrintPanel& operator=(const SavePrintPanel&) = delete;
 
@@ -45,18 +46,20 @@ public:
     // rows by their position.
     void BuildSavePrintPanel(platform::Panel& panel, std::int32_t page);
     // Messages go to `page_panel`.
-    platform::FireAndForget SaveOrPrintAsync(SavePrintAction action, std::shared_ptr<platform::Panel> page_panel);
+    platform::FireAndForget SaveOrPrintAsync(SavePrintAction action,
+                                             std::shared_ptr<platform::Panel> page_panel);
 
     bool print_in_progress() const { return print_in_progress_; }
 
 private:
     void MakeCopiesRow(platform::Panel& panel);
     void MakeApplyRow(platform::Panel& panel, SavePrintAction action);
-    std::shared_ptr<platform::Panel> MakeOptionGroup(std::initializer_list<std::pair<int, std::int32_t>> options,
-                                                     std::int32_t chosen);
-    std::shared_ptr<platform::CheckBox> MakeOptionCheckBox(int row, std::int32_t code, bool checked);
-    std::shared_ptr<platform::Grid> MakeTextRow(std::int32_t tag, const std::wstring& text, const std::wstring& hint,
-                                                bool read_only);
+    std::shared_ptr<platform::Panel> MakeOptionGroup(
+        std::initializer_list<std::pair<int, std::int32_t>> options, std::int32_t chosen);
+    std::shared_ptr<platform::CheckBox> MakeOptionCheckBox(int row, std::int32_t code,
+                                                           bool checked);
+    std::shared_ptr<platform::Grid> MakeTextRow(std::int32_t tag, const std::wstring& text,
+                                                const std::wstring& hint, bool read_only);
     void OnOptionRadioChecked(platform::ToggleButton& sender);
     void OnOptionCheckBoxToggled(platform::ToggleButton& sender);
     void OnCopiesChanged(platform::Slider& sender, double value);

@@ -4,6 +4,13 @@
 
 namespace ui {
 
+namespace {
+
+// The longest name a Linux file system takes, in bytes.
+constexpr std::size_t max_file_name_bytes = 255;
+
+}  // namespace
+
 std::optional<std::wstring> save_extension(core::SaveFormat save_format) {
     switch (save_format) {
         case core::SaveFormat::pdf:
@@ -27,7 +34,9 @@ std::optional<std::wstring> save_path(std::wstring_view folder, std::wstring_vie
     }
     if (directory.empty()) directory = fallback;
     if (!directory.empty() && directory.back() != L'/') directory += L'/';
-    return directory + file_name_from_title(title) + *extension;
+    // The extension is ASCII: its length is its size in bytes.
+    return directory + file_name_from_title(title, max_file_name_bytes - extension->size()) +
+           *extension;
 }
 
 }  // namespace ui

@@ -15,7 +15,8 @@ std::optional<std::wstring> save_extension(core::SaveFormat save_format);
 
 // The full path of the file: `folder` (trailing blanks dropped; `fallback`
 // when that leaves it empty) + "/" + the title cleaned into a file name +
-// the extension. nullopt for an unknown format.
+// the extension; name and extension take at most 255 bytes of UTF-8. nullopt
+// for an unknown format.
 std::optional<std::wstring> save_path(std::wstring_view folder, std::wstring_view fallback,
                                       std::wstring_view title, core::SaveFormat save_format);
 

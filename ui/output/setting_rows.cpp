@@ -61,7 +61,8 @@ void SettingRows::MakeLineSpacingRow(platform::Panel& panel) {
 
 void SettingRows::MakeHeadingTopPaddingRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    MakeSectionHeader(panel, engine::ui_string(59), millimetres_text(formatting.heading_top_padding));
+    MakeSectionHeader(panel, engine::ui_string(59),
+                      millimetres_text(formatting.heading_top_padding));
     append_slider_box(panel, 0, 15, formatting.heading_top_padding)->set_enabled(false);
 }
 

@@ -15,12 +15,14 @@ void StatusMessage::ShowStatusMessage(platform::Panel& panel, std::wstring text,
     }
     if (!timer_) {
         timer_ = platform::Timer::create();
-        timer_->tick.add([this](platform::Timer&, const platform::NoArgs&) { info_bar_->set_open(false); });
+        timer_->tick.add(
+            [this](platform::Timer&, const platform::NoArgs&) { info_bar_->set_open(false); });
     }
     info_bar_->set_message(std::move(text), severity);
     // One bar: taken from wherever it was and put at the end of this panel.
     if (auto holder = info_bar_->parent()) {
-        if (auto index = holder->children().index_of(*info_bar_)) holder->children().remove_at(*index);
+        if (auto index = holder->children().index_of(*info_bar_))
+            holder->children().remove_at(*index);
     }
     info_bar_->set_open(true);
     panel.children().append(info_bar_);

@@ -36,8 +36,9 @@ TEST_F(OpeningDocuments, APostedPathOpensItsDocumentAndWritesThePreviousOneBack)
 
     const auto& scripts = main_view().scripts;
     ASSERT_GE(scripts.size(), 3u);
-    EXPECT_EQ(scripts[scripts.size() - 2],
-              L"document.documentElement.innerHTML='" + platform::js_string_literal(window->pending_html()) + L"';");
+    EXPECT_EQ(scripts[scripts.size() - 2], L"document.documentElement.innerHTML='" +
+                                               platform::js_string_literal(window->pending_html()) +
+                                               L"';");
     EXPECT_EQ(scripts.back(), scroll_reset);
     // A render without the reset keeps the position.
     window->RenderDocumentAsync(false);

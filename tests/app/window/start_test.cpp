@@ -89,8 +89,9 @@ TEST_F(WindowStart, NoScriptRunsBeforeTheFirstNavigationThenExactlyThePendingPag
 
     main_view().navigation_completed.raise(main_view());
     ASSERT_EQ(main_view().scripts.size(), 1u);
-    EXPECT_EQ(main_view().scripts[0],
-              L"document.documentElement.innerHTML='" + platform::js_string_literal(window->pending_html()) + L"';");
+    EXPECT_EQ(main_view().scripts[0], L"document.documentElement.innerHTML='" +
+                                          platform::js_string_literal(window->pending_html()) +
+                                          L"';");
     main_view().answer_next();
     EXPECT_EQ(shown, 0);  // resumed by posted work, not inside the answer
     pump();

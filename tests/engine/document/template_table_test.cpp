@@ -104,3 +104,30 @@ TEST_F(TemplateTable, MarkersOutsideATableStillWriteTheirTags) {
         L"<table width=100%  cellspacing=0 cellpadding=4  style=\"margins:0px;font-family:;\">");
     EXPECT_EQ(html(3, L"{whatever}"), L"");
 }
+
+// A marker may come from a typed value: whatever its parameters hold, the tag
+// gets only the attributes and declarations the marker makes, from texts that
+// fit their place; a parameter that does not fit counts as not given.
+TEST_F(TemplateTable, ParametersThatAreNoNumberOrColourAreDropped) {
+    const std::wstring plain_table =
+        L"<table width=100%  cellspacing=0 cellpadding=4  " + table_tail + L"\">";
+    for (const wchar_t* marker :
+         {L"{TABLE:1\fONMOUSEOVER=X}", L"{TABLE:100%\"ONCLICK=X,4>}", L"{TABLE:,4 4}",
+          L"{X ONMOUSEOVER=Y TABLE:}", L"{\"X\" TABLE:}", L"{#EE\fONCLICK=X TABLE:}",
+          L"{URL(X) TABLE:}", L"{TABLE:5PX,1E3}"})
+        EXPECT_EQ(html(8, marker), plain_table) << marker;
+    EXPECT_TRUE(html(8, L"{ white TABLE:50%,2.5}")
+                    .starts_with(L"<table width=50% cellspacing=0 cellpadding=2.5 bgcolor=WHITE "));
+
+    EXPECT_EQ(html(10, L"{ROW:20\fONCLICK=X}"), L"<tr>");
+    EXPECT_EQ(html(10, L"{ROW:2.5}"), L"</td></tr><tr style=\"height:2.5px;\">");
+
+    const std::wstring plain_cell = L"<td  style=\"" + plain_cell_tail;
+    for (const wchar_t* marker : {L"{CELL:1\fX,\"2,3<,4>,50%\"ONCLICK=X,2\fONCLICK=X,-3\"}",
+                                  L"{#0\f0#\"RED#<B> CELL:}", L"{#JAVASCRIPT:X#URL(X) CELL:}",
+                                  L"{CELL:,,,,EXPRESSION(X)}", L"{CELL:,,,,10%;COLOR:RED,,}"})
+        EXPECT_EQ(html(11, marker), (table_cell_open ? L"</td>" : L"") + plain_cell) << marker;
+    EXPECT_EQ(cell(L"{#ABC CELL:1,,,,25MM,-2,3}"),
+              L"</td><td rowspan=2 colspan=3 style=\"width:25MM;border-top:1px solid #ABC;" +
+                  plain_cell_tail);
+}

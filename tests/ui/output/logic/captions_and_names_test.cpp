@@ -63,11 +63,21 @@ TEST_F(Captions, TypedFileNamesBecomeTitlesAndTitlesBecomeSafeFileNames) {
                                             {L"a:b*c?.DocX", L"abc"}, {L"Memo...", L"Memo"}, {L"1/2", L"12"}}) {
         EXPECT_EQ(ui::title_from_file_name(typed), title);
     }
-    for (const auto& [title, name] : Pairs{{L"Sales/Agreement", L"SalesAgreement"}, {L"../x", L"x"},
-                                           {L"line\nbreak\ttab", L"linebreaktab"}, {L"..", L"Vellumcraft"},
-                                           {L"", L"Vellumcraft"}, {L"Договор № 5 ", L"Договор № 5"}}) {
+    for (const auto& [title, name] : Pairs{{L"Sales/Agreement", L"SalesAgreement"},
+                                           {L"../x", L"x"},
+                                           {L"line\nbreak\ttab", L"linebreaktab"},
+                                           {L"..", L"Vellumcraft"},
+                                           {L"", L"Vellumcraft"},
+                                           {L"Договор № 5 ", L"Договор № 5"},
+                                           {L"\u202Eexe.Invoice\u202C", L"exe.Invoice"},
+                                           {L"a\u2066b\u2069c\u202Ad", L"abcd"}}) {
         EXPECT_EQ(ui::file_name_from_title(title), name);
     }
+    // Cut at a whole character that fits; what the cut leaves at the end is
+    // dropped as always.
+    EXPECT_EQ(ui::file_name_from_title(L"Договор", 5), L"До");
+    EXPECT_EQ(ui::file_name_from_title(L"ab. \U0001F600", 7), L"ab");
+    EXPECT_EQ(ui::file_name_from_title(L"ab. \U0001F600", 8), L"ab. \U0001F600");
 }
 
 TEST_F(Captions, PreviewPagesFrameTheirAddressSafely) {

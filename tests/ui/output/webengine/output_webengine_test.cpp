@@ -14,8 +14,8 @@
 #include <string>
 
 #include "app/failures.h"
+#include "app/open_document.h"
 #include "app/real_views.h"
-#include "app/start.h"
 #include "core/engine_services.h"
 #include "core/file_paths.h"
 #include "engine/document/process_state.h"
@@ -82,45 +82,11 @@ std::wstring act(app::MainWindow& window, std::int32_t kind) {
 
 using RealOutput = fixture::process_state_test;
 
-// A window on the real web engine with a document of the test's own open in
-// the save/print panel, saving into `saved` without opening the file.
-struct OpenDocument {
-    OpenDocument(const std::string& name, const std::string& bytes) {
-        system.install = core::text_of(std::filesystem::path(PAPERWRIGHT_BUILT_SHARE));
-        system.data = core::text_of(root.path() / "data");
-        system.temp = core::text_of(root.path() / "cache/tembrick/temp");
-        std::filesystem::create_directories(root.path() / "data/briks/Tests");
-        std::filesystem::create_directories(root.path() / "cache/tembrick/temp");
-        fixture::write_bytes(root.path() / "data/briks/Tests" / (name + ".brik"), bytes);
-
-        bool shown = false;
-        session = app::start_session(system);
-        window = std::make_unique<app::MainWindow>(
-            *session, platform::make_qt_web_view_factory(),
-            app::MainWindowHooks{[&](app::MainWindow&) { shown = true; }});
-        window->activate();
-        EXPECT_TRUE(wait_until([&] { return shown; })) << "the start page never reached the view";
-        std::string link = "Tests/" + name;
-        std::replace(link.begin(), link.end(), ' ', '|');
-        window->OnWebMessageReceived(*window->elements().main_webview, core::text_of(link));
-        EXPECT_TRUE(window->HasLoadedDocument());
-        window->session().set_mode(core::ViewMode::save_print);
-        window->session().output().save_folder = core::text_of(saved.path());
-        window->session().output().open_after_saving = false;
-        window->session().output().save_format = core::SaveFormat::pdf;
-    }
-
-    fixture::temp_folder root, saved;
-    platform::FakeSystem system;
-    std::unique_ptr<core::session> session;
-    std::unique_ptr<app::MainWindow> window;
-};
-
 TEST_F(RealOutput,
        SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPrintsGiveTheChosenPages) {
     app_test::Failures failures;
-    OpenDocument open("Long Contract", contract_bytes());
-    ASSERT_TRUE(open.window && open.window->HasLoadedDocument());
+    app_test::OpenDocument open(PAPERWRIGHT_BUILT_SHARE, "Long Contract", contract_bytes());
+    ASSERT_TRUE(open.ready());
     auto& window = open.window;
     const auto& saved = open.saved;
     ASSERT_EQ(act(*window, 1), L"Document Saved");
@@ -153,11 +119,14 @@ TEST_F(RealOutput,
     window->print_preview().ShowPrintPreviewAsync();
     ASSERT_TRUE(wait_until([&] { return window->print_preview().preview_runs() > runs; }));
     std::wstring frame;
-    ASSERT_TRUE(wait_until([&] {
-        frame = app_test::run_script(*window->elements().main_webview, L"(function(){var f=document.querySelector('iframe');"
-                                                            L"return f?f.getAttribute('src'):'';})()");
-        return frame.find(L"#toolbar=0") != std::wstring::npos;
-    }, 60000));
+    ASSERT_TRUE(wait_until(
+        [&] {
+            frame = app_test::run_script(*window->elements().main_webview,
+                                         L"(function(){var f=document.querySelector('iframe');"
+                                         L"return f?f.getAttribute('src'):'';})()");
+            return frame.find(L"#toolbar=0") != std::wstring::npos;
+        },
+        60000));
     const auto address = frame.find(L"preview/");
     const QByteArray* preview_pdf = platform::served_file(
         platform::to_qstring(frame.substr(address, frame.find(L"#toolbar=0") - address)), nullptr);
@@ -186,8 +155,9 @@ TEST_F(RealOutput,
         ASSERT_EQ(job.pages(), (pages + 1) / 2) << takes_pdf;
         EXPECT_EQ(job.text(1).contains(QStringLiteral("3/%1").arg(pages)), takes_pdf);
     }
-    window->print_preview().set_output(
-        platform::make_document_output([] { return platform::PrinterChoice{platform::PrinterChoice::Kind::none, {}}; }));
+    window->print_preview().set_output(platform::make_document_output([] {
+        return platform::PrinterChoice{platform::PrinterChoice::Kind::none, {}};
+    }));
     EXPECT_EQ(act(*window, 0), L"Printer is not available, offline or error state.");
 
     // Landscape paper from the page setup.
@@ -198,6 +168,16 @@ TEST_F(RealOutput,
     PdfFile landscape(file);
     EXPECT_NEAR(landscape.size_mm(0).width(), 297, 0.5);
     EXPECT_NEAR(landscape.size_mm(0).height(), 210, 0.5);
+    // Its footer lies along the long side, in the bottom margin at the right.
+    const QString numbers = QStringLiteral("1/%1").arg(landscape.pages());
+    const int at = landscape.text(0).indexOf(numbers);
+    ASSERT_GE(at, 0);
+    const QRectF points =
+        landscape.pdf.getSelectionAtIndex(0, at, int(numbers.size())).boundingRectangle();
+    const double mm = 25.4 / 72.0;
+    EXPECT_GT(points.left() * mm, 297 / 2);
+    EXPECT_GT(points.top() * mm, 210 - 20);  // the bottom margin is 20 mm
+    EXPECT_LT(points.bottom() * mm, 210);
 
     // With no folder chosen the file goes into the documents folder, made
     // when a fresh home has none.
@@ -257,8 +237,9 @@ void expect_text_pages(const std::filesystem::path& file, const std::vector<int>
 
 TEST_F(RealOutput, TenPagesWithPageNumbersAndChosenPagesStayText) {
     app_test::Failures failures;
-    OpenDocument open("Ten Pages", fixture::ten_page_contract_bytes());
-    ASSERT_TRUE(open.window && open.window->HasLoadedDocument());
+    app_test::OpenDocument open(PAPERWRIGHT_BUILT_SHARE, "Ten Pages",
+                                fixture::ten_page_contract_bytes());
+    ASSERT_TRUE(open.ready());
     app::MainWindow& window = *open.window;
     type_value(window, L"Buyer", L"Northwind Traders Ltd");
     type_value(window, L"Seller", L"Contoso Pharmaceuticals");

@@ -87,6 +87,24 @@ TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
     EXPECT_EQ(output->opened[0], engine_path(doc));
 }
 
+TEST_F(SaveAndPrint, ATitleTooLongForAFileNameSavesUnderTheNameCutToFit) {
+    core_test::write_file(data_file(L"briks/Long.brik"),
+                          core_test::document_bytes(std::u16string(200, u'Д')));
+    window->OnWebMessageReceived(main_view(), L"Long");
+    window->session().output().save_folder = engine_path(saved.path());
+    window->session().output().open_after_saving = false;
+    window->session().output().save_format = core::SaveFormat::html;
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
+    pump();
+    EXPECT_EQ(message(), L"Document Saved");
+    const std::filesystem::directory_iterator files(saved.path());
+    ASSERT_NE(files, std::filesystem::directory_iterator());
+    // 125 letters of two bytes each and the extension: 255 bytes.
+    std::string expected;
+    for (int letter = 0; letter < 125; ++letter) expected += "Д";
+    EXPECT_EQ(files->path().filename().string(), expected + ".html");
+}
+
 TEST_F(SaveAndPrint, APdfIsEveryPageWithTheFooterAndAFailedWriteSaysSo) {
     window->session().output().save_folder = engine_path(saved.path());
     window->session().output().print_pages = core::PrintPages::odd;

@@ -5,9 +5,9 @@
 #include "core/engine_services.h"
 #include "engine/document/process_state.h"
 #include "platform/button.h"
-#include "ui/output/open_document_names.h"
 #include "platform/qt/native_widget.h"
 #include "support/temp_folder.h"
+#include "ui/output/open_document_names.h"
 #include "window/output_fixture.h"
 
 namespace {

@@ -88,7 +88,8 @@ TEST_F(Preview, AFailedPreviewSaysSoInTheView) {
 TEST_F(Preview, ARunResumedAfterTheWindowWentTouchesNothing) {
     auto window = template_window();
     window->print_preview().ShowPrintPreviewAsync();
-    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::print, platform::Panel::create());
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::print,
+                                                platform::Panel::create());
     window.reset();
     preview_view().answer_next(L"true");
     preview_view().answer_next(L"true");
