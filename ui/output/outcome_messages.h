@@ -5,12 +5,12 @@
 namespace ui {
 
 enum class output_outcome {
-    saved,         // the file is written and closed
-    save_failed,   // the file could not be made or written
-    printing,      // the pages went to the printer
-    no_printer,    // no printer, or it refused the job
-    print_failed,  // anything else went wrong while printing
-    print_busy,    // a print was started while another ran
+    saved,           // the file is written and closed
+    save_failed,     // the file could not be made or written
+    printing,        // the pages went to the printer
+    no_printer,      // no printer, or it refused the job
+    print_failed,    // anything else went wrong while printing
+    print_busy,      // a print was started while another ran
 };
 
 struct status_message {
@@ -20,8 +20,7 @@ struct status_message {
 
 constexpr status_message message_for(output_outcome outcome) {
     switch (outcome) {
-        case output_outcome::saved:
-            return {95, 0};
+        case output_outcome::saved: return {95, 0};
         case output_outcome::save_failed: return {100, 3};
         case output_outcome::printing: return {96, 0};
         case output_outcome::no_printer: return {103, 2};
