@@ -150,14 +150,16 @@ platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(
         saved = false;
     }
     if (replaced) co_return;
-    if (saved && open_afterwards) {
-        try {
-            preview_.Output().open_file(*path);
-        } catch (...) {
-            // The file is saved; only its viewer did not start.
-        }
-    }
     report(saved ? output_outcome::saved : output_outcome::save_failed);
+    if (!saved || !open_afterwards) co_return;
+    bool opened = false;
+    try {
+        opened = co_await preview_.Output().open_file(*path);
+    } catch (...) {
+    }
+    if (alive.expired()) co_return;
+    // The file is saved either way; the warning follows the saved outcome.
+    if (!opened) report(output_outcome::not_opened);
 }
 
 }  // namespace ui

@@ -1,8 +1,12 @@
 // The action button: printing, saving and their messages.
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "core/engine_services.h"
 #include "engine/document/process_state.h"
+#include "real_views.h"
 #include "support/temp_folder.h"
 #include "ui/output/file_writer.h"
 #include "window/output_fixture.h"
@@ -103,6 +107,50 @@ TEST_F(SaveAndPrint, ATitleTooLongForAFileNameSavesUnderTheNameCutToFit) {
     std::string expected;
     for (int letter = 0; letter < 125; ++letter) expected += "Д";
     EXPECT_EQ(files->path().filename().string(), expected + ".html");
+}
+
+// PATH holding only a folder with an xdg-open that notes its argument and
+// exits with `exit_code`, or none when that is empty; restored afterwards.
+class StubDesktop {
+public:
+    explicit StubDesktop(std::optional<int> exit_code) : path_(std::getenv("PATH")) {
+        if (exit_code) {
+            const auto script = folder_.file("xdg-open");
+            fixture::write_bytes(script, "#!/bin/sh\nprintf %s \"$1\" > \"$0.argument\"\nexit " +
+                                             std::to_string(*exit_code) + "\n");
+            std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+        }
+        ::setenv("PATH", folder_.path().c_str(), 1);
+    }
+    ~StubDesktop() { ::setenv("PATH", path_.c_str(), 1); }
+    std::filesystem::path argument() const { return folder_.file("xdg-open.argument"); }
+
+private:
+    fixture::temp_folder folder_;
+    std::string path_;
+};
+
+TEST_F(SaveAndPrint, ASavedFileThatNoProgramOpensGetsAWarningAfterTheSavedOutcome) {
+    window->print_preview().set_output(std::make_shared<output_test::PartlyRealOutput>(*output));
+    window->session().output().save_folder = engine_path(saved.path());
+    window->session().output().save_format = core::SaveFormat::html;
+    const std::wstring warning = L"Saved, but no program could open the file.";
+    for (const std::optional<int> exit_code : {std::optional<int>(3), std::optional<int>()}) {
+        StubDesktop desktop(exit_code);
+        window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
+        EXPECT_EQ(message(), L"Document Saved");
+        EXPECT_TRUE(app_test::wait_until([&] { return message() == warning; }, 10000))
+            << exit_code.has_value();
+        EXPECT_EQ(window->status_message().info_bar()->severity(), 2);
+    }
+
+    StubDesktop desktop(0);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
+    ASSERT_TRUE(
+        app_test::wait_until([&] { return std::filesystem::exists(desktop.argument()); }, 10000));
+    app_test::wait_until([] { return false; }, 300);
+    EXPECT_EQ(read_bytes(desktop.argument()), (saved.path() / "Sales.html").string());
+    EXPECT_EQ(message(), L"Document Saved");
 }
 
 TEST_F(SaveAndPrint, APdfIsEveryPageWithTheFooterAndAFailedWriteSaysSo) {
