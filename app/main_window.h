@@ -76,6 +76,8 @@ public:
     const MainWindowElements& elements() const { return elements_; }
     ui::LeftMenu& left_menu() { return left_menu_; }
     ui::DataPanel& data_panel() { return data_panel_; }
+    ui::SettingsPanel& settings_panel() { return settings_panel_; }
+    ui::TextEditPanel& text_edit_panel() { return text_edit_panel_; }
     ui::SavePrintPanel& save_print_panel() { return save_print_panel_; }
     ui::PrintPreview& print_preview() { return preview_; }
     ui::StatusMessage& status_message() { return status_; }

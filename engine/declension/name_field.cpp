@@ -10,6 +10,7 @@
 #include "engine/declension/person_name.h"
 #include "engine/declension/phrase.h"
 #include "engine/document/document_data.h"
+#include "engine/document/text_case.h"
 #include "engine/document/word_key.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/number_value.h"
@@ -20,7 +21,15 @@ namespace {
 
 bool contains(std::wstring_view text, std::wstring_view part) { return text.find(part) != std::wstring_view::npos; }
 
-bool names_person(std::wstring_view text) { return contains(text, L"физлицо") || contains(text, L"фио"); }
+// «ФИО», «Ф.И.О.» and «Фио» name a person as «фио» does: letter case and
+// dots do not count.
+bool names_person(std::wstring_view text) {
+    std::wstring folded;
+    folded.reserve(text.size());
+    for (wchar_t c : text)
+        if (c != L'.') folded += to_lower_char(c);
+    return contains(folded, L"физлицо") || contains(folded, L"фио");
+}
 
 bool names_organisation(std::wstring_view text, std::wstring_view two_words) {
     return contains(text, L"юрлицо") || contains(text, two_words);

@@ -12,9 +12,13 @@ namespace ui {
 
 namespace {
 
-// Appends the group box with its slider; answers the slider.
-std::shared_ptr<platform::Slider> append_slider_box(platform::Panel& panel, double minimum, double maximum,
-                                                           double value) {
+// The group box holding a slider set to `value` (kept within its range).
+struct slider_box {
+    std::shared_ptr<platform::Panel> box;
+    std::shared_ptr<platform::Slider> slider;
+};
+
+slider_box make_slider_box(double minimum, double maximum, double value) {
     auto slider = platform::Slider::create(minimum, maximum);
     slider->set_margin({4, 4, 4, 4});
     slider->set_value(value);
@@ -22,8 +26,15 @@ std::shared_ptr<platform::Slider> append_slider_box(platform::Panel& panel, doub
     box->set_margin(look::row_margin);
     platform::set_border(*box, {look::white_smoke, look::dark_gray, 1, look::corner_radius});
     box->children().append(slider);
-    panel.children().append(box);
-    return slider;
+    return {box, slider};
+}
+
+// Appends the group box with its slider; answers the slider.
+std::shared_ptr<platform::Slider> append_slider_box(platform::Panel& panel, double minimum,
+                                                    double maximum, double value) {
+    slider_box made = make_slider_box(minimum, maximum, value);
+    panel.children().append(made.box);
+    return made.slider;
 }
 
 }  // namespace
@@ -40,9 +51,13 @@ void SettingRows::MakeFontSizeRow(platform::Panel& panel) {
 
 void SettingRows::MakeFirstLineIndentRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
+    // The indent comes from a number stored in the file, which may be huge or
+    // not a number at all: the caption shows what the slider holds.
+    const slider_box made = make_slider_box(0, 30, formatting.first_line_indent);
     MakeSectionHeader(panel, engine::ui_string(formatting.hanging_indent ? 64 : 58),
-                      millimetres_text(formatting.first_line_indent));
-    append_slider_box(panel, 0, 30, formatting.first_line_indent)->set_enabled(false);
+                      millimetres_text(made.slider->value()));
+    panel.children().append(made.box);
+    made.slider->set_enabled(false);
 }
 
 void SettingRows::MakeBodyTopPaddingRow(platform::Panel& panel) {
