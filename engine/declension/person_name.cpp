@@ -1,8 +1,10 @@
 #include "engine/declension/person_name.h"
 
+#include <array>
 #include <string_view>
 
 #include "engine/declension/decline_word.h"
+#include "engine/declension/name_modifiers.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/phrase.h"
 #include "engine/document/text_case.h"
@@ -80,23 +82,20 @@ struct person_request {
     bool first_and_patronymic = false;
 };
 
+constexpr std::array<part_keyword<person_request>, 4> part_keywords = {{
+    {L"инициалы", &person_request::initials},
+    {L"фамилия", &person_request::surname},
+    {L"имя", &person_request::first_name},
+    {L"ио", &person_request::first_and_patronymic},
+}};
+
 person_request read_modifiers(const std::vector<expr_token>& modifiers) {
-    person_request request;
-    for (const expr_token& modifier : modifiers) {
-        std::wstring key = make_word_key(modifier.text);
-        std::size_t letter = key.size() == 1 ? std::wstring_view(L"рдвтп").find(key[0]) : std::wstring_view::npos;
-        if (letter != std::wstring_view::npos) request.grammatical_case = static_cast<int>(letter) + 2;
-        else if (key == L"инициалы") request.initials = true;
-        else if (key == L"фамилия") request.surname = true;
-        else if (key == L"имя") request.first_name = true;
-        else if (key == L"ио") request.first_and_patronymic = true;
-        else continue;
-        request.any = true;
-    }
-    return request;
+    return read_name_modifiers(modifiers, part_keywords);
 }
 
 }  // namespace
+
+std::vector<std::wstring_view> person_name_keywords() { return keys_of(part_keywords); }
 
 person_name::person_name(std::wstring text) : full(std::move(text)) { split_person_name(*this); }
 
