@@ -14,7 +14,7 @@ protected:
     std::unique_ptr<app::MainWindow> started_window() {
         auto window = make_window();
         show_first_page();
-        window->output = output;
+        window->print_preview().set_output(output);
         return window;
     }
     // A window showing a template, in the save/print mode unless `panel` is false.
