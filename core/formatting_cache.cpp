@@ -1,6 +1,7 @@
 #include "core/formatting_cache.h"
 
 #include <cmath>
+#include <limits>
 
 namespace core {
 
@@ -21,6 +22,15 @@ std::uint16_t stored_size(float points) {
     if (!(points >= 1.0f)) return 1;
     if (points >= 65535.0f) return 65535;
     return static_cast<std::uint16_t>(std::trunc(points));
+}
+
+// A stored double as a float; one beyond the float range would make the
+// conversion undefined, so it becomes the infinity of its sign.
+float as_float(double value) {
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (value > largest) return std::numeric_limits<float>::infinity();
+    if (value < -largest) return -std::numeric_limits<float>::infinity();
+    return float(value);
 }
 
 }  // namespace
@@ -66,7 +76,7 @@ formatting_cache read_formatting(const engine::doc_node& page_setup, const engin
     if (para0) {
         cache.font_family = para0->s3;
         cache.body_font_size = float(para0->v[0]);
-        cache.first_line_indent = float(para0->d2);
+        cache.first_line_indent = as_float(para0->d2);
         cache.justify_body = para0->v[3];
         cache.line_spacing = para0->c;
     }

@@ -69,8 +69,9 @@ public:
                               const PdfInfo& info) = 0;
     // An address under which the web views show `pdf`; a new one per call.
     virtual std::wstring publish_pdf(PdfBytes pdf) = 0;
-    // Opens a saved file in the application the system has for it.
-    virtual void open_file(const std::wstring& path) = 0;
+    // Opens a saved file in the application the system has for it; answers
+    // whether that worked (false when no program could open it).
+    virtual Task<bool> open_file(const std::wstring& path) = 0;
     // The user's choice of folder, the dialog opening at `start` (or at the
     // nearest folder above it that is there); nullopt when cancelled.
     virtual Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) = 0;

@@ -2,8 +2,10 @@
 //
 // Content only goes in by script. The page posts strings with
 // `window.chrome.webview.postMessage`, which arrive as
-// `web_message_received`. Events are raised on the UI thread, never while a
-// script call is being made. UI thread only.
+// `web_message_received`; only texts that can name a document arrive. The
+// page reaches no network and reads no file: a local image shows only when a
+// script run here named its file. Events are raised on the UI thread, never
+// while a script call is being made. UI thread only.
 #pragma once
 
 #include <functional>

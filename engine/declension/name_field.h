@@ -1,8 +1,8 @@
 // Text fields rendered through Russian declension.
 //
-// A field named as a natural person ("фио", "физлицо") renders as a person's
-// name, one named as a legal entity ("юрлицо", "юридическое лицо") as an
-// organisation; the test is on the name as written, letter case included.
+// A field named as a natural person ("фио", "физлицо", in any letter case and
+// with or without dots: «Ф.И.О.») renders as a person's name, one named as a
+// legal entity ("юрлицо", "юридическое лицо", as written) as an organisation.
 // Any other text field is declined by a case letter and may agree with a
 // field named among the modifiers: in gender with a person, an organisation
 // or a word, in number with a numeric field. UI thread.

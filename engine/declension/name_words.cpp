@@ -27,6 +27,7 @@ constexpr std::wstring_view vowels = L"аеёиоуыэюяАЕЁИОУЫЭЮЯ"
 constexpr std::wstring_view voiceless = L"пфкхтсцчшщПФКХТСЦЧШЩ";
 constexpr std::wstring_view voiced = L"бвгджзлмнрБВГДЖЗЛМНР";
 constexpr std::wstring_view g_k_zh_kh = L"гкжхГКЖХ";
+constexpr std::wstring_view g_k_kh = L"гкхГКХ";
 constexpr std::wstring_view ch_sh_shch = L"чшщЧШЩ";
 constexpr std::wstring_view hushing = L"жчшщЖЧШЩ";
 
@@ -37,7 +38,7 @@ struct ending_class {
 };
 
 // clang-format off
-constexpr std::array<ending_class, 18> ending_classes = {{
+constexpr std::array<ending_class, 23> ending_classes = {{
     {1,  0, {L"а",   L"у",   L"а",   L"ым",   L"е"}},    // Иванов
     {2,  0, {L"а",   L"у",   L"а",   L"ом",   L"е"}},    // Смит
     {3,  1, {L"я",   L"ю",   L"я",   L"ем",   L"е"}},    // Гоголь
@@ -45,7 +46,7 @@ constexpr std::array<ending_class, 18> ending_classes = {{
     {5,  0, {L"а",   L"у",   L"а",   L"ом",   L"е"}},    // Гайдар
     {6,  0, {L"а",   L"у",   L"а",   L"ем",   L"е"}},    // Петрович
     {7,  2, {L"йца", L"йцу", L"йца", L"йцем", L"йце"}},  // Китаец
-    {8,  2, {L"ца",  L"цу",  L"ца",  L"цом",  L"це"}},   // Кравец
+    {8,  2, {L"ца",  L"цу",  L"ца",  L"цем",  L"це"}},   // Немец
     {9,  2, {L"ого", L"ому", L"ого", L"ым",   L"ом"}},   // Толстой
     {11, 1, {L"ы",   L"е",   L"у",   L"ой",   L"е"}},    // Анна
     {12, 1, {L"и",   L"е",   L"ю",   L"ей",   L"е"}},    // Зозуля
@@ -53,11 +54,46 @@ constexpr std::array<ending_class, 18> ending_classes = {{
     {14, 1, {L"и",   L"е",   L"у",   L"ей",   L"е"}},    // Саша
     {15, 2, {L"ого", L"ому", L"ого", L"им",   L"ом"}},   // Горький
     {16, 2, {L"ого", L"ому", L"ого", L"ым",   L"ом"}},   // Лесной
+    {17, 1, {L"я",   L"ю",   L"я",   L"ем",   L"и"}},    // Валерий
+    {18, 2, {L"его", L"ему", L"его", L"им",   L"ем"}},   // Крайний
+    {19, 1, {L"и",   L"и",   L"ю",   L"ей",   L"и"}},    // Шония
+    {20, 1, {L"и",   L"и",   L"ь",   L"ью",   L"и"}},    // Ассоль
     {21, 2, {L"ой",  L"ой",  L"ую",  L"ой",   L"ой"}},   // Лесная
     {22, 1, {L"ой",  L"ой",  L"у",   L"ой",   L"ой"}},   // Иванова
+    {23, 2, {L"ей",  L"ей",  L"юю",  L"ей",   L"ей"}},   // Синяя
     {27, 2, {L"ей",  L"ей",  L"ую",  L"ей",   L"ей"}},   // Старшая
 }};
+
+// Names that the ending rules would get wrong, each a whole lower-case word.
+// Stressed French surnames in -а and -я: they stay as typed.
+constexpr std::array<std::wstring_view, 6> stressed_french = {
+    L"дега", L"дюма", L"золя", L"петипа", L"тома", L"труайя"};
+// Foreign surnames in -ин: "ом" in the instrumental (Дарвином), where a
+// Russian one takes "ым".
+constexpr std::array<std::wstring_view, 13> foreign_in = {
+    L"болдуин", L"гершвин", L"гриффин", L"гудвин", L"дарвин", L"джоплин", L"кальвин",
+    L"кельвин", L"маклафлин", L"маклин", L"остин", L"расин", L"франклин"};
+// -ец nouns whose fleeting е a surname loses too (Немца); every other -ец
+// surname after a consonant keeps it (Бореца).
+constexpr std::array<std::wstring_view, 1> fleeting_ets = {L"немец"};
+// Stressed -ая after ж and ш: "ой", not "ей" (Большой, Чужой).
+constexpr std::array<std::wstring_view, 3> stressed_hushing_aya = {L"большая", L"меньшая", L"чужая"};
+// First parts of double surnames that never decline.
+constexpr std::array<std::wstring_view, 5> fixed_prefixes = {L"бонч", L"грум", L"кара", L"тер", L"хан"};
+// First names whose stem changes: the fleeting е of Лев and Павел, the
+// stressed ё of Пётр.
+constexpr std::array<std::pair<std::wstring_view, std::wstring_view>, 3> first_name_stems = {{
+    {L"лев", L"льв"}, {L"павел", L"павл"}, {L"пётр", L"петр"}}};
+// Patronymics in -ич stressed on the ending: "ом" in the instrumental.
+constexpr std::array<std::wstring_view, 4> stressed_ich = {L"ильич", L"кузьмич", L"лукич", L"фомич"};
 // clang-format on
+
+template <std::size_t n>
+bool is_listed(const std::array<std::wstring_view, n>& list, std::wstring_view word) {
+    for (std::wstring_view entry : list)
+        if (entry == word) return true;
+    return false;
+}
 
 constexpr int unchanged = 0;
 
@@ -67,65 +103,129 @@ wchar_t letter_from_end(std::wstring_view word, std::size_t back) {
     return word.size() < back ? L'\0' : word[word.size() - back];
 }
 
+bool is_cyrillic(wchar_t c) { return (c >= L'а' && c <= L'я') || c == L'ё'; }
+
+bool ends_in_consonant(std::wstring_view word) {
+    wchar_t last = letter_from_end(word, 1);
+    return is_cyrillic(last) && !in_set(vowels, last);
+}
+
+bool is_possessive_feminine(std::wstring_view word) {
+    return word.size() >= 5 && is_any(tail(word, 3), {L"ова", L"ева", L"ёва", L"ина", L"ына"});
+}
+
+// Adjectival -ая: "ей" after ж, ч, ш, щ unless stressed on the ending.
+int adjectival_feminine_class(std::wstring_view word) {
+    if (!in_set(hushing, letter_from_end(word, 3))) return 21;
+    return is_listed(stressed_hushing_aya, word) ? 21 : 27;
+}
+
+// A first-declension noun in -а or -я: Анна, Ольга, Саша, Зозуля, Мария.
+int first_declension_class(std::wstring_view word) {
+    wchar_t last = letter_from_end(word, 1);
+    wchar_t before = letter_from_end(word, 2);
+    if (last == L'я') return before == L'и' ? 19 : 12;
+    if (in_set(g_k_zh_kh, before)) return 13;
+    if (in_set(ch_sh_shch, before)) return 14;
+    return 11;
+}
+
 int feminine_class(std::wstring_view word) {
     wchar_t last = letter_from_end(word, 1);
     wchar_t before = letter_from_end(word, 2);
     if (last == L'я') {
         // Every adjectival surname in -ая: Толстая and Лесная alike.
-        if (before == L'а') return word.size() >= 3 ? (in_set(hushing, letter_from_end(word, 3)) ? 27 : 21) : unchanged;
-        return word.size() >= 2 ? 12 : unchanged;
+        if (before == L'а') return word.size() >= 3 ? adjectival_feminine_class(word) : unchanged;
+        if (before == L'я') return word.size() >= 3 ? 23 : unchanged;
+        return word.size() >= 2 ? first_declension_class(word) : unchanged;
     }
     if (last == L'а') {
         if (is_any(tail(word, 3), {L"ова", L"ева", L"ёва", L"ина", L"ына"})) return 22;
         if (before == L'\0') return unchanged;
-        if (in_set(g_k_zh_kh, before)) return 13;
-        if (in_set(ch_sh_shch, before)) return 14;
-        return 11;
+        return first_declension_class(word);
     }
     if (last == L'ь') return word.size() >= 2 ? 3 : unchanged;
     return unchanged;
 }
 
-int surname_class(std::wstring_view word) {
+int surname_in_vowel_class(std::wstring_view word, bearer who) {
     wchar_t last = letter_from_end(word, 1);
     wchar_t before = letter_from_end(word, 2);
+    if (last != L'а' && last != L'я') return unchanged;
+    // Моруа, Гарсиа and the stressed French names stay as typed.
+    if ((last == L'а' && in_set(vowels, before)) || is_listed(stressed_french, word))
+        return unchanged;
+    if (last == L'я') {
+        if (before == L'а' || before == L'я') return feminine_class(word);
+        // Шония and Берия decline like Мария; -оя, -уя and the like stay.
+        if (in_set(vowels, before) && before != L'и') return unchanged;
+        return first_declension_class(word);
+    }
+    if (is_possessive_feminine(word)) return who == bearer::man ? first_declension_class(word) : 22;
+    return first_declension_class(word);
+}
+
+int surname_in_ets_class(std::wstring_view word) {
+    wchar_t third = letter_from_end(word, 3);
+    if (third == L'\0') return unchanged;
+    if (in_set(vowels, third)) return 7;
+    return is_listed(fleeting_ets, word) ? 8 : 2;
+}
+
+int surname_in_j_class(std::wstring_view word) {
     wchar_t third = letter_from_end(word, 3);
     std::wstring_view last_two = tail(word, 2);
-    if (before == L'\0') return unchanged;
-    if (in_set(vowels, last)) {
-        if (last == L'а') {
-            if (is_any(tail(word, 3), {L"ина", L"ева", L"ова"})) return feminine_class(word);
-            if (in_set(g_k_zh_kh, before)) return 13;
-            if (in_set(ch_sh_shch, before)) return 14;
-            return 11;
-        }
-        if (last == L'я') {
-            if (last_two == L"ая") return feminine_class(word);
-            return in_set(vowels, before) ? unchanged : 12;
-        }
-        return unchanged;
+    if (third == L'\0') return unchanged;
+    if (last_two == L"ой" && word.size() == 3) return 3;  // Цой, Бой: nouns
+    if (last_two == L"ый" || last_two == L"ой") {
+        if (in_set(g_k_zh_kh, third) || in_set(ch_sh_shch, third)) return 15;
+        return third == L'н' ? 16 : 9;
     }
+    if (last_two == L"ий") {
+        if (in_set(g_k_kh, third)) return 15;
+        if (in_set(hushing, third) || third == L'н') return 18;
+        return in_set(voiced, third) ? 17 : 4;
+    }
+    return 3;  // Гай, Маклай, Соловей
+}
+
+int surname_class(std::wstring_view word, bearer who) {
+    wchar_t last = letter_from_end(word, 1);
+    wchar_t before = letter_from_end(word, 2);
+    std::wstring_view last_two = tail(word, 2);
+    if (before == L'\0') return unchanged;
+    if (in_set(vowels, last)) return surname_in_vowel_class(word, who);
     if (in_set(voiceless, last)) {
         if (last_two == L"ич") return 6;
-        if (last_two == L"ец") {
-            if (third == L'\0') return unchanged;
-            return in_set(vowels, third) ? 7 : 8;
-        }
+        if (last_two == L"ец") return surname_in_ets_class(word);
         if (last_two == L"их" || last_two == L"ых") return unchanged;
-        return 2;
+        // Unstressed after ц: Штольцем.
+        return last == L'ц' ? 6 : 2;
     }
-    if (in_set(voiced, last)) return is_any(last_two, {L"ов", L"ев", L"ёв", L"ин", L"ын"}) ? 1 : 5;
+    if (in_set(voiced, last)) {
+        if (!is_any(last_two, {L"ов", L"ев", L"ёв", L"ин", L"ын"})) return 5;
+        return is_listed(foreign_in, word) ? 5 : 1;
+    }
     if (last == L'ь') return 3;
-    if (last == L'й') {
-        if (third == L'\0') return unchanged;
-        if (last_two == L"ый" || last_two == L"ой") {
-            if (in_set(g_k_zh_kh, third)) return 15;
-            return third == L'н' ? 16 : 9;
-        }
-        if (!in_set(voiceless, third)) return 3;
-        return tail(word, 3) == L"кий" ? 15 : 4;
-    }
+    if (last == L'й') return surname_in_j_class(word);
     return unchanged;
+}
+
+int first_name_class(std::wstring_view word, bearer who) {
+    wchar_t last = letter_from_end(word, 1);
+    wchar_t before = letter_from_end(word, 2);
+    if (before == L'\0') return unchanged;
+    if (last == L'а' || last == L'я') {
+        // Ноа and the like stay as typed; Зоя and Мария decline.
+        if (last == L'а' && in_set(vowels, before)) return unchanged;
+        return first_declension_class(word);
+    }
+    bool woman = who == bearer::woman;
+    if (last == L'ь') return woman ? 20 : 3;
+    if (!ends_in_consonant(word) || woman) return unchanged;
+    if (last == L'й') return before == L'и' ? 17 : 3;
+    // Unstressed after ж, ш, ч, щ and ц: Францем, Жоржем.
+    return in_set(hushing, last) || last == L'ц' ? 6 : 2;
 }
 
 void apply_class(std::wstring& word, std::uint32_t grammatical_case, int number) {
@@ -183,9 +283,40 @@ std::wstring& decline_person_name(std::wstring& word, std::uint32_t grammatical_
         return word;
     // Persons are animate: the accusative plural is the genitive (Толстых).
     case name_code::adjectival_plural: word = paradigm_078(std::move(word), c, 1); return word;
-    case name_code::surname: apply_class(word, grammatical_case, surname_class(word)); return word;
+    case name_code::surname:
+        apply_class(word, grammatical_case, surname_class(word, bearer::unknown));
+        return word;
     default: apply_class(word, grammatical_case, feminine_class(word)); return word;
     }
+}
+
+std::wstring& decline_surname(std::wstring& word, std::uint32_t grammatical_case, bearer who) {
+    if (who == bearer::woman && ends_in_consonant(word)) return word;
+    apply_class(word, grammatical_case, surname_class(word, who));
+    return word;
+}
+
+bool is_fixed_surname_prefix(std::wstring_view part) { return is_listed(fixed_prefixes, part); }
+
+std::wstring& decline_first_name(std::wstring& word, std::uint32_t grammatical_case, bearer who) {
+    if (grammatical_case < 2 || grammatical_case > 6) return word;
+    for (const auto& [name, stem] : first_name_stems) {
+        if (word != name) continue;
+        word = stem;
+        apply_class(word, grammatical_case, 2);
+        return word;
+    }
+    apply_class(word, grammatical_case, first_name_class(word, who));
+    return word;
+}
+
+bool decline_patronymic(std::wstring& word, std::uint32_t grammatical_case) {
+    std::wstring_view last_two = tail(word, 2);
+    if (word.size() < 4 || (last_two != L"ич" && last_two != L"на")) return false;
+    if (grammatical_case < 2 || grammatical_case > 6) return true;
+    int number = last_two == L"на" ? 11 : is_listed(stressed_ich, word) ? 2 : 6;
+    apply_class(word, grammatical_case, number);
+    return true;
 }
 
 }  // namespace engine

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace engine {
 
@@ -29,5 +30,27 @@ int classify_name_word(std::wstring word);
 // returns it. A word too short for its rule, or of no known ending, comes
 // back unchanged; a case outside 1..6 gives the stem without an ending.
 std::wstring& decline_person_name(std::wstring& word, std::uint32_t grammatical_case, std::uint32_t code);
+
+// Who bears a name: a few endings decline one way for a man and another for
+// a woman (Щербина, Смит), and some not at all for one of them.
+enum class bearer { unknown, man, woman };
+
+// One part of a person's surname, lower case, declined in place into case
+// 1..6 for its bearer. A woman's surname in a consonant, "ь" or "й" does not
+// decline; a man's in -ова, -ина and the like declines like Анна.
+std::wstring& decline_surname(std::wstring& word, std::uint32_t grammatical_case, bearer who);
+
+// Whether the first part of a double surname stays as typed (Бонч-Бруевич,
+// Тер-Петросян): lower case.
+bool is_fixed_surname_prefix(std::wstring_view part);
+
+// A first name of lower-case Russian letters, declined in place into case
+// 2..6 by its ending and its bearer; any other case leaves it as it is.
+std::wstring& decline_first_name(std::wstring& word, std::uint32_t grammatical_case, bearer who);
+
+// A patronymic in -ич or -на, lower case, declined in place into case 2..6
+// (any other case leaves it). False, and the word untouched, for any other
+// ending.
+bool decline_patronymic(std::wstring& word, std::uint32_t grammatical_case);
 
 }  // namespace engine

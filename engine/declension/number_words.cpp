@@ -7,6 +7,7 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/number_word_tables.h"
 #include "engine/declension/paradigms.h"
+#include "engine/fields/blank_text.h"
 
 namespace engine {
 namespace {
@@ -69,7 +70,7 @@ std::wstring declined(const wchar_t* word, int c, std::uint32_t animate = 0) {
 std::wstring zero_words(int c, int kind) {
     std::wstring text = declined(L"ноль", c);
     switch (kind) {
-    case number_kind_integer_part: return text + L" целых ";
+    case number_kind_integer_part: return text + L" целых";
     case number_kind_fraction_part: return text + L" десятых";
     case number_kind_rubles: return text + L" рублей";
     case number_kind_kopecks: return text + L" копеек";
@@ -86,17 +87,23 @@ const wchar_t* unit_word(int index, int units, int gender) {
 
 // The noun after the integer or fraction part of a decimal. Declined as
 // animate so that the accusative plural reads like the nominative's count
-// form: "две целых", not "две целые".
-std::wstring decimal_noun(int group, int units, int c) {
+// form: "две целых", not "две целые". After тысяча, миллион … it is counted
+// by that noun, which asks for the genitive plural in every case: "одной
+// тысячей целых".
+std::wstring decimal_noun(int group, int units, int c, bool after_scale_word) {
     constexpr std::uint32_t animate = 1;
+    if (after_scale_word) return fraction_words[group][1];
     if (units == 1) return declined(fraction_words[group][0], c, animate);
     if (c == 1) return fraction_words[group][1];
     return declined(fraction_words[group][2], c, animate);
 }
 
 // рубль and копейка after a count: the genitive stands in for the nominative
-// and the accusative, the singular after 2-4, the plural otherwise.
-std::wstring money_noun(int group, int units, int c) {
+// and the accusative, the singular after 2-4, the plural otherwise; after
+// тысяча, миллион … the genitive plural in every case ("одним миллионом
+// рублей").
+std::wstring money_noun(int group, int units, int c, bool after_scale_word) {
+    if (after_scale_word) return declined(fraction_words[group][1], 2);
     const bool direct = c == 1 || c == 4;
     if (units == 1) return declined(fraction_words[group][0], c);
     if (units >= 2 && units <= 4)
@@ -141,12 +148,13 @@ std::wstring number_words_in_case(std::wstring digits, int grammatical_case, int
     }
 
     const int units = groups[k_groups - 1].units;
+    const bool after_scale_word = groups[k_groups - 1].empty();
     switch (kind) {
     case number_kind_integer_part:
     case number_kind_fraction_part:
         text += unit_word(index, units, k_feminine);
         text += L' ';
-        text += decimal_noun(denominator, units, c);
+        text += decimal_noun(denominator, units, c, after_scale_word);
         text += L' ';
         break;
     case number_kind_rubles:
@@ -154,13 +162,13 @@ std::wstring number_words_in_case(std::wstring digits, int grammatical_case, int
         const bool rubles = kind == number_kind_rubles;
         text += unit_word(index, units, rubles ? 0 : k_feminine);
         text += L' ';
-        text += money_noun(rubles ? k_ruble_group : k_kopeck_group, units, c);
+        text += money_noun(rubles ? k_ruble_group : k_kopeck_group, units, c, after_scale_word);
         text += L' ';
         break;
     }
     default: text += cardinal_units[index][units];
     }
-    return trim_blanks(text);
+    return single_spaces(trim_blanks(text));
 }
 
 }  // namespace engine

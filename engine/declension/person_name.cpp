@@ -1,8 +1,10 @@
 #include "engine/declension/person_name.h"
 
+#include <array>
 #include <string_view>
 
 #include "engine/declension/decline_word.h"
+#include "engine/declension/name_modifiers.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/phrase.h"
 #include "engine/document/text_case.h"
@@ -12,22 +14,63 @@ namespace engine {
 
 namespace {
 
-bool ends_in_consonant(const std::wstring& lowered) {
+bool is_russian_word(const std::wstring& lowered) {
     if (lowered.empty()) return false;
-    wchar_t last = lowered.back();
-    bool cyrillic = (last >= L'а' && last <= L'я') || last == L'ё';
-    return cyrillic && std::wstring_view(L"аеёиоуыэюя").find(last) == std::wstring_view::npos;
+    for (wchar_t c : lowered)
+        if ((c < L'а' || c > L'я') && c != L'ё') return false;
+    return true;
 }
 
-// A surname in a case 2..6, by its ending; below case 2 as typed. A woman's
-// surname in a consonant or "ь" does not decline (Кравец Анна).
+bearer bearer_of(std::uint32_t gender) { return gender == 2 ? bearer::woman : bearer::man; }
+
+// `typed` lowered, put through `decline`, then given back its letter case.
+template <typename Decline>
+std::wstring in_typed_case(const std::wstring& typed, Decline decline) {
+    std::wstring form = typed;
+    fold_case_ru(form);
+    decline(form);
+    return restore_letter_case(typed, std::move(form));
+}
+
+// A surname in a case 2..6, by its ending; below case 2 as typed. Each part
+// of a double surname declines by its own rule (Соколовой-Микитовой).
 std::wstring declined_surname(const std::wstring& surname, int grammatical_case, std::uint32_t gender) {
     if (grammatical_case < 2) return surname;
-    std::wstring form = surname;
+    auto c = static_cast<std::uint32_t>(grammatical_case);
+    bearer who = bearer_of(gender);
+    std::wstring out;
+    for (std::size_t start = 0;;) {
+        std::size_t dash = surname.find(L'-', start);
+        bool last = dash == std::wstring::npos;
+        out += in_typed_case(surname.substr(start, last ? std::wstring::npos : dash - start),
+                             [&](std::wstring& part) {
+                                 if (last || !is_fixed_surname_prefix(part))
+                                     decline_surname(part, c, who);
+                             });
+        if (last) return out;
+        out += L'-';
+        start = dash + 1;
+    }
+}
+
+// First names and patronymics of Russian letters decline by the name rules;
+// anything else (initials, a hyphen, Latin letters) as a phrase.
+std::wstring declined_first_name(const std::wstring& typed, int grammatical_case,
+                                 std::uint32_t gender) {
+    std::wstring form = typed;
     fold_case_ru(form);
-    if (gender == 2 && ends_in_consonant(form)) return surname;
-    decline_person_name(form, static_cast<std::uint32_t>(grammatical_case), name_code::surname);
-    return restore_letter_case(surname, std::move(form));
+    if (!is_russian_word(form)) return decline_phrase(typed, grammatical_case);
+    decline_first_name(form, static_cast<std::uint32_t>(grammatical_case), bearer_of(gender));
+    return restore_letter_case(typed, std::move(form));
+}
+
+std::wstring declined_patronymic(const std::wstring& typed, int grammatical_case) {
+    std::wstring form = typed;
+    fold_case_ru(form);
+    if (!is_russian_word(form) ||
+        !decline_patronymic(form, static_cast<std::uint32_t>(grammatical_case)))
+        return decline_phrase(typed, grammatical_case);
+    return restore_letter_case(typed, std::move(form));
 }
 
 struct person_request {
@@ -39,23 +82,20 @@ struct person_request {
     bool first_and_patronymic = false;
 };
 
+constexpr std::array<part_keyword<person_request>, 4> part_keywords = {{
+    {L"инициалы", &person_request::initials},
+    {L"фамилия", &person_request::surname},
+    {L"имя", &person_request::first_name},
+    {L"ио", &person_request::first_and_patronymic},
+}};
+
 person_request read_modifiers(const std::vector<expr_token>& modifiers) {
-    person_request request;
-    for (const expr_token& modifier : modifiers) {
-        std::wstring key = make_word_key(modifier.text);
-        std::size_t letter = key.size() == 1 ? std::wstring_view(L"рдвтп").find(key[0]) : std::wstring_view::npos;
-        if (letter != std::wstring_view::npos) request.grammatical_case = static_cast<int>(letter) + 2;
-        else if (key == L"инициалы") request.initials = true;
-        else if (key == L"фамилия") request.surname = true;
-        else if (key == L"имя") request.first_name = true;
-        else if (key == L"ио") request.first_and_patronymic = true;
-        else continue;
-        request.any = true;
-    }
-    return request;
+    return read_name_modifiers(modifiers, part_keywords);
 }
 
 }  // namespace
+
+std::vector<std::wstring_view> person_name_keywords() { return keys_of(part_keywords); }
 
 person_name::person_name(std::wstring text) : full(std::move(text)) { split_person_name(*this); }
 
@@ -114,16 +154,19 @@ void render_person_name(person_name& name, std::wstring& out, const std::vector<
         out = declined_surname(real_surname, c, gender);
     } else if (request.first_name) {
         // A name given by its initials has no first name to decline: its first initial stands for it.
-        out = name.initials_first ? make_initials(name.surname, true).substr(0, 2) : decline_phrase(name.first_name, c);
+        out = name.initials_first ? make_initials(name.surname, true).substr(0, 2)
+                                  : declined_first_name(name.first_name, c, gender);
     } else if (request.first_and_patronymic) {
         out = name.initials_first ? name.surname
-                                  : decline_phrase(name.first_name, c) + L" " + decline_phrase(name.patronymic, c);
+                                  : declined_first_name(name.first_name, c, gender) + L" " +
+                                        declined_patronymic(name.patronymic, c);
     } else if (name.initials_first) {
         out = name.surname + L" " + declined_surname(name.first_name, c, gender) + L" " +
-              decline_phrase(name.patronymic, c);
+              declined_patronymic(name.patronymic, c);
     } else {
-        out = declined_surname(name.surname, c, gender) + L" " + decline_phrase(name.first_name, c) + L" " +
-              decline_phrase(name.patronymic, c);
+        out = declined_surname(name.surname, c, gender) + L" " +
+              declined_first_name(name.first_name, c, gender) + L" " +
+              declined_patronymic(name.patronymic, c);
     }
 }
 

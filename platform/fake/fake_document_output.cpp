@@ -34,6 +34,13 @@ std::wstring FakeDocumentOutput::publish_pdf(PdfBytes pdf) {
     return L"tembrick:preview/" + std::to_wstring(published.size()) + L".pdf";
 }
 
+Task<bool> FakeDocumentOutput::open_file(const std::wstring& path) {
+    opened.push_back(path);
+    TaskSource<bool> source;
+    source.set_value(true);
+    return source.task();
+}
+
 Task<std::optional<std::wstring>> FakeDocumentOutput::pick_folder(const std::wstring& start) {
     folder_starts.push_back(start);
     folder_waiting_.emplace_back();

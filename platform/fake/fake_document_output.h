@@ -18,7 +18,7 @@ public:
     PrintResult print(const PdfBytes& pdf, const std::vector<int>& pages, const PageLayout& layout,
                       const PageFooter& footer, int copies, const PdfInfo& info) override;
     std::wstring publish_pdf(PdfBytes pdf) override;
-    void open_file(const std::wstring& path) override { opened.push_back(path); }
+    Task<bool> open_file(const std::wstring& path) override;
     Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) override;
     std::wstring documents_folder() override { return documents; }
 

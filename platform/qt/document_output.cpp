@@ -6,7 +6,6 @@
 #include "platform/document_output.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -17,7 +16,6 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <QUrl>
 #include <QWebEnginePage>
 #include <algorithm>
 #include <stdexcept>
@@ -28,6 +26,7 @@
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/served_files.h"
+#include "platform/qt/system_opener.h"
 #include "platform/web_view.h"
 
 namespace platform {
@@ -173,9 +172,7 @@ public:
         return L"tembrick:" + from_qstring(path);
     }
 
-    void open_file(const std::wstring& path) override {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(to_qstring(path)));
-    }
+    Task<bool> open_file(const std::wstring& path) override { return open_with_desktop(path); }
 
     Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) override {
         TaskSource<std::optional<std::wstring>> source;

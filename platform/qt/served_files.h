@@ -7,6 +7,8 @@
 
 namespace platform {
 
+inline constexpr char scheme_name[] = "tembrick";
+
 // Serves `bytes` at the scheme path `path`; the oldest served files are
 // dropped once a few newer ones exist.
 void serve_file(const QString& path, QByteArray bytes, QByteArray mime_type);

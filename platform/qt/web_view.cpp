@@ -18,23 +18,19 @@
 #include <QWebEngineView>
 
 #include "platform/dispatcher.h"
+#include "platform/qt/named_images.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/served_files.h"
+#include "platform/qt/view_walls.h"
 #include "platform/qt/web_channel_host.h"
 
 namespace platform {
 
 namespace {
 
-constexpr char scheme_name[] = "tembrick";
 constexpr char shell_url[] = "tembrick:shell";
-
-// The page the view holds from the start; documents replace its content by
-// script.
-constexpr char shell_page[] =
-    "<!DOCTYPE html><html><head><meta charset=\"utf-8\"></head><body></body></html>";
 
 // Gives the page `window.chrome.webview.postMessage`. Messages posted before
 // the channel is up wait for it. It lives on `window`, so replacing the
@@ -61,6 +57,7 @@ public:
     using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
 
     void requestStarted(QWebEngineUrlRequestJob* job) override {
+        if (serve_named_image(job)) return;
         QByteArray mime_type;
         if (const QByteArray* file = served_file(job->requestUrl().path(), &mime_type)) {
             auto* buffer = new QBuffer(job);
@@ -74,14 +71,14 @@ public:
             return;
         }
         auto* buffer = new QBuffer(job);
-        buffer->setData(QByteArray(shell_page));
+        buffer->setData(shell_page());
         buffer->open(QIODevice::ReadOnly);
         job->reply("text/html", buffer);
     }
 };
 
-// Only our own scheme, local files and inline data load; a link to the
-// outside opens in the system browser.
+// Only our own scheme and inline data load; a link to the outside opens in
+// the system browser.
 class LockedPage final : public QWebEnginePage {
 public:
     using QWebEnginePage::QWebEnginePage;
@@ -89,8 +86,8 @@ public:
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool) override {
         const QString scheme = url.scheme();
-        if (scheme == QLatin1String(scheme_name) || scheme == QLatin1String("file") ||
-            scheme == QLatin1String("data") || scheme == QLatin1String("about")) {
+        if (scheme == QLatin1String(scheme_name) || scheme == QLatin1String("data") ||
+            scheme == QLatin1String("about")) {
             return true;
         }
         if (type == NavigationTypeLinkClicked &&
@@ -103,8 +100,19 @@ protected:
 };
 
 struct SharedProfile {
-    SharedProfile() : profile(new QWebEngineProfile()), handler(new ShellSchemeHandler(profile)) {
+    SharedProfile()
+        : profile(new QWebEngineProfile()),
+          handler(new ShellSchemeHandler(profile)),
+          wall(new RequestWall(profile)) {
         profile->installUrlSchemeHandler(scheme_name, handler);
+        profile->setUrlRequestInterceptor(wall);
+        QWebEngineScript walls;
+        walls.setName(QStringLiteral("tembrick-walls"));
+        walls.setSourceCode(frame_walls_script());
+        walls.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        walls.setWorldId(QWebEngineScript::MainWorld);
+        walls.setRunsOnSubFrames(true);
+        profile->scripts()->insert(walls);
         QFile channel_js(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
         QString source;
         if (channel_js.open(QIODevice::ReadOnly)) source = QString::fromUtf8(channel_js.readAll());
@@ -123,6 +131,7 @@ struct SharedProfile {
 
     QWebEngineProfile* profile;
     ShellSchemeHandler* handler;
+    RequestWall* wall;
 };
 
 std::wstring json_of(const QVariant& value) {
@@ -164,8 +173,8 @@ public:
             auto alive = weak.lock();
             return alive ? static_cast<QtWebView*>(alive.get()) : nullptr;
         };
-        host_->on_message = [self](const QString& message) {
-            if (QtWebView* view = self()) view->web_message_received.raise(*view, from_qstring(message));
+        host_->on_message = [self](const std::wstring& message) {
+            if (QtWebView* view = self()) view->web_message_received.raise(*view, message);
         };
         QObject::connect(page_, &QWebEnginePage::loadFinished, page_, [self](bool) {
             if (QtWebView* view = self()) view->navigation_completed.raise(*view);
@@ -192,8 +201,10 @@ public:
         settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
         settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
         settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
-        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
         settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+        settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+        settings->setAttribute(QWebEngineSettings::HyperlinkAuditingEnabled, false);
         settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
         settings->setAttribute(QWebEngineSettings::PluginsEnabled, true);
         settings->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
@@ -201,7 +212,9 @@ public:
     }
 
     void execute_script(const std::wstring& script) override {
-        if (!closed_) page_->runJavaScript(to_qstring(script));
+        if (closed_) return;
+        name_files_in(script);
+        page_->runJavaScript(to_qstring(script));
     }
 
     Task<std::wstring> execute_script_async(const std::wstring& script) override {
@@ -209,6 +222,7 @@ public:
         if (closed_) {
             source.set_value(L"null");
         } else {
+            name_files_in(script);
             page_->runJavaScript(to_qstring(script), [source](const QVariant& result) mutable {
                 source.set_value(json_of(result));
             });
@@ -246,7 +260,8 @@ void register_url_scheme() {
     registered = true;
     QWebEngineUrlScheme scheme(scheme_name);
     scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
-    scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalAccessAllowed);
+    // Not local: a page of ours may read no file.
+    scheme.setFlags(QWebEngineUrlScheme::SecureScheme);
     QWebEngineUrlScheme::registerScheme(scheme);
 }
 

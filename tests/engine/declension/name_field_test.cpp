@@ -10,17 +10,22 @@
 using namespace engine;
 using NameFields = engine::testing::parameter_document;
 
-TEST_F(NameFields, AFieldNamedAsAPersonRendersAsANameOnlyAsWritten) {
+TEST_F(NameFields, AFieldNamedAsAPersonRendersAsAName) {
     add_field(L"Покупатель фио", L"Иванова Мария Петровна");
     add_field(L"Продавец физлицо", L"Петров Пётр Петрович");
     EXPECT_EQ(run(L"{р:инициалы:покупатель фио}"), L"Ивановой М.П.");
     EXPECT_EQ(run(L"{т:фамилия:продавец физлицо}"), L"Петровым");
     // The reference's letter case still applies.
     EXPECT_EQ(run(L"{д:фамилия:Покупатель фио}"), L"Ивановой");
-    // The person test is on the name as written: in capitals the reference
-    // is no person, and "инициалы" is ignored.
+    // Letter case and dots do not count in the person test; the reference's
+    // letter case still shapes the output.
     add_field(L"ФИО", L"Иванов Иван Иванович");
-    EXPECT_EQ(run(L"{инициалы:ФИО}"), L"ИВАНОВ ИВАН ИВАНОВИЧ");
+    add_field(L"Ф.И.О. работника", L"Петрова Анна Ивановна");
+    EXPECT_EQ(run(L"{инициалы:ФИО}"), L"ИВАНОВ И.И.");
+    EXPECT_EQ(run(L"{р:ФИО}"), L"ИВАНОВА ИВАНА ИВАНОВИЧА");
+    EXPECT_EQ(run(L"{р:Ф.И.О. работника}"), L"Петровой Анны Ивановны");
+    add_field(L"Подписант", L"действующий");
+    EXPECT_EQ(run(L"{ф.и.о. работника:подписант}"), L"действующая");
 }
 
 TEST_F(NameFields, AFieldNamedAsAnOrganisationRendersAsOne) {
@@ -44,6 +49,9 @@ TEST_F(NameFields, ANumericReferenceCountsTheNoun) {
     EXPECT_EQ(run(L"{срок:единица}"), agree_counted_noun(L"день", 0, 0, false));
     EXPECT_EQ(run(L"{р:срок:единица}"), agree_counted_noun(L"день", 0, 2, false));
     EXPECT_EQ(run(L"{срок дробный:единица}"), agree_counted_noun(L"день", 1, 0, true));
+    // Counted by тысяча, the noun is a genitive plural in every case.
+    add_field(L"Срок тысяча", L"1000");
+    EXPECT_EQ(run(L"{т:срок тысяча:единица}"), L"дней");
     // A person reference wins over a plain one.
     add_field(L"Срок пять", L"5");
     add_field(L"Истец фио", L"Иванов Иван Иванович");

@@ -41,13 +41,16 @@ TEST(GenderFromPatronymic, ThePatronymicThenTheSurnameCode) {
 TEST(RenderPersonName, PartsInitialsAndTheWholeNameInACase) {
     const std::wstring maria = L"Иванова Мария Петровна", mar3 = decline_phrase(L"Мария", 3);
     const std::wstring pet3 = decline_phrase(L"Петровна", 3);
-    const struct { std::wstring name; std::vector<std::wstring> words; std::wstring text; } renders[] = {
-        {L"Иванов  Иван", {L"прописью"}, L"Иванов  Иван"}, {maria, {L"р", L"инициалы"}, L"Ивановой М.П."},
+    const struct { std::wstring name; std::vector<std::wstring> words; std::wstring text;
+    } renders[] = {
+        {L"Иванов  Иван", {L"прописью"}, L"Иванов  Иван"},
+        {maria, {L"р", L"инициалы"}, L"Ивановой М.П."},
         {L"Иванов Иван Иванович", {L"инициалы"}, L"Иванов И.И."},
         {L"Иванов Иван Иванович", {L"т", L"фамилия"}, L"Ивановым"},
         {L"ИВАНОВ ИВАН ИВАНОВИЧ", {L"р", L"фамилия"}, L"ИВАНОВА"},
         {L"Иванов И.О.", {L"д", L"инициалы"}, L"Иванову И.О."},
-        {maria, {L"д", L"имя"}, mar3}, {maria, {L"д", L"ио"}, mar3 + L" " + pet3},
+        {maria, {L"д", L"имя"}, mar3},
+        {maria, {L"д", L"ио"}, mar3 + L" " + pet3},
         {maria, {L"р", L"д"}, L"Ивановой " + mar3 + L" " + pet3},
         {L"Иванов", {L"р"}, L"Иванова  "},  // an empty part leaves its blank
         // First names in -ий and patronymics take their own endings.
@@ -56,9 +59,11 @@ TEST(RenderPersonName, PartsInitialsAndTheWholeNameInACase) {
         {L"Кузнецова Юлия Игоревна", {L"р"}, L"Кузнецовой Юлии Игоревны"},
         // A woman's surname in a consonant does not decline.
         {L"Кравец Анна Петровна", {L"р", L"фамилия"}, L"Кравец"},
-        {L"Кравец Иван Петрович", {L"р", L"фамилия"}, L"Кравца"},
-        {L"И.И. Иванов", {L"д"}, L"И.И. Иванову "}, {L"И.И. Иванов", {L"д", L"фамилия"}, L"Иванову"},
-        {L"И.И. Иванов", {L"р", L"инициалы"}, L"Иванова И.И."}, {L"И.И. Иванов", {L"р", L"ио"}, L"И.И."},
+        {L"Кравец Иван Петрович", {L"р", L"фамилия"}, L"Кравеца"},
+        {L"И.И. Иванов", {L"д"}, L"И.И. Иванову "},
+        {L"И.И. Иванов", {L"д", L"фамилия"}, L"Иванову"},
+        {L"И.И. Иванов", {L"р", L"инициалы"}, L"Иванова И.И."},
+        {L"И.И. Иванов", {L"р", L"ио"}, L"И.И."},
         {L"И.И. Иванов", {L"р", L"имя"}, L"И."},
         {L"И.И. Иванова", {L"т", L"фамилия"}, L"Ивановой"},
     };
@@ -67,6 +72,33 @@ TEST(RenderPersonName, PartsInitialsAndTheWholeNameInACase) {
         std::wstring out;
         render_person_name(name, out, decl_test::modifiers(r.words));
         EXPECT_EQ(out, r.text) << to_utf8(r.name) << " " << r.words.size();
+    }
+}
+
+// Each part of a double surname declines by its own rule and keeps its own
+// letter case; a part typed with ё keeps it in the nominative.
+TEST(RenderPersonName, DoubleSurnamesAndTypedLetters) {
+    const struct {
+        std::wstring name;
+        std::vector<std::wstring> words;
+        std::wstring text;
+    } renders[] = {
+        {L"Соколова-Микитова Анна Петровна", {L"р", L"фамилия"}, L"Соколовой-Микитовой"},
+        {L"СОКОЛОВ-МИКИТОВ Иван Петрович", {L"т", L"фамилия"}, L"СОКОЛОВЫМ-МИКИТОВЫМ"},
+        {L"Бонч-Бруевич Иван Петрович", {L"д", L"фамилия"}, L"Бонч-Бруевичу"},
+        {L"Шевченко-Петров Иван Петрович", {L"р", L"фамилия"}, L"Шевченко-Петрова"},
+        {L"Щепкина-Куперник Анна Петровна", {L"т", L"фамилия"}, L"Щепкиной-Куперник"},
+        {L"Щербина Иван Петрович", {L"р", L"фамилия"}, L"Щербины"},
+        {L"Щербина Анна Петровна", {L"р", L"фамилия"}, L"Щербиной"},
+        {L"Иванов Пётр Семёнович", {L"ио"}, L"Пётр Семёнович"},
+        {L"Иванов Пётр Семёнович", {L"р", L"ио"}, L"Петра Семёновича"},
+        {L"Иванова Ассоль Кирилловна", {L"т"}, L"Ивановой Ассолью Кирилловной"},
+    };
+    for (const auto& r : renders) {
+        person_name name(r.name);
+        std::wstring out;
+        render_person_name(name, out, decl_test::modifiers(r.words));
+        EXPECT_EQ(out, r.text) << to_utf8(r.name);
     }
 }
 

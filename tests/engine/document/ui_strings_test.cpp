@@ -13,7 +13,7 @@ using namespace engine;
 using UiStrings = fixture::process_state_test;
 
 TEST_F(UiStrings, NamedRowsHaveTextInBothLanguagesAndNothingElseHasAny) {
-    const std::pair<int, int> named[] = {{0, 22},   {26, 39},   {42, 82},  {84, 96},
+    const std::pair<int, int> named[] = {{0, 22},    {26, 39},   {42, 82},  {84, 97},
                                          {100, 104}, {114, 114}, {123, 126}};
     ASSERT_EQ(ui_string_rows, 130);
     for (int row = 0; row < ui_string_rows; ++row) {

@@ -15,43 +15,6 @@ namespace {
 using fixture::engine_path;
 using fixture::read_bytes;
 
-// The fake answers for the web engine and the dialogs; the real output
-// keeps pages and lays footers over them.
-class RealComposing final : public platform::DocumentOutput {
-public:
-    explicit RealComposing(platform::FakeDocumentOutput& fake) : fake_(fake) {}
-
-    platform::Task<platform::PdfBytes> print_to_pdf(platform::WebView& view,
-                                                    const platform::PageLayout& layout) override {
-        return fake_.print_to_pdf(view, layout);
-    }
-    int page_count(const platform::PdfBytes& pdf) override { return real_->page_count(pdf); }
-    platform::PdfBytes compose(const platform::PdfBytes& pdf, const std::vector<int>& pages,
-                               const platform::PageLayout& layout,
-                               const platform::PageFooter& footer,
-                               const platform::PdfInfo& info) override {
-        return real_->compose(pdf, pages, layout, footer, info);
-    }
-    platform::PrintResult print(const platform::PdfBytes& pdf, const std::vector<int>& pages,
-                                const platform::PageLayout& layout,
-                                const platform::PageFooter& footer, int copies,
-                                const platform::PdfInfo& info) override {
-        return real_->print(pdf, pages, layout, footer, copies, info);
-    }
-    std::wstring publish_pdf(platform::PdfBytes pdf) override {
-        return fake_.publish_pdf(std::move(pdf));
-    }
-    void open_file(const std::wstring& path) override { fake_.open_file(path); }
-    platform::Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) override {
-        return fake_.pick_folder(start);
-    }
-    std::wstring documents_folder() override { return fake_.documents_folder(); }
-
-private:
-    platform::FakeDocumentOutput& fake_;
-    std::shared_ptr<platform::DocumentOutput> real_ = platform::make_document_output();
-};
-
 // Three A4 pages of text, as a print of the web engine would be.
 platform::PdfBytes three_pages() {
     QByteArray bytes;
@@ -74,15 +37,16 @@ protected:
     void SetUp() override {
         OutputWindowTest::SetUp();
         window = template_window();
-        window->output = std::make_shared<RealComposing>(*output);
+        window->print_preview().set_output(
+            std::make_shared<output_test::PartlyRealOutput>(*output));
         window->session().output().save_folder = engine_path(saved.path());
         window->session().output().open_after_saving = false;
         window->session().output().save_format = core::SaveFormat::pdf;
     }
     std::wstring save(platform::PdfBytes print) {
-        window->SaveOrPrintAsync(1, page);
+        window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
         finish_pdf(std::move(print));
-        return window->info_bar->title();
+        return window->status_message().info_bar()->title();
     }
 
     std::unique_ptr<app::MainWindow> window;
@@ -124,7 +88,7 @@ TEST_F(ComposedPdf, ADamagedPrintSaysFileWritingFailedAndLeavesNoFile) {
          {truncated, platform::PdfBytes(shifted.begin(), shifted.end()),
           platform::PdfBytes(not_pdf.begin(), not_pdf.end())}) {
         EXPECT_EQ(save(damaged), L"File writing failed.");
-        EXPECT_EQ(window->info_bar->severity(), 3);
+        EXPECT_EQ(window->status_message().info_bar()->severity(), 3);
         EXPECT_EQ(read_bytes(target), "the earlier save");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(saved.path()), {}), 1);
     }

@@ -14,7 +14,7 @@ protected:
     std::unique_ptr<app::MainWindow> started_window() {
         auto window = make_window();
         show_first_page();
-        window->output = output;
+        window->print_preview().set_output(output);
         return window;
     }
     // A window showing a template, in the save/print mode unless `panel` is false.
@@ -44,6 +44,45 @@ protected:
     }
 
     std::shared_ptr<platform::FakeDocumentOutput> output = std::make_shared<platform::FakeDocumentOutput>();
+};
+
+// The fake answers for the web engine, the preview and the dialogs; the real
+// output keeps pages, lays footers over them, prints and opens saved files.
+class PartlyRealOutput final : public platform::DocumentOutput {
+public:
+    explicit PartlyRealOutput(platform::FakeDocumentOutput& fake) : fake_(fake) {}
+
+    platform::Task<platform::PdfBytes> print_to_pdf(platform::WebView& view,
+                                                    const platform::PageLayout& layout) override {
+        return fake_.print_to_pdf(view, layout);
+    }
+    int page_count(const platform::PdfBytes& pdf) override { return real_->page_count(pdf); }
+    platform::PdfBytes compose(const platform::PdfBytes& pdf, const std::vector<int>& pages,
+                               const platform::PageLayout& layout,
+                               const platform::PageFooter& footer,
+                               const platform::PdfInfo& info) override {
+        return real_->compose(pdf, pages, layout, footer, info);
+    }
+    platform::PrintResult print(const platform::PdfBytes& pdf, const std::vector<int>& pages,
+                                const platform::PageLayout& layout,
+                                const platform::PageFooter& footer, int copies,
+                                const platform::PdfInfo& info) override {
+        return real_->print(pdf, pages, layout, footer, copies, info);
+    }
+    std::wstring publish_pdf(platform::PdfBytes pdf) override {
+        return fake_.publish_pdf(std::move(pdf));
+    }
+    platform::Task<bool> open_file(const std::wstring& path) override {
+        return real_->open_file(path);
+    }
+    platform::Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) override {
+        return fake_.pick_folder(start);
+    }
+    std::wstring documents_folder() override { return fake_.documents_folder(); }
+
+private:
+    platform::FakeDocumentOutput& fake_;
+    std::shared_ptr<platform::DocumentOutput> real_ = platform::make_document_output();
 };
 
 }  // namespace output_test

@@ -1,0 +1,94 @@
+#include "platform/qt/view_walls.h"
+
+#include <QWebEngineUrlRequestInfo>
+
+#include "platform/qt/named_images.h"
+#include "platform/qt/served_files.h"
+
+namespace platform {
+
+namespace {
+
+// The policy's sources name our scheme; it is the second wall behind the
+// request filter. Inline script is for the templates' own handlers (link
+// rows, the print body), frames for the preview's PDF.
+constexpr char shell_page_template[] =
+    "<!DOCTYPE html><html><head><meta charset=\"utf-8\">"
+    "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+    "script-src 'unsafe-inline'; style-src 'unsafe-inline'; img-src data: %1:; frame-src %1:; "
+    "connect-src 'none'\"></head><body></body></html>";
+
+// Natives are taken before any page script can replace them. Mutation events
+// are synchronous: a new frame is walled before the script that made it can
+// reach into it.
+constexpr char frame_walls_template[] = R"js(
+(function () {
+  var apply = Reflect.apply, define = Object.defineProperty, own = Object.getOwnPropertyDescriptor;
+  var listen = EventTarget.prototype.addEventListener, targetOf = own(Event.prototype, 'target').get;
+  var query = Element.prototype.querySelectorAll, matches = Element.prototype.matches;
+  var lengthOf = own(NodeList.prototype, 'length').get;
+  var attribute = Element.prototype.getAttribute, setAttribute = Element.prototype.setAttribute;
+  var frameWindows = [['iframe', own(HTMLIFrameElement.prototype, 'contentWindow').get],
+                      ['frame', own(HTMLFrameElement.prototype, 'contentWindow').get]];
+  var peers = ['RTCPeerConnection', 'webkitRTCPeerConnection'];
+  var URLOf = URL, test = RegExp.prototype.test, fileScheme = /^\s*file:/i;
+  function wall(target) {
+    for (var i = 0; i < peers.length; ++i) {
+      try { define(target, peers[i], {value: undefined, writable: false, configurable: false}); } catch (e) {}
+    }
+    try { apply(listen, target, ['DOMNodeInserted', inserted, true]); } catch (e) {}
+  }
+  function showLocalImage(image) {
+    var source = apply(attribute, image, ['src']);
+    if (!source || !apply(test, fileScheme, [source])) return;
+    var url;
+    try { url = new URLOf(source); } catch (e) { return; }
+    if (url.host && url.host !== 'localhost') return;
+    apply(setAttribute, image, ['src', '%1' + url.pathname]);
+  }
+  function each(node, selector, action) {
+    try {
+      if (apply(matches, node, [selector])) action(node);
+      var found = apply(query, node, [selector]);
+      for (var i = 0, count = apply(lengthOf, found, []); i < count; ++i) action(found[i]);
+    } catch (e) {}
+  }
+  function inserted(event) {
+    var node = apply(targetOf, event, []);
+    for (var i = 0; i < frameWindows.length; ++i) {
+      var contentWindow = frameWindows[i][1];
+      each(node, frameWindows[i][0], function (frame) {
+        var inner = apply(contentWindow, frame, []);
+        if (inner) wall(inner);
+      });
+    }
+    each(node, 'img', showLocalImage);
+  }
+  wall(window);
+})();
+)js";
+
+bool allowed_scheme(const QString& scheme) {
+    static constexpr const char* allowed[] = {scheme_name, "data",   "blob",
+                                              "about",     "chrome", "chrome-extension"};
+    for (const char* one : allowed) {
+        if (scheme == QLatin1String(one)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void RequestWall::interceptRequest(QWebEngineUrlRequestInfo& info) {
+    if (!allowed_scheme(info.requestUrl().scheme())) info.block(true);
+}
+
+QByteArray shell_page() {
+    return QString::fromLatin1(shell_page_template).arg(QLatin1String(scheme_name)).toUtf8();
+}
+
+QString frame_walls_script() {
+    return QString::fromLatin1(frame_walls_template).arg(named_image_address_prefix());
+}
+
+}  // namespace platform

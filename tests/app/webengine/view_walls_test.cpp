@@ -1,0 +1,253 @@
+// The walls around the real web views: a page reaches no local file and no
+// server, whatever it tries; a local image a page names still shows, the
+// preview still shows its PDF, and the program hears only document names.
+// (A library link row opening its document runs end to end.)
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QUrl>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "app/real_views.h"
+#include "core/temp_folder.h"
+#include "platform/document_output.h"
+#include "platform/js_string_literal.h"
+#include "platform/qt/native_widget.h"
+#include "platform/qt/qstring_conversion.h"
+#include "platform/qt/qt_platform.h"
+#include "support/process_state_fixture.h"
+#include "ui/output/preview_page.h"
+#include "ui/output/print_view.h"
+
+namespace {
+
+using app_test::run_script;
+using app_test::wait_until;
+
+// A server on the loopback that counts who reaches it.
+class CountingServer {
+public:
+    CountingServer() {
+        server_.listen(QHostAddress::LocalHost);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                ++connections;
+                socket->deleteLater();
+            }
+        });
+    }
+    std::wstring port() const { return std::to_wstring(server_.serverPort()); }
+
+    int connections = 0;
+
+private:
+    QTcpServer server_;
+};
+
+class ViewWalls : public fixture::process_state_test {
+protected:
+    void SetUp() override {
+        fixture::process_state_test::SetUp();
+        view = platform::make_qt_web_view_factory()();
+        view->navigation_completed.add(
+            [loaded = loaded](platform::WebView&, const platform::NoArgs&) { *loaded = true; });
+        ASSERT_TRUE(wait_until([&] { return *loaded; })) << "the view never loaded its page";
+    }
+
+    void show_page(const std::wstring& html) {
+        view->execute_script(ui::replace_page_script(html));
+    }
+
+    // Gives the view's events time to arrive.
+    static void settle(int milliseconds) {
+        wait_until([] { return false; }, milliseconds);
+    }
+
+    std::shared_ptr<bool> loaded = std::make_shared<bool>(false);
+    std::shared_ptr<platform::WebView> view;
+};
+
+std::wstring replaced(std::wstring text, const std::wstring& mark, const std::wstring& by) {
+    for (auto at = text.find(mark); at != std::wstring::npos; at = text.find(mark, at + by.size()))
+        text.replace(at, mark.size(), by);
+    return text;
+}
+
+// Each probe ends as 'failed' or as what it reached.
+constexpr wchar_t probes_script[] =
+    LR"js((function () {
+  var probes = window.probes = {};
+  try {
+    var file = new XMLHttpRequest();
+    file.open('GET', 'FILE', false);
+    file.send();
+    probes.file = file.responseText ? 'read' : 'failed';
+  } catch (e) { probes.file = 'failed'; }
+  var xhr = new XMLHttpRequest();
+  xhr.onload = function () { probes.xhr = 'loaded'; };
+  xhr.onerror = function () { probes.xhr = 'failed'; };
+  try { xhr.open('GET', 'http://127.0.0.1:PORT/xhr'); xhr.send(); } catch (e) { probes.xhr = 'failed'; }
+  var image = new Image();
+  image.onload = function () { probes.image = 'loaded'; };
+  image.onerror = function () { probes.image = 'failed'; };
+  image.src = 'http://127.0.0.1:PORT/image.png';
+  try {
+    var socket = new WebSocket('ws://127.0.0.1:PORT/socket');
+    socket.onopen = function () { probes.socket = 'open'; };
+    socket.onerror = function () { probes.socket = 'failed'; };
+  } catch (e) { probes.socket = 'failed'; }
+  function peer(name, Connection) {
+    try {
+      var connection = new Connection({iceServers: [{urls: 'turn:127.0.0.1:PORT?transport=tcp',
+                                                    username: 'u', credential: 'c'}]});
+      connection.createDataChannel('probe');
+      connection.createOffer().then(function (offer) { return connection.setLocalDescription(offer); });
+      probes[name] = 'made';
+    } catch (e) { probes[name] = 'failed'; }
+  }
+  peer('peer', window.RTCPeerConnection);
+  var frame = document.createElement('iframe');
+  document.body.appendChild(frame);
+  peer('framed peer', frame.contentWindow.RTCPeerConnection);
+  var holder = document.createElement('div');
+  document.body.appendChild(holder);
+  holder.innerHTML = '<p><iframe></iframe></p>';
+  peer('indexed peer', window[1].webkitRTCPeerConnection);
+  return 'started';
+})())js";
+
+TEST_F(ViewWalls, APageReachesNoLocalFileAndNoServer) {
+    core_test::TempFolder folder;
+    core_test::write_file(folder / L"secret.txt", "secret");
+    CountingServer server;
+    show_page(L"<html><head></head><body><p>Page</p></body></html>");
+    const std::wstring file_url = platform::from_qstring(
+        QUrl::fromLocalFile(platform::to_qstring(folder.text() + L"/secret.txt")).toString());
+    const std::wstring script =
+        replaced(replaced(probes_script, L"FILE", file_url), L"PORT", server.port());
+    ASSERT_EQ(run_script(*view, script), L"\"started\"");
+    const wchar_t* const probes[] = {L"file", L"xhr",         L"image",       L"socket",
+                                     L"peer", L"framed peer", L"indexed peer"};
+    for (const wchar_t* probe : probes) {
+        std::wstring outcome;
+        EXPECT_TRUE(wait_until(
+            [&] {
+                outcome = run_script(*view, L"window.probes['" + std::wstring(probe) + L"'] || ''");
+                return outcome != L"\"\"";
+            },
+            10000))
+            << probe;
+        EXPECT_EQ(outcome, L"\"failed\"") << probe;
+    }
+    settle(1000);
+    EXPECT_EQ(server.connections, 0);
+    // The server does listen: the test's own connection arrives.
+    QTcpSocket own;
+    own.connectToHost(QHostAddress::LocalHost, quint16(std::stoi(server.port())));
+    EXPECT_TRUE(wait_until([&] { return server.connections > 0; }));
+}
+
+std::wstring image_state(platform::WebView& view, const std::wstring& id) {
+    return run_script(view, L"(function(){var i=document.getElementById('" + id +
+                                L"');return i.complete?String(i.naturalWidth):'loading';})()");
+}
+
+TEST_F(ViewWalls, ALocalImageAPageNamesShowsAndNoOtherFileIsServed) {
+    core_test::TempFolder folder;
+    const std::wstring named = folder.text() + L"/красный квадрат.png";
+    const std::wstring encoded = folder.text() + L"/синий квадрат.bmp";
+    const std::wstring unnamed = folder.text() + L"/other.png";
+    const std::wstring text = folder.text() + L"/notes.txt";
+    QImage square(40, 30, QImage::Format_RGB32);
+    square.fill(Qt::red);
+    for (const std::wstring& image : {named, encoded, unnamed})
+        ASSERT_TRUE(square.save(platform::to_qstring(image)));
+    core_test::write_file(folder / L"notes.txt", "secret");
+    // As a template writes it, and as the engine links a large image.
+    const std::wstring encoded_url = platform::from_qstring(
+        QUrl::fromLocalFile(platform::to_qstring(encoded)).toString(QUrl::FullyEncoded));
+    show_page(L"<html><head></head><body><img id=named src=\"file://" + named +
+              L"\"><img id=encoded src=\"" + encoded_url + L"\"/><img id=text src='file://" + text +
+              L"'></body></html>");
+    std::wstring state;
+    for (const wchar_t* shown : {L"named", L"encoded"}) {
+        EXPECT_TRUE(
+            wait_until([&] { return (state = image_state(*view, shown)) != L"\"loading\""; }));
+        EXPECT_EQ(state, L"\"40\"") << shown;
+    }
+    EXPECT_TRUE(
+        wait_until([&] { return (state = image_state(*view, L"text")) != L"\"loading\""; }));
+    EXPECT_EQ(state, L"\"0\"");
+    // A page cannot ask our scheme for a file that was never named.
+    run_script(*view, L"document.getElementById('text').src='tembrick:image" + unnamed + L"';");
+    EXPECT_TRUE(
+        wait_until([&] { return (state = image_state(*view, L"text")) != L"\"loading\""; }));
+    EXPECT_EQ(state, L"\"0\"");
+}
+
+// A one-page PDF that is a black square on white.
+platform::PdfBytes black_square_pdf() {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        QPainter painter(&writer);
+        painter.fillRect(QRect(0, 0, writer.width() / 2, writer.width() / 2), Qt::black);
+    }
+    return platform::PdfBytes(bytes.begin(), bytes.end());
+}
+
+TEST_F(ViewWalls, ThePreviewShowsItsPdf) {
+    QWidget* widget = platform::widget_of(*view);
+    ASSERT_NE(widget, nullptr);
+    widget->resize(700, 500);
+    widget->show();
+    auto output = platform::make_document_output();
+    show_page(ui::preview_page(output->publish_pdf(black_square_pdf())));
+    EXPECT_TRUE(wait_until(
+        [&] {
+            const QImage shot = widget->grab().toImage();
+            int black = 0;
+            for (int y = 0; y < shot.height(); y += 5)
+                for (int x = 0; x < shot.width(); x += 5) black += qGray(shot.pixel(x, y)) < 16;
+            return black > 100;
+        },
+        30000))
+        << "the PDF never showed";
+}
+
+TEST_F(ViewWalls, OnlyDocumentNamesOfBoundedLengthReachTheProgram) {
+    std::vector<std::wstring> received;
+    view->web_message_received.add(
+        [&](platform::WebView&, const std::wstring& message) { received.push_back(message); });
+    run_script(*view,
+               LR"js((function () {
+      var post = window.chrome.webview.postMessage;
+      post('Agreements/Sales|Agreement');
+      post('x'.repeat(5000));
+      post('a\u0000b');
+      post('first\nsecond');
+      post('y'.repeat(100000));
+      post('last');
+    })())js");
+    ASSERT_TRUE(wait_until([&] { return !received.empty() && received.back() == L"last"; }));
+    EXPECT_EQ(received, (std::vector<std::wstring>{L"Agreements/Sales|Agreement", L"last"}));
+    // The channel offers the page QObject's deleteLater too; the program's
+    // object outlives a call of it.
+    run_script(*view,
+               L"new QWebChannel(qt.webChannelTransport, function (channel) {"
+               L"  var host = channel.objects.host; host.deleteLater();"
+               L"  setTimeout(function () { host.post('after'); }, 200); })");
+    ASSERT_TRUE(wait_until([&] { return received.back() == L"after"; }));
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+#include "ui/output/open_document_names.h"
+
+#include "core/engine_services.h"
+#include "engine/document/ui_strings.h"
+#include "ui/output/document_names.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int library_row = 1;
+
+}  // namespace
+
+std::wstring GetDocumentTitle(const core::session& session, bool use_name) {
+    const std::wstring short_name = session.library_shown()
+                                        ? engine::ui_string(library_row)
+                                        : short_document_name(session.last_document());
+    return document_title(session.data(), use_name, short_name);
+}
+
+std::wstring GetFooterText(const core::session& session) { return footer_text(session.data()); }
+
+bool IsPageNumberInFooter(const core::session& session) {
+    return page_number_in_footer(session.data());
+}
+
+void StripKnownExtension(core::session& session, const std::wstring& file_name) {
+    // Without a page setup there is no title to store.
+    engine::doc_record* record = core::page_setup_record(session.data());
+    if (!record) return;
+    record->s1 = title_from_file_name(file_name);
+}
+
+}  // namespace ui
