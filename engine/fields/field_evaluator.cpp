@@ -130,7 +130,7 @@ std::wstring field_evaluator::evaluate(markup_position& position) {
         }
     }
     if (assignment_) {
-        set_variable(context_.data, tokens_[0].text, std::move(output));
+        set_variable(context_, tokens_[0].text, std::move(output));
         return {};
     }
     return output;

@@ -79,14 +79,25 @@ field_value::field_value(render_context& render, expr_token token,
       data(render.data),
       format_words(pending_words) {
     value_text = kind == expr_kind::reference ? resolve_named_value(*this, L"") : name_text;
-    type = is_image ? value_type::text : type_of(value_text, render);
+    if (is_image) {
+        type = value_type::text;
+    } else if (memo && memo->typed) {
+        type = memo->type;
+    } else {
+        render.runs.count_scan(value_text.size());
+        type = type_of(value_text, render);
+        if (memo) {
+            memo->type = type;
+            memo->typed = true;
+        }
+    }
 }
 
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {
     std::wstring key = make_word_key(value.name_text);
     render_context& context = *value.context;
     doc_record* field =
-        value.data ? context.parameters.find(value.data->parameters, key, context.current_run())
+        value.data ? context.parameters.find(value.data->parameters, key, context.runs.current_run())
                    : nullptr;
     if (field) {
         if (field->c != 0) return default_text;
@@ -95,10 +106,18 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
             value.is_image = true;
             return render_image_field(*context.env, value.data, field->s2, field->d1, key);
         }
-        std::wstring result = escape_value(field->s2);
         // Outside a script (no runner) the value is shown as typed.
-        if (result.find(L'{') != std::wstring::npos && context.run_script)
-            result = context.run_script(std::move(result), context);
+        if (field->s2.find(L'{') == std::wstring::npos || !context.run_script)
+            return escape_value(field->s2);
+        // A value script referenced again in the run is not run again.
+        if (memoised_value* kept = context.runs.find_value(field, default_text)) {
+            context.runs.count_scan(kept->text.size());
+            value.memo = kept;
+            return kept->text;
+        }
+        value_computation computation(context.runs);
+        std::wstring result = context.run_script(escape_value(field->s2), context);
+        value.memo = computation.keep(field, default_text, result);
         return result;
     }
     if (value.data) {
@@ -137,10 +156,14 @@ std::wstring currency_abbreviation(const field_value& value) {
     return L"USD";
 }
 
-void set_variable(const field_value& value, std::wstring text) { set_variable(value.data, value.name_text, std::move(text)); }
+void set_variable(const field_value& value, std::wstring text) {
+    set_variable(*value.context, value.name_text, std::move(text));
+}
 
-void set_variable(document_data* data, const std::wstring& name, std::wstring text) {
+void set_variable(render_context& context, const std::wstring& name, std::wstring text) {
+    document_data* data = context.data;
     if (!data) return;
+    context.runs.count_assignment();
     std::wstring key = make_word_key(name);
     for (doc_record& variable : data->scratch.records) {
         if (variable.s1 == key) {

@@ -18,6 +18,7 @@
 namespace engine {
 
 struct document_data;
+struct memoised_value;
 
 namespace value_type {
 constexpr std::uint32_t text = 5;
@@ -42,6 +43,8 @@ struct field_value {
     const std::vector<expr_token>* format_words = nullptr;
     // The value is an image tag: no letter case or name rendering touches it.
     bool is_image = false;
+    // The run's memo entry of this value, when it has one.
+    memoised_value* memo = nullptr;
 };
 
 // The value of the name in `value.name_text`, or `default_text` when nothing
@@ -53,6 +56,6 @@ std::wstring currency_abbreviation(const field_value& value);
 
 // Stores `text` under the word key of `value.name_text` in the variable table.
 void set_variable(const field_value& value, std::wstring text);
-void set_variable(document_data* data, const std::wstring& name, std::wstring text);
+void set_variable(render_context& context, const std::wstring& name, std::wstring text);
 
 }  // namespace engine

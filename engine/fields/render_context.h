@@ -16,6 +16,7 @@
 #include <string>
 
 #include "engine/document/environment.h"
+#include "engine/fields/nested_runs.h"
 #include "engine/fields/parameter_index.h"
 
 namespace engine {
@@ -75,8 +76,6 @@ struct render_context {
     bool for_print() const { return target != render_target::screen; }
     // The wall clock, read at each use.
     std::int64_t now() const { return env->now(); }
-    // Numbers the outermost script run under way; 0 while none runs.
-    std::uint64_t current_run() const { return script_nesting > 0 ? outermost_runs : 0; }
 
     int language;
     bool library_shown;
@@ -93,11 +92,8 @@ struct render_context {
     // script floor; while null, such a value is shown as typed.
     std::wstring (*run_script)(std::wstring source, render_context& context) = nullptr;
 
-    // How deep script runs are nested right now, and how many more nested
-    // runs the outermost one may start; see `script`.
-    int script_nesting = 0;
-    int nested_runs_left = 0;
-    std::uint64_t outermost_runs = 0;
+    // The budget and the value memo of the nested script runs.
+    nested_runs runs;
 
     parameter_index parameters;
 

@@ -1,11 +1,11 @@
 #include "engine/render/script.h"
 
 #include "engine/document/document_data.h"
-#include "engine/text/markup_position.h"
 #include "engine/fields/condition_evaluator.h"
 #include "engine/fields/field_evaluator.h"
 #include "engine/render/template_table.h"
 #include "engine/text/html_escape.h"
+#include "engine/text/markup_position.h"
 
 namespace engine {
 
@@ -13,30 +13,19 @@ namespace {
 
 namespace type = script_token_type;
 
-// Counts a run into the context's nesting for as long as it lasts. The depth
-// limit stops a field that names itself; the budget stops one that names
-// itself several times, whose work would otherwise grow as a power of the
-// depth.
+// Counts a run into the context's nested runs for as long as it lasts.
 class nesting_guard {
 public:
-    explicit nesting_guard(render_context& context) : context_(context) {
-        if (context_.script_nesting++ == 0) {
-            ++context_.outermost_runs;
-            context_.nested_runs_left = max_nested_script_runs;
-        } else if (context_.nested_runs_left > 0) {
-            --context_.nested_runs_left;
-        } else {
-            over_budget_ = true;
-        }
-    }
-    ~nesting_guard() { --context_.script_nesting; }
+    nesting_guard(nested_runs& runs, std::size_t source_size)
+        : runs_(runs), refused_(!runs.enter(source_size)) {}
+    ~nesting_guard() { runs_.leave(); }
     nesting_guard(const nesting_guard&) = delete;
     nesting_guard& operator=(const nesting_guard&) = delete;
-    bool too_deep() const { return over_budget_ || context_.script_nesting > max_script_nesting; }
+    bool refused() const { return refused_; }
 
 private:
-    render_context& context_;
-    bool over_budget_ = false;
+    nested_runs& runs_;
+    bool refused_;
 };
 
 std::wstring run_nested(std::wstring source, render_context& context) {
@@ -70,8 +59,8 @@ script::script(std::wstring source, render_context& context)
 }
 
 std::wstring script::run() {
-    nesting_guard guard(context_);
-    if (guard.too_deep()) return html_escape(source_);
+    nesting_guard guard(context_.runs, source_.size());
+    if (guard.refused()) return html_escape(source_);
     parse();
     std::wstring output = execute();
     // The statements gave their tokens away: a further run parses again.
@@ -81,8 +70,8 @@ std::wstring script::run() {
 }
 
 bool script::test() {
-    nesting_guard guard(context_);
-    if (guard.too_deep()) return false;
+    nesting_guard guard(context_.runs, source_.size());
+    if (guard.refused()) return false;
     parse();
     if (statements_.empty()) return false;
     return condition_evaluator(statements_.front().tokens, context_).evaluate();
@@ -191,6 +180,7 @@ std::wstring script::marker_html(std::uint32_t code, const std::wstring& marker_
     case script_code::table_end:
     case script_code::table_row:
     case script_code::table_cell:
+        context_.runs.count_table_marker();
         return table_marker_html(context_, code, marker_text);
     default: return {};
     }

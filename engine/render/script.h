@@ -6,10 +6,8 @@
 // object serves one call of `run` or `test`, in the render context it is
 // given, whose document may be null ("no document": references are then
 // empty). Scripts nest (a value or an inner block may itself be a script,
-// run in the same context); beyond `max_script_nesting` levels, or after
-// `max_nested_script_runs` nested runs under one outermost run, `run` gives
-// the source escaped and unevaluated and `test` gives false, so fields that
-// name themselves cannot exhaust the stack or the memory.
+// run in the same context), within the budget of the context's nested runs
+// (nested_runs.h).
 #pragma once
 
 #include <cstdint>
@@ -23,9 +21,6 @@
 namespace engine {
 
 class markup_position;
-
-constexpr int max_script_nesting = 16;
-constexpr int max_nested_script_runs = 10000;
 
 namespace statement_kind {
 constexpr std::uint32_t output = 0;
