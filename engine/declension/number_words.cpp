@@ -186,49 +186,54 @@ std::wstring number_words_in_case(std::wstring digits, int grammatical_case, int
     }
 
     const std::array<digit_group, k_groups> groups = split_groups(digits);
+    // The words with a blank after each place, as the page shows them; blanks
+    // before the first word and after the last are left out.
     std::wstring text;
-    text.reserve(128);
-    // Empty groups in front give only blanks, which the trim below takes off.
+    text.reserve(96);
+    auto put = [&](std::wstring_view word) { text += word; };
+    auto blank = [&] {
+        if (!text.empty()) text += L' ';
+    };
     int first = 0;
     while (first < k_groups - 1 && groups[std::size_t(first)].empty()) ++first;
     for (int g = first; g < k_groups; ++g) {
         const digit_group& group = groups[std::size_t(g)];
-        text += k_hundreds[std::size_t(index)][std::size_t(group.hundreds)];
-        text += L' ';
-        text += k_tens[std::size_t(index)][std::size_t(group.tens)];
-        text += L' ';
+        put(k_hundreds[std::size_t(index)][std::size_t(group.hundreds)]);
+        blank();
+        put(k_tens[std::size_t(index)][std::size_t(group.tens)]);
+        blank();
         if (g == k_groups - 1) break;
         const bool thousands = g == k_groups - 2;
-        text += thousands ? unit_word(index, group.units, k_feminine)
-                          : k_units[std::size_t(index)][std::size_t(group.units)];
+        put(thousands ? unit_word(index, group.units, k_feminine)
+                      : k_units[std::size_t(index)][std::size_t(group.units)]);
         const auto& scale = k_scale_words[std::size_t(g)][std::size_t(index)];
         if (!group.empty())
-            text += scale[std::size_t(count_form(group.units))];
-        else if (g > 0) text += L' ';
+            put(scale[std::size_t(count_form(group.units))]);
+        else if (g > 0)
+            blank();
     }
 
     const int units = groups[k_groups - 1].units;
     switch (kind) {
     case number_kind_integer_part:
     case number_kind_fraction_part:
-        text += unit_word(index, units, k_feminine);
-        text += L' ';
-        text += decimal_noun(denominator, units, c);
-        text += L' ';
+        put(unit_word(index, units, k_feminine));
+        blank();
+        put(decimal_noun(denominator, units, c));
         break;
     case number_kind_rubles:
     case number_kind_kopecks: {
         const bool rubles = kind == number_kind_rubles;
-        text += unit_word(index, units, rubles ? 0 : k_feminine);
-        text += L' ';
-        text += money_noun(rubles ? k_ruble_group : k_kopeck_group, units, c);
-        text += L' ';
+        put(unit_word(index, units, rubles ? 0 : k_feminine));
+        blank();
+        put(money_noun(rubles ? k_ruble_group : k_kopeck_group, units, c));
         break;
     }
     default:
-        text += k_units[std::size_t(index)][std::size_t(units)];
+        put(k_units[std::size_t(index)][std::size_t(units)]);
     }
-    return trim_blanks(text);
+    while (!text.empty() && text.back() == L' ') text.pop_back();
+    return text;
 }
 
 }  // namespace engine
