@@ -258,10 +258,12 @@ void append_in_letter_case(std::wstring& out, std::wstring_view typed, std::wstr
         out += unchanged ? typed : form;
         return;
     }
-    bool last_upper = is_upper_char(typed.back());
+    const std::size_t start = out.size();
+    out += form;
+    const bool last_upper = is_upper_char(typed.back());
     for (std::size_t j = 0; j < form.size(); ++j) {
-        bool upper = j < typed.size() ? is_upper_char(typed[j]) : last_upper;
-        out += upper ? to_upper_char(form[j]) : form[j];
+        wchar_t& c = out[start + j];
+        if (j < typed.size() ? is_upper_char(typed[j]) : last_upper) c = to_upper_char(c);
     }
 }
 
