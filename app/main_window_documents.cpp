@@ -4,17 +4,13 @@
 #include "app/main_window.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/utf16.h"
-#include "platform/js_string_literal.h"
+#include "ui/output/print_view.h"
 
 namespace app {
 
 namespace {
 
 constexpr int file_writing_failed_row = 100;
-
-std::wstring replace_script(const std::wstring& html) {
-    return L"document.documentElement.innerHTML='" + platform::js_string_literal(html) + L"';";
-}
 
 // No event.preventDefault() here: the program runs this script outside any
 // event handler, where `event` is undefined and the call would throw.
@@ -40,7 +36,7 @@ void MainWindow::OnWebMessageReceived(platform::WebView&, const std::wstring& me
     session_.set_mode(core::ViewMode::data);
     OpenDocument(std::move(name));
     RenderDocumentAsync(true);
-    RefreshMenuPanel();
+    left_menu_.RefreshMenuPanel();
 }
 
 void MainWindow::ToggleLibrary() {
@@ -49,7 +45,7 @@ void MainWindow::ToggleLibrary() {
     session_.set_mode(core::ViewMode::data);
     OpenDocument(show_library ? session_.library_page() : session_.last_document());
     RenderDocumentAsync(true);
-    RefreshMenuPanel();
+    left_menu_.RefreshMenuPanel();
     UpdateToolbarState();
 }
 
@@ -57,36 +53,36 @@ void MainWindow::OpenDocument(std::wstring name) {
     session_.open_document(std::move(name));
     UpdateToolbarState();
     UpdateBreadcrumb();
-    focus_panel->focus();
+    elements_.focus_panel->focus();
 }
 
 platform::FireAndForget MainWindow::RenderDocumentAsync(bool reset_scroll) {
     if (!session_.document()) co_return;
     if (session_.mode() == core::ViewMode::save_print) {
-        co_await ShowPrintPreviewAsync();
+        co_await preview_.ShowPrintPreviewAsync();
         co_return;
     }
-    pending_html = session_.screen_html();
+    pending_html_ = session_.screen_html();
     // Until the view has shown its first page there is no page to change:
     // the first navigation shows `pending_html`.
-    if (!first_page_shown) co_return;
-    main_webview->execute_script(replace_script(pending_html));
-    if (reset_scroll) main_webview->execute_script(scroll_reset_script);
+    if (!first_page_shown_) co_return;
+    elements_.main_webview->execute_script(ui::replace_page_script(pending_html_));
+    if (reset_scroll) elements_.main_webview->execute_script(scroll_reset_script);
 }
 
 void MainWindow::ApplyUiLanguage() {
     const std::wstring title = engine::ui_string(81);
-    title_text->set_text(title);
-    window->set_title(title);
-    library_button->set_label(engine::ui_string(1));
-    settings_button->set_label(engine::ui_string(2));
-    print_button->set_label(engine::ui_string(3));
-    save_button->set_label(engine::ui_string(4));
+    elements_.title_text->set_text(title);
+    elements_.window->set_title(title);
+    elements_.library_button->set_label(engine::ui_string(1));
+    elements_.settings_button->set_label(engine::ui_string(2));
+    elements_.print_button->set_label(engine::ui_string(3));
+    elements_.save_button->set_label(engine::ui_string(4));
 
     CloseBeforeSwitch();
     OpenDocument(session_.start_page());
     RenderDocumentAsync(true);
-    RefreshMenuPanel();
+    left_menu_.RefreshMenuPanel();
 }
 
 }  // namespace app

@@ -3,7 +3,7 @@
 #include "engine/document/ui_strings.h"
 #include "engine/document/utf16.h"
 #include "platform/failure.h"
-#include "platform/js_string_literal.h"
+#include "ui/output/print_view.h"
 
 namespace app {
 
@@ -17,22 +17,20 @@ void MainWindow::OnPdfViewInitialized(platform::WebView& sender) {
 
 void MainWindow::OnWebViewNavigationCompleted(platform::WebView& sender) {
     sender.apply_settings();
-    if (first_page_shown || !session_.document() || session_.mode() == core::ViewMode::save_print)
+    if (first_page_shown_ || !session_.document() || session_.mode() == core::ViewMode::save_print)
         return;
     session_.apply_zoom();
-    first_page_shown = true;
+    first_page_shown_ = true;
     // By script, as every later page: a page passed as a whole has a size limit.
-    ShowFirstPage(L"document.documentElement.innerHTML='" + platform::js_string_literal(pending_html) + L"';");
+    ShowFirstPage(ui::replace_page_script(pending_html_));
 }
 
 platform::FireAndForget MainWindow::ShowFirstPage(std::wstring script) {
-    co_await main_webview->execute_script_async(script);
+    co_await elements_.main_webview->execute_script_async(script);
     if (hooks_.first_page_shown) hooks_.first_page_shown(*this);
 }
 
-void MainWindow::OnWebViewGotFocus() {
-    focus_panel->focus();
-}
+void MainWindow::OnWebViewGotFocus() { elements_.focus_panel->focus(); }
 
 void MainWindow::OnWindowClosed() {
     // Each step runs even when an earlier one failed: the settings are always
@@ -46,8 +44,8 @@ void MainWindow::OnWindowClosed() {
         platform::report_failure("writing the document back");
     }
     try {
-        preview_webview->close();
-        main_webview->close();
+        elements_.preview_webview->close();
+        elements_.main_webview->close();
     } catch (...) {
         platform::report_failure("closing the views");
     }

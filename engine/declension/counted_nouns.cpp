@@ -75,13 +75,27 @@ std::wstring noun_base(const std::wstring& noun, int plural_class, int c, bool f
     return declined(noun, k_genitive);
 }
 
-}  // namespace
-
-int number_plural_class(std::wstring number_text) {
+// The integer part up to its last digit.
+std::wstring integer_digits(std::wstring number_text) {
     std::size_t cut = number_text.rfind(L'.');
     if (cut == std::wstring::npos) cut = number_text.rfind(L',');
     if (cut != std::wstring::npos) number_text.resize(cut);
     while (!number_text.empty() && !is_digit(number_text.back())) number_text.pop_back();
+    return number_text;
+}
+
+}  // namespace
+
+bool counted_by_scale_word(const std::wstring& number_text) {
+    const std::wstring digits = integer_digits(number_text);
+    if (digits.size() < 4 || !digits.ends_with(L"000")) return false;
+    for (wchar_t c : digits)
+        if (c >= L'1' && c <= L'9') return true;
+    return false;
+}
+
+int number_plural_class(std::wstring number_text) {
+    number_text = integer_digits(std::move(number_text));
     if (number_text.empty()) return 2;
     const wchar_t last = letter_from_end(number_text, 1);
     const wchar_t before = letter_from_end(number_text, 2);

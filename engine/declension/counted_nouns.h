@@ -16,6 +16,11 @@ namespace engine {
 // " шт", is skipped.
 int number_plural_class(std::wstring number_text);
 
+// True when the integer part ends in 000 after a digit that is not 0 (1000,
+// 25 000): тысяча, миллион … then count the noun, which takes the genitive
+// plural in every case («одной тысячей дней»).
+bool counted_by_scale_word(const std::wstring& number_text);
+
 // The noun text (the last word is the noun, the words before it its head) in
 // the form for a plural class and a case (0 or 1 nominative ... 6; anything
 // else acts as 1). With `fraction` set, the count is a decimal and the noun

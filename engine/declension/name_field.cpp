@@ -6,6 +6,7 @@
 #include "engine/declension/agreement.h"
 #include "engine/declension/counted_nouns.h"
 #include "engine/declension/decline_word.h"
+#include "engine/declension/name_modifiers.h"
 #include "engine/declension/organisation_name.h"
 #include "engine/declension/person_name.h"
 #include "engine/declension/phrase.h"
@@ -56,8 +57,7 @@ references read_modifiers(const std::vector<expr_token>& modifiers) {
     references found;
     for (const expr_token& modifier : modifiers) {
         std::wstring key = make_word_key(modifier.text);
-        std::size_t letter = key.size() == 1 ? std::wstring_view(L"рдвтп").find(key[0]) : std::wstring_view::npos;
-        if (letter != std::wstring_view::npos) found.grammatical_case = static_cast<int>(letter) + 2;
+        if (const int c = case_of_letter(key)) found.grammatical_case = c;
         else if (key == L"инициалы") continue;
         else if (names_person(key)) found.person = key;
         else if (names_organisation(key, L"юридическое|лицо")) found.organisation = key;
@@ -112,7 +112,9 @@ void render_name_field(const std::wstring& value, const field_value& field, std:
         field_value counted = look_up(field, found.plain);
         if (counted.type == value_type::number) {
             number_value number(field.data ? &field.data->parameters : nullptr, counted.value_text);
-            output = agree_counted_noun(value, number_plural_class(counted.value_text), c, number.has_separator);
+            const bool genitive = number.has_separator || counted_by_scale_word(counted.value_text);
+            output =
+                agree_counted_noun(value, number_plural_class(counted.value_text), c, genitive);
         } else {
             output = agree_with_word(value, counted.value_text, c);
         }

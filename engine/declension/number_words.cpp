@@ -102,11 +102,16 @@ std::wstring zero_words(int c, int kind) {
     }();
     std::wstring text = zero[0][std::size_t(c - 1)];
     switch (kind) {
-    case number_kind_integer_part: return text + L" целых ";
-    case number_kind_fraction_part: return text + L" десятых";
-    case number_kind_rubles: return text + L" рублей";
-    case number_kind_kopecks: return text + L" копеек";
-    default: return text;
+        case number_kind_integer_part:
+            return text + L" целых";
+        case number_kind_fraction_part:
+            return text + L" десятых";
+        case number_kind_rubles:
+            return text + L" рублей";
+        case number_kind_kopecks:
+            return text + L" копеек";
+        default:
+            return text;
     }
 }
 
@@ -119,8 +124,10 @@ std::wstring_view unit_word(int index, int units, int gender) {
 
 // The noun after the integer or fraction part of a decimal. Declined as
 // animate so that the accusative plural reads like the nominative's count
-// form: "две целых", not "две целые".
-const std::wstring& decimal_noun(int group, int units, int c) {
+// form: "две целых", not "две целые". After тысяча, миллион … it is counted
+// by that noun, which asks for the genitive plural in every case: "одной
+// тысячей целых".
+const std::wstring& decimal_noun(int group, int units, int c, bool after_scale_word) {
     constexpr std::size_t groups = std::size(fraction_words);
     static const auto forms = [] {
         // [group][0 after one, 1 after any other count][case]
@@ -135,11 +142,15 @@ const std::wstring& decimal_noun(int group, int units, int c) {
             }
         return table;
     }();
+    // The genitive plural is the nominative's form after a count other than one.
+    if (after_scale_word) return forms[std::size_t(group)][1][0];
     return forms[std::size_t(group)][units == 1 ? 0 : 1][std::size_t(c - 1)];
 }
 
 // рубль and копейка after a count: the genitive stands in for the nominative
-// and the accusative, the singular after 2-4, the plural otherwise.
+// and the accusative, the singular after 2-4, the plural otherwise; after
+// тысяча, миллион … the genitive plural in every case ("одним миллионом
+// рублей").
 std::wstring money_form(int group, std::size_t count, int c) {
     const bool direct = c == 1 || c == 4;
     if (count == 0) return declined(fraction_words[group][0], c);
@@ -149,7 +160,7 @@ std::wstring money_form(int group, std::size_t count, int c) {
     return declined(fraction_words[group][1], direct ? 2 : c);
 }
 
-const std::wstring& money_noun(int group, int units, int c) {
+const std::wstring& money_noun(int group, int units, int c, bool after_scale_word) {
     // [0 rubles, 1 kopecks][count class][case]
     static const std::array<form_table<3>, 2> forms = [] {
         std::array<form_table<3>, 2> table;
@@ -160,8 +171,10 @@ const std::wstring& money_noun(int group, int units, int c) {
                         money_form(kopecks ? k_kopeck_group : k_ruble_group, count, k + 1);
         return table;
     }();
-    return forms[group == k_kopeck_group ? 1 : 0][std::size_t(count_form(units))]
-                [std::size_t(c - 1)];
+    const auto& of_group = forms[group == k_kopeck_group ? 1 : 0];
+    // The genitive plural stands in for the nominative after a count of five.
+    if (after_scale_word) return of_group[2][0];
+    return of_group[std::size_t(count_form(units))][std::size_t(c - 1)];
 }
 
 }  // namespace
@@ -186,13 +199,20 @@ std::wstring number_words_in_case(std::wstring digits, int grammatical_case, int
     }
 
     const std::array<digit_group, k_groups> groups = split_groups(digits);
-    // The words with a blank after each place, as the page shows them; blanks
-    // before the first word and after the last are left out.
+    // One blank between words: none before the first word, none after a
+    // blank (the tables' empty entries and the blanks around the scale
+    // words would leave runs), none at the end.
     std::wstring text;
     text.reserve(96);
-    auto put = [&](std::wstring_view word) { text += word; };
     auto blank = [&] {
-        if (!text.empty()) text += L' ';
+        if (!text.empty() && text.back() != L' ') text += L' ';
+    };
+    auto put = [&](std::wstring_view word) {
+        const bool blank_before = word.starts_with(L' '),
+                   blank_after = word.size() > 1 && word.ends_with(L' ');
+        if (blank_before) blank();
+        text += word.substr(blank_before, word.size() - blank_before - blank_after);
+        if (blank_after) blank();
     };
     int first = 0;
     while (first < k_groups - 1 && groups[std::size_t(first)].empty()) ++first;
@@ -214,19 +234,20 @@ std::wstring number_words_in_case(std::wstring digits, int grammatical_case, int
     }
 
     const int units = groups[k_groups - 1].units;
+    const bool after_scale_word = groups[k_groups - 1].empty();
     switch (kind) {
     case number_kind_integer_part:
     case number_kind_fraction_part:
         put(unit_word(index, units, k_feminine));
         blank();
-        put(decimal_noun(denominator, units, c));
+        put(decimal_noun(denominator, units, c, after_scale_word));
         break;
     case number_kind_rubles:
     case number_kind_kopecks: {
         const bool rubles = kind == number_kind_rubles;
         put(unit_word(index, units, rubles ? 0 : k_feminine));
         blank();
-        put(money_noun(rubles ? k_ruble_group : k_kopeck_group, units, c));
+        put(money_noun(rubles ? k_ruble_group : k_kopeck_group, units, c, after_scale_word));
         break;
     }
     default:

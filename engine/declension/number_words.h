@@ -3,8 +3,7 @@
 // number_words_in_case spells a string of up to 20 decimal digits as a whole
 // number, as the integer or fraction part of a decimal ("целых", "десятых" ...)
 // or as the rubles or kopecks of a money amount, with the nouns that follow
-// the number declined to agree. Blanks are not collapsed: empty digit groups
-// leave runs of blanks between the words, which the page shows as one.
+// the number declined to agree, one blank between the words.
 //
 // Pure apart from the declension it asks for; UI thread, like decline_word.
 #pragma once

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/declension/decline_word.h"
+#include "engine/declension/name_modifiers.h"
 #include "engine/declension/paradigms.h"
 #include "engine/declension/phrase.h"
 #include "engine/document/text_case.h"
@@ -100,19 +101,14 @@ struct case_and_flags {
     bool full_name = false;
 };
 
+constexpr std::array<part_keyword<case_and_flags>, 3> part_keywords = {{
+    {L"оргформа", &case_and_flags::legal_form},
+    {L"название", &case_and_flags::name},
+    {L"полное|название", &case_and_flags::full_name},
+}};
+
 case_and_flags read_modifiers(const std::vector<expr_token>& modifiers) {
-    case_and_flags request;
-    for (const expr_token& modifier : modifiers) {
-        std::wstring key = make_word_key(modifier.text);
-        std::size_t letter = key.size() == 1 ? std::wstring_view(L"рдвтп").find(key[0]) : std::wstring_view::npos;
-        if (letter != std::wstring_view::npos) request.grammatical_case = static_cast<int>(letter) + 2;
-        else if (key == L"оргформа") request.legal_form = true;
-        else if (key == L"название") request.name = true;
-        else if (key == L"полное|название") request.full_name = true;
-        else continue;
-        request.any = true;
-    }
-    return request;
+    return read_name_modifiers(modifiers, part_keywords);
 }
 
 // A quoted name declined inside its own quotes.
@@ -126,11 +122,15 @@ std::wstring decline_quoted_name(const std::wstring& name, int grammatical_case)
 
 }  // namespace
 
+std::vector<std::wstring_view> organisation_name_keywords() { return keys_of(part_keywords); }
+
 organisation_name::organisation_name(std::wstring text) : full(text) {
     split_organisation_name(*this, std::move(text));
 }
 
-void split_organisation_name(organisation_name& organisation, std::wstring text) {
+namespace {
+
+void split_parts(organisation_name& organisation, std::wstring text) {
     std::wstring normalised;
     std::size_t opening = none, closing = none, comma = none;
     for (wchar_t c : text) {
@@ -175,6 +175,17 @@ void split_organisation_name(organisation_name& organisation, std::wstring text)
     organisation.legal_form = take_legal_form_prefix(normalised, first_blank, opening, name_start);
     organisation.name = normalised.substr(name_start);
     trim_trailing(organisation.name, L", \t\r\n");
+}
+
+}  // namespace
+
+// The blanks between the legal form and the name belong to neither: kept,
+// they would double the blank every rendering puts between the two.
+void split_organisation_name(organisation_name& organisation, std::wstring text) {
+    split_parts(organisation, std::move(text));
+    organisation.legal_form = without_leading_blanks(organisation.legal_form);
+    trim_trailing(organisation.legal_form, L" \t\r\n");
+    organisation.name = without_leading_blanks(organisation.name);
 }
 
 std::wstring take_legal_form_prefix(const std::wstring& normalised, std::size_t first_blank,

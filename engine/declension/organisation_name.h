@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/fields/expr_token.h"
@@ -50,6 +51,9 @@ std::uint32_t detect_gender(organisation_name& organisation);
 
 // The organisation as the modifiers ask: a case letter (р д в т п), and
 // "оргформа", "название" or "полное название".
+// The words that ask for a part of the name, as word keys.
+std::vector<std::wstring_view> organisation_name_keywords();
+
 void render_organisation_name(organisation_name& organisation, std::wstring& out,
                               const std::vector<expr_token>& modifiers);
 

@@ -1,8 +1,10 @@
 #include "engine/declension/person_name.h"
 
+#include <array>
 #include <string_view>
 
 #include "engine/declension/decline_word.h"
+#include "engine/declension/name_modifiers.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/phrase.h"
 #include "engine/document/text_case.h"
@@ -85,30 +87,20 @@ struct person_request {
     bool first_and_patronymic = false;
 };
 
+constexpr std::array<part_keyword<person_request>, 4> part_keywords = {{
+    {L"инициалы", &person_request::initials},
+    {L"фамилия", &person_request::surname},
+    {L"имя", &person_request::first_name},
+    {L"ио", &person_request::first_and_patronymic},
+}};
+
 person_request read_modifiers(const std::vector<expr_token>& modifiers) {
-    person_request request;
-    constexpr std::wstring_view case_letters[] = {L"р", L"д", L"в", L"т", L"п"};
-    for (const expr_token& modifier : modifiers) {
-        const std::wstring& text = modifier.text;
-        int letter = 0;
-        while (letter < 5 && !word_key_equals(text, case_letters[letter])) ++letter;
-        if (letter < 5)
-            request.grammatical_case = letter + 2;
-        else if (word_key_equals(text, L"инициалы"))
-            request.initials = true;
-        else if (word_key_equals(text, L"фамилия"))
-            request.surname = true;
-        else if (word_key_equals(text, L"имя"))
-            request.first_name = true;
-        else if (word_key_equals(text, L"ио"))
-            request.first_and_patronymic = true;
-        else continue;
-        request.any = true;
-    }
-    return request;
+    return read_name_modifiers(modifiers, part_keywords);
 }
 
 }  // namespace
+
+std::vector<std::wstring_view> person_name_keywords() { return keys_of(part_keywords); }
 
 person_name::person_name(std::wstring text) : full(std::move(text)) { split_person_name(*this); }
 

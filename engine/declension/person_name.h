@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/fields/expr_token.h"
@@ -38,6 +39,8 @@ std::uint32_t gender_from_patronymic(person_name& name);
 // The name as the modifiers ask: a case letter (р д в т п), and "инициалы",
 // "фамилия", "имя" or "ио".
 void render_person_name(person_name& name, std::wstring& out, const std::vector<expr_token>& modifiers);
+// The words that ask for a part of the name, as word keys.
+std::vector<std::wstring_view> person_name_keywords();
 
 // The initials of `text`: each word gives its first letter, with "." when
 // `with_dots` is set; brackets, digits and quotes are skipped. In capitals.

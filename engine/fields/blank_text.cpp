@@ -10,4 +10,12 @@ std::wstring trim_blank_ends(const std::wstring& text) {
     return text.substr(begin, end - begin);
 }
 
+std::wstring single_spaces(const std::wstring& text) {
+    std::wstring out;
+    out.reserve(text.size());
+    for (wchar_t c : text)
+        if (c != L' ' || out.empty() || out.back() != L' ') out += c;
+    return out;
+}
+
 }  // namespace engine

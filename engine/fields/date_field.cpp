@@ -61,6 +61,12 @@ const date_keyword* find_keyword(const std::wstring& key) {
 
 }  // namespace
 
+std::vector<std::wstring_view> date_field_keywords() {
+    std::vector<std::wstring_view> keys;
+    for (const date_keyword& keyword : keywords) keys.push_back(keyword.key);
+    return keys;
+}
+
 std::wstring render_date_field(const date_value& date, const std::vector<expr_token>& modifiers) {
     const date_keyword* chosen = nullptr;
     for (const expr_token& modifier : modifiers)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/fields/date_value.h"
@@ -13,5 +14,8 @@ namespace engine {
 // the last matching one wins; keywords of both languages serve dates of
 // either language. Without a matching modifier the date's text as typed.
 std::wstring render_date_field(const date_value& date, const std::vector<expr_token>& modifiers);
+
+// Every modifier word that names a rendering, as word keys.
+std::vector<std::wstring_view> date_field_keywords();
 
 }  // namespace engine

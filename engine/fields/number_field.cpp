@@ -178,6 +178,12 @@ std::wstring money_in_figures(const number_value& number) {
 
 }  // namespace
 
+std::vector<std::wstring_view> number_field_keywords() {
+    std::vector<std::wstring_view> keys;
+    for (const keyword& k : keywords) keys.push_back(k.key);
+    return keys;
+}
+
 std::wstring render_number_field(const number_value& number, const std::vector<expr_token>& modifiers) {
     if (modifiers.empty()) return number.text;
     const request r = read_modifiers(modifiers);

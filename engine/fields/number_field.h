@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/fields/expr_token.h"
@@ -17,6 +18,10 @@ namespace engine {
 // words, grouped digits, money in figures, integer part, fraction part. With
 // no modifiers, or only a counted noun, the text as typed.
 std::wstring render_number_field(const number_value& number, const std::vector<expr_token>& modifiers);
+
+// Every modifier word with a meaning of its own (case letters included), as
+// word keys; any other word names a counted noun.
+std::vector<std::wstring_view> number_field_keywords();
 
 // Puts the last word of Russian number words into the gender of the counted
 // noun (2 feminine, 3 neuter; other genders change nothing): двадцать одна,

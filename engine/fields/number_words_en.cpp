@@ -70,7 +70,7 @@ std::wstring number_words_en(std::wstring digits, int /*mode*/) {
         }
         higher_non_zero = higher_non_zero || group_non_zero;
     }
-    return trim_blank_ends(out);
+    return single_spaces(trim_blank_ends(out));
 }
 
 std::wstring decimal_words_en(const std::wstring& digits) {

@@ -10,8 +10,7 @@ namespace engine {
 // counts as 0. Up to 20 digits are worded (to the quintillions); a longer
 // text comes back unchanged. A text with no non-zero digit reads "zero".
 // Mode 1 marks a two-digit fraction part (cents); the words are the same.
-// Blank runs left by zero groups stay (1005 is "one thousand  five"): the
-// words go into HTML, where they show as one blank.
+// One blank parts every two words (1005 is "one thousand five").
 std::wstring number_words_en(std::wstring digits, int mode);
 
 // "point" and one word per digit, for the decimals after an integer part:

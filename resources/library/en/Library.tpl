@@ -48,7 +48,8 @@ pages
         text: >
           {TABLE:100%,0}{Heading:"Forms"}
           {Filelink:"Forms/Power of Attorney"}
-          {Filelink:"Forms/Invoice"}{:TABLE}
+          {Filelink:"Forms/Invoice"}
+          {Filelink:"Forms/Field Formats"}{:TABLE}
 
 parameters
   section Agreements
@@ -62,4 +63,4 @@ parameters
   section Forms
     field About
       type: note
-      caption: One-page forms: a power of attorney and an invoice.
+      caption: "One-page forms: a power of attorney and an invoice, and a page of every field format."

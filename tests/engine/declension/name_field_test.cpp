@@ -49,6 +49,9 @@ TEST_F(NameFields, ANumericReferenceCountsTheNoun) {
     EXPECT_EQ(run(L"{срок:единица}"), agree_counted_noun(L"день", 0, 0, false));
     EXPECT_EQ(run(L"{р:срок:единица}"), agree_counted_noun(L"день", 0, 2, false));
     EXPECT_EQ(run(L"{срок дробный:единица}"), agree_counted_noun(L"день", 1, 0, true));
+    // Counted by тысяча, the noun is a genitive plural in every case.
+    add_field(L"Срок тысяча", L"1000");
+    EXPECT_EQ(run(L"{т:срок тысяча:единица}"), L"дней");
     // A person reference wins over a plain one.
     add_field(L"Срок пять", L"5");
     add_field(L"Истец фио", L"Иванов Иван Иванович");

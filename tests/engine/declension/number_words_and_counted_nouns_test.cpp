@@ -10,8 +10,6 @@ namespace {
 constexpr int plain = 0, integer_part = number_kind_integer_part, fraction_part = number_kind_fraction_part;
 constexpr int rubles = number_kind_rubles, kopecks = number_kind_kopecks;
 
-std::wstring blanks(int n) { return std::wstring(std::size_t(n), L' '); }
-
 struct spelled { std::wstring digits; int c, kind; std::wstring words; };
 
 void expect_spelled(const std::vector<spelled>& numbers) {
@@ -27,8 +25,9 @@ TEST(NumberWords, PlainNumbersInEveryCaseAndEveryScale) {
     for (int c = 1; c <= 6; ++c) EXPECT_EQ(number_words_in_case(L"345", c, plain), forms[c - 1]) << c;
     expect_spelled({
         {L"3456", 2, plain, L"трех тысяч четырехсот пятидесяти шести"}, {L"  90\t", 1, 9, L"девяносто"},
-        // The blanks of empty parts are kept.
-        {L"101", 1, plain, L"сто" + blanks(2) + L"один"}, {L"1000001", 1, plain, L"один миллион" + blanks(6) + L"один"},
+        // Empty parts leave no blanks of their own.
+        {L"101", 1, plain, L"сто один"}, {L"1000001", 1, plain, L"один миллион один"},
+        {L"95000", 1, rubles, L"девяносто пять тысяч " + form_of(L"рубли", 2)},
         // Thousands take the feminine.
         {L"1000", 1, plain, L"одна тысяча"}, {L"2000", 1, plain, L"две тысячи"}, {L"5000", 5, plain, L"пятью тысячами"},
         {L"21000", 1, plain, L"двадцать одна тысяча"}, {L"2000000", 3, plain, L"двум миллионам"},
@@ -50,17 +49,22 @@ TEST(NumberWords, DecimalPartsAndMoneyTakeTheirNouns) {
         {L"1", 1, rubles, L"один " + form_of(L"рубль", 1)}, {L"2", 3, rubles, L"двум " + form_of(L"рубли", 3)},
         {L"5", 1, rubles, L"пять " + form_of(L"рубли", 2)},
         {L"21", 4, kopecks, L"двадцать одну " + form_of(L"копейка", 4)},
-        {L"2", 4, kopecks, L"двадцать" + blanks(2) + form_of(L"копейки", 2)},
+        {L"2", 4, kopecks, L"двадцать " + form_of(L"копейки", 2)},
         {L"02", 1, kopecks, L"две " + form_of(L"копейка", 2)},
-        {L"5", 1, kopecks, L"пятьдесят" + blanks(2) + form_of(L"копейки", 2)},
+        {L"5", 1, kopecks, L"пятьдесят " + form_of(L"копейки", 2)},
         {L"123", 1, kopecks, L"двенадцать " + form_of(L"копейки", 2)},
+        // After тысяча or миллион the noun is a genitive plural in every case.
+        {L"1000000", 5, rubles, L"одним миллионом " + form_of(L"рубли", 2)},
+        {L"5000", 3, rubles, L"пяти тысячам " + form_of(L"рубли", 2)},
+        {L"5005", 3, rubles, L"пяти тысячам пяти " + form_of(L"рубли", 3)},
+        {L"1000", 5, integer_part, L"одной тысячей целых"},
     });
 }
 
 TEST(NumberWords, ZerosReadAsNoughtOfTheirKindAndOddInputIsSafe) {
     const std::wstring nought = form_of(L"ноль", 1);
     expect_spelled({
-        {L"00", 1, plain, nought}, {L"0", 1, integer_part, nought + L" целых "},
+        {L"00", 1, plain, nought}, {L"0", 1, integer_part, nought + L" целых"},
         {L"000", 1, fraction_part, nought + L" десятых"},
         {L"000", 1, rubles, nought + L" рублей"},
         {L"00", 1, kopecks, nought + L" копеек"}, {L"0", 2, plain, form_of(L"ноль", 2)}, {L"", 1, fraction_part, L""},
@@ -78,6 +82,13 @@ TEST(NumberPluralClass, LastTwoDigitsOfTheIntegerPart) {
         EXPECT_EQ(number_plural_class(few), 1) << few;
     for (const wchar_t* many : {L"11", L"111", L"12", L"13", L"14", L"5", L"0", L"20", L"", L"1 000", L"шт", L".1"})
         EXPECT_EQ(number_plural_class(many), 2) << many;
+}
+
+TEST(CountedByScaleWord, WholeThousandsMillionsAndMore) {
+    for (const wchar_t* round : {L"1000", L"25 000", L"3000000", L"1000,5", L"2000 шт."})
+        EXPECT_TRUE(counted_by_scale_word(round)) << round;
+    for (const wchar_t* other : {L"1001", L"999", L"000", L"0000", L"", L"100", L"10,000"})
+        EXPECT_FALSE(counted_by_scale_word(other)) << other;
 }
 
 // One takes the singular in the case, two to four the genitive singular, five

@@ -7,17 +7,18 @@
 using namespace engine;
 
 // The legal form from the table before the name, in capitals after a comma
-// or before a quoted name; the first word ends at an opening quote.
+// or before a quoted name; the first word ends at an opening quote. Neither
+// part keeps the blanks between them.
 TEST(SplitOrganisationName, LegalFormAndName) {
     const struct { const wchar_t *text, *legal_form, *name; } splits[] = {
         {L"ИП Иванов Иван Иванович", L"ИП", L"Иванов Иван Иванович"}, {L"  ООО   Ромашка  ", L"ООО", L"Ромашка"},
-        {L"ОООО Ромашка", L"", L"ОООО Ромашка"}, {L"Ромашка, ООО", L" ООО", L"Ромашка"},
+        {L"ОООО Ромашка", L"", L"ОООО Ромашка"}, {L"Ромашка, ООО", L"ООО", L"Ромашка"},
         {L"Ромашка, Лютик,", L"", L"Ромашка, Лютик"}, {L"\"Ромашка\", ООО", L"ООО", L"\"Ромашка\""},
-        {L"\"Ромашка, Лютик\"", L"", L"\"Ромашка, Лютик\""}, {L"ООО \"Ромашка\"", L"ООО", L" \"Ромашка\""},
-        {L"Общество с ограниченной ответственностью \"Ромашка\"", L"Общество с ограниченной ответственностью ",
+        {L"\"Ромашка, Лютик\"", L"", L"\"Ромашка, Лютик\""}, {L"ООО \"Ромашка\"", L"ООО", L"\"Ромашка\""},
+        {L"Общество с ограниченной ответственностью \"Ромашка\"", L"Общество с ограниченной ответственностью",
          L"\"Ромашка\""},
         {L"ООО \"Ромашка\", ЗАО", L"ЗАО", L"ООО \"Ромашка\""}, {L"ООО\"РОМАШКА\" ПЛЮС", L"ООО", L"\"РОМАШКА\" ПЛЮС"},
-        {L"ООО «Ромашка»", L"ООО", L" «Ромашка»"},
+        {L"ООО «Ромашка»", L"ООО", L"«Ромашка»"},
         // The closing guillemet is not a closing quote: no legal form after a comma.
         {L"«Ромашка», ООО", L"", L"«Ромашка», ООО"},
     };
@@ -66,12 +67,12 @@ TEST(DetectGender, TheTableFirstThenTheWords) {
 TEST(RenderOrganisationName, ThePartsAsAskedAndAQuotedNameDeclinedInsideItsQuotes) {
     const std::wstring text = L"ООО \"Ромашка\"";
     const struct { std::wstring text; std::vector<std::wstring> words; std::wstring out; } renders[] = {
-        {text, {}, L"ООО  \"Ромашка\""}, {text, {L"оргформа"}, L"ООО"},
+        {text, {}, L"ООО \"Ромашка\""}, {text, {L"оргформа"}, L"ООО"},
         {text, {L"р", L"оргформа"}, decline_phrase(L"ООО", 2)}, {text, {L"р", L"название"}, L"\"Ромашка\""},
         {L"Ромашка, ООО", {L"р", L"название"}, decline_phrase(L"Ромашка", 2)},
-        {text, {L"полное название"}, L"Общество с ограниченной ответственностью  \"Ромашка\""},
+        {text, {L"полное название"}, L"Общество с ограниченной ответственностью \"Ромашка\""},
         {text, {L"д", L"полное  название"},
-         decline_phrase(L"Общество с ограниченной ответственностью", 3) + L"  \"Ромашка\""},
+         decline_phrase(L"Общество с ограниченной ответственностью", 3) + L" \"Ромашка\""},
         {L"Ромашка", {L"т"}, decline_phrase(L"Ромашка", 5)},
         {L"\"Ромашка\"", {L"р"}, L"\"" + decline_phrase(L"Ромашка", 2) + L"\""},
         {L"«Ромашка»", {L"р"}, L"«" + decline_phrase(L"Ромашка", 2) + L"»"},

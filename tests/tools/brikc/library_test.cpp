@@ -1,64 +1,43 @@
 // The template library as the build leaves it: every source compiles to the
 // file in the build tree and survives a dump, every template opens and
-// renders, every library link finds its document, and each language covers
-// what the templates must show.
+// renders, every library link finds its document, each language covers what
+// the templates must show, and the field format pages show every format.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <set>
 
+#include "engine/declension/organisation_name.h"
+#include "engine/declension/person_name.h"
 #include "engine/document/doc_model.h"
 #include "engine/document/document.h"
 #include "engine/document/process_state.h"
+#include "engine/document/script.h"
 #include "engine/document/text_case.h"
 #include "engine/document/utf16.h"
+#include "engine/document/word_key.h"
+#include "engine/fields/date_field.h"
+#include "engine/fields/number_field.h"
 #include "support/process_state_fixture.h"
 #include "support/temp_folder.h"
 #include "tools/brikc/brik_io.h"
 #include "tools/brikc/compile.h"
 #include "tools/brikc/dump.h"
+#include "tools/brikc/library_trees.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using library::built_of;
+using library::language_tree;
+using library::languages;
+using library::names_in;
+using library::source_of;
+using library::wide;
 
-const fs::path library_sources = PAPERWRIGHT_LIBRARY_SOURCES;
-const fs::path library_build = PAPERWRIGHT_LIBRARY_BUILD;
-
-struct language_tree {
-    std::string name;         // source folder: en, ru
-    std::string number;       // build folder: 01, 02
-    std::wstring start_page;  // the library page, relative, no extension
-    std::wstring start_document;
-    int language;
-};
-
-const language_tree languages[] = {
-    {"en", "01", L"Library", L"Agreements/Sales Agreement", 0},
-    {"ru", "00", L"Библиотека", L"Договоры/Шаблон договора с произвольным текстом", 1},
-};
-
-std::wstring wide(const fs::path& path) { return engine::from_utf8(path.string()); }
-
-// Template names relative to the language's folder, without extension.
-std::set<std::wstring> names_in(const fs::path& root, const std::string& extension) {
-    std::set<std::wstring> names;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        if (!entry.is_regular_file() || entry.path().extension() != extension) continue;
-        fs::path relative = fs::relative(entry.path(), root);
-        relative.replace_extension();
-        names.insert(wide(relative));
-    }
-    return names;
-}
-
-fs::path source_of(const language_tree& l, const std::wstring& name) {
-    return library_sources / l.name / fs::path(engine::to_utf8(name + L".tpl"));
-}
-fs::path built_of(const language_tree& l, const std::wstring& name) {
-    return library_build / l.number / fs::path(engine::to_utf8(name + L".brik"));
-}
+const fs::path& library_sources = library::sources;
+const fs::path& library_build = library::build;
 
 // Calls `visit` with every record of a tree and the level depth (0 root,
 // 1 group, 2 element, 3 item), children included.
@@ -210,6 +189,35 @@ TEST_F(TemplateLibrary, EachLanguageCoversWhatTheTemplatesMustShowInWellFormedTe
         EXPECT_EQ(page->parameters.group_count, first_page.element_count - 1)
             << "one section per category";
     }
+}
+
+// The format words a text hands to its fields, as word keys; conditions and
+// their branches included.
+void collect_format_words(const std::wstring& text, std::set<std::wstring>& words) {
+    engine::script script(text, nullptr);
+    for (const engine::script_statement& statement : script.parse())
+        for (const engine::expr_token& token : statement.tokens)
+            if (token.kind == engine::expr_kind::format_words)
+                words.insert(engine::make_word_key(token.text));
+}
+
+TEST_F(TemplateLibrary, TheFieldFormatPagesUseEveryFormatKeywordTheEngineKnows) {
+    std::set<std::wstring> used;
+    for (const language_tree& l : languages) {
+        const auto tree = brikc::read_brik(built_of(l, l.showcase));
+        ASSERT_TRUE(tree) << l.name;
+        // Field values may hold formulas too.
+        for (const engine::doc_node* root : {&tree->pages, &tree->parameters})
+            each_record(
+                *root, [&](const engine::doc_record& r, int) { collect_format_words(r.s2, used); });
+    }
+    std::vector<std::wstring_view> keywords = engine::date_field_keywords();
+    for (auto table : {engine::number_field_keywords(), engine::person_name_keywords(),
+                       engine::organisation_name_keywords()})
+        keywords.insert(keywords.end(), table.begin(), table.end());
+    for (std::wstring_view keyword : keywords)
+        EXPECT_TRUE(used.contains(std::wstring(keyword)))
+            << engine::to_utf8(keyword) << " is shown nowhere";
 }
 
 }  // namespace

@@ -48,8 +48,9 @@ pages
         numbering: 1.1.
         text: >
           {IF Kind = "mutual" THEN "Each party" ELSE "The receiving party"}
-          shall keep the Confidential Information secret for {Years} years
-          ({in words:Years} years) from {short:Effective date}.
+          shall keep the Confidential Information secret for {Years}
+          ({in words:Years}) {IF Years = 1 THEN "year" ELSE "years"} from
+          {long:Effective date}.
     block
       text: SIGNATURES
       paragraph

@@ -43,8 +43,9 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          Quantity: {Quantity} ({in words:Quantity}) units at
-          {currency:Price} per unit.{Total = Quantity * Price}
+          Quantity: {Quantity} ({in words:Quantity}) {IF Quantity = 1 THEN
+          "unit" ELSE "units"} at {currency:Price} ({currency in words:Price})
+          per unit.{Total = Quantity * Price}
       paragraph
         numbering: 1.1.
         text: >
@@ -59,7 +60,7 @@ pages
           {IF Delivery = "Seller delivers" THEN "The Seller shall deliver the
           Goods at its own cost to " delivery address ELSE "The Buyer shall
           collect the Goods from the Seller's warehouse"} no later than
-          {Agreement date + 30}.
+          {Delivery by = Agreement date + 30}{long:Delivery by}.
       paragraph
         numbering: 1.1.
         text: >
@@ -70,16 +71,22 @@ pages
       text: PAYMENT
       paragraph
         numbering: 1.1.
-        text: "The Buyer shall pay by the following means:"
+        text: The Buyer shall pay the total price as follows.
       paragraph
         numbering: a)
-        text: {IF payment terms < "advance" THEN "an advance of 30% of the total price within five days of signing;"}
+        text: >
+          {IF payment terms < "advance" THEN "An advance of 30% of the total
+          price is paid within five days of signing."}
       paragraph
         numbering: a)
-        text: {IF payment terms < "on delivery" THEN "the balance on delivery of the Goods;"}
+        text: >
+          {IF payment terms < "on delivery" THEN "What remains due is paid on
+          delivery of the Goods."}
       paragraph
         numbering: a)
-        text: {IF payment terms < "letter of credit" THEN "an irrevocable letter of credit opened by the Buyer's bank."}
+        text: >
+          {IF payment terms < "letter of credit" THEN "The Buyer's bank opens
+          an irrevocable letter of credit in favour of the Seller."}
     block
       numbering: 1.
       text: WARRANTY
@@ -87,7 +94,8 @@ pages
         numbering: 1.1.
         text: >
           The Seller warrants the Goods for {Warranty months}
-          ({in words:Warranty months}) months from
+          ({in words:Warranty months}) {IF Warranty months = 1 THEN "month"
+          ELSE "months"} from
           {IF Delivery = "Seller delivers" THEN "delivery" ELSE "collection"}.
     block
       numbering: 1.
@@ -98,7 +106,7 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          Signed in two copies on {формат:Agreement date}.
+          Signed in two copies on the {формат:Agreement date}.
     block
       text: SIGNATURES
       paragraph

@@ -36,8 +36,9 @@ pages
         numbering: 1.
         text: >
           The services start on {long:Start date} and are completed within
-          {Duration days} ({in words:Duration days}) days, that is by
-          {Start date + Duration days}.
+          {Duration days} ({in words:Duration days}) {IF Duration days = 1 THEN
+          "day" ELSE "days"}, that is by {End date = Start date + Duration
+          days}{long:End date}.
     block
       numbering: I.
       text: FEES
@@ -49,7 +50,10 @@ pages
           expenses" ELSE ", which covers all expenses"}.
       paragraph
         numbering: 1.
-        text: Invoices are payable within {Payment days} days of receipt.
+        text: >
+          Invoices are payable within {Payment days}
+          ({in words:Payment days}) {IF Payment days = 1 THEN "day" ELSE
+          "days"} of receipt.
     block
       numbering: I.
       text: TERMINATION
@@ -58,7 +62,9 @@ pages
         text: "Either party may end this Agreement:"
       paragraph
         numbering: i.
-        text: by {Notice days} days' written notice to the other party; or
+        text: >
+          by {Notice days} ({in words:Notice days}) {IF Notice days = 1 THEN
+          "day's" ELSE "days'"} written notice to the other party; or
       paragraph
         numbering: i.
         text: at once, if the other party materially breaches it.

@@ -16,7 +16,7 @@ pages
       align: right
       space-before: 0
       paragraph
-        text: Date{}{short:Invoice date}{/}Due{}{long:Due date}
+        text: Date{}{long:Invoice date}{/}Due{}{long:Due date}
         align: right
       paragraph
         text: >
@@ -29,16 +29,17 @@ pages
         text: >
           {Work = Hours * Rate}{Total = Work + Travel}{TABLE:100%,3}
           {ROW:}{#808080#E0E0F0 CELL:0,0,1,0,60%,,,BOLD}Description{#808080#E0E0F0 CELL:0,0,1,0,10%,,,BOLD RIGHT}Hours{#808080#E0E0F0 CELL:0,0,1,0,15%,,,BOLD RIGHT}Rate{#808080#E0E0F0 CELL:0,0,1,0,15%,,,BOLD RIGHT}Amount
-          {ROW:}{CELL:}{service}{CELL:0,0,0,0,,,,RIGHT}{Hours}{CELL:0,0,0,0,,,,RIGHT}{format:Rate}{CELL:0,0,0,0,,,,RIGHT}{format:Work}
-          {IF Travel THEN "{ROW:}{CELL:}travel expenses{CELL:}{CELL:}{CELL:0,0,0,0,,,,RIGHT}" travel}
+          {ROW:}{CELL:}{service}{CELL:0,0,0,0,,,,RIGHT}{Hours}{CELL:0,0,0,0,,,,RIGHT}{currency:Rate}{CELL:0,0,0,0,,,,RIGHT}{currency:Work}
+          {IF Travel THEN "{ROW:}{CELL:}travel expenses{CELL:}{CELL:}{CELL:0,0,0,0,,,,RIGHT}" currency:Travel}
           {ROW:}{CELL:0,0,0,0,,3,,BOLD RIGHT}Total due{CELL:0,0,0,0,,,,BOLD RIGHT}{currency:Total}{:TABLE}
       paragraph
         text: Amount in words: {currency in words:Total}.
         space-before: 6
       paragraph
         text: >
-          Please pay to account {Account} within {Due date - Invoice date}
-          days, by {long:Due date}.
+          Please pay to account {Account} within {Days = Due date - Invoice
+          date}{Days} {IF Days = 1 THEN "day" ELSE "days"}, by
+          {long:Due date}.
         align: justify
 
 parameters

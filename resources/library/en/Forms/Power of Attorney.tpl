@@ -19,7 +19,7 @@ pages
       align: center
       space-before: 0
       paragraph
-        text: {City}, {in words:Issue date}
+        text: {City}, {long:Issue date}
         align: center
         italic: yes
       paragraph
@@ -38,11 +38,15 @@ pages
       paragraph
         numbering: 1)
         text: {IF powers < "represent" THEN "to represent the company before public authorities;"}
+      paragraph
+        text: and to do whatever else these matters require.
+        first-indent: 10
     block
       paragraph
         text: >
           This power of attorney is valid until {long:Valid until}
-          ({Valid until - Issue date} days from issue){IF Substitution = "allowed"
+          ({Days valid = Valid until - Issue date}{Days valid} {IF Days valid = 1
+          THEN "day" ELSE "days"} from issue){IF Substitution = "allowed"
           THEN " and may be passed on to another person" ELSE " and may not be
           passed on"}.
       paragraph

@@ -40,12 +40,14 @@ pages
           monthly.
       paragraph
         numbering: -
-        text: "Working hours: {Hours} hours a week."
+        text: "Working hours: {Hours} ({in words:Hours}) hours a week."
       paragraph
         numbering: -
         text: >
-          {IF Probation = "yes" THEN "A probation period of " Probation months
-          " months applies." ELSE "No probation period applies."}
+          {IF Probation = "no" THEN "No probation period applies." ELSE IF
+          Probation months = 1 THEN "A probation period of 1 (one) month
+          applies." ELSE "A probation period of " Probation months " ("
+          in words:Probation months ") months applies."}
       paragraph
         text: >
           Please confirm your acceptance by signing and returning a copy of

@@ -1,0 +1,186 @@
+// Every library template read as a finished document: the visible text of its
+// print with its own values, and with a second set typed into its fields, is
+// compared with the golden file tests/resources/library/<language>/<name>.txt;
+// the typed set is <name>.values beside it ("field name: value" lines). Any
+// change shows as a diff. PAPERWRIGHT_WRITE_GOLDEN=1 writes the golden files
+// instead, to be read line by line before they are committed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "engine/document/document.h"
+#include "engine/document/process_state.h"
+#include "engine/document/utf16.h"
+#include "engine/document/word_key.h"
+#include "engine/fields/date_value.h"
+#include "support/process_state_fixture.h"
+#include "support/temp_folder.h"
+#include "tools/brikc/library_trees.h"
+#include "tools/brikc/visible_text.h"
+#include "ui/editing/field_conditions.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// 2026-03-16 12:00 UTC: today's date must never reach a golden file.
+std::int64_t pinned_clock() { return 1773662400; }
+
+fs::path golden_folder(const library::language_tree& l) {
+    const char* data = std::getenv("PAPERWRIGHT_TEST_DATA");
+    return fs::path(data ? data : ".") / "resources" / "library" / l.name;
+}
+
+bool writing_golden_files() {
+    const char* write = std::getenv("PAPERWRIGHT_WRITE_GOLDEN");
+    return write && std::string(write) == "1";
+}
+
+// The typed values, field name to value, in the file's order of lines.
+std::vector<std::pair<std::wstring, std::wstring>> read_values(const fs::path& file) {
+    std::vector<std::pair<std::wstring, std::wstring>> values;
+    std::istringstream lines(fixture::read_bytes(file));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos) {
+            ADD_FAILURE() << file << ": no colon in \"" << line << "\"";
+            continue;
+        }
+        std::size_t start = colon + 1;
+        while (start < line.size() && line[start] == ' ') ++start;
+        values.emplace_back(engine::from_utf8(line.substr(0, colon)),
+                            engine::from_utf8(line.substr(start)));
+    }
+    return values;
+}
+
+// Stores `value` as the data panel would: the field's text, and for a
+// choice the option it names.
+void type_value(engine::document& doc, const std::wstring& name, const std::wstring& value) {
+    for (engine::doc_group& section : doc.data->parameters.groups)
+        for (engine::doc_element& field : section.elements) {
+            if (engine::make_word_key(field.record.s1) != engine::make_word_key(name)) continue;
+            field.record.s2 = value;
+            if (field.record.a != 7) return;
+            bool known = false;
+            for (engine::doc_record& option : field.items) {
+                option.b = option.s2 == value ? 1 : 0;
+                known = known || option.b == 1;
+            }
+            EXPECT_TRUE(known) << "no option " << engine::to_utf8(value) << " in "
+                               << engine::to_utf8(name);
+            return;
+        }
+    ADD_FAILURE() << "no field " << engine::to_utf8(name);
+}
+
+std::vector<std::uint16_t> hidden_flags(const engine::document& doc) {
+    std::vector<std::uint16_t> flags;
+    for (const engine::doc_group& section : doc.data->parameters.groups)
+        for (const engine::doc_element& field : section.elements) flags.push_back(field.record.c);
+    return flags;
+}
+
+// The visible text of the print, after the faults a reader must never see.
+std::wstring read_as_printed(engine::document& doc) {
+    const std::wstring html = doc.to_print_html();
+    const std::wstring text = golden::visible_text(html);
+    for (const std::wstring& fault : golden::rendering_faults(html, text))
+        ADD_FAILURE() << engine::to_utf8(fault);
+    return golden::collapse_blanks(text);
+}
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// The lines that differ, "-" from the golden file and "+" from the rendering,
+// each after its line number in the golden file; the text stays readable
+// UTF-8, as the files are.
+std::string line_diff(const std::string& golden, const std::string& rendered) {
+    const std::vector<std::string> a = lines_of(golden), b = lines_of(rendered);
+    // common[i][j]: the longest common run of lines of a[i..] and b[j..].
+    std::vector<std::vector<std::size_t>> common(a.size() + 1,
+                                                 std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = a.size(); i-- > 0;)
+        for (std::size_t j = b.size(); j-- > 0;)
+            common[i][j] = a[i] == b[j] ? common[i + 1][j + 1] + 1
+                                        : std::max(common[i + 1][j], common[i][j + 1]);
+    std::string diff;
+    std::size_t i = 0, j = 0;
+    while (i < a.size() || j < b.size()) {
+        if (i < a.size() && j < b.size() && a[i] == b[j]) {
+            ++i, ++j;
+        } else if (j == b.size() || (i < a.size() && common[i + 1][j] >= common[i][j + 1])) {
+            diff += std::to_string(i + 1) + " - " + a[i] + "\n";
+            ++i;
+        } else {
+            diff += std::to_string(i + 1) + " + " + b[j] + "\n";
+            ++j;
+        }
+    }
+    return diff;
+}
+
+class LibraryGolden : public fixture::process_state_test {
+protected:
+    void SetUp() override {
+        process_state_test::SetUp();
+        engine::set_clock_source(pinned_clock);
+    }
+    void TearDown() override {
+        engine::set_clock_source(nullptr);
+        process_state_test::TearDown();
+    }
+};
+
+TEST_F(LibraryGolden, EveryTemplateReadsAsItsGoldenTextWithItsOwnAndWithTypedValues) {
+    for (const library::language_tree& l : library::languages) {
+        for (const std::wstring& name : library::names_in(library::sources / l.name, ".tpl")) {
+            SCOPED_TRACE(l.name + "/" + engine::to_utf8(name));
+            engine::current_language = l.language;
+            engine::library_shown = name == l.start_page;
+            engine::document doc(library::wide(library::built_of(l, name)));
+            ASSERT_TRUE(doc.loaded());
+
+            // The stored hidden flags are the ones the conditions give.
+            const std::vector<std::uint16_t> stored = hidden_flags(doc);
+            ui::reevaluate_field_conditions(doc, -1);
+            EXPECT_EQ(hidden_flags(doc), stored);
+            std::string golden = "== own values ==\n" + engine::to_utf8(read_as_printed(doc));
+
+            const fs::path golden_file =
+                golden_folder(l) / fs::path(engine::to_utf8(name + L".txt"));
+            const fs::path values_file =
+                golden_folder(l) / fs::path(engine::to_utf8(name + L".values"));
+            if (!engine::library_shown) {
+                ASSERT_TRUE(fs::exists(values_file)) << values_file;
+                for (const auto& [field, value] : read_values(values_file))
+                    type_value(doc, field, value);
+                ui::reevaluate_field_conditions(doc, -1);
+                golden += "== typed values ==\n" + engine::to_utf8(read_as_printed(doc));
+            }
+
+            if (writing_golden_files()) {
+                fs::create_directories(golden_file.parent_path());
+                fixture::write_bytes(golden_file, golden);
+                continue;
+            }
+            ASSERT_TRUE(fs::exists(golden_file)) << golden_file;
+            const std::string kept = fixture::read_bytes(golden_file);
+            if (kept != golden)
+                ADD_FAILURE() << golden_file.string() << " differs (- kept, + rendered now):\n"
+                              << line_diff(kept, golden);
+        }
+    }
+}
+
+}  // namespace

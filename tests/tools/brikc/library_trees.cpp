@@ -1,0 +1,28 @@
+#include "tools/brikc/library_trees.h"
+
+#include "engine/document/utf16.h"
+
+namespace library {
+
+std::wstring wide(const fs::path& path) { return engine::from_utf8(path.string()); }
+
+std::set<std::wstring> names_in(const fs::path& root, const std::string& extension) {
+    std::set<std::wstring> names;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file() || entry.path().extension() != extension) continue;
+        fs::path relative = fs::relative(entry.path(), root);
+        relative.replace_extension();
+        names.insert(wide(relative));
+    }
+    return names;
+}
+
+fs::path source_of(const language_tree& l, const std::wstring& name) {
+    return sources / l.name / fs::path(engine::to_utf8(name + L".tpl"));
+}
+
+fs::path built_of(const language_tree& l, const std::wstring& name) {
+    return build / l.number / fs::path(engine::to_utf8(name + L".brik"));
+}
+
+}  // namespace library

@@ -1,0 +1,29 @@
+// The text a reader sees in a rendered document, as golden files keep it.
+//
+// The head, scripts and tags go; every block (division, paragraph, table,
+// table row, line break) ends a line with "\n", and a table cell starts with
+// a tab, which plays no other part: tabs, line feeds and returns of the
+// markup's text become blanks, as a browser shows them. Character references
+// become their characters, so a no-break space stays U+00A0. Nothing is
+// collapsed, so blanks can still be judged.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace golden {
+
+std::wstring visible_text(const std::wstring& html);
+
+// One line per block, its cells parted by " | "; inside a cell every run of
+// blanks becomes one and the ends lose theirs. Cells that show nothing (no
+// character but spaces of any kind) and empty lines go; elsewhere no-break
+// and thin spaces are characters like any other.
+std::wstring collapse_blanks(const std::wstring& text);
+
+// What a finished document must never show: a brace, a red marker (read
+// from the markup), "undefined", or two blanks in a row inside a cell of a
+// line; one entry for each, quoting its piece of text.
+std::vector<std::wstring> rendering_faults(const std::wstring& html, const std::wstring& text);
+
+}  // namespace golden
