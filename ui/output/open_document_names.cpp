@@ -2,19 +2,14 @@
 
 #include "core/engine_services.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "ui/output/document_names.h"
 
 namespace ui {
 
-namespace {
-
-constexpr int library_row = 1;
-
-}  // namespace
-
 std::wstring GetDocumentTitle(const core::session& session, bool use_name) {
     const std::wstring short_name = session.library_shown()
-                                        ? engine::ui_string(library_row)
+                                        ? engine::ui_string(engine::ui_text::library)
                                         : short_document_name(session.last_document());
     return document_title(session.data(), use_name, short_name);
 }
