@@ -21,8 +21,9 @@ void MainWindow::CloseBeforeSwitch() {
     if (session_.close_document()) return;
     // The document stays open with its values; the user sees why the switch
     // did not happen.
-    throw std::runtime_error(engine::to_utf8(engine::ui_string(engine::ui_text::file_writing_failed) + L" " +
-                                             session_.document()->path));
+    throw std::runtime_error(
+        engine::to_utf8(engine::ui_string(engine::ui_text::file_writing_failed) + L" " +
+                        session_.document()->path));
 }
 
 void MainWindow::OnWebMessageReceived(platform::WebView&, const std::wstring& message) {

@@ -39,7 +39,8 @@ void MainWindow::OnWindowClosed() {
     try {
         if (!session_.write_back()) {
             platform::report_failure_message(
-                engine::to_utf8(engine::ui_string(engine::ui_text::file_writing_failed) + L" " + session_.document()->path));
+                engine::to_utf8(engine::ui_string(engine::ui_text::file_writing_failed) + L" " +
+                                session_.document()->path));
         }
     } catch (...) {
         platform::report_failure("writing the document back");

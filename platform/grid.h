@@ -16,6 +16,8 @@ public:
     void set_columns(const std::vector<GridLength>& columns);
     void set_rows(const std::vector<GridLength>& rows);
     std::size_t column_count() const { return columns_.size(); }
+    // The width the layout gave a column; 0 before the grid was laid out.
+    double actual_column_width(int column) const;
 
     // The cell of a child; a child without one sits in row 0, column 0.
     // Setting it for a child already in the grid moves it there.

@@ -121,10 +121,12 @@ int parse_row(const std::u32string& text) {
 }
 
 std::string parse_name(const std::u32string& text) {
-    if (text.empty() || text[0] < U'a' || text[0] > U'z') throw failure{"a name starts with a lower-case letter"};
+    if (text.empty() || text[0] < U'a' || text[0] > U'z')
+        throw failure{"a name starts with a lower-case letter"};
     std::string name;
     for (char32_t c : text) {
-        if ((c < U'a' || c > U'z') && (c < U'0' || c > U'9') && c != U'_') throw failure{"bad character in a name"};
+        if ((c < U'a' || c > U'z') && (c < U'0' || c > U'9') && c != U'_')
+            throw failure{"bad character in a name"};
         name += char(c);
     }
     return name;
@@ -162,7 +164,8 @@ int main(int argc, char** argv) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             if (line.empty() || line[0] == '#') continue;
             std::vector<std::u32string> columns = split_tabs(decode_utf8(line));
-            if (columns.size() != 4) throw failure{"a row needs four columns: number, name, English, Russian"};
+            if (columns.size() != 4)
+                throw failure{"a row needs four columns: number, name, English, Russian"};
             int row = parse_row(columns[0]);
             if (seen[std::size_t(row)]) throw failure{"row listed twice"};
             seen[std::size_t(row)] = true;
@@ -193,7 +196,8 @@ int main(int argc, char** argv) {
            << "// The rows of the interface-text table by name: ui_string(ui_text::library).\n"
            << "#pragma once\n\n"
            << "namespace engine::ui_text {\n\n";
-    for (const auto& [row, name] : names) header << "inline constexpr int " << name << " = " << row << ";\n";
+    for (const auto& [row, name] : names)
+        header << "inline constexpr int " << name << " = " << row << ";\n";
     header << "\n}  // namespace engine::ui_text\n";
 
     return write_file(argv[2], out.str()) && write_file(argv[3], header.str()) ? 0 : 1;

@@ -58,6 +58,13 @@ void Grid::set_cell(const Element& child, int row, int column, int row_span, int
     }
 }
 
+double Grid::actual_column_width(int column) const {
+    QGridLayout* layout = grid_layout(*this);
+    if (column < 0 || column >= layout->columnCount()) return 0;
+    const QRect cell = layout->cellRect(0, column);
+    return cell.isValid() ? double(cell.width()) : 0;
+}
+
 Grid::Cell Grid::cell_of(const Element& child) const {
     auto found = cells_.find(&child);
     return found == cells_.end() ? Cell{} : found->second;

@@ -22,6 +22,7 @@ struct status_message {
 };
 
 constexpr status_message message_for(output_outcome outcome) {
+    // clang-format off
     switch (outcome) {
         case output_outcome::saved: return {engine::ui_text::document_saved, 0};
         case output_outcome::not_opened: return {engine::ui_text::saved_not_opened, 2};
@@ -31,6 +32,7 @@ constexpr status_message message_for(output_outcome outcome) {
         case output_outcome::print_busy: return {engine::ui_text::print_in_progress, 3};
         case output_outcome::print_failed: break;
     }
+    // clang-format on
     return {engine::ui_text::print_failed, 3};
 }
 

@@ -141,34 +141,38 @@ void SavePrintPanel::BuildSavePrintPanel(platform::Panel& panel, std::int32_t pa
         case core::SavePrintPage::print: {
             MakeLabel(panel, engine::ui_string(text::print_document));
             MakeCopiesRow(panel);
-            panel.children().append(MakeOptionGroup({{text::all_pages, 0}, {text::odd_pages, 1}, {text::even_pages, 2}, {text::selected_pages, 3}},
+            panel.children().append(MakeOptionGroup({{text::all_pages, 0},
+                                                     {text::odd_pages, 1},
+                                                     {text::even_pages, 2},
+                                                     {text::selected_pages, 3}},
                                                     std::int32_t(choices.print_pages)));
-            auto pages_row =
-                MakeTextRow(page_list_tag, choices.selected_pages, engine::ui_string(text::all_pages), false);
+            auto pages_row = MakeTextRow(page_list_tag, choices.selected_pages,
+                                         engine::ui_string(text::all_pages), false);
             pages_row->set_visibility(choices.print_pages == core::PrintPages::selected
                                           ? Visibility::visible
                                           : Visibility::collapsed);
             panel.children().append(pages_row);
-            panel.children().append(
-                MakeOptionCheckBox(text::page_number_in_footer, footer_code, IsPageNumberInFooter(session_)));
+            panel.children().append(MakeOptionCheckBox(text::page_number_in_footer, footer_code,
+                                                       IsPageNumberInFooter(session_)));
             MakeApplyRow(panel, SavePrintAction::print);
             break;
         }
         case core::SavePrintPage::save: {
             MakeLabel(panel, engine::ui_string(text::save_document));
-            panel.children().append(MakeOptionGroup(
-                {{text::as_pdf, 4}, {text::as_doc, 5}, {text::as_html, 6}}, std::int32_t(choices.save_format) + save_format_code));
+            panel.children().append(
+                MakeOptionGroup({{text::as_pdf, 4}, {text::as_doc, 5}, {text::as_html, 6}},
+                                std::int32_t(choices.save_format) + save_format_code));
             MakeSectionHeader(panel, engine::ui_string(text::save_folder), {});
             // Without a chosen folder the file goes to the documents folder.
             const std::wstring documents = preview_.Output().documents_folder();
-            panel.children().append(
-                MakeTextRow(folder_tag, choices.save_folder,
-                            documents.empty() ? engine::ui_string(text::temporary_folder) : documents, true));
+            panel.children().append(MakeTextRow(
+                folder_tag, choices.save_folder,
+                documents.empty() ? engine::ui_string(text::temporary_folder) : documents, true));
             MakeSectionHeader(panel, engine::ui_string(text::file_name), {});
             panel.children().append(MakeTextRow(file_name_tag, GetDocumentTitle(session_, false),
                                                 GetDocumentTitle(session_, true), false));
-            panel.children().append(
-                MakeOptionCheckBox(text::open_after_saving, open_after_saving_code, choices.open_after_saving));
+            panel.children().append(MakeOptionCheckBox(
+                text::open_after_saving, open_after_saving_code, choices.open_after_saving));
             MakeApplyRow(panel, SavePrintAction::save);
             break;
         }

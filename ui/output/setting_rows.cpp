@@ -47,7 +47,8 @@ SettingRows::SettingRows(core::session& session, RenderWanted render)
 
 void SettingRows::MakeFontSizeRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    MakeSectionHeader(panel, engine::ui_string(text::font_size), points_text(formatting.body_font_size));
+    MakeSectionHeader(panel, engine::ui_string(text::font_size),
+                      points_text(formatting.body_font_size));
     auto slider = append_slider_box(panel, 6, 18, formatting.body_font_size);
     slider->value_changed.add([this](platform::Slider& sender, double value) { OnFontSizeChanged(sender, value); });
 }
@@ -57,15 +58,18 @@ void SettingRows::MakeFirstLineIndentRow(platform::Panel& panel) {
     // The indent comes from a number stored in the file, which may be huge or
     // not a number at all: the caption shows what the slider holds.
     const slider_box made = make_slider_box(0, 30, formatting.first_line_indent);
-    MakeSectionHeader(panel, engine::ui_string(formatting.hanging_indent ? text::indent_left : text::first_line_indent),
-                      millimetres_text(made.slider->value()));
+    MakeSectionHeader(
+        panel,
+        engine::ui_string(formatting.hanging_indent ? text::indent_left : text::first_line_indent),
+        millimetres_text(made.slider->value()));
     panel.children().append(made.box);
     made.slider->set_enabled(false);
 }
 
 void SettingRows::MakeBodyTopPaddingRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    MakeSectionHeader(panel, engine::ui_string(text::top_padding), millimetres_text(formatting.body_top_padding));
+    MakeSectionHeader(panel, engine::ui_string(text::top_padding),
+                      millimetres_text(formatting.body_top_padding));
     append_slider_box(panel, 0, 15, formatting.body_top_padding)->set_enabled(false);
 }
 
@@ -73,7 +77,8 @@ void SettingRows::MakeLineSpacingRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
     // Below 2 is the default spacing; the thumb then stands at 1.
     if (formatting.line_spacing < 2) formatting.line_spacing = 0;
-    MakeSectionHeader(panel, engine::ui_string(text::line_spacing), line_spacing_text(formatting.line_spacing));
+    MakeSectionHeader(panel, engine::ui_string(text::line_spacing),
+                      line_spacing_text(formatting.line_spacing));
     append_slider_box(panel, 1, 15, formatting.line_spacing)->set_enabled(false);
 }
 

@@ -17,7 +17,9 @@ std::wstring whole_number_text(double value) {
 }
 
 std::wstring copies_text(double copies) {
-    const int row = copies == 1.0 ? text::copies_one : (copies > 1.0 && copies < 5.0 ? text::copies_few : text::copies_many);
+    const int row = copies == 1.0
+                        ? text::copies_one
+                        : (copies > 1.0 && copies < 5.0 ? text::copies_few : text::copies_many);
     return whole_number_text(copies) + engine::ui_string(row);
 }
 
@@ -27,7 +29,8 @@ std::wstring points_text(double points) {
 
 std::wstring line_spacing_text(int points) {
     if (points == 0) return engine::ui_string(text::default_value);
-    return engine::format_int(points) + engine::ui_string(points < 5 ? text::points_few : text::points_many);
+    return engine::format_int(points) +
+           engine::ui_string(points < 5 ? text::points_few : text::points_many);
 }
 
 std::wstring millimetres_text(double mm) {
