@@ -7,11 +7,29 @@
 
 namespace ui {
 
+namespace {
+
+std::wstring short_name(const core::session& session) {
+    return session.library_shown() ? engine::ui_string(engine::ui_text::library)
+                                   : short_document_name(session.last_document());
+}
+
+}  // namespace
+
 std::wstring GetDocumentTitle(const core::session& session, bool use_name) {
-    const std::wstring short_name = session.library_shown()
-                                        ? engine::ui_string(engine::ui_text::library)
-                                        : short_document_name(session.last_document());
-    return document_title(session.data(), use_name, short_name);
+    return document_title(session.data(), use_name, short_name(session));
+}
+
+std::wstring GetDocumentName(const core::session& session) {
+    return caption_separator + short_name(session);
+}
+
+std::wstring BreadcrumbText(const core::session& session) {
+    if (session.library_shown()) {
+        return library_breadcrumb(session.data(), session.section(),
+                                  engine::ui_string(engine::ui_text::library));
+    }
+    return document_breadcrumb(session.last_document());
 }
 
 std::wstring GetFooterText(const core::session& session) { return footer_text(session.data()); }

@@ -78,6 +78,10 @@ public:
     platform::Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) override {
         return fake_.pick_folder(start);
     }
+    platform::Task<std::optional<std::wstring>> pick_image_file(
+        const std::vector<std::wstring>& extensions) override {
+        return fake_.pick_image_file(extensions);
+    }
     std::wstring documents_folder() override { return fake_.documents_folder(); }
 
 private:
