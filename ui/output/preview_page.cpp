@@ -1,13 +1,13 @@
 #include "ui/output/preview_page.h"
 
-#include "core/interface_texts.h"
 #include "engine/text/html_escape.h"
+#include "core/interface_texts.h"
+#include "engine/document/ui_text.h"
 
 namespace ui {
 
 namespace {
 
-constexpr int preview_unavailable_row = 92;
 
 }  // namespace
 
@@ -29,7 +29,7 @@ std::wstring preview_error_page() {
            L"width: 100vw; } " +
            tabs +
            L"</style></head><body><p style=\"padding:8mm; font-family:Segoe; font-size:14.0pt;\">" +
-           core::ui_string(preview_unavailable_row) + L"</p></body></html>";
+           core::ui_string(engine::ui_text::preview_unavailable) + L"</p></body></html>";
 }
 
 }  // namespace ui
