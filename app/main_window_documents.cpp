@@ -71,9 +71,7 @@ platform::FireAndForget MainWindow::RenderDocumentAsync(bool reset_scroll) {
 }
 
 void MainWindow::ApplyUiLanguage() {
-    const std::wstring title = engine::ui_string(81);
-    elements_.title_text->set_text(title);
-    elements_.window->set_title(title);
+    SetTitle(engine::ui_string(81));
     elements_.library_button->set_label(engine::ui_string(1));
     elements_.settings_button->set_label(engine::ui_string(2));
     elements_.print_button->set_label(engine::ui_string(3));
@@ -81,6 +79,14 @@ void MainWindow::ApplyUiLanguage() {
 
     CloseBeforeSwitch();
     OpenDocument(session_.start_page());
+    // The settings and save/print panels refuse a document that did not
+    // load; the mode they stand for goes with them.
+    const core::ViewMode mode = session_.mode();
+    if (!session_.has_loaded_document() &&
+        (mode == core::ViewMode::settings || mode == core::ViewMode::save_print)) {
+        session_.set_mode(core::ViewMode::data);
+        UpdateToolbarState();
+    }
     RenderDocumentAsync(true);
     left_menu_.RefreshMenuPanel();
 }

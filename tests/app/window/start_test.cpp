@@ -63,9 +63,11 @@ TEST_F(WindowStart, StoredStartToolBarAndPaneWidthsAreApplied) {
     EXPECT_EQ(window->elements().title_bar_grid->height(), 32);
     EXPECT_EQ(window->elements().logo_short->visibility(), Visibility::visible);
     EXPECT_EQ(window->elements().menu_pane->width(), 300);
-    // A width of 0 would hide the pane: the default stands, the file keeps its value.
+    // A width of 0 would hide the pane: the default stands, and the setting
+    // takes it for the next write.
     EXPECT_EQ(window->elements().data_pane->width(), 480);
-    EXPECT_EQ(window->session().config().DataPanelWidth, 0);
+    EXPECT_EQ(window->elements().data_pane_slider->value(), 480);
+    EXPECT_EQ(window->session().config().DataPanelWidth, 480);
 }
 
 TEST_F(WindowStart, AStoredDocumentNameThatCannotBeCheckedOpensTheAbsentPage) {
