@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/window_look.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "platform/content_dialog.h"
 #include "platform/hyperlink_button.h"
 
@@ -10,6 +11,7 @@ namespace app {
 
 namespace {
 
+namespace ui_text = engine::ui_text;
 using platform::GridLength;
 
 constexpr wchar_t product_line[] = L"Vellumcraft Pro";
@@ -23,6 +25,9 @@ std::shared_ptr<platform::TextBlock> text(const std::wstring& content, platform:
     block->set_vertical_alignment(platform::VerticalAlignment::center);
     return block;
 }
+
+// A page of the product's site, named without its scheme and extension.
+std::wstring web_page(int row) { return L"https://" + engine::ui_string(row) + L".html"; }
 
 void place(platform::Grid& grid, const std::shared_ptr<platform::Element>& element, int row,
            int column, int row_span = 1, int column_span = 1) {
@@ -43,15 +48,19 @@ std::shared_ptr<platform::Grid> about_header(const std::wstring& icons) {
     logo->set_margin({0, 0, 12, 0});
     if (!icons.empty()) logo->set_source(icons + L"about_logo.xpm");
     place(*header, logo, 0, 0, 3);
-    place(*header, text(engine::ui_string(80), look::accent, {L"", 13, false, 900, 200}), 0, 1, 1,
-          3);
-    place(*header, text(engine::ui_string(0), look::dark_slate_gray, {L"", 12, false, 200}), 1, 1);
+    place(*header,
+          text(engine::ui_string(ui_text::spaced_name), look::accent, {L"", 13, false, 900, 200}),
+          0, 1, 1, 3);
+    place(*header,
+          text(engine::ui_string(ui_text::version), look::dark_slate_gray, {L"", 12, false, 200}),
+          1, 1);
     auto product = text(product_line, look::product_line, {L"", 12, false, 0, 150});
     product->set_horizontal_alignment(platform::HorizontalAlignment::right);
     place(*header, product, 1, 3);
     place(*header,
-          text(engine::ui_string(82), look::dark_slate_gray, {narrow_family, 10, false, 200}), 2, 1,
-          1, 3);
+          text(engine::ui_string(ui_text::program_tagline), look::dark_slate_gray,
+               {narrow_family, 10, false, 200}),
+          2, 1, 1, 3);
     return header;
 }
 
@@ -91,12 +100,14 @@ std::shared_ptr<platform::Grid> MainWindow::AboutLinks() {
         std::wstring shown;
         std::function<void()> open;
     } rows[] = {
-        {84, engine::ui_string(85), [this] { system_.launch_uri(engine::ui_string(85)); }},
-        {86, engine::ui_string(87), [this] { OnSupportLinkClick(); }},
-        {123, engine::ui_string(124),
-         [this] { system_.launch_uri(L"https://" + engine::ui_string(124) + L".html"); }},
-        {125, engine::ui_string(126),
-         [this] { system_.launch_uri(L"https://" + engine::ui_string(126) + L".html"); }},
+        {ui_text::home_page, engine::ui_string(ui_text::home_page_link),
+         [this] { system_.launch_uri(engine::ui_string(ui_text::home_page_link)); }},
+        {ui_text::support_contact, engine::ui_string(ui_text::support_address),
+         [this] { OnSupportLinkClick(); }},
+        {ui_text::privacy_policy, engine::ui_string(ui_text::privacy_policy_link),
+         [this] { system_.launch_uri(web_page(ui_text::privacy_policy_link)); }},
+        {ui_text::disclaimer, engine::ui_string(ui_text::disclaimer_link),
+         [this] { system_.launch_uri(web_page(ui_text::disclaimer_link)); }},
     };
     int row = 1;
     for (const auto& link_row : rows) {
@@ -118,7 +129,7 @@ std::shared_ptr<platform::Grid> MainWindow::AboutLinks() {
 
 void MainWindow::OnSupportLinkClick() {
     // The mail program's answer is not awaited: without one nothing shows.
-    system_.launch_uri(engine::ui_string(88));
+    system_.launch_uri(engine::ui_string(ui_text::support_link));
 }
 
 }  // namespace app
