@@ -2,7 +2,7 @@
 // interface language each time it opens.
 #include "app/main_window.h"
 #include "app/window_look.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "platform/content_dialog.h"
 #include "platform/hyperlink_button.h"
@@ -27,7 +27,7 @@ std::shared_ptr<platform::TextBlock> text(const std::wstring& content, platform:
 }
 
 // A page of the product's site, named without its scheme and extension.
-std::wstring web_page(int row) { return L"https://" + engine::ui_string(row) + L".html"; }
+std::wstring web_page(int row) { return L"https://" + core::ui_string(row) + L".html"; }
 
 void place(platform::Grid& grid, const std::shared_ptr<platform::Element>& element, int row,
            int column, int row_span = 1, int column_span = 1) {
@@ -49,16 +49,16 @@ std::shared_ptr<platform::Grid> about_header(const std::wstring& icons) {
     if (!icons.empty()) logo->set_source(icons + L"about_logo.xpm");
     place(*header, logo, 0, 0, 3);
     place(*header,
-          text(engine::ui_string(ui_text::spaced_name), look::accent, {L"", 13, false, 900, 200}),
-          0, 1, 1, 3);
+          text(core::ui_string(ui_text::spaced_name), look::accent, {L"", 13, false, 900, 200}), 0,
+          1, 1, 3);
     place(*header,
-          text(engine::ui_string(ui_text::version), look::dark_slate_gray, {L"", 12, false, 200}),
-          1, 1);
+          text(core::ui_string(ui_text::version), look::dark_slate_gray, {L"", 12, false, 200}), 1,
+          1);
     auto product = text(product_line, look::product_line, {L"", 12, false, 0, 150});
     product->set_horizontal_alignment(platform::HorizontalAlignment::right);
     place(*header, product, 1, 3);
     place(*header,
-          text(engine::ui_string(ui_text::program_tagline), look::dark_slate_gray,
+          text(core::ui_string(ui_text::program_tagline), look::dark_slate_gray,
                {narrow_family, 10, false, 200}),
           2, 1, 1, 3);
     return header;
@@ -100,18 +100,18 @@ std::shared_ptr<platform::Grid> MainWindow::AboutLinks() {
         std::wstring shown;
         std::function<void()> open;
     } rows[] = {
-        {ui_text::home_page, engine::ui_string(ui_text::home_page_link),
-         [this] { system_.launch_uri(engine::ui_string(ui_text::home_page_link)); }},
-        {ui_text::support_contact, engine::ui_string(ui_text::support_address),
+        {ui_text::home_page, core::ui_string(ui_text::home_page_link),
+         [this] { system_.launch_uri(core::ui_string(ui_text::home_page_link)); }},
+        {ui_text::support_contact, core::ui_string(ui_text::support_address),
          [this] { OnSupportLinkClick(); }},
-        {ui_text::privacy_policy, engine::ui_string(ui_text::privacy_policy_link),
+        {ui_text::privacy_policy, core::ui_string(ui_text::privacy_policy_link),
          [this] { system_.launch_uri(web_page(ui_text::privacy_policy_link)); }},
-        {ui_text::disclaimer, engine::ui_string(ui_text::disclaimer_link),
+        {ui_text::disclaimer, core::ui_string(ui_text::disclaimer_link),
          [this] { system_.launch_uri(web_page(ui_text::disclaimer_link)); }},
     };
     int row = 1;
     for (const auto& link_row : rows) {
-        auto label = text(engine::ui_string(link_row.label_row), look::dark_slate_gray, font);
+        auto label = text(core::ui_string(link_row.label_row), look::dark_slate_gray, font);
         label->set_margin({0, 0, 16, 0});
         place(*links, label, row, 0);
         auto link = platform::HyperlinkButton::create(link_row.shown);
@@ -129,7 +129,7 @@ std::shared_ptr<platform::Grid> MainWindow::AboutLinks() {
 
 void MainWindow::OnSupportLinkClick() {
     // The mail program's answer is not awaited: without one nothing shows.
-    system_.launch_uri(engine::ui_string(ui_text::support_link));
+    system_.launch_uri(core::ui_string(ui_text::support_link));
 }
 
 }  // namespace app

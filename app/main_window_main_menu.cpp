@@ -1,7 +1,7 @@
 // The main menu behind the menu button, and the two bars it shows and hides.
 #include "app/main_window.h"
 #include "app/window_look.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "platform/menu_flyout.h"
 
@@ -87,7 +87,7 @@ void MainWindow::ShowBars() {
     e.logo_tall->set_visibility(shown_if(toolbar_shown_));
     e.logo_short->set_visibility(shown_if(!toolbar_shown_));
     // Without the tool bar the title names the document.
-    const std::wstring title = engine::ui_string(engine::ui_text::program_name);
+    const std::wstring title = core::ui_string(engine::ui_text::program_name);
     SetTitle(toolbar_shown_ ? title : title + GetDocumentName());
     if (e.status_bar_grid) e.status_bar_grid->set_visibility(shown_if(statusbar_shown_));
 }

@@ -1,7 +1,7 @@
 // Ctrl+F7 and the other accelerators as the window receives them.
 #include <gtest/gtest.h>
 
-#include "engine/document/process_state.h"
+#include "core/interface_texts.h"
 #include "window/window_fixture.h"
 
 namespace {
@@ -68,7 +68,7 @@ TEST_F(Keys, AFailedWriteBackKeepsTheLanguageTheLabelsAndTheDocument) {
     ASSERT_EQ(failures.messages.size(), 1u);
     EXPECT_NE(failures.messages[0].find("File writing failed."), std::string::npos);
     EXPECT_EQ(window->session().language(), 0);
-    EXPECT_EQ(engine::current_language, 0);
+    EXPECT_EQ(core::current_language, 0);
     EXPECT_EQ(window->session().config().Language, 0.0);
     EXPECT_EQ(labels(*window), L"Paperwright|Library|Settings|Print|Save");
     EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
