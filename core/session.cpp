@@ -5,14 +5,9 @@
 #include "core/stale_saves.h"
 #include "engine/document/process_state.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 
 namespace core {
-
-namespace {
-
-constexpr int library_page_row = 8;
-
-}  // namespace
 
 session::session(const program_folders& folders, const region_reader& home_region) {
     set_library_shown(true);
@@ -42,7 +37,7 @@ session::session(const program_folders& folders, const region_reader& home_regio
 session::~session() = default;
 
 std::wstring session::library_page() const {
-    return engine::ui_string(library_page_row, language_);
+    return engine::ui_string(engine::ui_text::library_page_file, language_);
 }
 
 std::wstring session::start_page() {
