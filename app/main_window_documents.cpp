@@ -50,8 +50,8 @@ void MainWindow::ToggleLibrary() {
 }
 
 void MainWindow::OpenDocument(std::wstring name) {
-    session_.open_document(std::move(name));
-    UpdateToolbarState();
+    // The tool bar shows the switch even when the document cannot be read.
+    session_.open_document(std::move(name), [this] { UpdateToolbarState(); });
     UpdateBreadcrumb();
     elements_.focus_panel->focus();
 }

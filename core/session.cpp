@@ -52,13 +52,14 @@ const std::wstring& session::last_document() const {
     return language_ == 1 ? config_.LastDocument : config_.LastDocumentEng;
 }
 
-void session::open_document(std::wstring name) {
+void session::open_document(std::wstring name, const std::function<void()>& named) {
     if (name == library_page()) {
         set_library_shown(true);
     } else {
         set_library_shown(false);
         last_document() = name;
     }
+    if (named) named();
 
     const std::wstring path = folders_.resolve(std::move(name));
     document_ = std::make_unique<engine::document>(path);
