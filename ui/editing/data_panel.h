@@ -85,6 +85,8 @@ private:
     // Value picking (value_picking.cpp): the dialog of the field's type;
     // an accepted value goes into the field and its box.
     platform::FireAndForget PickFieldValueAsync(std::shared_ptr<platform::Button> sender);
+    // The text box at the start of a pick button's row.
+    static std::shared_ptr<platform::TextBox> RowTextBox(const platform::Button& button);
     // Whether the row of `box` still shows in the panel.
     bool IsInPanel(const platform::TextBox& box) const;
 

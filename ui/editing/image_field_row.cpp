@@ -144,11 +144,9 @@ void DataPanel::RefuseImage(platform::TextBox* box, engine::doc_element& field,
 
 platform::FireAndForget DataPanel::PickImageFileAsync(std::shared_ptr<platform::Button> sender) {
     const auto* tag = std::get_if<platform::TreeIndex>(&sender->data_context);
-    auto row = sender->parent();
-    if (!tag || !row || row->children().size() == 0) co_return;
+    auto box = RowTextBox(*sender);
+    if (!tag || !box) co_return;
     const platform::TreeIndex at = *tag;
-    auto box = std::dynamic_pointer_cast<platform::TextBox>(row->children().at(0));
-    if (!box) co_return;
     const std::uint64_t started_on = session_.document_serial();
     const std::weak_ptr<int> alive = alive_;
     const std::optional<std::wstring> path =

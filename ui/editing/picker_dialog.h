@@ -40,9 +40,11 @@ platform::Task<platform::DialogResult> show_over(platform::ContentDialog& dialog
 // the folder cannot be made, which leaves the list in memory.
 std::wstring value_lists_folder(const core::session& session);
 
-// Shows the dialog and answers the text it hands back, or nothing.
-template <class Dialog>
-platform::Task<std::optional<std::wstring>> PickedValueAsync(Dialog& dialog) {
+// Makes a `Dialog` from `args`, shows it and answers the text it hands
+// back, or nothing. The dialog lives in this frame until it is answered.
+template <class Dialog, class... Args>
+platform::Task<std::optional<std::wstring>> PickValueAsync(Args... args) {
+    Dialog dialog(std::move(args)...);
     const platform::DialogResult answer = co_await dialog.ShowAsync();
     if ((answer == platform::DialogResult::primary || dialog.accepted()) &&
         !dialog.result().empty())

@@ -19,14 +19,19 @@ bool DataPanel::IsInPanel(const platform::TextBox& box) const {
     return row && row->parent() == panel_;
 }
 
+std::shared_ptr<platform::TextBox> DataPanel::RowTextBox(const platform::Button& button) {
+    auto row = button.parent();
+    if (!row || row->children().size() == 0) return nullptr;
+    return std::dynamic_pointer_cast<platform::TextBox>(row->children().at(0));
+}
+
 platform::FireAndForget DataPanel::PickFieldValueAsync(std::shared_ptr<platform::Button> sender) {
     const auto* tag = std::get_if<platform::TreeIndex>(&sender->data_context);
-    auto row = sender->parent();
-    if (!tag || !row || row->children().size() == 0) co_return;
+    auto box = RowTextBox(*sender);
+    if (!tag || !box) co_return;
     const platform::TreeIndex at = *tag;
-    auto box = std::dynamic_pointer_cast<platform::TextBox>(row->children().at(0));
     const engine::doc_element* field = field_at(session_.data(), at.group, at.element);
-    if (!box || !field) co_return;
+    if (!field) co_return;
 
     const std::wstring current = box->text();
     const std::wstring title = shown_text(session_.document(), field->record.s3);
@@ -38,26 +43,19 @@ platform::FireAndForget DataPanel::PickFieldValueAsync(std::shared_ptr<platform:
     std::optional<std::wstring> value;
     switch (type_of(*field)) {
         case field_type::multi_line_text:
-        case field_type::listed_text: {
-            DlgList dialog(owner, value_lists_folder(session_), current, name, title);
-            value = co_await PickedValueAsync(dialog);
+        case field_type::listed_text:
+            value = co_await PickValueAsync<DlgList>(owner, value_lists_folder(session_), current,
+                                                     name, title);
             break;
-        }
-        case field_type::date: {
-            DlgDate dialog(owner, current, title);
-            value = co_await PickedValueAsync(dialog);
+        case field_type::date:
+            value = co_await PickValueAsync<DlgDate>(owner, current, title);
             break;
-        }
-        case field_type::number: {
-            DlgCalc dialog(owner, current, title);
-            value = co_await PickedValueAsync(dialog);
+        case field_type::number:
+            value = co_await PickValueAsync<DlgCalc>(owner, current, title, true);
             break;
-        }
-        case field_type::database_text: {
-            DlgDbList dialog(owner, current, title);
-            value = co_await PickedValueAsync(dialog);
+        case field_type::database_text:
+            value = co_await PickValueAsync<DlgDbList>(owner, current, title);
             break;
-        }
         default:
             co_return;
     }

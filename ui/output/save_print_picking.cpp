@@ -19,9 +19,9 @@ platform::FireAndForget SavePrintPanel::PickPageListAsync(std::shared_ptr<platfo
     const std::uint64_t started_on = session_.document_serial();
     const std::weak_ptr<int> alive = alive_;
     // "=" would read "1,3,5-7" as a number.
-    DlgCalc dialog(picker_owner(session_, window_), session_.output().selected_pages,
-                   engine::ui_string(dialog_rows::page_list_hint), false);
-    const std::optional<std::wstring> pages = co_await PickedValueAsync(dialog);
+    const std::optional<std::wstring> pages = co_await PickValueAsync<DlgCalc>(
+        picker_owner(session_, window_), session_.output().selected_pages,
+        engine::ui_string(dialog_rows::page_list_hint), false);
     if (!pages || alive.expired() || !MayTakePick(*box, started_on)) co_return;
     box->set_text(*pages);
     co_await preview_.ShowPrintPreviewAsync();
@@ -32,9 +32,8 @@ platform::FireAndForget SavePrintPanel::PickFileNameAsync(std::shared_ptr<platfo
     const std::weak_ptr<int> alive = alive_;
     // Named in the interface language: each language keeps its own list.
     const std::wstring name = engine::ui_string(dialog_rows::file_name);
-    DlgList dialog(picker_owner(session_, window_), value_lists_folder(session_), box->text(), name,
-                   name);
-    const std::optional<std::wstring> file_name = co_await PickedValueAsync(dialog);
+    const std::optional<std::wstring> file_name = co_await PickValueAsync<DlgList>(
+        picker_owner(session_, window_), value_lists_folder(session_), box->text(), name, name);
     if (!file_name || alive.expired() || !MayTakePick(*box, started_on)) co_return;
     box->set_text(*file_name);
 }

@@ -14,6 +14,7 @@
 #include "platform/fake/fake_web_view.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/testing.h"
+#include "support/remembered_texts.h"
 #include "support/temp_folder.h"
 #include "support/ten_page_contract.h"
 #include "ui/editing/value_list.h"
@@ -22,25 +23,6 @@ namespace {
 
 void pump() {
     for (int turn = 0; turn < 5; ++turn) QCoreApplication::processEvents();
-}
-
-// Texts of 10 to 70 characters, Latin and Cyrillic, sorted as the dialog
-// writes them.
-std::string list_of_10000() {
-    std::vector<std::wstring> texts;
-    std::uint32_t seed = 12345;
-    for (int i = 0; i < 10000; ++i) {
-        std::wstring text;
-        const int length = 10 + int(seed % 61);
-        for (int c = 0; c < length; ++c) {
-            seed = seed * 1103515245 + 12345;
-            const std::uint32_t r = (seed >> 16) % 40;
-            text += r < 6 ? L' ' : r < 23 ? wchar_t(L'a' + r - 6) : wchar_t(L'а' + r - 23);
-        }
-        texts.push_back(std::move(text));
-    }
-    ui::sort_value_list(texts);
-    return ui::encode_value_list(texts);
 }
 
 struct ListedField {
@@ -84,7 +66,10 @@ struct ListedField {
 ListedField* listed = nullptr;
 
 void ClickToShownListOf10000(benchmark::State& state) {
-    const std::string stored = list_of_10000();
+    // Sorted, as the dialog writes its lists.
+    std::vector<std::wstring> texts = fixture::remembered_texts(10000);
+    ui::sort_value_list(texts);
+    const std::string stored = ui::encode_value_list(texts);
     platform::Panel& panel = listed->window->data_panel().panel();
     auto row = std::dynamic_pointer_cast<platform::Panel>(panel.children().at(1));
     auto button = std::dynamic_pointer_cast<platform::Button>(row->children().at(1));
