@@ -81,7 +81,13 @@ const wchar_t* reference_for(wchar_t c, bool quoted) {
 }  // namespace
 
 void markup_position::follow(std::wstring_view html) {
-    for (wchar_t c : html) {
+    for (std::size_t i = 0; i < html.size(); ++i) {
+        // Text runs long between tags: only a "<" can change the place there.
+        if (place_ == place::text && !after_open_bracket_) {
+            i = html.find(L'<', i);
+            if (i == std::wstring_view::npos) return;
+        }
+        const wchar_t c = html[i];
         switch (place_) {
             case place::text:
                 if (after_open_bracket_ && opens_tag(c)) place_ = place::tag;

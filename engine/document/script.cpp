@@ -1,5 +1,8 @@
 #include "engine/document/script.h"
 
+#include <algorithm>
+#include <unordered_map>
+
 #include "engine/document/document.h"
 #include "engine/document/html_escape.h"
 #include "engine/document/markup_position.h"
@@ -13,33 +16,69 @@ namespace {
 
 namespace type = script_token_type;
 
-// How deep `run` and `test` are nested right now, and how many more nested
-// runs the outermost one may start (UI thread only). The depth limit stops a
-// field that names itself; the budget stops one that names itself several
+// The outermost run under way or made last, and what the runs nested in it
+// have used (UI thread only). The depth limit stops a field that names
+// itself; the budget of characters stops one that names itself several
 // times, whose work would otherwise grow as a power of the depth.
-int script_nesting = 0;
-int nested_runs_left = 0;
-std::uint64_t outermost_runs = 0;
+struct nested_work {
+    int depth = 0;
+    int deepest = 0;  // the deepest level reached since a value computation began
+    std::uint64_t outermost_runs = 0;
+    std::size_t characters = 0;
+    // Both only grow: a change tells a value computation what happened in it.
+    std::uint64_t assignments = 0;
+    std::uint64_t disturbances = 0;  // refused runs and table markers
+};
+nested_work work;
+
+struct memo_key {
+    const void* field;
+    std::wstring default_text;
+    std::uint64_t assignments;
+
+    bool operator==(const memo_key&) const = default;
+};
+
+struct memo_key_hash {
+    std::size_t operator()(const memo_key& key) const {
+        return std::hash<const void*>()(key.field) ^ std::hash<std::wstring>()(key.default_text) ^
+               std::hash<std::uint64_t>()(key.assignments) * 31;
+    }
+};
+
+// The values of one outermost run; node-based, so entries stay where they are.
+struct value_memo {
+    std::uint64_t run = 0;
+    std::unordered_map<memo_key, memoised_value, memo_key_hash> entries;
+
+    void follow_run() {
+        if (run == work.outermost_runs) return;
+        run = work.outermost_runs;
+        entries.clear();
+    }
+};
+value_memo memo;
 
 class nesting_guard {
 public:
-    nesting_guard() {
-        if (script_nesting++ == 0) {
-            ++outermost_runs;
-            nested_runs_left = max_nested_script_runs;
-        } else if (nested_runs_left > 0) {
-            --nested_runs_left;
-        } else {
-            over_budget_ = true;
+    explicit nesting_guard(std::size_t source_size) {
+        if (work.depth++ == 0) {
+            ++work.outermost_runs;
+            work.characters = 0;
+            return;
         }
+        work.deepest = std::max(work.deepest, work.depth);
+        refused_ = work.depth > max_script_nesting || nested_budget_spent();
+        if (refused_) ++work.disturbances;
+        work.characters += source_size;
     }
-    ~nesting_guard() { --script_nesting; }
+    ~nesting_guard() { --work.depth; }
     nesting_guard(const nesting_guard&) = delete;
     nesting_guard& operator=(const nesting_guard&) = delete;
-    bool too_deep() const { return over_budget_ || script_nesting > max_script_nesting; }
+    bool refused() const { return refused_; }
 
 private:
-    bool over_budget_ = false;
+    bool refused_ = false;
 };
 
 std::uint32_t expr_kind_of(const script_token& token) {
@@ -63,14 +102,57 @@ std::uint32_t expr_kind_of(const script_token& token) {
 
 }  // namespace
 
-std::uint64_t current_script_run() { return script_nesting > 0 ? outermost_runs : 0; }
+std::uint64_t current_script_run() { return work.depth > 0 ? work.outermost_runs : 0; }
+
+void count_nested_scan(std::size_t characters) {
+    if (work.depth > 1) work.characters += characters;
+}
+
+std::size_t nested_characters_scanned() { return work.characters; }
+
+bool nested_budget_spent() { return work.characters > max_nested_characters; }
+
+void count_variable_assignment() { ++work.assignments; }
+
+void count_table_marker() { ++work.disturbances; }
+
+memoised_value* find_memoised_value(const void* field, const std::wstring& default_text) {
+    if (work.depth == 0 || nested_budget_spent()) return nullptr;
+    memo.follow_run();
+    auto found = memo.entries.find({field, default_text, work.assignments});
+    if (found == memo.entries.end() || work.depth + found->second.height > max_script_nesting)
+        return nullptr;
+    return &found->second;
+}
+
+value_computation::value_computation()
+    : run_(work.outermost_runs),
+      depth_(work.depth),
+      outer_deepest_(work.deepest),
+      assignments_(work.assignments),
+      disturbances_(work.disturbances) {
+    work.deepest = work.depth;
+}
+
+value_computation::~value_computation() { work.deepest = std::max(work.deepest, outer_deepest_); }
+
+memoised_value* value_computation::keep(const void* field, const std::wstring& default_text,
+                                        std::wstring text) {
+    if (depth_ == 0 || work.depth != depth_ || run_ != work.outermost_runs ||
+        assignments_ != work.assignments || disturbances_ != work.disturbances)
+        return nullptr;
+    memo.follow_run();
+    memoised_value& entry = memo.entries[{field, default_text, assignments_}];
+    entry = {std::move(text), 0, false, work.deepest - depth_};
+    return &entry;
+}
 
 script::script(std::wstring source, document* doc)
     : source_(std::move(source)), document_(doc), data_(doc ? doc->data.get() : nullptr) {}
 
 std::wstring script::run() {
-    nesting_guard guard;
-    if (guard.too_deep()) return html_escape(source_);
+    nesting_guard guard(source_.size());
+    if (guard.refused()) return html_escape(source_);
     parse();
     std::wstring output = execute();
     // The statements gave their tokens away: a further run parses again.
@@ -80,8 +162,8 @@ std::wstring script::run() {
 }
 
 bool script::test() {
-    nesting_guard guard;
-    if (guard.too_deep()) return false;
+    nesting_guard guard(source_.size());
+    if (guard.refused()) return false;
     parse();
     if (statements_.empty()) return false;
     return condition_evaluator(statements_.front().tokens, data_).evaluate();
@@ -188,7 +270,9 @@ std::wstring script::marker_html(std::uint32_t code, const std::wstring& marker_
     case script_code::table_start:
     case script_code::table_end:
     case script_code::table_row:
-    case script_code::table_cell: return table_marker_html(document_, code, marker_text);
+    case script_code::table_cell:
+        count_table_marker();
+        return table_marker_html(document_, code, marker_text);
     default: return {};
     }
 }

@@ -77,7 +77,18 @@ std::uint32_t type_of(const std::wstring& value) {
 field_value::field_value(document_data* document_data, expr_token token, const std::vector<expr_token>* pending_words)
     : kind(token.kind), name_text(std::move(token.text)), data(document_data), format_words(pending_words) {
     value_text = kind == expr_kind::reference ? resolve_named_value(*this, L"") : name_text;
-    type = is_image ? value_type::text : type_of(value_text);
+    if (is_image) {
+        type = value_type::text;
+    } else if (memo && memo->typed) {
+        type = memo->type;
+    } else {
+        count_nested_scan(value_text.size());
+        type = type_of(value_text);
+        if (memo) {
+            memo->type = type;
+            memo->typed = true;
+        }
+    }
 }
 
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {
@@ -89,10 +100,18 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
             value.is_image = true;
             return render_image_field(value.data, field->s2, field->d1, key);
         }
-        std::wstring result = escape_value(field->s2);
         // Without a document the value is shown as typed rather than run.
-        if (result.find(L'{') != std::wstring::npos && current_document)
-            result = script(result, current_document).run();
+        if (field->s2.find(L'{') == std::wstring::npos || !current_document)
+            return escape_value(field->s2);
+        // A value script referenced again in the run is not run again.
+        if (memoised_value* kept = find_memoised_value(field, default_text)) {
+            count_nested_scan(kept->text.size());
+            value.memo = kept;
+            return kept->text;
+        }
+        value_computation computation;
+        std::wstring result = script(escape_value(field->s2), current_document).run();
+        value.memo = computation.keep(field, default_text, result);
         return result;
     }
     if (value.data) {
@@ -134,6 +153,7 @@ void set_variable(const field_value& value, std::wstring text) { set_variable(va
 
 void set_variable(document_data* data, const std::wstring& name, std::wstring text) {
     if (!data) return;
+    count_variable_assignment();
     std::wstring key = make_word_key(name);
     for (doc_record& variable : data->scratch.records) {
         if (variable.s1 == key) {

@@ -16,6 +16,7 @@
 namespace engine {
 
 struct document_data;
+struct memoised_value;
 
 namespace value_type {
 constexpr std::uint32_t text = 5;
@@ -37,6 +38,8 @@ struct field_value {
     const std::vector<expr_token>* format_words = nullptr;
     // The value is an image tag: no letter case or name rendering touches it.
     bool is_image = false;
+    // The run's memo entry of this value, when it has one.
+    memoised_value* memo = nullptr;
 };
 
 // The value of the name in `value.name_text`, or `default_text` when nothing
