@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "engine/document/process_state.h"
+#include "engine/document/ui_text.h"
 #include "platform/decoration.h"
 #include "platform/grid.h"
 #include "ui/editing/dialog_texts.h"
@@ -76,7 +77,7 @@ DlgCalc::DlgCalc(PickerOwner owner, const std::wstring& initial_value, const std
                  bool equals)
     : owner_(std::move(owner)),
       initial_value_(dialog_initial_value(initial_value)),
-      title_(dialog_title(title, dialog_rows::enter_number)),
+      title_(dialog_title(title, engine::ui_text::enter_number)),
       equals_(equals) {}
 
 platform::Task<platform::DialogResult> DlgCalc::ShowAsync() {

@@ -1,5 +1,6 @@
 #include "ui/editing/dlg_date.h"
 
+#include "engine/document/ui_text.h"
 #include "platform/decoration.h"
 #include "platform/grid.h"
 #include "ui/editing/date_choice.h"
@@ -11,7 +12,7 @@ namespace ui {
 DlgDate::DlgDate(PickerOwner owner, const std::wstring& initial_value, const std::wstring& title)
     : owner_(std::move(owner)),
       initial_value_(dialog_initial_value(initial_value)),
-      title_(dialog_title(title, dialog_rows::select_date)) {}
+      title_(dialog_title(title, engine::ui_text::select_date)) {}
 
 platform::Task<platform::DialogResult> DlgDate::ShowAsync() {
     BuildContent();

@@ -1,6 +1,7 @@
 #include "ui/editing/dlg_list.h"
 
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "platform/decoration.h"
 #include "platform/grid.h"
 #include "platform/menu_flyout.h"
@@ -20,7 +21,7 @@ DlgList::DlgList(PickerOwner owner, const std::wstring& lists_folder,
                  const std::wstring& initial_value, const std::wstring& list_name,
                  const std::wstring& title)
     : owner_(std::move(owner)),
-      title_(dialog_title(title, dialog_rows::choose_text)),
+      title_(dialog_title(title, engine::ui_text::choose_text)),
       choice_(value_list_path(lists_folder, list_name), dialog_initial_value(initial_value)) {}
 
 platform::Task<platform::DialogResult> DlgList::ShowAsync() {
@@ -72,7 +73,7 @@ void DlgList::OnItemDoubleTapped() {
 
 void DlgList::OnItemRightTapped(const platform::ListItemPointer& at) {
     auto menu = platform::MenuFlyout::create();
-    auto item = platform::MenuFlyoutItem::create(engine::ui_string(dialog_rows::delete_entry));
+    auto item = platform::MenuFlyoutItem::create(engine::ui_string(engine::ui_text::delete_entry));
     item->font_size = 12;
     if (!owner_.icons_folder.empty()) item->icon = owner_.icons_folder + L"/delete.xpm";
     item->data_context = std::int32_t(at.index);

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "platform/decoration.h"
 #include "platform/grid.h"
 #include "ui/editing/data_panel.h"
@@ -19,7 +20,6 @@ using platform::GridLength;
 
 namespace {
 
-constexpr int fit_image_width_row = 93, select_image_row = 94, image_too_large_row = 114;
 // Positions in the row that the slider's handler relies on.
 constexpr std::size_t label_grid_position = 2, percentage_position = 1;
 
@@ -49,7 +49,8 @@ void DataPanel::BuildImageFieldRow(platform::Panel& panel, std::int32_t section,
     box->set_font(look::editor_font());
     box->set_frame({4, 10, 4, 10}, look::dark_gray, {1, 1, 0, 1});
     box->set_height(37);
-    box->set_placeholder_text(bracketed_hint(engine::ui_string(select_image_row)));
+    box->set_placeholder_text(
+        bracketed_hint(engine::ui_string(engine::ui_text::select_image_file)));
     box->data_context = tag;
     box->set_text(element->record.s2);
     box->text_changed.add(
@@ -66,7 +67,7 @@ void DataPanel::BuildImageFieldRow(platform::Panel& panel, std::int32_t section,
 
     auto labels = platform::Grid::create();
     labels->set_columns({GridLength::automatic(), GridLength::star()});
-    auto caption = platform::TextBlock::create(engine::ui_string(fit_image_width_row));
+    auto caption = platform::TextBlock::create(engine::ui_string(engine::ui_text::fit_image_width));
     caption->set_font(look::caption_font());
     caption->set_margin({0, 18, 6, 2});
     caption->set_foreground({look::dark_blue});
@@ -135,7 +136,7 @@ void DataPanel::RefuseImage(platform::TextBox* box, engine::doc_element& field,
     if (box) {
         // The field is empty already, so the box's handler takes this as nothing.
         box->set_text(L"");
-        box->set_placeholder_text(engine::ui_string(image_too_large_row));
+        box->set_placeholder_text(engine::ui_string(engine::ui_text::image_too_large));
     }
     // The picture the document showed goes.
     if (ReevaluateFieldConditions(section)) RefreshFieldRowVisibility();
@@ -162,7 +163,8 @@ platform::FireAndForget DataPanel::PickImageFileAsync(std::shared_ptr<platform::
     field->record.s2 = *path;
     if (shown) {
         shown->set_text(*path);
-        shown->set_placeholder_text(bracketed_hint(engine::ui_string(select_image_row)));
+        shown->set_placeholder_text(
+            bracketed_hint(engine::ui_string(engine::ui_text::select_image_file)));
     }
     render_(false);
 }

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "platform/decoration.h"
 #include "ui/editing/dialog_texts.h"
 #include "ui/editing/panel_look.h"
@@ -32,7 +33,7 @@ std::shared_ptr<platform::ContentDialog> make_picker_dialog(
     dialog->title = std::move(title_row);
     dialog->content = std::move(content);
     dialog->primary_button_text = L"OK";
-    dialog->close_button_text = engine::ui_string(dialog_rows::cancel);
+    dialog->close_button_text = engine::ui_string(engine::ui_text::cancel);
     dialog->button_font = {L"", 12, false};
     return dialog;
 }
