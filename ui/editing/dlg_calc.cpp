@@ -2,7 +2,7 @@
 
 #include <variant>
 
-#include "engine/document/process_state.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "platform/decoration.h"
 #include "platform/grid.h"
@@ -165,7 +165,7 @@ std::shared_ptr<platform::Element> DlgCalc::BuildContent() {
 
 void DlgCalc::OnKeyClick(calculator_key key) {
     const std::wstring text =
-        press_calculator_key(display_text_->text(), key, engine::current_language);
+        press_calculator_key(display_text_->text(), key, core::current_language);
     result_ = text;
     display_text_->set_text(text);
     digit_counter_->set_text(digit_count_text(text));

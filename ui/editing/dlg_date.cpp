@@ -9,8 +9,10 @@
 
 namespace ui {
 
-DlgDate::DlgDate(PickerOwner owner, const std::wstring& initial_value, const std::wstring& title)
+DlgDate::DlgDate(PickerOwner owner, const std::wstring& initial_value, const std::wstring& title,
+                 const engine::environment* env)
     : owner_(std::move(owner)),
+      env_(env),
       initial_value_(dialog_initial_value(initial_value)),
       title_(dialog_title(title, engine::ui_text::select_date)) {}
 
@@ -21,7 +23,7 @@ platform::Task<platform::DialogResult> DlgDate::ShowAsync() {
 
 void DlgDate::BuildContent() {
     auto calendar = platform::CalendarView::create();
-    const date_choice initial = initial_date_choice(initial_value_);
+    const date_choice initial = initial_date_choice(initial_value_, *env_);
     result_ = initial.result;
     // A text that is no date shows today selected, though it hands nothing back.
     const calendar_day day = initial.selected.value_or(initial.shown);

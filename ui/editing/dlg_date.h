@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/document/environment.h"
 #include "platform/calendar_view.h"
 #include "platform/content_dialog.h"
 #include "platform/task.h"
@@ -16,8 +17,10 @@ namespace ui {
 
 class DlgDate final {
 public:
-    // An empty `title` gives the default one.
-    DlgDate(PickerOwner owner, const std::wstring& initial_value, const std::wstring& title);
+    // An empty `title` gives the default one. Today is read from the clock
+    // of `env`, which outlives the dialog.
+    DlgDate(PickerOwner owner, const std::wstring& initial_value, const std::wstring& title,
+            const engine::environment* env);
     DlgDate(const DlgDate&) = delete;
     DlgDate& operator=(const DlgDate&) = delete;
 
@@ -31,6 +34,7 @@ private:
     void OnDateActivated(platform::CalendarDate date);
 
     PickerOwner owner_;
+    const engine::environment* env_;
     std::wstring initial_value_;
     std::wstring title_;
     std::wstring result_;

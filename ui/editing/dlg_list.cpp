@@ -1,6 +1,6 @@
 #include "ui/editing/dlg_list.h"
 
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "platform/decoration.h"
 #include "platform/grid.h"
@@ -73,7 +73,7 @@ void DlgList::OnItemDoubleTapped() {
 
 void DlgList::OnItemRightTapped(const platform::ListItemPointer& at) {
     auto menu = platform::MenuFlyout::create();
-    auto item = platform::MenuFlyoutItem::create(engine::ui_string(engine::ui_text::delete_entry));
+    auto item = platform::MenuFlyoutItem::create(core::ui_string(engine::ui_text::delete_entry));
     item->font_size = 12;
     if (!owner_.icons_folder.empty()) item->icon = owner_.icons_folder + L"/delete.xpm";
     item->data_context = std::int32_t(at.index);

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/library_folders.h"
-#include "engine/document/number_text.h"
+#include "engine/text/number_text.h"
 
 namespace ui {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <variant>
 
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "platform/decoration.h"
 #include "platform/grid.h"
@@ -49,8 +49,7 @@ void DataPanel::BuildImageFieldRow(platform::Panel& panel, std::int32_t section,
     box->set_font(look::editor_font());
     box->set_frame({4, 10, 4, 10}, look::dark_gray, {1, 1, 0, 1});
     box->set_height(37);
-    box->set_placeholder_text(
-        bracketed_hint(engine::ui_string(engine::ui_text::select_image_file)));
+    box->set_placeholder_text(bracketed_hint(core::ui_string(engine::ui_text::select_image_file)));
     box->data_context = tag;
     box->set_text(element->record.s2);
     box->text_changed.add(
@@ -67,7 +66,7 @@ void DataPanel::BuildImageFieldRow(platform::Panel& panel, std::int32_t section,
 
     auto labels = platform::Grid::create();
     labels->set_columns({GridLength::automatic(), GridLength::star()});
-    auto caption = platform::TextBlock::create(engine::ui_string(engine::ui_text::fit_image_width));
+    auto caption = platform::TextBlock::create(core::ui_string(engine::ui_text::fit_image_width));
     caption->set_font(look::caption_font());
     caption->set_margin({0, 18, 6, 2});
     caption->set_foreground({look::dark_blue});
@@ -136,7 +135,7 @@ void DataPanel::RefuseImage(platform::TextBox* box, engine::doc_element& field,
     if (box) {
         // The field is empty already, so the box's handler takes this as nothing.
         box->set_text(L"");
-        box->set_placeholder_text(engine::ui_string(engine::ui_text::image_too_large));
+        box->set_placeholder_text(core::ui_string(engine::ui_text::image_too_large));
     }
     // The picture the document showed goes.
     if (ReevaluateFieldConditions(section)) RefreshFieldRowVisibility();
@@ -164,7 +163,7 @@ platform::FireAndForget DataPanel::PickImageFileAsync(std::shared_ptr<platform::
     if (shown) {
         shown->set_text(*path);
         shown->set_placeholder_text(
-            bracketed_hint(engine::ui_string(engine::ui_text::select_image_file)));
+            bracketed_hint(core::ui_string(engine::ui_text::select_image_file)));
     }
     render_(false);
 }

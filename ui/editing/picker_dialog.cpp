@@ -3,7 +3,7 @@
 #include <exception>
 #include <iostream>
 
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "platform/decoration.h"
 #include "ui/editing/dialog_texts.h"
@@ -33,7 +33,7 @@ std::shared_ptr<platform::ContentDialog> make_picker_dialog(
     dialog->title = std::move(title_row);
     dialog->content = std::move(content);
     dialog->primary_button_text = L"OK";
-    dialog->close_button_text = engine::ui_string(engine::ui_text::cancel);
+    dialog->close_button_text = core::ui_string(engine::ui_text::cancel);
     dialog->button_font = {L"", 12, false};
     return dialog;
 }

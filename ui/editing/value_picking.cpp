@@ -34,7 +34,7 @@ platform::FireAndForget DataPanel::PickFieldValueAsync(std::shared_ptr<platform:
     if (!field) co_return;
 
     const std::wstring current = box->text();
-    const std::wstring title = shown_text(session_.document(), field->record.s3);
+    const std::wstring title = shown_text(session_.document(), session_.view(), field->record.s3);
     const std::wstring name = field->record.s1;
     const PickerOwner owner = picker_owner(session_, picker_host_.window);
     // The document may be replaced, or the panel go, while the dialog shows.
@@ -48,7 +48,8 @@ platform::FireAndForget DataPanel::PickFieldValueAsync(std::shared_ptr<platform:
                                                      name, title);
             break;
         case field_type::date:
-            value = co_await PickValueAsync<DlgDate>(owner, current, title);
+            value = co_await PickValueAsync<DlgDate>(owner, current, title,
+                                                     &session_.document()->env());
             break;
         case field_type::number:
             value = co_await PickValueAsync<DlgCalc>(owner, current, title, true);

@@ -1,7 +1,7 @@
 // The pick buttons of the print page's page list and the save page's file
 // name. The accepted text goes into the box, whose handler keeps it (the
 // page list cleaned, the file name as the document's title).
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "ui/editing/dialog_texts.h"
 #include "ui/editing/dlg_calc.h"
@@ -22,7 +22,7 @@ platform::FireAndForget SavePrintPanel::PickPageListAsync(std::shared_ptr<platfo
     // "=" would read "1,3,5-7" as a number.
     const std::optional<std::wstring> pages = co_await PickValueAsync<DlgCalc>(
         picker_owner(session_, window_), session_.output().selected_pages,
-        engine::ui_string(engine::ui_text::page_list_hint), false);
+        core::ui_string(engine::ui_text::page_list_hint), false);
     if (!pages || alive.expired() || !MayTakePick(*box, started_on)) co_return;
     box->set_text(*pages);
     co_await preview_.ShowPrintPreviewAsync();
@@ -32,7 +32,7 @@ platform::FireAndForget SavePrintPanel::PickFileNameAsync(std::shared_ptr<platfo
     const std::uint64_t started_on = session_.document_serial();
     const std::weak_ptr<int> alive = alive_;
     // Named in the interface language: each language keeps its own list.
-    const std::wstring name = engine::ui_string(engine::ui_text::file_name);
+    const std::wstring name = core::ui_string(engine::ui_text::file_name);
     const std::optional<std::wstring> file_name = co_await PickValueAsync<DlgList>(
         picker_owner(session_, window_), value_lists_folder(session_), box->text(), name, name);
     if (!file_name || alive.expired() || !MayTakePick(*box, started_on)) co_return;

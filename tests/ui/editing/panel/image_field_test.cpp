@@ -2,8 +2,8 @@
 // larger one empties the field, and the slider sets the width.
 #include <gtest/gtest.h>
 
+#include "core/interface_texts.h"
 #include "editing/panel/picking_fixture.h"
-#include "engine/document/process_state.h"
 #include "platform/slider.h"
 #include "support/temp_folder.h"
 
@@ -85,7 +85,7 @@ TEST_F(ImageField, ATypedPathIsTakenOnlyToRefuseOrClear) {
     EXPECT_EQ(stored(), L"");
     EXPECT_EQ(renders(), before);
 
-    engine::current_language = 1;
+    core::current_language = 1;
     path_box()->set_text(file_of(400000));
     EXPECT_EQ(path_box()->text(), L"");
     EXPECT_EQ(path_box()->placeholder_text(), L"[Выберите файл размером не больше 350Kb]");

@@ -3,9 +3,11 @@
 // and the document.
 #include <gtest/gtest.h>
 
+#include "core/interface_texts.h"
 #include "editing/panel/picking_fixture.h"
-#include "engine/document/process_state.h"
+#include "engine/document/environment.h"
 #include "engine/fields/date_value.h"
+#include "ui/editing/date_choice.h"
 #include "ui/editing/value_list.h"
 
 namespace {
@@ -24,6 +26,17 @@ protected:
     }
     std::wstring stored() { return field(0, 0).record.s2; }
     std::wstring shown() { return inside<TextBox>(1, 0)->text(); }
+    // The window's documents read the machine's clock.
+    static CalendarDate today() {
+        const engine::date_value now =
+            engine::date_value::today(0, engine::system_environment().now());
+        return {now.broken_down.tm_year + 1900, now.broken_down.tm_mon + 1,
+                now.broken_down.tm_mday};
+    }
+    static std::wstring today_text() {
+        const CalendarDate day = today();
+        return ui::long_date_text({day.year, day.month, day.day});
+    }
     std::filesystem::path list_file(const std::wstring& name) {
         return data_file(L"lists/" + name + L".list");
     }
@@ -50,7 +63,7 @@ TEST_F(ValuePicking, TheCalculatorHandsBackItsDisplayAndTheFieldIsStoredAsTyped)
 
     // Russian: the comma is the separator; a double tap on the display
     // takes it as it stands.
-    engine::current_language = 1;
+    core::current_language = 1;
     pick(1);
     press(L"x7:2=");
     EXPECT_EQ(display_text(), L"3,5");
@@ -81,36 +94,33 @@ TEST_F(ValuePicking, CancelAndAnEmptyAnswerWriteNothing) {
 }
 
 TEST_F(ValuePicking, TheDateDialogHandsBackTheLongDateOfTheInterfaceLanguage) {
-    engine::set_clock_source([] { return std::int64_t(1775822400); });  // 2026-04-10 12:00 UTC
     make_section(1, L"");
     pick(1);
-    EXPECT_EQ(calendar()->selected_date(), (CalendarDate{2026, 4, 10}));
+    EXPECT_EQ(calendar()->selected_date(), today());
     ok();  // today, untouched
-    EXPECT_EQ(stored(), L"April 10, 2026");
+    EXPECT_EQ(stored(), today_text());
 
     pick(1);
-    EXPECT_EQ(calendar()->selected_date(), (CalendarDate{2026, 4, 10}));
+    EXPECT_EQ(calendar()->selected_date(), today());
     calendar()->click_date({2025, 3, 8});
     ok();
     EXPECT_EQ(stored(), L"March 8, 2025");
     EXPECT_EQ(shown(), L"March 8, 2025");
 
     // Enter or a double click on a day takes it and closes.
-    engine::current_language = 1;
+    core::current_language = 1;
     pick(1);
     calendar()->activate_date({2025, 3, 9});
     settle();
     EXPECT_FALSE(dialog());
     EXPECT_EQ(stored(), L"09 марта 2025 г.");
-    engine::set_clock_source(nullptr);
 }
 
 TEST_F(ValuePicking, OnATextThatIsNoDateOkKeepsTheTextUntilADayIsPicked) {
-    engine::set_clock_source([] { return std::int64_t(1775822400); });
     make_section(1, L"when it suits");
     const std::size_t before = renders();
     pick(1);
-    EXPECT_EQ(calendar()->shown_month(), (CalendarDate{2026, 4, 1}));
+    EXPECT_EQ(calendar()->shown_month(), (CalendarDate{today().year, today().month, 1}));
     ok();
     EXPECT_EQ(stored(), L"when it suits");
     EXPECT_EQ(renders(), before);
@@ -118,8 +128,7 @@ TEST_F(ValuePicking, OnATextThatIsNoDateOkKeepsTheTextUntilADayIsPicked) {
     pick(1);
     calendar()->click_date(calendar()->selected_date());
     ok();
-    EXPECT_EQ(stored(), L"April 10, 2026");
-    engine::set_clock_source(nullptr);
+    EXPECT_EQ(stored(), today_text());
 }
 
 TEST_F(ValuePicking, AListRemembersEveryTextItWasOpenedWithSortedPerListName) {

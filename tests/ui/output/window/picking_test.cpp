@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <variant>
 
-#include "engine/document/process_state.h"
+#include "core/interface_texts.h"
 #include "platform/button.h"
 #include "platform/grid.h"
 #include "platform/list_box.h"
@@ -87,7 +87,7 @@ TEST_F(SavePrintPicking, TheFileNameComesFromARememberedListOfTheInterfaceLangua
     EXPECT_EQ(ui::read_value_list(core::text_of(data_file(L"lists/File Name.list"))),
               (std::vector<std::wstring>{L"Contract 7", title_before}));
 
-    engine::current_language = 1;
+    core::current_language = 1;
     click_pick(row);
     EXPECT_EQ(title(), L"Имя файла");
     dialog()->click_close();
