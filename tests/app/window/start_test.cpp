@@ -87,14 +87,14 @@ TEST_F(WindowStart, AStoredDocumentNameThatCannotBeCheckedOpensTheAbsentPage) {
     }
 }
 
-TEST_F(WindowStart, AStartPageWithoutSectionsGetsItsEmptyPanelInThePanelColour) {
+TEST_F(WindowStart, AStartPageWithoutSectionsGetsItsEmptyPanelInThePanelGradient) {
     core_test::write_file(data_file(L"briks/Broken.brik"), "not a document");
     for (const std::u16string name : {u"Absent.brik", u"Broken.brik"}) {
         write_settings({u"StartOnLibrary:\t\t0.000000", u"LastDocumentEng:\t\t" + name});
         auto window = make_window();
         const platform::Panel& panel = window->data_panel().panel();
         EXPECT_EQ(panel.children().size(), 0u);
-        EXPECT_EQ(panel.background(), platform::Brush(ui::look::panel_colour));
+        EXPECT_EQ(panel.background(), ui::look::panel_brush());
     }
 }
 
