@@ -28,6 +28,12 @@ struct Color {
     friend bool operator==(const Color&, const Color&) = default;
 };
 
+// A position in device-independent pixels.
+struct Point {
+    double x = 0, y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
 // A size in device-independent pixels.
 struct Size {
     double width = 0, height = 0;

@@ -22,14 +22,24 @@ namespace {
 
 bool contains(std::wstring_view text, std::wstring_view part) { return text.find(part) != std::wstring_view::npos; }
 
+// Whether `text`, lowered and without its dots, holds the lower-case `part`.
+bool contains_folded(std::wstring_view text, std::wstring_view part) {
+    for (std::size_t start = 0; start < text.size(); ++start) {
+        std::size_t j = 0;
+        for (std::size_t i = start; i < text.size() && j < part.size(); ++i) {
+            if (text[i] == L'.') continue;
+            if (to_lower_char(text[i]) != part[j]) break;
+            ++j;
+        }
+        if (j == part.size()) return true;
+    }
+    return false;
+}
+
 // «ФИО», «Ф.И.О.» and «Фио» name a person as «фио» does: letter case and
 // dots do not count.
 bool names_person(std::wstring_view text) {
-    std::wstring folded;
-    folded.reserve(text.size());
-    for (wchar_t c : text)
-        if (c != L'.') folded += to_lower_char(c);
-    return contains(folded, L"физлицо") || contains(folded, L"фио");
+    return contains_folded(text, L"фио") || contains_folded(text, L"физлицо");
 }
 
 bool names_organisation(std::wstring_view text, std::wstring_view two_words) {

@@ -66,11 +66,11 @@ struct request {
 request read_modifiers(const std::vector<expr_token>& modifiers) {
     request r;
     for (const expr_token& token : modifiers) {
-        std::wstring key = make_word_key(token.text);
         const keyword* found = nullptr;
         for (const keyword& k : keywords)
-            if (k.key == key) found = &k;
+            if (word_key_equals(token.text, k.key)) found = &k;
         if (!found) {
+            std::wstring key = make_word_key(token.text);
             if (!key.empty()) r.counted_noun = std::move(key);
             continue;
         }
@@ -129,16 +129,31 @@ std::wstring number_in_words(const number_value& number, const request& r) {
     return sign + words;
 }
 
+// копейка after a count of kopecks in figures. The hundredths are a whole
+// count, so no fraction form; the forms never change, so each is made once.
+const std::wstring& kopecks_after(const std::wstring& hundredths, int grammatical_case) {
+    static const auto forms = [] {
+        std::array<std::array<std::wstring, 7>, 3> table;  // [plural class][case 0..6]
+        for (int plural_class = 0; plural_class < 3; ++plural_class)
+            for (int c = 0; c <= 6; ++c)
+                table[std::size_t(plural_class)][std::size_t(c)] =
+                    agree_counted_noun(L"копейка", plural_class, c, false);
+        return table;
+    }();
+    return forms[std::size_t(number_plural_class(hundredths))][std::size_t(grammatical_case)];
+}
+
 std::wstring money_in_words(const number_value& number, const request& r) {
     const std::wstring sign = sign_words(number);
     if (russian()) {
         std::wstring words = number_words_in_case(number.money_integer, r.grammatical_case, rubles);
-        if (number.has_separator)
-            // The hundredths are a whole count of kopecks, so no fraction form.
-            words += L" " + number.money_hundredths + L" " +
-                     agree_counted_noun(L"копейка", number_plural_class(number.money_hundredths),
-                                        r.grammatical_case, false);
-        return sign + words;
+        if (number.has_separator) {
+            words += L' ';
+            words += number.money_hundredths;
+            words += L' ';
+            words += kopecks_after(number.money_hundredths, r.grammatical_case);
+        }
+        return sign.empty() ? words : sign + words;
     }
     std::wstring minor;
     std::wstring plural;
