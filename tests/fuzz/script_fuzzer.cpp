@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "engine/document/document.h"
-#include "engine/document/process_state.h"
-#include "engine/document/script.h"
-#include "engine/document/utf16.h"
+#include "engine/document/memory_environment.h"
+#include "engine/render/document_html.h"
+#include "engine/render/script.h"
+#include "engine/text/utf16.h"
 
 namespace {
 
@@ -57,7 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         from_utf8(std::string_view(reinterpret_cast<const char*>(data), size));
     const std::vector<std::wstring> pieces = pieces_of(text);
 
-    document doc{L""};
+    const view_state view{int(size % 2), size / 2 % 2 != 0, 0};
+    const memory_environment env;
+    document doc(L"", view.language, env);
     doc_group& setup = append(doc.data->page_setup.groups, doc.data->page_setup.group_count);
     append(setup.elements, setup.element_count);
     append(setup.elements, setup.element_count);
@@ -84,13 +87,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         field.s2 = i + 1 < pieces.size() ? pieces[i + 1] : std::wstring();
     }
 
-    current_language = int(size % 2);
-    library_shown = size / 2 % 2 != 0;
-    doc.to_html();
-    doc.to_print_html();
-    doc.to_word_html();
-    script(L"{" + pieces[0] + L"}", &doc).test();
-    current_language = 0;
-    library_shown = false;
+    to_html(doc, view);
+    to_print_html(doc, view);
+    to_word_html(doc, view);
+    render_context context(&doc, view);
+    script(L"{" + pieces[0] + L"}", context).test();
     return 0;
 }

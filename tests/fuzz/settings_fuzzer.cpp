@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "core/settings.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 #include "fuzz_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
