@@ -57,6 +57,10 @@ MainWindow::MainWindow(core::session& session, platform::WebViewFactory make_web
     HookEvents();
     ApplyBars();
     ApplyUiLanguage();
+    // The menu's selection builds the data panel; a start page without
+    // sections has no entry to select, so its empty panel is built here.
+    if (left_menu_.list()->selected_index() == -1)
+        data_panel_.BuildDataPanel(data_panel_.panel(), session_.selected_index());
 }
 
 MainWindow::~MainWindow() = default;
