@@ -8,31 +8,32 @@ namespace app {
 namespace {
 
 using command = main_menu_command;
+namespace text = engine::ui_text;
+
+// The row of a separator, which has no text.
+constexpr int separator = 0;
 
 struct entry_row {
-    int text_row;  // -1: a separator
+    int text_row;
     const wchar_t* accelerator_text;
     const wchar_t* icon;
     command what;
 };
 
-namespace ui_text = engine::ui_text;
-
-constexpr int separator = -1;
 constexpr wchar_t check_mark[] = L"check.xpm";
 
 // clang-format off
 constexpr entry_row menu_rows[] = {
-    {ui_text::library,    L"Ctrl+L", L"library.xpm",  command::library},
-    {ui_text::settings,   L"Ctrl+R", L"settings.xpm", command::settings},
-    {separator,           L"",       L"",             command::library},
-    {ui_text::print,      L"Ctrl+P", L"print.xpm",    command::print},
-    {ui_text::save,       L"Ctrl+S", L"save.xpm",     command::save},
-    {separator,           L"",       L"",             command::library},
-    {ui_text::tool_bar,   L"",       check_mark,      command::tool_bar},
-    {ui_text::status_bar, L"",       check_mark,      command::status_bar},
-    {separator,           L"",       L"",             command::library},
-    {ui_text::about,      L"",       L"about.xpm",    command::about},
+    {text::library,    L"Ctrl+L", L"library.xpm",  command::library},
+    {text::settings,   L"Ctrl+R", L"settings.xpm", command::settings},
+    {separator,        L"",       L"",             command::library},
+    {text::print,      L"Ctrl+P", L"print.xpm",    command::print},
+    {text::save,       L"Ctrl+S", L"save.xpm",     command::save},
+    {separator,        L"",       L"",             command::library},
+    {text::tool_bar,   L"",       check_mark,      command::tool_bar},
+    {text::status_bar, L"",       check_mark,      command::status_bar},
+    {separator,        L"",       L"",             command::library},
+    {text::about,      L"",       L"about.xpm",    command::about},
 };
 // clang-format on
 
