@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "app/view_content.h"
 #include "core/session.h"
 #include "platform/controls.h"
 #include "platform/document_output.h"
@@ -81,6 +82,11 @@ public:
     bool statusbar_shown = false;
     std::wstring pending_html;
     bool first_page_shown = false;
+    // What the document view shows; renders reach it through this.
+    ViewContent view_content;
+    // From sending a render's script until the view answers it. Renders
+    // asked for meanwhile wait and go as one, with the newest values.
+    bool render_in_flight = false;
     platform::SolidColorBrush accent_brush;
     // Background of the data panel, and of its label and note rows.
     platform::SolidColorBrush panel_brush;
@@ -220,11 +226,16 @@ private:
     // Closes the open document before a switch; throws (dropping the switch)
     // when it could not be written back.
     void CloseBeforeSwitch();
-    platform::FireAndForget ShowFirstPage(std::wstring script);
+    // Sends renders while one is asked for, each after the view answered
+    // the one before.
+    platform::FireAndForget SendRendersAsync();
 
     core::session& session_;
     platform::WebViewFactory make_web_view_;
     MainWindowHooks hooks_;
+    bool render_wanted_ = false;
+    bool scroll_reset_wanted_ = false;
+    bool first_answer_seen_ = false;
     // Posted work checks it: the window may be gone when the work runs.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

@@ -1,20 +1,17 @@
 // Moving between documents and putting the open one on the screen.
+#include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "app/main_window.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/utf16.h"
-#include "platform/js_string_literal.h"
 
 namespace app {
 
 namespace {
 
 constexpr int file_writing_failed_row = 100;
-
-std::wstring replace_script(const std::wstring& html) {
-    return L"document.documentElement.innerHTML='" + platform::js_string_literal(html) + L"';";
-}
 
 // No event.preventDefault() here: the program runs this script outside any
 // event handler, where `event` is undefined and the call would throw.
@@ -66,12 +63,45 @@ platform::FireAndForget MainWindow::RenderDocumentAsync(bool reset_scroll) {
         co_await ShowPrintPreviewAsync();
         co_return;
     }
-    pending_html = session_.screen_html();
     // Until the view has shown its first page there is no page to change:
     // the first navigation shows `pending_html`.
-    if (!first_page_shown) co_return;
-    main_webview->execute_script(replace_script(pending_html));
-    if (reset_scroll) main_webview->execute_script(scroll_reset_script);
+    if (!first_page_shown) {
+        pending_html = session_.screen_html();
+        co_return;
+    }
+    render_wanted_ = true;
+    scroll_reset_wanted_ = scroll_reset_wanted_ || reset_scroll;
+    if (!render_in_flight) SendRendersAsync();
+}
+
+platform::FireAndForget MainWindow::SendRendersAsync() {
+    const std::weak_ptr<int> alive = alive_;
+    render_in_flight = true;
+    try {
+        while (render_wanted_) {
+            render_wanted_ = false;
+            const bool reset_scroll = std::exchange(scroll_reset_wanted_, false);
+            // The document or the mode may have changed while the view was busy.
+            if (!session_.document() || session_.mode() == core::ViewMode::save_print) break;
+            pending_html = session_.screen_html();
+            platform::Task<std::wstring> answer = main_webview->execute_script_async(
+                view_content.script_for(pending_html, reset_scroll));
+            if (reset_scroll) main_webview->execute_script(scroll_reset_script);
+            const std::wstring json = co_await answer;
+            if (alive.expired()) co_return;
+            // The view lost what it showed (a reload): build it again now.
+            if (view_content.take_answer(json)) render_wanted_ = true;
+            if (!std::exchange(first_answer_seen_, true) && hooks_.first_page_shown)
+                hooks_.first_page_shown(*this);
+        }
+    } catch (...) {
+        if (!alive.expired()) {
+            render_in_flight = false;
+            view_content.forget();
+        }
+        throw;
+    }
+    render_in_flight = false;
 }
 
 void MainWindow::ApplyUiLanguage() {

@@ -3,7 +3,6 @@
 #include "engine/document/ui_strings.h"
 #include "engine/document/utf16.h"
 #include "platform/failure.h"
-#include "platform/js_string_literal.h"
 
 namespace app {
 
@@ -22,12 +21,7 @@ void MainWindow::OnWebViewNavigationCompleted(platform::WebView& sender) {
     session_.apply_zoom();
     first_page_shown = true;
     // By script, as every later page: a page passed as a whole has a size limit.
-    ShowFirstPage(L"document.documentElement.innerHTML='" + platform::js_string_literal(pending_html) + L"';");
-}
-
-platform::FireAndForget MainWindow::ShowFirstPage(std::wstring script) {
-    co_await main_webview->execute_script_async(script);
-    if (hooks_.first_page_shown) hooks_.first_page_shown(*this);
+    RenderDocumentAsync(false);
 }
 
 void MainWindow::OnWebViewGotFocus() {
