@@ -32,7 +32,25 @@ std::shared_ptr<platform::AppBarButton> tool_bar_button() {
 
 MainWindow::MainWindow(core::session& session, platform::WebViewFactory make_web_view,
                        MainWindowHooks hooks)
-    : session_(session), make_web_view_(std::move(make_web_view)), hooks_(std::move(hooks)) {
+    : session_(session),
+      hooks_(std::move(hooks)),
+      elements_(MakeWindowAndViews(make_web_view)),
+      preview_(session, elements_.main_webview, elements_.preview_webview),
+      settings_panel_(session, render_wanted()),
+      text_edit_panel_(session, render_wanted()),
+      save_print_panel_(session, render_wanted(), preview_, status_),
+      data_panel_(session, render_wanted(),
+                  {[this](platform::Panel& panel, std::int32_t page) {
+                       settings_panel_.BuildSettingsPanel(panel, page);
+                   },
+                   [this](platform::Panel& panel, std::int32_t group) {
+                       text_edit_panel_.BuildTextEditPanels(panel, group);
+                   },
+                   [this](platform::Panel& panel, std::int32_t page) {
+                       save_print_panel_.BuildSavePrintPanel(panel, page);
+                   }}),
+      left_menu_(session, render_wanted(), data_panel_,
+                 {[this] { UpdateToolbarState(); }, [this] { UpdateBreadcrumb(); }}) {
     BuildLayout();
     HookEvents();
     ApplyBars();
@@ -41,160 +59,184 @@ MainWindow::MainWindow(core::session& session, platform::WebViewFactory make_web
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::activate() {
-    window->activate();
+void MainWindow::activate() { elements_.window->activate(); }
+
+ui::RenderWanted MainWindow::render_wanted() {
+    return [this](bool reset_scroll) { RenderDocumentAsync(reset_scroll); };
+}
+
+MainWindowElements MainWindow::MakeWindowAndViews(const platform::WebViewFactory& make_web_view) {
+    MainWindowElements elements;
+    elements.window = platform::Window::create();
+    elements.window->resize(1280, 860);
+    elements.main_webview = make_web_view();
+    elements.preview_webview = make_web_view();
+    elements.preview_webview->set_visibility(Visibility::collapsed);
+    return elements;
 }
 
 void MainWindow::BuildLayout() {
-    window = platform::Window::create();
-    window->resize(1280, 860);
-
+    MainWindowElements& e = elements_;
     // Title bar: logo, menu button, title, tool bar.
-    title_bar_grid = platform::Grid::create();
-    title_bar_grid->set_columns({GridLength::pixels(48), GridLength::automatic(), GridLength::automatic(),
-                                 GridLength::star(), GridLength::automatic(), GridLength::star(),
-                                 GridLength::pixels(12)});
-    title_bar_grid->set_background({title_bar_colour});
+    e.title_bar_grid = platform::Grid::create();
+    e.title_bar_grid->set_columns(
+        {GridLength::pixels(48), GridLength::automatic(), GridLength::automatic(),
+         GridLength::star(), GridLength::automatic(), GridLength::star(), GridLength::pixels(12)});
+    e.title_bar_grid->set_background({title_bar_colour});
 
-    logo_tall = platform::Image::create();
-    logo_short = platform::Image::create();
-    for (const auto& logo : {logo_tall, logo_short}) {
+    e.logo_tall = platform::Image::create();
+    e.logo_short = platform::Image::create();
+    for (const auto& logo : {e.logo_tall, e.logo_short}) {
         logo->set_horizontal_alignment(platform::HorizontalAlignment::center);
         logo->set_vertical_alignment(platform::VerticalAlignment::center);
-        title_bar_grid->set_cell(*logo, 0, 0);
-        title_bar_grid->children().append(logo);
+        e.title_bar_grid->set_cell(*logo, 0, 0);
+        e.title_bar_grid->children().append(logo);
     }
 
-    menu_button = platform::Panel::create(platform::Orientation::horizontal);
+    e.menu_button = platform::Panel::create(platform::Orientation::horizontal);
     auto menu_glyph = platform::TextBlock::create(L"\u2630");
     menu_glyph->set_font({L"", 18, false});
     menu_glyph->set_margin({8, 0, 8, 0});
-    menu_button->children().append(menu_glyph);
-    menu_button->set_vertical_alignment(platform::VerticalAlignment::center);
-    title_bar_grid->set_cell(*menu_button, 0, 1);
-    title_bar_grid->children().append(menu_button);
+    e.menu_button->children().append(menu_glyph);
+    e.menu_button->set_vertical_alignment(platform::VerticalAlignment::center);
+    e.title_bar_grid->set_cell(*e.menu_button, 0, 1);
+    e.title_bar_grid->children().append(e.menu_button);
 
-    title_text = platform::TextBlock::create();
-    title_text->set_font({L"", 14, true});
-    title_text->set_margin({4, 0, 16, 0});
-    title_text->set_vertical_alignment(platform::VerticalAlignment::center);
-    title_bar_grid->set_cell(*title_text, 0, 2);
-    title_bar_grid->children().append(title_text);
+    e.title_text = platform::TextBlock::create();
+    e.title_text->set_font({L"", 14, true});
+    e.title_text->set_margin({4, 0, 16, 0});
+    e.title_text->set_vertical_alignment(platform::VerticalAlignment::center);
+    e.title_bar_grid->set_cell(*e.title_text, 0, 2);
+    e.title_bar_grid->children().append(e.title_text);
 
-    toolbar_panel = platform::Panel::create(platform::Orientation::horizontal);
-    library_button = tool_bar_button();
-    settings_button = tool_bar_button();
-    text_edit_button = tool_bar_button();
-    print_button = tool_bar_button();
-    save_button = tool_bar_button();
-    text_edit_button->set_label(L"Text");
-    for (const auto& button : {library_button, settings_button, text_edit_button, print_button, save_button}) {
-        toolbar_panel->children().append(button);
+    e.toolbar_panel = platform::Panel::create(platform::Orientation::horizontal);
+    e.library_button = tool_bar_button();
+    e.settings_button = tool_bar_button();
+    e.text_edit_button = tool_bar_button();
+    e.print_button = tool_bar_button();
+    e.save_button = tool_bar_button();
+    e.text_edit_button->set_label(L"Text");
+    for (const auto& button :
+         {e.library_button, e.settings_button, e.text_edit_button, e.print_button, e.save_button}) {
+        e.toolbar_panel->children().append(button);
     }
-    title_bar_grid->set_cell(*toolbar_panel, 0, 4);
-    title_bar_grid->children().append(toolbar_panel);
+    e.title_bar_grid->set_cell(*e.toolbar_panel, 0, 4);
+    e.title_bar_grid->children().append(e.toolbar_panel);
 
     // Menu pane, document view, data pane.
     auto body = platform::Grid::create();
-    menu_pane = platform::Grid::create();
-    menu_pane->set_rows({GridLength::star(), GridLength::automatic()});
-    menu_pane->set_background({pane_colour});
-    focus_panel = platform::Panel::create();
-    focus_panel->set_height(1);
-    menu_pane->set_cell(*focus_panel, 1, 0);
-    menu_pane->children().append(focus_panel);
-    BuildSidePanes();
+    e.menu_pane = platform::Grid::create();
+    e.menu_pane->set_rows({GridLength::star(), GridLength::automatic()});
+    e.menu_pane->set_background({pane_colour});
+    e.focus_panel = platform::Panel::create();
+    e.focus_panel->set_height(1);
+    e.menu_pane->set_cell(*e.focus_panel, 1, 0);
+    e.menu_pane->children().append(e.focus_panel);
+    e.menu_pane->set_cell(*left_menu_.list(), 0, 0);
+    e.menu_pane->children().append(left_menu_.list());
 
-    main_webview = make_web_view_();
-    preview_webview = make_web_view_();
-    preview_webview->set_visibility(Visibility::collapsed);
-
-    data_pane = platform::Grid::create();
-    data_pane->set_rows({GridLength::star()});
-    data_pane->set_background({pane_colour});
-    data_scroller = platform::ScrollViewer::create();
-    data_panel = platform::Panel::create();
-    data_scroller->set_content(data_panel);
-    data_pane->children().append(data_scroller);
+    e.data_pane = platform::Grid::create();
+    e.data_pane->set_rows({GridLength::star()});
+    e.data_pane->set_background({pane_colour});
+    e.data_pane->children().append(data_panel_.scroller());
 
     body->set_columns({GridLength::automatic(), GridLength::star(), GridLength::automatic()});
-    body->set_cell(*menu_pane, 0, 0);
-    body->set_cell(*main_webview, 0, 1);
-    body->set_cell(*preview_webview, 0, 1);
-    body->set_cell(*data_pane, 0, 2);
+    body->set_cell(*e.menu_pane, 0, 0);
+    body->set_cell(*e.main_webview, 0, 1);
+    body->set_cell(*e.preview_webview, 0, 1);
+    body->set_cell(*e.data_pane, 0, 2);
     for (const std::shared_ptr<platform::Element>& part :
-         {std::shared_ptr<platform::Element>(menu_pane), std::shared_ptr<platform::Element>(main_webview),
-          std::shared_ptr<platform::Element>(preview_webview), std::shared_ptr<platform::Element>(data_pane)}) {
+         {std::shared_ptr<platform::Element>(e.menu_pane),
+          std::shared_ptr<platform::Element>(e.main_webview),
+          std::shared_ptr<platform::Element>(e.preview_webview),
+          std::shared_ptr<platform::Element>(e.data_pane)}) {
         body->children().append(part);
     }
 
-    status_bar_grid = platform::Grid::create();
-    status_bar_grid->set_background({title_bar_colour});
-    status_text = platform::TextBlock::create();
-    status_text->set_margin({12, 4, 12, 4});
-    status_bar_grid->children().append(status_text);
+    e.status_bar_grid = platform::Grid::create();
+    e.status_bar_grid->set_background({title_bar_colour});
+    e.status_text = platform::TextBlock::create();
+    e.status_text->set_margin({12, 4, 12, 4});
+    e.status_bar_grid->children().append(e.status_text);
 
     auto root = platform::Grid::create();
     root->set_rows({GridLength::automatic(), GridLength::star(), GridLength::automatic()});
-    root->set_cell(*title_bar_grid, 0, 0);
+    root->set_cell(*e.title_bar_grid, 0, 0);
     root->set_cell(*body, 1, 0);
-    root->set_cell(*status_bar_grid, 2, 0);
-    root->children().append(title_bar_grid);
+    root->set_cell(*e.status_bar_grid, 2, 0);
+    root->children().append(e.title_bar_grid);
     root->children().append(body);
-    root->children().append(status_bar_grid);
-    window->set_content(root);
+    root->children().append(e.status_bar_grid);
+    e.window->set_content(root);
 }
 
 void MainWindow::HookEvents() {
-    window->closed.add([this](platform::Window&, const platform::NoArgs&) { OnWindowClosed(); });
-    main_webview->core_initialized.add(
-        [this](platform::WebView& sender, const platform::NoArgs&) { OnWebViewInitialized(sender); });
-    main_webview->navigation_completed.add(
-        [this](platform::WebView& sender, const platform::NoArgs&) { OnWebViewNavigationCompleted(sender); });
-    main_webview->web_message_received.add(
-        [this](platform::WebView& sender, const std::wstring& message) { OnWebMessageReceived(sender, message); });
-    main_webview->got_focus.add([this](platform::WebView&, const platform::NoArgs&) { OnWebViewGotFocus(); });
-    preview_webview->core_initialized.add(
-        [this](platform::WebView& sender, const platform::NoArgs&) { OnPdfViewInitialized(sender); });
-    library_button->clicked.add([this](platform::AppBarButton&, const platform::NoArgs&) { ToggleLibrary(); });
-    settings_button->clicked.add([this](platform::AppBarButton&, const platform::NoArgs&) { ToggleSettings(); });
-    text_edit_button->clicked.add([this](platform::AppBarButton&, const platform::NoArgs&) { ToggleTextEditAsync(); });
-    for (const auto& button : {print_button, save_button}) {
+    MainWindowElements& e = elements_;
+    e.window->closed.add([this](platform::Window&, const platform::NoArgs&) { OnWindowClosed(); });
+    e.main_webview->core_initialized.add(
+        [this](platform::WebView& sender, const platform::NoArgs&) {
+            OnWebViewInitialized(sender);
+        });
+    e.main_webview->navigation_completed.add(
+        [this](platform::WebView& sender, const platform::NoArgs&) {
+            OnWebViewNavigationCompleted(sender);
+        });
+    e.main_webview->web_message_received.add(
+        [this](platform::WebView& sender, const std::wstring& message) {
+            OnWebMessageReceived(sender, message);
+        });
+    e.main_webview->got_focus.add(
+        [this](platform::WebView&, const platform::NoArgs&) { OnWebViewGotFocus(); });
+    e.preview_webview->core_initialized.add(
+        [this](platform::WebView& sender, const platform::NoArgs&) {
+            OnPdfViewInitialized(sender);
+        });
+    e.library_button->clicked.add(
+        [this](platform::AppBarButton&, const platform::NoArgs&) { ToggleLibrary(); });
+    e.settings_button->clicked.add(
+        [this](platform::AppBarButton&, const platform::NoArgs&) { ToggleSettings(); });
+    e.text_edit_button->clicked.add(
+        [this](platform::AppBarButton&, const platform::NoArgs&) { ToggleTextEditAsync(); });
+    for (const auto& button : {e.print_button, e.save_button}) {
         button->clicked.add([this](platform::AppBarButton&, const platform::NoArgs&) { TogglePrintSavePanel(); });
     }
 }
 
 void MainWindow::ApplyBars() {
+    MainWindowElements& e = elements_;
     const core::settings& config = session_.config();
-    toolbar_shown = config.ToolBarShow == 1.0;
-    toolbar_panel->set_visibility(toolbar_shown ? Visibility::visible : Visibility::collapsed);
-    title_bar_grid->set_height(toolbar_shown ? title_bar_with_tool_bar : title_bar_without_tool_bar);
-    logo_tall->set_visibility(toolbar_shown ? Visibility::visible : Visibility::collapsed);
-    logo_short->set_visibility(toolbar_shown ? Visibility::collapsed : Visibility::visible);
+    toolbar_shown_ = config.ToolBarShow == 1.0;
+    e.toolbar_panel->set_visibility(toolbar_shown_ ? Visibility::visible : Visibility::collapsed);
+    e.title_bar_grid->set_height(toolbar_shown_ ? title_bar_with_tool_bar
+                                                : title_bar_without_tool_bar);
+    e.logo_tall->set_visibility(toolbar_shown_ ? Visibility::visible : Visibility::collapsed);
+    e.logo_short->set_visibility(toolbar_shown_ ? Visibility::collapsed : Visibility::visible);
 
-    accent_brush.color = accent_colour;
-    statusbar_shown = config.StatusBarShow == 1.0;
-    status_bar_grid->set_visibility(statusbar_shown ? Visibility::visible : Visibility::collapsed);
-    text_edit_button->set_visibility(Visibility::collapsed);
+    statusbar_shown_ = config.StatusBarShow == 1.0;
+    e.status_bar_grid->set_visibility(statusbar_shown_ ? Visibility::visible
+                                                       : Visibility::collapsed);
+    e.text_edit_button->set_visibility(Visibility::collapsed);
 
     // Our own artwork, installed beside the template library.
     const std::wstring& install = session_.folders().install_folder;
     const std::wstring art = install.empty() ? std::wstring() : install + L"/icons/";
     const std::pair<platform::AppBarButton*, const wchar_t*> icons[] = {
-        {library_button.get(), L"library.xpm"}, {settings_button.get(), L"settings.xpm"},
-        {text_edit_button.get(), L"text_edit.xpm"}, {print_button.get(), L"print.xpm"},
-        {save_button.get(), L"save.xpm"}};
+        {e.library_button.get(), L"library.xpm"},
+        {e.settings_button.get(), L"settings.xpm"},
+        {e.text_edit_button.get(), L"text_edit.xpm"},
+        {e.print_button.get(), L"print.xpm"},
+        {e.save_button.get(), L"save.xpm"}};
     for (const auto& [button, file] : icons) {
         if (!art.empty()) button->set_icon(art + file);
-        button->set_foreground(accent_brush);
+        button->set_foreground({accent_colour});
     }
     if (!art.empty()) {
-        logo_tall->set_source(art + L"logo_tall.xpm");
-        logo_short->set_source(art + L"logo_short.xpm");
+        e.logo_tall->set_source(art + L"e.logo_tall.xpm");
+        e.logo_short->set_source(art + L"e.logo_short.xpm");
     }
 
-    data_pane->set_width(pane_width(config.DataPanelWidth, 480.0));
-    menu_pane->set_width(pane_width(config.MenuPanelWidth, 263.0));
+    e.data_pane->set_width(pane_width(config.DataPanelWidth, 480.0));
+    e.menu_pane->set_width(pane_width(config.MenuPanelWidth, 263.0));
 }
 
 }  // namespace app

@@ -37,7 +37,7 @@ void MainWindow::OnWebMessageReceived(platform::WebView&, const std::wstring& me
     session_.set_mode(core::ViewMode::data);
     OpenDocument(std::move(name));
     RenderDocumentAsync(true);
-    RefreshMenuPanel();
+    left_menu_.RefreshMenuPanel();
 }
 
 void MainWindow::ToggleLibrary() {
@@ -46,7 +46,7 @@ void MainWindow::ToggleLibrary() {
     session_.set_mode(core::ViewMode::data);
     OpenDocument(show_library ? session_.library_page() : session_.last_document());
     RenderDocumentAsync(true);
-    RefreshMenuPanel();
+    left_menu_.RefreshMenuPanel();
     UpdateToolbarState();
 }
 
@@ -54,69 +54,72 @@ void MainWindow::OpenDocument(std::wstring name) {
     session_.open_document(std::move(name));
     UpdateToolbarState();
     UpdateBreadcrumb();
-    focus_panel->focus();
+    elements_.focus_panel->focus();
 }
 
 platform::FireAndForget MainWindow::RenderDocumentAsync(bool reset_scroll) {
     if (!session_.document()) co_return;
     if (session_.mode() == core::ViewMode::save_print) {
-        co_await ShowPrintPreviewAsync();
+        // The preview takes the view's content: the next page is built whole.
+        view_content_.forget();
+        co_await preview_.ShowPrintPreviewAsync();
         co_return;
     }
     // Until the view has shown its first page there is no page to change:
     // the first navigation shows `pending_html`.
-    if (!first_page_shown) {
-        pending_html = session_.screen_html();
+    if (!first_page_shown_) {
+        pending_html_ = session_.screen_html();
         co_return;
     }
     render_wanted_ = true;
     scroll_reset_wanted_ = scroll_reset_wanted_ || reset_scroll;
-    if (!render_in_flight) SendRendersAsync();
+    if (!render_in_flight_) SendRendersAsync();
 }
 
 platform::FireAndForget MainWindow::SendRendersAsync() {
     const std::weak_ptr<int> alive = alive_;
-    render_in_flight = true;
+    render_in_flight_ = true;
     try {
         while (render_wanted_) {
             render_wanted_ = false;
             const bool reset_scroll = std::exchange(scroll_reset_wanted_, false);
             // The document or the mode may have changed while the view was busy.
             if (!session_.document() || session_.mode() == core::ViewMode::save_print) break;
-            pending_html = session_.screen_html();
-            platform::Task<std::wstring> answer = main_webview->execute_script_async(
-                view_content.script_for(pending_html, reset_scroll));
-            if (reset_scroll) main_webview->execute_script(scroll_reset_script);
+            pending_html_ = session_.screen_html();
+            platform::Task<std::wstring> answer = elements_.main_webview->execute_script_async(
+                view_content_.script_for(pending_html_, reset_scroll));
+            if (reset_scroll) elements_.main_webview->execute_script(scroll_reset_script);
+            if (hooks_.render_sent) hooks_.render_sent(*this);
             const std::wstring json = co_await answer;
             if (alive.expired()) co_return;
             // The view lost what it showed (a reload): build it again now.
-            if (view_content.take_answer(json)) render_wanted_ = true;
+            if (view_content_.take_answer(json)) render_wanted_ = true;
             if (!std::exchange(first_answer_seen_, true) && hooks_.first_page_shown)
                 hooks_.first_page_shown(*this);
         }
     } catch (...) {
         if (!alive.expired()) {
-            render_in_flight = false;
-            view_content.forget();
+            render_in_flight_ = false;
+            view_content_.forget();
         }
         throw;
     }
-    render_in_flight = false;
+    render_in_flight_ = false;
 }
 
 void MainWindow::ApplyUiLanguage() {
     const std::wstring title = engine::ui_string(81);
-    title_text->set_text(title);
-    window->set_title(title);
-    library_button->set_label(engine::ui_string(1));
-    settings_button->set_label(engine::ui_string(2));
-    print_button->set_label(engine::ui_string(3));
-    save_button->set_label(engine::ui_string(4));
+    elements_.title_text->set_text(title);
+    elements_.window->set_title(title);
+    elements_.library_button->set_label(engine::ui_string(1));
+    elements_.settings_button->set_label(engine::ui_string(2));
+    elements_.print_button->set_label(engine::ui_string(3));
+    elements_.save_button->set_label(engine::ui_string(4));
 
     CloseBeforeSwitch();
     OpenDocument(session_.start_page());
     RenderDocumentAsync(true);
-    RefreshMenuPanel();
+    left_menu_.RefreshMenuPanel();
 }
 
 }  // namespace app

@@ -14,7 +14,7 @@ void MainWindow::ToggleSettings() {
     session_.set_mode(old_mode == ViewMode::settings ? ViewMode::data : ViewMode::settings);
     // The preview gives way to the document, which keeps its scroll position.
     if (old_mode == ViewMode::save_print) RenderDocumentAsync(false);
-    RefreshMenuPanel();
+    left_menu_.RefreshMenuPanel();
     UpdateToolbarState();
 }
 
@@ -31,35 +31,40 @@ void MainWindow::OnPrintSaveMenuClick(core::SavePrintPage page) {
     if (page == old_page || old_mode != ViewMode::save_print) {
         session_.set_mode(old_mode == ViewMode::save_print ? ViewMode::data : ViewMode::save_print);
     }
-    RefreshMenuPanel();
+    left_menu_.RefreshMenuPanel();
     UpdateToolbarState();
     if (session_.mode() != ViewMode::save_print) {
         RenderDocumentAsync(true);
     } else if (old_mode != ViewMode::save_print) {
-        ShowPrintPreviewAsync();
+        preview_.ShowPrintPreviewAsync();
     }
 }
 
 void MainWindow::ToggleTextEditAsync() {
     const ViewMode old_mode = session_.mode();
     session_.set_mode(old_mode == ViewMode::text_edit ? ViewMode::data : ViewMode::text_edit);
-    RefreshMenuPanel();
+    left_menu_.RefreshMenuPanel();
     UpdateToolbarState();
     // Leaving the preview shows the document again, as the other ways out do.
     if (old_mode == ViewMode::save_print) RenderDocumentAsync(true);
 }
 
 void MainWindow::UpdateToolbarState() {
-    if (!library_button || !settings_button || !text_edit_button || !print_button || !save_button) return;
+    const MainWindowElements& e = elements_;
+    if (!e.library_button || !e.settings_button || !e.text_edit_button || !e.print_button ||
+        !e.save_button)
+        return;
     const bool print_shown = session_.save_print_page() == core::SavePrintPage::print;
-    print_button->set_visibility(print_shown ? platform::Visibility::visible : platform::Visibility::collapsed);
-    save_button->set_visibility(print_shown ? platform::Visibility::collapsed : platform::Visibility::visible);
-    platform::AppBarButton& shown_output = print_shown ? *print_button : *save_button;
+    e.print_button->set_visibility(print_shown ? platform::Visibility::visible
+                                               : platform::Visibility::collapsed);
+    e.save_button->set_visibility(print_shown ? platform::Visibility::collapsed
+                                              : platform::Visibility::visible);
+    platform::AppBarButton& shown_output = print_shown ? *e.print_button : *e.save_button;
 
     const ViewMode mode = session_.mode();
-    library_button->set_marked(mode == ViewMode::data && session_.library_shown());
-    settings_button->set_marked(mode == ViewMode::settings);
-    text_edit_button->set_marked(false);
+    e.library_button->set_marked(mode == ViewMode::data && session_.library_shown());
+    e.settings_button->set_marked(mode == ViewMode::settings);
+    e.text_edit_button->set_marked(false);
     // The collapsed one of Print and Save keeps its border.
     shown_output.set_marked(mode == ViewMode::save_print);
 }

@@ -16,17 +16,15 @@ void MainWindow::OnPdfViewInitialized(platform::WebView& sender) {
 
 void MainWindow::OnWebViewNavigationCompleted(platform::WebView& sender) {
     sender.apply_settings();
-    if (first_page_shown || !session_.document() || session_.mode() == core::ViewMode::save_print)
+    if (first_page_shown_ || !session_.document() || session_.mode() == core::ViewMode::save_print)
         return;
     session_.apply_zoom();
-    first_page_shown = true;
+    first_page_shown_ = true;
     // By script, as every later page: a page passed as a whole has a size limit.
     RenderDocumentAsync(false);
 }
 
-void MainWindow::OnWebViewGotFocus() {
-    focus_panel->focus();
-}
+void MainWindow::OnWebViewGotFocus() { elements_.focus_panel->focus(); }
 
 void MainWindow::OnWindowClosed() {
     // Each step runs even when an earlier one failed: the settings are always
@@ -40,8 +38,8 @@ void MainWindow::OnWindowClosed() {
         platform::report_failure("writing the document back");
     }
     try {
-        preview_webview->close();
-        main_webview->close();
+        elements_.preview_webview->close();
+        elements_.main_webview->close();
     } catch (...) {
         platform::report_failure("closing the views");
     }

@@ -50,6 +50,7 @@ std::optional<std::uint32_t> expected_signature(std::wstring_view page);
 struct TextEdit {
     std::size_t node;  // among the page's text nodes, in document order
     std::wstring text;
+    friend bool operator==(const TextEdit&, const TextEdit&) = default;
 };
 
 // The text node edits that turn the page `before` into `after` as a fresh

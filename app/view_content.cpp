@@ -16,13 +16,19 @@ namespace {
 // began (a marker put after it comes out last and at the top) and it holds no
 // tag whose meaning depends on the rest of the document. Anything else, and
 // a document without pages, is put in whole as one text.
+// Text edits of pages more than a screen away from the view wait: every
+// edit makes the browser lay out its page again, and such a page is not
+// seen. They are applied when the page comes near the view or when no edit
+// came for a while, so the content ends up as a full replace would leave it.
 // Answers: "1 build signature..." for a build taken page by page, "2 build"
 // for one put in whole, "1 build page signature..." for an update with the
 // pages it replaced, "0" for an update it could not apply.
 constexpr wchar_t page_side[] =
     LR"js(window.tembrickView || Object.defineProperty(window, 'tembrickView', {value: (function () {
-  var shown = 0, pages = null, texts = null;
+  var shown = 0, pages = null, texts = null, body = null;
+  var near = [], waiting = [], pageOf = new Map(), watcher = null, catchUp = 0;
   var unsettling = /<\/?(?:html|head|body|frameset|form)(?=[\s\/>]|$)/i;
+  var quiet = 250;
   function parse(html) {
     if (unsettling.test(html)) return null;
     var holder = document.createElement('body');
@@ -51,9 +57,36 @@ constexpr wchar_t page_side[] =
     });
     return hash >>> 0;
   }
+  function applyWaiting(k) {
+    var edits = waiting[k];
+    waiting[k] = null;
+    if (edits) edits.forEach(function (text, i) { texts[k][i].data = text; });
+  }
+  function applyAllWaiting() {
+    catchUp = 0;
+    if (pages) pages.forEach(function (nodes, k) { applyWaiting(k); });
+  }
+  function watch(k) {
+    var element = pages[k].find(function (node) { return node.nodeType === 1; });
+    if (!element) return;
+    pageOf.set(element, k);
+    watcher.observe(element);
+  }
+  function unwatch(k) {
+    pages[k].forEach(function (node) {
+      if (pageOf.delete(node)) watcher.unobserve(node);
+    });
+  }
+  function stopWatching() {
+    if (watcher) watcher.disconnect();
+    clearTimeout(catchUp);
+    pageOf.clear();
+    watcher = null; catchUp = 0; near = []; waiting = [];
+  }
   function whole(build, html) {
+    stopWatching();
     document.documentElement.innerHTML = html;
-    shown = build; pages = texts = null;
+    shown = build; pages = texts = body = null;
     return '2 ' + build;
   }
   return {
@@ -64,15 +97,29 @@ constexpr wchar_t page_side[] =
         if (!nodes) return whole(build, head + list.join('') + tail);
         parsed.push(nodes);
       }
+      stopWatching();
       document.documentElement.innerHTML = head + tail;
-      var body = document.body;
+      body = document.body;
       if (!body) return whole(build, head + list.join('') + tail);
       parsed.forEach(function (nodes) { nodes.forEach(function (node) { body.appendChild(node); }); });
       shown = build; pages = parsed; texts = parsed.map(textNodes);
+      // Until the watcher has looked, every page counts as near.
+      near = pages.map(function () { return true; });
+      waiting = pages.map(function () { return null; });
+      watcher = new IntersectionObserver(function (entries) {
+        entries.forEach(function (entry) {
+          var k = pageOf.get(entry.target);
+          if (k === undefined) return;
+          near[k] = entry.isIntersecting;
+          if (near[k]) applyWaiting(k);
+        });
+      }, {rootMargin: '100% 0px'});
+      pages.forEach(function (nodes, k) { watch(k); });
       return [1, build].concat(texts.map(signature)).join(' ');
     },
     update: function (build, edits, replaced) {
-      if (build !== shown || !pages) return '0';
+      // Content put in by anyone else (the print preview) took the body.
+      if (build !== shown || !pages || document.body !== body) return '0';
       var fresh = [], k, i;
       for (i = 0; i < replaced.length; i += 2) {
         var nodes = replaced[i] < pages.length ? parse(replaced[i + 1]) : null;
@@ -82,15 +129,32 @@ constexpr wchar_t page_side[] =
       for (i = 0; i < edits.length; i += 3) {
         if (!texts[edits[i]] || edits[i + 1] >= texts[edits[i]].length) return '0';
       }
-      for (i = 0; i < edits.length; i += 3) texts[edits[i]][edits[i + 1]].data = edits[i + 2];
+      var away = false;
+      for (i = 0; i < edits.length; i += 3) {
+        k = edits[i];
+        if (near[k]) {
+          texts[k][edits[i + 1]].data = edits[i + 2];
+          if (waiting[k]) waiting[k].delete(edits[i + 1]);
+        } else {
+          (waiting[k] = waiting[k] || new Map()).set(edits[i + 1], edits[i + 2]);
+          away = true;
+        }
+      }
+      if (away) {
+        clearTimeout(catchUp);
+        catchUp = setTimeout(applyAllWaiting, quiet);
+      }
       var answer = [1, build];
       for (i = 0; i < fresh.length; i += 2) {
         k = fresh[i];
         var old = pages[k], first = old[0];
         fresh[i + 1].forEach(function (node) { first.parentNode.insertBefore(node, first); });
         old.forEach(function (node) { node.parentNode.removeChild(node); });
+        unwatch(k);
+        waiting[k] = null;
         pages[k] = fresh[i + 1];
         texts[k] = textNodes(pages[k]);
+        watch(k);
         answer.push(k, signature(texts[k]));
       }
       return answer.join(' ');

@@ -1,11 +1,16 @@
 #include "core/formatting_cache.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace core {
 
 namespace {
+
+constexpr double max_first_line_indent = 30.0;  // mm, the slider's maximum
+// Alignment codes the renderer reads; 0 is left.
+constexpr std::uint16_t centred = 1, justified = 3;
 
 const engine::doc_element* element_at(const engine::doc_group& group, std::size_t index) {
     return index < engine::element_count_of(group) ? &group.elements[index] : nullptr;
@@ -31,6 +36,38 @@ float as_float(double value) {
     if (value > largest) return std::numeric_limits<float>::infinity();
     if (value < -largest) return -std::numeric_limits<float>::infinity();
     return float(value);
+}
+
+// A cache number as a 16-bit field holds it.
+std::uint16_t stored_u16(std::int32_t value) {
+    return static_cast<std::uint16_t>(std::clamp<std::int32_t>(value, 0, 65535));
+}
+
+// The indent as its slider holds it; the renderer writes it into the page.
+double stored_indent(float mm) {
+    if (!(mm > 0.0f)) return 0.0;
+    return std::fmin(double(mm), max_first_line_indent);
+}
+
+// Switches an alignment between left (0) and `other`; any third one stays.
+void switch_alignment(std::uint16_t& alignment, std::uint16_t other, bool on) {
+    if (alignment == 0 || alignment == other) alignment = on ? other : 0;
+}
+
+// Calls `block` with each block record of the format page and its index,
+// and `paragraph` with each of its paragraph records.
+template <class Block, class Paragraph>
+void for_format_page(const formatting_cache& cache, engine::doc_node& pages, Block block,
+                     Paragraph paragraph) {
+    const std::size_t page_count = engine::group_count_of(pages);
+    if (cache.format_page < 0 || std::size_t(cache.format_page) >= page_count) return;
+    engine::doc_group& page = pages.groups[std::size_t(cache.format_page)];
+    const std::size_t block_count = engine::element_count_of(page);
+    for (std::size_t e = 0; e < block_count; ++e) {
+        block(page.elements[e].record, e);
+        const std::size_t item_count = engine::item_count_of(page.elements[e]);
+        for (std::size_t i = 0; i < item_count; ++i) paragraph(page.elements[e].items[i]);
+    }
 }
 
 }  // namespace
@@ -110,6 +147,63 @@ void apply_font_settings(const formatting_cache& cache, engine::doc_node& pages)
         for (std::size_t i = 0; i < item_count; ++i) {
             block.items[i].s3 = cache.font_family;
             block.items[i].v[0] = body_size;
+        }
+    }
+}
+
+void apply_paragraph_settings(const formatting_cache& cache, engine::doc_node& pages,
+                              ParagraphSetting setting) {
+    const auto no_block = [](engine::doc_record&, std::size_t) {};
+    const auto no_paragraph = [](engine::doc_record&) {};
+    switch (setting) {
+        case ParagraphSetting::first_line_indent: {
+            const double indent = stored_indent(cache.first_line_indent);
+            const auto write = [indent](engine::doc_record& record) { record.d2 = indent; };
+            for_format_page(
+                cache, pages, [&](engine::doc_record& block, std::size_t) { write(block); }, write);
+            break;
+        }
+        case ParagraphSetting::body_top_padding: {
+            const std::uint16_t padding = stored_u16(cache.body_top_padding);
+            for_format_page(cache, pages, no_block,
+                            [padding](engine::doc_record& paragraph) { paragraph.v[4] = padding; });
+            break;
+        }
+        case ParagraphSetting::line_spacing: {
+            const std::uint16_t spacing = stored_u16(cache.line_spacing);
+            const std::size_t page_count = engine::group_count_of(pages);
+            for (std::size_t g = 0; g < page_count; ++g) pages.groups[g].record.c = spacing;
+            for_format_page(cache, pages, no_block,
+                            [spacing](engine::doc_record& paragraph) { paragraph.c = spacing; });
+            break;
+        }
+        case ParagraphSetting::heading_top_padding: {
+            const std::uint16_t padding = stored_u16(cache.heading_top_padding);
+            // Nothing above the page's first heading.
+            for_format_page(
+                cache, pages,
+                [padding](engine::doc_record& block, std::size_t index) {
+                    block.v[4] = index == 0 ? 0 : padding;
+                },
+                no_paragraph);
+            break;
+        }
+        case ParagraphSetting::justify_body: {
+            const bool on = cache.justify_body != 0;
+            for_format_page(cache, pages, no_block, [on](engine::doc_record& paragraph) {
+                switch_alignment(paragraph.v[3], justified, on);
+            });
+            break;
+        }
+        case ParagraphSetting::center_headings: {
+            const bool on = cache.center_headings != 0;
+            for_format_page(
+                cache, pages,
+                [on](engine::doc_record& block, std::size_t) {
+                    switch_alignment(block.v[3], centred, on);
+                },
+                no_paragraph);
+            break;
         }
     }
 }

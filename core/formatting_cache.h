@@ -43,4 +43,22 @@ formatting_cache read_formatting(const engine::doc_node& page_setup, const engin
 // 1 to 65535 points before they are stored.
 void apply_font_settings(const formatting_cache& cache, engine::doc_node& pages);
 
+// The paragraph settings, each written on its own.
+enum class ParagraphSetting {
+    first_line_indent,    // d2 of the format page's blocks and paragraphs
+    body_top_padding,     // v[4] of its paragraphs
+    line_spacing,         // c of every page record and of its paragraphs
+    heading_top_padding,  // v[4] of its blocks; the first block gets 0
+    justify_body,         // its paragraphs aligned left (0) or justified (3)
+    center_headings,      // its blocks aligned left (0) or centred (1)
+};
+
+// Writes one paragraph setting of the cache into the pages and nothing
+// else, so a template's own choices survive a change of another setting.
+// Alignment switches only between left and the setting's alignment: a
+// right-aligned date line stays right-aligned. The indent is kept within 0
+// to 30 mm, as its slider holds it.
+void apply_paragraph_settings(const formatting_cache& cache, engine::doc_node& pages,
+                              ParagraphSetting setting);
+
 }  // namespace core

@@ -53,6 +53,10 @@ std::wstring& session::last_document() {
     return language_ == 1 ? config_.LastDocument : config_.LastDocumentEng;
 }
 
+const std::wstring& session::last_document() const {
+    return language_ == 1 ? config_.LastDocument : config_.LastDocumentEng;
+}
+
 void session::open_document(std::wstring name) {
     if (name == library_page()) {
         set_library_shown(true);

@@ -63,6 +63,7 @@ public:
     std::wstring start_page();
     // The last document of the interface language, as a library name.
     std::wstring& last_document();
+    const std::wstring& last_document() const;
 
     // Opens a document of the library by its name; the open one must have
     // been closed. The library page marks the library as shown; any other

@@ -1,5 +1,6 @@
-// A push button showing a one-colour icon. Its colours stay as set while the
-// pointer is over it, while it is pressed and while it has the focus.
+// A push button showing a one-colour icon, a text in the element's font, or
+// both, the text beside the icon. Its colours stay as set while the pointer
+// is over it, while it is pressed and while it has the focus.
 // UI thread only.
 #pragma once
 
@@ -19,6 +20,8 @@ public:
     // shows no icon.
     void set_icon(const std::wstring& path, double size);
     const std::wstring& icon() const { return icon_path_; }
+    void set_text(std::wstring text);
+    const std::wstring& text() const { return text_; }
     void set_colors(Color background, Color foreground);
     Color background() const { return background_; }
     Color foreground() const { return foreground_; }
@@ -32,6 +35,7 @@ private:
     void paint();
 
     std::wstring icon_path_;
+    std::wstring text_;
     double icon_size_ = 16;
     Color background_{255, 255, 255, 255};
     Color foreground_{255, 0, 0, 0};

@@ -9,7 +9,7 @@
 namespace platform {
 
 struct Border {
-    Color background{0, 0, 0, 0};
+    Brush background{Color{0, 0, 0, 0}};
     Color brush{0, 0, 0, 0};
     double thickness = 0;
     double corner_radius = 0;

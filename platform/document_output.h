@@ -1,6 +1,7 @@
 // What printing and saving ask of the machine: a print of a web view's page
 // as PDF, chosen pages of it with a footer laid over them, the printer, the
-// document view's access to a PDF, opening a saved file and choosing a folder.
+// document view's access to a PDF, opening a saved file and choosing a folder
+// or an image file.
 //
 // PDF bytes are plain byte vectors; pages are counted from 1. Everything
 // runs on the UI thread; the tasks resume there. Failures throw
@@ -75,6 +76,10 @@ public:
     // The user's choice of folder, the dialog opening at `start` (or at the
     // nearest folder above it that is there); nullopt when cancelled.
     virtual Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) = 0;
+    // The user's choice of one existing file whose extension is one of
+    // `extensions` (".png"), in any letter case; nullopt when cancelled.
+    virtual Task<std::optional<std::wstring>> pick_image_file(
+        const std::vector<std::wstring>& extensions) = 0;
     // Where a file goes when no folder was chosen; made when missing.
     virtual std::wstring documents_folder() = 0;
 };

@@ -8,12 +8,27 @@
 
 #include <memory>
 
+#include "platform/event.h"
 #include "platform/style.h"
 #include "platform/value.h"
 
 namespace platform {
 
+class Element;
 class Panel;
+
+// What happens to an element under the pointer and in the layout. Positions
+// are relative to the element.
+struct ElementEvents {
+    Event<Element, Point> pointer_entered;
+    Event<Element, Point> pointer_moved;
+    Event<Element, Point> pointer_exited;
+    // The left button pressed and released over the element.
+    Event<Element, Point> tapped;
+    // The laid-out size, after it changed.
+    Event<Element, Size> size_changed;
+};
+
 struct NativeWidget;  // defined by the implementation
 struct NativeWidgetDeleter {
     void operator()(NativeWidget* native) const;
@@ -38,8 +53,15 @@ public:
     double height() const { return height_; }
     void set_height(double height);
 
-    void set_background(const SolidColorBrush& brush);
+    // Transparent until set.
+    const Brush& background() const { return background_; }
+    void set_background(const Brush& brush);
     void set_font(const FontSpec& font);
+
+    // The size the layout gave the element; 0 by 0 before it was laid out.
+    Size actual_size() const;
+    // The first call starts watching the element for these events.
+    ElementEvents& events();
 
     HorizontalAlignment horizontal_alignment() const { return horizontal_; }
     void set_horizontal_alignment(HorizontalAlignment alignment);
@@ -78,6 +100,8 @@ private:
     HorizontalAlignment horizontal_ = HorizontalAlignment::stretch;
     VerticalAlignment vertical_ = VerticalAlignment::stretch;
     bool enabled_ = true;
+    Brush background_{Color{0, 0, 0, 0}};
+    std::unique_ptr<ElementEvents> events_;
 };
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 
 namespace platform {
 
-void set_filled(AppBarButton& button, Color background, Color hover, Color foreground, double corner_radius);
+void set_filled(AppBarButton& button, const Brush& background, Color hover, Color foreground,
+                double corner_radius);
 
 }  // namespace platform

@@ -1,10 +1,12 @@
-// A list of text entries with at most one selected: the left menu.
+// A list of text entries with at most one selected: the left menu and the
+// list dialogs.
 //
 // The selection is an index, -1 for none. `selection_changed` is raised for
 // every change of it, made by the user or by code, and only for a change:
 // replacing the entries clears a selection (raising -1 when there was one),
-// and selecting an index outside the entries clears it too. Nothing here
-// throws for an index. UI thread only.
+// and selecting an index outside the entries clears it too. Removing the
+// selected entry leaves none selected; removing one above it moves the index
+// with its entry. Nothing here throws for an index. UI thread only.
 #pragma once
 
 #include <memory>
@@ -15,6 +17,13 @@
 #include "platform/event.h"
 
 namespace platform {
+
+// An entry under the pointer and where the pointer is, in the list's own
+// coordinates.
+struct ListItemPointer {
+    int index = -1;
+    Point position;
+};
 
 struct ListEntry {
     std::wstring text;
@@ -31,8 +40,17 @@ public:
 
     int selected_index() const { return selected_; }
     void set_selected_index(int index);
+    void remove_at(int index);
 
     Event<ListBox, int> selection_changed;
+    // A double click on an entry; its first click has selected it.
+    Event<ListBox, int> item_double_clicked;
+    // A right click on an entry, which does not select it.
+    Event<ListBox, ListItemPointer> item_right_clicked;
+
+    // Act as a user would (tests).
+    void double_click(int index);
+    void right_click(int index);
 
 private:
     ListBox();

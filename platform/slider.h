@@ -1,4 +1,5 @@
-// A horizontal slider over a range of whole steps, with tick marks above.
+// A horizontal slider over a range of whole steps, with tick marks above
+// unless they are turned off.
 //
 // The value is kept within the range: setting one outside it moves the thumb
 // to the nearest end. `value_changed` is raised for every change of the value,
@@ -20,6 +21,7 @@ public:
     double maximum() const { return maximum_; }
     double value() const { return value_; }
     void set_value(double value);
+    void set_ticks_shown(bool shown);
 
     Event<Slider, double> value_changed;
 

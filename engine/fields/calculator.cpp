@@ -47,6 +47,8 @@ public:
         return result;
     }
 
+    bool divided_by_zero() const { return divided_by_zero_; }
+
 private:
     void next() {
         type_ = token_type::none;
@@ -105,6 +107,7 @@ private:
             if (op == L'*') {
                 result *= right;
             } else if (op == L'/') {
+                if (right == 0) divided_by_zero_ = true;
                 result /= right == 0 ? 1 : right;
             } else {
                 result = remainder_of_integer_parts(result, right);
@@ -183,6 +186,7 @@ private:
     std::wstring_view token_;
     int depth_ = 0;
     bool too_deep_ = false;
+    bool divided_by_zero_ = false;
 };
 
 std::int32_t to_int32_or_zero(std::optional<std::int64_t> value) {
@@ -194,7 +198,12 @@ std::int32_t to_int32_or_zero(std::optional<std::int64_t> value) {
 
 }  // namespace
 
-double calculate_expression(std::wstring_view text) { return calculator(text).evaluate(); }
+double calculate_expression(std::wstring_view text, bool* divided_by_zero) {
+    calculator evaluator(text);
+    const double value = evaluator.evaluate();
+    if (divided_by_zero) *divided_by_zero = evaluator.divided_by_zero();
+    return value;
+}
 
 std::int32_t parse_int_or_zero(std::wstring_view text) { return to_int32_or_zero(read_int64_prefix(text)); }
 

@@ -47,6 +47,13 @@ Task<std::optional<std::wstring>> FakeDocumentOutput::pick_folder(const std::wst
     return folder_waiting_.back().task();
 }
 
+Task<std::optional<std::wstring>> FakeDocumentOutput::pick_image_file(
+    const std::vector<std::wstring>& extensions) {
+    image_file_extensions.push_back(extensions);
+    image_file_waiting_.emplace_back();
+    return image_file_waiting_.back().task();
+}
+
 void FakeDocumentOutput::answer_pdf(PdfBytes bytes) {
     if (pdf_waiting_.empty()) throw std::logic_error("no PDF is waiting");
     auto next = pdf_waiting_.front();
@@ -59,6 +66,13 @@ void FakeDocumentOutput::answer_folder(std::optional<std::wstring> folder) {
     auto next = folder_waiting_.front();
     folder_waiting_.erase(folder_waiting_.begin());
     next.set_value(std::move(folder));
+}
+
+void FakeDocumentOutput::answer_image_file(std::optional<std::wstring> file) {
+    if (image_file_waiting_.empty()) throw std::logic_error("no image file choice is waiting");
+    auto next = image_file_waiting_.front();
+    image_file_waiting_.erase(image_file_waiting_.begin());
+    next.set_value(std::move(file));
 }
 
 }  // namespace platform

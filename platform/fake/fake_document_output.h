@@ -20,11 +20,15 @@ public:
     std::wstring publish_pdf(PdfBytes pdf) override;
     Task<bool> open_file(const std::wstring& path) override;
     Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) override;
+    Task<std::optional<std::wstring>> pick_image_file(
+        const std::vector<std::wstring>& extensions) override;
     std::wstring documents_folder() override { return documents; }
 
     // Completes the oldest PDF still waiting; empty bytes are a failed print.
     void answer_pdf(PdfBytes bytes = {'%', 'P', 'D', 'F'});
     void answer_folder(std::optional<std::wstring> folder);
+    void answer_image_file(std::optional<std::wstring> file);
+    std::size_t image_files_waiting() const { return image_file_waiting_.size(); }
     std::size_t pdfs_waiting() const { return pdf_waiting_.size(); }
 
     int pages = 3;  // what page_count answers
@@ -49,10 +53,12 @@ public:
     std::vector<PdfBytes> published;
     std::vector<std::wstring> opened;
     std::vector<std::wstring> folder_starts;
+    std::vector<std::vector<std::wstring>> image_file_extensions;
 
 private:
     std::vector<TaskSource<PdfBytes>> pdf_waiting_;
     std::vector<TaskSource<std::optional<std::wstring>>> folder_waiting_;
+    std::vector<TaskSource<std::optional<std::wstring>>> image_file_waiting_;
 };
 
 }  // namespace platform

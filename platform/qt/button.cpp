@@ -44,6 +44,11 @@ void Button::set_icon(const std::wstring& path, double size) {
     paint();
 }
 
+void Button::set_text(std::wstring text) {
+    text_ = std::move(text);
+    paint();
+}
+
 void Button::set_colors(Color background, Color foreground) {
     background_ = background;
     foreground_ = foreground;
@@ -62,6 +67,10 @@ void Button::paint() {
     const int side = int(icon_size_ + 0.5);
     button->setIconSize(QSize(side, side));
     button->setIcon(tinted_icon(icon_path_, foreground_));
+    button->setText(to_qstring(text_));
+    button->setToolButtonStyle(text_.empty()        ? Qt::ToolButtonIconOnly
+                               : icon_path_.empty() ? Qt::ToolButtonTextOnly
+                                                    : Qt::ToolButtonTextBesideIcon);
 }
 
 void Button::click() { button_of(*this)->click(); }

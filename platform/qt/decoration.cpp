@@ -2,17 +2,10 @@
 
 #include <QLabel>
 
+#include "platform/qt/brushes.h"
 #include "platform/qt/native_widget.h"
 
 namespace platform {
-
-namespace {
-
-QString css_colour(const Color& c) {
-    return QStringLiteral("rgba(%1,%2,%3,%4)").arg(c.r).arg(c.g).arg(c.b).arg(c.a);
-}
-
-}  // namespace
 
 void set_border(Element& element, const Border& border) {
     QWidget* widget = widget_of(element);
@@ -28,7 +21,7 @@ void set_border(Element& element, const Border& border) {
     widget->setStyleSheet(
         QStringLiteral("#bordered { background: %1; border: %2px solid %3; border-radius: %4px;"
                        " margin: %5px %6px %7px %8px; }")
-            .arg(css_colour(border.background))
+            .arg(css_brush(border.background))
             .arg(width)
             .arg(css_colour(border.brush))
             .arg(border.corner_radius > 0 ? int(border.corner_radius + 0.5) : 0)

@@ -96,6 +96,37 @@ PrintResult print_drawn(std::unique_ptr<QPrinter> printer, const PdfBytes& pdf, 
     return draw_pages(*printer, pdf, dpi) ? PrintResult::printed : PrintResult::failed;
 }
 
+// The path a file dialog answers; nullopt when it is cancelled or destroyed.
+// Not modal through a nested loop: the answer arrives as a signal.
+Task<std::optional<std::wstring>> chosen_path(QFileDialog* dialog) {
+    TaskSource<std::optional<std::wstring>> source;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    QObject::connect(dialog, &QFileDialog::fileSelected, [source](const QString& path) mutable {
+        source.set_value(from_qstring(path));
+    });
+    QObject::connect(dialog, &QDialog::rejected,
+                     [source]() mutable { source.set_value(std::nullopt); });
+    QObject::connect(dialog, &QObject::destroyed,
+                     [source]() mutable { source.set_value(std::nullopt); });
+    dialog->open();
+    return source.task();
+}
+
+// File names are case-sensitive here: "*.png" would hide "LOGO.PNG".
+QString any_case_name_filter(const std::vector<std::wstring>& extensions) {
+    QStringList patterns;
+    for (const std::wstring& extension : extensions) {
+        QString pattern = QStringLiteral("*");
+        for (const QChar c : to_qstring(extension)) {
+            const QChar lower = c.toLower(), upper = c.toUpper();
+            pattern += lower == upper ? QString(c) : QStringLiteral("[%1%2]").arg(lower, upper);
+        }
+        patterns << pattern;
+    }
+    return QStringLiteral("(%1)").arg(patterns.join(QLatin1Char(' ')));
+}
+
 class QtDocumentOutput final : public DocumentOutput {
 public:
     explicit QtDocumentOutput(PrinterSource printers) : printers_(std::move(printers)) {}
@@ -175,7 +206,6 @@ public:
     Task<bool> open_file(const std::wstring& path) override { return open_with_desktop(path); }
 
     Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) override {
-        TaskSource<std::optional<std::wstring>> source;
         // A folder removed since it was chosen opens at what is left of it.
         QString folder = to_qstring(start);
         while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
@@ -183,19 +213,18 @@ public:
             if (parent == folder) break;
             folder = parent;
         }
-        // Not modal through a nested loop: the answer arrives as a signal.
         auto* dialog = new QFileDialog(QApplication::activeWindow(), QString(), folder);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setFileMode(QFileDialog::Directory);
         dialog->setOption(QFileDialog::ShowDirsOnly, true);
-        dialog->setWindowModality(Qt::WindowModal);
-        QObject::connect(dialog, &QFileDialog::fileSelected, [source](const QString& folder) mutable {
-            source.set_value(from_qstring(folder));
-        });
-        QObject::connect(dialog, &QDialog::rejected, [source]() mutable { source.set_value(std::nullopt); });
-        QObject::connect(dialog, &QObject::destroyed, [source]() mutable { source.set_value(std::nullopt); });
-        dialog->open();
-        return source.task();
+        return chosen_path(dialog);
+    }
+
+    Task<std::optional<std::wstring>> pick_image_file(
+        const std::vector<std::wstring>& extensions) override {
+        auto* dialog = new QFileDialog(QApplication::activeWindow());
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setNameFilter(any_case_name_filter(extensions));
+        return chosen_path(dialog);
     }
 
     std::wstring documents_folder() override {

@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QBoxLayout>
-#include <QFont>
+#include <QEnterEvent>
+#include <QMouseEvent>
 #include <QPalette>
+#include <QResizeEvent>
 
+#include "platform/dispatcher.h"
 #include "platform/panel.h"
+#include "platform/qt/brushes.h"
+#include "platform/qt/fonts.h"
 #include "platform/qt/native_widget.h"
-#include "platform/qt/qstring_conversion.h"
 
 namespace platform {
 
@@ -35,6 +39,67 @@ Qt::Alignment qt_alignment(HorizontalAlignment h, VerticalAlignment v) {
     return result;
 }
 
+Point point_of(QPointF at) { return {at.x(), at.y()}; }
+
+// Turns the widget's hover, mouse and resize events into the element's.
+class ElementWatcher final : public QObject {
+public:
+    ElementWatcher(Element& element, QWidget* widget) : QObject(widget), element_(element) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::HoverEnter:
+                raise(&ElementEvents::pointer_entered,
+                      point_of(static_cast<QHoverEvent*>(event)->position()));
+                break;
+            case QEvent::HoverMove:
+                raise(&ElementEvents::pointer_moved,
+                      point_of(static_cast<QHoverEvent*>(event)->position()));
+                break;
+            case QEvent::HoverLeave:
+                raise(&ElementEvents::pointer_exited,
+                      point_of(static_cast<QHoverEvent*>(event)->position()));
+                break;
+            case QEvent::MouseButtonPress:
+                if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) pressed_ = true;
+                break;
+            case QEvent::MouseButtonRelease: {
+                auto* mouse = static_cast<QMouseEvent*>(event);
+                if (mouse->button() != Qt::LeftButton || !pressed_) break;
+                pressed_ = false;
+                const QWidget* widget = static_cast<QWidget*>(parent());
+                if (widget->rect().contains(mouse->position().toPoint())) {
+                    raise(&ElementEvents::tapped, point_of(mouse->position()));
+                }
+                break;
+            }
+            case QEvent::Resize: {
+                const QSize size = static_cast<QResizeEvent*>(event)->size();
+                raise(&ElementEvents::size_changed,
+                      Size{double(size.width()), double(size.height())});
+                break;
+            }
+            default:
+                break;
+        }
+        return false;
+    }
+
+private:
+    template <class Args>
+    void raise(Event<Element, Args> ElementEvents::*which, Args args) {
+        // A handler may drop the last hold on the element; its widget is
+        // still inside this event, so it goes on a later turn.
+        std::shared_ptr<Element> keep = element_.weak_from_this().lock();
+        (element_.events().*which).raise(element_, args);
+        if (keep && keep.use_count() == 1) post([keep] {});
+    }
+
+    Element& element_;
+    bool pressed_ = false;
+};
+
 }  // namespace
 
 void NativeWidgetDeleter::operator()(NativeWidget* native) const {
@@ -45,7 +110,29 @@ Element::Element() : Element(make_native(new QWidget)) {}
 
 Element::Element(NativePtr native) : native_(std::move(native)) {}
 
-Element::~Element() = default;
+Element::~Element() {
+    // The watcher would raise events of an element half destroyed.
+    if (native_) delete native_->watcher.data();
+}
+
+Size Element::actual_size() const {
+    const QWidget* widget = widget_of(*this);
+    if (!widget) return {};
+    return {double(widget->width()), double(widget->height())};
+}
+
+ElementEvents& Element::events() {
+    if (!events_) {
+        events_ = std::make_unique<ElementEvents>();
+        if (QWidget* widget = widget_of(*this)) {
+            widget->setAttribute(Qt::WA_Hover, true);
+            auto* watcher = new ElementWatcher(*this, widget);
+            widget->installEventFilter(watcher);
+            native_->watcher = watcher;
+        }
+    }
+    return *events_;
+}
 
 void Element::set_visibility(Visibility visibility) {
     visibility_ = visibility;
@@ -92,23 +179,18 @@ void Element::set_height(double height) {
     }
 }
 
-void Element::set_background(const SolidColorBrush& brush) {
+void Element::set_background(const Brush& brush) {
+    background_ = brush;
     QWidget* widget = widget_of(*this);
     if (!widget) return;
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, QColor(brush.color.r, brush.color.g, brush.color.b, brush.color.a));
+    palette.setBrush(QPalette::Window, qt_brush(brush));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
 void Element::set_font(const FontSpec& wanted) {
-    QWidget* widget = widget_of(*this);
-    if (!widget) return;
-    QFont font = widget->font();
-    if (!wanted.family.empty()) font.setFamily(to_qstring(wanted.family));
-    if (wanted.size > 0) font.setPixelSize(to_pixels(wanted.size));
-    font.setBold(wanted.bold);
-    widget->setFont(font);
+    if (QWidget* widget = widget_of(*this)) widget->setFont(font_with(widget->font(), wanted));
 }
 
 void Element::set_horizontal_alignment(HorizontalAlignment alignment) {

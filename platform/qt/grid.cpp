@@ -1,6 +1,8 @@
 #include "platform/grid.h"
 
 #include <QGridLayout>
+#include <QMouseEvent>
+#include <functional>
 
 #include "platform/qt/native_widget.h"
 
@@ -16,6 +18,24 @@ QWidget* make_grid_widget() {
     return widget;
 }
 
+class DoubleClickFilter final : public QObject {
+public:
+    DoubleClickFilter(QWidget* widget, std::function<void()> on_double_click)
+        : QObject(widget), on_double_click_(std::move(on_double_click)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonDblClick ||
+            static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return false;
+        on_double_click_();
+        return true;
+    }
+
+private:
+    std::function<void()> on_double_click_;
+};
+
 QGridLayout* grid_layout(const Element& grid) {
     return static_cast<QGridLayout*>(widget_of(grid)->layout());
 }
@@ -23,7 +43,13 @@ QGridLayout* grid_layout(const Element& grid) {
 }  // namespace
 
 std::shared_ptr<Grid> Grid::create() {
-    return std::shared_ptr<Grid>(new Grid());
+    auto grid = std::shared_ptr<Grid>(new Grid());
+    std::weak_ptr<Grid> weak = grid;
+    QWidget* widget = widget_of(*grid);
+    widget->installEventFilter(new DoubleClickFilter(widget, [weak] {
+        if (auto self = weak.lock()) self->double_tapped.raise(*self);
+    }));
+    return grid;
 }
 
 Grid::Grid() : Panel(Orientation::vertical, make_native(make_grid_widget())) {}
@@ -56,6 +82,13 @@ void Grid::set_cell(const Element& child, int row, int column, int row_span, int
         layout->removeWidget(widget);
         layout->addWidget(widget, row, column, row_span, column_span);
     }
+}
+
+double Grid::actual_column_width(int column) const {
+    QGridLayout* layout = grid_layout(*this);
+    if (column < 0 || column >= layout->columnCount()) return 0;
+    const QRect cell = layout->cellRect(0, column);
+    return cell.isValid() ? double(cell.width()) : 0;
 }
 
 Grid::Cell Grid::cell_of(const Element& child) const {

@@ -1,6 +1,8 @@
 #include "platform/list_box.h"
 
 #include <QListWidget>
+#include <QMouseEvent>
+#include <functional>
 
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
@@ -13,6 +15,34 @@ QListWidget* list_of(const Element& element) {
     return static_cast<QListWidget*>(widget_of(element));
 }
 
+// Qt's view selects the entry a right press lands on; here a right click
+// only names it.
+class RightClickFilter final : public QObject {
+public:
+    RightClickFilter(QListWidget* list, std::function<void(int, QPoint)> on_click)
+        : QObject(list), list_(list), on_click_(std::move(on_click)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+            type != QEvent::MouseButtonDblClick)
+            return false;
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::RightButton) return false;
+        if (type == QEvent::MouseButtonRelease) {
+            const QPoint at = mouse->position().toPoint();
+            const int row = list_->row(list_->itemAt(at));
+            if (row >= 0) on_click_(row, list_->viewport()->mapTo(list_, at));
+        }
+        return true;
+    }
+
+private:
+    QListWidget* list_;
+    std::function<void(int, QPoint)> on_click_;
+};
+
 }  // namespace
 
 std::shared_ptr<ListBox> ListBox::create() {
@@ -22,6 +52,17 @@ std::shared_ptr<ListBox> ListBox::create() {
         auto self = weak.lock();
         if (self && !self->updating_) self->change_selection(row);
     });
+    QListWidget* widget = list_of(*list);
+    QObject::connect(widget, &QListWidget::itemDoubleClicked,
+                     [weak, widget](QListWidgetItem* item) {
+                         const int row = widget->row(item);
+                         if (auto self = weak.lock(); self && row >= 0)
+                             self->item_double_clicked.raise(*self, row);
+                     });
+    widget->viewport()->installEventFilter(new RightClickFilter(widget, [weak](int row, QPoint at) {
+        if (auto self = weak.lock())
+            self->item_right_clicked.raise(*self, {row, {double(at.x()), double(at.y())}});
+    }));
     return list;
 }
 
@@ -62,6 +103,34 @@ void ListBox::set_selected_index(int index) {
     if (index < 0 || std::size_t(index) >= entries_.size()) index = -1;
     show_selection(index);
     if (index != selected_) change_selection(index);
+}
+
+void ListBox::remove_at(int index) {
+    if (index < 0 || std::size_t(index) >= entries_.size()) return;
+    entries_.erase(entries_.begin() + index);
+    updating_ = true;
+    delete list_of(*this)->takeItem(index);
+    updating_ = false;
+    const int kept = selected_ == index ? -1 : selected_ > index ? selected_ - 1 : selected_;
+    show_selection(kept);
+    if (kept != selected_) {
+        selected_ = kept;
+        selection_changed.raise(*this, kept);
+    }
+}
+
+void ListBox::double_click(int index) {
+    if (index < 0 || std::size_t(index) >= entries_.size()) return;
+    set_selected_index(index);
+    item_double_clicked.raise(*this, index);
+}
+
+void ListBox::right_click(int index) {
+    if (index < 0 || std::size_t(index) >= entries_.size()) return;
+    QListWidget* list = list_of(*this);
+    const QPoint at =
+        list->viewport()->mapTo(list, list->visualItemRect(list->item(index)).center());
+    item_right_clicked.raise(*this, {index, {double(at.x()), double(at.y())}});
 }
 
 void ListBox::show_selection(int index) {

@@ -17,6 +17,8 @@ struct NativeWidget {
     NativeWidget& operator=(const NativeWidget&) = delete;
 
     QPointer<QWidget> widget;
+    // Raises the element's pointer and size events; made on first use.
+    QPointer<QObject> watcher;
 };
 
 inline NativePtr make_native(QWidget* owned) {

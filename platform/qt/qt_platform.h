@@ -23,14 +23,15 @@ void install_qt_services();
 // factory or any view made by it, whichever is last.
 WebViewFactory make_qt_web_view_factory();
 
-// The folders of the installed program and of the user's data, and the region
-// of the system locale.
+// The folders of the installed program and of the user's data, the region
+// of the system locale, and links opened by the desktop's programs.
 class QtSystem final : public System {
 public:
     std::wstring install_folder() override;
     std::wstring data_folder() override;
     std::wstring temp_folder() override;
     std::optional<std::wstring> home_region_code() override;
+    bool launch_uri(const std::wstring& uri) override;
 };
 
 // The page of a web view made by the Qt factory; null after `close` or for

@@ -53,6 +53,10 @@ void Slider::set_value(double value) {
     value_changed.raise(*this, value_);
 }
 
+void Slider::set_ticks_shown(bool shown) {
+    slider_of(*this)->setTickPosition(shown ? QSlider::TicksAbove : QSlider::NoTicks);
+}
+
 void Slider::show_value() {
     updating_ = true;
     slider_of(*this)->setValue(whole(value_));

@@ -1,7 +1,9 @@
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
@@ -45,6 +47,17 @@ std::optional<std::wstring> QtSystem::home_region_code() {
     const QString code = QLocale::territoryToCode(QLocale::system().territory());
     if (code.isEmpty()) return std::nullopt;
     return from_qstring(code);
+}
+
+bool QtSystem::launch_uri(const std::wstring& uri) {
+    const QUrl url(to_qstring(uri), QUrl::TolerantMode);
+    const QString scheme = url.scheme().toLower();
+    // Never a file, a program or a scheme some other program claims.
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https") &&
+                           scheme != QLatin1String("mailto"))) {
+        return false;
+    }
+    return QDesktopServices::openUrl(url);
 }
 
 }  // namespace platform

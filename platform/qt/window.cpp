@@ -1,26 +1,87 @@
 #include "platform/window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <functional>
 
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
+#include "platform/testing.h"
 
 namespace platform {
 
 namespace {
 
+int system_moves = 0;
+
 class TopLevelWidget final : public QWidget {
 public:
     std::function<void()> on_close;
+    std::function<void(WindowChange)> on_change;
+    std::function<bool(QPoint)> in_drag_area;
 
 protected:
     void closeEvent(QCloseEvent* event) override {
         if (on_close) on_close();
         event->accept();
     }
+
+    void moveEvent(QMoveEvent* event) override {
+        QWidget::moveEvent(event);
+        if (on_change) on_change({});
+    }
+
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (on_change) on_change({});
+    }
+
+    void changeEvent(QEvent* event) override {
+        QWidget::changeEvent(event);
+        if (event->type() == QEvent::WindowStateChange && on_change) on_change({true});
+    }
+
+    // A press that no child took: in a drag area it moves the window, as a
+    // press on a caption does.
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && in_drag_area &&
+            in_drag_area(event->position().toPoint())) {
+            ++system_moves;
+            if (QWindow* handle = windowHandle()) handle->startSystemMove();
+            event->accept();
+            return;
+        }
+        QWidget::mousePressEvent(event);
+    }
 };
+
+TopLevelWidget* top_of(const Window& window) {
+    return static_cast<TopLevelWidget*>(widget_of(window));
+}
+
+int physical(double logical, qreal ratio) { return qRound(logical * ratio); }
+
+int logical(int physical_pixels, qreal ratio) { return qRound(physical_pixels / ratio); }
+
+Qt::Key qt_key(VirtualKey key) {
+    if (key == VirtualKey::F7) return Qt::Key_F7;
+    return Qt::Key(Qt::Key_A + (int(key) - 'A'));
+}
+
+QKeyCombination qt_keys(Accelerator accelerator) {
+    const unsigned bits = unsigned(accelerator.modifiers);
+    Qt::KeyboardModifiers modifiers;
+    if (bits & unsigned(KeyModifiers::control)) modifiers |= Qt::ControlModifier;
+    if (bits & unsigned(KeyModifiers::menu)) modifiers |= Qt::AltModifier;
+    if (bits & unsigned(KeyModifiers::shift)) modifiers |= Qt::ShiftModifier;
+    if (bits & unsigned(KeyModifiers::windows)) modifiers |= Qt::MetaModifier;
+    return QKeyCombination(modifiers, qt_key(accelerator.key));
+}
 
 }  // namespace
 
@@ -34,11 +95,24 @@ Window::Window() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     widget->on_close = [this] { on_native_close(); };
+    widget->on_change = [this](WindowChange change) { changed.raise(*this, change); };
+    widget->in_drag_area = [this](QPoint at) {
+        const qreal ratio = widget_of(*this)->devicePixelRatioF();
+        const int x = physical(at.x(), ratio), y = physical(at.y(), ratio);
+        for (const PixelRect& r : drag_rectangles_) {
+            if (x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height) return true;
+        }
+        return false;
+    };
     native_ = make_native(widget);
 }
 
 Window::~Window() {
-    if (auto* widget = static_cast<TopLevelWidget*>(widget_of(*this))) widget->on_close = nullptr;
+    if (auto* widget = top_of(*this)) {
+        widget->on_close = nullptr;
+        widget->on_change = nullptr;
+        widget->in_drag_area = nullptr;
+    }
     set_content(nullptr);
 }
 
@@ -64,8 +138,77 @@ void Window::set_title(std::wstring title) {
     widget_of(*this)->setWindowTitle(to_qstring(title_));
 }
 
+WindowState Window::state() const {
+    const Qt::WindowStates states = widget_of(*this)->windowState();
+    if (states & Qt::WindowMinimized) return WindowState::minimized;
+    if (states & Qt::WindowFullScreen) return WindowState::full_screen;
+    if (states & Qt::WindowMaximized) return WindowState::maximized;
+    return WindowState::restored;
+}
+
+void Window::maximize() { widget_of(*this)->setWindowState(Qt::WindowMaximized); }
+
+void Window::restore() { widget_of(*this)->setWindowState(Qt::WindowNoState); }
+
+void Window::enter_full_screen() { widget_of(*this)->setWindowState(Qt::WindowFullScreen); }
+
+PixelRect Window::geometry() const {
+    const QWidget* widget = widget_of(*this);
+    const qreal ratio = widget->devicePixelRatioF();
+    const QPoint at = widget->pos();
+    const QSize size = widget->size();
+    return {physical(at.x(), ratio), physical(at.y(), ratio), physical(size.width(), ratio),
+            physical(size.height(), ratio)};
+}
+
+void Window::move(int x, int y) {
+    if (!can_be_placed()) return;
+    QWidget* widget = widget_of(*this);
+    const qreal ratio = widget->devicePixelRatioF();
+    widget->move(logical(x, ratio), logical(y, ratio));
+}
+
 void Window::resize(int width, int height) {
-    widget_of(*this)->resize(width, height);
+    QWidget* widget = widget_of(*this);
+    const qreal ratio = widget->devicePixelRatioF();
+    widget->resize(logical(width, ratio), logical(height, ratio));
+}
+
+bool Window::can_be_placed() const {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+std::vector<PixelRect> Window::screen_areas() const {
+    QList<QScreen*> screens = QGuiApplication::screens();
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        screens.removeAll(primary);
+        screens.prepend(primary);
+    }
+    std::vector<PixelRect> areas;
+    for (const QScreen* screen : screens) {
+        const QRect area = screen->availableGeometry();
+        const qreal ratio = screen->devicePixelRatio();
+        areas.push_back({physical(area.x(), ratio), physical(area.y(), ratio),
+                         physical(area.width(), ratio), physical(area.height(), ratio)});
+    }
+    return areas;
+}
+
+int Window::screen_dpi() const {
+    const QScreen* screen = widget_of(*this)->screen();
+    return screen ? qRound(96 * screen->devicePixelRatio()) : 96;
+}
+
+void Window::set_drag_rectangles(std::vector<PixelRect> rectangles) {
+    drag_rectangles_ = std::move(rectangles);
+}
+
+void Window::add_accelerator(Accelerator accelerator) {
+    auto* shortcut = new QShortcut(QKeySequence(qt_keys(accelerator)), widget_of(*this));
+    shortcut->setContext(Qt::WindowShortcut);
+    shortcut->setAutoRepeat(false);
+    QObject::connect(shortcut, &QShortcut::activated, shortcut,
+                     [this, accelerator] { accelerator_invoked.raise(*this, accelerator); });
 }
 
 void Window::activate() {
@@ -86,5 +229,11 @@ void Window::on_native_close() {
     closed_ = true;
     closed.raise(*this);
 }
+
+namespace testing {
+
+int system_moves_started() { return system_moves; }
+
+}  // namespace testing
 
 }  // namespace platform

@@ -38,7 +38,7 @@ struct OpenDocument {
         if (!wait_until([&] { return shown; })) return;
         std::string link = "Tests/" + name;
         std::replace(link.begin(), link.end(), ' ', '|');
-        window->OnWebMessageReceived(*window->main_webview, core::text_of(link));
+        window->OnWebMessageReceived(*window->elements().main_webview, core::text_of(link));
         window->session().set_mode(core::ViewMode::save_print);
         window->session().output().save_folder = core::text_of(saved.path());
         window->session().output().open_after_saving = false;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using engine::doc_node;
@@ -108,6 +110,124 @@ TEST(FontSettings, FormatPageGetsTheFontsWithinTheFieldAndOtherPagesOnlyTheirRec
     cache.body_font_size = 1e9f;
     core::apply_font_settings(cache, pages);
     EXPECT_EQ(pages.groups[0].record.v[0], 65535);
+}
+
+// A cover page, the format page with two blocks of two paragraphs, and a
+// second standard page.
+struct ParagraphTree {
+    ParagraphTree() {
+        add_item(add_element(add_group(pages, 0)));
+        auto& body = add_group(pages, 1);
+        for (int b = 0; b < 2; ++b) {
+            auto& block = add_element(body);
+            add_item(block);
+            add_item(block);
+        }
+        add_item(add_element(add_group(pages, 1)));
+        cache.format_page = 1;
+    }
+    engine::doc_record& block(std::size_t b) { return pages.groups[1].elements[b].record; }
+    engine::doc_record& paragraph(std::size_t b, std::size_t p) {
+        return pages.groups[1].elements[b].items[p];
+    }
+    // Every record outside the format page is as built.
+    bool others_untouched() const {
+        for (std::size_t g : {0u, 2u}) {
+            const auto& element = pages.groups[g].elements[0];
+            if (element.record.v[4] || element.record.d2 || element.items[0].c ||
+                element.items[0].v[4] || element.items[0].d2)
+                return false;
+        }
+        return true;
+    }
+
+    doc_node pages;
+    core::formatting_cache cache;
+};
+
+TEST(ParagraphSettings, EachSettingWritesTheFormatPageAndLineSpacingAlsoEveryPageRecord) {
+    using core::ParagraphSetting;
+    ParagraphTree tree;
+    tree.cache.heading_top_padding = 7;
+    core::apply_paragraph_settings(tree.cache, tree.pages, ParagraphSetting::heading_top_padding);
+    EXPECT_EQ(tree.block(0).v[4], 0);  // nothing above the first heading
+    EXPECT_EQ(tree.block(1).v[4], 7);
+
+    tree.cache.first_line_indent = 10;
+    core::apply_paragraph_settings(tree.cache, tree.pages, ParagraphSetting::first_line_indent);
+    EXPECT_EQ(tree.block(1).d2, 10.0);
+    EXPECT_EQ(tree.paragraph(1, 1).d2, 10.0);
+
+    tree.cache.body_top_padding = 5;
+    core::apply_paragraph_settings(tree.cache, tree.pages, ParagraphSetting::body_top_padding);
+    EXPECT_EQ(tree.paragraph(0, 0).v[4], 5);
+    EXPECT_EQ(tree.block(0).v[4], 0);
+
+    tree.cache.line_spacing = 4;
+    core::apply_paragraph_settings(tree.cache, tree.pages, ParagraphSetting::line_spacing);
+    for (std::size_t g = 0; g < 3; ++g) EXPECT_EQ(tree.pages.groups[g].record.c, 4);
+    EXPECT_EQ(tree.paragraph(1, 0).c, 4);
+    EXPECT_EQ(tree.block(1).c, 0);
+    EXPECT_TRUE(tree.others_untouched());
+
+    // An indent read from a file is written within its slider's range.
+    for (auto [indent, stored] :
+         {std::pair{1e30f, 30.0}, {-4.0f, 0.0}, {std::numeric_limits<float>::quiet_NaN(), 0.0}}) {
+        tree.cache.first_line_indent = indent;
+        core::apply_paragraph_settings(tree.cache, tree.pages, ParagraphSetting::first_line_indent);
+        EXPECT_EQ(tree.paragraph(0, 0).d2, stored);
+    }
+}
+
+TEST(ParagraphSettings, WithoutAStandardPageOnlyThePageRecordsTakeTheLineSpacing) {
+    using core::ParagraphSetting;
+    ParagraphTree tree;
+    tree.cache.format_page = -1;
+    tree.cache.line_spacing = 6;
+    tree.cache.body_top_padding = 9;
+    tree.cache.justify_body = 1;
+    for (auto setting : {ParagraphSetting::line_spacing, ParagraphSetting::body_top_padding,
+                         ParagraphSetting::justify_body}) {
+        core::apply_paragraph_settings(tree.cache, tree.pages, setting);
+    }
+    EXPECT_EQ(tree.pages.groups[1].record.c, 6);
+    EXPECT_EQ(tree.paragraph(0, 0).c, 0);
+    EXPECT_EQ(tree.paragraph(0, 0).v[4], 0);
+    EXPECT_EQ(tree.paragraph(0, 0).v[3], 0);
+}
+
+TEST(ParagraphSettings, ASettingKeepsTheTemplatesOtherChoicesAndAlignmentsItDoesNotSwitch) {
+    using core::ParagraphSetting;
+    ParagraphTree tree;
+    tree.block(0).v[3] = 1;         // a centred title block
+    tree.block(1).v[3] = 2;         // a right-aligned heading
+    tree.paragraph(0, 0).d2 = 10;   // the opening paragraph's own indent
+    tree.paragraph(0, 1).v[3] = 2;  // a right-aligned date line
+    tree.paragraph(1, 0).v[3] = 1;  // a centred paragraph
+    tree.cache.line_spacing = 3;
+    core::apply_paragraph_settings(tree.cache, tree.pages, ParagraphSetting::line_spacing);
+    EXPECT_EQ(tree.paragraph(0, 0).d2, 10.0);
+    EXPECT_EQ(tree.block(0).v[3], 1);
+    EXPECT_EQ(tree.paragraph(0, 1).v[3], 2);
+
+    tree.cache.justify_body = 1;
+    core::apply_paragraph_settings(tree.cache, tree.pages, ParagraphSetting::justify_body);
+    EXPECT_EQ(tree.paragraph(0, 0).v[3], 3);
+    EXPECT_EQ(tree.paragraph(0, 1).v[3], 2);
+    EXPECT_EQ(tree.paragraph(1, 0).v[3], 1);
+    EXPECT_EQ(tree.block(0).v[3], 1);  // headings are not body text
+    tree.cache.justify_body = 0;
+    core::apply_paragraph_settings(tree.cache, tree.pages, ParagraphSetting::justify_body);
+    EXPECT_EQ(tree.paragraph(0, 0).v[3], 0);
+
+    tree.cache.center_headings = 0;
+    core::apply_paragraph_settings(tree.cache, tree.pages, ParagraphSetting::center_headings);
+    EXPECT_EQ(tree.block(0).v[3], 0);
+    EXPECT_EQ(tree.block(1).v[3], 2);
+    EXPECT_EQ(tree.paragraph(1, 0).v[3], 1);  // paragraphs are not headings
+    tree.cache.center_headings = 1;
+    core::apply_paragraph_settings(tree.cache, tree.pages, ParagraphSetting::center_headings);
+    EXPECT_EQ(tree.block(0).v[3], 1);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "tools/brikc/brik_io.h"
+
 namespace generated {
 
 namespace {
@@ -128,6 +130,15 @@ fifty_page_tree fifty_pages(typing_fields typing) {
         section.elements[2].record = text_field(memo_field, memo_value(), 0);
     }
     return tree;
+}
+
+bool write_fifty_pages(const std::filesystem::path& file, typing_fields typing) {
+    fifty_page_tree generated = fifty_pages(typing);
+    brikc::brik_tree tree;
+    tree.page_setup = brikc::default_page_setup();
+    tree.pages = std::move(generated.pages);
+    tree.parameters = std::move(generated.parameters);
+    return brikc::write_brik(std::move(tree), file);
 }
 
 }  // namespace generated

@@ -5,6 +5,7 @@
 // share it, so their figures describe one document.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "engine/document/doc_model.h"
@@ -32,5 +33,9 @@ struct fifty_page_tree {
 };
 
 fifty_page_tree fifty_pages(typing_fields typing = {});
+
+// Writes the template as a document file, with the page setup a template
+// gets when it names none. False when the file could not be written.
+bool write_fifty_pages(const std::filesystem::path& file, typing_fields typing = {});
 
 }  // namespace generated

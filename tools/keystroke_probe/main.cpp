@@ -12,7 +12,8 @@
 // notes when that frame was laid out and painted. The probe reads those
 // times with asynchronous script calls, never through the page bridge, and
 // puts them on its own clock. Each key waits for the previous one to be
-// painted. Runs offscreen unless QT_QPA_PLATFORM says otherwise (xcb under
+// painted and then for a pause of 20 to 60 ms, so keys fall anywhere between
+// two frames, as a typist's do. Runs offscreen unless QT_QPA_PLATFORM says otherwise (xcb under
 // Xvfb), in a fresh home folder.
 #include <unistd.h>
 
@@ -28,6 +29,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,9 @@ struct field_to_type {
     std::wstring link;  // as a file link posts it
     std::wstring field;
 };
+
+// When the program last sent a render's script to the view.
+double last_render_sent = 0;
 
 double now_ms() {
     using namespace std::chrono;
@@ -149,9 +154,9 @@ QWidget* show_editor(app::MainWindow& window, const std::wstring& name) {
         for (std::size_t f = 0; f < engine::element_count_of(section); ++f) {
             if (section.elements[f].record.s1 != name) continue;
             window.session().set_section(std::int32_t(s));
-            window.RefreshMenuPanel();
+            window.left_menu().RefreshMenuPanel();
             std::vector<std::shared_ptr<platform::TextBox>> boxes;
-            collect_text_boxes(*window.data_panel, boxes);
+            collect_text_boxes(window.data_panel().panel(), boxes);
             const platform::TreeIndex tag{std::int32_t(s), std::int32_t(f), -1};
             for (const auto& box : boxes) {
                 if (box->data_context == platform::Value(tag)) return platform::widget_of(*box);
@@ -160,6 +165,13 @@ QWidget* show_editor(app::MainWindow& window, const std::wstring& name) {
         }
     }
     return nullptr;
+}
+
+std::wstring editor_text(QWidget* editor) {
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) return line->text().toStdWString();
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(editor))
+        return memo->toPlainText().toStdWString();
+    return {};
 }
 
 void type_key(QWidget* editor, int index) {
@@ -211,7 +223,7 @@ void report(const field_to_type& typed, const std::vector<key_times>& keys) {
 // Opens the document, types `count` keys into the field and reports; false
 // when something never happened.
 bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
-    platform::WebView& view = *window.main_webview;
+    platform::WebView& view = *window.elements().main_webview;
     window.OnWebMessageReceived(view, typed.link);
     QWidget* editor = show_editor(window, typed.field);
     if (!editor) {
@@ -225,15 +237,40 @@ bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
     QElapsedTimer settle;
     settle.start();
     wait_until([&] { return settle.elapsed() > 1000; });
+    // The reader looks at the first place that shows the field.
+    const std::wstring value = editor_text(editor);
+    run_script(view,
+               L"(function (text) { var walker = document.createTreeWalker(document.body, "
+               L"NodeFilter.SHOW_TEXT);"
+               L" while (walker.nextNode()) if (walker.currentNode.data.indexOf(text) >= 0) {"
+               L" walker.currentNode.parentNode.scrollIntoView({block: 'center'}); return; } })('" +
+                   platform::js_string_literal(
+                       value.substr(value.size() - std::min<std::size_t>(value.size(), 8))) +
+                   L"')");
     run_script(view, page_watch);
+    if (std::getenv("PROBE_EXPERIMENT")) {
+        std::FILE* f = std::fopen("/tmp/scratch/exp.js", "r");
+        std::string js(100000, 0);
+        js.resize(std::fread(js.data(), 1, js.size(), f));
+        std::fclose(f);
+        std::printf("experiment: %ls\n",
+                    run_script(view, QString::fromUtf8(js.c_str()).toStdWString()).c_str());
+    }
     const double offset = page_clock_offset(view);
 
     std::vector<key_times> keys;
     double painted_count = 0;
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> pause_ms(20, 60);
+    const app::ViewUpdates before = window.view_updates();
     for (int i = 0; i < count; ++i) {
+        QElapsedTimer pause;
+        pause.start();
+        const int wanted = pause_ms(random);
+        wait_until([&] { return pause.elapsed() >= wanted; });
         const double pressed = now_ms();
         type_key(editor, i);
-        const double sent = now_ms();
+        const double sent = last_render_sent;
         std::vector<double> state;
         const bool painted = wait_until(
             [&] {
@@ -246,24 +283,29 @@ bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
             return false;
         }
         painted_count = state[0];
+        if (sent < pressed) {
+            std::printf("%s: key %d sent no render\n", typed.title, i + 1);
+            return false;
+        }
         const double changed = state[1] - offset, shown = state[2] - offset;
         keys.push_back({sent - pressed, changed - sent, shown - changed});
     }
 
-    std::wstring value;
-    if (auto* line = qobject_cast<QLineEdit*>(editor)) value = line->text().toStdWString();
-    if (auto* memo = qobject_cast<QPlainTextEdit*>(editor))
-        value = memo->toPlainText().toStdWString();
     // The typed letters only: the document may write a value's first letter
     // in capitals.
+    const std::wstring typed_value = editor_text(editor);
     const std::wstring tail =
-        value.substr(value.size() - std::min<std::size_t>(std::size_t(count), 20));
+        typed_value.substr(typed_value.size() - std::min<std::size_t>(std::size_t(count), 20));
     if (run_script(view, L"document.body.textContent.indexOf('" +
                              platform::js_string_literal(tail) + L"') >= 0") != L"true") {
         std::printf("%s: the view does not show the typed value\n", typed.title);
         return false;
     }
     report(typed, keys);
+    const app::ViewUpdates& after = window.view_updates();
+    std::printf("  view updates: %d text nodes, %d pages, %d whole builds\n",
+                after.text_edits - before.text_edits, after.page_replaces - before.page_replaces,
+                after.builds - before.builds);
     return true;
 }
 
@@ -316,10 +358,11 @@ int main(int argc, char** argv) {
     const std::string home = std::getenv("HOME");
 
     app::MainWindowHooks hooks;
+    hooks.render_sent = [](app::MainWindow&) { last_render_sent = now_ms(); };
     hooks.first_page_shown = [count](app::MainWindow& window) {
         platform::post([&window, count] {
             run_probe(window, count);
-            window.window->close();
+            window.elements().window->close();
         });
     };
     const int code = app::start(1, argv, hooks);

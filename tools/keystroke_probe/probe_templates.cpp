@@ -55,21 +55,12 @@ brikc::brik_tree many_fields() {
     return tree;
 }
 
-brikc::brik_tree fifty_pages() {
-    generated::fifty_page_tree generated = generated::fifty_pages({.wanted = true});
-    brikc::brik_tree tree;
-    tree.page_setup = brikc::default_page_setup();
-    tree.pages = std::move(generated.pages);
-    tree.parameters = std::move(generated.parameters);
-    return tree;
-}
-
 }  // namespace
 
 bool write_probe_templates(const std::filesystem::path& library) {
     std::error_code error;
     std::filesystem::create_directories(library / "Probe", error);
-    return brikc::write_brik(fifty_pages(), library / "Probe/Fifty pages.brik") &&
+    return generated::write_fifty_pages(library / "Probe/Fifty pages.brik", {.wanted = true}) &&
            brikc::write_brik(many_fields(), library / "Probe/Many fields.brik");
 }
 

@@ -53,7 +53,7 @@ int run_once(int argc, char** argv) {
         const double elapsed_ms = (seconds_since_boot() - started) * 1000.0;
         std::printf("startup_ms %.0f\n", elapsed_ms);
         std::fflush(stdout);
-        window.window->close();
+        window.elements().window->close();
     };
     return app::start(argc, argv, hooks);
 }

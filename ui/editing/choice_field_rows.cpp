@@ -3,15 +3,13 @@
 // choice in the option flags and the field value.
 #include <variant>
 
-#include "app/main_window.h"
 #include "platform/decoration.h"
+#include "ui/editing/data_panel.h"
 #include "ui/editing/panel_look.h"
-#include "ui/editing/parameter_tree.h"
 #include "ui/editing/shown_texts.h"
 
-namespace app {
+namespace ui {
 
-namespace look = ui::look;
 using platform::Visibility;
 
 namespace {
@@ -36,16 +34,16 @@ std::shared_ptr<platform::Panel> option_row(std::size_t options, bool check_boxe
 
 }  // namespace
 
-void MainWindow::BuildChoiceFieldRow(platform::Panel& panel, std::int32_t section,
-                                     std::int32_t field) {
-    engine::doc_element* element = ui::field_at(session_.data(), section, field);
+void DataPanel::BuildChoiceFieldRow(platform::Panel& panel, std::int32_t section,
+                                    std::int32_t field) {
+    engine::doc_element* element = field_at(session_.data(), section, field);
     if (!element) return;
-    const auto options = std::int32_t(ui::option_count(*element));
+    const auto options = std::int32_t(option_count(*element));
     auto row = option_row(std::size_t(options), false);
     for (std::int32_t i = 0; i < options; ++i) {
         const engine::doc_record& option = element->items[std::size_t(i)];
         auto button = platform::RadioButton::create(
-            ui::option_shown_text(session_.document(), option, false).text);
+            option_shown_text(session_.document(), option, false).text);
         button->set_font(look::editor_font());
         if (i == 0) {
             button->set_margin({10, 8, 8, 2});
@@ -57,28 +55,28 @@ void MainWindow::BuildChoiceFieldRow(platform::Panel& panel, std::int32_t sectio
         platform::keep_margin_outside(*button);
         // One row holds one field's buttons, which makes them one group.
         row->children().append(button);
-        button->set_checked(ui::is_chosen(option));
+        button->set_checked(is_chosen(option));
         button->data_context = platform::TreeIndex{section, field, i};
         button->checked.add([this](platform::ToggleButton& sender, const platform::NoArgs&) {
             OnChoiceChecked(sender);
         });
     }
-    row->set_visibility(ui::is_hidden(*element) ? Visibility::collapsed : Visibility::visible);
+    row->set_visibility(is_hidden(*element) ? Visibility::collapsed : Visibility::visible);
     MakeFieldCaption(panel, section, field);
     row->data_context = platform::TreeIndex{section, field, -1};
     panel.children().append(row);
 }
 
-void MainWindow::BuildOptionsFieldRow(platform::Panel& panel, std::int32_t section,
-                                      std::int32_t field) {
-    engine::doc_element* element = ui::field_at(session_.data(), section, field);
+void DataPanel::BuildOptionsFieldRow(platform::Panel& panel, std::int32_t section,
+                                     std::int32_t field) {
+    engine::doc_element* element = field_at(session_.data(), section, field);
     if (!element) return;
-    const auto options = std::int32_t(ui::option_count(*element));
+    const auto options = std::int32_t(option_count(*element));
     auto row = option_row(std::size_t(options), true);
     bool first_margin = true;
     for (std::int32_t i = 0; i < options; ++i) {
         const engine::doc_record& option = element->items[std::size_t(i)];
-        const ui::shown_option shown = ui::option_shown_text(session_.document(), option, true);
+        const shown_option shown = option_shown_text(session_.document(), option, true);
         auto box = platform::CheckBox::create(shown.text);
         box->set_font(look::editor_font());
         box->set_vertical_alignment(platform::VerticalAlignment::top);
@@ -90,7 +88,7 @@ void MainWindow::BuildOptionsFieldRow(platform::Panel& panel, std::int32_t secti
         } else {
             box->set_margin({10, 2, 8, 2});
         }
-        box->set_checked(ui::is_chosen(option));
+        box->set_checked(is_chosen(option));
         box->data_context = platform::TreeIndex{section, field, i};
         box->checked.add([this](platform::ToggleButton& sender, const platform::NoArgs&) {
             OnOptionChecked(sender);
@@ -108,39 +106,39 @@ void MainWindow::BuildOptionsFieldRow(platform::Panel& panel, std::int32_t secti
                                      : platform::Thickness{10, 2, 8, 9});
         platform::keep_margin_outside(last);
     }
-    row->set_visibility(ui::is_hidden(*element) ? Visibility::collapsed : Visibility::visible);
+    row->set_visibility(is_hidden(*element) ? Visibility::collapsed : Visibility::visible);
     MakeFieldCaption(panel, section, field);
     row->data_context = platform::TreeIndex{section, field, -1};
     panel.children().append(row);
 }
 
-void MainWindow::OnChoiceChecked(platform::ToggleButton& sender) {
+void DataPanel::OnChoiceChecked(platform::ToggleButton& sender) {
     const auto* tag = std::get_if<platform::TreeIndex>(&sender.data_context);
     if (!tag) return;
-    engine::doc_element* field = ui::field_at(session_.data(), tag->group, tag->element);
+    engine::doc_element* field = field_at(session_.data(), tag->group, tag->element);
     if (!field) return;
     // The stored text, not the rendered one, becomes the value.
-    if (const engine::doc_record* option = ui::option_at(*field, tag->item))
+    if (const engine::doc_record* option = option_at(*field, tag->item))
         field->record.s2 = option->s2;
-    const std::size_t options = ui::option_count(*field);
+    const std::size_t options = option_count(*field);
     for (std::size_t j = 0; j < options; ++j)
         field->items[j].b = std::int32_t(j) == tag->item ? 1 : 0;
     if (ReevaluateFieldConditions(tag->group)) RefreshFieldRowVisibility();
-    RenderDocumentAsync(session_.library_shown());
+    render_(session_.library_shown());
 }
 
-void MainWindow::OnOptionChecked(platform::ToggleButton& sender) {
+void DataPanel::OnOptionChecked(platform::ToggleButton& sender) {
     const auto* tag = std::get_if<platform::TreeIndex>(&sender.data_context);
     if (!tag) return;
-    engine::doc_element* field = ui::field_at(session_.data(), tag->group, tag->element);
+    engine::doc_element* field = field_at(session_.data(), tag->group, tag->element);
     if (!field) return;
-    if (engine::doc_record* option = ui::option_at(*field, tag->item))
+    if (engine::doc_record* option = option_at(*field, tag->item))
         option->b = sender.is_checked() ? 1 : 0;
-    field->record.s2 = ui::joined_option_value(*field);
+    field->record.s2 = joined_option_value(*field);
     if (ReevaluateFieldConditions(tag->group)) RefreshFieldRowVisibility();
     // Not now: the sender is one of the rows the rebuild replaces.
     if (rebuilds_panel(field->record.s1)) PostDataPanelRebuild();
-    RenderDocumentAsync(false);
+    render_(false);
 }
 
-}  // namespace app
+}  // namespace ui

@@ -13,6 +13,11 @@ constexpr platform::Color dark_blue{255, 0x00, 0x00, 0x8B};
 constexpr platform::Color dark_gray{255, 0xA9, 0xA9, 0xA9};
 constexpr platform::Color transparent{0, 0, 0, 0};
 constexpr platform::Color pick_button{255, 0xCC, 0xD5, 0xF0};
+// Between the two stops of the original panel and row gradients: the
+// background of the whole data panel, and of label rows, note rows and the
+// save/print action button.
+constexpr platform::Color panel_colour{255, 0xD4, 0xD4, 0xD4};
+constexpr platform::Color row_colour{255, 0x56, 0x6A, 0xB6};
 
 inline platform::FontSpec caption_font() { return {L"", 11, true}; }
 inline platform::FontSpec subtitle_font() { return {L"", 12, false}; }

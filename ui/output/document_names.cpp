@@ -65,6 +65,33 @@ std::wstring short_document_name(std::wstring_view last_document) {
     return name.empty() ? std::wstring(fallback_name) : name;
 }
 
+std::wstring document_breadcrumb(std::wstring_view last_document) {
+    // clang-format off
+    static constexpr std::pair<std::wstring_view, std::wstring_view> folder_captions[] = {
+        {L"Кадры", L"Кадровые документы"},
+        {L"Формы", L"Другие документы"},
+    };
+    // clang-format on
+    std::wstring_view name = last_document;
+    if (name.ends_with(L".brik")) name.remove_suffix(5);
+    std::wstring_view folder;
+    if (const auto slash = name.rfind(L'/'); slash != std::wstring_view::npos) {
+        folder = name.substr(0, slash);
+        name.remove_prefix(slash + 1);
+    }
+    for (const auto& [stored, caption] : folder_captions) {
+        if (folder == stored) folder = caption;
+    }
+    return std::wstring(folder) + caption_separator + std::wstring(name);
+}
+
+std::wstring library_breadcrumb(const engine::document_data* data, int section,
+                                const std::wstring& library) {
+    if (!data || section < 0 || std::size_t(section) >= engine::group_count_of(data->parameters))
+        return library;
+    return library + L" \u2022  " + data->parameters.groups[std::size_t(section)].record.s1;
+}
+
 std::wstring footer_text(const engine::document_data* data) {
     const engine::doc_element* footer = footer_of(data);
     return footer ? footer->record.s1 : std::wstring();

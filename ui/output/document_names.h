@@ -12,6 +12,8 @@ namespace ui {
 
 // The brand word used where a document has no name at all.
 inline constexpr wchar_t fallback_name[] = L"Vellumcraft";
+// Between the parts of a caption: two blanks, a bullet, two blanks.
+inline constexpr wchar_t caption_separator[] = L"  \u2022  ";
 
 // The title (s1 of the page-setup record) with trailing blanks, tabs and
 // line breaks dropped; "Vellumcraft" without a page setup. When it is empty
@@ -22,6 +24,16 @@ std::wstring document_title(const engine::document_data* data, bool use_name, co
 // "Agreements/Sales Agreement.brik" -> "Sales Agreement"; "Vellumcraft"
 // when nothing is left.
 std::wstring short_document_name(std::wstring_view last_document);
+
+// The status-bar caption of a library document: its folder, the separator
+// and its name. ".brik" is dropped only at the end; a nested folder shows
+// whole; the Russian library's folders Кадры and Формы show by their
+// captions.
+std::wstring document_breadcrumb(std::wstring_view last_document);
+// The library page's caption: `library`, " •  " and the name of `section`;
+// `library` alone when the page has no such section.
+std::wstring library_breadcrumb(const engine::document_data* data, int section,
+                                const std::wstring& library);
 
 // s1 of the footer element; empty without one.
 std::wstring footer_text(const engine::document_data* data);

@@ -1,11 +1,12 @@
 // The font handlers: each stores the control's value in the formatting
 // cache, rewrites the row's value caption, writes the cache into the tree
 // and asks for a render that keeps the scroll position.
-#include "app/main_window.h"
+#include "platform/controls.h"
 #include "platform/toggle_button.h"
+#include "ui/output/setting_rows.h"
 #include "ui/output/value_captions.h"
 
-namespace app {
+namespace ui {
 
 namespace {
 
@@ -29,22 +30,23 @@ platform::TextBlock* value_caption(const platform::Element& control, std::size_t
 
 }  // namespace
 
-void MainWindow::ApplyFontSettings() {
+void SettingRows::ApplyFontSettings() {
     if (engine::document_data* data = session_.data())
         core::apply_font_settings(session_.formatting(), data->pages);
 }
 
-void MainWindow::OnFontFamilySelectionChanged(platform::Element& sender, const std::wstring& family) {
+void SettingRows::OnFontFamilySelectionChanged(platform::Element& sender,
+                                               const std::wstring& family) {
     core::formatting_cache& formatting = session_.formatting();
     auto box = sender.parent();
     if (!box || family.empty()) return;
     formatting.font_family = family;
     if (platform::TextBlock* caption = value_caption(sender, font_family_header)) caption->set_text(family);
     ApplyFontSettings();
-    RenderDocumentAsync(false);
+    render_(false);
 }
 
-void MainWindow::OnFontSizeChanged(platform::Slider& sender, double value) {
+void SettingRows::OnFontSizeChanged(platform::Slider& sender, double value) {
     core::formatting_cache& formatting = session_.formatting();
     const core::ViewMode mode = session_.mode();
     if (mode != core::ViewMode::settings && mode != core::ViewMode::save_print) return;
@@ -52,36 +54,36 @@ void MainWindow::OnFontSizeChanged(platform::Slider& sender, double value) {
     const std::size_t position = mode == core::ViewMode::settings ? font_size_header_in_settings
                                                                   : font_size_header_in_layout;
     if (platform::TextBlock* caption = value_caption(sender, position)) {
-        caption->set_text(ui::points_text(formatting.body_font_size));
+        caption->set_text(points_text(formatting.body_font_size));
     }
     ApplyFontSettings();
     // In the layout page the change waits for its "Apply".
-    if (mode == core::ViewMode::settings) RenderDocumentAsync(false);
+    if (mode == core::ViewMode::settings) render_(false);
 }
 
-void MainWindow::OnHeadingSizeChanged(platform::Slider& sender, double value) {
+void SettingRows::OnHeadingSizeChanged(platform::Slider& sender, double value) {
     core::formatting_cache& formatting = session_.formatting();
     formatting.heading_size_delta = float(value);
     if (platform::TextBlock* caption = value_caption(sender, heading_size_header)) {
-        caption->set_text(ui::heading_delta_text(formatting.heading_size_delta));
+        caption->set_text(heading_delta_text(formatting.heading_size_delta));
     }
     ApplyFontSettings();
-    RenderDocumentAsync(false);
+    render_(false);
 }
 
-void MainWindow::OnBoldNumberingChecked(bool checked) {
+void SettingRows::OnBoldNumberingChecked(bool checked) {
     core::formatting_cache& formatting = session_.formatting();
     formatting.bold_numbering = checked;
     if (engine::document_data* data = session_.data()) data->page_setup.record.c = checked ? 1 : 0;
     ApplyFontSettings();
-    RenderDocumentAsync(false);
+    render_(false);
 }
 
-void MainWindow::OnBoldHeadingsChecked(bool checked) {
+void SettingRows::OnBoldHeadingsChecked(bool checked) {
     core::formatting_cache& formatting = session_.formatting();
     formatting.bold_headings = checked;
     ApplyFontSettings();
-    RenderDocumentAsync(false);
+    render_(false);
 }
 
-}  // namespace app
+}  // namespace ui

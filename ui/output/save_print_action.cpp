@@ -5,23 +5,22 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/main_window.h"
 #include "core/engine_services.h"
 #include "engine/document/ui_strings.h"
 #include "ui/output/file_writer.h"
+#include "ui/output/open_document_names.h"
 #include "ui/output/outcome_messages.h"
 #include "ui/output/page_selection.h"
 #include "ui/output/print_view.h"
+#include "ui/output/save_print_panel.h"
 #include "ui/output/save_target.h"
 #include "ui/output/word_export.h"
 
-namespace app {
+namespace ui {
 
 namespace {
 
-constexpr std::int32_t print_kind = 0, save_kind = 1, layout_kind = 3;
-
-// Clears the flag however the print ends, unless the window (and the flag)
+// Clears the flag however the print ends, unless the panel (and the flag)
 // went first.
 class PrintRun {
 public:
@@ -37,13 +36,15 @@ private:
     std::weak_ptr<int> alive_;
 };
 
-ui::output_outcome outcome_of(platform::PrintResult result) {
+output_outcome outcome_of(platform::PrintResult result) {
     switch (result) {
-        case platform::PrintResult::printed: return ui::output_outcome::printing;
-        case platform::PrintResult::no_printer: return ui::output_outcome::no_printer;
+        case platform::PrintResult::printed:
+            return output_outcome::printing;
+        case platform::PrintResult::no_printer:
+            return output_outcome::no_printer;
         case platform::PrintResult::failed: break;
     }
-    return ui::output_outcome::print_failed;
+    return output_outcome::print_failed;
 }
 
 int whole_copies(double copies) {
@@ -53,44 +54,50 @@ int whole_copies(double copies) {
 
 }  // namespace
 
-platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::shared_ptr<platform::Panel> page_panel) {
-    if (kind == layout_kind) {
-        ShowPrintPreviewAsync();
+platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(
+    SavePrintAction action, std::shared_ptr<platform::Panel> page_panel) {
+    if (action == SavePrintAction::refresh_preview) {
+        preview_.ShowPrintPreviewAsync();
         co_return;
     }
-    if ((kind != print_kind && kind != save_kind) || !HasLoadedDocument()) co_return;
+    if ((action != SavePrintAction::print && action != SavePrintAction::save) ||
+        !session_.has_loaded_document())
+        co_return;
     const std::uint64_t started_on = session_.document_serial();
     core::output_choices& choices = session_.output();
-    // Checked after every wait, before anything of the window is touched.
-    const std::weak_ptr<int> alive = output_alive;
-    auto report = [this, &page_panel](ui::output_outcome outcome) {
-        const ui::status_message message = ui::message_for(outcome);
-        if (page_panel) ShowStatusMessage(*page_panel, engine::ui_string(message.row), message.severity);
+    // Checked after every wait, before anything of the panel is touched.
+    const std::weak_ptr<int> alive = alive_;
+    auto report = [this, &page_panel](output_outcome outcome) {
+        const status_message message = message_for(outcome);
+        if (page_panel)
+            status_.ShowStatusMessage(*page_panel, engine::ui_string(message.row),
+                                      message.severity);
     };
     bool replaced = false;
 
-    if (kind == print_kind) {
-        if (print_in_progress) {
-            report(ui::output_outcome::print_busy);
+    if (action == SavePrintAction::print) {
+        if (print_in_progress_) {
+            report(output_outcome::print_busy);
             co_return;
         }
-        PrintRun run(print_in_progress, alive);
-        ui::output_outcome outcome = ui::output_outcome::print_failed;
+        PrintRun run(print_in_progress_, alive);
+        output_outcome outcome = output_outcome::print_failed;
         try {
-            const auto printed = co_await PrintViewPdfAsync(started_on);
+            const auto printed = co_await preview_.PrintViewPdfAsync(started_on);
             if (alive.expired()) co_return;
             if (!printed || !session_.is_same_document(started_on)) {
                 replaced = true;
             } else if (!printed->pdf.empty()) {
                 const platform::PdfBytes& pdf = printed->pdf;
-                const auto pages = ui::chosen_pages(choices.print_pages, choices.selected_pages,
-                                                    Output().page_count(pdf));
-                outcome = outcome_of(Output().print(
-                    pdf, pages, printed->layout, {IsPageNumberInFooter(), GetFooterText()},
-                    whole_copies(choices.copies), ui::pdf_info(GetDocumentTitle(true))));
+                const auto pages = chosen_pages(choices.print_pages, choices.selected_pages,
+                                                preview_.Output().page_count(pdf));
+                outcome = outcome_of(preview_.Output().print(
+                    pdf, pages, printed->layout,
+                    {IsPageNumberInFooter(session_), GetFooterText(session_)},
+                    whole_copies(choices.copies), pdf_info(GetDocumentTitle(session_, true))));
             }
         } catch (...) {
-            outcome = ui::output_outcome::print_failed;
+            outcome = output_outcome::print_failed;
         }
         if (!replaced) report(outcome);
         co_return;
@@ -102,16 +109,17 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
                                     save_folder.back() == L'\n' || save_folder.back() == L'\r')) {
         save_folder.pop_back();
     }
-    std::wstring fallback_folder = Output().documents_folder();
+    std::wstring fallback_folder = preview_.Output().documents_folder();
     if (fallback_folder.empty()) fallback_folder = session_.folders().temp_folder;
     const core::SaveFormat format = choices.save_format;
-    const auto path = ui::save_path(save_folder, fallback_folder, GetDocumentTitle(true), format);
+    const auto path =
+        save_path(save_folder, fallback_folder, GetDocumentTitle(session_, true), format);
     if (!path) co_return;
     const bool open_afterwards = choices.open_after_saving;
     bool saved = false;
     try {
         if (format == core::SaveFormat::pdf) {
-            const auto printed = co_await PrintViewPdfAsync(started_on);
+            const auto printed = co_await preview_.PrintViewPdfAsync(started_on);
             if (alive.expired()) co_return;
             if (!printed || !session_.is_same_document(started_on)) {
                 replaced = true;
@@ -119,21 +127,22 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
                 const platform::PdfBytes& pdf = printed->pdf;
                 if (pdf.empty()) throw std::runtime_error("the print view made no PDF");
                 const auto pages =
-                    ui::chosen_pages(core::PrintPages::all, {}, Output().page_count(pdf));
-                const platform::PdfBytes file = Output().compose(
-                    pdf, pages, printed->layout, {IsPageNumberInFooter(), GetFooterText()},
-                    ui::pdf_info(GetDocumentTitle(true)));
-                ui::write_file_atomically(*path, std::string_view(reinterpret_cast<const char*>(file.data()),
-                                                                   file.size()));
+                    chosen_pages(core::PrintPages::all, {}, preview_.Output().page_count(pdf));
+                const platform::PdfBytes file = preview_.Output().compose(
+                    pdf, pages, printed->layout,
+                    {IsPageNumberInFooter(session_), GetFooterText(session_)},
+                    pdf_info(GetDocumentTitle(session_, true)));
+                write_file_atomically(
+                    *path,
+                    std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
                 saved = true;
             }
         } else {
-            const std::wstring html =
-                format == core::SaveFormat::doc
-                    ? ui::word_file_text(core::page_setup_root(session_.data()),
-                                         [this] { return session_.word_html(); })
-                    : session_.print_html();
-            ui::write_file_atomically(*path, ui::utf8_of(html));
+            const std::wstring html = format == core::SaveFormat::doc
+                                          ? word_file_text(core::page_setup_root(session_.data()),
+                                                           [this] { return session_.word_html(); })
+                                          : session_.print_html();
+            write_file_atomically(*path, utf8_of(html));
             saved = true;
         }
     } catch (...) {
@@ -141,16 +150,16 @@ platform::FireAndForget MainWindow::SaveOrPrintAsync(std::int32_t kind, std::sha
         saved = false;
     }
     if (replaced) co_return;
-    report(saved ? ui::output_outcome::saved : ui::output_outcome::save_failed);
+    report(saved ? output_outcome::saved : output_outcome::save_failed);
     if (!saved || !open_afterwards) co_return;
     bool opened = false;
     try {
-        opened = co_await Output().open_file(*path);
+        opened = co_await preview_.Output().open_file(*path);
     } catch (...) {
     }
     if (alive.expired()) co_return;
     // The file is saved either way; the warning follows the saved outcome.
-    if (!opened) report(ui::output_outcome::not_opened);
+    if (!opened) report(output_outcome::not_opened);
 }
 
-}  // namespace app
+}  // namespace ui

@@ -1,22 +1,19 @@
-// The save/print panel: the print page (copies, pages, footer), the save page
-// (format, folder, file name, opening afterwards) and the layout page
-// (margins, fonts, paragraphs), each ending in its action button. The
-// choices live in the session, the file name and the footer in the document.
-// The children of each page keep a fixed order: the handlers find rows by
-// their position.
-#include "app/main_window.h"
+// The pages of the save/print panel and their handlers.
+#include "ui/output/save_print_panel.h"
+
 #include "core/engine_services.h"
 #include "engine/document/ui_strings.h"
 #include "platform/button.h"
 #include "platform/decoration.h"
 #include "platform/filled_button.h"
 #include "ui/editing/panel_look.h"
+#include "ui/editing/panel_rows.h"
+#include "ui/output/open_document_names.h"
 #include "ui/output/page_selection.h"
 #include "ui/output/value_captions.h"
 
-namespace app {
+namespace ui {
 
-namespace look = ui::look;
 using platform::Visibility;
 
 namespace {
@@ -53,117 +50,136 @@ std::shared_ptr<platform::Button> row_button(const std::wstring& install_folder)
 
 }  // namespace
 
-void MainWindow::BuildSavePrintPanel(platform::Panel& panel, std::int32_t page) {
-    panel.children().clear();
-    if (!HasLoadedDocument()) return;
+SavePrintPanel::SavePrintPanel(core::session& session, RenderWanted render, PrintPreview& preview,
+                               StatusMessage& status)
+    : session_(session),
+      render_(render),
+      preview_(preview),
+      status_(status),
+      setting_rows_(session, render) {}
 
-    auto radio_group = [this](std::initializer_list<std::pair<int, std::int32_t>> options, std::int32_t chosen) {
-        auto box = group_box();
-        std::size_t index = 0;
-        for (const auto& [row, code] : options) {
-            auto radio = platform::RadioButton::create(engine::ui_string(row));
-            radio->set_font(look::editor_font());
-            const bool first = index == 0, last = index + 1 == options.size();
-            radio->set_margin({10, first ? 8.0 : 2.0, 8, last ? 9.0 : 2.0});
-            platform::keep_margin_outside(*radio);
-            box->children().append(radio);
-            radio->set_checked(code == chosen);
-            radio->data_context = code;
-            radio->checked.add(
-                [this](platform::ToggleButton& sender, const platform::NoArgs&) { OnOptionRadioChecked(sender); });
-            ++index;
-        }
-        return box;
+std::shared_ptr<platform::Panel> SavePrintPanel::MakeOptionGroup(
+    std::initializer_list<std::pair<int, std::int32_t>> options, std::int32_t chosen) {
+    auto box = group_box();
+    std::size_t index = 0;
+    for (const auto& [row, code] : options) {
+        auto radio = platform::RadioButton::create(engine::ui_string(row));
+        radio->set_font(look::editor_font());
+        const bool first = index == 0, last = index + 1 == options.size();
+        radio->set_margin({10, first ? 8.0 : 2.0, 8, last ? 9.0 : 2.0});
+        platform::keep_margin_outside(*radio);
+        box->children().append(radio);
+        radio->set_checked(code == chosen);
+        radio->data_context = code;
+        radio->checked.add([this](platform::ToggleButton& sender, const platform::NoArgs&) {
+            OnOptionRadioChecked(sender);
+        });
+        ++index;
+    }
+    return box;
+}
+
+std::shared_ptr<platform::CheckBox> SavePrintPanel::MakeOptionCheckBox(int row, std::int32_t code,
+                                                                       bool checked) {
+    auto box = platform::CheckBox::create(engine::ui_string(row));
+    box->set_margin({20, 0, 8, 2});
+    platform::keep_margin_outside(*box);
+    box->set_checked(checked);
+    box->data_context = code;
+    auto toggled = [this](platform::ToggleButton& sender, const platform::NoArgs&) {
+        OnOptionCheckBoxToggled(sender);
     };
-    auto check_box = [this](int row, std::int32_t code, bool checked) {
-        auto box = platform::CheckBox::create(engine::ui_string(row));
-        box->set_margin({20, 0, 8, 2});
-        platform::keep_margin_outside(*box);
-        box->set_checked(checked);
-        box->data_context = code;
-        auto toggled = [this](platform::ToggleButton& sender, const platform::NoArgs&) {
-            OnOptionCheckBoxToggled(sender);
-        };
-        box->checked.add(toggled);
-        box->unchecked.add(toggled);
-        return box;
-    };
-    auto text_row = [this](std::int32_t tag, const std::wstring& text, const std::wstring& hint, bool read_only) {
-        auto row = platform::Grid::create();
-        row->set_margin(look::row_margin);
-        platform::set_border(*row, {look::white, look::dark_gray, 1, look::corner_radius});
-        row->set_height(38 + look::row_margin.top + look::row_margin.bottom);
-        row->set_rows({platform::GridLength::automatic()});
-        row->set_columns({platform::GridLength::star(), platform::GridLength::pixels(36)});
-        auto box = platform::TextBox::create();
-        box->set_font(look::editor_font());
-        box->set_frame({4, 10, 4, 10}, look::white, {1, 1, 0, 1});
-        box->set_height(36);
-        box->set_read_only(read_only);
-        box->set_placeholder_text(placeholder(hint));
-        box->data_context = tag;
-        box->set_text(text);
-        box->text_changed.add(
-            [this](platform::TextBox& sender, const platform::NoArgs&) { OnFieldTextChanged(sender); });
-        auto button = row_button(session_.folders().install_folder);
-        button->data_context = tag;
-        if (tag == folder_tag) {
-            std::weak_ptr<platform::TextBox> weak_box = box;
-            button->clicked.add([this, weak_box](platform::Button&, const platform::NoArgs&) {
-                if (auto target = weak_box.lock()) PickSaveFolderAsync(target);
-            });
-        }
-        row->set_cell(*box, 0, 0);
-        row->set_cell(*button, 0, 1);
-        row->children().append(box);
-        row->children().append(button);
-        return row;
-    };
+    box->checked.add(toggled);
+    box->unchecked.add(toggled);
+    return box;
+}
+
+std::shared_ptr<platform::Grid> SavePrintPanel::MakeTextRow(std::int32_t tag,
+                                                            const std::wstring& text,
+                                                            const std::wstring& hint,
+                                                            bool read_only) {
+    auto row = platform::Grid::create();
+    row->set_margin(look::row_margin);
+    platform::set_border(*row, {look::white, look::dark_gray, 1, look::corner_radius});
+    row->set_height(38 + look::row_margin.top + look::row_margin.bottom);
+    row->set_rows({platform::GridLength::automatic()});
+    row->set_columns({platform::GridLength::star(), platform::GridLength::pixels(36)});
+    auto box = platform::TextBox::create();
+    box->set_font(look::editor_font());
+    box->set_frame({4, 10, 4, 10}, look::white, {1, 1, 0, 1});
+    box->set_height(36);
+    box->set_read_only(read_only);
+    box->set_placeholder_text(placeholder(hint));
+    box->data_context = tag;
+    box->set_text(text);
+    box->text_changed.add([this](platform::TextBox& sender, const platform::NoArgs&) {
+        OnSavePrintTextChanged(sender);
+    });
+    auto button = row_button(session_.folders().install_folder);
+    button->data_context = tag;
+    if (tag == folder_tag) {
+        std::weak_ptr<platform::TextBox> weak_box = box;
+        button->clicked.add([this, weak_box](platform::Button&, const platform::NoArgs&) {
+            if (auto target = weak_box.lock()) PickSaveFolderAsync(target);
+        });
+    }
+    row->set_cell(*box, 0, 0);
+    row->set_cell(*button, 0, 1);
+    row->children().append(box);
+    row->children().append(button);
+    return row;
+}
+
+void SavePrintPanel::BuildSavePrintPanel(platform::Panel& panel, std::int32_t page) {
+    panel.children().clear();
+    if (!session_.has_loaded_document()) return;
 
     core::output_choices& choices = session_.output();
     switch (core::SavePrintPage(page)) {
         case core::SavePrintPage::print: {
             MakeLabel(panel, engine::ui_string(13));
             MakeCopiesRow(panel);
-            panel.children().append(radio_group({{14, 0}, {16, 1}, {15, 2}, {17, 3}},
-                                                std::int32_t(choices.print_pages)));
+            panel.children().append(MakeOptionGroup({{14, 0}, {16, 1}, {15, 2}, {17, 3}},
+                                                    std::int32_t(choices.print_pages)));
             auto pages_row =
-                text_row(page_list_tag, choices.selected_pages, engine::ui_string(14), false);
+                MakeTextRow(page_list_tag, choices.selected_pages, engine::ui_string(14), false);
             pages_row->set_visibility(choices.print_pages == core::PrintPages::selected
                                           ? Visibility::visible
                                           : Visibility::collapsed);
             panel.children().append(pages_row);
-            panel.children().append(check_box(22, footer_code, IsPageNumberInFooter()));
-            MakeApplyRow(panel, 0);
+            panel.children().append(
+                MakeOptionCheckBox(22, footer_code, IsPageNumberInFooter(session_)));
+            MakeApplyRow(panel, SavePrintAction::print);
             break;
         }
         case core::SavePrintPage::save: {
             MakeLabel(panel, engine::ui_string(29));
-            panel.children().append(radio_group(
+            panel.children().append(MakeOptionGroup(
                 {{32, 4}, {33, 5}, {34, 6}}, std::int32_t(choices.save_format) + save_format_code));
             MakeSectionHeader(panel, engine::ui_string(35), {});
             // Without a chosen folder the file goes to the documents folder.
-            const std::wstring documents = Output().documents_folder();
-            panel.children().append(text_row(folder_tag, choices.save_folder,
-                                             documents.empty() ? engine::ui_string(36) : documents,
-                                             true));
-            MakeSectionHeader(panel, engine::ui_string(37), {});
-            panel.children().append(text_row(file_name_tag, GetDocumentTitle(false), GetDocumentTitle(true), false));
+            const std::wstring documents = preview_.Output().documents_folder();
             panel.children().append(
-                check_box(38, open_after_saving_code, choices.open_after_saving));
-            MakeApplyRow(panel, 1);
+                MakeTextRow(folder_tag, choices.save_folder,
+                            documents.empty() ? engine::ui_string(36) : documents, true));
+            MakeSectionHeader(panel, engine::ui_string(37), {});
+            panel.children().append(MakeTextRow(file_name_tag, GetDocumentTitle(session_, false),
+                                                GetDocumentTitle(session_, true), false));
+            panel.children().append(
+                MakeOptionCheckBox(38, open_after_saving_code, choices.open_after_saving));
+            MakeApplyRow(panel, SavePrintAction::save);
             break;
         }
         case core::SavePrintPage::layout: {
             MakeLabel(panel, engine::ui_string(71));
-            for (std::int32_t side : {0, 2, 1, 3}) MakePageMarginRow(panel, side);
-            MakeLabel(panel, ui::font_and_paragraph_label());
-            MakeFontSizeRow(panel);
-            MakeLineSpacingRow(panel);
-            MakeBodyTopPaddingRow(panel);
-            MakeFirstLineIndentRow(panel);
-            MakeHeadingTopPaddingRow(panel);
-            MakeApplyRow(panel, 3);
+            for (std::int32_t side : {0, 2, 1, 3}) setting_rows_.MakePageMarginRow(panel, side);
+            MakeLabel(panel, font_and_paragraph_label());
+            setting_rows_.MakeFontSizeRow(panel);
+            setting_rows_.MakeLineSpacingRow(panel);
+            setting_rows_.MakeBodyTopPaddingRow(panel);
+            setting_rows_.MakeFirstLineIndentRow(panel);
+            setting_rows_.MakeHeadingTopPaddingRow(panel);
+            MakeApplyRow(panel, SavePrintAction::refresh_preview);
             break;
         }
         default:
@@ -171,9 +187,9 @@ void MainWindow::BuildSavePrintPanel(platform::Panel& panel, std::int32_t page) 
     }
 }
 
-void MainWindow::MakeCopiesRow(platform::Panel& panel) {
+void SavePrintPanel::MakeCopiesRow(platform::Panel& panel) {
     const double copies = session_.output().copies;
-    MakeSectionHeader(panel, engine::ui_string(18), ui::copies_text(copies));
+    MakeSectionHeader(panel, engine::ui_string(18), copies_text(copies));
     auto slider = platform::Slider::create(1, 10);
     slider->set_margin({4, 4, 4, 4});
     slider->set_value(copies);
@@ -183,7 +199,7 @@ void MainWindow::MakeCopiesRow(platform::Panel& panel) {
     panel.children().append(box);
 }
 
-void MainWindow::MakeApplyRow(platform::Panel& panel, std::int32_t kind) {
+void SavePrintPanel::MakeApplyRow(platform::Panel& panel, SavePrintAction action) {
     auto row = platform::Grid::create();
     row->set_margin({18, 22, 22, 8});
     row->set_columns({platform::GridLength::star(), platform::GridLength::automatic()});
@@ -191,24 +207,27 @@ void MainWindow::MakeApplyRow(platform::Panel& panel, std::int32_t kind) {
     row->set_cell(*spacer, 0, 0);
     row->children().append(spacer);
     auto button = platform::AppBarButton::create();
-    button->set_label(engine::ui_string(kind == 0 ? 3 : kind == 1 ? 4 : 26));
+    button->set_label(engine::ui_string(action == SavePrintAction::print  ? 3
+                                        : action == SavePrintAction::save ? 4
+                                                                          : 26));
     button->set_width(136);
     button->set_height(36);
     button->set_font({L"", 14, true});
-    platform::set_filled(*button, button_brush.color, look::dark_blue, look::white, 4);
+    platform::set_filled(*button, look::row_colour, look::dark_blue, look::white, 4);
     button->set_vertical_alignment(platform::VerticalAlignment::center);
-    button->data_context = kind == 2 ? 3 : kind;
+    button->data_context = std::int32_t(action);
     button->clicked.add([this](platform::AppBarButton& sender, const platform::NoArgs&) {
         const auto* code = std::get_if<std::int32_t>(&sender.data_context);
         if (!code) return;
-        SaveOrPrintAsync(*code, sender.parent() ? sender.parent()->parent() : nullptr);
+        SaveOrPrintAsync(SavePrintAction(*code),
+                         sender.parent() ? sender.parent()->parent() : nullptr);
     });
     row->set_cell(*button, 0, 1);
     row->children().append(button);
     panel.children().append(row);
 }
 
-void MainWindow::OnOptionRadioChecked(platform::ToggleButton& sender) {
+void SavePrintPanel::OnOptionRadioChecked(platform::ToggleButton& sender) {
     const auto* code = std::get_if<std::int32_t>(&sender.data_context);
     if (!code) return;
     core::output_choices& choices = session_.output();
@@ -223,20 +242,20 @@ void MainWindow::OnOptionRadioChecked(platform::ToggleButton& sender) {
                                      ? Visibility::visible
                                      : Visibility::collapsed);
         }
-        RenderDocumentAsync(false);
+        render_(false);
     } else if (*code >= save_format_code && *code <= 6) {
         choices.save_format = core::SaveFormat(*code - save_format_code);
     }
 }
 
-void MainWindow::OnOptionCheckBoxToggled(platform::ToggleButton& sender) {
+void SavePrintPanel::OnOptionCheckBoxToggled(platform::ToggleButton& sender) {
     const auto* code = std::get_if<std::int32_t>(&sender.data_context);
     if (!code) return;
     const bool checked = sender.is_checked();
     if (*code == footer_code) {
         if (engine::doc_element* footer = core::footer_element(session_.data())) {
             footer->record.b = checked ? 1 : 0;
-            RenderDocumentAsync(false);
+            render_(false);
         }
     } else if (*code == open_after_saving_code) {
         session_.output().open_after_saving = checked;
@@ -244,7 +263,7 @@ void MainWindow::OnOptionCheckBoxToggled(platform::ToggleButton& sender) {
     }
 }
 
-void MainWindow::OnCopiesChanged(platform::Slider& sender, double value) {
+void SavePrintPanel::OnCopiesChanged(platform::Slider& sender, double value) {
     double& copies = session_.output().copies;
     copies = value;
     if (copies == 0) return;
@@ -254,41 +273,43 @@ void MainWindow::OnCopiesChanged(platform::Slider& sender, double value) {
     auto* header = dynamic_cast<platform::Panel*>(page->children().at(copies_header_position).get());
     if (!header || header->children().size() < 2) return;
     if (auto* caption = dynamic_cast<platform::TextBlock*>(header->children().at(1).get())) {
-        caption->set_text(ui::copies_text(copies));
+        caption->set_text(copies_text(copies));
     }
 }
 
-void MainWindow::OnSavePrintTextChanged(platform::TextBox& sender) {
+void SavePrintPanel::OnSavePrintTextChanged(platform::TextBox& sender) {
+    if (session_.mode() != core::ViewMode::save_print) return;
     const auto* tag = std::get_if<std::int32_t>(&sender.data_context);
     if (!tag) return;
     if (*tag == page_list_tag) {
-        if (cleaning_page_list) return;
+        if (cleaning_page_list_) return;
         std::wstring& selected_pages = session_.output().selected_pages;
         const std::wstring old_list = selected_pages;
-        selected_pages = ui::clean_page_list(sender.text());
+        selected_pages = clean_page_list(sender.text());
         if (sender.text() != selected_pages) {
             // Setting the text raises this handler again.
-            cleaning_page_list = true;
+            cleaning_page_list_ = true;
             sender.set_text(selected_pages);
-            cleaning_page_list = false;
+            cleaning_page_list_ = false;
         }
-        if (selected_pages.empty() && !old_list.empty()) ShowPrintPreviewAsync();
+        if (selected_pages.empty() && !old_list.empty()) preview_.ShowPrintPreviewAsync();
     } else if (*tag == file_name_tag) {
-        StripKnownExtension(sender.text());
+        StripKnownExtension(session_, sender.text());
     }
 }
 
-platform::FireAndForget MainWindow::PickSaveFolderAsync(std::shared_ptr<platform::TextBox> box) {
+platform::FireAndForget SavePrintPanel::PickSaveFolderAsync(
+    std::shared_ptr<platform::TextBox> box) {
     const std::uint64_t started_on = session_.document_serial();
-    const std::weak_ptr<int> alive = output_alive;
+    const std::weak_ptr<int> alive = alive_;
     std::optional<std::wstring> folder;
     try {
         // The dialog opens at the folder the box shows: the chosen one, else
         // the one a save without a choice goes to.
         std::wstring shown = session_.output().save_folder;
-        if (shown.empty()) shown = Output().documents_folder();
+        if (shown.empty()) shown = preview_.Output().documents_folder();
         if (shown.empty()) shown = session_.folders().temp_folder;
-        folder = co_await Output().pick_folder(shown);
+        folder = co_await preview_.Output().pick_folder(shown);
     } catch (...) {
         co_return;  // no dialog: nothing changes
     }
@@ -299,4 +320,4 @@ platform::FireAndForget MainWindow::PickSaveFolderAsync(std::shared_ptr<platform
     box->set_text(save_folder);
 }
 
-}  // namespace app
+}  // namespace ui

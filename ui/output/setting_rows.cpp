@@ -1,17 +1,14 @@
-// Setting rows: a header with the setting's name and its value caption,
-// then a group box holding its slider. Every row adds exactly these two
-// children to its panel, which the handlers rely on to find the caption.
 // Rows whose handlers come with the paragraph and margin settings are built
 // with their values but stay disabled.
-#include "app/main_window.h"
+#include "ui/output/setting_rows.h"
+
 #include "engine/document/ui_strings.h"
 #include "platform/decoration.h"
 #include "ui/editing/panel_look.h"
+#include "ui/editing/panel_rows.h"
 #include "ui/output/value_captions.h"
 
-namespace app {
-
-namespace look = ui::look;
+namespace ui {
 
 namespace {
 
@@ -42,54 +39,58 @@ std::shared_ptr<platform::Slider> append_slider_box(platform::Panel& panel, doub
 
 }  // namespace
 
-void MainWindow::MakeFontSizeRow(platform::Panel& panel) {
+SettingRows::SettingRows(core::session& session, RenderWanted render)
+    : session_(session), render_(std::move(render)) {}
+
+void SettingRows::MakeFontSizeRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    MakeSectionHeader(panel, engine::ui_string(45), ui::points_text(formatting.body_font_size));
+    MakeSectionHeader(panel, engine::ui_string(45), points_text(formatting.body_font_size));
     auto slider = append_slider_box(panel, 6, 18, formatting.body_font_size);
     slider->value_changed.add([this](platform::Slider& sender, double value) { OnFontSizeChanged(sender, value); });
 }
 
-void MainWindow::MakeFirstLineIndentRow(platform::Panel& panel) {
+void SettingRows::MakeFirstLineIndentRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
     // The indent comes from a number stored in the file, which may be huge or
     // not a number at all: the caption shows what the slider holds.
     const slider_box made = make_slider_box(0, 30, formatting.first_line_indent);
     MakeSectionHeader(panel, engine::ui_string(formatting.hanging_indent ? 64 : 58),
-                      ui::millimetres_text(made.slider->value()));
+                      millimetres_text(made.slider->value()));
     panel.children().append(made.box);
     made.slider->set_enabled(false);
 }
 
-void MainWindow::MakeBodyTopPaddingRow(platform::Panel& panel) {
+void SettingRows::MakeBodyTopPaddingRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    MakeSectionHeader(panel, engine::ui_string(59), ui::millimetres_text(formatting.body_top_padding));
+    MakeSectionHeader(panel, engine::ui_string(59), millimetres_text(formatting.body_top_padding));
     append_slider_box(panel, 0, 15, formatting.body_top_padding)->set_enabled(false);
 }
 
-void MainWindow::MakeLineSpacingRow(platform::Panel& panel) {
+void SettingRows::MakeLineSpacingRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
     // Below 2 is the default spacing; the thumb then stands at 1.
     if (formatting.line_spacing < 2) formatting.line_spacing = 0;
-    MakeSectionHeader(panel, engine::ui_string(60), ui::line_spacing_text(formatting.line_spacing));
+    MakeSectionHeader(panel, engine::ui_string(60), line_spacing_text(formatting.line_spacing));
     append_slider_box(panel, 1, 15, formatting.line_spacing)->set_enabled(false);
 }
 
-void MainWindow::MakeHeadingTopPaddingRow(platform::Panel& panel) {
+void SettingRows::MakeHeadingTopPaddingRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    MakeSectionHeader(panel, engine::ui_string(59), ui::millimetres_text(formatting.heading_top_padding));
+    MakeSectionHeader(panel, engine::ui_string(59),
+                      millimetres_text(formatting.heading_top_padding));
     append_slider_box(panel, 0, 15, formatting.heading_top_padding)->set_enabled(false);
 }
 
-void MainWindow::MakePageMarginRow(platform::Panel& panel, std::int32_t side) {
+void SettingRows::MakePageMarginRow(platform::Panel& panel, std::int32_t side) {
     core::formatting_cache& formatting = session_.formatting();
     const std::int32_t margins[] = {formatting.margin_left, formatting.margin_top, formatting.margin_right,
                                     formatting.margin_bottom};
     if (side < 0 || side > 3) return;
     const std::int32_t value = margins[side];
-    MakeSectionHeader(panel, engine::ui_string(67 + side), ui::millimetres_text(value));
+    MakeSectionHeader(panel, engine::ui_string(67 + side), millimetres_text(value));
     auto slider = append_slider_box(panel, 1, 50, value);
     slider->data_context = side;
     slider->set_enabled(false);
 }
 
-}  // namespace app
+}  // namespace ui

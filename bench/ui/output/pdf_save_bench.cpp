@@ -24,9 +24,9 @@ void SaveTenPagePdf(benchmark::State& state) {
     for (auto _ : state) {
         auto page = platform::Panel::create();
         const auto start = std::chrono::steady_clock::now();
-        window.SaveOrPrintAsync(1, page);
+        window.save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
         if (!app_test::wait_until([&] { return page->children().size() > 0; }) ||
-            window.info_bar->title() != L"Document Saved") {
+            window.status_message().info_bar()->title() != L"Document Saved") {
             state.SkipWithError("the PDF was not saved");
             return;
         }
@@ -38,7 +38,7 @@ BENCHMARK(SaveTenPagePdf)->UseManualTime()->Unit(benchmark::kMillisecond)->Itera
 
 void ComposeTenPages(benchmark::State& state) {
     app::MainWindow& window = *contract->window;
-    auto printing = window.PrintViewPdfAsync(window.session().document_serial());
+    auto printing = window.print_preview().PrintViewPdfAsync(window.session().document_serial());
     if (!app_test::wait_until([&] { return printing.done(); })) {
         state.SkipWithError("the print view made no PDF");
         return;
@@ -48,12 +48,12 @@ void ComposeTenPages(benchmark::State& state) {
         state.SkipWithError("the print view made no PDF");
         return;
     }
-    const auto pages =
-        ui::chosen_pages(core::PrintPages::all, {}, window.Output().page_count(printed->pdf));
+    const auto pages = ui::chosen_pages(core::PrintPages::all, {},
+                                        window.print_preview().Output().page_count(printed->pdf));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(window.Output().compose(printed->pdf, pages, printed->layout,
-                                                         {true, L"Supply Contract No. 12"},
-                                                         ui::pdf_info(L"Ten Pages")));
+        benchmark::DoNotOptimize(window.print_preview().Output().compose(
+            printed->pdf, pages, printed->layout, {true, L"Supply Contract No. 12"},
+            ui::pdf_info(L"Ten Pages")));
     }
 }
 BENCHMARK(ComposeTenPages)->Unit(benchmark::kMillisecond);

@@ -44,16 +44,16 @@ TEST(EndToEnd, StartOpenALinkedDocumentAndClose) {
     bool settings_written = false, russian_copied = true;
     app::MainWindowHooks hooks;
     hooks.first_page_shown = [&](app::MainWindow& window) {
-        page_text = run_script(*window.main_webview, L"document.body.innerText");
+        page_text = run_script(*window.elements().main_webview, L"document.body.innerText");
         settings_written = fs::exists(data / "tembrick.ini");
         russian_copied = fs::exists(data / core::fs_path(L"briks/Библиотека.brik"));
-        click = run_script(*window.main_webview, click_service_agreement);
+        click = run_script(*window.elements().main_webview, click_service_agreement);
         wait_until(
             [&] { return window.session().document() && !window.session().library_shown(); });
         opened = window.session().document() ? window.session().document()->path : L"";
         last_document = window.session().config().LastDocumentEng;
         core_test::write_file(temp / "preview/page.pdf", "pdf");
-        window.window->close();
+        window.elements().window->close();
     };
     static char name[] = "tembrick";
     char* argv[] = {name, nullptr};

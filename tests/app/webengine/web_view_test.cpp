@@ -47,7 +47,7 @@ TEST_F(RealWebView, OnlyANewPageScrollsToTheTop) {
                            app::MainWindowHooks{[&](app::MainWindow&) { shown = true; }});
     window.activate();
     ASSERT_TRUE(wait_until([&] { return shown; })) << "the start page never reached the view";
-    platform::WebView& view = *window.main_webview;
+    platform::WebView& view = *window.elements().main_webview;
     // A page far taller than the view.
     const std::wstring tall = L"document.body.style.height='20000px';";
     run_script(view, tall + L"window.scrollTo(0, 1500);");

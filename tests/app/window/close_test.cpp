@@ -16,7 +16,7 @@ TEST_F(ClosingTheWindow, WritesTheDocumentAndSettingsClosesTheViewsAndEmptiesTem
     window->session().config().DocumentZoom = 150;
     write_file(root / L"cache/tembrick/temp/preview/page.pdf", "pdf");
 
-    window->window->close();
+    window->elements().window->close();
     EXPECT_TRUE(failures.messages.empty());
     EXPECT_EQ(core_test::stored_section(data_file(L"briks/Folder/Two Words.brik")), 4);
     EXPECT_TRUE(file_contains(data_file(L"tembrick.ini"), u"DocumentZoom:\t\t150.000000"));
@@ -32,7 +32,7 @@ TEST_F(ClosingTheWindow, AFailedWriteBackIsShownAndTheRestStillHappens) {
     window->session().config().DocumentZoom = 120;
     write_file(root / L"cache/tembrick/temp/x.tmp", "x");
 
-    window->window->close();
+    window->elements().window->close();
     ASSERT_EQ(failures.messages.size(), 1u);
     EXPECT_NE(failures.messages[0].find("File writing failed."), std::string::npos);
     EXPECT_TRUE(file_contains(data_file(L"tembrick.ini"), u"DocumentZoom:\t\t120.000000"));
@@ -43,7 +43,7 @@ TEST_F(ClosingTheWindow, WithoutADocumentTheSettingsAreStillWritten) {
     auto window = make_window();
     ASSERT_TRUE(window->session().close_document());
     std::filesystem::remove(data_file(L"tembrick.ini"));
-    window->window->close();
+    window->elements().window->close();
     EXPECT_TRUE(std::filesystem::exists(data_file(L"tembrick.ini")));
     EXPECT_TRUE(main_view().closed);
 }

@@ -14,7 +14,7 @@ class OpeningDocuments : public app_test::WindowTest {
 protected:
     void post(const std::wstring& message) { main_view().web_message_received.raise(main_view(), message); }
     bool shows_row(const app::MainWindow& window, int row) {
-        return window.pending_html.find(engine::ui_string(row)) != std::wstring::npos;
+        return window.pending_html().find(engine::ui_string(row)) != std::wstring::npos;
     }
 };
 
@@ -35,7 +35,7 @@ TEST_F(OpeningDocuments, APostedPathOpensItsDocumentAndWritesThePreviousOneBack)
 
     const auto& scripts = main_view().scripts;
     ASSERT_GE(scripts.size(), 3u);
-    EXPECT_TRUE(carries(scripts[scripts.size() - 2], window->pending_html));
+    EXPECT_TRUE(carries(scripts[scripts.size() - 2], window->pending_html()));
     EXPECT_EQ(scripts.back(), scroll_reset);
     // A render without the reset keeps the position.
     window->RenderDocumentAsync(false);
@@ -80,7 +80,7 @@ TEST_F(OpeningDocuments, TheLibraryFromTheSettingsModeAndBackLeavesTheLastDocume
     post(L"Folder/Two|Words");
     window->session().config().LastDocument = L"Договоры/Другой.brik";
     window->session().set_mode(core::ViewMode::settings);
-    window->library_button->click();
+    window->elements().library_button->click();
     EXPECT_TRUE(window->session().library_shown());
     EXPECT_EQ(window->session().mode(), core::ViewMode::data);
     EXPECT_EQ(window->session().config().LastDocument, L"Договоры/Другой.brik");

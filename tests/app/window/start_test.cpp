@@ -16,12 +16,12 @@ TEST_F(WindowStart, FirstStartWritesTheSettingsAndOpensTheLibraryOfTheRegion) {
     EXPECT_TRUE(core_test::read_file(data_file(L"tembrick.ini"))
                     .starts_with(utf16le(u"16\r\nLanguage:\t\t1.000000")));
     EXPECT_EQ(window->session().language(), 0);
-    EXPECT_EQ(window->window->title(), L"Paperwright");
+    EXPECT_EQ(window->elements().window->title(), L"Paperwright");
     EXPECT_TRUE(window->session().library_shown());
     ASSERT_TRUE(window->session().document());
     EXPECT_EQ(window->session().document()->path, data_text(L"briks/Library.brik"));
     EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/Библиотека.brik")));
-    EXPECT_EQ(window->text_edit_button->visibility(), Visibility::collapsed);
+    EXPECT_EQ(window->elements().text_edit_button->visibility(), Visibility::collapsed);
 }
 
 TEST_F(WindowStart, TheRegionOverridesTheStoredLanguageAndWithoutOneTheStoredLanguageDecides) {
@@ -30,7 +30,7 @@ TEST_F(WindowStart, TheRegionOverridesTheStoredLanguageAndWithoutOneTheStoredLan
     {
         auto window = make_window();
         EXPECT_EQ(window->session().language(), 1);
-        EXPECT_EQ(window->title_text->text(), L"Бумагодел");
+        EXPECT_EQ(window->elements().title_text->text(), L"Бумагодел");
         EXPECT_EQ(window->session().document()->path, data_text(L"briks/Библиотека.brik"));
     }
     const struct {
@@ -58,12 +58,12 @@ TEST_F(WindowStart, StoredStartToolBarAndPaneWidthsAreApplied) {
     auto window = make_window();
     EXPECT_FALSE(window->session().library_shown());
     EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
-    EXPECT_EQ(window->toolbar_panel->visibility(), Visibility::collapsed);
-    EXPECT_EQ(window->title_bar_grid->height(), 32);
-    EXPECT_EQ(window->logo_short->visibility(), Visibility::visible);
-    EXPECT_EQ(window->menu_pane->width(), 300);
+    EXPECT_EQ(window->elements().toolbar_panel->visibility(), Visibility::collapsed);
+    EXPECT_EQ(window->elements().title_bar_grid->height(), 32);
+    EXPECT_EQ(window->elements().logo_short->visibility(), Visibility::visible);
+    EXPECT_EQ(window->elements().menu_pane->width(), 300);
     // A width of 0 would hide the pane: the default stands, the file keeps its value.
-    EXPECT_EQ(window->data_pane->width(), 480);
+    EXPECT_EQ(window->elements().data_pane->width(), 480);
     EXPECT_EQ(window->session().config().DataPanelWidth, 0);
 }
 
@@ -76,7 +76,7 @@ TEST_F(WindowStart, AStoredDocumentNameThatCannotBeCheckedOpensTheAbsentPage) {
         auto window = make_window();
         ASSERT_TRUE(window->session().document());
         EXPECT_EQ(window->session().document()->path, L"");
-        EXPECT_NE(window->pending_html.find(engine::ui_string(89)), std::wstring::npos);
+        EXPECT_NE(window->pending_html().find(engine::ui_string(89)), std::wstring::npos);
     }
 }
 
@@ -84,11 +84,11 @@ TEST_F(WindowStart, NoScriptRunsBeforeTheFirstNavigationThenExactlyThePendingPag
     int shown = 0;
     auto window = make_window({[&](app::MainWindow&) { ++shown; }});
     EXPECT_TRUE(main_view().scripts.empty());
-    ASSERT_FALSE(window->pending_html.empty());
+    ASSERT_FALSE(window->pending_html().empty());
 
     main_view().navigation_completed.raise(main_view());
     ASSERT_EQ(main_view().scripts.size(), 1u);
-    EXPECT_TRUE(carries(main_view().scripts[0], window->pending_html));
+    EXPECT_TRUE(carries(main_view().scripts[0], window->pending_html()));
     main_view().answer_next();
     EXPECT_EQ(shown, 0);  // resumed by posted work, not inside the answer
     pump();
@@ -106,10 +106,10 @@ TEST_F(WindowStart, ANavigationInSavePrintModeWaitsForALaterOneAndZoomIsBounded)
     window->session().config().DocumentZoom = std::numeric_limits<double>::quiet_NaN();
     window->session().set_mode(core::ViewMode::save_print);
     main_view().navigation_completed.raise(main_view());
-    EXPECT_FALSE(window->first_page_shown);
+    EXPECT_FALSE(window->first_page_shown());
     window->session().set_mode(core::ViewMode::data);
     main_view().navigation_completed.raise(main_view());
-    EXPECT_TRUE(window->first_page_shown);
+    EXPECT_TRUE(window->first_page_shown());
     EXPECT_EQ(window->session().document()->zoom, 100);
 }
 

@@ -68,7 +68,8 @@ class StoredNumbers : public app_test::WindowTest {
 protected:
     // The texts of the window and of every settings and save/print page.
     std::vector<std::wstring> every_text(app::MainWindow& window) {
-        std::vector<std::wstring> texts = shown_texts(platform::widget_of(*window.window));
+        std::vector<std::wstring> texts =
+            shown_texts(platform::widget_of(*window.elements().window));
         auto add_panel = [&](auto build) {
             auto panel = platform::Panel::create();
             build(*panel);
@@ -76,12 +77,16 @@ protected:
                 texts.push_back(std::move(text));
         };
         for (std::int32_t page = 0; page < 8; ++page) {
-            add_panel([&](platform::Panel& panel) { window.BuildSettingsPanel(panel, page); });
+            add_panel([&](platform::Panel& panel) {
+                window.settings_panel().BuildSettingsPanel(panel, page);
+            });
         }
         for (std::int32_t page = 0; page < 3; ++page) {
-            add_panel([&](platform::Panel& panel) { window.BuildSavePrintPanel(panel, page); });
+            add_panel([&](platform::Panel& panel) {
+                window.save_print_panel().BuildSavePrintPanel(panel, page);
+            });
         }
-        texts.push_back(window.pending_html);
+        texts.push_back(window.pending_html());
         return texts;
     }
 };

@@ -21,6 +21,19 @@ TEST(Calculator, ReadsWhatItCanAndCountsTheRestAsZero) {
     for (auto [text, expected] : cases) EXPECT_DOUBLE_EQ(calculate_expression(text), expected) << text;
 }
 
+TEST(Calculator, TellsAZeroDivisorWithoutChangingTheValue) {
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"10/0", true},  {L"10/(2-2)", true}, {L"10/", true},
+        {L"10/4", false}, {L"0/5", false},     {L"7%0", false},
+    };
+    for (auto [text, zero_divisor] : cases) {
+        bool flagged = !zero_divisor;
+        const double value = calculate_expression(text, &flagged);
+        EXPECT_EQ(flagged, zero_divisor) << text;
+        EXPECT_DOUBLE_EQ(value, calculate_expression(text)) << text;
+    }
+}
+
 TEST(Calculator, LongTokensAndDeepNestingFinish) {
     EXPECT_DOUBLE_EQ(calculate_expression(L"1" + std::wstring(300, L'0') + L"/1e299"), 10);
     EXPECT_DOUBLE_EQ(calculate_expression(L"N" + std::wstring(500, L'a') + L" = 4"), 4);

@@ -72,7 +72,7 @@ TEST_F(DataPanel, HiddenFieldsAndBlankCheckBoxesAreCollapsedAndAnOutOfRangeSecti
     EXPECT_EQ(shown->margin(), (Thickness{10, 8, 8, 8}));
 
     for (int outside : {1, -1}) {
-        window->BuildDataPanel(panel(), outside);
+        window->data_panel().BuildDataPanel(panel(), outside);
         EXPECT_EQ(panel().children().size(), 0u) << outside;
     }
 }

@@ -19,10 +19,10 @@ protected:
         }
         show_section(0);
     }
-    platform::ListBox& list() { return *window->menu_list; }
+    platform::ListBox& list() { return *window->left_menu().list(); }
     void show_mode(core::ViewMode mode) {
         window->session().set_mode(mode);
-        window->RefreshMenuPanel();
+        window->left_menu().RefreshMenuPanel();
     }
 };
 
@@ -32,15 +32,15 @@ TEST_F(LeftMenu, ChoosingASectionStoresItScrollsUpAndRebuildsThePanel) {
     field(1, 0).record.s2 = L"price value";
     window->activate();
     pump();
-    window->data_scroller->scroll_to_vertical_offset(300);
-    ASSERT_GT(window->data_scroller->vertical_offset(), 0);
+    window->data_panel().scroller()->scroll_to_vertical_offset(300);
+    ASSERT_GT(window->data_panel().scroller()->vertical_offset(), 0);
     const std::size_t before = renders();
 
     // A user's click on the entry.
     auto* widget = static_cast<QListWidget*>(platform::widget_of(list()));
     QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(1)).center());
     EXPECT_EQ(window->session().section(), 1);
-    EXPECT_EQ(window->data_scroller->vertical_offset(), 0);
+    EXPECT_EQ(window->data_panel().scroller()->vertical_offset(), 0);
     EXPECT_EQ(inside<platform::TextBox>(1, 0)->text(), L"price value");
     EXPECT_EQ(renders(), before);  // a template is not rendered again for a section
 
@@ -48,7 +48,7 @@ TEST_F(LeftMenu, ChoosingASectionStoresItScrollsUpAndRebuildsThePanel) {
     window->ToggleLibrary();
     ASSERT_TRUE(window->session().library_shown());
     for (const wchar_t* name : {L"Agreements", L"Letters", L"Forms"}) add_section(name);
-    window->RefreshMenuPanel();
+    window->left_menu().RefreshMenuPanel();
     const std::size_t library_renders = renders();
     list().set_selected_index(2);
     EXPECT_EQ(renders(), library_renders + 1);
@@ -75,12 +75,12 @@ TEST_F(LeftMenu, EachModeKeepsItsOwnSelection) {
 
 TEST_F(LeftMenu, AStoredSectionPastTheEndIsKeptAndShowsNothing) {
     window->session().set_section(7);
-    window->RefreshMenuPanel();
+    window->left_menu().RefreshMenuPanel();
     EXPECT_EQ(window->session().section(), 7);
     EXPECT_EQ(list().selected_index(), -1);
     EXPECT_EQ(panel().children().size(), 0u);
     window->session().set_section(-1);
-    window->RefreshMenuPanel();
+    window->left_menu().RefreshMenuPanel();
     EXPECT_EQ(window->session().section(), 0);
     EXPECT_EQ(list().selected_index(), 0);
     EXPECT_TRUE(failures.messages.empty());

@@ -20,11 +20,11 @@ protected:
 };
 
 TEST_F(LibraryTemplate, TheDeliveryAddressGoesAwayWhileTheBuyerCollects) {
-    const auto& entries = window->menu_list->entries();
+    const auto& entries = window->left_menu().list()->entries();
     const auto terms = std::int32_t(std::find_if(entries.begin(), entries.end(), [](auto& e) { return e.text == L"Terms"; }) -
                                     entries.begin());
     ASSERT_LT(std::size_t(terms), entries.size());
-    window->menu_list->set_selected_index(terms);
+    window->left_menu().list()->set_selected_index(terms);
     // Note; Delivery caption and row; address caption and row; Payment ...
     auto buyer_collects = inside<platform::RadioButton>(2, 1);
     ASSERT_TRUE(buyer_collects);
@@ -36,7 +36,7 @@ TEST_F(LibraryTemplate, TheDeliveryAddressGoesAwayWhileTheBuyerCollects) {
     EXPECT_EQ(row(3)->visibility(), Visibility::collapsed);
     EXPECT_EQ(row(4)->visibility(), Visibility::collapsed);
     EXPECT_EQ(renders(), before + 1);
-    EXPECT_EQ(window->pending_html.find(L"12 Dock Street"), std::wstring::npos);
+    EXPECT_EQ(window->pending_html().find(L"12 Dock Street"), std::wstring::npos);
 
     inside<platform::CheckBox>(6, 0)->click();
     EXPECT_EQ(field(terms, 3).record.s2, L"on delivery");

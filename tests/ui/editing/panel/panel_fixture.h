@@ -52,10 +52,10 @@ protected:
     // Refreshes the menu, which builds the panel of the selected section.
     void show_section(std::int32_t section) {
         window->session().set_section(section);
-        window->RefreshMenuPanel();
+        window->left_menu().RefreshMenuPanel();
     }
 
-    platform::Panel& panel() { return *window->data_panel; }
+    platform::Panel& panel() { return window->data_panel().panel(); }
     std::shared_ptr<platform::Element> row(std::size_t index) { return panel().children().at(index); }
     template <class T>
     std::shared_ptr<T> inside(std::size_t row_index, std::size_t child) {

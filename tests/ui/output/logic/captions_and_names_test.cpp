@@ -90,3 +90,31 @@ TEST_F(Captions, PreviewPagesFrameTheirAddressSafely) {
 }
 
 }  // namespace
+
+TEST_F(Captions, TheStatusBarNamesTheFolderAndDocumentAndTheLibraryItsSection) {
+    const std::wstring bullet = ui::caption_separator;
+    EXPECT_EQ(bullet, L"  \u2022  ");
+    for (const auto& [stored, caption] :
+         Pairs{{L"Agreements/Sales Agreement.brik", L"Agreements" + bullet + L"Sales Agreement"},
+               {L"Кадры/Приказ.brik", L"Кадровые документы" + bullet + L"Приказ"},
+               {L"Формы/Доверенность.brik", L"Другие документы" + bullet + L"Доверенность"},
+               {L"кадры/Приказ.brik", L"кадры" + bullet + L"Приказ"},
+               {L"Кадры/Архив/Приказ.brik", L"Кадры/Архив" + bullet + L"Приказ"},
+               {L"Folder/Sub/Doc.brik", L"Folder/Sub" + bullet + L"Doc"},
+               {L"Memo.brik", bullet + L"Memo"},
+               {L"Notes.brik.bak", bullet + L"Notes.brik.bak"},
+               {L"A.brikett/Plan.brik", L"A.brikett" + bullet + L"Plan"}}) {
+        EXPECT_EQ(ui::document_breadcrumb(stored), caption);
+    }
+
+    auto library = std::make_unique<engine::document_data>(L"");
+    for (const wchar_t* name : {L"Agreements", L"Forms"})
+        library->parameters.groups.emplace_back().record.s1 = name;
+    library->parameters.group_count = 2;
+    EXPECT_EQ(ui::library_breadcrumb(library.get(), 1, L"Library"), L"Library \u2022  Forms");
+    EXPECT_EQ(ui::library_breadcrumb(library.get(), 0, L"Библиотека"),
+              L"Библиотека \u2022  Agreements");
+    for (int outside : {2, -1, 1000})
+        EXPECT_EQ(ui::library_breadcrumb(library.get(), outside, L"Library"), L"Library");
+    EXPECT_EQ(ui::library_breadcrumb(nullptr, 0, L"Library"), L"Library");
+}

@@ -75,9 +75,9 @@ struct PdfFile {
 // Clicks the action of `kind` and waits for its message.
 std::wstring act(app::MainWindow& window, std::int32_t kind) {
     auto page = platform::Panel::create();
-    window.SaveOrPrintAsync(kind, page);
+    window.save_print_panel().SaveOrPrintAsync(ui::SavePrintAction(kind), page);
     EXPECT_TRUE(wait_until([&] { return page->children().size() > 0; }, 60000)) << "no message";
-    return window.info_bar ? window.info_bar->title() : L"";
+    return window.status_message().info_bar() ? window.status_message().info_bar()->title() : L"";
 }
 
 using RealOutput = fixture::process_state_test;
@@ -113,22 +113,25 @@ TEST_F(RealOutput,
     }
 
     // The preview of these pages is drawn in the view.
-    window->main_webview->set_width(900);
-    window->main_webview->set_height(700);
-    const std::uint64_t runs = window->preview_runs;
-    window->ShowPrintPreviewAsync();
-    ASSERT_TRUE(wait_until([&] { return window->preview_runs > runs; }));
+    window->elements().main_webview->set_width(900);
+    window->elements().main_webview->set_height(700);
+    const std::uint64_t runs = window->print_preview().preview_runs();
+    window->print_preview().ShowPrintPreviewAsync();
+    ASSERT_TRUE(wait_until([&] { return window->print_preview().preview_runs() > runs; }));
     std::wstring frame;
-    ASSERT_TRUE(wait_until([&] {
-        frame = app_test::run_script(*window->main_webview, L"(function(){var f=document.querySelector('iframe');"
-                                                            L"return f?f.getAttribute('src'):'';})()");
-        return frame.find(L"#toolbar=0") != std::wstring::npos;
-    }, 60000));
+    ASSERT_TRUE(wait_until(
+        [&] {
+            frame = app_test::run_script(*window->elements().main_webview,
+                                         L"(function(){var f=document.querySelector('iframe');"
+                                         L"return f?f.getAttribute('src'):'';})()");
+            return frame.find(L"#toolbar=0") != std::wstring::npos;
+        },
+        60000));
     const auto address = frame.find(L"preview/");
     const QByteArray* preview_pdf = platform::served_file(
         platform::to_qstring(frame.substr(address, frame.find(L"#toolbar=0") - address)), nullptr);
     ASSERT_NE(preview_pdf, nullptr);
-    QWidget* view = platform::widget_of(*window->main_webview);
+    QWidget* view = platform::widget_of(*window->elements().main_webview);
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(wait_until([&] {
         const QImage shot = view->grab().toImage();
@@ -142,18 +145,19 @@ TEST_F(RealOutput,
     // text; one that takes none gets them drawn. No printer says so.
     const auto printed = saved.path() / "printer.pdf";
     for (const bool takes_pdf : {true, false}) {
-        window->output = platform::make_document_output([&] {
+        window->print_preview().set_output(platform::make_document_output([&] {
             return platform::PrinterChoice{platform::PrinterChoice::Kind::pdf_file,
                                            core::text_of(printed), takes_pdf};
-        });
+        }));
         window->session().output().print_pages = core::PrintPages::odd;
         ASSERT_EQ(act(*window, 0), L"Now printing the document");
         PdfFile job(printed);
         ASSERT_EQ(job.pages(), (pages + 1) / 2) << takes_pdf;
         EXPECT_EQ(job.text(1).contains(QStringLiteral("3/%1").arg(pages)), takes_pdf);
     }
-    window->output =
-        platform::make_document_output([] { return platform::PrinterChoice{platform::PrinterChoice::Kind::none, {}}; });
+    window->print_preview().set_output(platform::make_document_output([] {
+        return platform::PrinterChoice{platform::PrinterChoice::Kind::none, {}};
+    }));
     EXPECT_EQ(act(*window, 0), L"Printer is not available, offline or error state.");
 
     // Landscape paper from the page setup.
@@ -252,10 +256,10 @@ TEST_F(RealOutput, TenPagesWithPageNumbersAndChosenPagesStayText) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(open.saved.path()), {}), 1);
 
     const auto printed = open.saved.path() / "printer.pdf";
-    window.output = platform::make_document_output([&] {
+    window.print_preview().set_output(platform::make_document_output([&] {
         return platform::PrinterChoice{platform::PrinterChoice::Kind::pdf_file,
                                        core::text_of(printed), true};
-    });
+    }));
     window.session().output().print_pages = core::PrintPages::selected;
     window.session().output().selected_pages = L"1,3,5-7";
     ASSERT_EQ(act(window, 0), L"Now printing the document");

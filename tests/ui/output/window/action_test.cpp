@@ -22,7 +22,7 @@ protected:
         OutputWindowTest::SetUp();
         window = template_window();
     }
-    std::wstring message() const { return window->info_bar->title(); }
+    std::wstring message() const { return window->status_message().info_bar()->title(); }
 
     std::unique_ptr<app::MainWindow> window;
     std::shared_ptr<platform::Panel> page = platform::Panel::create();
@@ -33,33 +33,33 @@ TEST_F(SaveAndPrint, PrintingTheChosenPagesAndItsOutcomesInBothLanguages) {
     window->session().output().print_pages = core::PrintPages::even;
     window->session().output().copies = 3;
     output->pages = 5;
-    window->SaveOrPrintAsync(0, page);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::print, page);
     finish_pdf();
     ASSERT_EQ(output->printed.size(), 1u);
     EXPECT_EQ(output->printed[0].pages, (std::vector<int>{2, 4}));
     EXPECT_EQ(output->printed[0].copies, 3);
     EXPECT_EQ(output->printed[0].title, L"Sales");
     EXPECT_EQ(message(), L"Now printing the document");
-    EXPECT_EQ(window->info_bar->severity(), 0);
-    EXPECT_FALSE(window->print_in_progress);
+    EXPECT_EQ(window->status_message().info_bar()->severity(), 0);
+    EXPECT_FALSE(window->save_print_panel().print_in_progress());
 
     // The real printer test sees no printer in English.
     engine::current_language = 1;
     output->print_result = platform::PrintResult::no_printer;
-    window->SaveOrPrintAsync(0, page);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::print, page);
     finish_pdf();
     EXPECT_EQ(message(), L"Принтер недоступен, отключен от сети или находится в состоянии ошибки.");
-    EXPECT_EQ(window->info_bar->severity(), 2);
+    EXPECT_EQ(window->status_message().info_bar()->severity(), 2);
 
     output->print_result = platform::PrintResult::failed;
-    window->SaveOrPrintAsync(0, page);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::print, page);
     finish_pdf();
     EXPECT_EQ(message(), L"Не удалось распечатать документ на принтере.");
-    EXPECT_EQ(window->info_bar->severity(), 3);
+    EXPECT_EQ(window->status_message().info_bar()->severity(), 3);
 
     // A second print while the first waits for its PDF.
-    window->SaveOrPrintAsync(0, page);
-    window->SaveOrPrintAsync(0, page);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::print, page);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::print, page);
     EXPECT_EQ(message(), L"Печать документа уже выполняется.");
     finish_pdf();
     EXPECT_EQ(message(), L"Не удалось распечатать документ на принтере.");
@@ -70,7 +70,7 @@ TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
     window->session().output().save_folder = engine_path(saved.path()) + L"  ";
     window->session().output().open_after_saving = false;
     window->session().output().save_format = core::SaveFormat::html;
-    window->SaveOrPrintAsync(1, page);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
     pump();
     EXPECT_EQ(read_bytes(saved.path() / "Sales.html"),
               ui::utf8_of(window->session().document()->to_print_html()));
@@ -80,7 +80,7 @@ TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
 
     window->session().output().save_format = core::SaveFormat::doc;
     window->session().output().open_after_saving = true;
-    window->SaveOrPrintAsync(1, page);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
     pump();
     const auto doc = saved.path() / "Sales.doc";
     const std::string bytes = read_bytes(doc);
@@ -98,7 +98,7 @@ TEST_F(SaveAndPrint, ATitleTooLongForAFileNameSavesUnderTheNameCutToFit) {
     window->session().output().save_folder = engine_path(saved.path());
     window->session().output().open_after_saving = false;
     window->session().output().save_format = core::SaveFormat::html;
-    window->SaveOrPrintAsync(1, page);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
     pump();
     EXPECT_EQ(message(), L"Document Saved");
     const std::filesystem::directory_iterator files(saved.path());
@@ -131,21 +131,21 @@ private:
 };
 
 TEST_F(SaveAndPrint, ASavedFileThatNoProgramOpensGetsAWarningAfterTheSavedOutcome) {
-    window->output = std::make_shared<output_test::PartlyRealOutput>(*output);
+    window->print_preview().set_output(std::make_shared<output_test::PartlyRealOutput>(*output));
     window->session().output().save_folder = engine_path(saved.path());
     window->session().output().save_format = core::SaveFormat::html;
     const std::wstring warning = L"Saved, but no program could open the file.";
     for (const std::optional<int> exit_code : {std::optional<int>(3), std::optional<int>()}) {
         StubDesktop desktop(exit_code);
-        window->SaveOrPrintAsync(1, page);
+        window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
         EXPECT_EQ(message(), L"Document Saved");
         EXPECT_TRUE(app_test::wait_until([&] { return message() == warning; }, 10000))
             << exit_code.has_value();
-        EXPECT_EQ(window->info_bar->severity(), 2);
+        EXPECT_EQ(window->status_message().info_bar()->severity(), 2);
     }
 
     StubDesktop desktop(0);
-    window->SaveOrPrintAsync(1, page);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
     ASSERT_TRUE(
         app_test::wait_until([&] { return std::filesystem::exists(desktop.argument()); }, 10000));
     app_test::wait_until([] { return false; }, 300);
@@ -156,7 +156,7 @@ TEST_F(SaveAndPrint, ASavedFileThatNoProgramOpensGetsAWarningAfterTheSavedOutcom
 TEST_F(SaveAndPrint, APdfIsEveryPageWithTheFooterAndAFailedWriteSaysSo) {
     window->session().output().save_folder = engine_path(saved.path());
     window->session().output().print_pages = core::PrintPages::odd;
-    window->SaveOrPrintAsync(1, page);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
     finish_pdf({'%', 'P', 'D', 'F', '-', '1'});
     ASSERT_EQ(output->composed.size(), 1u);
     EXPECT_EQ(output->composed[0].pages, (std::vector<int>{1, 2, 3}));
@@ -164,19 +164,19 @@ TEST_F(SaveAndPrint, APdfIsEveryPageWithTheFooterAndAFailedWriteSaysSo) {
     EXPECT_EQ(message(), L"Document Saved");
 
     window->session().output().save_folder = engine_path(saved.path() / "missing");
-    window->SaveOrPrintAsync(1, page);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
     finish_pdf();
     EXPECT_EQ(message(), L"File writing failed.");
-    EXPECT_EQ(window->info_bar->severity(), 3);
+    EXPECT_EQ(window->status_message().info_bar()->severity(), 3);
     window->session().output().save_format = core::SaveFormat::html;
-    window->SaveOrPrintAsync(1, page);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
     pump();
     EXPECT_EQ(message(), L"File writing failed.");
 }
 
 TEST_F(SaveAndPrint, ARunWhoseDocumentWasReplacedStopsQuietly) {
     window->session().output().save_folder = engine_path(saved.path());
-    window->SaveOrPrintAsync(1, page);
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
     load_print_view();
     window->OnWebMessageReceived(main_view(), L"Folder/Two|Words");
     output->answer_pdf();
@@ -188,15 +188,15 @@ TEST_F(SaveAndPrint, ARunWhoseDocumentWasReplacedStopsQuietly) {
 TEST_F(SaveAndPrint, TheBarIsOneAndClosesThreeSecondsAfterTheLastMessage) {
     auto other = platform::Panel::create();
     other->children().append(platform::TextBlock::create(L"row"));
-    window->ShowStatusMessage(*page, L"first", 0);
-    window->ShowStatusMessage(*other, L"second", 3);
+    window->status_message().ShowStatusMessage(*page, L"first", 0);
+    window->status_message().ShowStatusMessage(*other, L"second", 3);
     EXPECT_EQ(page->children().size(), 0u);
     ASSERT_EQ(other->children().size(), 2u);
-    EXPECT_EQ(other->children().at(1).get(), window->info_bar.get());
-    EXPECT_TRUE(window->info_bar->is_open());
-    EXPECT_TRUE(window->status_timer->is_running());
-    window->status_timer->tick_now();
-    EXPECT_FALSE(window->info_bar->is_open());
+    EXPECT_EQ(other->children().at(1).get(), window->status_message().info_bar().get());
+    EXPECT_TRUE(window->status_message().info_bar()->is_open());
+    EXPECT_TRUE(window->status_message().timer()->is_running());
+    window->status_message().timer()->tick_now();
+    EXPECT_FALSE(window->status_message().info_bar()->is_open());
 }
 
 }  // namespace

@@ -37,15 +37,16 @@ protected:
     void SetUp() override {
         OutputWindowTest::SetUp();
         window = template_window();
-        window->output = std::make_shared<output_test::PartlyRealOutput>(*output);
+        window->print_preview().set_output(
+            std::make_shared<output_test::PartlyRealOutput>(*output));
         window->session().output().save_folder = engine_path(saved.path());
         window->session().output().open_after_saving = false;
         window->session().output().save_format = core::SaveFormat::pdf;
     }
     std::wstring save(platform::PdfBytes print) {
-        window->SaveOrPrintAsync(1, page);
+        window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
         finish_pdf(std::move(print));
-        return window->info_bar->title();
+        return window->status_message().info_bar()->title();
     }
 
     std::unique_ptr<app::MainWindow> window;
@@ -87,7 +88,7 @@ TEST_F(ComposedPdf, ADamagedPrintSaysFileWritingFailedAndLeavesNoFile) {
          {truncated, platform::PdfBytes(shifted.begin(), shifted.end()),
           platform::PdfBytes(not_pdf.begin(), not_pdf.end())}) {
         EXPECT_EQ(save(damaged), L"File writing failed.");
-        EXPECT_EQ(window->info_bar->severity(), 3);
+        EXPECT_EQ(window->status_message().info_bar()->severity(), 3);
         EXPECT_EQ(read_bytes(target), "the earlier save");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(saved.path()), {}), 1);
     }

@@ -14,7 +14,7 @@ protected:
     std::unique_ptr<app::MainWindow> started_window() {
         auto window = make_window();
         show_first_page();
-        window->output = output;
+        window->print_preview().set_output(output);
         return window;
     }
     // A window showing a template, in the save/print mode unless `panel` is false.
@@ -77,6 +77,10 @@ public:
     }
     platform::Task<std::optional<std::wstring>> pick_folder(const std::wstring& start) override {
         return fake_.pick_folder(start);
+    }
+    platform::Task<std::optional<std::wstring>> pick_image_file(
+        const std::vector<std::wstring>& extensions) override {
+        return fake_.pick_image_file(extensions);
     }
     std::wstring documents_folder() override { return fake_.documents_folder(); }
 

@@ -7,6 +7,7 @@
 #include "platform/button.h"
 #include "platform/qt/native_widget.h"
 #include "support/temp_folder.h"
+#include "ui/output/open_document_names.h"
 #include "window/output_fixture.h"
 
 namespace {
@@ -32,8 +33,8 @@ protected:
         setup.element_count = 4;
         setup.elements[3].record.s1 = L"Sales agreement";
         window->session().set_save_print_page(core::SavePrintPage(number));
-        window->BuildSavePrintPanel(*window->data_panel, number);
-        return *window->data_panel;
+        window->save_print_panel().BuildSavePrintPanel(window->data_panel().panel(), number);
+        return window->data_panel().panel();
     }
     std::size_t preview_starts() const { return views.at(1)->scripts.size(); }
 
@@ -67,12 +68,12 @@ TEST_F(SavePrintPanel, PrintPageCopiesPagesAndFooter) {
     starts = preview_starts();
     footer.click();
     EXPECT_EQ(core::footer_element(window->session().data())->record.b, 1);
-    EXPECT_TRUE(window->IsPageNumberInFooter());
+    EXPECT_TRUE(ui::IsPageNumberInFooter(window->session()));
     EXPECT_GT(preview_starts(), starts);
 
     // Built again with "selected pages" chosen, the list shows at once.
     window->session().output().print_pages = core::PrintPages::selected;
-    window->BuildSavePrintPanel(page, 0);
+    window->save_print_panel().BuildSavePrintPanel(page, 0);
     EXPECT_EQ(page.children().at(4)->visibility(), Visibility::visible);
     // The page list is cleaned in its box; clearing it refreshes the preview.
     auto& box = child<TextBox>(child(page, 4), 0);
@@ -123,7 +124,7 @@ TEST_F(SavePrintPanel, SavePageFormatFolderNameAndOpening) {
 
     EXPECT_EQ(name_box.text(), L"Sales");
     name_box.set_text(L"Deal: final.PDF ");
-    EXPECT_EQ(window->GetDocumentTitle(false), L"Deal final");
+    EXPECT_EQ(ui::GetDocumentTitle(window->session(), false), L"Deal final");
 
     child<CheckBox>(page, 6).click();
     EXPECT_EQ(window->session().config().OpenDocAfterSaving, 0.0);
@@ -134,8 +135,8 @@ TEST_F(SavePrintPanel, SavePageFormatFolderNameAndOpening) {
     child<AppBarButton>(child(page, 7), 1).click();
     pump();
     EXPECT_TRUE(std::filesystem::exists(saved.path() / "Deal final.html"));
-    EXPECT_EQ(page.children().at(page.children().size() - 1), window->info_bar);
-    EXPECT_EQ(window->info_bar->title(), L"Document Saved");
+    EXPECT_EQ(page.children().at(page.children().size() - 1), window->status_message().info_bar());
+    EXPECT_EQ(window->status_message().info_bar()->title(), L"Document Saved");
     EXPECT_TRUE(output->opened.empty());
 }
 
@@ -143,8 +144,8 @@ TEST_F(SavePrintPanel, LayoutPageRowsInOrderAndTheFontSizeWaitsForApply) {
     show_page(2);
     window->session().formatting().margin_left = 0;
     window->session().formatting().body_top_padding = 20;
-    window->BuildSavePrintPanel(*window->data_panel, 2);
-    Panel& page = *window->data_panel;
+    window->save_print_panel().BuildSavePrintPanel(window->data_panel().panel(), 2);
+    Panel& page = window->data_panel().panel();
     ASSERT_EQ(page.children().size(), 21u);
     // A zero margin shows as its caption says but its slider stays within range.
     EXPECT_EQ(caption_of(page, 1), L"0 mm");
@@ -166,8 +167,8 @@ TEST_F(SavePrintPanel, WithoutADocumentEveryPageIsEmpty) {
     window = started_window();
     window->OnWebMessageReceived(main_view(), L"No|Such|Document");
     for (std::int32_t page = 0; page < 3; ++page) {
-        window->BuildSavePrintPanel(*window->data_panel, page);
-        EXPECT_EQ(window->data_panel->children().size(), 0u);
+        window->save_print_panel().BuildSavePrintPanel(window->data_panel().panel(), page);
+        EXPECT_EQ(window->data_panel().panel().children().size(), 0u);
     }
 }
 

@@ -13,7 +13,7 @@ TEST_F(Preview, ShowsTheChosenPagesWithTheFooterInAFrameOnThePaperOfThePageSetup
     window->session().output().print_pages = core::PrintPages::odd;
     window->session().formatting().margin_right = 10;
     output->pages = 5;
-    window->ShowPrintPreviewAsync();
+    window->print_preview().ShowPrintPreviewAsync();
     finish_pdf();
     ASSERT_EQ(output->composed.size(), 1u);
     EXPECT_EQ(output->composed[0].pages, (std::vector<int>{1, 3, 5}));
@@ -30,8 +30,8 @@ TEST_F(Preview, ShowsTheChosenPagesWithTheFooterInAFrameOnThePaperOfThePageSetup
 
 TEST_F(Preview, AnOlderRunGivesWayToTheNewest) {
     auto window = template_window();
-    window->ShowPrintPreviewAsync();
-    window->ShowPrintPreviewAsync();
+    window->print_preview().ShowPrintPreviewAsync();
+    window->print_preview().ShowPrintPreviewAsync();
     const std::size_t before = main_view().scripts.size();
     // Both load the print view; only the newer one goes on to print.
     load_print_view();
@@ -45,7 +45,7 @@ TEST_F(Preview, AnOlderRunGivesWayToTheNewest) {
 
 TEST_F(Preview, ARunWhoseDocumentWasReplacedOrWhosePanelClosedShowsNothing) {
     auto window = template_window();
-    window->ShowPrintPreviewAsync();
+    window->print_preview().ShowPrintPreviewAsync();
     load_print_view();
     window->session().set_mode(core::ViewMode::data);
     const std::size_t before = main_view().scripts.size();
@@ -55,7 +55,7 @@ TEST_F(Preview, ARunWhoseDocumentWasReplacedOrWhosePanelClosedShowsNothing) {
     EXPECT_EQ(main_view().scripts.size(), before);
 
     window->session().set_mode(core::ViewMode::save_print);
-    window->ShowPrintPreviewAsync();
+    window->print_preview().ShowPrintPreviewAsync();
     window->OnWebMessageReceived(main_view(), L"Folder/Two|Words");
     window->session().set_mode(core::ViewMode::save_print);
     const std::size_t after_switch = main_view().scripts.size();
@@ -67,18 +67,18 @@ TEST_F(Preview, ARunWhoseDocumentWasReplacedOrWhosePanelClosedShowsNothing) {
 
 TEST_F(Preview, AFailedPreviewSaysSoInTheView) {
     auto window = template_window();
-    window->ShowPrintPreviewAsync();
+    window->print_preview().ShowPrintPreviewAsync();
     finish_pdf({});  // the view made no PDF
     EXPECT_TRUE(view_shows(L"Preview unavailable"));
 
     output->compose_fails = true;
-    window->ShowPrintPreviewAsync();
+    window->print_preview().ShowPrintPreviewAsync();
     finish_pdf();
     EXPECT_TRUE(view_shows(L"Preview unavailable"));
 
     preview_view().fail_with = "view gone";
     const std::size_t before = main_view().scripts.size();
-    window->ShowPrintPreviewAsync();
+    window->print_preview().ShowPrintPreviewAsync();
     pump();
     ASSERT_EQ(main_view().scripts.size(), before + 1);
     EXPECT_TRUE(view_shows(L"Preview unavailable"));
@@ -87,8 +87,9 @@ TEST_F(Preview, AFailedPreviewSaysSoInTheView) {
 
 TEST_F(Preview, ARunResumedAfterTheWindowWentTouchesNothing) {
     auto window = template_window();
-    window->ShowPrintPreviewAsync();
-    window->SaveOrPrintAsync(0, platform::Panel::create());
+    window->print_preview().ShowPrintPreviewAsync();
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::print,
+                                                platform::Panel::create());
     window.reset();
     preview_view().answer_next(L"true");
     preview_view().answer_next(L"true");

@@ -1,0 +1,54 @@
+// Links: the button, and the system handing only web and mail addresses on.
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QUrl>
+#include <vector>
+
+#include "platform/hyperlink_button.h"
+#include "platform/qt/qt_platform.h"
+
+namespace {
+
+// Stands in for the desktop's browser and mail program.
+class UrlCatcher final : public QObject {
+    Q_OBJECT
+public:
+    std::vector<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.push_back(url); }
+};
+
+TEST(Links, OnlyWebAndMailAddressesAreHandedOnAsTyped) {
+    UrlCatcher catcher;
+    for (const char* scheme : {"http", "https", "mailto", "file", "ftp"}) {
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "open");
+    }
+    platform::QtSystem system;
+    EXPECT_TRUE(system.launch_uri(L"https://paperwright.example.org/ru"));
+    EXPECT_TRUE(
+        system.launch_uri(L"mailto:support@paperwright.example.org?subject=Paperwright%20support"));
+    EXPECT_TRUE(system.launch_uri(L"HTTP://example.org/a b"));
+    for (const wchar_t* refused :
+         {L"file:///etc/passwd", L"ftp://example.org", L"javascript:alert(1)",
+          L"paperwright.example.org/privacy", L""}) {
+        EXPECT_FALSE(system.launch_uri(refused)) << refused;
+    }
+    for (const char* scheme : {"http", "https", "mailto", "file", "ftp"}) {
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    ASSERT_EQ(catcher.opened.size(), 3u);
+    EXPECT_EQ(catcher.opened[1].query(), QStringLiteral("subject=Paperwright support"));
+    EXPECT_EQ(catcher.opened[2].path(), QStringLiteral("/a b"));
+
+    auto link = platform::HyperlinkButton::create(L"Home");
+    int clicks = 0;
+    link->clicked.add([&](platform::HyperlinkButton&, const platform::NoArgs&) { ++clicks; });
+    link->click();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(link->content(), L"Home");
+}
+
+}  // namespace
+
+#include "system_test.moc"
