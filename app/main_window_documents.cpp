@@ -4,14 +4,13 @@
 #include <utility>
 
 #include "app/main_window.h"
-#include "engine/document/ui_strings.h"
-#include "engine/document/utf16.h"
+#include "core/interface_texts.h"
+#include "engine/document/ui_text.h"
+#include "engine/text/utf16.h"
 
 namespace app {
 
 namespace {
-
-constexpr int file_writing_failed_row = 100;
 
 // No event.preventDefault() here: the program runs this script outside any
 // event handler, where `event` is undefined and the call would throw.
@@ -23,8 +22,9 @@ void MainWindow::CloseBeforeSwitch() {
     if (session_.close_document()) return;
     // The document stays open with its values; the user sees why the switch
     // did not happen.
-    throw std::runtime_error(engine::to_utf8(engine::ui_string(file_writing_failed_row) + L" " +
-                                             session_.document()->path));
+    throw std::runtime_error(
+        engine::to_utf8(core::ui_string(engine::ui_text::file_writing_failed) + L" " +
+                        session_.document()->path));
 }
 
 void MainWindow::OnWebMessageReceived(platform::WebView&, const std::wstring& message) {
@@ -51,8 +51,8 @@ void MainWindow::ToggleLibrary() {
 }
 
 void MainWindow::OpenDocument(std::wstring name) {
-    session_.open_document(std::move(name));
-    UpdateToolbarState();
+    // The tool bar shows the switch even when the document cannot be read.
+    session_.open_document(std::move(name), [this] { UpdateToolbarState(); });
     UpdateBreadcrumb();
     elements_.focus_panel->focus();
 }
@@ -108,13 +108,13 @@ platform::FireAndForget MainWindow::SendRendersAsync() {
 }
 
 void MainWindow::ApplyUiLanguage() {
-    const std::wstring title = engine::ui_string(81);
+    const std::wstring title = core::ui_string(engine::ui_text::program_name);
     elements_.title_text->set_text(title);
     elements_.window->set_title(title);
-    elements_.library_button->set_label(engine::ui_string(1));
-    elements_.settings_button->set_label(engine::ui_string(2));
-    elements_.print_button->set_label(engine::ui_string(3));
-    elements_.save_button->set_label(engine::ui_string(4));
+    elements_.library_button->set_label(core::ui_string(engine::ui_text::library));
+    elements_.settings_button->set_label(core::ui_string(engine::ui_text::settings));
+    elements_.print_button->set_label(core::ui_string(engine::ui_text::print));
+    elements_.save_button->set_label(core::ui_string(engine::ui_text::save));
 
     CloseBeforeSwitch();
     OpenDocument(session_.start_page());

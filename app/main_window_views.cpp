@@ -1,7 +1,8 @@
 // The document views and closing the window.
 #include "app/main_window.h"
-#include "engine/document/ui_strings.h"
-#include "engine/document/utf16.h"
+#include "core/interface_texts.h"
+#include "engine/document/ui_text.h"
+#include "engine/text/utf16.h"
 #include "platform/failure.h"
 
 namespace app {
@@ -32,7 +33,8 @@ void MainWindow::OnWindowClosed() {
     try {
         if (!session_.write_back()) {
             platform::report_failure_message(
-                engine::to_utf8(engine::ui_string(100) + L" " + session_.document()->path));
+                engine::to_utf8(core::ui_string(engine::ui_text::file_writing_failed) + L" " +
+                                session_.document()->path));
         }
     } catch (...) {
         platform::report_failure("writing the document back");

@@ -29,6 +29,7 @@ struct ListEntry {
     std::wstring text;
     Color foreground{255, 255, 255, 255};
     double indent = 0;  // space before the text
+    std::wstring font_family = {};  // the text's typeface; empty: the list's own
 };
 
 class ListBox final : public Element {
@@ -41,6 +42,9 @@ public:
     int selected_index() const { return selected_; }
     void set_selected_index(int index);
     void remove_at(int index);
+    // Scrolls the list as little as it takes to show the entry whole. A list
+    // that was never shown has no size yet to scroll in.
+    void scroll_into_view(int index);
 
     Event<ListBox, int> selection_changed;
     // A double click on an entry; its first click has selected it.

@@ -22,16 +22,16 @@ struct Thickness {
     friend bool operator==(const Thickness&, const Thickness&) = default;
 };
 
-// A position in device-independent pixels.
-struct Point {
-    double x = 0, y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
-
 // ARGB, one byte each.
 struct Color {
     std::uint8_t a = 255, r = 0, g = 0, b = 0;
     friend bool operator==(const Color&, const Color&) = default;
+};
+
+// A position in device-independent pixels.
+struct Point {
+    double x = 0, y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
 };
 
 // A size in device-independent pixels.

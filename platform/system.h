@@ -1,11 +1,15 @@
-// What the program asks of the machine: its folders, the user's region and
-// the programs that open links.
+// What the program asks of the machine: its folders, the user's region, the
+// programs that open links and the installed font families.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
+
+// The writing system a font family must cover.
+enum class FontScript { latin, cyrillic };
 
 class System {
 public:
@@ -25,6 +29,10 @@ public:
     // user opens such links with; any other address is refused. Answers
     // whether it was handed on, not whether that program started.
     virtual bool launch_uri(const std::wstring& uri) = 0;
+    // The names of the installed font families that cover `script`, in no
+    // particular order; a family offered by two foundries may come as
+    // "Family [Foundry]".
+    virtual std::vector<std::wstring> font_families(FontScript script) = 0;
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "engine/declension/name_words.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "engine/declension/paradigms.h"
@@ -15,7 +16,26 @@ std::wstring_view tail(std::wstring_view word, std::size_t n) {
 
 bool listed(std::wstring_view list, std::wstring_view word) { return list.find(word) != std::wstring_view::npos; }
 
-bool in_set(std::wstring_view set, wchar_t c) { return set.find(c) != std::wstring_view::npos; }
+// A set of Russian letters, either case, as one bit per lower-case letter
+// (а ... я, then ё): every name decision asks several of them.
+class letter_set {
+public:
+    constexpr explicit letter_set(std::wstring_view letters) {
+        for (wchar_t c : letters) bits_ |= bit(c);
+    }
+    constexpr bool contains(wchar_t c) const { return (bits_ & bit(c)) != 0; }
+
+private:
+    static constexpr std::uint64_t bit(wchar_t c) {
+        if (c >= L'А' && c <= L'Я') c = wchar_t(c + 0x20);
+        if (c == L'Ё') c = L'ё';
+        if (c >= L'а' && c <= L'я') return std::uint64_t(1) << (c - L'а');
+        return c == L'ё' ? std::uint64_t(1) << 32 : 0;
+    }
+    std::uint64_t bits_ = 0;
+};
+
+bool in_set(const letter_set& set, wchar_t c) { return set.contains(c); }
 
 bool is_any(std::wstring_view value, std::initializer_list<std::wstring_view> options) {
     for (std::wstring_view option : options)
@@ -23,13 +43,13 @@ bool is_any(std::wstring_view value, std::initializer_list<std::wstring_view> op
     return false;
 }
 
-constexpr std::wstring_view vowels = L"аеёиоуыэюяАЕЁИОУЫЭЮЯ";
-constexpr std::wstring_view voiceless = L"пфкхтсцчшщПФКХТСЦЧШЩ";
-constexpr std::wstring_view voiced = L"бвгджзлмнрБВГДЖЗЛМНР";
-constexpr std::wstring_view g_k_zh_kh = L"гкжхГКЖХ";
-constexpr std::wstring_view g_k_kh = L"гкхГКХ";
-constexpr std::wstring_view ch_sh_shch = L"чшщЧШЩ";
-constexpr std::wstring_view hushing = L"жчшщЖЧШЩ";
+constexpr letter_set vowels(L"аеёиоуыэюя");
+constexpr letter_set voiceless(L"пфкхтсцчшщ");
+constexpr letter_set voiced(L"бвгджзлмнр");
+constexpr letter_set g_k_zh_kh(L"гкжх");
+constexpr letter_set g_k_kh(L"гкх");
+constexpr letter_set ch_sh_shch(L"чшщ");
+constexpr letter_set hushing(L"жчшщ");
 
 struct ending_class {
     int number;

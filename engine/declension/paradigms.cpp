@@ -404,7 +404,10 @@ std::wstring& trim_trailing_zeros(std::wstring& word) {
 }
 
 std::wstring& trim_blanks(std::wstring& word) {
-    constexpr const wchar_t* blanks = L" \t\n\r";
+    constexpr std::wstring_view blanks = L" \t\n\r";
+    auto is_blank = [&](wchar_t c) { return blanks.find(c) != std::wstring_view::npos; };
+    // Nearly every word has no blank at either end.
+    if (word.empty() || (!is_blank(word.front()) && !is_blank(word.back()))) return word;
     std::size_t end = word.find_last_not_of(blanks);
     word.erase(end == std::wstring::npos ? 0 : end + 1);
     std::size_t begin = word.find_first_not_of(blanks);

@@ -4,17 +4,15 @@
 #include <string_view>
 
 #include "engine/declension/decline_word.h"
-#include "engine/declension/name_modifiers.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/phrase.h"
-#include "engine/document/text_case.h"
-#include "engine/document/word_key.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 
 namespace {
 
-bool is_russian_word(const std::wstring& lowered) {
+bool is_russian_word(std::wstring_view lowered) {
     if (lowered.empty()) return false;
     for (wchar_t c : lowered)
         if ((c < L'а' || c > L'я') && c != L'ё') return false;
@@ -23,31 +21,32 @@ bool is_russian_word(const std::wstring& lowered) {
 
 bearer bearer_of(std::uint32_t gender) { return gender == 2 ? bearer::woman : bearer::man; }
 
-// `typed` lowered, put through `decline`, then given back its letter case.
-template <typename Decline>
-std::wstring in_typed_case(const std::wstring& typed, Decline decline) {
-    std::wstring form = typed;
-    fold_case_ru(form);
-    decline(form);
-    return restore_letter_case(typed, std::move(form));
+// The parts are declined in `form`, one buffer for the whole render, and
+// appended to the output in the letter case they were typed in.
+void lower_into(std::wstring& form, std::wstring_view typed) {
+    form.assign(typed);
+    for (wchar_t& c : form) c = to_lower_char(c);
 }
 
 // A surname in a case 2..6, by its ending; below case 2 as typed. Each part
 // of a double surname declines by its own rule (Соколовой-Микитовой).
-std::wstring declined_surname(const std::wstring& surname, int grammatical_case, std::uint32_t gender) {
-    if (grammatical_case < 2) return surname;
+void append_surname(std::wstring& out, std::wstring& form, std::wstring_view surname,
+                    int grammatical_case, std::uint32_t gender) {
+    if (grammatical_case < 2) {
+        out += surname;
+        return;
+    }
     auto c = static_cast<std::uint32_t>(grammatical_case);
     bearer who = bearer_of(gender);
-    std::wstring out;
     for (std::size_t start = 0;;) {
         std::size_t dash = surname.find(L'-', start);
-        bool last = dash == std::wstring::npos;
-        out += in_typed_case(surname.substr(start, last ? std::wstring::npos : dash - start),
-                             [&](std::wstring& part) {
-                                 if (last || !is_fixed_surname_prefix(part))
-                                     decline_surname(part, c, who);
-                             });
-        if (last) return out;
+        bool last = dash == std::wstring_view::npos;
+        std::wstring_view typed =
+            surname.substr(start, last ? std::wstring_view::npos : dash - start);
+        lower_into(form, typed);
+        if (last || !is_fixed_surname_prefix(form)) decline_surname(form, c, who);
+        append_in_letter_case(out, typed, form);
+        if (last) return;
         out += L'-';
         start = dash + 1;
     }
@@ -55,47 +54,29 @@ std::wstring declined_surname(const std::wstring& surname, int grammatical_case,
 
 // First names and patronymics of Russian letters decline by the name rules;
 // anything else (initials, a hyphen, Latin letters) as a phrase.
-std::wstring declined_first_name(const std::wstring& typed, int grammatical_case,
-                                 std::uint32_t gender) {
-    std::wstring form = typed;
-    fold_case_ru(form);
-    if (!is_russian_word(form)) return decline_phrase(typed, grammatical_case);
+void append_first_name(std::wstring& out, std::wstring& form, const std::wstring& typed,
+                       int grammatical_case, std::uint32_t gender) {
+    lower_into(form, typed);
+    if (!is_russian_word(form)) {
+        out += decline_phrase(typed, grammatical_case);
+        return;
+    }
     decline_first_name(form, static_cast<std::uint32_t>(grammatical_case), bearer_of(gender));
-    return restore_letter_case(typed, std::move(form));
+    append_in_letter_case(out, typed, form);
 }
 
-std::wstring declined_patronymic(const std::wstring& typed, int grammatical_case) {
-    std::wstring form = typed;
-    fold_case_ru(form);
+void append_patronymic(std::wstring& out, std::wstring& form, const std::wstring& typed,
+                       int grammatical_case) {
+    lower_into(form, typed);
     if (!is_russian_word(form) ||
-        !decline_patronymic(form, static_cast<std::uint32_t>(grammatical_case)))
-        return decline_phrase(typed, grammatical_case);
-    return restore_letter_case(typed, std::move(form));
-}
-
-struct person_request {
-    int grammatical_case = 0;
-    bool any = false;
-    bool initials = false;
-    bool surname = false;
-    bool first_name = false;
-    bool first_and_patronymic = false;
-};
-
-constexpr std::array<part_keyword<person_request>, 4> part_keywords = {{
-    {L"инициалы", &person_request::initials},
-    {L"фамилия", &person_request::surname},
-    {L"имя", &person_request::first_name},
-    {L"ио", &person_request::first_and_patronymic},
-}};
-
-person_request read_modifiers(const std::vector<expr_token>& modifiers) {
-    return read_name_modifiers(modifiers, part_keywords);
+        !decline_patronymic(form, static_cast<std::uint32_t>(grammatical_case))) {
+        out += decline_phrase(typed, grammatical_case);
+        return;
+    }
+    append_in_letter_case(out, typed, form);
 }
 
 }  // namespace
-
-std::vector<std::wstring_view> person_name_keywords() { return keys_of(part_keywords); }
 
 person_name::person_name(std::wstring text) : full(std::move(text)) { split_person_name(*this); }
 
@@ -122,8 +103,11 @@ void split_person_name(person_name& name) {
 std::uint32_t gender_from_patronymic(person_name& name) {
     std::uint32_t gender = 0;
     if (name.patronymic.size() >= 3) {
-        std::wstring ending = to_upper(name.patronymic.substr(name.patronymic.size() - 3));
-        gender = ending == L"ВНА" || ending == L"ЧНА" ? 2 : 1;
+        std::wstring_view ending =
+            std::wstring_view(name.patronymic).substr(name.patronymic.size() - 3);
+        bool feminine = (to_upper_char(ending[0]) == L'В' || to_upper_char(ending[0]) == L'Ч') &&
+                        to_upper_char(ending[1]) == L'Н' && to_upper_char(ending[2]) == L'А';
+        gender = feminine ? 2 : 1;
     }
     const std::wstring& first = name.first_name;
     if (gender == 0 && !name.initials_first && first.size() >= 2 && (first.size() < 3 || first[2] != L'.')) {
@@ -139,34 +123,49 @@ std::uint32_t gender_from_patronymic(person_name& name) {
     return gender;
 }
 
-void render_person_name(person_name& name, std::wstring& out, const std::vector<expr_token>& modifiers) {
-    out = name.full;
-    person_request request = read_modifiers(modifiers);
-    if (!request.any) return;
+void render_person_name(person_name& name, std::wstring& out, const person_request& request) {
+    if (!request.any) {
+        out = name.full;
+        return;
+    }
     int c = request.grammatical_case;
     std::uint32_t gender = c >= 2 ? gender_from_patronymic(name) : 0;
     const std::wstring& real_surname = name.initials_first ? name.first_name : name.surname;
+    std::wstring form;
+    out.clear();
     if (request.initials) {
-        std::wstring initials =
-            name.initials_first ? name.surname : make_initials(name.first_name + L" " + name.patronymic, true);
-        out = declined_surname(real_surname, c, gender) + L" " + initials;
+        append_surname(out, form, real_surname, c, gender);
+        out += L' ';
+        out += name.initials_first ? name.surname
+                                   : make_initials(name.first_name + L" " + name.patronymic, true);
     } else if (request.surname) {
-        out = declined_surname(real_surname, c, gender);
+        append_surname(out, form, real_surname, c, gender);
     } else if (request.first_name) {
         // A name given by its initials has no first name to decline: its first initial stands for it.
-        out = name.initials_first ? make_initials(name.surname, true).substr(0, 2)
-                                  : declined_first_name(name.first_name, c, gender);
+        if (name.initials_first)
+            out = make_initials(name.surname, true).substr(0, 2);
+        else
+            append_first_name(out, form, name.first_name, c, gender);
     } else if (request.first_and_patronymic) {
-        out = name.initials_first ? name.surname
-                                  : declined_first_name(name.first_name, c, gender) + L" " +
-                                        declined_patronymic(name.patronymic, c);
-    } else if (name.initials_first) {
-        out = name.surname + L" " + declined_surname(name.first_name, c, gender) + L" " +
-              declined_patronymic(name.patronymic, c);
+        if (name.initials_first) {
+            out = name.surname;
+            return;
+        }
+        append_first_name(out, form, name.first_name, c, gender);
+        out += L' ';
+        append_patronymic(out, form, name.patronymic, c);
     } else {
-        out = declined_surname(name.surname, c, gender) + L" " +
-              declined_first_name(name.first_name, c, gender) + L" " +
-              declined_patronymic(name.patronymic, c);
+        if (name.initials_first)
+            out += name.surname;
+        else
+            append_surname(out, form, name.surname, c, gender);
+        out += L' ';
+        if (name.initials_first)
+            append_surname(out, form, name.first_name, c, gender);
+        else
+            append_first_name(out, form, name.first_name, c, gender);
+        out += L' ';
+        append_patronymic(out, form, name.patronymic, c);
     }
 }
 

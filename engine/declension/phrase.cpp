@@ -6,7 +6,7 @@
 #include "engine/declension/name_words.h"
 #include "engine/declension/number_words.h"
 #include "engine/declension/paradigms.h"
-#include "engine/document/text_case.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 
@@ -244,15 +244,27 @@ void merge_number_tokens(phrase_tokens& tokens) {
 
 std::wstring restore_letter_case(const std::wstring& typed, std::wstring form) {
     if (typed.empty()) return form;
-    std::wstring lowered = typed;
-    fold_case_ru(lowered);
-    if (lowered == form) return typed;
-    bool last_upper = is_upper_char(typed.back());
-    for (std::size_t j = 0; j < form.size(); ++j) {
-        bool upper = j < typed.size() ? is_upper_char(typed[j]) : last_upper;
-        if (upper) form[j] = to_upper_char(form[j]);
+    std::wstring out;
+    out.reserve(form.size());
+    append_in_letter_case(out, typed, form);
+    return out;
+}
+
+void append_in_letter_case(std::wstring& out, std::wstring_view typed, std::wstring_view form) {
+    bool unchanged = form.size() == typed.size();
+    for (std::size_t j = 0; unchanged && j < form.size(); ++j)
+        unchanged = to_lower_char(typed[j]) == form[j];
+    if (unchanged || typed.empty()) {
+        out += unchanged ? typed : form;
+        return;
     }
-    return form;
+    const std::size_t start = out.size();
+    out += form;
+    const bool last_upper = is_upper_char(typed.back());
+    for (std::size_t j = 0; j < form.size(); ++j) {
+        wchar_t& c = out[start + j];
+        if (j < typed.size() ? is_upper_char(typed[j]) : last_upper) c = to_upper_char(c);
+    }
 }
 
 std::wstring decline_phrase(std::wstring text, int grammatical_case) {

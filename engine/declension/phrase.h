@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace engine {
@@ -68,5 +69,7 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case);
 // position takes the case of the typed letter, added letters the case of the
 // last typed letter; a form equal to the lowered typed word is `typed` itself.
 std::wstring restore_letter_case(const std::wstring& typed, std::wstring form);
+// The same, appended to `out`.
+void append_in_letter_case(std::wstring& out, std::wstring_view typed, std::wstring_view form);
 
 }  // namespace engine

@@ -6,7 +6,7 @@
 #include "engine/declension/counted_nouns.h"
 #include "engine/declension/decline_word.h"
 #include "engine/declension/number_words.h"
-#include "engine/document/word_key.h"
+#include "engine/text/word_key.h"
 #include "engine/fields/currency.h"
 #include "engine/fields/number_grouping.h"
 #include "engine/fields/number_words_en.h"
@@ -66,11 +66,11 @@ struct request {
 request read_modifiers(const std::vector<expr_token>& modifiers) {
     request r;
     for (const expr_token& token : modifiers) {
-        std::wstring key = make_word_key(token.text);
         const keyword* found = nullptr;
         for (const keyword& k : keywords)
-            if (k.key == key) found = &k;
+            if (word_key_equals(token.text, k.key)) found = &k;
         if (!found) {
+            std::wstring key = make_word_key(token.text);
             if (!key.empty()) r.counted_noun = std::move(key);
             continue;
         }
@@ -88,11 +88,11 @@ request read_modifiers(const std::vector<expr_token>& modifiers) {
     return r;
 }
 
-bool russian() { return value_language == 1; }
+bool russian(const number_value& number) { return number.language == 1; }
 
 std::wstring sign_words(const number_value& number) {
     if (!number.negative) return {};
-    return russian() ? L"минус " : L"minus ";
+    return russian(number) ? L"минус " : L"minus ";
 }
 
 bool ends_with(const std::wstring& text, std::wstring_view tail) {
@@ -111,7 +111,7 @@ std::wstring counted_noun_text(const number_value& number, const std::wstring& k
 
 std::wstring number_in_words(const number_value& number, const request& r) {
     const std::wstring sign = sign_words(number);
-    if (!russian()) {
+    if (!russian(number)) {
         std::wstring words = number_words_en(number.integer_part, 0);
         if (!number.fraction_part.empty()) words += L" " + decimal_words_en(number.fraction_part);
         return sign + words;
@@ -129,16 +129,31 @@ std::wstring number_in_words(const number_value& number, const request& r) {
     return sign + words;
 }
 
+// копейка after a count of kopecks in figures. The hundredths are a whole
+// count, so no fraction form; the forms never change, so each is made once.
+const std::wstring& kopecks_after(const std::wstring& hundredths, int grammatical_case) {
+    static const auto forms = [] {
+        std::array<std::array<std::wstring, 7>, 3> table;  // [plural class][case 0..6]
+        for (int plural_class = 0; plural_class < 3; ++plural_class)
+            for (int c = 0; c <= 6; ++c)
+                table[std::size_t(plural_class)][std::size_t(c)] =
+                    agree_counted_noun(L"копейка", plural_class, c, false);
+        return table;
+    }();
+    return forms[std::size_t(number_plural_class(hundredths))][std::size_t(grammatical_case)];
+}
+
 std::wstring money_in_words(const number_value& number, const request& r) {
     const std::wstring sign = sign_words(number);
-    if (russian()) {
+    if (russian(number)) {
         std::wstring words = number_words_in_case(number.money_integer, r.grammatical_case, rubles);
-        if (number.has_separator)
-            // The hundredths are a whole count of kopecks, so no fraction form.
-            words += L" " + number.money_hundredths + L" " +
-                     agree_counted_noun(L"копейка", number_plural_class(number.money_hundredths),
-                                        r.grammatical_case, false);
-        return sign + words;
+        if (number.has_separator) {
+            words += L' ';
+            words += number.money_hundredths;
+            words += L' ';
+            words += kopecks_after(number.money_hundredths, r.grammatical_case);
+        }
+        return sign.empty() ? words : sign + words;
     }
     std::wstring minor;
     std::wstring plural;
@@ -156,7 +171,7 @@ std::wstring money_in_words(const number_value& number, const request& r) {
 }
 
 std::wstring money_in_figures(const number_value& number) {
-    if (russian()) return group_digits_html(number) + L"&nbsp;руб.";
+    if (russian(number)) return group_digits_html(number) + L"&nbsp;руб.";
     return L"<span style=\"white-space:nowrap\">" + std::wstring(number.negative ? L"-" : L"") +
            currency_sign(number) + group_digits_plain(number) + L"</span>";
 }

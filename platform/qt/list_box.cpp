@@ -91,6 +91,11 @@ void ListBox::set_entries(std::vector<ListEntry> entries) {
         auto* item = new QListWidgetItem(to_qstring(entry.text));
         item->setForeground(
             QColor(entry.foreground.r, entry.foreground.g, entry.foreground.b, entry.foreground.a));
+        if (!entry.font_family.empty()) {
+            QFont font = list->font();
+            font.setFamilies({to_qstring(entry.font_family)});
+            item->setFont(font);
+        }
         if (entry.indent > 0)
             item->setText(QString(int(entry.indent / 4 + 0.5), QChar(' ')) + item->text());
         list->addItem(item);
@@ -117,6 +122,12 @@ void ListBox::remove_at(int index) {
         selected_ = kept;
         selection_changed.raise(*this, kept);
     }
+}
+
+void ListBox::scroll_into_view(int index) {
+    if (index < 0 || std::size_t(index) >= entries_.size()) return;
+    QListWidget* list = list_of(*this);
+    list->scrollToItem(list->item(index));
 }
 
 void ListBox::double_click(int index) {

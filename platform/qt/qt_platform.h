@@ -32,6 +32,7 @@ public:
     std::wstring temp_folder() override;
     std::optional<std::wstring> home_region_code() override;
     bool launch_uri(const std::wstring& uri) override;
+    std::vector<std::wstring> font_families(FontScript script) override;
 };
 
 // The page of a web view made by the Qt factory; null after `close` or for

@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFontDatabase>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QUrl>
@@ -58,6 +59,15 @@ bool QtSystem::launch_uri(const std::wstring& uri) {
         return false;
     }
     return QDesktopServices::openUrl(url);
+}
+
+std::vector<std::wstring> QtSystem::font_families(FontScript script) {
+    const QStringList names = QFontDatabase::families(
+        script == FontScript::cyrillic ? QFontDatabase::Cyrillic : QFontDatabase::Latin);
+    std::vector<std::wstring> families;
+    families.reserve(std::size_t(names.size()));
+    for (const QString& name : names) families.push_back(from_qstring(name));
+    return families;
 }
 
 }  // namespace platform

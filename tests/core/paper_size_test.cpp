@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "engine/document/document.h"
+#include "engine/document/page_setup.h"
 
 namespace {
 

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/document/environment.h"
+
 namespace ui {
 
 // Month 1-12.
@@ -31,7 +33,9 @@ struct date_choice {
 };
 
 // A blank text chooses today, a date that day; any other text opens on
-// today's month with nothing to hand back until a day is picked.
-date_choice initial_date_choice(const std::wstring& initial_value);
+// today's month with nothing to hand back until a day is picked. Today is
+// read from the clock of `env`.
+date_choice initial_date_choice(const std::wstring& initial_value,
+                                const engine::environment& env = engine::system_environment());
 
 }  // namespace ui

@@ -9,7 +9,7 @@
 
 #include "core/file_paths.h"
 #include "engine/document/file_replace.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace ui {
 

@@ -1,14 +1,15 @@
 // Number words, number fields and dates over a million generated inputs each.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "engine/document/process_state.h"
+#include "engine/declension/number_words.h"
+#include "engine/document/environment.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
-#include "engine/declension/number_words.h"
 #include "engine/fields/number_field.h"
 #include "engine/fields/number_words_en.h"
 
@@ -29,6 +30,39 @@ const std::vector<std::wstring>& number_texts() {
             const int n = length(random);
             for (int k = 0; k < n; ++k) out[i] += wchar_t(L'0' + digit(random));
             if (i % 8 == 7) out[i] += L"." + std::to_wstring(digit(random)) + std::to_wstring(digit(random));
+        }
+        return out;
+    }();
+    return texts;
+}
+
+// Whole numbers drawn evenly from [low, high], as digit strings.
+std::vector<std::wstring> random_integers(std::uint64_t low, std::uint64_t high,
+                                          std::uint64_t seed) {
+    std::mt19937_64 random(seed);
+    std::uniform_int_distribution<std::uint64_t> value(low, high);
+    std::vector<std::wstring> out(input_count);
+    for (std::wstring& text : out) text = std::to_wstring(value(random));
+    return out;
+}
+
+// Numbers of one to four digits, and integers below 10^9.
+const std::vector<std::wstring>& short_numbers() {
+    static const std::vector<std::wstring> texts = random_integers(1, 9999, 11);
+    return texts;
+}
+const std::vector<std::wstring>& integers_below_a_billion() {
+    static const std::vector<std::wstring> texts = random_integers(0, 999'999'999, 12);
+    return texts;
+}
+
+// Money amounts with kopecks, up to a million rubles, typed as "12345.67".
+const std::vector<std::wstring>& amounts_with_kopecks() {
+    static const std::vector<std::wstring> texts = [] {
+        std::vector<std::wstring> out = random_integers(0, 99'999'999, 13);
+        for (std::wstring& text : out) {
+            while (text.size() < 3) text.insert(0, 1, L'0');
+            text.insert(text.size() - 2, 1, L'.');
         }
         return out;
     }();
@@ -85,26 +119,51 @@ void NumberWordsRussian(benchmark::State& state) {
 }
 BENCHMARK(NumberWordsRussian);
 
+void ShortNumbersInWordsRussian(benchmark::State& state) {
+    over_inputs(state, short_numbers(),
+                [](const std::wstring& text) { return number_words_in_case(text, 2, 1); });
+}
+BENCHMARK(ShortNumbersInWordsRussian);
+
+void IntegersInWordsRussian(benchmark::State& state) {
+    over_inputs(state, integers_below_a_billion(),
+                [](const std::wstring& text) { return number_words_in_case(text, 2, 1); });
+}
+BENCHMARK(IntegersInWordsRussian);
+
+// An amount field «{валюта прописью:сумма}»: rubles and kopecks in words.
+void AmountsWithKopecksRussian(benchmark::State& state) {
+    const std::vector<expr_token> modifiers = {
+        expr_token(L"валюта прописью", expr_kind::format_words)};
+    over_inputs(state, amounts_with_kopecks(), [&](const std::wstring& text) {
+        return render_number_field(number_value(nullptr, text, 1), modifiers);
+    });
+}
+BENCHMARK(AmountsWithKopecksRussian);
+
 void NumberFieldInWords(benchmark::State& state) {
-    current_language = int(state.range(0));
+    const int language = int(state.range(0));
     const std::vector<expr_token> modifiers = {expr_token(state.range(0) ? L"прописью" : L"in words", expr_kind::format_words)};
     over_inputs(state, number_texts(), [&](const std::wstring& text) {
-        return render_number_field(number_value(nullptr, text), modifiers);
+        return render_number_field(number_value(nullptr, text, language), modifiers);
     });
 }
 BENCHMARK(NumberFieldInWords)->Arg(0)->Arg(1)->ArgName("russian");
 
 void ParseDateAndLongForm(benchmark::State& state) {
-    current_language = int(state.range(0));
-    over_inputs(state, date_texts(current_language),
-                [](const std::wstring& text) { return render_long_date(parse_date_value(text), true); });
+    const int language = int(state.range(0));
+    const environment& env = system_environment();
+    over_inputs(state, date_texts(language), [&](const std::wstring& text) {
+        return render_long_date(parse_date_value(text, language, env.now()), true);
+    });
 }
 BENCHMARK(ParseDateAndLongForm)->Arg(0)->Arg(1)->ArgName("russian");
 
 void RussianDateInWords(benchmark::State& state) {
-    current_language = 1;
-    over_inputs(state, date_texts(1),
-                [](const std::wstring& text) { return render_date_in_words(parse_date_value(text)); });
+    const environment& env = system_environment();
+    over_inputs(state, date_texts(1), [&](const std::wstring& text) {
+        return render_date_in_words(parse_date_value(text, 1, env.now()));
+    });
 }
 BENCHMARK(RussianDateInWords);
 

@@ -5,7 +5,7 @@
 
 #include "app/open_document.h"
 #include "platform/js_string_literal.h"
-#include "support/process_state_fixture.h"
+#include "core/interface_language_fixture.h"
 #include "tools/generated_templates/fifty_pages.h"
 
 namespace {
@@ -40,7 +40,7 @@ std::string fifty_page_bytes() {
     return fixture::read_bytes(file);
 }
 
-class ViewUpdates : public fixture::process_state_test {
+class ViewUpdates : public core_test::interface_language_test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(open.ready()) << "the generated document never opened";

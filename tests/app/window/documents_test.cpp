@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/interface_texts.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "window/window_fixture.h"
 
 namespace {
@@ -14,7 +16,7 @@ class OpeningDocuments : public app_test::WindowTest {
 protected:
     void post(const std::wstring& message) { main_view().web_message_received.raise(main_view(), message); }
     bool shows_row(const app::MainWindow& window, int row) {
-        return window.pending_html().find(engine::ui_string(row)) != std::wstring::npos;
+        return window.pending_html().find(core::ui_string(row)) != std::wstring::npos;
     }
 };
 
@@ -51,7 +53,7 @@ TEST_F(OpeningDocuments, BadNamesShowTheAbsentPageAndAFileThatFailedToLoadIsNeve
     for (const wchar_t* name : {L"", L"../secret"}) {
         post(name);
         EXPECT_EQ(window->session().document()->path, L"") << name;
-        EXPECT_TRUE(shows_row(*window, 89)) << name;
+        EXPECT_TRUE(shows_row(*window, engine::ui_text::document_absent)) << name;
     }
     EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/.brik")));
 
@@ -64,13 +66,13 @@ TEST_F(OpeningDocuments, BadNamesShowTheAbsentPageAndAFileThatFailedToLoadIsNeve
         post(name);
         EXPECT_TRUE(failures.messages.empty());
         EXPECT_EQ(window->session().document()->path, L"");
-        EXPECT_TRUE(shows_row(*window, 89));
+        EXPECT_TRUE(shows_row(*window, engine::ui_text::document_absent));
         EXPECT_EQ(stored_section(data_file(L"briks/Folder/Two Words.brik")), 2);
     }
 
     post(L"Broken");
     EXPECT_FALSE(window->session().document()->loaded());
-    EXPECT_TRUE(shows_row(*window, 90));
+    EXPECT_TRUE(shows_row(*window, engine::ui_text::file_failed_to_open));
     post(L"Folder/Two|Words");
     EXPECT_EQ(core_test::read_file(data_file(L"briks/Broken.brik")), "not a document at all");
 }

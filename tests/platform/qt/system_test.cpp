@@ -1,8 +1,11 @@
 // Links: the button, and the system handing only web and mail addresses on.
+// Font families of both scripts.
 #include <gtest/gtest.h>
 
 #include <QDesktopServices>
 #include <QUrl>
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "platform/hyperlink_button.h"
@@ -47,6 +50,21 @@ TEST(Links, OnlyWebAndMailAddressesAreHandedOnAsTyped) {
     link->click();
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(link->content(), L"Home");
+}
+
+// Every machine that runs the program has the documents' fonts; it may have others.
+TEST(FontFamilies, BothScriptsListTheDocumentsFonts) {
+    platform::QtSystem system;
+    for (auto script : {platform::FontScript::latin, platform::FontScript::cyrillic}) {
+        const std::vector<std::wstring> families = system.font_families(script);
+        for (const std::wstring family : {L"Liberation Sans", L"Liberation Serif"}) {
+            const bool listed =
+                std::any_of(families.begin(), families.end(), [&](const auto& name) {
+                    return name == family || name.starts_with(family + L" [");
+                });
+            EXPECT_TRUE(listed) << std::string(family.begin(), family.end());
+        }
+    }
 }
 
 }  // namespace
