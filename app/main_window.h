@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/main_menu_entries.h"
+#include "app/view_content.h"
 #include "core/session.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
@@ -41,6 +42,8 @@ class MainWindow;
 struct MainWindowHooks {
     // Called once, when the view has taken the start page's script.
     std::function<void(MainWindow&)> first_page_shown;
+    // Called when a render's script has gone to the view.
+    std::function<void(MainWindow&)> render_sent = {};
 };
 
 // The window's named elements, for the hooks and tests that look at them.
@@ -95,6 +98,11 @@ public:
     // The last screen HTML rendered; the first navigation shows it.
     const std::wstring& pending_html() const { return pending_html_; }
     bool first_page_shown() const { return first_page_shown_; }
+    // From sending a render's script until the view answers it. Renders asked
+    // for meanwhile wait and go as one, with the newest values.
+    bool render_in_flight() const { return render_in_flight_; }
+    // How the renders so far reached the view.
+    const ViewUpdates& view_updates() const { return view_content_.updates(); }
 
     // Opening and rendering (main_window_documents.cpp).
     void OnWebMessageReceived(platform::WebView& sender, const std::wstring& message);
@@ -177,7 +185,9 @@ private:
     // Closes the open document before a switch; throws (dropping the switch)
     // when it could not be written back.
     void CloseBeforeSwitch();
-    platform::FireAndForget ShowFirstPage(std::wstring script);
+    // Sends renders while one is asked for, each after the view answered
+    // the one before.
+    platform::FireAndForget SendRendersAsync();
     ui::RenderWanted render_wanted();
 
     core::session& session_;
@@ -193,6 +203,11 @@ private:
     ui::LeftMenu left_menu_;
     std::wstring pending_html_;
     bool first_page_shown_ = false;
+    ViewContent view_content_;
+    bool render_in_flight_ = false;
+    bool render_wanted_ = false;
+    bool scroll_reset_wanted_ = false;
+    bool first_answer_seen_ = false;
     bool toolbar_shown_ = true;
     bool statusbar_shown_ = false;
     std::unique_ptr<platform::Timer> placement_write_timer_;
@@ -200,7 +215,8 @@ private:
     bool activated_ = false;
     // The widths of the header row's columns 0 and 6, over the insets.
     std::pair<double, double> inset_columns_{0, 0};
-    // Posted work and menu items check it: the window may be gone.
+    // Posted work, menu items and renders that resume after the window went
+    // touch nothing.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
