@@ -96,7 +96,7 @@ std::wstring library_folders::resolve(std::wstring name) {
     return path;
 }
 
-std::wstring library_folders::lists_folder() {
+std::wstring library_folders::lists_folder() const {
     if (data_folder.empty()) return {};
     std::wstring path = data_folder + L"/lists";
     const fs::path folder = fs_path(path);

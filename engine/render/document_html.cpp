@@ -5,6 +5,7 @@
 #include "engine/document/document.h"
 #include "engine/document/page_setup.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "engine/render/legacy_page.h"
 #include "engine/render/page_body.h"
 #include "engine/render/word_export.h"
@@ -14,10 +15,6 @@
 namespace engine {
 
 namespace {
-
-// ui_strings rows of the two messages the engine shows itself.
-constexpr int absent_document_row = 89;
-constexpr int failed_to_open_row = 90;
 
 const wchar_t* const body_open =
     L"<body onkeydown=\"{window.event.returnValue=null;event.keyCode=0;}\">";
@@ -69,12 +66,13 @@ const std::wstring& to_html(render_context& context) {
     if (doc.data && group_count_of(doc.data->pages) > 0) return render_html(context);
     std::wstring& out = context.output;
     if (!doc.path.empty()) {
-        out = L"\"" + message_name(doc.path) + L"\" " + ui_string(failed_to_open_row, doc.language);
+        out = L"\"" + message_name(doc.path) + L"\" " +
+              ui_string(ui_text::file_failed_to_open, doc.language);
         return out;
     }
     out = std::wstring(L"<html>") + body_open +
           L"<p style=\"font-family:Arial;font-size:11.0pt;\">" +
-          ui_string(absent_document_row, doc.language) + L"</p></body></html>";
+          ui_string(ui_text::document_absent, doc.language) + L"</p></body></html>";
     return out;
 }
 
@@ -88,7 +86,7 @@ std::wstring to_print_html(document& doc, const view_state& view) {
         return L"Файл документа поврежден: \"" + message_name(doc.path) +
                L"\" не удалось загрузить.";
     }
-    return ui_string(absent_document_row, doc.language);
+    return ui_string(ui_text::document_absent, doc.language);
 }
 
 std::wstring to_word_html(document& doc, const view_state& view) {

@@ -15,10 +15,12 @@ namespace ui {
 
 using platform::Visibility;
 
-DataPanel::DataPanel(core::session& session, RenderWanted render, OtherModes other_modes)
+DataPanel::DataPanel(core::session& session, RenderWanted render, OtherModes other_modes,
+                     PickerHost picker_host)
     : session_(session),
       render_(std::move(render)),
       other_modes_(std::move(other_modes)),
+      picker_host_(std::move(picker_host)),
       scroller_(platform::ScrollViewer::create()),
       panel_(platform::Panel::create()) {
     scroller_->set_content(panel_);
@@ -44,6 +46,9 @@ void DataPanel::BuildFieldRow(platform::Panel& panel, std::int32_t section, std:
             break;
         case field_type::choice:
             BuildChoiceFieldRow(panel, section, field);
+            break;
+        case field_type::image:
+            BuildImageFieldRow(panel, section, field);
             break;
         case field_type::note:
             BuildNoteFieldRow(panel, section, field);
@@ -76,7 +81,7 @@ void DataPanel::BuildDataPanel(platform::Panel& panel, std::int32_t index) {
                 other_modes_.save_print(panel, std::int32_t(session_.save_print_page()));
             break;
     }
-    panel.set_background({look::panel_colour});
+    panel.set_background(look::panel_brush());
 }
 
 bool DataPanel::ReevaluateFieldConditions(std::int32_t section) {

@@ -26,7 +26,7 @@ std::wstring long_date_text(const calendar_day& day);
 struct date_choice {
     // The day the calendar opens with selected; none for a text that is no date.
     std::optional<calendar_day> selected;
-    // A day of the month the calendar opens on.
+    // Today: the calendar opens on it when the text is no date.
     calendar_day shown;
     // What OK hands back before the user picks: empty when the text is no date.
     std::wstring result;

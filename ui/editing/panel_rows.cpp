@@ -18,6 +18,7 @@ void MakeSectionHeader(platform::Panel& panel, std::wstring title, std::wstring 
     title_block->set_font(look::caption_font());
     title_block->set_margin({18, 12, 6, 2});
     platform::set_word_wrap(*title_block, true);
+    platform::keep_on_one_line_when_it_fits(*title_block);
     title_block->set_foreground({look::dark_blue});
     header->set_cell(*title_block, 0, 0);
 
@@ -37,7 +38,7 @@ void MakeSectionHeader(platform::Panel& panel, std::wstring title, std::wstring 
 void MakeLabel(platform::Panel& panel, const std::wstring& text) {
     auto row = platform::Panel::create();
     row->set_margin(look::label_row_margin);
-    platform::set_border(*row, {look::row_colour, look::transparent, 0, look::corner_radius});
+    platform::set_border(*row, {look::row_brush(), look::transparent, 0, look::corner_radius});
     auto label = platform::TextBlock::create(text);
     label->set_font(look::label_font());
     label->set_margin(look::label_text_margin);
@@ -46,5 +47,21 @@ void MakeLabel(platform::Panel& panel, const std::wstring& text) {
     row->children().append(label);
     panel.children().append(row);
 }
+
+std::shared_ptr<platform::Button> MakePickButton(const std::wstring& install_folder, bool listed,
+                                                 platform::VerticalAlignment alignment) {
+    auto button = platform::Button::create();
+    button->set_width(36);
+    button->set_height(36);
+    button->set_horizontal_alignment(platform::HorizontalAlignment::right);
+    button->set_vertical_alignment(alignment);
+    const wchar_t* icon = listed ? L"/icons/pick_list.xpm" : L"/icons/pick_value.xpm";
+    button->set_icon(install_folder.empty() ? std::wstring() : install_folder + icon,
+                     listed ? 10.5 : 11);
+    button->set_colors(look::pick_button, look::dark_blue);
+    return button;
+}
+
+std::wstring bracketed_hint(const std::wstring& text) { return L"[\u2009" + text + L"\u2009]"; }
 
 }  // namespace ui

@@ -27,10 +27,6 @@ constexpr std::int32_t footer_code = 0, open_after_saving_code = 2;
 // Positions on the print page.
 constexpr std::size_t copies_header_position = 1, page_list_row_position = 4;
 
-std::wstring placeholder(const std::wstring& text) {
-    return L"[\u2009" + text + L"\u2009]";
-}
-
 std::shared_ptr<platform::Panel> group_box() {
     auto box = platform::Panel::create();
     box->set_margin(look::row_margin);
@@ -38,26 +34,15 @@ std::shared_ptr<platform::Panel> group_box() {
     return box;
 }
 
-// The pick button of a text row; only the folder row's button does anything.
-std::shared_ptr<platform::Button> row_button(const std::wstring& install_folder) {
-    auto button = platform::Button::create();
-    button->set_width(36);
-    button->set_height(36);
-    button->set_horizontal_alignment(platform::HorizontalAlignment::right);
-    button->set_vertical_alignment(platform::VerticalAlignment::center);
-    button->set_icon(install_folder.empty() ? std::wstring() : install_folder + L"/icons/pick_value.xpm", 11);
-    button->set_colors(look::pick_button, look::dark_blue);
-    return button;
-}
-
 }  // namespace
 
 SavePrintPanel::SavePrintPanel(core::session& session, RenderWanted render, PrintPreview& preview,
-                               StatusMessage& status)
+                               StatusMessage& status, std::weak_ptr<platform::Window> window)
     : session_(session),
       render_(render),
       preview_(preview),
       status_(status),
+      window_(std::move(window)),
       setting_rows_(session, render) {}
 
 std::shared_ptr<platform::Panel> SavePrintPanel::MakeOptionGroup(
@@ -111,20 +96,23 @@ std::shared_ptr<platform::Grid> SavePrintPanel::MakeTextRow(std::int32_t tag,
     box->set_frame({4, 10, 4, 10}, look::white, {1, 1, 0, 1});
     box->set_height(36);
     box->set_read_only(read_only);
-    box->set_placeholder_text(placeholder(hint));
+    box->set_placeholder_text(bracketed_hint(hint));
     box->data_context = tag;
     box->set_text(text);
     box->text_changed.add([this](platform::TextBox& sender, const platform::NoArgs&) {
         OnSavePrintTextChanged(sender);
     });
-    auto button = row_button(session_.folders().install_folder);
+    auto button = MakePickButton(session_.folders().install_folder, false,
+                                 platform::VerticalAlignment::center);
     button->data_context = tag;
-    if (tag == folder_tag) {
-        std::weak_ptr<platform::TextBox> weak_box = box;
-        button->clicked.add([this, weak_box](platform::Button&, const platform::NoArgs&) {
-            if (auto target = weak_box.lock()) PickSaveFolderAsync(target);
-        });
-    }
+    std::weak_ptr<platform::TextBox> weak_box = box;
+    button->clicked.add([this, tag, weak_box](platform::Button&, const platform::NoArgs&) {
+        auto target = weak_box.lock();
+        if (!target) return;
+        if (tag == page_list_tag) PickPageListAsync(target);
+        if (tag == folder_tag) PickSaveFolderAsync(target);
+        if (tag == file_name_tag) PickFileNameAsync(target);
+    });
     row->set_cell(*box, 0, 0);
     row->set_cell(*button, 0, 1);
     row->children().append(box);
@@ -219,7 +207,7 @@ void SavePrintPanel::MakeApplyRow(platform::Panel& panel, SavePrintAction action
     button->set_width(136);
     button->set_height(36);
     button->set_font({L"", 14, true});
-    platform::set_filled(*button, look::row_colour, look::dark_blue, look::white, 4);
+    platform::set_filled(*button, look::row_brush(), look::dark_blue, look::white, 4);
     button->set_vertical_alignment(platform::VerticalAlignment::center);
     button->data_context = std::int32_t(action);
     button->clicked.add([this](platform::AppBarButton& sender, const platform::NoArgs&) {
@@ -288,17 +276,13 @@ void SavePrintPanel::OnSavePrintTextChanged(platform::TextBox& sender) {
     const auto* tag = std::get_if<std::int32_t>(&sender.data_context);
     if (!tag) return;
     if (*tag == page_list_tag) {
-        if (cleaning_page_list_) return;
+        // The box keeps what is typed, so its cursor stays put; the pages are
+        // read from the list when the preview or a print needs them.
         std::wstring& selected_pages = session_.output().selected_pages;
-        const std::wstring old_list = selected_pages;
-        selected_pages = clean_page_list(sender.text());
-        if (sender.text() != selected_pages) {
-            // Setting the text raises this handler again.
-            cleaning_page_list_ = true;
-            sender.set_text(selected_pages);
-            cleaning_page_list_ = false;
-        }
-        if (selected_pages.empty() && !old_list.empty()) preview_.ShowPrintPreviewAsync();
+        const bool named_pages = !clean_page_list(selected_pages).empty();
+        selected_pages = sender.text();
+        if (named_pages && clean_page_list(selected_pages).empty())
+            preview_.ShowPrintPreviewAsync();
     } else if (*tag == file_name_tag) {
         StripKnownExtension(session_, sender.text());
     }
