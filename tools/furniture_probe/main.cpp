@@ -28,22 +28,13 @@
 #include "platform/content_dialog.h"
 #include "platform/dispatcher.h"
 #include "platform/qt/native_widget.h"
+#include "tools/probe_home/probe_home.h"
 
 namespace {
 
 double now_ms() {
     using namespace std::chrono;
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
-
-bool wait_until(const std::function<bool()>& done, int milliseconds = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    }
-    return true;
 }
 
 double median(std::vector<double> values) {
@@ -61,7 +52,7 @@ double switch_language(app::MainWindow& window) {
                                      {platform::VirtualKey::F7, platform::KeyModifiers::control});
     auto laid_out =
         window.elements().main_webview->execute_script_async(L"document.body.offsetHeight");
-    if (!wait_until([&] { return laid_out.done(); })) return -1;
+    if (!probe::wait_until([&] { return laid_out.done(); })) return -1;
     return now_ms() - pressed;
 }
 
@@ -78,10 +69,10 @@ double open_about(app::MainWindow& window) {
     platform::Image& logo = *window.elements().logo_tall;
     const double clicked = now_ms();
     logo.tapped.raise(logo);
-    if (!wait_until([] { return shows(platform::ContentDialog::open_dialog()); })) return -1;
+    if (!probe::wait_until([] { return shows(platform::ContentDialog::open_dialog()); })) return -1;
     const double shown = now_ms() - clicked;
     platform::ContentDialog::open_dialog()->click_close();
-    wait_until([] { return !platform::ContentDialog::open_dialog(); });
+    probe::wait_until([] { return !platform::ContentDialog::open_dialog(); });
     return shown;
 }
 
@@ -103,33 +94,12 @@ bool measure(const char* what, const std::function<double()>& run, int runs) {
     return true;
 }
 
-void use_fresh_home() {
-    const std::filesystem::path home =
-        std::filesystem::temp_directory_path() / ("tembrick-furniture-" + std::to_string(getpid()));
-    std::filesystem::create_directories(home / "run");
-    std::filesystem::permissions(home / "run", std::filesystem::perms::owner_all);
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
-    setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", (home / "run").c_str(), 1);
-    // English from a settings file of the probe's own: a locale without a
-    // region leaves the language to it.
-    setenv("LC_ALL", "C.UTF-8", 1);
-    core::settings english;
-    english.Language = 0;
-    const std::filesystem::path data = home / ".local/share/tembrick";
-    std::filesystem::create_directories(data);
-    english.load(core::text_of(data));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
-    use_fresh_home();
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (geteuid() == 0) setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-    const std::string home = std::getenv("HOME");
+    const std::filesystem::path home = probe::use_fresh_home("tembrick-furniture");
+    probe::start_in_english(home);
 
     int failed = 0;
     app::MainWindowHooks hooks;
