@@ -30,13 +30,14 @@ std::shared_ptr<platform::AppBarButton> tool_bar_button() {
 
 }  // namespace
 
-MainWindow::MainWindow(core::session& session, platform::WebViewFactory make_web_view,
-                       MainWindowHooks hooks)
+MainWindow::MainWindow(core::session& session, platform::System& system,
+                       platform::WebViewFactory make_web_view, MainWindowHooks hooks)
     : session_(session),
+      system_(system),
       hooks_(std::move(hooks)),
       elements_(MakeWindowAndViews(make_web_view)),
       preview_(session, elements_.main_webview, elements_.preview_webview),
-      settings_panel_(session, render_wanted()),
+      settings_panel_(session, render_wanted(), system, elements_.main_webview),
       text_edit_panel_(session, render_wanted()),
       save_print_panel_(session, render_wanted(), preview_, status_),
       data_panel_(session, render_wanted(),

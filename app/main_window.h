@@ -17,6 +17,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/panel.h"
+#include "platform/system.h"
 #include "platform/task.h"
 #include "platform/web_view.h"
 #include "platform/window.h"
@@ -64,8 +65,9 @@ class MainWindow final {
 public:
     // Builds the window and opens the start page; the window is shown by
     // `activate`. Throws when the start page cannot be opened.
-    MainWindow(core::session& session, platform::WebViewFactory make_web_view,
-               MainWindowHooks hooks = {});
+    // The system outlives the window.
+    MainWindow(core::session& session, platform::System& system,
+               platform::WebViewFactory make_web_view, MainWindowHooks hooks = {});
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -73,6 +75,7 @@ public:
     void activate();
 
     core::session& session() const { return session_; }
+    platform::System& system() const { return system_; }
     const MainWindowElements& elements() const { return elements_; }
     ui::LeftMenu& left_menu() { return left_menu_; }
     ui::DataPanel& data_panel() { return data_panel_; }
@@ -125,6 +128,7 @@ private:
     ui::RenderWanted render_wanted();
 
     core::session& session_;
+    platform::System& system_;
     MainWindowHooks hooks_;
     MainWindowElements elements_;
     ui::StatusMessage status_;
