@@ -3,14 +3,13 @@
 
 #include "app/main_window.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "engine/document/utf16.h"
 #include "ui/output/print_view.h"
 
 namespace app {
 
 namespace {
-
-constexpr int file_writing_failed_row = 100;
 
 // No event.preventDefault() here: the program runs this script outside any
 // event handler, where `event` is undefined and the call would throw.
@@ -22,8 +21,9 @@ void MainWindow::CloseBeforeSwitch() {
     if (session_.close_document()) return;
     // The document stays open with its values; the user sees why the switch
     // did not happen.
-    throw std::runtime_error(engine::to_utf8(engine::ui_string(file_writing_failed_row) + L" " +
-                                             session_.document()->path));
+    throw std::runtime_error(
+        engine::to_utf8(engine::ui_string(engine::ui_text::file_writing_failed) + L" " +
+                        session_.document()->path));
 }
 
 void MainWindow::OnWebMessageReceived(platform::WebView&, const std::wstring& message) {
@@ -50,8 +50,8 @@ void MainWindow::ToggleLibrary() {
 }
 
 void MainWindow::OpenDocument(std::wstring name) {
-    session_.open_document(std::move(name));
-    UpdateToolbarState();
+    // The tool bar shows the switch even when the document cannot be read.
+    session_.open_document(std::move(name), [this] { UpdateToolbarState(); });
     UpdateBreadcrumb();
     elements_.focus_panel->focus();
 }
@@ -71,13 +71,13 @@ platform::FireAndForget MainWindow::RenderDocumentAsync(bool reset_scroll) {
 }
 
 void MainWindow::ApplyUiLanguage() {
-    const std::wstring title = engine::ui_string(81);
+    const std::wstring title = engine::ui_string(engine::ui_text::program_name);
     elements_.title_text->set_text(title);
     elements_.window->set_title(title);
-    elements_.library_button->set_label(engine::ui_string(1));
-    elements_.settings_button->set_label(engine::ui_string(2));
-    elements_.print_button->set_label(engine::ui_string(3));
-    elements_.save_button->set_label(engine::ui_string(4));
+    elements_.library_button->set_label(engine::ui_string(engine::ui_text::library));
+    elements_.settings_button->set_label(engine::ui_string(engine::ui_text::settings));
+    elements_.print_button->set_label(engine::ui_string(engine::ui_text::print));
+    elements_.save_button->set_label(engine::ui_string(engine::ui_text::save));
 
     CloseBeforeSwitch();
     OpenDocument(session_.start_page());

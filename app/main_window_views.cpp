@@ -1,6 +1,7 @@
 // The document views and closing the window.
 #include "app/main_window.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "engine/document/utf16.h"
 #include "platform/failure.h"
 #include "ui/output/print_view.h"
@@ -38,7 +39,8 @@ void MainWindow::OnWindowClosed() {
     try {
         if (!session_.write_back()) {
             platform::report_failure_message(
-                engine::to_utf8(engine::ui_string(100) + L" " + session_.document()->path));
+                engine::to_utf8(engine::ui_string(engine::ui_text::file_writing_failed) + L" " +
+                                session_.document()->path));
         }
     } catch (...) {
         platform::report_failure("writing the document back");

@@ -5,14 +5,9 @@
 #include "core/stale_saves.h"
 #include "engine/document/process_state.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 
 namespace core {
-
-namespace {
-
-constexpr int library_page_row = 8;
-
-}  // namespace
 
 session::session(const program_folders& folders, const region_reader& home_region) {
     set_library_shown(true);
@@ -42,7 +37,7 @@ session::session(const program_folders& folders, const region_reader& home_regio
 session::~session() = default;
 
 std::wstring session::library_page() const {
-    return engine::ui_string(library_page_row, language_);
+    return engine::ui_string(engine::ui_text::library_page_file, language_);
 }
 
 std::wstring session::start_page() {
@@ -57,13 +52,14 @@ const std::wstring& session::last_document() const {
     return language_ == 1 ? config_.LastDocument : config_.LastDocumentEng;
 }
 
-void session::open_document(std::wstring name) {
+void session::open_document(std::wstring name, const std::function<void()>& named) {
     if (name == library_page()) {
         set_library_shown(true);
     } else {
         set_library_shown(false);
         last_document() = name;
     }
+    if (named) named();
 
     const std::wstring path = folders_.resolve(std::move(name));
     document_ = std::make_unique<engine::document>(path);

@@ -69,8 +69,10 @@ public:
     // been closed. The library page marks the library as shown; any other
     // name becomes the last document. A name the library does not hold
     // gives a document that did not load. The document's stored section is
-    // selected and its formatting read.
-    void open_document(std::wstring name);
+    // selected and its formatting read. `named` runs as soon as the library
+    // flag and the last document are set, before the library is installed
+    // and the file read, either of which may throw.
+    void open_document(std::wstring name, const std::function<void()>& named = {});
     // Stores the selected section in the open document and writes it back
     // when its file was read. True when there was nothing to write.
     bool write_back();

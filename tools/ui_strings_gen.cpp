@@ -1,19 +1,24 @@
 // Compiles the interface-text table (resources/ui_strings.tsv) into a C++
-// source that defines `engine::ui_strings_rows`.
+// source that defines `engine::ui_strings_rows` and a header that names the
+// rows (`engine::ui_text::library` is row 1).
 //
-//   ui_strings_gen TABLE.tsv OUTPUT.cpp
+//   ui_strings_gen TABLE.tsv OUTPUT.cpp OUTPUT.h
 //
-// The table is UTF-8, one row per line: the row number, a tab, the English
-// text, a tab, the Russian text. Lines that are empty or start with "#" are
-// comments. Rows not listed are empty in both languages. In a text, "\t",
-// "\n", "\r", "\\" and "\s" (a blank) stand for their characters, so blanks at
-// either end of a text stay visible. Any other backslash, a bad row number, a
-// repeated row, a wrong column count or invalid UTF-8 fails the build.
+// The table is UTF-8, one row per line: the row number, a tab, the row's
+// name, a tab, the English text, a tab, the Russian text. Lines that are
+// empty or start with "#" are comments. Rows not listed are empty in both
+// languages. A name is lower-case letters, digits and underscores, starting
+// with a letter. In a text, "\t", "\n", "\r", "\\" and "\s" (a blank) stand
+// for their characters, so blanks at either end of a text stay visible. Any
+// other backslash, a bad row number or name, a repeated row or name, a wrong
+// column count or invalid UTF-8 fails the build.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -115,11 +120,31 @@ int parse_row(const std::u32string& text) {
     return row;
 }
 
+std::string parse_name(const std::u32string& text) {
+    if (text.empty() || text[0] < U'a' || text[0] > U'z')
+        throw failure{"a name starts with a lower-case letter"};
+    std::string name;
+    for (char32_t c : text) {
+        if ((c < U'a' || c > U'z') && (c < U'0' || c > U'9') && c != U'_')
+            throw failure{"bad character in a name"};
+        name += char(c);
+    }
+    return name;
+}
+
+bool write_file(const char* path, const std::string& text) {
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+    file.close();
+    if (!file) std::cerr << path << ": cannot be written\n";
+    return bool(file);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: ui_strings_gen TABLE.tsv OUTPUT.cpp\n";
+    if (argc != 4) {
+        std::cerr << "usage: ui_strings_gen TABLE.tsv OUTPUT.cpp OUTPUT.h\n";
         return 2;
     }
     std::ifstream in(argv[1], std::ios::binary);
@@ -129,6 +154,8 @@ int main(int argc, char** argv) {
     }
     std::vector<std::u32string> english(row_count), russian(row_count);
     std::vector<bool> seen(row_count, false);
+    std::vector<std::pair<int, std::string>> names;
+    std::set<std::string> seen_names;
     std::string line;
     int line_number = 0;
     try {
@@ -137,12 +164,16 @@ int main(int argc, char** argv) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             if (line.empty() || line[0] == '#') continue;
             std::vector<std::u32string> columns = split_tabs(decode_utf8(line));
-            if (columns.size() != 3) throw failure{"a row needs three columns"};
+            if (columns.size() != 4)
+                throw failure{"a row needs four columns: number, name, English, Russian"};
             int row = parse_row(columns[0]);
             if (seen[std::size_t(row)]) throw failure{"row listed twice"};
             seen[std::size_t(row)] = true;
-            english[std::size_t(row)] = unescape(columns[1]);
-            russian[std::size_t(row)] = unescape(columns[2]);
+            std::string name = parse_name(columns[1]);
+            if (!seen_names.insert(name).second) throw failure{"name given twice"};
+            names.emplace_back(row, std::move(name));
+            english[std::size_t(row)] = unescape(columns[2]);
+            russian[std::size_t(row)] = unescape(columns[3]);
         }
     } catch (const failure& f) {
         std::cerr << argv[1] << ":" << line_number << ": " << f.what << "\n";
@@ -160,12 +191,14 @@ int main(int argc, char** argv) {
     }
     out << "};\n\n}  // namespace engine\n";
 
-    std::ofstream file(argv[2], std::ios::binary);
-    file << out.str();
-    file.close();
-    if (!file) {
-        std::cerr << argv[2] << ": cannot be written\n";
-        return 1;
-    }
-    return 0;
+    std::ostringstream header;
+    header << "// Generated from resources/ui_strings.tsv by tools/ui_strings_gen; do not edit.\n"
+           << "// The rows of the interface-text table by name: ui_string(ui_text::library).\n"
+           << "#pragma once\n\n"
+           << "namespace engine::ui_text {\n\n";
+    for (const auto& [row, name] : names)
+        header << "inline constexpr int " << name << " = " << row << ";\n";
+    header << "\n}  // namespace engine::ui_text\n";
+
+    return write_file(argv[2], out.str()) && write_file(argv[3], header.str()) ? 0 : 1;
 }

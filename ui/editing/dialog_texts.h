@@ -13,15 +13,4 @@ std::wstring dialog_initial_value(std::wstring_view text);
 // stay); when nothing is left, the interface text of `default_row`.
 std::wstring dialog_title(std::wstring title, int default_row);
 
-// Interface rows of the picker dialogs.
-namespace dialog_rows {
-inline constexpr int cancel = 27;
-inline constexpr int choose_text = 28;
-inline constexpr int enter_number = 30;
-inline constexpr int page_list_hint = 31;
-inline constexpr int file_name = 37;
-inline constexpr int select_date = 39;
-inline constexpr int delete_entry = 91;
-}  // namespace dialog_rows
-
 }  // namespace ui

@@ -1,18 +1,10 @@
 #include "ui/editing/menu_entries.h"
 
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "ui/editing/parameter_tree.h"
 
 namespace ui {
-
-namespace {
-
-constexpr int print_row = 3;
-constexpr int save_row = 4;
-constexpr int font_row = 9;  // then Paragraph, Page, General Settings
-constexpr int setup_paragraphs_row = 104;
-
-}  // namespace
 
 std::vector<menu_entry> menu_entries(core::ViewMode mode, const engine::document_data* data) {
     std::vector<menu_entry> entries;
@@ -25,11 +17,12 @@ std::vector<menu_entry> menu_entries(core::ViewMode mode, const engine::document
             break;
         }
         case core::ViewMode::settings:
-            for (int row = font_row; row < font_row + 4; ++row)
+            for (int row : {engine::ui_text::settings_font, engine::ui_text::settings_paragraph,
+                            engine::ui_text::settings_page, engine::ui_text::settings_general})
                 entries.push_back({engine::ui_string(row), true});
             break;
         case core::ViewMode::text_edit: {
-            entries.push_back({engine::ui_string(setup_paragraphs_row), false});
+            entries.push_back({engine::ui_string(engine::ui_text::setup_paragraphs), false});
             if (auto page = first_standard_page(data)) {
                 const engine::doc_group& standard = data->pages.groups[std::size_t(*page)];
                 const std::size_t blocks = engine::element_count_of(standard);
@@ -39,8 +32,8 @@ std::vector<menu_entry> menu_entries(core::ViewMode mode, const engine::document
             break;
         }
         case core::ViewMode::save_print:
-            entries.push_back({engine::ui_string(print_row), true});
-            entries.push_back({engine::ui_string(save_row), true});
+            entries.push_back({engine::ui_string(engine::ui_text::print), true});
+            entries.push_back({engine::ui_string(engine::ui_text::save), true});
             break;
         default:
             break;

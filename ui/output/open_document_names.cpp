@@ -2,16 +2,15 @@
 
 #include "core/engine_services.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "ui/output/document_names.h"
 
 namespace ui {
 
 namespace {
 
-constexpr int library_row = 1;
-
 std::wstring short_name(const core::session& session) {
-    return session.library_shown() ? engine::ui_string(library_row)
+    return session.library_shown() ? engine::ui_string(engine::ui_text::library)
                                    : short_document_name(session.last_document());
 }
 
@@ -28,7 +27,7 @@ std::wstring GetDocumentName(const core::session& session) {
 std::wstring BreadcrumbText(const core::session& session) {
     if (session.library_shown()) {
         return library_breadcrumb(session.data(), session.section(),
-                                  engine::ui_string(library_row));
+                                  engine::ui_string(engine::ui_text::library));
     }
     return document_breadcrumb(session.last_document());
 }

@@ -2,6 +2,8 @@
 // severity (0 information, 1 success, 2 warning, 3 error).
 #pragma once
 
+#include "engine/document/ui_text.h"
+
 namespace ui {
 
 enum class output_outcome {
@@ -20,16 +22,18 @@ struct status_message {
 };
 
 constexpr status_message message_for(output_outcome outcome) {
+    // clang-format off
     switch (outcome) {
-        case output_outcome::saved: return {95, 0};
-        case output_outcome::not_opened: return {97, 2};
-        case output_outcome::save_failed: return {100, 3};
-        case output_outcome::printing: return {96, 0};
-        case output_outcome::no_printer: return {103, 2};
-        case output_outcome::print_busy: return {101, 3};
+        case output_outcome::saved: return {engine::ui_text::document_saved, 0};
+        case output_outcome::not_opened: return {engine::ui_text::saved_not_opened, 2};
+        case output_outcome::save_failed: return {engine::ui_text::file_writing_failed, 3};
+        case output_outcome::printing: return {engine::ui_text::now_printing, 0};
+        case output_outcome::no_printer: return {engine::ui_text::printer_unavailable, 2};
+        case output_outcome::print_busy: return {engine::ui_text::print_in_progress, 3};
         case output_outcome::print_failed: break;
     }
-    return {102, 3};
+    // clang-format on
+    return {engine::ui_text::print_failed, 3};
 }
 
 }  // namespace ui

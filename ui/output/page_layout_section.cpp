@@ -3,17 +3,19 @@
 #include "core/engine_services.h"
 #include "core/paper_size.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "ui/editing/panel_rows.h"
 #include "ui/output/option_controls.h"
 #include "ui/output/settings_panel.h"
 
 namespace ui {
 
+namespace text = engine::ui_text;
+
 namespace {
 
 // The radios' codes: the paper's plus 7, then portrait and landscape.
 constexpr std::int32_t first_paper_code = 7, portrait_code = 11, landscape_code = 12;
-constexpr int orientation_row = 77, portrait_row = 78, landscape_row = 79;
 
 }  // namespace
 
@@ -27,10 +29,10 @@ void SettingsPanel::BuildPageLayoutSection(platform::Panel& panel) {
          {L"Legal", first_paper_code + std::int32_t(core::Paper::legal)},
          {L"A4", first_paper_code + std::int32_t(core::Paper::a4)}},
         first_paper_code + std::int32_t(engine::paper_kind(data)), on_checked));
-    MakeSectionHeader(panel, engine::ui_string(orientation_row), {});
+    MakeSectionHeader(panel, engine::ui_string(text::orientation), {});
     panel.children().append(MakeOptionGroup(
-        {{engine::ui_string(portrait_row), portrait_code},
-         {engine::ui_string(landscape_row), landscape_code}},
+        {{engine::ui_string(text::portrait), portrait_code},
+         {engine::ui_string(text::landscape), landscape_code}},
         engine::is_landscape(data) == 1.0 ? landscape_code : portrait_code, on_checked));
 }
 

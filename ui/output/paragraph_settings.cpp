@@ -4,17 +4,19 @@
 // settings panel it renders at once; the layout page waits for "Apply".
 #include "core/engine_services.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "ui/output/row_captions.h"
 #include "ui/output/setting_rows.h"
 #include "ui/output/value_captions.h"
 
 namespace ui {
 
+namespace text = engine::ui_text;
+
 namespace {
 
 using core::ParagraphSetting;
 
-constexpr int first_line_indent_row = 58, indent_left_row = 64;
 // The indent row's header on the settings panel's Paragraph page.
 constexpr std::size_t indent_header_in_settings = 1;
 
@@ -95,7 +97,7 @@ void SettingRows::OnHangingIndentChecked(platform::ToggleButton& sender) {
         if (auto page = sender.parent()) {
             if (platform::TextBlock* caption = header_text(*page, indent_header_in_settings, 0))
                 caption->set_text(
-                    engine::ui_string(checked ? indent_left_row : first_line_indent_row));
+                    engine::ui_string(checked ? text::indent_left : text::first_line_indent));
         }
     }
     render_(false);

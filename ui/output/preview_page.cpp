@@ -2,12 +2,12 @@
 
 #include "engine/document/html_escape.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 
 namespace ui {
 
 namespace {
 
-constexpr int preview_unavailable_row = 92;
 
 }  // namespace
 
@@ -24,10 +24,12 @@ std::wstring preview_page(const std::wstring& pdf_address) {
 std::wstring preview_error_page() {
     const std::wstring tabs(5, L'\t');
     return L"<!DOCTYPE html><html><head> " + tabs +
-           L"<style> body{ margin: 0; } iframe { display: block; background: #000; border: none; height: 100vh; "
+           L"<style> body{ margin: 0; } iframe { display: block; background: #000; border: none; "
+           L"height: 100vh; "
            L"width: 100vw; } " +
-           tabs + L"</style></head><body><p style=\"padding:8mm; font-family:Segoe; font-size:14.0pt;\">" +
-           engine::ui_string(preview_unavailable_row) + L"</p></body></html>";
+           tabs +
+           L"</style></head><body><p style=\"padding:8mm; font-family:Segoe; font-size:14.0pt;\">" +
+           engine::ui_string(engine::ui_text::preview_unavailable) + L"</p></body></html>";
 }
 
 }  // namespace ui

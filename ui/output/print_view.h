@@ -7,12 +7,11 @@
 #include "core/formatting_cache.h"
 #include "engine/document/document_data.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "platform/document_output.h"
 #include "ui/output/print_layout.h"
 
 namespace ui {
-
-inline constexpr int program_name_row = 81;
 
 inline margins_mm margins_of(const core::formatting_cache& cache) {
     return {cache.margin_left, cache.margin_top, cache.margin_right, cache.margin_bottom};
@@ -21,7 +20,7 @@ inline margins_mm margins_of(const core::formatting_cache& cache) {
 // A printed or saved PDF names the document and the program (by its name in
 // the interface language) that made it.
 inline platform::PdfInfo pdf_info(std::wstring title) {
-    return {std::move(title), engine::ui_string(program_name_row)};
+    return {std::move(title), engine::ui_string(engine::ui_text::program_name)};
 }
 
 // Replaces the page's content; the text goes in as an escaped literal.

@@ -3,6 +3,7 @@
 
 #include "core/engine_services.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "platform/button.h"
 #include "platform/decoration.h"
 #include "platform/filled_button.h"
@@ -16,6 +17,7 @@
 
 namespace ui {
 
+namespace text = engine::ui_text;
 using platform::Visibility;
 
 namespace {
@@ -113,41 +115,45 @@ void SavePrintPanel::BuildSavePrintPanel(platform::Panel& panel, std::int32_t pa
     core::output_choices& choices = session_.output();
     switch (core::SavePrintPage(page)) {
         case core::SavePrintPage::print: {
-            MakeLabel(panel, engine::ui_string(13));
+            MakeLabel(panel, engine::ui_string(text::print_document));
             MakeCopiesRow(panel);
-            panel.children().append(MakeOptionGroup({{14, 0}, {16, 1}, {15, 2}, {17, 3}},
+            panel.children().append(MakeOptionGroup({{text::all_pages, 0},
+                                                     {text::odd_pages, 1},
+                                                     {text::even_pages, 2},
+                                                     {text::selected_pages, 3}},
                                                     std::int32_t(choices.print_pages)));
-            auto pages_row =
-                MakeTextRow(page_list_tag, choices.selected_pages, engine::ui_string(14), false);
+            auto pages_row = MakeTextRow(page_list_tag, choices.selected_pages,
+                                         engine::ui_string(text::all_pages), false);
             pages_row->set_visibility(choices.print_pages == core::PrintPages::selected
                                           ? Visibility::visible
                                           : Visibility::collapsed);
             panel.children().append(pages_row);
-            panel.children().append(
-                MakeOptionCheckBox(22, footer_code, IsPageNumberInFooter(session_)));
+            panel.children().append(MakeOptionCheckBox(text::page_number_in_footer, footer_code,
+                                                       IsPageNumberInFooter(session_)));
             MakeApplyRow(panel, SavePrintAction::print);
             break;
         }
         case core::SavePrintPage::save: {
-            MakeLabel(panel, engine::ui_string(29));
-            panel.children().append(MakeOptionGroup(
-                {{32, 4}, {33, 5}, {34, 6}}, std::int32_t(choices.save_format) + save_format_code));
-            MakeSectionHeader(panel, engine::ui_string(35), {});
+            MakeLabel(panel, engine::ui_string(text::save_document));
+            panel.children().append(
+                MakeOptionGroup({{text::as_pdf, 4}, {text::as_doc, 5}, {text::as_html, 6}},
+                                std::int32_t(choices.save_format) + save_format_code));
+            MakeSectionHeader(panel, engine::ui_string(text::save_folder), {});
             // Without a chosen folder the file goes to the documents folder.
             const std::wstring documents = preview_.Output().documents_folder();
-            panel.children().append(
-                MakeTextRow(folder_tag, choices.save_folder,
-                            documents.empty() ? engine::ui_string(36) : documents, true));
-            MakeSectionHeader(panel, engine::ui_string(37), {});
+            panel.children().append(MakeTextRow(
+                folder_tag, choices.save_folder,
+                documents.empty() ? engine::ui_string(text::temporary_folder) : documents, true));
+            MakeSectionHeader(panel, engine::ui_string(text::file_name), {});
             panel.children().append(MakeTextRow(file_name_tag, GetDocumentTitle(session_, false),
                                                 GetDocumentTitle(session_, true), false));
-            panel.children().append(
-                MakeOptionCheckBox(38, open_after_saving_code, choices.open_after_saving));
+            panel.children().append(MakeOptionCheckBox(
+                text::open_after_saving, open_after_saving_code, choices.open_after_saving));
             MakeApplyRow(panel, SavePrintAction::save);
             break;
         }
         case core::SavePrintPage::layout: {
-            MakeLabel(panel, engine::ui_string(71));
+            MakeLabel(panel, engine::ui_string(text::page_margins));
             for (std::int32_t side : {0, 2, 1, 3}) setting_rows_.MakePageMarginRow(panel, side);
             MakeLabel(panel, font_and_paragraph_label());
             setting_rows_.MakeFontSizeRow(panel);
@@ -165,7 +171,7 @@ void SavePrintPanel::BuildSavePrintPanel(platform::Panel& panel, std::int32_t pa
 
 void SavePrintPanel::MakeCopiesRow(platform::Panel& panel) {
     const double copies = session_.output().copies;
-    MakeSectionHeader(panel, engine::ui_string(18), copies_text(copies));
+    MakeSectionHeader(panel, engine::ui_string(text::print_copies), copies_text(copies));
     const SliderGroup made = MakeSliderGroup(1, 10, copies);
     made.slider->value_changed.add(
         [this](platform::Slider& sender, double value) { OnCopiesChanged(sender, value); });
@@ -180,9 +186,9 @@ void SavePrintPanel::MakeApplyRow(platform::Panel& panel, SavePrintAction action
     row->set_cell(*spacer, 0, 0);
     row->children().append(spacer);
     auto button = platform::AppBarButton::create();
-    button->set_label(engine::ui_string(action == SavePrintAction::print  ? 3
-                                        : action == SavePrintAction::save ? 4
-                                                                          : 26));
+    button->set_label(engine::ui_string(action == SavePrintAction::print  ? text::print
+                                        : action == SavePrintAction::save ? text::save
+                                                                          : text::apply));
     button->set_width(136);
     button->set_height(36);
     button->set_font({L"", 14, true});

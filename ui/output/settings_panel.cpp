@@ -4,6 +4,7 @@
 
 #include "core/engine_services.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "platform/dispatcher.h"
 #include "ui/editing/panel_look.h"
 #include "ui/editing/panel_rows.h"
@@ -14,6 +15,8 @@
 #include "ui/output/value_captions.h"
 
 namespace ui {
+
+namespace text = engine::ui_text;
 
 namespace {
 
@@ -66,16 +69,16 @@ void SettingsPanel::BuildSettingsPanel(platform::Panel& panel, std::int32_t page
 
 void SettingsPanel::BuildFontPage(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    MakeLabel(panel, engine::ui_string(42));
-    MakeSectionHeader(panel, engine::ui_string(44), formatting.font_family);
+    MakeLabel(panel, engine::ui_string(text::font_body));
+    MakeSectionHeader(panel, engine::ui_string(text::font_family), formatting.font_family);
     panel.children().append(MakeFontFamilyList());
     setting_rows_.MakeFontSizeRow(panel);
     panel.children().append(
-        settings_check_box(46, formatting.bold_numbering, [this](platform::ToggleButton& sender) {
+        settings_check_box(text::bold_numbering, formatting.bold_numbering, [this](platform::ToggleButton& sender) {
             setting_rows_.OnBoldNumberingChecked(sender.is_checked());
         }));
-    MakeLabel(panel, engine::ui_string(43));
-    MakeSectionHeader(panel, engine::ui_string(45),
+    MakeLabel(panel, engine::ui_string(text::font_headings));
+    MakeSectionHeader(panel, engine::ui_string(text::font_size),
                       heading_delta_text(formatting.heading_size_delta));
     const SliderGroup heading_size = MakeSliderGroup(-2, 3, formatting.heading_size_delta);
     panel.children().append(heading_size.box);
@@ -83,7 +86,7 @@ void SettingsPanel::BuildFontPage(platform::Panel& panel) {
         setting_rows_.OnHeadingSizeChanged(sender, value);
     });
     panel.children().append(
-        settings_check_box(47, formatting.bold_headings, [this](platform::ToggleButton& sender) {
+        settings_check_box(text::bold_headings, formatting.bold_headings, [this](platform::ToggleButton& sender) {
             setting_rows_.OnBoldHeadingsChecked(sender.is_checked());
         }));
 }
@@ -136,39 +139,39 @@ std::shared_ptr<platform::Panel> SettingsPanel::MakeFontFamilyList() {
 
 void SettingsPanel::BuildParagraphPage(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    MakeLabel(panel, engine::ui_string(56));
+    MakeLabel(panel, engine::ui_string(text::paragraph_body));
     setting_rows_.MakeFirstLineIndentRow(panel);
     panel.children().append(settings_check_box(
-        63, formatting.hanging_indent,
+        text::hanging_indent, formatting.hanging_indent,
         [this](platform::ToggleButton& sender) { setting_rows_.OnHangingIndentChecked(sender); }));
     setting_rows_.MakeBodyTopPaddingRow(panel);
     setting_rows_.MakeLineSpacingRow(panel);
     panel.children().append(settings_check_box(
-        65, formatting.justify_body != 0, [this](platform::ToggleButton& sender) {
+        text::justify, formatting.justify_body != 0, [this](platform::ToggleButton& sender) {
             setting_rows_.OnJustifyBodyChecked(sender.is_checked());
         }));
-    MakeLabel(panel, engine::ui_string(57));
+    MakeLabel(panel, engine::ui_string(text::paragraph_headings));
     setting_rows_.MakeHeadingTopPaddingRow(panel);
     panel.children().append(settings_check_box(
-        66, formatting.center_headings != 0, [this](platform::ToggleButton& sender) {
+        text::align_center, formatting.center_headings != 0, [this](platform::ToggleButton& sender) {
             setting_rows_.OnCenterHeadingsChecked(sender.is_checked());
         }));
 }
 
 void SettingsPanel::BuildPage(platform::Panel& panel) {
-    MakeLabel(panel, engine::ui_string(76));
+    MakeLabel(panel, engine::ui_string(text::page_layout));
     BuildPageLayoutSection(panel);
-    MakeLabel(panel, engine::ui_string(71));
+    MakeLabel(panel, engine::ui_string(text::page_margins));
     for (std::int32_t side : {0, 2, 1, 3}) setting_rows_.MakePageMarginRow(panel, side);
 }
 
 void SettingsPanel::BuildGeneralSettingsPage(platform::Panel& panel) {
     const core::settings& config = session_.config();
-    MakeLabel(panel, engine::ui_string(12));
-    MakeSectionHeader(panel, engine::ui_string(72), {});
+    MakeLabel(panel, engine::ui_string(text::settings_general));
+    MakeSectionHeader(panel, engine::ui_string(text::open_at_startup), {});
     panel.children().append(
-        MakeOptionGroup({{engine::ui_string(73), start_with_recent_document},
-                         {engine::ui_string(74), start_with_library}},
+        MakeOptionGroup({{engine::ui_string(text::recent_document), start_with_recent_document},
+                         {engine::ui_string(text::document_library), start_with_library}},
                         config.start_on_library() ? start_with_library : start_with_recent_document,
                         [this](platform::ToggleButton& sender) {
                             if (sender.data_context == platform::Value(start_with_library)) {
@@ -177,7 +180,7 @@ void SettingsPanel::BuildGeneralSettingsPage(platform::Panel& panel) {
                                 OnStartWithRecentDocument();
                             }
                         }));
-    MakeSectionHeader(panel, engine::ui_string(75), zoom_text(config.DocumentZoom));
+    MakeSectionHeader(panel, engine::ui_string(text::document_zoom), zoom_text(config.DocumentZoom));
     const SliderGroup zoom = MakeSliderGroup(50, 250, core::applied_zoom(config.DocumentZoom));
     panel.children().append(zoom.box);
     zoom.slider->value_changed.add(

@@ -3,15 +3,11 @@
 #include "engine/document/number_text.h"
 #include "engine/document/process_state.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 
 namespace ui {
 
-namespace {
-
-constexpr int copy_row = 19, copies_few_row = 20, copies_many_row = 21;
-constexpr int points_few_row = 48, points_row = 49, default_value_row = 61, millimetres_row = 62;
-
-}  // namespace
+namespace text = engine::ui_text;
 
 std::wstring whole_number_text(double value) {
     std::wstring text = engine::format_fixed6(value);
@@ -21,30 +17,33 @@ std::wstring whole_number_text(double value) {
 }
 
 std::wstring copies_text(double copies) {
-    const int row = copies == 1.0 ? copy_row : (copies > 1.0 && copies < 5.0 ? copies_few_row : copies_many_row);
+    const int row = copies == 1.0
+                        ? text::copies_one
+                        : (copies > 1.0 && copies < 5.0 ? text::copies_few : text::copies_many);
     return whole_number_text(copies) + engine::ui_string(row);
 }
 
 std::wstring points_text(double points) {
-    return whole_number_text(points) + engine::ui_string(points_row);
+    return whole_number_text(points) + engine::ui_string(text::points_many);
 }
 
 std::wstring line_spacing_text(int points) {
-    if (points == 0) return engine::ui_string(default_value_row);
-    return engine::format_int(points) + engine::ui_string(points < 5 ? points_few_row : points_row);
+    if (points == 0) return engine::ui_string(text::default_value);
+    return engine::format_int(points) +
+           engine::ui_string(points < 5 ? text::points_few : text::points_many);
 }
 
 std::wstring millimetres_text(double mm) {
-    return whole_number_text(mm) + engine::ui_string(millimetres_row);
+    return whole_number_text(mm) + engine::ui_string(text::millimetres);
 }
 
 std::wstring heading_delta_text(double delta) {
-    if (delta == 0) return engine::ui_string(50);
-    if (delta == -1) return engine::ui_string(51);
-    if (delta == -2) return engine::ui_string(52);
-    if (delta == 1) return engine::ui_string(53);
-    if (delta == 2) return engine::ui_string(54);
-    if (delta == 3) return engine::ui_string(55);
+    if (delta == 0) return engine::ui_string(text::heading_same_size);
+    if (delta == -1) return engine::ui_string(text::heading_1pt_smaller);
+    if (delta == -2) return engine::ui_string(text::heading_2pt_smaller);
+    if (delta == 1) return engine::ui_string(text::heading_1pt_larger);
+    if (delta == 2) return engine::ui_string(text::heading_2pt_larger);
+    if (delta == 3) return engine::ui_string(text::heading_3pt_larger);
     return {};
 }
 

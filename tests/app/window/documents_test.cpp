@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "platform/js_string_literal.h"
 #include "window/window_fixture.h"
 
@@ -54,7 +55,7 @@ TEST_F(OpeningDocuments, BadNamesShowTheAbsentPageAndAFileThatFailedToLoadIsNeve
     for (const wchar_t* name : {L"", L"../secret"}) {
         post(name);
         EXPECT_EQ(window->session().document()->path, L"") << name;
-        EXPECT_TRUE(shows_row(*window, 89)) << name;
+        EXPECT_TRUE(shows_row(*window, engine::ui_text::document_absent)) << name;
     }
     EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/.brik")));
 
@@ -67,13 +68,13 @@ TEST_F(OpeningDocuments, BadNamesShowTheAbsentPageAndAFileThatFailedToLoadIsNeve
         post(name);
         EXPECT_TRUE(failures.messages.empty());
         EXPECT_EQ(window->session().document()->path, L"");
-        EXPECT_TRUE(shows_row(*window, 89));
+        EXPECT_TRUE(shows_row(*window, engine::ui_text::document_absent));
         EXPECT_EQ(stored_section(data_file(L"briks/Folder/Two Words.brik")), 2);
     }
 
     post(L"Broken");
     EXPECT_FALSE(window->session().document()->loaded());
-    EXPECT_TRUE(shows_row(*window, 90));
+    EXPECT_TRUE(shows_row(*window, engine::ui_text::file_failed_to_open));
     post(L"Folder/Two|Words");
     EXPECT_EQ(core_test::read_file(data_file(L"briks/Broken.brik")), "not a document at all");
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "platform/js_string_literal.h"
 #include "window/window_fixture.h"
 
@@ -77,7 +78,8 @@ TEST_F(WindowStart, AStoredDocumentNameThatCannotBeCheckedOpensTheAbsentPage) {
         auto window = make_window();
         ASSERT_TRUE(window->session().document());
         EXPECT_EQ(window->session().document()->path, L"");
-        EXPECT_NE(window->pending_html().find(engine::ui_string(89)), std::wstring::npos);
+        EXPECT_NE(window->pending_html().find(engine::ui_string(engine::ui_text::document_absent)),
+                  std::wstring::npos);
     }
 }
 

@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "engine/document/process_state.h"
+#include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "support/process_state_fixture.h"
 #include "ui/output/document_names.h"
 #include "ui/output/preview_page.h"
@@ -24,6 +26,14 @@ TEST_F(Captions, CopiesAndPointsTakeTheirFormByNumber) {
         {ui::line_spacing_text(4), L"4 пункта"}, {ui::heading_delta_text(-2), L"на 2 пункта меньше"},
     };
     for (const auto& [made, expected] : russian) EXPECT_EQ(made, expected);
+}
+
+// The setting rows name a margin by the first row and the side.
+TEST_F(Captions, TheFourMarginTitlesFollowInSideOrder) {
+    const wchar_t* titles[] = {L"Left Margin", L"Top Margin", L"Right Margin", L"Bottom Margin"};
+    for (int side = 0; side < 4; ++side) {
+        EXPECT_EQ(engine::ui_string(engine::ui_text::left_margin + side), titles[side]) << side;
+    }
 }
 
 // A page setup titled `title` whose group has `elements` elements, the

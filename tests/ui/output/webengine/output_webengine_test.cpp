@@ -20,6 +20,7 @@
 #include "core/file_paths.h"
 #include "engine/document/process_state.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "platform/fake/fake_system.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
@@ -251,7 +252,7 @@ TEST_F(RealOutput, TenPagesWithPageNumbersAndChosenPagesStayText) {
     EXPECT_EQ(saved.pdf.metaData(QPdfDocument::MetaDataField::Title).toString(),
               QStringLiteral("Ten Pages"));
     EXPECT_EQ(saved.pdf.metaData(QPdfDocument::MetaDataField::Producer).toString(),
-              platform::to_qstring(engine::ui_string(ui::program_name_row)));
+              platform::to_qstring(engine::ui_string(engine::ui_text::program_name)));
     // Only the finished file is left in the folder.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(open.saved.path()), {}), 1);
 
