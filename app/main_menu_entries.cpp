@@ -1,6 +1,6 @@
 #include "app/main_menu_entries.h"
 
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 
 namespace app {
 
@@ -43,7 +43,7 @@ std::vector<main_menu_entry> main_menu_entries(bool toolbar_shown, bool statusba
         }
         const bool unchecked = (row.what == command::tool_bar && !toolbar_shown) ||
                                (row.what == command::status_bar && !statusbar_shown);
-        entries.push_back({false, engine::ui_string(row.text_row), row.accelerator_text,
+        entries.push_back({false, core::ui_string(row.text_row), row.accelerator_text,
                            unchecked ? L"" : row.icon, row.what});
     }
     return entries;

@@ -39,23 +39,29 @@ MainWindow::MainWindow(core::session& session, platform::System& system,
       preview_(session, elements_.main_webview, elements_.preview_webview),
       settings_panel_(session, render_wanted(), system, elements_.main_webview),
       text_edit_panel_(session, render_wanted()),
-      save_print_panel_(session, render_wanted(), preview_, status_),
-      data_panel_(session, render_wanted(),
-                  {[this](platform::Panel& panel, std::int32_t page) {
-                       settings_panel_.BuildSettingsPanel(panel, page);
-                   },
-                   [this](platform::Panel& panel, std::int32_t group) {
-                       text_edit_panel_.BuildTextEditPanels(panel, group);
-                   },
-                   [this](platform::Panel& panel, std::int32_t page) {
-                       save_print_panel_.BuildSavePrintPanel(panel, page);
-                   }}),
+      save_print_panel_(session, render_wanted(), preview_, status_, elements_.window),
+      data_panel_(
+          session, render_wanted(),
+          {[this](platform::Panel& panel, std::int32_t page) {
+               settings_panel_.BuildSettingsPanel(panel, page);
+           },
+           [this](platform::Panel& panel, std::int32_t group) {
+               text_edit_panel_.BuildTextEditPanels(panel, group);
+           },
+           [this](platform::Panel& panel, std::int32_t page) {
+               save_print_panel_.BuildSavePrintPanel(panel, page);
+           }},
+          {elements_.window, [this]() -> platform::DocumentOutput& { return preview_.Output(); }}),
       left_menu_(session, render_wanted(), data_panel_,
                  {[this] { UpdateToolbarState(); }, [this] { UpdateBreadcrumb(); }}) {
     BuildLayout();
     HookEvents();
     ApplyBars();
     ApplyUiLanguage();
+    // The menu's selection builds the data panel; a start page without
+    // sections has no entry to select, so its empty panel is built here.
+    if (left_menu_.list()->selected_index() == -1)
+        data_panel_.BuildDataPanel(data_panel_.panel(), session_.selected_index());
 }
 
 MainWindow::~MainWindow() = default;

@@ -2,9 +2,9 @@
 #include <stdexcept>
 
 #include "app/main_window.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 #include "ui/output/print_view.h"
 
 namespace app {
@@ -22,7 +22,7 @@ void MainWindow::CloseBeforeSwitch() {
     // The document stays open with its values; the user sees why the switch
     // did not happen.
     throw std::runtime_error(
-        engine::to_utf8(engine::ui_string(engine::ui_text::file_writing_failed) + L" " +
+        engine::to_utf8(core::ui_string(engine::ui_text::file_writing_failed) + L" " +
                         session_.document()->path));
 }
 
@@ -71,13 +71,13 @@ platform::FireAndForget MainWindow::RenderDocumentAsync(bool reset_scroll) {
 }
 
 void MainWindow::ApplyUiLanguage() {
-    const std::wstring title = engine::ui_string(engine::ui_text::program_name);
+    const std::wstring title = core::ui_string(engine::ui_text::program_name);
     elements_.title_text->set_text(title);
     elements_.window->set_title(title);
-    elements_.library_button->set_label(engine::ui_string(engine::ui_text::library));
-    elements_.settings_button->set_label(engine::ui_string(engine::ui_text::settings));
-    elements_.print_button->set_label(engine::ui_string(engine::ui_text::print));
-    elements_.save_button->set_label(engine::ui_string(engine::ui_text::save));
+    elements_.library_button->set_label(core::ui_string(engine::ui_text::library));
+    elements_.settings_button->set_label(core::ui_string(engine::ui_text::settings));
+    elements_.print_button->set_label(core::ui_string(engine::ui_text::print));
+    elements_.save_button->set_label(core::ui_string(engine::ui_text::save));
 
     CloseBeforeSwitch();
     OpenDocument(session_.start_page());

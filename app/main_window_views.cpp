@@ -1,8 +1,8 @@
 // The document views and closing the window.
 #include "app/main_window.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 #include "platform/failure.h"
 #include "ui/output/print_view.h"
 
@@ -39,7 +39,7 @@ void MainWindow::OnWindowClosed() {
     try {
         if (!session_.write_back()) {
             platform::report_failure_message(
-                engine::to_utf8(engine::ui_string(engine::ui_text::file_writing_failed) + L" " +
+                engine::to_utf8(core::ui_string(engine::ui_text::file_writing_failed) + L" " +
                                 session_.document()->path));
         }
     } catch (...) {

@@ -1,6 +1,6 @@
 #include "core/file_paths.h"
 
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace core {
 

@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "core/file_paths.h"
+#include "core/interface_texts.h"
 #include "engine/document/file_replace.h"
-#include "engine/document/process_state.h"
 
 namespace fs = std::filesystem;
 
@@ -67,7 +67,7 @@ library_folders::library_folders(std::wstring install, std::wstring data, std::w
 
 void library_folders::install_library() {
     if (install_folder.empty() || data_folder.empty()) return;
-    const bool russian = engine::current_language == 1;
+    const bool russian = current_language == 1;
     const fs::path library = fs_path(data_folder) / "briks";
     const fs::path marker = library / fs_path(russian ? L"Библиотека.brik" : L"Library.brik");
     if (exists_checked(marker)) return;
@@ -96,7 +96,7 @@ std::wstring library_folders::resolve(std::wstring name) {
     return path;
 }
 
-std::wstring library_folders::lists_folder() {
+std::wstring library_folders::lists_folder() const {
     if (data_folder.empty()) return {};
     std::wstring path = data_folder + L"/lists";
     const fs::path folder = fs_path(path);

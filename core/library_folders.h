@@ -28,7 +28,7 @@ public:
     std::wstring resolve(std::wstring name);
     // The value-list folder, created when missing; "" when the data folder is
     // unknown.
-    std::wstring lists_folder();
+    std::wstring lists_folder() const;
     // Removes everything inside the temporary folder, keeping the folder.
     // Refuses any folder but the program's own ("tembrick/temp"). Entries
     // that cannot be removed stay.

@@ -1,11 +1,12 @@
 #include "core/session.h"
 
 #include "core/engine_services.h"
+#include "core/interface_texts.h"
 #include "core/region_language.h"
 #include "core/stale_saves.h"
-#include "engine/document/process_state.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
+#include "engine/render/document_html.h"
 
 namespace core {
 
@@ -29,7 +30,7 @@ session::session(const program_folders& folders, const region_reader& home_regio
     } catch (...) {
     }
     language_ = language_index(config_.Language);
-    engine::current_language = language_;
+    current_language = language_;
 
     output_.open_after_saving = config_.OpenDocAfterSaving == 1.0;
 }
@@ -62,7 +63,7 @@ void session::open_document(std::wstring name, const std::function<void()>& name
     if (named) named();
 
     const std::wstring path = folders_.resolve(std::move(name));
-    document_ = std::make_unique<engine::document>(path);
+    document_ = std::make_unique<engine::document>(path, language_);
     ++document_serial_;
     data_ = document_->data.get();
 
@@ -95,16 +96,13 @@ void session::apply_zoom() {
     if (document_) document_->zoom = applied_zoom(config_.DocumentZoom);
 }
 
-std::wstring session::screen_html() { return document_->to_html(); }
+std::wstring session::screen_html() { return engine::to_html(*document_, view()); }
 
-std::wstring session::print_html() { return document_->to_print_html(); }
+std::wstring session::print_html() { return engine::to_print_html(*document_, view()); }
 
-std::wstring session::word_html() { return document_->to_word_html(); }
+std::wstring session::word_html() { return engine::to_word_html(*document_, view()); }
 
-void session::set_section(std::int32_t section) {
-    section_ = section;
-    engine::current_section = section;
-}
+void session::set_section(std::int32_t section) { section_ = section; }
 
 std::int32_t session::selected_index() const {
     switch (mode_) {
@@ -143,9 +141,6 @@ void session::select_first_where_none() {
     if (settings_page_ == -1) settings_page_ = 0;
 }
 
-void session::set_library_shown(bool shown) {
-    library_shown_ = shown;
-    engine::library_shown = shown;
-}
+void session::set_library_shown(bool shown) { library_shown_ = shown; }
 
 }  // namespace core

@@ -5,9 +5,9 @@
 // panels reads and changes it through these members; the document changes
 // only through `open_document` and `close_document`. UI thread only.
 //
-// The engine reads the interface language, the selected section and whether
-// the library page is shown from process-wide variables: the session is
-// their one writer in the program and keeps them equal to its own.
+// Every render hands the engine the interface language, the selected section
+// and whether the library page is shown (`view`). The session also keeps the
+// program's `current_language`, which the controls' texts read.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +22,7 @@
 #include "core/settings.h"
 #include "core/view_mode.h"
 #include "engine/document/document.h"
+#include "engine/fields/render_context.h"
 
 namespace core {
 
@@ -95,6 +96,8 @@ public:
     // The zoom the settings ask for, applied to the open document.
     void apply_zoom();
 
+    // What the engine is told with every render.
+    engine::view_state view() const { return {language_, library_shown_, section_}; }
     // The open document as screen, print and Word HTML.
     std::wstring screen_html();
     std::wstring print_html();

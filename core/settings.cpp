@@ -8,8 +8,8 @@
 
 #include "core/file_paths.h"
 #include "engine/document/file_replace.h"
-#include "engine/document/number_text.h"
-#include "engine/document/utf16.h"
+#include "engine/text/number_text.h"
+#include "engine/text/utf16.h"
 #include "engine/fields/calculator.h"
 
 
@@ -136,7 +136,7 @@ void settings::read() {
     for (const std::wstring& line : lines) apply_line(*this, line);
 }
 
-bool settings::write() {
+bool settings::write(std::string_view first_temporary_name) {
     if (path.empty()) return false;
     lines.clear();
     for (const key_entry& entry : keys) {
@@ -149,7 +149,8 @@ bool settings::write() {
     for (const std::wstring& line : lines) text += L"\r\n" + line;
     text += L"\r\n";
 
-    const std::error_code error = engine::replace_file(fs_path(path), utf16le_bytes(text));
+    const std::error_code error =
+        engine::replace_file(fs_path(path), utf16le_bytes(text), first_temporary_name);
     if (error && !failure_reported) {
         // Written at every placement change: one line is enough.
         std::cerr << "tembrick: the settings cannot be written to " << engine::to_utf8(path) << ": "

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace core {
@@ -46,8 +47,9 @@ struct settings {
     // Writes every field through a temporary file renamed over the old one
     // (engine::replace_file), so a failed write keeps the old file. Answers
     // whether the file was written; with an empty `path` nothing happens. The
-    // first failure is reported on stderr.
-    bool write();
+    // first failure is reported on stderr. `first_temporary_name`, for tests,
+    // is the temporary name tried first.
+    bool write(std::string_view first_temporary_name = {});
 
     bool start_on_library() const { return StartOnLibrary != 0; }
 

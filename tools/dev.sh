@@ -2,7 +2,8 @@
 # Sets up a Debian 12 machine for Paperwright, then either builds and starts the
 # program (run) or builds everything and runs every test (test).
 #   tools/dev.sh run     install what is missing, build Release, start the program
-#   tools/dev.sh test    install what is missing, build with tests, run ctest
+#   tools/dev.sh test    install what is missing, build with tests, run ctest,
+#                        then the thread test of the engine under ThreadSanitizer
 set -euo pipefail
 
 mode=${1:-}
@@ -16,7 +17,7 @@ cd "$top"
 
 # xauth is only a recommendation of xvfb, but xvfb-run refuses to start without it.
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libicu-dev locales
-          qt6-base-dev qt6-webengine-dev qt6-pdf-dev libqpdf-dev libcups2-dev fonts-liberation xvfb xauth
+          qt6-base-dev qt6-webengine-dev qt6-pdf-dev libqpdf-dev libcups2-dev fonts-liberation fonts-dejavu-core xvfb xauth
           libgumbo-dev)
 
 as_root() {
@@ -54,5 +55,11 @@ fi
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DPAPERWRIGHT_BUILD_TESTS=ON
 cmake --build build/test -j "$jobs"
 export QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1
-cd build/test
-ctest --output-on-failure --no-tests=error -j "$jobs"
+(cd build/test && ctest --output-on-failure --no-tests=error -j "$jobs")
+
+# Two documents rendered at once on two threads, in a ThreadSanitizer build of
+# the engine alone; any report fails the run.
+cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DPAPERWRIGHT_THREAD_SANITIZE=ON -DPAPERWRIGHT_BUILD_APP=OFF
+cmake --build build/tsan -j "$jobs" --target engine_thread_tests
+TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/engine_thread_tests

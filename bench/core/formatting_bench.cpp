@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/formatting_cache.h"
+#include "engine/render/document_html.h"
 #include "support/fifty_page_template.h"
 
 namespace {
@@ -17,7 +18,8 @@ constexpr core::ParagraphSetting every_paragraph_setting[] = {
 struct fifty_pages {
     fifty_pages() {
         fixture::fill_fifty_pages(doc);
-        benchmark::DoNotOptimize(doc.to_html());  // warm-up; writes the page-setup defaults
+        // A warm-up, which writes the page-setup defaults.
+        benchmark::DoNotOptimize(engine::to_html(doc, engine::view_state{}));
         cache = core::read_formatting(doc.data->page_setup, doc.data->pages);
         cache.font_family = L"Liberation Serif";
         cache.first_line_indent = 12;
@@ -53,7 +55,7 @@ void RenderFiftyPagesAfterBothApplied(benchmark::State& state) {
     fifty_pages document;
     for (auto _ : state) {
         document.apply_both();
-        benchmark::DoNotOptimize(document.doc.to_html());
+        benchmark::DoNotOptimize(engine::to_html(document.doc, engine::view_state{}));
     }
 }
 BENCHMARK(RenderFiftyPagesAfterBothApplied)->Unit(benchmark::kMillisecond);

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "engine/declension/paradigms.h"
-#include "engine/document/text_case.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/document/text_case.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 

@@ -8,8 +8,6 @@
 
 namespace engine {
 
-std::uint32_t declension_sink = 0;
-
 namespace {
 
 constexpr wchar_t k_first_letter = L'а';  // U+0430; я is U+044F
@@ -69,7 +67,6 @@ word_handler find_word_handler(std::size_t length, wchar_t last_letter) {
 }
 
 std::wstring decline_word(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
-    declension_sink = 0;
     if (c < 1 || c > 6) c = 1;
     std::uint32_t unused_gender = 0, unused_animate = 0;
     if (!gender) gender = &unused_gender;

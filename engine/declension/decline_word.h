@@ -10,11 +10,11 @@
 //
 // Slots: every caller passes its own local variables, starting at 0, or
 // values it deliberately supplies (the animacy of the noun an adjective
-// agrees with, the gender of the noun counted by полтора). No caller passes
-// the address of declension_sink: a shared discard slot would make one word's
-// form depend on whatever was declined before it.
+// agrees with, the gender of the noun counted by полтора); a caller that
+// wants neither passes null. No slot is shared between calls, so one word's
+// form never depends on whatever was declined before it.
 //
-// UI thread; the result depends only on the arguments.
+// Any thread; the result depends only on the arguments.
 #pragma once
 
 #include <cstddef>
@@ -24,10 +24,6 @@
 #include "engine/declension/word_handlers.h"
 
 namespace engine {
-
-// The named slot of the handler contract. decline_word sets it to 0 on
-// entry, so nothing may rely on a value left in it.
-extern std::uint32_t declension_sink;
 
 std::wstring decline_word(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
 

@@ -4,11 +4,9 @@
 #include <string_view>
 
 #include "engine/declension/decline_word.h"
-#include "engine/declension/name_modifiers.h"
 #include "engine/declension/paradigms.h"
 #include "engine/declension/phrase.h"
-#include "engine/document/text_case.h"
-#include "engine/document/word_key.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 
@@ -93,24 +91,6 @@ bool split_at_comma(organisation_name& organisation, const std::wstring& normali
     return !organisation.legal_form.empty();
 }
 
-struct case_and_flags {
-    int grammatical_case = 0;
-    bool any = false;
-    bool legal_form = false;
-    bool name = false;
-    bool full_name = false;
-};
-
-constexpr std::array<part_keyword<case_and_flags>, 3> part_keywords = {{
-    {L"оргформа", &case_and_flags::legal_form},
-    {L"название", &case_and_flags::name},
-    {L"полное|название", &case_and_flags::full_name},
-}};
-
-case_and_flags read_modifiers(const std::vector<expr_token>& modifiers) {
-    return read_name_modifiers(modifiers, part_keywords);
-}
-
 // A quoted name declined inside its own quotes.
 std::wstring decline_quoted_name(const std::wstring& name, int grammatical_case) {
     std::size_t begin = 0, end = name.size();
@@ -121,8 +101,6 @@ std::wstring decline_quoted_name(const std::wstring& name, int grammatical_case)
 }
 
 }  // namespace
-
-std::vector<std::wstring_view> organisation_name_keywords() { return keys_of(part_keywords); }
 
 organisation_name::organisation_name(std::wstring text) : full(text) {
     split_organisation_name(*this, std::move(text));
@@ -236,9 +214,8 @@ std::uint32_t detect_gender(organisation_name& organisation) {
 }
 
 void render_organisation_name(organisation_name& organisation, std::wstring& out,
-                              const std::vector<expr_token>& modifiers) {
+                              const organisation_request& request) {
     out = organisation.full;
-    case_and_flags request = read_modifiers(modifiers);
     const std::wstring& legal_form = organisation.legal_form;
     const std::wstring& name = organisation.name;
     int c = request.grammatical_case;

@@ -12,7 +12,6 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/fields/expr_token.h"
 
 namespace engine {
 
@@ -49,12 +48,18 @@ std::wstring expand_legal_form(std::wstring abbreviation, std::uint32_t& gender)
 // else the legal form's word, else the name's.
 std::uint32_t detect_gender(organisation_name& organisation);
 
-// The organisation as the modifiers ask: a case letter (р д в т п), and
-// "оргформа", "название" or "полное название".
-// The words that ask for a part of the name, as word keys.
-std::vector<std::wstring_view> organisation_name_keywords();
+// What a template asks of an organisation: a case (2 to 6; 0 as typed) and at
+// most one part, the first set of these winning. `any` tells that something
+// was asked; without it the legal form and name come back as found.
+struct organisation_request {
+    int grammatical_case = 0;
+    bool any = false;
+    bool legal_form = false;
+    bool name = false;
+    bool full_name = false;  // the legal form written out in full, then the name
+};
 
 void render_organisation_name(organisation_name& organisation, std::wstring& out,
-                              const std::vector<expr_token>& modifiers);
+                              const organisation_request& request);
 
 }  // namespace engine

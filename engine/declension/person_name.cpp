@@ -4,11 +4,9 @@
 #include <string_view>
 
 #include "engine/declension/decline_word.h"
-#include "engine/declension/name_modifiers.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/phrase.h"
-#include "engine/document/text_case.h"
-#include "engine/document/word_key.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 
@@ -78,29 +76,7 @@ void append_patronymic(std::wstring& out, std::wstring& form, const std::wstring
     append_in_letter_case(out, typed, form);
 }
 
-struct person_request {
-    int grammatical_case = 0;
-    bool any = false;
-    bool initials = false;
-    bool surname = false;
-    bool first_name = false;
-    bool first_and_patronymic = false;
-};
-
-constexpr std::array<part_keyword<person_request>, 4> part_keywords = {{
-    {L"инициалы", &person_request::initials},
-    {L"фамилия", &person_request::surname},
-    {L"имя", &person_request::first_name},
-    {L"ио", &person_request::first_and_patronymic},
-}};
-
-person_request read_modifiers(const std::vector<expr_token>& modifiers) {
-    return read_name_modifiers(modifiers, part_keywords);
-}
-
 }  // namespace
-
-std::vector<std::wstring_view> person_name_keywords() { return keys_of(part_keywords); }
 
 person_name::person_name(std::wstring text) : full(std::move(text)) { split_person_name(*this); }
 
@@ -147,9 +123,7 @@ std::uint32_t gender_from_patronymic(person_name& name) {
     return gender;
 }
 
-void render_person_name(person_name& name, std::wstring& out,
-                        const std::vector<expr_token>& modifiers) {
-    person_request request = read_modifiers(modifiers);
+void render_person_name(person_name& name, std::wstring& out, const person_request& request) {
     if (!request.any) {
         out = name.full;
         return;

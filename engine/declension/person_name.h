@@ -8,9 +8,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
-
-#include "engine/fields/expr_token.h"
 
 namespace engine {
 
@@ -36,11 +33,19 @@ void split_person_name(person_name& name);
 // name, else the surname's name code, else masculine.
 std::uint32_t gender_from_patronymic(person_name& name);
 
-// The name as the modifiers ask: a case letter (р д в т п), and "инициалы",
-// "фамилия", "имя" or "ио".
-void render_person_name(person_name& name, std::wstring& out, const std::vector<expr_token>& modifiers);
-// The words that ask for a part of the name, as word keys.
-std::vector<std::wstring_view> person_name_keywords();
+// What a template asks of a name: a case (2 to 6; 0 leaves the name as typed)
+// and at most one form, the first set of these winning. `any` tells that
+// something was asked; without it the name comes back as typed.
+struct person_request {
+    int grammatical_case = 0;
+    bool any = false;
+    bool initials = false;              // surname and initials
+    bool surname = false;
+    bool first_name = false;
+    bool first_and_patronymic = false;  // first name and patronymic
+};
+
+void render_person_name(person_name& name, std::wstring& out, const person_request& request);
 
 // The initials of `text`: each word gives its first letter, with "." when
 // `with_dots` is set; brackets, digits and quotes are skipped. In capitals.

@@ -6,7 +6,7 @@
 #include "engine/declension/name_words.h"
 #include "engine/declension/number_words.h"
 #include "engine/declension/paradigms.h"
-#include "engine/document/text_case.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "engine/declension/decline_word.h"
 #include "engine/declension/paradigms.h"
 
 namespace engine {
@@ -14,7 +13,7 @@ std::wstring apply_own_forms(const own_forms& forms, std::wstring word, int c) {
 }
 
 std::uint32_t read_input_slot(const std::uint32_t* slot) {
-    if (slot == nullptr || slot == &declension_sink) return 0;
+    if (slot == nullptr) return 0;
     return *slot;
 }
 

@@ -27,9 +27,7 @@ struct own_forms {
 
 std::wstring apply_own_forms(const own_forms& forms, std::wstring word, int c);
 
-// The value of a slot a row reads as input. The shared discard slot, and a
-// missing slot, read as 0: what an unrelated earlier call left there must not
-// change this word's form.
+// The value of a slot a row reads as input; a missing slot reads as 0.
 std::uint32_t read_input_slot(const std::uint32_t* slot);
 
 void store_row_values(const rule_row& row, std::uint32_t* gender, std::uint32_t* animate);

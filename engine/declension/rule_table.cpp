@@ -5,7 +5,7 @@
 #include <iterator>
 #include <optional>
 
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace engine {
 namespace {

@@ -7,9 +7,10 @@
 // that only ask for gender and animacy. A recognised word comes back declined
 // and the handler stores the animacy first, then the gender, so a caller that
 // passes one slot for both ends with the gender; a row may store less. An
-// unrecognised word comes back unchanged and neither slot is written. Handlers
-// keep no state and never read the slots except where a row takes an input
-// (adjectives agreeing in animacy, полтора's gender).
+// unrecognised word comes back unchanged and neither slot is written. A null
+// slot is ignored: it is never written and reads as 0. Handlers keep no state
+// and never read the slots except where a row takes an input (adjectives
+// agreeing in animacy, полтора's gender).
 #pragma once
 
 #include <cstdint>

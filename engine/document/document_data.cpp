@@ -16,8 +16,8 @@ bool fits(document_file& file, std::int64_t count, std::size_t min_bytes) {
 
 }  // namespace
 
-document_data::document_data(std::wstring path)
-    : file(std::make_unique<document_file>(path)), path(std::move(path)) {}
+document_data::document_data(std::wstring path, const environment& env)
+    : file(std::make_unique<document_file>(path, env)), path(std::move(path)) {}
 
 void document_data::read_record(doc_record& record) {
     document_file& f = *file;

@@ -15,8 +15,9 @@
 namespace engine {
 
 struct document_data {
-    // Empty roots and a `document_file` on `path`; nothing is read yet.
-    explicit document_data(std::wstring path);
+    // Empty roots and a `document_file` on `path` in `env`, which must
+    // outlive the tree; nothing is read yet.
+    explicit document_data(std::wstring path, const environment& env = system_environment());
 
     document_data(const document_data&) = delete;
     document_data& operator=(const document_data&) = delete;

@@ -1,56 +1,29 @@
 #include "engine/document/document_file.h"
 
 #include <bit>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 #include "engine/document/document_data.h"
-#include "engine/document/file_replace.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace engine {
 
-namespace {
-
-std::filesystem::path file_system_path(const std::wstring& path) {
-    std::string utf8 = to_utf8(path);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-// The whole file, or nothing when it is not a regular file of a size a
-// template can have.
-bool read_whole_file(const std::wstring& path, std::string& bytes) {
-    if (path.empty()) return false;
-    std::error_code error;
-    std::filesystem::path fs_path = file_system_path(path);
-    if (!std::filesystem::is_regular_file(fs_path, error)) return false;
-    std::uintmax_t size = std::filesystem::file_size(fs_path, error);
-    if (error || size > max_file_bytes) return false;
-    std::ifstream in(fs_path, std::ios::binary);
-    if (!in) return false;
-    bytes.resize(std::size_t(size));
-    in.read(bytes.data(), std::streamsize(size));
-    // A file that shrank meanwhile keeps what could be read.
-    bytes.resize(std::size_t(in.gcount()));
-    return !in.bad();
-}
-
-}  // namespace
-
-document_file::document_file(std::wstring path) : path(std::move(path)) {}
+document_file::document_file(std::wstring path, const environment& env)
+    : path(std::move(path)), env_(&env) {}
 
 void document_file::load(document_data& data) {
     input_.clear();
     position_ = 0;
     stopped_ = false;
     message.clear();
-    if (!read_whole_file(path, input_)) {
+    std::optional<std::uintmax_t> size = env_->file_size(path);
+    std::optional<std::string> bytes;
+    if (size && *size <= max_file_bytes) bytes = env_->read_file(path, *size);
+    if (!bytes) {
         message = L"File " + path + L" is unavailable.";
         data.state = load_state::not_opened;
         return;
     }
+    input_ = std::move(*bytes);
     read_string(message);
     if (message != brik_magic) {
         data.state = load_state::wrong_magic;
@@ -173,17 +146,7 @@ void document_file::write_string(std::wstring_view text) {
 bool document_file::commit() {
     std::string bytes;
     bytes.swap(output_);
-    if (path.empty()) return false;
-    std::error_code error;
-    std::filesystem::path target = file_system_path(path);
-    // Replace what a link points to, not the link itself.
-    if (std::filesystem::is_symlink(target, error)) {
-        std::filesystem::path resolved = std::filesystem::canonical(target, error);
-        if (error) return false;
-        target = resolved;
-    }
-    if (std::filesystem::is_directory(target, error)) return false;
-    return !replace_file(target, bytes);
+    return env_->replace_file(path, bytes);
 }
 
 }  // namespace engine

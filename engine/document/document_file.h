@@ -6,9 +6,8 @@
 // declares (a count, a string length, a nesting depth) can make the reader
 // allocate more than the file could hold or read past its end. A file that
 // cannot be read to its end is marked damaged and is never written back.
-// Saving builds the whole file in memory, writes it to a temporary file in the
-// same folder and renames that over the original, so a failed save leaves the
-// original as it was.
+// Saving builds the whole file in memory and has the environment put it in
+// place of the original, so a failed save leaves the original as it was.
 //
 // Used on the UI thread only.
 //
@@ -50,6 +49,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/document/environment.h"
+
 namespace engine {
 
 struct document_data;
@@ -76,7 +77,8 @@ enum class load_state {
 
 class document_file {
 public:
-    explicit document_file(std::wstring path);
+    // Reads and writes `path` through `env`, which must outlive the file.
+    document_file(std::wstring path, const environment& env);
 
     // Fills the three roots of `data` and sets `data.state`. Never throws for
     // a missing, foreign or damaged file.
@@ -104,9 +106,8 @@ public:
     void write_u32(std::uint32_t value);
     void write_f64(double value);
     void write_string(std::wstring_view text);
-    // Replaces the file at `path` by the output buffer through a temporary
-    // file in the same folder. On any failure the original file is kept, the
-    // temporary one removed, and the answer is false. The buffer is emptied.
+    // Replaces the file at `path` by the output buffer. On any failure the
+    // original file is kept and the answer is false. The buffer is emptied.
     bool commit();
 
     // After a failed open: "File " + path + " is unavailable."; after an open:
@@ -118,6 +119,7 @@ public:
 private:
     bool take(std::size_t count, const unsigned char*& bytes);
 
+    const environment* env_;
     std::string input_;
     std::size_t position_ = 0;
     bool stopped_ = false;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <random>
 #include <utility>
 
@@ -17,16 +18,13 @@ constexpr std::string_view saving_suffix = ".saving";
 // Names are random; a run of clashes means something is wrong with the folder.
 constexpr int max_name_attempts = 16;
 
-std::string& fixed_next_name() {
-    static std::string name;
-    return name;
-}
-
+// A fresh draw for every name: saves are rare, and no generator state is
+// shared between threads.
 std::string temporary_name() {
-    if (std::string fixed = std::exchange(fixed_next_name(), {}); !fixed.empty()) return fixed;
-    static std::mt19937_64 generator{std::random_device{}()};
+    std::random_device random;
+    const std::uint64_t draw = (std::uint64_t(random()) << 32) | random();
     return std::string(saving_prefix) + std::to_string(::getpid()) + "-" +
-           std::to_string(generator() % 1000000000) + std::string(saving_suffix);
+           std::to_string(draw % 1000000000) + std::string(saving_suffix);
 }
 
 std::error_code last_error() { return {errno, std::generic_category()}; }
@@ -75,14 +73,16 @@ bool all_digits(std::string_view text) {
 
 }  // namespace
 
-std::error_code replace_file(const std::filesystem::path& target, std::string_view bytes) {
+std::error_code replace_file(const std::filesystem::path& target, std::string_view bytes,
+                             std::string_view first_name) {
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     std::filesystem::path temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0; ++attempt) {
         if (attempt == max_name_attempts) return std::make_error_code(std::errc::file_exists);
-        temporary = folder / temporary_name();
+        temporary = folder / (attempt == 0 && !first_name.empty() ? std::string(first_name)
+                                                                  : temporary_name());
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) return last_error();
     }
@@ -111,7 +111,5 @@ std::optional<long> saving_file_pid(std::string_view file_name) {
         return std::nullopt;
     return std::stol(std::string(pid));
 }
-
-void fix_next_temporary_name(std::string file_name) { fixed_next_name() = std::move(file_name); }
 
 }  // namespace engine

@@ -8,9 +8,7 @@
 // has that name, a link included, is neither opened nor removed, and another
 // n is tried. On any failure the temporary file is removed and the target
 // keeps its old bytes. The pattern must not change: the start-up clean-up of
-// interrupted saves matches it.
-//
-// UI thread only: the test seam below is process-wide.
+// interrupted saves matches it. Any thread.
 #pragma once
 
 #include <filesystem>
@@ -23,13 +21,12 @@ namespace engine {
 
 // Writes `bytes` as the file `target`. A link at `target` is replaced by the
 // file, not followed; the permissions of a replaced file are kept. Answers the
-// failure, an empty code on success.
-std::error_code replace_file(const std::filesystem::path& target, std::string_view bytes);
+// failure, an empty code on success. `first_name`, for tests, is the temporary
+// name tried first, in the target's folder; random names follow it.
+std::error_code replace_file(const std::filesystem::path& target, std::string_view bytes,
+                             std::string_view first_name = {});
 
 // The pid in a temporary name of the pattern above; nullopt for any other name.
 std::optional<long> saving_file_pid(std::string_view file_name);
-
-// Tests: the next temporary name tried is `file_name`, in the target's folder.
-void fix_next_temporary_name(std::string file_name);
 
 }  // namespace engine

@@ -9,8 +9,6 @@ namespace engine {
 
 inline constexpr int ui_string_rows = 130;
 
-// The text of `row` in `current_language`.
-std::wstring ui_string(int row);
 // The text of `row` in `language` (0 English, 1 Russian).
 std::wstring ui_string(int row, int language);
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/document/number_text.h"
+#include "engine/text/number_text.h"
 
 namespace engine {
 

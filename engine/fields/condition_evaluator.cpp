@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "engine/document/document_data.h"
-#include "engine/document/word_key.h"
-#include "engine/fields/blank_text.h"
+#include "engine/text/word_key.h"
+#include "engine/text/blank_text.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/number_value.h"
@@ -36,11 +36,13 @@ std::wstring comparison_text(field_value& value) {
     return resolve_named_value(value, value.name_text);
 }
 
+std::int64_t seconds_of(const field_value& date) {
+    return parse_date_value(date.value_text, date.context->language, date.context->now()).seconds;
+}
+
 bool equals(field_value& a, field_value& b, bool exactly) {
-    if (a.type == value_type::date) {
-        return b.type == value_type::date &&
-               parse_date_value(a.value_text).seconds == parse_date_value(b.value_text).seconds;
-    }
+    if (a.type == value_type::date)
+        return b.type == value_type::date && seconds_of(a) == seconds_of(b);
     std::wstring left = comparison_text(a);
     std::wstring right = comparison_text(b);
     return exactly ? left == right : make_word_key(left) == make_word_key(right);
@@ -58,19 +60,21 @@ bool contains(field_value& a, field_value& b, bool exactly) {
 // either is no date.
 std::optional<int> day_order(const field_value& a, const field_value& b) {
     if (a.type != value_type::date || b.type != value_type::date) return std::nullopt;
-    std::int64_t left = parse_date_value(a.value_text).seconds;
-    std::int64_t right = parse_date_value(b.value_text).seconds;
+    std::int64_t left = seconds_of(a);
+    std::int64_t right = seconds_of(b);
     return left < right ? -1 : left > right ? 1 : 0;
 }
 
 double number_of(const field_value& value) {
-    return number_value(value.data ? &value.data->parameters : nullptr, value.value_text).value;
+    return number_value(value.data ? &value.data->parameters : nullptr, value.value_text,
+                        value.context->language)
+        .value;
 }
 
 }  // namespace
 
-condition_evaluator::condition_evaluator(std::vector<expr_token> tokens, document_data* data)
-    : data_(data), tokens_(std::move(tokens)) {
+condition_evaluator::condition_evaluator(std::vector<expr_token> tokens, render_context& context)
+    : context_(context), tokens_(std::move(tokens)) {
     attach_operator_signs(tokens_);
 }
 
@@ -82,7 +86,9 @@ bool condition_evaluator::is_operand(std::size_t index) const {
     return is_kind(index, expr_kind::reference) || is_kind(index, expr_kind::quoted) || is_kind(index, expr_kind::number);
 }
 
-field_value condition_evaluator::value_of(const expr_token& token) const { return field_value(data_, token); }
+field_value condition_evaluator::value_of(const expr_token& token) const {
+    return field_value(context_, token);
+}
 
 bool condition_evaluator::evaluate() {
     bool result = false;

@@ -6,7 +6,8 @@
 // AND and OR have equal precedence and group to the right, and a negation
 // covers the rest of its chain: templates rely on both. Built by the script
 // for one condition (a chain's ЕСЛИ part, or a field's display condition
-// through `script::test`) and evaluated once. The data may be null.
+// through `script::test`) and evaluated once, in the script's render
+// context.
 #pragma once
 
 #include <cstddef>
@@ -14,17 +15,17 @@
 #include <vector>
 
 #include "engine/fields/expr_token.h"
+#include "engine/fields/render_context.h"
 
 namespace engine {
 
-struct document_data;
 struct field_value;
 
 class condition_evaluator {
 public:
     // Not const: resolving a value may run it as a script, which can store
     // variables.
-    condition_evaluator(std::vector<expr_token> tokens, document_data* data);
+    condition_evaluator(std::vector<expr_token> tokens, render_context& context);
 
     bool evaluate();
 
@@ -44,7 +45,7 @@ private:
     bool is_operand(std::size_t index) const;
     field_value value_of(const expr_token& token) const;
 
-    document_data* data_;
+    render_context& context_;
     std::vector<expr_token> tokens_;
     std::size_t position_ = 0;
     int depth_ = 0;

@@ -1,6 +1,6 @@
 #include "engine/fields/currency.h"
 
-#include "engine/document/word_key.h"
+#include "engine/text/word_key.h"
 
 namespace engine {
 

@@ -1,7 +1,7 @@
 #include "engine/fields/date_arithmetic.h"
 
-#include "engine/document/number_text.h"
-#include "engine/fields/blank_text.h"
+#include "engine/text/number_text.h"
+#include "engine/text/blank_text.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
 
@@ -22,22 +22,25 @@ std::int64_t day_count(std::wstring text) {
 
 }  // namespace
 
-std::wstring date_arithmetic(const std::wstring& expression, bool& is_date) {
+std::wstring date_arithmetic(const std::wstring& expression, bool& is_date, int language,
+                             std::int64_t now) {
     is_date = false;
     std::size_t sign = expression.find(L'-');
     if (sign == std::wstring::npos) sign = expression.find(L'+');
     if (sign == std::wstring::npos) return expression;
 
-    const date_value left = parse_date_value(trim_blank_ends(expression.substr(0, sign)));
+    const date_value left =
+        parse_date_value(trim_blank_ends(expression.substr(0, sign)), language, now);
     if (!left.valid) return expression;
     const std::wstring right_text = trim_blank_ends(expression.substr(sign + 1));
-    const date_value right = parse_date_value(right_text);
+    const date_value right = parse_date_value(right_text, language, now);
     if (right.valid) return format_int((left.seconds - right.seconds) / seconds_per_day);
 
     std::int64_t days = day_count(right_text);
     if (days > longest_step_days || days < -longest_step_days) return expression;
     if (expression[sign] == L'-') days = -days;
-    const date_value result = date_value_from_filetime(left.seconds + days * seconds_per_day);
+    const date_value result =
+        date_value_from_filetime(left.seconds + days * seconds_per_day, language);
     const int year = result.broken_down.tm_year + 1900;
     if (year < 1 || year > 9999) return expression;
     is_date = true;

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "engine/document/word_key.h"
+#include "engine/text/word_key.h"
 #include "engine/fields/date_render.h"
 
 namespace engine {

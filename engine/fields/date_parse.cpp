@@ -2,10 +2,9 @@
 
 #include <array>
 
-#include "engine/document/number_text.h"
-#include "engine/document/process_state.h"
-#include "engine/document/text_case.h"
-#include "engine/fields/blank_text.h"
+#include "engine/text/blank_text.h"
+#include "engine/text/number_text.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 
@@ -76,19 +75,19 @@ constexpr std::int64_t largest_year = 100'000'000;
 
 }  // namespace
 
-date_value parse_date_value(const std::wstring& text) {
+date_value parse_date_value(const std::wstring& text, int language, std::int64_t now) {
     std::size_t end = text.size();
     while (end > 0 && is_blank_char(text[end - 1])) --end;
     if (end == 0) {
-        date_value blank = date_value::today();
+        date_value blank = date_value::today(language, now);
         blank.valid = false;
         return blank;
     }
 
     date_value d;
-    d.language = current_language;
+    d.language = language;
     d.text = text;
-    d.clock = current_clock();
+    d.clock = now;
 
     const bool russian = d.language == 1;
     const scanner_rules& rules = russian ? russian_rules : english_rules;

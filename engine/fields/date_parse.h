@@ -1,7 +1,8 @@
 // Reading a typed date: Russian day-month-year with Cyrillic month names,
-// English month-day-year with Latin ones, chosen by `current_language`.
+// English month-day-year with Latin ones, chosen by the language.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "engine/fields/date_value.h"
@@ -10,7 +11,8 @@ namespace engine {
 
 // Never fails: a text that is no complete, possible date gives `valid` false
 // with empty calendar fields and seconds 0. A blank text gives today's date,
-// still not valid, and an empty `text`.
-date_value parse_date_value(const std::wstring& text);
+// still not valid, and an empty `text`. `language` 0 English, 1 Russian;
+// `now` is the wall clock (seconds since 1970), which the value keeps.
+date_value parse_date_value(const std::wstring& text, int language, std::int64_t now);
 
 }  // namespace engine

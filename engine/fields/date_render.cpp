@@ -5,7 +5,7 @@
 #include "engine/declension/number_word_tables.h"
 #include "engine/declension/number_words.h"
 #include "engine/declension/phrase.h"
-#include "engine/document/number_text.h"
+#include "engine/text/number_text.h"
 
 namespace engine {
 

@@ -1,14 +1,10 @@
 #include "engine/fields/date_value.h"
 
-#include "engine/document/process_state.h"
-
 namespace engine {
 
 namespace {
 
 constexpr std::int64_t seconds_per_day = 86400;
-
-clock_source active_clock = nullptr;
 
 std::int64_t floor_div(std::int64_t a, std::int64_t b) {
     std::int64_t q = a / b;
@@ -16,10 +12,6 @@ std::int64_t floor_div(std::int64_t a, std::int64_t b) {
 }
 
 }  // namespace
-
-void set_clock_source(clock_source source) { active_clock = source; }
-
-std::int64_t current_clock() { return active_clock ? active_clock() : std::int64_t(std::time(nullptr)); }
 
 bool is_leap_year(std::int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -52,13 +44,13 @@ void civil_from_days(std::int64_t days, std::int64_t& year, int& month, int& day
     year = year_of_era + era * 400 + (month <= 2);
 }
 
-date_value date_value::today() {
+date_value date_value::today(int language, std::int64_t now) {
     date_value d;
-    d.language = current_language;
-    d.clock = current_clock();
-    std::time_t now = std::time_t(d.clock);
+    d.language = language;
+    d.clock = now;
+    const std::time_t time = std::time_t(now);
     std::tm local{};
-    localtime_r(&now, &local);
+    localtime_r(&time, &local);
     d.valid = true;
     d.broken_down.tm_mday = local.tm_mday;
     d.broken_down.tm_mon = local.tm_mon;
@@ -67,9 +59,9 @@ date_value date_value::today() {
     return d;
 }
 
-date_value date_value_from_filetime(std::int64_t seconds) {
+date_value date_value_from_filetime(std::int64_t seconds, int language) {
     date_value d;
-    d.language = current_language;
+    d.language = language;
     // Past this the year no longer fits the calendar fields.
     constexpr std::int64_t limit = std::int64_t(1) << 55;
     if (seconds > limit || seconds < -limit) return d;

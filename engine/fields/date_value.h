@@ -1,9 +1,8 @@
 // A calendar date read from a field, made for today, or made from seconds.
 //
 // A value object: made on the stack for one rendering and discarded. Its
-// language is fixed when it is made; a later change of `current_language`
-// does not affect it. Every date stands for 00:00 of its day, counted as UTC,
-// so the seconds of two dates always differ by whole days. UI thread only.
+// language is fixed when it is made. Every date stands for 00:00 of its day,
+// counted as UTC, so the seconds of two dates always differ by whole days.
 #pragma once
 
 #include <cstdint>
@@ -28,18 +27,14 @@ struct date_value {
     // valid, which the date dialog reads as "no date".
     std::int64_t seconds = 0;
 
-    // Today's local date (honours TZ), taken through the clock hook.
-    static date_value today();
+    // The local date (honours TZ) of the wall-clock time `now` (seconds
+    // since 1970), in `language`.
+    static date_value today(int language, std::int64_t now);
 };
 
 // The date containing `seconds` (seconds since 1970-01-01 00:00 UTC); the time
 // of day falls into the clock fields as it lies. Works before 1970.
-date_value date_value_from_filetime(std::int64_t seconds);
-
-// The wall clock that `today` reads. Tests pin it; null restores std::time.
-using clock_source = std::int64_t (*)();
-void set_clock_source(clock_source source);
-std::int64_t current_clock();
+date_value date_value_from_filetime(std::int64_t seconds, int language);
 
 // Proleptic Gregorian calendar, month 1-12.
 bool is_leap_year(std::int64_t year);

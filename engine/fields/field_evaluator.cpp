@@ -3,25 +3,23 @@
 #include <utility>
 
 #include "engine/declension/copy_letter_case.h"
-#include "engine/declension/name_field.h"
-#include "engine/document/block_fields.h"
-#include "engine/document/document.h"
-#include "engine/document/markup_position.h"
-#include "engine/document/number_text.h"
-#include "engine/document/process_state.h"
-#include "engine/document/script.h"
-#include "engine/fields/blank_text.h"
+#include "engine/document/document_data.h"
+#include "engine/text/markup_position.h"
+#include "engine/fields/block_fields.h"
 #include "engine/fields/calculator.h"
 #include "engine/fields/date_arithmetic.h"
 #include "engine/fields/date_field.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
 #include "engine/fields/field_value.h"
+#include "engine/fields/name_field.h"
 #include "engine/fields/number_field.h"
 #include "engine/fields/number_value.h"
 #include "engine/fields/operator_signs.h"
-#include "engine/fields/text_replace.h"
 #include "engine/fields/tidy_number_text.h"
+#include "engine/text/blank_text.h"
+#include "engine/text/number_text.h"
+#include "engine/text/text_replace.h"
 
 namespace engine {
 
@@ -40,8 +38,8 @@ void append_piece(std::wstring& output, std::wstring piece) {
 
 }  // namespace
 
-field_evaluator::field_evaluator(std::vector<expr_token> tokens, document* doc)
-    : document_(doc), data_(doc ? doc->data.get() : nullptr), tokens_(std::move(tokens)) {
+field_evaluator::field_evaluator(std::vector<expr_token> tokens, render_context& context)
+    : context_(context), tokens_(std::move(tokens)) {
     attach_operator_signs(tokens_);
     if (tokens_.size() >= 2 && tokens_[0].kind == expr_kind::reference) {
         tokens_[1].text = trim_blank_ends(tokens_[1].text);
@@ -100,9 +98,9 @@ std::wstring field_evaluator::evaluate(markup_position& position) {
             break;
         case expr_kind::format_words: format_words.push_back(std::move(token)); break;  // read only from here on
         case expr_kind::indirect: {
-            expr_token result(script(token.text, document_).run(), expr_kind::quoted);
+            expr_token result(run_nested_block(token.text), expr_kind::quoted);
             first_value_ = false;
-            output += value_piece(field_value(data_, std::move(result)).value_text);
+            output += value_piece(field_value(context_, std::move(result)).value_text);
             format_words.clear();
             break;
         }
@@ -132,22 +130,23 @@ std::wstring field_evaluator::evaluate(markup_position& position) {
         }
     }
     if (assignment_) {
-        set_variable(data_, tokens_[0].text, std::move(output));
+        set_variable(context_, tokens_[0].text, std::move(output));
         return {};
     }
     return output;
 }
 
 std::wstring field_evaluator::calculable_value(expr_token& token) {
-    field_value value(data_, std::move(token));
+    field_value value(context_, std::move(token));
     bool first = std::exchange(first_value_, false);
     if (value.is_image) return value.value_text;
     if (value.type == value_type::date) {
         if (first) date_first_ = true;
-        return render_short_date(parse_date_value(value.value_text));
+        return render_short_date(
+            parse_date_value(value.value_text, context_.language, context_.now()));
     }
     if (value.type == value_type::number) {
-        number_value number(data_ ? &data_->parameters : nullptr, value.value_text);
+        number_value number(parameters_root(), value.value_text, context_.language);
         return number.negative ? L"(-" + number.digits + L")" : number.digits;
     }
     return std::move(value.value_text);
@@ -155,12 +154,12 @@ std::wstring field_evaluator::calculable_value(expr_token& token) {
 
 // The token moves into its value; its text is read back as the value's name.
 std::wstring field_evaluator::render_value(expr_token& token, const std::vector<expr_token>& format_words) {
-    field_value value(data_, std::move(token), &format_words);
+    field_value value(context_, std::move(token), &format_words);
     const std::wstring& written = value.name_text;
     first_value_ = false;
     if (value.is_image) return std::move(value.value_text);
-    if (library_shown) {
-        block_field block = render_block_field(data_, value.value_text, format_words);
+    if (context_.library_shown) {
+        block_field block = render_block_field(context_, value.value_text, format_words);
         if (!block.is_block) copy_letter_case(written, block.html);
         return block.html;
     }
@@ -168,13 +167,14 @@ std::wstring field_evaluator::render_value(expr_token& token, const std::vector<
     std::wstring out;
     switch (value.type) {
     case value_type::date:
-        out = render_date_field(parse_date_value(value.value_text), format_words);
+        out = render_date_field(
+            parse_date_value(value.value_text, context_.language, context_.now()), format_words);
         copy_letter_case(written, out);
         return out;
     case value_type::number: {
-        number_value number(data_ ? &data_->parameters : nullptr, value.value_text);
+        number_value number(parameters_root(), value.value_text, context_.language);
         number.named_value = [this](const std::wstring& name) {
-            return field_value(data_, expr_token(name, expr_kind::reference)).value_text;
+            return field_value(context_, expr_token(name, expr_kind::reference)).value_text;
         };
         return render_number_field(number, format_words);
     }
@@ -189,13 +189,24 @@ std::wstring field_evaluator::render_value(expr_token& token, const std::vector<
 std::wstring field_evaluator::compute(std::wstring expression) const {
     while (!expression.empty() && std::wstring_view(L"+-*/\\^").find(expression.back()) != std::wstring_view::npos)
         expression.pop_back();
-    if (current_language == 1) replace_all(expression, L",", L".");
+    if (context_.language == 1)
+        replace_all(expression, L",", L".");
     else erase_all(expression, L",");
     if (date_first_) {
         bool is_date = false;
-        return date_arithmetic(expression, is_date);
+        return date_arithmetic(expression, is_date, context_.language, context_.now());
     }
-    return tidy_number_text(format_fixed6(calculate_expression(expression)));
+    return tidy_number_text(format_fixed6(calculate_expression(expression)), context_.language);
+}
+
+// A block nested in a statement runs as a script of its own; without the
+// script floor's runner it stays as written.
+std::wstring field_evaluator::run_nested_block(const std::wstring& source) {
+    return context_.run_script ? context_.run_script(source, context_) : source;
+}
+
+const doc_node* field_evaluator::parameters_root() const {
+    return context_.data ? &context_.data->parameters : nullptr;
 }
 
 }  // namespace engine

@@ -6,24 +6,23 @@
 // its reference. A statement with an arithmetic operator (+ - * / \ ^) is
 // computed instead: by the calculator, or as date arithmetic when its first
 // value is a date. «{name = …}» stores the result as a variable and prints
-// nothing. Built by the script executor for one statement, evaluated once.
-// The document may be null ("no document"): references are then empty.
+// nothing. Built by the script executor for one statement, evaluated once,
+// in the script's render context.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "engine/fields/expr_token.h"
+#include "engine/fields/render_context.h"
 
 namespace engine {
 
-class document;
 class markup_position;
-struct document_data;
 
 class field_evaluator {
 public:
-    field_evaluator(std::vector<expr_token> tokens, document* doc);
+    field_evaluator(std::vector<expr_token> tokens, render_context& context);
 
     std::wstring evaluate();
     // As above, for output written at `position`, which follows it: a value
@@ -35,9 +34,10 @@ private:
     std::wstring render_value(expr_token& token, const std::vector<expr_token>& format_words);
     std::wstring calculable_value(expr_token& token);
     std::wstring compute(std::wstring expression) const;
+    std::wstring run_nested_block(const std::wstring& source);
+    const doc_node* parameters_root() const;
 
-    document* document_;
-    document_data* data_;
+    render_context& context_;
     std::vector<expr_token> tokens_;
     std::size_t start_ = 0;
     bool assignment_ = false;

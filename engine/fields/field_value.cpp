@@ -1,16 +1,13 @@
 #include "engine/fields/field_value.h"
 
-#include "engine/document/document.h"
-#include "engine/document/process_state.h"
-#include "engine/document/script.h"
-#include "engine/document/text_case.h"
-#include "engine/document/word_key.h"
-#include "engine/fields/blank_text.h"
+#include "engine/document/document_data.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
 #include "engine/fields/image_field.h"
 #include "engine/fields/number_value.h"
-#include "engine/fields/parameter_index.h"
+#include "engine/text/blank_text.h"
+#include "engine/text/text_case.h"
+#include "engine/text/word_key.h"
 
 namespace engine {
 
@@ -62,9 +59,9 @@ bool may_be_date(const std::wstring& value) {
     return false;
 }
 
-std::uint32_t type_of(const std::wstring& value) {
-    if (may_be_date(value) && parse_date_value(value).valid) return value_type::date;
-    value_language = current_language;
+std::uint32_t type_of(const std::wstring& value, const render_context& context) {
+    if (may_be_date(value) && parse_date_value(value, context.language, context.now()).valid)
+        return value_type::date;
     for (wchar_t c : value) {
         if (is_digit(c)) return value_type::number;
         if (is_alpha_char(c)) return value_type::text;
@@ -74,16 +71,21 @@ std::uint32_t type_of(const std::wstring& value) {
 
 }  // namespace
 
-field_value::field_value(document_data* document_data, expr_token token, const std::vector<expr_token>* pending_words)
-    : kind(token.kind), name_text(std::move(token.text)), data(document_data), format_words(pending_words) {
+field_value::field_value(render_context& render, expr_token token,
+                         const std::vector<expr_token>* pending_words)
+    : kind(token.kind),
+      name_text(std::move(token.text)),
+      context(&render),
+      data(render.data),
+      format_words(pending_words) {
     value_text = kind == expr_kind::reference ? resolve_named_value(*this, L"") : name_text;
     if (is_image) {
         type = value_type::text;
     } else if (memo && memo->typed) {
         type = memo->type;
     } else {
-        count_nested_scan(value_text.size());
-        type = type_of(value_text);
+        render.runs.count_scan(value_text.size());
+        type = type_of(value_text, render);
         if (memo) {
             memo->type = type;
             memo->typed = true;
@@ -93,24 +95,28 @@ field_value::field_value(document_data* document_data, expr_token token, const s
 
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {
     std::wstring key = make_word_key(value.name_text);
-    if (doc_record* field = find_parameter(value.data, key)) {
+    render_context& context = *value.context;
+    doc_record* field =
+        value.data ? context.parameters.find(value.data->parameters, key, context.runs.current_run())
+                   : nullptr;
+    if (field) {
         if (field->c != 0) return default_text;
         if (field->a == image_field_type) {
             field->s2 = trim_blank_ends(field->s2);
             value.is_image = true;
-            return render_image_field(value.data, field->s2, field->d1, key);
+            return render_image_field(*context.env, value.data, field->s2, field->d1, key);
         }
-        // Without a document the value is shown as typed rather than run.
-        if (field->s2.find(L'{') == std::wstring::npos || !current_document)
+        // Outside a script (no runner) the value is shown as typed.
+        if (field->s2.find(L'{') == std::wstring::npos || !context.run_script)
             return escape_value(field->s2);
         // A value script referenced again in the run is not run again.
-        if (memoised_value* kept = find_memoised_value(field, default_text)) {
-            count_nested_scan(kept->text.size());
+        if (memoised_value* kept = context.runs.find_value(field, default_text)) {
+            context.runs.count_scan(kept->text.size());
             value.memo = kept;
             return kept->text;
         }
-        value_computation computation;
-        std::wstring result = script(escape_value(field->s2), current_document).run();
+        value_computation computation(context.runs);
+        std::wstring result = context.run_script(escape_value(field->s2), context);
         value.memo = computation.keep(field, default_text, result);
         return result;
     }
@@ -118,7 +124,8 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
         for (const doc_record& variable : value.data->scratch.records)
             if (variable.s1 == key) return variable.s2;
     }
-    if (key == L"дата|составления" || key == L"today") return render_short_date(date_value::today());
+    if (key == L"дата|составления" || key == L"today")
+        return render_short_date(date_value::today(context.language, context.now()));
     if (key == L"currency|abbreviation") return currency_abbreviation(value);
 
     // «{(5+3)}» makes the 5 a name: a number stays a number.
@@ -149,11 +156,14 @@ std::wstring currency_abbreviation(const field_value& value) {
     return L"USD";
 }
 
-void set_variable(const field_value& value, std::wstring text) { set_variable(value.data, value.name_text, std::move(text)); }
+void set_variable(const field_value& value, std::wstring text) {
+    set_variable(*value.context, value.name_text, std::move(text));
+}
 
-void set_variable(document_data* data, const std::wstring& name, std::wstring text) {
+void set_variable(render_context& context, const std::wstring& name, std::wstring text) {
+    document_data* data = context.data;
     if (!data) return;
-    count_variable_assignment();
+    context.runs.count_assignment();
     std::wstring key = make_word_key(name);
     for (doc_record& variable : data->scratch.records) {
         if (variable.s1 == key) {

@@ -4,7 +4,8 @@
 // A name resolves through the document's parameters (sections, then fields,
 // by word key), then the variables set earlier in the render, then the
 // built-in names. A parameter's value is escaped for the page and, when it
-// holds "{", runs as a script of its own. Lives for one reference.
+// holds "{", runs as a script of its own in the same render context. Lives
+// for one reference.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "engine/fields/expr_token.h"
+#include "engine/fields/render_context.h"
 
 namespace engine {
 
@@ -25,16 +27,19 @@ constexpr std::uint32_t date = 7;
 }  // namespace value_type
 
 struct field_value {
-    // Resolves `token` in `data` (may be null: no document). `format_words`
-    // are the reference's pending format words; none means a plain lookup.
-    // A token passed by moving gives its text to `name_text` without a copy.
-    field_value(document_data* data, expr_token token, const std::vector<expr_token>* format_words = nullptr);
+    // Resolves `token` in the context's document (none: references are
+    // empty). `format_words` are the reference's pending format words; none
+    // means a plain lookup. A token passed by moving gives its text to
+    // `name_text` without a copy.
+    field_value(render_context& context, expr_token token,
+                const std::vector<expr_token>* format_words = nullptr);
 
     std::uint32_t kind = 0;
     std::uint32_t type = 0;
     std::wstring name_text;
     std::wstring value_text;
-    document_data* data = nullptr;
+    render_context* context = nullptr;
+    document_data* data = nullptr;  // the context's tree, or null
     const std::vector<expr_token>* format_words = nullptr;
     // The value is an image tag: no letter case or name rendering touches it.
     bool is_image = false;
@@ -51,6 +56,6 @@ std::wstring currency_abbreviation(const field_value& value);
 
 // Stores `text` under the word key of `value.name_text` in the variable table.
 void set_variable(const field_value& value, std::wstring text);
-void set_variable(document_data* data, const std::wstring& name, std::wstring text);
+void set_variable(render_context& context, const std::wstring& name, std::wstring text);
 
 }  // namespace engine

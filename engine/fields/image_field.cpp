@@ -4,15 +4,14 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include "engine/document/document_data.h"
-#include "engine/document/html_escape.h"
-#include "engine/document/number_text.h"
-#include "engine/document/text_case.h"
-#include "engine/document/utf16.h"
 #include "engine/fields/base64.h"
+#include "engine/text/html_escape.h"
+#include "engine/text/number_text.h"
+#include "engine/text/text_case.h"
+#include "engine/text/utf16.h"
 
 namespace engine {
 
@@ -28,37 +27,19 @@ fs::path to_path(const std::wstring& text) {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-bool is_file(const fs::path& path) {
-    std::error_code error;
-    return fs::is_regular_file(path, error);
-}
-
-std::optional<std::uintmax_t> size_of(const fs::path& path) {
-    std::error_code error;
-    std::uintmax_t size = fs::file_size(path, error);
-    if (error) return std::nullopt;
-    return size;
-}
-
-// At most `limit` bytes from the start of the file.
-std::optional<std::string> read_bytes(const fs::path& path, std::uintmax_t limit) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(limit), '\0');
-    in.read(bytes.data(), std::streamsize(limit));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
-
 // The document's folder / key.png, for an image whose own file is gone. A key
-// that could leave the folder is refused.
-std::optional<fs::path> fallback_path(const document_data* data, const std::wstring& key) {
+// that could leave the folder is refused. Joined as the file system joins
+// names: no "/" after an empty folder or one that ends in "/".
+std::optional<std::wstring> fallback_path(const document_data* data, const std::wstring& key) {
     if (!data || key.empty() || key.find_first_of(L"/\\") != std::wstring::npos || key.find(L"..") != std::wstring::npos)
         return std::nullopt;
-    std::wstring document_path = data->page_setup.record.s5;
+    const std::wstring& document_path = data->page_setup.record.s5;
     std::size_t separator = document_path.find_last_of(L"/\\");
     if (separator == std::wstring::npos) return std::nullopt;
-    return to_path(document_path.substr(0, separator)) / to_path(key + L".png");
+    std::wstring path = document_path.substr(0, separator);
+    if (!path.empty() && path.back() != L'/') path += L'/';
+    // Through UTF-8 and back, as the file system holds the name.
+    return from_utf8(to_utf8(path + key + L".png"));
 }
 
 std::uint32_t big_endian(const std::string& b, std::size_t at, int bytes) {
@@ -87,11 +68,13 @@ struct pixel_size {
 
 // The picture's size from its header by the file's extension; 0 × 0 when the
 // header is unreadable.
-pixel_size header_size(const fs::path& path, const std::wstring& path_text, std::uintmax_t file_size) {
+pixel_size header_size(const environment& env, const std::wstring& path_text,
+                       std::uintmax_t file_size) {
     std::size_t dot = path_text.rfind(L'.');
     std::wstring extension = dot == std::wstring::npos ? std::wstring() : to_upper(path_text.substr(dot + 1));
     if (file_size <= 54) return {};
-    std::optional<std::string> head = read_bytes(path, extension == L"JPG" ? file_size : 54);
+    std::optional<std::string> head =
+        env.read_file(path_text, extension == L"JPG" ? file_size : 54);
     if (!head) return {};
     const std::string& b = *head;
     if (extension == L"PNG" && b.size() >= 24) return {big_endian(b, 16, 4), big_endian(b, 20, 4)};
@@ -113,7 +96,8 @@ pixel_size header_size(const fs::path& path, const std::wstring& path_text, std:
 }
 
 // A file:// URL with every byte outside the unreserved set percent-encoded.
-std::wstring file_url(const fs::path& path) {
+std::wstring file_url(const std::wstring& path_text) {
+    const fs::path path = to_path(path_text);
     std::error_code error;
     fs::path absolute = fs::absolute(path, error);
     if (error) absolute = path;
@@ -149,11 +133,12 @@ std::optional<double> text_width_pixels(document_data* data) {
     return (setup.d1 - double(setup.v[3] + setup.v[5])) * pixels_per_mm;
 }
 
-std::wstring linked_tag(document_data* data, const fs::path& path, const std::wstring& path_text, double percent) {
+std::wstring linked_tag(const environment& env, document_data* data, const std::wstring& path,
+                        double percent) {
     std::wstring src = file_url(path);
-    std::optional<std::uintmax_t> file_size = size_of(path);
+    std::optional<std::uintmax_t> file_size = env.file_size(path);
     if (!file_size || *file_size > max_image_bytes) return unsized_tag(src);
-    pixel_size size = header_size(path, path_text, *file_size);
+    pixel_size size = header_size(env, path, *file_size);
     if (size.width < 1 || size.height < 1 || size.width > max_pixels || size.height > max_pixels) return unsized_tag(src);
     std::optional<double> text_width = text_width_pixels(data);
     if (!text_width || !(*text_width > 0)) return unsized_tag(src);
@@ -165,12 +150,13 @@ std::wstring linked_tag(document_data* data, const fs::path& path, const std::ws
            format_int(std::int64_t(shown_height)) + L"\" src=\"" + src + L"\" />";
 }
 
-std::wstring embedded_tag(document_data* data, const fs::path& path, const std::wstring& path_text, double percent) {
-    std::optional<std::uintmax_t> file_size = size_of(path);
+std::wstring embedded_tag(const environment& env, document_data* data, const std::wstring& path,
+                          double percent) {
+    std::optional<std::uintmax_t> file_size = env.file_size(path);
     if (!file_size) return {};
-    if (*file_size > max_image_bytes) return linked_tag(data, path, path_text, percent);
+    if (*file_size > max_image_bytes) return linked_tag(env, data, path, percent);
     try {
-        std::optional<std::string> bytes = read_bytes(path, *file_size);
+        std::optional<std::string> bytes = env.read_file(path, *file_size);
         if (!bytes || bytes->empty()) return {};
         return L"<img src=\"data:" + mime_type(*bytes) + L";base64," + base64_encode(*bytes) + L"\" width=\"" +
                format_int(std::int64_t(percent)) + L"%\"/>";
@@ -181,21 +167,19 @@ std::wstring embedded_tag(document_data* data, const fs::path& path, const std::
 
 }  // namespace
 
-std::wstring render_image_field(document_data* data, const std::wstring& path_text, double width_percent,
+std::wstring render_image_field(const environment& env, document_data* data,
+                                const std::wstring& path_text, double width_percent,
                                 const std::wstring& name_key) {
     double percent = std::isnan(width_percent) ? 0 : std::trunc(std::clamp(width_percent, 0.0, 100.0));
-    fs::path path = to_path(path_text);
-    std::wstring shown_path = path_text;
-    if (path_text.empty() || !is_file(path)) {
-        std::optional<fs::path> fallback = fallback_path(data, name_key);
-        if (!fallback || !is_file(*fallback)) return {};
-        path = *fallback;
-        std::u8string utf8 = path.u8string();
-        shown_path = from_utf8(std::string(utf8.begin(), utf8.end()));
+    std::wstring path = path_text;
+    if (path_text.empty() || !env.file_size(path)) {
+        std::optional<std::wstring> fallback = fallback_path(data, name_key);
+        if (!fallback || !env.file_size(*fallback)) return {};
+        path = std::move(*fallback);
     }
     bool linked = data && data->page_setup.record.b == 1;
-    if (linked) return linked_tag(data, path, shown_path, percent);
-    return embedded_tag(data, path, shown_path, percent);
+    if (linked) return linked_tag(env, data, path, percent);
+    return embedded_tag(env, data, path, percent);
 }
 
 }  // namespace engine

@@ -2,12 +2,14 @@
 // the document asks for linked images (a Word export), an <img> that links
 // the file, sized in pixels from its header and the page's text width.
 //
-// Reads the image file; every header read is bounds-checked and a file above
-// `max_image_bytes` is never read whole. UI thread only.
+// Reads the image file through the environment; every header read is
+// bounds-checked and a file above `max_image_bytes` is never read whole.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "engine/document/environment.h"
 
 namespace engine {
 
@@ -20,7 +22,8 @@ constexpr std::uintmax_t max_image_bytes = 32u * 1024u * 1024u;
 // text width (clamped to 0-100). Empty text when no file is found. `data` may
 // be null (embedded form); the linked form may write the default page setup
 // into it.
-std::wstring render_image_field(document_data* data, const std::wstring& path, double width_percent,
+std::wstring render_image_field(const environment& env, document_data* data,
+                                const std::wstring& path, double width_percent,
                                 const std::wstring& name_key);
 
 }  // namespace engine

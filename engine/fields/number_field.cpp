@@ -6,7 +6,7 @@
 #include "engine/declension/counted_nouns.h"
 #include "engine/declension/decline_word.h"
 #include "engine/declension/number_words.h"
-#include "engine/document/word_key.h"
+#include "engine/text/word_key.h"
 #include "engine/fields/currency.h"
 #include "engine/fields/number_grouping.h"
 #include "engine/fields/number_words_en.h"
@@ -88,11 +88,11 @@ request read_modifiers(const std::vector<expr_token>& modifiers) {
     return r;
 }
 
-bool russian() { return value_language == 1; }
+bool russian(const number_value& number) { return number.language == 1; }
 
 std::wstring sign_words(const number_value& number) {
     if (!number.negative) return {};
-    return russian() ? L"минус " : L"minus ";
+    return russian(number) ? L"минус " : L"minus ";
 }
 
 bool ends_with(const std::wstring& text, std::wstring_view tail) {
@@ -111,7 +111,7 @@ std::wstring counted_noun_text(const number_value& number, const std::wstring& k
 
 std::wstring number_in_words(const number_value& number, const request& r) {
     const std::wstring sign = sign_words(number);
-    if (!russian()) {
+    if (!russian(number)) {
         std::wstring words = number_words_en(number.integer_part, 0);
         if (!number.fraction_part.empty()) words += L" " + decimal_words_en(number.fraction_part);
         return sign + words;
@@ -145,7 +145,7 @@ const std::wstring& kopecks_after(const std::wstring& hundredths, int grammatica
 
 std::wstring money_in_words(const number_value& number, const request& r) {
     const std::wstring sign = sign_words(number);
-    if (russian()) {
+    if (russian(number)) {
         std::wstring words = number_words_in_case(number.money_integer, r.grammatical_case, rubles);
         if (number.has_separator) {
             words += L' ';
@@ -171,7 +171,7 @@ std::wstring money_in_words(const number_value& number, const request& r) {
 }
 
 std::wstring money_in_figures(const number_value& number) {
-    if (russian()) return group_digits_html(number) + L"&nbsp;руб.";
+    if (russian(number)) return group_digits_html(number) + L"&nbsp;руб.";
     return L"<span style=\"white-space:nowrap\">" + std::wstring(number.negative ? L"-" : L"") +
            currency_sign(number) + group_digits_plain(number) + L"</span>";
 }

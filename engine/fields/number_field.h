@@ -13,7 +13,7 @@
 
 namespace engine {
 
-// The language is the one the number was read in (`value_language`). The
+// The language is the one the number was read in (`number.language`). The
 // first of these that the modifiers ask for wins: money in words, number in
 // words, grouped digits, money in figures, integer part, fraction part. With
 // no modifiers, or only a counted noun, the text as typed.

@@ -16,14 +16,14 @@ std::wstring grouped(const std::wstring& digits, const wchar_t* separator) {
 }  // namespace
 
 std::wstring group_digits_plain(const number_value& number) {
-    const bool russian = value_language == 1;
+    const bool russian = number.language == 1;
     return grouped(number.integer_part, russian ? L"&thinsp;" : L",") + (russian ? L"," : L".") +
            two_digit_fraction(number.fraction_part);
 }
 
 std::wstring group_digits_html(const number_value& number) {
     std::wstring figures = (number.negative ? L"-" : L"") + group_digits_plain(number);
-    if (value_language != 1) return figures;
+    if (number.language != 1) return figures;
     return L"<span style=\"white-space:nowrap\">" + figures + L"</span>";
 }
 

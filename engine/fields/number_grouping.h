@@ -7,7 +7,7 @@
 
 namespace engine {
 
-// English: 1,234,567.89. Russian: 1&thinsp;234&thinsp;567,50 inside a
+// In the number's language. English: 1,234,567.89. Russian: 1&thinsp;234&thinsp;567,50 inside a
 // no-wrap span. Two decimals always, cut rather than rounded; leading zeros
 // of the integer part stay and are grouped. A negative number starts with
 // "-", inside the span.

@@ -1,11 +1,8 @@
 #include "engine/fields/number_value.h"
 
-#include "engine/document/number_text.h"
-#include "engine/document/process_state.h"
+#include "engine/text/number_text.h"
 
 namespace engine {
-
-int value_language = 0;
 
 namespace {
 
@@ -20,7 +17,7 @@ std::size_t digits_after(const std::wstring& text, std::size_t position) {
 }
 
 // Position of the decimal separator in `text`, npos when every separator groups.
-std::size_t decimal_position(const std::wstring& text) {
+std::size_t decimal_position(const std::wstring& text, int language) {
     std::size_t commas = 0;
     std::size_t dots = 0;
     std::size_t rightmost = std::wstring::npos;
@@ -33,7 +30,7 @@ std::size_t decimal_position(const std::wstring& text) {
     const std::size_t rightmost_kind_count = text[rightmost] == L',' ? commas : dots;
     if (rightmost_kind_count > 1) return std::wstring::npos;
     if (commas > 0 && dots > 0) return rightmost;
-    if (value_language == 0 && text[rightmost] == L',' && digits_after(text, rightmost) == 3)
+    if (language == 0 && text[rightmost] == L',' && digits_after(text, rightmost) == 3)
         return std::wstring::npos;
     return rightmost;
 }
@@ -45,9 +42,8 @@ std::wstring without_leading_zeros(const std::wstring& digits) {
 
 }  // namespace
 
-std::wstring clean_number_text(std::wstring text) {
-    value_language = current_language;
-    const std::size_t decimal = decimal_position(text);
+std::wstring clean_number_text(std::wstring text, int language) {
+    const std::size_t decimal = decimal_position(text, language);
     std::wstring out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -63,10 +59,9 @@ std::wstring two_digit_fraction(std::wstring fraction) {
     return fraction;
 }
 
-number_value::number_value(const doc_node* parameters_root, std::wstring typed)
-    : parameters(parameters_root), text(std::move(typed)) {
-    value_language = current_language;
-    digits = clean_number_text(text);
+number_value::number_value(const doc_node* parameters_root, std::wstring typed, int language_in)
+    : parameters(parameters_root), text(std::move(typed)), language(language_in) {
+    digits = clean_number_text(text, language);
     for (wchar_t c : text) {
         if (is_digit(c)) break;
         if (is_minus(c)) negative = true;

@@ -3,7 +3,7 @@
 //
 // A value object for the rendering of one field; it owns its strings and
 // borrows the document's parameters root. Reading never fails: a text with
-// no digit gives empty parts and the value 0. UI thread only.
+// no digit gives empty parts and the value 0.
 #pragma once
 
 #include <functional>
@@ -13,17 +13,14 @@
 
 namespace engine {
 
-// 0 English, 1 Russian: the language of the number being rendered, set from
-// `current_language` whenever a number is read.
-extern int value_language;
-
 // The digits of a typed number with at most one "." as its decimal point,
 // without the sign. Separators are read in this order: one that occurs more
 // than once groups; when both "," and "." occur the rightmost is decimal; in
-// English a single "," followed by exactly three digits groups; any other
-// single separator is decimal. So 1 234,56 and 1,234.56 give 1234.56, 1.234
-// gives 1.234, 1,000,000 gives 1000000 and English 1,500 gives 1500.
-std::wstring clean_number_text(std::wstring text);
+// English (`language` 0) a single "," followed by exactly three digits
+// groups; any other single separator is decimal. So 1 234,56 and 1,234.56
+// give 1234.56, 1.234 gives 1.234, 1,000,000 gives 1000000 and English 1,500
+// gives 1500.
+std::wstring clean_number_text(std::wstring text, int language);
 
 struct number_value {
     // The parameters root the money renderers read the currency from; null
@@ -41,9 +38,11 @@ struct number_value {
     bool has_separator = false;    // digits hold a "."
     bool negative = false;         // a "-" or "−" came before the first digit
     double value = 0.0;            // signed
+    // 0 English, 1 Russian: the language the number is read and rendered in.
+    int language = 0;
 
     number_value() = default;
-    number_value(const doc_node* parameters, std::wstring text);
+    number_value(const doc_node* parameters, std::wstring text, int language);
 };
 
 // "" -> "00", "5" -> "50", "999" -> "99".

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/fields/blank_text.h"
+#include "engine/text/blank_text.h"
 
 namespace engine {
 

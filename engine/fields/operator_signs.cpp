@@ -1,6 +1,6 @@
 #include "engine/fields/operator_signs.h"
 
-#include "engine/fields/blank_text.h"
+#include "engine/text/blank_text.h"
 
 namespace engine {
 

@@ -1,8 +1,5 @@
 #include "engine/fields/tidy_number_text.h"
 
-#include "engine/document/process_state.h"
-#include "engine/fields/number_value.h"
-
 namespace engine {
 
 namespace {
@@ -16,8 +13,7 @@ bool is_digits(const std::wstring& text) {
 
 }  // namespace
 
-std::wstring tidy_number_text(std::wstring text) {
-    value_language = current_language;
+std::wstring tidy_number_text(std::wstring text, int language) {
     if (text.empty()) return text;
     std::size_t point = text.find(L'.');
     std::wstring integer = text.substr(0, point);
@@ -30,7 +26,7 @@ std::wstring tidy_number_text(std::wstring text) {
     if (!is_digits(magnitude) || (!fraction.empty() && !is_digits(fraction))) return L"0";
     if (negative && fraction.empty() && magnitude.find_first_not_of(L'0') == std::wstring::npos) return L"0";
     if (fraction.empty()) return integer;
-    return integer + (value_language == 1 ? L"," : L".") + fraction;
+    return integer + (language == 1 ? L"," : L".") + fraction;
 }
 
 }  // namespace engine

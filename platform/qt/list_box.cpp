@@ -74,6 +74,10 @@ ListBox::ListBox()
           list->setSpacing(3);
           list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
           list->setSelectionMode(QAbstractItemView::SingleSelection);
+          // Long lists show at once: entries are measured in batches as
+          // the event loop turns, not all before the first paint.
+          list->setLayoutMode(QListView::Batched);
+          list->setBatchSize(200);
           // The element's background shows through the entries.
           list->viewport()->setAutoFillBackground(false);
           QPalette palette = list->palette();

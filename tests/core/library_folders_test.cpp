@@ -4,10 +4,9 @@
 
 #include <filesystem>
 
+#include "core/interface_language_fixture.h"
 #include "core/temp_folder.h"
-#include "engine/document/process_state.h"
-#include "engine/document/utf16.h"
-#include "support/process_state_fixture.h"
+#include "engine/text/utf16.h"
 
 namespace {
 
@@ -17,7 +16,7 @@ using core::library_folders;
 using core_test::read_file;
 using core_test::write_file;
 
-class LibraryFolders : public fixture::process_state_test {
+class LibraryFolders : public core_test::interface_language_test {
 protected:
     LibraryFolders() {
         write_file(root / L"install/briks/01/Library.brik", "en-library");
@@ -46,7 +45,7 @@ TEST_F(LibraryFolders, EachLanguageIsInstalledBesideTheOtherSkippingFilesThatExi
     EXPECT_EQ(read_file(data(L"Agreements/Sales Agreement.brik")), "edited");
     EXPECT_FALSE(fs::exists(data(L"Библиотека.brik")));
 
-    engine::current_language = 1;
+    core::current_language = 1;
     EXPECT_EQ(folders.resolve(L"Договоры/Договор.brik"), data_text(L"Договоры/Договор.brik"));
     EXPECT_EQ(read_file(data(L"Library.brik")), "en-library");
     EXPECT_EQ(read_file(data(L"Библиотека.brik")), "ru-library");

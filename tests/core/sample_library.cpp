@@ -1,7 +1,6 @@
 #include "core/sample_library.h"
 
 #include "engine/document/document.h"
-#include "engine/document/process_state.h"
 #include "support/brik_fixture.h"
 
 namespace core_test {
@@ -21,14 +20,8 @@ std::string document_bytes(const std::u16string& title) {
 }
 
 int stored_section(const std::filesystem::path& file) {
-    engine::document* previous = engine::current_document;
-    int section = -1;
-    {
-        engine::document stored(core::text_of(file));
-        if (stored.loaded()) section = stored.data->page_setup.record.v[0];
-    }
-    engine::current_document = previous;
-    return section;
+    engine::document stored(core::text_of(file));
+    return stored.loaded() ? stored.data->page_setup.record.v[0] : -1;
 }
 
 SampleLibrary::SampleLibrary() {

@@ -7,17 +7,16 @@
 #include <span>
 #include <stdexcept>
 
+#include "core/interface_language_fixture.h"
 #include "core/sample_library.h"
-#include "engine/document/process_state.h"
-#include "engine/document/utf16.h"
-#include "support/process_state_fixture.h"
+#include "engine/text/utf16.h"
 
 namespace {
 
 using core::SavePrintPage;
 using core::ViewMode;
 
-class Session : public fixture::process_state_test, public core_test::SampleLibrary {
+class Session : public core_test::interface_language_test, public core_test::SampleLibrary {
 protected:
     std::unique_ptr<core::session> start(std::optional<std::wstring> region = L"US") {
         return std::make_unique<core::session>(folders(), [region] { return region; });
@@ -28,7 +27,8 @@ TEST_F(Session, StartsBeforeAnyDocumentWithTheSettingsFileAndTheRegionsLanguage)
     write_settings({u"Language:\t\t0.000000", u"OpenDocAfterSaving:\t\t0.500000"});
     const auto session = start(L"by");
     EXPECT_EQ(session->language(), 1);
-    EXPECT_EQ(engine::current_language, 1);
+    EXPECT_EQ(core::current_language, 1);
+    EXPECT_EQ(session->view().language, 1);
     EXPECT_EQ(session->document(), nullptr);
     EXPECT_TRUE(session->library_shown());
     EXPECT_FALSE(session->output().open_after_saving);  // only exactly 1 opens
@@ -65,13 +65,13 @@ TEST_F(Session, OpeningRecordsTheLastDocumentAndClosingWritesTheSectionBack) {
 
     session->open_document(L"Folder/Two Words.brik");
     EXPECT_FALSE(session->library_shown());
-    EXPECT_FALSE(engine::library_shown);
+    EXPECT_FALSE(session->view().library_shown);
     EXPECT_EQ(session->last_document(), L"Folder/Two Words.brik");
     EXPECT_EQ(session->data()->page_setup.record.s5, data_text(L"briks/Folder/Two Words.brik"));
     EXPECT_TRUE(session->has_loaded_document());
     EXPECT_EQ(session->formatting().margin_left, 19);
     session->set_section(3);
-    EXPECT_EQ(engine::current_section, 3);
+    EXPECT_EQ(session->view().section, 3);
     ASSERT_TRUE(session->close_document());
     EXPECT_EQ(core_test::stored_section(data_file(L"briks/Folder/Two Words.brik")), 3);
 
@@ -145,7 +145,7 @@ TEST_F(Session, EachModeKeepsItsOwnMenuEntryAndOnlyNoneBecomesTheFirst) {
 
     session->set_mode(ViewMode::data);
     EXPECT_EQ(session->selected_index(), 2);
-    EXPECT_EQ(engine::current_section, 2);
+    EXPECT_EQ(session->view().section, 2);
     session->set_mode(ViewMode::settings);
     EXPECT_EQ(session->selected_index(), -1);
     session->set_section(9);

@@ -7,7 +7,6 @@
 #include <iterator>
 
 #include "core/temp_folder.h"
-#include "engine/document/file_replace.h"
 
 namespace {
 
@@ -60,10 +59,9 @@ TEST_F(Settings, WrittenValuesReadBackTheSameAndAFailedWriteKeepsTheOldFile) {
 
     // A temporary file that cannot be made fails the write; the old file stays.
     const std::string before = read_file(file());
-    engine::fix_next_temporary_name("missing/.paperwright-1-1.saving");
     written.DocumentZoom = 150;
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(written.write());
+    EXPECT_FALSE(written.write("missing/.paperwright-1-1.saving"));
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(read_file(file()), before);
 }
@@ -84,8 +82,7 @@ TEST_F(Settings, AFolderInTheWayIsReportedOnceAndTemporaryNamesFollowNoLink) {
     core_test::write_file(victim, "keep");
     std::filesystem::create_symlink(victim, folder / L".paperwright-1-1.saving");
     std::filesystem::create_symlink(victim, folder / L"tembrick.ini.tmp");
-    engine::fix_next_temporary_name(".paperwright-1-1.saving");
-    EXPECT_TRUE(written.write());
+    EXPECT_TRUE(written.write(".paperwright-1-1.saving"));
     EXPECT_EQ(read_file(victim), "keep");
     EXPECT_TRUE(std::filesystem::is_symlink(folder / L".paperwright-1-1.saving"));
     EXPECT_TRUE(core_test::file_contains(file(), u"DocumentZoom:\t\t100.000000"));

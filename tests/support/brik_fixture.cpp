@@ -4,7 +4,7 @@
 #include <bit>
 #include <sstream>
 
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace fixture {
 

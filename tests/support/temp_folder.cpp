@@ -5,7 +5,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace fixture {
 

@@ -1,7 +1,7 @@
 #include "tools/brikc/brik_io.h"
 
 #include "engine/document/document_data.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace brikc {
 

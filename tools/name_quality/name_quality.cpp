@@ -29,9 +29,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/declension/name_field.h"
-#include "engine/document/utf16.h"
 #include "engine/fields/field_value.h"
+#include "engine/fields/name_field.h"
+#include "engine/text/utf16.h"
 
 namespace {
 
@@ -117,7 +117,8 @@ std::wstring initials_of(const std::wstring& first_name, const std::wstring& pat
 
 std::wstring render(const std::wstring& field_name, const std::wstring& value, int grammatical_case,
                     const wchar_t* part) {
-    engine::field_value field(nullptr, engine::expr_token(field_name, engine::expr_kind::literal));
+    engine::render_context context(nullptr, engine::view_state{});
+    engine::field_value field(context, engine::expr_token(field_name, engine::expr_kind::literal));
     field.value_text = value;
     std::vector<engine::expr_token> modifiers;
     if (*case_letters[grammatical_case])

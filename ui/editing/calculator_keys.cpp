@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/document/number_text.h"
+#include "engine/text/number_text.h"
 #include "engine/fields/calculator.h"
 
 namespace ui {

@@ -15,10 +15,12 @@ namespace ui {
 
 using platform::Visibility;
 
-DataPanel::DataPanel(core::session& session, RenderWanted render, OtherModes other_modes)
+DataPanel::DataPanel(core::session& session, RenderWanted render, OtherModes other_modes,
+                     PickerHost picker_host)
     : session_(session),
       render_(std::move(render)),
       other_modes_(std::move(other_modes)),
+      picker_host_(std::move(picker_host)),
       scroller_(platform::ScrollViewer::create()),
       panel_(platform::Panel::create()) {
     scroller_->set_content(panel_);
@@ -44,6 +46,9 @@ void DataPanel::BuildFieldRow(platform::Panel& panel, std::int32_t section, std:
             break;
         case field_type::choice:
             BuildChoiceFieldRow(panel, section, field);
+            break;
+        case field_type::image:
+            BuildImageFieldRow(panel, section, field);
             break;
         case field_type::note:
             BuildNoteFieldRow(panel, section, field);
@@ -81,7 +86,7 @@ void DataPanel::BuildDataPanel(platform::Panel& panel, std::int32_t index) {
 
 bool DataPanel::ReevaluateFieldConditions(std::int32_t section) {
     if (!session_.document()) return false;
-    return reevaluate_field_conditions(*session_.document(), section);
+    return reevaluate_field_conditions(*session_.document(), session_.view(), section);
 }
 
 void DataPanel::RefreshFieldRowVisibility() {
@@ -102,7 +107,7 @@ void DataPanel::RefreshFieldRowVisibility() {
 void DataPanel::MakeFieldCaption(platform::Panel& panel, std::int32_t section, std::int32_t field) {
     const engine::doc_element* element = field_at(session_.data(), section, field);
     if (!element || element->record.s3.empty()) return;
-    auto caption = platform::TextBlock::create(shown_text(session_.document(), element->record.s3));
+    auto caption = platform::TextBlock::create(shown_text(session_.document(), session_.view(), element->record.s3));
     caption->set_font(look::caption_font());
     caption->set_margin({20, 12, 22, 2});
     platform::set_word_wrap(*caption, true);

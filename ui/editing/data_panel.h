@@ -12,10 +12,15 @@
 #include <memory>
 
 #include "core/session.h"
+#include "platform/button.h"
 #include "platform/controls.h"
+#include "platform/document_output.h"
 #include "platform/panel.h"
+#include "platform/slider.h"
+#include "platform/task.h"
 #include "platform/text_box.h"
 #include "platform/toggle_button.h"
+#include "platform/window.h"
 #include "ui/editing/parameter_tree.h"
 #include "ui/render_wanted.h"
 
@@ -31,7 +36,15 @@ public:
         PageBuilder save_print;
     };
 
-    DataPanel(core::session& session, RenderWanted render, OtherModes other_modes);
+    // What value picking needs of the window: the window its dialogs show
+    // over, and the system's file picker.
+    struct PickerHost {
+        std::weak_ptr<platform::Window> window;
+        std::function<platform::DocumentOutput&()> output;
+    };
+
+    DataPanel(core::session& session, RenderWanted render, OtherModes other_modes,
+              PickerHost picker_host);
     DataPanel(const DataPanel&) = delete;
     DataPanel& operator=(const DataPanel&) = delete;
 
@@ -56,8 +69,7 @@ public:
 private:
     enum class TextRowKind { one_line, one_line_listed, multi_line };
 
-    // Types 8 and above 10 get no row; image fields get theirs with the
-    // image picker.
+    // Types 8 and above 10 get no row.
     void BuildFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field,
                        field_type type);
 
@@ -70,6 +82,24 @@ private:
     void BuildNoteFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field);
     void OnFieldTextChanged(platform::TextBox& sender);
 
+    // Value picking (value_picking.cpp): the dialog of the field's type;
+    // an accepted value goes into the field and its box.
+    platform::FireAndForget PickFieldValueAsync(std::shared_ptr<platform::Button> sender);
+    // The text box at the start of a pick button's row.
+    static std::shared_ptr<platform::TextBox> RowTextBox(const platform::Button& button);
+    // Whether the row of `box` still shows in the panel.
+    bool IsInPanel(const platform::TextBox& box) const;
+
+    // Image fields (image_field_row.cpp).
+    void BuildImageFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field);
+    platform::FireAndForget PickImageFileAsync(std::shared_ptr<platform::Button> sender);
+    void OnImageWidthChanged(platform::Slider& sender, double value);
+    // The path box: a file too large, or a cleared box, empties the field.
+    void OnImagePathChanged(platform::TextBox& sender, engine::doc_element& field,
+                            std::int32_t section);
+    // Empties an image field refused for its size; the box shows why.
+    void RefuseImage(platform::TextBox* box, engine::doc_element& field, std::int32_t section);
+
     // Choice and options fields (choice_field_rows.cpp).
     void BuildChoiceFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field);
     void BuildOptionsFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field);
@@ -79,6 +109,7 @@ private:
     core::session& session_;
     RenderWanted render_;
     OtherModes other_modes_;
+    PickerHost picker_host_;
     std::shared_ptr<platform::ScrollViewer> scroller_;
     std::shared_ptr<platform::Panel> panel_;
     // Posted work checks it: the panel may be gone when the work runs.

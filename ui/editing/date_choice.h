@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/document/environment.h"
+
 namespace ui {
 
 // Month 1-12.
@@ -24,14 +26,16 @@ std::wstring long_date_text(const calendar_day& day);
 struct date_choice {
     // The day the calendar opens with selected; none for a text that is no date.
     std::optional<calendar_day> selected;
-    // A day of the month the calendar opens on.
+    // Today: the calendar opens on it when the text is no date.
     calendar_day shown;
     // What OK hands back before the user picks: empty when the text is no date.
     std::wstring result;
 };
 
 // A blank text chooses today, a date that day; any other text opens on
-// today's month with nothing to hand back until a day is picked.
-date_choice initial_date_choice(const std::wstring& initial_value);
+// today's month with nothing to hand back until a day is picked. Today is
+// read from the clock of `env`.
+date_choice initial_date_choice(const std::wstring& initial_value,
+                                const engine::environment& env = engine::system_environment());
 
 }  // namespace ui

@@ -1,6 +1,6 @@
 #include "ui/editing/dialog_texts.h"
 
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "ui/editing/shown_texts.h"
 
 namespace ui {
@@ -18,7 +18,7 @@ std::wstring dialog_initial_value(std::wstring_view text) {
 
 std::wstring dialog_title(std::wstring title, int default_row) {
     title = without_trailing_blanks(std::move(title));
-    if (title.empty()) return engine::ui_string(default_row);
+    if (title.empty()) return core::ui_string(default_row);
     return title;
 }
 

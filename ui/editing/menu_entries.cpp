@@ -1,6 +1,6 @@
 #include "ui/editing/menu_entries.h"
 
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "ui/editing/parameter_tree.h"
 
@@ -19,10 +19,10 @@ std::vector<menu_entry> menu_entries(core::ViewMode mode, const engine::document
         case core::ViewMode::settings:
             for (int row : {engine::ui_text::settings_font, engine::ui_text::settings_paragraph,
                             engine::ui_text::settings_page, engine::ui_text::settings_general})
-                entries.push_back({engine::ui_string(row), true});
+                entries.push_back({core::ui_string(row), true});
             break;
         case core::ViewMode::text_edit: {
-            entries.push_back({engine::ui_string(engine::ui_text::setup_paragraphs), false});
+            entries.push_back({core::ui_string(engine::ui_text::setup_paragraphs), false});
             if (auto page = first_standard_page(data)) {
                 const engine::doc_group& standard = data->pages.groups[std::size_t(*page)];
                 const std::size_t blocks = engine::element_count_of(standard);
@@ -32,8 +32,8 @@ std::vector<menu_entry> menu_entries(core::ViewMode mode, const engine::document
             break;
         }
         case core::ViewMode::save_print:
-            entries.push_back({engine::ui_string(engine::ui_text::print), true});
-            entries.push_back({engine::ui_string(engine::ui_text::save), true});
+            entries.push_back({core::ui_string(engine::ui_text::print), true});
+            entries.push_back({core::ui_string(engine::ui_text::save), true});
             break;
         default:
             break;

@@ -47,4 +47,20 @@ void MakeLabel(platform::Panel& panel, const std::wstring& text) {
     panel.children().append(row);
 }
 
+std::shared_ptr<platform::Button> MakePickButton(const std::wstring& install_folder, bool listed,
+                                                 platform::VerticalAlignment alignment) {
+    auto button = platform::Button::create();
+    button->set_width(36);
+    button->set_height(36);
+    button->set_horizontal_alignment(platform::HorizontalAlignment::right);
+    button->set_vertical_alignment(alignment);
+    const wchar_t* icon = listed ? L"/icons/pick_list.xpm" : L"/icons/pick_value.xpm";
+    button->set_icon(install_folder.empty() ? std::wstring() : install_folder + icon,
+                     listed ? 10.5 : 11);
+    button->set_colors(look::pick_button, look::dark_blue);
+    return button;
+}
+
+std::wstring bracketed_hint(const std::wstring& text) { return L"[\u2009" + text + L"\u2009]"; }
+
 }  // namespace ui

@@ -60,4 +60,16 @@ std::optional<std::int32_t> first_standard_page(const engine::document_data* dat
     return std::nullopt;
 }
 
+engine::doc_record* text_record_at(engine::document_data* data, std::int32_t page,
+                                   std::int32_t block, std::int32_t paragraph) {
+    engine::doc_group* group = page_at(data, page);
+    if (!group) return nullptr;
+    if (block == -1) return &group->record;
+    // Blocks and paragraphs are reached as fields and options are.
+    engine::doc_element* element = field_at(*group, block);
+    if (!element) return nullptr;
+    if (paragraph == -1) return &element->record;
+    return option_at(*element, paragraph);
+}
+
 }  // namespace ui

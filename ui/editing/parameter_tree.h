@@ -57,5 +57,9 @@ std::size_t page_count(const engine::document_data* data);
 engine::doc_group* page_at(engine::document_data* data, std::int32_t page);
 // The first page of kind 1 (a standard page); nullopt when there is none.
 std::optional<std::int32_t> first_standard_page(const engine::document_data* data);
+// The record whose text the text-editing mode edits: the page itself when
+// `block` is -1, the block itself when `paragraph` is -1, else the paragraph.
+engine::doc_record* text_record_at(engine::document_data* data, std::int32_t page,
+                                   std::int32_t block, std::int32_t paragraph);
 
 }  // namespace ui

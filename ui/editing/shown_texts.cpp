@@ -1,6 +1,6 @@
 #include "ui/editing/shown_texts.h"
 
-#include "engine/document/script.h"
+#include "engine/render/script.h"
 #include "ui/editing/parameter_tree.h"
 
 namespace ui {
@@ -17,19 +17,21 @@ std::wstring without_trailing_blanks(std::wstring text) {
     return text;
 }
 
-std::wstring shown_text(engine::document* doc, const std::wstring& text) {
+std::wstring shown_text(engine::document* doc, const engine::view_state& view,
+                        const std::wstring& text) {
     if (!holds_brace(text)) return text;
     try {
-        return engine::script(text, doc).run();
+        engine::render_context context(doc, view);
+        return engine::script(text, context).run();
     } catch (...) {
         return text;
     }
 }
 
-shown_option option_shown_text(engine::document* doc, const engine::doc_record& option,
-                               bool hide_blank) {
+shown_option option_shown_text(engine::document* doc, const engine::view_state& view,
+                               const engine::doc_record& option, bool hide_blank) {
     if (!holds_brace(option.s2)) return {option.s2, true};
-    std::wstring text = shown_text(doc, option.s2);
+    std::wstring text = shown_text(doc, view, option.s2);
     if (!hide_blank) return {std::move(text), true};
     text = without_trailing_blanks(std::move(text));
     const bool shown = !text.empty();

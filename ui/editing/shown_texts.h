@@ -6,12 +6,15 @@
 #include <string>
 
 #include "engine/document/document.h"
+#include "engine/fields/render_context.h"
 
 namespace ui {
 
-// `text` rendered against `doc` when it holds "{". A text whose script fails
-// is shown as stored, so one faulty caption does not stop the panel.
-std::wstring shown_text(engine::document* doc, const std::wstring& text);
+// `text` rendered against `doc` for `view` when it holds "{". A text whose
+// script fails is shown as stored, so one faulty caption does not stop the
+// panel.
+std::wstring shown_text(engine::document* doc, const engine::view_state& view,
+                        const std::wstring& text);
 
 struct shown_option {
     std::wstring text;
@@ -21,8 +24,8 @@ struct shown_option {
 // An option's text as its check box or radio button shows it. Check boxes
 // (`hide_blank`) hide an option whose rendered text is blank; an option
 // without "{" is always shown, even when empty.
-shown_option option_shown_text(engine::document* doc, const engine::doc_record& option,
-                               bool hide_blank);
+shown_option option_shown_text(engine::document* doc, const engine::view_state& view,
+                               const engine::doc_record& option, bool hide_blank);
 
 // The value of an options field: the stored texts of its chosen options in
 // order, each followed by a blank, with the trailing blanks, tabs and line

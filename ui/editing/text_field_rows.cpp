@@ -1,6 +1,7 @@
 // The rows of fields typed as text: one line with a pick button (types 1 to
 // 4, and 5 with its own icon), several lines (type 0), read-only notes (type
-// 10), and the handler that stores what is typed.
+// 10), and the handler that stores what is typed (an image field's path box
+// included).
 #include <variant>
 
 #include "platform/button.h"
@@ -8,6 +9,7 @@
 #include "platform/grid.h"
 #include "ui/editing/data_panel.h"
 #include "ui/editing/panel_look.h"
+#include "ui/editing/panel_rows.h"
 #include "ui/editing/shown_texts.h"
 
 namespace ui {
@@ -15,25 +17,7 @@ namespace ui {
 using platform::Visibility;
 
 namespace {
-
 constexpr double pick_button_side = 36;
-
-std::shared_ptr<platform::Button> pick_button(const std::wstring& install_folder, bool multi_line,
-                                              bool listed) {
-    auto button = platform::Button::create();
-    button->set_width(pick_button_side);
-    button->set_height(pick_button_side);
-    button->set_horizontal_alignment(platform::HorizontalAlignment::right);
-    button->set_vertical_alignment(multi_line ? platform::VerticalAlignment::top
-                                              : platform::VerticalAlignment::center);
-    const wchar_t* icon = listed ? L"/icons/pick_list.xpm" : L"/icons/pick_value.xpm";
-    button->set_icon(install_folder.empty() ? std::wstring() : install_folder + icon,
-                     listed ? 10.5 : 11);
-    button->set_colors(look::pick_button, look::dark_blue);
-    // Value picking comes with its dialogs; until then the button does nothing.
-    return button;
-}
-
 }  // namespace
 
 void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::int32_t field,
@@ -69,9 +53,13 @@ void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::
     box->text_changed.add(
         [this](platform::TextBox& sender, const platform::NoArgs&) { OnFieldTextChanged(sender); });
 
-    auto button = pick_button(session_.folders().install_folder, multi_line,
-                              kind == TextRowKind::one_line_listed);
+    auto button = MakePickButton(
+        session_.folders().install_folder, kind == TextRowKind::one_line_listed,
+        multi_line ? platform::VerticalAlignment::top : platform::VerticalAlignment::center);
     button->data_context = tag;
+    button->clicked.add([this](platform::Button& sender, const platform::NoArgs&) {
+        PickFieldValueAsync(std::static_pointer_cast<platform::Button>(sender.shared_from_this()));
+    });
 
     if (!multi_line) {
         row->set_cell(*box, 0, 0);
@@ -108,7 +96,7 @@ void DataPanel::BuildNoteFieldRow(platform::Panel& panel, std::int32_t section,
     auto row = platform::Panel::create();
     row->set_margin(look::label_row_margin);
     platform::set_border(*row, {look::row_colour, look::transparent, 0, look::corner_radius});
-    auto note = platform::TextBlock::create(shown_text(session_.document(), element->record.s3));
+    auto note = platform::TextBlock::create(shown_text(session_.document(), session_.view(), element->record.s3));
     note->set_font(look::label_font());
     note->set_margin(look::label_text_margin);
     platform::set_word_wrap(*note, true);
@@ -125,8 +113,10 @@ void DataPanel::OnFieldTextChanged(platform::TextBox& sender) {
     if (!tag) return;
     engine::doc_element* field = field_at(session_.data(), tag->group, tag->element);
     if (!field) return;
-    // The image path box is handled with the image field.
-    if (type_of(*field) == field_type::image) return;
+    if (type_of(*field) == field_type::image) {
+        OnImagePathChanged(sender, *field, tag->group);
+        return;
+    }
     field->record.s2 = sender.text();
     if (ReevaluateFieldConditions(tag->group)) RefreshFieldRowVisibility();
     render_(false);

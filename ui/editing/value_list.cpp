@@ -9,7 +9,7 @@
 
 #include "core/file_paths.h"
 #include "engine/document/file_replace.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace ui {
 
@@ -150,6 +150,9 @@ std::vector<std::wstring> decode_value_list(std::string_view bytes) {
 
 std::string encode_value_list(const std::vector<std::wstring>& entries) {
     std::string out;
+    std::size_t size = 4;
+    for (const std::wstring& entry : entries) size += 10 + 2 * engine::utf16_length(entry);
+    out.reserve(size);
     put_u32(out, std::uint32_t(entries.size()));
     for (const std::wstring& entry : entries) {
         const std::u16string units = engine::to_utf16(entry);
@@ -223,16 +226,18 @@ value_list_choice::value_list_choice(std::wstring list_path, std::wstring initia
 
 void value_list_choice::open() {
     if (!list_path_.empty()) entries_ = read_value_list(list_path_);
-    if (initial_value_.empty()) {
+    // The files this writes are sorted already; only others need sorting.
+    if (!std::is_sorted(entries_.begin(), entries_.end(), value_list_less))
         sort_value_list(entries_);
+    if (initial_value_.empty()) {
         selected_ = entries_.empty() ? -1 : 0;
         return;
     }
-    if (std::find(entries_.begin(), entries_.end(), initial_value_) == entries_.end())
-        entries_.push_back(initial_value_);
-    sort_value_list(entries_);
-    selected_ = std::int32_t(std::find(entries_.begin(), entries_.end(), initial_value_) -
-                             entries_.begin());
+    auto place =
+        std::lower_bound(entries_.begin(), entries_.end(), initial_value_, value_list_less);
+    if (place == entries_.end() || *place != initial_value_)
+        place = entries_.insert(place, initial_value_);
+    selected_ = std::int32_t(place - entries_.begin());
     if (!list_path_.empty()) write_value_list(list_path_, entries_);
 }
 

@@ -1,6 +1,6 @@
 #include "ui/output/document_names.h"
 
-#include "engine/document/text_case.h"
+#include "engine/text/text_case.h"
 
 namespace ui {
 

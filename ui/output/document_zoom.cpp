@@ -1,7 +1,7 @@
 #include "ui/output/document_zoom.h"
 
 #include "core/engine_services.h"
-#include "engine/document/number_text.h"
+#include "engine/text/number_text.h"
 
 namespace ui {
 

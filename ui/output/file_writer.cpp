@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "engine/document/file_replace.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace ui {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 #include "ui/output/open_document_names.h"
 
 #include "core/engine_services.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "ui/output/document_names.h"
 
@@ -10,7 +10,7 @@ namespace ui {
 namespace {
 
 std::wstring short_name(const core::session& session) {
-    return session.library_shown() ? engine::ui_string(engine::ui_text::library)
+    return session.library_shown() ? core::ui_string(engine::ui_text::library)
                                    : short_document_name(session.last_document());
 }
 
@@ -27,7 +27,7 @@ std::wstring GetDocumentName(const core::session& session) {
 std::wstring BreadcrumbText(const core::session& session) {
     if (session.library_shown()) {
         return library_breadcrumb(session.data(), session.section(),
-                                  engine::ui_string(engine::ui_text::library));
+                                  core::ui_string(engine::ui_text::library));
     }
     return document_breadcrumb(session.last_document());
 }

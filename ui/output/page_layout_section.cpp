@@ -1,8 +1,9 @@
 // Paper and orientation on the Page page: read back from the page size each
 // time the page is built, written straight into the page setup.
 #include "core/engine_services.h"
+#include "core/interface_texts.h"
 #include "core/paper_size.h"
-#include "engine/document/ui_strings.h"
+#include "engine/document/page_setup.h"
 #include "engine/document/ui_text.h"
 #include "ui/editing/panel_rows.h"
 #include "ui/output/option_controls.h"
@@ -29,10 +30,10 @@ void SettingsPanel::BuildPageLayoutSection(platform::Panel& panel) {
          {L"Legal", first_paper_code + std::int32_t(core::Paper::legal)},
          {L"A4", first_paper_code + std::int32_t(core::Paper::a4)}},
         first_paper_code + std::int32_t(engine::paper_kind(data)), on_checked));
-    MakeSectionHeader(panel, engine::ui_string(text::orientation), {});
+    MakeSectionHeader(panel, core::ui_string(text::orientation), {});
     panel.children().append(MakeOptionGroup(
-        {{engine::ui_string(text::portrait), portrait_code},
-         {engine::ui_string(text::landscape), landscape_code}},
+        {{core::ui_string(text::portrait), portrait_code},
+         {core::ui_string(text::landscape), landscape_code}},
         engine::is_landscape(data) == 1.0 ? landscape_code : portrait_code, on_checked));
 }
 

@@ -3,7 +3,7 @@
 // the tree, leaving the template's other choices as they are. In the
 // settings panel it renders at once; the layout page waits for "Apply".
 #include "core/engine_services.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "ui/output/row_captions.h"
 #include "ui/output/setting_rows.h"
@@ -97,7 +97,7 @@ void SettingRows::OnHangingIndentChecked(platform::ToggleButton& sender) {
         if (auto page = sender.parent()) {
             if (platform::TextBlock* caption = header_text(*page, indent_header_in_settings, 0))
                 caption->set_text(
-                    engine::ui_string(checked ? text::indent_left : text::first_line_indent));
+                    core::ui_string(checked ? text::indent_left : text::first_line_indent));
         }
     }
     render_(false);

@@ -1,7 +1,7 @@
 #include "ui/output/preview_page.h"
 
-#include "engine/document/html_escape.h"
-#include "engine/document/ui_strings.h"
+#include "engine/text/html_escape.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 
 namespace ui {
@@ -29,7 +29,7 @@ std::wstring preview_error_page() {
            L"width: 100vw; } " +
            tabs +
            L"</style></head><body><p style=\"padding:8mm; font-family:Segoe; font-size:14.0pt;\">" +
-           engine::ui_string(engine::ui_text::preview_unavailable) + L"</p></body></html>";
+           core::ui_string(engine::ui_text::preview_unavailable) + L"</p></body></html>";
 }
 
 }  // namespace ui

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/document/document.h"
+#include "engine/document/page_setup.h"
 
 namespace ui {
 

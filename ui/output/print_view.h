@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/formatting_cache.h"
+#include "core/interface_texts.h"
 #include "engine/document/document_data.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
@@ -20,7 +21,7 @@ inline margins_mm margins_of(const core::formatting_cache& cache) {
 // A printed or saved PDF names the document and the program (by its name in
 // the interface language) that made it.
 inline platform::PdfInfo pdf_info(std::wstring title) {
-    return {std::move(title), engine::ui_string(engine::ui_text::program_name)};
+    return {std::move(title), core::ui_string(engine::ui_text::program_name)};
 }
 
 // Replaces the page's content; the text goes in as an escaped literal.

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "core/engine_services.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "ui/output/file_writer.h"
 #include "ui/output/open_document_names.h"
 #include "ui/output/outcome_messages.h"
@@ -70,7 +70,7 @@ platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(
     auto report = [this, &page_panel](output_outcome outcome) {
         const status_message message = message_for(outcome);
         if (page_panel)
-            status_.ShowStatusMessage(*page_panel, engine::ui_string(message.row),
+            status_.ShowStatusMessage(*page_panel, core::ui_string(message.row),
                                       message.severity);
     };
     bool replaced = false;

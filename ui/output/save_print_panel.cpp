@@ -2,7 +2,7 @@
 #include "ui/output/save_print_panel.h"
 
 #include "core/engine_services.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "platform/button.h"
 #include "platform/decoration.h"
@@ -29,36 +29,21 @@ constexpr std::int32_t footer_code = 0, open_after_saving_code = 2;
 // Positions on the print page.
 constexpr std::size_t copies_header_position = 1, page_list_row_position = 4;
 
-std::wstring placeholder(const std::wstring& text) {
-    return L"[\u2009" + text + L"\u2009]";
-}
-
-// The pick button of a text row; only the folder row's button does anything.
-std::shared_ptr<platform::Button> row_button(const std::wstring& install_folder) {
-    auto button = platform::Button::create();
-    button->set_width(36);
-    button->set_height(36);
-    button->set_horizontal_alignment(platform::HorizontalAlignment::right);
-    button->set_vertical_alignment(platform::VerticalAlignment::center);
-    button->set_icon(install_folder.empty() ? std::wstring() : install_folder + L"/icons/pick_value.xpm", 11);
-    button->set_colors(look::pick_button, look::dark_blue);
-    return button;
-}
-
 }  // namespace
 
 SavePrintPanel::SavePrintPanel(core::session& session, RenderWanted render, PrintPreview& preview,
-                               StatusMessage& status)
+                               StatusMessage& status, std::weak_ptr<platform::Window> window)
     : session_(session),
       render_(render),
       preview_(preview),
       status_(status),
+      window_(std::move(window)),
       setting_rows_(session, render) {}
 
 std::shared_ptr<platform::Panel> SavePrintPanel::MakeOptionGroup(
     std::initializer_list<std::pair<int, std::int32_t>> options, std::int32_t chosen) {
     std::vector<std::pair<std::wstring, std::int32_t>> texts;
-    for (const auto& [row, code] : options) texts.emplace_back(engine::ui_string(row), code);
+    for (const auto& [row, code] : options) texts.emplace_back(core::ui_string(row), code);
     return ui::MakeOptionGroup(
         texts, chosen, [this](platform::ToggleButton& sender) { OnOptionRadioChecked(sender); });
 }
@@ -66,7 +51,7 @@ std::shared_ptr<platform::Panel> SavePrintPanel::MakeOptionGroup(
 std::shared_ptr<platform::CheckBox> SavePrintPanel::MakeOptionCheckBox(int row, std::int32_t code,
                                                                        bool checked) {
     auto box = ui::MakeOptionCheckBox(
-        engine::ui_string(row), checked,
+        core::ui_string(row), checked,
         [this](platform::ToggleButton& sender) { OnOptionCheckBoxToggled(sender); });
     box->data_context = code;
     return box;
@@ -87,20 +72,23 @@ std::shared_ptr<platform::Grid> SavePrintPanel::MakeTextRow(std::int32_t tag,
     box->set_frame({4, 10, 4, 10}, look::white, {1, 1, 0, 1});
     box->set_height(36);
     box->set_read_only(read_only);
-    box->set_placeholder_text(placeholder(hint));
+    box->set_placeholder_text(bracketed_hint(hint));
     box->data_context = tag;
     box->set_text(text);
     box->text_changed.add([this](platform::TextBox& sender, const platform::NoArgs&) {
         OnSavePrintTextChanged(sender);
     });
-    auto button = row_button(session_.folders().install_folder);
+    auto button = MakePickButton(session_.folders().install_folder, false,
+                                 platform::VerticalAlignment::center);
     button->data_context = tag;
-    if (tag == folder_tag) {
-        std::weak_ptr<platform::TextBox> weak_box = box;
-        button->clicked.add([this, weak_box](platform::Button&, const platform::NoArgs&) {
-            if (auto target = weak_box.lock()) PickSaveFolderAsync(target);
-        });
-    }
+    std::weak_ptr<platform::TextBox> weak_box = box;
+    button->clicked.add([this, tag, weak_box](platform::Button&, const platform::NoArgs&) {
+        auto target = weak_box.lock();
+        if (!target) return;
+        if (tag == page_list_tag) PickPageListAsync(target);
+        if (tag == folder_tag) PickSaveFolderAsync(target);
+        if (tag == file_name_tag) PickFileNameAsync(target);
+    });
     row->set_cell(*box, 0, 0);
     row->set_cell(*button, 0, 1);
     row->children().append(box);
@@ -115,7 +103,7 @@ void SavePrintPanel::BuildSavePrintPanel(platform::Panel& panel, std::int32_t pa
     core::output_choices& choices = session_.output();
     switch (core::SavePrintPage(page)) {
         case core::SavePrintPage::print: {
-            MakeLabel(panel, engine::ui_string(text::print_document));
+            MakeLabel(panel, core::ui_string(text::print_document));
             MakeCopiesRow(panel);
             panel.children().append(MakeOptionGroup({{text::all_pages, 0},
                                                      {text::odd_pages, 1},
@@ -123,7 +111,7 @@ void SavePrintPanel::BuildSavePrintPanel(platform::Panel& panel, std::int32_t pa
                                                      {text::selected_pages, 3}},
                                                     std::int32_t(choices.print_pages)));
             auto pages_row = MakeTextRow(page_list_tag, choices.selected_pages,
-                                         engine::ui_string(text::all_pages), false);
+                                         core::ui_string(text::all_pages), false);
             pages_row->set_visibility(choices.print_pages == core::PrintPages::selected
                                           ? Visibility::visible
                                           : Visibility::collapsed);
@@ -134,17 +122,17 @@ void SavePrintPanel::BuildSavePrintPanel(platform::Panel& panel, std::int32_t pa
             break;
         }
         case core::SavePrintPage::save: {
-            MakeLabel(panel, engine::ui_string(text::save_document));
+            MakeLabel(panel, core::ui_string(text::save_document));
             panel.children().append(
                 MakeOptionGroup({{text::as_pdf, 4}, {text::as_doc, 5}, {text::as_html, 6}},
                                 std::int32_t(choices.save_format) + save_format_code));
-            MakeSectionHeader(panel, engine::ui_string(text::save_folder), {});
+            MakeSectionHeader(panel, core::ui_string(text::save_folder), {});
             // Without a chosen folder the file goes to the documents folder.
             const std::wstring documents = preview_.Output().documents_folder();
             panel.children().append(MakeTextRow(
                 folder_tag, choices.save_folder,
-                documents.empty() ? engine::ui_string(text::temporary_folder) : documents, true));
-            MakeSectionHeader(panel, engine::ui_string(text::file_name), {});
+                documents.empty() ? core::ui_string(text::temporary_folder) : documents, true));
+            MakeSectionHeader(panel, core::ui_string(text::file_name), {});
             panel.children().append(MakeTextRow(file_name_tag, GetDocumentTitle(session_, false),
                                                 GetDocumentTitle(session_, true), false));
             panel.children().append(MakeOptionCheckBox(
@@ -153,7 +141,7 @@ void SavePrintPanel::BuildSavePrintPanel(platform::Panel& panel, std::int32_t pa
             break;
         }
         case core::SavePrintPage::layout: {
-            MakeLabel(panel, engine::ui_string(text::page_margins));
+            MakeLabel(panel, core::ui_string(text::page_margins));
             for (std::int32_t side : {0, 2, 1, 3}) setting_rows_.MakePageMarginRow(panel, side);
             MakeLabel(panel, font_and_paragraph_label());
             setting_rows_.MakeFontSizeRow(panel);
@@ -171,7 +159,7 @@ void SavePrintPanel::BuildSavePrintPanel(platform::Panel& panel, std::int32_t pa
 
 void SavePrintPanel::MakeCopiesRow(platform::Panel& panel) {
     const double copies = session_.output().copies;
-    MakeSectionHeader(panel, engine::ui_string(text::print_copies), copies_text(copies));
+    MakeSectionHeader(panel, core::ui_string(text::print_copies), copies_text(copies));
     const SliderGroup made = MakeSliderGroup(1, 10, copies);
     made.slider->value_changed.add(
         [this](platform::Slider& sender, double value) { OnCopiesChanged(sender, value); });
@@ -186,7 +174,7 @@ void SavePrintPanel::MakeApplyRow(platform::Panel& panel, SavePrintAction action
     row->set_cell(*spacer, 0, 0);
     row->children().append(spacer);
     auto button = platform::AppBarButton::create();
-    button->set_label(engine::ui_string(action == SavePrintAction::print  ? text::print
+    button->set_label(core::ui_string(action == SavePrintAction::print  ? text::print
                                         : action == SavePrintAction::save ? text::save
                                                                           : text::apply));
     button->set_width(136);

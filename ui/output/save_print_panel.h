@@ -19,6 +19,7 @@
 #include "platform/task.h"
 #include "platform/text_box.h"
 #include "platform/toggle_button.h"
+#include "platform/window.h"
 #include "ui/output/print_preview.h"
 #include "ui/output/setting_rows.h"
 #include "ui/output/status_message.h"
@@ -35,8 +36,9 @@ enum class SavePrintAction : std::int32_t {
 
 class SavePrintPanel final {
 public:
+    // The value dialogs of the page list and the file name show over `window`.
     SavePrintPanel(core::session& session, RenderWanted render, PrintPreview& preview,
-                   StatusMessage& status);
+                   StatusMessage& status, std::weak_ptr<platform::Window> window);
     SavePrintPanel(const SavePrintPanel&) = delete;
     SavePrintPanel& operator=(const SavePrintPanel&) = delete;
 
@@ -66,11 +68,19 @@ private:
     // The panel's text boxes: the page list, the folder and the file name.
     void OnSavePrintTextChanged(platform::TextBox& sender);
     platform::FireAndForget PickSaveFolderAsync(std::shared_ptr<platform::TextBox> box);
+    // The pick buttons of the page list (a calculator without "=", then a
+    // fresh preview) and of the file name (a remembered list per interface
+    // language); save_print_picking.cpp.
+    platform::FireAndForget PickPageListAsync(std::shared_ptr<platform::TextBox> box);
+    platform::FireAndForget PickFileNameAsync(std::shared_ptr<platform::TextBox> box);
+    // Whether `box` still shows and its document is the one a pick began on.
+    bool MayTakePick(const platform::TextBox& box, std::uint64_t started_on) const;
 
     core::session& session_;
     RenderWanted render_;
     PrintPreview& preview_;
     StatusMessage& status_;
+    std::weak_ptr<platform::Window> window_;
     SettingRows setting_rows_;
     bool cleaning_page_list_ = false;
     bool print_in_progress_ = false;

@@ -1,6 +1,6 @@
 #include "ui/output/setting_rows.h"
 
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "ui/editing/panel_rows.h"
 #include "ui/output/option_controls.h"
@@ -27,7 +27,8 @@ SettingRows::SettingRows(core::session& session, RenderWanted render)
 
 void SettingRows::MakeFontSizeRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    MakeSectionHeader(panel, engine::ui_string(text::font_size), points_text(formatting.body_font_size));
+    MakeSectionHeader(panel, core::ui_string(text::font_size),
+                      points_text(formatting.body_font_size));
     auto slider = append_slider_box(panel, 6, 18, formatting.body_font_size);
     slider->value_changed.add([this](platform::Slider& sender, double value) { OnFontSizeChanged(sender, value); });
 }
@@ -37,8 +38,10 @@ void SettingRows::MakeFirstLineIndentRow(platform::Panel& panel) {
     // The indent comes from a number stored in the file, which may be huge or
     // not a number at all: the caption shows what the slider holds.
     const SliderGroup made = MakeSliderGroup(0, 30, formatting.first_line_indent);
-    MakeSectionHeader(panel, engine::ui_string(formatting.hanging_indent ? text::indent_left : text::first_line_indent),
-                      millimetres_text(made.slider->value()));
+    MakeSectionHeader(
+        panel,
+        core::ui_string(formatting.hanging_indent ? text::indent_left : text::first_line_indent),
+        millimetres_text(made.slider->value()));
     panel.children().append(made.box);
     made.slider->value_changed.add([this](platform::Slider& sender, double value) {
         OnFirstLineIndentChanged(sender, value);
@@ -47,7 +50,8 @@ void SettingRows::MakeFirstLineIndentRow(platform::Panel& panel) {
 
 void SettingRows::MakeBodyTopPaddingRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    MakeSectionHeader(panel, engine::ui_string(text::top_padding), millimetres_text(formatting.body_top_padding));
+    MakeSectionHeader(panel, core::ui_string(text::top_padding),
+                      millimetres_text(formatting.body_top_padding));
     append_slider_box(panel, 0, 15, formatting.body_top_padding)
         ->value_changed.add([this](platform::Slider& sender, double value) {
             OnBodyTopPaddingChanged(sender, value);
@@ -58,7 +62,8 @@ void SettingRows::MakeLineSpacingRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
     // Below 2 is the default spacing; the thumb then stands at 1.
     if (formatting.line_spacing < 2) formatting.line_spacing = 0;
-    MakeSectionHeader(panel, engine::ui_string(text::line_spacing), line_spacing_text(formatting.line_spacing));
+    MakeSectionHeader(panel, core::ui_string(text::line_spacing),
+                      line_spacing_text(formatting.line_spacing));
     append_slider_box(panel, 1, 15, formatting.line_spacing)
         ->value_changed.add([this](platform::Slider& sender, double value) {
             OnLineSpacingChanged(sender, value);
@@ -67,7 +72,7 @@ void SettingRows::MakeLineSpacingRow(platform::Panel& panel) {
 
 void SettingRows::MakeHeadingTopPaddingRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    MakeSectionHeader(panel, engine::ui_string(text::top_padding),
+    MakeSectionHeader(panel, core::ui_string(text::top_padding),
                       millimetres_text(formatting.heading_top_padding));
     append_slider_box(panel, 0, 15, formatting.heading_top_padding)
         ->value_changed.add([this](platform::Slider& sender, double value) {
@@ -81,7 +86,7 @@ void SettingRows::MakePageMarginRow(platform::Panel& panel, std::int32_t side) {
                                     formatting.margin_bottom};
     if (side < 0 || side > 3) return;
     const std::int32_t value = margins[side];
-    MakeSectionHeader(panel, engine::ui_string(text::left_margin + side), millimetres_text(value));
+    MakeSectionHeader(panel, core::ui_string(text::left_margin + side), millimetres_text(value));
     auto slider = append_slider_box(panel, 1, 50, value);
     slider->data_context = side;
     slider->value_changed.add(

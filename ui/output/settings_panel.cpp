@@ -3,7 +3,7 @@
 #include "ui/output/settings_panel.h"
 
 #include "core/engine_services.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "platform/dispatcher.h"
 #include "ui/editing/panel_look.h"
@@ -31,7 +31,7 @@ constexpr std::int32_t start_with_recent_document = 0, start_with_library = 1;
 
 std::shared_ptr<platform::CheckBox> settings_check_box(int row, bool checked,
                                                        ToggleHandler on_toggled) {
-    auto box = MakeOptionCheckBox(engine::ui_string(row), checked, std::move(on_toggled));
+    auto box = MakeOptionCheckBox(core::ui_string(row), checked, std::move(on_toggled));
     box->set_font(look::editor_font());
     return box;
 }
@@ -69,24 +69,24 @@ void SettingsPanel::BuildSettingsPanel(platform::Panel& panel, std::int32_t page
 
 void SettingsPanel::BuildFontPage(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    MakeLabel(panel, engine::ui_string(text::font_body));
-    MakeSectionHeader(panel, engine::ui_string(text::font_family), formatting.font_family);
+    MakeLabel(panel, core::ui_string(text::font_body));
+    MakeSectionHeader(panel, core::ui_string(text::font_family), formatting.font_family);
     panel.children().append(MakeFontFamilyList());
     setting_rows_.MakeFontSizeRow(panel);
-    panel.children().append(
-        settings_check_box(text::bold_numbering, formatting.bold_numbering, [this](platform::ToggleButton& sender) {
+    panel.children().append(settings_check_box(
+        text::bold_numbering, formatting.bold_numbering, [this](platform::ToggleButton& sender) {
             setting_rows_.OnBoldNumberingChecked(sender.is_checked());
         }));
-    MakeLabel(panel, engine::ui_string(text::font_headings));
-    MakeSectionHeader(panel, engine::ui_string(text::font_size),
+    MakeLabel(panel, core::ui_string(text::font_headings));
+    MakeSectionHeader(panel, core::ui_string(text::font_size),
                       heading_delta_text(formatting.heading_size_delta));
     const SliderGroup heading_size = MakeSliderGroup(-2, 3, formatting.heading_size_delta);
     panel.children().append(heading_size.box);
     heading_size.slider->value_changed.add([this](platform::Slider& sender, double value) {
         setting_rows_.OnHeadingSizeChanged(sender, value);
     });
-    panel.children().append(
-        settings_check_box(text::bold_headings, formatting.bold_headings, [this](platform::ToggleButton& sender) {
+    panel.children().append(settings_check_box(
+        text::bold_headings, formatting.bold_headings, [this](platform::ToggleButton& sender) {
             setting_rows_.OnBoldHeadingsChecked(sender.is_checked());
         }));
 }
@@ -139,7 +139,7 @@ std::shared_ptr<platform::Panel> SettingsPanel::MakeFontFamilyList() {
 
 void SettingsPanel::BuildParagraphPage(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    MakeLabel(panel, engine::ui_string(text::paragraph_body));
+    MakeLabel(panel, core::ui_string(text::paragraph_body));
     setting_rows_.MakeFirstLineIndentRow(panel);
     panel.children().append(settings_check_box(
         text::hanging_indent, formatting.hanging_indent,
@@ -150,28 +150,29 @@ void SettingsPanel::BuildParagraphPage(platform::Panel& panel) {
         text::justify, formatting.justify_body != 0, [this](platform::ToggleButton& sender) {
             setting_rows_.OnJustifyBodyChecked(sender.is_checked());
         }));
-    MakeLabel(panel, engine::ui_string(text::paragraph_headings));
+    MakeLabel(panel, core::ui_string(text::paragraph_headings));
     setting_rows_.MakeHeadingTopPaddingRow(panel);
-    panel.children().append(settings_check_box(
-        text::align_center, formatting.center_headings != 0, [this](platform::ToggleButton& sender) {
-            setting_rows_.OnCenterHeadingsChecked(sender.is_checked());
-        }));
+    panel.children().append(settings_check_box(text::align_center, formatting.center_headings != 0,
+                                               [this](platform::ToggleButton& sender) {
+                                                   setting_rows_.OnCenterHeadingsChecked(
+                                                       sender.is_checked());
+                                               }));
 }
 
 void SettingsPanel::BuildPage(platform::Panel& panel) {
-    MakeLabel(panel, engine::ui_string(text::page_layout));
+    MakeLabel(panel, core::ui_string(text::page_layout));
     BuildPageLayoutSection(panel);
-    MakeLabel(panel, engine::ui_string(text::page_margins));
+    MakeLabel(panel, core::ui_string(text::page_margins));
     for (std::int32_t side : {0, 2, 1, 3}) setting_rows_.MakePageMarginRow(panel, side);
 }
 
 void SettingsPanel::BuildGeneralSettingsPage(platform::Panel& panel) {
     const core::settings& config = session_.config();
-    MakeLabel(panel, engine::ui_string(text::settings_general));
-    MakeSectionHeader(panel, engine::ui_string(text::open_at_startup), {});
+    MakeLabel(panel, core::ui_string(text::settings_general));
+    MakeSectionHeader(panel, core::ui_string(text::open_at_startup), {});
     panel.children().append(
-        MakeOptionGroup({{engine::ui_string(text::recent_document), start_with_recent_document},
-                         {engine::ui_string(text::document_library), start_with_library}},
+        MakeOptionGroup({{core::ui_string(text::recent_document), start_with_recent_document},
+                         {core::ui_string(text::document_library), start_with_library}},
                         config.start_on_library() ? start_with_library : start_with_recent_document,
                         [this](platform::ToggleButton& sender) {
                             if (sender.data_context == platform::Value(start_with_library)) {
@@ -180,7 +181,7 @@ void SettingsPanel::BuildGeneralSettingsPage(platform::Panel& panel) {
                                 OnStartWithRecentDocument();
                             }
                         }));
-    MakeSectionHeader(panel, engine::ui_string(text::document_zoom), zoom_text(config.DocumentZoom));
+    MakeSectionHeader(panel, core::ui_string(text::document_zoom), zoom_text(config.DocumentZoom));
     const SliderGroup zoom = MakeSliderGroup(50, 250, core::applied_zoom(config.DocumentZoom));
     panel.children().append(zoom.box);
     zoom.slider->value_changed.add(

@@ -1,8 +1,7 @@
 #include "ui/output/value_captions.h"
 
-#include "engine/document/number_text.h"
-#include "engine/document/process_state.h"
-#include "engine/document/ui_strings.h"
+#include "engine/text/number_text.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 
 namespace ui {
@@ -20,35 +19,35 @@ std::wstring copies_text(double copies) {
     const int row = copies == 1.0
                         ? text::copies_one
                         : (copies > 1.0 && copies < 5.0 ? text::copies_few : text::copies_many);
-    return whole_number_text(copies) + engine::ui_string(row);
+    return whole_number_text(copies) + core::ui_string(row);
 }
 
 std::wstring points_text(double points) {
-    return whole_number_text(points) + engine::ui_string(text::points_many);
+    return whole_number_text(points) + core::ui_string(text::points_many);
 }
 
 std::wstring line_spacing_text(int points) {
-    if (points == 0) return engine::ui_string(text::default_value);
+    if (points == 0) return core::ui_string(text::default_value);
     return engine::format_int(points) +
-           engine::ui_string(points < 5 ? text::points_few : text::points_many);
+           core::ui_string(points < 5 ? text::points_few : text::points_many);
 }
 
 std::wstring millimetres_text(double mm) {
-    return whole_number_text(mm) + engine::ui_string(text::millimetres);
+    return whole_number_text(mm) + core::ui_string(text::millimetres);
 }
 
 std::wstring heading_delta_text(double delta) {
-    if (delta == 0) return engine::ui_string(text::heading_same_size);
-    if (delta == -1) return engine::ui_string(text::heading_1pt_smaller);
-    if (delta == -2) return engine::ui_string(text::heading_2pt_smaller);
-    if (delta == 1) return engine::ui_string(text::heading_1pt_larger);
-    if (delta == 2) return engine::ui_string(text::heading_2pt_larger);
-    if (delta == 3) return engine::ui_string(text::heading_3pt_larger);
+    if (delta == 0) return core::ui_string(text::heading_same_size);
+    if (delta == -1) return core::ui_string(text::heading_1pt_smaller);
+    if (delta == -2) return core::ui_string(text::heading_2pt_smaller);
+    if (delta == 1) return core::ui_string(text::heading_1pt_larger);
+    if (delta == 2) return core::ui_string(text::heading_2pt_larger);
+    if (delta == 3) return core::ui_string(text::heading_3pt_larger);
     return {};
 }
 
 std::wstring font_and_paragraph_label() {
-    return engine::current_language == 1 ? L"Параметры шрифта и абзацев" : L"Font and Paragraphs";
+    return core::current_language == 1 ? L"Параметры шрифта и абзацев" : L"Font and Paragraphs";
 }
 
 }  // namespace ui

@@ -1,6 +1,6 @@
 #include "ui/output/word_export.h"
 
-#include "engine/fields/text_replace.h"
+#include "engine/text/text_replace.h"
 
 namespace ui {
 

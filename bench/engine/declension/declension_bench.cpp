@@ -11,7 +11,7 @@
 
 #include "engine/declension/decline_word.h"
 #include "engine/declension/rule_table.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace {
 

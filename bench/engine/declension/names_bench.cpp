@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/declension/name_field.h"
 #include "engine/declension/phrase.h"
-#include "engine/document/utf16.h"
 #include "engine/fields/field_value.h"
+#include "engine/fields/name_field.h"
+#include "engine/text/utf16.h"
 
 namespace {
 
@@ -51,7 +51,8 @@ void BM_FullNamesInSixCases(benchmark::State& state) {
     std::vector<std::vector<engine::expr_token>> modifiers(1);
     for (const wchar_t* letter : {L"р", L"д", L"в", L"т", L"п"})
         modifiers.push_back({engine::expr_token(letter, engine::expr_kind::format_words)});
-    engine::field_value field(nullptr,
+    engine::render_context no_document(nullptr, engine::view_state{});
+    engine::field_value field(no_document,
                               engine::expr_token(L"фио работника", engine::expr_kind::literal));
     std::size_t i = 0;
     std::wstring out;

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "engine/document/document.h"
-#include "engine/document/script.h"
-#include "engine/document/script_lexer.h"
+#include "engine/render/script.h"
+#include "engine/render/script_lexer.h"
 
 namespace {
 
@@ -56,7 +56,8 @@ void RunScript(benchmark::State& state) {
     document& doc = bench_document();
     for (auto _ : state) {
         doc.data->scratch.records.clear();
-        benchmark::DoNotOptimize(script(source, &doc).run());
+        render_context context(&doc, view_state{});
+        benchmark::DoNotOptimize(script(source, context).run());
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(source.size() * sizeof(wchar_t)));
 }

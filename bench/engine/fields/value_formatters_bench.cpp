@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/declension/number_words.h"
-#include "engine/document/process_state.h"
+#include "engine/document/environment.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
 #include "engine/fields/number_field.h"
@@ -133,35 +133,37 @@ BENCHMARK(IntegersInWordsRussian);
 
 // An amount field «{валюта прописью:сумма}»: rubles and kopecks in words.
 void AmountsWithKopecksRussian(benchmark::State& state) {
-    current_language = 1;
     const std::vector<expr_token> modifiers = {
         expr_token(L"валюта прописью", expr_kind::format_words)};
     over_inputs(state, amounts_with_kopecks(), [&](const std::wstring& text) {
-        return render_number_field(number_value(nullptr, text), modifiers);
+        return render_number_field(number_value(nullptr, text, 1), modifiers);
     });
 }
 BENCHMARK(AmountsWithKopecksRussian);
 
 void NumberFieldInWords(benchmark::State& state) {
-    current_language = int(state.range(0));
+    const int language = int(state.range(0));
     const std::vector<expr_token> modifiers = {expr_token(state.range(0) ? L"прописью" : L"in words", expr_kind::format_words)};
     over_inputs(state, number_texts(), [&](const std::wstring& text) {
-        return render_number_field(number_value(nullptr, text), modifiers);
+        return render_number_field(number_value(nullptr, text, language), modifiers);
     });
 }
 BENCHMARK(NumberFieldInWords)->Arg(0)->Arg(1)->ArgName("russian");
 
 void ParseDateAndLongForm(benchmark::State& state) {
-    current_language = int(state.range(0));
-    over_inputs(state, date_texts(current_language),
-                [](const std::wstring& text) { return render_long_date(parse_date_value(text), true); });
+    const int language = int(state.range(0));
+    const environment& env = system_environment();
+    over_inputs(state, date_texts(language), [&](const std::wstring& text) {
+        return render_long_date(parse_date_value(text, language, env.now()), true);
+    });
 }
 BENCHMARK(ParseDateAndLongForm)->Arg(0)->Arg(1)->ArgName("russian");
 
 void RussianDateInWords(benchmark::State& state) {
-    current_language = 1;
-    over_inputs(state, date_texts(1),
-                [](const std::wstring& text) { return render_date_in_words(parse_date_value(text)); });
+    const environment& env = system_environment();
+    over_inputs(state, date_texts(1), [&](const std::wstring& text) {
+        return render_date_in_words(parse_date_value(text, 1, env.now()));
+    });
 }
 BENCHMARK(RussianDateInWords);
 

@@ -5,13 +5,11 @@
 #include <string>
 
 #include "engine/document/document.h"
-#include "engine/document/process_state.h"
 #include "ui/editing/field_conditions.h"
 
 namespace {
 
 void ReevaluateConditionsOf400Fields(benchmark::State& state) {
-    engine::current_language = 0;
     engine::document doc(L"");
     engine::doc_node& parameters = doc.data->parameters;
     parameters.groups.resize(8);
@@ -32,7 +30,7 @@ void ReevaluateConditionsOf400Fields(benchmark::State& state) {
     int flip = 0;
     for (auto _ : state) {
         parameters.groups[0].elements[0].record.s2 = (++flip % 2) ? L"yes" : L"no";
-        benchmark::DoNotOptimize(ui::reevaluate_field_conditions(doc, 0));
+        benchmark::DoNotOptimize(ui::reevaluate_field_conditions(doc, engine::view_state{}, 0));
     }
 }
 BENCHMARK(ReevaluateConditionsOf400Fields)->Unit(benchmark::kMillisecond);

@@ -7,7 +7,7 @@
 // A dictionary row names its check by outcome code: singular_check_outcome + i
 // is entry i of the handler's own array of checks. The singular's animacy is a
 // local of one call, 0 before the singular handler runs, so nothing left in a
-// caller's slot or in declension_sink can change the plural. The singular
+// caller's slot can change the plural. The singular
 // handler writes its gender through the caller's gender pointer; the check
 // always overwrites it with 4 (plural).
 #pragma once

@@ -11,8 +11,7 @@
 #include "app/start.h"
 #include "core/temp_folder.h"
 #include "engine/document/document.h"
-#include "engine/document/process_state.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace {
 

@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/document/process_state.h"
-#include "support/process_state_fixture.h"
+#include "core/interface_language_fixture.h"
 
 namespace {
 
-using MainMenu = fixture::process_state_test;
+using MainMenu = core_test::interface_language_test;
 using app::main_menu_command;
 
 struct Shown {
@@ -42,7 +41,7 @@ TEST_F(MainMenu, SevenItemsInThreeSeparatedGroupsWithChecksOnlyForTheShownBars) 
     EXPECT_EQ(shown(false, true)[7].icon, L"check.xpm");
     EXPECT_EQ(shown(true, false)[6].icon, L"check.xpm");
 
-    engine::current_language = 1;
+    core::current_language = 1;
     std::vector<std::wstring> russian;
     for (const Shown& s : shown(true, false)) {
         if (s.text != L"-") russian.push_back(s.text + L" " + s.accelerator);

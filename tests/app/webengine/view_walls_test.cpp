@@ -23,7 +23,7 @@
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
-#include "support/process_state_fixture.h"
+#include "core/interface_language_fixture.h"
 #include "ui/output/preview_page.h"
 #include "ui/output/print_view.h"
 
@@ -52,10 +52,10 @@ private:
     QTcpServer server_;
 };
 
-class ViewWalls : public fixture::process_state_test {
+class ViewWalls : public core_test::interface_language_test {
 protected:
     void SetUp() override {
-        fixture::process_state_test::SetUp();
+        interface_language_test::SetUp();
         view = platform::make_qt_web_view_factory()();
         view->navigation_completed.add(
             [loaded = loaded](platform::WebView&, const platform::NoArgs&) { *loaded = true; });

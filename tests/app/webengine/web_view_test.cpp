@@ -5,18 +5,18 @@
 
 #include "app/real_views.h"
 #include "app/start.h"
+#include "core/interface_language_fixture.h"
 #include "core/temp_folder.h"
 #include "platform/fake/fake_system.h"
 #include "platform/js_string_literal.h"
 #include "platform/qt/qt_platform.h"
-#include "support/process_state_fixture.h"
 
 namespace {
 
 using app_test::run_script;
 using app_test::wait_until;
 
-using RealWebView = fixture::process_state_test;
+using RealWebView = core_test::interface_language_test;
 
 TEST_F(RealWebView, AThreeMegabytePageShowsWhole) {
     auto view = platform::make_qt_web_view_factory()();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/interface_texts.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
 #include "platform/js_string_literal.h"
@@ -16,7 +17,7 @@ class OpeningDocuments : public app_test::WindowTest {
 protected:
     void post(const std::wstring& message) { main_view().web_message_received.raise(main_view(), message); }
     bool shows_row(const app::MainWindow& window, int row) {
-        return window.pending_html().find(engine::ui_string(row)) != std::wstring::npos;
+        return window.pending_html().find(core::ui_string(row)) != std::wstring::npos;
     }
 };
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "core/interface_texts.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
 #include "platform/js_string_literal.h"
+#include "ui/editing/panel_look.h"
 #include "window/window_fixture.h"
 
 namespace {
@@ -78,8 +80,19 @@ TEST_F(WindowStart, AStoredDocumentNameThatCannotBeCheckedOpensTheAbsentPage) {
         auto window = make_window();
         ASSERT_TRUE(window->session().document());
         EXPECT_EQ(window->session().document()->path, L"");
-        EXPECT_NE(window->pending_html().find(engine::ui_string(engine::ui_text::document_absent)),
+        EXPECT_NE(window->pending_html().find(core::ui_string(engine::ui_text::document_absent)),
                   std::wstring::npos);
+    }
+}
+
+TEST_F(WindowStart, AStartPageWithoutSectionsGetsItsEmptyPanelInThePanelColour) {
+    core_test::write_file(data_file(L"briks/Broken.brik"), "not a document");
+    for (const std::u16string name : {u"Absent.brik", u"Broken.brik"}) {
+        write_settings({u"StartOnLibrary:\t\t0.000000", u"LastDocumentEng:\t\t" + name});
+        auto window = make_window();
+        const platform::Panel& panel = window->data_panel().panel();
+        EXPECT_EQ(panel.children().size(), 0u);
+        EXPECT_EQ(panel.background(), platform::Brush(ui::look::panel_colour));
     }
 }
 

@@ -11,7 +11,7 @@
 #include <limits>
 #include <regex>
 
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
 #include "support/brik_fixture.h"

@@ -10,14 +10,14 @@
 
 #include "app/failures.h"
 #include "app/main_window.h"
+#include "core/interface_language_fixture.h"
 #include "core/sample_library.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_web_view.h"
-#include "support/process_state_fixture.h"
 
 namespace app_test {
 
-class WindowTest : public fixture::process_state_test, public core_test::SampleLibrary {
+class WindowTest : public core_test::interface_language_test, public core_test::SampleLibrary {
 protected:
     WindowTest();
     ~WindowTest() override;

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "engine/declension/decline_word.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace decl_test {
 

@@ -4,7 +4,7 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/number_words.h"
 #include "engine/declension/phrase.h"
-#include "engine/document/text_case.h"
+#include "engine/text/text_case.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;

@@ -78,14 +78,32 @@ TEST(DeclinePersonName, SomeWordsComeBackUnchanged) {
             }
 }
 
+namespace {
+
+// A name, its bearer and its forms in case 2, 3, 4, 5, 6.
+struct name_forms {
+    std::wstring word;
+    bearer who;
+    std::array<std::wstring, 5> forms;
+};
+
+// `decline` (a name function of this header) gives every form, and case 1
+// leaves the word as it is.
+template <typename Decline, std::size_t n>
+void expect_forms(const name_forms (&names)[n], Decline decline) {
+    for (const name_forms& name : names)
+        for (std::uint32_t c = 1; c <= 6; ++c) {
+            std::wstring form = name.word;
+            EXPECT_EQ(decline(form, c, name.who), c == 1 ? name.word : name.forms[c - 2]) << c;
+        }
+}
+
+}  // namespace
+
 // Each group of surnames that declines by a rule of its own, with the cases a
-// change of that rule would break first; forms in case 2, 3, 4, 5, 6.
+// change of that rule would break first.
 TEST(DeclineSurname, GroupsWithRulesOfTheirOwn) {
-    const struct {
-        std::wstring word;
-        bearer who;
-        std::array<std::wstring, 5> forms;
-    } names[] = {
+    const name_forms names[] = {
         // -ец keeps its е after a consonant; after a vowel it gives -йца; the
         // nationality noun keeps its fleeting form.
         {L"борец", bearer::man, {L"бореца", L"борецу", L"бореца", L"борецом", L"бореце"}},
@@ -123,11 +141,7 @@ TEST(DeclineSurname, GroupsWithRulesOfTheirOwn) {
         {L"дарвин", bearer::man, {L"дарвина", L"дарвину", L"дарвина", L"дарвином", L"дарвине"}},
         {L"пушкин", bearer::man, {L"пушкина", L"пушкину", L"пушкина", L"пушкиным", L"пушкине"}},
     };
-    for (const auto& n : names)
-        for (std::uint32_t c = 1; c <= 6; ++c) {
-            std::wstring form = n.word;
-            EXPECT_EQ(decline_surname(form, c, n.who), c == 1 ? n.word : n.forms[c - 2]) << c;
-        }
+    expect_forms(names, decline_surname);
 }
 
 TEST(DeclineSurname, SomeStayAsTyped) {
@@ -145,13 +159,9 @@ TEST(DeclineSurname, SomeStayAsTyped) {
     EXPECT_FALSE(is_fixed_surname_prefix(L"соколов"));
 }
 
-// First names decline by their ending and their bearer; cases 2 to 6.
+// First names decline by their ending and their bearer.
 TEST(DeclineFirstName, EndingsAndBearers) {
-    const struct {
-        std::wstring word;
-        bearer who;
-        std::array<std::wstring, 5> forms;
-    } names[] = {
+    const name_forms names[] = {
         {L"оскар", bearer::man, {L"оскара", L"оскару", L"оскара", L"оскаром", L"оскаре"}},
         {L"франц", bearer::man, {L"франца", L"францу", L"франца", L"францем", L"франце"}},
         {L"игнатий", bearer::man, {L"игнатия", L"игнатию", L"игнатия", L"игнатием", L"игнатии"}},
@@ -168,11 +178,7 @@ TEST(DeclineFirstName, EndingsAndBearers) {
         {L"пётр", bearer::man, {L"петра", L"петру", L"петра", L"петром", L"петре"}},
         {L"семён", bearer::man, {L"семёна", L"семёну", L"семёна", L"семёном", L"семёне"}},
     };
-    for (const auto& n : names)
-        for (std::uint32_t c = 1; c <= 6; ++c) {
-            std::wstring form = n.word;
-            EXPECT_EQ(decline_first_name(form, c, n.who), c == 1 ? n.word : n.forms[c - 2]) << c;
-        }
+    expect_forms(names, decline_first_name);
     // Foreign vowel endings, and a woman's name in a consonant, stay.
     for (const auto& [word, who] :
          {std::pair{L"хосе", bearer::man}, std::pair{L"ноа", bearer::man},

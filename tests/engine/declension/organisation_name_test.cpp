@@ -1,7 +1,8 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/organisation_name.h"
 #include "engine/declension/phrase.h"
-#include "engine/document/utf16.h"
+#include "engine/fields/name_field.h"
+#include "engine/text/utf16.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
@@ -81,7 +82,7 @@ TEST(RenderOrganisationName, ThePartsAsAskedAndAQuotedNameDeclinedInsideItsQuote
     for (const auto& r : renders) {
         organisation_name organisation(r.text);
         std::wstring out;
-        render_organisation_name(organisation, out, decl_test::modifiers(r.words));
+        render_organisation_name(organisation, out, read_organisation_request(decl_test::modifiers(r.words)));
         EXPECT_EQ(out, r.out) << to_utf8(r.text) << " " << r.words.size();
     }
 }

@@ -1,6 +1,7 @@
 #include "engine/declension/person_name.h"
 #include "engine/declension/phrase.h"
-#include "engine/document/utf16.h"
+#include "engine/fields/name_field.h"
+#include "engine/text/utf16.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
@@ -70,7 +71,7 @@ TEST(RenderPersonName, PartsInitialsAndTheWholeNameInACase) {
     for (const auto& r : renders) {
         person_name name(r.name);
         std::wstring out;
-        render_person_name(name, out, decl_test::modifiers(r.words));
+        render_person_name(name, out, read_person_request(decl_test::modifiers(r.words)));
         EXPECT_EQ(out, r.text) << to_utf8(r.name) << " " << r.words.size();
     }
 }
@@ -97,7 +98,7 @@ TEST(RenderPersonName, DoubleSurnamesAndTypedLetters) {
     for (const auto& r : renders) {
         person_name name(r.name);
         std::wstring out;
-        render_person_name(name, out, decl_test::modifiers(r.words));
+        render_person_name(name, out, read_person_request(decl_test::modifiers(r.words)));
         EXPECT_EQ(out, r.text) << to_utf8(r.name);
     }
 }

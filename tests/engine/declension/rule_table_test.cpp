@@ -1,6 +1,6 @@
 #include <array>
 
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;

@@ -12,7 +12,7 @@
 #include "engine/declension/handlers/long_singular_dictionaries.h"
 #include "engine/declension/plurals_ki_rules.h"
 #include "engine/declension/short_word_lists.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;

@@ -1,13 +1,15 @@
 // Reading document files and writing them back. Damaged, foreign and missing
 // files each load what they can, throw nothing and are never written back; a
-// save that fails keeps what was on disk.
+// save that fails keeps what was on disk. The file format is read from memory
+// files; what the machine's own files do is tested on a temporary folder.
 #include <gtest/gtest.h>
 
 #include <chrono>
 
 #include "engine/document/document.h"
+#include "engine/document/memory_environment.h"
+#include "engine/render/document_html.h"
 #include "support/brik_fixture.h"
-#include "support/process_state_fixture.h"
 #include "support/temp_folder.h"
 
 using namespace engine;
@@ -16,15 +18,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class DocumentFile : public process_state_test {
+class DocumentFile : public ::testing::Test {
 protected:
     std::unique_ptr<document> open(const std::string& bytes) {
-        write_bytes(file(), bytes);
-        return std::make_unique<document>(engine_path(file()));
+        env.put_file(path, bytes);
+        return std::make_unique<document>(path, 0, env);
     }
-    fs::path file() const { return folder.file("t.brik"); }
-    // Entries in the folder: a temporary file left behind shows here.
-    long entries() const { return std::distance(fs::directory_iterator(folder.path()), {}); }
+    std::string stored() const { return env.file(path).value_or("<none>"); }
 
     // Opens `bytes` within `seconds`; the document loaded damaged, and saving
     // it neither succeeds nor touches the file.
@@ -35,7 +35,7 @@ protected:
         EXPECT_FALSE(doc->loaded());
         EXPECT_EQ(doc->data->state, load_state::damaged);
         EXPECT_FALSE(doc->save());
-        EXPECT_EQ(read_bytes(file()), bytes);
+        EXPECT_EQ(stored(), bytes);
         return doc;
     }
 
@@ -48,6 +48,21 @@ protected:
     static brik_tree one_page(brik_record record) {
         return {.pages = {.groups = {{.record = std::move(record)}}}};
     }
+
+    memory_environment env;
+    const std::wstring path = L"/library/t.brik";
+};
+
+// The machine's files: links, permissions, folders and devices.
+class SystemFiles : public ::testing::Test {
+protected:
+    std::unique_ptr<document> open(const std::string& bytes) {
+        write_bytes(file(), bytes);
+        return std::make_unique<document>(engine_path(file()));
+    }
+    fs::path file() const { return folder.file("t.brik"); }
+    // Entries in the folder: a temporary file left behind shows here.
+    long entries() const { return std::distance(fs::directory_iterator(folder.path()), {}); }
 
     temp_folder folder;
 };
@@ -69,7 +84,7 @@ TEST_F(DocumentFile, SampleWithEveryStringFormLoadsToTheExpectedTree) {
     EXPECT_EQ(nested.children->groups[0].elements[0].children->record.s1, L"deepest");
 }
 
-TEST_F(DocumentFile, SaveWritesEveryStringInTheFullFormKeepsThePermissionsAndComesBackByteForByte) {
+TEST_F(SystemFiles, SaveWritesEveryStringInTheFullFormKeepsThePermissionsAndComesBackByteForByte) {
     brik_tree tree = sample_tree();
     const std::string bytes = write_brik(canonical(tree));
     auto doc = open(write_brik(tree));
@@ -89,12 +104,12 @@ TEST_F(DocumentFile, EditsAndRenderDefaultsAreSavedWithTheDocument) {
     brik_tree tree = one_page({.a = 1});
     tree.page_setup.groups = {{.elements = {{}, {}}}};  // a page setup that was never made
     auto doc = open(write_brik(tree));
-    doc->to_html();
+    to_html(*doc, view_state{});
     doc->data->page_setup.record.v[0] = 3;  // the selected section, as the program stores it
     doc->data->scratch.records.push_back(doc_record{});  // run-time only, never saved
     ASSERT_TRUE(doc->save());
 
-    document reopened(engine_path(file()));
+    document reopened(path, 0, env);
     ASSERT_TRUE(reopened.loaded());
     const doc_group& saved = reopened.data->page_setup.groups[0];
     EXPECT_EQ(saved.record.d1, 210.0);
@@ -110,7 +125,7 @@ TEST_F(DocumentFile, EveryTruncationLoadsWhatItCanAndIsNotWrittenBack) {
         auto doc = open(cut);
         ASSERT_FALSE(doc->loaded()) << "cut at " << size;
         ASSERT_FALSE(doc->save()) << "cut at " << size;
-        ASSERT_EQ(read_bytes(file()), cut) << "cut at " << size;
+        ASSERT_EQ(stored(), cut) << "cut at " << size;
     }
     // What was read before the cut is kept: here page_setup and pages are whole.
     brik_tree tree = sample_tree();
@@ -178,11 +193,11 @@ TEST_F(DocumentFile, WrongMagicReadsNothingAndIsNeverWrittenBack) {
     EXPECT_EQ(doc->data->file->message, L"BRF3.0");
     EXPECT_EQ(group_count_of(doc->data->pages), 0u);
     EXPECT_FALSE(doc->save());
-    EXPECT_EQ(read_bytes(file()), bytes);
-    EXPECT_EQ(doc->to_html(), L"\"t\" file failed to open.");
+    EXPECT_EQ(stored(), bytes);
+    EXPECT_EQ(to_html(*doc, view_state{}), L"\"t\" file failed to open.");
 }
 
-TEST_F(DocumentFile, MissingFilesFoldersDevicesAndOversizedFilesAreNotOpened) {
+TEST_F(SystemFiles, MissingFilesFoldersDevicesAndOversizedFilesAreNotOpened) {
     std::wstring absent = engine_path(folder.file("absent.brik"));
     document missing(absent);
     EXPECT_EQ(missing.data->file->message, L"File " + absent + L" is unavailable.");
@@ -201,7 +216,7 @@ TEST_F(DocumentFile, MissingFilesFoldersDevicesAndOversizedFilesAreNotOpened) {
     EXPECT_EQ(fs::file_size(file()), max_file_bytes + 1);
 }
 
-TEST_F(DocumentFile, AFailedSaveKeepsWhatIsThereAndLeavesNothingBehind) {
+TEST_F(SystemFiles, AFailedSaveKeepsWhatIsThereAndLeavesNothingBehind) {
     auto doc = open(write_brik(sample_tree()));
     ASSERT_TRUE(doc->loaded());
     // The file has been replaced by a folder with a file in it.
@@ -216,7 +231,7 @@ TEST_F(DocumentFile, AFailedSaveKeepsWhatIsThereAndLeavesNothingBehind) {
     EXPECT_FALSE(fs::exists(folder.path()));
 }
 
-TEST_F(DocumentFile, SaveThroughALinkReplacesTheLinkedFile) {
+TEST_F(SystemFiles, SaveThroughALinkReplacesTheLinkedFile) {
     write_bytes(folder.file("real.brik"), write_brik(sample_tree()));
     fs::create_symlink(folder.file("real.brik"), folder.file("link.brik"));
     document doc(engine_path(folder.file("link.brik")));

@@ -24,9 +24,7 @@ TEST(ReplaceFile, AClashAtTheTemporaryNameIsLeftAloneAndTheReplacedFileKeepsItsP
     // Another save's temporary file holds the name tried first.
     const fs::path other = folder.file(".paperwright-1-2.saving");
     fixture::write_bytes(other, "another save");
-    engine::fix_next_temporary_name(".paperwright-1-2.saving");
-
-    EXPECT_FALSE(engine::replace_file(target, "new"));
+    EXPECT_FALSE(engine::replace_file(target, "new", ".paperwright-1-2.saving"));
     EXPECT_EQ(fixture::read_bytes(target), "new");
     EXPECT_EQ(fixture::read_bytes(other), "another save");
     EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);

@@ -5,14 +5,9 @@
 
 #include <limits>
 
-#include "engine/document/process_state.h"
-#include "support/process_state_fixture.h"
-
 using namespace engine;
 
-using UiStrings = fixture::process_state_test;
-
-TEST_F(UiStrings, NamedRowsHaveTextInBothLanguagesAndNothingElseHasAny) {
+TEST(UiStrings, NamedRowsHaveTextInBothLanguagesAndNothingElseHasAny) {
     const std::pair<int, int> named[] = {{0, 22},    {26, 39},   {42, 82},  {84, 97},
                                          {100, 104}, {114, 114}, {123, 126}};
     ASSERT_EQ(ui_string_rows, 130);
@@ -27,16 +22,14 @@ TEST_F(UiStrings, NamedRowsHaveTextInBothLanguagesAndNothingElseHasAny) {
     EXPECT_EQ(ui_string(1, -1), L"");
 }
 
-TEST_F(UiStrings, TheCurrentLanguageSelectsTheColumnAndLeadingBlanksAreKept) {
-    EXPECT_EQ(ui_string(8), L"Library.brik");
-    EXPECT_EQ(ui_string(19), L" copy");
-    current_language = 1;
-    EXPECT_EQ(ui_string(8), L"Библиотека.brik");
-    current_language = 7;
-    EXPECT_EQ(ui_string(1), L"");
+TEST(UiStrings, TheLanguageSelectsTheColumnAndLeadingBlanksAreKept) {
+    EXPECT_EQ(ui_string(8, 0), L"Library.brik");
+    EXPECT_EQ(ui_string(19, 0), L" copy");
+    EXPECT_EQ(ui_string(8, 1), L"Библиотека.brik");
+    EXPECT_EQ(ui_string(1, 7), L"");
 }
 
-TEST_F(UiStrings, AddressesUseTheReservedExampleDomain) {
+TEST(UiStrings, AddressesUseTheReservedExampleDomain) {
     for (int row : {85, 87, 88, 124, 126}) {
         for (int language : {0, 1})
             EXPECT_NE(ui_string(row, language).find(L"example.org"), std::wstring::npos) << row;

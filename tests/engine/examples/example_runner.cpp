@@ -19,10 +19,10 @@
 
 #include "engine/document/document.h"
 #include "engine/document/document_data.h"
-#include "engine/document/process_state.h"
-#include "engine/document/script.h"
-#include "engine/document/utf16.h"
-#include "engine/fields/date_value.h"
+#include "engine/document/memory_environment.h"
+#include "engine/render/document_html.h"
+#include "engine/render/script.h"
+#include "engine/text/utf16.h"
 #include "tools/brikc/compile.h"
 #include "tools/brikc/source_error.h"
 
@@ -31,7 +31,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // 10 April 2026, 09:30 UTC: "today" in every example.
-std::int64_t pinned_clock() { return 1775813400; }
+constexpr std::int64_t pinned_clock = 1775813400;
 
 struct example {
     int number = 0;
@@ -124,9 +124,9 @@ std::vector<std::string> text_lines(const std::string& html) {
 }
 
 std::vector<std::string> render(const example& e) {
-    engine::current_language = e.russian ? 1 : 0;
-    engine::library_shown = e.library;
-    engine::document doc(L"");
+    const engine::memory_environment pinned(pinned_clock);
+    const engine::view_state view{.language = e.russian ? 1 : 0, .library_shown = e.library};
+    engine::document doc(L"", view.language, pinned);
     const std::string outline = outline_of(e);
     if (!outline.empty()) {
         brikc::brik_tree tree = brikc::compile_source(outline);
@@ -136,23 +136,23 @@ std::vector<std::string> render(const example& e) {
     }
     std::vector<std::string> lines;
     if (e.page) {
-        const std::wstring html = doc.render_html(e.print ? 1 : 0);
+        engine::render_context context(
+            &doc, view, e.print ? engine::render_target::print : engine::render_target::screen);
+        const std::wstring html = engine::render_html(context);
         // The page bodies: between the first page's top (or the print table's
         // cell) and the frame's closing.
         const std::wstring top =
-            e.print ? L"<td style=\"vertical-align:top;\">" : doc.render_page_top();
+            e.print ? L"<td style=\"vertical-align:top;\">" : engine::render_page_top(context);
         const std::wstring end = e.print ? L"</td></tr></table></body></html>"
                                          : L"</td><td style=\"\"></td></tr><tr style=\"height:";
         const std::size_t from = html.find(top) + top.size();
         const std::size_t to = html.rfind(end);
         lines = page_lines(engine::to_utf8(html.substr(from, to - from)));
     } else {
+        engine::render_context context(&doc, view);
         lines = text_lines(
-            engine::to_utf8(engine::script(engine::from_utf8(joined(e.source)), &doc).run()));
+            engine::to_utf8(engine::script(engine::from_utf8(joined(e.source)), context).run()));
     }
-    engine::current_language = 0;
-    engine::library_shown = false;
-    engine::render_mode = 0;
     return lines;
 }
 
@@ -185,7 +185,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     const bool show_actual = argc > 2 && std::string(argv[2]) == "--actual";
-    engine::set_clock_source(pinned_clock);
 
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(argv[1]))

@@ -24,7 +24,7 @@ TEST_F(Arithmetic, SignsTrailingAndUncomputedOperatorsSeparatorsAndAssignments) 
                  // A backslash makes the statement arithmetic; the calculator stops there.
                  {L"{Кол \\ 2}", L"2"}});
     expect_runs({{L"{Big + 1}", L"1000001"}, {L"{Price * 2}", L"39.98"}, {L"{2 ^ 0.5 * 0}", L"0"}});
-    current_language = 1;
+    view.language = 1;
     expect_runs({{L"{Цена * Кол}", L"2469"}, {L"{Цена / 4}", L"308,625"}, {L"{Кол + 1,5}", L"3,5"},
                  {L"{формат:Цена * 2}", L"2469"}, {L"{Сумма = Цена * Кол}", L""}});
     EXPECT_EQ(variable(L"сумма"), L"2469");
@@ -37,7 +37,7 @@ TEST_F(Arithmetic, TheProcessLocaleChangesNothing) {
     EXPECT_DOUBLE_EQ(parse_double_or_zero(L"2.5"), 2.5);
     EXPECT_DOUBLE_EQ(calculate_expression(L"1.5+1.25"), 2.75);
     expect_runs({{L"{Price * 2}", L"39.98"}, {L"{ИМЯ}", L"ИВАН"}});
-    current_language = 1;
+    view.language = 1;
     EXPECT_EQ(run(L"{Цена / 4}"), L"308,625");
     std::setlocale(LC_ALL, saved.c_str());
 }

@@ -53,7 +53,7 @@ TEST_F(Conditions, ConnectivesGroupToTheRightNegationCoversTheRestAndDeepNesting
 }
 
 TEST_F(Conditions, DatesCompareByDay) {
-    current_language = 1;
+    view.language = 1;
     add_fields({{L"Начало", L"05.01.2024"}, {L"Конец", L"06.01.2024"}, {L"Тоже", L"05.01.2024"}});
     expect({{L"Начало < Конец", true}, {L"Начало < Тоже", false}, {L"Начало <= Тоже", true},
             {L"Начало > Тоже", false}, {L"Начало >= Тоже", true}, {L"Конец >> Начало", true},

@@ -15,35 +15,35 @@ using DateRendering = engine::testing::language_test;
 TEST_F(DateRendering, OrdinalDaysDaysInWordsAndRussianYearsInWordsWithTheirCenturyForms) {
     std::wstring days;
     for (int day : {1, 2, 3, 4, 11, 12, 13, 21, 22, 23, 30, 31}) {
-        date_value d = parse_date_value(L"1/" + std::to_wstring(day) + L"/2024");
+        date_value d = parse(L"1/" + std::to_wstring(day) + L"/2024");
         days += render_day(d, day_with_suffix) + L' ';
     }
     EXPECT_EQ(days, L"1st 2nd 3rd 4th 11th 12th 13th 21st 22nd 23rd 30th 31st ");
-    EXPECT_EQ(render_day(parse_date_value(L"1/12/2024"), day_in_words), L"twelfth");
-    EXPECT_EQ(render_day(parse_date_value(L"1/29/2024"), day_in_words), L"twenty-ninth");
+    EXPECT_EQ(render_day(parse(L"1/12/2024"), day_in_words), L"twelfth");
+    EXPECT_EQ(render_day(parse(L"1/29/2024"), day_in_words), L"twenty-ninth");
     EXPECT_EQ(render_day(date_value(), day_in_words), L"0");
     russian();
-    EXPECT_EQ(render_day(parse_date_value(L"23.01.2024"), day_in_words), L"двадцать третье");
+    EXPECT_EQ(render_day(parse(L"23.01.2024"), day_in_words), L"двадцать третье");
     const std::pair<const wchar_t*, const wchar_t*> years[] = {
         {L"2024", L"две тысячи двадцать четвертого"},
         {L"1999", L"одна тысяча девятьсот девяносто девятого"}, {L"2000", L"двухтысячного"},
         {L"1900", L"одна тысяча девятисотого"}, {L"1800", L"1800"}};
     for (auto [year, expected] : years) EXPECT_EQ(russian_year_in_words(year), expected);
     russian();
-    EXPECT_EQ(render_date_in_words(parse_date_value(L"05.01.2024")),
+    EXPECT_EQ(render_date_in_words(parse(L"05.01.2024")),
               L"пятое января две тысячи двадцать четвертого года");
-    EXPECT_EQ(render_date_in_words(parse_date_value(L"01.01.1800")), L"первое января 1800 года");
+    EXPECT_EQ(render_date_in_words(parse(L"01.01.1800")), L"первое января 1800 года");
 }
 
 TEST_F(DateRendering, ADateKeepsItsLanguageDatesFromSecondsWorkBefore1970AndTodayFollowsTheClock) {
-    date_value today = date_value::today();
-    EXPECT_TRUE(today.valid && today.text.empty());
-    EXPECT_EQ(render_short_date(today), L"3/15/2024");
-    EXPECT_EQ(today.seconds, parse_date_value(L"3/15/2024").seconds);
+    date_value now = today();
+    EXPECT_TRUE(now.valid && now.text.empty());
+    EXPECT_EQ(render_short_date(now), L"3/15/2024");
+    EXPECT_EQ(now.seconds, parse(L"3/15/2024").seconds);
     russian();
-    date_value ru = parse_date_value(L"05.01.2024");
+    date_value ru = parse(L"05.01.2024");
     EXPECT_EQ(render_long_date(ru, false), L"05 января 2024 г.");
-    date_value d = date_value_from_filetime(-86400 + 3600);
+    date_value d = from_seconds(-86400 + 3600);
     EXPECT_EQ(d.broken_down.tm_hour, 1);
     EXPECT_EQ(d.seconds, -86400 + 3600);
     EXPECT_TRUE(d.text.empty());
@@ -53,15 +53,15 @@ TEST_F(DateRendering, ADateKeepsItsLanguageDatesFromSecondsWorkBefore1970AndToda
 }
 
 TEST_F(DateRendering, LongAndShortDatesReadBackForEveryDayOfASpan) {
-    for (int language : {0, 1}) {
-        current_language = language;
-        const std::int64_t first = parse_date_value(language ? L"01.01.1998" : L"1/1/1998").seconds;
-        date_value day = date_value_from_filetime(first);
-        const std::int64_t last = parse_date_value(language ? L"31.12.2005" : L"12/31/2005").seconds;
-        for (; day.seconds <= last; day = date_value_from_filetime(day.seconds + 86400)) {
-            ASSERT_EQ(parse_date_value(render_long_date(day, false)).seconds, day.seconds)
+    for (int in_language : {0, 1}) {
+        language = in_language;
+        const std::int64_t first = parse(language ? L"01.01.1998" : L"1/1/1998").seconds;
+        date_value day = from_seconds(first);
+        const std::int64_t last = parse(language ? L"31.12.2005" : L"12/31/2005").seconds;
+        for (; day.seconds <= last; day = from_seconds(day.seconds + 86400)) {
+            ASSERT_EQ(parse(render_long_date(day, false)).seconds, day.seconds)
                 << language << " " << render_short_date(day);
-            ASSERT_EQ(parse_date_value(render_short_date(day)).seconds, day.seconds);
+            ASSERT_EQ(parse(render_short_date(day)).seconds, day.seconds);
         }
     }
 }
@@ -75,13 +75,13 @@ TEST_F(DateRendering, EveryFieldKeywordOfBothLanguagesAndTheLastMatchingOneWins)
         {0, L"day", L"5"}, {0, L"month", L"1"}, {0, L"month in words", L"January"},
         {0, L"формат", L"5th day of January, 2024"}, {0, L"длинная", L"January 5, 2024"},
         {0, L"in words", L"January/5th 2024"}};
-    for (auto [language, keyword, expected] : cases) {
-        current_language = language;
-        date_value d = parse_date_value(language ? L"5 янв 2024" : L"Jan 5, 2024");
+    for (auto [in_language, keyword, expected] : cases) {
+        language = in_language;
+        date_value d = parse(language ? L"5 янв 2024" : L"Jan 5, 2024");
         EXPECT_EQ(render_date_field(d, format_words({keyword})), expected) << keyword;
     }
     russian();
-    date_value d = parse_date_value(L"05.01.2024");
+    date_value d = parse(L"05.01.2024");
     EXPECT_EQ(render_date_field(d, format_words({L"длинная", L"год", L"жирным"})), L"2024");
     EXPECT_EQ(render_date_field(d, format_words({L"год", L"длинная"})),
               L"05&thinsp;января <span style=\"white-space:nowrap\">2024&thinsp;г.</span>");
@@ -102,10 +102,12 @@ TEST_F(DateRendering, ArithmeticAddsDaysAcrossMonthYearAndLongSpansAndCountsTheD
         {L"05.01.2024 + 99999999999999999", L"05.01.2024 + 99999999999999999", false}};
     for (auto [expression, expected, gives_date] : cases) {
         bool is_date = !gives_date;
-        EXPECT_EQ(date_arithmetic(expression, is_date), expected);
+        EXPECT_EQ(date_arithmetic(expression, is_date, language, engine::testing::pinned_noon),
+                  expected);
         EXPECT_EQ(is_date, gives_date) << expected;
     }
     english();
     bool is_date = false;
-    EXPECT_EQ(date_arithmetic(L"12/31/2024 + 1", is_date), L"1/1/2025");
+    EXPECT_EQ(date_arithmetic(L"12/31/2024 + 1", is_date, language, engine::testing::pinned_noon),
+              L"1/1/2025");
 }

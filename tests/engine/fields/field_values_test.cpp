@@ -1,9 +1,8 @@
 #include "engine/declension/phrase.h"
-#include "engine/document/text_case.h"
-#include "engine/fields/date_value.h"
 #include "engine/fields/field_evaluator.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/parameter_fixture.h"
+#include "engine/text/text_case.h"
 
 using namespace engine;
 using Values = engine::testing::parameter_document;
@@ -18,12 +17,11 @@ TEST_F(Values, HiddenFieldsGiveTheDefaultValuesAreEscapedCollapsedAndRun) {
 }
 
 TEST_F(Values, BuiltInNamesAndUnmatchedOnesWithFormatWordsOrADigit) {
-    set_clock_source([] { return std::int64_t(1704456000); });  // 2024-01-05 12:00 UTC
-    current_language = 1;
+    env.set_now(1704456000);  // 2024-01-05 12:00 UTC
+    view.language = 1;
     EXPECT_EQ(run(L"{дата составления}|{год:дата составления}"), L"05.01.2024|2024");
-    current_language = 0;
+    view.language = 0;
     EXPECT_EQ(run(L"{today}"), L"1/5/2024");
-    set_clock_source(nullptr);
 
     EXPECT_EQ(run(L"{currency abbreviation}"), L"USD");
     add_field(L"Currency", L"Euro");
@@ -50,7 +48,7 @@ TEST_F(Values, FormatWordsReachTheRendererOfTheValueTypeInOrder) {
                  {L"{currency:Amount}", L"<span style=\"white-space:nowrap\">€1,234.50</span>"},
                  {L"{currency in words:Amount}",
                   L"one thousand two hundred thirty-four euros and fifty cents"}});
-    current_language = 1;
+    view.language = 1;
     add_fields({{L"Срок", L"5"}, {L"Начало", L"05.01.2024"}, {L"С дефисами", L"05-01-2024"}});
     expect_runs({{L"{р:Срок} дней", L"пяти дней"},
                  {L"{месяц прописью:начало}|{месяц прописью:Начало}", L"января|Января"},
@@ -70,21 +68,22 @@ TEST_F(Values, TypingByTheFirstDigitOrLetterAndLetterCaseOnlyOfText) {
                  {L"{ЧИСЛО}", L"5 шт"}});  // numbers keep their text
 }
 
-TEST_F(Values, ASingleBlankReferencePrintsABlankAndWithoutADocumentValuesAreNotRun) {
+TEST_F(Values, ASingleBlankReferencePrintsABlankAndOutsideAScriptValuesAreNotRun) {
     std::vector<expr_token> tokens{{L"a", expr_kind::quoted}, {L" ", expr_kind::reference},
                                    {L"b", expr_kind::quoted}};
-    EXPECT_EQ(field_evaluator(tokens, &doc).evaluate(), L"a b");
+    render_context context(&doc, view);
+    EXPECT_EQ(field_evaluator(tokens, context).evaluate(), L"a b");
     add_fields({{L"x", L"{y}"}, {L"y", L"why"}});
     expr_token reference(L"x", expr_kind::reference);
-    current_document = nullptr;
-    EXPECT_EQ(field_value(doc.data.get(), reference).value_text, L"{y}");
-    current_document = &doc;
-    EXPECT_EQ(field_value(doc.data.get(), reference).value_text, L"why");
-    EXPECT_EQ(field_value(nullptr, reference).value_text, L"");
+    EXPECT_EQ(field_value(context, reference).value_text, L"{y}");
+    script(L"", context);  // gives the context its way to run a value
+    EXPECT_EQ(field_value(context, reference).value_text, L"why");
+    render_context no_document(nullptr, view);
+    EXPECT_EQ(field_value(no_document, reference).value_text, L"");
 }
 
 TEST_F(Values, OnTheLibraryPageBlocksKeepTheirMarkupAndName) {
-    library_shown = true;
+    view.library_shown = true;
     add_field(L"Ссылка", L"Договоры/аренда");
     std::wstring row = run(L"{filelink:ССЫЛКА}");
     EXPECT_NE(row.find(L"Договоры"), std::wstring::npos) << row;
@@ -95,20 +94,23 @@ TEST_F(Values, OnTheLibraryPageBlocksKeepTheirMarkupAndName) {
 TEST_F(Values, EditsToFieldsBetweenLookupsAreSeen) {
     add_fields({{L"Имя", L"первое"}, {L"Другое", L"д"}});
     expr_token reference(L"имя", expr_kind::reference);
+    // Lookups outside a script run compare the names every time.
+    render_context lookups(&doc, view);
     EXPECT_EQ(run(L"{имя}"), L"первое");
     field(0).s2 = L"второе";
     EXPECT_EQ(run(L"{имя}"), L"второе");
     field(0).s1 = L"Новое  имя";
     EXPECT_EQ(run(L"[{имя}|{новое имя}]"), L"[|второе]");
-    EXPECT_EQ(field_value(doc.data.get(), reference).value_text, L"");
+    EXPECT_EQ(field_value(lookups, reference).value_text, L"");
     add_field(L"имя", L"из второго раздела", 1);
     EXPECT_EQ(run(L"{имя}"), L"из второго раздела");
     field(1).s1 = L"ИМЯ";  // the earlier field answers first
-    EXPECT_EQ(field_value(doc.data.get(), reference).value_text, L"д");
+    EXPECT_EQ(field_value(lookups, reference).value_text, L"д");
     EXPECT_EQ(run(L"{имя}"), L"д");
     doc.data->parameters.groups[0].element_count = 1;  // no longer counted
     EXPECT_EQ(run(L"{имя}"), L"из второго раздела");
-    // A value run as a script reads the current document, here another one.
+    // A value run as a script reads the document being rendered, though
+    // another one was opened since.
     document other(L"");
     doc_node& parameters = other.data->parameters;
     parameters.groups.resize(1);
@@ -117,7 +119,6 @@ TEST_F(Values, EditsToFieldsBetweenLookupsAreSeen) {
     parameters.groups[0].elements[0].record.s1 = L"имя";
     parameters.groups[0].elements[0].record.s2 = L"другой документ";
     add_field(L"ссылка", L"{имя}", 1);
-    current_document = &other;
-    EXPECT_EQ(run(L"{имя}|{ссылка}|{имя}"), L"из второго раздела|другой документ|из второго раздела");
-    current_document = &doc;
+    EXPECT_EQ(run(L"{имя}|{ссылка}|{имя}"),
+              L"из второго раздела|из второго раздела|из второго раздела");
 }

@@ -1,16 +1,18 @@
-// Shared set-up of the value-formatter tests: the language and the clock are
-// process-wide, so every test pins them and puts them back.
+// Shared set-up of the value-formatter tests: each test reads and renders in a
+// language of its own, against a clock pinned at one moment.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
-#include "engine/document/process_state.h"
+#include "engine/fields/date_parse.h"
 #include "engine/fields/date_value.h"
 #include "engine/fields/expr_token.h"
+#include "engine/fields/number_value.h"
 
 namespace engine::testing {
 
@@ -26,16 +28,23 @@ inline std::vector<expr_token> format_words(std::initializer_list<const wchar_t*
 
 class language_test : public ::testing::Test {
 protected:
-    void SetUp() override {
-        current_language = 0;
-        set_clock_source([] { return pinned_noon; });
+    void russian() { language = 1; }
+    void english() { language = 0; }
+
+    // Values read in `language` at the pinned clock.
+    date_value parse(const std::wstring& text) const {
+        return parse_date_value(text, language, pinned_noon);
     }
-    void TearDown() override {
-        current_language = 0;
-        set_clock_source(nullptr);
+    date_value today() const { return date_value::today(language, pinned_noon); }
+    date_value from_seconds(std::int64_t seconds) const {
+        return date_value_from_filetime(seconds, language);
     }
-    static void russian() { current_language = 1; }
-    static void english() { current_language = 0; }
+    number_value number(const std::wstring& text) const {
+        return number_value(nullptr, text, language);
+    }
+    std::wstring clean(const std::wstring& text) const { return clean_number_text(text, language); }
+
+    int language = 0;
 };
 
 }  // namespace engine::testing

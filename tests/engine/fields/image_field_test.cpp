@@ -1,14 +1,13 @@
+#include "engine/fields/image_field.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <string>
 
-#include "engine/document/utf16.h"
 #include "engine/fields/base64.h"
-#include "engine/fields/image_field.h"
 #include "engine/fields/parameter_fixture.h"
-#include "support/temp_folder.h"
+#include "engine/text/utf16.h"
 
 using namespace engine;
 
@@ -34,20 +33,22 @@ std::string jfif(std::uint16_t w, std::uint16_t h) {
            std::string("\xFF\xC0\0\x11\x08", 5) + bytes_of(h, 2) + bytes_of(w, 2) + std::string(20, '\0');
 }
 
+// The images are files of the document's memory environment, in `folder`.
 class ImageField : public engine::testing::parameter_document {
 protected:
     void SetUp() override {
-        doc.data->page_setup.record.s5 = fixture::engine_path(folder.file("template.brik"));
+        doc.data->page_setup.record.s5 = folder + L"/template.brik";
         doc.data->page_setup.groups.emplace_back().record.d1 = 210;
         doc.data->page_setup.group_count = 1;
         doc.data->page_setup.groups[0].record.v[3] = doc.data->page_setup.groups[0].record.v[5] = 19;
     }
     std::wstring write(const std::string& name, const std::string& bytes) {
-        fixture::write_bytes(folder.file(name), bytes);
-        return fixture::engine_path(folder.file(name));
+        const std::wstring path = folder + L"/" + from_utf8(name);
+        env.put_file(path, bytes);
+        return path;
     }
     std::wstring file_url(const std::string& name) {
-        return L"file://" + fixture::engine_path(folder.path()) + L"/" + from_utf8(name);
+        return L"file://" + folder + L"/" + from_utf8(name);
     }
     std::wstring unsized(const std::string& name) { return L"<img src=\"" + file_url(name) + L"\"/>"; }
     static std::wstring embedded(const std::string& bytes, const wchar_t* percent = L"100") {
@@ -55,10 +56,10 @@ protected:
     }
     void link_images() { doc.data->page_setup.record.b = 1; }
     std::wstring render(const std::wstring& path, double percent = 100, const std::wstring& key = L"фото") {
-        return render_image_field(doc.data.get(), path, percent, key);
+        return render_image_field(env, doc.data.get(), path, percent, key);
     }
 
-    fixture::temp_folder folder;
+    const std::wstring folder = L"/library/agreements";
 };
 
 }  // namespace
@@ -115,21 +116,21 @@ TEST_F(ImageField, UnreadableHeadersOrAMissingPageSetupGiveTheUnsizedTagAndAZero
 TEST_F(ImageField, MissingFilesFallBackToTheKeyAndFilesAboveTheCapAreNeverReadWhole) {
     std::string bytes = png(4, 4);
     write("фото.png", bytes);
-    EXPECT_EQ(render(fixture::engine_path(folder.file("gone.png"))), embedded(bytes));
+    EXPECT_EQ(render(folder + L"/gone.png"), embedded(bytes));
     EXPECT_EQ(render(L""), embedded(bytes));
     // A key without its file gives nothing; keys that leave the document's
     // folder are refused, though a file is there.
-    std::filesystem::create_directory(folder.file("sub"));
     write("sub/фото.png", bytes);
     write("sub\\фото.png", bytes);
     for (const wchar_t* key : {L"нет", L"sub/фото", L"sub\\фото"})
         EXPECT_EQ(render(L"", 100, key), L"");
-    doc.data->page_setup.record.s5 = fixture::engine_path(folder.file("sub/template.brik"));
+    doc.data->page_setup.record.s5 = folder + L"/sub/template.brik";
     EXPECT_EQ(render(L"", 100, L"../фото"), L"");
     doc.data->page_setup.record.s5 = L"template.brik";
     EXPECT_EQ(render(L""), L"");
-    std::wstring path = write("huge.png", png(10, 10));
-    std::filesystem::resize_file(folder.file("huge.png"), max_image_bytes + 1);
+    std::string huge = png(10, 10);
+    huge.resize(max_image_bytes + 1);
+    std::wstring path = write("huge.png", huge);
     EXPECT_EQ(render(path), unsized("huge.png"));
     link_images();
     EXPECT_EQ(render(path), unsized("huge.png"));

@@ -16,7 +16,9 @@ using render_case = std::tuple<const wchar_t*, std::initializer_list<const wchar
 
 class NumberField : public engine::testing::parameter_document {
 protected:
-    number_value number(const wchar_t* text) { return number_value(&doc.data->parameters, text); }
+    number_value number(const wchar_t* text) {
+        return number_value(&doc.data->parameters, text, view.language);
+    }
     std::wstring render(const wchar_t* text, std::initializer_list<const wchar_t*> modifiers) {
         return render_number_field(number(text), engine::testing::format_words(modifiers));
     }
@@ -30,12 +32,12 @@ protected:
 }  // namespace
 
 TEST_F(NumberField, FiguresPartsAndThePriorityBetweenThem) {
-    current_language = 1;
+    view.language = 1;
     expect_renders({{L"1 234,50", {L"штук"}, L"1 234,50"},  // only a counted noun: as typed
                     {L"1234,5", {L"формат"}, nowrap + L"1&thinsp;234,50</span>"},
                     {L"-1234,5", {L"целая часть"}, L"-1234"}, {L"1234,5", {L"дробная  часть"}, L"5"},
                     {L"-7", {L"валюта"}, nowrap + L"-7,00</span>&nbsp;руб."}});
-    current_language = 0;
+    view.language = 0;
     expect_renders({{L"12", {L"fraction"}, L""}, {L"1234.5", {L"format", L"currency"}, L"1,234.50"},
                     {L"1234.5", {L"integer", L"currency"}, nowrap + L"$1,234.50</span>"},
                     {L"1234.5", {L"fraction", L"integer"}, L"1234"},
@@ -84,7 +86,7 @@ TEST_F(NumberField, EnglishWordsForEachCurrencyIgnoringCasesAndNouns) {
 }
 
 TEST_F(NumberField, RussianWordsTakeTheSignTheCaseAndTheCountedNounsGenderAndKeepKopecksInFigures) {
-    current_language = 1;
+    view.language = 1;
     expect_renders({{L"-5", {L"прописью"}, L"минус пять"}, {L"5000", {L"т"}, L"пятью тысячами"},
                     {L"3456", {L"Р"}, L"трех тысяч четырехсот пятидесяти шести"},
                     // A case letter after "прописью" still counts; a later one replaces it.
@@ -98,8 +100,8 @@ TEST_F(NumberField, RussianWordsTakeTheSignTheCaseAndTheCountedNounsGenderAndKee
                     {L"-2,99", {L"валюта прописью"}, L"минус два рубля 99 копеек"},
                     {L"21", {L"р", L"валюта прописью"}, L"двадцати одного рубля"},
                     {L"5", {L"валюта прописью"}, L"пять рублей"}});
-    current_language = 1;
-    number_value counted(nullptr, L"2");
+    view.language = 1;
+    number_value counted(nullptr, L"2", view.language);
     std::wstring asked;
     counted.named_value = [&](const std::wstring& name) {
         asked = name;

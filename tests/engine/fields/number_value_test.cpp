@@ -9,40 +9,40 @@ using namespace engine;
 using NumberReading = engine::testing::language_test;
 
 TEST_F(NumberReading, BothTypingsGiveTheSameNumberAndSeparatorsFollowTheirRulesInOrder) {
-    for (int language : {0, 1}) {
-        current_language = language;
+    for (int in_language : {0, 1}) {
+        language = in_language;
         for (const wchar_t* text : {L"1 234,56", L"1,234.56", L"1.234,56", L"1234.56"}) {
-            number_value n(nullptr, text);
+            number_value n = number(text);
             EXPECT_EQ(n.integer_part + L"|" + n.fraction_part, L"1234|56") << language;
             EXPECT_DOUBLE_EQ(n.value, 1234.56);
         }
     }
-    EXPECT_EQ(clean_number_text(L"1,500"), L"1.500");
-    EXPECT_EQ(clean_number_text(L"1 000 000"), L"1000000");
+    EXPECT_EQ(clean(L"1,500"), L"1.500");
+    EXPECT_EQ(clean(L"1 000 000"), L"1000000");
     english();
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L"1,000,000", L"1000000"}, {L"1,500", L"1500"},           {L"1,5", L"1.5"},
         {L"1,5000", L"1.5000"},     {L"1.234.567,8", L"1234567.8"}, {L"$12,50", L"12.50"}};
-    for (auto [text, expected] : cases) EXPECT_EQ(clean_number_text(text), expected) << text;
+    for (auto [text, expected] : cases) EXPECT_EQ(clean(text), expected) << text;
 }
 
 TEST_F(NumberReading, TheSignIsKeptNoDigitsIsEmptyAndMoneyPartsAreCut) {
-    EXPECT_DOUBLE_EQ(number_value(nullptr, L"-5").value, -5.0);
+    EXPECT_DOUBLE_EQ(number(L"-5").value, -5.0);
     for (auto [text, negative] :
          {std::pair{L"\u22122.5", true}, {L"$-12", true}, {L"5-3", false}, {L"-0.00", false}})
-        EXPECT_EQ(number_value(nullptr, text).negative, negative) << text;
-    number_value none(nullptr, L"n/a");
+        EXPECT_EQ(number(text).negative, negative) << text;
+    number_value none = number(L"n/a");
     EXPECT_TRUE(none.integer_part.empty() && none.money_integer.empty());
     EXPECT_EQ(none.value, 0.0);
     russian();
-    EXPECT_EQ(number_value(nullptr, L"1.999").money_hundredths, L"99");
-    EXPECT_EQ(number_value(nullptr, L"0,29").money_hundredths, L"29");
-    number_value padded(nullptr, L"007.50");
+    EXPECT_EQ(number(L"1.999").money_hundredths, L"99");
+    EXPECT_EQ(number(L"0,29").money_hundredths, L"29");
+    number_value padded = number(L"007.50");
     EXPECT_EQ(padded.integer_part + L"|" + padded.money_integer, L"007|7");
-    number_value dangling(nullptr, L"1234.");
+    number_value dangling = number(L"1234.");
     EXPECT_TRUE(dangling.has_separator);
     EXPECT_EQ(dangling.money_hundredths, L"00");
-    EXPECT_EQ(number_value(nullptr, L",5").money_integer, L"0");
+    EXPECT_EQ(number(L",5").money_integer, L"0");
 }
 
 TEST_F(NumberReading, EnglishGroupsWithCommasRussianWithThinSpacesInANoWrapSpan) {
@@ -51,8 +51,8 @@ TEST_F(NumberReading, EnglishGroupsWithCommasRussianWithThinSpacesInANoWrapSpan)
         {0, L"1234567.891", L"1,234,567.89"}, {0, L"999", L"999.00"}, {0, L"-1000", L"-1,000.00"},
         {0, L"007000", L"007,000.00"}, {1, L"1234567.5", nowrap + L"1&thinsp;234&thinsp;567,50</span>"},
         {1, L"-5", nowrap + L"-5,00</span>"}};
-    for (const auto& [language, text, expected] : cases) {
-        current_language = language;
-        EXPECT_EQ(group_digits_html(number_value(nullptr, text)), expected) << text;
+    for (const auto& [in_language, text, expected] : cases) {
+        language = in_language;
+        EXPECT_EQ(group_digits_html(number(text)), expected) << text;
     }
 }

@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "engine/document/document.h"
-#include "engine/document/process_state.h"
-#include "engine/document/script.h"
+#include "engine/document/memory_environment.h"
+#include "engine/render/script.h"
 
 namespace engine::testing {
 
@@ -17,15 +17,6 @@ using text_pairs = std::initializer_list<std::pair<const wchar_t*, const wchar_t
 
 class parameter_document : public ::testing::Test {
 protected:
-    parameter_document() {
-        current_language = current_section = render_mode = 0;
-        library_shown = false;
-    }
-    ~parameter_document() override {
-        current_language = 0;
-        library_shown = false;
-    }
-
     // Appends a field to section `section_index` (sections are made as needed).
     // The reference is good until the next field is added.
     doc_record& add_field(std::wstring name, std::wstring value, std::size_t section_index = 0) {
@@ -52,14 +43,25 @@ protected:
         return L"<unset>";
     }
 
-    std::wstring run(std::wstring source) { return script(std::move(source), &doc).run(); }
-    bool test(std::wstring source) { return script(std::move(source), &doc).test(); }
+    // Each runs in a render context of its own, made from `view` and `target`.
+    std::wstring run(std::wstring source) {
+        render_context context(&doc, view, target);
+        return script(std::move(source), context).run();
+    }
+    bool test(std::wstring source) {
+        render_context context(&doc, view, target);
+        return script(std::move(source), context).test();
+    }
     // Source and expected output pairs.
     void expect_runs(text_pairs cases) {
         for (auto [source, expected] : cases) EXPECT_EQ(run(source), expected) << source;
     }
 
-    document doc{L""};
+    // 2024-03-15 12:00:00 UTC.
+    memory_environment env{1710504000};
+    document doc{L"", 0, env};
+    view_state view;
+    render_target target = render_target::screen;
 };
 
 }  // namespace engine::testing

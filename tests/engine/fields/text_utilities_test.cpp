@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/document/process_state.h"
 #include "engine/fields/base64.h"
-#include "engine/fields/text_replace.h"
 #include "engine/fields/tidy_number_text.h"
+#include "engine/text/text_replace.h"
 
 using namespace engine;
 
@@ -24,11 +23,9 @@ TEST(ReplaceAll, DoesNotReplaceInsideItsOwnReplacementNorMatchAnEmptyPattern) {
 }
 
 TEST(TidyNumberText, ShortFormInTheDocumentLanguageAndNoMinusZeroOrNonFinite) {
-    current_language = 1;
-    EXPECT_EQ(tidy_number_text(L"-3.250000"), L"-3,25");
-    current_language = 0;
+    EXPECT_EQ(tidy_number_text(L"-3.250000", 1), L"-3,25");
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L"12.500000", L"12.5"}, {L"100.000000", L"100"}, {L"7", L"7"},       {L"", L""},
         {L"-0.000000", L"0"},    {L"-0.500000", L"-0.5"}, {L"inf", L"0"},     {L"-nan", L"0"}};
-    for (auto [text, expected] : cases) EXPECT_EQ(tidy_number_text(text), expected) << text;
+    for (auto [text, expected] : cases) EXPECT_EQ(tidy_number_text(text, 0), expected) << text;
 }

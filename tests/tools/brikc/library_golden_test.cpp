@@ -13,11 +13,10 @@
 #include <sstream>
 
 #include "engine/document/document.h"
-#include "engine/document/process_state.h"
-#include "engine/document/utf16.h"
-#include "engine/document/word_key.h"
-#include "engine/fields/date_value.h"
-#include "support/process_state_fixture.h"
+#include "engine/render/document_html.h"
+#include "engine/text/utf16.h"
+#include "engine/text/word_key.h"
+#include "support/pinned_clock.h"
 #include "support/temp_folder.h"
 #include "tools/brikc/library_trees.h"
 #include "tools/brikc/visible_text.h"
@@ -28,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // 2026-03-16 12:00 UTC: today's date must never reach a golden file.
-std::int64_t pinned_clock() { return 1773662400; }
+const fixture::pinned_clock march_16{1773662400};
 
 fs::path golden_folder(const library::language_tree& l) {
     const char* data = std::getenv("PAPERWRIGHT_TEST_DATA");
@@ -87,8 +86,8 @@ std::vector<std::uint16_t> hidden_flags(const engine::document& doc) {
 }
 
 // The visible text of the print, after the faults a reader must never see.
-std::wstring read_as_printed(engine::document& doc) {
-    const std::wstring html = doc.to_print_html();
+std::wstring read_as_printed(engine::document& doc, const engine::view_state& view) {
+    const std::wstring html = engine::to_print_html(doc, view);
     const std::wstring text = golden::visible_text(html);
     for (const std::wstring& fault : golden::rendering_faults(html, text))
         ADD_FAILURE() << engine::to_utf8(fault);
@@ -130,43 +129,34 @@ std::string line_diff(const std::string& golden, const std::string& rendered) {
     return diff;
 }
 
-class LibraryGolden : public fixture::process_state_test {
-protected:
-    void SetUp() override {
-        process_state_test::SetUp();
-        engine::set_clock_source(pinned_clock);
-    }
-    void TearDown() override {
-        engine::set_clock_source(nullptr);
-        process_state_test::TearDown();
-    }
-};
+using LibraryGolden = ::testing::Test;
 
 TEST_F(LibraryGolden, EveryTemplateReadsAsItsGoldenTextWithItsOwnAndWithTypedValues) {
     for (const library::language_tree& l : library::languages) {
         for (const std::wstring& name : library::names_in(library::sources / l.name, ".tpl")) {
             SCOPED_TRACE(l.name + "/" + engine::to_utf8(name));
-            engine::current_language = l.language;
-            engine::library_shown = name == l.start_page;
-            engine::document doc(library::wide(library::built_of(l, name)));
+            const engine::view_state view{.language = l.language,
+                                          .library_shown = name == l.start_page};
+            engine::document doc(library::wide(library::built_of(l, name)), l.language, march_16);
             ASSERT_TRUE(doc.loaded());
 
             // The stored hidden flags are the ones the conditions give.
             const std::vector<std::uint16_t> stored = hidden_flags(doc);
-            ui::reevaluate_field_conditions(doc, -1);
+            ui::reevaluate_field_conditions(doc, view, -1);
             EXPECT_EQ(hidden_flags(doc), stored);
-            std::string golden = "== own values ==\n" + engine::to_utf8(read_as_printed(doc));
+            std::string golden =
+                "== own values ==\n" + engine::to_utf8(read_as_printed(doc, view));
 
             const fs::path golden_file =
                 golden_folder(l) / fs::path(engine::to_utf8(name + L".txt"));
             const fs::path values_file =
                 golden_folder(l) / fs::path(engine::to_utf8(name + L".values"));
-            if (!engine::library_shown) {
+            if (!view.library_shown) {
                 ASSERT_TRUE(fs::exists(values_file)) << values_file;
                 for (const auto& [field, value] : read_values(values_file))
                     type_value(doc, field, value);
-                ui::reevaluate_field_conditions(doc, -1);
-                golden += "== typed values ==\n" + engine::to_utf8(read_as_printed(doc));
+                ui::reevaluate_field_conditions(doc, view, -1);
+                golden += "== typed values ==\n" + engine::to_utf8(read_as_printed(doc, view));
             }
 
             if (writing_golden_files()) {

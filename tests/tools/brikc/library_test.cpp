@@ -12,14 +12,14 @@
 #include "engine/declension/person_name.h"
 #include "engine/document/doc_model.h"
 #include "engine/document/document.h"
-#include "engine/document/process_state.h"
-#include "engine/document/script.h"
-#include "engine/document/text_case.h"
-#include "engine/document/utf16.h"
-#include "engine/document/word_key.h"
 #include "engine/fields/date_field.h"
+#include "engine/fields/name_field.h"
 #include "engine/fields/number_field.h"
-#include "support/process_state_fixture.h"
+#include "engine/render/document_html.h"
+#include "engine/render/script.h"
+#include "engine/text/text_case.h"
+#include "engine/text/utf16.h"
+#include "engine/text/word_key.h"
 #include "support/temp_folder.h"
 #include "tools/brikc/brik_io.h"
 #include "tools/brikc/compile.h"
@@ -56,7 +56,7 @@ void each_record(const engine::doc_node& node, Visit&& visit, int depth = 0) {
     }
 }
 
-using TemplateLibrary = fixture::process_state_test;
+using TemplateLibrary = ::testing::Test;
 
 TEST_F(TemplateLibrary, EverySourceBuildsItsFileSurvivesADumpAndRenders) {
     fixture::temp_folder scratch;
@@ -64,7 +64,6 @@ TEST_F(TemplateLibrary, EverySourceBuildsItsFileSurvivesADumpAndRenders) {
     for (const language_tree& l : languages) {
         const auto names = names_in(library_sources / l.name, ".tpl");
         EXPECT_EQ(names, names_in(library_build / l.number, ".brik")) << l.name;
-        engine::current_language = l.language;
         for (const std::wstring& name : names) {
             SCOPED_TRACE(engine::to_utf8(name));
             const std::string built = fixture::read_bytes(built_of(l, name));
@@ -76,11 +75,12 @@ TEST_F(TemplateLibrary, EverySourceBuildsItsFileSurvivesADumpAndRenders) {
             ASSERT_TRUE(brikc::write_brik(brikc::compile_source(brikc::dump_source(*tree)), again));
             EXPECT_EQ(fixture::read_bytes(again), built);
 
-            engine::library_shown = name == l.start_page;
-            engine::document doc(wide(built_of(l, name)));
+            const engine::view_state view{.language = l.language,
+                                          .library_shown = name == l.start_page};
+            engine::document doc(wide(built_of(l, name)), l.language);
             ASSERT_TRUE(doc.loaded());
-            EXPECT_NE(doc.to_html().find(L"<html>"), std::wstring::npos);
-            EXPECT_FALSE(doc.to_print_html().empty());
+            EXPECT_NE(engine::to_html(doc, view).find(L"<html>"), std::wstring::npos);
+            EXPECT_FALSE(engine::to_print_html(doc, view).empty());
         }
     }
 }
@@ -89,9 +89,9 @@ TEST_F(TemplateLibrary, EveryLinkOpensADocumentOfItsOwnTreeAndEveryDocumentIsLin
     for (const language_tree& l : languages) {
         SCOPED_TRACE(l.name);
         // The names the library page posts when its links are clicked.
-        engine::current_language = l.language;
-        engine::library_shown = true;
-        const std::wstring html = engine::document(wide(built_of(l, l.start_page))).to_html();
+        engine::document page(wide(built_of(l, l.start_page)), l.language);
+        const std::wstring html =
+            engine::to_html(page, {.language = l.language, .library_shown = true});
         const std::wstring post = L"postMessage(\"";
         std::vector<std::wstring> links;
         for (auto at = html.find(post); at != std::wstring::npos; at = html.find(post, at + 1)) {
@@ -194,7 +194,8 @@ TEST_F(TemplateLibrary, EachLanguageCoversWhatTheTemplatesMustShowInWellFormedTe
 // The format words a text hands to its fields, as word keys; conditions and
 // their branches included.
 void collect_format_words(const std::wstring& text, std::set<std::wstring>& words) {
-    engine::script script(text, nullptr);
+    engine::render_context no_document(nullptr, engine::view_state{});
+    engine::script script(text, no_document);
     for (const engine::script_statement& statement : script.parse())
         for (const engine::expr_token& token : statement.tokens)
             if (token.kind == engine::expr_kind::format_words)

@@ -1,6 +1,6 @@
 #include "tools/brikc/library_trees.h"
 
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 
 namespace library {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "engine/document/text_case.h"
+#include "engine/text/text_case.h"
 
 namespace golden {
 

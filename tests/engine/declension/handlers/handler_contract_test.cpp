@@ -3,8 +3,8 @@
 // both ends with the gender, and direct calls (case 0 from the plural
 // handlers, words shorter than dispatch would send) are safe and answer.
 #include "engine/declension/decline_word.h"
-#include "engine/document/text_case.h"
-#include "engine/document/utf16.h"
+#include "engine/text/text_case.h"
+#include "engine/text/utf16.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;

@@ -2,7 +2,7 @@
 // animacy of its noun, полтора the gender of the counted noun) read a real
 // slot, but never what an earlier call left in the shared discard slot.
 #include "engine/declension/decline_word.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
@@ -24,18 +24,16 @@ TEST(InputSlots, AdjectivesTakeTheAccusativeFromTheAnimacyTheyAreGiven) {
             EXPECT_EQ(gender, adjective.gender);
             EXPECT_EQ(animate, animacy) << "an adjective never writes its animacy";
         }
-        // Whatever the shared slot holds reads as 0, in the short-word
-        // lists as in the long handlers.
+        // A missing slot reads as 0, in the short-word lists as in the long
+        // handlers.
         word_handler handler = find_word_handler(word.size(), word.back());
         std::uint32_t gender = untouched;
-        declension_sink = 1;
-        EXPECT_EQ(handler(word, 4, &gender, &declension_sink), word);
+        EXPECT_EQ(handler(word, 4, &gender, nullptr), word);
         // One slot for both is read as the animacy, then holds the gender.
         std::uint32_t slot = 2;
         EXPECT_EQ(handler(word, 4, &slot, &slot), adjective.animate_accusative);
         EXPECT_EQ(slot, adjective.gender);
     }
-    declension_sink = 0;
     // Words in -анные store animacy 0.
     std::uint32_t gender = untouched, animate = 1;
     EXPECT_EQ(decline_word(L"данные", 4, &gender, &animate), L"данные");
@@ -53,25 +51,22 @@ TEST(InputSlots, PoltoraAgreesWithTheCountedNounsGender) {
         EXPECT_EQ(gender, 2u);
         EXPECT_EQ(animate, 0u);
     }
-    declension_sink = 2;
     std::uint32_t animate = 0;
-    EXPECT_EQ(decline_long_a(L"полтора", 2, &declension_sink, &animate), L"полтора");
-    declension_sink = 0;
+    EXPECT_EQ(decline_long_a(L"полтора", 2, nullptr, &animate), L"полтора");
     // Without о before -лтора it is an ordinary feminine noun.
     expect_decl(L"вылтора", 2, L"вылторы", 2, untouched);
 }
 
 // Surnames in -лов are declined by the name code; the word handlers give the
-// common noun whatever an earlier call left in the shared slot.
-TEST(InputSlots, WordsInLovDoNotDependOnTheSharedSlot) {
+// common noun whatever an earlier call declined.
+TEST(InputSlots, WordsInLovDoNotDependOnAnEarlierCall) {
     for (const wchar_t* word : {L"чкалов", L"отлов", L"уловы", L"соколовы", L"козловы"}) {
         word_handler handler = find_word_handler(std::wstring(word).size(), std::wstring(word).back());
         for (int c = 1; c <= 6; ++c) {
             std::uint32_t g1 = untouched, a1 = untouched, g0 = untouched, a0 = untouched;
-            declension_sink = 1;
-            std::wstring with_one = handler(word, c, &g1, &a1);
-            declension_sink = 0;
-            EXPECT_EQ(with_one, handler(word, c, &g0, &a0)) << to_utf8(word);
+            std::wstring first = handler(word, c, &g1, &a1);
+            decline_word(L"соколовы", 4, nullptr, nullptr);
+            EXPECT_EQ(first, handler(word, c, &g0, &a0)) << to_utf8(word);
             EXPECT_EQ(g1, g0);
             EXPECT_EQ(a1, a0);
         }

@@ -20,7 +20,7 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/handlers/dictionaries_y_i_ya.h"
 #include "engine/declension/paradigms.h"
-#include "engine/document/utf16.h"
+#include "engine/text/utf16.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;

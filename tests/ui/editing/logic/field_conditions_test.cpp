@@ -17,13 +17,13 @@ TEST_F(FieldConditions, AFieldIsHiddenExactlyWhileItsConditionHolds) {
     add_field(L"Delivery", L"Buyer collects");
     add_field(L"Address", L"").s5 = L"Delivery = \"Buyer collects\"";
     add_field(L"Kept odd", L"").c = 7;  // no condition: its flag stays
-    EXPECT_TRUE(ui::reevaluate_field_conditions(doc, 0));
+    EXPECT_TRUE(ui::reevaluate_field_conditions(doc, view, 0));
     EXPECT_EQ(hidden(0, 1), 1);
     EXPECT_EQ(hidden(0, 2), 7);
-    EXPECT_FALSE(ui::reevaluate_field_conditions(doc, 0));  // nothing changed the second time
+    EXPECT_FALSE(ui::reevaluate_field_conditions(doc, view, 0));  // nothing changed the second time
 
     doc.data->parameters.groups[0].elements[0].record.s2 = L"Seller delivers";
-    EXPECT_TRUE(ui::reevaluate_field_conditions(doc, 0));
+    EXPECT_TRUE(ui::reevaluate_field_conditions(doc, view, 0));
     EXPECT_EQ(hidden(0, 1), 0);
 }
 
@@ -31,11 +31,11 @@ TEST_F(FieldConditions, OnlyAChangeInThePassedSectionCountsButEveryChangeIsStore
     add_field(L"Kind", L"mutual", 0);
     add_field(L"Other", L"", 1);
     add_field(L"Party", L"", 2).s5 = L"Kind = \"mutual\"";
-    EXPECT_FALSE(ui::reevaluate_field_conditions(doc, 0));
+    EXPECT_FALSE(ui::reevaluate_field_conditions(doc, view, 0));
     EXPECT_EQ(hidden(2, 0), 1);
 
     doc.data->parameters.groups[0].elements[0].record.s2 = L"one-way";
-    for (int outside : {5, -1}) EXPECT_FALSE(ui::reevaluate_field_conditions(doc, outside));
+    for (int outside : {5, -1}) EXPECT_FALSE(ui::reevaluate_field_conditions(doc, view, outside));
     EXPECT_EQ(hidden(2, 0), 0);
 }
 

@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/document/process_state.h"
-#include "support/process_state_fixture.h"
+#include "core/interface_language_fixture.h"
 
 namespace {
 
 using core::ViewMode;
 using Texts = std::vector<std::wstring>;
 
-class MenuEntries : public fixture::process_state_test {
+class MenuEntries : public core_test::interface_language_test {
 protected:
     MenuEntries() {
         for (const wchar_t* name : {L"Parties", L"", L"Price"}) data.parameters.groups.emplace_back().record.s1 = name;
@@ -36,7 +35,7 @@ TEST_F(MenuEntries, SectionsAreListedByNameEvenWhenEmptyAndPagesFollowTheLanguag
     EXPECT_EQ(texts(ViewMode::data), (Texts{L"Parties", L"", L"Price"}));
     EXPECT_FALSE(ui::menu_entries(ViewMode::data, &data)[0].page_label);
     EXPECT_TRUE(ui::menu_entries(ViewMode::settings, &data)[0].page_label);
-    engine::current_language = 1;
+    core::current_language = 1;
     EXPECT_EQ(texts(ViewMode::save_print), (Texts{L"Печать", L"Сохранить"}));
 }
 

@@ -17,23 +17,23 @@ using ShownTexts = engine::testing::parameter_document;
 
 TEST_F(ShownTexts, TextsWithBracesShowTheirRenderedForm) {
     add_field(L"Name", L"Ann");
-    EXPECT_EQ(ui::shown_text(&doc, L"Signed by {Name}"), L"Signed by Ann");
+    EXPECT_EQ(ui::shown_text(&doc, view, L"Signed by {Name}"), L"Signed by Ann");
     // Without a brace the script does not run: its markers stay as typed.
-    EXPECT_EQ(ui::shown_text(&doc, L"**Name**  "), L"**Name**  ");
+    EXPECT_EQ(ui::shown_text(&doc, view, L"**Name**  "), L"**Name**  ");
 }
 
 TEST_F(ShownTexts, CheckBoxesHideOptionsWhoseRenderingIsBlank) {
     add_field(L"Empty", L"");
     add_field(L"Rent", L"500");
-    EXPECT_FALSE(ui::option_shown_text(&doc, option(L"{Empty}  "), true).shown);
-    const auto rent = ui::option_shown_text(&doc, option(L"Rent {Rent}  "), true);
+    EXPECT_FALSE(ui::option_shown_text(&doc, view, option(L"{Empty}  "), true).shown);
+    const auto rent = ui::option_shown_text(&doc, view, option(L"Rent {Rent}  "), true);
     EXPECT_TRUE(rent.shown);
     EXPECT_EQ(rent.text, L"Rent 500");
     // Radio buttons, and options without braces, show whatever they have.
-    EXPECT_TRUE(ui::option_shown_text(&doc, option(L"{Empty}  "), false).shown);
+    EXPECT_TRUE(ui::option_shown_text(&doc, view, option(L"{Empty}  "), false).shown);
     for (bool check_box : {true, false}) {
-        EXPECT_TRUE(ui::option_shown_text(&doc, option(L""), check_box).shown);
-        EXPECT_EQ(ui::option_shown_text(&doc, option(L"   "), check_box).text, L"   ");
+        EXPECT_TRUE(ui::option_shown_text(&doc, view, option(L""), check_box).shown);
+        EXPECT_EQ(ui::option_shown_text(&doc, view, option(L"   "), check_box).text, L"   ");
     }
 }
 

@@ -22,13 +22,13 @@ TEST_F(DataPanel, ASectionOfMixedFieldsBuildsItsRowsInOrder) {
     add_field(s, 10, L"Hint", L"Read {Other} first");
     add_field(s, 8, L"Nothing", L"never shown");
     add_field(s, 5, L"Bank", L"", L"First Bank");
-    add_field(s, 9, L"Logo", L"image later");
+    add_field(s, 9, L"Logo", L"Logo").record.d1 = 55.7;
     add_field(s, 11, L"Unknown", L"never shown");
     add_field(s, 3, L"Other", L"", L"Bob");
     const std::size_t renders_before = renders();
     show_section(s);
 
-    ASSERT_EQ(panel().children().size(), 11u);
+    ASSERT_EQ(panel().children().size(), 13u);
     EXPECT_EQ(std::dynamic_pointer_cast<TextBlock>(row(0))->text(), L"Name of Bob");
     EXPECT_EQ(std::get<TreeIndex>(row(1)->data_context), (TreeIndex{s, 0, -1}));
     EXPECT_FALSE(inside<TextBox>(1, 0)->multi_line());
@@ -41,11 +41,16 @@ TEST_F(DataPanel, ASectionOfMixedFieldsBuildsItsRowsInOrder) {
     EXPECT_TRUE(inside<CheckBox>(7, 0)->is_checked());
     // The note has no caption of its own; its text is rendered.
     EXPECT_EQ(inside<TextBlock>(8, 0)->text(), L"Read Bob first");
-    // Types 8, 9 and above 10 add nothing; an empty caption adds no line.
+    // Types 8 and above 10 add nothing; an empty caption adds no line.
     EXPECT_EQ(inside<TextBox>(9, 0)->text(), L"First Bank");
     EXPECT_TRUE(inside<Button>(9, 1)->icon().ends_with(L"pick_list.xpm"));
     EXPECT_TRUE(inside<Button>(1, 1)->icon().ends_with(L"pick_value.xpm"));
-    EXPECT_EQ(inside<TextBox>(10, 0)->text(), L"Bob");
+    // The image row: path, picker, width label (cut, not rounded), slider.
+    EXPECT_EQ(std::dynamic_pointer_cast<TextBlock>(row(10))->text(), L"Logo");
+    EXPECT_EQ(inside<TextBox>(11, 0)->placeholder_text(), L"[\u2009select image file\u2009]");
+    auto labels = inside<platform::Panel>(11, 2);
+    EXPECT_EQ(std::dynamic_pointer_cast<TextBlock>(labels->children().at(1))->text(), L"55%");
+    EXPECT_EQ(inside<TextBox>(12, 0)->text(), L"Bob");
 
     // Building stored nothing and asked for no render.
     EXPECT_EQ(field(s, 0).record.s2, L"Ann ");

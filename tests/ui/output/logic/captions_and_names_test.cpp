@@ -2,24 +2,23 @@
 
 #include <memory>
 
-#include "engine/document/process_state.h"
-#include "engine/document/ui_strings.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
-#include "support/process_state_fixture.h"
+#include "core/interface_language_fixture.h"
 #include "ui/output/document_names.h"
 #include "ui/output/preview_page.h"
 #include "ui/output/value_captions.h"
 
 namespace {
 
-using Captions = fixture::process_state_test;
+using Captions = core_test::interface_language_test;
 using Pairs = std::vector<std::pair<std::wstring, std::wstring>>;
 
 TEST_F(Captions, CopiesAndPointsTakeTheirFormByNumber) {
     EXPECT_EQ(ui::copies_text(1), L"1 copy");
     EXPECT_EQ(ui::copies_text(3), L"3 copies");
     EXPECT_EQ(ui::millimetres_text(12.75), L"12 mm");  // the whole part
-    engine::current_language = 1;
+    core::current_language = 1;
     const Pairs russian = {
         {ui::copies_text(1), L"1 копию"},        {ui::copies_text(4), L"4 копии"},
         {ui::copies_text(5), L"5 копий"},        {ui::copies_text(10), L"10 копий"},
@@ -32,7 +31,7 @@ TEST_F(Captions, CopiesAndPointsTakeTheirFormByNumber) {
 TEST_F(Captions, TheFourMarginTitlesFollowInSideOrder) {
     const wchar_t* titles[] = {L"Left Margin", L"Top Margin", L"Right Margin", L"Bottom Margin"};
     for (int side = 0; side < 4; ++side) {
-        EXPECT_EQ(engine::ui_string(engine::ui_text::left_margin + side), titles[side]) << side;
+        EXPECT_EQ(core::ui_string(engine::ui_text::left_margin + side), titles[side]) << side;
     }
 }
 
@@ -95,7 +94,7 @@ TEST_F(Captions, PreviewPagesFrameTheirAddressSafely) {
               std::wstring::npos);
     // An address cannot leave its attribute.
     EXPECT_EQ(ui::preview_page(L"x\"><script>").find(L"<script>"), std::wstring::npos);
-    engine::current_language = 1;
+    core::current_language = 1;
     EXPECT_NE(ui::preview_error_page().find(L"Просмотр не доступен"), std::wstring::npos);
 }
 

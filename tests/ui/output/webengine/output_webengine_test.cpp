@@ -18,7 +18,8 @@
 #include "app/real_views.h"
 #include "core/engine_services.h"
 #include "core/file_paths.h"
-#include "engine/document/process_state.h"
+#include "core/interface_language_fixture.h"
+#include "core/interface_texts.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
 #include "platform/fake/fake_system.h"
@@ -27,7 +28,6 @@
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/served_files.h"
 #include "support/brik_fixture.h"
-#include "support/process_state_fixture.h"
 #include "support/temp_folder.h"
 #include "support/ten_page_contract.h"
 #include "ui/output/print_view.h"
@@ -81,7 +81,7 @@ std::wstring act(app::MainWindow& window, std::int32_t kind) {
     return window.status_message().info_bar() ? window.status_message().info_bar()->title() : L"";
 }
 
-using RealOutput = fixture::process_state_test;
+using RealOutput = core_test::interface_language_test;
 
 TEST_F(RealOutput,
        SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPrintsGiveTheChosenPages) {
@@ -252,7 +252,7 @@ TEST_F(RealOutput, TenPagesWithPageNumbersAndChosenPagesStayText) {
     EXPECT_EQ(saved.pdf.metaData(QPdfDocument::MetaDataField::Title).toString(),
               QStringLiteral("Ten Pages"));
     EXPECT_EQ(saved.pdf.metaData(QPdfDocument::MetaDataField::Producer).toString(),
-              platform::to_qstring(engine::ui_string(engine::ui_text::program_name)));
+              platform::to_qstring(core::ui_string(engine::ui_text::program_name)));
     // Only the finished file is left in the folder.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(open.saved.path()), {}), 1);
 

@@ -5,8 +5,8 @@
 #include "app/failures.h"
 #include "app/open_document.h"
 #include "app/real_views.h"
+#include "core/interface_language_fixture.h"
 #include "support/formatted_document.h"
-#include "support/process_state_fixture.h"
 #include "ui/output/settings_panel.h"
 
 namespace {
@@ -24,7 +24,7 @@ std::wstring computed(platform::WebView& view, const std::wstring& text,
                           L";return 'none';})()");
 }
 
-using RealSettings = fixture::process_state_test;
+using RealSettings = core_test::interface_language_test;
 
 TEST_F(RealSettings, ZoomAndFontSizeReachThePageAndTheZoomOutlastsARender) {
     app_test::Failures failures;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/engine_services.h"
-#include "engine/document/process_state.h"
+#include "core/interface_texts.h"
 #include "real_views.h"
 #include "support/temp_folder.h"
 #include "ui/output/file_writer.h"
@@ -44,7 +44,7 @@ TEST_F(SaveAndPrint, PrintingTheChosenPagesAndItsOutcomesInBothLanguages) {
     EXPECT_FALSE(window->save_print_panel().print_in_progress());
 
     // The real printer test sees no printer in English.
-    engine::current_language = 1;
+    core::current_language = 1;
     output->print_result = platform::PrintResult::no_printer;
     window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::print, page);
     finish_pdf();
@@ -72,8 +72,7 @@ TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
     window->session().output().save_format = core::SaveFormat::html;
     window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
     pump();
-    EXPECT_EQ(read_bytes(saved.path() / "Sales.html"),
-              ui::utf8_of(window->session().document()->to_print_html()));
+    EXPECT_EQ(read_bytes(saved.path() / "Sales.html"), ui::utf8_of(window->session().print_html()));
     EXPECT_EQ(window->session().output().save_folder, engine_path(saved.path()));
     EXPECT_EQ(message(), L"Document Saved");
     EXPECT_TRUE(output->opened.empty());

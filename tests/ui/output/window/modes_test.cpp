@@ -1,5 +1,4 @@
 // The view-mode switches and the tool bar that marks the open mode.
-#include "engine/document/process_state.h"
 #include "window/output_fixture.h"
 
 namespace {

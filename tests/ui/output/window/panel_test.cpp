@@ -3,7 +3,6 @@
 #include <QImage>
 
 #include "core/engine_services.h"
-#include "engine/document/process_state.h"
 #include "platform/button.h"
 #include "platform/qt/native_widget.h"
 #include "support/temp_folder.h"

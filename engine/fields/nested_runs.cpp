@@ -1,0 +1,68 @@
+#include "engine/fields/nested_runs.h"
+
+#include <algorithm>
+
+namespace engine {
+
+bool nested_runs::enter(std::size_t source_size) {
+    if (depth_++ == 0) {
+        ++outermost_runs_;
+        characters_ = 0;
+        return true;
+    }
+    deepest_ = std::max(deepest_, depth_);
+    const bool refused = depth_ > max_script_nesting || budget_spent();
+    if (refused) ++disturbances_;
+    characters_ += source_size;
+    return !refused;
+}
+
+void nested_runs::count_scan(std::size_t characters) {
+    if (depth_ > 1) characters_ += characters;
+}
+
+std::size_t nested_runs::memo_key_hash::operator()(const memo_key& key) const {
+    return std::hash<const void*>()(key.field) ^ std::hash<std::wstring>()(key.default_text) ^
+           std::hash<std::uint64_t>()(key.assignments) * 31;
+}
+
+void nested_runs::follow_run() {
+    if (memo_run_ == outermost_runs_) return;
+    memo_run_ = outermost_runs_;
+    memo_.clear();
+}
+
+memoised_value* nested_runs::find_value(const void* field, const std::wstring& default_text) {
+    if (depth_ == 0 || budget_spent()) return nullptr;
+    follow_run();
+    auto found = memo_.find({field, default_text, assignments_});
+    if (found == memo_.end() || depth_ + found->second.height > max_script_nesting) return nullptr;
+    return &found->second;
+}
+
+value_computation::value_computation(nested_runs& runs)
+    : runs_(runs),
+      run_(runs.outermost_runs_),
+      depth_(runs.depth_),
+      outer_deepest_(runs.deepest_),
+      assignments_(runs.assignments_),
+      disturbances_(runs.disturbances_) {
+    runs_.deepest_ = runs_.depth_;
+}
+
+value_computation::~value_computation() {
+    runs_.deepest_ = std::max(runs_.deepest_, outer_deepest_);
+}
+
+memoised_value* value_computation::keep(const void* field, const std::wstring& default_text,
+                                        std::wstring text) {
+    if (depth_ == 0 || runs_.depth_ != depth_ || run_ != runs_.outermost_runs_ ||
+        assignments_ != runs_.assignments_ || disturbances_ != runs_.disturbances_)
+        return nullptr;
+    runs_.follow_run();
+    memoised_value& entry = runs_.memo_[{field, default_text, assignments_}];
+    entry = {std::move(text), 0, false, runs_.deepest_ - depth_};
+    return &entry;
+}
+
+}  // namespace engine

@@ -1,0 +1,84 @@
+#include "engine/render/page_body.h"
+
+#include <string_view>
+
+#include "engine/document/document_data.h"
+#include "engine/render/document_html.h"
+#include "engine/render/numbering.h"
+#include "engine/render/paragraph_style.h"
+#include "engine/render/script.h"
+#include "engine/render/table_repair.h"
+#include "engine/render/word_export.h"
+
+namespace engine {
+
+namespace {
+
+constexpr std::wstring_view break_marker = L"{%}";
+constexpr std::wstring_view print_page_break =
+    L"<p style=\"page-break-after:always;height:2px;font-size:2pt;\">&#8204;</p>";
+
+// One block (item -1) or paragraph run of a standard page.
+void render_unit(render_context& context, std::wstring& out, const doc_record& r, int page,
+                 int element, int item) {
+    const std::wstring style = paragraph_style(context, page, element, item);
+    context.render_position = {page, element, item, r.a};
+
+    std::wstring text = r.s2;
+    if (std::size_t at = text.find(break_marker); at != std::wstring::npos) {
+        text.erase(at, break_marker.size());
+        context.marker_seen = 1;
+    }
+    text = script(std::move(text), context).run();
+    // An invisible unit leaves nothing behind, not even the break it asked for.
+    if (!has_visible_content(text)) return;
+    text = balance_tables(std::move(text));
+
+    const std::wstring prefix = render_numbered_list(context, r.a, element, item, page);
+    const bool framed = std::wstring_view(prefix).substr(0, 6) == L"<table";
+    if (!framed) {
+        out += L"<div ";
+        out += style;
+    }
+    // A framed prefix carries its bold inside the number cell: a <b> around
+    // the table would never be closed and would embolden the rest of the page.
+    if (!framed && bold_numbering(context.data) && !hanging_indent_layout(context.data)) {
+        out += L"<b>";
+        out += prefix;
+        out += L"</b>";
+    } else {
+        out += prefix;
+    }
+    out += text;
+    out += font_close_tags(context.data, page, element, item);
+    out += framed ? L"</td></tr></table>" : L"</div>";
+
+    if (context.marker_seen)
+        out += context.for_print() ? std::wstring(print_page_break) : render_page_break(context);
+}
+
+}  // namespace
+
+std::wstring render_standard_page(render_context& context, int page_index) {
+    std::wstring out;
+    context.marker_seen = 0;
+    const document_data* data = context.data;
+    if (!data || page_index < 0 || std::size_t(page_index) >= group_count_of(data->pages))
+        return out;
+    out.reserve(4096);
+    const doc_group& page = data->pages.groups[std::size_t(page_index)];
+    for (std::size_t e = 0; e < element_count_of(page); ++e) {
+        const doc_element& block = page.elements[e];
+        if (block.record.b == 0) continue;
+        render_unit(context, out, block.record, page_index, int(e), -1);
+        context.marker_seen = 0;
+        for (std::size_t i = 0; i < item_count_of(block); ++i) {
+            if (block.items[i].b == 0) continue;
+            render_unit(context, out, block.items[i], page_index, int(e), int(i));
+            context.marker_seen = 0;
+        }
+    }
+    return out;
+}
+
+}  // namespace engine

@@ -1,0 +1,126 @@
+#include "engine/render/word_export.h"
+
+#include <cstdint>
+#include <string_view>
+
+#include "engine/document/doc_model.h"
+#include "engine/text/number_text.h"
+#include "engine/text/text_case.h"
+
+namespace engine {
+
+namespace {
+
+constexpr std::wstring_view print_page_break =
+    L"<p style=\"page-break-after:always;height:2px;font-size:2pt;\">&#8204;</p>";
+constexpr std::wstring_view word_page_break =
+    L"&nbsp;<br style='page-break-before:always;clear:both;'/>";
+
+std::int64_t or_default(std::int64_t value, std::int64_t floor, std::int64_t fallback) {
+    return value < floor ? fallback : value;
+}
+
+}  // namespace
+
+std::wstring word_html_head(const doc_record* page_setup) {
+    std::int64_t width = 210, height = 297, top = 19, right = 19, bottom = 19, left = 19;
+    if (page_setup) {
+        const doc_record& r = *page_setup;
+        // Truncation of a stored width far out of range must not overflow.
+        double d1 = r.d1 >= 10.0 && r.d1 < 1e9 ? r.d1 : 210.0;
+        width = static_cast<std::int64_t>(d1);
+        height = or_default(r.v[0], 10, 297);
+        top = or_default(r.v[4], 1, 19);
+        right = or_default(r.v[3], 1, 19);
+        bottom = or_default(r.v[2], 1, 19);
+        left = or_default(r.v[5], 1, 19);
+    }
+    std::wstring page;
+    page.reserve(64);
+    page += L"size:" + format_int(width) + L"mm " + format_int(height) + L"mm; ";
+    page += L"margin:" + format_int(top) + L"mm " + format_int(right) + L"mm " +
+            format_int(bottom) + L"mm " + format_int(left) + L"mm;";
+    const wchar_t* orientation = height < width ? L"landscape" : L"portrait";
+
+    std::wstring head;
+    head.reserve(1500);
+    head +=
+        L"<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" \t\t\t\t"
+        L"xmlns:w=\"urn:schemas-microsoft-com:office:word\" "
+        L"\t\t\t\txmlns=\"http://www.w3.org/TR/REC-html40\"> "
+        L"\t\t\t\t<head>\t\t\t\t<meta http-equiv=Content-Type content=\"text/html; "
+        L"charset=utf-8\">\t\t\t\t"
+        L"<meta name=ProgId content=Word.Document>";
+    head +=
+        L"<title>Document Title</title> \t\t\t\t<!--[if gte mso "
+        L"9]>\t\t\t\t<xml>\t\t\t\t\t<w:WordDocument>";
+    head +=
+        L"<w:View>Print</w:View>\t\t\t\t\t\t<w:SpellingState>Clean</w:SpellingState> \t\t\t\t\t\t"
+        L"<w:GrammarState>Clean</w:GrammarState> \t\t\t\t\t\t<w:Compatibility>\t\t\t\t\t\t\t"
+        L"<w:BreakWrappedTables/>\t\t\t\t\t\t\t<w:SnapToGridInCell/"
+        L">\t\t\t\t\t\t\t<w:WrapTextWithPunct/> "
+        L"\t\t\t\t\t\t\t<w:UseAsianBreakRules/>\t\t\t\t\t\t</w:Compatibility>\t\t\t\t\t\t"
+        L"<w:BrowserLevel>MicrosoftInternetExplorer4</w:BrowserLevel>\t\t\t\t\t</"
+        L"w:WordDocument>\t\t\t\t"
+        L"</xml>\t\t\t\t<![endif]-->";
+    head += L"<style> \t\t\t\t\t@page Section1 {";
+    head += page;
+    head +=
+        L"mso-header-margin:0mm; \t\t\t\t\tmso-footer-margin:0mm; mso-paper-source:0; "
+        L"mso-page-orientation: ";
+    head += orientation;
+    head +=
+        L";} \t\t\t\t\tdiv.Section1 {page:Section1;} \t\t\t\t\t</style>\t\t\t\t\t</head> \t\t\t\t\t"
+        L"<body><div class=Section1>";
+    return head;
+}
+
+std::wstring convert_page_breaks(std::wstring html) {
+    std::size_t at = html.find(print_page_break);
+    if (at == std::wstring::npos) return html;
+    std::wstring out;
+    out.reserve(html.size());
+    std::size_t from = 0;
+    for (; at != std::wstring::npos; at = html.find(print_page_break, from)) {
+        out.append(html, from, at - from);
+        out.append(word_page_break);
+        from = at + print_page_break.size();
+    }
+    out.append(html, from);
+    return out;
+}
+
+bool has_visible_content(std::wstring text) {
+    text = to_upper(std::move(text));
+    std::wstring squeezed;
+    squeezed.reserve(text.size());
+    for (wchar_t c : text)
+        if (c != L' ' && c != L'\n' && c != L'\r') squeezed += c;
+    std::wstring kept;
+    kept.reserve(squeezed.size());
+    constexpr std::wstring_view nbsp = L"&NBSP;";
+    for (std::size_t i = 0; i < squeezed.size();) {
+        if (std::wstring_view(squeezed).substr(i, nbsp.size()) == nbsp) {
+            i += nbsp.size();
+        } else {
+            kept += squeezed[i++];
+        }
+    }
+    // An embedded image has no file extension to go by, so the tag itself
+    // counts as well.
+    for (std::wstring_view image : {L".JPG", L".BMP", L".GIF", L".PNG", L"<IMG"})
+        if (kept.find(image) != std::wstring::npos) return true;
+    bool inside_tag = false;
+    for (wchar_t c : kept) {
+        if (c == L'<') {
+            inside_tag = true;
+        } else if (c == L'>') {
+            inside_tag = false;
+        } else if (!inside_tag) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace engine

@@ -1,0 +1,146 @@
+#include "engine/text/markup_position.h"
+
+namespace engine {
+
+namespace {
+
+bool is_html_blank(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\f' || c == L'\r';
+}
+
+bool opens_tag(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'/' || c == L'!' ||
+           c == L'?';
+}
+
+bool is_ascii_alnum(wchar_t c) {
+    return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+}
+
+bool is_hex_digit(wchar_t c) {
+    return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'F') || (c >= L'a' && c <= L'f');
+}
+
+// The length of the character reference at the start of `text` («&amp;»,
+// «&#39;», «&#x2F;»), 0 when the "&" there begins none.
+std::size_t reference_length(std::wstring_view text) {
+    std::size_t i = 1;
+    if (i < text.size() && text[i] == L'#') {
+        ++i;
+        bool hex = i < text.size() && (text[i] == L'x' || text[i] == L'X');
+        if (hex) ++i;
+        std::size_t first = i;
+        while (i < text.size() &&
+               (hex ? is_hex_digit(text[i]) : text[i] >= L'0' && text[i] <= L'9'))
+            ++i;
+        if (i == first) return 0;
+    } else {
+        std::size_t first = i;
+        while (i < text.size() && is_ascii_alnum(text[i])) ++i;
+        if (i == first) return 0;
+    }
+    return i < text.size() && text[i] == L';' ? i + 1 : 0;
+}
+
+const wchar_t* reference_for(wchar_t c, bool quoted) {
+    switch (c) {
+        case L'"':
+            return L"&quot;";
+        case L'\'':
+            return L"&#39;";
+        case L'<':
+            return L"&lt;";
+        case L'>':
+            return L"&gt;";
+        default:
+            break;
+    }
+    if (quoted) return nullptr;
+    switch (c) {
+        case L' ':
+            return L"&#32;";
+        case L'\t':
+            return L"&#9;";
+        case L'\n':
+            return L"&#10;";
+        case L'\f':
+            return L"&#12;";
+        case L'\r':
+            return L"&#13;";
+        case L'=':
+            return L"&#61;";
+        case L'`':
+            return L"&#96;";
+        case L'/':
+            return L"&#47;";
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+void markup_position::follow(std::wstring_view html) {
+    for (std::size_t i = 0; i < html.size(); ++i) {
+        // Text runs long between tags: only a "<" can change the place there.
+        if (place_ == place::text && !after_open_bracket_) {
+            i = html.find(L'<', i);
+            if (i == std::wstring_view::npos) return;
+        }
+        const wchar_t c = html[i];
+        switch (place_) {
+            case place::text:
+                if (after_open_bracket_ && opens_tag(c)) place_ = place::tag;
+                after_open_bracket_ = c == L'<';
+                break;
+            case place::tag:
+                if (c == L'>')
+                    place_ = place::text;
+                else if (c == L'=')
+                    place_ = place::value_start;
+                break;
+            case place::value_start:
+                if (c == L'"')
+                    place_ = place::double_quoted;
+                else if (c == L'\'')
+                    place_ = place::single_quoted;
+                else if (c == L'>')
+                    place_ = place::text;
+                else if (!is_html_blank(c))
+                    place_ = place::tag;
+                break;
+            case place::double_quoted:
+                if (c == L'"') place_ = place::tag;
+                break;
+            case place::single_quoted:
+                if (c == L'\'') place_ = place::tag;
+                break;
+        }
+        if (place_ != place::text) after_open_bracket_ = false;
+    }
+}
+
+std::wstring escape_for_position(std::wstring_view text, const markup_position& position) {
+    if (!position.in_tag()) return std::wstring(text);
+    const bool quoted = position.in_quoted_value();
+    std::wstring out;
+    out.reserve(text.size() + 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const wchar_t c = text[i];
+        if (c == L'&') {
+            if (std::size_t length = reference_length(text.substr(i))) {
+                out.append(text.substr(i, length));
+                i += length - 1;
+            } else {
+                out += L"&amp;";
+            }
+        } else if (const wchar_t* reference = reference_for(c, quoted)) {
+            out += reference;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace engine

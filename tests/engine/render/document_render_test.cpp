@@ -1,0 +1,130 @@
+// Word export, and whole-document renders that must not depend on what was
+// rendered before.
+#include <gtest/gtest.h>
+
+#include "engine/render/numbering.h"
+#include "engine/render/template_table.h"
+#include "engine/render/word_export.h"
+#include "render_tree.h"
+
+using namespace engine;
+using namespace render_test;
+
+namespace {
+
+std::unique_ptr<document> sample_document() {
+    auto doc = empty_document();
+    doc_group& setup = add_page_setup(*doc);
+    setup.record.d1 = 297;
+    setup.record.v[0] = 210;
+    doc_group& page = add_page(*doc);
+    add_block(page, L"Title{%}");
+    add_block(page, L"Clause", 1).record.v[5] = 5;
+    add_block(page, L"{TABLE:}{ROW:}{CELL:}left open");
+    doc_group& legacy = add_group(doc->data->pages);
+    legacy.record.b = 1;
+    legacy.record.s2 = L"Legacy text";
+    return doc;
+}
+
+}  // namespace
+
+using WholeDocument = RenderTest;
+
+TEST_F(WholeDocument, WordExportTakesThePrintBodiesWithWordPageBreaks) {
+    auto doc = sample_document();
+    const view_state view;
+    std::wstring html = to_word_html(*doc, view);
+    EXPECT_TRUE(contains(html, L"{size:297mm 210mm;"));
+    EXPECT_TRUE(contains(html, L"Title</font></font></div>&nbsp;<br style='page-break-before:always;"));
+    EXPECT_FALSE(contains(html, L"page-break-after"));
+    EXPECT_FALSE(contains(html, L"mpage"));
+    EXPECT_TRUE(contains(html, L"Legacy text"));
+    EXPECT_TRUE(html.ends_with(L"</DIV></body></html>"));
+    EXPECT_EQ(count_of(html, L"<table"), count_of(html, L"</table>"));
+
+    // On screen each break starts a page.
+    html = to_html(*doc, view);
+    EXPECT_EQ(count_of(html, L"<table class=\"mpage\""), 2u);
+    EXPECT_EQ(count_of(html, L"<table"), count_of(html, L"</table>"));
+
+    EXPECT_TRUE(to_word_html(*empty_document(), view)
+                    .ends_with(L"<body><div class=Section1></body></html>"));
+}
+
+TEST_F(WholeDocument, ARenderDoesNotDependOnTheOnesBefore) {
+    const view_state view;
+    auto a = sample_document();
+    const std::wstring fresh_screen = to_html(*a, view);
+    const std::wstring fresh_print = to_print_html(*a, view);
+    const std::wstring fresh_word = to_word_html(*a, view);
+
+    // B leaves a table row and cell open and a hanging-indent column mode behind.
+    auto b = empty_document();
+    add_page_setup(*b).record.d1 = 210;
+    b->data->page_setup.record.v[1] = 1;
+    doc_group& page = add_page(*b);
+    add_block(page, L"{TABLE:}{ROW:}{CELL:}x");
+    add_block(page, L"outline", 3).record.d2 = 10;
+    render_context left_open(b.get(), view);
+    render_html(left_open);
+    to_word_html(*b, view);
+    EXPECT_NE(left_open.form_column_mode, 1);
+    EXPECT_TRUE(left_open.table_row_open);
+
+    EXPECT_EQ(to_html(*a, view), fresh_screen);
+    EXPECT_EQ(to_print_html(*a, view), fresh_print);
+    EXPECT_EQ(to_word_html(*a, view), fresh_word);
+}
+
+TEST_F(WholeDocument, ADashAfterAnotherDocumentTakesTheFreshColumnMode) {
+    auto make = [](std::uint16_t kind) {
+        auto doc = empty_document();
+        add_page_setup(*doc).record.d1 = 210;
+        doc->data->page_setup.record.v[1] = 1;
+        add_block(add_page(*doc), L"item", kind).record.d2 = 10;
+        return doc;
+    };
+    const view_state view;
+    auto dash = make(13);
+    const std::wstring fresh = to_html(*dash, view);
+    to_html(*make(3), view);  // leaves column mode 2 in its context
+    EXPECT_EQ(to_html(*dash, view), fresh);
+}
+
+TEST(VisibleContent, TextAndImagesShowButBlanksTagsAndNonBreakingSpacesDoNot) {
+    for (const wchar_t* hidden : {L"", L"<p> \r\n&nbsp;&NBSP; </p>",
+                                  L"<b></b><table width=100%><tr><td></td></tr></table>"})
+        EXPECT_FALSE(has_visible_content(hidden)) << hidden;
+    for (const wchar_t* shown :
+         {L"<p>a</p>", L"\t" /* tabs are not blanks here */, L"<b>Ж</b>",
+          L"<img src=\"c:/pics/Logo.Png\">", L"<span title=\"x.jpg\"></span>",
+          L"<img src=\"data:image/bmp;base64,Qk0=\">"})
+        EXPECT_TRUE(has_visible_content(shown)) << shown;
+}
+
+TEST(WordHead, PageDefinitionFollowsThePageSetup) {
+    doc_record setup;
+    setup.d1 = 297.9;
+    setup.v = {210, 0, 15, 12, 11, 25};
+    std::wstring head = word_html_head(&setup);
+    EXPECT_NE(
+        head.find(
+            L"@page Section1 {size:297mm 210mm; margin:11mm 12mm 15mm 25mm;mso-header-margin:0mm;"),
+        std::wstring::npos);
+    EXPECT_NE(head.find(L"mso-page-orientation: landscape;}"), std::wstring::npos);
+    // An empty or missing setup gives A4 portrait with 19 mm margins.
+    const doc_record zero{};
+    for (const doc_record* empty : {&zero, static_cast<const doc_record*>(nullptr)}) {
+        head = word_html_head(empty);
+        EXPECT_NE(head.find(L"{size:210mm 297mm; margin:19mm 19mm 19mm 19mm;"), std::wstring::npos);
+        EXPECT_NE(head.find(L"orientation: portrait;"), std::wstring::npos);
+    }
+}
+
+TEST(WordHead, PageBreaksBecomeWordBreaks) {
+    const std::wstring brk =
+        L"<p style=\"page-break-after:always;height:2px;font-size:2pt;\">&#8204;</p>";
+    const std::wstring word = L"&nbsp;<br style='page-break-before:always;clear:both;'/>";
+    EXPECT_EQ(convert_page_breaks(L"a" + brk + L"b" + brk), L"a" + word + L"b" + word);
+}

@@ -1,0 +1,201 @@
+// Hostile values through every way a value reaches a page, read back by a
+// real HTML parser (gumbo): the screen, print and Word HTML hold only the tags
+// and attributes that the template and the engine write, with the engine's
+// own handlers, and a value written into an attribute stays that attribute's
+// text.
+#include <gtest/gtest.h>
+#include <gumbo.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/render/render_tree.h"
+#include "engine/text/utf16.h"
+#include "engine/text/word_key.h"
+
+using namespace engine;
+using namespace render_test;
+
+namespace {
+
+struct element {
+    std::string tag;
+    std::map<std::string, std::string> attributes;
+};
+
+struct parsed_page {
+    std::vector<element> elements;  // in document order
+    std::vector<std::string> texts;
+};
+
+void collect(const GumboNode* node, parsed_page& page) {
+    if (node->type == GUMBO_NODE_TEXT) {
+        page.texts.emplace_back(node->v.text.text);
+        return;
+    }
+    if (node->type != GUMBO_NODE_ELEMENT) return;
+    const GumboElement& e = node->v.element;
+    element out;
+    if (e.tag == GUMBO_TAG_UNKNOWN) {
+        GumboStringPiece name = e.original_tag;
+        gumbo_tag_from_original_text(&name);
+        out.tag.assign(name.data, name.length);
+    } else {
+        out.tag = gumbo_normalized_tagname(e.tag);
+    }
+    for (unsigned i = 0; i < e.attributes.length; ++i) {
+        const auto* a = static_cast<const GumboAttribute*>(e.attributes.data[i]);
+        out.attributes[a->name] = a->value;
+    }
+    page.elements.push_back(std::move(out));
+    for (unsigned i = 0; i < e.children.length; ++i)
+        collect(static_cast<const GumboNode*>(e.children.data[i]), page);
+}
+
+parsed_page parse(const std::wstring& html) {
+    const std::string utf8 = to_utf8(html);
+    GumboOutput* output = gumbo_parse_with_options(&kGumboDefaultOptions, utf8.data(), utf8.size());
+    parsed_page page;
+    collect(output->root, page);
+    gumbo_destroy_output(&kGumboDefaultOptions, output);
+    return page;
+}
+
+// Every attribute each tag may carry in these pages; event handlers only with
+// the engine's own code (checked apart).
+const std::map<std::string, std::set<std::string>> allowed = {
+    {"html", {"xmlns", "xmlns:o", "xmlns:w"}},
+    {"head", {}},
+    {"meta", {"http-equiv", "content", "name"}},
+    {"title", {}},
+    {"style", {"type"}},
+    {"body", {"onkeydown"}},
+    {"table", {"class", "border", "cellpadding", "cellspacing", "width", "bgcolor", "style"}},
+    {"tbody", {}},
+    {"tr", {"style"}},
+    {"td", {"style", "colspan", "rowspan", "onmouseover", "onmouseout", "onclick"}},
+    {"div", {"style", "class"}},
+    {"p", {"style"}},
+    {"br", {"style"}},
+    {"font", {"face", "style"}},
+    {"b", {}},
+    {"u", {}},
+    // The template's own tags around a value.
+    {"span", {"style", "title"}},
+    {"a", {"href"}},
+    {"i", {"title"}},
+};
+
+const std::map<std::string, std::string> engine_handlers = {
+    {"onkeydown", "{window.event.returnValue=null;event.keyCode=0;}"},
+    {"onmouseover", "{style.background=\"#5F75C7\";style.color=\"#E0F0F5\";}"},
+    {"onmouseout", "{style.background=\"#E0E0F0\";style.color=\"#01020F\";}"},
+};
+
+// The text a link's click posts: the string literal in its handler, read as
+// the script engine would.
+std::wstring posted_message(const std::string& handler) {
+    const std::string open = "{window.chrome.webview.postMessage(\"";
+    const std::string close = "\");}";
+    if (!handler.starts_with(open) || !handler.ends_with(close)) return L"<not a post>";
+    const std::wstring literal =
+        from_utf8(handler.substr(open.size(), handler.size() - open.size() - close.size()));
+    std::wstring out;
+    for (std::size_t i = 0; i < literal.size(); ++i) {
+        if (literal[i] == L'"' || literal[i] == L'\'') return L"<string ends early>";
+        if (literal[i] == L'\\' && i + 5 < literal.size() && literal[i + 1] == L'u') {
+            out += wchar_t(std::stoi(to_utf8(literal.substr(i + 2, 4)), nullptr, 16));
+            i += 5;
+        } else if (literal[i] == L'\\') {
+            return L"<unknown escape>";
+        } else {
+            out += literal[i];
+        }
+    }
+    return out;
+}
+
+class HostileValues : public RenderTest {
+protected:
+    void SetUp() override {
+        doc = empty_document();
+        add_page_setup(*doc);
+        doc_group& page = add_page(*doc);
+        doc_element& block = add_block(page, L"[[{v}]]");
+        add_run(block, L"s");
+        add_run(block, L"<span title=\"{v}\">1</span><a href=\"{v}\">2</a><i title={v}>3</i>");
+        add_block(page, L"{ТАБЛИЦА:}{заголовок:v}{СТРОКА:}{filelink:v}{:ТАБЛИЦА}");
+        add_block(page, L"{m}");
+        doc_group& section = add_group(doc->data->parameters);
+        add_element(section);
+        add_element(section);
+        value = &section.elements[0].record;
+        value->s1 = L"v";
+        markers = &section.elements[1].record;
+        markers->s1 = L"m";
+    }
+
+    // Checks one rendered page.
+    void check(const std::wstring& html, const char* what) {
+        SCOPED_TRACE(what);
+        const parsed_page page = parse(html);
+        std::string shown;
+        for (const std::string& text : page.texts)
+            if (text.starts_with("[[") && text.ends_with("]]"))
+                shown = text.substr(2, text.size() - 4);
+        std::map<std::string, int> counts;
+        for (const element& e : page.elements) {
+            ++counts[e.tag];
+            auto tag = allowed.find(e.tag);
+            ASSERT_NE(tag, allowed.end()) << "tag " << e.tag;
+            for (const auto& [name, text] : e.attributes) {
+                EXPECT_TRUE(tag->second.contains(name)) << e.tag << " " << name << "=" << text;
+                if (auto handler = engine_handlers.find(name); handler != engine_handlers.end()) {
+                    EXPECT_EQ(text, handler->second);
+                } else if (name == "onclick") {
+                    EXPECT_EQ(posted_message(text), join_words(from_utf8(shown)));
+                } else if (name == "title" || name == "href") {
+                    EXPECT_EQ(text, shown) << e.tag << " " << name;
+                }
+            }
+        }
+        // The template's own, and none of a value's.
+        EXPECT_EQ(counts["span"], 1);
+        EXPECT_EQ(counts["a"], 1);
+        EXPECT_EQ(counts["i"], 1);
+    }
+
+    std::unique_ptr<document> doc;
+    doc_record* value = nullptr;
+    doc_record* markers = nullptr;
+};
+
+}  // namespace
+
+TEST_F(HostileValues, ScreenPrintAndWordPagesHoldOnlyTheTemplatesTagsAndAttributes) {
+    const std::wstring hostile[] = {
+        L"a\fonmouseover=alert(1) b",
+        L"\" onmouseover=\"alert(1)\" x=\"",
+        L"' onmouseover='alert(1)' x='",
+        L"<img src=x onerror=alert(1)>",
+        L"& &amp; &#39; &x=1",
+        L"javascript:alert(1)",
+        L"</script><script>alert(1)</script>",
+        L"a\u2028b\u2029c",
+        L"x/ onclick=alert(1) `y`",
+    };
+    for (const std::wstring& h : hostile) {
+        SCOPED_TRACE(to_utf8(h));
+        value->s2 = h;
+        markers->s2 = L"{#" + h + L" TABLE:" + h + L"}{ROW:" + h + L"}{CELL:" + h + L"}x{#" + h +
+                      L"#" + h + L" CELL:1," + h + L",1,1,1," + h + L"}y{:TABLE}";
+        for (bool library : {false, true}) {
+            const view_state view{.library_shown = library};
+            check(to_html(*doc, view), library ? "library screen" : "screen");
+            check(to_print_html(*doc, view), library ? "library print" : "print");
+            check(to_word_html(*doc, view), library ? "library Word" : "Word");
+        }
+    }
+}

@@ -1,0 +1,111 @@
+// The image field: a picked file under 350 KB shows in the document, a
+// larger one empties the field, and the slider sets the width.
+#include <gtest/gtest.h>
+
+#include "core/interface_texts.h"
+#include "editing/panel/picking_fixture.h"
+#include "platform/slider.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using namespace platform;
+
+class ImageField : public panel_test::PickingTest {
+protected:
+    ImageField() {
+        const auto s = add_section(L"S");
+        add_field(s, 9, L"Logo", L"Company logo").record.d1 = 100;
+        show_section(s);
+    }
+    // A file of `size` bytes in the test's folder.
+    std::wstring file_of(std::size_t size) {
+        const auto path = files.file("logo" + std::to_string(size) + ".PNG");
+        fixture::write_bytes(path, std::string(size, 'x'));
+        return fixture::engine_path(path);
+    }
+    std::shared_ptr<TextBox> path_box() { return inside<TextBox>(1, 0); }
+    std::shared_ptr<TextBlock> percentage() { return child<TextBlock>(inside<Panel>(1, 2), 1); }
+    std::wstring stored() { return field(0, 0).record.s2; }
+
+    fixture::temp_folder files;
+};
+
+TEST_F(ImageField, APickedFileUnder350KbShowsAndOneOf350KbEmptiesTheField) {
+    const std::wstring small = file_of(358399);
+    std::size_t before = renders();
+    pick(1);
+    ASSERT_EQ(output->image_file_extensions.size(), 1u);
+    EXPECT_EQ(output->image_file_extensions[0],
+              (std::vector<std::wstring>{L".bmp", L".jpg", L".gif", L".png"}));
+    output->answer_image_file(small);
+    settle();
+    EXPECT_EQ(stored(), small);
+    EXPECT_EQ(path_box()->text(), small);
+    EXPECT_EQ(renders(), before + 1);
+
+    before = renders();
+    pick(1);
+    output->answer_image_file(file_of(358400));
+    settle();
+    EXPECT_EQ(stored(), L"");
+    EXPECT_EQ(path_box()->text(), L"");
+    EXPECT_EQ(path_box()->placeholder_text(), L"[Please select an image file smaller than 350Kb]");
+    // The picture goes from the document.
+    EXPECT_EQ(renders(), before + 1);
+
+    // A small file brings the usual hint back; cancelling changes nothing.
+    pick(1);
+    output->answer_image_file(small);
+    settle();
+    EXPECT_EQ(path_box()->placeholder_text(), L"[\u2009select image file\u2009]");
+    before = renders();
+    pick(1);
+    output->answer_image_file(std::nullopt);
+    settle();
+    EXPECT_EQ(stored(), small);
+    EXPECT_EQ(renders(), before);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(ImageField, TheSliderSetsTheWidthAndItsLabel) {
+    EXPECT_EQ(percentage()->text(), L"100%");
+    const std::size_t before = renders();
+    auto slider = child<Slider>(inside<Panel>(1, 3), 0);
+    slider->set_value(37);
+    EXPECT_EQ(field(0, 0).record.d1, 37);
+    EXPECT_EQ(percentage()->text(), L"37%");
+    EXPECT_EQ(renders(), before + 1);
+    EXPECT_FALSE(last_render_reset_scroll());
+}
+
+TEST_F(ImageField, ATypedPathIsTakenOnlyToRefuseOrClear) {
+    std::size_t before = renders();
+    path_box()->set_text(file_of(100));
+    EXPECT_EQ(stored(), L"");
+    EXPECT_EQ(renders(), before);
+
+    core::current_language = 1;
+    path_box()->set_text(file_of(400000));
+    EXPECT_EQ(path_box()->text(), L"");
+    EXPECT_EQ(path_box()->placeholder_text(), L"[Выберите файл размером не больше 350Kb]");
+
+    field(0, 0).record.s2 = L"/pictures/logo.png";
+    path_box()->set_text(L"/pictures/logo.png");
+    before = renders();
+    path_box()->set_text(L"  ");
+    EXPECT_EQ(stored(), L"");
+    EXPECT_EQ(renders(), before + 1);
+}
+
+TEST_F(ImageField, APickForADocumentThatWasReplacedWritesNothing) {
+    pick(1);
+    main_view().web_message_received.raise(main_view(), L"Agreements/Sales|Agreement");
+    const std::size_t before = renders();
+    output->answer_image_file(file_of(10));
+    settle();
+    EXPECT_EQ(renders(), before);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+}  // namespace

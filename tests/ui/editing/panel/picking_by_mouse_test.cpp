@@ -1,0 +1,71 @@
+// The picker dialogs driven through Qt with the mouse, as a user drives them.
+#include <gtest/gtest.h>
+
+// Mouse input goes through the window system's path, so a double click is a
+// press, a release and a second press, as a real one.
+#define QTEST_QPA_MOUSE_HANDLING
+#include <QCalendarWidget>
+#include <QListWidget>
+#include <QTableView>
+#include <QTest>
+
+#include "editing/panel/picking_fixture.h"
+#include "platform/menu_flyout.h"
+#include "platform/qt/native_widget.h"
+
+namespace {
+
+using namespace platform;
+
+class PickingByMouse : public panel_test::PickingTest {};
+
+TEST_F(PickingByMouse, ADoubleClickOnADayCellTakesThatDay) {
+    const auto s = add_section(L"S");
+    add_field(s, 1, L"Date", L"Date", L"March 2, 2025");
+    show_section(s);
+    pick(1);
+    auto* widget = static_cast<QCalendarWidget*>(widget_of(*calendar()));
+    auto* table = widget->findChild<QTableView*>();
+    QAbstractItemModel* model = table->model();
+    QPoint fourteenth;
+    // Days 13 to 22 show once in every month's grid.
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            if (model->index(row, column).data().toString() == QStringLiteral("14"))
+                fourteenth = table->visualRect(model->index(row, column)).center();
+        }
+    }
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, fourteenth);
+    settle();
+    EXPECT_FALSE(dialog());
+    EXPECT_EQ(field(0, 0).record.s2, L"March 14, 2025");
+}
+
+TEST_F(PickingByMouse, ARightClickDeletesTheEntryUnderThePointerNotTheSelectedOne) {
+    const auto s = add_section(L"S");
+    add_field(s, 2, L"Party", L"Party");
+    show_section(s);
+    // Each opening remembers the text the field holds.
+    for (const wchar_t* text : {L"c", L"a", L"b"}) {
+        inside<TextBox>(1, 0)->set_text(text);
+        pick(1);
+        if (text[0] != L'b') cancel();
+    }
+    ASSERT_EQ(listed(), (std::vector<std::wstring>{L"a", L"b", L"c"}));
+    ASSERT_EQ(list_box()->selected_index(), 1);
+
+    auto* list = static_cast<QListWidget*>(widget_of(*list_box()));
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {},
+                      list->visualItemRect(list->item(2)).center());
+    auto menu = MenuFlyout::open_menu();
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(list_box()->selected_index(), 1);
+    std::dynamic_pointer_cast<MenuFlyoutItem>(menu->items().at(0))->click();
+    settle();
+    EXPECT_EQ(listed(), (std::vector<std::wstring>{L"a", L"b"}));
+    EXPECT_EQ(list_box()->selected_index(), 1);
+    ok();
+    EXPECT_EQ(field(0, 0).record.s2, L"b");
+}
+
+}  // namespace

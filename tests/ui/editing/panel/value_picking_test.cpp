@@ -1,0 +1,213 @@
+// The pick buttons of the data panel: each opens the dialog of its field's
+// type, and only an accepted, non-empty answer reaches the field, its box
+// and the document.
+#include <gtest/gtest.h>
+
+#include "core/interface_texts.h"
+#include "editing/panel/picking_fixture.h"
+#include "engine/document/environment.h"
+#include "engine/fields/date_value.h"
+#include "ui/editing/date_choice.h"
+#include "ui/editing/value_list.h"
+
+namespace {
+
+using namespace platform;
+
+class ValuePicking : public panel_test::PickingTest {
+protected:
+    // A field of `type` at rows 0 (caption) and 1, and a field hidden
+    // while the first one's value is "3" at rows 2 and 3.
+    void make_section(std::uint16_t type, std::wstring value, std::wstring name = L"Amount") {
+        const auto s = add_section(L"S");
+        add_field(s, type, std::move(name), L"The {Other} amount", std::move(value));
+        add_field(s, 4, L"Other", L"Other", L"net").record.s5 = L"Amount = 3";
+        show_section(s);
+    }
+    std::wstring stored() { return field(0, 0).record.s2; }
+    std::wstring shown() { return inside<TextBox>(1, 0)->text(); }
+    // The window's documents read the machine's clock.
+    static CalendarDate today() {
+        const engine::date_value now =
+            engine::date_value::today(0, engine::system_environment().now());
+        return {now.broken_down.tm_year + 1900, now.broken_down.tm_mon + 1,
+                now.broken_down.tm_mday};
+    }
+    static std::wstring today_text() {
+        const CalendarDate day = today();
+        return ui::long_date_text({day.year, day.month, day.day});
+    }
+    std::filesystem::path list_file(const std::wstring& name) {
+        return data_file(L"lists/" + name + L".list");
+    }
+};
+
+TEST_F(ValuePicking, TheCalculatorHandsBackItsDisplayAndTheFieldIsStoredAsTyped) {
+    make_section(3, L" 12 ");
+    const std::size_t before = renders();
+    pick(1);
+    ASSERT_TRUE(dialog());
+    EXPECT_EQ(title(), L"The Net amount");  // the caption, rendered
+    EXPECT_EQ(display_text(), L"12");
+    press(L"x1,5*2=");
+    EXPECT_EQ(display_text(), L"3");
+    EXPECT_EQ(digit_counter(), L"1");
+    ok();
+    EXPECT_FALSE(dialog());
+    EXPECT_EQ(stored(), L"3");
+    EXPECT_EQ(shown(), L"3");
+    EXPECT_EQ(field(0, 1).record.c, 1);  // conditions evaluated again
+    EXPECT_EQ(row(3)->visibility(), Visibility::collapsed);
+    EXPECT_EQ(renders(), before + 1);
+    EXPECT_FALSE(last_render_reset_scroll());
+
+    // Russian: the comma is the separator; a double tap on the display
+    // takes it as it stands.
+    core::current_language = 1;
+    pick(1);
+    press(L"x7:2=");
+    EXPECT_EQ(display_text(), L"3,5");
+    display()->double_tap();
+    settle();
+    EXPECT_EQ(stored(), L"3,5");
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(ValuePicking, CancelAndAnEmptyAnswerWriteNothing) {
+    make_section(3, L"");
+    const std::size_t before = renders();
+    pick(1);
+    EXPECT_EQ(title(), L"The Net amount");
+    ok();  // nothing typed: an empty display
+    pick(1);
+    press(L"42");
+    cancel();
+    EXPECT_EQ(stored(), L"");
+    EXPECT_EQ(shown(), L"");
+    EXPECT_EQ(renders(), before);
+
+    // An empty caption gives the default title.
+    field(0, 0).record.s3 = L"  ";
+    pick(1);
+    EXPECT_EQ(title(), L"Enter a number");
+    cancel();
+}
+
+TEST_F(ValuePicking, TheDateDialogHandsBackTheLongDateOfTheInterfaceLanguage) {
+    make_section(1, L"");
+    pick(1);
+    EXPECT_EQ(calendar()->selected_date(), today());
+    ok();  // today, untouched
+    EXPECT_EQ(stored(), today_text());
+
+    pick(1);
+    EXPECT_EQ(calendar()->selected_date(), today());
+    calendar()->click_date({2025, 3, 8});
+    ok();
+    EXPECT_EQ(stored(), L"March 8, 2025");
+    EXPECT_EQ(shown(), L"March 8, 2025");
+
+    // Enter or a double click on a day takes it and closes.
+    core::current_language = 1;
+    pick(1);
+    calendar()->activate_date({2025, 3, 9});
+    settle();
+    EXPECT_FALSE(dialog());
+    EXPECT_EQ(stored(), L"09 марта 2025 г.");
+}
+
+TEST_F(ValuePicking, OnATextThatIsNoDateOkKeepsTheTextUntilADayIsPicked) {
+    make_section(1, L"when it suits");
+    const std::size_t before = renders();
+    pick(1);
+    EXPECT_EQ(calendar()->shown_month(), (CalendarDate{today().year, today().month, 1}));
+    ok();
+    EXPECT_EQ(stored(), L"when it suits");
+    EXPECT_EQ(renders(), before);
+    // The day the calendar shows selected takes a click too.
+    pick(1);
+    calendar()->click_date(calendar()->selected_date());
+    ok();
+    EXPECT_EQ(stored(), today_text());
+}
+
+TEST_F(ValuePicking, AListRemembersEveryTextItWasOpenedWithSortedPerListName) {
+    make_section(2, L"Bob", L"Client1");
+    pick(1);
+    EXPECT_EQ(title(), L"The Net amount");
+    EXPECT_EQ(listed(), (std::vector<std::wstring>{L"Bob"}));
+    EXPECT_EQ(list_box()->selected_index(), 0);
+    cancel();
+    // Client1 and Client2 share one file, which the opening wrote.
+    EXPECT_EQ(ui::read_value_list(list_file(L"Client").wstring()),
+              (std::vector<std::wstring>{L"Bob"}));
+
+    inside<TextBox>(1, 0)->set_text(L"Ann");
+    pick(1);
+    EXPECT_EQ(listed(), (std::vector<std::wstring>{L"Ann", L"Bob"}));
+    EXPECT_EQ(list_box()->selected_index(), 0);
+    list_box()->set_selected_index(1);
+    const std::size_t before = renders();
+    ok();
+    EXPECT_EQ(stored(), L"Bob");
+    EXPECT_EQ(shown(), L"Bob");
+    EXPECT_EQ(renders(), before + 1);
+
+    // A double click takes the entry and closes.
+    pick(1);
+    list_box()->double_click(0);
+    settle();
+    EXPECT_FALSE(dialog());
+    EXPECT_EQ(stored(), L"Ann");
+}
+
+TEST_F(ValuePicking, DeletingAnEntryRewritesTheListAndNeverHandsItBack) {
+    make_section(0, L"Carol", L"Client");
+    std::filesystem::create_directories(data_file(L"lists"));
+    ui::write_value_list(list_file(L"Client").wstring(), {L"Ann", L"Bob"});
+    pick(1);
+    ASSERT_EQ(listed(), (std::vector<std::wstring>{L"Ann", L"Bob", L"Carol"}));
+    list_box()->set_selected_index(0);
+    list_box()->right_click(0);
+    auto menu = MenuFlyout::open_menu();
+    ASSERT_TRUE(menu);
+    auto item = std::dynamic_pointer_cast<MenuFlyoutItem>(menu->items().at(0));
+    EXPECT_EQ(item->text, L"Delete");
+    EXPECT_TRUE(item->icon.ends_with(L"delete.xpm"));
+    item->click();
+    settle();
+    EXPECT_EQ(listed(), (std::vector<std::wstring>{L"Bob", L"Carol"}));
+    EXPECT_EQ(list_box()->selected_index(), -1);
+    EXPECT_EQ(ui::read_value_list(list_file(L"Client").wstring()),
+              (std::vector<std::wstring>{L"Bob", L"Carol"}));
+    ok();  // "Ann" was selected, then deleted: nothing to hand back
+    EXPECT_EQ(stored(), L"Carol");
+}
+
+TEST_F(ValuePicking, ADatabaseListOffersOnlyTheFieldsTextAndWritesNoFile) {
+    make_section(5, L"First Bank", L"Bank");
+    pick(1);
+    EXPECT_EQ(listed(), (std::vector<std::wstring>{L"First Bank"}));
+    EXPECT_EQ(list_box()->selected_index(), 0);
+    ok();
+    EXPECT_EQ(stored(), L"First Bank");
+    EXPECT_FALSE(std::filesystem::exists(list_file(L"Bank")));
+    // A plain text field's button opens nothing.
+    field(0, 0).record.a = 4;
+    pick(1);
+    EXPECT_FALSE(dialog());
+}
+
+TEST_F(ValuePicking, AnAnswerForADocumentThatWasReplacedWritesNothing) {
+    make_section(3, L"7");
+    pick(1);
+    press(L"+1=");
+    main_view().web_message_received.raise(main_view(), L"Agreements/Sales|Agreement");
+    ASSERT_TRUE(dialog());
+    const std::size_t before = renders();
+    ok();
+    EXPECT_EQ(renders(), before);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+}  // namespace
