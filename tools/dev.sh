@@ -24,16 +24,7 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-missing=()
-for p in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-  [ "$status" = "install ok installed" ] || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get update
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
-fi
+tools/install_missing.sh "${packages[@]}"
 
 # One engine test checks that the process locale does not change numbers.
 if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then

@@ -42,40 +42,33 @@ std::size_t reference_length(std::wstring_view text) {
     return i < text.size() && text[i] == L';' ? i + 1 : 0;
 }
 
+struct escaped_character {
+    wchar_t character;
+    const wchar_t* reference;
+    bool in_quoted_value;  // escaped inside a quoted value too, not only elsewhere in a tag
+};
+
+// clang-format off
+constexpr escaped_character escaped_characters[] = {
+    {L'"',  L"&quot;", true},
+    {L'\'', L"&#39;",  true},
+    {L'<',  L"&lt;",   true},
+    {L'>',  L"&gt;",   true},
+    {L' ',  L"&#32;",  false},
+    {L'\t', L"&#9;",   false},
+    {L'\n', L"&#10;",  false},
+    {L'\f', L"&#12;",  false},
+    {L'\r', L"&#13;",  false},
+    {L'=',  L"&#61;",  false},
+    {L'`',  L"&#96;",  false},
+    {L'/',  L"&#47;",  false},
+};
+// clang-format on
+
 const wchar_t* reference_for(wchar_t c, bool quoted) {
-    switch (c) {
-        case L'"':
-            return L"&quot;";
-        case L'\'':
-            return L"&#39;";
-        case L'<':
-            return L"&lt;";
-        case L'>':
-            return L"&gt;";
-        default:
-            break;
-    }
-    if (quoted) return nullptr;
-    switch (c) {
-        case L' ':
-            return L"&#32;";
-        case L'\t':
-            return L"&#9;";
-        case L'\n':
-            return L"&#10;";
-        case L'\f':
-            return L"&#12;";
-        case L'\r':
-            return L"&#13;";
-        case L'=':
-            return L"&#61;";
-        case L'`':
-            return L"&#96;";
-        case L'/':
-            return L"&#47;";
-        default:
-            return nullptr;
-    }
+    for (const escaped_character& row : escaped_characters)
+        if (row.character == c) return quoted && !row.in_quoted_value ? nullptr : row.reference;
+    return nullptr;
 }
 
 }  // namespace
