@@ -18,6 +18,7 @@ void MakeSectionHeader(platform::Panel& panel, std::wstring title, std::wstring 
     title_block->set_font(look::caption_font());
     title_block->set_margin({18, 12, 6, 2});
     platform::set_word_wrap(*title_block, true);
+    platform::keep_on_one_line_when_it_fits(*title_block);
     title_block->set_foreground({look::dark_blue});
     header->set_cell(*title_block, 0, 0);
 

@@ -1,6 +1,8 @@
 // The pages of the save/print panel: their children in order and what each
 // control changes.
 #include <QImage>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QTest>
 
@@ -162,6 +164,23 @@ TEST_F(SavePrintPanel, SavePageFormatFolderNameAndOpening) {
     EXPECT_EQ(page.children().at(page.children().size() - 1), window->status_message().info_bar());
     EXPECT_EQ(window->status_message().info_bar()->title(), L"Document Saved");
     EXPECT_TRUE(output->opened.empty());
+}
+
+TEST_F(SavePrintPanel, AHeaderTakesOneLineWhenThePanelHasRoomAndWrapsWhenItHasNot) {
+    Panel& page = show_page(1);
+    core::current_language = 1;
+    window->save_print_panel().BuildSavePrintPanel(page, 1);
+    auto* title = static_cast<QLabel*>(widget_of(child<TextBlock>(child(page, 2), 0)));
+    ASSERT_EQ(title->text(), QStringLiteral("Папка для сохранения"));
+    window->activate();
+    pump();
+    const int line = title->fontMetrics().lineSpacing();
+    EXPECT_LT(title->contentsRect().height(), 2 * line);
+    // A header narrower than its title.
+    QWidget* header = title->parentWidget();
+    header->resize(120, header->heightForWidth(120));
+    header->layout()->activate();
+    EXPECT_GE(title->contentsRect().height(), 2 * line);
 }
 
 TEST_F(SavePrintPanel, LayoutPageRowsInOrderAndTheFontSizeWaitsForApply) {
