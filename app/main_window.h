@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "app/view_content.h"
 #include "core/session.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
@@ -36,6 +37,8 @@ class MainWindow;
 struct MainWindowHooks {
     // Called once, when the view has taken the start page's script.
     std::function<void(MainWindow&)> first_page_shown;
+    // Called when a render's script has gone to the view.
+    std::function<void(MainWindow&)> render_sent = {};
 };
 
 // The window's named elements, for the hooks and tests that look at them.
@@ -87,6 +90,11 @@ public:
     // The last screen HTML rendered; the first navigation shows it.
     const std::wstring& pending_html() const { return pending_html_; }
     bool first_page_shown() const { return first_page_shown_; }
+    // From sending a render's script until the view answers it. Renders asked
+    // for meanwhile wait and go as one, with the newest values.
+    bool render_in_flight() const { return render_in_flight_; }
+    // How the renders so far reached the view.
+    const ViewUpdates& view_updates() const { return view_content_.updates(); }
 
     // Opening and rendering (main_window_documents.cpp).
     void OnWebMessageReceived(platform::WebView& sender, const std::wstring& message);
@@ -124,7 +132,9 @@ private:
     // Closes the open document before a switch; throws (dropping the switch)
     // when it could not be written back.
     void CloseBeforeSwitch();
-    platform::FireAndForget ShowFirstPage(std::wstring script);
+    // Sends renders while one is asked for, each after the view answered
+    // the one before.
+    platform::FireAndForget SendRendersAsync();
     ui::RenderWanted render_wanted();
 
     core::session& session_;
@@ -140,8 +150,15 @@ private:
     ui::LeftMenu left_menu_;
     std::wstring pending_html_;
     bool first_page_shown_ = false;
+    ViewContent view_content_;
+    bool render_in_flight_ = false;
+    bool render_wanted_ = false;
+    bool scroll_reset_wanted_ = false;
+    bool first_answer_seen_ = false;
     bool toolbar_shown_ = true;
     bool statusbar_shown_ = false;
+    // A render that resumes after the window went touches nothing.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 }  // namespace app
