@@ -35,6 +35,8 @@ TEST_F(RealSettings, ZoomAndFontSizeReachThePageAndTheZoomOutlastsARender) {
     platform::WebView& view = *window.elements().main_webview;
     window.session().set_mode(core::ViewMode::settings);
     auto page = platform::Panel::create();
+    // The view takes one render at a time; a change waits for the one before.
+    auto rendered = [&] { return app_test::wait_until([&] { return !window.render_in_flight(); }); };
     auto slider = [&](std::size_t box) -> platform::Slider& {
         auto* group = dynamic_cast<platform::Panel*>(page->children().at(box).get());
         return dynamic_cast<platform::Slider&>(*group->children().at(0));
@@ -42,15 +44,18 @@ TEST_F(RealSettings, ZoomAndFontSizeReachThePageAndTheZoomOutlastsARender) {
 
     window.settings_panel().BuildSettingsPanel(*page, std::int32_t(ui::SettingsPage::font));
     slider(4).set_value(14);
+    ASSERT_TRUE(rendered());
     EXPECT_EQ(computed(view, L"Payment is due", L"fontSize"), L"\"18.6667px\"");
 
     window.settings_panel().BuildSettingsPanel(*page, std::int32_t(ui::SettingsPage::general));
+    ASSERT_TRUE(rendered());
     slider(4).set_value(150);
     EXPECT_EQ(run_script(view, L"document.body.style.zoom"), L"\"150%\"");
 
     // A render replaces the page; the zoom comes with it.
     window.settings_panel().BuildSettingsPanel(*page, std::int32_t(ui::SettingsPage::font));
     slider(4).set_value(13);
+    ASSERT_TRUE(rendered());
     EXPECT_EQ(run_script(view, L"document.body.style.zoom"), L"\"\"");
     EXPECT_EQ(run_script(view, L"getComputedStyle(document.body).zoom"), L"\"1.5\"");
     EXPECT_TRUE(failures.messages.empty());
