@@ -7,15 +7,17 @@
 //                            and maximum, with the program's and the view's
 //                            side of it
 //
-// The page reports its side itself: a mutation observer notes when the
-// content changed, and a requestAnimationFrame callback followed by a task
-// notes when that frame was laid out and painted. The probe reads those
-// times with asynchronous script calls, never through the page bridge, and
-// puts them on its own clock. Each key waits for the previous one to be
-// painted and then for a pause of 20 to 60 ms, so keys fall anywhere between
-// two frames, as a typist's do. Runs offscreen unless QT_QPA_PLATFORM says otherwise (xcb under
-// Xvfb), in a fresh home folder.
-#include <unistd.h>
+// The program's side runs from the key event until the render's script has
+// gone to the view (store, conditions, render, literal). The page reports
+// its side itself: a mutation observer notes when the content changed, and a
+// requestAnimationFrame callback followed by a task notes when that frame
+// was laid out and painted. The probe reads those times with asynchronous
+// script calls, never through the page bridge, and puts them on its own
+// clock. Before typing, the view is scrolled to where the field first shows.
+// Each key waits for the previous one to be painted and then for a pause of
+// 20 to 60 ms, so keys fall anywhere between two frames, as a typist's do.
+// Runs offscreen unless QT_QPA_PLATFORM says otherwise (xcb under Xvfb), in
+// a fresh home folder.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -28,7 +30,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -43,6 +44,7 @@
 #include "platform/text_box.h"
 #include "tools/generated_templates/fifty_pages.h"
 #include "tools/keystroke_probe/probe_templates.h"
+#include "tools/probe_home/probe_home.h"
 
 namespace {
 
@@ -248,14 +250,6 @@ bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
                        value.substr(value.size() - std::min<std::size_t>(value.size(), 8))) +
                    L"')");
     run_script(view, page_watch);
-    if (std::getenv("PROBE_EXPERIMENT")) {
-        std::FILE* f = std::fopen("/tmp/scratch/exp.js", "r");
-        std::string js(100000, 0);
-        js.resize(std::fread(js.data(), 1, js.size(), f));
-        std::fclose(f);
-        std::printf("experiment: %ls\n",
-                    run_script(view, QString::fromUtf8(js.c_str()).toStdWString()).c_str());
-    }
     const double offset = page_clock_offset(view);
 
     std::vector<key_times> keys;
@@ -329,17 +323,9 @@ void run_probe(app::MainWindow& window, int count) {
     if (!all) std::exit(1);
 }
 
-void use_fresh_home() {
-    const std::filesystem::path home =
-        std::filesystem::temp_directory_path() / ("tembrick-keys-" + std::to_string(getpid()));
-    std::filesystem::create_directories(home / "run");
-    std::filesystem::permissions(home / "run", std::filesystem::perms::owner_all);
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
-    setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", (home / "run").c_str(), 1);
-    // English, from a settings file of the probe's own: a locale without a
-    // region leaves the language to it.
+// English, from a settings file of the probe's own: a locale without a
+// region leaves the language to it.
+void use_english(const std::filesystem::path& home) {
     setenv("LC_ALL", "C.UTF-8", 1);
     core::settings english;
     english.Language = 0;
@@ -352,10 +338,8 @@ void use_fresh_home() {
 
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-    use_fresh_home();
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (geteuid() == 0) setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-    const std::string home = std::getenv("HOME");
+    const std::filesystem::path home = probe::use_fresh_home("tembrick-keys");
+    use_english(home);
 
     app::MainWindowHooks hooks;
     hooks.render_sent = [](app::MainWindow&) { last_render_sent = now_ms(); };
