@@ -12,13 +12,19 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
+#include "app/main_menu_entries.h"
 #include "app/view_content.h"
 #include "core/session.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
+#include "platform/keys.h"
 #include "platform/panel.h"
+#include "platform/slider.h"
+#include "platform/system.h"
 #include "platform/task.h"
+#include "platform/timer.h"
 #include "platform/web_view.h"
 #include "platform/window.h"
 #include "ui/editing/data_panel.h"
@@ -61,18 +67,23 @@ struct MainWindowElements {
     std::shared_ptr<platform::Grid> data_pane;
     std::shared_ptr<platform::Grid> status_bar_grid;
     std::shared_ptr<platform::TextBlock> status_text;
+    // The width sliders, each in a strip of its own at the foot of its pane.
+    std::shared_ptr<platform::Slider> menu_pane_slider;
+    std::shared_ptr<platform::Slider> data_pane_slider;
 };
 
 class MainWindow final {
 public:
     // Builds the window and opens the start page; the window is shown by
-    // `activate`. Throws when the start page cannot be opened.
-    MainWindow(core::session& session, platform::WebViewFactory make_web_view,
-               MainWindowHooks hooks = {});
+    // `activate`. Throws when the start page cannot be opened. `system`
+    // opens the links of the About box; it outlives the window.
+    MainWindow(core::session& session, platform::System& system,
+               platform::WebViewFactory make_web_view, MainWindowHooks hooks = {});
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
+    // Places the window as the settings keep it, then shows it.
     void activate();
 
     core::session& session() const { return session_; }
@@ -117,15 +128,60 @@ public:
     // A document with a page setup: only it has settings and a print.
     bool HasLoadedDocument() const;
 
-    // Filled in by the caption code.
-    void UpdateBreadcrumb() {}
+    // The keyboard and the interface language (main_window_keys.cpp).
+    void OnKeyboardAcceleratorInvoked(const platform::Accelerator& key);
+    // Closes the open document in the present language, then switches and
+    // opens the other language's start page; a document that cannot be
+    // written back stops the switch.
+    void SwitchLanguage();
+
+    // Placement (main_window_placement.cpp): each change is kept in the
+    // settings, which this timer writes a moment later.
+    void ApplyPlacement();
+    void OnWindowChanged(const platform::WindowChange& change);
+    platform::Timer& placement_write_timer() { return *placement_write_timer_; }
+
+    // The header row (main_window_title_bar.cpp).
+    double GetMonitorScale() const;
+    void UpdateTitleBarLayout();
+
+    // The panes' width sliders (main_window_panes.cpp).
+    void OnMenuPanelWidthChanged(double width);
+    void OnDataPanelWidthChanged(double width);
+
+    // The main menu and the bars (main_window_main_menu.cpp).
+    void OnMenuButtonTapped();
+    void OnBarsMenuClick(main_menu_command bar);
+    bool toolbar_shown() const { return toolbar_shown_; }
+    bool statusbar_shown() const { return statusbar_shown_; }
+
+    // Captions (main_window_captions.cpp): the status bar names the open
+    // document; the title adds its name while the tool bar is hidden, and
+    // the system's title is always the title row's.
+    void UpdateBreadcrumb();
+    std::wstring GetDocumentName() const;
+
+    // The About box (main_window_about.cpp).
+    platform::FireAndForget ShowAboutAsync();
+    void OnSupportLinkClick();
 
 private:
     // The window first, then the two views, as the platform expects them.
     static MainWindowElements MakeWindowAndViews(const platform::WebViewFactory& make_web_view);
     void BuildLayout();
+    void BuildTitleBar();
+    void BuildPaneSliders();
     void HookEvents();
     void ApplyBars();
+    // The bars, logos and title as `toolbar_shown_` and `statusbar_shown_` say.
+    void ShowBars();
+    void SetTitle(std::wstring title);
+    void ApplyPaneWidths();
+    // Stops the pending write and keeps the placement for the closing one.
+    void StorePlacementAtClose();
+    std::wstring icons_folder() const;
+    // The About box's rule and its four links.
+    std::shared_ptr<platform::Grid> AboutLinks();
     // Closes the open document before a switch; throws (dropping the switch)
     // when it could not be written back.
     void CloseBeforeSwitch();
@@ -135,6 +191,7 @@ private:
     ui::RenderWanted render_wanted();
 
     core::session& session_;
+    platform::System& system_;
     MainWindowHooks hooks_;
     MainWindowElements elements_;
     ui::StatusMessage status_;
@@ -153,7 +210,13 @@ private:
     bool first_answer_seen_ = false;
     bool toolbar_shown_ = true;
     bool statusbar_shown_ = false;
-    // A render that resumes after the window went touches nothing.
+    std::unique_ptr<platform::Timer> placement_write_timer_;
+    // Placement is applied, and then kept, once the window has been shown.
+    bool activated_ = false;
+    // The widths of the header row's columns 0 and 6, over the insets.
+    std::pair<double, double> inset_columns_{0, 0};
+    // Posted work, menu items and renders that resume after the window went
+    // touch nothing.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 

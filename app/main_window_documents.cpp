@@ -108,9 +108,7 @@ platform::FireAndForget MainWindow::SendRendersAsync() {
 }
 
 void MainWindow::ApplyUiLanguage() {
-    const std::wstring title = core::ui_string(engine::ui_text::program_name);
-    elements_.title_text->set_text(title);
-    elements_.window->set_title(title);
+    SetTitle(core::ui_string(engine::ui_text::program_name));
     elements_.library_button->set_label(core::ui_string(engine::ui_text::library));
     elements_.settings_button->set_label(core::ui_string(engine::ui_text::settings));
     elements_.print_button->set_label(core::ui_string(engine::ui_text::print));
@@ -118,6 +116,14 @@ void MainWindow::ApplyUiLanguage() {
 
     CloseBeforeSwitch();
     OpenDocument(session_.start_page());
+    // The settings and save/print panels refuse a document that did not
+    // load; the mode they stand for goes with them.
+    const core::ViewMode mode = session_.mode();
+    if (!session_.has_loaded_document() &&
+        (mode == core::ViewMode::settings || mode == core::ViewMode::save_print)) {
+        session_.set_mode(core::ViewMode::data);
+        UpdateToolbarState();
+    }
     RenderDocumentAsync(true);
     left_menu_.RefreshMenuPanel();
 }

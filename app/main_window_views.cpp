@@ -45,6 +45,7 @@ void MainWindow::OnWindowClosed() {
     } catch (...) {
         platform::report_failure("closing the views");
     }
+    StorePlacementAtClose();
     session_.config().write();
     try {
         session_.clear_temp();

@@ -38,7 +38,7 @@ void MakeSectionHeader(platform::Panel& panel, std::wstring title, std::wstring 
 void MakeLabel(platform::Panel& panel, const std::wstring& text) {
     auto row = platform::Panel::create();
     row->set_margin(look::label_row_margin);
-    platform::set_border(*row, {look::row_colour, look::transparent, 0, look::corner_radius});
+    platform::set_border(*row, {look::row_brush(), look::transparent, 0, look::corner_radius});
     auto label = platform::TextBlock::create(text);
     label->set_font(look::label_font());
     label->set_margin(look::label_text_margin);

@@ -207,7 +207,7 @@ void SavePrintPanel::MakeApplyRow(platform::Panel& panel, SavePrintAction action
     button->set_width(136);
     button->set_height(36);
     button->set_font({L"", 14, true});
-    platform::set_filled(*button, look::row_colour, look::dark_blue, look::white, 4);
+    platform::set_filled(*button, look::row_brush(), look::dark_blue, look::white, 4);
     button->set_vertical_alignment(platform::VerticalAlignment::center);
     button->data_context = std::int32_t(action);
     button->clicked.add([this](platform::AppBarButton& sender, const platform::NoArgs&) {

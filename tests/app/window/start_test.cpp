@@ -65,9 +65,11 @@ TEST_F(WindowStart, StoredStartToolBarAndPaneWidthsAreApplied) {
     EXPECT_EQ(window->elements().title_bar_grid->height(), 32);
     EXPECT_EQ(window->elements().logo_short->visibility(), Visibility::visible);
     EXPECT_EQ(window->elements().menu_pane->width(), 300);
-    // A width of 0 would hide the pane: the default stands, the file keeps its value.
+    // A width of 0 would hide the pane: the default stands, and the setting
+    // takes it for the next write.
     EXPECT_EQ(window->elements().data_pane->width(), 480);
-    EXPECT_EQ(window->session().config().DataPanelWidth, 0);
+    EXPECT_EQ(window->elements().data_pane_slider->value(), 480);
+    EXPECT_EQ(window->session().config().DataPanelWidth, 480);
 }
 
 TEST_F(WindowStart, AStoredDocumentNameThatCannotBeCheckedOpensTheAbsentPage) {
@@ -84,14 +86,14 @@ TEST_F(WindowStart, AStoredDocumentNameThatCannotBeCheckedOpensTheAbsentPage) {
     }
 }
 
-TEST_F(WindowStart, AStartPageWithoutSectionsGetsItsEmptyPanelInThePanelColour) {
+TEST_F(WindowStart, AStartPageWithoutSectionsGetsItsEmptyPanelInThePanelGradient) {
     core_test::write_file(data_file(L"briks/Broken.brik"), "not a document");
     for (const std::u16string name : {u"Absent.brik", u"Broken.brik"}) {
         write_settings({u"StartOnLibrary:\t\t0.000000", u"LastDocumentEng:\t\t" + name});
         auto window = make_window();
         const platform::Panel& panel = window->data_panel().panel();
         EXPECT_EQ(panel.children().size(), 0u);
-        EXPECT_EQ(panel.background(), platform::Brush(ui::look::panel_colour));
+        EXPECT_EQ(panel.background(), ui::look::panel_brush());
     }
 }
 

@@ -24,7 +24,7 @@ WindowTest::~WindowTest() {
 std::unique_ptr<app::MainWindow> WindowTest::make_window(app::MainWindowHooks hooks) {
     auto factory = [this] { return views.emplace_back(platform::FakeWebView::create()); };
     core::session& session = *sessions.emplace_back(app::start_session(system));
-    return std::make_unique<app::MainWindow>(session, factory, std::move(hooks));
+    return std::make_unique<app::MainWindow>(session, system, factory, std::move(hooks));
 }
 
 bool WindowTest::is_render(const std::wstring& script) {
