@@ -18,7 +18,6 @@
 // 20 to 60 ms, so keys fall anywhere between two frames, as a typist's do.
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise (xcb under Xvfb), in
 // a fresh home folder.
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -29,14 +28,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "app/start.h"
-#include "core/file_paths.h"
-#include "core/settings.h"
 #include "platform/dispatcher.h"
 #include "platform/js_string_literal.h"
 #include "platform/panel.h"
@@ -62,20 +58,10 @@ double now_ms() {
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
-bool wait_until(const std::function<bool()>& done, int milliseconds = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    }
-    return true;
-}
-
 // The script's answer as JSON; empty when none came.
 std::wstring run_script(platform::WebView& view, const std::wstring& script) {
     auto task = view.execute_script_async(script);
-    if (!wait_until([&] { return task.done(); })) return {};
+    if (!probe::wait_until([&] { return task.done(); })) return {};
     return task.take();
 }
 
@@ -238,7 +224,7 @@ bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
     // Let the opened document settle before watching.
     QElapsedTimer settle;
     settle.start();
-    wait_until([&] { return settle.elapsed() > 1000; });
+    probe::wait_until([&] { return settle.elapsed() > 1000; });
     // The reader looks at the first place that shows the field.
     const std::wstring value = editor_text(editor);
     run_script(view,
@@ -261,12 +247,12 @@ bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
         QElapsedTimer pause;
         pause.start();
         const int wanted = pause_ms(random);
-        wait_until([&] { return pause.elapsed() >= wanted; });
+        probe::wait_until([&] { return pause.elapsed() >= wanted; });
         const double pressed = now_ms();
         type_key(editor, i);
         const double sent = last_render_sent;
         std::vector<double> state;
-        const bool painted = wait_until(
+        const bool painted = probe::wait_until(
             [&] {
                 state = numbers_in(run_script(view, page_watch_state));
                 return state.size() == 3 && state[0] > painted_count;
@@ -323,23 +309,12 @@ void run_probe(app::MainWindow& window, int count) {
     if (!all) std::exit(1);
 }
 
-// English, from a settings file of the probe's own: a locale without a
-// region leaves the language to it.
-void use_english(const std::filesystem::path& home) {
-    setenv("LC_ALL", "C.UTF-8", 1);
-    core::settings english;
-    english.Language = 0;
-    const std::filesystem::path data = home / ".local/share/tembrick";
-    std::filesystem::create_directories(data);
-    english.load(core::text_of(data));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     const std::filesystem::path home = probe::use_fresh_home("tembrick-keys");
-    use_english(home);
+    probe::start_in_english(home);
 
     app::MainWindowHooks hooks;
     hooks.render_sent = [](app::MainWindow&) { last_render_sent = now_ms(); };

@@ -2,7 +2,12 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <cstdlib>
+
+#include "core/file_paths.h"
+#include "core/settings.h"
 
 namespace probe {
 
@@ -18,6 +23,25 @@ std::filesystem::path use_fresh_home(const std::string& name) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (geteuid() == 0) setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
     return home;
+}
+
+void start_in_english(const std::filesystem::path& home) {
+    setenv("LC_ALL", "C.UTF-8", 1);
+    core::settings english;
+    english.Language = 0;
+    const std::filesystem::path data = home / ".local/share/tembrick";
+    std::filesystem::create_directories(data);
+    english.load(core::text_of(data));
+}
+
+bool wait_until(const std::function<bool()>& done, int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > milliseconds) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    }
+    return true;
 }
 
 }  // namespace probe

@@ -1,16 +1,25 @@
-// The probes run the program in a home folder of their own, so they start
-// from no settings and no library and leave nothing behind.
+// What every probe of the running program needs: a home folder of its own,
+// so a run neither reads nor changes the user's settings and library, and a
+// way to wait for the program's work in the event loop.
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace probe {
 
-// Makes a fresh folder `<temp>/<name>-<pid>` the home, data, cache and
-// runtime folder of this process and of those it starts; offscreen unless
-// QT_QPA_PLATFORM says otherwise, and without Chromium's sandbox as root.
-// Answers the folder, for the caller to remove.
+// Points HOME and the XDG data, cache and runtime folders at a new folder
+// named after `name` and this process under the temporary folder, and
+// answers it. The program runs offscreen unless QT_QPA_PLATFORM says
+// otherwise, and without Chromium's sandbox as root.
 std::filesystem::path use_fresh_home(const std::string& name);
+
+// Writes a settings file in `home` that says English: with a locale that
+// names no region the program keeps the stored language.
+void start_in_english(const std::filesystem::path& home);
+
+// Runs the event loop until `done` answers true; false after `milliseconds`.
+bool wait_until(const std::function<bool()>& done, int milliseconds = 20000);
 
 }  // namespace probe
