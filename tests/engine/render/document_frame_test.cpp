@@ -6,9 +6,9 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/document/memory_environment.h"
 #include "engine/document/page_setup.h"
 #include "render_tree.h"
-#include "support/temp_folder.h"
 
 using namespace engine;
 using namespace render_test;
@@ -132,10 +132,10 @@ TEST_F(DocumentFrame, ARenderStartsAfreshAndLibraryVariablesNameTheSelectedSecti
 }
 
 TEST_F(DocumentFrame, MessagesFollowTheLanguageAtOpeningAndQuoteTheEscapedName) {
-    fixture::temp_folder folder;
-    const std::wstring path = fixture::engine_path(folder.file("O'Neil & <Sons>.v2.brik"));
-    document english(L""), english_failed(path);
-    document russian(L"", 1), russian_failed(path, 1);
+    const memory_environment no_files;
+    const std::wstring path = L"/library/O'Neil & <Sons>.v2.brik";
+    document english(L""), english_failed(path, 0, no_files);
+    document russian(L"", 1), russian_failed(path, 1, no_files);
     const view_state view;
     EXPECT_TRUE(contains(to_html(english, view),
                          L">The document is absent in the application workspace.</p>"));
