@@ -1,15 +1,20 @@
 #include "app/main_menu_entries.h"
 
 #include "core/interface_texts.h"
+#include "engine/document/ui_text.h"
 
 namespace app {
 
 namespace {
 
 using command = main_menu_command;
+namespace text = engine::ui_text;
+
+// The row of a separator, which has no text.
+constexpr int separator = 0;
 
 struct entry_row {
-    int text_row;  // 0: a separator
+    int text_row;
     const wchar_t* accelerator_text;
     const wchar_t* icon;
     command what;
@@ -19,16 +24,16 @@ constexpr wchar_t check_mark[] = L"check.xpm";
 
 // clang-format off
 constexpr entry_row menu_rows[] = {
-    {1, L"Ctrl+L", L"library.xpm",  command::library},
-    {2, L"Ctrl+R", L"settings.xpm", command::settings},
-    {0, L"",       L"",             command::library},
-    {3, L"Ctrl+P", L"print.xpm",    command::print},
-    {4, L"Ctrl+S", L"save.xpm",     command::save},
-    {0, L"",       L"",             command::library},
-    {5, L"",       check_mark,      command::tool_bar},
-    {6, L"",       check_mark,      command::status_bar},
-    {0, L"",       L"",             command::library},
-    {7, L"",       L"about.xpm",    command::about},
+    {text::library,    L"Ctrl+L", L"library.xpm",  command::library},
+    {text::settings,   L"Ctrl+R", L"settings.xpm", command::settings},
+    {separator,        L"",       L"",             command::library},
+    {text::print,      L"Ctrl+P", L"print.xpm",    command::print},
+    {text::save,       L"Ctrl+S", L"save.xpm",     command::save},
+    {separator,        L"",       L"",             command::library},
+    {text::tool_bar,   L"",       check_mark,      command::tool_bar},
+    {text::status_bar, L"",       check_mark,      command::status_bar},
+    {separator,        L"",       L"",             command::library},
+    {text::about,      L"",       L"about.xpm",    command::about},
 };
 // clang-format on
 
@@ -37,7 +42,7 @@ constexpr entry_row menu_rows[] = {
 std::vector<main_menu_entry> main_menu_entries(bool toolbar_shown, bool statusbar_shown) {
     std::vector<main_menu_entry> entries;
     for (const entry_row& row : menu_rows) {
-        if (row.text_row == 0) {
+        if (row.text_row == separator) {
             entries.push_back({true, {}, {}, {}, row.what});
             continue;
         }

@@ -12,12 +12,19 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
+#include "app/main_menu_entries.h"
+#include "app/view_content.h"
 #include "core/session.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
+#include "platform/keys.h"
 #include "platform/panel.h"
+#include "platform/slider.h"
+#include "platform/system.h"
 #include "platform/task.h"
+#include "platform/timer.h"
 #include "platform/web_view.h"
 #include "platform/window.h"
 #include "ui/editing/data_panel.h"
@@ -35,6 +42,8 @@ class MainWindow;
 struct MainWindowHooks {
     // Called once, when the view has taken the start page's script.
     std::function<void(MainWindow&)> first_page_shown;
+    // Called when a render's script has gone to the view.
+    std::function<void(MainWindow&)> render_sent = {};
 };
 
 // The window's named elements, for the hooks and tests that look at them.
@@ -58,18 +67,23 @@ struct MainWindowElements {
     std::shared_ptr<platform::Grid> data_pane;
     std::shared_ptr<platform::Grid> status_bar_grid;
     std::shared_ptr<platform::TextBlock> status_text;
+    // The width sliders, each in a strip of its own at the foot of its pane.
+    std::shared_ptr<platform::Slider> menu_pane_slider;
+    std::shared_ptr<platform::Slider> data_pane_slider;
 };
 
 class MainWindow final {
 public:
     // Builds the window and opens the start page; the window is shown by
-    // `activate`. Throws when the start page cannot be opened.
-    MainWindow(core::session& session, platform::WebViewFactory make_web_view,
-               MainWindowHooks hooks = {});
+    // `activate`. Throws when the start page cannot be opened. `system`
+    // opens the links of the About box; it outlives the window.
+    MainWindow(core::session& session, platform::System& system,
+               platform::WebViewFactory make_web_view, MainWindowHooks hooks = {});
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
+    // Places the window as the settings keep it, then shows it.
     void activate();
 
     core::session& session() const { return session_; }
@@ -84,6 +98,11 @@ public:
     // The last screen HTML rendered; the first navigation shows it.
     const std::wstring& pending_html() const { return pending_html_; }
     bool first_page_shown() const { return first_page_shown_; }
+    // From sending a render's script until the view answers it. Renders asked
+    // for meanwhile wait and go as one, with the newest values.
+    bool render_in_flight() const { return render_in_flight_; }
+    // How the renders so far reached the view.
+    const ViewUpdates& view_updates() const { return view_content_.updates(); }
 
     // Opening and rendering (main_window_documents.cpp).
     void OnWebMessageReceived(platform::WebView& sender, const std::wstring& message);
@@ -109,22 +128,70 @@ public:
     // A document with a page setup: only it has settings and a print.
     bool HasLoadedDocument() const;
 
-    // Filled in by the caption code.
-    void UpdateBreadcrumb() {}
+    // The keyboard and the interface language (main_window_keys.cpp).
+    void OnKeyboardAcceleratorInvoked(const platform::Accelerator& key);
+    // Closes the open document in the present language, then switches and
+    // opens the other language's start page; a document that cannot be
+    // written back stops the switch.
+    void SwitchLanguage();
+
+    // Placement (main_window_placement.cpp): each change is kept in the
+    // settings, which this timer writes a moment later.
+    void ApplyPlacement();
+    void OnWindowChanged(const platform::WindowChange& change);
+    platform::Timer& placement_write_timer() { return *placement_write_timer_; }
+
+    // The header row (main_window_title_bar.cpp).
+    double GetMonitorScale() const;
+    void UpdateTitleBarLayout();
+
+    // The panes' width sliders (main_window_panes.cpp).
+    void OnMenuPanelWidthChanged(double width);
+    void OnDataPanelWidthChanged(double width);
+
+    // The main menu and the bars (main_window_main_menu.cpp).
+    void OnMenuButtonTapped();
+    void OnBarsMenuClick(main_menu_command bar);
+    bool toolbar_shown() const { return toolbar_shown_; }
+    bool statusbar_shown() const { return statusbar_shown_; }
+
+    // Captions (main_window_captions.cpp): the status bar names the open
+    // document; the title adds its name while the tool bar is hidden, and
+    // the system's title is always the title row's.
+    void UpdateBreadcrumb();
+    std::wstring GetDocumentName() const;
+
+    // The About box (main_window_about.cpp).
+    platform::FireAndForget ShowAboutAsync();
+    void OnSupportLinkClick();
 
 private:
     // The window first, then the two views, as the platform expects them.
     static MainWindowElements MakeWindowAndViews(const platform::WebViewFactory& make_web_view);
     void BuildLayout();
+    void BuildTitleBar();
+    void BuildPaneSliders();
     void HookEvents();
     void ApplyBars();
+    // The bars, logos and title as `toolbar_shown_` and `statusbar_shown_` say.
+    void ShowBars();
+    void SetTitle(std::wstring title);
+    void ApplyPaneWidths();
+    // Stops the pending write and keeps the placement for the closing one.
+    void StorePlacementAtClose();
+    std::wstring icons_folder() const;
+    // The About box's rule and its four links.
+    std::shared_ptr<platform::Grid> AboutLinks();
     // Closes the open document before a switch; throws (dropping the switch)
     // when it could not be written back.
     void CloseBeforeSwitch();
-    platform::FireAndForget ShowFirstPage(std::wstring script);
+    // Sends renders while one is asked for, each after the view answered
+    // the one before.
+    platform::FireAndForget SendRendersAsync();
     ui::RenderWanted render_wanted();
 
     core::session& session_;
+    platform::System& system_;
     MainWindowHooks hooks_;
     MainWindowElements elements_;
     ui::StatusMessage status_;
@@ -136,8 +203,21 @@ private:
     ui::LeftMenu left_menu_;
     std::wstring pending_html_;
     bool first_page_shown_ = false;
+    ViewContent view_content_;
+    bool render_in_flight_ = false;
+    bool render_wanted_ = false;
+    bool scroll_reset_wanted_ = false;
+    bool first_answer_seen_ = false;
     bool toolbar_shown_ = true;
     bool statusbar_shown_ = false;
+    std::unique_ptr<platform::Timer> placement_write_timer_;
+    // Placement is applied, and then kept, once the window has been shown.
+    bool activated_ = false;
+    // The widths of the header row's columns 0 and 6, over the insets.
+    std::pair<double, double> inset_columns_{0, 0};
+    // Posted work, menu items and renders that resume after the window went
+    // touch nothing.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 }  // namespace app

@@ -1,11 +1,12 @@
 // Moving between documents and putting the open one on the screen.
+#include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "app/main_window.h"
 #include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "engine/text/utf16.h"
-#include "ui/output/print_view.h"
 
 namespace app {
 
@@ -59,21 +60,55 @@ void MainWindow::OpenDocument(std::wstring name) {
 platform::FireAndForget MainWindow::RenderDocumentAsync(bool reset_scroll) {
     if (!session_.document()) co_return;
     if (session_.mode() == core::ViewMode::save_print) {
+        // The preview takes the view's content: the next page is built whole.
+        view_content_.forget();
         co_await preview_.ShowPrintPreviewAsync();
         co_return;
     }
-    pending_html_ = session_.screen_html();
     // Until the view has shown its first page there is no page to change:
     // the first navigation shows `pending_html`.
-    if (!first_page_shown_) co_return;
-    elements_.main_webview->execute_script(ui::replace_page_script(pending_html_));
-    if (reset_scroll) elements_.main_webview->execute_script(scroll_reset_script);
+    if (!first_page_shown_) {
+        pending_html_ = session_.screen_html();
+        co_return;
+    }
+    render_wanted_ = true;
+    scroll_reset_wanted_ = scroll_reset_wanted_ || reset_scroll;
+    if (!render_in_flight_) SendRendersAsync();
+}
+
+platform::FireAndForget MainWindow::SendRendersAsync() {
+    const std::weak_ptr<int> alive = alive_;
+    render_in_flight_ = true;
+    try {
+        while (render_wanted_) {
+            render_wanted_ = false;
+            const bool reset_scroll = std::exchange(scroll_reset_wanted_, false);
+            // The document or the mode may have changed while the view was busy.
+            if (!session_.document() || session_.mode() == core::ViewMode::save_print) break;
+            pending_html_ = session_.screen_html();
+            platform::Task<std::wstring> answer = elements_.main_webview->execute_script_async(
+                view_content_.script_for(pending_html_, reset_scroll));
+            if (reset_scroll) elements_.main_webview->execute_script(scroll_reset_script);
+            if (hooks_.render_sent) hooks_.render_sent(*this);
+            const std::wstring json = co_await answer;
+            if (alive.expired()) co_return;
+            // The view lost what it showed (a reload): build it again now.
+            if (view_content_.take_answer(json)) render_wanted_ = true;
+            if (!std::exchange(first_answer_seen_, true) && hooks_.first_page_shown)
+                hooks_.first_page_shown(*this);
+        }
+    } catch (...) {
+        if (!alive.expired()) {
+            render_in_flight_ = false;
+            view_content_.forget();
+        }
+        throw;
+    }
+    render_in_flight_ = false;
 }
 
 void MainWindow::ApplyUiLanguage() {
-    const std::wstring title = core::ui_string(engine::ui_text::program_name);
-    elements_.title_text->set_text(title);
-    elements_.window->set_title(title);
+    SetTitle(core::ui_string(engine::ui_text::program_name));
     elements_.library_button->set_label(core::ui_string(engine::ui_text::library));
     elements_.settings_button->set_label(core::ui_string(engine::ui_text::settings));
     elements_.print_button->set_label(core::ui_string(engine::ui_text::print));
@@ -81,6 +116,14 @@ void MainWindow::ApplyUiLanguage() {
 
     CloseBeforeSwitch();
     OpenDocument(session_.start_page());
+    // The settings and save/print panels refuse a document that did not
+    // load; the mode they stand for goes with them.
+    const core::ViewMode mode = session_.mode();
+    if (!session_.has_loaded_document() &&
+        (mode == core::ViewMode::settings || mode == core::ViewMode::save_print)) {
+        session_.set_mode(core::ViewMode::data);
+        UpdateToolbarState();
+    }
     RenderDocumentAsync(true);
     left_menu_.RefreshMenuPanel();
 }

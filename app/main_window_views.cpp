@@ -4,7 +4,6 @@
 #include "engine/document/ui_text.h"
 #include "engine/text/utf16.h"
 #include "platform/failure.h"
-#include "ui/output/print_view.h"
 
 namespace app {
 
@@ -23,12 +22,7 @@ void MainWindow::OnWebViewNavigationCompleted(platform::WebView& sender) {
     session_.apply_zoom();
     first_page_shown_ = true;
     // By script, as every later page: a page passed as a whole has a size limit.
-    ShowFirstPage(ui::replace_page_script(pending_html_));
-}
-
-platform::FireAndForget MainWindow::ShowFirstPage(std::wstring script) {
-    co_await elements_.main_webview->execute_script_async(script);
-    if (hooks_.first_page_shown) hooks_.first_page_shown(*this);
+    RenderDocumentAsync(false);
 }
 
 void MainWindow::OnWebViewGotFocus() { elements_.focus_panel->focus(); }
@@ -51,6 +45,7 @@ void MainWindow::OnWindowClosed() {
     } catch (...) {
         platform::report_failure("closing the views");
     }
+    StorePlacementAtClose();
     session_.config().write();
     try {
         session_.clear_temp();

@@ -11,7 +11,7 @@ class Program final : public platform::ApplicationWindow {
 public:
     Program(platform::System& system, platform::WebViewFactory make_web_view, MainWindowHooks hooks)
         : session_(start_session(system)),
-          window_(*session_, std::move(make_web_view), std::move(hooks)) {}
+          window_(*session_, system, std::move(make_web_view), std::move(hooks)) {}
 
     void activate() override { window_.activate(); }
 

@@ -26,7 +26,7 @@ enum class SaveFormat : std::int32_t {
 struct output_choices {
     double copies = 1;  // the slider's value; printing takes whole copies 1 to 10
     PrintPages print_pages = PrintPages::all;
-    std::wstring selected_pages;  // the cleaned page list
+    std::wstring selected_pages;  // the page list as typed
     SaveFormat save_format = SaveFormat::pdf;
     std::wstring save_folder;  // empty: the documents folder
     bool open_after_saving = true;

@@ -37,6 +37,12 @@ session::session(const program_folders& folders, const region_reader& home_regio
 
 session::~session() = default;
 
+void session::switch_language() {
+    language_ = language_ == 1 ? 0 : 1;
+    config_.Language = language_;
+    current_language = language_;
+}
+
 std::wstring session::library_page() const {
     return engine::ui_string(engine::ui_text::library_page_file, language_);
 }

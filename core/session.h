@@ -56,6 +56,9 @@ public:
     void clear_temp() { folders_.clear_temp(); }
     // 0 English, 1 Russian.
     int language() const { return language_; }
+    // The other language until the program ends; the setting follows, to be
+    // written with the settings. The open document must have been closed.
+    void switch_language();
 
     // The library page of the interface language.
     std::wstring library_page() const;

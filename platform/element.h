@@ -25,7 +25,8 @@ struct ElementEvents {
     Event<Element, Point> pointer_exited;
     // The left button pressed and released over the element.
     Event<Element, Point> tapped;
-    // The laid-out size, after it changed.
+    // The laid-out size, after it changed and its children were laid out
+    // (on a later turn of the event loop).
     Event<Element, Size> size_changed;
 };
 

@@ -5,6 +5,7 @@
 #include "engine/document/document.h"
 #include "engine/document/page_setup.h"
 #include "engine/document/ui_strings.h"
+#include "engine/document/ui_text.h"
 #include "engine/render/legacy_page.h"
 #include "engine/render/page_body.h"
 #include "engine/render/word_export.h"
@@ -14,10 +15,6 @@
 namespace engine {
 
 namespace {
-
-// ui_strings rows of the two messages the engine shows itself.
-constexpr int absent_document_row = 89;
-constexpr int failed_to_open_row = 90;
 
 const wchar_t* const body_open =
     L"<body onkeydown=\"{window.event.returnValue=null;event.keyCode=0;}\">";
@@ -64,11 +61,11 @@ std::wstring to_html(document& doc, const view_state& view) {
     }
     if (!doc.path.empty()) {
         return L"\"" + message_name(doc.path) + L"\" " +
-               ui_string(failed_to_open_row, doc.language);
+               ui_string(ui_text::file_failed_to_open, doc.language);
     }
     return std::wstring(L"<html>") + body_open +
            L"<p style=\"font-family:Arial;font-size:11.0pt;\">" +
-           ui_string(absent_document_row, doc.language) + L"</p></body></html>";
+           ui_string(ui_text::document_absent, doc.language) + L"</p></body></html>";
 }
 
 std::wstring to_print_html(document& doc, const view_state& view) {
@@ -80,7 +77,7 @@ std::wstring to_print_html(document& doc, const view_state& view) {
         return L"Файл документа поврежден: \"" + message_name(doc.path) +
                L"\" не удалось загрузить.";
     }
-    return ui_string(absent_document_row, doc.language);
+    return ui_string(ui_text::document_absent, doc.language);
 }
 
 std::wstring to_word_html(document& doc, const view_state& view) {

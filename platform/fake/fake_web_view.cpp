@@ -16,8 +16,13 @@ void FakeWebView::execute_script(const std::wstring& script) {
 Task<std::wstring> FakeWebView::execute_script_async(const std::wstring& script) {
     if (!fail_with.empty()) throw std::runtime_error(fail_with);
     scripts.push_back(script);
-    waiting_.emplace_back();
-    return waiting_.back().task();
+    TaskSource<std::wstring> answer;
+    if (!holds_answers) {
+        answer.set_value(L"null");
+        return answer.task();
+    }
+    waiting_.push_back(answer);
+    return answer.task();
 }
 
 void FakeWebView::answer_next(std::wstring json) {

@@ -8,6 +8,7 @@
 
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
+#include "platform/qt/text_label.h"
 #include "platform/qt/tinted_icon.h"
 
 namespace platform {
@@ -82,7 +83,7 @@ std::shared_ptr<TextBlock> TextBlock::create(std::wstring text) {
     return block;
 }
 
-TextBlock::TextBlock() : Element(make_native(new QLabel)) {}
+TextBlock::TextBlock() : Element(make_native(new TextLabel)) {}
 
 void TextBlock::set_text(std::wstring text) {
     text_ = std::move(text);

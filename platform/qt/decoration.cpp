@@ -4,6 +4,7 @@
 
 #include "platform/qt/brushes.h"
 #include "platform/qt/native_widget.h"
+#include "platform/qt/text_label.h"
 
 namespace platform {
 
@@ -49,6 +50,10 @@ void keep_margin_outside(Element& control) {
 
 void set_word_wrap(TextBlock& text, bool wrap) {
     if (auto* label = static_cast<QLabel*>(widget_of(text))) label->setWordWrap(wrap);
+}
+
+void keep_on_one_line_when_it_fits(TextBlock& text) {
+    if (auto* label = static_cast<TextLabel*>(widget_of(text))) label->set_asks_for_one_line(true);
 }
 
 }  // namespace platform

@@ -75,9 +75,15 @@ protected:
                 break;
             }
             case QEvent::Resize: {
+                // On a later turn: the widget's own layout places its
+                // children after the filters have seen the event.
                 const QSize size = static_cast<QResizeEvent*>(event)->size();
-                raise(&ElementEvents::size_changed,
-                      Size{double(size.width()), double(size.height())});
+                post([weak = element_.weak_from_this(), size] {
+                    if (auto self = weak.lock()) {
+                        self->events().size_changed.raise(
+                            *self, Size{double(size.width()), double(size.height())});
+                    }
+                });
                 break;
             }
             default:
@@ -87,12 +93,11 @@ protected:
     }
 
 private:
-    template <class Args>
-    void raise(Event<Element, Args> ElementEvents::*which, Args args) {
+    void raise(Event<Element, Point> ElementEvents::*which, Point at) {
         // A handler may drop the last hold on the element; its widget is
         // still inside this event, so it goes on a later turn.
         std::shared_ptr<Element> keep = element_.weak_from_this().lock();
-        (element_.events().*which).raise(element_, args);
+        (element_.events().*which).raise(element_, at);
         if (keep && keep.use_count() == 1) post([keep] {});
     }
 

@@ -81,7 +81,7 @@ void DataPanel::BuildDataPanel(platform::Panel& panel, std::int32_t index) {
                 other_modes_.save_print(panel, std::int32_t(session_.save_print_page()));
             break;
     }
-    panel.set_background({look::panel_colour});
+    panel.set_background(look::panel_brush());
 }
 
 bool DataPanel::ReevaluateFieldConditions(std::int32_t section) {

@@ -13,11 +13,25 @@ constexpr platform::Color dark_blue{255, 0x00, 0x00, 0x8B};
 constexpr platform::Color dark_gray{255, 0xA9, 0xA9, 0xA9};
 constexpr platform::Color transparent{0, 0, 0, 0};
 constexpr platform::Color pick_button{255, 0xCC, 0xD5, 0xF0};
-// Between the two stops of the original panel and row gradients: the
-// background of the whole data panel, and of label rows, note rows and the
-// save/print action button.
-constexpr platform::Color panel_colour{255, 0xD4, 0xD4, 0xD4};
-constexpr platform::Color row_colour{255, 0x56, 0x6A, 0xB6};
+
+// The window's gradients, made once: the panel gradient behind the whole
+// data panel and its width slider, the row gradient behind label rows, note
+// rows and the save/print action button, and the title-bar gradient.
+inline const platform::Brush& panel_brush() {
+    static const platform::Brush brush = platform::LinearGradientBrush{
+        {0.4, 0}, {0.9, 1.0}, {{{0xE0, 0xE0, 0xE0, 0xE0}, 0.2}, {{0xC8, 0xC8, 0xC8, 0xC8}, 0.7}}};
+    return brush;
+}
+inline const platform::Brush& row_brush() {
+    static const platform::Brush brush = platform::LinearGradientBrush{
+        {0.7, 0}, {0.9, 1.0}, {{{0xFF, 0x4E, 0x5F, 0xA6}, 0.2}, {{0xFF, 0x5F, 0x75, 0xC7}, 0.7}}};
+    return brush;
+}
+inline const platform::Brush& title_bar_brush() {
+    static const platform::Brush brush = platform::LinearGradientBrush{
+        {0.4, 0}, {0.9, 1.0}, {{{0xE0, 0x00, 0x00, 0xC7}, 0.2}, {{0xC8, 0xC8, 0xC8, 0xC8}, 0.7}}};
+    return brush;
+}
 
 inline platform::FontSpec caption_font() { return {L"", 11, true}; }
 inline platform::FontSpec subtitle_font() { return {L"", 12, false}; }

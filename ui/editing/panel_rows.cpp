@@ -18,6 +18,7 @@ void MakeSectionHeader(platform::Panel& panel, std::wstring title, std::wstring 
     title_block->set_font(look::caption_font());
     title_block->set_margin({18, 12, 6, 2});
     platform::set_word_wrap(*title_block, true);
+    platform::keep_on_one_line_when_it_fits(*title_block);
     title_block->set_foreground({look::dark_blue});
     header->set_cell(*title_block, 0, 0);
 
@@ -37,7 +38,7 @@ void MakeSectionHeader(platform::Panel& panel, std::wstring title, std::wstring 
 void MakeLabel(platform::Panel& panel, const std::wstring& text) {
     auto row = platform::Panel::create();
     row->set_margin(look::label_row_margin);
-    platform::set_border(*row, {look::row_colour, look::transparent, 0, look::corner_radius});
+    platform::set_border(*row, {look::row_brush(), look::transparent, 0, look::corner_radius});
     auto label = platform::TextBlock::create(text);
     label->set_font(look::label_font());
     label->set_margin(look::label_text_margin);

@@ -107,7 +107,7 @@ std::vector<int> chosen_pages(core::PrintPages print_pages, std::wstring_view li
             return pages;
         }
         default:
-            return parse_page_list(list, page_count);
+            return parse_page_list(clean_page_list(list), page_count);
     }
 }
 

@@ -10,7 +10,7 @@
 
 namespace ui {
 
-// The page list as the box keeps it: digits in runs of at most three, a
+// The page list read from what is typed: digits in runs of at most three, a
 // comma or hyphen only after a number, a blank between two numbers turned
 // into a comma; everything else is dropped.
 std::wstring clean_page_list(std::wstring_view typed);
@@ -21,7 +21,8 @@ std::wstring clean_page_list(std::wstring_view typed);
 // A list that names no page of the document means every page.
 std::vector<int> parse_page_list(std::wstring_view list, int page_count);
 
-// All, odd or even pages, or for any other choice the typed list.
+// All, odd or even pages, or for any other choice the pages the typed list
+// names once cleaned.
 std::vector<int> chosen_pages(core::PrintPages print_pages, std::wstring_view list, int page_count);
 
 }  // namespace ui

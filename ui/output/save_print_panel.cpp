@@ -207,7 +207,7 @@ void SavePrintPanel::MakeApplyRow(platform::Panel& panel, SavePrintAction action
     button->set_width(136);
     button->set_height(36);
     button->set_font({L"", 14, true});
-    platform::set_filled(*button, look::row_colour, look::dark_blue, look::white, 4);
+    platform::set_filled(*button, look::row_brush(), look::dark_blue, look::white, 4);
     button->set_vertical_alignment(platform::VerticalAlignment::center);
     button->data_context = std::int32_t(action);
     button->clicked.add([this](platform::AppBarButton& sender, const platform::NoArgs&) {
@@ -276,17 +276,13 @@ void SavePrintPanel::OnSavePrintTextChanged(platform::TextBox& sender) {
     const auto* tag = std::get_if<std::int32_t>(&sender.data_context);
     if (!tag) return;
     if (*tag == page_list_tag) {
-        if (cleaning_page_list_) return;
+        // The box keeps what is typed, so its cursor stays put; the pages are
+        // read from the list when the preview or a print needs them.
         std::wstring& selected_pages = session_.output().selected_pages;
-        const std::wstring old_list = selected_pages;
-        selected_pages = clean_page_list(sender.text());
-        if (sender.text() != selected_pages) {
-            // Setting the text raises this handler again.
-            cleaning_page_list_ = true;
-            sender.set_text(selected_pages);
-            cleaning_page_list_ = false;
-        }
-        if (selected_pages.empty() && !old_list.empty()) preview_.ShowPrintPreviewAsync();
+        const bool named_pages = !clean_page_list(selected_pages).empty();
+        selected_pages = sender.text();
+        if (named_pages && clean_page_list(selected_pages).empty())
+            preview_.ShowPrintPreviewAsync();
     } else if (*tag == file_name_tag) {
         StripKnownExtension(session_, sender.text());
     }

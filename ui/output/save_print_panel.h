@@ -82,7 +82,6 @@ private:
     StatusMessage& status_;
     std::weak_ptr<platform::Window> window_;
     SettingRows setting_rows_;
-    bool cleaning_page_list_ = false;
     bool print_in_progress_ = false;
     // Expires with the panel: a run that resumes later touches nothing.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);

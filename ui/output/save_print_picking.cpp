@@ -1,6 +1,6 @@
 // The pick buttons of the print page's page list and the save page's file
 // name. The accepted text goes into the box, whose handler keeps it (the
-// page list cleaned, the file name as the document's title).
+// page list as typed, the file name as the document's title).
 #include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "ui/editing/dialog_texts.h"

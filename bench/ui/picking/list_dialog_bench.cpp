@@ -37,7 +37,7 @@ struct ListedField {
                              fixture::ten_page_contract_bytes());
         session = app::start_session(system);
         window = std::make_unique<app::MainWindow>(
-            *session, [this] { return views.emplace_back(platform::FakeWebView::create()); });
+            *session, system, [this] { return views.emplace_back(platform::FakeWebView::create()); });
         window->activate();
         views.at(0)->navigation_completed.raise(*views.at(0));
         views.at(0)->answer_next();

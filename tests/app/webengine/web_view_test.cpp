@@ -43,7 +43,7 @@ TEST_F(RealWebView, OnlyANewPageScrollsToTheTop) {
     std::filesystem::create_directories(root / L"temp");
     bool shown = false;
     const auto session = app::start_session(system);
-    app::MainWindow window(*session, platform::make_qt_web_view_factory(),
+    app::MainWindow window(*session, system, platform::make_qt_web_view_factory(),
                            app::MainWindowHooks{[&](app::MainWindow&) { shown = true; }});
     window.activate();
     ASSERT_TRUE(wait_until([&] { return shown; })) << "the start page never reached the view";

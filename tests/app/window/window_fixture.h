@@ -27,9 +27,15 @@ protected:
     std::unique_ptr<app::MainWindow> make_window(app::MainWindowHooks hooks = {});
     platform::FakeWebView& main_view() { return *views.at(0); }
     platform::FakeWebView& preview_view() { return *views.at(1); }
-    // Completes the first navigation and runs what it posted.
+    // Completes the first navigation and runs what it posted. From then on
+    // the main view answers every script at once, so each render goes out
+    // at once; a test that holds the answers sets `holds_answers` again.
     void show_first_page();
     static void pump() { QCoreApplication::processEvents(); }
+    // Whether `script` puts a document's content into the view, and whether
+    // it carries the whole of `html` (as a build does).
+    static bool is_render(const std::wstring& script);
+    static bool carries(const std::wstring& script, const std::wstring& html);
 
     platform::FakeSystem system;
     std::vector<std::unique_ptr<core::session>> sessions;

@@ -65,8 +65,8 @@ protected:
 
     // Page replacements sent to the view, and whether the last one reset the scroll.
     std::size_t renders() const {
-        return std::size_t(std::count_if(views.at(0)->scripts.begin(), views.at(0)->scripts.end(),
-                                         [](const auto& s) { return s.starts_with(L"document.documentElement.innerHTML="); }));
+        return std::size_t(
+            std::count_if(views.at(0)->scripts.begin(), views.at(0)->scripts.end(), is_render));
     }
     bool last_render_reset_scroll() const {
         const auto& scripts = views.at(0)->scripts;

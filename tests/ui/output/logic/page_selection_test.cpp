@@ -7,7 +7,7 @@ namespace {
 using core::PrintPages;
 using Pages = std::vector<int>;
 
-TEST(PageList, TheBoxKeepsNumbersOfUpToThreeDigitsAndSingleSeparators) {
+TEST(PageList, TheTypedListKeepsNumbersOfUpToThreeDigitsAndSingleSeparators) {
     const std::pair<std::wstring, std::wstring> cases[] = {
         {L"1234", L"123"}, {L"1,,2--5", L"1,2-5"}, {L",1", L",1"},  {L"1a;2", L"12"},
         {L"1 2", L"1,2"},  {L"1, 3 - 5 ", L"1,3-5"}, {L"  7", L"7"}, {L"12 345 6", L"12,345,6"},
@@ -37,6 +37,7 @@ TEST(PageChoice, OddAndEvenGoToTheLastPage) {
     EXPECT_EQ(ui::chosen_pages(PrintPages::odd, L"", 30).back(), 29);  // past page 22 as well
     EXPECT_EQ(ui::chosen_pages(PrintPages::even, L"", 30).size(), 15u);
     EXPECT_EQ(ui::chosen_pages(PrintPages::selected, L"2-3", 5), (Pages{2, 3}));
+    EXPECT_EQ(ui::chosen_pages(PrintPages::selected, L"1 3;x", 5), (Pages{1, 3}));  // as typed
     EXPECT_EQ(ui::chosen_pages(PrintPages::selected, L"", 2), (Pages{1, 2}));
 }
 

@@ -1,6 +1,10 @@
 // The pages of the save/print panel: their children in order and what each
 // control changes.
 #include <QImage>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QTest>
 
 #include "core/engine_services.h"
 #include "platform/button.h"
@@ -74,14 +78,44 @@ TEST_F(SavePrintPanel, PrintPageCopiesPagesAndFooter) {
     window->session().output().print_pages = core::PrintPages::selected;
     window->save_print_panel().BuildSavePrintPanel(page, 0);
     EXPECT_EQ(page.children().at(4)->visibility(), Visibility::visible);
-    // The page list is cleaned in its box; clearing it refreshes the preview.
+    // The page list is kept as typed; emptying it refreshes the preview.
     auto& box = child<TextBox>(child(page, 4), 0);
-    box.set_text(L"1 2, 1000");
-    EXPECT_EQ(window->session().output().selected_pages, L"1,2,100");
-    EXPECT_EQ(box.text(), L"1,2,100");
     starts = preview_starts();
+    box.set_text(L"1 2, 1000");
+    EXPECT_EQ(window->session().output().selected_pages, L"1 2, 1000");
+    EXPECT_EQ(box.text(), L"1 2, 1000");
+    EXPECT_EQ(preview_starts(), starts);
     box.set_text(L"");
     EXPECT_GT(preview_starts(), starts);
+}
+
+TEST_F(SavePrintPanel, ThePageListKeepsWhatIsTypedAndPrintsThePagesItNames) {
+    Panel& page = show_page(0);
+    window->session().output().print_pages = core::PrintPages::selected;
+    window->save_print_panel().BuildSavePrintPanel(page, 0);
+    auto& box = child<TextBox>(child(page, 4), 0);
+    auto* editor = static_cast<QLineEdit*>(widget_of(box));
+    auto print = [&](int page_count) {
+        output->pages = page_count;
+        child<AppBarButton>(child(page, 6), 1).click();
+        finish_pdf();
+        return output->printed.back().pages;
+    };
+
+    QTest::keyClicks(editor, "1 3");
+    EXPECT_EQ(box.text(), L"1 3");
+    EXPECT_EQ(editor->cursorPosition(), 3);
+    EXPECT_EQ(print(5), (std::vector<int>{1, 3}));
+
+    // A character the list skips stays where it was typed, and so does the cursor.
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, "15");
+    QTest::keyClick(editor, Qt::Key_Home);
+    QTest::keyClicks(editor, "a2");
+    EXPECT_EQ(box.text(), L"a215");
+    EXPECT_EQ(editor->cursorPosition(), 2);
+    EXPECT_EQ(window->session().output().selected_pages, L"a215");
+    EXPECT_EQ(print(300), (std::vector<int>{215}));
 }
 
 // The colour inside the box at its right end, away from its text.
@@ -137,6 +171,23 @@ TEST_F(SavePrintPanel, SavePageFormatFolderNameAndOpening) {
     EXPECT_EQ(page.children().at(page.children().size() - 1), window->status_message().info_bar());
     EXPECT_EQ(window->status_message().info_bar()->title(), L"Document Saved");
     EXPECT_TRUE(output->opened.empty());
+}
+
+TEST_F(SavePrintPanel, AHeaderTakesOneLineWhenThePanelHasRoomAndWrapsWhenItHasNot) {
+    Panel& page = show_page(1);
+    core::current_language = 1;
+    window->save_print_panel().BuildSavePrintPanel(page, 1);
+    auto* title = static_cast<QLabel*>(widget_of(child<TextBlock>(child(page, 2), 0)));
+    ASSERT_EQ(title->text(), QStringLiteral("Папка для сохранения"));
+    window->activate();
+    pump();
+    const int line = title->fontMetrics().lineSpacing();
+    EXPECT_LT(title->contentsRect().height(), 2 * line);
+    // A header narrower than its title.
+    QWidget* header = title->parentWidget();
+    header->resize(120, header->heightForWidth(120));
+    header->layout()->activate();
+    EXPECT_GE(title->contentsRect().height(), 2 * line);
 }
 
 TEST_F(SavePrintPanel, LayoutPageRowsInOrderAndTheFontSizeWaitsForApply) {

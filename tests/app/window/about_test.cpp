@@ -1,0 +1,96 @@
+// The About box, opened from the menu or a logo.
+#include <gtest/gtest.h>
+
+#include "platform/hyperlink_button.h"
+#include "platform/menu_flyout.h"
+#include "platform/testing.h"
+#include "window/window_fixture.h"
+
+namespace {
+
+using platform::testing::last_dialog;
+
+class About : public app_test::WindowTest {
+protected:
+    // Every text of an element tree, in order.
+    static void collect(const platform::Element& element, std::vector<std::wstring>& out) {
+        if (auto* text = dynamic_cast<const platform::TextBlock*>(&element))
+            out.push_back(text->text());
+        if (auto* link = dynamic_cast<const platform::HyperlinkButton*>(&element))
+            out.push_back(link->content());
+        if (auto* panel = dynamic_cast<const platform::Panel*>(&element)) {
+            for (std::size_t i = 0; i < panel->children().size(); ++i)
+                collect(*panel->children().at(i), out);
+        }
+    }
+    static std::vector<std::wstring> texts(const std::shared_ptr<platform::Element>& element) {
+        std::vector<std::wstring> out;
+        if (element) collect(*element, out);
+        return out;
+    }
+    static std::shared_ptr<platform::HyperlinkButton> link(const platform::ContentDialog& dialog,
+                                                           int index) {
+        auto& links = static_cast<platform::Panel&>(*dialog.content);
+        int seen = 0;
+        for (std::size_t i = 0; i < links.children().size(); ++i) {
+            if (auto found =
+                    std::dynamic_pointer_cast<platform::HyperlinkButton>(links.children().at(i))) {
+                if (seen++ == index) return found;
+            }
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(About, TheMenuOpensItInTheInterfaceLanguageWithEnglishLabelsAndItsLinksGoOut) {
+    system.region = L"RU";
+    auto window = make_window();
+    platform::Element& button = *window->elements().menu_button;
+    button.events().tapped.raise(button, {});
+    std::dynamic_pointer_cast<platform::MenuFlyoutItem>(
+        platform::MenuFlyout::open_menu()->items().at(9))
+        ->click();
+    pump();
+    auto dialog = last_dialog();
+    ASSERT_TRUE(dialog);
+    const auto header = texts(dialog->title);
+    ASSERT_GE(header.size(), 4u);
+    EXPECT_EQ(header[0], L"БУМАГОДЕЛ");
+    EXPECT_EQ(header[1], L"version 2.0.9");
+    EXPECT_EQ(header[2], L"Vellumcraft Pro");
+    EXPECT_EQ(texts(dialog->content),
+              (std::vector<std::wstring>{L"Home Page", L"https://paperwright.example.org/ru",
+                                         L"Support Contact", L"support-ru@paperwright.example.org",
+                                         L"Privacy Policy", L"paperwright.example.org/ru/privacy",
+                                         L"Disclaimer", L"paperwright.example.org/ru/disclaimer"}));
+
+    for (int i = 0; i < 4; ++i) link(*dialog, i)->click();
+    EXPECT_EQ(system.launched,
+              (std::vector<std::wstring>{
+                  L"https://paperwright.example.org/ru",
+                  L"mailto:support-ru@paperwright.example.org?subject=Paperwright%20support",
+                  L"https://paperwright.example.org/ru/privacy.html",
+                  L"https://paperwright.example.org/ru/disclaimer.html"}));
+
+    // Another one while it shows is refused; Escape closes it.
+    window->elements().logo_tall->tapped.raise(*window->elements().logo_tall);
+    EXPECT_EQ(last_dialog(), dialog);
+    dialog->click_close();
+    pump();
+    EXPECT_EQ(last_dialog(), nullptr);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(About, EitherLogoOpensIt) {
+    auto window = make_window();
+    for (const auto& logo : {window->elements().logo_tall, window->elements().logo_short}) {
+        logo->tapped.raise(*logo);
+        auto dialog = last_dialog();
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(texts(dialog->title).at(0), L"P A P E R W R I G H T");
+        dialog->click_close();
+        pump();
+    }
+}
+
+}  // namespace

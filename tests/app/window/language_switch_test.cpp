@@ -1,0 +1,116 @@
+// Ctrl+F7 and the other accelerators as the window receives them.
+#include <gtest/gtest.h>
+
+#include "core/interface_texts.h"
+#include "window/window_fixture.h"
+
+namespace {
+
+using core::SavePrintPage;
+using core::ViewMode;
+using platform::KeyModifiers;
+using platform::VirtualKey;
+
+class Keys : public app_test::WindowTest {
+protected:
+    void press(app::MainWindow& window, VirtualKey key,
+               KeyModifiers modifiers = KeyModifiers::control) {
+        platform::Window& native = *window.elements().window;
+        native.accelerator_invoked.raise(native, {key, modifiers});
+    }
+    static std::wstring labels(const app::MainWindow& window) {
+        const auto& e = window.elements();
+        return e.title_text->text() + L"|" + e.library_button->label() + L"|" +
+               e.settings_button->label() + L"|" + e.print_button->label() + L"|" +
+               e.save_button->label();
+    }
+};
+
+TEST_F(Keys, CtrlF7SwitchesTheLanguageAndItsStartPageAndBackKeepingTheMode) {
+    auto window = make_window();
+    main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
+    window->ToggleTextEditAsync();
+
+    press(*window, VirtualKey::F7);
+    EXPECT_EQ(window->session().language(), 1);
+    EXPECT_EQ(window->session().config().Language, 1.0);
+    EXPECT_EQ(labels(*window), L"Бумагодел|Библиотека|Параметры|Печать|Сохранить");
+    EXPECT_EQ(window->elements().window->title(), L"Бумагодел");
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Библиотека.brik"));
+    EXPECT_EQ(window->session().mode(), ViewMode::text_edit);
+
+    press(*window, VirtualKey::F7);
+    EXPECT_EQ(window->session().language(), 0);
+    EXPECT_EQ(labels(*window), L"Paperwright|Library|Settings|Print|Save");
+    // The start page, not the document open before the first switch.
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Library.brik"));
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(Keys, WithoutStartOnLibraryTheSwitchOpensTheOtherLanguagesLastDocument) {
+    core_test::write_file(root / L"install/briks/00/Кадры/Приказ.brik",
+                          core_test::document_bytes(u"Приказ"));
+    write_settings({u"StartOnLibrary:\t\t0.000000", u"LastDocument:\t\tКадры/Приказ.brik"});
+    auto window = make_window();
+    EXPECT_EQ(window->session().document()->path,
+              data_text(L"briks/Agreements/Sales Agreement.brik"));
+    press(*window, VirtualKey::F7);
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Кадры/Приказ.brik"));
+    EXPECT_FALSE(window->session().library_shown());
+    EXPECT_EQ(window->elements().status_text->text(), L"Кадровые документы  \u2022  Приказ");
+}
+
+TEST_F(Keys, AFailedWriteBackKeepsTheLanguageTheLabelsAndTheDocument) {
+    auto window = make_window();
+    main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
+    std::filesystem::remove_all(data_file(L"briks/Folder"));
+    press(*window, VirtualKey::F7);
+    ASSERT_EQ(failures.messages.size(), 1u);
+    EXPECT_NE(failures.messages[0].find("File writing failed."), std::string::npos);
+    EXPECT_EQ(window->session().language(), 0);
+    EXPECT_EQ(core::current_language, 0);
+    EXPECT_EQ(window->session().config().Language, 0.0);
+    EXPECT_EQ(labels(*window), L"Paperwright|Library|Settings|Print|Save");
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
+}
+
+TEST_F(Keys, ASwitchIntoADocumentThatDidNotLoadLeavesTheSettingsAndOutputPanels) {
+    write_settings(
+        {u"StartOnLibrary:\t\t0.000000"});  // the Russian last document is not in the library
+    for (ViewMode mode : {ViewMode::settings, ViewMode::save_print}) {
+        auto window = make_window();
+        mode == ViewMode::settings ? window->ToggleSettings() : window->TogglePrintSavePanel();
+        ASSERT_EQ(window->session().mode(), mode);
+        press(*window, VirtualKey::F7);
+        EXPECT_FALSE(window->HasLoadedDocument());
+        EXPECT_EQ(window->session().mode(), ViewMode::data);
+        EXPECT_FALSE(window->elements().settings_button->marked());
+        press(*window, VirtualKey::F7);  // back to English
+    }
+}
+
+TEST_F(Keys, EachKeyReachesItsModeAndOnlyWithExactlyControl) {
+    auto window = make_window();
+    main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
+    press(*window, VirtualKey::R, KeyModifiers::control | KeyModifiers::shift);
+    press(*window, VirtualKey::R, KeyModifiers::none);
+    EXPECT_EQ(window->session().mode(), ViewMode::data);
+
+    press(*window, VirtualKey::R);
+    EXPECT_EQ(window->session().mode(), ViewMode::settings);
+    press(*window, VirtualKey::S);
+    EXPECT_EQ(window->session().mode(), ViewMode::save_print);
+    EXPECT_EQ(window->session().save_print_page(), SavePrintPage::save);
+    press(*window, VirtualKey::P);  // turns the open panel to the print page
+    EXPECT_EQ(window->session().mode(), ViewMode::save_print);
+    EXPECT_EQ(window->session().save_print_page(), SavePrintPage::print);
+    EXPECT_TRUE(window->elements().print_button->marked());
+    press(*window, VirtualKey::P);  // and closes it from there
+    EXPECT_EQ(window->session().mode(), ViewMode::data);
+    press(*window, VirtualKey::L);
+    EXPECT_TRUE(window->session().library_shown());
+    press(*window, VirtualKey::L);
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
+}
+
+}  // namespace

@@ -1,0 +1,372 @@
+// Keystroke to painted page: the program's own window types into a field
+// key by key and, for each key, measures from the key event to the view
+// having painted the new text.
+//
+//   keystroke_probe [keys]   types `keys` keys (200 by default) into each
+//                            field below and prints median, 90th percentile
+//                            and maximum, with the program's and the view's
+//                            side of it
+//
+// The page reports its side itself: a mutation observer notes when the
+// content changed, and a requestAnimationFrame callback followed by a task
+// notes when that frame was laid out and painted. The probe reads those
+// times with asynchronous script calls, never through the page bridge, and
+// puts them on its own clock. Each key waits for the previous one to be
+// painted and then for a pause of 20 to 60 ms, so keys fall anywhere between
+// two frames, as a typist's do. Runs offscreen unless QT_QPA_PLATFORM says otherwise (xcb under
+// Xvfb), in a fresh home folder.
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/start.h"
+#include "core/file_paths.h"
+#include "core/settings.h"
+#include "platform/dispatcher.h"
+#include "platform/js_string_literal.h"
+#include "platform/panel.h"
+#include "platform/qt/native_widget.h"
+#include "platform/text_box.h"
+#include "tools/generated_templates/fifty_pages.h"
+#include "tools/keystroke_probe/probe_templates.h"
+
+namespace {
+
+struct field_to_type {
+    const char* title;
+    std::wstring link;  // as a file link posts it
+    std::wstring field;
+};
+
+// When the program last sent a render's script to the view.
+double last_render_sent = 0;
+
+double now_ms() {
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+bool wait_until(const std::function<bool()>& done, int milliseconds = 20000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > milliseconds) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    }
+    return true;
+}
+
+// The script's answer as JSON; empty when none came.
+std::wstring run_script(platform::WebView& view, const std::wstring& script) {
+    auto task = view.execute_script_async(script);
+    if (!wait_until([&] { return task.done(); })) return {};
+    return task.take();
+}
+
+std::vector<double> numbers_in(const std::wstring& json) {
+    std::vector<double> numbers;
+    std::string text(json.begin(), json.end());
+    for (char& c : text) {
+        if (c == '[' || c == ']' || c == ',') c = ' ';
+    }
+    const char* at = text.c_str();
+    char* end = nullptr;
+    for (double value = std::strtod(at, &end); end != at; value = std::strtod(at, &end)) {
+        numbers.push_back(value);
+        at = end;
+    }
+    return numbers;
+}
+
+// Page times are on the browser's monotonic clock counted from an epoch of
+// its own; the offset to ours is taken from the quickest of many round trips.
+double page_clock_offset(platform::WebView& view) {
+    double best_round_trip = 1e9, offset = 0;
+    for (int i = 0; i < 30; ++i) {
+        const double before = now_ms();
+        const std::vector<double> page =
+            numbers_in(run_script(view, L"[performance.timeOrigin + performance.now()]"));
+        const double after = now_ms();
+        if (page.size() == 1 && after - before < best_round_trip) {
+            best_round_trip = after - before;
+            offset = page[0] - (before + after) / 2;
+        }
+    }
+    return offset;
+}
+
+// Notes, for every change of the content, when it happened and when the
+// frame that shows it was painted: the task after a requestAnimationFrame
+// callback runs once that frame's layout and paint are done.
+constexpr wchar_t page_watch[] =
+    LR"js(
+(function () {
+  var watch = window.tembrickProbe = {changed: [], painted: []}, waiting = false;
+  function clock() { return performance.timeOrigin + performance.now(); }
+  new MutationObserver(function () {
+    if (waiting) return;
+    waiting = true;
+    watch.changed.push(clock());
+    requestAnimationFrame(function () {
+      var channel = new MessageChannel();
+      channel.port1.onmessage = function () { watch.painted.push(clock()); waiting = false; };
+      channel.port2.postMessage(0);
+    });
+  }).observe(document.documentElement, {subtree: true, childList: true, characterData: true, attributes: true});
+})();
+)js";
+
+constexpr wchar_t page_watch_state[] =
+    L"(function () { var w = window.tembrickProbe; return w ? [w.painted.length, "
+    L"w.changed[w.changed.length - 1], "
+    L"w.painted[w.painted.length - 1]] : []; })()";
+
+void collect_text_boxes(const platform::Panel& panel,
+                        std::vector<std::shared_ptr<platform::TextBox>>& out) {
+    for (std::size_t i = 0; i < panel.children().size(); ++i) {
+        const auto& child = panel.children().at(i);
+        if (auto box = std::dynamic_pointer_cast<platform::TextBox>(child)) out.push_back(box);
+        if (auto inner = std::dynamic_pointer_cast<platform::Panel>(child))
+            collect_text_boxes(*inner, out);
+    }
+}
+
+// The editor of the open document's field `name`, on its section's panel.
+QWidget* show_editor(app::MainWindow& window, const std::wstring& name) {
+    engine::document_data* data = window.session().data();
+    if (!data) return nullptr;
+    for (std::size_t s = 0; s < engine::group_count_of(data->parameters); ++s) {
+        const engine::doc_group& section = data->parameters.groups[s];
+        for (std::size_t f = 0; f < engine::element_count_of(section); ++f) {
+            if (section.elements[f].record.s1 != name) continue;
+            window.session().set_section(std::int32_t(s));
+            window.left_menu().RefreshMenuPanel();
+            std::vector<std::shared_ptr<platform::TextBox>> boxes;
+            collect_text_boxes(window.data_panel().panel(), boxes);
+            const platform::TreeIndex tag{std::int32_t(s), std::int32_t(f), -1};
+            for (const auto& box : boxes) {
+                if (box->data_context == platform::Value(tag)) return platform::widget_of(*box);
+            }
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+std::wstring editor_text(QWidget* editor) {
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) return line->text().toStdWString();
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(editor))
+        return memo->toPlainText().toStdWString();
+    return {};
+}
+
+void type_key(QWidget* editor, int index) {
+    const QChar letter = QChar(u'a' + index % 26);
+    const auto key = Qt::Key(Qt::Key_A + index % 26);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(letter));
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(letter));
+    QApplication::sendEvent(editor, &press);
+    QApplication::sendEvent(editor, &release);
+}
+
+struct key_times {
+    double program;  // key event to the script sent
+    double script;   // script sent to the content changed
+    double paint;    // content changed to the frame painted
+    double total() const { return program + script + paint; }
+};
+
+double percentile(std::vector<double> values, double share) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t rank = std::size_t(share * double(values.size()) + 0.999999);
+    return values[std::min(values.size(), std::max<std::size_t>(rank, 1)) - 1];
+}
+
+void report(const field_to_type& typed, const std::vector<key_times>& keys) {
+    std::vector<double> total, program, view, script, paint;
+    for (const key_times& k : keys) {
+        total.push_back(k.total());
+        program.push_back(k.program);
+        view.push_back(k.script + k.paint);
+        script.push_back(k.script);
+        paint.push_back(k.paint);
+    }
+    std::printf("%s, %zu keys: median %.1f ms, 90th percentile %.1f ms, max %.1f ms\n", typed.title,
+                keys.size(), percentile(total, 0.5), percentile(total, 0.9),
+                percentile(total, 1.0));
+    std::printf(
+        "  program (store, conditions, render, literal): median %.1f ms, 90th percentile %.1f ms\n",
+        percentile(program, 0.5), percentile(program, 0.9));
+    std::printf(
+        "  view (replace, layout, paint): median %.1f ms, 90th percentile %.1f ms"
+        " (script %.1f ms, layout and paint %.1f ms)\n",
+        percentile(view, 0.5), percentile(view, 0.9), percentile(script, 0.5),
+        percentile(paint, 0.5));
+    std::fflush(stdout);
+}
+
+// Opens the document, types `count` keys into the field and reports; false
+// when something never happened.
+bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
+    platform::WebView& view = *window.elements().main_webview;
+    window.OnWebMessageReceived(view, typed.link);
+    QWidget* editor = show_editor(window, typed.field);
+    if (!editor) {
+        std::printf("%s: no editor for the field\n", typed.title);
+        return false;
+    }
+    editor->setFocus();
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) line->end(false);
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(editor)) memo->moveCursor(QTextCursor::End);
+    // Let the opened document settle before watching.
+    QElapsedTimer settle;
+    settle.start();
+    wait_until([&] { return settle.elapsed() > 1000; });
+    // The reader looks at the first place that shows the field.
+    const std::wstring value = editor_text(editor);
+    run_script(view,
+               L"(function (text) { var walker = document.createTreeWalker(document.body, "
+               L"NodeFilter.SHOW_TEXT);"
+               L" while (walker.nextNode()) if (walker.currentNode.data.indexOf(text) >= 0) {"
+               L" walker.currentNode.parentNode.scrollIntoView({block: 'center'}); return; } })('" +
+                   platform::js_string_literal(
+                       value.substr(value.size() - std::min<std::size_t>(value.size(), 8))) +
+                   L"')");
+    run_script(view, page_watch);
+    if (std::getenv("PROBE_EXPERIMENT")) {
+        std::FILE* f = std::fopen("/tmp/scratch/exp.js", "r");
+        std::string js(100000, 0);
+        js.resize(std::fread(js.data(), 1, js.size(), f));
+        std::fclose(f);
+        std::printf("experiment: %ls\n",
+                    run_script(view, QString::fromUtf8(js.c_str()).toStdWString()).c_str());
+    }
+    const double offset = page_clock_offset(view);
+
+    std::vector<key_times> keys;
+    double painted_count = 0;
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> pause_ms(20, 60);
+    const app::ViewUpdates before = window.view_updates();
+    for (int i = 0; i < count; ++i) {
+        QElapsedTimer pause;
+        pause.start();
+        const int wanted = pause_ms(random);
+        wait_until([&] { return pause.elapsed() >= wanted; });
+        const double pressed = now_ms();
+        type_key(editor, i);
+        const double sent = last_render_sent;
+        std::vector<double> state;
+        const bool painted = wait_until(
+            [&] {
+                state = numbers_in(run_script(view, page_watch_state));
+                return state.size() == 3 && state[0] > painted_count;
+            },
+            5000);
+        if (!painted) {
+            std::printf("%s: key %d was never painted\n", typed.title, i + 1);
+            return false;
+        }
+        painted_count = state[0];
+        if (sent < pressed) {
+            std::printf("%s: key %d sent no render\n", typed.title, i + 1);
+            return false;
+        }
+        const double changed = state[1] - offset, shown = state[2] - offset;
+        keys.push_back({sent - pressed, changed - sent, shown - changed});
+    }
+
+    // The typed letters only: the document may write a value's first letter
+    // in capitals.
+    const std::wstring typed_value = editor_text(editor);
+    const std::wstring tail =
+        typed_value.substr(typed_value.size() - std::min<std::size_t>(std::size_t(count), 20));
+    if (run_script(view, L"document.body.textContent.indexOf('" +
+                             platform::js_string_literal(tail) + L"') >= 0") != L"true") {
+        std::printf("%s: the view does not show the typed value\n", typed.title);
+        return false;
+    }
+    report(typed, keys);
+    const app::ViewUpdates& after = window.view_updates();
+    std::printf("  view updates: %d text nodes, %d pages, %d whole builds\n",
+                after.text_edits - before.text_edits, after.page_replaces - before.page_replaces,
+                after.builds - before.builds);
+    return true;
+}
+
+void run_probe(app::MainWindow& window, int count) {
+    const std::filesystem::path library =
+        std::filesystem::path(window.session().folders().data_folder) / "briks";
+    if (!probe::write_probe_templates(library)) {
+        std::printf("could not write the generated templates under %s\n", library.c_str());
+        return;
+    }
+    const std::wstring fifty = probe::fifty_pages_link;
+    const field_to_type fields[] = {
+        {"Sales Agreement, \"Buyer\"", L"Agreements/Sales|Agreement", L"Buyer"},
+        {"50 pages, field on every page", fifty, generated::every_page_field},
+        {"50 pages, field on one page", fifty, generated::one_page_field},
+        {"50 pages, 2,000-character memo", fifty, generated::memo_field},
+        {"400 fields with conditions", probe::many_fields_link, probe::many_fields_typed},
+    };
+    bool all = true;
+    for (const field_to_type& typed : fields) all = measure(window, typed, count) && all;
+    if (!all) std::exit(1);
+}
+
+void use_fresh_home() {
+    const std::filesystem::path home =
+        std::filesystem::temp_directory_path() / ("tembrick-keys-" + std::to_string(getpid()));
+    std::filesystem::create_directories(home / "run");
+    std::filesystem::permissions(home / "run", std::filesystem::perms::owner_all);
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", (home / "run").c_str(), 1);
+    // English, from a settings file of the probe's own: a locale without a
+    // region leaves the language to it.
+    setenv("LC_ALL", "C.UTF-8", 1);
+    core::settings english;
+    english.Language = 0;
+    const std::filesystem::path data = home / ".local/share/tembrick";
+    std::filesystem::create_directories(data);
+    english.load(core::text_of(data));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    use_fresh_home();
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (geteuid() == 0) setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+    const std::string home = std::getenv("HOME");
+
+    app::MainWindowHooks hooks;
+    hooks.render_sent = [](app::MainWindow&) { last_render_sent = now_ms(); };
+    hooks.first_page_shown = [count](app::MainWindow& window) {
+        platform::post([&window, count] {
+            run_probe(window, count);
+            window.elements().window->close();
+        });
+    };
+    const int code = app::start(1, argv, hooks);
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
+    return code;
+}
