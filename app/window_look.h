@@ -3,15 +3,17 @@
 #pragma once
 
 #include "platform/style.h"
+#include "ui/editing/panel_look.h"
 
 namespace app::look {
 
+using ui::look::dark_blue;
+using ui::look::dark_gray;
+using ui::look::transparent;
+using ui::look::white;
+
 constexpr platform::Color accent{255, 0x5D, 0x6B, 0x99};
-constexpr platform::Color white{255, 0xFF, 0xFF, 0xFF};
-constexpr platform::Color transparent{0, 0, 0, 0};
-constexpr platform::Color dark_blue{255, 0x00, 0x00, 0x8B};
 constexpr platform::Color dark_slate_gray{255, 0x2F, 0x4F, 0x4F};
-constexpr platform::Color dark_gray{255, 0xA9, 0xA9, 0xA9};
 constexpr platform::Color alice_blue{255, 0xF0, 0xF8, 0xFF};
 constexpr platform::Color link{255, 0x36, 0x77, 0xB0};
 constexpr platform::Color product_line{0xEC, 0x5D, 0x6B, 0x99};

@@ -70,6 +70,7 @@ void session::open_document(std::wstring name, const std::function<void()>& name
 
     const std::wstring path = folders_.resolve(std::move(name));
     document_ = std::make_unique<engine::document>(path, language_);
+    screen_.reset();
     ++document_serial_;
     data_ = document_->data.get();
 
@@ -91,6 +92,7 @@ bool session::write_back() {
 bool session::close_document() {
     if (!document_) return true;
     if (!write_back()) return false;
+    screen_.reset();
     document_.reset();
     data_ = nullptr;
     return true;
@@ -102,7 +104,13 @@ void session::apply_zoom() {
     if (document_) document_->zoom = applied_zoom(config_.DocumentZoom);
 }
 
-std::wstring session::screen_html() { return engine::to_html(*document_, view()); }
+const std::wstring& session::screen_html() {
+    if (!screen_) screen_ = std::make_unique<engine::render_context>(document_.get(), view());
+    screen_->language = language_;
+    screen_->library_shown = library_shown_;
+    screen_->section = section_;
+    return engine::to_html(*screen_);
+}
 
 std::wstring session::print_html() { return engine::to_print_html(*document_, view()); }
 

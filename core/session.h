@@ -102,7 +102,10 @@ public:
     // What the engine is told with every render.
     engine::view_state view() const { return {language_, library_shown_, section_}; }
     // The open document as screen, print and Word HTML.
-    std::wstring screen_html();
+    // The screen HTML is written into a render context kept for the open
+    // document, whose output keeps its capacity from render to render; it
+    // stays until the next screen render.
+    const std::wstring& screen_html();
     std::wstring print_html();
     std::wstring word_html();
 
@@ -132,6 +135,7 @@ private:
     library_folders folders_;
     int language_ = 0;
     std::unique_ptr<engine::document> document_;
+    std::unique_ptr<engine::render_context> screen_;
     engine::document_data* data_ = nullptr;
     std::uint64_t document_serial_ = 0;
     formatting_cache formatting_;

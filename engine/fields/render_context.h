@@ -7,8 +7,11 @@
 //
 // A context is made for one render, or by a caller for one pass of scripts
 // over a document (the display conditions of its fields), and used by one
-// thread. It is defined on this floor, the lowest that reads it; the render
-// floor gives it the way to run a nested script.
+// thread. A caller that renders one document again and again may keep its
+// context: every render starts its walk afresh, and the output buffer keeps
+// its capacity, so a render needs no large allocation. It is defined on this
+// floor, the lowest that reads it; the render floor gives it the way to run a
+// nested script.
 #pragma once
 
 #include <array>
@@ -112,6 +115,9 @@ struct render_context {
     bool table_cell_open = false;
     // Set when the unit being rendered asked for a page break.
     std::uint8_t marker_seen = 0;
+
+    // The HTML of the last whole-document render.
+    std::wstring output;
 };
 
 }  // namespace engine

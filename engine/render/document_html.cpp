@@ -55,23 +55,32 @@ long long zoom_percent(double zoom) {
 }  // namespace
 
 std::wstring to_html(document& doc, const view_state& view) {
-    if (doc.data && group_count_of(doc.data->pages) > 0) {
-        render_context context(&doc, view, render_target::screen);
-        return render_html(context);
-    }
+    render_context context(&doc, view, render_target::screen);
+    to_html(context);
+    return std::move(context.output);
+}
+
+const std::wstring& to_html(render_context& context) {
+    document& doc = *context.doc;
+    context.target = render_target::screen;
+    if (doc.data && group_count_of(doc.data->pages) > 0) return render_html(context);
+    std::wstring& out = context.output;
     if (!doc.path.empty()) {
-        return L"\"" + message_name(doc.path) + L"\" " +
-               ui_string(ui_text::file_failed_to_open, doc.language);
+        out = L"\"" + message_name(doc.path) + L"\" " +
+              ui_string(ui_text::file_failed_to_open, doc.language);
+        return out;
     }
-    return std::wstring(L"<html>") + body_open +
-           L"<p style=\"font-family:Arial;font-size:11.0pt;\">" +
-           ui_string(ui_text::document_absent, doc.language) + L"</p></body></html>";
+    out = std::wstring(L"<html>") + body_open +
+          L"<p style=\"font-family:Arial;font-size:11.0pt;\">" +
+          ui_string(ui_text::document_absent, doc.language) + L"</p></body></html>";
+    return out;
 }
 
 std::wstring to_print_html(document& doc, const view_state& view) {
     if (doc.data && group_count_of(doc.data->pages) > 0) {
         render_context context(&doc, view, render_target::print);
-        return render_html(context);
+        render_html(context);
+        return std::move(context.output);
     }
     if (!doc.path.empty()) {
         return L"Файл документа поврежден: \"" + message_name(doc.path) +
@@ -87,16 +96,18 @@ std::wstring to_word_html(document& doc, const view_state& view) {
     if (doc.data) {
         // Variables left by an earlier render must not reach this one.
         doc.data->scratch.records.clear();
-        out += render_pages(context);
+        write_pages(context, out);
     }
     // Section1 stays open, as in every file saved so far.
     out += L"</body></html>";
     return convert_page_breaks(std::move(out));
 }
 
-std::wstring render_html(render_context& context) {
+const std::wstring& render_html(render_context& context) {
+    std::wstring& out = context.output;
+    out.clear();
     document_data* data = context.data;
-    if (!data) return L"Document Loading Error";
+    if (!data) return out = L"Document Loading Error";
     const bool screen = !context.for_print();
     // State a previous render in this context may have left behind.
     context.render_position = {};
@@ -155,7 +166,7 @@ std::wstring render_html(render_context& context) {
     }
     print_style = L"\"" + print_style;
 
-    std::wstring out =
+    out +=
         L"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\"> "
         L"<html><head><meta http-equiv=Content-Type content= \"text/html; charset=utf-8\">";
     if (screen) {
@@ -180,7 +191,7 @@ std::wstring render_html(render_context& context) {
                L"><tbody><tr><td style=\"vertical-align:top;\">";
     }
 
-    out += render_pages(context);
+    write_pages(context, out);
 
     if (screen) {
         out += L"</td><td style=\"\"></td></tr><tr style=\"height:" + frame.bottom_margin_text +
@@ -194,8 +205,13 @@ std::wstring render_html(render_context& context) {
 }
 
 std::wstring render_pages(render_context& context) {
-    const document_data& data = *context.data;
     std::wstring out;
+    write_pages(context, out);
+    return out;
+}
+
+void write_pages(render_context& context, std::wstring& out) {
+    const document_data& data = *context.data;
     for (std::size_t p = 0; p < group_count_of(data.pages); ++p) {
         const doc_record& page = data.pages.groups[p].record;
         if (page.a == 1) {
@@ -204,7 +220,6 @@ std::wstring render_pages(render_context& context) {
             out += render_legacy_page(context, int(p));
         }
     }
-    return out;
 }
 
 std::wstring render_page_top(const render_context& context) {

@@ -18,17 +18,25 @@ namespace engine {
 
 // The screen HTML, or the failed-to-open / absent-document page.
 std::wstring to_html(document& doc, const view_state& view);
+// The same for the document of a context that a caller keeps, written into
+// the context's output, which it answers; the context's view fields may be
+// changed between renders.
+const std::wstring& to_html(render_context& context);
 // The print HTML, or the matching message text.
 std::wstring to_print_html(document& doc, const view_state& view);
 // Word-readable HTML: the print bodies of every page in an Office head whose
 // page definition follows the page setup.
 std::wstring to_word_html(document& doc, const view_state& view);
 
-// The core renderer for the context's target (screen, or print). Writes the
-// page-setup defaults into the tree when the page setup was never made.
-std::wstring render_html(render_context& context);
-// The bodies of the standard pages and the shown legacy pages, in order; the
-// context must have a document.
+// The core renderer for the context's target (screen, or print): writes the
+// document into the context's output, which it answers, in place of what was
+// there. Writes the page-setup defaults into the tree when the page setup was
+// never made.
+const std::wstring& render_html(render_context& context);
+// Appends the bodies of the standard pages and the shown legacy pages, in
+// order, to `out`; the context must have a document.
+void write_pages(render_context& context, std::wstring& out);
+// The same as a text of its own.
 std::wstring render_pages(render_context& context);
 // The opening of one screen page, and the break between two of them.
 std::wstring render_page_top(const render_context& context);

@@ -43,6 +43,7 @@
 #include "platform/text_box.h"
 #include "tools/generated_templates/fifty_pages.h"
 #include "tools/keystroke_probe/probe_templates.h"
+#include "tools/probe_home/probe_home.h"
 
 namespace {
 
@@ -60,20 +61,10 @@ double now_ms() {
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
-bool wait_until(const std::function<bool()>& done, int milliseconds = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    }
-    return true;
-}
-
 // The script's answer as JSON; empty when none came.
 std::wstring run_script(platform::WebView& view, const std::wstring& script) {
     auto task = view.execute_script_async(script);
-    if (!wait_until([&] { return task.done(); })) return {};
+    if (!probe::wait_until([&] { return task.done(); })) return {};
     return task.take();
 }
 
@@ -236,7 +227,7 @@ bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
     // Let the opened document settle before watching.
     QElapsedTimer settle;
     settle.start();
-    wait_until([&] { return settle.elapsed() > 1000; });
+    probe::wait_until([&] { return settle.elapsed() > 1000; });
     // The reader looks at the first place that shows the field.
     const std::wstring value = editor_text(editor);
     run_script(view,
@@ -267,12 +258,12 @@ bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
         QElapsedTimer pause;
         pause.start();
         const int wanted = pause_ms(random);
-        wait_until([&] { return pause.elapsed() >= wanted; });
+        probe::wait_until([&] { return pause.elapsed() >= wanted; });
         const double pressed = now_ms();
         type_key(editor, i);
         const double sent = last_render_sent;
         std::vector<double> state;
-        const bool painted = wait_until(
+        const bool painted = probe::wait_until(
             [&] {
                 state = numbers_in(run_script(view, page_watch_state));
                 return state.size() == 3 && state[0] > painted_count;
@@ -329,33 +320,12 @@ void run_probe(app::MainWindow& window, int count) {
     if (!all) std::exit(1);
 }
 
-void use_fresh_home() {
-    const std::filesystem::path home =
-        std::filesystem::temp_directory_path() / ("tembrick-keys-" + std::to_string(getpid()));
-    std::filesystem::create_directories(home / "run");
-    std::filesystem::permissions(home / "run", std::filesystem::perms::owner_all);
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
-    setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", (home / "run").c_str(), 1);
-    // English, from a settings file of the probe's own: a locale without a
-    // region leaves the language to it.
-    setenv("LC_ALL", "C.UTF-8", 1);
-    core::settings english;
-    english.Language = 0;
-    const std::filesystem::path data = home / ".local/share/tembrick";
-    std::filesystem::create_directories(data);
-    english.load(core::text_of(data));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-    use_fresh_home();
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (geteuid() == 0) setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-    const std::string home = std::getenv("HOME");
+    const std::filesystem::path home = probe::use_fresh_home("tembrick-keys");
+    probe::start_in_english(home);
 
     app::MainWindowHooks hooks;
     hooks.render_sent = [](app::MainWindow&) { last_render_sent = now_ms(); };

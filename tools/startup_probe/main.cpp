@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "app/start.h"
+#include "tools/probe_home/probe_home.h"
 
 extern char** environ;
 
@@ -90,16 +91,7 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "--once") return run_once(argc, argv);
 
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
-    const std::filesystem::path home =
-        std::filesystem::temp_directory_path() / ("tembrick-probe-" + std::to_string(getpid()));
-    std::filesystem::create_directories(home / "run");
-    std::filesystem::permissions(home / "run", std::filesystem::perms::owner_all);
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
-    setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", (home / "run").c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (geteuid() == 0) setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+    const std::filesystem::path home = probe::use_fresh_home("tembrick-probe");
 
     const std::string self = std::filesystem::canonical("/proc/self/exe").string();
     const double first = measure(self);  // installs the library: not a warm start

@@ -60,6 +60,11 @@ TEST_F(BarsAndMenu, HidingTheToolBarNamesTheDocumentInTheTitleAndLastsAcrossARes
         close(*window);
     }
     EXPECT_TRUE(core_test::file_contains(data_file(L"tembrick.ini"), u"ToolBarShow:\t\t0.000000"));
+    system.region = L"RU";
+    auto russian = make_window();
+    EXPECT_EQ(russian->elements().title_text->text(), L"Бумагодел  \u2022  Библиотека");
+    russian.reset();
+    system.region = L"US";
     auto window = make_window();
     EXPECT_FALSE(window->toolbar_shown());
     EXPECT_EQ(window->elements().title_text->text(), L"Paperwright  \u2022  Library");

@@ -1,80 +1,21 @@
-// The window on the offscreen platform: keys, placement and drag areas.
+// The window on the offscreen platform: placement and drag areas. Its keys
+// are tested with the program's window (keyboard_test).
 #include "platform/window.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QListWidget>
 #include <QTest>
 #include <vector>
 
 #include "platform/controls.h"
-#include "platform/list_box.h"
 #include "platform/panel.h"
 #include "platform/qt/native_widget.h"
 #include "platform/testing.h"
-#include "platform/text_box.h"
 
 namespace {
 
-using platform::Accelerator;
-using platform::KeyModifiers;
 using platform::PixelRect;
-using platform::VirtualKey;
 using platform::WindowState;
-
-struct ShownWindow {
-    ShownWindow() {
-        panel->children().append(line);
-        panel->children().append(memo);
-        panel->children().append(list);
-        panel->children().append(plain);
-        window->set_content(panel);
-        window->accelerator_invoked.add(
-            [this](platform::Window&, const Accelerator& a) { invoked.push_back(a); });
-    }
-
-    void show() {
-        window->activate();
-        QApplication::setActiveWindow(platform::widget_of(*window));
-        EXPECT_TRUE(QTest::qWaitForWindowActive(platform::widget_of(*window)));
-    }
-
-    std::shared_ptr<platform::Window> window = platform::Window::create();
-    std::shared_ptr<platform::Panel> panel = platform::Panel::create();
-    std::shared_ptr<platform::TextBox> line = platform::TextBox::create();
-    std::shared_ptr<platform::TextBox> memo = platform::TextBox::create(true);
-    std::shared_ptr<platform::ListBox> list = platform::ListBox::create();
-    std::shared_ptr<platform::Panel> plain = platform::Panel::create();
-    std::vector<Accelerator> invoked;
-};
-
-TEST(WindowKeys, ADeclaredKeyReachesTheWindowWhereverTheFocusIsAndOnlyWithItsModifiers) {
-    ShownWindow shown;
-    const Accelerator ctrl_l{VirtualKey::L, KeyModifiers::control};
-    shown.window->add_accelerator(ctrl_l);
-    shown.window->add_accelerator({VirtualKey::F7, KeyModifiers::control});
-    shown.list->set_entries({{L"one"}, {L"two"}});
-    shown.show();
-
-    for (const std::shared_ptr<platform::Element>& focus :
-         std::vector<std::shared_ptr<platform::Element>>{shown.line, shown.memo, shown.list,
-                                                         shown.plain}) {
-        shown.invoked.clear();
-        ASSERT_TRUE(focus->focus());
-        QWidget* target = QApplication::focusWidget();
-        ASSERT_NE(target, nullptr);
-        QTest::keyClick(target, Qt::Key_L, Qt::ControlModifier);
-        QTest::keyClick(target, Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
-        QTest::keyClick(target, Qt::Key_F7, Qt::ControlModifier);
-        QTest::keyClick(target, Qt::Key_F7);
-        EXPECT_EQ(shown.invoked,
-                  (std::vector<Accelerator>{ctrl_l, {VirtualKey::F7, KeyModifiers::control}}))
-            << focus.get();
-    }
-    // The text box did not take the letter.
-    EXPECT_EQ(shown.line->text(), L"");
-}
 
 TEST(WindowPlacement, GeometryAndStateSetBeforeTheFirstShowAreWhatItShowsAndReadsBack) {
     auto window = platform::Window::create();
