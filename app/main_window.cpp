@@ -24,7 +24,7 @@ MainWindow::MainWindow(core::session& session, platform::System& system,
       hooks_(std::move(hooks)),
       elements_(MakeWindowAndViews(make_web_view)),
       preview_(session, elements_.main_webview, elements_.preview_webview),
-      settings_panel_(session, render_wanted()),
+      settings_panel_(session, render_wanted(), system, elements_.main_webview),
       text_edit_panel_(session, render_wanted()),
       save_print_panel_(session, render_wanted(), preview_, status_, elements_.window),
       data_panel_(

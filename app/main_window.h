@@ -76,7 +76,8 @@ class MainWindow final {
 public:
     // Builds the window and opens the start page; the window is shown by
     // `activate`. Throws when the start page cannot be opened. `system`
-    // opens the links of the About box; it outlives the window.
+    // opens the links of the About box and lists the font families; it
+    // outlives the window.
     MainWindow(core::session& session, platform::System& system,
                platform::WebViewFactory make_web_view, MainWindowHooks hooks = {});
     ~MainWindow();
@@ -87,6 +88,7 @@ public:
     void activate();
 
     core::session& session() const { return session_; }
+    platform::System& system() const { return system_; }
     const MainWindowElements& elements() const { return elements_; }
     ui::LeftMenu& left_menu() { return left_menu_; }
     ui::DataPanel& data_panel() { return data_panel_; }

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/document/document.h"
+#include "engine/document/document_data.h"
 #include "engine/document/page_setup.h"
 
 namespace {

@@ -3,6 +3,7 @@
 // and asks for a render that keeps the scroll position.
 #include "platform/controls.h"
 #include "platform/toggle_button.h"
+#include "ui/output/row_captions.h"
 #include "ui/output/setting_rows.h"
 #include "ui/output/value_captions.h"
 
@@ -16,17 +17,6 @@ constexpr std::size_t font_size_header_in_settings = 3;
 constexpr std::size_t font_size_header_in_layout = 10;
 constexpr std::size_t heading_size_header = 7;
 constexpr std::size_t font_family_header = 1;
-
-// The value caption of the header at `position` of the panel holding the
-// control's group box; null when the panel is not shaped as expected.
-platform::TextBlock* value_caption(const platform::Element& control, std::size_t position) {
-    auto box = control.parent();
-    auto page = box ? box->parent() : nullptr;
-    if (!page || position >= page->children().size()) return nullptr;
-    auto* header = dynamic_cast<platform::Panel*>(page->children().at(position).get());
-    if (!header || header->children().size() < 2) return nullptr;
-    return dynamic_cast<platform::TextBlock*>(header->children().at(1).get());
-}
 
 }  // namespace
 

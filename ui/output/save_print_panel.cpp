@@ -10,7 +10,9 @@
 #include "ui/editing/panel_look.h"
 #include "ui/editing/panel_rows.h"
 #include "ui/output/open_document_names.h"
+#include "ui/output/option_controls.h"
 #include "ui/output/page_selection.h"
+#include "ui/output/row_captions.h"
 #include "ui/output/value_captions.h"
 
 namespace ui {
@@ -27,13 +29,6 @@ constexpr std::int32_t footer_code = 0, open_after_saving_code = 2;
 // Positions on the print page.
 constexpr std::size_t copies_header_position = 1, page_list_row_position = 4;
 
-std::shared_ptr<platform::Panel> group_box() {
-    auto box = platform::Panel::create();
-    box->set_margin(look::row_margin);
-    platform::set_border(*box, {look::white_smoke, look::dark_gray, 1, look::corner_radius});
-    return box;
-}
-
 }  // namespace
 
 SavePrintPanel::SavePrintPanel(core::session& session, RenderWanted render, PrintPreview& preview,
@@ -47,37 +42,18 @@ SavePrintPanel::SavePrintPanel(core::session& session, RenderWanted render, Prin
 
 std::shared_ptr<platform::Panel> SavePrintPanel::MakeOptionGroup(
     std::initializer_list<std::pair<int, std::int32_t>> options, std::int32_t chosen) {
-    auto box = group_box();
-    std::size_t index = 0;
-    for (const auto& [row, code] : options) {
-        auto radio = platform::RadioButton::create(core::ui_string(row));
-        radio->set_font(look::editor_font());
-        const bool first = index == 0, last = index + 1 == options.size();
-        radio->set_margin({10, first ? 8.0 : 2.0, 8, last ? 9.0 : 2.0});
-        platform::keep_margin_outside(*radio);
-        box->children().append(radio);
-        radio->set_checked(code == chosen);
-        radio->data_context = code;
-        radio->checked.add([this](platform::ToggleButton& sender, const platform::NoArgs&) {
-            OnOptionRadioChecked(sender);
-        });
-        ++index;
-    }
-    return box;
+    std::vector<std::pair<std::wstring, std::int32_t>> texts;
+    for (const auto& [row, code] : options) texts.emplace_back(core::ui_string(row), code);
+    return ui::MakeOptionGroup(
+        texts, chosen, [this](platform::ToggleButton& sender) { OnOptionRadioChecked(sender); });
 }
 
 std::shared_ptr<platform::CheckBox> SavePrintPanel::MakeOptionCheckBox(int row, std::int32_t code,
                                                                        bool checked) {
-    auto box = platform::CheckBox::create(core::ui_string(row));
-    box->set_margin({20, 0, 8, 2});
-    platform::keep_margin_outside(*box);
-    box->set_checked(checked);
+    auto box = ui::MakeOptionCheckBox(
+        core::ui_string(row), checked,
+        [this](platform::ToggleButton& sender) { OnOptionCheckBoxToggled(sender); });
     box->data_context = code;
-    auto toggled = [this](platform::ToggleButton& sender, const platform::NoArgs&) {
-        OnOptionCheckBoxToggled(sender);
-    };
-    box->checked.add(toggled);
-    box->unchecked.add(toggled);
     return box;
 }
 
@@ -184,13 +160,10 @@ void SavePrintPanel::BuildSavePrintPanel(platform::Panel& panel, std::int32_t pa
 void SavePrintPanel::MakeCopiesRow(platform::Panel& panel) {
     const double copies = session_.output().copies;
     MakeSectionHeader(panel, core::ui_string(text::print_copies), copies_text(copies));
-    auto slider = platform::Slider::create(1, 10);
-    slider->set_margin({4, 4, 4, 4});
-    slider->set_value(copies);
-    slider->value_changed.add([this](platform::Slider& sender, double value) { OnCopiesChanged(sender, value); });
-    auto box = group_box();
-    box->children().append(slider);
-    panel.children().append(box);
+    const SliderGroup made = MakeSliderGroup(1, 10, copies);
+    made.slider->value_changed.add(
+        [this](platform::Slider& sender, double value) { OnCopiesChanged(sender, value); });
+    panel.children().append(made.box);
 }
 
 void SavePrintPanel::MakeApplyRow(platform::Panel& panel, SavePrintAction action) {
@@ -261,14 +234,8 @@ void SavePrintPanel::OnCopiesChanged(platform::Slider& sender, double value) {
     double& copies = session_.output().copies;
     copies = value;
     if (copies == 0) return;
-    auto box = sender.parent();
-    auto page = box ? box->parent() : nullptr;
-    if (!page || copies_header_position >= page->children().size()) return;
-    auto* header = dynamic_cast<platform::Panel*>(page->children().at(copies_header_position).get());
-    if (!header || header->children().size() < 2) return;
-    if (auto* caption = dynamic_cast<platform::TextBlock*>(header->children().at(1).get())) {
+    if (platform::TextBlock* caption = value_caption(sender, copies_header_position))
         caption->set_text(copies_text(copies));
-    }
 }
 
 void SavePrintPanel::OnSavePrintTextChanged(platform::TextBox& sender) {

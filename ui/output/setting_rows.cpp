@@ -1,12 +1,9 @@
-// Rows whose handlers come with the paragraph and margin settings are built
-// with their values but stay disabled.
 #include "ui/output/setting_rows.h"
 
 #include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
-#include "platform/decoration.h"
-#include "ui/editing/panel_look.h"
 #include "ui/editing/panel_rows.h"
+#include "ui/output/option_controls.h"
 #include "ui/output/value_captions.h"
 
 namespace ui {
@@ -15,27 +12,10 @@ namespace text = engine::ui_text;
 
 namespace {
 
-// The group box holding a slider set to `value` (kept within its range).
-struct slider_box {
-    std::shared_ptr<platform::Panel> box;
-    std::shared_ptr<platform::Slider> slider;
-};
-
-slider_box make_slider_box(double minimum, double maximum, double value) {
-    auto slider = platform::Slider::create(minimum, maximum);
-    slider->set_margin({4, 4, 4, 4});
-    slider->set_value(value);
-    auto box = platform::Panel::create();
-    box->set_margin(look::row_margin);
-    platform::set_border(*box, {look::white_smoke, look::dark_gray, 1, look::corner_radius});
-    box->children().append(slider);
-    return {box, slider};
-}
-
 // Appends the group box with its slider; answers the slider.
 std::shared_ptr<platform::Slider> append_slider_box(platform::Panel& panel, double minimum,
                                                     double maximum, double value) {
-    slider_box made = make_slider_box(minimum, maximum, value);
+    SliderGroup made = MakeSliderGroup(minimum, maximum, value);
     panel.children().append(made.box);
     return made.slider;
 }
@@ -57,20 +37,25 @@ void SettingRows::MakeFirstLineIndentRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
     // The indent comes from a number stored in the file, which may be huge or
     // not a number at all: the caption shows what the slider holds.
-    const slider_box made = make_slider_box(0, 30, formatting.first_line_indent);
+    const SliderGroup made = MakeSliderGroup(0, 30, formatting.first_line_indent);
     MakeSectionHeader(
         panel,
         core::ui_string(formatting.hanging_indent ? text::indent_left : text::first_line_indent),
         millimetres_text(made.slider->value()));
     panel.children().append(made.box);
-    made.slider->set_enabled(false);
+    made.slider->value_changed.add([this](platform::Slider& sender, double value) {
+        OnFirstLineIndentChanged(sender, value);
+    });
 }
 
 void SettingRows::MakeBodyTopPaddingRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
     MakeSectionHeader(panel, core::ui_string(text::top_padding),
                       millimetres_text(formatting.body_top_padding));
-    append_slider_box(panel, 0, 15, formatting.body_top_padding)->set_enabled(false);
+    append_slider_box(panel, 0, 15, formatting.body_top_padding)
+        ->value_changed.add([this](platform::Slider& sender, double value) {
+            OnBodyTopPaddingChanged(sender, value);
+        });
 }
 
 void SettingRows::MakeLineSpacingRow(platform::Panel& panel) {
@@ -79,14 +64,20 @@ void SettingRows::MakeLineSpacingRow(platform::Panel& panel) {
     if (formatting.line_spacing < 2) formatting.line_spacing = 0;
     MakeSectionHeader(panel, core::ui_string(text::line_spacing),
                       line_spacing_text(formatting.line_spacing));
-    append_slider_box(panel, 1, 15, formatting.line_spacing)->set_enabled(false);
+    append_slider_box(panel, 1, 15, formatting.line_spacing)
+        ->value_changed.add([this](platform::Slider& sender, double value) {
+            OnLineSpacingChanged(sender, value);
+        });
 }
 
 void SettingRows::MakeHeadingTopPaddingRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
     MakeSectionHeader(panel, core::ui_string(text::top_padding),
                       millimetres_text(formatting.heading_top_padding));
-    append_slider_box(panel, 0, 15, formatting.heading_top_padding)->set_enabled(false);
+    append_slider_box(panel, 0, 15, formatting.heading_top_padding)
+        ->value_changed.add([this](platform::Slider& sender, double value) {
+            OnHeadingTopPaddingChanged(sender, value);
+        });
 }
 
 void SettingRows::MakePageMarginRow(platform::Panel& panel, std::int32_t side) {
@@ -98,7 +89,8 @@ void SettingRows::MakePageMarginRow(platform::Panel& panel, std::int32_t side) {
     MakeSectionHeader(panel, core::ui_string(text::left_margin + side), millimetres_text(value));
     auto slider = append_slider_box(panel, 1, 50, value);
     slider->data_context = side;
-    slider->set_enabled(false);
+    slider->value_changed.add(
+        [this](platform::Slider& sender, double value) { OnPageMarginChanged(sender, value); });
 }
 
 }  // namespace ui

@@ -1,18 +1,21 @@
 // The setting rows of the settings panel and of the save/print panel's
 // layout page: a header with the setting's name and its value caption, then
 // a group box holding its slider. Every row adds exactly these two children
-// to its panel, which the handlers rely on to find the caption. The font
-// handlers store the control's value in the session's formatting cache,
-// write the cache into the document and ask for a render. UI thread only.
+// to its panel, which the handlers rely on to find the caption. The font,
+// paragraph and margin handlers store the control's value in the session's
+// formatting cache, write it into the document and ask for a render; the
+// layout page's font and paragraph rows wait for its "Apply". UI thread only.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "core/formatting_cache.h"
 #include "core/session.h"
 #include "platform/element.h"
 #include "platform/panel.h"
 #include "platform/slider.h"
+#include "platform/toggle_button.h"
 #include "ui/render_wanted.h"
 
 namespace ui {
@@ -38,6 +41,23 @@ public:
     void OnHeadingSizeChanged(platform::Slider& sender, double value);
     void OnBoldNumberingChecked(bool checked);
     void OnBoldHeadingsChecked(bool checked);
+
+    // One paragraph setting of the cache written into the open document
+    // (paragraph_settings.cpp).
+    void ApplyParagraphSettings(core::ParagraphSetting setting);
+    void OnFirstLineIndentChanged(platform::Slider& sender, double value);
+    void OnBodyTopPaddingChanged(platform::Slider& sender, double value);
+    void OnLineSpacingChanged(platform::Slider& sender, double value);
+    void OnHeadingTopPaddingChanged(platform::Slider& sender, double value);
+    // The check box stands in the page beside the indent row, whose caption
+    // it renames.
+    void OnHangingIndentChecked(platform::ToggleButton& sender);
+    void OnJustifyBodyChecked(bool checked);
+    void OnCenterHeadingsChecked(bool checked);
+
+    // A margin goes straight into the page setup and shows at once in both
+    // panels (page_margins.cpp).
+    void OnPageMarginChanged(platform::Slider& sender, double value);
 
 private:
     core::session& session_;

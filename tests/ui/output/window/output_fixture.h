@@ -3,11 +3,28 @@
 #pragma once
 
 #include <memory>
+#include <stdexcept>
+#include <string>
 
+#include "platform/controls.h"
 #include "platform/fake/fake_document_output.h"
+#include "platform/panel.h"
 #include "window/window_fixture.h"
 
 namespace output_test {
+
+// The child at `index` of a panel, of the kind the test expects.
+template <class T = platform::Panel>
+T& child(platform::Panel& panel, std::size_t index) {
+    auto* typed = dynamic_cast<T*>(panel.children().at(index).get());
+    if (!typed) throw std::runtime_error("child " + std::to_string(index) + " is of another kind");
+    return *typed;
+}
+
+// The value caption of the row header at `header`.
+inline std::wstring caption_of(platform::Panel& page, std::size_t header) {
+    return child<platform::TextBlock>(child(page, header), 1).text();
+}
 
 class OutputWindowTest : public app_test::WindowTest {
 protected:

@@ -16,15 +16,8 @@
 namespace {
 
 using namespace platform;
-
-template <class T = Panel>
-T& child(Panel& panel, std::size_t index) {
-    auto* typed = dynamic_cast<T*>(panel.children().at(index).get());
-    if (!typed) throw std::runtime_error("child " + std::to_string(index) + " is of another kind");
-    return *typed;
-}
-
-std::wstring caption_of(Panel& page, std::size_t header) { return child<TextBlock>(child(page, header), 1).text(); }
+using output_test::caption_of;
+using output_test::child;
 
 class SavePrintPanel : public output_test::OutputWindowTest {
 protected:
