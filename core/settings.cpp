@@ -8,10 +8,10 @@
 
 #include "core/file_paths.h"
 #include "engine/document/file_replace.h"
-#include "engine/text/number_text.h"
-#include "engine/text/utf16.h"
 #include "engine/fields/calculator.h"
-
+#include "engine/text/number_text.h"
+#include "engine/text/plain_text.h"
+#include "engine/text/utf16.h"
 
 namespace core {
 
@@ -48,17 +48,6 @@ const std::array<key_entry, 15> keys{{
     {L"WindowHeight", kind::number, &settings::WindowHeight, nullptr},
 }};
 
-bool is_trimmed(wchar_t c) {
-    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n';
-}
-
-std::wstring trimmed(std::wstring_view text) {
-    std::size_t first = 0, last = text.size();
-    while (first < last && is_trimmed(text[first])) ++first;
-    while (last > first && is_trimmed(text[last - 1])) --last;
-    return std::wstring(text.substr(first, last - first));
-}
-
 std::string utf16le_bytes(std::wstring_view text) {
     const std::u16string units = engine::to_utf16(text);
     std::string bytes;
@@ -83,7 +72,7 @@ void apply_line(settings& target, std::wstring_view line) {
     const std::size_t colon = line.find(L':');
     if (colon == std::wstring_view::npos) return;
     const std::wstring_view key = line.substr(0, colon);
-    const std::wstring value = trimmed(line.substr(colon + 1));
+    const std::wstring value(engine::trimmed(std::wstring_view(line).substr(colon + 1)));
     for (const key_entry& entry : keys) {
         if (key != entry.key) continue;
         if (entry.type == kind::text) {

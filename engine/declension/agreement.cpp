@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "engine/declension/paradigms.h"
+#include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
 namespace engine {

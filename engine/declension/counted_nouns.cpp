@@ -6,6 +6,7 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/paradigms.h"
 #include "engine/declension/rule_table.h"
+#include "engine/text/plain_text.h"
 
 namespace engine {
 namespace {
@@ -23,8 +24,6 @@ constexpr plural_base k_plural_bases[] = {
     {L"рубль", L"рубли"},    {L"доллар", L"доллары"}, {L"целая", L"целые"},   {L"место", L"места"},
     {L"человек", L"люди"},
 };
-
-bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 bool ends_with(std::wstring_view text, std::wstring_view ending) { return text.ends_with(ending); }
 

@@ -3,7 +3,7 @@
 // number_plural_class reduces a number text to the class that picks the
 // noun's form; agree_counted_noun puts a noun, with the words before it, into
 // that form and a case. Both are pure apart from the declension they ask
-// for; UI thread, like decline_word.
+// for; any thread, like decline_word.
 #pragma once
 
 #include <string>

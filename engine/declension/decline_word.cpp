@@ -5,6 +5,7 @@
 
 #include "engine/declension/paradigms.h"
 #include "engine/declension/rule_table.h"
+#include "engine/text/plain_text.h"
 
 namespace engine {
 

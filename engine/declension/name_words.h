@@ -4,7 +4,7 @@
 // Surnames decline unlike common nouns (Иванов takes "ым" in the
 // instrumental, Иванова declines like an adjective, Черных never changes), so
 // they are settled here by their endings, never by the word handlers. Both
-// functions read only the word; UI thread or any other.
+// functions read only the word; any thread.
 #pragma once
 
 #include <cstdint>

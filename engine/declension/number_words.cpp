@@ -9,6 +9,7 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/number_word_tables.h"
 #include "engine/declension/paradigms.h"
+#include "engine/text/plain_text.h"
 
 namespace engine {
 namespace {

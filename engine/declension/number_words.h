@@ -5,7 +5,7 @@
 // or as the rubles or kopecks of a money amount, with the nouns that follow
 // the number declined to agree, one blank between the words.
 //
-// Pure apart from the declension it asks for; UI thread, like decline_word.
+// Pure apart from the declension it asks for; any thread, like decline_word.
 #pragma once
 
 #include <string>

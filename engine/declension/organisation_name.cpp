@@ -6,6 +6,7 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/paradigms.h"
 #include "engine/declension/phrase.h"
+#include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
 namespace engine {
@@ -66,8 +67,6 @@ constexpr std::array<legal_form_row, 42> legal_forms = {{
 // clang-format on
 
 constexpr std::size_t none = std::wstring::npos;
-
-bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
 
 void trim_trailing(std::wstring& text, std::wstring_view characters) {
     while (!text.empty() && characters.find(text.back()) != std::wstring_view::npos) text.pop_back();

@@ -4,7 +4,7 @@
 // Общество с ограниченной ответственностью «Ромашка»), and a legal form in
 // capitals after a comma (Ромашка, ООО). The legal form declines; a quoted
 // name does not. The record owns copies of its parts and lives for one
-// rendering; UI thread.
+// rendering; any thread.
 #pragma once
 
 #include <cstdint>

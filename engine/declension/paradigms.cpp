@@ -403,18 +403,6 @@ std::wstring& trim_trailing_zeros(std::wstring& word) {
     return word;
 }
 
-std::wstring& trim_blanks(std::wstring& word) {
-    constexpr std::wstring_view blanks = L" \t\n\r";
-    auto is_blank = [&](wchar_t c) { return blanks.find(c) != std::wstring_view::npos; };
-    // Nearly every word has no blank at either end.
-    if (word.empty() || (!is_blank(word.front()) && !is_blank(word.back()))) return word;
-    std::size_t end = word.find_last_not_of(blanks);
-    word.erase(end == std::wstring::npos ? 0 : end + 1);
-    std::size_t begin = word.find_first_not_of(blanks);
-    word.erase(0, begin == std::wstring::npos ? word.size() : begin);
-    return word;
-}
-
 std::wstring tail_chars(const std::wstring& word, std::size_t n) {
     if (word.size() < n) return std::wstring();
     return word.substr(word.size() - n);

@@ -208,8 +208,6 @@ std::wstring paradigm_177(std::wstring word, int c);
 
 // Erases every trailing '0' in place; a string of zeros only becomes empty.
 std::wstring& trim_trailing_zeros(std::wstring& word);
-// Erases leading and trailing spaces, tabs, line feeds and carriage returns in place.
-std::wstring& trim_blanks(std::wstring& word);
 // The last n characters; empty when the word is shorter than n.
 std::wstring tail_chars(const std::wstring& word, std::size_t n);
 // Replaces the first ё (not Ё) by е in place.

@@ -2,7 +2,7 @@
 //
 // render_person_name gives the whole name or one part, with initials, in any
 // case; gender_from_patronymic gives the gender other words agree with. The
-// record owns copies of its parts and lives for one rendering; UI thread.
+// record owns copies of its parts and lives for one rendering; any thread.
 #pragma once
 
 #include <cstdint>

@@ -6,6 +6,7 @@
 #include "engine/declension/name_words.h"
 #include "engine/declension/number_words.h"
 #include "engine/declension/paradigms.h"
+#include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
 namespace engine {
@@ -25,8 +26,6 @@ bool is_cyrillic_capital(wchar_t c) { return (c >= L'А' && c <= L'Я') || c == 
 bool is_letter(wchar_t c) {
     return is_cyrillic_capital(c) || (c >= L'а' && c <= L'я') || c == L'ё' || c == L'\'' || is_alpha_char(c);
 }
-
-bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 bool is_ascii_alnum(wchar_t c) { return is_digit(c) || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
 

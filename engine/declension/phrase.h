@@ -7,7 +7,7 @@
 // letter case it was typed in. Values arrive HTML-escaped, so an entity
 // reference ("&lt;") passes through whole.
 //
-// UI thread; nothing is kept between calls.
+// Any thread; nothing is kept between calls.
 #pragma once
 
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <optional>
 
+#include "engine/text/plain_text.h"
 #include "engine/text/utf16.h"
 
 namespace engine {
@@ -17,14 +18,6 @@ std::uint32_t bucket_key(int last, int second, int third) {
 }
 
 bool is_ascii_letter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
-
-bool is_blank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
-std::wstring_view trimmed(std::wstring_view text) {
-    while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 bool starts_with(std::wstring_view text, std::wstring_view prefix) {
     return text.substr(0, prefix.size()) == prefix;

@@ -7,7 +7,7 @@
 // up through a rule_table built once per handler. A row names a paradigm, or
 // one of the core's own outcomes below.
 //
-// Pure functions over their arguments; UI thread like every handler.
+// Pure functions over their arguments; any thread, like every handler.
 #pragma once
 
 #include <cstdint>

@@ -8,7 +8,7 @@
 // every walk runs while the index is below the count and below the array size,
 // so a count of 0 or a negative count visits nothing.
 //
-// Used on the UI thread only.
+// One thread at a time.
 #pragma once
 
 #include <algorithm>

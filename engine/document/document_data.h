@@ -3,7 +3,7 @@
 //
 // Owned by its `document`, which builds it, loads it and destroys it; the
 // application may keep further pointers to it for the document's lifetime.
-// Used on the UI thread only.
+// One thread at a time.
 #pragma once
 
 #include <memory>

@@ -9,7 +9,7 @@
 // Saving builds the whole file in memory and has the environment put it in
 // place of the original, so a failed save leaves the original as it was.
 //
-// Used on the UI thread only.
+// One thread at a time.
 //
 // File layout. All integers little-endian, no padding, no trailer; the values
 // below are fixed by the stored templates and must not change.

@@ -41,31 +41,6 @@ block_styles find_styles(const document_data* data) {
     return s;
 }
 
-// Undoes the escaping the field values get before they reach a block.
-std::wstring html_unescape(std::wstring_view text) {
-    constexpr std::pair<std::wstring_view, wchar_t> entities[] = {
-        {L"&amp;", L'&'},  {L"&lt;", L'<'},   {L"&gt;", L'>'},
-        {L"&quot;", L'"'}, {L"&#39;", L'\''}, {L"&apos;", L'\''},
-    };
-    std::wstring out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        bool matched = false;
-        if (text[i] == L'&') {
-            for (const auto& [entity, c] : entities) {
-                if (text.substr(i, entity.size()) == entity) {
-                    out += c;
-                    i += entity.size();
-                    matched = true;
-                    break;
-                }
-            }
-        }
-        if (!matched) out += text[i++];
-    }
-    return out;
-}
-
 bool needs_script_escape(wchar_t c) {
     switch (c) {
         case L'"':

@@ -3,12 +3,12 @@
 #include <optional>
 
 #include "engine/document/document_data.h"
-#include "engine/text/word_key.h"
-#include "engine/text/blank_text.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/number_value.h"
 #include "engine/fields/operator_signs.h"
+#include "engine/text/plain_text.h"
+#include "engine/text/word_key.h"
 
 namespace engine {
 
@@ -221,13 +221,13 @@ bool condition_evaluator::not_blank(const expr_token& token) {
     if (token.kind == expr_kind::number) return number_of(value) != 0;
     const std::wstring& text = value.value_text;
     std::size_t end = text.size();
-    while (end > 0 && is_blank_char(text[end - 1])) --end;
+    while (end > 0 && is_blank(text[end - 1])) --end;
     return end > 0;
 }
 
 bool condition_evaluator::compare(const expr_token& left_token, expr_token& op_token, const expr_token& right_token) {
     std::wstring& op = op_token.text;
-    op = trim_blank_ends(op);
+    trim_blanks(op);
 
     field_value left = value_of(left_token);
     field_value right = value_of(right_token);

@@ -1,9 +1,9 @@
 #include "engine/fields/date_arithmetic.h"
 
-#include "engine/text/number_text.h"
-#include "engine/text/blank_text.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
+#include "engine/text/number_text.h"
+#include "engine/text/plain_text.h"
 
 namespace engine {
 
@@ -16,7 +16,7 @@ constexpr std::int64_t longest_step_days = 4'000'000;
 // A negative count enters the expression as "(-5)".
 std::int64_t day_count(std::wstring text) {
     if (text.size() >= 2 && text.front() == L'(' && text.back() == L')')
-        text = trim_blank_ends(text.substr(1, text.size() - 2));
+        text = std::wstring(trimmed(std::wstring_view(text).substr(1, text.size() - 2)));
     return read_int64_prefix(text).value_or(0);
 }
 
@@ -29,10 +29,10 @@ std::wstring date_arithmetic(const std::wstring& expression, bool& is_date, int 
     if (sign == std::wstring::npos) sign = expression.find(L'+');
     if (sign == std::wstring::npos) return expression;
 
-    const date_value left =
-        parse_date_value(trim_blank_ends(expression.substr(0, sign)), language, now);
+    const date_value left = parse_date_value(
+        std::wstring(trimmed(std::wstring_view(expression).substr(0, sign))), language, now);
     if (!left.valid) return expression;
-    const std::wstring right_text = trim_blank_ends(expression.substr(sign + 1));
+    const std::wstring right_text(trimmed(std::wstring_view(expression).substr(sign + 1)));
     const date_value right = parse_date_value(right_text, language, now);
     if (right.valid) return format_int((left.seconds - right.seconds) / seconds_per_day);
 

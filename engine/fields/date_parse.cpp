@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "engine/text/blank_text.h"
 #include "engine/text/number_text.h"
+#include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
 namespace engine {
@@ -77,7 +77,7 @@ constexpr std::int64_t largest_year = 100'000'000;
 
 date_value parse_date_value(const std::wstring& text, int language, std::int64_t now) {
     std::size_t end = text.size();
-    while (end > 0 && is_blank_char(text[end - 1])) --end;
+    while (end > 0 && is_blank(text[end - 1])) --end;
     if (end == 0) {
         date_value blank = date_value::today(language, now);
         blank.valid = false;

@@ -4,7 +4,6 @@
 
 #include "engine/declension/copy_letter_case.h"
 #include "engine/document/document_data.h"
-#include "engine/text/markup_position.h"
 #include "engine/fields/block_fields.h"
 #include "engine/fields/calculator.h"
 #include "engine/fields/date_arithmetic.h"
@@ -17,8 +16,9 @@
 #include "engine/fields/number_value.h"
 #include "engine/fields/operator_signs.h"
 #include "engine/fields/tidy_number_text.h"
-#include "engine/text/blank_text.h"
+#include "engine/text/markup_position.h"
 #include "engine/text/number_text.h"
+#include "engine/text/plain_text.h"
 #include "engine/text/text_replace.h"
 
 namespace engine {
@@ -42,7 +42,7 @@ field_evaluator::field_evaluator(std::vector<expr_token> tokens, render_context&
     : context_(context), tokens_(std::move(tokens)) {
     attach_operator_signs(tokens_);
     if (tokens_.size() >= 2 && tokens_[0].kind == expr_kind::reference) {
-        tokens_[1].text = trim_blank_ends(tokens_[1].text);
+        trim_blanks(tokens_[1].text);
         if (tokens_[1].text == L"=") {
             start_ = 2;
             assignment_ = true;
@@ -93,7 +93,7 @@ std::wstring field_evaluator::evaluate(markup_position& position) {
             format_words.clear();
             break;
         case expr_kind::operator_run:
-            token.text = trim_blank_ends(token.text);
+            trim_blanks(token.text);
             output += template_piece(std::move(token.text));
             break;
         case expr_kind::format_words: format_words.push_back(std::move(token)); break;  // read only from here on

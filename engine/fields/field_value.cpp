@@ -5,7 +5,8 @@
 #include "engine/fields/date_render.h"
 #include "engine/fields/image_field.h"
 #include "engine/fields/number_value.h"
-#include "engine/text/blank_text.h"
+#include "engine/text/html_escape.h"
+#include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 #include "engine/text/word_key.h"
 
@@ -14,29 +15,6 @@ namespace engine {
 namespace {
 
 constexpr std::uint16_t image_field_type = 9;
-
-bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
-// Blank runs become one blank; exactly "'", "<" and ">" are escaped, so that
-// quotes survive for the value scripts and organisation names that read them.
-std::wstring escape_value(const std::wstring& text) {
-    std::wstring out;
-    out.reserve(text.size());
-    bool in_blanks = false;
-    for (wchar_t c : text) {
-        if (is_blank_char(c)) {
-            if (!in_blanks) out += L' ';
-            in_blanks = true;
-            continue;
-        }
-        in_blanks = false;
-        if (c == L'\'') out += L"&apos;";
-        else if (c == L'<') out += L"&lt;";
-        else if (c == L'>') out += L"&gt;";
-        else out += c;
-    }
-    return out;
-}
 
 template <typename Visit>
 const doc_record* find_field(const document_data* data, Visit matches) {
@@ -102,13 +80,13 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
     if (field) {
         if (field->c != 0) return default_text;
         if (field->a == image_field_type) {
-            field->s2 = trim_blank_ends(field->s2);
+            trim_blanks(field->s2);
             value.is_image = true;
             return render_image_field(*context.env, value.data, field->s2, field->d1, key);
         }
         // Outside a script (no runner) the value is shown as typed.
         if (field->s2.find(L'{') == std::wstring::npos || !context.run_script)
-            return escape_value(field->s2);
+            return escape_field_value(field->s2);
         // A value script referenced again in the run is not run again.
         if (memoised_value* kept = context.runs.find_value(field, default_text)) {
             context.runs.count_scan(kept->text.size());
@@ -116,7 +94,7 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
             return kept->text;
         }
         value_computation computation(context.runs);
-        std::wstring result = context.run_script(escape_value(field->s2), context);
+        std::wstring result = context.run_script(escape_field_value(field->s2), context);
         value.memo = computation.keep(field, default_text, result);
         return result;
     }
@@ -130,7 +108,7 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
 
     // «{(5+3)}» makes the 5 a name: a number stays a number.
     std::wstring name = value.name_text;
-    name = trim_blank_ends(name);
+    trim_blanks(name);
     if (!name.empty() && is_digit(name[0])) return name;
     if (value.format_words && !value.format_words->empty()) {
         for (wchar_t& c : key)
@@ -151,7 +129,7 @@ std::wstring currency_abbreviation(const field_value& value) {
     if (name == L"Other") {
         const doc_record* other =
             find_field(value.data, [](const doc_record& f) { return word_key_equals(f.s1, L"other_currency_abbr"); });
-        return other && other->c == 0 ? escape_value(other->s2) : L"USD";
+        return other && other->c == 0 ? escape_field_value(other->s2) : L"USD";
     }
     return L"USD";
 }

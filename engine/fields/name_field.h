@@ -5,7 +5,7 @@
 // legal entity ("юрлицо", "юридическое лицо", as written) as an organisation.
 // Any other text field is declined by a case letter and may agree with a
 // field named among the modifiers: in gender with a person, an organisation
-// or a word, in number with a numeric field. UI thread.
+// or a word, in number with a numeric field.
 #pragma once
 
 #include <string>

@@ -1,12 +1,12 @@
 #include "engine/fields/number_value.h"
 
 #include "engine/text/number_text.h"
+#include "engine/text/plain_text.h"
 
 namespace engine {
 
 namespace {
 
-bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 bool is_separator(wchar_t c) { return c == L',' || c == L'.'; }
 bool is_minus(wchar_t c) { return c == L'-' || c == L'\u2212'; }
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/text/blank_text.h"
+#include "engine/text/plain_text.h"
 
 namespace engine {
 
@@ -34,7 +34,7 @@ std::wstring number_words_en(std::wstring digits, int /*mode*/) {
     std::wstring kept;
     kept.reserve(digits.size());
     for (wchar_t c : digits)
-        if (c != L',' && !is_blank_char(c)) kept += c;
+        if (c != L',' && !is_blank(c)) kept += c;
     if (kept.size() > max_digits) return digits;
 
     std::array<int, group_count * 3> d{};
@@ -70,7 +70,7 @@ std::wstring number_words_en(std::wstring digits, int /*mode*/) {
         }
         higher_non_zero = higher_non_zero || group_non_zero;
     }
-    return single_spaces(trim_blank_ends(out));
+    return single_spaces(trimmed(out));
 }
 
 std::wstring decimal_words_en(const std::wstring& digits) {

@@ -1,6 +1,6 @@
 #include "engine/fields/operator_signs.h"
 
-#include "engine/text/blank_text.h"
+#include "engine/text/plain_text.h"
 
 namespace engine {
 
@@ -13,7 +13,7 @@ bool is_sign(wchar_t c) { return c == L'-' || c == L'+'; }
 void attach_operator_signs(std::vector<expr_token>& tokens) {
     for (std::size_t i = 0; i + 1 < tokens.size(); ++i) {
         if (tokens[i].kind != expr_kind::operator_run || tokens[i + 1].kind != expr_kind::number) continue;
-        std::wstring op = trim_blank_ends(tokens[i].text);
+        std::wstring op(trimmed(tokens[i].text));
         if (op.size() < 2 || !is_sign(op.back())) continue;
         tokens[i + 1].text.insert(tokens[i + 1].text.begin(), op.back());
         op.pop_back();
@@ -22,7 +22,7 @@ void attach_operator_signs(std::vector<expr_token>& tokens) {
 }
 
 std::wstring bare_operator(std::wstring text) {
-    text = trim_blank_ends(text);
+    trim_blanks(text);
     if (text.size() >= 2 && is_sign(text.back())) text.pop_back();
     return text;
 }

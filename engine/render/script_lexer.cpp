@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
 namespace engine {
@@ -14,8 +15,6 @@ namespace type = script_token_type;
 // The end of the text reads as NUL, so look-ahead never indexes past it.
 constexpr wchar_t end_of_text = L'\0';
 
-bool is_blank(wchar_t c) { return c == L'\t' || c == L'\n' || c == L'\r' || c == L' '; }
-bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 bool is_keyword_separator(wchar_t c) { return c == end_of_text || is_blank(c) || c == L'('; }
 // Asked of every character of an expression, hence a switch.
 bool is_operator_char(wchar_t c) {
@@ -24,21 +23,6 @@ bool is_operator_char(wchar_t c) {
     case L'/': case L'\\': case L'*': case L'^': case L'%': case L';': return true;
     default: return false;
     }
-}
-
-std::wstring_view trim_blanks(std::wstring_view text) {
-    while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-void trim_blanks_in_place(std::wstring& text) {
-    std::size_t end = text.size();
-    while (end > 0 && is_blank(text[end - 1])) --end;
-    text.erase(end);
-    std::size_t begin = 0;
-    while (begin < text.size() && is_blank(text[begin])) ++begin;
-    text.erase(0, begin);
 }
 
 // Whether `text` starts with `upper` when put in capitals, without building
@@ -487,7 +471,8 @@ private:
         for (std::size_t i = start + 1; i < source_.size(); ++i) {
             switch (source_[i]) {
             case L':':
-                if (trim_blanks(source_.substr(start + 1, i - start - 1)).empty()) return closing_marker(i);
+                if (trimmed(source_.substr(start + 1, i - start - 1)).empty())
+                    return closing_marker(i);
                 return opening_marker_with_parameters(start, i);
             case L'{':
             case L'}':
@@ -540,7 +525,7 @@ private:
     // `last_type`: the modifier words before a ":" or a plain word. Parts
     // before a keyword are trimmed only for modifiers.
     void split_keywords(std::wstring& collected_word, std::uint32_t last_type) {
-        const std::wstring_view word = trim_blanks(collected_word);
+        const std::wstring_view word = trimmed(collected_word);
         std::wstring& part = part_buffer_;
         part.clear();
         wchar_t prev = end_of_text;
@@ -568,13 +553,13 @@ private:
                 ++i;
                 continue;
             }
-            if (last_type == type::modifier) trim_blanks_in_place(part);
+            if (last_type == type::modifier) trim_blanks(part);
             push_collected(part, type::word);
             push(std::wstring(keyword->lower), type::keyword, keyword->code);
             // The keyword and the separator after it, never past the end.
             i = std::min(word.size(), i + keyword->upper.size() + 1);
         }
-        if (last_type == type::modifier) trim_blanks_in_place(part);
+        if (last_type == type::modifier) trim_blanks(part);
         push_collected(part, last_type);
         collected_word.clear();
     }

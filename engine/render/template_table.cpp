@@ -7,6 +7,7 @@
 #include "engine/text/attribute_value.h"
 #include "engine/text/html_escape.h"
 #include "engine/text/number_text.h"
+#include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
 namespace engine {
@@ -34,28 +35,6 @@ void remove_all(std::wstring& text, std::wstring_view word) {
 std::wstring after_colon(const std::wstring& text) {
     std::size_t colon = text.find(L':');
     return colon == std::wstring::npos ? std::wstring() : text.substr(colon + 1);
-}
-
-std::vector<std::wstring> split(const std::wstring& text, wchar_t separator) {
-    std::vector<std::wstring> fields;
-    std::size_t from = 0;
-    for (;;) {
-        std::size_t at = text.find(separator, from);
-        fields.push_back(
-            text.substr(from, at == std::wstring::npos ? std::wstring::npos : at - from));
-        if (at == std::wstring::npos) break;
-        from = at + 1;
-    }
-    return fields;
-}
-
-bool is_marker_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
-
-std::wstring trim_marker_blanks(std::wstring text) {
-    while (!text.empty() && is_marker_blank(text.back())) text.pop_back();
-    std::size_t first = 0;
-    while (first < text.size() && is_marker_blank(text[first])) ++first;
-    return text.erase(0, first);
 }
 
 // A parameter that is not what its place takes counts as not given.
@@ -182,7 +161,7 @@ std::wstring open_table_html(render_context& context, const table_line& line) {
         left_substring(text, colon == std::wstring::npos ? -1 : std::int32_t(colon));
     remove_all(colour, L"TABLE");
     remove_all(colour, L"ТАБЛИЦА");
-    colour = checked(trim_marker_blanks(std::move(colour)), is_colour);
+    colour = checked(trim_blanks(colour), is_colour);
 
     close_nothing(context);
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/text/plain_text.h"
+
 namespace engine {
 
 namespace {
-
-bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 bool is_latin_letter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
 

@@ -3,21 +3,23 @@
 #include <charconv>
 #include <cmath>
 
+#include "engine/text/plain_text.h"
+
 namespace engine {
 
 namespace {
 
 std::wstring widen_ascii(const char* begin, const char* end) { return std::wstring(begin, end); }
 
-bool is_space(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
-bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+// White space as the C library reads numbers: blanks, vertical tab and form feed.
+bool is_c_space(wchar_t c) { return is_blank(c) || c == L'\v' || c == L'\f'; }
 
 // Copies the leading number of `text` (after white space) into ASCII, taking
 // only the characters the grammar allows: sign, digits and, for a floating
 // value, one "." and one exponent with its own sign and digits.
 std::string leading_number(std::wstring_view text, bool floating) {
     std::size_t i = 0;
-    while (i < text.size() && is_space(text[i])) ++i;
+    while (i < text.size() && is_c_space(text[i])) ++i;
     std::string out;
     if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) {
         if (text[i] == L'-') out += '-';

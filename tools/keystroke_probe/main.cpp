@@ -7,16 +7,17 @@
 //                            and maximum, with the program's and the view's
 //                            side of it
 //
-// The page reports its side itself: a mutation observer notes when the
-// content changed, and a requestAnimationFrame callback followed by a task
-// notes when that frame was laid out and painted. The probe reads those
-// times with asynchronous script calls, never through the page bridge, and
-// puts them on its own clock. Each key waits for the previous one to be
-// painted and then for a pause of 20 to 60 ms, so keys fall anywhere between
-// two frames, as a typist's do. Runs offscreen unless QT_QPA_PLATFORM says otherwise (xcb under
-// Xvfb), in a fresh home folder.
-#include <unistd.h>
-
+// The program's side runs from the key event until the render's script has
+// gone to the view (store, conditions, render, literal). The page reports
+// its side itself: a mutation observer notes when the content changed, and a
+// requestAnimationFrame callback followed by a task notes when that frame
+// was laid out and painted. The probe reads those times with asynchronous
+// script calls, never through the page bridge, and puts them on its own
+// clock. Before typing, the view is scrolled to where the field first shows.
+// Each key waits for the previous one to be painted and then for a pause of
+// 20 to 60 ms, so keys fall anywhere between two frames, as a typist's do.
+// Runs offscreen unless QT_QPA_PLATFORM says otherwise (xcb under Xvfb), in
+// a fresh home folder.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -27,15 +28,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
-#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "app/start.h"
-#include "core/file_paths.h"
-#include "core/settings.h"
 #include "platform/dispatcher.h"
 #include "platform/js_string_literal.h"
 #include "platform/panel.h"
@@ -239,14 +236,6 @@ bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
                        value.substr(value.size() - std::min<std::size_t>(value.size(), 8))) +
                    L"')");
     run_script(view, page_watch);
-    if (std::getenv("PROBE_EXPERIMENT")) {
-        std::FILE* f = std::fopen("/tmp/scratch/exp.js", "r");
-        std::string js(100000, 0);
-        js.resize(std::fread(js.data(), 1, js.size(), f));
-        std::fclose(f);
-        std::printf("experiment: %ls\n",
-                    run_script(view, QString::fromUtf8(js.c_str()).toStdWString()).c_str());
-    }
     const double offset = page_clock_offset(view);
 
     std::vector<key_times> keys;

@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
-#include "engine/text/number_text.h"
 #include "engine/fields/calculator.h"
+#include "engine/text/number_text.h"
+#include "engine/text/plain_text.h"
 
 namespace ui {
 
 namespace {
 
-bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+using engine::is_digit;
 
 // The character a key appends; 0 for the keys that do something else.
 wchar_t appended_character(calculator_key key) {

@@ -3,17 +3,16 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/text/plain_text.h"
+
 namespace ui {
 
 namespace {
 
-bool is_digit(wchar_t c) {
-    return c >= L'0' && c <= L'9';
-}
+using engine::is_digit;
 
-bool is_blank(wchar_t c) {
-    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\u00A0';
-}
+// A typed page list may hold the no-break spaces a copied text brings.
+bool is_blank(wchar_t c) { return engine::is_blank(c) || c == L'\u00A0'; }
 
 std::optional<int> number_of(std::wstring_view digits) {
     if (digits.empty()) return std::nullopt;

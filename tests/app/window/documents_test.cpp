@@ -103,6 +103,13 @@ TEST_F(OpeningDocuments, AFailingRenderIsShownAndKeepsTheDocument) {
     ASSERT_TRUE(window->session().document());
     EXPECT_TRUE(window->session().document()->loaded());
     EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
+    // The failed render left nothing in flight: the next one goes.
+    main_view().fail_with.clear();
+    const std::size_t scripts = main_view().scripts.size();
+    window->RenderDocumentAsync(false);
+    EXPECT_FALSE(window->render_in_flight());
+    ASSERT_EQ(main_view().scripts.size(), scripts + 1);
+    EXPECT_TRUE(carries(main_view().scripts.back(), window->pending_html()));
 }
 
 TEST_F(OpeningDocuments, TheSectionSurvivesReopeningAndAFailedWriteBackKeepsTheDocumentOpen) {

@@ -1,9 +1,11 @@
+#include "engine/declension/paradigms.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <map>
 
-#include "engine/declension/paradigms.h"
+#include "engine/text/plain_text.h"
 
 using namespace engine;
 

@@ -1,0 +1,33 @@
+// Blanks and digits, and the trimming and splitting built on them: the one
+// definition of each that the engine reads texts by.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace engine {
+
+// Blanks as field values, scripts, templates and rule tables count them:
+// space, tab, line feed and carriage return. (Numbers read from text skip the
+// C library's white space, which is more; see number_text.h.)
+constexpr bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
+
+// "0" to "9" only.
+constexpr bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+// `text` without its leading and trailing blanks.
+std::wstring_view trimmed(std::wstring_view text);
+// The same in place; answers `text`.
+std::wstring& trim_blanks(std::wstring& text);
+
+// Each run of spaces as one space. Number words are built from tables whose
+// empty entries leave such runs; a page would show one blank, but a copied
+// text, a search or a saved file would keep them all.
+std::wstring single_spaces(std::wstring_view text);
+
+// The pieces of `text` between the `separator`s, empty ones included: "a,,b"
+// gives "a", "" and "b"; an empty text gives one empty piece.
+std::vector<std::wstring> split(std::wstring_view text, wchar_t separator);
+
+}  // namespace engine
