@@ -2,18 +2,18 @@
 # Builds the fuzz targets with clang and libFuzzer under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then runs them side by side, one core each.
 #   tools/fuzz.sh [SECONDS] [TARGET...]
-# SECONDS defaults to 60; TARGETs are document_file, script and settings (all
-# of them by default). Installs clang-14 and libfuzzer-14-dev when they are
+# SECONDS defaults to 60; TARGETs are document_file, script, settings and
+# value_list (all of them by default). Installs clang-14 and libfuzzer-14-dev when they are
 # missing (only this script does). Each corpus grows in build/fuzz/corpus/TARGET
 # and starts from seeds made from the template library, the template language
-# examples and a default settings file. A fault stops its target and leaves
+# examples, a default settings file and a short value list. A fault stops its target and leaves
 # the input in build/fuzz/faults/; the script then fails.
 set -euo pipefail
 
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(document_file script settings)
+[ ${#targets[@]} -gt 0 ] || targets=(document_file script settings value_list)
 
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -29,9 +29,9 @@ for t in "${targets[@]}"; do fuzzers+=("${t}_fuzzer"); done
 ASAN_OPTIONS=detect_leaks=0 cmake --build "$build" --target "${fuzzers[@]}" template_library
 
 # Seeds: every compiled template, every paragraph of the language examples,
-# and the settings file the program writes at its first start.
+# the settings file the program writes at its first start, and a list.
 seeds=$build/seeds
-mkdir -p "$seeds/document_file" "$seeds/script" "$seeds/settings" "$build/faults"
+mkdir -p "$seeds/document_file" "$seeds/script" "$seeds/settings" "$seeds/value_list" "$build/faults"
 cp -r "$build/share/tembrick/briks/." "$seeds/document_file/"
 grep -h '^ *text: ' tests/engine/examples/*.txt | sed 's/^ *text: //' |
   split -l 1 - "$seeds/script/example-"
@@ -47,6 +47,10 @@ grep -h '^ *text: ' tests/engine/examples/*.txt | sed 's/^ *text: //' |
   done
   printf '\r\n'
 } | iconv -f UTF-8 -t UTF-16LE >"$seeds/settings/tembrick.ini"
+# ["ab", "Я"] in the long form the program writes, then in the two short ones.
+printf '\x02\x00\x00\x00\xff\xfe\xff\xff\xff\xff\x02\x00\x00\x00a\x00b\x00\xff\xfe\xff\xff\x01\x00\x2f\x04' \
+  >"$seeds/value_list/two.list"
+printf '\x02\x00\x00\x00\xff\xfe\xff\x01\x41\x00\x00\x00' >"$seeds/value_list/short.list"
 
 export ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
 pids=()

@@ -9,18 +9,19 @@
 #include <chrono>
 
 #include "app/open_document.h"
+#include "bench_document.h"
 #include "platform/qt/qt_platform.h"
 #include "support/ten_page_contract.h"
 #include "ui/output/page_selection.h"
 #include "ui/output/print_view.h"
 
+// Made in main, so the window goes before the application object.
+app_test::OpenDocument* app_test::bench_document = nullptr;
+
 namespace {
 
-// Made in main, so the window goes before the application object.
-app_test::OpenDocument* contract = nullptr;
-
 void SaveTenPagePdf(benchmark::State& state) {
-    app::MainWindow& window = *contract->window;
+    app::MainWindow& window = *app_test::bench_document->window;
     for (auto _ : state) {
         auto page = platform::Panel::create();
         const auto start = std::chrono::steady_clock::now();
@@ -37,7 +38,7 @@ void SaveTenPagePdf(benchmark::State& state) {
 BENCHMARK(SaveTenPagePdf)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void ComposeTenPages(benchmark::State& state) {
-    app::MainWindow& window = *contract->window;
+    app::MainWindow& window = *app_test::bench_document->window;
     auto printing = window.print_preview().PrintViewPdfAsync(window.session().document_serial());
     if (!app_test::wait_until([&] { return printing.done(); })) {
         state.SkipWithError("the print view made no PDF");
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
     app_test::OpenDocument open(PAPERWRIGHT_BUILT_SHARE, "Ten Pages",
                                 fixture::ten_page_contract_bytes());
     if (!open.ready()) return 1;
-    contract = &open;
+    app_test::bench_document = &open;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -129,6 +129,17 @@ TEST_F(SettingsPages, EachPageShowsTheDocumentInItsOrderAndBuildingChangesNothin
         EXPECT_EQ(show(number).children().size(), 0u);
 }
 
+TEST_F(SettingsPages, InRussianThePagesAndTheListFollowTheLanguage) {
+    system.region = L"RU";
+    Panel& font = show(0);
+    EXPECT_EQ(caption_of(font, 3), L"12 пунктов");
+    auto& families = child<ListBox>(child(font, 2), 0);
+    EXPECT_EQ(texts_of(families.entries()), std::vector<std::wstring>{L"Liberation Serif"});
+    EXPECT_EQ(families.selected_index(), 0);
+    EXPECT_EQ(child<RadioButton>(child(show(2), 3), 1).content(), L"Альбомная");
+    EXPECT_EQ(title_of(show(1), 1), L"Отступ первой строки");
+}
+
 TEST_F(SettingsPages, FontAndParagraphChangesWriteTheTreeAndRenderKeepingTheScroll) {
     Panel& font = show(0);
     std::size_t scripts = renders();
