@@ -1,5 +1,3 @@
 #include "app/start.h"
 
-int main(int argc, char** argv) {
-    return app::start(argc, argv);
-}
+int main(int argc, char** argv) { return app::start(argc, argv); }

@@ -146,7 +146,8 @@ void MainWindow::HookEvents() {
     e.text_edit_button->clicked.add(
         [this](platform::AppBarButton&, const platform::NoArgs&) { ToggleTextEditAsync(); });
     for (const auto& button : {e.print_button, e.save_button}) {
-        button->clicked.add([this](platform::AppBarButton&, const platform::NoArgs&) { TogglePrintSavePanel(); });
+        button->clicked.add(
+            [this](platform::AppBarButton&, const platform::NoArgs&) { TogglePrintSavePanel(); });
     }
 
     for (const platform::Accelerator& key : window_accelerators) e.window->add_accelerator(key);

@@ -14,7 +14,8 @@ namespace {
 
 // No event.preventDefault() here: the program runs this script outside any
 // event handler, where `event` is undefined and the call would throw.
-constexpr wchar_t scroll_reset_script[] = L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
+constexpr wchar_t scroll_reset_script[] =
+    L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
 
 }  // namespace
 
@@ -22,9 +23,8 @@ void MainWindow::CloseBeforeSwitch() {
     if (session_.close_document()) return;
     // The document stays open with its values; the user sees why the switch
     // did not happen.
-    throw std::runtime_error(
-        engine::to_utf8(core::ui_string(engine::ui_text::file_writing_failed) + L" " +
-                        session_.document()->path));
+    throw std::runtime_error(engine::to_utf8(core::ui_string(engine::ui_text::file_writing_failed) +
+                                             L" " + session_.document()->path));
 }
 
 void MainWindow::OnWebMessageReceived(platform::WebView&, const std::wstring& message) {

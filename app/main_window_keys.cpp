@@ -7,17 +7,10 @@ namespace app {
 void MainWindow::OnKeyboardAcceleratorInvoked(const platform::Accelerator& key) {
     const key_command command = command_for(key, session_.mode(), session_.save_print_page());
     switch (command.what) {
-        case key_command::kind::none:
-            return;
-        case key_command::kind::switch_language:
-            SwitchLanguage();
-            return;
-        case key_command::kind::toggle_library:
-            ToggleLibrary();
-            return;
-        case key_command::kind::toggle_settings:
-            ToggleSettings();
-            return;
+        case key_command::kind::none: return;
+        case key_command::kind::switch_language: SwitchLanguage(); return;
+        case key_command::kind::toggle_library: ToggleLibrary(); return;
+        case key_command::kind::toggle_settings: ToggleSettings(); return;
         case key_command::kind::turn_page:
             session_.set_save_print_page(command.page);
             left_menu_.RefreshMenuPanel();

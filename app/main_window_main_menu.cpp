@@ -36,24 +36,16 @@ void MainWindow::OnMenuButtonTapped() {
                               platform::MenuFlyoutItem& sender, const platform::NoArgs&) {
             if (alive.expired()) return;
             switch (command) {
-                case main_menu_command::library:
-                    ToggleLibrary();
-                    break;
-                case main_menu_command::settings:
-                    ToggleSettings();
-                    break;
+                case main_menu_command::library: ToggleLibrary(); break;
+                case main_menu_command::settings: ToggleSettings(); break;
                 case main_menu_command::print:
                 case main_menu_command::save:
                     OnPrintSaveMenuClick(
                         core::SavePrintPage(platform::unbox_i32(sender.data_context)));
                     break;
                 case main_menu_command::tool_bar:
-                case main_menu_command::status_bar:
-                    OnBarsMenuClick(command);
-                    break;
-                case main_menu_command::about:
-                    ShowAboutAsync();
-                    break;
+                case main_menu_command::status_bar: OnBarsMenuClick(command); break;
+                case main_menu_command::about: ShowAboutAsync(); break;
             }
         });
         flyout->items().push_back(item);

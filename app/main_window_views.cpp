@@ -7,13 +7,9 @@
 
 namespace app {
 
-void MainWindow::OnWebViewInitialized(platform::WebView& sender) {
-    sender.apply_settings();
-}
+void MainWindow::OnWebViewInitialized(platform::WebView& sender) { sender.apply_settings(); }
 
-void MainWindow::OnPdfViewInitialized(platform::WebView& sender) {
-    sender.apply_settings();
-}
+void MainWindow::OnPdfViewInitialized(platform::WebView& sender) { sender.apply_settings(); }
 
 void MainWindow::OnWebViewNavigationCompleted(platform::WebView& sender) {
     sender.apply_settings();

@@ -263,14 +263,10 @@ std::optional<std::wstring> ViewContent::update_script(const std::wstring& html)
 bool ViewContent::take_answer(const std::wstring& json) {
     const std::vector<std::uint64_t> answer = answer_numbers(json);
     switch (std::exchange(sent_, Sent::nothing)) {
-        case Sent::build:
-            take_build_answer(answer);
-            return false;
-        case Sent::update:
-            return !take_update_answer(answer);
+        case Sent::build: take_build_answer(answer); return false;
+        case Sent::update: return !take_update_answer(answer);
         case Sent::full_replace:
-        case Sent::nothing:
-            return false;
+        case Sent::nothing: return false;
     }
     return false;
 }

@@ -73,13 +73,9 @@ bool store_placement(core::settings& config, platform::WindowState state, const 
                      bool can_place) {
     switch (state) {
         case platform::WindowState::minimized:
-        case platform::WindowState::full_screen:
-            return false;
-        case platform::WindowState::maximized:
-            config.AppWindowMaximized = 1.0;
-            return true;
-        case platform::WindowState::restored:
-            break;
+        case platform::WindowState::full_screen: return false;
+        case platform::WindowState::maximized: config.AppWindowMaximized = 1.0; return true;
+        case platform::WindowState::restored: break;
     }
     // Where the system places windows the position reads (0, 0): the stored
     // one stays.

@@ -72,7 +72,8 @@ void for_format_page(const formatting_cache& cache, engine::doc_node& pages, Blo
 
 }  // namespace
 
-formatting_cache read_formatting(const engine::doc_node& page_setup, const engine::doc_node& pages) {
+formatting_cache read_formatting(const engine::doc_node& page_setup,
+                                 const engine::doc_node& pages) {
     formatting_cache cache;
     if (engine::group_count_of(page_setup) > 0) {
         const engine::doc_record& page = page_setup.groups[0].record;
@@ -117,7 +118,8 @@ formatting_cache read_formatting(const engine::doc_node& page_setup, const engin
         cache.justify_body = para0->v[3];
         cache.line_spacing = para0->c;
     }
-    if (const engine::doc_record* above = para1 ? para1 : para0) cache.body_top_padding = above->v[4];
+    if (const engine::doc_record* above = para1 ? para1 : para0)
+        cache.body_top_padding = above->v[4];
     if (block0) {
         cache.heading_size_delta = float(block0->record.v[0]) - cache.body_font_size;
         cache.bold_headings = block0->record.v[2] != 0;

@@ -14,18 +14,18 @@ struct formatting_cache {
     // Index of the first standard page (kind 1); -1 when there is none.
     std::int32_t format_page = 0;
     std::wstring font_family;
-    float body_font_size = 0;       // points
-    float heading_size_delta = 0;   // heading size minus body size, points
+    float body_font_size = 0;      // points
+    float heading_size_delta = 0;  // heading size minus body size, points
     bool bold_numbering = false;
     bool bold_headings = false;
-    float first_line_indent = 0;    // mm
+    float first_line_indent = 0;  // mm
     bool hanging_indent = false;
     std::int32_t body_top_padding = 0;  // mm
     std::int32_t justify_body = 0;
-    std::int32_t line_spacing = 0;  // points, 0 for the default
+    std::int32_t line_spacing = 0;         // points, 0 for the default
     std::int32_t heading_top_padding = 0;  // mm
     std::int32_t center_headings = 0;
-    std::int32_t margin_left = 0;   // mm, each
+    std::int32_t margin_left = 0;  // mm, each
     std::int32_t margin_top = 0;
     std::int32_t margin_right = 0;
     std::int32_t margin_bottom = 0;

@@ -63,7 +63,9 @@ bool is_private_temp(const fs::path& folder) {
 }  // namespace
 
 library_folders::library_folders(std::wstring install, std::wstring data, std::wstring temp)
-    : install_folder(std::move(install)), data_folder(std::move(data)), temp_folder(std::move(temp)) {}
+    : install_folder(std::move(install)),
+      data_folder(std::move(data)),
+      temp_folder(std::move(temp)) {}
 
 void library_folders::install_library() {
     if (install_folder.empty() || data_folder.empty()) return;

@@ -13,7 +13,8 @@ std::optional<double> language_from_region(const std::optional<std::wstring>& co
         if (c < L'A' || c > L'Z') return std::nullopt;
         upper += c;
     }
-    static const std::array<std::wstring_view, 5> russian_regions{L"RU", L"BY", L"KZ", L"UA", L"UZ"};
+    static const std::array<std::wstring_view, 5> russian_regions{L"RU", L"BY", L"KZ", L"UA",
+                                                                  L"UZ"};
     for (std::wstring_view region : russian_regions) {
         if (upper == region) return 1.0;
     }

@@ -120,32 +120,20 @@ void session::set_section(std::int32_t section) { section_ = section; }
 
 std::int32_t session::selected_index() const {
     switch (mode_) {
-        case ViewMode::data:
-            return section_;
-        case ViewMode::settings:
-            return settings_page_;
-        case ViewMode::text_edit:
-            return text_edit_group_;
-        case ViewMode::save_print:
-            return std::int32_t(save_print_page_);
+        case ViewMode::data: return section_;
+        case ViewMode::settings: return settings_page_;
+        case ViewMode::text_edit: return text_edit_group_;
+        case ViewMode::save_print: return std::int32_t(save_print_page_);
     }
     return 0;
 }
 
 void session::select(std::int32_t index) {
     switch (mode_) {
-        case ViewMode::data:
-            set_section(index);
-            break;
-        case ViewMode::settings:
-            settings_page_ = index;
-            break;
-        case ViewMode::text_edit:
-            text_edit_group_ = index;
-            break;
-        case ViewMode::save_print:
-            save_print_page_ = SavePrintPage(index);
-            break;
+        case ViewMode::data: set_section(index); break;
+        case ViewMode::settings: settings_page_ = index; break;
+        case ViewMode::text_edit: text_edit_group_ = index; break;
+        case ViewMode::save_print: save_print_page_ = SavePrintPage(index); break;
     }
 }
 

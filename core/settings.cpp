@@ -129,7 +129,9 @@ bool settings::write(std::string_view first_temporary_name) {
     if (path.empty()) return false;
     lines.clear();
     for (const key_entry& entry : keys) {
-        const std::wstring value = entry.type == kind::text ? this->*entry.text : engine::format_fixed6(this->*entry.number);
+        const std::wstring value = entry.type == kind::text
+                                       ? this->*entry.text
+                                       : engine::format_fixed6(this->*entry.number);
         lines.push_back(std::wstring(entry.key) + L":\t\t" + value);
     }
     lines.push_back(L"LastParameter:\t\t" + engine::format_fixed6(0.0));

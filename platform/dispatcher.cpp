@@ -38,9 +38,7 @@ void post(std::function<void()> work) {
     }
 }
 
-Poster set_poster(Poster next) {
-    return std::exchange(poster(), std::move(next));
-}
+Poster set_poster(Poster next) { return std::exchange(poster(), std::move(next)); }
 
 std::size_t run_posted() {
     std::size_t ran = 0;

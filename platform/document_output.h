@@ -85,6 +85,7 @@ public:
 };
 
 PrinterSource default_printer_source();
-std::shared_ptr<DocumentOutput> make_document_output(PrinterSource printers = default_printer_source());
+std::shared_ptr<DocumentOutput> make_document_output(
+    PrinterSource printers = default_printer_source());
 
 }  // namespace platform

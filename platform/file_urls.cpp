@@ -37,12 +37,9 @@ wchar_t read_literal_char(std::wstring_view text, std::size_t& at) {
     if (c != L'\\' || at == text.size()) return c;
     const wchar_t escaped = text[at++];
     switch (escaped) {
-        case L'n':
-            return L'\n';
-        case L'r':
-            return L'\r';
-        case L't':
-            return L'\t';
+        case L'n': return L'\n';
+        case L'r': return L'\r';
+        case L't': return L'\t';
         case L'u': {
             if (text.size() - at < 4) return escaped;
             unsigned value = 0;
@@ -54,8 +51,7 @@ wchar_t read_literal_char(std::wstring_view text, std::size_t& at) {
             at += 4;
             return wchar_t(value);
         }
-        default:
-            return escaped;
+        default: return escaped;
     }
 }
 

@@ -24,9 +24,7 @@ std::wstring js_string_literal(std::wstring_view text) {
             case L'\n': out += L"\\n"; break;
             case L'\r': out += L"\\r"; break;
             case L'\t': out += L"\\t"; break;
-            case L'<':
-                out += (i + 1 < text.size() && text[i + 1] == L'/') ? L"<\\" : L"<";
-                break;
+            case L'<': out += (i + 1 < text.size() && text[i + 1] == L'/') ? L"<\\" : L"<"; break;
             default:
                 if (c < 0x20 || c == 0x7F || c == 0x2028 || c == 0x2029) {
                     append_hex4(out, unsigned(c));

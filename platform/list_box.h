@@ -28,7 +28,7 @@ struct ListItemPointer {
 struct ListEntry {
     std::wstring text;
     Color foreground{255, 255, 255, 255};
-    double indent = 0;  // space before the text
+    double indent = 0;              // space before the text
     std::wstring font_family = {};  // the text's typeface; empty: the list's own
 };
 

@@ -126,15 +126,12 @@ public:
     bool done() const { return state_->done; }
 
     template <class U = T>
-        requires(!std::is_void_v<U>)
-    void set_value(U value) {
+    requires(!std::is_void_v<U>) void set_value(U value) {
         if (state_->done) return;
         state_->value.emplace(std::move(value));
         state_->complete();
     }
-    void set_done()
-        requires std::is_void_v<T>
-    {
+    void set_done() requires std::is_void_v<T> {
         if (state_->done) return;
         state_->value.emplace();
         state_->complete();

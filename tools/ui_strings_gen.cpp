@@ -61,23 +61,12 @@ std::u32string unescape(const std::u32string& text) {
         }
         if (++i == text.size()) throw failure{"a backslash ends the text"};
         switch (text[i]) {
-            case U't':
-                out += U'\t';
-                break;
-            case U'n':
-                out += U'\n';
-                break;
-            case U'r':
-                out += U'\r';
-                break;
-            case U's':
-                out += U' ';
-                break;
-            case U'\\':
-                out += U'\\';
-                break;
-            default:
-                throw failure{"unknown escape"};
+            case U't': out += U'\t'; break;
+            case U'n': out += U'\n'; break;
+            case U'r': out += U'\r'; break;
+            case U's': out += U' '; break;
+            case U'\\': out += U'\\'; break;
+            default: throw failure{"unknown escape"};
         }
     }
     return out;

@@ -73,10 +73,10 @@ constexpr agreement_row k_endings[] = {
 
 int column(std::uint32_t gender) {
     switch (gender) {
-    case 2: return 1;
-    case 3: return 2;
-    case 4: return 3;
-    default: return 0;
+        case 2: return 1;
+        case 3: return 2;
+        case 4: return 3;
+        default: return 0;
     }
 }
 
@@ -84,10 +84,13 @@ int column(std::uint32_t gender) {
 // Russian spelling wants it (уведомили, смогли), "ы" elsewhere (обязаны).
 std::wstring_view gender_letter(std::uint32_t gender, wchar_t last_capital) {
     switch (gender) {
-    case 2: return L"а";
-    case 3: return L"о";
-    case 4: return std::wstring_view(L"ЛГКХЖЧШЩ").find(last_capital) != std::wstring_view::npos ? L"и" : L"ы";
-    default: return L"";
+        case 2: return L"а";
+        case 3: return L"о";
+        case 4:
+            return std::wstring_view(L"ЛГКХЖЧШЩ").find(last_capital) != std::wstring_view::npos
+                       ? L"и"
+                       : L"ы";
+        default: return L"";
     }
 }
 

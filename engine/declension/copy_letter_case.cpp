@@ -9,7 +9,8 @@ namespace engine {
 namespace {
 
 bool is_reference_char(wchar_t c) {
-    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L'#';
+    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') ||
+           c == L'#';
 }
 
 // The length of the character reference at `start` ("&amp;", "&#1234;"), or 0.
@@ -50,7 +51,9 @@ case_change wanted_change(std::wstring_view source) {
     bool capital_seen = false;
     bool capitals_so_far = false;
     for (wchar_t c : source) {
-        if (c == L' ' || c == L'\t' || c == L'\n' || c == L'\r' || (c >= L'0' && c <= L'9') || c == L'_') continue;
+        if (c == L' ' || c == L'\t' || c == L'\n' || c == L'\r' || (c >= L'0' && c <= L'9') ||
+            c == L'_')
+            continue;
         if (is_upper_char(c)) {
             capital_seen = true;
             capitals_so_far = true;
@@ -74,7 +77,8 @@ void copy_letter_case(std::wstring_view source, std::wstring& target) {
     const case_change change = wanted_change(source);
     if (change == case_change::none) return;
     visit_text_positions(target, [&](std::size_t p) {
-        target[p] = change == case_change::lower_all ? to_lower_char(target[p]) : to_upper_char(target[p]);
+        target[p] =
+            change == case_change::lower_all ? to_lower_char(target[p]) : to_upper_char(target[p]);
         return change != case_change::upper_first;
     });
 }

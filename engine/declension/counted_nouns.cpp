@@ -19,15 +19,19 @@ struct plural_base {
     std::wstring_view plural;
 };
 
+// clang-format off
 constexpr plural_base k_plural_bases[] = {
     {L"час", L"часы"},       {L"день", L"дни"},       {L"сутки", L"сутки"},   {L"месяц", L"месяцы"},
     {L"рубль", L"рубли"},    {L"доллар", L"доллары"}, {L"целая", L"целые"},   {L"место", L"места"},
     {L"человек", L"люди"},
 };
+// clang-format on
 
 bool ends_with(std::wstring_view text, std::wstring_view ending) { return text.ends_with(ending); }
 
-bool is_hushing_or_velar(wchar_t c) { return std::wstring_view(L"гкхжчшщ").find(c) != std::wstring_view::npos; }
+bool is_hushing_or_velar(wchar_t c) {
+    return std::wstring_view(L"гкхжчшщ").find(c) != std::wstring_view::npos;
+}
 
 std::wstring declined(const std::wstring& word, int c) {
     std::uint32_t gender = 0, animate = 0;
@@ -62,7 +66,8 @@ std::wstring plural_head(std::wstring head) {
 // nominative, otherwise a plural (or a genitive standing in for one).
 std::wstring noun_base(const std::wstring& noun, int plural_class, int c, bool fraction) {
     if (plural_class == 1 && c <= 1) {
-        if (noun.size() >= 3 && ends_with(noun, L"ая")) return noun.substr(0, noun.size() - 2) + L"ые";
+        if (noun.size() >= 3 && ends_with(noun, L"ая"))
+            return noun.substr(0, noun.size() - 2) + L"ые";
         if (fraction && ends_with(noun, L"нт")) return noun + L"ы";
         return noun;
     }
@@ -70,7 +75,8 @@ std::wstring noun_base(const std::wstring& noun, int plural_class, int c, bool f
         if (noun == base.singular) return std::wstring(base.plural);
     }
     if (noun.size() < 3) return noun;
-    if (ends_with(noun, L"тр") || ends_with(noun, L"мм") || ends_with(noun, L"нт")) return noun + L"ы";
+    if (ends_with(noun, L"тр") || ends_with(noun, L"мм") || ends_with(noun, L"нт"))
+        return noun + L"ы";
     return declined(noun, k_genitive);
 }
 
@@ -104,7 +110,8 @@ int number_plural_class(std::wstring number_text) {
     return 2;
 }
 
-std::wstring agree_counted_noun(std::wstring noun, int plural_class, int grammatical_case, bool fraction) {
+std::wstring agree_counted_noun(std::wstring noun, int plural_class, int grammatical_case,
+                                bool fraction) {
     const int c = (grammatical_case >= 0 && grammatical_case <= 6) ? grammatical_case : 1;
     trim_blanks(noun);
     if (noun == L"дня") noun = L"день";
@@ -131,7 +138,8 @@ std::wstring agree_counted_noun(std::wstring noun, int plural_class, int grammat
     std::uint32_t gender = 0, animate = 0;
     decline_word(whole, k_accusative, &gender, &animate);
     if (gender == 1 && plural_class == 1) return both_declined(head, noun, k_genitive);
-    if (gender == 1 || (gender == 2 && plural_class == 2)) return both_declined(head, base, k_genitive);
+    if (gender == 1 || (gender == 2 && plural_class == 2))
+        return both_declined(head, base, k_genitive);
     return both_declined(head, base, k_accusative);
 }
 

@@ -25,6 +25,7 @@ bool counted_by_scale_word(const std::wstring& number_text);
 // the form for a plural class and a case (0 or 1 nominative ... 6; anything
 // else acts as 1). With `fraction` set, the count is a decimal and the noun
 // takes the genitive whatever the case.
-std::wstring agree_counted_noun(std::wstring noun, int plural_class, int grammatical_case, bool fraction);
+std::wstring agree_counted_noun(std::wstring noun, int plural_class, int grammatical_case,
+                                bool fraction);
 
 }  // namespace engine

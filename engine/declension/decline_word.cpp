@@ -34,13 +34,13 @@ constexpr std::array<word_handler, k_letters> k_four = {
 };  // а б в г д е ж з и й к л м н о п р с т у ф х ц ч ш щ ъ ы ь э ю я
 
 constexpr std::array<word_handler, k_letters> k_long = {
-    decline_long_a,  decline_long_b,  decline_long_v,  decline_long_g,    decline_long_d,
-    decline_long_e,  decline_long_zh, decline_long_z,  decline_long_i,    decline_long_j,
-    decline_long_k,  decline_long_l,  decline_long_m,  decline_long_n,    decline_long_o,
-    decline_long_p,  decline_long_r,  decline_long_s,  decline_long_t,    nullptr,
-    decline_long_f,  decline_long_kh, decline_long_ts, decline_long_ch,   decline_long_sh,
-    decline_long_shch, nullptr,       decline_long_y,  decline_long_soft, nullptr,
-    nullptr,         decline_long_ya,
+    decline_long_a,    decline_long_b,  decline_long_v,  decline_long_g,    decline_long_d,
+    decline_long_e,    decline_long_zh, decline_long_z,  decline_long_i,    decline_long_j,
+    decline_long_k,    decline_long_l,  decline_long_m,  decline_long_n,    decline_long_o,
+    decline_long_p,    decline_long_r,  decline_long_s,  decline_long_t,    nullptr,
+    decline_long_f,    decline_long_kh, decline_long_ts, decline_long_ch,   decline_long_sh,
+    decline_long_shch, nullptr,         decline_long_y,  decline_long_soft, nullptr,
+    nullptr,           decline_long_ya,
 };  // а б в г д е ж з и й к л м н о п р с т у ф х ц ч ш щ ъ ы ь э ю я
 
 std::wstring decline_ya_pronoun(int c) {
@@ -58,7 +58,8 @@ bool is_soft_yo_noun(const std::wstring& word) {
 }  // namespace
 
 word_handler find_word_handler(std::size_t length, wchar_t last_letter) {
-    bool in_alphabet = last_letter >= k_first_letter && last_letter < k_first_letter + wchar_t(k_letters);
+    bool in_alphabet =
+        last_letter >= k_first_letter && last_letter < k_first_letter + wchar_t(k_letters);
     std::size_t index = in_alphabet ? std::size_t(last_letter - k_first_letter) : 0;
     if (length <= 1) return nullptr;
     if (length == 2) return decline2;

@@ -56,7 +56,8 @@ std::wstring decline4_k(std::wstring word, int c, std::uint32_t* gender, std::ui
     return decline_by_list(list, std::move(word), c, gender, animate);
 }
 
-std::wstring decline4_other(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline4_other(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     static const rule_table list(four_letter_word_lists::four_letters_other);
     return decline_by_list(list, std::move(word), c, gender, animate);
 }

@@ -14,7 +14,9 @@ std::wstring_view tail(std::wstring_view word, std::size_t n) {
     return word.size() < n ? std::wstring_view() : word.substr(word.size() - n);
 }
 
-bool listed(std::wstring_view list, std::wstring_view word) { return list.find(word) != std::wstring_view::npos; }
+bool listed(std::wstring_view list, std::wstring_view word) {
+    return list.find(word) != std::wstring_view::npos;
+}
 
 // A set of Russian letters, either case, as one bit per lower-case letter
 // (а ... я, then ё): every name decision asks several of them.
@@ -254,7 +256,8 @@ void apply_class(std::wstring& word, std::uint32_t grammatical_case, int number)
         if (row.number != number) continue;
         if (word.size() < row.cut) return;
         word.erase(word.size() - row.cut);
-        if (grammatical_case >= 2 && grammatical_case <= 6) word += row.endings[grammatical_case - 2];
+        if (grammatical_case >= 2 && grammatical_case <= 6)
+            word += row.endings[grammatical_case - 2];
         return;
     }
 }
@@ -271,18 +274,23 @@ int classify_name_word(std::wstring word) {
     if (e2 == L"ин") return listed(L"валентин вениамин константин мартин эмин", w) ? 0 : 1;
     if (e2 == L"ян") return listed(L"демьян севастьян емельян лукьян стоян", w) ? 0 : 1;
     if (e2 == L"ий")
-        return listed(L"анатолий аркадий арсений артемий афанасий валерий василий викентий виталий геннадий георгий "
-                      L"григорий дмитрий евгений евстафий зиновий иннокентий ираклий лаврентий леонтий "
-                      L"порфирий прокофий савелий терентий феодосий юлий юрий",
-                      w)
+        return listed(
+                   L"анатолий аркадий арсений артемий афанасий валерий василий викентий виталий "
+                   L"геннадий георгий "
+                   L"григорий дмитрий евгений евстафий зиновий иннокентий ираклий лаврентий "
+                   L"леонтий "
+                   L"порфирий прокофий савелий терентий феодосий юлий юрий",
+                   w)
                    ? 0
                    : 1;
     if (e2 == L"ая") return 2;
     if (e2 == L"ые" || e2 == L"ие") return 39;
     if (e3 == L"ина")
-        return listed(L"алевтина альбина антонина алина арина валентина василина галина дина екатерина ирина "
-                      L"карина каролина кристина марина нина полина сабина фаина эвелина родина",
-                      w)
+        return listed(
+                   L"алевтина альбина антонина алина арина валентина василина галина дина "
+                   L"екатерина ирина "
+                   L"карина каролина кристина марина нина полина сабина фаина эвелина родина",
+                   w)
                    ? 0
                    : 2;
     if (is_any(e3, {L"ына", L"ова", L"ева", L"ёва"})) return w.size() >= 6 ? 2 : 0;
@@ -291,22 +299,26 @@ int classify_name_word(std::wstring word) {
     return 0;
 }
 
-std::wstring& decline_person_name(std::wstring& word, std::uint32_t grammatical_case, std::uint32_t code) {
+std::wstring& decline_person_name(std::wstring& word, std::uint32_t grammatical_case,
+                                  std::uint32_t code) {
     if (word.empty()) return word;
     int c = static_cast<int>(grammatical_case);
     switch (code) {
-    case name_code::lyubov: word = paradigm_048(std::move(word), c); return word;
-    case name_code::plural:
-        if (c == 2 || c == 4 || c == 6) word += L"х";
-        else if (c == 3) word += L"м";
-        else if (c == 5) word += L"ми";
-        return word;
-    // Persons are animate: the accusative plural is the genitive (Толстых).
-    case name_code::adjectival_plural: word = paradigm_078(std::move(word), c, 1); return word;
-    case name_code::surname:
-        apply_class(word, grammatical_case, surname_class(word, bearer::unknown));
-        return word;
-    default: apply_class(word, grammatical_case, feminine_class(word)); return word;
+        case name_code::lyubov: word = paradigm_048(std::move(word), c); return word;
+        case name_code::plural:
+            if (c == 2 || c == 4 || c == 6)
+                word += L"х";
+            else if (c == 3)
+                word += L"м";
+            else if (c == 5)
+                word += L"ми";
+            return word;
+        // Persons are animate: the accusative plural is the genitive (Толстых).
+        case name_code::adjectival_plural: word = paradigm_078(std::move(word), c, 1); return word;
+        case name_code::surname:
+            apply_class(word, grammatical_case, surname_class(word, bearer::unknown));
+            return word;
+        default: apply_class(word, grammatical_case, feminine_class(word)); return word;
     }
 }
 

@@ -14,12 +14,12 @@
 namespace engine {
 
 namespace name_code {
-constexpr std::uint32_t none = 0;        // no surname ending, or a listed first name
-constexpr std::uint32_t surname = 1;     // masculine surname; any surname for the person renderer
-constexpr std::uint32_t feminine = 2;    // feminine surname
-constexpr std::uint32_t plural = 38;     // Ивановы
+constexpr std::uint32_t none = 0;      // no surname ending, or a listed first name
+constexpr std::uint32_t surname = 1;   // masculine surname; any surname for the person renderer
+constexpr std::uint32_t feminine = 2;  // feminine surname
+constexpr std::uint32_t plural = 38;   // Ивановы
 constexpr std::uint32_t adjectival_plural = 39;  // Толстые
-constexpr std::uint32_t lyubov = 45;     // the first name любовь
+constexpr std::uint32_t lyubov = 45;             // the first name любовь
 }  // namespace name_code
 
 // The name code of a lower-case word, by its ending. The first-name lists are
@@ -29,7 +29,8 @@ int classify_name_word(std::wstring word);
 // Declines `word` in place into case 1..6 by its ending and name code, and
 // returns it. A word too short for its rule, or of no known ending, comes
 // back unchanged; a case outside 1..6 gives the stem without an ending.
-std::wstring& decline_person_name(std::wstring& word, std::uint32_t grammatical_case, std::uint32_t code);
+std::wstring& decline_person_name(std::wstring& word, std::uint32_t grammatical_case,
+                                  std::uint32_t code);
 
 // Who bears a name: a few endings decline one way for a man and another for
 // a woman (Щербина, Смит), and some not at all for one of them.

@@ -81,7 +81,8 @@ std::array<digit_group, k_groups> split_groups(const std::wstring& digits) {
 }
 
 bool all_zeros(const std::wstring& digits) {
-    return !digits.empty() && std::all_of(digits.begin(), digits.end(), [](wchar_t c) { return c == L'0'; });
+    return !digits.empty() &&
+           std::all_of(digits.begin(), digits.end(), [](wchar_t c) { return c == L'0'; });
 }
 
 // Slots are local: nothing else may see what these words report.
@@ -103,16 +104,11 @@ std::wstring zero_words(int c, int kind) {
     }();
     std::wstring text = zero[0][std::size_t(c - 1)];
     switch (kind) {
-        case number_kind_integer_part:
-            return text + L" целых";
-        case number_kind_fraction_part:
-            return text + L" десятых";
-        case number_kind_rubles:
-            return text + L" рублей";
-        case number_kind_kopecks:
-            return text + L" копеек";
-        default:
-            return text;
+        case number_kind_integer_part: return text + L" целых";
+        case number_kind_fraction_part: return text + L" десятых";
+        case number_kind_rubles: return text + L" рублей";
+        case number_kind_kopecks: return text + L" копеек";
+        default: return text;
     }
 }
 
@@ -237,22 +233,21 @@ std::wstring number_words_in_case(std::wstring digits, int grammatical_case, int
     const int units = groups[k_groups - 1].units;
     const bool after_scale_word = groups[k_groups - 1].empty();
     switch (kind) {
-    case number_kind_integer_part:
-    case number_kind_fraction_part:
-        put(unit_word(index, units, k_feminine));
-        blank();
-        put(decimal_noun(denominator, units, c, after_scale_word));
-        break;
-    case number_kind_rubles:
-    case number_kind_kopecks: {
-        const bool rubles = kind == number_kind_rubles;
-        put(unit_word(index, units, rubles ? 0 : k_feminine));
-        blank();
-        put(money_noun(rubles ? k_ruble_group : k_kopeck_group, units, c, after_scale_word));
-        break;
-    }
-    default:
-        put(k_units[std::size_t(index)][std::size_t(units)]);
+        case number_kind_integer_part:
+        case number_kind_fraction_part:
+            put(unit_word(index, units, k_feminine));
+            blank();
+            put(decimal_noun(denominator, units, c, after_scale_word));
+            break;
+        case number_kind_rubles:
+        case number_kind_kopecks: {
+            const bool rubles = kind == number_kind_rubles;
+            put(unit_word(index, units, rubles ? 0 : k_feminine));
+            blank();
+            put(money_noun(rubles ? k_ruble_group : k_kopeck_group, units, c, after_scale_word));
+            break;
+        }
+        default: put(k_units[std::size_t(index)][std::size_t(units)]);
     }
     while (!text.empty() && text.back() == L' ') text.pop_back();
     return text;

@@ -69,7 +69,8 @@ constexpr std::array<legal_form_row, 42> legal_forms = {{
 constexpr std::size_t none = std::wstring::npos;
 
 void trim_trailing(std::wstring& text, std::wstring_view characters) {
-    while (!text.empty() && characters.find(text.back()) != std::wstring_view::npos) text.pop_back();
+    while (!text.empty() && characters.find(text.back()) != std::wstring_view::npos)
+        text.pop_back();
 }
 
 std::wstring without_leading_blanks(const std::wstring& text) {
@@ -80,10 +81,13 @@ std::wstring without_leading_blanks(const std::wstring& text) {
 
 bool is_quote(wchar_t c) { return c == L'"' || c == L'«' || c == L'»'; }
 
-bool starts_quoted(const std::wstring& name) { return name.size() >= 2 && (name[0] == L'"' || name[0] == L'«'); }
+bool starts_quoted(const std::wstring& name) {
+    return name.size() >= 2 && (name[0] == L'"' || name[0] == L'«');
+}
 
 // The legal form after the last comma, when one follows; the name before it.
-bool split_at_comma(organisation_name& organisation, const std::wstring& normalised, std::size_t comma) {
+bool split_at_comma(organisation_name& organisation, const std::wstring& normalised,
+                    std::size_t comma) {
     organisation.legal_form = without_leading_blanks(normalised.substr(comma + 1));
     organisation.name = organisation.legal_form.empty() ? normalised : normalised.substr(0, comma);
     trim_trailing(organisation.name, L",");
@@ -95,8 +99,8 @@ std::wstring decline_quoted_name(const std::wstring& name, int grammatical_case)
     std::size_t begin = 0, end = name.size();
     while (begin < end && is_quote(name[begin])) ++begin;
     while (end > begin && is_quote(name[end - 1])) --end;
-    return name.substr(0, begin) + decline_phrase(name.substr(begin, end - begin), grammatical_case) +
-           name.substr(end);
+    return name.substr(0, begin) +
+           decline_phrase(name.substr(begin, end - begin), grammatical_case) + name.substr(end);
 }
 
 }  // namespace
@@ -112,9 +116,12 @@ void split_parts(organisation_name& organisation, std::wstring text) {
     std::size_t opening = none, closing = none, comma = none;
     for (wchar_t c : text) {
         if (c == L' ' && (normalised.empty() || normalised.back() == L' ')) continue;
-        if (c == L'«' || (c == L'"' && opening == none)) opening = normalised.size();
-        else if (c == L'"') closing = normalised.size();
-        else if (c == L',') comma = normalised.size();
+        if (c == L'«' || (c == L'"' && opening == none))
+            opening = normalised.size();
+        else if (c == L'"')
+            closing = normalised.size();
+        else if (c == L',')
+            comma = normalised.size();
         normalised += c;
     }
     while (!normalised.empty() && is_blank(normalised.back())) normalised.pop_back();
@@ -143,8 +150,10 @@ void split_parts(organisation_name& organisation, std::wstring text) {
     }
     bool comma_after_name = comma != none && closing != none && comma > closing;
     if (opening == 0) {
-        if (!comma_after_name) organisation.name = normalised;
-        else split_at_comma(organisation, normalised, comma);
+        if (!comma_after_name)
+            organisation.name = normalised;
+        else
+            split_at_comma(organisation, normalised, comma);
         return;
     }
     if (comma_after_name && split_at_comma(organisation, normalised, comma)) return;
@@ -168,7 +177,8 @@ void split_organisation_name(organisation_name& organisation, std::wstring text)
 std::wstring take_legal_form_prefix(const std::wstring& normalised, std::size_t first_blank,
                                     std::size_t opening_quote, std::size_t& name_start) {
     std::size_t word_end = std::min(first_blank, opening_quote);
-    if (word_end != none && word_end <= normalised.size() && is_all_capitals(normalised.substr(0, word_end))) {
+    if (word_end != none && word_end <= normalised.size() &&
+        is_all_capitals(normalised.substr(0, word_end))) {
         name_start = word_end;
         return normalised.substr(0, word_end);
     }

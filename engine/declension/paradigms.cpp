@@ -16,6 +16,7 @@ struct paradigm_row {
 
 // Laid out like the reference table, one row per paradigm in number order.
 // The numbers are part of every handler's data: a row must never move.
+// clang-format off
 constexpr paradigm_row k_paradigms[paradigm_count] = {
     {0, {L"", L"а", L"у", L"", L"ем", L"е"}},  // 001
     {1, {L"а", L"ы", L"е", L"у", L"ой", L"е"}},  // 002
@@ -195,6 +196,7 @@ constexpr paradigm_row k_paradigms[paradigm_count] = {
     {1, {L"й", L"я", L"ю", L"й", L"ем", L"и"}},  // 176
     {1, {L"и", L"ь", L"ям", L"ь", L"ями", L"ях"}},  // 177
 };
+// clang-format on
 
 // The one paradigm that also swaps a letter: сёстры declines on сестр-.
 constexpr int k_yo_paradigm = 141;
@@ -291,12 +293,24 @@ std::wstring paradigm_069(std::wstring w, int c) { return apply_paradigm(69, std
 std::wstring paradigm_070(std::wstring w, int c) { return apply_paradigm(70, std::move(w), c); }
 std::wstring paradigm_071(std::wstring w, int c) { return apply_paradigm(71, std::move(w), c); }
 std::wstring paradigm_072(std::wstring w, int c) { return apply_paradigm(72, std::move(w), c); }
-std::wstring paradigm_073(std::wstring w, int c, std::uint32_t animate) { return apply_paradigm(73, std::move(w), c, animate); }
-std::wstring paradigm_074(std::wstring w, int c, std::uint32_t animate) { return apply_paradigm(74, std::move(w), c, animate); }
-std::wstring paradigm_075(std::wstring w, int c, std::uint32_t animate) { return apply_paradigm(75, std::move(w), c, animate); }
-std::wstring paradigm_076(std::wstring w, int c, std::uint32_t animate) { return apply_paradigm(76, std::move(w), c, animate); }
-std::wstring paradigm_077(std::wstring w, int c, std::uint32_t animate) { return apply_paradigm(77, std::move(w), c, animate); }
-std::wstring paradigm_078(std::wstring w, int c, std::uint32_t animate) { return apply_paradigm(78, std::move(w), c, animate); }
+std::wstring paradigm_073(std::wstring w, int c, std::uint32_t animate) {
+    return apply_paradigm(73, std::move(w), c, animate);
+}
+std::wstring paradigm_074(std::wstring w, int c, std::uint32_t animate) {
+    return apply_paradigm(74, std::move(w), c, animate);
+}
+std::wstring paradigm_075(std::wstring w, int c, std::uint32_t animate) {
+    return apply_paradigm(75, std::move(w), c, animate);
+}
+std::wstring paradigm_076(std::wstring w, int c, std::uint32_t animate) {
+    return apply_paradigm(76, std::move(w), c, animate);
+}
+std::wstring paradigm_077(std::wstring w, int c, std::uint32_t animate) {
+    return apply_paradigm(77, std::move(w), c, animate);
+}
+std::wstring paradigm_078(std::wstring w, int c, std::uint32_t animate) {
+    return apply_paradigm(78, std::move(w), c, animate);
+}
 std::wstring paradigm_079(std::wstring w, int c) { return apply_paradigm(79, std::move(w), c); }
 std::wstring paradigm_080(std::wstring w, int c) { return apply_paradigm(80, std::move(w), c); }
 std::wstring paradigm_081(std::wstring w, int c) { return apply_paradigm(81, std::move(w), c); }
@@ -334,10 +348,16 @@ std::wstring paradigm_112(std::wstring w, int c) { return apply_paradigm(112, st
 std::wstring paradigm_113(std::wstring w, int c) { return apply_paradigm(113, std::move(w), c); }
 std::wstring paradigm_114(std::wstring w, int c) { return apply_paradigm(114, std::move(w), c); }
 std::wstring paradigm_115(std::wstring w, int c) { return apply_paradigm(115, std::move(w), c); }
-std::wstring paradigm_116(std::wstring w, int c, std::uint32_t animate) { return apply_paradigm(116, std::move(w), c, animate); }
-std::wstring paradigm_117(std::wstring w, int c, std::uint32_t animate) { return apply_paradigm(117, std::move(w), c, animate); }
+std::wstring paradigm_116(std::wstring w, int c, std::uint32_t animate) {
+    return apply_paradigm(116, std::move(w), c, animate);
+}
+std::wstring paradigm_117(std::wstring w, int c, std::uint32_t animate) {
+    return apply_paradigm(117, std::move(w), c, animate);
+}
 std::wstring paradigm_118(std::wstring w, int c) { return apply_paradigm(118, std::move(w), c); }
-std::wstring paradigm_119(std::wstring w, int c, std::uint32_t animate) { return apply_paradigm(119, std::move(w), c, animate); }
+std::wstring paradigm_119(std::wstring w, int c, std::uint32_t animate) {
+    return apply_paradigm(119, std::move(w), c, animate);
+}
 std::wstring paradigm_120(std::wstring w, int c) { return apply_paradigm(120, std::move(w), c); }
 std::wstring paradigm_121(std::wstring w, int c) { return apply_paradigm(121, std::move(w), c); }
 std::wstring paradigm_122(std::wstring w, int c) { return apply_paradigm(122, std::move(w), c); }

@@ -110,7 +110,8 @@ std::uint32_t gender_from_patronymic(person_name& name) {
         gender = feminine ? 2 : 1;
     }
     const std::wstring& first = name.first_name;
-    if (gender == 0 && !name.initials_first && first.size() >= 2 && (first.size() < 3 || first[2] != L'.')) {
+    if (gender == 0 && !name.initials_first && first.size() >= 2 &&
+        (first.size() < 3 || first[2] != L'.')) {
         std::uint32_t animate = 0;
         decline_word(to_lower(first), 0, &gender, &animate);
     }
@@ -141,7 +142,8 @@ void render_person_name(person_name& name, std::wstring& out, const person_reque
     } else if (request.surname) {
         append_surname(out, form, real_surname, c, gender);
     } else if (request.first_name) {
-        // A name given by its initials has no first name to decline: its first initial stands for it.
+        // A name given by its initials has no first name to decline: its first initial stands for
+        // it.
         if (name.initials_first)
             out = make_initials(name.surname, true).substr(0, 2);
         else

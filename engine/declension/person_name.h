@@ -39,7 +39,7 @@ std::uint32_t gender_from_patronymic(person_name& name);
 struct person_request {
     int grammatical_case = 0;
     bool any = false;
-    bool initials = false;              // surname and initials
+    bool initials = false;  // surname and initials
     bool surname = false;
     bool first_name = false;
     bool first_and_patronymic = false;  // first name and patronymic

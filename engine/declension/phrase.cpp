@@ -16,7 +16,8 @@ namespace {
 using namespace phrase_kind;
 
 constexpr std::size_t longest_number = 21;
-constexpr std::wstring_view prepositions = L"_о_в_на_к_под_для_до_по_после_через_за_над_перед_у_от_";
+constexpr std::wstring_view prepositions =
+    L"_о_в_на_к_под_для_до_по_после_через_за_над_перед_у_от_";
 // Two-letter endings after which a word may be an adjective, so the noun is
 // still to come.
 constexpr std::wstring_view adjective_endings = L"_ый_ая_ое_ые_ий_ой_яя_ее__";
@@ -24,10 +25,13 @@ constexpr std::wstring_view adjective_endings = L"_ый_ая_ое_ые_ий_ой
 bool is_cyrillic_capital(wchar_t c) { return (c >= L'А' && c <= L'Я') || c == L'Ё'; }
 
 bool is_letter(wchar_t c) {
-    return is_cyrillic_capital(c) || (c >= L'а' && c <= L'я') || c == L'ё' || c == L'\'' || is_alpha_char(c);
+    return is_cyrillic_capital(c) || (c >= L'а' && c <= L'я') || c == L'ё' || c == L'\'' ||
+           is_alpha_char(c);
 }
 
-bool is_ascii_alnum(wchar_t c) { return is_digit(c) || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
+bool is_ascii_alnum(wchar_t c) {
+    return is_digit(c) || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+}
 
 // Length of the entity reference ("&amp;", "&#39;") starting at `at`, or 0.
 std::size_t entity_length(const std::wstring& text, std::size_t at) {
@@ -48,8 +52,8 @@ bool ends_with(std::wstring_view word, std::wstring_view ending) {
 }
 
 bool is_number_kind(int kind) {
-    return kind == whole_number || kind == decimal_integer || kind == decimal_fraction || kind == rubles ||
-           kind == kopecks;
+    return kind == whole_number || kind == decimal_integer || kind == decimal_fraction ||
+           kind == rubles || kind == kopecks;
 }
 
 bool is_amount_kind(int kind) { return kind == rubles || kind == kopecks; }
@@ -66,7 +70,9 @@ bool is_head_noun(const std::wstring& word) {
         decline_word(word, 0, &gender, &animate);
         return gender != 4;
     }
-    if (adjective_endings.find(std::wstring_view(word).substr(word.size() - 2)) == std::wstring_view::npos) return true;
+    if (adjective_endings.find(std::wstring_view(word).substr(word.size() - 2)) ==
+        std::wstring_view::npos)
+        return true;
     for (std::wstring_view noun : {L"осуществление", L"управление", L"взыскание"})
         if (word.find(noun) != std::wstring::npos) return true;
     return false;
@@ -85,7 +91,8 @@ word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
     int letter_class = tokens.classes[i];
     int code = letter_class == word_class::capitalised ? classify_name_word(word) : 0;
     bool name_path = code > 0 && !(ends_with(word, L"ие") && is_head_noun(word));
-    bool hyphen_joined = i + 2 < tokens.size() && tokens.kinds[i + 1] == dash && tokens.kinds[i + 2] == phrase_kind::word;
+    bool hyphen_joined = i + 2 < tokens.size() && tokens.kinds[i + 1] == dash &&
+                         tokens.kinds[i + 2] == phrase_kind::word;
     if (hyphen_joined && !name_path) return {word_action::copy, false, 0};
     if (word == L"и" || word == L"или") return {word_action::copy, false, 0};
     if (prepositions.find(word) != std::wstring_view::npos) return {word_action::copy, true, 0};
@@ -134,7 +141,8 @@ int fold_case_ru(std::wstring& word) {
         if (j == 0) letter_class = word_class::capitalised;
     }
     if (word.size() >= 2 && capitals == word.size()) letter_class = word_class::capitals;
-    for (wchar_t& c : word) c = c == L'Ё' ? L'ё' : is_cyrillic_capital(c) ? wchar_t(c + 0x20) : to_lower_char(c);
+    for (wchar_t& c : word)
+        c = c == L'Ё' ? L'ё' : is_cyrillic_capital(c) ? wchar_t(c + 0x20) : to_lower_char(c);
     return letter_class;
 }
 
@@ -178,7 +186,8 @@ phrase_tokens tokenize_phrase(std::wstring text) {
             }
             flush();
             extra_digits = 1;
-            push_mark(overflow_marker_text(extra_digits), overflow_marker, overflow_marker_text(extra_digits));
+            push_mark(overflow_marker_text(extra_digits), overflow_marker,
+                      overflow_marker_text(extra_digits));
         } else if (c == L'&' && entity_length(text, i) > 0) {
             std::size_t length = entity_length(text, i);
             push_mark(text.substr(i, length), literal, text.substr(i, length));
@@ -293,8 +302,9 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
     }
     bool words_before_head = false;
     for (std::size_t i = 0; i < head && i < n; ++i)
-        words_before_head = words_before_head || (tokens.kinds[i] == phrase_kind::word && active[i] &&
-                                                  plans[i].action == word_action::decline);
+        words_before_head =
+            words_before_head || (tokens.kinds[i] == phrase_kind::word && active[i] &&
+                                  plans[i].action == word_action::decline);
     std::uint32_t head_animacy = 0;
     if (head < n && words_before_head) {
         std::uint32_t gender = 0;

@@ -18,20 +18,20 @@
 namespace engine {
 
 namespace phrase_kind {
-constexpr int separator = 1;       // " " or "/", and the sign-free joint of a merged amount
-constexpr int dash = 2;            // "-"
-constexpr int line_break = 3;      // "<br />"
-constexpr int point = 4;           // "." or ","
-constexpr int quote = 5;           // ", « or »
-constexpr int word = 6;            // lower-case letters
-constexpr int overflow_marker = 7; // red marker for digits beyond the 21st
-constexpr int sign = 8;            // "$" or "?"
+constexpr int separator = 1;        // " " or "/", and the sign-free joint of a merged amount
+constexpr int dash = 2;             // "-"
+constexpr int line_break = 3;       // "<br />"
+constexpr int point = 4;            // "." or ","
+constexpr int quote = 5;            // ", « or »
+constexpr int word = 6;             // lower-case letters
+constexpr int overflow_marker = 7;  // red marker for digits beyond the 21st
+constexpr int sign = 8;             // "$" or "?"
 constexpr int whole_number = 9;
 constexpr int decimal_integer = 10;
 constexpr int decimal_fraction = 11;
 constexpr int rubles = 14;
 constexpr int kopecks = 15;
-constexpr int literal = 16;        // any other character, or an entity reference: copied as typed
+constexpr int literal = 16;  // any other character, or an entity reference: copied as typed
 }  // namespace phrase_kind
 
 // Letter classes of a word token.

@@ -55,7 +55,8 @@ std::vector<std::wstring> split_entries(std::wstring_view text) {
 // Letters of a set written as "[дп]", "дп", "д, п" or "д or п".
 std::optional<letter_mask> parse_letter_set(std::wstring_view text) {
     text = trimmed(text);
-    if (text.size() >= 2 && text.front() == L'[' && text.back() == L']') text = text.substr(1, text.size() - 2);
+    if (text.size() >= 2 && text.front() == L'[' && text.back() == L']')
+        text = text.substr(1, text.size() - 2);
     letter_mask mask = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         wchar_t c = text[i];
@@ -72,11 +73,13 @@ std::optional<letter_mask> parse_letter_set(std::wstring_view text) {
 
 // Lengths are written in digits or, as some dictionaries do, in words.
 std::optional<std::size_t> parse_number_word(std::wstring_view text, std::size_t& at) {
-    static constexpr std::wstring_view words[] = {L"two",   L"three", L"four", L"five",   L"six",   L"seven",
-                                                  L"eight", L"nine",  L"ten",  L"eleven", L"twelve"};
+    static constexpr std::wstring_view words[] = {L"two", L"three",  L"four",  L"five",
+                                                  L"six", L"seven",  L"eight", L"nine",
+                                                  L"ten", L"eleven", L"twelve"};
     for (std::size_t i = 0; i < std::size(words); ++i) {
         std::wstring_view rest = text.substr(at);
-        if (starts_with(rest, words[i]) && (rest.size() == words[i].size() || !is_ascii_letter(rest[words[i].size()]))) {
+        if (starts_with(rest, words[i]) &&
+            (rest.size() == words[i].size() || !is_ascii_letter(rest[words[i].size()]))) {
             at += words[i].size();
             return i + 2;
         }
@@ -97,7 +100,9 @@ std::optional<std::size_t> parse_number(std::wstring_view text, std::size_t& at)
 
 std::wstring unquoted(std::wstring_view text) {
     text = trimmed(text);
-    auto quote = [](wchar_t c) { return c == L'"' || c == L'«' || c == L'»' || c == L'“' || c == L'”'; };
+    auto quote = [](wchar_t c) {
+        return c == L'"' || c == L'«' || c == L'»' || c == L'“' || c == L'”';
+    };
     while (!text.empty() && quote(text.front())) text.remove_prefix(1);
     while (!text.empty() && quote(text.back())) text.remove_suffix(1);
     return std::wstring(text);
@@ -107,7 +112,8 @@ std::wstring unquoted(std::wstring_view text) {
 // "at most 6 letters", "5 or 6 letters".
 bool parse_length(std::wstring_view text, rule_entry& entry) {
     bool at_most = text.find(L"at most ") != std::wstring_view::npos;
-    bool or_more = text.find(L"+") != std::wstring_view::npos || text.find(L"or more") != std::wstring_view::npos;
+    bool or_more = text.find(L"+") != std::wstring_view::npos ||
+                   text.find(L"or more") != std::wstring_view::npos;
     std::vector<std::size_t> numbers;
     std::wstring_view rest = text;
     for (std::size_t at = 0; at < rest.size();) {
@@ -115,7 +121,8 @@ bool parse_length(std::wstring_view text, rule_entry& entry) {
             auto n = parse_number(rest, at);
             if (!n) return false;
             numbers.push_back(*n);
-        } else if (auto n = (at == 0 || rest[at - 1] == L' ') ? parse_number_word(rest, at) : std::nullopt) {
+        } else if (auto n = (at == 0 || rest[at - 1] == L' ') ? parse_number_word(rest, at)
+                                                              : std::nullopt) {
             numbers.push_back(*n);
         } else {
             ++at;
@@ -124,8 +131,10 @@ bool parse_length(std::wstring_view text, rule_entry& entry) {
     if (numbers.empty() || text.find(L"letter") == std::wstring_view::npos) return false;
     if (at_most || or_more) {
         if (numbers.size() != 1) return false;
-        if (at_most) entry.max_length = std::min(entry.max_length, numbers[0]);
-        else entry.min_length = std::max(entry.min_length, numbers[0]);
+        if (at_most)
+            entry.max_length = std::min(entry.max_length, numbers[0]);
+        else
+            entry.min_length = std::max(entry.min_length, numbers[0]);
         return true;
     }
     if (numbers.size() == 1) {
@@ -161,7 +170,8 @@ bool parse_condition(std::wstring_view text, rule_entry& entry, bool& whole) {
             return true;
         }
     }
-    for (std::wstring_view positive : {L"first letter ", L"word begins with ", L"word beginning with "}) {
+    for (std::wstring_view positive :
+         {L"first letter ", L"word begins with ", L"word beginning with "}) {
         if (starts_with(text, positive)) {
             auto set = parse_letter_set(text.substr(positive.size()));
             if (!set) return false;
@@ -243,7 +253,8 @@ std::optional<std::string> parse_entry(std::wstring_view text, rule_entry& entry
             std::size_t semicolon = std::min(inside.find(L';', start), inside.size());
             bool whole_here = false;
             if (!parse_condition(inside.substr(start, semicolon - start), entry, whole_here)) {
-                return "unknown condition '" + to_utf8(std::wstring(inside.substr(start, semicolon - start))) + "'";
+                return "unknown condition '" +
+                       to_utf8(std::wstring(inside.substr(start, semicolon - start))) + "'";
             }
             whole = whole || whole_here;
             start = semicolon + 1;
@@ -272,7 +283,8 @@ bool rule_entry::matches(std::wstring_view word) const {
     for (std::size_t i = 0; i < positions.size(); ++i) {
         if ((positions[i] & letter_bit(letter_from_end(word, i + 1))) == 0) return false;
     }
-    if (first_letters != 0 && (first_letters & letter_bit(engine::first_letter(word))) == 0) return false;
+    if (first_letters != 0 && (first_letters & letter_bit(engine::first_letter(word))) == 0)
+        return false;
     if (after_hyphen && letter_from_end(word, positions.size() + 1) != L'-') return false;
     for (const std::wstring& part : contains) {
         if (word.find(part) == std::wstring_view::npos) return false;
@@ -291,7 +303,8 @@ rule_table::rule_table(std::span<const rule_row> rows) : rows_(rows) {
             entry.row = int(r);
             if (auto error = parse_entry(text, entry)) {
                 // Left out and reported; every table's structural test reads errors().
-                errors_.push_back("row " + std::to_string(r + 1) + ", entry '" + to_utf8(text) + "': " + *error);
+                errors_.push_back("row " + std::to_string(r + 1) + ", entry '" + to_utf8(text) +
+                                  "': " + *error);
                 continue;
             }
             entries_.push_back(std::move(entry));
@@ -301,7 +314,9 @@ rule_table::rule_table(std::span<const rule_row> rows) : rows_(rows) {
     // An entry lands in every bucket whose last three letter classes it accepts.
     for (std::size_t e = 0; e < entries_.size(); ++e) {
         const rule_entry& entry = entries_[e];
-        auto at = [&](std::size_t i) { return i < entry.positions.size() ? entry.positions[i] : all_classes; };
+        auto at = [&](std::size_t i) {
+            return i < entry.positions.size() ? entry.positions[i] : all_classes;
+        };
         for (int a = 0; a < letter_classes; ++a) {
             if (((at(0) >> a) & 1) == 0) continue;
             for (int b = 0; b < letter_classes; ++b) {
@@ -325,7 +340,8 @@ bool rule_table::same_outcome(int row_a, int row_b) const {
 }
 
 int rule_table::find_entry(std::wstring_view word) const {
-    auto found = buckets_.find(bucket_key(letter_class(letter_from_end(word, 1)), letter_class(letter_from_end(word, 2)),
+    auto found = buckets_.find(bucket_key(letter_class(letter_from_end(word, 1)),
+                                          letter_class(letter_from_end(word, 2)),
                                           letter_class(letter_from_end(word, 3))));
     if (found == buckets_.end()) return -1;
     const std::vector<int>& list = found->second;

@@ -63,7 +63,9 @@ inline wchar_t letter_from_end(std::wstring_view word, std::size_t k) {
 }
 
 // The word's first letter, or 0 for an empty word.
-inline wchar_t first_letter(std::wstring_view word) { return word.empty() ? wchar_t(0) : word.front(); }
+inline wchar_t first_letter(std::wstring_view word) {
+    return word.empty() ? wchar_t(0) : word.front();
+}
 
 // Values of rule_row::gender and rule_row::animacy besides the codes
 // themselves.
@@ -99,14 +101,14 @@ inline constexpr letter_mask no_letter_bit = letter_mask(1) << 35;
 
 // One parsed entry. Exposed read-only for the structural checks of the tests.
 struct rule_entry {
-    std::wstring text;                     // as written, for messages
-    int row = -1;                          // index into the rows
+    std::wstring text;  // as written, for messages
+    int row = -1;       // index into the rows
     int rank = 0;
-    std::vector<letter_mask> positions;    // [0] is the final letter
+    std::vector<letter_mask> positions;  // [0] is the final letter
     std::size_t min_length = 0;
     std::size_t max_length = SIZE_MAX;
-    std::uint64_t length_set = 0;          // bit n: length n allowed; 0 = any length
-    letter_mask first_letters = 0;         // 0 = no condition
+    std::uint64_t length_set = 0;   // bit n: length n allowed; 0 = any length
+    letter_mask first_letters = 0;  // 0 = no condition
     std::vector<std::wstring> contains;
     std::vector<std::wstring> lacks;
     bool after_hyphen = false;

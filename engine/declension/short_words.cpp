@@ -26,7 +26,8 @@ std::wstring decline3_y(std::wstring word, int c, std::uint32_t* gender, std::ui
     return decline_by_list(list, std::move(word), c, gender, animate);
 }
 
-std::wstring decline3_other(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline3_other(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     static const rule_table list(short_word_lists::three_letters_other);
     return decline_by_list(list, std::move(word), c, gender, animate);
 }

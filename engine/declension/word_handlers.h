@@ -26,7 +26,8 @@ std::wstring decline2(std::wstring word, int c, std::uint32_t* gender, std::uint
 std::wstring decline3_a(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
 std::wstring decline3_i(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
 std::wstring decline3_y(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline3_other(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
+std::wstring decline3_other(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
 
 // Four-letter words whose final letter the core lists itself.
 std::wstring decline4_a(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
@@ -39,11 +40,14 @@ std::wstring decline4_z(std::wstring word, int c, std::uint32_t* gender, std::ui
 std::wstring decline4_i(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
 std::wstring decline4_j(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
 std::wstring decline4_k(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline4_other(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
+std::wstring decline4_other(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
 
 // Plurals in -ки, reached only through decline_long_i.
-std::wstring decline_long_i_ki(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_i_ki_anki(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
+std::wstring decline_long_i_ki(std::wstring word, int c, std::uint32_t* gender,
+                               std::uint32_t* animate);
+std::wstring decline_long_i_ki_anki(std::wstring word, int c, std::uint32_t* gender,
+                                    std::uint32_t* animate);
 
 // Four-letter closed lists of the word-handler dictionary.
 std::wstring decline4_l(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
@@ -59,38 +63,67 @@ std::wstring decline4_soft(std::wstring word, int c, std::uint32_t* gender, std:
 std::wstring decline4_ya(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
 
 // Words of five or more letters, one handler per final letter.
-std::wstring decline_long_a(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_b(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_v(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
+std::wstring decline_long_a(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_b(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_v(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
 // decline_long_v, except that a word in -лов is taken as a surname (чкалов:
 // animate, чкаловым); decline_long_v takes it as a common noun (отлов). Only a
 // caller that knows the word is a surname asks for this.
-std::wstring decline_long_v_surname(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_g(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_d(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_e(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_zh(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_z(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_i(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_j(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_k(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_l(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_m(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_n(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
+std::wstring decline_long_v_surname(std::wstring word, int c, std::uint32_t* gender,
+                                    std::uint32_t* animate);
+std::wstring decline_long_g(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_d(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_e(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_zh(std::wstring word, int c, std::uint32_t* gender,
+                             std::uint32_t* animate);
+std::wstring decline_long_z(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_i(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_j(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_k(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_l(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_m(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_n(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
 // Stores the gender only; the animacy slot is never written.
-std::wstring decline_long_o(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_p(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_r(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_s(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_t(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_f(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_kh(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_ts(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_ch(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_sh(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_shch(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_soft(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_y(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
-std::wstring decline_long_ya(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate);
+std::wstring decline_long_o(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_p(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_r(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_s(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_t(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_f(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_kh(std::wstring word, int c, std::uint32_t* gender,
+                             std::uint32_t* animate);
+std::wstring decline_long_ts(std::wstring word, int c, std::uint32_t* gender,
+                             std::uint32_t* animate);
+std::wstring decline_long_ch(std::wstring word, int c, std::uint32_t* gender,
+                             std::uint32_t* animate);
+std::wstring decline_long_sh(std::wstring word, int c, std::uint32_t* gender,
+                             std::uint32_t* animate);
+std::wstring decline_long_shch(std::wstring word, int c, std::uint32_t* gender,
+                               std::uint32_t* animate);
+std::wstring decline_long_soft(std::wstring word, int c, std::uint32_t* gender,
+                               std::uint32_t* animate);
+std::wstring decline_long_y(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate);
+std::wstring decline_long_ya(std::wstring word, int c, std::uint32_t* gender,
+                             std::uint32_t* animate);
 
 }  // namespace engine

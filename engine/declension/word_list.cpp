@@ -49,19 +49,22 @@ std::wstring own_form(int outcome, std::wstring word, int c) {
 
 }  // namespace
 
-std::wstring decline_by_list_row(const rule_row& row, std::wstring word, int c, std::uint32_t* gender,
-                                 std::uint32_t* animate) {
+std::wstring decline_by_list_row(const rule_row& row, std::wstring word, int c,
+                                 std::uint32_t* gender, std::uint32_t* animate) {
     const std::uint32_t supplied = row.animacy == from_input ? read_input_slot(animate) : 0;
     std::wstring result;
-    if (row.outcome == keep_word) result = std::move(word);
-    else if (row.outcome < own_outcome) result = apply_paradigm(row.outcome, std::move(word), c, supplied);
-    else result = own_form(row.outcome, std::move(word), c);
+    if (row.outcome == keep_word)
+        result = std::move(word);
+    else if (row.outcome < own_outcome)
+        result = apply_paradigm(row.outcome, std::move(word), c, supplied);
+    else
+        result = own_form(row.outcome, std::move(word), c);
     store_row_values(row, gender, animate);
     return result;
 }
 
-std::wstring decline_by_list(const rule_table& list, std::wstring word, int c, std::uint32_t* gender,
-                             std::uint32_t* animate) {
+std::wstring decline_by_list(const rule_table& list, std::wstring word, int c,
+                             std::uint32_t* gender, std::uint32_t* animate) {
     const rule_row* row = list.find(word);
     if (!row) return word;
     return decline_by_list_row(*row, std::move(word), c, gender, animate);

@@ -38,12 +38,12 @@ inline constexpr std::int8_t animate = 1;
 // The case form the row gives, then the stores the row asks for: the
 // animacy first, then the gender. A from_input row hands the caller's
 // animacy to its paradigm and stores none.
-std::wstring decline_by_list_row(const rule_row& row, std::wstring word, int c, std::uint32_t* gender,
-                                 std::uint32_t* animate);
+std::wstring decline_by_list_row(const rule_row& row, std::wstring word, int c,
+                                 std::uint32_t* gender, std::uint32_t* animate);
 
 // The word through its list: unchanged, with both slots untouched, when no
 // row knows it.
-std::wstring decline_by_list(const rule_table& list, std::wstring word, int c, std::uint32_t* gender,
-                                  std::uint32_t* animate);
+std::wstring decline_by_list(const rule_table& list, std::wstring word, int c,
+                             std::uint32_t* gender, std::uint32_t* animate);
 
 }  // namespace engine

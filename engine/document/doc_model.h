@@ -21,17 +21,17 @@
 namespace engine {
 
 struct doc_record {
-    std::uint16_t a = 0;  // kind or type
-    std::uint16_t b = 0;  // flag: shown, rendered, selected
-    std::uint16_t c = 0;  // line height (pages); condition answer (parameter field)
-    std::wstring s1;      // name
-    std::wstring s2;      // value or text
-    std::wstring s3;      // font face
+    std::uint16_t a = 0;               // kind or type
+    std::uint16_t b = 0;               // flag: shown, rendered, selected
+    std::uint16_t c = 0;               // line height (pages); condition answer (parameter field)
+    std::wstring s1;                   // name
+    std::wstring s2;                   // value or text
+    std::wstring s3;                   // font face
     std::array<std::uint16_t, 6> v{};  // sizes and margins
-    double d1 = 0.0;      // page width in mm (page setup)
-    double d2 = 0.0;      // first-line indent in mm (pages)
-    std::wstring s4;      // not read by the engine; kept and saved
-    std::wstring s5;      // document path (page_setup root); display condition (field)
+    double d1 = 0.0;                   // page width in mm (page setup)
+    double d2 = 0.0;                   // first-line indent in mm (pages)
+    std::wstring s4;                   // not read by the engine; kept and saved
+    std::wstring s5;                   // document path (page_setup root); display condition (field)
 };
 
 struct doc_group;
@@ -59,11 +59,13 @@ struct doc_group {
 // Bounded views over the arrays: they honour both the stored count and the
 // real size, so a damaged count can never index past an array.
 inline std::size_t group_count_of(const doc_node& n) {
-    return n.group_count <= 0 ? 0 : std::min<std::size_t>(std::size_t(n.group_count), n.groups.size());
+    return n.group_count <= 0 ? 0
+                              : std::min<std::size_t>(std::size_t(n.group_count), n.groups.size());
 }
 inline std::size_t element_count_of(const doc_group& g) {
-    return g.element_count <= 0 ? 0
-                                : std::min<std::size_t>(std::size_t(g.element_count), g.elements.size());
+    return g.element_count <= 0
+               ? 0
+               : std::min<std::size_t>(std::size_t(g.element_count), g.elements.size());
 }
 inline std::size_t item_count_of(const doc_element& e) {
     return std::min<std::size_t>(e.item_count, e.items.size());

@@ -3,7 +3,8 @@
 namespace engine {
 
 std::wstring base64_encode(std::string_view bytes) {
-    static constexpr char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    static constexpr char alphabet[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     std::wstring out;
     out.reserve((bytes.size() + 2) / 3 * 4);
     std::size_t i = 0;

@@ -53,10 +53,8 @@ bool needs_script_escape(wchar_t c) {
         case L'`':
         case 0x7F:
         case 0x2028:
-        case 0x2029:
-            return true;
-        default:
-            return c < 0x21;
+        case 0x2029: return true;
+        default: return c < 0x21;
     }
 }
 
@@ -149,12 +147,9 @@ block_field render_block_field(const render_context& context, std::wstring value
         if (key == L"ссылка" || key == L"filelink") kind = block::link;
     }
     switch (kind) {
-        case block::heading:
-            return {heading_block_html(context.data, value), true};
-        case block::link:
-            return {file_link_html(context.data, value, context.target), true};
-        case block::none:
-            break;
+        case block::heading: return {heading_block_html(context.data, value), true};
+        case block::link: return {file_link_html(context.data, value, context.target), true};
+        case block::none: break;
     }
     return {std::move(value), false};
 }

@@ -22,7 +22,8 @@ bool is_delimiter(wchar_t c) {
 }
 
 bool ends_operand(wchar_t c) {
-    return c == L' ' || c == L'\t' || c == L'\r' || std::wstring_view(L"+-/*%^=()").find(c) != std::wstring_view::npos;
+    return c == L' ' || c == L'\t' || c == L'\r' ||
+           std::wstring_view(L"+-/*%^=()").find(c) != std::wstring_view::npos;
 }
 
 class calculator {
@@ -154,7 +155,8 @@ private:
         return value;
     }
 
-    static double operand_or_fallback(std::optional<double> operand, std::optional<double> previous) {
+    static double operand_or_fallback(std::optional<double> operand,
+                                      std::optional<double> previous) {
         if (operand) return *operand;
         return previous.value_or(0);
     }
@@ -205,9 +207,13 @@ double calculate_expression(std::wstring_view text, bool* divided_by_zero) {
     return value;
 }
 
-std::int32_t parse_int_or_zero(std::wstring_view text) { return to_int32_or_zero(read_int64_prefix(text)); }
+std::int32_t parse_int_or_zero(std::wstring_view text) {
+    return to_int32_or_zero(read_int64_prefix(text));
+}
 
-std::int32_t parse_long_or_zero(std::wstring_view text) { return to_int32_or_zero(read_int64_prefix(text)); }
+std::int32_t parse_long_or_zero(std::wstring_view text) {
+    return to_int32_or_zero(read_int64_prefix(text));
+}
 
 double parse_double_or_zero(std::wstring_view text) { return read_double_prefix(text).value_or(0); }
 

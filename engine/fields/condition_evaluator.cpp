@@ -83,7 +83,8 @@ bool condition_evaluator::is_kind(std::size_t index, std::uint32_t kind) const {
 }
 
 bool condition_evaluator::is_operand(std::size_t index) const {
-    return is_kind(index, expr_kind::reference) || is_kind(index, expr_kind::quoted) || is_kind(index, expr_kind::number);
+    return is_kind(index, expr_kind::reference) || is_kind(index, expr_kind::quoted) ||
+           is_kind(index, expr_kind::number);
 }
 
 field_value condition_evaluator::value_of(const expr_token& token) const {
@@ -139,12 +140,15 @@ bool condition_evaluator::operand(bool carried) {
     depth_guard guard(depth_);
     if (gives_up()) return carried;
     std::size_t next = position_ + 1;
-    bool single = next >= tokens_.size() || is_kind(next, expr_kind::and_token) || is_kind(next, expr_kind::or_token) ||
-                  is_kind(next, expr_kind::other) || is_kind(next, expr_kind::close_paren);
+    bool single = next >= tokens_.size() || is_kind(next, expr_kind::and_token) ||
+                  is_kind(next, expr_kind::or_token) || is_kind(next, expr_kind::other) ||
+                  is_kind(next, expr_kind::close_paren);
     if (single) {
         bool starts = position_ == 0 || is_kind(position_ - 1, expr_kind::other) ||
-                      is_kind(position_ - 1, expr_kind::open_paren) || is_kind(position_ - 1, expr_kind::negation) ||
-                      is_kind(position_ - 1, expr_kind::and_token) || is_kind(position_ - 1, expr_kind::or_token);
+                      is_kind(position_ - 1, expr_kind::open_paren) ||
+                      is_kind(position_ - 1, expr_kind::negation) ||
+                      is_kind(position_ - 1, expr_kind::and_token) ||
+                      is_kind(position_ - 1, expr_kind::or_token);
         if (!starts) {
             ++position_;
             return carried;
@@ -153,7 +157,9 @@ bool condition_evaluator::operand(bool carried) {
         ++position_;
         return chain(result);
     }
-    bool comparison = (is_kind(next, expr_kind::operator_run) || is_kind(next, expr_kind::negation)) && is_operand(next + 1);
+    bool comparison =
+        (is_kind(next, expr_kind::operator_run) || is_kind(next, expr_kind::negation)) &&
+        is_operand(next + 1);
     if (comparison) {
         bool result = compare(tokens_[position_], tokens_[next], tokens_[next + 1]);
         position_ += 3;
@@ -225,7 +231,8 @@ bool condition_evaluator::not_blank(const expr_token& token) {
     return end > 0;
 }
 
-bool condition_evaluator::compare(const expr_token& left_token, expr_token& op_token, const expr_token& right_token) {
+bool condition_evaluator::compare(const expr_token& left_token, expr_token& op_token,
+                                  const expr_token& right_token) {
     std::wstring& op = op_token.text;
     trim_blanks(op);
 
@@ -233,7 +240,8 @@ bool condition_evaluator::compare(const expr_token& left_token, expr_token& op_t
     field_value right = value_of(right_token);
     const bool numeric = left.type == value_type::number;
 
-    if (left.type == value_type::date && (op == L"<" || op == L"<=" || op == L"<<" || op == L">" || op == L">=" || op == L">>")) {
+    if (left.type == value_type::date &&
+        (op == L"<" || op == L"<=" || op == L"<<" || op == L">" || op == L">=" || op == L">>")) {
         std::optional<int> order = day_order(left, right);
         if (!order) {
             // A date is never before a non-date; "after" falls back to the
@@ -247,15 +255,21 @@ bool condition_evaluator::compare(const expr_token& left_token, expr_token& op_t
         if (op == L">" || op == L">>") return *order > 0;
         return *order >= 0;
     }
-    if (op == L"=") return numeric ? number_of(left) == number_of(right) : equals(left, right, false);
+    if (op == L"=")
+        return numeric ? number_of(left) == number_of(right) : equals(left, right, false);
     if (op == L"==") return equals(left, right, true);
-    if (op == L"!=") return numeric ? number_of(left) != number_of(right) : !equals(left, right, true);
+    if (op == L"!=")
+        return numeric ? number_of(left) != number_of(right) : !equals(left, right, true);
     if (op == L"не") return !equals(left, right, false);
-    if (op == L"<") return numeric ? number_of(left) < number_of(right) : contains(left, right, false);
-    if (op == L"<=") return numeric ? number_of(left) <= number_of(right) : contains(left, right, false);
+    if (op == L"<")
+        return numeric ? number_of(left) < number_of(right) : contains(left, right, false);
+    if (op == L"<=")
+        return numeric ? number_of(left) <= number_of(right) : contains(left, right, false);
     if (op == L"<<") return contains(left, right, true);
-    if (op == L">") return numeric ? number_of(left) > number_of(right) : contains(right, left, false);
-    if (op == L">=") return numeric ? number_of(left) >= number_of(right) : contains(right, left, false);
+    if (op == L">")
+        return numeric ? number_of(left) > number_of(right) : contains(right, left, false);
+    if (op == L">=")
+        return numeric ? number_of(left) >= number_of(right) : contains(right, left, false);
     if (op == L">>") return contains(right, left, true);
     return false;
 }

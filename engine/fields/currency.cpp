@@ -39,7 +39,8 @@ std::wstring currency_sign(const number_value& number) {
     return L"$";
 }
 
-std::wstring currency_words_en(const number_value& number, std::wstring& minor, std::wstring& plural) {
+std::wstring currency_words_en(const number_value& number, std::wstring& minor,
+                               std::wstring& plural) {
     const std::wstring name = currency_name(number);
     if (name == L"Euro") {
         minor = L"cent";

@@ -3,14 +3,24 @@
 #include <array>
 #include <string_view>
 
-#include "engine/text/word_key.h"
 #include "engine/fields/date_render.h"
+#include "engine/text/word_key.h"
 
 namespace engine {
 
 namespace {
 
-enum class date_form { long_form, short_form, formal, day, day_th, month, month_words, in_words, year };
+enum class date_form {
+    long_form,
+    short_form,
+    formal,
+    day,
+    day_th,
+    month,
+    month_words,
+    in_words,
+    year
+};
 
 struct date_keyword {
     std::wstring_view key;
@@ -70,7 +80,8 @@ std::vector<std::wstring_view> date_field_keywords() {
 std::wstring render_date_field(const date_value& date, const std::vector<expr_token>& modifiers) {
     const date_keyword* chosen = nullptr;
     for (const expr_token& modifier : modifiers)
-        if (const date_keyword* keyword = find_keyword(make_word_key(modifier.text))) chosen = keyword;
+        if (const date_keyword* keyword = find_keyword(make_word_key(modifier.text)))
+            chosen = keyword;
     return chosen ? render_form(date, chosen->form) : date.text;
 }
 

@@ -61,7 +61,8 @@ void name_to_number(std::wstring& month, bool russian) {
     month = to_upper(month.substr(0, 3));
     for (std::size_t i = 0; i < month_names.size(); ++i) {
         const month_name& name = month_names[i];
-        bool match = russian ? (month == name.russian || (name.russian_alternative && month == name.russian_alternative))
+        bool match = russian ? (month == name.russian ||
+                                (name.russian_alternative && month == name.russian_alternative))
                              : month == name.english;
         if (match) {
             month = format_int(std::int64_t(i) + 1);

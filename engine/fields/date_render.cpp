@@ -84,14 +84,12 @@ std::wstring render_day(const date_value& date, unsigned mode) {
     const int day = date.broken_down.tm_mday;
     std::wstring number = format_int(day);
     switch (mode) {
-        case day_with_suffix:
-            return number + day_suffix(number);
+        case day_with_suffix: return number + day_suffix(number);
         case day_in_words:
             if (day < 1 || day > 31) return number;
             return is_russian(date) ? days[std::size_t(day - 1)].russian
                                     : days[std::size_t(day - 1)].english;
-        default:
-            return is_russian(date) ? two_digits(number) : number;
+        default: return is_russian(date) ? two_digits(number) : number;
     }
 }
 
@@ -102,14 +100,16 @@ std::wstring render_month(const date_value& date, bool in_words) {
         return is_russian(date) ? two_digits(number) : number;
     }
     if (month < 0 || month > 11) return {};
-    return is_russian(date) ? russian_months[std::size_t(month)] : english_months[std::size_t(month)];
+    return is_russian(date) ? russian_months[std::size_t(month)]
+                            : english_months[std::size_t(month)];
 }
 
 std::wstring render_short_date(const date_value& date) {
     if (is_russian(date))
         return render_day(date, day_number) + L"." + render_month(date, false) + L"." +
                render_year(date);
-    return render_month(date, false) + L"/" + render_day(date, day_number) + L"/" + render_year(date);
+    return render_month(date, false) + L"/" + render_day(date, day_number) + L"/" +
+           render_year(date);
 }
 
 std::wstring render_long_date(const date_value& date, bool html) {
@@ -119,14 +119,14 @@ std::wstring render_long_date(const date_value& date, bool html) {
     if (html)
         return render_day(date, day_number) + L"&thinsp;" + render_month(date, true) +
                L" <span style=\"white-space:nowrap\">" + render_year(date) + L"&thinsp;г.</span>";
-    return render_day(date, day_number) + L" " + render_month(date, true) + L" " + render_year(date) +
-           L" г.";
+    return render_day(date, day_number) + L" " + render_month(date, true) + L" " +
+           render_year(date) + L" г.";
 }
 
 std::wstring render_formal_date(const date_value& date) {
     if (is_russian(date))
-        return L"«" + render_day(date, day_number) + L"»&thinsp;" + render_month(date, true) + L" " +
-               render_year(date) + L"&thinsp;г.";
+        return L"«" + render_day(date, day_number) + L"»&thinsp;" + render_month(date, true) +
+               L" " + render_year(date) + L"&thinsp;г.";
     return render_day(date, day_with_suffix) + L" day of " + render_month(date, true) + L", " +
            render_year(date);
 }
@@ -135,7 +135,8 @@ std::wstring render_date_in_words(const date_value& date) {
     if (is_russian(date))
         return render_day(date, day_in_words) + L" " + render_month(date, true) + L" " +
                russian_year_in_words(render_year(date)) + L" года";
-    return render_month(date, true) + L"/" + render_day(date, day_with_suffix) + L" " + render_year(date);
+    return render_month(date, true) + L"/" + render_day(date, day_with_suffix) + L" " +
+           render_year(date);
 }
 
 std::wstring russian_year_in_words(const std::wstring& year) {
@@ -151,7 +152,8 @@ std::wstring russian_year_in_words(const std::wstring& year) {
     constexpr int genitive = 2;
     if (rest < 20) return out + decline_phrase(ordinal_units[rest], genitive);
     if (rest % 10 != 0)
-        return out + cardinal_tens[0][rest / 10] + L" " + decline_phrase(ordinal_units[rest % 10], genitive);
+        return out + cardinal_tens[0][rest / 10] + L" " +
+               decline_phrase(ordinal_units[rest % 10], genitive);
     return out + decline_phrase(ordinal_tens[rest / 10], genitive);
 }
 

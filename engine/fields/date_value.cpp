@@ -13,7 +13,9 @@ std::int64_t floor_div(std::int64_t a, std::int64_t b) {
 
 }  // namespace
 
-bool is_leap_year(std::int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool is_leap_year(std::int64_t year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int days_in_month(std::int64_t year, int month) {
     static constexpr int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -27,7 +29,8 @@ std::int64_t days_from_civil(std::int64_t year, int month, int day) {
     const std::int64_t era = floor_div(year, 400);
     const std::int64_t year_of_era = year - era * 400;
     const std::int64_t day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const std::int64_t day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
+    const std::int64_t day_of_era =
+        year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
     return era * 146097 + day_of_era - 719468;
 }
 
@@ -37,7 +40,8 @@ void civil_from_days(std::int64_t days, std::int64_t& year, int& month, int& day
     const std::int64_t day_of_era = days - era * 146097;
     const std::int64_t year_of_era =
         (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
-    const std::int64_t day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+    const std::int64_t day_of_year =
+        day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
     const std::int64_t month_index = (5 * day_of_year + 2) / 153;
     day = int(day_of_year - (153 * month_index + 2) / 5 + 1);
     month = int(month_index < 10 ? month_index + 3 : month_index - 9);
@@ -55,7 +59,9 @@ date_value date_value::today(int language, std::int64_t now) {
     d.broken_down.tm_mday = local.tm_mday;
     d.broken_down.tm_mon = local.tm_mon;
     d.broken_down.tm_year = local.tm_year;
-    d.seconds = days_from_civil(std::int64_t(local.tm_year) + 1900, local.tm_mon + 1, local.tm_mday) * seconds_per_day;
+    d.seconds =
+        days_from_civil(std::int64_t(local.tm_year) + 1900, local.tm_mon + 1, local.tm_mday) *
+        seconds_per_day;
     return d;
 }
 

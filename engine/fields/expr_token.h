@@ -16,17 +16,18 @@ constexpr std::uint32_t format_words = 4;  // the words before ":" for the next 
 constexpr std::uint32_t quoted = 5;        // quoted text, and marker HTML
 constexpr std::uint32_t number = 6;
 constexpr std::uint32_t date_literal = 7;
-constexpr std::uint32_t indirect = 8;      // a nested block, run as a script of its own
+constexpr std::uint32_t indirect = 8;  // a nested block, run as a script of its own
 constexpr std::uint32_t open_paren = 9;
 constexpr std::uint32_t close_paren = 10;
-constexpr std::uint32_t negation = 11;     // "не", "not", "!"
+constexpr std::uint32_t negation = 11;  // "не", "not", "!"
 constexpr std::uint32_t and_token = 12;
 constexpr std::uint32_t or_token = 13;
 }  // namespace expr_kind
 
 struct expr_token {
     expr_token() = default;
-    expr_token(std::wstring token_text, std::uint32_t token_kind) : kind(token_kind), text(std::move(token_text)) {}
+    expr_token(std::wstring token_text, std::uint32_t token_kind)
+        : kind(token_kind), text(std::move(token_text)) {}
 
     std::uint32_t kind = 0;
     // 0 in script tokens; a resolved value keeps its value type here.

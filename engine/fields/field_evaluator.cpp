@@ -32,8 +32,10 @@ bool is_arithmetic_operator(const std::wstring& op) {
 // Most statements print one text or value: it becomes the output instead of
 // being copied into it. Tokens are not read again once printed.
 void append_piece(std::wstring& output, std::wstring piece) {
-    if (output.empty()) output = std::move(piece);
-    else output += piece;
+    if (output.empty())
+        output = std::move(piece);
+    else
+        output += piece;
 }
 
 }  // namespace
@@ -54,7 +56,8 @@ field_evaluator::field_evaluator(std::vector<expr_token> tokens, render_context&
 // calculable form, not as it would be displayed.
 bool field_evaluator::is_arithmetic() const {
     for (std::size_t i = start_; i < tokens_.size(); ++i)
-        if (tokens_[i].kind == expr_kind::operator_run && is_arithmetic_operator(bare_operator(tokens_[i].text)))
+        if (tokens_[i].kind == expr_kind::operator_run &&
+            is_arithmetic_operator(bare_operator(tokens_[i].text)))
             return true;
     return false;
 }
@@ -86,40 +89,42 @@ std::wstring field_evaluator::evaluate(markup_position& position) {
     for (std::size_t i = start_; i < tokens_.size(); ++i) {
         expr_token& token = tokens_[i];
         switch (token.kind) {
-        case expr_kind::literal:
-        case expr_kind::open_paren:
-        case expr_kind::close_paren:
-            append_piece(output, template_piece(std::move(token.text)));
-            format_words.clear();
-            break;
-        case expr_kind::operator_run:
-            trim_blanks(token.text);
-            output += template_piece(std::move(token.text));
-            break;
-        case expr_kind::format_words: format_words.push_back(std::move(token)); break;  // read only from here on
-        case expr_kind::indirect: {
-            expr_token result(run_nested_block(token.text), expr_kind::quoted);
-            first_value_ = false;
-            output += value_piece(field_value(context_, std::move(result)).value_text);
-            format_words.clear();
-            break;
-        }
-        case expr_kind::reference:
-        case expr_kind::quoted:
-        case expr_kind::number:
-        case expr_kind::date_literal:
-            if (arithmetic) {
-                append_piece(output, calculable_value(token));
-            } else {
-                // Quoted text is the template's own, markers among it.
-                const bool from_template = token.kind == expr_kind::quoted;
-                std::wstring piece = render_value(token, format_words);
-                append_piece(output, from_template ? template_piece(std::move(piece))
-                                                   : value_piece(std::move(piece)));
+            case expr_kind::literal:
+            case expr_kind::open_paren:
+            case expr_kind::close_paren:
+                append_piece(output, template_piece(std::move(token.text)));
+                format_words.clear();
+                break;
+            case expr_kind::operator_run:
+                trim_blanks(token.text);
+                output += template_piece(std::move(token.text));
+                break;
+            case expr_kind::format_words:
+                format_words.push_back(std::move(token));
+                break;  // read only from here on
+            case expr_kind::indirect: {
+                expr_token result(run_nested_block(token.text), expr_kind::quoted);
+                first_value_ = false;
+                output += value_piece(field_value(context_, std::move(result)).value_text);
+                format_words.clear();
+                break;
             }
-            format_words.clear();
-            break;
-        default: break;
+            case expr_kind::reference:
+            case expr_kind::quoted:
+            case expr_kind::number:
+            case expr_kind::date_literal:
+                if (arithmetic) {
+                    append_piece(output, calculable_value(token));
+                } else {
+                    // Quoted text is the template's own, markers among it.
+                    const bool from_template = token.kind == expr_kind::quoted;
+                    std::wstring piece = render_value(token, format_words);
+                    append_piece(output, from_template ? template_piece(std::move(piece))
+                                                       : value_piece(std::move(piece)));
+                }
+                format_words.clear();
+                break;
+            default: break;
         }
     }
     if (arithmetic) {
@@ -153,7 +158,8 @@ std::wstring field_evaluator::calculable_value(expr_token& token) {
 }
 
 // The token moves into its value; its text is read back as the value's name.
-std::wstring field_evaluator::render_value(expr_token& token, const std::vector<expr_token>& format_words) {
+std::wstring field_evaluator::render_value(expr_token& token,
+                                           const std::vector<expr_token>& format_words) {
     field_value value(context_, std::move(token), &format_words);
     const std::wstring& written = value.name_text;
     first_value_ = false;
@@ -166,32 +172,35 @@ std::wstring field_evaluator::render_value(expr_token& token, const std::vector<
     if (written == L" ") return L" ";
     std::wstring out;
     switch (value.type) {
-    case value_type::date:
-        out = render_date_field(
-            parse_date_value(value.value_text, context_.language, context_.now()), format_words);
-        copy_letter_case(written, out);
-        return out;
-    case value_type::number: {
-        number_value number(parameters_root(), value.value_text, context_.language);
-        number.named_value = [this](const std::wstring& name) {
-            return field_value(context_, expr_token(name, expr_kind::reference)).value_text;
-        };
-        return render_number_field(number, format_words);
-    }
-    default:
-        if (value.kind != expr_kind::reference) return std::move(value.value_text);
-        render_name_field(value.value_text, value, out, format_words);
-        copy_letter_case(written, out);
-        return out;
+        case value_type::date:
+            out = render_date_field(
+                parse_date_value(value.value_text, context_.language, context_.now()),
+                format_words);
+            copy_letter_case(written, out);
+            return out;
+        case value_type::number: {
+            number_value number(parameters_root(), value.value_text, context_.language);
+            number.named_value = [this](const std::wstring& name) {
+                return field_value(context_, expr_token(name, expr_kind::reference)).value_text;
+            };
+            return render_number_field(number, format_words);
+        }
+        default:
+            if (value.kind != expr_kind::reference) return std::move(value.value_text);
+            render_name_field(value.value_text, value, out, format_words);
+            copy_letter_case(written, out);
+            return out;
     }
 }
 
 std::wstring field_evaluator::compute(std::wstring expression) const {
-    while (!expression.empty() && std::wstring_view(L"+-*/\\^").find(expression.back()) != std::wstring_view::npos)
+    while (!expression.empty() &&
+           std::wstring_view(L"+-*/\\^").find(expression.back()) != std::wstring_view::npos)
         expression.pop_back();
     if (context_.language == 1)
         replace_all(expression, L",", L".");
-    else erase_all(expression, L",");
+    else
+        erase_all(expression, L",");
     if (date_first_) {
         bool is_date = false;
         return date_arithmetic(expression, is_date, context_.language, context_.now());

@@ -74,9 +74,9 @@ field_value::field_value(render_context& render, expr_token token,
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {
     std::wstring key = make_word_key(value.name_text);
     render_context& context = *value.context;
-    doc_record* field =
-        value.data ? context.parameters.find(value.data->parameters, key, context.runs.current_run())
-                   : nullptr;
+    doc_record* field = value.data ? context.parameters.find(value.data->parameters, key,
+                                                             context.runs.current_run())
+                                   : nullptr;
     if (field) {
         if (field->c != 0) return default_text;
         if (field->a == image_field_type) {
@@ -119,7 +119,8 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
 }
 
 std::wstring currency_abbreviation(const field_value& value) {
-    const doc_record* currency = find_field(value.data, [](const doc_record& f) { return word_key_equals(f.s1, L"currency"); });
+    const doc_record* currency = find_field(
+        value.data, [](const doc_record& f) { return word_key_equals(f.s1, L"currency"); });
     if (!currency || currency->c != 0) return L"USD";
     const std::wstring& name = currency->s2;
     if (name == L"Australian Dollars") return L"AUD";
@@ -127,8 +128,9 @@ std::wstring currency_abbreviation(const field_value& value) {
     if (name == L"Euro") return L"EUR";
     if (name == L"United Kingdom Pounds") return L"GBP";
     if (name == L"Other") {
-        const doc_record* other =
-            find_field(value.data, [](const doc_record& f) { return word_key_equals(f.s1, L"other_currency_abbr"); });
+        const doc_record* other = find_field(value.data, [](const doc_record& f) {
+            return word_key_equals(f.s1, L"other_currency_abbr");
+        });
         return other && other->c == 0 ? escape_field_value(other->s2) : L"USD";
     }
     return L"USD";

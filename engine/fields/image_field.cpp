@@ -31,7 +31,8 @@ fs::path to_path(const std::wstring& text) {
 // that could leave the folder is refused. Joined as the file system joins
 // names: no "/" after an empty folder or one that ends in "/".
 std::optional<std::wstring> fallback_path(const document_data* data, const std::wstring& key) {
-    if (!data || key.empty() || key.find_first_of(L"/\\") != std::wstring::npos || key.find(L"..") != std::wstring::npos)
+    if (!data || key.empty() || key.find_first_of(L"/\\") != std::wstring::npos ||
+        key.find(L"..") != std::wstring::npos)
         return std::nullopt;
     const std::wstring& document_path = data->page_setup.record.s5;
     std::size_t separator = document_path.find_last_of(L"/\\");
@@ -44,13 +45,15 @@ std::optional<std::wstring> fallback_path(const document_data* data, const std::
 
 std::uint32_t big_endian(const std::string& b, std::size_t at, int bytes) {
     std::uint32_t value = 0;
-    for (int i = 0; i < bytes; ++i) value = value << 8 | static_cast<unsigned char>(b[at + std::size_t(i)]);
+    for (int i = 0; i < bytes; ++i)
+        value = value << 8 | static_cast<unsigned char>(b[at + std::size_t(i)]);
     return value;
 }
 
 std::uint32_t little_endian(const std::string& b, std::size_t at, int bytes) {
     std::uint32_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(b[at + std::size_t(i)]);
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(b[at + std::size_t(i)]);
     return value;
 }
 
@@ -71,14 +74,16 @@ struct pixel_size {
 pixel_size header_size(const environment& env, const std::wstring& path_text,
                        std::uintmax_t file_size) {
     std::size_t dot = path_text.rfind(L'.');
-    std::wstring extension = dot == std::wstring::npos ? std::wstring() : to_upper(path_text.substr(dot + 1));
+    std::wstring extension =
+        dot == std::wstring::npos ? std::wstring() : to_upper(path_text.substr(dot + 1));
     if (file_size <= 54) return {};
     std::optional<std::string> head =
         env.read_file(path_text, extension == L"JPG" ? file_size : 54);
     if (!head) return {};
     const std::string& b = *head;
     if (extension == L"PNG" && b.size() >= 24) return {big_endian(b, 16, 4), big_endian(b, 20, 4)};
-    if (extension == L"GIF" && b.size() >= 10 && b.starts_with("GIF")) return {little_endian(b, 6, 2), little_endian(b, 8, 2)};
+    if (extension == L"GIF" && b.size() >= 10 && b.starts_with("GIF"))
+        return {little_endian(b, 6, 2), little_endian(b, 8, 2)};
     if (extension == L"BMP" && b.size() >= 26) {
         // A negative height marks a top-down bitmap.
         auto height = static_cast<std::int32_t>(little_endian(b, 22, 4));
@@ -88,7 +93,8 @@ pixel_size header_size(const environment& env, const std::wstring& path_text,
     if (extension == L"JPG" && b.size() >= 11 && b.compare(0, 4, "\xFF\xD8\xFF\xE0") == 0 &&
         b.compare(6, 5, std::string("JFIF\0", 5)) == 0) {
         for (std::size_t m = 5; m + 8 < b.size(); ++m) {
-            if (static_cast<unsigned char>(b[m]) == 0xFF && static_cast<unsigned char>(b[m + 1]) == 0xC0)
+            if (static_cast<unsigned char>(b[m]) == 0xFF &&
+                static_cast<unsigned char>(b[m + 1]) == 0xC0)
                 return {big_endian(b, m + 7, 2), big_endian(b, m + 5, 2)};
         }
     }
@@ -104,8 +110,9 @@ std::wstring file_url(const std::wstring& path_text) {
     std::u8string utf8 = absolute.generic_u8string();
     std::wstring url = L"file://";
     for (char8_t c : utf8) {
-        bool unreserved = (c >= u8'a' && c <= u8'z') || (c >= u8'A' && c <= u8'Z') || (c >= u8'0' && c <= u8'9') ||
-                          c == u8'-' || c == u8'.' || c == u8'_' || c == u8'~' || c == u8'/';
+        bool unreserved = (c >= u8'a' && c <= u8'z') || (c >= u8'A' && c <= u8'Z') ||
+                          (c >= u8'0' && c <= u8'9') || c == u8'-' || c == u8'.' || c == u8'_' ||
+                          c == u8'~' || c == u8'/';
         if (unreserved) {
             url += wchar_t(c);
         } else {
@@ -139,12 +146,14 @@ std::wstring linked_tag(const environment& env, document_data* data, const std::
     std::optional<std::uintmax_t> file_size = env.file_size(path);
     if (!file_size || *file_size > max_image_bytes) return unsized_tag(src);
     pixel_size size = header_size(env, path, *file_size);
-    if (size.width < 1 || size.height < 1 || size.width > max_pixels || size.height > max_pixels) return unsized_tag(src);
+    if (size.width < 1 || size.height < 1 || size.width > max_pixels || size.height > max_pixels)
+        return unsized_tag(src);
     std::optional<double> text_width = text_width_pixels(data);
     if (!text_width || !(*text_width > 0)) return unsized_tag(src);
     double shown_width = std::trunc(*text_width / 100 * percent);
     double shown_height = std::trunc(shown_width * (double(size.height) / double(size.width)));
-    if (shown_width < 1 || shown_height < 1 || shown_width > max_pixels || shown_height > max_pixels)
+    if (shown_width < 1 || shown_height < 1 || shown_width > max_pixels ||
+        shown_height > max_pixels)
         return unsized_tag(src);
     return L"<img width=\"" + format_int(std::int64_t(shown_width)) + L"\" height=\"" +
            format_int(std::int64_t(shown_height)) + L"\" src=\"" + src + L"\" />";
@@ -158,8 +167,8 @@ std::wstring embedded_tag(const environment& env, document_data* data, const std
     try {
         std::optional<std::string> bytes = env.read_file(path, *file_size);
         if (!bytes || bytes->empty()) return {};
-        return L"<img src=\"data:" + mime_type(*bytes) + L";base64," + base64_encode(*bytes) + L"\" width=\"" +
-               format_int(std::int64_t(percent)) + L"%\"/>";
+        return L"<img src=\"data:" + mime_type(*bytes) + L";base64," + base64_encode(*bytes) +
+               L"\" width=\"" + format_int(std::int64_t(percent)) + L"%\"/>";
     } catch (const std::exception&) {
         return L"[image crash]";
     }
@@ -170,7 +179,8 @@ std::wstring embedded_tag(const environment& env, document_data* data, const std
 std::wstring render_image_field(const environment& env, document_data* data,
                                 const std::wstring& path_text, double width_percent,
                                 const std::wstring& name_key) {
-    double percent = std::isnan(width_percent) ? 0 : std::trunc(std::clamp(width_percent, 0.0, 100.0));
+    double percent =
+        std::isnan(width_percent) ? 0 : std::trunc(std::clamp(width_percent, 0.0, 100.0));
     std::wstring path = path_text;
     if (path_text.empty() || !env.file_size(path)) {
         std::optional<std::wstring> fallback = fallback_path(data, name_key);

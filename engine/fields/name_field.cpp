@@ -21,7 +21,9 @@ namespace engine {
 
 namespace {
 
-bool contains(std::wstring_view text, std::wstring_view part) { return text.find(part) != std::wstring_view::npos; }
+bool contains(std::wstring_view text, std::wstring_view part) {
+    return text.find(part) != std::wstring_view::npos;
+}
 
 // Whether `text`, lowered and without its dots, holds the lower-case `part`.
 bool contains_folded(std::wstring_view text, std::wstring_view part) {
@@ -71,11 +73,16 @@ references read_modifiers(const std::vector<expr_token>& modifiers) {
     references found;
     for (const expr_token& modifier : modifiers) {
         std::wstring key = make_word_key(modifier.text);
-        if (const int c = case_of_letter(key)) found.grammatical_case = c;
-        else if (key == L"инициалы") continue;
-        else if (names_person(key)) found.person = key;
-        else if (names_organisation(key, L"юридическое|лицо")) found.organisation = key;
-        else if (!key.empty()) found.plain = key;
+        if (const int c = case_of_letter(key))
+            found.grammatical_case = c;
+        else if (key == L"инициалы")
+            continue;
+        else if (names_person(key))
+            found.person = key;
+        else if (names_organisation(key, L"юридическое|лицо"))
+            found.organisation = key;
+        else if (!key.empty())
+            found.plain = key;
     }
     return found;
 }
@@ -84,7 +91,8 @@ field_value look_up(const field_value& field, const std::wstring& key) {
     return field_value(*field.context, expr_token(key, expr_kind::reference));
 }
 
-std::wstring agree_and_decline(const std::wstring& value, std::uint32_t gender, int grammatical_case) {
+std::wstring agree_and_decline(const std::wstring& value, std::uint32_t gender,
+                               int grammatical_case) {
     std::wstring out = agree_with_gender(value, gender);
     return grammatical_case != 0 ? decline_phrase(out, grammatical_case) : out;
 }

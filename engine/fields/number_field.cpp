@@ -6,10 +6,10 @@
 #include "engine/declension/counted_nouns.h"
 #include "engine/declension/decline_word.h"
 #include "engine/declension/number_words.h"
-#include "engine/text/word_key.h"
 #include "engine/fields/currency.h"
 #include "engine/fields/number_grouping.h"
 #include "engine/fields/number_words_en.h"
+#include "engine/text/word_key.h"
 
 namespace engine {
 
@@ -96,7 +96,8 @@ std::wstring sign_words(const number_value& number) {
 }
 
 bool ends_with(const std::wstring& text, std::wstring_view tail) {
-    return text.size() >= tail.size() && std::wstring_view(text).substr(text.size() - tail.size()) == tail;
+    return text.size() >= tail.size() &&
+           std::wstring_view(text).substr(text.size() - tail.size()) == tail;
 }
 
 std::wstring counted_noun_text(const number_value& number, const std::wstring& key) {
@@ -117,9 +118,12 @@ std::wstring number_in_words(const number_value& number, const request& r) {
         return sign + words;
     }
     if (number.has_separator)
-        return sign + number_words_in_case(number.integer_part, r.grammatical_case, decimal_integer) + L" " +
+        return sign +
+               number_words_in_case(number.integer_part, r.grammatical_case, decimal_integer) +
+               L" " +
                number_words_in_case(number.fraction_part, r.grammatical_case, decimal_fraction);
-    std::wstring words = number_words_in_case(number.integer_part, r.grammatical_case, whole_number);
+    std::wstring words =
+        number_words_in_case(number.integer_part, r.grammatical_case, whole_number);
     if (!r.counted_noun.empty()) {
         std::uint32_t gender = 0;
         std::uint32_t animate = 0;
@@ -184,7 +188,8 @@ std::vector<std::wstring_view> number_field_keywords() {
     return keys;
 }
 
-std::wstring render_number_field(const number_value& number, const std::vector<expr_token>& modifiers) {
+std::wstring render_number_field(const number_value& number,
+                                 const std::vector<expr_token>& modifiers) {
     if (modifiers.empty()) return number.text;
     const request r = read_modifiers(modifiers);
     if (r.currency_in_words || (r.currency && r.in_words)) return money_in_words(number, r);
@@ -202,6 +207,7 @@ void agree_number_gender(std::wstring& words, std::uint32_t gender, int grammati
         std::wstring_view from;
         std::wstring_view to;
     };
+    // clang-format off
     constexpr std::array<ending, 7> endings = {{
         {2, L"дин", L"дна"},
         {2, L"ого", L"ой"},
@@ -211,6 +217,7 @@ void agree_number_gender(std::wstring& words, std::uint32_t gender, int grammati
         {2, L"два", L"две"},
         {3, L"дин", L"дно"},
     }};
+    // clang-format on
     for (const ending& e : endings) {
         if (e.gender != gender || !ends_with(words, e.from)) continue;
         std::wstring_view to = e.to;

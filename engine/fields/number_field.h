@@ -17,7 +17,8 @@ namespace engine {
 // first of these that the modifiers ask for wins: money in words, number in
 // words, grouped digits, money in figures, integer part, fraction part. With
 // no modifiers, or only a counted noun, the text as typed.
-std::wstring render_number_field(const number_value& number, const std::vector<expr_token>& modifiers);
+std::wstring render_number_field(const number_value& number,
+                                 const std::vector<expr_token>& modifiers);
 
 // Every modifier word with a meaning of its own (case letters included), as
 // word keys; any other word names a counted noun.

@@ -47,8 +47,10 @@ std::wstring clean_number_text(std::wstring text, int language) {
     std::wstring out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (is_digit(text[i])) out += text[i];
-        else if (i == decimal) out += L'.';
+        if (is_digit(text[i]))
+            out += text[i];
+        else if (i == decimal)
+            out += L'.';
     }
     return out;
 }
@@ -70,7 +72,8 @@ number_value::number_value(const doc_node* parameters_root, std::wstring typed, 
     has_separator = point != std::wstring::npos;
     integer_part = digits.substr(0, point);
     if (has_separator) fraction_part = digits.substr(point + 1);
-    money_integer = integer_part.empty() && !has_separator ? integer_part : without_leading_zeros(integer_part);
+    money_integer =
+        integer_part.empty() && !has_separator ? integer_part : without_leading_zeros(integer_part);
     // Minus zero is zero.
     if (digits.find_first_of(L"123456789") == std::wstring::npos) negative = false;
     if (!fraction_part.empty()) money_hundredths = two_digit_fraction(fraction_part);

@@ -29,15 +29,15 @@ struct number_value {
     // Resolves a name used as a counted noun to its value; empty when unset.
     std::function<std::wstring(const std::wstring&)> named_value;
 
-    std::wstring text;             // as passed in
-    std::wstring digits;           // clean_number_text of text
-    std::wstring integer_part;     // digits before the "."
-    std::wstring fraction_part;    // digits after the "."
-    std::wstring money_integer;    // integer part without leading zeros ("0" at least)
+    std::wstring text;                      // as passed in
+    std::wstring digits;                    // clean_number_text of text
+    std::wstring integer_part;              // digits before the "."
+    std::wstring fraction_part;             // digits after the "."
+    std::wstring money_integer;             // integer part without leading zeros ("0" at least)
     std::wstring money_hundredths = L"00";  // two digits, cut, never rounded
-    bool has_separator = false;    // digits hold a "."
-    bool negative = false;         // a "-" or "−" came before the first digit
-    double value = 0.0;            // signed
+    bool has_separator = false;             // digits hold a "."
+    bool negative = false;                  // a "-" or "−" came before the first digit
+    double value = 0.0;                     // signed
     // 0 English, 1 Russian: the language the number is read and rendered in.
     int language = 0;
 

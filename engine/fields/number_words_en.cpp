@@ -9,20 +9,28 @@ namespace engine {
 namespace {
 
 constexpr std::array<const wchar_t*, 20> units = {
-    L"",        L"one",     L"two",       L"three",    L"four",     L"five",    L"six",
-    L"seven",   L"eight",   L"nine",      L"ten",      L"eleven",   L"twelve",  L"thirteen",
-    L"fourteen", L"fifteen", L"sixteen",  L"seventeen", L"eighteen", L"nineteen"};
-constexpr std::array<const wchar_t*, 10> tens = {L"",      L"ten",   L"twenty",  L"thirty", L"forty",
-                                                 L"fifty", L"sixty", L"seventy", L"eighty", L"ninety"};
-constexpr std::array<const wchar_t*, 10> hundreds = {
-    L"",                 L"one hundred",   L"two hundred",   L"three hundred", L"four hundred",
-    L"five hundred",     L"six hundred",   L"seven hundred", L"eight hundred", L"nine hundred"};
-constexpr std::array<const wchar_t*, 10> digit_names = {L"zero", L"one", L"two",   L"three", L"four",
-                                                        L"five", L"six", L"seven", L"eight", L"nine"};
+    L"",         L"one",     L"two",     L"three",     L"four",     L"five",    L"six",
+    L"seven",    L"eight",   L"nine",    L"ten",       L"eleven",   L"twelve",  L"thirteen",
+    L"fourteen", L"fifteen", L"sixteen", L"seventeen", L"eighteen", L"nineteen"};
+constexpr std::array<const wchar_t*, 10> tens = {L"",       L"ten",   L"twenty", L"thirty",
+                                                 L"forty",  L"fifty", L"sixty",  L"seventy",
+                                                 L"eighty", L"ninety"};
+constexpr std::array<const wchar_t*, 10> hundreds = {L"",
+                                                     L"one hundred",
+                                                     L"two hundred",
+                                                     L"three hundred",
+                                                     L"four hundred",
+                                                     L"five hundred",
+                                                     L"six hundred",
+                                                     L"seven hundred",
+                                                     L"eight hundred",
+                                                     L"nine hundred"};
+constexpr std::array<const wchar_t*, 10> digit_names = {
+    L"zero", L"one", L"two", L"three", L"four", L"five", L"six", L"seven", L"eight", L"nine"};
 
 // Scale words of the groups above the units, from the highest.
-constexpr std::array<const wchar_t*, 6> scales = {L" quintillion ", L" quadrillion ", L" trillion ",
-                                                  L" billion ",     L" million ",     L" thousand "};
+constexpr std::array<const wchar_t*, 6> scales = {
+    L" quintillion ", L" quadrillion ", L" trillion ", L" billion ", L" million ", L" thousand "};
 constexpr std::size_t group_count = scales.size() + 1;
 constexpr std::size_t max_digits = group_count * 3 - 1;
 
@@ -65,8 +73,10 @@ std::wstring number_words_en(std::wstring digits, int /*mode*/) {
         if (t != 0 && u != 0) out += L'-';
         out += units[std::size_t(u)];
         if (!last) {
-            if (group_non_zero) out += scales[g];
-            else if (g != 0) out += L' ';
+            if (group_non_zero)
+                out += scales[g];
+            else if (g != 0)
+                out += L' ';
         }
         higher_non_zero = higher_non_zero || group_non_zero;
     }

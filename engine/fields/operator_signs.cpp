@@ -12,7 +12,8 @@ bool is_sign(wchar_t c) { return c == L'-' || c == L'+'; }
 
 void attach_operator_signs(std::vector<expr_token>& tokens) {
     for (std::size_t i = 0; i + 1 < tokens.size(); ++i) {
-        if (tokens[i].kind != expr_kind::operator_run || tokens[i + 1].kind != expr_kind::number) continue;
+        if (tokens[i].kind != expr_kind::operator_run || tokens[i + 1].kind != expr_kind::number)
+            continue;
         std::wstring op(trimmed(tokens[i].text));
         if (op.size() < 2 || !is_sign(op.back())) continue;
         tokens[i + 1].text.insert(tokens[i + 1].text.begin(), op.back());

@@ -24,7 +24,8 @@ std::wstring tidy_number_text(std::wstring text, int language) {
     std::wstring magnitude = negative ? integer.substr(1) : integer;
     // "inf", "nan" and the like are no numbers to show.
     if (!is_digits(magnitude) || (!fraction.empty() && !is_digits(fraction))) return L"0";
-    if (negative && fraction.empty() && magnitude.find_first_not_of(L'0') == std::wstring::npos) return L"0";
+    if (negative && fraction.empty() && magnitude.find_first_not_of(L'0') == std::wstring::npos)
+        return L"0";
     if (fraction.empty()) return integer;
     return integer + (language == 1 ? L"," : L".") + fraction;
 }

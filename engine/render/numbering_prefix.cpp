@@ -1,7 +1,7 @@
 #include <string_view>
 
-#include "engine/text/number_text.h"
 #include "engine/render/numbering.h"
+#include "engine/text/number_text.h"
 #include "engine/text/text_case.h"
 
 namespace engine {
@@ -43,8 +43,7 @@ std::wstring numbering_prefix(int kind, numbering_counter_set& counters, int lan
     auto& c = counters;
     std::wstring prefix;
     switch (k) {
-        case 0:
-            return prefix;
+        case 0: return prefix;
         case 1:
             ++c[level1];
             prefix = number(c[level1]) + L".";
@@ -103,9 +102,7 @@ std::wstring numbering_prefix(int kind, numbering_counter_set& counters, int lan
             }
             break;
         case 13:
-        case 18:
-            prefix = L"-";
-            break;
+        case 18: prefix = L"-"; break;
         case 14:
         case 16:
             ++c[sub];
@@ -124,8 +121,7 @@ std::wstring numbering_prefix(int kind, numbering_counter_set& counters, int lan
             prefix = {letter(russian_lower_a, c[sub]), k == 19 ? L'.' : L')'};
             clear(c, {roman});
             break;
-        default:
-            break;
+        default: break;
     }
     prefix += L"&nbsp;";
     return prefix;

@@ -42,14 +42,10 @@ const doc_record& style_record(const document_data* data, int page, int element,
 
 std::wstring alignment_text(std::uint16_t alignment) {
     switch (alignment) {
-        case 1:
-            return L"text-align:center;";
-        case 2:
-            return L"text-align:right;";
-        case 3:
-            return L"text-align:justify;";
-        default:
-            return L"text-align:left;";
+        case 1: return L"text-align:center;";
+        case 2: return L"text-align:right;";
+        case 3: return L"text-align:justify;";
+        default: return L"text-align:left;";
     }
 }
 

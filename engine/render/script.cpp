@@ -34,20 +34,21 @@ std::wstring run_nested(std::wstring source, render_context& context) {
 
 std::uint32_t expr_kind_of(const script_token& token) {
     switch (token.type) {
-    case type::word: return expr_kind::reference;
-    case type::quoted: return expr_kind::quoted;
-    case type::number: return expr_kind::number;
-    case type::modifier: return expr_kind::format_words;
-    case type::operator_run: return token.text == L"!" ? expr_kind::negation : expr_kind::operator_run;
-    case type::nested_condition: return expr_kind::indirect;
-    case type::open_paren: return expr_kind::open_paren;
-    case type::close_paren: return expr_kind::close_paren;
-    case type::keyword:
-        if (token.code == script_code::not_keyword) return expr_kind::negation;
-        if (token.code == script_code::and_keyword) return expr_kind::and_token;
-        if (token.code == script_code::or_keyword) return expr_kind::or_token;
-        return expr_kind::other;
-    default: return expr_kind::other;  // a verbatim block renders nothing
+        case type::word: return expr_kind::reference;
+        case type::quoted: return expr_kind::quoted;
+        case type::number: return expr_kind::number;
+        case type::modifier: return expr_kind::format_words;
+        case type::operator_run:
+            return token.text == L"!" ? expr_kind::negation : expr_kind::operator_run;
+        case type::nested_condition: return expr_kind::indirect;
+        case type::open_paren: return expr_kind::open_paren;
+        case type::close_paren: return expr_kind::close_paren;
+        case type::keyword:
+            if (token.code == script_code::not_keyword) return expr_kind::negation;
+            if (token.code == script_code::and_keyword) return expr_kind::and_token;
+            if (token.code == script_code::or_keyword) return expr_kind::or_token;
+            return expr_kind::other;
+        default: return expr_kind::other;  // a verbatim block renders nothing
     }
 }
 
@@ -90,39 +91,41 @@ const std::vector<script_statement>& script::parse() {
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         script_token& token = tokens[i];
         switch (token.type) {
-        case type::text:
-            push_statement(statement_kind::output, expr_token(std::move(token.text), expr_kind::literal));
-            break;
-        case type::open_brace:
-            // A top-level block always opens its own statement, so that
-            // «{Ж:}Итого{:Ж}{x = 5}» still reads {x = 5} as an assignment.
-            if (open_braces_ == close_braces_) new_statement_ = true;
-            ++open_braces_;
-            break;
-        case type::close_brace:
-            if (++close_braces_ == open_braces_) {
-                clause_started_ = false;
-                clause_kind_ = 0;
-                new_statement_ = true;
-            }
-            break;
-        case type::quote: break;
-        case type::comma: new_statement_ = true; break;
-        case type::keyword:
-            if (token.code == script_code::if_keyword) {
-                if (i >= 2 && tokens[i - 1].type == type::open_brace)
-                    push_statement(statement_kind::chain_end, expr_token(L";", expr_kind::other));
-                clause_switch(statement_kind::condition);
-            } else if (token.code == script_code::then_keyword) {
-                clause_switch(statement_kind::then_part);
-            } else if (token.code == script_code::else_keyword) {
-                clause_switch(statement_kind::else_part);
-            } else {
-                add_node(token);
-            }
-            break;
-        case type::marker: emit_format(token.code, token.text); break;
-        default: add_node(token); break;
+            case type::text:
+                push_statement(statement_kind::output,
+                               expr_token(std::move(token.text), expr_kind::literal));
+                break;
+            case type::open_brace:
+                // A top-level block always opens its own statement, so that
+                // «{Ж:}Итого{:Ж}{x = 5}» still reads {x = 5} as an assignment.
+                if (open_braces_ == close_braces_) new_statement_ = true;
+                ++open_braces_;
+                break;
+            case type::close_brace:
+                if (++close_braces_ == open_braces_) {
+                    clause_started_ = false;
+                    clause_kind_ = 0;
+                    new_statement_ = true;
+                }
+                break;
+            case type::quote: break;
+            case type::comma: new_statement_ = true; break;
+            case type::keyword:
+                if (token.code == script_code::if_keyword) {
+                    if (i >= 2 && tokens[i - 1].type == type::open_brace)
+                        push_statement(statement_kind::chain_end,
+                                       expr_token(L";", expr_kind::other));
+                    clause_switch(statement_kind::condition);
+                } else if (token.code == script_code::then_keyword) {
+                    clause_switch(statement_kind::then_part);
+                } else if (token.code == script_code::else_keyword) {
+                    clause_switch(statement_kind::else_part);
+                } else {
+                    add_node(token);
+                }
+                break;
+            case type::marker: emit_format(token.code, token.text); break;
+            default: add_node(token); break;
         }
     }
     return statements_;
@@ -162,63 +165,63 @@ void script::emit_format(std::uint32_t code, const std::wstring& marker_text) {
 
 std::wstring script::marker_html(std::uint32_t code, const std::wstring& marker_text) const {
     switch (code) {
-    case script_code::bold_on: return L"<b>";
-    case script_code::bold_off: return L"</b>";
-    case script_code::italic_on: return L"<i>";
-    case script_code::italic_off: return L"</i>";
-    case script_code::underline_on: return L"<u>";
-    case script_code::underline_off: return L"</u>";
-    case script_code::line_break: return L"<br />";
-    case script_code::non_breaking_space: return L"&nbsp;";
-    case script_code::thin_space: return L"&thinsp;";
-    case script_code::indented_line:
-        // Without a document there is no indent to follow: a plain break.
-        if (!context_.data || context_.data->page_setup.record.v[1] != 0) return L"<br />";
-        return L"<br /><span style=\"margin-left:" + context_.style.first_indent_text +
-               L"mm;\"></span>";
-    case script_code::table_start:
-    case script_code::table_end:
-    case script_code::table_row:
-    case script_code::table_cell:
-        context_.runs.count_table_marker();
-        return table_marker_html(context_, code, marker_text);
-    default: return {};
+        case script_code::bold_on: return L"<b>";
+        case script_code::bold_off: return L"</b>";
+        case script_code::italic_on: return L"<i>";
+        case script_code::italic_off: return L"</i>";
+        case script_code::underline_on: return L"<u>";
+        case script_code::underline_off: return L"</u>";
+        case script_code::line_break: return L"<br />";
+        case script_code::non_breaking_space: return L"&nbsp;";
+        case script_code::thin_space: return L"&thinsp;";
+        case script_code::indented_line:
+            // Without a document there is no indent to follow: a plain break.
+            if (!context_.data || context_.data->page_setup.record.v[1] != 0) return L"<br />";
+            return L"<br /><span style=\"margin-left:" + context_.style.first_indent_text +
+                   L"mm;\"></span>";
+        case script_code::table_start:
+        case script_code::table_end:
+        case script_code::table_row:
+        case script_code::table_cell:
+            context_.runs.count_table_marker();
+            return table_marker_html(context_, code, marker_text);
+        default: return {};
     }
 }
 
 std::wstring script::execute() {
     std::wstring output;
     markup_position position;  // where the output so far ends: in text or in a tag
-    bool open = true;     // no branch of the current chain was taken yet
-    bool active = false;  // the current condition held
+    bool open = true;          // no branch of the current chain was taken yet
+    bool active = false;       // the current condition held
     // Each statement is evaluated at most once: its tokens move into the
     // evaluator, which edits them as it goes.
     for (script_statement& statement : statements_) {
         switch (statement.kind) {
-        case statement_kind::output:
-            output += evaluate(statement, position);
-            open = true;
-            active = false;
-            break;
-        case statement_kind::condition:
-            if (open) {
-                active = condition_evaluator(std::move(statement.tokens), context_).evaluate();
-                open = !active;
-            } else {
+            case statement_kind::output:
+                output += evaluate(statement, position);
+                open = true;
                 active = false;
-            }
-            break;
-        case statement_kind::then_part:
-            if (active) output += evaluate(statement, position);
-            break;
-        case statement_kind::else_part:
-            if (open) output += evaluate(statement, position);
-            break;
-        case statement_kind::chain_end:
-            open = true;
-            active = false;
-            break;
-        default: break;
+                break;
+            case statement_kind::condition:
+                if (open) {
+                    active = condition_evaluator(std::move(statement.tokens), context_).evaluate();
+                    open = !active;
+                } else {
+                    active = false;
+                }
+                break;
+            case statement_kind::then_part:
+                if (active) output += evaluate(statement, position);
+                break;
+            case statement_kind::else_part:
+                if (open) output += evaluate(statement, position);
+                break;
+            case statement_kind::chain_end:
+                open = true;
+                active = false;
+                break;
+            default: break;
         }
     }
     return output;

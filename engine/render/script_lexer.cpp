@@ -19,9 +19,19 @@ bool is_keyword_separator(wchar_t c) { return c == end_of_text || is_blank(c) ||
 // Asked of every character of an expression, hence a switch.
 bool is_operator_char(wchar_t c) {
     switch (c) {
-    case L'=': case L'!': case L'<': case L'>': case L'+': case L'-':
-    case L'/': case L'\\': case L'*': case L'^': case L'%': case L';': return true;
-    default: return false;
+        case L'=':
+        case L'!':
+        case L'<':
+        case L'>':
+        case L'+':
+        case L'-':
+        case L'/':
+        case L'\\':
+        case L'*':
+        case L'^':
+        case L'%':
+        case L';': return true;
+        default: return false;
     }
 }
 
@@ -129,24 +139,28 @@ public:
         state current = state::text;
         while (position_ < source_.size() && current != state::done) {
             switch (current) {
-            case state::text: current = lex_text(); break;
-            case state::quoted: current = lex_quoted(); break;
-            case state::number: current = lex_number(); break;
-            case state::expression: current = lex_expression(); break;
-            case state::operator_run: current = lex_operator(); break;
-            case state::done: break;
+                case state::text: current = lex_text(); break;
+                case state::quoted: current = lex_quoted(); break;
+                case state::number: current = lex_number(); break;
+                case state::expression: current = lex_expression(); break;
+                case state::operator_run: current = lex_operator(); break;
+                case state::done: break;
             }
         }
         return std::move(tokens_);
     }
 
 private:
-    wchar_t at(std::size_t index) const { return index < source_.size() ? source_[index] : end_of_text; }
+    wchar_t at(std::size_t index) const {
+        return index < source_.size() ? source_[index] : end_of_text;
+    }
 
     void push(std::wstring text, std::uint32_t token_type, std::uint32_t code = 0) {
         tokens_.push_back({std::move(text), token_type, code});
     }
-    void push(wchar_t c, std::uint32_t token_type) { tokens_.push_back({std::wstring(1, c), token_type, 0}); }
+    void push(wchar_t c, std::uint32_t token_type) {
+        tokens_.push_back({std::wstring(1, c), token_type, 0});
+    }
     // Texts and words are collected in buffers that live as long as the
     // lexer: a token gets a copy of its exact length, where a string of its
     // own would have grown several times on the way.
@@ -168,14 +182,18 @@ private:
                 if (!last_was_space) text += L' ';
                 last_was_space = true;
             } else {
-                if (c == L'\'') text += L"&apos;";
-                else text += c;
+                if (c == L'\'')
+                    text += L"&apos;";
+                else
+                    text += c;
                 last_was_space = false;
             }
         }
     };
 
-    state after_close_brace() const { return open_braces_ == close_braces_ ? state::text : state::expression; }
+    state after_close_brace() const {
+        return open_braces_ == close_braces_ ? state::text : state::expression;
+    }
 
     state lex_text() {
         pending_text pending(text_buffer_);
@@ -441,7 +459,8 @@ private:
         std::size_t depth = 0;
         for (std::size_t i = start; i < source_.size(); ++i) {
             if (source_[i] == L'{') ++depth;
-            if (source_[i] == L'}' && --depth == 0) return block{std::wstring(source_.substr(start, i + 1 - start)), i + 1};
+            if (source_[i] == L'}' && --depth == 0)
+                return block{std::wstring(source_.substr(start, i + 1 - start)), i + 1};
         }
         return std::nullopt;
     }
@@ -461,26 +480,28 @@ private:
         wchar_t first = at(start + 1);
         if (first == L'}') return sequence{L"&nbsp;", script_code::non_breaking_space, start + 2};
         if (at(start + 2) == L'}') {
-            if (first == L'/' || first == L'\\') return sequence{L"<br />", script_code::line_break, start + 3};
+            if (first == L'/' || first == L'\\')
+                return sequence{L"<br />", script_code::line_break, start + 3};
             if (first == L'.')
-                return sequence{L"<br />&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;", script_code::indented_line, start + 3};
+                return sequence{L"<br />&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;", script_code::indented_line,
+                                start + 3};
             if (first == L'|') return sequence{L"&thinsp;", script_code::thin_space, start + 3};
         }
         // Every block is looked through up to its end here, so only the
         // characters that decide are tested on the way.
         for (std::size_t i = start + 1; i < source_.size(); ++i) {
             switch (source_[i]) {
-            case L':':
-                if (trimmed(source_.substr(start + 1, i - start - 1)).empty())
-                    return closing_marker(i);
-                return opening_marker_with_parameters(start, i);
-            case L'{':
-            case L'}':
-            case L'/':
-            case L'\\':
-            case L'.':
-            case L'|': return std::nullopt;
-            default: break;
+                case L':':
+                    if (trimmed(source_.substr(start + 1, i - start - 1)).empty())
+                        return closing_marker(i);
+                    return opening_marker_with_parameters(start, i);
+                case L'{':
+                case L'}':
+                case L'/':
+                case L'\\':
+                case L'.':
+                case L'|': return std::nullopt;
+                default: break;
             }
         }
         return std::nullopt;
@@ -490,7 +511,8 @@ private:
     // consumed with it.
     std::optional<sequence> closing_marker(std::size_t colon) const {
         std::size_t end = colon;
-        while (end < source_.size() && !is_keyword_separator(source_[end]) && source_[end] != L'}') ++end;
+        while (end < source_.size() && !is_keyword_separator(source_[end]) && source_[end] != L'}')
+            ++end;
         std::wstring_view word = source_.substr(colon, end - colon);
         for (const opening_marker& marker : closing_markers)
             if (word.size() == marker.word.size() && starts_with_upper(word, marker.word))
@@ -501,7 +523,8 @@ private:
     // «{Ж:}», «{#EEEEEE ТАБЛИЦА:100%,4}»: the marker word and its parameters,
     // which end at "}", at "/", "\", "." or "|" (kept), at "{" (dropped) or at
     // a ":" that no longer follows a marker word (dropped).
-    std::optional<sequence> opening_marker_with_parameters(std::size_t start, std::size_t colon) const {
+    std::optional<sequence> opening_marker_with_parameters(std::size_t start,
+                                                           std::size_t colon) const {
         std::uint32_t code = match_format_marker(source_.substr(start + 1, colon - start));
         if (code == 0) return std::nullopt;
         std::wstring text(source_.substr(start, colon + 1 - start));
@@ -510,13 +533,15 @@ private:
             wchar_t c = source_[i];
             if (is_blank(c)) continue;
             if (c == L':') {
-                if (match_format_marker(source_.substr(start + 1, i - start)) == 0) return sequence{text, code, i + 1};
+                if (match_format_marker(source_.substr(start + 1, i - start)) == 0)
+                    return sequence{text, code, i + 1};
                 text = source_.substr(start, i + 1 - start);
                 continue;
             }
             if (c == L'{') return sequence{text, code, i + 1};
             text += c;
-            if (c == L'}' || c == L'/' || c == L'\\' || c == L'.' || c == L'|') return sequence{text, code, i + 1};
+            if (c == L'}' || c == L'/' || c == L'\\' || c == L'.' || c == L'|')
+                return sequence{text, code, i + 1};
         }
         return sequence{text, code, i};
     }

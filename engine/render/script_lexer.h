@@ -16,15 +16,15 @@ namespace engine {
 
 // Token types; the numbers are the ones the parser and tests speak of.
 namespace script_token_type {
-constexpr std::uint32_t text = 1;          // plain text, blanks collapsed, ' as &apos;
-constexpr std::uint32_t verbatim = 2;      // a whole «{!…}» block, braces included
-constexpr std::uint32_t quoted = 3;        // quoted text without its quotes
-constexpr std::uint32_t number = 4;        // digits, "." and "," with blanks removed
-constexpr std::uint32_t word = 5;          // a name or another word of an expression
-constexpr std::uint32_t keyword = 6;       // lower-case keyword, code 1-6
-constexpr std::uint32_t marker = 7;        // brace sequence or format marker, code 8-22
-constexpr std::uint32_t modifier = 8;      // the words before a ":" in an expression
-constexpr std::uint32_t operator_run = 10; // a run of operator characters
+constexpr std::uint32_t text = 1;               // plain text, blanks collapsed, ' as &apos;
+constexpr std::uint32_t verbatim = 2;           // a whole «{!…}» block, braces included
+constexpr std::uint32_t quoted = 3;             // quoted text without its quotes
+constexpr std::uint32_t number = 4;             // digits, "." and "," with blanks removed
+constexpr std::uint32_t word = 5;               // a name or another word of an expression
+constexpr std::uint32_t keyword = 6;            // lower-case keyword, code 1-6
+constexpr std::uint32_t marker = 7;             // brace sequence or format marker, code 8-22
+constexpr std::uint32_t modifier = 8;           // the words before a ":" in an expression
+constexpr std::uint32_t operator_run = 10;      // a run of operator characters
 constexpr std::uint32_t nested_condition = 11;  // a whole inner «{ЕСЛИ …}» block
 constexpr std::uint32_t open_brace = 12;
 constexpr std::uint32_t close_brace = 13;

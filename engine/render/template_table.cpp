@@ -81,10 +81,12 @@ std::wstring span(std::wstring value) {
 int size_step(const table_line& line) {
     const std::wstring& t = line.text;
     int step = 0;
+    // clang-format off
     constexpr std::pair<std::wstring_view, int> size_words[] = {
         {L"XX-SMALL", -3}, {L"X-SMALL", -2}, {L"SMALL", -1},
         {L"XX-LARGE", 3},  {L"X-LARGE", 2},  {L"LARGE", 1},
     };
+    // clang-format on
     for (const auto& [word, value] : size_words) {
         if (has(t, word)) {
             step = value;
@@ -245,17 +247,13 @@ std::wstring table_marker_html(render_context& context, std::uint32_t marker_cod
         case 8:
             return open_table_html(context,
                                    parse_table_line(context, table_start_kind, marker_text));
-        case 9:
-            close_nothing(context);
-            return L"</td></tr></table>";
-        case 10:
-            return table_row_html(context, parse_table_line(context, row_kind, marker_text));
+        case 9: close_nothing(context); return L"</td></tr></table>";
+        case 10: return table_row_html(context, parse_table_line(context, row_kind, marker_text));
         case 11: {
             table_line line = parse_table_line(context, cell_kind, marker_text);
             return table_cell_html(context, line);
         }
-        default:
-            return {};
+        default: return {};
     }
 }
 

@@ -26,7 +26,7 @@ std::wstring table_marker_html(render_context& context, std::uint32_t marker_cod
 struct table_line {
     int language = 0;                         // the interface language
     const unit_style_texts* style = nullptr;  // the paragraph's
-    std::uint32_t kind = 0;  // 14 table start, 15 table end, 16 row, 17 cell
+    std::uint32_t kind = 0;                   // 14 table start, 15 table end, 16 row, 17 cell
     // Upper-cased, without its braces: «#EEEEEE ТАБЛИЦА:100%,4».
     std::wstring text;
     // Cell parameters: top, left, bottom and right border widths, cell width,

@@ -44,10 +44,12 @@ std::wstring escape_field_value(std::wstring_view text) {
 }
 
 std::wstring html_unescape(std::wstring_view text) {
+    // clang-format off
     constexpr std::pair<std::wstring_view, wchar_t> entities[] = {
         {L"&amp;", L'&'},  {L"&lt;", L'<'},   {L"&gt;", L'>'},
         {L"&quot;", L'"'}, {L"&#39;", L'\''}, {L"&apos;", L'\''},
     };
+    // clang-format on
     std::wstring out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
@@ -79,8 +81,7 @@ std::wstring clean_font_face(std::wstring_view face) {
             case L'&':
             case L';':
             case L'{':
-            case L'}':
-                continue;
+            case L'}': continue;
             default:
                 if (c < 0x20 || (c >= 0x7F && c < 0xA0)) continue;
                 out += c;

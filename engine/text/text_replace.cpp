@@ -2,7 +2,8 @@
 
 namespace engine {
 
-std::wstring& replace_all(std::wstring& text, std::wstring_view pattern, std::wstring_view replacement) {
+std::wstring& replace_all(std::wstring& text, std::wstring_view pattern,
+                          std::wstring_view replacement) {
     if (pattern.empty()) return text;
     std::size_t position = text.find(pattern);
     while (position != std::wstring::npos) {
@@ -12,6 +13,8 @@ std::wstring& replace_all(std::wstring& text, std::wstring_view pattern, std::ws
     return text;
 }
 
-std::wstring& erase_all(std::wstring& text, std::wstring_view pattern) { return replace_all(text, pattern, {}); }
+std::wstring& erase_all(std::wstring& text, std::wstring_view pattern) {
+    return replace_all(text, pattern, {});
+}
 
 }  // namespace engine

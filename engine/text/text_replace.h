@@ -9,7 +9,8 @@ namespace engine {
 
 // The search goes on after each inserted replacement, so a replacement that
 // contains the pattern is not replaced again.
-std::wstring& replace_all(std::wstring& text, std::wstring_view pattern, std::wstring_view replacement);
+std::wstring& replace_all(std::wstring& text, std::wstring_view pattern,
+                          std::wstring_view replacement);
 std::wstring& erase_all(std::wstring& text, std::wstring_view pattern);
 
 }  // namespace engine

@@ -81,13 +81,20 @@ std::wstring from_utf8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         unsigned char b = static_cast<unsigned char>(bytes[i]);
-        int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
+        int extra = b < 0x80           ? 0
+                    : (b >> 5) == 0x6  ? 1
+                    : (b >> 4) == 0xE  ? 2
+                    : (b >> 3) == 0x1E ? 3
+                                       : -1;
         if (extra < 0 || i + std::size_t(extra) >= bytes.size()) {
             out += static_cast<wchar_t>(replacement);
             ++i;
             continue;
         }
-        char32_t cp = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
+        char32_t cp = extra == 0   ? b
+                      : extra == 1 ? (b & 0x1F)
+                      : extra == 2 ? (b & 0x0F)
+                                   : (b & 0x07);
         bool valid = true;
         for (int k = 1; k <= extra; ++k) {
             unsigned char next = static_cast<unsigned char>(bytes[i + std::size_t(k)]);

@@ -10,9 +10,7 @@ Task<PdfBytes> FakeDocumentOutput::print_to_pdf(WebView&, const PageLayout& layo
     return pdf_waiting_.back().task();
 }
 
-int FakeDocumentOutput::page_count(const PdfBytes&) {
-    return pages;
-}
+int FakeDocumentOutput::page_count(const PdfBytes&) { return pages; }
 
 PdfBytes FakeDocumentOutput::compose(const PdfBytes& pdf, const std::vector<int>& chosen,
                                      const PageLayout&, const PageFooter& footer,

@@ -23,7 +23,8 @@ void show_failure(const std::string& message) {
     if (!can_show_dialogs()) return;
     // Not modal: a nested event loop inside a handler would run other
     // handlers in the middle of this one.
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Paperwright"), QString::fromStdString(message));
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Paperwright"),
+                                QString::fromStdString(message));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
 }
@@ -32,7 +33,8 @@ void show_failure(const std::string& message) {
 
 void install_qt_services() {
     set_poster([](std::function<void()> work) {
-        QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work), Qt::QueuedConnection);
+        QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work),
+                                  Qt::QueuedConnection);
     });
     set_failure_reporter(show_failure);
 }
@@ -55,9 +57,12 @@ int run_application(int argc, char** argv, const WindowFactory& make_window) {
             window = make_window(system, make_qt_web_view_factory());
             window->activate();
         } catch (...) {
-            const std::string message = "the window could not be opened: " + current_exception_text();
+            const std::string message =
+                "the window could not be opened: " + current_exception_text();
             std::cerr << "tembrick: " << message << std::endl;
-            if (can_show_dialogs()) QMessageBox::critical(nullptr, QStringLiteral("Paperwright"), QString::fromStdString(message));
+            if (can_show_dialogs())
+                QMessageBox::critical(nullptr, QStringLiteral("Paperwright"),
+                                      QString::fromStdString(message));
             exit_code = 1;
         }
         if (window && exit_code == 0) exit_code = application.exec();

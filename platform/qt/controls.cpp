@@ -21,7 +21,9 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && on_tap) on_tap();
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+            on_tap)
+            on_tap();
         QLabel::mouseReleaseEvent(event);
     }
 };
@@ -47,13 +49,14 @@ std::shared_ptr<ScrollViewer> ScrollViewer::create() {
     return std::shared_ptr<ScrollViewer>(new ScrollViewer());
 }
 
-ScrollViewer::ScrollViewer() : Element([] {
-    auto* area = new QScrollArea;
-    area->setWidgetResizable(true);
-    area->setFrameShape(QFrame::NoFrame);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return make_native(area);
-}()) {}
+ScrollViewer::ScrollViewer()
+    : Element([] {
+          auto* area = new QScrollArea;
+          area->setWidgetResizable(true);
+          area->setFrameShape(QFrame::NoFrame);
+          area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+          return make_native(area);
+      }()) {}
 
 ScrollViewer::~ScrollViewer() {
     // The scroll area would delete the content's widget, which its element owns.
@@ -107,14 +110,15 @@ std::shared_ptr<AppBarButton> AppBarButton::create() {
     return button;
 }
 
-AppBarButton::AppBarButton() : Element([] {
-    auto* button = new QToolButton;
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setAutoRaise(true);
-    button->setIconSize(QSize(20, 20));
-    button->setFocusPolicy(Qt::NoFocus);
-    return make_native(button);
-}()) {}
+AppBarButton::AppBarButton()
+    : Element([] {
+          auto* button = new QToolButton;
+          button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+          button->setAutoRaise(true);
+          button->setIconSize(QSize(20, 20));
+          button->setFocusPolicy(Qt::NoFocus);
+          return make_native(button);
+      }()) {}
 
 void AppBarButton::set_label(std::wstring label) {
     label_ = std::move(label);
@@ -138,15 +142,14 @@ void AppBarButton::paint_icon() {
     button->setIcon(tinted_icon(icon_path_, foreground_));
 }
 
-void AppBarButton::click() {
-    static_cast<QToolButton*>(widget_of(*this))->click();
-}
+void AppBarButton::click() { static_cast<QToolButton*>(widget_of(*this))->click(); }
 
 void AppBarButton::set_marked(bool marked) {
     marked_ = marked;
     static_cast<QToolButton*>(widget_of(*this))
-        ->setStyleSheet(marked ? QStringLiteral("QToolButton { border: 1px solid gray; border-radius: 3px; }")
-                               : QStringLiteral("QToolButton { border: 1px solid transparent; }"));
+        ->setStyleSheet(
+            marked ? QStringLiteral("QToolButton { border: 1px solid gray; border-radius: 3px; }")
+                   : QStringLiteral("QToolButton { border: 1px solid transparent; }"));
 }
 
 // Image

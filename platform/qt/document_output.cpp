@@ -42,15 +42,16 @@ constexpr int most_print_dpi = 600;
 QPageLayout qt_layout(const PageLayout& layout) {
     return QPageLayout(QPageSize(QSizeF(layout.width_in, layout.height_in), QPageSize::Inch),
                        layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(layout.left_in, layout.top_in, layout.right_in, layout.bottom_in), QPageLayout::Inch);
+                       QMarginsF(layout.left_in, layout.top_in, layout.right_in, layout.bottom_in),
+                       QPageLayout::Inch);
 }
 
 // A page of `size` points, full-page, turned when it is wider than high.
 QPageLayout full_page_layout(QSizeF size) {
     const bool wide = size.width() > size.height();
     const QSizeF upright = wide ? size.transposed() : size;
-    return QPageLayout(QPageSize(upright, QPageSize::Point), wide ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF());
+    return QPageLayout(QPageSize(upright, QPageSize::Point),
+                       wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
 QByteArray byte_array(const PdfBytes& pdf) {
@@ -137,8 +138,9 @@ public:
         TaskSource<PdfBytes> source;
         page->printToPdf(
             [source](const QByteArray& data) mutable {
-                source.set_value(PdfBytes(reinterpret_cast<const std::uint8_t*>(data.constData()),
-                                          reinterpret_cast<const std::uint8_t*>(data.constData()) + data.size()));
+                source.set_value(PdfBytes(
+                    reinterpret_cast<const std::uint8_t*>(data.constData()),
+                    reinterpret_cast<const std::uint8_t*>(data.constData()) + data.size()));
             },
             qt_layout(layout));
         return source.task();
@@ -181,14 +183,10 @@ public:
         }
         switch (
             print_pdf_on_default_destination(job, copies, to_qstring(info.title).toStdString())) {
-            case CupsOutcome::sent:
-                return PrintResult::printed;
-            case CupsOutcome::no_printer:
-                return PrintResult::no_printer;
-            case CupsOutcome::failed:
-                return PrintResult::failed;
-            case CupsOutcome::no_pdf:
-                break;
+            case CupsOutcome::sent: return PrintResult::printed;
+            case CupsOutcome::no_printer: return PrintResult::no_printer;
+            case CupsOutcome::failed: return PrintResult::failed;
+            case CupsOutcome::no_pdf: break;
         }
         const QPrinterInfo printer_info = QPrinterInfo::defaultPrinter();
         if (printer_info.isNull() || printer_info.state() == QPrinter::Error)

@@ -86,8 +86,7 @@ protected:
                 });
                 break;
             }
-            default:
-                break;
+            default: break;
         }
         return false;
     }
@@ -107,9 +106,7 @@ private:
 
 }  // namespace
 
-void NativeWidgetDeleter::operator()(NativeWidget* native) const {
-    delete native;
-}
+void NativeWidgetDeleter::operator()(NativeWidget* native) const { delete native; }
 
 Element::Element() : Element(make_native(new QWidget)) {}
 
@@ -155,8 +152,8 @@ void Element::set_visibility(Visibility visibility) {
 void Element::set_margin(Thickness margin) {
     margin_ = margin;
     if (QWidget* widget = widget_of(*this)) {
-        widget->setContentsMargins(to_pixels(margin.left), to_pixels(margin.top), to_pixels(margin.right),
-                                   to_pixels(margin.bottom));
+        widget->setContentsMargins(to_pixels(margin.left), to_pixels(margin.top),
+                                   to_pixels(margin.right), to_pixels(margin.bottom));
     }
 }
 

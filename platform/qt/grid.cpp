@@ -59,8 +59,10 @@ void Grid::set_columns(const std::vector<GridLength>& columns) {
     QGridLayout* layout = grid_layout(*this);
     for (int c = 0; c < int(columns.size()); ++c) {
         const GridLength& length = columns[std::size_t(c)];
-        layout->setColumnStretch(c, length.unit == GridLength::Unit::star ? int(length.value * 100) : 0);
-        layout->setColumnMinimumWidth(c, length.unit == GridLength::Unit::pixel ? int(length.value + 0.5) : 0);
+        layout->setColumnStretch(
+            c, length.unit == GridLength::Unit::star ? int(length.value * 100) : 0);
+        layout->setColumnMinimumWidth(
+            c, length.unit == GridLength::Unit::pixel ? int(length.value + 0.5) : 0);
     }
 }
 
@@ -69,8 +71,10 @@ void Grid::set_rows(const std::vector<GridLength>& rows) {
     QGridLayout* layout = grid_layout(*this);
     for (int r = 0; r < int(rows.size()); ++r) {
         const GridLength& length = rows[std::size_t(r)];
-        layout->setRowStretch(r, length.unit == GridLength::Unit::star ? int(length.value * 100) : 0);
-        layout->setRowMinimumHeight(r, length.unit == GridLength::Unit::pixel ? int(length.value + 0.5) : 0);
+        layout->setRowStretch(r,
+                              length.unit == GridLength::Unit::star ? int(length.value * 100) : 0);
+        layout->setRowMinimumHeight(
+            r, length.unit == GridLength::Unit::pixel ? int(length.value + 0.5) : 0);
     }
 }
 
@@ -98,7 +102,8 @@ Grid::Cell Grid::cell_of(const Element& child) const {
 
 void Grid::attach_widget(Element& child, std::size_t) {
     const Cell cell = cell_of(child);
-    grid_layout(*this)->addWidget(widget_of(child), cell.row, cell.column, cell.row_span, cell.column_span);
+    grid_layout(*this)->addWidget(widget_of(child), cell.row, cell.column, cell.row_span,
+                                  cell.column_span);
 }
 
 void Grid::detach_widget(Element& child) {

@@ -20,9 +20,7 @@ QString style_for(int severity) {
 
 }  // namespace
 
-std::shared_ptr<InfoBar> InfoBar::create() {
-    return std::shared_ptr<InfoBar>(new InfoBar());
-}
+std::shared_ptr<InfoBar> InfoBar::create() { return std::shared_ptr<InfoBar>(new InfoBar()); }
 
 InfoBar::InfoBar() : Element(make_native(new QLabel)) {
     auto* label = static_cast<QLabel*>(widget_of(*this));
@@ -37,8 +35,8 @@ void InfoBar::set_message(std::wstring title, int severity) {
     severity_ = severity;
     auto* label = static_cast<QLabel*>(widget_of(*this));
     label->setText(to_qstring(title_));
-    label->setStyleSheet(QStringLiteral("QLabel { font-weight:600; border-radius:4px; ") + style_for(severity_) +
-                         QStringLiteral(" }"));
+    label->setStyleSheet(QStringLiteral("QLabel { font-weight:600; border-radius:4px; ") +
+                         style_for(severity_) + QStringLiteral(" }"));
 }
 
 void InfoBar::set_open(bool open) {

@@ -21,16 +21,10 @@ struct NativeWidget {
     QPointer<QObject> watcher;
 };
 
-inline NativePtr make_native(QWidget* owned) {
-    return NativePtr(new NativeWidget(owned));
-}
+inline NativePtr make_native(QWidget* owned) { return NativePtr(new NativeWidget(owned)); }
 
-inline QWidget* widget_of(const Element& element) {
-    return element.native().widget.data();
-}
+inline QWidget* widget_of(const Element& element) { return element.native().widget.data(); }
 
-inline QWidget* widget_of(const Window& window) {
-    return window.native().widget.data();
-}
+inline QWidget* widget_of(const Window& window) { return window.native().widget.data(); }
 
 }  // namespace platform

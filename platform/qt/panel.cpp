@@ -12,9 +12,9 @@ namespace {
 
 QWidget* make_stack_widget(Orientation orientation) {
     auto* widget = new QWidget;
-    auto* layout = new QBoxLayout(orientation == Orientation::vertical ? QBoxLayout::TopToBottom
-                                                                       : QBoxLayout::LeftToRight,
-                                  widget);
+    auto* layout = new QBoxLayout(
+        orientation == Orientation::vertical ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight,
+        widget);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     // Children take their own size; the space left over stays at the end.
@@ -74,7 +74,8 @@ void ElementCollection::insert_at(std::size_t index, std::shared_ptr<Element> el
     element->parent_ = std::static_pointer_cast<Panel>(owner_.shared_from_this());
     owner_.attach_widget(*element, index);
     element->apply_alignment();
-    if (QWidget* widget = widget_of(*element)) widget->setVisible(element->visibility() == Visibility::visible);
+    if (QWidget* widget = widget_of(*element))
+        widget->setVisible(element->visibility() == Visibility::visible);
 }
 
 void ElementCollection::remove_at(std::size_t index) {
@@ -90,7 +91,8 @@ void ElementCollection::clear() {
 }
 
 std::optional<std::size_t> ElementCollection::index_of(const Element& element) const {
-    auto found = std::find_if(items_.begin(), items_.end(), [&](const auto& item) { return item.get() == &element; });
+    auto found = std::find_if(items_.begin(), items_.end(),
+                              [&](const auto& item) { return item.get() == &element; });
     if (found == items_.end()) return std::nullopt;
     return std::size_t(found - items_.begin());
 }

@@ -10,13 +10,9 @@ namespace platform {
 
 namespace {
 
-QSlider* slider_of(const Element& element) {
-    return static_cast<QSlider*>(widget_of(element));
-}
+QSlider* slider_of(const Element& element) { return static_cast<QSlider*>(widget_of(element)); }
 
-int whole(double value) {
-    return int(std::lround(value));
-}
+int whole(double value) { return int(std::lround(value)); }
 
 }  // namespace
 

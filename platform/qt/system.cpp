@@ -27,7 +27,8 @@ std::wstring created(const QString& path) {
 std::wstring QtSystem::install_folder() {
     // The build tree has the installed layout, so a built program finds its
     // data beside it.
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tembrick");
+    const QString beside =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tembrick");
     if (QDir(beside).exists()) return from_qstring(QDir::cleanPath(beside));
     return from_qstring(QString::fromUtf8(TEMBRICK_INSTALL_DATADIR));
 }

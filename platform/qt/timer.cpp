@@ -23,9 +23,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Timer> Timer::create() {
-    return std::make_unique<QtTimer>();
-}
+std::unique_ptr<Timer> Timer::create() { return std::make_unique<QtTimer>(); }
 
 Task<> delay(int interval_ms) {
     TaskSource<> source;

@@ -179,17 +179,18 @@ public:
         QObject::connect(page_, &QWebEnginePage::loadFinished, page_, [self](bool) {
             if (QtWebView* view = self()) view->navigation_completed.raise(*view);
         });
-        focus_connection_ = QObject::connect(qApp, &QApplication::focusChanged, [self](QWidget*, QWidget* now) {
-            QtWebView* view = self();
-            if (!view || !now) return;
-            QWidget* widget = widget_of(*view);
-            if (widget && (now == widget || widget->isAncestorOf(now))) {
-                // Not from inside the focus change itself: the handler moves the focus.
-                post([self] {
-                    if (QtWebView* later = self()) later->got_focus.raise(*later);
-                });
-            }
-        });
+        focus_connection_ =
+            QObject::connect(qApp, &QApplication::focusChanged, [self](QWidget*, QWidget* now) {
+                QtWebView* view = self();
+                if (!view || !now) return;
+                QWidget* widget = widget_of(*view);
+                if (widget && (now == widget || widget->isAncestorOf(now))) {
+                    // Not from inside the focus change itself: the handler moves the focus.
+                    post([self] {
+                        if (QtWebView* later = self()) later->got_focus.raise(*later);
+                    });
+                }
+            });
         post([self] {
             if (QtWebView* view = self()) view->core_initialized.raise(*view);
         });

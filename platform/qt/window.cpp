@@ -85,9 +85,7 @@ QKeyCombination qt_keys(Accelerator accelerator) {
 
 }  // namespace
 
-std::shared_ptr<Window> Window::create() {
-    return std::shared_ptr<Window>(new Window());
-}
+std::shared_ptr<Window> Window::create() { return std::shared_ptr<Window>(new Window()); }
 
 Window::Window() {
     auto* widget = new TopLevelWidget;

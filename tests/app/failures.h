@@ -9,7 +9,9 @@
 namespace app_test {
 
 struct Failures {
-    Failures() : previous(platform::set_failure_reporter([this](const std::string& m) { messages.push_back(m); })) {}
+    Failures()
+        : previous(platform::set_failure_reporter(
+              [this](const std::string& m) { messages.push_back(m); })) {}
     ~Failures() { platform::set_failure_reporter(previous); }
     Failures(const Failures&) = delete;
     Failures& operator=(const Failures&) = delete;

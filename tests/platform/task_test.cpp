@@ -58,11 +58,13 @@ TEST(Task, ExceptionsReachTheAwaiterAndFireAndForgetReportsThem) {
 
 TEST(Event, EveryHandlerRunsAndFailuresAreReported) {
     Failures failures;
-    struct Sender {} sender;
+    struct Sender {
+    } sender;
     platform::Event<Sender, int> event;
     Ints seen;
     event.add([&](Sender&, const int& v) { seen.push_back(v); });
-    const auto failing = event.add([](Sender&, const int&) { throw std::runtime_error("handler broke"); });
+    const auto failing =
+        event.add([](Sender&, const int&) { throw std::runtime_error("handler broke"); });
     event.add([&](Sender&, const int& v) { seen.push_back(v * 10); });
     event.raise(sender, 3);
     EXPECT_EQ(seen, (Ints{3, 30}));

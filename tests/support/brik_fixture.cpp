@@ -89,7 +89,8 @@ brik_tree sample_tree() {
     using enum string_form;
     brik_tree tree;
     tree.page_setup.record = {.v = {2}, .s5 = u"/library/Agreements/Sale.brik"};
-    brik_group setup{.record = {.s1 = u"Sales Agreement", .v = {297, 0, 19, 19, 10, 19}, .d1 = 210.0}};
+    brik_group setup{
+        .record = {.s1 = u"Sales Agreement", .v = {297, 0, 19, 19, 10, 19}, .d1 = 210.0}};
     for (std::uint16_t i = 0; i < 4; ++i)
         setup.elements.push_back(
             {.record = {.s3 = {u"Arial", i % 2 ? word : byte}, .v = {std::uint16_t(8 + i)}}});
@@ -97,8 +98,11 @@ brik_tree sample_tree() {
     setup.elements[3].record.b = 1;
     tree.page_setup.groups.push_back(setup);
 
-    brik_element heading{.record = {.s1 = u"Heading", .s2 = u"SALES AGREEMENT No. {number}",
-                                    .v = {14, 0, 700, 1, 6, 0}, .d2 = 12.5, .s4 = {u"kept", word}}};
+    brik_element heading{.record = {.s1 = u"Heading",
+                                    .s2 = u"SALES AGREEMENT No. {number}",
+                                    .v = {14, 0, 700, 1, 6, 0},
+                                    .d2 = 12.5,
+                                    .s4 = {u"kept", word}}};
     heading.items = {{.s2 = u"Seller \U0001F600 «{seller}» and € buyer",
                       .s3 = {u"Times New Roman", byte},
                       .d2 = -0.25},
@@ -112,9 +116,9 @@ brik_tree sample_tree() {
     tree.pages.groups = {{.record = {.a = 1, .c = 5}, .elements = {heading, empty_items}},
                          {.record = {.b = 1, .s2 = {std::u16string(300, u'ж'), word}}}};
 
-    brik_element field{.record = {.a = 5, .b = 1, .s1 = u"Seller name", .s2 = u"ООО «Ромашка»",
-                                  .s5 = u"{buyer}"},
-                       .items = {{.b = 1, .s2 = u"first"}, {.s2 = u"second"}}};
+    brik_element field{
+        .record = {.a = 5, .b = 1, .s1 = u"Seller name", .s2 = u"ООО «Ромашка»", .s5 = u"{buyer}"},
+        .items = {{.b = 1, .s2 = u"first"}, {.s2 = u"second"}}};
     tree.parameters.groups = {{.record = {.s1 = u"Parties"}, .elements = {field}},
                               {.record = {.s1 = u"Empty section"}}};
     return tree;
@@ -174,11 +178,17 @@ void dump(const engine::doc_record& r, const std::string& at, lines& out) {
     };
     std::ostringstream v;
     for (auto value : r.v) v << value << ' ';
-    const std::pair<const char*, std::string> fields[] = {
-        {"a", std::to_string(r.a)}, {"b", std::to_string(r.b)}, {"c", std::to_string(r.c)},
-        {"s1", text(r.s1)},         {"s2", text(r.s2)},         {"s3", text(r.s3)},
-        {"v", v.str()},             {"d1", real(r.d1)},         {"d2", real(r.d2)},
-        {"s4", text(r.s4)},         {"s5", text(r.s5)}};
+    const std::pair<const char*, std::string> fields[] = {{"a", std::to_string(r.a)},
+                                                          {"b", std::to_string(r.b)},
+                                                          {"c", std::to_string(r.c)},
+                                                          {"s1", text(r.s1)},
+                                                          {"s2", text(r.s2)},
+                                                          {"s3", text(r.s3)},
+                                                          {"v", v.str()},
+                                                          {"d1", real(r.d1)},
+                                                          {"d2", real(r.d2)},
+                                                          {"s4", text(r.s4)},
+                                                          {"s5", text(r.s5)}};
     for (const auto& [name, value] : fields) out.push_back(at + ": " + name + ' ' + value);
 }
 
@@ -214,8 +224,8 @@ testing::AssertionResult same_node(const engine::doc_node& expected,
     dump(actual, "root", y);
     for (std::size_t i = 0; i < std::max(x.size(), y.size()); ++i) {
         if (i < x.size() && i < y.size() && x[i] == y[i]) continue;
-        return testing::AssertionFailure() << (i < x.size() ? x[i] : "(nothing)") << " != "
-                                           << (i < y.size() ? y[i] : "(nothing)");
+        return testing::AssertionFailure() << (i < x.size() ? x[i] : "(nothing)")
+                                           << " != " << (i < y.size() ? y[i] : "(nothing)");
     }
     return testing::AssertionSuccess();
 }

@@ -7,7 +7,9 @@ namespace brikc {
 
 namespace {
 
-std::wstring wide_path(const std::filesystem::path& path) { return engine::from_utf8(path.string()); }
+std::wstring wide_path(const std::filesystem::path& path) {
+    return engine::from_utf8(path.string());
+}
 
 }  // namespace
 

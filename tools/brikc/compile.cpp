@@ -75,8 +75,8 @@ void compiler::apply_key(level l, doc_record& record, std::bitset<field_count>& 
                          const outline_entry& key) const {
     const auto def = find_key(l, key.name);
     if (!def)
-        throw source_error(key.line, "unknown key '" + key.name + "' for a " +
-                                         std::string(level_name(l)));
+        throw source_error(key.line,
+                           "unknown key '" + key.name + "' for a " + std::string(level_name(l)));
     const auto index = std::size_t(def->field);
     if (seen[index])
         throw source_error(key.line, "'" + key.name + "' sets a field that is already set");
@@ -180,9 +180,9 @@ doc_node compiler::compile_node(const outline_entry& entry, level l, int depth) 
 }
 
 void compiler::read_defaults(const outline_entry& entry) {
-    static constexpr std::array<level, 8> allowed{level::page_setup, level::style, level::page,
-                                                  level::block,      level::paragraph,
-                                                  level::section,    level::field, level::option};
+    static constexpr std::array<level, 8> allowed{
+        level::page_setup, level::style,   level::page,  level::block,
+        level::paragraph,  level::section, level::field, level::option};
     const std::string name = encode_utf8(entry.value);
     std::optional<level> target;
     for (level l : allowed)
@@ -246,7 +246,9 @@ brik_tree compiler::run(const std::vector<outline_entry>& top) {
         if (roots[index]) throw source_error(entry.line, "a second '" + entry.name + "'");
         roots[index] = true;
         doc_node node = compile_node(entry, *root, 0);
-        (index == 0 ? tree.page_setup : index == 1 ? tree.pages : tree.parameters) = std::move(node);
+        (index == 0   ? tree.page_setup
+         : index == 1 ? tree.pages
+                      : tree.parameters) = std::move(node);
     }
     if (!roots[0]) tree.page_setup = default_page_setup();
     std::map<std::string, int> seen_top;

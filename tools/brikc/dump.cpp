@@ -78,8 +78,8 @@ void dumper::record(const doc_record& r, level l, int indent, std::wstring_view 
     const doc_record start = built_in_default(l);
     std::wstring level_line(head);
     bool done[field_count] = {};
-    if (const auto f = inline_field(l); f && !text_of(r, *f).empty() && plain_safe(text_of(r, *f)) &&
-                                         text_of(start, *f).empty()) {
+    if (const auto f = inline_field(l);
+        f && !text_of(r, *f).empty() && plain_safe(text_of(r, *f)) && text_of(start, *f).empty()) {
         level_line += L" " + text_of(r, *f);
         done[std::size_t(*f)] = true;
     }
@@ -121,14 +121,12 @@ void dumper::element(const doc_element& e, level l, int indent) {
     for (std::size_t i = 0; i < engine::item_count_of(e); ++i)
         record(e.items[i], item_level, indent + 2, widen(level_name(item_level)));
     const doc_node& children = *e.children;
-    const bool empty_children = engine::group_count_of(children) == 0 &&
-                                [&] {
-                                    const doc_record zero = built_in_default(level::node);
-                                    for (int f = 0; f < field_count; ++f)
-                                        if (!same_field(children.record, zero, field_id(f)))
-                                            return false;
-                                    return true;
-                                }();
+    const bool empty_children = engine::group_count_of(children) == 0 && [&] {
+        const doc_record zero = built_in_default(level::node);
+        for (int f = 0; f < field_count; ++f)
+            if (!same_field(children.record, zero, field_id(f))) return false;
+        return true;
+    }();
     if (!empty_children) node(children, level::node, indent + 2);
 }
 

@@ -25,7 +25,9 @@ int indent_of(const std::wstring& line, int number) {
     return indent;
 }
 
-bool blank(const std::wstring& line) { return line.find_first_not_of(L" \t") == std::wstring::npos; }
+bool blank(const std::wstring& line) {
+    return line.find_first_not_of(L" \t") == std::wstring::npos;
+}
 
 std::wstring trim_right(std::wstring text) {
     while (!text.empty() && text.back() == L' ') text.pop_back();
@@ -107,8 +109,7 @@ std::vector<outline_entry> parse_outline(const std::vector<std::wstring>& lines)
         entry.indent = indent;
         std::size_t pos = 0;
         while (pos < content.size() && name_char(content[pos])) ++pos;
-        if (pos == 0)
-            throw source_error(number, "expected a name (small letters, digits and '-')");
+        if (pos == 0) throw source_error(number, "expected a name (small letters, digits and '-')");
         for (std::size_t k = 0; k < pos; ++k) entry.name.push_back(char(content[k]));
         std::size_t next = i + 1;
         if (pos < content.size() && content[pos] == L':') {
@@ -134,8 +135,7 @@ std::vector<outline_entry> parse_outline(const std::vector<std::wstring>& lines)
         if (after_key && indent > key_indent)
             throw source_error(number, "a key's value cannot have nested lines");
         while (!open.empty() && open.back()->indent >= indent) open.pop_back();
-        if (open.empty() && indent != 0)
-            throw source_error(number, "unexpected indentation");
+        if (open.empty() && indent != 0) throw source_error(number, "unexpected indentation");
         std::vector<outline_entry>& siblings = open.empty() ? top : open.back()->children;
         if (!siblings.empty() && siblings.front().indent != indent)
             throw source_error(number, "indentation differs from the lines beside it");

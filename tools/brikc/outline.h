@@ -17,10 +17,10 @@ namespace brikc {
 struct outline_entry {
     int line = 0;
     int indent = 0;
-    bool is_key = false;   // "name: value" rather than a level line
-    std::string name;      // ASCII: letters, digits, "-"
+    bool is_key = false;  // "name: value" rather than a level line
+    std::string name;     // ASCII: letters, digits, "-"
     bool has_value = false;
-    std::wstring value;    // a key's value, or a level line's argument
+    std::wstring value;  // a key's value, or a level line's argument
     std::vector<outline_entry> children;
 };
 

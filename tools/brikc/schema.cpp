@@ -15,6 +15,7 @@ struct level_row {
     std::string_view name;
 };
 
+// clang-format off
 constexpr std::array<level_row, 16> levels{{
     {level::setup, "setup"},         {level::page_setup, "page-setup"}, {level::style, "style"},
     {level::setup_item, "item"},     {level::pages, "pages"},           {level::page, "page"},
@@ -23,20 +24,25 @@ constexpr std::array<level_row, 16> levels{{
     {level::node, "children"},       {level::group, "group"},           {level::element, "element"},
     {level::item, "item"},
 }};
+// clang-format on
 
+// clang-format off
 constexpr std::array<key_def, 16> raw_keys{{
     {"a", a, number},   {"b", b, number},   {"c", c, number},   {"s1", s1, text},
     {"s2", s2, text},   {"s3", s3, text},   {"v0", v0, number}, {"v1", v1, number},
     {"v2", v2, number}, {"v3", v3, number}, {"v4", v4, number}, {"v5", v5, number},
     {"d1", d1, real},   {"d2", d2, real},   {"s4", s4, text},   {"s5", s5, text},
 }};
+// clang-format on
 
 // Paragraph-style fields, shared by page-setup styles, pages, blocks and
 // paragraphs.
-#define STYLE_KEYS                                                                        \
-    {"font", s3, text}, {"size", v0, number}, {"italic", v1, flag}, {"bold", v2, flag},   \
-        {"align", v3, value_kind::align}, {"space-before", v4, number},                   \
-        {"indent", v5, number}, {"line-height", c, number}, {"first-indent", d2, real}
+#define STYLE_KEYS                                                                              \
+    {"font", s3, text}, {"size", v0, number}, {"italic", v1, flag}, {"bold", v2, flag},         \
+        {"align", v3, value_kind::align}, {"space-before", v4, number}, {"indent", v5, number}, \
+        {"line-height", c, number}, {                                                           \
+        "first-indent", d2, real                                                                \
+    }
 
 constexpr key_def setup_keys[] = {{"section", v0, number},
                                   {"link-images", b, flag},
@@ -48,17 +54,14 @@ constexpr key_def page_setup_keys[] = {{"title", s1, text},          {"width", d
                                        {"margin-right", v3, number}, {"margin-top", v4, number},
                                        {"margin-left", v5, number}};
 constexpr key_def style_keys[] = {{"footer", s1, text}, {"page-numbers", b, flag}, STYLE_KEYS};
-constexpr key_def page_keys[] = {{"kind", a, page_kind}, {"shown", b, flag}, {"text", s2, text},
-                                 STYLE_KEYS};
-constexpr key_def block_keys[] = {{"numbering", a, value_kind::numbering},
-                                  {"shown", b, flag},
-                                  {"text", s2, text},
-                                  STYLE_KEYS};
+constexpr key_def page_keys[] = {
+    {"kind", a, page_kind}, {"shown", b, flag}, {"text", s2, text}, STYLE_KEYS};
+constexpr key_def block_keys[] = {
+    {"numbering", a, value_kind::numbering}, {"shown", b, flag}, {"text", s2, text}, STYLE_KEYS};
 constexpr key_def section_keys[] = {{"name", s1, text}};
-constexpr key_def field_keys[] = {{"type", a, field_type}, {"shown", b, flag},
-                                  {"hidden", c, flag},     {"name", s1, text},
-                                  {"value", s2, text},     {"caption", s3, text},
-                                  {"width", d1, real},     {"condition", s5, text}};
+constexpr key_def field_keys[] = {
+    {"type", a, field_type}, {"shown", b, flag},    {"hidden", c, flag}, {"name", s1, text},
+    {"value", s2, text},     {"caption", s3, text}, {"width", d1, real}, {"condition", s5, text}};
 constexpr key_def option_keys[] = {{"selected", b, flag}, {"text", s2, text}};
 
 #undef STYLE_KEYS

@@ -20,8 +20,24 @@
 
 namespace brikc {
 
-enum class level { setup, page_setup, style, setup_item, pages, page, block, paragraph, parameters,
-                   section, field, option, node, group, element, item };
+enum class level {
+    setup,
+    page_setup,
+    style,
+    setup_item,
+    pages,
+    page,
+    block,
+    paragraph,
+    parameters,
+    section,
+    field,
+    option,
+    node,
+    group,
+    element,
+    item
+};
 
 enum class field_id { a, b, c, s1, s2, s3, v0, v1, v2, v3, v4, v5, d1, d2, s4, s5 };
 inline constexpr int field_count = 16;

@@ -10,8 +10,7 @@ namespace brikc {
 
 class source_error : public std::runtime_error {
 public:
-    source_error(int line, const std::string& message)
-        : std::runtime_error(message), line_(line) {}
+    source_error(int line, const std::string& message) : std::runtime_error(message), line_(line) {}
     // 1-based; 0 when the error concerns the whole file.
     int line() const { return line_; }
 

@@ -34,7 +34,8 @@ namespace {
 
 void append_hex(std::wstring& out, unsigned value, int digits) {
     static constexpr wchar_t hex[] = L"0123456789ABCDEF";
-    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) out.push_back(hex[(value >> shift) & 0xF]);
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
+        out.push_back(hex[(value >> shift) & 0xF]);
 }
 
 }  // namespace
@@ -104,7 +105,8 @@ std::wstring write_quoted(std::wstring_view text) {
 }
 
 bool plain_safe(std::wstring_view text) {
-    if (text.empty() || text.front() == L' ' || text.back() == L' ' || text.front() == L'"') return false;
+    if (text.empty() || text.front() == L' ' || text.back() == L' ' || text.front() == L'"')
+        return false;
     if (text == L"|" || text == L">") return false;
     for (wchar_t ch : text)
         if (needs_escape(ch)) return false;

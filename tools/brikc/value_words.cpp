@@ -19,9 +19,9 @@ struct word {
 constexpr word flags[] = {{L"no", 0}, {L"yes", 1}};
 constexpr word aligns[] = {{L"left", 0}, {L"center", 1}, {L"right", 2}, {L"justify", 3}};
 constexpr word page_kinds[] = {{L"legacy", 0}, {L"standard", 1}};
-constexpr word field_types[] = {{L"memo", 0},    {L"date", 1},    {L"text", 2},   {L"number", 3},
-                                {L"plain", 4},   {L"pick", 5},    {L"options", 6}, {L"choice", 7},
-                                {L"image", 9},   {L"note", 10}};
+constexpr word field_types[] = {{L"memo", 0},  {L"date", 1}, {L"text", 2},    {L"number", 3},
+                                {L"plain", 4}, {L"pick", 5}, {L"options", 6}, {L"choice", 7},
+                                {L"image", 9}, {L"note", 10}};
 constexpr word numberings[] = {{L"none", 0}, {L"1.", 1},  {L"1.1.", 2}, {L"1.1.1.", 3}, {L"1)", 4},
                                {L"I.", 5},   {L"i.", 6},  {L"i)", 7},   {L"(i)", 8},    {L"A.", 9},
                                {L"a.", 10},  {L"a)", 11}, {L"(a)", 12}, {L"-", 13}};
@@ -47,9 +47,11 @@ std::uint16_t read_one(value_kind kind, std::wstring_view text, int line) {
         text.find_first_not_of(L"0123456789") == std::wstring_view::npos)
         return read_u16(text, line);
     std::string expected;
-    for (const word& w : words_of(kind)) expected += (expected.empty() ? "" : ", ") + encode_utf8(w.text);
-    throw source_error(line, "unknown value '" + encode_utf8(text) + "'" +
-                                 (expected.empty() ? "" : " (expected a number or " + expected + ")"));
+    for (const word& w : words_of(kind))
+        expected += (expected.empty() ? "" : ", ") + encode_utf8(w.text);
+    throw source_error(line,
+                       "unknown value '" + encode_utf8(text) + "'" +
+                           (expected.empty() ? "" : " (expected a number or " + expected + ")"));
 }
 
 std::wstring write_one(value_kind kind, std::uint16_t value) {

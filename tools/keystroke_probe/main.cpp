@@ -297,6 +297,7 @@ void run_probe(app::MainWindow& window, int count) {
         return;
     }
     const std::wstring fifty = probe::fifty_pages_link;
+    // clang-format off
     const field_to_type fields[] = {
         {"Sales Agreement, \"Buyer\"", L"Agreements/Sales|Agreement", L"Buyer"},
         {"50 pages, field on every page", fifty, generated::every_page_field},
@@ -304,6 +305,7 @@ void run_probe(app::MainWindow& window, int count) {
         {"50 pages, 2,000-character memo", fifty, generated::memo_field},
         {"400 fields with conditions", probe::many_fields_link, probe::many_fields_typed},
     };
+    // clang-format on
     bool all = true;
     for (const field_to_type& typed : fields) all = measure(window, typed, count) && all;
     if (!all) std::exit(1);

@@ -76,7 +76,8 @@ double measure(const std::string& self) {
     std::string output;
     char buffer[256];
     ssize_t got = 0;
-    while (spawned == 0 && (got = read(pipe_ends[0], buffer, sizeof buffer)) > 0) output.append(buffer, std::size_t(got));
+    while (spawned == 0 && (got = read(pipe_ends[0], buffer, sizeof buffer)) > 0)
+        output.append(buffer, std::size_t(got));
     close(pipe_ends[0]);
     if (spawned != 0) return -1;
     int status = 0;

@@ -17,28 +17,17 @@ wchar_t appended_character(calculator_key key) {
     const auto code = std::int32_t(key);
     if (code >= 0 && code <= 9) return wchar_t(L'0' + code);
     switch (key) {
-        case calculator_key::point:
-            return L'.';
-        case calculator_key::comma:
-            return L',';
-        case calculator_key::blank:
-            return L' ';
-        case calculator_key::colon:
-            return L':';
-        case calculator_key::divide:
-            return L'/';
-        case calculator_key::multiply:
-            return L'*';
-        case calculator_key::plus:
-            return L'+';
-        case calculator_key::minus:
-            return L'-';
-        case calculator_key::open:
-            return L'(';
-        case calculator_key::close:
-            return L')';
-        default:
-            return 0;
+        case calculator_key::point: return L'.';
+        case calculator_key::comma: return L',';
+        case calculator_key::blank: return L' ';
+        case calculator_key::colon: return L':';
+        case calculator_key::divide: return L'/';
+        case calculator_key::multiply: return L'*';
+        case calculator_key::plus: return L'+';
+        case calculator_key::minus: return L'-';
+        case calculator_key::open: return L'(';
+        case calculator_key::close: return L')';
+        default: return 0;
     }
 }
 

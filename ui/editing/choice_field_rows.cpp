@@ -76,7 +76,8 @@ void DataPanel::BuildOptionsFieldRow(platform::Panel& panel, std::int32_t sectio
     bool first_margin = true;
     for (std::int32_t i = 0; i < options; ++i) {
         const engine::doc_record& option = element->items[std::size_t(i)];
-        const shown_option shown = option_shown_text(session_.document(), session_.view(), option, true);
+        const shown_option shown =
+            option_shown_text(session_.document(), session_.view(), option, true);
         auto box = platform::CheckBox::create(shown.text);
         box->set_font(look::editor_font());
         box->set_vertical_alignment(platform::VerticalAlignment::top);

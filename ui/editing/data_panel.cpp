@@ -29,32 +29,17 @@ DataPanel::DataPanel(core::session& session, RenderWanted render, OtherModes oth
 void DataPanel::BuildFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field,
                               field_type type) {
     switch (type) {
-        case field_type::multi_line_text:
-            BuildFieldRowType0(panel, section, field);
-            break;
+        case field_type::multi_line_text: BuildFieldRowType0(panel, section, field); break;
         case field_type::date:
         case field_type::listed_text:
         case field_type::number:
-        case field_type::text:
-            BuildFieldRowTypes1to4(panel, section, field);
-            break;
-        case field_type::database_text:
-            BuildFieldRowType5(panel, section, field);
-            break;
-        case field_type::options:
-            BuildOptionsFieldRow(panel, section, field);
-            break;
-        case field_type::choice:
-            BuildChoiceFieldRow(panel, section, field);
-            break;
-        case field_type::image:
-            BuildImageFieldRow(panel, section, field);
-            break;
-        case field_type::note:
-            BuildNoteFieldRow(panel, section, field);
-            break;
-        default:
-            break;
+        case field_type::text: BuildFieldRowTypes1to4(panel, section, field); break;
+        case field_type::database_text: BuildFieldRowType5(panel, section, field); break;
+        case field_type::options: BuildOptionsFieldRow(panel, section, field); break;
+        case field_type::choice: BuildChoiceFieldRow(panel, section, field); break;
+        case field_type::image: BuildImageFieldRow(panel, section, field); break;
+        case field_type::note: BuildNoteFieldRow(panel, section, field); break;
+        default: break;
     }
 }
 
@@ -107,7 +92,8 @@ void DataPanel::RefreshFieldRowVisibility() {
 void DataPanel::MakeFieldCaption(platform::Panel& panel, std::int32_t section, std::int32_t field) {
     const engine::doc_element* element = field_at(session_.data(), section, field);
     if (!element || element->record.s3.empty()) return;
-    auto caption = platform::TextBlock::create(shown_text(session_.document(), session_.view(), element->record.s3));
+    auto caption = platform::TextBlock::create(
+        shown_text(session_.document(), session_.view(), element->record.s3));
     caption->set_font(look::caption_font());
     caption->set_margin({20, 12, 22, 2});
     platform::set_word_wrap(*caption, true);

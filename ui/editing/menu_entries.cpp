@@ -35,8 +35,7 @@ std::vector<menu_entry> menu_entries(core::ViewMode mode, const engine::document
             entries.push_back({core::ui_string(engine::ui_text::print), true});
             entries.push_back({core::ui_string(engine::ui_text::save), true});
             break;
-        default:
-            break;
+        default: break;
     }
     return entries;
 }

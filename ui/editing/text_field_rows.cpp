@@ -96,7 +96,8 @@ void DataPanel::BuildNoteFieldRow(platform::Panel& panel, std::int32_t section,
     auto row = platform::Panel::create();
     row->set_margin(look::label_row_margin);
     platform::set_border(*row, {look::row_brush(), look::transparent, 0, look::corner_radius});
-    auto note = platform::TextBlock::create(shown_text(session_.document(), session_.view(), element->record.s3));
+    auto note = platform::TextBlock::create(
+        shown_text(session_.document(), session_.view(), element->record.s3));
     note->set_font(look::label_font());
     note->set_margin(look::label_text_margin);
     platform::set_word_wrap(*note, true);

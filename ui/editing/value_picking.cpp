@@ -57,8 +57,7 @@ platform::FireAndForget DataPanel::PickFieldValueAsync(std::shared_ptr<platform:
         case field_type::database_text:
             value = co_await PickValueAsync<DlgDbList>(owner, current, title);
             break;
-        default:
-            co_return;
+        default: co_return;
     }
     if (!value || alive.expired() || !session_.is_same_document(started_on)) co_return;
     engine::doc_element* target = field_at(session_.data(), at.group, at.element);

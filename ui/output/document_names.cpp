@@ -6,9 +6,7 @@ namespace ui {
 
 namespace {
 
-bool is_trailing_blank(wchar_t c) {
-    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r';
-}
+bool is_trailing_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
 
 void drop_trailing_blanks(std::wstring& text) {
     while (!text.empty() && is_trailing_blank(text.back())) text.pop_back();
@@ -45,7 +43,8 @@ const engine::doc_element* footer_of(const engine::document_data* data) {
 
 }  // namespace
 
-std::wstring document_title(const engine::document_data* data, bool use_name, const std::wstring& short_name) {
+std::wstring document_title(const engine::document_data* data, bool use_name,
+                            const std::wstring& short_name) {
     const engine::doc_group* group = setup_group(data);
     std::wstring title = group ? group->record.s1 : std::wstring(fallback_name);
     drop_trailing_blanks(title);
@@ -107,7 +106,8 @@ std::wstring title_from_file_name(std::wstring_view file_name) {
     drop_trailing_blanks(name);
     if (const auto dot = name.rfind(L'.'); dot != std::wstring::npos) {
         const std::wstring extension = engine::to_upper(name.substr(dot));
-        for (const wchar_t* known : {L".DOC", L".DOCX", L".PDF", L".HTM", L".HTML", L".TXT", L".RTF", L".BRIK", L".BRF"}) {
+        for (const wchar_t* known :
+             {L".DOC", L".DOCX", L".PDF", L".HTM", L".HTML", L".TXT", L".RTF", L".BRIK", L".BRF"}) {
             if (extension == known) {
                 name.erase(dot);
                 break;

@@ -18,7 +18,8 @@ inline constexpr wchar_t caption_separator[] = L"  \u2022  ";
 // The title (s1 of the page-setup record) with trailing blanks, tabs and
 // line breaks dropped; "Vellumcraft" without a page setup. When it is empty
 // and `use_name` is set: `short_name` instead.
-std::wstring document_title(const engine::document_data* data, bool use_name, const std::wstring& short_name);
+std::wstring document_title(const engine::document_data* data, bool use_name,
+                            const std::wstring& short_name);
 
 // The library name of a document cut to its last part without extension:
 // "Agreements/Sales Agreement.brik" -> "Sales Agreement"; "Vellumcraft"

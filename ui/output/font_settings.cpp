@@ -31,7 +31,8 @@ void SettingRows::OnFontFamilySelectionChanged(platform::Element& sender,
     auto box = sender.parent();
     if (!box || family.empty()) return;
     formatting.font_family = family;
-    if (platform::TextBlock* caption = value_caption(sender, font_family_header)) caption->set_text(family);
+    if (platform::TextBlock* caption = value_caption(sender, font_family_header))
+        caption->set_text(family);
     ApplyFontSettings();
     render_(false);
 }

@@ -7,13 +7,13 @@
 namespace ui {
 
 enum class output_outcome {
-    saved,           // the file is written and closed
-    not_opened,      // saved, but no program opened it when asked to
-    save_failed,     // the file could not be made or written
-    printing,        // the pages went to the printer
-    no_printer,      // no printer, or it refused the job
-    print_failed,    // anything else went wrong while printing
-    print_busy,      // a print was started while another ran
+    saved,         // the file is written and closed
+    not_opened,    // saved, but no program opened it when asked to
+    save_failed,   // the file could not be made or written
+    printing,      // the pages went to the printer
+    no_printer,    // no printer, or it refused the job
+    print_failed,  // anything else went wrong while printing
+    print_busy,    // a print was started while another ran
 };
 
 struct status_message {

@@ -96,8 +96,7 @@ std::vector<int> parse_page_list(std::wstring_view list, int page_count) {
 std::vector<int> chosen_pages(core::PrintPages print_pages, std::wstring_view list,
                               int page_count) {
     switch (print_pages) {
-        case core::PrintPages::all:
-            return every_page(page_count);
+        case core::PrintPages::all: return every_page(page_count);
         case core::PrintPages::odd:
         case core::PrintPages::even: {
             std::vector<int> pages;
@@ -105,8 +104,7 @@ std::vector<int> chosen_pages(core::PrintPages print_pages, std::wstring_view li
             for (int page = first; page <= page_count; page += 2) pages.push_back(page);
             return pages;
         }
-        default:
-            return parse_page_list(clean_page_list(list), page_count);
+        default: return parse_page_list(clean_page_list(list), page_count);
     }
 }
 

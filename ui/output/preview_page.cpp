@@ -1,22 +1,23 @@
 #include "ui/output/preview_page.h"
 
-#include "engine/text/html_escape.h"
 #include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
+#include "engine/text/html_escape.h"
 
 namespace ui {
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 std::wstring preview_page(const std::wstring& pdf_address) {
     const std::wstring tabs(5, L'\t');
     const std::wstring blanks(21, L' ');
-    return L"<!DOCTYPE html><html lang=\"ru\"><head> " + tabs + L"<style type=\"text/css\">" + blanks +
-           L"body { margin:0; user-select:none; vertical-align:top; background-color:#darkgray; unselectable:on; }" +
-           blanks + L"iframe { display: block; background: #darkgray; border: none; height: 100vh; width: 100vw; } " +
+    return L"<!DOCTYPE html><html lang=\"ru\"><head> " + tabs + L"<style type=\"text/css\">" +
+           blanks +
+           L"body { margin:0; user-select:none; vertical-align:top; background-color:#darkgray; "
+           L"unselectable:on; }" +
+           blanks +
+           L"iframe { display: block; background: #darkgray; border: none; height: 100vh; width: "
+           L"100vw; } " +
            tabs + L"</style></head><body><iframe src=\"" + engine::html_escape(pdf_address) +
            L"#toolbar=0\"></iframe></body></html>";
 }

@@ -8,9 +8,7 @@ namespace ui {
 
 namespace {
 
-double margin_in(std::int32_t mm) {
-    return double(mm == 0 ? 1 : mm) * inches_per_mm;
-}
+double margin_in(std::int32_t mm) { return double(mm == 0 ? 1 : mm) * inches_per_mm; }
 
 }  // namespace
 

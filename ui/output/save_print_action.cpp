@@ -24,7 +24,9 @@ namespace {
 // went first.
 class PrintRun {
 public:
-    PrintRun(bool& flag, std::weak_ptr<int> alive) : flag_(flag), alive_(std::move(alive)) { flag_ = true; }
+    PrintRun(bool& flag, std::weak_ptr<int> alive) : flag_(flag), alive_(std::move(alive)) {
+        flag_ = true;
+    }
     ~PrintRun() {
         if (!alive_.expired()) flag_ = false;
     }
@@ -38,10 +40,8 @@ private:
 
 output_outcome outcome_of(platform::PrintResult result) {
     switch (result) {
-        case platform::PrintResult::printed:
-            return output_outcome::printing;
-        case platform::PrintResult::no_printer:
-            return output_outcome::no_printer;
+        case platform::PrintResult::printed: return output_outcome::printing;
+        case platform::PrintResult::no_printer: return output_outcome::no_printer;
         case platform::PrintResult::failed: break;
     }
     return output_outcome::print_failed;
@@ -70,8 +70,7 @@ platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(
     auto report = [this, &page_panel](output_outcome outcome) {
         const status_message message = message_for(outcome);
         if (page_panel)
-            status_.ShowStatusMessage(*page_panel, core::ui_string(message.row),
-                                      message.severity);
+            status_.ShowStatusMessage(*page_panel, core::ui_string(message.row), message.severity);
     };
     bool replaced = false;
 

@@ -152,8 +152,7 @@ void SavePrintPanel::BuildSavePrintPanel(platform::Panel& panel, std::int32_t pa
             MakeApplyRow(panel, SavePrintAction::refresh_preview);
             break;
         }
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -175,8 +174,8 @@ void SavePrintPanel::MakeApplyRow(platform::Panel& panel, SavePrintAction action
     row->children().append(spacer);
     auto button = platform::AppBarButton::create();
     button->set_label(core::ui_string(action == SavePrintAction::print  ? text::print
-                                        : action == SavePrintAction::save ? text::save
-                                                                          : text::apply));
+                                      : action == SavePrintAction::save ? text::save
+                                                                        : text::apply));
     button->set_width(136);
     button->set_height(36);
     button->set_font({L"", 14, true});

@@ -13,12 +13,9 @@ constexpr std::size_t max_file_name_bytes = 255;
 
 std::optional<std::wstring> save_extension(core::SaveFormat save_format) {
     switch (save_format) {
-        case core::SaveFormat::pdf:
-            return L".pdf";
-        case core::SaveFormat::doc:
-            return L".doc";
-        case core::SaveFormat::html:
-            return L".html";
+        case core::SaveFormat::pdf: return L".pdf";
+        case core::SaveFormat::doc: return L".doc";
+        case core::SaveFormat::html: return L".html";
     }
     return std::nullopt;
 }

@@ -30,7 +30,8 @@ void SettingRows::MakeFontSizeRow(platform::Panel& panel) {
     MakeSectionHeader(panel, core::ui_string(text::font_size),
                       points_text(formatting.body_font_size));
     auto slider = append_slider_box(panel, 6, 18, formatting.body_font_size);
-    slider->value_changed.add([this](platform::Slider& sender, double value) { OnFontSizeChanged(sender, value); });
+    slider->value_changed.add(
+        [this](platform::Slider& sender, double value) { OnFontSizeChanged(sender, value); });
 }
 
 void SettingRows::MakeFirstLineIndentRow(platform::Panel& panel) {
@@ -82,8 +83,8 @@ void SettingRows::MakeHeadingTopPaddingRow(platform::Panel& panel) {
 
 void SettingRows::MakePageMarginRow(platform::Panel& panel, std::int32_t side) {
     core::formatting_cache& formatting = session_.formatting();
-    const std::int32_t margins[] = {formatting.margin_left, formatting.margin_top, formatting.margin_right,
-                                    formatting.margin_bottom};
+    const std::int32_t margins[] = {formatting.margin_left, formatting.margin_top,
+                                    formatting.margin_right, formatting.margin_bottom};
     if (side < 0 || side > 3) return;
     const std::int32_t value = margins[side];
     MakeSectionHeader(panel, core::ui_string(text::left_margin + side), millimetres_text(value));

@@ -50,20 +50,11 @@ void SettingsPanel::BuildSettingsPanel(platform::Panel& panel, std::int32_t page
     panel.children().clear();
     if (!session_.has_loaded_document()) return;
     switch (SettingsPage(page)) {
-        case SettingsPage::font:
-            BuildFontPage(panel);
-            break;
-        case SettingsPage::paragraph:
-            BuildParagraphPage(panel);
-            break;
-        case SettingsPage::page:
-            BuildPage(panel);
-            break;
-        case SettingsPage::general:
-            BuildGeneralSettingsPage(panel);
-            break;
-        default:
-            break;
+        case SettingsPage::font: BuildFontPage(panel); break;
+        case SettingsPage::paragraph: BuildParagraphPage(panel); break;
+        case SettingsPage::page: BuildPage(panel); break;
+        case SettingsPage::general: BuildGeneralSettingsPage(panel); break;
+        default: break;
     }
 }
 

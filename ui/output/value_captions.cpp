@@ -1,8 +1,8 @@
 #include "ui/output/value_captions.h"
 
-#include "engine/text/number_text.h"
 #include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
+#include "engine/text/number_text.h"
 
 namespace ui {
 

@@ -23,7 +23,8 @@ private:
 
 }  // namespace
 
-std::wstring word_file_text(engine::doc_record* page_setup_root, const std::function<std::wstring()>& render) {
+std::wstring word_file_text(engine::doc_record* page_setup_root,
+                            const std::function<std::wstring()>& render) {
     std::wstring text;
     {
         ExportFlag flag(page_setup_root);

@@ -16,12 +16,14 @@
 namespace {
 
 // Everyday words of every length class and many final letters.
+// clang-format off
 const std::vector<std::wstring> k_word_mix = {
     L"договор",  L"поставщик", L"покупатель", L"сторона",   L"директор", L"общество",  L"ответственность",
     L"цена",     L"товар",     L"бельё",      L"я",         L"он",       L"она",       L"срок",
     L"работы",   L"услуги",    L"генеральный", L"акт",      L"неделя",   L"сведения",  L"  оплата ",
     L"[фамилия]", L"заказчик", L"исполнитель", L"ружьё",    L"месяц",    L"приложение", L"рубль",
 };
+// clang-format on
 
 void BM_DeclineWord(benchmark::State& state) {
     std::size_t i = 0;
@@ -38,8 +40,10 @@ BENCHMARK(BM_DeclineWord);
 // The probe words of the handlers' dictionaries (one per entry), as the tests
 // keep them beside the handler tests; with only_checks, just the words whose
 // row asks the singular.
-std::vector<std::wstring> probe_words(std::initializer_list<const char*> handlers, bool only_checks = false) {
-    std::filesystem::path folder = std::filesystem::path(PAPERWRIGHT_TESTS_DIR) / "engine/declension/handlers/probes";
+std::vector<std::wstring> probe_words(std::initializer_list<const char*> handlers,
+                                      bool only_checks = false) {
+    std::filesystem::path folder =
+        std::filesystem::path(PAPERWRIGHT_TESTS_DIR) / "engine/declension/handlers/probes";
     std::vector<std::wstring> words;
     for (const char* handler : handlers) {
         std::ifstream file(folder / (std::string(handler) + ".tsv"));
@@ -60,7 +64,8 @@ void decline_all_cases(benchmark::State& state, const std::vector<std::wstring>&
     std::size_t i = 0;
     for (auto _ : state) {
         std::uint32_t gender = 0, animate = 0;
-        benchmark::DoNotOptimize(engine::decline_word(words[(i / 6) % words.size()], int(i % 6) + 1, &gender, &animate));
+        benchmark::DoNotOptimize(
+            engine::decline_word(words[(i / 6) % words.size()], int(i % 6) + 1, &gender, &animate));
         ++i;
     }
     state.SetItemsProcessed(std::int64_t(state.iterations()));
@@ -68,7 +73,8 @@ void decline_all_cases(benchmark::State& state, const std::vector<std::wstring>&
 
 // Words of five or more letters in -р, -й, -а, -ь and -к.
 void BM_DeclineLongRJASoftK(benchmark::State& state) {
-    static const std::vector<std::wstring> words = probe_words({"long_r", "long_j", "long_a", "long_soft", "long_k"});
+    static const std::vector<std::wstring> words =
+        probe_words({"long_r", "long_j", "long_a", "long_soft", "long_k"});
     decline_all_cases(state, words);
 }
 BENCHMARK(BM_DeclineLongRJASoftK);
@@ -77,9 +83,9 @@ BENCHMARK(BM_DeclineLongRJASoftK);
 // to -щ.
 void BM_DeclineLongOtherSingulars(benchmark::State& state) {
     static const std::vector<std::wstring> words =
-        probe_words({"long_b", "long_v", "long_g", "long_d", "long_zh", "long_z", "long_e", "long_l", "long_m", "long_n",
-                     "long_o", "long_p", "long_s", "long_t", "long_f", "long_kh", "long_ch", "long_sh", "long_shch",
-                     "long_ts"});
+        probe_words({"long_b", "long_v",  "long_g",  "long_d",  "long_zh",   "long_z", "long_e",
+                     "long_l", "long_m",  "long_n",  "long_o",  "long_p",    "long_s", "long_t",
+                     "long_f", "long_kh", "long_ch", "long_sh", "long_shch", "long_ts"});
     decline_all_cases(state, words);
 }
 BENCHMARK(BM_DeclineLongOtherSingulars);
@@ -119,7 +125,8 @@ void BM_DeclineWordsInYa(benchmark::State& state) {
 BENCHMARK(BM_DeclineWordsInYa);
 
 void BM_DeclineFourLetterLists(benchmark::State& state) {
-    static const std::vector<std::wstring> words = probe_words({"short4_l_to_t", "short4_y_soft_ya"});
+    static const std::vector<std::wstring> words =
+        probe_words({"short4_l_to_t", "short4_y_soft_ya"});
     decline_all_cases(state, words);
 }
 BENCHMARK(BM_DeclineFourLetterLists);
@@ -141,14 +148,16 @@ struct synthetic_table {
                     std::wstring ending = std::wstring(1, c2) + c1 + v + L"т";
                     std::wstring text = L"-" + ending;
                     if (texts.size() % 4 == 0) text += L" (6+ letters)";
-                    if (texts.size() % 9 == 0) text = L"-[" + std::wstring(1, c2) + L"ш]" + c1 + v + L"т";
+                    if (texts.size() % 9 == 0)
+                        text = L"-[" + std::wstring(1, c2) + L"ш]" + c1 + v + L"т";
                     texts.push_back(text);
                     words.push_back(L"пере" + ending);
                     words.push_back(L"о" + std::wstring(1, c1) + v + L"т");
                 }
             }
         }
-        for (std::size_t i = 0; i < texts.size(); ++i) rows.push_back({texts[i], int(i % 177) + 1, 1, 0});
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            rows.push_back({texts[i], int(i % 177) + 1, 1, 0});
     }
 };
 

@@ -13,9 +13,12 @@ using namespace engine;
 
 std::wstring hundred_kilobyte_script() {
     const std::wstring paragraph =
-        L"Договор № {Номер} заключён {дата:Дата договора} между {Ж:}{Продавец}{:Ж} и {р:Покупатель}. "
-        L"{ЕСЛИ Пол = \"м\" ТО \"Он обязуется\" ИНАЧЕ ЕСЛИ Пол = \"ж\" ТО \"Она обязуется\" ИНАЧЕ \"Стороны обязуются\"} "
-        L"оплатить {прописью:Сумма} руб.{/}{итого = Сумма * 2}{К:}It's {итого}{:К}{}{|}{!заметка {x}}{.}\n";
+        L"Договор № {Номер} заключён {дата:Дата договора} между {Ж:}{Продавец}{:Ж} и "
+        L"{р:Покупатель}. "
+        L"{ЕСЛИ Пол = \"м\" ТО \"Он обязуется\" ИНАЧЕ ЕСЛИ Пол = \"ж\" ТО \"Она обязуется\" ИНАЧЕ "
+        L"\"Стороны обязуются\"} "
+        L"оплатить {прописью:Сумма} руб.{/}{итого = Сумма * 2}{К:}It's {итого}{:К}{}{|}{!заметка "
+        L"{x}}{.}\n";
     std::wstring source;
     while (source.size() < 100 * 1024) source += paragraph;
     return source;
@@ -29,7 +32,8 @@ document& bench_document() {
         doc_node& parameters = doc.data->parameters;
         parameters.groups.resize(5);
         parameters.group_count = 5;
-        const wchar_t* names[] = {L"Номер", L"Дата договора", L"Продавец", L"Покупатель", L"Пол", L"Сумма"};
+        const wchar_t* names[] = {L"Номер",      L"Дата договора", L"Продавец",
+                                  L"Покупатель", L"Пол",           L"Сумма"};
         for (std::size_t g = 0; g < 5; ++g) {
             doc_group& section = parameters.groups[g];
             section.elements.resize(10);
@@ -47,7 +51,8 @@ document& bench_document() {
 void LexScript(benchmark::State& state) {
     std::wstring source = hundred_kilobyte_script();
     for (auto _ : state) benchmark::DoNotOptimize(lex_script(source));
-    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(source.size() * sizeof(wchar_t)));
+    state.SetBytesProcessed(std::int64_t(state.iterations()) *
+                            std::int64_t(source.size() * sizeof(wchar_t)));
 }
 BENCHMARK(LexScript)->Unit(benchmark::kMillisecond);
 
@@ -59,7 +64,8 @@ void RunScript(benchmark::State& state) {
         render_context context(&doc, view_state{});
         benchmark::DoNotOptimize(script(source, context).run());
     }
-    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(source.size() * sizeof(wchar_t)));
+    state.SetBytesProcessed(std::int64_t(state.iterations()) *
+                            std::int64_t(source.size() * sizeof(wchar_t)));
 }
 BENCHMARK(RunScript)->Unit(benchmark::kMillisecond);
 

@@ -29,7 +29,8 @@ const std::vector<std::wstring>& number_texts() {
         for (std::size_t i = 0; i < input_count; ++i) {
             const int n = length(random);
             for (int k = 0; k < n; ++k) out[i] += wchar_t(L'0' + digit(random));
-            if (i % 8 == 7) out[i] += L"." + std::to_wstring(digit(random)) + std::to_wstring(digit(random));
+            if (i % 8 == 7)
+                out[i] += L"." + std::to_wstring(digit(random)) + std::to_wstring(digit(random));
         }
         return out;
     }();
@@ -74,10 +75,12 @@ const std::vector<std::wstring>& date_texts(int language) {
     static std::vector<std::wstring> cache[2];
     std::vector<std::wstring>& out = cache[language];
     if (!out.empty()) return out;
-    static const wchar_t* russian_months[] = {L"января", L"февраля", L"марта",    L"апреля",  L"мая",    L"июня",
-                                              L"июля",   L"августа", L"сентября", L"октября", L"ноября", L"декабря"};
-    static const wchar_t* english_months[] = {L"Jan", L"February", L"Mar", L"April", L"May", L"June",
-                                              L"Jul", L"August",   L"Sep", L"Oct",   L"Nov", L"December"};
+    static const wchar_t* russian_months[] = {L"января",   L"февраля", L"марта",  L"апреля",
+                                              L"мая",      L"июня",    L"июля",   L"августа",
+                                              L"сентября", L"октября", L"ноября", L"декабря"};
+    static const wchar_t* english_months[] = {L"Jan", L"February", L"Mar", L"April",
+                                              L"May", L"June",     L"Jul", L"August",
+                                              L"Sep", L"Oct",      L"Nov", L"December"};
     std::mt19937_64 random(language + 7);
     std::uniform_int_distribution<int> year(1900, 2099);
     std::uniform_int_distribution<int> month(1, 12);
@@ -89,8 +92,14 @@ const std::vector<std::wstring>& date_texts(int language) {
         const std::wstring d = std::to_wstring(day(random));
         const std::wstring mm = (m < 10 ? L"0" : L"") + std::to_wstring(m);
         switch (i % 3) {
-            case 0: out[i] = language ? d + L"." + mm + L"." + y : std::to_wstring(m) + L"/" + d + L"/" + y; break;
-            case 1: out[i] = language ? d + L"-" + mm + L"-" + y.substr(2) : mm + L"-" + d + L"-" + y.substr(2); break;
+            case 0:
+                out[i] =
+                    language ? d + L"." + mm + L"." + y : std::to_wstring(m) + L"/" + d + L"/" + y;
+                break;
+            case 1:
+                out[i] = language ? d + L"-" + mm + L"-" + y.substr(2)
+                                  : mm + L"-" + d + L"-" + y.substr(2);
+                break;
             default:
                 out[i] = language ? d + L" " + russian_months[m - 1] + L" " + y
                                   : std::wstring(english_months[m - 1]) + L" " + d + L", " + y;
@@ -110,12 +119,14 @@ void over_inputs(benchmark::State& state, const std::vector<std::wstring>& input
 }
 
 void NumberWordsEnglish(benchmark::State& state) {
-    over_inputs(state, number_texts(), [](const std::wstring& text) { return number_words_en(text, 0); });
+    over_inputs(state, number_texts(),
+                [](const std::wstring& text) { return number_words_en(text, 0); });
 }
 BENCHMARK(NumberWordsEnglish);
 
 void NumberWordsRussian(benchmark::State& state) {
-    over_inputs(state, number_texts(), [](const std::wstring& text) { return number_words_in_case(text, 2, 1); });
+    over_inputs(state, number_texts(),
+                [](const std::wstring& text) { return number_words_in_case(text, 2, 1); });
 }
 BENCHMARK(NumberWordsRussian);
 
@@ -143,7 +154,8 @@ BENCHMARK(AmountsWithKopecksRussian);
 
 void NumberFieldInWords(benchmark::State& state) {
     const int language = int(state.range(0));
-    const std::vector<expr_token> modifiers = {expr_token(state.range(0) ? L"прописью" : L"in words", expr_kind::format_words)};
+    const std::vector<expr_token> modifiers = {
+        expr_token(state.range(0) ? L"прописью" : L"in words", expr_kind::format_words)};
     over_inputs(state, number_texts(), [&](const std::wstring& text) {
         return render_number_field(number_value(nullptr, text, language), modifiers);
     });

@@ -36,8 +36,9 @@ struct ListedField {
         fixture::write_bytes(root.path() / "data/briks/Tests/Ten Pages.brik",
                              fixture::ten_page_contract_bytes());
         session = app::start_session(system);
-        window = std::make_unique<app::MainWindow>(
-            *session, system, [this] { return views.emplace_back(platform::FakeWebView::create()); });
+        window = std::make_unique<app::MainWindow>(*session, system, [this] {
+            return views.emplace_back(platform::FakeWebView::create());
+        });
         window->activate();
         views.at(0)->navigation_completed.raise(*views.at(0));
         views.at(0)->answer_next();

@@ -17,7 +17,7 @@ const singular_check* long_y_check(const rule_row& row);
 
 // Words in -и. Own procedures below; a row asking the singular names a check.
 const rule_table& long_i_rules();
-inline constexpr int long_i_plurals_in_ki = special_outcome;      // handed whole to decline_long_i_ki
+inline constexpr int long_i_plurals_in_ki = special_outcome;  // handed whole to decline_long_i_ki
 inline constexpr int long_i_genitive_in_en = special_outcome + 1;  // бойни, боен
 inline constexpr int long_i_ruts = special_outcome + 2;            // колеи, колей
 const singular_check* long_i_check(const rule_row& row);

@@ -15,6 +15,7 @@ namespace {
 constexpr int k_semena = 0;
 constexpr int k_poltora = 1;
 
+// clang-format off
 constexpr rule_row k_rows[] = {
     {L"-[аежйлморуыьё]ба, -[аеийклнортчшя]ва, -[абвгежзийлноруьюя]да, -коло[дт]а,"
         L" -[аеимноруью]за, -[абдеийклопрстушыэя]ла, -[авгежзийлмортфхчшьэ]ма,"
@@ -76,6 +77,7 @@ constexpr rule_row k_rows[] = {
     {L"-лтора", 2, 2, not_stored},
     {L"-олтора", special_outcome + k_poltora, 2, 0},
 };
+// clang-format on
 
 // семян is the one irregular form; перемена is a feminine singular; every
 // other -емена word is a plural.
@@ -110,10 +112,12 @@ const rule_table& long_a_rules() {
     return table;
 }
 
-std::wstring decline_long_a(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_a(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     const rule_row* row = long_a_rules().find(word);
     if (!row) return word;
-    if (row->outcome == special_outcome + k_semena) return decline_emena(std::move(word), c, gender);
+    if (row->outcome == special_outcome + k_semena)
+        return decline_emena(std::move(word), c, gender);
     if (row->outcome == special_outcome + k_poltora) {
         word = decline_poltora(std::move(word), c, read_input_slot(gender));
         store_row_values(*row, gender, animate);

@@ -13,6 +13,7 @@ namespace {
 // one case depends on the letter before it.
 constexpr int k_adjective_endings = 0;
 
+// clang-format off
 constexpr rule_row k_rows[] = {
     {L"-[бвдзлмпрст]ие, -ружие, -[аеоуыя]ние, -чиние, -[др]ечие, -л[иу]чие, -[мт]очие,"
         L" -вучие (word does not begin with ж), -зычие, -ра[чш]ие, -тишие, -душие", 105, 3, not_stored},
@@ -29,6 +30,7 @@ constexpr rule_row k_rows[] = {
     {L"-фле, -[осш]не, -ливье, -телье", keep_word, 3, not_stored},
     {L"-сонье, -тюрье, -ортье", keep_word, 1, 1},
 };
+// clang-format on
 
 constexpr own_forms k_ee = {2, {L"ее", L"его", L"ему", L"ее", L"им", L"ем"}};
 // After е the accusative takes the genitive form.
@@ -64,10 +66,12 @@ const rule_table& long_e_rules() {
     return table;
 }
 
-std::wstring decline_long_e(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_e(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     const rule_row* row = long_e_rules().find(word);
     if (!row) return word;
-    if (row->outcome == special_outcome + k_adjective_endings) return decline_adjective_ending(std::move(word), c, gender);
+    if (row->outcome == special_outcome + k_adjective_endings)
+        return decline_adjective_ending(std::move(word), c, gender);
     return decline_by_row(*row, std::move(word), c, gender, animate);
 }
 

@@ -11,6 +11,7 @@ namespace {
 // Words in -ограф are told apart as people or devices by one letter well
 // before the ending: the first letter of an eight-letter word, the ninth
 // letter from the end of a longer one (фотограф is a person, афотограф not).
+// clang-format off
 constexpr rule_row k_f_rows[] = {
     {L"-ельф, -ильф, -ольф not after д, -уфф (after a hyphen), -пруф, -морф, -торф, -троф, -штоф, -иумф,"
         L" -лейф, -рейф, -атиф, -ариф, -гриф, -ериф not after ш, -криф, -глиф, -тбиф, -льеф, -скаф, -шкаф,"
@@ -22,7 +23,9 @@ constexpr rule_row k_f_rows[] = {
         L" =фотограф, -ф·отограф, =литограф, -л·итограф, =типограф, -т·ипограф, =этнограф, -э·тнограф,"
         L" =биограф, =географ", 55, 1, 1},
 };
+// clang-format on
 
+// clang-format off
 constexpr rule_row k_kh_rows[] = {
     {L"-онюх not after к, -здых, -тдых, -сбух, -тдух, -одух, -здух, -ждух, -едух, -лнух, -двох, -здох,"
         L" -ыдох, -олох, -орох not after м, -ронх, -ывих, -трих, -птих, -стих, -емех, -спех, -грех, -оцех,"
@@ -30,7 +33,9 @@ constexpr rule_row k_kh_rows[] = {
     {L"-конюх, -брюх, -нтюх, -вбух, -мбух, -лдух, -внух, -етух, -стух, -тарх, -рарх, -нарх, -марх,"
         L" -иарх, -зарх, -гарх, -морох, -ених, -нрих, -ерех, -орех, -ишах, -онах, -алах, -ллах, -азах", 55, 1, 1},
 };
+// clang-format on
 
+// clang-format off
 constexpr rule_row k_ch_rows[] = {
     {L"-ирюч, -алыч, -ыныч, -авуч, -ивуч, -ьич, -тич, -усич, -арич, -имич, -омич, -яжич, -еич, -одич,"
         L" -вич not after д, -ехач, -ихач, -охач, -ухач, -юхач, -осач, -врач, -епач, -ипач, -опач, -хнач,"
@@ -47,7 +52,9 @@ constexpr rule_row k_ch_rows[] = {
         L" -драч, -урач, -рнач, -умач, -алач not after п, -екач, -ргач, -угач, -ягач, -рвач, -тригач,"
         L" -трогач", 54, 1, 0},
 };
+// clang-format on
 
+// clang-format off
 constexpr rule_row k_sh_rows[] = {
     {L"-гляш, -еляш, -уляш, -дряш, -клюш, -атыш not after л, -ртыш, -утыш, -арыш, -грыш, -порыш, -амыш,"
         L" -олыш, -рдыш, -одыш, -ндыш, -идыш (first letter в), -адыш, -нтуш, -ртуш, -марш, -ебош, -нтош,"
@@ -58,6 +65,7 @@ constexpr rule_row k_sh_rows[] = {
         L" -ориш, -рвиш", 56, 1, 1},
     {L"-ураш, -лкаш, -ордаш, -егаш, -ргаш, -уваш", 55, 1, 1},
 };
+// clang-format on
 
 constexpr rule_row k_shch_rows[] = {
     {L"-арищ, -длещ", 56, 1, 1},
@@ -86,23 +94,28 @@ const rule_table& long_shch_rules() {
     return table;
 }
 
-std::wstring decline_long_f(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_f(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     return decline_by_table(long_f_rules(), std::move(word), c, gender, animate);
 }
 
-std::wstring decline_long_kh(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_kh(std::wstring word, int c, std::uint32_t* gender,
+                             std::uint32_t* animate) {
     return decline_by_table(long_kh_rules(), std::move(word), c, gender, animate);
 }
 
-std::wstring decline_long_ch(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_ch(std::wstring word, int c, std::uint32_t* gender,
+                             std::uint32_t* animate) {
     return decline_by_table(long_ch_rules(), std::move(word), c, gender, animate);
 }
 
-std::wstring decline_long_sh(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_sh(std::wstring word, int c, std::uint32_t* gender,
+                             std::uint32_t* animate) {
     return decline_by_table(long_sh_rules(), std::move(word), c, gender, animate);
 }
 
-std::wstring decline_long_shch(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_shch(std::wstring word, int c, std::uint32_t* gender,
+                               std::uint32_t* animate) {
     return decline_by_table(long_shch_rules(), std::move(word), c, gender, animate);
 }
 

@@ -30,7 +30,9 @@ constexpr std::int8_t by_check = not_stored;
 
 enum special_id { plurals_in_ki, genitive_in_en, ruts };
 constexpr int special(special_id id) {
-    return id == plurals_in_ki ? long_i_plurals_in_ki : id == genitive_in_en ? long_i_genitive_in_en : long_i_ruts;
+    return id == plurals_in_ki    ? long_i_plurals_in_ki
+           : id == genitive_in_en ? long_i_genitive_in_en
+                                  : long_i_ruts;
 }
 
 // Rows keep the dictionary's order and spelling. Two rows are split out of it
@@ -140,27 +142,20 @@ const rule_table& long_i_rules() {
     return table;
 }
 
-const singular_check* long_i_check(const rule_row& row) {
-    return check_named_by(row, k_checks);
-}
+const singular_check* long_i_check(const rule_row& row) { return check_named_by(row, k_checks); }
 
-std::wstring decline_long_i(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_i(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     const rule_row* row = long_i_rules().find(word);
     if (!row) return word;
     if (const singular_check* check = long_i_check(*row)) {
         return run_singular_check(*check, std::move(word), c, gender, animate);
     }
     switch (row->outcome) {
-        case long_i_plurals_in_ki:
-            return decline_long_i_ki(std::move(word), c, gender, animate);
-        case long_i_genitive_in_en:
-            word = decline_genitive_in_en(std::move(word), c);
-            break;
-        case long_i_ruts:
-            word = decline_ruts(std::move(word), c);
-            break;
-        default:
-            return decline_by_row(*row, std::move(word), c, gender, animate);
+        case long_i_plurals_in_ki: return decline_long_i_ki(std::move(word), c, gender, animate);
+        case long_i_genitive_in_en: word = decline_genitive_in_en(std::move(word), c); break;
+        case long_i_ruts: word = decline_ruts(std::move(word), c); break;
+        default: return decline_by_row(*row, std::move(word), c, gender, animate);
     }
     store_row_values(*row, gender, animate);
     return word;

@@ -10,6 +10,7 @@ namespace {
 
 // Noun rows store their own animacy. Adjective rows (from_input) decline the
 // accusative by the animacy of the noun the caller supplies and store none.
+// clang-format off
 constexpr rule_row k_rows[] = {
     {L"-бай, -[бп]угай, -колай, -лопай, -мурай, -[дш]атай, -остай, -лицай, -лебей,"
         L" -ра[бл]ей, -ергей, -дей, -рожей, -тозей, -лакей, -дукей, -долей, -игмей,"
@@ -43,6 +44,7 @@ constexpr rule_row k_rows[] = {
     {L"-[бвдзлмнпрстц]ый", 76, 1, from_input},
     {L"-ублей", keep_word, 1, not_stored},
 };
+// clang-format on
 
 }  // namespace
 
@@ -51,7 +53,8 @@ const rule_table& long_j_rules() {
     return table;
 }
 
-std::wstring decline_long_j(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_j(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     return decline_by_table(long_j_rules(), std::move(word), c, gender, animate);
 }
 

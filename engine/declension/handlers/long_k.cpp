@@ -11,6 +11,7 @@ namespace {
 // е and ё before the final к are separate branches: an -ёк ending the table
 // does not list stays unknown even where its -ек twin is listed. The first
 // row stores no animacy.
+// clang-format off
 constexpr rule_row k_rows[] = {
     {L"-[уф]ак, -вак, -гак, -дак, -жак, -зак, -иак, -лак, -мак, -нак, -пак, -рак, -сак,"
         L" -так", 54, 1, not_stored},
@@ -75,6 +76,7 @@ constexpr rule_row k_rows[] = {
         L" -нучок, -бычок, -рячок, -ьячок", 127, 1, 1},
     {L"сорок (whole word)", 128, 4, 0},
 };
+// clang-format on
 
 }  // namespace
 
@@ -83,7 +85,8 @@ const rule_table& long_k_rules() {
     return table;
 }
 
-std::wstring decline_long_k(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_k(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     return decline_by_table(long_k_rules(), std::move(word), c, gender, animate);
 }
 

@@ -15,6 +15,7 @@ constexpr own_forms k_l_forms[] = {
     {2, {L"ол", L"ла", L"лу", L"ла", L"лом", L"ле"}},
 };
 
+// clang-format off
 constexpr rule_row k_l_rows[] = {
     {L"-[бдрхш]ал, -[сш]акал, -ди[кн]ал, -ципал, -ктуал, -гел, -одел, -карел, -вос[её]л, -[абгджирфц]ил,"
         L" -ирилл, -уйвол, -ьявол, -онгол, -остол, -есаул, -ракул, -онсул", 55, 1, 1},
@@ -27,7 +28,9 @@ constexpr rule_row k_l_rows[] = {
     {L"-посол", own_outcome + k_posol, 1, 1},
     {L"-[зс]ёл", keep_word, 1, not_stored},
 };
+// clang-format on
 
+// clang-format off
 constexpr rule_row k_m_rows[] = {
     {L"-ефрем, -арт[её]м, -рувим, -вадим, -доким, -халим, -ноним, -игрим, -аксим, -рртим, -отчим,"
         L" -ав[дк]ом, -роном, -арпом, -натом, -ндарм, -одум, -тосум, -идуум, -лям", 55, 1, 1},
@@ -36,6 +39,7 @@ constexpr rule_row k_m_rows[] = {
     {L"-[зилмнрст]ам, -[адзилоъ]ем, -[аи]зм, -а[йлм]м, -[блр]ом, -[азиоъ]ём", 54, 1, not_stored},
     {L"-зза[ейё]м, -[де]на[ейё]м", 64, 1, not_stored},
 };
+// clang-format on
 
 }  // namespace
 
@@ -48,11 +52,13 @@ const rule_table& long_m_rules() {
     return table;
 }
 
-std::wstring decline_long_l(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_l(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     return decline_by_table(long_l_rules(), std::move(word), c, gender, animate, k_l_forms);
 }
 
-std::wstring decline_long_m(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_m(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     return decline_by_table(long_m_rules(), std::move(word), c, gender, animate);
 }
 

@@ -10,6 +10,7 @@
 namespace engine {
 namespace {
 
+// clang-format off
 constexpr rule_row k_rows[] = {
     {L"-[кч]абан, -олван, -[жлр]иган, -чуган, -цыган, -тизан, -авиан, -дриан, -ракан, -декан,"
         L" -[лрт]икан, -у[жс]лан, -аклан, -еллан, -[ртш]аман, -[клрт]оман, -[еу]рман, -ахман, -оцман,"
@@ -27,6 +28,7 @@ constexpr rule_row k_rows[] = {
     {L"-[кщ]ин, -мамин, -папин, -рухин", 129, 1, 1},
     {L"-линин", 112, 1, 0},
 };
+// clang-format on
 
 }  // namespace
 
@@ -35,7 +37,8 @@ const rule_table& long_n_rules() {
     return table;
 }
 
-std::wstring decline_long_n(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_n(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     return decline_by_table(long_n_rules(), std::move(word), c, gender, animate);
 }
 

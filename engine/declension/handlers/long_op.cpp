@@ -13,6 +13,7 @@ namespace {
 constexpr int k_nichto = 0;
 constexpr int k_nikto = 1;
 
+// clang-format off
 constexpr rule_row k_o_rows[] = {
     {L"-лечо, -льцо, -ясцо, -ерцо, -енцо, -инцо, -мецо, -тецо, -ьецо, -евцо, -ивцо, -овцо, -иэхо, -юэхо,"
         L" -пыто, -есто, -лото, -шето, -лато, -лесо, -росо, -ебро, -обро, -авро, -евро, -едро, -ядро,"
@@ -37,7 +38,9 @@ constexpr rule_row k_o_rows[] = {
         L" -но not after в, г, д, е, ж, з, и, й, к, л, м, н, о, п, р, с, т, -сно, -оно, -нно, -лно, -йно,"
         L" -ино, -жно, -гно, -мо not after й, ь, -рико", keep_word, 3, not_stored},
 };
+// clang-format on
 
+// clang-format off
 constexpr rule_row k_p_rows[] = {
     {L"-отяп, -ощуп, -липп, -троп, -опоп, -клоп, -олоп, -лекоп, -докоп, -ископ, -фиоп, -рхип, -шнеп,"
         L" -шлеп, -отрап, -стап, -ацап", 55, 1, 1},
@@ -48,13 +51,14 @@ constexpr rule_row k_p_rows[] = {
         L" -ицеп, -тцеп, -ртеп, -ереп, -креп, -клеп, -вдеп, -икап", 54, 1, 0},
     {L"-улап, -трап not after о", 54, 1, 1},
 };
+// clang-format on
 
 // The prepositional takes its preposition inside the pronoun; a no-break
 // space keeps the three parts on one line and survives case mapping.
-constexpr std::array<const wchar_t*, 6> k_nichto_forms = {L"ничто", L"ничего", L"ничему", L"ничего", L"ничем",
-                                                          L"ни\u00A0о\u00A0чем"};
-constexpr std::array<const wchar_t*, 6> k_nikto_forms = {L"никто", L"никого", L"никому", L"никого", L"никем",
-                                                         L"ни\u00A0о\u00A0ком"};
+constexpr std::array<const wchar_t*, 6> k_nichto_forms = {
+    L"ничто", L"ничего", L"ничему", L"ничего", L"ничем", L"ни\u00A0о\u00A0чем"};
+constexpr std::array<const wchar_t*, 6> k_nikto_forms = {
+    L"никто", L"никого", L"никому", L"никого", L"никем", L"ни\u00A0о\u00A0ком"};
 
 }  // namespace
 
@@ -73,7 +77,8 @@ std::wstring decline_long_o(std::wstring word, int c, std::uint32_t* gender, std
     const rule_row* row = long_o_rules().find(word);
     if (!row) return word;
     if (row->outcome == special_outcome + k_nichto || row->outcome == special_outcome + k_nikto) {
-        const auto& forms = row->outcome == special_outcome + k_nichto ? k_nichto_forms : k_nikto_forms;
+        const auto& forms =
+            row->outcome == special_outcome + k_nichto ? k_nichto_forms : k_nikto_forms;
         if (c >= 1 && c <= 6) word = forms[std::size_t(c - 1)];
         store_row_values(*row, gender, nullptr);
         return word;
@@ -81,7 +86,8 @@ std::wstring decline_long_o(std::wstring word, int c, std::uint32_t* gender, std
     return decline_by_row(*row, std::move(word), c, gender, nullptr);
 }
 
-std::wstring decline_long_p(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_p(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     return decline_by_table(long_p_rules(), std::move(word), c, gender, animate);
 }
 

@@ -11,6 +11,7 @@ namespace {
 // One dictionary in three parts: endings whose letter before р is neither е
 // nor о, then those in -ер, then those in -ор. Rows keep the dictionary's
 // order and spelling so they can be checked against it line by line.
+// clang-format off
 constexpr rule_row k_rows[] = {
     // Endings other than -ер and -ор
     {L"-[им]бар", 54, 1, 0},
@@ -305,6 +306,7 @@ constexpr rule_row k_rows[] = {
     {L"-екутор", 55, 1, 1},
     {L"-ятор", 54, 1, 0},
 };
+// clang-format on
 
 }  // namespace
 
@@ -313,7 +315,8 @@ const rule_table& long_r_rules() {
     return table;
 }
 
-std::wstring decline_long_r(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_r(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     return decline_by_table(long_r_rules(), std::move(word), c, gender, animate);
 }
 

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int k_khristos = 0;
 
+// clang-format off
 constexpr rule_row k_rows[] = {
     {L"-пляс, -тряс not after о, -отряс (first letter not л), -олюс, -шлюс, -альс, -ельс, -ульс, -умыс,"
         L" -атус, -итус, -ктус, -нтус not after и, -интус (first letter not с), -исус not after и, -ксус,"
@@ -54,6 +55,7 @@ constexpr rule_row k_rows[] = {
     {L"-истос, -иисус (6 or more letters)", keep_word, 1, not_stored},
     {L"-иссис, -стрис", keep_word, 2, 1},
 };
+// clang-format on
 
 // христос drops its -ос in the oblique cases: христа, христу.
 constexpr own_forms k_khristos_forms = {2, {L"ос", L"а", L"у", L"а", L"ом", L"е"}};
@@ -65,7 +67,8 @@ const rule_table& long_s_rules() {
     return table;
 }
 
-std::wstring decline_long_s(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_s(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     const rule_row* row = long_s_rules().find(word);
     if (!row) return word;
     if (row->outcome == special_outcome + k_khristos) {

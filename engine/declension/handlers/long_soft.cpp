@@ -11,16 +11,19 @@ namespace engine {
 namespace {
 
 // Own forms, in the order of own_outcome + i below.
+// clang-format off
 constexpr own_forms k_forms[] = {
     {1, {L"ь", L"а", L"у", L"а", L"ом", L"е"}},          // -сподь
     {3, {L"оль", L"ля", L"лю", L"оль", L"лем", L"ле"}},  // -уголь
     {3, {L"онь", L"ня", L"ню", L"онь", L"нем", L"не"}},  // -огонь
     {3, {L"емь", L"ьми", L"ьми", L"емь", L"ьмью", L"ьми"}},  // -осемь
 };
+// clang-format on
 
 // -ролль: the accusative drops the last letter for "я" and stores nothing.
 constexpr int k_rolle = 0;
 
+// clang-format off
 constexpr rule_row k_rows[] = {
     {L"-[ору]бь, -[оту]вь, -[аезору]дь, -[аеоё]жь, -[аеиоя]зь, -[аесыэ]ль, -капель,"
         L" -дриль, -озоль, -[сфх]оль, -пермь, -[аезо]нь, -ежень, -юмень, -[еиоы]пь,"
@@ -62,6 +65,7 @@ constexpr rule_row k_rows[] = {
     {L"-ролль", special_outcome + k_rolle, 1, not_stored},
     {L"-ибудь", keep_word, 1, not_stored},
 };
+// clang-format on
 
 }  // namespace
 
@@ -70,7 +74,8 @@ const rule_table& long_soft_rules() {
     return table;
 }
 
-std::wstring decline_long_soft(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_soft(std::wstring word, int c, std::uint32_t* gender,
+                               std::uint32_t* animate) {
     const rule_row* row = long_soft_rules().find(word);
     if (!row) return word;
     if (row->outcome == special_outcome + k_rolle) {

@@ -15,6 +15,7 @@ constexpr int k_gipet = 0;
 constexpr int k_khrebet = 1;
 
 // Every word reaches at most one row; the structural test holds them to it.
+// clang-format off
 constexpr rule_row k_rows[] = {
     {L"-свят, -опят, -урят, -ельт, -сульт (first letter ю), -опыт, -крут, -прут, -ипут, -опут, -гоут,"
         L" -коут, -ноут, -амут, -плут, -ркут, -леут, -скаут, -ритт, -котт, -клёст, -нгуст, -мгуст, -шарст,"
@@ -150,6 +151,7 @@ constexpr rule_row k_rows[] = {
     {L"девятьсот", 102, 1, 0},
     {L"-ьсот", keep_word, 1, not_stored},
 };
+// clang-format on
 
 constexpr own_forms k_gipet_forms = {3, {L"пет", L"пта", L"пту", L"пет", L"птом", L"пте"}};
 constexpr own_forms k_khrebet_forms = {2, {L"ет", L"та", L"ту", L"ет", L"том", L"те"}};
@@ -171,7 +173,8 @@ const rule_table& long_t_rules() {
     return table;
 }
 
-std::wstring decline_long_t(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_t(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     const rule_row* row = long_t_rules().find(word);
     if (!row) return word;
     if (row->outcome == special_outcome + k_gipet || row->outcome == special_outcome + k_khrebet) {

@@ -15,6 +15,7 @@ constexpr own_forms k_forms[] = {
     {2, {L"ец", L"ьца", L"ьцу", L"ец", L"ьцем", L"ьце"}},
 };
 
+// clang-format off
 constexpr rule_row k_rows[] = {
     {L"-есяц, -альц, -ельц, -ильц, -варц, -герц, -приц, -бзац, -рзац, -елац, -грец not after и,"
         L" -брец not after а, -абрец (5 letters), -абрец not after р (6+ letters), -игрец (6+ letters),"
@@ -80,6 +81,7 @@ constexpr rule_row k_rows[] = {
     {L"-илец (6+ letters; does not contain стрел), -елец (6+ letters; does not contain стрел)", 146, 1, 1},
     {L"палец (5 letters)", own_outcome + k_palets, 1, 0},
 };
+// clang-format on
 
 }  // namespace
 
@@ -88,7 +90,8 @@ const rule_table& long_ts_rules() {
     return table;
 }
 
-std::wstring decline_long_ts(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_ts(std::wstring word, int c, std::uint32_t* gender,
+                             std::uint32_t* animate) {
     return decline_by_table(long_ts_rules(), std::move(word), c, gender, animate, k_forms);
 }
 

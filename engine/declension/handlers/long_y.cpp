@@ -20,7 +20,8 @@ std::wstring decline_dreams(std::wstring word, int c) {
 
 }  // namespace
 
-std::wstring decline_long_y(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_y(std::wstring word, int c, std::uint32_t* gender,
+                            std::uint32_t* animate) {
     const rule_row* row = long_y_rules().find(word);
     if (!row) return word;
     if (const singular_check* check = long_y_check(*row)) {

@@ -10,8 +10,25 @@ namespace {
 
 // The checks of the table, one per check and singular handler.
 enum check_id {
-    a_b, a_v, a5_v, b_v, a_p, a_f, c1_ts, c2_ts, c3_ts, a_ts,
-    a_d, a5_d, a_z, a_l, a_m, a_n, a_r, a_s, a_t,
+    a_b,
+    a_v,
+    a5_v,
+    b_v,
+    a_p,
+    a_f,
+    c1_ts,
+    c2_ts,
+    c3_ts,
+    a_ts,
+    a_d,
+    a5_d,
+    a_z,
+    a_l,
+    a_m,
+    a_n,
+    a_r,
+    a_s,
+    a_t,
 };
 
 using enum singular_check_kind;
@@ -218,8 +235,6 @@ const rule_table& long_y_rules() {
     return table;
 }
 
-const singular_check* long_y_check(const rule_row& row) {
-    return check_named_by(row, k_checks);
-}
+const singular_check* long_y_check(const rule_row& row) { return check_named_by(row, k_checks); }
 
 }  // namespace engine

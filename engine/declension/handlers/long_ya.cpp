@@ -11,7 +11,13 @@
 namespace engine {
 namespace {
 
-enum own_id { masculine_participle, feminine_participle, neuter_participle, plural_participle, guns };
+enum own_id {
+    masculine_participle,
+    feminine_participle,
+    neuter_participle,
+    plural_participle,
+    guns
+};
 
 constexpr own_forms k_own_forms[] = {
     {4, {L"ийся", L"егося", L"емуся", L"ийся", L"имся", L"емся"}},
@@ -73,7 +79,8 @@ const rule_table& long_ya_rules() {
     return table;
 }
 
-std::wstring decline_long_ya(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline_long_ya(std::wstring word, int c, std::uint32_t* gender,
+                             std::uint32_t* animate) {
     return decline_by_table(long_ya_rules(), std::move(word), c, gender, animate, k_own_forms);
 }
 

@@ -30,7 +30,8 @@ constexpr int whole = special_outcome;
 // себя: the stem and an ending, but "-" for the nominative it does not have.
 constexpr int oneself = special_outcome + 1;
 
-constexpr std::array<std::wstring_view, 6> k_whole_forms = {L"весь", L"всего", L"всему", L"весь", L"всем", L"всем"};
+constexpr std::array<std::wstring_view, 6> k_whole_forms = {L"весь", L"всего", L"всему",
+                                                            L"весь", L"всем",  L"всем"};
 constexpr own_forms k_oneself_forms = {3, {L"", L"ебя", L"ебе", L"ебя", L"обой", L"ебе"}};
 
 // clang-format off
@@ -104,7 +105,8 @@ std::wstring decline_listed(const rule_table& list, std::wstring word, int c, st
         return decline_by_row(*row, std::move(word), c, gender, animate, k_own_forms);
     }
     if (row->outcome == whole && c >= 1 && c <= 6) word = k_whole_forms[std::size_t(c - 1)];
-    if (row->outcome == oneself) word = c == 1 ? std::wstring(L"-") : apply_own_forms(k_oneself_forms, std::move(word), c);
+    if (row->outcome == oneself)
+        word = c == 1 ? std::wstring(L"-") : apply_own_forms(k_oneself_forms, std::move(word), c);
     store_row_values(*row, gender, animate);
     return word;
 }
@@ -125,7 +127,8 @@ std::wstring decline4_y(std::wstring word, int c, std::uint32_t* gender, std::ui
     return decline_listed(*four_letter_list_y_soft_ya(L'ы'), std::move(word), c, gender, animate);
 }
 
-std::wstring decline4_soft(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring decline4_soft(std::wstring word, int c, std::uint32_t* gender,
+                           std::uint32_t* animate) {
     return decline_listed(*four_letter_list_y_soft_ya(L'ь'), std::move(word), c, gender, animate);
 }
 

@@ -22,20 +22,17 @@ bool ends_with(std::wstring_view text, std::wstring_view tail) {
 std::wstring rebuild_singular(singular_check_kind kind, std::wstring_view plural) {
     switch (kind) {
         case singular_check_kind::tsy_after_bn:
-        case singular_check_kind::tsy_after_consonant:
-            return drop_last(plural, 2) + L"ец";
-        case singular_check_kind::tsy_after_soft_sign:
-            return drop_last(plural, 3) + L"ец";
-        default:
-            return drop_last(plural, 1);
+        case singular_check_kind::tsy_after_consonant: return drop_last(plural, 2) + L"ец";
+        case singular_check_kind::tsy_after_soft_sign: return drop_last(plural, 3) + L"ец";
+        default: return drop_last(plural, 1);
     }
 }
 
-std::wstring run_singular_check(const singular_check& check, std::wstring word, int c, std::uint32_t* gender,
-                                std::uint32_t* animate) {
+std::wstring run_singular_check(const singular_check& check, std::wstring word, int c,
+                                std::uint32_t* gender, std::uint32_t* animate) {
     std::uint32_t singular_animate = 0;
-    std::wstring answer = check.handler(rebuild_singular(check.kind, word), singular_case(check.kind), gender,
-                                        &singular_animate);
+    std::wstring answer = check.handler(rebuild_singular(check.kind, word),
+                                        singular_case(check.kind), gender, &singular_animate);
     const bool animate_singular = singular_animate != 0;
     int animate_paradigm = check.animate_paradigm;
     int inanimate_paradigm = check.inanimate_paradigm;
@@ -60,10 +57,10 @@ std::wstring run_singular_check(const singular_check& check, std::wstring word, 
             }
             break;
         }
-        default:
-            break;
+        default: break;
     }
-    word = apply_paradigm(animate_singular ? animate_paradigm : inanimate_paradigm, std::move(word), c);
+    word = apply_paradigm(animate_singular ? animate_paradigm : inanimate_paradigm, std::move(word),
+                          c);
     if (animate_singular && animate) *animate = 1;
     if (gender) *gender = 4;
     return word;

@@ -47,7 +47,7 @@ struct singular_check {
     std::string_view name;  // as the dictionaries call the check: "A", "A5", "B", "C1" ...
     singular_check_kind kind;
     word_handler handler;
-    int animate_paradigm;    // C checks: the -ов pair
+    int animate_paradigm;  // C checks: the -ов pair
     int inanimate_paradigm;
     int animate_ev_paradigm = 0;  // C checks: the -ев pair
     int inanimate_ev_paradigm = 0;
@@ -55,7 +55,8 @@ struct singular_check {
 
 // The check a row names in `checks`, the handler's own array; null for a row
 // that names none.
-inline const singular_check* check_named_by(const rule_row& row, std::span<const singular_check> checks) {
+inline const singular_check* check_named_by(const rule_row& row,
+                                            std::span<const singular_check> checks) {
     const int i = row.outcome - singular_check_outcome;
     return (i >= 0 && std::size_t(i) < checks.size()) ? &checks[std::size_t(i)] : nullptr;
 }
@@ -65,7 +66,7 @@ std::wstring rebuild_singular(singular_check_kind kind, std::wstring_view plural
 
 // Declines the plural by the check and stores animacy 1 on the animate side
 // (the singular's animacy on the surname side of B), then gender 4.
-std::wstring run_singular_check(const singular_check& check, std::wstring word, int c, std::uint32_t* gender,
-                                std::uint32_t* animate);
+std::wstring run_singular_check(const singular_check& check, std::wstring word, int c,
+                                std::uint32_t* gender, std::uint32_t* animate);
 
 }  // namespace engine

@@ -13,8 +13,9 @@
 
 namespace engine {
 
-inline std::wstring decline_by_table(const rule_table& table, std::wstring word, int c, std::uint32_t* gender,
-                                     std::uint32_t* animate, std::span<const own_forms> forms = {}) {
+inline std::wstring decline_by_table(const rule_table& table, std::wstring word, int c,
+                                     std::uint32_t* gender, std::uint32_t* animate,
+                                     std::span<const own_forms> forms = {}) {
     const rule_row* row = table.find(word);
     if (!row) return word;
     return decline_by_row(*row, std::move(word), c, gender, animate, forms);

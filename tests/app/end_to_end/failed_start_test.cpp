@@ -14,7 +14,9 @@ TEST(FailedStart, AFailedWindowIsReportedWithANonZeroExitCode) {
     int argc = 1;
     testing::internal::CaptureStderr();
     const int exit_code = platform::run_application(
-        argc, argv, [](platform::System&, platform::WebViewFactory) -> std::unique_ptr<platform::ApplicationWindow> {
+        argc, argv,
+        [](platform::System&,
+           platform::WebViewFactory) -> std::unique_ptr<platform::ApplicationWindow> {
             throw std::runtime_error("settings folder unreadable");
         });
     const std::string output = testing::internal::GetCapturedStderr();

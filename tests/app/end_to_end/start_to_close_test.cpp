@@ -21,7 +21,8 @@ using app_test::wait_until;
 using core_test::TempFolder;
 
 // Clicks the link row of the service agreement, not the default document.
-constexpr wchar_t click_service_agreement[] = LR"js((function () {
+constexpr wchar_t click_service_agreement[] =
+    LR"js((function () {
   var row = Array.from(document.querySelectorAll('td[onclick]')).find(
       function (td) { return td.getAttribute('onclick').indexOf('Agreements/Service|Agreement') >= 0; });
   if (!row) return 'no link row';
@@ -35,8 +36,11 @@ TEST(EndToEnd, StartOpenALinkedDocumentAndClose) {
     const fs::path temp = home.path() / ".cache/tembrick/temp";
     fs::create_directories(home.path() / "run");
     fs::permissions(home.path() / "run", fs::perms::owner_all);
-    for (const auto& [name, place] : {std::pair{"HOME", ""}, {"XDG_DATA_HOME", ".local/share"}, {"XDG_CACHE_HOME", ".cache"},
-                                      {"XDG_CONFIG_HOME", ".config"}, {"XDG_RUNTIME_DIR", "run"}}) {
+    for (const auto& [name, place] : {std::pair{"HOME", ""},
+                                      {"XDG_DATA_HOME", ".local/share"},
+                                      {"XDG_CACHE_HOME", ".cache"},
+                                      {"XDG_CONFIG_HOME", ".config"},
+                                      {"XDG_RUNTIME_DIR", "run"}}) {
         setenv(name, (home.path() / place).c_str(), 1);
     }
     std::wstring page_text, click, opened, last_document;

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "app/open_document.h"
-#include "platform/js_string_literal.h"
 #include "core/interface_language_fixture.h"
+#include "platform/js_string_literal.h"
 #include "tools/generated_templates/fifty_pages.h"
 
 namespace {

@@ -17,13 +17,13 @@
 #include <vector>
 
 #include "app/real_views.h"
+#include "core/interface_language_fixture.h"
 #include "core/temp_folder.h"
 #include "platform/document_output.h"
 #include "platform/js_string_literal.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
-#include "core/interface_language_fixture.h"
 #include "ui/output/preview_page.h"
 #include "ui/output/print_view.h"
 

@@ -10,11 +10,14 @@ namespace {
 using core_test::stored_section;
 using core_test::write_file;
 
-const std::wstring scroll_reset = L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
+const std::wstring scroll_reset =
+    L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
 
 class OpeningDocuments : public app_test::WindowTest {
 protected:
-    void post(const std::wstring& message) { main_view().web_message_received.raise(main_view(), message); }
+    void post(const std::wstring& message) {
+        main_view().web_message_received.raise(main_view(), message);
+    }
     bool shows_row(const app::MainWindow& window, int row) {
         return window.pending_html().find(core::ui_string(row)) != std::wstring::npos;
     }

@@ -42,8 +42,9 @@ TEST_F(WindowStart, TheRegionOverridesTheStoredLanguageAndWithoutOneTheStoredLan
         int language;
     } cases[] = {
         {std::nullopt, u"Language:\t\t0.000000", 0},
-        {L"", u"Language:\t\t2.000000", 0},  // an empty code cannot be read; only exactly 1 is Russian
-        {std::nullopt, nullptr, 1},          // the default
+        {L"", u"Language:\t\t2.000000",
+         0},                         // an empty code cannot be read; only exactly 1 is Russian
+        {std::nullopt, nullptr, 1},  // the default
     };
     for (const auto& c : cases) {
         system.region = c.region;

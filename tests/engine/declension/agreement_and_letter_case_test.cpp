@@ -7,6 +7,7 @@ using engine::agree_with_gender;
 
 TEST(GenderAgreement, WholeWordsEndingsAndTheGenderLetterInAnyLetterCase) {
     // The word, then its forms for gender codes 1, 2, 3, 4.
+    // clang-format off
     const wchar_t* words[][5] = {
         {L"он", L"он", L"она", L"оно", L"они"}, {L"ДОЛЖЕН", L"должен", L"должна", L"должно", L"должны"},
         {L"Г-Н", L"г-н", L"г-жа", L"г-н", L"г-н"}, {L"Нём", L"нем", L"ней", L"нем", L"них"},
@@ -20,8 +21,10 @@ TEST(GenderAgreement, WholeWordsEndingsAndTheGenderLetterInAnyLetterCase) {
         {L"обязан", L"обязан", L"обязана", L"обязано", L"обязаны"},
         {L"Принят", L"принят", L"принята", L"принято", L"приняты"}, {L"мог", L"мог", L"могла", L"могло", L"могли"},
     };
+    // clang-format on
     for (const auto& w : words)
-        for (std::uint32_t code = 1; code <= 4; ++code) EXPECT_EQ(agree_with_gender(w[0], code), w[code]) << code;
+        for (std::uint32_t code = 1; code <= 4; ++code)
+            EXPECT_EQ(agree_with_gender(w[0], code), w[code]) << code;
     const std::pair<const wchar_t*, const wchar_t*> plurals[] = {
         {L"уведомил", L"уведомили"}, {L"велик", L"велики"}, {L"свеж", L"свежи"}, {L"тих", L"тихи"}};
     for (const auto& [word, plural] : plurals) EXPECT_EQ(agree_with_gender(word, 4), plural);
@@ -44,6 +47,7 @@ TEST(GenderAgreement, EmptyAndEscapedText) {
 }
 
 TEST(CopyLetterCase, FollowsTheReferenceAsWrittenLeavingShortTextsAndMarkupAlone) {
+    // clang-format off
     const struct { const wchar_t *source, *target, *cased; } cases[] = {
         {L"ФИО", L"иванову ивану", L"ИВАНОВУ ИВАНУ"},  {L"Фио", L"иванову ивану", L"Иванову ивану"},
         {L"ФИО директора", L"иванову ивану", L"Иванову ивану"}, {L"фио", L"Иванову Ивану", L"Иванову Ивану"},
@@ -56,6 +60,7 @@ TEST(CopyLetterCase, FollowsTheReferenceAsWrittenLeavingShortTextsAndMarkupAlone
         {L"Имя", L"&laquo;ромашка&raquo;", L"&laquo;Ромашка&raquo;"},
         {L"ИМЯ", L"a & b; c", L"A & B; C"}, {L"ИМЯ", L"a < b", L"A < B"},
     };
+    // clang-format on
     for (const auto& one : cases) {
         std::wstring target = one.target;
         engine::copy_letter_case(one.source, target);

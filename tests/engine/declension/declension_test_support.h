@@ -18,14 +18,15 @@ inline constexpr std::uint32_t untouched = 99;
 
 // decline_word (or one handler, called directly) gives `form` and leaves these
 // slot values.
-::testing::AssertionResult declines_as(engine::word_handler handler, const std::wstring& word, int c,
-                                       const std::wstring& form, std::uint32_t gender, std::uint32_t animate);
-inline void expect_decl(const std::wstring& word, int c, const std::wstring& form, std::uint32_t gender,
-                        std::uint32_t animate) {
+::testing::AssertionResult declines_as(engine::word_handler handler, const std::wstring& word,
+                                       int c, const std::wstring& form, std::uint32_t gender,
+                                       std::uint32_t animate);
+inline void expect_decl(const std::wstring& word, int c, const std::wstring& form,
+                        std::uint32_t gender, std::uint32_t animate) {
     EXPECT_TRUE(declines_as(nullptr, word, c, form, gender, animate));
 }
-inline void expect_handler(engine::word_handler handler, const std::wstring& word, int c, const std::wstring& form,
-                           std::uint32_t gender, std::uint32_t animate) {
+inline void expect_handler(engine::word_handler handler, const std::wstring& word, int c,
+                           const std::wstring& form, std::uint32_t gender, std::uint32_t animate) {
     EXPECT_TRUE(declines_as(handler, word, c, form, gender, animate));
 }
 

@@ -1,5 +1,6 @@
 // decline_word: what reaches a handler, and what comes back untouched.
 #include "engine/declension/decline_word.h"
+
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
@@ -34,8 +35,8 @@ TEST(DeclineWord, NeuterNounsInSoftSignYoAfterListedConsonants) {
 }
 
 TEST(DeclineWord, WordsWithoutAHandlerOrARowComeBackUnchanged) {
-    for (const wchar_t* word : {L"кенгуру", L"абвгъ", L"каноэ", L"меню-меню", L"рандеву", L"клубx", L"клуб5",
-                                L"КЛУБОК", L"стоП"})
+    for (const wchar_t* word : {L"кенгуру", L"абвгъ", L"каноэ", L"меню-меню", L"рандеву", L"клубx",
+                                L"клуб5", L"КЛУБОК", L"стоП"})
         for (int c = 1; c <= 6; ++c) expect_decl(word, c, word, untouched, untouched);
     // Made of hard signs, which no dictionary ending contains.
     for (wchar_t last : std::wstring(L"абвгдежзийклмнопрстфхцчшщыья"))
@@ -52,7 +53,8 @@ TEST(DeclineWord, ResultDoesNotDependOnEarlierCallsOrTheSharedSlot) {
     EXPECT_EQ(decline_word(L"бельё", 4, &g2, &a2), fresh);
     EXPECT_EQ(g2, g1);
     EXPECT_EQ(a2, a1);
-    EXPECT_EQ(decline_word(L"бельё", 3, nullptr, nullptr), L"белью");  // missing slots are tolerated
+    EXPECT_EQ(decline_word(L"бельё", 3, nullptr, nullptr),
+              L"белью");  // missing slots are tolerated
 }
 
 // One row per final letter: its handlers at three, four, five or more letters.
@@ -88,6 +90,7 @@ TEST(Routing, EveryFinalLetterReachesItsHandlerAtEveryLength) {
         EXPECT_EQ(find_word_handler(2, row.letter), decline2) << letter;
         EXPECT_EQ(find_word_handler(3, row.letter), row.three) << letter;
         EXPECT_EQ(find_word_handler(4, row.letter), row.four) << letter;
-        for (std::size_t length : {5u, 6u, 30u}) EXPECT_EQ(find_word_handler(length, row.letter), row.five) << letter;
+        for (std::size_t length : {5u, 6u, 30u})
+            EXPECT_EQ(find_word_handler(length, row.letter), row.five) << letter;
     }
 }

@@ -1,13 +1,14 @@
+#include "engine/declension/name_words.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <vector>
 
-#include "engine/declension/name_words.h"
-
 using namespace engine;
 
 TEST(ClassifyNameWord, SurnameEndingsAndTheFirstNamesThatShareThem) {
+    // clang-format off
     const std::pair<const wchar_t*, int> words[] = {
         {L"пушкин", 1}, {L"константин", 0}, {L"кузьмичёв", 1}, {L"толстой", 1}, {L"лебедев", 1},
         {L"лев", 0}, {L"иванов", 1}, {L"яков", 0}, {L"петросян", 1}, {L"демьян", 0},
@@ -18,12 +19,16 @@ TEST(ClassifyNameWord, SurnameEndingsAndTheFirstNamesThatShareThem) {
         // first name out of its list.
         {L"ков", 0}, {L"тин", 0}, {L"Юрий", 1},
     };
+    // clang-format on
     for (const auto& [word, code] : words) EXPECT_EQ(classify_name_word(word), code) << word;
 }
 
 // The word in cases 2 to 6; case 1 must leave it as it is.
 TEST(DeclinePersonName, EveryCaseOfEachKindOfName) {
-    const struct { std::wstring word; std::uint32_t code; std::array<std::wstring, 5> forms;
+    const struct {
+        std::wstring word;
+        std::uint32_t code;
+        std::array<std::wstring, 5> forms;
     } names[] = {
         {L"Иванов", 1, {L"Иванова", L"Иванову", L"Иванова", L"Ивановым", L"Иванове"}},
         {L"Смит", 1, {L"Смита", L"Смиту", L"Смита", L"Смитом", L"Смите"}},
@@ -56,12 +61,14 @@ TEST(DeclinePersonName, EveryCaseOfEachKindOfName) {
     for (const auto& n : names)
         for (std::uint32_t c = 1; c <= 6; ++c) {
             std::wstring form = n.word;
-            EXPECT_EQ(decline_person_name(form, c, n.code), c == 1 ? n.word : n.forms[c - 2]) << n.code;
+            EXPECT_EQ(decline_person_name(form, c, n.code), c == 1 ? n.word : n.forms[c - 2])
+                << n.code;
         }
     std::wstring accusative = L"толстые";
     EXPECT_EQ(decline_person_name(accusative, 4, 39), L"толстых");
     std::wstring stem = L"Гоголь";
-    EXPECT_EQ(decline_person_name(stem, 0, 1), L"Гогол");  // a case outside one to six leaves the stem
+    EXPECT_EQ(decline_person_name(stem, 0, 1),
+              L"Гогол");  // a case outside one to six leaves the stem
 }
 
 // Indeclinable surnames, and words too short for their rule.
@@ -103,6 +110,7 @@ void expect_forms(const name_forms (&names)[n], Decline decline) {
 // Each group of surnames that declines by a rule of its own, with the cases a
 // change of that rule would break first.
 TEST(DeclineSurname, GroupsWithRulesOfTheirOwn) {
+    // clang-format off
     const name_forms names[] = {
         // -ец keeps its е after a consonant; after a vowel it gives -йца; the
         // nationality noun keeps its fleeting form.
@@ -141,6 +149,7 @@ TEST(DeclineSurname, GroupsWithRulesOfTheirOwn) {
         {L"дарвин", bearer::man, {L"дарвина", L"дарвину", L"дарвина", L"дарвином", L"дарвине"}},
         {L"пушкин", bearer::man, {L"пушкина", L"пушкину", L"пушкина", L"пушкиным", L"пушкине"}},
     };
+    // clang-format on
     expect_forms(names, decline_surname);
 }
 
@@ -161,6 +170,7 @@ TEST(DeclineSurname, SomeStayAsTyped) {
 
 // First names decline by their ending and their bearer.
 TEST(DeclineFirstName, EndingsAndBearers) {
+    // clang-format off
     const name_forms names[] = {
         {L"оскар", bearer::man, {L"оскара", L"оскару", L"оскара", L"оскаром", L"оскаре"}},
         {L"франц", bearer::man, {L"франца", L"францу", L"франца", L"францем", L"франце"}},
@@ -178,6 +188,7 @@ TEST(DeclineFirstName, EndingsAndBearers) {
         {L"пётр", bearer::man, {L"петра", L"петру", L"петра", L"петром", L"петре"}},
         {L"семён", bearer::man, {L"семёна", L"семёну", L"семёна", L"семёном", L"семёне"}},
     };
+    // clang-format on
     expect_forms(names, decline_first_name);
     // Foreign vowel endings, and a woman's name in a consonant, stay.
     for (const auto& [word, who] :

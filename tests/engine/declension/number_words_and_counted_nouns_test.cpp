@@ -7,10 +7,15 @@ using decl_test::form_of;  // nouns after a number are whatever decline_word mak
 
 namespace {
 
-constexpr int plain = 0, integer_part = number_kind_integer_part, fraction_part = number_kind_fraction_part;
+constexpr int plain = 0, integer_part = number_kind_integer_part,
+              fraction_part = number_kind_fraction_part;
 constexpr int rubles = number_kind_rubles, kopecks = number_kind_kopecks;
 
-struct spelled { std::wstring digits; int c, kind; std::wstring words; };
+struct spelled {
+    std::wstring digits;
+    int c, kind;
+    std::wstring words;
+};
 
 void expect_spelled(const std::vector<spelled>& numbers) {
     for (const spelled& n : numbers)
@@ -20,18 +25,26 @@ void expect_spelled(const std::vector<spelled>& numbers) {
 }  // namespace
 
 TEST(NumberWords, PlainNumbersInEveryCaseAndEveryScale) {
-    const wchar_t* forms[6] = {L"триста сорок пять", L"трехсот сорока пяти", L"тремстам сорока пяти",
-                               L"триста сорок пять", L"тремястами сорока пятью", L"трехстах сорока пяти"};
-    for (int c = 1; c <= 6; ++c) EXPECT_EQ(number_words_in_case(L"345", c, plain), forms[c - 1]) << c;
+    const wchar_t* forms[6] = {L"триста сорок пять",       L"трехсот сорока пяти",
+                               L"тремстам сорока пяти",    L"триста сорок пять",
+                               L"тремястами сорока пятью", L"трехстах сорока пяти"};
+    for (int c = 1; c <= 6; ++c)
+        EXPECT_EQ(number_words_in_case(L"345", c, plain), forms[c - 1]) << c;
     expect_spelled({
-        {L"3456", 2, plain, L"трех тысяч четырехсот пятидесяти шести"}, {L"  90\t", 1, 9, L"девяносто"},
+        {L"3456", 2, plain, L"трех тысяч четырехсот пятидесяти шести"},
+        {L"  90\t", 1, 9, L"девяносто"},
         // Empty parts leave no blanks of their own.
-        {L"101", 1, plain, L"сто один"}, {L"1000001", 1, plain, L"один миллион один"},
+        {L"101", 1, plain, L"сто один"},
+        {L"1000001", 1, plain, L"один миллион один"},
         {L"95000", 1, rubles, L"девяносто пять тысяч " + form_of(L"рубли", 2)},
         // Thousands take the feminine.
-        {L"1000", 1, plain, L"одна тысяча"}, {L"2000", 1, plain, L"две тысячи"}, {L"5000", 5, plain, L"пятью тысячами"},
-        {L"21000", 1, plain, L"двадцать одна тысяча"}, {L"2000000", 3, plain, L"двум миллионам"},
-        {L"1000000000000", 6, plain, L"одном триллионе"}, {L"5000000000000000000", 2, plain, L"пяти квинтиллионов"},
+        {L"1000", 1, plain, L"одна тысяча"},
+        {L"2000", 1, plain, L"две тысячи"},
+        {L"5000", 5, plain, L"пятью тысячами"},
+        {L"21000", 1, plain, L"двадцать одна тысяча"},
+        {L"2000000", 3, plain, L"двум миллионам"},
+        {L"1000000000000", 6, plain, L"одном триллионе"},
+        {L"5000000000000000000", 2, plain, L"пяти квинтиллионов"},
         // Twenty digits are spelled, twenty-one returned trimmed.
         {L"99000000000000000000", 1, plain, L"девяносто девять квинтиллионов"},
         {L"100000000000000000000", 1, plain, L"100000000000000000000"},
@@ -41,12 +54,15 @@ TEST(NumberWords, PlainNumbersInEveryCaseAndEveryScale) {
 
 TEST(NumberWords, DecimalPartsAndMoneyTakeTheirNouns) {
     expect_spelled({
-        {L"2", 1, integer_part, L"две целых"}, {L"2", 2, integer_part, L"двух " + form_of(L"целые", 2, 1)},
+        {L"2", 1, integer_part, L"две целых"},
+        {L"2", 2, integer_part, L"двух " + form_of(L"целые", 2, 1)},
         {L"21", 1, integer_part, L"двадцать одна " + form_of(L"целая", 1)},
-        {L"1", 1, fraction_part, L"одна " + form_of(L"десятая", 1)}, {L"05", 1, fraction_part, L"пять сотых"},
+        {L"1", 1, fraction_part, L"одна " + form_of(L"десятая", 1)},
+        {L"05", 1, fraction_part, L"пять сотых"},
         {L"125", 1, fraction_part, L"сто двадцать пять тысячных"},
         {L"3", 4, fraction_part, L"три " + form_of(L"десятые", 4, 1)},
-        {L"1", 1, rubles, L"один " + form_of(L"рубль", 1)}, {L"2", 3, rubles, L"двум " + form_of(L"рубли", 3)},
+        {L"1", 1, rubles, L"один " + form_of(L"рубль", 1)},
+        {L"2", 3, rubles, L"двум " + form_of(L"рубли", 3)},
         {L"5", 1, rubles, L"пять " + form_of(L"рубли", 2)},
         {L"21", 4, kopecks, L"двадцать одну " + form_of(L"копейка", 4)},
         {L"2", 4, kopecks, L"двадцать " + form_of(L"копейки", 2)},
@@ -64,11 +80,15 @@ TEST(NumberWords, DecimalPartsAndMoneyTakeTheirNouns) {
 TEST(NumberWords, ZerosReadAsNoughtOfTheirKindAndOddInputIsSafe) {
     const std::wstring nought = form_of(L"ноль", 1);
     expect_spelled({
-        {L"00", 1, plain, nought}, {L"0", 1, integer_part, nought + L" целых"},
+        {L"00", 1, plain, nought},
+        {L"0", 1, integer_part, nought + L" целых"},
         {L"000", 1, fraction_part, nought + L" десятых"},
         {L"000", 1, rubles, nought + L" рублей"},
-        {L"00", 1, kopecks, nought + L" копеек"}, {L"0", 2, plain, form_of(L"ноль", 2)}, {L"", 1, fraction_part, L""},
-        {L"  ", 1, kopecks, L""}, {L"4x", 1, plain, L"сорок"},  // other characters count as zero
+        {L"00", 1, kopecks, nought + L" копеек"},
+        {L"0", 2, plain, form_of(L"ноль", 2)},
+        {L"", 1, fraction_part, L""},
+        {L"  ", 1, kopecks, L""},
+        {L"4x", 1, plain, L"сорок"},  // other characters count as zero
     });
     // Cases outside one to six act as the nominative.
     for (int c : {0, -2, 7, 1000})
@@ -76,11 +96,13 @@ TEST(NumberWords, ZerosReadAsNoughtOfTheirKindAndOddInputIsSafe) {
 }
 
 TEST(NumberPluralClass, LastTwoDigitsOfTheIntegerPart) {
-    for (const wchar_t* one : {L"1", L"21", L"101", L"21,5", L"21.5", L"31 шт.", L"41 \t", L"1,001.2"})
+    for (const wchar_t* one :
+         {L"1", L"21", L"101", L"21,5", L"21.5", L"31 шт.", L"41 \t", L"1,001.2"})
         EXPECT_EQ(number_plural_class(one), 0) << one;
     for (const wchar_t* few : {L"2", L"3", L"4", L"22", L"1004", L"3 штуки"})
         EXPECT_EQ(number_plural_class(few), 1) << few;
-    for (const wchar_t* many : {L"11", L"111", L"12", L"13", L"14", L"5", L"0", L"20", L"", L"1 000", L"шт", L".1"})
+    for (const wchar_t* many :
+         {L"11", L"111", L"12", L"13", L"14", L"5", L"0", L"20", L"", L"1 000", L"шт", L".1"})
         EXPECT_EQ(number_plural_class(many), 2) << many;
 }
 
@@ -94,6 +116,7 @@ TEST(CountedByScaleWord, WholeThousandsMillionsAndMore) {
 // One takes the singular in the case, two to four the genitive singular, five
 // and more start from the plural; words before the noun take the plural.
 TEST(CountedNoun, EachPluralClassTakesItsForm) {
+    // clang-format off
     const struct { const wchar_t* noun; int number_class, c; bool decimal; std::wstring form; } nouns[] = {
         {L"  день ", 0, 1, false, L"день"}, {L"дня", 0, 0, false, L"день"}, {L"кот", 0, 5, false, L"котом"},
         {L"рабочий  день", 0, 1, false, L"рабочий  день"}, {L"кот", 0, 1, true, L"кота"},
@@ -111,6 +134,8 @@ TEST(CountedNoun, EachPluralClassTakesItsForm) {
         {L"рабочий день", 2, 6, false, form_of(L"рабочие", 6) + L" днях"},
         {L"мой день", 2, 1, false, form_of(L"мой", 2) + L" дней"},  // too short to be put into the plural
     };
+    // clang-format on
     for (const auto& n : nouns)
-        EXPECT_EQ(agree_counted_noun(n.noun, n.number_class, n.c, n.decimal), n.form) << n.noun << " " << n.c;
+        EXPECT_EQ(agree_counted_noun(n.noun, n.number_class, n.c, n.decimal), n.form)
+            << n.noun << " " << n.c;
 }

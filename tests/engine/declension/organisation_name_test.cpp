@@ -1,5 +1,6 @@
-#include "engine/declension/decline_word.h"
 #include "engine/declension/organisation_name.h"
+
+#include "engine/declension/decline_word.h"
 #include "engine/declension/phrase.h"
 #include "engine/fields/name_field.h"
 #include "engine/text/utf16.h"
@@ -11,6 +12,7 @@ using namespace engine;
 // or before a quoted name; the first word ends at an opening quote. Neither
 // part keeps the blanks between them.
 TEST(SplitOrganisationName, LegalFormAndName) {
+    // clang-format off
     const struct { const wchar_t *text, *legal_form, *name; } splits[] = {
         {L"ИП Иванов Иван Иванович", L"ИП", L"Иванов Иван Иванович"}, {L"  ООО   Ромашка  ", L"ООО", L"Ромашка"},
         {L"ОООО Ромашка", L"", L"ОООО Ромашка"}, {L"Ромашка, ООО", L"ООО", L"Ромашка"},
@@ -23,6 +25,7 @@ TEST(SplitOrganisationName, LegalFormAndName) {
         // The closing guillemet is not a closing quote: no legal form after a comma.
         {L"«Ромашка», ООО", L"", L"«Ромашка», ООО"},
     };
+    // clang-format on
     for (const auto& split : splits) {
         organisation_name organisation(split.text);
         EXPECT_EQ(organisation.legal_form, split.legal_form) << split.text;
@@ -67,6 +70,7 @@ TEST(DetectGender, TheTableFirstThenTheWords) {
 
 TEST(RenderOrganisationName, ThePartsAsAskedAndAQuotedNameDeclinedInsideItsQuotes) {
     const std::wstring text = L"ООО \"Ромашка\"";
+    // clang-format off
     const struct { std::wstring text; std::vector<std::wstring> words; std::wstring out; } renders[] = {
         {text, {}, L"ООО \"Ромашка\""}, {text, {L"оргформа"}, L"ООО"},
         {text, {L"р", L"оргформа"}, decline_phrase(L"ООО", 2)}, {text, {L"р", L"название"}, L"\"Ромашка\""},
@@ -79,10 +83,12 @@ TEST(RenderOrganisationName, ThePartsAsAskedAndAQuotedNameDeclinedInsideItsQuote
         {L"«Ромашка»", {L"р"}, L"«" + decline_phrase(L"Ромашка", 2) + L"»"},
         {L"\"Ромашка\"", {L"название"}, L"\"Ромашка\""},
     };
+    // clang-format on
     for (const auto& r : renders) {
         organisation_name organisation(r.text);
         std::wstring out;
-        render_organisation_name(organisation, out, read_organisation_request(decl_test::modifiers(r.words)));
+        render_organisation_name(organisation, out,
+                                 read_organisation_request(decl_test::modifiers(r.words)));
         EXPECT_EQ(out, r.out) << to_utf8(r.text) << " " << r.words.size();
     }
 }

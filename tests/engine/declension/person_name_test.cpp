@@ -1,4 +1,5 @@
 #include "engine/declension/person_name.h"
+
 #include "engine/declension/phrase.h"
 #include "engine/fields/name_field.h"
 #include "engine/text/utf16.h"
@@ -28,10 +29,16 @@ TEST(SplitPersonName, ThreeWordsAtBlanksOnlyAndInitials) {
 // name gives no gender of its own; with initials first the surname is the
 // second word.
 TEST(GenderFromPatronymic, ThePatronymicThenTheSurnameCode) {
-    const std::pair<const wchar_t*, std::uint32_t> names[] = {
-        {L"Иванова Мария Петровна", 2}, {L"Ильина Анна Кузьминична", 2}, {L"ИВАНОВА МАРИЯ ПЕТРОВНА", 2},
-        {L"Иванов Мария Петровна", 2},  {L"Ульянов Владимир Ильич", 1},  {L"Иванова Иван Иванович", 1},
-        {L"Иванова А", 2}, {L"Толстые", 39}, {L"Смит", 1}, {L"А.Б. Иванова", 2}};
+    const std::pair<const wchar_t*, std::uint32_t> names[] = {{L"Иванова Мария Петровна", 2},
+                                                              {L"Ильина Анна Кузьминична", 2},
+                                                              {L"ИВАНОВА МАРИЯ ПЕТРОВНА", 2},
+                                                              {L"Иванов Мария Петровна", 2},
+                                                              {L"Ульянов Владимир Ильич", 1},
+                                                              {L"Иванова Иван Иванович", 1},
+                                                              {L"Иванова А", 2},
+                                                              {L"Толстые", 39},
+                                                              {L"Смит", 1},
+                                                              {L"А.Б. Иванова", 2}};
     for (const auto& [text, gender] : names) {
         person_name name(text);
         EXPECT_EQ(gender_from_patronymic(name), gender) << to_utf8(text);
@@ -42,7 +49,10 @@ TEST(GenderFromPatronymic, ThePatronymicThenTheSurnameCode) {
 TEST(RenderPersonName, PartsInitialsAndTheWholeNameInACase) {
     const std::wstring maria = L"Иванова Мария Петровна", mar3 = decline_phrase(L"Мария", 3);
     const std::wstring pet3 = decline_phrase(L"Петровна", 3);
-    const struct { std::wstring name; std::vector<std::wstring> words; std::wstring text;
+    const struct {
+        std::wstring name;
+        std::vector<std::wstring> words;
+        std::wstring text;
     } renders[] = {
         {L"Иванов  Иван", {L"прописью"}, L"Иванов  Иван"},
         {maria, {L"р", L"инициалы"}, L"Ивановой М.П."},

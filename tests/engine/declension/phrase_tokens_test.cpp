@@ -41,9 +41,13 @@ TEST(PhraseTokens, EachCharacterClassMakesItsKindLiteralsAndEntitiesKeptAsTyped)
 }
 
 TEST(PhraseTokens, LetterClassesCountOnlyCyrillicCapitals) {
-    const struct { const wchar_t *typed, *folded; int kind; } words[] = {
-        {L"ДОГОВОР", L"договор", word_class::capitals}, {L"Ёлка", L"ёлка", word_class::capitalised},
-        {L"ALPHA", L"alpha", word_class::lower_or_mixed}, {L"дОГОВОР", L"договор", word_class::lower_or_mixed}};
+    const struct {
+        const wchar_t *typed, *folded;
+        int kind;
+    } words[] = {{L"ДОГОВОР", L"договор", word_class::capitals},
+                 {L"Ёлка", L"ёлка", word_class::capitalised},
+                 {L"ALPHA", L"alpha", word_class::lower_or_mixed},
+                 {L"дОГОВОР", L"договор", word_class::lower_or_mixed}};
     for (const auto& w : words) {
         std::wstring word = w.typed;
         EXPECT_EQ(fold_case_ru(word), w.kind);
@@ -64,8 +68,9 @@ TEST(PhraseTokens, DigitsBeyondTheTwentyFirstBecomeOneMarkerWithAQuestionMarkEac
 
 TEST(PhraseTokens, DecimalsAndAmountsMergeWithTheSignOnEitherSide) {
     const std::pair<const wchar_t*, kinds> merged[] = {
-        {L"12,5", {10, 1, 11}}, {L"12.50?", {14, 1, 15, 8}}, {L"$12.50", {8, 14, 1, 15}}, {L"100$", {14, 8}},
-        {L"?100", {8, 14}},     {L"1 000 000", {9, 1, 9, 1, 9}}, {L"5.", {9, 4}}};
+        {L"12,5", {10, 1, 11}}, {L"12.50?", {14, 1, 15, 8}}, {L"$12.50", {8, 14, 1, 15}},
+        {L"100$", {14, 8}},     {L"?100", {8, 14}},          {L"1 000 000", {9, 1, 9, 1, 9}},
+        {L"5.", {9, 4}}};
     for (const auto& [text, expected] : merged) EXPECT_EQ(kinds_of(text, true), expected);
     // A merged joint reads as a blank but remembers its separator.
     phrase_tokens tokens = tokenize_phrase(L"12,5");

@@ -11,6 +11,7 @@ using decl_test::untouched;
 constexpr std::uint32_t pl = 4, inan = 0, anim = 1, none = untouched;
 
 TEST(PluralsInKi, EndingsConditionsWholeWordsAndUnknownLetters) {
+    // clang-format off
     const struct { const wchar_t* word; int c; const wchar_t* form; std::uint32_t animate; } plurals[] = {
         // The longest ending wins; a first-letter condition beats the same ending.
         {L"собаки", 2, L"собак", anim},          {L"распевки", 2, L"распевок", inan},
@@ -43,10 +44,13 @@ TEST(PluralsInKi, EndingsConditionsWholeWordsAndUnknownLetters) {
         {L"брумзаки", 2, L"брумзаков", inan},    {L"брумзаки", 4, L"брумзаки", inan},
         {L"брумзики", 5, L"брумзиками", inan},   {L"черпаки", 4, L"черпаки", inan},
     };
-    for (const auto& p : plurals) expect_handler(decline_long_i_ki, p.word, p.c, p.form, pl, p.animate);
+    // clang-format on
+    for (const auto& p : plurals)
+        expect_handler(decline_long_i_ki, p.word, p.c, p.form, pl, p.animate);
     expect_handler(decline_long_i_ki_anki, L"планки", 2, L"планков", pl, none);
     // An unknown letter before -ки writes nothing.
-    for (const wchar_t* word : {L"берегки", L"мокки", L"трахки", L"кецки", L"фуфки", L"щищки", L"рёёки", L"abcки"})
+    for (const wchar_t* word :
+         {L"берегки", L"мокки", L"трахки", L"кецки", L"фуфки", L"щищки", L"рёёки", L"abcки"})
         expect_handler(decline_long_i_ki, word, 2, word, untouched, untouched);
 }
 

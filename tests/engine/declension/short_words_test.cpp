@@ -7,7 +7,7 @@ using decl_test::expect_decl;
 using decl_test::untouched;
 
 TEST(ShortWords, UnlistedWordsComeBackUntouched) {
-    for (const wchar_t* word : {L"ёмь", L"ОН", L"Кот", L"xy", L"кту", L"тою", L"атэ", L"объ", L"кофу", L"меню",
-                                L"каноэ", L"подъ", L"хрюю", L"абвж"})
+    for (const wchar_t* word : {L"ёмь", L"ОН", L"Кот", L"xy", L"кту", L"тою", L"атэ", L"объ",
+                                L"кофу", L"меню", L"каноэ", L"подъ", L"хрюю", L"абвж"})
         for (int c = 1; c <= 6; ++c) expect_decl(word, c, word, untouched, untouched);
 }

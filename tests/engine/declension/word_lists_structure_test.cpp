@@ -22,13 +22,17 @@ namespace {
 // `letters`: the final letters the list may hold; for a catch-all list, the
 // letters it must not hold (those have handlers of their own).
 struct word_list {
-    const char* handler; std::span<const rule_row> rows; std::size_t length; std::wstring_view letters;
+    const char* handler;
+    std::span<const rule_row> rows;
+    std::size_t length;
+    std::wstring_view letters;
     bool catch_all = false;
 };
 
 namespace s = short_word_lists;
 namespace f = four_letter_word_lists;
 
+// clang-format off
 const word_list k_lists[] = {
     {"decline2", s::two_letters, 2, L"", true}, {"decline3_a", s::three_letters_a, 3, L"а"},
     {"decline3_i", s::three_letters_i, 3, L"и"}, {"decline3_y", s::three_letters_y, 3, L"ы"},
@@ -40,6 +44,7 @@ const word_list k_lists[] = {
     {"decline4_k", f::four_letters_k, 4, L"к"},
     {"decline4_other", f::four_letters_other, 4, L"абвгдезийклмнопрстыья", true},
 };
+// clang-format on
 
 // A letter outside the lower-case alphabet (a Latin look-alike, a capital)
 // reads as the "other" class; only wildcards and [^…] sets may include it.
@@ -57,16 +62,21 @@ letter_mask mask_of(std::wstring_view letters) {
 
 TEST(HandlerDictionaries, EveryTableIsSound) {
     std::vector<std::pair<std::string, const rule_table*>> tables = {
-        {"-р", &long_r_rules()},  {"-й", &long_j_rules()},  {"-а", &long_a_rules()},   {"-ь", &long_soft_rules()},
-        {"-к", &long_k_rules()},  {"-б", &long_b_rules()},  {"-в", &long_v_rules()},   {"-г", &long_g_rules()},
-        {"-д", &long_d_rules()},  {"-ж", &long_zh_rules()}, {"-з", &long_z_rules()},   {"-е", &long_e_rules()},
-        {"-л", &long_l_rules()},  {"-м", &long_m_rules()},  {"-н", &long_n_rules()},   {"-о", &long_o_rules()},
-        {"-п", &long_p_rules()},  {"-с", &long_s_rules()},  {"-т", &long_t_rules()},   {"-ф", &long_f_rules()},
-        {"-х", &long_kh_rules()}, {"-ч", &long_ch_rules()}, {"-ш", &long_sh_rules()},  {"-щ", &long_shch_rules()},
-        {"-ц", &long_ts_rules()}, {"-ы", &long_y_rules()},  {"-и", &long_i_rules()},   {"-я", &long_ya_rules()},
+        {"-р", &long_r_rules()},    {"-й", &long_j_rules()},  {"-а", &long_a_rules()},
+        {"-ь", &long_soft_rules()}, {"-к", &long_k_rules()},  {"-б", &long_b_rules()},
+        {"-в", &long_v_rules()},    {"-г", &long_g_rules()},  {"-д", &long_d_rules()},
+        {"-ж", &long_zh_rules()},   {"-з", &long_z_rules()},  {"-е", &long_e_rules()},
+        {"-л", &long_l_rules()},    {"-м", &long_m_rules()},  {"-н", &long_n_rules()},
+        {"-о", &long_o_rules()},    {"-п", &long_p_rules()},  {"-с", &long_s_rules()},
+        {"-т", &long_t_rules()},    {"-ф", &long_f_rules()},  {"-х", &long_kh_rules()},
+        {"-ч", &long_ch_rules()},   {"-ш", &long_sh_rules()}, {"-щ", &long_shch_rules()},
+        {"-ц", &long_ts_rules()},   {"-ы", &long_y_rules()},  {"-и", &long_i_rules()},
+        {"-я", &long_ya_rules()},
     };
-    for (wchar_t letter : std::wstring(L"лмнопрст")) tables.emplace_back("four letters", four_letter_list_l_to_t(letter));
-    for (wchar_t letter : std::wstring(L"ыья")) tables.emplace_back("four letters", four_letter_list_y_soft_ya(letter));
+    for (wchar_t letter : std::wstring(L"лмнопрст"))
+        tables.emplace_back("four letters", four_letter_list_l_to_t(letter));
+    for (wchar_t letter : std::wstring(L"ыья"))
+        tables.emplace_back("four letters", four_letter_list_y_soft_ya(letter));
     for (const auto& [name, table] : tables) {
         ASSERT_NE(table, nullptr) << name;
         auto problems = decl_test::rule_table_problems(*table);
@@ -90,10 +100,13 @@ TEST(WordListStructure, EveryWordFitsItsHandlerAndSitsInOneRow) {
             for (std::size_t p = 0; p + 1 < entry.positions.size(); ++p)
                 EXPECT_EQ(entry.positions[p] & ~any_present_letter, 0u) << "position " << p;
             const letter_mask last = entry.positions[0];
-            if (list.catch_all) EXPECT_EQ(last & letters, 0u);
-            else EXPECT_EQ(last & ~letters, 0u);
+            if (list.catch_all)
+                EXPECT_EQ(last & letters, 0u);
+            else
+                EXPECT_EQ(last & ~letters, 0u);
             EXPECT_TRUE(seen.insert(entry.text).second) << "listed twice";
-            for (letter_mask position : entry.positions) EXPECT_FALSE(typed_outside_alphabet(position));
+            for (letter_mask position : entry.positions)
+                EXPECT_FALSE(typed_outside_alphabet(position));
         }
     }
 }
@@ -108,7 +121,8 @@ TEST(WordListStructure, PluralsInKiEndInKiAndAreAllReachable) {
             ASSERT_GE(entry.positions.size(), 3u);
             EXPECT_EQ(entry.positions[0], letter_bit(L'и'));
             EXPECT_EQ(entry.positions[1], letter_bit(L'к'));
-            for (letter_mask position : entry.positions) EXPECT_FALSE(typed_outside_alphabet(position));
+            for (letter_mask position : entry.positions)
+                EXPECT_FALSE(typed_outside_alphabet(position));
             if (entry.positions.back() == no_letter_bit) {
                 EXPECT_GE(entry.positions.size() - 1, 5u);
                 EXPECT_LE(entry.positions.size() - 1, 8u);

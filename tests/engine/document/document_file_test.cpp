@@ -31,7 +31,8 @@ protected:
     std::unique_ptr<document> open_damaged(const std::string& bytes, double seconds = 1.0) {
         auto start = std::chrono::steady_clock::now();
         auto doc = open(bytes);
-        EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), seconds);
+        EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+                  seconds);
         EXPECT_FALSE(doc->loaded());
         EXPECT_EQ(doc->data->state, load_state::damaged);
         EXPECT_FALSE(doc->save());

@@ -8,25 +8,39 @@ using namespace engine;
 class Arithmetic : public engine::testing::parameter_document {
 protected:
     void SetUp() override {
-        add_fields({{L"Цена", L"1 234,50"}, {L"Кол", L"2"}, {L"Минус", L"-5"}, {L"Имя", L"Иван"},
-                    {L"Price", L"19.99"}, {L"Big", L"1,000,000"}});
+        add_fields({{L"Цена", L"1 234,50"},
+                    {L"Кол", L"2"},
+                    {L"Минус", L"-5"},
+                    {L"Имя", L"Иван"},
+                    {L"Price", L"19.99"},
+                    {L"Big", L"1,000,000"}});
     }
 };
 
 TEST_F(Arithmetic, SignsTrailingAndUncomputedOperatorsSeparatorsAndAssignments) {
-    expect_runs({{L"{Минус + 1}", L"-4"}, {L"{Кол * -3}", L"-6"}, {L"{Кол - -3}", L"5"},
-                 {L"{x = -5}{x}", L"-5"}, {L"{Кол + Кол *}", L"4"}, {L"{Кол % 3}", L"2%3"},
-                 {L"{Кол = 3 = 4}", L""}, {L"{\"a\" Кол = 3}", L"a2=3"},
+    expect_runs({{L"{Минус + 1}", L"-4"},
+                 {L"{Кол * -3}", L"-6"},
+                 {L"{Кол - -3}", L"5"},
+                 {L"{x = -5}{x}", L"-5"},
+                 {L"{Кол + Кол *}", L"4"},
+                 {L"{Кол % 3}", L"2%3"},
+                 {L"{Кол = 3 = 4}", L""},
+                 {L"{\"a\" Кол = 3}", L"a2=3"},
                  // Text enters as 0, nested blocks as their result.
-                 {L"{Имя + 1}", L"0"}, {L"{(Кол + 3) * 2}", L"10"}, {L"{Кол + {ЕСЛИ Кол ТО 3}}", L"5"},
+                 {L"{Имя + 1}", L"0"},
+                 {L"{(Кол + 3) * 2}", L"10"},
+                 {L"{Кол + {ЕСЛИ Кол ТО 3}}", L"5"},
                  // After "(" the lexer takes a number for a name: it stays a number.
                  {L"{(5+3)}", L"8"},
                  // A backslash makes the statement arithmetic; the calculator stops there.
                  {L"{Кол \\ 2}", L"2"}});
     expect_runs({{L"{Big + 1}", L"1000001"}, {L"{Price * 2}", L"39.98"}, {L"{2 ^ 0.5 * 0}", L"0"}});
     view.language = 1;
-    expect_runs({{L"{Цена * Кол}", L"2469"}, {L"{Цена / 4}", L"308,625"}, {L"{Кол + 1,5}", L"3,5"},
-                 {L"{формат:Цена * 2}", L"2469"}, {L"{Сумма = Цена * Кол}", L""}});
+    expect_runs({{L"{Цена * Кол}", L"2469"},
+                 {L"{Цена / 4}", L"308,625"},
+                 {L"{Кол + 1,5}", L"3,5"},
+                 {L"{формат:Цена * 2}", L"2469"},
+                 {L"{Сумма = Цена * Кол}", L""}});
     EXPECT_EQ(variable(L"сумма"), L"2469");
     EXPECT_EQ(run(L"{Сумма + 1}"), L"2470");
 }

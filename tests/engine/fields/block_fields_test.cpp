@@ -1,10 +1,10 @@
 #include "engine/fields/block_fields.h"
-#include "engine/render/script.h"
 
 #include <gtest/gtest.h>
 
 #include "engine/fields/expr_token.h"
 #include "engine/render/render_tree.h"
+#include "engine/render/script.h"
 
 using namespace engine;
 using namespace render_test;

@@ -10,9 +10,11 @@ using Values = engine::testing::parameter_document;
 TEST_F(Values, HiddenFieldsGiveTheDefaultValuesAreEscapedCollapsedAndRun) {
     add_field(L"Скрытое", L"значение").c = 1;
     add_field(L"Скрытое", L"второе", 1);
-    add_fields({{L"x", L"a<b>  \"c\"\n\t& it's"}, {L"Пол", L"ж"},
+    add_fields({{L"x", L"a<b>  \"c\"\n\t& it's"},
+                {L"Пол", L"ж"},
                 {L"Обращение", L"{ЕСЛИ Пол = \"ж\" ТО \"Уважаемая\" ИНАЧЕ \"Уважаемый\"}"}});
-    expect_runs({{L"[{скрытое}|{р:скрытое}]", L"[|]"}, {L"{x}", L"a&lt;b&gt; \"c\" & it&apos;s"},
+    expect_runs({{L"[{скрытое}|{р:скрытое}]", L"[|]"},
+                 {L"{x}", L"a&lt;b&gt; \"c\" & it&apos;s"},
                  {L"{ОБРАЩЕНИЕ}", L"УВАЖАЕМАЯ"}});
 }
 
@@ -39,9 +41,12 @@ TEST_F(Values, BuiltInNamesAndUnmatchedOnesWithFormatWordsOrADigit) {
 }
 
 TEST_F(Values, FormatWordsReachTheRendererOfTheValueTypeInOrder) {
-    add_fields({{L"Сумма", L"21"}, {L"Дата", L"5/1/2024"}, {L"Currency", L"Euro"},
+    add_fields({{L"Сумма", L"21"},
+                {L"Дата", L"5/1/2024"},
+                {L"Currency", L"Euro"},
                 {L"Amount", L"1,234.50"}});
-    expect_runs({{L"{in words:Сумма}", L"twenty-one"}, {L"{day:year:Дата}|{year:day:Дата}", L"2024|1"},
+    expect_runs({{L"{in words:Сумма}", L"twenty-one"},
+                 {L"{day:year:Дата}|{year:day:Дата}", L"2024|1"},
                  // A quoted value takes the words, so they do not reach a later value.
                  {L"{in words:\"x\" Сумма}", L"x21"},
                  // Money follows the document's currency.
@@ -54,23 +59,26 @@ TEST_F(Values, FormatWordsReachTheRendererOfTheValueTypeInOrder) {
                  {L"{месяц прописью:начало}|{месяц прописью:Начало}", L"января|Января"},
                  // A statement that starts with a date goes to date arithmetic,
                  // which reads the date in its short form however it was typed.
-                 {L"{Начало - Срок}", L"31.12.2023"}, {L"{С дефисами + Срок}", L"10.01.2024"}});
+                 {L"{Начало - Срок}", L"31.12.2023"},
+                 {L"{С дефисами + Срок}", L"10.01.2024"}});
 }
 
 TEST_F(Values, TypingByTheFirstDigitOrLetterAndLetterCaseOnlyOfText) {
     add_fields({{L"a", L"-5"}, {L"b", L"$12,5"}, {L"c", L"№ 5"}, {L"d", L"пять 5"}});
     expect_runs({{L"{a}|{b}|{c}|{d}", L"-5|$12,5|№ 5|пять 5"},
                  {L"{a * 2}|{b * 2}|{c * 2}|{d * 2}", L"-10|25|10|0"}});
-    add_fields({{L"Имя", L"иван {Ж:}петров{:Ж}"}, {L"Name", L"it's john"},
-                {L"Жирное", L"{Ж:}иван{:Ж}"}, {L"ЧИСЛО", L"5 шт"}});
+    add_fields({{L"Имя", L"иван {Ж:}петров{:Ж}"},
+                {L"Name", L"it's john"},
+                {L"Жирное", L"{Ж:}иван{:Ж}"},
+                {L"ЧИСЛО", L"5 шт"}});
     expect_runs({{L"{ИМЯ}|{Имя}", L"ИВАН <b>ПЕТРОВ</b>|Иван <b>петров</b>"},
                  {L"{NAME}|{Жирное}", L"IT&apos;S JOHN|<b>Иван</b>"},
                  {L"{ЧИСЛО}", L"5 шт"}});  // numbers keep their text
 }
 
 TEST_F(Values, ASingleBlankReferencePrintsABlankAndOutsideAScriptValuesAreNotRun) {
-    std::vector<expr_token> tokens{{L"a", expr_kind::quoted}, {L" ", expr_kind::reference},
-                                   {L"b", expr_kind::quoted}};
+    std::vector<expr_token> tokens{
+        {L"a", expr_kind::quoted}, {L" ", expr_kind::reference}, {L"b", expr_kind::quoted}};
     render_context context(&doc, view);
     EXPECT_EQ(field_evaluator(tokens, context).evaluate(), L"a b");
     add_fields({{L"x", L"{y}"}, {L"y", L"why"}});

@@ -35,10 +35,12 @@ TEST_F(NumberField, FiguresPartsAndThePriorityBetweenThem) {
     view.language = 1;
     expect_renders({{L"1 234,50", {L"штук"}, L"1 234,50"},  // only a counted noun: as typed
                     {L"1234,5", {L"формат"}, nowrap + L"1&thinsp;234,50</span>"},
-                    {L"-1234,5", {L"целая часть"}, L"-1234"}, {L"1234,5", {L"дробная  часть"}, L"5"},
+                    {L"-1234,5", {L"целая часть"}, L"-1234"},
+                    {L"1234,5", {L"дробная  часть"}, L"5"},
                     {L"-7", {L"валюта"}, nowrap + L"-7,00</span>&nbsp;руб."}});
     view.language = 0;
-    expect_renders({{L"12", {L"fraction"}, L""}, {L"1234.5", {L"format", L"currency"}, L"1,234.50"},
+    expect_renders({{L"12", {L"fraction"}, L""},
+                    {L"1234.5", {L"format", L"currency"}, L"1,234.50"},
                     {L"1234.5", {L"integer", L"currency"}, nowrap + L"$1,234.50</span>"},
                     {L"1234.5", {L"fraction", L"integer"}, L"1234"},
                     {L"-1234.5", {L"currency"}, nowrap + L"-$1,234.50</span>"}});
@@ -69,7 +71,8 @@ TEST_F(NumberField, CurrencySignsAndWordsFollowTheFirstCurrencyFieldUnlessItIsHi
 
 TEST_F(NumberField, EnglishWordsForEachCurrencyIgnoringCasesAndNouns) {
     expect_renders({{L"1", {L"currency in words"}, L"one dollar"},
-                    {L"1234.50", {L"currency", L"in words"},
+                    {L"1234.50",
+                     {L"currency", L"in words"},
                      L"one thousand two hundred thirty-four dollars and fifty cents"},
                     {L"0.50", {L"currency in words"}, L"zero dollars and fifty cents"},
                     {L"1,000,000", {L"currency in words"}, L"one million dollars"},
@@ -87,19 +90,21 @@ TEST_F(NumberField, EnglishWordsForEachCurrencyIgnoringCasesAndNouns) {
 
 TEST_F(NumberField, RussianWordsTakeTheSignTheCaseAndTheCountedNounsGenderAndKeepKopecksInFigures) {
     view.language = 1;
-    expect_renders({{L"-5", {L"прописью"}, L"минус пять"}, {L"5000", {L"т"}, L"пятью тысячами"},
-                    {L"3456", {L"Р"}, L"трех тысяч четырехсот пятидесяти шести"},
-                    // A case letter after "прописью" still counts; a later one replaces it.
-                    {L"2", {L"д", L"прописью", L"п"}, L"двух"},
-                    {L"2,5", {L"прописью", L"штука"}, L"две целых пять десятых"},
-                    {L"21", {L"в", L"штука"}, L"двадцать одну"}, {L"1", {L"прописью", L"поле"}, L"одно"},
-                    {L"1", {L"прописью", L"рубль"}, L"один"},
-                    {L"1234.50", {L"валюта прописью"},
-                     L"одна тысяча двести тридцать четыре рубля 50 копеек"},
-                    {L"2.01", {L"валюта", L"прописью"}, L"два рубля 01 копейка"},
-                    {L"-2,99", {L"валюта прописью"}, L"минус два рубля 99 копеек"},
-                    {L"21", {L"р", L"валюта прописью"}, L"двадцати одного рубля"},
-                    {L"5", {L"валюта прописью"}, L"пять рублей"}});
+    expect_renders(
+        {{L"-5", {L"прописью"}, L"минус пять"},
+         {L"5000", {L"т"}, L"пятью тысячами"},
+         {L"3456", {L"Р"}, L"трех тысяч четырехсот пятидесяти шести"},
+         // A case letter after "прописью" still counts; a later one replaces it.
+         {L"2", {L"д", L"прописью", L"п"}, L"двух"},
+         {L"2,5", {L"прописью", L"штука"}, L"две целых пять десятых"},
+         {L"21", {L"в", L"штука"}, L"двадцать одну"},
+         {L"1", {L"прописью", L"поле"}, L"одно"},
+         {L"1", {L"прописью", L"рубль"}, L"один"},
+         {L"1234.50", {L"валюта прописью"}, L"одна тысяча двести тридцать четыре рубля 50 копеек"},
+         {L"2.01", {L"валюта", L"прописью"}, L"два рубля 01 копейка"},
+         {L"-2,99", {L"валюта прописью"}, L"минус два рубля 99 копеек"},
+         {L"21", {L"р", L"валюта прописью"}, L"двадцати одного рубля"},
+         {L"5", {L"валюта прописью"}, L"пять рублей"}});
     view.language = 1;
     number_value counted(nullptr, L"2", view.language);
     std::wstring asked;
@@ -114,9 +119,12 @@ TEST_F(NumberField, RussianWordsTakeTheSignTheCaseAndTheCountedNounsGenderAndKee
 
 TEST(NumberGender, TheLastWordAgreesWithFeminineAndNeuterNouns) {
     const std::tuple<const wchar_t*, std::uint32_t, int, const wchar_t*> cases[] = {
-        {L"двадцать один", 3, 4, L"двадцать одно"}, {L"двадцати одного", 2, 2, L"двадцати одной"},
-        {L"одному", 2, 3, L"одной"},                {L"одним", 2, 5, L"одной"},
-        {L"двух", 2, 2, L"двух"},                   {L"двадцать один", 1, 1, L"двадцать один"},
+        {L"двадцать один", 3, 4, L"двадцать одно"},
+        {L"двадцати одного", 2, 2, L"двадцати одной"},
+        {L"одному", 2, 3, L"одной"},
+        {L"одним", 2, 5, L"одной"},
+        {L"двух", 2, 2, L"двух"},
+        {L"двадцать один", 1, 1, L"двадцать один"},
         {L"", 2, 1, L""}};
     for (auto [words, gender, grammatical_case, expected] : cases) {
         std::wstring text = words;

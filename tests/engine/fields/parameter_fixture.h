@@ -35,7 +35,9 @@ protected:
     void add_fields(text_pairs fields) {
         for (auto [name, value] : fields) add_field(name, value);
     }
-    doc_record& field(std::size_t index) { return doc.data->parameters.groups[0].elements[index].record; }
+    doc_record& field(std::size_t index) {
+        return doc.data->parameters.groups[0].elements[index].record;
+    }
 
     std::wstring variable(const std::wstring& key) const {
         for (const doc_record& record : doc.data->scratch.records)

@@ -12,9 +12,11 @@ TEST_F(Recursion, FieldsThatNameThemselvesOrEachOtherAlsoInsideConditionsAndNest
     std::wstring out = run(L"{a}");
     EXPECT_TRUE(out.starts_with(L"abab")) << out;
     EXPECT_LT(out.size(), 200u);
-    add_fields({{L"c", L"{ЕСЛИ c ТО \"да\" ИНАЧЕ \"нет\"}"}, {L"y", L"{ЕСЛИ y = 1 ТО \"{y}\"}"},
+    add_fields({{L"c", L"{ЕСЛИ c ТО \"да\" ИНАЧЕ \"нет\"}"},
+                {L"y", L"{ЕСЛИ y = 1 ТО \"{y}\"}"},
                 {L"z", L"{ЕСЛИ 1 ТО \"{ЕСЛИ 1 ТО z}\"}"}});
-    for (const wchar_t* source : {L"{c}", L"{ЕСЛИ y ТО y}", L"{z}"}) EXPECT_NO_FATAL_FAILURE(run(source));
+    for (const wchar_t* source : {L"{c}", L"{ЕСЛИ y ТО y}", L"{z}"})
+        EXPECT_NO_FATAL_FAILURE(run(source));
     EXPECT_NO_FATAL_FAILURE(test(L"{c = \"да\"}"));
 }
 

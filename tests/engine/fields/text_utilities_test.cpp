@@ -8,9 +8,15 @@ using namespace engine;
 
 TEST(Base64, MatchesTheStandardVectors) {
     const std::pair<std::string, const wchar_t*> cases[] = {
-        {"", L""},           {"f", L"Zg=="},         {"fo", L"Zm8="},
-        {"foo", L"Zm9v"},    {"foob", L"Zm9vYg=="},  {"fooba", L"Zm9vYmE="},
-        {"foobar", L"Zm9vYmFy"}, {"\xFF\xFE", L"//4="}, {std::string("\xFB\xFF\x00", 3), L"+/8A"}};
+        {"", L""},
+        {"f", L"Zg=="},
+        {"fo", L"Zm8="},
+        {"foo", L"Zm9v"},
+        {"foob", L"Zm9vYg=="},
+        {"fooba", L"Zm9vYmE="},
+        {"foobar", L"Zm9vYmFy"},
+        {"\xFF\xFE", L"//4="},
+        {std::string("\xFB\xFF\x00", 3), L"+/8A"}};
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(base64_encode(bytes), expected) << bytes;
 }
 
@@ -25,7 +31,7 @@ TEST(ReplaceAll, DoesNotReplaceInsideItsOwnReplacementNorMatchAnEmptyPattern) {
 TEST(TidyNumberText, ShortFormInTheDocumentLanguageAndNoMinusZeroOrNonFinite) {
     EXPECT_EQ(tidy_number_text(L"-3.250000", 1), L"-3,25");
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-        {L"12.500000", L"12.5"}, {L"100.000000", L"100"}, {L"7", L"7"},       {L"", L""},
-        {L"-0.000000", L"0"},    {L"-0.500000", L"-0.5"}, {L"inf", L"0"},     {L"-nan", L"0"}};
+        {L"12.500000", L"12.5"}, {L"100.000000", L"100"}, {L"7", L"7"},   {L"", L""},
+        {L"-0.000000", L"0"},    {L"-0.500000", L"-0.5"}, {L"inf", L"0"}, {L"-nan", L"0"}};
     for (auto [text, expected] : cases) EXPECT_EQ(tidy_number_text(text, 0), expected) << text;
 }

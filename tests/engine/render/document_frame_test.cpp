@@ -98,10 +98,12 @@ TEST_F(DocumentFrame, PrintFontComesFromTheFirstRunThenTheBlockThenThePage) {
 
 TEST_F(DocumentFrame, ZoomIsWrittenAsAWholePercentWithinItsRange) {
     const double inf = std::numeric_limits<double>::infinity();
+    // clang-format off
     const std::pair<double, const wchar_t*> cases[] = {
         {125.7, L"zoom:125%"}, {std::nan(""), L"zoom:100%"}, {inf, L"zoom:100%"},
         {-inf, L"zoom:100%"},  {3.0, L"zoom:10%"},           {1e300, L"zoom:500%"},
     };
+    // clang-format on
     for (const auto& [zoom, text] : cases) {
         doc->zoom = zoom;
         EXPECT_TRUE(contains(screen(), text)) << zoom;
@@ -168,10 +170,12 @@ TEST_F(DocumentFrame, PageMetrics) {
     EXPECT_EQ(page_width_mm(nullptr), 210.0);
     EXPECT_EQ(page_height_mm(nullptr), 297.0);
     EXPECT_EQ(paper_kind(nullptr), 3.0);
+    // clang-format off
     const struct { double width; std::uint16_t height; double landscape, kind; } papers[] = {
         {216, 279, 0, 0}, {279, 216, 1, 0}, {203, 254, 0, 1}, {254, 203, 1, 1},   {216, 356, 0, 2},
         {356, 216, 1, 2}, {210, 297, 0, 3}, {297, 210, 1, 3}, {216.5, 279, 0, 3}, {250, 250, 0, 3},
     };
+    // clang-format on
     for (const auto& p : papers) {
         set_size(p.width, p.height);
         SCOPED_TRACE(testing::Message() << p.width << " x " << p.height);

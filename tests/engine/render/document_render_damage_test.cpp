@@ -12,8 +12,13 @@ using namespace fixture;
 namespace {
 
 brik_record unit(const char16_t* text, std::uint16_t kind, std::uint16_t indent = 0) {
-    return {.a = kind, .b = 1, .c = 4, .s2 = text, .s3 = u"Arial",
-            .v = {11, 0, 0, 0, 0, indent}, .d2 = 5};
+    return {.a = kind,
+            .b = 1,
+            .c = 4,
+            .s2 = text,
+            .s3 = u"Arial",
+            .v = {11, 0, 0, 0, 0, indent},
+            .d2 = 5};
 }
 
 // Numbered blocks and runs in both layouts' reach, tables, breaks, a legacy
@@ -23,15 +28,16 @@ brik_tree rendering_tree(bool hanging_indent) {
     tree.page_setup = {.record = {.c = 1, .v = {0, std::uint16_t(hanging_indent)}},
                        .groups = {{.record = {.v = {297, 0, 19, 19, 10, 19}, .d1 = 210},
                                    .elements = {{}, {}, {}, {}}}}};
-    brik_element first{.record = unit(u"Heading{%}", 1, 5),
-                       .items = {unit(u"Run {Ж:}bold{:Ж}", 2),
-                                 unit(u"{TABLE:}{ROW:}{CELL:1,1,1,1}cell", 12, 3), unit(u"dash", 13, 2)}};
+    brik_element first{
+        .record = unit(u"Heading{%}", 1, 5),
+        .items = {unit(u"Run {Ж:}bold{:Ж}", 2), unit(u"{TABLE:}{ROW:}{CELL:1,1,1,1}cell", 12, 3),
+                  unit(u"dash", 13, 2)}};
     brik_element second{.record = unit(u"{ЯЧЕЙКА:}loose{:ТАБЛИЦА}after{%}", 101, 4),
                         .items = {unit(u"<img src=\"data:image/bmp;base64,Qk0=\">", 6)}};
     tree.pages.groups = {{.record = {.a = 1}, .elements = {first, second}},
                          {.record = unit(u"Legacy {TABLE:}{CELL:}x", 0, 10)}};
-    tree.parameters.groups = {{.record = {.s1 = u"Main"},
-                               .elements = {{.record = {.s1 = u"show_checks", .s2 = u"1"}}}}};
+    tree.parameters.groups = {
+        {.record = {.s1 = u"Main"}, .elements = {{.record = {.s1 = u"show_checks", .s2 = u"1"}}}}};
     return tree;
 }
 
@@ -55,9 +61,12 @@ TEST_F(RenderDamage, EveryTruncationRendersThroughAllThreeOutputs) {
         // The whole file reaches what it was built for.
         document doc(file, 0, env);
         std::wstring screen = to_html(doc, view);
-        EXPECT_TRUE(render_test::contains(screen, hanging_indent ? L"<b>1.&nbsp;</b></font></font></td>"
-                                                                 : L"<b>1.&nbsp;</b>Heading"));
+        EXPECT_TRUE(render_test::contains(screen, hanging_indent
+                                                      ? L"<b>1.&nbsp;</b></font></font></td>"
+                                                      : L"<b>1.&nbsp;</b>Heading"));
         EXPECT_TRUE(render_test::contains(screen, L"Legacy "));
-        if (hanging_indent) { EXPECT_TRUE(render_test::contains(screen, L"&#x2713;")); }
+        if (hanging_indent) {
+            EXPECT_TRUE(render_test::contains(screen, L"&#x2713;"));
+        }
     }
 }

@@ -36,7 +36,8 @@ TEST_F(WholeDocument, WordExportTakesThePrintBodiesWithWordPageBreaks) {
     const view_state view;
     std::wstring html = to_word_html(*doc, view);
     EXPECT_TRUE(contains(html, L"{size:297mm 210mm;"));
-    EXPECT_TRUE(contains(html, L"Title</font></font></div>&nbsp;<br style='page-break-before:always;"));
+    EXPECT_TRUE(
+        contains(html, L"Title</font></font></div>&nbsp;<br style='page-break-before:always;"));
     EXPECT_FALSE(contains(html, L"page-break-after"));
     EXPECT_FALSE(contains(html, L"mpage"));
     EXPECT_TRUE(contains(html, L"Legacy text"));

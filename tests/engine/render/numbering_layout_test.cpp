@@ -62,8 +62,9 @@ TEST_F(ListLayout, SimpleLayoutExample) {
 TEST_F(ListLayout, TheLayoutFollowsTheIndentTheAlignmentAndTheKind) {
     EXPECT_EQ(prefix_of(1), L"1.&nbsp;");  // no indent: no frame
     block->record.v[5] = 4;
-    EXPECT_TRUE(prefix_of(0).starts_with(table_opening));  // an indented plain paragraph is framed too
-    block->record.v[3] = 1;                                 // centred: no frame
+    EXPECT_TRUE(
+        prefix_of(0).starts_with(table_opening));  // an indented plain paragraph is framed too
+    block->record.v[3] = 1;                        // centred: no frame
     EXPECT_EQ(prefix_of(1), L"2.&nbsp;");
     setup_root().v[1] = 1;  // hanging: the same, and a plain unit without a number is bare
     EXPECT_EQ(prefix_of(1), L"3.&nbsp;");
@@ -145,6 +146,7 @@ TEST_F(ListLayout, FillInLineShowsChecksOnlyWhenAFieldThatIsOnAsksForThem) {
 }
 
 TEST(NumberingPrefix, KindsCountersAndLanguages) {
+    // clang-format off
     const struct { std::vector<int> kinds; int language; const wchar_t* expected; } rows[] = {
         {{1, 2, 1, 2, 3}, 0, L"1.&nbsp; 1.1.&nbsp; 2.&nbsp; 2.1.&nbsp; 2.1.1.&nbsp; "},
         {{3}, 0, L"1.1.1.&nbsp; "},
@@ -166,6 +168,7 @@ TEST(NumberingPrefix, KindsCountersAndLanguages) {
         {{14, 16, 15, 17}, 0, L"1&nbsp; 2&nbsp; 1&nbsp; 2&nbsp; "},
         {{21, 99, 1}, 0, L"&nbsp; &nbsp; 1.&nbsp; "},
     };
+    // clang-format on
     for (const auto& r : rows) EXPECT_EQ(prefixes(r.kinds, r.language), r.expected) << r.expected;
 }
 

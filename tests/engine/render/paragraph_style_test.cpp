@@ -52,11 +52,13 @@ TEST_F(ParagraphStyle, BlockAndRunExample) {
 }
 
 TEST_F(ParagraphStyle, IndentNeedsBodyAlignmentAndNoThousandFlag) {
+    // clang-format off
     const struct { std::uint16_t align, kind; double indent; bool written; } rows[] = {
         {0, 0, 10, true},   {3, 0, 10, true},     {1, 0, 10, false},
         {2, 0, 10, false},  {0, 1000, 10, false}, {0, 1005, 10, false},
         {0, 999, 10, true}, {0, 0, 0, false},     {0, 0, -4, false},
     };
+    // clang-format on
     for (const auto& r : rows) {
         block->record.v[3] = r.align;
         block->record.a = r.kind;

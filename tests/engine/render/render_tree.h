@@ -28,7 +28,9 @@ Entry& append(std::vector<Entry>& list, Count& count) {
     return list.back();
 }
 inline doc_group& add_group(doc_node& node) { return append(node.groups, node.group_count); }
-inline doc_element& add_element(doc_group& group) { return append(group.elements, group.element_count); }
+inline doc_element& add_element(doc_group& group) {
+    return append(group.elements, group.element_count);
+}
 
 // A page-setup group with its two default style elements.
 inline doc_group& add_page_setup(document& doc) {
@@ -66,7 +68,8 @@ inline doc_record& add_run(doc_element& block, std::wstring text, std::uint16_t 
 
 inline std::size_t count_of(const std::wstring& text, const std::wstring& what) {
     std::size_t n = 0;
-    for (auto at = text.find(what); at != std::wstring::npos; at = text.find(what, at + what.size()))
+    for (auto at = text.find(what); at != std::wstring::npos;
+         at = text.find(what, at + what.size()))
         ++n;
     return n;
 }

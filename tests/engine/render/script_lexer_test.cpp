@@ -1,8 +1,8 @@
+#include "engine/render/script_lexer.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "engine/render/script_lexer.h"
 
 using namespace engine;
 
@@ -47,10 +47,12 @@ TEST(ScriptLexer, TextBraceSequencesAndMarkers) {
 
 TEST(ScriptLexer, Expressions) {
     expect_lexed({
-        {L"{месяц  прописью : Дата\nдоговора}", L"12:{ ┃ 8:месяц прописью ┃ 5:Дата договора ┃ 13:}"},
+        {L"{месяц  прописью : Дата\nдоговора}",
+         L"12:{ ┃ 8:месяц прописью ┃ 5:Дата договора ┃ 13:}"},
         {L"{Сумма", L"12:{"},
         {L"{if a and not b then c else d}",
-         L"12:{ ┃ 6/1:если ┃ 5:a  ┃ 6/5:и ┃ 6/4:не ┃ 5:b  ┃ 6/2:то ┃ 5:c  ┃ 6/3:иначе ┃ 5:d ┃ 13:}"},
+         L"12:{ ┃ 6/1:если ┃ 5:a  ┃ 6/5:и ┃ 6/4:не ┃ 5:b  ┃ 6/2:то ┃ 5:c  ┃ 6/3:иначе ┃ 5:d ┃ "
+         L"13:}"},
         {L"{Иначевсе}", L"12:{ ┃ 5:Иначевсе ┃ 13:}"},
         {L"{a ТО}", L"12:{ ┃ 5:a  ┃ 6/2:то ┃ 13:}"},
         {L"{x И:y}", L"12:{ ┃ 5:x ┃ 6/5:и ┃ 5:y ┃ 13:}"},
@@ -62,7 +64,8 @@ TEST(ScriptLexer, Expressions) {
         {L"a {!open {x} b", L"1:a  ┃ 12:{"},
         // Nested conditions are taken whole.
         {L"{ЕСЛИ a ТО \"x {ЕСЛИ b ТО \"y\"} z\"}",
-         L"12:{ ┃ 6/1:если ┃ 5:a  ┃ 6/2:то ┃ 14:\" ┃ 3:x  ┃ 11:{ЕСЛИ b ТО \"y\"} ┃ 3: z ┃ 14:\" ┃ 13:}"},
+         L"12:{ ┃ 6/1:если ┃ 5:a  ┃ 6/2:то ┃ 14:\" ┃ 3:x  ┃ 11:{ЕСЛИ b ТО \"y\"} ┃ 3: z ┃ 14:\" ┃ "
+         L"13:}"},
         {L"{a {IF b", L"12:{ ┃ 5:a ┃ 11:{IF b"},
         {L"{\"open", L"12:{ ┃ 14:\""},
     });

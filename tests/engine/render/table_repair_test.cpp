@@ -11,6 +11,7 @@ using namespace engine;
 namespace {
 
 // What one unit's script output becomes.
+// clang-format off
 const std::pair<const wchar_t*, const wchar_t*> examples[] = {
     {L"<b>Plain</b> words&nbsp;here", L"<b>Plain</b> words&nbsp;here"},
     // Every closer before the first table goes, also those that form when others are removed.
@@ -31,6 +32,7 @@ const std::pair<const wchar_t*, const wchar_t*> examples[] = {
      L"<table a><tr><td><table b><tr><td>x</td></tr></table></td></tr></table>"},
     {L"", L""},
 };
+// clang-format on
 
 std::wstring repeat(const std::wstring& piece, int times) {
     std::wstring out;

@@ -48,9 +48,15 @@ TEST_F(TemplateTable, TableStarts) {
 
 TEST_F(TemplateTable, RowsAndCellsCloseWhatIsOpen) {
     std::wstring out = html(8, L"{ТАБЛИЦА:}");
-    for (auto [code, text] : {std::pair{10u, L"{СТРОКА:20}"}, {11u, L"{ЯЧЕЙКА:}"}, {0u, L"a"},
-                              {11u, L"{ЯЧЕЙКА:}"}, {0u, L"b"}, {10u, L"{СТРОКА:}"},
-                              {11u, L"{ЯЧЕЙКА:}"}, {0u, L"c"}, {9u, L"{:ТАБЛИЦА}"}})
+    for (auto [code, text] : {std::pair{10u, L"{СТРОКА:20}"},
+                              {11u, L"{ЯЧЕЙКА:}"},
+                              {0u, L"a"},
+                              {11u, L"{ЯЧЕЙКА:}"},
+                              {0u, L"b"},
+                              {10u, L"{СТРОКА:}"},
+                              {11u, L"{ЯЧЕЙКА:}"},
+                              {0u, L"c"},
+                              {9u, L"{:ТАБЛИЦА}"}})
         out += code == 0 ? std::wstring(text) : html(code, text);
     const std::wstring td = L"<td  style=\"" + plain_cell_tail;
     EXPECT_TRUE(out.ends_with(L"<tr style=\"height:20px;\">" + td + L"a</td>" + td +
@@ -65,6 +71,7 @@ TEST_F(TemplateTable, CellWithBordersColoursSpansAndKeywords) {
               L"#000;border-bottom:1px solid #000;"
               L"background-color:#FFFF00;color:#FF0000;" +
                   plain_cell_tail);
+    // clang-format off
     const std::pair<const wchar_t*, const wchar_t*> keywords[] = {
         {L"{CELL:2,2,2,2}", L"</td><td  style=\"border-top:2px solid black;border-left:2px solid black;"},
         {L"{##CCCCCC CELL:}", L"style=\"background-color:#CCCCCC;font-size"},
@@ -74,10 +81,13 @@ TEST_F(TemplateTable, CellWithBordersColoursSpansAndKeywords) {
          L"font-size:14.0pt;font-weight:400;font-style:italic;text-align:justify;vertical-align:top;"},
         {L"{CELL:BOTTOM RIGHT}", L"text-align:right;vertical-align:bottom;"},
     };
-    for (const auto& [marker, style] : keywords) EXPECT_TRUE(contains(cell(marker), style)) << marker;
+    // clang-format on
+    for (const auto& [marker, style] : keywords)
+        EXPECT_TRUE(contains(cell(marker), style)) << marker;
 }
 
 TEST_F(TemplateTable, SizeStepsAndAlignmentOrderFollowTheInterfaceLanguage) {
+    // clang-format off
     const struct { int language; const wchar_t *marker, *style; } rows[] = {
         {0, L"{CELL:SIZE+3}", L"font-size:14.0pt;"},
         {0, L"{CELL:ШРИФТ+3}", L"font-size:11.0pt;"},
@@ -89,6 +99,7 @@ TEST_F(TemplateTable, SizeStepsAndAlignmentOrderFollowTheInterfaceLanguage) {
         {1, L"{CELL:LEFT JUSTIFY}", L"text-align:left;"},
         {1, L"{ЯЧЕЙКА:}", L"text-align:justify;"},
     };
+    // clang-format on
     for (const auto& r : rows) {
         context.language = r.language;
         EXPECT_TRUE(contains(cell(r.marker), r.style)) << r.marker << L" " << r.language;
@@ -127,7 +138,8 @@ TEST_F(TemplateTable, ParametersThatAreNoNumberOrColourAreDropped) {
     for (const wchar_t* marker : {L"{CELL:1\fX,\"2,3<,4>,50%\"ONCLICK=X,2\fONCLICK=X,-3\"}",
                                   L"{#0\f0#\"RED#<B> CELL:}", L"{#JAVASCRIPT:X#URL(X) CELL:}",
                                   L"{CELL:,,,,EXPRESSION(X)}", L"{CELL:,,,,10%;COLOR:RED,,}"})
-        EXPECT_EQ(html(11, marker), (context.table_cell_open ? L"</td>" : L"") + plain_cell) << marker;
+        EXPECT_EQ(html(11, marker), (context.table_cell_open ? L"</td>" : L"") + plain_cell)
+            << marker;
     EXPECT_EQ(cell(L"{#ABC CELL:1,,,,25MM,-2,3}"),
               L"</td><td rowspan=2 colspan=3 style=\"width:25MM;border-top:1px solid #ABC;" +
                   plain_cell_tail);

@@ -2,8 +2,8 @@
 // in text keep the output they always had.
 #include <gtest/gtest.h>
 
-#include "engine/text/markup_position.h"
 #include "engine/fields/parameter_fixture.h"
+#include "engine/text/markup_position.h"
 
 using namespace engine;
 using ValuesInTags = engine::testing::parameter_document;

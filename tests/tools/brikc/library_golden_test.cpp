@@ -144,8 +144,7 @@ TEST_F(LibraryGolden, EveryTemplateReadsAsItsGoldenTextWithItsOwnAndWithTypedVal
             const std::vector<std::uint16_t> stored = hidden_flags(doc);
             ui::reevaluate_field_conditions(doc, view, -1);
             EXPECT_EQ(hidden_flags(doc), stored);
-            std::string golden =
-                "== own values ==\n" + engine::to_utf8(read_as_printed(doc, view));
+            std::string golden = "== own values ==\n" + engine::to_utf8(read_as_printed(doc, view));
 
             const fs::path golden_file =
                 golden_folder(l) / fs::path(engine::to_utf8(name + L".txt"));

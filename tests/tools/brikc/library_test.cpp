@@ -50,7 +50,8 @@ void each_record(const engine::doc_node& node, Visit&& visit, int depth = 0) {
         for (std::size_t e = 0; e < engine::element_count_of(group); ++e) {
             const auto& element = group.elements[e];
             visit(element.record, 2);
-            for (std::size_t i = 0; i < engine::item_count_of(element); ++i) visit(element.items[i], 3);
+            for (std::size_t i = 0; i < engine::item_count_of(element); ++i)
+                visit(element.items[i], 3);
             each_record(*element.children, visit, depth + 1);
         }
     }
@@ -68,7 +69,8 @@ TEST_F(TemplateLibrary, EverySourceBuildsItsFileSurvivesADumpAndRenders) {
             SCOPED_TRACE(engine::to_utf8(name));
             const std::string built = fixture::read_bytes(built_of(l, name));
             // The build is deterministic: compiling again gives the same bytes.
-            ASSERT_TRUE(brikc::write_brik(brikc::compile_source(fixture::read_bytes(source_of(l, name))), again));
+            ASSERT_TRUE(brikc::write_brik(
+                brikc::compile_source(fixture::read_bytes(source_of(l, name))), again));
             EXPECT_EQ(fixture::read_bytes(again), built);
             const auto tree = brikc::read_brik(built_of(l, name));
             ASSERT_TRUE(tree);

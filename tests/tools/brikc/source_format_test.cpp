@@ -21,7 +21,9 @@ using brikc::compile_source;
 class library_folder {
 public:
     library_folder() : path_(temp.file("brikc Шаблоны")) { fs::create_directory(path_); }
-    fs::path file(const char* name) const { return path_ / fs::path(reinterpret_cast<const char8_t*>(name)); }
+    fs::path file(const char* name) const {
+        return path_ / fs::path(reinterpret_cast<const char8_t*>(name));
+    }
 
 private:
     fixture::temp_folder temp;
@@ -45,6 +47,7 @@ void expect_fault(const std::string& source, int line, const char* message) {
 }
 
 TEST(SourceFormat, FaultsAreReportedWithTheirLine) {
+    // clang-format off
     const struct { const char *source; int line; const char* message; } faults[] = {
         {"pages\n  page\n    block\n      colour: red\n", 4, "unknown key 'colour' for a block"},
         {"pages\n  page\n    block\n      size: 1x\n", 4, "bad number '1x'"},
@@ -65,6 +68,7 @@ TEST(SourceFormat, FaultsAreReportedWithTheirLine) {
         {"\n\n# note\npages\n  page \xC3\x28\n", 5, "invalid UTF-8"},
         {"pages\n  page\n    block\n      text:x\n", 4, "a blank must follow"},
     };
+    // clang-format on
     for (const auto& f : faults) expect_fault(f.source, f.line, f.message);
     EXPECT_EQ(brikc::located("Договоры/Акт.tpl", brikc::source_error(7, "bad number 'x'")),
               "Договоры/Акт.tpl:7: bad number 'x'");

@@ -36,7 +36,11 @@ const std::pair<word_handler, const wchar_t*> k_handlers[] = {
 // clang-format on
 
 struct handler_call {
-    word_handler handler; const wchar_t* word; int c; const wchar_t* form; std::uint32_t gender, animate = untouched;
+    word_handler handler;
+    const wchar_t* word;
+    int c;
+    const wchar_t* form;
+    std::uint32_t gender, animate = untouched;
 };
 
 }  // namespace
@@ -54,6 +58,7 @@ TEST(WordHandlers, EmptyCapitalAndUnknownWordsComeBackWithNothingStored) {
     // Latin look-alikes and digits are no letters of the dictionaries; no row
     // holds a plural in -кы, -гы, -шы or -щы, nor a participle ending without
     // ш or щ in front of it.
+    // clang-format off
     const std::pair<word_handler, const wchar_t*> odd[] = {
         {decline_long_r, L"sapёр"}, {decline_long_a, L"оплатa"}, {decline_long_y, L"12345ы"},
         {decline_long_y, L"цы цы"}, {decline_long_ya, L"1234я"}, {decline_long_ya, L"nedelя"},
@@ -62,10 +67,13 @@ TEST(WordHandlers, EmptyCapitalAndUnknownWordsComeBackWithNothingStored) {
         {decline_long_y, L"чащы"},  {decline_long_ya, L"развитийся"}, {decline_long_ya, L"красаяся"},
         {decline_long_ya, L"зелёнееся"}, {decline_long_ya, L"добриеся"},
     };
-    for (const auto& [handler, word] : odd) expect_handler(handler, word, 2, word, untouched, untouched);
+    // clang-format on
+    for (const auto& [handler, word] : odd)
+        expect_handler(handler, word, 2, word, untouched, untouched);
 }
 
 TEST(WordHandlers, OneSlotForBothEndsWithTheGender) {
+    // clang-format off
     const handler_call cases[] = {
         {decline_long_r, L"сапёр", 2, L"сапёра", 1},     {decline_long_j, L"сергей", 2, L"сергея", 1},
         {decline_long_a, L"дедушка", 2, L"дедушки", 1},  {decline_long_soft, L"учитель", 2, L"учителя", 1},
@@ -73,6 +81,7 @@ TEST(WordHandlers, OneSlotForBothEndsWithTheGender) {
         {decline_long_y, L"комиссары", 2, L"комиссаров", 4}, {decline_long_i_ki, L"брумзаки", 2, L"брумзаков", 4},
         {decline4_s, L"мисс", 2, L"мисс", 2},            {decline4_soft, L"весь", 3, L"всему", 2},
     };
+    // clang-format on
     for (const auto& one : cases) {
         std::uint32_t slot = 9;
         EXPECT_EQ(one.handler(one.word, one.c, &slot, &slot), one.form);
@@ -81,6 +90,7 @@ TEST(WordHandlers, OneSlotForBothEndsWithTheGender) {
 }
 
 TEST(WordHandlers, DirectCallsWithCaseZeroOrWordsDispatchWouldNotSend) {
+    // clang-format off
     const handler_call calls[] = {
         // Case 0: the paradigm's cut word, the own forms' bare stem, a whole
         // word kept; the stores as for any case.
@@ -104,10 +114,12 @@ TEST(WordHandlers, DirectCallsWithCaseZeroOrWordsDispatchWouldNotSend) {
         {decline_long_r, L"одар", 2, L"одара", 1, 0}, {decline_long_ya, L"ийся", 2, L"ийся", untouched, untouched},
         {decline_long_ya, L"щийся", 2, L"щегося", 1, untouched}, {decline_long_o, L"-то", 5, L"-то", 3, untouched},
     };
+    // clang-format on
     for (const auto& call : calls)
         expect_handler(call.handler, call.word, call.c, call.form, call.gender, call.animate);
     // Short words that still match a plural row build even shorter singulars.
-    for (const wchar_t* word : {L"бцы", L"ьцы", L"овы", L"рцы", L"олы", L"йни", L"иги", L"ачи", L"аши", L"ахи"}) {
+    for (const wchar_t* word :
+         {L"бцы", L"ьцы", L"овы", L"рцы", L"олы", L"йни", L"иги", L"ачи", L"аши", L"ахи"}) {
         std::uint32_t gender = untouched, animate = untouched;
         word_handler plural = std::wstring(word).back() == L'ы' ? decline_long_y : decline_long_i;
         plural(word, 2, &gender, &animate);

@@ -70,5 +70,6 @@ TEST(HandlerExamples, PatronymicsAndEverydayWordsInEveryCase) {
     };
     // clang-format on
     for (const auto& w : words)
-        for (int c = 1; c <= 6; ++c) expect_decl(w.forms[0], c, w.forms[std::size_t(c - 1)], w.gender, w.animate);
+        for (int c = 1; c <= 6; ++c)
+            expect_decl(w.forms[0], c, w.forms[std::size_t(c - 1)], w.gender, w.animate);
 }

@@ -10,17 +10,20 @@ using decl_test::expect_decl;
 using decl_test::untouched;
 
 TEST(InputSlots, AdjectivesTakeTheAccusativeFromTheAnimacyTheyAreGiven) {
+    // clang-format off
     const struct { const wchar_t *word, *animate_accusative; std::uint32_t gender; } adjectives[] = {
         {L"новый", L"нового", 1},  {L"великий", L"великого", 1}, {L"морской", L"морского", 1},
         {L"новые", L"новых", 4},   {L"русские", L"русских", 4},  {L"все", L"всех", 4},
         {L"иные", L"иных", 4},     {L"злой", L"злого", 1},       {L"экий", L"экого", 1},
     };
+    // clang-format on
     for (const auto& adjective : adjectives) {
         const std::wstring word = adjective.word;
         SCOPED_TRACE(to_utf8(word));
         for (std::uint32_t animacy : {0u, 1u}) {
             std::uint32_t gender = untouched, animate = animacy;
-            EXPECT_EQ(decline_word(word, 4, &gender, &animate), animacy ? adjective.animate_accusative : word);
+            EXPECT_EQ(decline_word(word, 4, &gender, &animate),
+                      animacy ? adjective.animate_accusative : word);
             EXPECT_EQ(gender, adjective.gender);
             EXPECT_EQ(animate, animacy) << "an adjective never writes its animacy";
         }
@@ -42,12 +45,17 @@ TEST(InputSlots, AdjectivesTakeTheAccusativeFromTheAnimacyTheyAreGiven) {
 }
 
 TEST(InputSlots, PoltoraAgreesWithTheCountedNounsGender) {
-    const struct { int c; std::uint32_t counted; const wchar_t* form; } forms[] = {
-        {2, 2, L"полторы"},   {4, 2, L"полторы"},    {2, 1, L"полтора"},  {1, 2, L"полтора"},
-        {3, 1, L"полуторам"}, {5, 2, L"полуторами"}, {6, 0, L"полуторах"}};
+    const struct {
+        int c;
+        std::uint32_t counted;
+        const wchar_t* form;
+    } forms[] = {{2, 2, L"полторы"},  {4, 2, L"полторы"},   {2, 1, L"полтора"},
+                 {1, 2, L"полтора"},  {3, 1, L"полуторам"}, {5, 2, L"полуторами"},
+                 {6, 0, L"полуторах"}};
     for (const auto& f : forms) {
         std::uint32_t gender = f.counted, animate = untouched;
-        EXPECT_EQ(decline_word(L"полтора", f.c, &gender, &animate), f.form) << f.c << " " << f.counted;
+        EXPECT_EQ(decline_word(L"полтора", f.c, &gender, &animate), f.form)
+            << f.c << " " << f.counted;
         EXPECT_EQ(gender, 2u);
         EXPECT_EQ(animate, 0u);
     }
@@ -61,7 +69,8 @@ TEST(InputSlots, PoltoraAgreesWithTheCountedNounsGender) {
 // common noun whatever an earlier call declined.
 TEST(InputSlots, WordsInLovDoNotDependOnAnEarlierCall) {
     for (const wchar_t* word : {L"чкалов", L"отлов", L"уловы", L"соколовы", L"козловы"}) {
-        word_handler handler = find_word_handler(std::wstring(word).size(), std::wstring(word).back());
+        word_handler handler =
+            find_word_handler(std::wstring(word).size(), std::wstring(word).back());
         for (int c = 1; c <= 6; ++c) {
             std::uint32_t g1 = untouched, a1 = untouched, g0 = untouched, a0 = untouched;
             std::wstring first = handler(word, c, &g1, &a1);

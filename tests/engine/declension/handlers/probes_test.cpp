@@ -28,7 +28,10 @@ using decl_test::untouched;
 
 namespace {
 
-struct probe { std::wstring word, outcome, gender, animacy; std::string entry; };
+struct probe {
+    std::wstring word, outcome, gender, animacy;
+    std::string entry;
+};
 
 using section_counts = std::vector<std::pair<std::string, std::size_t>>;
 
@@ -46,7 +49,8 @@ std::vector<std::wstring> split(const std::wstring& text, wchar_t separator) {
 
 probe_list read_probes(const std::string& name) {
     const char* root = std::getenv("PAPERWRIGHT_TEST_DATA");
-    std::ifstream file(std::string(root ? root : "tests") + "/engine/declension/handlers/probes/" + name + ".tsv");
+    std::ifstream file(std::string(root ? root : "tests") + "/engine/declension/handlers/probes/" +
+                       name + ".tsv");
     probe_list list;
     for (std::string line; std::getline(file, line);) {
         if (line.empty() || line.starts_with("# probe word")) continue;
@@ -75,12 +79,14 @@ std::wstring expected_form(const probe& p, int c) {
 
 // Whether `got` is what the store says for case c ("?" takes anything).
 bool store_matches(const std::wstring& store, int c, std::uint32_t got) {
-    std::wstring value = store.find(L',') == std::wstring::npos ? store : split(store, L',').at(std::size_t(c - 1));
+    std::wstring value =
+        store.find(L',') == std::wstring::npos ? store : split(store, L',').at(std::size_t(c - 1));
     if (value == L"?") return true;
     return got == (value == L"-" ? untouched : std::uint32_t(std::stoul(value)));
 }
 
 word_handler singular_handler(const std::wstring& name) {
+    // clang-format off
     static const std::map<std::wstring, word_handler> handlers = {
         {L"decline_long_b", decline_long_b}, {L"decline_long_v", decline_long_v}, {L"decline_long_g", decline_long_g},
         {L"decline_long_d", decline_long_d}, {L"decline_long_z", decline_long_z}, {L"decline_long_l", decline_long_l},
@@ -90,6 +96,7 @@ word_handler singular_handler(const std::wstring& name) {
         {L"decline_long_ts", decline_long_ts}, {L"decline_long_ch", decline_long_ch},
         {L"decline_long_sh", decline_long_sh},
     };
+    // clang-format on
     auto found = handlers.find(name);
     return found == handlers.end() ? nullptr : found->second;
 }
@@ -113,11 +120,8 @@ std::pair<int, std::uint32_t> by_singular(const singular_check& check, const std
         case singular_check_kind::tsy_after_soft_sign:
             ev_pair = (answer + L" ").find(L"цом ") == std::wstring::npos;
             break;
-        case singular_check_kind::tsy_after_consonant:
-            ev_pair = !answer.ends_with(L"цом");
-            break;
-        default:
-            break;
+        case singular_check_kind::tsy_after_consonant: ev_pair = !answer.ends_with(L"цом"); break;
+        default: break;
     }
     if (ev_pair) return {live ? check.animate_ev_paradigm : check.inanimate_ev_paradigm, stored};
     return {live ? check.animate_paradigm : check.inanimate_paradigm, stored};
@@ -162,8 +166,10 @@ void check_probe(const probe& p) {
             continue;
         }
         EXPECT_EQ(got, expected_form(p, c)) << p.entry << " case " << c;
-        EXPECT_TRUE(store_matches(p.gender, c, gender)) << p.entry << " case " << c << " gender " << gender;
-        EXPECT_TRUE(store_matches(p.animacy, c, animate)) << p.entry << " case " << c << " animacy " << animate;
+        EXPECT_TRUE(store_matches(p.gender, c, gender))
+            << p.entry << " case " << c << " gender " << gender;
+        EXPECT_TRUE(store_matches(p.animacy, c, animate))
+            << p.entry << " case " << c << " animacy " << animate;
     }
 }
 
@@ -217,13 +223,16 @@ TEST(HandlerProbes, EveryEntryGivesItsRowsFormsAndStores) {
 // The probe words' singulars are mostly unknown to the singular handlers;
 // real words reach the animate side and the instrumentals in -ом and -цом.
 TEST(HandlerProbes, RealPluralsFollowWhatTheirSingularHandlerKnows) {
+    // clang-format off
     const std::pair<const wchar_t*, bool> plurals[] = {
         {L"комиссары", true}, {L"самовары", true}, {L"пионеры", true},  {L"бегемоты", true}, {L"жирафы", true},
         {L"голубы", true},    {L"гепарды", true},  {L"львовы", true},   {L"островы", true},  {L"ивановы", true},
         {L"иностранцы", true}, {L"ранцы", true},   {L"пальцы", true},   {L"купцы", true},    {L"кузнецы", true},
         {L"педагоги", false}, {L"хирурги", false}, {L"монахи", false},  {L"врачи", false},   {L"карандаши", false},
     };
+    // clang-format on
     for (const auto& [plural, in_y] : plurals)
-        expect_follows_singular(plural, in_y ? long_y_check : long_i_check, in_y ? long_y_rules() : long_i_rules());
+        expect_follows_singular(plural, in_y ? long_y_check : long_i_check,
+                                in_y ? long_y_rules() : long_i_rules());
     decl_test::expect_decl(L"комиссары", 4, L"комиссаров", 4, 1);
 }

@@ -1,8 +1,9 @@
 // The executor of the singular checks, driven by a stand-in singular handler
 // so that both sides of every check are reached whatever the real handlers
 // know.
-#include "engine/declension/decline_word.h"
 #include "engine/declension/handlers/singular_check.h"
+
+#include "engine/declension/decline_word.h"
 #include "engine/declension/paradigms.h"
 #include "tests/engine/declension/declension_test_support.h"
 
@@ -22,7 +23,8 @@ struct stand_in_state {
 };
 stand_in_state stand_in;
 
-std::wstring stand_in_handler(std::wstring word, int c, std::uint32_t* gender, std::uint32_t* animate) {
+std::wstring stand_in_handler(std::wstring word, int c, std::uint32_t* gender,
+                              std::uint32_t* animate) {
     stand_in.singular = word;
     stand_in.c = c;
     stand_in.animacy_seen = *animate;
@@ -40,10 +42,13 @@ constexpr singular_check check_c1{"C1", tsy_after_bn, stand_in_handler, 10, 16, 
 constexpr singular_check check_c2{"C2", tsy_after_soft_sign, stand_in_handler, 10, 16, 114, 17};
 constexpr singular_check check_c3{"C3", tsy_after_consonant, stand_in_handler, 10, 16, 114, 17};
 
-struct outcome { std::wstring form; std::uint32_t gender = untouched, animate = untouched; };
+struct outcome {
+    std::wstring form;
+    std::uint32_t gender = untouched, animate = untouched;
+};
 
-outcome run(const singular_check& check, const std::wstring& plural, int c, std::uint32_t animacy, bool knows = true,
-            const std::wstring& instrumental = L"") {
+outcome run(const singular_check& check, const std::wstring& plural, int c, std::uint32_t animacy,
+            bool knows = true, const std::wstring& instrumental = L"") {
     stand_in = {};
     stand_in.animacy = animacy;
     stand_in.knows = knows;
@@ -58,10 +63,17 @@ outcome run(const singular_check& check, const std::wstring& plural, int c, std:
 TEST(SingularCheck, EachCheckPicksThePluralFromWhatTheSingularAnswers) {
     // `singular` and `asked_case`: what the stand-in must be asked, when given.
     struct example {
-        const singular_check& check; const wchar_t* plural; int c; std::uint32_t singular_animacy; bool known;
-        const wchar_t *instrumental, *form; std::uint32_t animate;
-        const wchar_t* singular = nullptr; int asked_case = -1;
+        const singular_check& check;
+        const wchar_t* plural;
+        int c;
+        std::uint32_t singular_animacy;
+        bool known;
+        const wchar_t *instrumental, *form;
+        std::uint32_t animate;
+        const wchar_t* singular = nullptr;
+        int asked_case = -1;
     };
+    // clang-format off
     const example examples[] = {
         {check_a, L"комиссары", 4, 1, true, L"", L"комиссаров", 1, L"комиссар", 0},
         {check_a, L"самовары", 4, 0, true, L"", L"самовары", untouched},
@@ -89,6 +101,7 @@ TEST(SingularCheck, EachCheckPicksThePluralFromWhatTheSingularAnswers) {
         {check_c3, L"купцы", 2, 0, true, L"купцом ещё", L"купцев", untouched},
         {check_c3, L"купцы", 3, 0, false, L"", L"купцам", untouched},
     };
+    // clang-format on
     for (const example& e : examples) {
         SCOPED_TRACE(std::string(e.check.name) + " " + std::to_string(e.c));
         outcome out = run(e.check, e.plural, e.c, e.singular_animacy, e.known, e.instrumental);

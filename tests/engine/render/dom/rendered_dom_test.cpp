@@ -38,8 +38,9 @@ void load(const std::wstring& html) {
     ASSERT_LT(html.size(), 1'000'000u);  // setHtml takes at most 2 MB
     bool ok = false;
     ASSERT_TRUE(wait_for([&](auto finish) {
-        QObject::connect(page, &QWebEnginePage::loadFinished, page,
-                         [&ok, finish](bool result) { ok = result, finish(); }, Qt::SingleShotConnection);
+        QObject::connect(
+            page, &QWebEnginePage::loadFinished, page,
+            [&ok, finish](bool result) { ok = result, finish(); }, Qt::SingleShotConnection);
         page->setHtml(QString::fromStdWString(html), QUrl(QStringLiteral("file:///paperwright/")));
     }));
     ASSERT_TRUE(ok);
@@ -48,7 +49,8 @@ void load(const std::wstring& html) {
 QVariant run_js(const QString& script) {
     QVariant result;
     EXPECT_TRUE(wait_for([&](auto finish) {
-        page->runJavaScript(script, [&result, finish](const QVariant& value) { result = value, finish(); });
+        page->runJavaScript(script,
+                            [&result, finish](const QVariant& value) { result = value, finish(); });
     }));
     return result;
 }
@@ -111,6 +113,7 @@ TEST_F(RenderedDom, BoldNumbersAndBoldUnitsDoNotLeakIntoTheRestOfTheDocument) {
 }
 
 TEST_F(RenderedDom, EveryUnitSitsInItsOwnPageWhateverItsTables) {
+    // clang-format off
     const wchar_t* units[] = {
         L"{TABLE:}{ROW:}{CELL:}whole{:TABLE}unit0{%}",
         L"{TABLE:}{ROW:}{CELL:}open unit1{%}",
@@ -119,6 +122,7 @@ TEST_F(RenderedDom, EveryUnitSitsInItsOwnPageWhateverItsTables) {
         L"<tr><td style=\"padding:4px\">link row</td>unit4{%}",
         L"unit5",
     };
+    // clang-format on
     auto doc = new_document();
     doc_group& page = add_page(*doc);
     for (const wchar_t* text : units) add_block(page, text);

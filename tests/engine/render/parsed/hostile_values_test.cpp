@@ -175,6 +175,7 @@ protected:
 }  // namespace
 
 TEST_F(HostileValues, ScreenPrintAndWordPagesHoldOnlyTheTemplatesTagsAndAttributes) {
+    // clang-format off
     const std::wstring hostile[] = {
         L"a\fonmouseover=alert(1) b",
         L"\" onmouseover=\"alert(1)\" x=\"",
@@ -186,6 +187,7 @@ TEST_F(HostileValues, ScreenPrintAndWordPagesHoldOnlyTheTemplatesTagsAndAttribut
         L"a\u2028b\u2029c",
         L"x/ onclick=alert(1) `y`",
     };
+    // clang-format on
     for (const std::wstring& h : hostile) {
         SCOPED_TRACE(to_utf8(h));
         value->s2 = h;

@@ -12,7 +12,8 @@ using Texts = std::vector<std::wstring>;
 class MenuEntries : public core_test::interface_language_test {
 protected:
     MenuEntries() {
-        for (const wchar_t* name : {L"Parties", L"", L"Price"}) data.parameters.groups.emplace_back().record.s1 = name;
+        for (const wchar_t* name : {L"Parties", L"", L"Price"})
+            data.parameters.groups.emplace_back().record.s1 = name;
         data.parameters.group_count = 3;
     }
     void add_page(std::uint16_t kind, const wchar_t* block) {

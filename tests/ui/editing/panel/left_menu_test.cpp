@@ -38,7 +38,8 @@ TEST_F(LeftMenu, ChoosingASectionStoresItScrollsUpAndRebuildsThePanel) {
 
     // A user's click on the entry.
     auto* widget = static_cast<QListWidget*>(platform::widget_of(list()));
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(1)).center());
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
+                      widget->visualItemRect(widget->item(1)).center());
     EXPECT_EQ(window->session().section(), 1);
     EXPECT_EQ(window->data_panel().scroller()->vertical_offset(), 0);
     EXPECT_EQ(inside<platform::TextBox>(1, 0)->text(), L"price value");
@@ -89,7 +90,8 @@ TEST_F(LeftMenu, AStoredSectionPastTheEndIsKeptAndShowsNothing) {
 TEST(ListBox, SelectionEventsOnlyForChanges) {
     auto box = platform::ListBox::create();
     std::vector<int> raised;
-    box->selection_changed.add([&](platform::ListBox&, const int& index) { raised.push_back(index); });
+    box->selection_changed.add(
+        [&](platform::ListBox&, const int& index) { raised.push_back(index); });
     box->set_entries({{L"a"}, {L"b"}});
     box->set_selected_index(1);
     box->set_selected_index(1);  // no change, no event

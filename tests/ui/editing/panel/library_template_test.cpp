@@ -12,7 +12,8 @@ using platform::Visibility;
 class LibraryTemplate : public panel_test::PanelTest {
 protected:
     LibraryTemplate() {
-        std::filesystem::copy_file(PAPERWRIGHT_BUILT_SHARE "/briks/01/Agreements/Sales Agreement.brik",
+        std::filesystem::copy_file(PAPERWRIGHT_BUILT_SHARE
+                                   "/briks/01/Agreements/Sales Agreement.brik",
                                    data_file(L"briks/Agreements/Sales Agreement.brik"),
                                    std::filesystem::copy_options::overwrite_existing);
         main_view().web_message_received.raise(main_view(), L"Agreements/Sales|Agreement");
@@ -21,8 +22,9 @@ protected:
 
 TEST_F(LibraryTemplate, TheDeliveryAddressGoesAwayWhileTheBuyerCollects) {
     const auto& entries = window->left_menu().list()->entries();
-    const auto terms = std::int32_t(std::find_if(entries.begin(), entries.end(), [](auto& e) { return e.text == L"Terms"; }) -
-                                    entries.begin());
+    const auto terms = std::int32_t(
+        std::find_if(entries.begin(), entries.end(), [](auto& e) { return e.text == L"Terms"; }) -
+        entries.begin());
     ASSERT_LT(std::size_t(terms), entries.size());
     window->left_menu().list()->set_selected_index(terms);
     // Note; Delivery caption and row; address caption and row; Payment ...

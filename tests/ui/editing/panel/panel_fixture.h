@@ -56,7 +56,9 @@ protected:
     }
 
     platform::Panel& panel() { return window->data_panel().panel(); }
-    std::shared_ptr<platform::Element> row(std::size_t index) { return panel().children().at(index); }
+    std::shared_ptr<platform::Element> row(std::size_t index) {
+        return panel().children().at(index);
+    }
     template <class T>
     std::shared_ptr<T> inside(std::size_t row_index, std::size_t child) {
         auto container = std::dynamic_pointer_cast<platform::Panel>(row(row_index));
@@ -70,7 +72,8 @@ protected:
     }
     bool last_render_reset_scroll() const {
         const auto& scripts = views.at(0)->scripts;
-        return !scripts.empty() && scripts.back() == L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
+        return !scripts.empty() &&
+               scripts.back() == L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
     }
 
     std::unique_ptr<app::MainWindow> window = make_window();

@@ -2,9 +2,9 @@
 
 #include <memory>
 
+#include "core/interface_language_fixture.h"
 #include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
-#include "core/interface_language_fixture.h"
 #include "ui/output/document_names.h"
 #include "ui/output/preview_page.h"
 #include "ui/output/value_captions.h"
@@ -19,11 +19,13 @@ TEST_F(Captions, CopiesAndPointsTakeTheirFormByNumber) {
     EXPECT_EQ(ui::copies_text(3), L"3 copies");
     EXPECT_EQ(ui::millimetres_text(12.75), L"12 mm");  // the whole part
     core::current_language = 1;
+    // clang-format off
     const Pairs russian = {
         {ui::copies_text(1), L"1 копию"},        {ui::copies_text(4), L"4 копии"},
         {ui::copies_text(5), L"5 копий"},        {ui::copies_text(10), L"10 копий"},
         {ui::line_spacing_text(4), L"4 пункта"}, {ui::heading_delta_text(-2), L"на 2 пункта меньше"},
     };
+    // clang-format on
     for (const auto& [made, expected] : russian) EXPECT_EQ(made, expected);
 }
 
@@ -68,8 +70,11 @@ TEST_F(Captions, TitlesFallBackToTheShortNameOnlyWhenAskedAndTheFooterNeedsTheFo
 }
 
 TEST_F(Captions, TypedFileNamesBecomeTitlesAndTitlesBecomeSafeFileNames) {
-    for (const auto& [typed, title] : Pairs{{L"Report.pdf ", L"Report"}, {L"Report.final", L"Report.final"},
-                                            {L"a:b*c?.DocX", L"abc"}, {L"Memo...", L"Memo"}, {L"1/2", L"12"}}) {
+    for (const auto& [typed, title] : Pairs{{L"Report.pdf ", L"Report"},
+                                            {L"Report.final", L"Report.final"},
+                                            {L"a:b*c?.DocX", L"abc"},
+                                            {L"Memo...", L"Memo"},
+                                            {L"1/2", L"12"}}) {
         EXPECT_EQ(ui::title_from_file_name(typed), title);
     }
     for (const auto& [title, name] : Pairs{{L"Sales/Agreement", L"SalesAgreement"},
@@ -90,7 +95,8 @@ TEST_F(Captions, TypedFileNamesBecomeTitlesAndTitlesBecomeSafeFileNames) {
 }
 
 TEST_F(Captions, PreviewPagesFrameTheirAddressSafely) {
-    EXPECT_NE(ui::preview_page(L"tembrick:preview/1.pdf").find(L"<iframe src=\"tembrick:preview/1.pdf#toolbar=0\">"),
+    EXPECT_NE(ui::preview_page(L"tembrick:preview/1.pdf")
+                  .find(L"<iframe src=\"tembrick:preview/1.pdf#toolbar=0\">"),
               std::wstring::npos);
     // An address cannot leave its attribute.
     EXPECT_EQ(ui::preview_page(L"x\"><script>").find(L"<script>"), std::wstring::npos);

@@ -8,10 +8,12 @@ using core::PrintPages;
 using Pages = std::vector<int>;
 
 TEST(PageList, TheTypedListKeepsNumbersOfUpToThreeDigitsAndSingleSeparators) {
+    // clang-format off
     const std::pair<std::wstring, std::wstring> cases[] = {
         {L"1234", L"123"}, {L"1,,2--5", L"1,2-5"}, {L",1", L",1"},  {L"1a;2", L"12"},
         {L"1 2", L"1,2"},  {L"1, 3 - 5 ", L"1,3-5"}, {L"  7", L"7"}, {L"12 345 6", L"12,345,6"},
     };
+    // clang-format on
     for (const auto& [typed, kept] : cases) EXPECT_EQ(ui::clean_page_list(typed), kept);
 }
 
@@ -21,13 +23,22 @@ TEST(PageList, PartsNamePagesWithinTheDocumentAndNothingValidMeansAllPages) {
         int count;
         Pages pages;
     } cases[] = {
-        {L"1,3,5-7", 10, {1, 3, 5, 6, 7}}, {L"8-", 10, {8, 9, 10}}, {L"-3", 10, {1, 2, 3}},
-        {L"4,2,4", 10, {2, 4}},            {L"9-20", 10, {9, 10}},  {L"100", 120, {100}},
-        {L"5-3,2", 6, {2}},                {L"0,3", 6, {3}},        {L"0-2,4", 6, {4}},
-        {L"", 3, {1, 2, 3}},               {L"-", 3, {1, 2, 3}},    {L"5-2", 3, {1, 2, 3}},
+        {L"1,3,5-7", 10, {1, 3, 5, 6, 7}},
+        {L"8-", 10, {8, 9, 10}},
+        {L"-3", 10, {1, 2, 3}},
+        {L"4,2,4", 10, {2, 4}},
+        {L"9-20", 10, {9, 10}},
+        {L"100", 120, {100}},
+        {L"5-3,2", 6, {2}},
+        {L"0,3", 6, {3}},
+        {L"0-2,4", 6, {4}},
+        {L"", 3, {1, 2, 3}},
+        {L"-", 3, {1, 2, 3}},
+        {L"5-2", 3, {1, 2, 3}},
         {L"40", 3, {1, 2, 3}},
     };
-    for (const auto& c : cases) EXPECT_EQ(ui::parse_page_list(c.list, c.count), c.pages) << &c - cases;
+    for (const auto& c : cases)
+        EXPECT_EQ(ui::parse_page_list(c.list, c.count), c.pages) << &c - cases;
 }
 
 TEST(PageChoice, OddAndEvenGoToTheLastPage) {

@@ -63,8 +63,9 @@ TEST(WordFile, TheExportFlagIsSetWhileRenderingAndRestoredAfterAFailure) {
     EXPECT_EQ(root.b, 0);
     EXPECT_EQ(text, L"it's &amp; that's");
 
-    EXPECT_THROW(ui::word_file_text(&root, []() -> std::wstring { throw std::runtime_error("render"); }),
-                 std::runtime_error);
+    EXPECT_THROW(
+        ui::word_file_text(&root, []() -> std::wstring { throw std::runtime_error("render"); }),
+        std::runtime_error);
     EXPECT_EQ(root.b, 0);
 }
 

@@ -50,8 +50,9 @@ std::string contract_bytes() {
     auto& block = page.elements.emplace_back();
     block.record.s1 = u"Terms";
     fixture::brik_record paragraph;
-    paragraph.s2 = u"The buyer's payment is due within thirty days of delivery; the seller keeps title to the "
-                   u"goods until the whole price is paid, and either party may end this agreement in writing.";
+    paragraph.s2 =
+        u"The buyer's payment is due within thirty days of delivery; the seller keeps title to the "
+        u"goods until the whole price is paid, and either party may end this agreement in writing.";
     for (fixture::brik_record* styled : {&page.record, &block.record, &paragraph}) {
         styled->s3 = u"Liberation Serif";
         styled->v[0] = 12;
@@ -134,13 +135,16 @@ TEST_F(RealOutput,
     ASSERT_NE(preview_pdf, nullptr);
     QWidget* view = platform::widget_of(*window->elements().main_webview);
     ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(wait_until([&] {
-        const QImage shot = view->grab().toImage();
-        for (int y = 0; y < shot.height(); y += 7)
-            for (int x = 0; x < shot.width(); x += 7)
-                if (shot.pixel(x, y) != shot.pixel(0, 0)) return true;
-        return false;
-    }, 30000)) << "the preview frame stayed blank";
+    EXPECT_TRUE(wait_until(
+        [&] {
+            const QImage shot = view->grab().toImage();
+            for (int y = 0; y < shot.height(); y += 7)
+                for (int x = 0; x < shot.width(); x += 7)
+                    if (shot.pixel(x, y) != shot.pixel(0, 0)) return true;
+            return false;
+        },
+        30000))
+        << "the preview frame stayed blank";
 
     // Printing odd pages to a printer that takes PDF gives it just those, as
     // text; one that takes none gets them drawn. No printer says so.
@@ -183,16 +187,19 @@ TEST_F(RealOutput,
     // With no folder chosen the file goes into the documents folder, made
     // when a fresh home has none.
     fixture::temp_folder home;
-    const std::pair<const char*, std::filesystem::path> fresh[] = {{"HOME", home.path()}, {"XDG_CONFIG_HOME", home.path() / ".config"}};
+    const std::pair<const char*, std::filesystem::path> fresh[] = {
+        {"HOME", home.path()}, {"XDG_CONFIG_HOME", home.path() / ".config"}};
     std::vector<std::optional<std::string>> kept;
     for (const auto& [name, value] : fresh) {
-        kept.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt);
+        kept.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name))
+                                         : std::nullopt);
         setenv(name, value.c_str(), 1);
     }
     window->session().output().save_folder.clear();
     window->session().output().save_format = core::SaveFormat::html;
     const std::wstring outcome = act(*window, 1);
-    for (std::size_t i = 0; i < kept.size(); ++i) kept[i] ? setenv(fresh[i].first, kept[i]->c_str(), 1) : unsetenv(fresh[i].first);
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        kept[i] ? setenv(fresh[i].first, kept[i]->c_str(), 1) : unsetenv(fresh[i].first);
     EXPECT_EQ(outcome, L"Document Saved");
     EXPECT_TRUE(std::filesystem::exists(home.path() / "Documents/Long Contract.html"));
     EXPECT_TRUE(failures.messages.empty());

@@ -36,7 +36,9 @@ TEST_F(RealSettings, ZoomAndFontSizeReachThePageAndTheZoomOutlastsARender) {
     window.session().set_mode(core::ViewMode::settings);
     auto page = platform::Panel::create();
     // The view takes one render at a time; a change waits for the one before.
-    auto rendered = [&] { return app_test::wait_until([&] { return !window.render_in_flight(); }); };
+    auto rendered = [&] {
+        return app_test::wait_until([&] { return !window.render_in_flight(); });
+    };
     auto slider = [&](std::size_t box) -> platform::Slider& {
         auto* group = dynamic_cast<platform::Panel*>(page->children().at(box).get());
         return dynamic_cast<platform::Slider&>(*group->children().at(0));

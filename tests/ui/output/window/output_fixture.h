@@ -60,7 +60,8 @@ protected:
         pump();
     }
 
-    std::shared_ptr<platform::FakeDocumentOutput> output = std::make_shared<platform::FakeDocumentOutput>();
+    std::shared_ptr<platform::FakeDocumentOutput> output =
+        std::make_shared<platform::FakeDocumentOutput>();
 };
 
 // The fake answers for the web engine, the preview and the dialogs; the real

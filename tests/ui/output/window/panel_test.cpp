@@ -137,8 +137,8 @@ TEST_F(SavePrintPanel, SavePageFormatFolderNameAndOpening) {
     EXPECT_FALSE(name_box.read_only());
     EXPECT_NE(background_of(folder_box), background_of(name_box));
     EXPECT_NE(folder_box.placeholder_text().find(L"/home/user/Documents"), std::wstring::npos);
-    for (const std::optional<std::wstring>& chosen : {std::optional<std::wstring>(L"/home/user/Contracts"),
-                                                      std::optional<std::wstring>()}) {
+    for (const std::optional<std::wstring>& chosen :
+         {std::optional<std::wstring>(L"/home/user/Contracts"), std::optional<std::wstring>()}) {
         child<Button>(folder_row, 1).click();
         output->answer_folder(chosen);
         pump();

@@ -5,7 +5,9 @@ namespace {
 
 class Preview : public output_test::OutputWindowTest {
 protected:
-    bool view_shows(const std::wstring& text) { return main_view().scripts.back().find(text) != std::wstring::npos; }
+    bool view_shows(const std::wstring& text) {
+        return main_view().scripts.back().find(text) != std::wstring::npos;
+    }
 };
 
 TEST_F(Preview, ShowsTheChosenPagesWithTheFooterInAFrameOnThePaperOfThePageSetup) {
@@ -22,7 +24,8 @@ TEST_F(Preview, ShowsTheChosenPagesWithTheFooterInAFrameOnThePaperOfThePageSetup
     EXPECT_TRUE(view_shows(L"tembrick:preview/1.pdf#toolbar=0"));
     // The print view got the print HTML as an escaped literal.
     const auto& printed = preview_view().scripts;
-    EXPECT_TRUE(printed.at(printed.size() - 2).starts_with(L"document.documentElement.innerHTML='"));
+    EXPECT_TRUE(
+        printed.at(printed.size() - 2).starts_with(L"document.documentElement.innerHTML='"));
     ASSERT_EQ(output->pdf_layouts.size(), 1u);
     EXPECT_DOUBLE_EQ(output->pdf_layouts[0].right_in, 9 * 0.03935);
     EXPECT_DOUBLE_EQ(output->pdf_layouts[0].width_in, 210 * 0.03935);
