@@ -2,8 +2,9 @@
 # Sets up a Debian 12 machine for Paperwright, then either builds and starts the
 # program (run) or builds everything and runs every test (test).
 #   tools/dev.sh run     install what is missing, build Release, start the program
-#   tools/dev.sh test    install what is missing, build with tests, run ctest,
-#                        then the thread test of the engine under ThreadSanitizer
+#   tools/dev.sh test    install what is missing, check the formatting, build with
+#                        tests, run ctest, then the thread test of the engine
+#                        under ThreadSanitizer
 set -euo pipefail
 
 mode=${1:-}
@@ -18,7 +19,7 @@ cd "$top"
 # xauth is only a recommendation of xvfb, but xvfb-run refuses to start without it.
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libicu-dev locales
           qt6-base-dev qt6-webengine-dev qt6-pdf-dev libqpdf-dev libcups2-dev fonts-liberation fonts-dejavu-core xvfb xauth
-          libgumbo-dev)
+          libgumbo-dev clang-format)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -41,6 +42,14 @@ if [ "$mode" = run ]; then
   # Chromium's sandbox refuses to run as root; the web view then needs it off.
   if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
   exec build/release/bin/tembrick
+fi
+
+# Every C++ file is laid out as .clang-format says (data tables stand between
+# "clang-format off" and "on"); a file that differs fails the run.
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+else
+  find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run -Werror
 fi
 
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DPAPERWRIGHT_BUILD_TESTS=ON
