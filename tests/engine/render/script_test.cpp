@@ -22,20 +22,6 @@ std::wstring nested_blocks(int levels) {
 
 using ScriptRun = parameter_document;
 
-TEST_F(ScriptRun, TextReferencesAndMarkers) {
-    add_field(L"Сумма", L"1 200");
-    add_field(L"Фирма", L"  A &\n\tB <C> ");
-    EXPECT_EQ(run(L"Итого: {Сумма} руб."), L"Итого: 1 200 руб.");
-    EXPECT_EQ(run(L"{фирма}"), L" A & B &lt;C&gt; ");
-    EXPECT_EQ(run(L"{Ж:}жирный{:Ж}"), L"<b>жирный</b>");
-    EXPECT_EQ(run(L"a {} b{|}c{/}d"), L"a &nbsp;b&thinsp;c<br />d");
-    EXPECT_EQ(run(L"{!заметка}x"), L"x");
-    EXPECT_EQ(run(L"{Нет такого}"), L"");
-    std::wstring table = run(L"{ТАБЛИЦА:}{СТРОКА:}{ЯЧЕЙКА:}{:ТАБЛИЦА}");
-    EXPECT_TRUE(table.starts_with(L"<table width=100%  cellspacing=0 ")) << table;
-    EXPECT_TRUE(table.ends_with(L"</td></tr></table>")) << table;
-}
-
 TEST_F(ScriptRun, IndentedNewLineFollowsThePageSetup) {
     render_context context(&doc, view);
     context.style.first_indent_text = L"12.500000";
