@@ -22,13 +22,6 @@ TEST(UiStrings, NamedRowsHaveTextInBothLanguagesAndNothingElseHasAny) {
     EXPECT_EQ(ui_string(1, -1), L"");
 }
 
-TEST(UiStrings, TheLanguageSelectsTheColumnAndLeadingBlanksAreKept) {
-    EXPECT_EQ(ui_string(8, 0), L"Library.brik");
-    EXPECT_EQ(ui_string(19, 0), L" copy");
-    EXPECT_EQ(ui_string(8, 1), L"Библиотека.brik");
-    EXPECT_EQ(ui_string(1, 7), L"");
-}
-
 TEST(UiStrings, AddressesUseTheReservedExampleDomain) {
     for (int row : {85, 87, 88, 124, 126}) {
         for (int language : {0, 1})

@@ -44,9 +44,6 @@ TEST_F(Conditions, OperandsAndEachOperatorFamily) {
          {L"Город << \"Новгород\"", true},
          {L"\"нижний\" > Город", true},
          {L"\"Нижний\" >> Город", true}});
-    EXPECT_EQ(
-        run(L"{IF Сумма > 2000 THEN \"big\" ELSE IF Сумма > 1000 THEN \"mid\" ELSE \"small\"}"),
-        L"mid");
 }
 
 TEST_F(Conditions, ConnectivesGroupToTheRightNegationCoversTheRestAndDeepNestingIsCapped) {
@@ -55,7 +52,6 @@ TEST_F(Conditions, ConnectivesGroupToTheRightNegationCoversTheRestAndDeepNesting
             {L"Да ИЛИ Нет И Нет", true},
             {L"Пол = м OR Да", true},
             {L"НЕ Да И Нет", true},
-            {L"NOT Да", false},
             {L"Да И НЕ Нет", true},
             {L" !Нет", true},  // "{!" would open a verbatim block
             {L"(Нет И Да) ИЛИ Да", true},
@@ -81,7 +77,6 @@ TEST_F(Conditions, DatesCompareByDay) {
     expect({{L"Начало < Конец", true},
             {L"Начало < Тоже", false},
             {L"Начало <= Тоже", true},
-            {L"Начало > Тоже", false},
             {L"Начало >= Тоже", true},
             {L"Конец >> Начало", true},
             {L"Начало = Тоже", true},

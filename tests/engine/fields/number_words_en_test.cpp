@@ -8,16 +8,12 @@ using namespace engine;
 
 TEST(EnglishNumberWords, GroupsBlanksScalesZeroAndCents) {
     const std::tuple<const wchar_t*, int, const wchar_t*> cases[] = {
-        {L"21", 0, L"twenty-one"},
-        {L"115", 0, L"one hundred fifteen"},
         {L"101", 0, L"one hundred one"},
         {L"2,500", 0, L"two thousand five hundred"},
         {L" 1 000 000 ", 0, L"one million"},
         {L"007", 0, L"seven"},
         // Zero groups leave no blanks of their own.
         {L"1,000,001,000", 0, L"one billion one thousand"},
-        {L"2021", 0, L"two thousand twenty-one"},
-        {L"2000000000000000", 0, L"two quadrillion"},
         {L"12345678901234567890", 0,
          L"twelve quintillion three hundred forty-five quadrillion six hundred seventy-eight "
          L"trillion nine hundred one billion two hundred thirty-four million five hundred "

@@ -122,10 +122,3 @@ TEST(WordHead, PageDefinitionFollowsThePageSetup) {
         EXPECT_NE(head.find(L"orientation: portrait;"), std::wstring::npos);
     }
 }
-
-TEST(WordHead, PageBreaksBecomeWordBreaks) {
-    const std::wstring brk =
-        L"<p style=\"page-break-after:always;height:2px;font-size:2pt;\">&#8204;</p>";
-    const std::wstring word = L"&nbsp;<br style='page-break-before:always;clear:both;'/>";
-    EXPECT_EQ(convert_page_breaks(L"a" + brk + L"b" + brk), L"a" + word + L"b" + word);
-}

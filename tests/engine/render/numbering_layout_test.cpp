@@ -151,11 +151,9 @@ TEST(NumberingPrefix, KindsCountersAndLanguages) {
         {{1, 2, 1, 2, 3}, 0, L"1.&nbsp; 1.1.&nbsp; 2.&nbsp; 2.1.&nbsp; 2.1.1.&nbsp; "},
         {{3}, 0, L"1.1.1.&nbsp; "},
         {{0, 13, 18}, 0, L" -&nbsp; -&nbsp; "},
-        // Restarts, and the thousand flag.
-        {{1, 1, 101, 1}, 0, L"1.&nbsp; 2.&nbsp; 1.&nbsp; 2.&nbsp; "},
+        // The thousand flag, with and without a restart.
         {{1005, 1, 1101}, 0, L"I.&nbsp; 1.&nbsp; 1.&nbsp; "},
-        // Lower roman numerals share a counter.
-        {{6, 7, 8}, 0, L"i.&nbsp; ii)&nbsp; (iii)&nbsp; "},
+        // Another kind between lower roman numerals restarts them.
         {{6, 4, 6}, 0, L"i.&nbsp; 1)&nbsp; i.&nbsp; "},
         // Letters follow the document language.
         {{10, 10, 11}, 0, L"a.&nbsp; b.&nbsp; c)&nbsp; "},

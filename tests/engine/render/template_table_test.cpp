@@ -35,34 +35,11 @@ const std::wstring table_tail = L"style=\"margins:0px;font-family:Arial;";
 
 }  // namespace
 
-TEST_F(TemplateTable, TableStarts) {
-    EXPECT_EQ(html(8, L"{ТАБЛИЦА:}"),
-              L"<table width=100%  cellspacing=0 cellpadding=4  " + table_tail + L"\">");
-    EXPECT_TRUE(html(8, L"{#E0E0E0 ТАБЛИЦА:60%,2}")
-                    .starts_with(L"<table width=60% cellspacing=0 cellpadding=2 bgcolor=#E0E0E0 "));
+TEST_F(TemplateTable, FixedLayoutAndLineHeight) {
     EXPECT_TRUE(html(8, L"{ТАБЛИЦА:FIXED,50%}").ends_with(L"table-layout:fixed;\">"));
     EXPECT_TRUE(html(8, L"{фиксированная таблица}").ends_with(L"table-layout:fixed;\">"));
     context.style.line_height_text = L"0.196850";
     EXPECT_TRUE(contains(html(8, L"{TABLE:}"), L"style=\"line-height:0.196850in;margins:0px;"));
-}
-
-TEST_F(TemplateTable, RowsAndCellsCloseWhatIsOpen) {
-    std::wstring out = html(8, L"{ТАБЛИЦА:}");
-    for (auto [code, text] : {std::pair{10u, L"{СТРОКА:20}"},
-                              {11u, L"{ЯЧЕЙКА:}"},
-                              {0u, L"a"},
-                              {11u, L"{ЯЧЕЙКА:}"},
-                              {0u, L"b"},
-                              {10u, L"{СТРОКА:}"},
-                              {11u, L"{ЯЧЕЙКА:}"},
-                              {0u, L"c"},
-                              {9u, L"{:ТАБЛИЦА}"}})
-        out += code == 0 ? std::wstring(text) : html(code, text);
-    const std::wstring td = L"<td  style=\"" + plain_cell_tail;
-    EXPECT_TRUE(out.ends_with(L"<tr style=\"height:20px;\">" + td + L"a</td>" + td +
-                              L"b</td></tr><tr>" + td + L"c</td></tr></table>"));
-    EXPECT_FALSE(context.table_row_open);
-    EXPECT_FALSE(context.table_cell_open);
 }
 
 TEST_F(TemplateTable, CellWithBordersColoursSpansAndKeywords) {
