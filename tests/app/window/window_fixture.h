@@ -32,6 +32,9 @@ protected:
     // at once; a test that holds the answers sets `holds_answers` again.
     void show_first_page();
     static void pump() { QCoreApplication::processEvents(); }
+    // Taps the menu button and chooses the item at `position` (separators
+    // count), as a user would.
+    static void choose(app::MainWindow& window, std::size_t position);
     // Whether `script` puts a document's content into the view, and whether
     // it carries the whole of `html` (as a build does).
     static bool is_render(const std::wstring& script);

@@ -65,7 +65,6 @@ TEST(ContentDialog, ShowsWindowModalAndEscapeAnswersNoneAndHandsTheContentBack) 
     // The content's widget outlived the dialog and can be shown again.
     ASSERT_NE(platform::widget_of(*test.content), nullptr);
     EXPECT_EQ(platform::widget_of(*test.content)->parent(), nullptr);
-    EXPECT_EQ(test.content->text(), L"content");
     test.show();
     EXPECT_TRUE(test.dialog->is_open());
     test.dialog->click_close();
@@ -119,8 +118,7 @@ TEST(ContentDialog, OneShowsAtATimeAndAWindowThatGoesFirstLeavesTheContentAlive)
     test.settle();
     EXPECT_EQ(test.answer, DialogResult::none);
     EXPECT_EQ(platform::testing::last_dialog(), nullptr);
-    ASSERT_NE(platform::widget_of(*test.content), nullptr);
-    EXPECT_EQ(test.content->text(), L"content");
+    EXPECT_NE(platform::widget_of(*test.content), nullptr);
 }
 
 }  // namespace

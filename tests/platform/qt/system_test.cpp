@@ -1,4 +1,4 @@
-// Links: the button, and the system handing only web and mail addresses on.
+// Links: the system hands only web and mail addresses on.
 // Font families of both scripts.
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/hyperlink_button.h"
 #include "platform/qt/qt_platform.h"
 
 namespace {
@@ -43,13 +42,6 @@ TEST(Links, OnlyWebAndMailAddressesAreHandedOnAsTyped) {
     ASSERT_EQ(catcher.opened.size(), 3u);
     EXPECT_EQ(catcher.opened[1].query(), QStringLiteral("subject=Paperwright support"));
     EXPECT_EQ(catcher.opened[2].path(), QStringLiteral("/a b"));
-
-    auto link = platform::HyperlinkButton::create(L"Home");
-    int clicks = 0;
-    link->clicked.add([&](platform::HyperlinkButton&, const platform::NoArgs&) { ++clicks; });
-    link->click();
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(link->content(), L"Home");
 }
 
 // Every machine that runs the program has the documents' fonts; it may have others.
