@@ -1,9 +1,10 @@
 // Every library template read as a finished document: the visible text of its
-// print with its own values, and with a second set typed into its fields, is
-// compared with the golden file tests/resources/library/<language>/<name>.txt;
-// the typed set is <name>.values beside it ("field name: value" lines). Any
-// change shows as a diff. PAPERWRIGHT_WRITE_GOLDEN=1 writes the golden files
-// instead, to be read line by line before they are committed.
+// print with its own values, and with each of two further sets typed into its
+// fields, is compared with the golden file
+// tests/resources/library/<language>/<name>.txt; the typed sets are
+// <name>.values and <name>.values3 beside it ("field name: value" lines), each
+// typed over the template's own values. Any change shows as a diff. PAPERWRIGHT_WRITE_GOLDEN=1
+// writes the golden files instead, to be read line by line before they are committed.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -129,6 +130,12 @@ std::string line_diff(const std::string& golden, const std::string& rendered) {
     return diff;
 }
 
+// The typed sets: the file beside the golden text and its heading there.
+const std::pair<std::wstring, std::string> typed_sets[] = {
+    {L".values", "== typed values ==\n"},
+    {L".values3", "== third values ==\n"},
+};
+
 using LibraryGolden = ::testing::Test;
 
 TEST_F(LibraryGolden, EveryTemplateReadsAsItsGoldenTextWithItsOwnAndWithTypedValues) {
@@ -148,14 +155,19 @@ TEST_F(LibraryGolden, EveryTemplateReadsAsItsGoldenTextWithItsOwnAndWithTypedVal
 
             const fs::path golden_file =
                 golden_folder(l) / fs::path(engine::to_utf8(name + L".txt"));
-            const fs::path values_file =
-                golden_folder(l) / fs::path(engine::to_utf8(name + L".values"));
             if (!view.library_shown) {
-                ASSERT_TRUE(fs::exists(values_file)) << values_file;
-                for (const auto& [field, value] : read_values(values_file))
-                    type_value(doc, field, value);
-                ui::reevaluate_field_conditions(doc, view, -1);
-                golden += "== typed values ==\n" + engine::to_utf8(read_as_printed(doc, view));
+                for (const auto& [extension, heading] : typed_sets) {
+                    const fs::path values_file =
+                        golden_folder(l) / fs::path(engine::to_utf8(name + extension));
+                    ASSERT_TRUE(fs::exists(values_file)) << values_file;
+                    engine::document typed(library::wide(library::built_of(l, name)), l.language,
+                                           march_16);
+                    ASSERT_TRUE(typed.loaded());
+                    for (const auto& [field, value] : read_values(values_file))
+                        type_value(typed, field, value);
+                    ui::reevaluate_field_conditions(typed, view, -1);
+                    golden += heading + engine::to_utf8(read_as_printed(typed, view));
+                }
             }
 
             if (writing_golden_files()) {

@@ -20,9 +20,10 @@ pages
       space-before: 0
       paragraph
         text: >
-          This Agreement is made on {long:Effective date} between {First party}
-          and {Second party}{IF Kind = "one-way" THEN ", where " disclosing party
-          " discloses and the other party receives Confidential Information"}.
+          This Agreement is made on <span style=white-space:nowrap>{long:Effective
+          date}</span> between {First party} and {Second party}{IF Kind =
+          "one-way" THEN ", where " disclosing party " discloses and the other
+          party receives Confidential Information"}.
         first-indent: 10
     block
       numbering: 1. restart
@@ -48,15 +49,16 @@ pages
         numbering: 1.1.
         text: >
           {IF Kind = "mutual" THEN "Each party" ELSE "The receiving party"}
-          shall keep the Confidential Information secret for {Years}
-          ({in words:Years}) {IF Years = 1 THEN "year" ELSE "years"} from
-          {long:Effective date}.
+          shall keep the Confidential Information secret for {IF Years THEN
+          Years, " (" in words:Years ")" ELSE "______"} {IF Years = 1 THEN "year"
+          ELSE "years"} from <span style=white-space:nowrap>{long:Effective
+          date}</span>.
     block
       text: SIGNATURES
       paragraph
         text: >
-          {TABLE:100%,4}{ROW:}{CELL:0,0,0,0,50%}{B:}{First party}{:B}{CELL:0,0,0,0,50%}{B:}{Second party}{:B}
-          {ROW:30}{CELL:0,0,1,0}{CELL:0,0,1,0}{:TABLE}
+          {TABLE:100%,4}{ROW:}{CELL:0,0,0,0,45%}{B:}{First party}{:B}{CELL:0,0,0,0,10%}{CELL:0,0,0,0,45%}{B:}{Second party}{:B}
+          {ROW:30}{CELL:0,0,1,0}{CELL:}{CELL:0,0,1,0}{:TABLE}
         align: left
 
 parameters
@@ -69,9 +71,12 @@ parameters
         selected: yes
       option one-way
     field Disclosing party
-      type: text
+      type: choice
       caption: Party that discloses
-      value: Northwind Trading LLC
+      value: {First party}
+      option {First party}
+        selected: yes
+      option {Second party}
       hidden: yes
       condition: Kind = "mutual"
     field Effective date

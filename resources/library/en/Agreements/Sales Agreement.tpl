@@ -43,14 +43,16 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          Quantity: {Quantity} ({in words:Quantity}) {IF Quantity = 1 THEN
-          "unit" ELSE "units"} at {currency:Price} ({currency in words:Price})
-          per unit.{Total = Quantity * Price}
+          Quantity: {IF Quantity THEN Quantity, " (" in words:Quantity ")" ELSE
+          "______"} {IF Quantity = 1 THEN "unit" ELSE "units"} at
+          {currency:Price} ({currency in words:Price}) per unit.{Total =
+          Quantity * Price}
       paragraph
         numbering: 1.1.
         text: >
           The total price is {currency:Total} ({currency in words:Total}),
-          payable in {currency}.
+          payable in {IF Currency = "Euro" THEN "euros" ELSE IF Currency =
+          "United Kingdom Pounds" THEN "pounds sterling" ELSE "US dollars"}.
     block
       numbering: 1.
       text: DELIVERY
@@ -60,7 +62,8 @@ pages
           {IF Delivery = "Seller delivers" THEN "The Seller shall deliver the
           Goods at its own cost to " delivery address ELSE "The Buyer shall
           collect the Goods from the Seller's warehouse"} no later than
-          {Delivery by = Agreement date + 30}{long:Delivery by}.
+          {Delivery by = Agreement date + 30}<span
+          style=white-space:nowrap>{long:Delivery by}</span>.
       paragraph
         numbering: 1.1.
         text: >
@@ -71,7 +74,9 @@ pages
       text: PAYMENT
       paragraph
         numbering: 1.1.
-        text: The Buyer shall pay the total price as follows.
+        text: >
+          The Buyer shall pay the total price {IF Payment terms THEN "as
+          follows." ELSE "on the terms the parties agree in writing."}
       paragraph
         numbering: a)
         text: >
@@ -80,22 +85,24 @@ pages
       paragraph
         numbering: a)
         text: >
-          {IF payment terms < "on delivery" THEN "What remains due is paid on
-          delivery of the Goods."}
+          {IF payment terms < "on delivery" AND payment terms < "advance" THEN
+          "What remains due is paid on delivery of the Goods." ELSE IF payment
+          terms < "on delivery" THEN "The total price is paid on delivery of
+          the Goods."}
       paragraph
         numbering: a)
         text: >
           {IF payment terms < "letter of credit" THEN "The Buyer's bank opens
-          an irrevocable letter of credit in favour of the Seller."}
+          an irrevocable letter of credit in favor of the Seller."}
     block
       numbering: 1.
       text: WARRANTY
       paragraph
         numbering: 1.1.
         text: >
-          The Seller warrants the Goods for {Warranty months}
-          ({in words:Warranty months}) {IF Warranty months = 1 THEN "month"
-          ELSE "months"} from
+          The Seller warrants the Goods for {IF Warranty months THEN Warranty
+          months, " (" in words:Warranty months ")" ELSE "______"} {IF Warranty
+          months = 1 THEN "month" ELSE "months"} from
           {IF Delivery = "Seller delivers" THEN "delivery" ELSE "collection"}.
     block
       numbering: 1.
@@ -106,15 +113,16 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          Signed in two copies on the {формат:Agreement date}.
+          Signed in two copies on the {day th:Agreement date} day of
+          {month in words:Agreement date}, {year:Agreement date}.
     block
       text: SIGNATURES
       paragraph
         text: >
-          {TABLE:100%,4}{ROW:}{CELL:0,0,0,0,50%,,,BOLD}Seller{CELL:0,0,0,0,50%,,,BOLD}Buyer
-          {ROW:}{CELL:}{Seller}{CELL:}{Buyer}
-          {ROW:30}{CELL:0,0,1,0}{CELL:0,0,1,0}
-          {ROW:}{CELL:}{Seller representative}{CELL:}{Buyer signatory}{:TABLE}
+          {TABLE:100%,4}{ROW:}{CELL:0,0,0,0,45%,,,BOLD}Seller{CELL:0,0,0,0,10%}{CELL:0,0,0,0,45%,,,BOLD}Buyer
+          {ROW:}{CELL:}{Seller}{CELL:}{CELL:}{Buyer}
+          {ROW:30}{CELL:0,0,1,0}{CELL:}{CELL:0,0,1,0}
+          {ROW:}{CELL:}{Seller representative}{CELL:}{CELL:}{Buyer signatory}{:TABLE}
         align: left
 
 parameters
@@ -151,7 +159,7 @@ parameters
     field Buyer address
       type: memo
       caption: Buyer's address
-      value: 400 Harbour Road, Boston, MA 02110
+      value: 400 Harbor Road, Boston, MA 02110
     field Buyer signatory
       type: text
       caption: Signing for the Buyer
@@ -160,7 +168,7 @@ parameters
     field Goods
       type: memo
       caption: Description of the goods
-      value: office chairs, model ErgoLine 300, colour graphite
+      value: office chairs, model ErgoLine 300, color graphite
     field Quantity
       type: number
       caption: Quantity

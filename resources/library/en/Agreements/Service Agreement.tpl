@@ -35,10 +35,12 @@ pages
       paragraph
         numbering: 1.
         text: >
-          The services start on {long:Start date} and are completed within
-          {Duration days} ({in words:Duration days}) {IF Duration days = 1 THEN
-          "day" ELSE "days"}, that is by {End date = Start date + Duration
-          days}{long:End date}.
+          The services start on <span style=white-space:nowrap>{long:Start
+          date}</span> and are completed within {IF Duration days THEN Duration
+          days, " (" in words:Duration days ")" ELSE "______"} {IF Duration days
+          = 1 THEN "day" ELSE "days"}{End date = Start date + Duration
+          days}{IF Duration days THEN ", that is by
+          <span style=white-space:nowrap>" long:End date "</span>"}.
     block
       numbering: I.
       text: FEES
@@ -51,9 +53,9 @@ pages
       paragraph
         numbering: 1.
         text: >
-          Invoices are payable within {Payment days}
-          ({in words:Payment days}) {IF Payment days = 1 THEN "day" ELSE
-          "days"} of receipt.
+          Invoices are payable within {IF Payment days THEN Payment days, " ("
+          in words:Payment days ")" ELSE "______"} {IF Payment days = 1 THEN
+          "day" ELSE "days"} of receipt.
     block
       numbering: I.
       text: TERMINATION
@@ -63,8 +65,9 @@ pages
       paragraph
         numbering: i.
         text: >
-          by {Notice days} ({in words:Notice days}) {IF Notice days = 1 THEN
-          "day's" ELSE "days'"} written notice to the other party; or
+          by {IF Notice days THEN Notice days, " (" in words:Notice days ")"
+          ELSE "______"} {IF Notice days = 1 THEN "day's" ELSE "days'"} written
+          notice to the other party; or
       paragraph
         numbering: i.
         text: at once, if the other party materially breaches it.
@@ -72,9 +75,9 @@ pages
       text: SIGNATURES
       paragraph
         text: >
-          {TABLE:100%,4}{ROW:}{CELL:0,0,0,0,50%,,,BOLD}Provider{CELL:0,0,0,0,50%,,,BOLD}Client
-          {ROW:}{CELL:}{Provider}{CELL:}{Client}
-          {ROW:30}{CELL:0,0,1,0}{CELL:0,0,1,0}{:TABLE}
+          {TABLE:100%,4}{ROW:}{CELL:0,0,0,0,45%,,,BOLD}Provider{CELL:0,0,0,0,10%}{CELL:0,0,0,0,45%,,,BOLD}Client
+          {ROW:}{CELL:}{Provider}{CELL:}{CELL:}{Client}
+          {ROW:30}{CELL:0,0,1,0}{CELL:}{CELL:0,0,1,0}{:TABLE}
         align: left
 
 parameters
@@ -109,9 +112,13 @@ parameters
       caption: Fee
       value: 18500
     field Currency
-      type: pick
+      type: choice
       caption: Currency
       value: US Dollars
+      option US Dollars
+        selected: yes
+      option Euro
+      option United Kingdom Pounds
     field Expenses
       type: options
       caption: Expenses

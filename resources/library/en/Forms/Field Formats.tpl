@@ -1,7 +1,8 @@
 # Field Formats: every format a date, a number or an amount of money can be
 # written in, each shown beside its keyword, so that the library also
 # teaches how to write a template. A test checks that every keyword of the
-# engine appears in this page or in its Russian twin.
+# engine appears in this page or in its Russian twin; the formal date has a
+# Russian keyword only, so it is shown there and not here.
 title: Field Formats
 footer: Field Formats
 page-numbers: no
@@ -36,9 +37,6 @@ pages
       paragraph
         numbering: -
         text: "short: {short:Date}"
-      paragraph
-        numbering: -
-        text: "формат, the formal date: {формат:Date}"
       paragraph
         numbering: -
         text: "in words: {in words:Date}"
@@ -78,7 +76,7 @@ parameters
   section Formats
     field About
       type: note
-      caption: "Type other values here and watch each format follow them. A format is written before the field's name: {long:Date}."
+      caption: "Type other values here and watch each format follow them. In a template a format is written inside the braces, before the field's name and a colon."
     field Date
       type: date
       caption: Date

@@ -39,7 +39,7 @@ pages
         text: >
           Please pay to account {Account} within {Days = Due date - Invoice
           date}{Days} {IF Days = 1 THEN "day" ELSE "days"}, by
-          {long:Due date}.
+          <span style=white-space:nowrap>{long:Due date}</span>.
         align: justify
 
 parameters

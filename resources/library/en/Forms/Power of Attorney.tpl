@@ -1,5 +1,6 @@
 # Power of attorney for one person acting for a company; the powers are
-# check boxes, each printed as a numbered line only when ticked.
+# check boxes, each printed as a numbered line only when ticked, and with none
+# ticked the sentence ends without a list.
 title: Power of Attorney
 footer: Power of Attorney
 page-numbers: no
@@ -24,9 +25,9 @@ pages
         italic: yes
       paragraph
         text: >
-          {Company}, represented by {Director}, hereby authorises
-          {Attorney}, holder of passport {passport}, to act for the company
-          in the following matters:
+          {Company}, represented by {Director}, hereby authorizes
+          {Attorney}, holder of passport {passport}, to act for the company{IF
+          Powers THEN " in the following matters:" ELSE "."}
         first-indent: 10
     block
       paragraph
@@ -39,12 +40,13 @@ pages
         numbering: 1)
         text: {IF powers < "represent" THEN "to represent the company before public authorities;"}
       paragraph
-        text: and to do whatever else these matters require.
+        text: {IF Powers THEN "and to do whatever else these matters require."}
         first-indent: 10
     block
       paragraph
         text: >
-          This power of attorney is valid until {long:Valid until}
+          This power of attorney is valid until <span
+          style=white-space:nowrap>{long:Valid until}</span>
           ({Days valid = Valid until - Issue date}{Days valid} {IF Days valid = 1
           THEN "day" ELSE "days"} from issue){IF Substitution = "allowed"
           THEN " and may be passed on to another person" ELSE " and may not be

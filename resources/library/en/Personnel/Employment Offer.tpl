@@ -32,7 +32,8 @@ pages
       paragraph
         text: >
           We are pleased to offer you the position of {position} in our
-          {department} department, starting on {long:Start date}.
+          {department} department, starting on <span
+          style=white-space:nowrap>{long:Start date}</span>.
       paragraph
         numbering: -
         text: >
@@ -40,20 +41,24 @@ pages
           monthly.
       paragraph
         numbering: -
-        text: "Working hours: {Hours} ({in words:Hours}) hours a week."
+        text: >
+          Working hours: {IF Hours THEN Hours, " (" in words:Hours ")" ELSE
+          "______"} {IF Hours = 1 THEN "hour" ELSE "hours"} a week.
       paragraph
         numbering: -
         text: >
           {IF Probation = "no" THEN "No probation period applies." ELSE IF
           Probation months = 1 THEN "A probation period of 1 (one) month
-          applies." ELSE "A probation period of " Probation months " ("
-          in words:Probation months ") months applies."}
+          applies." ELSE IF Probation months THEN "A probation period of "
+          Probation months " (" in words:Probation months ") months applies."
+          ELSE "A probation period of ______ months applies."}
       paragraph
         text: >
           Please confirm your acceptance by signing and returning a copy of
-          this letter by {long:Reply by}.
+          this letter by <span style=white-space:nowrap>{long:Reply
+          by}</span>.
       paragraph
-        text: Yours sincerely,
+        text: Sincerely,
         align: left
       paragraph
         text: {Signatory}
@@ -69,7 +74,7 @@ parameters
     field Company address
       type: memo
       caption: Company address
-      value: 400 Harbour Road, Boston, MA 02110
+      value: 400 Harbor Road, Boston, MA 02110
     field Signatory
       type: text
       caption: Signed by
