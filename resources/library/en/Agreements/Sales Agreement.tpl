@@ -27,8 +27,9 @@ pages
         align: right
       paragraph
         text: >
-          This Agreement is made on the {day th:Agreement date} day of
-          {month in words:Agreement date}, {year:Agreement date} between
+          This Agreement is made on {IF Agreement date THEN "the " day
+          th:Agreement date " day of " month in words:Agreement date ", "
+          year:Agreement date ELSE "______"} between
           {Seller}, represented by {Seller representative} (the "Seller"), and
           {Buyer}, {buyer address} (the "Buyer").
         first-indent: 10
@@ -44,9 +45,9 @@ pages
         numbering: 1.1.
         text: >
           Quantity: {IF Quantity THEN Quantity, " (" in words:Quantity ")" ELSE
-          "______"} {IF Quantity = 1 THEN "unit" ELSE "units"} at
-          {currency:Price} ({currency in words:Price}) per unit.{Total =
-          Quantity * Price}
+          "______"} {IF Quantity = 1 THEN "unit" ELSE "units"} at {IF Price
+          THEN currency:Price " (" currency in words:Price ")" ELSE "______"}
+          per unit.{Total = Quantity * Price}
       paragraph
         numbering: 1.1.
         text: >
@@ -62,8 +63,9 @@ pages
           {IF Delivery = "Seller delivers" THEN "The Seller shall deliver the
           Goods at its own cost to " delivery address ELSE "The Buyer shall
           collect the Goods from the Seller's warehouse"} no later than
-          {Delivery by = Agreement date + 30}<span
-          style=white-space:nowrap>{long:Delivery by}</span>.
+          {Delivery by = Agreement date + 30}{IF Agreement date THEN
+          "<span style=white-space:nowrap>" long:Delivery by "</span>" ELSE
+          "______"}.
       paragraph
         numbering: 1.1.
         text: >
@@ -113,8 +115,9 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          Signed in two copies on the {day th:Agreement date} day of
-          {month in words:Agreement date}, {year:Agreement date}.
+          Signed in two copies on {IF Agreement date THEN "the " day
+          th:Agreement date " day of " month in words:Agreement date ", "
+          year:Agreement date ELSE "______"}.
     block
       text: SIGNATURES
       paragraph

@@ -47,8 +47,8 @@ pages
       paragraph
         numbering: 1.
         text: >
-          The Client shall pay a fee of {currency:Fee}
-          ({currency in words:Fee}){IF Expenses THEN ", plus documented
+          The Client shall pay a fee of {IF Fee THEN currency:Fee " ("
+          currency in words:Fee ")" ELSE "______"}{IF Expenses THEN ", plus documented
           expenses" ELSE ", which covers all expenses"}.
       paragraph
         numbering: 1.

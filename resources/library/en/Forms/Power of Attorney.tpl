@@ -45,10 +45,11 @@ pages
     block
       paragraph
         text: >
-          This power of attorney is valid until <span
-          style=white-space:nowrap>{long:Valid until}</span>
-          ({Days valid = Valid until - Issue date}{Days valid} {IF Days valid = 1
-          THEN "day" ELSE "days"} from issue){IF Substitution = "allowed"
+          This power of attorney is valid until {IF Valid until THEN
+          "<span style=white-space:nowrap>" long:Valid until "</span>" ELSE
+          "______"}{Days valid = Valid until - Issue date}{IF Valid until AND
+          Issue date THEN " (" Days valid " {IF Days valid = 1 THEN "day" ELSE
+          "days"} from issue)"}{IF Substitution = "allowed"
           THEN " and may be passed on to another person" ELSE " and may not be
           passed on"}.
       paragraph

@@ -37,7 +37,8 @@ pages
       paragraph
         numbering: -
         text: >
-          Salary: {currency:Salary} a year ({currency in words:Salary}), paid
+          Salary: {IF Salary THEN currency:Salary " a year (" currency in
+          words:Salary ")" ELSE "______ a year"}, paid
           monthly.
       paragraph
         numbering: -
