@@ -20,10 +20,11 @@ pages
       space-before: 0
       paragraph
         text: >
-          This Agreement is made on <span style=white-space:nowrap>{long:Effective
-          date}</span> between {First party} and {Second party}{IF Kind =
-          "one-way" THEN ", where " disclosing party " discloses and the other
-          party receives Confidential Information"}.
+          This Agreement is made on
+          <span style=white-space:nowrap>{long:Effective date}</span> between
+          {First party} and {Second party}{IF Kind = "one-way" THEN ", where "
+          disclosing party " discloses and the other party receives
+          Confidential Information"}.
         first-indent: 10
     block
       numbering: 1. restart
@@ -49,10 +50,10 @@ pages
         numbering: 1.1.
         text: >
           {IF Kind = "mutual" THEN "Each party" ELSE "The receiving party"}
-          shall keep the Confidential Information secret for {IF Years THEN
-          Years, " (" in words:Years ")" ELSE "______"} {IF Years = 1 THEN "year"
-          ELSE "years"} from <span style=white-space:nowrap>{long:Effective
-          date}</span>.
+          shall keep the Confidential Information secret for
+          {IF Years THEN Years, " (" in words:Years ")" ELSE "______"}
+          {IF Years = 1 THEN "year" ELSE "years"} from
+          <span style=white-space:nowrap>{long:Effective date}</span>.
     block
       text: SIGNATURES
       paragraph

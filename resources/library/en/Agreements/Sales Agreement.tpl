@@ -27,8 +27,8 @@ pages
         align: right
       paragraph
         text: >
-          This Agreement is made on {IF Agreement date THEN "the " day
-          th:Agreement date " day of " month in words:Agreement date ", "
+          This Agreement is made on {IF Agreement date THEN "the "
+          day th:Agreement date " day of " month in words:Agreement date ", "
           year:Agreement date ELSE "______"} between
           {Seller}, represented by {Seller representative} (the "Seller"), and
           {Buyer}, {buyer address} (the "Buyer").
@@ -44,10 +44,11 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          Quantity: {IF Quantity THEN Quantity, " (" in words:Quantity ")" ELSE
-          "______"} {IF Quantity = 1 THEN "unit" ELSE "units"} at {IF Price
-          THEN currency:Price " (" currency in words:Price ")" ELSE "______"}
-          per unit.{Total = Quantity * Price}
+          Quantity:
+          {IF Quantity THEN Quantity, " (" in words:Quantity ")" ELSE "______"}
+          {IF Quantity = 1 THEN "unit" ELSE "units"} at
+          {IF Price THEN currency:Price " (" currency in words:Price ")"
+          ELSE "______"} per unit.{Total = Quantity * Price}
       paragraph
         numbering: 1.1.
         text: >
@@ -87,10 +88,10 @@ pages
       paragraph
         numbering: a)
         text: >
-          {IF payment terms < "on delivery" AND payment terms < "advance" THEN
-          "What remains due is paid on delivery of the Goods." ELSE IF payment
-          terms < "on delivery" THEN "The total price is paid on delivery of
-          the Goods."}
+          {IF payment terms < "on delivery" AND payment terms < "advance"
+          THEN "What remains due is paid on delivery of the Goods."
+          ELSE IF payment terms < "on delivery"
+          THEN "The total price is paid on delivery of the Goods."}
       paragraph
         numbering: a)
         text: >
@@ -102,9 +103,9 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          The Seller warrants the Goods for {IF Warranty months THEN Warranty
-          months, " (" in words:Warranty months ")" ELSE "______"} {IF Warranty
-          months = 1 THEN "month" ELSE "months"} from
+          The Seller warrants the Goods for {IF Warranty months THEN
+          Warranty months, " (" in words:Warranty months ")" ELSE "______"}
+          {IF Warranty months = 1 THEN "month" ELSE "months"} from
           {IF Delivery = "Seller delivers" THEN "delivery" ELSE "collection"}.
     block
       numbering: 1.
@@ -115,8 +116,8 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          Signed in two copies on {IF Agreement date THEN "the " day
-          th:Agreement date " day of " month in words:Agreement date ", "
+          Signed in two copies on {IF Agreement date THEN "the "
+          day th:Agreement date " day of " month in words:Agreement date ", "
           year:Agreement date ELSE "______"}.
     block
       text: SIGNATURES

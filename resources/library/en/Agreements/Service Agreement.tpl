@@ -35,11 +35,12 @@ pages
       paragraph
         numbering: 1.
         text: >
-          The services start on <span style=white-space:nowrap>{long:Start
-          date}</span> and are completed within {IF Duration days THEN Duration
-          days, " (" in words:Duration days ")" ELSE "______"} {IF Duration days
-          = 1 THEN "day" ELSE "days"}{End date = Start date + Duration
-          days}{IF Duration days THEN ", that is by
+          The services start on
+          <span style=white-space:nowrap>{long:Start date}</span> and are
+          completed within {IF Duration days THEN
+          Duration days, " (" in words:Duration days ")" ELSE "______"}
+          {IF Duration days = 1 THEN "day" ELSE "days"}{End date = Start date
+          + Duration days}{IF Duration days THEN ", that is by
           <span style=white-space:nowrap>" long:End date "</span>"}.
     block
       numbering: I.
@@ -47,15 +48,16 @@ pages
       paragraph
         numbering: 1.
         text: >
-          The Client shall pay a fee of {IF Fee THEN currency:Fee " ("
-          currency in words:Fee ")" ELSE "______"}{IF Expenses THEN ", plus documented
+          The Client shall pay a fee of {IF Fee THEN
+          currency:Fee " (" currency in words:Fee ")" ELSE "______"}{IF
+          Expenses THEN ", plus documented
           expenses" ELSE ", which covers all expenses"}.
       paragraph
         numbering: 1.
         text: >
-          Invoices are payable within {IF Payment days THEN Payment days, " ("
-          in words:Payment days ")" ELSE "______"} {IF Payment days = 1 THEN
-          "day" ELSE "days"} of receipt.
+          Invoices are payable within {IF Payment days THEN
+          Payment days, " (" in words:Payment days ")" ELSE "______"}
+          {IF Payment days = 1 THEN "day" ELSE "days"} of receipt.
     block
       numbering: I.
       text: TERMINATION
@@ -65,9 +67,10 @@ pages
       paragraph
         numbering: i.
         text: >
-          by {IF Notice days THEN Notice days, " (" in words:Notice days ")"
-          ELSE "______"} {IF Notice days = 1 THEN "day's" ELSE "days'"} written
-          notice to the other party; or
+          by {IF Notice days THEN
+          Notice days, " (" in words:Notice days ")" ELSE "______"}
+          {IF Notice days = 1 THEN "day's" ELSE "days'"} written notice to the
+          other party; or
       paragraph
         numbering: i.
         text: at once, if the other party materially breaches it.

@@ -38,10 +38,10 @@ pages
       paragraph
         text: >
           Please pay to account {Account} within {Days = Due date - Invoice
-          date}{IF Invoice date AND Due date THEN Days ELSE "______"} {IF Days
-          = 1 THEN "day" ELSE "days"}, by {IF Due date THEN
-          "<span style=white-space:nowrap>" long:Due date "</span>" ELSE
-          "______"}.
+          date}{IF Invoice date AND Due date THEN Days ELSE "______"}
+          {IF Days = 1 THEN "day" ELSE "days"}, by {IF Due date THEN
+          "<span style=white-space:nowrap>" long:Due date "</span>"
+          ELSE "______"}.
         align: justify
 
 parameters

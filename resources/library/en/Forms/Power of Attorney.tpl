@@ -26,8 +26,8 @@ pages
       paragraph
         text: >
           {Company}, represented by {Director}, hereby authorizes
-          {Attorney}, holder of passport {passport}, to act for the company{IF
-          Powers THEN " in the following matters:" ELSE "."}
+          {Attorney}, holder of passport {passport}, to act for the
+          company{IF Powers THEN " in the following matters:" ELSE "."}
         first-indent: 10
     block
       paragraph
@@ -46,10 +46,10 @@ pages
       paragraph
         text: >
           This power of attorney is valid until {IF Valid until THEN
-          "<span style=white-space:nowrap>" long:Valid until "</span>" ELSE
-          "______"}{Days valid = Valid until - Issue date}{IF Valid until AND
-          Issue date THEN " (" Days valid " {IF Days valid = 1 THEN "day" ELSE
-          "days"} from issue)"}{IF Substitution = "allowed"
+          "<span style=white-space:nowrap>" long:Valid until "</span>"
+          ELSE "______"}{Days valid = Valid until - Issue date}{IF Valid until
+          AND Issue date THEN " (" Days valid " {IF Days valid = 1 THEN "day"
+          ELSE "days"} from issue)"}{IF Substitution = "allowed"
           THEN " and may be passed on to another person" ELSE " and may not be
           passed on"}.
       paragraph

@@ -32,19 +32,20 @@ pages
       paragraph
         text: >
           We are pleased to offer you the position of {position} in our
-          {department} department, starting on <span
-          style=white-space:nowrap>{long:Start date}</span>.
+          {department} department, starting on
+          <span style=white-space:nowrap>{long:Start date}</span>.
       paragraph
         numbering: -
         text: >
-          Salary: {IF Salary THEN currency:Salary " a year (" currency in
-          words:Salary ")" ELSE "______ a year"}, paid
+          Salary: {IF Salary THEN currency:Salary " a year ("
+          currency in words:Salary ")" ELSE "______ a year"}, paid
           monthly.
       paragraph
         numbering: -
         text: >
-          Working hours: {IF Hours THEN Hours, " (" in words:Hours ")" ELSE
-          "______"} {IF Hours = 1 THEN "hour" ELSE "hours"} a week.
+          Working hours:
+          {IF Hours THEN Hours, " (" in words:Hours ")" ELSE "______"}
+          {IF Hours = 1 THEN "hour" ELSE "hours"} a week.
       paragraph
         numbering: -
         text: >
@@ -56,8 +57,8 @@ pages
       paragraph
         text: >
           Please confirm your acceptance by signing and returning a copy of
-          this letter by <span style=white-space:nowrap>{long:Reply
-          by}</span>.
+          this letter by
+          <span style=white-space:nowrap>{long:Reply by}</span>.
       paragraph
         text: Sincerely,
         align: left
