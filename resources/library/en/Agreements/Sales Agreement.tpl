@@ -15,7 +15,7 @@ defaults paragraph
 pages
   page
     block
-      text: SALES AGREEMENT No. {Agreement number}
+      text: SALES AGREEMENT No.{}{Agreement number}
       size: 13
       align: center
       space-before: 0

@@ -10,7 +10,7 @@ defaults paragraph
 pages
   page
     block
-      text: INVOICE No. {Number}
+      text: INVOICE No.{}{Number}
       size: 16
       bold: yes
       align: right

@@ -15,7 +15,7 @@ defaults paragraph
 pages
   page
     block
-      text: POWER OF ATTORNEY No. {Number}
+      text: POWER OF ATTORNEY No.{}{Number}
       size: 13
       align: center
       space-before: 0

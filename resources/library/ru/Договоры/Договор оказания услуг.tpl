@@ -16,7 +16,7 @@ defaults paragraph
 pages
   page
     block
-      text: ДОГОВОР ВОЗМЕЗДНОГО ОКАЗАНИЯ УСЛУГ № {Номер}
+      text: ДОГОВОР ВОЗМЕЗДНОГО ОКАЗАНИЯ УСЛУГ №{}{Номер}
       size: 13
       align: center
       space-before: 0

@@ -18,7 +18,7 @@ defaults paragraph
 pages
   page
     block
-      text: ДОГОВОР № {Номер договора}
+      text: ДОГОВОР №{}{Номер договора}
       size: 13
       space-before: 0
       paragraph

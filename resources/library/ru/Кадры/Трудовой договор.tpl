@@ -17,7 +17,7 @@ defaults paragraph
 pages
   page
     block
-      text: ТРУДОВОЙ ДОГОВОР № {Номер}
+      text: ТРУДОВОЙ ДОГОВОР №{}{Номер}
       size: 13
       align: center
       space-before: 0

@@ -11,14 +11,14 @@ defaults paragraph
 pages
   page
     block
-      text: АКТ № {Номер} сдачи-приёмки выполненных работ
+      text: АКТ №{}{Номер} сдачи-приёмки выполненных работ
       size: 13
       bold: yes
       align: center
       space-before: 0
       paragraph
         text: >
-          к договору № {Номер договора} от
+          к договору №{}{Номер договора} от
           <span style=white-space:nowrap>{длинная:Дата договора}</span>
         align: center
       paragraph
