@@ -1,10 +1,11 @@
 // Every library template read as a finished document: the visible text of its
 // print with its own values, and with each of two further sets typed into its
 // fields, is compared with the golden file
-// tests/resources/library/<language>/<name>.txt; the typed sets are
+// tests/resources/library/<language>/<name>.txt. The typed sets are
 // <name>.values and <name>.values3 beside it ("field name: value" lines), each
-// typed over the template's own values. Any change shows as a diff. PAPERWRIGHT_WRITE_GOLDEN=1
-// writes the golden files instead, to be read line by line before they are committed.
+// typed over the template's own values. Any change shows as a diff.
+// PAPERWRIGHT_WRITE_GOLDEN=1 writes the golden files instead, to be read line
+// by line before they are committed.
 #include <gtest/gtest.h>
 
 #include <algorithm>
