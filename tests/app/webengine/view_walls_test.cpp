@@ -20,6 +20,7 @@
 #include "core/interface_language_fixture.h"
 #include "core/temp_folder.h"
 #include "platform/document_output.h"
+#include "platform/fake/fake_system.h"
 #include "platform/js_string_literal.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
@@ -56,7 +57,7 @@ class ViewWalls : public core_test::interface_language_test {
 protected:
     void SetUp() override {
         interface_language_test::SetUp();
-        view = platform::make_qt_web_view_factory()();
+        view = platform::make_qt_web_view_factory(system)();
         view->navigation_completed.add(
             [loaded = loaded](platform::WebView&, const platform::NoArgs&) { *loaded = true; });
         ASSERT_TRUE(wait_until([&] { return *loaded; })) << "the view never loaded its page";
@@ -71,6 +72,7 @@ protected:
         wait_until([] { return false; }, milliseconds);
     }
 
+    platform::FakeSystem system;
     std::shared_ptr<bool> loaded = std::make_shared<bool>(false);
     std::shared_ptr<platform::WebView> view;
 };
