@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QUdpSocket>
 #include <QUrl>
 #include <QWidget>
 #include <memory>
@@ -51,6 +52,26 @@ public:
 
 private:
     QTcpServer server_;
+};
+
+// A UDP port on the loopback that counts the datagrams it gets.
+class CountingUdpPort {
+public:
+    CountingUdpPort() {
+        socket_.bind(QHostAddress::LocalHost);
+        QObject::connect(&socket_, &QUdpSocket::readyRead, [this] {
+            while (socket_.hasPendingDatagrams()) {
+                socket_.receiveDatagram();
+                ++datagrams;
+            }
+        });
+    }
+    std::wstring port() const { return std::to_wstring(socket_.localPort()); }
+
+    int datagrams = 0;
+
+private:
+    QUdpSocket socket_;
 };
 
 class ViewWalls : public core_test::interface_language_test {
@@ -155,6 +176,69 @@ TEST_F(ViewWalls, APageReachesNoLocalFileAndNoServer) {
     QTcpSocket own;
     own.connectToHost(QHostAddress::LocalHost, quint16(std::stoi(server.port())));
     EXPECT_TRUE(wait_until([&] { return server.connections > 0; }));
+}
+
+// A template's own script, run as its page loads: frames made where the
+// frame walls do not see them (inside open and closed shadow roots, from
+// srcdoc and blob: sources) lend their RTCPeerConnection, and each one asks
+// STUN and TURN servers at the test's ports, by address and by host name,
+// with page text in the TURN user name.
+constexpr wchar_t hidden_frame_peers[] =
+    LR"js(
+(function () {
+  var probes = window.probes = {};
+  var servers = [{urls: ['stun:127.0.0.1:UDP', 'stun:localhost:UDP']},
+                 {urls: ['turn:127.0.0.1:UDP?transport=udp', 'turn:127.0.0.1:TCP?transport=tcp',
+                         'turn:localhost:TCP?transport=tcp'],
+                  username: document.title, credential: 'c'}];
+  function peer(name, Connection) {
+    try {
+      var connection = new Connection({iceServers: servers});
+      connection.createDataChannel('probe');
+      connection.createOffer().then(function (offer) { return connection.setLocalDescription(offer); });
+      probes[name] = 'made';
+    } catch (e) { probes[name] = 'failed'; }
+  }
+  function framed(name, root, source) {
+    var frame = document.createElement('iframe');
+    if (source === 'srcdoc') frame.srcdoc = '<p>inner</p>';
+    if (source === 'blob') frame.src = URL.createObjectURL(new Blob(['<p>inner</p>'], {type: 'text/html'}));
+    root.appendChild(frame);
+    peer(name, frame.contentWindow && frame.contentWindow.RTCPeerConnection);
+    frame.addEventListener('load', function () {
+      peer(name + ' loaded', frame.contentWindow && frame.contentWindow.RTCPeerConnection);
+    });
+  }
+  ['open', 'closed'].forEach(function (mode) {
+    var host = document.createElement('div');
+    document.body.appendChild(host);
+    var root = host.attachShadow({mode: mode});
+    ['plain', 'srcdoc', 'blob'].forEach(function (source) { framed(mode + ' ' + source, root, source); });
+  });
+})();
+)js";
+
+TEST_F(ViewWalls, FramesInShadowRootsReachNoStunOrTurnServer) {
+    CountingServer tcp;
+    CountingUdpPort udp;
+    const std::wstring script =
+        replaced(replaced(hidden_frame_peers, L"UDP", udp.port()), L"TCP", tcp.port());
+    // The template runs it from a handler, as its own script runs.
+    const std::wstring handler =
+        replaced(replaced(replaced(script, L"&", L"&amp;"), L"\"", L"&quot;"), L"<", L"&lt;");
+    show_page(L"<html><head><title>page text</title></head><body><img src=\"data:,\" onerror=\"" +
+              handler + L"\"></body></html>");
+    ASSERT_TRUE(wait_until([&] { return run_script(*view, L"!!window.probes") == L"true"; }))
+        << "the template's script never ran";
+    settle(5000);
+    EXPECT_EQ(udp.datagrams, 0);
+    EXPECT_EQ(tcp.connections, 0);
+    // Both do listen: the test's own datagram and connection arrive.
+    QUdpSocket own_datagram;
+    own_datagram.writeDatagram("x", QHostAddress::LocalHost, quint16(std::stoi(udp.port())));
+    QTcpSocket own_connection;
+    own_connection.connectToHost(QHostAddress::LocalHost, quint16(std::stoi(tcp.port())));
+    EXPECT_TRUE(wait_until([&] { return udp.datagrams > 0 && tcp.connections > 0; }));
 }
 
 std::wstring image_state(platform::WebView& view, const std::wstring& id) {
