@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
+#include <QNetworkDatagram>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTcpServer>
@@ -187,9 +188,9 @@ constexpr wchar_t hidden_frame_peers[] =
     LR"js(
 (function () {
   var probes = window.probes = {};
-  var servers = [{urls: ['stun:127.0.0.1:UDP', 'stun:localhost:UDP']},
-                 {urls: ['turn:127.0.0.1:UDP?transport=udp', 'turn:127.0.0.1:TCP?transport=tcp',
-                         'turn:localhost:TCP?transport=tcp'],
+  var servers = [{urls: ['stun:127.0.0.1:@UDP@', 'stun:localhost:@UDP@']},
+                 {urls: ['turn:127.0.0.1:@UDP@?transport=udp', 'turn:127.0.0.1:@TCP@?transport=tcp',
+                         'turn:localhost:@TCP@?transport=tcp'],
                   username: document.title, credential: 'c'}];
   function peer(name, Connection) {
     try {
@@ -202,7 +203,10 @@ constexpr wchar_t hidden_frame_peers[] =
   function framed(name, root, source) {
     var frame = document.createElement('iframe');
     if (source === 'srcdoc') frame.srcdoc = '<p>inner</p>';
-    if (source === 'blob') frame.src = URL.createObjectURL(new Blob(['<p>inner</p>'], {type: 'text/html'}));
+    // A handler sees the document's own URL as "URL".
+    if (source === 'blob') {
+      frame.src = window.URL.createObjectURL(new window.Blob(['<p>inner</p>'], {type: 'text/html'}));
+    }
     root.appendChild(frame);
     peer(name, frame.contentWindow && frame.contentWindow.RTCPeerConnection);
     frame.addEventListener('load', function () {
@@ -222,7 +226,7 @@ TEST_F(ViewWalls, FramesInShadowRootsReachNoStunOrTurnServer) {
     CountingServer tcp;
     CountingUdpPort udp;
     const std::wstring script =
-        replaced(replaced(hidden_frame_peers, L"UDP", udp.port()), L"TCP", tcp.port());
+        replaced(replaced(hidden_frame_peers, L"@UDP@", udp.port()), L"@TCP@", tcp.port());
     // The template runs it from a handler, as its own script runs.
     const std::wstring handler =
         replaced(replaced(replaced(script, L"&", L"&amp;"), L"\"", L"&quot;"), L"<", L"&lt;");

@@ -237,10 +237,11 @@ protected:
                 L"<iframe id=\"frame\" srcdoc=\"{v}\"></iframe><b id=\"handler\" "
                 L"onclick=\"{v}\">4</b>");
         doc_group& section = add_group(doc->data->parameters);
-        for (const wchar_t* name : {L"v", L"a", L"b"}) {
-            doc_record& field = add_element(section).record;
-            field.s1 = name;
-            fields.push_back(&field);
+        const wchar_t* names[] = {L"v", L"a", L"b"};
+        for (std::size_t i = 0; i < 3; ++i) add_element(section);
+        for (std::size_t i = 0; i < 3; ++i) {
+            section.elements[i].record.s1 = names[i];
+            fields.push_back(&section.elements[i].record);
         }
     }
 
