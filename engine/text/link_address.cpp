@@ -37,12 +37,11 @@ struct named_reference {
     std::wstring_view name;
     wchar_t character;
 };
-constexpr std::array<named_reference, 6> named_references = {{{L"Tab;", L'\t'},
+constexpr std::array<named_reference, 5> named_references = {{{L"Tab;", L'\t'},
                                                               {L"NewLine;", L'\n'},
                                                               {L"colon;", L':'},
                                                               {L"period;", L'.'},
-                                                              {L"plus;", L'+'},
-                                                              {L"hyphen;", L'-'}}};
+                                                              {L"plus;", L'+'}}};
 
 // The character a reference at `text[at]` (an "&") stands for and its
 // length; {0, 0} when it is none. Numeric references count without their
