@@ -1,5 +1,9 @@
 #include "engine/text/markup_position.h"
 
+#include <utility>
+
+#include "engine/text/link_address.h"
+
 namespace engine {
 
 namespace {
@@ -71,7 +75,51 @@ const wchar_t* reference_for(wchar_t c, bool quoted) {
     return nullptr;
 }
 
+wchar_t lower(wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c - L'A' + L'a') : c; }
+
+// The field values' own escapes, undone before an address is escaped as a
+// whole: "&lt;" from a typed "<" is then written as one.
+std::wstring without_value_escapes(std::wstring_view text) {
+    constexpr std::pair<std::wstring_view, wchar_t> escapes[] = {
+        {L"&apos;", L'\''}, {L"&lt;", L'<'}, {L"&gt;", L'>'}};
+    std::wstring out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        bool matched = false;
+        for (const auto& [escape, c] : escapes) {
+            if (text.substr(i, escape.size()) == escape) {
+                out += c;
+                i += escape.size();
+                matched = true;
+                break;
+            }
+        }
+        if (!matched) out += text[i++];
+    }
+    return out;
+}
+
 }  // namespace
+
+void markup_position::start_name(wchar_t c) {
+    place_ = place::name;
+    name_.assign(1, lower(c));
+    address_.clear();
+    address_settled_ = false;
+}
+
+void markup_position::start_value() {
+    place_ = place::value_start;
+    keeps_address_ = is_address_attribute(name_);
+}
+
+void markup_position::add_to_value(wchar_t c) {
+    if (!keeps_address_ || address_settled_) return;
+    address_ += c;
+    // A large image's data address is settled by its first characters.
+    if (address_.size() >= 64 && (address_.size() & (address_.size() - 1)) == 0)
+        address_settled_ = scheme_is_settled(address_);
+}
 
 void markup_position::follow(std::wstring_view html) {
     for (std::size_t i = 0; i < html.size(); ++i) {
@@ -83,30 +131,77 @@ void markup_position::follow(std::wstring_view html) {
         const wchar_t c = html[i];
         switch (place_) {
             case place::text:
-                if (after_open_bracket_ && opens_tag(c)) place_ = place::tag;
+                if (after_open_bracket_ && opens_tag(c)) {
+                    place_ = place::tag_name;
+                    name_.clear();
+                }
                 after_open_bracket_ = c == L'<';
                 break;
-            case place::tag:
+            case place::tag_name:
+                if (c == L'>')
+                    place_ = place::text;
+                else if (is_html_blank(c) || c == L'/')
+                    place_ = place::before_name;
+                break;
+            case place::before_name:
+                if (c == L'>')
+                    place_ = place::text;
+                else if (!is_html_blank(c) && c != L'/')
+                    start_name(c);
+                break;
+            case place::name:
                 if (c == L'>')
                     place_ = place::text;
                 else if (c == L'=')
-                    place_ = place::value_start;
+                    start_value();
+                else if (c == L'/')
+                    place_ = place::before_name;
+                else if (is_html_blank(c))
+                    place_ = place::after_name;
+                else
+                    name_ += lower(c);
+                break;
+            case place::after_name:
+                if (c == L'>')
+                    place_ = place::text;
+                else if (c == L'=')
+                    start_value();
+                else if (c == L'/')
+                    place_ = place::before_name;
+                else if (!is_html_blank(c))
+                    start_name(c);
                 break;
             case place::value_start:
-                if (c == L'"')
+                if (c == L'"') {
                     place_ = place::double_quoted;
-                else if (c == L'\'')
+                } else if (c == L'\'') {
                     place_ = place::single_quoted;
-                else if (c == L'>')
+                } else if (c == L'>') {
                     place_ = place::text;
-                else if (!is_html_blank(c))
-                    place_ = place::tag;
+                } else if (!is_html_blank(c)) {
+                    place_ = place::unquoted;
+                    add_to_value(c);
+                }
+                break;
+            case place::unquoted:
+                if (c == L'>')
+                    place_ = place::text;
+                else if (is_html_blank(c))
+                    place_ = place::before_name;
+                else
+                    add_to_value(c);
                 break;
             case place::double_quoted:
-                if (c == L'"') place_ = place::tag;
+                if (c == L'"')
+                    place_ = place::before_name;
+                else
+                    add_to_value(c);
                 break;
             case place::single_quoted:
-                if (c == L'\'') place_ = place::tag;
+                if (c == L'\'')
+                    place_ = place::before_name;
+                else
+                    add_to_value(c);
                 break;
         }
         if (place_ != place::text) after_open_bracket_ = false;
@@ -115,13 +210,22 @@ void markup_position::follow(std::wstring_view html) {
 
 std::wstring escape_for_position(std::wstring_view text, const markup_position& position) {
     if (!position.in_tag()) return std::wstring(text);
+    const bool in_value = position.in_value();
+    if (in_value && is_script_attribute(position.attribute_name())) return {};
+    const bool address = in_value && is_address_attribute(position.attribute_name());
+    std::wstring unescaped;
+    if (address) {
+        unescaped = without_value_escapes(text);
+        text = unescaped;
+    }
     const bool quoted = position.in_quoted_value();
     std::wstring out;
     out.reserve(text.size() + 16);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const wchar_t c = text[i];
         if (c == L'&') {
-            if (std::size_t length = reference_length(text.substr(i))) {
+            std::size_t length = address ? 0 : reference_length(text.substr(i));
+            if (length) {
                 out.append(text.substr(i, length));
                 i += length - 1;
             } else {
@@ -133,6 +237,7 @@ std::wstring escape_for_position(std::wstring_view text, const markup_position& 
             out += c;
         }
     }
+    if (address && has_refused_scheme(position.address_so_far() + out)) return {};
     return out;
 }
 

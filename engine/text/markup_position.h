@@ -1,12 +1,14 @@
 // Where the HTML written so far leaves the next character: in text, inside a
-// tag, or inside a quoted attribute value of a tag.
+// tag, or inside an attribute's value, and which attribute that is.
 //
 // The script follows its output with one of these, so that a value the
 // template writes inside a tag («<a href="{Link}">», «<span title={Name}>»)
-// is escaped to stay inside its attribute. It reads HTML as a browser does,
-// reduced to what decides that: a tag opens at "<" before a letter, "/", "!"
-// or "?" and ends at ">"; a value is quoted when "=" and blanks are followed
-// by a quote, and ends at the same quote.
+// is escaped to stay inside its attribute, and cannot make an address that
+// runs script. It reads HTML as a browser does, reduced to what decides that:
+// a tag opens at "<" before a letter, "/", "!" or "?" and ends at ">"; an
+// attribute's name runs to a blank, "/", "=" or ">"; a value is quoted when
+// "=" and blanks are followed by a quote, and ends at the same quote, and
+// an unquoted value ends at a blank or ">".
 #pragma once
 
 #include <string>
@@ -24,18 +26,49 @@ public:
     bool in_quoted_value() const {
         return place_ == place::double_quoted || place_ == place::single_quoted;
     }
+    // After the "=" of an attribute, up to the end of its value.
+    bool in_value() const {
+        return in_quoted_value() || place_ == place::value_start || place_ == place::unquoted;
+    }
+    // The name of the attribute being written, in lower case.
+    const std::wstring& attribute_name() const { return name_; }
+    // The value of an address attribute as written so far (character
+    // references undecoded); kept only as far as its scheme needs.
+    const std::wstring& address_so_far() const { return address_; }
 
 private:
-    enum class place { text, tag, value_start, double_quoted, single_quoted };
+    enum class place {
+        text,
+        tag_name,
+        before_name,
+        name,
+        after_name,
+        value_start,
+        unquoted,
+        double_quoted,
+        single_quoted
+    };
+
+    void start_name(wchar_t c);
+    void start_value();
+    void add_to_value(wchar_t c);
 
     place place_ = place::text;
     bool after_open_bracket_ = false;  // the last character followed was a "<" in text
+    std::wstring name_;
+    std::wstring address_;
+    bool keeps_address_ = false;  // the value being written is an address
+    bool address_settled_ = false;
 };
 
 // `text` as it must be written at `position` so that it stays there: as it is
 // in text; inside a quoted value with " ' < > and a bare & as character
 // references; elsewhere in a tag also blanks, "=", "`" and "/", which would end
-// an unquoted value or begin another attribute.
+// an unquoted value or begin another attribute. In an address attribute every
+// "&" is written "&amp;" (no reference may hide a scheme), and nothing is
+// written when the address would then have a scheme that is not refused to
+// script (see link_address.h); in srcdoc and on… attributes nothing is
+// written.
 std::wstring escape_for_position(std::wstring_view text, const markup_position& position);
 
 }  // namespace engine

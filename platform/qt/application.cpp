@@ -54,7 +54,7 @@ int run_application(int argc, char** argv, const WindowFactory& make_window) {
     {
         std::unique_ptr<ApplicationWindow> window;
         try {
-            window = make_window(system, make_qt_web_view_factory());
+            window = make_window(system, make_qt_web_view_factory(system));
             window->activate();
         } catch (...) {
             const std::string message =

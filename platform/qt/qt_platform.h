@@ -20,8 +20,9 @@ void register_url_scheme();
 void install_qt_services();
 
 // Web views sharing one off-the-record profile that lives as long as the
-// factory or any view made by it, whichever is last.
-WebViewFactory make_qt_web_view_factory();
+// factory or any view made by it, whichever is last. Links the user clicks
+// to the outside go to `system`, which must outlive the views.
+WebViewFactory make_qt_web_view_factory(System& system);
 
 // The folders of the installed program and of the user's data, the region
 // of the system locale, and links opened by the desktop's programs.

@@ -1,6 +1,8 @@
 #include "platform/qt/view_walls.h"
 
+#include <QByteArray>
 #include <QWebEngineUrlRequestInfo>
+#include <QtGlobal>
 
 #include "platform/qt/named_images.h"
 #include "platform/qt/served_files.h"
@@ -68,6 +70,13 @@ constexpr char frame_walls_template[] = R"js(
 })();
 )js";
 
+// Port 1 of the loopback: a privileged port nothing serves, so a connection
+// is refused at once and leaves no machine.
+constexpr char engine_network_switches[] =
+    "--force-webrtc-ip-handling-policy=disable_non_proxied_udp "
+    "--proxy-server=http://127.0.0.1:1 --proxy-bypass-list=<-loopback> "
+    "--host-resolver-rules=\"MAP * ~NOTFOUND\"";
+
 bool allowed_scheme(const QString& scheme) {
     static constexpr const char* allowed[] = {scheme_name, "data",   "blob",
                                               "about",     "chrome", "chrome-extension"};
@@ -78,6 +87,15 @@ bool allowed_scheme(const QString& scheme) {
 }
 
 }  // namespace
+
+void add_engine_network_switches() {
+    static bool added = false;
+    if (added) return;
+    added = true;
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!flags.isEmpty()) flags += ' ';
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + engine_network_switches);
+}
 
 void RequestWall::interceptRequest(QWebEngineUrlRequestInfo& info) {
     if (!allowed_scheme(info.requestUrl().scheme())) info.block(true);

@@ -1,7 +1,7 @@
 // What keeps the web views' pages away from the network and the user's
-// files, whatever a page does: a request filter on the profile, a content
-// policy in the page the views load, and a script run in every frame. UI
-// thread only.
+// files, whatever a page does: switches on the web engine's command line, a
+// request filter on the profile, a content policy in the page the views load,
+// and a script run in every frame. UI thread only.
 #pragma once
 
 #include <QByteArray>
@@ -9,6 +9,13 @@
 #include <QWebEngineUrlRequestInterceptor>
 
 namespace platform {
+
+// Adds to the web engine's command line (QTWEBENGINE_CHROMIUM_FLAGS) what
+// closes WebRTC below the page, in every frame however it was made: no UDP
+// but through a proxy, a proxy that goes nowhere (for the loopback too), and
+// no host name looked up. Takes effect only before the first profile is made;
+// once per process.
+void add_engine_network_switches();
 
 // Lets through only our own scheme, inline data and the pages the built-in
 // PDF viewer loads itself from; everything else is refused.

@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <QBuffer>
-#include <QDesktopServices>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QWebChannel>
 #include <QWebEnginePage>
@@ -18,6 +18,7 @@
 #include <QWebEngineView>
 
 #include "platform/dispatcher.h"
+#include "platform/link_click_gate.h"
 #include "platform/qt/named_images.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
@@ -77,31 +78,99 @@ public:
     }
 };
 
-// Only our own scheme and inline data load; a link to the outside opens in
-// the system browser.
+// One spelling for a hovered address and a clicked one.
+std::wstring address_of(const QUrl& url) {
+    return url.isEmpty() ? std::wstring() : from_qstring(url.toString(QUrl::FullyEncoded));
+}
+
+// Only our own scheme and inline data load. A link to the outside clicked by
+// the user opens in the system browser; the page's own script cannot click
+// one for the user (the engine reports its clicks as the user's).
 class LockedPage final : public QWebEnginePage {
 public:
-    using QWebEnginePage::QWebEnginePage;
+    LockedPage(QWebEngineProfile* profile, System& system)
+        : QWebEnginePage(profile), system_(system) {
+        connect(this, &QWebEnginePage::linkHovered, this,
+                [this](const QString& url) { gate_.hovered(address_of(QUrl(url))); });
+    }
+
+    LinkClickGate& gate() { return gate_; }
 
 protected:
-    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool) override {
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool main_frame) override {
         const QString scheme = url.scheme();
         if (scheme == QLatin1String(scheme_name) || scheme == QLatin1String("data") ||
             scheme == QLatin1String("about")) {
             return true;
         }
-        if (type == NavigationTypeLinkClicked &&
+        if (type == NavigationTypeLinkClicked && main_frame &&
             (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
              scheme == QLatin1String("mailto"))) {
-            QDesktopServices::openUrl(url);
+            const std::wstring address = address_of(url);
+            if (gate_.take(address, LinkClickGate::Clock::now())) system_.launch_uri(address);
         }
         return false;
     }
+
+private:
+    System& system_;
+    LinkClickGate gate_;
 };
+
+// Tells the gate of the real mouse releases and Enter keys that reach the
+// view; the engine's widget inside the view, which takes them, is made and
+// remade by the engine.
+class UserInputWatch final : public QObject {
+public:
+    UserInputWatch(QWebEngineView* view, LockedPage* page)
+        : QObject(view), view_(view), page_(page) {
+        view->installEventFilter(this);
+        watch_focus_proxy();
+    }
+
+    void watch_focus_proxy() {
+        QWidget* proxy = view_->focusProxy();
+        if (proxy && proxy != watched_) {
+            proxy->installEventFilter(this);
+            watched_ = proxy;
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (object == view_) {
+            if (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildPolished)
+                QMetaObject::invokeMethod(
+                    this, [this] { watch_focus_proxy(); }, Qt::QueuedConnection);
+            return false;
+        }
+        if (object != watched_ || !page_) return false;
+        if (event->type() == QEvent::MouseButtonRelease) {
+            page_->gate().mouse_released(LinkClickGate::Clock::now());
+        } else if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                page_->gate().enter_pressed(LinkClickGate::Clock::now());
+        }
+        return false;
+    }
+
+private:
+    QWebEngineView* view_;
+    QPointer<LockedPage> page_;
+    QPointer<QWidget> watched_;
+};
+
+// The switches go on the command line before the engine starts with the
+// first profile.
+QWebEngineProfile* new_walled_profile() {
+    add_engine_network_switches();
+    return new QWebEngineProfile();
+}
 
 struct SharedProfile {
     SharedProfile()
-        : profile(new QWebEngineProfile()),
+        : profile(new_walled_profile()),
           handler(new ShellSchemeHandler(profile)),
           wall(new RequestWall(profile)) {
         profile->installUrlSchemeHandler(scheme_name, handler);
@@ -144,17 +213,20 @@ std::wstring json_of(const QVariant& value) {
 
 class QtWebView final : public WebView {
 public:
-    explicit QtWebView(std::shared_ptr<SharedProfile> profile)
+    QtWebView(std::shared_ptr<SharedProfile> profile, System& system)
         : WebView(make_native(new QWebEngineView)), profile_(std::move(profile)) {
         auto* view = static_cast<QWebEngineView*>(widget_of(*this));
         view->setContextMenuPolicy(Qt::NoContextMenu);
-        page_ = new LockedPage(profile_->profile);
+        page_ = new LockedPage(profile_->profile, system);
         channel_ = new QWebChannel(page_);
         host_ = new WebChannelHost;
         host_->setParent(page_);
         channel_->registerObject(QStringLiteral("host"), host_);
         page_->setWebChannel(channel_);
         view->setPage(page_);
+        auto* watch = new UserInputWatch(view, page_);
+        QObject::connect(page_, &QWebEnginePage::loadFinished, watch,
+                         [watch] { watch->watch_focus_proxy(); });
         apply_settings();
         page_->load(QUrl(QString::fromLatin1(shell_url)));
     }
@@ -246,7 +318,7 @@ public:
 
 private:
     std::shared_ptr<SharedProfile> profile_;
-    QPointer<QWebEnginePage> page_;
+    QPointer<LockedPage> page_;
     QWebChannel* channel_ = nullptr;
     WebChannelHost* host_ = nullptr;
     QMetaObject::Connection focus_connection_;
@@ -266,13 +338,13 @@ void register_url_scheme() {
     QWebEngineUrlScheme::registerScheme(scheme);
 }
 
-WebViewFactory make_qt_web_view_factory() {
+WebViewFactory make_qt_web_view_factory(System& system) {
     // Made with the first view: a window that fails before it never starts
     // the browser.
     auto profile = std::make_shared<std::shared_ptr<SharedProfile>>();
-    return [profile]() -> std::shared_ptr<WebView> {
+    return [profile, &system]() -> std::shared_ptr<WebView> {
         if (!*profile) *profile = std::make_shared<SharedProfile>();
-        auto view = std::make_shared<QtWebView>(*profile);
+        auto view = std::make_shared<QtWebView>(*profile, system);
         view->start();
         return view;
     };

@@ -32,7 +32,7 @@ struct OpenDocument {
         bool shown = false;
         session = app::start_session(system);
         window = std::make_unique<app::MainWindow>(
-            *session, system, platform::make_qt_web_view_factory(),
+            *session, system, platform::make_qt_web_view_factory(system),
             app::MainWindowHooks{[&](app::MainWindow&) { shown = true; }});
         window->activate();
         if (!wait_until([&] { return shown; })) return;

@@ -7,10 +7,12 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
+#include <QNetworkDatagram>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QUdpSocket>
 #include <QUrl>
 #include <QWidget>
 #include <memory>
@@ -20,6 +22,7 @@
 #include "core/interface_language_fixture.h"
 #include "core/temp_folder.h"
 #include "platform/document_output.h"
+#include "platform/fake/fake_system.h"
 #include "platform/js_string_literal.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
@@ -52,11 +55,31 @@ private:
     QTcpServer server_;
 };
 
+// A UDP port on the loopback that counts the datagrams it gets.
+class CountingUdpPort {
+public:
+    CountingUdpPort() {
+        socket_.bind(QHostAddress::LocalHost);
+        QObject::connect(&socket_, &QUdpSocket::readyRead, [this] {
+            while (socket_.hasPendingDatagrams()) {
+                socket_.receiveDatagram();
+                ++datagrams;
+            }
+        });
+    }
+    std::wstring port() const { return std::to_wstring(socket_.localPort()); }
+
+    int datagrams = 0;
+
+private:
+    QUdpSocket socket_;
+};
+
 class ViewWalls : public core_test::interface_language_test {
 protected:
     void SetUp() override {
         interface_language_test::SetUp();
-        view = platform::make_qt_web_view_factory()();
+        view = platform::make_qt_web_view_factory(system)();
         view->navigation_completed.add(
             [loaded = loaded](platform::WebView&, const platform::NoArgs&) { *loaded = true; });
         ASSERT_TRUE(wait_until([&] { return *loaded; })) << "the view never loaded its page";
@@ -71,6 +94,7 @@ protected:
         wait_until([] { return false; }, milliseconds);
     }
 
+    platform::FakeSystem system;
     std::shared_ptr<bool> loaded = std::make_shared<bool>(false);
     std::shared_ptr<platform::WebView> view;
 };
@@ -153,6 +177,72 @@ TEST_F(ViewWalls, APageReachesNoLocalFileAndNoServer) {
     QTcpSocket own;
     own.connectToHost(QHostAddress::LocalHost, quint16(std::stoi(server.port())));
     EXPECT_TRUE(wait_until([&] { return server.connections > 0; }));
+}
+
+// A template's own script, run as its page loads: frames made where the
+// frame walls do not see them (inside open and closed shadow roots, from
+// srcdoc and blob: sources) lend their RTCPeerConnection, and each one asks
+// STUN and TURN servers at the test's ports, by address and by host name,
+// with page text in the TURN user name.
+constexpr wchar_t hidden_frame_peers[] =
+    LR"js(
+(function () {
+  var probes = window.probes = {};
+  var servers = [{urls: ['stun:127.0.0.1:@UDP@', 'stun:localhost:@UDP@']},
+                 {urls: ['turn:127.0.0.1:@UDP@?transport=udp', 'turn:127.0.0.1:@TCP@?transport=tcp',
+                         'turn:localhost:@TCP@?transport=tcp'],
+                  username: document.title, credential: 'c'}];
+  function peer(name, Connection) {
+    try {
+      var connection = new Connection({iceServers: servers});
+      connection.createDataChannel('probe');
+      connection.createOffer().then(function (offer) { return connection.setLocalDescription(offer); });
+      probes[name] = 'made';
+    } catch (e) { probes[name] = 'failed'; }
+  }
+  function framed(name, root, source) {
+    var frame = document.createElement('iframe');
+    if (source === 'srcdoc') frame.srcdoc = '<p>inner</p>';
+    // A handler sees the document's own URL as "URL".
+    if (source === 'blob') {
+      frame.src = window.URL.createObjectURL(new window.Blob(['<p>inner</p>'], {type: 'text/html'}));
+    }
+    root.appendChild(frame);
+    peer(name, frame.contentWindow && frame.contentWindow.RTCPeerConnection);
+    frame.addEventListener('load', function () {
+      peer(name + ' loaded', frame.contentWindow && frame.contentWindow.RTCPeerConnection);
+    });
+  }
+  ['open', 'closed'].forEach(function (mode) {
+    var host = document.createElement('div');
+    document.body.appendChild(host);
+    var root = host.attachShadow({mode: mode});
+    ['plain', 'srcdoc', 'blob'].forEach(function (source) { framed(mode + ' ' + source, root, source); });
+  });
+})();
+)js";
+
+TEST_F(ViewWalls, FramesInShadowRootsReachNoStunOrTurnServer) {
+    CountingServer tcp;
+    CountingUdpPort udp;
+    const std::wstring script =
+        replaced(replaced(hidden_frame_peers, L"@UDP@", udp.port()), L"@TCP@", tcp.port());
+    // The template runs it from a handler, as its own script runs.
+    const std::wstring handler =
+        replaced(replaced(replaced(script, L"&", L"&amp;"), L"\"", L"&quot;"), L"<", L"&lt;");
+    show_page(L"<html><head><title>page text</title></head><body><img src=\"data:,\" onerror=\"" +
+              handler + L"\"></body></html>");
+    ASSERT_TRUE(wait_until([&] { return run_script(*view, L"!!window.probes") == L"true"; }))
+        << "the template's script never ran";
+    settle(5000);
+    EXPECT_EQ(udp.datagrams, 0);
+    EXPECT_EQ(tcp.connections, 0);
+    // Both do listen: the test's own datagram and connection arrive.
+    QUdpSocket own_datagram;
+    own_datagram.writeDatagram("x", QHostAddress::LocalHost, quint16(std::stoi(udp.port())));
+    QTcpSocket own_connection;
+    own_connection.connectToHost(QHostAddress::LocalHost, quint16(std::stoi(tcp.port())));
+    EXPECT_TRUE(wait_until([&] { return udp.datagrams > 0 && tcp.connections > 0; }));
 }
 
 std::wstring image_state(platform::WebView& view, const std::wstring& id) {

@@ -19,7 +19,8 @@ using app_test::wait_until;
 using RealWebView = core_test::interface_language_test;
 
 TEST_F(RealWebView, AThreeMegabytePageShowsWhole) {
-    auto view = platform::make_qt_web_view_factory()();
+    platform::FakeSystem system;
+    auto view = platform::make_qt_web_view_factory(system)();
     bool loaded = false;
     view->navigation_completed.add(
         [&](platform::WebView&, const platform::NoArgs&) { loaded = true; });
@@ -45,7 +46,7 @@ TEST_F(RealWebView, OnlyANewPageScrollsToTheTop) {
     std::filesystem::create_directories(root / L"temp");
     bool shown = false;
     const auto session = app::start_session(system);
-    app::MainWindow window(*session, system, platform::make_qt_web_view_factory(),
+    app::MainWindow window(*session, system, platform::make_qt_web_view_factory(system),
                            app::MainWindowHooks{[&](app::MainWindow&) { shown = true; }});
     window.activate();
     ASSERT_TRUE(wait_until([&] { return shown; })) << "the start page never reached the view";

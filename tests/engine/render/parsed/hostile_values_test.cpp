@@ -1,8 +1,8 @@
 // Hostile values through every way a value reaches a page, read back by a
 // real HTML parser (gumbo): the screen, print and Word HTML hold only the tags
 // and attributes that the template and the engine write, with the engine's
-// own handlers, and a value written into an attribute stays that attribute's
-// text.
+// own handlers, a value written into an attribute stays that attribute's
+// text, and no value makes an address that runs script.
 #include <gtest/gtest.h>
 #include <gumbo.h>
 
@@ -137,8 +137,9 @@ protected:
         markers->s1 = L"m";
     }
 
-    // Checks one rendered page.
-    void check(const std::wstring& html, const char* what) {
+    // Checks one rendered page; a link's address is the typed value, or
+    // empty when the value was refused there.
+    void check(const std::wstring& html, const char* what, const std::string& address) {
         SCOPED_TRACE(what);
         const parsed_page page = parse(html);
         std::string shown;
@@ -156,8 +157,10 @@ protected:
                     EXPECT_EQ(text, handler->second);
                 } else if (name == "onclick") {
                     EXPECT_EQ(posted_message(text), join_words(from_utf8(shown)));
-                } else if (name == "title" || name == "href") {
+                } else if (name == "title") {
                     EXPECT_EQ(text, shown) << e.tag << " " << name;
+                } else if (name == "href") {
+                    EXPECT_EQ(text, address);
                 }
             }
         }
@@ -191,13 +194,118 @@ TEST_F(HostileValues, ScreenPrintAndWordPagesHoldOnlyTheTemplatesTagsAndAttribut
     for (const std::wstring& h : hostile) {
         SCOPED_TRACE(to_utf8(h));
         value->s2 = h;
+        const std::string address = h.starts_with(L"javascript:") ? "" : to_utf8(h);
         markers->s2 = L"{#" + h + L" TABLE:" + h + L"}{ROW:" + h + L"}{CELL:" + h + L"}x{#" + h +
                       L"#" + h + L" CELL:1," + h + L",1,1,1," + h + L"}y{:TABLE}";
         for (bool library : {false, true}) {
             const view_state view{.library_shown = library};
-            check(to_html(*doc, view), library ? "library screen" : "screen");
-            check(to_print_html(*doc, view), library ? "library print" : "print");
-            check(to_word_html(*doc, view), library ? "library Word" : "Word");
+            check(to_html(*doc, view), library ? "library screen" : "screen", address);
+            check(to_print_html(*doc, view), library ? "library print" : "print", address);
+            check(to_word_html(*doc, view), library ? "library Word" : "Word", address);
+        }
+    }
+}
+
+namespace {
+
+// The scheme a browser reads at the start of an address: blanks and controls
+// dropped, in lower case; empty when it has none.
+std::string scheme_of(const std::string& address) {
+    std::string kept;
+    for (unsigned char c : address)
+        if (c > 0x20 && c != 0x7F) kept += char(std::tolower(c));
+    const std::size_t colon = kept.find(':');
+    if (colon == std::string::npos) return {};
+    const std::string scheme = kept.substr(0, colon);
+    const bool valid =
+        !scheme.empty() && std::isalpha(static_cast<unsigned char>(scheme[0])) &&
+        scheme.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789+-.") == std::string::npos;
+    return valid ? scheme : std::string();
+}
+
+class ScriptAddresses : public RenderTest {
+protected:
+    void SetUp() override {
+        doc = empty_document();
+        add_page_setup(*doc);
+        doc_group& page = add_page(*doc);
+        doc_element& block = add_block(page, L"<a id=\"text\">{v}</a>");
+        add_run(block, L"<a id=\"quoted\" href=\"{v}\">1</a><a id=\"bare\" href={v}>2</a>");
+        add_run(block, L"<img id=\"image\" src=\"{v}\"><a id=\"joined\" href=\"{a}{b}\">3</a>");
+        add_run(block, L"<img id=\"joined image\" src=\" {a}{b}\">");
+        add_run(block,
+                L"<iframe id=\"frame\" srcdoc=\"{v}\"></iframe><b id=\"handler\" "
+                L"onclick=\"{v}\">4</b>");
+        doc_group& section = add_group(doc->data->parameters);
+        const wchar_t* names[] = {L"v", L"a", L"b"};
+        for (std::size_t i = 0; i < 3; ++i) add_element(section);
+        for (std::size_t i = 0; i < 3; ++i) {
+            section.elements[i].record.s1 = names[i];
+            fields.push_back(&section.elements[i].record);
+        }
+    }
+
+    // id -> attribute -> text, as the parser reads them.
+    static std::map<std::string, std::map<std::string, std::string>> by_id(
+        const std::wstring& html) {
+        std::map<std::string, std::map<std::string, std::string>> out;
+        for (const element& e : parse(html).elements)
+            if (auto id = e.attributes.find("id"); id != e.attributes.end())
+                out[id->second] = e.attributes;
+        return out;
+    }
+
+    std::unique_ptr<document> doc;
+    std::vector<doc_record*> fields;  // v, a, b
+};
+
+}  // namespace
+
+TEST_F(ScriptAddresses, NoValueMakesAScriptAddressAndWebAddressesStay) {
+    struct row {
+        const wchar_t* v;
+        const wchar_t* a;
+        const wchar_t* b;
+        bool stays;  // the value is the link's address
+    };
+    // clang-format off
+    const row rows[] = {
+        {L"javascript:alert(document.body.innerHTML)", L"java", L"script:alert(1)",   false},
+        {L"jav&#x09;ascript:alert(1)",                  L"jav&#x09;", L"ascript:x()", false},
+        {L" JavaScript:alert(1)",                       L"JAVA", L"SCRIPT:x()",       false},
+        {L"vbscript:msgbox(1)",                         L"vb",   L"script:x",         false},
+        {L"data:text/html,<script>alert(1)</script>",   L"da",   L"ta:text/html,x",   false},
+        {L"java\tscript:alert(1)",                      L"\x01java", L"script:x",     false},
+        {L"https://example.org/a?b=1&c=2",              L"https:", L"//example.org/", true},
+        {L"mailto:someone@example.org?subject=A&body=B", L"mail",  L"to:x@example.org", true},
+    };
+    // clang-format on
+    for (const row& r : rows) {
+        SCOPED_TRACE(to_utf8(r.v));
+        fields[0]->s2 = r.v;
+        fields[1]->s2 = r.a;
+        fields[2]->s2 = r.b;
+        for (bool library : {false, true}) {
+            const view_state view{.library_shown = library};
+            for (const std::wstring& html :
+                 {to_html(*doc, view), to_print_html(*doc, view), to_word_html(*doc, view)}) {
+                auto ids = by_id(html);
+                for (const char* id : {"quoted", "bare", "image", "joined", "joined image"}) {
+                    const std::string& address =
+                        ids[id][std::string(id).ends_with("image") ? "src" : "href"];
+                    const std::string scheme = scheme_of(address);
+                    EXPECT_TRUE(scheme.empty() || scheme == "https" || scheme == "mailto")
+                        << id << ": " << address;
+                }
+                if (r.stays) {
+                    for (const char* id : {"quoted", "bare"})
+                        EXPECT_EQ(ids[id]["href"], to_utf8(r.v));
+                    EXPECT_EQ(ids["image"]["src"], to_utf8(r.v));
+                    EXPECT_EQ(ids["joined"]["href"], to_utf8(std::wstring(r.a) + r.b));
+                }
+                EXPECT_EQ(ids["frame"]["srcdoc"], "");
+                EXPECT_EQ(ids["handler"]["onclick"], "");
+            }
         }
     }
 }
