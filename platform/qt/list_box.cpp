@@ -1,7 +1,10 @@
 #include "platform/list_box.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
+#include <QTextBoundaryFinder>
 #include <functional>
 
 #include "platform/qt/native_widget.h"
@@ -10,6 +13,93 @@
 namespace platform {
 
 namespace {
+
+// The text with a break opportunity (a zero-width space) between the
+// characters of every word wider than `room`, so that such a word wraps
+// where a view would otherwise elide it. Shorter words still wrap whole.
+QString breakable_words(const QString& text, const QFontMetrics& metrics, int room) {
+    QString out;
+    qsizetype word_start = 0;
+    const auto put_word = [&](qsizetype end) {
+        const QString word = text.mid(word_start, end - word_start);
+        if (metrics.horizontalAdvance(word) <= room) {
+            out += word;
+            return;
+        }
+        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, word);
+        qsizetype from = 0;
+        for (qsizetype to = graphemes.toNextBoundary(); to > 0; to = graphemes.toNextBoundary()) {
+            if (from > 0) out += QChar(0x200B);
+            out += word.mid(from, to - from);
+            from = to;
+        }
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text.at(i).isSpace()) continue;
+        put_word(i);
+        out += text.at(i);
+        word_start = i + 1;
+    }
+    put_word(text.size());
+    return out;
+}
+
+// Entries wrap between words, and inside a word too wide for the list.
+class WrappingDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!(option->features & QStyleOptionViewItem::WrapText) || option->text.isEmpty())
+            return;
+        const QWidget* view = option->widget;
+        const QStyle* style = view ? view->style() : QApplication::style();
+        // The style keeps this much free on either side of the text.
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, option, view) + 1;
+        const int room = option->rect.width() - 2 * margin;
+        if (room > 0) option->text = breakable_words(option->text, option->fontMetrics, room);
+    }
+};
+
+// Shows the entry that code selected once its place is known: a batched
+// layout places the entries as the event loop turns, so an entry beyond the
+// first batch has no place when it is selected, and the list scrolls to it
+// again when the layout is done.
+class EntryList final : public QListWidget {
+public:
+    EntryList() { setItemDelegate(new WrappingDelegate(this)); }
+
+    void keep_in_view(int row) {
+        kept_row_ = row;
+        bring_into_view();
+    }
+
+protected:
+    void updateGeometries() override {
+        QListWidget::updateGeometries();
+        bring_into_view();
+    }
+
+private:
+    void bring_into_view() {
+        if (kept_row_ < 0 || kept_row_ >= count()) {
+            kept_row_ = -1;
+            return;
+        }
+        if (scrolling_) return;
+        scrolling_ = true;
+        QListWidgetItem* kept = item(kept_row_);
+        if (!visualItemRect(kept).isEmpty()) scrollToItem(kept);
+        // Settled once shown with every entry in place.
+        if (isVisible() && !visualItemRect(item(count() - 1)).isEmpty()) kept_row_ = -1;
+        scrolling_ = false;
+    }
+
+    int kept_row_ = -1;
+    bool scrolling_ = false;
+};
 
 QListWidget* list_of(const Element& element) {
     return static_cast<QListWidget*>(widget_of(element));
@@ -68,7 +158,7 @@ std::shared_ptr<ListBox> ListBox::create() {
 
 ListBox::ListBox()
     : Element([] {
-          auto* list = new QListWidget;
+          auto* list = new EntryList;
           list->setFrameShape(QFrame::NoFrame);
           list->setWordWrap(true);
           list->setSpacing(3);
@@ -111,6 +201,7 @@ void ListBox::set_entries(std::vector<ListEntry> entries) {
 void ListBox::set_selected_index(int index) {
     if (index < 0 || std::size_t(index) >= entries_.size()) index = -1;
     show_selection(index);
+    if (index >= 0) static_cast<EntryList*>(list_of(*this))->keep_in_view(index);
     if (index != selected_) change_selection(index);
 }
 
