@@ -4,45 +4,15 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
-#include <QTextBoundaryFinder>
 #include <functional>
 
+#include "platform/qt/line_breaks.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
 
 namespace platform {
 
 namespace {
-
-// The text with a break opportunity (a zero-width space) between the
-// characters of every word wider than `room`, so that such a word wraps
-// where a view would otherwise elide it. Shorter words still wrap whole.
-QString breakable_words(const QString& text, const QFontMetrics& metrics, int room) {
-    QString out;
-    qsizetype word_start = 0;
-    const auto put_word = [&](qsizetype end) {
-        const QString word = text.mid(word_start, end - word_start);
-        if (metrics.horizontalAdvance(word) <= room) {
-            out += word;
-            return;
-        }
-        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, word);
-        qsizetype from = 0;
-        for (qsizetype to = graphemes.toNextBoundary(); to > 0; to = graphemes.toNextBoundary()) {
-            if (from > 0) out += QChar(0x200B);
-            out += word.mid(from, to - from);
-            from = to;
-        }
-    };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!text.at(i).isSpace()) continue;
-        put_word(i);
-        out += text.at(i);
-        word_start = i + 1;
-    }
-    put_word(text.size());
-    return out;
-}
 
 // Entries wrap between words, and inside a word too wide for the list.
 class WrappingDelegate final : public QStyledItemDelegate {

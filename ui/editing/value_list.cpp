@@ -234,7 +234,8 @@ std::wstring keep_unreadable_value_list(const std::wstring& path) {
     const fs::path file = core::fs_path(path);
     for (int n = 1; n <= 100; ++n) {
         fs::path kept = file;
-        kept += n == 1 ? std::string(".unreadable") : "." + std::to_string(n) + ".unreadable";
+        if (n > 1) kept += L"." + std::to_wstring(n);
+        kept += L".unreadable";
         std::error_code error;
         if (fs::exists(fs::symlink_status(kept, error))) continue;
         // A second name for the same bytes costs nothing; a copy is the

@@ -12,6 +12,7 @@
 #include "editing/panel/picking_fixture.h"
 #include "platform/menu_flyout.h"
 #include "platform/qt/native_widget.h"
+#include "ui/editing/date_choice.h"
 
 namespace {
 
@@ -39,6 +40,36 @@ TEST_F(PickingByMouse, ADoubleClickOnADayCellTakesThatDay) {
     settle();
     EXPECT_FALSE(dialog());
     EXPECT_EQ(field(0, 0).record.s2, L"March 14, 2025");
+}
+
+TEST_F(PickingByMouse, OnATextThatIsNoDateNoDayShowsSelectedUntilTheUserPicksOne) {
+    const auto s = add_section(L"S");
+    add_field(s, 1, L"Date", L"Date", L"when it suits");
+    show_section(s);
+    const auto selection_drawn = [] {
+        const QPalette palette = widget_of(*calendar())->palette();
+        return palette.color(QPalette::Highlight) != palette.color(QPalette::Base);
+    };
+    // Nothing drawn selected, and OK takes nothing.
+    pick(1);
+    EXPECT_FALSE(selection_drawn());
+    ok();
+    EXPECT_EQ(field(0, 0).record.s2, L"when it suits");
+
+    // A key moves the selection from today and shows it; OK takes that day.
+    pick(1);
+    auto* table = widget_of(*calendar())->findChild<QTableView*>();
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Right);
+    EXPECT_TRUE(selection_drawn());
+    const CalendarDate moved = calendar()->selected_date();
+    ok();
+    EXPECT_EQ(field(0, 0).record.s2, ui::long_date_text({moved.year, moved.month, moved.day}));
+
+    // A date shows its day selected at once.
+    pick(1);
+    EXPECT_TRUE(selection_drawn());
+    cancel();
 }
 
 TEST_F(PickingByMouse, ARightClickDeletesTheEntryUnderThePointerNotTheSelectedOne) {
