@@ -292,8 +292,14 @@ void value_list_choice::open() {
     }
     auto place =
         std::lower_bound(entries_.begin(), entries_.end(), initial_value_, value_list_less);
-    if (place == entries_.end() || *place != initial_value_)
+    if (place == entries_.end() || *place != initial_value_) {
+        // A full list takes no new text: written, it would read as cut.
+        if (entries_.size() >= value_list_max_entries) {
+            selected_ = -1;
+            return;
+        }
         place = entries_.insert(place, initial_value_);
+    }
     selected_ = std::int32_t(place - entries_.begin());
     write();
 }

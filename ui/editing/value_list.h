@@ -67,7 +67,8 @@ public:
 
     // Reads the list, adds the initial value once, sorts, selects the initial
     // value and writes the list back. An empty initial value adds and writes
-    // nothing and leaves the first entry selected. A file that was not read
+    // nothing and leaves the first entry selected; so does a new text for a
+    // list of `value_list_max_entries`, which selects none. A file that was not read
     // whole is kept aside before the first write; when it cannot be, the
     // list is never written.
     void open();

@@ -53,8 +53,8 @@ TEST(ListBox, TheEntrySelectedByCodeIsInViewWhateverTheListsLength) {
         auto* widget = static_cast<QListWidget*>(platform::widget_of(*list));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(platform::widget_of(*window)));
         // The layout places its batches as the event loop turns.
-        QTest::qWaitFor(
-            [&] { return !widget->visualItemRect(widget->item(length - 1)).isEmpty(); }, 5000);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !widget->visualItemRect(widget->item(length - 1)).isEmpty(); }, 5000));
         QTest::qWait(50);
         EXPECT_TRUE(widget->viewport()->rect().contains(
             widget->visualItemRect(widget->item(selected))))

@@ -55,10 +55,7 @@ TEST(Calculate, WritesAtMostSixDecimalsAndKeepsWhatItCannotWork) {
     EXPECT_EQ(calculated(L",5+1", 1), L"1,5");
     EXPECT_EQ(calculated(L"2*(.5)"), L"1");
     // A division by zero or a value past the range keeps the expression.
-    const std::wstring too_large = L"9" + std::wstring(308, L'9') + L"*10";
-    for (const std::wstring& kept : {std::wstring(L"10/0"), std::wstring(L"1 + 2 : (3-3)"),
-                                     std::wstring(L"1e308*10"), too_large,
-                                     std::wstring(L"1e308*10-1e308*10")})
+    for (const wchar_t* kept : {L"10/0", L"1 + 2 : (3-3)", L"1e308*10", L"1e308*10-1e308*10"})
         EXPECT_EQ(calculated(kept, 1), kept);
     EXPECT_EQ(calculated(L"1e308/1e308"), L"1");
 }

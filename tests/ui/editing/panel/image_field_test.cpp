@@ -97,10 +97,11 @@ TEST_F(ImageField, AFileThatIsNoPictureIsRefusedAsAnOverLargeOneIs) {
         settle();
         EXPECT_EQ(stored(), c.shown ? path : L"") << c.what;
         EXPECT_EQ(path_box()->text(), c.shown ? path : L"") << c.what;
-        if (!c.shown)
+        if (!c.shown) {
             EXPECT_EQ(path_box()->placeholder_text(),
                       L"The file is not a picture this program can show.")
                 << c.what;
+        }
     }
     EXPECT_TRUE(failures.messages.empty());
 }

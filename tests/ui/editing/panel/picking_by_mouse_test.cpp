@@ -5,6 +5,7 @@
 // press, a release and a second press, as a real one.
 #define QTEST_QPA_MOUSE_HANDLING
 #include <QCalendarWidget>
+#include <QLabel>
 #include <QListWidget>
 #include <QTableView>
 #include <QTest>
@@ -70,6 +71,28 @@ TEST_F(PickingByMouse, OnATextThatIsNoDateNoDayShowsSelectedUntilTheUserPicksOne
     pick(1);
     EXPECT_TRUE(selection_drawn());
     cancel();
+}
+
+TEST_F(PickingByMouse, TheCalculatorShowsALongRunOfDigitsWholeAndCountsThem) {
+    const auto s = add_section(L"S");
+    add_field(s, 3, L"Amount", L"Amount", std::wstring(30, L'7'));
+    show_section(s);
+    pick(1);
+    press(L"4444444444444444444444444444444444444444");  // forty more
+    QTest::qWait(20);
+    auto* shown = static_cast<QLabel*>(widget_of(*child<TextBlock>(display(), 0)));
+    auto* counter = static_cast<QLabel*>(widget_of(*child<TextBlock>(display(), 1)));
+    EXPECT_EQ(digit_counter(), L"70");
+    // The display breaks inside the run: several lines, none cut, and no
+    // wider than its box.
+    EXPECT_GT(shown->height(), 3 * shown->fontMetrics().height());
+    EXPECT_GE(shown->height(), shown->heightForWidth(shown->width()));
+    EXPECT_LE(shown->width(), 250);
+    EXPECT_TRUE(shown->window()->rect().contains(
+        QRect(shown->mapTo(shown->window(), QPoint(0, 0)), shown->size())));
+    // The counter has the room of four digits.
+    EXPECT_GE(counter->contentsRect().width(),
+              counter->fontMetrics().horizontalAdvance(QStringLiteral("8888")));
 }
 
 TEST_F(PickingByMouse, ARightClickDeletesTheEntryUnderThePointerNotTheSelectedOne) {
