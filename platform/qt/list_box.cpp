@@ -22,8 +22,7 @@ public:
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
-        if (!(option->features & QStyleOptionViewItem::WrapText) || option->text.isEmpty())
-            return;
+        if (!(option->features & QStyleOptionViewItem::WrapText) || option->text.isEmpty()) return;
         const QWidget* view = option->widget;
         const QStyle* style = view ? view->style() : QApplication::style();
         // The style keeps this much free on either side of the text.

@@ -56,8 +56,8 @@ TEST(ListBox, TheEntrySelectedByCodeIsInViewWhateverTheListsLength) {
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return !widget->visualItemRect(widget->item(length - 1)).isEmpty(); }, 5000));
         QTest::qWait(50);
-        EXPECT_TRUE(widget->viewport()->rect().contains(
-            widget->visualItemRect(widget->item(selected))))
+        EXPECT_TRUE(
+            widget->viewport()->rect().contains(widget->visualItemRect(widget->item(selected))))
             << length;
     }
 }
