@@ -71,8 +71,17 @@ protected:
                                     QPalette::WindowText);
     }
 
-    // A click on any line of the caption counts, as on a one-line one.
-    bool hitButton(const QPoint& at) const override { return this->rect().contains(at); }
+    // A click on any line of the caption counts, as on a one-line one; the
+    // blank beside a short caption does not.
+    bool hitButton(const QPoint& at) const override {
+        if (Base::hitButton(at)) return true;
+        QStyleOptionButton option;
+        this->initStyleOption(&option);
+        const QRect area = this->style()->subElementRect(caption_area, &option, this);
+        return this->fontMetrics()
+            .boundingRect(area, caption_flags | Qt::TextWordWrap, this->text())
+            .contains(at);
+    }
 
 private:
     int caption_width(int width) const {
