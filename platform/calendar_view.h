@@ -2,8 +2,9 @@
 //
 // It names its months and weekdays in Russian and starts weeks on Monday,
 // whatever the interface language; today is drawn like any other day. One
-// day is always selected. Dates are plain calendar days (month 1-12): no
-// time zone enters. UI thread only.
+// day is always selected, though it may be drawn as any other day until the
+// user picks one. Dates are plain calendar days (month 1-12): no time zone
+// enters. UI thread only.
 #pragma once
 
 #include <memory>
@@ -28,6 +29,11 @@ public:
     // Selects the day and shows its month; raises `selected_date_changed`
     // when the day changes.
     void set_selected_date(CalendarDate date);
+    // Draws the selected day as any other until the user picks a day, with
+    // the pointer or a key; `selected_date` still names the day the keys
+    // move from.
+    void hide_selection();
+
     // A day of the month shown (the first).
     CalendarDate shown_month() const;
     void show_month(int year, int month);

@@ -20,6 +20,9 @@ struct Border {
 void set_border(Element& element, const Border& border);
 
 void set_word_wrap(TextBlock& text, bool wrap);
+// A wrapped text that breaks between any two characters, as an expression
+// of digits and signs without blanks needs.
+void wrap_anywhere(TextBlock& text);
 // A wrapped text that stays on one line wherever its row has the room for
 // it; by default a wrapped text may break a short line early.
 void keep_on_one_line_when_it_fits(TextBlock& text);

@@ -44,11 +44,13 @@ public:
             }
         }
         double result = sum().value_or(0);
-        if (too_deep_ || !std::isfinite(result)) return 0;
+        not_finite_ = !std::isfinite(result);
+        if (too_deep_ || not_finite_) return 0;
         return result;
     }
 
     bool divided_by_zero() const { return divided_by_zero_; }
+    bool not_finite() const { return not_finite_; }
 
 private:
     void next() {
@@ -189,6 +191,7 @@ private:
     int depth_ = 0;
     bool too_deep_ = false;
     bool divided_by_zero_ = false;
+    bool not_finite_ = false;
 };
 
 std::int32_t to_int32_or_zero(std::optional<std::int64_t> value) {
@@ -200,10 +203,11 @@ std::int32_t to_int32_or_zero(std::optional<std::int64_t> value) {
 
 }  // namespace
 
-double calculate_expression(std::wstring_view text, bool* divided_by_zero) {
+double calculate_expression(std::wstring_view text, bool* divided_by_zero, bool* not_finite) {
     calculator evaluator(text);
     const double value = evaluator.evaluate();
     if (divided_by_zero) *divided_by_zero = evaluator.divided_by_zero();
+    if (not_finite) *not_finite = evaluator.not_finite();
     return value;
 }
 

@@ -16,8 +16,10 @@ namespace engine {
 // of 0 is taken as 1; an operand missing after the first operator of a sum or
 // term counts as 0 and after a later one repeats the previous operand, as a
 // desk calculator does (1+2+ is 5). A non-finite result is 0.
-// `divided_by_zero`, when given, tells whether a divisor of 0 was met.
-double calculate_expression(std::wstring_view text, bool* divided_by_zero = nullptr);
+// `divided_by_zero`, when given, tells whether a divisor of 0 was met;
+// `not_finite`, whether the result was not finite before it became 0.
+double calculate_expression(std::wstring_view text, bool* divided_by_zero = nullptr,
+                            bool* not_finite = nullptr);
 
 // The leading base-10 number after white space and an optional sign; 0 when
 // there is none or it does not fit the type.

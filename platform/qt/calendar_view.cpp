@@ -2,6 +2,8 @@
 
 #include <QCalendarWidget>
 #include <QLocale>
+#include <QPalette>
+#include <QVariant>
 
 #include "platform/qt/native_widget.h"
 
@@ -13,6 +15,27 @@ QCalendarWidget* calendar_of(const Element& element) {
     return static_cast<QCalendarWidget*>(widget_of(element));
 }
 
+// The selected day drawn as any other: the highlight in the colours of the
+// days around it.
+constexpr char palette_before_hiding[] = "palette_before_hiding";
+
+void set_selection_drawn(QCalendarWidget* calendar, bool drawn) {
+    const QVariant before = calendar->property(palette_before_hiding);
+    if (drawn) {
+        if (!before.isValid()) return;
+        calendar->setPalette(before.value<QPalette>());
+        calendar->setProperty(palette_before_hiding, QVariant());
+        return;
+    }
+    QPalette palette = calendar->palette();
+    if (!before.isValid()) calendar->setProperty(palette_before_hiding, palette);
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setBrush(group, QPalette::Highlight, palette.brush(group, QPalette::Base));
+        palette.setBrush(group, QPalette::HighlightedText, palette.brush(group, QPalette::Text));
+    }
+    calendar->setPalette(palette);
+}
+
 QDate to_qdate(CalendarDate date) { return QDate(date.year, date.month, date.day); }
 CalendarDate from_qdate(QDate date) { return {date.year(), date.month(), date.day()}; }
 
@@ -22,14 +45,18 @@ std::shared_ptr<CalendarView> CalendarView::create() {
     auto view = std::shared_ptr<CalendarView>(new CalendarView());
     std::weak_ptr<CalendarView> weak = view;
     QCalendarWidget* calendar = calendar_of(*view);
+    // Whatever the user does to the selection shows it again.
     QObject::connect(calendar, &QCalendarWidget::selectionChanged, [weak, calendar] {
+        set_selection_drawn(calendar, true);
         if (auto self = weak.lock())
             self->selected_date_changed.raise(*self, from_qdate(calendar->selectedDate()));
     });
-    QObject::connect(calendar, &QCalendarWidget::clicked, [weak](QDate date) {
+    QObject::connect(calendar, &QCalendarWidget::clicked, [weak, calendar](QDate date) {
+        set_selection_drawn(calendar, true);
         if (auto self = weak.lock()) self->date_clicked.raise(*self, from_qdate(date));
     });
-    QObject::connect(calendar, &QCalendarWidget::activated, [weak](QDate date) {
+    QObject::connect(calendar, &QCalendarWidget::activated, [weak, calendar](QDate date) {
+        set_selection_drawn(calendar, true);
         if (auto self = weak.lock()) self->date_activated.raise(*self, from_qdate(date));
     });
     return view;
@@ -55,6 +82,8 @@ void CalendarView::set_selected_date(CalendarDate date) {
     calendar->setSelectedDate(to_qdate(date));
     calendar->setCurrentPage(date.year, date.month);
 }
+
+void CalendarView::hide_selection() { set_selection_drawn(calendar_of(*this), false); }
 
 CalendarDate CalendarView::shown_month() const {
     const QCalendarWidget* calendar = calendar_of(*this);

@@ -90,9 +90,7 @@ TextBlock::TextBlock() : Element(make_native(new TextLabel)) {}
 
 void TextBlock::set_text(std::wstring text) {
     text_ = std::move(text);
-    auto* label = static_cast<QLabel*>(widget_of(*this));
-    label->setTextFormat(Qt::PlainText);
-    label->setText(to_qstring(text_));
+    static_cast<TextLabel*>(widget_of(*this))->show_text(to_qstring(text_));
 }
 
 void TextBlock::set_foreground(const SolidColorBrush& brush) {

@@ -52,6 +52,13 @@ void set_word_wrap(TextBlock& text, bool wrap) {
     if (auto* label = static_cast<QLabel*>(widget_of(text))) label->setWordWrap(wrap);
 }
 
+void wrap_anywhere(TextBlock& text) {
+    if (auto* label = static_cast<TextLabel*>(widget_of(text))) {
+        label->setWordWrap(true);
+        label->set_breaks_anywhere(true);
+    }
+}
+
 void keep_on_one_line_when_it_fits(TextBlock& text) {
     if (auto* label = static_cast<TextLabel*>(widget_of(text))) label->set_asks_for_one_line(true);
 }

@@ -1,15 +1,74 @@
 #include "platform/list_box.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 #include <functional>
 
+#include "platform/qt/line_breaks.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
 
 namespace platform {
 
 namespace {
+
+// Entries wrap between words, and inside a word too wide for the list.
+class WrappingDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!(option->features & QStyleOptionViewItem::WrapText) || option->text.isEmpty()) return;
+        const QWidget* view = option->widget;
+        const QStyle* style = view ? view->style() : QApplication::style();
+        // The style keeps this much free on either side of the text.
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, option, view) + 1;
+        const int room = option->rect.width() - 2 * margin;
+        if (room > 0) option->text = breakable_words(option->text, option->fontMetrics, room);
+    }
+};
+
+// Shows the entry that code selected once its place is known: a batched
+// layout places the entries as the event loop turns, so an entry beyond the
+// first batch has no place when it is selected, and the list scrolls to it
+// again when the layout is done.
+class EntryList final : public QListWidget {
+public:
+    EntryList() { setItemDelegate(new WrappingDelegate(this)); }
+
+    void keep_in_view(int row) {
+        kept_row_ = row;
+        bring_into_view();
+    }
+
+protected:
+    void updateGeometries() override {
+        QListWidget::updateGeometries();
+        bring_into_view();
+    }
+
+private:
+    void bring_into_view() {
+        if (kept_row_ < 0 || kept_row_ >= count()) {
+            kept_row_ = -1;
+            return;
+        }
+        if (scrolling_) return;
+        scrolling_ = true;
+        QListWidgetItem* kept = item(kept_row_);
+        if (!visualItemRect(kept).isEmpty()) scrollToItem(kept);
+        // Settled once shown with every entry in place.
+        if (isVisible() && !visualItemRect(item(count() - 1)).isEmpty()) kept_row_ = -1;
+        scrolling_ = false;
+    }
+
+    int kept_row_ = -1;
+    bool scrolling_ = false;
+};
 
 QListWidget* list_of(const Element& element) {
     return static_cast<QListWidget*>(widget_of(element));
@@ -68,7 +127,7 @@ std::shared_ptr<ListBox> ListBox::create() {
 
 ListBox::ListBox()
     : Element([] {
-          auto* list = new QListWidget;
+          auto* list = new EntryList;
           list->setFrameShape(QFrame::NoFrame);
           list->setWordWrap(true);
           list->setSpacing(3);
@@ -111,6 +170,7 @@ void ListBox::set_entries(std::vector<ListEntry> entries) {
 void ListBox::set_selected_index(int index) {
     if (index < 0 || std::size_t(index) >= entries_.size()) index = -1;
     show_selection(index);
+    if (index >= 0) static_cast<EntryList*>(list_of(*this))->keep_in_view(index);
     if (index != selected_) change_selection(index);
 }
 

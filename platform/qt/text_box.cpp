@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStyle>
+#include <limits>
 
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
@@ -12,7 +13,13 @@ namespace platform {
 namespace {
 
 QWidget* make_editor(bool multi_line) {
-    if (!multi_line) return new QLineEdit;
+    if (!multi_line) {
+        auto* line = new QLineEdit;
+        // Qt cuts a line at 32,767 characters; a paste is taken whole, as
+        // the multi-line editor takes it.
+        line->setMaxLength(std::numeric_limits<int>::max());
+        return line;
+    }
     auto* editor = new QPlainTextEdit;
     editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     editor->setTabChangesFocus(true);

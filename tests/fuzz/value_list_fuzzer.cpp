@@ -10,9 +10,11 @@
 #include "ui/editing/value_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::wstring> entries =
+    ui::value_list_read read =
         ui::decode_value_list(std::string_view(reinterpret_cast<const char*>(data), size));
-    ui::sort_value_list(entries);
-    if (ui::decode_value_list(ui::encode_value_list(entries)) != entries) std::abort();
+    if (read.entries.size() > ui::value_list_max_entries) std::abort();
+    ui::sort_value_list(read.entries);
+    const ui::value_list_read again = ui::decode_value_list(ui::encode_value_list(read.entries));
+    if (!again.whole || again.entries != read.entries) std::abort();
     return 0;
 }

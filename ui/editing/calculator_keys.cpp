@@ -69,8 +69,11 @@ std::wstring& Calculate(std::wstring& expression, int language) {
     std::replace(text.begin(), text.end(), L',', L'.');
     std::replace(text.begin(), text.end(), L':', L'/');
     bool divided_by_zero = false;
-    double value = engine::calculate_expression(with_leading_zeros(text), &divided_by_zero);
-    if (divided_by_zero) return expression;
+    bool not_finite = false;
+    double value =
+        engine::calculate_expression(with_leading_zeros(text), &divided_by_zero, &not_finite);
+    // No number to show: the expression stays for the user to mend.
+    if (divided_by_zero || not_finite) return expression;
     if (value == 0) value = 0;  // no "-0"
     std::wstring shown = engine::format_fixed6(value);
     const std::size_t point = shown.find(L'.');

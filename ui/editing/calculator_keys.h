@@ -36,7 +36,8 @@ std::wstring digit_count_text(std::wstring_view text);
 // Rewrites `expression` into the text of its value and answers it: blanks
 // dropped, "," read as the decimal point and ":" as division; the value is
 // written with at most six decimals, the separator of `language`, no
-// trailing zeros. An expression that divides by zero is left as it is.
+// trailing zeros. An expression that divides by zero, or whose value is not
+// finite, is left as it is.
 std::wstring& Calculate(std::wstring& expression, int language);
 
 }  // namespace ui

@@ -97,8 +97,9 @@ private:
     // The path box: a file too large, or a cleared box, empties the field.
     void OnImagePathChanged(platform::TextBox& sender, engine::doc_element& field,
                             std::int32_t section);
-    // Empties an image field refused for its size; the box shows why.
-    void RefuseImage(platform::TextBox* box, engine::doc_element& field, std::int32_t section);
+    // Empties a refused image field; its box shows `reason`, an interface-text row.
+    void RefuseImage(platform::TextBox* box, engine::doc_element& field, std::int32_t section,
+                     int reason);
 
     // Choice and options fields (choice_field_rows.cpp).
     void BuildChoiceFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field);

@@ -14,7 +14,8 @@ namespace ui {
 namespace {
 
 // The keys as the keypad lays them out. The glyph keys show characters of
-// the sans font (⌫ ✕ ␣ × −) in place of the original symbol font's.
+// the sans font (⌫ ␣ × −) in place of the original symbol font's; clear reads
+// "C", for a cross beside × reads as multiply.
 struct key_look {
     calculator_key key;
     const wchar_t* text;
@@ -33,7 +34,7 @@ constexpr double key_side = 50;
 constexpr key_look key_looks[] = {
     // key                        text      size  bold   width  height  row col span
     {calculator_key::backspace,   L"\u232B", 15, false,   76,    50,     0,  0,  1},  // in the edit row
-    {calculator_key::clear,       L"\u2715", 13, false,   77,    50,     0,  1,  1},  // in the edit row
+    {calculator_key::clear,       L"C",      13, false,   77,    50,     0,  1,  1},  // in the edit row
     {calculator_key(7),           L"7",      16, true,    50,    50,     1,  0,  1},
     {calculator_key(8),           L"8",      16, true,    50,    50,     1,  1,  1},
     {calculator_key(9),           L"9",      16, true,    50,    50,     1,  2,  1},
@@ -116,12 +117,14 @@ std::shared_ptr<platform::Element> DlgCalc::BuildContent() {
     display->double_tapped.add(
         [this](platform::Grid&, const platform::NoArgs&) { OnDisplayDoubleTapped(); });
     display_text_ = platform::TextBlock::create(initial_value_);
-    display_text_->set_width(250);
+    // The counter takes from the display what four digits need.
+    display_text_->set_width(234);
     display_text_->set_font({L"", 16, false, 600});
     display_text_->set_margin({8, 9, 8, 9});
-    platform::set_word_wrap(*display_text_, true);
+    // A run of digits has no blank to break at.
+    platform::wrap_anywhere(*display_text_);
     digit_counter_ = platform::TextBlock::create(digit_count_text(initial_value_));
-    digit_counter_->set_width(20);
+    digit_counter_->set_width(36);
     digit_counter_->set_font({L"", 11, false});
     digit_counter_->set_foreground({gray});
     digit_counter_->set_vertical_alignment(platform::VerticalAlignment::top);

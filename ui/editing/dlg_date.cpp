@@ -25,9 +25,11 @@ void DlgDate::BuildContent() {
     auto calendar = platform::CalendarView::create();
     const date_choice initial = initial_date_choice(initial_value_, *env_);
     result_ = initial.result;
-    // A text that is no date shows today selected, though it hands nothing back.
+    // A text that is no date opens on today with no day drawn selected, for
+    // OK hands nothing back until the user picks one.
     const calendar_day day = initial.selected.value_or(initial.shown);
     calendar->set_selected_date({day.year, day.month, day.day});
+    if (!initial.selected) calendar->hide_selection();
     // Hooked after the initial choice, which hands nothing new back.
     calendar->selected_date_changed.add(
         [this](platform::CalendarView&, const platform::CalendarDate& date) {

@@ -53,6 +53,19 @@ void DlgList::BuildContent() {
     frame->children().append(list_);
     auto content = platform::Grid::create();
     content->children().append(frame);
+    if (!choice_.kept_as().empty()) {
+        std::wstring said = core::ui_string(engine::ui_text::list_kept_aside);
+        const std::size_t name = said.find(L"{name}");
+        if (name != std::wstring::npos) said.replace(name, 6, choice_.kept_as());
+        auto note = platform::TextBlock::create(said);
+        note->set_font({L"", 12, false});
+        note->set_margin({8, 0, 8, 8});
+        note->set_width(list_width);
+        platform::set_word_wrap(*note, true);
+        content->set_rows({platform::GridLength::automatic(), platform::GridLength::automatic()});
+        content->set_cell(*note, 1, 0);
+        content->children().append(note);
+    }
 
     dialog_ = make_picker_dialog(title_, list_width - 16, content);
     dialog_->primary_click.add(

@@ -1,6 +1,6 @@
 // The row of an image field: the path of the picture, a button that picks
 // one, and a slider for its width in percent of the text width. A file of
-// 350 KB or more is refused and empties the field.
+// 350 KB or more, or one that is no picture, is refused and empties the field.
 #include <cmath>
 #include <variant>
 
@@ -119,7 +119,7 @@ void DataPanel::OnImagePathChanged(platform::TextBox& sender, engine::doc_elemen
                                    std::int32_t section) {
     const std::wstring text = sender.text();
     if (is_image_file_too_large(text)) {
-        RefuseImage(&sender, field, section);
+        RefuseImage(&sender, field, section, engine::ui_text::image_too_large);
         return;
     }
     // Any other typed path is not taken: pictures come from the picker.
@@ -130,12 +130,12 @@ void DataPanel::OnImagePathChanged(platform::TextBox& sender, engine::doc_elemen
 }
 
 void DataPanel::RefuseImage(platform::TextBox* box, engine::doc_element& field,
-                            std::int32_t section) {
+                            std::int32_t section, int reason) {
     field.record.s2.clear();
     if (box) {
         // The field is empty already, so the box's handler takes this as nothing.
         box->set_text(L"");
-        box->set_placeholder_text(core::ui_string(engine::ui_text::image_too_large));
+        box->set_placeholder_text(core::ui_string(reason));
     }
     // The picture the document showed goes.
     if (ReevaluateFieldConditions(section)) RefreshFieldRowVisibility();
@@ -156,7 +156,11 @@ platform::FireAndForget DataPanel::PickImageFileAsync(std::shared_ptr<platform::
     if (!field) co_return;
     platform::TextBox* shown = IsInPanel(*box) ? box.get() : nullptr;
     if (is_image_file_too_large(*path)) {
-        RefuseImage(shown, *field, at.group);
+        RefuseImage(shown, *field, at.group, engine::ui_text::image_too_large);
+        co_return;
+    }
+    if (!is_shown_image_file(*path)) {
+        RefuseImage(shown, *field, at.group, engine::ui_text::image_not_picture);
         co_return;
     }
     field->record.s2 = *path;

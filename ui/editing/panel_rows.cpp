@@ -27,6 +27,9 @@ void MakeSectionHeader(platform::Panel& panel, std::wstring title, std::wstring 
     subtitle_block->set_foreground({look::dark_blue});
     subtitle_block->set_margin({0, 10, 22, 4});
     platform::set_word_wrap(*subtitle_block, true);
+    // As the title: one line when the row has the room, else wrapped in all
+    // the room there is, never in a narrow box that the row then cuts.
+    platform::keep_on_one_line_when_it_fits(*subtitle_block);
     subtitle_block->set_horizontal_alignment(platform::HorizontalAlignment::left);
     header->set_cell(*subtitle_block, 0, 1);
 

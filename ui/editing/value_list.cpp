@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <utility>
 
 #include "core/file_paths.h"
@@ -127,25 +126,36 @@ bool is_unsafe_in_file_name(wchar_t c) {
 
 }  // namespace
 
-std::vector<std::wstring> decode_value_list(std::string_view bytes) {
-    std::vector<std::wstring> entries;
+value_list_read decode_value_list(std::string_view bytes) {
+    value_list_read read;
     byte_reader in(bytes);
     std::uint32_t count = 0;
-    if (!in.u32(count)) return entries;
+    if (!in.u32(count)) {
+        read.whole = bytes.empty();
+        return read;
+    }
     std::u16string units;
     // The count is not trusted for a reservation: a damaged one may be huge.
     for (std::uint32_t i = 0; i < count; ++i) {
         std::uint16_t mark = 0;
-        if (!in.u16(mark)) break;
+        if (read.entries.size() == value_list_max_entries || !in.u16(mark)) {
+            read.whole = false;
+            return read;
+        }
         if (mark != entry_mark) {
-            entries.emplace_back();
+            read.entries.emplace_back();
+            read.whole = false;
             continue;
         }
         std::uint32_t length = 0;
-        if (!read_length(in, length) || !in.units(length, units)) break;
-        entries.push_back(engine::from_utf16(units));
+        if (!read_length(in, length) || !in.units(length, units)) {
+            read.whole = false;
+            return read;
+        }
+        read.entries.push_back(engine::from_utf16(units));
     }
-    return entries;
+    if (in.left() != 0) read.whole = false;
+    return read;
 }
 
 std::string encode_value_list(const std::vector<std::wstring>& entries) {
@@ -200,15 +210,48 @@ std::wstring value_list_path(const std::wstring& lists_folder, std::wstring_view
     return lists_folder + L"/" + value_list_name(name) + L".list";
 }
 
-std::vector<std::wstring> read_value_list(const std::wstring& path) {
+value_list_read read_value_list(const std::wstring& path) {
     const std::filesystem::path file = core::fs_path(path);
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) return {};
+    if (!std::filesystem::exists(file, error)) return {};
+    if (!std::filesystem::is_regular_file(file, error)) return {{}, false};
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    // A read that fails part way stops the copy; what came in is decoded.
-    if (in) bytes << in.rdbuf();
-    return decode_value_list(bytes.view());
+    if (!in) return {{}, false};
+    // One byte past the bound tells a file that reaches it from a longer one.
+    std::string bytes(value_list_max_bytes + 1, '\0');
+    in.read(bytes.data(), std::streamsize(bytes.size()));
+    bytes.resize(std::size_t(in.gcount()));
+    const bool beyond = bytes.size() > value_list_max_bytes;
+    if (beyond) bytes.resize(value_list_max_bytes);
+    value_list_read read = decode_value_list(bytes);
+    // A read that failed part way gives what came in, but not as a whole list.
+    if (beyond || in.bad()) read.whole = false;
+    return read;
+}
+
+std::wstring keep_unreadable_value_list(const std::wstring& path) {
+    namespace fs = std::filesystem;
+    const fs::path file = core::fs_path(path);
+    for (int n = 1; n <= 100; ++n) {
+        fs::path kept = file;
+        if (n > 1) kept += L"." + std::to_wstring(n);
+        kept += L".unreadable";
+        std::error_code error;
+        if (fs::exists(fs::symlink_status(kept, error))) continue;
+        // A second name for the same bytes costs nothing; a copy is the
+        // way where the file system has no links.
+        fs::create_hard_link(file, kept, error);
+        if (error) {
+            error.clear();
+            fs::copy_file(file, kept, fs::copy_options::none, error);
+        }
+        if (!error) return core::text_of(kept.filename());
+        if (fs::exists(fs::symlink_status(kept, error))) continue;
+        std::cerr << "tembrick: cannot keep the value list " << file << ": " << error.message()
+                  << '\n';
+        return {};
+    }
+    return {};
 }
 
 bool write_value_list(const std::wstring& path, const std::vector<std::wstring>& entries) {
@@ -224,8 +267,22 @@ bool write_value_list(const std::wstring& path, const std::vector<std::wstring>&
 value_list_choice::value_list_choice(std::wstring list_path, std::wstring initial_value)
     : list_path_(std::move(list_path)), initial_value_(std::move(initial_value)) {}
 
+void value_list_choice::write() {
+    if (list_path_.empty()) return;
+    if (!read_whole_ && kept_as_.empty()) {
+        kept_as_ = keep_unreadable_value_list(list_path_);
+        // Without a copy the old file stays as it is.
+        if (kept_as_.empty()) return;
+    }
+    write_value_list(list_path_, entries_);
+}
+
 void value_list_choice::open() {
-    if (!list_path_.empty()) entries_ = read_value_list(list_path_);
+    if (!list_path_.empty()) {
+        value_list_read read = read_value_list(list_path_);
+        entries_ = std::move(read.entries);
+        read_whole_ = read.whole;
+    }
     // The files this writes are sorted already; only others need sorting.
     if (!std::is_sorted(entries_.begin(), entries_.end(), value_list_less))
         sort_value_list(entries_);
@@ -235,10 +292,16 @@ void value_list_choice::open() {
     }
     auto place =
         std::lower_bound(entries_.begin(), entries_.end(), initial_value_, value_list_less);
-    if (place == entries_.end() || *place != initial_value_)
+    if (place == entries_.end() || *place != initial_value_) {
+        // A full list takes no new text: written, it would read as cut.
+        if (entries_.size() >= value_list_max_entries) {
+            selected_ = -1;
+            return;
+        }
         place = entries_.insert(place, initial_value_);
+    }
     selected_ = std::int32_t(place - entries_.begin());
-    if (!list_path_.empty()) write_value_list(list_path_, entries_);
+    write();
 }
 
 void value_list_choice::select(std::int32_t index) {
@@ -260,7 +323,7 @@ void value_list_choice::remove(std::int32_t index) {
         --selected_;
     }
     if (std::find(entries_.begin(), entries_.end(), result_) == entries_.end()) result_.clear();
-    if (!list_path_.empty()) write_value_list(list_path_, entries_);
+    write();
 }
 
 }  // namespace ui

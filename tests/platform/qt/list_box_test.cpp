@@ -1,4 +1,5 @@
-// A list box's entries in their own typefaces, and scrolling to an entry.
+// A list box's entries in their own typefaces, scrolling to an entry,
+// and how long entries wrap.
 #include "platform/list_box.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,56 @@ TEST(ListBox, EntriesShowInTheirTypefaceAndScrollIntoView) {
     list->scroll_into_view(39);
     EXPECT_TRUE(viewport.contains(widget->visualItemRect(widget->item(39))));
     list->scroll_into_view(40);  // past the end: nothing
+}
+
+TEST(ListBox, TheEntrySelectedByCodeIsInViewWhateverTheListsLength) {
+    for (int length : {30, 250, 1000}) {
+        auto list = platform::ListBox::create();
+        std::vector<platform::ListEntry> entries;
+        for (int i = 0; i < length; ++i)
+            entries.push_back({L"Entry number " + std::to_wstring(i), {255, 0, 0, 0}});
+        list->set_entries(entries);
+        list->set_width(300);
+        list->set_height(200);
+        // Selected before the list shows, as a dialog does.
+        const int selected = length - 5;
+        list->set_selected_index(selected);
+        auto window = platform::Window::create();
+        window->set_content(list);
+        window->resize(300, 200);
+        window->activate();
+        auto* widget = static_cast<QListWidget*>(platform::widget_of(*list));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(platform::widget_of(*window)));
+        // The layout places its batches as the event loop turns.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !widget->visualItemRect(widget->item(length - 1)).isEmpty(); }, 5000));
+        QTest::qWait(50);
+        EXPECT_TRUE(
+            widget->viewport()->rect().contains(widget->visualItemRect(widget->item(selected))))
+            << length;
+    }
+}
+
+TEST(ListBox, EntriesWrapBetweenWordsAndInsideAWordTooWideForTheList) {
+    auto list = platform::ListBox::create();
+    const std::wstring no_blank(200, L'W');
+    list->set_entries({{L"Acme Corp", {255, 0, 0, 0}},
+                       {no_blank, {255, 0, 0, 0}},
+                       {L"short " + no_blank + L" end", {255, 0, 0, 0}}});
+    auto window = platform::Window::create();
+    window->set_content(list);
+    window->resize(300, 400);
+    window->activate();
+    auto* widget = static_cast<QListWidget*>(platform::widget_of(*list));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(platform::widget_of(*window)));
+    const int line = widget->fontMetrics().height();
+    const int width = widget->fontMetrics().horizontalAdvance(QString(200, QChar('W')));
+    const int room = widget->viewport()->width();
+    ASSERT_GT(width, 3 * room);
+    EXPECT_LT(widget->visualItemRect(widget->item(0)).height(), 2 * line);
+    // Every line of the word is there: none is elided.
+    for (int row : {1, 2})
+        EXPECT_GE(widget->visualItemRect(widget->item(row)).height(), width / room * line) << row;
 }
 
 }  // namespace

@@ -54,9 +54,10 @@ TEST(Calculate, WritesAtMostSixDecimalsAndKeepsWhatItCannotWork) {
     // A number starting with a point counts from zero.
     EXPECT_EQ(calculated(L",5+1", 1), L"1,5");
     EXPECT_EQ(calculated(L"2*(.5)"), L"1");
-    // A division by zero keeps the expression.
-    EXPECT_EQ(calculated(L"10/0"), L"10/0");
-    EXPECT_EQ(calculated(L"1 + 2 : (3-3)", 1), L"1 + 2 : (3-3)");
+    // A division by zero or a value past the range keeps the expression.
+    for (const wchar_t* kept : {L"10/0", L"1 + 2 : (3-3)", L"1e308*10", L"1e308*10-1e308*10"})
+        EXPECT_EQ(calculated(kept, 1), kept);
+    EXPECT_EQ(calculated(L"1e308/1e308"), L"1");
 }
 
 TEST(DigitCounter, CountsDigitsOnly) {

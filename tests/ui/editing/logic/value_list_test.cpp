@@ -19,6 +19,13 @@ std::string bytes(std::initializer_list<int> values) {
     return out;
 }
 
+// The texts of `file`, which must read whole.
+Entries whole(const std::string& file) {
+    const ui::value_list_read read = ui::decode_value_list(file);
+    EXPECT_TRUE(read.whole);
+    return read.entries;
+}
+
 TEST(ValueListFile, RoundTripsTextsAndLongFormBytes) {
     const Entries texts = {L"",
                            L"ab",
@@ -27,12 +34,13 @@ TEST(ValueListFile, RoundTripsTextsAndLongFormBytes) {
                            std::wstring(1, wchar_t(0xD800)) + L"lone high",
                            L"lone low " + std::wstring(1, wchar_t(0xDC00))};
     const std::string file = ui::encode_value_list(texts);
-    EXPECT_EQ(ui::decode_value_list(file), texts);
+    EXPECT_EQ(whole(file), texts);
     // A sorted long-form file read and written back keeps its bytes.
     Entries sorted = texts;
     ui::sort_value_list(sorted);
     const std::string sorted_file = ui::encode_value_list(sorted);
-    EXPECT_EQ(ui::encode_value_list(ui::decode_value_list(sorted_file)), sorted_file);
+    EXPECT_EQ(ui::encode_value_list(whole(sorted_file)), sorted_file);
+    EXPECT_TRUE(ui::decode_value_list("").whole);  // an empty file is an empty list
 
     EXPECT_EQ(ui::encode_value_list({L"ab"}),
               bytes({1, 0, 0, 0, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0, 'a', 0, 'b', 0}));
@@ -45,26 +53,56 @@ TEST(ValueListFile, RoundTripsTextsAndLongFormBytes) {
 TEST(ValueListFile, ReadsTheShortLengthFormsAndEntriesWithoutTheMark) {
     const std::string file =
         bytes({4,    0,    0,    0,    0xFF, 0xFE, 0xFF, 2, 'h', 0, 'i', 0,  // one-byte length
-               0x41, 0x00,                                                   // no mark: empty
                0xFF, 0xFE, 0xFF, 0xFF, 1,    0,    'x',  0,                  // 16-bit length
-               0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0,    0, 0,   0});
-    EXPECT_EQ(ui::decode_value_list(file), (Entries{L"hi", L"", L"x", L""}));
+               0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0,    0, 0,   0,          // long form
+               0x41, 0x00});                                                 // no mark: empty
+    const ui::value_list_read read = ui::decode_value_list(file);
+    EXPECT_EQ(read.entries, (Entries{L"hi", L"x", L"", L""}));
+    // The writer marks every entry: one without the mark is not ours.
+    EXPECT_FALSE(read.whole);
+    EXPECT_EQ(whole(file.substr(0, file.size() - 2).replace(0, 1, 1, char(3))),
+              (Entries{L"hi", L"x", L""}));
 }
 
-TEST(ValueListFile, DamagedFilesKeepTheirCompleteEntries) {
+TEST(ValueListFile, DamagedFilesKeepTheirCompleteEntriesAndReadAsNotWhole) {
     const std::string two = ui::encode_value_list({L"first", L"second"});
-    // Cut inside the second entry's text, its length, its mark.
-    for (std::size_t cut : {two.size() - 1, std::size_t(4 + 20 + 8), std::size_t(4 + 20 + 1)})
-        EXPECT_EQ(ui::decode_value_list(two.substr(0, cut)), (Entries{L"first"})) << cut;
-    EXPECT_TRUE(ui::decode_value_list(two.substr(0, 3)).empty());
-
-    // A count far beyond the entries, and a length of 0xFFFFFFFF.
     std::string huge_count = two;
     huge_count[3] = char(0x7F);
-    EXPECT_EQ(ui::decode_value_list(huge_count), (Entries{L"first", L"second"}));
     std::string huge_length = two;
     for (int i = 0; i < 4; ++i) huge_length[std::size_t(4 + 20 + 6 + i)] = char(0xFF);
-    EXPECT_EQ(ui::decode_value_list(huge_length), (Entries{L"first"}));
+    std::string short_count = two;
+    short_count[0] = char(1);
+    const struct {
+        const char* damage;
+        std::string file;
+        Entries kept;
+    } cases[] = {
+        {"cut in the second text", two.substr(0, two.size() - 1), {L"first"}},
+        {"cut in the second length", two.substr(0, 4 + 20 + 8), {L"first"}},
+        {"cut in the second mark", two.substr(0, 4 + 20 + 1), {L"first"}},
+        {"cut in the count", two.substr(0, 3), {}},
+        {"a count far beyond the entries", huge_count, {L"first", L"second"}},
+        {"a length of 0xFFFFFFFF", huge_length, {L"first"}},
+        {"bytes after the counted entries", short_count, {L"first"}},
+        {"a UTF-8 text list", "Acme Corp\nGlobex Inc\nInitech\n", Entries(12)},
+    };
+    for (const auto& c : cases) {
+        const ui::value_list_read read = ui::decode_value_list(c.file);
+        EXPECT_EQ(read.entries, c.kept) << c.damage;
+        EXPECT_FALSE(read.whole) << c.damage;
+    }
+}
+
+TEST(ValueListFile, GarbageCostsNoMoreThanTheBoundOfEntries) {
+    // Every two bytes of garbage read as an empty entry, up to the bound.
+    std::string garbage(std::size_t(1) << 20, 'g');
+    garbage.replace(0, 4, bytes({0xFF, 0xFF, 0xFF, 0xFF}));
+    const ui::value_list_read read = ui::decode_value_list(garbage);
+    EXPECT_EQ(read.entries.size(), ui::value_list_max_entries);
+    EXPECT_FALSE(read.whole);
+    // A list of exactly the bound is whole.
+    const Entries most(ui::value_list_max_entries, L"a");
+    EXPECT_EQ(whole(ui::encode_value_list(most)).size(), most.size());
 }
 
 TEST(ValueListOrder, ComparesUtf16CodeUnitsWithoutCaseOrLocale) {
@@ -90,7 +128,7 @@ TEST(ValueListName, DropsTrailingDigitsAndKeepsTheFileInTheFolder) {
 class ValueListChoice : public ::testing::Test {
 protected:
     std::wstring path() const { return fixture::engine_path(folder.file("Client.list")); }
-    Entries stored() const { return ui::read_value_list(path()); }
+    Entries stored() const { return ui::read_value_list(path()).entries; }
 
     fixture::temp_folder folder;
 };
@@ -149,6 +187,72 @@ TEST_F(ValueListChoice, DeletingWritesTheListAndNeverHandsBackADeletedText) {
     twice.select(1);
     twice.remove(1);
     EXPECT_EQ(twice.accept(), L"a");
+}
+
+TEST_F(ValueListChoice, AFileNotReadWholeIsKeptAsUnreadableBeforeTheListIsWritten) {
+    const std::string good = ui::encode_value_list({L"Ann", L"Bob"});
+    std::string huge_count = good;
+    huge_count[3] = char(0x7F);
+    // Twelve megabytes of garbage: three times the bound of bytes read.
+    std::string garbage(std::size_t(12) << 20, '\x5A');
+    const struct {
+        const char* damage;
+        std::string file;
+        Entries shown;
+    } cases[] = {
+        {"garbage", garbage, Entries(ui::value_list_max_entries)},
+        {"a UTF-8 text list", "Acme Corp\nGlobex Inc\nInitech\n", Entries(12)},
+        {"a truncated file", good.substr(0, good.size() - 3), {L"Ann"}},
+        {"a huge count", huge_count, {L"Ann", L"Bob"}},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(folder.path());
+        std::filesystem::create_directories(folder.path());
+        fixture::write_bytes(folder.file("Client.list"), c.file);
+        ui::value_list_choice choice(path(), L"typed");
+        choice.open();
+        Entries expected = c.shown;
+        // A full list takes no new text.
+        if (expected.size() < ui::value_list_max_entries) expected.push_back(L"typed");
+        EXPECT_EQ(choice.entries(), expected) << c.damage;
+        // The opening wrote the list, unless the list was full; a deletion
+        // writes it in any case.
+        choice.remove(0);
+        EXPECT_EQ(choice.kept_as(), L"Client.list.unreadable") << c.damage;
+        EXPECT_EQ(fixture::read_bytes(folder.file("Client.list.unreadable")), c.file) << c.damage;
+        EXPECT_EQ(stored(), choice.entries()) << c.damage;
+        // Bounded by the entries kept, not by the file: ten bytes of frame
+        // per entry beside the texts.
+        EXPECT_LE(std::filesystem::file_size(folder.file("Client.list")),
+                  4 + 10 * ui::value_list_max_entries + 64)
+            << c.damage;
+        // Kept once: no later write keeps it again.
+        EXPECT_FALSE(std::filesystem::exists(folder.file("Client.list.2.unreadable"))) << c.damage;
+    }
+
+    // A name taken already gives the next one; a whole list keeps nothing.
+    fixture::write_bytes(folder.file("Client.list"), "bad");
+    ui::value_list_choice again(path(), L"typed");
+    again.open();
+    EXPECT_EQ(again.kept_as(), L"Client.list.2.unreadable");
+    ui::value_list_choice whole_list(path(), L"more");
+    whole_list.open();
+    EXPECT_EQ(whole_list.kept_as(), L"");
+}
+
+TEST_F(ValueListChoice, AFileThatCannotBeKeptIsNotWritten) {
+    fixture::write_bytes(folder.file("Client.list"), "bad");
+    // Every name it could be kept under is taken by a dangling link.
+    for (int n = 1; n <= 100; ++n) {
+        const std::string name =
+            n == 1 ? "Client.list.unreadable" : "Client.list." + std::to_string(n) + ".unreadable";
+        std::filesystem::create_symlink("nowhere", folder.file(name));
+    }
+    ui::value_list_choice choice(path(), L"typed");
+    choice.open();
+    EXPECT_EQ(choice.entries(), (Entries{L"typed"}));
+    EXPECT_EQ(choice.kept_as(), L"");
+    EXPECT_EQ(fixture::read_bytes(folder.file("Client.list")), "bad");
 }
 
 TEST_F(ValueListChoice, WithoutAFileTheListLivesInMemory) {

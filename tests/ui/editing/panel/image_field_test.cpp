@@ -1,5 +1,6 @@
-// The image field: a picked file under 350 KB shows in the document, a
-// larger one empties the field, and the slider sets the width.
+// The image field: a picked picture under 350 KB shows in the document, a
+// larger file or one that is no picture empties the field, and the slider
+// sets the width.
 #include <gtest/gtest.h>
 
 #include "core/interface_texts.h"
@@ -18,11 +19,15 @@ protected:
         add_field(s, 9, L"Logo", L"Company logo").record.d1 = 100;
         show_section(s);
     }
-    // A file of `size` bytes in the test's folder.
-    std::wstring file_of(std::size_t size) {
-        const auto path = files.file("logo" + std::to_string(size) + ".PNG");
-        fixture::write_bytes(path, std::string(size, 'x'));
+    // A file that starts with `head` in the test's folder.
+    std::wstring file_of(const std::string& head, std::size_t size, const std::string& name) {
+        const auto path = files.file(name);
+        fixture::write_bytes(path, head + std::string(size - head.size(), 'x'));
         return fixture::engine_path(path);
+    }
+    // A PNG picture as far as its start tells, of `size` bytes.
+    std::wstring file_of(std::size_t size) {
+        return file_of("\x89PNG\r\n\x1a\n", size, "logo" + std::to_string(size) + ".PNG");
     }
     std::shared_ptr<TextBox> path_box() { return inside<TextBox>(1, 0); }
     std::shared_ptr<TextBlock> percentage() { return child<TextBlock>(inside<Panel>(1, 2), 1); }
@@ -62,6 +67,42 @@ TEST_F(ImageField, APickedFileUnder350KbShowsAndOneOf350KbEmptiesTheField) {
     settle();
     EXPECT_EQ(stored(), small);
     EXPECT_EQ(renders(), before);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(ImageField, AFileThatIsNoPictureIsRefusedAsAnOverLargeOneIs) {
+    const std::string bitmap_header("BM\0\0\0\0\0\0\0\0\0\0\0\0\x28\0\0\0", 18);
+    const struct {
+        const char* what;
+        std::string head;
+        std::string name;
+        bool shown;
+    } cases[] = {
+        {"a text named .png", "Acme Corp\n", "text.png", false},
+        {"a text that starts as a bitmap", "BM is a text here", "note.bmp", false},
+        {"an empty file", "", "empty.gif", false},
+        {"a PNG cut short", "\x89PNG", "cut.png", false},
+        {"a bitmap", bitmap_header, "logo.bmp", true},
+        {"a JPEG", "\xFF\xD8\xFF\xE0", "logo.jpg", true},
+        {"a GIF under another name", "GIF89a", "logo.png", true},
+    };
+    for (const auto& c : cases) {
+        // A picture first, which the refused file then takes away.
+        pick(1);
+        output->answer_image_file(file_of(100));
+        settle();
+        const std::wstring path = file_of(c.head, c.head.size() + 40, c.name);
+        pick(1);
+        output->answer_image_file(path);
+        settle();
+        EXPECT_EQ(stored(), c.shown ? path : L"") << c.what;
+        EXPECT_EQ(path_box()->text(), c.shown ? path : L"") << c.what;
+        if (!c.shown) {
+            EXPECT_EQ(path_box()->placeholder_text(),
+                      L"The file is not a picture this program can show.")
+                << c.what;
+        }
+    }
     EXPECT_TRUE(failures.messages.empty());
 }
 

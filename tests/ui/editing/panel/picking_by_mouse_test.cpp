@@ -5,6 +5,7 @@
 // press, a release and a second press, as a real one.
 #define QTEST_QPA_MOUSE_HANDLING
 #include <QCalendarWidget>
+#include <QLabel>
 #include <QListWidget>
 #include <QTableView>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "editing/panel/picking_fixture.h"
 #include "platform/menu_flyout.h"
 #include "platform/qt/native_widget.h"
+#include "ui/editing/date_choice.h"
 
 namespace {
 
@@ -39,6 +41,58 @@ TEST_F(PickingByMouse, ADoubleClickOnADayCellTakesThatDay) {
     settle();
     EXPECT_FALSE(dialog());
     EXPECT_EQ(field(0, 0).record.s2, L"March 14, 2025");
+}
+
+TEST_F(PickingByMouse, OnATextThatIsNoDateNoDayShowsSelectedUntilTheUserPicksOne) {
+    const auto s = add_section(L"S");
+    add_field(s, 1, L"Date", L"Date", L"when it suits");
+    show_section(s);
+    const auto selection_drawn = [] {
+        const QPalette palette = widget_of(*calendar())->palette();
+        return palette.color(QPalette::Highlight) != palette.color(QPalette::Base);
+    };
+    // Nothing drawn selected, and OK takes nothing.
+    pick(1);
+    EXPECT_FALSE(selection_drawn());
+    ok();
+    EXPECT_EQ(field(0, 0).record.s2, L"when it suits");
+
+    // A key moves the selection from today and shows it; OK takes that day.
+    pick(1);
+    auto* table = widget_of(*calendar())->findChild<QTableView*>();
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Right);
+    EXPECT_TRUE(selection_drawn());
+    const CalendarDate moved = calendar()->selected_date();
+    ok();
+    EXPECT_EQ(field(0, 0).record.s2, ui::long_date_text({moved.year, moved.month, moved.day}));
+
+    // A date shows its day selected at once.
+    pick(1);
+    EXPECT_TRUE(selection_drawn());
+    cancel();
+}
+
+TEST_F(PickingByMouse, TheCalculatorShowsALongRunOfDigitsWholeAndCountsThem) {
+    const auto s = add_section(L"S");
+    add_field(s, 3, L"Amount", L"Amount", std::wstring(30, L'7'));
+    show_section(s);
+    pick(1);
+    press(L"4444444444444444444444444444444444444444");  // forty more
+    QTest::qWait(20);
+    auto* shown = static_cast<QLabel*>(widget_of(*child<TextBlock>(display(), 0)));
+    auto* counter = static_cast<QLabel*>(widget_of(*child<TextBlock>(display(), 1)));
+    EXPECT_EQ(digit_counter(), L"70");
+    // The display breaks inside the run: several lines, none cut, and no
+    // wider than its box.
+    EXPECT_GT(shown->height(), 3 * shown->fontMetrics().height());
+    EXPECT_GE(shown->height(), shown->heightForWidth(shown->width()));
+    EXPECT_LE(shown->width(), 250);
+    EXPECT_TRUE(shown->window()->rect().contains(
+        QRect(shown->mapTo(shown->window(), QPoint(0, 0)), shown->size())));
+    // The counter has the room of four digits.
+    EXPECT_GE(counter->contentsRect().width(),
+              counter->fontMetrics().horizontalAdvance(QStringLiteral("8888")));
 }
 
 TEST_F(PickingByMouse, ARightClickDeletesTheEntryUnderThePointerNotTheSelectedOne) {

@@ -3,6 +3,9 @@
 // and the document.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "core/interface_texts.h"
 #include "editing/panel/picking_fixture.h"
 #include "engine/document/environment.h"
@@ -137,7 +140,7 @@ TEST_F(ValuePicking, AListRemembersEveryTextItWasOpenedWithSortedPerListName) {
     EXPECT_EQ(list_box()->selected_index(), 0);
     cancel();
     // Client1 and Client2 share one file, which the opening wrote.
-    EXPECT_EQ(ui::read_value_list(list_file(L"Client").wstring()),
+    EXPECT_EQ(ui::read_value_list(list_file(L"Client").wstring()).entries,
               (std::vector<std::wstring>{L"Bob"}));
 
     inside<TextBox>(1, 0)->set_text(L"Ann");
@@ -159,6 +162,24 @@ TEST_F(ValuePicking, AListRemembersEveryTextItWasOpenedWithSortedPerListName) {
     EXPECT_EQ(stored(), L"Ann");
 }
 
+TEST_F(ValuePicking, AListNotReadWholeIsKeptAsideAndTheDialogSaysSo) {
+    make_section(2, L"Bob", L"Client");
+    std::filesystem::create_directories(data_file(L"lists"));
+    std::ofstream(list_file(L"Client"), std::ios::binary) << "Acme Corp\nGlobex Inc\n";
+    pick(1);
+    auto note = child<TextBlock>(dialog()->content, 1);
+    ASSERT_TRUE(note);
+    EXPECT_EQ(note->text(),
+              L"This list could not be read whole; the old file was kept as "
+              L"Client.list.unreadable.");
+    cancel();
+    EXPECT_TRUE(std::filesystem::exists(data_file(L"lists/Client.list.unreadable")));
+    // The list written then reads whole: nothing more is kept, nothing said.
+    pick(1);
+    EXPECT_EQ(std::dynamic_pointer_cast<Panel>(dialog()->content)->children().size(), 1u);
+    cancel();
+}
+
 TEST_F(ValuePicking, DeletingAnEntryRewritesTheListAndNeverHandsItBack) {
     make_section(0, L"Carol", L"Client");
     std::filesystem::create_directories(data_file(L"lists"));
@@ -173,7 +194,7 @@ TEST_F(ValuePicking, DeletingAnEntryRewritesTheListAndNeverHandsItBack) {
     settle();
     EXPECT_EQ(listed(), (std::vector<std::wstring>{L"Bob", L"Carol"}));
     EXPECT_EQ(list_box()->selected_index(), -1);
-    EXPECT_EQ(ui::read_value_list(list_file(L"Client").wstring()),
+    EXPECT_EQ(ui::read_value_list(list_file(L"Client").wstring()).entries,
               (std::vector<std::wstring>{L"Bob", L"Carol"}));
     ok();  // "Ann" was selected, then deleted: nothing to hand back
     EXPECT_EQ(stored(), L"Carol");

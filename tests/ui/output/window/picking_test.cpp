@@ -84,7 +84,7 @@ TEST_F(SavePrintPicking, TheFileNameComesFromARememberedListOfTheInterfaceLangua
     pump();
     EXPECT_EQ(child<TextBox>(row, 0)->text(), title_before);
     EXPECT_EQ(window->session().data()->page_setup.groups[0].record.s1, title_before);
-    EXPECT_EQ(ui::read_value_list(core::text_of(data_file(L"lists/File Name.list"))),
+    EXPECT_EQ(ui::read_value_list(core::text_of(data_file(L"lists/File Name.list"))).entries,
               (std::vector<std::wstring>{L"Contract 7", title_before}));
 
     core::current_language = 1;
