@@ -1,0 +1,222 @@
+#include "private_cups.h"
+
+#include <arpa/inet.h>
+#include <cups/cups.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace cups_test {
+
+namespace {
+
+const std::filesystem::path cupsd = "/usr/sbin/cupsd";
+const std::filesystem::path pdf_backend = "/usr/lib/cups/backend/cups-pdf";
+const std::filesystem::path pdf_driver = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
+const std::filesystem::path backend_settings_folder = "/etc/cups";
+
+// A port nobody listens on just now.
+int free_port() {
+    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (probe < 0) return 0;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = 0;
+    if (::bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    ::close(probe);
+    return port;
+}
+
+void write_text(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+}
+
+std::string read_text(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+std::optional<std::string> why_no_private_cups() {
+    for (const auto& needed : {cupsd, pdf_backend, pdf_driver})
+        if (!std::filesystem::exists(needed)) return needed.string() + " is not installed";
+    // cups-pdf runs only as root, and reads its settings from /etc/cups.
+    if (::geteuid() != 0) return std::string("the PDF queue needs root");
+    if (::access(backend_settings_folder.c_str(), W_OK) != 0)
+        return backend_settings_folder.string() + " is not writable";
+    return std::nullopt;
+}
+
+PrivateCups::PrivateCups() {
+    std::ostringstream queue;
+    queue << "paperwright-test-" << ::getpid();
+    queue_ = queue.str();
+    if (!start()) (failure_ += '\n') += log();
+}
+
+bool PrivateCups::start() {
+    namespace fs = std::filesystem;
+    const fs::path top = folder_.path();
+    // The scheduler's filters run as lp and must reach their files.
+    fs::permissions(top, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                             fs::perms::others_read | fs::perms::others_exec);
+    for (const char* sub : {"root", "spool", "cache", "state", "log", "out", "pdf-spool"})
+        fs::create_directories(top / sub);
+    port_ = free_port();
+    if (port_ == 0) {
+        failure_ = "no free port";
+        return false;
+    }
+    const std::string at = top.string();
+    std::ostringstream files;
+    files << "ServerRoot " << at << "/root\nRequestRoot " << at << "/spool\nTempDir " << at
+          << "/spool/tmp\nCacheDir " << at << "/cache\nStateDir " << at << "/state\nPrintcap " << at
+          << "/state/printcap\nErrorLog " << at << "/log/error_log\nAccessLog " << at
+          << "/log/access_log\nPageLog " << at << "/log/page_log\n"
+          << "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
+          << "DocumentRoot /usr/share/cups/doc-root\nSystemGroup root\nUser lp\nGroup lp\n";
+    write_text(top / "root/cups-files.conf", files.str());
+    std::ostringstream server_settings;
+    server_settings << "Listen 127.0.0.1:" << port_ << "\n"
+                    << "Browsing No\nWebInterface No\nDefaultAuthType None\nIdleExitTimeout 0\n"
+                    << "LogLevel info\nMaxLogSize 0\n"
+                    << "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                    << "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+                    << "</Policy>\n";
+    write_text(top / "root/cupsd.conf", server_settings.str());
+    backend_settings_ = backend_settings_folder / ("cups-pdf-" + queue_ + ".conf");
+    std::ostringstream backend;
+    backend << "Out " << at << "/out\nAnonDirName " << at << "/out\nSpool " << at
+            << "/pdf-spool\nLog " << at << "/log\n";
+    write_text(backend_settings_, backend.str());
+
+    cupsd_.setProcessChannelMode(QProcess::MergedChannels);
+    cupsd_.setStandardOutputFile(QString::fromStdString(at + "/log/cupsd_output"));
+    cupsd_.start(QString::fromStdString(cupsd.string()),
+                 {QStringLiteral("-f"), QStringLiteral("-c"),
+                  QString::fromStdString(at + "/root/cupsd.conf"), QStringLiteral("-s"),
+                  QString::fromStdString(at + "/root/cups-files.conf")});
+    if (!cupsd_.waitForStarted(10000)) {
+        failure_ = "cupsd did not start";
+        return false;
+    }
+    const std::string server = "127.0.0.1:" + std::to_string(port_);
+    bool answers = false;
+    for (int round = 0; round < 100 && !answers; ++round) {
+        if (cupsd_.state() != QProcess::Running) {
+            failure_ = "cupsd stopped at once";
+            return false;
+        }
+        http_t* http = httpConnect2("127.0.0.1", port_, nullptr, AF_INET,
+                                    HTTP_ENCRYPTION_IF_REQUESTED, 1, 1000, nullptr);
+        if (http) {
+            answers = true;
+            httpClose(http);
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+    if (!answers) {
+        failure_ = "cupsd does not answer on " + server;
+        return false;
+    }
+    // This thread's CUPS client, which the program prints with, and the
+    // default queue, whatever the user's own settings name.
+    cupsSetServer(server.c_str());
+    if (const char* lpdest = std::getenv("LPDEST")) kept_lpdest_ = lpdest;
+    ::setenv("LPDEST", queue_.c_str(), 1);
+    if (!run_tool("lpadmin",
+                  {QStringLiteral("-p"), QString::fromStdString(queue_), QStringLiteral("-v"),
+                   QString::fromStdString("cups-pdf:/" + queue_), QStringLiteral("-P"),
+                   QString::fromStdString(pdf_driver.string()), QStringLiteral("-E")}) ||
+        !run_tool("lpadmin", {QStringLiteral("-d"), QString::fromStdString(queue_)})) {
+        failure_ = "the PDF queue could not be set up";
+        return false;
+    }
+    return true;
+}
+
+PrivateCups::~PrivateCups() {
+    cupsSetServer(nullptr);
+    if (kept_lpdest_)
+        ::setenv("LPDEST", kept_lpdest_->c_str(), 1);
+    else
+        ::unsetenv("LPDEST");
+    if (cupsd_.state() != QProcess::NotRunning) {
+        cupsd_.terminate();
+        if (!cupsd_.waitForFinished(10000)) {
+            cupsd_.kill();
+            cupsd_.waitForFinished(5000);
+        }
+    }
+    std::error_code ignored;
+    if (!backend_settings_.empty()) std::filesystem::remove(backend_settings_, ignored);
+}
+
+bool PrivateCups::run_tool(const std::string& tool, const QStringList& arguments) {
+    QString program = QStandardPaths::findExecutable(QString::fromStdString(tool));
+    if (program.isEmpty())
+        program = QStandardPaths::findExecutable(
+            QString::fromStdString(tool),
+            {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
+    if (program.isEmpty()) return false;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("127.0.0.1:%1").arg(port_));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+std::vector<int> PrivateCups::job_ids() {
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue_.c_str(), 0, CUPS_WHICHJOBS_ALL);
+    std::vector<int> ids;
+    for (int i = 0; i < count; ++i) ids.push_back(jobs[i].id);
+    cupsFreeJobs(count, jobs);
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+int PrivateCups::job_attribute(int job, const char* name) {
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    const std::string uri =
+        "ipp://127.0.0.1:" + std::to_string(port_) + "/jobs/" + std::to_string(job);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.c_str());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                 cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 name);
+    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    int value = -1;
+    if (response) {
+        if (ipp_attribute_t* found = ippFindAttribute(response, name, IPP_TAG_ZERO))
+            value = ippGetInteger(found, 0);
+        ippDelete(response);
+    }
+    return value;
+}
+
+std::string PrivateCups::log() const {
+    const std::filesystem::path logs = folder_.path() / "log";
+    return read_text(logs / "cupsd_output") + read_text(logs / "error_log");
+}
+
+}  // namespace cups_test
