@@ -3,13 +3,16 @@
 #include <arpa/inet.h>
 #include <cups/cups.h>
 #include <netinet/in.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -38,6 +41,22 @@ int free_port() {
         port = ntohs(address.sin_port);
     ::close(probe);
     return port;
+}
+
+// Settings files left by a test that was killed before it could remove
+// them; their process is gone.
+void remove_stale_backend_settings() {
+    const std::string prefix = "cups-pdf-paperwright-test-";
+    std::error_code ignored;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(backend_settings_folder, ignored)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix) || !name.ends_with(".conf")) continue;
+        const std::string digits = name.substr(prefix.size(), name.size() - prefix.size() - 5);
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) continue;
+        if (::kill(pid_t(std::stol(digits)), 0) != 0 && errno == ESRCH)
+            std::filesystem::remove(entry.path(), ignored);
+    }
 }
 
 void write_text(const std::filesystem::path& file, const std::string& text) {
@@ -76,8 +95,9 @@ bool PrivateCups::start() {
     // The scheduler's filters run as lp and must reach their files.
     fs::permissions(top, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                              fs::perms::others_read | fs::perms::others_exec);
-    for (const char* sub : {"root", "spool", "cache", "state", "log", "out", "pdf-spool"})
+    for (const char* sub : {"root", "spool/tmp", "cache", "state", "log", "out", "pdf-spool"})
         fs::create_directories(top / sub);
+    fs::permissions(top / "spool/tmp", fs::perms::all | fs::perms::sticky_bit);
     port_ = free_port();
     if (port_ == 0) {
         failure_ = "no free port";
@@ -100,6 +120,7 @@ bool PrivateCups::start() {
                     << "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
                     << "</Policy>\n";
     write_text(top / "root/cupsd.conf", server_settings.str());
+    remove_stale_backend_settings();
     backend_settings_ = backend_settings_folder / ("cups-pdf-" + queue_ + ".conf");
     std::ostringstream backend;
     backend << "Out " << at << "/out\nAnonDirName " << at << "/out\nSpool " << at
@@ -107,6 +128,8 @@ bool PrivateCups::start() {
     write_text(backend_settings_, backend.str());
 
     cupsd_.setProcessChannelMode(QProcess::MergedChannels);
+    // A test killed on its timeout takes its server with it.
+    cupsd_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     cupsd_.setStandardOutputFile(QString::fromStdString(at + "/log/cupsd_output"));
     cupsd_.start(QString::fromStdString(cupsd.string()),
                  {QStringLiteral("-f"), QStringLiteral("-c"),
@@ -119,7 +142,7 @@ bool PrivateCups::start() {
     const std::string server = "127.0.0.1:" + std::to_string(port_);
     bool answers = false;
     for (int round = 0; round < 100 && !answers; ++round) {
-        if (cupsd_.state() != QProcess::Running) {
+        if (cupsd_.waitForFinished(0)) {
             failure_ = "cupsd stopped at once";
             return false;
         }
@@ -136,20 +159,30 @@ bool PrivateCups::start() {
         failure_ = "cupsd does not answer on " + server;
         return false;
     }
-    // This thread's CUPS client, which the program prints with, and the
-    // default queue, whatever the user's own settings name.
+    // This thread's CUPS client, which the program prints with.
     cupsSetServer(server.c_str());
     if (const char* lpdest = std::getenv("LPDEST")) kept_lpdest_ = lpdest;
-    ::setenv("LPDEST", queue_.c_str(), 1);
     if (!run_tool("lpadmin",
                   {QStringLiteral("-p"), QString::fromStdString(queue_), QStringLiteral("-v"),
                    QString::fromStdString("cups-pdf:/" + queue_), QStringLiteral("-P"),
                    QString::fromStdString(pdf_driver.string()), QStringLiteral("-E")}) ||
-        !run_tool("lpadmin", {QStringLiteral("-d"), QString::fromStdString(queue_)})) {
+        !make_default(queue_)) {
         failure_ = "the PDF queue could not be set up";
         return false;
     }
     return true;
+}
+
+bool PrivateCups::add_raw_queue(const std::string& name) {
+    return run_tool("lpadmin", {QStringLiteral("-p"), QString::fromStdString(name),
+                                QStringLiteral("-v"), QString::fromStdString("cups-pdf:/" + queue_),
+                                QStringLiteral("-m"), QStringLiteral("raw"), QStringLiteral("-E")});
+}
+
+bool PrivateCups::make_default(const std::string& name) {
+    // The server's default, and over whatever the user's own settings name.
+    ::setenv("LPDEST", name.c_str(), 1);
+    return run_tool("lpadmin", {QStringLiteral("-d"), QString::fromStdString(name)});
 }
 
 PrivateCups::~PrivateCups() {
@@ -185,9 +218,9 @@ bool PrivateCups::run_tool(const std::string& tool, const QStringList& arguments
            process.exitCode() == 0;
 }
 
-std::vector<int> PrivateCups::job_ids() {
+std::vector<int> PrivateCups::job_ids(const std::string& name) {
     cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue_.c_str(), 0, CUPS_WHICHJOBS_ALL);
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, name.c_str(), 0, CUPS_WHICHJOBS_ALL);
     std::vector<int> ids;
     for (int i = 0; i < count; ++i) ids.push_back(jobs[i].id);
     cupsFreeJobs(count, jobs);

@@ -35,10 +35,17 @@ public:
     // Where the queue writes its PDFs.
     std::filesystem::path output_folder() const { return folder_.path() / "out"; }
 
+    // A second queue on the same backend, set up without a driver (raw);
+    // true when it is there.
+    bool add_raw_queue(const std::string& name);
+    // Makes `name` the queue the program prints on.
+    bool make_default(const std::string& name);
+    // The ids of the jobs of queue `name`, newest last.
+    std::vector<int> job_ids(const std::string& name);
+
     // Runs a CUPS command-line tool against this server; true on success.
     bool run_tool(const std::string& tool, const QStringList& arguments);
-    // The ids of the queue's jobs, newest last.
-    std::vector<int> job_ids();
+    std::vector<int> job_ids() { return job_ids(queue_); }
     // An integer attribute of a job ("copies", "job-state"); -1 when absent.
     int job_attribute(int job, const char* name);
     std::string log() const;
