@@ -109,8 +109,10 @@ public:
 
     PrinterStatus printer_status() override {
         const auto destination = printers_ ? printers_() : nullptr;
-        if (!destination) return PrinterStatus{false};
-        return destination->status();
+        if (destination) return destination->status();
+        PrinterStatus none;
+        none.present = false;
+        return none;
     }
 
     PrintResult print(const PdfBytes& pdf, const std::vector<int>& pages, const PageLayout& layout,
