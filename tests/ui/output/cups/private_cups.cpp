@@ -10,7 +10,6 @@
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -43,6 +42,15 @@ int free_port() {
     return port;
 }
 
+// Whether process `pid` is there and not a zombie waiting to be reaped.
+bool is_running(const std::string& pid) {
+    std::ifstream stat("/proc/" + pid + "/stat");
+    std::string line;
+    if (!std::getline(stat, line)) return false;
+    const std::size_t name_end = line.rfind(')');
+    return name_end != std::string::npos && name_end + 2 < line.size() && line[name_end + 2] != 'Z';
+}
+
 // Settings files left by a test that was killed before it could remove
 // them; their process is gone.
 void remove_stale_backend_settings() {
@@ -54,8 +62,7 @@ void remove_stale_backend_settings() {
         if (!name.starts_with(prefix) || !name.ends_with(".conf")) continue;
         const std::string digits = name.substr(prefix.size(), name.size() - prefix.size() - 5);
         if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) continue;
-        if (::kill(pid_t(std::stol(digits)), 0) != 0 && errno == ESRCH)
-            std::filesystem::remove(entry.path(), ignored);
+        if (!is_running(digits)) std::filesystem::remove(entry.path(), ignored);
     }
 }
 
@@ -86,6 +93,7 @@ PrivateCups::PrivateCups() {
     std::ostringstream queue;
     queue << "paperwright-test-" << ::getpid();
     queue_ = queue.str();
+    if (const char* lpdest = std::getenv("LPDEST")) kept_lpdest_ = lpdest;
     if (!start()) (failure_ += '\n') += log();
 }
 
@@ -98,11 +106,6 @@ bool PrivateCups::start() {
     for (const char* sub : {"root", "spool/tmp", "cache", "state", "log", "out", "pdf-spool"})
         fs::create_directories(top / sub);
     fs::permissions(top / "spool/tmp", fs::perms::all | fs::perms::sticky_bit);
-    port_ = free_port();
-    if (port_ == 0) {
-        failure_ = "no free port";
-        return false;
-    }
     const std::string at = top.string();
     std::ostringstream files;
     files << "ServerRoot " << at << "/root\nRequestRoot " << at << "/spool\nTempDir " << at
@@ -112,14 +115,6 @@ bool PrivateCups::start() {
           << "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
           << "DocumentRoot /usr/share/cups/doc-root\nSystemGroup root\nUser lp\nGroup lp\n";
     write_text(top / "root/cups-files.conf", files.str());
-    std::ostringstream server_settings;
-    server_settings << "Listen 127.0.0.1:" << port_ << "\n"
-                    << "Browsing No\nWebInterface No\nDefaultAuthType None\nIdleExitTimeout 0\n"
-                    << "LogLevel info\nMaxLogSize 0\n"
-                    << "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                    << "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
-                    << "</Policy>\n";
-    write_text(top / "root/cupsd.conf", server_settings.str());
     remove_stale_backend_settings();
     backend_settings_ = backend_settings_folder / ("cups-pdf-" + queue_ + ".conf");
     std::ostringstream backend;
@@ -127,6 +122,41 @@ bool PrivateCups::start() {
             << "/pdf-spool\nLog " << at << "/log\n";
     write_text(backend_settings_, backend.str());
 
+    // A port taken by someone else between the probe and cupsd's start
+    // stops cupsd at once: another port is tried then.
+    bool launched = false;
+    for (int attempt = 0; attempt < 3 && !launched; ++attempt) launched = launch();
+    if (!launched) return false;
+    failure_.clear();
+    const std::string server = "127.0.0.1:" + std::to_string(port_);
+    // This thread's CUPS client, which the program prints with.
+    cupsSetServer(server.c_str());
+    if (!run_tool("lpadmin",
+                  {QStringLiteral("-p"), QString::fromStdString(queue_), QStringLiteral("-v"),
+                   QString::fromStdString("cups-pdf:/" + queue_), QStringLiteral("-P"),
+                   QString::fromStdString(pdf_driver.string()), QStringLiteral("-E")}) ||
+        !make_default(queue_)) {
+        failure_ = "the PDF queue could not be set up";
+        return false;
+    }
+    return true;
+}
+
+bool PrivateCups::launch() {
+    const std::string at = folder_.path().string();
+    port_ = free_port();
+    if (port_ == 0) {
+        failure_ = "no free port";
+        return false;
+    }
+    std::ostringstream server_settings;
+    server_settings << "Listen 127.0.0.1:" << port_ << "\n"
+                    << "Browsing No\nWebInterface No\nDefaultAuthType None\nIdleExitTimeout 0\n"
+                    << "LogLevel info\nMaxLogSize 0\n"
+                    << "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                    << "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+                    << "</Policy>\n";
+    write_text(folder_.path() / "root/cupsd.conf", server_settings.str());
     cupsd_.setProcessChannelMode(QProcess::MergedChannels);
     // A test killed on its timeout takes its server with it.
     cupsd_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
@@ -139,7 +169,6 @@ bool PrivateCups::start() {
         failure_ = "cupsd did not start";
         return false;
     }
-    const std::string server = "127.0.0.1:" + std::to_string(port_);
     bool answers = false;
     for (int round = 0; round < 100 && !answers; ++round) {
         if (cupsd_.waitForFinished(0)) {
@@ -156,18 +185,9 @@ bool PrivateCups::start() {
         }
     }
     if (!answers) {
-        failure_ = "cupsd does not answer on " + server;
-        return false;
-    }
-    // This thread's CUPS client, which the program prints with.
-    cupsSetServer(server.c_str());
-    if (const char* lpdest = std::getenv("LPDEST")) kept_lpdest_ = lpdest;
-    if (!run_tool("lpadmin",
-                  {QStringLiteral("-p"), QString::fromStdString(queue_), QStringLiteral("-v"),
-                   QString::fromStdString("cups-pdf:/" + queue_), QStringLiteral("-P"),
-                   QString::fromStdString(pdf_driver.string()), QStringLiteral("-E")}) ||
-        !make_default(queue_)) {
-        failure_ = "the PDF queue could not be set up";
+        cupsd_.kill();
+        cupsd_.waitForFinished(5000);
+        failure_ = "cupsd does not answer on port " + std::to_string(port_);
         return false;
     }
     return true;

@@ -52,6 +52,8 @@ public:
 
 private:
     bool start();
+    // Starts cupsd on a free port and waits until it answers.
+    bool launch();
 
     fixture::temp_folder folder_;
     std::string queue_;
