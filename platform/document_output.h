@@ -16,13 +16,12 @@
 #include <vector>
 
 #include "platform/page_layout.h"
+#include "platform/print_destination.h"
 #include "platform/task.h"
 
 namespace platform {
 
 class WebView;
-
-using PdfBytes = std::vector<std::uint8_t>;
 
 // Drawn in the bottom margin of every page: the text at the left and
 // "n/N" at the right, numbered as in the whole document.
@@ -37,16 +36,9 @@ struct PdfInfo {
     std::wstring producer;
 };
 
-// The printer a print goes to: the system's default one, none at all, or a
-// PDF file that takes the printer's job (tests): the PDF itself when the
-// printer takes PDF, else the pages as drawn for a printer that does not.
-struct PrinterChoice {
-    enum class Kind { system_default, none, pdf_file };
-    Kind kind = Kind::system_default;
-    std::wstring pdf_path;
-    bool takes_pdf = true;
-};
-using PrinterSource = std::function<PrinterChoice()>;
+// The queue a print goes to, asked for at every print; null when there is
+// none at all.
+using PrinterSource = std::function<std::shared_ptr<PrintDestination>()>;
 
 enum class PrintResult { printed, no_printer, failed };
 
@@ -63,8 +55,12 @@ public:
     virtual PdfBytes compose(const PdfBytes& pdf, const std::vector<int>& pages,
                              const PageLayout& layout, const PageFooter& footer,
                              const PdfInfo& info) = 0;
+    // What the queue a print would go to says of itself now.
+    virtual PrinterStatus printer_status() = 0;
     // Prints `pages` of `pdf` as `compose` makes them, as a job named after
-    // the title, on the printer the source names.
+    // the title, on the queue the source names: as PDF when it has a driver
+    // and takes PDF, else drawn. No job goes to a queue that is not
+    // available.
     virtual PrintResult print(const PdfBytes& pdf, const std::vector<int>& pages,
                               const PageLayout& layout, const PageFooter& footer, int copies,
                               const PdfInfo& info) = 0;
@@ -85,6 +81,9 @@ public:
 };
 
 PrinterSource default_printer_source();
+// A PDF file that takes a printer's jobs (tests): the PDF itself, or the
+// pages as drawn for a printer that reads none.
+std::shared_ptr<PrintDestination> pdf_file_destination(std::wstring path, bool takes_pdf);
 std::shared_ptr<DocumentOutput> make_document_output(
     PrinterSource printers = default_printer_source());
 

@@ -15,6 +15,7 @@ public:
     int page_count(const PdfBytes& pdf) override;
     PdfBytes compose(const PdfBytes& pdf, const std::vector<int>& pages, const PageLayout& layout,
                      const PageFooter& footer, const PdfInfo& info) override;
+    PrinterStatus printer_status() override { return printer; }
     PrintResult print(const PdfBytes& pdf, const std::vector<int>& pages, const PageLayout& layout,
                       const PageFooter& footer, int copies, const PdfInfo& info) override;
     std::wstring publish_pdf(PdfBytes pdf) override;
@@ -33,6 +34,7 @@ public:
 
     int pages = 3;  // what page_count answers
     bool compose_fails = false;
+    PrinterStatus printer;  // what printer_status answers
     PrintResult print_result = PrintResult::printed;
     std::wstring documents;
 

@@ -1,7 +1,12 @@
 #include "platform/qt/cups_job.h"
 
 #include <cups/cups.h>
+#include <fcntl.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <memory>
 
 namespace platform {
@@ -14,26 +19,87 @@ struct DestinationFree {
 struct InfoFree {
     void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
 };
+using Destination = std::unique_ptr<cups_dest_t, DestinationFree>;
 
 // The "printer-state" CUPS reports for a stopped queue.
 constexpr char stopped_state[] = "5";
 
+Destination named_destination(const std::string& name) {
+    return Destination(
+        cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.empty() ? nullptr : name.c_str(), nullptr));
+}
+
+std::string option(const cups_dest_t& dest, const char* name) {
+    const char* value = cupsGetOption(name, dest.num_options, dest.options);
+    return value ? value : "";
+}
+
+// CUPS calls a queue without a driver "Local Raw Printer".
+bool says_raw(std::string make_and_model) {
+    std::transform(make_and_model.begin(), make_and_model.end(), make_and_model.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    for (std::size_t at = make_and_model.find("raw"); at != std::string::npos;
+         at = make_and_model.find("raw", at + 1)) {
+        const bool starts = at == 0 || !std::isalnum((unsigned char)make_and_model[at - 1]);
+        const bool ends =
+            at + 3 == make_and_model.size() || !std::isalnum((unsigned char)make_and_model[at + 3]);
+        if (starts && ends) return true;
+    }
+    return false;
+}
+
+// A queue set up with a driver has a PPD on its server.
+bool has_ppd(const std::string& name) {
+    const int sink = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (sink < 0) return true;  // cannot tell: do not warn
+    const std::string resource = "/printers/" + name + ".ppd";
+    const http_status_t status = cupsGetFd(CUPS_HTTP_DEFAULT, resource.c_str(), sink);
+    ::close(sink);
+    return status == HTTP_STATUS_OK;
+}
+
+bool has_driver(const cups_dest_t& dest) {
+    if (says_raw(option(dest, "printer-make-and-model"))) return false;
+    // A printer found on the network but not set up yet gets its driver from
+    // CUPS when the first job makes its queue.
+    const unsigned long type = std::strtoul(option(dest, "printer-type").c_str(), nullptr, 10);
+    if (type & CUPS_PRINTER_DISCOVERED) return true;
+    return has_ppd(dest.name);
+}
+
 }  // namespace
 
-CupsOutcome print_pdf_on_default_destination(const PdfBytes& pdf, int copies,
-                                             const std::string& title) {
-    const std::unique_ptr<cups_dest_t, DestinationFree> dest(
-        cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
-    if (!dest) return CupsOutcome::no_printer;
-    const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
-    if (state && std::string(state) == stopped_state) return CupsOutcome::no_printer;
+CupsQueue cups_queue(const std::string& name) {
+    CupsQueue queue;
+    const Destination dest = named_destination(name);
+    if (!dest) {
+        queue.status.present = false;
+        return queue;
+    }
+    queue.name = dest->name;
+    PrinterStatus& status = queue.status;
+    status.stopped = option(*dest, "printer-state") == stopped_state;
+    status.accepting_jobs = option(*dest, "printer-is-accepting-jobs") != "false";
     const std::unique_ptr<cups_dinfo_t, InfoFree> info(
         cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest.get()));
-    if (!info) return CupsOutcome::no_printer;
-    if (!cupsCheckDestSupported(CUPS_HTTP_DEFAULT, dest.get(), info.get(), "document-format",
-                                CUPS_FORMAT_PDF)) {
-        return CupsOutcome::no_pdf;
+    if (!info) {
+        // The server does not answer for it.
+        status.present = false;
+        return queue;
     }
+    status.takes_pdf = cupsCheckDestSupported(CUPS_HTTP_DEFAULT, dest.get(), info.get(),
+                                              "document-format", CUPS_FORMAT_PDF);
+    status.has_driver = has_driver(*dest);
+    return queue;
+}
+
+bool print_pdf_on_cups_queue(const std::string& name, const PdfBytes& pdf, int copies,
+                             const std::string& title) {
+    const Destination dest = named_destination(name);
+    if (!dest) return false;
+    const std::unique_ptr<cups_dinfo_t, InfoFree> info(
+        cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest.get()));
+    if (!info) return false;
 
     cups_option_t* options = nullptr;
     int option_count = cupsAddOption(CUPS_COPIES, std::to_string(copies).c_str(), 0, &options);
@@ -41,7 +107,7 @@ CupsOutcome print_pdf_on_default_destination(const PdfBytes& pdf, int copies,
     const ipp_status_t created = cupsCreateDestJob(CUPS_HTTP_DEFAULT, dest.get(), info.get(), &job,
                                                    title.c_str(), option_count, options);
     cupsFreeOptions(option_count, options);
-    if (created > IPP_STATUS_OK_EVENTS_COMPLETE || job <= 0) return CupsOutcome::failed;
+    if (created > IPP_STATUS_OK_EVENTS_COMPLETE || job <= 0) return false;
     const bool sent =
         cupsStartDestDocument(CUPS_HTTP_DEFAULT, dest.get(), info.get(), job, title.c_str(),
                               CUPS_FORMAT_PDF, 0, nullptr, 1) == HTTP_STATUS_CONTINUE &&
@@ -52,9 +118,9 @@ CupsOutcome print_pdf_on_default_destination(const PdfBytes& pdf, int copies,
     if (!sent) {
         // A job left open would hold the queue.
         cupsCancelDestJob(CUPS_HTTP_DEFAULT, dest.get(), job);
-        return CupsOutcome::failed;
+        return false;
     }
-    return CupsOutcome::sent;
+    return true;
 }
 
 }  // namespace platform

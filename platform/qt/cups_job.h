@@ -1,22 +1,24 @@
-// A print job of a finished PDF on the system's default CUPS destination:
-// the printer gets the pages as text and lays them out at its own
-// resolution.
+// The system's CUPS queues: what a queue says of itself, and a job of a
+// finished PDF, which the printer gets as text and lays out at its own
+// resolution. The server is the one the CUPS client settings name.
 #pragma once
 
 #include <string>
 
-#include "platform/document_output.h"
+#include "platform/print_destination.h"
 
 namespace platform {
 
-enum class CupsOutcome {
-    sent,
-    no_printer,  // no default destination, or it is stopped
-    no_pdf,      // the destination takes no PDF (a raw queue)
-    failed,
+struct CupsQueue {
+    std::string name;  // empty when there is no such queue
+    PrinterStatus status;
 };
 
-CupsOutcome print_pdf_on_default_destination(const PdfBytes& pdf, int copies,
-                                             const std::string& title);
+// The queue named `name`, or the default one when `name` is empty.
+CupsQueue cups_queue(const std::string& name);
+
+// False when the queue refused the job or it could not be sent whole.
+bool print_pdf_on_cups_queue(const std::string& name, const PdfBytes& pdf, int copies,
+                             const std::string& title);
 
 }  // namespace platform

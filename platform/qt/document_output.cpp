@@ -1,26 +1,20 @@
 // Printing and PDF files on Qt: the web engine prints the page to PDF, qpdf
 // keeps the chosen pages and lays a PDF of footers, drawn by Qt, over them,
-// so every page stays text. The printer gets that PDF through CUPS; only a
-// queue that takes no PDF gets pages drawn by Qt PDF. The web engine itself
+// so every page stays text. The printer gets that PDF; a queue that takes
+// no PDF, or has no driver, gets the pages drawn. The web engine itself
 // prints no header or footer.
 #include "platform/document_output.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPainter>
-#include <QPdfDocument>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPageLayout>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QWebEnginePage>
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/qt/cups_job.h"
 #include "platform/qt/pdf_composer.h"
 #include "platform/qt/pdf_footers.h"
 #include "platform/qt/qstring_conversion.h"
@@ -33,12 +27,6 @@ namespace platform {
 
 namespace {
 
-// Pages drawn for a printer that takes no PDF: at its own resolution, never
-// coarser than the 300 dpi such prints always had, and no finer than a page
-// image can be held in memory.
-constexpr int least_print_dpi = 300;
-constexpr int most_print_dpi = 600;
-
 QPageLayout qt_layout(const PageLayout& layout) {
     return QPageLayout(QPageSize(QSizeF(layout.width_in, layout.height_in), QPageSize::Inch),
                        layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
@@ -46,55 +34,8 @@ QPageLayout qt_layout(const PageLayout& layout) {
                        QPageLayout::Inch);
 }
 
-// A page of `size` points, full-page, turned when it is wider than high.
-QPageLayout full_page_layout(QSizeF size) {
-    const bool wide = size.width() > size.height();
-    const QSizeF upright = wide ? size.transposed() : size;
-    return QPageLayout(QPageSize(upright, QPageSize::Point),
-                       wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
-}
-
 QByteArray byte_array(const PdfBytes& pdf) {
     return QByteArray(reinterpret_cast<const char*>(pdf.data()), qsizetype(pdf.size()));
-}
-
-// Draws every page of `pdf` onto the printer, each as a picture at `dpi`
-// over white.
-bool draw_pages(QPrinter& printer, const PdfBytes& pdf, int dpi) {
-    // Qt PDF loads a file synchronously.
-    QTemporaryFile file;
-    const QByteArray bytes = byte_array(pdf);
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) return false;
-    QPdfDocument document;
-    if (document.load(file.fileName()) != QPdfDocument::Error::None || document.pageCount() <= 0)
-        return false;
-    QPainter painter;
-    for (int page = 0; page < document.pageCount(); ++page) {
-        const QSizeF points = document.pagePointSize(page);
-        printer.setPageLayout(full_page_layout(points));
-        if (page == 0 ? !painter.begin(&printer) : !printer.newPage()) return false;
-        const QSize pixels(int(points.width() / 72.0 * dpi + 0.5),
-                           int(points.height() / 72.0 * dpi + 0.5));
-        const QImage rendered = document.render(page, pixels);
-        if (rendered.isNull()) return false;
-        QImage flat(rendered.size(), QImage::Format_RGB32);
-        flat.fill(Qt::white);
-        QPainter(&flat).drawImage(0, 0, rendered);
-        painter.drawImage(QRectF(0, 0, painter.device()->width(), painter.device()->height()),
-                          flat);
-    }
-    return painter.end();
-}
-
-PrintResult print_drawn(std::unique_ptr<QPrinter> printer, const PdfBytes& pdf, int copies,
-                        const std::wstring& title) {
-    if (!printer->isValid()) return PrintResult::no_printer;
-    const int dpi = std::clamp(printer->resolution(), least_print_dpi, most_print_dpi);
-    printer->setResolution(dpi);
-    printer->setFullPage(true);
-    printer->setCopyCount(copies);
-    printer->setDocName(to_qstring(title));
-    return draw_pages(*printer, pdf, dpi) ? PrintResult::printed : PrintResult::failed;
 }
 
 // The path a file dialog answers; nullopt when it is cancelled or destroyed.
@@ -166,33 +107,27 @@ public:
         return composer.write();
     }
 
+    PrinterStatus printer_status() override {
+        const auto destination = printers_ ? printers_() : nullptr;
+        if (destination) return destination->status();
+        PrinterStatus none;
+        none.present = false;
+        return none;
+    }
+
     PrintResult print(const PdfBytes& pdf, const std::vector<int>& pages, const PageLayout& layout,
                       const PageFooter& footer, int copies, const PdfInfo& info) override {
-        const PrinterChoice choice =
-            printers_ ? printers_() : PrinterChoice{PrinterChoice::Kind::none, {}, true};
-        if (choice.kind == PrinterChoice::Kind::none) return PrintResult::no_printer;
+        const auto destination = printers_ ? printers_() : nullptr;
+        if (!destination) return PrintResult::no_printer;
+        const PrinterStatus status = destination->status();
+        if (!status.available()) return PrintResult::no_printer;
         const PdfBytes job = compose(pdf, pages, layout, footer, info);
         copies = std::max(1, copies);
-        if (choice.kind == PrinterChoice::Kind::pdf_file) {
-            if (choice.takes_pdf)
-                return write_job(choice.pdf_path, job) ? PrintResult::printed : PrintResult::failed;
-            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(to_qstring(choice.pdf_path));
-            return print_drawn(std::move(printer), job, copies, info.title);
-        }
-        switch (
-            print_pdf_on_default_destination(job, copies, to_qstring(info.title).toStdString())) {
-            case CupsOutcome::sent: return PrintResult::printed;
-            case CupsOutcome::no_printer: return PrintResult::no_printer;
-            case CupsOutcome::failed: return PrintResult::failed;
-            case CupsOutcome::no_pdf: break;
-        }
-        const QPrinterInfo printer_info = QPrinterInfo::defaultPrinter();
-        if (printer_info.isNull() || printer_info.state() == QPrinter::Error)
-            return PrintResult::no_printer;
-        return print_drawn(std::make_unique<QPrinter>(printer_info, QPrinter::HighResolution), job,
-                           copies, info.title);
+        // A queue without a driver would hand the PDF to the device as it is.
+        const bool sent = status.has_driver && status.takes_pdf
+                              ? destination->print_pdf(job, copies, info.title)
+                              : destination->print_drawn(job, copies, info.title);
+        return sent ? PrintResult::printed : PrintResult::failed;
     }
 
     std::wstring publish_pdf(PdfBytes pdf) override {
@@ -234,22 +169,11 @@ public:
     }
 
 private:
-    static bool write_job(const std::wstring& path, const PdfBytes& job) {
-        QFile file(to_qstring(path));
-        const QByteArray bytes = byte_array(job);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-               file.write(bytes) == bytes.size();
-    }
-
     PrinterSource printers_;
     int published_ = 0;
 };
 
 }  // namespace
-
-PrinterSource default_printer_source() {
-    return [] { return PrinterChoice{}; };
-}
 
 std::shared_ptr<DocumentOutput> make_document_output(PrinterSource printers) {
     return std::make_shared<QtDocumentOutput>(std::move(printers));

@@ -60,6 +60,7 @@ std::wstring clean_page_list(std::wstring_view typed) {
 
 std::vector<int> parse_page_list(std::wstring_view list, int page_count) {
     std::vector<int> pages;
+    bool names_pages = false;
     std::size_t start = 0;
     while (start <= list.size()) {
         std::size_t end = list.find(L',', start);
@@ -82,12 +83,12 @@ std::vector<int> parse_page_list(std::wstring_view list, int page_count) {
             first = *a;
             last = *b;
         }
+        names_pages = true;
         if (first < 1 || first > last) continue;
         for (int page = first; page <= std::min(last, page_count); ++page) pages.push_back(page);
     }
-    // A list that names no page of this document prints the whole of it,
-    // as an empty one does.
-    if (pages.empty()) return every_page(page_count);
+    // A list of separators alone is as good as an empty one.
+    if (!names_pages) return every_page(page_count);
     std::sort(pages.begin(), pages.end());
     pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
     return pages;

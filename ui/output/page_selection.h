@@ -17,12 +17,14 @@ std::wstring clean_page_list(std::wstring_view typed);
 
 // The pages (1-based, ascending, each once) that a list names within a
 // document of `page_count` pages. Its parts are "a", "a-b", "a-" (to the
-// end) and "-b" (from the start); reversed parts and page 0 are skipped.
-// A list that names no page of the document means every page.
+// end) and "-b" (from the start); reversed parts and page 0 name no page.
+// A list without a single number means every page; one whose numbers name
+// no page of the document gives none.
 std::vector<int> parse_page_list(std::wstring_view list, int page_count);
 
 // All, odd or even pages, or for any other choice the pages the typed list
-// names once cleaned.
+// names once cleaned. Empty when the choice leaves no page of the document
+// (even pages of a one-page document).
 std::vector<int> chosen_pages(core::PrintPages print_pages, std::wstring_view list, int page_count);
 
 }  // namespace ui

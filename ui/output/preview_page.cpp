@@ -6,7 +6,20 @@
 
 namespace ui {
 
-namespace {}  // namespace
+namespace {
+
+std::wstring message_page(int row) {
+    const std::wstring tabs(5, L'\t');
+    return L"<!DOCTYPE html><html><head> " + tabs +
+           L"<style> body{ margin: 0; } iframe { display: block; background: #000; border: none; "
+           L"height: 100vh; "
+           L"width: 100vw; } " +
+           tabs +
+           L"</style></head><body><p style=\"padding:8mm; font-family:Segoe; font-size:14.0pt;\">" +
+           core::ui_string(row) + L"</p></body></html>";
+}
+
+}  // namespace
 
 std::wstring preview_page(const std::wstring& pdf_address) {
     const std::wstring tabs(5, L'\t');
@@ -22,15 +35,8 @@ std::wstring preview_page(const std::wstring& pdf_address) {
            L"#toolbar=0\"></iframe></body></html>";
 }
 
-std::wstring preview_error_page() {
-    const std::wstring tabs(5, L'\t');
-    return L"<!DOCTYPE html><html><head> " + tabs +
-           L"<style> body{ margin: 0; } iframe { display: block; background: #000; border: none; "
-           L"height: 100vh; "
-           L"width: 100vw; } " +
-           tabs +
-           L"</style></head><body><p style=\"padding:8mm; font-family:Segoe; font-size:14.0pt;\">" +
-           core::ui_string(engine::ui_text::preview_unavailable) + L"</p></body></html>";
-}
+std::wstring preview_error_page() { return message_page(engine::ui_text::preview_unavailable); }
+
+std::wstring preview_no_pages_page() { return message_page(engine::ui_text::no_chosen_pages); }
 
 }  // namespace ui

@@ -13,4 +13,7 @@ std::wstring preview_page(const std::wstring& pdf_address);
 // "Preview unavailable" in the interface language.
 std::wstring preview_error_page();
 
+// The same page saying that the page choice leaves no page of the document.
+std::wstring preview_no_pages_page();
+
 }  // namespace ui

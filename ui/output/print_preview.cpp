@@ -92,10 +92,14 @@ platform::Task<> PrintPreview::ShowPrintPreviewAsync() {
         const int page_count = Output().page_count(all_pages);
         const core::output_choices& choices = session_.output();
         const auto pages = chosen_pages(choices.print_pages, choices.selected_pages, page_count);
-        platform::PdfBytes shown = Output().compose(
-            all_pages, pages, layout, {IsPageNumberInFooter(session_), GetFooterText(session_)},
-            pdf_info(GetDocumentTitle(session_, true)));
-        page = preview_page(Output().publish_pdf(std::move(shown)));
+        if (pages.empty()) {
+            page = preview_no_pages_page();
+        } else {
+            platform::PdfBytes shown = Output().compose(
+                all_pages, pages, layout, {IsPageNumberInFooter(session_), GetFooterText(session_)},
+                pdf_info(GetDocumentTitle(session_, true)));
+            page = preview_page(Output().publish_pdf(std::move(shown)));
+        }
     } catch (...) {
         if (alive.expired()) co_return;
         page = preview_error_page();

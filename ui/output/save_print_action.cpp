@@ -7,6 +7,7 @@
 
 #include "core/engine_services.h"
 #include "core/interface_texts.h"
+#include "platform/timer.h"
 #include "ui/output/file_writer.h"
 #include "ui/output/open_document_names.h"
 #include "ui/output/outcome_messages.h"
@@ -73,6 +74,13 @@ platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(
             status_.ShowStatusMessage(*page_panel, core::ui_string(message.row), message.severity);
     };
     bool replaced = false;
+    auto print_pages = [this, &choices](const platform::PdfBytes& pdf,
+                                        const std::vector<int>& pages,
+                                        const platform::PageLayout& layout) {
+        return preview_.Output().print(
+            pdf, pages, layout, {IsPageNumberInFooter(session_), GetFooterText(session_)},
+            whole_copies(choices.copies), pdf_info(GetDocumentTitle(session_, true)));
+    };
 
     if (action == SavePrintAction::print) {
         if (print_in_progress_) {
@@ -90,10 +98,27 @@ platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(
                 const platform::PdfBytes& pdf = printed->pdf;
                 const auto pages = chosen_pages(choices.print_pages, choices.selected_pages,
                                                 preview_.Output().page_count(pdf));
-                outcome = outcome_of(preview_.Output().print(
-                    pdf, pages, printed->layout,
-                    {IsPageNumberInFooter(session_), GetFooterText(session_)},
-                    whole_copies(choices.copies), pdf_info(GetDocumentTitle(session_, true))));
+                const platform::PrinterStatus printer =
+                    pages.empty() ? platform::PrinterStatus{} : preview_.Output().printer_status();
+                if (pages.empty()) {
+                    outcome = output_outcome::no_pages;
+                } else if (!printer.available()) {
+                    outcome = output_outcome::no_printer;
+                } else if (!printer.has_driver) {
+                    // Shown before the job, which may take a while to draw, and
+                    // kept after it: the job went, but may not come out.
+                    report(output_outcome::no_driver);
+                    co_await platform::delay(0);
+                    if (alive.expired()) co_return;
+                    replaced = !session_.is_same_document(started_on);
+                    if (!replaced) {
+                        outcome = outcome_of(print_pages(pdf, pages, printed->layout));
+                        if (outcome == output_outcome::printing)
+                            outcome = output_outcome::no_driver;
+                    }
+                } else {
+                    outcome = outcome_of(print_pages(pdf, pages, printed->layout));
+                }
             }
         } catch (...) {
             outcome = output_outcome::print_failed;

@@ -17,7 +17,7 @@ TEST(PageList, TheTypedListKeepsNumbersOfUpToThreeDigitsAndSingleSeparators) {
     for (const auto& [typed, kept] : cases) EXPECT_EQ(ui::clean_page_list(typed), kept);
 }
 
-TEST(PageList, PartsNamePagesWithinTheDocumentAndNothingValidMeansAllPages) {
+TEST(PageList, PartsNamePagesWithinTheDocumentAndAListWithoutNumbersMeansAllPages) {
     const struct {
         std::wstring list;
         int count;
@@ -31,7 +31,10 @@ TEST(PageList, PartsNamePagesWithinTheDocumentAndNothingValidMeansAllPages) {
         {L"5-3,2", 6, {2}},
         {L"0,3", 6, {3}},
         {L"", 3, {1, 2, 3}},
-        {L"40", 3, {1, 2, 3}},
+        {L",-", 3, {1, 2, 3}},
+        {L"40", 3, {}},
+        {L"0", 3, {}},
+        {L"3-2", 3, {}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ui::parse_page_list(c.list, c.count), c.pages) << &c - cases;

@@ -150,19 +150,16 @@ TEST_F(RealOutput,
     // text; one that takes none gets them drawn. No printer says so.
     const auto printed = saved.path() / "printer.pdf";
     for (const bool takes_pdf : {true, false}) {
-        window->print_preview().set_output(platform::make_document_output([&] {
-            return platform::PrinterChoice{platform::PrinterChoice::Kind::pdf_file,
-                                           core::text_of(printed), takes_pdf};
-        }));
+        window->print_preview().set_output(platform::make_document_output(
+            [&] { return platform::pdf_file_destination(core::text_of(printed), takes_pdf); }));
         window->session().output().print_pages = core::PrintPages::odd;
         ASSERT_EQ(act(*window, 0), L"Now printing the document");
         PdfFile job(printed);
         ASSERT_EQ(job.pages(), (pages + 1) / 2) << takes_pdf;
         EXPECT_EQ(job.text(1).contains(QStringLiteral("3/%1").arg(pages)), takes_pdf);
     }
-    window->print_preview().set_output(platform::make_document_output([] {
-        return platform::PrinterChoice{platform::PrinterChoice::Kind::none, {}};
-    }));
+    window->print_preview().set_output(platform::make_document_output(
+        [] { return std::shared_ptr<platform::PrintDestination>(); }));
     EXPECT_EQ(act(*window, 0), L"Printer is not available, offline or error state.");
 
     // Landscape paper from the page setup.
@@ -264,10 +261,8 @@ TEST_F(RealOutput, TenPagesWithPageNumbersAndChosenPagesStayText) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(open.saved.path()), {}), 1);
 
     const auto printed = open.saved.path() / "printer.pdf";
-    window.print_preview().set_output(platform::make_document_output([&] {
-        return platform::PrinterChoice{platform::PrinterChoice::Kind::pdf_file,
-                                       core::text_of(printed), true};
-    }));
+    window.print_preview().set_output(platform::make_document_output(
+        [&] { return platform::pdf_file_destination(core::text_of(printed), true); }));
     window.session().output().print_pages = core::PrintPages::selected;
     window.session().output().selected_pages = L"1,3,5-7";
     ASSERT_EQ(act(window, 0), L"Now printing the document");

@@ -1,10 +1,7 @@
 // A PDF save through the real page composer, with the web engine's print
 // answered by the test: a sound print is saved with its footers as text; a
 // damaged one is refused with "File writing failed." and leaves no file.
-#include <QBuffer>
-#include <QPainter>
 #include <QPdfDocument>
-#include <QPdfWriter>
 #include <filesystem>
 
 #include "support/temp_folder.h"
@@ -14,23 +11,6 @@ namespace {
 
 using fixture::engine_path;
 using fixture::read_bytes;
-
-// Three A4 pages of text, as a print of the web engine would be.
-platform::PdfBytes three_pages() {
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        QPainter painter(&writer);
-        for (int page = 1; page <= 3; ++page) {
-            if (page > 1) writer.newPage();
-            painter.drawText(QPointF(1000, 1000), QStringLiteral("Body of page %1").arg(page));
-        }
-    }
-    return platform::PdfBytes(bytes.begin(), bytes.end());
-}
 
 class ComposedPdf : public output_test::OutputWindowTest {
 protected:
@@ -60,7 +40,7 @@ TEST_F(ComposedPdf, ASoundPrintIsSavedWithItsFootersAsText) {
     setup.elements.resize(4);
     setup.element_count = 4;
     setup.elements[3].record.b = 1;
-    ASSERT_EQ(save(three_pages()), L"Document Saved");
+    ASSERT_EQ(save(output_test::text_pages(3)), L"Document Saved");
     QPdfDocument pdf;
     ASSERT_EQ(pdf.load(QString::fromStdString((saved.path() / "Sales.pdf").string())),
               QPdfDocument::Error::None);
@@ -73,7 +53,7 @@ TEST_F(ComposedPdf, ASoundPrintIsSavedWithItsFootersAsText) {
 }
 
 TEST_F(ComposedPdf, ADamagedPrintSaysFileWritingFailedAndLeavesNoFile) {
-    const platform::PdfBytes sound = three_pages();
+    const platform::PdfBytes sound = output_test::text_pages(3);
     const std::string text(sound.begin(), sound.end());
     platform::PdfBytes truncated(sound.begin(), sound.begin() + std::ptrdiff_t(sound.size() / 2));
     // The cross-reference table pointing one byte off for every object.

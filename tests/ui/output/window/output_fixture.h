@@ -64,11 +64,17 @@ protected:
         std::make_shared<platform::FakeDocumentOutput>();
 };
 
+// `count` pages of A4 with a line of text each ("Body of page 2"), as a
+// print of the web engine would be.
+platform::PdfBytes text_pages(int count);
+
 // The fake answers for the web engine, the preview and the dialogs; the real
 // output keeps pages, lays footers over them, prints and opens saved files.
 class PartlyRealOutput final : public platform::DocumentOutput {
 public:
-    explicit PartlyRealOutput(platform::FakeDocumentOutput& fake) : fake_(fake) {}
+    explicit PartlyRealOutput(platform::FakeDocumentOutput& fake,
+                              platform::PrinterSource printers = platform::default_printer_source())
+        : fake_(fake), real_(platform::make_document_output(std::move(printers))) {}
 
     platform::Task<platform::PdfBytes> print_to_pdf(platform::WebView& view,
                                                     const platform::PageLayout& layout) override {
@@ -81,6 +87,7 @@ public:
                                const platform::PdfInfo& info) override {
         return real_->compose(pdf, pages, layout, footer, info);
     }
+    platform::PrinterStatus printer_status() override { return real_->printer_status(); }
     platform::PrintResult print(const platform::PdfBytes& pdf, const std::vector<int>& pages,
                                 const platform::PageLayout& layout,
                                 const platform::PageFooter& footer, int copies,
@@ -104,7 +111,7 @@ public:
 
 private:
     platform::FakeDocumentOutput& fake_;
-    std::shared_ptr<platform::DocumentOutput> real_ = platform::make_document_output();
+    std::shared_ptr<platform::DocumentOutput> real_;
 };
 
 }  // namespace output_test

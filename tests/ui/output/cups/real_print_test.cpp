@@ -1,0 +1,147 @@
+// The Sales Agreement printed through a real CUPS server of the test's own,
+// on a queue that writes PDF files: the job has the copies asked for and
+// the file the document's pages with their numbers; a disabled queue, or
+// one that refuses jobs, gets no job and the warning, and a queue without a
+// driver is warned of. Runs only where cupsd and cups-pdf are installed.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPdfDocument>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/failures.h"
+#include "app/open_document.h"
+#include "app/real_views.h"
+#include "core/engine_services.h"
+#include "core/interface_language_fixture.h"
+#include "private_cups.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using app_test::wait_until;
+
+constexpr int job_completed = 9;  // the IPP job-state of a finished job
+
+// Clicks the action of `kind` and waits for its message.
+std::wstring act(app::MainWindow& window, ui::SavePrintAction kind) {
+    auto page = platform::Panel::create();
+    window.save_print_panel().SaveOrPrintAsync(kind, page);
+    EXPECT_TRUE(wait_until([&] { return page->children().size() > 0; }, 60000)) << "no message";
+    return window.status_message().info_bar() ? window.status_message().info_bar()->title() : L"";
+}
+
+std::vector<std::filesystem::path> pdfs_in(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> found;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().extension() == ".pdf") found.push_back(entry.path());
+    return found;
+}
+
+// Page `page` drawn over white at 60 dpi, then averaged down fourfold, so
+// that glyphs redrawn a little differently still compare alike.
+QImage drawn(QPdfDocument& pdf, int page) {
+    const QSize pixels = (pdf.pagePointSize(page) / 72.0 * 60).toSize();
+    QImage flat(pixels, QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter(&flat).drawImage(0, 0, pdf.render(page, pixels));
+    return flat.scaled(pixels / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_Grayscale8);
+}
+
+struct Likeness {
+    double differing = 1;       // the share of pixels that differ clearly
+    bool footer_inked = false;  // something is drawn in the bottom 15 mm
+};
+
+Likeness compare(QPdfDocument& saved, QPdfDocument& printed, int page) {
+    Likeness likeness;
+    if (saved.pagePointSize(page).toSize() != printed.pagePointSize(page).toSize()) return likeness;
+    const QImage one = drawn(saved, page), two = drawn(printed, page);
+    const int footer_top = two.height() - two.height() * 15 / 297;
+    int differing = 0;
+    for (int y = 0; y < two.height(); ++y) {
+        for (int x = 0; x < two.width(); ++x) {
+            const int shade = qGray(two.pixel(x, y));
+            if (std::abs(qGray(one.pixel(x, y)) - shade) > 48) ++differing;
+            if (y >= footer_top && shade < 200) likeness.footer_inked = true;
+        }
+    }
+    likeness.differing = double(differing) / (two.width() * two.height());
+    return likeness;
+}
+
+using RealPrint = core_test::interface_language_test;
+
+TEST_F(RealPrint, TwoCopiesWithPageNumbersReachTheQueueAndEachQueueStateGivesItsMessage) {
+    if (const auto reason = cups_test::why_no_private_cups()) GTEST_SKIP() << *reason;
+    cups_test::PrivateCups cups;
+    ASSERT_EQ(cups.failure(), "");
+
+    app_test::Failures failures;
+    app_test::OpenDocument open(PAPERWRIGHT_BUILT_SHARE, "Sales Agreement",
+                                fixture::read_bytes(std::filesystem::path(PAPERWRIGHT_BUILT_SHARE) /
+                                                    "briks/01/Agreements/Sales Agreement.brik"));
+    ASSERT_TRUE(open.ready());
+    app::MainWindow& window = *open.window;
+    core::footer_element(window.session().data())->record.b = 1;
+
+    // The saved PDF tells how many pages the document has.
+    ASSERT_EQ(act(window, ui::SavePrintAction::save), L"Document Saved");
+    QPdfDocument saved;
+    ASSERT_EQ(
+        saved.load(QString::fromStdString((open.saved.path() / "Sales Agreement.pdf").string())),
+        QPdfDocument::Error::None);
+    const int pages = saved.pageCount();
+    ASSERT_GE(pages, 1);
+
+    window.session().output().copies = 2;
+    ASSERT_EQ(act(window, ui::SavePrintAction::print), L"Now printing the document");
+    const auto jobs = cups.job_ids();
+    ASSERT_EQ(jobs.size(), 1u) << cups.log();
+    EXPECT_EQ(cups.job_attribute(jobs[0], "copies"), 2);
+    ASSERT_TRUE(wait_until(
+        [&] {
+            return cups.job_attribute(jobs[0], "job-state") == job_completed &&
+                   !pdfs_in(cups.output_folder()).empty();
+        },
+        90000))
+        << cups.log();
+    const auto written = pdfs_in(cups.output_folder());
+    ASSERT_EQ(written.size(), 1u);
+    QPdfDocument printed;
+    ASSERT_EQ(printed.load(QString::fromStdString(written[0].string())), QPdfDocument::Error::None);
+    // The queue makes the copies itself: its file holds each page once. Its
+    // text is re-encoded on the way, so pages are compared as drawn.
+    ASSERT_EQ(printed.pageCount(), pages);
+    for (int page = 0; page < pages; ++page) {
+        const Likeness likeness = compare(saved, printed, page);
+        EXPECT_LT(likeness.differing, 0.01) << page;
+        EXPECT_TRUE(likeness.footer_inked) << page;
+    }
+
+    // Disabled, or enabled but refusing jobs: no job, and the warning.
+    const QString queue = QString::fromStdString(cups.queue());
+    for (const auto& [off, on] :
+         {std::pair("cupsdisable", "cupsenable"), std::pair("cupsreject", "cupsaccept")}) {
+        ASSERT_TRUE(cups.run_tool(off, {queue}));
+        EXPECT_EQ(act(window, ui::SavePrintAction::print),
+                  L"Printer is not available, offline or error state.")
+            << off;
+        EXPECT_EQ(cups.job_ids().size(), 1u) << off;
+        ASSERT_TRUE(cups.run_tool(on, {queue}));
+    }
+
+    // A queue without a driver is warned of, and its job still goes.
+    const std::string raw = cups.queue() + "-raw";
+    ASSERT_TRUE(cups.add_raw_queue(raw));
+    ASSERT_TRUE(cups.make_default(raw));
+    EXPECT_EQ(act(window, ui::SavePrintAction::print),
+              L"The printer has no driver on this computer; the print may not come out.");
+    EXPECT_EQ(cups.job_ids(raw).size(), 1u);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+}  // namespace
