@@ -104,21 +104,33 @@ TEST(VisibleContent, TextAndImagesShowButBlanksTagsAndNonBreakingSpacesDoNot) {
         EXPECT_TRUE(has_visible_content(shown)) << shown;
 }
 
-TEST(WordHead, PageDefinitionFollowsThePageSetup) {
+TEST(WordHead, PageDefinitionFollowsThePageSetupInTheNamedAndTheUnnamedPageRule) {
     doc_record setup;
     setup.d1 = 297.9;
     setup.v = {210, 0, 15, 12, 11, 25};
-    std::wstring head = word_html_head(&setup);
+    std::wstring head = word_html_head(&setup, L"Lease", L"");
     EXPECT_NE(
         head.find(
             L"@page Section1 {size:297mm 210mm; margin:11mm 12mm 15mm 25mm;mso-header-margin:0mm;"),
         std::wstring::npos);
+    EXPECT_NE(head.find(L"@page {size:297mm 210mm; margin:11mm 12mm 15mm 25mm;}"),
+              std::wstring::npos);
     EXPECT_NE(head.find(L"mso-page-orientation: landscape;}"), std::wstring::npos);
+    EXPECT_TRUE(contains(head, L"td {margin-top:0mm;margin-bottom:0mm;}"));
     // An empty or missing setup gives A4 portrait with 19 mm margins.
     const doc_record zero{};
     for (const doc_record* empty : {&zero, static_cast<const doc_record*>(nullptr)}) {
-        head = word_html_head(empty);
-        EXPECT_NE(head.find(L"{size:210mm 297mm; margin:19mm 19mm 19mm 19mm;"), std::wstring::npos);
+        head = word_html_head(empty, L"", L"");
+        EXPECT_EQ(count_of(head, L"{size:210mm 297mm; margin:19mm 19mm 19mm 19mm;"), 2u);
         EXPECT_NE(head.find(L"orientation: portrait;"), std::wstring::npos);
     }
+}
+
+TEST(WordHead, TitleIsEscapedAndCellsTakeTheFontGiven) {
+    const std::wstring head =
+        word_html_head(nullptr, L"A&B <Ltd> \"№\"", L"font-family:Arial;font-size:11.0pt;");
+    EXPECT_TRUE(contains(head, L"<title>A&amp;B &lt;Ltd&gt; &quot;№&quot;</title>"));
+    EXPECT_TRUE(contains(
+        head, L"td {font-family:Arial;font-size:11.0pt;margin-top:0mm;margin-bottom:0mm;}"));
+    EXPECT_LT(head.find(L"td {"), head.find(L"</style>"));
 }
