@@ -133,6 +133,7 @@ std::vector<std::optional<std::vector<double>>> asked_columns(const std::string&
     static const QRegularExpression tag(R"(<(/?)(table|tr|td)\b([^>]*)>)",
                                         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression width(R"(\bwidth=([0-9.]+%?))");
+    static const QRegularExpression css_percent(R"(\bwidth:([0-9.]+%))");
     auto matches = tag.globalMatch(QString::fromStdString(html));
     auto close = [&] {
         const Open& table = open.back();
@@ -164,8 +165,11 @@ std::vector<std::optional<std::vector<double>>> asked_columns(const std::string&
         } else if (name == "tr") {
             ++open.back().rows;
         } else if (open.back().rows <= 1) {
+            // The template's width stands in the cell's style; the pixels of
+            // a numbered paragraph's cells only in the attribute.
             const QString attributes = match.captured(3);
-            const auto given = width.match(attributes);
+            const auto styled = css_percent.match(attributes);
+            const auto given = styled.hasMatch() ? styled : width.match(attributes);
             if (!given.hasMatch() || attributes.contains("colspan")) {
                 open.back().all_given = false;
             } else {
