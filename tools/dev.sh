@@ -17,9 +17,10 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
 # xauth is only a recommendation of xvfb, but xvfb-run refuses to start without it.
+# LibreOffice and unzip serve the test that opens saved DOC files in a word processor.
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libicu-dev locales
           qt6-base-dev qt6-webengine-dev qt6-pdf-dev libqpdf-dev libcups2-dev fonts-liberation fonts-dejavu-core xvfb xauth
-          libgumbo-dev clang-format cups printer-driver-cups-pdf)
+          libgumbo-dev clang-format cups printer-driver-cups-pdf libreoffice-writer-nogui unzip)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

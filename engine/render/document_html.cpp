@@ -45,6 +45,32 @@ std::wstring message_name(const std::wstring& path) {
     return out;
 }
 
+// The record whose font the print table and the Word cells take: the first
+// block (or its first paragraph) of the first standard page, else that page.
+const doc_record* document_font_record(const document_data& data) {
+    for (std::size_t p = 0; p < group_count_of(data.pages); ++p) {
+        const doc_group& page = data.pages.groups[p];
+        if (page.record.a != 1) continue;
+        if (element_count_of(page) == 0) return &page.record;
+        const doc_element& block = page.elements[0];
+        return item_count_of(block) > 0 ? &block.items[0] : &block.record;
+    }
+    return nullptr;
+}
+
+// The title a Word file shows: the page setup's, else the file's name.
+std::wstring word_title(const document& doc, const doc_record* setup) {
+    std::wstring title = setup ? setup->s1 : std::wstring();
+    while (!title.empty() && (title.back() == L' ' || title.back() == L'\t' ||
+                              title.back() == L'\n' || title.back() == L'\r'))
+        title.pop_back();
+    if (!title.empty()) return title;
+    std::size_t slash = doc.path.find_last_of(L"/\\");
+    title = slash == std::wstring::npos ? doc.path : doc.path.substr(slash + 1);
+    if (std::size_t dot = title.rfind(L'.'); dot != std::wstring::npos) title.erase(dot);
+    return title;
+}
+
 long long zoom_percent(double zoom) {
     if (!std::isfinite(zoom)) return 100;
     if (zoom < 10.0) zoom = 10.0;
@@ -92,7 +118,14 @@ std::wstring to_print_html(document& doc, const view_state& view) {
 std::wstring to_word_html(document& doc, const view_state& view) {
     render_context context(&doc, view, render_target::word);
     const doc_record* setup = page_setup_record(doc.data.get());
-    std::wstring out = word_html_head(setup);
+    std::wstring cell_font;
+    if (const doc_record* font = doc.data ? document_font_record(*doc.data) : nullptr)
+        cell_font = L"font-family:" + clean_font_face(font->s3) + L";font-size:" +
+                    format_points(font->v[0]) + L";";
+    std::wstring out = word_html_head(setup, word_title(doc, setup), cell_font);
+    // The numbered paragraphs' tables give their text cells the rest of it.
+    const word_page page = word_page_of(setup);
+    context.frame.content_width = static_cast<float>(page.width - page.left - page.right);
     if (doc.data) {
         // Variables left by an earlier render must not reach this one.
         doc.data->scratch.records.clear();
@@ -149,20 +182,11 @@ const std::wstring& render_html(render_context& context) {
 
     // The print table's style: the font of the first standard page, then the width.
     std::wstring print_style = L"width:" + frame.content_width_text + L";\"";
-    std::size_t pages = group_count_of(data->pages);
-    for (std::size_t p = 0; p < pages; ++p) {
-        const doc_group& page = data->pages.groups[p];
-        if (page.record.a != 1) continue;
-        const doc_record* source = &page.record;
-        if (element_count_of(page) > 0) {
-            const doc_element& block = page.elements[0];
-            source = item_count_of(block) > 0 ? &block.items[0] : &block.record;
-        }
+    if (const doc_record* source = document_font_record(*data)) {
         context.style.font_face = clean_font_face(source->s3);
         context.style.font_size_text = format_points(source->v[0]);
         print_style = L"font-family:" + context.style.font_face + L";font-size:" +
                       context.style.font_size_text + L";" + print_style;
-        break;
     }
     print_style = L"\"" + print_style;
 

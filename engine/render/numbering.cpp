@@ -1,5 +1,6 @@
 #include "engine/render/numbering.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/document/document.h"
@@ -33,6 +34,42 @@ double whole_mm(double d2) {
     if (!std::isfinite(d2)) return 0.0;
     return std::trunc(d2);
 }
+
+std::int64_t css_pixels(double mm) {
+    return std::int64_t(std::clamp(mm * 96.0 / 25.4, 0.0, 1e6) + 0.5);
+}
+
+// The cells of a numbered paragraph's table in the DOC. Some word processors
+// take a cell's width and alignment only from its attributes and share the
+// table among cells without one, so each fixed cell carries its width in
+// pixels and the text cell the rest of the content width. Nothing in print.
+class word_cells {
+public:
+    explicit word_cells(const render_context& context)
+        : on_(context.target == render_target::word),
+          rest_(css_pixels(context.frame.content_width)) {}
+
+    // A cell of `mm` millimetres, its content at the top.
+    std::wstring fixed(double mm) { return on_ ? width(mm) + L" valign=\"top\"" : L""; }
+    // The same, aligned as its other attributes say.
+    std::wstring width(double mm) {
+        if (!on_) return {};
+        const std::int64_t pixels = css_pixels(mm * 1.001);
+        rest_ -= pixels;
+        return L" width=" + format_int(pixels);
+    }
+    // The text cell after the fixed ones.
+    std::wstring text(const wchar_t* alignment = L"top") const {
+        if (!on_) return {};
+        std::wstring out = L" valign=\"" + std::wstring(alignment) + L"\"";
+        if (rest_ > 0) out = L" width=" + format_int(rest_) + out;
+        return out;
+    }
+
+private:
+    bool on_;
+    std::int64_t rest_;
+};
 
 const wchar_t* text_alignment(const doc_record& r) {
     return r.v[3] == 3 ? L"text-align:justify;\">" : L"text-align:left;\">";
@@ -107,8 +144,10 @@ std::wstring list_item_html(render_context& context, int page, const std::wstrin
     out.reserve(768);
     append_table_style(out, context, r);
     out += L"\"><TR>";
-    out += L"<td style=\"width:" + list_length(r.v[5]) + L"mm;\">&nbsp;</td>";
-    out += L"<td style=\"vertical-align:top; cursor:default; ";
+    word_cells cells(context);
+    out += L"<td" + cells.fixed(r.v[5]) + L" style=\"width:" + list_length(r.v[5]) +
+           L"mm;\">&nbsp;</td>";
+    out += L"<td" + cells.text() + L" style=\"vertical-align:top; cursor:default; ";
     out += text_alignment(r);
     const double indent = whole_mm(r.d2);
     if (indent != 0.0)
@@ -146,38 +185,48 @@ std::wstring form_item_html(render_context& context, int page, const std::wstrin
     out.reserve(1024);
     append_table_style(out, context, r);
     out += L"\"><tr>";
-    if (r.v[5] != 0 && item_kind != 12)
-        out += L"<td valign=\"top\" style=\"width:" + list_length(r.v[5]) + L"mm;\">&nbsp;</td>";
+    word_cells cells(context);
+    if (r.v[5] != 0 && item_kind != 12) {
+        const std::wstring attributes = context.target == render_target::word
+                                            ? cells.fixed(r.v[5])
+                                            : std::wstring(L" valign=\"top\"");
+        out +=
+            L"<td" + attributes + L" style=\"width:" + list_length(r.v[5]) + L"mm;\">&nbsp;</td>";
+    }
 
     const double width = whole_mm(r.d2);
     if (item_kind == 12) {
         const std::wstring w = list_length(width);
-        out += L"<td valign=\"bottom\" style=\"width:" + w +
+        out += L"<td" + cells.width(width) + L" valign=\"bottom\" style=\"width:" + w +
                L"mm;border-bottom:1px solid black\">&nbsp;</td>";
-        out += L"<td valign=\"bottom\" style=\"font-family:Segoe UI Emoji;text-align:right;width:" +
+        out += L"<td" + cells.width(width) +
+               L" valign=\"bottom\" style=\"font-family:Segoe UI Emoji;text-align:right;width:" +
                w + L"mm; border-bottom:1px solid black\">";
         if (show_checks(context.data)) out += L"&#x2713;";
         out += L"&thinsp;</td>";
-        out += L"<td style=\"vertical-align:bottom; text-align:left;text-indent:0px;\">";
+        out += L"<td" + cells.text(L"bottom") +
+               L" style=\"vertical-align:bottom; text-align:left;text-indent:0px;\">";
         out += font_open_tags(context, page, element, item);
         return out;
     }
 
     const std::wstring open = font_open_tags(context, page, element, item);
     const std::wstring close = font_close_tags(context.data, page, element, item);
-    const std::wstring empty_cell = L"<td style=\"text-align:left;vertical-align:top;width:" +
-                                    list_length(width) + L"mm;\">" + open + L"&nbsp;" + close +
-                                    L"</td>";
     int empty_cells = dash ? 1 : 0;
     if (form_column_mode == 2 && width != 0.0) {
         empty_cells = dash ? 2 : 1;
     } else if (form_column_mode == 3 && width != 0.0 && !dash) {
         empty_cells = 2;
     }
-    for (int i = 0; i < empty_cells; ++i) out += empty_cell;
+    for (int i = 0; i < empty_cells; ++i) {
+        out += L"<td" + cells.fixed(width) + L" style=\"text-align:left;vertical-align:top;width:" +
+               list_length(width) + L"mm;\">" + open + L"&nbsp;" + close + L"</td>";
+    }
 
-    out += L"<td style=\"text-align:left;vertical-align:top;width:" +
-           list_length(dash ? width * 0.5 : width) + L"mm;\">";
+    const double number_width = dash ? width * 0.5 : width;
+    out += L"<td" + cells.fixed(number_width) +
+           L" style=\"text-align:left;vertical-align:top;width:" + list_length(number_width) +
+           L"mm;\">";
     out += open;
     if (bold_numbering(context.data)) {
         if (dash) {
@@ -192,7 +241,7 @@ std::wstring form_item_html(render_context& context, int page, const std::wstrin
     out += close;
     out += L"</td>";
 
-    out += L"<td style=\"vertical-align:top; cursor:default; ";
+    out += L"<td" + cells.text() + L" style=\"vertical-align:top; cursor:default; ";
     out += text_alignment(r);
     out += open;
     return out;

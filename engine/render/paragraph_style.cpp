@@ -14,6 +14,12 @@ std::wstring fitted(std::wstring text) { return text.size() > 127 ? std::wstring
 
 std::wstring fixed(double value) { return fitted(format_fixed6(value)); }
 
+// A browser gives a division no bottom margin; a word processor reading the
+// DOC adds its own unless the paragraph says otherwise.
+const wchar_t* word_margin_bottom(const render_context& context) {
+    return context.target == render_target::word ? L"margin-bottom:0mm;" : L"";
+}
+
 bool indent_allowed(const doc_record& r) { return r.a < 1000 && static_cast<float>(r.d2) > 0.0f; }
 
 }  // namespace
@@ -63,6 +69,7 @@ std::wstring paragraph_style(render_context& context, int page, int element, int
     if (is_item ? r.c != 0 : r.c > 2) out += L"line-height:" + style.line_height_text + L"in;";
     out += L"cursor:default;";
     out += L"margin-top:" + fixed(r.v[4]) + L"mm;";
+    out += word_margin_bottom(context);
     if (r.v[3] != 1 && r.v[3] != 2 && indent_allowed(r)) {
         std::wstring indent = fixed(static_cast<float>(r.d2));
         out += L"text-indent:" + indent + (is_item ? L"mm; " : L"mm;");
@@ -86,6 +93,7 @@ std::wstring legacy_paragraph_style(render_context& context, int page) {
     if (r.c != 0) out += L"line-height:" + style.line_height_text + L"in";
     out += L";cursor:default;";
     out += L"margin-top:" + fixed(r.v[4]) + L"mm;";
+    out += word_margin_bottom(context);
     if (indent_allowed(r)) out += L"text-indent:" + fixed(static_cast<float>(r.d2)) + L"mm; ";
     style.align_text = alignment_text(r.v[3]);
     out += style.align_text;

@@ -212,6 +212,9 @@ std::wstring table_cell_html(render_context& context, table_line& line) {
     out += L"<td ";
     if (!line.params[5].empty()) out += span(line.params[5]);
     if (std::wstring second = span(line.params[6]); !second.empty()) out += L" " + second;
+    // Some word processors read a cell's width only from its attribute.
+    if (context.target == render_target::word && is_number_or_percent(line.params[4]))
+        out += L" width=" + line.params[4];
     out += L" style=\"";
     if (is_css_length(line.params[4])) out += L"width:" + line.params[4] + L";";
     constexpr const wchar_t* sides[] = {L"border-top:", L"border-left:", L"border-bottom:",

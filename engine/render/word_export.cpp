@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/document/doc_model.h"
+#include "engine/text/html_escape.h"
 #include "engine/text/number_text.h"
 #include "engine/text/text_case.h"
 
@@ -22,19 +23,24 @@ std::int64_t or_default(std::int64_t value, std::int64_t floor, std::int64_t fal
 
 }  // namespace
 
-std::wstring word_html_head(const doc_record* page_setup) {
-    std::int64_t width = 210, height = 297, top = 19, right = 19, bottom = 19, left = 19;
-    if (page_setup) {
-        const doc_record& r = *page_setup;
-        // Truncation of a stored width far out of range must not overflow.
-        double d1 = r.d1 >= 10.0 && r.d1 < 1e9 ? r.d1 : 210.0;
-        width = static_cast<std::int64_t>(d1);
-        height = or_default(r.v[0], 10, 297);
-        top = or_default(r.v[4], 1, 19);
-        right = or_default(r.v[3], 1, 19);
-        bottom = or_default(r.v[2], 1, 19);
-        left = or_default(r.v[5], 1, 19);
-    }
+word_page word_page_of(const doc_record* page_setup) {
+    word_page page;
+    if (!page_setup) return page;
+    const doc_record& r = *page_setup;
+    // Truncation of a stored width far out of range must not overflow.
+    const double d1 = r.d1 >= 10.0 && r.d1 < 1e9 ? r.d1 : 210.0;
+    page.width = static_cast<std::int64_t>(d1);
+    page.height = or_default(r.v[0], 10, 297);
+    page.top = or_default(r.v[4], 1, 19);
+    page.right = or_default(r.v[3], 1, 19);
+    page.bottom = or_default(r.v[2], 1, 19);
+    page.left = or_default(r.v[5], 1, 19);
+    return page;
+}
+
+std::wstring word_html_head(const doc_record* page_setup, std::wstring_view title,
+                            std::wstring_view cell_font) {
+    const auto [width, height, top, right, bottom, left] = word_page_of(page_setup);
     std::wstring page;
     page.reserve(64);
     page += L"size:" + format_int(width) + L"mm " + format_int(height) + L"mm; ";
@@ -51,9 +57,9 @@ std::wstring word_html_head(const doc_record* page_setup) {
         L"\t\t\t\t<head>\t\t\t\t<meta http-equiv=Content-Type content=\"text/html; "
         L"charset=utf-8\">\t\t\t\t"
         L"<meta name=ProgId content=Word.Document>";
-    head +=
-        L"<title>Document Title</title> \t\t\t\t<!--[if gte mso "
-        L"9]>\t\t\t\t<xml>\t\t\t\t\t<w:WordDocument>";
+    head += L"<title>" + html_escape(title) +
+            L"</title> \t\t\t\t<!--[if gte mso "
+            L"9]>\t\t\t\t<xml>\t\t\t\t\t<w:WordDocument>";
     head +=
         L"<w:View>Print</w:View>\t\t\t\t\t\t<w:SpellingState>Clean</w:SpellingState> \t\t\t\t\t\t"
         L"<w:GrammarState>Clean</w:GrammarState> \t\t\t\t\t\t<w:Compatibility>\t\t\t\t\t\t\t"
@@ -69,9 +75,13 @@ std::wstring word_html_head(const doc_record* page_setup) {
         L"mso-header-margin:0mm; \t\t\t\t\tmso-footer-margin:0mm; mso-paper-source:0; "
         L"mso-page-orientation: ";
     head += orientation;
-    head +=
-        L";} \t\t\t\t\tdiv.Section1 {page:Section1;} \t\t\t\t\t</style>\t\t\t\t\t</head> \t\t\t\t\t"
-        L"<body><div class=Section1>";
+    head += L";} \t\t\t\t\tdiv.Section1 {page:Section1;} ";
+    // Word reads the named page; other word processors read only an unnamed one.
+    head += L"@page {" + page + L"} ";
+    // Not every word processor passes the table's font into its cells, and
+    // some give the text in a cell paragraph margins a browser does not.
+    head += L"td {" + std::wstring(cell_font) + L"margin-top:0mm;margin-bottom:0mm;} ";
+    head += L"\t\t\t\t\t</style>\t\t\t\t\t</head> \t\t\t\t\t<body><div class=Section1>";
     return head;
 }
 

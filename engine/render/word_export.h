@@ -5,16 +5,29 @@
 // an Office head whose page definition comes from the page setup.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace engine {
 
 struct doc_record;
 
+// The page of the Word file in whole millimetres.
+struct word_page {
+    std::int64_t width = 210, height = 297, top = 19, right = 19, bottom = 19, left = 19;
+};
+
+// The page of the page-setup record, the A4 portrait defaults in place of
+// what it lacks or of a missing record.
+word_page word_page_of(const doc_record* page_setup);
+
 // The Office head up to the opening of the page division. `page_setup` is the
 // record of the page-setup group, or null when the document has none (the
-// A4 portrait defaults then apply).
-std::wstring word_html_head(const doc_record* page_setup);
+// A4 portrait defaults then apply). `title` is written escaped; `cell_font`
+// ("font-family:…;font-size:…;", or nothing) goes to every table cell.
+std::wstring word_html_head(const doc_record* page_setup, std::wstring_view title,
+                            std::wstring_view cell_font);
 
 // Turns each print page break into a Word page break.
 std::wstring convert_page_breaks(std::wstring html);

@@ -162,11 +162,12 @@ platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(
                 saved = true;
             }
         } else {
-            const std::wstring html = format == core::SaveFormat::doc
-                                          ? word_file_text(core::page_setup_root(session_.data()),
-                                                           [this] { return session_.word_html(); })
-                                          : session_.print_html();
-            write_file_atomically(*path, utf8_of(html));
+            const std::string bytes =
+                format == core::SaveFormat::doc
+                    ? word_file_bytes(word_file_text(core::page_setup_root(session_.data()),
+                                                     [this] { return session_.word_html(); }))
+                    : utf8_of(session_.print_html());
+            write_file_atomically(*path, bytes);
             saved = true;
         }
     } catch (...) {

@@ -1,6 +1,7 @@
 #include "ui/output/word_export.h"
 
 #include "engine/text/text_replace.h"
+#include "ui/output/file_writer.h"
 
 namespace ui {
 
@@ -33,5 +34,7 @@ std::wstring word_file_text(engine::doc_record* page_setup_root,
     engine::replace_all(text, L"&apos;", L"'");
     return text;
 }
+
+std::string word_file_bytes(std::wstring_view text) { return "\xEF\xBB\xBF" + utf8_of(text); }
 
 }  // namespace ui

@@ -53,6 +53,57 @@ TEST_F(WholeDocument, WordExportTakesThePrintBodiesWithWordPageBreaks) {
                     .ends_with(L"<body><div class=Section1></body></html>"));
 }
 
+// A page of 172 mm between its margins (650 CSS pixels) with a paragraph, a
+// table of two columns and a numbered clause in the layout asked for.
+std::unique_ptr<document> word_processor_document(bool hanging) {
+    auto doc = empty_document();
+    doc_group& setup = add_page_setup(*doc);
+    setup.record.s1 = L"Lease & <Co> ";
+    setup.record.d1 = 210;
+    setup.record.v = {297, 0, 19, 19, 10, 19};
+    doc->data->page_setup.record.v[1] = hanging ? 1 : 0;
+    doc_group& page = add_page(*doc);
+    add_block(page, L"Terms").record.v[4] = 2;
+    add_block(page, L"{TABLE:100%,4}{ROW:}{CELL:0,0,0,0,60%}a{CELL:0,0,0,0,40%}b{:TABLE}");
+    doc_record& clause = add_block(page, L"Clause", 1).record;
+    clause.d2 = 12;
+    clause.v[5] = hanging ? 0 : 10;
+    return doc;
+}
+
+TEST_F(WholeDocument, WordExportAloneCarriesWhatOtherWordProcessorsNeed) {
+    struct Case {
+        bool hanging;
+        std::vector<std::wstring> word_only;
+    };
+    const Case cases[] = {
+        {true,
+         {L"<title>Lease &amp; &lt;Co&gt;</title>",
+          L"td {font-family:Arial;font-size:11.0pt;margin-top:0mm;margin-bottom:0mm;}",
+          L"margin-top:2.000000mm;margin-bottom:0mm;", L"<td  width=60% style=\"width:60%;",
+          L"<td  width=40% style=\"width:40%;",
+          // 12.012 mm of number, the rest of the 650 pixels for the text.
+          L"<td width=45 valign=\"top\" "
+          L"style=\"text-align:left;vertical-align:top;width:12.012000mm;",
+          L"<td width=605 valign=\"top\" style=\"vertical-align:top; cursor:default;"}},
+        {false,
+         {L"<td width=38 valign=\"top\" style=\"width:10.010000mm;\">&nbsp;</td>"
+          L"<td width=612 valign=\"top\" style=\"vertical-align:top; cursor:default;"}},
+    };
+    const view_state view;
+    for (const Case& c : cases) {
+        auto doc = word_processor_document(c.hanging);
+        const std::wstring word = to_word_html(*doc, view);
+        const std::wstring print = to_print_html(*doc, view);
+        for (const std::wstring& fragment : c.word_only) {
+            EXPECT_TRUE(contains(word, fragment)) << c.hanging << " " << fragment;
+            EXPECT_FALSE(contains(print, fragment)) << c.hanging << " " << fragment;
+        }
+        for (const wchar_t* never_in_print : {L"margin-bottom", L" width=6", L" width=4"})
+            EXPECT_FALSE(contains(print, never_in_print)) << never_in_print;
+    }
+}
+
 TEST_F(WholeDocument, ARenderDoesNotDependOnTheOnesBefore) {
     const view_state view;
     auto a = sample_document();
@@ -104,21 +155,33 @@ TEST(VisibleContent, TextAndImagesShowButBlanksTagsAndNonBreakingSpacesDoNot) {
         EXPECT_TRUE(has_visible_content(shown)) << shown;
 }
 
-TEST(WordHead, PageDefinitionFollowsThePageSetup) {
+TEST(WordHead, PageDefinitionFollowsThePageSetupInTheNamedAndTheUnnamedPageRule) {
     doc_record setup;
     setup.d1 = 297.9;
     setup.v = {210, 0, 15, 12, 11, 25};
-    std::wstring head = word_html_head(&setup);
+    std::wstring head = word_html_head(&setup, L"Lease", L"");
     EXPECT_NE(
         head.find(
             L"@page Section1 {size:297mm 210mm; margin:11mm 12mm 15mm 25mm;mso-header-margin:0mm;"),
         std::wstring::npos);
+    EXPECT_NE(head.find(L"@page {size:297mm 210mm; margin:11mm 12mm 15mm 25mm;}"),
+              std::wstring::npos);
     EXPECT_NE(head.find(L"mso-page-orientation: landscape;}"), std::wstring::npos);
+    EXPECT_TRUE(contains(head, L"td {margin-top:0mm;margin-bottom:0mm;}"));
     // An empty or missing setup gives A4 portrait with 19 mm margins.
     const doc_record zero{};
     for (const doc_record* empty : {&zero, static_cast<const doc_record*>(nullptr)}) {
-        head = word_html_head(empty);
-        EXPECT_NE(head.find(L"{size:210mm 297mm; margin:19mm 19mm 19mm 19mm;"), std::wstring::npos);
+        head = word_html_head(empty, L"", L"");
+        EXPECT_EQ(count_of(head, L"{size:210mm 297mm; margin:19mm 19mm 19mm 19mm;"), 2u);
         EXPECT_NE(head.find(L"orientation: portrait;"), std::wstring::npos);
     }
+}
+
+TEST(WordHead, TitleIsEscapedAndCellsTakeTheFontGiven) {
+    const std::wstring head =
+        word_html_head(nullptr, L"A&B <Ltd> \"№\"", L"font-family:Arial;font-size:11.0pt;");
+    EXPECT_TRUE(contains(head, L"<title>A&amp;B &lt;Ltd&gt; &quot;№&quot;</title>"));
+    EXPECT_TRUE(contains(
+        head, L"td {font-family:Arial;font-size:11.0pt;margin-top:0mm;margin-bottom:0mm;}"));
+    EXPECT_LT(head.find(L"td {"), head.find(L"</style>"));
 }

@@ -66,7 +66,7 @@ TEST_F(SaveAndPrint, PrintingTheChosenPagesAndItsOutcomesInBothLanguages) {
     EXPECT_EQ(page->children().size(), 1u);  // one bar
 }
 
-TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
+TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasAByteOrderMarkAndPlainApostrophes) {
     window->session().output().save_folder = engine_path(saved.path()) + L"  ";
     window->session().output().open_after_saving = false;
     window->session().output().save_format = core::SaveFormat::html;
@@ -83,6 +83,8 @@ TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasPlainApostrophes) {
     pump();
     const auto doc = saved.path() / "Sales.doc";
     const std::string bytes = read_bytes(doc);
+    EXPECT_TRUE(bytes.starts_with("\xEF\xBB\xBF<html "));
+    EXPECT_NE(bytes.find("<title>Sales</title>"), std::string::npos);
     EXPECT_EQ(bytes.find("&apos;"), std::string::npos);
     EXPECT_NE(bytes.find("size:210mm 297mm; margin:10mm 19mm 19mm 19mm;"), std::string::npos);
     EXPECT_EQ(core::page_setup_root(window->session().data())->b, 0);

@@ -1,0 +1,388 @@
+// DOC files saved by the program and opened in a real word processor
+// (LibreOffice, headless, with a profile of its own): every library template
+// in both languages, two with a value full of typographic characters, a
+// Letter landscape page and numbers in a column of their own beside the text.
+// Each must be read as HTML, on the document's paper
+// and margins, run to as many pages as the program prints, show every word
+// of the screen page, keep the document's font in table cells and the column
+// widths the template asks for.
+#include <gtest/gtest.h>
+
+#include <QPdfDocument>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QWebEnginePage>
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/open_document.h"
+#include "app/real_views.h"
+#include "core/file_paths.h"
+#include "core/interface_language_fixture.h"
+#include "support/temp_folder.h"
+#include "ui/output/office/odt_document.h"
+#include "ui/output/save_print_panel.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using app_test::wait_until;
+using office_test::OdtDocument;
+
+struct Case {
+    std::string name;  // the document's file name without ".brik"
+    int language = 0;  // 0 English, 1 Russian
+    std::string bytes;
+    std::function<void(engine::document_data&)> change;
+};
+
+struct Saved {
+    std::string name;
+    fs::path doc, print;
+    QStringList screen_words;
+    office_test::PageLayout asked_page;
+    QString font;
+    // Each table of the DOC in order: the shares its first row's cells ask
+    // for, when every cell asks one.
+    std::vector<std::optional<std::vector<double>>> asked_columns;
+};
+
+const fs::path share = PAPERWRIGHT_BUILT_SHARE;
+
+bool is_library_page(const fs::path& file) {
+    const std::string stem = file.stem().string();
+    return stem == "Library" || stem == "Библиотека";
+}
+
+std::vector<Case> library_cases() {
+    std::vector<Case> cases;
+    for (const auto& [folder, language] : {std::pair{"01", 0}, std::pair{"00", 1}}) {
+        std::vector<fs::path> files;
+        for (const auto& entry : fs::recursive_directory_iterator(share / "briks" / folder))
+            if (entry.path().extension() == ".brik" && !is_library_page(entry.path()))
+                files.push_back(entry.path());
+        std::sort(files.begin(), files.end());
+        for (const auto& file : files)
+            cases.push_back({file.stem().string(), language, fixture::read_bytes(file), {}});
+    }
+    return cases;
+}
+
+engine::doc_record* field_named(engine::document_data& data, const std::wstring& name) {
+    for (auto& section : data.parameters.groups)
+        for (auto& field : section.elements)
+            if (field.record.s1 == name) return &field.record;
+    return nullptr;
+}
+
+std::function<void(engine::document_data&)> typographic_value(std::wstring field) {
+    return [field](engine::document_data& data) {
+        engine::doc_record* record = field_named(data, field);
+        ASSERT_NE(record, nullptr) << "no field " << QString::fromStdWString(field).toStdString();
+        record->s2 = L"Acme €€ «Trade» — №7";
+    };
+}
+
+void letter_landscape(engine::document_data& data) {
+    auto& setup = data.page_setup.groups.at(0).record;
+    setup.d1 = 279;
+    setup.v[0] = 215;
+}
+
+// Numbers in a column of their own, the text beside them.
+void hanging_numbers(engine::document_data& data) {
+    data.page_setup.record.v[1] = 1;
+    for (auto& page : data.pages.groups) {
+        for (auto& block : page.elements) {
+            if (block.record.a != 0) block.record.d2 = 12;
+            for (auto& item : block.items)
+                if (item.a != 0) item.d2 = 12;
+        }
+    }
+}
+
+const engine::doc_record* font_record(const engine::document_data& data) {
+    for (const auto& page : data.pages.groups) {
+        if (page.record.a != 1) continue;
+        if (page.elements.empty()) return &page.record;
+        const auto& block = page.elements[0];
+        return block.items.empty() ? &block.record : &block.items[0];
+    }
+    return nullptr;
+}
+
+// The width shares of the first row of every table of the HTML, in order of
+// the tables' openings: percentages as they are, pixels of the row's sum.
+std::vector<std::optional<std::vector<double>>> asked_columns(const std::string& html) {
+    struct Open {
+        std::size_t index;
+        int rows;
+        bool all_given;
+        QStringList widths;
+    };
+    std::vector<std::optional<std::vector<double>>> tables;
+    std::vector<Open> open;
+    static const QRegularExpression tag(R"(<(/?)(table|tr|td)\b([^>]*)>)",
+                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression width(R"(\bwidth=([0-9.]+%?))");
+    static const QRegularExpression css_percent(R"(\bwidth:([0-9.]+%))");
+    auto matches = tag.globalMatch(QString::fromStdString(html));
+    auto close = [&] {
+        const Open& table = open.back();
+        const auto percent = std::count_if(table.widths.begin(), table.widths.end(),
+                                           [](const QString& w) { return w.endsWith('%'); });
+        if (table.all_given && !table.widths.isEmpty() &&
+            (percent == 0 || percent == table.widths.size())) {
+            double whole = 0;
+            for (const QString& w : table.widths) whole += w.toDouble();
+            std::vector<double> shares;
+            for (const QString& w : table.widths)
+                shares.push_back(percent ? w.chopped(1).toDouble() / 100 : w.toDouble() / whole);
+            tables[table.index] = shares;
+        }
+        open.pop_back();
+    };
+    while (matches.hasNext()) {
+        const auto match = matches.next();
+        const QString name = match.captured(2).toLower();
+        if (match.captured(1) == "/") {
+            if (name == "table" && !open.empty()) close();
+            continue;
+        }
+        if (name == "table") {
+            open.push_back({tables.size(), 0, true, {}});
+            tables.emplace_back();
+        } else if (open.empty()) {
+            continue;
+        } else if (name == "tr") {
+            ++open.back().rows;
+        } else if (open.back().rows <= 1) {
+            // The template's width stands in the cell's style; the pixels of
+            // a numbered paragraph's cells only in the attribute.
+            const QString attributes = match.captured(3);
+            const auto styled = css_percent.match(attributes);
+            const auto given = styled.hasMatch() ? styled : width.match(attributes);
+            if (!given.hasMatch() || attributes.contains("colspan")) {
+                open.back().all_given = false;
+            } else {
+                open.back().widths.append(given.captured(1));
+            }
+        }
+    }
+    while (!open.empty()) close();
+    return tables;
+}
+
+QString visible_text(const std::wstring& html) {
+    QWebEnginePage page;
+    bool loaded = false;
+    QObject::connect(&page, &QWebEnginePage::loadFinished, [&](bool) { loaded = true; });
+    page.setHtml(QString::fromStdWString(html), QUrl("file:///"));
+    if (!wait_until([&] { return loaded; }, 60000)) return "<not loaded>";
+    std::optional<QString> text;
+    page.runJavaScript("document.body.innerText",
+                       [&](const QVariant& result) { text = result.toString(); });
+    if (!wait_until([&] { return text.has_value(); }, 60000)) return "<no answer>";
+    return *text;
+}
+
+// Clicks the save button and waits for its message.
+std::wstring save(app::MainWindow& window) {
+    auto page = platform::Panel::create();
+    window.save_print_panel().SaveOrPrintAsync(ui::SavePrintAction(1), page);
+    if (!wait_until([&] { return page->children().size() > 0; }, 60000)) return L"<no message>";
+    return window.status_message().info_bar() ? window.status_message().info_bar()->title() : L"";
+}
+
+std::optional<fs::path> only_file(const fs::path& folder, const std::string& extension) {
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().extension() == extension) return entry.path();
+    return std::nullopt;
+}
+
+int pdf_pages(const fs::path& file) {
+    QPdfDocument pdf;
+    if (pdf.load(QString::fromStdString(file.string())) != QPdfDocument::Error::None) return -1;
+    return pdf.pageCount();
+}
+
+// Converts every file to `format` in one run of the word processor and
+// answers the filter it named for each file's stem.
+std::map<QString, QString> convert(const fs::path& profile, const std::vector<fs::path>& files,
+                                   const QString& format, const fs::path& into) {
+    QStringList arguments{"-env:UserInstallation=file://" + QString::fromStdString(profile),
+                          "--headless",
+                          "--convert-to",
+                          format,
+                          "--outdir",
+                          QString::fromStdString(into)};
+    for (const auto& file : files) arguments << QString::fromStdString(file);
+    QProcess office;
+    office.start("soffice", arguments);
+    std::map<QString, QString> filters;
+    if (!office.waitForFinished(180000)) {
+        office.kill();
+        office.waitForFinished();
+        return filters;
+    }
+    static const QRegularExpression line(R"(convert .*/([^/]+)\.\w+ -> .* using filter : (\S+))");
+    for (const QString& text : QString::fromUtf8(office.readAllStandardOutput()).split('\n'))
+        if (const auto match = line.match(text); match.hasMatch())
+            filters[match.captured(1)] = match.captured(2);
+    return filters;
+}
+
+QString first_difference(const QStringList& expected, const QStringList& actual) {
+    qsizetype at = 0;
+    while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) ++at;
+    if (at == expected.size() && at == actual.size()) return {};
+    auto around = [at](const QStringList& words) {
+        const qsizetype from = std::max<qsizetype>(0, at - 4);
+        return words.mid(from, at - from).join(' ') + " [[" + words.mid(at, 6).join(' ') + "]]";
+    };
+    return QString("word %1 of %2/%3:\n  screen: %4\n  office: %5")
+        .arg(at)
+        .arg(expected.size())
+        .arg(actual.size())
+        .arg(around(expected), around(actual));
+}
+
+// What one DOC file became in the word processor beside what the program
+// shows and prints; adds to the counts of what was compared.
+void expect_read_as_shown(const Saved& item, const QString& filter, const fs::path& odt,
+                          const fs::path& pdf, std::size_t& cell_runs, std::size_t& columns) {
+    // Writer/Web's own export filter: the file was imported as HTML.
+    EXPECT_EQ(filter, "writerweb8_writer");
+    const OdtDocument read = office_test::read_odt(odt);
+    ASSERT_TRUE(read.error.isEmpty()) << read.error.toStdString();
+    const auto& asked = item.asked_page;
+    const auto& got = read.page;
+    const std::tuple<const char*, double, double> sides[] = {
+        {"width", asked.width, got.width},    {"height", asked.height, got.height},
+        {"top", asked.top, got.top},          {"right", asked.right, got.right},
+        {"bottom", asked.bottom, got.bottom}, {"left", asked.left, got.left}};
+    for (const auto& [side, want, have] : sides) EXPECT_NEAR(have, want, 0.1) << side;
+
+    EXPECT_EQ(pdf_pages(pdf), pdf_pages(item.print));
+
+    const QString difference = first_difference(item.screen_words, read.words);
+    EXPECT_TRUE(difference.isEmpty()) << difference.toStdString();
+
+    cell_runs += read.cell_runs.size();
+    for (const auto& run : read.cell_runs) EXPECT_EQ(run.font, item.font) << run.text.toStdString();
+
+    ASSERT_EQ(read.tables.size(), item.asked_columns.size());
+    for (std::size_t t = 0; t < read.tables.size(); ++t) {
+        if (!item.asked_columns[t]) continue;
+        const auto& want = *item.asked_columns[t];
+        columns += want.size();
+        ASSERT_EQ(read.tables[t].size(), want.size()) << "table " << t;
+        for (std::size_t c = 0; c < want.size(); ++c)
+            EXPECT_NEAR(read.tables[t][c], want[c], 0.02) << "table " << t << " column " << c;
+    }
+}
+
+using OfficeReading = core_test::interface_language_test;
+
+TEST_F(OfficeReading, EveryDocFileOpensAsTheProgramShowsAndPrintsIt) {
+    ASSERT_FALSE(QStandardPaths::findExecutable("soffice").isEmpty())
+        << "LibreOffice is not installed (tools/dev.sh installs it)";
+    std::vector<Case> cases = library_cases();
+    ASSERT_EQ(cases.size(), 14u);
+    for (const auto& [name, field] :
+         {std::pair{"Sales Agreement", L"Buyer"}, std::pair{"Invoice", L"Customer"}}) {
+        const auto found =
+            std::find_if(cases.begin(), cases.end(), [&](const Case& c) { return c.name == name; });
+        ASSERT_NE(found, cases.end()) << name;
+        cases.push_back(
+            {std::string(name) + " typographic", 0, found->bytes, typographic_value(field)});
+        if (found->name != "Sales Agreement") continue;
+        cases.push_back({"Sales Agreement landscape", 0, found->bytes, letter_landscape});
+        cases.push_back({"Sales Agreement hanging numbers", 0, found->bytes, hanging_numbers});
+    }
+
+    app_test::OpenDocument open(share, cases[0].name, cases[0].bytes);
+    ASSERT_TRUE(open.ready());
+    app::MainWindow& window = *open.window;
+    core::session& session = window.session();
+    fixture::temp_folder work;
+    const fs::path docs = work.path() / "docs";
+    fs::create_directories(docs);
+
+    std::vector<Saved> saved;
+    std::vector<fs::path> doc_files;
+    for (std::size_t n = 0; n < cases.size(); ++n) {
+        const Case& c = cases[n];
+        SCOPED_TRACE(c.name);
+        if (session.language() != c.language) session.switch_language();
+        fixture::write_bytes(open.root.path() / "data/briks/Tests" / (c.name + ".brik"), c.bytes);
+        std::string link = "Tests/" + c.name;
+        std::replace(link.begin(), link.end(), ' ', '|');
+        const std::uint64_t serial = session.document_serial();
+        window.OnWebMessageReceived(*window.elements().main_webview, core::text_of(link));
+        ASSERT_GT(session.document_serial(), serial);
+        ASSERT_TRUE(window.HasLoadedDocument());
+        session.set_mode(core::ViewMode::save_print);
+        if (c.change) c.change(*session.data());
+
+        Saved item;
+        item.name = c.name;
+        const fs::path folder = work.path() / ("saved" + std::to_string(n));
+        fs::create_directories(folder);
+        session.output().save_folder = core::text_of(folder);
+        for (const auto format : {core::SaveFormat::doc, core::SaveFormat::pdf}) {
+            session.output().save_format = format;
+            ASSERT_EQ(save(window),
+                      session.language() == 1 ? L"Документ сохранен." : L"Document Saved");
+        }
+        const auto doc = only_file(folder, ".doc");
+        const auto print = only_file(folder, ".pdf");
+        ASSERT_TRUE(doc && print);
+        item.doc = docs / (std::to_string(100 + n) + ".doc");
+        fs::copy_file(*doc, item.doc);
+        item.print = *print;
+        doc_files.push_back(item.doc);
+
+        item.screen_words = office_test::words_of(visible_text(session.screen_html()));
+        const auto& setup = session.data()->page_setup.groups.at(0).record;
+        item.asked_page = {double(int(setup.d1)), double(setup.v[0]), double(setup.v[4]),
+                           double(setup.v[3]),    double(setup.v[2]), double(setup.v[5])};
+        const engine::doc_record* font = font_record(*session.data());
+        ASSERT_NE(font, nullptr);
+        item.font = QString::fromStdWString(font->s3);
+        item.asked_columns = asked_columns(fixture::read_bytes(item.doc));
+        saved.push_back(std::move(item));
+    }
+
+    const fs::path profile = work.path() / "office-profile";
+    const fs::path odt = work.path() / "odt", pdf = work.path() / "pdf";
+    const auto filters = convert(profile, doc_files, "odt", odt);
+    // Printed from the document the word processor made of each file: its
+    // Writer/Web PDF export run headless leaves the first paragraph out and
+    // a blank first page in, whatever the file.
+    std::vector<fs::path> odt_files;
+    for (const fs::path& doc : doc_files) odt_files.push_back(odt / doc.stem() += ".odt");
+    convert(profile, odt_files, "pdf", pdf);
+
+    // What was compared at all, lest a reader that finds nothing pass.
+    std::size_t cell_runs = 0, columns = 0;
+    for (const Saved& item : saved) {
+        SCOPED_TRACE(item.name);
+        const std::string stem = item.doc.stem().string();
+        const auto filter = filters.find(QString::fromStdString(stem));
+        expect_read_as_shown(item, filter == filters.end() ? QString() : filter->second,
+                             odt / (stem + ".odt"), pdf / (stem + ".pdf"), cell_runs, columns);
+    }
+    EXPECT_GT(cell_runs, 100u);
+    EXPECT_GT(columns, 50u);
+}
+
+}  // namespace
