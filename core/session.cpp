@@ -1,5 +1,7 @@
 #include "core/session.h"
 
+#include <utility>
+
 #include "core/engine_services.h"
 #include "core/interface_texts.h"
 #include "core/region_language.h"
@@ -10,7 +12,9 @@
 
 namespace core {
 
-session::session(const program_folders& folders, const region_reader& home_region) {
+session::session(const program_folders& folders, const region_reader& home_region,
+                 const engine::environment& files)
+    : files_(&files) {
     set_library_shown(true);
     set_section(0);
 
@@ -69,7 +73,8 @@ void session::open_document(std::wstring name, const std::function<void()>& name
     if (named) named();
 
     const std::wstring path = folders_.resolve(std::move(name));
-    document_ = std::make_unique<engine::document>(path, language_);
+    document_ = std::make_unique<engine::document>(path, language_, *files_);
+    write_failure_.clear();
     screen_.reset();
     ++document_serial_;
     data_ = document_->data.get();
@@ -80,18 +85,48 @@ void session::open_document(std::wstring name, const std::function<void()>& name
     set_section(root ? root->v[0] : 0);
     formatting_ = data_ ? read_formatting(data_->page_setup, data_->pages) : formatting_cache{};
     text_edit_group_ = 0;
+    opened_ = document_->loaded() ? snapshot() : opened_tree{};
 }
 
-bool session::write_back() {
-    if (!document_ || !document_->loaded()) return true;
+session::opened_tree session::snapshot() const {
+    opened_tree tree;
+    tree.pages_and_parameters =
+        data_->node_bytes(data_->pages) + data_->node_bytes(data_->parameters);
+    if (const engine::doc_record* root = page_setup_root(data_)) {
+        tree.section = root->v[0];
+        tree.page_setup = data_->node_bytes(data_->page_setup);
+    }
+    return tree;
+}
+
+bool session::has_changes() const {
+    if (!document_ || !document_->loaded()) return false;
+    if (data_->node_bytes(data_->pages) + data_->node_bytes(data_->parameters) !=
+        opened_.pages_and_parameters)
+        return true;
+    engine::doc_record* root = page_setup_root(data_);
+    // A page setup made by a render holds nothing the user typed.
+    if (!opened_.page_setup || !root) return false;
+    const std::uint16_t section = std::exchange(root->v[0], opened_.section);
+    const bool changed = data_->node_bytes(data_->page_setup) != *opened_.page_setup;
+    root->v[0] = section;
+    return changed;
+}
+
+std::error_code session::write_back() {
+    if (!document_ || !document_->loaded()) return {};
     if (engine::doc_record* root = page_setup_root(data_))
         root->v[0] = static_cast<std::uint16_t>(section_);
-    return document_->save();
+    return document_->write();
 }
 
 bool session::close_document() {
     if (!document_) return true;
-    if (!write_back()) return false;
+    if (const std::error_code failure = write_back()) {
+        write_failure_ = failure;
+        if (has_changes()) return false;
+    }
+    write_failure_.clear();
     screen_.reset();
     document_.reset();
     data_ = nullptr;

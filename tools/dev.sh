@@ -19,6 +19,7 @@ cd "$top"
 # xauth is only a recommendation of xvfb, but xvfb-run refuses to start without it.
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libicu-dev locales
           qt6-base-dev qt6-webengine-dev qt6-pdf-dev libqpdf-dev libcups2-dev fonts-liberation fonts-dejavu-core xvfb xauth
+          qt6-translations-l10n openbox
           libgumbo-dev clang-format)
 
 as_root() {

@@ -7,6 +7,8 @@
 
 #include "platform/dispatcher.h"
 #include "platform/failure.h"
+#include "platform/interface_language.h"
+#include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
 
 namespace platform {
@@ -23,7 +25,7 @@ void show_failure(const std::string& message) {
     if (!can_show_dialogs()) return;
     // Not modal: a nested event loop inside a handler would run other
     // handlers in the middle of this one.
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Paperwright"),
+    auto* box = new QMessageBox(QMessageBox::Warning, to_qstring(interface_texts().program_name),
                                 QString::fromStdString(message));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
@@ -61,7 +63,7 @@ int run_application(int argc, char** argv, const WindowFactory& make_window) {
                 "the window could not be opened: " + current_exception_text();
             std::cerr << "tembrick: " << message << std::endl;
             if (can_show_dialogs())
-                QMessageBox::critical(nullptr, QStringLiteral("Paperwright"),
+                QMessageBox::critical(nullptr, to_qstring(interface_texts().program_name),
                                       QString::fromStdString(message));
             exit_code = 1;
         }

@@ -93,6 +93,14 @@ void TextBlock::set_text(std::wstring text) {
     auto* label = static_cast<QLabel*>(widget_of(*this));
     label->setTextFormat(Qt::PlainText);
     label->setText(to_qstring(text_));
+    if (elides_) label->setToolTip(label->text());
+}
+
+void TextBlock::set_elides(bool elides) {
+    elides_ = elides;
+    auto* label = static_cast<TextLabel*>(widget_of(*this));
+    label->set_elides(elides);
+    label->setToolTip(elides ? label->text() : QString());
 }
 
 void TextBlock::set_foreground(const SolidColorBrush& brush) {

@@ -2,6 +2,9 @@
 // width of its whole text on one line: the layout then gives it that much
 // when it has the room, and it wraps only in a narrower place. A plain
 // wrapped label asks for a narrow box and wraps even where there is room.
+// An eliding one (a name or a path) keeps to one line and is shortened in
+// the middle when painted narrower than its text; it asks for no more than
+// a modest width and needs next to none, so no name widens the window.
 #pragma once
 
 #include <QLabel>
@@ -11,10 +14,16 @@ namespace platform {
 class TextLabel final : public QLabel {
 public:
     void set_asks_for_one_line(bool asks);
+    void set_elides(bool elides);
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool asks_for_one_line_ = false;
+    bool elides_ = false;
 };
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 
 #include "core/interface_language_fixture.h"
 #include "core/sample_library.h"
+#include "engine/document/environment.h"
 #include "engine/text/utf16.h"
 
 namespace {
@@ -84,16 +85,79 @@ TEST_F(Session, OpeningRecordsTheLastDocumentAndClosingWritesTheSectionBack) {
 TEST_F(Session, AFailedWriteBackKeepsTheDocumentOpenAndADocumentNotLoadedIsNeverWritten) {
     const auto session = start();
     session->open_document(L"Folder/Two Words.brik");
+    core_test::type_a_value(*session);
     std::filesystem::remove_all(data_file(L"briks/Folder"));
     EXPECT_FALSE(session->close_document());
     ASSERT_NE(session->document(), nullptr);
     EXPECT_EQ(session->document()->path, data_text(L"briks/Folder/Two Words.brik"));
+    EXPECT_EQ(session->write_failure(), std::errc::no_such_file_or_directory);
 
     session->open_document(L"../secret.brik");
     EXPECT_EQ(session->document()->path, L"");
     EXPECT_FALSE(session->has_loaded_document());
     EXPECT_TRUE(session->close_document());
     EXPECT_EQ(session->data(), nullptr);
+}
+
+// The machine's files, with writes counted and, for a read-only library,
+// refused as a read-only mount refuses them.
+class counted_writes final : public engine::environment {
+public:
+    std::optional<std::uintmax_t> file_size(const std::wstring& path) const override {
+        return engine::system_environment().file_size(path);
+    }
+    std::optional<std::string> read_file(const std::wstring& path,
+                                         std::uintmax_t limit) const override {
+        return engine::system_environment().read_file(path, limit);
+    }
+    std::error_code replace_file(const std::wstring& path, std::string_view bytes) const override {
+        ++writes;
+        if (read_only) return std::make_error_code(std::errc::read_only_file_system);
+        return engine::system_environment().replace_file(path, bytes);
+    }
+    std::int64_t now() const override { return 0; }
+
+    bool read_only = false;
+    mutable int writes = 0;
+};
+
+TEST_F(Session, ADocumentIsWrittenBackOnlyWhenItsBytesDiffer) {
+    counted_writes files;
+    core::session session(
+        folders(), [] { return L"US"; }, files);
+    session.open_document(L"Folder/Two Words.brik");
+    ASSERT_TRUE(session.close_document());  // the file learns its path
+    const int first = files.writes;
+    session.open_document(L"Folder/Two Words.brik");
+    ASSERT_TRUE(session.close_document());
+    EXPECT_EQ(files.writes, first);
+    session.open_document(L"Folder/Two Words.brik");
+    session.set_section(2);
+    ASSERT_TRUE(session.close_document());
+    EXPECT_EQ(files.writes, first + 1);
+    EXPECT_EQ(core_test::stored_section(data_file(L"briks/Folder/Two Words.brik")), 2);
+}
+
+TEST_F(Session, AReadOnlyLibraryClosesEveryDocumentButOneWhoseTypedValuesWouldBeLost) {
+    { start()->open_document(L"Folder/Two Words.brik"); }  // installs the library
+    counted_writes files;
+    files.read_only = true;
+    core::session session(
+        folders(), [] { return L"US"; }, files);
+    session.open_document(session.library_page());
+    (void)session.screen_html();  // a render makes the page setup the library page lacks
+    EXPECT_TRUE(session.close_document());
+    session.open_document(L"Folder/Two Words.brik");
+    session.set_section(3);
+    EXPECT_TRUE(session.close_document());  // only the stored section is lost
+    EXPECT_EQ(session.document(), nullptr);
+
+    session.open_document(L"Folder/Two Words.brik");
+    core_test::type_a_value(session);
+    EXPECT_FALSE(session.close_document());
+    ASSERT_NE(session.document(), nullptr);
+    EXPECT_EQ(session.write_failure(), std::errc::read_only_file_system);
+    EXPECT_GT(files.writes, 0);
 }
 
 TEST_F(Session, TemporaryFilesOfInterruptedSavesAreRemovedUnlessTheirProcessIsOursAndRunning) {
