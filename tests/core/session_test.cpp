@@ -7,9 +7,9 @@
 #include <span>
 #include <stdexcept>
 
+#include "core/counted_writes.h"
 #include "core/interface_language_fixture.h"
 #include "core/sample_library.h"
-#include "engine/document/environment.h"
 #include "engine/text/utf16.h"
 
 namespace {
@@ -99,30 +99,8 @@ TEST_F(Session, AFailedWriteBackKeepsTheDocumentOpenAndADocumentNotLoadedIsNever
     EXPECT_EQ(session->data(), nullptr);
 }
 
-// The machine's files, with writes counted and, for a read-only library,
-// refused as a read-only mount refuses them.
-class counted_writes final : public engine::environment {
-public:
-    std::optional<std::uintmax_t> file_size(const std::wstring& path) const override {
-        return engine::system_environment().file_size(path);
-    }
-    std::optional<std::string> read_file(const std::wstring& path,
-                                         std::uintmax_t limit) const override {
-        return engine::system_environment().read_file(path, limit);
-    }
-    std::error_code replace_file(const std::wstring& path, std::string_view bytes) const override {
-        ++writes;
-        if (read_only) return std::make_error_code(std::errc::read_only_file_system);
-        return engine::system_environment().replace_file(path, bytes);
-    }
-    std::int64_t now() const override { return 0; }
-
-    bool read_only = false;
-    mutable int writes = 0;
-};
-
 TEST_F(Session, ADocumentIsWrittenBackOnlyWhenItsBytesDiffer) {
-    counted_writes files;
+    core_test::counted_writes files;
     core::session session(
         folders(), [] { return L"US"; }, files);
     session.open_document(L"Folder/Two Words.brik");
@@ -140,7 +118,7 @@ TEST_F(Session, ADocumentIsWrittenBackOnlyWhenItsBytesDiffer) {
 
 TEST_F(Session, AReadOnlyLibraryClosesEveryDocumentButOneWhoseTypedValuesWouldBeLost) {
     { start()->open_document(L"Folder/Two Words.brik"); }  // installs the library
-    counted_writes files;
+    core_test::counted_writes files;
     files.read_only = true;
     core::session session(
         folders(), [] { return L"US"; }, files);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "core/counted_writes.h"
 #include "core/interface_texts.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
+#include "engine/text/utf16.h"
 #include "window/window_fixture.h"
 
 namespace {
@@ -138,6 +140,34 @@ TEST_F(OpeningDocuments, TheSectionSurvivesReopeningAndAFailedWriteBackKeepsTheD
     EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
     EXPECT_EQ(window->session().config().LastDocumentEng, L"Folder/Two Words.brik");
     EXPECT_EQ(window->session().section(), 1);
+}
+
+TEST_F(OpeningDocuments,
+       AReadOnlyLibraryOpensItsTemplatesAndKeepsADocumentWhoseTypedValueIsNotSaved) {
+    core_test::counted_writes read_only;
+    read_only.read_only = true;
+    files = &read_only;
+    auto window = make_window();
+    show_first_page();
+    ASSERT_TRUE(window->session().library_shown());
+    post(L"Folder/Two|Words");
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
+    window->session().set_section(2);
+    window->elements().library_button->click();
+    EXPECT_TRUE(window->session().library_shown());
+    post(L"Folder/Two|Words");
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
+    EXPECT_TRUE(failures.messages.empty());
+
+    core_test::type_a_value(window->session());
+    window->elements().library_button->click();
+    ASSERT_EQ(failures.messages.size(), 1u);
+    EXPECT_EQ(failures.messages[0], "Changes could not be saved to " +
+                                        engine::to_utf8(data_text(L"briks/Folder/Two Words.brik")) +
+                                        ": Read-only file system.");
+    EXPECT_FALSE(window->session().library_shown());
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
+    EXPECT_GT(read_only.writes, 0);
 }
 
 }  // namespace
