@@ -17,6 +17,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
 # xauth is only a recommendation of xvfb, but xvfb-run refuses to start without it.
+# openbox frames the window in the test that fits it into the screen under
+# Xvfb; qt6-translations-l10n holds Qt's own texts in Russian.
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libicu-dev locales
           qt6-base-dev qt6-webengine-dev qt6-pdf-dev libqpdf-dev libcups2-dev fonts-liberation fonts-dejavu-core xvfb xauth
           qt6-translations-l10n openbox
