@@ -1,11 +1,13 @@
 #include "core/session.h"
 
 #include <utility>
+#include <vector>
 
 #include "core/engine_services.h"
 #include "core/interface_texts.h"
 #include "core/region_language.h"
 #include "core/stale_saves.h"
+#include "engine/document/page_setup.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
 #include "engine/render/document_html.h"
@@ -92,10 +94,23 @@ session::opened_tree session::snapshot() const {
     opened_tree tree;
     tree.pages_and_parameters =
         data_->node_bytes(data_->pages) + data_->node_bytes(data_->parameters);
-    if (const engine::doc_record* root = page_setup_root(data_)) {
-        tree.section = root->v[0];
+    engine::doc_group* setup = engine::page_setup_group(data_);
+    if (!setup) return tree;
+    tree.section = data_->page_setup.record.v[0];
+    if (!engine::is_never_made(*setup)) {
         tree.page_setup = data_->node_bytes(data_->page_setup);
+        return tree;
     }
+    // The first render writes the defaults into a setup never made: they are
+    // no change of the user's. The tree is left as the file has it.
+    std::vector<engine::doc_record> made = {setup->record};
+    for (std::size_t e = 0; e < engine::element_count_of(*setup); ++e)
+        made.push_back(setup->elements[e].record);
+    engine::write_default_setup(*setup);
+    tree.page_setup = data_->node_bytes(data_->page_setup);
+    setup->record = made[0];
+    for (std::size_t e = 0; e + 1 < made.size(); ++e) setup->elements[e].record = made[e + 1];
+    return tree;
     return tree;
 }
 
@@ -105,7 +120,7 @@ bool session::has_changes() const {
         opened_.pages_and_parameters)
         return true;
     engine::doc_record* root = page_setup_root(data_);
-    // A page setup made by a render holds nothing the user typed.
+    // Without a page setup the file had none a user could have changed.
     if (!opened_.page_setup || !root) return false;
     const std::uint16_t section = std::exchange(root->v[0], opened_.section);
     const bool changed = data_->node_bytes(data_->page_setup) != *opened_.page_setup;

@@ -92,8 +92,8 @@ public:
     bool close_document();
     const std::error_code& write_failure() const { return write_failure_; }
     // Whether the open document's tree differs from the one opened in more
-    // than its stored section (and the page setup a render made for a
-    // document that had none).
+    // than its stored section (and the defaults a render writes into a page
+    // setup never made).
     bool has_changes() const;
 
     engine::document* document() const { return document_.get(); }
@@ -146,7 +146,9 @@ private:
     // stored section.
     struct opened_tree {
         std::string pages_and_parameters;
-        std::optional<std::string> page_setup;  // none: the file had no page setup
+        // None: the file had no page setup. One never made holds the
+        // defaults the first render writes.
+        std::optional<std::string> page_setup;
         std::uint16_t section = 0;
     };
     opened_tree snapshot() const;

@@ -11,6 +11,7 @@
 #include "core/interface_language_fixture.h"
 #include "core/sample_library.h"
 #include "engine/text/utf16.h"
+#include "support/brik_fixture.h"
 
 namespace {
 
@@ -118,12 +119,19 @@ TEST_F(Session, ADocumentIsWrittenBackOnlyWhenItsBytesDiffer) {
 
 TEST_F(Session, AReadOnlyLibraryClosesEveryDocumentButOneWhoseTypedValuesWouldBeLost) {
     { start()->open_document(L"Folder/Two Words.brik"); }  // installs the library
+    // A library page whose page setup was never made: a render writes its
+    // defaults.
+    fixture::brik_tree page;
+    page.page_setup.groups.emplace_back().elements.resize(2);
+    page.pages.groups.emplace_back().record.a = 1;
+    core_test::write_file(data_file(L"briks/Library.brik"), fixture::write_brik(page));
     core_test::counted_writes files;
     files.read_only = true;
     core::session session(
         folders(), [] { return L"US"; }, files);
     session.open_document(session.library_page());
-    (void)session.screen_html();  // a render makes the page setup the library page lacks
+    (void)session.screen_html();
+    ASSERT_EQ(session.data()->page_setup.groups.at(0).record.d1, 210);
     EXPECT_TRUE(session.close_document());
     session.open_document(L"Folder/Two Words.brik");
     session.set_section(3);
