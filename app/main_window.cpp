@@ -4,6 +4,7 @@
 
 #include "app/key_commands.h"
 #include "app/window_look.h"
+#include "core/stale_saves.h"
 
 namespace app {
 
@@ -41,6 +42,9 @@ MainWindow::MainWindow(core::session& session, platform::System& system,
           {elements_.window, [this]() -> platform::DocumentOutput& { return preview_.Output(); }}),
       left_menu_(session, render_wanted(), data_panel_,
                  {[this] { UpdateToolbarState(); }, [this] { UpdateBreadcrumb(); }}) {
+    // Saves into the documents folder that were cut short left their
+    // temporary files there.
+    core::remove_stale_saves_in(preview_.Output().documents_folder());
     BuildLayout();
     HookEvents();
     ApplyBars();
@@ -104,6 +108,7 @@ void MainWindow::BuildLayout() {
     e.status_bar_grid = platform::Grid::create();
     e.status_bar_grid->set_background({status_bar_colour});
     e.status_text = platform::TextBlock::create();
+    e.status_text->set_elides(true);
     e.status_text->set_margin({12, 4, 12, 4});
     e.status_bar_grid->children().append(e.status_text);
 

@@ -16,6 +16,7 @@
 
 #include "app/main_menu_entries.h"
 #include "app/view_content.h"
+#include "app/window_placement.h"
 #include "core/session.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
@@ -139,7 +140,8 @@ public:
 
     // Placement (main_window_placement.cpp): each change is kept in the
     // settings, which this timer writes a moment later.
-    void ApplyPlacement();
+    // Answers the plan it applied.
+    placement_plan ApplyPlacement();
     void OnWindowChanged(const platform::WindowChange& change);
     platform::Timer& placement_write_timer() { return *placement_write_timer_; }
 

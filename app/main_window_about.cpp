@@ -68,6 +68,8 @@ std::shared_ptr<platform::Grid> about_header(const std::wstring& icons) {
 
 platform::FireAndForget MainWindow::ShowAboutAsync() {
     auto dialog = platform::ContentDialog::create();
+    dialog->window_title = core::ui_string(ui_text::about);
+    dialog->fixed_size = true;
     dialog->title = about_header(icons_folder());
     dialog->content = AboutLinks();
     dialog->close_button_text = L"OK";

@@ -1,12 +1,14 @@
 // Moving between documents and putting the open one on the screen.
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 #include <utility>
 
 #include "app/main_window.h"
 #include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "engine/text/utf16.h"
+#include "platform/interface_language.h"
 
 namespace app {
 
@@ -17,14 +19,30 @@ namespace {
 constexpr wchar_t scroll_reset_script[] =
     L"document.body.scrollTop=0;document.documentElement.scrollTop=0;";
 
+// No file system keeps a name over 255 bytes: a page naming one names no
+// document, and kept as the last document it would come back at every start.
+constexpr std::size_t max_name_component_bytes = 255;
+
+bool has_overlong_component(const std::wstring& path) {
+    std::size_t begin = 0;
+    while (begin <= path.size()) {
+        std::size_t end = path.find(L'/', begin);
+        if (end == std::wstring::npos) end = path.size();
+        const std::wstring_view part = std::wstring_view(path).substr(begin, end - begin);
+        if (engine::to_utf8(part).size() > max_name_component_bytes) return true;
+        begin = end + 1;
+    }
+    return false;
+}
+
 }  // namespace
 
 void MainWindow::CloseBeforeSwitch() {
     if (session_.close_document()) return;
     // The document stays open with its values; the user sees why the switch
     // did not happen.
-    throw std::runtime_error(engine::to_utf8(core::ui_string(engine::ui_text::file_writing_failed) +
-                                             L" " + session_.document()->path));
+    throw std::runtime_error(engine::to_utf8(
+        core::changes_not_saved(session_.document()->path, session_.write_failure())));
 }
 
 void MainWindow::OnWebMessageReceived(platform::WebView&, const std::wstring& message) {
@@ -33,6 +51,7 @@ void MainWindow::OnWebMessageReceived(platform::WebView&, const std::wstring& me
         if (c == L'|') c = L' ';
     }
     name += L".brik";
+    if (has_overlong_component(name)) return;
     CloseBeforeSwitch();
     session_.set_mode(core::ViewMode::data);
     OpenDocument(std::move(name));
@@ -108,6 +127,9 @@ platform::FireAndForget MainWindow::SendRendersAsync() {
 }
 
 void MainWindow::ApplyUiLanguage() {
+    platform::set_interface_texts({session_.language() == 1 ? "ru" : "en",
+                                   core::ui_string(engine::ui_text::program_name),
+                                   core::ui_string(engine::ui_text::images_filter)});
     SetTitle(core::ui_string(engine::ui_text::program_name));
     elements_.library_button->set_label(core::ui_string(engine::ui_text::library));
     elements_.settings_button->set_label(core::ui_string(engine::ui_text::settings));

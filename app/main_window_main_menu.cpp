@@ -50,6 +50,12 @@ void MainWindow::OnMenuButtonTapped() {
         });
         flyout->items().push_back(item);
     }
+    // The pointer left the button for the menu, and may close it elsewhere:
+    // the button shows no hover once the menu is gone.
+    flyout->closed.add(
+        [this, alive = std::weak_ptr<int>(alive_)](platform::MenuFlyout&, const platform::NoArgs&) {
+            if (!alive.expired()) elements_.menu_button->set_background({look::menu_button_away});
+        });
     // Below the button, reaching out to its left.
     platform::Element& button = *elements_.menu_button;
     const platform::Size size = button.actual_size();

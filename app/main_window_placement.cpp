@@ -13,12 +13,15 @@ constexpr int placement_write_delay_ms = 250;
 }  // namespace
 
 void MainWindow::activate() {
-    ApplyPlacement();
+    const placement_plan plan = ApplyPlacement();
     activated_ = true;
     elements_.window->activate();
+    // The first-start size fits the screen, but the window manager's frame
+    // comes on top of it.
+    if (!plan.position && !plan.maximized) elements_.window->fit_frame_into_screen();
 }
 
-void MainWindow::ApplyPlacement() {
+placement_plan MainWindow::ApplyPlacement() {
     platform::Window& window = *elements_.window;
     const placement_plan plan = plan_placement(session_.config(), window.screen_areas(),
                                                window.can_be_placed(), GetMonitorScale());
@@ -30,6 +33,7 @@ void MainWindow::ApplyPlacement() {
     } else {
         window.restore();
     }
+    return plan;
 }
 
 void MainWindow::OnWindowChanged(const platform::WindowChange& change) {

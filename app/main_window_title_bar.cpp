@@ -54,6 +54,7 @@ void MainWindow::BuildTitleBar() {
     brand->children().append(e.menu_button);
 
     e.title_text = platform::TextBlock::create();
+    e.title_text->set_elides(true);
     e.title_text->set_font({L"", 14, true});
     e.title_text->set_foreground({look::white});
     e.title_text->set_margin({10, 0, 16, 0});

@@ -1,7 +1,6 @@
 // The document views and closing the window.
 #include "app/main_window.h"
 #include "core/interface_texts.h"
-#include "engine/document/ui_text.h"
 #include "engine/text/utf16.h"
 #include "platform/failure.h"
 
@@ -27,26 +26,27 @@ void MainWindow::OnWindowClosed() {
     // Each step runs even when an earlier one failed: the settings are always
     // written and the temporary folder always emptied.
     try {
-        if (!session_.write_back()) {
+        // A read-only library loses only the stored section: nothing to say.
+        const std::error_code failure = session_.write_back();
+        if (failure && session_.has_changes()) {
             platform::report_failure_message(
-                engine::to_utf8(core::ui_string(engine::ui_text::file_writing_failed) + L" " +
-                                session_.document()->path));
+                engine::to_utf8(core::changes_not_saved(session_.document()->path, failure)));
         }
     } catch (...) {
-        platform::report_failure("writing the document back");
+        platform::report_failure();
     }
     try {
         elements_.preview_webview->close();
         elements_.main_webview->close();
     } catch (...) {
-        platform::report_failure("closing the views");
+        platform::report_failure();
     }
     StorePlacementAtClose();
     session_.config().write();
     try {
         session_.clear_temp();
     } catch (...) {
-        platform::report_failure("emptying the temporary folder");
+        platform::report_failure();
     }
 }
 

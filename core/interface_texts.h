@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 
 namespace core {
 
@@ -12,5 +13,9 @@ extern int current_language;
 
 // The interface text of `row` in `current_language`.
 std::wstring ui_string(int row);
+
+// The sentence that says a document's changes were not written, naming the
+// file and the system's reason.
+std::wstring changes_not_saved(const std::wstring& file, const std::error_code& reason);
 
 }  // namespace core

@@ -1,16 +1,22 @@
 #include "core/session.h"
 
+#include <utility>
+#include <vector>
+
 #include "core/engine_services.h"
 #include "core/interface_texts.h"
 #include "core/region_language.h"
 #include "core/stale_saves.h"
+#include "engine/document/page_setup.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
 #include "engine/render/document_html.h"
 
 namespace core {
 
-session::session(const program_folders& folders, const region_reader& home_region) {
+session::session(const program_folders& folders, const region_reader& home_region,
+                 const engine::environment& files)
+    : files_(&files) {
     set_library_shown(true);
     set_section(0);
 
@@ -69,7 +75,8 @@ void session::open_document(std::wstring name, const std::function<void()>& name
     if (named) named();
 
     const std::wstring path = folders_.resolve(std::move(name));
-    document_ = std::make_unique<engine::document>(path, language_);
+    document_ = std::make_unique<engine::document>(path, language_, *files_);
+    write_failure_.clear();
     screen_.reset();
     ++document_serial_;
     data_ = document_->data.get();
@@ -80,18 +87,61 @@ void session::open_document(std::wstring name, const std::function<void()>& name
     set_section(root ? root->v[0] : 0);
     formatting_ = data_ ? read_formatting(data_->page_setup, data_->pages) : formatting_cache{};
     text_edit_group_ = 0;
+    opened_ = document_->loaded() ? snapshot() : opened_tree{};
 }
 
-bool session::write_back() {
-    if (!document_ || !document_->loaded()) return true;
+session::opened_tree session::snapshot() const {
+    opened_tree tree;
+    tree.pages_and_parameters =
+        data_->node_bytes(data_->pages) + data_->node_bytes(data_->parameters);
+    engine::doc_group* setup = engine::page_setup_group(data_);
+    if (!setup) return tree;
+    tree.section = data_->page_setup.record.v[0];
+    if (!engine::is_never_made(*setup)) {
+        tree.page_setup = data_->node_bytes(data_->page_setup);
+        return tree;
+    }
+    // The first render writes the defaults into a setup never made: they are
+    // no change of the user's. The tree is left as the file has it.
+    std::vector<engine::doc_record> made = {setup->record};
+    for (std::size_t e = 0; e < engine::element_count_of(*setup); ++e)
+        made.push_back(setup->elements[e].record);
+    engine::write_default_setup(*setup);
+    tree.page_setup = data_->node_bytes(data_->page_setup);
+    setup->record = made[0];
+    for (std::size_t e = 0; e + 1 < made.size(); ++e) setup->elements[e].record = made[e + 1];
+    return tree;
+    return tree;
+}
+
+bool session::has_changes() const {
+    if (!document_ || !document_->loaded()) return false;
+    if (data_->node_bytes(data_->pages) + data_->node_bytes(data_->parameters) !=
+        opened_.pages_and_parameters)
+        return true;
+    engine::doc_record* root = page_setup_root(data_);
+    // Without a page setup the file had none a user could have changed.
+    if (!opened_.page_setup || !root) return false;
+    const std::uint16_t section = std::exchange(root->v[0], opened_.section);
+    const bool changed = data_->node_bytes(data_->page_setup) != *opened_.page_setup;
+    root->v[0] = section;
+    return changed;
+}
+
+std::error_code session::write_back() {
+    if (!document_ || !document_->loaded()) return {};
     if (engine::doc_record* root = page_setup_root(data_))
         root->v[0] = static_cast<std::uint16_t>(section_);
-    return document_->save();
+    return document_->write();
 }
 
 bool session::close_document() {
     if (!document_) return true;
-    if (!write_back()) return false;
+    if (const std::error_code failure = write_back()) {
+        write_failure_ = failure;
+        if (has_changes()) return false;
+    }
+    write_failure_.clear();
     screen_.reset();
     document_.reset();
     data_ = nullptr;

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "core/formatting_cache.h"
 #include "core/library_folders.h"
@@ -43,8 +44,10 @@ public:
     // known, reads the settings file (writing the defaults when there is
     // none) and removes the temporary files of interrupted saves. Then the region
     // decides the interface language; when it cannot be read the stored
-    // language stands. No document is open yet.
-    session(const program_folders& folders, const region_reader& home_region);
+    // language stands. No document is open yet. Documents are read and
+    // written through `files`, which outlives the session.
+    session(const program_folders& folders, const region_reader& home_region,
+            const engine::environment& files = engine::system_environment());
     ~session();
     session(const session&) = delete;
     session& operator=(const session&) = delete;
@@ -78,11 +81,20 @@ public:
     // and the file read, either of which may throw.
     void open_document(std::wstring name, const std::function<void()>& named = {});
     // Stores the selected section in the open document and writes it back
-    // when its file was read. True when there was nothing to write.
-    bool write_back();
-    // `write_back`, then the document is destroyed. False, with the document
-    // still open, when writing it back failed.
+    // when its file was read and does not hold those bytes already. Answers
+    // the failure; an empty code when there was nothing to write.
+    std::error_code write_back();
+    // `write_back`, then the document is destroyed. When the writing failed
+    // and the user's changes would be lost, answers false with the document
+    // still open and `write_failure` saying why; a failure that loses no
+    // more than the stored section (a read-only library) closes it all the
+    // same.
     bool close_document();
+    const std::error_code& write_failure() const { return write_failure_; }
+    // Whether the open document's tree differs from the one opened in more
+    // than its stored section (and the defaults a render writes into a page
+    // setup never made).
+    bool has_changes() const;
 
     engine::document* document() const { return document_.get(); }
     // The open document's tree; null when none is open.
@@ -130,7 +142,18 @@ public:
 
 private:
     void set_library_shown(bool shown);
+    // What the tree was when opened, to tell the user's changes from the
+    // stored section.
+    struct opened_tree {
+        std::string pages_and_parameters;
+        // None: the file had no page setup. One never made holds the
+        // defaults the first render writes.
+        std::optional<std::string> page_setup;
+        std::uint16_t section = 0;
+    };
+    opened_tree snapshot() const;
 
+    const engine::environment* files_;
     settings config_;
     library_folders folders_;
     int language_ = 0;
@@ -146,6 +169,8 @@ private:
     std::int32_t text_edit_group_ = 0;
     SavePrintPage save_print_page_ = SavePrintPage::print;
     output_choices output_;
+    opened_tree opened_;
+    std::error_code write_failure_;
 };
 
 }  // namespace core

@@ -53,4 +53,11 @@ void remove_stale_saves(const library_folders& folders) {
     remove_stale_in<fs::recursive_directory_iterator>(data / "briks", ours);
 }
 
+void remove_stale_saves_in(const std::wstring& folder) {
+    if (folder.empty()) return;
+    const std::string ours = executable_of("self");
+    if (ours.empty()) return;
+    remove_stale_in<fs::directory_iterator>(fs_path(folder), ours);
+}
+
 }  // namespace core

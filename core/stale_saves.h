@@ -3,6 +3,8 @@
 // pile up beside the documents.
 #pragma once
 
+#include <string>
+
 #include "core/library_folders.h"
 
 namespace core {
@@ -13,5 +15,9 @@ namespace core {
 // none). Other files, and everything when this program's own executable
 // cannot be read, are left alone. Never throws.
 void remove_stale_saves(const library_folders& folders);
+
+// The same for the files directly in `folder` (a folder documents are saved
+// into); its subfolders are left alone. Never throws.
+void remove_stale_saves_in(const std::wstring& folder);
 
 }  // namespace core

@@ -31,6 +31,11 @@ public:
     ContentDialog& operator=(const ContentDialog&) = delete;
 
     // Set these before `show_async`.
+    // The dialog window's title; empty: the program's name in the interface
+    // language.
+    std::wstring window_title;
+    // A fixed-size dialog takes the size of its content and cannot be resized.
+    bool fixed_size = false;
     std::shared_ptr<Element> title;
     std::shared_ptr<Element> content;
     std::wstring primary_button_text;

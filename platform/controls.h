@@ -34,10 +34,16 @@ public:
     const std::wstring& text() const { return text_; }
     void set_text(std::wstring text);
     void set_foreground(const SolidColorBrush& brush);
+    // For a name or a path: one line, shortened with "…" when painted
+    // narrower than the text, which stays whole as the text and the tooltip.
+    // It never makes its window wider.
+    void set_elides(bool elides);
+    bool elides() const { return elides_; }
 
 private:
     TextBlock();
     std::wstring text_;
+    bool elides_ = false;
 };
 
 // A tool bar button: an icon over a label.

@@ -23,7 +23,7 @@ void run_guarded(const std::function<void()>& work) noexcept {
     try {
         work();
     } catch (...) {
-        report_failure("posted work");
+        report_failure();
     }
 }
 

@@ -39,14 +39,14 @@ public:
         try {
             current = handlers_;
         } catch (...) {
-            report_failure("event dispatch");
+            report_failure();
             return;
         }
         for (const auto& [token, handler] : current) {
             try {
                 handler(sender, args);
             } catch (...) {
-                report_failure("event handler");
+                report_failure();
             }
         }
     }

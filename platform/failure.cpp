@@ -28,9 +28,9 @@ std::string current_exception_text() {
     }
 }
 
-void report_failure(std::string_view where) noexcept {
+void report_failure() noexcept {
     try {
-        report_failure_message(std::string(where) + ": " + current_exception_text());
+        report_failure_message(current_exception_text());
     } catch (...) {
     }
 }

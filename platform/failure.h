@@ -9,15 +9,16 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 
 namespace platform {
 
 using FailureReporter = std::function<void(const std::string& message)>;
 
-// Call from inside a catch block: describes the exception being handled and
-// hands it to the reporter. Never throws.
-void report_failure(std::string_view where) noexcept;
+// Call from inside a catch block: hands the text of the exception being
+// handled to the reporter as it is, for the user to read: the program's own
+// failures are sentences ("Changes could not be saved to …"), never the name
+// of the place that caught them. Never throws.
+void report_failure() noexcept;
 // Hands a message to the reporter. Never throws.
 void report_failure_message(const std::string& message) noexcept;
 

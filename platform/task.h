@@ -152,7 +152,7 @@ struct FireAndForget {
         std::suspend_never initial_suspend() noexcept { return {}; }
         std::suspend_never final_suspend() noexcept { return {}; }
         void return_void() noexcept {}
-        void unhandled_exception() noexcept { report_failure("background work"); }
+        void unhandled_exception() noexcept { report_failure(); }
     };
 };
 

@@ -74,6 +74,12 @@ public:
 
     // Shows the window and brings it to the front.
     void activate();
+    // Once the system's frame is known after the window showed (a window
+    // manager adds it around the size asked for), moves and shrinks the
+    // window so that the framed window lies within its screen's available
+    // area. Nothing where windows cannot be placed, for a maximised window,
+    // or when no frame comes within a few seconds.
+    void fit_frame_into_screen();
     // Closes the window; `closed` is raised once, before the window hides.
     void close();
     bool is_closed() const { return closed_; }

@@ -10,7 +10,12 @@ document::document(std::wstring path_in, int language_in, const environment& env
 
 document::~document() = default;
 
-bool document::save() { return data && data->save(); }
+bool document::save() { return !write(); }
+
+std::error_code document::write() {
+    if (!data) return std::make_error_code(std::errc::operation_not_permitted);
+    return data->write();
+}
 
 bool document::loaded() const { return data && data->loaded(); }
 

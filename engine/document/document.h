@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <system_error>
 
 #include "engine/document/document_data.h"
 #include "engine/document/environment.h"
@@ -28,9 +29,11 @@ public:
     document(const document&) = delete;
     document& operator=(const document&) = delete;
 
-    // Writes the tree back to the file. False, and the stored file kept as it
-    // was, when the document did not load or the writing failed.
+    // Writes the tree back to the file when the file does not hold those
+    // bytes already. False, and the stored file kept as it was, when the
+    // document did not load or the writing failed; `write` answers why.
     virtual bool save();
+    std::error_code write();
 
     // Whether the file opened, began with "BRF4.0" and was read without
     // damage: only then may the document be written back.

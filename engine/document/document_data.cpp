@@ -115,13 +115,18 @@ void document_data::write_node(const doc_node& node) {
     }
 }
 
-bool document_data::save() {
-    if (!loaded()) return false;
+std::error_code document_data::write() {
+    if (!loaded()) return std::make_error_code(std::errc::operation_not_permitted);
     file->write_string(brik_magic);
     write_node(page_setup);
     write_node(pages);
     write_node(parameters);
     return file->commit();
+}
+
+std::string document_data::node_bytes(const doc_node& node) {
+    write_node(node);
+    return file->take_output();
 }
 
 }  // namespace engine

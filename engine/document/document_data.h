@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <system_error>
 
 #include "engine/document/doc_model.h"
 #include "engine/document/document_file.h"
@@ -34,10 +35,14 @@ struct document_data {
     void write_record(const doc_record& record);
     void write_node(const doc_node& node);
 
-    // Writes the whole tree back to `path`. Answers false, and writes
-    // nothing, when the document did not load; answers false, keeping the
+    // Writes the whole tree back to `path` when the file does not hold those
+    // bytes already. Answers `operation_not_permitted`, and writes nothing,
+    // when the document did not load; answers the failure, keeping the
     // stored file, when the writing fails.
-    bool save();
+    std::error_code write();
+    bool save() { return !write(); }
+    // The bytes `node` takes in the file; nothing is written.
+    std::string node_bytes(const doc_node& node);
 
     doc_node page_setup;
     doc_node pages;

@@ -143,10 +143,19 @@ void document_file::write_string(std::wstring_view text) {
     for (char16_t unit : units) write_u16(unit);
 }
 
-bool document_file::commit() {
+std::error_code document_file::commit() {
+    const std::string bytes = take_output();
+    // A file that cannot be written (a read-only library) can still be left
+    // as it is.
+    if (env_->file_size(path) == bytes.size() && env_->read_file(path, bytes.size()) == bytes)
+        return {};
+    return env_->replace_file(path, bytes);
+}
+
+std::string document_file::take_output() {
     std::string bytes;
     bytes.swap(output_);
-    return env_->replace_file(path, bytes);
+    return bytes;
 }
 
 }  // namespace engine

@@ -48,6 +48,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "engine/document/environment.h"
 
@@ -106,9 +107,13 @@ public:
     void write_u32(std::uint32_t value);
     void write_f64(double value);
     void write_string(std::wstring_view text);
-    // Replaces the file at `path` by the output buffer. On any failure the
-    // original file is kept and the answer is false. The buffer is emptied.
-    bool commit();
+    // Replaces the file at `path` by the output buffer, unless the file
+    // holds those bytes already: then nothing is written. On any failure the
+    // original file is kept and the failure is answered; an empty code means
+    // the file holds the buffer. The buffer is emptied.
+    std::error_code commit();
+    // The output buffer, which is emptied; the file is not touched.
+    std::string take_output();
 
     // After a failed open: "File " + path + " is unavailable."; after an open:
     // the first string of the file.

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace engine {
 
@@ -23,9 +24,11 @@ public:
     virtual std::optional<std::string> read_file(const std::wstring& path,
                                                  std::uintmax_t limit) const = 0;
     // Puts `bytes` in place of the file at `path` (of the file a link there
-    // points to) so that a failure at any step leaves that file as it was;
-    // false on failure. A missing file is created.
-    virtual bool replace_file(const std::wstring& path, std::string_view bytes) const = 0;
+    // points to) so that a failure at any step leaves that file as it was.
+    // Answers the failure, an empty code on success. A missing file is
+    // created.
+    virtual std::error_code replace_file(const std::wstring& path,
+                                         std::string_view bytes) const = 0;
     // The wall clock: seconds since 1970-01-01 00:00 UTC.
     virtual std::int64_t now() const = 0;
 

@@ -22,10 +22,11 @@ std::optional<std::string> memory_environment::read_file(const std::wstring& pat
                                 std::size_t(std::min<std::uintmax_t>(limit, found->second.size())));
 }
 
-bool memory_environment::replace_file(const std::wstring& path, std::string_view bytes) const {
-    if (path.empty()) return false;
+std::error_code memory_environment::replace_file(const std::wstring& path,
+                                                 std::string_view bytes) const {
+    if (path.empty()) return std::make_error_code(std::errc::no_such_file_or_directory);
     files_[path] = std::string(bytes);
-    return true;
+    return {};
 }
 
 }  // namespace engine

@@ -23,7 +23,7 @@ public:
     std::optional<std::uintmax_t> file_size(const std::wstring& path) const override;
     std::optional<std::string> read_file(const std::wstring& path,
                                          std::uintmax_t limit) const override;
-    bool replace_file(const std::wstring& path, std::string_view bytes) const override;
+    std::error_code replace_file(const std::wstring& path, std::string_view bytes) const override;
     std::int64_t now() const override { return now_; }
 
 private:

@@ -21,6 +21,8 @@ void write_default_geometry(doc_record& r) {
     r.v[2] = default_bottom_mm;
 }
 
+bool is_never_made(const doc_group& setup) { return !(setup.record.d1 >= 1.0); }
+
 void write_default_setup(doc_group& setup) {
     write_default_geometry(setup.record);
     // The first two elements are the default styles; only those that exist.

@@ -22,6 +22,11 @@ inline constexpr std::uint16_t default_bottom_mm = 19;
 doc_group* page_setup_group(document_data* data);
 const doc_record* page_setup_record(const document_data* data);
 
+// Whether the setup was never made: no page width (a width that is no
+// number, in a damaged file, counts as none). A render writes the defaults
+// into such a setup.
+bool is_never_made(const doc_group& setup);
+
 // A4 with the default margins.
 void write_default_geometry(doc_record& r);
 // The default geometry and the first two default styles, where they exist.

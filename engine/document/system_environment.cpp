@@ -45,18 +45,18 @@ public:
         return bytes;
     }
 
-    bool replace_file(const std::wstring& path, std::string_view bytes) const override {
-        if (path.empty()) return false;
+    std::error_code replace_file(const std::wstring& path, std::string_view bytes) const override {
+        if (path.empty()) return std::make_error_code(std::errc::no_such_file_or_directory);
         std::error_code error;
         fs::path target = file_system_path(path);
         // Replace what a link points to, not the link itself.
         if (fs::is_symlink(target, error)) {
             fs::path resolved = fs::canonical(target, error);
-            if (error) return false;
+            if (error) return error;
             target = resolved;
         }
-        if (fs::is_directory(target, error)) return false;
-        return !engine::replace_file(target, bytes);
+        if (fs::is_directory(target, error)) return std::make_error_code(std::errc::is_a_directory);
+        return engine::replace_file(target, bytes);
     }
 
     std::int64_t now() const override { return std::int64_t(std::time(nullptr)); }

@@ -150,8 +150,7 @@ const std::wstring& render_html(render_context& context) {
     context.form_column_mode = 1;
 
     doc_group* setup = page_setup_group(data);
-    // A width that is no number (a damaged file) counts as never set.
-    if (setup && !(setup->record.d1 >= 1.0)) write_default_setup(*setup);
+    if (setup && is_never_made(*setup)) write_default_setup(*setup);
     doc_record defaults;
     if (!setup) write_default_geometry(defaults);
     const doc_record& geometry = setup ? setup->record : defaults;

@@ -7,11 +7,17 @@
 
 #include "platform/dispatcher.h"
 #include "platform/failure.h"
+#include "platform/interface_language.h"
+#include "platform/qt/elided_words.h"
+#include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
 
 namespace platform {
 
 namespace {
+
+// The widest a word of a failure's message is shown, in pixels.
+constexpr int message_box_width = 480;
 
 bool can_show_dialogs() {
     const QString name = QGuiApplication::platformName();
@@ -23,8 +29,17 @@ void show_failure(const std::string& message) {
     if (!can_show_dialogs()) return;
     // Not modal: a nested event loop inside a handler would run other
     // handlers in the middle of this one.
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Paperwright"),
-                                QString::fromStdString(message));
+    const QString whole = QString::fromStdString(message);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, to_qstring(interface_texts().program_name), whole);
+    // A long path would make the box wider than the screen: it shows
+    // shortened, and whole in the details and the tooltip.
+    const QString shown = with_long_words_elided(whole, box->fontMetrics(), message_box_width);
+    if (shown != whole) {
+        box->setText(shown);
+        box->setDetailedText(whole);
+        box->setToolTip(whole);
+    }
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
 }
@@ -61,7 +76,7 @@ int run_application(int argc, char** argv, const WindowFactory& make_window) {
                 "the window could not be opened: " + current_exception_text();
             std::cerr << "tembrick: " << message << std::endl;
             if (can_show_dialogs())
-                QMessageBox::critical(nullptr, QStringLiteral("Paperwright"),
+                QMessageBox::critical(nullptr, to_qstring(interface_texts().program_name),
                                       QString::fromStdString(message));
             exit_code = 1;
         }

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "platform/interface_language.h"
 #include "platform/qt/brushes.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/native_widget.h"
@@ -79,6 +80,8 @@ Task<DialogResult> ContentDialog::show_async(Window& over) {
     answer_ = {};
     auto* dialog = new DialogWidget(widget_of(over));
     dialog->setWindowModality(Qt::WindowModal);
+    dialog->setWindowTitle(
+        to_qstring(window_title.empty() ? interface_texts().program_name : window_title));
     QPalette palette = dialog->palette();
     palette.setBrush(QPalette::Window, qt_brush(background));
     dialog->setPalette(palette);
@@ -110,6 +113,7 @@ Task<DialogResult> ContentDialog::show_async(Window& over) {
     buttons->addWidget(close);
     QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::reject);
     layout->addLayout(buttons);
+    if (fixed_size) layout->setSizeConstraint(QLayout::SetFixedSize);
 
     std::weak_ptr<ContentDialog> weak = weak_from_this();
     QObject::connect(dialog, &QDialog::finished, dialog, [weak](int code) {

@@ -93,6 +93,11 @@ void TextBlock::set_text(std::wstring text) {
     static_cast<TextLabel*>(widget_of(*this))->show_text(to_qstring(text_));
 }
 
+void TextBlock::set_elides(bool elides) {
+    elides_ = elides;
+    static_cast<TextLabel*>(widget_of(*this))->set_elides(elides);
+}
+
 void TextBlock::set_foreground(const SolidColorBrush& brush) {
     set_text_colour(widget_of(*this), brush.color);
 }

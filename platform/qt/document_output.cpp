@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/interface_language.h"
 #include "platform/qt/pdf_composer.h"
 #include "platform/qt/pdf_footers.h"
 #include "platform/qt/qstring_conversion.h"
@@ -66,7 +67,8 @@ QString any_case_name_filter(const std::vector<std::wstring>& extensions) {
         }
         patterns << pattern;
     }
-    return QStringLiteral("(%1)").arg(patterns.join(QLatin1Char(' ')));
+    return QStringLiteral("%1 (%2)").arg(to_qstring(interface_texts().images),
+                                         patterns.join(QLatin1Char(' ')));
 }
 
 class QtDocumentOutput final : public DocumentOutput {
@@ -157,6 +159,8 @@ public:
         auto* dialog = new QFileDialog(QApplication::activeWindow());
         dialog->setFileMode(QFileDialog::ExistingFile);
         dialog->setNameFilter(any_case_name_filter(extensions));
+        // The patterns spell every letter case: the label says enough.
+        dialog->setOption(QFileDialog::HideNameFilterDetails, true);
         return chosen_path(dialog);
     }
 

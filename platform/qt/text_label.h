@@ -4,6 +4,9 @@
 // wrapped label asks for a narrow box and wraps even where there is room.
 // One that breaks anywhere wraps between any two characters, not only
 // between words.
+// An eliding one (a name or a path) keeps to one line and is shortened in
+// the middle when painted narrower than its text; it asks for no more than
+// a modest width and needs next to none, so no name widens the window.
 #pragma once
 
 #include <QLabel>
@@ -16,12 +19,18 @@ public:
     void set_breaks_anywhere(bool breaks);
     // Shows `text`, plain, as this label wraps it.
     void show_text(const QString& text);
+    void set_elides(bool elides);
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool asks_for_one_line_ = false;
     bool breaks_anywhere_ = false;
     QString text_;
+    bool elides_ = false;
 };
 
 }  // namespace platform

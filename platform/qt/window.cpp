@@ -1,12 +1,15 @@
 #include "platform/window.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 #include <functional>
 
 #include "platform/qt/native_widget.h"
@@ -214,6 +217,61 @@ void Window::activate() {
     widget->show();
     widget->raise();
     widget->activateWindow();
+}
+
+namespace {
+
+// The frame margins of a shown window: zero until the window manager framed it.
+QMargins frame_margins(const QWidget& widget) {
+    const QRect frame = widget.frameGeometry(), inner = widget.geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// Fits the framed window into the available area of its screen; false while
+// its frame is not known yet.
+bool fit_framed(QWidget& widget) {
+    if (!widget.isVisible() || widget.windowState() != Qt::WindowNoState) return true;
+    const QMargins frame = frame_margins(widget);
+    if (frame.isNull()) return false;
+    const QScreen* screen = widget.screen();
+    if (!screen) return true;
+    const QRect area = screen->availableGeometry();
+    const QRect framed = widget.frameGeometry();
+    if (area.contains(framed)) return true;
+    const int width = std::min(widget.width(), area.width() - frame.left() - frame.right());
+    const int height = std::min(widget.height(), area.height() - frame.top() - frame.bottom());
+    widget.resize(width, height);
+    const int outer_width = widget.width() + frame.left() + frame.right();
+    const int outer_height = widget.height() + frame.top() + frame.bottom();
+    const int x =
+        std::clamp(framed.x(), area.x(), std::max(area.x(), area.right() + 1 - outer_width));
+    const int y =
+        std::clamp(framed.y(), area.y(), std::max(area.y(), area.bottom() + 1 - outer_height));
+    // A top-level widget's position is its frame's.
+    widget.move(x, y);
+    return true;
+}
+
+// Long enough for any window manager to frame a new window.
+constexpr int frame_wait_ms = 5000;
+constexpr int frame_check_ms = 50;
+
+}  // namespace
+
+void Window::fit_frame_into_screen() {
+    if (!can_be_placed()) return;
+    QWidget* widget = widget_of(*this);
+    auto* timer = new QTimer(widget);
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(timer, &QTimer::timeout, timer, [widget, timer, waited] {
+        if (fit_framed(*widget) || waited.elapsed() > frame_wait_ms) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(frame_check_ms);
 }
 
 void Window::close() {

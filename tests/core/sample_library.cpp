@@ -39,4 +39,6 @@ core::program_folders SampleLibrary::folders() const {
             core::text_of(root / L"cache/tembrick/temp")};
 }
 
+void type_a_value(core::session& session) { session.data()->parameters.record.s1 += L"typed"; }
+
 }  // namespace core_test

@@ -19,6 +19,9 @@ std::string document_bytes(const std::u16string& title);
 // file does not load.
 int stored_section(const std::filesystem::path& file);
 
+// Changes the open document's tree as typing a value would.
+void type_a_value(core::session& session);
+
 class SampleLibrary {
 public:
     SampleLibrary();

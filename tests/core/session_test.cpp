@@ -7,9 +7,11 @@
 #include <span>
 #include <stdexcept>
 
+#include "core/counted_writes.h"
 #include "core/interface_language_fixture.h"
 #include "core/sample_library.h"
 #include "engine/text/utf16.h"
+#include "support/brik_fixture.h"
 
 namespace {
 
@@ -84,16 +86,64 @@ TEST_F(Session, OpeningRecordsTheLastDocumentAndClosingWritesTheSectionBack) {
 TEST_F(Session, AFailedWriteBackKeepsTheDocumentOpenAndADocumentNotLoadedIsNeverWritten) {
     const auto session = start();
     session->open_document(L"Folder/Two Words.brik");
+    core_test::type_a_value(*session);
     std::filesystem::remove_all(data_file(L"briks/Folder"));
     EXPECT_FALSE(session->close_document());
     ASSERT_NE(session->document(), nullptr);
     EXPECT_EQ(session->document()->path, data_text(L"briks/Folder/Two Words.brik"));
+    EXPECT_EQ(session->write_failure(), std::errc::no_such_file_or_directory);
 
     session->open_document(L"../secret.brik");
     EXPECT_EQ(session->document()->path, L"");
     EXPECT_FALSE(session->has_loaded_document());
     EXPECT_TRUE(session->close_document());
     EXPECT_EQ(session->data(), nullptr);
+}
+
+TEST_F(Session, ADocumentIsWrittenBackOnlyWhenItsBytesDiffer) {
+    core_test::counted_writes files;
+    core::session session(
+        folders(), [] { return L"US"; }, files);
+    session.open_document(L"Folder/Two Words.brik");
+    ASSERT_TRUE(session.close_document());  // the file learns its path
+    const int first = files.writes;
+    session.open_document(L"Folder/Two Words.brik");
+    ASSERT_TRUE(session.close_document());
+    EXPECT_EQ(files.writes, first);
+    session.open_document(L"Folder/Two Words.brik");
+    session.set_section(2);
+    ASSERT_TRUE(session.close_document());
+    EXPECT_EQ(files.writes, first + 1);
+    EXPECT_EQ(core_test::stored_section(data_file(L"briks/Folder/Two Words.brik")), 2);
+}
+
+TEST_F(Session, AReadOnlyLibraryClosesEveryDocumentButOneWhoseTypedValuesWouldBeLost) {
+    { start()->open_document(L"Folder/Two Words.brik"); }  // installs the library
+    // A library page whose page setup was never made: a render writes its
+    // defaults.
+    fixture::brik_tree page;
+    page.page_setup.groups.emplace_back().elements.resize(2);
+    page.pages.groups.emplace_back().record.a = 1;
+    core_test::write_file(data_file(L"briks/Library.brik"), fixture::write_brik(page));
+    core_test::counted_writes files;
+    files.read_only = true;
+    core::session session(
+        folders(), [] { return L"US"; }, files);
+    session.open_document(session.library_page());
+    (void)session.screen_html();
+    ASSERT_EQ(session.data()->page_setup.groups.at(0).record.d1, 210);
+    EXPECT_TRUE(session.close_document());
+    session.open_document(L"Folder/Two Words.brik");
+    session.set_section(3);
+    EXPECT_TRUE(session.close_document());  // only the stored section is lost
+    EXPECT_EQ(session.document(), nullptr);
+
+    session.open_document(L"Folder/Two Words.brik");
+    core_test::type_a_value(session);
+    EXPECT_FALSE(session.close_document());
+    ASSERT_NE(session.document(), nullptr);
+    EXPECT_EQ(session.write_failure(), std::errc::read_only_file_system);
+    EXPECT_GT(files.writes, 0);
 }
 
 TEST_F(Session, TemporaryFilesOfInterruptedSavesAreRemovedUnlessTheirProcessIsOursAndRunning) {

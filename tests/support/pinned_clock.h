@@ -19,7 +19,7 @@ public:
                                          std::uintmax_t limit) const override {
         return engine::system_environment().read_file(path, limit);
     }
-    bool replace_file(const std::wstring& path, std::string_view bytes) const override {
+    std::error_code replace_file(const std::wstring& path, std::string_view bytes) const override {
         return engine::system_environment().replace_file(path, bytes);
     }
     std::int64_t now() const override { return now_; }

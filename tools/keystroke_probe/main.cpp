@@ -16,6 +16,9 @@
 // clock. Before typing, the view is scrolled to where the field first shows.
 // Each key waits for the previous one to be painted and then for a pause of
 // 20 to 60 ms, so keys fall anywhere between two frames, as a typist's do.
+// A key is paired with its own change of the page (the first after the key
+// was typed, which the probe marks in the page) and that change's paint; a
+// key whose paint is not seen within 5 seconds is dropped and counted.
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise (xcb under Xvfb), in
 // a fresh home folder.
 #include <QApplication>
@@ -39,6 +42,7 @@
 #include "platform/qt/native_widget.h"
 #include "platform/text_box.h"
 #include "tools/generated_templates/fifty_pages.h"
+#include "tools/keystroke_probe/key_pairing.h"
 #include "tools/keystroke_probe/probe_templates.h"
 #include "tools/probe_home/probe_home.h"
 
@@ -50,8 +54,14 @@ struct field_to_type {
     std::wstring field;
 };
 
-// When the program last sent a render's script to the view.
-double last_render_sent = 0;
+// When the program sent each render's script to the view.
+std::vector<double> renders_sent;
+
+// The first render sent at or after `time`; 0 when none was.
+double render_sent_after(double time) {
+    const auto found = std::lower_bound(renders_sent.begin(), renders_sent.end(), time);
+    return found == renders_sent.end() ? 0 : *found;
+}
 
 double now_ms() {
     using namespace std::chrono;
@@ -97,31 +107,45 @@ double page_clock_offset(platform::WebView& view) {
     return offset;
 }
 
-// Notes, for every change of the content, when it happened and when the
-// frame that shows it was painted: the task after a requestAnimationFrame
-// callback runs once that frame's layout and paint are done.
+// Notes every change of the content with the key it followed (the probe
+// marks each key before typing it) and when the frame that shows it was
+// painted: the task after a requestAnimationFrame callback runs once that
+// frame's layout and paint are done. A change after the callback waits for
+// the next frame.
 constexpr wchar_t page_watch[] =
     LR"js(
 (function () {
-  var watch = window.tembrickProbe = {changed: [], painted: []}, waiting = false;
+  var watch = window.tembrickProbe = {key: -1, changes: []}, pending = [];
   function clock() { return performance.timeOrigin + performance.now(); }
   new MutationObserver(function () {
-    if (waiting) return;
-    waiting = true;
-    watch.changed.push(clock());
+    var change = {key: watch.key, changed: clock(), painted: 0};
+    watch.changes.push(change);
+    pending.push(change);
+    if (pending.length > 1) return;
     requestAnimationFrame(function () {
-      var channel = new MessageChannel();
-      channel.port1.onmessage = function () { watch.painted.push(clock()); waiting = false; };
+      var framed = pending, channel = new MessageChannel();
+      pending = [];
+      channel.port1.onmessage = function () {
+        var t = clock();
+        framed.forEach(function (c) { c.painted = t; });
+      };
       channel.port2.postMessage(0);
     });
   }).observe(document.documentElement, {subtree: true, childList: true, characterData: true, attributes: true});
 })();
 )js";
 
-constexpr wchar_t page_watch_state[] =
-    L"(function () { var w = window.tembrickProbe; return w ? [w.painted.length, "
-    L"w.changed[w.changed.length - 1], "
-    L"w.painted[w.painted.length - 1]] : []; })()";
+// Marks the changes that follow as the key's, forgetting earlier ones.
+std::wstring mark_key(int key) {
+    return L"window.tembrickProbe.key = " + std::to_wstring(key) +
+           L"; window.tembrickProbe.changes = []; true";
+}
+
+// The key's changes, as changed and painted times (0 while not painted).
+std::wstring key_changes(int key) {
+    return L"window.tembrickProbe.changes.filter(function (c) { return c.key === " +
+           std::to_wstring(key) + L"; }).map(function (c) { return [c.changed, c.painted]; })";
+}
 
 void collect_text_boxes(const platform::Panel& panel,
                         std::vector<std::shared_ptr<platform::TextBox>>& out) {
@@ -239,7 +263,7 @@ bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
     const double offset = page_clock_offset(view);
 
     std::vector<key_times> keys;
-    double painted_count = 0;
+    int dropped = 0;
     std::mt19937 random(7);
     std::uniform_int_distribution<int> pause_ms(20, 60);
     const app::ViewUpdates before = window.view_updates();
@@ -248,27 +272,36 @@ bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
         pause.start();
         const int wanted = pause_ms(random);
         probe::wait_until([&] { return pause.elapsed() >= wanted; });
+        if (run_script(view, mark_key(i)) != L"true") {
+            std::printf("%s: the view does not answer\n", typed.title);
+            return false;
+        }
         const double pressed = now_ms();
         type_key(editor, i);
-        const double sent = last_render_sent;
-        std::vector<double> state;
-        const bool painted = probe::wait_until(
+        // The key's own change, the first after it was typed, and that
+        // change's paint. A key whose paint is not seen is dropped.
+        double sent = 0, changed = 0, shown = 0;
+        probe::wait_until(
             [&] {
-                state = numbers_in(run_script(view, page_watch_state));
-                return state.size() == 3 && state[0] > painted_count;
+                sent = render_sent_after(pressed);
+                if (sent == 0) return false;
+                const auto paint = probe::key_paint_of(numbers_in(run_script(view, key_changes(i))),
+                                                       offset, pressed);
+                if (!paint) return false;
+                changed = paint->changed;
+                shown = paint->painted;
+                return true;
             },
             5000);
-        if (!painted) {
-            std::printf("%s: key %d was never painted\n", typed.title, i + 1);
-            return false;
+        if (shown == 0) {
+            ++dropped;
+            continue;
         }
-        painted_count = state[0];
-        if (sent < pressed) {
-            std::printf("%s: key %d sent no render\n", typed.title, i + 1);
-            return false;
-        }
-        const double changed = state[1] - offset, shown = state[2] - offset;
         keys.push_back({sent - pressed, changed - sent, shown - changed});
+    }
+    if (keys.empty()) {
+        std::printf("%s: no key was painted\n", typed.title);
+        return false;
     }
 
     // The typed letters only: the document may write a value's first letter
@@ -282,6 +315,7 @@ bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
         return false;
     }
     report(typed, keys);
+    if (dropped > 0) std::printf("  %d keys dropped: their paint was not seen\n", dropped);
     const app::ViewUpdates& after = window.view_updates();
     std::printf("  view updates: %d text nodes, %d pages, %d whole builds\n",
                 after.text_edits - before.text_edits, after.page_replaces - before.page_replaces,
@@ -319,7 +353,7 @@ int main(int argc, char** argv) {
     probe::start_in_english(home);
 
     app::MainWindowHooks hooks;
-    hooks.render_sent = [](app::MainWindow&) { last_render_sent = now_ms(); };
+    hooks.render_sent = [](app::MainWindow&) { renders_sent.push_back(now_ms()); };
     hooks.first_page_shown = [count](app::MainWindow& window) {
         platform::post([&window, count] {
             run_probe(window, count);

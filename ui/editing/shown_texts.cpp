@@ -1,6 +1,7 @@
 #include "ui/editing/shown_texts.h"
 
 #include "engine/render/script.h"
+#include "engine/text/markup_text.h"
 #include "ui/editing/parameter_tree.h"
 
 namespace ui {
@@ -22,7 +23,8 @@ std::wstring shown_text(engine::document* doc, const engine::view_state& view,
     if (!holds_brace(text)) return text;
     try {
         engine::render_context context(doc, view);
-        return engine::script(text, context).run();
+        // Written for the page; shown here without its markup.
+        return engine::markup_to_text(engine::script(text, context).run());
     } catch (...) {
         return text;
     }

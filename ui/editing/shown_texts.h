@@ -1,6 +1,8 @@
 // What captions, notes and options show, and the value an options field
-// stores. Texts that hold "{" show their rendered form; others are shown as
-// stored, without running the script. UI thread only.
+// stores. Texts that hold "{" show their rendered form as plain text (the
+// script writes markup for the page: a sum keeps its digits together with
+// a no-break span); others are shown as stored, without running the script.
+// UI thread only.
 #pragma once
 
 #include <string>

@@ -7,6 +7,7 @@
 
 #include "core/engine_services.h"
 #include "core/interface_texts.h"
+#include "core/stale_saves.h"
 #include "platform/timer.h"
 #include "ui/output/file_writer.h"
 #include "ui/output/open_document_names.h"
@@ -139,6 +140,9 @@ platform::FireAndForget SavePrintPanel::SaveOrPrintAsync(
     const auto path =
         save_path(save_folder, fallback_folder, GetDocumentTitle(session_, true), format);
     if (!path) co_return;
+    // A save cut short in this folder (a kill, a power loss) left its
+    // temporary file there; the folder is swept before it takes another.
+    core::remove_stale_saves_in(path->substr(0, path->rfind(L'/') + 1));
     const bool open_afterwards = choices.open_after_saving;
     bool saved = false;
     try {

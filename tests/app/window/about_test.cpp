@@ -1,7 +1,10 @@
 // The About box, opened from the menu or a logo.
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include "platform/hyperlink_button.h"
+#include "platform/qt/native_widget.h"
 #include "platform/testing.h"
 #include "window/window_fixture.h"
 
@@ -50,6 +53,10 @@ TEST_F(About, TheMenuOpensItInTheInterfaceLanguageWithEnglishLabelsAndItsLinksGo
     const auto header = texts(dialog->title);
     ASSERT_FALSE(header.empty());
     EXPECT_EQ(header[0], L"БУМАГОДЕЛ");
+    // Titled, and of the one size its content takes.
+    QWidget* box = dialog->native()->widget.data();
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("О программе"));
+    EXPECT_EQ(box->minimumSize(), box->maximumSize());
     EXPECT_EQ(texts(dialog->content),
               (std::vector<std::wstring>{L"Home Page", L"https://paperwright.example.org/ru",
                                          L"Support Contact", L"support-ru@paperwright.example.org",

@@ -95,6 +95,17 @@ TEST_F(BarsAndMenu, TheMenuReachesEveryModeAndItsPrintAndSaveSwitchPagesInsideTh
     choose(*window, 4);
     EXPECT_EQ(window->session().mode(), ViewMode::data);
     EXPECT_TRUE(failures.messages.empty());
+
+    // The pointer went from the button into the menu: the button shows no
+    // hover once the menu closed, whether an item was chosen or not.
+    platform::Element& button = *window->elements().menu_button;
+    const platform::Brush away = button.background();
+    button.events().pointer_entered.raise(button, {});
+    ASSERT_NE(button.background(), away);
+    button.events().tapped.raise(button, {});
+    platform::MenuFlyout::open_menu()->hide();
+    pump();
+    EXPECT_EQ(button.background(), away);
 }
 
 TEST_F(BarsAndMenu, SliderWidthsAreKeptAndStoredOnesOutsideTheirRangeAreHeldToIt) {

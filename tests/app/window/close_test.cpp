@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/text/utf16.h"
 #include "window/window_fixture.h"
 
 namespace {
@@ -28,13 +29,16 @@ TEST_F(ClosingTheWindow, WritesTheDocumentAndSettingsClosesTheViewsAndEmptiesTem
 TEST_F(ClosingTheWindow, AFailedWriteBackIsShownAndTheRestStillHappens) {
     auto window = make_window();
     main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
+    core_test::type_a_value(window->session());
     std::filesystem::remove_all(data_file(L"briks/Folder"));
     window->session().config().DocumentZoom = 120;
     write_file(root / L"cache/tembrick/temp/x.tmp", "x");
 
     window->elements().window->close();
     ASSERT_EQ(failures.messages.size(), 1u);
-    EXPECT_NE(failures.messages[0].find("File writing failed."), std::string::npos);
+    EXPECT_EQ(failures.messages[0], "Changes could not be saved to " +
+                                        engine::to_utf8(data_text(L"briks/Folder/Two Words.brik")) +
+                                        ": No such file or directory.");
     EXPECT_TRUE(file_contains(data_file(L"tembrick.ini"), u"DocumentZoom:\t\t120.000000"));
     EXPECT_TRUE(std::filesystem::is_empty(root / L"cache/tembrick/temp"));
 }

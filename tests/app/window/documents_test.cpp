@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "core/counted_writes.h"
 #include "core/interface_texts.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
+#include "engine/text/utf16.h"
 #include "window/window_fixture.h"
 
 namespace {
@@ -60,10 +62,12 @@ TEST_F(OpeningDocuments, BadNamesShowTheAbsentPageAndAFileThatFailedToLoadIsNeve
     }
     EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/.brik")));
 
-    // Names whose check fails (too long, a loop of links) are missing too; the
-    // open document is written back and closed first.
+    // Names whose check fails (too long a path, a loop of links) are missing
+    // too; the open document is written back and closed first.
     std::filesystem::create_symlink("Loop.brik", data_file(L"briks/Loop.brik"));
-    for (const std::wstring& name : {std::wstring(300, L'x'), std::wstring(L"Loop")}) {
+    std::wstring long_path;
+    for (int i = 0; i < 20; ++i) long_path += std::wstring(250, L'x') + L"/";
+    for (const std::wstring& name : {long_path + L"x", std::wstring(L"Loop")}) {
         post(L"Folder/Two|Words");
         window->session().set_section(2);
         post(name);
@@ -124,16 +128,46 @@ TEST_F(OpeningDocuments, TheSectionSurvivesReopeningAndAFailedWriteBackKeepsTheD
     post(L"Folder/Two|Words");
     EXPECT_EQ(window->session().section(), 3);
 
-    // The document's folder disappears: writing it back cannot succeed.
+    // The document's folder disappears: writing a typed value back cannot
+    // succeed.
     std::filesystem::remove_all(data_file(L"briks/Folder"));
     window->session().set_section(1);
+    core_test::type_a_value(window->session());
     post(L"Agreements/Sales|Agreement");
     ASSERT_EQ(failures.messages.size(), 1u);
-    EXPECT_NE(failures.messages[0].find("File writing failed."), std::string::npos);
+    EXPECT_TRUE(failures.messages[0].starts_with("Changes could not be saved to "));
     ASSERT_TRUE(window->session().document());
     EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
     EXPECT_EQ(window->session().config().LastDocumentEng, L"Folder/Two Words.brik");
     EXPECT_EQ(window->session().section(), 1);
+}
+
+TEST_F(OpeningDocuments,
+       AReadOnlyLibraryOpensItsTemplatesAndKeepsADocumentWhoseTypedValueIsNotSaved) {
+    core_test::counted_writes read_only;
+    read_only.read_only = true;
+    files = &read_only;
+    auto window = make_window();
+    show_first_page();
+    ASSERT_TRUE(window->session().library_shown());
+    post(L"Folder/Two|Words");
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
+    window->session().set_section(2);
+    window->elements().library_button->click();
+    EXPECT_TRUE(window->session().library_shown());
+    post(L"Folder/Two|Words");
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
+    EXPECT_TRUE(failures.messages.empty());
+
+    core_test::type_a_value(window->session());
+    window->elements().library_button->click();
+    ASSERT_EQ(failures.messages.size(), 1u);
+    EXPECT_EQ(failures.messages[0], "Changes could not be saved to " +
+                                        engine::to_utf8(data_text(L"briks/Folder/Two Words.brik")) +
+                                        ": Read-only file system.");
+    EXPECT_FALSE(window->session().library_shown());
+    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
+    EXPECT_GT(read_only.writes, 0);
 }
 
 }  // namespace

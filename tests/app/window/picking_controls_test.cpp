@@ -153,7 +153,8 @@ TEST(PickingImageFile, OffersTheExtensionsInAnyCaseAndACancelIsNoFile) {
             dialog = found;
     }
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->nameFilters(), QStringList{"(*.[pP][nN][gG] *.[jJ][pP][gG])"});
+    EXPECT_EQ(dialog->nameFilters(), QStringList{"Images (*.[pP][nN][gG] *.[jJ][pP][gG])"});
+    EXPECT_TRUE(dialog->testOption(QFileDialog::HideNameFilterDetails));
     EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
     dialog->reject();
     pump();

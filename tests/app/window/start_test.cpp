@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 #include "core/interface_texts.h"
 #include "engine/document/ui_strings.h"
@@ -25,6 +29,24 @@ TEST_F(WindowStart, FirstStartWritesTheSettingsAndOpensTheLibraryOfTheRegion) {
     EXPECT_EQ(window->session().document()->path, data_text(L"briks/Library.brik"));
     EXPECT_FALSE(std::filesystem::exists(data_file(L"briks/Библиотека.brik")));
     EXPECT_EQ(window->elements().text_edit_button->visibility(), Visibility::collapsed);
+}
+
+TEST_F(WindowStart, SavesIntoTheDocumentsFolderThatWereCutShortAreSweptAway) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const std::filesystem::path documents = root / L"home/Documents";
+    const auto stale = documents / (".paperwright-" + std::to_string(child) + "-3.saving");
+    const auto running = documents / (".paperwright-" + std::to_string(::getpid()) + "-3.saving");
+    core_test::write_file(stale, "cut short");
+    core_test::write_file(running, "being written");
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", (root / L"home").c_str(), 1);
+    ::unsetenv("XDG_CONFIG_HOME");
+    auto window = make_window();
+    ::setenv("HOME", home.c_str(), 1);
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(running));
 }
 
 TEST_F(WindowStart, TheRegionOverridesTheStoredLanguageAndWithoutOneTheStoredLanguageDecides) {

@@ -24,7 +24,10 @@ WindowTest::~WindowTest() {
 
 std::unique_ptr<app::MainWindow> WindowTest::make_window(app::MainWindowHooks hooks) {
     auto factory = [this] { return views.emplace_back(platform::FakeWebView::create()); };
-    core::session& session = *sessions.emplace_back(app::start_session(system));
+    core::session& session = *sessions.emplace_back(
+        files ? std::make_unique<core::session>(
+                    folders(), [this] { return system.home_region_code(); }, *files)
+              : app::start_session(system));
     return std::make_unique<app::MainWindow>(session, system, factory, std::move(hooks));
 }
 

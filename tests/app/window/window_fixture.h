@@ -41,6 +41,9 @@ protected:
     static bool carries(const std::wstring& script, const std::wstring& html);
 
     platform::FakeSystem system;
+    // The files the next sessions read and write documents through; the
+    // machine's when null.
+    const engine::environment* files = nullptr;
     std::vector<std::unique_ptr<core::session>> sessions;
     std::vector<std::shared_ptr<platform::FakeWebView>> views;
     Failures failures;

@@ -8,8 +8,8 @@
 using namespace engine;
 
 TEST(UiStrings, NamedRowsHaveTextInBothLanguagesAndNothingElseHasAny) {
-    const std::pair<int, int> named[] = {{0, 22},    {26, 39},   {42, 82},  {84, 104},
-                                         {114, 114}, {123, 126}, {128, 129}};
+    const std::pair<int, int> named[] = {{0, 22},    {26, 39},   {42, 82},   {84, 104},
+                                         {114, 114}, {118, 119}, {123, 126}, {128, 129}};
     ASSERT_EQ(ui_string_rows, 130);
     for (int row = 0; row < ui_string_rows; ++row) {
         bool is_named = false;

@@ -4,6 +4,7 @@
 #include <clocale>
 
 #include "engine/text/html_escape.h"
+#include "engine/text/markup_text.h"
 #include "engine/text/number_text.h"
 #include "engine/text/text_case.h"
 #include "engine/text/utf16.h"
@@ -98,4 +99,19 @@ TEST(WordKey, EqualityWithoutBuildingTheKeyAgreesWithTheKey) {
         std::wstring text(1, c);
         EXPECT_TRUE(word_key_equals(text, make_word_key(text))) << int(c);
     }
+}
+
+TEST(MarkupToText, DropsTagsAndReadsCharacterReferencesButKeepsWhatIsNeither) {
+    const std::pair<std::wstring_view, std::wstring_view> cases[] = {
+        {L"<span style=\"white-space:nowrap\">150&thinsp;000,00</span>&nbsp;руб.",
+         L"150\u2009000,00\u00A0руб."},
+        {L"a<br/>b<!-- note -->c</p>", L"abc"},
+        {L"&amp;lt; &lt;b&gt; &#169; &#xA9; &#X2116;", L"&lt; <b> \u00A9 \u00A9 \u2116"},
+        {L"a < b, R&D, &unknown; &#xD800; &#1114112; &; &#;",
+         L"a < b, R&D, &unknown; &#xD800; &#1114112; &; &#;"},
+        {L"<unclosed", L"<unclosed"},
+        {L"", L""},
+    };
+    for (const auto& [markup, text] : cases)
+        EXPECT_EQ(engine::markup_to_text(markup), text) << engine::to_utf8(markup);
 }

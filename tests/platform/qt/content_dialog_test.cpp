@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/controls.h"
+#include "platform/interface_language.h"
 #include "platform/panel.h"
 #include "platform/qt/native_widget.h"
 #include "platform/testing.h"
@@ -55,6 +56,7 @@ TEST(ContentDialog, ShowsWindowModalAndEscapeAnswersNoneAndHandsTheContentBack) 
     auto* widget = static_cast<QDialog*>(test.dialog->native()->widget.data());
     EXPECT_EQ(widget->windowModality(), Qt::WindowModal);
     EXPECT_TRUE(widget->isVisible());
+    EXPECT_EQ(widget->windowTitle(), QStringLiteral("Paperwright"));  // not the executable's
     EXPECT_EQ(platform::widget_of(*test.content)->window(), widget);
 
     QTest::keyClick(widget, Qt::Key_Escape);
@@ -70,6 +72,21 @@ TEST(ContentDialog, ShowsWindowModalAndEscapeAnswersNoneAndHandsTheContentBack) 
     test.dialog->click_close();
     test.settle();
     EXPECT_EQ(test.answer, DialogResult::none);
+}
+
+TEST(ContentDialog, AnUntitledDialogIsTitledWithTheProgramsNameInTheInterfaceLanguage) {
+    platform::set_interface_texts({"ru", L"Бумагодел", L"Изображения"});
+    DialogOverWindow test;
+    test.show();
+    EXPECT_EQ(test.dialog->native()->widget->windowTitle(), QStringLiteral("Бумагодел"));
+    test.dialog->click_close();
+    test.settle();
+    test.dialog->window_title = L"О программе";
+    test.show();
+    EXPECT_EQ(test.dialog->native()->widget->windowTitle(), QStringLiteral("О программе"));
+    test.dialog->click_close();
+    test.settle();
+    platform::set_interface_texts({"en", L"Paperwright", L"Images"});
 }
 
 TEST(ContentDialog, ThePrimaryButtonRaisesItsEventThenAnswersPrimaryUnlessTheHandlerHid) {

@@ -79,4 +79,18 @@ TEST_F(DataPanel, HiddenFieldsAndBlankCheckBoxesAreCollapsedAndAnOutOfRangeSecti
     }
 }
 
+TEST_F(DataPanel, CaptionsAndNotesShowTheirScriptsTextWithoutMarkup) {
+    window->session().switch_language();  // Russian sums and dates keep their parts together
+    const auto s = add_section(L"S");
+    add_field(s, 4, L"Sum", L"Terms; {формат:Amount}\u00A0руб. for {Who}");
+    add_field(s, 10, L"Note", L"Signed {длинная:Day}");
+    add_field(s, 3, L"Amount", L"", L"150000");
+    add_field(s, 1, L"Day", L"", L"09.04.2026");
+    add_field(s, 4, L"Who", L"", L"R&D <Lab>");
+    show_section(s);
+    EXPECT_EQ(std::dynamic_pointer_cast<TextBlock>(row(0))->text(),
+              L"Terms; 150\u2009000,00\u00A0руб. for R&D <Lab>");
+    EXPECT_EQ(inside<TextBlock>(2, 0)->text(), L"Signed 09\u2009апреля 2026\u2009г.");
+}
+
 }  // namespace

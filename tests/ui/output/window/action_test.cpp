@@ -1,6 +1,10 @@
 // The action button: printing, saving and their messages.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -66,7 +70,20 @@ TEST_F(SaveAndPrint, PrintingTheChosenPagesAndItsOutcomesInBothLanguages) {
     EXPECT_EQ(page->children().size(), 1u);  // one bar
 }
 
-TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasAByteOrderMarkAndPlainApostrophes) {
+TEST_F(SaveAndPrint, SavingSweepsDeadSavesHtmlIsThePrintHtmlAndDocHasAByteOrderMark) {
+    // Saves into this folder that were cut short: a dead process's file goes
+    // before the next save; a running save's, and a subfolder's, stay.
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const auto saving = [](pid_t pid) {
+        return ".paperwright-" + std::to_string(pid) + "-7.saving";
+    };
+    for (const auto& stale : {saved.path() / saving(child), saved.path() / saving(::getpid()),
+                              saved.path() / "sub" / saving(child)}) {
+        std::filesystem::create_directories(stale.parent_path());
+        std::ofstream(stale) << "cut short";
+    }
     window->session().output().save_folder = engine_path(saved.path()) + L"  ";
     window->session().output().open_after_saving = false;
     window->session().output().save_format = core::SaveFormat::html;
@@ -74,6 +91,9 @@ TEST_F(SaveAndPrint, HtmlIsThePrintHtmlInUtf8AndDocHasAByteOrderMarkAndPlainApos
     pump();
     EXPECT_EQ(read_bytes(saved.path() / "Sales.html"), ui::utf8_of(window->session().print_html()));
     EXPECT_EQ(window->session().output().save_folder, engine_path(saved.path()));
+    EXPECT_FALSE(std::filesystem::exists(saved.path() / saving(child)));
+    EXPECT_TRUE(std::filesystem::exists(saved.path() / saving(::getpid())));
+    EXPECT_TRUE(std::filesystem::exists(saved.path() / "sub" / saving(child)));
     EXPECT_EQ(message(), L"Document Saved");
     EXPECT_TRUE(output->opened.empty());
 

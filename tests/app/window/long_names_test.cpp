@@ -1,0 +1,73 @@
+// Names and paths of any length in the window's captions.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "platform/qt/native_widget.h"
+#include "window/window_fixture.h"
+
+namespace {
+
+using platform::widget_of;
+
+class LongNames : public app_test::WindowTest {
+protected:
+    static int minimum_width(const app::MainWindow& window) {
+        return widget_of(*window.elements().window)->minimumSizeHint().width();
+    }
+    static int screen_width() {
+        return QGuiApplication::primaryScreen()->availableGeometry().width();
+    }
+    void post(const std::wstring& message) {
+        main_view().web_message_received.raise(main_view(), message);
+    }
+};
+
+TEST_F(LongNames, AStoredOrPostedNameNeverWidensTheWindowAndStaysWholeInTheCaptions) {
+    const auto start_on = [&](std::wstring_view name) {
+        std::u16string line = u"LastDocumentEng:\t\t";
+        line.append(name.begin(), name.end());
+        write_settings({u"StartOnLibrary:\t\t0.000000", u"ToolBarShow:\t\t0.000000", line});
+    };
+    int usual = 0;
+    start_on(L"Short.brik");
+    {
+        auto window = make_window();
+        window->activate();
+        pump();
+        usual = minimum_width(*window);
+    }
+    ASSERT_LT(usual, screen_width());
+    views.clear();
+
+    const std::wstring stored(5000, L'n');
+    start_on(stored);
+    auto window = make_window();
+    window->activate();
+    pump();
+    const auto& e = window->elements();
+    for (const auto& caption : {e.status_text, e.title_text}) {
+        EXPECT_NE(caption->text().find(stored), std::wstring::npos);
+        EXPECT_TRUE(widget_of(*caption)->toolTip().toStdWString() == caption->text());
+    }
+    EXPECT_EQ(minimum_width(*window), usual);
+    EXPECT_LE(widget_of(*e.window)->width(), screen_width());
+
+    // A page may post a name up to the bridge's bound: a path of short
+    // components opens (and shows) as missing; a component no file system
+    // keeps is no document and is dropped.
+    std::wstring posted;
+    while (posted.size() < 4000) posted += std::wstring(200, L'p') + L"/";
+    post(posted + L"name");
+    EXPECT_EQ(window->session().last_document(), posted + L"name.brik");
+    EXPECT_EQ(minimum_width(*window), usual);
+    post(L"Folder/" + std::wstring(120, L'ж') + L"|x");  // 242 characters, 244 bytes: kept
+    EXPECT_EQ(window->session().last_document(), L"Folder/" + std::wstring(120, L'ж') + L" x.brik");
+    post(L"Folder/" + std::wstring(127, L'ж'));  // 254 bytes with ".brik": 259
+    EXPECT_EQ(window->session().last_document(), L"Folder/" + std::wstring(120, L'ж') + L" x.brik");
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+}  // namespace
