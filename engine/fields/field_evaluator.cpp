@@ -179,7 +179,8 @@ std::wstring field_evaluator::render_value(expr_token& token,
             copy_letter_case(written, out);
             return out;
         case value_type::number: {
-            number_value number(parameters_root(), value.value_text, context_.language);
+            number_value number(parameters_root(), value.value_text, context_.language,
+                                value.computed);
             number.named_value = [this](const std::wstring& name) {
                 return field_value(context_, expr_token(name, expr_kind::reference)).value_text;
             };

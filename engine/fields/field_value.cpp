@@ -116,8 +116,11 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
         return result;
     }
     if (value.data) {
-        for (const doc_record& variable : value.data->scratch.records)
-            if (variable.s1 == key) return variable.s2;
+        for (const doc_record& variable : value.data->scratch.records) {
+            if (variable.s1 != key) continue;
+            value.computed = true;
+            return variable.s2;
+        }
     }
     if (key == L"дата|составления" || key == L"today")
         return render_short_date(date_value::today(context.language, context.now()));

@@ -47,6 +47,9 @@ struct field_value {
     // The reference names a field whose value is being run: its value is the
     // reference's own source, which nothing formats.
     bool is_cycle = false;
+    // The value was read from a variable an assignment set: a result the
+    // template computed, which a number rounds rather than cuts.
+    bool computed = false;
     // The run's memo entry of this value, when it has one.
     memoised_value* memo = nullptr;
 };
