@@ -99,6 +99,12 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
         // Outside a script (no runner) the value is shown as typed.
         if (field->s2.find(L'{') == std::wstring::npos || !context.run_script)
             return escape_field_value(field->s2);
+        // Past the outermost run's budget no value runs: each shows its
+        // source once, as a refused run would, without being escaped first.
+        if (context.runs.run_budget_spent()) {
+            if (!context.runs.first_showing(std::hash<const void*>()(field))) return default_text;
+            return html_escape(html_unescape(escape_field_value(field->s2)));
+        }
         if (context.runs.cuts_cycle(field)) {
             value.is_cycle = true;
             return reference_source(value);

@@ -7,11 +7,13 @@ namespace engine {
 bool nested_runs::enter(std::size_t source_size) {
     if (depth_++ == 0) {
         ++outermost_runs_;
+        run_work_ = 0;
+        shown_sources_.clear();
         return true;
     }
     if (depth_ == 2) work_ = 0;
     deepest_ = std::max(deepest_, depth_);
-    work_ += source_size;
+    count_work(source_size);
     const bool refused = depth_ > max_script_nesting || budget_spent();
     if (refused) ++disturbances_;
     return !refused;
@@ -20,6 +22,13 @@ bool nested_runs::enter(std::size_t source_size) {
 bool nested_runs::cuts_cycle(const void* field) {
     if (std::find(expanding_.begin(), expanding_.end(), field) == expanding_.end()) return false;
     ++disturbances_;
+    return true;
+}
+
+bool nested_runs::first_showing(std::size_t source_key) {
+    if (std::find(shown_sources_.begin(), shown_sources_.end(), source_key) != shown_sources_.end())
+        return false;
+    shown_sources_.push_back(source_key);
     return true;
 }
 

@@ -10,11 +10,11 @@
 // Each nested run started by the outermost run (the runs of one outermost
 // reference or inner block) opens a budget of `nested_work_budget`: every run
 // under it counts the characters it scans (its source, the values it reads,
-// the text it declines) and those it produces. Once the budget is spent,
-// nested work stops and the first nested run gives its source, escaped,
-// instead of its output; a test gives false. So a reference's output is at
-// most the budget or its value's own escaped text, whatever the value names,
-// and the work grows with it linearly.
+// the text it declines) and those it produces, also against the budget of
+// the outermost run. Once either is spent, nested work stops and the first
+// nested run gives its source, escaped, instead of its output, once in the
+// outermost run (later, nothing); a test gives false. So a reference's output is at most the budget
+// or its value's own escaped text, whatever the value names, and the work of a run is bounded.
 //
 // A value script referenced again in one outermost run is taken from the memo
 // of its finished text and type instead of being run and typed again. The
@@ -38,8 +38,11 @@ namespace engine {
 
 constexpr int max_script_nesting = 16;
 // Characters scanned plus characters produced by the nested runs of one
-// outermost reference.
-constexpr std::size_t nested_work_budget = 100'000;
+// outermost reference, and by those of all the references of one outermost
+// run (a paragraph): many references to a value that cannot be memoised
+// would otherwise each spend a budget of their own.
+constexpr std::size_t nested_work_budget = 30'000;
+constexpr std::size_t nested_work_per_run = 2 * nested_work_budget;
 
 struct memoised_value {
     std::wstring text;
@@ -60,12 +63,17 @@ public:
     // Counts characters scanned or produced inside a nested run against the
     // budget of its outermost reference; does nothing outside nested runs.
     void count_work(std::size_t characters) {
-        if (depth_ > 1) work_ += characters;
+        if (depth_ <= 1) return;
+        work_ += characters;
+        run_work_ += characters;
     }
     // The work of the nested runs of the current or the last outermost
-    // reference.
+    // reference, and of the current or the last outermost run.
     std::size_t work() const { return work_; }
-    bool budget_spent() const { return work_ > nested_work_budget; }
+    std::size_t run_work() const { return run_work_; }
+    bool budget_spent() const {
+        return work_ > nested_work_budget || run_work_ > nested_work_per_run;
+    }
     // Inside a nested run whose budget is spent: nested work stops.
     bool stopping() const { return depth_ > 1 && budget_spent(); }
     // Whether the run under way is the first nested one, which opened the
@@ -73,6 +81,12 @@ public:
     bool opened_budget() const { return depth_ == 2; }
     // Called when a run's output gives way to its source.
     void count_cut() { ++disturbances_; }
+    // Whether the outermost run's budget is spent: no nested run starts.
+    bool run_budget_spent() const { return depth_ > 0 && run_work_ > nested_work_per_run; }
+    // Whether the source of a run cut or refused by the budget, named by a
+    // hash of the source or of the field holding it, is to be shown: the
+    // first time in the outermost run, not again.
+    bool first_showing(std::size_t source_key);
 
     // Called by every variable assignment and every table marker written.
     void count_assignment() { ++assignments_; }
@@ -109,12 +123,15 @@ private:
     int deepest_ = 0;  // the deepest level reached since a value computation began
     std::uint64_t outermost_runs_ = 0;
     std::size_t work_ = 0;
+    std::size_t run_work_ = 0;
     // Both only grow: a change tells a value computation what happened in it.
     std::uint64_t assignments_ = 0;
     std::uint64_t disturbances_ = 0;  // cycles, refused or cut runs, table markers
     std::uint64_t memo_run_ = 0;
     // The fields whose values are being run, outermost first.
     std::vector<const void*> expanding_;
+    // The keys of the sources shown in the outermost run.
+    std::vector<std::size_t> shown_sources_;
     // Node-based, so entries stay where they are.
     std::unordered_map<memo_key, memoised_value, memo_key_hash> memo_;
 };

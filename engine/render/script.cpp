@@ -62,19 +62,27 @@ script::script(std::wstring source, render_context& context)
 std::wstring script::run() {
     nested_runs& runs = context_.runs;
     nesting_guard guard(runs, source_.size());
-    // Below a run that will give its source, a refused run gives nothing.
-    if (guard.refused()) return runs.stopping() && !runs.opened_budget() ? L"" : source_text();
+    if (guard.refused()) return runs.stopping() ? budget_refusal() : source_text();
     parse();
     std::wstring output = execute();
     // The statements gave their tokens away: a further run parses again.
     statements_.clear();
     parsed_ = false;
-    runs.count_work(output.size());
-    if (runs.stopping() && runs.opened_budget()) {
+    if (runs.stopping()) {
         runs.count_cut();
-        return source_text();
+        return budget_refusal();
     }
+    runs.count_work(output.size());
     return output;
+}
+
+// The run that opened the budget gives its source, once in the outermost
+// run; a run below it gives nothing, as it gives way to that source.
+std::wstring script::budget_refusal() const {
+    nested_runs& runs = context_.runs;
+    return runs.opened_budget() && runs.first_showing(std::hash<std::wstring>()(source_))
+               ? source_text()
+               : L"";
 }
 
 // A value script's source was escaped as a field value already: each

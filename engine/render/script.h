@@ -60,6 +60,7 @@ private:
     std::wstring execute();
     std::wstring evaluate(script_statement& statement, markup_position& position);
     std::wstring source_text() const;
+    std::wstring budget_refusal() const;
 
     std::wstring source_;
     render_context& context_;
