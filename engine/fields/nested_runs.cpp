@@ -25,11 +25,21 @@ bool nested_runs::cuts_cycle(const void* field) {
     return true;
 }
 
-bool nested_runs::first_showing(std::size_t source_key) {
-    if (std::find(shown_sources_.begin(), shown_sources_.end(), source_key) != shown_sources_.end())
+bool nested_runs::first_showing_key(std::size_t key) {
+    if (std::find(shown_sources_.begin(), shown_sources_.end(), key) != shown_sources_.end())
         return false;
-    shown_sources_.push_back(source_key);
+    shown_sources_.push_back(key);
     return true;
+}
+
+// A run of a field's value runs with that field the last one expanded.
+bool nested_runs::first_showing(const std::wstring& source) {
+    return expanding_.empty() ? first_showing_key(std::hash<std::wstring>()(source))
+                              : first_showing(expanding_.back());
+}
+
+bool nested_runs::first_showing(const void* field) {
+    return first_showing_key(std::hash<const void*>()(field));
 }
 
 std::size_t nested_runs::memo_key_hash::operator()(const memo_key& key) const {

@@ -11,10 +11,11 @@
 // reference or inner block) opens a budget of `nested_work_budget`: every run
 // under it counts the characters it scans (its source, the values it reads,
 // the text it declines) and those it produces, also against the budget of
-// the outermost run. Once either is spent, nested work stops and the first
-// nested run gives its source, escaped, instead of its output, once in the
-// outermost run (later, nothing); a test gives false. So a reference's output is at most the budget
-// or its value's own escaped text, whatever the value names, and the work of a run is bounded.
+// the whole outermost run. Once either is spent, nested work stops, and the
+// first nested run gives its source, escaped, instead of its output: once in
+// the outermost run, later nothing. A test gives false. So a reference's
+// output is at most the budget or its value's own escaped text, whatever the
+// value names, and the work of an outermost run is bounded.
 //
 // A value script referenced again in one outermost run is taken from the memo
 // of its finished text and type instead of being run and typed again. The
@@ -83,10 +84,12 @@ public:
     void count_cut() { ++disturbances_; }
     // Whether the outermost run's budget is spent: no nested run starts.
     bool run_budget_spent() const { return depth_ > 0 && run_work_ > nested_work_per_run; }
-    // Whether the source of a run cut or refused by the budget, named by a
-    // hash of the source or of the field holding it, is to be shown: the
-    // first time in the outermost run, not again.
-    bool first_showing(std::size_t source_key);
+    // Whether the source of the run under way, cut or refused by the budget,
+    // or that of `field`'s value is to be shown: the first time in the
+    // outermost run, not again. A field's value counts as the same source
+    // whichever way it is met.
+    bool first_showing(const std::wstring& source);
+    bool first_showing(const void* field);
 
     // Called by every variable assignment and every table marker written.
     void count_assignment() { ++assignments_; }
@@ -104,6 +107,8 @@ public:
 private:
     friend class value_computation;
     friend class field_expansion;
+
+    bool first_showing_key(std::size_t key);
 
     struct memo_key {
         const void* field;

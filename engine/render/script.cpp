@@ -80,9 +80,7 @@ std::wstring script::run() {
 // run; a run below it gives nothing, as it gives way to that source.
 std::wstring script::budget_refusal() const {
     nested_runs& runs = context_.runs;
-    return runs.opened_budget() && runs.first_showing(std::hash<std::wstring>()(source_))
-               ? source_text()
-               : L"";
+    return runs.opened_budget() && runs.first_showing(source_) ? source_text() : L"";
 }
 
 // A value script's source was escaped as a field value already: each
