@@ -188,9 +188,11 @@ std::wstring field_evaluator::render_value(expr_token& token,
         }
         default:
             if (value.kind != expr_kind::reference) return std::move(value.value_text);
-            // Declension reads the whole text: work like any other.
-            context_.runs.count_work(value.value_text.size());
+            // Declension reads the whole text: work like any other. Past the
+            // paragraph's budget a value is shown as it is.
+            context_.runs.count_declension(value.value_text.size());
             if (context_.runs.stopping()) return {};
+            if (context_.runs.run_budget_spent()) return std::move(value.value_text);
             render_name_field(value.value_text, value, out, format_words);
             copy_letter_case(written, out);
             return out;

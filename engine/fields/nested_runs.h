@@ -42,7 +42,7 @@ constexpr int max_script_nesting = 16;
 // outermost reference, and by those of all the references of one outermost
 // run (a paragraph): many references to a value that cannot be memoised
 // would otherwise each spend a budget of their own.
-constexpr std::size_t nested_work_budget = 30'000;
+constexpr std::size_t nested_work_budget = 20'000;
 constexpr std::size_t nested_work_per_run = 2 * nested_work_budget;
 
 struct memoised_value {
@@ -67,6 +67,14 @@ public:
         if (depth_ <= 1) return;
         work_ += characters;
         run_work_ += characters;
+    }
+    // Counts text handed to declension: in a nested run as any work, in the
+    // outermost run itself against the budget of that run alone.
+    void count_declension(std::size_t characters) {
+        if (depth_ == 1)
+            run_work_ += characters;
+        else
+            count_work(characters);
     }
     // The work of the nested runs of the current or the last outermost
     // reference, and of the current or the last outermost run.

@@ -99,7 +99,7 @@ TEST_F(Recursion, TheNestedRunsOfOneReferenceShareABudgetAndACutValueShowsItsSou
     }
 }
 
-TEST_F(Recursion, ManyReferencesToAValueThatCannotBeKeptShareTheParagraphsBudget) {
+TEST_F(Recursion, ManyReferencesInAParagraphShareItsBudget) {
     // A value that sets a variable is run again at every reference (found by
     // fuzzing: 274 references took seconds). Past the paragraph's budget the
     // value shows its source once, and later references nothing.
@@ -112,4 +112,18 @@ TEST_F(Recursion, ManyReferencesToAValueThatCannotBeKeptShareTheParagraphsBudget
     EXPECT_LT(out.size(), nested_work_per_run + 2 * y.size());
     EXPECT_NE(out.find(L"Ивановой Марии Петровны"), std::wstring::npos);
     EXPECT_NE(out.find(L"{р:ФИО работника}"), std::wstring::npos);
+    // Text declined in the paragraph itself counts too: past the budget a
+    // value is shown as typed.
+    std::wstring long_text;
+    for (int i = 0; i < 100; ++i) long_text += L"красная книга ";
+    add_field(L"z", long_text);
+    render_context declining(&doc, view);
+    const std::wstring declined = script(repeated(L"{р:z}", 100), declining).run();
+    std::size_t declined_words = 0;
+    for (std::size_t at = declined.find(L"красной"); at != std::wstring::npos;
+         at = declined.find(L"красной", at + 1))
+        ++declined_words;
+    EXPECT_GT(declined_words, 0u);
+    EXPECT_LE(declined_words, (nested_work_per_run / long_text.size() + 1) * 100);
+    EXPECT_NE(declined.find(L"красная книга"), std::wstring::npos);
 }
