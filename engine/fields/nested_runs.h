@@ -42,7 +42,7 @@ constexpr int max_script_nesting = 16;
 // outermost reference, and by those of all the references of one outermost
 // run (a paragraph): many references to a value that cannot be memoised
 // would otherwise each spend a budget of their own.
-constexpr std::size_t nested_work_budget = 20'000;
+constexpr std::size_t nested_work_budget = 10'000;
 constexpr std::size_t nested_work_per_run = 2 * nested_work_budget;
 
 struct memoised_value {
