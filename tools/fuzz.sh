@@ -6,8 +6,10 @@
 # value_list (all of them by default). Installs clang-14 and libfuzzer-14-dev when they are
 # missing (only this script does). Each corpus grows in build/fuzz/corpus/TARGET
 # and starts from seeds made from the template library, the template language
-# examples, a default settings file and a short value list. A fault stops its target and leaves
-# the input in build/fuzz/faults/; the script then fails.
+# examples, a default settings file and a short value list. An input that
+# runs over 2 s is a fault, one over 1 s is reported. A fault stops its target
+# and leaves the input in build/fuzz/faults/; the script then fails. At the
+# end each target's corpus is replayed once and its slowest input named.
 set -euo pipefail
 
 seconds=${1:-60}
@@ -35,6 +37,39 @@ mkdir -p "$seeds/document_file" "$seeds/script" "$seeds/settings" "$seeds/value_
 cp -r "$build/share/tembrick/briks/." "$seeds/document_file/"
 grep -h '^ *text: ' tests/engine/examples/*.txt | sed 's/^ *text: //' |
   split -l 1 - "$seeds/script/example-"
+# Every paragraph text of the library's template sources, a folded block
+# joined into one line as the template compiler joins it.
+awk -v out="$seeds/script/library-" '
+  function flush() { if (collecting) { printf "%s", text > (out n); close(out n); collecting = 0 } }
+  {
+    match($0, /^ */); indent = RLENGTH
+    if (collecting && (indent > key_indent || $0 ~ /^ *$/)) {
+      line = substr($0, key_indent + 3); sub(/^ +/, "", line)
+      text = text (text == "" ? "" : joiner) line; next
+    }
+    flush()
+    if ($0 ~ /^ *text: /) {
+      value = $0; sub(/^ *text: /, "", value); ++n
+      if (value == ">" || value == "|") {
+        collecting = 1; key_indent = indent; text = ""; joiner = (value == ">" ? " " : "\n")
+      } else {
+        printf "%s", value > (out n); close(out n)
+      }
+    }
+  }
+  END { flush() }' resources/library/*/*.tpl resources/library/*/*/*.tpl
+# Values that name themselves, alone, declined, in a condition and in a
+# table, two that name each other, and one whose references multiply: the
+# paragraph, then the values of x, Сумма, Дата, ФИО работника, Поставщик
+# юрлицо, Currency and y, each after a U+0001.
+repeat() { local out='' i; for ((i = 0; i < $2; ++i)); do out+=$1; done; printf '%s' "$out"; }
+printf '{x}\001%s' "$(repeat '{x}' 500)" >"$seeds/script/self-500"
+printf '{р:x}\001%s' "$(repeat '{р:x}' 100)" >"$seeds/script/self-declined-100"
+printf '{x}|{y}\001x{y}\001\001\001\001\001\001y{x}' >"$seeds/script/each-other"
+printf '{x}\001{IF x THEN "[{x}]" ELSE "none"}' >"$seeds/script/self-in-condition"
+printf '{x}\001{TABLE:}{ROW:}{x}{CELL:}x{:TABLE}' >"$seeds/script/self-in-table"
+printf '{x}{x}\001%s\001\001\001\001\001\001%s' "$(repeat '{y}' 500)" \
+  "$(repeat '{ФИО работника}' 200)" >"$seeds/script/multiplying"
 {
   printf '16'
   for line in 'Language:\t\t1.000000' 'LastDocument:\t\tДоговоры/Договор.brik' \
@@ -57,20 +92,30 @@ pids=()
 for t in "${targets[@]}"; do
   corpus=$build/corpus/$t
   mkdir -p "$corpus"
-  dictionary=()
-  [ -f "tests/fuzz/$t.dict" ] && dictionary=(-dict="tests/fuzz/$t.dict")
-  "$build/tests/fuzz/${t}_fuzzer" "$corpus" "$seeds/$t" "${dictionary[@]}" \
-    -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -print_final_stats=1 \
-    -artifact_prefix="$build/faults/$t-" >"$build/$t.log" 2>&1 &
+  options=()
+  [ -f "tests/fuzz/$t.dict" ] && options+=(-dict="tests/fuzz/$t.dict")
+  # A paragraph with its values needs room; the other inputs find their faults small.
+  [ "$t" = script ] && options+=(-max_len=8192)
+  "$build/tests/fuzz/${t}_fuzzer" "$corpus" "$seeds/$t" "${options[@]}" \
+    -max_total_time="$seconds" -timeout=2 -report_slow_units=1 -rss_limit_mb=4096 \
+    -print_final_stats=1 -artifact_prefix="$build/faults/$t-" >"$build/$t.log" 2>&1 &
   pids+=($!)
 done
 failed=0
 for i in "${!targets[@]}"; do
+  t=${targets[$i]}
   if wait "${pids[$i]}"; then
-    echo "${targets[$i]}: clean, $(ls "$build/corpus/${targets[$i]}" | wc -l) inputs in the corpus; log in $build/${targets[$i]}.log"
+    echo "$t: clean, $(ls "$build/corpus/$t" | wc -l) inputs in the corpus; log in $build/$t.log"
   else
-    echo "${targets[$i]}: FAULT, see $build/${targets[$i]}.log and $build/faults/" >&2
+    echo "$t: FAULT, see $build/$t.log and $build/faults/" >&2
     failed=1
   fi
+  executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$build/$t.log" | tail -1)
+  slow=$(grep -c '^Slowest unit' "$build/$t.log" || true)
+  # Each input of the corpus once, timed by libFuzzer itself.
+  slowest=$(find "$build/corpus/$t" -type f -print0 |
+    xargs -0 -r -n 200 "$build/tests/fuzz/${t}_fuzzer" 2>&1 |
+    sed -n 's/^Executed \(.*\) in \([0-9]*\) ms$/\2 \1/p' | sort -n | tail -1)
+  echo "$t: ${executions:-?} executions, $slow slow units reported, slowest input ${slowest%% *} ms (${slowest#* })"
 done
 exit $failed

@@ -144,7 +144,7 @@ std::wstring field_evaluator::evaluate(markup_position& position) {
 std::wstring field_evaluator::calculable_value(expr_token& token) {
     field_value value(context_, std::move(token));
     bool first = std::exchange(first_value_, false);
-    if (value.is_image) return value.value_text;
+    if (value.is_image || value.is_cycle) return value.value_text;
     if (value.type == value_type::date) {
         if (first) date_first_ = true;
         return render_short_date(
@@ -163,7 +163,7 @@ std::wstring field_evaluator::render_value(expr_token& token,
     field_value value(context_, std::move(token), &format_words);
     const std::wstring& written = value.name_text;
     first_value_ = false;
-    if (value.is_image) return std::move(value.value_text);
+    if (value.is_image || value.is_cycle) return std::move(value.value_text);
     if (context_.library_shown) {
         block_field block = render_block_field(context_, value.value_text, format_words);
         if (!block.is_block) copy_letter_case(written, block.html);
@@ -179,7 +179,8 @@ std::wstring field_evaluator::render_value(expr_token& token,
             copy_letter_case(written, out);
             return out;
         case value_type::number: {
-            number_value number(parameters_root(), value.value_text, context_.language);
+            number_value number(parameters_root(), value.value_text, context_.language,
+                                value.computed);
             number.named_value = [this](const std::wstring& name) {
                 return field_value(context_, expr_token(name, expr_kind::reference)).value_text;
             };
@@ -187,6 +188,11 @@ std::wstring field_evaluator::render_value(expr_token& token,
         }
         default:
             if (value.kind != expr_kind::reference) return std::move(value.value_text);
+            // Declension reads the whole text: work like any other. Past the
+            // paragraph's budget a value is shown as it is.
+            context_.runs.count_declension(value.value_text.size());
+            if (context_.runs.stopping()) return {};
+            if (context_.runs.run_budget_spent()) return std::move(value.value_text);
             render_name_field(value.value_text, value, out, format_words);
             copy_letter_case(written, out);
             return out;

@@ -47,6 +47,16 @@ std::uint32_t type_of(const std::wstring& value, const render_context& context) 
     return value_type::text;
 }
 
+// The reference as its value script wrote it, format words and all. The
+// script's source was escaped as a field value already.
+std::wstring reference_source(const field_value& value) {
+    std::wstring source = L"{";
+    if (value.format_words)
+        for (const expr_token& words : *value.format_words) source += words.text + L":";
+    source += value.name_text + L"}";
+    return html_escape(html_unescape(source));
+}
+
 }  // namespace
 
 field_value::field_value(render_context& render, expr_token token,
@@ -57,12 +67,12 @@ field_value::field_value(render_context& render, expr_token token,
       data(render.data),
       format_words(pending_words) {
     value_text = kind == expr_kind::reference ? resolve_named_value(*this, L"") : name_text;
-    if (is_image) {
+    if (is_image || is_cycle) {
         type = value_type::text;
     } else if (memo && memo->typed) {
         type = memo->type;
     } else {
-        render.runs.count_scan(value_text.size());
+        render.runs.count_work(value_text.size());
         type = type_of(value_text, render);
         if (memo) {
             memo->type = type;
@@ -72,8 +82,10 @@ field_value::field_value(render_context& render, expr_token token,
 }
 
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {
-    std::wstring key = make_word_key(value.name_text);
     render_context& context = *value.context;
+    // The nested runs under way give way to their source: nothing to read.
+    if (context.runs.stopping()) return default_text;
+    std::wstring key = make_word_key(value.name_text);
     doc_record* field = value.data ? context.parameters.find(value.data->parameters, key,
                                                              context.runs.current_run())
                                    : nullptr;
@@ -87,20 +99,34 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
         // Outside a script (no runner) the value is shown as typed.
         if (field->s2.find(L'{') == std::wstring::npos || !context.run_script)
             return escape_field_value(field->s2);
+        // Past the outermost run's budget no value runs: each shows its
+        // source once, as a refused run would, without being escaped first.
+        if (context.runs.run_budget_spent()) {
+            if (!context.runs.first_showing(field)) return default_text;
+            return html_escape(html_unescape(escape_field_value(field->s2)));
+        }
+        if (context.runs.cuts_cycle(field)) {
+            value.is_cycle = true;
+            return reference_source(value);
+        }
         // A value script referenced again in the run is not run again.
         if (memoised_value* kept = context.runs.find_value(field, default_text)) {
-            context.runs.count_scan(kept->text.size());
+            context.runs.count_work(kept->text.size());
             value.memo = kept;
             return kept->text;
         }
+        field_expansion expansion(context.runs, field);
         value_computation computation(context.runs);
         std::wstring result = context.run_script(escape_field_value(field->s2), context);
         value.memo = computation.keep(field, default_text, result);
         return result;
     }
     if (value.data) {
-        for (const doc_record& variable : value.data->scratch.records)
-            if (variable.s1 == key) return variable.s2;
+        for (const doc_record& variable : value.data->scratch.records) {
+            if (variable.s1 != key) continue;
+            value.computed = true;
+            return variable.s2;
+        }
     }
     if (key == L"дата|составления" || key == L"today")
         return render_short_date(date_value::today(context.language, context.now()));

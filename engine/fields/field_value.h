@@ -4,8 +4,9 @@
 // A name resolves through the document's parameters (sections, then fields,
 // by word key), then the variables set earlier in the render, then the
 // built-in names. A parameter's value is escaped for the page and, when it
-// holds "{", runs as a script of its own in the same render context. Lives
-// for one reference.
+// holds "{", runs as a script of its own in the same render context, unless
+// that field's value is being run already: the reference is then a cycle
+// (nested_runs.h). Lives for one reference.
 #pragma once
 
 #include <cstdint>
@@ -43,6 +44,12 @@ struct field_value {
     const std::vector<expr_token>* format_words = nullptr;
     // The value is an image tag: no letter case or name rendering touches it.
     bool is_image = false;
+    // The reference names a field whose value is being run: its value is the
+    // reference's own source, which nothing formats.
+    bool is_cycle = false;
+    // The value was read from a variable an assignment set: a result the
+    // template computed, which a number rounds rather than cuts.
+    bool computed = false;
     // The run's memo entry of this value, when it has one.
     memoised_value* memo = nullptr;
 };

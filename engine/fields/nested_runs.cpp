@@ -7,18 +7,39 @@ namespace engine {
 bool nested_runs::enter(std::size_t source_size) {
     if (depth_++ == 0) {
         ++outermost_runs_;
-        characters_ = 0;
+        run_work_ = 0;
+        shown_sources_.clear();
         return true;
     }
+    if (depth_ == 2) work_ = 0;
     deepest_ = std::max(deepest_, depth_);
+    count_work(source_size);
     const bool refused = depth_ > max_script_nesting || budget_spent();
     if (refused) ++disturbances_;
-    characters_ += source_size;
     return !refused;
 }
 
-void nested_runs::count_scan(std::size_t characters) {
-    if (depth_ > 1) characters_ += characters;
+bool nested_runs::cuts_cycle(const void* field) {
+    if (std::find(expanding_.begin(), expanding_.end(), field) == expanding_.end()) return false;
+    ++disturbances_;
+    return true;
+}
+
+bool nested_runs::first_showing_key(std::size_t key) {
+    if (std::find(shown_sources_.begin(), shown_sources_.end(), key) != shown_sources_.end())
+        return false;
+    shown_sources_.push_back(key);
+    return true;
+}
+
+// A run of a field's value runs with that field the last one expanded.
+bool nested_runs::first_showing(const std::wstring& source) {
+    return expanding_.empty() ? first_showing_key(std::hash<std::wstring>()(source))
+                              : first_showing(expanding_.back());
+}
+
+bool nested_runs::first_showing(const void* field) {
+    return first_showing_key(std::hash<const void*>()(field));
 }
 
 std::size_t nested_runs::memo_key_hash::operator()(const memo_key& key) const {
@@ -33,11 +54,15 @@ void nested_runs::follow_run() {
 }
 
 memoised_value* nested_runs::find_value(const void* field, const std::wstring& default_text) {
-    if (depth_ == 0 || budget_spent()) return nullptr;
+    if (depth_ == 0 || stopping()) return nullptr;
     follow_run();
     auto found = memo_.find({field, default_text, assignments_});
     if (found == memo_.end() || depth_ + found->second.height > max_script_nesting) return nullptr;
     return &found->second;
+}
+
+field_expansion::field_expansion(nested_runs& runs, const void* field) : runs_(runs) {
+    runs_.expanding_.push_back(field);
 }
 
 value_computation::value_computation(nested_runs& runs)

@@ -1,32 +1,49 @@
-// What the script runs nested in one outermost run share: a budget and a
-// memo of value scripts. Each render context has its own.
+// What the script runs nested in one outermost run share: the fields being
+// expanded, a budget of work and a memo of value scripts. Each render
+// context has its own.
 //
-// Scripts nest (a value or an inner block may itself be a script). Beyond
-// `max_script_nesting` levels, or once the nested runs have scanned
-// `max_nested_characters` between them, a run is refused: it gives its source
-// escaped and unevaluated, and a test gives false, so fields that name
-// themselves cannot exhaust the stack, the memory or the time.
+// Scripts nest (a value or an inner block may itself be a script). A
+// reference met while its own field's value is being run is a cycle: it is
+// not expanded again (field_value.h). Beyond `max_script_nesting` levels a
+// run is refused and gives its source escaped and unevaluated.
 //
-// A value script (a field value holding "{") referenced again in one
-// outermost run is taken from the memo of its finished text and type instead
-// of being run and typed again. The memo keeps a value only when nothing it
-// depends on can change before the next reference: every variable assignment
-// makes earlier entries unreachable (a value script may read a variable set
-// between two references), the caller's default is part of the key (a hidden
-// field gives it), and a value whose run was cut short by the limits or wrote
-// table markers (which follow the open table) is not kept at all.
+// Each nested run started by the outermost run (the runs of one outermost
+// reference or inner block) opens a budget of `nested_work_budget`: every run
+// under it counts the characters it scans (its source, the values it reads,
+// the text it declines) and those it produces, also against the budget of
+// the whole outermost run. Once either is spent, nested work stops, and the
+// first nested run gives its source, escaped, instead of its output: once in
+// the outermost run, later nothing. A test gives false. So a reference's
+// output is at most the budget or its value's own escaped text, whatever the
+// value names, and the work of an outermost run is bounded.
+//
+// A value script referenced again in one outermost run is taken from the memo
+// of its finished text and type instead of being run and typed again. The
+// memo keeps a value only when nothing it depends on can change before the
+// next reference: every variable assignment makes earlier entries
+// unreachable (a value script may read a variable set between two
+// references), the caller's default is part of the key (a hidden field gives
+// it), and a value whose run cut a cycle, was refused or cut by the budget,
+// or wrote table markers (which follow the open table) is not kept at all.
+// (A kept value's run met no cycle, so with the same variables it meets none
+// wherever it runs again.)
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace engine {
 
 constexpr int max_script_nesting = 16;
-// The sources of the nested runs and the values typed inside them count.
-constexpr std::size_t max_nested_characters = 100'000;
+// Characters scanned plus characters produced by the nested runs of one
+// outermost reference, and by those of all the references of one outermost
+// run (a paragraph): many references to a value that cannot be memoised
+// would otherwise each spend a budget of their own.
+constexpr std::size_t nested_work_budget = 10'000;
+constexpr std::size_t nested_work_per_run = 2 * nested_work_budget;
 
 struct memoised_value {
     std::wstring text;
@@ -44,17 +61,51 @@ public:
 
     // Numbers the outermost run under way; 0 while none runs.
     std::uint64_t current_run() const { return depth_ > 0 ? outermost_runs_ : 0; }
-    // Counts characters scanned inside a nested run against the budget of the
-    // outermost one; does nothing outside nested runs.
-    void count_scan(std::size_t characters);
-    // Characters the runs nested in the current or the last outermost run
-    // have scanned.
-    std::size_t characters_scanned() const { return characters_; }
-    // Whether that count is past the budget: nested work then stops.
-    bool budget_spent() const { return characters_ > max_nested_characters; }
+    // Counts characters scanned or produced inside a nested run against the
+    // budget of its outermost reference; does nothing outside nested runs.
+    void count_work(std::size_t characters) {
+        if (depth_ <= 1) return;
+        work_ += characters;
+        run_work_ += characters;
+    }
+    // Counts text handed to declension: in a nested run as any work, in the
+    // outermost run itself against the budget of that run alone.
+    void count_declension(std::size_t characters) {
+        if (depth_ == 1)
+            run_work_ += characters;
+        else
+            count_work(characters);
+    }
+    // The work of the nested runs of the current or the last outermost
+    // reference, and of the current or the last outermost run.
+    std::size_t work() const { return work_; }
+    std::size_t run_work() const { return run_work_; }
+    bool budget_spent() const {
+        return work_ > nested_work_budget || run_work_ > nested_work_per_run;
+    }
+    // Inside a nested run whose budget is spent: nested work stops.
+    bool stopping() const { return depth_ > 1 && budget_spent(); }
+    // Whether the run under way is the first nested one, which opened the
+    // budget and gives its source once the budget is spent.
+    bool opened_budget() const { return depth_ == 2; }
+    // Called when a run's output gives way to its source.
+    void count_cut() { ++disturbances_; }
+    // Whether the outermost run's budget is spent: no nested run starts.
+    bool run_budget_spent() const { return depth_ > 0 && run_work_ > nested_work_per_run; }
+    // Whether the source of the run under way, cut or refused by the budget,
+    // or that of `field`'s value is to be shown: the first time in the
+    // outermost run, not again. A field's value counts as the same source
+    // whichever way it is met.
+    bool first_showing(const std::wstring& source);
+    bool first_showing(const void* field);
+
     // Called by every variable assignment and every table marker written.
     void count_assignment() { ++assignments_; }
     void count_table_marker() { ++disturbances_; }
+
+    // Whether `field`'s value is being run; if so, meeting it is a cycle,
+    // which is counted as such.
+    bool cuts_cycle(const void* field);
 
     // The entry of `field` with `default_text`, or null. Never found outside
     // a run, once the budget is spent, or where computing the value again
@@ -63,6 +114,9 @@ public:
 
 private:
     friend class value_computation;
+    friend class field_expansion;
+
+    bool first_showing_key(std::size_t key);
 
     struct memo_key {
         const void* field;
@@ -81,13 +135,30 @@ private:
     int depth_ = 0;
     int deepest_ = 0;  // the deepest level reached since a value computation began
     std::uint64_t outermost_runs_ = 0;
-    std::size_t characters_ = 0;
+    std::size_t work_ = 0;
+    std::size_t run_work_ = 0;
     // Both only grow: a change tells a value computation what happened in it.
     std::uint64_t assignments_ = 0;
-    std::uint64_t disturbances_ = 0;  // refused runs and table markers
+    std::uint64_t disturbances_ = 0;  // cycles, refused or cut runs, table markers
     std::uint64_t memo_run_ = 0;
+    // The fields whose values are being run, outermost first.
+    std::vector<const void*> expanding_;
+    // The keys of the sources shown in the outermost run.
+    std::vector<std::size_t> shown_sources_;
     // Node-based, so entries stay where they are.
     std::unordered_map<memo_key, memoised_value, memo_key_hash> memo_;
+};
+
+// Marks a field's value as being run while it lives.
+class field_expansion {
+public:
+    field_expansion(nested_runs& runs, const void* field);
+    ~field_expansion() { runs_.expanding_.pop_back(); }
+    field_expansion(const field_expansion&) = delete;
+    field_expansion& operator=(const field_expansion&) = delete;
+
+private:
+    nested_runs& runs_;
 };
 
 // Watches one value's computation while it lives; `keep` stores the text

@@ -40,6 +40,24 @@ std::wstring without_leading_zeros(const std::wstring& digits) {
     return first == std::wstring::npos ? L"0" : digits.substr(first);
 }
 
+// Rounds half away from zero at the third decimal, carrying through the
+// digits; the sign is kept apart, so up is away from zero.
+std::wstring rounded_to_hundredths(const std::wstring& digits) {
+    const std::size_t point = digits.find(L'.');
+    if (point == std::wstring::npos || digits.size() - point <= 3) return digits;
+    std::wstring out = digits.substr(0, point + 3);
+    if (digits[point + 3] < L'5') return out;
+    for (std::size_t i = out.size(); i-- > 0;) {
+        if (out[i] == L'.') continue;
+        if (out[i] != L'9') {
+            ++out[i];
+            return out;
+        }
+        out[i] = L'0';
+    }
+    return L"1" + out;
+}
+
 }  // namespace
 
 std::wstring clean_number_text(std::wstring text, int language) {
@@ -61,9 +79,11 @@ std::wstring two_digit_fraction(std::wstring fraction) {
     return fraction;
 }
 
-number_value::number_value(const doc_node* parameters_root, std::wstring typed, int language_in)
+number_value::number_value(const doc_node* parameters_root, std::wstring typed, int language_in,
+                           bool computed)
     : parameters(parameters_root), text(std::move(typed)), language(language_in) {
     digits = clean_number_text(text, language);
+    if (computed) digits = rounded_to_hundredths(digits);
     for (wchar_t c : text) {
         if (is_digit(c)) break;
         if (is_minus(c)) negative = true;

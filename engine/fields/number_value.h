@@ -34,7 +34,7 @@ struct number_value {
     std::wstring integer_part;              // digits before the "."
     std::wstring fraction_part;             // digits after the "."
     std::wstring money_integer;             // integer part without leading zeros ("0" at least)
-    std::wstring money_hundredths = L"00";  // two digits, cut, never rounded
+    std::wstring money_hundredths = L"00";  // two digits, cut (rounded when computed)
     bool has_separator = false;             // digits hold a "."
     bool negative = false;                  // a "-" or "−" came before the first digit
     double value = 0.0;                     // signed
@@ -42,7 +42,12 @@ struct number_value {
     int language = 0;
 
     number_value() = default;
-    number_value(const doc_node* parameters, std::wstring text, int language);
+    // A `computed` text (a result the template computed, not one the user
+    // typed) is rounded half away from zero to two decimals on its digits,
+    // so every part follows: 83.325 gives 83.33, 99.995 gives 100.00. A typed
+    // one keeps all its decimals, and money cuts them after the second.
+    number_value(const doc_node* parameters, std::wstring text, int language,
+                 bool computed = false);
 };
 
 // "" -> "00", "5" -> "50", "999" -> "99".

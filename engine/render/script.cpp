@@ -60,15 +60,32 @@ script::script(std::wstring source, render_context& context)
 }
 
 std::wstring script::run() {
-    nesting_guard guard(context_.runs, source_.size());
-    if (guard.refused()) return html_escape(source_);
+    nested_runs& runs = context_.runs;
+    nesting_guard guard(runs, source_.size());
+    if (guard.refused()) return runs.stopping() ? budget_refusal() : source_text();
     parse();
     std::wstring output = execute();
     // The statements gave their tokens away: a further run parses again.
     statements_.clear();
     parsed_ = false;
+    if (runs.stopping()) {
+        runs.count_cut();
+        return budget_refusal();
+    }
+    runs.count_work(output.size());
     return output;
 }
+
+// The run that opened the budget gives its source, once in the outermost
+// run; a run below it gives nothing, as it gives way to that source.
+std::wstring script::budget_refusal() const {
+    nested_runs& runs = context_.runs;
+    return runs.opened_budget() && runs.first_showing(source_) ? source_text() : L"";
+}
+
+// A value script's source was escaped as a field value already: each
+// character is escaped once.
+std::wstring script::source_text() const { return html_escape(html_unescape(source_)); }
 
 bool script::test() {
     nesting_guard guard(context_.runs, source_.size());
@@ -197,6 +214,7 @@ std::wstring script::execute() {
     // Each statement is evaluated at most once: its tokens move into the
     // evaluator, which edits them as it goes.
     for (script_statement& statement : statements_) {
+        if (context_.runs.stopping()) break;  // the output gives way to the source
         switch (statement.kind) {
             case statement_kind::output:
                 output += evaluate(statement, position);

@@ -59,6 +59,8 @@ private:
     std::wstring marker_html(std::uint32_t code, const std::wstring& marker_text) const;
     std::wstring execute();
     std::wstring evaluate(script_statement& statement, markup_position& position);
+    std::wstring source_text() const;
+    std::wstring budget_refusal() const;
 
     std::wstring source_;
     render_context& context_;
