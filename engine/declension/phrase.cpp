@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "engine/declension/compound_titles.h"
 #include "engine/declension/decline_word.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/number_words.h"
@@ -93,7 +94,11 @@ word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
     bool name_path = code > 0 && !(ends_with(word, L"ие") && is_head_noun(word));
     bool hyphen_joined = i + 2 < tokens.size() && tokens.kinds[i + 1] == dash &&
                          tokens.kinds[i + 2] == phrase_kind::word;
-    if (hyphen_joined && !name_path) return {word_action::copy, false, 0};
+    // The part after the hyphen decides whether declining stops.
+    if (hyphen_joined && !name_path) {
+        bool declines = declines_before_hyphen(word, tokens.texts[i + 2]);
+        return {declines ? word_action::decline : word_action::copy, false, 0};
+    }
     if (word == L"и" || word == L"или") return {word_action::copy, false, 0};
     if (prepositions.find(word) != std::wstring_view::npos) return {word_action::copy, true, 0};
     if (name_path) return {word_action::name, false, static_cast<std::uint32_t>(code)};
@@ -259,9 +264,13 @@ std::wstring restore_letter_case(const std::wstring& typed, std::wstring form) {
 }
 
 void append_in_letter_case(std::wstring& out, std::wstring_view typed, std::wstring_view form) {
+    // The word lists spell ё as е: a form that differs only there is the
+    // typed word unchanged, and comes back with its ё.
     bool unchanged = form.size() == typed.size();
-    for (std::size_t j = 0; unchanged && j < form.size(); ++j)
-        unchanged = to_lower_char(typed[j]) == form[j];
+    for (std::size_t j = 0; unchanged && j < form.size(); ++j) {
+        wchar_t letter = to_lower_char(typed[j]);
+        unchanged = letter == form[j] || (letter == L'ё' && form[j] == L'е');
+    }
     if (unchanged || typed.empty()) {
         out += unchanged ? typed : form;
         return;
