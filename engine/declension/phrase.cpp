@@ -61,6 +61,29 @@ bool is_amount_kind(int kind) { return kind == rubles || kind == kopecks; }
 
 bool is_opening_quote(const std::wstring& typed) { return typed == L"\"" || typed == L"«"; }
 
+// decline_word, for a word with ё that the word lists (which spell ё as е)
+// know only with е: the ё comes back where the form keeps the typed stem
+// (Семёновича, берёзы).
+std::wstring decline_with_yo(const std::wstring& word, int c, std::uint32_t* gender,
+                             std::uint32_t* animate) {
+    const std::uint32_t given_animacy = *animate;
+    std::wstring form = decline_word(word, c, gender, animate);
+    if (*gender != 0 || word.find(L'ё') == std::wstring::npos) return form;
+    std::wstring spelled = word;
+    for (wchar_t& letter : spelled)
+        if (letter == L'ё') letter = L'е';
+    std::uint32_t spelled_gender = 0, spelled_animacy = given_animacy;
+    std::wstring spelled_form = decline_word(spelled, c, &spelled_gender, &spelled_animacy);
+    if (spelled_gender == 0) return form;
+    *gender = spelled_gender;
+    *animate = spelled_animacy;
+    for (std::size_t j = 0; j < word.size() && j < spelled_form.size(); ++j) {
+        if (spelled_form[j] != spelled[j]) break;
+        if (word[j] == L'ё') spelled_form[j] = L'ё';
+    }
+    return spelled_form;
+}
+
 // Whether declining stops after this declined word: it is taken for the head
 // noun.
 bool is_head_noun(const std::wstring& word) {
@@ -317,7 +340,7 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
     std::uint32_t head_animacy = 0;
     if (head < n && words_before_head) {
         std::uint32_t gender = 0;
-        decline_word(tokens.texts[head], 0, &gender, &head_animacy);
+        decline_with_yo(tokens.texts[head], 0, &gender, &head_animacy);
     }
 
     std::vector<bool> as_typed = dollar_amounts(tokens);
@@ -332,7 +355,7 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
                 decline_person_name(form, static_cast<std::uint32_t>(c), plans[i].code);
             } else {
                 std::uint32_t gender = 0, animate = i < head ? head_animacy : 0;
-                form = decline_word(std::move(form), c, &gender, &animate);
+                form = decline_with_yo(form, c, &gender, &animate);
             }
             out += restore_letter_case(typed, std::move(form));
         } else if (is_number_kind(kind) && spelled) {

@@ -138,6 +138,8 @@ TEST(DeclinePhrase, TypedYoComesBack) {
         {L"Королёв Пётр Семёнович", 1, L"Королёв Пётр Семёнович"}, {L"Пётр", 0, L"Пётр"},
         {L"Пётр", 2, L"Петра"}, {L"Королёв", 5, L"Королёвым"}, {L"котёл", 4, L"котёл"},
         {L"КОТЁЛ", 1, L"КОТЁЛ"}, {L"расчётный счёт", 2, L"расчётного счёта"},
+        // Known to the word lists only with е.
+        {L"новая берёза", 2, L"новой берёзы"}, {L"Берёза", 5, L"Берёзой"}, {L"Лёва", 4, L"Лёву"},
     };
     // clang-format on
     for (const auto& p : phrases) EXPECT_EQ(decline_phrase(p.text, p.c), p.form) << p.text;
