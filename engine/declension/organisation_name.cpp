@@ -6,6 +6,7 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/paradigms.h"
 #include "engine/declension/phrase.h"
+#include "engine/declension/sole_trader.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
@@ -208,8 +209,9 @@ std::wstring expand_legal_form(std::wstring abbreviation, std::uint32_t& gender)
 
 std::uint32_t detect_gender(organisation_name& organisation) {
     if (organisation.gender != 0) return organisation.gender;
-    std::uint32_t gender = 0, animate = 0;
-    expand_legal_form(organisation.legal_form, gender);
+    // A sole trader is a person, whose gender goes before the legal form's.
+    std::uint32_t gender = sole_trader_gender(organisation), animate = 0;
+    if (gender == 0) expand_legal_form(organisation.legal_form, gender);
     if (gender == 0) decline_word(to_lower(organisation.legal_form), 0, &gender, &animate);
     if (gender == 0 && organisation.name.size() > 3) {
         std::wstring name = organisation.name;
@@ -228,20 +230,26 @@ void render_organisation_name(organisation_name& organisation, std::wstring& out
     const std::wstring& legal_form = organisation.legal_form;
     const std::wstring& name = organisation.name;
     int c = request.grammatical_case;
+    // A sole trader's name declines with the legal form, as a person's does.
+    const bool person = request.any && !request.legal_form && sole_trader_gender(organisation) != 0;
+    const std::wstring person_form =
+        person && c != 0 ? decline_sole_trader_name(name, c) : std::wstring(name);
     if (!request.any) {
         out = legal_form.empty() ? name : legal_form + L" " + name;
     } else if (request.legal_form) {
         out = c != 0 ? decline_phrase(legal_form, c) : legal_form;
     } else if (request.name) {
-        out = name.size() >= 2 && name[0] != L'"' ? decline_phrase(name, c) : name;
+        out = person                                ? person_form
+              : name.size() >= 2 && name[0] != L'"' ? decline_phrase(name, c)
+                                                    : name;
     } else if (request.full_name) {
         std::uint32_t gender = 0;
         std::wstring full_form = expand_legal_form(legal_form, gender);
-        out = (c != 0 ? decline_phrase(full_form, c) : full_form) + L" " + name;
+        out = (c != 0 ? decline_phrase(full_form, c) : full_form) + L" " + person_form;
     } else if (legal_form.empty()) {
         out = starts_quoted(name) ? decline_quoted_name(name, c) : decline_phrase(name, c);
     } else {
-        out = decline_phrase(legal_form, c) + L" " + name;
+        out = decline_phrase(legal_form, c) + L" " + person_form;
     }
 }
 

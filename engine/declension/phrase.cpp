@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "engine/declension/compound_titles.h"
 #include "engine/declension/decline_word.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/number_words.h"
@@ -60,6 +61,29 @@ bool is_amount_kind(int kind) { return kind == rubles || kind == kopecks; }
 
 bool is_opening_quote(const std::wstring& typed) { return typed == L"\"" || typed == L"«"; }
 
+// decline_word, for a word with ё that the word lists (which spell ё as е)
+// know only with е: the ё comes back where the form keeps the typed stem
+// (Семёновича, берёзы).
+std::wstring decline_with_yo(const std::wstring& word, int c, std::uint32_t* gender,
+                             std::uint32_t* animate) {
+    const std::uint32_t given_animacy = *animate;
+    std::wstring form = decline_word(word, c, gender, animate);
+    if (*gender != 0 || word.find(L'ё') == std::wstring::npos) return form;
+    std::wstring spelled = word;
+    for (wchar_t& letter : spelled)
+        if (letter == L'ё') letter = L'е';
+    std::uint32_t spelled_gender = 0, spelled_animacy = given_animacy;
+    std::wstring spelled_form = decline_word(spelled, c, &spelled_gender, &spelled_animacy);
+    if (spelled_gender == 0) return form;
+    *gender = spelled_gender;
+    *animate = spelled_animacy;
+    for (std::size_t j = 0; j < word.size() && j < spelled_form.size(); ++j) {
+        if (spelled_form[j] != spelled[j]) break;
+        if (word[j] == L'ё') spelled_form[j] = L'ё';
+    }
+    return spelled_form;
+}
+
 // Whether declining stops after this declined word: it is taken for the head
 // noun.
 bool is_head_noun(const std::wstring& word) {
@@ -93,7 +117,11 @@ word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
     bool name_path = code > 0 && !(ends_with(word, L"ие") && is_head_noun(word));
     bool hyphen_joined = i + 2 < tokens.size() && tokens.kinds[i + 1] == dash &&
                          tokens.kinds[i + 2] == phrase_kind::word;
-    if (hyphen_joined && !name_path) return {word_action::copy, false, 0};
+    // The part after the hyphen decides whether declining stops.
+    if (hyphen_joined && !name_path) {
+        bool declines = declines_before_hyphen(word, tokens.texts[i + 2]);
+        return {declines ? word_action::decline : word_action::copy, false, 0};
+    }
     if (word == L"и" || word == L"или") return {word_action::copy, false, 0};
     if (prepositions.find(word) != std::wstring_view::npos) return {word_action::copy, true, 0};
     if (name_path) return {word_action::name, false, static_cast<std::uint32_t>(code)};
@@ -259,9 +287,13 @@ std::wstring restore_letter_case(const std::wstring& typed, std::wstring form) {
 }
 
 void append_in_letter_case(std::wstring& out, std::wstring_view typed, std::wstring_view form) {
+    // The word lists spell ё as е: a form that differs only there is the
+    // typed word unchanged, and comes back with its ё.
     bool unchanged = form.size() == typed.size();
-    for (std::size_t j = 0; unchanged && j < form.size(); ++j)
-        unchanged = to_lower_char(typed[j]) == form[j];
+    for (std::size_t j = 0; unchanged && j < form.size(); ++j) {
+        wchar_t letter = to_lower_char(typed[j]);
+        unchanged = letter == form[j] || (letter == L'ё' && form[j] == L'е');
+    }
     if (unchanged || typed.empty()) {
         out += unchanged ? typed : form;
         return;
@@ -308,7 +340,7 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
     std::uint32_t head_animacy = 0;
     if (head < n && words_before_head) {
         std::uint32_t gender = 0;
-        decline_word(tokens.texts[head], 0, &gender, &head_animacy);
+        decline_with_yo(tokens.texts[head], 0, &gender, &head_animacy);
     }
 
     std::vector<bool> as_typed = dollar_amounts(tokens);
@@ -323,7 +355,7 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
                 decline_person_name(form, static_cast<std::uint32_t>(c), plans[i].code);
             } else {
                 std::uint32_t gender = 0, animate = i < head ? head_animacy : 0;
-                form = decline_word(std::move(form), c, &gender, &animate);
+                form = decline_with_yo(form, c, &gender, &animate);
             }
             out += restore_letter_case(typed, std::move(form));
         } else if (is_number_kind(kind) && spelled) {

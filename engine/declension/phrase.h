@@ -67,7 +67,8 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case);
 
 // The declined lower-case `form` in the letter case of `typed`: each shared
 // position takes the case of the typed letter, added letters the case of the
-// last typed letter; a form equal to the lowered typed word is `typed` itself.
+// last typed letter; a form equal to the lowered typed word (ё read as е) is
+// `typed` itself.
 std::wstring restore_letter_case(const std::wstring& typed, std::wstring form);
 // The same, appended to `out`.
 void append_in_letter_case(std::wstring& out, std::wstring_view typed, std::wstring_view form);

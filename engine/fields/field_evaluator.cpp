@@ -9,6 +9,7 @@
 #include "engine/fields/date_arithmetic.h"
 #include "engine/fields/date_field.h"
 #include "engine/fields/date_parse.h"
+#include "engine/fields/date_reference.h"
 #include "engine/fields/date_render.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/name_field.h"
@@ -150,6 +151,8 @@ std::wstring field_evaluator::calculable_value(expr_token& token) {
         return render_short_date(
             parse_date_value(value.value_text, context_.language, context_.now()));
     }
+    if (first && value.kind == expr_kind::reference && names_date_field(context_, value.name_text))
+        date_missing_ = true;
     if (value.type == value_type::number) {
         number_value number(parameters_root(), value.value_text, context_.language);
         return number.negative ? L"(-" + number.digits + L")" : number.digits;
@@ -207,6 +210,8 @@ std::wstring field_evaluator::compute(std::wstring expression) const {
         replace_all(expression, L",", L".");
     else
         erase_all(expression, L",");
+    // Days counted from a date nobody gave are no date either.
+    if (date_missing_) return {};
     if (date_first_) {
         bool is_date = false;
         return date_arithmetic(expression, is_date, context_.language, context_.now());

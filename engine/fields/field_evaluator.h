@@ -43,6 +43,8 @@ private:
     bool assignment_ = false;
     bool first_value_ = true;
     bool date_first_ = false;
+    // The first value names a date field that holds no date.
+    bool date_missing_ = false;
 };
 
 }  // namespace engine

@@ -92,3 +92,103 @@ TEST(RenderOrganisationName, ThePartsAsAskedAndAQuotedNameDeclinedInsideItsQuote
         EXPECT_EQ(out, r.out) << to_utf8(r.text) << " " << r.words.size();
     }
 }
+
+// ИП before a person's full name: the name declines as a person field's does
+// and the person's gender wins over the table's. Company names, other legal
+// forms and names that are no person's stay as they were.
+TEST(SoleTrader, APersonsNameDeclinesInEveryCaseWithThePersonsGender) {
+    // clang-format off
+    const struct { const wchar_t* text; std::uint32_t gender; const wchar_t* forms[5]; } traders[] = {
+        {L"ИП Петров Пётр Петрович", 1,
+         {L"Петрова Петра Петровича", L"Петрову Петру Петровичу", L"Петрова Петра Петровича",
+          L"Петровым Петром Петровичем", L"Петрове Петре Петровиче"}},
+        {L"ИП Смирнова Ольга Петровна", 2,
+         {L"Смирновой Ольги Петровны", L"Смирновой Ольге Петровне", L"Смирнову Ольгу Петровну",
+          L"Смирновой Ольгой Петровной", L"Смирновой Ольге Петровне"}},
+        {L"ИП Соколова-Микитова Анна Ильинична", 2,
+         {L"Соколовой-Микитовой Анны Ильиничны", L"Соколовой-Микитовой Анне Ильиничне",
+          L"Соколову-Микитову Анну Ильиничну", L"Соколовой-Микитовой Анной Ильиничной",
+          L"Соколовой-Микитовой Анне Ильиничне"}},
+        {L"ИП  Королёв   Семён", 1,
+         {L"Королёва Семёна", L"Королёву Семёну", L"Королёва Семёна", L"Королёвым Семёном",
+          L"Королёве Семёне"}},
+    };
+    // clang-format on
+    const wchar_t* letters[] = {L"р", L"д", L"в", L"т", L"п"};
+    for (const auto& t : traders) {
+        organisation_name organisation(t.text);
+        EXPECT_EQ(detect_gender(organisation), t.gender) << to_utf8(t.text);
+        for (int c = 2; c <= 6; ++c) {
+            const std::wstring form = t.forms[c - 2];
+            auto render = [&](std::vector<std::wstring> words) {
+                std::wstring out;
+                render_organisation_name(organisation, out,
+                                         read_organisation_request(decl_test::modifiers(words)));
+                return out;
+            };
+            EXPECT_EQ(render({letters[c - 2]}), decline_phrase(L"ИП", c) + L" " + form)
+                << to_utf8(t.text) << " " << c;
+            EXPECT_EQ(render({letters[c - 2], L"название"}), form) << to_utf8(t.text) << " " << c;
+            EXPECT_EQ(render({letters[c - 2], L"полное название"}),
+                      decline_phrase(L"Индивидуальный предприниматель", c) + L" " + form)
+                << to_utf8(t.text) << " " << c;
+        }
+    }
+    organisation_name woman(L"ИП Смирнова Ольга Петровна");
+    std::wstring out;
+    render_organisation_name(
+        woman, out, read_organisation_request(decl_test::modifiers({L"р", L"полное название"})));
+    EXPECT_EQ(out, L"Индивидуального предпринимателя Смирновой Ольги Петровны");
+    render_organisation_name(woman, out,
+                             read_organisation_request(decl_test::modifiers({L"название"})));
+    EXPECT_EQ(out, L"Смирнова Ольга Петровна");
+}
+
+TEST(SoleTrader, CompanyNamesAndNamesThatAreNoPersonsStayAsTheyWere) {
+    // clang-format off
+    const struct { const wchar_t* text; std::uint32_t gender; std::wstring dative; } others[] = {
+        {L"ООО Петров Пётр Петрович", 3, decline_phrase(L"ООО", 3) + L" Петров Пётр Петрович"},
+        {L"ИП \"Петров Пётр Петрович\"", 1, decline_phrase(L"ИП", 3) + L" \"Петров Пётр Петрович\""},
+        {L"ИП «Смирнова Ольга Петровна»", 1, decline_phrase(L"ИП", 3) + L" «Смирнова Ольга Петровна»"},
+        {L"ИП Строймонтаж Плюс", 1, decline_phrase(L"ИП", 3) + L" Строймонтаж Плюс"},
+        {L"ИП Строй Монтаж Сервис", 1, decline_phrase(L"ИП", 3) + L" Строй Монтаж Сервис"},
+        {L"ИП Иванов И.И.", 1, decline_phrase(L"ИП", 3) + L" Иванов И.И."},
+        {L"ИП петров пётр петрович", 1, decline_phrase(L"ИП", 3) + L" петров пётр петрович"},
+        {L"ИП Иванов Иван Иванович Младший", 1, decline_phrase(L"ИП", 3) + L" Иванов Иван Иванович Младший"},
+        {L"Смирнова Ольга Петровна, ООО", 3, decline_phrase(L"ООО", 3) + L" Смирнова Ольга Петровна"},
+    };
+    // clang-format on
+    for (const auto& o : others) {
+        organisation_name organisation(o.text);
+        EXPECT_EQ(detect_gender(organisation), o.gender) << to_utf8(o.text);
+        std::wstring out;
+        render_organisation_name(organisation, out,
+                                 read_organisation_request(decl_test::modifiers({L"д"})));
+        EXPECT_EQ(out, o.dative) << to_utf8(o.text);
+        render_organisation_name(organisation, out,
+                                 read_organisation_request(decl_test::modifiers({})));
+        EXPECT_EQ(out, organisation.legal_form + L" " + organisation.name) << to_utf8(o.text);
+    }
+}
+
+// Letters the form does not change come back as typed, ё included, on every
+// part an organisation is rendered by.
+TEST(RenderOrganisationName, TypedYoComesBack) {
+    // clang-format off
+    const struct { const wchar_t* text; std::vector<std::wstring> words; const wchar_t* out; } renders[] = {
+        {L"ИП Королёв Пётр Семёнович", {L"название"}, L"Королёв Пётр Семёнович"},
+        {L"ИП Королёв Пётр Семёнович", {L"р", L"название"}, L"Королёва Петра Семёновича"},
+        {L"ИП Королёв Пётр Семёнович", {L"полное название"}, L"Индивидуальный предприниматель Королёв Пётр Семёнович"},
+        {L"ООО Зелёный Клён", {L"название"}, L"Зелёный Клён"},
+        {L"Зелёный Клён, ООО", {L"название"}, L"Зелёный Клён"},
+        {L"Расчётный центр", {L"т"}, L"Расчётным центром"},
+    };
+    // clang-format on
+    for (const auto& r : renders) {
+        organisation_name organisation(r.text);
+        std::wstring out;
+        render_organisation_name(organisation, out,
+                                 read_organisation_request(decl_test::modifiers(r.words)));
+        EXPECT_EQ(out, r.out) << to_utf8(r.text);
+    }
+}

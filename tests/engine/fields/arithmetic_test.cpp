@@ -55,3 +55,26 @@ TEST_F(Arithmetic, TheProcessLocaleChangesNothing) {
     EXPECT_EQ(run(L"{Цена / 4}"), L"308,625");
     std::setlocale(LC_ALL, saved.c_str());
 }
+
+// Days counted from a date field that holds no date give no date, and no
+// bare number either; an empty number field still counts as 0.
+TEST_F(Arithmetic, AComputationFromADateFieldWithoutADateIsEmpty) {
+    constexpr std::uint16_t date_type = 1, number_type = 3;
+    add_field(L"Начало", L"").a = date_type;
+    add_field(L"Конец", L"не знаю").a = date_type;
+    doc_record& hidden = add_field(L"Скрытая", L"05.01.2024");
+    hidden.a = date_type;
+    hidden.c = 1;
+    add_field(L"Подписан", L"05.01.2024").a = date_type;
+    add_field(L"Срок", L"").a = number_type;
+    view.language = 1;
+    expect_runs({{L"{Начало + 30}", L""},
+                 {L"{Конец + 30}", L""},
+                 {L"{Скрытая + 30}", L""},
+                 {L"{Начало - Подписан}", L""},
+                 {L"{длинная:Начало + 10}", L""},
+                 {L"{x = Начало + 30}{x}", L""},
+                 {L"{Подписан + 30}", L"04.02.2024"},
+                 {L"{Срок + 30}", L"30"},
+                 {L"{30 + Начало}", L"30"}});
+}
