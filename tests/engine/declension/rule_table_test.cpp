@@ -28,84 +28,39 @@ TEST(LetterFromEnd, PositionsBeforeTheStartReadAsNoLetter) {
     EXPECT_EQ(first_letter(L""), 0);
 }
 
+// clang-format off
 TEST(RuleNotation, LettersAlternativesNotAfterAndWholeWords) {
     // The any-letter position needs a letter.
     expect_outcomes(std::array{row(L"-вар", 1), row(L"-[им]бар", 2), row(L"-·ёр, -?юр", 3)},
-                    {{L"самовар", 1},
-                     {L"самоВар", -1},
-                     {L"цимбар", 2},
-                     {L"мбар", 2},
-                     {L"кабар", -1},
-                     {L"монтёр", 3},
-                     {L"монтер", -1},
-                     {L"абажюр", 3},
-                     {L"ёр", -1},
-                     {L"", -1}});
+                    {{L"самовар", 1}, {L"самоВар", -1}, {L"цимбар", 2}, {L"мбар", 2}, {L"кабар", -1},
+                     {L"монтёр", 3}, {L"монтер", -1}, {L"абажюр", 3}, {L"ёр", -1}, {L"", -1}});
     // "not after" is also met by an absent letter.
-    expect_outcomes(std::array{row(L"-трап not after о", 1), row(L"-[^ое]кап", 2),
-                               row(L"-но not after в, г, д", 3)},
-                    {{L"стрeтрап", 1},
-                     {L"отрап", -1},
-                     {L"трап", 1},
-                     {L"кап", 2},
-                     {L"скап", 2},
-                     {L"екап", -1},
-                     {L"равно", -1},
-                     {L"гно", -1},
-                     {L"кино", 3},
-                     {L"но", 3}});
+    expect_outcomes(std::array{row(L"-трап not after о", 1), row(L"-[^ое]кап", 2), row(L"-но not after в, г, д", 3)},
+                    {{L"стрeтрап", 1}, {L"отрап", -1}, {L"трап", 1}, {L"кап", 2}, {L"скап", 2},
+                     {L"екап", -1}, {L"равно", -1}, {L"гно", -1}, {L"кино", 3}, {L"но", 3}});
     // Whole words in every spelling.
-    expect_outcomes(std::array{row(L"=костёр", 1), row(L"word бобры", 2), row(L"парник", 3),
-                               row(L"-шатёр (whole word)", 4)},
-                    {{L"костёр", 1},
-                     {L"хворостёр", -1},
-                     {L"бобры", 2},
-                     {L"парник", 3},
-                     {L"напарник", -1},
-                     {L"шатёр", 4},
-                     {L"ашатёр", -1}});
+    expect_outcomes(std::array{row(L"=костёр", 1), row(L"word бобры", 2), row(L"парник", 3), row(L"-шатёр (whole word)", 4)},
+                    {{L"костёр", 1}, {L"хворостёр", -1}, {L"бобры", 2}, {L"парник", 3}, {L"напарник", -1},
+                     {L"шатёр", 4}, {L"ашатёр", -1}});
 }
 
 TEST(RuleNotation, LengthFirstLetterSubstringAndHyphenConditions) {
-    expect_outcomes(
-        std::array{row(L"-абв (5 letters)", 1), row(L"-где (6+ letters)", 2),
-                   row(L"-жзи (6 letters or more)", 3), row(L"-клм (at most 4 letters)", 4),
-                   row(L"-ноп (4 or 6 letters)", 5)},
-        {{L"ааабв", 1},
-         {L"аабв", -1},
-         {L"аааабв", -1},
-         {L"ааагде", 2},
-         {L"аагде", -1},
-         {L"аааажзи", 3},
-         {L"аажзи", -1},
-         {L"аклм", 4},
-         {L"клм", 4},
-         {L"ааклм", -1},
-         {L"аноп", 5},
-         {L"аааноп", 5},
-         {L"ааноп", -1}});
-    expect_outcomes(
-        std::array{row(L"-овер (first letter п)", 1), row(L"-айзер (first letter not к)", 2),
-                   row(L"-ктора (word begins with [дп])", 3)},
-        {{L"пловер", 1},
-         {L"кловер", -1},
-         {L"лайзер", 2},
-         {L"кайзер", -1},
-         {L"доктора", 3},
-         {L"поктора", 3},
-         {L"лектора", -1}});
-    expect_outcomes(std::array{row(L"-ортёр (contains трансп)", 1),
-                               row(L"-ортёр (does not contain \"трансп\")", 2),
-                               row(L"-уфф (after a hyphen)", 3),
-                               row(L"-тёр (contains электро; 8+ letters)", 4)},
-                    {{L"транспортёр", 1},
-                     {L"репортёр", 2},
-                     {L"блеф-уфф", 3},
-                     {L"блефуфф", -1},
-                     {L"электромонтёр", 4},
-                     {L"электротёр", 4},
-                     {L"монтёр", -1}});
+    expect_outcomes(std::array{row(L"-абв (5 letters)", 1), row(L"-где (6+ letters)", 2),
+                               row(L"-жзи (6 letters or more)", 3), row(L"-клм (at most 4 letters)", 4),
+                               row(L"-ноп (4 or 6 letters)", 5)},
+                    {{L"ааабв", 1}, {L"аабв", -1}, {L"аааабв", -1}, {L"ааагде", 2}, {L"аагде", -1},
+                     {L"аааажзи", 3}, {L"аажзи", -1}, {L"аклм", 4}, {L"клм", 4}, {L"ааклм", -1},
+                     {L"аноп", 5}, {L"аааноп", 5}, {L"ааноп", -1}});
+    expect_outcomes(std::array{row(L"-овер (first letter п)", 1), row(L"-айзер (first letter not к)", 2),
+                               row(L"-ктора (word begins with [дп])", 3)},
+                    {{L"пловер", 1}, {L"кловер", -1}, {L"лайзер", 2}, {L"кайзер", -1}, {L"доктора", 3},
+                     {L"поктора", 3}, {L"лектора", -1}});
+    expect_outcomes(std::array{row(L"-ортёр (contains трансп)", 1), row(L"-ортёр (does not contain \"трансп\")", 2),
+                               row(L"-уфф (after a hyphen)", 3), row(L"-тёр (contains электро; 8+ letters)", 4)},
+                    {{L"транспортёр", 1}, {L"репортёр", 2}, {L"блеф-уфф", 3}, {L"блефуфф", -1},
+                     {L"электромонтёр", 4}, {L"электротёр", 4}, {L"монтёр", -1}});
 }
+// clang-format on
 
 TEST(RulePrecedence, LongestThenWholeWordThenConditional) {
     expect_outcomes(std::array{row(L"-атор", 1), row(L"-[кл]ьатор", 2), row(L"-ратор", 3)},

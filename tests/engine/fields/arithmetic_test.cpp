@@ -17,33 +17,25 @@ protected:
     }
 };
 
+// clang-format off
 TEST_F(Arithmetic, SignsTrailingAndUncomputedOperatorsSeparatorsAndAssignments) {
-    expect_runs({{L"{Минус + 1}", L"-4"},
-                 {L"{Кол * -3}", L"-6"},
-                 {L"{Кол - -3}", L"5"},
-                 {L"{x = -5}{x}", L"-5"},
-                 {L"{Кол + Кол *}", L"4"},
-                 {L"{Кол % 3}", L"2%3"},
-                 {L"{Кол = 3 = 4}", L""},
+    expect_runs({{L"{Минус + 1}", L"-4"}, {L"{Кол * -3}", L"-6"}, {L"{Кол - -3}", L"5"}, {L"{x = -5}{x}", L"-5"},
+                 {L"{Кол + Кол *}", L"4"}, {L"{Кол % 3}", L"2%3"}, {L"{Кол = 3 = 4}", L""},
                  {L"{\"a\" Кол = 3}", L"a2=3"},
                  // Text enters as 0, nested blocks as their result.
-                 {L"{Имя + 1}", L"0"},
-                 {L"{(Кол + 3) * 2}", L"10"},
-                 {L"{Кол + {ЕСЛИ Кол ТО 3}}", L"5"},
+                 {L"{Имя + 1}", L"0"}, {L"{(Кол + 3) * 2}", L"10"}, {L"{Кол + {ЕСЛИ Кол ТО 3}}", L"5"},
                  // After "(" the lexer takes a number for a name: it stays a number.
                  {L"{(5+3)}", L"8"},
                  // A backslash makes the statement arithmetic; the calculator stops there.
-                 {L"{Кол \\ 2}", L"2"}});
-    expect_runs({{L"{Big + 1}", L"1000001"}, {L"{Price * 2}", L"39.98"}, {L"{2 ^ 0.5 * 0}", L"0"}});
+                 {L"{Кол \\ 2}", L"2"},
+                 {L"{Big + 1}", L"1000001"}, {L"{Price * 2}", L"39.98"}, {L"{2 ^ 0.5 * 0}", L"0"}});
     view.language = 1;
-    expect_runs({{L"{Цена * Кол}", L"2469"},
-                 {L"{Цена / 4}", L"308,625"},
-                 {L"{Кол + 1,5}", L"3,5"},
-                 {L"{формат:Цена * 2}", L"2469"},
-                 {L"{Сумма = Цена * Кол}", L""}});
+    expect_runs({{L"{Цена * Кол}", L"2469"}, {L"{Цена / 4}", L"308,625"}, {L"{Кол + 1,5}", L"3,5"},
+                 {L"{формат:Цена * 2}", L"2469"}, {L"{Сумма = Цена * Кол}", L""}});
     EXPECT_EQ(variable(L"сумма"), L"2469");
     EXPECT_EQ(run(L"{Сумма + 1}"), L"2470");
 }
+// clang-format on
 
 TEST_F(Arithmetic, TheProcessLocaleChangesNothing) {
     std::string saved = std::setlocale(LC_ALL, nullptr);
@@ -68,13 +60,9 @@ TEST_F(Arithmetic, AComputationFromADateFieldWithoutADateIsEmpty) {
     add_field(L"Подписан", L"05.01.2024").a = date_type;
     add_field(L"Срок", L"").a = number_type;
     view.language = 1;
-    expect_runs({{L"{Начало + 30}", L""},
-                 {L"{Конец + 30}", L""},
-                 {L"{Скрытая + 30}", L""},
-                 {L"{Начало - Подписан}", L""},
-                 {L"{длинная:Начало + 10}", L""},
-                 {L"{x = Начало + 30}{x}", L""},
-                 {L"{Подписан + 30}", L"04.02.2024"},
-                 {L"{Срок + 30}", L"30"},
-                 {L"{30 + Начало}", L"30"}});
+    // clang-format off
+    expect_runs({{L"{Начало + 30}", L""}, {L"{Конец + 30}", L""}, {L"{Скрытая + 30}", L""},
+                 {L"{Начало - Подписан}", L""}, {L"{длинная:Начало + 10}", L""}, {L"{x = Начало + 30}{x}", L""},
+                 {L"{Подписан + 30}", L"04.02.2024"}, {L"{Срок + 30}", L"30"}, {L"{30 + Начало}", L"30"}});
+    // clang-format on
 }

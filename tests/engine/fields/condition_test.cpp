@@ -18,68 +18,44 @@ protected:
     }
 };
 
+// clang-format off
 TEST_F(Conditions, OperandsAndEachOperatorFamily) {
-    expect(
-        {{L"Ноль", true},  // a name: its text "0" is not blank
-                           // After "(" a number is read as a number only when a blank precedes it.
-         {L"( 0)", false},
-         {L"( 0,5)", true},
-         // Equality by word key, or exactly with "=="; an unquoted word that names
-         // nothing is a literal.
-         {L"Пол = ж", true},
-         {L"Город = \"нижний новгород\"", true},
-         {L"Город == \"нижний новгород\"", false},
-         {L"Пол != \"ж\"", true},
-         {L"Пол НЕ \"м\"", true},
-         {L"Пол не \"ж\"", false},
-         // Numbers by value.
-         {L"Сумма = 1500,5", true},
-         {L"Сумма == 1500,5", false},
-         {L"Сумма >= 1500,50", true},
-         {L"Сумма < 1 000", false},
-         {L"Ноль > -1", true},
-         // Texts by containment, exactly with a doubled sign.
-         {L"Город < \"новгород\"", true},
-         {L"Город << \"новгород\"", false},
-         {L"Город << \"Новгород\"", true},
-         {L"\"нижний\" > Город", true},
-         {L"\"Нижний\" >> Город", true}});
+    expect({
+        {L"Ноль", true},  // a name: its text "0" is not blank
+        // After "(" a number is read as a number only when a blank precedes it.
+        {L"( 0)", false}, {L"( 0,5)", true},
+        // Equality by word key, or exactly with "=="; an unquoted word that
+        // names nothing is a literal.
+        {L"Пол = ж", true}, {L"Город = \"нижний новгород\"", true}, {L"Город == \"нижний новгород\"", false},
+        {L"Пол != \"ж\"", true}, {L"Пол НЕ \"м\"", true}, {L"Пол не \"ж\"", false},
+        // Numbers by value.
+        {L"Сумма = 1500,5", true}, {L"Сумма == 1500,5", false}, {L"Сумма >= 1500,50", true},
+        {L"Сумма < 1 000", false}, {L"Ноль > -1", true},
+        // Texts by containment, exactly with a doubled sign.
+        {L"Город < \"новгород\"", true}, {L"Город << \"новгород\"", false}, {L"Город << \"Новгород\"", true},
+        {L"\"нижний\" > Город", true}, {L"\"Нижний\" >> Город", true}});
 }
 
 TEST_F(Conditions, ConnectivesGroupToTheRightNegationCoversTheRestAndDeepNestingIsCapped) {
     // Left grouping would make the first true; templates rely on false.
-    expect({{L"Нет И Да ИЛИ Да", false},
-            {L"Да ИЛИ Нет И Нет", true},
-            {L"Пол = м OR Да", true},
-            {L"НЕ Да И Нет", true},
-            {L"Да И НЕ Нет", true},
+    expect({{L"Нет И Да ИЛИ Да", false}, {L"Да ИЛИ Нет И Нет", true}, {L"Пол = м OR Да", true},
+            {L"НЕ Да И Нет", true}, {L"Да И НЕ Нет", true},
             {L" !Нет", true},  // "{!" would open a verbatim block
-            {L"(Нет И Да) ИЛИ Да", true},
-            {L"(Да ИЛИ Нет) И Нет", false},
-            {L"(Пол = ж) И (Сумма > 1)", true},
+            {L"(Нет И Да) ИЛИ Да", true}, {L"(Да ИЛИ Нет) И Нет", false}, {L"(Пол = ж) И (Сумма > 1)", true},
             // A dangling operator ends the chain; an empty condition is false.
-            {L"Пол =", false},
-            {L"Да И", true},
-            {L"И", false},
-            {L"Пол ?? ж", false},
-            {L" ", false}});
+            {L"Пол =", false}, {L"Да И", true}, {L"И", false}, {L"Пол ?? ж", false}, {L" ", false}});
     EXPECT_FALSE(test(L""));
     std::wstring chain;
     for (int i = 0; i < 50000; ++i) chain += L"НЕ ";
     EXPECT_NO_FATAL_FAILURE(test(L"{" + chain + L"Да}"));
-    EXPECT_NO_FATAL_FAILURE(
-        test(L"{" + std::wstring(50000, L'(') + L"Да" + std::wstring(50000, L')') + L"}"));
+    EXPECT_NO_FATAL_FAILURE(test(L"{" + std::wstring(50000, L'(') + L"Да" + std::wstring(50000, L')') + L"}"));
 }
 
 TEST_F(Conditions, DatesCompareByDay) {
     view.language = 1;
     add_fields({{L"Начало", L"05.01.2024"}, {L"Конец", L"06.01.2024"}, {L"Тоже", L"05.01.2024"}});
-    expect({{L"Начало < Конец", true},
-            {L"Начало < Тоже", false},
-            {L"Начало <= Тоже", true},
-            {L"Начало >= Тоже", true},
-            {L"Конец >> Начало", true},
-            {L"Начало = Тоже", true},
-            {L"Начало = Конец", false},
-            {L"Начало < Пол", false}});
+    expect({{L"Начало < Конец", true}, {L"Начало < Тоже", false}, {L"Начало <= Тоже", true},
+            {L"Начало >= Тоже", true}, {L"Конец >> Начало", true}, {L"Начало = Тоже", true},
+            {L"Начало = Конец", false}, {L"Начало < Пол", false}});
 }
+// clang-format on

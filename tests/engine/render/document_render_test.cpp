@@ -176,12 +176,3 @@ TEST(WordHead, PageDefinitionFollowsThePageSetupInTheNamedAndTheUnnamedPageRule)
         EXPECT_NE(head.find(L"orientation: portrait;"), std::wstring::npos);
     }
 }
-
-TEST(WordHead, TitleIsEscapedAndCellsTakeTheFontGiven) {
-    const std::wstring head =
-        word_html_head(nullptr, L"A&B <Ltd> \"№\"", L"font-family:Arial;font-size:11.0pt;");
-    EXPECT_TRUE(contains(head, L"<title>A&amp;B &lt;Ltd&gt; &quot;№&quot;</title>"));
-    EXPECT_TRUE(contains(
-        head, L"td {font-family:Arial;font-size:11.0pt;margin-top:0mm;margin-bottom:0mm;}"));
-    EXPECT_LT(head.find(L"td {"), head.find(L"</style>"));
-}

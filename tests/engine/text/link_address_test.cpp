@@ -9,33 +9,18 @@
 using namespace engine;
 
 TEST(LinkAddress, RefusesEverySchemeButTheWebMailPhoneAndFileOnesHoweverItIsSpelled) {
-    const struct {
-        const wchar_t* text;
-        bool refused;
-    } cases[] = {
-        {L"javascript:alert(1)", true},
-        {L"  JaVaScRiPt:alert(1)", true},
-        {L"java\tscr\nipt:x", true},
-        {L"\x01\x1f javascript:x", true},
-        {L"jav&#x09;ascript:x", true},
-        {L"jav&#9ascript:x", true},
-        {L"&#x6A;avascript&colon;x", true},
-        {L"java&Tab;script&#58x", true},
-        {L"vbscript:x", true},
-        {L"data:text/html,x", true},
-        {L"blob:x", true},
-        {L"https://example.org/a:b", false},
-        {L"HTTP://example.org", false},
-        {L"mailto:a@example.org", false},
-        {L"tel:+7 495 000", false},
-        {L"file:///tmp/a.png", false},
-        {L"contract.html", false},
-        {L"/a/javascript:x", false},
-        {L"?q=javascript:x", false},
-        {L"1java:x", false},
-        {L"java&amp;script:x", false},
-        {L"", false},
+    // clang-format off
+    const struct { const wchar_t* text; bool refused; } cases[] = {
+        {L"javascript:alert(1)", true}, {L"  JaVaScRiPt:alert(1)", true}, {L"java\tscr\nipt:x", true},
+        {L"\x01\x1f javascript:x", true}, {L"jav&#x09;ascript:x", true}, {L"jav&#9ascript:x", true},
+        {L"&#x6A;avascript&colon;x", true}, {L"java&Tab;script&#58x", true}, {L"vbscript:x", true},
+        {L"data:text/html,x", true}, {L"blob:x", true},
+        {L"https://example.org/a:b", false}, {L"HTTP://example.org", false}, {L"mailto:a@example.org", false},
+        {L"tel:+7 495 000", false}, {L"file:///tmp/a.png", false}, {L"contract.html", false},
+        {L"/a/javascript:x", false}, {L"?q=javascript:x", false}, {L"1java:x", false},
+        {L"java&amp;script:x", false}, {L"", false},
     };
+    // clang-format on
     for (const auto& c : cases) EXPECT_EQ(has_refused_scheme(c.text), c.refused) << c.text;
 }
 
