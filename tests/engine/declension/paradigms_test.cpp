@@ -56,15 +56,11 @@ TEST(Paradigms, RealWordsYoAndWholeWordForms) {
 
 TEST(Paradigms, AnimacyFlagMakesTheAccusativeTheGenitiveOnlyWhereTaken) {
     using flagged = std::wstring (*)(std::wstring, int, std::uint32_t);
-    const std::array<std::pair<int, flagged>, 9> nine = {{{73, paradigm_073},
-                                                          {74, paradigm_074},
-                                                          {75, paradigm_075},
-                                                          {76, paradigm_076},
-                                                          {77, paradigm_077},
-                                                          {78, paradigm_078},
-                                                          {116, paradigm_116},
-                                                          {117, paradigm_117},
-                                                          {119, paradigm_119}}};
+    // clang-format off
+    const std::array<std::pair<int, flagged>, 9> nine = {{
+        {73, paradigm_073}, {74, paradigm_074}, {75, paradigm_075}, {76, paradigm_076}, {77, paradigm_077},
+        {78, paradigm_078}, {116, paradigm_116}, {117, paradigm_117}, {119, paradigm_119}}};
+    // clang-format on
     int taking = 0;
     for (int n = 1; n <= paradigm_count; ++n) taking += paradigm_takes_animacy(n) ? 1 : 0;
     EXPECT_EQ(taking, 9);

@@ -29,15 +29,12 @@ TEST(SplitPersonName, ThreeWordsAtBlanksOnlyAndInitials) {
 // name gives no gender of its own; with initials first the surname is the
 // second word.
 TEST(GenderFromPatronymic, ThePatronymicThenTheSurnameCode) {
-    const std::pair<const wchar_t*, std::uint32_t> names[] = {{L"Иванова Мария Петровна", 2},
-                                                              {L"Ильина Анна Кузьминична", 2},
-                                                              {L"Иванов Мария Петровна", 2},
-                                                              {L"Ульянов Владимир Ильич", 1},
-                                                              {L"Иванова Иван Иванович", 1},
-                                                              {L"Иванова А", 2},
-                                                              {L"Толстые", 39},
-                                                              {L"Смит", 1},
-                                                              {L"А.Б. Иванова", 2}};
+    // clang-format off
+    const std::pair<const wchar_t*, std::uint32_t> names[] = {
+        {L"Иванова Мария Петровна", 2}, {L"Ильина Анна Кузьминична", 2}, {L"Иванов Мария Петровна", 2},
+        {L"Ульянов Владимир Ильич", 1}, {L"Иванова Иван Иванович", 1}, {L"Иванова А", 2},
+        {L"Толстые", 39}, {L"Смит", 1}, {L"А.Б. Иванова", 2}};
+    // clang-format on
     for (const auto& [text, gender] : names) {
         person_name name(text);
         EXPECT_EQ(gender_from_patronymic(name), gender) << to_utf8(text);

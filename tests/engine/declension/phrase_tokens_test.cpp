@@ -41,13 +41,11 @@ TEST(PhraseTokens, EachCharacterClassMakesItsKindLiteralsAndEntitiesKeptAsTyped)
 }
 
 TEST(PhraseTokens, LetterClassesCountOnlyCyrillicCapitals) {
-    const struct {
-        const wchar_t *typed, *folded;
-        int kind;
-    } words[] = {{L"ДОГОВОР", L"договор", word_class::capitals},
-                 {L"Ёлка", L"ёлка", word_class::capitalised},
-                 {L"ALPHA", L"alpha", word_class::lower_or_mixed},
-                 {L"дОГОВОР", L"договор", word_class::lower_or_mixed}};
+    // clang-format off
+    const struct { const wchar_t *typed, *folded; int kind; } words[] = {
+        {L"ДОГОВОР", L"договор", word_class::capitals}, {L"Ёлка", L"ёлка", word_class::capitalised},
+        {L"ALPHA", L"alpha", word_class::lower_or_mixed}, {L"дОГОВОР", L"договор", word_class::lower_or_mixed}};
+    // clang-format on
     for (const auto& w : words) {
         std::wstring word = w.typed;
         EXPECT_EQ(fold_case_ru(word), w.kind);

@@ -24,12 +24,11 @@ TEST_F(DateRendering, OrdinalDaysDaysInWordsAndRussianYearsInWordsWithTheirCentu
     EXPECT_EQ(render_day(date_value(), day_in_words), L"0");
     russian();
     EXPECT_EQ(render_day(parse(L"23.01.2024"), day_in_words), L"двадцать третье");
+    // clang-format off
     const std::pair<const wchar_t*, const wchar_t*> years[] = {
-        {L"2024", L"две тысячи двадцать четвертого"},
-        {L"1999", L"одна тысяча девятьсот девяносто девятого"},
-        {L"2000", L"двухтысячного"},
-        {L"1900", L"одна тысяча девятисотого"},
-        {L"1800", L"1800"}};
+        {L"2024", L"две тысячи двадцать четвертого"}, {L"1999", L"одна тысяча девятьсот девяносто девятого"},
+        {L"2000", L"двухтысячного"}, {L"1900", L"одна тысяча девятисотого"}, {L"1800", L"1800"}};
+    // clang-format on
     for (auto [year, expected] : years) EXPECT_EQ(russian_year_in_words(year), expected);
     EXPECT_EQ(render_date_in_words(parse(L"01.01.1800")), L"первое января 1800 года");
 }
@@ -66,13 +65,12 @@ TEST_F(DateRendering, LongAndShortDatesReadBackForEveryDayOfASpan) {
 }
 
 TEST_F(DateRendering, EveryFieldKeywordOfBothLanguagesAndTheLastMatchingOneWins) {
+    // clang-format off
     const std::tuple<int, const wchar_t*, const wchar_t*> cases[] = {
         {1, L"жирным", L"5 янв 2024"},  // no matching keyword: the text as typed
-        {1, L"Day  th", L"5th"},
-        {1, L"YEAR", L"2024"},
-        {1, L"short", L"05.01.2024"},
-        {0, L"формат", L"5th day of January, 2024"},
-        {0, L"длинная", L"January 5, 2024"}};
+        {1, L"Day  th", L"5th"}, {1, L"YEAR", L"2024"}, {1, L"short", L"05.01.2024"},
+        {0, L"формат", L"5th day of January, 2024"}, {0, L"длинная", L"January 5, 2024"}};
+    // clang-format on
     for (auto [in_language, keyword, expected] : cases) {
         language = in_language;
         date_value d = parse(language ? L"5 янв 2024" : L"Jan 5, 2024");
@@ -87,24 +85,19 @@ TEST_F(DateRendering, EveryFieldKeywordOfBothLanguagesAndTheLastMatchingOneWins)
 
 TEST_F(DateRendering, ArithmeticAddsDaysAcrossMonthYearAndLongSpansAndCountsTheDaysBetween) {
     russian();
+    // clang-format off
     const std::tuple<const wchar_t*, const wchar_t*, bool> cases[] = {
-        {L"05.01.2024 + 30", L"04.02.2024", true},
-        {L"05.01.2024 - 5", L"31.12.2023", true},
-        {L"28.02.2024 + 1", L"29.02.2024", true},
-        {L"28.02.2023+1", L"01.03.2023", true},
-        {L"05.01.2024 - (-5)", L"10.01.2024", true},
-        {L"05.01.2024 + дней", L"05.01.2024", true},
-        {L"10.01.2024 - 05.01.2024", L"5", false},
-        {L"05.01.2024 + 10.01.2024", L"-5", false},
+        {L"05.01.2024 + 30", L"04.02.2024", true}, {L"05.01.2024 - 5", L"31.12.2023", true},
+        {L"28.02.2024 + 1", L"29.02.2024", true}, {L"28.02.2023+1", L"01.03.2023", true},
+        {L"05.01.2024 - (-5)", L"10.01.2024", true}, {L"05.01.2024 + дней", L"05.01.2024", true},
+        {L"10.01.2024 - 05.01.2024", L"5", false}, {L"05.01.2024 + 10.01.2024", L"-5", false},
         // Spans beyond 68 years stay exact.
-        {L"15.03.2024 - 15.03.1950", L"27029", false},
-        {L"01.01.1900 - 36524", L"01.01.1800", true},
+        {L"15.03.2024 - 15.03.1950", L"27029", false}, {L"01.01.1900 - 36524", L"01.01.1800", true},
         // What is no date arithmetic, or leaves the years 1-9999, is left unchanged.
-        {L"05-01-2024 + 5", L"05-01-2024 + 5", false},
-        {L"сегодня + 5", L"сегодня + 5", false},
-        {L"05.01.2024", L"05.01.2024", false},
-        {L"01.01.0001 - 1", L"01.01.0001 - 1", false},
+        {L"05-01-2024 + 5", L"05-01-2024 + 5", false}, {L"сегодня + 5", L"сегодня + 5", false},
+        {L"05.01.2024", L"05.01.2024", false}, {L"01.01.0001 - 1", L"01.01.0001 - 1", false},
         {L"05.01.2024 + 99999999999999999", L"05.01.2024 + 99999999999999999", false}};
+    // clang-format on
     for (auto [expression, expected, gives_date] : cases) {
         bool is_date = !gives_date;
         EXPECT_EQ(date_arithmetic(expression, is_date, language, engine::testing::pinned_noon),

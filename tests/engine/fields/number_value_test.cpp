@@ -20,12 +20,11 @@ TEST_F(NumberReading, BothTypingsGiveTheSameNumberAndSeparatorsFollowTheirRulesI
     EXPECT_EQ(clean(L"1,500"), L"1.500");
     EXPECT_EQ(clean(L"1 000 000"), L"1000000");
     english();
-    const std::pair<const wchar_t*, const wchar_t*> cases[] = {{L"1,000,000", L"1000000"},
-                                                               {L"1,500", L"1500"},
-                                                               {L"1,5", L"1.5"},
-                                                               {L"1,5000", L"1.5000"},
-                                                               {L"1.234.567,8", L"1234567.8"},
-                                                               {L"$12,50", L"12.50"}};
+    // clang-format off
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"1,000,000", L"1000000"}, {L"1,500", L"1500"}, {L"1,5", L"1.5"}, {L"1,5000", L"1.5000"},
+        {L"1.234.567,8", L"1234567.8"}, {L"$12,50", L"12.50"}};
+    // clang-format on
     for (auto [text, expected] : cases) EXPECT_EQ(clean(text), expected) << text;
 }
 
@@ -50,13 +49,12 @@ TEST_F(NumberReading, TheSignIsKeptNoDigitsIsEmptyAndMoneyPartsAreCut) {
 
 TEST_F(NumberReading, EnglishGroupsWithCommasRussianWithThinSpacesInANoWrapSpan) {
     const std::wstring nowrap = L"<span style=\"white-space:nowrap\">";
+    // clang-format off
     const std::tuple<int, const wchar_t*, std::wstring> cases[] = {
-        {0, L"1234567.891", L"1,234,567.89"},
-        {0, L"999", L"999.00"},
-        {0, L"-1000", L"-1,000.00"},
-        {0, L"007000", L"007,000.00"},
-        {1, L"1234567.5", nowrap + L"1&thinsp;234&thinsp;567,50</span>"},
+        {0, L"1234567.891", L"1,234,567.89"}, {0, L"999", L"999.00"}, {0, L"-1000", L"-1,000.00"},
+        {0, L"007000", L"007,000.00"}, {1, L"1234567.5", nowrap + L"1&thinsp;234&thinsp;567,50</span>"},
         {1, L"-5", nowrap + L"-5,00</span>"}};
+    // clang-format on
     for (const auto& [in_language, text, expected] : cases) {
         language = in_language;
         EXPECT_EQ(group_digits_html(number(text)), expected) << text;

@@ -7,16 +7,11 @@
 using namespace engine;
 
 TEST(Base64, MatchesTheStandardVectors) {
+    // clang-format off
     const std::pair<std::string, const wchar_t*> cases[] = {
-        {"", L""},
-        {"f", L"Zg=="},
-        {"fo", L"Zm8="},
-        {"foo", L"Zm9v"},
-        {"foob", L"Zm9vYg=="},
-        {"fooba", L"Zm9vYmE="},
-        {"foobar", L"Zm9vYmFy"},
-        {"\xFF\xFE", L"//4="},
-        {std::string("\xFB\xFF\x00", 3), L"+/8A"}};
+        {"", L""}, {"f", L"Zg=="}, {"fo", L"Zm8="}, {"foo", L"Zm9v"}, {"foob", L"Zm9vYg=="}, {"fooba", L"Zm9vYmE="},
+        {"foobar", L"Zm9vYmFy"}, {"\xFF\xFE", L"//4="}, {std::string("\xFB\xFF\x00", 3), L"+/8A"}};
+    // clang-format on
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(base64_encode(bytes), expected) << bytes;
 }
 

@@ -66,14 +66,6 @@ TEST_F(PageBody, OnlyTheFirstBreakMarkerBreaksThePage) {
     EXPECT_EQ(count_of(body(), render_page_break(*context)), 1u);
 }
 
-TEST_F(PageBody, NumberedUnitsContinueAcrossBlocksAndRuns) {
-    doc_element& block = add_block(*page, L"Terms", 1);
-    add_run(block, L"Scope", 2);
-    add_run(block, L"Price", 2);
-    EXPECT_EQ(body(), unit(L"1.&nbsp;Terms") + unit(L"1.1.&nbsp;Scope") + unit(L"1.2.&nbsp;Price"));
-    EXPECT_EQ(context->render_position, (std::array<std::int32_t, 4>{0, 0, 1, 2}));
-}
-
 TEST_F(PageBody, BoldNumbersAreWrappedOnlyWhereTheyCannotLeak) {
     setup_root().c = 1;
     doc_element& block = add_block(*page, L"Terms", 1);

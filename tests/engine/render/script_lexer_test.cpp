@@ -27,16 +27,12 @@ void expect_lexed(std::initializer_list<std::pair<const wchar_t*, const wchar_t*
 
 }  // namespace
 
+// clang-format off
 TEST(ScriptLexer, TextBraceSequencesAndMarkers) {
     expect_lexed({
-        {L"a  \tb", L"1:a b"},
-        {L"It's", L"1:It&apos;s"},
-        {L"a {} b", L"1:a  ┃ 7/20:&nbsp; ┃ 1:b"},
-        {L"{.}", L"7/22:<br />&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"},
-        {L"{ }", L"12:{ ┃ 13:}"},
-        {L"{ж:}жирный{:ж}", L"7/12:{ж:} ┃ 1:жирный ┃ 7/13:"},
-        {L"{:Ж }", L"7/13: ┃ 1:}"},
-        {L"{:Ж", L"7/13:"},
+        {L"a  \tb", L"1:a b"}, {L"It's", L"1:It&apos;s"}, {L"a {} b", L"1:a  ┃ 7/20:&nbsp; ┃ 1:b"},
+        {L"{.}", L"7/22:<br />&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"}, {L"{ }", L"12:{ ┃ 13:}"},
+        {L"{ж:}жирный{:ж}", L"7/12:{ж:} ┃ 1:жирный ┃ 7/13:"}, {L"{:Ж }", L"7/13: ┃ 1:}"}, {L"{:Ж", L"7/13:"},
         // Table markers keep their text.
         {L"{#EEEEEE ТАБЛИЦА:100%, 4}x", L"7/8:{#EEEEEE ТАБЛИЦА:100%,4} ┃ 1:x"},
         {L"{ТАБЛИЦА:50.5%}", L"7/8:{ТАБЛИЦА:50. ┃ 1:5%}"},
@@ -44,6 +40,7 @@ TEST(ScriptLexer, TextBraceSequencesAndMarkers) {
         {L"{ЯЧЕЙКА:1 2:x}y", L"7/11:{ЯЧЕЙКА:12 ┃ 1:x}y"},
     });
 }
+// clang-format on
 
 TEST(ScriptLexer, Expressions) {
     expect_lexed({

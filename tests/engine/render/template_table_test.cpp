@@ -66,15 +66,11 @@ TEST_F(TemplateTable, CellWithBordersColoursSpansAndKeywords) {
 TEST_F(TemplateTable, SizeStepsAndAlignmentOrderFollowTheInterfaceLanguage) {
     // clang-format off
     const struct { int language; const wchar_t *marker, *style; } rows[] = {
-        {0, L"{CELL:SIZE+3}", L"font-size:14.0pt;"},
-        {0, L"{CELL:ШРИФТ+3}", L"font-size:11.0pt;"},
-        {0, L"{CELL:LARGE SIZE-2}", L"font-size:10.0pt;"},
-        {1, L"{ЯЧЕЙКА:ШРИФТ-4}", L"font-size:7.0pt;"},
-        {1, L"{ЯЧЕЙКА:SIZE+3}", L"font-size:11.0pt;"},
-        {0, L"{CELL:LEFT JUSTIFY}", L"text-align:justify;"},
+        {0, L"{CELL:SIZE+3}", L"font-size:14.0pt;"}, {0, L"{CELL:ШРИФТ+3}", L"font-size:11.0pt;"},
+        {0, L"{CELL:LARGE SIZE-2}", L"font-size:10.0pt;"}, {1, L"{ЯЧЕЙКА:ШРИФТ-4}", L"font-size:7.0pt;"},
+        {1, L"{ЯЧЕЙКА:SIZE+3}", L"font-size:11.0pt;"}, {0, L"{CELL:LEFT JUSTIFY}", L"text-align:justify;"},
         {0, L"{CELL:}", L"text-align:justify;"},  // the paragraph's alignment
-        {1, L"{CELL:LEFT JUSTIFY}", L"text-align:left;"},
-        {1, L"{ЯЧЕЙКА:}", L"text-align:justify;"},
+        {1, L"{CELL:LEFT JUSTIFY}", L"text-align:left;"}, {1, L"{ЯЧЕЙКА:}", L"text-align:justify;"},
     };
     // clang-format on
     for (const auto& r : rows) {

@@ -10,14 +10,12 @@ using ValuesInTags = engine::testing::parameter_document;
 
 TEST_F(ValuesInTags, ReferencesInTextKeepTheirOutput) {
     view.language = 1;
-    add_fields({{L"Поставщик юрлицо", L"ООО \"Ромашка\""},
-                {L"Сумма", L"\"100\""},
-                {L"Фирма", L"A & \"B\""}});
-    expect_runs({{L"{ЕСЛИ 1 ТО \"ok\"}", L"ok"},
-                 {L"{р:Поставщик юрлицо}", L"ООО \"Ромашка\""},
-                 {L"{прописью:Сумма}", L"сто"},
-                 {L"{прописью:\"100\"}", L"сто"},
+    // clang-format off
+    add_fields({{L"Поставщик юрлицо", L"ООО \"Ромашка\""}, {L"Сумма", L"\"100\""}, {L"Фирма", L"A & \"B\""}});
+    expect_runs({{L"{ЕСЛИ 1 ТО \"ok\"}", L"ok"}, {L"{р:Поставщик юрлицо}", L"ООО \"Ромашка\""},
+                 {L"{прописью:Сумма}", L"сто"}, {L"{прописью:\"100\"}", L"сто"},
                  {L"<b>{Фирма}</b>", L"<b>A & \"B\"</b>"}});
+    // clang-format on
 }
 
 TEST_F(ValuesInTags, AValueInsideATagCannotLeaveItsAttribute) {

@@ -45,13 +45,11 @@ TEST(InputSlots, AdjectivesTakeTheAccusativeFromTheAnimacyTheyAreGiven) {
 }
 
 TEST(InputSlots, PoltoraAgreesWithTheCountedNounsGender) {
-    const struct {
-        int c;
-        std::uint32_t counted;
-        const wchar_t* form;
-    } forms[] = {{2, 2, L"полторы"},  {4, 2, L"полторы"},   {2, 1, L"полтора"},
-                 {1, 2, L"полтора"},  {3, 1, L"полуторам"}, {5, 2, L"полуторами"},
-                 {6, 0, L"полуторах"}};
+    // clang-format off
+    const struct { int c; std::uint32_t counted; const wchar_t* form; } forms[] = {
+        {2, 2, L"полторы"}, {4, 2, L"полторы"}, {2, 1, L"полтора"}, {1, 2, L"полтора"},
+        {3, 1, L"полуторам"}, {5, 2, L"полуторами"}, {6, 0, L"полуторах"}};
+    // clang-format on
     for (const auto& f : forms) {
         std::uint32_t gender = f.counted, animate = untouched;
         EXPECT_EQ(decline_word(L"полтора", f.c, &gender, &animate), f.form)
