@@ -12,13 +12,9 @@ using namespace fixture;
 namespace {
 
 brik_record unit(const char16_t* text, std::uint16_t kind, std::uint16_t indent = 0) {
-    return {.a = kind,
-            .b = 1,
-            .c = 4,
-            .s2 = text,
-            .s3 = u"Arial",
-            .v = {11, 0, 0, 0, 0, indent},
-            .d2 = 5};
+    // clang-format off
+    return {.a = kind, .b = 1, .c = 4, .s2 = text, .s3 = u"Arial", .v = {11, 0, 0, 0, 0, indent}, .d2 = 5};
+    // clang-format on
 }
 
 // Numbered blocks and runs in both layouts' reach, tables, breaks, a legacy
