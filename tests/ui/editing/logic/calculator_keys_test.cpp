@@ -9,9 +9,9 @@ namespace {
 using ui::calculator_key;
 
 // The display after pressing `keys` from an empty one.
-std::wstring typed(std::initializer_list<calculator_key> keys, int language = 0) {
+std::wstring typed(std::initializer_list<calculator_key> keys) {
     std::wstring text;
-    for (calculator_key key : keys) text = ui::press_calculator_key(text, key, language);
+    for (calculator_key key : keys) text = ui::press_calculator_key(text, key, 0);
     return text;
 }
 
@@ -31,15 +31,6 @@ TEST(CalculatorKeys, AppendTheirCharactersAndEditTheText) {
     EXPECT_EQ(typed({calculator_key::backspace}), L"");
     EXPECT_EQ(typed({digit(9), calculator_key::clear}), L"");
     EXPECT_EQ(ui::press_calculator_key(L"7", calculator_key(99), 0), L"7");
-}
-
-TEST(CalculatorKeys, EqualsEvaluatesInTheInterfaceLanguage) {
-    EXPECT_EQ(typed({digit(1), calculator_key::comma, digit(5), calculator_key::multiply, digit(2),
-                     calculator_key::equals}),
-              L"3");
-    EXPECT_EQ(typed({digit(7), calculator_key::colon, digit(2), calculator_key::equals}), L"3.5");
-    EXPECT_EQ(typed({digit(7), calculator_key::colon, digit(2), calculator_key::equals}, 1),
-              L"3,5");
     EXPECT_EQ(typed({calculator_key::equals}), L"0");
 }
 

@@ -19,6 +19,11 @@ std::string bytes(std::initializer_list<int> values) {
     return out;
 }
 
+// `file` with `with` written over it at `at`.
+std::string patched(std::string file, std::size_t at, const std::string& with) {
+    return file.replace(at, with.size(), with);
+}
+
 // The texts of `file`, which must read whole.
 Entries whole(const std::string& file) {
     const ui::value_list_read read = ui::decode_value_list(file);
@@ -60,18 +65,12 @@ TEST(ValueListFile, ReadsTheShortLengthFormsAndEntriesWithoutTheMark) {
     EXPECT_EQ(read.entries, (Entries{L"hi", L"x", L"", L""}));
     // The writer marks every entry: one without the mark is not ours.
     EXPECT_FALSE(read.whole);
-    EXPECT_EQ(whole(file.substr(0, file.size() - 2).replace(0, 1, 1, char(3))),
+    EXPECT_EQ(whole(patched(file.substr(0, file.size() - 2), 0, "\x03")),
               (Entries{L"hi", L"x", L""}));
 }
 
 TEST(ValueListFile, DamagedFilesKeepTheirCompleteEntriesAndReadAsNotWhole) {
     const std::string two = ui::encode_value_list({L"first", L"second"});
-    std::string huge_count = two;
-    huge_count[3] = char(0x7F);
-    std::string huge_length = two;
-    for (int i = 0; i < 4; ++i) huge_length[std::size_t(4 + 20 + 6 + i)] = char(0xFF);
-    std::string short_count = two;
-    short_count[0] = char(1);
     const struct {
         const char* damage;
         std::string file;
@@ -81,9 +80,11 @@ TEST(ValueListFile, DamagedFilesKeepTheirCompleteEntriesAndReadAsNotWhole) {
         {"cut in the second length", two.substr(0, 4 + 20 + 8), {L"first"}},
         {"cut in the second mark", two.substr(0, 4 + 20 + 1), {L"first"}},
         {"cut in the count", two.substr(0, 3), {}},
-        {"a count far beyond the entries", huge_count, {L"first", L"second"}},
-        {"a length of 0xFFFFFFFF", huge_length, {L"first"}},
-        {"bytes after the counted entries", short_count, {L"first"}},
+        {"a count far beyond the entries", patched(two, 3, "\x7F"), {L"first", L"second"}},
+        {"a length of 0xFFFFFFFF",
+         patched(two, 4 + 20 + 6, bytes({0xFF, 0xFF, 0xFF, 0xFF})),
+         {L"first"}},
+        {"bytes after the counted entries", patched(two, 0, "\x01"), {L"first"}},
         {"a UTF-8 text list", "Acme Corp\nGlobex Inc\nInitech\n", Entries(12)},
     };
     for (const auto& c : cases) {
@@ -129,43 +130,44 @@ class ValueListChoice : public ::testing::Test {
 protected:
     std::wstring path() const { return fixture::engine_path(folder.file("Client.list")); }
     Entries stored() const { return ui::read_value_list(path()).entries; }
+    // A choice opened on the list file with `text` in the field.
+    ui::value_list_choice opened(const std::wstring& text) const {
+        ui::value_list_choice choice(path(), text);
+        choice.open();
+        return choice;
+    }
 
     fixture::temp_folder folder;
 };
 
 TEST_F(ValueListChoice, OpeningAddsTheTextOnceSortsSelectsAndWrites) {
     ui::write_value_list(path(), {L"zeta", L"alpha", L"alpha"});
-    ui::value_list_choice choice(path(), L"mid");
-    choice.open();
+    ui::value_list_choice choice = opened(L"mid");
     EXPECT_EQ(choice.entries(), (Entries{L"alpha", L"alpha", L"mid", L"zeta"}));
     EXPECT_EQ(choice.selected_index(), 2);
     EXPECT_EQ(choice.result(), L"");  // nothing is handed back before a choice
     EXPECT_EQ(stored(), choice.entries());
 
-    ui::value_list_choice again(path(), L"zeta");
-    again.open();
+    ui::value_list_choice again = opened(L"zeta");
     EXPECT_EQ(again.entries().size(), 4u);
     EXPECT_EQ(again.selected_index(), 3);
 }
 
 TEST_F(ValueListChoice, AnEmptyTextAddsAndWritesNothing) {
-    ui::value_list_choice none(path(), L"");
-    none.open();
+    ui::value_list_choice none = opened(L"");
     EXPECT_EQ(none.selected_index(), -1);
     EXPECT_FALSE(std::filesystem::exists(folder.file("Client.list")));
 
     ui::write_value_list(path(), {L"b", L"a"});
-    ui::value_list_choice first(path(), L"");
-    first.open();
+    ui::value_list_choice first = opened(L"");
     EXPECT_EQ(first.selected_index(), 0);
     EXPECT_EQ(first.accept(), L"a");
     EXPECT_EQ(stored(), (Entries{L"b", L"a"}));  // left unsorted: not written
 }
 
 TEST_F(ValueListChoice, DeletingWritesTheListAndNeverHandsBackADeletedText) {
-    ui::value_list_choice choice(path(), L"b");
     ui::write_value_list(path(), {L"a", L"c"});
-    choice.open();
+    ui::value_list_choice choice = opened(L"b");
     choice.select(0);
     choice.remove(0);  // the selected "a" goes, and with it the result
     EXPECT_EQ(choice.selected_index(), -1);
@@ -182,8 +184,7 @@ TEST_F(ValueListChoice, DeletingWritesTheListAndNeverHandsBackADeletedText) {
 
     // A duplicate of the deleted text keeps the result.
     ui::write_value_list(path(), {L"a", L"a"});
-    ui::value_list_choice twice(path(), L"");
-    twice.open();
+    ui::value_list_choice twice = opened(L"");
     twice.select(1);
     twice.remove(1);
     EXPECT_EQ(twice.accept(), L"a");
@@ -191,8 +192,6 @@ TEST_F(ValueListChoice, DeletingWritesTheListAndNeverHandsBackADeletedText) {
 
 TEST_F(ValueListChoice, AFileNotReadWholeIsKeptAsUnreadableBeforeTheListIsWritten) {
     const std::string good = ui::encode_value_list({L"Ann", L"Bob"});
-    std::string huge_count = good;
-    huge_count[3] = char(0x7F);
     // Twelve megabytes of garbage: three times the bound of bytes read.
     std::string garbage(std::size_t(12) << 20, '\x5A');
     const struct {
@@ -203,14 +202,12 @@ TEST_F(ValueListChoice, AFileNotReadWholeIsKeptAsUnreadableBeforeTheListIsWritte
         {"garbage", garbage, Entries(ui::value_list_max_entries)},
         {"a UTF-8 text list", "Acme Corp\nGlobex Inc\nInitech\n", Entries(12)},
         {"a truncated file", good.substr(0, good.size() - 3), {L"Ann"}},
-        {"a huge count", huge_count, {L"Ann", L"Bob"}},
     };
     for (const auto& c : cases) {
         std::filesystem::remove_all(folder.path());
         std::filesystem::create_directories(folder.path());
         fixture::write_bytes(folder.file("Client.list"), c.file);
-        ui::value_list_choice choice(path(), L"typed");
-        choice.open();
+        ui::value_list_choice choice = opened(L"typed");
         Entries expected = c.shown;
         // A full list takes no new text.
         if (expected.size() < ui::value_list_max_entries) expected.push_back(L"typed");
@@ -232,11 +229,9 @@ TEST_F(ValueListChoice, AFileNotReadWholeIsKeptAsUnreadableBeforeTheListIsWritte
 
     // A name taken already gives the next one; a whole list keeps nothing.
     fixture::write_bytes(folder.file("Client.list"), "bad");
-    ui::value_list_choice again(path(), L"typed");
-    again.open();
+    ui::value_list_choice again = opened(L"typed");
     EXPECT_EQ(again.kept_as(), L"Client.list.2.unreadable");
-    ui::value_list_choice whole_list(path(), L"more");
-    whole_list.open();
+    ui::value_list_choice whole_list = opened(L"more");
     EXPECT_EQ(whole_list.kept_as(), L"");
 }
 
@@ -248,8 +243,7 @@ TEST_F(ValueListChoice, AFileThatCannotBeKeptIsNotWritten) {
             n == 1 ? "Client.list.unreadable" : "Client.list." + std::to_string(n) + ".unreadable";
         std::filesystem::create_symlink("nowhere", folder.file(name));
     }
-    ui::value_list_choice choice(path(), L"typed");
-    choice.open();
+    ui::value_list_choice choice = opened(L"typed");
     EXPECT_EQ(choice.entries(), (Entries{L"typed"}));
     EXPECT_EQ(choice.kept_as(), L"");
     EXPECT_EQ(fixture::read_bytes(folder.file("Client.list")), "bad");
@@ -268,8 +262,7 @@ TEST_F(ValueListChoice, WithoutAFileTheListLivesInMemory) {
 TEST_F(ValueListChoice, AFailedWriteLeavesWhatWasThereAndTheListWorks) {
     // Nothing can be renamed over a folder that holds a file.
     std::filesystem::create_directories(folder.file("Client.list") / "inside");
-    ui::value_list_choice choice(path(), L"x");
-    choice.open();
+    ui::value_list_choice choice = opened(L"x");
     EXPECT_EQ(choice.entries(), (Entries{L"x"}));
     EXPECT_TRUE(std::filesystem::is_directory(folder.file("Client.list") / "inside"));
     // No temporary file is left behind.

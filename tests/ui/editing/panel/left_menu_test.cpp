@@ -63,15 +63,11 @@ TEST_F(LeftMenu, EachModeKeepsItsOwnSelection) {
     EXPECT_EQ(list().selected_index(), 0);
     list().set_selected_index(3);
     EXPECT_EQ(window->session().settings_page(), 3);
-    show_mode(core::ViewMode::save_print);
-    list().set_selected_index(1);
-    EXPECT_EQ(window->session().save_print_page(), core::SavePrintPage::save);
 
     show_mode(core::ViewMode::data);
     EXPECT_EQ(list().selected_index(), 2);
     EXPECT_EQ(window->session().section(), 2);
     EXPECT_EQ(window->session().settings_page(), 3);
-    EXPECT_EQ(window->session().save_print_page(), core::SavePrintPage::save);
 }
 
 TEST_F(LeftMenu, AStoredSectionPastTheEndIsKeptAndShowsNothing) {

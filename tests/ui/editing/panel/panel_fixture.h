@@ -59,10 +59,16 @@ protected:
     std::shared_ptr<platform::Element> row(std::size_t index) {
         return panel().children().at(index);
     }
+    // Child `index` of `parent`, which must be a panel.
     template <class T>
-    std::shared_ptr<T> inside(std::size_t row_index, std::size_t child) {
-        auto container = std::dynamic_pointer_cast<platform::Panel>(row(row_index));
-        return container ? std::dynamic_pointer_cast<T>(container->children().at(child)) : nullptr;
+    static std::shared_ptr<T> child(const std::shared_ptr<platform::Element>& parent,
+                                    std::size_t index) {
+        auto panel = std::dynamic_pointer_cast<platform::Panel>(parent);
+        return panel ? std::dynamic_pointer_cast<T>(panel->children().at(index)) : nullptr;
+    }
+    template <class T>
+    std::shared_ptr<T> inside(std::size_t row_index, std::size_t index) {
+        return child<T>(row(row_index), index);
     }
 
     // Page replacements sent to the view, and whether the last one reset the scroll.

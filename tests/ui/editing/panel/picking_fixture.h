@@ -24,6 +24,16 @@ protected:
         settle();
     }
 
+    // A field of `type` at rows 0 (caption) and 1, and a field hidden
+    // while the first one's value is "3" at rows 2 and 3.
+    void make_section(std::uint16_t type, std::wstring value, std::wstring name = L"Amount") {
+        const auto s = add_section(L"S");
+        add_field(s, type, std::move(name), L"The {Other} amount", std::move(value));
+        add_field(s, 4, L"Other", L"Other", L"net").record.s5 = L"Amount = 3";
+        show_section(s);
+    }
+    std::wstring stored() { return field(0, 0).record.s2; }
+    std::wstring shown() { return inside<platform::TextBox>(1, 0)->text(); }
     // Runs posted work until none is left: a dialog's answer resumes its
     // flow on a later turn.
     static void settle() {
@@ -44,12 +54,6 @@ protected:
     static void cancel() {
         dialog()->click_close();
         settle();
-    }
-    template <class T>
-    static std::shared_ptr<T> child(const std::shared_ptr<platform::Element>& parent,
-                                    std::size_t index) {
-        auto panel = std::dynamic_pointer_cast<platform::Panel>(parent);
-        return panel ? std::dynamic_pointer_cast<T>(panel->children().at(index)) : nullptr;
     }
     static std::wstring title() { return child<platform::TextBlock>(dialog()->title, 0)->text(); }
     // The list dialog: its list box inside the framed panel of the content.
