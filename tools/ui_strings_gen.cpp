@@ -11,7 +11,8 @@
 // with a letter. In a text, "\t", "\n", "\r", "\\" and "\s" (a blank) stand
 // for their characters, so blanks at either end of a text stay visible. Any
 // other backslash, a bad row number or name, a repeated row or name, a wrong
-// column count or invalid UTF-8 fails the build.
+// column count, a row without text in either language or invalid UTF-8 fails
+// the build.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -163,6 +164,9 @@ int main(int argc, char** argv) {
             names.emplace_back(row, std::move(name));
             english[std::size_t(row)] = unescape(columns[2]);
             russian[std::size_t(row)] = unescape(columns[3]);
+            // A named row is shown somewhere: an empty language would show nothing there.
+            if (english[std::size_t(row)].empty() || russian[std::size_t(row)].empty())
+                throw failure{"a row needs text in both languages"};
         }
     } catch (const failure& f) {
         std::cerr << argv[1] << ":" << line_number << ": " << f.what << "\n";
