@@ -17,7 +17,6 @@
 #include "engine/document/document.h"
 #include "engine/render/document_html.h"
 #include "engine/text/utf16.h"
-#include "engine/text/word_key.h"
 #include "support/pinned_clock.h"
 #include "support/temp_folder.h"
 #include "tools/brikc/library_trees.h"
@@ -58,26 +57,6 @@ std::vector<std::pair<std::wstring, std::wstring>> read_values(const fs::path& f
                             engine::from_utf8(line.substr(start)));
     }
     return values;
-}
-
-// Stores `value` as the data panel would: the field's text, and for a
-// choice the option it names.
-void type_value(engine::document& doc, const std::wstring& name, const std::wstring& value) {
-    for (engine::doc_group& section : doc.data->parameters.groups)
-        for (engine::doc_element& field : section.elements) {
-            if (engine::make_word_key(field.record.s1) != engine::make_word_key(name)) continue;
-            field.record.s2 = value;
-            if (field.record.a != 7) return;
-            bool known = false;
-            for (engine::doc_record& option : field.items) {
-                option.b = option.s2 == value ? 1 : 0;
-                known = known || option.b == 1;
-            }
-            EXPECT_TRUE(known) << "no option " << engine::to_utf8(value) << " in "
-                               << engine::to_utf8(name);
-            return;
-        }
-    ADD_FAILURE() << "no field " << engine::to_utf8(name);
 }
 
 std::vector<std::uint16_t> hidden_flags(const engine::document& doc) {
@@ -165,7 +144,7 @@ TEST_F(LibraryGolden, EveryTemplateReadsAsItsGoldenTextWithItsOwnAndWithTypedVal
                                            march_16);
                     ASSERT_TRUE(typed.loaded());
                     for (const auto& [field, value] : read_values(values_file))
-                        type_value(typed, field, value);
+                        library::type_value(typed, field, value);
                     ui::reevaluate_field_conditions(typed, view, -1);
                     golden += heading + engine::to_utf8(read_as_printed(typed, view));
                 }

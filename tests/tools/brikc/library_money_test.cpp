@@ -10,22 +10,11 @@
 #include "engine/document/document.h"
 #include "engine/render/document_html.h"
 #include "engine/text/utf16.h"
-#include "engine/text/word_key.h"
 #include "tools/brikc/library_trees.h"
 #include "tools/brikc/visible_text.h"
 #include "ui/editing/field_conditions.h"
 
 namespace {
-
-void type_value(engine::document& doc, const std::wstring& name, const std::wstring& value) {
-    for (engine::doc_group& section : doc.data->parameters.groups)
-        for (engine::doc_element& field : section.elements)
-            if (engine::make_word_key(field.record.s1) == engine::make_word_key(name)) {
-                field.record.s2 = value;
-                return;
-            }
-    ADD_FAILURE() << "no field " << engine::to_utf8(name);
-}
 
 TEST(LibraryMoney, ComputedAmountsAreRoundedAndTypedOnesCut) {
     struct money_case {
@@ -61,7 +50,7 @@ TEST(LibraryMoney, ComputedAmountsAreRoundedAndTypedOnesCut) {
         const library::language_tree& l = library::languages[c.language];
         engine::document doc(library::wide(library::built_of(l, c.name)), l.language);
         ASSERT_TRUE(doc.loaded()) << engine::to_utf8(c.name);
-        for (const auto& [field, value] : c.values) type_value(doc, field, value);
+        for (const auto& [field, value] : c.values) library::type_value(doc, field, value);
         const engine::view_state view{.language = l.language};
         ui::reevaluate_field_conditions(doc, view, -1);
         const std::wstring text =

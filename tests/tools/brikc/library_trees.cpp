@@ -1,6 +1,10 @@
 #include "tools/brikc/library_trees.h"
 
+#include <gtest/gtest.h>
+
+#include "engine/document/document.h"
 #include "engine/text/utf16.h"
+#include "engine/text/word_key.h"
 
 namespace library {
 
@@ -23,6 +27,24 @@ fs::path source_of(const language_tree& l, const std::wstring& name) {
 
 fs::path built_of(const language_tree& l, const std::wstring& name) {
     return build / l.number / fs::path(engine::to_utf8(name + L".brik"));
+}
+
+void type_value(engine::document& doc, const std::wstring& name, const std::wstring& value) {
+    for (engine::doc_group& section : doc.data->parameters.groups)
+        for (engine::doc_element& field : section.elements) {
+            if (engine::make_word_key(field.record.s1) != engine::make_word_key(name)) continue;
+            field.record.s2 = value;
+            if (field.record.a != 7) return;
+            bool known = false;
+            for (engine::doc_record& option : field.items) {
+                option.b = option.s2 == value ? 1 : 0;
+                known = known || option.b == 1;
+            }
+            EXPECT_TRUE(known) << "no option " << engine::to_utf8(value) << " in "
+                               << engine::to_utf8(name);
+            return;
+        }
+    ADD_FAILURE() << "no field " << engine::to_utf8(name);
 }
 
 }  // namespace library

@@ -6,6 +6,10 @@
 #include <set>
 #include <string>
 
+namespace engine {
+class document;
+}
+
 namespace library {
 
 namespace fs = std::filesystem;
@@ -35,5 +39,9 @@ std::set<std::wstring> names_in(const fs::path& root, const std::string& extensi
 
 fs::path source_of(const language_tree& l, const std::wstring& name);
 fs::path built_of(const language_tree& l, const std::wstring& name);
+
+// Stores `value` in the field `name` as the data panel would: the field's
+// text, and for a choice the option it names.
+void type_value(engine::document& doc, const std::wstring& name, const std::wstring& value);
 
 }  // namespace library

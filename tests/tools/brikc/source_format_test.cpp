@@ -18,16 +18,9 @@ using brikc::brik_tree;
 using brikc::compile_source;
 
 // A folder whose name has a blank and Cyrillic letters, as library folders do.
-class library_folder {
-public:
-    library_folder() : path_(temp.file("brikc Шаблоны")) { fs::create_directory(path_); }
-    fs::path file(const char* name) const {
-        return path_ / fs::path(reinterpret_cast<const char8_t*>(name));
-    }
-
-private:
-    fixture::temp_folder temp;
-    fs::path path_;
+struct library_folder : fixture::temp_folder {
+    library_folder() { fs::create_directory(file("brikc Шаблоны")); }
+    fs::path at(const char* name) const { return file(std::string("brikc Шаблоны/") + name); }
 };
 
 std::string written_bytes(brik_tree tree, const fs::path& path) {
@@ -161,15 +154,15 @@ brik_tree odd_tree() {
 TEST(SourceFormat, ADumpCompilesToTheSameBytes) {
     library_folder folder;
     for (auto make : {odd_tree, +[] { return compile_source(""); }}) {
-        const std::string original = written_bytes(make(), folder.file("Странный файл.brik"));
-        const auto loaded = brikc::read_brik(folder.file("Странный файл.brik"));
+        const std::string original = written_bytes(make(), folder.at("Странный файл.brik"));
+        const auto loaded = brikc::read_brik(folder.at("Странный файл.brik"));
         ASSERT_TRUE(loaded);
         const std::string source = brikc::dump_source(*loaded);
         brik_tree again;
         ASSERT_NO_THROW(again = compile_source(source)) << source;
-        EXPECT_EQ(written_bytes(std::move(again), folder.file("again.brik")), original);
+        EXPECT_EQ(written_bytes(std::move(again), folder.at("again.brik")), original);
         // A second dump is the same text: nothing depends on the first reading.
-        EXPECT_EQ(brikc::dump_source(*brikc::read_brik(folder.file("again.brik"))), source);
+        EXPECT_EQ(brikc::dump_source(*brikc::read_brik(folder.at("again.brik"))), source);
     }
 }
 
@@ -182,14 +175,14 @@ TEST(SourceFormat, NestingIsRefusedWhereTheReaderWouldStopAndOnlyWholeFilesAreRe
         return source;
     };
     library_folder folder;
-    const fs::path deep = folder.file("deep.brik");
+    const fs::path deep = folder.at("deep.brik");
     const std::string bytes = written_bytes(compile_source(nested_source(63)), deep);
     EXPECT_TRUE(brikc::read_brik(deep));
     expect_fault(nested_source(64), 3 + 64 * 3, "nested deeper");
 
     fixture::write_bytes(deep, bytes.substr(0, bytes.size() - 3));
     EXPECT_FALSE(brikc::read_brik(deep));
-    EXPECT_FALSE(brikc::read_brik(folder.file("missing.brik")));
+    EXPECT_FALSE(brikc::read_brik(folder.at("missing.brik")));
 }
 
 }  // namespace

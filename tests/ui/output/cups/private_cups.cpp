@@ -66,10 +66,6 @@ void remove_stale_backend_settings() {
     }
 }
 
-void write_text(const std::filesystem::path& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
-}
-
 std::string read_text(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
@@ -90,9 +86,7 @@ std::optional<std::string> why_no_private_cups() {
 }
 
 PrivateCups::PrivateCups() {
-    std::ostringstream queue;
-    queue << "paperwright-test-" << ::getpid();
-    queue_ = queue.str();
+    queue_ = "paperwright-test-" + std::to_string(::getpid());
     if (const char* lpdest = std::getenv("LPDEST")) kept_lpdest_ = lpdest;
     if (!start()) (failure_ += '\n') += log();
 }
@@ -114,13 +108,13 @@ bool PrivateCups::start() {
           << "/log/access_log\nPageLog " << at << "/log/page_log\n"
           << "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
           << "DocumentRoot /usr/share/cups/doc-root\nSystemGroup root\nUser lp\nGroup lp\n";
-    write_text(top / "root/cups-files.conf", files.str());
+    fixture::write_bytes(top / "root/cups-files.conf", files.str());
     remove_stale_backend_settings();
     backend_settings_ = backend_settings_folder / ("cups-pdf-" + queue_ + ".conf");
     std::ostringstream backend;
     backend << "Out " << at << "/out\nAnonDirName " << at << "/out\nSpool " << at
             << "/pdf-spool\nLog " << at << "/log\n";
-    write_text(backend_settings_, backend.str());
+    fixture::write_bytes(backend_settings_, backend.str());
 
     // A port taken by someone else between the probe and cupsd's start
     // stops cupsd at once: another port is tried then.
@@ -156,7 +150,7 @@ bool PrivateCups::launch() {
                     << "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                     << "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
                     << "</Policy>\n";
-    write_text(folder_.path() / "root/cupsd.conf", server_settings.str());
+    fixture::write_bytes(folder_.path() / "root/cupsd.conf", server_settings.str());
     cupsd_.setProcessChannelMode(QProcess::MergedChannels);
     // A test killed on its timeout takes its server with it.
     cupsd_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });

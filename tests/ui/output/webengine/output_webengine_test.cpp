@@ -1,6 +1,6 @@
 // Saving and printing PDFs through the real web engine and printer: every
-// page at the page size, the footer only when it is on, the chosen pages
-// printed. Slow to start, so run one at a time.
+// page at the page size and still text, the footer only when it is on, the
+// chosen pages printed. Slow to start, so run one at a time.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -27,7 +27,6 @@
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/served_files.h"
-#include "support/brik_fixture.h"
 #include "support/temp_folder.h"
 #include "support/ten_page_contract.h"
 #include "ui/output/print_view.h"
@@ -35,33 +34,6 @@
 namespace {
 
 using app_test::wait_until;
-
-// A contract of a few pages of A4, with a footer element.
-std::string contract_bytes() {
-    fixture::brik_tree tree;
-    auto& setup = tree.page_setup.groups.emplace_back();
-    setup.record.s1 = u"Long Contract";
-    setup.record.d1 = 210;
-    setup.record.v = {297, 0, 20, 15, 12, 25};
-    setup.elements.resize(4);
-    setup.elements[3].record.s1 = u"Contract No. 7";
-    auto& page = tree.pages.groups.emplace_back();
-    page.record.a = 1;
-    auto& block = page.elements.emplace_back();
-    block.record.s1 = u"Terms";
-    fixture::brik_record paragraph;
-    paragraph.s2 =
-        u"The buyer's payment is due within thirty days of delivery; the seller keeps title to the "
-        u"goods until the whole price is paid, and either party may end this agreement in writing.";
-    for (fixture::brik_record* styled : {&page.record, &block.record, &paragraph}) {
-        styled->s3 = u"Liberation Serif";
-        styled->v[0] = 12;
-    }
-    block.record.v[0] = 14;
-    block.record.b = paragraph.b = 1;
-    block.items.assign(90, paragraph);
-    return fixture::write_brik(tree);
-}
 
 struct PdfFile {
     explicit PdfFile(const std::filesystem::path& path)
@@ -81,130 +53,6 @@ std::wstring act(app::MainWindow& window, std::int32_t kind) {
     EXPECT_TRUE(wait_until([&] { return page->children().size() > 0; }, 60000)) << "no message";
     return window.status_message().info_bar() ? window.status_message().info_bar()->title() : L"";
 }
-
-using RealOutput = core_test::interface_language_test;
-
-TEST_F(RealOutput,
-       SavedPdfHasEveryPageAtThePageSizeAndTheFooterOnlyWhenOnAndPrintsGiveTheChosenPages) {
-    app_test::Failures failures;
-    app_test::OpenDocument open(PAPERWRIGHT_BUILT_SHARE, "Long Contract", contract_bytes());
-    ASSERT_TRUE(open.ready());
-    auto& window = open.window;
-    const auto& saved = open.saved;
-    ASSERT_EQ(act(*window, 1), L"Document Saved");
-    const auto file = saved.path() / "Long Contract.pdf";
-    EXPECT_EQ(fixture::read_bytes(file).substr(0, 4), "%PDF");
-    PdfFile plain(file);
-    ASSERT_TRUE(plain.loaded);
-    const int pages = plain.pages();
-    ASSERT_GE(pages, 3) << "too short to tell odd pages from the first";
-    EXPECT_NEAR(plain.size_mm(0).width(), 210, 0.5);
-    EXPECT_NEAR(plain.size_mm(0).height(), 297, 0.5);
-    EXPECT_FALSE(plain.text(0).contains(QStringLiteral("1/%1").arg(pages)));
-
-    core::footer_element(window->session().data())->record.b = 1;
-    ASSERT_EQ(act(*window, 1), L"Document Saved");
-    PdfFile footed(file);
-    ASSERT_TRUE(footed.loaded);
-    ASSERT_EQ(footed.pages(), pages);
-    for (int page = 0; page < pages; ++page) {
-        const QString text = footed.text(page);
-        EXPECT_TRUE(text.contains(QStringLiteral("%1/%2").arg(page + 1).arg(pages))) << page;
-        EXPECT_TRUE(text.contains(QStringLiteral("Contract No. 7"))) << page;
-        EXPECT_NEAR(footed.size_mm(page).height(), 297, 0.5);
-    }
-
-    // The preview of these pages is drawn in the view.
-    window->elements().main_webview->set_width(900);
-    window->elements().main_webview->set_height(700);
-    const std::uint64_t runs = window->print_preview().preview_runs();
-    window->print_preview().ShowPrintPreviewAsync();
-    ASSERT_TRUE(wait_until([&] { return window->print_preview().preview_runs() > runs; }));
-    std::wstring frame;
-    ASSERT_TRUE(wait_until(
-        [&] {
-            frame = app_test::run_script(*window->elements().main_webview,
-                                         L"(function(){var f=document.querySelector('iframe');"
-                                         L"return f?f.getAttribute('src'):'';})()");
-            return frame.find(L"#toolbar=0") != std::wstring::npos;
-        },
-        60000));
-    const auto address = frame.find(L"preview/");
-    const QByteArray* preview_pdf = platform::served_file(
-        platform::to_qstring(frame.substr(address, frame.find(L"#toolbar=0") - address)), nullptr);
-    ASSERT_NE(preview_pdf, nullptr);
-    QWidget* view = platform::widget_of(*window->elements().main_webview);
-    ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(wait_until(
-        [&] {
-            const QImage shot = view->grab().toImage();
-            for (int y = 0; y < shot.height(); y += 7)
-                for (int x = 0; x < shot.width(); x += 7)
-                    if (shot.pixel(x, y) != shot.pixel(0, 0)) return true;
-            return false;
-        },
-        30000))
-        << "the preview frame stayed blank";
-
-    // Printing odd pages to a printer that takes PDF gives it just those, as
-    // text; one that takes none gets them drawn. No printer says so.
-    const auto printed = saved.path() / "printer.pdf";
-    for (const bool takes_pdf : {true, false}) {
-        window->print_preview().set_output(platform::make_document_output(
-            [&] { return platform::pdf_file_destination(core::text_of(printed), takes_pdf); }));
-        window->session().output().print_pages = core::PrintPages::odd;
-        ASSERT_EQ(act(*window, 0), L"Now printing the document");
-        PdfFile job(printed);
-        ASSERT_EQ(job.pages(), (pages + 1) / 2) << takes_pdf;
-        EXPECT_EQ(job.text(1).contains(QStringLiteral("3/%1").arg(pages)), takes_pdf);
-    }
-    window->print_preview().set_output(platform::make_document_output(
-        [] { return std::shared_ptr<platform::PrintDestination>(); }));
-    EXPECT_EQ(act(*window, 0), L"Printer is not available, offline or error state.");
-
-    // Landscape paper from the page setup.
-    auto& paper = window->session().data()->page_setup.groups[0].record;
-    paper.d1 = 297;
-    paper.v[0] = 210;
-    ASSERT_EQ(act(*window, 1), L"Document Saved");
-    PdfFile landscape(file);
-    EXPECT_NEAR(landscape.size_mm(0).width(), 297, 0.5);
-    EXPECT_NEAR(landscape.size_mm(0).height(), 210, 0.5);
-    // Its footer lies along the long side, in the bottom margin at the right.
-    const QString numbers = QStringLiteral("1/%1").arg(landscape.pages());
-    const int at = landscape.text(0).indexOf(numbers);
-    ASSERT_GE(at, 0);
-    const QRectF points =
-        landscape.pdf.getSelectionAtIndex(0, at, int(numbers.size())).boundingRectangle();
-    const double mm = 25.4 / 72.0;
-    EXPECT_GT(points.left() * mm, 297 / 2);
-    EXPECT_GT(points.top() * mm, 210 - 20);  // the bottom margin is 20 mm
-    EXPECT_LT(points.bottom() * mm, 210);
-
-    // With no folder chosen the file goes into the documents folder, made
-    // when a fresh home has none.
-    fixture::temp_folder home;
-    const std::pair<const char*, std::filesystem::path> fresh[] = {
-        {"HOME", home.path()}, {"XDG_CONFIG_HOME", home.path() / ".config"}};
-    std::vector<std::optional<std::string>> kept;
-    for (const auto& [name, value] : fresh) {
-        kept.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name))
-                                         : std::nullopt);
-        setenv(name, value.c_str(), 1);
-    }
-    window->session().output().save_folder.clear();
-    window->session().output().save_format = core::SaveFormat::html;
-    const std::wstring outcome = act(*window, 1);
-    for (std::size_t i = 0; i < kept.size(); ++i)
-        kept[i] ? setenv(fresh[i].first, kept[i]->c_str(), 1) : unsetenv(fresh[i].first);
-    EXPECT_EQ(outcome, L"Document Saved");
-    EXPECT_TRUE(std::filesystem::exists(home.path() / "Documents/Long Contract.html"));
-    EXPECT_TRUE(failures.messages.empty());
-}
-
-}  // namespace
-
-namespace {
 
 // What the field's box stores when the user types into it.
 void type_value(app::MainWindow& window, std::wstring_view name, const std::wstring& value) {
@@ -238,34 +86,133 @@ void expect_text_pages(const std::filesystem::path& file, const std::vector<int>
     }
 }
 
-}  // namespace
+using RealOutput = core_test::interface_language_test;
 
-TEST_F(RealOutput, TenPagesWithPageNumbersAndChosenPagesStayText) {
+TEST_F(RealOutput, SavedPdfHasEveryPageAsTextWithTheFooterOnlyWhenOnAndPrintsGiveTheChosenPages) {
     app_test::Failures failures;
     app_test::OpenDocument open(PAPERWRIGHT_BUILT_SHARE, "Ten Pages",
                                 fixture::ten_page_contract_bytes());
     ASSERT_TRUE(open.ready());
     app::MainWindow& window = *open.window;
+    const auto& saved = open.saved;
     type_value(window, L"Buyer", L"Northwind Traders Ltd");
     type_value(window, L"Seller", L"Contoso Pharmaceuticals");
-
+    auto& footer = core::footer_element(window.session().data())->record;
+    footer.b = 0;
     ASSERT_EQ(act(window, 1), L"Document Saved");
-    const auto file = open.saved.path() / "Ten Pages.pdf";
+    const auto file = saved.path() / "Ten Pages.pdf";
+    EXPECT_EQ(fixture::read_bytes(file).substr(0, 4), "%PDF");
+    {
+        PdfFile plain(file);
+        ASSERT_TRUE(plain.loaded);
+        ASSERT_EQ(plain.pages(), 10);
+        EXPECT_FALSE(plain.text(0).contains(QStringLiteral("1/10")));
+    }
+
+    footer.b = 1;
+    ASSERT_EQ(act(window, 1), L"Document Saved");
     expect_text_pages(file, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-    PdfFile saved(file);
-    EXPECT_EQ(saved.pdf.metaData(QPdfDocument::MetaDataField::Title).toString(),
+    PdfFile footed(file);
+    EXPECT_EQ(footed.pdf.metaData(QPdfDocument::MetaDataField::Title).toString(),
               QStringLiteral("Ten Pages"));
-    EXPECT_EQ(saved.pdf.metaData(QPdfDocument::MetaDataField::Producer).toString(),
+    EXPECT_EQ(footed.pdf.metaData(QPdfDocument::MetaDataField::Producer).toString(),
               platform::to_qstring(core::ui_string(engine::ui_text::program_name)));
     // Only the finished file is left in the folder.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(open.saved.path()), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(saved.path()), {}), 1);
 
-    const auto printed = open.saved.path() / "printer.pdf";
+    // The preview of these pages is drawn in the view.
+    window.elements().main_webview->set_width(900);
+    window.elements().main_webview->set_height(700);
+    const std::uint64_t runs = window.print_preview().preview_runs();
+    window.print_preview().ShowPrintPreviewAsync();
+    ASSERT_TRUE(wait_until([&] { return window.print_preview().preview_runs() > runs; }));
+    std::wstring frame;
+    ASSERT_TRUE(wait_until(
+        [&] {
+            frame = app_test::run_script(*window.elements().main_webview,
+                                         L"(function(){var f=document.querySelector('iframe');"
+                                         L"return f?f.getAttribute('src'):'';})()");
+            return frame.find(L"#toolbar=0") != std::wstring::npos;
+        },
+        60000));
+    const auto address = frame.find(L"preview/");
+    const QByteArray* preview_pdf = platform::served_file(
+        platform::to_qstring(frame.substr(address, frame.find(L"#toolbar=0") - address)), nullptr);
+    ASSERT_NE(preview_pdf, nullptr);
+    QWidget* view = platform::widget_of(*window.elements().main_webview);
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(wait_until(
+        [&] {
+            const QImage shot = view->grab().toImage();
+            for (int y = 0; y < shot.height(); y += 7)
+                for (int x = 0; x < shot.width(); x += 7)
+                    if (shot.pixel(x, y) != shot.pixel(0, 0)) return true;
+            return false;
+        },
+        30000))
+        << "the preview frame stayed blank";
+
+    // Printing odd pages to a printer that takes PDF gives it just those, as
+    // text; one that takes none gets them drawn. Chosen pages stay text. No
+    // printer says so.
+    const auto printed = saved.path() / "printer.pdf";
+    for (const bool takes_pdf : {true, false}) {
+        window.print_preview().set_output(platform::make_document_output(
+            [&] { return platform::pdf_file_destination(core::text_of(printed), takes_pdf); }));
+        window.session().output().print_pages = core::PrintPages::odd;
+        ASSERT_EQ(act(window, 0), L"Now printing the document");
+        PdfFile job(printed);
+        ASSERT_EQ(job.pages(), 5) << takes_pdf;
+        EXPECT_EQ(job.text(1).contains(QStringLiteral("3/10")), takes_pdf);
+    }
     window.print_preview().set_output(platform::make_document_output(
         [&] { return platform::pdf_file_destination(core::text_of(printed), true); }));
     window.session().output().print_pages = core::PrintPages::selected;
     window.session().output().selected_pages = L"1,3,5-7";
     ASSERT_EQ(act(window, 0), L"Now printing the document");
     expect_text_pages(printed, {1, 3, 5, 6, 7});
+    window.print_preview().set_output(platform::make_document_output(
+        [] { return std::shared_ptr<platform::PrintDestination>(); }));
+    EXPECT_EQ(act(window, 0), L"Printer is not available, offline or error state.");
+
+    // Landscape paper from the page setup.
+    auto& paper = window.session().data()->page_setup.groups[0].record;
+    paper.d1 = fixture::ten_pages_height_mm;
+    paper.v[0] = std::uint16_t(fixture::ten_pages_width_mm);
+    ASSERT_EQ(act(window, 1), L"Document Saved");
+    PdfFile landscape(file);
+    EXPECT_NEAR(landscape.size_mm(0).width(), fixture::ten_pages_height_mm, 0.5);
+    EXPECT_NEAR(landscape.size_mm(0).height(), fixture::ten_pages_width_mm, 0.5);
+    // Its footer lies along the long side, in the bottom margin at the right.
+    const QString numbers = QStringLiteral("1/%1").arg(landscape.pages());
+    const int at = landscape.text(0).indexOf(numbers);
+    ASSERT_GE(at, 0);
+    const QRectF points =
+        landscape.pdf.getSelectionAtIndex(0, at, int(numbers.size())).boundingRectangle();
+    const double mm = 25.4 / 72.0;
+    EXPECT_GT(points.left() * mm, fixture::ten_pages_height_mm / 2);
+    EXPECT_GT(points.top() * mm, fixture::ten_pages_width_mm - 20);  // the bottom margin is 20 mm
+    EXPECT_LT(points.bottom() * mm, fixture::ten_pages_width_mm);
+
+    // With no folder chosen the file goes into the documents folder, made
+    // when a fresh home has none.
+    fixture::temp_folder home;
+    const std::pair<const char*, std::filesystem::path> fresh[] = {
+        {"HOME", home.path()}, {"XDG_CONFIG_HOME", home.path() / ".config"}};
+    std::vector<std::optional<std::string>> kept;
+    for (const auto& [name, value] : fresh) {
+        kept.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name))
+                                         : std::nullopt);
+        setenv(name, value.c_str(), 1);
+    }
+    window.session().output().save_folder.clear();
+    window.session().output().save_format = core::SaveFormat::html;
+    const std::wstring outcome = act(window, 1);
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        kept[i] ? setenv(fresh[i].first, kept[i]->c_str(), 1) : unsetenv(fresh[i].first);
+    EXPECT_EQ(outcome, L"Document Saved");
+    EXPECT_TRUE(std::filesystem::exists(home.path() / "Documents/Ten Pages.html"));
     EXPECT_TRUE(failures.messages.empty());
 }
+
+}  // namespace

@@ -1,7 +1,9 @@
-// The action button: printing, saving and their messages.
+// The action button: printing, saving and their messages; PDFs saved
+// through the real page composer; what each print queue state gives.
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QPdfDocument>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +12,7 @@
 
 #include "core/engine_services.h"
 #include "core/interface_texts.h"
+#include "platform/fake/fake_print_destination.h"
 #include "real_views.h"
 #include "support/temp_folder.h"
 #include "ui/output/file_writer.h"
@@ -20,6 +23,41 @@ namespace {
 using fixture::engine_path;
 using fixture::read_bytes;
 
+using Job = platform::FakePrintDestination::JobKind;
+
+struct QueueState {
+    const char* name;
+    std::optional<platform::PrinterStatus> status;  // nullopt: no queue at all
+    bool loses_job;
+    std::optional<Job> job;  // what the queue gets; nullopt: no job
+    std::wstring message;
+    int severity;
+};
+
+constexpr wchar_t now_printing[] = L"Now printing the document";
+constexpr wchar_t unavailable[] = L"Printer is not available, offline or error state.";
+constexpr wchar_t no_driver[] =
+    L"The printer has no driver on this computer; the print may not come out.";
+
+platform::PrinterStatus status(bool present, bool stopped, bool accepting, bool driver, bool pdf) {
+    return {present, stopped, accepting, driver, pdf};
+}
+
+// clang-format off
+const QueueState states[] = {
+    {"idle",            status(true, false, true, true, true),   false, Job::pdf,   now_printing, 0},
+    {"stopped",         status(true, true, true, true, true),    false, {},         unavailable, 2},
+    {"not accepting",   status(true, false, false, true, true),  false, {},         unavailable, 2},
+    {"deleted",         status(false, false, true, true, true),  false, {},         unavailable, 2},
+    {"none set up",     std::nullopt,                            false, {},         unavailable, 2},
+    {"raw",             status(true, false, true, false, true),  false, Job::drawn, no_driver, 2},
+    {"takes no PDF",    status(true, false, true, true, false),  false, Job::drawn, now_printing, 0},
+    {"loses the job",   status(true, false, true, true, true),   true,  {},         L"Printing document to printer is failed.", 3},
+    {"raw, loses it",   status(true, false, true, false, true),  true,  {},         L"Printing document to printer is failed.", 3},
+    {"stopped and raw", status(true, true, true, false, true),   false, {},         unavailable, 2},
+};
+// clang-format on
+
 class SaveAndPrint : public output_test::OutputWindowTest {
 protected:
     void SetUp() override {
@@ -27,6 +65,19 @@ protected:
         window = template_window();
     }
     std::wstring message() const { return window->status_message().info_bar()->title(); }
+    // The real page composer behind the fake print, saving PDFs into `saved`.
+    void use_real_composer() {
+        window->print_preview().set_output(
+            std::make_shared<output_test::PartlyRealOutput>(*output));
+        window->session().output().save_folder = engine_path(saved.path());
+        window->session().output().open_after_saving = false;
+        window->session().output().save_format = core::SaveFormat::pdf;
+    }
+    std::wstring save_pdf(platform::PdfBytes print) {
+        window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
+        finish_pdf(std::move(print));
+        return message();
+    }
 
     std::unique_ptr<app::MainWindow> window;
     std::shared_ptr<platform::Panel> page = platform::Panel::create();
@@ -218,6 +269,90 @@ TEST_F(SaveAndPrint, TheBarIsOneAndClosesThreeSecondsAfterTheLastMessage) {
     EXPECT_TRUE(window->status_message().timer()->is_running());
     window->status_message().timer()->tick_now();
     EXPECT_FALSE(window->status_message().info_bar()->is_open());
+}
+
+TEST_F(SaveAndPrint, AComposedSoundPrintIsSavedWithItsFootersAsText) {
+    use_real_composer();
+    // A footer element with page numbers on, as the library's documents have.
+    auto& setup = window->session().data()->page_setup.groups[0];
+    setup.elements.resize(4);
+    setup.element_count = 4;
+    setup.elements[3].record.b = 1;
+    ASSERT_EQ(save_pdf(output_test::text_pages(3)), L"Document Saved");
+    QPdfDocument pdf;
+    ASSERT_EQ(pdf.load(QString::fromStdString((saved.path() / "Sales.pdf").string())),
+              QPdfDocument::Error::None);
+    ASSERT_EQ(pdf.pageCount(), 3);
+    for (int page = 0; page < 3; ++page) {
+        const QString text = pdf.getAllText(page).text();
+        EXPECT_TRUE(text.contains(QStringLiteral("Body of page %1").arg(page + 1))) << page;
+        EXPECT_TRUE(text.contains(QStringLiteral("%1/3").arg(page + 1))) << page;
+    }
+}
+
+// A damaged print from the web engine is refused by the real composer and
+// leaves the earlier file as it was.
+TEST_F(SaveAndPrint, ADamagedPrintSaysFileWritingFailedAndLeavesNoFile) {
+    use_real_composer();
+    const platform::PdfBytes sound = output_test::text_pages(3);
+    const std::string text(sound.begin(), sound.end());
+    platform::PdfBytes truncated(sound.begin(), sound.begin() + std::ptrdiff_t(sound.size() / 2));
+    // The cross-reference table pointing one byte off for every object.
+    const auto table = text.find("xref");
+    ASSERT_NE(table, std::string::npos);
+    const std::string shifted = text.substr(0, table / 2) + ' ' + text.substr(table / 2);
+    const std::string not_pdf = "%PDF-1.4\nthe print view answered with something else\n%%EOF\n";
+
+    const auto target = saved.path() / "Sales.pdf";
+    fixture::write_bytes(target, "the earlier save");
+    for (const platform::PdfBytes& damaged :
+         {truncated, platform::PdfBytes(shifted.begin(), shifted.end()),
+          platform::PdfBytes(not_pdf.begin(), not_pdf.end())}) {
+        EXPECT_EQ(save_pdf(damaged), L"File writing failed.");
+        EXPECT_EQ(window->status_message().info_bar()->severity(), 3);
+        EXPECT_EQ(read_bytes(target), "the earlier save");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(saved.path()), {}), 1);
+    }
+}
+
+// The print queue's state decides the message and whether a job goes: the
+// real composer and print path, with the queue answered by the test.
+TEST_F(SaveAndPrint, EachQueueStateGivesItsMessageAndAJobOnlyWhereOneCanGo) {
+    const QueueState* state = nullptr;
+    std::shared_ptr<platform::FakePrintDestination> queue;
+    window->print_preview().set_output(std::make_shared<output_test::PartlyRealOutput>(
+        *output, [&]() -> std::shared_ptr<platform::PrintDestination> {
+            if (!state->status) return nullptr;
+            return queue;
+        }));
+    window->session().output().copies = 2;
+    for (const QueueState& tried : states) {
+        state = &tried;
+        queue = std::make_shared<platform::FakePrintDestination>();
+        if (tried.status) queue->reported = *tried.status;
+        queue->refuses_jobs = tried.loses_job;
+        std::wstring shown_as_the_job_came;
+        queue->on_job = [&] {
+            if (window->status_message().info_bar()) shown_as_the_job_came = message();
+        };
+        window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::print, page);
+        finish_pdf(output_test::text_pages(3));
+
+        EXPECT_EQ(message(), tried.message) << tried.name;
+        EXPECT_EQ(window->status_message().info_bar()->severity(), tried.severity) << tried.name;
+        if (!tried.job) {
+            EXPECT_TRUE(queue->jobs.empty()) << tried.name;
+            continue;
+        }
+        ASSERT_EQ(queue->jobs.size(), 1u) << tried.name;
+        EXPECT_EQ(queue->jobs[0].kind, *tried.job) << tried.name;
+        EXPECT_EQ(queue->jobs[0].copies, 2) << tried.name;
+        EXPECT_EQ(queue->jobs[0].title, L"Sales") << tried.name;
+        // A queue without a driver is warned of before its job goes.
+        if (!tried.status->has_driver) {
+            EXPECT_EQ(shown_as_the_job_came, no_driver) << tried.name;
+        }
+    }
 }
 
 }  // namespace

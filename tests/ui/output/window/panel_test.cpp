@@ -1,15 +1,20 @@
 // The pages of the save/print panel: their children in order and what each
-// control changes.
+// control and pick button changes.
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QTest>
+#include <variant>
 
 #include "core/engine_services.h"
+#include "core/interface_texts.h"
 #include "platform/button.h"
+#include "platform/list_box.h"
 #include "platform/qt/native_widget.h"
+#include "platform/testing.h"
 #include "support/temp_folder.h"
+#include "ui/editing/value_list.h"
 #include "ui/output/open_document_names.h"
 #include "window/output_fixture.h"
 
@@ -18,6 +23,24 @@ namespace {
 using namespace platform;
 using output_test::caption_of;
 using output_test::child;
+
+// For the pick buttons' dialogs.
+template <class T>
+std::shared_ptr<T> child(const std::shared_ptr<Element>& parent, std::size_t index) {
+    auto panel = std::dynamic_pointer_cast<Panel>(parent);
+    return panel ? std::dynamic_pointer_cast<T>(panel->children().at(index)) : nullptr;
+}
+std::shared_ptr<ContentDialog> dialog() { return platform::testing::last_dialog(); }
+std::wstring title() { return child<TextBlock>(dialog()->title, 0)->text(); }
+std::shared_ptr<Button> key(std::int32_t code) {
+    auto keypad = child<Panel>(dialog()->content, 1);
+    for (std::size_t i = 0; i < keypad->children().size(); ++i) {
+        auto candidate = keypad->children().at(i);
+        const auto* carried = std::get_if<std::int32_t>(&candidate->data_context);
+        if (carried && *carried == code) return std::dynamic_pointer_cast<Button>(candidate);
+    }
+    return nullptr;
+}
 
 class SavePrintPanel : public output_test::OutputWindowTest {
 protected:
@@ -33,6 +56,10 @@ protected:
         return window->data_panel().panel();
     }
     std::size_t preview_starts() const { return views.at(1)->scripts.size(); }
+    static void click_pick(const std::shared_ptr<Element>& row) {
+        child<Button>(row, 1)->click();
+        pump();
+    }
 
     std::unique_ptr<app::MainWindow> window;
 };
@@ -213,6 +240,53 @@ TEST_F(SavePrintPanel, WithoutADocumentEveryPageIsEmpty) {
         window->save_print_panel().BuildSavePrintPanel(window->data_panel().panel(), page);
         EXPECT_EQ(window->data_panel().panel().children().size(), 0u);
     }
+}
+
+// The pick buttons: the page list from the calculator, the file name from a
+// remembered list of the interface language.
+TEST_F(SavePrintPanel, ThePageListComesFromTheCalculatorWithoutEqualsThenAFreshPreview) {
+    std::shared_ptr<Element> row = show_page(0).children().at(4);
+    window->session().output().selected_pages = L"2";
+    click_pick(row);
+    ASSERT_TRUE(dialog());
+    EXPECT_EQ(title(), L"Separate each entry with a comma (1, 3 or 5-7 for example)");
+    EXPECT_FALSE(key(22)->is_enabled());                   // "="
+    for (std::int32_t code : {11, 3}) key(code)->click();  // "," "3"
+    const std::uint64_t previews = window->print_preview().preview_runs();
+    dialog()->click_primary();
+    pump();
+    EXPECT_EQ(window->session().output().selected_pages, L"2,3");
+    EXPECT_EQ(child<TextBox>(row, 0)->text(), L"2,3");
+    EXPECT_EQ(window->print_preview().preview_runs(), previews + 1);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(SavePrintPanel, TheFileNameComesFromARememberedListOfTheInterfaceLanguage) {
+    std::shared_ptr<Element> row = show_page(1).children().at(5);
+    const std::wstring title_before = child<TextBox>(row, 0)->text();
+    click_pick(row);
+    EXPECT_EQ(title(), L"File Name");
+    dialog()->click_close();
+    pump();
+    child<TextBox>(row, 0)->set_text(L"Contract 7");
+    click_pick(row);
+    auto list = child<ListBox>(child<Panel>(dialog()->content, 0), 0);
+    ASSERT_EQ(list->entries().size(), 2u);
+    EXPECT_EQ(list->entries()[0].text, L"Contract 7");
+    list->set_selected_index(1);
+    dialog()->click_primary();
+    pump();
+    EXPECT_EQ(child<TextBox>(row, 0)->text(), title_before);
+    EXPECT_EQ(window->session().data()->page_setup.groups[0].record.s1, title_before);
+    EXPECT_EQ(ui::read_value_list(core::text_of(data_file(L"lists/File Name.list"))).entries,
+              (std::vector<std::wstring>{L"Contract 7", title_before}));
+
+    core::current_language = 1;
+    click_pick(row);
+    EXPECT_EQ(title(), L"Имя файла");
+    dialog()->click_close();
+    pump();
+    EXPECT_TRUE(std::filesystem::exists(data_file(L"lists/Имя файла.list")));
 }
 
 }  // namespace
