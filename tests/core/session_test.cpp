@@ -30,7 +30,6 @@ TEST_F(Session, StartsBeforeAnyDocumentWithTheSettingsFileAndTheRegionsLanguage)
     const auto session = start(L"by");
     EXPECT_EQ(session->language(), 1);
     EXPECT_EQ(core::current_language, 1);
-    EXPECT_EQ(session->view().language, 1);
     EXPECT_EQ(session->document(), nullptr);
     EXPECT_TRUE(session->library_shown());
     EXPECT_FALSE(session->output().open_after_saving);  // only exactly 1 opens

@@ -5,6 +5,7 @@
 
 #include "app/real_views.h"
 #include "app/start.h"
+#include "app/webengine/loaded_view.h"
 #include "core/interface_language_fixture.h"
 #include "core/temp_folder.h"
 #include "platform/fake/fake_system.h"
@@ -20,11 +21,7 @@ using RealWebView = core_test::interface_language_test;
 
 TEST_F(RealWebView, AThreeMegabytePageShowsWhole) {
     platform::FakeSystem system;
-    auto view = platform::make_qt_web_view_factory(system)();
-    bool loaded = false;
-    view->navigation_completed.add(
-        [&](platform::WebView&, const platform::NoArgs&) { loaded = true; });
-    ASSERT_TRUE(wait_until([&] { return loaded; }));
+    auto view = app_test::loaded_view(system);
     const std::wstring paragraph = L"<p>Paragraph with 'quotes' and \\ backslashes</p>\n";
     std::wstring body;
     while (body.size() < 3'000'000) body += paragraph;

@@ -14,22 +14,7 @@ using platform::testing::last_dialog;
 
 class About : public app_test::WindowTest {
 protected:
-    // Every text of an element tree, in order.
-    static void collect(const platform::Element& element, std::vector<std::wstring>& out) {
-        if (auto* text = dynamic_cast<const platform::TextBlock*>(&element))
-            out.push_back(text->text());
-        if (auto* link = dynamic_cast<const platform::HyperlinkButton*>(&element))
-            out.push_back(link->content());
-        if (auto* panel = dynamic_cast<const platform::Panel*>(&element)) {
-            for (std::size_t i = 0; i < panel->children().size(); ++i)
-                collect(*panel->children().at(i), out);
-        }
-    }
-    static std::vector<std::wstring> texts(const std::shared_ptr<platform::Element>& element) {
-        std::vector<std::wstring> out;
-        if (element) collect(*element, out);
-        return out;
-    }
+    // The dialog's `index`th link.
     static std::shared_ptr<platform::HyperlinkButton> link(const platform::ContentDialog& dialog,
                                                            int index) {
         auto& links = static_cast<platform::Panel&>(*dialog.content);
@@ -44,25 +29,16 @@ protected:
     }
 };
 
-TEST_F(About, TheMenuOpensItInTheInterfaceLanguageWithEnglishLabelsAndItsLinksGoOut) {
+TEST_F(About, TheMenuOpensItInTheInterfaceLanguageAndItsLinksGoOut) {
     system.region = L"RU";
     auto window = make_window();
     choose(*window, 9);
     auto dialog = last_dialog();
     ASSERT_TRUE(dialog);
-    const auto header = texts(dialog->title);
-    ASSERT_FALSE(header.empty());
-    EXPECT_EQ(header[0], L"БУМАГОДЕЛ");
-    // Titled, and of the one size its content takes.
+    // Titled in the interface language, and of the one size its content takes.
     QWidget* box = dialog->native()->widget.data();
     EXPECT_EQ(box->windowTitle(), QStringLiteral("О программе"));
     EXPECT_EQ(box->minimumSize(), box->maximumSize());
-    EXPECT_EQ(texts(dialog->content),
-              (std::vector<std::wstring>{L"Home Page", L"https://paperwright.example.org/ru",
-                                         L"Support Contact", L"support-ru@paperwright.example.org",
-                                         L"Privacy Policy", L"paperwright.example.org/ru/privacy",
-                                         L"Disclaimer", L"paperwright.example.org/ru/disclaimer"}));
-
     for (int i = 0; i < 4; ++i) link(*dialog, i)->click();
     EXPECT_EQ(system.launched,
               (std::vector<std::wstring>{
@@ -86,7 +62,6 @@ TEST_F(About, EitherLogoOpensIt) {
         logo->tapped.raise(*logo);
         auto dialog = last_dialog();
         ASSERT_TRUE(dialog);
-        EXPECT_EQ(texts(dialog->title).at(0), L"P A P E R W R I G H T");
         dialog->click_close();
         pump();
     }
