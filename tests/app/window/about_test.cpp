@@ -29,7 +29,7 @@ protected:
     }
 };
 
-TEST_F(About, TheMenuOpensItInTheInterfaceLanguageAndItsLinksGoOut) {
+TEST_F(About, TheMenuOrEitherLogoOpensItInTheInterfaceLanguageAndItsLinksGoOut) {
     system.region = L"RU";
     auto window = make_window();
     choose(*window, 9);
@@ -54,17 +54,11 @@ TEST_F(About, TheMenuOpensItInTheInterfaceLanguageAndItsLinksGoOut) {
     pump();
     EXPECT_EQ(last_dialog(), nullptr);
     EXPECT_TRUE(failures.messages.empty());
-}
-
-TEST_F(About, EitherLogoOpensIt) {
-    auto window = make_window();
-    for (const auto& logo : {window->elements().logo_tall, window->elements().logo_short}) {
-        logo->tapped.raise(*logo);
-        auto dialog = last_dialog();
-        ASSERT_TRUE(dialog);
-        dialog->click_close();
-        pump();
-    }
+    // The other logo opens it too.
+    window->elements().logo_short->tapped.raise(*window->elements().logo_short);
+    EXPECT_TRUE(last_dialog());
+    last_dialog()->click_close();
+    pump();
 }
 
 }  // namespace

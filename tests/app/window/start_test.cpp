@@ -76,20 +76,13 @@ TEST_F(WindowStart, TheRegionOverridesTheStoredLanguageAndWithoutOneTheStoredLan
     }
 }
 
-TEST_F(WindowStart, StoredStartToolBarAndPaneWidthsAreApplied) {
+TEST_F(WindowStart, StoredStartAndToolBarAreApplied) {
     write_settings({u"StartOnLibrary:\t\t0.000000", u"LastDocumentEng:\t\tFolder/Two Words.brik",
-                    u"ToolBarShow:\t\t0.500000", u"MenuPanelWidth:\t\t300.000000",
-                    u"DataPanelWidth:\t\t0.000000"});
+                    u"ToolBarShow:\t\t0.500000"});
     auto window = make_window();
     EXPECT_FALSE(window->session().library_shown());
     EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
     EXPECT_EQ(window->elements().toolbar_panel->visibility(), Visibility::collapsed);  // not 1
-    EXPECT_EQ(window->elements().menu_pane->width(), 300);
-    // A width of 0 would hide the pane: the default stands, and the setting
-    // takes it for the next write.
-    EXPECT_EQ(window->elements().data_pane->width(), 480);
-    EXPECT_EQ(window->elements().data_pane_slider->value(), 480);
-    EXPECT_EQ(window->session().config().DataPanelWidth, 480);
 }
 
 TEST_F(WindowStart, AStoredDocumentThatDoesNotOpenShowsItsPageAndAnEmptyPanelInTheGradient) {
