@@ -8,12 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/real_views.h"
 #include "app/webengine/loaded_view.h"
 #include "core/interface_language_fixture.h"
-#include "platform/fake/fake_system.h"
 #include "platform/qt/native_widget.h"
-#include "platform/qt/qt_platform.h"
 #include "ui/output/print_view.h"
 
 namespace {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QDir>
 #include <QImage>
 #include <QNetworkDatagram>
 #include <QPainter>
@@ -18,16 +17,13 @@
 #include <memory>
 #include <vector>
 
-#include "app/real_views.h"
 #include "app/webengine/loaded_view.h"
 #include "core/interface_language_fixture.h"
 #include "core/temp_folder.h"
 #include "platform/document_output.h"
-#include "platform/fake/fake_system.h"
 #include "platform/js_string_literal.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
-#include "platform/qt/qt_platform.h"
 #include "ui/output/preview_page.h"
 #include "ui/output/print_view.h"
 

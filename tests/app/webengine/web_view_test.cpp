@@ -3,7 +3,6 @@
 // run one at a time.
 #include <gtest/gtest.h>
 
-#include "app/real_views.h"
 #include "app/start.h"
 #include "app/webengine/loaded_view.h"
 #include "core/interface_language_fixture.h"
