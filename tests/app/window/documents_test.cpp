@@ -38,7 +38,6 @@ TEST_F(OpeningDocuments, APostedPathOpensItsDocumentAndWritesThePreviousOneBack)
     EXPECT_EQ(window->session().config().LastDocumentEng, L"Folder/Two Words.brik");
     EXPECT_EQ(stored_section(data_file(L"briks/Agreements/Sales Agreement.brik")), 2);
     EXPECT_EQ(window->session().section(), 0);
-    EXPECT_EQ(window->session().data()->page_setup.record.s5, window->session().document()->path);
 
     const auto& scripts = main_view().scripts;
     ASSERT_GE(scripts.size(), 3u);
