@@ -12,22 +12,7 @@ namespace {
 
 using platform::testing::last_dialog;
 
-class About : public app_test::WindowTest {
-protected:
-    // The dialog's `index`th link.
-    static std::shared_ptr<platform::HyperlinkButton> link(const platform::ContentDialog& dialog,
-                                                           int index) {
-        auto& links = static_cast<platform::Panel&>(*dialog.content);
-        int seen = 0;
-        for (std::size_t i = 0; i < links.children().size(); ++i) {
-            if (auto found =
-                    std::dynamic_pointer_cast<platform::HyperlinkButton>(links.children().at(i))) {
-                if (seen++ == index) return found;
-            }
-        }
-        return nullptr;
-    }
-};
+using About = app_test::WindowTest;
 
 TEST_F(About, TheMenuOrEitherLogoOpensItInTheInterfaceLanguageAndItsLinksGoOut) {
     system.region = L"RU";
@@ -39,7 +24,11 @@ TEST_F(About, TheMenuOrEitherLogoOpensItInTheInterfaceLanguageAndItsLinksGoOut) 
     QWidget* box = dialog->native()->widget.data();
     EXPECT_EQ(box->windowTitle(), QStringLiteral("О программе"));
     EXPECT_EQ(box->minimumSize(), box->maximumSize());
-    for (int i = 0; i < 4; ++i) link(*dialog, i)->click();
+    const auto& links = static_cast<platform::Panel&>(*dialog->content).children();
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        if (auto link = std::dynamic_pointer_cast<platform::HyperlinkButton>(links.at(i)))
+            link->click();
+    }
     EXPECT_EQ(system.launched,
               (std::vector<std::wstring>{
                   L"https://paperwright.example.org/ru",
