@@ -96,23 +96,22 @@ TEST(ContentDialog, ThePrimaryButtonRaisesItsEventThenAnswersPrimaryUnlessTheHan
         EXPECT_TRUE(sender.is_open());
         if (hide_in_handler) sender.hide();
     });
-    test.show();
-    test.dialog->click_primary();
-    test.settle();
+    const auto show_and_press = [&] {
+        test.show();
+        test.dialog->click_primary();
+        test.settle();
+    };
+    show_and_press();
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(test.answer, DialogResult::primary);
 
     hide_in_handler = true;
-    test.show();
-    test.dialog->click_primary();
-    test.settle();
+    show_and_press();
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(test.answer, DialogResult::none);
 
     test.dialog->is_primary_button_enabled = false;
-    test.show();
-    test.dialog->click_primary();
-    test.settle();
+    show_and_press();
     EXPECT_EQ(clicks, 2);
     EXPECT_TRUE(test.dialog->is_open());
     test.dialog->hide();
