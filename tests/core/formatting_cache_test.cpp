@@ -6,6 +6,7 @@
 
 namespace {
 
+using core::ParagraphSetting;
 using engine::doc_node;
 
 engine::doc_group& add_group(doc_node& node, std::uint16_t kind) {
@@ -146,7 +147,6 @@ struct ParagraphTree {
 };
 
 TEST(ParagraphSettings, EachSettingWritesTheFormatPageAndLineSpacingAlsoEveryPageRecord) {
-    using core::ParagraphSetting;
     ParagraphTree tree;
     tree.cache.heading_top_padding = 7;
     core::apply_paragraph_settings(tree.cache, tree.pages, ParagraphSetting::heading_top_padding);
@@ -180,7 +180,6 @@ TEST(ParagraphSettings, EachSettingWritesTheFormatPageAndLineSpacingAlsoEveryPag
 }
 
 TEST(ParagraphSettings, WithoutAStandardPageOnlyThePageRecordsTakeTheLineSpacing) {
-    using core::ParagraphSetting;
     ParagraphTree tree;
     tree.cache.format_page = -1;
     tree.cache.line_spacing = 6;
@@ -197,7 +196,6 @@ TEST(ParagraphSettings, WithoutAStandardPageOnlyThePageRecordsTakeTheLineSpacing
 }
 
 TEST(ParagraphSettings, ASettingKeepsTheTemplatesOtherChoicesAndAlignmentsItDoesNotSwitch) {
-    using core::ParagraphSetting;
     ParagraphTree tree;
     tree.block(0).v[3] = 1;         // a centred title block
     tree.block(1).v[3] = 2;         // a right-aligned heading

@@ -8,11 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/real_views.h"
+#include "app/webengine/loaded_view.h"
 #include "core/interface_language_fixture.h"
-#include "platform/fake/fake_system.h"
 #include "platform/qt/native_widget.h"
-#include "platform/qt/qt_platform.h"
 #include "ui/output/print_view.h"
 
 namespace {
@@ -34,9 +32,7 @@ class OutsideLinks : public core_test::interface_language_test {
 protected:
     void SetUp() override {
         interface_language_test::SetUp();
-        view = platform::make_qt_web_view_factory(system)();
-        view->navigation_completed.add(
-            [loaded = loaded](platform::WebView&, const platform::NoArgs&) { *loaded = true; });
+        view = app_test::loaded_view(system);
         view->web_message_received.add(
             [messages = messages](platform::WebView&, const std::wstring& message) {
                 messages->push_back(message);
@@ -44,7 +40,6 @@ protected:
         widget = platform::widget_of(*view);
         widget->resize(600, 400);
         widget->show();
-        ASSERT_TRUE(wait_until([&] { return *loaded; })) << "the view never loaded its page";
     }
 
     void show(const std::wstring& scripted_click) {
@@ -66,7 +61,6 @@ protected:
     }
 
     platform::FakeSystem system;
-    std::shared_ptr<bool> loaded = std::make_shared<bool>(false);
     std::shared_ptr<std::vector<std::wstring>> messages =
         std::make_shared<std::vector<std::wstring>>();
     std::shared_ptr<platform::WebView> view;

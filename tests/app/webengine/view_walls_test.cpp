@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QDir>
 #include <QImage>
 #include <QNetworkDatagram>
 #include <QPainter>
@@ -18,15 +17,13 @@
 #include <memory>
 #include <vector>
 
-#include "app/real_views.h"
+#include "app/webengine/loaded_view.h"
 #include "core/interface_language_fixture.h"
 #include "core/temp_folder.h"
 #include "platform/document_output.h"
-#include "platform/fake/fake_system.h"
 #include "platform/js_string_literal.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
-#include "platform/qt/qt_platform.h"
 #include "ui/output/preview_page.h"
 #include "ui/output/print_view.h"
 
@@ -35,10 +32,10 @@ namespace {
 using app_test::run_script;
 using app_test::wait_until;
 
-// A server on the loopback that counts who reaches it.
-class CountingServer {
+// A TCP server and a UDP port on the loopback that count who reaches them.
+class Listeners {
 public:
-    CountingServer() {
+    Listeners() {
         server_.listen(QHostAddress::LocalHost);
         QObject::connect(&server_, &QTcpServer::newConnection, [this] {
             while (QTcpSocket* socket = server_.nextPendingConnection()) {
@@ -46,32 +43,26 @@ public:
                 socket->deleteLater();
             }
         });
+        socket_.bind(QHostAddress::LocalHost);
+        QObject::connect(&socket_, &QUdpSocket::readyRead, [this] {
+            for (; socket_.hasPendingDatagrams(); ++datagrams) socket_.receiveDatagram();
+        });
     }
-    std::wstring port() const { return std::to_wstring(server_.serverPort()); }
+    std::wstring tcp_port() const { return std::to_wstring(server_.serverPort()); }
+    std::wstring udp_port() const { return std::to_wstring(socket_.localPort()); }
+    // Both do listen: the test's own datagram and connection arrive.
+    bool hear_the_test() {
+        QUdpSocket datagram;
+        datagram.writeDatagram("x", QHostAddress::LocalHost, socket_.localPort());
+        QTcpSocket connection;
+        connection.connectToHost(QHostAddress::LocalHost, server_.serverPort());
+        return app_test::wait_until([&] { return datagrams > 0 && connections > 0; });
+    }
 
-    int connections = 0;
+    int connections = 0, datagrams = 0;
 
 private:
     QTcpServer server_;
-};
-
-// A UDP port on the loopback that counts the datagrams it gets.
-class CountingUdpPort {
-public:
-    CountingUdpPort() {
-        socket_.bind(QHostAddress::LocalHost);
-        QObject::connect(&socket_, &QUdpSocket::readyRead, [this] {
-            while (socket_.hasPendingDatagrams()) {
-                socket_.receiveDatagram();
-                ++datagrams;
-            }
-        });
-    }
-    std::wstring port() const { return std::to_wstring(socket_.localPort()); }
-
-    int datagrams = 0;
-
-private:
     QUdpSocket socket_;
 };
 
@@ -79,10 +70,7 @@ class ViewWalls : public core_test::interface_language_test {
 protected:
     void SetUp() override {
         interface_language_test::SetUp();
-        view = platform::make_qt_web_view_factory(system)();
-        view->navigation_completed.add(
-            [loaded = loaded](platform::WebView&, const platform::NoArgs&) { *loaded = true; });
-        ASSERT_TRUE(wait_until([&] { return *loaded; })) << "the view never loaded its page";
+        view = app_test::loaded_view(system);
     }
 
     void show_page(const std::wstring& html) {
@@ -95,7 +83,6 @@ protected:
     }
 
     platform::FakeSystem system;
-    std::shared_ptr<bool> loaded = std::make_shared<bool>(false);
     std::shared_ptr<platform::WebView> view;
 };
 
@@ -151,12 +138,12 @@ constexpr wchar_t probes_script[] =
 TEST_F(ViewWalls, APageReachesNoLocalFileAndNoServer) {
     core_test::TempFolder folder;
     core_test::write_file(folder / L"secret.txt", "secret");
-    CountingServer server;
+    Listeners server;
     show_page(L"<html><head></head><body><p>Page</p></body></html>");
     const std::wstring file_url = platform::from_qstring(
         QUrl::fromLocalFile(platform::to_qstring(folder.text() + L"/secret.txt")).toString());
     const std::wstring script =
-        replaced(replaced(probes_script, L"FILE", file_url), L"PORT", server.port());
+        replaced(replaced(probes_script, L"FILE", file_url), L"PORT", server.tcp_port());
     ASSERT_EQ(run_script(*view, script), L"\"started\"");
     const wchar_t* const probes[] = {L"file", L"xhr",         L"image",       L"socket",
                                      L"peer", L"framed peer", L"indexed peer"};
@@ -173,10 +160,7 @@ TEST_F(ViewWalls, APageReachesNoLocalFileAndNoServer) {
     }
     settle(1000);
     EXPECT_EQ(server.connections, 0);
-    // The server does listen: the test's own connection arrives.
-    QTcpSocket own;
-    own.connectToHost(QHostAddress::LocalHost, quint16(std::stoi(server.port())));
-    EXPECT_TRUE(wait_until([&] { return server.connections > 0; }));
+    EXPECT_TRUE(server.hear_the_test());
 }
 
 // A template's own script, run as its page loads: frames made where the
@@ -223,10 +207,9 @@ constexpr wchar_t hidden_frame_peers[] =
 )js";
 
 TEST_F(ViewWalls, FramesInShadowRootsReachNoStunOrTurnServer) {
-    CountingServer tcp;
-    CountingUdpPort udp;
-    const std::wstring script =
-        replaced(replaced(hidden_frame_peers, L"@UDP@", udp.port()), L"@TCP@", tcp.port());
+    Listeners servers;
+    const std::wstring script = replaced(replaced(hidden_frame_peers, L"@UDP@", servers.udp_port()),
+                                         L"@TCP@", servers.tcp_port());
     // The template runs it from a handler, as its own script runs.
     const std::wstring handler =
         replaced(replaced(replaced(script, L"&", L"&amp;"), L"\"", L"&quot;"), L"<", L"&lt;");
@@ -235,14 +218,9 @@ TEST_F(ViewWalls, FramesInShadowRootsReachNoStunOrTurnServer) {
     ASSERT_TRUE(wait_until([&] { return run_script(*view, L"!!window.probes") == L"true"; }))
         << "the template's script never ran";
     settle(5000);
-    EXPECT_EQ(udp.datagrams, 0);
-    EXPECT_EQ(tcp.connections, 0);
-    // Both do listen: the test's own datagram and connection arrive.
-    QUdpSocket own_datagram;
-    own_datagram.writeDatagram("x", QHostAddress::LocalHost, quint16(std::stoi(udp.port())));
-    QTcpSocket own_connection;
-    own_connection.connectToHost(QHostAddress::LocalHost, quint16(std::stoi(tcp.port())));
-    EXPECT_TRUE(wait_until([&] { return udp.datagrams > 0 && tcp.connections > 0; }));
+    EXPECT_EQ(servers.datagrams, 0);
+    EXPECT_EQ(servers.connections, 0);
+    EXPECT_TRUE(servers.hear_the_test());
 }
 
 std::wstring image_state(platform::WebView& view, const std::wstring& id) {

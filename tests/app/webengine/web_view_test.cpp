@@ -3,10 +3,10 @@
 // run one at a time.
 #include <gtest/gtest.h>
 
-#include "app/real_views.h"
-#include "app/start.h"
+#include "app/open_document.h"
+#include "app/webengine/loaded_view.h"
 #include "core/interface_language_fixture.h"
-#include "core/temp_folder.h"
+#include "core/sample_library.h"
 #include "platform/fake/fake_system.h"
 #include "platform/js_string_literal.h"
 #include "platform/qt/qt_platform.h"
@@ -20,11 +20,7 @@ using RealWebView = core_test::interface_language_test;
 
 TEST_F(RealWebView, AThreeMegabytePageShowsWhole) {
     platform::FakeSystem system;
-    auto view = platform::make_qt_web_view_factory(system)();
-    bool loaded = false;
-    view->navigation_completed.add(
-        [&](platform::WebView&, const platform::NoArgs&) { loaded = true; });
-    ASSERT_TRUE(wait_until([&] { return loaded; }));
+    auto view = app_test::loaded_view(system);
     const std::wstring paragraph = L"<p>Paragraph with 'quotes' and \\ backslashes</p>\n";
     std::wstring body;
     while (body.size() < 3'000'000) body += paragraph;
@@ -38,18 +34,11 @@ TEST_F(RealWebView, AThreeMegabytePageShowsWhole) {
 }
 
 TEST_F(RealWebView, OnlyANewPageScrollsToTheTop) {
-    core_test::TempFolder root;
-    platform::FakeSystem system;
-    system.install = core::text_of(PAPERWRIGHT_BUILT_SHARE);
-    system.data = root.text();
-    system.temp = core::text_of(root / L"temp");
-    std::filesystem::create_directories(root / L"temp");
-    bool shown = false;
-    const auto session = app::start_session(system);
-    app::MainWindow window(*session, system, platform::make_qt_web_view_factory(system),
-                           app::MainWindowHooks{[&](app::MainWindow&) { shown = true; }});
-    window.activate();
-    ASSERT_TRUE(wait_until([&] { return shown; })) << "the start page never reached the view";
+    app_test::OpenDocument open{PAPERWRIGHT_BUILT_SHARE, "Scroll", core_test::document_bytes(u"x")};
+    ASSERT_TRUE(open.ready()) << "the document never opened";
+    app::MainWindow& window = *open.window;
+    window.session().set_mode(core::ViewMode::data);
+    ASSERT_TRUE(wait_until([&] { return !window.render_in_flight(); }));
     platform::WebView& view = *window.elements().main_webview;
     // A page far taller than the view.
     const std::wstring tall = L"document.body.style.height='20000px';";

@@ -1,8 +1,7 @@
-// Keys and the menu on real widgets: the window shown and active.
+// Keys on real widgets: the window shown and active.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMenu>
 #include <QTest>
 
 #include "platform/qt/native_widget.h"
@@ -66,21 +65,6 @@ TEST_F(RealKeys, CtrlLActsWhereverTheFocusIsAndCtrlShiftLDoesNot) {
             library = window->session().library_shown();
         }
     }
-}
-
-TEST_F(RealKeys, TheMenuButtonPopsUpTenEntriesAndAChosenOneRuns) {
-    auto window = shown_window();
-    QWidget* button = platform::widget_of(*window->elements().menu_button);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), 10);
-    actions[7]->trigger();
-    pump();
-    pump();
-    EXPECT_FALSE(window->statusbar_shown());
-    EXPECT_EQ(window->elements().status_bar_grid->visibility(), platform::Visibility::collapsed);
 }
 
 }  // namespace

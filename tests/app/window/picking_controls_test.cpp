@@ -127,8 +127,6 @@ TEST(PickingCalendar, ADoubleClickOnADayActivatesIt) {
     // The selected day takes clicks too.
     QTest::mouseClick(cells, Qt::LeftButton, {}, day_cell(calendar, 14));
     EXPECT_EQ(clicked.back(), fourteenth);
-    EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Monday);
-    EXPECT_EQ(view->shown_month(), (platform::CalendarDate{2025, 3, 1}));
 }
 
 TEST(PickingGrid, ADoubleClickOnATextInsideIsTheGrids) {

@@ -70,21 +70,15 @@ protected:
     std::vector<std::wstring> every_text(app::MainWindow& window) {
         std::vector<std::wstring> texts =
             shown_texts(platform::widget_of(*window.elements().window));
-        auto add_panel = [&](auto build) {
+        for (std::int32_t page = 0; page < 8 + 3; ++page) {
             auto panel = platform::Panel::create();
-            build(*panel);
+            if (page < 8) {
+                window.settings_panel().BuildSettingsPanel(*panel, page);
+            } else {
+                window.save_print_panel().BuildSavePrintPanel(*panel, page - 8);
+            }
             for (std::wstring& text : shown_texts(platform::widget_of(*panel)))
                 texts.push_back(std::move(text));
-        };
-        for (std::int32_t page = 0; page < 8; ++page) {
-            add_panel([&](platform::Panel& panel) {
-                window.settings_panel().BuildSettingsPanel(panel, page);
-            });
-        }
-        for (std::int32_t page = 0; page < 3; ++page) {
-            add_panel([&](platform::Panel& panel) {
-                window.save_print_panel().BuildSavePrintPanel(panel, page);
-            });
         }
         texts.push_back(window.pending_html());
         return texts;

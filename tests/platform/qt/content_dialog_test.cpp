@@ -12,6 +12,7 @@
 #include "platform/interface_language.h"
 #include "platform/panel.h"
 #include "platform/qt/native_widget.h"
+#include "platform/qt/shown_window.h"
 #include "platform/testing.h"
 #include "platform/window.h"
 
@@ -22,10 +23,6 @@ using platform::DialogResult;
 
 struct DialogOverWindow {
     DialogOverWindow() {
-        window->set_content(platform::Panel::create());
-        window->resize(400, 300);
-        window->activate();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(platform::widget_of(*window)));
         dialog->title = platform::TextBlock::create(L"Title");
         dialog->content = content;
         dialog->primary_button_text = L"OK";
@@ -43,7 +40,8 @@ struct DialogOverWindow {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    std::shared_ptr<platform::Window> window = platform::Window::create();
+    std::shared_ptr<platform::Window> window =
+        platform_test::shown_window(platform::Panel::create(), 400, 300);
     std::shared_ptr<platform::TextBlock> content = platform::TextBlock::create(L"content");
     std::shared_ptr<ContentDialog> dialog = ContentDialog::create();
     std::optional<DialogResult> answer;
@@ -98,23 +96,22 @@ TEST(ContentDialog, ThePrimaryButtonRaisesItsEventThenAnswersPrimaryUnlessTheHan
         EXPECT_TRUE(sender.is_open());
         if (hide_in_handler) sender.hide();
     });
-    test.show();
-    test.dialog->click_primary();
-    test.settle();
+    const auto show_and_press = [&] {
+        test.show();
+        test.dialog->click_primary();
+        test.settle();
+    };
+    show_and_press();
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(test.answer, DialogResult::primary);
 
     hide_in_handler = true;
-    test.show();
-    test.dialog->click_primary();
-    test.settle();
+    show_and_press();
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(test.answer, DialogResult::none);
 
     test.dialog->is_primary_button_enabled = false;
-    test.show();
-    test.dialog->click_primary();
-    test.settle();
+    show_and_press();
     EXPECT_EQ(clicks, 2);
     EXPECT_TRUE(test.dialog->is_open());
     test.dialog->hide();

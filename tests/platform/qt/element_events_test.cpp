@@ -12,6 +12,7 @@
 #include "platform/grid.h"
 #include "platform/panel.h"
 #include "platform/qt/native_widget.h"
+#include "platform/qt/shown_window.h"
 #include "platform/slider.h"
 #include "platform/window.h"
 
@@ -22,15 +23,7 @@ using platform::Element;
 using platform::GridLength;
 using platform::Point;
 
-struct Shown {
-    explicit Shown(std::shared_ptr<Element> content, int width = 200, int height = 100) {
-        window->set_content(std::move(content));
-        window->resize(width, height);
-        window->activate();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(platform::widget_of(*window)));
-    }
-    std::shared_ptr<platform::Window> window = platform::Window::create();
-};
+using platform_test::shown_window;
 
 QColor colour_at(Element& element, QPoint at) {
     return platform::widget_of(element)->grab().toImage().pixelColor(at);
@@ -42,7 +35,7 @@ TEST(ElementEvents, ThePointerEntersMovesLeavesAndTapsWithPositionsInTheElement)
     target->set_width(80);
     target->set_height(40);
     row->children().append(target);
-    Shown shown(row);
+    const auto window = shown_window(row);
     std::vector<std::string> seen;
     auto& events = target->events();
     events.pointer_entered.add([&](Element&, const Point&) { seen.push_back("entered"); });
@@ -71,7 +64,7 @@ TEST(ElementEvents, AHandlerMayDropTheLastHoldOnTheElementItIsRaisedFor) {
     auto target = platform::Panel::create();
     target->set_height(40);
     row->children().append(target);
-    Shown shown(row);
+    const auto window = shown_window(row);
     std::weak_ptr<Element> watch = target;
     target->events().tapped.add([&](Element&, const Point&) { row->children().clear(); });
     QWidget* widget = platform::widget_of(*target);
@@ -90,7 +83,7 @@ TEST(ElementEvents, SizeChangesAreRaisedWithTheLaidOutSize) {
     std::vector<double> widths;
     pane->events().size_changed.add(
         [&](Element&, const platform::Size& s) { widths.push_back(s.width); });
-    Shown shown(row);
+    const auto window = shown_window(row);
     EXPECT_EQ(pane->actual_size().width, 120);
     pane->set_width(150);
     QCoreApplication::processEvents();
@@ -111,7 +104,7 @@ TEST(ElementLooks, AGradientSpansTheElementWhetherPaintedAsBackgroundOrBorder) {
     platform::set_border(*bordered, {red_to_blue, Color{0, 0, 0, 0}, 0, 0});
     column->children().append(plain);
     column->children().append(bordered);
-    Shown shown(column, 100, 200);
+    const auto window = shown_window(column, 100, 200);
     for (Element* element :
          {static_cast<Element*>(plain.get()), static_cast<Element*>(bordered.get())}) {
         const QColor top = colour_at(*element, {50, 2}), bottom = colour_at(*element, {50, 97});
@@ -131,7 +124,7 @@ TEST(ElementLooks, GridColumnsReportTheirLaidOutWidthsAndSlidersCanDropTheirTick
     grid->set_cell(*fixed, 0, 2);
     grid->children().append(fixed);
     EXPECT_EQ(grid->actual_column_width(7), 0);
-    Shown shown(grid, 300, 40);
+    const auto window = shown_window(grid, 300, 40);
     EXPECT_EQ(grid->actual_column_width(0), 40);
     EXPECT_EQ(grid->actual_column_width(2), 30);
     EXPECT_EQ(grid->actual_column_width(3), 12);

@@ -8,9 +8,11 @@
 #include <QTest>
 
 #include "platform/qt/native_widget.h"
-#include "platform/window.h"
+#include "platform/qt/shown_window.h"
 
 namespace {
+
+using platform_test::shown_window;
 
 TEST(ListBox, EntriesShowInTheirTypefaceAndScrollIntoView) {
     auto list = platform::ListBox::create();
@@ -21,12 +23,8 @@ TEST(ListBox, EntriesShowInTheirTypefaceAndScrollIntoView) {
     EXPECT_EQ(widget->item(39)->font().family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(widget->item(0)->font(), widget->font());
 
-    auto window = platform::Window::create();
     list->set_height(120);
-    window->set_content(list);
-    window->resize(200, 120);
-    window->activate();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(platform::widget_of(*window)));
+    const auto window = shown_window(list, 200, 120);
     const QRect viewport = widget->viewport()->rect();
     EXPECT_FALSE(viewport.contains(widget->visualItemRect(widget->item(39))));
     list->scroll_into_view(39);
@@ -46,12 +44,8 @@ TEST(ListBox, TheEntrySelectedByCodeIsInViewWhateverTheListsLength) {
         // Selected before the list shows, as a dialog does.
         const int selected = length - 5;
         list->set_selected_index(selected);
-        auto window = platform::Window::create();
-        window->set_content(list);
-        window->resize(300, 200);
-        window->activate();
+        const auto window = shown_window(list, 300, 200);
         auto* widget = static_cast<QListWidget*>(platform::widget_of(*list));
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(platform::widget_of(*window)));
         // The layout places its batches as the event loop turns.
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return !widget->visualItemRect(widget->item(length - 1)).isEmpty(); }, 5000));
@@ -68,12 +62,8 @@ TEST(ListBox, EntriesWrapBetweenWordsAndInsideAWordTooWideForTheList) {
     list->set_entries({{L"Acme Corp", {255, 0, 0, 0}},
                        {no_blank, {255, 0, 0, 0}},
                        {L"short " + no_blank + L" end", {255, 0, 0, 0}}});
-    auto window = platform::Window::create();
-    window->set_content(list);
-    window->resize(300, 400);
-    window->activate();
+    const auto window = shown_window(list, 300, 400);
     auto* widget = static_cast<QListWidget*>(platform::widget_of(*list));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(platform::widget_of(*window)));
     const int line = widget->fontMetrics().height();
     const int width = widget->fontMetrics().horizontalAdvance(QString(200, QChar('W')));
     const int room = widget->viewport()->width();

@@ -11,6 +11,7 @@
 
 #include "platform/panel.h"
 #include "platform/qt/native_widget.h"
+#include "platform/qt/shown_window.h"
 #include "platform/window.h"
 
 namespace {
@@ -21,10 +22,6 @@ using platform::MenuFlyoutItem;
 struct MenuOverWindow {
     MenuOverWindow() {
         anchor->set_height(30);
-        window->set_content(anchor);
-        window->resize(300, 200);
-        window->activate();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(platform::widget_of(*window)));
         for (const wchar_t* text : {L"Library", L"Settings"}) {
             auto item = MenuFlyoutItem::create(text);
             item->accelerator_text = text[0] == L'L' ? L"Ctrl+L" : L"Ctrl+R";
@@ -43,8 +40,8 @@ struct MenuOverWindow {
             [this](MenuFlyout&, const platform::NoArgs&) { trace.push_back(L"closed"); });
     }
 
-    std::shared_ptr<platform::Window> window = platform::Window::create();
     std::shared_ptr<platform::Panel> anchor = platform::Panel::create();
+    std::shared_ptr<platform::Window> window = platform_test::shown_window(anchor, 300, 200);
     std::shared_ptr<MenuFlyout> flyout = MenuFlyout::create();
     std::vector<std::shared_ptr<MenuFlyoutItem>> items;
     std::vector<std::wstring> trace;

@@ -11,6 +11,16 @@
 
 namespace {
 
+// `button` alone at the top of a shown row of the given size, as a panel ends.
+void show_in_row(QWidget& row, QAbstractButton* button, int width, int height) {
+    auto* layout = new QVBoxLayout(&row);
+    layout->addWidget(button);
+    layout->addStretch(1);
+    row.resize(width, height);
+    row.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&row));
+}
+
 TEST(ToggleButton, ACaptionWiderThanItsRowWrapsAndEachLineTakesAClick) {
     const std::wstring caption = L"Open the saved file in the default application of the system";
     const std::shared_ptr<platform::ToggleButton> toggles[] = {
@@ -18,12 +28,7 @@ TEST(ToggleButton, ACaptionWiderThanItsRowWrapsAndEachLineTakesAClick) {
     for (const auto& toggle : toggles) {
         auto* button = static_cast<QAbstractButton*>(platform::widget_of(*toggle));
         QWidget row;
-        auto* layout = new QVBoxLayout(&row);
-        layout->addWidget(button);
-        layout->addStretch(1);
-        row.resize(160, 300);
-        row.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&row));
+        show_in_row(row, button, 160, 300);
         const int line = button->fontMetrics().height();
         // Within the row, and as tall as its lines.
         EXPECT_LE(button->width(), 160);
@@ -39,12 +44,7 @@ TEST(ToggleButton, ACaptionWiderThanItsRowWrapsAndEachLineTakesAClick) {
     auto box = platform::CheckBox::create(L"Justify");
     auto* button = static_cast<QAbstractButton*>(platform::widget_of(*box));
     QWidget row;
-    auto* layout = new QVBoxLayout(&row);
-    layout->addWidget(button);
-    layout->addStretch(1);  // as a panel ends
-    row.resize(400, 100);
-    row.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&row));
+    show_in_row(row, button, 400, 100);
     EXPECT_LT(button->height(), 2 * button->fontMetrics().height());
     QTest::mouseClick(button, Qt::LeftButton, {},
                       QPoint(button->width() - 5, button->height() / 2));
