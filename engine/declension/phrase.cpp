@@ -156,6 +156,7 @@ word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
     if (word.size() >= 4 && word.back() == L'о' && is_governing_participle(next_word))
         return {word_action::copy, false, 0};
     if (is_one_and_a_half(word)) return {word_action::decline, false, 0};
+
     if (before != no_word && is_one_and_a_half(tokens.texts[before]))
         return {word_action::counted, is_head_noun(word), 0};
     int letter_class = tokens.classes[i];
@@ -171,7 +172,11 @@ word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
     if (word == L"и" || word == L"или") return {word_action::copy, false, 0};
     if (prepositions.find(word) != std::wstring_view::npos) return {word_action::copy, true, 0};
     if (name_path) return {word_action::name, false, static_cast<std::uint32_t>(code)};
-    return {word_action::decline, is_head_noun(word), 0};
+    // A short word cut off by a point (ген. директор) is an abbreviation, no
+    // head noun.
+    const bool abbreviation =
+        word.size() < 4 && i + 1 < tokens.size() && tokens.typed[i + 1] == L".";
+    return {word_action::decline, !abbreviation && is_head_noun(word), 0};
 }
 
 // Tokens of amounts in dollars: they stay as typed, since spelling them out
@@ -415,11 +420,10 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
             } else if (plans[i].action == word_action::counted) {
                 // Typed in the form the nominative asks for, which the
                 // accusative shares.
-                if (c == 1 || c == 4) form = tokens.texts[i];
-                else form = counted_noun_in_oblique_case(form, c);
+                if (c != 1 && c != 4) form = counted_noun_in_oblique_case(form, c);
             } else {
-                std::uint32_t gender = 0,
-                              animate = i < head ? head_animacy : plans[i].animate ? 1 : 0;
+                std::uint32_t gender = 0, animate = plans[i].animate ? 1 : 0;
+                if (i < head) animate = head_animacy;
                 form = decline_with_yo(form, c, &gender, &animate);
             }
             out += restore_letter_case(typed, std::move(form));
