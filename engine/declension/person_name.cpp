@@ -167,7 +167,8 @@ void render_person_name(person_name& name, std::wstring& out, const person_reque
     int c = request.grammatical_case;
     std::uint32_t gender = c >= 2 ? gender_from_patronymic(name) : 0;
     const std::wstring& real_surname = name.initials_first ? name.first_name : name.surname;
-    const bool typed_initials = !name.initials_first && is_initial(name.first_name);
+    const bool typed_initials = !name.initials_first && is_initial(name.first_name) &&
+                                (name.patronymic.empty() || is_initial(name.patronymic));
     std::wstring form;
     out.clear();
     auto surname = [&] { append_surname(out, form, real_surname, c, gender); };

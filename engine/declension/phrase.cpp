@@ -156,7 +156,6 @@ word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
     if (word.size() >= 4 && word.back() == L'о' && is_governing_participle(next_word))
         return {word_action::copy, false, 0};
     if (is_one_and_a_half(word)) return {word_action::decline, false, 0};
-
     if (before != no_word && is_one_and_a_half(tokens.texts[before]))
         return {word_action::counted, is_head_noun(word), 0};
     int letter_class = tokens.classes[i];
