@@ -3,7 +3,6 @@
 // полтораста count the noun after them like a number.
 #include <gtest/gtest.h>
 
-#include "engine/declension/decline_word.h"
 #include "engine/declension/phrase.h"
 #include "engine/text/utf16.h"
 
@@ -52,13 +51,4 @@ TEST(NumbersInPhrases, OneAndAHalfTakesItsOwnFormsAndCountsTheNounAfterIt) {
     };
     // clang-format on
     for (const auto& p : phrases) expect_every_case(p.forms);
-    for (const wchar_t* word : {L"полтора", L"полторы", L"полтораста"}) {
-        const std::wstring oblique =
-            std::wstring_view(word).ends_with(L"ста") ? L"полутораста" : L"полутора";
-        for (int c = 1; c <= 6; ++c) {
-            std::uint32_t gender = 0, animate = 0;
-            EXPECT_EQ(decline_word(word, c, &gender, &animate), c == 1 || c == 4 ? word : oblique)
-                << to_utf8(word) << " " << c;
-        }
-    }
 }
