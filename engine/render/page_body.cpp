@@ -9,6 +9,7 @@
 #include "engine/render/script.h"
 #include "engine/render/table_repair.h"
 #include "engine/render/word_export.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 
@@ -17,6 +18,18 @@ namespace {
 constexpr std::wstring_view break_marker = L"{%}";
 constexpr std::wstring_view print_page_break =
     L"<p style=\"page-break-after:always;height:2px;font-size:2pt;\">&#8204;</p>";
+
+// True when the HTML shows a table before anything else.
+bool starts_with_table(std::wstring_view html) {
+    const std::size_t at = html.find_first_not_of(L" \t\r\n");
+    if (at == std::wstring_view::npos) return false;
+    constexpr std::wstring_view tag = L"<table";
+    html.remove_prefix(at);
+    if (html.size() < tag.size()) return false;
+    for (std::size_t i = 0; i < tag.size(); ++i)
+        if (to_lower_char(html[i]) != tag[i]) return false;
+    return true;
+}
 
 // One block (item -1) or paragraph run of a standard page.
 void render_unit(render_context& context, std::wstring& out, const doc_record& r, int page,
@@ -36,6 +49,9 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
 
     const std::wstring prefix = render_numbered_list(context, r.a, element, item, page);
     const bool framed = std::wstring_view(prefix).substr(0, 6) == L"<table";
+    if (context.target == render_target::word &&
+        (framed || (prefix.empty() && starts_with_table(text))))
+        out += word_space_above_table(r.v[4]);
     if (!framed) {
         out += L"<div ";
         out += style;
