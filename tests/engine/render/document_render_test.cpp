@@ -112,26 +112,34 @@ TEST_F(WholeDocument, WordExportNamesTheDocumentsLanguageAndKeepsTheSpaceAboveIt
         EXPECT_TRUE(contains(to_word_html(*doc, view_state{}), body)) << language;
     }
 
-    // A table that opens its paragraph gets a spacer of the space asked
-    // above it (in CSS pixels); one after text, or with no space, none.
+    // A table that opens its paragraph after a paragraph of text gets a
+    // spacer of the space asked above it (in CSS pixels); one after text of
+    // its own paragraph, after another table, at the page's start or with
+    // no space asked, none.
+    const wchar_t* const table = L"{TABLE:}{ROW:}{CELL:}x{:TABLE}";
     struct Case {
+        const wchar_t* before;  // the paragraph before, or null
         const wchar_t* text;
         std::uint16_t kind, space_mm, number_column_mm;
         const wchar_t* spacer;  // what stands before the paragraph, or null
     };
     const Case cases[] = {
-        {L"{TABLE:}{ROW:}{CELL:}x{:TABLE}", 0, 6, 0, L"<spacer type=vertical size=23><div "},
-        {L" \n<TABLE><tr><td>x</td></tr></TABLE>", 0, 10, 0,
+        {L"Terms", table, 0, 6, 0, L"<spacer type=vertical size=23><div "},
+        {L"<b>Terms</b>", L" \n<TABLE><tr><td>x</td></tr></TABLE>", 0, 10, 0,
          L"<spacer type=vertical size=38><div "},
-        {L"Clause", 1, 3, 10, L"<spacer type=vertical size=11><table "},
-        {L"Before{TABLE:}{ROW:}{CELL:}x{:TABLE}", 0, 6, 0, nullptr},
-        {L"{TABLE:}{ROW:}{CELL:}x{:TABLE}", 1, 6, 0, nullptr},  // its number comes first
-        {L"{TABLE:}{ROW:}{CELL:}x{:TABLE}", 0, 0, 0, nullptr},
+        {L"Terms", L"Clause", 1, 3, 10, L"<spacer type=vertical size=11><table "},
+        {L"Terms", L"Before{TABLE:}{ROW:}{CELL:}x{:TABLE}", 0, 6, 0, nullptr},
+        {L"Terms", table, 1, 6, 0, nullptr},  // its number comes first
+        {L"Terms", table, 0, 0, 0, nullptr},
+        {L"Terms{TABLE:}{ROW:}{CELL:}y{:TABLE}", table, 0, 6, 0, nullptr},
+        {nullptr, table, 0, 6, 0, nullptr},
     };
     for (const Case& c : cases) {
         auto doc = empty_document();
         add_page_setup(*doc).record.d1 = 210;
-        doc_record& unit = add_block(add_page(*doc), c.text, c.kind).record;
+        doc_group& page = add_page(*doc);
+        if (c.before) add_block(page, c.before);
+        doc_record& unit = add_block(page, c.text, c.kind).record;
         unit.v[4] = c.space_mm;
         unit.v[5] = c.number_column_mm;
         const std::wstring word = to_word_html(*doc, view_state{});
