@@ -92,7 +92,7 @@ std::wstring word_html_head(const doc_record* page_setup, std::wstring_view titl
 
 std::wstring word_space_above_table(double mm) {
     // LibreOffice adds a vertical spacer's pixels below the paragraph before
-    // it; Word skips an element it does not know and reads the margin.
+    // it; Word skips an element it does not know, so it reads what it did.
     const double pixels = std::isfinite(mm) ? mm * 96.0 / 25.4 : 0.0;
     if (!(pixels >= 0.5)) return {};
     return L"<spacer type=vertical size=" + format_int(std::int64_t(std::min(pixels, 1e6) + 0.5)) +

@@ -1,5 +1,6 @@
-// The library's templates in both languages, and opening one of them in a
-// window on the real web engine as a click on its link in the library does.
+// The library's templates in both languages, opening one of them in a window
+// on the real web engine as a click on its link in the library does, and
+// saving it with the save button.
 #pragma once
 
 #include <algorithm>
@@ -10,8 +11,10 @@
 
 #include "app/main_window.h"
 #include "app/open_document.h"
+#include "app/real_views.h"
 #include "core/file_paths.h"
 #include "support/temp_folder.h"
+#include "ui/output/save_print_panel.h"
 
 namespace output_test {
 
@@ -55,6 +58,15 @@ inline bool open_in(app_test::OpenDocument& open, const std::string& name, int l
     if (session.document_serial() == serial || !window.HasLoadedDocument()) return false;
     session.set_mode(core::ViewMode::save_print);
     return true;
+}
+
+// Clicks the save button and waits for its message.
+inline std::wstring save(app::MainWindow& window) {
+    auto page = platform::Panel::create();
+    window.save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
+    if (!app_test::wait_until([&] { return page->children().size() > 0; }, 60000))
+        return L"<no message>";
+    return window.status_message().info_bar() ? window.status_message().info_bar()->title() : L"";
 }
 
 }  // namespace output_test

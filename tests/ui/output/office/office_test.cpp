@@ -31,7 +31,6 @@
 #include "support/temp_folder.h"
 #include "ui/output/library_documents.h"
 #include "ui/output/office/odt_document.h"
-#include "ui/output/save_print_panel.h"
 
 namespace {
 
@@ -219,14 +218,6 @@ QString visible_text(const std::wstring& html) {
     return *text;
 }
 
-// Clicks the save button and waits for its message.
-std::wstring save(app::MainWindow& window) {
-    auto page = platform::Panel::create();
-    window.save_print_panel().SaveOrPrintAsync(ui::SavePrintAction(1), page);
-    if (!wait_until([&] { return page->children().size() > 0; }, 60000)) return L"<no message>";
-    return window.status_message().info_bar() ? window.status_message().info_bar()->title() : L"";
-}
-
 std::optional<fs::path> only_file(const fs::path& folder, const std::string& extension) {
     for (const auto& entry : fs::directory_iterator(folder))
         if (entry.path().extension() == extension) return entry.path();
@@ -369,7 +360,7 @@ TEST_F(OfficeReading, EveryDocFileOpensAsTheProgramShowsAndPrintsIt) {
         session.output().save_folder = core::text_of(folder);
         for (const auto format : {core::SaveFormat::doc, core::SaveFormat::pdf}) {
             session.output().save_format = format;
-            ASSERT_EQ(save(window),
+            ASSERT_EQ(output_test::save(window),
                       session.language() == 1 ? L"Документ сохранен." : L"Document Saved");
         }
         const auto doc = only_file(folder, ".doc");

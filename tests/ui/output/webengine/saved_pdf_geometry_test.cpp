@@ -90,14 +90,6 @@ Column body_column(const std::vector<PdfPage>& pages, double bottom_margin) {
     return column;
 }
 
-// Clicks the save button and waits for its message.
-std::wstring save(app::MainWindow& window) {
-    auto page = platform::Panel::create();
-    window.save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
-    if (!wait_until([&] { return page->children().size() > 0; }, 60000)) return L"<no message>";
-    return window.status_message().info_bar() ? window.status_message().info_bar()->title() : L"";
-}
-
 // The height of an 11-point word of the library's font, printed by the print
 // view from a page that fits it, so at scale 1.
 double reference_word_height(app::MainWindow& window, const fs::path& folder) {
@@ -179,7 +171,7 @@ TEST_F(SavedPdf, TextStartsAtTheMarginsTheUserSetAndIsDrawnAtItsOwnSize) {
         fs::create_directories(folder);
         session.output().save_folder = core::text_of(folder);
         session.output().save_format = core::SaveFormat::pdf;
-        ASSERT_EQ(save(window),
+        ASSERT_EQ(output_test::save(window),
                   session.language() == 1 ? L"Документ сохранен." : L"Document Saved");
         const fs::path file = fs::directory_iterator(folder)->path();
 
