@@ -199,8 +199,7 @@ std::wstring field_evaluator::render_value(expr_token& token,
         }
         default:
             if (value.kind != expr_kind::reference) return std::move(value.value_text);
-            // Declension reads the whole text: work like any other. Past the
-            // paragraph's budget a value is shown as it is.
+            // Declension reads the whole text: work like any other.
             runs.count_formatting(value.value_text.size());
             if (runs.stopping()) return {};
             if (runs.run_budget_spent()) return std::move(value.value_text);
