@@ -167,6 +167,11 @@ std::wstring field_evaluator::render_value(expr_token& token,
     const std::wstring& written = value.name_text;
     first_value_ = false;
     if (value.is_image || value.is_cycle) return std::move(value.value_text);
+    // A date field's text that is no date has no date form, and is shown
+    // without a form as typed, letter case and all.
+    if (!value.no_date_text.empty())
+        return render_date_field(
+            parse_date_value(value.no_date_text, context_.language, context_.now()), format_words);
     if (context_.library_shown) {
         block_field block = render_block_field(context_, value.value_text, format_words);
         if (!block.is_block) copy_letter_case(written, block.html);

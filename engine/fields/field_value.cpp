@@ -15,6 +15,7 @@ namespace engine {
 
 namespace {
 
+constexpr std::uint16_t date_field_type = 1;
 constexpr std::uint16_t image_field_type = 9;
 
 template <typename Visit>
@@ -89,6 +90,11 @@ field_value::field_value(render_context& render, expr_token token,
             memo->typed = true;
         }
     }
+    if (from_date_field && !is_cycle && type != value_type::date && !trimmed(value_text).empty()) {
+        no_date_text = std::move(value_text);
+        value_text.clear();
+        type = value_type::text;
+    }
 }
 
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {
@@ -101,6 +107,7 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
                                    : nullptr;
     if (field) {
         if (field->c != 0) return default_text;
+        value.from_date_field = field->a == date_field_type;
         if (field->a == image_field_type) {
             trim_blanks(field->s2);
             value.is_image = true;
@@ -146,7 +153,10 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
     // «{(5+3)}» makes the 5 a name: a number stays a number.
     std::wstring name = value.name_text;
     trim_blanks(name);
-    if (!name.empty() && is_digit(name[0])) return name;
+    if (!name.empty() && is_digit(name[0])) {
+        value.number_as_name = true;
+        return name;
+    }
     if (value.format_words && !value.format_words->empty()) {
         for (wchar_t& c : key)
             if (c == L'|') c = L' ';
