@@ -1,9 +1,15 @@
 #include "platform/qt/view_walls.h"
 
 #include <QByteArray>
+#include <QWebEngineProfile>
 #include <QWebEngineUrlRequestInfo>
 #include <QtGlobal>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "platform/engine_switches.h"
 #include "platform/qt/named_images.h"
 #include "platform/qt/served_files.h"
 
@@ -72,10 +78,23 @@ constexpr char frame_walls_template[] = R"js(
 
 // Port 1 of the loopback: a privileged port nothing serves, so a connection
 // is refused at once and leaves no machine.
-constexpr char engine_network_switches[] =
-    "--force-webrtc-ip-handling-policy=disable_non_proxied_udp "
-    "--proxy-server=http://127.0.0.1:1 --proxy-bypass-list=<-loopback> "
-    "--host-resolver-rules=\"MAP * ~NOTFOUND\"";
+const std::vector<std::string> network_switches = {
+    "--force-webrtc-ip-handling-policy=disable_non_proxied_udp",
+    "--proxy-server=http://127.0.0.1:1",
+    "--proxy-bypass-list=<-loopback>",
+    "--host-resolver-rules=MAP * ~NOTFOUND",
+};
+
+// No switch of the user's may set ours. (On this engine a proxy mode of the
+// user's, such as --no-proxy-server, does not win over our proxy.)
+const std::vector<std::string> guarded_switch_names = {
+    "force-webrtc-ip-handling-policy",
+    "proxy-server",
+    "proxy-bypass-list",
+    "host-resolver-rules",
+};
+
+constexpr char switches_variable[] = "QTWEBENGINE_CHROMIUM_FLAGS";
 
 bool allowed_scheme(const QString& scheme) {
     static constexpr const char* allowed[] = {scheme_name, "data",   "blob",
@@ -88,13 +107,33 @@ bool allowed_scheme(const QString& scheme) {
 
 }  // namespace
 
-void add_engine_network_switches() {
-    static bool added = false;
-    if (added) return;
-    added = true;
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    if (!flags.isEmpty()) flags += ' ';
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + engine_network_switches);
+QWebEngineProfile* new_walled_profile() {
+    static bool started = false;
+    if (started) return new QWebEngineProfile();
+    started = true;
+    const bool user_set = qEnvironmentVariableIsSet(switches_variable);
+    const QByteArray user = qgetenv(switches_variable);
+    const EngineSwitchLine switches =
+        engine_switch_line(std::string_view(user.constData(), std::size_t(user.size())),
+                           network_switches, guarded_switch_names);
+    if (switches.unparsable)
+        std::cerr << "tembrick: " << switches_variable
+                  << " has a quote left open; none of its switches is used" << std::endl;
+    if (!switches.left_out.empty()) {
+        std::cerr << "tembrick: " << switches_variable
+                  << ": switches the program sets itself are not used:";
+        for (const std::string& word : switches.left_out) std::cerr << ' ' << word;
+        std::cerr << std::endl;
+    }
+    qputenv(switches_variable, QByteArray::fromStdString(switches.line));
+    auto* profile = new QWebEngineProfile();
+    // The engine read the variable as it started; a program the desktop
+    // starts for a link must not inherit our proxy.
+    if (user_set)
+        qputenv(switches_variable, user);
+    else
+        qunsetenv(switches_variable);
+    return profile;
 }
 
 void RequestWall::interceptRequest(QWebEngineUrlRequestInfo& info) {

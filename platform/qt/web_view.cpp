@@ -161,13 +161,6 @@ private:
     QPointer<QWidget> watched_;
 };
 
-// The switches go on the command line before the engine starts with the
-// first profile.
-QWebEngineProfile* new_walled_profile() {
-    add_engine_network_switches();
-    return new QWebEngineProfile();
-}
-
 struct SharedProfile {
     SharedProfile()
         : profile(new_walled_profile()),
