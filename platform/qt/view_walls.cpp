@@ -28,22 +28,73 @@ constexpr char shell_page_template[] =
 
 // Natives are taken before any page script can replace them. Mutation events
 // are synchronous: a new frame is walled before the script that made it can
-// reach into it.
+// reach into it. Frames in shadow roots fire none and are not in window[i]:
+// every other way to a frame's window (its element's getters, in every realm
+// we wall, and window.open by the frame's name) walls the window first.
 constexpr char frame_walls_template[] = R"js(
 (function () {
   var apply = Reflect.apply, define = Object.defineProperty, own = Object.getOwnPropertyDescriptor;
   var listen = EventTarget.prototype.addEventListener, targetOf = own(Event.prototype, 'target').get;
   var query = Element.prototype.querySelectorAll, matches = Element.prototype.matches;
   var lengthOf = own(NodeList.prototype, 'length').get;
+  var viewOf = own(Document.prototype, 'defaultView').get;
   var attribute = Element.prototype.getAttribute, setAttribute = Element.prototype.setAttribute;
   var frameWindows = [['iframe', own(HTMLIFrameElement.prototype, 'contentWindow').get],
                       ['frame', own(HTMLFrameElement.prototype, 'contentWindow').get]];
   var peers = ['RTCPeerConnection', 'webkitRTCPeerConnection'];
   var URLOf = URL, test = RegExp.prototype.test, fileScheme = /^\s*file:/i;
+  function walledWindow(found) {
+    if (found) wall(found);
+    return found;
+  }
+  function walledDocument(found) {
+    try { if (found) wall(apply(viewOf, found, [])); } catch (e) {}
+    return found;
+  }
+  var frameGetters = [['HTMLIFrameElement', 'contentWindow', walledWindow],
+                      ['HTMLIFrameElement', 'contentDocument', walledDocument],
+                      ['HTMLFrameElement', 'contentWindow', walledWindow],
+                      ['HTMLFrameElement', 'contentDocument', walledDocument],
+                      ['HTMLObjectElement', 'contentWindow', walledWindow],
+                      ['HTMLObjectElement', 'contentDocument', walledDocument]];
+  var frameMethods = [['HTMLIFrameElement', 'getSVGDocument', walledDocument],
+                      ['HTMLObjectElement', 'getSVGDocument', walledDocument],
+                      ['HTMLEmbedElement', 'getSVGDocument', walledDocument]];
+  function guardGetter(target, row) {
+    var prototype = target[row[0]].prototype, found = own(prototype, row[1]), get = found.get;
+    define(prototype, row[1], {get: function () { return row[2](apply(get, this, [])); },
+                               enumerable: found.enumerable, configurable: false});
+  }
+  function guardMethod(target, row) {
+    var prototype = target[row[0]].prototype, method = prototype[row[1]];
+    define(prototype, row[1], {value: function () { return row[2](apply(method, this, arguments)); },
+                               enumerable: true, writable: false, configurable: false});
+  }
+  function guardFrames(target) {
+    for (var i = 0; i < frameGetters.length; ++i) {
+      try { guardGetter(target, frameGetters[i]); } catch (e) {}
+    }
+    for (var j = 0; j < frameMethods.length; ++j) {
+      try { guardMethod(target, frameMethods[j]); } catch (e) {}
+    }
+    try {
+      var open = target.open;
+      define(target, 'open', {value: function () { return walledWindow(apply(open, this, arguments)); },
+                              enumerable: true, writable: false, configurable: false});
+    } catch (e) {}
+  }
+  function walled(target) {
+    try {
+      var found = own(target, peers[0]);
+      return !!found && !found.configurable && found.value === undefined;
+    } catch (e) { return true; }
+  }
   function wall(target) {
+    if (walled(target)) return;
     for (var i = 0; i < peers.length; ++i) {
       try { define(target, peers[i], {value: undefined, writable: false, configurable: false}); } catch (e) {}
     }
+    guardFrames(target);
     try { apply(listen, target, ['DOMNodeInserted', inserted, true]); } catch (e) {}
   }
   function showLocalImage(image) {

@@ -6,6 +6,8 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QNetworkDatagram>
 #include <QPainter>
 #include <QPdfWriter>
@@ -272,6 +274,68 @@ TEST_F(PeerListeners, TheEngineSwitchesAloneKeepPeersOffTheNetwork) {
     EXPECT_EQ(servers.datagrams, 0);
     EXPECT_EQ(servers.connections, 0);
     EXPECT_TRUE(servers.hear_the_test());
+}
+
+// Frames in open and closed shadow roots, reached each way a page has, each
+// on a fresh frame: what each frame's RTCPeerConnection and its alias are,
+// as soon as the frame is reached and after it loaded.
+constexpr wchar_t shadow_frame_peers[] =
+    LR"js((function () {
+  var found = window.found = {}, count = 0;
+  function look(name, reach) {
+    try {
+      var inner = reach();
+      found[name] = inner ? typeof inner.RTCPeerConnection + ' ' + typeof inner.webkitRTCPeerConnection
+                          : 'no window';
+    } catch (e) { found[name] = 'unreachable: ' + e; }
+  }
+  var other = document.createElement('iframe');
+  document.body.appendChild(other);
+  var otherRealm = Object.getOwnPropertyDescriptor(other.contentWindow.HTMLIFrameElement.prototype,
+                                                   'contentWindow').get;
+  var ways = {
+    'contentWindow': function (frame) { return frame.contentWindow; },
+    'contentDocument': function (frame) { return frame.contentDocument.defaultView; },
+    'open by name': function (frame) { return window.open('', frame.name); },
+    'getter of another frame': function (frame) { return otherRealm.call(frame); },
+  };
+  ['open', 'closed'].forEach(function (mode) {
+    var host = document.createElement('div');
+    document.body.appendChild(host);
+    var root = host.attachShadow({mode: mode});
+    ['plain', 'srcdoc'].forEach(function (source) {
+      Object.keys(ways).forEach(function (way) {
+        var name = mode + ' ' + source + ' ' + way;
+        var frame = document.createElement('iframe');
+        frame.name = 'frame' + (++count);
+        if (source === 'srcdoc') frame.srcdoc = '<p>inner</p>';
+        // A plain frame loads inside appendChild.
+        frame.addEventListener('load', function () {
+          look(name + ' loaded', function () { return ways[way](frame); });
+        });
+        root.appendChild(frame);
+        look(name, function () { return ways[way](frame); });
+      });
+    });
+  });
+  return 'started';
+})())js";
+
+TEST_F(ViewWalls, NoFrameInAShadowRootHasAPeerConnection) {
+    show_page(L"<html><head></head><body><p>Page</p></body></html>");
+    ASSERT_EQ(run_script(*view, shadow_frame_peers), L"\"started\"");
+    // Two shadow roots, two sources, four ways, each before and after loading.
+    const qsizetype reaches = 2 * 2 * 4 * 2;
+    QJsonObject found;
+    EXPECT_TRUE(wait_until([&] {
+        found = QJsonDocument::fromJson(
+                    QString::fromStdWString(run_script(*view, L"window.found")).toUtf8())
+                    .object();
+        return found.size() == reaches;
+    })) << found.size();
+    for (auto reach = found.begin(); reach != found.end(); ++reach)
+        EXPECT_EQ(reach.value().toString().toStdString(), "undefined undefined")
+            << reach.key().toStdString();
 }
 
 std::wstring image_state(platform::WebView& view, const std::wstring& id) {
