@@ -74,10 +74,10 @@ private:
 };
 
 // `text` as it must be written at `position` so that it stays there: as it is
-// in text, but right after a "<" with a first character that would open a tag
-// written as a reference; inside a quoted value with " ' < > and a bare & as character
-// references; elsewhere in a tag also blanks, "=", "`" and "/", which would end
-// an unquoted value or begin another attribute. In an address attribute every
+// in text, but right after a "<" with a first character that would open a
+// tag written as a reference; inside a quoted value with " ' < > and a bare &
+// as character references; elsewhere in a tag also blanks, "=", "`" and "/",
+// which would end an unquoted value or begin another attribute. In an address attribute every
 // "&" is written "&amp;" (no reference may hide a scheme), and nothing is
 // written when the address (any item of a list) would then have a scheme
 // that is refused (see link_address.h); in srcdoc and on… attributes nothing
