@@ -173,6 +173,11 @@ std::wstring field_evaluator::render_value(expr_token& token,
         return block.html;
     }
     if (written == L" ") return L" ";
+    // Past the paragraph's or the render's budget a value is shown as it is.
+    nested_runs& runs = context_.runs;
+    if (runs.run_budget_spent() && value.kind == expr_kind::reference &&
+        value.type != value_type::text)
+        return std::move(value.value_text);
     std::wstring out;
     switch (value.type) {
         case value_type::date:
@@ -180,6 +185,7 @@ std::wstring field_evaluator::render_value(expr_token& token,
                 parse_date_value(value.value_text, context_.language, context_.now()),
                 format_words);
             copy_letter_case(written, out);
+            runs.count_formatting(out.size());
             return out;
         case value_type::number: {
             number_value number(parameters_root(), value.value_text, context_.language,
@@ -187,15 +193,16 @@ std::wstring field_evaluator::render_value(expr_token& token,
             number.named_value = [this](const std::wstring& name) {
                 return field_value(context_, expr_token(name, expr_kind::reference)).value_text;
             };
-            return render_number_field(number, format_words);
+            out = render_number_field(number, format_words);
+            runs.count_formatting(out.size());
+            return out;
         }
         default:
             if (value.kind != expr_kind::reference) return std::move(value.value_text);
-            // Declension reads the whole text: work like any other. Past the
-            // paragraph's budget a value is shown as it is.
-            context_.runs.count_declension(value.value_text.size());
-            if (context_.runs.stopping()) return {};
-            if (context_.runs.run_budget_spent()) return std::move(value.value_text);
+            // Declension reads the whole text: work like any other.
+            runs.count_formatting(value.value_text.size());
+            if (runs.stopping()) return {};
+            if (runs.run_budget_spent()) return std::move(value.value_text);
             render_name_field(value.value_text, value, out, format_words);
             copy_letter_case(written, out);
             return out;

@@ -6,6 +6,7 @@
 #include "engine/fields/image_field.h"
 #include "engine/fields/number_value.h"
 #include "engine/text/html_escape.h"
+#include "engine/text/number_text.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 #include "engine/text/word_key.h"
@@ -57,6 +58,15 @@ std::wstring reference_source(const field_value& value) {
     return html_escape(html_unescape(source));
 }
 
+// Read and encoded once a render, whichever way the picture is named.
+const std::wstring& picture_tag(render_context& context, document_data* data,
+                                const doc_record& field, const std::wstring& key) {
+    std::wstring cache_key = field.s2 + L'\n' + key + L'\n' + format_fixed6(field.d1);
+    if (const std::wstring* kept = context.pictures.find(cache_key)) return *kept;
+    return context.pictures.keep(std::move(cache_key),
+                                 render_image_field(*context.env, data, field.s2, field.d1, key));
+}
+
 }  // namespace
 
 field_value::field_value(render_context& render, expr_token token,
@@ -94,7 +104,8 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
         if (field->a == image_field_type) {
             trim_blanks(field->s2);
             value.is_image = true;
-            return render_image_field(*context.env, value.data, field->s2, field->d1, key);
+            const std::wstring& tag = picture_tag(context, value.data, *field, key);
+            return context.runs.fits_picture(tag.size()) ? tag : default_text;
         }
         // Outside a script (no runner) the value is shown as typed.
         if (field->s2.find(L'{') == std::wstring::npos || !context.run_script)

@@ -68,12 +68,12 @@ parsed_page parse(const std::wstring& html) {
 // clang-format off
 const std::map<std::string, std::set<std::string>> allowed = {
     {"html", {"xmlns", "xmlns:o", "xmlns:w"}}, {"head", {}}, {"meta", {"http-equiv", "content", "name"}},
-    {"title", {}}, {"style", {"type"}}, {"body", {"onkeydown"}},
+    {"title", {}}, {"style", {"type"}}, {"body", {"onkeydown", "lang"}},
     {"table", {"class", "border", "cellpadding", "cellspacing", "width", "bgcolor", "style"}},
     {"tbody", {}}, {"tr", {"style"}},
     {"td", {"style", "width", "valign", "colspan", "rowspan", "onmouseover", "onmouseout", "onclick"}},
     {"div", {"style", "class"}}, {"p", {"style"}}, {"br", {"style"}}, {"font", {"face", "style"}},
-    {"b", {}}, {"u", {}},
+    {"b", {}}, {"u", {}}, {"spacer", {"type", "size"}},
     // The template's own tags around a value.
     {"span", {"style", "title"}}, {"a", {"href"}}, {"i", {"title"}},
 };
