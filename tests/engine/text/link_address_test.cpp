@@ -51,23 +51,3 @@ TEST(LinkAddress, EachItemOfAListIsAnAddressOfItsOwn) {
     // clang-format on
     for (const auto& c : cases) EXPECT_EQ(has_refused_scheme_in_list(c.text), c.refused) << c.text;
 }
-
-TEST(LinkAddress, AnAnimationsValuesAreAddressesAcrossPieces) {
-    // clang-format off
-    const struct { const wchar_t* before; const wchar_t* value; const wchar_t* written; } cases[] = {
-        {L"<SET attributeName=\"href\" TO=\"", L"javascript:x", L""},
-        {L"<animate attributeName=href values='https://a/;java", L"script:x", L""},
-        {L"<animate values=\"java;", L"script:x", L""},
-        {L"<animateTransform by=", L"https://a/ b", L"https:&#47;&#47;a&#47;&#32;b"},
-        {L"<animatemotion path=\"", L"javascript:x", L"javascript:x"},
-        {L"<b>x <", L"img src=x", L"&#105;mg src=x"},
-        {L"<b>x <", L"1 < 2", L"1 < 2"},
-        {L"<b>x < ", L"img", L"img"},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        markup_position position;
-        position.follow(c.before);
-        EXPECT_EQ(escape_for_position(c.value, position), c.written) << c.before << c.value;
-    }
-}
