@@ -75,6 +75,16 @@ std::pair<wchar_t, std::size_t> reference_at(std::wstring_view text, std::size_t
     return {0, 0};
 }
 
+// The character at `at` as a browser reads it, a character reference
+// decoded, and how many characters of `text` it takes.
+std::pair<wchar_t, std::size_t> decoded_at(std::wstring_view text, std::size_t at) {
+    if (text[at] == L'&') {
+        const auto [character, length] = reference_at(text, at);
+        if (length) return {character, length};
+    }
+    return {text[at], 1};
+}
+
 // The start of `text` as a browser reads the address, references decoded and
 // blanks and controls dropped, up to and including the first character that
 // can end a scheme. `settled` tells whether that character was reached and
@@ -83,15 +93,7 @@ std::wstring scheme_part(std::wstring_view text, bool* settled) {
     std::wstring out;
     *settled = false;
     for (std::size_t i = 0; i < text.size();) {
-        wchar_t c = text[i];
-        std::size_t length = 1;
-        if (c == L'&') {
-            auto [character, reference_length] = reference_at(text, i);
-            if (reference_length) {
-                c = character;
-                length = reference_length;
-            }
-        }
+        const auto [c, length] = decoded_at(text, i);
         i += length;
         if (is_blank_or_control(c)) continue;
         out += c;
@@ -143,15 +145,7 @@ bool has_refused_scheme(std::wstring_view text) {
 bool has_refused_scheme_in_list(std::wstring_view text) {
     std::size_t item = 0;
     for (std::size_t i = 0; i < text.size();) {
-        wchar_t c = text[i];
-        std::size_t length = 1;
-        if (c == L'&') {
-            auto [character, reference_length] = reference_at(text, i);
-            if (reference_length) {
-                c = character;
-                length = reference_length;
-            }
-        }
+        const auto [c, length] = decoded_at(text, i);
         if (c == L';') {
             if (has_refused_scheme(text.substr(item, i - item))) return true;
             item = i + length;
