@@ -80,11 +80,7 @@ protected:
         ASSERT_NE(comma, std::wstring::npos) << middle;
         const QPoint at(std::stoi(middle.substr(1, comma - 1)),
                         std::stoi(middle.substr(comma + 1)));
-        QWidget* target = widget->focusProxy();
-        ASSERT_NE(target, nullptr);
-        QTest::mouseMove(target, at);
-        wait_until([] { return false; }, 300);
-        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        app_test::click_as_user(*widget, at);
     }
 
     platform::FakeSystem system;
