@@ -125,6 +125,9 @@ void MainWindow::BuildLayout() {
 
 void MainWindow::HookEvents() {
     MainWindowElements& e = elements_;
+    e.window->closing.add([this](platform::Window&, const platform::WindowClosing& request) {
+        OnWindowClosing(request);
+    });
     e.window->closed.add([this](platform::Window&, const platform::NoArgs&) { OnWindowClosed(); });
     e.main_webview->core_initialized.add(
         [this](platform::WebView& sender, const platform::NoArgs&) {

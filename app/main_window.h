@@ -10,7 +10,9 @@
 #pragma once
 
 #include <functional>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -119,6 +121,9 @@ public:
     void OnPdfViewInitialized(platform::WebView& sender);
     void OnWebViewNavigationCompleted(platform::WebView& sender);
     void OnWebViewGotFocus();
+    // Typed values that cannot be written back keep the window open once,
+    // with the message saying why; the next close goes through.
+    void OnWindowClosing(const platform::WindowClosing& request);
     void OnWindowClosed();
 
     // View modes and the tool bar (main_window_modes.cpp).
@@ -217,6 +222,8 @@ private:
     std::unique_ptr<platform::Timer> placement_write_timer_;
     // Placement is applied, and then kept, once the window has been shown.
     bool activated_ = false;
+    // The document whose unsaved values kept the window open at a close.
+    std::optional<std::uint64_t> close_refused_for_;
     // The widths of the header row's columns 0 and 6, over the insets.
     std::pair<double, double> inset_columns_{0, 0};
     // Posted work, menu items and renders that resume after the window went

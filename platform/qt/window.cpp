@@ -24,12 +24,17 @@ int system_moves = 0;
 
 class TopLevelWidget final : public QWidget {
 public:
+    std::function<bool()> may_close;
     std::function<void()> on_close;
     std::function<void(WindowChange)> on_change;
     std::function<bool(QPoint)> in_drag_area;
 
 protected:
     void closeEvent(QCloseEvent* event) override {
+        if (may_close && !may_close()) {
+            event->ignore();
+            return;
+        }
         if (on_close) on_close();
         event->accept();
     }
@@ -95,6 +100,7 @@ Window::Window() {
     auto* layout = new QVBoxLayout(widget);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    widget->may_close = [this] { return on_close_requested(); };
     widget->on_close = [this] { on_native_close(); };
     widget->on_change = [this](WindowChange change) { changed.raise(*this, change); };
     widget->in_drag_area = [this](QPoint at) {
@@ -110,6 +116,7 @@ Window::Window() {
 
 Window::~Window() {
     if (auto* widget = top_of(*this)) {
+        widget->may_close = nullptr;
         widget->on_close = nullptr;
         widget->on_change = nullptr;
         widget->in_drag_area = nullptr;
@@ -275,9 +282,18 @@ void Window::fit_frame_into_screen() {
 }
 
 void Window::close() {
-    if (QWidget* widget = widget_of(*this)) widget->close();
+    QWidget* widget = widget_of(*this);
+    // False: a handler of `closing` kept the window open.
+    if (widget && !closed_ && !widget->close()) return;
     // A window that was never shown may close without a close event.
     on_native_close();
+}
+
+bool Window::on_close_requested() {
+    if (closed_) return true;
+    const WindowClosing request;
+    closing.raise(*this, request);
+    return !request.cancel;
 }
 
 void Window::on_native_close() {
