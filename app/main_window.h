@@ -9,8 +9,8 @@
 // the platform layer and the program goes on.
 #pragma once
 
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>

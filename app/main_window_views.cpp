@@ -43,8 +43,7 @@ void MainWindow::OnWindowClosed() {
         // Unchanged bytes are not written again. The user was told at the
         // refused close, or is told here when closing asked nobody.
         const std::error_code failure = session_.write_back();
-        if (failure && session_.has_changes() &&
-            close_refused_for_ != session_.document_serial()) {
+        if (failure && session_.has_changes() && close_refused_for_ != session_.document_serial()) {
             platform::report_failure_message(
                 engine::to_utf8(core::changes_not_saved(session_.document()->path, failure)));
         }

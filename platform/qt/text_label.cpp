@@ -2,12 +2,21 @@
 
 #include <QPainter>
 #include <QStyle>
+#include <QTextDocument>
 
 #include "platform/qt/line_breaks.h"
 
 namespace platform {
 
 namespace {
+
+// A tooltip that would read as markup (a file named "<b>Offer</b>") is
+// handed over escaped, so it shows as written.
+QString plain_tool_tip(const QString& text) {
+    if (!Qt::mightBeRichText(text)) return text;
+    return QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() +
+           QStringLiteral("</p>");
+}
 
 // The most an eliding label asks for, in average characters: a long name
 // then takes no more of a row than that, and only the room left over.
@@ -29,13 +38,13 @@ void TextLabel::show_text(const QString& text) {
     text_ = text;
     setTextFormat(Qt::PlainText);
     setText(breaks_anywhere_ ? breakable_anywhere(text) : text);
-    if (elides_) setToolTip(text_);
+    if (elides_) setToolTip(plain_tool_tip(text_));
 }
 
 void TextLabel::set_elides(bool elides) {
     elides_ = elides;
     setWordWrap(false);
-    setToolTip(elides ? text_ : QString());
+    setToolTip(elides ? plain_tool_tip(text_) : QString());
     updateGeometry();
     update();
 }

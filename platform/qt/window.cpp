@@ -143,7 +143,9 @@ void Window::set_content(std::shared_ptr<Element> content) {
 
 void Window::set_title(std::wstring title) {
     title_ = std::move(title);
-    widget_of(*this)->setWindowTitle(to_qstring(title_));
+    // Qt reads "[*]" as the place of a modified mark; doubled, it shows as is.
+    widget_of(*this)->setWindowTitle(
+        to_qstring(title_).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
 }
 
 WindowState Window::state() const {
