@@ -10,19 +10,17 @@ namespace platform {
 
 namespace {
 
-// A tooltip that would read as markup (a file named "<b>Offer</b>") is
-// handed over escaped, so it shows as written.
-QString plain_tool_tip(const QString& text) {
-    if (!Qt::mightBeRichText(text)) return text;
-    return QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() +
-           QStringLiteral("</p>");
-}
-
 // The most an eliding label asks for, in average characters: a long name
 // then takes no more of a row than that, and only the room left over.
 constexpr int eliding_width_in_characters = 60;
 
 }  // namespace
+
+QString plain_tool_tip(const QString& text) {
+    if (!Qt::mightBeRichText(text)) return text;
+    return QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() +
+           QStringLiteral("</p>");
+}
 
 void TextLabel::set_asks_for_one_line(bool asks) {
     asks_for_one_line_ = asks;
