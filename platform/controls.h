@@ -22,6 +22,14 @@ public:
     double vertical_offset() const;
     void scroll_to_vertical_offset(double offset);
 
+    // Below this height the viewer takes its content's height, so what holds
+    // it grows with the content; beyond it, it scrolls. auto_size: no bound,
+    // and the viewer takes the height its place gives it.
+    void set_max_height(double height);
+    // Keeps the end of the content in view as the content grows or shrinks,
+    // as where text is added at the end.
+    void set_keeps_end_in_view(bool keeps);
+
 private:
     ScrollViewer();
     std::shared_ptr<Element> content_;

@@ -4,8 +4,10 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 
+#include "platform/qt/fitted_scroll_area.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/text_label.h"
@@ -49,14 +51,7 @@ std::shared_ptr<ScrollViewer> ScrollViewer::create() {
     return std::shared_ptr<ScrollViewer>(new ScrollViewer());
 }
 
-ScrollViewer::ScrollViewer()
-    : Element([] {
-          auto* area = new QScrollArea;
-          area->setWidgetResizable(true);
-          area->setFrameShape(QFrame::NoFrame);
-          area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-          return make_native(area);
-      }()) {}
+ScrollViewer::ScrollViewer() : Element(make_native(new FittedScrollArea)) {}
 
 ScrollViewer::~ScrollViewer() {
     // The scroll area would delete the content's widget, which its element owns.
@@ -76,6 +71,17 @@ void ScrollViewer::set_content(std::shared_ptr<Element> content) {
         area->setWidget(widget_of(*content_));
         widget_of(*content_)->setVisible(content_->visibility() == Visibility::visible);
     }
+}
+
+void ScrollViewer::set_max_height(double height) {
+    auto* area = static_cast<FittedScrollArea*>(scroll_area_of(*this));
+    area->set_greatest_height(is_auto(height) || height >= QWIDGETSIZE_MAX
+                                  ? QWIDGETSIZE_MAX
+                                  : int(std::max(0.0, height) + 0.5));
+}
+
+void ScrollViewer::set_keeps_end_in_view(bool keeps) {
+    static_cast<FittedScrollArea*>(scroll_area_of(*this))->set_keeps_end_in_view(keeps);
 }
 
 // TextBlock

@@ -30,6 +30,12 @@ struct key_look {
 
 constexpr double key_side = 50;
 
+// The display's greatest height: four lines of its 16-pixel font, and the
+// padding above and below them.
+constexpr double display_lines = 4;
+constexpr double display_line_height = 20;
+constexpr double display_padding = 9;
+
 // clang-format off
 constexpr key_look key_looks[] = {
     // key                        text      size  bold   width  height  row col span
@@ -117,12 +123,18 @@ std::shared_ptr<platform::Element> DlgCalc::BuildContent() {
     display->double_tapped.add(
         [this](platform::Grid&, const platform::NoArgs&) { OnDisplayDoubleTapped(); });
     display_text_ = platform::TextBlock::create(initial_value_);
-    // The counter takes from the display what four digits need.
-    display_text_->set_width(234);
     display_text_->set_font({L"", 16, false, 600});
-    display_text_->set_margin({8, 9, 8, 9});
+    display_text_->set_margin({8, display_padding, 8, display_padding});
     // A run of digits has no blank to break at.
     platform::wrap_anywhere(*display_text_);
+    // Four lines at most, so the keypad keeps its size; a longer expression
+    // scrolls, its end in view, where the keys add to it.
+    display_scroller_ = platform::ScrollViewer::create();
+    display_scroller_->set_content(display_text_);
+    // The counter takes from the display what four digits need.
+    display_scroller_->set_width(234);
+    display_scroller_->set_max_height(display_padding * 2 + display_lines * display_line_height);
+    display_scroller_->set_keeps_end_in_view(true);
     digit_counter_ = platform::TextBlock::create(digit_count_text(initial_value_));
     digit_counter_->set_width(36);
     digit_counter_->set_font({L"", 11, false});
@@ -130,9 +142,9 @@ std::shared_ptr<platform::Element> DlgCalc::BuildContent() {
     digit_counter_->set_vertical_alignment(platform::VerticalAlignment::top);
     digit_counter_->set_horizontal_alignment(platform::HorizontalAlignment::right);
     digit_counter_->set_margin({2, 2, 6, 2});
-    display->set_cell(*display_text_, 0, 0);
+    display->set_cell(*display_scroller_, 0, 0);
     display->set_cell(*digit_counter_, 0, 1);
-    display->children().append(display_text_);
+    display->children().append(display_scroller_);
     display->children().append(digit_counter_);
 
     auto edit_row = platform::Grid::create();

@@ -121,7 +121,12 @@ protected:
     static std::shared_ptr<platform::Grid> display() {
         return child<platform::Grid>(dialog()->content, 0);
     }
-    static std::wstring display_text() { return child<platform::TextBlock>(display(), 0)->text(); }
+    // The expression, inside the display's scroll viewer.
+    static std::shared_ptr<platform::TextBlock> display_block() {
+        auto scroller = child<platform::ScrollViewer>(display(), 0);
+        return std::dynamic_pointer_cast<platform::TextBlock>(scroller->content());
+    }
+    static std::wstring display_text() { return display_block()->text(); }
     static std::wstring digit_counter() { return child<platform::TextBlock>(display(), 1)->text(); }
     static std::shared_ptr<platform::Button> key(std::int32_t code) {
         auto keypad = child<platform::Panel>(dialog()->content, 1);
