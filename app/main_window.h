@@ -23,6 +23,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/keys.h"
+#include "platform/pane_row.h"
 #include "platform/panel.h"
 #include "platform/slider.h"
 #include "platform/system.h"
@@ -65,6 +66,8 @@ struct MainWindowElements {
     std::shared_ptr<platform::AppBarButton> text_edit_button;
     std::shared_ptr<platform::AppBarButton> print_button;
     std::shared_ptr<platform::AppBarButton> save_button;
+    // The row of the menu pane, the document views and the data pane.
+    std::shared_ptr<platform::PaneRow> pane_row;
     std::shared_ptr<platform::Grid> menu_pane;
     std::shared_ptr<platform::Panel> focus_panel;
     std::shared_ptr<platform::Grid> data_pane;

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -21,6 +22,25 @@ namespace platform {
 namespace {
 
 int system_moves = 0;
+
+// The frame margins of a shown window: zero until the window manager framed it.
+QMargins frame_margins(const QWidget& widget) {
+    const QRect frame = widget.frameGeometry(), inner = widget.geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// The content's least width, but never more than its screen can show with
+// the frame around it: a window wider than its screen cannot be narrowed.
+void keep_least_width_within_screen(QWidget& widget) {
+    const QLayout* layout = widget.layout();
+    const QScreen* screen = widget.screen();
+    if (!layout || !screen) return;
+    const QMargins frame = frame_margins(widget);
+    const int room = screen->availableGeometry().width() - frame.left() - frame.right();
+    const int least = std::max(0, std::min(layout->totalMinimumSize().width(), room));
+    if (widget.minimumWidth() != least) widget.setMinimumWidth(least);
+}
 
 class TopLevelWidget final : public QWidget {
 public:
@@ -47,6 +67,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
         if (on_change) on_change({});
+    }
+
+    // After the layout took the request: it has just set its least size.
+    bool event(QEvent* event) override {
+        const bool taken = QWidget::event(event);
+        const QEvent::Type type = event->type();
+        // A move may be the window manager's frame arriving.
+        if (type == QEvent::LayoutRequest || type == QEvent::Show || type == QEvent::Move ||
+            type == QEvent::ScreenChangeInternal)
+            keep_least_width_within_screen(*this);
+        return taken;
     }
 
     void changeEvent(QEvent* event) override {
@@ -229,13 +260,6 @@ void Window::activate() {
 }
 
 namespace {
-
-// The frame margins of a shown window: zero until the window manager framed it.
-QMargins frame_margins(const QWidget& widget) {
-    const QRect frame = widget.frameGeometry(), inner = widget.geometry();
-    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-            frame.bottom() - inner.bottom()};
-}
 
 // Fits the framed window into the available area of its screen; false while
 // its frame is not known yet.
