@@ -128,7 +128,12 @@ TEST_F(PickingByMouse, TheKeypadKeepsItsSizeAndTheDisplayShowsTheEndOfALongExpre
     press(L"+3");
     EXPECT_EQ(digit_counter(), L"1201");
     laid_out_well("\"+3\" typed");
-    cancel();
+    // A double click on the scrolled expression still hands it back.
+    QWidget* label = widget_of(*display_block());
+    QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(label->width() / 2, label->height() - 20));
+    settle();
+    EXPECT_FALSE(dialog());
+    EXPECT_EQ(stored(), L"1" + std::wstring(1199, L'9') + L"+3");
 }
 
 TEST_F(PickingByMouse, ARightClickDeletesTheEntryUnderThePointerNotTheSelectedOne) {
