@@ -88,34 +88,27 @@ protected:
         const int step = other.month() == widget->monthShown() ? 1 : -1;
         const QModelIndex neighbour = day.siblingAtRow(day.row() + step);
         const QImage drawn = table->viewport()->grab().toImage();
+        const auto away = [](const QColor& a, const QColor& b) {
+            return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue());
+        };
+        // A cell's background, and the colour farthest from it: its figures'.
         const auto colours = [&](const QModelIndex& cell) {
             const QRect area =
                 table->visualRect(cell).adjusted(3, 3, -3, -3).intersected(drawn.rect());
             const QColor background = drawn.pixelColor(area.topLeft());
             QColor ink = background;
-            int farthest = 0;
             for (int y = area.top(); y <= area.bottom(); ++y) {
                 for (int x = area.left(); x <= area.right(); ++x) {
                     const QColor c = drawn.pixelColor(x, y);
-                    const int away = std::abs(c.red() - background.red()) +
-                                     std::abs(c.green() - background.green()) +
-                                     std::abs(c.blue() - background.blue());
-                    if (away > farthest) {
-                        farthest = away;
-                        ink = c;
-                    }
+                    if (away(c, background) > away(ink, background)) ink = c;
                 }
             }
             return std::pair{background, ink};
         };
-        const auto near = [](const QColor& a, const QColor& b) {
-            return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                       std::abs(a.blue() - b.blue()) <=
-                   120;
-        };
         const auto [day_background, day_ink] = colours(day);
         const auto [other_background, other_ink] = colours(neighbour);
-        return !near(day_background, other_background) || !near(day_ink, other_ink);
+        return away(day_background, other_background) > 120 || away(day_ink, other_ink) > 120;
     }
     // The calculator: the display frame, and the key that carries `code`.
     static std::shared_ptr<platform::Grid> display() {
