@@ -22,10 +22,11 @@ public:
     double vertical_offset() const;
     void scroll_to_vertical_offset(double offset);
 
-    // Below this height the viewer takes its content's height, so what holds
-    // it grows with the content; beyond it, it scrolls. auto_size: no bound,
-    // and the viewer takes the height its place gives it.
-    void set_max_height(double height);
+    // For a text: at most this many of its lines show (with the viewer's and
+    // the text's own margins). Below that the viewer takes the text's height,
+    // so what holds it grows with the text; beyond it, it scrolls. 0: no
+    // bound, and the viewer takes the height its place gives it.
+    void set_max_lines(int lines);
     // Keeps the end of the content in view as the content grows or shrinks,
     // as where text is added at the end.
     void set_keeps_end_in_view(bool keeps);

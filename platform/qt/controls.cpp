@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QToolButton>
-#include <algorithm>
 #include <functional>
 
 #include "platform/qt/fitted_scroll_area.h"
@@ -73,11 +72,8 @@ void ScrollViewer::set_content(std::shared_ptr<Element> content) {
     }
 }
 
-void ScrollViewer::set_max_height(double height) {
-    auto* area = static_cast<FittedScrollArea*>(scroll_area_of(*this));
-    area->set_greatest_height(is_auto(height) || height >= QWIDGETSIZE_MAX
-                                  ? QWIDGETSIZE_MAX
-                                  : int(std::max(0.0, height) + 0.5));
+void ScrollViewer::set_max_lines(int lines) {
+    static_cast<FittedScrollArea*>(scroll_area_of(*this))->set_greatest_lines(lines);
 }
 
 void ScrollViewer::set_keeps_end_in_view(bool keeps) {

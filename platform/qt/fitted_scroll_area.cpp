@@ -19,8 +19,8 @@ FittedScrollArea::FittedScrollArea() {
     });
 }
 
-void FittedScrollArea::set_greatest_height(int height) {
-    greatest_height_ = height;
+void FittedScrollArea::set_greatest_lines(int lines) {
+    greatest_lines_ = std::max(0, lines);
     // A bounded area sits in a box of its own, whose background it shows.
     viewport()->setAutoFillBackground(!bounded());
     updateGeometry();
@@ -39,7 +39,11 @@ int FittedScrollArea::fitted_height() const {
         std::max(content->minimumWidth(), this->width() - frame.left() - frame.right());
     const int height = content->hasHeightForWidth() ? content->heightForWidth(width)
                                                     : content->sizeHint().height();
-    return std::min(height + frame.top() + frame.bottom(), greatest_height_);
+    // A wrapped text's lines stand one font height apart.
+    const QMargins inner = content->contentsMargins();
+    const int greatest =
+        greatest_lines_ * content->fontMetrics().height() + inner.top() + inner.bottom();
+    return std::min(height, greatest) + frame.top() + frame.bottom();
 }
 
 QSize FittedScrollArea::sizeHint() const {

@@ -30,10 +30,8 @@ struct key_look {
 
 constexpr double key_side = 50;
 
-// The display's greatest height: four lines of its 16-pixel font, and the
-// padding above and below them.
-constexpr double display_lines = 4;
-constexpr double display_line_height = 20;
+// The display shows four lines at most, with this padding above and below.
+constexpr int display_lines = 4;
 constexpr double display_padding = 9;
 
 // clang-format off
@@ -124,7 +122,7 @@ std::shared_ptr<platform::Element> DlgCalc::BuildContent() {
         [this](platform::Grid&, const platform::NoArgs&) { OnDisplayDoubleTapped(); });
     display_text_ = platform::TextBlock::create(initial_value_);
     display_text_->set_font({L"", 16, false, 600});
-    display_text_->set_margin({8, display_padding, 8, display_padding});
+    display_text_->set_margin({8, 0, 8, 0});
     // A run of digits has no blank to break at.
     platform::wrap_anywhere(*display_text_);
     // Four lines at most, so the keypad keeps its size; a longer expression
@@ -133,7 +131,9 @@ std::shared_ptr<platform::Element> DlgCalc::BuildContent() {
     display_scroller_->set_content(display_text_);
     // The counter takes from the display what four digits need.
     display_scroller_->set_width(234);
-    display_scroller_->set_max_height(display_padding * 2 + display_lines * display_line_height);
+    // The padding stays put while the lines scroll.
+    display_scroller_->set_margin({0, display_padding, 0, display_padding});
+    display_scroller_->set_max_lines(display_lines);
     display_scroller_->set_keeps_end_in_view(true);
     digit_counter_ = platform::TextBlock::create(digit_count_text(initial_value_));
     digit_counter_->set_width(36);

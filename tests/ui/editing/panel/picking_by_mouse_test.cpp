@@ -110,9 +110,9 @@ TEST_F(PickingByMouse, TheKeypadKeepsItsSizeAndTheDisplayShowsTheEndOfALongExpre
         }
         // At most four lines show, and the last of them is the expression's end.
         const QWidget* port = label->parentWidget();
-        const int line = label->fontMetrics().lineSpacing();
-        EXPECT_LE(port->height(), 4 * line + 18 + line / 2) << what;
-        const QPoint end = label->mapTo(port, QPoint(label->width() / 2, label->height() - 9 - 2));
+        const int line = label->fontMetrics().height();
+        EXPECT_LE(port->height(), 4 * line + line / 2) << what;
+        const QPoint end = label->mapTo(port, QPoint(label->width() / 2, label->height() - 2));
         EXPECT_TRUE(port->rect().contains(end)) << what;
     };
     make_section(3, L"");
