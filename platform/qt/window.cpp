@@ -30,16 +30,17 @@ QMargins frame_margins(const QWidget& widget) {
             frame.bottom() - inner.bottom()};
 }
 
-// The content's least width, but never more than its screen can show with
-// the frame around it: a window wider than its screen cannot be narrowed.
+// The least size of the content, but never wider than its screen can show
+// with the frame around it: a window wider than its screen cannot be
+// narrowed. The window's layout leaves its least size to this.
 void keep_least_width_within_screen(QWidget& widget) {
     const QLayout* layout = widget.layout();
     const QScreen* screen = widget.screen();
     if (!layout || !screen) return;
     const QMargins frame = frame_margins(widget);
     const int room = screen->availableGeometry().width() - frame.left() - frame.right();
-    const int least = std::max(0, std::min(layout->totalMinimumSize().width(), room));
-    if (widget.minimumWidth() != least) widget.setMinimumWidth(least);
+    const QSize least = layout->totalMinimumSize();
+    widget.setMinimumSize(std::max(0, std::min(least.width(), room)), least.height());
 }
 
 class TopLevelWidget final : public QWidget {
@@ -131,6 +132,7 @@ Window::Window() {
     auto* layout = new QVBoxLayout(widget);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     widget->may_close = [this] { return on_close_requested(); };
     widget->on_close = [this] { on_native_close(); };
     widget->on_change = [this](WindowChange change) { changed.raise(*this, change); };
