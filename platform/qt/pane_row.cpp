@@ -23,8 +23,9 @@ public:
         setContentsMargins(0, 0, 0, 0);
         setSpacing(0);
     }
+    // The items only: their widgets belong to their elements.
     ~PaneRowLayout() override {
-        while (QLayoutItem* item = takeAt(0)) delete item;
+        for (const auto& [item, place] : items_) delete item;
     }
 
     void add(QWidget* widget, Place place) {

@@ -33,7 +33,7 @@ QMargins frame_margins(const QWidget& widget) {
 // The least size of the content, but never wider than its screen can show
 // with the frame around it: a window wider than its screen cannot be
 // narrowed. The window's layout leaves its least size to this.
-void keep_least_width_within_screen(QWidget& widget) {
+void keep_least_size_within_screen(QWidget& widget) {
     const QLayout* layout = widget.layout();
     const QScreen* screen = widget.screen();
     if (!layout || !screen) return;
@@ -70,14 +70,14 @@ protected:
         if (on_change) on_change({});
     }
 
-    // After the layout took the request: it has just set its least size.
+    // After the layout took the request: its least size is up to date.
     bool event(QEvent* event) override {
         const bool taken = QWidget::event(event);
         const QEvent::Type type = event->type();
         // A move may be the window manager's frame arriving.
         if (type == QEvent::LayoutRequest || type == QEvent::Show || type == QEvent::Move ||
             type == QEvent::ScreenChangeInternal)
-            keep_least_width_within_screen(*this);
+            keep_least_size_within_screen(*this);
         return taken;
     }
 
