@@ -261,6 +261,7 @@ std::wstring render_pages(render_context& context) {
 }
 
 void write_pages(render_context& context, std::wstring& out) {
+    context.begin_render();
     const document_data& data = *context.data;
     for (std::size_t p = 0; p < group_count_of(data.pages); ++p) {
         const doc_record& page = data.pages.groups[p].record;

@@ -115,8 +115,9 @@ std::string line_diff(const std::string& golden, const std::string& rendered) {
 
 // The typed sets: the file beside the golden text, its heading there, and
 // whether every template has one. The sets from 4 on are read where they
-// exist, in this order: the everyday set only where its values reach, the
-// empty form for every template (a test below holds each to it), 7 to 9 for
+// exist, in this order: the everyday set only where its values reach, the set
+// of dates that are no dates only into templates with a date field, the empty
+// form for every template (a test below holds each to it), 7 to 9 for
 // whatever a template needs besides.
 const struct {
     std::wstring extension;
@@ -126,7 +127,7 @@ const struct {
     {L".values", "== typed values ==\n", true},
     {L".values3", "== third values ==\n", true},
     {L".values4", "== everyday values ==\n", false},
-    {L".values5", "== fifth values ==\n", false},
+    {L".values5", "== dates that are no dates ==\n", false},
     {L".values6", "== every field empty ==\n", false},
     {L".values7", "== seventh values ==\n", false},
     {L".values8", "== eighth values ==\n", false},

@@ -206,6 +206,11 @@ std::vector<std::wstring_view> sentence_faults(std::wstring_view piece) {
 // would take for a fault.
 constexpr std::wstring_view allowed_pieces[] = {
     L"\u2116",  // a table column headed "No."
+    // The formats pages list what each part of a date that is no date gives:
+    // nothing.
+    L"-\u00A0day: ; dayth or day th: , ; month: ; month in words: ; year:",
+    L"-\u00A0день: ; месяц: ; месяц прописью: ; год:",
+    L"-\u00A0короткая или краткая: ,",
 };
 
 bool allowed(std::wstring_view piece) {
