@@ -33,11 +33,11 @@
 #include "platform/window.h"
 #include "ui/editing/data_panel.h"
 #include "ui/editing/left_menu.h"
+#include "ui/editing/status_message.h"
 #include "ui/editing/text_edit_panel.h"
 #include "ui/output/print_preview.h"
 #include "ui/output/save_print_panel.h"
 #include "ui/output/settings_panel.h"
-#include "ui/output/status_message.h"
 
 namespace app {
 

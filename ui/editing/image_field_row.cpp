@@ -54,6 +54,7 @@ void DataPanel::BuildImageFieldRow(platform::Panel& panel, std::int32_t section,
     box->set_text(element->record.s2);
     box->text_changed.add(
         [this](platform::TextBox& sender, const platform::NoArgs&) { OnFieldTextChanged(sender); });
+    LimitTyping(*box);
     row->set_cell(*box, 0, 0);
 
     auto button = MakePickButton(session_.folders().install_folder, false,
