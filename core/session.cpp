@@ -164,6 +164,8 @@ const std::wstring& session::screen_html() {
 
 std::wstring session::print_html() { return engine::to_print_html(*document_, view()); }
 
+std::wstring session::paper_html() { return engine::to_paper_html(*document_, view()); }
+
 std::wstring session::word_html() { return engine::to_word_html(*document_, view()); }
 
 void session::set_section(std::int32_t section) { section_ = section; }

@@ -119,6 +119,8 @@ public:
     // stays until the next screen render.
     const std::wstring& screen_html();
     std::wstring print_html();
+    // The print HTML as the print view lays it on paper.
+    std::wstring paper_html();
     std::wstring word_html();
 
     bool library_shown() const { return library_shown_; }

@@ -25,6 +25,24 @@ constexpr plural_base k_plural_bases[] = {
     {L"рубль", L"рубли"},    {L"доллар", L"доллары"}, {L"целая", L"целые"},   {L"место", L"места"},
     {L"человек", L"люди"},
 };
+
+// How the form a count asks for in the nominative ends, and what the noun's
+// nominative singular ends in instead: the genitive singular after 2-4 and
+// полтора (месяца, рубля, тысячи), the genitive plural after 5 and
+// полтораста (месяцев, рублей, тысяч). Each guess is checked by declining
+// it back.
+struct counted_form_ending {
+    std::wstring_view counted;
+    std::wstring_view nominative;
+};
+
+constexpr counted_form_ending k_counted_form_endings[] = {
+    {L"дня", L"день"}, {L"дней", L"день"},
+    {L"а", L""},  {L"а", L"о"},  {L"я", L"ь"},  {L"я", L"й"},  {L"я", L"е"},
+    {L"ы", L"а"}, {L"и", L"а"},  {L"и", L"я"},  {L"и", L"ь"},
+    {L"ов", L""}, {L"ев", L""},  {L"ев", L"й"}, {L"ей", L"ь"}, {L"ей", L""},
+    {L"", L"а"},  {L"", L"о"},   {L"ь", L"я"},
+};
 // clang-format on
 
 bool ends_with(std::wstring_view text, std::wstring_view ending) { return text.ends_with(ending); }
@@ -64,11 +82,10 @@ std::wstring plural_head(std::wstring head) {
 
 // The form the case then declines: the singular after 2-4 in the
 // nominative, otherwise a plural (or a genitive standing in for one).
-std::wstring noun_base(const std::wstring& noun, int plural_class, int c, bool fraction) {
+std::wstring noun_base(const std::wstring& noun, int plural_class, int c) {
     if (plural_class == 1 && c <= 1) {
         if (noun.size() >= 3 && ends_with(noun, L"ая"))
             return noun.substr(0, noun.size() - 2) + L"ые";
-        if (fraction && ends_with(noun, L"нт")) return noun + L"ы";
         return noun;
     }
     for (const plural_base& base : k_plural_bases) {
@@ -90,6 +107,21 @@ std::wstring integer_digits(std::wstring number_text) {
 }
 
 }  // namespace
+
+std::wstring counted_noun_in_oblique_case(const std::wstring& typed, int grammatical_case) {
+    for (const counted_form_ending& row : k_counted_form_endings) {
+        if (!typed.ends_with(row.counted)) continue;
+        const std::wstring noun =
+            typed.substr(0, typed.size() - row.counted.size()) + std::wstring(row.nominative);
+        if (noun.size() < 3) continue;
+        std::uint32_t gender = 0, animate = 0;
+        const std::wstring genitive = decline_word(noun, k_genitive, &gender, &animate);
+        if (gender < 1 || gender > 3) continue;
+        if (genitive == typed || agree_counted_noun(noun, 2, 1, false) == typed)
+            return agree_counted_noun(noun, 2, grammatical_case, false);
+    }
+    return declined(typed, grammatical_case);
+}
 
 bool counted_by_scale_word(const std::wstring& number_text) {
     const std::wstring digits = integer_digits(number_text);
@@ -124,15 +156,17 @@ std::wstring agree_counted_noun(std::wstring noun, int plural_class, int grammat
         noun.erase(0, blank + 1);
     }
 
+    // A decimal counts a part of one: the genitive singular whatever the
+    // integer part ends in (2,5 календарного дня).
+    if (fraction) return both_declined(head, noun, k_genitive);
     if (plural_class == 0) {
-        if (fraction) return both_declined(head, noun, k_genitive);
         if (c >= 2) return both_declined(head, noun, c);
         return whole;
     }
 
     head = plural_head(std::move(head));
-    const std::wstring base = noun_base(noun, plural_class, c, fraction);
-    if (fraction || c <= 1) return both_declined(head, base, k_genitive);
+    const std::wstring base = noun_base(noun, plural_class, c);
+    if (c <= 1) return both_declined(head, base, k_genitive);
     if (c != k_accusative) return both_declined(head, base, c);
 
     std::uint32_t gender = 0, animate = 0;

@@ -24,8 +24,15 @@ bool counted_by_scale_word(const std::wstring& number_text);
 // The noun text (the last word is the noun, the words before it its head) in
 // the form for a plural class and a case (0 or 1 nominative ... 6; anything
 // else acts as 1). With `fraction` set, the count is a decimal and the noun
-// takes the genitive whatever the case.
+// and the words before it take the genitive singular whatever the class and
+// the case.
 std::wstring agree_counted_noun(std::wstring noun, int plural_class, int grammatical_case,
                                 bool fraction);
+
+// A noun typed after полтора or полтораста in the form the nominative asks
+// for (месяца, тысячи; рублей), put into the plural of case 2, 3, 5 or 6 as
+// after any number (полутора месяцев, полутораста рублям). A form that leads
+// back to no noun is declined as it stands.
+std::wstring counted_noun_in_oblique_case(const std::wstring& typed, int grammatical_case);
 
 }  // namespace engine

@@ -1,9 +1,10 @@
 #include "engine/declension/organisation_name.h"
 
-#include <array>
+#include <algorithm>
 #include <string_view>
 
 #include "engine/declension/decline_word.h"
+#include "engine/declension/legal_forms.h"
 #include "engine/declension/paradigms.h"
 #include "engine/declension/phrase.h"
 #include "engine/declension/sole_trader.h"
@@ -13,59 +14,6 @@
 namespace engine {
 
 namespace {
-
-struct legal_form_row {
-    std::wstring_view abbreviation;
-    std::wstring_view full_name;
-    std::uint32_t gender;
-};
-
-// clang-format off
-constexpr std::array<legal_form_row, 42> legal_forms = {{
-    {L"ООО",  L"Общество с ограниченной ответственностью", 3},
-    {L"ОАО",  L"Открытое акционерное общество", 3},
-    {L"АБ",   L"Акционерный банк", 1},
-    {L"АКБ",  L"Акционерный коммерческий банк", 1},
-    {L"АО",   L"Акционерное общество", 3},
-    {L"АОЗТ", L"Акционерное общество закрытого типа", 3},
-    {L"АООТ", L"Акционерное общество открытого типа", 3},
-    {L"АП",   L"Арендное предприятие", 3},
-    {L"АТП",  L"Автотранспортное предприятие", 3},
-    {L"АФ",   L"Агрофирма", 2},
-    {L"ГСК",  L"Гаражно-строительный кооператив", 1},
-    {L"ГУ",   L"Государственное учреждение", 3},
-    {L"ГУП",  L"Государственное унитарное предприятие", 3},
-    {L"ЖСК",  L"Жилищно-строительный кооператив", 1},
-    {L"ЗАО",  L"Закрытое акционерное общество", 3},
-    {L"ИП",   L"Индивидуальный предприниматель", 1},
-    {L"КФХ",  L"Крестьянское (фермерское) хозяйство", 3},
-    {L"КХ",   L"Крестьянское хозяйство", 3},
-    {L"МУ",   L"Муниципальное учреждение", 3},
-    {L"МУП",  L"Муниципальное унитарное предприятие", 3},
-    {L"НИИ",  L"Научно-исследовательский институт", 1},
-    {L"НИЦ",  L"Научно-исследовательский центр", 1},
-    {L"НПО",  L"Научно-производственное объединение", 3},
-    {L"ПК",   L"Производственный кооператив", 1},
-    {L"ПКО",  L"Производственно-коммерческое объединение", 3},
-    {L"ПАО",  L"Публичное акционерное общество", 3},
-    {L"ПО",   L"Производственное объединение", 3},
-    {L"РСУ",  L"Ремонтно-строительное управление", 3},
-    {L"РЭУ",  L"Ремонтно-эксплуатационное управление", 3},
-    {L"СМУ",  L"Строительно-монтажное управление", 3},
-    {L"СП",   L"Совместное предприятие", 3},
-    {L"СУ",   L"Строительное управление", 3},
-    {L"СХПП", L"Сельскохозяйственное производственное предприятие", 3},
-    {L"ТОО",  L"Товарищество с ограниченной ответственностью", 3},
-    {L"УМР",  L"Управление муниципальных ресурсов", 3},
-    {L"ФАКБ", L"Филиал акционерного коммерческого банка", 1},
-    {L"ФГУП", L"Федеральное государственное унитарное предприятие", 3},
-    {L"ФУП",  L"Федеральное унитарное предприятие", 3},
-    {L"ФКБ",  L"Филиал коммерческого банка", 1},
-    {L"ФКП",  L"Федеральное казенное предприятие", 3},
-    {L"ЧП",   L"Частное предприятие", 3},
-    {L"ЧУП",  L"Частное унитарное предприятие", 3},
-}};
-// clang-format on
 
 constexpr std::size_t none = std::wstring::npos;
 
@@ -129,6 +77,14 @@ void split_parts(organisation_name& organisation, std::wstring text) {
     if (comma != none && comma >= normalised.size()) comma = none;
     std::size_t first_blank = normalised.find(L' ');
 
+    // A legal form written in full opens the text like its abbreviation.
+    if (const std::size_t length = full_legal_form_length(normalised)) {
+        organisation.legal_form = normalised.substr(0, length);
+        organisation.name = normalised.substr(length);
+        trim_trailing(organisation.name, L", \t\r\n");
+        return;
+    }
+
     if (opening == none) {
         std::uint32_t gender = 0;
         if (first_blank != none) expand_legal_form(normalised.substr(0, first_blank), gender);
@@ -137,7 +93,7 @@ void split_parts(organisation_name& organisation, std::wstring text) {
             organisation.name = normalised.substr(first_blank + 1);
         } else if (comma != none) {
             std::wstring after = normalised.substr(comma + 1);
-            if (is_all_capitals(after)) {
+            if (is_all_capitals(after) || find_legal_form(after)) {
                 organisation.legal_form = after;
                 organisation.name = normalised.substr(0, comma);
             } else {
@@ -199,12 +155,11 @@ bool is_all_capitals(std::wstring text) {
 
 std::wstring expand_legal_form(std::wstring abbreviation, std::uint32_t& gender) {
     trim_blanks(abbreviation);
-    for (const legal_form_row& row : legal_forms) {
-        if (abbreviation != row.abbreviation) continue;
-        gender = row.gender;
-        return std::wstring(row.full_name);
-    }
-    return abbreviation;
+    const legal_form_row* row = find_legal_form(abbreviation);
+    if (!row) return abbreviation;
+    gender = row->gender;
+    // A form written in full stays as it was typed.
+    return abbreviation == row->abbreviation ? std::wstring(row->full_name) : abbreviation;
 }
 
 std::uint32_t detect_gender(organisation_name& organisation) {

@@ -2,9 +2,10 @@
 //
 // Three layouts are recognised: a legal form before the name (ООО "Ромашка",
 // Общество с ограниченной ответственностью «Ромашка»), and a legal form in
-// capitals after a comma (Ромашка, ООО). The legal form declines; a quoted
-// name does not. The record owns copies of its parts and lives for one
-// rendering; any thread.
+// capitals or from the table after a comma (Ромашка, ООО). A form of the
+// table written in full, in any letter case, counts as its abbreviation. The
+// legal form declines; a quoted name does not. The record owns copies of its
+// parts and lives for one rendering; any thread.
 #pragma once
 
 #include <cstdint>
@@ -40,7 +41,8 @@ std::wstring take_legal_form_prefix(const std::wstring& normalised, std::size_t 
 bool is_all_capitals(std::wstring text);
 
 // The full name of an abbreviated legal form (ООО), setting `gender` from the
-// table; an unknown text comes back trimmed and leaves `gender` alone.
+// table; a form written in full sets it too and comes back trimmed, as does an
+// unknown text, which leaves `gender` alone.
 std::wstring expand_legal_form(std::wstring abbreviation, std::uint32_t& gender);
 
 // Computes (once), stores and returns the gender: from the legal-form table,

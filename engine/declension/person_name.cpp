@@ -1,5 +1,6 @@
 #include "engine/declension/person_name.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -32,7 +33,7 @@ void lower_into(std::wstring& form, std::wstring_view typed) {
 // of a double surname declines by its own rule (Соколовой-Микитовой).
 void append_surname(std::wstring& out, std::wstring& form, std::wstring_view surname,
                     int grammatical_case, std::uint32_t gender) {
-    if (grammatical_case < 2) {
+    if (grammatical_case < 2 || surname.empty()) {
         out += surname;
         return;
     }
@@ -74,6 +75,40 @@ void append_patronymic(std::wstring& out, std::wstring& form, const std::wstring
         return;
     }
     append_in_letter_case(out, typed, form);
+}
+
+// One blank, then what `append` writes; a part that writes nothing leaves no
+// blank either, so an empty part never doubles a blank or ends the name in one.
+template <class Append>
+void append_part(std::wstring& out, Append append) {
+    const std::size_t before = out.size();
+    if (before != 0) out += L' ';
+    const std::size_t start = out.size();
+    append();
+    if (out.size() == start) out.resize(before);
+}
+
+// «И.» or «И»: a first name given by its initial.
+bool is_initial(std::wstring_view part) {
+    return !part.empty() && part.size() <= 2 && is_alpha_char(part[0]) &&
+           (part.size() == 1 || part[1] == L'.');
+}
+
+// The initials after the surname exactly as typed («И.И.», «И. И.»), with one
+// blank where blanks parted them.
+std::wstring initials_as_typed(const person_name& name) {
+    std::wstring initials;
+    std::size_t word = 0;
+    for (std::size_t i = 0; i < name.full.size() && word < 3;) {
+        while (i < name.full.size() && name.full[i] == L' ') ++i;
+        const std::size_t end = std::min(name.full.find(L' ', i), name.full.size());
+        if (end > i && word++ > 0) {
+            if (!initials.empty()) initials += L' ';
+            initials.append(name.full, i, end - i);
+        }
+        i = end;
+    }
+    return initials;
 }
 
 }  // namespace
@@ -132,15 +167,23 @@ void render_person_name(person_name& name, std::wstring& out, const person_reque
     int c = request.grammatical_case;
     std::uint32_t gender = c >= 2 ? gender_from_patronymic(name) : 0;
     const std::wstring& real_surname = name.initials_first ? name.first_name : name.surname;
+    const bool typed_initials = !name.initials_first && is_initial(name.first_name) &&
+                                (name.patronymic.empty() || is_initial(name.patronymic));
     std::wstring form;
     out.clear();
+    auto surname = [&] { append_surname(out, form, real_surname, c, gender); };
     if (request.initials) {
-        append_surname(out, form, real_surname, c, gender);
-        out += L' ';
-        out += name.initials_first ? name.surname
-                                   : make_initials(name.first_name + L" " + name.patronymic, true);
+        surname();
+        append_part(out, [&] {
+            if (name.initials_first)
+                out += name.surname;
+            else if (typed_initials)
+                out += initials_as_typed(name);
+            else
+                out += make_initials(name.first_name + L" " + name.patronymic, true);
+        });
     } else if (request.surname) {
-        append_surname(out, form, real_surname, c, gender);
+        surname();
     } else if (request.first_name) {
         // A name given by its initials has no first name to decline: its first initial stands for
         // it.
@@ -149,25 +192,24 @@ void render_person_name(person_name& name, std::wstring& out, const person_reque
         else
             append_first_name(out, form, name.first_name, c, gender);
     } else if (request.first_and_patronymic) {
-        if (name.initials_first) {
-            out = name.surname;
+        if (name.initials_first || typed_initials) {
+            out = name.initials_first ? name.surname : initials_as_typed(name);
             return;
         }
         append_first_name(out, form, name.first_name, c, gender);
-        out += L' ';
-        append_patronymic(out, form, name.patronymic, c);
+        append_part(out, [&] { append_patronymic(out, form, name.patronymic, c); });
+    } else if (name.initials_first) {
+        out += name.surname;
+        append_part(out, surname);
+        append_part(out, [&] { append_patronymic(out, form, name.patronymic, c); });
     } else {
-        if (name.initials_first)
-            out += name.surname;
-        else
-            append_surname(out, form, name.surname, c, gender);
-        out += L' ';
-        if (name.initials_first)
-            append_surname(out, form, name.first_name, c, gender);
-        else
-            append_first_name(out, form, name.first_name, c, gender);
-        out += L' ';
-        append_patronymic(out, form, name.patronymic, c);
+        surname();
+        if (typed_initials) {
+            append_part(out, [&] { out += initials_as_typed(name); });
+            return;
+        }
+        append_part(out, [&] { append_first_name(out, form, name.first_name, c, gender); });
+        append_part(out, [&] { append_patronymic(out, form, name.patronymic, c); });
     }
 }
 

@@ -3,7 +3,9 @@
 #include <string_view>
 
 #include "engine/declension/compound_titles.h"
+#include "engine/declension/counted_nouns.h"
 #include "engine/declension/decline_word.h"
+#include "engine/declension/governing_participles.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/number_words.h"
 #include "engine/declension/paradigms.h"
@@ -84,10 +86,22 @@ std::wstring decline_with_yo(const std::wstring& word, int c, std::uint32_t* gen
     return spelled_form;
 }
 
+// A word of two or three letters ends declining when it is a noun: the word
+// lists know it and its genitive is no adjective's or pronoun's (цех, акт;
+// not наш, тот, эта, все).
+bool is_short_noun(const std::wstring& word) {
+    std::uint32_t gender = 0, animate = 0;
+    const std::wstring genitive = decline_word(word, 2, &gender, &animate);
+    if (gender < 1 || gender > 3) return false;
+    for (std::wstring_view ending : {L"го", L"ой", L"ей", L"их", L"ых"})
+        if (ends_with(genitive, ending)) return false;
+    return true;
+}
+
 // Whether declining stops after this declined word: it is taken for the head
 // noun.
 bool is_head_noun(const std::wstring& word) {
-    if (word.size() < 4) return false;
+    if (word.size() < 4) return is_short_noun(word);
     if (ends_with(word, L"ие")) {
         // Plural adjectives in -ие go on to their noun; nouns (расторжение) end it.
         std::uint32_t gender = 0, animate = 0;
@@ -102,16 +116,48 @@ bool is_head_noun(const std::wstring& word) {
     return false;
 }
 
-enum class word_action { copy, decline, name };
+// полтора, полторы and полтораста count the noun after them, like a number.
+bool is_one_and_a_half(std::wstring_view word) {
+    return word == L"полтора" || word == L"полторы" || word == L"полтораста";
+}
+
+// counted: the noun after полтора, declined as after a number.
+enum class word_action { copy, decline, name, counted };
 
 struct word_plan {
     word_action action = word_action::copy;
     bool stops = false;
     std::uint32_t code = 0;
+    bool animate = false;  // a participle heading a job title names a person
 };
+
+constexpr std::size_t no_word = std::wstring::npos;
+
+// The word one blank after (`step` 1) or before (`step` -1) token i.
+std::size_t neighbour_word(const phrase_tokens& tokens, std::size_t i, int step) {
+    const std::size_t blank = i + std::size_t(step), word = i + 2 * std::size_t(step);
+    if (word >= tokens.size() || tokens.kinds[blank] != separator || tokens.typed[blank] != L" " ||
+        tokens.kinds[word] != phrase_kind::word)
+        return no_word;
+    return word;
+}
 
 word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
     const std::wstring& word = tokens.texts[i];
+    const std::size_t next = neighbour_word(tokens, i, 1), before = neighbour_word(tokens, i, -1);
+    const std::wstring_view next_word =
+        next == no_word ? std::wstring_view() : std::wstring_view(tokens.texts[next]);
+    // A participle that governs the rest heads the title; an adverb in -о
+    // before it (временно) stays as typed.
+    if (is_governing_participle(word)) {
+        const bool heads = participle_heads_title(word, next_word);
+        return {word_action::decline, heads, 0, heads};
+    }
+    if (word.size() >= 4 && word.back() == L'о' && is_governing_participle(next_word))
+        return {word_action::copy, false, 0};
+    if (is_one_and_a_half(word)) return {word_action::decline, false, 0};
+    if (before != no_word && is_one_and_a_half(tokens.texts[before]))
+        return {word_action::counted, is_head_noun(word), 0};
     int letter_class = tokens.classes[i];
     int code = letter_class == word_class::capitalised ? classify_name_word(word) : 0;
     bool name_path = code > 0 && !(ends_with(word, L"ие") && is_head_noun(word));
@@ -125,7 +171,11 @@ word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
     if (word == L"и" || word == L"или") return {word_action::copy, false, 0};
     if (prepositions.find(word) != std::wstring_view::npos) return {word_action::copy, true, 0};
     if (name_path) return {word_action::name, false, static_cast<std::uint32_t>(code)};
-    return {word_action::decline, is_head_noun(word), 0};
+    // A short word cut off by a point (ген. директор) is an abbreviation, no
+    // head noun.
+    const bool abbreviation =
+        word.size() < 4 && i + 1 < tokens.size() && tokens.typed[i + 1] == L".";
+    return {word_action::decline, !abbreviation && is_head_noun(word), 0};
 }
 
 // Tokens of amounts in dollars: they stay as typed, since spelling them out
@@ -144,6 +194,18 @@ std::vector<bool> dollar_amounts(const phrase_tokens& tokens) {
         for (std::size_t j = i; j > 0 && in_amount(j - 1); --j) marked[j - 1] = true;
     }
     return marked;
+}
+
+// A number after "№" is a label (цех № 5): it stays in digits.
+void mark_numbered_labels(const phrase_tokens& tokens, std::vector<bool>& marked) {
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens.kinds[i] != literal || tokens.typed[i] != L"№") continue;
+        std::size_t j = i + 1;
+        while (j < tokens.size() && tokens.kinds[j] == separator && tokens.typed[j] == L" ") ++j;
+        while (j < tokens.size() && (is_number_kind(tokens.kinds[j]) ||
+                                     (tokens.kinds[j] == separator && tokens.typed[j] != L" ")))
+            marked[j++] = true;
+    }
 }
 
 bool next_to_amount(const phrase_tokens& tokens, std::size_t i) {
@@ -337,13 +399,14 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
         words_before_head =
             words_before_head || (tokens.kinds[i] == phrase_kind::word && active[i] &&
                                   plans[i].action == word_action::decline);
-    std::uint32_t head_animacy = 0;
-    if (head < n && words_before_head) {
+    std::uint32_t head_animacy = head < n && plans[head].animate ? 1 : 0;
+    if (head < n && words_before_head && !head_animacy) {
         std::uint32_t gender = 0;
         decline_with_yo(tokens.texts[head], 0, &gender, &head_animacy);
     }
 
     std::vector<bool> as_typed = dollar_amounts(tokens);
+    mark_numbered_labels(tokens, as_typed);
     std::wstring out;
     for (std::size_t i = 0; i < n; ++i) {
         int kind = tokens.kinds[i];
@@ -353,8 +416,13 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
             std::wstring form = tokens.texts[i];
             if (plans[i].action == word_action::name) {
                 decline_person_name(form, static_cast<std::uint32_t>(c), plans[i].code);
+            } else if (plans[i].action == word_action::counted) {
+                // Typed in the form the nominative asks for, which the
+                // accusative shares.
+                if (c != 1 && c != 4) form = counted_noun_in_oblique_case(form, c);
             } else {
-                std::uint32_t gender = 0, animate = i < head ? head_animacy : 0;
+                std::uint32_t gender = 0, animate = plans[i].animate ? 1 : 0;
+                if (i < head) animate = head_animacy;
                 form = decline_with_yo(form, c, &gender, &animate);
             }
             out += restore_letter_case(typed, std::move(form));

@@ -1,10 +1,12 @@
 #include "engine/declension/sole_trader.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "engine/declension/decline_word.h"
+#include "engine/declension/legal_forms.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/person_name.h"
 #include "engine/text/plain_text.h"
@@ -23,6 +25,16 @@ bool is_capitalised_word(std::wstring_view word) {
     for (std::size_t i = 1; i < word.size(); ++i) {
         if (is_cyrillic(word[i])) continue;
         if (word[i] != L'-' || i + 1 == word.size() || word[i - 1] == L'-') return false;
+    }
+    return true;
+}
+
+// Initials as typed after a surname: «П.П.», «П.», «П.П».
+bool is_initials(std::wstring_view word) {
+    if (word.empty()) return false;
+    for (std::size_t i = 0; i < word.size(); i += 2) {
+        if (!is_cyrillic(word[i]) || !is_upper_char(word[i])) return false;
+        if (i + 1 < word.size() && word[i + 1] != L'.') return false;
     }
     return true;
 }
@@ -69,11 +81,15 @@ std::uint32_t gender_of_two_words(const std::wstring& surname, const std::wstrin
 }  // namespace
 
 std::uint32_t sole_trader_gender(const organisation_name& organisation) {
-    std::wstring legal_form = organisation.legal_form;
-    trim_blanks(legal_form);
-    if (legal_form != L"ИП") return 0;
+    const legal_form_row* form = find_legal_form(organisation.legal_form);
+    if (!form || form->abbreviation != L"ИП") return 0;
     std::vector<std::wstring_view> words = words_of(organisation.name);
-    if (words.size() < 2 || words.size() > 3) return 0;
+    if (words.size() < 2 || words.size() > 3 || !is_capitalised_word(words[0])) return 0;
+    if (std::all_of(words.begin() + 1, words.end(), is_initials)) {
+        // The surname alone tells a woman (Петрова П.П.).
+        person_name person{std::wstring(organisation.name)};
+        return gender_from_patronymic(person) == 2 ? 2 : 1;
+    }
     for (std::wstring_view word : words)
         if (!is_capitalised_word(word)) return 0;
     if (words.size() == 3) return gender_of_patronymic(to_lower(std::wstring(words[2])));
@@ -87,8 +103,6 @@ std::wstring decline_sole_trader_name(const std::wstring& name, int grammatical_
     request.any = true;
     std::wstring out;
     render_person_name(person, out, request);
-    // A name without a patronymic leaves the blank before it.
-    while (!out.empty() && out.back() == L' ') out.pop_back();
     return out;
 }
 

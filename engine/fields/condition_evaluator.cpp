@@ -30,9 +30,10 @@ private:
 };
 
 // The text an operand compares by: a name that names nothing is its own text,
-// so an unquoted word works as a literal.
+// so an unquoted word works as a literal. A date field that holds no date
+// is empty.
 std::wstring comparison_text(field_value& value) {
-    if (value.kind != expr_kind::reference) return value.value_text;
+    if (value.kind != expr_kind::reference || !value.no_date_text.empty()) return value.value_text;
     return resolve_named_value(value, value.name_text);
 }
 
@@ -224,7 +225,7 @@ bool condition_evaluator::gives_up() {
 
 bool condition_evaluator::not_blank(const expr_token& token) {
     field_value value = value_of(token);
-    if (token.kind == expr_kind::number) return number_of(value) != 0;
+    if (token.kind == expr_kind::number || value.number_as_name) return number_of(value) != 0;
     const std::wstring& text = value.value_text;
     std::size_t end = text.size();
     while (end > 0 && is_blank(text[end - 1])) --end;

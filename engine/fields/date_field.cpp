@@ -82,7 +82,9 @@ std::wstring render_date_field(const date_value& date, const std::vector<expr_to
     for (const expr_token& modifier : modifiers)
         if (const date_keyword* keyword = find_keyword(make_word_key(modifier.text)))
             chosen = keyword;
-    return chosen ? render_form(date, chosen->form) : date.text;
+    if (!chosen) return date.text;
+    // A text that is no date has no day, month or year to show.
+    return date.valid ? render_form(date, chosen->form) : std::wstring();
 }
 
 }  // namespace engine

@@ -12,7 +12,8 @@ namespace engine {
 
 // Each modifier's word key that names a rendering replaces the result, so
 // the last matching one wins; keywords of both languages serve dates of
-// either language. Without a matching modifier the date's text as typed.
+// either language. Without a matching modifier the date's text as typed;
+// with one, a date that is not valid gives an empty text.
 std::wstring render_date_field(const date_value& date, const std::vector<expr_token>& modifiers);
 
 // Every modifier word that names a rendering, as word keys.

@@ -71,8 +71,9 @@ void name_to_number(std::wstring& month, bool russian) {
     }
 }
 
-// Years whose count since 1900 would not fit the calendar fields are refused.
-constexpr std::int64_t largest_year = 100'000'000;
+// Dates are written with four-digit years at most; a longer run of digits is
+// a typo, not a year.
+constexpr std::int64_t largest_year = 9999;
 
 }  // namespace
 
@@ -96,13 +97,19 @@ date_value parse_date_value(const std::wstring& text, int language, std::int64_t
     int field = 0;
     bool after_separator = false;
     bool month_has_letters = false;
+    // The year ends at the first character after its digits: digits further
+    // on («2026 Z356») are a typo, not more of the year.
+    bool year_ended = false;
     for (wchar_t c : text) {
         if (c == L'\t' || c == L'\n' || c == L'\r') continue;
+        const bool digit = c >= L'0' && c <= L'9';
+        if (field == 2 && !fields[2].empty() && !digit) year_ended = true;
+        if (year_ended && digit) return d;
         if (is_one_of(c, rules.separators)) {
             if (after_separator) continue;
             after_separator = true;
             if (field < 2) ++field;
-        } else if (c >= L'0' && c <= L'9') {
+        } else if (digit) {
             after_separator = false;
             fields[std::size_t(field)] += c;
         } else if (rules.is_letter(c)) {

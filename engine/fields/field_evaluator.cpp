@@ -167,12 +167,22 @@ std::wstring field_evaluator::render_value(expr_token& token,
     const std::wstring& written = value.name_text;
     first_value_ = false;
     if (value.is_image || value.is_cycle) return std::move(value.value_text);
+    // A date field's text that is no date has no date form, and is shown
+    // without a form as typed, letter case and all.
+    if (!value.no_date_text.empty())
+        return render_date_field(
+            parse_date_value(value.no_date_text, context_.language, context_.now()), format_words);
     if (context_.library_shown) {
         block_field block = render_block_field(context_, value.value_text, format_words);
         if (!block.is_block) copy_letter_case(written, block.html);
         return block.html;
     }
     if (written == L" ") return L" ";
+    // Past the paragraph's or the render's budget a value is shown as it is.
+    nested_runs& runs = context_.runs;
+    if (runs.run_budget_spent() && value.kind == expr_kind::reference &&
+        value.type != value_type::text)
+        return std::move(value.value_text);
     std::wstring out;
     switch (value.type) {
         case value_type::date:
@@ -180,6 +190,7 @@ std::wstring field_evaluator::render_value(expr_token& token,
                 parse_date_value(value.value_text, context_.language, context_.now()),
                 format_words);
             copy_letter_case(written, out);
+            runs.count_formatting(out.size());
             return out;
         case value_type::number: {
             number_value number(parameters_root(), value.value_text, context_.language,
@@ -187,15 +198,16 @@ std::wstring field_evaluator::render_value(expr_token& token,
             number.named_value = [this](const std::wstring& name) {
                 return field_value(context_, expr_token(name, expr_kind::reference)).value_text;
             };
-            return render_number_field(number, format_words);
+            out = render_number_field(number, format_words);
+            runs.count_formatting(out.size());
+            return out;
         }
         default:
             if (value.kind != expr_kind::reference) return std::move(value.value_text);
-            // Declension reads the whole text: work like any other. Past the
-            // paragraph's budget a value is shown as it is.
-            context_.runs.count_declension(value.value_text.size());
-            if (context_.runs.stopping()) return {};
-            if (context_.runs.run_budget_spent()) return std::move(value.value_text);
+            // Declension reads the whole text: work like any other.
+            runs.count_formatting(value.value_text.size());
+            if (runs.stopping()) return {};
+            if (runs.run_budget_spent()) return std::move(value.value_text);
             render_name_field(value.value_text, value, out, format_words);
             copy_letter_case(written, out);
             return out;

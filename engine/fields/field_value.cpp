@@ -6,6 +6,7 @@
 #include "engine/fields/image_field.h"
 #include "engine/fields/number_value.h"
 #include "engine/text/html_escape.h"
+#include "engine/text/number_text.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 #include "engine/text/word_key.h"
@@ -14,6 +15,7 @@ namespace engine {
 
 namespace {
 
+constexpr std::uint16_t date_field_type = 1;
 constexpr std::uint16_t image_field_type = 9;
 
 template <typename Visit>
@@ -57,6 +59,15 @@ std::wstring reference_source(const field_value& value) {
     return html_escape(html_unescape(source));
 }
 
+// Read and encoded once a render, whichever way the picture is named.
+const std::wstring& picture_tag(render_context& context, document_data* data,
+                                const doc_record& field, const std::wstring& key) {
+    std::wstring cache_key = field.s2 + L'\n' + key + L'\n' + format_fixed6(field.d1);
+    if (const std::wstring* kept = context.pictures.find(cache_key)) return *kept;
+    return context.pictures.keep(std::move(cache_key),
+                                 render_image_field(*context.env, data, field.s2, field.d1, key));
+}
+
 }  // namespace
 
 field_value::field_value(render_context& render, expr_token token,
@@ -79,6 +90,11 @@ field_value::field_value(render_context& render, expr_token token,
             memo->typed = true;
         }
     }
+    if (from_date_field && !is_cycle && type != value_type::date && !trimmed(value_text).empty()) {
+        no_date_text = std::move(value_text);
+        value_text.clear();
+        type = value_type::text;
+    }
 }
 
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {
@@ -91,10 +107,12 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
                                    : nullptr;
     if (field) {
         if (field->c != 0) return default_text;
+        value.from_date_field = field->a == date_field_type;
         if (field->a == image_field_type) {
             trim_blanks(field->s2);
             value.is_image = true;
-            return render_image_field(*context.env, value.data, field->s2, field->d1, key);
+            const std::wstring& tag = picture_tag(context, value.data, *field, key);
+            return context.runs.fits_picture(tag.size()) ? tag : default_text;
         }
         // Outside a script (no runner) the value is shown as typed.
         if (field->s2.find(L'{') == std::wstring::npos || !context.run_script)
@@ -135,7 +153,10 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
     // «{(5+3)}» makes the 5 a name: a number stays a number.
     std::wstring name = value.name_text;
     trim_blanks(name);
-    if (!name.empty() && is_digit(name[0])) return name;
+    if (!name.empty() && is_digit(name[0])) {
+        value.number_as_name = true;
+        return name;
+    }
     if (value.format_words && !value.format_words->empty()) {
         for (wchar_t& c : key)
             if (c == L'|') c = L' ';

@@ -52,6 +52,15 @@ struct field_value {
     bool computed = false;
     // The run's memo entry of this value, when it has one.
     memoised_value* memo = nullptr;
+    // The reference names a date field.
+    bool from_date_field = false;
+    // That field holds a text that is no date: the value is then empty, as
+    // for an empty date field, and the text is kept here for the reference
+    // without a date form, which shows it as typed.
+    std::wstring no_date_text;
+    // A name that names nothing and starts with a digit, such as the 0 of
+    // «(0)»: a number the script read as a name, which stands for itself.
+    bool number_as_name = false;
 };
 
 // The value of the name in `value.name_text`, or `default_text` when nothing

@@ -147,9 +147,13 @@ void render_name_field(const std::wstring& value, const field_value& field, std:
         if (counted.type == value_type::number) {
             number_value number(field.data ? &field.data->parameters : nullptr, counted.value_text,
                                 field.context->language);
-            const bool genitive = number.has_separator || counted_by_scale_word(counted.value_text);
-            output =
-                agree_counted_noun(value, number_plural_class(counted.value_text), c, genitive);
+            const int plural_class = number_plural_class(counted.value_text);
+            // After тысяча, миллион … the noun is counted by that word: the
+            // genitive plural in every case.
+            if (!number.has_separator && counted_by_scale_word(counted.value_text))
+                output = agree_counted_noun(value, 2, 2, false);
+            else
+                output = agree_counted_noun(value, plural_class, c, number.has_separator);
         } else {
             output = agree_with_word(value, counted.value_text, c);
         }

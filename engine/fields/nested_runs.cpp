@@ -8,7 +8,7 @@ bool nested_runs::enter(std::size_t source_size) {
     if (depth_++ == 0) {
         ++outermost_runs_;
         run_work_ = 0;
-        shown_sources_.clear();
+        if (!render_budget_spent()) shown_sources_.clear();
         return true;
     }
     if (depth_ == 2) work_ = 0;
@@ -17,6 +17,20 @@ bool nested_runs::enter(std::size_t source_size) {
     const bool refused = depth_ > max_script_nesting || budget_spent();
     if (refused) ++disturbances_;
     return !refused;
+}
+
+void nested_runs::begin_render() {
+    render_work_ = 0;
+    shown_sources_.clear();
+}
+
+bool nested_runs::fits_picture(std::size_t characters) {
+    if (depth_ <= 1) return true;
+    const bool fits = work_ + characters <= nested_work_budget &&
+                      run_work_ + characters <= nested_work_per_run &&
+                      render_work_ + characters <= render_work_budget;
+    count_work(fits ? characters : nested_work_budget - std::min(work_, nested_work_budget) + 1);
+    return fits;
 }
 
 bool nested_runs::cuts_cycle(const void* field) {

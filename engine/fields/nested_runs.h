@@ -10,12 +10,19 @@
 // Each nested run started by the outermost run (the runs of one outermost
 // reference or inner block) opens a budget of `nested_work_budget`: every run
 // under it counts the characters it scans (its source, the values it reads,
-// the text it declines) and those it produces, also against the budget of
-// the whole outermost run. Once either is spent, nested work stops, and the
-// first nested run gives its source, escaped, instead of its output: once in
-// the outermost run, later nothing. A test gives false. So a reference's
-// output is at most the budget or its value's own escaped text, whatever the
-// value names, and the work of an outermost run is bounded.
+// the text it declines) and those it produces, pictures and the words of
+// numbers included, also against the budget of the whole outermost run and
+// that of the render. Once one is spent, nested work stops, and the first
+// nested run gives its source, escaped, instead of its output: once in the
+// outermost run, later nothing. A test gives false. So a reference's output
+// is at most the budget or its value's own escaped text, whatever the value
+// names, and the work of an outermost run is bounded.
+//
+// The render's budget also takes what the outermost runs themselves decline
+// and format. Past it, until the next render, no value runs or is declined or
+// formatted, and a value's source is shown once in the render, not once in
+// each outermost run: the work and the output of a render stay bounded
+// however many references its template holds.
 //
 // A value script referenced again in one outermost run is taken from the memo
 // of its finished text and type instead of being run and typed again. The
@@ -44,6 +51,8 @@ constexpr int max_script_nesting = 16;
 // would otherwise each spend a budget of their own.
 constexpr std::size_t nested_work_budget = 10'000;
 constexpr std::size_t nested_work_per_run = 2 * nested_work_budget;
+// The same for everything a render's values cost, on top of the two above.
+constexpr std::size_t render_work_budget = 20 * nested_work_budget;
 
 struct memoised_value {
     std::wstring text;
@@ -67,21 +76,34 @@ public:
         if (depth_ <= 1) return;
         work_ += characters;
         run_work_ += characters;
+        render_work_ += characters;
     }
-    // Counts text handed to declension: in a nested run as any work, in the
-    // outermost run itself against the budget of that run alone.
-    void count_declension(std::size_t characters) {
-        if (depth_ == 1)
+    // Counts text handed to declension and text a formatter wrote (numbers
+    // and amounts in words, dates): in a nested run as any work, in the
+    // outermost run itself against the budgets of that run and the render.
+    void count_formatting(std::size_t characters) {
+        if (depth_ == 1) {
             run_work_ += characters;
-        else
+            render_work_ += characters;
+        } else {
             count_work(characters);
+        }
     }
+    // Whether a picture of `characters` that a value names fits in what is
+    // left of the budgets, counted if so; one that does not spends what is
+    // left of the reference's budget and is never copied. The template's own
+    // pictures are its output, as its text is.
+    bool fits_picture(std::size_t characters);
     // The work of the nested runs of the current or the last outermost
     // reference, and of the current or the last outermost run.
     std::size_t work() const { return work_; }
     std::size_t run_work() const { return run_work_; }
+    // The work of the current or the last render.
+    std::size_t render_work() const { return render_work_; }
+    bool render_budget_spent() const { return render_work_ > render_work_budget; }
     bool budget_spent() const {
-        return work_ > nested_work_budget || run_work_ > nested_work_per_run;
+        return work_ > nested_work_budget || run_work_ > nested_work_per_run ||
+               render_budget_spent();
     }
     // Inside a nested run whose budget is spent: nested work stops.
     bool stopping() const { return depth_ > 1 && budget_spent(); }
@@ -90,12 +112,17 @@ public:
     bool opened_budget() const { return depth_ == 2; }
     // Called when a run's output gives way to its source.
     void count_cut() { ++disturbances_; }
-    // Whether the outermost run's budget is spent: no nested run starts.
-    bool run_budget_spent() const { return depth_ > 0 && run_work_ > nested_work_per_run; }
+    // Whether the outermost run's or the render's budget is spent: no nested
+    // run starts, and values are shown as typed.
+    bool run_budget_spent() const {
+        return depth_ > 0 && (run_work_ > nested_work_per_run || render_budget_spent());
+    }
+    // A render starts: its budget is whole again.
+    void begin_render();
     // Whether the source of the run under way, cut or refused by the budget,
     // or that of `field`'s value is to be shown: the first time in the
-    // outermost run, not again. A field's value counts as the same source
-    // whichever way it is met.
+    // outermost run (in the render, once its budget is spent), not again. A
+    // field's value counts as the same source whichever way it is met.
     bool first_showing(const std::wstring& source);
     bool first_showing(const void* field);
 
@@ -137,13 +164,15 @@ private:
     std::uint64_t outermost_runs_ = 0;
     std::size_t work_ = 0;
     std::size_t run_work_ = 0;
+    std::size_t render_work_ = 0;
     // Both only grow: a change tells a value computation what happened in it.
     std::uint64_t assignments_ = 0;
     std::uint64_t disturbances_ = 0;  // cycles, refused or cut runs, table markers
     std::uint64_t memo_run_ = 0;
     // The fields whose values are being run, outermost first.
     std::vector<const void*> expanding_;
-    // The keys of the sources shown in the outermost run.
+    // The keys of the sources shown in the outermost run, or in the render
+    // once its budget is spent.
     std::vector<std::size_t> shown_sources_;
     // Node-based, so entries stay where they are.
     std::unordered_map<memo_key, memoised_value, memo_key_hash> memo_;

@@ -14,4 +14,9 @@ render_context::render_context(document* doc_in, const view_state& view, render_
       document_language(doc_in ? doc_in->language : 0),
       env(doc_in ? &doc_in->env() : &system_environment()) {}
 
+void render_context::begin_render() {
+    runs.begin_render();
+    pictures.clear();
+}
+
 }  // namespace engine

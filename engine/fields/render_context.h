@@ -21,6 +21,7 @@
 #include "engine/document/environment.h"
 #include "engine/fields/nested_runs.h"
 #include "engine/fields/parameter_index.h"
+#include "engine/fields/picture_cache.h"
 
 namespace engine {
 
@@ -79,6 +80,9 @@ struct render_context {
     bool for_print() const { return target != render_target::screen; }
     // The wall clock, read at each use.
     std::int64_t now() const { return env->now(); }
+    // Called as the walk over the pages begins: the render's budget starts
+    // afresh and picture files are read again.
+    void begin_render();
 
     int language;
     bool library_shown;
@@ -97,6 +101,7 @@ struct render_context {
 
     // The budget and the value memo of the nested script runs.
     nested_runs runs;
+    picture_cache pictures;
 
     parameter_index parameters;
 

@@ -16,6 +16,14 @@ namespace engine {
 
 namespace {
 
+// How the print HTML frames the document's column. A saved HTML file keeps
+// the frame it always had; on paper the browser's own body margin and the
+// cell padding would sit inside the page margins and push the column past
+// them, so the whole page would be drawn smaller.
+enum class print_frame { saved_file, paper };
+
+const std::wstring& render_document(render_context& context, print_frame frame_kind);
+
 const wchar_t* const body_open =
     L"<body onkeydown=\"{window.event.returnValue=null;event.keyCode=0;}\">";
 
@@ -78,6 +86,19 @@ long long zoom_percent(double zoom) {
     return static_cast<long long>(zoom);
 }
 
+std::wstring print_html(document& doc, const view_state& view, print_frame frame_kind) {
+    if (doc.data && group_count_of(doc.data->pages) > 0) {
+        render_context context(&doc, view, render_target::print);
+        render_document(context, frame_kind);
+        return std::move(context.output);
+    }
+    if (!doc.path.empty()) {
+        return L"Файл документа поврежден: \"" + message_name(doc.path) +
+               L"\" не удалось загрузить.";
+    }
+    return ui_string(ui_text::document_absent, doc.language);
+}
+
 }  // namespace
 
 std::wstring to_html(document& doc, const view_state& view) {
@@ -103,16 +124,11 @@ const std::wstring& to_html(render_context& context) {
 }
 
 std::wstring to_print_html(document& doc, const view_state& view) {
-    if (doc.data && group_count_of(doc.data->pages) > 0) {
-        render_context context(&doc, view, render_target::print);
-        render_html(context);
-        return std::move(context.output);
-    }
-    if (!doc.path.empty()) {
-        return L"Файл документа поврежден: \"" + message_name(doc.path) +
-               L"\" не удалось загрузить.";
-    }
-    return ui_string(ui_text::document_absent, doc.language);
+    return print_html(doc, view, print_frame::saved_file);
+}
+
+std::wstring to_paper_html(document& doc, const view_state& view) {
+    return print_html(doc, view, print_frame::paper);
 }
 
 std::wstring to_word_html(document& doc, const view_state& view) {
@@ -122,7 +138,8 @@ std::wstring to_word_html(document& doc, const view_state& view) {
     if (const doc_record* font = doc.data ? document_font_record(*doc.data) : nullptr)
         cell_font = L"font-family:" + clean_font_face(font->s3) + L";font-size:" +
                     format_points(font->v[0]) + L";";
-    std::wstring out = word_html_head(setup, word_title(doc, setup), cell_font);
+    std::wstring out = word_html_head(setup, word_title(doc, setup), cell_font,
+                                      context.document_language == 1 ? L"ru" : L"en");
     // The numbered paragraphs' tables give their text cells the rest of it.
     const word_page page = word_page_of(setup);
     context.frame.content_width = static_cast<float>(page.width - page.left - page.right);
@@ -136,7 +153,9 @@ std::wstring to_word_html(document& doc, const view_state& view) {
     return convert_page_breaks(std::move(out));
 }
 
-const std::wstring& render_html(render_context& context) {
+namespace {
+
+const std::wstring& render_document(render_context& context, print_frame frame_kind) {
     std::wstring& out = context.output;
     out.clear();
     document_data* data = context.data;
@@ -205,12 +224,14 @@ const std::wstring& render_html(render_context& context) {
         out += body_open;
         out += render_page_top(context);
     } else {
-        out +=
-            L"<style type=\"text/css\"> body {user-select:none; vertical-align:top; "
-            L"unselectable:on;counter-reset:page;} ";
+        const bool paper = frame_kind == print_frame::paper;
+        out += L"<style type=\"text/css\"> body {";
+        if (paper) out += L"margin:0;";
+        out += L"user-select:none; vertical-align:top; unselectable:on;counter-reset:page;} ";
         out += L"td { vertical-align:top; empty-cells: show;} </style></head> ";
         out += body_open;
-        out += L"<table border=0 cellpadding=2 cellspacing=0 style=" + print_style +
+        out += paper ? L"<table border=0 cellpadding=0" : L"<table border=0 cellpadding=2";
+        out += L" cellspacing=0 style=" + print_style +
                L"><tbody><tr><td style=\"vertical-align:top;\">";
     }
 
@@ -227,6 +248,12 @@ const std::wstring& render_html(render_context& context) {
     return out;
 }
 
+}  // namespace
+
+const std::wstring& render_html(render_context& context) {
+    return render_document(context, print_frame::saved_file);
+}
+
 std::wstring render_pages(render_context& context) {
     std::wstring out;
     write_pages(context, out);
@@ -234,6 +261,7 @@ std::wstring render_pages(render_context& context) {
 }
 
 void write_pages(render_context& context, std::wstring& out) {
+    context.begin_render();
     const document_data& data = *context.data;
     for (std::size_t p = 0; p < group_count_of(data.pages); ++p) {
         const doc_record& page = data.pages.groups[p].record;

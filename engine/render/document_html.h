@@ -22,8 +22,11 @@ std::wstring to_html(document& doc, const view_state& view);
 // the context's output, which it answers; the context's view fields may be
 // changed between renders.
 const std::wstring& to_html(render_context& context);
-// The print HTML, or the matching message text.
+// The print HTML, or the matching message text; a saved HTML file holds it.
 std::wstring to_print_html(document& doc, const view_state& view);
+// The same as printing and PDF saving lay it on paper: the column starts at
+// the page's margins and is as wide as the space between them.
+std::wstring to_paper_html(document& doc, const view_state& view);
 // Word-readable HTML: the print bodies of every page in an Office head whose
 // page definition follows the page setup.
 std::wstring to_word_html(document& doc, const view_state& view);

@@ -1,5 +1,7 @@
 #include "engine/render/page_body.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 
 #include "engine/document/document_data.h"
@@ -9,6 +11,7 @@
 #include "engine/render/script.h"
 #include "engine/render/table_repair.h"
 #include "engine/render/word_export.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 
@@ -17,6 +20,42 @@ namespace {
 constexpr std::wstring_view break_marker = L"{%}";
 constexpr std::wstring_view print_page_break =
     L"<p style=\"page-break-after:always;height:2px;font-size:2pt;\">&#8204;</p>";
+
+constexpr std::wstring_view blanks = L" \t\r\n";
+
+bool starts_with_tag(std::wstring_view html, std::wstring_view tag) {
+    if (html.size() < tag.size()) return false;
+    for (std::size_t i = 0; i < tag.size(); ++i)
+        if (to_lower_char(html[i]) != tag[i]) return false;
+    return true;
+}
+
+bool ends_with_tag(std::wstring_view html, std::wstring_view tag) {
+    return html.size() >= tag.size() && starts_with_tag(html.substr(html.size() - tag.size()), tag);
+}
+
+// True when the HTML shows a table before anything else.
+bool starts_with_table(std::wstring_view html) {
+    const std::size_t at = html.find_first_not_of(blanks);
+    return at != std::wstring_view::npos && starts_with_tag(html.substr(at), L"<table");
+}
+
+// True when a paragraph of text ends the page so far: not a table, with the
+// tags that close its fonts and division aside, and not the page's start.
+bool ends_with_paragraph(std::wstring_view html) {
+    constexpr std::wstring_view closings[] = {L"</font>", L"</b>", L"</i>", L"</div>"};
+    for (;;) {
+        const std::size_t end = html.find_last_not_of(blanks);
+        if (end == std::wstring_view::npos) return false;
+        html = html.substr(0, end + 1);
+        if (ends_with_tag(html, L"</table>")) return false;
+        const auto closing =
+            std::find_if(std::begin(closings), std::end(closings),
+                         [&](std::wstring_view tag) { return ends_with_tag(html, tag); });
+        if (closing == std::end(closings)) return true;
+        html.remove_suffix(closing->size());
+    }
+}
 
 // One block (item -1) or paragraph run of a standard page.
 void render_unit(render_context& context, std::wstring& out, const doc_record& r, int page,
@@ -36,6 +75,11 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
 
     const std::wstring prefix = render_numbered_list(context, r.a, element, item, page);
     const bool framed = std::wstring_view(prefix).substr(0, 6) == L"<table";
+    // Only a paragraph before the table can carry the space there: after
+    // another table the spacer would make a line of its own.
+    if (context.target == render_target::word && ends_with_paragraph(out) &&
+        (framed || (prefix.empty() && starts_with_table(text))))
+        out += word_space_above_table(r.v[4]);
     if (!framed) {
         out += L"<div ";
         out += style;

@@ -1,5 +1,7 @@
 #include "engine/render/word_export.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 
@@ -39,7 +41,7 @@ word_page word_page_of(const doc_record* page_setup) {
 }
 
 std::wstring word_html_head(const doc_record* page_setup, std::wstring_view title,
-                            std::wstring_view cell_font) {
+                            std::wstring_view cell_font, std::wstring_view language) {
     const auto [width, height, top, right, bottom, left] = word_page_of(page_setup);
     std::wstring page;
     page.reserve(64);
@@ -81,8 +83,20 @@ std::wstring word_html_head(const doc_record* page_setup, std::wstring_view titl
     // Not every word processor passes the table's font into its cells, and
     // some give the text in a cell paragraph margins a browser does not.
     head += L"td {" + std::wstring(cell_font) + L"margin-top:0mm;margin-bottom:0mm;} ";
-    head += L"\t\t\t\t\t</style>\t\t\t\t\t</head> \t\t\t\t\t<body><div class=Section1>";
+    head += L"\t\t\t\t\t</style>\t\t\t\t\t</head> \t\t\t\t\t";
+    // LibreOffice takes the text's language from the body alone, not from
+    // the html element or a meta tag; Word reads it there as well.
+    head += L"<body lang=\"" + std::wstring(language) + L"\"><div class=Section1>";
     return head;
+}
+
+std::wstring word_space_above_table(double mm) {
+    // LibreOffice adds a vertical spacer's pixels below the paragraph before
+    // it; Word skips an element it does not know, so it reads what it did.
+    const double pixels = std::isfinite(mm) ? mm * 96.0 / 25.4 : 0.0;
+    if (!(pixels >= 0.5)) return {};
+    return L"<spacer type=vertical size=" + format_int(std::int64_t(std::min(pixels, 1e6) + 0.5)) +
+           L">";
 }
 
 std::wstring convert_page_breaks(std::wstring html) {

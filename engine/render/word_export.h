@@ -25,9 +25,15 @@ word_page word_page_of(const doc_record* page_setup);
 // The Office head up to the opening of the page division. `page_setup` is the
 // record of the page-setup group, or null when the document has none (the
 // A4 portrait defaults then apply). `title` is written escaped; `cell_font`
-// ("font-family:…;font-size:…;", or nothing) goes to every table cell.
+// ("font-family:…;font-size:…;", or nothing) goes to every table cell;
+// `language` ("ru", "en") is the language of the document's text.
 std::wstring word_html_head(const doc_record* page_setup, std::wstring_view title,
-                            std::wstring_view cell_font);
+                            std::wstring_view cell_font, std::wstring_view language);
+
+// What stands before a table that opens a paragraph asking for `mm` of space
+// above it, so that word processors which drop a table's margin keep that
+// space; nothing when there is none.
+std::wstring word_space_above_table(double mm);
 
 // Turns each print page break into a Word page break.
 std::wstring convert_page_breaks(std::wstring html);

@@ -1,5 +1,6 @@
 #include "engine/text/link_address.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -37,11 +38,14 @@ struct named_reference {
     std::wstring_view name;
     wchar_t character;
 };
-constexpr std::array<named_reference, 5> named_references = {{{L"Tab;", L'\t'},
+// "&amp;" and "&semi;" matter in a list of addresses, where ";" parts items.
+constexpr std::array<named_reference, 7> named_references = {{{L"Tab;", L'\t'},
                                                               {L"NewLine;", L'\n'},
                                                               {L"colon;", L':'},
                                                               {L"period;", L'.'},
-                                                              {L"plus;", L'+'}}};
+                                                              {L"plus;", L'+'},
+                                                              {L"amp;", L'&'},
+                                                              {L"semi;", L';'}}};
 
 // The character a reference at `text[at]` (an "&") stands for and its
 // length; {0, 0} when it is none. Numeric references count without their
@@ -71,6 +75,16 @@ std::pair<wchar_t, std::size_t> reference_at(std::wstring_view text, std::size_t
     return {0, 0};
 }
 
+// The character at `at` as a browser reads it, a character reference
+// decoded, and how many characters of `text` it takes.
+std::pair<wchar_t, std::size_t> decoded_at(std::wstring_view text, std::size_t at) {
+    if (text[at] == L'&') {
+        const auto [character, length] = reference_at(text, at);
+        if (length) return {character, length};
+    }
+    return {text[at], 1};
+}
+
 // The start of `text` as a browser reads the address, references decoded and
 // blanks and controls dropped, up to and including the first character that
 // can end a scheme. `settled` tells whether that character was reached and
@@ -79,15 +93,7 @@ std::wstring scheme_part(std::wstring_view text, bool* settled) {
     std::wstring out;
     *settled = false;
     for (std::size_t i = 0; i < text.size();) {
-        wchar_t c = text[i];
-        std::size_t length = 1;
-        if (c == L'&') {
-            auto [character, reference_length] = reference_at(text, i);
-            if (reference_length) {
-                c = character;
-                length = reference_length;
-            }
-        }
+        const auto [c, length] = decoded_at(text, i);
         i += length;
         if (is_blank_or_control(c)) continue;
         out += c;
@@ -111,6 +117,14 @@ bool is_address_attribute(std::wstring_view name) {
     return false;
 }
 
+bool is_animation_value_attribute(std::wstring_view tag, std::wstring_view name) {
+    constexpr std::array<std::wstring_view, 5> animations = {L"set", L"animate", L"animatemotion",
+                                                             L"animatetransform", L"animatecolor"};
+    constexpr std::array<std::wstring_view, 4> values = {L"to", L"from", L"by", L"values"};
+    return std::find(animations.begin(), animations.end(), tag) != animations.end() &&
+           std::find(values.begin(), values.end(), name) != values.end();
+}
+
 bool is_script_attribute(std::wstring_view name) {
     return name == L"srcdoc" || name.starts_with(L"on");
 }
@@ -126,6 +140,19 @@ bool has_refused_scheme(std::wstring_view text) {
     for (std::wstring_view one : allowed)
         if (scheme == one) return false;
     return true;
+}
+
+bool has_refused_scheme_in_list(std::wstring_view text) {
+    std::size_t item = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto [c, length] = decoded_at(text, i);
+        if (c == L';') {
+            if (has_refused_scheme(text.substr(item, i - item))) return true;
+            item = i + length;
+        }
+        i += length;
+    }
+    return has_refused_scheme(text.substr(item));
 }
 
 bool scheme_is_settled(std::wstring_view text) {

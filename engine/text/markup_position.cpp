@@ -77,6 +77,9 @@ const wchar_t* reference_for(wchar_t c, bool quoted) {
 
 wchar_t lower(wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c - L'A' + L'a') : c; }
 
+// Enough for every tag name the position tells apart (animateTransform).
+constexpr std::size_t longest_kept_tag_name = 16;
+
 // The field values' own escapes, undone before an address is escaped as a
 // whole: "&lt;" from a typed "<" is then written as one.
 std::wstring without_value_escapes(std::wstring_view text) {
@@ -110,11 +113,20 @@ void markup_position::start_name(wchar_t c) {
 
 void markup_position::start_value() {
     place_ = place::value_start;
-    keeps_address_ = is_address_attribute(name_);
+    const bool animated = is_animation_value_attribute(tag_, name_);
+    keeps_address_ = animated || is_address_attribute(name_);
+    address_list_ = animated && name_ == L"values";
 }
 
 void markup_position::add_to_value(wchar_t c) {
-    if (!keeps_address_ || address_settled_) return;
+    if (!keeps_address_) return;
+    // Each item of a list is an address of its own.
+    if (address_list_ && c == L';') {
+        address_.clear();
+        address_settled_ = false;
+        return;
+    }
+    if (address_settled_) return;
     address_ += c;
     // A large image's data address is settled by its first characters.
     if (address_.size() >= 64 && (address_.size() & (address_.size() - 1)) == 0)
@@ -133,6 +145,7 @@ void markup_position::follow(std::wstring_view html) {
             case place::text:
                 if (after_open_bracket_ && opens_tag(c)) {
                     place_ = place::tag_name;
+                    tag_.assign(1, lower(c));
                     name_.clear();
                 }
                 after_open_bracket_ = c == L'<';
@@ -142,6 +155,8 @@ void markup_position::follow(std::wstring_view html) {
                     place_ = place::text;
                 else if (is_html_blank(c) || c == L'/')
                     place_ = place::before_name;
+                else if (tag_.size() < longest_kept_tag_name)
+                    tag_ += lower(c);
                 break;
             case place::before_name:
                 if (c == L'>')
@@ -210,9 +225,16 @@ void markup_position::follow(std::wstring_view html) {
 
 std::wstring escape_for_position(std::wstring_view text, const markup_position& position) {
     if (!position.in_tag()) return std::wstring(text);
+    if (position.at_tag_opening()) {
+        // Right after a "<" in text: the value is text, and its first
+        // character must not open a tag there.
+        if (text.empty() || !opens_tag(text.front())) return std::wstring(text);
+        return L"&#" + std::to_wstring(unsigned(text.front())) + L";" +
+               std::wstring(text.substr(1));
+    }
     const bool in_value = position.in_value();
     if (in_value && is_script_attribute(position.attribute_name())) return {};
-    const bool address = in_value && is_address_attribute(position.attribute_name());
+    const bool address = position.in_address();
     std::wstring unescaped;
     if (address) {
         unescaped = without_value_escapes(text);
@@ -237,7 +259,12 @@ std::wstring escape_for_position(std::wstring_view text, const markup_position& 
             out += c;
         }
     }
-    if (address && has_refused_scheme(position.address_so_far() + out)) return {};
+    if (address) {
+        const std::wstring whole = position.address_so_far() + out;
+        if (position.in_address_list() ? has_refused_scheme_in_list(whole)
+                                       : has_refused_scheme(whole))
+            return {};
+    }
     return out;
 }
 

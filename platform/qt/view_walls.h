@@ -8,14 +8,17 @@
 #include <QString>
 #include <QWebEngineUrlRequestInterceptor>
 
+class QWebEngineProfile;
+
 namespace platform {
 
-// Adds to the web engine's command line (QTWEBENGINE_CHROMIUM_FLAGS) what
-// closes WebRTC below the page, in every frame however it was made: no UDP
+// A new profile. The first one starts the web engine, with switches that
+// close WebRTC below the page, in every frame however it was made: no UDP
 // but through a proxy, a proxy that goes nowhere (for the loopback too), and
-// no host name looked up. Takes effect only before the first profile is made;
-// once per process.
-void add_engine_network_switches();
+// no host name looked up. They go last on the engine's command line, after
+// the user's own well-formed switches that set none of them; the environment
+// gets its value back once the engine has read it.
+QWebEngineProfile* new_walled_profile();
 
 // Lets through only our own scheme, inline data and the pages the built-in
 // PDF viewer loads itself from; everything else is refused.

@@ -85,7 +85,9 @@ std::wstring address_of(const QUrl& url) {
 
 // Only our own scheme and inline data load. A link to the outside clicked by
 // the user opens in the system browser; the page's own script cannot click
-// one for the user (the engine reports its clicks as the user's).
+// one for the user (the engine reports its clicks as the user's). A link or
+// form never replaces the document: one whose address a refused value left
+// empty would reload the shell.
 class LockedPage final : public QWebEnginePage {
 public:
     LockedPage(QWebEngineProfile* profile, System& system)
@@ -99,17 +101,17 @@ public:
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool main_frame) override {
         const QString scheme = url.scheme();
-        if (scheme == QLatin1String(scheme_name) || scheme == QLatin1String("data") ||
-            scheme == QLatin1String("about")) {
-            return true;
+        if (main_frame && type == NavigationTypeFormSubmitted) return false;
+        if (main_frame && type == NavigationTypeLinkClicked) {
+            if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+                scheme == QLatin1String("mailto")) {
+                const std::wstring address = address_of(url);
+                if (gate_.take(address, LinkClickGate::Clock::now())) system_.launch_uri(address);
+            }
+            return false;
         }
-        if (type == NavigationTypeLinkClicked && main_frame &&
-            (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-             scheme == QLatin1String("mailto"))) {
-            const std::wstring address = address_of(url);
-            if (gate_.take(address, LinkClickGate::Clock::now())) system_.launch_uri(address);
-        }
-        return false;
+        return scheme == QLatin1String(scheme_name) || scheme == QLatin1String("data") ||
+               scheme == QLatin1String("about");
     }
 
 private:
@@ -160,13 +162,6 @@ private:
     QPointer<LockedPage> page_;
     QPointer<QWidget> watched_;
 };
-
-// The switches go on the command line before the engine starts with the
-// first profile.
-QWebEngineProfile* new_walled_profile() {
-    add_engine_network_switches();
-    return new QWebEngineProfile();
-}
 
 struct SharedProfile {
     SharedProfile()

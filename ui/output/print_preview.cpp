@@ -40,7 +40,7 @@ platform::Task<bool> PrintPreview::LoadPrintViewAsync(std::uint64_t started_on) 
     if (!session_.is_same_document(started_on)) co_return false;
     // Until the print view has its first page there is no document to fill;
     // the script answers true once it is filled.
-    const std::wstring fill = replace_page_script(session_.print_html()) + L"true";
+    const std::wstring fill = replace_page_script(session_.paper_html()) + L"true";
     for (int round = 0;; ++round) {
         const std::wstring filled = co_await print_view_->execute_script_async(fill);
         if (alive.expired() || !session_.is_same_document(started_on)) co_return false;

@@ -9,9 +9,11 @@
 
 namespace engine {
 
-// Plurals in -ы. Own procedure: -чты (мечты takes a genitive of its own).
+// Plurals in -ы. Own procedures: -чты (мечты takes a genitive of its own)
+// and the numeral полторы.
 const rule_table& long_y_rules();
 inline constexpr int long_y_dreams = special_outcome;
+inline constexpr int long_y_poltora = special_outcome + 1;
 // The check a row of the -ы table names, or null for a row without one.
 const singular_check* long_y_check(const rule_row& row);
 

@@ -1,9 +1,10 @@
 // Words of five or more letters in -а: first-declension feminines, masculine
-// and common-gender nouns, plurals in -а, the numerals полтора, триста and
-// четыреста, and the adverbs вчера and завтра.
+// and common-gender nouns, plurals in -а, the numerals полтора, полтораста,
+// триста and четыреста, and the adverbs вчера and завтра.
 #include <utility>
 
 #include "engine/declension/handlers/dictionaries.h"
+#include "engine/declension/handlers/poltora.h"
 #include "engine/declension/paradigms.h"
 #include "engine/declension/row_outcome.h"
 #include "engine/declension/word_handlers.h"
@@ -76,6 +77,7 @@ constexpr rule_row k_rows[] = {
     {L"-пша", 3, 1, not_stored},
     {L"-лтора", 2, 2, not_stored},
     {L"-олтора", special_outcome + k_poltora, 2, 0},
+    {L"-олтораста", special_outcome + k_poltora, 4, 0},
 };
 // clang-format on
 
@@ -95,16 +97,6 @@ std::wstring decline_emena(std::wstring word, int c, std::uint32_t* gender) {
     return word;
 }
 
-// полтора agrees with the gender of the noun it counts, which the caller
-// supplies in the gender slot.
-std::wstring decline_poltora(std::wstring word, int c, std::uint32_t counted_gender) {
-    if ((c == 2 || c == 4) && counted_gender == 2) return L"полторы";
-    if (c == 3) return L"полуторам";
-    if (c == 5) return L"полуторами";
-    if (c == 6) return L"полуторах";
-    return word;
-}
-
 }  // namespace
 
 const rule_table& long_a_rules() {
@@ -119,6 +111,8 @@ std::wstring decline_long_a(std::wstring word, int c, std::uint32_t* gender,
     if (row->outcome == special_outcome + k_semena)
         return decline_emena(std::move(word), c, gender);
     if (row->outcome == special_outcome + k_poltora) {
+        // полтора agrees with the gender of the noun it counts, which the
+        // caller supplies in the gender slot.
         word = decline_poltora(std::move(word), c, read_input_slot(gender));
         store_row_values(*row, gender, animate);
         return word;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/declension/handlers/dictionaries_y_i_ya.h"
+#include "engine/declension/handlers/poltora.h"
 #include "engine/declension/paradigms.h"
 #include "engine/declension/row_outcome.h"
 #include "engine/declension/word_handlers.h"
@@ -27,8 +28,9 @@ std::wstring decline_long_y(std::wstring word, int c, std::uint32_t* gender,
     if (const singular_check* check = long_y_check(*row)) {
         return run_singular_check(*check, std::move(word), c, gender, animate);
     }
-    if (row->outcome == long_y_dreams) {
-        word = decline_dreams(std::move(word), c);
+    if (row->outcome == long_y_dreams || row->outcome == long_y_poltora) {
+        word = row->outcome == long_y_dreams ? decline_dreams(std::move(word), c)
+                                             : decline_poltora(std::move(word), c, 2);
         store_row_values(*row, gender, animate);
         return word;
     }

@@ -197,6 +197,8 @@ constexpr rule_row k_rows[] = {
     // check K: кандидатуры are people
     {L"-датуры (contains кандид)", 14, 4, 1},
     {L"-датуры", 12, 4, not_stored},
+    // The numeral полторы, added beside the dictionary's rows.
+    {L"-олторы", long_y_poltora, 4, 0},
     // -сы
     {L"-тсы, word мессы, -кассы, -массы, -олосы, -пьесы, -риссы, -еррасы, -икрасы, -клипсы, -кляксы,"
         L" -кулисы, -олбасы, -орбасы, -римасы, -трассы", 12, 4, not_stored},

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <QWidget>
 #include <memory>
 
 #include "app/real_views.h"
@@ -18,6 +20,16 @@ inline std::shared_ptr<platform::WebView> loaded_view(platform::FakeSystem& syst
         [loaded](platform::WebView&, const platform::NoArgs&) { *loaded = true; });
     EXPECT_TRUE(wait_until([&] { return *loaded; })) << "the view never loaded its page";
     return view;
+}
+
+// Moves the pointer onto `at` of the view's `widget` and clicks there, as
+// the user's mouse does: the link-click gate hands on only such clicks.
+inline void click_as_user(QWidget& widget, QPoint at) {
+    QWidget* target = widget.focusProxy();
+    ASSERT_NE(target, nullptr);
+    QTest::mouseMove(target, at);
+    wait_until([] { return false; }, 300);
+    QTest::mouseClick(target, Qt::LeftButton, {}, at);
 }
 
 }  // namespace app_test

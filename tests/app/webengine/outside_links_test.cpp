@@ -52,13 +52,7 @@ protected:
     }
 
     // Moves the pointer onto `at` and clicks there, as the user's mouse does.
-    void click(QPoint at) {
-        QWidget* target = widget->focusProxy();
-        ASSERT_NE(target, nullptr);
-        QTest::mouseMove(target, at);
-        wait_until([] { return false; }, 300);
-        QTest::mouseClick(target, Qt::LeftButton, {}, at);
-    }
+    void click(QPoint at) { app_test::click_as_user(*widget, at); }
 
     platform::FakeSystem system;
     std::shared_ptr<std::vector<std::wstring>> messages =

@@ -6,6 +6,8 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QNetworkDatagram>
 #include <QPainter>
 #include <QPdfWriter>
@@ -13,6 +15,10 @@
 #include <QTcpSocket>
 #include <QUdpSocket>
 #include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -197,6 +203,7 @@ constexpr wchar_t hidden_frame_peers[] =
       peer(name + ' loaded', frame.contentWindow && frame.contentWindow.RTCPeerConnection);
     });
   }
+  peer('page', window.RTCPeerConnection);
   ['open', 'closed'].forEach(function (mode) {
     var host = document.createElement('div');
     document.body.appendChild(host);
@@ -206,21 +213,129 @@ constexpr wchar_t hidden_frame_peers[] =
 })();
 )js";
 
-TEST_F(ViewWalls, FramesInShadowRootsReachNoStunOrTurnServer) {
+// The engine reads its switches as it starts; a program the desktop starts
+// for a link gets the environment as the user gave it, not our proxy. Also
+// run, first, with the user's values of CMakeLists.txt.
+TEST(ViewSwitches, TheEnvironmentKeepsTheUsersValue) {
+    constexpr char name[] = "QTWEBENGINE_CHROMIUM_FLAGS";
+    const bool was_set = qEnvironmentVariableIsSet(name);
+    const std::string before = qgetenv(name).toStdString();
+    platform::FakeSystem system;
+    auto view = app_test::loaded_view(system);
+    EXPECT_EQ(qEnvironmentVariableIsSet(name), was_set);
+    EXPECT_EQ(qgetenv(name).toStdString(), before);
+}
+
+class PeerListeners : public ViewWalls {
+protected:
+    // Runs the peers as the template's own script (from a handler) and
+    // gives them time to reach the listeners.
+    void run_peers() {
+        const std::wstring script =
+            replaced(replaced(hidden_frame_peers, L"@UDP@", servers.udp_port()), L"@TCP@",
+                     servers.tcp_port());
+        const std::wstring handler =
+            replaced(replaced(replaced(script, L"&", L"&amp;"), L"\"", L"&quot;"), L"<", L"&lt;");
+        show_page(
+            L"<html><head><title>page text</title></head><body><img src=\"data:,\" "
+            L"onerror=\"" +
+            handler + L"\"></body></html>");
+        ASSERT_TRUE(wait_until([&] { return run_script(*view, L"!!window.probes") == L"true"; }))
+            << "the template's script never ran";
+        settle(5000);
+    }
+
     Listeners servers;
-    const std::wstring script = replaced(replaced(hidden_frame_peers, L"@UDP@", servers.udp_port()),
-                                         L"@TCP@", servers.tcp_port());
-    // The template runs it from a handler, as its own script runs.
-    const std::wstring handler =
-        replaced(replaced(replaced(script, L"&", L"&amp;"), L"\"", L"&quot;"), L"<", L"&lt;");
-    show_page(L"<html><head><title>page text</title></head><body><img src=\"data:,\" onerror=\"" +
-              handler + L"\"></body></html>");
-    ASSERT_TRUE(wait_until([&] { return run_script(*view, L"!!window.probes") == L"true"; }))
-        << "the template's script never ran";
-    settle(5000);
+};
+
+// Also run with the user's values of CMakeLists.txt.
+TEST_F(PeerListeners, FramesInShadowRootsReachNoStunOrTurnServer) {
+    run_peers();
     EXPECT_EQ(servers.datagrams, 0);
     EXPECT_EQ(servers.connections, 0);
     EXPECT_TRUE(servers.hear_the_test());
+}
+
+// The wall below the page holds on its own: with the frame script gone, the
+// page's own RTCPeerConnection reaches nothing either.
+TEST_F(PeerListeners, TheEngineSwitchesAloneKeepPeersOffTheNetwork) {
+    QWebEnginePage* page = platform::page_of(*view);
+    ASSERT_NE(page, nullptr);
+    QWebEngineScriptCollection* scripts = page->profile()->scripts();
+    const QList<QWebEngineScript> walls = scripts->find(QStringLiteral("tembrick-walls"));
+    ASSERT_EQ(walls.size(), 1);
+    scripts->remove(walls.front());
+    bool reloaded = false;
+    QObject::connect(page, &QWebEnginePage::loadFinished, page, [&] { reloaded = true; });
+    page->triggerAction(QWebEnginePage::Reload);
+    ASSERT_TRUE(wait_until([&] { return reloaded; }));
+    run_peers();
+    EXPECT_EQ(run_script(*view, L"window.probes.page"), L"\"made\"");
+    EXPECT_EQ(servers.datagrams, 0);
+    EXPECT_EQ(servers.connections, 0);
+    EXPECT_TRUE(servers.hear_the_test());
+}
+
+// Frames in open and closed shadow roots, reached each way a page has, each
+// on a fresh frame: what each frame's RTCPeerConnection and its alias are,
+// as soon as the frame is reached and after it loaded.
+constexpr wchar_t shadow_frame_peers[] =
+    LR"js((function () {
+  var found = window.found = {}, count = 0;
+  function look(name, reach) {
+    try {
+      var inner = reach();
+      found[name] = inner ? typeof inner.RTCPeerConnection + ' ' + typeof inner.webkitRTCPeerConnection
+                          : 'no window';
+    } catch (e) { found[name] = 'unreachable: ' + e; }
+  }
+  var other = document.createElement('iframe');
+  document.body.appendChild(other);
+  var otherRealm = Object.getOwnPropertyDescriptor(other.contentWindow.HTMLIFrameElement.prototype,
+                                                   'contentWindow').get;
+  var ways = {
+    'contentWindow': function (frame) { return frame.contentWindow; },
+    'contentDocument': function (frame) { return frame.contentDocument.defaultView; },
+    'open by name': function (frame) { return window.open('', frame.name); },
+    'getter of another frame': function (frame) { return otherRealm.call(frame); },
+  };
+  ['open', 'closed'].forEach(function (mode) {
+    var host = document.createElement('div');
+    document.body.appendChild(host);
+    var root = host.attachShadow({mode: mode});
+    ['plain', 'srcdoc'].forEach(function (source) {
+      Object.keys(ways).forEach(function (way) {
+        var name = mode + ' ' + source + ' ' + way;
+        var frame = document.createElement('iframe');
+        frame.name = 'frame' + (++count);
+        if (source === 'srcdoc') frame.srcdoc = '<p>inner</p>';
+        // A plain frame loads inside appendChild.
+        frame.addEventListener('load', function () {
+          look(name + ' loaded', function () { return ways[way](frame); });
+        });
+        root.appendChild(frame);
+        look(name, function () { return ways[way](frame); });
+      });
+    });
+  });
+  return 'started';
+})())js";
+
+TEST_F(ViewWalls, NoFrameInAShadowRootHasAPeerConnection) {
+    show_page(L"<html><head></head><body><p>Page</p></body></html>");
+    ASSERT_EQ(run_script(*view, shadow_frame_peers), L"\"started\"");
+    // Two shadow roots, two sources, four ways, each before and after loading.
+    const qsizetype reaches = 2 * 2 * 4 * 2;
+    QJsonObject found;
+    EXPECT_TRUE(wait_until([&] {
+        found = QJsonDocument::fromJson(
+                    QString::fromStdWString(run_script(*view, L"window.found")).toUtf8())
+                    .object();
+        return found.size() == reaches;
+    })) << found.size();
+    for (auto reach = found.begin(); reach != found.end(); ++reach)
+        EXPECT_EQ(reach.value().toString().toStdString(), "undefined undefined")
+            << reach.key().toStdString();
 }
 
 std::wstring image_state(platform::WebView& view, const std::wstring& id) {

@@ -46,7 +46,7 @@ TEST(DeclinePhrase, HeadNounsAdjectivesDashesAndNumbers) {
     // clang-format off
     const struct { const wchar_t* text; int c; std::wstring form; } phrases[] = {
         {L"директор Иванов", 2, form_of(L"директор", 2) + L" Иванов"},
-        {L"договор поставки", 2, head + L" поставки"}, {L"акт Иванов", 2, form_of(L"акт", 2) + L" Иванова"},
+        {L"договор поставки", 2, head + L" поставки"}, {L"акт Иванов", 2, form_of(L"акт", 2) + L" Иванов"},
         {L"ДОГОВОР Иванов", 2, to_upper(head) + L" Иванов"},
         // Words before the head noun take its animacy.
         {L"новый директор", 4, form_of(L"новый", 4, 1) + L" " + form_of(L"директор", 4)},

@@ -165,7 +165,7 @@ TEST(CountedNoun, EachPluralClassTakesItsForm) {
         {L"день", 1, 0, false, form_of(L"день", 2)}, {L"сутки", 1, 1, false, L"суток"},
         {L"целая", 1, 1, false, form_of(L"целые", 2)}, {L"ура", 1, 1, false, form_of(L"ура", 2)},
         {L"день", 2, 1, false, L"дней"}, {L"человек", 2, 1, false, L"людей"}, {L"человек", 1, 3, false, L"людям"},
-        {L"сутки", 2, 5, false, L"сутками"}, {L"кг", 2, 1, false, L"кг"}, {L"день", 2, 1, true, L"дней"},
+        {L"сутки", 2, 5, false, L"сутками"}, {L"кг", 2, 1, false, L"кг"}, {L"день", 2, 1, true, L"дня"},
         {L"литр", 2, 3, false, form_of(L"литры", 3)}, {L"месяц", 2, 1, false, L"месяцев"},
         // The accusative: of the base form when the gender is not recognised;
         // masculine the genitive; feminine the accusative after 2-4.

@@ -55,14 +55,14 @@ TEST(RenderPersonName, PartsInitialsAndTheWholeNameInACase) {
         {L"Иванов И.О.", {L"д", L"инициалы"}, L"Иванову И.О."},
         {maria, {L"д", L"имя"}, mar3},
         {maria, {L"р", L"д"}, L"Ивановой " + mar3 + L" " + pet3},
-        {L"Иванов", {L"р"}, L"Иванова  "},  // an empty part leaves its blank
+        {L"Иванов", {L"р"}, L"Иванова"},  // an empty part leaves no blank
         // First names in -ий and patronymics take their own endings.
         {L"Голубкин Анатолий Борисович", {L"п"}, L"Голубкине Анатолии Борисовиче"},
         {L"Кузнецова Юлия Игоревна", {L"р"}, L"Кузнецовой Юлии Игоревны"},
         // A woman's surname in a consonant does not decline.
         {L"Кравец Анна Петровна", {L"р", L"фамилия"}, L"Кравец"},
         {L"Кравец Иван Петрович", {L"р", L"фамилия"}, L"Кравеца"},
-        {L"И.И. Иванов", {L"д"}, L"И.И. Иванову "},
+        {L"И.И. Иванов", {L"д"}, L"И.И. Иванову"},
         {L"И.И. Иванов", {L"д", L"фамилия"}, L"Иванову"},
         {L"И.И. Иванов", {L"р", L"инициалы"}, L"Иванова И.И."},
         {L"И.И. Иванов", {L"р", L"ио"}, L"И.И."},

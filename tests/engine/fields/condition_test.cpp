@@ -51,6 +51,15 @@ TEST_F(Conditions, ConnectivesGroupToTheRightNegationCoversTheRestAndDeepNesting
     EXPECT_NO_FATAL_FAILURE(test(L"{" + std::wstring(50000, L'(') + L"Да" + std::wstring(50000, L')') + L"}"));
 }
 
+// The script reads the 0 of «(0)» as a name; a name that names nothing and
+// starts with a digit is the number it spells.
+TEST_F(Conditions, AParenthesisedNumberIsThatNumber) {
+    expect({{L"(0)", false}, {L"(0) ИЛИ Нет", false}, {L"НЕ (0)", true}, {L"(5)", true}, {L"0", false},
+            {L"(Ноль)", true}});  // a name: its text "0" is not blank
+    expect_runs({{L"{ЕСЛИ (0) ТО \"x\" ИНАЧЕ \"y\"}", L"y"}, {L"{ЕСЛИ 0 ТО \"x\" ИНАЧЕ \"y\"}", L"y"},
+                 {L"{ЕСЛИ (2) ТО \"x\" ИНАЧЕ \"y\"}", L"x"}, {L"{(5+3)}", L"8"}});
+}
+
 TEST_F(Conditions, DatesCompareByDay) {
     view.language = 1;
     add_fields({{L"Начало", L"05.01.2024"}, {L"Конец", L"06.01.2024"}, {L"Тоже", L"05.01.2024"}});

@@ -28,7 +28,7 @@ TEST_F(DateParsing, RussianReadsDayMonthYearEnglishMonthDayYearWithEverySeparato
     const std::tuple<int, const wchar_t*, std::tuple<int, int, int>> cases[] = {
         {1, L"5 мая 2024", {2024, 5, 5}}, {1, L"5 май 2024", {2024, 5, 5}}, {1, L"5 марта 2024", {2024, 3, 5}},
         // Two-digit years are this century; longer ones count in full.
-        {1, L"05.01.99", {2099, 1, 5}}, {1, L"05.01.024", {24, 1, 5}}, {1, L"05.01.12024", {12024, 1, 5}},
+        {1, L"05.01.99", {2099, 1, 5}}, {1, L"05.01.024", {24, 1, 5}}, {1, L"05.01.2024 г.", {2024, 1, 5}},
         {1, L"29.02.2000", {2000, 2, 29}}, {0, L"Jan 5, 2024", {2024, 1, 5}}, {0, L"1/5/2024", {2024, 1, 5}},
         {0, L"5/1,2024", {2024, 5, 1}}, {0, L"dec 31 2024", {2024, 12, 31}}};
     // clang-format on
@@ -43,7 +43,7 @@ TEST_F(DateParsing, ShortNamesMixedAlphabetsMissingPartsAndImpossibleDatesAreRef
     const std::pair<int, const wchar_t*> cases[] = {
         {1, L"5 ян 2024"}, {1, L"5 яна 2024"}, {0, L"Ja 5 2024"},
         {0, L"31 Dec 2024"},  // letters outside the month field are dropped, leaving no day
-        {0, L"янв 5 2024"}, {1, L"5.01"}, {1, L"5.01.2"}, {1, L"5.01.99999999999999999999999"},
+        {0, L"янв 5 2024"}, {1, L"5.01"}, {1, L"5.01.2"}, {1, L"5.01.99999999999999999999999"}, {1, L"05.01.12024"},
         {1, L"29.02.2023"}, {1, L"29.02.2100"}, {1, L"30.02.2024"}, {1, L"31.04.2024"}, {1, L"5.13.2024"},
         {1, L"5.00.2024"}, {1, L"00.01.2024"}, {1, L"123.01.2024"}};
     // clang-format on

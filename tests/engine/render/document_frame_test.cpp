@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cwchar>
 #include <limits>
 
 #include "engine/document/memory_environment.h"
@@ -94,6 +95,29 @@ TEST_F(DocumentFrame, PrintFontComesFromTheFirstRunThenTheBlockThenThePage) {
     EXPECT_TRUE(contains(print(), L"\"font-family:Page Face;font-size:9.0pt;"));
     page.record.a = 0;  // without a standard page the style is the width alone
     EXPECT_TRUE(contains(print(), L"cellspacing=0 style=\"width:172.000000mm;\">"));
+}
+
+TEST_F(DocumentFrame, OnPaperTheColumnStartsAtTheMarginsWhileASavedFileKeepsItsFrame) {
+    // The browser's body margin and the cell padding would sit inside the
+    // page margins; a saved HTML file keeps the bytes it always had.
+    std::wstring saved = print();
+    const std::wstring paper = to_paper_html(*doc, view_state{});
+    for (const auto& [file, page] :
+         {std::pair{L"> body {user-select", L"> body {margin:0;user-select"},
+          std::pair{L"<table border=0 cellpadding=2 cellspacing=0 style=\"font-family",
+                    L"<table border=0 cellpadding=0 cellspacing=0 style=\"font-family"}}) {
+        ASSERT_EQ(count_of(saved, file), 1u) << file;
+        saved.replace(saved.find(file), std::wcslen(file), page);
+    }
+    EXPECT_EQ(paper, saved);
+
+    // A document without pages, or one that did not open, says so alike.
+    document_data& data = *doc->data;
+    data.pages = doc_node{};
+    EXPECT_EQ(to_paper_html(*doc, view_state{}), print());
+    doc->data.reset();
+    doc->path = L"/docs/Lease.brik";
+    EXPECT_EQ(to_paper_html(*doc, view_state{}), print());
 }
 
 TEST_F(DocumentFrame, ZoomIsWrittenAsAWholePercentWithinItsRange) {

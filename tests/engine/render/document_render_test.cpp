@@ -50,7 +50,7 @@ TEST_F(WholeDocument, WordExportTakesThePrintBodiesWithWordPageBreaks) {
     EXPECT_EQ(count_of(html, L"<table"), count_of(html, L"</table>"));
 
     EXPECT_TRUE(to_word_html(*empty_document(), view)
-                    .ends_with(L"<body><div class=Section1></body></html>"));
+                    .ends_with(L"<body lang=\"en\"><div class=Section1></body></html>"));
 }
 
 // A page of 172 mm between its margins (650 CSS pixels) with a paragraph, a
@@ -101,6 +101,54 @@ TEST_F(WholeDocument, WordExportAloneCarriesWhatOtherWordProcessorsNeed) {
         }
         for (const wchar_t* never_in_print : {L"margin-bottom", L" width=6", L" width=4"})
             EXPECT_FALSE(contains(print, never_in_print)) << never_in_print;
+    }
+}
+
+TEST_F(WholeDocument, WordExportNamesTheDocumentsLanguageAndKeepsTheSpaceAboveItsTables) {
+    for (const auto& [language, body] :
+         {std::pair{0, L"<body lang=\"en\">"}, std::pair{1, L"<body lang=\"ru\">"}}) {
+        auto doc = empty_document(language);
+        add_page(*doc);
+        EXPECT_TRUE(contains(to_word_html(*doc, view_state{}), body)) << language;
+    }
+
+    // A table that opens its paragraph after a paragraph of text gets a
+    // spacer of the space asked above it (in CSS pixels); one after text of
+    // its own paragraph, after another table, at the page's start or with
+    // no space asked, none.
+    const wchar_t* const table = L"{TABLE:}{ROW:}{CELL:}x{:TABLE}";
+    struct Case {
+        const wchar_t* before;  // the paragraph before, or null
+        const wchar_t* text;
+        std::uint16_t kind, space_mm, number_column_mm;
+        const wchar_t* spacer;  // what stands before the paragraph, or null
+    };
+    const Case cases[] = {
+        {L"Terms", table, 0, 6, 0, L"<spacer type=vertical size=23><div "},
+        {L"<b>Terms</b>", L" \n<TABLE><tr><td>x</td></tr></TABLE>", 0, 10, 0,
+         L"<spacer type=vertical size=38><div "},
+        {L"Terms", L"Clause", 1, 3, 10, L"<spacer type=vertical size=11><table "},
+        {L"Terms", L"Before{TABLE:}{ROW:}{CELL:}x{:TABLE}", 0, 6, 0, nullptr},
+        {L"Terms", table, 1, 6, 0, nullptr},  // its number comes first
+        {L"Terms", table, 0, 0, 0, nullptr},
+        {L"Terms{TABLE:}{ROW:}{CELL:}y{:TABLE}", table, 0, 6, 0, nullptr},
+        {nullptr, table, 0, 6, 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        auto doc = empty_document();
+        add_page_setup(*doc).record.d1 = 210;
+        doc_group& page = add_page(*doc);
+        if (c.before) add_block(page, c.before);
+        doc_record& unit = add_block(page, c.text, c.kind).record;
+        unit.v[4] = c.space_mm;
+        unit.v[5] = c.number_column_mm;
+        const std::wstring word = to_word_html(*doc, view_state{});
+        if (c.spacer) {
+            EXPECT_EQ(count_of(word, c.spacer), 1u) << c.text;
+        } else {
+            EXPECT_FALSE(contains(word, L"<spacer")) << c.text;
+        }
+        EXPECT_FALSE(contains(to_print_html(*doc, view_state{}), L"<spacer")) << c.text;
     }
 }
 
@@ -159,7 +207,7 @@ TEST(WordHead, PageDefinitionFollowsThePageSetupInTheNamedAndTheUnnamedPageRule)
     doc_record setup;
     setup.d1 = 297.9;
     setup.v = {210, 0, 15, 12, 11, 25};
-    std::wstring head = word_html_head(&setup, L"Lease", L"");
+    std::wstring head = word_html_head(&setup, L"Lease", L"", L"ru");
     EXPECT_NE(
         head.find(
             L"@page Section1 {size:297mm 210mm; margin:11mm 12mm 15mm 25mm;mso-header-margin:0mm;"),
@@ -168,10 +216,11 @@ TEST(WordHead, PageDefinitionFollowsThePageSetupInTheNamedAndTheUnnamedPageRule)
               std::wstring::npos);
     EXPECT_NE(head.find(L"mso-page-orientation: landscape;}"), std::wstring::npos);
     EXPECT_TRUE(contains(head, L"td {margin-top:0mm;margin-bottom:0mm;}"));
+    EXPECT_TRUE(head.ends_with(L"<body lang=\"ru\"><div class=Section1>"));
     // An empty or missing setup gives A4 portrait with 19 mm margins.
     const doc_record zero{};
     for (const doc_record* empty : {&zero, static_cast<const doc_record*>(nullptr)}) {
-        head = word_html_head(empty, L"", L"");
+        head = word_html_head(empty, L"", L"", L"en");
         EXPECT_EQ(count_of(head, L"{size:210mm 297mm; margin:19mm 19mm 19mm 19mm;"), 2u);
         EXPECT_NE(head.find(L"orientation: portrait;"), std::wstring::npos);
     }

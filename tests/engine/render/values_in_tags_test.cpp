@@ -53,7 +53,7 @@ TEST(MarkupPosition, FollowsTagsAndQuotedValuesAcrossPieces) {
         bool quoted;
     };
     markup_position position;
-    for (step s : {step{L"a < b", false, false}, step{L"<", false, false}, step{L"td", true, false},
+    for (step s : {step{L"a < b", false, false}, step{L"<", true, false}, step{L"td", true, false},
                    step{L" title = ", true, false}, step{L"\"x", true, true},
                    step{L"'>", true, true}, step{L"\"", true, false}, step{L" alt='", true, true},
                    step{L"'/>", false, false}, step{L"<!-- c -->", false, false},

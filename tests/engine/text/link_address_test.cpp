@@ -40,3 +40,14 @@ TEST(LinkAddress, TheTrackerKnowsTheAttributeAndItsTextAcrossPieces) {
     position.follow(L"\" title=\"");
     EXPECT_EQ(escape_for_position(L"&amp;", position), L"&amp;");
 }
+
+TEST(LinkAddress, EachItemOfAListIsAnAddressOfItsOwn) {
+    // clang-format off
+    const struct { const wchar_t* text; bool refused; } cases[] = {
+        {L"#a;javascript:x", true}, {L"#a; javascript:x", true}, {L"#a&#59javascript:x", true},
+        {L"#a&semi;javascript:x", true}, {L"https://a/;mailto:b@example.org;#c", false},
+        {L"https://a/?b=1&amp;javascript:x", false}, {L"", false}, {L";", false},
+    };
+    // clang-format on
+    for (const auto& c : cases) EXPECT_EQ(has_refused_scheme_in_list(c.text), c.refused) << c.text;
+}

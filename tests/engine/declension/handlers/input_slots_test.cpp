@@ -47,8 +47,8 @@ TEST(InputSlots, AdjectivesTakeTheAccusativeFromTheAnimacyTheyAreGiven) {
 TEST(InputSlots, PoltoraAgreesWithTheCountedNounsGender) {
     // clang-format off
     const struct { int c; std::uint32_t counted; const wchar_t* form; } forms[] = {
-        {2, 2, L"полторы"}, {4, 2, L"полторы"}, {2, 1, L"полтора"}, {1, 2, L"полтора"},
-        {3, 1, L"полуторам"}, {5, 2, L"полуторами"}, {6, 0, L"полуторах"}};
+        {2, 2, L"полутора"}, {4, 2, L"полторы"}, {4, 1, L"полтора"}, {1, 2, L"полтора"},
+        {3, 1, L"полутора"}, {5, 2, L"полутора"}, {6, 0, L"полутора"}};
     // clang-format on
     for (const auto& f : forms) {
         std::uint32_t gender = f.counted, animate = untouched;
@@ -58,7 +58,7 @@ TEST(InputSlots, PoltoraAgreesWithTheCountedNounsGender) {
         EXPECT_EQ(animate, 0u);
     }
     std::uint32_t animate = 0;
-    EXPECT_EQ(decline_long_a(L"полтора", 2, nullptr, &animate), L"полтора");
+    EXPECT_EQ(decline_long_a(L"полтора", 4, nullptr, &animate), L"полтора");
     // Without о before -лтора it is an ordinary feminine noun.
     expect_decl(L"вылтора", 2, L"вылторы", 2, untouched);
 }

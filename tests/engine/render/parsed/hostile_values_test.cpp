@@ -68,12 +68,12 @@ parsed_page parse(const std::wstring& html) {
 // clang-format off
 const std::map<std::string, std::set<std::string>> allowed = {
     {"html", {"xmlns", "xmlns:o", "xmlns:w"}}, {"head", {}}, {"meta", {"http-equiv", "content", "name"}},
-    {"title", {}}, {"style", {"type"}}, {"body", {"onkeydown"}},
+    {"title", {}}, {"style", {"type"}}, {"body", {"onkeydown", "lang"}},
     {"table", {"class", "border", "cellpadding", "cellspacing", "width", "bgcolor", "style"}},
     {"tbody", {}}, {"tr", {"style"}},
     {"td", {"style", "width", "valign", "colspan", "rowspan", "onmouseover", "onmouseout", "onclick"}},
     {"div", {"style", "class"}}, {"p", {"style"}}, {"br", {"style"}}, {"font", {"face", "style"}},
-    {"b", {}}, {"u", {}},
+    {"b", {}}, {"u", {}}, {"spacer", {"type", "size"}},
     // The template's own tags around a value.
     {"span", {"style", "title"}}, {"a", {"href"}}, {"i", {"title"}},
 };
@@ -117,6 +117,7 @@ protected:
         doc_element& block = add_block(page, L"[[{v}]]");
         add_run(block, L"s");
         add_run(block, L"<span title=\"{v}\">1</span><a href=\"{v}\">2</a><i title={v}>3</i>");
+        add_run(block, L"<b>x <{v}>y</b>");
         add_block(page, L"{ТАБЛИЦА:}{заголовок:v}{СТРОКА:}{filelink:v}{:ТАБЛИЦА}");
         add_block(page, L"{m}");
         doc_group& section = add_group(doc->data->parameters);
@@ -174,6 +175,8 @@ TEST_F(HostileValues, ScreenPrintAndWordPagesHoldOnlyTheTemplatesTagsAndAttribut
         L"a\fonmouseover=alert(1) b", L"\" onmouseover=\"alert(1)\" x=\"", L"' onmouseover='alert(1)' x='",
         L"<img src=x onerror=alert(1)>", L"& &amp; &#39; &x=1", L"javascript:alert(1)",
         L"</script><script>alert(1)</script>", L"a\u2028b\u2029c", L"x/ onclick=alert(1) `y`",
+        // Right after a template's "<".
+        L"img src=x onerror=alert(1)", L"svg/onload=alert(1)//", L"!--><img src=x onerror=alert(1)>",
     };
     // clang-format on
     for (const std::wstring& h : hostile) {
@@ -290,6 +293,98 @@ TEST_F(ScriptAddresses, NoValueMakesAScriptAddressAndWebAddressesStay) {
                 }
                 EXPECT_EQ(ids["frame"]["srcdoc"], "");
                 EXPECT_EQ(ids["handler"]["onclick"], "");
+            }
+        }
+    }
+}
+
+namespace {
+
+// The values an SVG animation gives the link it animates: each item of
+// `values` too, and whatever order the template wrote the attributes in.
+class AnimatedAddresses : public RenderTest {
+protected:
+    void SetUp() override {
+        doc = empty_document();
+        add_page_setup(*doc);
+        doc_group& page = add_page(*doc);
+        // One paragraph, the value shown in it: a paragraph or run whose every
+        // value is empty is left out.
+        add_block(page,
+                  L"{v}<svg><a id=\"link\"><set id=\"set\" attributeName=\"href\" to=\"{v}\"/>"
+                  L"<set id=\"set first\" to=\"{v}\" attributeName=\"href\"/>"
+                  L"<animate id=\"animate\" attributeName=\"href\" from=\"{v}\" by=\"{v}\" "
+                  L"values=\"#a;{v}\"/>"
+                  L"<animateTransform id=\"transform\" attributeName=\"xlink:href\" "
+                  L"to={v}></animateTransform></a></svg>");
+        doc_group& section = add_group(doc->data->parameters);
+        add_element(section);
+        value = &section.elements[0].record;
+        value->s1 = L"v";
+    }
+
+    std::unique_ptr<document> doc;
+    doc_record* value = nullptr;
+};
+
+std::vector<std::string> items_of(const std::string& list) {
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    for (std::size_t end; (end = list.find(';', start)) != std::string::npos; start = end + 1)
+        items.push_back(list.substr(start, end - start));
+    items.push_back(list.substr(start));
+    return items;
+}
+
+}  // namespace
+
+TEST_F(AnimatedAddresses, NoValueAnimatesALinkToAScriptAddress) {
+    struct row {
+        const wchar_t* v;
+        bool stays;          // the value is the address the animation gives
+        bool stays_in_list;  // … and an item of `values`
+    };
+    // clang-format off
+    const row rows[] = {
+        {L"javascript:alert(document.body.innerHTML)",  false, false},
+        {L" JaVaScRiPt:alert(1)",                        false, false},
+        // Its "&" is written "&amp;": no scheme, but in a list its ";" parts
+        // off "ascript:alert(1)".
+        {L"jav&#x09;ascript:alert(1)",                   true,  false},
+        {L"data:text/html,<script>alert(1)</script>",    false, false},
+        // One address, but two items of a list.
+        {L"https://example.org/;javascript:alert(1)",    true,  false},
+        {L"https://example.org/a?b=1&c=2",               true,  true},
+        {L"#section",                                    true,  true},
+    };
+    // clang-format on
+    const std::pair<const char*, const char*> single[] = {{"set", "to"},
+                                                          {"set first", "to"},
+                                                          {"animate", "from"},
+                                                          {"animate", "by"},
+                                                          {"transform", "to"}};
+    for (const row& r : rows) {
+        SCOPED_TRACE(to_utf8(r.v));
+        value->s2 = r.v;
+        for (bool library : {false, true}) {
+            const view_state view{.library_shown = library};
+            for (const std::wstring& html :
+                 {to_html(*doc, view), to_print_html(*doc, view), to_word_html(*doc, view)}) {
+                std::map<std::string, std::map<std::string, std::string>> ids;
+                for (const element& e : parse(html).elements)
+                    if (auto id = e.attributes.find("id"); id != e.attributes.end())
+                        ids[id->second] = e.attributes;
+                for (const auto& [id, name] : single) {
+                    const std::string& address = ids[id][name];
+                    EXPECT_EQ(address, r.stays ? to_utf8(r.v) : "") << id << " " << name;
+                }
+                const std::vector<std::string> items = items_of(ids["animate"]["values"]);
+                for (const std::string& item : items) {
+                    const std::string scheme = scheme_of(item);
+                    EXPECT_TRUE(scheme.empty() || scheme == "https") << item;
+                }
+                EXPECT_EQ(ids["animate"]["values"], r.stays_in_list ? "#a;" + to_utf8(r.v) : "#a;");
+                EXPECT_EQ(ids["link"].count("href"), 0u);
             }
         }
     }

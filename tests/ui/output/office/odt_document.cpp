@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <optional>
 
 namespace office_test {
@@ -12,6 +13,7 @@ namespace {
 struct TextStyle {
     QString parent;
     QString font;
+    double space_below = -1, space_above = -1;  // mm; -1 where the style sets none
 };
 
 // Styles by family and name, from styles.xml and the automatic styles of
@@ -22,17 +24,33 @@ struct Styles {
     std::map<QString, std::map<QString, double>> page_layouts;
     std::map<QString, QString> master_layout;
     QString default_font;
+    QStringList languages;
 
-    // The font a paragraph or span style gives, following its parents; empty
-    // when none of them sets one.
-    QString font(const QString& family, QString name) const {
+    // The first of a style and its parents that `given` finds set.
+    template <class Value>
+    Value inherited(const QString& family, QString name, Value none,
+                    Value (*given)(const TextStyle&)) const {
         for (int depth = 0; !name.isEmpty() && depth < 50; ++depth) {
             const auto found = text.find(family + '/' + name);
             if (found == text.end()) break;
-            if (!found->second.font.isEmpty()) return found->second.font;
+            if (Value value = given(found->second); value != none) return value;
             name = found->second.parent;
         }
-        return {};
+        return none;
+    }
+    // The font a paragraph or span style gives; empty when none sets one.
+    QString font(const QString& family, const QString& name) const {
+        return inherited<QString>(family, name, {}, [](const TextStyle& s) { return s.font; });
+    }
+    double space_below(const QString& name) const {
+        const double mm = inherited<double>("paragraph", name, -1.0,
+                                            [](const TextStyle& s) { return s.space_below; });
+        return std::max(mm, 0.0);
+    }
+    double table_space_above(const QString& name) const {
+        const double mm = inherited<double>("table", name, -1.0,
+                                            [](const TextStyle& s) { return s.space_above; });
+        return std::max(mm, 0.0);
     }
 };
 
@@ -75,7 +93,17 @@ void read_styles(const QByteArray& bytes, Styles& styles) {
             styles.text[current].parent = attribute(xml, "style:parent-style-name");
         } else if (tag == u"style:default-style") {
             current = attribute(xml, "style:family") == "paragraph" ? "default" : "";
+        } else if (tag == u"style:paragraph-properties" && !current.isEmpty()) {
+            if (const QString below = attribute(xml, "fo:margin-bottom"); !below.isEmpty())
+                styles.text[current].space_below = millimetres(below);
+        } else if (tag == u"style:table-properties" && !current.isEmpty()) {
+            if (const QString above = attribute(xml, "fo:margin-top"); !above.isEmpty())
+                styles.text[current].space_above = millimetres(above);
         } else if (tag == u"style:text-properties" && !current.isEmpty()) {
+            if (const QString language = attribute(xml, "fo:language"); !language.isEmpty()) {
+                const QString tagged = language + '-' + attribute(xml, "fo:country");
+                if (!styles.languages.contains(tagged)) styles.languages.append(tagged);
+            }
             const QString font = attribute(xml, "style:font-name");
             if (font.isEmpty()) continue;
             if (current == "default") {
@@ -113,6 +141,7 @@ void read_body(const QByteArray& bytes, const Styles& styles, OdtDocument& out) 
     QStringList paragraph_styles;  // of the open paragraphs
     QStringList span_styles;       // of the open spans
     std::vector<std::size_t> open_tables;
+    QString before_table;  // the style of the body's last paragraph, while a table may follow it
     QString text;
     auto cell_font = [&] {
         for (auto span = span_styles.crbegin(); span != span_styles.crend(); ++span)
@@ -135,6 +164,7 @@ void read_body(const QByteArray& bytes, const Styles& styles, OdtDocument& out) 
             if (!in_body) continue;
             if (tag == u"text:p" || tag == u"text:h") {
                 paragraph_styles.append(attribute(xml, "text:style-name"));
+                if (open_tables.empty()) before_table = paragraph_styles.back();
             } else if (tag == u"text:span") {
                 span_styles.append(attribute(xml, "text:style-name"));
             } else if (tag == u"text:s") {
@@ -145,6 +175,10 @@ void read_body(const QByteArray& bytes, const Styles& styles, OdtDocument& out) 
             } else if (tag == u"table:table-cell") {
                 ++cells;
             } else if (tag == u"table:table") {
+                if (open_tables.empty())
+                    out.space_above_tables.push_back(
+                        (before_table.isEmpty() ? 0 : styles.space_below(before_table)) +
+                        styles.table_space_above(attribute(xml, "table:style-name")));
                 open_tables.push_back(out.tables.size());
                 out.tables.emplace_back();
             } else if (tag == u"table:table-column" && !open_tables.empty()) {
@@ -166,6 +200,7 @@ void read_body(const QByteArray& bytes, const Styles& styles, OdtDocument& out) 
                 --cells;
             } else if (tag == u"table:table") {
                 open_tables.pop_back();
+                before_table.clear();
             } else if (tag == u"office:text") {
                 in_body = false;
             }
@@ -214,6 +249,7 @@ OdtDocument read_odt(const std::filesystem::path& file) {
     out.page = {value("fo:page-width"),   value("fo:page-height"),   value("fo:margin-top"),
                 value("fo:margin-right"), value("fo:margin-bottom"), value("fo:margin-left")};
     read_body(*content_xml, styles, out);
+    out.languages = styles.languages;
     return out;
 }
 

@@ -30,6 +30,11 @@ struct OdtDocument {
     // Each table's columns as shares of its width, in document order (an
     // inner table after the cell that holds it).
     std::vector<std::vector<double>> tables;
+    // The languages the styles give the text ("ru-RU"), each once.
+    QStringList languages;
+    // Each table of the body itself, in order: the space between it and the
+    // paragraph before it (that one's space below and its own above), mm.
+    std::vector<double> space_above_tables;
 };
 
 OdtDocument read_odt(const std::filesystem::path& file);

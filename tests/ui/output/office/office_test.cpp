@@ -5,7 +5,8 @@
 // Each must be read as HTML, on the document's paper
 // and margins, run to as many pages as the program prints, show every word
 // of the screen page, keep the document's font in table cells and the column
-// widths the template asks for.
+// widths the template asks for, mark its text in the document's language
+// and keep the space asked above each table.
 #include <gtest/gtest.h>
 
 #include <QPdfDocument>
@@ -28,8 +29,8 @@
 #include "core/file_paths.h"
 #include "core/interface_language_fixture.h"
 #include "support/temp_folder.h"
+#include "ui/output/library_documents.h"
 #include "ui/output/office/odt_document.h"
-#include "ui/output/save_print_panel.h"
 
 namespace {
 
@@ -38,9 +39,7 @@ using app_test::wait_until;
 using office_test::OdtDocument;
 
 struct Case {
-    std::string name;  // the document's file name without ".brik"
-    int language = 0;  // 0 English, 1 Russian
-    std::string bytes;
+    output_test::LibraryDocument document;
     std::function<void(engine::document_data&)> change;
 };
 
@@ -50,31 +49,14 @@ struct Saved {
     QStringList screen_words;
     office_test::PageLayout asked_page;
     QString font;
+    QString language;  // as the word processor names it
     // Each table of the DOC in order: the shares its first row's cells ask
     // for, when every cell asks one.
     std::vector<std::optional<std::vector<double>>> asked_columns;
+    std::vector<double> asked_space_above;
 };
 
 const fs::path share = PAPERWRIGHT_BUILT_SHARE;
-
-bool is_library_page(const fs::path& file) {
-    const std::string stem = file.stem().string();
-    return stem == "Library" || stem == "Библиотека";
-}
-
-std::vector<Case> library_cases() {
-    std::vector<Case> cases;
-    for (const auto& [folder, language] : {std::pair{"01", 0}, std::pair{"00", 1}}) {
-        std::vector<fs::path> files;
-        for (const auto& entry : fs::recursive_directory_iterator(share / "briks" / folder))
-            if (entry.path().extension() == ".brik" && !is_library_page(entry.path()))
-                files.push_back(entry.path());
-        std::sort(files.begin(), files.end());
-        for (const auto& file : files)
-            cases.push_back({file.stem().string(), language, fixture::read_bytes(file), {}});
-    }
-    return cases;
-}
 
 engine::doc_record* field_named(engine::document_data& data, const std::wstring& name) {
     for (auto& section : data.parameters.groups)
@@ -181,6 +163,48 @@ std::vector<std::optional<std::vector<double>>> asked_columns(const std::string&
     return tables;
 }
 
+// The space each table of the body (not one in a cell) asks above it, in
+// order: its own top margin (a numbered paragraph in table form), else that
+// of the paragraph it opens; none after text of its own paragraph. A table
+// with no text before it since the start or the table before has nothing
+// that could carry a space in the word processor, which sets such tables
+// one right below the other.
+std::vector<double> asked_space_above(const std::string& html) {
+    static const QRegularExpression token(R"(<(/?)(\w+)\b([^>]*)>|[^<]+)");
+    static const QRegularExpression margin(R"(margin-top:([0-9.]+)mm)");
+    std::vector<double> tables;
+    int depth = 0;
+    double paragraph_space = 0;
+    bool text_since_table = false, text_in_paragraph = false;
+    auto matches = token.globalMatch(QString::fromStdString(html));
+    while (matches.hasNext()) {
+        const auto match = matches.next();
+        const QString name = match.captured(2).toLower();
+        const bool closing = match.captured(1) == "/";
+        if (name.isEmpty()) {
+            if (depth == 0 && !match.captured(0).trimmed().isEmpty())
+                text_since_table = text_in_paragraph = true;
+        } else if (name == "body") {
+            text_since_table = false;
+        } else if (name == "table" && closing) {
+            depth = std::max(0, depth - 1);
+            if (depth == 0) text_since_table = false;
+        } else if (name == "table") {
+            if (depth++ > 0) continue;
+            const auto own = margin.match(match.captured(3));
+            tables.push_back(!text_since_table   ? 0.0
+                             : own.hasMatch()    ? own.captured(1).toDouble()
+                             : text_in_paragraph ? 0.0
+                                                 : paragraph_space);
+        } else if (name == "div" && !closing && depth == 0) {
+            const auto own = margin.match(match.captured(3));
+            paragraph_space = own.hasMatch() ? own.captured(1).toDouble() : 0.0;
+            text_in_paragraph = false;
+        }
+    }
+    return tables;
+}
+
 QString visible_text(const std::wstring& html) {
     QWebEnginePage page;
     bool loaded = false;
@@ -192,14 +216,6 @@ QString visible_text(const std::wstring& html) {
                        [&](const QVariant& result) { text = result.toString(); });
     if (!wait_until([&] { return text.has_value(); }, 60000)) return "<no answer>";
     return *text;
-}
-
-// Clicks the save button and waits for its message.
-std::wstring save(app::MainWindow& window) {
-    auto page = platform::Panel::create();
-    window.save_print_panel().SaveOrPrintAsync(ui::SavePrintAction(1), page);
-    if (!wait_until([&] { return page->children().size() > 0; }, 60000)) return L"<no message>";
-    return window.status_message().info_bar() ? window.status_message().info_bar()->title() : L"";
 }
 
 std::optional<fs::path> only_file(const fs::path& folder, const std::string& extension) {
@@ -276,6 +292,12 @@ void expect_read_as_shown(const Saved& item, const QString& filter, const fs::pa
     const QString difference = first_difference(item.screen_words, read.words);
     EXPECT_TRUE(difference.isEmpty()) << difference.toStdString();
 
+    EXPECT_EQ(read.languages.join(' ').toStdString(), item.language.toStdString());
+
+    ASSERT_EQ(read.space_above_tables.size(), item.asked_space_above.size());
+    for (std::size_t t = 0; t < item.asked_space_above.size(); ++t)
+        EXPECT_NEAR(read.space_above_tables[t], item.asked_space_above[t], 0.2) << "table " << t;
+
     cell_runs += read.cell_runs.size();
     for (const auto& run : read.cell_runs) EXPECT_EQ(run.font, item.font) << run.text.toStdString();
 
@@ -295,21 +317,25 @@ using OfficeReading = core_test::interface_language_test;
 TEST_F(OfficeReading, EveryDocFileOpensAsTheProgramShowsAndPrintsIt) {
     ASSERT_FALSE(QStandardPaths::findExecutable("soffice").isEmpty())
         << "LibreOffice is not installed (tools/dev.sh installs it)";
-    std::vector<Case> cases = library_cases();
+    std::vector<Case> cases;
+    for (auto& document : output_test::library_documents(share)) cases.push_back({document, {}});
     ASSERT_EQ(cases.size(), 14u);
     for (const auto& [name, field] :
          {std::pair{"Sales Agreement", L"Buyer"}, std::pair{"Invoice", L"Customer"}}) {
-        const auto found =
-            std::find_if(cases.begin(), cases.end(), [&](const Case& c) { return c.name == name; });
+        const auto found = std::find_if(cases.begin(), cases.end(),
+                                        [&](const Case& c) { return c.document.name == name; });
         ASSERT_NE(found, cases.end()) << name;
-        cases.push_back(
-            {std::string(name) + " typographic", 0, found->bytes, typographic_value(field)});
-        if (found->name != "Sales Agreement") continue;
-        cases.push_back({"Sales Agreement landscape", 0, found->bytes, letter_landscape});
-        cases.push_back({"Sales Agreement hanging numbers", 0, found->bytes, hanging_numbers});
+        output_test::LibraryDocument variant = found->document;
+        variant.name = std::string(name) + " typographic";
+        cases.push_back({variant, typographic_value(field)});
+        if (found->document.name != "Sales Agreement") continue;
+        variant.name = "Sales Agreement landscape";
+        cases.push_back({variant, letter_landscape});
+        variant.name = "Sales Agreement hanging numbers";
+        cases.push_back({variant, hanging_numbers});
     }
 
-    app_test::OpenDocument open(share, cases[0].name, cases[0].bytes);
+    app_test::OpenDocument open(share, cases[0].document.name, cases[0].document.bytes);
     ASSERT_TRUE(open.ready());
     app::MainWindow& window = *open.window;
     core::session& session = window.session();
@@ -321,26 +347,20 @@ TEST_F(OfficeReading, EveryDocFileOpensAsTheProgramShowsAndPrintsIt) {
     std::vector<fs::path> doc_files;
     for (std::size_t n = 0; n < cases.size(); ++n) {
         const Case& c = cases[n];
-        SCOPED_TRACE(c.name);
-        if (session.language() != c.language) session.switch_language();
-        fixture::write_bytes(open.root.path() / "data/briks/Tests" / (c.name + ".brik"), c.bytes);
-        std::string link = "Tests/" + c.name;
-        std::replace(link.begin(), link.end(), ' ', '|');
-        const std::uint64_t serial = session.document_serial();
-        window.OnWebMessageReceived(*window.elements().main_webview, core::text_of(link));
-        ASSERT_GT(session.document_serial(), serial);
-        ASSERT_TRUE(window.HasLoadedDocument());
-        session.set_mode(core::ViewMode::save_print);
+        SCOPED_TRACE(c.document.name);
+        ASSERT_TRUE(
+            output_test::open_in(open, c.document.name, c.document.language, c.document.bytes));
         if (c.change) c.change(*session.data());
 
         Saved item;
-        item.name = c.name;
+        item.name = c.document.name;
+        item.language = c.document.language == 1 ? "ru-RU" : "en-US";
         const fs::path folder = work.path() / ("saved" + std::to_string(n));
         fs::create_directories(folder);
         session.output().save_folder = core::text_of(folder);
         for (const auto format : {core::SaveFormat::doc, core::SaveFormat::pdf}) {
             session.output().save_format = format;
-            ASSERT_EQ(save(window),
+            ASSERT_EQ(output_test::save(window),
                       session.language() == 1 ? L"Документ сохранен." : L"Document Saved");
         }
         const auto doc = only_file(folder, ".doc");
@@ -359,6 +379,12 @@ TEST_F(OfficeReading, EveryDocFileOpensAsTheProgramShowsAndPrintsIt) {
         ASSERT_NE(font, nullptr);
         item.font = QString::fromStdWString(font->s3);
         item.asked_columns = asked_columns(fixture::read_bytes(item.doc));
+        item.asked_space_above = asked_space_above(fixture::read_bytes(item.doc));
+        if (item.name == "Акт сдачи-приёмки") {
+            const auto& asked = item.asked_space_above;
+            for (const double mm : {6.0, 10.0})
+                EXPECT_NE(std::find(asked.begin(), asked.end(), mm), asked.end()) << mm;
+        }
         saved.push_back(std::move(item));
     }
 

@@ -1,0 +1,31 @@
+// The table of Russian legal forms: each abbreviation with its full name and
+// grammatical gender, and the matcher that finds a legal form in a text,
+// abbreviated (exactly as in the table) or written in full (in any letter
+// case, ё read as е).
+//
+// Any thread; the table is constant.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace engine {
+
+struct legal_form_row {
+    std::wstring_view abbreviation;
+    std::wstring_view full_name;
+    std::uint32_t gender;  // 1 masculine, 2 feminine, 3 neuter
+};
+
+std::span<const legal_form_row> legal_form_rows();
+
+// The row `text` names, blanks around it ignored; null when none does.
+const legal_form_row* find_legal_form(std::wstring_view text);
+
+// The length of the longest full name of the table that opens `text` and is
+// followed by a blank or an opening quote; 0 when none is.
+std::size_t full_legal_form_length(std::wstring_view text);
+
+}  // namespace engine

@@ -1,0 +1,54 @@
+// Numbers inside a declined phrase: a number after "№" is a label, a noun of
+// three letters is a head noun like any other, and полтора, полторы and
+// полтораста count the noun after them like a number.
+#include <gtest/gtest.h>
+
+#include "engine/declension/phrase.h"
+#include "engine/text/utf16.h"
+
+using namespace engine;
+
+namespace {
+
+void expect_every_case(const wchar_t* const (&forms)[6]) {
+    for (int c = 1; c <= 6; ++c)
+        EXPECT_EQ(decline_phrase(forms[0], c), forms[c - 1]) << to_utf8(forms[0]) << " " << c;
+}
+
+}  // namespace
+
+TEST(NumbersInPhrases, ALabelAfterTheNumeroSignAndAfterAHeadNounStaysInDigits) {
+    // clang-format off
+    const struct { const wchar_t* forms[6]; } phrases[] = {
+        {{L"цех № 5", L"цеха № 5", L"цеху № 5", L"цех № 5", L"цехом № 5", L"цехе № 5"}},
+        {{L"цех 5", L"цеха 5", L"цеху 5", L"цех 5", L"цехом 5", L"цехе 5"}},
+        {{L"участок №12/3", L"участка №12/3", L"участку №12/3", L"участок №12/3", L"участком №12/3",
+          L"участке №12/3"}},
+        {{L"бригада № 21", L"бригады № 21", L"бригаде № 21", L"бригаду № 21", L"бригадой № 21", L"бригаде № 21"}},
+        {{L"срок 5 дней", L"срока 5 дней", L"сроку 5 дней", L"срок 5 дней", L"сроком 5 дней", L"сроке 5 дней"}},
+        // A three-letter pronoun goes on to its noun.
+        {{L"наш договор", L"нашего договора", L"нашему договору", L"наш договор", L"нашим договором",
+          L"нашем договоре"}},
+    };
+    // clang-format on
+    for (const auto& p : phrases) expect_every_case(p.forms);
+    // Before its noun a number is still spelled out.
+    EXPECT_EQ(decline_phrase(L"5 штук", 2), L"пяти штук");
+}
+
+TEST(NumbersInPhrases, OneAndAHalfTakesItsOwnFormsAndCountsTheNounAfterIt) {
+    // clang-format off
+    const struct { const wchar_t* forms[6]; } phrases[] = {
+        {{L"полторы тысячи рублей", L"полутора тысяч рублей", L"полутора тысячам рублей", L"полторы тысячи рублей",
+          L"полутора тысячами рублей", L"полутора тысячах рублей"}},
+        {{L"полтора месяца", L"полутора месяцев", L"полутора месяцам", L"полтора месяца", L"полутора месяцами",
+          L"полутора месяцах"}},
+        {{L"Полтора дня", L"Полутора дней", L"Полутора дням", L"Полтора дня", L"Полутора днями", L"Полутора днях"}},
+        {{L"полтораста рублей", L"полутораста рублей", L"полутораста рублям", L"полтораста рублей",
+          L"полутораста рублями", L"полутораста рублях"}},
+        {{L"две тысячи рублей", L"двух тысяч рублей", L"двум тысячам рублей", L"две тысячи рублей",
+          L"двумя тысячами рублей", L"двух тысячах рублей"}},
+    };
+    // clang-format on
+    for (const auto& p : phrases) expect_every_case(p.forms);
+}

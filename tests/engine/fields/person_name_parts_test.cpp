@@ -1,0 +1,47 @@
+// A person's name as the template joins it: an empty part writes nothing,
+// and typed initials come back exactly as typed in every case.
+#include <gtest/gtest.h>
+
+#include "engine/fields/parameter_fixture.h"
+
+using PersonNameParts = engine::testing::parameter_document;
+
+TEST_F(PersonNameParts, AnEmptyPartLeavesNoBlank) {
+    // clang-format off
+    const struct { const wchar_t *value, *source, *text; } names[] = {
+        {L"Мюллер Ханс", L"{р:фио}, действующего", L"Мюллера Ханса, действующего"},
+        {L"Гюго Виктор", L"{р:фио}, паспорт", L"Гюго Виктора, паспорт"},
+        {L"Гарсиа Мария", L"{р:фио} основной", L"Гарсиа Марии основной"},
+        {L"Гарсиа Мария", L"{д:ио:фио}.", L"Марии."},
+        {L"Иванов", L"{т:фио}.", L"Ивановым."},
+        {L"Иванов", L"{д:инициалы:фио}.", L"Иванову."},
+        {L"И.И. Иванов", L"{д:фио}.", L"И.И. Иванову."},
+        {L"Иванов Иван Иванович", L"{р:фио}, действующего", L"Иванова Ивана Ивановича, действующего"},
+    };
+    // clang-format on
+    for (const auto& n : names) {
+        add_field(L"фио", n.value);
+        EXPECT_EQ(run(n.source), n.text) << n.value << " " << n.source;
+        doc.data->parameters.groups.clear();
+    }
+}
+
+TEST_F(PersonNameParts, TypedInitialsComeBackAsTypedInEveryCase) {
+    // clang-format off
+    const struct { const wchar_t *value, *forms[6]; } names[] = {
+        {L"Иванов И.И.", {L"Иванов И.И.", L"Иванова И.И.", L"Иванову И.И.", L"Иванова И.И.", L"Ивановым И.И.",
+                          L"Иванове И.И."}},
+        {L"Иванова И. И.", {L"Иванова И. И.", L"Ивановой И. И.", L"Ивановой И. И.", L"Иванову И. И.",
+                            L"Ивановой И. И.", L"Ивановой И. И."}},
+        {L"Петров П.", {L"Петров П.", L"Петрова П.", L"Петрову П.", L"Петрова П.", L"Петровым П.", L"Петрове П."}},
+    };
+    // clang-format on
+    const wchar_t* const sources[6] = {L"{фио}",   L"{р:фио}", L"{д:фио}",
+                                       L"{в:фио}", L"{т:фио}", L"{п:фио}"};
+    for (const auto& n : names) {
+        add_field(L"фио", n.value);
+        for (int c = 0; c < 6; ++c) EXPECT_EQ(run(sources[c]), n.forms[c]) << n.value << " " << c;
+        EXPECT_EQ(run(L"{р:инициалы:фио}"), n.forms[1]) << n.value;
+        doc.data->parameters.groups.clear();
+    }
+}

@@ -1,0 +1,193 @@
+// A saved PDF puts the text where the page setup says and at its own size:
+// every library template in both languages, other margins and a landscape
+// Letter page, saved through the save button and read back with poppler's
+// word boxes.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/open_document.h"
+#include "app/real_views.h"
+#include "core/engine_services.h"
+#include "core/file_paths.h"
+#include "core/interface_language_fixture.h"
+#include "engine/document/page_setup.h"
+#include "support/temp_folder.h"
+#include "ui/output/library_documents.h"
+#include "ui/output/print_view.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using app_test::wait_until;
+
+constexpr double mm_per_point = 25.4 / 72.0;
+
+struct WordBox {
+    double left, top, right, bottom;  // mm from the page's top left corner
+};
+
+struct PdfPage {
+    double width = 0, height = 0;  // mm
+    std::vector<WordBox> words;
+};
+
+// Word boxes as poppler finds them: from each word's first glyph origin to
+// the end of its last glyph's advance, as tall as the font's ascent and
+// descent at the size drawn.
+std::vector<PdfPage> word_boxes(const fs::path& pdf) {
+    QProcess reader;
+    reader.start("pdftotext", {"-bbox", QString::fromStdString(pdf.string()), "-"});
+    std::vector<PdfPage> pages;
+    if (!reader.waitForFinished(60000) || reader.exitCode() != 0) return pages;
+    static const QRegularExpression tag(
+        R"re(<page width="([0-9.]+)" height="([0-9.]+)">|<word xMin="([0-9.]+)" yMin="([0-9.]+)" )re"
+        R"re(xMax="([0-9.]+)" yMax="([0-9.]+)">)re");
+    auto matches = tag.globalMatch(QString::fromUtf8(reader.readAllStandardOutput()));
+    while (matches.hasNext()) {
+        const auto match = matches.next();
+        auto mm = [&](int group) { return match.captured(group).toDouble() * mm_per_point; };
+        if (!match.captured(1).isEmpty()) {
+            pages.push_back({mm(1), mm(2), {}});
+        } else if (!pages.empty()) {
+            pages.back().words.push_back({mm(3), mm(4), mm(5), mm(6)});
+        }
+    }
+    return pages;
+}
+
+// Where the body's words lie on every page (the footer in the bottom margin
+// left out) and the height most of them have.
+struct Column {
+    double left = 1e9, right = 0;
+    double word_height = 0;
+    std::size_t words = 0;
+};
+
+Column body_column(const std::vector<PdfPage>& pages, double bottom_margin) {
+    Column column;
+    std::map<long, std::size_t> heights;  // micrometres
+    for (const PdfPage& page : pages) {
+        for (const WordBox& word : page.words) {
+            if (word.bottom > page.height - bottom_margin) continue;
+            column.left = std::min(column.left, word.left);
+            column.right = std::max(column.right, word.right);
+            ++heights[std::lround((word.bottom - word.top) * 1000)];
+            ++column.words;
+        }
+    }
+    const auto most = std::max_element(heights.begin(), heights.end(),
+                                       [](auto& a, auto& b) { return a.second < b.second; });
+    if (most != heights.end()) column.word_height = double(most->first) / 1000;
+    return column;
+}
+
+// The height of an 11-point word of the library's font, printed by the print
+// view from a page that fits it, so at scale 1.
+double reference_word_height(app::MainWindow& window, const fs::path& folder) {
+    platform::WebView& view = *window.elements().preview_webview;
+    const std::wstring page =
+        L"<html><head><style>body{margin:0}</style></head><body><div "
+        L"style=\"font-family:Arial;font-size:11.0pt\">Reference Эталон</div></body></html>";
+    if (app_test::run_script(view, ui::replace_page_script(page) + L"true") != L"true") return 0;
+    const auto& formatting = window.session().formatting();
+    auto task = window.print_preview().Output().print_to_pdf(
+        view, ui::print_layout(window.session().data(), ui::margins_of(formatting)));
+    if (!wait_until([&] { return task.done(); }, 60000)) return 0;
+    const platform::PdfBytes pdf = task.take();
+    const fs::path file = folder / "reference.pdf";
+    fixture::write_bytes(file, std::string(pdf.begin(), pdf.end()));
+    const Column column = body_column(word_boxes(file), 0);
+    // Nothing pushes the text in from the margin the layout gives.
+    EXPECT_NEAR(column.left, formatting.margin_left, 0.3);
+    return column.word_height;
+}
+
+struct Case {
+    output_test::LibraryDocument document;
+    std::function<void(core::session&)> change;
+};
+
+// Margins as the margin sliders set them: in the page setup and in the
+// formatting the print reads.
+void margins_25_15_20_30(core::session& session) {
+    auto& setup = *core::page_setup_record(session.data());
+    setup.v[4] = 25, setup.v[3] = 15, setup.v[2] = 20, setup.v[5] = 30;
+    auto& cache = session.formatting();
+    cache.margin_top = 25, cache.margin_right = 15, cache.margin_bottom = 20,
+    cache.margin_left = 30;
+}
+
+void letter_landscape(core::session& session) {
+    auto& setup = *core::page_setup_record(session.data());
+    setup.d1 = 279;
+    setup.v[0] = 216;
+}
+
+using SavedPdf = core_test::interface_language_test;
+
+TEST_F(SavedPdf, TextStartsAtTheMarginsTheUserSetAndIsDrawnAtItsOwnSize) {
+    ASSERT_FALSE(QStandardPaths::findExecutable("pdftotext").isEmpty())
+        << "poppler-utils is not installed (tools/dev.sh installs it)";
+    const fs::path share = PAPERWRIGHT_BUILT_SHARE;
+    std::vector<Case> cases;
+    for (auto& document : output_test::library_documents(share)) cases.push_back({document, {}});
+    ASSERT_EQ(cases.size(), 14u);
+    const auto sales = std::find_if(cases.begin(), cases.end(), [](const Case& c) {
+        return c.document.name == "Sales Agreement";
+    });
+    ASSERT_NE(sales, cases.end());
+    // Under names of their own: the window writes a document it leaves
+    // back into its file.
+    output_test::LibraryDocument agreement = sales->document;
+    agreement.name = "Sales Agreement wide margins";
+    cases.push_back({agreement, margins_25_15_20_30});
+    agreement.name = "Sales Agreement Letter landscape";
+    cases.push_back({agreement, letter_landscape});
+
+    app_test::OpenDocument open(share, cases[0].document.name, cases[0].document.bytes);
+    ASSERT_TRUE(open.ready());
+    app::MainWindow& window = *open.window;
+    core::session& session = window.session();
+    fixture::temp_folder work;
+    const double reference = reference_word_height(window, work.path());
+    ASSERT_GT(reference, 3.0);
+
+    for (std::size_t n = 0; n < cases.size(); ++n) {
+        const Case& c = cases[n];
+        SCOPED_TRACE(c.document.name);
+        ASSERT_TRUE(
+            output_test::open_in(open, c.document.name, c.document.language, c.document.bytes));
+        if (c.change) c.change(session);
+        const fs::path folder = work.path() / std::to_string(n);
+        fs::create_directories(folder);
+        session.output().save_folder = core::text_of(folder);
+        session.output().save_format = core::SaveFormat::pdf;
+        ASSERT_EQ(output_test::save(window),
+                  session.language() == 1 ? L"Документ сохранен." : L"Document Saved");
+        const fs::path file = fs::directory_iterator(folder)->path();
+
+        const std::vector<PdfPage> pages = word_boxes(file);
+        ASSERT_FALSE(pages.empty());
+        const auto& margins = session.formatting();
+        const Column column = body_column(pages, margins.margin_bottom);
+        ASSERT_GT(column.words, 50u);
+        EXPECT_NEAR(column.left, margins.margin_left, 0.3);
+        // From the left edge as the page setup has it: the paper itself may
+        // be the standard size the whole millimetres stand for (Letter is
+        // 279.4 mm wide).
+        const double page_width = engine::page_width_mm(session.data());
+        EXPECT_NEAR(column.right, page_width - margins.margin_right, 0.5);
+        EXPECT_NEAR(column.word_height / reference, 1.0, 0.01);
+    }
+}
+
+}  // namespace
