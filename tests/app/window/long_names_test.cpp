@@ -21,6 +21,10 @@ protected:
     static int minimum_width(const app::MainWindow& window) {
         return widget_of(*window.elements().window)->minimumSizeHint().width();
     }
+    // The width the window asks for when it is first shown.
+    static int wanted_width(const app::MainWindow& window) {
+        return widget_of(*window.elements().window)->sizeHint().width();
+    }
     static int screen_width() {
         return QGuiApplication::primaryScreen()->availableGeometry().width();
     }
@@ -35,15 +39,17 @@ TEST_F(LongNames, AStoredOrPostedNameNeverWidensTheWindowAndStaysWholeInTheCapti
         line.append(name.begin(), name.end());
         write_settings({u"StartOnLibrary:\t\t0.000000", u"ToolBarShow:\t\t0.000000", line});
     };
-    int usual = 0;
+    int usual = 0, usual_wanted = 0;
     start_on(L"Short.brik");
     {
         auto window = make_window();
         window->activate();
         pump();
         usual = minimum_width(*window);
+        usual_wanted = wanted_width(*window);
     }
     ASSERT_LT(usual, screen_width());
+    ASSERT_LE(usual_wanted, screen_width());
     views.clear();
 
     const std::wstring stored(5000, L'n');
@@ -57,6 +63,8 @@ TEST_F(LongNames, AStoredOrPostedNameNeverWidensTheWindowAndStaysWholeInTheCapti
         EXPECT_TRUE(widget_of(*caption)->toolTip().toStdWString() == caption->text());
     }
     EXPECT_EQ(minimum_width(*window), usual);
+    // The eliding captions ask for a modest width, not the whole name's.
+    EXPECT_LE(wanted_width(*window), screen_width()) << usual_wanted;
     EXPECT_LE(widget_of(*e.window)->width(), screen_width());
 
     // A page may post a name up to the bridge's bound: a path of short
