@@ -51,15 +51,14 @@ TEST(NumberWords, PlainNumbersInEveryCaseAndEveryScale) {
     });
 }
 
-// Every decade and hundred, typed as a word and spelled from digits. Where
-// Russian accepts two spellings the digits may keep the other one.
+// Every decade and hundred, typed as a word (alone and before the noun it
+// counts) and spelled from digits. Where Russian accepts two spellings the
+// digits may keep the other one.
 TEST(NumberWords, DecadesAndHundredsTypedOrSpelledInEveryCase) {
     struct number {
         const wchar_t* digits;
         const wchar_t* forms[6];
         const wchar_t* instrumental_from_digits = nullptr;
-        // The typed word's instrumental is wrong today («пятистами»): not held.
-        bool typed_instrumental_wrong = false;
     };
     // clang-format off
     const number numbers[] = {
@@ -76,19 +75,22 @@ TEST(NumberWords, DecadesAndHundredsTypedOrSpelledInEveryCase) {
         {L"200", {L"двести", L"двухсот", L"двумстам", L"двести", L"двумястами", L"двухстах"}},
         {L"300", {L"триста", L"трехсот", L"тремстам", L"триста", L"тремястами", L"трехстах"}},
         {L"400", {L"четыреста", L"четырехсот", L"четыремстам", L"четыреста", L"четырьмястами", L"четырехстах"}},
-        {L"500", {L"пятьсот", L"пятисот", L"пятистам", L"пятьсот", L"пятьюстами", L"пятистах"}, nullptr, true},
+        {L"500", {L"пятьсот", L"пятисот", L"пятистам", L"пятьсот", L"пятьюстами", L"пятистах"}},
         {L"600", {L"шестьсот", L"шестисот", L"шестистам", L"шестьсот", L"шестьюстами", L"шестистах"}},
         {L"700", {L"семьсот", L"семисот", L"семистам", L"семьсот", L"семьюстами", L"семистах"}},
         {L"800", {L"восемьсот", L"восьмисот", L"восьмистам", L"восемьсот", L"восьмьюстами", L"восьмистах"}, L"восемьюстами"},
         {L"900", {L"девятьсот", L"девятисот", L"девятистам", L"девятьсот", L"девятьюстами", L"девятистах"}},
     };
+    const wchar_t* days[6] = {L"дней", L"дней", L"дням", L"дней", L"днями", L"днях"};
     // clang-format on
     for (const number& n : numbers) {
+        const std::wstring typed = n.forms[0];
         for (int c = 1; c <= 6; ++c) {
             const bool instrumental = c == 5;
-            if (!(instrumental && n.typed_instrumental_wrong)) {
-                EXPECT_EQ(decline_phrase(n.forms[0], c), n.forms[c - 1]) << n.digits << " " << c;
-            }
+            EXPECT_EQ(decline_phrase(typed, c), n.forms[c - 1]) << n.digits << " " << c;
+            EXPECT_EQ(decline_phrase(typed + L" дней", c),
+                      std::wstring(n.forms[c - 1]) + L" " + days[c - 1])
+                << n.digits << " " << c;
             EXPECT_EQ(number_words_in_case(n.digits, c, plain),
                       instrumental && n.instrumental_from_digits ? n.instrumental_from_digits
                                                                  : n.forms[c - 1])
