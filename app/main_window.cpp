@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "app/key_commands.h"
+#include "app/pane_widths.h"
 #include "app/window_look.h"
 #include "core/stale_saves.h"
 
@@ -75,7 +76,8 @@ void MainWindow::BuildLayout() {
     BuildTitleBar();
 
     // Menu pane, document view, data pane.
-    auto body = platform::Grid::create();
+    e.pane_row = platform::PaneRow::create(document_view_share);
+    platform::PaneRow& body = *e.pane_row;
     e.menu_pane = platform::Grid::create();
     e.menu_pane->set_rows({GridLength::star(), GridLength::automatic(), GridLength::automatic()});
     e.menu_pane->set_background({pane_colour});
@@ -92,17 +94,14 @@ void MainWindow::BuildLayout() {
     e.data_pane->children().append(data_panel_.scroller());
     BuildPaneSliders();
 
-    body->set_columns({GridLength::automatic(), GridLength::star(), GridLength::automatic()});
-    body->set_cell(*e.menu_pane, 0, 0);
-    body->set_cell(*e.main_webview, 0, 1);
-    body->set_cell(*e.preview_webview, 0, 1);
-    body->set_cell(*e.data_pane, 0, 2);
+    body.set_place(*e.menu_pane, platform::PaneRow::Place::start_pane);
+    body.set_place(*e.data_pane, platform::PaneRow::Place::end_pane);
     for (const std::shared_ptr<platform::Element>& part :
          {std::shared_ptr<platform::Element>(e.menu_pane),
           std::shared_ptr<platform::Element>(e.main_webview),
           std::shared_ptr<platform::Element>(e.preview_webview),
           std::shared_ptr<platform::Element>(e.data_pane)}) {
-        body->children().append(part);
+        body.children().append(part);
     }
 
     e.status_bar_grid = platform::Grid::create();
@@ -115,16 +114,19 @@ void MainWindow::BuildLayout() {
     auto root = platform::Grid::create();
     root->set_rows({GridLength::automatic(), GridLength::star(), GridLength::automatic()});
     root->set_cell(*e.title_bar_grid, 0, 0);
-    root->set_cell(*body, 1, 0);
+    root->set_cell(body, 1, 0);
     root->set_cell(*e.status_bar_grid, 2, 0);
     root->children().append(e.title_bar_grid);
-    root->children().append(body);
+    root->children().append(e.pane_row);
     root->children().append(e.status_bar_grid);
     e.window->set_content(root);
 }
 
 void MainWindow::HookEvents() {
     MainWindowElements& e = elements_;
+    e.window->closing.add([this](platform::Window&, const platform::WindowClosing& request) {
+        OnWindowClosing(request);
+    });
     e.window->closed.add([this](platform::Window&, const platform::NoArgs&) { OnWindowClosed(); });
     e.main_webview->core_initialized.add(
         [this](platform::WebView& sender, const platform::NoArgs&) {

@@ -9,8 +9,10 @@
 // the platform layer and the program goes on.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -21,6 +23,7 @@
 #include "platform/controls.h"
 #include "platform/grid.h"
 #include "platform/keys.h"
+#include "platform/pane_row.h"
 #include "platform/panel.h"
 #include "platform/slider.h"
 #include "platform/system.h"
@@ -30,11 +33,11 @@
 #include "platform/window.h"
 #include "ui/editing/data_panel.h"
 #include "ui/editing/left_menu.h"
+#include "ui/editing/status_message.h"
 #include "ui/editing/text_edit_panel.h"
 #include "ui/output/print_preview.h"
 #include "ui/output/save_print_panel.h"
 #include "ui/output/settings_panel.h"
-#include "ui/output/status_message.h"
 
 namespace app {
 
@@ -63,6 +66,8 @@ struct MainWindowElements {
     std::shared_ptr<platform::AppBarButton> text_edit_button;
     std::shared_ptr<platform::AppBarButton> print_button;
     std::shared_ptr<platform::AppBarButton> save_button;
+    // The row of the menu pane, the document views and the data pane.
+    std::shared_ptr<platform::PaneRow> pane_row;
     std::shared_ptr<platform::Grid> menu_pane;
     std::shared_ptr<platform::Panel> focus_panel;
     std::shared_ptr<platform::Grid> data_pane;
@@ -119,6 +124,9 @@ public:
     void OnPdfViewInitialized(platform::WebView& sender);
     void OnWebViewNavigationCompleted(platform::WebView& sender);
     void OnWebViewGotFocus();
+    // Typed values that cannot be written back keep the window open once,
+    // with the message saying why; the next close goes through.
+    void OnWindowClosing(const platform::WindowClosing& request);
     void OnWindowClosed();
 
     // View modes and the tool bar (main_window_modes.cpp).
@@ -217,6 +225,8 @@ private:
     std::unique_ptr<platform::Timer> placement_write_timer_;
     // Placement is applied, and then kept, once the window has been shown.
     bool activated_ = false;
+    // The document whose unsaved values kept the window open at a close.
+    std::optional<std::uint64_t> close_refused_for_;
     // The widths of the header row's columns 0 and 6, over the insets.
     std::pair<double, double> inset_columns_{0, 0};
     // Posted work, menu items and renders that resume after the window went

@@ -73,6 +73,8 @@ platform::FireAndForget MainWindow::ShowAboutAsync() {
     dialog->title = about_header(icons_folder());
     dialog->content = AboutLinks();
     dialog->close_button_text = L"OK";
+    // Enter closes the box rather than opening the first link in the browser.
+    dialog->close_is_default = true;
     dialog->is_primary_button_enabled = false;
     dialog->background = look::alice_blue;
     dialog->button_font = {L"", 12, false};

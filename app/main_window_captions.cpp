@@ -1,24 +1,21 @@
 // The captions that name the open document: the status bar, and the title
-// while the tool bar is hidden.
+// while the tool bar is hidden. Names are shown as the files and sections
+// have them: a file may be called "Offer <draft> R&amp;D".
 #include "app/main_window.h"
 #include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
-#include "engine/text/markup_text.h"
 #include "ui/output/open_document_names.h"
 
 namespace app {
 
 void MainWindow::UpdateBreadcrumb() {
     const MainWindowElements& e = elements_;
-    if (e.status_bar_grid && e.status_text)
-        e.status_text->set_text(engine::markup_to_text(ui::BreadcrumbText(session_)));
+    if (e.status_bar_grid && e.status_text) e.status_text->set_text(ui::BreadcrumbText(session_));
     if (session_.config().ToolBarShow != 1.0)
         SetTitle(core::ui_string(engine::ui_text::program_name) + GetDocumentName());
 }
 
-std::wstring MainWindow::GetDocumentName() const {
-    return engine::markup_to_text(ui::GetDocumentName(session_));
-}
+std::wstring MainWindow::GetDocumentName() const { return ui::GetDocumentName(session_); }
 
 void MainWindow::SetTitle(std::wstring title) {
     elements_.title_text->set_text(title);

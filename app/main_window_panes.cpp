@@ -61,14 +61,16 @@ void MainWindow::ApplyPaneWidths() {
     OnDataPanelWidthChanged(data_width);
 }
 
+// The row lays the panes out at these widths where the window has room,
+// narrower where it has not; the settings keep what the user chose.
 void MainWindow::OnMenuPanelWidthChanged(double width) {
     session_.config().MenuPanelWidth = width;
-    elements_.menu_pane->set_width(width);
+    elements_.pane_row->set_open_width(platform::PaneRow::Place::start_pane, width);
 }
 
 void MainWindow::OnDataPanelWidthChanged(double width) {
     session_.config().DataPanelWidth = width;
-    elements_.data_pane->set_width(width);
+    elements_.pane_row->set_open_width(platform::PaneRow::Place::end_pane, width);
 }
 
 }  // namespace app

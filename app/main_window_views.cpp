@@ -22,13 +22,28 @@ void MainWindow::OnWebViewNavigationCompleted(platform::WebView& sender) {
 
 void MainWindow::OnWebViewGotFocus() { elements_.focus_panel->focus(); }
 
+void MainWindow::OnWindowClosing(const platform::WindowClosing& request) {
+    // Told once: a second close goes through.
+    if (close_refused_for_ == session_.document_serial()) return;
+    // A read-only library loses only the stored section: nothing to say.
+    const std::error_code failure = session_.write_back();
+    if (!failure || !session_.has_changes()) return;
+    // Shown while the window is still there, so the values can still be
+    // saved as a file or copied.
+    request.cancel = true;
+    close_refused_for_ = session_.document_serial();
+    platform::report_failure_message(
+        engine::to_utf8(core::changes_not_saved(session_.document()->path, failure)));
+}
+
 void MainWindow::OnWindowClosed() {
     // Each step runs even when an earlier one failed: the settings are always
     // written and the temporary folder always emptied.
     try {
-        // A read-only library loses only the stored section: nothing to say.
+        // Unchanged bytes are not written again. The user was told at the
+        // refused close, or is told here when closing asked nobody.
         const std::error_code failure = session_.write_back();
-        if (failure && session_.has_changes()) {
+        if (failure && session_.has_changes() && close_refused_for_ != session_.document_serial()) {
             platform::report_failure_message(
                 engine::to_utf8(core::changes_not_saved(session_.document()->path, failure)));
         }

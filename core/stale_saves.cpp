@@ -30,8 +30,9 @@ void remove_if_stale(const fs::directory_entry& entry, const std::string& ours) 
     const auto pid = engine::saving_file_pid(entry.path().filename().string());
     std::error_code error;
     if (!pid || !entry.is_regular_file(error) || entry.is_symlink(error)) return;
+    // A running process of this program may be an older one that holds no lock.
     if (executable_of(std::to_string(*pid)) == ours) return;
-    fs::remove(entry.path(), error);
+    engine::remove_unless_held(entry.path());
 }
 
 template <class Iterator>

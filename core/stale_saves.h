@@ -10,10 +10,11 @@
 namespace core {
 
 // Removes the regular files named ".paperwright-<pid>-<n>.saving" from the
-// data folder, the value lists and the whole library whose pid is not a
-// running process of this program (/proc/<pid>/exe is another executable, or
-// none). Other files, and everything when this program's own executable
-// cannot be read, are left alone. Never throws.
+// data folder, the value lists and the whole library that no process holds
+// (engine::remove_unless_held) and whose pid is not a running process of this
+// program (/proc/<pid>/exe is another executable, or none): a save of another
+// installation is held by its lock. Other files, and everything when this
+// program's own executable cannot be read, are left alone. Never throws.
 void remove_stale_saves(const library_folders& folders);
 
 // The same for the files directly in `folder` (a folder documents are saved

@@ -41,6 +41,10 @@ public:
     std::wstring primary_button_text;
     bool is_primary_button_enabled = true;
     std::wstring close_button_text;
+    // The close button holds the focus at the start and Enter presses it, so
+    // a dialog with only links in it closes on Enter; a link the user moves
+    // the focus to takes Enter itself.
+    bool close_is_default = false;
     Brush background{Color{255, 255, 255, 255}};
     FontSpec button_font;
 

@@ -22,6 +22,15 @@ public:
     double vertical_offset() const;
     void scroll_to_vertical_offset(double offset);
 
+    // For a text: at most this many of its lines show (with the viewer's and
+    // the text's own margins). Below that the viewer takes the text's height,
+    // so what holds it grows with the text; beyond it, it scrolls. 0: no
+    // bound, and the viewer takes the height its place gives it.
+    void set_max_lines(int lines);
+    // Keeps the end of the content in view as the content grows or shrinks,
+    // as where text is added at the end.
+    void set_keeps_end_in_view(bool keeps);
+
 private:
     ScrollViewer();
     std::shared_ptr<Element> content_;

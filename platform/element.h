@@ -7,6 +7,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/event.h"
 #include "platform/style.h"
@@ -72,6 +73,10 @@ public:
     bool is_enabled() const { return enabled_; }
     void set_enabled(bool enabled);
 
+    // Shown, as written, while the pointer rests on the element; empty: none.
+    const std::wstring& tool_tip() const { return tool_tip_; }
+    void set_tool_tip(std::wstring text);
+
     // Moves the keyboard focus here; answers whether the request was made.
     bool focus();
     // Whether the keyboard focus is in this element or below it.
@@ -101,6 +106,7 @@ private:
     HorizontalAlignment horizontal_ = HorizontalAlignment::stretch;
     VerticalAlignment vertical_ = VerticalAlignment::stretch;
     bool enabled_ = true;
+    std::wstring tool_tip_;
     Brush background_{Color{0, 0, 0, 0}};
     std::unique_ptr<ElementEvents> events_;
 };

@@ -2,9 +2,15 @@
 //
 // `text_changed` is raised for every change of the text, typed by the user or
 // set by code, so whoever sets a value by code sees it stored the same way.
+// A box may have a limit on the characters a user puts in: a key, paste or
+// drop that would make the text longer is refused whole, the text stays as
+// it was and `input_refused` is raised. A text set by code is taken whole,
+// and one longer than the limit may be edited but not lengthened.
 // UI thread only.
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -28,16 +34,22 @@ public:
     bool read_only() const { return read_only_; }
     void set_read_only(bool read_only);
 
+    // Characters as the program's texts hold them; no limit until set.
+    std::size_t max_length() const { return max_length_; }
+    void set_max_length(std::size_t characters);
+
     // The frame around the text: inner space, border colour and widths.
     void set_frame(Thickness padding, Color border, Thickness border_width);
 
     Event<TextBox> text_changed;
+    Event<TextBox> input_refused;
 
 private:
     explicit TextBox(bool multi_line);
 
     bool multi_line_;
     bool read_only_ = false;
+    std::size_t max_length_ = std::numeric_limits<std::size_t>::max();
     std::wstring placeholder_;
 };
 

@@ -29,6 +29,13 @@ struct WindowChange {
     bool state_changed = false;  // the state changed, not only the place or size
 };
 
+// A request to close the window, by the user or by `close`. A handler that
+// must keep the window open sets `cancel` on the arguments it is handed, as
+// on the platform's own closing arguments.
+struct WindowClosing {
+    mutable bool cancel = false;
+};
+
 class Window final {
 public:
     static std::shared_ptr<Window> create();
@@ -80,10 +87,12 @@ public:
     // area. Nothing where windows cannot be placed, for a maximised window,
     // or when no frame comes within a few seconds.
     void fit_frame_into_screen();
-    // Closes the window; `closed` is raised once, before the window hides.
+    // Asks to close the window: `closing` is raised first, and unless a
+    // handler cancelled, `closed` is raised once, before the window hides.
     void close();
     bool is_closed() const { return closed_; }
 
+    Event<Window, WindowClosing> closing;
     Event<Window> closed;
     // The place, size or state changed.
     Event<Window, WindowChange> changed;
@@ -93,6 +102,8 @@ public:
 
 private:
     Window();
+    // Raises `closing`; answers whether the window may close.
+    bool on_close_requested();
     void on_native_close();
 
     NativePtr native_;

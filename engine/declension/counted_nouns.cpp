@@ -29,8 +29,8 @@ constexpr plural_base k_plural_bases[] = {
 // How the form a count asks for in the nominative ends, and what the noun's
 // nominative singular ends in instead: the genitive singular after 2-4 and
 // полтора (месяца, рубля, тысячи), the genitive plural after 5 and
-// полтораста (месяцев, рублей, тысяч). Each guess is checked by declining
-// it back.
+// полтораста (месяцев, рублей, тысяч), also with a dropped vowel (сделок,
+// копеек). Each guess is checked by declining it back.
 struct counted_form_ending {
     std::wstring_view counted;
     std::wstring_view nominative;
@@ -41,6 +41,7 @@ constexpr counted_form_ending k_counted_form_endings[] = {
     {L"а", L""},  {L"а", L"о"},  {L"я", L"ь"},  {L"я", L"й"},  {L"я", L"е"},
     {L"ы", L"а"}, {L"и", L"а"},  {L"и", L"я"},  {L"и", L"ь"},
     {L"ов", L""}, {L"ев", L""},  {L"ев", L"й"}, {L"ей", L"ь"}, {L"ей", L""},
+    {L"ок", L"ка"}, {L"еек", L"ейка"},
     {L"", L"а"},  {L"", L"о"},   {L"ь", L"я"},
 };
 // clang-format on

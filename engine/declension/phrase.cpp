@@ -7,6 +7,7 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/governing_participles.h"
 #include "engine/declension/name_words.h"
+#include "engine/declension/number_word_tables.h"
 #include "engine/declension/number_words.h"
 #include "engine/declension/paradigms.h"
 #include "engine/text/plain_text.h"
@@ -121,7 +122,37 @@ bool is_one_and_a_half(std::wstring_view word) {
     return word == L"полтора" || word == L"полторы" || word == L"полтораста";
 }
 
-// counted: the noun after полтора, declined as after a number.
+// The plural class of a typed number word from два to девятьсот, which
+// counts the noun after it (два месяца 1, восемьдесят дней 2), or -1. один
+// agrees with its noun instead, so it is left out.
+int number_word_class(std::wstring_view word) {
+    if (word == L"две") return 1;
+    for (int n = 2; n < 20; ++n)
+        if (word == cardinal_units[0][n]) return n <= 4 ? 1 : 2;
+    for (int n = 1; n < 10; ++n)
+        if (word == cardinal_tens[0][n] || word == cardinal_hundreds[0][n]) return 2;
+    return -1;
+}
+
+// Whether a number word of this class counts the word after it: a noun in
+// the form the number asks for (genitive singular after 2-4, genitive plural
+// after 5) that the counted-noun rule leads back to a plural. Anything else
+// (из, рабочих, one-words, nouns the rule cannot read) leaves the number the
+// head as before.
+bool counts_word(int number_class, const std::wstring& word) {
+    if (number_class < 1 || number_word_class(word) > 0 || ends_with(word, L"ых") ||
+        ends_with(word, L"их") || word == L"один" || word == L"одна" || word == L"одно" ||
+        prepositions.find(L"_" + word + L"_") != std::wstring_view::npos)
+        return false;
+    const std::wstring dative = counted_noun_in_oblique_case(word, 3);
+    if (!ends_with(dative, L"ам") && !ends_with(dative, L"ям")) return false;
+    const bool same_genitive = counted_noun_in_oblique_case(word, 2) == word;
+    // A short genitive plural may belong to another noun (лет is of год).
+    if (same_genitive && word.size() < 4 && !is_short_noun(word)) return false;
+    return same_genitive == (number_class == 2);
+}
+
+// counted: the noun after полтора or a number word, declined as after a number.
 enum class word_action { copy, decline, name, counted };
 
 struct word_plan {
@@ -129,6 +160,8 @@ struct word_plan {
     bool stops = false;
     std::uint32_t code = 0;
     bool animate = false;  // a participle heading a job title names a person
+    // A number word keeps its typed form in the accusative, as its noun does.
+    bool number = false;
 };
 
 constexpr std::size_t no_word = std::wstring::npos;
@@ -140,6 +173,19 @@ std::size_t neighbour_word(const phrase_tokens& tokens, std::size_t i, int step)
         tokens.kinds[word] != phrase_kind::word)
         return no_word;
     return word;
+}
+
+// Whether the number word at i, with the number words after it, counts a
+// noun (двадцать пять дней).
+bool counts_a_noun(const phrase_tokens& tokens, std::size_t i) {
+    for (;;) {
+        const int number_class = number_word_class(tokens.texts[i]);
+        const std::size_t next = neighbour_word(tokens, i, 1);
+        if (number_class < 1 || next == no_word) return false;
+        if (number_word_class(tokens.texts[next]) < 1)
+            return counts_word(number_class, tokens.texts[next]);
+        i = next;
+    }
 }
 
 word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
@@ -157,6 +203,11 @@ word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
         return {word_action::copy, false, 0};
     if (is_one_and_a_half(word)) return {word_action::decline, false, 0};
     if (before != no_word && is_one_and_a_half(tokens.texts[before]))
+        return {word_action::counted, is_head_noun(word), 0};
+    // Number words go on to the noun they count; before anything else a
+    // number word stays the head as before.
+    if (counts_a_noun(tokens, i)) return {word_action::decline, false, 0, false, true};
+    if (before != no_word && counts_a_noun(tokens, before))
         return {word_action::counted, is_head_noun(word), 0};
     int letter_class = tokens.classes[i];
     int code = letter_class == word_class::capitalised ? classify_name_word(word) : 0;
@@ -422,7 +473,7 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
                 if (c != 1 && c != 4) form = counted_noun_in_oblique_case(form, c);
             } else {
                 std::uint32_t gender = 0, animate = plans[i].animate ? 1 : 0;
-                if (i < head) animate = head_animacy;
+                if (i < head && !plans[i].number) animate = head_animacy;
                 form = decline_with_yo(form, c, &gender, &animate);
             }
             out += restore_letter_case(typed, std::move(form));

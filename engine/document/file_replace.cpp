@@ -1,6 +1,7 @@
 #include "engine/document/file_replace.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,28 +30,6 @@ std::string temporary_name() {
 
 std::error_code last_error() { return {errno, std::generic_category()}; }
 
-// The descriptor closed and the file removed unless kept.
-class temporary_file {
-public:
-    temporary_file(std::filesystem::path path, int fd) : path_(std::move(path)), fd_(fd) {}
-    ~temporary_file() {
-        if (fd_ >= 0) ::close(fd_);
-        if (!kept_) ::unlink(path_.c_str());
-    }
-    temporary_file(const temporary_file&) = delete;
-    temporary_file& operator=(const temporary_file&) = delete;
-
-    int fd() const { return fd_; }
-    const std::filesystem::path& path() const { return path_; }
-    bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
-    void keep() { kept_ = true; }
-
-private:
-    std::filesystem::path path_;
-    int fd_;
-    bool kept_ = false;
-};
-
 std::error_code write_all(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -71,32 +50,92 @@ bool all_digits(std::string_view text) {
     return true;
 }
 
+bool same_file(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Whether `path` still names the open file `fd`.
+bool names(const std::filesystem::path& path, int fd) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+           same_file(opened, named);
+}
+
+enum class lock_taken { held, lost, unsupported };
+
+// The lock on a file this process has just created. Lost when a sweep holds
+// it, or took it and removed the file between its creation and now: the
+// name is no longer ours to write.
+lock_taken lock_new_file(int fd, const std::filesystem::path& path) {
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK) return lock_taken::lost;
+        // Where the file system has no locks, no sweep can take one either.
+        if (errno != EINTR) return lock_taken::unsupported;
+    }
+    return names(path, fd) ? lock_taken::held : lock_taken::lost;
+}
+
 }  // namespace
+
+saving_file::saving_file(const std::filesystem::path& folder, std::string_view first_name) {
+    for (int attempt = 0; attempt < max_name_attempts; ++attempt) {
+        const std::filesystem::path path =
+            folder /
+            (attempt == 0 && !first_name.empty() ? std::string(first_name) : temporary_name());
+        const int fd =
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            error_ = last_error();
+            return;
+        }
+        if (lock_new_file(fd, path) == lock_taken::lost) {
+            // Whoever holds the name now removes it.
+            ::close(fd);
+            continue;
+        }
+        path_ = path;
+        fd_ = fd;
+        lock_fd_ = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
+        if (lock_fd_ < 0) error_ = last_error();
+        return;
+    }
+    error_ = std::make_error_code(std::errc::file_exists);
+}
+
+saving_file::~saving_file() {
+    if (fd_ >= 0) ::close(fd_);
+    // Removed while still locked, so no sweep finds it half gone.
+    if (!path_.empty() && !renamed_) ::unlink(path_.c_str());
+    if (lock_fd_ >= 0) ::close(lock_fd_);
+}
+
+std::error_code saving_file::write(std::string_view bytes) {
+    if (error_) return error_;
+    return write_all(fd_, bytes);
+}
+
+std::error_code saving_file::rename_over(const std::filesystem::path& target) {
+    if (error_) return error_;
+    struct stat replaced {};
+    if (::stat(target.c_str(), &replaced) == 0 && S_ISREG(replaced.st_mode)) {
+        ::fchmod(fd_, replaced.st_mode & 07777);
+    }
+    if (::fsync(fd_) != 0) return last_error();
+    if (::close(std::exchange(fd_, -1)) != 0) return last_error();
+    if (::rename(path_.c_str(), target.c_str()) != 0) return last_error();
+    renamed_ = true;
+    return {};
+}
 
 std::error_code replace_file(const std::filesystem::path& target, std::string_view bytes,
                              std::string_view first_name) {
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    std::filesystem::path temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0; ++attempt) {
-        if (attempt == max_name_attempts) return std::make_error_code(std::errc::file_exists);
-        temporary = folder / (attempt == 0 && !first_name.empty() ? std::string(first_name)
-                                                                  : temporary_name());
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return last_error();
-    }
-    temporary_file file(std::move(temporary), fd);
-    if (std::error_code error = write_all(file.fd(), bytes)) return error;
-    struct stat replaced {};
-    if (::stat(target.c_str(), &replaced) == 0 && S_ISREG(replaced.st_mode)) {
-        ::fchmod(file.fd(), replaced.st_mode & 07777);
-    }
-    if (::fsync(file.fd()) != 0) return last_error();
-    if (!file.close()) return last_error();
-    if (::rename(file.path().c_str(), target.c_str()) != 0) return last_error();
-    file.keep();
-    return {};
+    saving_file file(folder, first_name);
+    if (std::error_code error = file.write(bytes)) return error;
+    return file.rename_over(target);
 }
 
 std::optional<long> saving_file_pid(std::string_view file_name) {
@@ -110,6 +149,19 @@ std::optional<long> saving_file_pid(std::string_view file_name) {
     if (!all_digits(pid) || !all_digits(file_name.substr(dash + 1)) || pid.size() > 9)
         return std::nullopt;
     return std::stol(std::string(pid));
+}
+
+bool remove_unless_held(const std::filesystem::path& path) {
+    // Not blocking on a FIFO put in the file's place since it was listed.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat opened {};
+    // Unlinked while locked: a writer that locks the name after this finds
+    // it gone and takes another.
+    const bool removed = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
+                         S_ISREG(opened.st_mode) && names(path, fd) && ::unlink(path.c_str()) == 0;
+    ::close(fd);
+    return removed;
 }
 
 }  // namespace engine

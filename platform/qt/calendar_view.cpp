@@ -1,5 +1,6 @@
 #include "platform/calendar_view.h"
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QLocale>
 #include <QPalette>
@@ -16,24 +17,31 @@ QCalendarWidget* calendar_of(const Element& element) {
 }
 
 // The selected day drawn as any other: the highlight in the colours of the
-// days around it.
+// days around it. The table inside the calendar draws the days; under some
+// window systems it does not take the calendar's palette, so it gets its own.
 constexpr char palette_before_hiding[] = "palette_before_hiding";
 
+QAbstractItemView* day_table(QCalendarWidget* calendar) {
+    return calendar->findChild<QAbstractItemView*>();
+}
+
 void set_selection_drawn(QCalendarWidget* calendar, bool drawn) {
-    const QVariant before = calendar->property(palette_before_hiding);
+    QAbstractItemView* table = day_table(calendar);
+    if (!table) return;
+    const QVariant before = table->property(palette_before_hiding);
     if (drawn) {
         if (!before.isValid()) return;
-        calendar->setPalette(before.value<QPalette>());
-        calendar->setProperty(palette_before_hiding, QVariant());
+        table->setPalette(before.value<QPalette>());
+        table->setProperty(palette_before_hiding, QVariant());
         return;
     }
-    QPalette palette = calendar->palette();
-    if (!before.isValid()) calendar->setProperty(palette_before_hiding, palette);
+    QPalette palette = table->palette();
+    if (!before.isValid()) table->setProperty(palette_before_hiding, palette);
     for (auto group : {QPalette::Active, QPalette::Inactive}) {
         palette.setBrush(group, QPalette::Highlight, palette.brush(group, QPalette::Base));
         palette.setBrush(group, QPalette::HighlightedText, palette.brush(group, QPalette::Text));
     }
-    calendar->setPalette(palette);
+    table->setPalette(palette);
 }
 
 QDate to_qdate(CalendarDate date) { return QDate(date.year, date.month, date.day); }

@@ -112,6 +112,10 @@ Task<DialogResult> ContentDialog::show_async(Window& over) {
     close->setVisible(!close_button_text.empty());
     buttons->addWidget(close);
     QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::reject);
+    if (close_is_default && !close->isHidden()) {
+        close->setAutoDefault(true);
+        close->setDefault(true);
+    }
     layout->addLayout(buttons);
     if (fixed_size) layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -130,6 +134,7 @@ Task<DialogResult> ContentDialog::show_async(Window& over) {
     native_ = make_native(dialog);
     showing = shared_from_this();
     dialog->open();
+    if (close_is_default && !close->isHidden()) close->setFocus(Qt::OtherFocusReason);
     return answer_.task();
 }
 

@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <functional>
 
+#include "platform/qt/fitted_scroll_area.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/text_label.h"
@@ -49,14 +50,7 @@ std::shared_ptr<ScrollViewer> ScrollViewer::create() {
     return std::shared_ptr<ScrollViewer>(new ScrollViewer());
 }
 
-ScrollViewer::ScrollViewer()
-    : Element([] {
-          auto* area = new QScrollArea;
-          area->setWidgetResizable(true);
-          area->setFrameShape(QFrame::NoFrame);
-          area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-          return make_native(area);
-      }()) {}
+ScrollViewer::ScrollViewer() : Element(make_native(new FittedScrollArea)) {}
 
 ScrollViewer::~ScrollViewer() {
     // The scroll area would delete the content's widget, which its element owns.
@@ -76,6 +70,14 @@ void ScrollViewer::set_content(std::shared_ptr<Element> content) {
         area->setWidget(widget_of(*content_));
         widget_of(*content_)->setVisible(content_->visibility() == Visibility::visible);
     }
+}
+
+void ScrollViewer::set_max_lines(int lines) {
+    static_cast<FittedScrollArea*>(scroll_area_of(*this))->set_greatest_lines(lines);
+}
+
+void ScrollViewer::set_keeps_end_in_view(bool keeps) {
+    static_cast<FittedScrollArea*>(scroll_area_of(*this))->set_keeps_end_in_view(keeps);
 }
 
 // TextBlock

@@ -12,6 +12,8 @@
 #include "platform/qt/brushes.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/native_widget.h"
+#include "platform/qt/qstring_conversion.h"
+#include "platform/qt/text_label.h"
 
 namespace platform {
 
@@ -217,6 +219,12 @@ void Element::apply_alignment() {
 void Element::set_enabled(bool enabled) {
     enabled_ = enabled;
     if (QWidget* widget = widget_of(*this)) widget->setEnabled(enabled);
+}
+
+void Element::set_tool_tip(std::wstring text) {
+    tool_tip_ = std::move(text);
+    if (QWidget* widget = widget_of(*this))
+        widget->setToolTip(plain_tool_tip(to_qstring(tool_tip_)));
 }
 
 bool Element::focus() {

@@ -1,10 +1,9 @@
 #include "platform/text_box.h"
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QStyle>
-#include <limits>
+#include <algorithm>
 
+#include "platform/qt/limited_editors.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/qstring_conversion.h"
 
@@ -13,17 +12,16 @@ namespace platform {
 namespace {
 
 QWidget* make_editor(bool multi_line) {
-    if (!multi_line) {
-        auto* line = new QLineEdit;
-        // Qt cuts a line at 32,767 characters; a paste is taken whole, as
-        // the multi-line editor takes it.
-        line->setMaxLength(std::numeric_limits<int>::max());
-        return line;
-    }
-    auto* editor = new QPlainTextEdit;
+    if (!multi_line) return new LimitedLineEdit;
+    auto* editor = new LimitedPlainTextEdit;
     editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     editor->setTabChangesFocus(true);
     return editor;
+}
+
+CharacterLimit& limit_of(QWidget* editor, bool multi_line) {
+    if (multi_line) return static_cast<LimitedPlainTextEdit*>(editor)->limit;
+    return static_cast<LimitedLineEdit*>(editor)->limit;
 }
 
 QString css_colour(const Color& c) {
@@ -39,6 +37,9 @@ std::shared_ptr<TextBox> TextBox::create(bool multi_line) {
     std::weak_ptr<TextBox> weak = box;
     auto raise = [weak] {
         if (auto self = weak.lock()) self->text_changed.raise(*self);
+    };
+    limit_of(widget_of(*box), multi_line).refused = [weak] {
+        if (auto self = weak.lock()) self->input_refused.raise(*self);
     };
     // textChanged, not textEdited: a text set by code is a change as well.
     if (multi_line) {
@@ -61,10 +62,16 @@ std::wstring TextBox::text() const {
 
 void TextBox::set_text(const std::wstring& text) {
     if (multi_line_) {
-        static_cast<QPlainTextEdit*>(widget_of(*this))->setPlainText(to_qstring(text));
+        static_cast<LimitedPlainTextEdit*>(widget_of(*this))->set_text_by_code(to_qstring(text));
     } else {
-        static_cast<QLineEdit*>(widget_of(*this))->setText(to_qstring(text));
+        static_cast<LimitedLineEdit*>(widget_of(*this))->set_text_by_code(to_qstring(text));
     }
+}
+
+void TextBox::set_max_length(std::size_t characters) {
+    max_length_ = characters;
+    limit_of(widget_of(*this), multi_line_).characters =
+        qsizetype(std::min<std::size_t>(characters, std::numeric_limits<qsizetype>::max()));
 }
 
 void TextBox::set_placeholder_text(std::wstring text) {

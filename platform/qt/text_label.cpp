@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyle>
+#include <QTextDocument>
 
 #include "platform/qt/line_breaks.h"
 
@@ -14,6 +15,12 @@ namespace {
 constexpr int eliding_width_in_characters = 60;
 
 }  // namespace
+
+QString plain_tool_tip(const QString& text) {
+    if (!Qt::mightBeRichText(text)) return text;
+    return QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() +
+           QStringLiteral("</p>");
+}
 
 void TextLabel::set_asks_for_one_line(bool asks) {
     asks_for_one_line_ = asks;
@@ -29,13 +36,13 @@ void TextLabel::show_text(const QString& text) {
     text_ = text;
     setTextFormat(Qt::PlainText);
     setText(breaks_anywhere_ ? breakable_anywhere(text) : text);
-    if (elides_) setToolTip(text_);
+    if (elides_) setToolTip(plain_tool_tip(text_));
 }
 
 void TextLabel::set_elides(bool elides) {
     elides_ = elides;
     setWordWrap(false);
-    setToolTip(elides ? text_ : QString());
+    setToolTip(elides ? plain_tool_tip(text_) : QString());
     updateGeometry();
     update();
 }

@@ -13,6 +13,10 @@
 
 namespace platform {
 
+// A tooltip's text that shows as written, even where Qt would take it for
+// markup (a file named "<b>Offer").
+QString plain_tool_tip(const QString& text);
+
 class TextLabel final : public QLabel {
 public:
     void set_asks_for_one_line(bool asks);

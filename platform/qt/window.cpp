@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -22,14 +23,39 @@ namespace {
 
 int system_moves = 0;
 
+// The frame margins of a shown window: zero until the window manager framed it.
+QMargins frame_margins(const QWidget& widget) {
+    const QRect frame = widget.frameGeometry(), inner = widget.geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// The least size of the content, but never wider than its screen can show
+// with the frame around it: a window wider than its screen cannot be
+// narrowed. The window's layout leaves its least size to this.
+void keep_least_size_within_screen(QWidget& widget) {
+    const QLayout* layout = widget.layout();
+    const QScreen* screen = widget.screen();
+    if (!layout || !screen) return;
+    const QMargins frame = frame_margins(widget);
+    const int room = screen->availableGeometry().width() - frame.left() - frame.right();
+    const QSize least = layout->totalMinimumSize();
+    widget.setMinimumSize(std::max(0, std::min(least.width(), room)), least.height());
+}
+
 class TopLevelWidget final : public QWidget {
 public:
+    std::function<bool()> may_close;
     std::function<void()> on_close;
     std::function<void(WindowChange)> on_change;
     std::function<bool(QPoint)> in_drag_area;
 
 protected:
     void closeEvent(QCloseEvent* event) override {
+        if (may_close && !may_close()) {
+            event->ignore();
+            return;
+        }
         if (on_close) on_close();
         event->accept();
     }
@@ -42,6 +68,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
         if (on_change) on_change({});
+    }
+
+    // After the layout took the request: its least size is up to date.
+    bool event(QEvent* event) override {
+        const bool taken = QWidget::event(event);
+        const QEvent::Type type = event->type();
+        // A move may be the window manager's frame arriving.
+        if (type == QEvent::LayoutRequest || type == QEvent::Show || type == QEvent::Move ||
+            type == QEvent::ScreenChangeInternal)
+            keep_least_size_within_screen(*this);
+        return taken;
     }
 
     void changeEvent(QEvent* event) override {
@@ -95,6 +132,8 @@ Window::Window() {
     auto* layout = new QVBoxLayout(widget);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    widget->may_close = [this] { return on_close_requested(); };
     widget->on_close = [this] { on_native_close(); };
     widget->on_change = [this](WindowChange change) { changed.raise(*this, change); };
     widget->in_drag_area = [this](QPoint at) {
@@ -110,6 +149,7 @@ Window::Window() {
 
 Window::~Window() {
     if (auto* widget = top_of(*this)) {
+        widget->may_close = nullptr;
         widget->on_close = nullptr;
         widget->on_change = nullptr;
         widget->in_drag_area = nullptr;
@@ -136,7 +176,9 @@ void Window::set_content(std::shared_ptr<Element> content) {
 
 void Window::set_title(std::wstring title) {
     title_ = std::move(title);
-    widget_of(*this)->setWindowTitle(to_qstring(title_));
+    // Qt reads "[*]" as the place of a modified mark; doubled, it shows as is.
+    widget_of(*this)->setWindowTitle(
+        to_qstring(title_).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
 }
 
 WindowState Window::state() const {
@@ -221,13 +263,6 @@ void Window::activate() {
 
 namespace {
 
-// The frame margins of a shown window: zero until the window manager framed it.
-QMargins frame_margins(const QWidget& widget) {
-    const QRect frame = widget.frameGeometry(), inner = widget.geometry();
-    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-            frame.bottom() - inner.bottom()};
-}
-
 // Fits the framed window into the available area of its screen; false while
 // its frame is not known yet.
 bool fit_framed(QWidget& widget) {
@@ -275,9 +310,18 @@ void Window::fit_frame_into_screen() {
 }
 
 void Window::close() {
-    if (QWidget* widget = widget_of(*this)) widget->close();
+    QWidget* widget = widget_of(*this);
+    // False: a handler of `closing` kept the window open.
+    if (widget && !closed_ && !widget->close()) return;
     // A window that was never shown may close without a close event.
     on_native_close();
+}
+
+bool Window::on_close_requested() {
+    if (closed_) return true;
+    const WindowClosing request;
+    closing.raise(*this, request);
+    return !request.cancel;
 }
 
 void Window::on_native_close() {

@@ -3,9 +3,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <functional>
 #include <string>
 
+#include "platform/task.h"
 #include "platform/web_view.h"
 
 namespace app_test {
@@ -18,6 +20,26 @@ inline bool wait_until(const std::function<bool()>& done, int milliseconds = 200
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return true;
+}
+
+// The same wait for code inside an event's handler (a hook), where a loop
+// spun by `wait_until` now and then got no answer from the view until the
+// handler returned. This spins none: it completes on a turn of the running
+// loop, true once `done` holds, false after `milliseconds`.
+inline platform::Task<bool> when(std::function<bool()> done, int milliseconds = 90000) {
+    platform::TaskSource<bool> source;
+    auto* timer = new QTimer(QCoreApplication::instance());
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(timer, &QTimer::timeout, timer, [=]() mutable {
+        const bool met = done();
+        if (!met && !clock.hasExpired(milliseconds)) return;
+        timer->stop();
+        timer->deleteLater();
+        source.set_value(met);
+    });
+    timer->start(20);
+    return source.task();
 }
 
 inline std::wstring run_script(platform::WebView& view, const std::wstring& script) {

@@ -2,10 +2,15 @@
 // key by key and, for each key, measures from the key event to the view
 // having painted the new text.
 //
-//   keystroke_probe [keys]   types `keys` keys (200 by default) into each
+//   keystroke_probe [keys] [long]
+//                            types `keys` keys (200 by default) into each
 //                            field below and prints median, 90th percentile
 //                            and maximum, with the program's and the view's
-//                            side of it
+//                            side of it; two of them are first filled with
+//                            `long` characters (the field limit less the
+//                            keys by default; past it the limit is lifted),
+//                            after which a repaint of the field, as a cursor
+//                            blink makes, is timed too
 //
 // The program's side runs from the key event until the render's script has
 // gone to the view (store, conditions, render, literal). The page reports
@@ -25,6 +30,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <algorithm>
 #include <chrono>
@@ -45,6 +51,7 @@
 #include "tools/keystroke_probe/key_pairing.h"
 #include "tools/keystroke_probe/probe_templates.h"
 #include "tools/probe_home/probe_home.h"
+#include "ui/editing/field_text_limit.h"
 
 namespace {
 
@@ -52,6 +59,8 @@ struct field_to_type {
     const char* title;
     std::wstring link;  // as a file link posts it
     std::wstring field;
+    // Characters the field is filled with before typing; 0 keeps its value.
+    std::size_t filled = 0;
 };
 
 // When the program sent each render's script to the view.
@@ -157,8 +166,8 @@ void collect_text_boxes(const platform::Panel& panel,
     }
 }
 
-// The editor of the open document's field `name`, on its section's panel.
-QWidget* show_editor(app::MainWindow& window, const std::wstring& name) {
+// The text box of the open document's field `name`, on its section's panel.
+std::shared_ptr<platform::TextBox> show_box(app::MainWindow& window, const std::wstring& name) {
     engine::document_data* data = window.session().data();
     if (!data) return nullptr;
     for (std::size_t s = 0; s < engine::group_count_of(data->parameters); ++s) {
@@ -171,12 +180,41 @@ QWidget* show_editor(app::MainWindow& window, const std::wstring& name) {
             collect_text_boxes(window.data_panel().panel(), boxes);
             const platform::TreeIndex tag{std::int32_t(s), std::int32_t(f), -1};
             for (const auto& box : boxes) {
-                if (box->data_context == platform::Value(tag)) return platform::widget_of(*box);
+                if (box->data_context == platform::Value(tag)) return box;
             }
             return nullptr;
         }
     }
     return nullptr;
+}
+
+// Words in paragraphs of about 600 characters, as a memo is typed; one
+// paragraph in a one-line box.
+std::wstring long_text(std::size_t length, bool paragraphs) {
+    static constexpr std::wstring_view words =
+        L"The Supplier shall deliver the goods to the Buyer's warehouse within ten working "
+        L"days of each order, packed for transport and with the documents listed above. ";
+    std::wstring text;
+    for (int sentence = 1; text.size() < length; ++sentence) {
+        text += words;
+        if (paragraphs && sentence % 4 == 0) text.back() = L'\n';
+    }
+    text.resize(length);
+    return text;
+}
+
+// The quickest of repeated paints of the whole field, as a cursor blink
+// repaints it: drawn into a picture of its own, so the field need not be
+// in sight.
+double repaint_ms(QWidget* editor) {
+    QPixmap picture(editor->size());
+    double best = 1e9;
+    for (int i = 0; i < 20; ++i) {
+        const double before = now_ms();
+        editor->render(&picture);
+        best = std::min(best, now_ms() - before);
+    }
+    return best;
 }
 
 std::wstring editor_text(QWidget* editor) {
@@ -237,11 +275,17 @@ void report(const field_to_type& typed, const std::vector<key_times>& keys) {
 bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
     platform::WebView& view = *window.elements().main_webview;
     window.OnWebMessageReceived(view, typed.link);
-    QWidget* editor = show_editor(window, typed.field);
-    if (!editor) {
+    const std::shared_ptr<platform::TextBox> box = show_box(window, typed.field);
+    if (!box) {
         std::printf("%s: no editor for the field\n", typed.title);
         return false;
     }
+    if (typed.filled > 0) {
+        // Past the field limit the probe lifts it, to measure what it spares.
+        box->set_max_length(std::max(box->max_length(), typed.filled + std::size_t(count)));
+        box->set_text(long_text(typed.filled, box->multi_line()));
+    }
+    QWidget* editor = platform::widget_of(*box);
     editor->setFocus();
     if (auto* line = qobject_cast<QLineEdit*>(editor)) line->end(false);
     if (auto* memo = qobject_cast<QPlainTextEdit*>(editor)) memo->moveCursor(QTextCursor::End);
@@ -315,6 +359,10 @@ bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
         return false;
     }
     report(typed, keys);
+    if (typed.filled > 0) {
+        std::printf("  %zu characters; a repaint of the field: %.2f ms\n", typed_value.size(),
+                    repaint_ms(editor));
+    }
     if (dropped > 0) std::printf("  %d keys dropped: their paint was not seen\n", dropped);
     const app::ViewUpdates& after = window.view_updates();
     std::printf("  view updates: %d text nodes, %d pages, %d whole builds\n",
@@ -323,7 +371,7 @@ bool measure(app::MainWindow& window, const field_to_type& typed, int count) {
     return true;
 }
 
-void run_probe(app::MainWindow& window, int count) {
+void run_probe(app::MainWindow& window, int count, std::size_t filled) {
     const std::filesystem::path library =
         std::filesystem::path(window.session().folders().data_folder) / "briks";
     if (!probe::write_probe_templates(library)) {
@@ -338,6 +386,8 @@ void run_probe(app::MainWindow& window, int count) {
         {"50 pages, field on one page", fifty, generated::one_page_field},
         {"50 pages, 2,000-character memo", fifty, generated::memo_field},
         {"400 fields with conditions", probe::many_fields_link, probe::many_fields_typed},
+        {"Sales Agreement, \"Buyer\" filled", L"Agreements/Sales|Agreement", L"Buyer", filled},
+        {"50 pages, memo filled", fifty, generated::memo_field, filled},
     };
     // clang-format on
     bool all = true;
@@ -349,14 +399,17 @@ void run_probe(app::MainWindow& window, int count) {
 
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    const std::size_t filled =
+        argc > 2 ? std::size_t(std::max(1L, std::atol(argv[2])))
+                 : ui::field_text_limit - std::min(ui::field_text_limit, std::size_t(count));
     const std::filesystem::path home = probe::use_fresh_home("tembrick-keys");
     probe::start_in_english(home);
 
     app::MainWindowHooks hooks;
     hooks.render_sent = [](app::MainWindow&) { renders_sent.push_back(now_ms()); };
-    hooks.first_page_shown = [count](app::MainWindow& window) {
-        platform::post([&window, count] {
-            run_probe(window, count);
+    hooks.first_page_shown = [count, filled](app::MainWindow& window) {
+        platform::post([&window, count, filled] {
+            run_probe(window, count, filled);
             window.elements().window->close();
         });
     };

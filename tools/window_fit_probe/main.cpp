@@ -1,24 +1,34 @@
-// Whether the program's framed window fits the screen when it starts: run
-// under a window manager (the offscreen platform has no frames).
+// Whether the program's framed window fits the screen when it starts, and
+// keeps a usable document view: run under a window manager (the offscreen
+// platform has no frames).
 //
-//   window_fit_probe HOME [name-length]
+//   window_fit_probe HOME [name-length] [--panes MENU DATA] [--narrow WIDTH]
 //
 // Starts the program with HOME as its home folder, made on the first run and
 // kept afterwards, so that a second run is a second start. A new home's
 // settings open a document whose stored name is `name-length` characters
-// long (5,000 by default). Once the start page was shown and the window
-// framed, prints the screen's available area and the framed window
-// ("area 0 0 1600 1000", "frame 0 0 1600 1000"), then "fits" or "does not
-// fit", and closes the window as a user would. Exit code 0 when it fits, 1
-// when not, 2 when the window never showed or was never framed.
+// long (5,000 by default), with the side panes MENU and DATA pixels wide
+// when given. Once the start page was shown and the window framed, prints
+// the screen's available area and the framed window ("area 0 0 1600 1000",
+// "frame 0 0 1600 1000"), then "fits" or "does not fit", and the widths of
+// the document view and the window ("view 350 of 1600") with "keeps the
+// view" when the view has a third of the window or 320 pixels, or "hides the
+// view". With --narrow, asks the window manager for a window WIDTH pixels
+// wide, as dragging the frame does, and prints "narrowed to 640" (or "stays
+// at 1024") and the view again. Then closes the window as a user would.
+// Exit code 0 when everything held, 1 when not, 2 when the window never
+// showed or was never framed.
 #include <unistd.h>
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/start.h"
@@ -30,7 +40,13 @@
 
 namespace {
 
-void use_home(const std::filesystem::path& home, std::size_t name_length) {
+struct probe_options {
+    std::size_t name_length = 5000;
+    std::optional<std::pair<double, double>> panes;
+    std::optional<int> narrow_to;
+};
+
+void use_home(const std::filesystem::path& home, const probe_options& options) {
     const bool fresh = !std::filesystem::exists(home);
     std::filesystem::create_directories(home / "run");
     std::filesystem::permissions(home / "run", std::filesystem::perms::owner_all);
@@ -45,7 +61,11 @@ void use_home(const std::filesystem::path& home, std::size_t name_length) {
     core::settings stored;
     stored.Language = 0;
     stored.StartOnLibrary = 0;
-    stored.LastDocumentEng = std::wstring(name_length, L'n');
+    stored.LastDocumentEng = std::wstring(options.name_length, L'n');
+    if (options.panes) {
+        stored.MenuPanelWidth = options.panes->first;
+        stored.DataPanelWidth = options.panes->second;
+    }
     const std::filesystem::path data = home / ".local/share/tembrick";
     std::filesystem::create_directories(data);
     stored.path = core::text_of(data / "tembrick.ini");
@@ -58,32 +78,82 @@ void print(const char* what, const QRect& r) {
     std::printf("%s %d %d %d %d\n", what, r.x(), r.y(), r.width(), r.height());
 }
 
+// Prints whether the framed window lies within its screen's available area.
+bool report_fit(const QWidget& widget) {
+    const QRect area = widget.screen()->availableGeometry();
+    const QRect frame = widget.frameGeometry();
+    print("area", area);
+    print("frame", frame);
+    const bool fits = area.contains(frame);
+    std::printf("%s\n", fits ? "fits" : "does not fit");
+    return fits;
+}
+
+// Prints whether the document view keeps a third of the window, or 320
+// pixels when that is less.
+bool report_view(const QWidget& window, const QWidget& view) {
+    std::printf("view %d of %d\n", view.width(), window.width());
+    const bool keeps = view.width() + 1 >= std::min(window.width() / 3.0, 320.0);
+    std::printf("%s\n", keeps ? "keeps the view" : "hides the view");
+    return keeps;
+}
+
+// The settling of the window manager's work, which tells nothing when done.
+void let_the_manager_work() {
+    probe::wait_until([] { return false; }, 1500);
+}
+
+std::optional<probe_options> read_options(int argc, char** argv) {
+    probe_options options;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--panes") == 0 && i + 2 < argc) {
+            options.panes = {std::strtod(argv[i + 1], nullptr), std::strtod(argv[i + 2], nullptr)};
+            i += 2;
+        } else if (std::strcmp(argv[i], "--narrow") == 0 && i + 1 < argc) {
+            options.narrow_to = std::atoi(argv[++i]);
+        } else if (i == 2 && argv[i][0] != '-') {
+            options.name_length = std::strtoul(argv[i], nullptr, 10);
+        } else {
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: window_fit_probe HOME [name-length]\n");
+    const std::optional<probe_options> options =
+        argc >= 2 ? read_options(argc, argv) : std::nullopt;
+    if (!options) {
+        std::fprintf(stderr,
+                     "usage: window_fit_probe HOME [name-length] [--panes MENU DATA] "
+                     "[--narrow WIDTH]\n");
         return 2;
     }
-    const std::size_t name_length = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 5000;
-    use_home(std::filesystem::absolute(argv[1]), name_length);
+    use_home(std::filesystem::absolute(argv[1]), *options);
 
     int result = 2;
     app::MainWindowHooks hooks;
-    hooks.first_page_shown = [&result](app::MainWindow& window) {
-        platform::post([&window, &result] {
+    hooks.first_page_shown = [&result, &options](app::MainWindow& window) {
+        platform::post([&window, &result, &options] {
             QWidget& widget = *platform::widget_of(*window.elements().window);
+            const QWidget& view = *platform::widget_of(*window.elements().main_webview);
             if (probe::wait_until([&] { return widget.isVisible() && framed(widget); }, 10000)) {
                 // The window fits itself once framed; give the manager time
                 // to carry that out.
-                probe::wait_until([] { return false; }, 1500);
-                const QRect area = widget.screen()->availableGeometry();
-                const QRect frame = widget.frameGeometry();
-                print("area", area);
-                print("frame", frame);
-                const bool fits = area.contains(frame);
-                std::printf("%s\n", fits ? "fits" : "does not fit");
-                result = fits ? 0 : 1;
+                let_the_manager_work();
+                bool held = report_fit(widget);
+                held = report_view(widget, view) && held;
+                if (options->narrow_to) {
+                    widget.resize(*options->narrow_to, widget.height());
+                    let_the_manager_work();
+                    const bool narrowed = widget.width() <= *options->narrow_to;
+                    std::printf("%s %d\n", narrowed ? "narrowed to" : "stays at", widget.width());
+                    held = report_fit(widget) && narrowed && held;
+                    held = report_view(widget, view) && held;
+                }
+                result = held ? 0 : 1;
             } else {
                 std::printf("the window was never framed\n");
             }

@@ -22,6 +22,7 @@
 #include "platform/toggle_button.h"
 #include "platform/window.h"
 #include "ui/editing/parameter_tree.h"
+#include "ui/editing/status_message.h"
 #include "ui/render_wanted.h"
 
 namespace ui {
@@ -81,6 +82,9 @@ private:
                       TextRowKind kind);
     void BuildNoteFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field);
     void OnFieldTextChanged(platform::TextBox& sender);
+    // Holds the box to the field limit; what it refuses is said below its row.
+    void LimitTyping(platform::TextBox& box);
+    void SayTextRefused(const platform::TextBox& box);
 
     // Value picking (value_picking.cpp): the dialog of the field's type;
     // an accepted value goes into the field and its box.
@@ -113,6 +117,7 @@ private:
     PickerHost picker_host_;
     std::shared_ptr<platform::ScrollViewer> scroller_;
     std::shared_ptr<platform::Panel> panel_;
+    StatusMessage status_;
     // Posted work checks it: the panel may be gone when the work runs.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

@@ -30,6 +30,10 @@ struct key_look {
 
 constexpr double key_side = 50;
 
+// The display shows four lines at most, with this padding above and below.
+constexpr int display_lines = 4;
+constexpr double display_padding = 9;
+
 // clang-format off
 constexpr key_look key_looks[] = {
     // key                        text      size  bold   width  height  row col span
@@ -117,12 +121,20 @@ std::shared_ptr<platform::Element> DlgCalc::BuildContent() {
     display->double_tapped.add(
         [this](platform::Grid&, const platform::NoArgs&) { OnDisplayDoubleTapped(); });
     display_text_ = platform::TextBlock::create(initial_value_);
-    // The counter takes from the display what four digits need.
-    display_text_->set_width(234);
     display_text_->set_font({L"", 16, false, 600});
-    display_text_->set_margin({8, 9, 8, 9});
+    display_text_->set_margin({8, 0, 8, 0});
     // A run of digits has no blank to break at.
     platform::wrap_anywhere(*display_text_);
+    // Four lines at most, so the keypad keeps its size; a longer expression
+    // scrolls, its end in view, where the keys add to it.
+    display_scroller_ = platform::ScrollViewer::create();
+    display_scroller_->set_content(display_text_);
+    // The counter takes from the display what four digits need.
+    display_scroller_->set_width(234);
+    // The padding stays put while the lines scroll.
+    display_scroller_->set_margin({0, display_padding, 0, display_padding});
+    display_scroller_->set_max_lines(display_lines);
+    display_scroller_->set_keeps_end_in_view(true);
     digit_counter_ = platform::TextBlock::create(digit_count_text(initial_value_));
     digit_counter_->set_width(36);
     digit_counter_->set_font({L"", 11, false});
@@ -130,9 +142,9 @@ std::shared_ptr<platform::Element> DlgCalc::BuildContent() {
     digit_counter_->set_vertical_alignment(platform::VerticalAlignment::top);
     digit_counter_->set_horizontal_alignment(platform::HorizontalAlignment::right);
     digit_counter_->set_margin({2, 2, 6, 2});
-    display->set_cell(*display_text_, 0, 0);
+    display->set_cell(*display_scroller_, 0, 0);
     display->set_cell(*digit_counter_, 0, 1);
-    display->children().append(display_text_);
+    display->children().append(display_scroller_);
     display->children().append(digit_counter_);
 
     auto edit_row = platform::Grid::create();

@@ -42,6 +42,7 @@ private:
     std::wstring result_;
     bool accepted_ = false;
     std::shared_ptr<platform::ContentDialog> dialog_;
+    std::shared_ptr<platform::ScrollViewer> display_scroller_;
     std::shared_ptr<platform::TextBlock> display_text_;
     std::shared_ptr<platform::TextBlock> digit_counter_;
 };

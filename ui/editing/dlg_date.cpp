@@ -25,6 +25,7 @@ void DlgDate::BuildContent() {
     auto calendar = platform::CalendarView::create();
     const date_choice initial = initial_date_choice(initial_value_, *env_);
     result_ = initial.result;
+    picked_ = initial.selected.has_value();
     // A text that is no date opens on today with no day drawn selected, for
     // OK hands nothing back until the user picks one.
     const calendar_day day = initial.selected.value_or(initial.shown);
@@ -52,11 +53,13 @@ void DlgDate::BuildContent() {
 }
 
 void DlgDate::OnDateChosen(platform::CalendarDate date) {
+    picked_ = true;
     result_ = long_date_text({date.year, date.month, date.day});
 }
 
 void DlgDate::OnDateActivated(platform::CalendarDate date) {
-    OnDateChosen(date);
+    // Enter names the day the keys start from, which the user never picked.
+    if (picked_) OnDateChosen(date);
     accepted_ = true;
     dialog_->hide();
 }

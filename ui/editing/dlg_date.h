@@ -1,7 +1,8 @@
 // The date dialog: a calendar that hands back the chosen day as the plain
 // long date of the interface language. A click, or a change of the
 // selection, chooses a day; a double click or Enter on a day chooses it and
-// closes the dialog. UI thread only.
+// closes the dialog. On a text that is no date, Enter before any pick closes
+// it as OK does, handing nothing back. UI thread only.
 #pragma once
 
 #include <memory>
@@ -38,6 +39,8 @@ private:
     std::wstring initial_value_;
     std::wstring title_;
     std::wstring result_;
+    // A day was chosen: the text's own, or one the user picked.
+    bool picked_ = false;
     bool accepted_ = false;
     std::shared_ptr<platform::ContentDialog> dialog_;
 };

@@ -15,6 +15,28 @@ namespace {
 constexpr platform::Color black{255, 0, 0, 0};
 constexpr double list_width = 450;
 
+void put(std::wstring& text, std::wstring_view slot, const std::wstring& value) {
+    if (const std::size_t at = text.find(slot); at != std::wstring::npos)
+        text.replace(at, slot.size(), value);
+}
+
+// One line on the list file: why it was not written, else where the old
+// file went; empty when there is nothing to say.
+std::wstring note_on(const value_list_choice& choice) {
+    if (choice.no_name_to_keep()) {
+        std::wstring said = core::ui_string(engine::ui_text::list_names_taken);
+        put(said, L"{first}", unreadable_list_name(choice.list_path(), 1));
+        put(said, L"{last}", unreadable_list_name(choice.list_path(), value_list_kept_names));
+        return said;
+    }
+    if (choice.write_failure())
+        return core::changes_not_saved(choice.list_path(), choice.write_failure());
+    if (choice.kept_as().empty()) return {};
+    std::wstring said = core::ui_string(engine::ui_text::list_kept_aside);
+    put(said, L"{name}", choice.kept_as());
+    return said;
+}
+
 }  // namespace
 
 DlgList::DlgList(PickerOwner owner, const std::wstring& lists_folder,
@@ -51,23 +73,12 @@ void DlgList::BuildContent() {
     frame->set_margin({8, 2, 8, 8});
     platform::set_border(*frame, {look::white_smoke, look::dark_gray, 1, look::corner_radius});
     frame->children().append(list_);
-    auto content = platform::Grid::create();
-    content->children().append(frame);
-    if (!choice_.kept_as().empty()) {
-        std::wstring said = core::ui_string(engine::ui_text::list_kept_aside);
-        const std::size_t name = said.find(L"{name}");
-        if (name != std::wstring::npos) said.replace(name, 6, choice_.kept_as());
-        auto note = platform::TextBlock::create(said);
-        note->set_font({L"", 12, false});
-        note->set_margin({8, 0, 8, 8});
-        note->set_width(list_width);
-        platform::set_word_wrap(*note, true);
-        content->set_rows({platform::GridLength::automatic(), platform::GridLength::automatic()});
-        content->set_cell(*note, 1, 0);
-        content->children().append(note);
-    }
+    content_ = platform::Grid::create();
+    content_->set_rows({platform::GridLength::automatic(), platform::GridLength::automatic()});
+    content_->children().append(frame);
+    ShowNote();
 
-    dialog_ = make_picker_dialog(title_, list_width - 16, content);
+    dialog_ = make_picker_dialog(title_, list_width - 16, content_);
     dialog_->primary_click.add(
         [this](platform::ContentDialog&, const platform::NoArgs&) { OnPrimaryButtonClick(); });
 }
@@ -104,6 +115,24 @@ void DlgList::OnDeleteClick(int index) {
     // as it is afterwards.
     choice_.remove(index);
     list_->remove_at(index);
+    ShowNote();
+}
+
+void DlgList::ShowNote() {
+    const std::wstring said = note_on(choice_);
+    if (!note_) {
+        if (said.empty()) return;
+        note_ = platform::TextBlock::create();
+        note_->set_font({L"", 12, false});
+        note_->set_margin({8, 0, 8, 8});
+        note_->set_width(list_width);
+        platform::set_word_wrap(*note_, true);
+        content_->set_cell(*note_, 1, 0);
+        content_->children().append(note_);
+    }
+    note_->set_text(said);
+    note_->set_visibility(said.empty() ? platform::Visibility::collapsed
+                                       : platform::Visibility::visible);
 }
 
 }  // namespace ui

@@ -54,6 +54,7 @@ void DataPanel::BuildImageFieldRow(platform::Panel& panel, std::int32_t section,
     box->set_text(element->record.s2);
     box->text_changed.add(
         [this](platform::TextBox& sender, const platform::NoArgs&) { OnFieldTextChanged(sender); });
+    LimitTyping(*box);
     row->set_cell(*box, 0, 0);
 
     auto button = MakePickButton(session_.folders().install_folder, false,
@@ -136,6 +137,8 @@ void DataPanel::RefuseImage(platform::TextBox* box, engine::doc_element& field,
         // The field is empty already, so the box's handler takes this as nothing.
         box->set_text(L"");
         box->set_placeholder_text(core::ui_string(reason));
+        // A narrow pane cuts the hint; the tooltip says it whole.
+        box->set_tool_tip(core::ui_string(reason));
     }
     // The picture the document showed goes.
     if (ReevaluateFieldConditions(section)) RefreshFieldRowVisibility();
@@ -168,6 +171,7 @@ platform::FireAndForget DataPanel::PickImageFileAsync(std::shared_ptr<platform::
         shown->set_text(*path);
         shown->set_placeholder_text(
             bracketed_hint(core::ui_string(engine::ui_text::select_image_file)));
+        shown->set_tool_tip(L"");
     }
     render_(false);
 }

@@ -1,13 +1,14 @@
 // The rows of fields typed as text: one line with a pick button (types 1 to
 // 4, and 5 with its own icon), several lines (type 0), read-only notes (type
 // 10), and the handler that stores what is typed (an image field's path box
-// included).
+// included) within the field limit.
 #include <variant>
 
 #include "platform/button.h"
 #include "platform/decoration.h"
 #include "platform/grid.h"
 #include "ui/editing/data_panel.h"
+#include "ui/editing/field_text_limit.h"
 #include "ui/editing/panel_look.h"
 #include "ui/editing/panel_rows.h"
 #include "ui/editing/shown_texts.h"
@@ -52,6 +53,7 @@ void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::
     box->set_text(element->record.s2);
     box->text_changed.add(
         [this](platform::TextBox& sender, const platform::NoArgs&) { OnFieldTextChanged(sender); });
+    LimitTyping(*box);
 
     auto button = MakePickButton(
         session_.folders().install_folder, kind == TextRowKind::one_line_listed,
@@ -106,6 +108,17 @@ void DataPanel::BuildNoteFieldRow(platform::Panel& panel, std::int32_t section,
     if (is_hidden(*element)) row->set_visibility(Visibility::collapsed);
     row->data_context = platform::TreeIndex{section, field, -1};
     panel.children().append(row);
+}
+
+void DataPanel::LimitTyping(platform::TextBox& box) {
+    box.set_max_length(field_text_limit);
+    box.input_refused.add(
+        [this](platform::TextBox& sender, const platform::NoArgs&) { SayTextRefused(sender); });
+}
+
+void DataPanel::SayTextRefused(const platform::TextBox& box) {
+    // The bar goes right below the field's row, where the user looks.
+    if (auto row = box.parent()) status_.ShowStatusMessageBelow(*row, field_text_refused(), 2);
 }
 
 void DataPanel::OnFieldTextChanged(platform::TextBox& sender) {

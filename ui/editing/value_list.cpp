@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <utility>
 
 #include "core/file_paths.h"
@@ -16,7 +15,8 @@ namespace ui {
 //
 //   file  = count:u32 entry*
 //   entry = FF FE length text      (the mark 0xFEFF)
-//         | any other u16          (an empty text of these two bytes alone)
+//         | any other u16          (not written by this program: skipped, and
+//                                   the file is not read whole)
 //   length = FF FF FF FF n:u32     (long form, the only one written)
 //          | FF FF n:u16           (n != 0xFFFF)
 //          | FF n:u8               (the u16 read as a whole is not 0xFFFF)
@@ -140,21 +140,23 @@ value_list_read decode_value_list(std::string_view bytes) {
         std::uint16_t mark = 0;
         if (read.entries.size() == value_list_max_entries || !in.u16(mark)) {
             read.whole = false;
-            return read;
+            break;
         }
+        // No empty text: a plain text file would show a screen of empty
+        // rows. Later marks still find the entries after a damage.
         if (mark != entry_mark) {
-            read.entries.emplace_back();
             read.whole = false;
             continue;
         }
         std::uint32_t length = 0;
         if (!read_length(in, length) || !in.units(length, units)) {
             read.whole = false;
-            return read;
+            break;
         }
         read.entries.push_back(engine::from_utf16(units));
     }
     if (in.left() != 0) read.whole = false;
+    if (!read.whole) std::erase(read.entries, std::wstring());
     return read;
 }
 
@@ -229,13 +231,17 @@ value_list_read read_value_list(const std::wstring& path) {
     return read;
 }
 
-std::wstring keep_unreadable_value_list(const std::wstring& path) {
+std::wstring unreadable_list_name(const std::wstring& path, int n) {
+    std::wstring name = core::text_of(core::fs_path(path).filename());
+    if (n > 1) name += L"." + std::to_wstring(n);
+    return name + L".unreadable";
+}
+
+value_list_keeping keep_unreadable_value_list(const std::wstring& path) {
     namespace fs = std::filesystem;
     const fs::path file = core::fs_path(path);
-    for (int n = 1; n <= 100; ++n) {
-        fs::path kept = file;
-        if (n > 1) kept += L"." + std::to_wstring(n);
-        kept += L".unreadable";
+    for (int n = 1; n <= value_list_kept_names; ++n) {
+        const fs::path kept = file.parent_path() / core::fs_path(unreadable_list_name(path, n));
         std::error_code error;
         if (fs::exists(fs::symlink_status(kept, error))) continue;
         // A second name for the same bytes costs nothing; a copy is the
@@ -245,63 +251,55 @@ std::wstring keep_unreadable_value_list(const std::wstring& path) {
             error.clear();
             fs::copy_file(file, kept, fs::copy_options::none, error);
         }
-        if (!error) return core::text_of(kept.filename());
-        if (fs::exists(fs::symlink_status(kept, error))) continue;
-        std::cerr << "tembrick: cannot keep the value list " << file << ": " << error.message()
-                  << '\n';
-        return {};
+        if (!error) return {core::text_of(kept.filename()), false, {}};
+        std::error_code ignored;
+        if (fs::exists(fs::symlink_status(kept, ignored))) continue;
+        return {{}, false, error};
     }
-    return {};
+    return {{}, true, {}};
 }
 
-bool write_value_list(const std::wstring& path, const std::vector<std::wstring>& entries) {
-    const std::error_code error =
-        engine::replace_file(core::fs_path(path), encode_value_list(entries));
-    if (error) {
-        std::cerr << "tembrick: cannot write the value list " << core::fs_path(path) << ": "
-                  << error.message() << '\n';
-    }
-    return !error;
+std::error_code write_value_list(const std::wstring& path,
+                                 const std::vector<std::wstring>& entries) {
+    return engine::replace_file(core::fs_path(path), encode_value_list(entries));
 }
 
 value_list_choice::value_list_choice(std::wstring list_path, std::wstring initial_value)
     : list_path_(std::move(list_path)), initial_value_(std::move(initial_value)) {}
 
-void value_list_choice::write() {
-    if (list_path_.empty()) return;
-    if (!read_whole_ && kept_as_.empty()) {
-        kept_as_ = keep_unreadable_value_list(list_path_);
-        // Without a copy the old file stays as it is.
-        if (kept_as_.empty()) return;
-    }
-    write_value_list(list_path_, entries_);
+std::vector<std::wstring> value_list_choice::update_file(const value_list_change& change) {
+    value_list_update update = update_value_list(list_path_, change, !kept_as_.empty());
+    if (!update.kept_as.empty()) kept_as_ = std::move(update.kept_as);
+    write_failure_ = update.failure;
+    no_name_to_keep_ = update.no_name_to_keep;
+    return std::move(update.entries);
 }
 
 void value_list_choice::open() {
-    if (!list_path_.empty()) {
-        value_list_read read = read_value_list(list_path_);
-        entries_ = std::move(read.entries);
-        read_whole_ = read.whole;
+    const value_list_change add = [this](std::vector<std::wstring>& entries) {
+        if (initial_value_.empty()) return false;
+        const auto place =
+            std::lower_bound(entries.begin(), entries.end(), initial_value_, value_list_less);
+        // Written back even when present: the file comes back sorted.
+        if (place != entries.end() && *place == initial_value_) return true;
+        // A full list takes no new text: written, it would read as cut.
+        if (entries.size() >= value_list_max_entries) return false;
+        entries.insert(place, initial_value_);
+        return true;
+    };
+    if (list_path_.empty()) {
+        add(entries_);
+    } else {
+        entries_ = update_file(add);
     }
-    // The files this writes are sorted already; only others need sorting.
-    if (!std::is_sorted(entries_.begin(), entries_.end(), value_list_less))
-        sort_value_list(entries_);
     if (initial_value_.empty()) {
         selected_ = entries_.empty() ? -1 : 0;
         return;
     }
-    auto place =
+    const auto place =
         std::lower_bound(entries_.begin(), entries_.end(), initial_value_, value_list_less);
-    if (place == entries_.end() || *place != initial_value_) {
-        // A full list takes no new text: written, it would read as cut.
-        if (entries_.size() >= value_list_max_entries) {
-            selected_ = -1;
-            return;
-        }
-        place = entries_.insert(place, initial_value_);
-    }
-    selected_ = std::int32_t(place - entries_.begin());
-    write();
+    const bool found = place != entries_.end() && *place == initial_value_;
+    selected_ = found ? std::int32_t(place - entries_.begin()) : -1;
 }
 
 void value_list_choice::select(std::int32_t index) {
@@ -316,6 +314,7 @@ const std::wstring& value_list_choice::accept() {
 
 void value_list_choice::remove(std::int32_t index) {
     if (!has(index)) return;
+    const std::wstring text = entries_[std::size_t(index)];
     entries_.erase(entries_.begin() + index);
     if (selected_ == index) {
         selected_ = -1;
@@ -323,7 +322,14 @@ void value_list_choice::remove(std::int32_t index) {
         --selected_;
     }
     if (std::find(entries_.begin(), entries_.end(), result_) == entries_.end()) result_.clear();
-    write();
+    if (list_path_.empty()) return;
+    // The file loses that one entry; the dialog keeps showing its own list.
+    update_file([&text](std::vector<std::wstring>& entries) {
+        const auto found = std::find(entries.begin(), entries.end(), text);
+        if (found == entries.end()) return false;
+        entries.erase(found);
+        return true;
+    });
 }
 
 }  // namespace ui

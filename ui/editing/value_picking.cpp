@@ -9,6 +9,7 @@
 #include "ui/editing/dlg_date.h"
 #include "ui/editing/dlg_db_list.h"
 #include "ui/editing/dlg_list.h"
+#include "ui/editing/field_text_limit.h"
 #include "ui/editing/picker_dialog.h"
 #include "ui/editing/shown_texts.h"
 
@@ -62,6 +63,11 @@ platform::FireAndForget DataPanel::PickFieldValueAsync(std::shared_ptr<platform:
     if (!value || alive.expired() || !session_.is_same_document(started_on)) co_return;
     engine::doc_element* target = field_at(session_.data(), at.group, at.element);
     if (!target) co_return;
+    // A picked text, a list entry, is held to the field limit as a pasted one.
+    if (value->size() > field_text_limit && value->size() > box->text().size()) {
+        if (IsInPanel(*box)) SayTextRefused(*box);
+        co_return;
+    }
     target->record.s2 = *value;
     if (IsInPanel(*box) && box->text() != *value) {
         // Its handler stores the value again, as typed.

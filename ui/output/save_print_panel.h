@@ -20,9 +20,9 @@
 #include "platform/text_box.h"
 #include "platform/toggle_button.h"
 #include "platform/window.h"
+#include "ui/editing/status_message.h"
 #include "ui/output/print_preview.h"
 #include "ui/output/setting_rows.h"
-#include "ui/output/status_message.h"
 #include "ui/render_wanted.h"
 
 namespace ui {

@@ -20,6 +20,14 @@ std::shared_ptr<platform::Slider> append_slider_box(platform::Panel& panel, doub
     return made.slider;
 }
 
+// The indent the caption names: the document's own, even past the slider's
+// end (a template may indent 45 mm); a stored number that is no length (not
+// finite, negative, wider than any paper) shows what the slider holds.
+double shown_indent(float stored, double on_slider) {
+    constexpr double widest_paper = 1000.0;  // mm
+    return stored >= 0.0f && stored <= widest_paper ? stored : on_slider;
+}
+
 }  // namespace
 
 SettingRows::SettingRows(core::session& session, RenderWanted render)
@@ -36,13 +44,11 @@ void SettingRows::MakeFontSizeRow(platform::Panel& panel) {
 
 void SettingRows::MakeFirstLineIndentRow(platform::Panel& panel) {
     core::formatting_cache& formatting = session_.formatting();
-    // The indent comes from a number stored in the file, which may be huge or
-    // not a number at all: the caption shows what the slider holds.
     const SliderGroup made = MakeSliderGroup(0, 30, formatting.first_line_indent);
     MakeSectionHeader(
         panel,
         core::ui_string(formatting.hanging_indent ? text::indent_left : text::first_line_indent),
-        millimetres_text(made.slider->value()));
+        millimetres_text(shown_indent(formatting.first_line_indent, made.slider->value())));
     panel.children().append(made.box);
     made.slider->value_changed.add([this](platform::Slider& sender, double value) {
         OnFirstLineIndentChanged(sender, value);

@@ -8,9 +8,13 @@
 #include <QWebEngineView>
 #include <QWidget>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/real_views.h"
+#include "core/interface_language_fixture.h"
 #include "platform/fake/fake_system.h"
+#include "platform/qt/native_widget.h"
 #include "platform/qt/qt_platform.h"
 
 namespace app_test {
@@ -44,5 +48,27 @@ inline void click_as_user(QWidget& widget, QPoint at, const QString& link = {}) 
     ASSERT_TRUE(pointed) << "the view never reported the link under the pointer";
     QTest::mouseClick(target, Qt::LeftButton, {}, at);
 }
+
+// A loaded real view, shown at a size of the test's, that keeps every
+// message its pages post.
+class shown_view_test : public core_test::interface_language_test {
+protected:
+    void show_view(int width, int height) {
+        view = loaded_view(system);
+        view->web_message_received.add(
+            [messages = messages](platform::WebView&, const std::wstring& message) {
+                messages->push_back(message);
+            });
+        widget = platform::widget_of(*view);
+        widget->resize(width, height);
+        widget->show();
+    }
+
+    platform::FakeSystem system;
+    std::shared_ptr<std::vector<std::wstring>> messages =
+        std::make_shared<std::vector<std::wstring>>();
+    std::shared_ptr<platform::WebView> view;
+    QWidget* widget = nullptr;
+};
 
 }  // namespace app_test

@@ -28,18 +28,11 @@ constexpr wchar_t page[] =
 <img src="data:," onerror="window.clicked = SCRIPTED">
 </body></html>)";
 
-class OutsideLinks : public core_test::interface_language_test {
+class OutsideLinks : public app_test::shown_view_test {
 protected:
     void SetUp() override {
-        interface_language_test::SetUp();
-        view = app_test::loaded_view(system);
-        view->web_message_received.add(
-            [messages = messages](platform::WebView&, const std::wstring& message) {
-                messages->push_back(message);
-            });
-        widget = platform::widget_of(*view);
-        widget->resize(600, 400);
-        widget->show();
+        shown_view_test::SetUp();
+        show_view(600, 400);
     }
 
     void show(const std::wstring& scripted_click) {
@@ -53,12 +46,6 @@ protected:
 
     // Moves the pointer onto `at` and clicks there, as the user's mouse does.
     void click(QPoint at, const QString& link = {}) { app_test::click_as_user(*widget, at, link); }
-
-    platform::FakeSystem system;
-    std::shared_ptr<std::vector<std::wstring>> messages =
-        std::make_shared<std::vector<std::wstring>>();
-    std::shared_ptr<platform::WebView> view;
-    QWidget* widget = nullptr;
 };
 
 TEST_F(OutsideLinks, APagesOwnClickHandsNothingToTheDesktop) {

@@ -38,18 +38,11 @@ constexpr wchar_t add_last_row[] =
   document.body.appendChild(row);
 })())";
 
-class RefusedValues : public core_test::interface_language_test {
+class RefusedValues : public app_test::shown_view_test {
 protected:
     void SetUp() override {
-        interface_language_test::SetUp();
-        view = app_test::loaded_view(system);
-        view->web_message_received.add(
-            [messages = messages](platform::WebView&, const std::wstring& message) {
-                messages->push_back(message);
-            });
-        widget = platform::widget_of(*view);
-        widget->resize(700, 600);
-        widget->show();
+        shown_view_test::SetUp();
+        show_view(700, 600);
     }
 
     void show_document(const std::wstring& link, const std::wstring& tag) {
@@ -82,12 +75,6 @@ protected:
                         std::stoi(middle.substr(comma + 1)));
         app_test::click_as_user(*widget, at);
     }
-
-    platform::FakeSystem system;
-    std::shared_ptr<std::vector<std::wstring>> messages =
-        std::make_shared<std::vector<std::wstring>>();
-    std::shared_ptr<platform::WebView> view;
-    QWidget* widget = nullptr;
 };
 
 TEST_F(RefusedValues, ALinkARefusedValueLeftEmptyDoesNothingWhenClicked) {

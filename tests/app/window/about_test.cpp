@@ -1,6 +1,7 @@
 // The About box, opened from the menu or a logo.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QWidget>
 
 #include "platform/hyperlink_button.h"
@@ -47,6 +48,40 @@ TEST_F(About, TheMenuOrEitherLogoOpensItInTheInterfaceLanguageAndItsLinksGoOut) 
     window->elements().logo_short->tapped.raise(*window->elements().logo_short);
     EXPECT_TRUE(last_dialog());
     last_dialog()->click_close();
+    pump();
+}
+
+// The box opens with the focus on OK: Enter closes it and launches nothing,
+// while a link the user tabs to takes Enter itself.
+TEST_F(About, EnterClosesTheBoxUnlessTheFocusIsOnALink) {
+    auto window = make_window();
+    platform::widget_of(*window->elements().window)->show();
+    choose(*window, 9);
+    auto dialog = last_dialog();
+    ASSERT_TRUE(dialog);
+    QWidget* box = dialog->native()->widget.data();
+    pump();
+    QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
+    pump();
+    EXPECT_EQ(last_dialog(), nullptr);
+    EXPECT_TRUE(system.launched.empty());
+
+    choose(*window, 9);
+    dialog = last_dialog();
+    ASSERT_TRUE(dialog);
+    const auto& links = static_cast<platform::Panel&>(*dialog->content).children();
+    QWidget* first_link = nullptr;
+    for (std::size_t i = 0; i < links.size() && !first_link; ++i) {
+        if (auto link = std::dynamic_pointer_cast<platform::HyperlinkButton>(links.at(i)))
+            first_link = platform::widget_of(*link);
+    }
+    ASSERT_TRUE(first_link);
+    first_link->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(first_link, Qt::Key_Return);
+    pump();
+    EXPECT_EQ(system.launched.size(), 1u);
+    EXPECT_EQ(last_dialog(), dialog);
+    dialog->click_close();
     pump();
 }
 

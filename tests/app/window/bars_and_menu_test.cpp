@@ -102,21 +102,23 @@ TEST_F(BarsAndMenu, TheMenuReachesEveryModeAndItsPrintAndSaveSwitchPagesInsideTh
 }
 
 TEST_F(BarsAndMenu, SliderWidthsAreKeptAndStoredOnesOutsideTheirRangeAreHeldToIt) {
+    constexpr auto menu_pane = platform::PaneRow::Place::start_pane;
+    constexpr auto data_pane = platform::PaneRow::Place::end_pane;
     {
         auto window = make_window();
         window->elements().data_pane_slider->set_value(600);
-        EXPECT_EQ(window->elements().data_pane->width(), 600);
+        EXPECT_EQ(window->elements().pane_row->open_width(data_pane), 600);
         close(*window);
     }
     EXPECT_TRUE(
         core_test::file_contains(data_file(L"tembrick.ini"), u"DataPanelWidth:\t\t600.000000"));
     write_settings({u"MenuPanelWidth:\t\t100.000000", u"DataPanelWidth:\t\t0.000000"});
     auto window = make_window();
-    EXPECT_EQ(window->elements().menu_pane->width(), 150);
+    EXPECT_EQ(window->elements().pane_row->open_width(menu_pane), 150);
     EXPECT_EQ(window->session().config().MenuPanelWidth, 150);
     // A width of 0 would hide the pane: the default stands, and the setting
     // takes it for the next write.
-    EXPECT_EQ(window->elements().data_pane->width(), 480);
+    EXPECT_EQ(window->elements().pane_row->open_width(data_pane), 480);
     EXPECT_EQ(window->elements().data_pane_slider->value(), 480);
     EXPECT_EQ(window->session().config().DataPanelWidth, 480);
     window->elements().menu_pane_slider->set_value(9999);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/text/utf16.h"
+#include "platform/qt/native_widget.h"
 #include "window/window_fixture.h"
 
 namespace {
@@ -26,21 +27,46 @@ TEST_F(ClosingTheWindow, WritesTheDocumentAndSettingsClosesTheViewsAndEmptiesTem
     EXPECT_TRUE(std::filesystem::is_empty(root / L"cache/tembrick/temp"));
 }
 
-TEST_F(ClosingTheWindow, AFailedWriteBackIsShownAndTheRestStillHappens) {
+TEST_F(ClosingTheWindow, UnsavedTypedValuesKeepTheWindowOpenOnceAndTheNextCloseGoesThrough) {
     auto window = make_window();
+    window->activate();
     main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
     core_test::type_a_value(window->session());
     std::filesystem::remove_all(data_file(L"briks/Folder"));
     window->session().config().DocumentZoom = 120;
     write_file(root / L"cache/tembrick/temp/x.tmp", "x");
+    const std::string message = "Changes could not be saved to " +
+                                engine::to_utf8(data_text(L"briks/Folder/Two Words.brik")) +
+                                ": No such file or directory.";
 
-    window->elements().window->close();
-    ASSERT_EQ(failures.messages.size(), 1u);
-    EXPECT_EQ(failures.messages[0], "Changes could not be saved to " +
-                                        engine::to_utf8(data_text(L"briks/Folder/Two Words.brik")) +
-                                        ": No such file or directory.");
+    // The message comes over the window, which stays with the document.
+    platform::Window& shown = *window->elements().window;
+    shown.close();
+    EXPECT_EQ(failures.messages, std::vector<std::string>{message});
+    EXPECT_FALSE(shown.is_closed());
+    EXPECT_TRUE(platform::widget_of(shown)->isVisible());
+    EXPECT_TRUE(window->session().has_changes());
+    EXPECT_FALSE(main_view().closed);
+    EXPECT_FALSE(std::filesystem::is_empty(root / L"cache/tembrick/temp"));
+
+    // Asked once: the next close closes without another message, and the
+    // rest of closing still happens.
+    shown.close();
+    EXPECT_TRUE(shown.is_closed());
+    EXPECT_EQ(failures.messages.size(), 1u);
+    EXPECT_TRUE(main_view().closed);
     EXPECT_TRUE(file_contains(data_file(L"tembrick.ini"), u"DocumentZoom:\t\t120.000000"));
     EXPECT_TRUE(std::filesystem::is_empty(root / L"cache/tembrick/temp"));
+}
+
+TEST_F(ClosingTheWindow, AReadOnlyLibraryWithNothingTypedClosesAtOnce) {
+    auto window = make_window();
+    main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
+    window->session().set_section(3);
+    std::filesystem::remove_all(data_file(L"briks/Folder"));
+    window->elements().window->close();
+    EXPECT_TRUE(window->elements().window->is_closed());
+    EXPECT_TRUE(failures.messages.empty());
 }
 
 TEST_F(ClosingTheWindow, WithoutADocumentTheSettingsAreStillWritten) {

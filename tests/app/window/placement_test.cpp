@@ -1,7 +1,9 @@
 // The window's placement between runs, on the offscreen platform.
 #include <gtest/gtest.h>
 
+#include <QScreen>
 #include <QTest>
+#include <algorithm>
 
 #include "platform/qt/native_widget.h"
 #include "window/window_fixture.h"
@@ -132,6 +134,38 @@ TEST_F(Placement, TheHeaderRowsDragAreasLieBesideTheToolBarInPhysicalPixels) {
     window->OnBarsMenuClick(app::main_menu_command::tool_bar);
     expect_beside_tool_bar(32);
     EXPECT_EQ(row.actual_column_width(3), 0);
+}
+
+TEST_F(Placement, WidePanesGiveWayToTheDocumentViewAndTheSettingsKeepThem) {
+    write_settings({u"MenuPanelWidth:\t\t450.000000", u"DataPanelWidth:\t\t800.000000"});
+    {
+        auto window = shown_window();
+        const auto& e = window->elements();
+        QWidget* top = native(*window);
+        const QRect screen = top->screen()->availableGeometry();
+        EXPECT_LE(top->minimumWidth(), screen.width());
+        for (const int width : {1600, 1250, 1024, 700, 480}) {
+            top->resize(width, 700);
+            pump();
+            const double row = e.pane_row->actual_size().width;
+            const double menu = e.menu_pane->actual_size().width;
+            const double view = e.main_webview->actual_size().width;
+            const double data = e.data_pane->actual_size().width;
+            EXPECT_EQ(top->width(), width);
+            EXPECT_GE(view, std::min(row / 3, 320.0) - 1) << width;
+            EXPECT_EQ(menu + view + data, row) << width;
+            if (width == 1600) {
+                EXPECT_EQ(menu, 450);
+                EXPECT_EQ(data, 800);
+            } else {
+                // In proportion, while each still has what its controls need.
+                EXPECT_NEAR(menu / data, 450.0 / 800, 0.02) << width;
+            }
+        }
+        window->elements().window->close();
+    }
+    EXPECT_TRUE(stored(u"MenuPanelWidth:\t\t450.000000"));
+    EXPECT_TRUE(stored(u"DataPanelWidth:\t\t800.000000"));
 }
 
 }  // namespace

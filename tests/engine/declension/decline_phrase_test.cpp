@@ -121,6 +121,20 @@ TEST(DeclinePhrase, CompoundJobTitlesInEveryCase) {
     for (const auto& t : titles)
         for (int c = 1; c <= 6; ++c)
             EXPECT_EQ(decline_phrase(t.forms[0], c), t.forms[c - 1]) << c << " " << t.forms[0];
+    // Every other fixed first part, in a case where a declined one would show.
+    // clang-format off
+    const struct { const wchar_t* text; int c; const wchar_t* form; } fixed[] = {
+        {L"Премьер-министр", 2, L"Премьер-министра"},     {L"унтер-офицер", 3, L"унтер-офицеру"},
+        {L"экс-президент", 5, L"экс-президентом"},        {L"обер-лейтенант", 2, L"обер-лейтенанта"},
+        {L"штаб-офицер", 6, L"штаб-офицере"},             {L"штабс-капитан", 5, L"штабс-капитаном"},
+        {L"лейб-медик", 3, L"лейб-медику"},               {L"контр-адмирал", 6, L"контр-адмирале"},
+        {L"пресс-секретарь", 2, L"пресс-секретаря"},      {L"бизнес-аналитик", 5, L"бизнес-аналитиком"},
+        {L"камер-юнкер", 3, L"камер-юнкеру"},             {L"флигель-адъютант", 2, L"флигель-адъютанта"},
+        {L"статс-секретарь", 3, L"статс-секретарю"},      {L"гоф-фурьер", 6, L"гоф-фурьере"},
+        {L"вахт-парад", 2, L"вахт-парада"},               {L"фельд-маршал", 5, L"фельд-маршалом"},
+    };
+    // clang-format on
+    for (const auto& f : fixed) EXPECT_EQ(decline_phrase(f.text, f.c), f.form) << f.text;
     for (int c = 1; c <= 6; ++c)
         EXPECT_EQ(decline_phrase(L"научно-исследовательский институт", c),
                   L"научно-" + form_of(L"исследовательский", c) + L" " + form_of(L"институт", c));

@@ -1,5 +1,6 @@
 #include "engine/declension/counted_nouns.h"
 #include "engine/declension/number_words.h"
+#include "engine/declension/phrase.h"
 #include "tests/engine/declension/declension_test_support.h"
 
 using namespace engine;
@@ -48,6 +49,54 @@ TEST(NumberWords, PlainNumbersInEveryCaseAndEveryScale) {
         {L"100000000000000000000", 1, plain, L"100000000000000000000"},
         {L" 100000000000000000000", 1, plain, L"100000000000000000000"},
     });
+}
+
+// Every decade and hundred, typed as a word (alone and before the noun it
+// counts) and spelled from digits. Where Russian accepts two spellings the
+// digits may keep the other one.
+TEST(NumberWords, DecadesAndHundredsTypedOrSpelledInEveryCase) {
+    struct number {
+        const wchar_t* digits;
+        const wchar_t* forms[6];
+        const wchar_t* instrumental_from_digits = nullptr;
+    };
+    // clang-format off
+    const number numbers[] = {
+        {L"10", {L"десять", L"десяти", L"десяти", L"десять", L"десятью", L"десяти"}},
+        {L"20", {L"двадцать", L"двадцати", L"двадцати", L"двадцать", L"двадцатью", L"двадцати"}},
+        {L"30", {L"тридцать", L"тридцати", L"тридцати", L"тридцать", L"тридцатью", L"тридцати"}},
+        {L"40", {L"сорок", L"сорока", L"сорока", L"сорок", L"сорока", L"сорока"}},
+        {L"50", {L"пятьдесят", L"пятидесяти", L"пятидесяти", L"пятьдесят", L"пятьюдесятью", L"пятидесяти"}},
+        {L"60", {L"шестьдесят", L"шестидесяти", L"шестидесяти", L"шестьдесят", L"шестьюдесятью", L"шестидесяти"}},
+        {L"70", {L"семьдесят", L"семидесяти", L"семидесяти", L"семьдесят", L"семьюдесятью", L"семидесяти"}},
+        {L"80", {L"восемьдесят", L"восьмидесяти", L"восьмидесяти", L"восемьдесят", L"восьмьюдесятью", L"восьмидесяти"}},
+        {L"90", {L"девяносто", L"девяноста", L"девяноста", L"девяносто", L"девяноста", L"девяноста"}},
+        {L"100", {L"сто", L"ста", L"ста", L"сто", L"ста", L"ста"}},
+        {L"200", {L"двести", L"двухсот", L"двумстам", L"двести", L"двумястами", L"двухстах"}},
+        {L"300", {L"триста", L"трехсот", L"тремстам", L"триста", L"тремястами", L"трехстах"}},
+        {L"400", {L"четыреста", L"четырехсот", L"четыремстам", L"четыреста", L"четырьмястами", L"четырехстах"}},
+        {L"500", {L"пятьсот", L"пятисот", L"пятистам", L"пятьсот", L"пятьюстами", L"пятистах"}},
+        {L"600", {L"шестьсот", L"шестисот", L"шестистам", L"шестьсот", L"шестьюстами", L"шестистах"}},
+        {L"700", {L"семьсот", L"семисот", L"семистам", L"семьсот", L"семьюстами", L"семистах"}},
+        {L"800", {L"восемьсот", L"восьмисот", L"восьмистам", L"восемьсот", L"восьмьюстами", L"восьмистах"}, L"восемьюстами"},
+        {L"900", {L"девятьсот", L"девятисот", L"девятистам", L"девятьсот", L"девятьюстами", L"девятистах"}},
+    };
+    const wchar_t* days[6] = {L"дней", L"дней", L"дням", L"дней", L"днями", L"днях"};
+    // clang-format on
+    for (const number& n : numbers) {
+        const std::wstring typed = n.forms[0];
+        for (int c = 1; c <= 6; ++c) {
+            const bool instrumental = c == 5;
+            EXPECT_EQ(decline_phrase(typed, c), n.forms[c - 1]) << n.digits << " " << c;
+            EXPECT_EQ(decline_phrase(typed + L" дней", c),
+                      std::wstring(n.forms[c - 1]) + L" " + days[c - 1])
+                << n.digits << " " << c;
+            EXPECT_EQ(number_words_in_case(n.digits, c, plain),
+                      instrumental && n.instrumental_from_digits ? n.instrumental_from_digits
+                                                                 : n.forms[c - 1])
+                << n.digits << " " << c;
+        }
+    }
 }
 
 TEST(NumberWords, DecimalPartsAndMoneyTakeTheirNouns) {

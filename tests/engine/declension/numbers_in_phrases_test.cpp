@@ -1,6 +1,6 @@
 // Numbers inside a declined phrase: a number after "№" is a label, a noun of
-// three letters is a head noun like any other, and полтора, полторы and
-// полтораста count the noun after them like a number.
+// three letters is a head noun like any other, and полтора, полторы,
+// полтораста and typed number words count the noun after them like a number.
 #include <gtest/gtest.h>
 
 #include "engine/declension/phrase.h"
@@ -51,4 +51,33 @@ TEST(NumbersInPhrases, OneAndAHalfTakesItsOwnFormsAndCountsTheNounAfterIt) {
     };
     // clang-format on
     for (const auto& p : phrases) expect_every_case(p.forms);
+}
+
+TEST(NumbersInPhrases, ATypedNumberWordCountsTheNounAfterIt) {
+    // clang-format off
+    const struct { const wchar_t* forms[6]; } phrases[] = {
+        {{L"два месяца", L"двух месяцев", L"двум месяцам", L"два месяца", L"двумя месяцами", L"двух месяцах"}},
+        {{L"три года", L"трех лет", L"трем годам", L"три года", L"тремя годами", L"трех годах"}},
+        {{L"двадцать пять дней", L"двадцати пяти дней", L"двадцати пяти дням", L"двадцать пять дней",
+          L"двадцатью пятью днями", L"двадцати пяти днях"}},
+        {{L"пять тысяч рублей", L"пяти тысяч рублей", L"пяти тысячам рублей", L"пять тысяч рублей",
+          L"пятью тысячами рублей", L"пяти тысячах рублей"}},
+        // A vowel that the genitive plural drops comes back.
+        {{L"пять копеек", L"пяти копеек", L"пяти копейкам", L"пять копеек", L"пятью копейками", L"пяти копейках"}},
+        {{L"Шесть Сделок", L"Шести Сделок", L"Шести Сделкам", L"Шесть Сделок", L"Шестью Сделками",
+          L"Шести Сделках"}},
+    };
+    // What stays as before: a number after its head noun, and a number word
+    // before no noun it counts.
+    const struct { const wchar_t* forms[6]; } neighbours[] = {
+        {{L"срок пять дней", L"срока пять дней", L"сроку пять дней", L"срок пять дней", L"сроком пять дней",
+          L"сроке пять дней"}},
+        {{L"пять из десяти", L"пяти из десяти", L"пяти из десяти", L"пять из десяти", L"пятью из десяти",
+          L"пяти из десяти"}},
+        {{L"две тысячи рублей", L"двух тысяч рублей", L"двум тысячам рублей", L"две тысячи рублей",
+          L"двумя тысячами рублей", L"двух тысячах рублей"}},
+    };
+    // clang-format on
+    for (const auto& p : phrases) expect_every_case(p.forms);
+    for (const auto& p : neighbours) expect_every_case(p.forms);
 }

@@ -4,12 +4,16 @@
 
 #include <QImage>
 #include <QTest>
+#include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "platform/controls.h"
 #include "platform/decoration.h"
 #include "platform/grid.h"
+#include "platform/info_bar.h"
 #include "platform/panel.h"
 #include "platform/qt/native_widget.h"
 #include "platform/qt/shown_window.h"
@@ -27,6 +31,24 @@ using platform_test::shown_window;
 
 QColor colour_at(Element& element, QPoint at) {
     return platform::widget_of(element)->grab().toImage().pixelColor(at);
+}
+
+// From the first inked column to the last, against the commonest shade.
+int inked_width(Element& element) {
+    const QImage image = platform::widget_of(element)->grab().toImage();
+    std::array<int, 256> shades{};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) ++shades[std::size_t(qGray(image.pixel(x, y)))];
+    const int ground = int(std::max_element(shades.begin(), shades.end()) - shades.begin());
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (std::abs(qGray(image.pixel(x, y)) - ground) < 64) continue;
+            first = std::min(first, x);
+            last = std::max(last, x);
+        }
+    }
+    return last < first ? 0 : last - first + 1;
 }
 
 TEST(ElementEvents, ThePointerEntersMovesLeavesAndTapsWithPositionsInTheElement) {
@@ -113,6 +135,30 @@ TEST(ElementLooks, AGradientSpansTheElementWhetherPaintedAsBackgroundOrBorder) {
         EXPECT_GT(bottom.blue(), 200) << element;
         EXPECT_LT(bottom.red(), 60) << element;
     }
+}
+
+// A caption or message shows what was typed: tags in it are characters, so
+// the text takes the width of all of them, not that of a bold "Acme".
+TEST(ElementLooks, TextsShowTheirTagsAsTypedWhereverTheyWrapOrNot) {
+    const std::wstring typed = L"<b>Acme</b> & Sons";
+    auto plain = platform::TextBlock::create(typed);
+    auto wrapped = platform::TextBlock::create(typed);
+    platform::set_word_wrap(*wrapped, true);
+    auto one_line = platform::TextBlock::create(typed);
+    platform::set_word_wrap(*one_line, true);
+    platform::keep_on_one_line_when_it_fits(*one_line);
+    auto message = platform::InfoBar::create();
+    message->set_message(typed, 0);
+    message->set_open(true);
+    const std::pair<const char*, std::shared_ptr<Element>> texts[] = {
+        {"plain", plain}, {"wrapped", wrapped}, {"one line", one_line}, {"message", message}};
+    auto column = platform::Panel::create();
+    for (const auto& [name, text] : texts) column->children().append(text);
+    const auto window = shown_window(column, 500, 300);
+    const int typed_width = platform::widget_of(*plain)->fontMetrics().horizontalAdvance(
+        QString::fromStdWString(typed));
+    for (const auto& [name, text] : texts)
+        EXPECT_GT(inked_width(*text), typed_width * 9 / 10) << name;
 }
 
 TEST(ElementLooks, GridColumnsReportTheirLaidOutWidthsAndSlidersCanDropTheirTicks) {

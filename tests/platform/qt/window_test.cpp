@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QScreen>
 #include <QTest>
 #include <vector>
 
@@ -75,6 +77,25 @@ TEST(WindowPlacement, APressInADragRectangleMovesTheWindowAndAPressAChildTakesDo
     // The button takes its own press, drag rectangle or not.
     QTest::mouseClick(platform::widget_of(*button), Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(platform::testing::system_moves_started(), before + 1);
+}
+
+TEST(WindowPlacement, ContentWiderThanTheScreenNeverHoldsTheWindowWiderThanIt) {
+    auto window = platform::Window::create();
+    auto content = platform::Panel::create();
+    window->set_content(content);
+    window->resize(400, 300);
+    window->activate();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(platform::widget_of(*window)));
+    QWidget* top = platform::widget_of(*window);
+    const int screen = top->screen()->availableGeometry().width();
+    content->set_width(screen + 2000);
+    QCoreApplication::processEvents();
+    EXPECT_LE(top->minimumWidth(), screen);
+    EXPECT_LE(top->frameGeometry().width(), screen);
+    // Content that fits holds the window to what it needs again.
+    content->set_width(200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(top->minimumWidth(), 200);
 }
 
 }  // namespace

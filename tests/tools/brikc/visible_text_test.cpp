@@ -1,8 +1,10 @@
 // The reader's text of a rendered page, and the faults the golden test must
-// never let through.
+// never let through, among them what an empty field leaves in a sentence.
 #include "tools/brikc/visible_text.h"
 
 #include <gtest/gtest.h>
+
+#include "engine/text/utf16.h"
 
 namespace {
 
@@ -31,6 +33,73 @@ TEST(VisibleText, BracesRedMarkersUndefinedAndDoubledBlanksAreFaults) {
         EXPECT_EQ(faults_of(html).size(), 1u) << html;
     // The style sheet is no visible text, yet a red marker in it is still found.
     EXPECT_EQ(faults_of(L"<style>{color:red}</style>").size(), 1u);
+}
+
+// What a field left empty leaves in a sentence when the template gives it no
+// gap; each faulty line holds one fault.
+TEST(VisibleText, WhatAnEmptyFieldLeavesInASentenceIsAFault) {
+    const auto faults_in = [](const std::wstring& line) {
+        const std::wstring html = L"<div>" + line + L"</div>";
+        return rendering_faults(html, visible_text(html)).size();
+    };
+    for (const wchar_t* line : {
+             L"Dear ,",
+             L"governed by the laws of .",
+             L"г.&nbsp;, 10 апреля 2026 г.",
+             L"held ; or",
+             L"the following matters :",
+             L"SALES AGREEMENT No.&nbsp;",
+             L"АКТ №&nbsp;сдачи-приёмки",
+             L"к договору №, от",
+             L"the following services:.",
+             L"Стоимость работы составляет 0 ( ) и может быть изменена",
+             L"within -9 days, by March 1, 2026.",
+             L"(&#8722;30 days from issue)",
+             L"в течение -5 (пяти) календарных дней",
+         })
+        EXPECT_EQ(faults_in(line), 1u) << engine::to_utf8(line);
+    for (const wchar_t* line : {
+             L"SALES AGREEMENT No.&nbsp;2026-014",
+             L"INVOICE No. INV-0042",
+             L"ДОГОВОР №&nbsp;______",
+             L"цех № 5, бригада №&nbsp;21",
+             L"No probation period applies.",
+             L"Quantity: ______ units at ______ per unit.",
+             L"Payment is due at 10:30 on March 1, 2026-03-01.",
+             L"within 30 (thirty) days, by April 30, 2026.",
+             L"a balance of -9.50 is carried over",
+             L"(далее&nbsp;—&nbsp;вещь)",
+         })
+        EXPECT_EQ(faults_in(line), 0u) << engine::to_utf8(line);
+    // A column headed "№" is a heading, not a number left out.
+    EXPECT_TRUE(rendering_faults(L"<table><tr><td>№</td></tr></table>", visible_text(L"<td>№</td>"))
+                    .empty());
+}
+
+// A row of empty cells with a line below them is where the parties sign; the
+// row under it (over it, when it is the last) must name each of them.
+TEST(VisibleText, ASignatureLineWithNoNameIsAFault) {
+    const std::wstring line = L"<td style=\"border-bottom:1px solid black;\"></td>";
+    const std::wstring gap = L"<td style=\"width:10%;\"></td>";
+    const auto faults_of = [](const std::wstring& html) {
+        return rendering_faults(html, visible_text(html)).size();
+    };
+    const std::wstring lines = L"<tr style=\"height:30px;\">" + line + gap + line + L"</tr>";
+    EXPECT_EQ(faults_of(L"<table><tr><td>Seller</td><td></td><td>Buyer</td></tr>" + lines +
+                        L"<tr><td>J. Miller</td><td></td><td>R. Chen</td></tr></table>"),
+              0u);
+    EXPECT_EQ(faults_of(L"<table><tr><td>Seller</td><td></td><td>Buyer</td></tr>" + lines +
+                        L"<tr><td></td><td></td><td>R. Chen</td></tr></table>"),
+              1u);
+    // Names above the last row of lines; a bordered table of figures is no
+    // signature table.
+    EXPECT_EQ(faults_of(L"<table><tr><td>Northwind</td><td></td><td>&nbsp;</td></tr>" + lines +
+                        L"</table>"),
+              1u);
+    EXPECT_EQ(faults_of(L"<table><tr><td style=\"border-bottom:1px solid black\">1</td>"
+                        L"<td style=\"border-bottom:1px solid black\">64 000,00</td></tr>"
+                        L"<tr><td>Итого</td><td></td></tr></table>"),
+              0u);
 }
 
 }  // namespace

@@ -20,11 +20,13 @@ pages
       space-before: 0
       paragraph
         text: >
-          This Agreement is made on
-          <span style=white-space:nowrap>{long:Effective date}</span> between
-          {First party} and {Second party}{IF Kind = "one-way" THEN ", where "
-          disclosing party " discloses and the other party receives
-          Confidential Information"}.
+          This Agreement is made on {IF Effective date THEN
+          "<span style=white-space:nowrap>" long:Effective date "</span>" ELSE
+          "______"} between {IF First party THEN First party ELSE "______"} and
+          {IF Second party THEN Second party ELSE "______"}{IF Kind = "one-way"
+          THEN ", where {IF disclosing party THEN disclosing party ELSE
+          "______"} discloses and the other party receives Confidential
+          Information"}.
         first-indent: 10
     block
       numbering: 1. restart
@@ -32,8 +34,8 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          Confidential Information means {purpose}, and any information marked
-          as confidential.
+          Confidential Information means {IF purpose THEN purpose ELSE
+          "______"}, and any information marked as confidential.
       paragraph
         numbering: 1.1.
         text: "It does not include information that:"
@@ -52,13 +54,14 @@ pages
           {IF Kind = "mutual" THEN "Each party" ELSE "The receiving party"}
           shall keep the Confidential Information secret for
           {IF Years THEN Years, " (" in words:Years ")" ELSE "______"}
-          {IF Years = 1 THEN "year" ELSE "years"} from
-          <span style=white-space:nowrap>{long:Effective date}</span>.
+          {IF Years = 1 THEN "year" ELSE "years"} from {IF Effective date THEN
+          "<span style=white-space:nowrap>" long:Effective date "</span>" ELSE
+          "______"}.
     block
       text: SIGNATURES
       paragraph
         text: >
-          {TABLE:100%,4}{ROW:}{CELL:0,0,0,0,45%}{B:}{First party}{:B}{CELL:0,0,0,0,10%}{CELL:0,0,0,0,45%}{B:}{Second party}{:B}
+          {TABLE:100%,4}{ROW:}{CELL:0,0,0,0,45%}{B:}{IF First party THEN First party ELSE "______"}{:B}{CELL:0,0,0,0,10%}{CELL:0,0,0,0,45%}{B:}{IF Second party THEN Second party ELSE "______"}{:B}
           {ROW:30}{CELL:0,0,1,0}{CELL:}{CELL:0,0,1,0}{:TABLE}
         align: left
 

@@ -15,7 +15,9 @@ defaults paragraph
 pages
   page
     block
-      text: SALES AGREEMENT No.{}{Agreement number}
+      text: >
+        SALES AGREEMENT No.{}{IF Agreement number THEN Agreement number ELSE
+        "______"}
       size: 13
       align: center
       space-before: 0
@@ -23,15 +25,20 @@ pages
         text: {Logo}
         align: center
       paragraph
-        text: {Place}{|}{|}{|}{|}{|}{|}{|}{|}{long:Agreement date}
+        text: >
+          {IF Place THEN Place ELSE "______"}{|}{|}{|}{|}{|}{|}{|}{|}{IF
+          Agreement date THEN long:Agreement date ELSE "______"}
         align: right
       paragraph
         text: >
           This Agreement is made on {IF Agreement date THEN "the "
           day th:Agreement date " day of " month in words:Agreement date ", "
           year:Agreement date ELSE "______"} between
-          {Seller}, represented by {Seller representative} (the "Seller"), and
-          {Buyer}, {buyer address} (the "Buyer").
+          {IF Seller THEN Seller ELSE "______"}{IF Seller representative THEN
+          ", represented by " Seller representative ELSE IF NOT Seller THEN
+          ", represented by ______"} (the "Seller"), and
+          {IF Buyer THEN Buyer ELSE "______"}, {IF buyer address THEN
+          buyer address ELSE "______"} (the "Buyer").
         first-indent: 10
     block
       numbering: 1. restart
@@ -40,7 +47,7 @@ pages
         numbering: 1.1.
         text: >
           The Seller shall sell and the Buyer shall buy the following goods
-          (the "Goods"): {goods}.
+          (the "Goods"): {IF goods THEN goods ELSE "______"}.
       paragraph
         numbering: 1.1.
         text: >
@@ -52,8 +59,8 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          The total price is {currency:Total} ({currency in words:Total}),
-          payable in {IF Currency = "Euro" THEN "euros" ELSE IF Currency =
+          The total price is {IF Quantity AND Price THEN currency:Total " ("
+          currency in words:Total ")" ELSE "______"}, payable in {IF Currency = "Euro" THEN "euros" ELSE IF Currency =
           "United Kingdom Pounds" THEN "pounds sterling" ELSE "US dollars"}.
     block
       numbering: 1.
@@ -62,11 +69,11 @@ pages
         numbering: 1.1.
         text: >
           {IF Delivery = "Seller delivers" THEN "The Seller shall deliver the
-          Goods at its own cost to " delivery address ELSE "The Buyer shall
-          collect the Goods from the Seller's warehouse"} no later than
-          {Delivery by = Agreement date + 30}{IF Agreement date THEN
-          "<span style=white-space:nowrap>" long:Delivery by "</span>" ELSE
-          "______"}.
+          Goods at its own cost to {IF delivery address THEN delivery address
+          ELSE "______"}" ELSE "The Buyer shall collect the Goods from the
+          Seller's warehouse"} no later than {Delivery by = Agreement date +
+          30}{IF Delivery by THEN "<span style=white-space:nowrap>"
+          long:Delivery by "</span>" ELSE "______"}.
       paragraph
         numbering: 1.1.
         text: >
@@ -112,7 +119,9 @@ pages
       text: GOVERNING LAW
       paragraph
         numbering: 1.1.
-        text: This Agreement is governed by the laws of {governing law}.
+        text: >
+          This Agreement is governed by the laws of {IF governing law THEN
+          governing law ELSE "______"}.
       paragraph
         numbering: 1.1.
         text: >
@@ -124,9 +133,9 @@ pages
       paragraph
         text: >
           {TABLE:100%,4}{ROW:}{CELL:0,0,0,0,45%,,,BOLD}Seller{CELL:0,0,0,0,10%}{CELL:0,0,0,0,45%,,,BOLD}Buyer
-          {ROW:}{CELL:}{Seller}{CELL:}{CELL:}{Buyer}
+          {ROW:}{CELL:}{IF Seller THEN Seller ELSE "______"}{CELL:}{CELL:}{IF Buyer THEN Buyer ELSE "______"}
           {ROW:30}{CELL:0,0,1,0}{CELL:}{CELL:0,0,1,0}
-          {ROW:}{CELL:}{Seller representative}{CELL:}{CELL:}{Buyer signatory}{:TABLE}
+          {ROW:}{CELL:}{IF Seller representative THEN Seller representative ELSE IF Seller THEN Seller ELSE "______"}{CELL:}{CELL:}{IF Buyer signatory THEN Buyer signatory ELSE IF Buyer THEN Buyer ELSE "______"}{:TABLE}
         align: left
 
 parameters

@@ -19,11 +19,14 @@ pages
       align: center
       space-before: 0
       paragraph
-        text: {Place}, {long:Start date}
+        text: >
+          {IF Place THEN Place ELSE "______"}, {IF Start date THEN
+          long:Start date ELSE "______"}
         align: right
       paragraph
         text: >
-          {Provider} (the "Provider") and {Client} (the "Client") agree as
+          {IF Provider THEN Provider ELSE "______"} (the "Provider") and
+          {IF Client THEN Client ELSE "______"} (the "Client") agree as
           follows.
         first-indent: 10
     block
@@ -31,16 +34,18 @@ pages
       text: SERVICES
       paragraph
         numbering: 1.
-        text: "The Provider shall perform the following services: {services}."
+        text: >
+          The Provider shall perform the following services: {IF services THEN
+          services ELSE "______"}.
       paragraph
         numbering: 1.
         text: >
-          The services start on
-          <span style=white-space:nowrap>{long:Start date}</span> and are
-          completed within {IF Duration days THEN
+          The services start on {IF Start date THEN
+          "<span style=white-space:nowrap>" long:Start date "</span>" ELSE
+          "______"} and are completed within {IF Duration days THEN
           Duration days, " (" in words:Duration days ")" ELSE "______"}
           {IF Duration days = 1 THEN "day" ELSE "days"}{End date = Start date
-          + Duration days}{IF Duration days THEN ", that is by
+          + Duration days}{IF Duration days AND End date THEN ", that is by
           <span style=white-space:nowrap>" long:End date "</span>"}.
     block
       numbering: I.
@@ -79,7 +84,7 @@ pages
       paragraph
         text: >
           {TABLE:100%,4}{ROW:}{CELL:0,0,0,0,45%,,,BOLD}Provider{CELL:0,0,0,0,10%}{CELL:0,0,0,0,45%,,,BOLD}Client
-          {ROW:}{CELL:}{Provider}{CELL:}{CELL:}{Client}
+          {ROW:}{CELL:}{IF Provider THEN Provider ELSE "______"}{CELL:}{CELL:}{IF Client THEN Client ELSE "______"}
           {ROW:30}{CELL:0,0,1,0}{CELL:}{CELL:0,0,1,0}{:TABLE}
         align: left
 

@@ -10,18 +10,20 @@ defaults paragraph
 pages
   page
     block
-      text: INVOICE No.{}{Number}
+      text: INVOICE No.{}{IF Number THEN Number ELSE "______"}
       size: 16
       bold: yes
       align: right
       space-before: 0
       paragraph
-        text: Date{}{long:Invoice date}{/}Due{}{long:Due date}
+        text: >
+          Date{}{IF Invoice date THEN long:Invoice date ELSE "______"}{/}Due{}{IF
+          Due date THEN long:Due date ELSE "______"}
         align: right
       paragraph
         text: >
           {TABLE:100%,2}{ROW:}{CELL:0,0,0,0,50%,,,BOLD}From{CELL:0,0,0,0,50%,,,BOLD}Bill to
-          {ROW:}{CELL:}{Supplier}{/}{supplier address}{CELL:}{Customer}{/}{customer address}{:TABLE}
+          {ROW:}{CELL:}{IF Supplier THEN Supplier ELSE "______"}{/}{IF supplier address THEN supplier address ELSE "______"}{CELL:}{IF Customer THEN Customer ELSE "______"}{/}{IF customer address THEN customer address ELSE "______"}{:TABLE}
         space-before: 8
     block
       space-before: 8
@@ -29,19 +31,22 @@ pages
         text: >
           {Work = Hours * Rate}{Total = Work + Travel}{TABLE:100%,3}
           {ROW:}{#808080#E0E0F0 CELL:0,0,1,0,60%,,,BOLD}Description{#808080#E0E0F0 CELL:0,0,1,0,10%,,,BOLD RIGHT}Hours{#808080#E0E0F0 CELL:0,0,1,0,15%,,,BOLD RIGHT}Rate{#808080#E0E0F0 CELL:0,0,1,0,15%,,,BOLD RIGHT}Amount
-          {ROW:}{CELL:}{service}{CELL:0,0,0,0,,,,RIGHT}{Hours}{CELL:0,0,0,0,,,,RIGHT}{currency:Rate}{CELL:0,0,0,0,,,,RIGHT}{currency:Work}
+          {ROW:}{CELL:}{IF service THEN service ELSE "______"}{CELL:0,0,0,0,,,,RIGHT}{IF Hours THEN Hours ELSE "______"}{CELL:0,0,0,0,,,,RIGHT}{IF Rate THEN currency:Rate ELSE "______"}{CELL:0,0,0,0,,,,RIGHT}{IF Hours AND Rate THEN currency:Work ELSE "______"}
           {IF Travel THEN "{ROW:}{CELL:}travel expenses{CELL:}{CELL:}{CELL:0,0,0,0,,,,RIGHT}" currency:Travel}
-          {ROW:}{CELL:0,0,0,0,,3,,BOLD RIGHT}Total due{CELL:0,0,0,0,,,,BOLD RIGHT}{currency:Total}{:TABLE}
+          {ROW:}{CELL:0,0,0,0,,3,,BOLD RIGHT}Total due{CELL:0,0,0,0,,,,BOLD RIGHT}{IF Hours AND Rate THEN currency:Total ELSE "______"}{:TABLE}
       paragraph
-        text: Amount in words: {currency in words:Total}.
+        text: >
+          Amount in words: {IF Hours AND Rate THEN currency in words:Total ELSE
+          "______"}.
         space-before: 6
       paragraph
         text: >
-          Please pay to account {Account} within {Days = Due date - Invoice
-          date}{IF Invoice date AND Due date THEN Days ELSE "______"}
-          {IF Days = 1 THEN "day" ELSE "days"}, by {IF Due date THEN
-          "<span style=white-space:nowrap>" long:Due date "</span>"
-          ELSE "______"}.
+          Please pay to account {IF Account THEN Account ELSE "______"}{Days =
+          Due date - Invoice date}{IF Invoice date AND Due date AND Days > 0
+          THEN " within " Days " {IF Days = 1 THEN "day" ELSE "days"}," ELSE IF
+          NOT (Invoice date AND Due date) THEN " within ______ days,"} by
+          {IF Due date THEN "<span style=white-space:nowrap>" long:Due date
+          "</span>" ELSE "______"}.
         align: justify
 
 parameters

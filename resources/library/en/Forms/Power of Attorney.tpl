@@ -1,6 +1,6 @@
 # Power of attorney for one person acting for a company; the powers are
 # check boxes, each printed as a numbered line only when ticked, and with none
-# ticked the sentence ends without a list.
+# ticked a blank line is left to write them in by hand.
 title: Power of Attorney
 footer: Power of Attorney
 page-numbers: no
@@ -15,19 +15,23 @@ defaults paragraph
 pages
   page
     block
-      text: POWER OF ATTORNEY No.{}{Number}
+      text: POWER OF ATTORNEY No.{}{IF Number THEN Number ELSE "______"}
       size: 13
       align: center
       space-before: 0
       paragraph
-        text: {City}, {long:Issue date}
+        text: >
+          {IF City THEN City ELSE "______"}, {IF Issue date THEN
+          long:Issue date ELSE "______"}
         align: center
         italic: yes
       paragraph
         text: >
-          {Company}, represented by {Director}, hereby authorizes
-          {Attorney}, holder of passport {passport}, to act for the
-          company{IF Powers THEN " in the following matters:" ELSE "."}
+          {IF Company THEN Company ELSE "______"}, represented by
+          {IF Director THEN Director ELSE "______"}, hereby authorizes
+          {IF Attorney THEN Attorney ELSE "______"}, holder of passport
+          {IF passport THEN passport ELSE "______"}, to act for the company in
+          the following matters:
         first-indent: 10
     block
       paragraph
@@ -40,7 +44,10 @@ pages
         numbering: 1)
         text: {IF powers < "represent" THEN "to represent the company before public authorities;"}
       paragraph
-        text: {IF Powers THEN "and to do whatever else these matters require."}
+        numbering: 1)
+        text: {IF NOT Powers THEN "________________________________________________;"}
+      paragraph
+        text: and to do whatever else these matters require.
         first-indent: 10
     block
       paragraph
@@ -48,14 +55,14 @@ pages
           This power of attorney is valid until {IF Valid until THEN
           "<span style=white-space:nowrap>" long:Valid until "</span>"
           ELSE "______"}{Days valid = Valid until - Issue date}{IF Valid until
-          AND Issue date THEN " (" Days valid " {IF Days valid = 1 THEN "day"
-          ELSE "days"} from issue)"}{IF Substitution = "allowed"
+          AND Issue date AND Days valid > 0 THEN " (" Days valid " {IF
+          Days valid = 1 THEN "day" ELSE "days"} from issue)"}{IF Substitution = "allowed"
           THEN " and may be passed on to another person" ELSE " and may not be
           passed on"}.
       paragraph
         text: Specimen signature of the attorney{}{}{}{}{}{}______________________
       paragraph
-        text: {Director}{}{}{}{}{}{}______________________
+        text: {IF Director THEN Director ELSE "______"}{}{}{}{}{}{}______________________
         bold: yes
 
 parameters

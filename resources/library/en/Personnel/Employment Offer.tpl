@@ -13,12 +13,12 @@ defaults paragraph
 pages
   page
     block
-      text: {Company}
+      text: {IF Company THEN Company ELSE "______"}
       size: 14
       align: center
       space-before: 0
       paragraph
-        text: {company address}
+        text: {IF company address THEN company address ELSE "______"}
         align: center
         size: 9
       paragraph
@@ -27,13 +27,15 @@ pages
     block
       text: Offer of Employment
       paragraph
-        text: Dear {Candidate},
+        text: Dear {IF Candidate THEN Candidate ELSE "______"},
         align: left
       paragraph
         text: >
-          We are pleased to offer you the position of {position} in our
-          {department} department, starting on
-          <span style=white-space:nowrap>{long:Start date}</span>.
+          We are pleased to offer you the position of {IF position THEN
+          position ELSE "______"} in our {IF department THEN department ELSE
+          "______"} department, starting on {IF Start date THEN
+          "<span style=white-space:nowrap>" long:Start date "</span>" ELSE
+          "______"}.
       paragraph
         numbering: -
         text: >
@@ -57,13 +59,13 @@ pages
       paragraph
         text: >
           Please confirm your acceptance by signing and returning a copy of
-          this letter by
-          <span style=white-space:nowrap>{long:Reply by}</span>.
+          this letter by {IF Reply by THEN "<span style=white-space:nowrap>"
+          long:Reply by "</span>" ELSE "______"}.
       paragraph
         text: Sincerely,
         align: left
       paragraph
-        text: {Signatory}
+        text: {IF Signatory THEN Signatory ELSE "______"}
         align: left
         bold: yes
 

@@ -236,3 +236,35 @@ TEST(HandlerProbes, RealPluralsFollowWhatTheirSingularHandlerKnows) {
                                 in_y ? long_y_rules() : long_i_rules());
     decl_test::expect_decl(L"комиссары", 4, L"комиссаров", 4, 1);
 }
+
+// Persons and things of one ending, the plurals whose handler asks their
+// singular: a person's accusative is its genitive, a thing's its nominative,
+// whatever the probe lists hold.
+TEST(HandlerProbes, PersonsAndThingsOfOneEndingTakeTheirOwnAccusative) {
+    constexpr std::uint32_t person = 1, thing = untouched;
+    // clang-format off
+    const struct { const wchar_t* plural; const wchar_t* accusative; const wchar_t* genitive; std::uint32_t animate; } words[] = {
+        {L"педагоги", L"педагогов", L"педагогов", person}, {L"пироги", L"пироги", L"пирогов", thing},
+        {L"монахи", L"монахов", L"монахов", person},       {L"взмахи", L"взмахи", L"взмахов", thing},
+        {L"врачи", L"врачей", L"врачей", person},          {L"кирпичи", L"кирпичи", L"кирпичей", thing},
+        {L"латыши", L"латышей", L"латышей", person},       {L"карандаши", L"карандаши", L"карандашей", thing},
+        {L"бегемоты", L"бегемотов", L"бегемотов", person}, {L"пакеты", L"пакеты", L"пакетов", thing},
+        {L"иноземцы", L"иноземцев", L"иноземцев", person}, {L"ранцы", L"ранцы", L"ранцев", thing},
+        {L"жильцы", L"жильцов", L"жильцов", person},       {L"пальцы", L"пальцы", L"пальцев", thing},
+        {L"борцы", L"борцов", L"борцов", person},          {L"дворцы", L"дворцы", L"дворцов", thing},
+        {L"офицеры", L"офицеров", L"офицеров", person},    {L"заборы", L"заборы", L"заборов", thing},
+        {L"шпионы", L"шпионов", L"шпионов", person},       {L"вагоны", L"вагоны", L"вагонов", thing},
+        {L"генералы", L"генералов", L"генералов", person}, {L"столы", L"столы", L"столов", thing},
+        {L"матросы", L"матросов", L"матросов", person},    {L"компасы", L"компасы", L"компасов", thing},
+        {L"фотографы", L"фотографов", L"фотографов", person}, {L"эпиграфы", L"эпиграфы", L"эпиграфов", thing},
+        {L"холопы", L"холопов", L"холопов", person},       {L"снопы", L"снопы", L"снопов", thing},
+        {L"агрономы", L"агрономов", L"агрономов", person}, {L"дипломы", L"дипломы", L"дипломов", thing},
+        {L"гепарды", L"гепардов", L"гепардов", person},    {L"комоды", L"комоды", L"комодов", thing},
+        {L"французы", L"французов", L"французов", person}, {L"арбузы", L"арбузы", L"арбузов", thing},
+    };
+    // clang-format on
+    for (const auto& w : words) {
+        decl_test::expect_decl(w.plural, 4, w.accusative, 4, w.animate);
+        decl_test::expect_decl(w.plural, 2, w.genitive, 4, w.animate);
+    }
+}

@@ -55,18 +55,22 @@ TEST(ValueListFile, RoundTripsTextsAndLongFormBytes) {
     EXPECT_EQ(ui::encode_value_list({L"\U0001F600"}).substr(10, 4), bytes({2, 0, 0, 0}));
 }
 
-TEST(ValueListFile, ReadsTheShortLengthFormsAndEntriesWithoutTheMark) {
+TEST(ValueListFile, ReadsTheShortLengthFormsAndSkipsEntriesWithoutTheMark) {
     const std::string file =
         bytes({4,    0,    0,    0,    0xFF, 0xFE, 0xFF, 2, 'h', 0, 'i', 0,  // one-byte length
                0xFF, 0xFE, 0xFF, 0xFF, 1,    0,    'x',  0,                  // 16-bit length
-               0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0,    0, 0,   0,          // long form
-               0x41, 0x00});                                                 // no mark: empty
-    const ui::value_list_read read = ui::decode_value_list(file);
-    EXPECT_EQ(read.entries, (Entries{L"hi", L"x", L"", L""}));
-    // The writer marks every entry: one without the mark is not ours.
-    EXPECT_FALSE(read.whole);
+               0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0,    0, 0,   0,          // long form, empty
+               0x41, 0x00});                                                 // no mark
     EXPECT_EQ(whole(patched(file.substr(0, file.size() - 2), 0, "\x03")),
               (Entries{L"hi", L"x", L""}));
+    // The writer marks every entry: one without the mark is not ours. It is
+    // no text, and a list not read whole shows no empty one either.
+    const ui::value_list_read read = ui::decode_value_list(file);
+    EXPECT_EQ(read.entries, (Entries{L"hi", L"x"}));
+    EXPECT_FALSE(read.whole);
+    // A marked entry after the damage is still found.
+    const std::string after = patched(file, 0, "\x05") + ui::encode_value_list({L"z"}).substr(4);
+    EXPECT_EQ(ui::decode_value_list(after).entries, (Entries{L"hi", L"x", L"z"}));
 }
 
 TEST(ValueListFile, DamagedFilesKeepTheirCompleteEntriesAndReadAsNotWhole) {
@@ -85,7 +89,12 @@ TEST(ValueListFile, DamagedFilesKeepTheirCompleteEntriesAndReadAsNotWhole) {
          patched(two, 4 + 20 + 6, bytes({0xFF, 0xFF, 0xFF, 0xFF})),
          {L"first"}},
         {"bytes after the counted entries", patched(two, 0, "\x01"), {L"first"}},
-        {"a UTF-8 text list", "Acme Corp\nGlobex Inc\nInitech\n", Entries(12)},
+        {"a UTF-8 text list",
+         "Boston\nChicago\n\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0\n",
+         {}},
+        {"a length emptied, its text left as unmarked units",
+         patched(patched(two, 0, "\x09"), 4 + 6, bytes({0, 0, 0, 0})),
+         {L"second"}},
     };
     for (const auto& c : cases) {
         const ui::value_list_read read = ui::decode_value_list(c.file);
@@ -94,16 +103,19 @@ TEST(ValueListFile, DamagedFilesKeepTheirCompleteEntriesAndReadAsNotWhole) {
     }
 }
 
-TEST(ValueListFile, GarbageCostsNoMoreThanTheBoundOfEntries) {
-    // Every two bytes of garbage read as an empty entry, up to the bound.
+TEST(ValueListFile, GarbageGivesNoEntriesAndAFileBeyondTheBoundKeepsTheBound) {
     std::string garbage(std::size_t(1) << 20, 'g');
     garbage.replace(0, 4, bytes({0xFF, 0xFF, 0xFF, 0xFF}));
     const ui::value_list_read read = ui::decode_value_list(garbage);
-    EXPECT_EQ(read.entries.size(), ui::value_list_max_entries);
+    EXPECT_TRUE(read.entries.empty());
     EXPECT_FALSE(read.whole);
-    // A list of exactly the bound is whole.
-    const Entries most(ui::value_list_max_entries, L"a");
+    // A list of exactly the bound is whole; one more entry is cut there.
+    Entries most(ui::value_list_max_entries, L"a");
     EXPECT_EQ(whole(ui::encode_value_list(most)).size(), most.size());
+    most.push_back(L"b");
+    const ui::value_list_read cut = ui::decode_value_list(ui::encode_value_list(most));
+    EXPECT_EQ(cut.entries.size(), ui::value_list_max_entries);
+    EXPECT_FALSE(cut.whole);
 }
 
 TEST(ValueListOrder, ComparesUtf16CodeUnitsWithoutCaseOrLocale) {
@@ -190,6 +202,30 @@ TEST_F(ValueListChoice, DeletingWritesTheListAndNeverHandsBackADeletedText) {
     EXPECT_EQ(twice.accept(), L"a");
 }
 
+TEST_F(ValueListChoice, EachChangeIsMadeToTheFileAsItIsSoTwoDialogsKeepEachOthersChanges) {
+    ui::write_value_list(path(), {L"Ann", L"Bob"});
+    ui::value_list_choice first = opened(L"Carol");
+    ui::value_list_choice second = opened(L"Dave");
+    EXPECT_EQ(stored(), (Entries{L"Ann", L"Bob", L"Carol", L"Dave"}));
+
+    // The first dialog never saw "Dave": its deletion keeps it.
+    first.remove(0);
+    EXPECT_EQ(first.entries(), (Entries{L"Bob", L"Carol"}));
+    EXPECT_EQ(stored(), (Entries{L"Bob", L"Carol", L"Dave"}));
+    second.remove(1);
+    EXPECT_EQ(stored(), (Entries{L"Carol", L"Dave"}));
+    // "Bob", gone already, is not deleted twice, and nothing fails.
+    first.remove(0);
+    EXPECT_EQ(stored(), (Entries{L"Carol", L"Dave"}));
+    EXPECT_FALSE(first.write_failure());
+
+    // Of two equal entries a deletion takes one.
+    ui::write_value_list(path(), {L"Eve", L"Eve"});
+    ui::value_list_choice twice = opened(L"");
+    twice.remove(0);
+    EXPECT_EQ(stored(), (Entries{L"Eve"}));
+}
+
 TEST_F(ValueListChoice, AFileNotReadWholeIsKeptAsUnreadableBeforeTheListIsWritten) {
     const std::string good = ui::encode_value_list({L"Ann", L"Bob"});
     // Twelve megabytes of garbage: three times the bound of bytes read.
@@ -199,8 +235,10 @@ TEST_F(ValueListChoice, AFileNotReadWholeIsKeptAsUnreadableBeforeTheListIsWritte
         std::string file;
         Entries shown;
     } cases[] = {
-        {"garbage", garbage, Entries(ui::value_list_max_entries)},
-        {"a UTF-8 text list", "Acme Corp\nGlobex Inc\nInitech\n", Entries(12)},
+        {"garbage", garbage, {}},
+        {"a UTF-8 text list",
+         "Boston\nChicago\n\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0\n",
+         {}},
         {"a truncated file", good.substr(0, good.size() - 3), {L"Ann"}},
     };
     for (const auto& c : cases) {
@@ -246,6 +284,8 @@ TEST_F(ValueListChoice, AFileThatCannotBeKeptIsNotWritten) {
     ui::value_list_choice choice = opened(L"typed");
     EXPECT_EQ(choice.entries(), (Entries{L"typed"}));
     EXPECT_EQ(choice.kept_as(), L"");
+    EXPECT_TRUE(choice.no_name_to_keep());
+    EXPECT_TRUE(choice.write_failure());
     EXPECT_EQ(fixture::read_bytes(folder.file("Client.list")), "bad");
 }
 
@@ -264,6 +304,9 @@ TEST_F(ValueListChoice, AFailedWriteLeavesWhatWasThereAndTheListWorks) {
     std::filesystem::create_directories(folder.file("Client.list") / "inside");
     ui::value_list_choice choice = opened(L"x");
     EXPECT_EQ(choice.entries(), (Entries{L"x"}));
+    // Said as what it is, not as a file that could not be kept aside.
+    EXPECT_EQ(choice.write_failure(), std::errc::is_a_directory);
+    EXPECT_FALSE(choice.no_name_to_keep());
     EXPECT_TRUE(std::filesystem::is_directory(folder.file("Client.list") / "inside"));
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),

@@ -3,9 +3,11 @@
 // sets the width.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <optional>
 
 #include "editing/panel/picking_fixture.h"
+#include "platform/qt/native_widget.h"
 #include "platform/slider.h"
 #include "support/temp_folder.h"
 
@@ -98,6 +100,31 @@ TEST_F(ImageField, AFileThatIsNoPictureIsRefusedAsAnOverLargeOneIs) {
         }
     }
     EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(ImageField, ARefusalReadsWholeAtTheNarrowestPaneInEitherLanguage) {
+    window->activate();
+    platform::widget_of(*window->elements().window)->resize(1600, 1000);
+    window->elements().data_pane_slider->set_value(300);
+    // Whole in the box, or whole as its tooltip.
+    const auto reads_whole = [this] {
+        settle();
+        const auto* edit = static_cast<const QLineEdit*>(platform::widget_of(*path_box()));
+        const QString hint = edit->placeholderText();
+        const QMargins around = edit->textMargins();
+        const int room = edit->contentsRect().width() - around.left() - around.right() - 4;
+        return edit->fontMetrics().horizontalAdvance(hint) <= room || edit->toolTip() == hint;
+    };
+    for (int language : {0, 1}) {
+        core::current_language = language;
+        choose(file_of(358400));
+        EXPECT_TRUE(reads_whole()) << "too large, language " << language;
+        choose(file_of("Acme Corp\n", 40, "text.png"));
+        EXPECT_TRUE(reads_whole()) << "no picture, language " << language;
+    }
+    // A picture taken: no refusal is left in the tooltip.
+    choose(file_of(100));
+    EXPECT_EQ(path_box()->tool_tip(), L"");
 }
 
 TEST_F(ImageField, TheSliderSetsTheWidthAndItsLabel) {

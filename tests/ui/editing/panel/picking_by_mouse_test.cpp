@@ -7,8 +7,10 @@
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <vector>
 
 #include "editing/panel/picking_fixture.h"
 #include "platform/menu_flyout.h"
@@ -43,10 +45,7 @@ TEST_F(PickingByMouse, ADoubleClickOnADayCellTakesThatDay) {
 
 TEST_F(PickingByMouse, OnATextThatIsNoDateNoDayShowsSelectedUntilTheUserPicksOne) {
     make_section(1, L"when it suits");
-    const auto selection_drawn = [] {
-        const QPalette palette = widget_of(*calendar())->palette();
-        return palette.color(QPalette::Highlight) != palette.color(QPalette::Base);
-    };
+    const auto selection_drawn = [] { return selected_day_stands_out(); };
     pick(1);
     EXPECT_FALSE(selection_drawn());  // OK would take nothing: see ValuePicking
     cancel();
@@ -72,7 +71,7 @@ TEST_F(PickingByMouse, TheCalculatorShowsALongRunOfDigitsWholeAndCountsThem) {
     pick(1);
     press(L"4444444444444444444444444444444444444444");  // forty more
     QTest::qWait(20);
-    auto* label = static_cast<QLabel*>(widget_of(*child<TextBlock>(display(), 0)));
+    auto* label = static_cast<QLabel*>(widget_of(*display_block()));
     auto* counter = static_cast<QLabel*>(widget_of(*child<TextBlock>(display(), 1)));
     EXPECT_EQ(digit_counter(), L"70");
     // The display breaks inside the run: several lines, none cut, and no
@@ -85,6 +84,56 @@ TEST_F(PickingByMouse, TheCalculatorShowsALongRunOfDigitsWholeAndCountsThem) {
     // The counter has the room of four digits.
     EXPECT_GE(counter->contentsRect().width(),
               counter->fontMetrics().horizontalAdvance(QStringLiteral("8888")));
+}
+
+TEST_F(PickingByMouse, TheKeypadKeepsItsSizeAndTheDisplayShowsTheEndOfALongExpression) {
+    window->activate();
+    const auto laid_out_well = [](const char* what) {
+        settle();
+        auto* label = static_cast<QLabel*>(widget_of(*display_block()));
+        QWidget* dialog_widget = label->window();
+        const auto place = [&](const QWidget* w) {
+            return QRect(w->mapTo(dialog_widget, QPoint(0, 0)), w->size());
+        };
+        // Every key whole, at its size, apart from the others and from the
+        // dialog's own buttons.
+        std::vector<QRect> taken;
+        for (const char* name : {"primary", "close"})
+            taken.push_back(place(dialog_widget->findChild<QPushButton*>(QLatin1String(name))));
+        for (std::int32_t code = 0; code <= 22; ++code) {
+            const QRect at = place(widget_of(*key(code)));
+            EXPECT_TRUE(dialog_widget->rect().contains(at)) << what << ", key " << code;
+            EXPECT_EQ(at.height(), code == 22 ? 102 : 50) << what << ", key " << code;
+            for (const QRect& other : taken)
+                EXPECT_FALSE(at.intersects(other)) << what << ", key " << code;
+            taken.push_back(at);
+        }
+        // At most four lines show, and the last of them is the expression's end.
+        const QWidget* port = label->parentWidget();
+        const int line = label->fontMetrics().height();
+        EXPECT_LE(port->height(), 4 * line + line / 2) << what;
+        const QPoint end = label->mapTo(port, QPoint(label->width() / 2, label->height() - 2));
+        EXPECT_TRUE(port->rect().contains(end)) << what;
+    };
+    make_section(3, L"");
+    pick(1);
+    press(L"1");
+    for (int i = 0; i < 150; ++i) press(L"0");
+    laid_out_well("151 digits typed");
+    cancel();
+
+    inside<TextBox>(1, 0)->set_text(L"1" + std::wstring(1199, L'9'));
+    pick(1);
+    laid_out_well("opened on 1,200 digits");
+    press(L"+3");
+    EXPECT_EQ(digit_counter(), L"1201");
+    laid_out_well("\"+3\" typed");
+    // A double click on the scrolled expression still hands it back.
+    QWidget* label = widget_of(*display_block());
+    QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(label->width() / 2, label->height() - 20));
+    settle();
+    EXPECT_FALSE(dialog());
+    EXPECT_EQ(stored(), L"1" + std::wstring(1199, L'9') + L"+3");
 }
 
 TEST_F(PickingByMouse, ARightClickDeletesTheEntryUnderThePointerNotTheSelectedOne) {

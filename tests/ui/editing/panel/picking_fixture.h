@@ -2,7 +2,12 @@
 // reach the controls of the dialog that shows, by their positions.
 #pragma once
 
+#include <QCalendarWidget>
 #include <QCoreApplication>
+#include <QImage>
+#include <QTableView>
+#include <cstdlib>
+#include <utility>
 #include <variant>
 
 #include "editing/panel/panel_fixture.h"
@@ -11,6 +16,7 @@
 #include "platform/grid.h"
 #include "platform/list_box.h"
 #include "platform/menu_flyout.h"
+#include "platform/qt/native_widget.h"
 #include "platform/testing.h"
 
 namespace panel_test {
@@ -68,11 +74,52 @@ protected:
     static std::shared_ptr<platform::CalendarView> calendar() {
         return child<platform::CalendarView>(dialog()->content, 0);
     }
+    // Whether the calendar draws its selected day unlike a day of the same
+    // month beside it, as the user sees them: the cells' background and the
+    // colour of their figures, give or take the smoothing of a thin figure.
+    static bool selected_day_stands_out() {
+        auto* widget = static_cast<QCalendarWidget*>(platform::widget_of(*calendar()));
+        auto* table = widget->findChild<QTableView*>();
+        const QModelIndexList selected = table->selectionModel()->selectedIndexes();
+        if (selected.size() != 1) return false;
+        const QModelIndex day = selected.front();
+        // The same weekday a week on, or back, so weekend colours match.
+        const QDate other = widget->selectedDate().addDays(7);
+        const int step = other.month() == widget->monthShown() ? 1 : -1;
+        const QModelIndex neighbour = day.siblingAtRow(day.row() + step);
+        const QImage drawn = table->viewport()->grab().toImage();
+        const auto away = [](const QColor& a, const QColor& b) {
+            return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue());
+        };
+        // A cell's background, and the colour farthest from it: its figures'.
+        const auto colours = [&](const QModelIndex& cell) {
+            const QRect area =
+                table->visualRect(cell).adjusted(3, 3, -3, -3).intersected(drawn.rect());
+            const QColor background = drawn.pixelColor(area.topLeft());
+            QColor ink = background;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const QColor c = drawn.pixelColor(x, y);
+                    if (away(c, background) > away(ink, background)) ink = c;
+                }
+            }
+            return std::pair{background, ink};
+        };
+        const auto [day_background, day_ink] = colours(day);
+        const auto [other_background, other_ink] = colours(neighbour);
+        return away(day_background, other_background) > 120 || away(day_ink, other_ink) > 120;
+    }
     // The calculator: the display frame, and the key that carries `code`.
     static std::shared_ptr<platform::Grid> display() {
         return child<platform::Grid>(dialog()->content, 0);
     }
-    static std::wstring display_text() { return child<platform::TextBlock>(display(), 0)->text(); }
+    // The expression, inside the display's scroll viewer.
+    static std::shared_ptr<platform::TextBlock> display_block() {
+        auto scroller = child<platform::ScrollViewer>(display(), 0);
+        return std::dynamic_pointer_cast<platform::TextBlock>(scroller->content());
+    }
+    static std::wstring display_text() { return display_block()->text(); }
     static std::wstring digit_counter() { return child<platform::TextBlock>(display(), 1)->text(); }
     static std::shared_ptr<platform::Button> key(std::int32_t code) {
         auto keypad = child<platform::Panel>(dialog()->content, 1);

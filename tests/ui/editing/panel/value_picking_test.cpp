@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/file_paths.h"
 #include "core/interface_texts.h"
 #include "editing/panel/picking_fixture.h"
 #include "engine/document/environment.h"
 #include "engine/fields/date_value.h"
+#include "support/temp_folder.h"
 #include "ui/editing/date_choice.h"
 #include "ui/editing/value_list.h"
 
@@ -36,6 +38,11 @@ protected:
     }
     Texts in_file(const std::wstring& name) {
         return ui::read_value_list(list_file(name).wstring()).entries;
+    }
+    // The line under the list.
+    static std::wstring note() {
+        const auto line = child<TextBlock>(dialog()->content, 1);
+        return line ? line->text() : L"(none)";
     }
 };
 
@@ -150,19 +157,67 @@ TEST_F(ValuePicking, AListRemembersEveryTextItWasOpenedWithSortedPerListName) {
 TEST_F(ValuePicking, AListNotReadWholeIsKeptAsideAndTheDialogSaysSo) {
     make_section(2, L"Bob", L"Client");
     std::filesystem::create_directories(data_file(L"lists"));
-    std::ofstream(list_file(L"Client"), std::ios::binary) << "Acme Corp\nGlobex Inc\n";
+    std::ofstream(list_file(L"Client"), std::ios::binary) << "Boston\nChicago\nМосква\n";
     pick(1);
-    auto note = child<TextBlock>(dialog()->content, 1);
-    ASSERT_TRUE(note);
-    EXPECT_EQ(note->text(),
+    // A plain text file holds no entry: no empty row shows, none is stored.
+    EXPECT_EQ(listed(), (Texts{L"Bob"}));
+    EXPECT_EQ(note(),
               L"This list could not be read whole; the old file was kept as "
               L"Client.list.unreadable.");
     cancel();
+    EXPECT_EQ(in_file(L"Client"), (Texts{L"Bob"}));
     EXPECT_TRUE(std::filesystem::exists(data_file(L"lists/Client.list.unreadable")));
     // The list written then reads whole: nothing more is kept, nothing said.
     pick(1);
     EXPECT_EQ(std::dynamic_pointer_cast<Panel>(dialog()->content)->children().size(), 1u);
     cancel();
+}
+
+TEST_F(ValuePicking, AListThatCannotBeWrittenSaysSoInTheDialog) {
+    make_section(2, L"Bob", L"Client");
+    const std::wstring path = core::text_of(list_file(L"Client"));
+    std::filesystem::create_directories(data_file(L"lists"));
+    const auto take_every_kept_name = [this] {
+        for (int n = 1; n <= ui::value_list_kept_names; ++n)
+            std::filesystem::create_symlink(
+                "nowhere", data_file(L"lists/" + ui::unreadable_list_name(L"Client.list", n)));
+    };
+    const std::wstring names_taken =
+        L"This list could not be read whole and was not changed: every name to keep the old file "
+        L"under, Client.list.unreadable to Client.list.100.unreadable, is taken.";
+
+    // A folder in the file's place.
+    std::filesystem::create_directories(list_file(L"Client") / "inside");
+    pick(1);
+    EXPECT_EQ(listed(), (Texts{L"Bob"}));
+    EXPECT_EQ(note(),
+              core::changes_not_saved(path, std::make_error_code(std::errc::is_a_directory)));
+    cancel();
+    std::filesystem::remove_all(list_file(L"Client"));
+
+    // A damaged file with every name to keep it under taken stays as it is.
+    std::ofstream(list_file(L"Client"), std::ios::binary) << "damaged";
+    take_every_kept_name();
+    pick(1);
+    EXPECT_EQ(note(), names_taken);
+    cancel();
+    EXPECT_EQ(fixture::read_bytes(list_file(L"Client")), "damaged");
+
+    // A deletion that cannot be written says so too: the file was damaged
+    // after the dialog opened on it.
+    std::filesystem::remove(list_file(L"Client"));
+    ui::write_value_list(path, {L"Ann"});
+    pick(1);
+    ASSERT_EQ(listed(), (Texts{L"Ann", L"Bob"}));
+    EXPECT_EQ(std::dynamic_pointer_cast<Panel>(dialog()->content)->children().size(), 1u);
+    const std::string cut = ui::encode_value_list({L"Ann", L"Bob"}) + "x";
+    fixture::write_bytes(list_file(L"Client"), cut);
+    list_box()->right_click(0);
+    std::dynamic_pointer_cast<MenuFlyoutItem>(MenuFlyout::open_menu()->items().at(0))->click();
+    settle();
+    EXPECT_EQ(note(), names_taken);
+    cancel();
+    EXPECT_EQ(fixture::read_bytes(list_file(L"Client")), cut);
 }
 
 TEST_F(ValuePicking, DeletingAnEntryRewritesTheListAndNeverHandsItBack) {

@@ -1,8 +1,6 @@
 #include "private_cups.h"
 
-#include <arpa/inet.h>
 #include <cups/cups.h>
-#include <netinet/in.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -25,22 +23,9 @@ const std::filesystem::path cupsd = "/usr/sbin/cupsd";
 const std::filesystem::path pdf_backend = "/usr/lib/cups/backend/cups-pdf";
 const std::filesystem::path pdf_driver = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
 const std::filesystem::path backend_settings_folder = "/etc/cups";
-
-// A port nobody listens on just now.
-int free_port() {
-    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
-    if (probe < 0) return 0;
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    int port = 0;
-    if (::bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-        ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-        port = ntohs(address.sin_port);
-    ::close(probe);
-    return port;
-}
+// How long cupsd or one of its tools may take: generous, it only bounds a
+// failure.
+constexpr int server_bound_ms = 60000;
 
 // Whether process `pid` is there and not a zombie waiting to be reaped.
 bool is_running(const std::string& pid) {
@@ -116,15 +101,9 @@ bool PrivateCups::start() {
             << "/pdf-spool\nLog " << at << "/log\n";
     fixture::write_bytes(backend_settings_, backend.str());
 
-    // A port taken by someone else between the probe and cupsd's start
-    // stops cupsd at once: another port is tried then.
-    bool launched = false;
-    for (int attempt = 0; attempt < 3 && !launched; ++attempt) launched = launch();
-    if (!launched) return false;
-    failure_.clear();
-    const std::string server = "127.0.0.1:" + std::to_string(port_);
+    if (!launch()) return false;
     // This thread's CUPS client, which the program prints with.
-    cupsSetServer(server.c_str());
+    cupsSetServer(server_.c_str());
     if (!run_tool("lpadmin",
                   {QStringLiteral("-p"), QString::fromStdString(queue_), QStringLiteral("-v"),
                    QString::fromStdString("cups-pdf:/" + queue_), QStringLiteral("-P"),
@@ -138,13 +117,11 @@ bool PrivateCups::start() {
 
 bool PrivateCups::launch() {
     const std::string at = folder_.path().string();
-    port_ = free_port();
-    if (port_ == 0) {
-        failure_ = "no free port";
-        return false;
-    }
+    // A socket in the test's own folder, where a port could be taken by
+    // another test's server between a probe and cupsd's start.
+    server_ = at + "/cups.sock";
     std::ostringstream server_settings;
-    server_settings << "Listen 127.0.0.1:" << port_ << "\n"
+    server_settings << "Listen " << server_ << "\n"
                     << "Browsing No\nWebInterface No\nDefaultAuthType None\nIdleExitTimeout 0\n"
                     << "LogLevel info\nMaxLogSize 0\n"
                     << "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
@@ -159,32 +136,29 @@ bool PrivateCups::launch() {
                  {QStringLiteral("-f"), QStringLiteral("-c"),
                   QString::fromStdString(at + "/root/cupsd.conf"), QStringLiteral("-s"),
                   QString::fromStdString(at + "/root/cups-files.conf")});
-    if (!cupsd_.waitForStarted(10000)) {
+    if (!cupsd_.waitForStarted(server_bound_ms)) {
         failure_ = "cupsd did not start";
         return false;
     }
-    bool answers = false;
-    for (int round = 0; round < 100 && !answers; ++round) {
+    // Until it answers or stops; a loaded machine can take its time.
+    const auto give_up =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(server_bound_ms);
+    while (std::chrono::steady_clock::now() < give_up) {
         if (cupsd_.waitForFinished(0)) {
-            failure_ = "cupsd stopped at once";
+            failure_ = "cupsd stopped";
             return false;
         }
-        http_t* http = httpConnect2("127.0.0.1", port_, nullptr, AF_INET,
-                                    HTTP_ENCRYPTION_IF_REQUESTED, 1, 1000, nullptr);
-        if (http) {
-            answers = true;
+        if (http_t* http = httpConnect2(server_.c_str(), 0, nullptr, AF_LOCAL,
+                                        HTTP_ENCRYPTION_IF_REQUESTED, 1, 1000, nullptr)) {
             httpClose(http);
-        } else {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            return true;
         }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
-    if (!answers) {
-        cupsd_.kill();
-        cupsd_.waitForFinished(5000);
-        failure_ = "cupsd does not answer on port " + std::to_string(port_);
-        return false;
-    }
-    return true;
+    cupsd_.kill();
+    cupsd_.waitForFinished(5000);
+    failure_ = "cupsd does not answer on " + server_;
+    return false;
 }
 
 bool PrivateCups::add_raw_queue(const std::string& name) {
@@ -225,11 +199,11 @@ bool PrivateCups::run_tool(const std::string& tool, const QStringList& arguments
     if (program.isEmpty()) return false;
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("127.0.0.1:%1").arg(port_));
+    environment.insert(QStringLiteral("CUPS_SERVER"), QString::fromStdString(server_));
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
-    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit &&
-           process.exitCode() == 0;
+    return process.waitForFinished(server_bound_ms) &&
+           process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 std::vector<int> PrivateCups::job_ids(const std::string& name) {
@@ -244,8 +218,7 @@ std::vector<int> PrivateCups::job_ids(const std::string& name) {
 
 int PrivateCups::job_attribute(int job, const char* name) {
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-    const std::string uri =
-        "ipp://127.0.0.1:" + std::to_string(port_) + "/jobs/" + std::to_string(job);
+    const std::string uri = "ipp://localhost/jobs/" + std::to_string(job);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.c_str());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
                  cupsUser());

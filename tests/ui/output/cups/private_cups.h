@@ -1,7 +1,7 @@
-// A CUPS server of the test's own: cupsd on a free port of 127.0.0.1, with
-// its configuration, spool, state and logs in a temporary folder, and one
-// PDF queue whose files land in that folder too. This process's CUPS client
-// talks to it until it is stopped; a system cupsd is left alone.
+// A CUPS server of the test's own: cupsd listening on a socket in a
+// temporary folder, with its configuration, spool, state and logs there,
+// and one PDF queue whose files land in that folder too. This process's
+// CUPS client talks to it until it is stopped; a system cupsd is left alone.
 //
 // The cups-pdf backend reads its settings only from /etc/cups, and there
 // from a file named after the queue: that one file is written there, under
@@ -52,12 +52,12 @@ public:
 
 private:
     bool start();
-    // Starts cupsd on a free port and waits until it answers.
+    // Starts cupsd and waits until it answers on its socket.
     bool launch();
 
     fixture::temp_folder folder_;
     std::string queue_;
-    int port_ = 0;
+    std::string server_;
     std::filesystem::path backend_settings_;
     QProcess cupsd_;
     std::string failure_;

@@ -25,11 +25,17 @@ using app_test::wait_until;
 
 constexpr int job_completed = 9;  // the IPP job-state of a finished job
 
-// Clicks the action of `kind` and waits for its message.
+// Clicks the action of `kind` and waits for its message and the end of the
+// print, whose job may go after the message (a queue without a driver).
 std::wstring act(app::MainWindow& window, ui::SavePrintAction kind) {
     auto page = platform::Panel::create();
     window.save_print_panel().SaveOrPrintAsync(kind, page);
-    EXPECT_TRUE(wait_until([&] { return page->children().size() > 0; }, 60000)) << "no message";
+    EXPECT_TRUE(wait_until(
+        [&] {
+            return page->children().size() > 0 && !window.save_print_panel().print_in_progress();
+        },
+        90000))
+        << "no message";
     return window.status_message().info_bar() ? window.status_message().info_bar()->title() : L"";
 }
 

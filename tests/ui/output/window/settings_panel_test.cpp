@@ -192,6 +192,18 @@ TEST_F(SettingsPages, TheHangingIndentBoxRenamesTheIndentRowAndSetsTheNumbering)
     EXPECT_EQ(title_of(show(1), 1), L"Indent Left");
 }
 
+// A template's indent past the slider's end is named as it is; a stored
+// number that is no length shows the slider's position.
+TEST_F(SettingsPages, TheIndentCaptionNamesTheDocumentsIndentPastTheSlidersEnd) {
+    show(1);
+    session().formatting().first_line_indent = 45;
+    Panel& page = show(1);
+    EXPECT_EQ(caption_of(page, 1), L"45 mm");
+    EXPECT_EQ(slider_of(page, 2).value(), 30);
+    session().formatting().first_line_indent = 1e30f;
+    EXPECT_EQ(caption_of(show(1), 1), L"30 mm");
+}
+
 TEST_F(SettingsPages, PaperOrientationAndMarginsGoIntoThePageSetup) {
     Panel& page = show(2);
     std::size_t scripts = renders();
