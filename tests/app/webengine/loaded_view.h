@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -27,12 +29,23 @@ inline std::shared_ptr<platform::WebView> loaded_view(platform::FakeSystem& syst
 }
 
 // Moves the pointer onto `at` of the view's `widget` and clicks there, as
-// the user's mouse does: the link-click gate hands on only such clicks.
-inline void click_as_user(QWidget& widget, QPoint at) {
+// the user's mouse does: the link-click gate hands on only such clicks, and
+// only to the link the view reported under the pointer by the release. A
+// click meant for `link` waits for that report, which a busy engine sends
+// late.
+inline void click_as_user(QWidget& widget, QPoint at, const QString& link = {}) {
     QWidget* target = widget.focusProxy();
     ASSERT_NE(target, nullptr);
+    auto* web_view = qobject_cast<QWebEngineView*>(&widget);
+    ASSERT_NE(web_view, nullptr);
+    bool reported = link.isEmpty();
+    const QMetaObject::Connection watch =
+        QObject::connect(web_view->page(), &QWebEnginePage::linkHovered,
+                         [&](const QString& url) { reported = reported || url == link; });
     QTest::mouseMove(target, at);
-    wait_until([] { return false; }, 300);
+    const bool pointed = wait_until([&] { return reported; });
+    QObject::disconnect(watch);
+    ASSERT_TRUE(pointed) << "the view never reported the link under the pointer";
     QTest::mouseClick(target, Qt::LeftButton, {}, at);
 }
 

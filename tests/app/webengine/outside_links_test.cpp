@@ -45,7 +45,7 @@ protected:
     }
 
     // Moves the pointer onto `at` and clicks there, as the user's mouse does.
-    void click(QPoint at) { app_test::click_as_user(*widget, at); }
+    void click(QPoint at, const QString& link = {}) { app_test::click_as_user(*widget, at, link); }
 };
 
 TEST_F(OutsideLinks, APagesOwnClickHandsNothingToTheDesktop) {
@@ -59,7 +59,7 @@ TEST_F(OutsideLinks, APagesOwnClickHandsNothingToTheDesktop) {
 
 TEST_F(OutsideLinks, TheUsersClickOnALinkOrALinkRowStillWorks) {
     show(L"false");
-    click(QPoint(150, 40));
+    click(QPoint(150, 40), QStringLiteral("https://example.org/contract?a=1"));
     ASSERT_TRUE(wait_until([&] { return !system.launched.empty(); }, 10000))
         << "the click never reached the desktop";
     EXPECT_EQ(system.launched, (std::vector<std::wstring>{L"https://example.org/contract?a=1"}));

@@ -97,6 +97,11 @@ double reference_word_height(app::MainWindow& window, const fs::path& folder) {
     const std::wstring page =
         L"<html><head><style>body{margin:0}</style></head><body><div "
         L"style=\"font-family:Arial;font-size:11.0pt\">Reference Эталон</div></body></html>";
+    // The print view takes a page only once its own first page has loaded.
+    const wchar_t* const shell_loaded =
+        L"location.href === 'tembrick:shell' && document.readyState === 'complete'";
+    if (!wait_until([&] { return app_test::run_script(view, shell_loaded) == L"true"; }, 60000))
+        return 0;
     if (app_test::run_script(view, ui::replace_page_script(page) + L"true") != L"true") return 0;
     const auto& formatting = window.session().formatting();
     auto task = window.print_preview().Output().print_to_pdf(
