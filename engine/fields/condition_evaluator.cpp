@@ -93,6 +93,7 @@ field_value condition_evaluator::value_of(const expr_token& token) const {
 }
 
 bool condition_evaluator::evaluate() {
+    condition_decision deciding(context_.runs);
     bool result = false;
     while (position_ < tokens_.size()) {
         std::uint32_t kind = tokens_[position_].kind;
