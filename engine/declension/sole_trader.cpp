@@ -9,6 +9,7 @@
 #include "engine/declension/legal_forms.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/person_name.h"
+#include "engine/declension/turkic_patronymic.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
@@ -56,9 +57,11 @@ bool ends_with(std::wstring_view word, std::wstring_view ending) {
     return word.size() > ending.size() && word.substr(word.size() - ending.size()) == ending;
 }
 
+// In -ич, -вна or -чна, or a Turkic one of a single word (Гейдар-кызы).
 bool is_patronymic(std::wstring_view word) {
     std::wstring lowered = to_lower(std::wstring(word));
-    return ends_with(lowered, L"ич") || ends_with(lowered, L"вна") || ends_with(lowered, L"чна");
+    return ends_with(lowered, L"ич") || ends_with(lowered, L"вна") || ends_with(lowered, L"чна") ||
+           read_turkic_patronymic(word).found;
 }
 
 // The gender and animacy the word lists give a word, lower-cased and with ё
@@ -102,8 +105,8 @@ std::size_t words_kept(person_name& person) {
 
 // Capitalised words a person field would take for a person's name: a
 // surname and a first name that is no thing (Кох Ирина, Мюллер Ханс), with a
-// patronymic in -ич, -вна or -чна when there are three; a longer name when
-// the person's name keeps every word of it.
+// patronymic when there are three; a longer name when the person's name
+// keeps every word of it (Гейдар оглы).
 bool names_a_person(const std::vector<std::wstring_view>& words, person_name& person) {
     const std::size_t n = words.size();
     if (!std::all_of(words.begin(), words.begin() + std::min<std::size_t>(n, 3),

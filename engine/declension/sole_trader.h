@@ -18,9 +18,9 @@ namespace engine {
 // the name, without its tail, is no person's. A person's name is unquoted:
 // two capitalised words whose second the word lists do not know as a thing
 // (Кох Ирина, Мюллер Ханс; not Строймонтаж Плюс), or a surname ending and a
-// first name they know; three with a patronymic in -ич, -вна or -чна; more
-// when the person's name keeps every word; or a capitalised surname and
-// initials (Петров П.П.).
+// first name they know; three with a patronymic in -ич, -вна or -чна or a
+// Turkic one (Гейдар-кызы); more when the person's name keeps every word
+// (Гейдар оглы); or a capitalised surname and initials (Петров П.П.).
 std::uint32_t sole_trader_gender(const organisation_name& organisation);
 
 // The person's name in case 2..6, as a person field declines it.
