@@ -129,6 +129,8 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
         // Past the outermost run's budget no value runs: each shows its
         // source once, as a refused run would, without being escaped first.
         if (context.runs.run_budget_spent()) {
+            // A condition decides on the text as typed and shows nothing.
+            if (context.runs.deciding()) return escape_field_value(field->s2);
             if (!context.runs.first_showing(field)) return default_text;
             return html_escape(html_unescape(escape_field_value(field->s2)));
         }

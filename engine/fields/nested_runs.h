@@ -131,6 +131,9 @@ public:
     bool first_showing(const std::wstring& source);
     bool first_showing(const void* field);
 
+    // Whether a condition is being decided: what is read shows nothing.
+    bool deciding() const { return conditions_ > 0; }
+
     // Called by every variable assignment and every table marker written.
     void count_assignment() { ++assignments_; }
     void count_table_marker() { ++disturbances_; }
