@@ -25,10 +25,16 @@ TEST(NumbersInPhrases, ALabelAfterTheNumeroSignAndAfterAHeadNounStaysInDigits) {
         {{L"участок №12/3", L"участка №12/3", L"участку №12/3", L"участок №12/3", L"участком №12/3",
           L"участке №12/3"}},
         {{L"бригада № 21", L"бригады № 21", L"бригаде № 21", L"бригаду № 21", L"бригадой № 21", L"бригаде № 21"}},
+        // No head noun ends declining before the sign: the label alone keeps it.
+        {{L"ГКБ № 15", L"ГКБ № 15", L"ГКБ № 15", L"ГКБ № 15", L"ГКБ № 15", L"ГКБ № 15"}},
         {{L"срок 5 дней", L"срока 5 дней", L"сроку 5 дней", L"срок 5 дней", L"сроком 5 дней", L"сроке 5 дней"}},
-        // A three-letter pronoun goes on to its noun.
+        // A pronoun of two or three letters goes on to its noun.
         {{L"наш договор", L"нашего договора", L"нашему договору", L"наш договор", L"нашим договором",
           L"нашем договоре"}},
+        // So do the short demonstratives whose genitive ends in -ой.
+        {{L"эта сторона", L"этой стороны", L"этой стороне", L"эту сторону", L"этой стороной", L"этой стороне"}},
+        {{L"та организация", L"той организации", L"той организации", L"ту организацию", L"той организацией",
+          L"той организации"}},
     };
     // clang-format on
     for (const auto& p : phrases) expect_every_case(p.forms);
