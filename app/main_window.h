@@ -124,10 +124,14 @@ public:
     void OnPdfViewInitialized(platform::WebView& sender);
     void OnWebViewNavigationCompleted(platform::WebView& sender);
     void OnWebViewGotFocus();
-    // Typed values that cannot be written back keep the window open once,
-    // with the message saying why; the next close goes through.
+    // Typed values that cannot be written back keep the window open, with
+    // the message saying why; a close with nothing typed since that message
+    // goes through.
     void OnWindowClosing(const platform::WindowClosing& request);
     void OnWindowClosed();
+    // Whether the user was told at a refused close of the open document as
+    // it is now.
+    bool ToldAtRefusedClose() const;
 
     // View modes and the tool bar (main_window_modes.cpp).
     void ToggleSettings();
@@ -225,8 +229,13 @@ private:
     std::unique_ptr<platform::Timer> placement_write_timer_;
     // Placement is applied, and then kept, once the window has been shown.
     bool activated_ = false;
-    // The document whose unsaved values kept the window open at a close.
-    std::optional<std::uint64_t> close_refused_for_;
+    // The document whose unsaved values kept the window open at a close,
+    // and what it held then.
+    struct RefusedClose {
+        std::uint64_t document_serial;
+        std::string content;
+    };
+    std::optional<RefusedClose> close_refused_;
     // The widths of the header row's columns 0 and 6, over the insets.
     std::pair<double, double> inset_columns_{0, 0};
     // Posted work, menu items and renders that resume after the window went

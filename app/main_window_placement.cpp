@@ -16,9 +16,11 @@ void MainWindow::activate() {
     const placement_plan plan = ApplyPlacement();
     activated_ = true;
     elements_.window->activate();
-    // The first-start size fits the screen, but the window manager's frame
-    // comes on top of it.
-    if (!plan.position && !plan.maximized) elements_.window->fit_frame_into_screen();
+    // The first-start size and a size held to the screen fit it, but the
+    // window manager's frame comes on top of them.
+    if ((!plan.position || plan.held_to_screen) && !plan.maximized) {
+        elements_.window->fit_frame_into_screen();
+    }
 }
 
 placement_plan MainWindow::ApplyPlacement() {

@@ -22,16 +22,21 @@ void MainWindow::OnWebViewNavigationCompleted(platform::WebView& sender) {
 
 void MainWindow::OnWebViewGotFocus() { elements_.focus_panel->focus(); }
 
+bool MainWindow::ToldAtRefusedClose() const {
+    return close_refused_ && close_refused_->document_serial == session_.document_serial() &&
+           close_refused_->content == session_.content();
+}
+
 void MainWindow::OnWindowClosing(const platform::WindowClosing& request) {
-    // Told once: a second close goes through.
-    if (close_refused_for_ == session_.document_serial()) return;
+    // Told already, and nothing typed since: this close goes through.
+    if (ToldAtRefusedClose()) return;
     // A read-only library loses only the stored section: nothing to say.
     const std::error_code failure = session_.write_back();
     if (!failure || !session_.has_changes()) return;
     // Shown while the window is still there, so the values can still be
     // saved as a file or copied.
     request.cancel = true;
-    close_refused_for_ = session_.document_serial();
+    close_refused_ = RefusedClose{session_.document_serial(), session_.content()};
     platform::report_failure_message(
         engine::to_utf8(core::changes_not_saved(session_.document()->path, failure)));
 }
@@ -43,7 +48,7 @@ void MainWindow::OnWindowClosed() {
         // Unchanged bytes are not written again. The user was told at the
         // refused close, or is told here when closing asked nobody.
         const std::error_code failure = session_.write_back();
-        if (failure && session_.has_changes() && close_refused_for_ != session_.document_serial()) {
+        if (failure && session_.has_changes() && !ToldAtRefusedClose()) {
             platform::report_failure_message(
                 engine::to_utf8(core::changes_not_saved(session_.document()->path, failure)));
         }

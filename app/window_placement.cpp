@@ -19,7 +19,11 @@ std::optional<int> stored_pixels(double value) {
     return int(std::trunc(value));
 }
 
-bool shows_enough_on(const PixelRect& window, const PixelRect& screen) {
+struct overlap {
+    long long width = 0, height = 0;
+};
+
+overlap overlap_of(const PixelRect& window, const PixelRect& screen) {
     // In 64 bits: a far-away window must not wrap around into view.
     const long long left = std::max<long long>(window.x, screen.x);
     const long long top = std::max<long long>(window.y, screen.y);
@@ -27,7 +31,35 @@ bool shows_enough_on(const PixelRect& window, const PixelRect& screen) {
         std::min<long long>(0LL + window.x + window.width, 0LL + screen.x + screen.width);
     const long long bottom =
         std::min<long long>(0LL + window.y + window.height, 0LL + screen.y + screen.height);
-    return right - left >= 100 && bottom - top >= 50;
+    return {std::max(0LL, right - left), std::max(0LL, bottom - top)};
+}
+
+bool shows_enough_on(const PixelRect& window, const PixelRect& screen) {
+    const overlap shown = overlap_of(window, screen);
+    return shown.width >= 100 && shown.height >= 50;
+}
+
+const PixelRect& screen_showing_most_of(const PixelRect& window,
+                                        const std::vector<PixelRect>& screens) {
+    const auto area = [&](const PixelRect& screen) {
+        const overlap shown = overlap_of(window, screen);
+        return shown.width * shown.height;
+    };
+    return *std::max_element(
+        screens.begin(), screens.end(),
+        [&](const PixelRect& a, const PixelRect& b) { return area(a) < area(b); });
+}
+
+// Held to the screen's size, and moved along each side only as far as it
+// takes to lie within the screen.
+placement_plan held_within(const PixelRect& window, const PixelRect& screen) {
+    const int width = std::min(window.width, screen.width);
+    const int height = std::min(window.height, screen.height);
+    const int x =
+        int(std::clamp<long long>(window.x, screen.x, 0LL + screen.x + screen.width - width));
+    const int y =
+        int(std::clamp<long long>(window.y, screen.y, 0LL + screen.y + screen.height - height));
+    return {false, PixelRect{x, y, 0, 0}, PixelRect{0, 0, width, height}, true};
 }
 
 PixelRect held_to(const PixelRect& size, const std::vector<PixelRect>& screens) {
@@ -63,6 +95,12 @@ placement_plan plan_placement(const core::settings& stored, const std::vector<Pi
     if (!on_a_screen) {
         plan.size = held_to(window, screens);
         return plan;
+    }
+    if (!plan.maximized && !screens.empty()) {
+        const PixelRect& screen = screen_showing_most_of(window, screens);
+        if (window.width > screen.width || window.height > screen.height) {
+            return held_within(window, screen);
+        }
     }
     plan.position = PixelRect{window.x, window.y, 0, 0};
     plan.size = PixelRect{0, 0, window.width, window.height};

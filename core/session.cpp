@@ -128,6 +128,17 @@ bool session::has_changes() const {
     return changed;
 }
 
+std::string session::content() const {
+    if (!document_ || !document_->loaded()) return {};
+    std::string bytes = data_->node_bytes(data_->pages) + data_->node_bytes(data_->parameters);
+    engine::doc_record* root = page_setup_root(data_);
+    if (!root) return bytes;
+    const std::uint16_t section = std::exchange(root->v[0], 0);
+    bytes += data_->node_bytes(data_->page_setup);
+    root->v[0] = section;
+    return bytes;
+}
+
 std::error_code session::write_back() {
     if (!document_ || !document_->loaded()) return {};
     if (engine::doc_record* root = page_setup_root(data_))

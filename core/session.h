@@ -95,6 +95,9 @@ public:
     // than its stored section (and the defaults a render writes into a page
     // setup never made).
     bool has_changes() const;
+    // The open document's tree as bytes, without its stored section: equal
+    // answers mean nothing was changed in between. Empty when none is loaded.
+    std::string content() const;
 
     engine::document* document() const { return document_.get(); }
     // The open document's tree; null when none is open.

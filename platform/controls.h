@@ -27,6 +27,10 @@ public:
     // so what holds it grows with the text; beyond it, it scrolls. 0: no
     // bound, and the viewer takes the height its place gives it.
     void set_max_lines(int lines);
+    // For a text: at least this many of its lines' height, however short
+    // the text, so that what lies below stays put as the text grows. 0: the
+    // text's own height.
+    void set_min_lines(int lines);
     // Keeps the end of the content in view as the content grows or shrinks,
     // as where text is added at the end.
     void set_keeps_end_in_view(bool keeps);

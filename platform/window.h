@@ -87,6 +87,9 @@ public:
     // area. Nothing where windows cannot be placed, for a maximised window,
     // or when no frame comes within a few seconds.
     void fit_frame_into_screen();
+    // From `fit_frame_into_screen` until that fit is over: done, nothing to
+    // fit, or no frame came. A resize meanwhile may be undone by the fit.
+    bool fitting_frame_into_screen() const { return fitting_frame_; }
     // Asks to close the window: `closing` is raised first, and unless a
     // handler cancelled, `closed` is raised once, before the window hides.
     void close();
@@ -111,6 +114,7 @@ private:
     std::wstring title_;
     std::vector<PixelRect> drag_rectangles_;
     bool closed_ = false;
+    bool fitting_frame_ = false;
 };
 
 }  // namespace platform

@@ -30,14 +30,14 @@ constexpr plural_base k_plural_bases[] = {
 // nominative singular ends in instead: the genitive singular after 2-4 and
 // полтора (месяца, рубля, тысячи), the genitive plural after 5 and
 // полтораста (месяцев, рублей, тысяч), also with a dropped vowel (сделок,
-// копеек). Each guess is checked by declining it back.
+// копеек), and лет for год. Each guess is checked by declining it back.
 struct counted_form_ending {
     std::wstring_view counted;
     std::wstring_view nominative;
 };
 
 constexpr counted_form_ending k_counted_form_endings[] = {
-    {L"дня", L"день"}, {L"дней", L"день"},
+    {L"дня", L"день"}, {L"дней", L"день"}, {L"лет", L"год"},
     {L"а", L""},  {L"а", L"о"},  {L"я", L"ь"},  {L"я", L"й"},  {L"я", L"е"},
     {L"ы", L"а"}, {L"и", L"а"},  {L"и", L"я"},  {L"и", L"ь"},
     {L"ов", L""}, {L"ев", L""},  {L"ев", L"й"}, {L"ей", L"ь"}, {L"ей", L""},
@@ -122,6 +122,21 @@ std::wstring counted_noun_in_oblique_case(const std::wstring& typed, int grammat
             return agree_counted_noun(noun, 2, grammatical_case, false);
     }
     return declined(typed, grammatical_case);
+}
+
+std::wstring counted_adjective_in_oblique_case(const std::wstring& typed, int grammatical_case) {
+    const std::size_t n = typed.size();
+    if (n < 4 || (typed[n - 2] != L'ы' && typed[n - 2] != L'и') ||
+        (typed[n - 1] != L'х' && typed[n - 1] != L'е'))
+        return typed;
+    const std::wstring stem = typed.substr(0, typed.size() - 1);
+    switch (grammatical_case) {
+        case 2:
+        case 6: return stem + L"х";
+        case 3: return stem + L"м";
+        case 5: return stem + L"ми";
+        default: return typed;
+    }
 }
 
 bool counted_by_scale_word(const std::wstring& number_text) {

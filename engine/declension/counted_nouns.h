@@ -35,4 +35,9 @@ std::wstring agree_counted_noun(std::wstring noun, int plural_class, int grammat
 // back to no noun is declined as it stands.
 std::wstring counted_noun_in_oblique_case(const std::wstring& typed, int grammatical_case);
 
+// A plural adjective typed between a count and its noun (рабочих, новые)
+// in the plural of case 2, 3, 5 or 6 (рабочим, новыми); any other case
+// leaves it as typed.
+std::wstring counted_adjective_in_oblique_case(const std::wstring& typed, int grammatical_case);
+
 }  // namespace engine

@@ -24,8 +24,9 @@ std::span<const legal_form_row> legal_form_rows();
 // The row `text` names, blanks around it ignored; null when none does.
 const legal_form_row* find_legal_form(std::wstring_view text);
 
-// The length of the longest full name of the table that opens `text` and is
-// followed by a blank or an opening quote; 0 when none is.
+// The length of the first full name of the table, in its order, that opens
+// `text` and is followed by a blank or an opening quote; 0 when none is. The
+// order puts a longer name before a shorter one it begins with.
 std::size_t full_legal_form_length(std::wstring_view text);
 
 }  // namespace engine

@@ -34,13 +34,37 @@ bool starts_quoted(const std::wstring& name) {
     return name.size() >= 2 && (name[0] == L'"' || name[0] == L'«');
 }
 
-// The legal form after the last comma, when one follows; the name before it.
+// The legal form after the last comma, when the table has it; the name
+// before that comma. Any other text there is the name's tail.
 bool split_at_comma(organisation_name& organisation, const std::wstring& normalised,
                     std::size_t comma) {
-    organisation.legal_form = without_leading_blanks(normalised.substr(comma + 1));
-    organisation.name = organisation.legal_form.empty() ? normalised : normalised.substr(0, comma);
+    const std::wstring after = normalised.substr(comma + 1);
+    if (!find_legal_form(after)) return false;
+    organisation.legal_form = without_leading_blanks(after);
+    organisation.name = normalised.substr(0, comma);
     trim_trailing(organisation.name, L",");
-    return !organisation.legal_form.empty();
+    return true;
+}
+
+// Where the tail of `name` starts: at the first comma after its last straight
+// quote, or its first comma when it has none. A name in guillemets has no
+// closing quote to tell its end, so it keeps its commas.
+std::size_t tail_start(const std::wstring& name) {
+    if (name.find_first_of(L"«»") != std::wstring::npos) return none;
+    const std::size_t closing = name.rfind(L'"');
+    return name.find(L',', closing == none ? 0 : closing);
+}
+
+// Digits in an organisation's name are a number it bears (ИНН 7701234567,
+// Школа 2000), never an amount: the words before the first word with a digit
+// decline, the rest stays as typed.
+std::wstring decline_before_digits(const std::wstring& text, int grammatical_case) {
+    const std::size_t digit = text.find_first_of(L"0123456789");
+    if (digit == none) return decline_phrase(text, grammatical_case);
+    std::size_t end = text.find_last_of(L' ', digit);
+    if (end == none) return text;
+    while (end > 0 && text[end - 1] == L' ') --end;
+    return decline_phrase(text.substr(0, end), grammatical_case) + text.substr(end);
 }
 
 // A quoted name declined inside its own quotes.
@@ -49,7 +73,8 @@ std::wstring decline_quoted_name(const std::wstring& name, int grammatical_case)
     while (begin < end && is_quote(name[begin])) ++begin;
     while (end > begin && is_quote(name[end - 1])) --end;
     return name.substr(0, begin) +
-           decline_phrase(name.substr(begin, end - begin), grammatical_case) + name.substr(end);
+           decline_before_digits(name.substr(begin, end - begin), grammatical_case) +
+           name.substr(end);
 }
 
 }  // namespace
@@ -92,11 +117,7 @@ void split_parts(organisation_name& organisation, std::wstring text) {
             organisation.legal_form = normalised.substr(0, first_blank);
             organisation.name = normalised.substr(first_blank + 1);
         } else if (comma != none) {
-            std::wstring after = normalised.substr(comma + 1);
-            if (is_all_capitals(after) || find_legal_form(after)) {
-                organisation.legal_form = after;
-                organisation.name = normalised.substr(0, comma);
-            } else {
+            if (!split_at_comma(organisation, normalised, comma)) {
                 organisation.name = normalised;
                 trim_trailing(organisation.name, L",");
             }
@@ -107,10 +128,12 @@ void split_parts(organisation_name& organisation, std::wstring text) {
     }
     bool comma_after_name = comma != none && closing != none && comma > closing;
     if (opening == 0) {
-        if (!comma_after_name)
+        if (!comma_after_name) {
             organisation.name = normalised;
-        else
-            split_at_comma(organisation, normalised, comma);
+        } else if (!split_at_comma(organisation, normalised, comma)) {
+            organisation.name = normalised;
+            trim_trailing(organisation.name, L",");
+        }
         return;
     }
     if (comma_after_name && split_at_comma(organisation, normalised, comma)) return;
@@ -129,6 +152,12 @@ void split_organisation_name(organisation_name& organisation, std::wstring text)
     organisation.legal_form = without_leading_blanks(organisation.legal_form);
     trim_trailing(organisation.legal_form, L" \t\r\n");
     organisation.name = without_leading_blanks(organisation.name);
+    const std::size_t tail = tail_start(organisation.name);
+    if (tail != none) organisation.tail = organisation.name.substr(tail);
+}
+
+std::wstring name_without_tail(const organisation_name& organisation) {
+    return organisation.name.substr(0, organisation.name.size() - organisation.tail.size());
 }
 
 std::wstring take_legal_form_prefix(const std::wstring& normalised, std::size_t first_blank,
@@ -169,7 +198,7 @@ std::uint32_t detect_gender(organisation_name& organisation) {
     if (gender == 0) expand_legal_form(organisation.legal_form, gender);
     if (gender == 0) decline_word(to_lower(organisation.legal_form), 0, &gender, &animate);
     if (gender == 0 && organisation.name.size() > 3) {
-        std::wstring name = organisation.name;
+        std::wstring name = name_without_tail(organisation);
         while (!name.empty() && is_quote(name.back())) name.pop_back();
         std::size_t begin = 0;
         while (begin < name.size() && is_quote(name[begin])) ++begin;
@@ -184,27 +213,31 @@ void render_organisation_name(organisation_name& organisation, std::wstring& out
     out = organisation.full;
     const std::wstring& legal_form = organisation.legal_form;
     const std::wstring& name = organisation.name;
+    const std::wstring& tail = organisation.tail;
+    const std::wstring bare_name = name_without_tail(organisation);
     int c = request.grammatical_case;
     // A sole trader's name declines with the legal form, as a person's does.
     const bool person = request.any && !request.legal_form && sole_trader_gender(organisation) != 0;
     const std::wstring person_form =
-        person && c != 0 ? decline_sole_trader_name(name, c) : std::wstring(name);
+        person && c != 0 ? decline_sole_trader_name(bare_name, c) + tail : name;
     if (!request.any) {
         out = legal_form.empty() ? name : legal_form + L" " + name;
     } else if (request.legal_form) {
-        out = c != 0 ? decline_phrase(legal_form, c) : legal_form;
+        out = c != 0 ? decline_before_digits(legal_form, c) : legal_form;
     } else if (request.name) {
         out = person                                ? person_form
-              : name.size() >= 2 && name[0] != L'"' ? decline_phrase(name, c)
+              : name.size() >= 2 && name[0] != L'"' ? decline_before_digits(bare_name, c) + tail
                                                     : name;
     } else if (request.full_name) {
         std::uint32_t gender = 0;
         std::wstring full_form = expand_legal_form(legal_form, gender);
-        out = (c != 0 ? decline_phrase(full_form, c) : full_form) + L" " + person_form;
+        out = (c != 0 ? decline_before_digits(full_form, c) : full_form) + L" " + person_form;
     } else if (legal_form.empty()) {
-        out = starts_quoted(name) ? decline_quoted_name(name, c) : decline_phrase(name, c);
+        out = (starts_quoted(bare_name) ? decline_quoted_name(bare_name, c)
+                                        : decline_before_digits(bare_name, c)) +
+              tail;
     } else {
-        out = decline_phrase(legal_form, c) + L" " + person_form;
+        out = decline_before_digits(legal_form, c) + L" " + person_form;
     }
 }
 

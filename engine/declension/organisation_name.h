@@ -1,11 +1,13 @@
 // An organisation in a text field: a legal form and a name.
 //
 // Three layouts are recognised: a legal form before the name (ООО "Ромашка",
-// Общество с ограниченной ответственностью «Ромашка»), and a legal form in
-// capitals or from the table after a comma (Ромашка, ООО). A form of the
-// table written in full, in any letter case, counts as its abbreviation. The
-// legal form declines; a quoted name does not. The record owns copies of its
-// parts and lives for one rendering; any thread.
+// Общество с ограниченной ответственностью «Ромашка»), and a legal form of
+// the table after a comma (Ромашка, ООО). A form of the table written in
+// full, in any letter case, counts as its abbreviation. Any other text after
+// a comma (ИНН 7701234567, г. Москва) is the name's tail and stays where it
+// was typed. The legal form declines; a quoted name and the tail do not, and
+// digits are never spelled out. The record owns copies of its parts and
+// lives for one rendering; any thread.
 #pragma once
 
 #include <cstdint>
@@ -22,13 +24,19 @@ struct organisation_name {
     std::wstring full;
     // The legal form as written, empty when none was found.
     std::wstring legal_form;
-    // The name, quotes included.
+    // The name, quotes included, and its tail.
     std::wstring name;
+    // The end of `name` from the comma after it («, ИНН 7701234567»), as
+    // typed; empty when there is none.
+    std::wstring tail;
     // Gender code, 0 until detect_gender computes it.
     std::uint32_t gender = 0;
 };
 
 void split_organisation_name(organisation_name& organisation, std::wstring text);
+
+// `name` without its tail: what declines and tells a gender.
+std::wstring name_without_tail(const organisation_name& organisation);
 
 // The legal form that opens `normalised` when the name is quoted further in:
 // its first word (up to the first blank or the opening quote) when that is in

@@ -7,6 +7,7 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/phrase.h"
+#include "engine/declension/turkic_patronymic.h"
 #include "engine/text/text_case.h"
 
 namespace engine {
@@ -68,6 +69,11 @@ void append_first_name(std::wstring& out, std::wstring& form, const std::wstring
 
 void append_patronymic(std::wstring& out, std::wstring& form, const std::wstring& typed,
                        int grammatical_case) {
+    // «Гейдар оглы» is no word of a phrase: declined, оглы would be lost.
+    if (read_turkic_patronymic(typed).found) {
+        out += typed;
+        return;
+    }
     lower_into(form, typed);
     if (!is_russian_word(form) ||
         !decline_patronymic(form, static_cast<std::uint32_t>(grammatical_case))) {
@@ -94,17 +100,26 @@ bool is_initial(std::wstring_view part) {
            (part.size() == 1 || part[1] == L'.');
 }
 
-// The initials after the surname exactly as typed («И.И.», «И. И.»), with one
-// blank where blanks parted them.
+// What the patronymic's initial is taken from: the father's name of a Turkic
+// patronymic («Мамедов И.Г.»), else the patronymic itself.
+std::wstring_view patronymic_for_initial(const std::wstring& patronymic) {
+    const turkic_patronymic turkic = read_turkic_patronymic(patronymic);
+    return turkic.found ? turkic.father : std::wstring_view(patronymic);
+}
+
+// The initials after the surname exactly as typed («И.И.», «И. И.», «Г. оглы»),
+// with one blank where blanks parted them.
 std::wstring initials_as_typed(const person_name& name) {
+    const std::wstring_view full = name.full;
     std::wstring initials;
-    std::size_t word = 0;
-    for (std::size_t i = 0; i < name.full.size() && word < 3;) {
-        while (i < name.full.size() && name.full[i] == L' ') ++i;
-        const std::size_t end = std::min(name.full.find(L' ', i), name.full.size());
-        if (end > i && word++ > 0) {
+    std::size_t index = 0;
+    for (std::size_t i = 0; i < full.size() && index < 4; ++index) {
+        while (i < full.size() && full[i] == L' ') ++i;
+        const std::size_t end = std::min(full.find(L' ', i), full.size());
+        const std::wstring_view word = full.substr(i, end - i);
+        if (index > 0 && !word.empty() && (index < 3 || is_turkic_patronymic_marker(word))) {
             if (!initials.empty()) initials += L' ';
-            initials.append(name.full, i, end - i);
+            initials += word;
         }
         i = end;
     }
@@ -119,17 +134,34 @@ void split_person_name(person_name& name) {
     std::wstring* parts[] = {&name.surname, &name.first_name, &name.patronymic};
     std::size_t part = 0;
     std::size_t i = 0;
-    const std::wstring& text = name.full;
-    while (i < text.size() && part < 3) {
+    const std::wstring_view text = name.full;
+    std::wstring_view fourth;
+    while (i < text.size() && part < 4) {
         while (i < text.size() && text[i] == L' ') ++i;
         std::size_t end = text.find(L' ', i);
         if (end == std::wstring::npos) end = text.size();
-        if (end > i) *parts[part++] = text.substr(i, end - i);
+        if (end > i) {
+            if (part < 3)
+                parts[part]->assign(text.substr(i, end - i));
+            else
+                fourth = text.substr(i, end - i);
+            ++part;
+        }
         i = end;
     }
-    if (name.patronymic.empty() && name.first_name.size() >= 2 && name.first_name[1] == L'.') {
-        name.patronymic = name.first_name.substr(2);
+    // A Turkic patronymic is two words: the father's name, then оглы or кызы.
+    if (is_turkic_patronymic_marker(fourth)) {
+        name.patronymic += L' ';
+        name.patronymic += fourth;
+    }
+    // Joined initials are parted («И.О.»), before оглы too («И.Г. оглы»).
+    const bool lone_marker = is_turkic_patronymic_marker(name.patronymic);
+    if ((name.patronymic.empty() || lone_marker) && name.first_name.size() >= 2 &&
+        name.first_name[1] == L'.') {
+        std::wstring rest = name.first_name.substr(2);
         name.first_name.resize(2);
+        if (lone_marker && !rest.empty()) rest += L' ';
+        name.patronymic.insert(0, rest);
     }
     // The dot only tells that initials come first; the initials stay as typed.
     if (!name.surname.empty() && name.surname.back() == L'.') name.initials_first = 1;
@@ -137,7 +169,10 @@ void split_person_name(person_name& name) {
 
 std::uint32_t gender_from_patronymic(person_name& name) {
     std::uint32_t gender = 0;
-    if (name.patronymic.size() >= 3) {
+    const turkic_patronymic turkic = read_turkic_patronymic(name.patronymic);
+    if (turkic.found) {
+        gender = turkic.daughter ? 2 : 1;
+    } else if (name.patronymic.size() >= 3) {
         std::wstring_view ending =
             std::wstring_view(name.patronymic).substr(name.patronymic.size() - 3);
         bool feminine = (to_upper_char(ending[0]) == L'В' || to_upper_char(ending[0]) == L'Ч') &&
@@ -167,8 +202,9 @@ void render_person_name(person_name& name, std::wstring& out, const person_reque
     int c = request.grammatical_case;
     std::uint32_t gender = c >= 2 ? gender_from_patronymic(name) : 0;
     const std::wstring& real_surname = name.initials_first ? name.first_name : name.surname;
+    const std::wstring_view patronymic_initial = patronymic_for_initial(name.patronymic);
     const bool typed_initials = !name.initials_first && is_initial(name.first_name) &&
-                                (name.patronymic.empty() || is_initial(name.patronymic));
+                                (patronymic_initial.empty() || is_initial(patronymic_initial));
     std::wstring form;
     out.clear();
     auto surname = [&] { append_surname(out, form, real_surname, c, gender); };
@@ -180,7 +216,8 @@ void render_person_name(person_name& name, std::wstring& out, const person_reque
             else if (typed_initials)
                 out += initials_as_typed(name);
             else
-                out += make_initials(name.first_name + L" " + name.patronymic, true);
+                out +=
+                    make_initials(name.first_name + L" " + std::wstring(patronymic_initial), true);
         });
     } else if (request.surname) {
         surname();

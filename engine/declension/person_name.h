@@ -21,16 +21,19 @@ struct person_name {
     std::uint32_t initials_first = 0;
     std::wstring surname;
     std::wstring first_name;
+    // A Turkic one keeps its оглы or кызы: «Гейдар оглы».
     std::wstring patronymic;
     // Gender code, 0 until computed; may hold a surname's name code (38, 39, 45).
     std::uint32_t gender = 0;
 };
 
-// Cuts `full` at blanks into the three parts («Иванов И.О.» gives «И.» and «О.»).
+// Cuts `full` at blanks into the three parts («Иванов И.О.» gives «И.» and «О.»);
+// a fourth word оглы, кызы, улы, уулу or угли stays with the patronymic.
 void split_person_name(person_name& name);
 
-// Computes, stores and returns the gender: by the patronymic, else the first
-// name, else the surname's name code, else masculine.
+// Computes, stores and returns the gender: by the patronymic (кызы a woman,
+// оглы and the like a man), else the first name, else the surname's name
+// code, else masculine.
 std::uint32_t gender_from_patronymic(person_name& name);
 
 // What a template asks of a name: a case (2 to 6; 0 leaves the name as typed)

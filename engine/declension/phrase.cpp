@@ -2,14 +2,16 @@
 
 #include <string_view>
 
+#include "engine/declension/abbreviated_words.h"
 #include "engine/declension/compound_titles.h"
 #include "engine/declension/counted_nouns.h"
+#include "engine/declension/counts_in_phrases.h"
 #include "engine/declension/decline_word.h"
 #include "engine/declension/governing_participles.h"
 #include "engine/declension/name_words.h"
-#include "engine/declension/number_word_tables.h"
 #include "engine/declension/number_words.h"
 #include "engine/declension/paradigms.h"
+#include "engine/declension/phrase_words.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
@@ -20,11 +22,6 @@ namespace {
 using namespace phrase_kind;
 
 constexpr std::size_t longest_number = 21;
-constexpr std::wstring_view prepositions =
-    L"_о_в_на_к_под_для_до_по_после_через_за_над_перед_у_от_";
-// Two-letter endings after which a word may be an adjective, so the noun is
-// still to come.
-constexpr std::wstring_view adjective_endings = L"_ый_ая_ое_ые_ий_ой_яя_ее__";
 
 bool is_cyrillic_capital(wchar_t c) { return (c >= L'А' && c <= L'Я') || c == L'Ё'; }
 
@@ -87,73 +84,15 @@ std::wstring decline_with_yo(const std::wstring& word, int c, std::uint32_t* gen
     return spelled_form;
 }
 
-// A word of two or three letters ends declining when it is a noun: the word
-// lists know it and its genitive is no adjective's or pronoun's (цех, акт;
-// not наш, тот, эта, все).
-bool is_short_noun(const std::wstring& word) {
-    std::uint32_t gender = 0, animate = 0;
-    const std::wstring genitive = decline_word(word, 2, &gender, &animate);
-    if (gender < 1 || gender > 3) return false;
-    for (std::wstring_view ending : {L"го", L"ой", L"ей", L"их", L"ых"})
-        if (ends_with(genitive, ending)) return false;
-    return true;
-}
-
-// Whether declining stops after this declined word: it is taken for the head
-// noun.
-bool is_head_noun(const std::wstring& word) {
-    if (word.size() < 4) return is_short_noun(word);
-    if (ends_with(word, L"ие")) {
-        // Plural adjectives in -ие go on to their noun; nouns (расторжение) end it.
-        std::uint32_t gender = 0, animate = 0;
-        decline_word(word, 0, &gender, &animate);
-        return gender != 4;
-    }
-    if (adjective_endings.find(std::wstring_view(word).substr(word.size() - 2)) ==
-        std::wstring_view::npos)
-        return true;
-    for (std::wstring_view noun : {L"осуществление", L"управление", L"взыскание"})
-        if (word.find(noun) != std::wstring::npos) return true;
-    return false;
-}
-
 // полтора, полторы and полтораста count the noun after them, like a number.
 bool is_one_and_a_half(std::wstring_view word) {
     return word == L"полтора" || word == L"полторы" || word == L"полтораста";
 }
 
-// The plural class of a typed number word from два to девятьсот, which
-// counts the noun after it (два месяца 1, восемьдесят дней 2), or -1. один
-// agrees with its noun instead, so it is left out.
-int number_word_class(std::wstring_view word) {
-    if (word == L"две") return 1;
-    for (int n = 2; n < 20; ++n)
-        if (word == cardinal_units[0][n]) return n <= 4 ? 1 : 2;
-    for (int n = 1; n < 10; ++n)
-        if (word == cardinal_tens[0][n] || word == cardinal_hundreds[0][n]) return 2;
-    return -1;
-}
-
-// Whether a number word of this class counts the word after it: a noun in
-// the form the number asks for (genitive singular after 2-4, genitive plural
-// after 5) that the counted-noun rule leads back to a plural. Anything else
-// (из, рабочих, one-words, nouns the rule cannot read) leaves the number the
-// head as before.
-bool counts_word(int number_class, const std::wstring& word) {
-    if (number_class < 1 || number_word_class(word) > 0 || ends_with(word, L"ых") ||
-        ends_with(word, L"их") || word == L"один" || word == L"одна" || word == L"одно" ||
-        prepositions.find(L"_" + word + L"_") != std::wstring_view::npos)
-        return false;
-    const std::wstring dative = counted_noun_in_oblique_case(word, 3);
-    if (!ends_with(dative, L"ам") && !ends_with(dative, L"ям")) return false;
-    const bool same_genitive = counted_noun_in_oblique_case(word, 2) == word;
-    // A short genitive plural may belong to another noun (лет is of год).
-    if (same_genitive && word.size() < 4 && !is_short_noun(word)) return false;
-    return same_genitive == (number_class == 2);
-}
-
-// counted: the noun after полтора or a number word, declined as after a number.
-enum class word_action { copy, decline, name, counted };
+// counted: the noun after полтора or a count of two and more, declined as
+// after a number; counted_adjective: a plural adjective before that noun;
+// one: один, одна or одно before the noun it counts.
+enum class word_action { copy, decline, name, counted, counted_adjective, one };
 
 struct word_plan {
     word_action action = word_action::copy;
@@ -164,31 +103,8 @@ struct word_plan {
     bool number = false;
 };
 
-constexpr std::size_t no_word = std::wstring::npos;
-
-// The word one blank after (`step` 1) or before (`step` -1) token i.
-std::size_t neighbour_word(const phrase_tokens& tokens, std::size_t i, int step) {
-    const std::size_t blank = i + std::size_t(step), word = i + 2 * std::size_t(step);
-    if (word >= tokens.size() || tokens.kinds[blank] != separator || tokens.typed[blank] != L" " ||
-        tokens.kinds[word] != phrase_kind::word)
-        return no_word;
-    return word;
-}
-
-// Whether the number word at i, with the number words after it, counts a
-// noun (двадцать пять дней).
-bool counts_a_noun(const phrase_tokens& tokens, std::size_t i) {
-    for (;;) {
-        const int number_class = number_word_class(tokens.texts[i]);
-        const std::size_t next = neighbour_word(tokens, i, 1);
-        if (number_class < 1 || next == no_word) return false;
-        if (number_word_class(tokens.texts[next]) < 1)
-            return counts_word(number_class, tokens.texts[next]);
-        i = next;
-    }
-}
-
-word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
+word_plan plan_word(const phrase_tokens& tokens, const std::vector<count_mark>& counts,
+                    std::size_t i) {
     const std::wstring& word = tokens.texts[i];
     const std::size_t next = neighbour_word(tokens, i, 1), before = neighbour_word(tokens, i, -1);
     const std::wstring_view next_word =
@@ -204,11 +120,19 @@ word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
     if (is_one_and_a_half(word)) return {word_action::decline, false, 0};
     if (before != no_word && is_one_and_a_half(tokens.texts[before]))
         return {word_action::counted, is_head_noun(word), 0};
-    // Number words go on to the noun they count; before anything else a
-    // number word stays the head as before.
-    if (counts_a_noun(tokens, i)) return {word_action::decline, false, 0, false, true};
-    if (before != no_word && counts_a_noun(tokens, before))
-        return {word_action::counted, is_head_noun(word), 0};
+    // Counts go on to the words they count; a number word that counts no
+    // word is the head.
+    const count_mark count = counts[i];
+    switch (count.role) {
+        case count_role::number_word:
+            if (is_one_word(word)) return {word_action::one, false, 0};
+            return {word_action::decline, false, 0, false, true};
+        case count_role::plural:
+            return {count.noun ? word_action::counted : word_action::counted_adjective, count.noun,
+                    0};
+        case count_role::as_typed: return {word_action::copy, count.noun, 0};
+        default: break;
+    }
     int letter_class = tokens.classes[i];
     int code = letter_class == word_class::capitalised ? classify_name_word(word) : 0;
     bool name_path = code > 0 && !(ends_with(word, L"ие") && is_head_noun(word));
@@ -220,13 +144,18 @@ word_plan plan_word(const phrase_tokens& tokens, std::size_t i) {
         return {declines ? word_action::decline : word_action::copy, false, 0};
     }
     if (word == L"и" || word == L"или") return {word_action::copy, false, 0};
-    if (prepositions.find(word) != std::wstring_view::npos) return {word_action::copy, true, 0};
+    if (is_preposition_piece(word)) return {word_action::copy, true, 0};
+    // A word cut off by a point stays as typed; what follows declines as
+    // after the full word (ген. директора, зам. начальника отдела).
+    std::size_t after_point = no_word;
+    if (is_cut_off_word(tokens, i, after_point))
+        return {word_action::copy,
+                cut_off_word_heads_title(word, after_point == no_word
+                                                   ? std::wstring_view()
+                                                   : std::wstring_view(tokens.texts[after_point])),
+                0};
     if (name_path) return {word_action::name, false, static_cast<std::uint32_t>(code)};
-    // A short word cut off by a point (ген. директор) is an abbreviation, no
-    // head noun.
-    const bool abbreviation =
-        word.size() < 4 && i + 1 < tokens.size() && tokens.typed[i + 1] == L".";
-    return {word_action::decline, !abbreviation && is_head_noun(word), 0};
+    return {word_action::decline, is_head_noun(word), 0};
 }
 
 // Tokens of amounts in dollars: they stay as typed, since spelling them out
@@ -430,6 +359,7 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
 
     // Decide every word first: the words before the head noun take its
     // animacy, so an adjective gets the right accusative.
+    const std::vector<count_mark> counts = find_counts(tokens);
     std::vector<word_plan> plans(n);
     std::vector<bool> active(n, false);
     std::size_t head = n;
@@ -439,7 +369,7 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
         if (tokens.kinds[i] == quote && is_opening_quote(tokens.typed[i])) {
             declining = false;
         } else if (tokens.kinds[i] == phrase_kind::word) {
-            plans[i] = plan_word(tokens, i);
+            plans[i] = plan_word(tokens, counts, i);
             if (!plans[i].stops) continue;
             declining = false;
             if (plans[i].action != word_action::copy) head = i;
@@ -448,8 +378,9 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
     bool words_before_head = false;
     for (std::size_t i = 0; i < head && i < n; ++i)
         words_before_head =
-            words_before_head || (tokens.kinds[i] == phrase_kind::word && active[i] &&
-                                  plans[i].action == word_action::decline);
+            words_before_head ||
+            (tokens.kinds[i] == phrase_kind::word && active[i] &&
+             (plans[i].action == word_action::decline || plans[i].action == word_action::one));
     std::uint32_t head_animacy = head < n && plans[head].animate ? 1 : 0;
     if (head < n && words_before_head && !head_animacy) {
         std::uint32_t gender = 0;
@@ -458,6 +389,9 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
 
     std::vector<bool> as_typed = dollar_amounts(tokens);
     mark_numbered_labels(tokens, as_typed);
+    // Digits that count the words after them stay digits.
+    for (std::size_t i = 0; i < n; ++i)
+        if (counts[i].role == count_role::digits) as_typed[i] = true;
     std::wstring out;
     for (std::size_t i = 0; i < n; ++i) {
         int kind = tokens.kinds[i];
@@ -471,6 +405,10 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
                 // Typed in the form the nominative asks for, which the
                 // accusative shares.
                 if (c != 1 && c != 4) form = counted_noun_in_oblique_case(form, c);
+            } else if (plans[i].action == word_action::counted_adjective) {
+                form = counted_adjective_in_oblique_case(form, c);
+            } else if (plans[i].action == word_action::one) {
+                form = one_word_in_case(form, c, i < head && head_animacy != 0);
             } else {
                 std::uint32_t gender = 0, animate = plans[i].animate ? 1 : 0;
                 if (i < head && !plans[i].number) animate = head_animacy;

@@ -9,6 +9,7 @@
 #include "engine/declension/legal_forms.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/person_name.h"
+#include "engine/declension/turkic_patronymic.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
@@ -56,26 +57,64 @@ bool ends_with(std::wstring_view word, std::wstring_view ending) {
     return word.size() > ending.size() && word.substr(word.size() - ending.size()) == ending;
 }
 
-std::uint32_t gender_of_patronymic(const std::wstring& patronymic) {
-    if (ends_with(patronymic, L"ич")) return 1;
-    if (ends_with(patronymic, L"вна") || ends_with(patronymic, L"чна")) return 2;
-    return 0;
+// In -ич, -вна or -чна, or a Turkic one of a single word (Гейдар-кызы).
+bool is_patronymic(std::wstring_view word) {
+    std::wstring lowered = to_lower(std::wstring(word));
+    return ends_with(lowered, L"ич") || ends_with(lowered, L"вна") || ends_with(lowered, L"чна") ||
+           read_turkic_patronymic(word).found;
 }
 
-// Without a patronymic the surname must look like one and the first name be
-// a word the lists give a gender.
-std::uint32_t gender_of_two_words(const std::wstring& surname, const std::wstring& first_name) {
-    std::wstring lowered = to_lower(surname);
+// The gender and animacy the word lists give a word, lower-cased and with ё
+// read as е as the lists spell it (Семён); 0 and 2 when they do not know it.
+std::pair<std::uint32_t, std::uint32_t> listed_gender(std::wstring_view word) {
+    std::wstring lowered = to_lower(std::wstring(word));
+    for (wchar_t& c : lowered)
+        if (c == L'ё') c = L'е';
+    std::uint32_t gender = 0, animate = 2;
+    decline_word(std::move(lowered), 0, &gender, &animate);
+    return {gender, animate};
+}
+
+// A surname ending and a first name the lists give a gender.
+bool is_surname_and_first_name(std::wstring_view surname, std::wstring_view first_name) {
+    std::wstring lowered = to_lower(std::wstring(surname));
     std::size_t dash = lowered.rfind(L'-');
     if (classify_name_word(dash == std::wstring::npos ? lowered : lowered.substr(dash + 1)) <= 0)
-        return 0;
-    // The word lists spell ё as е (Семён).
-    std::wstring word = first_name;
-    for (wchar_t& c : word)
-        if (c == L'ё') c = L'е';
-    std::uint32_t gender = 0, animate = 0;
-    decline_word(std::move(word), 0, &gender, &animate);
-    return gender == 1 || gender == 2 ? gender : 0;
+        return false;
+    const std::uint32_t gender = listed_gender(first_name).first;
+    return gender == 1 || gender == 2;
+}
+
+// A word the lists know as a thing, not a woman's name (Плюс, Сервис; Роза
+// stays a name): it makes a trade name of two words, not a person's.
+bool is_thing(std::wstring_view word) {
+    const auto [gender, animate] = listed_gender(word);
+    return gender != 0 && gender != 2 && animate == 0;
+}
+
+// The number of words the person's name renders: a name with words it does
+// not know as parts of a name (Младший) loses them.
+std::size_t words_kept(person_name& person) {
+    person_request request;
+    request.grammatical_case = 1;
+    request.any = true;
+    std::wstring out;
+    render_person_name(person, out, request);
+    return words_of(out).size();
+}
+
+// Capitalised words a person field would take for a person's name: a
+// surname and a first name that is no thing (Кох Ирина, Мюллер Ханс), with a
+// patronymic when there are three; a longer name when the person's name
+// keeps every word of it (Гейдар оглы).
+bool names_a_person(const std::vector<std::wstring_view>& words, person_name& person) {
+    const std::size_t n = words.size();
+    if (!std::all_of(words.begin(), words.begin() + std::min<std::size_t>(n, 3),
+                     is_capitalised_word))
+        return false;
+    if (n == 2) return !is_thing(words[1]) || is_surname_and_first_name(words[0], words[1]);
+    if (n == 3) return is_patronymic(words[2]);
+    return words_kept(person) == n;
 }
 
 }  // namespace
@@ -83,17 +122,16 @@ std::uint32_t gender_of_two_words(const std::wstring& surname, const std::wstrin
 std::uint32_t sole_trader_gender(const organisation_name& organisation) {
     const legal_form_row* form = find_legal_form(organisation.legal_form);
     if (!form || form->abbreviation != L"ИП") return 0;
-    std::vector<std::wstring_view> words = words_of(organisation.name);
-    if (words.size() < 2 || words.size() > 3 || !is_capitalised_word(words[0])) return 0;
-    if (std::all_of(words.begin() + 1, words.end(), is_initials)) {
-        // The surname alone tells a woman (Петрова П.П.).
-        person_name person{std::wstring(organisation.name)};
-        return gender_from_patronymic(person) == 2 ? 2 : 1;
-    }
-    for (std::wstring_view word : words)
-        if (!is_capitalised_word(word)) return 0;
-    if (words.size() == 3) return gender_of_patronymic(to_lower(std::wstring(words[2])));
-    return gender_of_two_words(std::wstring(words[0]), to_lower(std::wstring(words[1])));
+    const std::wstring name = name_without_tail(organisation);
+    const std::vector<std::wstring_view> words = words_of(name);
+    if (words.size() < 2 || !is_capitalised_word(words[0])) return 0;
+    person_name person(name);
+    const bool initials =
+        words.size() <= 3 && std::all_of(words.begin() + 1, words.end(), is_initials);
+    if (!initials && !names_a_person(words, person)) return 0;
+    // As a person field gives it; with initials the surname alone tells a
+    // woman (Петрова П.П.).
+    return gender_from_patronymic(person) == 2 ? 2 : 1;
 }
 
 std::wstring decline_sole_trader_name(const std::wstring& name, int grammatical_case) {

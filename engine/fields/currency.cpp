@@ -48,7 +48,7 @@ std::wstring currency_words_en(const number_value& number, std::wstring& minor,
         return L"euro";
     }
     if (name == L"United Kingdom Pounds") {
-        minor = L"pence";
+        minor = L"penny";
         plural = L"pounds";
         return L"pound";
     }

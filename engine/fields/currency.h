@@ -13,9 +13,10 @@ namespace engine {
 // "$", "€", "£", or nothing for the "Other" currency.
 std::wstring currency_sign(const number_value& number);
 
-// The English unit names: returns the singular, fills the minor unit and the
-// plural. "Other" takes them from the "other_currency" field ("krona kronor":
-// krona, krona, kronor); without that field, dollars.
+// The English unit names: returns the singular, fills the minor unit (one
+// cent, one penny) and the plural. "Other" takes them from the
+// "other_currency" field ("krona kronor": krona, krona, kronor); without that
+// field, dollars.
 std::wstring currency_words_en(const number_value& number, std::wstring& minor,
                                std::wstring& plural);
 

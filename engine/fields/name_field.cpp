@@ -14,6 +14,7 @@
 #include "engine/fields/field_value.h"
 #include "engine/fields/name_modifiers.h"
 #include "engine/fields/number_value.h"
+#include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 #include "engine/text/word_key.h"
 
@@ -91,9 +92,16 @@ field_value look_up(const field_value& field, const std::wstring& key) {
     return field_value(*field.context, expr_token(key, expr_kind::reference));
 }
 
+// The agreed or declined `form` of `value` in the letter case the value was
+// typed in («USD 45», «ООО «Ромашка»» keep their capitals), so the
+// reference's own letter case is the only one laid over it.
+std::wstring in_typed_letter_case(std::wstring value, std::wstring form) {
+    return restore_letter_case(trim_blanks(value), std::move(form));
+}
+
 std::wstring agree_and_decline(const std::wstring& value, std::uint32_t gender,
                                int grammatical_case) {
-    std::wstring out = agree_with_gender(value, gender);
+    std::wstring out = in_typed_letter_case(value, agree_with_gender(value, gender));
     return grammatical_case != 0 ? decline_phrase(out, grammatical_case) : out;
 }
 
@@ -103,9 +111,11 @@ std::wstring agree_with_word(const std::wstring& value, std::wstring word, int g
     std::uint32_t gender = 0, animate = 0;
     decline_word(std::move(word), 1, &gender, &animate);
     std::wstring out = agree_with_gender(value, gender);
-    if (grammatical_case == 0) return out;
-    std::uint32_t form_animate = 0;
-    return decline_word(std::move(out), grammatical_case, &gender, &form_animate);
+    if (grammatical_case != 0) {
+        std::uint32_t form_animate = 0;
+        out = decline_word(std::move(out), grammatical_case, &gender, &form_animate);
+    }
+    return in_typed_letter_case(value, std::move(out));
 }
 
 }  // namespace

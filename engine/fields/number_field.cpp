@@ -162,7 +162,10 @@ std::wstring money_in_words(const number_value& number, const request& r) {
     std::wstring minor;
     std::wstring plural;
     const std::wstring singular = currency_words_en(number, minor, plural);
-    const std::wstring minor_plural = minor == L"cent" ? L"cents" : minor;
+    // One penny, two pence; a minor unit the user named is one word for both.
+    const std::wstring minor_plural = minor == L"cent"    ? L"cents"
+                                      : minor == L"penny" ? L"pence"
+                                                          : minor;
     std::wstring words = number_words_en(number.money_integer, 0);
     const std::wstring& unit = number.money_integer == L"1" ? singular : plural;
     if (!unit.empty()) words += L" " + unit;

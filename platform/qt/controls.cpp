@@ -76,6 +76,10 @@ void ScrollViewer::set_max_lines(int lines) {
     static_cast<FittedScrollArea*>(scroll_area_of(*this))->set_greatest_lines(lines);
 }
 
+void ScrollViewer::set_min_lines(int lines) {
+    static_cast<FittedScrollArea*>(scroll_area_of(*this))->set_least_lines(lines);
+}
+
 void ScrollViewer::set_keeps_end_in_view(bool keeps) {
     static_cast<FittedScrollArea*>(scroll_area_of(*this))->set_keeps_end_in_view(keeps);
 }

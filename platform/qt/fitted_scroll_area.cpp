@@ -26,6 +26,11 @@ void FittedScrollArea::set_greatest_lines(int lines) {
     updateGeometry();
 }
 
+void FittedScrollArea::set_least_lines(int lines) {
+    least_lines_ = std::max(0, lines);
+    updateGeometry();
+}
+
 void FittedScrollArea::set_keeps_end_in_view(bool keeps) {
     keeps_end_in_view_ = keeps;
     if (keeps) verticalScrollBar()->setValue(verticalScrollBar()->maximum());
@@ -41,9 +46,11 @@ int FittedScrollArea::fitted_height() const {
                                                     : content->sizeHint().height();
     // A wrapped text's lines stand one font height apart.
     const QMargins inner = content->contentsMargins();
-    const int greatest =
-        greatest_lines_ * content->fontMetrics().height() + inner.top() + inner.bottom();
-    return std::min(height, greatest) + frame.top() + frame.bottom();
+    const auto lines_high = [&](int lines) {
+        return lines * content->fontMetrics().height() + inner.top() + inner.bottom();
+    };
+    const int least = std::min(lines_high(least_lines_), lines_high(greatest_lines_));
+    return std::clamp(height, least, lines_high(greatest_lines_)) + frame.top() + frame.bottom();
 }
 
 QSize FittedScrollArea::sizeHint() const {

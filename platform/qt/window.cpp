@@ -295,15 +295,19 @@ constexpr int frame_check_ms = 50;
 }  // namespace
 
 void Window::fit_frame_into_screen() {
-    if (!can_be_placed()) return;
+    // A fit under way fits the window as it is when the frame comes.
+    if (!can_be_placed() || fitting_frame_) return;
     QWidget* widget = widget_of(*this);
     auto* timer = new QTimer(widget);
     QElapsedTimer waited;
     waited.start();
-    QObject::connect(timer, &QTimer::timeout, timer, [widget, timer, waited] {
+    fitting_frame_ = true;
+    // The timer is the widget's child, so it never outlives this window.
+    QObject::connect(timer, &QTimer::timeout, timer, [this, widget, timer, waited] {
         if (fit_framed(*widget) || waited.elapsed() > frame_wait_ms) {
             timer->stop();
             timer->deleteLater();
+            fitting_frame_ = false;
         }
     });
     timer->start(frame_check_ms);

@@ -2,28 +2,31 @@
 // keeps a usable document view: run under a window manager (the offscreen
 // platform has no frames).
 //
-//   window_fit_probe HOME [name-length] [--panes MENU DATA] [--narrow WIDTH]
+//   window_fit_probe HOME [name-length] [--panes MENU DATA] [--stored X Y W H]
+//                    [--narrow WIDTH]
 //
 // Starts the program with HOME as its home folder, made on the first run and
 // kept afterwards, so that a second run is a second start. A new home's
 // settings open a document whose stored name is `name-length` characters
-// long (5,000 by default), with the side panes MENU and DATA pixels wide
-// when given. Once the start page was shown and the window framed, prints
-// the screen's available area and the framed window ("area 0 0 1600 1000",
-// "frame 0 0 1600 1000"), then "fits" or "does not fit", and the widths of
-// the document view and the window ("view 350 of 1600") with "keeps the
-// view" when the view has a third of the window or 320 pixels, or "hides the
-// view". With --narrow, asks the window manager for a window WIDTH pixels
-// wide, as dragging the frame does, and prints "narrowed to 640" (or "stays
-// at 1024") and the view again. Then closes the window as a user would.
-// Exit code 0 when everything held, 1 when not, 2 when the window never
-// showed or was never framed.
+// long (5,000 by default), with the side panes MENU and DATA pixels wide,
+// and the window's place X, Y and size W by H (physical pixels, as the
+// settings keep them), when given. Once the start page was shown and the
+// window framed, prints the screen's available area and the framed window
+// ("area 0 0 1600 1000", "frame 0 0 1600 1000"), then "fits" or "does not
+// fit", and the widths of the document view and the window ("view 350 of
+// 1600") with "keeps the view" when the view has a third of the window or
+// 320 pixels, or "hides the view". With --narrow, asks the window manager
+// for a window WIDTH pixels wide, as dragging the frame does, and prints
+// "narrowed to 640" (or "stays at 1024") and the view again. Then closes the
+// window as a user would. Exit code 0 when everything held, 1 when not, 2
+// when the window never showed or was never framed.
 #include <unistd.h>
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -43,6 +46,7 @@ namespace {
 struct probe_options {
     std::size_t name_length = 5000;
     std::optional<std::pair<double, double>> panes;
+    std::optional<std::array<double, 4>> stored;  // x, y, width, height
     std::optional<int> narrow_to;
 };
 
@@ -65,6 +69,12 @@ void use_home(const std::filesystem::path& home, const probe_options& options) {
     if (options.panes) {
         stored.MenuPanelWidth = options.panes->first;
         stored.DataPanelWidth = options.panes->second;
+    }
+    if (options.stored) {
+        stored.WindowX = (*options.stored)[0];
+        stored.WindowY = (*options.stored)[1];
+        stored.WindowWidth = (*options.stored)[2];
+        stored.WindowHeight = (*options.stored)[3];
     }
     const std::filesystem::path data = home / ".local/share/tembrick";
     std::filesystem::create_directories(data);
@@ -109,6 +119,9 @@ std::optional<probe_options> read_options(int argc, char** argv) {
         if (std::strcmp(argv[i], "--panes") == 0 && i + 2 < argc) {
             options.panes = {std::strtod(argv[i + 1], nullptr), std::strtod(argv[i + 2], nullptr)};
             i += 2;
+        } else if (std::strcmp(argv[i], "--stored") == 0 && i + 4 < argc) {
+            options.stored = std::array<double, 4>{};
+            for (double& value : *options.stored) value = std::strtod(argv[++i], nullptr);
         } else if (std::strcmp(argv[i], "--narrow") == 0 && i + 1 < argc) {
             options.narrow_to = std::atoi(argv[++i]);
         } else if (i == 2 && argv[i][0] != '-') {
@@ -128,7 +141,7 @@ int main(int argc, char** argv) {
     if (!options) {
         std::fprintf(stderr,
                      "usage: window_fit_probe HOME [name-length] [--panes MENU DATA] "
-                     "[--narrow WIDTH]\n");
+                     "[--stored X Y W H] [--narrow WIDTH]\n");
         return 2;
     }
     use_home(std::filesystem::absolute(argv[1]), *options);

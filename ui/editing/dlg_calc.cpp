@@ -30,7 +30,8 @@ struct key_look {
 
 constexpr double key_side = 50;
 
-// The display shows four lines at most, with this padding above and below.
+// The display is four lines high from the start, with this padding above and
+// below: growing, it would move the keys under the pointer.
 constexpr int display_lines = 4;
 constexpr double display_padding = 9;
 
@@ -125,8 +126,9 @@ std::shared_ptr<platform::Element> DlgCalc::BuildContent() {
     display_text_->set_margin({8, 0, 8, 0});
     // A run of digits has no blank to break at.
     platform::wrap_anywhere(*display_text_);
-    // Four lines at most, so the keypad keeps its size; a longer expression
-    // scrolls, its end in view, where the keys add to it.
+    // Four lines, however long the expression, so the keypad keeps its size
+    // and its place; a longer expression scrolls, its end in view, where the
+    // keys add to it.
     display_scroller_ = platform::ScrollViewer::create();
     display_scroller_->set_content(display_text_);
     // The counter takes from the display what four digits need.
@@ -134,6 +136,7 @@ std::shared_ptr<platform::Element> DlgCalc::BuildContent() {
     // The padding stays put while the lines scroll.
     display_scroller_->set_margin({0, display_padding, 0, display_padding});
     display_scroller_->set_max_lines(display_lines);
+    display_scroller_->set_min_lines(display_lines);
     display_scroller_->set_keeps_end_in_view(true);
     digit_counter_ = platform::TextBlock::create(digit_count_text(initial_value_));
     digit_counter_->set_width(36);

@@ -15,28 +15,6 @@ namespace {
 constexpr platform::Color black{255, 0, 0, 0};
 constexpr double list_width = 450;
 
-void put(std::wstring& text, std::wstring_view slot, const std::wstring& value) {
-    if (const std::size_t at = text.find(slot); at != std::wstring::npos)
-        text.replace(at, slot.size(), value);
-}
-
-// One line on the list file: why it was not written, else where the old
-// file went; empty when there is nothing to say.
-std::wstring note_on(const value_list_choice& choice) {
-    if (choice.no_name_to_keep()) {
-        std::wstring said = core::ui_string(engine::ui_text::list_names_taken);
-        put(said, L"{first}", unreadable_list_name(choice.list_path(), 1));
-        put(said, L"{last}", unreadable_list_name(choice.list_path(), value_list_kept_names));
-        return said;
-    }
-    if (choice.write_failure())
-        return core::changes_not_saved(choice.list_path(), choice.write_failure());
-    if (choice.kept_as().empty()) return {};
-    std::wstring said = core::ui_string(engine::ui_text::list_kept_aside);
-    put(said, L"{name}", choice.kept_as());
-    return said;
-}
-
 }  // namespace
 
 DlgList::DlgList(PickerOwner owner, const std::wstring& lists_folder,
@@ -119,7 +97,7 @@ void DlgList::OnDeleteClick(int index) {
 }
 
 void DlgList::ShowNote() {
-    const std::wstring said = note_on(choice_);
+    const std::wstring said = choice_.note();
     if (!note_) {
         if (said.empty()) return;
         note_ = platform::TextBlock::create();

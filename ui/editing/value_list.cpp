@@ -6,7 +6,9 @@
 #include <utility>
 
 #include "core/file_paths.h"
+#include "core/interface_texts.h"
 #include "engine/document/file_replace.h"
+#include "engine/document/ui_text.h"
 #include "engine/text/utf16.h"
 
 namespace ui {
@@ -119,6 +121,11 @@ private:
     std::size_t position_ = 0;
     char32_t low_ = 0;
 };
+
+void put(std::wstring& text, std::wstring_view slot, const std::wstring& value) {
+    if (const std::size_t at = text.find(slot); at != std::wstring::npos)
+        text.replace(at, slot.size(), value);
+}
 
 bool is_unsafe_in_file_name(wchar_t c) {
     return c == L'/' || c == L'\\' || c < 0x20 || (c >= 0x7F && c <= 0x9F);
@@ -264,15 +271,34 @@ std::error_code write_value_list(const std::wstring& path,
     return engine::replace_file(core::fs_path(path), encode_value_list(entries));
 }
 
-value_list_choice::value_list_choice(std::wstring list_path, std::wstring initial_value)
-    : list_path_(std::move(list_path)), initial_value_(std::move(initial_value)) {}
+value_list_choice::value_list_choice(std::wstring list_path, std::wstring initial_value,
+                                     std::chrono::milliseconds lock_wait)
+    : list_path_(std::move(list_path)),
+      initial_value_(std::move(initial_value)),
+      lock_wait_(lock_wait) {}
 
 std::vector<std::wstring> value_list_choice::update_file(const value_list_change& change) {
-    value_list_update update = update_value_list(list_path_, change, !kept_as_.empty());
+    value_list_update update = update_value_list(list_path_, change, !kept_as_.empty(), lock_wait_);
     if (!update.kept_as.empty()) kept_as_ = std::move(update.kept_as);
     write_failure_ = update.failure;
     no_name_to_keep_ = update.no_name_to_keep;
+    busy_ = update.busy;
     return std::move(update.entries);
+}
+
+std::wstring value_list_choice::note() const {
+    if (busy_) return core::ui_string(engine::ui_text::list_busy);
+    if (no_name_to_keep_) {
+        std::wstring said = core::ui_string(engine::ui_text::list_names_taken);
+        put(said, L"{first}", unreadable_list_name(list_path_, 1));
+        put(said, L"{last}", unreadable_list_name(list_path_, value_list_kept_names));
+        return said;
+    }
+    if (write_failure_) return core::changes_not_saved(list_path_, write_failure_);
+    if (kept_as_.empty()) return {};
+    std::wstring said = core::ui_string(engine::ui_text::list_kept_aside);
+    put(said, L"{name}", kept_as_);
+    return said;
 }
 
 void value_list_choice::open() {

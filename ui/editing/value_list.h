@@ -5,11 +5,12 @@
 // counted in UTF-16 code units, so a file read and written back keeps its
 // bytes (lone surrogates included). Each change (the field's text added when
 // a dialog opens, an entry deleted) is made to the file as it is on disk at
-// that moment, which is written whole again through engine::replace_file:
-// a dialog left open never writes back what another one added meanwhile.
-// UI thread only.
+// that moment, under the list's lock, and written whole again through
+// engine::replace_file: a dialog left open never writes back what another
+// one added meanwhile, and two changes at once both stay. UI thread only.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -80,7 +81,9 @@ std::error_code write_value_list(const std::wstring& path,
 // one opening.
 class value_list_choice {
 public:
-    value_list_choice(std::wstring list_path, std::wstring initial_value);
+    // `lock_wait`: how long a change waits for another one to the same list.
+    value_list_choice(std::wstring list_path, std::wstring initial_value,
+                      std::chrono::milliseconds lock_wait = value_list_lock_wait);
 
     // Reads the list, adds the initial value once, sorts, selects the initial
     // value and writes the list back. An empty initial value adds and writes
@@ -103,6 +106,13 @@ public:
     // The last change was not written because the old file, not read whole,
     // had no free name to be kept under.
     bool no_name_to_keep() const { return no_name_to_keep_; }
+    // The last change was not written because another one held the list
+    // for the whole wait.
+    bool busy() const { return busy_; }
+    // One line on the file for under the list: why the last change was not
+    // written, else where the old file went; empty when there is nothing
+    // to say.
+    std::wstring note() const;
 
     // A selection made in the list: the selected entry becomes the result; no
     // selection keeps the result.
@@ -124,12 +134,14 @@ private:
 
     std::wstring list_path_;
     std::wstring initial_value_;
+    std::chrono::milliseconds lock_wait_;
     std::vector<std::wstring> entries_;
     std::int32_t selected_ = 0;
     std::wstring result_;
     std::wstring kept_as_;
     std::error_code write_failure_;
     bool no_name_to_keep_ = false;
+    bool busy_ = false;
 };
 
 }  // namespace ui

@@ -4,12 +4,15 @@
 #include <filesystem>
 
 #include "core/file_paths.h"
+#include "engine/document/file_lock.h"
 #include "ui/editing/value_list.h"
 
 namespace ui {
 
 value_list_update update_value_list(const std::wstring& path, const value_list_change& change,
-                                    bool kept_already) {
+                                    bool kept_already, std::chrono::milliseconds wait) {
+    // Held until the new file is in place: a change that waited reads it.
+    const engine::file_lock lock(core::fs_path(path), wait);
     value_list_read read = read_value_list(path);
     value_list_update update;
     update.entries = std::move(read.entries);
@@ -17,6 +20,11 @@ value_list_update update_value_list(const std::wstring& path, const value_list_c
     if (!std::is_sorted(update.entries.begin(), update.entries.end(), value_list_less))
         sort_value_list(update.entries);
     if (!change(update.entries)) return update;
+    if (lock.result() == engine::file_lock::outcome::busy) {
+        update.busy = true;
+        update.failure = std::make_error_code(std::errc::device_or_resource_busy);
+        return update;
+    }
 
     std::error_code error;
     if (std::filesystem::is_directory(

@@ -28,6 +28,10 @@ placement_plan placed(int x, int y, int width, int height, bool maximized = fals
     return {maximized, PixelRect{x, y, 0, 0}, PixelRect{0, 0, width, height}};
 }
 
+placement_plan held(int x, int y, int width, int height) {
+    return {false, PixelRect{x, y, 0, 0}, PixelRect{0, 0, width, height}, true};
+}
+
 placement_plan sized(int width, int height, bool maximized = false) {
     return {maximized, std::nullopt, PixelRect{0, 0, width, height}};
 }
@@ -69,6 +73,25 @@ TEST(WindowPlacement, AWindowThatWouldShowLessThan100By50PixelsComesBackOnThePri
               sized(1920, 1040, true));
     EXPECT_EQ(plan_placement(stored(-2147483000, 0, 2147483000, 800), one_screen, true, 1.0),
               sized(1920, 800));
+}
+
+TEST(WindowPlacement, ARestoredWindowLargerThanItsScreenIsHeldWithinItMovedNoFurtherThanNeeded) {
+    const std::vector<PixelRect> small{{0, 0, 1024, 768}};
+    EXPECT_EQ(plan_placement(stored(0, 0, 1598, 975), small, true, 1.0), held(0, 0, 1024, 768));
+    EXPECT_EQ(plan_placement(stored(300, 200, 1598, 975), small, true, 1.0), held(0, 0, 1024, 768));
+    // Too tall only: it keeps its x as far as the screen allows.
+    EXPECT_EQ(plan_placement(stored(100, 50, 800, 1200), one_screen, true, 1.0),
+              held(100, 0, 800, 1040));
+    EXPECT_EQ(plan_placement(stored(1500, 50, 800, 1200), one_screen, true, 1.0),
+              held(1120, 0, 800, 1040));
+    // Held to the screen that shows most of it, not to the primary one.
+    EXPECT_EQ(plan_placement(stored(1800, -100, 1400, 1100), two_screens, true, 1.0),
+              held(1920, -200, 1280, 1024));
+    // Maximised, or not larger than its screen: as stored.
+    EXPECT_EQ(plan_placement(stored(0, 0, 1598, 975, 1), small, true, 1.0),
+              placed(0, 0, 1598, 975, true));
+    EXPECT_EQ(plan_placement(stored(600, 400, 1024, 768), small, true, 1.0),
+              placed(600, 400, 1024, 768));
 }
 
 TEST(WindowPlacement, WhereTheSystemPlacesWindowsOnlyTheSizeAndTheMaximisedStateApply) {

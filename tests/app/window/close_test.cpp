@@ -27,7 +27,7 @@ TEST_F(ClosingTheWindow, WritesTheDocumentAndSettingsClosesTheViewsAndEmptiesTem
     EXPECT_TRUE(std::filesystem::is_empty(root / L"cache/tembrick/temp"));
 }
 
-TEST_F(ClosingTheWindow, UnsavedTypedValuesKeepTheWindowOpenOnceAndTheNextCloseGoesThrough) {
+TEST_F(ClosingTheWindow, UnsavedValuesKeepTheWindowOpenUntilACloseWithNothingTypedSince) {
     auto window = make_window();
     window->activate();
     main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
@@ -49,11 +49,18 @@ TEST_F(ClosingTheWindow, UnsavedTypedValuesKeepTheWindowOpenOnceAndTheNextCloseG
     EXPECT_FALSE(main_view().closed);
     EXPECT_FALSE(std::filesystem::is_empty(root / L"cache/tembrick/temp"));
 
-    // Asked once: the next close closes without another message, and the
-    // rest of closing still happens.
+    // More typed after the message: the close is refused again, so the
+    // new text is not lost unseen.
+    core_test::type_a_value(window->session());
+    shown.close();
+    EXPECT_EQ(failures.messages, (std::vector<std::string>{message, message}));
+    EXPECT_FALSE(shown.is_closed());
+    // Nothing typed since the message: the close closes without another
+    // one, and the rest of closing still happens.
+    window->session().set_section(2);
     shown.close();
     EXPECT_TRUE(shown.is_closed());
-    EXPECT_EQ(failures.messages.size(), 1u);
+    EXPECT_EQ(failures.messages.size(), 2u);
     EXPECT_TRUE(main_view().closed);
     EXPECT_TRUE(file_contains(data_file(L"tembrick.ini"), u"DocumentZoom:\t\t120.000000"));
     EXPECT_TRUE(std::filesystem::is_empty(root / L"cache/tembrick/temp"));

@@ -142,6 +142,8 @@ TEST_F(Placement, WidePanesGiveWayToTheDocumentViewAndTheSettingsKeepThem) {
         auto window = shown_window();
         const auto& e = window->elements();
         QWidget* top = native(*window);
+        // The window's own start-up fit would undo a resize made before it.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !e.window->fitting_frame_into_screen(); }, 10000));
         const QRect screen = top->screen()->availableGeometry();
         EXPECT_LE(top->minimumWidth(), screen.width());
         for (const int width : {1600, 1250, 1024, 700, 480}) {

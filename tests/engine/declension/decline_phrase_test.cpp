@@ -140,6 +140,34 @@ TEST(DeclinePhrase, CompoundJobTitlesInEveryCase) {
                   L"научно-" + form_of(L"исследовательский", c) + L" " + form_of(L"институт", c));
 }
 
+// A word cut off by a point stays as typed; the words after it decline as
+// after the full word: on after an adjective (генеральный), not after a noun
+// (заместитель) or a participle that governs them (заведующий).
+TEST(DeclinePhrase, CutOffWordsInJobTitlesStayAsTyped) {
+    // clang-format off
+    const struct { const wchar_t* forms[6]; } titles[] = {
+        {{L"ген. директор", L"ген. директора", L"ген. директору", L"ген. директора", L"ген. директором",
+          L"ген. директоре"}},
+        {{L"Ген.директор", L"Ген.директора", L"Ген.директору", L"Ген.директора", L"Ген.директором",
+          L"Ген.директоре"}},
+        {{L"зам. начальника отдела", L"зам. начальника отдела", L"зам. начальника отдела", L"зам. начальника отдела",
+          L"зам. начальника отдела", L"зам. начальника отдела"}},
+        {{L"зав. складом", L"зав. складом", L"зав. складом", L"зав. складом", L"зав. складом", L"зав. складом"}},
+        {{L"гл. бух.", L"гл. бух.", L"гл. бух.", L"гл. бух.", L"гл. бух.", L"гл. бух."}},
+        // The full words, and a point that ends a sentence.
+        {{L"заместитель начальника отдела", L"заместителя начальника отдела", L"заместителю начальника отдела",
+          L"заместителя начальника отдела", L"заместителем начальника отдела", L"заместителе начальника отдела"}},
+        {{L"Директор. Иванов", L"Директора. Иванов", L"Директору. Иванов", L"Директора. Иванов",
+          L"Директором. Иванов", L"Директоре. Иванов"}},
+        {{L"и. о. директора", L"и. о. директора", L"и. о. директора", L"и. о. директора", L"и. о. директора",
+          L"и. о. директора"}},
+    };
+    // clang-format on
+    for (const auto& t : titles)
+        for (int c = 1; c <= 6; ++c)
+            EXPECT_EQ(decline_phrase(t.forms[0], c), t.forms[c - 1]) << c << " " << t.forms[0];
+}
+
 // The word lists spell ё as е; whatever the form leaves of the typed word
 // comes back with its ё.
 TEST(DeclinePhrase, TypedYoComesBack) {

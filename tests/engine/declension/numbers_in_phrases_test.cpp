@@ -1,6 +1,7 @@
 // Numbers inside a declined phrase: a number after "№" is a label, a noun of
 // three letters is a head noun like any other, and полтора, полторы,
-// полтораста and typed number words count the noun after them like a number.
+// полтораста, typed number words and digits count the noun after them like a
+// number.
 #include <gtest/gtest.h>
 
 #include "engine/declension/phrase.h"
@@ -25,15 +26,21 @@ TEST(NumbersInPhrases, ALabelAfterTheNumeroSignAndAfterAHeadNounStaysInDigits) {
         {{L"участок №12/3", L"участка №12/3", L"участку №12/3", L"участок №12/3", L"участком №12/3",
           L"участке №12/3"}},
         {{L"бригада № 21", L"бригады № 21", L"бригаде № 21", L"бригаду № 21", L"бригадой № 21", L"бригаде № 21"}},
+        // No head noun ends declining before the sign: the label alone keeps it.
+        {{L"ГКБ № 15", L"ГКБ № 15", L"ГКБ № 15", L"ГКБ № 15", L"ГКБ № 15", L"ГКБ № 15"}},
         {{L"срок 5 дней", L"срока 5 дней", L"сроку 5 дней", L"срок 5 дней", L"сроком 5 дней", L"сроке 5 дней"}},
-        // A three-letter pronoun goes on to its noun.
+        // A pronoun of two or three letters goes on to its noun.
         {{L"наш договор", L"нашего договора", L"нашему договору", L"наш договор", L"нашим договором",
           L"нашем договоре"}},
+        // So do the short demonstratives whose genitive ends in -ой.
+        {{L"эта сторона", L"этой стороны", L"этой стороне", L"эту сторону", L"этой стороной", L"этой стороне"}},
+        {{L"та организация", L"той организации", L"той организации", L"ту организацию", L"той организацией",
+          L"той организации"}},
     };
     // clang-format on
     for (const auto& p : phrases) expect_every_case(p.forms);
-    // Before its noun a number is still spelled out.
-    EXPECT_EQ(decline_phrase(L"5 штук", 2), L"пяти штук");
+    // Before the noun it counts a number stays in digits.
+    EXPECT_EQ(decline_phrase(L"5 штук", 2), L"5 штук");
 }
 
 TEST(NumbersInPhrases, OneAndAHalfTakesItsOwnFormsAndCountsTheNounAfterIt) {
@@ -80,4 +87,37 @@ TEST(NumbersInPhrases, ATypedNumberWordCountsTheNounAfterIt) {
     // clang-format on
     for (const auto& p : phrases) expect_every_case(p.forms);
     for (const auto& p : neighbours) expect_every_case(p.forms);
+}
+
+// A count typed in digits stays in digits, and the words it counts decline as
+// after that number: the plural of the case after two and more, the singular
+// after one, the typed form after a decimal, whole thousands or a unit.
+TEST(NumbersInPhrases, TypedDigitsStayAndTheWordsTheyCountDeclineAsAfterThem) {
+    // clang-format off
+    const struct { const wchar_t* forms[6]; } phrases[] = {
+        {{L"5 дней", L"5 дней", L"5 дням", L"5 дней", L"5 днями", L"5 днях"}},
+        {{L"2 месяца", L"2 месяцев", L"2 месяцам", L"2 месяца", L"2 месяцами", L"2 месяцах"}},
+        {{L"3 года", L"3 лет", L"3 годам", L"3 года", L"3 годами", L"3 годах"}},
+        {{L"21 день", L"21 дня", L"21 дню", L"21 день", L"21 днем", L"21 дне"}},
+        {{L"5 рабочих дней", L"5 рабочих дней", L"5 рабочим дням", L"5 рабочих дней", L"5 рабочими днями",
+          L"5 рабочих днях"}},
+        {{L"1,5 тысячи рублей", L"1,5 тысячи рублей", L"1,5 тысячи рублей", L"1,5 тысячи рублей",
+          L"1,5 тысячи рублей", L"1,5 тысячи рублей"}},
+        {{L"1 000 рублей", L"1 000 рублей", L"1 000 рублей", L"1 000 рублей", L"1 000 рублей", L"1 000 рублей"}},
+        {{L"28 дн.", L"28 дн.", L"28 дн.", L"28 дн.", L"28 дн.", L"28 дн."}},
+        // Typed number words: один agrees with its noun, which declines too.
+        {{L"одна тысяча рублей", L"одной тысячи рублей", L"одной тысяче рублей", L"одну тысячу рублей",
+          L"одной тысячей рублей", L"одной тысяче рублей"}},
+        {{L"один сотрудник", L"одного сотрудника", L"одному сотруднику", L"одного сотрудника",
+          L"одним сотрудником", L"одном сотруднике"}},
+        {{L"двадцать лет", L"двадцати лет", L"двадцати годам", L"двадцать лет", L"двадцатью годами",
+          L"двадцати годах"}},
+        {{L"пять рабочих дней", L"пяти рабочих дней", L"пяти рабочим дням", L"пять рабочих дней",
+          L"пятью рабочими днями", L"пяти рабочих днях"}},
+    };
+    // clang-format on
+    for (const auto& p : phrases) expect_every_case(p.forms);
+    // A number that counts nothing is spelled out.
+    EXPECT_EQ(decline_phrase(L"2,5", 2), L"двух целых пяти десятых");
+    EXPECT_EQ(decline_phrase(L"договор 5 дней", 2), L"договора 5 дней");
 }

@@ -24,6 +24,12 @@ TEST(SplitOrganisationName, LegalFormAndName) {
         {L"ООО «Ромашка»", L"ООО", L"«Ромашка»"},
         // The closing guillemet is not a closing quote: no legal form after a comma.
         {L"«Ромашка», ООО", L"", L"«Ромашка», ООО"},
+        // Only the table's forms are taken after a comma; any other tail stays.
+        {L"ООО \"Ромашка\", ИНН 7701234567", L"ООО", L"\"Ромашка\", ИНН 7701234567"},
+        {L"АО \"Вектор\", Казань", L"АО", L"\"Вектор\", Казань"},
+        {L"ООО \"Ромашка\", г. Москва", L"ООО", L"\"Ромашка\", г. Москва"},
+        {L"Ромашка, ИНН 7701234567", L"", L"Ромашка, ИНН 7701234567"},
+        {L"ГБУЗ «Городская больница № 1»", L"ГБУЗ", L"«Городская больница № 1»"},
     };
     // clang-format on
     for (const auto& split : splits) {
@@ -80,6 +86,13 @@ TEST(RenderOrganisationName, ThePartsAsAskedAndAQuotedNameDeclinedInsideItsQuote
         {L"\"Ромашка\"", {L"р"}, L"\"" + decline_phrase(L"Ромашка", 2) + L"\""},
         {L"«Ромашка»", {L"р"}, L"«" + decline_phrase(L"Ромашка", 2) + L"»"},
         {L"\"Ромашка\"", {L"название"}, L"\"Ромашка\""},
+        // A tail stays as typed, and no digit of a name is spelled out.
+        {L"ООО \"Ромашка\", ИНН 7701234567", {L"д"}, L"ООО \"Ромашка\", ИНН 7701234567"},
+        {L"ООО \"Ромашка\", ИНН 7701234567", {L"р", L"полное название"},
+         L"Общества с ограниченной ответственностью \"Ромашка\", ИНН 7701234567"},
+        {L"Ромашка, ИНН 7701234567", {L"т"}, L"Ромашкой, ИНН 7701234567"},
+        {L"\"Ромашка\", г. Москва", {L"р"}, L"\"Ромашки\", г. Москва"},
+        {L"ИНН 7701234567", {L"д"}, L"ИНН 7701234567"}, {L"Школа 2000", {L"т"}, L"Школой 2000"},
     };
     // clang-format on
     for (const auto& r : renders) {

@@ -90,3 +90,26 @@ TEST_F(NameFields, ASoleTradersWordsAgreeWithThePerson) {
     });
     // clang-format on
 }
+
+// Agreement words and cases keep the letters as the value has them; the
+// reference's capital only raises the first letter.
+TEST_F(NameFields, TypedCapitalsSurviveAgreementAndTheReferencesLetterCase) {
+    add_fields({{L"Price", L"USD 45"},
+                {L"Currency", L"US Dollars"},
+                {L"Заказчик", L"ООО «Ромашка»"},
+                {L"Исполнитель", L"ООО \"Ромашка\", ИНН 7701234567"},
+                {L"Заказчик юрлицо", L"ООО «Ромашка»"},
+                {L"Обязанность", L"ДОЛЖЕН"},
+                {L"Истец фио", L"Иванова Мария Петровна"}});
+    // clang-format off
+    expect_runs({
+        {L"{currency:Price}", L"USD 45"}, {L"{in words:Price}", L"USD 45"},
+        {L"{полное название:Заказчик}", L"ООО «Ромашка»"},
+        {L"{оргформа:Исполнитель}", L"ООО \"Ромашка\", ИНН 7701234567"},
+        {L"{истец фио:обязанность}", L"ДОЛЖНА"}, {L"{р:Заказчик юрлицо}", L"ООО «Ромашка»"},
+        {L"{полное название:Заказчик юрлицо}", L"Общество с ограниченной ответственностью «Ромашка»"},
+        {L"{Заказчик юрлицо:Именуемый}", L"Именуемое"}, {L"{истец фио:Обязан}", L"Обязана"},
+        {L"{истец фио:обязан}", L"обязана"},
+    });
+    // clang-format on
+}

@@ -78,7 +78,11 @@ TEST_F(NumberField, EnglishWordsForEachCurrencyIgnoringCasesAndNouns) {
                     {L"1.05", {L"in words"}, L"one point zero five"},
                     {L"-5", {L"прописью"}, L"minus five"}});
     add_field(L"currency", L"United Kingdom Pounds");
-    expect_renders({{L"1.01", {L"currency in words"}, L"one pound and one pence"}});
+    // One penny, any other count pence.
+    expect_renders({{L"1.01", {L"currency in words"}, L"one pound and one penny"},
+                    {L"0.01", {L"currency in words"}, L"zero pounds and one penny"},
+                    {L"2.02", {L"currency in words"}, L"two pounds and two pence"},
+                    {L"1.10", {L"currency in words"}, L"one pound and ten pence"}});
 }
 
 TEST_F(NumberField, RussianWordsTakeTheSignTheCaseAndTheCountedNounsGenderAndKeepKopecksInFigures) {

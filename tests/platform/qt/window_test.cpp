@@ -98,4 +98,23 @@ TEST(WindowPlacement, ContentWiderThanTheScreenNeverHoldsTheWindowWiderThanIt) {
     EXPECT_EQ(top->minimumWidth(), 200);
 }
 
+TEST(WindowPlacement, TheFrameFitHoldsTheFramedWindowToItsScreenAndSaysWhenItIsOver) {
+    for (const PixelRect asked : {PixelRect{0, 0, 1600, 1000}, PixelRect{30, 20, 300, 200}}) {
+        auto window = platform::Window::create();
+        window->set_content(platform::Panel::create());
+        window->resize(asked.width, asked.height);
+        window->move(asked.x, asked.y);
+        window->activate();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(platform::widget_of(*window)));
+        window->fit_frame_into_screen();
+        EXPECT_TRUE(window->fitting_frame_into_screen());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->fitting_frame_into_screen(); }, 10000));
+        const QWidget* top = platform::widget_of(*window);
+        EXPECT_TRUE(top->screen()->availableGeometry().contains(top->frameGeometry()));
+        if (asked.width == 300) {
+            EXPECT_EQ(window->geometry(), asked);  // a window that fits stays as it is
+        }
+    }
+}
+
 }  // namespace

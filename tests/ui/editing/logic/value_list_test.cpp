@@ -1,11 +1,15 @@
 #include "ui/editing/value_list.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "engine/document/file_lock.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -138,6 +142,28 @@ TEST(ValueListName, DropsTrailingDigitsAndKeepsTheFileInTheFolder) {
     EXPECT_EQ(ui::value_list_path(L"", L"Client"), L"");
 }
 
+// Runs `changes` in a second process and in this one at the same moment;
+// answers whether both said they succeeded.
+template <class Changes>
+bool in_two_processes_at_once(const Changes& changes) {
+    int start[2];
+    if (::pipe(start) != 0) return false;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(start[1]);
+        char go = 0;
+        const bool started = ::read(start[0], &go, 1) == 1;
+        ::_exit(started && changes(L"child") ? 0 : 1);
+    }
+    ::close(start[0]);
+    const bool started = ::write(start[1], "g", 1) == 1;
+    ::close(start[1]);
+    const bool ours = changes(L"parent");
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return started && ours && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 class ValueListChoice : public ::testing::Test {
 protected:
     std::wstring path() const { return fixture::engine_path(folder.file("Client.list")); }
@@ -224,6 +250,60 @@ TEST_F(ValueListChoice, EachChangeIsMadeToTheFileAsItIsSoTwoDialogsKeepEachOther
     ui::value_list_choice twice = opened(L"");
     twice.remove(0);
     EXPECT_EQ(stored(), (Entries{L"Eve"}));
+}
+
+TEST_F(ValueListChoice, TwoProgramsChangingOneListAtOnceKeepEveryChange) {
+    const auto text = [](const std::wstring& who, int n) {
+        return who + L" " + std::to_wstring(100 + n);
+    };
+    const auto add = [&](const std::wstring& who) {
+        for (int n = 0; n < 100; ++n) {
+            if (opened(text(who, n)).write_failure()) return false;
+        }
+        return true;
+    };
+    const auto remove = [&](const std::wstring& who) {
+        for (int n = 0; n < 100; ++n) {
+            ui::value_list_choice choice = opened(L"");
+            const Entries& entries = choice.entries();
+            choice.remove(std::int32_t(std::find(entries.begin(), entries.end(), text(who, n)) -
+                                       entries.begin()));
+            if (choice.write_failure()) return false;
+        }
+        return true;
+    };
+    ui::write_value_list(path(), {L"kept"});
+    ASSERT_TRUE(in_two_processes_at_once(add));
+    Entries all = {L"kept"};
+    for (const wchar_t* who : {L"child", L"parent"}) {
+        for (int n = 0; n < 100; ++n) all.push_back(text(who, n));
+    }
+    ui::sort_value_list(all);
+    EXPECT_EQ(stored(), all);
+    ASSERT_TRUE(in_two_processes_at_once(remove));
+    EXPECT_EQ(stored(), (Entries{L"kept"}));
+    // No lock file stays beside the list.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    // A change that waits past its time for another writes nothing and says so.
+    {
+        const engine::file_lock held(folder.file("Client.list"), std::chrono::milliseconds(0));
+        ASSERT_EQ(held.result(), engine::file_lock::outcome::held);
+        ui::value_list_choice waited(path(), L"typed", std::chrono::milliseconds(50));
+        waited.open();
+        EXPECT_EQ(waited.entries(), (Entries{L"kept", L"typed"}));
+        EXPECT_TRUE(waited.busy());
+        EXPECT_EQ(waited.note(),
+                  L"This list was not changed: another program was changing it and did not "
+                  L"finish in time. Open the list again to try once more.");
+        EXPECT_EQ(stored(), (Entries{L"kept"}));
+    }
+    ui::value_list_choice after = opened(L"typed");
+    EXPECT_FALSE(after.busy());
+    EXPECT_EQ(after.note(), L"");
+    EXPECT_EQ(stored(), (Entries{L"kept", L"typed"}));
 }
 
 TEST_F(ValueListChoice, AFileNotReadWholeIsKeptAsUnreadableBeforeTheListIsWritten) {

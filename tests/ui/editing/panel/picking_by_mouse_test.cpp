@@ -86,7 +86,7 @@ TEST_F(PickingByMouse, TheCalculatorShowsALongRunOfDigitsWholeAndCountsThem) {
               counter->fontMetrics().horizontalAdvance(QStringLiteral("8888")));
 }
 
-TEST_F(PickingByMouse, TheKeypadKeepsItsSizeAndTheDisplayShowsTheEndOfALongExpression) {
+TEST_F(PickingByMouse, TheKeypadKeepsItsSizeAndPlaceAndTheDisplayShowsTheEndOfALongExpression) {
     window->activate();
     const auto laid_out_well = [](const char* what) {
         settle();
@@ -118,7 +118,19 @@ TEST_F(PickingByMouse, TheKeypadKeepsItsSizeAndTheDisplayShowsTheEndOfALongExpre
     make_section(3, L"");
     pick(1);
     press(L"1");
-    for (int i = 0; i < 150; ++i) press(L"0");
+    settle();
+    // "0" clicked 150 times at the one spot where it first was: the display
+    // grows no higher, so the key stays under the pointer.
+    QWidget* zero = widget_of(*key(0));
+    QWidget* dialog_widget = zero->window();
+    const QPoint spot = zero->mapTo(dialog_widget, zero->rect().center());
+    const QPoint first_place = zero->mapToGlobal(QPoint(0, 0));
+    for (int i = 0; i < 150; ++i) {
+        QTest::mouseClick(dialog_widget, Qt::LeftButton, {}, spot);
+        settle();
+    }
+    EXPECT_EQ(display_text(), L"1" + std::wstring(150, L'0'));
+    EXPECT_EQ(zero->mapToGlobal(QPoint(0, 0)), first_place);
     laid_out_well("151 digits typed");
     cancel();
 

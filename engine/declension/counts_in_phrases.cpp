@@ -1,0 +1,190 @@
+#include "engine/declension/counts_in_phrases.h"
+
+#include <cstdint>
+#include <string_view>
+
+#include "engine/declension/counted_nouns.h"
+#include "engine/declension/decline_word.h"
+#include "engine/declension/number_word_tables.h"
+#include "engine/declension/phrase_words.h"
+
+namespace engine {
+
+namespace {
+
+using namespace phrase_kind;
+
+// What a count asks of its words, beside the plural classes 0, 1 and 2 of
+// number_plural_class: a decimal the genitive singular in every case, whole
+// thousands (тысяча, миллион …) the genitive plural in every case.
+constexpr int after_decimal = 3;
+constexpr int after_whole_thousands = 4;
+
+bool ends_with(std::wstring_view word, std::wstring_view ending) { return word.ends_with(ending); }
+
+// The plural class of a typed number word from один to девятьсот (один день
+// 0, два месяца 1, восемьдесят дней 2), or -1.
+int number_word_class(const std::wstring& word) {
+    if (is_one_word(word)) return 0;
+    if (word == L"две") return 1;
+    for (int n = 2; n < 20; ++n)
+        if (word == cardinal_units[0][n]) return n <= 4 ? 1 : 2;
+    for (int n = 1; n < 10; ++n)
+        if (word == cardinal_tens[0][n] || word == cardinal_hundreds[0][n]) return 2;
+    return -1;
+}
+
+// Whether a word is a noun in the form a count of this plural class (1 or 2)
+// asks for: the genitive singular after 2-4, the genitive plural after 5,
+// that the counted-noun rule leads back to a plural.
+bool counts_word(int number_class, const std::wstring& word) {
+    if (number_word_class(word) >= 0 || ends_with(word, L"ых") || ends_with(word, L"их") ||
+        is_preposition(word))
+        return false;
+    const std::wstring dative = counted_noun_in_oblique_case(word, 3);
+    if (!ends_with(dative, L"ам") && !ends_with(dative, L"ям")) return false;
+    const bool same_genitive = counted_noun_in_oblique_case(word, 2) == word;
+    // A short genitive plural read as the stem of its plural may belong to
+    // another noun (лет is of год, not of лето).
+    if (same_genitive && word.size() < 4 && dative.starts_with(word) && !is_short_noun(word))
+        return false;
+    return same_genitive == (number_class == 2);
+}
+
+bool is_singular_noun(const std::wstring& word) {
+    if (word == L"и" || word == L"или" || is_preposition(word)) return false;
+    std::uint32_t gender = 0, animate = 0;
+    decline_word(word, 0, &gender, &animate);
+    return gender >= 1 && gender <= 3 && is_head_noun(word);
+}
+
+bool is_counted_noun(int count, const std::wstring& word) {
+    switch (count) {
+        case 0: return is_singular_noun(word);
+        case after_decimal: return counts_word(1, word);
+        case after_whole_thousands: return counts_word(2, word);
+        default: return counts_word(count, word);
+    }
+}
+
+// An adjective between a count and its noun: «1 рабочий день», «5 рабочих
+// дней», «две новые книги», «2,5 календарного дня».
+bool is_counted_adjective(int count, const std::wstring& word) {
+    if (word.size() < 4) return false;
+    if (count == 0) return !is_head_noun(word);
+    if (count == after_decimal) return ends_with(word, L"ого") || ends_with(word, L"его");
+    if (ends_with(word, L"ых") || ends_with(word, L"их")) return true;
+    if (!ends_with(word, L"ые") && !ends_with(word, L"ие")) return false;
+    std::uint32_t gender = 0, animate = 0;
+    decline_word(word, 0, &gender, &animate);
+    return gender == 4;
+}
+
+struct counted_words {
+    std::size_t first = no_word;  // the first word after the count
+    std::size_t noun = no_word;
+    bool unit = false;  // cut off by a point (5 шт., 28 дн.)
+};
+
+// The words that the count ending at token `last` counts: its noun, or a
+// unit, with the adjectives before the noun.
+counted_words words_counted_after(const phrase_tokens& tokens, std::size_t last, int count) {
+    counted_words found;
+    found.first = neighbour_word(tokens, last, 1);
+    for (std::size_t k = found.first; k != no_word;) {
+        const std::wstring& word = tokens.texts[k];
+        if (is_counted_noun(count, word)) {
+            found.noun = k;
+            break;
+        }
+        if (k == found.first && k + 1 < tokens.size() && tokens.kinds[k + 1] == point &&
+            tokens.typed[k + 1] == L".") {
+            found.noun = k;
+            found.unit = true;
+            break;
+        }
+        const std::size_t next = neighbour_word(tokens, k, 1);
+        if (next == no_word || !is_counted_adjective(count, word)) break;
+        k = next;
+    }
+    return found;
+}
+
+bool is_group_blank(const phrase_tokens& tokens, std::size_t j) {
+    const std::wstring& blank = tokens.typed[j];
+    return blank == L" " || blank == L"\u00a0" || blank == L"\u202f";
+}
+
+// What the number typed from token i on asks of its words, with its groups
+// of three digits after single blanks (1 000 000) and its fraction
+// (3 500,00); `last` gets the index of its last token.
+int count_of_digits(const phrase_tokens& tokens, std::size_t i, std::size_t& last) {
+    std::wstring digits = tokens.texts[i];
+    last = i;
+    while (tokens.kinds[last] == whole_number && last + 2 < tokens.size() &&
+           is_group_blank(tokens, last + 1) && tokens.texts[last + 2].size() == 3 &&
+           (tokens.kinds[last + 2] == whole_number || tokens.kinds[last + 2] == decimal_integer)) {
+        digits += tokens.texts[last + 2];
+        last += 2;
+    }
+    if (tokens.kinds[last] == decimal_integer) {
+        if (last + 2 < tokens.size() && tokens.kinds[last + 2] == decimal_fraction) last += 2;
+        return after_decimal;
+    }
+    return counted_by_scale_word(digits) ? after_whole_thousands : number_plural_class(digits);
+}
+
+// The plural class of the run of number words from token i on («двадцать
+// пять»): that of its last word.
+int count_of_number_words(const phrase_tokens& tokens, std::size_t i, std::size_t& last) {
+    last = i;
+    for (std::size_t next = neighbour_word(tokens, last, 1);
+         next != no_word && number_word_class(tokens.texts[next]) >= 0;
+         next = neighbour_word(tokens, last, 1))
+        last = next;
+    return number_word_class(tokens.texts[last]);
+}
+
+}  // namespace
+
+std::vector<count_mark> find_counts(const phrase_tokens& tokens) {
+    std::vector<count_mark> marks(tokens.size());
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const int kind = tokens.kinds[i];
+        const bool digits = kind == whole_number || kind == decimal_integer;
+        if (!digits && !(kind == word && number_word_class(tokens.texts[i]) >= 0)) continue;
+        std::size_t last = i;
+        const int count =
+            digits ? count_of_digits(tokens, i, last) : count_of_number_words(tokens, i, last);
+        const counted_words words = words_counted_after(tokens, last, count);
+        if (words.noun == no_word) {
+            i = last;
+            continue;
+        }
+        for (std::size_t j = i; j <= last; ++j)
+            marks[j].role = digits ? count_role::digits : count_role::number_word;
+        const count_role role =
+            words.unit || count == after_decimal || count == after_whole_thousands
+                ? count_role::as_typed
+            : count == 0 ? count_role::none
+                         : count_role::plural;
+        for (std::size_t j = words.first; j <= words.noun; ++j) marks[j].role = role;
+        marks[words.noun].noun = role != count_role::none;
+        i = words.noun;
+    }
+    return marks;
+}
+
+bool is_one_word(const std::wstring& word) {
+    return word == L"один" || word == L"одна" || word == L"одно";
+}
+
+std::wstring one_word_in_case(const std::wstring& word, int grammatical_case, bool animate) {
+    const std::size_t gender = word == L"один" ? 0 : word == L"одна" ? 1 : 2;
+    const int c = grammatical_case >= 1 && grammatical_case <= 6 ? grammatical_case : 1;
+    // A masculine animate noun takes the genitive for its accusative.
+    if (c == 4 && gender == 0 && animate) return one_forms[1][0];
+    return one_forms[std::size_t(c - 1)][gender];
+}
+
+}  // namespace engine

@@ -1,0 +1,39 @@
+// Counts inside a phrase: typed digits or number words and the words they
+// count («5 дней», «две новые книги», «1,5 тысячи рублей», «одна тысяча
+// рублей»). The counted words decline as after that number, and digits stay
+// digits.
+//
+// Any thread; reads only its arguments.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/declension/phrase.h"
+
+namespace engine {
+
+enum class count_role {
+    none,         // no count, or declined as usual (the words after один or 1)
+    number_word,  // a typed number word before the words it counts
+    digits,       // digits (and a decimal's joint) that count the words after them
+    plural,    // after two and more: the plural of the case («двум рабочим дням»)
+    as_typed,  // after a decimal, whole thousands or a cut-off unit: as typed
+};
+
+struct count_mark {
+    count_role role = count_role::none;
+    bool noun = false;  // the counted noun, or a unit: declining stops after it
+};
+
+// The mark of every token.
+std::vector<count_mark> find_counts(const phrase_tokens& tokens);
+
+// Whether `word` is один, одна or одно.
+bool is_one_word(const std::wstring& word);
+
+// один, одна or одно in a case, agreeing in the accusative with the
+// animacy of its noun (один договор, одного сотрудника).
+std::wstring one_word_in_case(const std::wstring& word, int grammatical_case, bool animate);
+
+}  // namespace engine
