@@ -30,10 +30,12 @@ private:
 };
 
 // The text an operand compares by: a name that names nothing is its own text,
-// so an unquoted word works as a literal. A date field that holds no date
-// is empty.
+// so an unquoted word works as a literal. A date field that holds no date,
+// or a number field no number, is empty.
 std::wstring comparison_text(field_value& value) {
-    if (value.kind != expr_kind::reference || !value.no_date_text.empty()) return value.value_text;
+    if (value.kind != expr_kind::reference || !value.no_date_text.empty() ||
+        !value.no_number_text.empty())
+        return value.value_text;
     return resolve_named_value(value, value.name_text);
 }
 
@@ -93,6 +95,7 @@ field_value condition_evaluator::value_of(const expr_token& token) const {
 }
 
 bool condition_evaluator::evaluate() {
+    condition_decision deciding(context_.runs);
     bool result = false;
     while (position_ < tokens_.size()) {
         std::uint32_t kind = tokens_[position_].kind;

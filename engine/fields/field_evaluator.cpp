@@ -146,6 +146,10 @@ std::wstring field_evaluator::calculable_value(expr_token& token) {
     field_value value(context_, std::move(token));
     bool first = std::exchange(first_value_, false);
     if (value.is_image || value.is_cycle) return value.value_text;
+    // A text that is no number gives no result; an empty field counts as 0.
+    if (!value.no_number_text.empty() ||
+        (value.type == value_type::text && !trimmed(value.value_text).empty()))
+        no_number_ = true;
     if (value.type == value_type::date) {
         if (first) date_first_ = true;
         return render_short_date(
@@ -172,6 +176,9 @@ std::wstring field_evaluator::render_value(expr_token& token,
     if (!value.no_date_text.empty())
         return render_date_field(
             parse_date_value(value.no_date_text, context_.language, context_.now()), format_words);
+    // So has a number field's text that is no number: every number form is empty.
+    if (!value.no_number_text.empty())
+        return format_words.empty() ? std::move(value.no_number_text) : std::wstring();
     if (context_.library_shown) {
         block_field block = render_block_field(context_, value.value_text, format_words);
         if (!block.is_block) copy_letter_case(written, block.html);
@@ -222,8 +229,9 @@ std::wstring field_evaluator::compute(std::wstring expression) const {
         replace_all(expression, L",", L".");
     else
         erase_all(expression, L",");
-    // Days counted from a date nobody gave are no date either.
-    if (date_missing_) return {};
+    // Days counted from a date nobody gave are no date either, and nothing
+    // computed with a text that is no number is a number.
+    if (date_missing_ || no_number_) return {};
     if (date_first_) {
         bool is_date = false;
         return date_arithmetic(expression, is_date, context_.language, context_.now());

@@ -45,6 +45,8 @@ private:
     bool date_first_ = false;
     // The first value names a date field that holds no date.
     bool date_missing_ = false;
+    // A value of the computation is a text that is no number.
+    bool no_number_ = false;
 };
 
 }  // namespace engine

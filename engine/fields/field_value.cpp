@@ -5,6 +5,7 @@
 #include "engine/fields/date_render.h"
 #include "engine/fields/image_field.h"
 #include "engine/fields/number_value.h"
+#include "engine/fields/single_number.h"
 #include "engine/text/html_escape.h"
 #include "engine/text/number_text.h"
 #include "engine/text/plain_text.h"
@@ -16,6 +17,7 @@ namespace engine {
 namespace {
 
 constexpr std::uint16_t date_field_type = 1;
+constexpr std::uint16_t number_field_type = 3;
 constexpr std::uint16_t image_field_type = 9;
 
 template <typename Visit>
@@ -43,7 +45,8 @@ std::uint32_t type_of(const std::wstring& value, const render_context& context) 
     if (may_be_date(value) && parse_date_value(value, context.language, context.now()).valid)
         return value_type::date;
     for (wchar_t c : value) {
-        if (is_digit(c)) return value_type::number;
+        // «10-15» is a text, not the number its digits would make.
+        if (is_digit(c)) return single_number_length(value) ? value_type::number : value_type::text;
         if (is_alpha_char(c)) return value_type::text;
     }
     return value_type::text;
@@ -95,6 +98,11 @@ field_value::field_value(render_context& render, expr_token token,
         value_text.clear();
         type = value_type::text;
     }
+    if (from_number_field && !is_cycle && type == value_type::text &&
+        !trimmed(value_text).empty()) {
+        no_number_text = std::move(value_text);
+        value_text.clear();
+    }
 }
 
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {
@@ -108,6 +116,7 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
     if (field) {
         if (field->c != 0) return default_text;
         value.from_date_field = field->a == date_field_type;
+        value.from_number_field = field->a == number_field_type;
         if (field->a == image_field_type) {
             trim_blanks(field->s2);
             value.is_image = true;
@@ -120,6 +129,8 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
         // Past the outermost run's budget no value runs: each shows its
         // source once, as a refused run would, without being escaped first.
         if (context.runs.run_budget_spent()) {
+            // A condition decides on the text as typed and shows nothing.
+            if (context.runs.deciding()) return escape_field_value(field->s2);
             if (!context.runs.first_showing(field)) return default_text;
             return html_escape(html_unescape(escape_field_value(field->s2)));
         }

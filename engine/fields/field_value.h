@@ -58,6 +58,10 @@ struct field_value {
     // for an empty date field, and the text is kept here for the reference
     // without a date form, which shows it as typed.
     std::wstring no_date_text;
+    // The same for a number field that holds a text that is no single number
+    // (single_number.h): «10-15», "approx. 40".
+    bool from_number_field = false;
+    std::wstring no_number_text;
     // A name that names nothing and starts with a digit, such as the 0 of
     // «(0)»: a number the script read as a name, which stands for itself.
     bool number_as_name = false;

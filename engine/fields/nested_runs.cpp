@@ -40,6 +40,7 @@ bool nested_runs::cuts_cycle(const void* field) {
 }
 
 bool nested_runs::first_showing_key(std::size_t key) {
+    if (conditions_ > 0) return true;
     if (std::find(shown_sources_.begin(), shown_sources_.end(), key) != shown_sources_.end())
         return false;
     shown_sources_.push_back(key);

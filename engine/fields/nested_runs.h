@@ -24,6 +24,10 @@
 // each outermost run: the work and the output of a render stay bounded
 // however many references its template holds.
 //
+// A condition shows nothing: while one is decided, a cut or refused value
+// gives its source to the test without spending its one showing, so the
+// reference that prints it still shows it, whichever comes first.
+//
 // A value script referenced again in one outermost run is taken from the memo
 // of its finished text and type instead of being run and typed again. The
 // memo keeps a value only when nothing it depends on can change before the
@@ -123,8 +127,12 @@ public:
     // or that of `field`'s value is to be shown: the first time in the
     // outermost run (in the render, once its budget is spent), not again. A
     // field's value counts as the same source whichever way it is met.
+    // While a condition is decided, always, and nothing is spent.
     bool first_showing(const std::wstring& source);
     bool first_showing(const void* field);
+
+    // Whether a condition is being decided: what is read shows nothing.
+    bool deciding() const { return conditions_ > 0; }
 
     // Called by every variable assignment and every table marker written.
     void count_assignment() { ++assignments_; }
@@ -142,6 +150,7 @@ public:
 private:
     friend class value_computation;
     friend class field_expansion;
+    friend class condition_decision;
 
     bool first_showing_key(std::size_t key);
 
@@ -160,7 +169,8 @@ private:
     void follow_run();
 
     int depth_ = 0;
-    int deepest_ = 0;  // the deepest level reached since a value computation began
+    int conditions_ = 0;  // conditions being decided
+    int deepest_ = 0;     // the deepest level reached since a value computation began
     std::uint64_t outermost_runs_ = 0;
     std::size_t work_ = 0;
     std::size_t run_work_ = 0;
@@ -185,6 +195,18 @@ public:
     ~field_expansion() { runs_.expanding_.pop_back(); }
     field_expansion(const field_expansion&) = delete;
     field_expansion& operator=(const field_expansion&) = delete;
+
+private:
+    nested_runs& runs_;
+};
+
+// Marks a condition as being decided while it lives.
+class condition_decision {
+public:
+    explicit condition_decision(nested_runs& runs) : runs_(runs) { ++runs_.conditions_; }
+    ~condition_decision() { --runs_.conditions_; }
+    condition_decision(const condition_decision&) = delete;
+    condition_decision& operator=(const condition_decision&) = delete;
 
 private:
     nested_runs& runs_;

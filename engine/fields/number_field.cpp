@@ -117,7 +117,8 @@ std::wstring number_in_words(const number_value& number, const request& r) {
         if (!number.fraction_part.empty()) words += L" " + decimal_words_en(number.fraction_part);
         return sign + words;
     }
-    if (number.has_separator)
+    // «1234,» has no fraction to write: no «целых» before nothing.
+    if (number.has_separator && !number.fraction_part.empty())
         return sign +
                number_words_in_case(number.integer_part, r.grammatical_case, decimal_integer) +
                L" " +

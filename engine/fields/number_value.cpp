@@ -1,5 +1,6 @@
 #include "engine/fields/number_value.h"
 
+#include "engine/fields/single_number.h"
 #include "engine/text/number_text.h"
 #include "engine/text/plain_text.h"
 
@@ -82,7 +83,9 @@ std::wstring two_digit_fraction(std::wstring fraction) {
 number_value::number_value(const doc_node* parameters_root, std::wstring typed, int language_in,
                            bool computed)
     : parameters(parameters_root), text(std::move(typed)), language(language_in) {
-    digits = clean_number_text(text, language);
+    // A unit's point is no decimal separator: «18 500,00 руб.» is 18500.00.
+    const std::optional<std::size_t> length = single_number_length(text);
+    digits = clean_number_text(length ? text.substr(0, *length) : text, language);
     if (computed) digits = rounded_to_hundredths(digits);
     for (wchar_t c : text) {
         if (is_digit(c)) break;

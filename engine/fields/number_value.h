@@ -1,5 +1,6 @@
 // A number field's text read into digits, integer and fraction parts, the
-// money parts and a value.
+// money parts and a value. A unit after a single number (single_number.h)
+// is not read.
 //
 // A value object for the rendering of one field; it owns its strings and
 // borrows the document's parameters root. Reading never fails: a text with

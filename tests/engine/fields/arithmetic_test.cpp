@@ -22,8 +22,8 @@ TEST_F(Arithmetic, SignsTrailingAndUncomputedOperatorsSeparatorsAndAssignments) 
     expect_runs({{L"{Минус + 1}", L"-4"}, {L"{Кол * -3}", L"-6"}, {L"{Кол - -3}", L"5"}, {L"{x = -5}{x}", L"-5"},
                  {L"{Кол + Кол *}", L"4"}, {L"{Кол % 3}", L"2%3"}, {L"{Кол = 3 = 4}", L""},
                  {L"{\"a\" Кол = 3}", L"a2=3"},
-                 // Text enters as 0, nested blocks as their result.
-                 {L"{Имя + 1}", L"0"}, {L"{(Кол + 3) * 2}", L"10"}, {L"{Кол + {ЕСЛИ Кол ТО 3}}", L"5"},
+                 // Text makes the result empty; nested blocks enter as their result.
+                 {L"{Имя + 1}", L""}, {L"{(Кол + 3) * 2}", L"10"}, {L"{Кол + {ЕСЛИ Кол ТО 3}}", L"5"},
                  // After "(" the lexer takes a number for a name: it stays a number.
                  {L"{(5+3)}", L"8"},
                  // A backslash makes the statement arithmetic; the calculator stops there.
@@ -64,5 +64,27 @@ TEST_F(Arithmetic, AComputationFromADateFieldWithoutADateIsEmpty) {
     expect_runs({{L"{Начало + 30}", L""}, {L"{Конец + 30}", L""}, {L"{Скрытая + 30}", L""},
                  {L"{Начало - Подписан}", L""}, {L"{длинная:Начало + 10}", L""}, {L"{x = Начало + 30}{x}", L""},
                  {L"{Подписан + 30}", L"04.02.2024"}, {L"{Срок + 30}", L"30"}, {L"{30 + Начало}", L"30"}});
+    // clang-format on
+}
+
+// A total from a text that is no number was a number: "approx. 40" units at
+// "USD 45" cost $0.00, "10-12" units $1,263,988.00, and a unit's point made
+// «18 500,00 руб.» a hundred times larger.
+TEST_F(Arithmetic, ATextThatIsNoNumberGivesNoResultAndAUnitIsNoPartOfTheNumber) {
+    constexpr std::uint16_t date_type = 1, number_type = 3;
+    add_field(L"Quantity", L"approx. 40").a = number_type;
+    add_field(L"Unit price", L"USD 45").a = number_type;
+    add_field(L"Range", L"10-12").a = number_type;
+    add_field(L"Days", L"10-15").a = number_type;
+    add_field(L"Signed", L"05.01.2024").a = date_type;
+    add_field(L"Rub", L"18 500,00 руб.").a = number_type;
+    add_field(L"Term", L"28 дн.").a = number_type;
+    // clang-format off
+    expect_runs({{L"{Quantity * Unit price}", L""}, {L"{Range * Price}", L""}, {L"{total = Range * 2}{total}", L""},
+                 {L"{Кол * \"approx.\"}", L""}, {L"{Signed + Days}", L""},
+                 {L"{Big * 2}", L"2000000"}, {L"{Price * Кол}", L"39.98"}});
+    view.language = 1;
+    expect_runs({{L"{Rub * 2}", L"37000"}, {L"{Rub / 4}", L"4625"}, {L"{Signed + Term}", L"02.02.2024"},
+                 {L"{Цена * Кол}", L"2469"}});
     // clang-format on
 }

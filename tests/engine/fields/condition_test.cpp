@@ -60,6 +60,21 @@ TEST_F(Conditions, AParenthesisedNumberIsThatNumber) {
                  {L"{ЕСЛИ (2) ТО \"x\" ИНАЧЕ \"y\"}", L"x"}, {L"{(5+3)}", L"8"}});
 }
 
+// A number field's text that is no single number is false, as an empty one;
+// a unit is no part of the number it follows.
+TEST_F(Conditions, ANumberFieldThatHoldsNoNumberIsFalseAndAUnitIsNoPartOfTheNumber) {
+    constexpr std::uint16_t number_type = 3;
+    view.language = 1;
+    add_field(L"Срок", L"10-15").a = number_type;
+    add_field(L"Кол", L"approx. 40").a = number_type;
+    add_field(L"Цена", L"18 500,00 руб.").a = number_type;
+    add_field(L"Аванс", L"30%").a = number_type;
+    add_field(L"Текст", L"10-15");
+    expect({{L"Срок", false}, {L"Кол", false}, {L"НЕ Срок", true}, {L"Срок = \"10-15\"", false},
+            {L"Цена = 18500", true}, {L"Цена < 20000", true}, {L"Аванс = 30", true}, {L"Аванс", true},
+            {L"Текст", true}, {L"Текст = \"10-15\"", true}, {L"Сумма = 1500,5", true}});
+}
+
 TEST_F(Conditions, DatesCompareByDay) {
     view.language = 1;
     add_fields({{L"Начало", L"05.01.2024"}, {L"Конец", L"06.01.2024"}, {L"Тоже", L"05.01.2024"}});

@@ -111,6 +111,59 @@ TEST_F(NumberField, RussianWordsTakeTheSignTheCaseAndTheCountedNounsGenderAndKee
     EXPECT_EQ(asked, L"единица|товара");
 }
 
+// A unit's point once read as the decimal separator: «18 500,00 руб.» was
+// 1 850 000,00 in figures and words, «28 дн.» «двадцать восемь целых ».
+TEST_F(NumberField, AUnitAfterTheNumberLeavesItsFiguresAndWords) {
+    view.language = 1;
+    expect_renders(
+        {{L"18 500,00 руб.", {L"валюта"}, nowrap + L"18&thinsp;500,00</span>&nbsp;руб."},
+         {L"18 500,00 руб.", {L"валюта прописью"}, L"восемнадцать тысяч пятьсот рублей 00 копеек"},
+         {L"65 000,00 р.", {L"формат"}, nowrap + L"65&thinsp;000,00</span>"},
+         {L"28 дн.", {L"р", L"прописью"}, L"двадцати восьми"},
+         {L"3 мес.", {L"прописью"}, L"три"},
+         {L"1234,", {L"прописью"}, L"одна тысяча двести тридцать четыре"},
+         {L"18 500,00 руб.", {}, L"18 500,00 руб."},
+         {L"18 500,00", {L"валюта"}, nowrap + L"18&thinsp;500,00</span>&nbsp;руб."}});
+    view.language = 0;
+    expect_renders({{L"1,250.50 USD",
+                     {L"currency in words"},
+                     L"one thousand two hundred fifty dollars and fifty cents"},
+                    {L"$12,5", {L"in words"}, L"twelve point five"}});
+}
+
+// A number field's text that is no single number once became the number of
+// its digits: «10-15» read «одной тысячи пятнадцати», and «5/0» left by the
+// calculator fifty.
+TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndHasNoNumberFormsAndAFalseCondition) {
+    constexpr std::uint16_t number_type = 3;
+    view.language = 1;
+    const wchar_t* forms =
+        L"{Срок}|{прописью:Срок}|{р:Срок}|{валюта:Срок}|{валюта прописью:Срок}|"
+        L"{формат:Срок}|{целая часть:Срок}|{ЕСЛИ Срок ТО \"есть\" ИНАЧЕ \"нет\"}|{Срок + 1}";
+    // clang-format off
+    const std::pair<const wchar_t*, std::wstring> cases[] = {
+        {L"10-15", L"10-15|||||||нет|"}, {L"1/3", L"1/3|||||||нет|"}, {L"5.5.5", L"5.5.5|||||||нет|"},
+        {L"5/0", L"5/0|||||||нет|"}, {L"approx. 40", L"approx. 40|||||||нет|"}, {L"USD 45", L"USD 45|||||||нет|"},
+        {L"1 500 руб. 50 коп.", L"1 500 руб. 50 коп.|||||||нет|"},
+        // Single numbers, and the empty field that counts as 0.
+        {L"1.000.000", L"1.000.000|один миллион|одного миллиона|" + nowrap + L"1&thinsp;000&thinsp;000,00</span>&nbsp;руб.|"
+                       L"один миллион рублей|" + nowrap + L"1&thinsp;000&thinsp;000,00</span>|1000000|есть|1000001"},
+        {L"-5", L"-5|минус пять|минус пяти|" + nowrap + L"-5,00</span>&nbsp;руб.|минус пять рублей|" + nowrap +
+                L"-5,00</span>|-5|есть|-4"},
+        {L"0,5", L"0,5|ноль целых пять десятых|ноля целых пяти десятых|" + nowrap + L"0,50</span>&nbsp;руб.|"
+                 L"ноль рублей 50 копеек|" + nowrap + L"0,50</span>|0|есть|1,5"},
+        {L"", L"|||||||нет|1"},
+    };
+    // clang-format on
+    for (const auto& [value, text] : cases) {
+        add_field(L"Срок", value).a = number_type;
+        EXPECT_EQ(run(forms), text) << value;
+        // A field's display condition on it.
+        EXPECT_EQ(test(L"{Срок}"), text.find(L"есть") != std::wstring::npos) << value;
+        doc.data->parameters.groups.clear();
+    }
+}
+
 TEST(NumberGender, TheLastWordAgreesWithFeminineAndNeuterNouns) {
     const std::tuple<const wchar_t*, std::uint32_t, int, const wchar_t*> cases[] = {
         {L"двадцать один", 3, 4, L"двадцать одно"},

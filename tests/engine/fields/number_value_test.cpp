@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "engine/fields/number_grouping.h"
+#include "engine/fields/single_number.h"
 #include "fields_test_support.h"
 
 using namespace engine;
@@ -59,4 +60,34 @@ TEST_F(NumberReading, EnglishGroupsWithCommasRussianWithThinSpacesInANoWrapSpan)
         language = in_language;
         EXPECT_EQ(group_digits_html(number(text)), expected) << text;
     }
+}
+
+// A unit's point once read as the decimal separator: «18 500,00 руб.» was
+// 1 850 000,00 and «28 дн.» had a fraction.
+TEST_F(NumberReading, AUnitAfterTheNumberIsNoPartOfIt) {
+    // clang-format off
+    const std::tuple<int, const wchar_t*, const wchar_t*> cases[] = {
+        {1, L"18 500,00 руб.", L"18500.00"}, {1, L"65 000,00 р.", L"65000.00"}, {1, L"3 500,00 РУБ", L"3500.00"},
+        {1, L"28 дн.", L"28"}, {1, L"3 мес", L"3"}, {1, L"1,5%", L"1.5"}, {1, L"10 шт.", L"10"}, {1, L"50 Коп", L"50"},
+        {1, L"100 rub.", L"100"}, {1, L"7$", L"7"}, {1, L"7 €", L"7"}, {1, L"12,5 EUR", L"12.5"}, {1, L"5 р", L"5"},
+        {0, L"1,250.50 USD", L"1250.50"}, {0, L"1,500 usd", L"1500"},
+        // Without a unit, as before.
+        {1, L"18 500,00", L"18500.00"}, {0, L"$12,5", L"12.5"}, {1, L"1 000 000", L"1000000"}};
+    // clang-format on
+    for (const auto& [in_language, text, digits] : cases) {
+        language = in_language;
+        EXPECT_EQ(number(text).digits, digits) << text;
+    }
+}
+
+TEST(SingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndAUnitAndNothingElse) {
+    for (const wchar_t* text :
+         {L"1 000 000", L"1\u00A0000\u202F000", L"1.000.000", L"1,000,000.50", L"1.000,5", L"0,5",
+          L"-5", L"\u22125", L"+3", L"$12,5", L"- 5", L"1234.", L",5", L"18 500,00 руб.", L"30%"})
+        EXPECT_TRUE(single_number_length(text)) << text;
+    for (const wchar_t* text : {L"10-15", L"10-12", L"1/3", L"5.5.5", L"approx. 40", L"USD 45",
+                                L"5/0", L"1 500 руб. 50 коп.", L"5 тыс. руб.", L"5 рублей",
+                                L"12 34", L"1,000,5", L"1.000.", L"№ 5", L"(5)", L""})
+        EXPECT_FALSE(single_number_length(text)) << text;
+    EXPECT_EQ(single_number_length(L"-18 500,00 руб."), 10u);
 }

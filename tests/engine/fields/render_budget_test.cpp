@@ -5,6 +5,7 @@
 // template's thousand references. Counted by the budgets' counters.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <random>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "engine/document/memory_environment.h"
 #include "engine/render/document_html.h"
 #include "engine/render/script.h"
+#include "engine/text/html_escape.h"
 #include "support/fifty_page_template.h"
 #include "support/many_references_template.h"
 
@@ -81,6 +83,25 @@ protected:
     std::wstring render(render_context& context) {
         std::wstring out = script(L"{Logo}|{Seller}|{р:Seller}", context).run();
         return out + L"#" + script(L"{Seller}", context).run();
+    }
+
+    // One page of `paragraphs`, as the library's templates lay them out.
+    void add_page(std::initializer_list<const wchar_t*> paragraphs) {
+        document_data& data = *doc.data;
+        data.page_setup.groups.resize(1);
+        data.page_setup.group_count = 1;
+        data.page_setup.groups[0].elements.resize(4);
+        data.page_setup.groups[0].element_count = 4;
+        doc_group& page = data.pages.groups.emplace_back();
+        data.pages.group_count = 1;
+        page.record.a = 1;
+        for (const wchar_t* text : paragraphs) {
+            doc_record& paragraph = page.elements.emplace_back().record;
+            paragraph.b = 1;
+            paragraph.v[0] = 11;
+            paragraph.s2 = text;
+        }
+        page.element_count = std::int32_t(page.elements.size());
     }
 
     counting_environment env;
@@ -184,5 +205,34 @@ TEST(RenderBudgetOfATemplate, AHostileValueNamedAThousandTimesCostsOneRendersBud
         EXPECT_LE(out.size(), plain_size + render_work_budget + nested_work_budget + value.size())
             << value.substr(0, 40);
         EXPECT_LE(work, render_work_budget + 2 * nested_work_budget) << value.substr(0, 40);
+    }
+}
+
+// A condition on a value the budget refuses decides on the value's text and
+// leaves its one showing to the reference that prints it: the goods of a
+// long description once printed nothing, and a condition after the
+// reference was false.
+TEST_F(RenderBudget, AConditionOnARefusedValueIsTrueAndTheReferenceShowsItsSource) {
+    env.files.put_file(L"/pictures/logo.png", picture_bytes(350'000, 1));
+    add_field(L"Logo", L"/pictures/logo.png", image_type).d1 = 100;
+    add_field(L"Buyer", L"Contoso");
+    doc_record& goods = add_field(L"Goods", L"");
+    add_page({L"A: {IF goods THEN goods ELSE \"______\"}.",
+              L"B: {Goods} {IF Goods THEN \"held\" ELSE \"______\"}."});
+    const std::wstring long_text(10'500 - 21, L'x');
+    for (const std::wstring& value :
+         {long_text + L"delivered to {Buyer}.", long_text + L"{note 3}", long_text + L"{",
+          long_text + L"{}", std::wstring(L"ACME {Logo}")}) {
+        goods.s2 = value;
+        const std::wstring shown = html_escape(value);
+        const std::wstring renders[] = {to_html(doc, view), to_print_html(doc, view),
+                                        to_word_html(doc, view)};
+        for (const std::wstring& out : renders) {
+            EXPECT_NE(out.find(L"A: " + shown + L"."), std::wstring::npos)
+                << value.substr(value.size() - 11);
+            EXPECT_NE(out.find(L"B: " + shown + L" held."), std::wstring::npos)
+                << value.substr(value.size() - 11);
+            EXPECT_EQ(out.find(L"______"), std::wstring::npos) << value.substr(value.size() - 11);
+        }
     }
 }

@@ -13,7 +13,8 @@ TEST_F(ValuesInTags, ReferencesInTextKeepTheirOutput) {
     // clang-format off
     add_fields({{L"Поставщик юрлицо", L"ООО \"Ромашка\""}, {L"Сумма", L"\"100\""}, {L"Фирма", L"A & \"B\""}});
     expect_runs({{L"{ЕСЛИ 1 ТО \"ok\"}", L"ok"}, {L"{р:Поставщик юрлицо}", L"ООО \"Ромашка\""},
-                 {L"{прописью:Сумма}", L"сто"}, {L"{прописью:\"100\"}", L"сто"},
+                 // Digits in quotes are a text, the template's quoted digits a number.
+                 {L"{прописью:Сумма}", L"\"100\""}, {L"{прописью:\"100\"}", L"сто"},
                  {L"<b>{Фирма}</b>", L"<b>A & \"B\"</b>"}});
     // clang-format on
 }
