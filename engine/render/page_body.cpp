@@ -10,6 +10,7 @@
 #include "engine/render/paragraph_style.h"
 #include "engine/render/script.h"
 #include "engine/render/table_repair.h"
+#include "engine/render/unbroken_tables.h"
 #include "engine/render/word_export.h"
 #include "engine/text/text_case.h"
 
@@ -72,6 +73,8 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
     // An invisible unit leaves nothing behind, not even the break it asked for.
     if (!has_visible_content(text)) return;
     text = balance_tables(std::move(text));
+    // On paper a short table (a signature table) does not split at a page's end.
+    if (context.for_print()) text = keep_short_tables_whole(std::move(text));
 
     const std::wstring prefix = render_numbered_list(context, r.a, element, item, page);
     const bool framed = std::wstring_view(prefix).substr(0, 6) == L"<table";

@@ -1,12 +1,16 @@
 #include "platform/qt/cups_job.h"
 
 #include <cups/cups.h>
+#include <cups/pwg.h>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace platform {
@@ -67,7 +71,28 @@ bool has_driver(const cups_dest_t& dest) {
     return has_ppd(dest.name);
 }
 
+// Millimetres to a tenth, without the process locale: "215.9", "210".
+std::string millimetres(double points) {
+    char text[32];
+    const double mm = std::round(points * 254.0 / 72.0) / 10.0;
+    const auto end = std::to_chars(text, text + sizeof text, mm, std::chars_format::fixed, 1).ptr;
+    std::string written(text, end);
+    if (written.ends_with(".0")) written.resize(written.size() - 2);
+    return written;
+}
+
 }  // namespace
+
+std::string cups_media(const JobPaper& paper) {
+    const double short_side = std::min(paper.width_pt, paper.height_pt);
+    const double long_side = std::max(paper.width_pt, paper.height_pt);
+    // CUPS matches with the tolerance of Adobe's page sizes, 5 points.
+    const pwg_media_t* media =
+        pwgMediaForSize(PWG_FROM_POINTS(short_side), PWG_FROM_POINTS(long_side));
+    if (media && media->pwg && std::strncmp(media->pwg, "custom_", 7) != 0)
+        return media->ppd ? media->ppd : media->pwg;
+    return "Custom." + millimetres(short_side) + "x" + millimetres(long_side) + "mm";
+}
 
 CupsQueue cups_queue(const std::string& name) {
     CupsQueue queue;
@@ -94,7 +119,7 @@ CupsQueue cups_queue(const std::string& name) {
 }
 
 bool print_pdf_on_cups_queue(const std::string& name, const PdfBytes& pdf, int copies,
-                             const std::string& title) {
+                             const std::string& title, const JobPaper& paper) {
     const Destination dest = named_destination(name);
     if (!dest) return false;
     const std::unique_ptr<cups_dinfo_t, InfoFree> info(
@@ -103,6 +128,11 @@ bool print_pdf_on_cups_queue(const std::string& name, const PdfBytes& pdf, int c
 
     cups_option_t* options = nullptr;
     int option_count = cupsAddOption(CUPS_COPIES, std::to_string(copies).c_str(), 0, &options);
+    option_count = cupsAddOption(CUPS_MEDIA, cups_media(paper).c_str(), option_count, &options);
+    // Filters that do not turn a wide page onto the paper themselves are told.
+    if (paper.width_pt > paper.height_pt)
+        option_count =
+            cupsAddOption(CUPS_ORIENTATION, CUPS_ORIENTATION_LANDSCAPE, option_count, &options);
     int job = 0;
     const ipp_status_t created = cupsCreateDestJob(CUPS_HTTP_DEFAULT, dest.get(), info.get(), &job,
                                                    title.c_str(), option_count, options);

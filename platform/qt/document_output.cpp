@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <algorithm>
 #include <stdexcept>
@@ -27,6 +28,11 @@
 namespace platform {
 
 namespace {
+
+// The web engine never answered a second print asked for during one; should
+// a print go unanswered all the same, it fails after this long, so the run
+// that waits for it ends.
+constexpr int print_answer_bound_ms = 120000;
 
 QPageLayout qt_layout(const PageLayout& layout) {
     return QPageLayout(QPageSize(QSizeF(layout.width_in, layout.height_in), QPageSize::Inch),
@@ -86,6 +92,10 @@ public:
                     reinterpret_cast<const std::uint8_t*>(data.constData()) + data.size()));
             },
             qt_layout(layout));
+        QTimer::singleShot(print_answer_bound_ms, page, [source]() mutable {
+            source.set_error(
+                std::make_exception_ptr(std::runtime_error("the web engine made no PDF")));
+        });
         return source.task();
     }
 

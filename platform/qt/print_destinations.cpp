@@ -6,6 +6,7 @@
 #include "platform/document_output.h"
 #include "platform/qt/cups_job.h"
 #include "platform/qt/drawn_pages.h"
+#include "platform/qt/pdf_composer.h"
 #include "platform/qt/qstring_conversion.h"
 
 namespace platform {
@@ -23,8 +24,11 @@ public:
     }
     bool print_pdf(const PdfBytes& pdf, int copies, const std::wstring& title) override {
         if (name_.empty()) status();
-        return !name_.empty() &&
-               print_pdf_on_cups_queue(name_, pdf, copies, to_qstring(title).toStdString());
+        if (name_.empty()) return false;
+        // Every page of a print has the document's paper.
+        PdfComposer pages(pdf);
+        const JobPaper paper{pages.page_width(1), pages.page_height(1)};
+        return print_pdf_on_cups_queue(name_, pdf, copies, to_qstring(title).toStdString(), paper);
     }
     bool print_drawn(const PdfBytes& pdf, int copies, const std::wstring& title) override {
         if (name_.empty()) status();

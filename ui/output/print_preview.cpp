@@ -63,6 +63,8 @@ platform::Task<bool> PrintPreview::LoadPrintViewAsync(std::uint64_t started_on) 
 platform::Task<std::optional<PrintPreview::PrintedView>> PrintPreview::PrintViewPdfAsync(
     std::uint64_t started_on) {
     const std::weak_ptr<int> alive = alive_;
+    const PrintViewTurns::Turn turn = co_await turns_.next();
+    if (alive.expired()) co_return std::nullopt;
     const bool loaded = co_await LoadPrintViewAsync(started_on);
     if (alive.expired() || !loaded) co_return std::nullopt;
     PrintedView printed{{}, print_layout(session_.data(), margins_of(session_.formatting()))};
@@ -82,6 +84,9 @@ platform::Task<> PrintPreview::ShowPrintPreviewAsync() {
     };
     std::wstring page;
     try {
+        const PrintViewTurns::Turn turn = co_await turns_.next();
+        // A run overtaken while it waited for the view is dropped.
+        if (alive.expired() || !still_wanted()) co_return;
         const bool loaded = co_await LoadPrintViewAsync(started_on);
         if (alive.expired() || !loaded || !still_wanted()) co_return;
         const platform::PageLayout layout =

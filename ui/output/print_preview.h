@@ -4,6 +4,7 @@
 // the print view's PDF from here too. Each run remembers the document it
 // started on and stops quietly when another replaced it; a preview is shown
 // only while it is the newest run and the save/print panel is showing.
+// Runs take the print view one at a time, in the order they started.
 // UI thread only; the session outlives the preview, and a run that resumes
 // after the preview went touches nothing.
 #pragma once
@@ -17,6 +18,7 @@
 #include "platform/page_layout.h"
 #include "platform/task.h"
 #include "platform/web_view.h"
+#include "ui/output/print_view_turns.h"
 
 namespace ui {
 
@@ -35,11 +37,9 @@ public:
         output_ = std::move(output);
     }
 
-    // Loads the current print HTML into the print view and waits for its
-    // images; false when the document went away meanwhile.
-    platform::Task<bool> LoadPrintViewAsync(std::uint64_t started_on);
-    // The print view loaded as above and made into a PDF at the document's
-    // page layout; nothing when the document went away meanwhile.
+    // The print view loaded with the current print HTML, its images
+    // waited for, and made into a PDF at the document's page layout;
+    // nothing when the document went away meanwhile.
     struct PrintedView {
         platform::PdfBytes pdf;
         platform::PageLayout layout;
@@ -51,11 +51,17 @@ public:
     std::uint64_t preview_runs() const { return preview_runs_; }
 
 private:
+    // Loads the current print HTML into the print view and waits for its
+    // images; false when the document went away meanwhile. Only while the
+    // caller holds a turn of the view.
+    platform::Task<bool> LoadPrintViewAsync(std::uint64_t started_on);
+
     core::session& session_;
     std::shared_ptr<platform::WebView> main_view_;
     std::shared_ptr<platform::WebView> print_view_;
     std::shared_ptr<platform::DocumentOutput> output_;
     std::uint64_t preview_runs_ = 0;
+    PrintViewTurns turns_;
     // Expires with the preview: a run that resumes later touches nothing.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

@@ -1,6 +1,7 @@
 // The Sales Agreement printed through a real CUPS server of the test's own,
 // on a queue that writes PDF files: the job has the copies asked for and
-// the file the document's pages with their numbers; a disabled queue, or
+// the file the document's pages with their numbers, on the document's own
+// paper whatever the queue's default (A4); a disabled queue, or
 // one that refuses jobs, gets no job and the warning, and a queue without a
 // driver is warned of. Runs only where cupsd and cups-pdf are installed.
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfDocument>
+#include <QTransform>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -62,10 +65,15 @@ struct Likeness {
     bool footer_inked = false;  // something is drawn in the bottom 15 mm
 };
 
-Likeness compare(QPdfDocument& saved, QPdfDocument& printed, int page) {
+// The printed page turned by `turn` degrees first: a queue may print a wide
+// page across upright paper.
+Likeness compare(QPdfDocument& saved, QPdfDocument& printed, int page, int turn = 0) {
     Likeness likeness;
-    if (saved.pagePointSize(page).toSize() != printed.pagePointSize(page).toSize()) return likeness;
-    const QImage one = drawn(saved, page), two = drawn(printed, page);
+    QSizeF printed_size = printed.pagePointSize(page);
+    if (turn % 180 != 0) printed_size.transpose();
+    if (saved.pagePointSize(page).toSize() != printed_size.toSize()) return likeness;
+    const QImage one = drawn(saved, page);
+    const QImage two = drawn(printed, page).transformed(QTransform().rotate(turn));
     const int footer_top = two.height() - two.height() * 15 / 297;
     int differing = 0;
     for (int y = 0; y < two.height(); ++y) {
@@ -128,6 +136,45 @@ TEST_F(RealPrint, TwoCopiesWithPageNumbersReachTheQueueAndEachQueueStateGivesIts
         EXPECT_TRUE(likeness.footer_inked) << page;
     }
 
+    // Letter landscape with wide margins on the A4 queue: Letter pages, the
+    // saved PDF's pages as they are once turned, neither scaled nor cut.
+    auto& setup = *core::page_setup_record(window.session().data());
+    setup.d1 = 279, setup.v[0] = 216;
+    setup.v[4] = 25, setup.v[3] = 15, setup.v[2] = 20, setup.v[5] = 30;
+    auto& margins = window.session().formatting();
+    margins.margin_top = 25, margins.margin_right = 15, margins.margin_bottom = 20,
+    margins.margin_left = 30;
+    window.session().output().copies = 1;
+    ASSERT_EQ(act(window, ui::SavePrintAction::save), L"Document Saved");
+    QPdfDocument letter;
+    ASSERT_EQ(
+        letter.load(QString::fromStdString((open.saved.path() / "Sales Agreement.pdf").string())),
+        QPdfDocument::Error::None);
+    for (const auto& file : written) std::filesystem::remove(file);
+    ASSERT_EQ(act(window, ui::SavePrintAction::print), L"Now printing the document");
+    ASSERT_TRUE(wait_until(
+        [&] {
+            return cups.job_attribute(cups.job_ids().back(), "job-state") == job_completed &&
+                   !pdfs_in(cups.output_folder()).empty();
+        },
+        90000))
+        << cups.log();
+    QPdfDocument on_letter;
+    ASSERT_EQ(on_letter.load(QString::fromStdString(pdfs_in(cups.output_folder())[0].string())),
+              QPdfDocument::Error::None);
+    ASSERT_EQ(on_letter.pageCount(), letter.pageCount());
+    for (int page = 0; page < letter.pageCount(); ++page) {
+        const QSize points = on_letter.pagePointSize(page).toSize();
+        EXPECT_EQ(std::min(points.width(), points.height()), 612) << page;
+        EXPECT_EQ(std::max(points.width(), points.height()), 792) << page;
+        const Likeness turned = std::min(
+            {compare(letter, on_letter, page, 0), compare(letter, on_letter, page, 90),
+             compare(letter, on_letter, page, 270)},
+            [](const Likeness& a, const Likeness& b) { return a.differing < b.differing; });
+        EXPECT_LT(turned.differing, 0.01) << page;
+        EXPECT_TRUE(turned.footer_inked) << page;
+    }
+
     // Disabled, or enabled but refusing jobs: no job, and the warning.
     const QString queue = QString::fromStdString(cups.queue());
     for (const auto& [off, on] :
@@ -136,7 +183,7 @@ TEST_F(RealPrint, TwoCopiesWithPageNumbersReachTheQueueAndEachQueueStateGivesIts
         EXPECT_EQ(act(window, ui::SavePrintAction::print),
                   L"Printer is not available, offline or error state.")
             << off;
-        EXPECT_EQ(cups.job_ids().size(), 1u) << off;
+        EXPECT_EQ(cups.job_ids().size(), 2u) << off;
         ASSERT_TRUE(cups.run_tool(on, {queue}));
     }
 

@@ -1,6 +1,7 @@
 // Saving and printing PDFs through the real web engine and printer: every
 // page at the page size and still text, the footer only when it is on, the
-// chosen pages printed. Slow to start, so run one at a time.
+// chosen pages printed, a print or save pressed while the preview is made.
+// Slow to start, so run one at a time.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -212,6 +213,41 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAsTextWithTheFooterOnlyWhenOnAndPrintsGiv
         kept[i] ? setenv(fresh[i].first, kept[i]->c_str(), 1) : unsetenv(fresh[i].first);
     EXPECT_EQ(outcome, L"Document Saved");
     EXPECT_TRUE(std::filesystem::exists(home.path() / "Documents/Ten Pages.html"));
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+// The web engine makes one PDF at a time; a second one asked for meanwhile
+// never came, and the print waiting for it held "in progress" for good.
+TEST_F(RealOutput, PrintAndSavePressedWhileThePreviewIsMadeEndWithTheirMessagesAndPrintAgain) {
+    app_test::Failures failures;
+    app_test::OpenDocument open(PAPERWRIGHT_BUILT_SHARE, "Ten Pages",
+                                fixture::ten_page_contract_bytes());
+    ASSERT_TRUE(open.ready());
+    app::MainWindow& window = *open.window;
+    const auto printed = open.saved.path() / "printer.pdf";
+    window.print_preview().set_output(platform::make_document_output(
+        [&] { return platform::pdf_file_destination(core::text_of(printed), true); }));
+    window.session().set_mode(core::ViewMode::data);
+    window.OnPrintSaveMenuClick(core::SavePrintPage::print);  // starts the preview
+    auto print_page = platform::Panel::create(), save_page = platform::Panel::create();
+    window.save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::print, print_page);
+    window.save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, save_page);
+    std::wstring print_message;
+    ASSERT_TRUE(wait_until(
+        [&] {
+            if (print_message.empty() && print_page->children().size() > 0)
+                print_message = window.status_message().info_bar()->title();
+            return !print_message.empty() && save_page->children().size() > 0;
+        },
+        60000));
+    EXPECT_EQ(print_message, L"Now printing the document");
+    EXPECT_EQ(window.status_message().info_bar()->title(), L"Document Saved");
+    EXPECT_EQ(PdfFile(open.saved.path() / "Ten Pages.pdf").pages(), 10);
+    EXPECT_EQ(PdfFile(printed).pages(), 10);
+
+    std::filesystem::remove(printed);
+    EXPECT_EQ(act(window, 0), L"Now printing the document");
+    EXPECT_EQ(PdfFile(printed).pages(), 10);
     EXPECT_TRUE(failures.messages.empty());
 }
 

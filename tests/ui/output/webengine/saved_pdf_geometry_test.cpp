@@ -1,7 +1,8 @@
 // A saved PDF puts the text where the page setup says and at its own size:
 // every library template in both languages, other margins and a landscape
 // Letter page, saved through the save button and read back with poppler's
-// word boxes.
+// word boxes; a short table that a page's end would split moves whole to the
+// next page.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,7 @@ constexpr double mm_per_point = 25.4 / 72.0;
 
 struct WordBox {
     double left, top, right, bottom;  // mm from the page's top left corner
+    QString text;
 };
 
 struct PdfPage {
@@ -50,7 +53,7 @@ std::vector<PdfPage> word_boxes(const fs::path& pdf) {
     if (!reader.waitForFinished(60000) || reader.exitCode() != 0) return pages;
     static const QRegularExpression tag(
         R"re(<page width="([0-9.]+)" height="([0-9.]+)">|<word xMin="([0-9.]+)" yMin="([0-9.]+)" )re"
-        R"re(xMax="([0-9.]+)" yMax="([0-9.]+)">)re");
+        R"re(xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
     auto matches = tag.globalMatch(QString::fromUtf8(reader.readAllStandardOutput()));
     while (matches.hasNext()) {
         const auto match = matches.next();
@@ -58,7 +61,7 @@ std::vector<PdfPage> word_boxes(const fs::path& pdf) {
         if (!match.captured(1).isEmpty()) {
             pages.push_back({mm(1), mm(2), {}});
         } else if (!pages.empty()) {
-            pages.back().words.push_back({mm(3), mm(4), mm(5), mm(6)});
+            pages.back().words.push_back({mm(3), mm(4), mm(5), mm(6), match.captured(7)});
         }
     }
     return pages;
@@ -137,6 +140,14 @@ void letter_landscape(core::session& session) {
     setup.v[0] = 216;
 }
 
+// The number of the first page `word` stands on; 0 when on none.
+int page_of(const std::vector<PdfPage>& pages, const QString& word) {
+    for (std::size_t page = 0; page < pages.size(); ++page)
+        for (const WordBox& box : pages[page].words)
+            if (box.text == word) return int(page) + 1;
+    return 0;
+}
+
 using SavedPdf = core_test::interface_language_test;
 
 TEST_F(SavedPdf, TextStartsAtTheMarginsTheUserSetAndIsDrawnAtItsOwnSize) {
@@ -193,6 +204,43 @@ TEST_F(SavedPdf, TextStartsAtTheMarginsTheUserSetAndIsDrawnAtItsOwnSize) {
         EXPECT_NEAR(column.right, page_width - margins.margin_right, 0.5);
         EXPECT_NEAR(column.word_height / reference, 1.0, 0.01);
     }
+}
+
+// The Sales Agreement's signature table on Letter landscape with wide
+// margins ended page 1 with its signature lines and left the names alone on
+// page 2. A row of names over a signature line, pushed down past the page's
+// end a little at a time by the space above it, stays on one page.
+TEST_F(SavedPdf, AShortTableThatAPagesEndWouldSplitMovesWholeToTheNextPage) {
+    const fs::path share = PAPERWRIGHT_BUILT_SHARE;
+    app_test::OpenDocument open(
+        share, "Sales Agreement",
+        fixture::read_bytes(share / "briks/01/Agreements/Sales Agreement.brik"));
+    ASSERT_TRUE(open.ready());
+    app::MainWindow& window = *open.window;
+    core::session& session = window.session();
+    letter_landscape(session);
+    margins_25_15_20_30(session);
+    engine::doc_record* signatures = nullptr;
+    for (auto& page : session.data()->pages.groups)
+        for (auto& block : page.elements)
+            for (auto& item : block.items)
+                if (item.s2.starts_with(L"{TABLE:100%,4}")) signatures = &item;
+    ASSERT_NE(signatures, nullptr);
+    signatures->s2 = L"{TABLE:100%,4}{ROW:}{CELL:}Signatories{ROW:30}{CELL:0,0,1,0}Lines{:TABLE}";
+    fixture::temp_folder folder;
+    session.output().save_folder = core::text_of(folder.path());
+    std::set<int> table_pages;
+    for (std::uint16_t space = 0; space <= 30; space += 2) {
+        signatures->v[4] = space;
+        ASSERT_EQ(output_test::save(window), L"Document Saved");
+        const std::vector<PdfPage> pages = word_boxes(folder.path() / "Sales Agreement.pdf");
+        const int names = page_of(pages, QStringLiteral("Signatories"));
+        ASSERT_GT(names, 0) << space;
+        EXPECT_EQ(page_of(pages, QStringLiteral("Lines")), names) << space;
+        table_pages.insert(names);
+    }
+    // The space carried the table across the page's end.
+    EXPECT_EQ(table_pages.size(), 2u);
 }
 
 }  // namespace

@@ -121,6 +121,28 @@ TEST_F(SaveAndPrint, PrintingTheChosenPagesAndItsOutcomesInBothLanguages) {
     EXPECT_EQ(page->children().size(), 1u);  // one bar
 }
 
+// The web engine makes one PDF at a time: a print or save pressed while the
+// preview is made waits for it, then loads the print view itself.
+TEST_F(SaveAndPrint, PrintAndSavePressedDuringThePreviewWaitForItThenEndWithTheirMessages) {
+    window->session().output().save_folder = engine_path(saved.path());
+    window->session().output().open_after_saving = false;
+    window->print_preview().ShowPrintPreviewAsync();
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::print, page);
+    auto save_page = platform::Panel::create();
+    window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, save_page);
+    load_print_view();
+    EXPECT_EQ(preview_view().waiting(), 0u);
+    EXPECT_EQ(output->pdfs_waiting(), 1u);
+    output->answer_pdf();
+    pump();
+    finish_pdf();
+    EXPECT_EQ(message(), L"Now printing the document");
+    EXPECT_FALSE(window->save_print_panel().print_in_progress());
+    finish_pdf();
+    EXPECT_EQ(message(), L"Document Saved");
+    EXPECT_TRUE(std::filesystem::exists(saved.path() / "Sales.pdf"));
+}
+
 TEST_F(SaveAndPrint, SavingSweepsDeadSavesHtmlIsThePrintHtmlAndDocHasAByteOrderMark) {
     // Saves into this folder that were cut short: a dead process's file goes
     // before the next save; a running save's, and a subfolder's, stay.

@@ -55,7 +55,7 @@ protected:
         window->save_print_panel().BuildSavePrintPanel(window->data_panel().panel(), number);
         return window->data_panel().panel();
     }
-    std::size_t preview_starts() const { return views.at(1)->scripts.size(); }
+    std::size_t preview_starts() const { return window->print_preview().preview_runs(); }
     static void click_pick(const std::shared_ptr<Element>& row) {
         child<Button>(row, 1)->click();
         pump();
