@@ -3,21 +3,38 @@
 // agrees with its form, not with its name.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+
 #include "engine/fields/parameter_fixture.h"
 
-using OrganisationForms = engine::testing::parameter_document;
-
 namespace {
+
+struct typed_party {
+    const wchar_t *value, *text;
+};
 
 constexpr const wchar_t* preamble =
     L"{оргформа:юрлицо}|{название:юрлицо}|{р:юрлицо}|{д:юрлицо}|{юрлицо:именуемый}, "
     L"{юрлицо:обязан}";
 
+// Each value typed into the field юрлицо gives its text through `script`.
+class OrganisationForms : public engine::testing::parameter_document {
+protected:
+    template <std::size_t N>
+    void expect_each(const typed_party (&parties)[N], const wchar_t* script = preamble) {
+        for (const typed_party& party : parties) {
+            add_field(L"юрлицо", party.value);
+            EXPECT_EQ(run(script), party.text) << party.value;
+            doc.data->parameters.groups.clear();
+        }
+    }
+};
+
 }  // namespace
 
 TEST_F(OrganisationForms, ASoleTraderWrittenInFullOrWithInitialsIsAPerson) {
     // clang-format off
-    const struct { const wchar_t *value, *text; } traders[] = {
+    const typed_party traders[] = {
         {L"Индивидуальный предприниматель Бойко Андрей Николаевич",
          L"Индивидуальный предприниматель|Бойко Андрей Николаевич|Индивидуального предпринимателя Бойко Андрея "
          L"Николаевича|Индивидуальному предпринимателю Бойко Андрею Николаевичу|именуемый, обязан"},
@@ -49,16 +66,12 @@ TEST_F(OrganisationForms, ASoleTraderWrittenInFullOrWithInitialsIsAPerson) {
          L"именуемая, обязана"},
     };
     // clang-format on
-    for (const auto& t : traders) {
-        add_field(L"юрлицо", t.value);
-        EXPECT_EQ(run(preamble), t.text) << t.value;
-        doc.data->parameters.groups.clear();
-    }
+    expect_each(traders);
 }
 
 TEST_F(OrganisationForms, ACompanyWrittenInFullAgreesWithItsForm) {
     // clang-format off
-    const struct { const wchar_t *value, *text; } companies[] = {
+    const typed_party companies[] = {
         {L"Общество с ограниченной ответственностью «Ромашка»",
          L"Общество с ограниченной ответственностью|«Ромашка»|Общества с ограниченной ответственностью «Ромашка»|"
          L"Обществу с ограниченной ответственностью «Ромашка»|именуемое, обязано"},
@@ -72,11 +85,7 @@ TEST_F(OrganisationForms, ACompanyWrittenInFullAgreesWithItsForm) {
         {L"ООО «Ромашка»", L"ООО|«Ромашка»|ООО «Ромашка»|ООО «Ромашка»|именуемое, обязано"},
     };
     // clang-format on
-    for (const auto& c : companies) {
-        add_field(L"юрлицо", c.value);
-        EXPECT_EQ(run(preamble), c.text) << c.value;
-        doc.data->parameters.groups.clear();
-    }
+    expect_each(companies);
 }
 
 // Only a legal form of the table after a comma is one written last; any other
@@ -84,7 +93,7 @@ TEST_F(OrganisationForms, ACompanyWrittenInFullAgreesWithItsForm) {
 // gives the gender.
 TEST_F(OrganisationForms, ATailAfterACommaStaysWhereItWasTyped) {
     // clang-format off
-    const struct { const wchar_t *value, *text; } companies[] = {
+    const typed_party companies[] = {
         {L"ООО \"Ромашка\", ИНН 7701234567",
          L"ООО|\"Ромашка\", ИНН 7701234567|ООО \"Ромашка\", ИНН 7701234567|ООО \"Ромашка\", ИНН 7701234567|"
          L"именуемое, обязано"},
@@ -94,17 +103,13 @@ TEST_F(OrganisationForms, ATailAfterACommaStaysWhereItWasTyped) {
         {L"\"Ромашка\", ООО", L"ООО|\"Ромашка\"|ООО \"Ромашка\"|ООО \"Ромашка\"|именуемое, обязано"},
     };
     // clang-format on
-    for (const auto& c : companies) {
-        add_field(L"юрлицо", c.value);
-        EXPECT_EQ(run(preamble), c.text) << c.value;
-        doc.data->parameters.groups.clear();
-    }
+    expect_each(companies);
 }
 
 // The legal forms people use every day give the party its gender.
 TEST_F(OrganisationForms, EverydayLegalFormsGiveTheirGender) {
     // clang-format off
-    const struct { const wchar_t *value, *text; } companies[] = {
+    const typed_party companies[] = {
         {L"ТСЖ «Берёзка»", L"именуемое, сдало|Товарищества собственников жилья «Берёзка»"},
         {L"АНО «Центр»", L"именуемая, сдала|Автономной некоммерческой организации «Центр»"},
         {L"СНТ «Ромашка»", L"именуемое, сдало|Садоводческого некоммерческого товарищества «Ромашка»"},
@@ -118,10 +123,5 @@ TEST_F(OrganisationForms, EverydayLegalFormsGiveTheirGender) {
         {L"ООО «Ромашка»", L"именуемое, сдало|Общества с ограниченной ответственностью «Ромашка»"},
     };
     // clang-format on
-    for (const auto& c : companies) {
-        add_field(L"юрлицо", c.value);
-        EXPECT_EQ(run(L"{юрлицо:именуемый}, {юрлицо:сдал}|{р:полное название:юрлицо}"), c.text)
-            << c.value;
-        doc.data->parameters.groups.clear();
-    }
+    expect_each(companies, L"{юрлицо:именуемый}, {юрлицо:сдал}|{р:полное название:юрлицо}");
 }
