@@ -81,8 +81,35 @@ std::wstring plural_head(std::wstring head) {
     return head;
 }
 
+bool is_plural_word(const std::wstring& word) {
+    std::uint32_t gender = 0, animate = 0;
+    decline_word(word, 1, &gender, &animate);
+    return gender == 4;
+}
+
+// The nominative plural of a masculine noun (сотрудник → сотрудники,
+// экземпляр → экземпляры, случай → случаи), or an empty text when the word
+// lists do not know that plural.
+std::wstring masculine_plural(const std::wstring& noun) {
+    std::uint32_t gender = 0, animate = 0;
+    decline_word(noun, 1, &gender, &animate);
+    if (gender != 1) return {};
+    std::wstring plural = noun;
+    const wchar_t last = plural.back();
+    if (last == L'ь' || last == L'й') {
+        plural.back() = L'и';
+    } else if (std::wstring_view(L"аеёиоуыэюя").find(last) != std::wstring_view::npos) {
+        return {};
+    } else {
+        plural += is_hushing_or_velar(last) ? L'и' : L'ы';
+    }
+    return is_plural_word(plural) ? plural : std::wstring();
+}
+
 // The form the case then declines: the singular after 2-4 in the
-// nominative, otherwise a plural (or a genitive standing in for one).
+// nominative, otherwise a plural (or a genitive standing in for one). A
+// masculine genitive (сотрудника, листа) the word lists do not read as a
+// plural would decline as a feminine singular: its regular plural stands in.
 std::wstring noun_base(const std::wstring& noun, int plural_class, int c) {
     if (plural_class == 1 && c <= 1) {
         if (noun.size() >= 3 && ends_with(noun, L"ая"))
@@ -95,7 +122,10 @@ std::wstring noun_base(const std::wstring& noun, int plural_class, int c) {
     if (noun.size() < 3) return noun;
     if (ends_with(noun, L"тр") || ends_with(noun, L"мм") || ends_with(noun, L"нт"))
         return noun + L"ы";
-    return declined(noun, k_genitive);
+    const std::wstring genitive = declined(noun, k_genitive);
+    if (is_plural_word(genitive)) return genitive;
+    const std::wstring plural = masculine_plural(noun);
+    return plural.empty() ? genitive : plural;
 }
 
 // The integer part up to its last digit.

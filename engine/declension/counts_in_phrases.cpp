@@ -5,6 +5,7 @@
 
 #include "engine/declension/counted_nouns.h"
 #include "engine/declension/decline_word.h"
+#include "engine/declension/name_words.h"
 #include "engine/declension/number_word_tables.h"
 #include "engine/declension/phrase_words.h"
 
@@ -80,10 +81,17 @@ bool is_counted_adjective(int count, const std::wstring& word) {
     return gender == 4;
 }
 
+// A capitalised word that reads as a surname or first name (5 Иванов): a
+// name, never a counted noun.
+bool is_name_word(const phrase_tokens& tokens, std::size_t k) {
+    return tokens.classes[k] == word_class::capitalised && classify_name_word(tokens.texts[k]) > 0;
+}
+
 struct counted_words {
     std::size_t first = no_word;  // the first word after the count
     std::size_t noun = no_word;
-    bool unit = false;  // cut off by a point (5 шт., 28 дн.)
+    std::size_t last_read = no_word;  // the word the search for the noun ended at
+    bool unit = false;                // cut off by a point (5 шт., 28 дн.)
 };
 
 // The words that the count ending at token `last` counts: its noun, or a
@@ -93,6 +101,8 @@ counted_words words_counted_after(const phrase_tokens& tokens, std::size_t last,
     found.first = neighbour_word(tokens, last, 1);
     for (std::size_t k = found.first; k != no_word;) {
         const std::wstring& word = tokens.texts[k];
+        found.last_read = k;
+        if (is_name_word(tokens, k)) break;
         if (is_counted_noun(count, word)) {
             found.noun = k;
             break;
@@ -145,9 +155,32 @@ int count_of_number_words(const phrase_tokens& tokens, std::size_t i, std::size_
     return number_word_class(tokens.texts[last]);
 }
 
+// Whether the plural the counted-noun rule gives a noun typed after a count
+// is a plural form of case c: the dative, instrumental and prepositional by
+// their endings, the genitive by leading back to the same dative. The word
+// lists give a singular or another word's form where they lack the plural.
+bool counted_form_is_sound(const std::wstring& typed, int c) {
+    if (c != 2 && c != 3 && c != 5 && c != 6) return true;
+    const std::wstring form = counted_noun_in_oblique_case(typed, c);
+    switch (c) {
+        case 3: return ends_with(form, L"ам") || ends_with(form, L"ям");
+        case 5:
+            return ends_with(form, L"ами") || ends_with(form, L"ями") || ends_with(form, L"ьми");
+        case 6: return ends_with(form, L"ах") || ends_with(form, L"ях");
+        default:
+            return counted_noun_in_oblique_case(form, 3) == counted_noun_in_oblique_case(typed, 3);
+    }
+}
+
+count_role role_of_counted_words(int count, const counted_words& words) {
+    if (words.unit || count == after_decimal || count == after_whole_thousands)
+        return count_role::as_typed;
+    return count == 0 ? count_role::none : count_role::plural;
+}
+
 }  // namespace
 
-std::vector<count_mark> find_counts(const phrase_tokens& tokens) {
+std::vector<count_mark> find_counts(const phrase_tokens& tokens, int grammatical_case) {
     std::vector<count_mark> marks(tokens.size());
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const int kind = tokens.kinds[i];
@@ -156,18 +189,25 @@ std::vector<count_mark> find_counts(const phrase_tokens& tokens) {
         std::size_t last = i;
         const int count =
             digits ? count_of_digits(tokens, i, last) : count_of_number_words(tokens, i, last);
-        const counted_words words = words_counted_after(tokens, last, count);
+        counted_words words = words_counted_after(tokens, last, count);
+        count_role role = role_of_counted_words(count, words);
+        // After digits, words the counted-noun rule cannot read stay as
+        // typed, and so does a noun whose plural in this case it cannot give:
+        // a form declined as if no number stood before them is wrong.
+        if (digits && words.noun == no_word && words.last_read != no_word &&
+            !is_name_word(tokens, words.last_read)) {
+            words.noun = words.last_read;
+            role = count_role::as_typed;
+        }
         if (words.noun == no_word) {
             i = last;
             continue;
         }
-        for (std::size_t j = i; j <= last; ++j)
-            marks[j].role = digits ? count_role::digits : count_role::number_word;
-        const count_role role =
-            words.unit || count == after_decimal || count == after_whole_thousands
-                ? count_role::as_typed
-            : count == 0 ? count_role::none
-                         : count_role::plural;
+        if (digits && role == count_role::plural &&
+            !counted_form_is_sound(tokens.texts[words.noun], grammatical_case))
+            role = count_role::as_typed;
+        if (!digits)
+            for (std::size_t j = i; j <= last; ++j) marks[j].role = count_role::number_word;
         for (std::size_t j = words.first; j <= words.noun; ++j) marks[j].role = role;
         marks[words.noun].noun = role != count_role::none;
         i = words.noun;

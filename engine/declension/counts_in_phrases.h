@@ -1,7 +1,7 @@
 // Counts inside a phrase: typed digits or number words and the words they
 // count («5 дней», «две новые книги», «1,5 тысячи рублей», «одна тысяча
-// рублей»). The counted words decline as after that number, and digits stay
-// digits.
+// рублей»). The counted words decline as after that number; after digits,
+// words whose form the counted-noun rule cannot give stay as typed.
 //
 // Any thread; reads only its arguments.
 #pragma once
@@ -16,9 +16,10 @@ namespace engine {
 enum class count_role {
     none,         // no count, or declined as usual (the words after один or 1)
     number_word,  // a typed number word before the words it counts
-    digits,       // digits (and a decimal's joint) that count the words after them
-    plural,    // after two and more: the plural of the case («двум рабочим дням»)
-    as_typed,  // after a decimal, whole thousands or a cut-off unit: as typed
+    plural,  // after two and more: the plural of the case («двум рабочим дням»)
+    // after a decimal, whole thousands or a cut-off unit, and after digits
+    // where the plural of the case is not known: as typed
+    as_typed,
 };
 
 struct count_mark {
@@ -26,8 +27,8 @@ struct count_mark {
     bool noun = false;  // the counted noun, or a unit: declining stops after it
 };
 
-// The mark of every token.
-std::vector<count_mark> find_counts(const phrase_tokens& tokens);
+// The mark of every token when the phrase is declined into case 1..6.
+std::vector<count_mark> find_counts(const phrase_tokens& tokens, int grammatical_case);
 
 // Whether `word` is один, одна or одно.
 bool is_one_word(const std::wstring& word);

@@ -176,16 +176,21 @@ std::vector<bool> dollar_amounts(const phrase_tokens& tokens) {
     return marked;
 }
 
-// A number after "№" is a label (цех № 5): it stays in digits.
-void mark_numbered_labels(const phrase_tokens& tokens, std::vector<bool>& marked) {
+// Typed digits stay digits (5 дням, цеха № 5, 5 км); only a phrase that is
+// one number alone (2,5 or 12.50?, with no word or other number beside it)
+// is spelled out.
+bool is_one_number(const phrase_tokens& tokens) {
+    int numbers = 0;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens.kinds[i] != literal || tokens.typed[i] != L"№") continue;
-        std::size_t j = i + 1;
-        while (j < tokens.size() && tokens.kinds[j] == separator && tokens.typed[j] == L" ") ++j;
-        while (j < tokens.size() && (is_number_kind(tokens.kinds[j]) ||
-                                     (tokens.kinds[j] == separator && tokens.typed[j] != L" ")))
-            marked[j++] = true;
+        const int kind = tokens.kinds[i];
+        if (kind == whole_number || kind == decimal_integer || kind == rubles) {
+            ++numbers;
+        } else if (kind != decimal_fraction && kind != kopecks && kind != sign &&
+                   !(kind == separator && (tokens.typed[i] == L"." || tokens.typed[i] == L","))) {
+            return false;
+        }
     }
+    return numbers == 1;
 }
 
 bool next_to_amount(const phrase_tokens& tokens, std::size_t i) {
@@ -359,7 +364,7 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
 
     // Decide every word first: the words before the head noun take its
     // animacy, so an adjective gets the right accusative.
-    const std::vector<count_mark> counts = find_counts(tokens);
+    const std::vector<count_mark> counts = find_counts(tokens, c);
     std::vector<word_plan> plans(n);
     std::vector<bool> active(n, false);
     std::size_t head = n;
@@ -387,16 +392,13 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
         decline_with_yo(tokens.texts[head], 0, &gender, &head_animacy);
     }
 
-    std::vector<bool> as_typed = dollar_amounts(tokens);
-    mark_numbered_labels(tokens, as_typed);
-    // Digits that count the words after them stay digits.
-    for (std::size_t i = 0; i < n; ++i)
-        if (counts[i].role == count_role::digits) as_typed[i] = true;
+    const std::vector<bool> as_typed = dollar_amounts(tokens);
+    const bool one_number = is_one_number(tokens);
     std::wstring out;
     for (std::size_t i = 0; i < n; ++i) {
         int kind = tokens.kinds[i];
         const std::wstring& typed = tokens.typed[i];
-        bool spelled = active[i] && !as_typed[i];
+        bool spelled = one_number && active[i] && !as_typed[i];
         if (kind == phrase_kind::word && active[i] && plans[i].action != word_action::copy) {
             std::wstring form = tokens.texts[i];
             if (plans[i].action == word_action::name) {

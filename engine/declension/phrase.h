@@ -1,11 +1,11 @@
 // Declension of a free Russian phrase: a job title, a contract subject, an
 // organisation or a person's name.
 //
-// decline_phrase declines the leading words up to the head noun, spells out
-// numbers while it declines, sends capitalised surname-like words to the name
-// code and copies everything else as typed; each declined word keeps the
-// letter case it was typed in. Values arrive HTML-escaped, so an entity
-// reference ("&lt;") passes through whole.
+// decline_phrase declines the leading words up to the head noun, keeps typed
+// digits (a phrase that is one number alone is spelled out), sends
+// capitalised surname-like words to the name code and copies everything else
+// as typed; each declined word keeps the letter case it was typed in. Values
+// arrive HTML-escaped, so an entity reference ("&lt;") passes through whole.
 //
 // Any thread; nothing is kept between calls.
 #pragma once

@@ -39,8 +39,8 @@ TEST(DeclinePhrase, WhatGoesOnAndWhatStopsDeclining) {
 }
 
 // The head noun ends declining, adjectives go on to it, a word joined by a
-// dash leaves the decision to the next part; numbers are spelled out only
-// while declining.
+// dash leaves the decision to the next part; typed digits stay digits, and a
+// phrase that is one number alone is spelled out.
 TEST(DeclinePhrase, HeadNounsAdjectivesDashesAndNumbers) {
     const std::wstring head = form_of(L"договор", 2);
     // clang-format off
@@ -54,11 +54,10 @@ TEST(DeclinePhrase, HeadNounsAdjectivesDashesAndNumbers) {
         {L"расторжение Иванов", 2, form_of(L"расторжение", 2) + L" Иванов"},
         {L"научно-исследовательский Иванов", 2, L"научно-" + form_of(L"исследовательский", 2) + L" Иванова"},
         {L"северо-запад Иванов", 2, L"северо-" + form_of(L"запад", 2) + L" Иванов"},
-        {L"5 Иванов", 2, number_words_in_case(L"5", 2, 9) + L" Иванова"},
-        {L"12,5 Иванов", 2,
-         number_words_in_case(L"12", 2, 10) + L" " + number_words_in_case(L"5", 2, 11) + L" Иванова"},
-        {L"12.50? Иванов", 3,
-         number_words_in_case(L"12", 3, 14) + L" " + number_words_in_case(L"50", 3, 15) + L"  Иванову"},
+        {L"5 Иванов", 2, L"5 Иванова"}, {L"12,5 Иванов", 2, L"12,5 Иванова"}, {L"12.50? Иванов", 3, L"12.50? Иванову"},
+        {L"5", 2, number_words_in_case(L"5", 2, 9)},
+        {L"12,5", 2, number_words_in_case(L"12", 2, 10) + L" " + number_words_in_case(L"5", 2, 11)},
+        {L"12.50?", 3, number_words_in_case(L"12", 3, 14) + L" " + number_words_in_case(L"50", 3, 15) + L" "},
         {L"договор 12,5 от 01.02.2024", 2, head + L" 12,5 от 01.02.2024"}, {L"договор 12.50?", 2, head + L" 12.50?"},
     };
     // clang-format on

@@ -172,7 +172,7 @@ TEST(CountedNoun, EachPluralClassTakesItsForm) {
         // The accusative: of the base form when the gender is not recognised;
         // masculine the genitive; feminine the accusative after 2-4.
         {L"сутки", 2, 4, false, L"сутки"}, {L"кот", 1, 4, false, L"кота"},
-        {L"кот", 2, 4, false, form_of(form_of(L"кот", 2), 2)}, {L"рука", 1, 4, false, form_of(L"руки", 4)},
+        {L"кот", 2, 4, false, L"котов"}, {L"рука", 1, 4, false, form_of(L"руки", 4)},
         {L"рука", 2, 4, false, L"рук"}, {L"новая рука", 2, 1, false, form_of(L"новые", 2) + L" рук"},
         {L"основной день", 2, 1, false, form_of(L"основные", 2) + L" дней"},
         {L"рабочий день", 2, 6, false, form_of(L"рабочие", 6) + L" днях"},

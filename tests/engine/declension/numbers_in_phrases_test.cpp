@@ -89,9 +89,10 @@ TEST(NumbersInPhrases, ATypedNumberWordCountsTheNounAfterIt) {
     for (const auto& p : neighbours) expect_every_case(p.forms);
 }
 
-// A count typed in digits stays in digits, and the words it counts decline as
-// after that number: the plural of the case after two and more, the singular
-// after one, the typed form after a decimal, whole thousands or a unit.
+// A count typed in digits stays in digits, whatever follows it, and the words
+// it counts decline as after that number: the plural of the case after two
+// and more, the singular after one, the typed form after a decimal, whole
+// thousands or a unit, or where the plural of the case is not known.
 TEST(NumbersInPhrases, TypedDigitsStayAndTheWordsTheyCountDeclineAsAfterThem) {
     // clang-format off
     const struct { const wchar_t* forms[6]; } phrases[] = {
@@ -105,6 +106,18 @@ TEST(NumbersInPhrases, TypedDigitsStayAndTheWordsTheyCountDeclineAsAfterThem) {
           L"1,5 тысячи рублей", L"1,5 тысячи рублей"}},
         {{L"1 000 рублей", L"1 000 рублей", L"1 000 рублей", L"1 000 рублей", L"1 000 рублей", L"1 000 рублей"}},
         {{L"28 дн.", L"28 дн.", L"28 дн.", L"28 дн.", L"28 дн.", L"28 дн."}},
+        {{L"22 сотрудника", L"22 сотрудников", L"22 сотрудникам", L"22 сотрудника", L"22 сотрудниками",
+          L"22 сотрудниках"}},
+        {{L"5 экземпляров", L"5 экземпляров", L"5 экземплярам", L"5 экземпляров", L"5 экземплярами",
+          L"5 экземплярах"}},
+        {{L"3 листа", L"3 листов", L"3 листам", L"3 листа", L"3 листами", L"3 листах"}},
+        // A noun whose plural the word lists do not give, in that case or in
+        // any, stays as typed; so do words that are no counted noun.
+        {{L"2 человека", L"2 человека", L"2 людям", L"2 человека", L"2 людьми", L"2 людях"}},
+        {{L"10 стульев", L"10 стульев", L"10 стульев", L"10 стульев", L"10 стульев", L"10 стульев"}},
+        {{L"5 и более дней", L"5 и более дней", L"5 и более дней", L"5 и более дней", L"5 и более дней",
+          L"5 и более дней"}},
+        {{L"1 000", L"1 000", L"1 000", L"1 000", L"1 000", L"1 000"}},
         // Typed number words: один agrees with its noun, which declines too.
         {{L"одна тысяча рублей", L"одной тысячи рублей", L"одной тысяче рублей", L"одну тысячу рублей",
           L"одной тысячей рублей", L"одной тысяче рублей"}},
@@ -117,7 +130,7 @@ TEST(NumbersInPhrases, TypedDigitsStayAndTheWordsTheyCountDeclineAsAfterThem) {
     };
     // clang-format on
     for (const auto& p : phrases) expect_every_case(p.forms);
-    // A number that counts nothing is spelled out.
+    // A phrase that is one number alone is spelled out.
     EXPECT_EQ(decline_phrase(L"2,5", 2), L"двух целых пяти десятых");
     EXPECT_EQ(decline_phrase(L"договор 5 дней", 2), L"договора 5 дней");
 }
