@@ -3,7 +3,7 @@
 // fields, is compared with the golden file
 // tests/resources/library/<language>/<name>.txt. The typed sets are
 // <name>.values and <name>.values3 beside it, and <name>.values4 to
-// <name>.values10 where they exist ("field name: value" lines), each typed over
+// <name>.values11 where they exist ("field name: value" lines), each typed over
 // the template's own values. Any change shows as a diff.
 // PAPERWRIGHT_WRITE_GOLDEN=1 writes the golden files instead, to be read line
 // by line before they are committed.
@@ -119,7 +119,9 @@ std::string line_diff(const std::string& golden, const std::string& rendered) {
 // of dates that are no dates only into templates with a date field, the empty
 // form for every template (a test below holds each to it), 7 to 9 for
 // whatever a template needs besides, 10 for amounts as a clerk types them
-// (a unit after the number, a range, a typed per cent sign).
+// (a unit after the number, a range, a typed per cent sign), 11 for parties
+// as a clerk types them (a company's INN after a comma, оглы and кызы, a sole
+// trader with a foreign name, ТСЖ or АНО).
 const struct {
     std::wstring extension;
     std::string heading;
@@ -134,6 +136,7 @@ const struct {
     {L".values8", "== eighth values ==\n", false},
     {L".values9", "== ninth values ==\n", false},
     {L".values10", "== as a clerk types ==\n", false},
+    {L".values11", "== parties as a clerk types them ==\n", false},
 };
 
 using LibraryGolden = ::testing::Test;
