@@ -2,13 +2,34 @@
 // and typed initials come back exactly as typed in every case.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+
 #include "engine/fields/parameter_fixture.h"
 
-using PersonNameParts = engine::testing::parameter_document;
+namespace {
+
+struct typed_name {
+    const wchar_t *value, *source, *text;
+};
+
+// Each name typed into the field фио gives its text through its source.
+class PersonNameParts : public engine::testing::parameter_document {
+protected:
+    template <std::size_t N>
+    void expect_each(const typed_name (&names)[N]) {
+        for (const typed_name& n : names) {
+            add_field(L"фио", n.value);
+            EXPECT_EQ(run(n.source), n.text) << n.value << " " << n.source;
+            doc.data->parameters.groups.clear();
+        }
+    }
+};
+
+}  // namespace
 
 TEST_F(PersonNameParts, AnEmptyPartLeavesNoBlank) {
     // clang-format off
-    const struct { const wchar_t *value, *source, *text; } names[] = {
+    const typed_name names[] = {
         {L"Мюллер Ханс", L"{р:фио}, действующего", L"Мюллера Ханса, действующего"},
         {L"Гюго Виктор", L"{р:фио}, паспорт", L"Гюго Виктора, паспорт"},
         {L"Гарсиа Мария", L"{р:фио} основной", L"Гарсиа Марии основной"},
@@ -19,11 +40,7 @@ TEST_F(PersonNameParts, AnEmptyPartLeavesNoBlank) {
         {L"Иванов Иван Иванович", L"{р:фио}, действующего", L"Иванова Ивана Ивановича, действующего"},
     };
     // clang-format on
-    for (const auto& n : names) {
-        add_field(L"фио", n.value);
-        EXPECT_EQ(run(n.source), n.text) << n.value << " " << n.source;
-        doc.data->parameters.groups.clear();
-    }
+    expect_each(names);
 }
 
 TEST_F(PersonNameParts, TypedInitialsComeBackAsTypedInEveryCase) {
@@ -50,7 +67,7 @@ TEST_F(PersonNameParts, TypedInitialsComeBackAsTypedInEveryCase) {
 // woman, оглы, улы, уулу and угли a man. A Russian patronymic beside it.
 TEST_F(PersonNameParts, ATurkicPatronymicStaysAsTypedAndTellsTheGender) {
     // clang-format off
-    const struct { const wchar_t *value, *source, *text; } names[] = {
+    const typed_name names[] = {
         {L"Мамедов Ильхам Гейдар оглы", L"{р:фио}", L"Мамедова Ильхама Гейдар оглы"},
         {L"Гусейнов Рашид Кямал оглы", L"{р:фио}", L"Гусейнова Рашида Кямал оглы"},
         {L"Алиева Лейла Гейдар кызы", L"{д:фио}, {фио:именуемый}, {фио:получил}",
@@ -68,9 +85,5 @@ TEST_F(PersonNameParts, ATurkicPatronymicStaysAsTypedAndTellsTheGender) {
         {L"Мамедов Ильхам", L"{р:фио}, {фио:именуемый}", L"Мамедова Ильхама, именуемый"},
     };
     // clang-format on
-    for (const auto& n : names) {
-        add_field(L"фио", n.value);
-        EXPECT_EQ(run(n.source), n.text) << n.value << " " << n.source;
-        doc.data->parameters.groups.clear();
-    }
+    expect_each(names);
 }
