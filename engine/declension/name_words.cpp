@@ -1,5 +1,6 @@
 #include "engine/declension/name_words.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -16,6 +17,16 @@ std::wstring_view tail(std::wstring_view word, std::size_t n) {
 
 bool listed(std::wstring_view list, std::wstring_view word) {
     return list.find(word) != std::wstring_view::npos;
+}
+
+// `word` is one of the blank-separated words of `list`.
+bool holds_word(std::wstring_view list, std::wstring_view word) {
+    for (std::size_t start = 0; start <= list.size();) {
+        std::size_t end = std::min(list.find(L' ', start), list.size());
+        if (list.substr(start, end - start) == word) return true;
+        start = end + 1;
+    }
+    return false;
 }
 
 // A set of Russian letters, either case, as one bit per lower-case letter
@@ -108,6 +119,28 @@ constexpr std::array<std::pair<std::wstring_view, std::wstring_view>, 3> first_n
     {L"лев", L"льв"}, {L"павел", L"павл"}, {L"пётр", L"петр"}}};
 // Patronymics in -ич stressed on the ending: "ом" in the instrumental.
 constexpr std::array<std::wstring_view, 4> stressed_ich = {L"ильич", L"кузьмич", L"лукич", L"фомич"};
+// First names with a surname's ending, each list searched as text by
+// classify_name_word.
+constexpr std::wstring_view first_names_in_ev = L"лев";
+constexpr std::wstring_view first_names_in_ov = L"яков";
+constexpr std::wstring_view first_names_in_in = L"валентин вениамин константин мартин эмин";
+constexpr std::wstring_view first_names_in_yan = L"демьян севастьян емельян лукьян стоян";
+constexpr std::wstring_view first_names_in_iy =
+    L"анатолий аркадий арсений артемий афанасий валерий василий викентий виталий геннадий георгий "
+    L"григорий дмитрий евгений евстафий зиновий иннокентий ираклий лаврентий леонтий "
+    L"порфирий прокофий савелий терентий феодосий юлий юрий";
+constexpr std::wstring_view first_names_in_ina =
+    L"алевтина альбина антонина алина арина валентина василина галина дина екатерина ирина "
+    L"карина каролина кристина марина нина полина сабина фаина эвелина родина";
+// Men's first names the word rules read as things (Томас like компас, Богдан
+// like чемодан), so that only this list tells them for names.
+constexpr std::wstring_view men_read_as_things =
+    L"александер альберт андреас арсен аслан ахмед бауыржан бенджамин бернард богдан булат "
+    L"вазген вардан вахтанг вильгельм вольфганг гамлет герхард густав дональд дэвид евсей елисей "
+    L"ержан игнатий ипатий йохан карен кондратий конрад кристиан левон магомед максимилиан марат "
+    L"мартен махмуд мефодий мурат мухаммед нарек натан нурлан оливер панкратий патрик петер "
+    L"питер платон ринат ричард роберт родион рональд рубен салават самвел себастьян стефан "
+    L"тигран тихон том томас фарид фарход фотий франк хасан шерзод эдвард юрген";
 // clang-format on
 
 template <std::size_t n>
@@ -269,34 +302,26 @@ int classify_name_word(std::wstring word) {
     std::wstring_view e2 = tail(w, 2);
     std::wstring_view e3 = tail(w, 3);
     if (is_any(e2, {L"ын", L"ёв", L"ой"})) return 1;
-    if (e2 == L"ев") return listed(L"лев", w) ? 0 : 1;
-    if (e2 == L"ов") return listed(L"яков", w) ? 0 : 1;
-    if (e2 == L"ин") return listed(L"валентин вениамин константин мартин эмин", w) ? 0 : 1;
-    if (e2 == L"ян") return listed(L"демьян севастьян емельян лукьян стоян", w) ? 0 : 1;
-    if (e2 == L"ий")
-        return listed(
-                   L"анатолий аркадий арсений артемий афанасий валерий василий викентий виталий "
-                   L"геннадий георгий "
-                   L"григорий дмитрий евгений евстафий зиновий иннокентий ираклий лаврентий "
-                   L"леонтий "
-                   L"порфирий прокофий савелий терентий феодосий юлий юрий",
-                   w)
-                   ? 0
-                   : 1;
+    if (e2 == L"ев") return listed(first_names_in_ev, w) ? 0 : 1;
+    if (e2 == L"ов") return listed(first_names_in_ov, w) ? 0 : 1;
+    if (e2 == L"ин") return listed(first_names_in_in, w) ? 0 : 1;
+    if (e2 == L"ян") return listed(first_names_in_yan, w) ? 0 : 1;
+    if (e2 == L"ий") return listed(first_names_in_iy, w) ? 0 : 1;
     if (e2 == L"ая") return 2;
     if (e2 == L"ые" || e2 == L"ие") return 39;
-    if (e3 == L"ина")
-        return listed(
-                   L"алевтина альбина антонина алина арина валентина василина галина дина "
-                   L"екатерина ирина "
-                   L"карина каролина кристина марина нина полина сабина фаина эвелина родина",
-                   w)
-                   ? 0
-                   : 2;
+    if (e3 == L"ина") return listed(first_names_in_ina, w) ? 0 : 2;
     if (is_any(e3, {L"ына", L"ова", L"ева", L"ёва"})) return w.size() >= 6 ? 2 : 0;
     if (is_any(e3, {L"ыны", L"ины", L"евы", L"ёвы", L"овы"})) return 38;
     if (e3 == L"овь" && w == L"любовь") return 45;
     return 0;
+}
+
+bool is_listed_first_name(std::wstring_view word) {
+    for (std::wstring_view list :
+         {first_names_in_ev, first_names_in_ov, first_names_in_in, first_names_in_yan,
+          first_names_in_iy, first_names_in_ina, men_read_as_things})
+        if (holds_word(list, word)) return true;
+    return false;
 }
 
 std::wstring& decline_person_name(std::wstring& word, std::uint32_t grammatical_case,

@@ -26,6 +26,11 @@ constexpr std::uint32_t lyubov = 45;             // the first name любовь
 // searched as text, so a fragment of a listed name counts as listed.
 int classify_name_word(std::wstring word);
 
+// Whether a lower-case word, ё written е, is a first name the name lists
+// hold: those with a surname's ending (Мартин, Савелий) and men's names the
+// word rules read as things (Томас, Богдан).
+bool is_listed_first_name(std::wstring_view word);
+
 // Declines `word` in place into case 1..6 by its ending and name code, and
 // returns it. A word too short for its rule, or of no known ending, comes
 // back unchanged; a case outside 1..6 gives the stem without an ending.

@@ -64,19 +64,24 @@ bool is_patronymic(std::wstring_view word) {
            read_turkic_patronymic(word).found;
 }
 
-// The gender and animacy the word lists give a word, lower-cased and with ё
-// read as е as the lists spell it (Семён); 0 and 2 when they do not know it.
-std::pair<std::uint32_t, std::uint32_t> listed_gender(std::wstring_view word) {
+// A word lower-cased, with ё read as е as the lists spell it (Семён).
+std::wstring list_spelling(std::wstring_view word) {
     std::wstring lowered = to_lower(std::wstring(word));
     for (wchar_t& c : lowered)
         if (c == L'ё') c = L'е';
+    return lowered;
+}
+
+// The gender and animacy the word lists give a word; 0 and 2 when they do not
+// know it.
+std::pair<std::uint32_t, std::uint32_t> listed_gender(std::wstring_view word) {
     std::uint32_t gender = 0, animate = 2;
-    decline_word(std::move(lowered), 0, &gender, &animate);
+    decline_word(list_spelling(word), 0, &gender, &animate);
     return {gender, animate};
 }
 
 // A surname ending and a first name the lists give a gender.
-bool is_surname_and_first_name(std::wstring_view surname, std::wstring_view first_name) {
+bool is_surname_ending_and_first_name(std::wstring_view surname, std::wstring_view first_name) {
     std::wstring lowered = to_lower(std::wstring(surname));
     std::size_t dash = lowered.rfind(L'-');
     if (classify_name_word(dash == std::wstring::npos ? lowered : lowered.substr(dash + 1)) <= 0)
@@ -92,6 +97,31 @@ bool is_thing(std::wstring_view word) {
     return gender != 0 && gender != 2 && animate == 0;
 }
 
+// clang-format off
+// Words trade names are built from that the lists do not know as things
+// (Строй, Окон) or that open one (Мир Окон, Альфа Строй).
+constexpr std::wstring_view trade_words[] = {
+    L"авто", L"агро", L"альфа", L"бизнес", L"гранд", L"групп", L"дом", L"евро", L"консалт",
+    L"лайн", L"мега", L"медиа", L"мир", L"окон", L"профи", L"сити", L"снаб", L"стиль", L"строй",
+    L"тех", L"техно", L"трейд", L"хаус", L"эко", L"электро"};
+// clang-format on
+
+bool is_trade_word(std::wstring_view word) {
+    const std::wstring lowered = list_spelling(word);
+    return std::find(std::begin(trade_words), std::end(trade_words), lowered) !=
+           std::end(trade_words);
+}
+
+// A surname and a first name: the second word a first name the name lists
+// hold (Мартин, Томас), else neither word one trade names are built from and
+// the second no thing (Кох Ирина, Мюллер Ханс; not Строймонтаж Плюс, Альфа
+// Строй), or a surname ending with a first name.
+bool reads_as_surname_and_first_name(std::wstring_view surname, std::wstring_view name) {
+    if (is_listed_first_name(list_spelling(name))) return true;
+    if (is_trade_word(surname) || is_trade_word(name)) return false;
+    return !is_thing(name) || is_surname_ending_and_first_name(surname, name);
+}
+
 // The number of words the person's name renders: a name with words it does
 // not know as parts of a name (Младший) loses them.
 std::size_t words_kept(person_name& person) {
@@ -104,15 +134,16 @@ std::size_t words_kept(person_name& person) {
 }
 
 // Capitalised words a person field would take for a person's name: a
-// surname and a first name that is no thing (Кох Ирина, Мюллер Ханс), with a
-// patronymic when there are three; a longer name when the person's name
-// keeps every word of it (Гейдар оглы).
+// surname and a first name, with a patronymic when there are three (a third
+// name a person field would read as a man's patronymic: Ким Анна Мария stays
+// as typed); a longer name when the person's name keeps every word of it
+// (Гейдар оглы).
 bool names_a_person(const std::vector<std::wstring_view>& words, person_name& person) {
     const std::size_t n = words.size();
     if (!std::all_of(words.begin(), words.begin() + std::min<std::size_t>(n, 3),
                      is_capitalised_word))
         return false;
-    if (n == 2) return !is_thing(words[1]) || is_surname_and_first_name(words[0], words[1]);
+    if (n == 2) return reads_as_surname_and_first_name(words[0], words[1]);
     if (n == 3) return is_patronymic(words[2]);
     return words_kept(person) == n;
 }

@@ -16,9 +16,11 @@ namespace engine {
 // The gender (1 or 2) of the person a sole trader's name names, as a person
 // field gives it; 0 when the legal form is not ИП (abbreviated or in full) or
 // the name, without its tail, is no person's. A person's name is unquoted:
-// two capitalised words whose second the word lists do not know as a thing
-// (Кох Ирина, Мюллер Ханс; not Строймонтаж Плюс), or a surname ending and a
-// first name they know; three with a patronymic in -ич, -вна or -чна or a
+// two capitalised words whose second is a first name the name lists hold
+// (Манн Томас), or, when neither is a word trade names are built from (Альфа
+// Строй, Мир Окон), whose second the word lists do not know as a thing (Кох
+// Ирина, Мюллер Ханс; not Строймонтаж Плюс) or which are a surname ending and
+// a first name they know; three with a patronymic in -ич, -вна or -чна or a
 // Turkic one (Гейдар-кызы); more when the person's name keeps every word
 // (Гейдар оглы); or a capitalised surname and initials (Петров П.П.).
 std::uint32_t sole_trader_gender(const organisation_name& organisation);

@@ -155,6 +155,12 @@ TEST(SoleTrader, CompanyNamesAndNamesThatAreNoPersonsStayAsTheyWere) {
         {L"ИП «Смирнова Ольга Петровна»", 1, decline_phrase(L"ИП", 3) + L" «Смирнова Ольга Петровна»"},
         {L"ИП Строймонтаж Плюс", 1, decline_phrase(L"ИП", 3) + L" Строймонтаж Плюс"},
         {L"ИП Строй Монтаж Сервис", 1, decline_phrase(L"ИП", 3) + L" Строй Монтаж Сервис"},
+        {L"ИП Техно Сервис", 1, decline_phrase(L"ИП", 3) + L" Техно Сервис"},
+        {L"ИП Альфа Строй", 1, decline_phrase(L"ИП", 3) + L" Альфа Строй"},
+        {L"ИП Мир Окон", 1, decline_phrase(L"ИП", 3) + L" Мир Окон"},
+        {L"ИП Гранд Отель", 1, decline_phrase(L"ИП", 3) + L" Гранд Отель"},
+        // A person field would read Мария as a man's patronymic.
+        {L"ИП Ким Анна Мария", 1, decline_phrase(L"ИП", 3) + L" Ким Анна Мария"},
         {L"ИП петров пётр петрович", 1, decline_phrase(L"ИП", 3) + L" петров пётр петрович"},
         {L"ИП Иванов Иван Иванович Младший", 1, decline_phrase(L"ИП", 3) + L" Иванов Иван Иванович Младший"},
         {L"Смирнова Ольга Петровна, ООО", 3, decline_phrase(L"ООО", 3) + L" Смирнова Ольга Петровна"},
