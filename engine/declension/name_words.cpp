@@ -141,6 +141,11 @@ constexpr std::wstring_view men_read_as_things =
     L"мартен махмуд мефодий мурат мухаммед нарек натан нурлан оливер панкратий патрик петер "
     L"питер платон ринат ричард роберт родион рональд рубен салават самвел себастьян стефан "
     L"тигран тихон том томас фарид фарход фотий франк хасан шерзод эдвард юрген";
+// Men's first names in -ль that the word rules read as feminine nouns (like
+// модель), so that only this list tells a man's name.
+constexpr std::wstring_view men_in_soft_sign =
+    L"габриэль даниэль исмаэль исраэль лионель мануэль микаэль михаэль натаниэль рафаэль "
+    L"самуэль эммануэль";
 // clang-format on
 
 template <std::size_t n>
@@ -322,6 +327,10 @@ bool is_listed_first_name(std::wstring_view word) {
           first_names_in_iy, first_names_in_ina, men_read_as_things})
         if (holds_word(list, word)) return true;
     return false;
+}
+
+bool is_listed_mans_first_name(std::wstring_view word) {
+    return holds_word(men_in_soft_sign, word);
 }
 
 std::wstring& decline_person_name(std::wstring& word, std::uint32_t grammatical_case,

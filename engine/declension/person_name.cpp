@@ -126,6 +126,26 @@ std::wstring initials_as_typed(const person_name& name) {
     return initials;
 }
 
+// A person is a man or a woman: a first name the word rules read as neuter
+// (Пабло like окно) or plural (Фания, Натали) tells nothing, and the
+// surname decides instead.
+std::uint32_t gender_from_first_name(const std::wstring& lowered) {
+    if (is_listed_mans_first_name(lowered)) return 1;
+    std::uint32_t gender = 0, animate = 0;
+    decline_word(lowered, 0, &gender, &animate);
+    return gender == 1 || gender == 2 ? gender : 0;
+}
+
+// The surname's ending is read in small letters, so a name typed in capitals
+// tells the gender too (ИВАНОВА); the capital stays, since a capitalised
+// Алина or Галина is a surname, never a listed first name.
+std::wstring surname_for_classifying(const std::wstring& surname) {
+    if (surname.empty()) return surname;
+    std::wstring word = to_lower(surname);
+    word[0] = surname[0];
+    return word;
+}
+
 }  // namespace
 
 person_name::person_name(std::wstring text) : full(std::move(text)) { split_person_name(*this); }
@@ -181,12 +201,11 @@ std::uint32_t gender_from_patronymic(person_name& name) {
     }
     const std::wstring& first = name.first_name;
     if (gender == 0 && !name.initials_first && first.size() >= 2 &&
-        (first.size() < 3 || first[2] != L'.')) {
-        std::uint32_t animate = 0;
-        decline_word(to_lower(first), 0, &gender, &animate);
-    }
+        (first.size() < 3 || first[2] != L'.'))
+        gender = gender_from_first_name(to_lower(first));
     if (gender == 0) {
-        int code = classify_name_word(name.initials_first ? name.first_name : name.surname);
+        int code = classify_name_word(
+            surname_for_classifying(name.initials_first ? name.first_name : name.surname));
         if (code > 0) gender = static_cast<std::uint32_t>(code);
     }
     if (gender == 0) gender = 1;

@@ -32,8 +32,8 @@ struct person_name {
 void split_person_name(person_name& name);
 
 // Computes, stores and returns the gender: by the patronymic (кызы a woman,
-// оглы and the like a man), else the first name, else the surname's name
-// code, else masculine.
+// оглы and the like a man), else the first name when it reads as a man's or
+// a woman's, else the surname's name code, else masculine.
 std::uint32_t gender_from_patronymic(person_name& name);
 
 // What a template asks of a name: a case (2 to 6; 0 leaves the name as typed)

@@ -26,14 +26,17 @@ TEST(SplitPersonName, ThreeWordsAtBlanksOnlyAndInitials) {
 }
 
 // The patronymic decides first, then the surname's code: a one-letter first
-// name gives no gender of its own; with initials first the surname is the
-// second word.
+// name, or one read as neuter or plural, gives no gender of its own; with
+// initials first the surname is the second word.
 TEST(GenderFromPatronymic, ThePatronymicThenTheSurnameCode) {
     // clang-format off
     const std::pair<const wchar_t*, std::uint32_t> names[] = {
         {L"Иванова Мария Петровна", 2}, {L"Ильина Анна Кузьминична", 2}, {L"Иванов Мария Петровна", 2},
         {L"Ульянов Владимир Ильич", 1}, {L"Иванова Иван Иванович", 1}, {L"Иванова А", 2},
-        {L"Толстые", 39}, {L"Смит", 1}, {L"А.Б. Иванова", 2}};
+        {L"Толстые", 39}, {L"Смит", 1}, {L"А.Б. Иванова", 2},
+        // A first name read as plural or neuter, or in capitals: the surname.
+        {L"Кузнецова Натали", 2}, {L"Иванов Бруно", 1}, {L"Смит Бруно", 1}, {L"ИВАНОВА ФАНИЯ", 2},
+        {L"Шмидт Рафаэль", 1}};
     // clang-format on
     for (const auto& [text, gender] : names) {
         person_name name(text);

@@ -87,3 +87,27 @@ TEST_F(PersonNameParts, ATurkicPatronymicStaysAsTypedAndTellsTheGender) {
     // clang-format on
     expect_each(names);
 }
+
+// Without a patronymic the first name tells a man or a woman; one the word
+// rules read as neuter (Пабло) or plural (Фания, Натали) leaves it to the
+// surname, and both parts decline for that person.
+TEST_F(PersonNameParts, WithoutAPatronymicThePersonIsAManOrAWoman) {
+    const wchar_t* const source = L"{р:фио}, {фио:именуемый}, {д:фио}";
+    // clang-format off
+    const typed_name names[] = {
+        {L"Гуляева Фания", source, L"Гуляевой Фании, именуемая, Гуляевой Фании"},
+        {L"Кузнецова Натали", source, L"Кузнецовой Натали, именуемая, Кузнецовой Натали"},
+        {L"Бродская Фания", source, L"Бродской Фании, именуемая, Бродской Фании"},
+        {L"ГУЛЯЕВА ФАНИЯ", source, L"ГУЛЯЕВОЙ ФАНИИ, именуемая, ГУЛЯЕВОЙ ФАНИИ"},
+        {L"Иванов Пабло", source, L"Иванова Пабло, именуемый, Иванову Пабло"},
+        {L"Иванов Бруно", source, L"Иванова Бруно, именуемый, Иванову Бруно"},
+        {L"Шмидт Михаэль", source, L"Шмидта Михаэля, именуемый, Шмидту Михаэлю"},
+        {L"Шмидт Даниэль", source, L"Шмидта Даниэля, именуемый, Шмидту Даниэлю"},
+        {L"Шмидт Адель", source, L"Шмидт Адели, именуемая, Шмидт Адели"},
+        {L"Иванова Мария", source, L"Ивановой Марии, именуемая, Ивановой Марии"},
+        {L"Смирнова Виктория", source, L"Смирновой Виктории, именуемая, Смирновой Виктории"},
+        {L"Иванов Иван", source, L"Иванова Ивана, именуемый, Иванову Ивану"},
+    };
+    // clang-format on
+    expect_each(names);
+}
