@@ -21,8 +21,6 @@ using namespace phrase_kind;
 constexpr int after_decimal = 3;
 constexpr int after_whole_thousands = 4;
 
-bool ends_with(std::wstring_view word, std::wstring_view ending) { return word.ends_with(ending); }
-
 // The plural class of a typed number word from один to девятьсот (один день
 // 0, два месяца 1, восемьдесят дней 2), or -1.
 int number_word_class(const std::wstring& word) {
@@ -39,11 +37,11 @@ int number_word_class(const std::wstring& word) {
 // asks for: the genitive singular after 2-4, the genitive plural after 5,
 // that the counted-noun rule leads back to a plural.
 bool counts_word(int number_class, const std::wstring& word) {
-    if (number_word_class(word) >= 0 || ends_with(word, L"ых") || ends_with(word, L"их") ||
+    if (number_word_class(word) >= 0 || word.ends_with(L"ых") || word.ends_with(L"их") ||
         is_preposition(word))
         return false;
     const std::wstring dative = counted_noun_in_oblique_case(word, 3);
-    if (!ends_with(dative, L"ам") && !ends_with(dative, L"ям")) return false;
+    if (!dative.ends_with(L"ам") && !dative.ends_with(L"ям")) return false;
     const bool same_genitive = counted_noun_in_oblique_case(word, 2) == word;
     // A short genitive plural read as the stem of its plural may belong to
     // another noun (лет is of год, not of лето).
@@ -73,9 +71,9 @@ bool is_counted_noun(int count, const std::wstring& word) {
 bool is_counted_adjective(int count, const std::wstring& word) {
     if (word.size() < 4) return false;
     if (count == 0) return !is_head_noun(word);
-    if (count == after_decimal) return ends_with(word, L"ого") || ends_with(word, L"его");
-    if (ends_with(word, L"ых") || ends_with(word, L"их")) return true;
-    if (!ends_with(word, L"ые") && !ends_with(word, L"ие")) return false;
+    if (count == after_decimal) return word.ends_with(L"ого") || word.ends_with(L"его");
+    if (word.ends_with(L"ых") || word.ends_with(L"их")) return true;
+    if (!word.ends_with(L"ые") && !word.ends_with(L"ие")) return false;
     std::uint32_t gender = 0, animate = 0;
     decline_word(word, 0, &gender, &animate);
     return gender == 4;
@@ -163,10 +161,9 @@ bool counted_form_is_sound(const std::wstring& typed, int c) {
     if (c != 2 && c != 3 && c != 5 && c != 6) return true;
     const std::wstring form = counted_noun_in_oblique_case(typed, c);
     switch (c) {
-        case 3: return ends_with(form, L"ам") || ends_with(form, L"ям");
-        case 5:
-            return ends_with(form, L"ами") || ends_with(form, L"ями") || ends_with(form, L"ьми");
-        case 6: return ends_with(form, L"ах") || ends_with(form, L"ях");
+        case 3: return form.ends_with(L"ам") || form.ends_with(L"ям");
+        case 5: return form.ends_with(L"ами") || form.ends_with(L"ями") || form.ends_with(L"ьми");
+        case 6: return form.ends_with(L"ах") || form.ends_with(L"ях");
         default:
             return counted_noun_in_oblique_case(form, 3) == counted_noun_in_oblique_case(typed, 3);
     }

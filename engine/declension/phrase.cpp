@@ -48,10 +48,6 @@ std::wstring overflow_marker_text(std::size_t extra_digits) {
     return L"<font color=red>[" + std::wstring(extra_digits, L'?') + L"]</font>";
 }
 
-bool ends_with(std::wstring_view word, std::wstring_view ending) {
-    return word.size() >= ending.size() && word.substr(word.size() - ending.size()) == ending;
-}
-
 bool is_number_kind(int kind) {
     return kind == whole_number || kind == decimal_integer || kind == decimal_fraction ||
            kind == rubles || kind == kopecks;
@@ -135,7 +131,7 @@ word_plan plan_word(const phrase_tokens& tokens, const std::vector<count_mark>& 
     }
     int letter_class = tokens.classes[i];
     int code = letter_class == word_class::capitalised ? classify_name_word(word) : 0;
-    bool name_path = code > 0 && !(ends_with(word, L"ие") && is_head_noun(word));
+    bool name_path = code > 0 && !(word.ends_with(L"ие") && is_head_noun(word));
     bool hyphen_joined = i + 2 < tokens.size() && tokens.kinds[i + 1] == dash &&
                          tokens.kinds[i + 2] == phrase_kind::word;
     // The part after the hyphen decides whether declining stops.

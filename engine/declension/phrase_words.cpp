@@ -14,10 +14,6 @@ constexpr std::wstring_view prepositions =
 // still to come.
 constexpr std::wstring_view adjective_endings = L"_ый_ая_ое_ые_ий_ой_яя_ее__";
 
-bool ends_with(std::wstring_view word, std::wstring_view ending) {
-    return word.size() >= ending.size() && word.substr(word.size() - ending.size()) == ending;
-}
-
 }  // namespace
 
 bool is_preposition(std::wstring_view word) {
@@ -33,13 +29,13 @@ bool is_short_noun(const std::wstring& word) {
     const std::wstring genitive = decline_word(word, 2, &gender, &animate);
     if (gender < 1 || gender > 3) return false;
     for (std::wstring_view ending : {L"го", L"ой", L"ей", L"их", L"ых"})
-        if (ends_with(genitive, ending)) return false;
+        if (genitive.ends_with(ending)) return false;
     return true;
 }
 
 bool is_head_noun(const std::wstring& word) {
     if (word.size() < 4) return is_short_noun(word);
-    if (ends_with(word, L"ие")) {
+    if (word.ends_with(L"ие")) {
         // Plural adjectives in -ие go on to their noun; nouns (расторжение) end it.
         std::uint32_t gender = 0, animate = 0;
         decline_word(word, 0, &gender, &animate);

@@ -9,6 +9,7 @@
 #include "core/interface_texts.h"
 #include "engine/document/file_replace.h"
 #include "engine/document/ui_text.h"
+#include "engine/text/text_replace.h"
 #include "engine/text/utf16.h"
 
 namespace ui {
@@ -121,11 +122,6 @@ private:
     std::size_t position_ = 0;
     char32_t low_ = 0;
 };
-
-void put(std::wstring& text, std::wstring_view slot, const std::wstring& value) {
-    if (const std::size_t at = text.find(slot); at != std::wstring::npos)
-        text.replace(at, slot.size(), value);
-}
 
 bool is_unsafe_in_file_name(wchar_t c) {
     return c == L'/' || c == L'\\' || c < 0x20 || (c >= 0x7F && c <= 0x9F);
@@ -290,14 +286,15 @@ std::wstring value_list_choice::note() const {
     if (busy_) return core::ui_string(engine::ui_text::list_busy);
     if (no_name_to_keep_) {
         std::wstring said = core::ui_string(engine::ui_text::list_names_taken);
-        put(said, L"{first}", unreadable_list_name(list_path_, 1));
-        put(said, L"{last}", unreadable_list_name(list_path_, value_list_kept_names));
+        engine::replace_all(said, L"{first}", unreadable_list_name(list_path_, 1));
+        engine::replace_all(said, L"{last}",
+                            unreadable_list_name(list_path_, value_list_kept_names));
         return said;
     }
     if (write_failure_) return core::changes_not_saved(list_path_, write_failure_);
     if (kept_as_.empty()) return {};
     std::wstring said = core::ui_string(engine::ui_text::list_kept_aside);
-    put(said, L"{name}", kept_as_);
+    engine::replace_all(said, L"{name}", kept_as_);
     return said;
 }
 
