@@ -94,4 +94,14 @@ std::optional<std::size_t> single_number_length(std::wstring_view text) {
     return is_unit_tail(text, at) ? std::optional(at) : std::nullopt;
 }
 
+std::wstring figures_as_typed(std::wstring_view text) {
+    const std::optional<std::size_t> length = single_number_length(text);
+    if (!length) return {};
+    std::wstring_view figures = text.substr(0, *length);
+    while (!figures.empty() && (is_separator(figures.back()) || figures.back() == L'-' ||
+                                is_group_blank(figures.back()) || is_blank(figures.back())))
+        figures.remove_suffix(1);
+    return std::wstring(figures);
+}
+
 }  // namespace engine

@@ -19,4 +19,10 @@ namespace engine {
 // number.
 std::optional<std::size_t> single_number_length(std::wstring_view text);
 
+// The number at the start of `text` as the clerk typed it, without the words,
+// unit or trailing separator after it: «3 мес.» gives «3», «150 000,-» gives
+// «150 000». Empty when `text` is not a single number. Templates print this
+// before a noun of their own, so a noun the clerk typed is not printed twice.
+std::wstring figures_as_typed(std::wstring_view text);
+
 }  // namespace engine
