@@ -225,11 +225,12 @@ TEST_F(RenderBudget, AConditionOnARefusedValueIsTrueAndTheReferenceShowsItsSourc
           long_text + L"{}", std::wstring(L"ACME {Logo}")}) {
         goods.s2 = value;
         const std::wstring shown = html_escape(value);
+        // A value's own stop ends the template's sentence.
+        const std::wstring line_a = L"A: " + shown + (value.ends_with(L'.') ? L"" : L".");
         const std::wstring renders[] = {to_html(doc, view), to_print_html(doc, view),
                                         to_word_html(doc, view)};
         for (const std::wstring& out : renders) {
-            EXPECT_NE(out.find(L"A: " + shown + L"."), std::wstring::npos)
-                << value.substr(value.size() - 11);
+            EXPECT_NE(out.find(line_a), std::wstring::npos) << value.substr(value.size() - 11);
             EXPECT_NE(out.find(L"B: " + shown + L" held."), std::wstring::npos)
                 << value.substr(value.size() - 11);
             EXPECT_EQ(out.find(L"______"), std::wstring::npos) << value.substr(value.size() - 11);
