@@ -150,8 +150,10 @@ date_value parse_date_value(const std::wstring& text, int language, std::int64_t
     bool after_separator = false;
     bool month_has_letters = false;
     // English also writes the day first with the month in words (7 December
-    // 2026, 7 Dec 2026): letters of the second field after a day of digits.
+    // 2026, 7 Dec 2026): letters of the second field after a day of digits,
+    // and then no word before the year («1 May Street 10» is an address).
     std::wstring second_field_letters;
+    bool word_before_year = false;
     // The year ends at the first character after its digits: digits further
     // on («2026 Z356») are a typo, not more of the year.
     bool year_ended = false;
@@ -174,10 +176,13 @@ date_value parse_date_value(const std::wstring& text, int language, std::int64_t
                 month_has_letters = true;
             } else if (!russian && field == 1 && !month_has_letters) {
                 second_field_letters += c;
+            } else if (field == 2 && fields[2].empty()) {
+                word_before_year = true;
             }
         }
     }
     if (!second_field_letters.empty() && fields[1].empty()) {
+        if (word_before_year) return d;
         fields[1] = std::move(fields[0]);
         fields[0] = std::move(second_field_letters);
         month_has_letters = true;

@@ -46,7 +46,7 @@ TEST_F(DateParsing, ShortNamesMixedAlphabetsMissingPartsAndImpossibleDatesAreRef
     // clang-format off
     const std::pair<int, const wchar_t*> cases[] = {
         {1, L"5 ян 2024"}, {1, L"5 яна 2024"}, {0, L"Ja 5 2024"},
-        {0, L"31 De 2024"}, {0, L"31 Dec 2023 5"}, {0, L"30 February 2026"},
+        {0, L"31 De 2024"}, {0, L"31 Dec 2023 5"}, {0, L"30 February 2026"}, {0, L"1 May Street 10"},
         {0, L"2026-02-30"}, {1, L"2026-13-01"}, {1, L"2026-12-07 10"}, {1, L"02026-12-07"}, {0, L"2026-12"},
         {0, L"янв 5 2024"}, {1, L"5.01"}, {1, L"5.01.2"}, {1, L"5.01.99999999999999999999999"}, {1, L"05.01.12024"},
         {1, L"29.02.2023"}, {1, L"29.02.2100"}, {1, L"30.02.2024"}, {1, L"31.04.2024"}, {1, L"5.13.2024"},
