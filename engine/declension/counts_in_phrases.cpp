@@ -129,6 +129,13 @@ bool is_group_blank(const phrase_tokens& tokens, std::size_t j) {
 int count_of_digits(const phrase_tokens& tokens, std::size_t i, std::size_t& last) {
     std::wstring digits = tokens.texts[i];
     last = i;
+    // A fraction (1/2 доля, 2/3 доли): a numerator ending in one leaves its
+    // noun in the case of the phrase, any other the genitive singular.
+    if (tokens.kinds[i] == whole_number && i + 2 < tokens.size() && tokens.typed[i + 1] == L"/" &&
+        tokens.kinds[i + 2] == whole_number) {
+        last = i + 2;
+        return number_plural_class(digits) == 0 ? 0 : after_decimal;
+    }
     while (tokens.kinds[last] == whole_number && last + 2 < tokens.size() &&
            is_group_blank(tokens, last + 1) && tokens.texts[last + 2].size() == 3 &&
            (tokens.kinds[last + 2] == whole_number || tokens.kinds[last + 2] == decimal_integer)) {

@@ -12,6 +12,7 @@
 #include "engine/declension/number_words.h"
 #include "engine/declension/paradigms.h"
 #include "engine/declension/phrase_words.h"
+#include "engine/declension/words_after_noun.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
@@ -382,8 +383,18 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
             words_before_head ||
             (tokens.kinds[i] == phrase_kind::word && active[i] &&
              (plans[i].action == word_action::decline || plans[i].action == word_action::one));
+    // Adjectives and participles typed after the head noun decline with it
+    // (шубу норковую, квартиру, расположенную по адресу).
+    std::size_t last_agreeing = head;
+    if (head < n && plans[head].action == word_action::decline) {
+        last_agreeing = last_word_agreeing_after(tokens, head);
+        for (std::size_t i = head + 1; i <= last_agreeing; ++i) {
+            active[i] = true;
+            if (tokens.kinds[i] == phrase_kind::word) plans[i] = {word_action::decline, false, 0};
+        }
+    }
     std::uint32_t head_animacy = head < n && plans[head].animate ? 1 : 0;
-    if (head < n && words_before_head && !head_animacy) {
+    if (head < n && (words_before_head || last_agreeing > head) && !head_animacy) {
         std::uint32_t gender = 0;
         decline_with_yo(tokens.texts[head], 0, &gender, &head_animacy);
     }
@@ -409,7 +420,7 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
                 form = one_word_in_case(form, c, i < head && head_animacy != 0);
             } else {
                 std::uint32_t gender = 0, animate = plans[i].animate ? 1 : 0;
-                if (i < head && !plans[i].number) animate = head_animacy;
+                if (i != head && !plans[i].number) animate = head_animacy;
                 form = decline_with_yo(form, c, &gender, &animate);
             }
             out += restore_letter_case(typed, std::move(form));

@@ -167,6 +167,29 @@ TEST(DeclinePhrase, CutOffWordsInJobTitlesStayAsTyped) {
             EXPECT_EQ(decline_phrase(t.forms[0], c), t.forms[c - 1]) << c << " " << t.forms[0];
 }
 
+// The thing sold: adjectives and participles after the noun decline with it
+// up to the first word they govern; a fraction leaves its noun to the case.
+TEST(DeclinePhrase, WordsAfterTheNounAgreeWithIt) {
+    // clang-format off
+    const struct { const wchar_t* text; int c; const wchar_t* form; } phrases[] = {
+        {L"квартира, расположенная по адресу: г. Казань", 4, L"квартиру, расположенную по адресу: г. Казань"},
+        {L"шуба норковая", 4, L"шубу норковую"}, {L"шуба норковая женская", 2, L"шубы норковой женской"},
+        {L"лодка моторная «Казанка-5М»", 4, L"лодку моторную «Казанка-5М»"},
+        {L"стулья деревянные", 5, L"стульями деревянными"},
+        {L"квартира, находящаяся по адресу", 4, L"квартиру, находящуюся по адресу"},
+        {L"жилой дом, находящийся в г. Туле", 5, L"жилым домом, находящимся в г. Туле"},
+        {L"1/2 доля в праве общей собственности", 4, L"1/2 долю в праве общей собственности"},
+        {L"2/3 доли в праве", 5, L"2/3 доли в праве"},
+        // Neighbours: an adjective before its noun or before a noun of its own,
+        // a word in another case.
+        {L"стиральная машина «Атлант»", 4, L"стиральную машину «Атлант»"},
+        {L"квартира, общая площадь которой 50 кв. м", 4, L"квартиру, общая площадь которой 50 кв. м"},
+        {L"автомобиль марки «Лада», цвет белый", 2, L"автомобиля марки «Лада», цвет белый"},
+    };
+    // clang-format on
+    for (const auto& p : phrases) EXPECT_EQ(decline_phrase(p.text, p.c), p.form) << p.text;
+}
+
 // The word lists spell ё as е; whatever the form leaves of the typed word
 // comes back with its ё.
 TEST(DeclinePhrase, TypedYoComesBack) {
