@@ -280,9 +280,12 @@ std::size_t mark_count(const phrase_tokens& tokens, std::size_t i, int grammatic
     const int count = digits ? count_of_digits(tokens, i, last, typed_digits)
                              : count_of_number_words(tokens, i, last);
     // An ordinal in digits («1-го числа», «2-й этаж») and the words after it
-    // stay as typed.
+    // stay as typed; a longer word after the hyphen makes a compound
+    // («10-летнего юбилея»).
+    constexpr std::size_t longest_ending = 3;
     if (digits && tokens.kinds[last] == whole_number && last + 2 < tokens.size() &&
-        tokens.kinds[last + 1] == dash && tokens.kinds[last + 2] == word) {
+        tokens.kinds[last + 1] == dash && tokens.kinds[last + 2] == word &&
+        tokens.texts[last + 2].size() <= longest_ending) {
         marks[last + 2] = {count_role::as_typed, true, {}};
         return last + 2;
     }

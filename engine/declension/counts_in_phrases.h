@@ -36,8 +36,9 @@ bool starts_count(const phrase_tokens& tokens, std::size_t i);
 
 // Marks the count starting at token i and the words it counts, for the
 // phrase declined into case 1..6, in `marks` (one a token); returns the
-// index of the last token it marked, or i. Counts are marked as declining
-// reaches them: a phrase with no digit and no number word reads no count.
+// index of the last token of the count and its words. Counts are marked as
+// declining reaches them: a phrase with no digit and no number word reads no
+// count.
 std::size_t mark_count(const phrase_tokens& tokens, std::size_t i, int grammatical_case,
                        std::vector<count_mark>& marks);
 

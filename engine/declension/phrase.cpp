@@ -88,7 +88,7 @@ bool is_one_and_a_half(std::wstring_view word) {
 // counted: the noun after полтора or a count of two and more, declined as
 // after a number; counted_adjective: a plural adjective before that noun;
 // one: один, одна or одно before the noun it counts; spelled: the digits'
-// number in words in brackets after them, in the form find_counts gives.
+// number in words in brackets after them, in the form mark_count gives.
 enum class word_action { copy, decline, name, counted, counted_adjective, one, spelled };
 
 struct word_plan {
