@@ -256,12 +256,13 @@ private:
     std::unique_ptr<platform::Timer> placement_write_timer_;
     std::unique_ptr<platform::Timer> write_back_timer_;
     std::wstring write_back_note_;
-    // Closing for a termination signal: nothing is asked or shown.
+    // Closing for a termination signal or the event loop's end: nothing is
+    // asked or shown.
     bool closing_unasked_ = false;
     // Placement is applied, and then kept, once the window has been shown.
     bool activated_ = false;
-    // Shown maximised at a size of its own choosing, or held to the screen:
-    // the frame is fitted into the screen when the window is first restored.
+    // Shown maximised over the first-start size or a size held to the
+    // screen: the frame is fitted into the screen at the first restore.
     bool fit_frame_at_restore_ = false;
     // The document whose unsaved values kept the window open at a close,
     // and what it held then.
