@@ -76,20 +76,6 @@ TEST_F(Placement, AMaximisedWindowKeepsItsRestoredGeometryAndComesBackMaximised)
     window->elements().window->restore();
     QTest::qWait(20);
     EXPECT_EQ(geometry(*window), (PixelRect{20, 20, 760, 360}));
-    window->elements().window->close();
-
-    // Maximised on a larger screen: restored, it lies within this one.
-    write_settings({u"WindowX:		0.000000", u"WindowY:		0.000000",
-                    u"WindowWidth:		1598.000000", u"WindowHeight:		975.000000",
-                    u"AppWindowMaximized:		1.000000"});
-    auto larger = shown_window();
-    EXPECT_EQ(larger->elements().window->state(), WindowState::maximized);
-    larger->elements().window->restore();
-    QTest::qWait(20);
-    const PixelRect area = larger->elements().window->screen_areas().front();
-    EXPECT_LE(geometry(*larger).width, area.width);
-    EXPECT_LE(geometry(*larger).height, area.height);
-    EXPECT_TRUE(larger->elements().window->fitting_frame_into_screen());
 }
 
 TEST_F(Placement, ChangesAreWrittenOnceTheTimerTicksAndAMinimisedCloseKeepsThePlacement) {

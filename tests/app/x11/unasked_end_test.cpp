@@ -8,7 +8,6 @@
 // end takes down; the test reads the files after it.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -40,7 +39,6 @@ namespace fs = std::filesystem;
 
 enum class Ending { sigterm, x_server_ends, library_then_sigterm };
 
-constexpr char typed[] = "Typed before the end";
 constexpr double landscape_width_mm = 297;
 
 // An Xvfb on a display it chooses itself; pid 0 when it did not start.
@@ -60,18 +58,14 @@ struct XServer {
         posix_spawn_file_actions_destroy(&actions);
         ::close(ready[1]);
         // Once it takes connections it writes its display number and a line
-        // break, and closes its end: the pipe is read to its end, as the
+        // break and closes its end; the pipe is read to that end, as the
         // server dies of a write that finds it closed.
         std::string number;
-        pollfd wait{ready[0], POLLIN, 0};
         char part[16];
-        ssize_t got = 0;
-        while (pid && ::poll(&wait, 1, 20000) == 1 &&
-               (got = ::read(ready[0], part, sizeof part)) > 0)
+        for (ssize_t got; pid && (got = ::read(ready[0], part, sizeof part)) > 0;)
             number.append(part, std::size_t(got));
         ::close(ready[0]);
-        if (!number.empty() && number.back() == '\n')
-            display.assign(1, ':').append(number, 0, number.size() - 1);
+        if (number.ends_with('\n')) display.assign(1, ':').append(number, 0, number.size() - 1);
     }
     ~XServer() {
         if (!pid) return;
@@ -112,7 +106,7 @@ platform::FireAndForget type_then_end(app::MainWindow& window, Ending ending, pi
     window.OnWebMessageReceived(*window.elements().main_webview, L"Agreements/Sales|Agreement");
     QLineEdit* field = first_field(window);
     if (!field) step_failed("no field to type into");
-    QTest::keyClicks(field, typed);
+    QTest::keyClicks(field, "Typed before the end");
     // Turned as the page settings turn it: stored, then rendered.
     engine::doc_record& setup = *core::page_setup_record(window.session().data());
     setup.d1 = landscape_width_mm;
