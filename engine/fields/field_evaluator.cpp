@@ -1,5 +1,6 @@
 #include "engine/fields/field_evaluator.h"
 
+#include <optional>
 #include <utility>
 
 #include "engine/declension/copy_letter_case.h"
@@ -13,9 +14,12 @@
 #include "engine/fields/date_render.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/name_field.h"
+#include "engine/fields/name_modifiers.h"
 #include "engine/fields/number_field.h"
 #include "engine/fields/number_value.h"
 #include "engine/fields/operator_signs.h"
+#include "engine/fields/single_number.h"
+#include "engine/fields/stop_after_value.h"
 #include "engine/fields/tidy_number_text.h"
 #include "engine/text/markup_position.h"
 #include "engine/text/number_text.h"
@@ -37,6 +41,17 @@ void append_piece(std::wstring& output, std::wstring piece) {
         output = std::move(piece);
     else
         output += piece;
+}
+
+// A text field's count with its unit or words after it («28 дн.», «30
+// (тридцать) дней», «18 500,00 руб.») is a phrase to a case alone: declined,
+// it keeps its digits and unit rather than turning into its number in words.
+bool declines_as_phrase(const field_value& value, const std::vector<expr_token>& format_words) {
+    if (value.from_number_field || format_words.empty()) return false;
+    for (const expr_token& words : format_words)
+        if (case_of_letter(make_word_key(words.text)) == 0) return false;
+    const std::optional<std::size_t> length = single_number_length(value.value_text);
+    return length && !trimmed(std::wstring_view(value.value_text).substr(*length)).empty();
 }
 
 }  // namespace
@@ -65,25 +80,37 @@ bool field_evaluator::is_arithmetic() const {
 
 std::wstring field_evaluator::evaluate() {
     markup_position in_text;
-    return evaluate(in_text);
+    stop_after_value stop;
+    return evaluate(in_text, stop);
 }
 
-std::wstring field_evaluator::evaluate(markup_position& position) {
+std::wstring field_evaluator::evaluate(markup_position& position, stop_after_value& stop) {
     const bool arithmetic = is_arithmetic();
     // What the statement prints follows `position` as it is appended; a value
     // printed inside a tag is escaped to stay there. A computation prints
     // only its result, an assignment nothing.
     const bool prints_pieces = !arithmetic && !assignment_;
     auto template_piece = [&](std::wstring piece) {
-        if (prints_pieces) position.follow(piece);
-        return piece;
-    };
-    auto value_piece = [&](std::wstring piece) {
         if (prints_pieces) {
-            if (position.in_tag()) piece = escape_for_position(piece, position);
+            if (!position.in_tag()) stop.before_template(piece);
             position.follow(piece);
         }
         return piece;
+    };
+    // A value in text may end with a stop that the template's next one
+    // would repeat.
+    auto print_value = [&](std::wstring piece) {
+        if (position.in_tag()) {
+            piece = escape_for_position(piece, position);
+            stop.clear();
+        } else {
+            stop.after_value(piece);
+        }
+        position.follow(piece);
+        return piece;
+    };
+    auto value_piece = [&](std::wstring piece) {
+        return prints_pieces ? print_value(std::move(piece)) : piece;
     };
     std::vector<expr_token> format_words;
     std::wstring output;
@@ -130,10 +157,7 @@ std::wstring field_evaluator::evaluate(markup_position& position) {
     }
     if (arithmetic) {
         output = compute(std::move(output));
-        if (!assignment_) {
-            if (position.in_tag()) output = escape_for_position(output, position);
-            position.follow(output);
-        }
+        if (!assignment_) output = print_value(std::move(output));
     }
     if (assignment_) {
         set_variable(context_, tokens_[0].text, std::move(output));
@@ -185,6 +209,8 @@ std::wstring field_evaluator::render_value(expr_token& token,
         return block.html;
     }
     if (written == L" ") return L" ";
+    if (value.type == value_type::number && declines_as_phrase(value, format_words))
+        value.type = value_type::text;
     // Past the paragraph's or the render's budget a value is shown as it is.
     nested_runs& runs = context_.runs;
     if (runs.run_budget_spent() && value.kind == expr_kind::reference &&

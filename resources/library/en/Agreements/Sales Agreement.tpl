@@ -16,8 +16,9 @@ pages
   page
     block
       text: >
-        SALES AGREEMENT No.{}{IF Agreement number THEN Agreement number ELSE
-        "______"}
+        SALES AGREEMENT {IF Agreement number ^= "No" THEN Agreement number
+        ELSE IF Agreement number THEN "No.{}" Agreement number ELSE
+        "No.{}______"}
       size: 13
       align: center
       space-before: 0
@@ -52,7 +53,7 @@ pages
         numbering: 1.1.
         text: >
           Quantity:
-          {IF Quantity THEN Quantity, " (" in words:Quantity ")" ELSE "______"}
+          {IF Quantity THEN figures:Quantity, " (" in words:Quantity ")" ELSE "______"}
           {IF Quantity = 1 THEN "unit" ELSE "units"} at
           {IF Price THEN currency:Price " (" currency in words:Price ")"
           ELSE "______"} per unit.{Total = Quantity * Price}
@@ -111,7 +112,7 @@ pages
         numbering: 1.1.
         text: >
           The Seller warrants the Goods for {IF Warranty months THEN
-          Warranty months, " (" in words:Warranty months ")" ELSE "______"}
+          figures:Warranty months, " (" in words:Warranty months ")" ELSE "______"}
           {IF Warranty months = 1 THEN "month" ELSE "months"} from
           {IF Delivery = "Seller delivers" THEN "delivery" ELSE "collection"}.
     block
@@ -120,8 +121,9 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          This Agreement is governed by the laws of {IF governing law THEN
-          governing law ELSE "______"}.
+          This Agreement is governed by {IF governing law ^= "the laws of,
+          laws of" THEN governing law ELSE IF governing law THEN "the laws of "
+          governing law ELSE "the laws of ______"}.
       paragraph
         numbering: 1.1.
         text: >
