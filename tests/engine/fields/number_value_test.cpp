@@ -114,6 +114,7 @@ TEST(SingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQu
     EXPECT_EQ(single_number_length(L"15 тыс. руб."), 2u);
     // Other fields take one short unit: «5 дней» there is a phrase.
     for (auto [text, number] : {std::pair{L"28 дн.", true},
+                                {L"3 мес.", true},
                                 {L"5 дней", false},
                                 {L"USD 45", false},
                                 {L"5 тыс. руб.", false},
