@@ -54,6 +54,7 @@ constexpr word_row rows[] = {
     {L"календарн", adjective_endings, unit},
     {L"рабоч", adjective_endings, unit},
     {L"банковск", adjective_endings, unit},
+    {L"годов", adjective_endings, unit},  // «12 % годовых»
     {L"day", english_plural, unit},
     {L"week", english_plural, unit},
     {L"month", english_plural, unit},

@@ -1,5 +1,6 @@
 #include "engine/fields/single_number.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/fields/number_tail_words.h"

@@ -97,7 +97,7 @@ TEST(SingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQu
           L"-5", L"\u22125", L"+3", L"$12,5", L"- 5", L"1234.", L",5", L"18 500,00 руб.", L"30%",
           L"3 мес.", L"USD 45", L"RUB 1 234,56", L"150 000 \u20BD", L"150 000 рублей", L"150 000 RUR",
           L"150 000,-", L"65 000 руб./мес.", L"65 000 рублей в месяц", L"28 календарных дней",
-          L"5 рабочих дней", L"30 процентов", L"10 штук", L"6 months", L"90 calendar days",
+          L"12 % годовых", L"30 процентов", L"10 штук", L"6 months", L"90 calendar days",
           L"3 (три) месяца", L"21 (двадцать один) день", L"6 (six) months", L"1 500 руб. 50 коп.",
           L"5 тыс. руб.", L"5 рублей", L"50 коп.", L"100 dollars per month", L"30 per cent"})
         EXPECT_TRUE(single_number_length(text)) << text;
