@@ -9,6 +9,7 @@
 #include "engine/fields/currency.h"
 #include "engine/fields/number_grouping.h"
 #include "engine/fields/number_words_en.h"
+#include "engine/fields/single_number.h"
 #include "engine/text/word_key.h"
 
 namespace engine {
@@ -23,7 +24,16 @@ constexpr int rubles = 14;
 
 constexpr int accusative = 4;
 
-enum class modifier { none, in_words, currency, currency_in_words, format, integer, fraction };
+enum class modifier {
+    none,
+    in_words,
+    currency,
+    currency_in_words,
+    format,
+    integer,
+    fraction,
+    figures
+};
 
 struct keyword {
     std::wstring_view key;
@@ -31,7 +41,7 @@ struct keyword {
     int grammatical_case;
 };
 
-constexpr std::array<keyword, 18> keywords = {{
+constexpr std::array<keyword, 20> keywords = {{
     {L"р", modifier::none, 2},
     {L"д", modifier::none, 3},
     {L"в", modifier::none, 4},
@@ -50,6 +60,8 @@ constexpr std::array<keyword, 18> keywords = {{
     {L"дробь", modifier::fraction, 0},
     {L"дробная|часть", modifier::fraction, 0},
     {L"fraction", modifier::fraction, 0},
+    {L"цифрами", modifier::figures, 0},
+    {L"figures", modifier::figures, 0},
 }};
 
 struct request {
@@ -60,6 +72,7 @@ struct request {
     bool format = false;
     bool integer = false;
     bool fraction = false;
+    bool figures = false;
     std::wstring counted_noun;
 };
 
@@ -82,6 +95,7 @@ request read_modifiers(const std::vector<expr_token>& modifiers) {
             case modifier::format: r.format = true; break;
             case modifier::integer: r.integer = true; break;
             case modifier::fraction: r.fraction = true; break;
+            case modifier::figures: r.figures = true; break;
             case modifier::none: break;
         }
     }
@@ -202,6 +216,8 @@ std::wstring render_number_field(const number_value& number,
     if (r.currency) return money_in_figures(number);
     if (r.integer) return (number.negative ? L"-" : L"") + number.integer_part;
     if (r.fraction) return number.fraction_part;
+    // Before the template's own noun: «3 месяца» gives «3».
+    if (r.figures) return figures_as_typed(number.text);
     return number.text;
 }
 

@@ -1,6 +1,7 @@
 // A number field as a template asks for it with modifier words: in words
 // (Russian in six cases, agreeing in gender with a counted noun), as money in
-// figures or in words, grouped, or as its integer or fraction part.
+// figures or in words, grouped, as its integer or fraction part, or as the
+// figures typed without the words after them.
 #pragma once
 
 #include <cstdint>
@@ -15,8 +16,9 @@ namespace engine {
 
 // The language is the one the number was read in (`number.language`). The
 // first of these that the modifiers ask for wins: money in words, number in
-// words, grouped digits, money in figures, integer part, fraction part. With
-// no modifiers, or only a counted noun, the text as typed.
+// words, grouped digits, money in figures, integer part, fraction part, the
+// figures as typed («3 месяца» gives «3»). With no modifiers, or only a
+// counted noun, the text as typed.
 std::wstring render_number_field(const number_value& number,
                                  const std::vector<expr_token>& modifiers);
 

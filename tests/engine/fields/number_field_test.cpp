@@ -123,12 +123,16 @@ TEST_F(NumberField, AUnitAfterTheNumberLeavesItsFiguresAndWords) {
          {L"3 мес.", {L"прописью"}, L"три"},
          {L"1234,", {L"прописью"}, L"одна тысяча двести тридцать четыре"},
          {L"18 500,00 руб.", {}, L"18 500,00 руб."},
-         {L"18 500,00", {L"валюта"}, nowrap + L"18&thinsp;500,00</span>&nbsp;руб."}});
+         {L"18 500,00", {L"валюта"}, nowrap + L"18&thinsp;500,00</span>&nbsp;руб."},
+         // The figures alone, before a noun the template writes itself.
+         {L"3 мес.", {L"цифрами"}, L"3"},
+         {L"28 дн.", {L"р", L"цифрами"}, L"двадцати восьми"}});
     view.language = 0;
     expect_renders({{L"1,250.50 USD",
                      {L"currency in words"},
                      L"one thousand two hundred fifty dollars and fifty cents"},
-                    {L"$12,5", {L"in words"}, L"twelve point five"}});
+                    {L"$12,5", {L"in words"}, L"twelve point five"},
+                    {L"6 %", {L"figures"}, L"6"}});
 }
 
 // A number field's text that is no single number once became the number of

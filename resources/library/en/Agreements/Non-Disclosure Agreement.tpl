@@ -53,7 +53,7 @@ pages
         text: >
           {IF Kind = "mutual" THEN "Each party" ELSE "The receiving party"}
           shall keep the Confidential Information secret for
-          {IF Years THEN Years, " (" in words:Years ")" ELSE "______"}
+          {IF Years THEN figures:Years, " (" in words:Years ")" ELSE "______"}
           {IF Years = 1 THEN "year" ELSE "years"} from {IF Effective date THEN
           "<span style=white-space:nowrap>" long:Effective date "</span>" ELSE
           "______"}.

@@ -52,7 +52,7 @@ pages
         numbering: 1.1.
         text: >
           Quantity:
-          {IF Quantity THEN Quantity, " (" in words:Quantity ")" ELSE "______"}
+          {IF Quantity THEN figures:Quantity, " (" in words:Quantity ")" ELSE "______"}
           {IF Quantity = 1 THEN "unit" ELSE "units"} at
           {IF Price THEN currency:Price " (" currency in words:Price ")"
           ELSE "______"} per unit.{Total = Quantity * Price}
@@ -111,7 +111,7 @@ pages
         numbering: 1.1.
         text: >
           The Seller warrants the Goods for {IF Warranty months THEN
-          Warranty months, " (" in words:Warranty months ")" ELSE "______"}
+          figures:Warranty months, " (" in words:Warranty months ")" ELSE "______"}
           {IF Warranty months = 1 THEN "month" ELSE "months"} from
           {IF Delivery = "Seller delivers" THEN "delivery" ELSE "collection"}.
     block

@@ -43,7 +43,7 @@ pages
           The services start on {IF Start date THEN
           "<span style=white-space:nowrap>" long:Start date "</span>" ELSE
           "______"} and are completed within {IF Duration days THEN
-          Duration days, " (" in words:Duration days ")" ELSE "______"}
+          figures:Duration days, " (" in words:Duration days ")" ELSE "______"}
           {IF Duration days = 1 THEN "day" ELSE "days"}{End date = Start date
           + Duration days}{IF Duration days AND End date THEN ", that is by
           <span style=white-space:nowrap>" long:End date "</span>"}.
@@ -61,7 +61,7 @@ pages
         numbering: 1.
         text: >
           Invoices are payable within {IF Payment days THEN
-          Payment days, " (" in words:Payment days ")" ELSE "______"}
+          figures:Payment days, " (" in words:Payment days ")" ELSE "______"}
           {IF Payment days = 1 THEN "day" ELSE "days"} of receipt.
     block
       numbering: I.
@@ -73,7 +73,7 @@ pages
         numbering: i.
         text: >
           by {IF Notice days THEN
-          Notice days, " (" in words:Notice days ")" ELSE "______"}
+          figures:Notice days, " (" in words:Notice days ")" ELSE "______"}
           {IF Notice days = 1 THEN "day's" ELSE "days'"} written notice to the
           other party; or
       paragraph

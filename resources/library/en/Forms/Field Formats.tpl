@@ -60,6 +60,11 @@ pages
       paragraph
         numbering: -
         text: "integer: {integer:Number}; fraction: {fraction:Number}"
+      paragraph
+        numbering: -
+        text: >
+          figures, the number as typed without the words after it (6 of
+          "6 months"), for a template that writes its own noun: {figures:Number}
     block
       text: "Money: {Amount}, currency: {Currency}"
       paragraph

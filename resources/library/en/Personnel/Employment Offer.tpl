@@ -46,7 +46,7 @@ pages
         numbering: -
         text: >
           Working hours:
-          {IF Hours THEN Hours, " (" in words:Hours ")" ELSE "______"}
+          {IF Hours THEN figures:Hours, " (" in words:Hours ")" ELSE "______"}
           {IF Hours = 1 THEN "hour" ELSE "hours"} a week.
       paragraph
         numbering: -
@@ -54,7 +54,7 @@ pages
           {IF Probation = "no" THEN "No probation period applies." ELSE IF
           Probation months = 1 THEN "A probation period of 1 (one) month
           applies." ELSE IF Probation months THEN "A probation period of "
-          Probation months " (" in words:Probation months ") months applies."
+          figures:Probation months " (" in words:Probation months ") months applies."
           ELSE "A probation period of ______ months applies."}
       paragraph
         text: >
