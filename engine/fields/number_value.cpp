@@ -77,14 +77,16 @@ std::size_t decimal_separator_position(std::wstring_view text, int language) {
 
 std::wstring clean_number_text(std::wstring_view text, int language) {
     const std::size_t decimal = decimal_separator_position(text, language);
-    std::wstring out;
-    out.reserve(text.size());
+    // Written in place: every amount a document shows passes here.
+    std::wstring out(text.size(), L'\0');
+    std::size_t length = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (is_digit(text[i]))
-            out += text[i];
+            out[length++] = text[i];
         else if (i == decimal)
-            out += L'.';
+            out[length++] = L'.';
     }
+    out.resize(length);
     return out;
 }
 
