@@ -126,13 +126,17 @@ TEST_F(NumberField, AUnitAfterTheNumberLeavesItsFiguresAndWords) {
          {L"18 500,00", {L"валюта"}, nowrap + L"18&thinsp;500,00</span>&nbsp;руб."},
          // The figures alone, before a noun the template writes itself.
          {L"3 мес.", {L"цифрами"}, L"3"},
-         {L"28 дн.", {L"р", L"цифрами"}, L"двадцати восьми"}});
+         {L"28 дн.", {L"р", L"цифрами"}, L"двадцати восьми"},
+         {L"15 тыс. руб.", {L"цифрами"}, L"15 000"},
+         {L"1 500 руб. 50 коп.", {L"цифрами"}, L"1 500,50"}});
     view.language = 0;
     expect_renders({{L"1,250.50 USD",
                      {L"currency in words"},
                      L"one thousand two hundred fifty dollars and fifty cents"},
                     {L"$12,5", {L"in words"}, L"twelve point five"},
-                    {L"6 %", {L"figures"}, L"6"}});
+                    {L"6 %", {L"figures"}, L"6"},
+                    // The document's language reads the point: 1.25 thousand.
+                    {L"1.250 тыс.", {L"figures"}, L"1,250"}});
 }
 
 // A number field's text that is no single number once became the number of
