@@ -74,11 +74,12 @@ TEST_F(Conditions, ANumberFieldThatHoldsNoNumberIsFilledByADigitAndIsNoNumberInA
     add_field(L"Прочерк", L"-").a = number_type;
     add_field(L"Отказ", L"нет").a = number_type;
     add_field(L"Пусто", L"").a = number_type;
+    add_field(L"Рубли", L"150 000 ₽").a = number_type;
     add_field(L"Текст", L"10-15");
     expect({{L"Срок", true}, {L"Кол", true}, {L"НЕ Срок", false}, {L"Срок = \"10-15\"", true},
             {L"Прочерк", false}, {L"Отказ", false},
             {L"Срок > 1000000", false}, {L"Прочерк > 1000000", false}, {L"Отказ > 1000000", false},
-            {L"Пусто > 1000000", false}, {L"Срок < 1000000", false}, {L"Срок = 10", false},
+            {L"Пусто > 1000000", false}, {L"Рубли > 1000000", false}, {L"Срок < 1000000", false}, {L"Срок = 10", false},
             {L"Отказ = \"нет\"", true}, {L"Отказ = \"да\"", false}, {L"Отказ != 0", true},
             {L"Пусто = 0", true}, {L"Пусто < 5", true}, {L"Пусто", false},
             {L"Цена = 18500", true}, {L"Цена < 20000", true}, {L"Цена > 1000000", false},
