@@ -20,15 +20,27 @@ enum class count_role {
     // after a decimal, whole thousands or a cut-off unit, and after digits
     // where the plural of the case is not known: as typed
     as_typed,
+    // the digits' own number in words, in brackets after them («30
+    // (тридцать) дней»): the form of the whole number in the case
+    spelled,
 };
 
 struct count_mark {
     count_role role = count_role::none;
     bool noun = false;  // the counted noun, or a unit: declining stops after it
+    std::wstring form;  // of a spelled word
 };
 
-// The mark of every token when the phrase is declined into case 1..6.
-std::vector<count_mark> find_counts(const phrase_tokens& tokens, int grammatical_case);
+// Whether token i is digits or a number word: a count may start there.
+bool starts_count(const phrase_tokens& tokens, std::size_t i);
+
+// Marks the count starting at token i and the words it counts, for the
+// phrase declined into case 1..6, in `marks` (one a token); returns the
+// index of the last token of the count and its words. Counts are marked as
+// declining reaches them: a phrase with no digit and no number word reads no
+// count.
+std::size_t mark_count(const phrase_tokens& tokens, std::size_t i, int grammatical_case,
+                       std::vector<count_mark>& marks);
 
 // Whether `word` is один, одна or одно.
 bool is_one_word(const std::wstring& word);

@@ -77,11 +77,11 @@ wchar_t folded(wchar_t c) {
     return c == L'ё' ? L'е' : c;
 }
 
-// Whether `text` begins with `full_name`, letter case and ё aside.
-bool opens_with(std::wstring_view text, std::wstring_view full_name) {
-    if (text.size() < full_name.size()) return false;
-    for (std::size_t i = 0; i < full_name.size(); ++i)
-        if (folded(text[i]) != folded(full_name[i])) return false;
+// Whether `text` begins with `form`, letter case and ё aside.
+bool opens_with(std::wstring_view text, std::wstring_view form) {
+    if (text.size() < form.size()) return false;
+    for (std::size_t i = 0; i < form.size(); ++i)
+        if (folded(text[i]) != folded(form[i])) return false;
     return true;
 }
 
@@ -93,7 +93,8 @@ const legal_form_row* find_legal_form(std::wstring_view text) {
     while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
     for (const legal_form_row& row : legal_forms)
-        if (text == row.abbreviation) return &row;
+        if (text.size() == row.abbreviation.size() && opens_with(text, row.abbreviation))
+            return &row;
     for (const legal_form_row& row : legal_forms)
         if (text.size() == row.full_name.size() && opens_with(text, row.full_name)) return &row;
     return nullptr;

@@ -1,7 +1,6 @@
 // The table of Russian legal forms: each abbreviation with its full name and
 // grammatical gender, and the matcher that finds a legal form in a text,
-// abbreviated (exactly as in the table) or written in full (in any letter
-// case, ё read as е).
+// abbreviated or written in full, in any letter case (ооо, Ооо), ё read as е.
 //
 // Any thread; the table is constant.
 #pragma once

@@ -217,8 +217,10 @@ int surname_in_vowel_class(std::wstring_view word, bearer who) {
         return unchanged;
     if (last == L'я') {
         if (before == L'а' || before == L'я') return feminine_class(word);
-        // Шония and Берия decline like Мария; -оя, -уя and the like stay.
-        if (in_set(vowels, before) && before != L'и') return unchanged;
+        // Шония and Берия decline like Мария, a man's Кривошея like Зозуля;
+        // -оя, -уя and the like stay.
+        const bool mans_in_eya = before == L'е' && who == bearer::man && word.size() >= 3;
+        if (in_set(vowels, before) && before != L'и' && !mans_in_eya) return unchanged;
         return first_declension_class(word);
     }
     if (is_possessive_feminine(word)) return who == bearer::man ? first_declension_class(word) : 22;

@@ -7,6 +7,7 @@
 #include "engine/declension/legal_forms.h"
 #include "engine/declension/paradigms.h"
 #include "engine/declension/phrase.h"
+#include "engine/declension/public_body.h"
 #include "engine/declension/sole_trader.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
@@ -75,6 +76,21 @@ std::wstring decline_quoted_name(const std::wstring& name, int grammatical_case)
     return name.substr(0, begin) +
            decline_before_digits(name.substr(begin, end - begin), grammatical_case) +
            name.substr(end);
+}
+
+// A public body's noun and the adjectives before it decline; what follows
+// them is already in the case it needs («Администрации города Тулы»).
+std::wstring decline_unquoted_name(const std::wstring& name, int grammatical_case) {
+    if (const std::size_t head = find_public_body(name).length)
+        return decline_phrase(name.substr(0, head), grammatical_case) + name.substr(head);
+    return decline_before_digits(name, grammatical_case);
+}
+
+// A name without a legal form in a case; a quoted one declines inside its
+// quotes.
+std::wstring decline_bare_name(const std::wstring& name, int grammatical_case) {
+    return starts_quoted(name) ? decline_quoted_name(name, grammatical_case)
+                               : decline_unquoted_name(name, grammatical_case);
 }
 
 }  // namespace
@@ -188,7 +204,8 @@ std::wstring expand_legal_form(std::wstring abbreviation, std::uint32_t& gender)
     if (!row) return abbreviation;
     gender = row->gender;
     // A form written in full stays as it was typed.
-    return abbreviation == row->abbreviation ? std::wstring(row->full_name) : abbreviation;
+    return abbreviation.size() == row->abbreviation.size() ? std::wstring(row->full_name)
+                                                           : abbreviation;
 }
 
 std::uint32_t detect_gender(organisation_name& organisation) {
@@ -197,6 +214,8 @@ std::uint32_t detect_gender(organisation_name& organisation) {
     std::uint32_t gender = sole_trader_gender(organisation), animate = 0;
     if (gender == 0) expand_legal_form(organisation.legal_form, gender);
     if (gender == 0) decline_word(to_lower(organisation.legal_form), 0, &gender, &animate);
+    if (gender == 0 && organisation.legal_form.empty())
+        gender = find_public_body(name_without_tail(organisation)).gender;
     if (gender == 0 && organisation.name.size() > 3) {
         std::wstring name = name_without_tail(organisation);
         while (!name.empty() && is_quote(name.back())) name.pop_back();
@@ -226,16 +245,16 @@ void render_organisation_name(organisation_name& organisation, std::wstring& out
         out = c != 0 ? decline_before_digits(legal_form, c) : legal_form;
     } else if (request.name) {
         out = person                                ? person_form
-              : name.size() >= 2 && name[0] != L'"' ? decline_before_digits(bare_name, c) + tail
+              : name.size() >= 2 && name[0] != L'"' ? decline_unquoted_name(bare_name, c) + tail
                                                     : name;
+    } else if (legal_form.empty()) {
+        // Without a legal form the full name is the name alone, with no
+        // blank before it.
+        out = c != 0 ? decline_bare_name(bare_name, c) + tail : name;
     } else if (request.full_name) {
         std::uint32_t gender = 0;
         std::wstring full_form = expand_legal_form(legal_form, gender);
         out = (c != 0 ? decline_before_digits(full_form, c) : full_form) + L" " + person_form;
-    } else if (legal_form.empty()) {
-        out = (starts_quoted(bare_name) ? decline_quoted_name(bare_name, c)
-                                        : decline_before_digits(bare_name, c)) +
-              tail;
     } else {
         out = decline_before_digits(legal_form, c) + L" " + person_form;
     }

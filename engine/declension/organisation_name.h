@@ -2,12 +2,13 @@
 //
 // Three layouts are recognised: a legal form before the name (ООО "Ромашка",
 // Общество с ограниченной ответственностью «Ромашка»), and a legal form of
-// the table after a comma (Ромашка, ООО). A form of the table written in
-// full, in any letter case, counts as its abbreviation. Any other text after
-// a comma (ИНН 7701234567, г. Москва) is the name's tail and stays where it
-// was typed. The legal form declines; a quoted name and the tail do not, and
-// digits are never spelled out. The record owns copies of its parts and
-// lives for one rendering; any thread.
+// the table after a comma (Ромашка, ООО). A form of the table, abbreviated
+// or written in full, is found in any letter case (ооо «ромашка»). Any other
+// text after a comma (ИНН 7701234567, г. Москва) is the name's tail and stays
+// where it was typed. The legal form declines; a quoted name and the tail do
+// not, and digits are never spelled out. A public body without a legal form
+// (Администрация города Тулы) declines its noun and agrees with it. The
+// record owns copies of its parts and lives for one rendering; any thread.
 #pragma once
 
 #include <cstdint>
@@ -48,13 +49,13 @@ std::wstring take_legal_form_prefix(const std::wstring& normalised, std::size_t 
 // True when `text` has a letter and every letter is a capital.
 bool is_all_capitals(std::wstring text);
 
-// The full name of an abbreviated legal form (ООО), setting `gender` from the
-// table; a form written in full sets it too and comes back trimmed, as does an
-// unknown text, which leaves `gender` alone.
+// The full name of an abbreviated legal form (ООО, ооо), setting `gender`
+// from the table; a form written in full sets it too and comes back trimmed,
+// as does an unknown text, which leaves `gender` alone.
 std::wstring expand_legal_form(std::wstring abbreviation, std::uint32_t& gender);
 
 // Computes (once), stores and returns the gender: from the legal-form table,
-// else the legal form's word, else the name's.
+// else the legal form's word, else a public body's noun, else the name's.
 std::uint32_t detect_gender(organisation_name& organisation);
 
 // What a template asks of an organisation: a case (2 to 6; 0 as typed) and at
@@ -65,7 +66,8 @@ struct organisation_request {
     bool any = false;
     bool legal_form = false;
     bool name = false;
-    bool full_name = false;  // the legal form written out in full, then the name
+    bool full_name = false;  // the legal form written out in full, then the name (or
+                             // the name alone)
 };
 
 void render_organisation_name(organisation_name& organisation, std::wstring& out,

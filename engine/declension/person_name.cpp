@@ -26,8 +26,8 @@ bearer bearer_of(std::uint32_t gender) { return gender == 2 ? bearer::woman : be
 // The parts are declined in `form`, one buffer for the whole render, and
 // appended to the output in the letter case they were typed in.
 void lower_into(std::wstring& form, std::wstring_view typed) {
-    form.assign(typed);
-    for (wchar_t& c : form) c = to_lower_char(c);
+    form.resize(typed.size());
+    for (std::size_t i = 0; i < typed.size(); ++i) form[i] = to_lower_char(typed[i]);
 }
 
 // A surname in a case 2..6, by its ending; below case 2 as typed. Each part
@@ -67,10 +67,11 @@ void append_first_name(std::wstring& out, std::wstring& form, const std::wstring
     append_in_letter_case(out, typed, form);
 }
 
+// `turkic`: the patronymic is a Turkic one («Гейдар оглы»), no word of a
+// phrase: declined, оглы would be lost.
 void append_patronymic(std::wstring& out, std::wstring& form, const std::wstring& typed,
-                       int grammatical_case) {
-    // «Гейдар оглы» is no word of a phrase: declined, оглы would be lost.
-    if (read_turkic_patronymic(typed).found) {
+                       bool turkic, int grammatical_case) {
+    if (turkic) {
         out += typed;
         return;
     }
@@ -98,13 +99,6 @@ void append_part(std::wstring& out, Append append) {
 bool is_initial(std::wstring_view part) {
     return !part.empty() && part.size() <= 2 && is_alpha_char(part[0]) &&
            (part.size() == 1 || part[1] == L'.');
-}
-
-// What the patronymic's initial is taken from: the father's name of a Turkic
-// patronymic («Мамедов И.Г.»), else the patronymic itself.
-std::wstring_view patronymic_for_initial(const std::wstring& patronymic) {
-    const turkic_patronymic turkic = read_turkic_patronymic(patronymic);
-    return turkic.found ? turkic.father : std::wstring_view(patronymic);
 }
 
 // The initials after the surname exactly as typed («И.И.», «И. И.», «Г. оглы»),
@@ -221,7 +215,11 @@ void render_person_name(person_name& name, std::wstring& out, const person_reque
     int c = request.grammatical_case;
     std::uint32_t gender = c >= 2 ? gender_from_patronymic(name) : 0;
     const std::wstring& real_surname = name.initials_first ? name.first_name : name.surname;
-    const std::wstring_view patronymic_initial = patronymic_for_initial(name.patronymic);
+    const turkic_patronymic turkic = read_turkic_patronymic(name.patronymic);
+    // The patronymic's initial is that of the father's name in a Turkic one
+    // («Мамедов И.Г.»).
+    const std::wstring_view patronymic_initial =
+        turkic.found ? turkic.father : std::wstring_view(name.patronymic);
     const bool typed_initials = !name.initials_first && is_initial(name.first_name) &&
                                 (patronymic_initial.empty() || is_initial(patronymic_initial));
     std::wstring form;
@@ -253,11 +251,11 @@ void render_person_name(person_name& name, std::wstring& out, const person_reque
             return;
         }
         append_first_name(out, form, name.first_name, c, gender);
-        append_part(out, [&] { append_patronymic(out, form, name.patronymic, c); });
+        append_part(out, [&] { append_patronymic(out, form, name.patronymic, turkic.found, c); });
     } else if (name.initials_first) {
         out += name.surname;
         append_part(out, surname);
-        append_part(out, [&] { append_patronymic(out, form, name.patronymic, c); });
+        append_part(out, [&] { append_patronymic(out, form, name.patronymic, turkic.found, c); });
     } else {
         surname();
         if (typed_initials) {
@@ -265,7 +263,7 @@ void render_person_name(person_name& name, std::wstring& out, const person_reque
             return;
         }
         append_part(out, [&] { append_first_name(out, form, name.first_name, c, gender); });
-        append_part(out, [&] { append_patronymic(out, form, name.patronymic, c); });
+        append_part(out, [&] { append_patronymic(out, form, name.patronymic, turkic.found, c); });
     }
 }
 

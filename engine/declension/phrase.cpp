@@ -12,6 +12,7 @@
 #include "engine/declension/number_words.h"
 #include "engine/declension/paradigms.h"
 #include "engine/declension/phrase_words.h"
+#include "engine/declension/words_after_noun.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
@@ -87,8 +88,9 @@ bool is_one_and_a_half(std::wstring_view word) {
 
 // counted: the noun after полтора or a count of two and more, declined as
 // after a number; counted_adjective: a plural adjective before that noun;
-// one: один, одна or одно before the noun it counts.
-enum class word_action { copy, decline, name, counted, counted_adjective, one };
+// one: один, одна or одно before the noun it counts; spelled: the digits'
+// number in words in brackets after them, in the form mark_count gives.
+enum class word_action { copy, decline, name, counted, counted_adjective, one, spelled };
 
 struct word_plan {
     word_action action = word_action::copy;
@@ -99,8 +101,7 @@ struct word_plan {
     bool number = false;
 };
 
-word_plan plan_word(const phrase_tokens& tokens, const std::vector<count_mark>& counts,
-                    std::size_t i) {
+word_plan plan_word(const phrase_tokens& tokens, const count_mark& count, std::size_t i) {
     const std::wstring& word = tokens.texts[i];
     const std::size_t next = neighbour_word(tokens, i, 1), before = neighbour_word(tokens, i, -1);
     const std::wstring_view next_word =
@@ -118,7 +119,6 @@ word_plan plan_word(const phrase_tokens& tokens, const std::vector<count_mark>& 
         return {word_action::counted, is_head_noun(word), 0};
     // Counts go on to the words they count; a number word that counts no
     // word is the head.
-    const count_mark count = counts[i];
     switch (count.role) {
         case count_role::number_word:
             if (is_one_word(word)) return {word_action::one, false, 0};
@@ -127,6 +127,7 @@ word_plan plan_word(const phrase_tokens& tokens, const std::vector<count_mark>& 
             return {count.noun ? word_action::counted : word_action::counted_adjective, count.noun,
                     0};
         case count_role::as_typed: return {word_action::copy, count.noun, 0};
+        case count_role::spelled: return {word_action::spelled, false, 0};
         default: break;
     }
     int letter_class = tokens.classes[i];
@@ -222,7 +223,11 @@ phrase_tokens tokenize_phrase(std::wstring text) {
     std::wstring buffer;
     int state = 0;
     std::size_t extra_digits = 0;
+    // The marker is written once its digits have ended: rewriting it at
+    // every digit would cost the square of a long run.
     auto flush = [&] {
+        if (state == overflow_marker)
+            tokens.texts.back() = tokens.typed.back() = overflow_marker_text(extra_digits);
         if (state == phrase_kind::word && !buffer.empty()) {
             std::wstring typed = buffer;
             int letter_class = fold_case_ru(buffer);
@@ -246,7 +251,6 @@ phrase_tokens tokenize_phrase(std::wstring text) {
         } else if (is_digit(c)) {
             if (state == overflow_marker) {
                 ++extra_digits;
-                tokens.texts.back() = tokens.typed.back() = overflow_marker_text(extra_digits);
                 continue;
             }
             if (state != whole_number) flush();
@@ -257,8 +261,7 @@ phrase_tokens tokenize_phrase(std::wstring text) {
             }
             flush();
             extra_digits = 1;
-            push_mark(overflow_marker_text(extra_digits), overflow_marker,
-                      overflow_marker_text(extra_digits));
+            push_mark({}, overflow_marker, {});
         } else if (c == L'&' && entity_length(text, i) > 0) {
             std::size_t length = entity_length(text, i);
             push_mark(text.substr(i, length), literal, text.substr(i, length));
@@ -359,18 +362,25 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
     std::size_t n = tokens.size();
 
     // Decide every word first: the words before the head noun take its
-    // animacy, so an adjective gets the right accusative.
-    const std::vector<count_mark> counts = find_counts(tokens, c);
+    // animacy, so an adjective gets the right accusative. Counts are read as
+    // declining reaches them; most phrases have none.
+    std::vector<count_mark> counts;
+    const count_mark no_count;
+    std::size_t counted_to = 0;
     std::vector<word_plan> plans(n);
     std::vector<bool> active(n, false);
     std::size_t head = n;
     bool declining = true;
     for (std::size_t i = 0; i < n && declining; ++i) {
         active[i] = true;
+        if (i >= counted_to && starts_count(tokens, i)) {
+            if (counts.empty()) counts.resize(n);
+            counted_to = mark_count(tokens, i, c, counts) + 1;
+        }
         if (tokens.kinds[i] == quote && is_opening_quote(tokens.typed[i])) {
             declining = false;
         } else if (tokens.kinds[i] == phrase_kind::word) {
-            plans[i] = plan_word(tokens, counts, i);
+            plans[i] = plan_word(tokens, counts.empty() ? no_count : counts[i], i);
             if (!plans[i].stops) continue;
             declining = false;
             if (plans[i].action != word_action::copy) head = i;
@@ -382,8 +392,18 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
             words_before_head ||
             (tokens.kinds[i] == phrase_kind::word && active[i] &&
              (plans[i].action == word_action::decline || plans[i].action == word_action::one));
+    // Adjectives and participles typed after the head noun decline with it
+    // (шубу норковую, квартиру, расположенную по адресу).
+    std::size_t last_agreeing = head;
+    if (head < n && plans[head].action == word_action::decline) {
+        last_agreeing = last_word_agreeing_after(tokens, head);
+        for (std::size_t i = head + 1; i <= last_agreeing; ++i) {
+            active[i] = true;
+            if (tokens.kinds[i] == phrase_kind::word) plans[i] = {word_action::decline, false, 0};
+        }
+    }
     std::uint32_t head_animacy = head < n && plans[head].animate ? 1 : 0;
-    if (head < n && words_before_head && !head_animacy) {
+    if (head < n && (words_before_head || last_agreeing > head) && !head_animacy) {
         std::uint32_t gender = 0;
         decline_with_yo(tokens.texts[head], 0, &gender, &head_animacy);
     }
@@ -405,11 +425,13 @@ std::wstring decline_phrase(std::wstring text, int grammatical_case) {
                 if (c != 1 && c != 4) form = counted_noun_in_oblique_case(form, c);
             } else if (plans[i].action == word_action::counted_adjective) {
                 form = counted_adjective_in_oblique_case(form, c);
+            } else if (plans[i].action == word_action::spelled) {
+                form = counts[i].form;
             } else if (plans[i].action == word_action::one) {
                 form = one_word_in_case(form, c, i < head && head_animacy != 0);
             } else {
                 std::uint32_t gender = 0, animate = plans[i].animate ? 1 : 0;
-                if (i < head && !plans[i].number) animate = head_animacy;
+                if (i != head && !plans[i].number) animate = head_animacy;
                 form = decline_with_yo(form, c, &gender, &animate);
             }
             out += restore_letter_case(typed, std::move(form));

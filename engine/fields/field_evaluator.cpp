@@ -1,5 +1,6 @@
 #include "engine/fields/field_evaluator.h"
 
+#include <optional>
 #include <utility>
 
 #include "engine/declension/copy_letter_case.h"
@@ -13,9 +14,11 @@
 #include "engine/fields/date_render.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/name_field.h"
+#include "engine/fields/name_modifiers.h"
 #include "engine/fields/number_field.h"
 #include "engine/fields/number_value.h"
 #include "engine/fields/operator_signs.h"
+#include "engine/fields/single_number.h"
 #include "engine/fields/tidy_number_text.h"
 #include "engine/text/markup_position.h"
 #include "engine/text/number_text.h"
@@ -37,6 +40,17 @@ void append_piece(std::wstring& output, std::wstring piece) {
         output = std::move(piece);
     else
         output += piece;
+}
+
+// A text field's count with its unit or words after it («28 дн.», «30
+// (тридцать) дней», «18 500,00 руб.») is a phrase to a case alone: declined,
+// it keeps its digits and unit rather than turning into its number in words.
+bool declines_as_phrase(const field_value& value, const std::vector<expr_token>& format_words) {
+    if (value.from_number_field || format_words.empty()) return false;
+    for (const expr_token& words : format_words)
+        if (case_of_letter(make_word_key(words.text)) == 0) return false;
+    const std::optional<std::size_t> length = single_number_length(value.value_text);
+    return length && !trimmed(std::wstring_view(value.value_text).substr(*length)).empty();
 }
 
 }  // namespace
@@ -188,6 +202,8 @@ std::wstring field_evaluator::render_value(expr_token& token,
         return block.html;
     }
     if (written == L" ") return L" ";
+    if (value.type == value_type::number && declines_as_phrase(value, format_words))
+        value.type = value_type::text;
     // Past the paragraph's or the render's budget a value is shown as it is.
     nested_runs& runs = context_.runs;
     if (runs.run_budget_spent() && value.kind == expr_kind::reference &&

@@ -1,6 +1,7 @@
 // Throughput of person names, in full names a second (each into six cases),
 // and of free phrases, in words a second: the name list rendered through a
-// «фио» field, and decline_phrase over job titles and contract subjects.
+// «фио» field, and decline_phrase over job titles and contract subjects and
+// over one very long run of digits.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -101,5 +102,15 @@ void BM_DeclinePhrase(benchmark::State& state) {
     state.SetItemsProcessed(words);
 }
 BENCHMARK(BM_DeclinePhrase);
+
+// A value of 20,000 digits declined once: the digits past the 21st show as one
+// red marker, whose cost must grow with the run, not with its square.
+void BM_DeclineTwentyThousandDigits(benchmark::State& state) {
+    std::wstring digits;
+    while (digits.size() < 20000) digits += L"1234567890";
+    for (auto _ : state) benchmark::DoNotOptimize(engine::decline_phrase(digits, 2));
+    state.SetItemsProcessed(std::int64_t(state.iterations()));
+}
+BENCHMARK(BM_DeclineTwentyThousandDigits);
 
 }  // namespace

@@ -2,7 +2,6 @@
 // declining went on up to them; other words are checked against decline_word,
 // whatever the word handlers know.
 #include "engine/declension/decline_word.h"
-#include "engine/declension/number_words.h"
 #include "engine/declension/phrase.h"
 #include "engine/text/text_case.h"
 #include "tests/engine/declension/declension_test_support.h"
@@ -55,9 +54,8 @@ TEST(DeclinePhrase, HeadNounsAdjectivesDashesAndNumbers) {
         {L"научно-исследовательский Иванов", 2, L"научно-" + form_of(L"исследовательский", 2) + L" Иванова"},
         {L"северо-запад Иванов", 2, L"северо-" + form_of(L"запад", 2) + L" Иванов"},
         {L"5 Иванов", 2, L"5 Иванова"}, {L"12,5 Иванов", 2, L"12,5 Иванова"}, {L"12.50? Иванов", 3, L"12.50? Иванову"},
-        {L"5", 2, number_words_in_case(L"5", 2, 9)},
-        {L"12,5", 2, number_words_in_case(L"12", 2, 10) + L" " + number_words_in_case(L"5", 2, 11)},
-        {L"12.50?", 3, number_words_in_case(L"12", 3, 14) + L" " + number_words_in_case(L"50", 3, 15) + L" "},
+        {L"5", 2, L"пяти"}, {L"12,5", 2, L"двенадцати целых пяти десятых"},
+        {L"12.50?", 3, L"двенадцати рублям пятидесяти копейкам "},
         {L"договор 12,5 от 01.02.2024", 2, head + L" 12,5 от 01.02.2024"}, {L"договор 12.50?", 2, head + L" 12.50?"},
     };
     // clang-format on
@@ -165,6 +163,29 @@ TEST(DeclinePhrase, CutOffWordsInJobTitlesStayAsTyped) {
     for (const auto& t : titles)
         for (int c = 1; c <= 6; ++c)
             EXPECT_EQ(decline_phrase(t.forms[0], c), t.forms[c - 1]) << c << " " << t.forms[0];
+}
+
+// The thing sold: adjectives and participles after the noun decline with it
+// up to the first word they govern; a fraction leaves its noun to the case.
+TEST(DeclinePhrase, WordsAfterTheNounAgreeWithIt) {
+    // clang-format off
+    const struct { const wchar_t* text; int c; const wchar_t* form; } phrases[] = {
+        {L"квартира, расположенная по адресу: г. Казань", 4, L"квартиру, расположенную по адресу: г. Казань"},
+        {L"шуба норковая", 4, L"шубу норковую"}, {L"шуба норковая женская", 2, L"шубы норковой женской"},
+        {L"лодка моторная «Казанка-5М»", 4, L"лодку моторную «Казанка-5М»"},
+        {L"стулья деревянные", 5, L"стульями деревянными"},
+        {L"квартира, находящаяся по адресу", 4, L"квартиру, находящуюся по адресу"},
+        {L"жилой дом, находящийся в г. Туле", 5, L"жилым домом, находящимся в г. Туле"},
+        {L"1/2 доля в праве общей собственности", 4, L"1/2 долю в праве общей собственности"},
+        {L"2/3 доли в праве", 5, L"2/3 доли в праве"},
+        // Neighbours: an adjective before its noun or before a noun of its own,
+        // a word in another case.
+        {L"стиральная машина «Атлант»", 4, L"стиральную машину «Атлант»"},
+        {L"квартира, общая площадь которой 50 кв. м", 4, L"квартиру, общая площадь которой 50 кв. м"},
+        {L"автомобиль марки «Лада», цвет белый", 2, L"автомобиля марки «Лада», цвет белый"},
+    };
+    // clang-format on
+    for (const auto& p : phrases) EXPECT_EQ(decline_phrase(p.text, p.c), p.form) << p.text;
 }
 
 // The word lists spell ё as е; whatever the form leaves of the typed word

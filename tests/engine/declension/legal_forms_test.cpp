@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "engine/declension/agreement.h"
 #include "engine/declension/organisation_name.h"
 #include "engine/declension/phrase.h"
 #include "engine/text/text_case.h"
@@ -22,6 +23,7 @@ TEST(LegalForms, EveryRowIsFoundAbbreviatedAndInFullInAnyLetterCase) {
         EXPECT_TRUE(abbreviations.insert(row.abbreviation).second);
         EXPECT_TRUE(full_names.insert(row.full_name).second);
         EXPECT_EQ(find_legal_form(row.abbreviation), &row);
+        EXPECT_EQ(find_legal_form(to_lower(std::wstring(row.abbreviation))), &row);
         const std::wstring full(row.full_name);
         for (const std::wstring& typed : {full, to_lower(full), to_upper(full)}) {
             EXPECT_EQ(find_legal_form(L" " + typed + L" "), &row);
@@ -36,7 +38,8 @@ TEST(LegalForms, EveryRowIsFoundAbbreviatedAndInFullInAnyLetterCase) {
     EXPECT_EQ(organisation_name(L"Акционерное общество закрытого типа «Заря»").legal_form,
               L"Акционерное общество закрытого типа");
     EXPECT_EQ(organisation_name(L"Агрофирмы Юга").legal_form, L"");
-    EXPECT_EQ(find_legal_form(L"ооо"), nullptr);
+    EXPECT_EQ(find_legal_form(L"оооо"), nullptr);
+    EXPECT_EQ(find_legal_form(L"Ооо\t"), find_legal_form(L"ООО"));
 }
 
 // The table is compared in order: a form that begins with another comes
@@ -57,8 +60,9 @@ TEST(LegalForms, ALongerFormComesBeforeAShorterOneItBeginsWith) {
               L"Государственное бюджетное учреждение здравоохранения");
 }
 
-// Each full name in the genitive, written here rather than read from the
-// table, so a misspelt full name fails.
+// Each full name in the genitive and each form's gender as the word that
+// agrees with it, written here rather than read from the table, so a misspelt
+// full name or a wrong gender fails, found by the abbreviation or in full.
 TEST(LegalForms, EveryFullNameDeclinesAsSpelt) {
     // clang-format off
     const std::map<std::wstring_view, std::wstring_view> genitives = {
@@ -95,11 +99,24 @@ TEST(LegalForms, EveryFullNameDeclinesAsSpelt) {
         {L"ФКП", L"Федерального казенного предприятия"}, {L"ЧП", L"Частного предприятия"},
         {L"ЧУП", L"Частного унитарного предприятия"},
     };
+    const std::set<std::wstring_view> masculine = {
+        L"АБ", L"АКБ", L"ГСК", L"ЖСК", L"ИП", L"НИИ", L"НИЦ", L"ПК", L"ФАКБ", L"ФКБ"};
+    const std::set<std::wstring_view> feminine = {L"АНО", L"АФ", L"НКО"};
     // clang-format on
     EXPECT_EQ(genitives.size(), legal_form_rows().size());
     for (const legal_form_row& row : legal_form_rows()) {
+        const std::wstring abbreviation(row.abbreviation), full(row.full_name);
+        SCOPED_TRACE(to_utf8(abbreviation));
         const auto genitive = genitives.find(row.abbreviation);
-        ASSERT_NE(genitive, genitives.end()) << to_utf8(std::wstring(row.abbreviation));
-        EXPECT_EQ(decline_phrase(std::wstring(row.full_name), 2), genitive->second);
+        ASSERT_NE(genitive, genitives.end());
+        EXPECT_EQ(decline_phrase(full, 2), genitive->second);
+        const std::wstring agreeing = masculine.contains(row.abbreviation)  ? L"именуемый"
+                                      : feminine.contains(row.abbreviation) ? L"именуемая"
+                                                                            : L"именуемое";
+        for (const std::wstring& typed : {abbreviation, full}) {
+            organisation_name organisation(typed + L" «Ромашка»");
+            EXPECT_EQ(organisation.legal_form, typed);
+            EXPECT_EQ(agree_with_gender(L"именуемый", detect_gender(organisation)), agreeing);
+        }
     }
 }

@@ -129,9 +129,10 @@ TEST(DeclineSurname, GroupsWithRulesOfTheirOwn) {
         // Three-letter -ой is a noun, four letters an adjective.
         {L"цой", bearer::man, {L"цоя", L"цою", L"цоя", L"цоем", L"цое"}},
         {L"злой", bearer::man, {L"злого", L"злому", L"злого", L"злым", L"злом"}},
-        // Georgian -ия like Мария; -я after a consonant like Зозуля.
+        // Georgian -ия like Мария; -я after a consonant, and a man's -ея, like Зозуля.
         {L"шония", bearer::woman, {L"шонии", L"шонии", L"шонию", L"шонией", L"шонии"}},
         {L"зозуля", bearer::man, {L"зозули", L"зозуле", L"зозулю", L"зозулей", L"зозуле"}},
+        {L"кривошея", bearer::man, {L"кривошеи", L"кривошее", L"кривошею", L"кривошеей", L"кривошее"}},
         // Well-known foreign -ин surnames take "ом", Russian ones "ым".
         {L"дарвин", bearer::man, {L"дарвина", L"дарвину", L"дарвина", L"дарвином", L"дарвине"}},
         {L"пушкин", bearer::man, {L"пушкина", L"пушкину", L"пушкина", L"пушкиным", L"пушкине"}},
@@ -144,7 +145,8 @@ TEST(DeclineSurname, SomeStayAsTyped) {
     const std::pair<std::wstring, bearer> names[] = {
         {L"моруа", bearer::man},    {L"гарсиа", bearer::woman}, {L"дюма", bearer::man},
         {L"золя", bearer::man},     {L"борец", bearer::woman},  {L"цой", bearer::woman},
-        {L"гоголь", bearer::woman}, {L"черных", bearer::man}};
+        {L"гоголь", bearer::woman}, {L"черных", bearer::man},   {L"кривошея", bearer::woman},
+        {L"гоя", bearer::man}};
     for (const auto& [word, who] : names)
         for (std::uint32_t c = 2; c <= 6; ++c) {
             std::wstring form = word;

@@ -30,6 +30,8 @@ TEST(SplitOrganisationName, LegalFormAndName) {
         {L"ООО \"Ромашка\", г. Москва", L"ООО", L"\"Ромашка\", г. Москва"},
         {L"Ромашка, ИНН 7701234567", L"", L"Ромашка, ИНН 7701234567"},
         {L"ГБУЗ «Городская больница № 1»", L"ГБУЗ", L"«Городская больница № 1»"},
+        // A legal form in small letters is one, kept as typed.
+        {L"ооо «ромашка»", L"ооо", L"«ромашка»"}, {L"Ромашка, ооо", L"ооо", L"Ромашка"},
     };
     // clang-format on
     for (const auto& split : splits) {
@@ -45,7 +47,11 @@ TEST(LegalForms, AbbreviationsExpandWithTheirGenderAndCapitalsAreTold) {
     EXPECT_EQ(expand_legal_form(L" ООО\t", gender), L"Общество с ограниченной ответственностью");
     EXPECT_EQ(gender, 3u);
     gender = 7;
-    EXPECT_EQ(expand_legal_form(L" ооо ", gender), L"ооо");
+    EXPECT_EQ(expand_legal_form(L" ооо ", gender), L"Общество с ограниченной ответственностью");
+    EXPECT_EQ(gender, 3u);
+    EXPECT_EQ(expand_legal_form(L"Акционерное Общество", gender), L"Акционерное Общество");
+    gender = 7;
+    EXPECT_EQ(expand_legal_form(L" оооо ", gender), L"оооо");
     EXPECT_EQ(gender, 7u);
     EXPECT_TRUE(is_all_capitals(L" ООО-2"));
     EXPECT_FALSE(is_all_capitals(L"ООо"));
@@ -67,6 +73,15 @@ TEST(DetectGender, TheTableFirstThenTheWords) {
     EXPECT_EQ(detect_gender(guillemets), expected);
     organisation_name short_name(L"\"Ай\"");
     EXPECT_EQ(detect_gender(short_name), 0u);
+    // A public body without a legal form takes its noun's gender, whatever
+    // ends the name.
+    for (const auto& [text, gender] : {std::pair{L"Арбитражный суд Московской области", 1u},
+                                       {L"Северо-Западное межрегиональное управление", 3u},
+                                       {L"прокуратура Тульской области", 2u},
+                                       {L"Департамент имущества, ИНН 7705000000, г. Москва", 1u}}) {
+        organisation_name organisation(text);
+        EXPECT_EQ(detect_gender(organisation), gender) << to_utf8(text);
+    }
     organisation_name known(L"ООО Ромашка");
     known.gender = 2;
     EXPECT_EQ(detect_gender(known), 2u);
@@ -93,6 +108,12 @@ TEST(RenderOrganisationName, ThePartsAsAskedAndAQuotedNameDeclinedInsideItsQuote
         {L"Ромашка, ИНН 7701234567", {L"т"}, L"Ромашкой, ИНН 7701234567"},
         {L"\"Ромашка\", г. Москва", {L"р"}, L"\"Ромашки\", г. Москва"},
         {L"ИНН 7701234567", {L"д"}, L"ИНН 7701234567"}, {L"Школа 2000", {L"т"}, L"Школой 2000"},
+        // Without a legal form the full name is the name, in its case; a public
+        // body declines its noun and the adjectives before it.
+        {L"Управление Росреестра по г. Москве", {L"т", L"название"}, L"Управлением Росреестра по г. Москве"},
+        {L"Суд города Тулы, ИНН 7107000000", {L"п"}, L"Суде города Тулы, ИНН 7107000000"},
+        {L"Школа 2000", {L"т", L"полное название"}, L"Школой 2000"},
+        {L"«Ромашка»", {L"д", L"полное название"}, L"«Ромашке»"}, {L"ооо «ромашка»", {L"д"}, L"ооо «ромашка»"},
     };
     // clang-format on
     for (const auto& r : renders) {

@@ -58,6 +58,14 @@ TEST_F(Values, FormatWordsReachTheRendererOfTheValueTypeInOrder) {
                  // which reads the date in its short form however it was typed.
                  {L"{Начало - Срок}", L"31.12.2023"},
                  {L"{С дефисами + Срок}", L"10.01.2024"}});
+    // A text field's count with its unit or words after it declines as a
+    // phrase, keeping its digits; a number alone is spelled out, as above.
+    add_fields({{L"Отпуск", L"28 дн."},
+                {L"Цена", L"18 500,00 руб."},
+                {L"Тираж", L"2 (два) экземпляра"},
+                {L"Период", L"5 дней"}});
+    expect_runs({{L"{р:Отпуск}|{р:Цена}", L"28 дн.|18 500,00 руб."},
+                 {L"{п:Тираж}|{д:Период}", L"2 (двух) экземплярах|5 дням"}});
 }
 
 TEST_F(Values, TypingByTheFirstDigitOrLetterAndLetterCaseOnlyOfText) {
