@@ -130,8 +130,33 @@ public:
     void OnWindowClosing(const platform::WindowClosing& request);
     void OnWindowClosed();
     // Whether the user was told at a refused close of the open document as
-    // it is now.
+    // it is now, or by the status bar's note at logout.
     bool ToldAtRefusedClose() const;
+
+    // Ending without the user (main_window_unasked_end.cpp); none of these
+    // shows a dialog. A termination signal: the window closes as at the
+    // user's close, and typed values that cannot be written back are lost,
+    // with the status bar's note. Nothing once the window is closed.
+    void CloseUnasked();
+    // Logout: the document and the settings are written now; when the
+    // document cannot be, the status bar says so and a close with nothing
+    // typed since goes through.
+    void SaveAtLogout();
+    // The process ends with the window open (the display is gone): the
+    // document, the settings and the temporary folder as at a close,
+    // without the window.
+    void SaveAtSuddenExit();
+
+    // Writing back (main_window_write_back.cpp): the open document is
+    // written back this long after the last change asked for a render.
+    static constexpr int write_back_delay_ms = 1000;
+    platform::Timer& write_back_timer() { return *write_back_timer_; }
+    // Writes the open document back now; a write that fails while typed
+    // values would be lost puts the status bar's note up, the next that
+    // succeeds takes it down.
+    void WriteBackNow();
+    // The note that stands in the status bar; empty when none.
+    const std::wstring& write_back_note() const { return write_back_note_; }
 
     // View modes and the tool bar (main_window_modes.cpp).
     void ToggleSettings();
@@ -201,6 +226,8 @@ private:
     // Closes the open document before a switch; throws (dropping the switch)
     // when it could not be written back.
     void CloseBeforeSwitch();
+    // The status bar's note of a failed write-back, or none.
+    void SetWriteBackNote(std::wstring note);
     // Sends renders while one is asked for, each after the view answered
     // the one before.
     platform::FireAndForget SendRendersAsync();
@@ -227,8 +254,16 @@ private:
     bool toolbar_shown_ = true;
     bool statusbar_shown_ = false;
     std::unique_ptr<platform::Timer> placement_write_timer_;
+    std::unique_ptr<platform::Timer> write_back_timer_;
+    std::wstring write_back_note_;
+    // Closing for a termination signal or the event loop's end: nothing is
+    // asked or shown.
+    bool closing_unasked_ = false;
     // Placement is applied, and then kept, once the window has been shown.
     bool activated_ = false;
+    // Shown maximised over the first-start size or a size held to the
+    // screen: the frame is fitted into the screen at the first restore.
+    bool fit_frame_at_restore_ = false;
     // The document whose unsaved values kept the window open at a close,
     // and what it held then.
     struct RefusedClose {

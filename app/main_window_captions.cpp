@@ -1,4 +1,5 @@
-// The captions that name the open document: the status bar, and the title
+// The captions that name the open document: the status bar, unless a note
+// that the document could not be written back stands there, and the title
 // while the tool bar is hidden. Names are shown as the files and sections
 // have them: a file may be called "Offer <draft> R&amp;D".
 #include "app/main_window.h"
@@ -10,7 +11,9 @@ namespace app {
 
 void MainWindow::UpdateBreadcrumb() {
     const MainWindowElements& e = elements_;
-    if (e.status_bar_grid && e.status_text) e.status_text->set_text(ui::BreadcrumbText(session_));
+    if (e.status_bar_grid && e.status_text)
+        e.status_text->set_text(write_back_note_.empty() ? ui::BreadcrumbText(session_)
+                                                         : write_back_note_);
     if (session_.config().ToolBarShow != 1.0)
         SetTitle(core::ui_string(engine::ui_text::program_name) + GetDocumentName());
 }

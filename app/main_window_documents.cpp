@@ -38,7 +38,11 @@ bool has_overlong_component(const std::wstring& path) {
 }  // namespace
 
 void MainWindow::CloseBeforeSwitch() {
-    if (session_.close_document()) return;
+    if (session_.close_document()) {
+        write_back_timer_->stop();
+        SetWriteBackNote({});
+        return;
+    }
     // The document stays open with its values; the user sees why the switch
     // did not happen.
     throw std::runtime_error(engine::to_utf8(
@@ -78,6 +82,9 @@ void MainWindow::OpenDocument(std::wstring name) {
 
 platform::FireAndForget MainWindow::RenderDocumentAsync(bool reset_scroll) {
     if (!session_.document()) co_return;
+    // Every change asks for a render: the last one is written back a moment
+    // later.
+    write_back_timer_->start(write_back_delay_ms);
     if (session_.mode() == core::ViewMode::save_print) {
         // The preview takes the view's content: the next page is built whole.
         view_content_.forget();

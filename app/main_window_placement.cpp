@@ -17,10 +17,11 @@ void MainWindow::activate() {
     activated_ = true;
     elements_.window->activate();
     // The first-start size and a size held to the screen fit it, but the
-    // window manager's frame comes on top of them.
-    if ((!plan.position || plan.held_to_screen) && !plan.maximized) {
-        elements_.window->fit_frame_into_screen();
-    }
+    // window manager's frame comes on top of them; a maximised window gets
+    // that frame when it is first restored.
+    const bool frame_to_fit = !plan.position || plan.held_to_screen;
+    fit_frame_at_restore_ = frame_to_fit && plan.maximized;
+    if (frame_to_fit && !plan.maximized) elements_.window->fit_frame_into_screen();
 }
 
 placement_plan MainWindow::ApplyPlacement() {
@@ -46,6 +47,10 @@ void MainWindow::OnWindowChanged(const platform::WindowChange& change) {
         const bool full_screen = window.state() == platform::WindowState::full_screen;
         elements_.title_bar_grid->set_visibility(full_screen ? platform::Visibility::collapsed
                                                              : platform::Visibility::visible);
+        if (fit_frame_at_restore_ && window.state() == platform::WindowState::restored) {
+            fit_frame_at_restore_ = false;
+            window.fit_frame_into_screen();
+        }
     }
     if (store_placement(session_.config(), window.state(), window.geometry(),
                         window.can_be_placed())) {

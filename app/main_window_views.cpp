@@ -28,8 +28,9 @@ bool MainWindow::ToldAtRefusedClose() const {
 }
 
 void MainWindow::OnWindowClosing(const platform::WindowClosing& request) {
-    // Told already, and nothing typed since: this close goes through.
-    if (ToldAtRefusedClose()) return;
+    // Told already, and nothing typed since, or nobody to ask: this close
+    // goes through.
+    if (closing_unasked_ || ToldAtRefusedClose()) return;
     // A read-only library loses only the stored section: nothing to say.
     const std::error_code failure = session_.write_back();
     if (!failure || !session_.has_changes()) return;
@@ -44,13 +45,19 @@ void MainWindow::OnWindowClosing(const platform::WindowClosing& request) {
 void MainWindow::OnWindowClosed() {
     // Each step runs even when an earlier one failed: the settings are always
     // written and the temporary folder always emptied.
+    write_back_timer_->stop();
     try {
         // Unchanged bytes are not written again. The user was told at the
-        // refused close, or is told here when closing asked nobody.
+        // refused close, or is told here when closing asked nobody; ended
+        // unasked, the status bar's note is all.
         const std::error_code failure = session_.write_back();
-        if (failure && session_.has_changes() && !ToldAtRefusedClose()) {
-            platform::report_failure_message(
-                engine::to_utf8(core::changes_not_saved(session_.document()->path, failure)));
+        if (failure && session_.has_changes()) {
+            const std::wstring text = core::changes_not_saved(session_.document()->path, failure);
+            if (closing_unasked_) {
+                SetWriteBackNote(text);
+            } else if (!ToldAtRefusedClose()) {
+                platform::report_failure_message(engine::to_utf8(text));
+            }
         }
     } catch (...) {
         platform::report_failure();

@@ -14,6 +14,9 @@ public:
           window_(*session_, system, std::move(make_web_view), std::move(hooks)) {}
 
     void activate() override { window_.activate(); }
+    void close_unasked() override { window_.CloseUnasked(); }
+    void save_at_logout() override { window_.SaveAtLogout(); }
+    void save_at_sudden_exit() override { window_.SaveAtSuddenExit(); }
 
 private:
     std::unique_ptr<core::session> session_;

@@ -96,10 +96,13 @@ placement_plan plan_placement(const core::settings& stored, const std::vector<Pi
         plan.size = held_to(window, screens);
         return plan;
     }
-    if (!plan.maximized && !screens.empty()) {
+    // A maximised window is held as well: restoring it brings this size back.
+    if (!screens.empty()) {
         const PixelRect& screen = screen_showing_most_of(window, screens);
         if (window.width > screen.width || window.height > screen.height) {
-            return held_within(window, screen);
+            placement_plan held = held_within(window, screen);
+            held.maximized = plan.maximized;
+            return held;
         }
     }
     plan.position = PixelRect{window.x, window.y, 0, 0};

@@ -23,7 +23,7 @@ struct placement_plan {
     std::optional<platform::PixelRect> position;  // x and y only
     std::optional<platform::PixelRect> size;      // width and height only
     // The stored size was larger than its screen and is held to it: once
-    // shown, the frame has to be fitted in as well.
+    // shown restored, the frame has to be fitted in as well.
     bool held_to_screen = false;
     friend bool operator==(const placement_plan&, const placement_plan&) = default;
 };
@@ -33,9 +33,10 @@ struct placement_plan {
 // window takes the first-start size at `scale`, within the primary
 // screen's area. A stored place of which less than 100 by 50 pixels lie on
 // any screen in `screens` (the primary first) loses its position and is
-// held to the primary screen's size. A restored window larger than the
-// screen that shows most of it is held to that screen's area and moved only
-// as far as it takes to lie within it. Where windows cannot be placed
+// held to the primary screen's size. A window larger than the screen that
+// shows most of it, maximised or not, is held to that screen's area and
+// moved only as far as it takes to lie within it: a maximised one comes
+// back to that size when restored. Where windows cannot be placed
 // (`can_place` false) only the size and the maximised state apply.
 placement_plan plan_placement(const core::settings& stored,
                               const std::vector<platform::PixelRect>& screens, bool can_place,

@@ -10,11 +10,23 @@
 
 namespace platform {
 
-// The program's main window as the start-up sees it.
+// The program's main window as the start-up sees it. None of these shows a
+// dialog; each runs on the UI thread.
 class ApplicationWindow {
 public:
     virtual ~ApplicationWindow() = default;
     virtual void activate() = 0;
+    // The program is ended from outside (SIGTERM, SIGHUP, SIGINT) or its
+    // event loop ends with the window open: the window closes as when the
+    // user closes it, without asking anything. Nothing once it is closed.
+    virtual void close_unasked() = 0;
+    // The session manager at logout: what the user would lose is saved now,
+    // and a close that follows with nothing changed since asks nothing.
+    virtual void save_at_logout() = 0;
+    // The process is ending from inside the event loop with the window
+    // still open (the display is gone): what closing saves is saved, without
+    // touching the window.
+    virtual void save_at_sudden_exit() = 0;
 };
 
 using WindowFactory =
@@ -22,8 +34,10 @@ using WindowFactory =
 
 // Registers the program's URL scheme, creates the application object, sets
 // LC_NUMERIC to "C", builds the window from `make_window`, activates it and
-// runs the event loop until the last window closes. A failed construction is
-// shown (stderr and a message box) and answers a non-zero exit code.
+// runs the event loop until the last window closes, or until a termination
+// signal has closed the window (exit code 0; failures meanwhile go to
+// stderr only). A failed construction is shown (stderr and a message box)
+// and answers a non-zero exit code.
 int run_application(int argc, char** argv, const WindowFactory& make_window);
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/document/document_data.h"
+#include "engine/fields/begins_with_word.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/number_value.h"
@@ -295,6 +296,7 @@ bool condition_evaluator::compare(const expr_token& left_token, expr_token& op_t
     if (op == L">" || op == L">=")
         return numeric ? compare_numbers(left, op, right) : contains(right, left, false);
     if (op == L">>") return contains(right, left, true);
+    if (op == L"^=") return begins_with_word(comparison_text(left), comparison_text(right));
     return false;
 }
 

@@ -1,6 +1,8 @@
 #include "engine/fields/date_parse.h"
 
 #include <array>
+#include <optional>
+#include <string_view>
 
 #include "engine/text/number_text.h"
 #include "engine/text/plain_text.h"
@@ -75,6 +77,51 @@ void name_to_number(std::wstring& month, bool russian) {
 // a typo, not a year.
 constexpr std::int64_t largest_year = 9999;
 
+// Makes `d` the given date when it is a possible one; leaves it no date
+// otherwise.
+void set_calendar_date(date_value& d, std::int64_t year, std::int64_t month, std::int64_t day) {
+    if (month < 1 || month > 12 || day < 1 || day > days_in_month(year, int(month))) return;
+    d.valid = true;
+    d.broken_down.tm_mday = int(day);
+    d.broken_down.tm_mon = int(month) - 1;
+    d.broken_down.tm_year = int(year - 1900);
+    d.seconds = days_from_civil(year, int(month), int(day)) * 86400;
+}
+
+// The digits at `at`, at most `most` of them, as a number, moving `at` past
+// them; none when there are fewer than `least`.
+std::optional<int> read_digits(std::wstring_view text, std::size_t& at, std::size_t least,
+                               std::size_t most) {
+    std::size_t start = at;
+    int value = 0;
+    while (at < text.size() && at - start < most && is_digit(text[at]))
+        value = value * 10 + (text[at++] - L'0');
+    if (at - start < least) return std::nullopt;
+    return value;
+}
+
+struct calendar_date {
+    int year = 0, month = 0, day = 0;
+};
+
+// A date typed year first with dashes, as forms and other programs write it
+// in either language: 2026-12-07, 2026-1-7. Nothing but blanks around it.
+std::optional<calendar_date> read_year_first(std::wstring_view text) {
+    text = trimmed(text);
+    std::size_t at = 0;
+    auto part = [&](std::size_t least, std::size_t most, bool dash_after) -> std::optional<int> {
+        std::optional<int> value = read_digits(text, at, least, most);
+        if (!value || (dash_after && (at >= text.size() || text[at++] != L'-')))
+            return std::nullopt;
+        return value;
+    };
+    std::optional<int> year = part(4, 4, true);
+    std::optional<int> month = year ? part(1, 2, true) : std::nullopt;
+    std::optional<int> day = month ? part(1, 2, false) : std::nullopt;
+    if (!day || at != text.size()) return std::nullopt;
+    return calendar_date{*year, *month, *day};
+}
+
 }  // namespace
 
 date_value parse_date_value(const std::wstring& text, int language, std::int64_t now) {
@@ -91,12 +138,22 @@ date_value parse_date_value(const std::wstring& text, int language, std::int64_t
     d.text = text;
     d.clock = now;
 
+    if (std::optional<calendar_date> date = read_year_first(text)) {
+        set_calendar_date(d, date->year, date->month, date->day);
+        return d;
+    }
+
     const bool russian = d.language == 1;
     const scanner_rules& rules = russian ? russian_rules : english_rules;
     std::array<std::wstring, 3> fields;
     int field = 0;
     bool after_separator = false;
     bool month_has_letters = false;
+    // English also writes the day first with the month in words (7 December
+    // 2026, 7 Dec 2026): letters of the second field after a day of digits,
+    // and then no word before the year («1 May Street 10» is an address).
+    std::wstring second_field_letters;
+    bool word_before_year = false;
     // The year ends at the first character after its digits: digits further
     // on («2026 Z356») are a typo, not more of the year.
     bool year_ended = false;
@@ -117,8 +174,18 @@ date_value parse_date_value(const std::wstring& text, int language, std::int64_t
             if (field == rules.month_field) {
                 fields[std::size_t(field)] += c;
                 month_has_letters = true;
+            } else if (!russian && field == 1 && !month_has_letters) {
+                second_field_letters += c;
+            } else if (field == 2 && fields[2].empty()) {
+                word_before_year = true;
             }
         }
+    }
+    if (!second_field_letters.empty() && fields[1].empty()) {
+        if (word_before_year) return d;
+        fields[1] = std::move(fields[0]);
+        fields[0] = std::move(second_field_letters);
+        month_has_letters = true;
     }
 
     std::wstring& month_text = fields[std::size_t(rules.month_field)];
@@ -134,13 +201,7 @@ date_value parse_date_value(const std::wstring& text, int language, std::int64_t
     const auto month = read_int64_prefix(month_text);
     const auto day = read_int64_prefix(day_text);
     if (!year || !month || !day || *year > largest_year) return d;
-    if (*month < 1 || *month > 12 || *day < 1 || *day > days_in_month(*year, int(*month))) return d;
-
-    d.valid = true;
-    d.broken_down.tm_mday = int(*day);
-    d.broken_down.tm_mon = int(*month) - 1;
-    d.broken_down.tm_year = int(*year - 1900);
-    d.seconds = days_from_civil(*year, int(*month), int(*day)) * 86400;
+    set_calendar_date(d, *year, *month, *day);
     return d;
 }
 

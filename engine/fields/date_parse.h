@@ -1,5 +1,7 @@
 // Reading a typed date: Russian day-month-year with Cyrillic month names,
-// English month-day-year with Latin ones, chosen by the language.
+// English month-day-year with Latin ones, chosen by the language; English
+// also day-month-year with the month in words (7 Dec 2026), and both
+// languages year-month-day with dashes (2026-12-07).
 #pragma once
 
 #include <cstdint>

@@ -19,6 +19,7 @@
 #include "engine/fields/number_value.h"
 #include "engine/fields/operator_signs.h"
 #include "engine/fields/single_number.h"
+#include "engine/fields/stop_after_value.h"
 #include "engine/fields/tidy_number_text.h"
 #include "engine/text/markup_position.h"
 #include "engine/text/number_text.h"
@@ -79,25 +80,37 @@ bool field_evaluator::is_arithmetic() const {
 
 std::wstring field_evaluator::evaluate() {
     markup_position in_text;
-    return evaluate(in_text);
+    stop_after_value stop;
+    return evaluate(in_text, stop);
 }
 
-std::wstring field_evaluator::evaluate(markup_position& position) {
+std::wstring field_evaluator::evaluate(markup_position& position, stop_after_value& stop) {
     const bool arithmetic = is_arithmetic();
     // What the statement prints follows `position` as it is appended; a value
     // printed inside a tag is escaped to stay there. A computation prints
     // only its result, an assignment nothing.
     const bool prints_pieces = !arithmetic && !assignment_;
     auto template_piece = [&](std::wstring piece) {
-        if (prints_pieces) position.follow(piece);
-        return piece;
-    };
-    auto value_piece = [&](std::wstring piece) {
         if (prints_pieces) {
-            if (position.in_tag()) piece = escape_for_position(piece, position);
+            if (!position.in_tag()) stop.before_template(piece);
             position.follow(piece);
         }
         return piece;
+    };
+    // A value in text may end with a stop that the template's next one
+    // would repeat.
+    auto print_value = [&](std::wstring piece) {
+        if (position.in_tag()) {
+            piece = escape_for_position(piece, position);
+            stop.clear();
+        } else {
+            stop.after_value(piece);
+        }
+        position.follow(piece);
+        return piece;
+    };
+    auto value_piece = [&](std::wstring piece) {
+        return prints_pieces ? print_value(std::move(piece)) : piece;
     };
     std::vector<expr_token> format_words;
     std::wstring output;
@@ -144,10 +157,7 @@ std::wstring field_evaluator::evaluate(markup_position& position) {
     }
     if (arithmetic) {
         output = compute(std::move(output));
-        if (!assignment_) {
-            if (position.in_tag()) output = escape_for_position(output, position);
-            position.follow(output);
-        }
+        if (!assignment_) output = print_value(std::move(output));
     }
     if (assignment_) {
         set_variable(context_, tokens_[0].text, std::move(output));

@@ -19,6 +19,7 @@
 namespace engine {
 
 class markup_position;
+class stop_after_value;
 
 class field_evaluator {
 public:
@@ -26,8 +27,9 @@ public:
 
     std::wstring evaluate();
     // As above, for output written at `position`, which follows it: a value
-    // inside a tag is escaped so that it cannot leave its attribute.
-    std::wstring evaluate(markup_position& position);
+    // inside a tag is escaped so that it cannot leave its attribute. `stop`
+    // follows it too: the template's stop right after a value's is dropped.
+    std::wstring evaluate(markup_position& position, stop_after_value& stop);
 
 private:
     bool is_arithmetic() const;

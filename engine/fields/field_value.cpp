@@ -69,8 +69,17 @@ const std::wstring& picture_tag(render_context& context, document_data* data,
                                 const doc_record& field, const std::wstring& key) {
     std::wstring cache_key = field.s2 + L'\n' + key + L'\n' + format_fixed6(field.d1);
     if (const std::wstring* kept = context.pictures.find(cache_key)) return *kept;
-    return context.pictures.keep(std::move(cache_key),
-                                 render_image_field(*context.env, data, field.s2, field.d1, key));
+    // A Word file links its pictures, but the render takes them embedded,
+    // as the screen does, so that a value naming one shows as it does there;
+    // the export puts the links in afterwards.
+    const bool linked = links_images(data);
+    const bool link_later = linked && context.target == render_target::word;
+    std::wstring tag =
+        render_image_field(*context.env, data, field.s2, field.d1, key, linked && !link_later);
+    if (link_later)
+        context.pictures.keep_link(
+            tag, render_image_field(*context.env, data, field.s2, field.d1, key, true));
+    return context.pictures.keep(std::move(cache_key), std::move(tag));
 }
 
 }  // namespace

@@ -176,9 +176,17 @@ std::wstring embedded_tag(const environment& env, document_data* data, const std
 
 }  // namespace
 
+bool links_images(const document_data* data) { return data && data->page_setup.record.b == 1; }
+
 std::wstring render_image_field(const environment& env, document_data* data,
                                 const std::wstring& path_text, double width_percent,
                                 const std::wstring& name_key) {
+    return render_image_field(env, data, path_text, width_percent, name_key, links_images(data));
+}
+
+std::wstring render_image_field(const environment& env, document_data* data,
+                                const std::wstring& path_text, double width_percent,
+                                const std::wstring& name_key, bool linked) {
     double percent =
         std::isnan(width_percent) ? 0 : std::trunc(std::clamp(width_percent, 0.0, 100.0));
     std::wstring path = path_text;
@@ -187,7 +195,6 @@ std::wstring render_image_field(const environment& env, document_data* data,
         if (!fallback || !env.file_size(*fallback)) return {};
         path = std::move(*fallback);
     }
-    bool linked = data && data->page_setup.record.b == 1;
     if (linked) return linked_tag(env, data, path, percent);
     return embedded_tag(env, data, path, percent);
 }

@@ -25,5 +25,12 @@ constexpr std::uintmax_t max_image_bytes = 32u * 1024u * 1024u;
 std::wstring render_image_field(const environment& env, document_data* data,
                                 const std::wstring& path, double width_percent,
                                 const std::wstring& name_key);
+// As above, linked when `linked`, whatever the document asks.
+std::wstring render_image_field(const environment& env, document_data* data,
+                                const std::wstring& path, double width_percent,
+                                const std::wstring& name_key, bool linked);
+
+// Whether the document asks for linked images: while a Word export runs.
+bool links_images(const document_data* data);
 
 }  // namespace engine

@@ -147,6 +147,7 @@ std::wstring to_word_html(document& doc, const view_state& view) {
         // Variables left by an earlier render must not reach this one.
         doc.data->scratch.records.clear();
         write_pages(context, out);
+        link_pictures(out, context.pictures.links());
     }
     // Section1 stays open, as in every file saved so far.
     out += L"</body></html>";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <string_view>
+#include <utility>
 
 #include "engine/document/document_data.h"
 #include "engine/render/document_html.h"
@@ -58,9 +59,11 @@ bool ends_with_paragraph(std::wstring_view html) {
     }
 }
 
-// One block (item -1) or paragraph run of a standard page.
+// One block (item -1) or paragraph run of a standard page. `heading_at` is
+// where the block's own text (its heading) began in `out` while it is the
+// last unit shown and no page break follows it, else npos.
 void render_unit(render_context& context, std::wstring& out, const doc_record& r, int page,
-                 int element, int item) {
+                 int element, int item, std::size_t& heading_at) {
     const std::wstring style = paragraph_style(context, page, element, item);
     context.render_position = {page, element, item, r.a};
 
@@ -72,12 +75,23 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
     text = script(std::move(text), context).run();
     // An invisible unit leaves nothing behind, not even the break it asked for.
     if (!has_visible_content(text)) return;
+    const std::size_t heading_before = std::exchange(heading_at, std::wstring::npos);
     text = balance_tables(std::move(text));
     // On paper a short table (a signature table) does not split at a page's end.
     if (context.for_print()) text = keep_short_tables_whole(std::move(text));
 
     const std::wstring prefix = render_numbered_list(context, r.a, element, item, page);
     const bool framed = std::wstring_view(prefix).substr(0, 6) == L"<table";
+    // A heading left alone at a page's foot above a table that moved whole
+    // to the next page goes with it: on paper one division holds both, in
+    // the DOC the heading keeps with the next paragraph.
+    const bool holds_heading =
+        heading_before != std::wstring::npos && prefix.empty() && starts_with_kept_table(text);
+    const bool kept_together = holds_heading && context.target == render_target::print;
+    if (kept_together) out.insert(heading_before, keep_together_open);
+    if (holds_heading && context.target == render_target::word)
+        out.replace(heading_before, std::wstring::npos, keep_with_next(out.substr(heading_before)));
+    const std::size_t start = out.size();
     // Only a paragraph before the table can carry the space there: after
     // another table the spacer would make a line of its own.
     if (context.target == render_target::word && ends_with_paragraph(out) &&
@@ -99,9 +113,12 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
     out += text;
     out += font_close_tags(context.data, page, element, item);
     out += framed ? L"</td></tr></table>" : L"</div>";
+    if (kept_together) out += L"</div>";
 
     if (context.marker_seen)
         out += context.for_print() ? std::wstring(print_page_break) : render_page_break(context);
+    else if (item == -1 && !starts_with_table(text))
+        heading_at = start;
 }
 
 }  // namespace
@@ -113,15 +130,18 @@ std::wstring render_standard_page(render_context& context, int page_index) {
     if (!data || page_index < 0 || std::size_t(page_index) >= group_count_of(data->pages))
         return out;
     out.reserve(4096);
+    std::size_t heading_at = std::wstring::npos;
     const doc_group& page = data->pages.groups[std::size_t(page_index)];
     for (std::size_t e = 0; e < element_count_of(page); ++e) {
         const doc_element& block = page.elements[e];
         if (block.record.b == 0) continue;
-        render_unit(context, out, block.record, page_index, int(e), -1);
+        // A heading keeps with the table that opens its own block's body.
+        heading_at = std::wstring::npos;
+        render_unit(context, out, block.record, page_index, int(e), -1, heading_at);
         context.marker_seen = 0;
         for (std::size_t i = 0; i < item_count_of(block); ++i) {
             if (block.items[i].b == 0) continue;
-            render_unit(context, out, block.items[i], page_index, int(e), int(i));
+            render_unit(context, out, block.items[i], page_index, int(e), int(i), heading_at);
             context.marker_seen = 0;
         }
     }

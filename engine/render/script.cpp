@@ -3,6 +3,7 @@
 #include "engine/document/document_data.h"
 #include "engine/fields/condition_evaluator.h"
 #include "engine/fields/field_evaluator.h"
+#include "engine/fields/stop_after_value.h"
 #include "engine/render/template_table.h"
 #include "engine/text/html_escape.h"
 #include "engine/text/markup_position.h"
@@ -209,6 +210,7 @@ std::wstring script::marker_html(std::uint32_t code, const std::wstring& marker_
 std::wstring script::execute() {
     std::wstring output;
     markup_position position;  // where the output so far ends: in text or in a tag
+    stop_after_value stop;     // … and whether with a value's full stop
     bool open = true;          // no branch of the current chain was taken yet
     bool active = false;       // the current condition held
     // Each statement is evaluated at most once: its tokens move into the
@@ -217,7 +219,7 @@ std::wstring script::execute() {
         if (context_.runs.stopping()) break;  // the output gives way to the source
         switch (statement.kind) {
             case statement_kind::output:
-                output += evaluate(statement, position);
+                output += evaluate(statement, position, stop);
                 open = true;
                 active = false;
                 break;
@@ -230,10 +232,10 @@ std::wstring script::execute() {
                 }
                 break;
             case statement_kind::then_part:
-                if (active) output += evaluate(statement, position);
+                if (active) output += evaluate(statement, position, stop);
                 break;
             case statement_kind::else_part:
-                if (open) output += evaluate(statement, position);
+                if (open) output += evaluate(statement, position, stop);
                 break;
             case statement_kind::chain_end:
                 open = true;
@@ -245,8 +247,9 @@ std::wstring script::execute() {
     return output;
 }
 
-std::wstring script::evaluate(script_statement& statement, markup_position& position) {
-    return field_evaluator(std::move(statement.tokens), context_).evaluate(position);
+std::wstring script::evaluate(script_statement& statement, markup_position& position,
+                              stop_after_value& stop) {
+    return field_evaluator(std::move(statement.tokens), context_).evaluate(position, stop);
 }
 
 }  // namespace engine

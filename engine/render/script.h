@@ -21,6 +21,7 @@
 namespace engine {
 
 class markup_position;
+class stop_after_value;
 
 namespace statement_kind {
 constexpr std::uint32_t output = 0;
@@ -58,7 +59,8 @@ private:
     void emit_format(std::uint32_t code, const std::wstring& marker_text);
     std::wstring marker_html(std::uint32_t code, const std::wstring& marker_text) const;
     std::wstring execute();
-    std::wstring evaluate(script_statement& statement, markup_position& position);
+    std::wstring evaluate(script_statement& statement, markup_position& position,
+                          stop_after_value& stop);
     std::wstring source_text() const;
     std::wstring budget_refusal() const;
 

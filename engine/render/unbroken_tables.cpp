@@ -12,6 +12,7 @@ namespace engine {
 namespace {
 
 constexpr std::wstring_view keep_whole = L"break-inside:avoid;page-break-inside:avoid;";
+constexpr std::wstring_view keep_with_next_page = L"page-break-after:avoid;";
 
 bool is_name_char(wchar_t c) {
     return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9');
@@ -44,9 +45,9 @@ std::size_t tag_end(const std::wstring& html, std::size_t at) {
     return std::wstring::npos;
 }
 
-// Adds the declarations at the start of the style of the opening tag at `at`,
+// Adds `declarations` at the start of the style of the opening tag at `at`,
 // or a style of their own when it has none.
-void keep_table_whole(std::wstring& html, std::size_t at) {
+void add_to_style(std::wstring& html, std::size_t at, std::wstring_view declarations) {
     const std::size_t end = tag_end(html, at);
     if (end == std::wstring::npos) return;
     wchar_t quote = 0;
@@ -66,12 +67,12 @@ void keep_table_whole(std::wstring& html, std::size_t at) {
         for (wchar_t& a : attribute) a = to_lower_char(a);
         if (after_blank && attribute == L"style=" &&
             (html[i + 6] == L'"' || html[i + 6] == L'\'')) {
-            html.insert(i + 7, keep_whole);
+            html.insert(i + 7, declarations);
             return;
         }
     }
     const std::size_t before = end > at && html[end - 1] == L'/' ? end - 1 : end;
-    html.insert(before, L" style=\"" + std::wstring(keep_whole) + L"\"");
+    html.insert(before, L" style=\"" + std::wstring(declarations) + L"\"");
 }
 
 }  // namespace
@@ -97,8 +98,29 @@ std::wstring keep_short_tables_whole(std::wstring html) {
     }
     // From the last, so that the earlier places stay where they were.
     std::sort(short_tables.begin(), short_tables.end(), std::greater<>());
-    for (const std::size_t at : short_tables) keep_table_whole(html, at);
+    for (const std::size_t at : short_tables) add_to_style(html, at, keep_whole);
     return html;
+}
+
+bool starts_with_kept_table(const std::wstring& html) {
+    const std::size_t at = html.find_first_not_of(L" \t\r\n");
+    if (at == std::wstring::npos || html[at] != L'<' || tag_name(html, at) != L"table")
+        return false;
+    const std::size_t end = tag_end(html, at);
+    return end != std::wstring::npos &&
+           std::wstring_view(html).substr(at, end - at).find(keep_whole) != std::wstring::npos;
+}
+
+std::wstring keep_with_next(std::wstring unit) {
+    const std::size_t at = unit.find_first_not_of(L" \t\r\n");
+    if (at == std::wstring::npos || unit[at] != L'<' || tag_name(unit, at) != L"div") return unit;
+    const std::size_t open_end = tag_end(unit, at);
+    const std::size_t close = unit.rfind(L"</div>");
+    if (open_end == std::wstring::npos || close == std::wstring::npos || close <= open_end)
+        return unit;
+    unit.insert(close, L"</p>");
+    unit.insert(open_end + 1, L"<p style=\"" + std::wstring(keep_with_next_page) + L"margin:0;\">");
+    return unit;
 }
 
 }  // namespace engine

@@ -9,6 +9,7 @@
 #include "engine/text/html_escape.h"
 #include "engine/text/number_text.h"
 #include "engine/text/text_case.h"
+#include "engine/text/text_replace.h"
 
 namespace engine {
 
@@ -97,6 +98,11 @@ std::wstring word_space_above_table(double mm) {
     if (!(pixels >= 0.5)) return {};
     return L"<spacer type=vertical size=" + format_int(std::int64_t(std::min(pixels, 1e6) + 0.5)) +
            L">";
+}
+
+void link_pictures(std::wstring& html,
+                   const std::vector<std::pair<std::wstring, std::wstring>>& links) {
+    for (const auto& [embedded, linked] : links) replace_all(html, embedded, linked);
 }
 
 std::wstring convert_page_breaks(std::wstring html) {

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace engine {
 
@@ -34,6 +36,10 @@ std::wstring word_html_head(const doc_record* page_setup, std::wstring_view titl
 // above it, so that word processors which drop a table's margin keep that
 // space; nothing when there is none.
 std::wstring word_space_above_table(double mm);
+
+// Puts each linked picture tag in place of its embedded one.
+void link_pictures(std::wstring& html,
+                   const std::vector<std::pair<std::wstring, std::wstring>>& links);
 
 // Turns each print page break into a Word page break.
 std::wstring convert_page_breaks(std::wstring html);

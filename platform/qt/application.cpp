@@ -9,6 +9,7 @@
 #include "platform/failure.h"
 #include "platform/interface_language.h"
 #include "platform/qt/elided_words.h"
+#include "platform/qt/end_requests.h"
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
 
@@ -80,7 +81,26 @@ int run_application(int argc, char** argv, const WindowFactory& make_window) {
                                       QString::fromStdString(message));
             exit_code = 1;
         }
-        if (window && exit_code == 0) exit_code = application.exec();
+        if (window && exit_code == 0) {
+            // Nobody is there to read a box while the program ends unasked.
+            const auto close_unasked = [&window] {
+                set_failure_reporter({});
+                window->close_unasked();
+            };
+            const EndRequests ends({.signalled =
+                                        [&] {
+                                            close_unasked();
+                                            QCoreApplication::exit(0);
+                                        },
+                                    .logout = [&window] { window->save_at_logout(); },
+                                    .loop_ending = close_unasked,
+                                    .sudden_exit =
+                                        [&window] {
+                                            set_failure_reporter({});
+                                            window->save_at_sudden_exit();
+                                        }});
+            exit_code = application.exec();
+        }
         // The window and its web views go before the application object.
         window.reset();
     }

@@ -3,23 +3,25 @@
 // platform has no frames).
 //
 //   window_fit_probe HOME [name-length] [--panes MENU DATA] [--stored X Y W H]
-//                    [--narrow WIDTH]
+//                    [--maximised] [--narrow WIDTH]
 //
 // Starts the program with HOME as its home folder, made on the first run and
 // kept afterwards, so that a second run is a second start. A new home's
 // settings open a document whose stored name is `name-length` characters
 // long (5,000 by default), with the side panes MENU and DATA pixels wide,
 // and the window's place X, Y and size W by H (physical pixels, as the
-// settings keep them), when given. Once the start page was shown and the
-// window framed, prints the screen's available area and the framed window
-// ("area 0 0 1600 1000", "frame 0 0 1600 1000"), then "fits" or "does not
-// fit", and the widths of the document view and the window ("view 350 of
-// 1600") with "keeps the view" when the view has a third of the window or
-// 320 pixels, or "hides the view". With --narrow, asks the window manager
-// for a window WIDTH pixels wide, as dragging the frame does, and prints
-// "narrowed to 640" (or "stays at 1024") and the view again. Then closes the
-// window as a user would. Exit code 0 when everything held, 1 when not, 2
-// when the window never showed or was never framed.
+// settings keep them), when given, maximised with --maximised. Once the
+// start page was shown and the window framed, prints the screen's available
+// area and the framed window ("area 0 0 1600 1000", "frame 0 0 1600 1000"),
+// then "fits" or "does not fit", and the widths of the document view and
+// the window ("view 350 of 1600") with "keeps the view" when the view has a
+// third of the window or 320 pixels, or "hides the view". With --narrow,
+// asks the window manager for a window WIDTH pixels wide, as dragging the
+// frame does, and prints "narrowed to 640" (or "stays at 1024") and the view
+// again. With --maximised, restores the window as its restore button does
+// and prints "restored", the fit and the view again. Then closes the window
+// as a user would. Exit code 0 when everything held, 1 when not, 2 when the
+// window never showed or was never framed.
 #include <unistd.h>
 
 #include <QGuiApplication>
@@ -48,6 +50,7 @@ struct probe_options {
     std::optional<std::pair<double, double>> panes;
     std::optional<std::array<double, 4>> stored;  // x, y, width, height
     std::optional<int> narrow_to;
+    bool maximised = false;
 };
 
 void use_home(const std::filesystem::path& home, const probe_options& options) {
@@ -76,6 +79,7 @@ void use_home(const std::filesystem::path& home, const probe_options& options) {
         stored.WindowWidth = (*options.stored)[2];
         stored.WindowHeight = (*options.stored)[3];
     }
+    if (options.maximised) stored.AppWindowMaximized = 1;
     const std::filesystem::path data = home / ".local/share/tembrick";
     std::filesystem::create_directories(data);
     stored.path = core::text_of(data / "tembrick.ini");
@@ -122,6 +126,8 @@ std::optional<probe_options> read_options(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--stored") == 0 && i + 4 < argc) {
             options.stored = std::array<double, 4>{};
             for (double& value : *options.stored) value = std::strtod(argv[++i], nullptr);
+        } else if (std::strcmp(argv[i], "--maximised") == 0) {
+            options.maximised = true;
         } else if (std::strcmp(argv[i], "--narrow") == 0 && i + 1 < argc) {
             options.narrow_to = std::atoi(argv[++i]);
         } else if (i == 2 && argv[i][0] != '-') {
@@ -141,7 +147,7 @@ int main(int argc, char** argv) {
     if (!options) {
         std::fprintf(stderr,
                      "usage: window_fit_probe HOME [name-length] [--panes MENU DATA] "
-                     "[--stored X Y W H] [--narrow WIDTH]\n");
+                     "[--stored X Y W H] [--maximised] [--narrow WIDTH]\n");
         return 2;
     }
     use_home(std::filesystem::absolute(argv[1]), *options);
@@ -164,6 +170,13 @@ int main(int argc, char** argv) {
                     const bool narrowed = widget.width() <= *options->narrow_to;
                     std::printf("%s %d\n", narrowed ? "narrowed to" : "stays at", widget.width());
                     held = report_fit(widget) && narrowed && held;
+                    held = report_view(widget, view) && held;
+                }
+                if (options->maximised) {
+                    window.elements().window->restore();
+                    let_the_manager_work();
+                    std::printf("restored\n");
+                    held = report_fit(widget) && held;
                     held = report_view(widget, view) && held;
                 }
                 result = held ? 0 : 1;

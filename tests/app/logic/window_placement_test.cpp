@@ -28,8 +28,8 @@ placement_plan placed(int x, int y, int width, int height, bool maximized = fals
     return {maximized, PixelRect{x, y, 0, 0}, PixelRect{0, 0, width, height}};
 }
 
-placement_plan held(int x, int y, int width, int height) {
-    return {false, PixelRect{x, y, 0, 0}, PixelRect{0, 0, width, height}, true};
+placement_plan held(int x, int y, int width, int height, bool maximized = false) {
+    return {maximized, PixelRect{x, y, 0, 0}, PixelRect{0, 0, width, height}, true};
 }
 
 placement_plan sized(int width, int height, bool maximized = false) {
@@ -56,8 +56,8 @@ TEST(WindowPlacement, AStoredGeometryIsTruncatedAndMayLieAtOrBeyondTheTopLeftEdg
               placed(100, 50, 1200, 800));
     EXPECT_EQ(plan_placement(stored(0, 0, 1200, 800), one_screen, true, 1.0),
               placed(0, 0, 1200, 800));
-    EXPECT_EQ(plan_placement(stored(-8, -31, 1936, 1056, 1), one_screen, true, 1.0),
-              placed(-8, -31, 1936, 1056, true));
+    EXPECT_EQ(plan_placement(stored(-8, -31, 1900, 1000, 1), one_screen, true, 1.0),
+              placed(-8, -31, 1900, 1000, true));
     EXPECT_EQ(plan_placement(stored(2000, -150, 900, 700), two_screens, true, 1.0),
               placed(2000, -150, 900, 700));
 }
@@ -87,11 +87,16 @@ TEST(WindowPlacement, ARestoredWindowLargerThanItsScreenIsHeldWithinItMovedNoFur
     // Held to the screen that shows most of it, not to the primary one.
     EXPECT_EQ(plan_placement(stored(1800, -100, 1400, 1100), two_screens, true, 1.0),
               held(1920, -200, 1280, 1024));
-    // Maximised, or not larger than its screen: as stored.
+    // Maximised on a larger screen: restoring it gives the held size.
     EXPECT_EQ(plan_placement(stored(0, 0, 1598, 975, 1), small, true, 1.0),
-              placed(0, 0, 1598, 975, true));
+              held(0, 0, 1024, 768, true));
+    EXPECT_EQ(plan_placement(stored(-8, -31, 1936, 1056, 1), one_screen, true, 1.0),
+              held(0, 0, 1920, 1040, true));
+    // Not larger than its screen, maximised or not: as stored.
     EXPECT_EQ(plan_placement(stored(600, 400, 1024, 768), small, true, 1.0),
               placed(600, 400, 1024, 768));
+    EXPECT_EQ(plan_placement(stored(0, 0, 1024, 768, 1), small, true, 1.0),
+              placed(0, 0, 1024, 768, true));
 }
 
 TEST(WindowPlacement, WhereTheSystemPlacesWindowsOnlyTheSizeAndTheMaximisedStateApply) {

@@ -86,3 +86,59 @@ TEST_F(ClosingTheWindow, WithoutADocumentTheSettingsAreStillWritten) {
 }
 
 }  // namespace
+
+TEST_F(ClosingTheWindow, AChangeIsWrittenBackAMomentLaterAndAFailedWriteIsOnlyNotedInTheStatusBar) {
+    auto window = make_window();
+    main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
+    const auto type_and_wait = [&] {
+        core_test::type_a_value(window->session());
+        window->RenderDocumentAsync(false);
+        EXPECT_TRUE(window->write_back_timer().is_running());
+        window->write_back_timer().tick_now();
+    };
+    const std::filesystem::path file = data_file(L"briks/Folder/Two Words.brik");
+    type_and_wait();
+    EXPECT_TRUE(file_contains(file, u"typed"));
+
+    std::filesystem::remove_all(data_file(L"briks/Folder"));
+    type_and_wait();
+    type_and_wait();
+    const std::wstring note = L"Changes could not be saved to " +
+                              data_text(L"briks/Folder/Two Words.brik") +
+                              L": No such file or directory.";
+    EXPECT_EQ(window->elements().status_text->text(), note);
+    EXPECT_TRUE(failures.messages.empty());
+
+    // A write that succeeds takes the note down.
+    std::filesystem::create_directories(data_file(L"briks/Folder"));
+    type_and_wait();
+    EXPECT_TRUE(file_contains(file, u"typedtypedtypedtyped"));
+    EXPECT_EQ(window->write_back_note(), L"");
+    EXPECT_EQ(window->elements().status_text->text().find(L"Changes"), std::wstring::npos);
+}
+
+TEST_F(ClosingTheWindow, EndedUnaskedOrAtLogoutAnUnwritableDocumentLosesItsValuesWithNoDialog) {
+    for (const bool at_logout : {false, true}) {
+        auto window = make_window();
+        window->OnWebMessageReceived(*window->elements().main_webview, L"Folder/Two|Words");
+        core_test::type_a_value(window->session());
+        std::filesystem::remove_all(data_file(L"briks/Folder"));
+        window->session().config().DocumentZoom = at_logout ? 110 : 120;
+        write_file(root / L"cache/tembrick/temp/x.tmp", "x");
+        if (at_logout) {
+            window->SaveAtLogout();
+            EXPECT_TRUE(file_contains(data_file(L"tembrick.ini"), u"DocumentZoom:\t\t110.000000"));
+            // The session manager's quit closes the window.
+            window->elements().window->close();
+        } else {
+            window->CloseUnasked();
+            EXPECT_TRUE(file_contains(data_file(L"tembrick.ini"), u"DocumentZoom:\t\t120.000000"));
+        }
+        EXPECT_TRUE(window->elements().window->is_closed()) << at_logout;
+        EXPECT_TRUE(failures.messages.empty()) << at_logout;
+        EXPECT_NE(window->write_back_note(), L"") << at_logout;
+        EXPECT_TRUE(std::filesystem::is_empty(root / L"cache/tembrick/temp")) << at_logout;
+        // The next window installs the library again.
+        std::filesystem::remove_all(data_file(L"briks"));
+    }
+}

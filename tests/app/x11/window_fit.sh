@@ -3,8 +3,9 @@
 # on a 1600x1000 screen at the first and the second start, with a stored
 # document name of 5,000 characters, and on a 1280x800 screen at the first.
 # On a 1024x768 screen, stored side panes of 450 and 800 pixels give way to
-# the document view, at the start and when the window is narrowed to 640, and
-# a window stored at 0,0 1598x975 (as on a 1600x1000 screen) fits.
+# the document view, at the start and when the window is narrowed to 640, a
+# window stored at 0,0 1598x975 (as on a 1600x1000 screen) fits, and so does
+# that window stored maximised, once restored.
 #   window_fit.sh PATH-OF-window_fit_probe
 set -u
 probe=$1
@@ -22,7 +23,7 @@ on_screen() {
     sleep 1
     for home in "$@"; do
       QT_QPA_PLATFORM=xcb "$PROBE" "$home" $OPTIONS 2>/dev/null |
-        grep -E "^(area|frame|fits|does|the window|view|keeps|hides|narrowed|stays)"
+        grep -E "^(area|frame|fits|does|the window|view|keeps|hides|narrowed|stays|restored)"
     done' sh "$@"
 }
 
@@ -34,8 +35,12 @@ echo "1024x768, panes stored 450 and 800, then narrowed to 640:"
 on_screen 1024x768 "--panes 450 800 --narrow 640" "$work/panes" | tee "$work/panes.out"
 echo "1024x768, window stored at 0,0 1598x975:"
 on_screen 1024x768 "--stored 0 0 1598 975" "$work/stored" | tee "$work/stored.out"
+echo "1024x768, window stored maximised at 0,0 1598x975, then restored:"
+on_screen 1024x768 "--stored 0 0 1598 975 --maximised" "$work/maximised" |
+  tee "$work/maximised.out"
 [ "$(grep -c '^fits$' "$work/large.out")" = 2 ] && [ "$(grep -c '^fits$' "$work/small.out")" = 1 ] &&
   [ "$(grep -c '^fits$' "$work/panes.out")" = 2 ] &&
   [ "$(grep -c '^fits$' "$work/stored.out")" = 1 ] &&
+  [ "$(grep -c '^fits$' "$work/maximised.out")" = 2 ] && grep -q '^restored$' "$work/maximised.out" &&
   [ "$(grep -c '^keeps the view$' "$work/panes.out")" = 2 ] &&
   grep -q '^narrowed to' "$work/panes.out"

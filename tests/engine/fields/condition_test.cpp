@@ -33,7 +33,14 @@ TEST_F(Conditions, OperandsAndEachOperatorFamily) {
         {L"Сумма < 1 000", false}, {L"Ноль > -1", true},
         // Texts by containment, exactly with a doubled sign.
         {L"Город < \"новгород\"", true}, {L"Город << \"новгород\"", false}, {L"Город << \"Новгород\"", true},
-        {L"\"нижний\" > Город", true}, {L"\"Нижний\" >> Город", true}});
+        {L"\"нижний\" > Город", true}, {L"\"Нижний\" >> Город", true},
+        // How a text begins: one of the words listed, any case, its point or not, a whole word.
+        {L"\"г. Москва\" ^= \"г, город\"", true}, {L"\"Г.Москва\" ^= \"г.\"", true},
+        {L"\"город Тула\" ^= \"г, город\"", true}, {L"\"Гатчина\" ^= \"г, город\"", false},
+        {L"\"Санкт-Петербург.\" ^= \"г\"", false}, {L"\"Москва\" ^= \"г, город\"", false},
+        {L"\"Посёлок Удельная\" ^= \"пос, поселок\"", true}, {L"\"ст-ца Вёшенская\" ^= \"с, ст-ца\"", true},
+        {L"\"№12/26\" ^= \"№\"", true}, {L"\"No. 99\" ^= \"No.\"", true}, {L"\"Nordic 9\" ^= \"No\"", false},
+        {L"\"the laws of  Germany\" ^= \"the laws of\"", true}, {L"Город ^= \"нижний\"", true}});
 }
 
 TEST_F(Conditions, ConnectivesGroupToTheRightNegationCoversTheRestAndDeepNestingIsCapped) {

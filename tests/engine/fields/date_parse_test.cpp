@@ -30,7 +30,11 @@ TEST_F(DateParsing, RussianReadsDayMonthYearEnglishMonthDayYearWithEverySeparato
         // Two-digit years are this century; longer ones count in full.
         {1, L"05.01.99", {2099, 1, 5}}, {1, L"05.01.024", {24, 1, 5}}, {1, L"05.01.2024 г.", {2024, 1, 5}},
         {1, L"29.02.2000", {2000, 2, 29}}, {0, L"Jan 5, 2024", {2024, 1, 5}}, {0, L"1/5/2024", {2024, 1, 5}},
-        {0, L"5/1,2024", {2024, 5, 1}}, {0, L"dec 31 2024", {2024, 12, 31}}};
+        {0, L"5/1,2024", {2024, 5, 1}}, {0, L"dec 31 2024", {2024, 12, 31}},
+        // Year first with dashes in both languages; English day first with the month in words.
+        {1, L"2026-12-07", {2026, 12, 7}}, {0, L" 2026-12-07 ", {2026, 12, 7}}, {1, L"2024-2-29", {2024, 2, 29}},
+        {0, L"7 December 2026", {2026, 12, 7}}, {0, L"7 Dec 2026", {2026, 12, 7}},
+        {0, L"07 dec, 2026", {2026, 12, 7}}, {0, L"31 Dec 2024", {2024, 12, 31}}};
     // clang-format on
     for (const auto& [in_language, text, expected] : cases) {
         language = in_language;
@@ -42,7 +46,8 @@ TEST_F(DateParsing, ShortNamesMixedAlphabetsMissingPartsAndImpossibleDatesAreRef
     // clang-format off
     const std::pair<int, const wchar_t*> cases[] = {
         {1, L"5 ян 2024"}, {1, L"5 яна 2024"}, {0, L"Ja 5 2024"},
-        {0, L"31 Dec 2024"},  // letters outside the month field are dropped, leaving no day
+        {0, L"31 De 2024"}, {0, L"31 Dec 2023 5"}, {0, L"30 February 2026"}, {0, L"1 May Street 10"},
+        {0, L"2026-02-30"}, {1, L"2026-13-01"}, {1, L"2026-12-07 10"}, {1, L"02026-12-07"}, {0, L"2026-12"},
         {0, L"янв 5 2024"}, {1, L"5.01"}, {1, L"5.01.2"}, {1, L"5.01.99999999999999999999999"}, {1, L"05.01.12024"},
         {1, L"29.02.2023"}, {1, L"29.02.2100"}, {1, L"30.02.2024"}, {1, L"31.04.2024"}, {1, L"5.13.2024"},
         {1, L"5.00.2024"}, {1, L"00.01.2024"}, {1, L"123.01.2024"}};

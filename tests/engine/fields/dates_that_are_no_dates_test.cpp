@@ -28,7 +28,8 @@ TEST_F(DatesThatAreNoDates, EveryFormIsEmptyTheConditionFalseAndOnlyThePlainRefe
         {1, L"16.02.2026 356", false, L"16.02.2026 356|||||||||нет|"},
         {1, L"05.01.12024", false, L"05.01.12024|||||||||нет|"},
         {0, L"2/30/2026", false, L"2/30/2026||||||||||no|"},
-        {0, L"2026-03-01", false, L"2026-03-01||||||||||no|"},
+        {1, L"2026-02-30", false, L"2026-02-30|||||||||нет|"},
+        {0, L"30 February 2026", false, L"30 February 2026||||||||||no|"},
         {0, L"February 16, 2026 Z356", false, L"February 16, 2026 Z356||||||||||no|"},
         {0, L"March 2, 2026 Z594", false, L"March 2, 2026 Z594||||||||||no|"},
         // Valid dates, letters after the year included, in every form.
@@ -40,6 +41,14 @@ TEST_F(DatesThatAreNoDates, EveryFormIsEmptyTheConditionFalseAndOnlyThePlainRefe
          L"16 февраля 2026 г.|16&thinsp;февраля <span style=\"white-space:nowrap\">2026&thinsp;г.</span>|"
          L"16.02.2026|«16»&thinsp;февраля 2026&thinsp;г.|16|02|февраля|"
          L"шестнадцатое февраля две тысячи двадцать шестого года|2026|есть|18.03.2026"},
+        // Typed year first, in either language.
+        {1, L"2026-12-07", true,
+         L"2026-12-07|07&thinsp;декабря <span style=\"white-space:nowrap\">2026&thinsp;г.</span>|07.12.2026|"
+         L"«07»&thinsp;декабря 2026&thinsp;г.|07|12|декабря|седьмое декабря две тысячи двадцать шестого года|"
+         L"2026|есть|06.01.2027"},
+        {0, L"2026-03-01", true,
+         L"2026-03-01|March 1, 2026|3/1/2026|1st day of March, 2026|1|1st|3|March|March/1st 2026|2026|yes|"
+         L"3/31/2026"},
         {0, L"March 2, 2026", true,
          L"March 2, 2026|March 2, 2026|3/2/2026|2nd day of March, 2026|2|2nd|3|March|March/2nd 2026|2026|"
          L"yes|4/1/2026"},

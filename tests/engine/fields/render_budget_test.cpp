@@ -211,7 +211,7 @@ TEST(RenderBudgetOfATemplate, AHostileValueNamedAThousandTimesCostsOneRendersBud
 // A condition on a value the budget refuses decides on the value's text and
 // leaves its one showing to the reference that prints it: the goods of a
 // long description once printed nothing, and a condition after the
-// reference was false.
+// reference was false. Screen, print and DOC show the same.
 TEST_F(RenderBudget, AConditionOnARefusedValueIsTrueAndTheReferenceShowsItsSource) {
     env.files.put_file(L"/pictures/logo.png", picture_bytes(350'000, 1));
     add_field(L"Logo", L"/pictures/logo.png", image_type).d1 = 100;
@@ -225,14 +225,28 @@ TEST_F(RenderBudget, AConditionOnARefusedValueIsTrueAndTheReferenceShowsItsSourc
           long_text + L"{}", std::wstring(L"ACME {Logo}")}) {
         goods.s2 = value;
         const std::wstring shown = html_escape(value);
+        // A value's own stop ends the template's sentence.
+        const std::wstring line_a = L"A: " + shown + (value.ends_with(L'.') ? L"" : L".");
+        // The saved DOC links its pictures; `ACME {Logo}` once showed the
+        // picture there alone.
+        doc.data->page_setup.record.b = 1;
+        const std::wstring saved_word = to_word_html(doc, view);
+        doc.data->page_setup.record.b = 0;
         const std::wstring renders[] = {to_html(doc, view), to_print_html(doc, view),
-                                        to_word_html(doc, view)};
+                                        to_word_html(doc, view), saved_word};
         for (const std::wstring& out : renders) {
-            EXPECT_NE(out.find(L"A: " + shown + L"."), std::wstring::npos)
-                << value.substr(value.size() - 11);
+            EXPECT_NE(out.find(line_a), std::wstring::npos) << value.substr(value.size() - 11);
             EXPECT_NE(out.find(L"B: " + shown + L" held."), std::wstring::npos)
                 << value.substr(value.size() - 11);
             EXPECT_EQ(out.find(L"______"), std::wstring::npos) << value.substr(value.size() - 11);
         }
     }
+    // A picture within the budget shows beside the text, linked in the DOC.
+    env.files.put_file(L"/pictures/logo.png", picture_bytes(1'000, 1));
+    goods.s2 = L"ACME {Logo}";
+    EXPECT_NE(to_html(doc, view).find(L"A: ACME <img src=\"data:image/png;"), std::wstring::npos);
+    doc.data->page_setup.record.b = 1;
+    const std::wstring word = to_word_html(doc, view);
+    EXPECT_NE(word.find(L"A: ACME <img src=\"file:///pictures/logo.png\"/>."), std::wstring::npos);
+    EXPECT_EQ(word.find(L"data:image"), std::wstring::npos);
 }

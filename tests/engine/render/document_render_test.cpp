@@ -53,8 +53,8 @@ TEST_F(WholeDocument, WordExportTakesThePrintBodiesWithWordPageBreaks) {
                     .ends_with(L"<body lang=\"en\"><div class=Section1></body></html>"));
 }
 
-// A page of 172 mm between its margins (650 CSS pixels) with a paragraph, a
-// table of two columns and a numbered clause in the layout asked for.
+// A page of 172 mm between its margins (650 CSS pixels) with a heading over
+// a table of two columns and a numbered clause in the layout asked for.
 std::unique_ptr<document> word_processor_document(bool hanging) {
     auto doc = empty_document();
     doc_group& setup = add_page_setup(*doc);
@@ -63,8 +63,9 @@ std::unique_ptr<document> word_processor_document(bool hanging) {
     setup.record.v = {297, 0, 19, 19, 10, 19};
     doc->data->page_setup.record.v[1] = hanging ? 1 : 0;
     doc_group& page = add_page(*doc);
-    add_block(page, L"Terms").record.v[4] = 2;
-    add_block(page, L"{TABLE:100%,4}{ROW:}{CELL:0,0,0,0,60%}a{CELL:0,0,0,0,40%}b{:TABLE}");
+    doc_element& terms = add_block(page, L"Terms");
+    terms.record.v[4] = 2;
+    add_run(terms, L"{TABLE:100%,4}{ROW:}{CELL:0,0,0,0,60%}a{CELL:0,0,0,0,40%}b{:TABLE}");
     doc_record& clause = add_block(page, L"Clause", 1).record;
     clause.d2 = 12;
     clause.v[5] = hanging ? 0 : 10;
@@ -79,6 +80,9 @@ TEST_F(WholeDocument, WordExportAloneCarriesWhatOtherWordProcessorsNeed) {
     const Case cases[] = {
         {true,
          {L"<title>Lease &amp; &lt;Co&gt;</title>",
+          // LibreOffice keeps a paragraph element with the next, not a division.
+          L"text-align:left;\"><p style=\"page-break-after:avoid;margin:0;\"><font "
+          L"face=\"Arial\"><font style=\"font-size: 11.0pt;\">Terms</font></font></p></div>",
           L"td {font-family:Arial;font-size:11.0pt;margin-top:0mm;margin-bottom:0mm;}",
           L"margin-top:2.000000mm;margin-bottom:0mm;", L"<td  width=60% style=\"width:60%;",
           L"<td  width=40% style=\"width:40%;",

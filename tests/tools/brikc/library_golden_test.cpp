@@ -3,7 +3,7 @@
 // fields, is compared with the golden file
 // tests/resources/library/<language>/<name>.txt. The typed sets are
 // <name>.values and <name>.values3 beside it, and <name>.values4 to
-// <name>.values12 where they exist ("field name: value" lines), each typed over
+// <name>.values13 where they exist ("field name: value" lines), each typed over
 // the template's own values. Any change shows as a diff.
 // PAPERWRIGHT_WRITE_GOLDEN=1 writes the golden files instead, to be read line
 // by line before they are committed.
@@ -122,7 +122,10 @@ std::string line_diff(const std::string& golden, const std::string& rendered) {
 // (a unit after the number, a range, a typed per cent sign), 11 for parties
 // as a clerk types them (a company's INN after a comma, оглы and кызы, a sole
 // trader with a foreign name, ТСЖ or АНО), 12 for amounts and terms with
-// their words («150 000 ₽», «3 месяца», "6 months", "USD 45").
+// their words («150 000 ₽», «3 месяца», "6 months", "USD 45"), 13 for places,
+// numbers, wording and dates as a clerk types them («г. Москва», «№ 12/26», a
+// text ending with a stop, a public body or a legal form in small letters as
+// a party, a flat as the thing sold, a date typed year first).
 const struct {
     std::wstring extension;
     std::string heading;
@@ -139,6 +142,7 @@ const struct {
     {L".values10", "== as a clerk types ==\n", false},
     {L".values11", "== parties as a clerk types them ==\n", false},
     {L".values12", "== amounts and terms with their words ==\n", false},
+    {L".values13", "== places, wording and dates as a clerk types them ==\n", false},
 };
 
 using LibraryGolden = ::testing::Test;

@@ -16,8 +16,9 @@ pages
   page
     block
       text: >
-        SALES AGREEMENT No.{}{IF Agreement number THEN Agreement number ELSE
-        "______"}
+        SALES AGREEMENT {IF Agreement number ^= "No" THEN Agreement number
+        ELSE IF Agreement number THEN "No.{}" Agreement number ELSE
+        "No.{}______"}
       size: 13
       align: center
       space-before: 0
@@ -120,8 +121,9 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          This Agreement is governed by the laws of {IF governing law THEN
-          governing law ELSE "______"}.
+          This Agreement is governed by {IF governing law ^= "the laws of,
+          laws of" THEN governing law ELSE IF governing law THEN "the laws of "
+          governing law ELSE "the laws of ______"}.
       paragraph
         numbering: 1.1.
         text: >

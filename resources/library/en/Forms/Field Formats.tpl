@@ -76,6 +76,16 @@ pages
       paragraph
         numbering: -
         text: "the currency's code, written as currency abbreviation: {currency abbreviation}"
+    block
+      text: "How a value begins: {Reference}"
+      paragraph
+        numbering: -
+        text: >
+          ^= in a condition tests whether the value begins with one of the
+          words after it, parted by commas, in any letter case, with or
+          without the word's point, so that a word the template writes before
+          the value is printed once: {IF Reference ^= "No" THEN Reference ELSE
+          "No.{}" Reference}
 
 parameters
   section Formats
@@ -103,6 +113,10 @@ parameters
       option Euro
       option United Kingdom Pounds
       option Other
+    field Reference
+      type: text
+      caption: "Reference, with or without its No."
+      value: No. 12
     field other_currency
       type: text
       caption: "Other currency: its name, a blank, its hundredth (kronor öre)"

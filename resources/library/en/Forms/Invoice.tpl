@@ -10,7 +10,9 @@ defaults paragraph
 pages
   page
     block
-      text: INVOICE No.{}{IF Number THEN Number ELSE "______"}
+      text: >
+        INVOICE {IF Number ^= "No" THEN Number ELSE IF Number THEN "No.{}"
+        Number ELSE "No.{}______"}
       size: 16
       bold: yes
       align: right

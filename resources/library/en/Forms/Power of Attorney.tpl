@@ -15,7 +15,9 @@ defaults paragraph
 pages
   page
     block
-      text: POWER OF ATTORNEY No.{}{IF Number THEN Number ELSE "______"}
+      text: >
+        POWER OF ATTORNEY {IF Number ^= "No" THEN Number ELSE IF Number THEN
+        "No.{}" Number ELSE "No.{}______"}
       size: 13
       align: center
       space-before: 0

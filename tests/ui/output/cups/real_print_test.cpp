@@ -1,7 +1,8 @@
 // The Sales Agreement printed through a real CUPS server of the test's own,
 // on a queue that writes PDF files: the job has the copies asked for and
 // the file the document's pages with their numbers, on the document's own
-// paper whatever the queue's default (A4); a disabled queue, or
+// paper whatever the queue's default (A4), a wide page with the landscape
+// orientation asked of the queue; a disabled queue, or
 // one that refuses jobs, gets no job and the warning, and a queue without a
 // driver is warned of. Runs only where cupsd and cups-pdf are installed.
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@ namespace {
 using app_test::wait_until;
 
 constexpr int job_completed = 9;  // the IPP job-state of a finished job
+constexpr int landscape = 4;      // the IPP orientation-requested of a wide page
 
 // Clicks the action of `kind` and waits for its message and the end of the
 // print, whose job may go after the message (a queue without a driver).
@@ -116,6 +118,8 @@ TEST_F(RealPrint, TwoCopiesWithPageNumbersReachTheQueueAndEachQueueStateGivesIts
     const auto jobs = cups.job_ids();
     ASSERT_EQ(jobs.size(), 1u) << cups.log();
     EXPECT_EQ(cups.job_attribute(jobs[0], "copies"), 2);
+    // An upright page is not turned.
+    EXPECT_NE(cups.job_attribute(jobs[0], "orientation-requested"), landscape);
     ASSERT_TRUE(wait_until(
         [&] {
             return cups.job_attribute(jobs[0], "job-state") == job_completed &&
@@ -159,6 +163,9 @@ TEST_F(RealPrint, TwoCopiesWithPageNumbersReachTheQueueAndEachQueueStateGivesIts
         },
         90000))
         << cups.log();
+    // A page turned either way matches below: the job itself must ask for
+    // the wide page the document has.
+    EXPECT_EQ(cups.job_attribute(cups.job_ids().back(), "orientation-requested"), landscape);
     QPdfDocument on_letter;
     ASSERT_EQ(on_letter.load(QString::fromStdString(pdfs_in(cups.output_folder())[0].string())),
               QPdfDocument::Error::None);

@@ -14,6 +14,7 @@ struct TextStyle {
     QString parent;
     QString font;
     double space_below = -1, space_above = -1;  // mm; -1 where the style sets none
+    int keep_with_next = -1;                    // 1 "always", 0 "auto"; -1 where none is set
 };
 
 // Styles by family and name, from styles.xml and the automatic styles of
@@ -46,6 +47,10 @@ struct Styles {
         const double mm = inherited<double>("paragraph", name, -1.0,
                                             [](const TextStyle& s) { return s.space_below; });
         return std::max(mm, 0.0);
+    }
+    bool keeps_with_next(const QString& name) const {
+        return inherited<int>("paragraph", name, -1,
+                              [](const TextStyle& s) { return s.keep_with_next; }) == 1;
     }
     double table_space_above(const QString& name) const {
         const double mm = inherited<double>("table", name, -1.0,
@@ -96,6 +101,8 @@ void read_styles(const QByteArray& bytes, Styles& styles) {
         } else if (tag == u"style:paragraph-properties" && !current.isEmpty()) {
             if (const QString below = attribute(xml, "fo:margin-bottom"); !below.isEmpty())
                 styles.text[current].space_below = millimetres(below);
+            if (const QString keep = attribute(xml, "fo:keep-with-next"); !keep.isEmpty())
+                styles.text[current].keep_with_next = keep == "always" ? 1 : 0;
         } else if (tag == u"style:table-properties" && !current.isEmpty()) {
             if (const QString above = attribute(xml, "fo:margin-top"); !above.isEmpty())
                 styles.text[current].space_above = millimetres(above);
@@ -143,6 +150,7 @@ void read_body(const QByteArray& bytes, const Styles& styles, OdtDocument& out) 
     std::vector<std::size_t> open_tables;
     QString before_table;  // the style of the body's last paragraph, while a table may follow it
     QString text;
+    qsizetype paragraph_start = 0;  // where the text of the body's open paragraph began
     auto cell_font = [&] {
         for (auto span = span_styles.crbegin(); span != span_styles.crend(); ++span)
             if (QString font = styles.font("text", *span); !font.isEmpty()) return font;
@@ -165,6 +173,7 @@ void read_body(const QByteArray& bytes, const Styles& styles, OdtDocument& out) 
             if (tag == u"text:p" || tag == u"text:h") {
                 paragraph_styles.append(attribute(xml, "text:style-name"));
                 if (open_tables.empty()) before_table = paragraph_styles.back();
+                paragraph_start = text.size();
             } else if (tag == u"text:span") {
                 span_styles.append(attribute(xml, "text:style-name"));
             } else if (tag == u"text:s") {
@@ -192,6 +201,8 @@ void read_body(const QByteArray& bytes, const Styles& styles, OdtDocument& out) 
             }
         } else if (token == QXmlStreamReader::EndElement && in_body) {
             if (tag == u"text:p" || tag == u"text:h") {
+                if (open_tables.empty() && styles.keeps_with_next(paragraph_styles.back()))
+                    out.kept_with_next.append(text.mid(paragraph_start).simplified());
                 paragraph_styles.removeLast();
                 text += ' ';
             } else if (tag == u"text:span") {

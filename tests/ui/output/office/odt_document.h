@@ -35,6 +35,8 @@ struct OdtDocument {
     // Each table of the body itself, in order: the space between it and the
     // paragraph before it (that one's space below and its own above), mm.
     std::vector<double> space_above_tables;
+    // The text of each paragraph of the body that keeps with the next.
+    QStringList kept_with_next;
 };
 
 OdtDocument read_odt(const std::filesystem::path& file);

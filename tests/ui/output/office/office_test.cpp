@@ -5,8 +5,9 @@
 // Each must be read as HTML, on the document's paper
 // and margins, run to as many pages as the program prints, show every word
 // of the screen page, keep the document's font in table cells and the column
-// widths the template asks for, mark its text in the document's language
-// and keep the space asked above each table.
+// widths the template asks for, mark its text in the document's language,
+// keep the space asked above each table and keep a signature table's heading
+// with it (on wide margins, where the table moves to page 2).
 #include <gtest/gtest.h>
 
 #include <QPdfDocument>
@@ -40,7 +41,8 @@ using office_test::OdtDocument;
 
 struct Case {
     output_test::LibraryDocument document;
-    std::function<void(engine::document_data&)> change;
+    std::function<void(core::session&)> change;
+    QString heading_on_last_page = {};
 };
 
 struct Saved {
@@ -54,6 +56,10 @@ struct Saved {
     // for, when every cell asks one.
     std::vector<std::optional<std::vector<double>>> asked_columns;
     std::vector<double> asked_space_above;
+    // The paragraphs asked to stay on the page of what follows them.
+    qsizetype asked_keeps = 0;
+    // The heading of a table that moves to the last page, which goes along.
+    QString heading_on_last_page;
 };
 
 const fs::path share = PAPERWRIGHT_BUILT_SHARE;
@@ -65,22 +71,34 @@ engine::doc_record* field_named(engine::document_data& data, const std::wstring&
     return nullptr;
 }
 
-std::function<void(engine::document_data&)> typographic_value(std::wstring field) {
-    return [field](engine::document_data& data) {
-        engine::doc_record* record = field_named(data, field);
+std::function<void(core::session&)> typographic_value(std::wstring field) {
+    return [field](core::session& session) {
+        engine::doc_record* record = field_named(*session.data(), field);
         ASSERT_NE(record, nullptr) << "no field " << QString::fromStdWString(field).toStdString();
         record->s2 = L"Acme €€ «Trade» — №7";
     };
 }
 
-void letter_landscape(engine::document_data& data) {
-    auto& setup = data.page_setup.groups.at(0).record;
+void letter_landscape(core::session& session) {
+    auto& setup = session.data()->page_setup.groups.at(0).record;
     setup.d1 = 279;
     setup.v[0] = 215;
 }
 
+// Wide margins as the margin sliders set them, in the page setup and in the
+// formatting the print reads: the signature table moves to page 2.
+void letter_landscape_wide_margins(core::session& session) {
+    letter_landscape(session);
+    auto& setup = session.data()->page_setup.groups.at(0).record;
+    setup.v[4] = 25, setup.v[3] = 15, setup.v[2] = 20, setup.v[5] = 30;
+    auto& cache = session.formatting();
+    cache.margin_top = 25, cache.margin_right = 15, cache.margin_bottom = 20,
+    cache.margin_left = 30;
+}
+
 // Numbers in a column of their own, the text beside them.
-void hanging_numbers(engine::document_data& data) {
+void hanging_numbers(core::session& session) {
+    engine::document_data& data = *session.data();
     data.page_setup.record.v[1] = 1;
     for (auto& page : data.pages.groups) {
         for (auto& block : page.elements) {
@@ -230,6 +248,15 @@ int pdf_pages(const fs::path& file) {
     return pdf.pageCount();
 }
 
+// The number of the first page whose text holds `text`; 0 when none does.
+int pdf_page_holding(const fs::path& file, const QString& text) {
+    QPdfDocument pdf;
+    if (pdf.load(QString::fromStdString(file.string())) != QPdfDocument::Error::None) return 0;
+    for (int page = 0; page < pdf.pageCount(); ++page)
+        if (pdf.getAllText(page).text().contains(text)) return page + 1;
+    return 0;
+}
+
 // Converts every file to `format` in one run of the word processor and
 // answers the filter it named for each file's stem.
 std::map<QString, QString> convert(const fs::path& profile, const std::vector<fs::path>& files,
@@ -298,6 +325,14 @@ void expect_read_as_shown(const Saved& item, const QString& filter, const fs::pa
     for (std::size_t t = 0; t < item.asked_space_above.size(); ++t)
         EXPECT_NEAR(read.space_above_tables[t], item.asked_space_above[t], 0.2) << "table " << t;
 
+    // The heading of a signature table keeps with it.
+    EXPECT_EQ(read.kept_with_next.size(), item.asked_keeps)
+        << read.kept_with_next.join(" | ").toStdString();
+    if (!item.heading_on_last_page.isEmpty()) {
+        EXPECT_TRUE(read.kept_with_next.contains(item.heading_on_last_page));
+        EXPECT_EQ(pdf_page_holding(pdf, item.heading_on_last_page), pdf_pages(pdf));
+    }
+
     cell_runs += read.cell_runs.size();
     for (const auto& run : read.cell_runs) EXPECT_EQ(run.font, item.font) << run.text.toStdString();
 
@@ -331,6 +366,8 @@ TEST_F(OfficeReading, EveryDocFileOpensAsTheProgramShowsAndPrintsIt) {
         if (found->document.name != "Sales Agreement") continue;
         variant.name = "Sales Agreement landscape";
         cases.push_back({variant, letter_landscape});
+        variant.name = "Sales Agreement landscape wide margins";
+        cases.push_back({variant, letter_landscape_wide_margins, "SIGNATURES"});
         variant.name = "Sales Agreement hanging numbers";
         cases.push_back({variant, hanging_numbers});
     }
@@ -350,10 +387,11 @@ TEST_F(OfficeReading, EveryDocFileOpensAsTheProgramShowsAndPrintsIt) {
         SCOPED_TRACE(c.document.name);
         ASSERT_TRUE(
             output_test::open_in(open, c.document.name, c.document.language, c.document.bytes));
-        if (c.change) c.change(*session.data());
+        if (c.change) c.change(session);
 
         Saved item;
         item.name = c.document.name;
+        item.heading_on_last_page = c.heading_on_last_page;
         item.language = c.document.language == 1 ? "ru-RU" : "en-US";
         const fs::path folder = work.path() / ("saved" + std::to_string(n));
         fs::create_directories(folder);
@@ -380,6 +418,8 @@ TEST_F(OfficeReading, EveryDocFileOpensAsTheProgramShowsAndPrintsIt) {
         item.font = QString::fromStdWString(font->s3);
         item.asked_columns = asked_columns(fixture::read_bytes(item.doc));
         item.asked_space_above = asked_space_above(fixture::read_bytes(item.doc));
+        item.asked_keeps =
+            QString::fromStdString(fixture::read_bytes(item.doc)).count("page-break-after:avoid");
         if (item.name == "Акт сдачи-приёмки") {
             const auto& asked = item.asked_space_above;
             for (const double mm : {6.0, 10.0})

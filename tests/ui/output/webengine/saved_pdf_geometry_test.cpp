@@ -2,7 +2,7 @@
 // every library template in both languages, other margins and a landscape
 // Letter page, saved through the save button and read back with poppler's
 // word boxes; a short table that a page's end would split moves whole to the
-// next page.
+// next page, and the heading above it goes along.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -241,6 +241,64 @@ TEST_F(SavedPdf, AShortTableThatAPagesEndWouldSplitMovesWholeToTheNextPage) {
     }
     // The space carried the table across the page's end.
     EXPECT_EQ(table_pages.size(), 2u);
+}
+
+// With its own values on Letter landscape and those margins, the Sales
+// Agreement's signature table moved whole to page 2 and left its heading
+// alone at the foot of page 1. More space above the table, a little at a
+// time, carries both agreements' tables across the page's end.
+TEST_F(SavedPdf, AHeadingRightAboveAMovedTableMovesWithIt) {
+    const fs::path share = PAPERWRIGHT_BUILT_SHARE;
+    struct Agreement {
+        std::string file;
+        int language;
+        std::wstring heading;
+    };
+    const Agreement agreements[] = {
+        {"01/Agreements/Sales Agreement", 0, L"SIGNATURES"},
+        {"00/Договоры/Договор купли-продажи", 1, L"ПОДПИСИ СТОРОН"},
+    };
+    app_test::OpenDocument open(
+        share, "Sales Agreement",
+        fixture::read_bytes(share / "briks/01/Agreements/Sales Agreement.brik"));
+    ASSERT_TRUE(open.ready());
+    app::MainWindow& window = *open.window;
+    core::session& session = window.session();
+    fixture::temp_folder work;
+    for (const Agreement& agreement : agreements) {
+        SCOPED_TRACE(agreement.file);
+        const std::string name = fs::path(agreement.file).filename().string() + " wide";
+        ASSERT_TRUE(output_test::open_in(
+            open, name, agreement.language,
+            fixture::read_bytes(share / "briks" / (agreement.file + ".brik"))));
+        letter_landscape(session);
+        margins_25_15_20_30(session);
+        engine::doc_record* table = nullptr;
+        for (auto& page : session.data()->pages.groups)
+            for (auto& block : page.elements)
+                if (block.record.s2 == agreement.heading && !block.items.empty())
+                    table = &block.items[0];
+        ASSERT_NE(table, nullptr);
+        const QString heading = QString::fromStdWString(agreement.heading).section(' ', 0, 0);
+        const fs::path folder = work.path() / name;
+        fs::create_directories(folder);
+        session.output().save_folder = core::text_of(folder);
+        session.output().save_format = core::SaveFormat::pdf;
+        const std::uint16_t own_space = table->v[4];
+        bool moved = false;
+        for (int step = -1; step <= 20; ++step) {
+            table->v[4] = step < 0 ? own_space : std::uint16_t(step * 3);
+            ASSERT_NE(output_test::save(window), L"<no message>");
+            const std::vector<PdfPage> pages = word_boxes(fs::directory_iterator(folder)->path());
+            if (step < 0 && agreement.language == 0) {
+                EXPECT_EQ(pages.size(), 2u);  // as found
+            }
+            // The table ends the document: its heading stands on its last page.
+            EXPECT_EQ(page_of(pages, heading), int(pages.size())) << table->v[4];
+            moved = moved || pages.size() == 2;
+        }
+        EXPECT_TRUE(moved);
+    }
 }
 
 }  // namespace
