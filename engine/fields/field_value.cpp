@@ -1,5 +1,7 @@
 #include "engine/fields/field_value.h"
 
+#include <algorithm>
+
 #include "engine/document/document_data.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
@@ -119,6 +121,10 @@ field_value::field_value(render_context& render, expr_token token,
         no_number_text = std::move(value_text);
         value_text.clear();
     }
+}
+
+bool field_value::holds_unread_number() const {
+    return std::any_of(no_number_text.begin(), no_number_text.end(), is_digit);
 }
 
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {
