@@ -31,12 +31,12 @@ private:
 };
 
 // The text an operand compares by: a name that names nothing is its own text,
-// so an unquoted word works as a literal. A date field that holds no date,
-// or a number field no number, is empty.
+// so an unquoted word works as a literal. A date field that holds no date is
+// empty; a number field that holds no number compares by what was typed, so
+// «нет» = "нет".
 std::wstring comparison_text(field_value& value) {
-    if (value.kind != expr_kind::reference || !value.no_date_text.empty() ||
-        !value.no_number_text.empty())
-        return value.value_text;
+    if (!value.no_number_text.empty()) return value.no_number_text;
+    if (value.kind != expr_kind::reference || !value.no_date_text.empty()) return value.value_text;
     return resolve_named_value(value, value.name_text);
 }
 
@@ -73,6 +73,27 @@ double number_of(const field_value& value) {
     return number_value(value.data ? &value.data->parameters : nullptr, value.value_text,
                         value.context->language)
         .value;
+}
+
+// An operand compared with a number: its value, 0 when it is empty (as in
+// arithmetic), none when it holds a text that is no number.
+std::optional<double> number_or_zero(const field_value& value) {
+    if (value.type == value_type::number) return number_of(value);
+    if (value.no_number_text.empty() && trimmed(value.value_text).empty()) return 0.0;
+    return std::nullopt;
+}
+
+// "=", "<", "<=", ">" or ">=" between two numbers; false when either side
+// holds no number, so «-» or «10-15» is never larger than a sum.
+bool compare_numbers(const field_value& left, const std::wstring& op, const field_value& right) {
+    const std::optional<double> a = number_or_zero(left);
+    const std::optional<double> b = number_or_zero(right);
+    if (!a || !b) return false;
+    if (op == L"=") return *a == *b;
+    if (op == L"<") return *a < *b;
+    if (op == L"<=") return *a <= *b;
+    if (op == L">") return *a > *b;
+    return *a >= *b;
 }
 
 }  // namespace
@@ -230,6 +251,8 @@ bool condition_evaluator::gives_up() {
 bool condition_evaluator::not_blank(const expr_token& token) {
     field_value value = value_of(token);
     if (token.kind == expr_kind::number || value.number_as_name) return number_of(value) != 0;
+    // «3-6 месяцев» is a term the clerk typed, «нет» none.
+    if (!value.no_number_text.empty()) return value.holds_unread_number();
     const std::wstring& text = value.value_text;
     std::size_t end = text.size();
     while (end > 0 && is_blank(text[end - 1])) --end;
@@ -243,7 +266,9 @@ bool condition_evaluator::compare(const expr_token& left_token, expr_token& op_t
 
     field_value left = value_of(left_token);
     field_value right = value_of(right_token);
-    const bool numeric = left.type == value_type::number;
+    // A number on either side compares numbers; a quoted text with a text
+    // compares the texts.
+    const bool numeric = left.type == value_type::number || right.type == value_type::number;
 
     if (left.type == value_type::date &&
         (op == L"<" || op == L"<=" || op == L"<<" || op == L">" || op == L">=" || op == L">>")) {
@@ -260,21 +285,16 @@ bool condition_evaluator::compare(const expr_token& left_token, expr_token& op_t
         if (op == L">" || op == L">>") return *order > 0;
         return *order >= 0;
     }
-    if (op == L"=")
-        return numeric ? number_of(left) == number_of(right) : equals(left, right, false);
+    if (op == L"=") return numeric ? compare_numbers(left, op, right) : equals(left, right, false);
     if (op == L"==") return equals(left, right, true);
     if (op == L"!=")
-        return numeric ? number_of(left) != number_of(right) : !equals(left, right, true);
+        return numeric ? !compare_numbers(left, L"=", right) : !equals(left, right, true);
     if (op == L"не") return !equals(left, right, false);
-    if (op == L"<")
-        return numeric ? number_of(left) < number_of(right) : contains(left, right, false);
-    if (op == L"<=")
-        return numeric ? number_of(left) <= number_of(right) : contains(left, right, false);
+    if (op == L"<" || op == L"<=")
+        return numeric ? compare_numbers(left, op, right) : contains(left, right, false);
     if (op == L"<<") return contains(left, right, true);
-    if (op == L">")
-        return numeric ? number_of(left) > number_of(right) : contains(right, left, false);
-    if (op == L">=")
-        return numeric ? number_of(left) >= number_of(right) : contains(right, left, false);
+    if (op == L">" || op == L">=")
+        return numeric ? compare_numbers(left, op, right) : contains(right, left, false);
     if (op == L">>") return contains(right, left, true);
     if (op == L"^=") return begins_with_word(comparison_text(left), comparison_text(right));
     return false;

@@ -200,9 +200,12 @@ std::wstring field_evaluator::render_value(expr_token& token,
     if (!value.no_date_text.empty())
         return render_date_field(
             parse_date_value(value.no_date_text, context_.language, context_.now()), format_words);
-    // So has a number field's text that is no number: every number form is empty.
-    if (!value.no_number_text.empty())
-        return format_words.empty() ? std::move(value.no_number_text) : std::wstring();
+    // So has a number field's text that is no number: every number form is a
+    // gap to fill in by hand when a number was typed, and empty otherwise.
+    if (!value.no_number_text.empty()) {
+        if (format_words.empty()) return std::move(value.no_number_text);
+        return value.holds_unread_number() ? std::wstring(unread_number_gap) : std::wstring();
+    }
     if (context_.library_shown) {
         block_field block = render_block_field(context_, value.value_text, format_words);
         if (!block.is_block) copy_letter_case(written, block.html);

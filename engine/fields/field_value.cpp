@@ -1,5 +1,7 @@
 #include "engine/fields/field_value.h"
 
+#include <algorithm>
+
 #include "engine/document/document_data.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
@@ -41,12 +43,19 @@ bool may_be_date(const std::wstring& value) {
     return false;
 }
 
-std::uint32_t type_of(const std::wstring& value, const render_context& context) {
+std::uint32_t type_of(const std::wstring& value, bool from_number_field,
+                      const render_context& context) {
     if (may_be_date(value) && parse_date_value(value, context.language, context.now()).valid)
         return value_type::date;
+    // A number field's text may carry a currency code before the number and
+    // words of money, time or quantity after it («USD 45», «150 000 рублей»).
+    if (from_number_field)
+        return read_single_number(value, context.language) ? value_type::number : value_type::text;
     for (wchar_t c : value) {
-        // «10-15» is a text, not the number its digits would make.
-        if (is_digit(c)) return single_number_length(value) ? value_type::number : value_type::text;
+        // «10-15» is a text, not the number its digits would make, and «5
+        // дней» a phrase to decline.
+        if (is_digit(c))
+            return is_number_with_short_unit(value) ? value_type::number : value_type::text;
         if (is_alpha_char(c)) return value_type::text;
     }
     return value_type::text;
@@ -96,7 +105,7 @@ field_value::field_value(render_context& render, expr_token token,
         type = memo->type;
     } else {
         render.runs.count_work(value_text.size());
-        type = type_of(value_text, render);
+        type = type_of(value_text, from_number_field, render);
         if (memo) {
             memo->type = type;
             memo->typed = true;
@@ -112,6 +121,10 @@ field_value::field_value(render_context& render, expr_token token,
         no_number_text = std::move(value_text);
         value_text.clear();
     }
+}
+
+bool field_value::holds_unread_number() const {
+    return std::any_of(no_number_text.begin(), no_number_text.end(), is_digit);
 }
 
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {

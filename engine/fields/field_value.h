@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/fields/expr_token.h"
@@ -26,6 +27,9 @@ constexpr std::uint32_t text = 5;
 constexpr std::uint32_t number = 6;
 constexpr std::uint32_t date = 7;
 }  // namespace value_type
+
+// What a number form of such a number prints: the gap a clerk fills in.
+inline constexpr std::wstring_view unread_number_gap = L"______";
 
 struct field_value {
     // Resolves `token` in the context's document (none: references are
@@ -62,6 +66,10 @@ struct field_value {
     // (single_number.h): «10-15», "approx. 40".
     bool from_number_field = false;
     std::wstring no_number_text;
+    // That text holds a digit: a number typed in a form the program cannot
+    // read («10-15», «3-6 месяцев»). It counts as filled in, and its number
+    // forms are gaps to fill in by hand; «нет» and «-» are neither.
+    bool holds_unread_number() const;
     // A name that names nothing and starts with a digit, such as the 0 of
     // «(0)»: a number the script read as a name, which stands for itself.
     bool number_as_name = false;

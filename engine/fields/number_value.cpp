@@ -11,29 +11,22 @@ namespace {
 bool is_separator(wchar_t c) { return c == L',' || c == L'.'; }
 bool is_minus(wchar_t c) { return c == L'-' || c == L'\u2212'; }
 
-std::size_t digits_after(const std::wstring& text, std::size_t position) {
+std::size_t digits_after(std::wstring_view text, std::size_t position) {
     std::size_t count = 0;
     while (position + 1 + count < text.size() && is_digit(text[position + 1 + count])) ++count;
     return count;
 }
 
-// Position of the decimal separator in `text`, npos when every separator groups.
-std::size_t decimal_position(const std::wstring& text, int language) {
-    std::size_t commas = 0;
-    std::size_t dots = 0;
-    std::size_t rightmost = std::wstring::npos;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!is_separator(text[i])) continue;
-        (text[i] == L',' ? commas : dots) += 1;
-        rightmost = i;
+// «150.000» groups in Russian when the point follows one to three digits
+// that do not begin with 0; «0.750» and «1234.567» are decimals.
+bool groups_thousands(std::wstring_view text, std::size_t point) {
+    std::size_t before = 0;
+    wchar_t first = 0;
+    for (std::size_t i = 0; i < point; ++i) {
+        if (!is_digit(text[i])) continue;
+        if (before++ == 0) first = text[i];
     }
-    if (rightmost == std::wstring::npos) return rightmost;
-    const std::size_t rightmost_kind_count = text[rightmost] == L',' ? commas : dots;
-    if (rightmost_kind_count > 1) return std::wstring::npos;
-    if (commas > 0 && dots > 0) return rightmost;
-    if (language == 0 && text[rightmost] == L',' && digits_after(text, rightmost) == 3)
-        return std::wstring::npos;
-    return rightmost;
+    return before >= 1 && before <= 3 && first != L'0';
 }
 
 std::wstring without_leading_zeros(const std::wstring& digits) {
@@ -61,16 +54,39 @@ std::wstring rounded_to_hundredths(const std::wstring& digits) {
 
 }  // namespace
 
-std::wstring clean_number_text(std::wstring text, int language) {
-    const std::size_t decimal = decimal_position(text, language);
-    std::wstring out;
-    out.reserve(text.size());
+std::size_t decimal_separator_position(std::wstring_view text, int language) {
+    std::size_t commas = 0;
+    std::size_t dots = 0;
+    std::size_t rightmost = std::wstring_view::npos;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!is_separator(text[i])) continue;
+        (text[i] == L',' ? commas : dots) += 1;
+        rightmost = i;
+    }
+    if (rightmost == std::wstring_view::npos) return rightmost;
+    const std::size_t rightmost_kind_count = text[rightmost] == L',' ? commas : dots;
+    if (rightmost_kind_count > 1) return std::wstring_view::npos;
+    if (commas > 0 && dots > 0) return rightmost;
+    if (digits_after(text, rightmost) == 3) {
+        if (language == 0 && text[rightmost] == L',') return std::wstring_view::npos;
+        if (language == 1 && text[rightmost] == L'.' && groups_thousands(text, rightmost))
+            return std::wstring_view::npos;
+    }
+    return rightmost;
+}
+
+std::wstring clean_number_text(std::wstring_view text, int language) {
+    const std::size_t decimal = decimal_separator_position(text, language);
+    // Written in place: every amount a document shows passes here.
+    std::wstring out(text.size(), L'\0');
+    std::size_t length = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (is_digit(text[i]))
-            out += text[i];
+            out[length++] = text[i];
         else if (i == decimal)
-            out += L'.';
+            out[length++] = L'.';
     }
+    out.resize(length);
     return out;
 }
 
@@ -84,8 +100,10 @@ number_value::number_value(const doc_node* parameters_root, std::wstring typed, 
                            bool computed)
     : parameters(parameters_root), text(std::move(typed)), language(language_in) {
     // A unit's point is no decimal separator: «18 500,00 руб.» is 18500.00.
-    const std::optional<std::size_t> length = single_number_length(text);
-    digits = clean_number_text(length ? text.substr(0, *length) : text, language);
+    if (std::optional<single_number> reading = read_single_number(text, language))
+        digits = std::move(reading->digits);
+    else
+        digits = clean_number_text(text, language);
     if (computed) digits = rounded_to_hundredths(digits);
     for (wchar_t c : text) {
         if (is_digit(c)) break;

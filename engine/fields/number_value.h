@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "engine/document/doc_model.h"
 
@@ -18,10 +19,15 @@ namespace engine {
 // without the sign. Separators are read in this order: one that occurs more
 // than once groups; when both "," and "." occur the rightmost is decimal; in
 // English (`language` 0) a single "," followed by exactly three digits
-// groups; any other single separator is decimal. So 1 234,56 and 1,234.56
-// give 1234.56, 1.234 gives 1.234, 1,000,000 gives 1000000 and English 1,500
-// gives 1500.
-std::wstring clean_number_text(std::wstring text, int language);
+// groups, and in Russian (1) a single "." followed by exactly three digits
+// after one to three digits that do not begin with 0; any other single
+// separator is decimal. So 1 234,56 and 1,234.56 give 1234.56, 1,000,000
+// gives 1000000, English 1,500 gives 1500, English 1.234 gives 1.234 and
+// Russian 1.234 1234, Russian 0.750 0.750.
+std::wstring clean_number_text(std::wstring_view text, int language);
+// Where clean_number_text finds the decimal separator in `text`; npos when
+// every separator groups.
+std::size_t decimal_separator_position(std::wstring_view text, int language);
 
 struct number_value {
     // The parameters root the money renderers read the currency from; null

@@ -1,28 +1,68 @@
-// Whether a typed text is one number, as a clerk types it.
+// Whether a typed text is one number, as a clerk types it, and which.
 //
-// A single number is an optional sign or currency sign, digits whose groups
-// after the first hold three each (parted by a blank, a no-break or narrow
-// no-break space, "." or ","), at most one decimal separator, and an optional
-// unit of a closed list (руб., коп., дн., мес., шт., %, $, €, USD ...) in
-// any letter case, with or without its point. «10-15», «1/3», «5.5.5»,
-// "approx. 40" and «1 500 руб. 50 коп.» are no numbers.
+// A number field's text is a single number when it begins with one number
+// and has after it only words of money, time or quantity:
+// - before the number: a sign, a currency sign (-, $, €, £, ₽) or a currency
+//   code ("USD 45", «RUB 1 234,56»); any other letter or mark («НДС 20%»,
+//   "approx. 40", «≈100», «№ 5») makes it no number;
+// - the number: digits whose groups after the first hold three each (parted
+//   by a blank, a no-break or narrow no-break space, "." or ","), at most one
+//   decimal separator, perhaps with nothing after it or followed by «,-»;
+// - after it, units and nouns of number_tail_words.h («рублей», «₽»,
+//   «RUR», «календарных дней», «руб./мес.», «в месяц», "months", «%»);
+// - an amount in words in round brackets («(сто пятьдесят тысяч)»);
+// - a multiplier right after the number: «15 тыс. руб.» is 15 000;
+// - kopecks or cents after a money word: «1 500 руб. 50 коп.» is
+//   1 500,50, and «50 коп.» alone 0,50.
+// Kopecks that contradict the typed decimals, and any other digit after the
+// number («10-15», «1/3», «5.5.5», «1 2345»), make it no number.
+//
+// Any other field's value is a number only with at most one short unit
+// (is_number_with_short_unit): «5 дней» in a text field stays a text.
 #pragma once
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace engine {
 
-// The length of the number at the start of `text`, its sign included, its
-// unit and the blanks before the unit not; none when `text` is not a single
-// number.
+struct single_number {
+    // The length of the number at the start of the text, its sign, currency
+    // code and a dangling decimal separator included, what follows it not.
+    std::size_t length = 0;
+    // Decimal digits with at most one "." (clean_number_text), multiplied
+    // and with the kopecks typed in words as the fraction.
+    std::wstring digits;
+    // The figures differ from the typed ones: multiplied, or kopecks in words.
+    bool rewritten = false;
+};
+
+// A number field's text read in `language` (0 English, 1 Russian), which
+// decides what a lone "," or "." means; none when it is no single number.
+std::optional<single_number> read_single_number(std::wstring_view text, int language);
+
+// The length of the number at the start of `text` (single_number::length);
+// none when `text` is not a single number. Read in the language of its words
+// (Russian when it holds a Cyrillic letter).
 std::optional<std::size_t> single_number_length(std::wstring_view text);
 
 // The number at the start of `text` as the clerk typed it, without the words,
 // unit or trailing separator after it: «3 мес.» gives «3», «150 000,-» gives
-// «150 000». Empty when `text` is not a single number. Templates print this
-// before a noun of their own, so a noun the clerk typed is not printed twice.
+// «150 000». A multiplier is carried out and kopecks in words become decimals,
+// grouped and parted as typed («15 тыс. руб.» gives «15 000», «1 500 руб. 50
+// коп.» «1 500,50»). Empty when `text` is not a single number. Templates print
+// this before a noun of their own, so a noun the clerk typed is not printed
+// twice.
+std::wstring figures_as_typed(std::wstring_view text, int language);
+// The same, read in the language of the text's words.
 std::wstring figures_as_typed(std::wstring_view text);
+
+// Whether a value of any other field is a number: one number, no currency
+// code before it, and at most one unit of a short list after it (руб., р.,
+// коп., дн., мес., шт., %, $, €, USD, EUR, RUB), in any letter case, with or
+// without its point.
+bool is_number_with_short_unit(std::wstring_view text);
 
 }  // namespace engine

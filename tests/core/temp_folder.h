@@ -1,9 +1,11 @@
 // A folder of its own for one test, named as the program names paths.
 #pragma once
 
+#include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "core/file_paths.h"
 #include "support/temp_folder.h"
@@ -17,6 +19,19 @@ public:
         return path() / core::fs_path(relative);
     }
 };
+
+// Points HOME and the XDG folders into `home`, as a fresh user's, so the
+// program reads and writes nothing of the machine's own user.
+inline void make_home(const std::filesystem::path& home) {
+    std::filesystem::create_directories(home / "run");
+    std::filesystem::permissions(home / "run", std::filesystem::perms::owner_all);
+    for (const auto& [name, place] : {std::pair{"HOME", ""},
+                                      {"XDG_DATA_HOME", ".local/share"},
+                                      {"XDG_CACHE_HOME", ".cache"},
+                                      {"XDG_CONFIG_HOME", ".config"},
+                                      {"XDG_RUNTIME_DIR", "run"}})
+        setenv(name, (home / place).c_str(), 1);
+}
 
 inline void write_file(const std::filesystem::path& path, const std::string& bytes) {
     std::filesystem::create_directories(path.parent_path());

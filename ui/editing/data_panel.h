@@ -85,6 +85,10 @@ private:
     // Holds the box to the field limit; what it refuses is said below its row.
     void LimitTyping(platform::TextBox& box);
     void SayTextRefused(const platform::TextBox& box);
+    // Below the row of a number field whose text is no number, a note that
+    // the document shows a gap there; taken away once the text is a number
+    // or empty. What was typed stays as it is.
+    void ShowNumberNote(const platform::Element& row, const engine::doc_element& field);
 
     // Value picking (value_picking.cpp): the dialog of the field's type;
     // an accepted value goes into the field and its box.

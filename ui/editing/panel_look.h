@@ -13,6 +13,7 @@ constexpr platform::Color dark_blue{255, 0x00, 0x00, 0x8B};
 constexpr platform::Color dark_gray{255, 0xA9, 0xA9, 0xA9};
 constexpr platform::Color transparent{0, 0, 0, 0};
 constexpr platform::Color pick_button{255, 0xCC, 0xD5, 0xF0};
+constexpr platform::Color dark_red{255, 0x8B, 0x00, 0x00};
 
 // The window's gradients, made once: the panel gradient behind the whole
 // data panel and its width slider, the row gradient behind label rows, note
@@ -37,6 +38,7 @@ inline platform::FontSpec caption_font() { return {L"", 11, true}; }
 inline platform::FontSpec subtitle_font() { return {L"", 12, false}; }
 inline platform::FontSpec label_font() { return {L"", 12, true}; }
 inline platform::FontSpec editor_font() { return {L"", 12, false}; }
+inline platform::FontSpec note_font() { return {L"", 11, false}; }
 
 constexpr platform::Thickness row_margin{18, 2, 22, 8};
 constexpr platform::Thickness label_row_margin{18, 18, 22, 2};

@@ -63,15 +63,7 @@ TEST(EndToEnd, StartOpenALinkedDocumentAndClose) {
     TempFolder home;
     const fs::path data = home.path() / ".local/share/tembrick";
     const fs::path temp = home.path() / ".cache/tembrick/temp";
-    fs::create_directories(home.path() / "run");
-    fs::permissions(home.path() / "run", fs::perms::owner_all);
-    for (const auto& [name, place] : {std::pair{"HOME", ""},
-                                      {"XDG_DATA_HOME", ".local/share"},
-                                      {"XDG_CACHE_HOME", ".cache"},
-                                      {"XDG_CONFIG_HOME", ".config"},
-                                      {"XDG_RUNTIME_DIR", "run"}}) {
-        setenv(name, (home.path() / place).c_str(), 1);
-    }
+    core_test::make_home(home.path());
     app::MainWindowHooks hooks;
     Seen seen;
     hooks.first_page_shown = [&](app::MainWindow& window) {

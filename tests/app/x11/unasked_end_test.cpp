@@ -140,15 +140,7 @@ class UnaskedEnd : public testing::Test {
 protected:
     void SetUp() override {
         if (x_server.display.empty()) GTEST_SKIP() << "Xvfb did not start";
-        fs::create_directories(home.path() / "run");
-        fs::permissions(home.path() / "run", fs::perms::owner_all);
-        for (const auto& [name, place] : {std::pair{"HOME", ""},
-                                          {"XDG_DATA_HOME", ".local/share"},
-                                          {"XDG_CACHE_HOME", ".cache"},
-                                          {"XDG_CONFIG_HOME", ".config"},
-                                          {"XDG_RUNTIME_DIR", "run"}}) {
-            setenv(name, (home.path() / place).c_str(), 1);
-        }
+        core_test::make_home(home.path());
         setenv("DISPLAY", x_server.display.c_str(), 1);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
         // English where the system's region does not say (C.UTF-8): the

@@ -67,9 +67,10 @@ TEST_F(Arithmetic, AComputationFromADateFieldWithoutADateIsEmpty) {
     // clang-format on
 }
 
-// A total from a text that is no number was a number: "approx. 40" units at
-// "USD 45" cost $0.00, "10-12" units $1,263,988.00, and a unit's point made
-// «18 500,00 руб.» a hundred times larger.
+// A total from a text that is no number was a number: "approx. 40" units
+// cost $0.00, "10-12" units $1,263,988.00, and a unit's point made «18
+// 500,00 руб.» a hundred times larger. A currency code before the number and
+// words after it leave the number («USD 45», «15 тыс. руб.», «28 дней»).
 TEST_F(Arithmetic, ATextThatIsNoNumberGivesNoResultAndAUnitIsNoPartOfTheNumber) {
     constexpr std::uint16_t date_type = 1, number_type = 3;
     add_field(L"Quantity", L"approx. 40").a = number_type;
@@ -79,12 +80,15 @@ TEST_F(Arithmetic, ATextThatIsNoNumberGivesNoResultAndAUnitIsNoPartOfTheNumber) 
     add_field(L"Signed", L"05.01.2024").a = date_type;
     add_field(L"Rub", L"18 500,00 руб.").a = number_type;
     add_field(L"Term", L"28 дн.").a = number_type;
+    add_field(L"Advance", L"15 тыс. руб.").a = number_type;
+    add_field(L"Leave", L"28 календарных дней").a = number_type;
+    add_field(L"Share", L"1/3 стоимости").a = number_type;
     // clang-format off
     expect_runs({{L"{Quantity * Unit price}", L""}, {L"{Range * Price}", L""}, {L"{total = Range * 2}{total}", L""},
-                 {L"{Кол * \"approx.\"}", L""}, {L"{Signed + Days}", L""},
-                 {L"{Big * 2}", L"2000000"}, {L"{Price * Кол}", L"39.98"}});
+                 {L"{Кол * \"approx.\"}", L""}, {L"{Signed + Days}", L""}, {L"{Share * 2}", L""},
+                 {L"{Big * 2}", L"2000000"}, {L"{Price * Кол}", L"39.98"}, {L"{Unit price * 2}", L"90"}});
     view.language = 1;
     expect_runs({{L"{Rub * 2}", L"37000"}, {L"{Rub / 4}", L"4625"}, {L"{Signed + Term}", L"02.02.2024"},
-                 {L"{Цена * Кол}", L"2469"}});
+                 {L"{Цена * Кол}", L"2469"}, {L"{Advance * 2}", L"30000"}, {L"{Signed + Leave}", L"02.02.2024"}});
     // clang-format on
 }

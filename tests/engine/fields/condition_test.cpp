@@ -67,19 +67,31 @@ TEST_F(Conditions, AParenthesisedNumberIsThatNumber) {
                  {L"{ЕСЛИ (2) ТО \"x\" ИНАЧЕ \"y\"}", L"x"}, {L"{(5+3)}", L"8"}});
 }
 
-// A number field's text that is no single number is false, as an empty one;
-// a unit is no part of the number it follows.
-TEST_F(Conditions, ANumberFieldThatHoldsNoNumberIsFalseAndAUnitIsNoPartOfTheNumber) {
+// A number field's text that is no single number is filled when it holds a
+// digit (a term the clerk typed) and never compares as a number: «-», «нет»
+// and «10-15» were once larger than any sum, as was an empty field. A unit is
+// no part of the number it follows.
+TEST_F(Conditions, ANumberFieldThatHoldsNoNumberIsFilledByADigitAndIsNoNumberInAComparison) {
     constexpr std::uint16_t number_type = 3;
     view.language = 1;
     add_field(L"Срок", L"10-15").a = number_type;
     add_field(L"Кол", L"approx. 40").a = number_type;
     add_field(L"Цена", L"18 500,00 руб.").a = number_type;
     add_field(L"Аванс", L"30%").a = number_type;
+    add_field(L"Прочерк", L"-").a = number_type;
+    add_field(L"Отказ", L"нет").a = number_type;
+    add_field(L"Пусто", L"").a = number_type;
+    add_field(L"Рубли", L"150 000 ₽").a = number_type;
     add_field(L"Текст", L"10-15");
-    expect({{L"Срок", false}, {L"Кол", false}, {L"НЕ Срок", true}, {L"Срок = \"10-15\"", false},
-            {L"Цена = 18500", true}, {L"Цена < 20000", true}, {L"Аванс = 30", true}, {L"Аванс", true},
-            {L"Текст", true}, {L"Текст = \"10-15\"", true}, {L"Сумма = 1500,5", true}});
+    expect({{L"Срок", true}, {L"Кол", true}, {L"НЕ Срок", false}, {L"Срок = \"10-15\"", true},
+            {L"Прочерк", false}, {L"Отказ", false},
+            {L"Срок > 1000000", false}, {L"Прочерк > 1000000", false}, {L"Отказ > 1000000", false},
+            {L"Пусто > 1000000", false}, {L"Рубли > 1000000", false}, {L"Срок < 1000000", false}, {L"Срок = 10", false},
+            {L"Отказ = \"нет\"", true}, {L"Отказ = \"да\"", false}, {L"Отказ != 0", true},
+            {L"Пусто = 0", true}, {L"Пусто < 5", true}, {L"Пусто", false},
+            {L"Цена = 18500", true}, {L"Цена < 20000", true}, {L"Цена > 1000000", false},
+            {L"Аванс = 30", true}, {L"Аванс", true},
+            {L"Текст", true}, {L"Текст = \"10-15\"", true}, {L"Текст > 5", false}, {L"Сумма = 1500,5", true}});
 }
 
 TEST_F(Conditions, DatesCompareByDay) {

@@ -126,37 +126,55 @@ TEST_F(NumberField, AUnitAfterTheNumberLeavesItsFiguresAndWords) {
          {L"18 500,00", {L"валюта"}, nowrap + L"18&thinsp;500,00</span>&nbsp;руб."},
          // The figures alone, before a noun the template writes itself.
          {L"3 мес.", {L"цифрами"}, L"3"},
-         {L"28 дн.", {L"р", L"цифрами"}, L"двадцати восьми"}});
+         {L"28 дн.", {L"р", L"цифрами"}, L"двадцати восьми"},
+         {L"15 тыс. руб.", {L"цифрами"}, L"15 000"},
+         {L"1 500 руб. 50 коп.", {L"цифрами"}, L"1 500,50"}});
     view.language = 0;
     expect_renders({{L"1,250.50 USD",
                      {L"currency in words"},
                      L"one thousand two hundred fifty dollars and fifty cents"},
                     {L"$12,5", {L"in words"}, L"twelve point five"},
-                    {L"6 %", {L"figures"}, L"6"}});
+                    {L"6 %", {L"figures"}, L"6"},
+                    // The document's language reads the point: 1.25 thousand.
+                    {L"1.250 тыс.", {L"figures"}, L"1,250"}});
 }
 
 // A number field's text that is no single number once became the number of
 // its digits: «10-15» read «одной тысячи пятнадцати», and «5/0» left by the
-// calculator fifty.
-TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndHasNoNumberFormsAndAFalseCondition) {
+// calculator fifty. Typed with a digit, it is a term to fill in by hand: its
+// number forms, and the noun it counts, are gaps, and it counts as filled.
+TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsWhenItHoldsADigit) {
     constexpr std::uint16_t number_type = 3;
     view.language = 1;
     const wchar_t* forms =
         L"{Срок}|{прописью:Срок}|{р:Срок}|{валюта:Срок}|{валюта прописью:Срок}|"
-        L"{формат:Срок}|{целая часть:Срок}|{ЕСЛИ Срок ТО \"есть\" ИНАЧЕ \"нет\"}|{Срок + 1}";
+        L"{формат:Срок}|{целая часть:Срок}|{ЕСЛИ Срок ТО \"есть\" ИНАЧЕ \"нет\"}|{Срок + 1}|"
+        L"{цифрами:Срок}|{р:Срок:день}";
+    const std::wstring gaps = L"|______|______|______|______|______|______|есть||______|______";
     // clang-format off
     const std::pair<const wchar_t*, std::wstring> cases[] = {
-        {L"10-15", L"10-15|||||||нет|"}, {L"1/3", L"1/3|||||||нет|"}, {L"5.5.5", L"5.5.5|||||||нет|"},
-        {L"5/0", L"5/0|||||||нет|"}, {L"approx. 40", L"approx. 40|||||||нет|"}, {L"USD 45", L"USD 45|||||||нет|"},
-        {L"1 500 руб. 50 коп.", L"1 500 руб. 50 коп.|||||||нет|"},
+        {L"10-15", L"10-15" + gaps}, {L"1/3", L"1/3" + gaps}, {L"5.5.5", L"5.5.5" + gaps},
+        {L"5/0", L"5/0" + gaps}, {L"approx. 40", L"approx. 40" + gaps}, {L"НДС 20%", L"НДС 20%" + gaps},
+        {L"5 или более", L"5 или более" + gaps},
+        // No digit: no term at all.
+        {L"нет", L"нет|||||||нет|||дня"}, {L"-", L"-|||||||нет|||дня"},
         // Single numbers, and the empty field that counts as 0.
+        {L"USD 45", L"USD 45|сорок пять|сорока пяти|" + nowrap + L"45,00</span>&nbsp;руб.|сорок пять рублей|" + nowrap +
+                    L"45,00</span>|45|есть|46|USD 45|дней"},
+        {L"1 500 руб. 50 коп.", L"1 500 руб. 50 коп.|одна тысяча пятьсот целых пять десятых|"
+                                L"одной тысячи пятисот целых пяти десятых|" + nowrap + L"1&thinsp;500,50</span>&nbsp;руб.|"
+                                L"одна тысяча пятьсот рублей 50 копеек|" + nowrap + L"1&thinsp;500,50</span>|1500|есть|1501,5|1 500,50|дня"},
+        {L"15 тыс. руб.", L"15 тыс. руб.|пятнадцать тысяч|пятнадцати тысяч|" + nowrap + L"15&thinsp;000,00</span>&nbsp;руб.|"
+                          L"пятнадцать тысяч рублей|" + nowrap + L"15&thinsp;000,00</span>|15000|есть|15001|15 000|дней"},
+        {L"3 (три) месяца", L"3 (три) месяца|три|трех|" + nowrap + L"3,00</span>&nbsp;руб.|три рубля|" + nowrap +
+                            L"3,00</span>|3|есть|4|3|дней"},
         {L"1.000.000", L"1.000.000|один миллион|одного миллиона|" + nowrap + L"1&thinsp;000&thinsp;000,00</span>&nbsp;руб.|"
-                       L"один миллион рублей|" + nowrap + L"1&thinsp;000&thinsp;000,00</span>|1000000|есть|1000001"},
+                       L"один миллион рублей|" + nowrap + L"1&thinsp;000&thinsp;000,00</span>|1000000|есть|1000001|1.000.000|дней"},
         {L"-5", L"-5|минус пять|минус пяти|" + nowrap + L"-5,00</span>&nbsp;руб.|минус пять рублей|" + nowrap +
-                L"-5,00</span>|-5|есть|-4"},
+                L"-5,00</span>|-5|есть|-4|-5|дней"},
         {L"0,5", L"0,5|ноль целых пять десятых|ноля целых пяти десятых|" + nowrap + L"0,50</span>&nbsp;руб.|"
-                 L"ноль рублей 50 копеек|" + nowrap + L"0,50</span>|0|есть|1,5"},
-        {L"", L"|||||||нет|1"},
+                 L"ноль рублей 50 копеек|" + nowrap + L"0,50</span>|0|есть|1,5|0,5|дня"},
+        {L"", L"|||||||нет|1||дня"},
     };
     // clang-format on
     for (const auto& [value, text] : cases) {

@@ -38,7 +38,10 @@ TEST_F(NumberReading, TheSignIsKeptNoDigitsIsEmptyAndMoneyPartsAreCut) {
     EXPECT_TRUE(none.integer_part.empty() && none.money_integer.empty());
     EXPECT_EQ(none.value, 0.0);
     russian();
-    EXPECT_EQ(number(L"1.999").money_hundredths, L"99");
+    EXPECT_EQ(number(L"1,999").money_hundredths, L"99");
+    // A Russian point before three digits groups thousands (English 1.999 is
+    // the cut one).
+    EXPECT_EQ(number(L"1.999").digits, L"1999");
     EXPECT_EQ(number(L"0,29").money_hundredths, L"29");
     number_value padded = number(L"007.50");
     EXPECT_EQ(padded.integer_part + L"|" + padded.money_integer, L"007|7");
@@ -68,11 +71,18 @@ TEST_F(NumberReading, AUnitAfterTheNumberIsNoPartOfIt) {
     // clang-format off
     const std::tuple<int, const wchar_t*, const wchar_t*> cases[] = {
         {1, L"18 500,00 руб.", L"18500.00"}, {1, L"65 000,00 р.", L"65000.00"}, {1, L"3 500,00 РУБ", L"3500.00"},
-        {1, L"28 дн.", L"28"}, {1, L"3 мес", L"3"}, {1, L"1,5%", L"1.5"}, {1, L"10 шт.", L"10"}, {1, L"50 Коп", L"50"},
+        {1, L"28 дн.", L"28"}, {1, L"3 мес", L"3"}, {1, L"1,5%", L"1.5"}, {1, L"10 шт.", L"10"}, {1, L"50 Коп", L"0.50"},
         {1, L"100 rub.", L"100"}, {1, L"7$", L"7"}, {1, L"7 €", L"7"}, {1, L"12,5 EUR", L"12.5"}, {1, L"5 р", L"5"},
         {0, L"1,250.50 USD", L"1250.50"}, {0, L"1,500 usd", L"1500"},
+        // Words, kopecks and multipliers: «50 коп.» was fifty roubles, «15
+        // тыс. руб.» 15,00 and «150.000» 150,00.
+        {1, L"150 000 (сто пятьдесят тысяч) рублей", L"150000"}, {0, L"USD 45", L"45"},
+        {1, L"1 500 руб. 50 коп.", L"1500.50"}, {1, L"150 000,00 (сто пятьдесят тысяч) рублей 00 копеек", L"150000.00"},
+        {1, L"5 коп.", L"0.05"}, {0, L"50 cents", L"0.50"}, {1, L"15 тыс. руб.", L"15000"}, {1, L"1,5 млн руб.", L"1500000"},
+        {0, L"$2.25 million", L"2250000"}, {1, L"0,5 тыс.", L"500"}, {1, L"150.000", L"150000"}, {1, L"0.750", L"0.750"},
+        {1, L"1234.567", L"1234.567"},
         // Without a unit, as before.
-        {1, L"18 500,00", L"18500.00"}, {0, L"$12,5", L"12.5"}, {1, L"1 000 000", L"1000000"}};
+        {1, L"18 500,00", L"18500.00"}, {0, L"$12,5", L"12.5"}, {1, L"1 000 000", L"1000000"}, {0, L"150.000", L"150.000"}};
     // clang-format on
     for (const auto& [in_language, text, digits] : cases) {
         language = in_language;
@@ -80,14 +90,48 @@ TEST_F(NumberReading, AUnitAfterTheNumberIsNoPartOfIt) {
     }
 }
 
-TEST(SingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndAUnitAndNothingElse) {
+TEST(SingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQuantity) {
+    // clang-format off
     for (const wchar_t* text :
          {L"1 000 000", L"1\u00A0000\u202F000", L"1.000.000", L"1,000,000.50", L"1.000,5", L"0,5",
-          L"-5", L"\u22125", L"+3", L"$12,5", L"- 5", L"1234.", L",5", L"18 500,00 руб.", L"30%"})
+          L"-5", L"\u22125", L"+3", L"$12,5", L"- 5", L"1234.", L",5", L"18 500,00 руб.", L"30%",
+          L"3 мес.", L"USD 45", L"RUB 1 234,56", L"150 000 \u20BD", L"150 000 рублей", L"150 000 RUR",
+          L"150 000,-", L"65 000 руб./мес.", L"65 000 рублей в месяц", L"28 календарных дней",
+          L"12 % годовых", L"30 процентов", L"10 штук", L"6 months", L"90 calendar days",
+          L"3 (три) месяца", L"21 (двадцать один) день", L"6 (six) months", L"1 500 руб. 50 коп.",
+          L"5 тыс. руб.", L"5 рублей", L"50 коп.", L"100 dollars per month", L"30 per cent"})
         EXPECT_TRUE(single_number_length(text)) << text;
-    for (const wchar_t* text : {L"10-15", L"10-12", L"1/3", L"5.5.5", L"approx. 40", L"USD 45",
-                                L"5/0", L"1 500 руб. 50 коп.", L"5 тыс. руб.", L"5 рублей",
-                                L"12 34", L"1,000,5", L"1.000.", L"№ 5", L"(5)", L""})
+    for (const wchar_t* text :
+         {L"10-15", L"10-12", L"1/3", L"5.5.5", L"approx. 40", L"5/0", L"12 34", L"1 2345",
+          L"1,000,5", L"1.000.", L"№ 5", L"(5)", L"", L"1e9", L"НДС 20%", L"\u2248100", L"Net 30",
+          L"USD USD 45", L"3-6 месяцев", L"5 или более", L"не менее 5", L"от 5 до 10",
+          L"30 days or more", L"150 000 (не менее) рублей", L"150 000,00 руб., в т.ч. НДС 20%",
+          L"150 000 руб. 50", L"150 000,50 руб. 00 коп.", L"150 коп.", L"15 руб. тыс.", L"5 руб./",
+          L"50 коп. 30 коп.", L"5 (пять"})
         EXPECT_FALSE(single_number_length(text)) << text;
+    // clang-format on
     EXPECT_EQ(single_number_length(L"-18 500,00 руб."), 10u);
+    EXPECT_EQ(single_number_length(L"15 тыс. руб."), 2u);
+    // Other fields take one short unit: «5 дней» there is a phrase.
+    for (auto [text, number] : {std::pair{L"28 дн.", true},
+                                {L"3 мес.", true},
+                                {L"5 дней", false},
+                                {L"USD 45", false},
+                                {L"5 тыс. руб.", false},
+                                {L"1 2345", false}})
+        EXPECT_EQ(is_number_with_short_unit(text), number) << text;
+}
+
+TEST(SingleNumber, FiguresAsTypedLeaveWhatFollowsAndCarryOutMultipliersAndKopecks) {
+    // clang-format off
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"3 мес.", L"3"}, {L"150 000,-", L"150 000"}, {L"$12,5", L"$12,5"}, {L"28 календарных дней", L"28"},
+        {L"15 тыс. руб.", L"15 000"}, {L"1,5 млн руб.", L"1 500 000"}, {L"-1.250 тыс.", L"-1.250.000"},
+        {L"$1.5 million", L"$1,500,000"}, {L"1 500 руб. 50 коп.", L"1 500,50"}, {L"50 коп.", L"0,50"},
+        {L"150 000,00 рублей 00 копеек", L"150 000,00"}, {L"10-15", L""}};
+    // clang-format on
+    for (auto [text, figures] : cases) EXPECT_EQ(figures_as_typed(text), figures) << text;
+    // Read in the document's language: a Russian 1.250 is a thousand.
+    EXPECT_EQ(figures_as_typed(L"1.250 thousand", 1), L"1.250.000");
+    EXPECT_EQ(figures_as_typed(L"1.250 thousand", 0), L"1,250");
 }

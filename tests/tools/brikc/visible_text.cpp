@@ -202,6 +202,26 @@ std::vector<std::wstring_view> sentence_faults(std::wstring_view piece) {
     return faults;
 }
 
+// A doubled blank, of whatever kind (a blank beside a no-break space), or a
+// no-break or thin space that starts a cell: a reader sees a gap where none
+// belongs. Runs of three or more with no two ordinary blanks in them are the
+// spacing a form writes on purpose: between a name and its signature line, a
+// place and its date.
+std::wstring_view blank_fault(std::wstring_view piece) {
+    if (shows_nothing(piece)) return {};
+    if (is_space(piece.front())) return L"a blank at the start of a cell";
+    for (std::size_t i = 0; i < piece.size();) {
+        std::size_t end = i;
+        bool two_ordinary = false;
+        for (; end < piece.size() && is_space(piece[end]); ++end)
+            two_ordinary =
+                two_ordinary || (end > i && is_blank(piece[end - 1]) && is_blank(piece[end]));
+        if (end - i == 2 || two_ordinary) return L"two blanks in a row";
+        i = end == i ? i + 1 : end;
+    }
+    return {};
+}
+
 // Whole cells or lines a form legitimately prints that the sentence checks
 // would take for a fault.
 constexpr std::wstring_view allowed_pieces[] = {
@@ -355,9 +375,11 @@ std::vector<std::wstring> rendering_faults(const std::wstring& html, const std::
         if (markup.find(red) != std::wstring::npos) faults.push_back(L"a red marker in the markup");
     each_piece(text, [&](std::wstring_view piece, wchar_t) {
         const std::wstring_view trimmed = trim_blanks(piece);
-        for (std::wstring_view bad : {L"{", L"}", L"undefined", L"  "})
+        for (std::wstring_view bad : {L"{", L"}", L"undefined"})
             if (trimmed.find(bad) != std::wstring_view::npos)
                 faults.push_back(L"\"" + std::wstring(bad) + L"\" in: " + std::wstring(trimmed));
+        if (const std::wstring_view fault = blank_fault(trimmed); !fault.empty())
+            faults.push_back(std::wstring(fault) + L" in: " + std::wstring(trimmed));
         if (!allowed(trimmed))
             for (std::wstring_view fault : sentence_faults(trimmed))
                 faults.push_back(std::wstring(fault) + L" in: " + std::wstring(trimmed));

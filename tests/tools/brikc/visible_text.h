@@ -22,12 +22,14 @@ std::wstring visible_text(const std::wstring& html);
 std::wstring collapse_blanks(const std::wstring& text);
 
 // What a finished document must never show: a brace, a red marker (read
-// from the markup), "undefined", or two blanks in a row inside a cell of a
-// line; nor what an empty field leaves behind when it gets no gap: a blank
-// before a comma, full stop, semicolon or colon, "№" or "No." with no number
-// after it, a colon before punctuation, empty parentheses, a minus before a
-// count of days, or a signature line with no name beside it (read from the
-// markup's tables). One entry for each, quoting its piece of text.
+// from the markup), "undefined", two blanks in a row of whatever kind inside
+// a cell of a line (a form's spacing of three or more no-break or thin spaces
+// aside), or a cell that starts with a no-break or thin space; nor what an
+// empty field leaves behind when it gets no gap: a blank before a comma,
+// full stop, semicolon or colon, "№" or "No." with no number after it, a
+// colon before punctuation, empty parentheses, a minus before a count of
+// days, or a signature line with no name beside it (read from the markup's
+// tables). One entry for each, quoting its piece of text.
 std::vector<std::wstring> rendering_faults(const std::wstring& html, const std::wstring& text);
 
 }  // namespace golden

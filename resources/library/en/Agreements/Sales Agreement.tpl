@@ -60,7 +60,7 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          The total price is {IF Quantity AND Price THEN currency:Total " ("
+          The total price is {IF Quantity AND Price AND Total THEN currency:Total " ("
           currency in words:Total ")" ELSE "______"}, payable in {IF Currency = "Euro" THEN "euros" ELSE IF Currency =
           "United Kingdom Pounds" THEN "pounds sterling" ELSE "US dollars"}.
     block

@@ -28,7 +28,7 @@ TEST_F(DataPanel, ASectionOfMixedFieldsBuildsItsRowsInOrder) {
     const std::size_t renders_before = renders();
     show_section(s);
 
-    ASSERT_EQ(panel().children().size(), 13u);
+    ASSERT_EQ(panel().children().size(), 14u);
     EXPECT_EQ(std::dynamic_pointer_cast<TextBlock>(row(0))->text(), L"Name of Bob");
     EXPECT_FALSE(inside<TextBox>(1, 0)->multi_line());
     EXPECT_EQ(inside<TextBox>(1, 0)->text(), L"Ann ");
@@ -45,6 +45,9 @@ TEST_F(DataPanel, ASectionOfMixedFieldsBuildsItsRowsInOrder) {
     EXPECT_EQ(std::dynamic_pointer_cast<TextBlock>(row(10))->text(), L"Logo");
     EXPECT_EQ(child<TextBlock>(inside<Panel>(11, 2), 1)->text(), L"55%");
     EXPECT_EQ(inside<TextBox>(12, 0)->text(), L"Bob");
+    // A number field holding no number says so below its row.
+    EXPECT_EQ(std::dynamic_pointer_cast<TextBlock>(row(13))->text(),
+              L"Not read as a number: the document shows a gap here");
 
     // Building stored nothing and asked for no render.
     EXPECT_EQ(field(s, 0).record.s2, L"Ann ");

@@ -123,6 +123,45 @@ TEST_F(FieldEditing, RecordsPast255AreEditedThemselves) {
     EXPECT_TRUE(failures.messages.empty());
 }
 
+// A number field whose text is no number says so below its row, in the
+// interface language, while it is none; what was typed stays as it is.
+TEST_F(FieldEditing, ANumberFieldWhoseTextIsNoNumberIsNotedBelowItsRowWhileItIsNone) {
+    const auto s = add_section(L"Terms");
+    add_field(s, 3, L"Days", L"Days", L"10-15").record.s5 = L"Remark = \"hide\"";
+    add_field(s, 4, L"Remark", L"Remark", L"10-15");  // a text field says nothing
+    show_section(s);
+    const std::wstring english = L"Not read as a number: the document shows a gap here";
+    auto note = [&] { return std::dynamic_pointer_cast<TextBlock>(row(2)); };
+    ASSERT_EQ(panel().children().size(), 5u);
+    ASSERT_TRUE(note());
+    EXPECT_EQ(note()->text(), english);
+
+    auto days = inside<TextBox>(1, 0);
+    for (const auto& [typed, noted] : {std::pair{L"15", false},
+                                       {L"approx. 40", true},
+                                       {L"approx. 41", true},
+                                       {L"  ", false},
+                                       {L"-", true}}) {
+        days->set_text(typed);
+        EXPECT_EQ(field(s, 0).record.s2, typed);
+        EXPECT_EQ(panel().children().size(), noted ? 5u : 4u) << typed;
+        if (noted) {
+            EXPECT_EQ(note()->text(), english) << typed;
+        }
+    }
+    // Hidden with its field, and shown again with it.
+    inside<TextBox>(4, 0)->set_text(L"hide");
+    EXPECT_EQ(note()->visibility(), Visibility::collapsed);
+    inside<TextBox>(4, 0)->set_text(L"show");
+    EXPECT_EQ(note()->visibility(), Visibility::visible);
+
+    window->session().switch_language();
+    show_section(s);
+    ASSERT_TRUE(note());
+    EXPECT_EQ(note()->text(), L"Не прочитано как число: в документе здесь пропуск");
+    EXPECT_TRUE(failures.messages.empty());
+}
+
 TEST_F(FieldEditing, AnUntaggedChildDoesNotStopTheRenderAndTagsOfRemovedRecordsStoreNothing) {
     make_delivery_section();
     auto status = TextBlock::create(L"Saved.");
