@@ -29,11 +29,6 @@ bool groups_thousands(std::wstring_view text, std::size_t point) {
     return before >= 1 && before <= 3 && first != L'0';
 }
 
-std::wstring without_leading_zeros(const std::wstring& digits) {
-    std::size_t first = digits.find_first_not_of(L'0');
-    return first == std::wstring::npos ? L"0" : digits.substr(first);
-}
-
 // Rounds half away from zero at the third decimal, carrying through the
 // digits; the sign is kept apart, so up is away from zero.
 std::wstring rounded_to_hundredths(const std::wstring& digits) {
@@ -88,6 +83,11 @@ std::wstring clean_number_text(std::wstring_view text, int language) {
     }
     out.resize(length);
     return out;
+}
+
+std::wstring without_leading_zeros(const std::wstring& digits) {
+    std::size_t first = digits.find_first_not_of(L'0');
+    return first == std::wstring::npos ? L"0" : digits.substr(first);
 }
 
 std::wstring two_digit_fraction(std::wstring fraction) {

@@ -57,6 +57,9 @@ struct number_value {
                  bool computed = false);
 };
 
+// "007" -> "7", "000" -> "0".
+std::wstring without_leading_zeros(const std::wstring& digits);
+
 // "" -> "00", "5" -> "50", "999" -> "99".
 std::wstring two_digit_fraction(std::wstring fraction);
 

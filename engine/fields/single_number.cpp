@@ -288,12 +288,6 @@ std::optional<number_scan> scan_number(std::wstring_view text) {
     return scan;
 }
 
-std::wstring without_leading_zeros(std::wstring digits) {
-    const std::size_t first = digits.find_first_not_of(L'0');
-    digits.erase(0, first == std::wstring::npos ? digits.size() - 1 : first);
-    return digits;
-}
-
 // The decimal point of `digits` moved `zeros` places to the right.
 std::wstring multiplied(const std::wstring& digits, int zeros) {
     const std::size_t point = digits.find(L'.');
@@ -348,6 +342,7 @@ std::optional<single_number> read_single_number(std::wstring_view text, int lang
     if (!scan) return std::nullopt;
     single_number number;
     number.length = scan->length;
+    number.figures_start = scan->figures_start;
     number.digits = clean_number_text(text.substr(0, scan->length), language);
     if (scan->number_is_kopecks) {
         number.digits = L"0." + std::wstring(2 - number.digits.size(), L'0') + number.digits;
@@ -382,18 +377,13 @@ std::wstring figures_as_typed(std::wstring_view text, int language) {
     if (!number) return {};
     std::wstring_view typed = text.substr(0, number->length);
     if (number->rewritten) {
-        const std::optional<number_scan> scan = scan_number(text);
-        const std::wstring_view figures = typed.substr(scan->figures_start);
-        return std::wstring(typed.substr(0, scan->figures_start)) +
+        const std::wstring_view figures = typed.substr(number->figures_start);
+        return std::wstring(typed.substr(0, number->figures_start)) +
                written_like(number->digits, figures, language);
     }
     while (!typed.empty() && (is_separator(typed.back()) || is_any_blank(typed.back())))
         typed.remove_suffix(1);
     return std::wstring(typed);
-}
-
-std::wstring figures_as_typed(std::wstring_view text) {
-    return figures_as_typed(text, language_of_words(text));
 }
 
 bool is_number_with_short_unit(std::wstring_view text) {

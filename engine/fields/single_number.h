@@ -32,6 +32,8 @@ struct single_number {
     // The length of the number at the start of the text, its sign, currency
     // code and a dangling decimal separator included, what follows it not.
     std::size_t length = 0;
+    // Where the figures start, after the sign, currency sign or code.
+    std::size_t figures_start = 0;
     // Decimal digits with at most one "." (clean_number_text), multiplied
     // and with the kopecks typed in words as the fraction.
     std::wstring digits;
@@ -56,8 +58,6 @@ std::optional<std::size_t> single_number_length(std::wstring_view text);
 // this before a noun of their own, so a noun the clerk typed is not printed
 // twice.
 std::wstring figures_as_typed(std::wstring_view text, int language);
-// The same, read in the language of the text's words.
-std::wstring figures_as_typed(std::wstring_view text);
 
 // Whether a value of any other field is a number: one number, no currency
 // code before it, and at most one unit of a short list after it (руб., р.,

@@ -123,15 +123,18 @@ TEST(SingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQu
 }
 
 TEST(SingleNumber, FiguresAsTypedLeaveWhatFollowsAndCarryOutMultipliersAndKopecks) {
+    constexpr int english = 0, russian = 1;
     // clang-format off
-    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-        {L"3 мес.", L"3"}, {L"150 000,-", L"150 000"}, {L"$12,5", L"$12,5"}, {L"28 календарных дней", L"28"},
-        {L"15 тыс. руб.", L"15 000"}, {L"1,5 млн руб.", L"1 500 000"}, {L"-1.250 тыс.", L"-1.250.000"},
-        {L"$1.5 million", L"$1,500,000"}, {L"1 500 руб. 50 коп.", L"1 500,50"}, {L"50 коп.", L"0,50"},
-        {L"150 000,00 рублей 00 копеек", L"150 000,00"}, {L"10-15", L""}};
+    const std::tuple<int, const wchar_t*, const wchar_t*> cases[] = {
+        {russian, L"3 мес.", L"3"}, {russian, L"150 000,-", L"150 000"}, {russian, L"$12,5", L"$12,5"},
+        {russian, L"28 календарных дней", L"28"}, {russian, L"15 тыс. руб.", L"15 000"},
+        {russian, L"1,5 млн руб.", L"1 500 000"}, {russian, L"-1.250 тыс.", L"-1.250.000"},
+        {english, L"$1.5 million", L"$1,500,000"}, {russian, L"1 500 руб. 50 коп.", L"1 500,50"},
+        {russian, L"50 коп.", L"0,50"}, {russian, L"150 000,00 рублей 00 копеек", L"150 000,00"},
+        {russian, L"10-15", L""},
+        // Read in the document's language: a Russian 1.250 is a thousand.
+        {russian, L"1.250 thousand", L"1.250.000"}, {english, L"1.250 thousand", L"1,250"}};
     // clang-format on
-    for (auto [text, figures] : cases) EXPECT_EQ(figures_as_typed(text), figures) << text;
-    // Read in the document's language: a Russian 1.250 is a thousand.
-    EXPECT_EQ(figures_as_typed(L"1.250 thousand", 1), L"1.250.000");
-    EXPECT_EQ(figures_as_typed(L"1.250 thousand", 0), L"1,250");
+    for (auto [language, text, figures] : cases)
+        EXPECT_EQ(figures_as_typed(text, language), figures) << text;
 }
