@@ -264,11 +264,15 @@ void Window::activate() {
 namespace {
 
 // Fits the framed window into the available area of its screen; false while
-// its frame is not known yet.
+// its frame is not known yet. Frame and window come from separate messages
+// of the window manager, so for a moment they may disagree.
 bool fit_framed(QWidget& widget) {
     if (!widget.isVisible() || widget.windowState() != Qt::WindowNoState) return true;
     const QMargins frame = frame_margins(widget);
-    if (frame.isNull()) return false;
+    if (frame.isNull() || frame.left() < 0 || frame.top() < 0 || frame.right() < 0 ||
+        frame.bottom() < 0) {
+        return false;
+    }
     const QScreen* screen = widget.screen();
     if (!screen) return true;
     const QRect area = screen->availableGeometry();
@@ -291,6 +295,14 @@ bool fit_framed(QWidget& widget) {
 // Long enough for any window manager to frame a new window.
 constexpr int frame_wait_ms = 5000;
 constexpr int frame_check_ms = 50;
+// A fit holds once frame and window stayed as they are for this many checks:
+// a window manager may report a restored window's frame before its size.
+constexpr int frame_steady_checks = 6;
+
+struct frame_seen {
+    QRect frame, window;
+    bool operator==(const frame_seen&) const = default;
+};
 
 }  // namespace
 
@@ -303,13 +315,18 @@ void Window::fit_frame_into_screen() {
     waited.start();
     fitting_frame_ = true;
     // The timer is the widget's child, so it never outlives this window.
-    QObject::connect(timer, &QTimer::timeout, timer, [this, widget, timer, waited] {
-        if (fit_framed(*widget) || waited.elapsed() > frame_wait_ms) {
-            timer->stop();
-            timer->deleteLater();
-            fitting_frame_ = false;
-        }
-    });
+    QObject::connect(timer, &QTimer::timeout, timer,
+                     [this, widget, timer, waited, last = frame_seen{}, steady = 0]() mutable {
+                         const bool fitted = fit_framed(*widget);
+                         const frame_seen now{widget->frameGeometry(), widget->geometry()};
+                         steady = fitted && now == last ? steady + 1 : 0;
+                         last = now;
+                         if (steady >= frame_steady_checks || waited.elapsed() > frame_wait_ms) {
+                             timer->stop();
+                             timer->deleteLater();
+                             fitting_frame_ = false;
+                         }
+                     });
     timer->start(frame_check_ms);
 }
 
