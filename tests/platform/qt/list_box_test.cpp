@@ -49,10 +49,11 @@ TEST(ListBox, TheEntrySelectedByCodeIsInViewWhateverTheListsLength) {
         // The layout places its batches as the event loop turns.
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return !widget->visualItemRect(widget->item(length - 1)).isEmpty(); }, 5000));
-        QTest::qWait(50);
-        EXPECT_TRUE(
-            widget->viewport()->rect().contains(widget->visualItemRect(widget->item(selected))))
-            << length;
+        const auto selected_in_view = [&] {
+            return widget->viewport()->rect().contains(
+                widget->visualItemRect(widget->item(selected)));
+        };
+        EXPECT_TRUE(QTest::qWaitFor(selected_in_view, 2000)) << length;
     }
 }
 

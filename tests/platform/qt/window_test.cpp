@@ -53,7 +53,8 @@ TEST(WindowPlacement, GeometryAndStateSetBeforeTheFirstShowAreWhatItShowsAndRead
     maximised_first->activate();
     EXPECT_EQ(maximised_first->state(), WindowState::maximized);
     maximised_first->restore();
-    QTest::qWait(10);
+    static_cast<void>(
+        QTest::qWaitFor([&] { return maximised_first->geometry().width == 300; }, 2000));
     EXPECT_EQ(maximised_first->geometry().width, 300);  // it comes back to its own size
 }
 
