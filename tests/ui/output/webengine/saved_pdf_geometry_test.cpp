@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -148,6 +149,14 @@ int page_of(const std::vector<PdfPage>& pages, const QString& word) {
     return 0;
 }
 
+// The built library's Sales Agreement, open in the save/print panel.
+std::unique_ptr<app_test::OpenDocument> open_sales_agreement() {
+    const fs::path share = PAPERWRIGHT_BUILT_SHARE;
+    return std::make_unique<app_test::OpenDocument>(
+        share, "Sales Agreement",
+        fixture::read_bytes(share / "briks/01/Agreements/Sales Agreement.brik"));
+}
+
 using SavedPdf = core_test::interface_language_test;
 
 TEST_F(SavedPdf, TextStartsAtTheMarginsTheUserSetAndIsDrawnAtItsOwnSize) {
@@ -211,12 +220,9 @@ TEST_F(SavedPdf, TextStartsAtTheMarginsTheUserSetAndIsDrawnAtItsOwnSize) {
 // page 2. A row of names over a signature line, pushed down past the page's
 // end a little at a time by the space above it, stays on one page.
 TEST_F(SavedPdf, AShortTableThatAPagesEndWouldSplitMovesWholeToTheNextPage) {
-    const fs::path share = PAPERWRIGHT_BUILT_SHARE;
-    app_test::OpenDocument open(
-        share, "Sales Agreement",
-        fixture::read_bytes(share / "briks/01/Agreements/Sales Agreement.brik"));
-    ASSERT_TRUE(open.ready());
-    app::MainWindow& window = *open.window;
+    const auto open = open_sales_agreement();
+    ASSERT_TRUE(open->ready());
+    app::MainWindow& window = *open->window;
     core::session& session = window.session();
     letter_landscape(session);
     margins_25_15_20_30(session);
@@ -258,18 +264,16 @@ TEST_F(SavedPdf, AHeadingRightAboveAMovedTableMovesWithIt) {
         {"01/Agreements/Sales Agreement", 0, L"SIGNATURES"},
         {"00/Договоры/Договор купли-продажи", 1, L"ПОДПИСИ СТОРОН"},
     };
-    app_test::OpenDocument open(
-        share, "Sales Agreement",
-        fixture::read_bytes(share / "briks/01/Agreements/Sales Agreement.brik"));
-    ASSERT_TRUE(open.ready());
-    app::MainWindow& window = *open.window;
+    const auto open = open_sales_agreement();
+    ASSERT_TRUE(open->ready());
+    app::MainWindow& window = *open->window;
     core::session& session = window.session();
     fixture::temp_folder work;
     for (const Agreement& agreement : agreements) {
         SCOPED_TRACE(agreement.file);
         const std::string name = fs::path(agreement.file).filename().string() + " wide";
         ASSERT_TRUE(output_test::open_in(
-            open, name, agreement.language,
+            *open, name, agreement.language,
             fixture::read_bytes(share / "briks" / (agreement.file + ".brik"))));
         letter_landscape(session);
         margins_25_15_20_30(session);
