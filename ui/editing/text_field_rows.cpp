@@ -7,7 +7,9 @@
 
 #include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
-#include "engine/fields/single_number.h"
+#include "engine/fields/currency.h"
+#include "engine/fields/number_reading.h"
+#include "engine/fields/number_tail_words.h"
 #include "engine/text/plain_text.h"
 #include "platform/button.h"
 #include "platform/decoration.h"
@@ -25,11 +27,39 @@ using platform::Visibility;
 namespace {
 constexpr double pick_button_side = 36;
 
-// What the document prints as a gap in a number's place. A value script
-// ("{...}") is a number only once it has run.
-bool reads_as_no_number(const std::wstring& text) {
-    return !engine::trimmed(text).empty() && text.find(L'{') == std::wstring::npos &&
-           !engine::single_number_length(text);
+int amount_note(std::uint32_t currency) {
+    switch (currency) {
+        case engine::currency_mark::rouble: return engine::ui_text::amount_in_roubles;
+        case engine::currency_mark::australian_dollar:
+            return engine::ui_text::amount_in_australian_dollars;
+        case engine::currency_mark::canadian_dollar:
+            return engine::ui_text::amount_in_canadian_dollars;
+        case engine::currency_mark::euro: return engine::ui_text::amount_in_euros;
+        case engine::currency_mark::pound: return engine::ui_text::amount_in_pounds;
+        default: return engine::ui_text::amount_in_us_dollars;
+    }
+}
+
+// The note on a number field whose text the document prints as a gap, read
+// as the document reads it (the view's language, the field's unit, the
+// document's currency): why it is no number; none when it reads. A value
+// script ("{...}") is a number only once it has run.
+std::optional<int> number_note(const engine::doc_record& field, const engine::doc_node& parameters,
+                               int language) {
+    const std::wstring& text = field.s2;
+    if (engine::trimmed(text).empty() || text.find(L'{') != std::wstring::npos) return std::nullopt;
+    const engine::number_unit unit = engine::number_unit_named(field.s4);
+    const std::uint32_t currency = engine::document_currency(&parameters, language);
+    switch (engine::read_number_field(text, language, unit, currency).why) {
+        case engine::no_number_reason::none: return std::nullopt;
+        // One row a unit, in the order of the units.
+        case engine::no_number_reason::other_unit:
+            return engine::ui_text::number_counts_days + int(unit) - int(engine::number_unit::day);
+        case engine::no_number_reason::other_currency: return amount_note(currency);
+        case engine::no_number_reason::negative: return engine::ui_text::number_negative;
+        case engine::no_number_reason::not_a_number: break;
+    }
+    return engine::ui_text::number_not_read;
 }
 }  // namespace
 
@@ -150,13 +180,21 @@ void DataPanel::ShowNumberNote(const platform::Element& row, const engine::doc_e
         else if (!std::holds_alternative<std::monostate>(next.data_context))
             break;
     }
-    const bool wanted = type_of(field) == field_type::number && reads_as_no_number(field.record.s2);
-    if (!wanted) {
+    const engine::document_data* data = session_.data();
+    const std::optional<int> said =
+        type_of(field) == field_type::number && data
+            ? number_note(field.record, data->parameters, session_.view().language)
+            : std::nullopt;
+    if (!said) {
         if (note) children.remove_at(*note);
         return;
     }
-    if (note) return;
-    auto block = platform::TextBlock::create(core::ui_string(engine::ui_text::number_not_read));
+    if (note) {
+        std::static_pointer_cast<platform::TextBlock>(children.at(*note))
+            ->set_text(core::ui_string(*said));
+        return;
+    }
+    auto block = platform::TextBlock::create(core::ui_string(*said));
     block->set_font(look::note_font());
     block->set_margin({20, 0, 22, 6});
     platform::set_word_wrap(*block, true);

@@ -156,11 +156,14 @@ TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsWhenI
         {L"10-15", L"10-15" + gaps}, {L"1/3", L"1/3" + gaps}, {L"5.5.5", L"5.5.5" + gaps},
         {L"5/0", L"5/0" + gaps}, {L"approx. 40", L"approx. 40" + gaps}, {L"НДС 20%", L"НДС 20%" + gaps},
         {L"5 или более", L"5 или более" + gaps},
+        // Another currency than the roubles the document prints, another
+        // unit than the field counts, a negative term: once 45 roubles,
+        // 14 months, two months and -3 months.
+        {L"USD 45", L"USD 45" + gaps}, {L"$12,5", L"$12,5" + gaps}, {L"45 долларов", L"45 долларов" + gaps},
+        {L"1 500 евро", L"1 500 евро" + gaps}, {L"100 тенге", L"100 тенге" + gaps},
         // No digit: no term at all.
         {L"нет", L"нет|||||||нет|||дня"}, {L"-", L"-|||||||нет|||дня"},
         // Single numbers, and the empty field that counts as 0.
-        {L"USD 45", L"USD 45|сорок пять|сорока пяти|" + nowrap + L"45,00</span>&nbsp;руб.|сорок пять рублей|" + nowrap +
-                    L"45,00</span>|45|есть|46|USD 45|дней"},
         {L"1 500 руб. 50 коп.", L"1 500 руб. 50 коп.|одна тысяча пятьсот целых пять десятых|"
                                 L"одной тысячи пятисот целых пяти десятых|" + nowrap + L"1&thinsp;500,50</span>&nbsp;руб.|"
                                 L"одна тысяча пятьсот рублей 50 копеек|" + nowrap + L"1&thinsp;500,50</span>|1500|есть|1501,5|1 500,50|дня"},

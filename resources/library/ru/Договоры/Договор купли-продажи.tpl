@@ -162,5 +162,6 @@ parameters
       condition: Доставка = "самовывоз"
     field Срок передачи
       type: number
+      unit: day
       caption: Срок передачи, дней
       value: 3

@@ -194,6 +194,7 @@ parameters
       value: 02.03.2026
     field Испытание
       type: number
+      unit: month
       caption: Испытательный срок, месяцев (пусто — без испытания)
       value: 3
     field Оклад
@@ -202,10 +203,12 @@ parameters
       value: 95000
     field Аванс
       type: number
+      unit: day of the month
       caption: Выплата аванса, число месяца
       value: 25
     field Расчёт
       type: number
+      unit: day of the month
       caption: Окончательный расчёт, число месяца
       value: 10
     field Режим
@@ -218,5 +221,6 @@ parameters
       option неполное время
     field Отпуск
       type: number
+      unit: calendar day
       caption: Отпуск, календарных дней
       value: 28

@@ -143,5 +143,6 @@ parameters
         selected: yes
     field Дней на оплату
       type: number
+      unit: day
       caption: Срок оплаты, дней
       value: 10
