@@ -1,8 +1,8 @@
 // The rows of fields typed as text: one line with a pick button (types 1 to
 // 4, and 5 with its own icon), several lines (type 0), read-only notes (type
 // 10), and the handler that stores what is typed (an image field's path box
-// included) within the field limit. A number field whose text is no number
-// says so below its row.
+// included) within the field limit. A number field whose text the document
+// shows as a gap says why below its row.
 #include <variant>
 
 #include "core/interface_texts.h"
@@ -39,6 +39,9 @@ int amount_note(std::uint32_t currency) {
         default: return engine::ui_text::amount_in_us_dollars;
     }
 }
+
+static_assert(engine::ui_text::number_counts_pieces - engine::ui_text::number_counts_days ==
+              int(engine::number_unit::piece) - int(engine::number_unit::day));
 
 // The note on a number field whose text the document prints as a gap, read
 // as the document reads it (the view's language, the field's unit, the
