@@ -1,5 +1,7 @@
 #include "engine/fields/stop_after_value.h"
 
+#include <algorithm>
+
 namespace engine {
 
 namespace {
@@ -15,12 +17,21 @@ std::size_t leading_closing_tags(std::wstring_view html) {
     return at;
 }
 
+// Longer than any closing tag the render writes («</table>»): the search for
+// a tag's start stops there, so a value that ends with a picture's tag of
+// hundreds of kilobytes is not read back to its start.
+constexpr std::size_t longest_closing_tag = 16;
+
 // `html` without the closing tags it ends with.
 std::wstring_view without_trailing_closing_tags(std::wstring_view html) {
     while (!html.empty() && html.back() == L'>') {
-        std::size_t open = html.rfind(L"</");
-        if (open == std::wstring_view::npos || html.find(L'>', open) != html.size() - 1) break;
-        html.remove_suffix(html.size() - open);
+        std::wstring_view tail =
+            html.substr(html.size() - std::min(html.size(), longest_closing_tag));
+        std::size_t open = tail.rfind(L'<');
+        if (open == std::wstring_view::npos || tail.substr(open, 2) != L"</" ||
+            tail.find(L'>', open) != tail.size() - 1)
+            break;
+        html.remove_suffix(tail.size() - open);
     }
     return html;
 }
