@@ -40,7 +40,18 @@ TEST_F(Conditions, OperandsAndEachOperatorFamily) {
         {L"\"Санкт-Петербург.\" ^= \"г\"", false}, {L"\"Москва\" ^= \"г, город\"", false},
         {L"\"Посёлок Удельная\" ^= \"пос, поселок\"", true}, {L"\"ст-ца Вёшенская\" ^= \"с, ст-ца\"", true},
         {L"\"№12/26\" ^= \"№\"", true}, {L"\"No. 99\" ^= \"No.\"", true}, {L"\"Nordic 9\" ^= \"No\"", false},
-        {L"\"the laws of  Germany\" ^= \"the laws of\"", true}, {L"Город ^= \"нижний\"", true}});
+        {L"\"the laws of  Germany\" ^= \"the laws of\"", true}, {L"Город ^= \"нижний\"", true},
+        // The point is optional on both sides; a letter or a hyphen carries the
+        // value's word on, as does a hyphen and a letter after its point.
+        {L"\"г Москва\" ^= \"г.\"", true}, {L"\"Д. Ивановка\" ^= \"д\"", true},
+        {L"\"С.-Петербург\" ^= \"с\"", false}, {L"\"С-Петербург\" ^= \"с.\"", false},
+        {L"\"П.-Камчатский\" ^= \"п\"", false}, {L"\"Сочи\" ^= \"с\"", false},
+        {L"\"NO-5\" ^= \"No\"", false}, {L"\"Nov-12\" ^= \"No\"", false}, {L"\"Nova\" ^= \"No\"", false},
+        {L"\"No5\" ^= \"No\"", true}, {L"\"no 5\" ^= \"No\"", true}, {L"\"No.-8\" ^= \"No\"", true},
+        {L"\"№-5\" ^= \"№\"", true},
+        // "^==" in the letter case written: «Ст. Оскол» is a town.
+        {L"\"ст. Каневская\" ^== \"ст\"", true}, {L"\"Ст. Оскол\" ^== \"ст\"", false},
+        {L"\"Ст. Оскол\" ^= \"ст\"", true}});
 }
 
 TEST_F(Conditions, ConnectivesGroupToTheRightNegationCoversTheRestAndDeepNestingIsCapped) {
