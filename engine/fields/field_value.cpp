@@ -1,12 +1,11 @@
 #include "engine/fields/field_value.h"
 
-#include <algorithm>
-
 #include "engine/document/document_data.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
 #include "engine/fields/image_field.h"
 #include "engine/fields/lone_braces.h"
+#include "engine/fields/none_words.h"
 #include "engine/fields/number_value.h"
 #include "engine/fields/single_number.h"
 #include "engine/text/html_escape.h"
@@ -125,7 +124,7 @@ field_value::field_value(render_context& render, expr_token token,
 }
 
 bool field_value::holds_unread_number() const {
-    return std::any_of(no_number_text.begin(), no_number_text.end(), is_digit);
+    return !no_number_text.empty() && !is_none_word(no_number_text);
 }
 
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {

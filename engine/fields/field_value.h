@@ -66,9 +66,10 @@ struct field_value {
     // (single_number.h): «10-15», "approx. 40".
     bool from_number_field = false;
     std::wstring no_number_text;
-    // That text holds a digit: a number typed in a form the program cannot
-    // read («10-15», «3-6 месяцев»). It counts as filled in, and its number
-    // forms are gaps to fill in by hand; «нет» and «-» are neither.
+    // That text is a term typed in a form the program cannot read («10-15»,
+    // «3-6 месяцев», «три месяца»): any text but a word that means none
+    // (none_words.h). It counts as filled in, and its number forms are gaps
+    // to fill in by hand; «нет» and «-» are neither.
     bool holds_unread_number() const;
     // A name that names nothing and starts with a digit, such as the 0 of
     // «(0)»: a number the script read as a name, which stands for itself.
