@@ -1,8 +1,8 @@
-// A state or municipal body named without a legal form («Администрация города
-// Тулы», «Федеральная налоговая служба»): the noun that says what kind of body
-// it is, with the adjectives before it, opens the name, gives the party its
-// gender and is the only part that declines; the rest («города Тулы») is
-// already in the case the name needs.
+// A state, municipal or public body named without a legal form («Администрация
+// города Тулы», «Федеральная налоговая служба», «Школа 2000»): the noun that
+// says what kind of body it is, with the adjectives before it, opens the name,
+// gives the party its gender and is the only part that declines; the rest
+// («города Тулы») is already in the case the name needs.
 //
 // Any thread; the list is constant.
 #pragma once
@@ -21,10 +21,10 @@ struct public_body_head {
 };
 
 // The body's noun of the list (Администрация, Министерство, Управление,
-// Учреждение, Комитет, Департамент, Агентство, Инспекция, Служба,
-// Правительство, Прокуратура, Суд), in any letter case, as the first word of
-// `name` or after adjectives only («Арбитражный суд», «Федеральная налоговая
-// служба»).
+// Отдел, Комиссия, Фонд, Банк, Совет, Дума, Школа, Больница, Суд and the
+// like), in any letter case, as the first word of `name` or after adjectives
+// only («Арбитражный суд», «Федеральная налоговая служба», «Главное
+// управление»).
 public_body_head find_public_body(std::wstring_view name);
 
 }  // namespace engine

@@ -1,15 +1,19 @@
-// The condition operator "^=": whether a value begins with one of the words
-// that follow it, separated by commas, in any letter case and with or
-// without the word's point: «г. Москва», «Г.Москва» and «город Москва» begin
-// with "г, город"; «№ 12/26» with "№"; "the laws of Germany" with "the laws
-// of". A word ending in a letter must end there in the value too: «Гатчина»
-// does not begin with "г". «ё» and «е» are one letter («посёлок»).
+// The condition operators "^=" and "^==": whether a value begins with one of
+// the words that follow them, separated by commas, with or without the word's
+// point on either side: «г. Москва», «Г.Москва», «г Москва» and «город Москва»
+// begin with "г., город"; «№ 12/26» with "№"; "the laws of Germany" with "the
+// laws of". "^=" compares in any letter case, "^==" in the case the word is
+// written in («ст. Каневская» begins with "ст", «Ст. Оскол» does not). A word
+// ending in a letter must end there in the value too, with no letter and no
+// hyphen after it, nor a hyphen and a letter after its point: «Гатчина» does
+// not begin with "г", nor «С.-Петербург» with "с", nor "NO-5" or "Nova" with
+// "No". «ё» and «е» are one letter («посёлок»).
 #pragma once
 
 #include <string_view>
 
 namespace engine {
 
-bool begins_with_word(std::wstring_view value, std::wstring_view words);
+bool begins_with_word(std::wstring_view value, std::wstring_view words, bool exactly = false);
 
 }  // namespace engine

@@ -296,7 +296,8 @@ bool condition_evaluator::compare(const expr_token& left_token, expr_token& op_t
     if (op == L">" || op == L">=")
         return numeric ? compare_numbers(left, op, right) : contains(right, left, false);
     if (op == L">>") return contains(right, left, true);
-    if (op == L"^=") return begins_with_word(comparison_text(left), comparison_text(right));
+    if (op == L"^=" || op == L"^==")
+        return begins_with_word(comparison_text(left), comparison_text(right), op == L"^==");
     return false;
 }
 

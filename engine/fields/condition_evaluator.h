@@ -1,8 +1,8 @@
 // Reduces one condition to true or false.
 //
 // Operands are names, quoted texts and numbers; they are compared with "=",
-// "==", "!=", "не", "<", "<=", "<<", ">", ">=", ">>", "^=" (begins with one
-// of the words, begins_with_word.h) or tested for being blank, joined by
+// "==", "!=", "не", "<", "<=", "<<", ">", ">=", ">>", "^=" and "^==" (begins
+// with one of the words, begins_with_word.h) or tested for being blank, joined by
 // AND/OR, negated by НЕ/NOT/"!" and grouped by parentheses.
 // AND and OR have equal precedence and group to the right, and a negation
 // covers the rest of its chain: templates rely on both. Built by the script

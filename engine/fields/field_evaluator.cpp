@@ -201,10 +201,13 @@ std::wstring field_evaluator::render_value(expr_token& token,
         return render_date_field(
             parse_date_value(value.no_date_text, context_.language, context_.now()), format_words);
     // So has a number field's text that is no number: every number form is a
-    // gap to fill in by hand when a number was typed, and empty otherwise.
+    // gap to fill in by hand when a term was typed, and empty for a word that
+    // means none.
     if (!value.no_number_text.empty()) {
         if (format_words.empty()) return std::move(value.no_number_text);
-        return value.holds_unread_number() ? std::wstring(unread_number_gap) : std::wstring();
+        if (!value.holds_unread_number()) return {};
+        return render_unread_number(number_value(parameters_root(), L"", context_.language),
+                                    format_words);
     }
     if (context_.library_shown) {
         block_field block = render_block_field(context_, value.value_text, format_words);

@@ -1,12 +1,12 @@
 #include "engine/fields/field_value.h"
 
-#include <algorithm>
-
 #include "engine/document/document_data.h"
 #include "engine/fields/currency.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
 #include "engine/fields/image_field.h"
+#include "engine/fields/lone_braces.h"
+#include "engine/fields/none_words.h"
 #include "engine/fields/number_reading.h"
 #include "engine/fields/number_value.h"
 #include "engine/fields/single_number.h"
@@ -133,7 +133,7 @@ field_value::field_value(render_context& render, expr_token token,
 }
 
 bool field_value::holds_unread_number() const {
-    return std::any_of(no_number_text.begin(), no_number_text.end(), is_digit);
+    return !no_number_text.empty() && !is_none_word(no_number_text);
 }
 
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {
@@ -155,8 +155,9 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
             const std::wstring& tag = picture_tag(context, value.data, *field, key);
             return context.runs.fits_picture(tag.size()) ? tag : default_text;
         }
-        // Outside a script (no runner) the value is shown as typed.
-        if (field->s2.find(L'{') == std::wstring::npos || !context.run_script)
+        // Outside a script (no runner) the value is shown as typed, as it is
+        // when no brace in it closes («стул [В4 {]»).
+        if (!context.run_script || !holds_closed_brace(field->s2))
             return escape_field_value(field->s2);
         // Past the outermost run's budget no value runs: each shows its
         // source once, as a refused run would, without being escaped first.
@@ -178,7 +179,9 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
         }
         field_expansion expansion(context.runs, field);
         value_computation computation(context.runs);
-        std::wstring result = context.run_script(escape_field_value(field->s2), context);
+        std::wstring result =
+            context.run_script(escape_field_value(hold_lone_braces(field->s2)), context);
+        release_lone_braces(result);
         value.memo = computation.keep(field, default_text, result);
         return result;
     }

@@ -69,10 +69,11 @@ struct field_value {
     std::wstring no_number_text;
     // The unit that number field counts in (its record's s4).
     number_unit unit = number_unit::unknown;
-    // That text holds a digit: a number typed in a form the program cannot
-    // read («10-15», «3-6 месяцев»), or in another unit or currency («2
-    // недели» in days). It counts as filled in, and its number forms are
-    // gaps to fill in by hand; «нет» and «-» are neither.
+    // That text is a term typed in a form the program cannot read («10-15»,
+    // «3-6 месяцев», «три месяца»), or in another unit or currency («2
+    // недели» in days): any text but a word that means none (none_words.h).
+    // It counts as filled in, and its number forms are gaps to fill in by
+    // hand; «нет» and «-» are neither.
     bool holds_unread_number() const;
     // A name that names nothing and starts with a digit, such as the 0 of
     // «(0)»: a number the script read as a name, which stands for itself.

@@ -154,9 +154,10 @@ void render_name_field(const std::wstring& value, const field_value& field, std:
         output = agree_and_decline(value, detect_gender(organisation), c);
     } else if (!found.plain.empty()) {
         field_value counted = look_up(field, found.plain);
-        if (counted.holds_unread_number()) {
-            // No count to agree with: the noun is left to the hand as well.
-            output = unread_number_gap;
+        if (counted.from_number_field && counted.type != value_type::number) {
+            // No count to agree with (a gap, «нет», an empty field): the form
+            // that reads after any number.
+            output = agree_counted_noun(value, 2, c, false);
         } else if (counted.type == value_type::number) {
             number_value number(field.data ? &field.data->parameters : nullptr, counted.value_text,
                                 field.context->language);

@@ -7,6 +7,7 @@
 #include "engine/declension/decline_word.h"
 #include "engine/declension/number_words.h"
 #include "engine/fields/currency.h"
+#include "engine/fields/field_value.h"
 #include "engine/fields/number_grouping.h"
 #include "engine/fields/number_words_en.h"
 #include "engine/fields/single_number.h"
@@ -198,7 +199,32 @@ std::wstring money_in_figures(const number_value& number) {
            currency_sign(number) + group_digits_plain(number) + L"</span>";
 }
 
+// The currency's words after a gap, in the form that reads after any
+// number: «рублей», "dollars".
+std::wstring currency_words_after_gap(const number_value& number, const request& r) {
+    if (russian(number)) return agree_counted_noun(L"рубль", 2, r.grammatical_case, false);
+    std::wstring minor;
+    std::wstring plural;
+    currency_words_en(number, minor, plural);
+    return plural;
+}
+
 }  // namespace
+
+std::wstring render_unread_number(const number_value& document_currency,
+                                  const std::vector<expr_token>& modifiers) {
+    const std::wstring gap(unread_number_gap);
+    const request r = read_modifiers(modifiers);
+    if (r.currency_in_words || (r.currency && r.in_words)) {
+        const std::wstring words = currency_words_after_gap(document_currency, r);
+        return words.empty() ? gap : gap + L" " + words;
+    }
+    if (r.currency && r.grammatical_case == 0 && !r.in_words && !r.format) {
+        if (russian(document_currency)) return gap + L"&nbsp;руб.";
+        return currency_sign(document_currency) + gap;
+    }
+    return gap;
+}
 
 std::vector<std::wstring_view> number_field_keywords() {
     std::vector<std::wstring_view> keys;

@@ -22,6 +22,13 @@ namespace engine {
 std::wstring render_number_field(const number_value& number,
                                  const std::vector<expr_token>& modifiers);
 
+// What the same modifiers print for a number field's text that is a term the
+// program cannot read: the gap ______, with the document's currency in a
+// money form («______ руб.», "$______", «______ рублей», "______ dollars").
+// `document_currency` gives the language and the document's currency.
+std::wstring render_unread_number(const number_value& document_currency,
+                                  const std::vector<expr_token>& modifiers);
+
 // Every modifier word with a meaning of its own (case letters included), as
 // word keys; any other word names a counted noun.
 std::vector<std::wstring_view> number_field_keywords();

@@ -2,14 +2,21 @@
 
 #include "engine/fields/number_tail_words.h"
 #include "engine/text/plain_text.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 
 namespace {
 
+// A minus before the figures; the hyphen of "twenty-one (21)" is none.
 bool typed_negative(std::wstring_view text, const single_number& number) {
-    for (wchar_t c : text.substr(0, number.figures_start))
-        if (c == L'-' || c == L'\u2212') return true;
+    for (std::size_t i = 0; i < number.figures_start; ++i) {
+        if (text[i] != L'-' && text[i] != L'\u2212') continue;
+        if (i > 0 && i + 1 < text.size() && is_alpha_char(text[i - 1]) &&
+            is_alpha_char(text[i + 1]))
+            continue;
+        return true;
+    }
     return false;
 }
 

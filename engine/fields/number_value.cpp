@@ -3,6 +3,7 @@
 #include "engine/fields/single_number.h"
 #include "engine/text/number_text.h"
 #include "engine/text/plain_text.h"
+#include "engine/text/text_case.h"
 
 namespace engine {
 
@@ -27,6 +28,12 @@ bool groups_thousands(std::wstring_view text, std::size_t point) {
         if (before++ == 0) first = text[i];
     }
     return before >= 1 && before <= 3 && first != L'0';
+}
+
+// The hyphen of "twenty-one (21)" is no minus.
+bool joins_words(std::wstring_view text, std::size_t at) {
+    return at > 0 && at + 1 < text.size() && is_alpha_char(text[at - 1]) &&
+           is_alpha_char(text[at + 1]);
 }
 
 // Rounds half away from zero at the third decimal, carrying through the
@@ -105,10 +112,8 @@ number_value::number_value(const doc_node* parameters_root, std::wstring typed, 
     else
         digits = clean_number_text(text, language);
     if (computed) digits = rounded_to_hundredths(digits);
-    for (wchar_t c : text) {
-        if (is_digit(c)) break;
-        if (is_minus(c)) negative = true;
-    }
+    for (std::size_t i = 0; i < text.size() && !is_digit(text[i]); ++i)
+        if (is_minus(text[i]) && !joins_words(text, i)) negative = true;
     const std::size_t point = digits.find(L'.');
     has_separator = point != std::wstring::npos;
     integer_part = digits.substr(0, point);

@@ -5,6 +5,7 @@
 
 #include "engine/fields/number_tail_words.h"
 #include "engine/fields/number_value.h"
+#include "engine/fields/words_before_figures.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
@@ -413,6 +414,21 @@ std::optional<single_number> day_with_ending(std::wstring_view text) {
     return number;
 }
 
+// "thirty (30) days": the figures in brackets, read with what follows them.
+// They are the number as typed, neither multiplied nor given kopecks.
+std::optional<single_number> read_figures_after_words(std::wstring_view text, int language) {
+    const std::optional<words_before_figures> words = find_words_before_figures(text);
+    if (!words) return std::nullopt;
+    std::optional<single_number> number =
+        read_single_number(figures_and_what_follows(text, *words), language);
+    if (!number || number->rewritten || number->figures_start != 0 ||
+        number->length != words->figures_end - words->figures_start)
+        return std::nullopt;
+    number->figures_start = words->figures_start;
+    number->length = words->after_bracket;
+    return number;
+}
+
 }  // namespace
 
 std::optional<single_number> read_single_number(std::wstring_view text, int language,
@@ -420,7 +436,7 @@ std::optional<single_number> read_single_number(std::wstring_view text, int lang
     const std::optional<number_scan> scan = scan_number(text);
     if (!scan) {
         if (unit == number_unit::day_of_month) return day_with_ending(text);
-        return std::nullopt;
+        return read_figures_after_words(text, language);
     }
     single_number number;
     number.length = scan->length;
@@ -457,6 +473,9 @@ std::optional<std::size_t> single_number_length(std::wstring_view text) {
 }
 
 std::wstring figures_as_typed(std::wstring_view text, int language, number_unit unit) {
+    // "thirty (30) days" gives "30".
+    if (const std::optional<words_before_figures> words = find_words_before_figures(text))
+        return figures_as_typed(figures_and_what_follows(text, *words), language, unit);
     const std::optional<single_number> number = read_single_number(text, language, unit);
     if (!number) return {};
     std::wstring_view typed = text.substr(0, number->length);

@@ -16,6 +16,8 @@
 //   1 500,50, and «50 коп.» alone 0,50.
 // Kopecks that contradict the typed decimals, and any other digit after the
 // number («10-15», «1/3», «5.5.5», «1 2345»), make it no number.
+// A number in words with the same number in figures in brackets after it
+// ("thirty (30) days", words_before_figures.h) is read as those figures.
 //
 // Any other field's value is a number only with at most one short unit
 // (is_number_with_short_unit): «5 дней» in a text field stays a text.
@@ -53,7 +55,8 @@ struct single_number {
     // The length of the number at the start of the text, its sign, currency
     // code and a dangling decimal separator included, what follows it not.
     std::size_t length = 0;
-    // Where the figures start, after the sign, currency sign or code.
+    // Where the figures start, after the sign, currency sign or code (or
+    // inside the brackets after a number in words).
     std::size_t figures_start = 0;
     // Decimal digits with at most one "." (clean_number_text), multiplied
     // and with the kopecks typed in words as the fraction.

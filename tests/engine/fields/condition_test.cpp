@@ -40,7 +40,18 @@ TEST_F(Conditions, OperandsAndEachOperatorFamily) {
         {L"\"Санкт-Петербург.\" ^= \"г\"", false}, {L"\"Москва\" ^= \"г, город\"", false},
         {L"\"Посёлок Удельная\" ^= \"пос, поселок\"", true}, {L"\"ст-ца Вёшенская\" ^= \"с, ст-ца\"", true},
         {L"\"№12/26\" ^= \"№\"", true}, {L"\"No. 99\" ^= \"No.\"", true}, {L"\"Nordic 9\" ^= \"No\"", false},
-        {L"\"the laws of  Germany\" ^= \"the laws of\"", true}, {L"Город ^= \"нижний\"", true}});
+        {L"\"the laws of  Germany\" ^= \"the laws of\"", true}, {L"Город ^= \"нижний\"", true},
+        // The point is optional on both sides; a letter or a hyphen carries the
+        // value's word on, as does a hyphen and a letter after its point.
+        {L"\"г Москва\" ^= \"г.\"", true}, {L"\"Д. Ивановка\" ^= \"д\"", true},
+        {L"\"С.-Петербург\" ^= \"с\"", false}, {L"\"С-Петербург\" ^= \"с.\"", false},
+        {L"\"П.-Камчатский\" ^= \"п\"", false}, {L"\"Сочи\" ^= \"с\"", false},
+        {L"\"NO-5\" ^= \"No\"", false}, {L"\"Nov-12\" ^= \"No\"", false}, {L"\"Nova\" ^= \"No\"", false},
+        {L"\"No5\" ^= \"No\"", true}, {L"\"no 5\" ^= \"No\"", true}, {L"\"No.-8\" ^= \"No\"", true},
+        {L"\"№-5\" ^= \"№\"", true},
+        // "^==" in the letter case written: «Ст. Оскол» is a town.
+        {L"\"ст. Каневская\" ^== \"ст\"", true}, {L"\"Ст. Оскол\" ^== \"ст\"", false},
+        {L"\"Ст. Оскол\" ^= \"ст\"", true}});
 }
 
 TEST_F(Conditions, ConnectivesGroupToTheRightNegationCoversTheRestAndDeepNestingIsCapped) {
@@ -67,11 +78,12 @@ TEST_F(Conditions, AParenthesisedNumberIsThatNumber) {
                  {L"{ЕСЛИ (2) ТО \"x\" ИНАЧЕ \"y\"}", L"x"}, {L"{(5+3)}", L"8"}});
 }
 
-// A number field's text that is no single number is filled when it holds a
-// digit (a term the clerk typed) and never compares as a number: «-», «нет»
-// and «10-15» were once larger than any sum, as was an empty field. A unit is
-// no part of the number it follows.
-TEST_F(Conditions, ANumberFieldThatHoldsNoNumberIsFilledByADigitAndIsNoNumberInAComparison) {
+// A number field's text that is no single number is filled unless it is a
+// word that means none (a term the clerk typed: «три месяца» once gave no
+// clause) and never compares as a number: «-», «нет» and «10-15» were once
+// larger than any sum, as was an empty field. A unit is no part of the number
+// it follows, nor are the words before the same figures in brackets.
+TEST_F(Conditions, ANumberFieldThatHoldsNoNumberIsFilledUnlessItMeansNoneAndIsNoNumberInAComparison) {
     constexpr std::uint16_t number_type = 3;
     view.language = 1;
     add_field(L"Срок", L"10-15").a = number_type;
@@ -83,6 +95,13 @@ TEST_F(Conditions, ANumberFieldThatHoldsNoNumberIsFilledByADigitAndIsNoNumberInA
     add_field(L"Пусто", L"").a = number_type;
     add_field(L"Рубли", L"150 000 ₽").a = number_type;
     add_field(L"Текст", L"10-15");
+    add_field(L"Словами", L"три месяца").a = number_type;
+    add_field(L"Words", L"six months").a = number_type;
+    add_field(L"Тридцать", L"тридцать (30) дней").a = number_type;
+    add_field(L"Thirty", L"Thirty (30) days").a = number_type;
+    add_field(L"Разные", L"тридцать (31) дней").a = number_type;
+    add_field(L"Без", L"Не установлена").a = number_type;
+    add_field(L"None", L"N/A").a = number_type;
     expect({{L"Срок", true}, {L"Кол", true}, {L"НЕ Срок", false}, {L"Срок = \"10-15\"", true},
             {L"Прочерк", false}, {L"Отказ", false},
             {L"Срок > 1000000", false}, {L"Прочерк > 1000000", false}, {L"Отказ > 1000000", false},
@@ -91,7 +110,10 @@ TEST_F(Conditions, ANumberFieldThatHoldsNoNumberIsFilledByADigitAndIsNoNumberInA
             {L"Пусто = 0", true}, {L"Пусто < 5", true}, {L"Пусто", false},
             {L"Цена = 18500", true}, {L"Цена < 20000", true}, {L"Цена > 1000000", false},
             {L"Аванс = 30", true}, {L"Аванс", true},
-            {L"Текст", true}, {L"Текст = \"10-15\"", true}, {L"Текст > 5", false}, {L"Сумма = 1500,5", true}});
+            {L"Текст", true}, {L"Текст = \"10-15\"", true}, {L"Текст > 5", false}, {L"Сумма = 1500,5", true},
+            {L"Словами", true}, {L"Words", true}, {L"Словами > 0", false}, {L"Тридцать = 30", true},
+            {L"Thirty = 30", true}, {L"Разные", true}, {L"Разные = 30", false}, {L"Разные = 31", false},
+            {L"Без", false}, {L"None", false}, {L"None = \"n/a\"", true}});
 }
 
 TEST_F(Conditions, DatesCompareByDay) {

@@ -141,52 +141,81 @@ TEST_F(NumberField, AUnitAfterTheNumberLeavesItsFiguresAndWords) {
 
 // A number field's text that is no single number once became the number of
 // its digits: «10-15» read «одной тысячи пятнадцати», and «5/0» left by the
-// calculator fifty. Typed with a digit, it is a term to fill in by hand: its
-// number forms, and the noun it counts, are gaps, and it counts as filled.
-TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsWhenItHoldsADigit) {
+// calculator fifty. A term typed in a form the program cannot read («10-15»,
+// «три месяца») counts as filled and its number forms are gaps, the money
+// forms with their currency and the noun it counts after any number (once
+// «______», and «дня» for «нет» and an empty field); «три месяца» once gave
+// no clause, as «нет» does.
+TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnlessItMeansNone) {
     constexpr std::uint16_t number_type = 3;
     view.language = 1;
     const wchar_t* forms =
         L"{Срок}|{прописью:Срок}|{р:Срок}|{валюта:Срок}|{валюта прописью:Срок}|"
         L"{формат:Срок}|{целая часть:Срок}|{ЕСЛИ Срок ТО \"есть\" ИНАЧЕ \"нет\"}|{Срок + 1}|"
-        L"{цифрами:Срок}|{р:Срок:день}";
-    const std::wstring gaps = L"|______|______|______|______|______|______|есть||______|______";
+        L"{цифрами:Срок}|{р:Срок:календарный день}";
     // clang-format off
+    const std::wstring gaps = L"|______|______|______&nbsp;руб.|______ рублей|______|______|есть||______|календарных дней";
+    const std::wstring none = L"|||||||нет|||календарных дней";
     const std::pair<const wchar_t*, std::wstring> cases[] = {
         {L"10-15", L"10-15" + gaps}, {L"1/3", L"1/3" + gaps}, {L"5.5.5", L"5.5.5" + gaps},
         {L"5/0", L"5/0" + gaps}, {L"approx. 40", L"approx. 40" + gaps}, {L"НДС 20%", L"НДС 20%" + gaps},
-        {L"5 или более", L"5 или более" + gaps},
-        // Another currency than the roubles the document prints, another
-        // unit than the field counts, a negative term: once 45 roubles,
-        // 14 months, two months and -3 months.
+        {L"5 или более", L"5 или более" + gaps}, {L"86 500-00", L"86 500-00" + gaps},
+        // A term in words, and words that disagree with the figures after them.
+        {L"три месяца", L"три месяца" + gaps}, {L"полгода", L"полгода" + gaps},
+        {L"тридцать процентов", L"тридцать процентов" + gaps},
+        {L"тридцать (31) дней", L"тридцать (31) дней" + gaps},
+        // Another currency than the roubles the document prints: once 45
+        // roubles.
         {L"USD 45", L"USD 45" + gaps}, {L"$12,5", L"$12,5" + gaps}, {L"45 долларов", L"45 долларов" + gaps},
         {L"1 500 евро", L"1 500 евро" + gaps}, {L"100 тенге", L"100 тенге" + gaps},
-        // No digit: no term at all.
-        {L"нет", L"нет|||||||нет|||дня"}, {L"-", L"-|||||||нет|||дня"},
+        // Words that mean none: no term at all.
+        {L"нет", L"нет" + none}, {L"-", L"-" + none}, {L"Не устанавливается", L"Не устанавливается" + none},
+        {L"не  предусмотрено", L"не предусмотрено" + none}, {L"\u2014", L"\u2014" + none},
         // Single numbers, and the empty field that counts as 0.
         {L"1 500 руб. 50 коп.", L"1 500 руб. 50 коп.|одна тысяча пятьсот целых пять десятых|"
                                 L"одной тысячи пятисот целых пяти десятых|" + nowrap + L"1&thinsp;500,50</span>&nbsp;руб.|"
-                                L"одна тысяча пятьсот рублей 50 копеек|" + nowrap + L"1&thinsp;500,50</span>|1500|есть|1501,5|1 500,50|дня"},
+                                L"одна тысяча пятьсот рублей 50 копеек|" + nowrap + L"1&thinsp;500,50</span>|1500|есть|1501,5|1 500,50|календарного дня"},
         {L"15 тыс. руб.", L"15 тыс. руб.|пятнадцать тысяч|пятнадцати тысяч|" + nowrap + L"15&thinsp;000,00</span>&nbsp;руб.|"
-                          L"пятнадцать тысяч рублей|" + nowrap + L"15&thinsp;000,00</span>|15000|есть|15001|15 000|дней"},
+                          L"пятнадцать тысяч рублей|" + nowrap + L"15&thinsp;000,00</span>|15000|есть|15001|15 000|календарных дней"},
         {L"3 (три) месяца", L"3 (три) месяца|три|трех|" + nowrap + L"3,00</span>&nbsp;руб.|три рубля|" + nowrap +
-                            L"3,00</span>|3|есть|4|3|дней"},
+                            L"3,00</span>|3|есть|4|3|календарных дней"},
+        {L"Тридцать одна (31) неделя", L"Тридцать одна (31) неделя|тридцать один|тридцати одного|" + nowrap +
+                                       L"31,00</span>&nbsp;руб.|тридцать один рубль|" + nowrap + L"31,00</span>|31|есть|32|31|календарного дня"},
         {L"1.000.000", L"1.000.000|один миллион|одного миллиона|" + nowrap + L"1&thinsp;000&thinsp;000,00</span>&nbsp;руб.|"
-                       L"один миллион рублей|" + nowrap + L"1&thinsp;000&thinsp;000,00</span>|1000000|есть|1000001|1.000.000|дней"},
+                       L"один миллион рублей|" + nowrap + L"1&thinsp;000&thinsp;000,00</span>|1000000|есть|1000001|1.000.000|календарных дней"},
         {L"-5", L"-5|минус пять|минус пяти|" + nowrap + L"-5,00</span>&nbsp;руб.|минус пять рублей|" + nowrap +
-                L"-5,00</span>|-5|есть|-4|-5|дней"},
+                L"-5,00</span>|-5|есть|-4|-5|календарных дней"},
         {L"0,5", L"0,5|ноль целых пять десятых|ноля целых пяти десятых|" + nowrap + L"0,50</span>&nbsp;руб.|"
-                 L"ноль рублей 50 копеек|" + nowrap + L"0,50</span>|0|есть|1,5|0,5|дня"},
-        {L"", L"|||||||нет|1||дня"},
+                 L"ноль рублей 50 копеек|" + nowrap + L"0,50</span>|0|есть|1,5|0,5|календарного дня"},
+        {L"", L"|||||||нет|1||календарных дней"},
     };
     // clang-format on
-    for (const auto& [value, text] : cases) {
-        add_field(L"Срок", value).a = number_type;
-        EXPECT_EQ(run(forms), text) << value;
-        // A field's display condition on it.
-        EXPECT_EQ(test(L"{Срок}"), text.find(L"есть") != std::wstring::npos) << value;
-        doc.data->parameters.groups.clear();
-    }
+    auto expect_forms = [&](const wchar_t* source, const auto& rows) {
+        for (const auto& [value, text] : rows) {
+            add_field(L"Срок", value).a = number_type;
+            EXPECT_EQ(run(source), text) << value;
+            // A field's display condition on it.
+            const bool filled =
+                text.find(L"есть") != std::wstring::npos || text.find(L"yes") != std::wstring::npos;
+            EXPECT_EQ(test(L"{Срок}"), filled) << value;
+            doc.data->parameters.groups.clear();
+        }
+    };
+    expect_forms(forms, cases);
+    view.language = 0;
+    // clang-format off
+    const std::pair<const wchar_t*, std::wstring> english[] = {
+        {L"thirty (30) days", L"30|thirty|" + nowrap + L"$30.00</span>|thirty dollars|yes"},
+        {L"Twenty-one (21)", L"21|twenty-one|" + nowrap + L"$21.00</span>|twenty-one dollars|yes"},
+        {L"one hundred and five (105) days", L"105|one hundred five|" + nowrap + L"$105.00</span>|one hundred five dollars|yes"},
+        {L"thirty (31) days", L"______|______|$______|______ dollars|yes"},
+        {L"six months", L"______|______|$______|______ dollars|yes"}, {L"three", L"______|______|$______|______ dollars|yes"},
+        {L"N/A", L"||||no"}, {L"None", L"||||no"}, {L"nil", L"||||no"}, {L"NO", L"||||no"}};
+    // clang-format on
+    expect_forms(
+        L"{figures:Срок}|{in words:Срок}|{currency:Срок}|{currency in words:Срок}|"
+        L"{IF Срок THEN \"yes\" ELSE \"no\"}",
+        english);
 }
 
 TEST(NumberGender, TheLastWordAgreesWithFeminineAndNeuterNouns) {

@@ -101,7 +101,8 @@ TEST(SingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQu
           L"150 000,-", L"65 000 руб./мес.", L"65 000 рублей в месяц", L"28 календарных дней",
           L"12 % годовых", L"30 процентов", L"10 штук", L"6 months", L"90 calendar days",
           L"3 (три) месяца", L"21 (двадцать один) день", L"6 (six) months", L"1 500 руб. 50 коп.",
-          L"5 тыс. руб.", L"5 рублей", L"50 коп.", L"100 dollars per month", L"30 per cent"})
+          L"5 тыс. руб.", L"5 рублей", L"50 коп.", L"100 dollars per month", L"30 per cent",
+          L"thirty (30) days", L"тридцать (30) дней", L"две (2) недели", L"one thousand five hundred (1,500) dollars"})
         EXPECT_TRUE(single_number_length(text)) << text;
     for (const wchar_t* text :
          {L"10-15", L"10-12", L"1/3", L"5.5.5", L"approx. 40", L"5/0", L"12 34", L"1 2345",
@@ -109,7 +110,8 @@ TEST(SingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQu
           L"USD USD 45", L"3-6 месяцев", L"5 или более", L"не менее 5", L"от 5 до 10",
           L"30 days or more", L"150 000 (не менее) рублей", L"150 000,00 руб., в т.ч. НДС 20%",
           L"150 000 руб. 50", L"150 000,50 руб. 00 коп.", L"150 коп.", L"15 руб. тыс.", L"5 руб./",
-          L"50 коп. 30 коп.", L"5 (пять"})
+          L"50 коп. 30 коп.", L"5 (пять", L"thirty (31) days", L"тридцать (30 дней)", L"три месяца",
+          L"тридцать (30) тыс. руб.", L"срок (30) дней", L"thirty (30) days or more"})
         EXPECT_FALSE(single_number_length(text)) << text;
     // clang-format on
     EXPECT_EQ(single_number_length(L"-18 500,00 руб."), 10u);
@@ -133,7 +135,8 @@ TEST(SingleNumber, FiguresAsTypedLeaveWhatFollowsAndCarryOutMultipliersAndKopeck
         {russian, L"1,5 млн руб.", L"1 500 000"}, {russian, L"-1.250 тыс.", L"-1.250.000"},
         {english, L"$1.5 million", L"$1,500,000"}, {russian, L"1 500 руб. 50 коп.", L"1 500,50"},
         {russian, L"50 коп.", L"0,50"}, {russian, L"150 000,00 рублей 00 копеек", L"150 000,00"},
-        {russian, L"10-15", L""},
+        {russian, L"10-15", L""}, {russian, L"тридцать (30) дней", L"30"},
+        {english, L"one thousand five hundred (1,500) dollars", L"1,500"},
         // Read in the document's language: a Russian 1.250 is a thousand.
         {russian, L"1.250 thousand", L"1.250.000"}, {english, L"1.250 thousand", L"1,250"}};
     // clang-format on
@@ -183,6 +186,9 @@ TEST(NumberReadingInItsUnit, AnotherUnitOrCurrencyOrANegativeTermIsNoNumberThere
         {1, unknown, roubles, L"15-го", not_a_number},
         {0, unknown, euros, L"€65.000", none, L"65000"}, {0, unknown, dollars, L"$1.250", none, L"1250"},
         {0, unknown, dollars, L"$0.750", none, L"0.750"}, {0, unknown, dollars, L"65.000", none, L"65.000"},
+        // Words with their figures in brackets are read in the unit too.
+        {0, day, dollars, L"thirty (30) days", none, L"30"}, {0, day, dollars, L"Twenty-one (21) days", none, L"21"},
+        {0, month, dollars, L"thirty (30) days", other_unit},
         // Kopecks and weeks that no other row reads.
         {1, unknown, roubles, L"100 руб. 5 коп.", none, L"100.05"},
         {1, unknown, roubles, L"1 500 рублей 7 копеек", none, L"1500.07"},

@@ -225,6 +225,9 @@ TEST_F(RenderBudget, AConditionOnARefusedValueIsTrueAndTheReferenceShowsItsSourc
           long_text + L"{}", std::wstring(L"ACME {Logo}")}) {
         goods.s2 = value;
         const std::wstring shown = html_escape(value);
+        // A lone brace makes no script: the value is text, which {Goods}
+        // capitalises.
+        const std::wstring shown_b = value.ends_with(L"x{") ? L"X" + shown.substr(1) : shown;
         // A value's own stop ends the template's sentence.
         const std::wstring line_a = L"A: " + shown + (value.ends_with(L'.') ? L"" : L".");
         // The saved DOC links its pictures; `ACME {Logo}` once showed the
@@ -236,7 +239,7 @@ TEST_F(RenderBudget, AConditionOnARefusedValueIsTrueAndTheReferenceShowsItsSourc
                                         to_word_html(doc, view), saved_word};
         for (const std::wstring& out : renders) {
             EXPECT_NE(out.find(line_a), std::wstring::npos) << value.substr(value.size() - 11);
-            EXPECT_NE(out.find(L"B: " + shown + L" held."), std::wstring::npos)
+            EXPECT_NE(out.find(L"B: " + shown_b + L" held."), std::wstring::npos)
                 << value.substr(value.size() - 11);
             EXPECT_EQ(out.find(L"______"), std::wstring::npos) << value.substr(value.size() - 11);
         }

@@ -1,7 +1,8 @@
 // The template library as the build leaves it: every source compiles to the
 // file in the build tree and survives a dump, every template opens and
 // renders, every library link finds its document, each language covers what
-// the templates must show, and the field format pages show every format.
+// the templates must show, a Russian place gets «г.» only when it is a town,
+// and the field format pages show every format.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,6 +26,8 @@
 #include "tools/brikc/compile.h"
 #include "tools/brikc/dump.h"
 #include "tools/brikc/library_trees.h"
+#include "tools/brikc/visible_text.h"
+#include "ui/editing/field_conditions.h"
 
 namespace {
 
@@ -190,6 +193,57 @@ TEST_F(TemplateLibrary, EachLanguageCoversWhatTheTemplatesMustShowInWellFormedTe
         EXPECT_EQ(page->parameters.group_count, first_page.element_count - 1)
             << "one section per category";
     }
+}
+
+// Each Russian template that writes «г.» before a place typed without its
+// kind: a village or settlement typed with its word or abbreviation gets none,
+// a town gets it, also one whose name begins like such a word or whose short
+// name has a hyphen after its initial. The six templates keep one list.
+TEST_F(TemplateLibrary, ARussianPlaceGetsItsTownWordOnlyWhenItIsATown) {
+    // clang-format off
+    const std::pair<std::wstring, std::wstring> places[] = {
+        {L"д. Ивановка", L"д. Ивановка"}, {L"п. Кузьмоловский", L"п. Кузьмоловский"},
+        {L"ст. Каневская", L"ст. Каневская"}, {L"рп Лесной", L"рп Лесной"},
+        {L"мкр. Северный", L"мкр. Северный"}, {L"гор. Москва", L"гор. Москва"},
+        {L"х. Весёлый", L"х. Весёлый"}, {L"аул Хабез", L"аул Хабез"}, {L"ЗАТО Северск", L"ЗАТО Северск"},
+        {L"С.-Петербург", L"г.\u00A0С.-Петербург"}, {L"С-Петербург", L"г.\u00A0С-Петербург"},
+        {L"П.-Камчатский", L"г.\u00A0П.-Камчатский"},
+        // Neighbours that keep what they print.
+        {L"г. Москва", L"г. Москва"}, {L"г Москва", L"г Москва"}, {L"город Казань", L"город Казань"},
+        {L"пос. Кузьмоловский", L"пос. Кузьмоловский"}, {L"Дмитров", L"г.\u00A0Дмитров"}, {L"Сочи", L"г.\u00A0Сочи"},
+        {L"Старый Оскол", L"г.\u00A0Старый Оскол"}, {L"Ст. Оскол", L"г.\u00A0Ст. Оскол"},
+        {L"Н. Новгород", L"г.\u00A0Н. Новгород"}, {L"Хабаровск", L"г.\u00A0Хабаровск"}, {L"Клин", L"г.\u00A0Клин"},
+    };
+    // clang-format on
+    // The template's «г.» is bound to the place by a no-break space.
+    const language_tree& l = languages[1];
+    int templates = 0;
+    for (const std::wstring& name : names_in(library_sources / l.name, ".tpl")) {
+        if (name == l.showcase) continue;
+        engine::document doc(wide(built_of(l, name)), l.language);
+        ASSERT_TRUE(doc.loaded());
+        const engine::view_state view{.language = l.language};
+        bool has_place = false;
+        for (const auto& [typed, printed] : places) {
+            bool found = false;
+            each_record(doc.data->parameters, [&](const engine::doc_record& r, int depth) {
+                found = found || (depth == 2 && engine::make_word_key(r.s1) == L"город");
+            });
+            if (!found) break;
+            has_place = true;
+            library::type_value(doc, L"Город", typed);
+            ui::reevaluate_field_conditions(doc, view, -1);
+            const std::wstring text =
+                L"\n" +
+                golden::collapse_blanks(golden::visible_text(engine::to_print_html(doc, view)));
+            const std::size_t at = text.find(L"\n" + printed);
+            const std::size_t after = at + 1 + printed.size();
+            EXPECT_TRUE(at != std::wstring::npos && !engine::is_alpha_char(text[after]))
+                << engine::to_utf8(name) << ": " << engine::to_utf8(typed);
+        }
+        templates += has_place;
+    }
+    EXPECT_EQ(templates, 6);
 }
 
 // The format words a text hands to its fields, as word keys; conditions and

@@ -368,7 +368,24 @@ std::wstring collapse_blanks(const std::wstring& text) {
     return out;
 }
 
-std::vector<std::wstring> rendering_faults(const std::wstring& html, const std::wstring& text) {
+namespace {
+
+// Whether each "{" of `piece` starts a brace a value was typed with.
+bool braces_typed(std::wstring_view piece, const std::vector<std::wstring>& typed_braces) {
+    for (std::size_t i = piece.find(L'{'); i != std::wstring_view::npos;
+         i = piece.find(L'{', i + 1)) {
+        const auto typed = [&](const std::wstring& brace) {
+            return piece.substr(i).starts_with(brace);
+        };
+        if (std::none_of(typed_braces.begin(), typed_braces.end(), typed)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::wstring> rendering_faults(const std::wstring& html, const std::wstring& text,
+                                           const std::vector<std::wstring>& typed_braces) {
     std::vector<std::wstring> faults;
     const std::wstring markup = engine::to_lower(html);
     for (std::wstring_view red : {L"color=red", L"color:red", L"color: red"})
@@ -376,7 +393,8 @@ std::vector<std::wstring> rendering_faults(const std::wstring& html, const std::
     each_piece(text, [&](std::wstring_view piece, wchar_t) {
         const std::wstring_view trimmed = trim_blanks(piece);
         for (std::wstring_view bad : {L"{", L"}", L"undefined"})
-            if (trimmed.find(bad) != std::wstring_view::npos)
+            if (trimmed.find(bad) != std::wstring_view::npos &&
+                (bad != L"{" || !braces_typed(trimmed, typed_braces)))
                 faults.push_back(L"\"" + std::wstring(bad) + L"\" in: " + std::wstring(trimmed));
         if (const std::wstring_view fault = blank_fault(trimmed); !fault.empty())
             faults.push_back(std::wstring(fault) + L" in: " + std::wstring(trimmed));

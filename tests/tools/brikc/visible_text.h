@@ -29,7 +29,10 @@ std::wstring collapse_blanks(const std::wstring& text);
 // full stop, semicolon or colon, "№" or "No." with no number after it, a
 // colon before punctuation, empty parentheses, a minus before a count of
 // days, or a signature line with no name beside it (read from the markup's
-// tables). One entry for each, quoting its piece of text.
-std::vector<std::wstring> rendering_faults(const std::wstring& html, const std::wstring& text);
+// tables). One entry for each, quoting its piece of text. A "{" that starts
+// one of `typed_braces` (a typed value's brace that nothing closes, with the
+// word it opens, «{12») is the clerk's text, no fault.
+std::vector<std::wstring> rendering_faults(const std::wstring& html, const std::wstring& text,
+                                           const std::vector<std::wstring>& typed_braces = {});
 
 }  // namespace golden

@@ -39,6 +39,12 @@ TEST(VisibleText, BracesRedMarkersUndefinedAndDoubledBlanksAreFaults) {
         EXPECT_EQ(faults_of(html).size(), 1u) << html;
     // The style sheet is no visible text, yet a red marker in it is still found.
     EXPECT_EQ(faults_of(L"<style>{color:red}</style>").size(), 1u);
+    // A brace typed in a value that nothing closes is the clerk's text; any
+    // other brace beside it is still a fault.
+    const std::wstring typed = L"<div>счёт № {12 в течение 5 дней</div>";
+    EXPECT_TRUE(rendering_faults(typed, visible_text(typed), {L"{12"}).empty());
+    const std::wstring beside = L"<div>№ {12 {name</div>";
+    EXPECT_EQ(rendering_faults(beside, visible_text(beside), {L"{12"}).size(), 1u);
 }
 
 // What a field left empty leaves in a sentence when the template gives it no

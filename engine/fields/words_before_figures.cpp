@@ -1,0 +1,117 @@
+#include "engine/fields/words_before_figures.h"
+
+#include <array>
+
+#include "engine/declension/number_words.h"
+#include "engine/fields/number_field.h"
+#include "engine/fields/number_words_en.h"
+#include "engine/text/plain_text.h"
+#include "engine/text/text_case.h"
+
+namespace engine {
+
+namespace {
+
+bool is_space(wchar_t c) { return is_blank(c) || c == L'\u00A0' || c == L'\u202F'; }
+bool is_hyphen(wchar_t c) { return c == L'-' || c == L'\u2010' || c == L'\u2011'; }
+bool is_group_mark(wchar_t c) { return is_space(c) || c == L',' || c == L'.'; }
+
+// Lower case, ё as е, hyphens as blanks, one blank between words and no
+// English "and", so that words typed and words made compare.
+std::wstring folded_words(std::wstring_view words) {
+    std::wstring out;
+    std::size_t word_start = 0;
+    auto end_word = [&] {
+        if (std::wstring_view(out).substr(word_start) == L"and") out.resize(word_start);
+        if (!out.empty() && out.back() != L' ') out += L' ';
+        word_start = out.size();
+    };
+    for (wchar_t c : words) {
+        if (is_space(c) || is_hyphen(c)) {
+            end_word();
+            continue;
+        }
+        const wchar_t lower = to_lower_char(c);
+        out += lower == L'ё' ? L'е' : lower;
+    }
+    end_word();
+    if (!out.empty() && out.back() == L' ') out.pop_back();
+    return out;
+}
+
+bool is_cyrillic(wchar_t c) { return c >= 0x0400 && c <= 0x04FF; }
+
+// Whether `words` spell the whole number of `digits`.
+bool words_spell(std::wstring_view words, const std::wstring& digits) {
+    const std::wstring typed = folded_words(words);
+    if (typed.empty()) return false;
+    bool russian = false;
+    for (wchar_t c : words) russian = russian || is_cyrillic(c);
+    if (!russian) return typed == folded_words(number_words_en(digits, 0));
+    const std::wstring masculine = number_words_in_case(digits, 1, 1);
+    for (std::uint32_t gender : {1u, 2u, 3u}) {
+        std::wstring made = masculine;
+        agree_number_gender(made, gender, 1);
+        if (typed == folded_words(made)) return true;
+    }
+    return false;
+}
+
+// The end of the figures from `at`: digits whose groups after the first hold
+// three each; `digits` gets them without their marks. None when there are
+// none or a group is of another size.
+std::optional<std::size_t> whole_figures(std::wstring_view text, std::size_t at,
+                                         std::wstring& digits) {
+    std::size_t run = 0;
+    bool grouped = false;
+    for (; at < text.size(); ++at) {
+        if (is_digit(text[at])) {
+            digits += text[at];
+            ++run;
+        } else if (is_group_mark(text[at]) && at + 1 < text.size() && is_digit(text[at + 1]) &&
+                   run > 0 && (!grouped || run == 3)) {
+            grouped = true;
+            run = 0;
+        } else {
+            break;
+        }
+    }
+    if (digits.empty() || (grouped && run != 3)) return std::nullopt;
+    return at;
+}
+
+}  // namespace
+
+std::optional<words_before_figures> find_words_before_figures(std::wstring_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && is_space(text[at])) ++at;
+    const std::size_t words_start = at;
+    while (at < text.size() &&
+           (is_alpha_char(text[at]) || is_space(text[at]) || is_hyphen(text[at])))
+        ++at;
+    if (at == words_start || !is_alpha_char(text[words_start]) || at == text.size() ||
+        text[at] != L'(')
+        return std::nullopt;
+    const std::wstring_view words = text.substr(words_start, at - words_start);
+    ++at;
+    while (at < text.size() && is_space(text[at])) ++at;
+    words_before_figures found;
+    found.figures_start = at;
+    std::wstring digits;
+    const std::optional<std::size_t> end = whole_figures(text, at, digits);
+    if (!end) return std::nullopt;
+    found.figures_end = *end;
+    at = *end;
+    while (at < text.size() && is_space(text[at])) ++at;
+    if (at == text.size() || text[at] != L')') return std::nullopt;
+    found.after_bracket = at + 1;
+    if (digits.size() > 20 || !words_spell(words, digits)) return std::nullopt;
+    return found;
+}
+
+std::wstring figures_and_what_follows(std::wstring_view text, const words_before_figures& found) {
+    return std::wstring(text.substr(found.figures_start, found.figures_end - found.figures_start)) +
+           std::wstring(text.substr(found.after_bracket));
+}
+
+}  // namespace engine
