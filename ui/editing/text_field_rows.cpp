@@ -8,6 +8,7 @@
 #include "core/interface_texts.h"
 #include "engine/document/ui_text.h"
 #include "engine/fields/currency.h"
+#include "engine/fields/none_words.h"
 #include "engine/fields/number_reading.h"
 #include "engine/fields/number_tail_words.h"
 #include "engine/text/plain_text.h"
@@ -45,12 +46,15 @@ static_assert(engine::ui_text::number_counts_pieces - engine::ui_text::number_co
 
 // The note on a number field whose text the document prints as a gap, read
 // as the document reads it (the view's language, the field's unit, the
-// document's currency): why it is no number; none when it reads. A value
-// script ("{...}") is a number only once it has run.
+// document's currency): why it is no number; none when it reads or when a
+// word says there is none («нет», "N/A"), where the document shows no gap. A
+// value script ("{...}") is a number only once it has run.
 std::optional<int> number_note(const engine::doc_record& field, const engine::doc_node& parameters,
                                int language) {
     const std::wstring& text = field.s2;
-    if (engine::trimmed(text).empty() || text.find(L'{') != std::wstring::npos) return std::nullopt;
+    if (engine::trimmed(text).empty() || text.find(L'{') != std::wstring::npos ||
+        engine::is_none_word(text))
+        return std::nullopt;
     const engine::number_unit unit = engine::number_unit_named(field.s4);
     const std::uint32_t currency = engine::document_currency(&parameters, language);
     switch (engine::read_number_field(text, language, unit, currency).why) {

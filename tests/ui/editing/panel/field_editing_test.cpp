@@ -137,11 +137,13 @@ TEST_F(FieldEditing, ANumberFieldWhoseTextIsNoNumberIsNotedBelowItsRowWhileItIsN
     EXPECT_EQ(note()->text(), english);
 
     auto days = inside<TextBox>(1, 0);
+    // A word that says there is none leaves no gap to note.
     for (const auto& [typed, noted] : {std::pair{L"15", false},
+                                       {L"-", false},
                                        {L"approx. 40", true},
                                        {L"approx. 41", true},
                                        {L"  ", false},
-                                       {L"-", true}}) {
+                                       {L"10-15", true}}) {
         days->set_text(typed);
         EXPECT_EQ(field(s, 0).record.s2, typed);
         EXPECT_EQ(panel().children().size(), noted ? 5u : 4u) << typed;
@@ -191,6 +193,9 @@ TEST_F(FieldEditing, TheNoteOnANumberSaysWhyTheDocumentShowsAGapThere) {
         {L"", L"RUB 45", L"This amount is in US dollars" + gap_en, L""},
         {L"", L"$45", L"", L"Сумма указывается в рублях" + gap_ru},
         {L"", L"10-15", L"Not read as a number" + gap_en, L"Не прочитано как число" + gap_ru},
+        {L"", L"three months", L"Not read as a number" + gap_en, L"Не прочитано как число" + gap_ru},
+        // No gap in the document: a word that says there is none.
+        {L"month", L"нет", L"", L""}, {L"", L"N/A", L"", L""},
         {L"fortnight", L"2 weeks", L"", L""},
         {L"calendar day", L"28 календарных дней", L"", L""},
         {L"banking day", L"10 days", L"", L""},
