@@ -13,8 +13,8 @@ NumberNotes::NumberNotes() : timer_(platform::Timer::create()) {
 void NumberNotes::AddLine(platform::Panel& panel, const platform::Element& row, std::wstring note) {
     auto line = platform::TextBlock::create(std::move(note));
     line->set_font(look::note_font());
-    line->set_margin({20, 0, 22, 4});
-    line->set_elides(true);
+    line->set_margin({20, 1, 22, 3});
+    line->set_elides(true, platform::TextBlock::Shortened::at_the_end);
     line->set_foreground({look::dark_red});
     // Shown and hidden with the row, as its caption is.
     line->data_context = row.data_context;

@@ -29,13 +29,15 @@ void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::
     if (!element) return;
     const bool multi_line = kind == TextRowKind::multi_line;
     const platform::TreeIndex tag{section, field, -1};
+    const bool number = type_of(*element) == field_type::number;
 
     auto row = platform::Grid::create();
-    row->set_margin(look::row_margin);
+    const platform::Thickness margin = number ? look::number_row_margin : look::row_margin;
+    row->set_margin(margin);
     platform::set_border(*row, {look::white, look::dark_gray, 1, look::corner_radius});
     if (!multi_line) {
         // The height of the bordered row, and its margin around it.
-        row->set_height(38 + look::row_margin.top + look::row_margin.bottom);
+        row->set_height(38 + margin.top + margin.bottom);
         row->set_rows({platform::GridLength::automatic()});
         row->set_columns(
             {platform::GridLength::star(), platform::GridLength::pixels(pick_button_side)});
@@ -56,7 +58,6 @@ void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::
     box->text_changed.add(
         [this](platform::TextBox& sender, const platform::NoArgs&) { OnFieldTextChanged(sender); });
     LimitTyping(*box);
-    const bool number = type_of(*element) == field_type::number;
     if (number) {
         box->focus_lost.add([this](platform::TextBox& sender, const platform::NoArgs&) {
             number_notes_.BoxLeft(sender);
