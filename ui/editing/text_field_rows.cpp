@@ -1,19 +1,16 @@
 // The rows of fields typed as text: one line with a pick button (types 1 to
 // 4, and 5 with its own icon), several lines (type 0), read-only notes (type
 // 10), and the handler that stores what is typed (an image field's path box
-// included) within the field limit. A number field whose text is no number
-// says so below its row.
+// included) within the field limit. A number field's row has a line below
+// it for the note that its text is no number (number_notes.h).
 #include <variant>
 
-#include "core/interface_texts.h"
-#include "engine/document/ui_text.h"
-#include "engine/fields/single_number.h"
-#include "engine/text/plain_text.h"
 #include "platform/button.h"
 #include "platform/decoration.h"
 #include "platform/grid.h"
 #include "ui/editing/data_panel.h"
 #include "ui/editing/field_text_limit.h"
+#include "ui/editing/number_note_text.h"
 #include "ui/editing/panel_look.h"
 #include "ui/editing/panel_rows.h"
 #include "ui/editing/shown_texts.h"
@@ -24,13 +21,6 @@ using platform::Visibility;
 
 namespace {
 constexpr double pick_button_side = 36;
-
-// What the document prints as a gap in a number's place. A value script
-// ("{...}") is a number only once it has run.
-bool reads_as_no_number(const std::wstring& text) {
-    return !engine::trimmed(text).empty() && text.find(L'{') == std::wstring::npos &&
-           !engine::single_number_length(text);
-}
 }  // namespace
 
 void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::int32_t field,
@@ -39,13 +29,15 @@ void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::
     if (!element) return;
     const bool multi_line = kind == TextRowKind::multi_line;
     const platform::TreeIndex tag{section, field, -1};
+    const bool number = type_of(*element) == field_type::number;
 
     auto row = platform::Grid::create();
-    row->set_margin(look::row_margin);
+    const platform::Thickness margin = number ? look::number_row_margin : look::row_margin;
+    row->set_margin(margin);
     platform::set_border(*row, {look::white, look::dark_gray, 1, look::corner_radius});
     if (!multi_line) {
         // The height of the bordered row, and its margin around it.
-        row->set_height(38 + look::row_margin.top + look::row_margin.bottom);
+        row->set_height(38 + margin.top + margin.bottom);
         row->set_rows({platform::GridLength::automatic()});
         row->set_columns(
             {platform::GridLength::star(), platform::GridLength::pixels(pick_button_side)});
@@ -66,6 +58,11 @@ void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::
     box->text_changed.add(
         [this](platform::TextBox& sender, const platform::NoArgs&) { OnFieldTextChanged(sender); });
     LimitTyping(*box);
+    if (number) {
+        box->focus_lost.add([this](platform::TextBox& sender, const platform::NoArgs&) {
+            number_notes_.BoxLeft(sender);
+        });
+    }
 
     auto button = MakePickButton(
         session_.folders().install_folder, kind == TextRowKind::one_line_listed,
@@ -86,7 +83,7 @@ void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::
     MakeFieldCaption(panel, section, field);
     row->data_context = tag;
     panel.children().append(row);
-    ShowNumberNote(*row, *element);
+    if (number) number_notes_.AddLine(panel, *row, number_note_text(*element, session_.language()));
 }
 
 void DataPanel::BuildFieldRowTypes1to4(platform::Panel& panel, std::int32_t section,
@@ -134,39 +131,6 @@ void DataPanel::SayTextRefused(const platform::TextBox& box) {
     if (auto row = box.parent()) status_.ShowStatusMessageBelow(*row, field_text_refused(), 2);
 }
 
-void DataPanel::ShowNumberNote(const platform::Element& row, const engine::doc_element& field) {
-    auto panel = row.parent();
-    if (!panel) return;
-    auto& children = panel->children();
-    const std::optional<std::size_t> at = children.index_of(row);
-    if (!at) return;
-    // The note follows the row, or the refusal bar that follows it.
-    std::optional<std::size_t> note;
-    for (std::size_t i = *at + 1; i < children.size() && !note; ++i) {
-        const platform::Element& next = *children.at(i);
-        if (next.data_context == row.data_context &&
-            dynamic_cast<const platform::TextBlock*>(&next))
-            note = i;
-        else if (!std::holds_alternative<std::monostate>(next.data_context))
-            break;
-    }
-    const bool wanted = type_of(field) == field_type::number && reads_as_no_number(field.record.s2);
-    if (!wanted) {
-        if (note) children.remove_at(*note);
-        return;
-    }
-    if (note) return;
-    auto block = platform::TextBlock::create(core::ui_string(engine::ui_text::number_not_read));
-    block->set_font(look::note_font());
-    block->set_margin({20, 0, 22, 6});
-    platform::set_word_wrap(*block, true);
-    block->set_foreground({look::dark_red});
-    // Shown and hidden with the row, as its caption is.
-    block->data_context = row.data_context;
-    block->set_visibility(row.visibility());
-    children.insert_at(*at + 1, block);
-}
-
 void DataPanel::OnFieldTextChanged(platform::TextBox& sender) {
     if (session_.mode() != core::ViewMode::data) return;
     const auto* tag = std::get_if<platform::TreeIndex>(&sender.data_context);
@@ -178,7 +142,8 @@ void DataPanel::OnFieldTextChanged(platform::TextBox& sender) {
         return;
     }
     field->record.s2 = sender.text();
-    if (auto row = sender.parent()) ShowNumberNote(*row, *field);
+    if (type_of(*field) == field_type::number)
+        number_notes_.TextChanged(sender, number_note_text(*field, session_.language()));
     if (ReevaluateFieldConditions(tag->group)) RefreshFieldRowVisibility();
     render_(false);
 }
