@@ -116,15 +116,15 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
     const int lines = has_table ? 0 : estimated_lines(prefix + text, own, width);
     // A heading, or a one-line lead-in, left alone at a page's foot goes to
     // the next page with what follows it: a table, or a first clause short
-    // enough to move whole. On paper one division holds both; in the DOC the
-    // heading keeps with the next paragraph.
-    const bool holds =
-        context.for_print() && keeps_with(previous, text, table_first,
+    // enough to move whole. On paper one division holds both. In the DOC
+    // only a heading above a table kept whole keeps with the next paragraph:
+    // LibreOffice sets a paragraph asking so lower than the print does.
+    const bool kept_together = context.target == render_target::print &&
+                               keeps_with(previous, text, table_first,
                                           !has_table && lines <= clause_lines_kept_with_heading);
-    const bool kept_together = holds && context.target == render_target::print;
     if (kept_together) out.insert(previous.at, keep_together_open);
-    if (holds && context.target == render_target::word &&
-        out.find(L"page-break-after:avoid", previous.at) == std::wstring::npos)
+    if (context.target == render_target::word && previous.heading && table_first &&
+        starts_with_kept_table(text))
         out.replace(previous.at, std::wstring::npos, keep_with_next(out.substr(previous.at)));
     const std::size_t start = out.size();
     // Only a paragraph before the table can carry the space there: after
