@@ -110,10 +110,12 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
     const std::wstring prefix = render_numbered_list(context, r.a, element, item, page);
     const bool framed = std::wstring_view(prefix).substr(0, 6) == L"<table";
     const bool table_first = prefix.empty() && starts_with_table(text);
-    const bool has_table = framed || holds_table(text);
+    // A number framed in a table of its own (a hanging indent) is no table
+    // of the text's.
+    const bool has_table = holds_table(text);
     const doc_record& own = style_record(context.data, page, element, item);
     const double width = text_width_mm(context.data);
-    const int lines = has_table ? 0 : estimated_lines(prefix + text, own, width);
+    const int lines = has_table ? 0 : estimated_lines(framed ? text : prefix + text, own, width);
     // A heading, or a one-line lead-in, left alone at a page's foot goes to
     // the next page with what follows it: a table, or a first clause short
     // enough to move whole. On paper one division holds both. In the DOC

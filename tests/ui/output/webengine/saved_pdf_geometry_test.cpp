@@ -396,7 +396,7 @@ TEST_F(SavedPdf, AHeadingRightAboveAMovedTableMovesWithIt) {
 // On Letter landscape with wide margins, more space above the Sales
 // Agreement's "GOVERNING LAW", a little at a time, brings it to the foot of
 // page 1, where it stood alone with its clause on page 2; it goes to page 2
-// with its clause.
+// with its clause, its number beside the text or hanging in a column.
 TEST_F(SavedPdf, AHeadingAtAPagesFootGoesToTheNextPageWithItsFirstClause) {
     const auto open = open_sales_agreement();
     ASSERT_TRUE(open->ready());
@@ -411,17 +411,20 @@ TEST_F(SavedPdf, AHeadingAtAPagesFootGoesToTheNextPageWithItsFirstClause) {
     ASSERT_NE(heading, nullptr);
     fixture::temp_folder folder;
     session.output().save_folder = core::text_of(folder.path());
-    std::set<int> heading_pages;
-    for (std::uint16_t space = 0; space <= 60; space += 3) {
-        heading->v[4] = space;
-        ASSERT_EQ(output_test::save(window), L"Document Saved");
-        const std::vector<PdfPage> pages = word_boxes(folder.path() / "Sales Agreement.pdf");
-        const int at = page_of(pages, QStringLiteral("GOVERNING"));
-        ASSERT_GT(at, 0) << space;
-        EXPECT_EQ(page_of(pages, QStringLiteral("governed")), at) << space;
-        heading_pages.insert(at);
+    for (const bool hanging : {false, true}) {
+        session.data()->page_setup.record.v[1] = hanging ? 1 : 0;
+        std::set<int> heading_pages;
+        for (std::uint16_t space = 0; space <= 60; space += 3) {
+            heading->v[4] = space;
+            ASSERT_EQ(output_test::save(window), L"Document Saved");
+            const std::vector<PdfPage> pages = word_boxes(folder.path() / "Sales Agreement.pdf");
+            const int at = page_of(pages, QStringLiteral("GOVERNING"));
+            ASSERT_GT(at, 0) << space;
+            EXPECT_EQ(page_of(pages, QStringLiteral("governed")), at) << hanging << " " << space;
+            heading_pages.insert(at);
+        }
+        EXPECT_EQ(heading_pages.size(), 2u) << hanging;
     }
-    EXPECT_EQ(heading_pages.size(), 2u);
 }
 
 // Every template with a signature table, one of its values growing 40
