@@ -77,7 +77,8 @@ struct keep_candidate {
     bool lead_in = false;                 // a paragraph of one line
 };
 
-// Whether the units from `at` on in `out` and `text` go on one page.
+// Whether the unit `before` names goes on one page with the unit showing
+// `text`.
 bool keeps_with(const keep_candidate& before, const std::wstring& text, bool table_first,
                 bool first_clause_short) {
     if (before.at == std::wstring::npos) return false;
