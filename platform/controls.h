@@ -47,10 +47,12 @@ public:
     const std::wstring& text() const { return text_; }
     void set_text(std::wstring text);
     void set_foreground(const SolidColorBrush& brush);
-    // For a name or a path: one line, shortened with "…" when painted
-    // narrower than the text, which stays whole as the text and the tooltip.
-    // It never makes its window wider.
-    void set_elides(bool elides);
+    // One line, shortened with "…" when painted narrower than the text,
+    // which stays whole as the text and the tooltip: in the middle for a
+    // name or a path, whose both ends tell; at the end for a sentence, whose
+    // start tells. It never makes its window wider.
+    enum class Shortened { in_the_middle, at_the_end };
+    void set_elides(bool elides, Shortened where = Shortened::in_the_middle);
     bool elides() const { return elides_; }
 
 private:

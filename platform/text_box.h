@@ -5,7 +5,8 @@
 // A box may have a limit on the characters a user puts in: a key, paste or
 // drop that would make the text longer is refused whole, the text stays as
 // it was and `input_refused` is raised. A text set by code is taken whole,
-// and one longer than the limit may be edited but not lengthened.
+// and one longer than the limit may be edited but not lengthened. A box
+// raises `focus_lost` when the user leaves it.
 // UI thread only.
 #pragma once
 
@@ -43,6 +44,9 @@ public:
 
     Event<TextBox> text_changed;
     Event<TextBox> input_refused;
+    // The keyboard focus left the box for another control or window; a
+    // context menu opened over it does not count.
+    Event<TextBox> focus_lost;
 
 private:
     explicit TextBox(bool multi_line);

@@ -7,6 +7,7 @@
 
 #include "engine/document/document_data.h"
 #include "engine/render/document_html.h"
+#include "engine/render/heading_lines.h"
 #include "engine/render/numbering.h"
 #include "engine/render/paragraph_style.h"
 #include "engine/render/script.h"
@@ -42,6 +43,14 @@ bool starts_with_table(std::wstring_view html) {
     return at != std::wstring_view::npos && starts_with_tag(html.substr(at), L"<table");
 }
 
+// True when the HTML holds a table anywhere.
+bool holds_table(std::wstring_view html) {
+    for (std::size_t at = html.find(L'<'); at != std::wstring_view::npos;
+         at = html.find(L'<', at + 1))
+        if (starts_with_tag(html.substr(at), L"<table")) return true;
+    return false;
+}
+
 // True when a paragraph of text ends the page so far: not a table, with the
 // tags that close its fonts and division aside, and not the page's start.
 bool ends_with_paragraph(std::wstring_view html) {
@@ -59,11 +68,30 @@ bool ends_with_paragraph(std::wstring_view html) {
     }
 }
 
-// One block (item -1) or paragraph run of a standard page. `heading_at` is
-// where the block's own text (its heading) began in `out` while it is the
-// last unit shown and no page break follows it, else npos.
+// What the unit last shown asks of the one after it: a heading or a one-line
+// lead-in that should not stay alone at a page's foot.
+struct keep_candidate {
+    std::size_t at = std::wstring::npos;  // where it began in the page's HTML
+    bool heading = false;                 // a block's own text
+    bool block_heading = false;           // ... that reads as a heading
+    bool lead_in = false;                 // a paragraph of one line
+};
+
+// Whether the unit `before` names goes on one page with the unit showing
+// `text`.
+bool keeps_with(const keep_candidate& before, const std::wstring& text, bool table_first,
+                bool first_clause_short) {
+    if (before.at == std::wstring::npos) return false;
+    if (table_first)
+        return (before.heading && starts_with_kept_table(text)) || before.block_heading ||
+               before.lead_in;
+    return before.block_heading && first_clause_short;
+}
+
+// One block (item -1) or paragraph run of a standard page. `before` is what
+// the last unit shown asks of this one, replaced by what this one asks.
 void render_unit(render_context& context, std::wstring& out, const doc_record& r, int page,
-                 int element, int item, std::size_t& heading_at) {
+                 int element, int item, keep_candidate& before) {
     const std::wstring style = paragraph_style(context, page, element, item);
     context.render_position = {page, element, item, r.a};
 
@@ -75,22 +103,32 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
     text = script(std::move(text), context).run();
     // An invisible unit leaves nothing behind, not even the break it asked for.
     if (!has_visible_content(text)) return;
-    const std::size_t heading_before = std::exchange(heading_at, std::wstring::npos);
+    const keep_candidate previous = std::exchange(before, keep_candidate{});
     text = balance_tables(std::move(text));
     // On paper a short table (a signature table) does not split at a page's end.
     if (context.for_print()) text = keep_short_tables_whole(std::move(text));
 
     const std::wstring prefix = render_numbered_list(context, r.a, element, item, page);
     const bool framed = std::wstring_view(prefix).substr(0, 6) == L"<table";
-    // A heading left alone at a page's foot above a table that moved whole
-    // to the next page goes with it: on paper one division holds both, in
-    // the DOC the heading keeps with the next paragraph.
-    const bool holds_heading =
-        heading_before != std::wstring::npos && prefix.empty() && starts_with_kept_table(text);
-    const bool kept_together = holds_heading && context.target == render_target::print;
-    if (kept_together) out.insert(heading_before, keep_together_open);
-    if (holds_heading && context.target == render_target::word)
-        out.replace(heading_before, std::wstring::npos, keep_with_next(out.substr(heading_before)));
+    const bool table_first = prefix.empty() && starts_with_table(text);
+    // A number framed in a table of its own (a hanging indent) is no table
+    // of the text's.
+    const bool has_table = holds_table(text);
+    const doc_record& own = style_record(context.data, page, element, item);
+    const double width = text_width_mm(context.data);
+    const int lines = has_table ? 0 : estimated_lines(framed ? text : prefix + text, own, width);
+    // A heading, or a one-line lead-in, left alone at a page's foot goes to
+    // the next page with what follows it: a table, or a first clause short
+    // enough to move whole. On paper one division holds both. In the DOC
+    // only a heading above a table kept whole keeps with the next paragraph:
+    // LibreOffice sets a paragraph asking so lower than the print does.
+    const bool kept_together = context.target == render_target::print &&
+                               keeps_with(previous, text, table_first,
+                                          !has_table && lines <= clause_lines_kept_with_heading);
+    if (kept_together) out.insert(previous.at, keep_together_open);
+    if (context.target == render_target::word && previous.heading && table_first &&
+        starts_with_kept_table(text))
+        out.replace(previous.at, std::wstring::npos, keep_with_next(out.substr(previous.at)));
     const std::size_t start = out.size();
     // Only a paragraph before the table can carry the space there: after
     // another table the spacer would make a line of its own.
@@ -115,10 +153,18 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
     out += framed ? L"</td></tr></table>" : L"</div>";
     if (kept_together) out += L"</div>";
 
-    if (context.marker_seen)
+    if (context.marker_seen) {
         out += context.for_print() ? std::wstring(print_page_break) : render_page_break(context);
-    else if (item == -1 && !starts_with_table(text))
-        heading_at = start;
+    } else if (item == -1 && !starts_with_table(text)) {
+        before.at = start;
+        before.heading = true;
+        before.block_heading = !has_table && is_block_heading(text, own, width);
+        before.lead_in = !has_table && lines == 1;
+    } else if (!has_table && lines == 1) {
+        // Held with the unit before, it goes with that one.
+        before.at = kept_together ? previous.at : start;
+        before.lead_in = true;
+    }
 }
 
 }  // namespace
@@ -130,18 +176,18 @@ std::wstring render_standard_page(render_context& context, int page_index) {
     if (!data || page_index < 0 || std::size_t(page_index) >= group_count_of(data->pages))
         return out;
     out.reserve(4096);
-    std::size_t heading_at = std::wstring::npos;
+    keep_candidate before;
     const doc_group& page = data->pages.groups[std::size_t(page_index)];
     for (std::size_t e = 0; e < element_count_of(page); ++e) {
         const doc_element& block = page.elements[e];
         if (block.record.b == 0) continue;
-        // A heading keeps with the table that opens its own block's body.
-        heading_at = std::wstring::npos;
-        render_unit(context, out, block.record, page_index, int(e), -1, heading_at);
+        // A heading keeps only with what opens its own block's body.
+        if (before.heading) before = {};
+        render_unit(context, out, block.record, page_index, int(e), -1, before);
         context.marker_seen = 0;
         for (std::size_t i = 0; i < item_count_of(block); ++i) {
             if (block.items[i].b == 0) continue;
-            render_unit(context, out, block.items[i], page_index, int(e), int(i), heading_at);
+            render_unit(context, out, block.items[i], page_index, int(e), int(i), before);
             context.marker_seen = 0;
         }
     }

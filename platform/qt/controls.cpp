@@ -99,9 +99,10 @@ void TextBlock::set_text(std::wstring text) {
     static_cast<TextLabel*>(widget_of(*this))->show_text(to_qstring(text_));
 }
 
-void TextBlock::set_elides(bool elides) {
+void TextBlock::set_elides(bool elides, Shortened where) {
     elides_ = elides;
-    static_cast<TextLabel*>(widget_of(*this))->set_elides(elides);
+    static_cast<TextLabel*>(widget_of(*this))
+        ->set_elides(elides, where == Shortened::at_the_end ? Qt::ElideRight : Qt::ElideMiddle);
 }
 
 void TextBlock::set_foreground(const SolidColorBrush& brush) {

@@ -1,7 +1,9 @@
 #include "platform/text_box.h"
 
+#include <QFocusEvent>
 #include <QStyle>
 #include <algorithm>
+#include <functional>
 
 #include "platform/qt/limited_editors.h"
 #include "platform/qt/native_widget.h"
@@ -30,6 +32,27 @@ QString css_colour(const Color& c) {
 
 int px(double value) { return value > 0 ? int(value + 0.5) : 0; }
 
+// Calls `lost` when the editor it watches loses the focus, other than to a
+// popup (the editor's own context menu); owned by that editor.
+class FocusLossWatch final : public QObject {
+public:
+    FocusLossWatch(QWidget& editor, std::function<void()> lost)
+        : QObject(&editor), lost_(std::move(lost)) {
+        editor.installEventFilter(this);
+    }
+    Q_DISABLE_COPY_MOVE(FocusLossWatch)
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            lost_();
+        return false;
+    }
+
+private:
+    std::function<void()> lost_;
+};
+
 }  // namespace
 
 std::shared_ptr<TextBox> TextBox::create(bool multi_line) {
@@ -41,6 +64,9 @@ std::shared_ptr<TextBox> TextBox::create(bool multi_line) {
     limit_of(widget_of(*box), multi_line).refused = [weak] {
         if (auto self = weak.lock()) self->input_refused.raise(*self);
     };
+    new FocusLossWatch(*widget_of(*box), [weak] {
+        if (auto self = weak.lock()) self->focus_lost.raise(*self);
+    });
     // textChanged, not textEdited: a text set by code is a change as well.
     if (multi_line) {
         QObject::connect(static_cast<QPlainTextEdit*>(widget_of(*box)),

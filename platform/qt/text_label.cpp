@@ -39,8 +39,9 @@ void TextLabel::show_text(const QString& text) {
     if (elides_) setToolTip(plain_tool_tip(text_));
 }
 
-void TextLabel::set_elides(bool elides) {
+void TextLabel::set_elides(bool elides, Qt::TextElideMode where) {
     elides_ = elides;
+    where_ = where;
     setWordWrap(false);
     setToolTip(elides ? plain_tool_tip(text_) : QString());
     updateGeometry();
@@ -77,7 +78,7 @@ void TextLabel::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    const QString shown = fontMetrics().elidedText(text(), Qt::ElideMiddle, area.width());
+    const QString shown = fontMetrics().elidedText(text(), where_, area.width());
     style()->drawItemText(&painter, area, int(alignment()), palette(), isEnabled(), shown,
                           foregroundRole());
 }

@@ -4,9 +4,10 @@
 // wrapped label asks for a narrow box and wraps even where there is room.
 // One that breaks anywhere wraps between any two characters, not only
 // between words.
-// An eliding one (a name or a path) keeps to one line and is shortened in
-// the middle when painted narrower than its text; it asks for no more than
-// a modest width and needs next to none, so no name widens the window.
+// An eliding one (a name, a path, a note) keeps to one line and is shortened
+// in the middle or at the end when painted narrower than its text; it asks
+// for no more than a modest width and needs next to none, so no name widens
+// the window.
 #pragma once
 
 #include <QLabel>
@@ -23,7 +24,7 @@ public:
     void set_breaks_anywhere(bool breaks);
     // Shows `text`, plain, as this label wraps it.
     void show_text(const QString& text);
-    void set_elides(bool elides);
+    void set_elides(bool elides, Qt::TextElideMode where);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -35,6 +36,7 @@ private:
     bool breaks_anywhere_ = false;
     QString text_;
     bool elides_ = false;
+    Qt::TextElideMode where_ = Qt::ElideMiddle;
 };
 
 }  // namespace platform

@@ -21,6 +21,7 @@
 #include "platform/text_box.h"
 #include "platform/toggle_button.h"
 #include "platform/window.h"
+#include "ui/editing/number_notes.h"
 #include "ui/editing/parameter_tree.h"
 #include "ui/editing/status_message.h"
 #include "ui/render_wanted.h"
@@ -66,6 +67,8 @@ public:
     // Rebuilds the panel on a later turn of the event loop, after the
     // handler that asks for it (and the control that raised it) are done.
     void PostDataPanelRebuild();
+    // The notes below the number fields' rows.
+    const NumberNotes& number_notes() const { return number_notes_; }
 
 private:
     enum class TextRowKind { one_line, one_line_listed, multi_line };
@@ -85,10 +88,6 @@ private:
     // Holds the box to the field limit; what it refuses is said below its row.
     void LimitTyping(platform::TextBox& box);
     void SayTextRefused(const platform::TextBox& box);
-    // Below the row of a number field whose text is no number, a note that
-    // the document shows a gap there; taken away once the text is a number
-    // or empty. What was typed stays as it is.
-    void ShowNumberNote(const platform::Element& row, const engine::doc_element& field);
 
     // Value picking (value_picking.cpp): the dialog of the field's type;
     // an accepted value goes into the field and its box.
@@ -122,6 +121,7 @@ private:
     std::shared_ptr<platform::ScrollViewer> scroller_;
     std::shared_ptr<platform::Panel> panel_;
     StatusMessage status_;
+    NumberNotes number_notes_;
     // Posted work checks it: the panel may be gone when the work runs.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

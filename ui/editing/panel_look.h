@@ -41,6 +41,8 @@ inline platform::FontSpec editor_font() { return {L"", 12, false}; }
 inline platform::FontSpec note_font() { return {L"", 11, false}; }
 
 constexpr platform::Thickness row_margin{18, 2, 22, 8};
+// A number field's row: its note line below takes the place of the margin.
+constexpr platform::Thickness number_row_margin{18, 2, 22, 2};
 constexpr platform::Thickness label_row_margin{18, 18, 22, 2};
 constexpr platform::Thickness label_text_margin{18, 12, 18, 12};
 constexpr double corner_radius = 4;

@@ -13,7 +13,7 @@ pages
       text: >
         INVOICE {IF Number ^= "No" THEN Number ELSE IF Number THEN "No.{}"
         Number ELSE "No.{}______"}
-      size: 16
+      size: 14
       bold: yes
       align: right
       space-before: 0

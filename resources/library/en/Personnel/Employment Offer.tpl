@@ -20,7 +20,7 @@ pages
       paragraph
         text: {IF company address THEN company address ELSE "______"}
         align: center
-        size: 9
+        size: 11
       paragraph
         text: {long:today}
         align: right

@@ -2,7 +2,8 @@
 // every library template in both languages, other margins and a landscape
 // Letter page, saved through the save button and read back with poppler's
 // word boxes; a short table that a page's end would split moves whole to the
-// next page, and the heading above it goes along.
+// next page, and the heading above it goes along; a heading never ends a page
+// above a short first clause, and no page is blank.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -149,6 +150,82 @@ int page_of(const std::vector<PdfPage>& pages, const QString& word) {
     return 0;
 }
 
+// The body's lines of a page, top to bottom, each its words left to right;
+// the footer in the bottom margin left out.
+struct Line {
+    double top = 0, bottom = 0;
+    QString text;
+};
+
+std::vector<Line> body_lines(const PdfPage& page, double bottom_margin) {
+    std::vector<WordBox> words;
+    for (const WordBox& word : page.words)
+        if (word.bottom <= page.height - bottom_margin) words.push_back(word);
+    std::sort(words.begin(), words.end(), [](const WordBox& a, const WordBox& b) {
+        return a.bottom != b.bottom ? a.bottom < b.bottom : a.left < b.left;
+    });
+    std::vector<Line> lines;
+    for (const WordBox& word : words) {
+        // Words of one line share their baseline within a fraction of a line.
+        if (lines.empty() || word.bottom - lines.back().bottom > 1.0) {
+            lines.push_back({word.top, word.bottom, word.text});
+        } else {
+            lines.back().text += ' ' + word.text;
+            lines.back().top = std::min(lines.back().top, word.top);
+        }
+    }
+    return lines;
+}
+
+// The lines at the top of a page before the first gap wider than a line's
+// own spacing: the paragraph (or table rows) that opens the page.
+int opening_lines(const std::vector<Line>& lines) {
+    if (lines.empty()) return 0;
+    double pitch = 1e9;
+    for (std::size_t n = 1; n < lines.size(); ++n)
+        pitch = std::min(pitch, lines[n].bottom - lines[n - 1].bottom);
+    int count = 1;
+    while (std::size_t(count) < lines.size() &&
+           lines[std::size_t(count)].bottom - lines[std::size_t(count) - 1].bottom < pitch * 1.3)
+        ++count;
+    return count;
+}
+
+// The block texts of the document that hold no field, blanks made single:
+// the headings a page may show.
+std::set<QString> fixed_headings(const engine::document_data& data) {
+    std::set<QString> headings;
+    for (const auto& page : data.pages.groups)
+        for (const auto& block : page.elements) {
+            const QString text = QString::fromStdWString(block.record.s2).simplified();
+            if (!block.items.empty() && !text.isEmpty() && !text.contains('{'))
+                headings.insert(text);
+        }
+    return headings;
+}
+
+// What is wrong with the pages of a saved PDF: a heading ending a page with
+// at most six lines opening the next, or a page without a word of the body.
+QStringList headings_alone_and_blank_pages(const std::vector<PdfPage>& pages,
+                                           const std::set<QString>& headings,
+                                           double bottom_margin) {
+    static const QRegularExpression number(R"(^[0-9]+(\.[0-9]+)*\.? )");
+    QStringList faults;
+    for (std::size_t n = 0; n < pages.size(); ++n) {
+        const std::vector<Line> lines = body_lines(pages[n], bottom_margin);
+        if (lines.empty()) {
+            faults << QString("page %1 is blank").arg(n + 1);
+            continue;
+        }
+        if (n + 1 == pages.size()) continue;
+        const QString last = QString(lines.back().text).remove(number);
+        const int next = opening_lines(body_lines(pages[n + 1], bottom_margin));
+        if (headings.count(last) && next <= 6)
+            faults << QString("\"%1\" ends page %2 above %3 lines").arg(last).arg(n + 1).arg(next);
+    }
+    return faults;
+}
+
 // The built library's Sales Agreement, open in the save/print panel.
 std::unique_ptr<app_test::OpenDocument> open_sales_agreement() {
     const fs::path share = PAPERWRIGHT_BUILT_SHARE;
@@ -158,6 +235,10 @@ std::unique_ptr<app_test::OpenDocument> open_sales_agreement() {
 }
 
 using SavedPdf = core_test::interface_language_test;
+
+// The longest value of the sweep below: far enough to carry each template's
+// headings past two pages' ends.
+constexpr std::size_t sweep_characters = 2400;
 
 TEST_F(SavedPdf, TextStartsAtTheMarginsTheUserSetAndIsDrawnAtItsOwnSize) {
     ASSERT_FALSE(QStandardPaths::findExecutable("pdftotext").isEmpty())
@@ -251,18 +332,22 @@ TEST_F(SavedPdf, AShortTableThatAPagesEndWouldSplitMovesWholeToTheNextPage) {
 
 // With its own values on Letter landscape and those margins, the Sales
 // Agreement's signature table moved whole to page 2 and left its heading
-// alone at the foot of page 1. More space above the table, a little at a
-// time, carries both agreements' tables across the page's end.
+// alone at the foot of page 1; so did a table of five rows, which breaks
+// between its rows. More space above the table, a little at a time, carries
+// the tables across the page's end.
 TEST_F(SavedPdf, AHeadingRightAboveAMovedTableMovesWithIt) {
     const fs::path share = PAPERWRIGHT_BUILT_SHARE;
     struct Agreement {
         std::string file;
         int language;
         std::wstring heading;
+        std::wstring fifth_row;  // a table that breaks between its rows
     };
     const Agreement agreements[] = {
-        {"01/Agreements/Sales Agreement", 0, L"SIGNATURES"},
-        {"00/Договоры/Договор купли-продажи", 1, L"ПОДПИСИ СТОРОН"},
+        {"01/Agreements/Sales Agreement", 0, L"SIGNATURES", L""},
+        {"00/Договоры/Договор купли-продажи", 1, L"ПОДПИСИ СТОРОН", L""},
+        {"01/Agreements/Sales Agreement", 0, L"SIGNATURES",
+         L"{ROW:}{CELL:}Witness{CELL:}{CELL:}Witness"},
     };
     const auto open = open_sales_agreement();
     ASSERT_TRUE(open->ready());
@@ -271,7 +356,8 @@ TEST_F(SavedPdf, AHeadingRightAboveAMovedTableMovesWithIt) {
     fixture::temp_folder work;
     for (const Agreement& agreement : agreements) {
         SCOPED_TRACE(agreement.file);
-        const std::string name = fs::path(agreement.file).filename().string() + " wide";
+        const std::string name = fs::path(agreement.file).filename().string() +
+                                 (agreement.fifth_row.empty() ? " wide" : " five rows");
         ASSERT_TRUE(output_test::open_in(
             *open, name, agreement.language,
             fixture::read_bytes(share / "briks" / (agreement.file + ".brik"))));
@@ -283,6 +369,8 @@ TEST_F(SavedPdf, AHeadingRightAboveAMovedTableMovesWithIt) {
                 if (block.record.s2 == agreement.heading && !block.items.empty())
                     table = &block.items[0];
         ASSERT_NE(table, nullptr);
+        if (!agreement.fifth_row.empty())
+            table->s2.insert(table->s2.rfind(L"{:TABLE}"), agreement.fifth_row);
         const QString heading = QString::fromStdWString(agreement.heading).section(' ', 0, 0);
         const fs::path folder = work.path() / name;
         fs::create_directories(folder);
@@ -303,6 +391,99 @@ TEST_F(SavedPdf, AHeadingRightAboveAMovedTableMovesWithIt) {
         }
         EXPECT_TRUE(moved);
     }
+}
+
+// On Letter landscape with wide margins, more space above the Sales
+// Agreement's "GOVERNING LAW", a little at a time, brings it to the foot of
+// page 1, where it stood alone with its clause on page 2; it goes to page 2
+// with its clause, its number beside the text or hanging in a column.
+TEST_F(SavedPdf, AHeadingAtAPagesFootGoesToTheNextPageWithItsFirstClause) {
+    const auto open = open_sales_agreement();
+    ASSERT_TRUE(open->ready());
+    app::MainWindow& window = *open->window;
+    core::session& session = window.session();
+    letter_landscape(session);
+    margins_25_15_20_30(session);
+    engine::doc_record* heading = nullptr;
+    for (auto& page : session.data()->pages.groups)
+        for (auto& block : page.elements)
+            if (block.record.s2 == L"GOVERNING LAW") heading = &block.record;
+    ASSERT_NE(heading, nullptr);
+    fixture::temp_folder folder;
+    session.output().save_folder = core::text_of(folder.path());
+    for (const bool hanging : {false, true}) {
+        session.data()->page_setup.record.v[1] = hanging ? 1 : 0;
+        std::set<int> heading_pages;
+        for (std::uint16_t space = 0; space <= 60; space += 3) {
+            heading->v[4] = space;
+            ASSERT_EQ(output_test::save(window), L"Document Saved");
+            const std::vector<PdfPage> pages = word_boxes(folder.path() / "Sales Agreement.pdf");
+            const int at = page_of(pages, QStringLiteral("GOVERNING"));
+            ASSERT_GT(at, 0) << space;
+            EXPECT_EQ(page_of(pages, QStringLiteral("governed")), at) << hanging << " " << space;
+            heading_pages.insert(at);
+        }
+        EXPECT_EQ(heading_pages.size(), 2u) << hanging;
+    }
+}
+
+// Every template with a signature table, one of its values growing 40
+// characters at a time on Letter landscape with wide margins: no heading
+// ends a page above a first clause of six lines or fewer, and no page is
+// blank.
+TEST_F(SavedPdf, AsAValueGrowsNoHeadingEndsAPageAloneAndNoPageIsBlank) {
+    const fs::path share = PAPERWRIGHT_BUILT_SHARE;
+    const std::map<std::string, std::wstring> grown = {
+        {"Non-Disclosure Agreement", L"Purpose"},
+        {"Sales Agreement", L"Goods"},
+        {"Service Agreement", L"Services"},
+        {"Договор купли-продажи", L"Вещь"},
+        {"Договор оказания услуг", L"Услуги"},
+        {"Шаблон договора с произвольным текстом", L"Предмет договора"},
+        {"Трудовой договор", L"Подразделение"},
+        {"Акт сдачи-приёмки", L"Работы"},
+    };
+    const auto open = open_sales_agreement();
+    ASSERT_TRUE(open->ready());
+    app::MainWindow& window = *open->window;
+    core::session& session = window.session();
+    fixture::temp_folder work;
+    std::size_t saved = 0, seen = 0;
+    for (const auto& document : output_test::library_documents(share)) {
+        const auto field = grown.find(document.name);
+        if (field == grown.end()) continue;
+        ++seen;
+        SCOPED_TRACE(document.name);
+        ASSERT_TRUE(output_test::open_in(*open, document.name + " grown", document.language,
+                                         document.bytes));
+        letter_landscape(session);
+        margins_25_15_20_30(session);
+        engine::doc_record* value = nullptr;
+        for (auto& section : session.data()->parameters.groups)
+            for (auto& element : section.elements)
+                if (element.record.s1 == field->second) value = &element.record;
+        ASSERT_NE(value, nullptr);
+        const std::set<QString> headings = fixed_headings(*session.data());
+        const fs::path folder = work.path() / std::to_string(seen);
+        fs::create_directories(folder);
+        session.output().save_folder = core::text_of(folder);
+        session.output().save_format = core::SaveFormat::pdf;
+        const std::wstring words = document.language == 1
+                                       ? L"стулья офисные, модель ЭргоЛайн, цвет графит; "
+                                       : L"office chairs, model ErgoLine, color graphite; ";
+        std::wstring text;
+        while (text.size() < sweep_characters) text += words;
+        for (std::size_t length = 40; length <= sweep_characters; length += 40) {
+            value->s2 = text.substr(0, length);
+            ASSERT_NE(output_test::save(window), L"<no message>");
+            ++saved;
+            const QStringList faults = headings_alone_and_blank_pages(
+                word_boxes(fs::directory_iterator(folder)->path()), headings, 20);
+            EXPECT_TRUE(faults.isEmpty()) << length << ": " << faults.join("; ").toStdString();
+        }
+    }
+    EXPECT_EQ(seen, grown.size());
+    EXPECT_GT(saved, 0u);
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <QListWidget>
 #include <QTest>
+#include <algorithm>
+#include <filesystem>
+#include <tuple>
 
 #include "core/engine_services.h"
 #include "platform/list_box.h"
@@ -202,6 +205,55 @@ TEST_F(SettingsPages, TheIndentCaptionNamesTheDocumentsIndentPastTheSlidersEnd) 
     EXPECT_EQ(slider_of(page, 2).value(), 30);
     session().formatting().first_line_indent = 1e30f;
     EXPECT_EQ(caption_of(show(1), 1), L"30 mm");
+}
+
+// Every template of the library keeps each setting inside its control: each
+// slider row shows its caption and the slider stands at the template's own
+// value (the English Invoice's heading, 5 points above the body, left its
+// caption empty and the slider at its end).
+TEST_F(SettingsPages, EveryLibraryTemplateShowsEachSettingWithItsCaptionAtItsOwnValue) {
+    namespace fs = std::filesystem;
+    show(0);
+    std::vector<fs::path> templates;
+    for (const auto& entry : fs::recursive_directory_iterator(PAPERWRIGHT_BUILT_SHARE "/briks"))
+        if (entry.path().extension() == ".brik" && entry.path().stem() != "Library" &&
+            entry.path().stem() != "Библиотека")
+            templates.push_back(entry.path());
+    ASSERT_EQ(templates.size(), 14u);
+    for (const fs::path& built : templates) {
+        SCOPED_TRACE(built.stem().string());
+        // Paths in the process's C locale hold UTF-8 bytes.
+        const fs::path tests = data_file(L"briks/Tests");
+        fs::create_directories(tests);
+        fs::copy_file(built, tests / built.filename(), fs::copy_options::overwrite_existing);
+        std::wstring message =
+            QString::fromStdString("Tests/" + built.stem().string()).toStdWString();
+        std::replace(message.begin(), message.end(), L' ', L'|');
+        const std::uint64_t serial = session().document_serial();
+        window->OnWebMessageReceived(main_view(), message);
+        ASSERT_NE(session().document_serial(), serial);
+        const core::formatting_cache& own = session().formatting();
+        const double line_spacing = own.line_spacing < 2 ? 1 : own.line_spacing;
+        // Page, header of the row (its slider below it) and the value.
+        const std::tuple<std::int32_t, std::size_t, double> rows[] = {
+            {0, 3, own.body_font_size},
+            {0, 7, own.heading_size_delta},
+            {1, 1, own.first_line_indent},
+            {1, 4, double(own.body_top_padding)},
+            {1, 6, line_spacing},
+            {1, 10, double(own.heading_top_padding)},
+            {2, 5, double(own.margin_left)},
+            {2, 7, double(own.margin_right)},
+            {2, 9, double(own.margin_top)},
+            {2, 11, double(own.margin_bottom)},
+        };
+        for (const auto& [page_index, header, value] : rows) {
+            Panel& page = show(page_index);
+            EXPECT_FALSE(title_of(page, header).empty()) << page_index << " " << header;
+            EXPECT_FALSE(caption_of(page, header).empty()) << page_index << " " << header;
+            EXPECT_EQ(slider_of(page, header + 1).value(), value) << page_index << " " << header;
+        }
+    }
 }
 
 TEST_F(SettingsPages, PaperOrientationAndMarginsGoIntoThePageSetup) {
