@@ -1,5 +1,6 @@
 #include "engine/fields/currency.h"
 
+#include "engine/fields/number_tail_words.h"
 #include "engine/text/word_key.h"
 
 namespace engine {
@@ -23,11 +24,13 @@ bool parameter_value(const doc_node* parameters, const std::wstring& key, std::w
     return false;
 }
 
-std::wstring currency_name(const number_value& number) {
+std::wstring currency_name(const doc_node* parameters) {
     std::wstring name = L"US Dollars";
-    parameter_value(number.parameters, L"currency", name);
+    parameter_value(parameters, L"currency", name);
     return name;
 }
+
+std::wstring currency_name(const number_value& number) { return currency_name(number.parameters); }
 
 }  // namespace
 
@@ -62,6 +65,17 @@ std::wstring currency_words_en(const number_value& number, std::wstring& minor,
     minor = L"cent";
     plural = L"dollars";
     return L"dollar";
+}
+
+std::uint32_t document_currency(const doc_node* parameters, int language) {
+    if (language == 1) return currency_mark::rouble;
+    const std::wstring name = currency_name(parameters);
+    if (name == L"Euro") return currency_mark::euro;
+    if (name == L"United Kingdom Pounds") return currency_mark::pound;
+    if (name == L"Australian Dollars") return currency_mark::australian_dollar;
+    if (name == L"Canadian Dollars") return currency_mark::canadian_dollar;
+    if (name == L"Other") return 0;
+    return currency_mark::us_dollar;
 }
 
 }  // namespace engine

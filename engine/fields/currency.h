@@ -4,8 +4,10 @@
 // (sections, then fields, in order); a hidden field or none means US dollars.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "engine/document/doc_model.h"
 #include "engine/fields/number_value.h"
 
 namespace engine {
@@ -19,5 +21,11 @@ std::wstring currency_sign(const number_value& number);
 // field, dollars.
 std::wstring currency_words_en(const number_value& number, std::wstring& minor,
                                std::wstring& plural);
+
+// The currency the money form prints in a document with these parameters
+// read in `language`, as a currency_mark bit (number_tail_words.h): roubles
+// in Russian, otherwise the "currency" field's; 0 for "Other", a currency
+// the document names itself.
+std::uint32_t document_currency(const doc_node* parameters, int language);
 
 }  // namespace engine

@@ -234,6 +234,7 @@ std::wstring field_evaluator::render_value(expr_token& token,
         case value_type::number: {
             number_value number(parameters_root(), value.value_text, context_.language,
                                 value.computed);
+            number.unit = value.unit;
             number.named_value = [this](const std::wstring& name) {
                 return field_value(context_, expr_token(name, expr_kind::reference)).value_text;
             };

@@ -1,11 +1,13 @@
 #include "engine/fields/field_value.h"
 
 #include "engine/document/document_data.h"
+#include "engine/fields/currency.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
 #include "engine/fields/image_field.h"
 #include "engine/fields/lone_braces.h"
 #include "engine/fields/none_words.h"
+#include "engine/fields/number_reading.h"
 #include "engine/fields/number_value.h"
 #include "engine/fields/single_number.h"
 #include "engine/text/html_escape.h"
@@ -43,14 +45,21 @@ bool may_be_date(const std::wstring& value) {
     return false;
 }
 
-std::uint32_t type_of(const std::wstring& value, bool from_number_field,
+std::uint32_t type_of(const std::wstring& value, const field_value& field,
                       const render_context& context) {
     if (may_be_date(value) && parse_date_value(value, context.language, context.now()).valid)
         return value_type::date;
     // A number field's text may carry a currency code before the number and
-    // words of money, time or quantity after it («USD 45», «150 000 рублей»).
-    if (from_number_field)
-        return read_single_number(value, context.language) ? value_type::number : value_type::text;
+    // words of money, time or quantity after it («USD 45», «150 000 рублей»),
+    // in the field's unit and the document's currency.
+    if (field.from_number_field) {
+        const doc_node* parameters = context.data ? &context.data->parameters : nullptr;
+        return read_number_field(value, context.language, field.unit,
+                                 document_currency(parameters, context.language))
+                       .number
+                   ? value_type::number
+                   : value_type::text;
+    }
     for (wchar_t c : value) {
         // «10-15» is a text, not the number its digits would make, and «5
         // дней» a phrase to decline.
@@ -105,7 +114,7 @@ field_value::field_value(render_context& render, expr_token token,
         type = memo->type;
     } else {
         render.runs.count_work(value_text.size());
-        type = type_of(value_text, from_number_field, render);
+        type = type_of(value_text, *this, render);
         if (memo) {
             memo->type = type;
             memo->typed = true;
@@ -139,6 +148,7 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
         if (field->c != 0) return default_text;
         value.from_date_field = field->a == date_field_type;
         value.from_number_field = field->a == number_field_type;
+        if (value.from_number_field) value.unit = number_unit_named(field->s4);
         if (field->a == image_field_type) {
             trim_blanks(field->s2);
             value.is_image = true;

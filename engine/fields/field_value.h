@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/fields/expr_token.h"
+#include "engine/fields/number_unit.h"
 #include "engine/fields/render_context.h"
 
 namespace engine {
@@ -66,10 +67,13 @@ struct field_value {
     // (single_number.h): «10-15», "approx. 40".
     bool from_number_field = false;
     std::wstring no_number_text;
+    // The unit that number field counts in (its record's s4).
+    number_unit unit = number_unit::unknown;
     // That text is a term typed in a form the program cannot read («10-15»,
-    // «3-6 месяцев», «три месяца»): any text but a word that means none
-    // (none_words.h). It counts as filled in, and its number forms are gaps
-    // to fill in by hand; «нет» and «-» are neither.
+    // «3-6 месяцев», «три месяца»), or in another unit or currency («2
+    // недели» in days): any text but a word that means none (none_words.h).
+    // It counts as filled in, and its number forms are gaps to fill in by
+    // hand; «нет» and «-» are neither.
     bool holds_unread_number() const;
     // A name that names nothing and starts with a digit, such as the 0 of
     // «(0)»: a number the script read as a name, which stands for itself.

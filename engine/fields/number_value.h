@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "engine/document/doc_model.h"
+#include "engine/fields/number_unit.h"
 
 namespace engine {
 
@@ -47,6 +48,8 @@ struct number_value {
     double value = 0.0;                     // signed
     // 0 English, 1 Russian: the language the number is read and rendered in.
     int language = 0;
+    // The unit of the field it was typed in: «15-го» is a day of the month.
+    number_unit unit = number_unit::unknown;
 
     number_value() = default;
     // A `computed` text (a result the template computed, not one the user

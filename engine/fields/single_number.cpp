@@ -68,22 +68,38 @@ struct number_scan {
     int zeros = 0;                  // of a multiplier after the number
     bool number_is_kopecks = false;
     std::optional<std::wstring> kopecks;  // two digits typed with their word
+    number_words words;
 };
+
+void note_money(number_words& words, std::uint32_t currencies, bool read_with_unit_only) {
+    words.money = true;
+    words.currencies &= currencies;
+    words.read_with_unit_only = words.read_with_unit_only || read_with_unit_only;
+}
+
+void note_unit(number_words& words, std::uint32_t marks, bool read_with_unit_only) {
+    if (words.unit_count < words.units.size()) words.units[words.unit_count] = marks;
+    ++words.unit_count;
+    words.read_with_unit_only = words.read_with_unit_only || read_with_unit_only;
+}
 
 // The sign, currency signs and at most one currency code before the number;
 // none when anything else stands there.
-std::optional<std::size_t> lead_end(std::wstring_view text, bool code_allowed, bool& money) {
+std::optional<std::size_t> lead_end(std::wstring_view text, bool code_allowed,
+                                    number_words& words) {
     std::size_t at = 0;
     bool code_seen = false;
     while (at < text.size()) {
         const wchar_t c = text[at];
         if (is_sign(c)) {
-            if (is_money_sign(c)) money = true;
+            if (is_money_sign(c)) note_money(words, currency_of_sign(c), false);
             ++at;
         } else if (code_allowed && !code_seen && is_alpha_char(c)) {
             lowered_word word(text, at);
             if (!is_currency_code(word.view())) return std::nullopt;
-            code_seen = money = true;
+            const tail_word_meaning code = tail_word_of(word.view());
+            note_money(words, code.marks, code.read_with_unit_only);
+            code_seen = true;
             at = word.end();
         } else {
             return at;
@@ -160,8 +176,8 @@ bool is_short_unit_tail(std::wstring_view text, std::size_t at) {
 // is no word of money, time or quantity.
 class tail_reader {
 public:
-    tail_reader(std::wstring_view text, number_scan& scan, bool money)
-        : text_(text), scan_(scan), money_(money) {}
+    tail_reader(std::wstring_view text, number_scan& scan)
+        : text_(text), scan_(scan), money_(scan.words.money) {}
 
     bool read(std::size_t at) {
         // «150 000,-»: a dash after a dangling separator.
@@ -202,11 +218,19 @@ private:
         // "twenty-one".
         if (is_dash(c) && in_brackets_) return true;
         if (c == L'%' || is_money_sign(c)) {
-            if (is_money_sign(c)) money_ = true;
+            if (is_money_sign(c)) {
+                money_ = true;
+                note_money(scan_.words, currency_of_sign(c), false);
+            } else if (!unit_due_) {
+                note_unit(scan_.words, unit_mark::per_cent, false);
+            }
             unit_due_ = false;
             return after_word_ = true;
         }
-        if (c == L'\u00A2') return take_minor_word();
+        if (c == L'\u00A2') {
+            note_money(scan_.words, currency_of_sign(c), false);
+            return take_minor_word();
+        }
         return false;
     }
 
@@ -225,11 +249,21 @@ private:
                 // "per cent".
                 if (unit_due_) {
                     unit_due_ = false;
+                    note_unit(scan_.words, unit_mark::per_cent, false);
                     return after_word_ = true;
                 }
+                note_money(scan_.words, meaning.marks, meaning.read_with_unit_only);
                 return take_minor_word();
-            case tail_word::money: money_ = true; [[fallthrough]];
-            case tail_word::unit: unit_due_ = false; return after_word_ = true;
+            case tail_word::money:
+                money_ = true;
+                note_money(scan_.words, meaning.marks, meaning.read_with_unit_only);
+                unit_due_ = false;
+                return after_word_ = true;
+            case tail_word::unit:
+                // A rate's unit («руб./мес.») is not what the number counts.
+                if (!unit_due_) note_unit(scan_.words, meaning.marks, meaning.read_with_unit_only);
+                unit_due_ = false;
+                return after_word_ = true;
             case tail_word::preposition:
                 if (unit_due_) return false;
                 unit_due_ = true;
@@ -256,10 +290,13 @@ private:
         if (count == 1) kopecks.insert(0, 1, L'0');
         std::size_t end = skip_blanks(text_, at + count);
         if (end < text_.size() && text_[end] == L'\u00A2') {
+            note_money(scan_.words, currency_of_sign(text_[end]), false);
             ++end;
         } else {
             lowered_word word(text_, end);
-            if (tail_word_of(word.view()).kind != tail_word::minor_money) return false;
+            const tail_word_meaning meaning = tail_word_of(word.view());
+            if (meaning.kind != tail_word::minor_money) return false;
+            note_money(scan_.words, meaning.marks, meaning.read_with_unit_only);
             end = word.end();
         }
         scan_.kopecks = std::move(kopecks);
@@ -278,14 +315,13 @@ private:
 
 std::optional<number_scan> scan_number(std::wstring_view text) {
     number_scan scan;
-    bool money = false;
-    const std::optional<std::size_t> lead = lead_end(text, true, money);
+    const std::optional<std::size_t> lead = lead_end(text, true, scan.words);
     if (!lead) return std::nullopt;
     scan.figures_start = *lead;
     const std::optional<std::size_t> end = figures_end(text, *lead, scan.plain_digits);
     if (!end) return std::nullopt;
     scan.length = *end;
-    if (!tail_reader(text, scan, money).read(*end)) return std::nullopt;
+    if (!tail_reader(text, scan).read(*end)) return std::nullopt;
     return scan;
 }
 
@@ -336,6 +372,48 @@ std::wstring written_like(const std::wstring& digits, std::wstring_view typed, i
     return out;
 }
 
+// Money has no third decimal: "€65.000" groups thousands in English too, as
+// «65.000» does in Russian (clean_number_text), when the point is its only
+// separator.
+int language_of_money_figures(std::wstring_view figures, int language, const number_scan& scan) {
+    if (language != 0 || !scan.words.money || figures.find(L',') != std::wstring_view::npos ||
+        std::count(figures.begin(), figures.end(), L'.') != 1)
+        return language;
+    return 1;
+}
+
+// A day of the month typed with its ending: «15-го», «15-е», «15го», «15
+// числа», «15-го числа».
+std::optional<single_number> day_with_ending(std::wstring_view text) {
+    const std::size_t start = skip_blanks(text, 0);
+    const std::size_t count = digits_from(text, start);
+    if (count == 0 || count > 2) return std::nullopt;
+    const std::size_t figures_end = start + count;
+    std::size_t at = figures_end;
+    if (at < text.size() && is_dash(text[at])) ++at;
+    bool ending = false;
+    const lowered_word suffix(text, at);
+    const std::wstring_view letters = suffix.view();
+    if (letters == L"го" || letters == L"ого" || letters == L"е" || letters == L"ое") {
+        ending = true;
+        at = suffix.end();
+    } else if (at != figures_end) {
+        return std::nullopt;  // a dash and no ending
+    }
+    at = skip_blanks(text, at);
+    const lowered_word noun(text, at);
+    if (noun.view() == L"числа" || noun.view() == L"число") {
+        ending = true;
+        at = noun.end();
+    }
+    if (!ending || skip_blanks(text, at) != text.size()) return std::nullopt;
+    single_number number;
+    number.length = figures_end;
+    number.figures_start = start;
+    number.digits = std::wstring(text.substr(start, count));
+    return number;
+}
+
 // "thirty (30) days": the figures in brackets, read with what follows them.
 // They are the number as typed, neither multiplied nor given kopecks.
 std::optional<single_number> read_figures_after_words(std::wstring_view text, int language) {
@@ -353,13 +431,19 @@ std::optional<single_number> read_figures_after_words(std::wstring_view text, in
 
 }  // namespace
 
-std::optional<single_number> read_single_number(std::wstring_view text, int language) {
+std::optional<single_number> read_single_number(std::wstring_view text, int language,
+                                                number_unit unit) {
     const std::optional<number_scan> scan = scan_number(text);
-    if (!scan) return read_figures_after_words(text, language);
+    if (!scan) {
+        if (unit == number_unit::day_of_month) return day_with_ending(text);
+        return read_figures_after_words(text, language);
+    }
     single_number number;
     number.length = scan->length;
     number.figures_start = scan->figures_start;
-    number.digits = clean_number_text(text.substr(0, scan->length), language);
+    number.words = scan->words;
+    const std::wstring_view figures = text.substr(0, scan->length);
+    number.digits = clean_number_text(figures, language_of_money_figures(figures, language, *scan));
     if (scan->number_is_kopecks) {
         number.digits = L"0." + std::wstring(2 - number.digits.size(), L'0') + number.digits;
         number.rewritten = true;
@@ -388,11 +472,11 @@ std::optional<std::size_t> single_number_length(std::wstring_view text) {
     return number->length;
 }
 
-std::wstring figures_as_typed(std::wstring_view text, int language) {
+std::wstring figures_as_typed(std::wstring_view text, int language, number_unit unit) {
     // "thirty (30) days" gives "30".
     if (const std::optional<words_before_figures> words = find_words_before_figures(text))
-        return figures_as_typed(figures_and_what_follows(text, *words), language);
-    const std::optional<single_number> number = read_single_number(text, language);
+        return figures_as_typed(figures_and_what_follows(text, *words), language, unit);
+    const std::optional<single_number> number = read_single_number(text, language, unit);
     if (!number) return {};
     std::wstring_view typed = text.substr(0, number->length);
     if (number->rewritten) {
@@ -406,8 +490,8 @@ std::wstring figures_as_typed(std::wstring_view text, int language) {
 }
 
 bool is_number_with_short_unit(std::wstring_view text) {
-    bool money = false;
-    const std::optional<std::size_t> lead = lead_end(text, false, money);
+    number_words words;
+    const std::optional<std::size_t> lead = lead_end(text, false, words);
     if (!lead) return false;
     bool plain = false;
     const std::optional<std::size_t> end = figures_end(text, *lead, plain);

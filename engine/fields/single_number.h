@@ -23,12 +23,33 @@
 // (is_number_with_short_unit): «5 дней» in a text field stays a text.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "engine/fields/number_unit.h"
+
 namespace engine {
+
+// What the words and signs typed with a number name: the units it counts and
+// the currency it is in, which the field's own unit and the document's
+// currency read (number_reading.h). A unit after "/", «в» or "per" is a rate's
+// («руб./мес.») and not kept.
+struct number_words {
+    // The unit_mark bits of each unit word, in order; past the array the
+    // count goes on and the words are not kept.
+    std::array<std::uint32_t, 6> units{};
+    std::size_t unit_count = 0;
+    // A money word, sign or code, and the currency_mark bits all of them
+    // allow.
+    bool money = false;
+    std::uint32_t currencies = ~std::uint32_t(0);
+    // A word only a field with a unit reads («кал.», «тенге»).
+    bool read_with_unit_only = false;
+};
 
 struct single_number {
     // The length of the number at the start of the text, its sign, currency
@@ -42,11 +63,15 @@ struct single_number {
     std::wstring digits;
     // The figures differ from the typed ones: multiplied, or kopecks in words.
     bool rewritten = false;
+    number_words words;
 };
 
 // A number field's text read in `language` (0 English, 1 Russian), which
 // decides what a lone "," or "." means; none when it is no single number.
-std::optional<single_number> read_single_number(std::wstring_view text, int language);
+// A field counted in days of the month also reads the day with its ending
+// («15-го», «15-е», «15го», «15 числа»).
+std::optional<single_number> read_single_number(std::wstring_view text, int language,
+                                                number_unit unit = number_unit::unknown);
 
 // The length of the number at the start of `text` (single_number::length);
 // none when `text` is not a single number. Read in the language of its words
@@ -59,8 +84,9 @@ std::optional<std::size_t> single_number_length(std::wstring_view text);
 // grouped and parted as typed («15 тыс. руб.» gives «15 000», «1 500 руб. 50
 // коп.» «1 500,50»). Empty when `text` is not a single number. Templates print
 // this before a noun of their own, so a noun the clerk typed is not printed
-// twice.
-std::wstring figures_as_typed(std::wstring_view text, int language);
+// twice. A day of the month gives its figures without the ending.
+std::wstring figures_as_typed(std::wstring_view text, int language,
+                              number_unit unit = number_unit::unknown);
 
 // Whether a value of any other field is a number: one number, no currency
 // code before it, and at most one unit of a short list after it (руб., р.,

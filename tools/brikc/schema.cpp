@@ -59,9 +59,12 @@ constexpr key_def page_keys[] = {
 constexpr key_def block_keys[] = {
     {"numbering", a, value_kind::numbering}, {"shown", b, flag}, {"text", s2, text}, STYLE_KEYS};
 constexpr key_def section_keys[] = {{"name", s1, text}};
+// "unit" names what a number field counts ("calendar day"), which the
+// engine reads from s4.
 constexpr key_def field_keys[] = {
-    {"type", a, field_type}, {"shown", b, flag},    {"hidden", c, flag}, {"name", s1, text},
-    {"value", s2, text},     {"caption", s3, text}, {"width", d1, real}, {"condition", s5, text}};
+    {"type", a, field_type}, {"shown", b, flag},      {"hidden", c, flag},
+    {"name", s1, text},      {"value", s2, text},     {"caption", s3, text},
+    {"width", d1, real},     {"condition", s5, text}, {"unit", s4, text}};
 constexpr key_def option_keys[] = {{"selected", b, flag}, {"text", s2, text}};
 
 #undef STYLE_KEYS

@@ -11,8 +11,13 @@ namespace ui {
 
 // The note for `field` read in `language` (0 English, 1 Russian: the
 // interface language, in which the document reads its numbers and the note
-// is written); empty where the document shows no gap for it: a field of
-// another type, an empty one, a number, a value script, a word for "none".
-std::wstring number_note_text(const engine::doc_element& field, int language);
+// is written), in the field's unit and the currency of the document with
+// these `parameters` (null: none); empty where the document shows no gap for
+// it: a field of another type, an empty one, a number, a value script, a word
+// for "none". Otherwise it says why: not a number, the unit the field counts
+// («Срок считается в календарных днях»), the document's currency, a
+// negative term.
+std::wstring number_note_text(const engine::doc_element& field, const engine::doc_node* parameters,
+                              int language);
 
 }  // namespace ui

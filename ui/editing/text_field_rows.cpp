@@ -5,6 +5,7 @@
 // it for the note that its text is no number (number_notes.h).
 #include <variant>
 
+#include "engine/document/document_data.h"
 #include "platform/button.h"
 #include "platform/decoration.h"
 #include "platform/grid.h"
@@ -21,6 +22,10 @@ using platform::Visibility;
 
 namespace {
 constexpr double pick_button_side = 36;
+
+const engine::doc_node* parameters_of(const engine::document_data* data) {
+    return data ? &data->parameters : nullptr;
+}
 }  // namespace
 
 void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::int32_t field,
@@ -83,7 +88,10 @@ void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::
     MakeFieldCaption(panel, section, field);
     row->data_context = tag;
     panel.children().append(row);
-    if (number) number_notes_.AddLine(panel, *row, number_note_text(*element, session_.language()));
+    if (number)
+        number_notes_.AddLine(
+            panel, *row,
+            number_note_text(*element, parameters_of(session_.data()), session_.language()));
 }
 
 void DataPanel::BuildFieldRowTypes1to4(platform::Panel& panel, std::int32_t section,
@@ -143,7 +151,8 @@ void DataPanel::OnFieldTextChanged(platform::TextBox& sender) {
     }
     field->record.s2 = sender.text();
     if (type_of(*field) == field_type::number)
-        number_notes_.TextChanged(sender, number_note_text(*field, session_.language()));
+        number_notes_.TextChanged(
+            sender, number_note_text(*field, parameters_of(session_.data()), session_.language()));
     if (ReevaluateFieldConditions(tag->group)) RefreshFieldRowVisibility();
     render_(false);
 }

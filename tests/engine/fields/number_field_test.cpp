@@ -164,12 +164,14 @@ TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnles
         {L"три месяца", L"три месяца" + gaps}, {L"полгода", L"полгода" + gaps},
         {L"тридцать процентов", L"тридцать процентов" + gaps},
         {L"тридцать (31) дней", L"тридцать (31) дней" + gaps},
+        // Another currency than the roubles the document prints: once 45
+        // roubles.
+        {L"USD 45", L"USD 45" + gaps}, {L"$12,5", L"$12,5" + gaps}, {L"45 долларов", L"45 долларов" + gaps},
+        {L"1 500 евро", L"1 500 евро" + gaps}, {L"100 тенге", L"100 тенге" + gaps},
         // Words that mean none: no term at all.
         {L"нет", L"нет" + none}, {L"-", L"-" + none}, {L"Не устанавливается", L"Не устанавливается" + none},
         {L"не  предусмотрено", L"не предусмотрено" + none}, {L"\u2014", L"\u2014" + none},
         // Single numbers, and the empty field that counts as 0.
-        {L"USD 45", L"USD 45|сорок пять|сорока пяти|" + nowrap + L"45,00</span>&nbsp;руб.|сорок пять рублей|" + nowrap +
-                    L"45,00</span>|45|есть|46|USD 45|календарных дней"},
         {L"1 500 руб. 50 коп.", L"1 500 руб. 50 коп.|одна тысяча пятьсот целых пять десятых|"
                                 L"одной тысячи пятисот целых пяти десятых|" + nowrap + L"1&thinsp;500,50</span>&nbsp;руб.|"
                                 L"одна тысяча пятьсот рублей 50 копеек|" + nowrap + L"1&thinsp;500,50</span>|1500|есть|1501,5|1 500,50|календарного дня"},

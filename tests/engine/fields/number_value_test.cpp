@@ -3,6 +3,8 @@
 #include <tuple>
 
 #include "engine/fields/number_grouping.h"
+#include "engine/fields/number_reading.h"
+#include "engine/fields/number_tail_words.h"
 #include "engine/fields/single_number.h"
 #include "fields_test_support.h"
 
@@ -140,4 +142,78 @@ TEST(SingleNumber, FiguresAsTypedLeaveWhatFollowsAndCarryOutMultipliersAndKopeck
     // clang-format on
     for (auto [language, text, figures] : cases)
         EXPECT_EQ(figures_as_typed(text, language), figures) << text;
+}
+
+// A term read in any unit of time once signed the wrong contract: «14 дней»
+// as 14 months of probation, "18 months" as 18 years, «2 000 долларов» as
+// roubles, "€65.000" as 65 euros, «15-го» and «-10» per cent of advance.
+// The field's own unit and currency read as before; a field without a unit
+// reads as before but for the currency.
+TEST(NumberReadingInItsUnit, AnotherUnitOrCurrencyOrANegativeTermIsNoNumberThere) {
+    using enum number_unit;
+    using enum no_number_reason;
+    constexpr std::uint32_t roubles = currency_mark::rouble, dollars = currency_mark::us_dollar,
+                            euros = currency_mark::euro;
+    struct row {
+        int language;
+        number_unit unit;
+        std::uint32_t currency;
+        const wchar_t* text;
+        no_number_reason why;
+        const wchar_t* digits = L"";
+    };
+    // clang-format off
+    const row rows[] = {
+        {1, month, roubles, L"14 дней", other_unit}, {1, month, roubles, L"2 недели", other_unit},
+        {1, month, roubles, L"1 год", other_unit}, {1, day, roubles, L"2 недели", other_unit},
+        {1, calendar_day, roubles, L"2 (два) месяца", other_unit}, {1, calendar_day, roubles, L"4 недели", other_unit},
+        {1, calendar_day, roubles, L"15 рабочих дней", other_unit}, {1, calendar_day, roubles, L"15 раб. дн.", other_unit},
+        {1, day, roubles, L"15 рабочих дней", other_unit}, {1, banking_day, roubles, L"10 календарных дней", other_unit},
+        {1, banking_day, roubles, L"10 кал. дн.", other_unit}, {1, month, roubles, L"3 рубля", other_unit},
+        {0, year, dollars, L"18 months", other_unit}, {0, month, dollars, L"90 days", other_unit},
+        {0, day, dollars, L"2 weeks", other_unit}, {0, month, dollars, L"1 year", other_unit},
+        {1, unknown, roubles, L"2 000 долларов", other_currency}, {1, unknown, roubles, L"1 500 евро", other_currency},
+        {1, unknown, roubles, L"$12,5", other_currency}, {1, unknown, roubles, L"45 USD", other_currency},
+        {1, unknown, roubles, L"100 тенге", other_currency}, {0, unknown, euros, L"150 000 ₽", other_currency},
+        {0, unknown, dollars, L"RUB 45", other_currency}, {0, unknown, euros, L"$45", other_currency},
+        {1, per_cent, roubles, L"-10", negative}, {1, month, roubles, L"-3 месяца", negative},
+        {1, day_of_month, roubles, L"-5", negative},
+        // The day of the month with its ending, and money grouped by a point.
+        {1, day_of_month, roubles, L"15-го", none, L"15"}, {1, day_of_month, roubles, L"15-е", none, L"15"},
+        {1, day_of_month, roubles, L"15го", none, L"15"}, {1, day_of_month, roubles, L"15 числа", none, L"15"},
+        {1, day_of_month, roubles, L"5-го числа", none, L"5"}, {1, day_of_month, roubles, L"25", none, L"25"},
+        {1, day_of_month, roubles, L"15-", not_a_number}, {1, day_of_month, roubles, L"15 дней", other_unit},
+        {1, unknown, roubles, L"15-го", not_a_number},
+        {0, unknown, euros, L"€65.000", none, L"65000"}, {0, unknown, dollars, L"$1.250", none, L"1250"},
+        {0, unknown, dollars, L"$0.750", none, L"0.750"}, {0, unknown, dollars, L"65.000", none, L"65.000"},
+        // Words with their figures in brackets are read in the unit too.
+        {0, day, dollars, L"thirty (30) days", none, L"30"}, {0, day, dollars, L"Twenty-one (21) days", none, L"21"},
+        {0, month, dollars, L"thirty (30) days", other_unit},
+        // Kopecks and weeks that no other row reads.
+        {1, unknown, roubles, L"100 руб. 5 коп.", none, L"100.05"},
+        {1, unknown, roubles, L"1 500 рублей 7 копеек", none, L"1500.07"},
+        {1, week, roubles, L"5 недель", none, L"5"}, {1, day, roubles, L"5 недель", other_unit},
+        // Neighbours that read as before.
+        {1, month, roubles, L"3 месяца", none, L"3"}, {1, month, roubles, L"3 мес.", none, L"3"},
+        {0, month, dollars, L"6 months", none, L"6"}, {1, calendar_day, roubles, L"28 календарных дней", none, L"28"},
+        {1, calendar_day, roubles, L"28 дней", none, L"28"}, {1, calendar_day, roubles, L"28 кал. дн.", none, L"28"},
+        {1, banking_day, roubles, L"10 дней", none, L"10"}, {1, banking_day, roubles, L"10 банк. дн.", none, L"10"},
+        {0, banking_day, dollars, L"5 business days", none, L"5"}, {1, day, roubles, L"10 календарных дней", none, L"10"},
+        {1, per_cent, roubles, L"30 %", none, L"30"}, {1, per_cent, roubles, L"12 % годовых", none, L"12"},
+        {1, piece, roubles, L"10 шт.", none, L"10"}, {1, unknown, roubles, L"150 000 ₽", none, L"150000"},
+        {1, unknown, roubles, L"65 000 руб./мес.", none, L"65000"}, {0, unknown, dollars, L"USD 45", none, L"45"},
+        {0, unknown, currency_mark::australian_dollar, L"$45", none, L"45"}, {0, unknown, 0, L"45 euros", none, L"45"},
+        {1, unknown, roubles, L"-5", none, L"5"}, {1, unknown, roubles, L"14 дней", none, L"14"},
+        {1, unknown, roubles, L"10-15", not_a_number}, {1, month, roubles, L"10-15", not_a_number},
+        {1, unknown, roubles, L"", not_a_number}, {1, unknown, roubles, L"нет", not_a_number},
+        {1, unknown, roubles, L"28 кал. дн.", not_a_number}, {0, unknown, 0, L"100 тенге", not_a_number},
+    };
+    // clang-format on
+    for (const row& r : rows) {
+        const number_reading reading = read_number_field(r.text, r.language, r.unit, r.currency);
+        EXPECT_EQ(reading.why, r.why) << r.text;
+        EXPECT_EQ(reading.number ? reading.number->digits : L"", r.digits) << r.text;
+    }
+    EXPECT_EQ(number_unit_named(L" Calendar Day "), calendar_day);
+    EXPECT_EQ(number_unit_named(L"fortnight"), unknown);
 }

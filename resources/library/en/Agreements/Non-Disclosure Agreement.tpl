@@ -89,6 +89,7 @@ parameters
       value: February 16, 2026
     field Years
       type: number
+      unit: year
       caption: Years of confidentiality
       value: 3
   section Parties

@@ -186,6 +186,7 @@ parameters
       value: office chairs, model ErgoLine 300, color graphite
     field Quantity
       type: number
+      unit: piece
       caption: Quantity
       value: 120
     field Price
@@ -227,6 +228,7 @@ parameters
       option letter of credit
     field Warranty months
       type: number
+      unit: month
       caption: Warranty in months
       value: 12
     field Governing law

@@ -113,6 +113,7 @@ parameters
       value: an audit of the Client's warehouse processes and a written report with recommendations
     field Duration days
       type: number
+      unit: day
       caption: Duration in days
       value: 45
     field Fee
@@ -135,9 +136,11 @@ parameters
         selected: yes
     field Payment days
       type: number
+      unit: day
       caption: Payment term in days
       value: 30
     field Notice days
       type: number
+      unit: day
       caption: Notice period in days
       value: 14

@@ -84,6 +84,7 @@ parameters
       value: software maintenance, March 2026
     field Hours
       type: number
+      unit: hour
       caption: Hours
       value: 32
     field Rate

@@ -118,6 +118,7 @@ parameters
       option United Kingdom Pounds
     field Hours
       type: number
+      unit: hour
       caption: Hours a week
       value: 40
     field Probation
@@ -129,6 +130,7 @@ parameters
       option no
     field Probation months
       type: number
+      unit: month
       caption: Probation in months
       value: 3
       condition: Probation = "no"

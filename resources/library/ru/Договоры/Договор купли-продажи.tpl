@@ -165,5 +165,6 @@ parameters
       condition: Доставка = "самовывоз"
     field Срок передачи
       type: number
+      unit: day
       caption: Срок передачи, дней
       value: 3

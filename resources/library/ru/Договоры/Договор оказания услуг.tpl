@@ -149,6 +149,7 @@ parameters
       value: 20.03.2026
     field Срок
       type: number
+      unit: calendar day
       caption: Срок, календарных дней
       value: 21
     field Стоимость
@@ -157,5 +158,6 @@ parameters
       value: 84000,50
     field Аванс
       type: number
+      unit: per cent
       caption: Аванс, процентов
       value: 30

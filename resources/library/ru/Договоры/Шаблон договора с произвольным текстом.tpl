@@ -175,6 +175,7 @@ parameters
       option наличными
     field Срок оплаты
       type: number
+      unit: banking day
       caption: Срок оплаты, банковских дней
       value: 5
     field Дополнительно

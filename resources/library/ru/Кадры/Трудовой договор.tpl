@@ -197,6 +197,7 @@ parameters
       value: 02.03.2026
     field Испытание
       type: number
+      unit: month
       caption: Испытательный срок, месяцев (пусто — без испытания)
       value: 3
     field Оклад
@@ -205,10 +206,12 @@ parameters
       value: 95000
     field Аванс
       type: number
+      unit: day of the month
       caption: Выплата аванса, число месяца
       value: 25
     field Расчёт
       type: number
+      unit: day of the month
       caption: Окончательный расчёт, число месяца
       value: 10
     field Режим
@@ -221,5 +224,6 @@ parameters
       option неполное время
     field Отпуск
       type: number
+      unit: calendar day
       caption: Отпуск, календарных дней
       value: 28

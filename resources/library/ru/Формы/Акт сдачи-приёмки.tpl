@@ -146,5 +146,6 @@ parameters
         selected: yes
     field Дней на оплату
       type: number
+      unit: day
       caption: Срок оплаты, дней
       value: 10

@@ -172,6 +172,7 @@ parameters
       value: ООО «Северный ветер»
     field Срок
       type: number
+      unit: calendar day
       caption: Срок, календарных дней
       value: 2
     field Место

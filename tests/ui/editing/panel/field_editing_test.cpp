@@ -218,6 +218,59 @@ TEST_F(FieldEditing, ANumberNoteWaitsForAPauseOrLeavingTheFieldAndMovesNoRow) {
     EXPECT_TRUE(failures.messages.empty());
 }
 
+// The note says why the document shows a gap: another unit than the field
+// counts, another currency than the document prints, a negative term; read
+// in the interface language, as the document is, whatever the text's letters.
+TEST_F(FieldEditing, TheNoteOnANumberSaysWhyTheDocumentShowsAGapThere) {
+    const auto s = add_section(L"Terms");
+    add_field(s, 3, L"Value", L"Value", L"");
+    show_section(s);
+    auto value = inside<TextBox>(1, 0);
+    auto note = [&]() -> std::wstring {
+        window->data_panel().number_notes().timer().tick_now();
+        return std::dynamic_pointer_cast<TextBlock>(row(2))->text();
+    };
+    const std::wstring gap_en = L": the document shows a gap here";
+    const std::wstring gap_ru = L": в документе здесь пропуск";
+    struct typed_row {
+        const wchar_t* unit;
+        const wchar_t* text;
+        std::wstring english;
+        std::wstring russian;
+    };
+    // clang-format off
+    const typed_row rows[] = {
+        {L"calendar day", L"2 weeks", L"This term counts calendar days" + gap_en, L"Срок считается в календарных днях" + gap_ru},
+        {L"calendar day", L"2 недели", L"This term counts calendar days" + gap_en, L"Срок считается в календарных днях" + gap_ru},
+        {L"month", L"14 дней", L"This term counts months" + gap_en, L"Срок считается в месяцах" + gap_ru},
+        {L"per cent", L"-10", L"A negative number" + gap_en, L"Отрицательное число" + gap_ru},
+        {L"", L"RUB 45", L"This amount is in US dollars" + gap_en, L""},
+        {L"", L"$45", L"", L"Сумма указывается в рублях" + gap_ru},
+        {L"", L"10-15", L"Not read as a number" + gap_en, L"Не прочитано как число" + gap_ru},
+        {L"", L"three months", L"Not read as a number" + gap_en, L"Не прочитано как число" + gap_ru},
+        // No gap in the document: a word that says there is none.
+        {L"month", L"нет", L"", L""}, {L"", L"N/A", L"", L""},
+        {L"fortnight", L"2 weeks", L"", L""},
+        {L"calendar day", L"28 календарных дней", L"", L""},
+        {L"banking day", L"10 days", L"", L""},
+        {L"", L"", L"", L""},
+    };
+    // clang-format on
+    for (int language : {0, 1}) {
+        for (const typed_row& r : rows) {
+            field(s, 0).record.s4 = r.unit;
+            value->set_text(L"");
+            value->set_text(r.text);
+            EXPECT_EQ(note(), language == 0 ? r.english : r.russian) << r.text << " " << language;
+        }
+        value->set_text(L"");
+        window->session().switch_language();
+        show_section(s);
+        value = inside<TextBox>(1, 0);
+    }
+    EXPECT_TRUE(failures.messages.empty());
+}
+
 TEST_F(FieldEditing, AnUntaggedChildDoesNotStopTheRenderAndTagsOfRemovedRecordsStoreNothing) {
     make_delivery_section();
     auto status = TextBlock::create(L"Saved.");

@@ -1,0 +1,57 @@
+#include "engine/fields/number_reading.h"
+
+#include "engine/fields/number_tail_words.h"
+#include "engine/text/plain_text.h"
+#include "engine/text/text_case.h"
+
+namespace engine {
+
+namespace {
+
+// A minus before the figures; the hyphen of "twenty-one (21)" is none.
+bool typed_negative(std::wstring_view text, const single_number& number) {
+    for (std::size_t i = 0; i < number.figures_start; ++i) {
+        if (text[i] != L'-' && text[i] != L'\u2212') continue;
+        if (i > 0 && i + 1 < text.size() && is_alpha_char(text[i - 1]) &&
+            is_alpha_char(text[i + 1]))
+            continue;
+        return true;
+    }
+    return false;
+}
+
+bool zero(const single_number& number) {
+    return number.digits.find_first_of(L"123456789") == std::wstring::npos;
+}
+
+// Every unit word names a unit the field reads.
+bool in_own_unit(const number_words& words, number_unit unit) {
+    if (words.money || words.unit_count > words.units.size()) return false;
+    const std::uint32_t read = unit_marks_read_in(unit);
+    for (std::size_t i = 0; i < words.unit_count; ++i)
+        if ((words.units[i] & read) == 0) return false;
+    return true;
+}
+
+number_reading none_for(no_number_reason why) { return {std::nullopt, why}; }
+
+}  // namespace
+
+number_reading read_number_field(std::wstring_view text, int language, number_unit unit,
+                                 std::uint32_t currency) {
+    std::optional<single_number> number = read_single_number(text, language, unit);
+    if (!number) return none_for(no_number_reason::not_a_number);
+    const number_words& words = number->words;
+    if (unit != number_unit::unknown) {
+        if (!in_own_unit(words, unit)) return none_for(no_number_reason::other_unit);
+        if (typed_negative(text, *number) && !zero(*number))
+            return none_for(no_number_reason::negative);
+        return {std::move(number), no_number_reason::none};
+    }
+    if (words.money && currency != 0 && (words.currencies & currency) == 0)
+        return none_for(no_number_reason::other_currency);
+    if (words.read_with_unit_only) return none_for(no_number_reason::not_a_number);
+    return {std::move(number), no_number_reason::none};
+}
+
+}  // namespace engine

@@ -1,0 +1,42 @@
+// A number field's text read as the document counts it: in the field's
+// unit and the document's currency.
+//
+// The one reading of a number field's text that every number form, the date
+// arithmetic, the conditions and the data panel use. A number typed with a
+// word of another unit («2 недели» in a field counted in days, "18 months"
+// in years) or another currency ("$" or «долларов» where the money form
+// prints roubles) is no number for that field: nothing converts it. So is a
+// negative number in a field with a unit, which counts a term, a share or a
+// quantity. A field without a unit, or with one this program does not know,
+// reads as single_number.h reads, with only the currency checked.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "engine/fields/number_unit.h"
+#include "engine/fields/single_number.h"
+
+namespace engine {
+
+enum class no_number_reason : std::uint8_t {
+    none,
+    not_a_number,    // «10-15», "approx. 40", «нет»
+    other_unit,      // «2 недели» in days
+    other_currency,  // "$45" where the document prints roubles
+    negative,        // «-10» as a term or share
+};
+
+struct number_reading {
+    std::optional<single_number> number;  // none exactly when `why` is not none
+    no_number_reason why = no_number_reason::none;
+};
+
+// `currency` holds the currency_mark bit (number_tail_words.h) of the
+// document's currency for this field (document_currency, currency.h), or 0
+// when the document names a currency of its own, which any money word fits.
+number_reading read_number_field(std::wstring_view text, int language, number_unit unit,
+                                 std::uint32_t currency);
+
+}  // namespace engine
