@@ -420,12 +420,16 @@ TEST_F(UnaskedEnd, ASecondStartOnTheSameDataFolderBringsTheFirstForwardAndEndsWi
     EXPECT_TRUE(holds_typed_value());
 }
 
-TEST_F(UnaskedEnd, ACopyKilledWithKillNineDoesNotStopTheNextStart) {
+TEST_F(UnaskedEnd, ACopyKilledWithKillNineStopsNeitherTheNextStartNorItsHandingOver) {
     Copy killed(only_show, {});
     ASSERT_EQ(killed.next(), 'w');
     killed.kill_now();
-    Copy next(only_show, {});
-    EXPECT_EQ(next.next(), 'w');
+    Copy next(type_and_hide, {});
+    ASSERT_EQ(next.next(), 'w');
+    ASSERT_EQ(next.next(), 't');
+    Copy third(only_show, {});
+    EXPECT_EQ(third.exit_code(), 0);
+    EXPECT_EQ(next.next(), 'f') << "the running window did not come forward";
     EXPECT_EQ(next.end_with(SIGTERM), 0);
 }
 
