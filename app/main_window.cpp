@@ -168,8 +168,9 @@ void MainWindow::HookEvents() {
     placement_write_timer_->tick.add(
         [this](platform::Timer&, const platform::NoArgs&) { session_.config().write(); });
     write_back_timer_ = platform::Timer::create();
-    write_back_timer_->tick.add(
-        [this](platform::Timer&, const platform::NoArgs&) { WriteBackNow(); });
+    write_back_deadline_ = platform::Timer::create();
+    for (auto* timer : {write_back_timer_.get(), write_back_deadline_.get()})
+        timer->tick.add([this](platform::Timer&, const platform::NoArgs&) { WriteBackNow(); });
 
     platform::ElementEvents& menu_button = e.menu_button->events();
     menu_button.tapped.add(

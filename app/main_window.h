@@ -92,6 +92,9 @@ public:
 
     // Places the window as the settings keep it, then shows it.
     void activate();
+    // Brings the shown window to the front, as it is placed; nothing once
+    // it is closed.
+    void BringToFront();
 
     core::session& session() const { return session_; }
     platform::System& system() const { return system_; }
@@ -148,9 +151,17 @@ public:
     void SaveAtSuddenExit();
 
     // Writing back (main_window_write_back.cpp): the open document is
-    // written back this long after the last change asked for a render.
+    // written back this long after the last change asked for a render, and
+    // at the latest this long after the first change not yet written, so
+    // that steady typing reaches the file too.
     static constexpr int write_back_delay_ms = 1000;
+    static constexpr int write_back_longest_wait_ms = 5000;
     platform::Timer& write_back_timer() { return *write_back_timer_; }
+    platform::Timer& write_back_deadline() { return *write_back_deadline_; }
+    // A change asked for a render: the write-back follows (both timers).
+    void ScheduleWriteBack();
+    // The document is written or closed: no write-back waits.
+    void CancelWriteBack();
     // Writes the open document back now; a write that fails while typed
     // values would be lost puts the status bar's note up, the next that
     // succeeds takes it down.
@@ -255,6 +266,7 @@ private:
     bool statusbar_shown_ = false;
     std::unique_ptr<platform::Timer> placement_write_timer_;
     std::unique_ptr<platform::Timer> write_back_timer_;
+    std::unique_ptr<platform::Timer> write_back_deadline_;
     std::wstring write_back_note_;
     // Closing for a termination signal or the event loop's end: nothing is
     // asked or shown.

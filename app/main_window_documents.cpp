@@ -39,7 +39,7 @@ bool has_overlong_component(const std::wstring& path) {
 
 void MainWindow::CloseBeforeSwitch() {
     if (session_.close_document()) {
-        write_back_timer_->stop();
+        CancelWriteBack();
         SetWriteBackNote({});
         return;
     }
@@ -84,7 +84,7 @@ platform::FireAndForget MainWindow::RenderDocumentAsync(bool reset_scroll) {
     if (!session_.document()) co_return;
     // Every change asks for a render: the last one is written back a moment
     // later.
-    write_back_timer_->start(write_back_delay_ms);
+    ScheduleWriteBack();
     if (session_.mode() == core::ViewMode::save_print) {
         // The preview takes the view's content: the next page is built whole.
         view_content_.forget();

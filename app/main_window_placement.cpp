@@ -24,6 +24,10 @@ void MainWindow::activate() {
     if (frame_to_fit && !plan.maximized) elements_.window->fit_frame_into_screen();
 }
 
+void MainWindow::BringToFront() {
+    if (activated_ && !elements_.window->is_closed()) elements_.window->activate();
+}
+
 placement_plan MainWindow::ApplyPlacement() {
     platform::Window& window = *elements_.window;
     const placement_plan plan = plan_placement(session_.config(), window.screen_areas(),

@@ -45,7 +45,7 @@ void MainWindow::OnWindowClosing(const platform::WindowClosing& request) {
 void MainWindow::OnWindowClosed() {
     // Each step runs even when an earlier one failed: the settings are always
     // written and the temporary folder always emptied.
-    write_back_timer_->stop();
+    CancelWriteBack();
     try {
         // Unchanged bytes are not written again. The user was told at the
         // refused close, or is told here when closing asked nobody; ended

@@ -1,5 +1,6 @@
 // Writing the open document back a moment after each change, so that what
-// was typed is in its file however the program ends. A write that fails is
+// was typed is in its file however the program ends; typing that goes on
+// without a pause is written every few seconds. A write that fails is
 // told by a note in the status bar, never by a dialog: the note stands
 // until a write succeeds.
 #include "app/main_window.h"
@@ -7,8 +8,19 @@
 
 namespace app {
 
-void MainWindow::WriteBackNow() {
+void MainWindow::ScheduleWriteBack() {
+    write_back_timer_->start(write_back_delay_ms);
+    if (!write_back_deadline_->is_running())
+        write_back_deadline_->start(write_back_longest_wait_ms);
+}
+
+void MainWindow::CancelWriteBack() {
     write_back_timer_->stop();
+    write_back_deadline_->stop();
+}
+
+void MainWindow::WriteBackNow() {
+    CancelWriteBack();
     std::wstring note;
     try {
         const std::error_code failure = session_.write_back();

@@ -17,6 +17,7 @@ public:
     void close_unasked() override { window_.CloseUnasked(); }
     void save_at_logout() override { window_.SaveAtLogout(); }
     void save_at_sudden_exit() override { window_.SaveAtSuddenExit(); }
+    void bring_to_front() override { window_.BringToFront(); }
 
 private:
     std::unique_ptr<core::session> session_;
@@ -27,9 +28,11 @@ private:
 
 int start(int argc, char** argv, MainWindowHooks hooks) {
     return platform::run_application(
-        argc, argv, [&](platform::System& system, platform::WebViewFactory make_web_view) {
+        argc, argv,
+        [&](platform::System& system, platform::WebViewFactory make_web_view) {
             return std::make_unique<Program>(system, std::move(make_web_view), hooks);
-        });
+        },
+        platform::CopiesPerDataFolder::one);
 }
 
 std::unique_ptr<core::session> start_session(platform::System& system) {

@@ -10,6 +10,8 @@
 
 namespace app {
 
+// One copy per data folder: a start while a copy runs on the same data
+// folder brings that copy's window to the front and answers 0.
 int start(int argc, char** argv, MainWindowHooks hooks = {});
 
 // The session the program starts with: the system's folders (the data and

@@ -27,7 +27,13 @@ public:
     // still open (the display is gone): what closing saves is saved, without
     // touching the window.
     virtual void save_at_sudden_exit() = 0;
+    // Another start on the same data folder: the window comes to the front.
+    virtual void bring_to_front() = 0;
 };
+
+// Whether a start on a data folder that a running copy holds hands over to
+// that copy (see `run_application`).
+enum class CopiesPerDataFolder { any, one };
 
 using WindowFactory =
     std::function<std::unique_ptr<ApplicationWindow>(System& system, WebViewFactory make_web_view)>;
@@ -38,6 +44,11 @@ using WindowFactory =
 // signal has closed the window (exit code 0; failures meanwhile go to
 // stderr only). A failed construction is shown (stderr and a message box)
 // and answers a non-zero exit code.
-int run_application(int argc, char** argv, const WindowFactory& make_window);
+// With `CopiesPerDataFolder::one`, a start while another copy runs on the
+// same data folder asks that copy's window to come to the front and answers
+// 0 before any window is built; the temporary folder of a copy on another
+// data folder is not this copy's (it has none then).
+int run_application(int argc, char** argv, const WindowFactory& make_window,
+                    CopiesPerDataFolder copies = CopiesPerDataFolder::any);
 
 }  // namespace platform

@@ -12,6 +12,7 @@
 #include "platform/qt/end_requests.h"
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/running_copy.h"
 
 namespace platform {
 
@@ -55,7 +56,8 @@ void install_qt_services() {
     set_failure_reporter(show_failure);
 }
 
-int run_application(int argc, char** argv, const WindowFactory& make_window) {
+int run_application(int argc, char** argv, const WindowFactory& make_window,
+                    CopiesPerDataFolder copies) {
     register_url_scheme();
     QCoreApplication::setApplicationName(QStringLiteral("tembrick"));
     QCoreApplication::setOrganizationName(QString());
@@ -66,9 +68,29 @@ int run_application(int argc, char** argv, const WindowFactory& make_window) {
     install_qt_services();
 
     QtSystem system;
+    std::unique_ptr<ApplicationWindow> window;
+    std::unique_ptr<RunningCopy> running_copy;
+    if (copies == CopiesPerDataFolder::one) {
+        running_copy = std::make_unique<RunningCopy>(system.data_folder());
+        if (running_copy->another_runs()) {
+            running_copy->ask_other_to_come_forward();
+            set_failure_reporter({});
+            set_poster({});
+            return 0;
+        }
+        if (!running_copy->own_temp_folder(system.temp_folder())) system.withhold_temp_folder();
+        // A start while the window is still being built is answered once
+        // the loop runs.
+        running_copy->serve([&window]() noexcept {
+            try {
+                if (window) window->bring_to_front();
+            } catch (...) {
+                report_failure();
+            }
+        });
+    }
     int exit_code = 0;
     {
-        std::unique_ptr<ApplicationWindow> window;
         try {
             window = make_window(system, make_qt_web_view_factory(system));
             window->activate();

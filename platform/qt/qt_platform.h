@@ -34,6 +34,12 @@ public:
     std::optional<std::wstring> home_region_code() override;
     bool launch_uri(const std::wstring& uri) override;
     std::vector<std::wstring> font_families(FontScript script) override;
+
+    // From now on `temp_folder` answers "": the folder is another copy's.
+    void withhold_temp_folder() { temp_folder_withheld_ = true; }
+
+private:
+    bool temp_folder_withheld_ = false;
 };
 
 // The page of a web view made by the Qt factory; null after `close` or for

@@ -41,7 +41,7 @@ std::wstring QtSystem::temp_folder() {
     // Our own folder under the user's cache; the system-wide temporary folder
     // is shared and must never be emptied.
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (cache.isEmpty()) return {};
+    if (cache.isEmpty() || temp_folder_withheld_) return {};
     return created(cache + QStringLiteral("/temp"));
 }
 

@@ -256,6 +256,9 @@ void Window::add_accelerator(Accelerator accelerator) {
 
 void Window::activate() {
     QWidget* widget = widget_of(*this);
+    // A minimised window is not in front until it shows again.
+    if (widget->windowState() & Qt::WindowMinimized)
+        widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
     widget->show();
     widget->raise();
     widget->activateWindow();

@@ -1,5 +1,5 @@
 // Saving a ten-page contract with page numbers as PDF through the real web
-// engine: the whole save from the click to "Document Saved", and the qpdf
+// engine: the whole save from the click to "Document saved.", and the qpdf
 // step alone (chosen pages kept, footers laid over them, written to memory).
 // Run offscreen, as root without Chromium's sandbox:
 //   QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 build/test/bench/ui_output_bench
@@ -27,7 +27,7 @@ void SaveTenPagePdf(benchmark::State& state) {
         const auto start = std::chrono::steady_clock::now();
         window.save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
         if (!app_test::wait_until([&] { return page->children().size() > 0; }) ||
-            window.status_message().info_bar()->title() != L"Document Saved") {
+            window.status_message().info_bar()->title() != L"Document saved.") {
             state.SkipWithError("the PDF was not saved");
             return;
         }

@@ -1,13 +1,18 @@
 // The built program ended other than by its window, on an X server of the
-// test's own (Xvfb): by SIGTERM, and by its X server ending, after typing
-// into a document and turning its page; the document's file then holds
-// both. Opening the library after typing writes the document back first,
-// and the library page that cannot be written ends with no dialog.
+// test's own (Xvfb): by SIGTERM, SIGHUP or SIGINT, and by its X server
+// ending, after typing into a document and turning its page; the document's
+// file then holds both. Opening the library after typing writes the
+// document back first, and the library page that cannot be written ends
+// with no dialog. Killed (kill -9) while typing or a moment after, the file
+// holds what the write-back had time for; a second start on the same data
+// folder hands over to the running copy.
 //
-// The program runs in a child process (a death test), which the X server's
-// end takes down; the test reads the files after it.
+// The program runs in a child process (a death test, or a copy the test
+// starts and ends itself), which the X server's end takes down; the test
+// reads the files after it.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -15,10 +20,16 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "app/real_views.h"
 #include "app/start.h"
@@ -37,7 +48,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum class Ending { sigterm, x_server_ends, library_then_sigterm };
+using namespace std::chrono_literals;
+using steady = std::chrono::steady_clock;
+
+enum class Ending { by_signal, x_server_ends, x_server_ends_at_once, library_then_sigterm };
+
+constexpr char typed_value[] = "Typed before the end";
+constexpr double kept_zoom = 120;
 
 constexpr double landscape_width_mm = 297;
 
@@ -101,21 +118,36 @@ QLineEdit* first_field(app::MainWindow& window) {
     return nullptr;
 }
 
-platform::FireAndForget type_then_end(app::MainWindow& window, Ending ending, pid_t x_server,
-                                      fs::path document) {
+// Opens the Sales Agreement and answers its first field; ends the process
+// when there is none.
+QLineEdit& open_first_field(app::MainWindow& window) {
     window.OnWebMessageReceived(*window.elements().main_webview, L"Agreements/Sales|Agreement");
     QLineEdit* field = first_field(window);
     if (!field) step_failed("no field to type into");
-    QTest::keyClicks(field, "Typed before the end");
+    return *field;
+}
+
+platform::FireAndForget type_then_end(app::MainWindow& window, Ending ending, int signal,
+                                      pid_t x_server, fs::path home, fs::path document) {
+    QTest::keyClicks(&open_first_field(window), typed_value);
     // Turned as the page settings turn it: stored, then rendered.
     engine::doc_record& setup = *core::page_setup_record(window.session().data());
     setup.d1 = landscape_width_mm;
     setup.v[0] = 210;
     window.RenderDocumentAsync(false);
     switch (ending) {
-        case Ending::sigterm: ::kill(::getpid(), SIGTERM); break;
+        case Ending::by_signal: ::kill(::getpid(), signal); break;
         case Ending::x_server_ends:
             co_await platform::delay(2500);
+            ::kill(x_server, SIGTERM);
+            co_await platform::delay(30000);
+            step_failed("the program outlived its X server");
+            break;
+        case Ending::x_server_ends_at_once:
+            // Within the write-back's delay: only the display's loss can
+            // write the document, the settings and the temporary folder.
+            window.session().config().DocumentZoom = kept_zoom;
+            core_test::write_file(home / ".cache/tembrick/temp/preview/page.pdf", "pdf");
             ::kill(x_server, SIGTERM);
             co_await platform::delay(30000);
             step_failed("the program outlived its X server");
@@ -136,15 +168,140 @@ platform::FireAndForget type_then_end(app::MainWindow& window, Ending ending, pi
     }
 }
 
+// What a copy started by the test does once its first page shows; it tells
+// the test through `told` (see `Copy`).
+using CopySteps = std::function<platform::FireAndForget(app::MainWindow&, int told)>;
+
+void tell(int told, char what) {
+    if (::write(told, &what, 1) != 1) step_failed("the test stopped listening");
+}
+
+platform::FireAndForget only_show(app::MainWindow&, int) { co_return; }
+
+platform::FireAndForget type_a_value(app::MainWindow& window, int told) {
+    QTest::keyClicks(&open_first_field(window), typed_value);
+    tell(told, 't');
+    co_return;
+}
+
+// Types, then hides the window until a later start brings it forward.
+platform::FireAndForget type_and_hide(app::MainWindow& window, int told) {
+    QTest::keyClicks(&open_first_field(window), typed_value);
+    QWidget* shown = platform::widget_of(*window.elements().window);
+    shown->hide();
+    tell(told, 't');
+    if (co_await app_test::when([shown] { return shown->isVisible(); })) tell(told, 'f');
+}
+
+// One key each 300 ms, as steady typing goes, for 12 s.
+constexpr char steady_keys[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn";
+constexpr int steady_key_ms = 300;
+
+platform::FireAndForget type_steadily(app::MainWindow& window, int told) {
+    QLineEdit& field = open_first_field(window);
+    for (const char key : std::string_view(steady_keys)) {
+        QTest::keyClick(&field, key);
+        tell(told, 'k');
+        co_await platform::delay(steady_key_ms);
+    }
+}
+
+// A copy of the program in a child process, started and ended by the test.
+// It writes 'w' into its pipe when its first page shows, then what its
+// steps tell.
+class Copy {
+public:
+    Copy(CopySteps steps, const fs::path& data_home) {
+        int ends[2];
+        if (::pipe2(ends, O_CLOEXEC) != 0) return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::close(ends[0]);
+            if (!data_home.empty()) setenv("XDG_DATA_HOME", data_home.c_str(), 1);
+            app::MainWindowHooks hooks;
+            hooks.first_page_shown = [steps, told = ends[1]](app::MainWindow& window) {
+                tell(told, 'w');
+                platform::post([&window, steps, told] { steps(window, told); });
+            };
+            static char name[] = "tembrick";
+            char* argv[] = {name, nullptr};
+            const int code = app::start(1, argv, hooks);
+            std::fflush(nullptr);
+            std::_Exit(code);
+        }
+        ::close(ends[1]);
+        told_ = ends[0];
+    }
+    ~Copy() {
+        if (pid_ > 0) kill_now();
+        if (told_ >= 0) ::close(told_);
+    }
+    Copy(const Copy&) = delete;
+    Copy& operator=(const Copy&) = delete;
+
+    // What the copy tells next; '\0' when it told nothing within `bound` or
+    // ended.
+    char next(std::chrono::milliseconds bound = 90s) const {
+        pollfd ready{told_, POLLIN, 0};
+        char what = 0;
+        if (::poll(&ready, 1, int(bound.count())) != 1 || ::read(told_, &what, 1) != 1) return 0;
+        return what;
+    }
+    // The exit code once the copy ended; -1 when it was still running after
+    // `bound` (it is killed then) or did not end by exit.
+    int exit_code(std::chrono::milliseconds bound = 60s) {
+        if (pid_ <= 0) return -1;
+        const steady::time_point until = steady::now() + bound;
+        int status = 0;
+        while (::waitpid(pid_, &status, WNOHANG) == 0) {
+            if (steady::now() > until) {
+                kill_now();
+                return -1;
+            }
+            std::this_thread::sleep_for(20ms);
+        }
+        pid_ = 0;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    int end_with(int signal) {
+        if (pid_ > 0) ::kill(pid_, signal);
+        return exit_code();
+    }
+    void kill_now() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = 0;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int told_ = -1;
+};
+
+// Waits for `done` until `until`; answers it then.
+bool wait_until(const std::function<bool()>& done, steady::time_point until) {
+    while (!done()) {
+        if (steady::now() > until) return done();
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
 class UnaskedEnd : public testing::Test {
 protected:
     void SetUp() override {
         if (x_server.display.empty()) GTEST_SKIP() << "Xvfb did not start";
-        core_test::make_home(home.path());
         setenv("DISPLAY", x_server.display.c_str(), 1);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
-        // English where the system's region does not say (C.UTF-8): the
-        // Sales Agreement is in the English library.
+        fresh_home();
+    }
+
+    // A home of its own, with English where the system's region does not
+    // say (C.UTF-8): the Sales Agreement is in the English library.
+    void fresh_home() {
+        home_ = std::make_unique<core_test::TempFolder>();
+        core_test::make_home(home());
         core::settings english;
         english.Language = 0;
         fs::create_directories(data());
@@ -153,11 +310,13 @@ protected:
     }
 
     // Runs the program until `ending` ends it; answers its exit code.
-    [[noreturn]] void run(Ending ending) {
+    [[noreturn]] void run(Ending ending, int signal = 0) {
+        // As a start from a desktop has it, whatever the test's own start.
+        if (signal) ::signal(signal, SIG_DFL);
         app::MainWindowHooks hooks;
-        hooks.first_page_shown = [this, ending](app::MainWindow& window) {
-            platform::post([&window, this, ending] {
-                type_then_end(window, ending, x_server.pid, document());
+        hooks.first_page_shown = [this, ending, signal](app::MainWindow& window) {
+            platform::post([&window, this, ending, signal] {
+                type_then_end(window, ending, signal, x_server.pid, home(), document());
             });
         };
         static char name[] = "tembrick";
@@ -167,26 +326,35 @@ protected:
         std::_Exit(code);
     }
 
-    fs::path data() const { return home.path() / ".local/share/tembrick"; }
+    const fs::path& home() const { return home_->path(); }
+    fs::path data() const { return home() / ".local/share/tembrick"; }
+    fs::path temp() const { return home() / ".cache/tembrick/temp"; }
     fs::path document() const { return data() / "briks/Agreements/Sales Agreement.brik"; }
+    bool holds_typed_value() const {
+        return core_test::file_contains(document(), u"Typed before the end");
+    }
     void expect_typed_value_and_page_setting() const {
-        EXPECT_TRUE(core_test::file_contains(document(), u"Typed before the end"));
+        EXPECT_TRUE(holds_typed_value());
         const engine::document stored(core::text_of(document()));
         ASSERT_TRUE(stored.loaded());
         EXPECT_EQ(core::page_setup_record(stored.data.get())->d1, landscape_width_mm);
     }
 
     XServer x_server;
-    core_test::TempFolder home;
+    std::unique_ptr<core_test::TempFolder> home_;
 };
 
-TEST_F(UnaskedEnd, SigtermKeepsWhatWasTypedAndThePageSetting) {
-    EXPECT_EXIT(run(Ending::sigterm), testing::ExitedWithCode(0),
-                testing::MakeMatcher(new NothingReported));
-    expect_typed_value_and_page_setting();
-    EXPECT_TRUE(fs::is_empty(home.path() / ".cache/tembrick/temp"));
-    EXPECT_TRUE(core_test::file_contains(data() / "tembrick.ini",
-                                         u"LastDocumentEng:\t\tAgreements/Sales Agreement.brik"));
+TEST_F(UnaskedEnd, SigtermSighupAndSigintEachKeepWhatWasTypedAndThePageSetting) {
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(signal);
+        fresh_home();
+        EXPECT_EXIT(run(Ending::by_signal, signal), testing::ExitedWithCode(0),
+                    testing::MakeMatcher(new NothingReported));
+        expect_typed_value_and_page_setting();
+        EXPECT_TRUE(fs::is_empty(temp()));
+        EXPECT_TRUE(core_test::file_contains(
+            data() / "tembrick.ini", u"LastDocumentEng:\t\tAgreements/Sales Agreement.brik"));
+    }
 }
 
 TEST_F(UnaskedEnd, AnXServerThatEndsTwoSecondsAfterTypingLosesNothing) {
@@ -195,10 +363,87 @@ TEST_F(UnaskedEnd, AnXServerThatEndsTwoSecondsAfterTypingLosesNothing) {
     expect_typed_value_and_page_setting();
 }
 
+TEST_F(UnaskedEnd,
+       AnXServerThatEndsBeforeTheWriteBackLeavesTheValueTheSettingsAndNoTemporaryFiles) {
+    EXPECT_EXIT(
+        run(Ending::x_server_ends_at_once), [](int) { return true; }, "");
+    expect_typed_value_and_page_setting();
+    EXPECT_TRUE(core_test::file_contains(data() / "tembrick.ini", u"DocumentZoom:\t\t120.000000"));
+    EXPECT_TRUE(fs::is_empty(temp()));
+}
+
 TEST_F(UnaskedEnd, OpeningTheLibraryWritesFirstAndTheUnwritableLibraryEndsWithNoDialog) {
     EXPECT_EXIT(run(Ending::library_then_sigterm), testing::ExitedWithCode(0),
                 testing::MakeMatcher(new NothingReported));
     expect_typed_value_and_page_setting();
+}
+
+TEST_F(UnaskedEnd, AKillASecondAndAHalfAfterTheLastKeyFindsTheValueWritten) {
+    Copy copy(type_a_value, {});
+    ASSERT_EQ(copy.next(), 'w');
+    ASSERT_EQ(copy.next(), 't');
+    // Killed once written, and at the latest 2.5 s after the key.
+    EXPECT_TRUE(wait_until([this] { return holds_typed_value(); }, steady::now() + 2500ms));
+    copy.kill_now();
+    EXPECT_TRUE(holds_typed_value());
+}
+
+TEST_F(UnaskedEnd, SteadyTypingKilledAfterTwelveSecondsKeepsTheKeysOfFiveSecondsBefore) {
+    Copy copy(type_steadily, {});
+    ASSERT_EQ(copy.next(), 'w');
+    std::vector<steady::time_point> keys;
+    while (keys.size() < std::size(steady_keys) - 1) {
+        ASSERT_EQ(copy.next(), 'k') << keys.size();
+        keys.push_back(steady::now());
+    }
+    copy.kill_now();
+    // About five seconds: the longest wait, and a second for a busy machine.
+    const steady::time_point written_by = steady::now() - 6s;
+    const auto kept = std::count_if(keys.begin(), keys.end(),
+                                    [&](steady::time_point key) { return key <= written_by; });
+    ASSERT_GT(kept, 0);
+    const std::string typed(steady_keys, std::size_t(kept));
+    EXPECT_TRUE(core_test::file_contains(document(), std::u16string(typed.begin(), typed.end())))
+        << "the file lacks the first " << kept << " keys";
+}
+
+TEST_F(UnaskedEnd, ASecondStartOnTheSameDataFolderBringsTheFirstForwardAndEndsWithoutAWindow) {
+    Copy first(type_and_hide, {});
+    ASSERT_EQ(first.next(), 'w');
+    ASSERT_EQ(first.next(), 't');
+    Copy second(only_show, {});
+    EXPECT_EQ(second.exit_code(), 0);
+    EXPECT_EQ(second.next(0ms), '\0') << "the second start showed a window";
+    EXPECT_EQ(first.next(), 'f') << "the first window did not come forward";
+    EXPECT_TRUE(wait_until([this] { return holds_typed_value(); }, steady::now() + 30s));
+    EXPECT_EQ(first.end_with(SIGTERM), 0);
+    EXPECT_TRUE(holds_typed_value());
+}
+
+TEST_F(UnaskedEnd, ACopyKilledWithKillNineStopsNeitherTheNextStartNorItsHandingOver) {
+    Copy killed(only_show, {});
+    ASSERT_EQ(killed.next(), 'w');
+    killed.kill_now();
+    Copy next(type_and_hide, {});
+    ASSERT_EQ(next.next(), 'w');
+    ASSERT_EQ(next.next(), 't');
+    Copy third(only_show, {});
+    EXPECT_EQ(third.exit_code(), 0);
+    EXPECT_EQ(next.next(), 'f') << "the running window did not come forward";
+    EXPECT_EQ(next.end_with(SIGTERM), 0);
+}
+
+TEST_F(UnaskedEnd, CopiesOnTwoDataFoldersBothRunAndEmptyNoTemporaryFolderOfTheOther) {
+    Copy first(only_show, {});
+    ASSERT_EQ(first.next(), 'w');
+    // The same home, and so the same cache, with a data folder of its own.
+    Copy second(only_show, home() / "other data");
+    ASSERT_EQ(second.next(), 'w');
+    core_test::write_file(temp() / "kept.tmp", "x");
+    EXPECT_EQ(second.end_with(SIGTERM), 0);
+    EXPECT_TRUE(fs::exists(temp() / "kept.tmp"));
+    EXPECT_EQ(first.end_with(SIGTERM), 0);
+    EXPECT_TRUE(fs::is_empty(temp()));
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TEST_F(RealPrint, TwoCopiesWithPageNumbersReachTheQueueAndEachQueueStateGivesIts
     core::footer_element(window.session().data())->record.b = 1;
 
     // The saved PDF tells how many pages the document has.
-    ASSERT_EQ(act(window, ui::SavePrintAction::save), L"Document Saved");
+    ASSERT_EQ(act(window, ui::SavePrintAction::save), L"Document saved.");
     QPdfDocument saved;
     ASSERT_EQ(
         saved.load(QString::fromStdString((open.saved.path() / "Sales Agreement.pdf").string())),
@@ -149,7 +149,7 @@ TEST_F(RealPrint, TwoCopiesWithPageNumbersReachTheQueueAndEachQueueStateGivesIts
     margins.margin_top = 25, margins.margin_right = 15, margins.margin_bottom = 20,
     margins.margin_left = 30;
     window.session().output().copies = 1;
-    ASSERT_EQ(act(window, ui::SavePrintAction::save), L"Document Saved");
+    ASSERT_EQ(act(window, ui::SavePrintAction::save), L"Document saved.");
     QPdfDocument letter;
     ASSERT_EQ(
         letter.load(QString::fromStdString((open.saved.path() / "Sales Agreement.pdf").string())),

@@ -399,7 +399,7 @@ TEST_F(OfficeReading, EveryDocFileOpensAsTheProgramShowsAndPrintsIt) {
         for (const auto format : {core::SaveFormat::doc, core::SaveFormat::pdf}) {
             session.output().save_format = format;
             ASSERT_EQ(output_test::save(window),
-                      session.language() == 1 ? L"Документ сохранен." : L"Document Saved");
+                      session.language() == 1 ? L"Документ сохранён." : L"Document saved.");
         }
         const auto doc = only_file(folder, ".doc");
         const auto print = only_file(folder, ".pdf");

@@ -100,7 +100,7 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAsTextWithTheFooterOnlyWhenOnAndPrintsGiv
     type_value(window, L"Seller", L"Contoso Pharmaceuticals");
     auto& footer = core::footer_element(window.session().data())->record;
     footer.b = 0;
-    ASSERT_EQ(act(window, 1), L"Document Saved");
+    ASSERT_EQ(act(window, 1), L"Document saved.");
     const auto file = saved.path() / "Ten Pages.pdf";
     EXPECT_EQ(fixture::read_bytes(file).substr(0, 4), "%PDF");
     {
@@ -111,7 +111,7 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAsTextWithTheFooterOnlyWhenOnAndPrintsGiv
     }
 
     footer.b = 1;
-    ASSERT_EQ(act(window, 1), L"Document Saved");
+    ASSERT_EQ(act(window, 1), L"Document saved.");
     expect_text_pages(file, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     PdfFile footed(file);
     EXPECT_EQ(footed.pdf.metaData(QPdfDocument::MetaDataField::Title).toString(),
@@ -180,7 +180,7 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAsTextWithTheFooterOnlyWhenOnAndPrintsGiv
     auto& paper = window.session().data()->page_setup.groups[0].record;
     paper.d1 = fixture::ten_pages_height_mm;
     paper.v[0] = std::uint16_t(fixture::ten_pages_width_mm);
-    ASSERT_EQ(act(window, 1), L"Document Saved");
+    ASSERT_EQ(act(window, 1), L"Document saved.");
     PdfFile landscape(file);
     EXPECT_NEAR(landscape.size_mm(0).width(), fixture::ten_pages_height_mm, 0.5);
     EXPECT_NEAR(landscape.size_mm(0).height(), fixture::ten_pages_width_mm, 0.5);
@@ -211,7 +211,7 @@ TEST_F(RealOutput, SavedPdfHasEveryPageAsTextWithTheFooterOnlyWhenOnAndPrintsGiv
     const std::wstring outcome = act(window, 1);
     for (std::size_t i = 0; i < kept.size(); ++i)
         kept[i] ? setenv(fresh[i].first, kept[i]->c_str(), 1) : unsetenv(fresh[i].first);
-    EXPECT_EQ(outcome, L"Document Saved");
+    EXPECT_EQ(outcome, L"Document saved.");
     EXPECT_TRUE(std::filesystem::exists(home.path() / "Documents/Ten Pages.html"));
     EXPECT_TRUE(failures.messages.empty());
 }
@@ -241,7 +241,7 @@ TEST_F(RealOutput, PrintAndSavePressedWhileThePreviewIsMadeEndWithTheirMessagesA
         },
         60000));
     EXPECT_EQ(print_message, L"Now printing the document");
-    EXPECT_EQ(window.status_message().info_bar()->title(), L"Document Saved");
+    EXPECT_EQ(window.status_message().info_bar()->title(), L"Document saved.");
     EXPECT_EQ(PdfFile(open.saved.path() / "Ten Pages.pdf").pages(), 10);
     EXPECT_EQ(PdfFile(printed).pages(), 10);
 

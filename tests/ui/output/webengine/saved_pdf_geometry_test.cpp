@@ -278,7 +278,7 @@ TEST_F(SavedPdf, TextStartsAtTheMarginsTheUserSetAndIsDrawnAtItsOwnSize) {
         session.output().save_folder = core::text_of(folder);
         session.output().save_format = core::SaveFormat::pdf;
         ASSERT_EQ(output_test::save(window),
-                  session.language() == 1 ? L"Документ сохранен." : L"Document Saved");
+                  session.language() == 1 ? L"Документ сохранён." : L"Document saved.");
         const fs::path file = fs::directory_iterator(folder)->path();
 
         const std::vector<PdfPage> pages = word_boxes(file);
@@ -319,7 +319,7 @@ TEST_F(SavedPdf, AShortTableThatAPagesEndWouldSplitMovesWholeToTheNextPage) {
     std::set<int> table_pages;
     for (std::uint16_t space = 0; space <= 30; space += 2) {
         signatures->v[4] = space;
-        ASSERT_EQ(output_test::save(window), L"Document Saved");
+        ASSERT_EQ(output_test::save(window), L"Document saved.");
         const std::vector<PdfPage> pages = word_boxes(folder.path() / "Sales Agreement.pdf");
         const int names = page_of(pages, QStringLiteral("Signatories"));
         ASSERT_GT(names, 0) << space;

@@ -139,7 +139,7 @@ TEST_F(SaveAndPrint, PrintAndSavePressedDuringThePreviewWaitForItThenEndWithThei
     EXPECT_EQ(message(), L"Now printing the document");
     EXPECT_FALSE(window->save_print_panel().print_in_progress());
     finish_pdf();
-    EXPECT_EQ(message(), L"Document Saved");
+    EXPECT_EQ(message(), L"Document saved.");
     EXPECT_TRUE(std::filesystem::exists(saved.path() / "Sales.pdf"));
 }
 
@@ -167,7 +167,7 @@ TEST_F(SaveAndPrint, SavingSweepsDeadSavesHtmlIsThePrintHtmlAndDocHasAByteOrderM
     EXPECT_FALSE(std::filesystem::exists(saved.path() / saving(child)));
     EXPECT_TRUE(std::filesystem::exists(saved.path() / saving(::getpid())));
     EXPECT_TRUE(std::filesystem::exists(saved.path() / "sub" / saving(child)));
-    EXPECT_EQ(message(), L"Document Saved");
+    EXPECT_EQ(message(), L"Document saved.");
     EXPECT_TRUE(output->opened.empty());
 
     window->session().output().save_format = core::SaveFormat::doc;
@@ -194,7 +194,7 @@ TEST_F(SaveAndPrint, ATitleTooLongForAFileNameSavesUnderTheNameCutToFit) {
     window->session().output().save_format = core::SaveFormat::html;
     window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
     pump();
-    EXPECT_EQ(message(), L"Document Saved");
+    EXPECT_EQ(message(), L"Document saved.");
     const std::filesystem::directory_iterator files(saved.path());
     ASSERT_NE(files, std::filesystem::directory_iterator());
     // 125 letters of two bytes each and the extension: 255 bytes.
@@ -232,7 +232,7 @@ TEST_F(SaveAndPrint, ASavedFileThatNoProgramOpensGetsAWarningAfterTheSavedOutcom
     for (const std::optional<int> exit_code : {std::optional<int>(3), std::optional<int>()}) {
         StubDesktop desktop(exit_code);
         window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
-        EXPECT_EQ(message(), L"Document Saved");
+        EXPECT_EQ(message(), L"Document saved.");
         EXPECT_TRUE(app_test::wait_until([&] { return message() == warning; }, 10000))
             << exit_code.has_value();
         EXPECT_EQ(window->status_message().info_bar()->severity(), 2);
@@ -244,7 +244,7 @@ TEST_F(SaveAndPrint, ASavedFileThatNoProgramOpensGetsAWarningAfterTheSavedOutcom
         app_test::wait_until([&] { return std::filesystem::exists(desktop.argument()); }, 10000));
     app_test::wait_until([] { return false; }, 300);
     EXPECT_EQ(read_bytes(desktop.argument()), (saved.path() / "Sales.html").string());
-    EXPECT_EQ(message(), L"Document Saved");
+    EXPECT_EQ(message(), L"Document saved.");
 }
 
 TEST_F(SaveAndPrint, APdfIsEveryPageWithTheFooterAndAFailedWriteSaysSo) {
@@ -255,7 +255,7 @@ TEST_F(SaveAndPrint, APdfIsEveryPageWithTheFooterAndAFailedWriteSaysSo) {
     ASSERT_EQ(output->composed.size(), 1u);
     EXPECT_EQ(output->composed[0].pages, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(read_bytes(saved.path() / "Sales.pdf"), "%PDF-1");
-    EXPECT_EQ(message(), L"Document Saved");
+    EXPECT_EQ(message(), L"Document saved.");
 
     window->session().output().save_folder = engine_path(saved.path() / "missing");
     window->save_print_panel().SaveOrPrintAsync(ui::SavePrintAction::save, page);
@@ -300,7 +300,7 @@ TEST_F(SaveAndPrint, AComposedSoundPrintIsSavedWithItsFootersAsText) {
     setup.elements.resize(4);
     setup.element_count = 4;
     setup.elements[3].record.b = 1;
-    ASSERT_EQ(save_pdf(output_test::text_pages(3)), L"Document Saved");
+    ASSERT_EQ(save_pdf(output_test::text_pages(3)), L"Document saved.");
     QPdfDocument pdf;
     ASSERT_EQ(pdf.load(QString::fromStdString((saved.path() / "Sales.pdf").string())),
               QPdfDocument::Error::None);

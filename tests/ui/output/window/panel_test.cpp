@@ -189,7 +189,7 @@ TEST_F(SavePrintPanel, SavePageFormatFolderNameAndOpening) {
     pump();
     EXPECT_TRUE(std::filesystem::exists(saved.path() / "Deal final.html"));
     EXPECT_EQ(page.children().at(page.children().size() - 1), window->status_message().info_bar());
-    EXPECT_EQ(window->status_message().info_bar()->title(), L"Document Saved");
+    EXPECT_EQ(window->status_message().info_bar()->title(), L"Document saved.");
     EXPECT_TRUE(output->opened.empty());
 }
 
