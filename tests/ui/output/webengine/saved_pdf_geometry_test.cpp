@@ -416,7 +416,7 @@ TEST_F(SavedPdf, AHeadingAtAPagesFootGoesToTheNextPageWithItsFirstClause) {
         std::set<int> heading_pages;
         for (std::uint16_t space = 0; space <= 60; space += 3) {
             heading->v[4] = space;
-            ASSERT_EQ(output_test::save(window), L"Document Saved");
+            ASSERT_EQ(output_test::save(window), L"Document saved.");
             const std::vector<PdfPage> pages = word_boxes(folder.path() / "Sales Agreement.pdf");
             const int at = page_of(pages, QStringLiteral("GOVERNING"));
             ASSERT_GT(at, 0) << space;
