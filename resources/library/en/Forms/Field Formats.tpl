@@ -63,8 +63,9 @@ pages
       paragraph
         numbering: -
         text: >
-          figures, the number as typed without the words after it (6 of
-          "6 months"), for a template that writes its own noun: {figures:Number}
+          figures, the number without the words after it (6 of "6 months",
+          2,250,000 of "$2.25 million"), for a template that writes its own
+          noun: {figures:Number}
     block
       text: "Money: {Amount}, currency: {Currency}"
       paragraph
