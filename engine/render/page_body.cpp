@@ -116,7 +116,10 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
     const bool has_table = holds_table(text);
     const doc_record& own = style_record(context.data, page, element, item);
     const double width = text_width_mm(context.data);
-    const int lines = has_table ? 0 : estimated_lines(framed ? text : prefix + text, own, width);
+    // Only paper has page ends; the screen and the DOC skip the estimate.
+    const bool on_paper = context.target == render_target::print;
+    const int lines =
+        has_table || !on_paper ? 0 : estimated_lines(framed ? text : prefix + text, own, width);
     // A heading, or a one-line lead-in, left alone at a page's foot goes to
     // the next page with what follows it: a table, or a first clause short
     // enough to move whole. On paper one division holds both. In the DOC
@@ -158,7 +161,7 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
     } else if (item == -1 && !starts_with_table(text)) {
         before.at = start;
         before.heading = true;
-        before.block_heading = !has_table && is_block_heading(text, own, width);
+        before.block_heading = on_paper && !has_table && is_block_heading(text, own, width);
         before.lead_in = !has_table && lines == 1;
     } else if (!has_table && lines == 1) {
         // Held with the unit before, it goes with that one.
