@@ -142,6 +142,20 @@ void letter_landscape(core::session& session) {
     setup.v[0] = 216;
 }
 
+// The page the page-end tests use: Letter landscape with wide margins.
+void letter_landscape_with_wide_margins(core::session& session) {
+    letter_landscape(session);
+    margins_25_15_20_30(session);
+}
+
+// The block whose own text is `text`; null when there is none.
+engine::doc_element* block_headed(core::session& session, std::wstring_view text) {
+    for (auto& page : session.data()->pages.groups)
+        for (auto& block : page.elements)
+            if (block.record.s2 == text) return &block;
+    return nullptr;
+}
+
 // The number of the first page `word` stands on; 0 when on none.
 int page_of(const std::vector<PdfPage>& pages, const QString& word) {
     for (std::size_t page = 0; page < pages.size(); ++page)
@@ -305,8 +319,7 @@ TEST_F(SavedPdf, AShortTableThatAPagesEndWouldSplitMovesWholeToTheNextPage) {
     ASSERT_TRUE(open->ready());
     app::MainWindow& window = *open->window;
     core::session& session = window.session();
-    letter_landscape(session);
-    margins_25_15_20_30(session);
+    letter_landscape_with_wide_margins(session);
     engine::doc_record* signatures = nullptr;
     for (auto& page : session.data()->pages.groups)
         for (auto& block : page.elements)
@@ -361,14 +374,10 @@ TEST_F(SavedPdf, AHeadingRightAboveAMovedTableMovesWithIt) {
         ASSERT_TRUE(output_test::open_in(
             *open, name, agreement.language,
             fixture::read_bytes(share / "briks" / (agreement.file + ".brik"))));
-        letter_landscape(session);
-        margins_25_15_20_30(session);
-        engine::doc_record* table = nullptr;
-        for (auto& page : session.data()->pages.groups)
-            for (auto& block : page.elements)
-                if (block.record.s2 == agreement.heading && !block.items.empty())
-                    table = &block.items[0];
-        ASSERT_NE(table, nullptr);
+        letter_landscape_with_wide_margins(session);
+        engine::doc_element* block = block_headed(session, agreement.heading);
+        ASSERT_TRUE(block && !block->items.empty());
+        engine::doc_record* table = &block->items[0];
         if (!agreement.fifth_row.empty())
             table->s2.insert(table->s2.rfind(L"{:TABLE}"), agreement.fifth_row);
         const QString heading = QString::fromStdWString(agreement.heading).section(' ', 0, 0);
@@ -402,13 +411,10 @@ TEST_F(SavedPdf, AHeadingAtAPagesFootGoesToTheNextPageWithItsFirstClause) {
     ASSERT_TRUE(open->ready());
     app::MainWindow& window = *open->window;
     core::session& session = window.session();
-    letter_landscape(session);
-    margins_25_15_20_30(session);
-    engine::doc_record* heading = nullptr;
-    for (auto& page : session.data()->pages.groups)
-        for (auto& block : page.elements)
-            if (block.record.s2 == L"GOVERNING LAW") heading = &block.record;
-    ASSERT_NE(heading, nullptr);
+    letter_landscape_with_wide_margins(session);
+    engine::doc_element* block = block_headed(session, L"GOVERNING LAW");
+    ASSERT_NE(block, nullptr);
+    engine::doc_record* heading = &block->record;
     fixture::temp_folder folder;
     session.output().save_folder = core::text_of(folder.path());
     for (const bool hanging : {false, true}) {
@@ -456,8 +462,7 @@ TEST_F(SavedPdf, AsAValueGrowsNoHeadingEndsAPageAloneAndNoPageIsBlank) {
         SCOPED_TRACE(document.name);
         ASSERT_TRUE(output_test::open_in(*open, document.name + " grown", document.language,
                                          document.bytes));
-        letter_landscape(session);
-        margins_25_15_20_30(session);
+        letter_landscape_with_wide_margins(session);
         engine::doc_record* value = nullptr;
         for (auto& section : session.data()->parameters.groups)
             for (auto& element : section.elements)
