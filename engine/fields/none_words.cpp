@@ -19,23 +19,13 @@ constexpr std::array<std::wstring_view, 17> none_words = {
 };
 // clang-format on
 
-bool is_space(wchar_t c) { return is_blank(c) || c == L'\u00A0' || c == L'\u202F'; }
-
 }  // namespace
 
 bool is_none_word(std::wstring_view text) {
-    std::wstring folded;
-    for (wchar_t c : text) {
-        if (is_space(c)) {
-            if (!folded.empty() && folded.back() != L' ') folded += L' ';
-            continue;
-        }
-        const wchar_t lower = to_lower_char(c);
-        folded += lower == L'ё' ? L'е' : lower;
-        // No word of the list is this long.
-        if (folded.size() > 24) return false;
-    }
-    if (!folded.empty() && folded.back() == L' ') folded.pop_back();
+    text = trimmed(text);
+    // No word of the list is this long, however it is spaced.
+    if (text.size() > 64) return false;
+    const std::wstring folded = folded_phrase(text);
     for (std::wstring_view word : none_words)
         if (folded == word) return true;
     return false;

@@ -12,30 +12,21 @@ namespace engine {
 
 namespace {
 
-bool is_space(wchar_t c) { return is_blank(c) || c == L'\u00A0' || c == L'\u202F'; }
 bool is_hyphen(wchar_t c) { return c == L'-' || c == L'\u2010' || c == L'\u2011'; }
-bool is_group_mark(wchar_t c) { return is_space(c) || c == L',' || c == L'.'; }
+bool is_group_mark(wchar_t c) { return is_typed_space(c) || c == L',' || c == L'.'; }
 
-// Lower case, ё as е, hyphens as blanks, one blank between words and no
-// English "and", so that words typed and words made compare.
+// Hyphens as blanks and no English "and", so that words typed and words made
+// compare ("one hundred and twenty-one").
 std::wstring folded_words(std::wstring_view words) {
+    std::wstring spaced(words);
+    for (wchar_t& c : spaced)
+        if (is_hyphen(c)) c = L' ';
     std::wstring out;
-    std::size_t word_start = 0;
-    auto end_word = [&] {
-        if (std::wstring_view(out).substr(word_start) == L"and") out.resize(word_start);
-        if (!out.empty() && out.back() != L' ') out += L' ';
-        word_start = out.size();
-    };
-    for (wchar_t c : words) {
-        if (is_space(c) || is_hyphen(c)) {
-            end_word();
-            continue;
-        }
-        const wchar_t lower = to_lower_char(c);
-        out += lower == L'ё' ? L'е' : lower;
+    for (const std::wstring& word : split(folded_phrase(spaced), L' ')) {
+        if (word == L"and") continue;
+        if (!out.empty()) out += L' ';
+        out += word;
     }
-    end_word();
-    if (!out.empty() && out.back() == L' ') out.pop_back();
     return out;
 }
 
@@ -84,17 +75,17 @@ std::optional<std::size_t> whole_figures(std::wstring_view text, std::size_t at,
 
 std::optional<words_before_figures> find_words_before_figures(std::wstring_view text) {
     std::size_t at = 0;
-    while (at < text.size() && is_space(text[at])) ++at;
+    while (at < text.size() && is_typed_space(text[at])) ++at;
     const std::size_t words_start = at;
     while (at < text.size() &&
-           (is_alpha_char(text[at]) || is_space(text[at]) || is_hyphen(text[at])))
+           (is_alpha_char(text[at]) || is_typed_space(text[at]) || is_hyphen(text[at])))
         ++at;
     if (at == words_start || !is_alpha_char(text[words_start]) || at == text.size() ||
         text[at] != L'(')
         return std::nullopt;
     const std::wstring_view words = text.substr(words_start, at - words_start);
     ++at;
-    while (at < text.size() && is_space(text[at])) ++at;
+    while (at < text.size() && is_typed_space(text[at])) ++at;
     words_before_figures found;
     found.figures_start = at;
     std::wstring digits;
@@ -102,7 +93,7 @@ std::optional<words_before_figures> find_words_before_figures(std::wstring_view 
     if (!end) return std::nullopt;
     found.figures_end = *end;
     at = *end;
-    while (at < text.size() && is_space(text[at])) ++at;
+    while (at < text.size() && is_typed_space(text[at])) ++at;
     if (at == text.size() || text[at] != L')') return std::nullopt;
     found.after_bracket = at + 1;
     if (digits.size() > 20 || !words_spell(words, digits)) return std::nullopt;

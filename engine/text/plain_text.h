@@ -13,6 +13,10 @@ namespace engine {
 // C library's white space, which is more; see number_text.h.)
 constexpr bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r'; }
 
+// A blank, or a no-break or narrow no-break space: what parts the words a
+// clerk types.
+constexpr bool is_typed_space(wchar_t c) { return is_blank(c) || c == L'\u00A0' || c == L'\u202F'; }
+
 // "0" to "9" only.
 constexpr bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 

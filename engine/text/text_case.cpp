@@ -2,6 +2,8 @@
 
 #include <unicode/uchar.h>
 
+#include "engine/text/plain_text.h"
+
 namespace engine {
 
 namespace {
@@ -32,6 +34,21 @@ std::wstring to_lower(std::wstring text) {
 std::wstring to_upper(std::wstring text) {
     for (auto& c : text) c = to_upper_char(c);
     return text;
+}
+
+std::wstring folded_phrase(std::wstring_view text) {
+    std::wstring out;
+    out.reserve(text.size());
+    for (const wchar_t c : text) {
+        if (is_typed_space(c)) {
+            if (!out.empty() && out.back() != L' ') out += L' ';
+            continue;
+        }
+        const wchar_t lower = to_lower_char(c);
+        out += lower == L'ё' ? L'е' : lower;
+    }
+    if (!out.empty() && out.back() == L' ') out.pop_back();
+    return out;
 }
 
 }  // namespace engine

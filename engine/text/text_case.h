@@ -50,4 +50,9 @@ inline bool is_alpha_char(wchar_t c) {
 std::wstring to_lower(std::wstring text);
 std::wstring to_upper(std::wstring text);
 
+// A typed phrase as it is compared with a closed list of words: lower case,
+// ё as е, each run of blanks and no-break spaces one blank, none at either
+// end.
+std::wstring folded_phrase(std::wstring_view text);
+
 }  // namespace engine
