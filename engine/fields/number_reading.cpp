@@ -1,24 +1,13 @@
 #include "engine/fields/number_reading.h"
 
 #include "engine/fields/number_tail_words.h"
+#include "engine/fields/number_value.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
 namespace engine {
 
 namespace {
-
-// A minus before the figures; the hyphen of "twenty-one (21)" is none.
-bool typed_negative(std::wstring_view text, const single_number& number) {
-    for (std::size_t i = 0; i < number.figures_start; ++i) {
-        if (text[i] != L'-' && text[i] != L'\u2212') continue;
-        if (i > 0 && i + 1 < text.size() && is_alpha_char(text[i - 1]) &&
-            is_alpha_char(text[i + 1]))
-            continue;
-        return true;
-    }
-    return false;
-}
 
 bool zero(const single_number& number) {
     return number.digits.find_first_of(L"123456789") == std::wstring::npos;
@@ -44,7 +33,7 @@ number_reading read_number_field(std::wstring_view text, int language, number_un
     const number_words& words = number->words;
     if (unit != number_unit::unknown) {
         if (!in_own_unit(words, unit)) return none_for(no_number_reason::other_unit);
-        if (typed_negative(text, *number) && !zero(*number))
+        if (minus_before(text, number->figures_start) && !zero(*number))
             return none_for(no_number_reason::negative);
         return {std::move(number), no_number_reason::none};
     }

@@ -36,6 +36,12 @@ bool joins_words(std::wstring_view text, std::size_t at) {
            is_alpha_char(text[at + 1]);
 }
 
+std::size_t first_digit(std::wstring_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && !is_digit(text[at])) ++at;
+    return at;
+}
+
 // Rounds half away from zero at the third decimal, carrying through the
 // digits; the sign is kept apart, so up is away from zero.
 std::wstring rounded_to_hundredths(const std::wstring& digits) {
@@ -55,6 +61,12 @@ std::wstring rounded_to_hundredths(const std::wstring& digits) {
 }
 
 }  // namespace
+
+bool minus_before(std::wstring_view text, std::size_t figures_start) {
+    for (std::size_t i = 0; i < figures_start && i < text.size(); ++i)
+        if (is_minus(text[i]) && !joins_words(text, i)) return true;
+    return false;
+}
 
 std::size_t decimal_separator_position(std::wstring_view text, int language) {
     std::size_t commas = 0;
@@ -112,8 +124,7 @@ number_value::number_value(const doc_node* parameters_root, std::wstring typed, 
     else
         digits = clean_number_text(text, language);
     if (computed) digits = rounded_to_hundredths(digits);
-    for (std::size_t i = 0; i < text.size() && !is_digit(text[i]); ++i)
-        if (is_minus(text[i]) && !joins_words(text, i)) negative = true;
+    negative = minus_before(text, first_digit(text));
     const std::size_t point = digits.find(L'.');
     has_separator = point != std::wstring::npos;
     integer_part = digits.substr(0, point);

@@ -30,6 +30,10 @@ std::wstring clean_number_text(std::wstring_view text, int language);
 // every separator groups.
 std::size_t decimal_separator_position(std::wstring_view text, int language);
 
+// Whether a minus ("-" or "−") stands before `figures_start` in `text`; the
+// hyphen of "twenty-one (21)", between two letters, is none.
+bool minus_before(std::wstring_view text, std::size_t figures_start);
+
 struct number_value {
     // The parameters root the money renderers read the currency from; null
     // when there is no document (dollars then).
