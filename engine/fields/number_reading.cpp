@@ -2,8 +2,6 @@
 
 #include "engine/fields/number_tail_words.h"
 #include "engine/fields/number_value.h"
-#include "engine/text/plain_text.h"
-#include "engine/text/text_case.h"
 
 namespace engine {
 
