@@ -19,8 +19,6 @@ std::wstring comparable(std::wstring_view text, bool exactly) {
     return key;
 }
 
-bool is_hyphen(wchar_t c) { return c == L'-' || c == L'\u2010' || c == L'\u2011'; }
-
 // Whether the value's word that matched a word ending in a letter ends at
 // `end`: a letter or a hyphen right after it carries it on («Гатчина»,
 // "NO-5"), and so does a hyphen and a letter after its point, a name of its

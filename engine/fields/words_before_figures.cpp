@@ -12,7 +12,6 @@ namespace engine {
 
 namespace {
 
-bool is_hyphen(wchar_t c) { return c == L'-' || c == L'\u2010' || c == L'\u2011'; }
 bool is_group_mark(wchar_t c) { return is_typed_space(c) || c == L',' || c == L'.'; }
 
 // Hyphens as blanks and no English "and", so that words typed and words made

@@ -17,6 +17,9 @@ constexpr bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n
 // clerk types.
 constexpr bool is_typed_space(wchar_t c) { return is_blank(c) || c == L'\u00A0' || c == L'\u202F'; }
 
+// A hyphen as typed: "-", or the Unicode hyphen or non-breaking hyphen.
+constexpr bool is_hyphen(wchar_t c) { return c == L'-' || c == L'\u2010' || c == L'\u2011'; }
+
 // "0" to "9" only.
 constexpr bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
