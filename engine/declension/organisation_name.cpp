@@ -79,11 +79,14 @@ std::wstring decline_quoted_name(const std::wstring& name, int grammatical_case)
 }
 
 // A public body's noun and the adjectives before it decline; what follows
-// them is already in the case it needs («Администрации города Тулы»).
+// them, an abbreviation included, is already in the case it needs
+// («Администрации города Тулы», «Межрайонной ИФНС России»).
 std::wstring decline_unquoted_name(const std::wstring& name, int grammatical_case) {
-    if (const std::size_t head = find_public_body(name).length)
-        return decline_phrase(name.substr(0, head), grammatical_case) + name.substr(head);
-    return decline_before_digits(name, grammatical_case);
+    const public_body_head body = find_public_body(name);
+    if (body.gender == 0) return decline_before_digits(name, grammatical_case);
+    const std::size_t head = body.length;
+    return (head != 0 ? decline_phrase(name.substr(0, head), grammatical_case) : L"") +
+           name.substr(head);
 }
 
 // A name without a legal form in a case; a quoted one declines inside its
@@ -122,6 +125,14 @@ void split_parts(organisation_name& organisation, std::wstring text) {
     if (const std::size_t length = full_legal_form_length(normalised)) {
         organisation.legal_form = normalised.substr(0, length);
         organisation.name = normalised.substr(length);
+        trim_trailing(organisation.name, L", \t\r\n");
+        return;
+    }
+
+    // A body named by its abbreviation has no legal form, though its first
+    // word may read as one (ГУ of ГУ МВД, МФЦ before a quoted name).
+    if (find_public_body(normalised).abbreviation) {
+        organisation.name = normalised;
         trim_trailing(organisation.name, L", \t\r\n");
         return;
     }

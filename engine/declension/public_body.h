@@ -1,10 +1,12 @@
 // A state, municipal or public body named without a legal form («Администрация
-// города Тулы», «Федеральная налоговая служба», «Школа 2000»): the noun that
-// says what kind of body it is, with the adjectives before it, opens the name,
-// gives the party its gender and is the only part that declines; the rest
-// («города Тулы») is already in the case the name needs.
+// города Тулы», «Федеральная налоговая служба», «Школа 2000», «Межрайонная
+// ИФНС России № 1»): the noun that says what kind of body it is, or the
+// abbreviation that stands for that noun, with the adjectives before it, opens
+// the name and gives the party its gender. Only the noun and its adjectives
+// decline; an abbreviation stays as typed, and the rest («города Тулы»,
+// «России № 1») is already in the case the name needs.
 //
-// Any thread; the list is constant.
+// Any thread; the lists are constant.
 #pragma once
 
 #include <cstddef>
@@ -14,17 +16,22 @@
 namespace engine {
 
 struct public_body_head {
-    // Where the noun ends in the name; 0 when the name opens with no body's noun.
+    // Where what declines ends in the name: the noun, or the adjectives alone
+    // before an abbreviation (0 when none stands before it).
     std::size_t length = 0;
-    // The noun's gender: 1 masculine, 2 feminine, 3 neuter.
+    // The noun's gender: 1 masculine, 2 feminine, 3 neuter; 0 when the name
+    // opens with no body.
     std::uint32_t gender = 0;
+    // The body is named by an abbreviation (ИФНС, ГУ МВД), never declined.
+    bool abbreviation = false;
 };
 
 // The body's noun of the list (Администрация, Министерство, Управление,
-// Отдел, Комиссия, Фонд, Банк, Совет, Дума, Школа, Больница, Суд and the
-// like), in any letter case, as the first word of `name` or after adjectives
-// only («Арбитражный суд», «Федеральная налоговая служба», «Главное
-// управление»).
+// Отдел, Комиссия, Фонд, Банк, Совет, Школа, Суд, Округ, Область, Росреестр
+// and the like) in any letter case, or an abbreviation of the list (ИФНС, УФНС,
+// ОМВД, МФЦ, ГУ МЧС and the like) in capitals as a whole word with no hyphen
+// after it, as the first word of `name` or after adjectives only («Арбитражный
+// суд», «Федеральная налоговая служба», «Межрайонная ИФНС»).
 public_body_head find_public_body(std::wstring_view name);
 
 }  // namespace engine

@@ -2,6 +2,7 @@
 
 #include "engine/declension/decline_word.h"
 #include "engine/declension/phrase.h"
+#include "engine/declension/public_body.h"
 #include "engine/fields/name_field.h"
 #include "engine/text/utf16.h"
 #include "tests/engine/declension/declension_test_support.h"
@@ -32,6 +33,8 @@ TEST(SplitOrganisationName, LegalFormAndName) {
         {L"ГБУЗ «Городская больница № 1»", L"ГБУЗ", L"«Городская больница № 1»"},
         // A legal form in small letters is one, kept as typed.
         {L"ооо «ромашка»", L"ооо", L"«ромашка»"}, {L"Ромашка, ооо", L"ооо", L"Ромашка"},
+        // A body's abbreviation is no legal form, though ГУ alone is one.
+        {L"ГУ МВД России", L"", L"ГУ МВД России"}, {L"ГУ «Центр»", L"ГУ", L"«Центр»"},
     };
     // clang-format on
     for (const auto& split : splits) {
@@ -78,13 +81,47 @@ TEST(DetectGender, TheTableFirstThenTheWords) {
     for (const auto& [text, gender] : {std::pair{L"Арбитражный суд Московской области", 1u},
                                        {L"Северо-Западное межрегиональное управление", 3u},
                                        {L"прокуратура Тульской области", 2u},
-                                       {L"Департамент имущества, ИНН 7705000000, г. Москва", 1u}}) {
+                                       {L"Департамент имущества, ИНН 7705000000, г. Москва", 1u},
+                                       {L"Республика Татарстан", 2u},
+                                       {L"Сельское поселение Ивановское", 3u},
+                                       {L"РОСРЕЕСТР", 1u}}) {
         organisation_name organisation(text);
         EXPECT_EQ(detect_gender(organisation), gender) << to_utf8(text);
     }
     organisation_name known(L"ООО Ромашка");
     known.gender = 2;
     EXPECT_EQ(detect_gender(known), 2u);
+}
+
+// Every abbreviation of the list, written here rather than read from it, gives
+// the gender of the noun it stands for after an adjective, and only the
+// adjective declines. One in other letters, or with a hyphen or more letters
+// after it, is none.
+TEST(PublicBody, AnAbbreviationInCapitalsStandsForItsNoun) {
+    // clang-format off
+    const std::pair<std::uint32_t, std::vector<std::wstring>> genders[] = {
+        {2, {L"ИФНС", L"ФНС", L"ФССП", L"ГИБДД", L"ФМС", L"ФСБ", L"ФСИН", L"ФТС", L"ФАС"}},
+        {3, {L"УФНС", L"УФССП", L"УФМС", L"УМВД", L"ГУ МВД", L"МВД", L"МЧС", L"ГУ МЧС", L"МИД"}},
+        {1, {L"ОМВД", L"МФЦ", L"ЗАГС", L"ОВД", L"ПФР", L"СФР", L"ФСС", L"ФОМС", L"ТФОМС", L"ЦБ", L"МГУ",
+             L"СПбГУ"}},
+    };
+    // clang-format on
+    for (const auto& [gender, abbreviations] : genders) {
+        for (const std::wstring& abbreviation : abbreviations) {
+            const std::wstring rest = abbreviation + L" России, ИНН 7700000000";
+            const public_body_head body = find_public_body(L"Межрайонный " + rest);
+            EXPECT_EQ(body.gender, gender) << to_utf8(rest);
+            EXPECT_TRUE(body.abbreviation) << to_utf8(rest);
+            organisation_name organisation(L"Межрайонный " + rest);
+            std::wstring out;
+            render_organisation_name(organisation, out,
+                                     read_organisation_request(decl_test::modifiers({L"т"})));
+            EXPECT_EQ(out, L"Межрайонным " + rest);
+        }
+    }
+    for (const wchar_t* name :
+         {L"Фнс России", L"Межрайонная ИФНС-2", L"ИФНСР", L"ФНС2", L"России ФНС"})
+        EXPECT_EQ(find_public_body(name).gender, 0u) << to_utf8(name);
 }
 
 TEST(RenderOrganisationName, ThePartsAsAskedAndAQuotedNameDeclinedInsideItsQuotes) {
