@@ -7,7 +7,10 @@
 // ending in a letter must end there in the value too, with no letter and no
 // hyphen after it, nor a hyphen and a letter after its point: «Гатчина» does
 // not begin with "г", nor «С.-Петербург» with "с", nor "NO-5" or "Nova" with
-// "No". «ё» and «е» are one letter («посёлок»).
+// "No". «ё» and «е» are one letter («посёлок»). A listed ending with a hyphen
+// before it ("-ая, -ий, обл, край") lets one adjective so ending stand before
+// the other words: «Московская обл.» and «Краснодарский край» begin with
+// them, «Москва, Московская обл.» does not.
 #pragma once
 
 #include <string_view>

@@ -12,6 +12,7 @@
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_reference.h"
 #include "engine/fields/date_render.h"
+#include "engine/fields/document_number.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/name_field.h"
 #include "engine/fields/name_modifiers.h"
@@ -195,6 +196,10 @@ std::wstring field_evaluator::render_value(expr_token& token,
     const std::wstring& written = value.name_text;
     first_value_ = false;
     if (value.is_image || value.is_cycle) return std::move(value.value_text);
+    // A number's sign and «б/н» are read from the text as typed, whatever
+    // the field's type.
+    if (asks_document_number(format_words))
+        return render_document_number(value.value_text + value.no_date_text + value.no_number_text);
     // A date field's text that is no date has no date form, and is shown
     // without a form as typed, letter case and all.
     if (!value.no_date_text.empty())

@@ -264,8 +264,10 @@ brik_tree compiler::run(const std::vector<outline_entry>& top) {
 
 brik_tree compile_outline(const std::vector<outline_entry>& top) { return compiler().run(top); }
 
-brik_tree compile_source(std::string_view utf8) {
-    return compile_outline(parse_outline(decode_source_lines(utf8)));
+brik_tree compile_source(std::string_view utf8, const shared_files& files) {
+    std::vector<outline_entry> top = parse_outline(decode_source_lines(utf8));
+    insert_shared_texts(top, files);
+    return compile_outline(top);
 }
 
 }  // namespace brikc

@@ -14,11 +14,13 @@
 
 #include "tools/brikc/brik_tree.h"
 #include "tools/brikc/outline.h"
+#include "tools/brikc/shared_text.h"
 
 namespace brikc {
 
 // Throws `source_error` (with the line) on any fault of the source.
 brik_tree compile_outline(const std::vector<outline_entry>& top);
-brik_tree compile_source(std::string_view utf8);
+// `files` gives the texts a source's "<<NAME>>" stands for (shared_text.h).
+brik_tree compile_source(std::string_view utf8, const shared_files& files = {});
 
 }  // namespace brikc

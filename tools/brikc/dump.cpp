@@ -19,6 +19,7 @@ bool block_safe(std::wstring_view text) {
     if (text.find(L'\n') == std::wstring_view::npos || text.back() == L'\n' || text.back() == L' ')
         return false;
     if (text[text.find_first_not_of(L'\n')] == L' ') return false;
+    if (text.find(L"<<") != std::wstring_view::npos) return false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == L'\n') {
             if (i > 0 && text[i - 1] == L' ') return false;

@@ -37,7 +37,7 @@ int compile(const std::string& source, const std::string& output) {
     }
     brikc::brik_tree tree;
     try {
-        tree = brikc::compile_source(bytes);
+        tree = brikc::compile_source(bytes, brikc::shared_files_beside(source));
     } catch (const brikc::source_error& error) {
         std::cerr << brikc::located(source, error) << "\n";
         return 1;

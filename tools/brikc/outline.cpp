@@ -124,6 +124,7 @@ std::vector<outline_entry> parse_outline(const std::vector<std::wstring>& lines)
                 entry.value = block_value(lines, i + 1, indent, trimmed == L">", next);
             else
                 entry.value = single_value(rest, number);
+            entry.quoted = !rest.empty() && rest.front() == L'"';
         } else if (pos < content.size() && content[pos] == L' ') {
             const std::size_t start = content.find_first_not_of(L' ', pos);
             entry.has_value = start != std::wstring::npos;

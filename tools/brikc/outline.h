@@ -20,7 +20,8 @@ struct outline_entry {
     bool is_key = false;  // "name: value" rather than a level line
     std::string name;     // ASCII: letters, digits, "-"
     bool has_value = false;
-    std::wstring value;  // a key's value, or a level line's argument
+    bool quoted = false;  // a quoted value, read as written
+    std::wstring value;   // a key's value, or a level line's argument
     std::vector<outline_entry> children;
 };
 

@@ -108,6 +108,8 @@ bool plain_safe(std::wstring_view text) {
     if (text.empty() || text.front() == L' ' || text.back() == L' ' || text.front() == L'"')
         return false;
     if (text == L"|" || text == L">") return false;
+    // Plain and block values take shared texts.
+    if (text.find(L"<<") != std::wstring_view::npos) return false;
     for (wchar_t ch : text)
         if (needs_escape(ch)) return false;
     return true;

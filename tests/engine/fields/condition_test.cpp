@@ -51,7 +51,13 @@ TEST_F(Conditions, OperandsAndEachOperatorFamily) {
         {L"\"№-5\" ^= \"№\"", true},
         // "^==" in the letter case written: «Ст. Оскол» is a town.
         {L"\"ст. Каневская\" ^== \"ст\"", true}, {L"\"Ст. Оскол\" ^== \"ст\"", false},
-        {L"\"Ст. Оскол\" ^= \"ст\"", true}});
+        {L"\"Ст. Оскол\" ^= \"ст\"", true},
+        // A listed ending lets one adjective stand before the words, in the part before a comma.
+        {L"\"Московская обл., г. Балашиха\" ^= \"-ая, обл\"", true},
+        {L"\"Ханты-Мансийский АО\" ^= \"-ий, ао\"", true}, {L"\"обл. Тверская\" ^= \"-ая, обл\"", true},
+        {L"\"Балашиха, Московская обл.\" ^= \"-ая, обл\"", false},
+        {L"\"Новая Москва\" ^= \"-ая, обл\"", false}, {L"\"ая обл\" ^= \"-ая, обл\"", false},
+        {L"\"Красная Областная\" ^= \"-ая, обл\"", false}, {L"Город ^= \"-ий, новгород\"", true}});
 }
 
 TEST_F(Conditions, ConnectivesGroupToTheRightNegationCoversTheRestAndDeepNestingIsCapped) {

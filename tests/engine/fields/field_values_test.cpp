@@ -136,3 +136,22 @@ TEST_F(Values, EditsToFieldsBetweenLookupsAreSeen) {
     EXPECT_EQ(run(L"{имя}|{ссылка}|{имя}"),
               L"из второго раздела|из второго раздела|из второго раздела");
 }
+
+TEST_F(Values, ADocumentNumberTakesOneSignAndNoneReadsBn) {
+    view.language = 1;
+    add_fields({{L"Номер", L""}});
+    // clang-format off
+    const std::pair<const wchar_t*, const wchar_t*> numbers[] = {
+        {L"5", L"№&nbsp;5"}, {L"12/26", L"№&nbsp;12/26"}, {L"№ 7-К", L"№ 7-К"}, {L"№7", L"№7"},
+        {L"N 5", L"№&nbsp;5"}, {L"No. 5", L"№&nbsp;5"}, {L"Nr.5", L"№&nbsp;5"}, {L"NO 5", L"№&nbsp;5"},
+        {L"N5", L"№&nbsp;5"},
+        // Letters after the sign make a number of their own.
+        {L"NO-5", L"№&nbsp;NO-5"}, {L"Nova 1", L"№&nbsp;Nova 1"}, {L"N/A", L"№&nbsp;N/A"},
+        {L"Б/Н", L"б/н"}, {L"б/н.", L"б/н"}, {L"БН", L"б/н"}, {L"Без  номера", L"б/н"},
+        {L"БН-15", L"№&nbsp;БН-15"}, {L"  ", L""}};
+    // clang-format on
+    for (auto [typed, printed] : numbers) {
+        field(0).s2 = typed;
+        EXPECT_EQ(run(L"{номер:Номер}"), printed) << typed;
+    }
+}

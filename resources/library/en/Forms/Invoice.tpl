@@ -43,7 +43,8 @@ pages
         space-before: 6
       paragraph
         text: >
-          Please pay to account {IF Account THEN Account ELSE "______"}{Days =
+          Please pay to {IF Account ^= "account" THEN account ELSE IF Account
+          THEN "account " Account ELSE "account ______"}{Days =
           Due date - Invoice date}{IF Invoice date AND Due date AND Days > 0
           THEN " within " Days " {IF Days = 1 THEN "day" ELSE "days"}," ELSE IF
           NOT (Invoice date AND Due date) THEN " within ______ days,"} by

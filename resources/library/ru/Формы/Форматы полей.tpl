@@ -54,7 +54,7 @@ pages
       text: "Числа: {Число}"
       paragraph
         numbering: -
-        text: "прописью: {прописью:Число}"
+        text: "прописью: {прописью:Число}; номер документа: {номер:Число}"
       paragraph
         numbering: -
         text: >

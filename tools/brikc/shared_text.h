@@ -1,0 +1,37 @@
+// Text that several templates share, written once.
+//
+// "<<NAME>>" in a plain or block value stands for the text of the file NAME
+// (a file name, no folder), looked up in the source's own folder and then in
+// each folder above it; the library keeps such files, named "*.inc", at the
+// top of a language's folder. A shared file is read as a ">" block is: its
+// lines, without the blanks at either end, joined by one blank; blank lines
+// and lines beginning with "#" are left out, so it can say what it holds. A
+// shared file takes no "<<" of its own, and a quoted value is read as
+// written, so a template can still print "<<".
+//
+//     text: >
+//       <<город.inc>>, {длинная:Дата договора}
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/brikc/outline.h"
+
+namespace brikc {
+
+// The bytes of the shared file `name` (UTF-8), or none when there is none.
+using shared_files = std::function<std::optional<std::string>(const std::string& name)>;
+
+// Files found from the folder of `source` upwards.
+shared_files shared_files_beside(const std::filesystem::path& source);
+
+// Replaces every "<<NAME>>" in the plain and block values of `entries`.
+// Throws `source_error` at the value's line for a marker left open or a file
+// that is missing or malformed.
+void insert_shared_texts(std::vector<outline_entry>& entries, const shared_files& files);
+
+}  // namespace brikc
