@@ -60,7 +60,7 @@ std::wstring number_note_text(const engine::doc_element& field, const engine::do
     const std::wstring& text = field.record.s2;
     // A value script ("{...}") is a number only once it has run.
     if (engine::trimmed(text).empty() || text.find(L'{') != std::wstring::npos ||
-        engine::is_none_word(text))
+        engine::is_none_word(text, engine::number_unit_named(field.record.s4)))
         return {};
     const std::optional<int> row = note_row(field.record, parameters, language);
     return row ? engine::ui_string(*row, language) : std::wstring();
