@@ -298,6 +298,7 @@ TEST(NumberReadingInItsUnit, ATextSaysNoneByItsWordsAndMoneyByAClosedList) {
         {month, L"«нет»", says_none}, {month, L"(Нет)", says_none}, {month, L"N/A.", says_none},
         // A word that bounds the term or puts it off.
         {month, L"не более месяца", not_a_number}, {month, L"не более половины", not_a_number},
+        {month, L"нет, но не более месяца", not_a_number}, {month, L"не требуется, если не менее", not_a_number},
         {month, L"no more than a month", not_a_number}, {month, L"нет, пока не определён", not_a_number},
         {month, L"не установлен ещё", not_a_number}, {month, L"без уточнения", not_a_number},
         {month, L"not yet known", not_a_number}, {month, L"none until agreed", not_a_number},
