@@ -133,7 +133,7 @@ field_value::field_value(render_context& render, expr_token token,
 }
 
 bool field_value::holds_unread_number() const {
-    return !no_number_text.empty() && !is_none_word(no_number_text);
+    return !no_number_text.empty() && !is_none_word(no_number_text, unit);
 }
 
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {

@@ -7,8 +7,11 @@
 // in years) or another currency ("$" or «долларов» where the money form
 // prints roubles) is no number for that field: nothing converts it. So is a
 // negative number in a field with a unit, which counts a term, a share or a
-// quantity. A field without a unit, or with one this program does not know,
-// reads as single_number.h reads, with only the currency checked.
+// quantity, and a day of the month outside 1-31. A field without a unit, or
+// with one this program does not know, counts money: it reads as
+// single_number.h reads, with the currency checked and no word of time or
+// quantity but a rate's («руб./мес.»). A text without a number may say there
+// is none (none_words.h).
 #pragma once
 
 #include <cstdint>
@@ -22,10 +25,12 @@ namespace engine {
 
 enum class no_number_reason : std::uint8_t {
     none,
-    not_a_number,    // «10-15», "approx. 40", «нет»
+    not_a_number,    // «10-15», "approx. 40"
     other_unit,      // «2 недели» in days
     other_currency,  // "$45" where the document prints roubles
     negative,        // «-10» as a term or share
+    says_none,  // «нет», «без аванса»: there is none (an empty field is not this)
+    day_out_of_range,  // «35» as a day of the month
 };
 
 struct number_reading {
