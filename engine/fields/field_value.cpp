@@ -1,7 +1,6 @@
 #include "engine/fields/field_value.h"
 
 #include "engine/document/document_data.h"
-#include "engine/fields/currency.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
 #include "engine/fields/image_field.h"
@@ -46,20 +45,16 @@ bool may_be_date(const std::wstring& value) {
 }
 
 std::uint32_t type_of(const std::wstring& value, const field_value& field,
-                      const render_context& context) {
+                      render_context& context) {
     if (may_be_date(value) && parse_date_value(value, context.language, context.now()).valid)
         return value_type::date;
     // A number field's text may carry a currency code before the number and
     // words of money, time or quantity after it («USD 45», «150 000 рублей»),
     // in the field's unit and the document's currency.
-    if (field.from_number_field) {
-        const doc_node* parameters = context.data ? &context.data->parameters : nullptr;
-        return read_number_field(value, context.language, field.unit,
-                                 document_currency(parameters, context.language))
-                       .number
+    if (field.from_number_field)
+        return read_number_field(value, context.language, field.unit, context.currency()).number
                    ? value_type::number
                    : value_type::text;
-    }
     for (wchar_t c : value) {
         // «10-15» is a text, not the number its digits would make, and «5
         // дней» a phrase to decline.
