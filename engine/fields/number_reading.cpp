@@ -1,5 +1,6 @@
 #include "engine/fields/number_reading.h"
 
+#include "engine/fields/none_words.h"
 #include "engine/fields/number_tail_words.h"
 #include "engine/fields/number_value.h"
 
@@ -27,7 +28,9 @@ number_reading none_for(no_number_reason why) { return {std::nullopt, why}; }
 number_reading read_number_field(std::wstring_view text, int language, number_unit unit,
                                  std::uint32_t currency) {
     std::optional<single_number> number = read_single_number(text, language, unit);
-    if (!number) return none_for(no_number_reason::not_a_number);
+    if (!number)
+        return none_for(is_none_word(text) ? no_number_reason::says_none
+                                           : no_number_reason::not_a_number);
     const number_words& words = number->words;
     if (unit != number_unit::unknown) {
         if (!in_own_unit(words, unit)) return none_for(no_number_reason::other_unit);

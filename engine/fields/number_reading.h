@@ -22,10 +22,12 @@ namespace engine {
 
 enum class no_number_reason : std::uint8_t {
     none,
-    not_a_number,    // «10-15», "approx. 40", «нет»
+    not_a_number,    // «10-15», "approx. 40"
     other_unit,      // «2 недели» in days
     other_currency,  // "$45" where the document prints roubles
     negative,        // «-10» as a term or share
+    says_none,  // «нет», «без аванса»: there is none (an empty field is not this)
+    day_out_of_range,  // «35» as a day of the month
 };
 
 struct number_reading {

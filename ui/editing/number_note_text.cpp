@@ -39,13 +39,15 @@ std::optional<int> note_row(const engine::doc_record& field, const engine::doc_n
     const engine::number_unit unit = engine::number_unit_named(field.s4);
     const std::uint32_t currency = engine::document_currency(parameters, language);
     switch (engine::read_number_field(field.s2, language, unit, currency).why) {
-        case engine::no_number_reason::none: return std::nullopt;
+        case engine::no_number_reason::none:
+        case engine::no_number_reason::says_none: return std::nullopt;
         // One row a unit, in the order of the units.
         case engine::no_number_reason::other_unit:
             return engine::ui_text::number_counts_days + int(unit) - int(engine::number_unit::day);
         case engine::no_number_reason::other_currency: return amount_note(currency);
         case engine::no_number_reason::negative: return engine::ui_text::number_negative;
-        case engine::no_number_reason::not_a_number: break;
+        case engine::no_number_reason::not_a_number:
+        case engine::no_number_reason::day_out_of_range: break;
     }
     return engine::ui_text::number_not_read;
 }

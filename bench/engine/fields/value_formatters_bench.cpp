@@ -11,6 +11,8 @@
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
 #include "engine/fields/number_field.h"
+#include "engine/fields/number_reading.h"
+#include "engine/fields/number_tail_words.h"
 #include "engine/fields/number_words_en.h"
 
 namespace {
@@ -161,6 +163,60 @@ void NumberFieldInWords(benchmark::State& state) {
     });
 }
 BENCHMARK(NumberFieldInWords)->Arg(0)->Arg(1)->ArgName("russian");
+
+// A number field's text as clerks type it, with the field's unit and the
+// document's currency: figures, units, currencies, none words, words before
+// figures, and texts that are no number.
+struct typed_value {
+    const wchar_t* text;
+    int language;
+    number_unit unit;
+    std::uint32_t currency;
+};
+
+const std::vector<typed_value>& typed_values() {
+    using enum number_unit;
+    constexpr std::uint32_t roubles = currency_mark::rouble, dollars = currency_mark::us_dollar;
+    // clang-format off
+    static const std::vector<typed_value> values = {
+        {L"150000", 1, unknown, roubles}, {L"1 250 000,50", 1, unknown, roubles},
+        {L"150 000 руб.", 1, unknown, roubles}, {L"150 000 ₽", 1, unknown, roubles},
+        {L"1 500 руб. 50 коп.", 1, unknown, roubles}, {L"15 тыс. руб.", 1, unknown, roubles},
+        {L"65 000 руб./мес.", 1, unknown, roubles}, {L"86 500-00", 1, unknown, roubles},
+        {L"2 000 долларов", 1, unknown, roubles}, {L"3 месяца", 1, unknown, roubles},
+        {L"$1,250.00", 0, unknown, dollars}, {L"USD 45", 0, unknown, dollars},
+        {L"US$1,250", 0, unknown, dollars}, {L"1,250 US dollars", 0, unknown, dollars},
+        {L"3 месяца", 1, month, roubles}, {L"3 мес.", 1, month, roubles},
+        {L"28 календарных дней", 1, calendar_day, roubles}, {L"28 к.д.", 1, calendar_day, roubles},
+        {L"10 рабочих дней", 1, working_day, roubles}, {L"5 б.д.", 1, banking_day, roubles},
+        {L"в течение 7 дней", 1, day, roubles}, {L"2 недели", 1, day, roubles},
+        {L"15-го", 1, day_of_month, roubles}, {L"35", 1, day_of_month, roubles},
+        {L"30 %", 1, per_cent, roubles}, {L"250 pcs", 0, piece, dollars},
+        {L"6 months", 0, month, dollars}, {L"12 mos", 0, month, dollars},
+        {L"Net 30", 0, day, dollars}, {L"24 hrs", 0, hour, dollars},
+        {L"нет", 1, month, roubles}, {L"без аванса", 1, per_cent, roubles},
+        {L"испытание не устанавливается.", 1, month, roubles}, {L"—", 1, unknown, roubles},
+        {L"N/A", 0, unknown, dollars}, {L"not applicable", 0, unknown, dollars},
+        {L"три месяца", 1, month, roubles}, {L"не менее трёх месяцев", 1, month, roubles},
+        {L"по соглашению сторон", 1, month, roubles}, {L"not yet known", 0, unknown, dollars},
+        {L"тридцать (30) дней", 1, day, roubles}, {L"thirty (30) days", 0, day, dollars},
+        {L"Twenty-one (21) days", 0, day, dollars}, {L"10-15", 1, day, roubles},
+    };
+    // clang-format on
+    return values;
+}
+
+// The whole mix an iteration, so that every value weighs alike in callgrind's
+// count per call.
+void ReadTypedValues(benchmark::State& state) {
+    const std::vector<typed_value>& values = typed_values();
+    for (auto _ : state)
+        for (const typed_value& value : values)
+            benchmark::DoNotOptimize(
+                read_number_field(value.text, value.language, value.unit, value.currency));
+    state.SetItemsProcessed(std::int64_t(state.iterations() * values.size()));
+}
+BENCHMARK(ReadTypedValues);
 
 void ParseDateAndLongForm(benchmark::State& state) {
     const int language = int(state.range(0));

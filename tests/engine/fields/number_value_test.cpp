@@ -205,7 +205,8 @@ TEST(NumberReadingInItsUnit, AnotherUnitOrCurrencyOrANegativeTermIsNoNumberThere
         {0, unknown, currency_mark::australian_dollar, L"$45", none, L"45"}, {0, unknown, 0, L"45 euros", none, L"45"},
         {1, unknown, roubles, L"-5", none, L"5"}, {1, unknown, roubles, L"14 дней", none, L"14"},
         {1, unknown, roubles, L"10-15", not_a_number}, {1, month, roubles, L"10-15", not_a_number},
-        {1, unknown, roubles, L"", not_a_number}, {1, unknown, roubles, L"нет", not_a_number},
+        {1, unknown, roubles, L"", not_a_number}, {1, unknown, roubles, L"нет", says_none},
+        {0, unknown, dollars, L"N/A", says_none}, {1, month, roubles, L" — ", says_none},
         {1, unknown, roubles, L"28 кал. дн.", not_a_number}, {0, unknown, 0, L"100 тенге", not_a_number},
     };
     // clang-format on
