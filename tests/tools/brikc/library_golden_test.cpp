@@ -3,7 +3,7 @@
 // fields, is compared with the golden file
 // tests/resources/library/<language>/<name>.txt. The typed sets are
 // <name>.values and <name>.values3 beside it, and <name>.values4 to
-// <name>.values14 where they exist ("field name: value" lines), each typed over
+// <name>.values15 where they exist ("field name: value" lines), each typed over
 // the template's own values. Any change shows as a diff.
 // PAPERWRIGHT_WRITE_GOLDEN=1 writes the golden files instead, to be read line
 // by line before they are committed.
@@ -146,7 +146,10 @@ std::string line_diff(const std::string& golden, const std::string& rendered) {
 // letters as a party, a flat as the thing sold, a brace nothing closes, a date
 // typed year first), 14 for terms and amounts in another unit or currency, or
 // in words («2 недели» where the document counts days, «2 000 долларов» where
-// it prints roubles, «три месяца», «15-го» as a day of the month).
+// it prints roubles, «три месяца», «15-го» as a day of the month), 15 for
+// what says there is none («нет» in a summed field, "N/A"), units written
+// short, each unit field with a value only its own unit reads («28 к.д.» in
+// calendar days), and kopecks after a hyphen («86 500-00»).
 const struct {
     std::wstring extension;
     std::string heading;
@@ -165,6 +168,7 @@ const struct {
     {L".values12", "== amounts and terms with their words ==\n", false},
     {L".values13", "== places, wording and dates as a clerk types them ==\n", false},
     {L".values14", "== terms and amounts in another unit or currency, or in words ==\n", false},
+    {L".values15", "== none, short units and kopecks as clerks type them ==\n", false},
 };
 
 using LibraryGolden = ::testing::Test;
