@@ -1,4 +1,4 @@
-#include "engine/fields/words_before_figures.h"
+#include "engine/fields/reading/words_before_figures.h"
 
 #include <array>
 

@@ -1,0 +1,238 @@
+#include "engine/fields/reading/words_around.h"
+
+#include "engine/fields/number_tail_words.h"
+#include "engine/fields/reading/reading_words.h"
+#include "engine/fields/reading/text_marks.h"
+
+namespace engine::reading {
+
+namespace {
+
+void note_unit(number_words& words, std::uint32_t marks, bool read_with_unit_only) {
+    if (words.unit_count < words.units.size()) words.units[words.unit_count] = marks;
+    ++words.unit_count;
+    words.read_with_unit_only = words.read_with_unit_only || read_with_unit_only;
+}
+
+// Reads the words after the number into `scan`; false when anything there
+// is no word of money, time or quantity.
+class tail_reader {
+public:
+    tail_reader(std::wstring_view text, number_scan& scan)
+        : text_(text), scan_(scan), money_(scan.words.money) {}
+
+    bool read(std::size_t at) {
+        // «150 000,-»: a dash after a dangling separator.
+        if (at > 0 && at < text_.size() && is_separator(text_[at - 1]) && is_dash(text_[at])) ++at;
+        for (at = skip_blanks(text_, at); at < text_.size(); at = skip_blanks(text_, at)) {
+            const wchar_t c = text_[at];
+            if (is_alpha_char(c)) {
+                lowered_word word(text_, at);
+                if (!take_word(word.view())) return false;
+                at = word.end();
+            } else if (is_digit(c)) {
+                if (!take_kopecks(at)) return false;
+            } else if (!take_mark(c)) {
+                return false;
+            } else {
+                ++at;
+            }
+            first_ = false;
+        }
+        return !unit_due_ && !in_brackets_;
+    }
+
+private:
+    // A point or comma after a word, a slash between units, brackets, signs.
+    bool take_mark(wchar_t c) {
+        if (is_separator(c)) return after_word_;
+        if (c == L'/') {
+            if (!after_word_ || unit_due_) return false;
+            unit_due_ = true;
+            after_word_ = false;
+            return true;
+        }
+        if (c == L'(' && !in_brackets_ && !unit_due_) return in_brackets_ = true;
+        if (c == L')' && in_brackets_) {
+            in_brackets_ = false;
+            return after_word_ = true;
+        }
+        // "twenty-one".
+        if (is_dash(c) && in_brackets_) return true;
+        if (c == L'%' || is_money_sign(c)) {
+            if (is_money_sign(c)) {
+                money_ = true;
+                note_money(scan_.words, currency_of_sign(c), false);
+            } else if (!unit_due_) {
+                note_unit(scan_.words, unit_mark::per_cent, false);
+            }
+            unit_due_ = false;
+            return after_word_ = true;
+        }
+        if (c == L'\u00A2') {
+            note_money(scan_.words, currency_of_sign(c), false);
+            return take_minor_word();
+        }
+        return false;
+    }
+
+    bool take_word(std::wstring_view word) {
+        const tail_word_meaning meaning = tail_word_of(word);
+        // «(сто пятьдесят тысяч)»: «тысяч» multiplies nothing there.
+        if (in_brackets_ &&
+            (meaning.kind == tail_word::none || meaning.kind == tail_word::multiplier))
+            return is_number_word(word) && (after_word_ = true);
+        switch (meaning.kind) {
+            case tail_word::multiplier:
+                if (!first_ || in_brackets_) return false;
+                scan_.zeros = meaning.zeros;
+                return after_word_ = true;
+            case tail_word::minor_money:
+                // "per cent".
+                if (unit_due_) {
+                    unit_due_ = false;
+                    note_unit(scan_.words, unit_mark::per_cent, false);
+                    return after_word_ = true;
+                }
+                note_money(scan_.words, meaning.marks, meaning.read_with_unit_only);
+                return take_minor_word();
+            case tail_word::money:
+                money_ = true;
+                note_money(scan_.words, meaning.marks, meaning.read_with_unit_only);
+                unit_due_ = false;
+                return after_word_ = true;
+            case tail_word::unit:
+                // A rate's unit («руб./мес.») is not what the number counts.
+                if (!unit_due_) note_unit(scan_.words, meaning.marks, meaning.read_with_unit_only);
+                unit_due_ = false;
+                return after_word_ = true;
+            case tail_word::preposition:
+                if (unit_due_) return false;
+                unit_due_ = true;
+                after_word_ = false;
+                return true;
+            case tail_word::none: return false;
+        }
+        return false;
+    }
+
+    // «коп.» or "¢" right after a number of one or two digits: the number
+    // counts kopecks.
+    bool take_minor_word() {
+        if (!first_ || !scan_.plain_digits || scan_.length - scan_.figures_start > 2) return false;
+        scan_.number_is_kopecks = true;
+        return after_word_ = true;
+    }
+
+    // One or two digits and the word of kopecks or cents, after a money word.
+    bool take_kopecks(std::size_t& at) {
+        const std::size_t count = digits_from(text_, at);
+        if (!money_ || scan_.kopecks || unit_due_ || count > 2) return false;
+        std::wstring kopecks(text_.substr(at, count));
+        if (count == 1) kopecks.insert(0, 1, L'0');
+        std::size_t end = skip_blanks(text_, at + count);
+        if (end < text_.size() && text_[end] == L'\u00A2') {
+            note_money(scan_.words, currency_of_sign(text_[end]), false);
+            ++end;
+        } else {
+            lowered_word word(text_, end);
+            const tail_word_meaning meaning = tail_word_of(word.view());
+            if (meaning.kind != tail_word::minor_money) return false;
+            note_money(scan_.words, meaning.marks, meaning.read_with_unit_only);
+            end = word.end();
+        }
+        scan_.kopecks = std::move(kopecks);
+        at = end;
+        return after_word_ = true;
+    }
+
+    std::wstring_view text_;
+    number_scan& scan_;
+    bool money_;
+    bool first_ = true;
+    bool after_word_ = false;
+    bool unit_due_ = false;  // after «в», "per" or "/"
+    bool in_brackets_ = false;
+};
+
+}  // namespace
+
+void note_money(number_words& words, std::uint32_t currencies, bool read_with_unit_only) {
+    words.money = true;
+    words.currencies &= currencies;
+    words.read_with_unit_only = words.read_with_unit_only || read_with_unit_only;
+}
+
+std::optional<std::size_t> lead_end(std::wstring_view text, bool code_allowed,
+                                    number_words& words) {
+    std::size_t at = 0;
+    bool code_seen = false;
+    while (at < text.size()) {
+        const wchar_t c = text[at];
+        if (is_sign(c)) {
+            if (is_money_sign(c)) note_money(words, currency_of_sign(c), false);
+            ++at;
+        } else if (code_allowed && !code_seen && is_alpha_char(c)) {
+            lowered_word word(text, at);
+            if (!is_currency_code(word.view())) return std::nullopt;
+            const tail_word_meaning code = tail_word_of(word.view());
+            note_money(words, code.marks, code.read_with_unit_only);
+            code_seen = true;
+            at = word.end();
+        } else {
+            return at;
+        }
+    }
+    return at;
+}
+
+bool read_words_after(std::wstring_view text, std::size_t at, number_scan& scan) {
+    return tail_reader(text, scan).read(at);
+}
+
+bool is_short_unit_tail(std::wstring_view text, std::size_t at) {
+    at = skip_blanks(text, at);
+    if (at == text.size()) return true;
+    for (std::wstring_view unit : short_units) {
+        if (text.size() - at < unit.size()) continue;
+        std::size_t i = 0;
+        while (i < unit.size() && to_lower_char(text[at + i]) == unit[i]) ++i;
+        if (i < unit.size()) continue;
+        std::size_t end = at + unit.size();
+        if (end < text.size() && text[end] == L'.') ++end;
+        if (skip_blanks(text, end) == text.size()) return true;
+    }
+    return false;
+}
+
+std::optional<single_number> day_with_ending(std::wstring_view text) {
+    const std::size_t start = skip_blanks(text, 0);
+    const std::size_t count = digits_from(text, start);
+    if (count == 0 || count > 2) return std::nullopt;
+    const std::size_t figures_end = start + count;
+    std::size_t at = figures_end;
+    if (at < text.size() && is_dash(text[at])) ++at;
+    bool ending = false;
+    const lowered_word suffix(text, at);
+    const std::wstring_view letters = suffix.view();
+    if (letters == L"го" || letters == L"ого" || letters == L"е" || letters == L"ое") {
+        ending = true;
+        at = suffix.end();
+    } else if (at != figures_end) {
+        return std::nullopt;  // a dash and no ending
+    }
+    at = skip_blanks(text, at);
+    const lowered_word noun(text, at);
+    if (noun.view() == L"числа" || noun.view() == L"число") {
+        ending = true;
+        at = noun.end();
+    }
+    if (!ending || skip_blanks(text, at) != text.size()) return std::nullopt;
+    single_number number;
+    number.length = figures_end;
+    number.figures_start = start;
+    number.digits = std::wstring(text.substr(start, count));
+    return number;
+}
+
+}  // namespace engine::reading
