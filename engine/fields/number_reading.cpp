@@ -13,6 +13,17 @@ bool zero(const single_number& number) {
     return number.digits.find_first_of(L"123456789") == std::wstring::npos;
 }
 
+// A day of the month from 1 to 31; 0 is none.
+bool in_month(const single_number& number) {
+    const std::wstring_view whole =
+        std::wstring_view(number.digits).substr(0, number.digits.find(L'.'));
+    const std::size_t first = whole.find_first_not_of(L'0');
+    if (first == std::wstring_view::npos || whole.size() - first > 2) return false;
+    int day = 0;
+    for (wchar_t c : whole.substr(first)) day = day * 10 + (c - L'0');
+    return day <= 31;
+}
+
 number_reading none_for(no_number_reason why) { return {std::nullopt, why}; }
 
 }  // namespace
@@ -23,15 +34,21 @@ number_reading read_number_field(std::wstring_view text, int language, number_un
                                  std::uint32_t currency) {
     std::optional<single_number> number = read_single_number(text, language, unit);
     if (!number)
-        return none_for(is_none_word(text) ? no_number_reason::says_none
-                                           : no_number_reason::not_a_number);
+        return none_for(is_none_word(text, unit) ? no_number_reason::says_none
+                                                 : no_number_reason::not_a_number);
     const number_words& words = number->words;
-    if (unit != number_unit::unknown) {
+    if (unit != number_unit::unknown && unit != number_unit::other) {
         if (!reading::in_own_unit(words, unit)) return none_for(no_number_reason::other_unit);
         if (minus_before(text, number->figures_start) && !zero(*number))
             return none_for(no_number_reason::negative);
+        if (unit == number_unit::day_of_month && !in_month(*number))
+            return none_for(no_number_reason::day_out_of_range);
         return {std::move(number), no_number_reason::none};
     }
+    // Money counts no time or quantity but in a rate («руб./мес.»): «3
+    // месяца» is no salary.
+    if (unit == number_unit::unknown && words.unit_count > 0)
+        return none_for(no_number_reason::not_a_number);
     if (!reading::in_own_currency(words, currency))
         return none_for(no_number_reason::other_currency);
     if (words.read_with_unit_only) return none_for(no_number_reason::not_a_number);

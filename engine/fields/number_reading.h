@@ -7,8 +7,11 @@
 // in years) or another currency ("$" or «долларов» where the money form
 // prints roubles) is no number for that field: nothing converts it. So is a
 // negative number in a field with a unit, which counts a term, a share or a
-// quantity. A field without a unit, or with one this program does not know,
-// reads as single_number.h reads, with only the currency checked.
+// quantity, and a day of the month outside 1-31. A field without a unit, or
+// with one this program does not know, counts money: it reads as
+// single_number.h reads, with the currency checked and no word of time or
+// quantity but a rate's («руб./мес.»). A text without a number may say there
+// is none (none_words.h).
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,8 @@
 #include "engine/fields/number_tail_words.h"
 
+#include <array>
+#include <vector>
+
 #include "engine/fields/reading/reading_words.h"
 
 namespace engine {
@@ -8,20 +11,48 @@ namespace {
 
 using reading::word_row;
 
-bool has_ending(std::wstring_view endings, std::wstring_view rest) {
-    for (;;) {
-        const std::size_t bar = endings.find(L'|');
-        if (endings.substr(0, bar) == rest) return true;
-        if (bar == std::wstring_view::npos) return false;
-        endings.remove_prefix(bar + 1);
+// The rows by their stem's first letter, in table order, each with its
+// endings apart: every word of every typed value is looked up here.
+class rows_by_letter {
+public:
+    rows_by_letter() {
+        for (const word_row& row : reading::tail_words) {
+            entry& added = buckets_[bucket_of(row.stem[0])].emplace_back();
+            added.row = &row;
+            std::wstring_view endings = row.endings;
+            for (;;) {
+                const std::size_t bar = endings.find(L'|');
+                added.endings.push_back(endings.substr(0, bar));
+                if (bar == std::wstring_view::npos) break;
+                endings.remove_prefix(bar + 1);
+            }
+        }
     }
-}
+
+    const word_row* find(std::wstring_view word) const {
+        for (const entry& candidate : buckets_[bucket_of(word[0])]) {
+            const std::wstring_view stem = candidate.row->stem;
+            if (stem[0] != word[0] || !word.starts_with(stem)) continue;
+            const std::wstring_view rest = word.substr(stem.size());
+            for (std::wstring_view ending : candidate.endings)
+                if (ending.size() == rest.size() && ending == rest) return candidate.row;
+        }
+        return nullptr;
+    }
+
+private:
+    struct entry {
+        const word_row* row = nullptr;
+        std::vector<std::wstring_view> endings;
+    };
+    static std::size_t bucket_of(wchar_t c) { return std::size_t(c) % 61; }
+    std::array<std::vector<entry>, 61> buckets_;
+};
 
 const word_row* find_row(std::wstring_view word) {
-    for (const word_row& row : reading::tail_words)
-        if (word.starts_with(row.stem) && has_ending(row.endings, word.substr(row.stem.size())))
-            return &row;
-    return nullptr;
+    if (word.empty()) return nullptr;
+    static const rows_by_letter index;
+    return index.find(word);
 }
 
 }  // namespace
@@ -41,8 +72,9 @@ bool is_number_word(std::wstring_view word) {
 }
 
 bool is_currency_code(std::wstring_view word) {
+    if (word.size() != 3 || word[0] >= 0x80) return false;
     const word_row* row = find_row(word);
-    return row && row->kind == tail_word::money && word.size() == 3 && word[0] < 0x80;
+    return row && row->kind == tail_word::money;
 }
 
 std::uint32_t currency_of_sign(wchar_t c) {

@@ -14,8 +14,10 @@ number_unit number_unit_named(std::wstring_view name) {
         while (i < name.size() && to_lower_char(name[i]) == row.name[i]) ++i;
         if (i == name.size()) return row.unit;
     }
-    return number_unit::unknown;
+    return name.empty() ? number_unit::unknown : number_unit::other;
 }
+
+bool counts_time(number_unit unit) { return unit >= number_unit::day && unit <= number_unit::hour; }
 
 std::uint32_t unit_marks_read_in(number_unit unit) {
     for (const reading::unit_row& row : reading::unit_names)

@@ -8,7 +8,7 @@
 namespace engine {
 
 enum class number_unit : std::uint8_t {
-    unknown,  // no unit named, or a word this program does not know
+    unknown,  // no unit named: the field counts money
     day,
     calendar_day,
     working_day,
@@ -20,11 +20,16 @@ enum class number_unit : std::uint8_t {
     per_cent,
     day_of_month,
     piece,
+    other,  // a unit this program does not know: read as money, with any unit words
 };
 
 // The unit a field record names ("calendar day", "per cent", "day of the
-// month"), in any letter case; unknown for anything else.
+// month"), in any letter case; unknown when none is named, other for any
+// other word.
 number_unit number_unit_named(std::wstring_view name);
+
+// Whether `unit` is one of time: the kinds of day, week, month, year, hour.
+bool counts_time(number_unit unit);
 
 // The unit_mark bits of the words a number in `unit` may be typed with: a
 // bare day word is the field's own kind of day, a word naming another kind

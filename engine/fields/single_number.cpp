@@ -14,15 +14,22 @@ namespace {
 
 using namespace reading;
 
-std::optional<number_scan> scan_number(std::wstring_view text) {
+std::optional<number_scan> scan_number(std::wstring_view text, std::size_t start, int language,
+                                       number_unit unit) {
     number_scan scan;
-    const std::optional<std::size_t> lead = lead_end(text, true, scan.words);
+    const std::optional<std::size_t> lead = lead_end(text, start, true, scan.words);
     if (!lead) return std::nullopt;
     scan.figures_start = *lead;
     const std::optional<std::size_t> end = figures_end(text, *lead, scan.plain_digits);
     if (!end) return std::nullopt;
     scan.length = *end;
-    if (!read_words_after(text, *end, scan)) return std::nullopt;
+    std::size_t words = *end;
+    if (language == 1 && unit == number_unit::unknown)
+        if (std::optional<std::wstring> kopecks = kopecks_after_hyphen(text, *lead, *end)) {
+            scan.kopecks = std::move(kopecks);
+            words += 3;
+        }
+    if (!read_words_after(text, words, scan)) return std::nullopt;
     return scan;
 }
 
@@ -61,12 +68,14 @@ std::optional<single_number> read_figures_after_words(std::wstring_view text, in
 
 std::optional<single_number> read_single_number(std::wstring_view text, int language,
                                                 number_unit unit) {
-    const std::optional<number_scan> scan = scan_number(text);
+    const std::size_t start = leading_words_end(text, unit);
+    const std::optional<number_scan> scan = scan_number(text, start, language, unit);
     if (!scan) {
-        if (unit == number_unit::day_of_month) return day_with_ending(text);
+        if (unit == number_unit::day_of_month) return day_with_ending(text, start);
         return read_figures_after_words(text, language);
     }
     single_number number;
+    number.start = start;
     number.length = scan->length;
     number.figures_start = scan->figures_start;
     number.words = scan->words;
@@ -106,10 +115,11 @@ std::wstring figures_as_typed(std::wstring_view text, int language, number_unit 
         return figures_as_typed(figures_and_what_follows(text, *words), language, unit);
     const std::optional<single_number> number = read_single_number(text, language, unit);
     if (!number) return {};
-    std::wstring_view typed = text.substr(0, number->length);
+    std::wstring_view typed = text.substr(number->start, number->length - number->start);
     if (number->rewritten) {
-        const std::wstring_view figures = typed.substr(number->figures_start);
-        return std::wstring(typed.substr(0, number->figures_start)) +
+        const std::size_t figures_start = number->figures_start - number->start;
+        const std::wstring_view figures = typed.substr(figures_start);
+        return std::wstring(typed.substr(0, figures_start)) +
                written_like(number->digits, figures, language);
     }
     while (!typed.empty() && (is_separator(typed.back()) || is_any_blank(typed.back())))
@@ -119,7 +129,7 @@ std::wstring figures_as_typed(std::wstring_view text, int language, number_unit 
 
 bool is_number_with_short_unit(std::wstring_view text) {
     number_words words;
-    const std::optional<std::size_t> lead = lead_end(text, false, words);
+    const std::optional<std::size_t> lead = lead_end(text, 0, false, words);
     if (!lead) return false;
     bool plain = false;
     const std::optional<std::size_t> end = figures_end(text, *lead, plain);

@@ -52,6 +52,9 @@ struct number_words {
 };
 
 struct single_number {
+    // Where the number starts: after the words its field's unit reads
+    // before it («в течение 7 дней», "Net 30").
+    std::size_t start = 0;
     // The length of the number at the start of the text, its sign, currency
     // code and a dangling decimal separator included, what follows it not.
     std::size_t length = 0;
@@ -69,7 +72,12 @@ struct single_number {
 // A number field's text read in `language` (0 English, 1 Russian), which
 // decides what a lone "," or "." means; none when it is no single number.
 // A field counted in days of the month also reads the day with its ending
-// («15-го», «15-е», «15го», «15 числа»).
+// («15-го», «15-е», «15го», «15 числа», "15th") and «не позднее» before it;
+// a field of time reads «в течение», «сроком (на)», "within", "for", "net"
+// before the figures, a case ending before a unit word («5-ти дней») and a
+// unit made an adjective ("45-day"). A Russian amount in a field without a
+// unit reads its kopecks after a hyphen, as accountants write them («86
+// 500-00»), when three figures or more come before it.
 std::optional<single_number> read_single_number(std::wstring_view text, int language,
                                                 number_unit unit = number_unit::unknown);
 

@@ -46,6 +46,22 @@ std::optional<std::size_t> figures_end(std::wstring_view text, std::size_t at, b
     return at;
 }
 
+std::optional<std::wstring> kopecks_after_hyphen(std::wstring_view text, std::size_t figures_start,
+                                                 std::size_t figures_end) {
+    if (figures_end + 3 > text.size() || !is_hyphen(text[figures_end]) ||
+        digits_from(text, figures_end + 1) != 2)
+        return std::nullopt;
+    std::size_t digits = 0;
+    for (std::size_t i = figures_start; i < figures_end; ++i) {
+        if (is_digit(text[i]))
+            ++digits;
+        else if (!is_group_blank(text[i]))
+            return std::nullopt;
+    }
+    if (digits < 3) return std::nullopt;
+    return std::wstring(text.substr(figures_end + 1, 2));
+}
+
 std::wstring multiplied(const std::wstring& digits, int zeros) {
     const std::size_t point = digits.find(L'.');
     std::wstring integer = digits.substr(0, point);

@@ -14,6 +14,12 @@ namespace engine::reading {
 // whether they are one run of digits and nothing else.
 std::optional<std::size_t> figures_end(std::wstring_view text, std::size_t at, bool& plain);
 
+// The two digits of kopecks after a hyphen that ends figures of three digits
+// or more with no decimal separator («1 500-00», «86 500-50»), as
+// accountants write them; none elsewhere («10-15»).
+std::optional<std::wstring> kopecks_after_hyphen(std::wstring_view text, std::size_t figures_start,
+                                                 std::size_t figures_end);
+
 // The decimal point of `digits` moved `zeros` places to the right.
 std::wstring multiplied(const std::wstring& digits, int zeros);
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 #include "engine/fields/number_tail_words.h"
 #include "engine/fields/number_unit.h"
@@ -26,6 +27,26 @@ struct word_row {
     int zeros = 0;
     bool read_with_unit_only = false;
 };
+
+// `word.starts_with(stem)` without a call: stems are a few letters.
+inline bool begins_with(std::wstring_view word, std::wstring_view stem) {
+    if (word.size() < stem.size()) return false;
+    for (std::size_t i = 0; i < stem.size(); ++i)
+        if (word[i] != stem[i]) return false;
+    return true;
+}
+
+// Whether `rest`, a word after its stem, is one of the "|"-separated
+// `endings`.
+inline bool has_ending(std::wstring_view endings, std::wstring_view rest) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= endings.size(); ++i) {
+        if (i < endings.size() && endings[i] != L'|') continue;
+        if (i - start == rest.size() && begins_with(endings.substr(start), rest)) return true;
+        start = i + 1;
+    }
+    return false;
+}
 
 namespace rows {
 
@@ -76,12 +97,14 @@ inline constexpr word_row tail_words[] = {
     {L"chf", L"", rows::money, 0, 0, true}, {L"jpy", L"", rows::money, 0, 0, true},
     // Time.
     {L"дн", L"|я|ей|ю|ям|ями|ях|ем", rows::unit, unit_mark::day},
+    {L"д", L"", rows::unit, unit_mark::day}, {L"d", L"", rows::unit, unit_mark::day},
     {L"ден", L"ь", rows::unit, unit_mark::day},
     {L"сут", L"|ки|ок|кам|ками|ках", rows::unit, unit_mark::day},
     {L"нед", L"|еля|ели|елю|ель|елей|еле|елям|елями|елях", rows::unit, unit_mark::week},
     {L"мес", L"|яц|яца|яцу|яцем|яце|яцы|яцев|яцам|яцами|яцах", rows::unit, unit_mark::month},
     {L"год", rows::noun_endings, rows::unit, unit_mark::year},
     {L"лет", L"", rows::unit, unit_mark::year},
+    {L"г", L"", rows::unit, unit_mark::year}, {L"л", L"", rows::unit, unit_mark::year},
     {L"час", rows::noun_endings, rows::unit, unit_mark::hour},
     {L"ч", L"", rows::unit, unit_mark::hour},
     {L"мин", L"|ута|уты|ут|уту|утой|уте|утам|утами|утах", rows::unit, unit_mark::minute},
@@ -90,6 +113,8 @@ inline constexpr word_row tail_words[] = {
     {L"рабоч", rows::adjective_endings, rows::unit, unit_mark::working},
     {L"банковск", rows::adjective_endings, rows::unit, unit_mark::banking},
     {L"кал", L"", rows::unit, unit_mark::calendar, 0, true},
+    {L"календ", L"", rows::unit, unit_mark::calendar}, {L"кд", L"", rows::unit, unit_mark::calendar},
+    {L"рд", L"", rows::unit, unit_mark::working}, {L"бд", L"", rows::unit, unit_mark::banking},
     {L"раб", L"", rows::unit, unit_mark::working, 0, true},
     {L"банк", L"", rows::unit, unit_mark::banking, 0, true},
     {L"годов", rows::adjective_endings, rows::unit, unit_mark::annual},  // «12 % годовых»
@@ -99,16 +124,24 @@ inline constexpr word_row tail_words[] = {
     {L"year", rows::english_plural, rows::unit, unit_mark::year},
     {L"hour", rows::english_plural, rows::unit, unit_mark::hour},
     {L"minute", rows::english_plural, rows::unit, unit_mark::minute},
+    {L"wk", rows::english_plural, rows::unit, unit_mark::week},
+    {L"mo", rows::english_plural, rows::unit, unit_mark::month},
+    {L"mth", rows::english_plural, rows::unit, unit_mark::month},
+    {L"y", L"", rows::unit, unit_mark::year}, {L"yr", rows::english_plural, rows::unit, unit_mark::year},
+    {L"h", L"", rows::unit, unit_mark::hour}, {L"hr", rows::english_plural, rows::unit, unit_mark::hour},
+    {L"cal", L"", rows::unit, unit_mark::calendar},
     {L"calendar", L"", rows::unit, unit_mark::calendar},
     {L"business", L"", rows::unit, unit_mark::working | unit_mark::banking},
-    {L"working", L"", rows::unit, unit_mark::working},
-    {L"banking", L"", rows::unit, unit_mark::banking},
+    {L"working", L"", rows::unit, unit_mark::working}, {L"work", L"", rows::unit, unit_mark::working},
+    {L"banking", L"", rows::unit, unit_mark::banking}, {L"bank", L"", rows::unit, unit_mark::banking},
     // Quantity.
     {L"процент", rows::noun_endings, rows::unit, unit_mark::per_cent},
     {L"шт", L"|ука|уки|ук|уку|укой|уке|укам|уками|уках", rows::unit, unit_mark::piece},
     {L"экз", L"|емпляр|емпляра|емпляров|емпляру|емпляром|емпляре|емпляры|емплярам|емплярах", rows::unit, unit_mark::piece},
     {L"ед", L"|иница|иницы|иниц|иницу|иницей|инице|иницам|иницами|иницах", rows::unit, unit_mark::piece},
-    {L"percent", L"", rows::unit, unit_mark::per_cent},
+    {L"проц", L"", rows::unit, unit_mark::per_cent},
+    {L"percent", L"", rows::unit, unit_mark::per_cent}, {L"pct", L"", rows::unit, unit_mark::per_cent},
+    {L"pc", rows::english_plural, rows::unit, unit_mark::piece}, {L"ea", L"", rows::unit, unit_mark::piece},
     {L"unit", rows::english_plural, rows::unit, unit_mark::piece},
     {L"piece", rows::english_plural, rows::unit, unit_mark::piece},
     {L"item", rows::english_plural, rows::unit, unit_mark::piece},
@@ -137,17 +170,99 @@ inline constexpr std::wstring_view number_word_stems[] = {
     L"billion", L"and",
 };
 
+// Phrases, in lower case with ё as е and one blank between words.
+//
+// Before the figures of a term («в течение 7 дней», "Net 30"), in a field
+// counted in a unit of time only; longer first.
+inline constexpr std::wstring_view leading_words_of_a_term[] = {
+    L"в течение", L"сроком на", L"сроком", L"within", L"for", L"net",
+};
+// Before the figures of a day of the month, only in such a field.
+inline constexpr std::wstring_view leading_words_of_a_day[] = {L"не позднее"};
+// After a day of the month's figures: the ending («15-го», "15th"), then
+// the noun.
+inline constexpr std::wstring_view day_endings[] = {
+    L"го", L"ого", L"е", L"ое", L"st", L"nd", L"rd", L"th",
+};
+inline constexpr std::wstring_view day_nouns[] = {
+    L"числа каждого месяца", L"числа", L"число", L"of the month",
+};
+// The case ending after a hyphen that a unit word must follow («5-ти
+// дней», «3-х месяцев»).
+inline constexpr std::wstring_view case_endings[] = {L"ти", L"х", L"ми"};
+// Dollars of the United States: "US$45", "45 US dollars", "45 U.S. dollars".
+inline constexpr std::wstring_view us_words[] = {L"u.s.", L"us"};
+// Two-letter short forms of a kind of day, read as one word with a point,
+// blank or slash between the letters («к.д.», «р д», «б/д»).
+struct letter_pair {
+    wchar_t first;
+    wchar_t second;
+    std::uint32_t marks;
+};
+inline constexpr letter_pair day_letter_pairs[] = {
+    {L'к', L'д', unit_mark::calendar}, {L'р', L'д', unit_mark::working}, {L'б', L'д', unit_mark::banking},
+};
+
 // The units any other field's number may be followed by; each may be
 // followed by its point.
 inline constexpr std::array<std::wstring_view, 12> short_units = {
     L"руб", L"р", L"коп", L"дн", L"мес", L"шт", L"%", L"$", L"\u20AC", L"usd", L"eur", L"rub",
 };
 
-// The words that say there is none, one blank between words.
-inline constexpr std::array<std::wstring_view, 17> none_words = {
-    L"нет", L"не устанавливается", L"не установлен", L"не установлена", L"не установлено",
-    L"без испытания", L"не предусмотрен", L"не предусмотрена", L"не предусмотрено",
-    L"отсутствует", L"-", L"\u2014", L"\u2013", L"no", L"none", L"nil", L"n/a",
+// The words that say there is none (none_words.h). A word ending in "*" is
+// a beginning: any word that begins so matches it.
+//
+// A field with a unit: the first word of the text says it...
+inline constexpr std::wstring_view first_none_words[] = {
+    L"нет", L"без", L"отсутствует", L"отсутствуют", L"н/а", L"н/д", L"ноль", L"нуль",
+    L"no", L"none", L"nil", L"n/a", L"without", L"zero",
+};
+// ...or a negation before a word of providing or setting...
+inline constexpr std::wstring_view negations[] = {L"не", L"not"};
+inline constexpr std::wstring_view providing_words[] = {
+    L"предусмотрен*", L"установлен*", L"устанавлива*", L"назнача*", L"требуется", L"применяется",
+    L"applicable", L"required", L"provided",
+};
+// ...and no word bounds the term or puts it off («не более месяца», "not yet
+// known").
+inline constexpr std::wstring_view bounding_words[] = {
+    L"более", L"менее", L"свыше", L"позднее", L"ранее", L"дольше", L"превыша*", L"еще", L"пока",
+    L"определ*", L"известн*", L"посчита*", L"уточн*",
+    L"more", L"less", L"later", L"earlier", L"exceed*", L"yet", L"known", L"decided", L"agreed",
+    L"determined",
+};
+// A field without a unit (money) takes only these whole texts, a dash, and
+// «без» or "no" with one word after it («без материалов», "no travel").
+inline constexpr std::wstring_view whole_none_texts[] = {
+    L"нет", L"н/а", L"отсутствует", L"не применяется", L"n/a", L"none", L"nil", L"not applicable",
+};
+inline constexpr std::wstring_view none_before_one_word[] = {L"без", L"no"};
+
+// The words of a number written out, whole, in any case form, but for zero:
+// a term in words («три месяца», "six months"), never none.
+inline constexpr std::pair<std::wstring_view, std::wstring_view> number_word_forms[] = {
+    {L"один", L""}, {L"одн", L"ого|ому|им|ом|а|ой|у|о|и|их|ими"},
+    {L"дв", L"а|е|ух|ум|умя|ести|ухсот|умстам|умястами|ухстах"},
+    {L"тр", L"и|ех|ем|емя|иста|ехсот|емстам|емястами|ехстах"},
+    {L"четыр", L"е|ех|ем|ьмя|еста|ехсот|емстам|ьмястами|ехстах"},
+    {L"пят", L"ь|и|ью|ьдесят|идесяти|ьюдесятью|ьсот|исот|истам|ьюстами|истах"},
+    {L"шест", L"ь|и|ью|ьдесят|идесяти|ьюдесятью|ьсот|исот|истам|ьюстами|истах"},
+    {L"сем", L"ь|и|ью|ьдесят|идесяти|ьюдесятью|ьсот|исот|истам|ьюстами|истах"},
+    {L"восем", L"ь|ью|ьдесят|ьюдесятью|ьсот|ьюстами"},
+    {L"восьм", L"и|ью|идесяти|исот|истам|истах|ьюстами"},
+    {L"девят", L"ь|и|ью|ьсот|исот|истам|ьюстами|истах"}, {L"девяност", L"о|а"},
+    {L"десят", L"ь|и|ью"}, {L"одиннадцат", L"ь|и|ью"}, {L"двенадцат", L"ь|и|ью"},
+    {L"тринадцат", L"ь|и|ью"}, {L"четырнадцат", L"ь|и|ью"}, {L"пятнадцат", L"ь|и|ью"},
+    {L"шестнадцат", L"ь|и|ью"}, {L"семнадцат", L"ь|и|ью"}, {L"восемнадцат", L"ь|и|ью"},
+    {L"девятнадцат", L"ь|и|ью"}, {L"двадцат", L"ь|и|ью"}, {L"тридцат", L"ь|и|ью"},
+    {L"сорок", L"|а"}, {L"ст", L"о|а"}, {L"тысяч", L"|а|и|е|у|ей|ью|ам|ами|ах"},
+    {L"миллион", L"|а|у|ом|е|ы|ов|ам|ами|ах"}, {L"миллиард", L"|а|у|ом|е|ы|ов|ам|ами|ах"},
+    {L"пол", L"года|угода|тора|торы"},
+    {L"one", L""}, {L"two", L""}, {L"three", L""}, {L"four", L"|teen"}, {L"five", L""},
+    {L"six", L"|teen|ty"}, {L"seven", L"|teen|ty"}, {L"eight", L"|een|y"}, {L"nine", L"|teen|ty"},
+    {L"ten", L""}, {L"eleven", L""}, {L"twelve", L""}, {L"thirteen", L""}, {L"fifteen", L""},
+    {L"twenty", L""}, {L"thirty", L""}, {L"forty", L""}, {L"fifty", L""}, {L"hundred", L""},
+    {L"thousand", L""}, {L"million", L""}, {L"billion", L""}, {L"half", L""},
 };
 
 // The units a template names ("unit: calendar day") and the unit_mark bits

@@ -29,7 +29,13 @@ void note_money(number_words& words, std::uint32_t currencies, bool read_with_un
 
 // The sign, currency signs and at most one currency code before the number;
 // none when anything else stands there.
-std::optional<std::size_t> lead_end(std::wstring_view text, bool code_allowed, number_words& words);
+std::optional<std::size_t> lead_end(std::wstring_view text, std::size_t at, bool code_allowed,
+                                    number_words& words);
+
+// Where the number starts after the words a field of `unit` reads before it
+// («в течение», "net" in a term; «не позднее» in a day of the month); 0 when
+// there are none.
+std::size_t leading_words_end(std::wstring_view text, number_unit unit);
 
 // Reads the words from `at`, after the figures, into `scan`; false when
 // anything there is no word of money, time or quantity.
@@ -38,8 +44,9 @@ bool read_words_after(std::wstring_view text, std::size_t at, number_scan& scan)
 // Whether `text` from `at` is a short unit, blanks around it allowed, or nothing.
 bool is_short_unit_tail(std::wstring_view text, std::size_t at);
 
-// A day of the month typed with its ending: «15-го», «15-е», «15го», «15
-// числа», «15-го числа».
-std::optional<single_number> day_with_ending(std::wstring_view text);
+// A day of the month from `start` typed with its ending: «15-го», «15-е»,
+// «15го», «15 числа», «15-го числа», «10 числа каждого месяца», "15th",
+// "1st of the month".
+std::optional<single_number> day_with_ending(std::wstring_view text, std::size_t start);
 
 }  // namespace engine::reading

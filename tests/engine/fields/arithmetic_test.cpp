@@ -109,9 +109,12 @@ TEST_F(Arithmetic, ATextThatIsNoNumberGivesNoResultAndAUnitIsNoPartOfTheNumber) 
     add_field(L"Days", L"10-15").a = number_type;
     add_field(L"Signed", L"05.01.2024").a = date_type;
     add_field(L"Rub", L"18 500,00 руб.").a = number_type;
+    // A term has its unit: a field without one counts money.
     add_field(L"Term", L"28 дн.").a = number_type;
+    field_named(L"Term").s4 = L"day";
     add_field(L"Advance", L"15 тыс. руб.").a = number_type;
     add_field(L"Leave", L"28 календарных дней").a = number_type;
+    field_named(L"Leave").s4 = L"calendar day";
     add_field(L"Share", L"1/3 стоимости").a = number_type;
     // clang-format off
     expect_runs({{L"{Quantity * Unit price}", L""}, {L"{Range * Price}", L""}, {L"{total = Range * 2}{total}", L""},

@@ -104,6 +104,11 @@ TEST_F(Conditions, ANumberFieldThatHoldsNoNumberIsFilledUnlessItMeansNoneAndIsNo
     add_field(L"Разные", L"тридцать (31) дней").a = number_type;
     add_field(L"Без", L"Не установлена").a = number_type;
     add_field(L"None", L"N/A").a = number_type;
+    // Terms and shares have their unit: a field without one counts money.
+    field_named(L"Аванс").s4 = L"per cent";
+    field_named(L"Тридцать").s4 = L"day";
+    field_named(L"Thirty").s4 = L"day";
+    field_named(L"Без").s4 = L"month";
     expect({{L"Срок", true}, {L"Кол", true}, {L"НЕ Срок", false}, {L"Срок = \"10-15\"", true},
             {L"Прочерк", false}, {L"Отказ", false},
             {L"Срок > 1000000", false}, {L"Прочерк > 1000000", false}, {L"Отказ > 1000000", false},

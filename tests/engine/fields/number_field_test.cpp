@@ -12,6 +12,13 @@ namespace {
 
 const std::wstring nowrap = L"<span style=\"white-space:nowrap\">";
 
+// A number field's value, its forms, and its unit.
+struct form_row {
+    const wchar_t* value;
+    std::wstring forms;
+    const wchar_t* unit = L"";
+};
+
 using render_case = std::tuple<const wchar_t*, std::initializer_list<const wchar_t*>, std::wstring>;
 
 class NumberField : public engine::testing::parameter_document {
@@ -158,10 +165,14 @@ TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnles
     // clang-format off
     const std::wstring gaps = L"|______|______|______&nbsp;руб.|______ рублей|______|______|есть||______|календарных дней";
     const std::wstring none = L"|||______&nbsp;руб.|______ рублей|||нет|1||календарных дней";
-    const std::pair<const wchar_t*, std::wstring> cases[] = {
+    const form_row cases[] = {
         {L"10-15", L"10-15" + gaps}, {L"1/3", L"1/3" + gaps}, {L"5.5.5", L"5.5.5" + gaps},
         {L"5/0", L"5/0" + gaps}, {L"approx. 40", L"approx. 40" + gaps}, {L"НДС 20%", L"НДС 20%" + gaps},
-        {L"5 или более", L"5 или более" + gaps}, {L"86 500-00", L"86 500-00" + gaps},
+        {L"5 или более", L"5 или более" + gaps}, {L"10-го", L"10-го" + gaps}, {L"62к", L"62к" + gaps},
+        {L"50 к.", L"50 к." + gaps},
+        // A term is no amount, nor is a word that means none but on a closed list.
+        {L"3 месяца", L"3 месяца" + gaps}, {L"Не устанавливается", L"Не устанавливается" + gaps},
+        {L"не посчитаны", L"не посчитаны" + gaps}, {L"без", L"без" + gaps},
         // A term in words, and words that disagree with the figures after them.
         {L"три месяца", L"три месяца" + gaps}, {L"полгода", L"полгода" + gaps},
         {L"тридцать процентов", L"тридцать процентов" + gaps},
@@ -171,8 +182,10 @@ TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnles
         {L"USD 45", L"USD 45" + gaps}, {L"$12,5", L"$12,5" + gaps}, {L"45 долларов", L"45 долларов" + gaps},
         {L"1 500 евро", L"1 500 евро" + gaps}, {L"100 тенге", L"100 тенге" + gaps},
         // Words that mean none: no term at all.
-        {L"нет", L"нет" + none}, {L"-", L"-" + none}, {L"Не устанавливается", L"Не устанавливается" + none},
-        {L"не  предусмотрено", L"не предусмотрено" + none}, {L"\u2014", L"\u2014" + none},
+        {L"нет", L"нет" + none}, {L"-", L"-" + none}, {L"Не устанавливается", L"Не устанавливается" + none, L"month"},
+        {L"не  предусмотрено", L"не предусмотрено" + none, L"month"}, {L"\u2014", L"\u2014" + none},
+        {L"«Нет!»", L"«Нет!»" + none}, {L"без материалов", L"без материалов" + none}, {L"н/а", L"н/а" + none},
+        {L"не применяется", L"не применяется" + none},
         // Single numbers, and the empty field that counts as 0.
         {L"1 500 руб. 50 коп.", L"1 500 руб. 50 коп.|одна тысяча пятьсот целых пять десятых|"
                                 L"одной тысячи пятисот целых пяти десятых|" + nowrap + L"1&thinsp;500,50</span>&nbsp;руб.|"
@@ -180,11 +193,15 @@ TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnles
         {L"15 тыс. руб.", L"15 тыс. руб.|пятнадцать тысяч|пятнадцати тысяч|" + nowrap + L"15&thinsp;000,00</span>&nbsp;руб.|"
                           L"пятнадцать тысяч рублей|" + nowrap + L"15&thinsp;000,00</span>|15000|есть|15001|15 000|календарных дней"},
         {L"3 (три) месяца", L"3 (три) месяца|три|трех|" + nowrap + L"3,00</span>&nbsp;руб.|три рубля|" + nowrap +
-                            L"3,00</span>|3|есть|4|3|календарных дней"},
+                            L"3,00</span>|3|есть|4|3|календарных дней", L"month"},
         {L"Тридцать одна (31) неделя", L"Тридцать одна (31) неделя|тридцать один|тридцати одного|" + nowrap +
-                                       L"31,00</span>&nbsp;руб.|тридцать один рубль|" + nowrap + L"31,00</span>|31|есть|32|31|календарного дня"},
+                                       L"31,00</span>&nbsp;руб.|тридцать один рубль|" + nowrap + L"31,00</span>|31|есть|32|31|календарного дня", L"week"},
         {L"1.000.000", L"1.000.000|один миллион|одного миллиона|" + nowrap + L"1&thinsp;000&thinsp;000,00</span>&nbsp;руб.|"
                        L"один миллион рублей|" + nowrap + L"1&thinsp;000&thinsp;000,00</span>|1000000|есть|1000001|1.000.000|календарных дней"},
+        // Kopecks after a hyphen, as accountants write them.
+        {L"86 500-00", L"86 500-00|восемьдесят шесть тысяч пятьсот целых ноль десятых|восьмидесяти шести тысяч пятисот "
+                       L"целых ноля десятых|" + nowrap + L"86&thinsp;500,00</span>&nbsp;руб.|восемьдесят шесть тысяч пятьсот "
+                       L"рублей 00 копеек|" + nowrap + L"86&thinsp;500,00</span>|86500|есть|86501|86 500,00|календарного дня"},
         {L"-5", L"-5|минус пять|минус пяти|" + nowrap + L"-5,00</span>&nbsp;руб.|минус пять рублей|" + nowrap +
                 L"-5,00</span>|-5|есть|-4|-5|календарных дней"},
         {L"0,5", L"0,5|ноль целых пять десятых|ноля целых пяти десятых|" + nowrap + L"0,50</span>&nbsp;руб.|"
@@ -193,8 +210,10 @@ TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnles
     };
     // clang-format on
     auto expect_forms = [&](const wchar_t* source, const auto& rows) {
-        for (const auto& [value, text] : rows) {
-            add_field(L"Срок", value).a = number_type;
+        for (const auto& [value, text, unit] : rows) {
+            doc_record& field = add_field(L"Срок", value);
+            field.a = number_type;
+            field.s4 = unit;
             EXPECT_EQ(run(source), text) << value;
             // A field's display condition on it.
             const bool filled =
@@ -206,15 +225,17 @@ TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnles
     expect_forms(forms, cases);
     view.language = 0;
     // clang-format off
-    const std::pair<const wchar_t*, std::wstring> english[] = {
-        {L"thirty (30) days", L"30|thirty|" + nowrap + L"$30.00</span>|thirty dollars|yes"},
+    const form_row english[] = {
+        {L"thirty (30) days", L"30|thirty|" + nowrap + L"$30.00</span>|thirty dollars|yes", L"day"},
         {L"Twenty-one (21)", L"21|twenty-one|" + nowrap + L"$21.00</span>|twenty-one dollars|yes"},
-        {L"one hundred and five (105) days", L"105|one hundred five|" + nowrap + L"$105.00</span>|one hundred five dollars|yes"},
+        {L"one hundred and five (105) days", L"105|one hundred five|" + nowrap + L"$105.00</span>|one hundred five dollars|yes", L"day"},
         {L"thirty (31) days", L"______|______|$______|______ dollars|yes"},
         {L"six months", L"______|______|$______|______ dollars|yes"}, {L"three", L"______|______|$______|______ dollars|yes"},
         {L"N/A", L"||$______|______ dollars|no"}, {L"None", L"||$______|______ dollars|no"},
-        {L"nil", L"||$______|______ dollars|no"}, {L"NO", L"||$______|______ dollars|no"},
-        {L"", L"||$______|______ dollars|no"}};
+        {L"nil", L"||$______|______ dollars|no"}, {L"NO", L"||$______|______ dollars|no", L"month"},
+        {L"no travel", L"||$______|______ dollars|no"}, {L"Not applicable.", L"||$______|______ dollars|no"},
+        {L"", L"||$______|______ dollars|no"},
+        {L"not yet known", L"______|______|$______|______ dollars|yes"}};
     // clang-format on
     expect_forms(
         L"{figures:Срок}|{in words:Срок}|{currency:Срок}|{currency in words:Срок}|"

@@ -203,11 +203,60 @@ TEST(NumberReadingInItsUnit, AnotherUnitOrCurrencyOrANegativeTermIsNoNumberThere
         {1, piece, roubles, L"10 шт.", none, L"10"}, {1, unknown, roubles, L"150 000 ₽", none, L"150000"},
         {1, unknown, roubles, L"65 000 руб./мес.", none, L"65000"}, {0, unknown, dollars, L"USD 45", none, L"45"},
         {0, unknown, currency_mark::australian_dollar, L"$45", none, L"45"}, {0, unknown, 0, L"45 euros", none, L"45"},
-        {1, unknown, roubles, L"-5", none, L"5"}, {1, unknown, roubles, L"14 дней", none, L"14"},
+        {1, unknown, roubles, L"-5", none, L"5"},
         {1, unknown, roubles, L"10-15", not_a_number}, {1, month, roubles, L"10-15", not_a_number},
         {1, unknown, roubles, L"", not_a_number}, {1, unknown, roubles, L"нет", says_none},
         {0, unknown, dollars, L"N/A", says_none}, {1, month, roubles, L" — ", says_none},
         {1, unknown, roubles, L"28 кал. дн.", not_a_number}, {0, unknown, 0, L"100 тенге", not_a_number},
+        // Each unit's own words as clerks write them.
+        {1, day, roubles, L"7 д.", none, L"7"}, {1, day, roubles, L"7 сут.", none, L"7"}, {0, day, dollars, L"30 d", none, L"30"},
+        {1, calendar_day, roubles, L"28 к.д.", none, L"28"}, {1, calendar_day, roubles, L"28 К. Д.", none, L"28"},
+        {1, calendar_day, roubles, L"28 к/д", none, L"28"}, {1, calendar_day, roubles, L"28 кд", none, L"28"},
+        {1, calendar_day, roubles, L"28 календ. дней", none, L"28"}, {0, calendar_day, dollars, L"28 cal. days", none, L"28"},
+        {1, working_day, roubles, L"10 дней", none, L"10"}, {1, working_day, roubles, L"5 р.д.", none, L"5"},
+        {1, working_day, roubles, L"5 р/д", none, L"5"}, {1, working_day, roubles, L"5 рд", none, L"5"},
+        {1, working_day, roubles, L"5 раб. дн.", none, L"5"}, {1, working_day, roubles, L"10 рабочих дней", none, L"10"},
+        {0, working_day, dollars, L"5 work days", none, L"5"}, {0, working_day, dollars, L"5 business days", none, L"5"},
+        {1, banking_day, roubles, L"5 б.д.", none, L"5"}, {1, banking_day, roubles, L"5 б/д", none, L"5"},
+        {1, banking_day, roubles, L"5 бд", none, L"5"}, {0, banking_day, dollars, L"3 bank days", none, L"3"},
+        {1, week, roubles, L"2 нед.", none, L"2"}, {0, week, dollars, L"2 wks", none, L"2"}, {0, week, dollars, L"1 wk", none, L"1"},
+        {1, month, roubles, L"3 календарных месяца", none, L"3"}, {1, month, roubles, L"3-х месяцев", none, L"3"},
+        {0, month, dollars, L"12 calendar months", none, L"12"}, {0, month, dollars, L"12 mos", none, L"12"},
+        {0, month, dollars, L"6 mths", none, L"6"}, {0, month, dollars, L"3 mo.", none, L"3"},
+        {0, month, dollars, L"12-month", none, L"12"}, {0, month, dollars, L"for 6 months", none, L"6"},
+        {1, year, roubles, L"1 г.", none, L"1"}, {1, year, roubles, L"5 л.", none, L"5"}, {0, year, dollars, L"3 yrs", none, L"3"},
+        {0, year, dollars, L"1 y", none, L"1"}, {0, year, dollars, L"3-year", none, L"3"},
+        {1, hour, roubles, L"40 ч.", none, L"40"}, {0, hour, dollars, L"24 hrs", none, L"24"}, {0, hour, dollars, L"8 h", none, L"8"},
+        {1, per_cent, roubles, L"30 проц.", none, L"30"}, {0, per_cent, dollars, L"30 pct", none, L"30"},
+        {0, per_cent, dollars, L"30 per cent", none, L"30"},
+        {0, piece, dollars, L"250 pcs", none, L"250"}, {0, piece, dollars, L"1 pc.", none, L"1"}, {0, piece, dollars, L"10 ea", none, L"10"},
+        {1, piece, roubles, L"10 штук", none, L"10"}, {1, piece, roubles, L"10 ед.", none, L"10"},
+        // Words before the figures, only in a field of time or of a day of the month.
+        {1, day, roubles, L"в течение 7 дней", none, L"7"}, {1, day, roubles, L"сроком на 7 дней", none, L"7"},
+        {1, day, roubles, L"7-ми дней", none, L"7"}, {0, day, dollars, L"Net 30", none, L"30"},
+        {0, day, dollars, L"within 30 days", none, L"30"}, {0, day, dollars, L"45-day", none, L"45"},
+        {1, day_of_month, roubles, L"не позднее 10-го числа", none, L"10"}, {1, day_of_month, roubles, L"10 числа каждого месяца", none, L"10"},
+        {0, day_of_month, dollars, L"15th", none, L"15"}, {0, day_of_month, dollars, L"1st of the month", none, L"1"},
+        {1, unknown, roubles, L"в течение 7 дней", not_a_number}, {0, unknown, dollars, L"Net 30", not_a_number},
+        {1, month, roubles, L"не позднее 10", not_a_number}, {1, day, roubles, L"10-го", not_a_number},
+        {1, day, roubles, L"5-ти", not_a_number}, {1, day, roubles, L"5-ти рублей", not_a_number},
+        // Another unit's stem stays another unit; "m" is months or minutes.
+        {1, day, roubles, L"1 г.", other_unit}, {0, year, dollars, L"12 mos", other_unit},
+        {1, calendar_day, roubles, L"5 б.д.", other_unit}, {1, month, roubles, L"28 календарных", other_unit},
+        {1, day, roubles, L"2 недели", other_unit}, {0, month, dollars, L"3 m", not_a_number}, {1, day, roubles, L"10-15", not_a_number},
+        // Money counts no time or quantity but in a rate.
+        {1, unknown, roubles, L"3 месяца", not_a_number}, {1, unknown, roubles, L"14 дней", not_a_number},
+        {1, unknown, roubles, L"65 000 рублей в месяц", none, L"65000"}, {0, other, dollars, L"2 weeks", none, L"2"},
+        // Money as clerks write it.
+        {0, unknown, dollars, L"US$1,250", none, L"1250"}, {0, unknown, dollars, L"1,250 US dollars", none, L"1250"},
+        {0, unknown, dollars, L"1,250 U.S. dollars", none, L"1250"}, {0, unknown, euros, L"US$45", other_currency},
+        {1, unknown, roubles, L"86 500-50", none, L"86500.50"}, {1, unknown, roubles, L"1 500-00 руб.", none, L"1500.00"},
+        {0, unknown, dollars, L"1,500-00", not_a_number}, {1, unknown, roubles, L"62к", not_a_number},
+        {1, unknown, roubles, L"50 к.", not_a_number}, {1, day, roubles, L"100-00", not_a_number},
+        // A day of the month from 1 to 31.
+        {1, day_of_month, roubles, L"35", day_out_of_range}, {1, day_of_month, roubles, L"0", day_out_of_range},
+        {1, day_of_month, roubles, L"35-го", day_out_of_range}, {1, day_of_month, roubles, L"31", none, L"31"},
+        {1, day_of_month, roubles, L"1", none, L"1"},
     };
     // clang-format on
     for (const row& r : rows) {
@@ -216,5 +265,61 @@ TEST(NumberReadingInItsUnit, AnotherUnitOrCurrencyOrANegativeTermIsNoNumberThere
         EXPECT_EQ(reading.number ? reading.number->digits : L"", r.digits) << r.text;
     }
     EXPECT_EQ(number_unit_named(L" Calendar Day "), calendar_day);
-    EXPECT_EQ(number_unit_named(L"fortnight"), unknown);
+    EXPECT_EQ(number_unit_named(L"fortnight"), other);
+    EXPECT_EQ(number_unit_named(L" "), unknown);
+}
+
+// A closed list of phrases once turned «без испытательного срока» and "no
+// travel" into a term with gaps. In a field with a unit the words decide;
+// a field without one (money) takes only a closed list of whole texts.
+TEST(NumberReadingInItsUnit, ATextSaysNoneByItsWordsAndMoneyByAClosedList) {
+    using enum number_unit;
+    using enum no_number_reason;
+    struct row {
+        number_unit unit;
+        const wchar_t* text;
+        no_number_reason why;
+    };
+    // clang-format off
+    const row rows[] = {
+        // A first word that says none.
+        {month, L"без испытательного срока", says_none}, {month, L"Нет!", says_none}, {month, L"отсутствует", says_none},
+        {month, L"Отсутствуют", says_none}, {month, L"н/а", says_none}, {month, L"н/д", says_none},
+        {month, L"ноль", says_none}, {month, L"нуль", says_none}, {month, L"no probation", says_none},
+        {month, L"None", says_none}, {month, L"nil", says_none}, {month, L"N/A", says_none},
+        {month, L"without probation", says_none}, {month, L"zero", says_none}, {per_cent, L"без аванса", says_none},
+        // «не» or "not" before a word of providing or setting.
+        {month, L"испытание не устанавливается.", says_none}, {month, L"не установлен", says_none},
+        {month, L"не требуется", says_none}, {per_cent, L"аванс не предусмотрен", says_none},
+        {month, L"не назначается", says_none}, {month, L"не применяется", says_none},
+        {month, L"not applicable", says_none}, {month, L"not required", says_none}, {month, L"not provided", says_none},
+        // A dash, and punctuation, quotes or brackets around.
+        {month, L"-", says_none}, {month, L" – ", says_none}, {month, L"—", says_none},
+        {month, L"«нет»", says_none}, {month, L"(Нет)", says_none}, {month, L"N/A.", says_none},
+        // A word that bounds the term or puts it off.
+        {month, L"не более месяца", not_a_number}, {month, L"не более половины", not_a_number},
+        {month, L"нет, но не более месяца", not_a_number}, {month, L"не требуется, если не менее", not_a_number},
+        {month, L"no more than a month", not_a_number}, {month, L"нет, пока не определён", not_a_number},
+        {month, L"не установлен ещё", not_a_number}, {month, L"без уточнения", not_a_number},
+        {month, L"not yet known", not_a_number}, {month, L"none until agreed", not_a_number},
+        // A term in words, and phrases that say nothing of none.
+        {month, L"три месяца", not_a_number}, {month, L"не менее трёх месяцев", not_a_number},
+        {month, L"six months", not_a_number}, {month, L"полгода", not_a_number}, {month, L"без двух дней месяц", not_a_number},
+        {month, L"по соглашению сторон", not_a_number}, {month, L"требуется", not_a_number},
+        {month, L"не посчитаны", not_a_number}, {month, L"?", not_a_number}, {month, L"", not_a_number},
+        // Money: a closed list.
+        {unknown, L"нет", says_none}, {unknown, L"—", says_none}, {unknown, L"Н/А", says_none},
+        {unknown, L"отсутствует", says_none}, {unknown, L"не применяется", says_none}, {unknown, L"N/A", says_none},
+        {unknown, L"none", says_none}, {unknown, L"Nil.", says_none}, {unknown, L"not applicable", says_none},
+        {unknown, L"без материалов", says_none}, {unknown, L"no travel", says_none},
+        {unknown, L"без испытательного срока", not_a_number}, {unknown, L"не устанавливается", not_a_number},
+        {unknown, L"не посчитаны", not_a_number}, {unknown, L"not yet known", not_a_number},
+        {unknown, L"zero", not_a_number}, {unknown, L"no", not_a_number},
+    };
+    // clang-format on
+    for (const row& r : rows) {
+        const int language = r.text[0] >= 0x400 ? 1 : 0;
+        EXPECT_EQ(read_number_field(r.text, language, r.unit, currency_mark::rouble).why, r.why)
+            << r.text;
+    }
 }

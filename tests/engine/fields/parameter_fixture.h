@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "engine/document/document.h"
@@ -37,6 +39,11 @@ protected:
     }
     doc_record& field(std::size_t index) {
         return doc.data->parameters.groups[0].elements[index].record;
+    }
+    doc_record& field_named(std::wstring_view name) {
+        for (doc_element& element : doc.data->parameters.groups[0].elements)
+            if (element.record.s1 == name) return element.record;
+        throw std::out_of_range("no such field");
     }
 
     std::wstring variable(const std::wstring& key) const {

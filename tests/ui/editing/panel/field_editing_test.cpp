@@ -127,7 +127,9 @@ TEST_F(FieldEditing, RecordsPast255AreEditedThemselves) {
 // below its row, in the interface language; what was typed stays as it is.
 TEST_F(FieldEditing, ANumberFieldWhoseTextIsNoNumberIsNotedBelowItsRowWhileItIsNone) {
     const auto s = add_section(L"Terms");
-    add_field(s, 3, L"Days", L"Days", L"10-15").record.s5 = L"Remark = \"hide\"";
+    engine::doc_record& days_field = add_field(s, 3, L"Days", L"Days", L"10-15").record;
+    days_field.s4 = L"day";
+    days_field.s5 = L"Remark = \"hide\"";
     add_field(s, 4, L"Remark", L"Remark", L"10-15");  // a text field says nothing
     auto note = [&] { return std::dynamic_pointer_cast<TextBlock>(row(2)); };
     for (const std::wstring said : {L"Not read as a number: the document shows a gap here",
@@ -149,7 +151,8 @@ TEST_F(FieldEditing, ANumberFieldWhoseTextIsNoNumberIsNotedBelowItsRowWhileItIsN
                                            {L"N/A", false},
                                            {L"None", false},
                                            {L"\u2014", false},
-                                           {L"нет оснований", true},
+                                           {L"нет оснований", false},
+                                           {L"по соглашению сторон", true},
                                            {L"10-15", true}}) {
             days->set_text(typed);
             window->data_panel().number_notes().timer().tick_now();
