@@ -80,7 +80,8 @@ TEST_F(Arithmetic, ATextThatSaysNoneCountsAsAnEmptyField) {
     doc_record& other = add_field(L"Other", L"");
     other.a = number_type;
     const std::wstring alone = run(L"{Signed + Other}");
-    for (const wchar_t* none : {L"N/A", L"none", L"-", L"\u2014", L"нет", L""}) {
+    for (const wchar_t* none :
+         {L"N/A", L"none", L"-", L"\u2014", L"нет", L"«Нет!»", L"без материалов", L""}) {
         other.s2 = none;
         // clang-format off
         for (auto [source, expected] : {std::pair{L"{Work + Other}", L"1200"}, {L"{Work + Other * 2}", L"1200"},

@@ -297,6 +297,8 @@ TEST_F(FieldEditing, TheNoteOnANumberSaysWhyTheDocumentShowsAGapThere) {
         {L"fortnight", L"2 weeks", L"", L""},
         {L"calendar day", L"28 календарных дней", L"", L""},
         {L"banking day", L"10 days", L"", L""},
+        {L"day of the month", L"35", L"A day of the month is a number from 1 to 31" + gap_en, L"Число месяца указывается от 1 до 31" + gap_ru},
+        {L"day of the month", L"0-го", L"A day of the month is a number from 1 to 31" + gap_en, L"Число месяца указывается от 1 до 31" + gap_ru},
         {L"", L"", L"", L""},
     };
     // clang-format on
