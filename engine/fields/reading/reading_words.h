@@ -1,8 +1,10 @@
 // Every word a number field's text is read with, as data: the words of
 // money, time and quantity after a number, multipliers, the beginnings of
 // number words, the short units of any other field, the words that say there
-// is none, and the names of the units a template gives a field. The matchers
-// over them are number_tail_words.h, none_words.h and number_unit.h.
+// is none and those that bound a term, the phrases before and after the
+// figures of a term or a day, and the names of the units a template gives a
+// field. The matchers over them are number_tail_words.h, none_words.h,
+// number_unit.h and words_around.h.
 //
 // Words are in lower case with ё as е.
 #pragma once
