@@ -75,11 +75,13 @@ double number_of(const field_value& value) {
         .value;
 }
 
-// An operand compared with a number: its value, 0 when it is empty (as in
-// arithmetic), none when it holds a text that is no number.
+// An operand compared with a number: its value, 0 when it is empty or says
+// there is none (as in arithmetic), none when it holds a text that is no
+// number.
 std::optional<double> number_or_zero(const field_value& value) {
     if (value.type == value_type::number) return number_of(value);
-    if (value.no_number_text.empty() && trimmed(value.value_text).empty()) return 0.0;
+    if (value.says_none || (value.no_number_text.empty() && trimmed(value.value_text).empty()))
+        return 0.0;
     return std::nullopt;
 }
 

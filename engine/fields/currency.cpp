@@ -67,6 +67,12 @@ std::wstring currency_words_en(const number_value& number, std::wstring& minor,
     return L"dollar";
 }
 
+std::wstring other_currency_code(const number_value& number) {
+    std::wstring code;
+    parameter_value(number.parameters, L"other_currency_abbr", code);
+    return code;
+}
+
 std::uint32_t document_currency(const doc_node* parameters, int language) {
     if (language == 1) return currency_mark::rouble;
     const std::wstring name = currency_name(parameters);

@@ -22,6 +22,10 @@ std::wstring currency_sign(const number_value& number);
 std::wstring currency_words_en(const number_value& number, std::wstring& minor,
                                std::wstring& plural);
 
+// The code typed for the "Other" currency (the "other_currency_abbr"
+// field), as typed; empty when there is none or it is hidden.
+std::wstring other_currency_code(const number_value& number);
+
 // The currency the money form prints in a document with these parameters
 // read in `language`, as a currency_mark bit (number_tail_words.h): roubles
 // in Russian, otherwise the "currency" field's; 0 for "Other", a currency

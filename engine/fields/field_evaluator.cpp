@@ -171,8 +171,9 @@ std::wstring field_evaluator::calculable_value(expr_token& token) {
     field_value value(context_, std::move(token));
     bool first = std::exchange(first_value_, false);
     if (value.is_image || value.is_cycle) return value.value_text;
-    // A text that is no number gives no result; an empty field counts as 0.
-    if (!value.no_number_text.empty() ||
+    // A text that is no number gives no result; an empty field counts as 0,
+    // and so does one that says there is none.
+    if (value.holds_unread_number() ||
         (value.type == value_type::text && !trimmed(value.value_text).empty()))
         no_number_ = true;
     if (value.type == value_type::date) {
@@ -206,14 +207,18 @@ std::wstring field_evaluator::render_value(expr_token& token,
         return render_date_field(
             parse_date_value(value.no_date_text, context_.language, context_.now()), format_words);
     // So has a number field's text that is no number: every number form is a
-    // gap to fill in by hand when a term was typed, and empty for a word that
-    // means none.
-    if (!value.no_number_text.empty()) {
-        if (format_words.empty()) return std::move(value.no_number_text);
-        if (!value.holds_unread_number()) return {};
+    // gap to fill in by hand when a term was typed, and what an empty field
+    // prints when the text says there is none.
+    if (!value.no_number_text.empty() && format_words.empty())
+        return std::move(value.no_number_text);
+    if (value.holds_unread_number())
         return render_unread_number(number_value(parameters_root(), L"", context_.language),
                                     format_words);
-    }
+    // An empty amount asked for as money is its gap in the document's currency.
+    if (value.from_number_field && trimmed(value.value_text).empty())
+        if (std::optional<std::wstring> gap = render_money_gap(
+                number_value(parameters_root(), L"", context_.language), format_words))
+            return std::move(*gap);
     if (context_.library_shown) {
         block_field block = render_block_field(context_, value.value_text, format_words);
         if (!block.is_block) copy_letter_case(written, block.html);

@@ -1,12 +1,10 @@
 #include "engine/fields/field_value.h"
 
 #include "engine/document/document_data.h"
-#include "engine/fields/currency.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/date_render.h"
 #include "engine/fields/image_field.h"
 #include "engine/fields/lone_braces.h"
-#include "engine/fields/none_words.h"
 #include "engine/fields/number_reading.h"
 #include "engine/fields/number_value.h"
 #include "engine/fields/single_number.h"
@@ -45,20 +43,17 @@ bool may_be_date(const std::wstring& value) {
     return false;
 }
 
-std::uint32_t type_of(const std::wstring& value, const field_value& field,
-                      const render_context& context) {
+std::uint32_t type_of(const std::wstring& value, field_value& field, render_context& context) {
     if (may_be_date(value) && parse_date_value(value, context.language, context.now()).valid)
         return value_type::date;
     // A number field's text may carry a currency code before the number and
     // words of money, time or quantity after it («USD 45», «150 000 рублей»),
     // in the field's unit and the document's currency.
     if (field.from_number_field) {
-        const doc_node* parameters = context.data ? &context.data->parameters : nullptr;
-        return read_number_field(value, context.language, field.unit,
-                                 document_currency(parameters, context.language))
-                       .number
-                   ? value_type::number
-                   : value_type::text;
+        const number_reading reading =
+            read_number_field(value, context.language, field.unit, context.currency());
+        field.says_none = reading.why == no_number_reason::says_none;
+        return reading.number ? value_type::number : value_type::text;
     }
     for (wchar_t c : value) {
         // «10-15» is a text, not the number its digits would make, and «5
@@ -112,11 +107,13 @@ field_value::field_value(render_context& render, expr_token token,
         type = value_type::text;
     } else if (memo && memo->typed) {
         type = memo->type;
+        says_none = memo->says_none;
     } else {
         render.runs.count_work(value_text.size());
         type = type_of(value_text, *this, render);
         if (memo) {
             memo->type = type;
+            memo->says_none = says_none;
             memo->typed = true;
         }
     }
@@ -132,9 +129,7 @@ field_value::field_value(render_context& render, expr_token token,
     }
 }
 
-bool field_value::holds_unread_number() const {
-    return !no_number_text.empty() && !is_none_word(no_number_text, unit);
-}
+bool field_value::holds_unread_number() const { return !no_number_text.empty() && !says_none; }
 
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {
     render_context& context = *value.context;

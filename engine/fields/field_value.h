@@ -69,11 +69,14 @@ struct field_value {
     std::wstring no_number_text;
     // The unit that number field counts in (its record's s4).
     number_unit unit = number_unit::unknown;
+    // That text says there is none («нет», «без аванса», "N/A"): every
+    // number form and the arithmetic take the field as empty; a comparison
+    // with a number reads it as 0, one with a quoted text as typed.
+    bool says_none = false;
     // That text is a term typed in a form the program cannot read («10-15»,
     // «3-6 месяцев», «три месяца»), or in another unit or currency («2
-    // недели» in days): any text but a word that means none (none_words.h).
-    // It counts as filled in, and its number forms are gaps to fill in by
-    // hand; «нет» and «-» are neither.
+    // недели» in days): filled in, with number forms that are gaps to fill
+    // in by hand. A text that says none is not.
     bool holds_unread_number() const;
     // A name that names nothing and starts with a digit, such as the 0 of
     // «(0)»: a number the script read as a name, which stands for itself.

@@ -101,7 +101,7 @@ memoised_value* value_computation::keep(const void* field, const std::wstring& d
         return nullptr;
     runs_.follow_run();
     memoised_value& entry = runs_.memo_[{field, default_text, assignments_}];
-    entry = {std::move(text), 0, false, runs_.deepest_ - depth_};
+    entry = {std::move(text), 0, false, false, runs_.deepest_ - depth_};
     return &entry;
 }
 

@@ -61,6 +61,7 @@ constexpr std::size_t render_work_budget = 20 * nested_work_budget;
 struct memoised_value {
     std::wstring text;
     std::uint32_t type = 0;
+    bool says_none = false;  // a number field's text that says there is none
     bool typed = false;
     int height = 0;  // levels of nested runs the computation went down
 };

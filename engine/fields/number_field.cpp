@@ -11,6 +11,8 @@
 #include "engine/fields/number_grouping.h"
 #include "engine/fields/number_words_en.h"
 #include "engine/fields/single_number.h"
+#include "engine/text/html_escape.h"
+#include "engine/text/plain_text.h"
 #include "engine/text/word_key.h"
 
 namespace engine {
@@ -211,19 +213,27 @@ std::wstring currency_words_after_gap(const number_value& number, const request&
 
 }  // namespace
 
-std::wstring render_unread_number(const number_value& document_currency,
-                                  const std::vector<expr_token>& modifiers) {
+std::optional<std::wstring> render_money_gap(const number_value& document_currency,
+                                             const std::vector<expr_token>& modifiers) {
     const std::wstring gap(unread_number_gap);
     const request r = read_modifiers(modifiers);
     if (r.currency_in_words || (r.currency && r.in_words)) {
         const std::wstring words = currency_words_after_gap(document_currency, r);
         return words.empty() ? gap : gap + L" " + words;
     }
-    if (r.currency && r.grammatical_case == 0 && !r.in_words && !r.format) {
-        if (russian(document_currency)) return gap + L"&nbsp;руб.";
-        return currency_sign(document_currency) + gap;
-    }
-    return gap;
+    if (!r.currency || r.grammatical_case != 0 || r.format) return std::nullopt;
+    if (russian(document_currency)) return gap + L"&nbsp;руб.";
+    const std::wstring sign = currency_sign(document_currency);
+    if (!sign.empty()) return sign + gap;
+    // A currency of the user's own has no sign: its code follows.
+    const std::wstring code = escape_field_value(trimmed(other_currency_code(document_currency)));
+    return code.empty() ? gap : gap + L"&nbsp;" + code;
+}
+
+std::wstring render_unread_number(const number_value& document_currency,
+                                  const std::vector<expr_token>& modifiers) {
+    std::optional<std::wstring> money = render_money_gap(document_currency, modifiers);
+    return money ? std::move(*money) : std::wstring(unread_number_gap);
 }
 
 std::vector<std::wstring_view> number_field_keywords() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,10 +25,16 @@ std::wstring render_number_field(const number_value& number,
 
 // What the same modifiers print for a number field's text that is a term the
 // program cannot read: the gap ______, with the document's currency in a
-// money form («______ руб.», "$______", «______ рублей», "______ dollars").
-// `document_currency` gives the language and the document's currency.
+// money form («______ руб.», "$______", «______ рублей», "______ dollars";
+// for a currency of the user's own, "______ CHF" with the code typed for it,
+// or the gap alone). `document_currency` gives the language and the
+// document's currency.
 std::wstring render_unread_number(const number_value& document_currency,
                                   const std::vector<expr_token>& modifiers);
+
+// The same gap when the modifiers ask for money; none for any other form.
+std::optional<std::wstring> render_money_gap(const number_value& document_currency,
+                                             const std::vector<expr_token>& modifiers);
 
 // Every modifier word with a meaning of its own (case letters included), as
 // word keys; any other word names a counted noun.

@@ -1,6 +1,7 @@
 #include "engine/fields/render_context.h"
 
 #include "engine/document/document.h"
+#include "engine/fields/currency.h"
 
 namespace engine {
 
@@ -17,6 +18,13 @@ render_context::render_context(document* doc_in, const view_state& view, render_
 void render_context::begin_render() {
     runs.begin_render();
     pictures.clear();
+    known_currency.reset();
+}
+
+std::uint32_t render_context::currency() {
+    if (!known_currency)
+        known_currency = document_currency(data ? &data->parameters : nullptr, language);
+    return *known_currency;
 }
 
 }  // namespace engine

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "engine/document/environment.h"
@@ -81,8 +82,12 @@ struct render_context {
     // The wall clock, read at each use.
     std::int64_t now() const { return env->now(); }
     // Called as the walk over the pages begins: the render's budget starts
-    // afresh and picture files are read again.
+    // afresh, picture files are read again and the currency worked out again.
     void begin_render();
+    // The document's currency in this render's language (document_currency,
+    // currency.h), worked out at its first use: a render changes no field,
+    // and every number value of it needs the currency.
+    std::uint32_t currency();
 
     int language;
     bool library_shown;
@@ -104,6 +109,7 @@ struct render_context {
     picture_cache pictures;
 
     parameter_index parameters;
+    std::optional<std::uint32_t> known_currency;
 
     page_frame_texts frame;
     unit_style_texts style;

@@ -124,6 +124,7 @@ void DataPanel::OnChoiceChecked(platform::ToggleButton& sender) {
     const std::size_t options = option_count(*field);
     for (std::size_t j = 0; j < options; ++j)
         field->items[j].b = std::int32_t(j) == tag->item ? 1 : 0;
+    RenoteNumberFields();
     if (ReevaluateFieldConditions(tag->group)) RefreshFieldRowVisibility();
     render_(session_.library_shown());
 }
@@ -136,6 +137,7 @@ void DataPanel::OnOptionChecked(platform::ToggleButton& sender) {
     if (engine::doc_record* option = option_at(*field, tag->item))
         option->b = sender.is_checked() ? 1 : 0;
     field->record.s2 = joined_option_value(*field);
+    RenoteNumberFields();
     if (ReevaluateFieldConditions(tag->group)) RefreshFieldRowVisibility();
     // Not now: the sender is one of the rows the rebuild replaces.
     if (rebuilds_panel(field->record.s1)) PostDataPanelRebuild();

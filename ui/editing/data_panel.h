@@ -85,6 +85,9 @@ private:
                       TextRowKind kind);
     void BuildNoteFieldRow(platform::Panel& panel, std::int32_t section, std::int32_t field);
     void OnFieldTextChanged(platform::TextBox& sender);
+    // After an edit, the note of every number field's row in the panel, which
+    // may rest on the edited field (the document's currency).
+    void RenoteNumberFields();
     // Holds the box to the field limit; what it refuses is said below its row.
     void LimitTyping(platform::TextBox& box);
     void SayTextRefused(const platform::TextBox& box);

@@ -6,7 +6,6 @@
 #include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
 #include "engine/fields/currency.h"
-#include "engine/fields/none_words.h"
 #include "engine/fields/number_reading.h"
 #include "engine/fields/number_tail_words.h"
 #include "engine/text/plain_text.h"
@@ -46,8 +45,9 @@ std::optional<int> note_row(const engine::doc_record& field, const engine::doc_n
             return engine::ui_text::number_counts_days + int(unit) - int(engine::number_unit::day);
         case engine::no_number_reason::other_currency: return amount_note(currency);
         case engine::no_number_reason::negative: return engine::ui_text::number_negative;
-        case engine::no_number_reason::not_a_number:
-        case engine::no_number_reason::day_out_of_range: break;
+        case engine::no_number_reason::day_out_of_range:
+            return engine::ui_text::number_day_out_of_range;
+        case engine::no_number_reason::not_a_number: break;
     }
     return engine::ui_text::number_not_read;
 }
@@ -59,9 +59,7 @@ std::wstring number_note_text(const engine::doc_element& field, const engine::do
     if (type_of(field) != field_type::number) return {};
     const std::wstring& text = field.record.s2;
     // A value script ("{...}") is a number only once it has run.
-    if (engine::trimmed(text).empty() || text.find(L'{') != std::wstring::npos ||
-        engine::is_none_word(text, engine::number_unit_named(field.record.s4)))
-        return {};
+    if (engine::trimmed(text).empty() || text.find(L'{') != std::wstring::npos) return {};
     const std::optional<int> row = note_row(field.record, parameters, language);
     return row ? engine::ui_string(*row, language) : std::wstring();
 }

@@ -1,5 +1,6 @@
 #include "ui/editing/number_notes.h"
 
+#include <algorithm>
 #include <variant>
 
 #include "ui/editing/panel_look.h"
@@ -20,6 +21,8 @@ void NumberNotes::AddLine(platform::Panel& panel, const platform::Element& row, 
     line->data_context = row.data_context;
     line->set_visibility(row.visibility());
     panel.children().append(line);
+    std::erase_if(lines_, [](const auto& kept) { return kept.expired(); });
+    lines_.push_back(line);
 }
 
 std::shared_ptr<platform::TextBlock> NumberNotes::LineOf(const platform::TextBox& box) {
@@ -62,6 +65,26 @@ void NumberNotes::TextChanged(const platform::TextBox& box, std::wstring note) {
 void NumberNotes::BoxLeft(const platform::TextBox& box) {
     auto line = LineOf(box);
     if (line && waiting_line_.lock() == line) ShowWaitingNote();
+}
+
+void NumberNotes::Renote(
+    const std::function<std::wstring(const platform::TreeIndex& field)>& note_of) {
+    for (const auto& kept : lines_) {
+        auto line = kept.lock();
+        const auto* field = line ? std::get_if<platform::TreeIndex>(&line->data_context) : nullptr;
+        // A line of a panel built over is gone with its rows.
+        if (!field || !line->parent()) continue;
+        std::wstring note = note_of(*field);
+        if (waiting_line_.lock() != line) {
+            if (line->text() != note) line->set_text(std::move(note));
+        } else if (note.empty()) {
+            timer_->stop();
+            waiting_line_.reset();
+            waiting_note_.clear();
+        } else {
+            waiting_note_ = std::move(note);
+        }
+    }
 }
 
 void NumberNotes::ShowWaitingNote() {

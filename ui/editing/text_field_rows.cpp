@@ -153,8 +153,17 @@ void DataPanel::OnFieldTextChanged(platform::TextBox& sender) {
     if (type_of(*field) == field_type::number)
         number_notes_.TextChanged(
             sender, number_note_text(*field, parameters_of(session_.data()), session_.language()));
+    RenoteNumberFields();
     if (ReevaluateFieldConditions(tag->group)) RefreshFieldRowVisibility();
     render_(false);
+}
+
+void DataPanel::RenoteNumberFields() {
+    number_notes_.Renote([this](const platform::TreeIndex& at) {
+        const engine::doc_element* field = field_at(session_.data(), at.group, at.element);
+        return field ? number_note_text(*field, parameters_of(session_.data()), session_.language())
+                     : std::wstring();
+    });
 }
 
 }  // namespace ui

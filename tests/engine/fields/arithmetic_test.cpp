@@ -67,6 +67,37 @@ TEST_F(Arithmetic, AComputationFromADateFieldWithoutADateIsEmpty) {
     // clang-format on
 }
 
+// A field that says there is none counts as an empty one: "N/A" travel once
+// emptied the invoice's total, and «нет» materials the act's. A text that
+// puts the amount off («не посчитаны», "not yet known") still gives no total
+// without it, and 0 stays a number.
+TEST_F(Arithmetic, ATextThatSaysNoneCountsAsAnEmptyField) {
+    constexpr std::uint16_t date_type = 1, number_type = 3;
+    add_field(L"Work", L"1200").a = number_type;
+    add_field(L"Hours", L"0").a = number_type;
+    add_field(L"Rate", L"50").a = number_type;
+    add_field(L"Signed", L"05.01.2024").a = date_type;
+    doc_record& other = add_field(L"Other", L"");
+    other.a = number_type;
+    const std::wstring alone = run(L"{Signed + Other}");
+    for (const wchar_t* none :
+         {L"N/A", L"none", L"-", L"\u2014", L"нет", L"«Нет!»", L"без материалов", L""}) {
+        other.s2 = none;
+        // clang-format off
+        for (auto [source, expected] : {std::pair{L"{Work + Other}", L"1200"}, {L"{Work + Other * 2}", L"1200"},
+                                        {L"{Hours * Rate + Other}", L"0"}, {L"{total = Work + Other}{total}", L"1200"}})
+            EXPECT_EQ(run(source), expected) << source << " " << none;
+        // clang-format on
+        EXPECT_EQ(run(L"{Signed + Other}"), alone) << none;
+    }
+    for (const wchar_t* later :
+         {L"not yet known", L"TBD", L"10-15", L"не посчитаны", L"уточняется"}) {
+        other.s2 = later;
+        EXPECT_EQ(run(L"{Work + Other}"), L"") << later;
+        EXPECT_EQ(run(L"{Hours * Rate + Other}"), L"") << later;
+    }
+}
+
 // A total from a text that is no number was a number: "approx. 40" units
 // cost $0.00, "10-12" units $1,263,988.00, and a unit's point made «18
 // 500,00 руб.» a hundred times larger. A currency code before the number and

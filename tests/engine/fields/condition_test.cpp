@@ -84,11 +84,13 @@ TEST_F(Conditions, AParenthesisedNumberIsThatNumber) {
                  {L"{ЕСЛИ (2) ТО \"x\" ИНАЧЕ \"y\"}", L"x"}, {L"{(5+3)}", L"8"}});
 }
 
-// A number field's text that is no single number is filled unless it is a
-// word that means none (a term the clerk typed: «три месяца» once gave no
-// clause) and never compares as a number: «-», «нет» and «10-15» were once
-// larger than any sum, as was an empty field. A unit is no part of the number
-// it follows, nor are the words before the same figures in brackets.
+// A number field's text that is no single number is filled unless it says
+// there is none (a term the clerk typed: «три месяца» once gave no clause)
+// and never compares as a number: «-», «нет» and «10-15» were once larger
+// than any sum, as was an empty field. A text that says none counts as 0
+// against a number, as an empty field does (`Отказ != 0` once held), and as
+// typed against a quoted text. A unit is no part of the number it follows,
+// nor are the words before the same figures in brackets.
 TEST_F(Conditions, ANumberFieldThatHoldsNoNumberIsFilledUnlessItMeansNoneAndIsNoNumberInAComparison) {
     constexpr std::uint16_t number_type = 3;
     view.language = 1;
@@ -117,7 +119,8 @@ TEST_F(Conditions, ANumberFieldThatHoldsNoNumberIsFilledUnlessItMeansNoneAndIsNo
             {L"Прочерк", false}, {L"Отказ", false},
             {L"Срок > 1000000", false}, {L"Прочерк > 1000000", false}, {L"Отказ > 1000000", false},
             {L"Пусто > 1000000", false}, {L"Рубли > 1000000", false}, {L"Срок < 1000000", false}, {L"Срок = 10", false},
-            {L"Отказ = \"нет\"", true}, {L"Отказ = \"да\"", false}, {L"Отказ != 0", true},
+            {L"Отказ = \"нет\"", true}, {L"Отказ = \"да\"", false}, {L"Отказ != 0", false},
+            {L"Отказ = 0", true}, {L"Прочерк < 1", true}, {L"None >= 0", true}, {L"Отказ == \"нет\"", true},
             {L"Пусто = 0", true}, {L"Пусто < 5", true}, {L"Пусто", false},
             {L"Цена = 18500", true}, {L"Цена < 20000", true}, {L"Цена > 1000000", false},
             {L"Аванс = 30", true}, {L"Аванс", true},

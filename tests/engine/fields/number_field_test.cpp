@@ -152,7 +152,9 @@ TEST_F(NumberField, AUnitAfterTheNumberLeavesItsFiguresAndWords) {
 // «три месяца») counts as filled and its number forms are gaps, the money
 // forms with their currency and the noun it counts after any number (once
 // «______», and «дня» for «нет» and an empty field); «три месяца» once gave
-// no clause, as «нет» does.
+// no clause, as «нет» does. A text that says there is none prints what an
+// empty field prints: money as the gap in its currency (once nothing, and
+// «нет» once emptied a sum).
 TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnlessItMeansNone) {
     constexpr std::uint16_t number_type = 3;
     view.language = 1;
@@ -162,7 +164,7 @@ TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnles
         L"{цифрами:Срок}|{р:Срок:календарный день}";
     // clang-format off
     const std::wstring gaps = L"|______|______|______&nbsp;руб.|______ рублей|______|______|есть||______|календарных дней";
-    const std::wstring none = L"|||||||нет|||календарных дней";
+    const std::wstring none = L"|||______&nbsp;руб.|______ рублей|||нет|1||календарных дней";
     const form_row cases[] = {
         {L"10-15", L"10-15" + gaps}, {L"1/3", L"1/3" + gaps}, {L"5.5.5", L"5.5.5" + gaps},
         {L"5/0", L"5/0" + gaps}, {L"approx. 40", L"approx. 40" + gaps}, {L"НДС 20%", L"НДС 20%" + gaps},
@@ -204,7 +206,7 @@ TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnles
                 L"-5,00</span>|-5|есть|-4|-5|календарных дней"},
         {L"0,5", L"0,5|ноль целых пять десятых|ноля целых пяти десятых|" + nowrap + L"0,50</span>&nbsp;руб.|"
                  L"ноль рублей 50 копеек|" + nowrap + L"0,50</span>|0|есть|1,5|0,5|календарного дня"},
-        {L"", L"|||||||нет|1||календарных дней"},
+        {L"", none},
     };
     // clang-format on
     auto expect_forms = [&](const wchar_t* source, const auto& rows) {
@@ -229,14 +231,30 @@ TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnles
         {L"one hundred and five (105) days", L"105|one hundred five|" + nowrap + L"$105.00</span>|one hundred five dollars|yes", L"day"},
         {L"thirty (31) days", L"______|______|$______|______ dollars|yes"},
         {L"six months", L"______|______|$______|______ dollars|yes"}, {L"three", L"______|______|$______|______ dollars|yes"},
-        {L"N/A", L"||||no"}, {L"None", L"||||no"}, {L"nil", L"||||no"}, {L"NO", L"||||no", L"month"},
-        {L"no travel", L"||||no"}, {L"Not applicable.", L"||||no"},
+        {L"N/A", L"||$______|______ dollars|no"}, {L"None", L"||$______|______ dollars|no"},
+        {L"nil", L"||$______|______ dollars|no"}, {L"NO", L"||$______|______ dollars|no", L"month"},
+        {L"no travel", L"||$______|______ dollars|no"}, {L"Not applicable.", L"||$______|______ dollars|no"},
+        {L"", L"||$______|______ dollars|no"},
         {L"not yet known", L"______|______|$______|______ dollars|yes"}};
     // clang-format on
     expect_forms(
         L"{figures:Срок}|{in words:Срок}|{currency:Срок}|{currency in words:Срок}|"
         L"{IF Срок THEN \"yes\" ELSE \"no\"}",
         english);
+
+    // The gap in figures takes the sign of the document's currency; a
+    // currency of the user's own has none, and its code follows the gap.
+    const std::tuple<const wchar_t*, const wchar_t*, const wchar_t*, const wchar_t*> currencies[] =
+        {{L"Euro", L"", L"N/A", L"€______"},
+         {L"United Kingdom Pounds", L"", L"", L"£______"},
+         {L"Other", L"CHF", L"", L"______&nbsp;CHF"},
+         {L"Other", L"", L"six months", L"______"}};
+    for (const auto& [currency, code, value, expected] : currencies) {
+        add_fields({{L"Currency", currency}, {L"other_currency_abbr", code}});
+        add_field(L"Срок", value).a = number_type;
+        EXPECT_EQ(run(L"{currency:Срок}"), expected) << currency << " " << value;
+        doc.data->parameters.groups.clear();
+    }
 }
 
 TEST(NumberGender, TheLastWordAgreesWithFeminineAndNeuterNouns) {

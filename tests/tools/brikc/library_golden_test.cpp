@@ -146,10 +146,13 @@ std::string line_diff(const std::string& golden, const std::string& rendered) {
 // letters as a party, a flat as the thing sold, a brace nothing closes, a date
 // typed year first), 14 for terms and amounts in another unit or currency, or
 // in words («2 недели» where the document counts days, «2 000 долларов» where
-// it prints roubles, «три месяца», «15-го» as a day of the month), 16 for
-// places, numbers and nouns as a clerk types them («СНТ «Ромашка»»,
-// «Московская обл., г. Балашиха», «Починок», «б/н», «N 5», a bank or a
-// basis typed with the word the template writes before it).
+// it prints roubles, «три месяца», «15-го» as a day of the month), 15 for
+// what says there is none («нет» in a summed field, "N/A"), units written
+// short, each unit field with a value only its own unit reads («28 к.д.» in
+// calendar days), and kopecks after a hyphen («86 500-00»), 16 for places,
+// numbers and nouns as a clerk types them («СНТ «Ромашка»», «Московская
+// обл., г. Балашиха», «Починок», «б/н», «N 5», a bank or a basis typed with
+// the word the template writes before it).
 const struct {
     std::wstring extension;
     std::string heading;
@@ -168,6 +171,7 @@ const struct {
     {L".values12", "== amounts and terms with their words ==\n", false},
     {L".values13", "== places, wording and dates as a clerk types them ==\n", false},
     {L".values14", "== terms and amounts in another unit or currency, or in words ==\n", false},
+    {L".values15", "== none, short units and kopecks as clerks type them ==\n", false},
     {L".values16", "== places, numbers and banks as a clerk types them ==\n", false},
 };
 

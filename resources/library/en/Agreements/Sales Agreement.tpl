@@ -56,7 +56,7 @@ pages
           {IF Quantity THEN figures:Quantity, " (" in words:Quantity ")" ELSE "______"}
           {IF Quantity = 1 THEN "unit" ELSE "units"} at
           {IF Price THEN currency:Price " (" currency in words:Price ")"
-          ELSE "______"} per unit.{Total = Quantity * Price}
+          ELSE currency:Price} per unit.{Total = Quantity * Price}
       paragraph
         numbering: 1.1.
         text: >

@@ -54,7 +54,7 @@ pages
         numbering: 1.
         text: >
           The Client shall pay a fee of {IF Fee THEN
-          currency:Fee " (" currency in words:Fee ")" ELSE "______"}{IF
+          currency:Fee " (" currency in words:Fee ")" ELSE currency:Fee}{IF
           Expenses THEN ", plus documented
           expenses" ELSE ", which covers all expenses"}.
       paragraph

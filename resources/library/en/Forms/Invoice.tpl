@@ -33,7 +33,7 @@ pages
         text: >
           {Work = Hours * Rate}{Total = Work + Travel}{TABLE:100%,3}
           {ROW:}{#808080#E0E0F0 CELL:0,0,1,0,60%,,,BOLD}Description{#808080#E0E0F0 CELL:0,0,1,0,10%,,,BOLD RIGHT}Hours{#808080#E0E0F0 CELL:0,0,1,0,15%,,,BOLD RIGHT}Rate{#808080#E0E0F0 CELL:0,0,1,0,15%,,,BOLD RIGHT}Amount
-          {ROW:}{CELL:}{IF service THEN service ELSE "______"}{CELL:0,0,0,0,,,,RIGHT}{IF Hours THEN Hours ELSE "______"}{CELL:0,0,0,0,,,,RIGHT}{IF Rate THEN currency:Rate ELSE "______"}{CELL:0,0,0,0,,,,RIGHT}{IF Hours AND Rate AND Work THEN currency:Work ELSE "______"}
+          {ROW:}{CELL:}{IF service THEN service ELSE "______"}{CELL:0,0,0,0,,,,RIGHT}{IF Hours THEN Hours ELSE "______"}{CELL:0,0,0,0,,,,RIGHT}{currency:Rate}{CELL:0,0,0,0,,,,RIGHT}{IF Hours AND Rate AND Work THEN currency:Work ELSE "______"}
           {IF Travel THEN "{ROW:}{CELL:}travel expenses{CELL:}{CELL:}{CELL:0,0,0,0,,,,RIGHT}" currency:Travel}
           {ROW:}{CELL:0,0,0,0,,3,,BOLD RIGHT}Total due{CELL:0,0,0,0,,,,BOLD RIGHT}{IF Hours AND Rate AND Work AND Total THEN currency:Total ELSE "______"}{:TABLE}
       paragraph

@@ -40,7 +40,7 @@ pages
         numbering: -
         text: >
           Salary: {IF Salary THEN currency:Salary " a year ("
-          currency in words:Salary ")" ELSE "______ a year"}, paid
+          currency in words:Salary ")" ELSE currency:Salary " a year"}, paid
           monthly.
       paragraph
         numbering: -

@@ -221,6 +221,47 @@ TEST_F(FieldEditing, ANumberNoteWaitsForAPauseOrLeavingTheFieldAndMovesNoRow) {
     EXPECT_TRUE(failures.messages.empty());
 }
 
+// On the real timer the note waits for about a second's pause: none at half
+// a second, there within two.
+TEST_F(FieldEditing, ANumberNoteShowsAfterAboutASecondsPause) {
+    const auto s = add_section(L"Price");
+    add_field(s, 3, L"Amount", L"Amount");
+    show_section(s);
+    auto note = std::dynamic_pointer_cast<TextBlock>(row(2));
+    ASSERT_TRUE(note);
+    inside<TextBox>(1, 0)->set_text(L"10-15");
+    auto noted = [&] { return !note->text().empty(); };
+    EXPECT_FALSE(QTest::qWaitFor(noted, 500));
+    EXPECT_TRUE(QTest::qWaitFor(noted, 1500));
+}
+
+// The note rests on the document's currency too: choosing another shows or
+// drops every amount's note at once, with no pause to wait for.
+TEST_F(FieldEditing, ChoosingTheCurrencyWorksOutTheAmountsNotesAtOnce) {
+    const auto s = add_section(L"Pay");
+    add_field(s, 3, L"Salary", L"Salary", L"EUR 2,000");
+    add_field(s, 3, L"Bonus", L"Bonus");
+    auto& currency = add_field(s, 7, L"Currency", L"Currency", L"US Dollars");
+    add_option(currency, L"US Dollars", true);
+    add_option(currency, L"Euro");
+    show_section(s);
+    const std::wstring said = L"This amount is in US dollars: the document shows a gap here";
+    auto note = [&](std::size_t row_index) {
+        return std::dynamic_pointer_cast<TextBlock>(row(row_index))->text();
+    };
+    EXPECT_EQ(note(2), said);
+    inside<TextBox>(4, 0)->set_text(L"EUR 50");  // its note waits for a pause
+    EXPECT_EQ(note(5), L"");
+    inside<RadioButton>(7, 1)->click();
+    EXPECT_EQ(note(2), L"");
+    EXPECT_EQ(note(5), L"");
+    EXPECT_FALSE(window->data_panel().number_notes().timer().is_running());
+    inside<RadioButton>(7, 0)->click();
+    EXPECT_EQ(note(2), said);
+    EXPECT_EQ(note(5), said);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
 // The note says why the document shows a gap: another unit than the field
 // counts, another currency than the document prints, a negative term; read
 // in the interface language, as the document is, whatever the text's letters.
@@ -256,6 +297,8 @@ TEST_F(FieldEditing, TheNoteOnANumberSaysWhyTheDocumentShowsAGapThere) {
         {L"fortnight", L"2 weeks", L"", L""},
         {L"calendar day", L"28 календарных дней", L"", L""},
         {L"banking day", L"10 days", L"", L""},
+        {L"day of the month", L"35", L"A day of the month is a number from 1 to 31" + gap_en, L"Число месяца указывается от 1 до 31" + gap_ru},
+        {L"day of the month", L"0-го", L"A day of the month is a number from 1 to 31" + gap_en, L"Число месяца указывается от 1 до 31" + gap_ru},
         {L"", L"", L"", L""},
     };
     // clang-format on
