@@ -235,8 +235,10 @@ inline constexpr std::wstring_view bounding_words[] = {
 };
 // A field without a unit (money) takes only these whole texts, a dash, and
 // «без» or "no" with one word after it («без материалов», "no travel").
+// "no" alone is there too: the panel never noted it, and an amount of "no"
+// means none as plainly as "none".
 inline constexpr std::wstring_view whole_none_texts[] = {
-    L"нет", L"н/а", L"отсутствует", L"не применяется", L"n/a", L"none", L"nil", L"not applicable",
+    L"нет", L"н/а", L"отсутствует", L"не применяется", L"n/a", L"no", L"none", L"nil", L"not applicable",
 };
 inline constexpr std::wstring_view none_before_one_word[] = {L"без", L"no"};
 

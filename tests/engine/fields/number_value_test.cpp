@@ -314,7 +314,7 @@ TEST(NumberReadingInItsUnit, ATextSaysNoneByItsWordsAndMoneyByAClosedList) {
         {unknown, L"без материалов", says_none}, {unknown, L"no travel", says_none},
         {unknown, L"без испытательного срока", not_a_number}, {unknown, L"не устанавливается", not_a_number},
         {unknown, L"не посчитаны", not_a_number}, {unknown, L"not yet known", not_a_number},
-        {unknown, L"zero", not_a_number}, {unknown, L"no", not_a_number},
+        {unknown, L"zero", not_a_number}, {unknown, L"no", says_none},
     };
     // clang-format on
     for (const row& r : rows) {
