@@ -5,8 +5,15 @@
 // short enough to move to the next page with it; how many lines a text
 // takes is known only to the web engine, so it is estimated from the
 // page's width and the font's size, leaning towards fewer lines.
+//
+// Every print renders the whole document again, so an estimate reads the
+// unit's HTML once, in place, and stops as soon as its answer is known: past
+// the lines asked about, or at the first small letter of a heading that is
+// not bold. Only the print estimates: the screen and the DOC have no page
+// ends to keep a heading from.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "engine/document/document_data.h"
@@ -21,13 +28,18 @@ inline constexpr int clause_lines_kept_with_heading = 6;
 // capitals or bold.
 bool is_block_heading(std::wstring_view html, const doc_record& r, double text_width_mm);
 
-// The lines `html` (a unit's rendered text, its number included) takes at
-// most in a column `text_width_mm` wide, in the size of `r`, counting each
-// line break. A little less than most texts take: a clause estimated at six
-// lines may take seven, never the other way round.
-int estimated_lines(std::wstring_view html, const doc_record& r, double text_width_mm);
+// The lines `html` (a unit's rendered text, its number included) takes in a
+// column `text_width_mm` wide, in the size of `r`, counting each line break;
+// `most` + 1 for any text longer than `most` lines. A little less than most
+// texts take: a clause estimated at six lines may take seven, never the
+// other way round.
+int estimated_lines(std::wstring_view html, const doc_record& r, double text_width_mm, int most);
 
 // The width of the body's column: the page's less its side margins.
 double text_width_mm(const document_data* data);
+
+// How many estimates this process has made, for the tests that see the
+// screen and the DOC make none.
+std::size_t estimates_made();
 
 }  // namespace engine

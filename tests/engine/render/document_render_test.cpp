@@ -2,6 +2,7 @@
 // rendered before.
 #include <gtest/gtest.h>
 
+#include "engine/render/heading_lines.h"
 #include "engine/render/numbering.h"
 #include "engine/render/template_table.h"
 #include "engine/render/word_export.h"
@@ -51,6 +52,23 @@ TEST_F(WholeDocument, WordExportTakesThePrintBodiesWithWordPageBreaks) {
 
     EXPECT_TRUE(to_word_html(*empty_document(), view)
                     .ends_with(L"<body lang=\"en\"><div class=Section1></body></html>"));
+}
+
+// Only paper has page ends: the screen and the DOC, which render far more
+// often, estimate no lines for a heading, its first clause or a lead-in.
+TEST_F(WholeDocument, OnlyThePrintEstimatesTheLinesAUnitTakes) {
+    auto doc = empty_document();
+    doc_group& page = add_page(*doc);
+    doc_element& terms = add_block(page, L"TERMS");
+    add_run(terms, L"The Buyer pays on delivery.");
+    add_run(terms, L"{TABLE:}{ROW:}{CELL:}a{:TABLE}");
+    const view_state view;
+    const std::size_t before = estimates_made();
+    to_html(*doc, view);
+    to_word_html(*doc, view);
+    EXPECT_EQ(estimates_made(), before);
+    to_print_html(*doc, view);
+    EXPECT_GT(estimates_made(), before);
 }
 
 // A page of 172 mm between its margins (650 CSS pixels) with a heading over
