@@ -41,6 +41,13 @@ bool is_line_break(std::wstring_view html, std::size_t at) {
            (at + 3 == html.size() || !is_cased_letter(html[at + 3]));
 }
 
+bool holds_line_break(std::wstring_view html) {
+    for (std::size_t at = html.find(L'<'); at != std::wstring_view::npos;
+         at = html.find(L'<', at + 1))
+        if (is_line_break(html, at)) return true;
+    return false;
+}
+
 // Where the character reference opening at `at` ends (its ";"), or `at` when
 // "&" opens none there; the reference reads as one character.
 std::size_t reference_end(std::wstring_view html, std::size_t at) {
@@ -103,27 +110,29 @@ bool starts_bold(std::wstring_view html) {
 
 }  // namespace
 
-int estimated_lines(std::wstring_view html, const doc_record& r, double text_width_mm, int most) {
+bool fits_in_lines(std::wstring_view html, const doc_record& r, double text_width_mm, int lines) {
     estimates.fetch_add(1, std::memory_order_relaxed);
     const int per_line = characters_a_line(r, text_width_mm);
-    int lines = 1;    // the line being read
+    if (html.size() <= std::size_t(lines) * std::size_t(per_line) && !holds_line_break(html))
+        return true;
+    int line = 1;     // the line being read
     int on_line = 0;  // its characters so far
     read_shown(
         html,
         [&](wchar_t, bool) {
             if (on_line == per_line) {
-                ++lines;
+                ++line;
                 on_line = 0;
             }
             ++on_line;
-            return lines <= most;
+            return line <= lines;
         },
         [&] {
-            ++lines;
+            ++line;
             on_line = 0;
-            return lines <= most;
+            return line <= lines;
         });
-    return std::min(lines, most + 1);
+    return line <= lines;
 }
 
 bool is_block_heading(std::wstring_view html, const doc_record& r, double text_width_mm) {
@@ -138,8 +147,7 @@ bool is_block_heading(std::wstring_view html, const doc_record& r, double text_w
             return !bold && capitals;
         },
         [] { return true; });
-    return letters && (capitals || bold) &&
-           estimated_lines(html, r, text_width_mm, heading_lines) <= heading_lines;
+    return letters && (capitals || bold) && fits_in_lines(html, r, text_width_mm, heading_lines);
 }
 
 double text_width_mm(const document_data* data) {

@@ -91,12 +91,11 @@ bool keeps_with(const keep_candidate& before, const std::wstring& out, const std
     if (table_first) {
         if ((before.heading && starts_with_kept_table(text)) || before.block_heading) return true;
         return before.style &&
-               estimated_lines(page.substr(before.lines_at, before.lines_end - before.lines_at),
-                               *before.style, width, 1) == 1;
+               fits_in_lines(page.substr(before.lines_at, before.lines_end - before.lines_at),
+                             *before.style, width, 1);
     }
     return before.block_heading && !has_table &&
-           estimated_lines(page.substr(lines_at), own, width, clause_lines_kept_with_heading) <=
-               clause_lines_kept_with_heading;
+           fits_in_lines(page.substr(lines_at), own, width, clause_lines_kept_with_heading);
 }
 
 // One block (item -1) or paragraph run of a standard page. `before` is what
