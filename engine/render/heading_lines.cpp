@@ -1,7 +1,6 @@
 #include "engine/render/heading_lines.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 
 #include "engine/document/page_setup.h"
@@ -19,8 +18,6 @@ constexpr double narrow_advance = 0.45;
 constexpr int heading_lines = 2;
 // A character reference is at most this long ("&#x10FFFF;").
 constexpr std::size_t longest_reference = 12;
-
-std::atomic<std::size_t> estimates{0};
 
 bool is_ascii_letter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
 bool is_cased_letter(wchar_t c) { return to_lower_char(c) != to_upper_char(c); }
@@ -111,7 +108,6 @@ bool starts_bold(std::wstring_view html) {
 }  // namespace
 
 bool fits_in_lines(std::wstring_view html, const doc_record& r, double text_width_mm, int lines) {
-    estimates.fetch_add(1, std::memory_order_relaxed);
     const int per_line = characters_a_line(r, text_width_mm);
     if (html.size() <= std::size_t(lines) * std::size_t(per_line) && !holds_line_break(html))
         return true;
@@ -156,7 +152,5 @@ double text_width_mm(const document_data* data) {
     const double right = setup ? setup->v[3] : default_right_mm;
     return std::max(10.0, page_width_mm(data) - left - right);
 }
-
-std::size_t estimates_made() { return estimates.load(std::memory_order_relaxed); }
 
 }  // namespace engine

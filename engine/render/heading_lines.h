@@ -15,7 +15,6 @@
 // heading from.
 #pragma once
 
-#include <cstddef>
 #include <string_view>
 
 #include "engine/document/document_data.h"
@@ -38,9 +37,5 @@ bool fits_in_lines(std::wstring_view html, const doc_record& r, double text_widt
 
 // The width of the body's column: the page's less its side margins.
 double text_width_mm(const document_data* data);
-
-// How many estimates this process has made, for the tests that see the
-// screen and the DOC make none.
-std::size_t estimates_made();
 
 }  // namespace engine

@@ -80,22 +80,29 @@ struct keep_candidate {
     std::size_t lines_at = 0, lines_end = 0;
 };
 
+// Whether `html` takes at most `lines` lines on paper, counted on the context.
+bool fits(render_context& context, std::wstring_view html, const doc_record& r, double width,
+          int lines) {
+    ++context.line_estimates;
+    return fits_in_lines(html, r, width, lines);
+}
+
 // Whether the unit `before` names goes on one page with the unit after it,
 // which shows a table first or whose number and text stand at `lines_at` of
 // `out`; the lines are estimated only when the answer rests on them.
-bool keeps_with(const keep_candidate& before, const std::wstring& out, const std::wstring& text,
-                bool table_first, bool has_table, const doc_record& own, std::size_t lines_at,
-                double width) {
+bool keeps_with(render_context& context, const keep_candidate& before, const std::wstring& out,
+                const std::wstring& text, bool table_first, bool has_table, const doc_record& own,
+                std::size_t lines_at, double width) {
     if (before.at == std::wstring::npos) return false;
     const std::wstring_view page = out;
     if (table_first) {
         if ((before.heading && starts_with_kept_table(text)) || before.block_heading) return true;
         return before.style &&
-               fits_in_lines(page.substr(before.lines_at, before.lines_end - before.lines_at),
-                             *before.style, width, 1);
+               fits(context, page.substr(before.lines_at, before.lines_end - before.lines_at),
+                    *before.style, width, 1);
     }
     return before.block_heading && !has_table &&
-           fits_in_lines(page.substr(lines_at), own, width, clause_lines_kept_with_heading);
+           fits(context, page.substr(lines_at), own, width, clause_lines_kept_with_heading);
 }
 
 // One block (item -1) or paragraph run of a standard page. `before` is what
@@ -159,8 +166,8 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
     // only a heading above a table kept whole keeps with the next paragraph:
     // LibreOffice sets a paragraph asking so lower than the print does.
     const doc_record& own = style_record(context.data, page, element, item);
-    const bool kept_together =
-        on_paper && keeps_with(previous, out, text, table_first, has_table, own, lines_at, width);
+    const bool kept_together = on_paper && keeps_with(context, previous, out, text, table_first,
+                                                      has_table, own, lines_at, width);
     out += font_close_tags(context.data, page, element, item);
     out += framed ? L"</td></tr></table>" : L"</div>";
     if (kept_together) {
@@ -181,7 +188,10 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
     if (!heading && has_table) return;
     before.at = heading || !kept_together ? start : previous.at;
     before.heading = heading;
-    before.block_heading = heading && on_paper && !has_table && is_block_heading(text, own, width);
+    if (heading && on_paper && !has_table) {
+        ++context.line_estimates;
+        before.block_heading = is_block_heading(text, own, width);
+    }
     if (!has_table) before.style = &own;
     before.lines_at = lines_at;
     before.lines_end = lines_end;
