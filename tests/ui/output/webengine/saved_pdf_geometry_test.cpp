@@ -405,7 +405,8 @@ TEST_F(SavedPdf, AHeadingRightAboveAMovedTableMovesWithIt) {
 // On Letter landscape with wide margins, more space above the Sales
 // Agreement's "GOVERNING LAW", a little at a time, brings it to the foot of
 // page 1, where it stood alone with its clause on page 2; it goes to page 2
-// with its clause, its number beside the text or hanging in a column.
+// with its clause, its number beside the text or hanging in a column, and
+// with a clause of five lines.
 TEST_F(SavedPdf, AHeadingAtAPagesFootGoesToTheNextPageWithItsFirstClause) {
     const auto open = open_sales_agreement();
     ASSERT_TRUE(open->ready());
@@ -413,12 +414,19 @@ TEST_F(SavedPdf, AHeadingAtAPagesFootGoesToTheNextPageWithItsFirstClause) {
     core::session& session = window.session();
     letter_landscape_with_wide_margins(session);
     engine::doc_element* block = block_headed(session, L"GOVERNING LAW");
-    ASSERT_NE(block, nullptr);
+    ASSERT_TRUE(block && !block->items.empty());
     engine::doc_record* heading = &block->record;
+    const std::wstring own_clause = block->items[0].s2;
+    std::wstring five_lines = own_clause;
+    for (int n = 0; n < 5; ++n)
+        five_lines += L" Each Party submits to the courts of that place for any dispute under it.";
     fixture::temp_folder folder;
     session.output().save_folder = core::text_of(folder.path());
-    for (const bool hanging : {false, true}) {
+    const std::pair<bool, const std::wstring*> cases[] = {
+        {false, &own_clause}, {true, &own_clause}, {false, &five_lines}};
+    for (const auto& [hanging, clause] : cases) {
         session.data()->page_setup.record.v[1] = hanging ? 1 : 0;
+        block->items[0].s2 = *clause;
         std::set<int> heading_pages;
         for (std::uint16_t space = 0; space <= 60; space += 3) {
             heading->v[4] = space;
@@ -426,10 +434,11 @@ TEST_F(SavedPdf, AHeadingAtAPagesFootGoesToTheNextPageWithItsFirstClause) {
             const std::vector<PdfPage> pages = word_boxes(folder.path() / "Sales Agreement.pdf");
             const int at = page_of(pages, QStringLiteral("GOVERNING"));
             ASSERT_GT(at, 0) << space;
-            EXPECT_EQ(page_of(pages, QStringLiteral("governed")), at) << hanging << " " << space;
+            EXPECT_EQ(page_of(pages, QStringLiteral("governed")), at)
+                << hanging << " " << clause->size() << " " << space;
             heading_pages.insert(at);
         }
-        EXPECT_EQ(heading_pages.size(), 2u) << hanging;
+        EXPECT_EQ(heading_pages.size(), 2u) << hanging << " " << clause->size();
     }
 }
 
