@@ -57,8 +57,8 @@ std::size_t reference_end(std::wstring_view html, std::size_t at) {
 }
 
 // Reads the characters of `html` a reader sees, a run of blanks as one and a
-// line's leading blanks as none, and hands each to `seen` (with whether it is
-// a blank) and each line break to `broken`; stops when either answers false.
+// line's leading blanks as none, and hands each to `seen` and each line break
+// to `broken`; stops when either answers false.
 template <typename Seen, typename Broken>
 void read_shown(std::wstring_view html, Seen seen, Broken broken) {
     bool blank = true;
@@ -82,7 +82,7 @@ void read_shown(std::wstring_view html, Seen seen, Broken broken) {
             }
         }
         const bool now_blank = is_blank(c) || c == L'\x00A0';
-        if (!(now_blank && blank) && !seen(c, now_blank)) return;
+        if (!(now_blank && blank) && !seen(c)) return;
         blank = now_blank;
     }
 }
@@ -115,7 +115,7 @@ bool fits_in_lines(std::wstring_view html, const doc_record& r, double text_widt
     int on_line = 0;  // its characters so far
     read_shown(
         html,
-        [&](wchar_t, bool) {
+        [&](wchar_t) {
             if (on_line == per_line) {
                 ++line;
                 on_line = 0;
@@ -136,7 +136,7 @@ bool is_block_heading(std::wstring_view html, const doc_record& r, double text_w
     bool letters = false, capitals = true;
     read_shown(
         html,
-        [&](wchar_t c, bool) {
+        [&](wchar_t c) {
             if (!is_cased_letter(c)) return true;
             letters = true;
             capitals = capitals && is_upper_char(c);
