@@ -174,9 +174,10 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
         }
         field_expansion expansion(context.runs, field);
         value_computation computation(context.runs);
-        std::wstring result =
-            context.run_script(escape_field_value(hold_lone_braces(field->s2)), context);
-        release_lone_braces(result);
+        std::wstring source = escape_field_value(field->s2);
+        const bool held = hold_lone_braces(source);
+        std::wstring result = context.run_script(std::move(source), context);
+        if (held) release_lone_braces(result);
         value.memo = computation.keep(field, default_text, result);
         return result;
     }

@@ -9,40 +9,40 @@ namespace {
 // A noncharacter, kept for a program's own use: no typed text means it.
 constexpr wchar_t held_brace = L'\uFDD0';
 
-// The positions of the "{" that no "}" closes.
-std::vector<std::size_t> lone_braces(std::wstring_view value) {
-    std::vector<std::size_t> open;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == L'{')
-            open.push_back(i);
-        else if (value[i] == L'}' && !open.empty())
-            open.pop_back();
-    }
-    return open;
-}
-
 }  // namespace
 
 bool holds_closed_brace(std::wstring_view value) {
-    std::size_t open = 0;
-    for (wchar_t c : value) {
-        if (c == L'{')
-            ++open;
-        else if (c == L'}' && open > 0)
-            return true;
-    }
-    return false;
+    const std::size_t open = value.find(L'{');
+    return open != std::wstring_view::npos && value.find(L'}', open + 1) != std::wstring_view::npos;
 }
 
-std::wstring hold_lone_braces(std::wstring_view value) {
-    std::wstring held(value);
-    for (std::size_t i : lone_braces(value)) held[i] = held_brace;
-    return held;
+bool hold_lone_braces(std::wstring& source) {
+    // Braces matched by nesting, a "}" closing the nearest "{" still open;
+    // the search leaps from brace to brace over the text between.
+    std::vector<std::size_t> open;
+    std::size_t next_open = source.find(L'{');
+    std::size_t next_close = source.find(L'}', next_open);
+    while (next_open != std::wstring::npos) {
+        if (next_close < next_open) {
+            if (!open.empty()) open.pop_back();
+            next_close = source.find(L'}', next_close + 1);
+        } else {
+            open.push_back(next_open);
+            next_open = source.find(L'{', next_open + 1);
+        }
+    }
+    // After the last "{", each "}" closes one more.
+    for (; !open.empty() && next_close != std::wstring::npos;
+         next_close = source.find(L'}', next_close + 1))
+        open.pop_back();
+    for (const std::size_t at : open) source[at] = held_brace;
+    return !open.empty();
 }
 
 void release_lone_braces(std::wstring& text) {
-    for (wchar_t& c : text)
-        if (c == held_brace) c = L'{';
+    for (std::size_t at = text.find(held_brace); at != std::wstring::npos;
+         at = text.find(held_brace, at + 1))
+        text[at] = L'{';
 }
 
 }  // namespace engine

@@ -4,6 +4,10 @@
 // {Logo}]» the first brace prints and {Logo} is a reference. While the value
 // runs, each such brace is held as a character the script reads as text, and
 // given back after.
+//
+// A value runs only when a brace of it closes, and the page renders again
+// with every keystroke: each call here leaps from brace to brace by search,
+// in place, and a value without a brace is searched once and left as it is.
 #pragma once
 
 #include <string>
@@ -13,8 +17,8 @@ namespace engine {
 
 // Whether some "{" of `value` is closed by a "}": the value runs as a script.
 bool holds_closed_brace(std::wstring_view value);
-// `value` with each "{" that no "}" closes held.
-std::wstring hold_lone_braces(std::wstring_view value);
+// Holds each "{" of `source` that no "}" closes; answers whether it held one.
+bool hold_lone_braces(std::wstring& source);
 // Gives back each brace held in `text`.
 void release_lone_braces(std::wstring& text);
 

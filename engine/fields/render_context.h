@@ -126,6 +126,9 @@ struct render_context {
     bool table_cell_open = false;
     // Set when the unit being rendered asked for a page break.
     std::uint8_t marker_seen = 0;
+    // How many times the walk estimated the lines a unit takes on paper,
+    // which only the print does.
+    std::size_t line_estimates = 0;
 
     // The HTML of the last whole-document render.
     std::wstring output;

@@ -1,10 +1,9 @@
 #include "engine/render/heading_lines.h"
 
+#include <algorithm>
 #include <cmath>
-#include <string>
 
 #include "engine/document/page_setup.h"
-#include "engine/text/markup_text.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
@@ -17,71 +16,134 @@ constexpr double mm_per_point = 25.4 / 72.0;
 // them, against the font's size; most running text takes more.
 constexpr double narrow_advance = 0.45;
 constexpr int heading_lines = 2;
+// A character reference is at most this long ("&#x10FFFF;").
+constexpr std::size_t longest_reference = 12;
 
+bool is_ascii_letter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
 bool is_cased_letter(wchar_t c) { return to_lower_char(c) != to_upper_char(c); }
 
-// Where the next line break ("<br") of `html` starts at `from` or after it.
-std::size_t next_break(std::wstring_view html, std::size_t from) {
-    for (std::size_t at = html.find(L'<', from); at != std::wstring_view::npos;
-         at = html.find(L'<', at + 1)) {
-        if (at + 3 <= html.size() && to_lower_char(html[at + 1]) == L'b' &&
-            to_lower_char(html[at + 2]) == L'r' &&
-            (at + 3 == html.size() || !is_cased_letter(html[at + 3])))
-            return at;
-    }
-    return std::wstring_view::npos;
+// Where the tag opening at `at` ends (its ">"), or `at` when "<" opens no tag
+// there and reads as itself.
+std::size_t tag_end(std::wstring_view html, std::size_t at) {
+    if (at + 1 >= html.size()) return at;
+    const wchar_t next = html[at + 1];
+    if (!is_ascii_letter(next) && next != L'/' && next != L'!') return at;
+    const std::size_t end = html.find(L'>', at);
+    return end == std::wstring_view::npos ? at : end;
 }
 
-// Characters a reader sees, each run of blanks as one.
-std::size_t shown_characters(std::wstring_view html) {
-    const std::wstring text = single_spaces(markup_to_text(html));
-    std::size_t count = 0;
-    bool blank = true;  // leading blanks take no room
-    for (const wchar_t c : text) {
+bool is_line_break(std::wstring_view html, std::size_t at) {
+    return at + 3 <= html.size() && to_lower_char(html[at + 1]) == L'b' &&
+           to_lower_char(html[at + 2]) == L'r' &&
+           (at + 3 == html.size() || !is_cased_letter(html[at + 3]));
+}
+
+bool holds_line_break(std::wstring_view html) {
+    for (std::size_t at = html.find(L'<'); at != std::wstring_view::npos;
+         at = html.find(L'<', at + 1))
+        if (is_line_break(html, at)) return true;
+    return false;
+}
+
+// Where the character reference opening at `at` ends (its ";"), or `at` when
+// "&" opens none there; the reference reads as one character.
+std::size_t reference_end(std::wstring_view html, std::size_t at) {
+    for (std::size_t i = at + 1; i < html.size() && i <= at + longest_reference; ++i) {
+        if (html[i] == L';') return i > at + 1 ? i : at;
+        if (!is_ascii_letter(html[i]) && html[i] != L'#' && (html[i] < L'0' || html[i] > L'9'))
+            return at;
+    }
+    return at;
+}
+
+// Reads the characters of `html` a reader sees, a run of blanks as one and a
+// line's leading blanks as none, and hands each to `seen` and each line break
+// to `broken`; stops when either answers false.
+template <typename Seen, typename Broken>
+void read_shown(std::wstring_view html, Seen seen, Broken broken) {
+    bool blank = true;
+    for (std::size_t i = 0; i < html.size(); ++i) {
+        wchar_t c = html[i];
+        if (c == L'<') {
+            const std::size_t end = tag_end(html, i);
+            if (end != i) {
+                if (is_line_break(html, i)) {
+                    if (!broken()) return;
+                    blank = true;
+                }
+                i = end;
+                continue;
+            }
+        } else if (c == L'&') {
+            const std::size_t end = reference_end(html, i);
+            if (end != i) {
+                c = html.compare(i, end - i, L"&nbsp") == 0 ? L' ' : L'x';
+                i = end;
+            }
+        }
         const bool now_blank = is_blank(c) || c == L'\x00A0';
-        if (!(now_blank && blank)) ++count;
+        if (!(now_blank && blank) && !seen(c)) return;
         blank = now_blank;
     }
-    return count;
+}
+
+int characters_a_line(const doc_record& r, double text_width_mm) {
+    const double size = r.v[0] ? double(r.v[0]) : 11.0;
+    const double advance = size * mm_per_point * narrow_advance;
+    return int(std::max(1.0, std::floor(text_width_mm / advance)));
 }
 
 bool starts_bold(std::wstring_view html) {
     const std::size_t at = html.find_first_not_of(L" \t\r\n");
-    if (at == std::wstring_view::npos) return false;
-    std::wstring start(html.substr(at, 8));
-    for (wchar_t& c : start) c = to_lower_char(c);
-    return start.starts_with(L"<b>") || start.starts_with(L"<strong>");
+    if (at == std::wstring_view::npos || html.size() - at < 3 || html[at] != L'<') return false;
+    const auto tag_is = [&](std::wstring_view tag) {
+        if (html.size() - at < tag.size()) return false;
+        for (std::size_t i = 0; i < tag.size(); ++i)
+            if (to_lower_char(html[at + i]) != tag[i]) return false;
+        return true;
+    };
+    return tag_is(L"<b>") || tag_is(L"<strong>");
 }
 
 }  // namespace
 
-int estimated_lines(std::wstring_view html, const doc_record& r, double text_width_mm) {
-    const double size = r.v[0] ? double(r.v[0]) : 11.0;
-    const double advance = size * mm_per_point * narrow_advance;
-    const double per_line = std::max(1.0, std::floor(text_width_mm / advance));
-    int lines = 0;
-    for (std::size_t from = 0;;) {
-        const std::size_t at = next_break(html, from);
-        const std::size_t shown = shown_characters(html.substr(from, at - from));
-        lines += std::max(1, int(std::ceil(double(shown) / per_line)));
-        if (at == std::wstring_view::npos) break;
-        from = html.find(L'>', at);
-        if (from == std::wstring_view::npos) break;
-        ++from;
-    }
-    return lines;
+bool fits_in_lines(std::wstring_view html, const doc_record& r, double text_width_mm, int lines) {
+    const int per_line = characters_a_line(r, text_width_mm);
+    if (html.size() <= std::size_t(lines) * std::size_t(per_line) && !holds_line_break(html))
+        return true;
+    int line = 1;     // the line being read
+    int on_line = 0;  // its characters so far
+    read_shown(
+        html,
+        [&](wchar_t) {
+            if (on_line == per_line) {
+                ++line;
+                on_line = 0;
+            }
+            ++on_line;
+            return line <= lines;
+        },
+        [&] {
+            ++line;
+            on_line = 0;
+            return line <= lines;
+        });
+    return line <= lines;
 }
 
 bool is_block_heading(std::wstring_view html, const doc_record& r, double text_width_mm) {
-    if (estimated_lines(html, r, text_width_mm) > heading_lines) return false;
-    const std::wstring text = markup_to_text(html);
+    const bool bold = r.v[2] != 0 || starts_bold(html);
     bool letters = false, capitals = true;
-    for (const wchar_t c : text) {
-        if (!is_cased_letter(c)) continue;
-        letters = true;
-        capitals = capitals && is_upper_char(c);
-    }
-    return letters && (capitals || r.v[2] != 0 || starts_bold(html));
+    read_shown(
+        html,
+        [&](wchar_t c) {
+            if (!is_cased_letter(c)) return true;
+            letters = true;
+            capitals = capitals && is_upper_char(c);
+            return !bold && capitals;
+        },
+        [] { return true; });
+    return letters && (capitals || bold) && fits_in_lines(html, r, text_width_mm, heading_lines);
 }
 
 double text_width_mm(const document_data* data) {

@@ -74,24 +74,42 @@ struct keep_candidate {
     std::size_t at = std::wstring::npos;  // where it began in the page's HTML
     bool heading = false;                 // a block's own text
     bool block_heading = false;           // ... that reads as a heading
-    bool lead_in = false;                 // a paragraph of one line
+    // Its number and text in the page's HTML, in the size of `style`: a
+    // lead-in when they take one line. Null when it holds a table.
+    const doc_record* style = nullptr;
+    std::size_t lines_at = 0, lines_end = 0;
 };
 
-// Whether the unit `before` names goes on one page with the unit showing
-// `text`.
-bool keeps_with(const keep_candidate& before, const std::wstring& text, bool table_first,
-                bool first_clause_short) {
+// Whether `html` takes at most `lines` lines on paper, counted on the context.
+bool fits(render_context& context, std::wstring_view html, const doc_record& r, double width,
+          int lines) {
+    ++context.line_estimates;
+    return fits_in_lines(html, r, width, lines);
+}
+
+// Whether the unit `before` names goes on one page with the unit after it,
+// which shows a table first or whose number and text stand at `lines_at` of
+// `out`; the lines are estimated only when the answer rests on them.
+bool keeps_with(render_context& context, const keep_candidate& before, const std::wstring& out,
+                const std::wstring& text, bool table_first, bool has_table, const doc_record& own,
+                std::size_t lines_at, double width) {
     if (before.at == std::wstring::npos) return false;
-    if (table_first)
-        return (before.heading && starts_with_kept_table(text)) || before.block_heading ||
-               before.lead_in;
-    return before.block_heading && first_clause_short;
+    const std::wstring_view page = out;
+    if (table_first) {
+        if ((before.heading && starts_with_kept_table(text)) || before.block_heading) return true;
+        return before.style &&
+               fits(context, page.substr(before.lines_at, before.lines_end - before.lines_at),
+                    *before.style, width, 1);
+    }
+    return before.block_heading && !has_table &&
+           fits(context, page.substr(lines_at), own, width, clause_lines_kept_with_heading);
 }
 
 // One block (item -1) or paragraph run of a standard page. `before` is what
 // the last unit shown asks of this one, replaced by what this one asks.
+// `width` is the column's on paper, where units keep together.
 void render_unit(render_context& context, std::wstring& out, const doc_record& r, int page,
-                 int element, int item, keep_candidate& before) {
+                 int element, int item, keep_candidate& before, double width) {
     const std::wstring style = paragraph_style(context, page, element, item);
     context.render_position = {page, element, item, r.a};
 
@@ -114,25 +132,12 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
     // A number framed in a table of its own (a hanging indent) is no table
     // of the text's.
     const bool has_table = holds_table(text);
-    const doc_record& own = style_record(context.data, page, element, item);
-    const double width = text_width_mm(context.data);
-    // Only paper has page ends; the screen and the DOC skip the estimate.
+    // Only paper has page ends; the screen and the DOC estimate no lines.
     const bool on_paper = context.target == render_target::print;
-    const int lines =
-        has_table || !on_paper ? 0 : estimated_lines(framed ? text : prefix + text, own, width);
-    // A heading, or a one-line lead-in, left alone at a page's foot goes to
-    // the next page with what follows it: a table, or a first clause short
-    // enough to move whole. On paper one division holds both. In the DOC
-    // only a heading above a table kept whole keeps with the next paragraph:
-    // LibreOffice sets a paragraph asking so lower than the print does.
-    const bool kept_together = context.target == render_target::print &&
-                               keeps_with(previous, text, table_first,
-                                          !has_table && lines <= clause_lines_kept_with_heading);
-    if (kept_together) out.insert(previous.at, keep_together_open);
     if (context.target == render_target::word && previous.heading && table_first &&
         starts_with_kept_table(text))
         out.replace(previous.at, std::wstring::npos, keep_with_next(out.substr(previous.at)));
-    const std::size_t start = out.size();
+    std::size_t start = out.size();
     // Only a paragraph before the table can carry the space there: after
     // another table the spacer would make a line of its own.
     if (context.target == render_target::word && ends_with_paragraph(out) &&
@@ -142,6 +147,7 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
         out += L"<div ";
         out += style;
     }
+    std::size_t lines_at = out.size();
     // A framed prefix carries its bold inside the number cell: a <b> around
     // the table would never be closed and would embolden the rest of the page.
     if (!framed && bold_numbering(context.data) && !hanging_indent_layout(context.data)) {
@@ -151,23 +157,44 @@ void render_unit(render_context& context, std::wstring& out, const doc_record& r
     } else {
         out += prefix;
     }
+    if (framed) lines_at = out.size();
     out += text;
+    std::size_t lines_end = out.size();
+    // A heading, or a one-line lead-in, left alone at a page's foot goes to
+    // the next page with what follows it: a table, or a first clause short
+    // enough to move whole. On paper one division holds both. In the DOC
+    // only a heading above a table kept whole keeps with the next paragraph:
+    // LibreOffice sets a paragraph asking so lower than the print does.
+    const doc_record& own = style_record(context.data, page, element, item);
+    const bool kept_together = on_paper && keeps_with(context, previous, out, text, table_first,
+                                                      has_table, own, lines_at, width);
     out += font_close_tags(context.data, page, element, item);
     out += framed ? L"</td></tr></table>" : L"</div>";
-    if (kept_together) out += L"</div>";
+    if (kept_together) {
+        out.insert(previous.at, keep_together_open);
+        out += L"</div>";
+        start += keep_together_open.size();
+        lines_at += keep_together_open.size();
+        lines_end += keep_together_open.size();
+    }
 
     if (context.marker_seen) {
         out += context.for_print() ? std::wstring(print_page_break) : render_page_break(context);
-    } else if (item == -1 && !starts_with_table(text)) {
-        before.at = start;
-        before.heading = true;
-        before.block_heading = on_paper && !has_table && is_block_heading(text, own, width);
-        before.lead_in = !has_table && lines == 1;
-    } else if (!has_table && lines == 1) {
-        // Held with the unit before, it goes with that one.
-        before.at = kept_together ? previous.at : start;
-        before.lead_in = true;
+        return;
     }
+    const bool heading = item == -1 && !starts_with_table(text);
+    // Any paragraph without a table may be a one-line lead-in to a table
+    // after it; held with the unit before, it goes with that one.
+    if (!heading && has_table) return;
+    before.at = heading || !kept_together ? start : previous.at;
+    before.heading = heading;
+    if (heading && on_paper && !has_table) {
+        ++context.line_estimates;
+        before.block_heading = is_block_heading(text, own, width);
+    }
+    if (!has_table) before.style = &own;
+    before.lines_at = lines_at;
+    before.lines_end = lines_end;
 }
 
 }  // namespace
@@ -180,17 +207,18 @@ std::wstring render_standard_page(render_context& context, int page_index) {
         return out;
     out.reserve(4096);
     keep_candidate before;
+    const double width = context.target == render_target::print ? text_width_mm(data) : 0;
     const doc_group& page = data->pages.groups[std::size_t(page_index)];
     for (std::size_t e = 0; e < element_count_of(page); ++e) {
         const doc_element& block = page.elements[e];
         if (block.record.b == 0) continue;
         // A heading keeps only with what opens its own block's body.
         if (before.heading) before = {};
-        render_unit(context, out, block.record, page_index, int(e), -1, before);
+        render_unit(context, out, block.record, page_index, int(e), -1, before, width);
         context.marker_seen = 0;
         for (std::size_t i = 0; i < item_count_of(block); ++i) {
             if (block.items[i].b == 0) continue;
-            render_unit(context, out, block.items[i], page_index, int(e), int(i), before);
+            render_unit(context, out, block.items[i], page_index, int(e), int(i), before, width);
             context.marker_seen = 0;
         }
     }

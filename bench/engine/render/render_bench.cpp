@@ -4,8 +4,9 @@
 // The program makes the benchmarks in this order, each after the ones before:
 // a render into a kept context first, then the same after a save of a large
 // template, after reading a 3 MB file, after a thousand renders through
-// fresh contexts, and once more at the end; last `to_html()`, which makes a
-// context and its output anew for every render.
+// fresh contexts, and once more at the end; then `to_html()`, which makes a
+// context and its output anew for every render, and last the same pages as
+// printing lays them on paper.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -94,6 +95,12 @@ BENCHMARK(RenderFiftyPagesAfterAll)->Unit(benchmark::kMillisecond);
 
 void ToHtmlFiftyPagesAfterAll(benchmark::State& state) { render_through_to_html(state); }
 BENCHMARK(ToHtmlFiftyPagesAfterAll)->Unit(benchmark::kMillisecond);
+
+void PrintFiftyPages(benchmark::State& state) {
+    fifty_pages pages;
+    for (auto _ : state) benchmark::DoNotOptimize(to_paper_html(pages.doc, view_state{}));
+}
+BENCHMARK(PrintFiftyPages)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -53,6 +53,22 @@ TEST_F(WholeDocument, WordExportTakesThePrintBodiesWithWordPageBreaks) {
                     .ends_with(L"<body lang=\"en\"><div class=Section1></body></html>"));
 }
 
+// Only paper has page ends: the screen and the DOC, which render far more
+// often, estimate no lines for a heading, its first clause or a lead-in.
+TEST_F(WholeDocument, OnlyThePrintEstimatesTheLinesAUnitTakes) {
+    auto doc = empty_document();
+    doc_group& page = add_page(*doc);
+    doc_element& terms = add_block(page, L"TERMS");
+    add_run(terms, L"The Buyer pays on delivery.");
+    add_run(terms, L"{TABLE:}{ROW:}{CELL:}a{:TABLE}");
+    for (const render_target target :
+         {render_target::screen, render_target::word, render_target::print}) {
+        render_context context(doc.get(), view_state{}, target);
+        render_pages(context);
+        EXPECT_EQ(context.line_estimates > 0, target == render_target::print) << int(target);
+    }
+}
+
 // A page of 172 mm between its margins (650 CSS pixels) with a heading over
 // a table of two columns and a numbered clause in the layout asked for.
 std::unique_ptr<document> word_processor_document(bool hanging) {

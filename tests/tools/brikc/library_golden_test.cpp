@@ -17,7 +17,6 @@
 #include <sstream>
 
 #include "engine/document/document.h"
-#include "engine/fields/lone_braces.h"
 #include "engine/render/document_html.h"
 #include "engine/text/utf16.h"
 #include "engine/text/word_key.h"
@@ -76,9 +75,14 @@ std::vector<std::wstring> typed_braces(
     const std::vector<std::pair<std::wstring, std::wstring>>& values) {
     std::vector<std::wstring> braces;
     for (const auto& [field, value] : values) {
-        const std::wstring held = engine::hold_lone_braces(value);
+        std::vector<std::size_t> open;  // braces no "}" has closed yet
         for (std::size_t i = 0; i < value.size(); ++i) {
-            if (value[i] != L'{' || held[i] == L'{') continue;
+            if (value[i] == L'{')
+                open.push_back(i);
+            else if (value[i] == L'}' && !open.empty())
+                open.pop_back();
+        }
+        for (const std::size_t i : open) {
             const std::size_t end = value.find(L' ', i);
             braces.push_back(value.substr(i, end == std::wstring::npos ? end : end - i));
         }
