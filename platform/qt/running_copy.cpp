@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLocalSocket>
 #include <filesystem>
+#include <iostream>
 
 #include "platform/qt/qstring_conversion.h"
 
@@ -36,6 +37,11 @@ RunningCopy::RunningCopy(const std::wstring& data_folder) {
     socket_name_ = socket_name_of(folder);
     data_lock_ = FolderLock::of_data_folder(folder);
     another_runs_ = data_lock_->outcome() == FolderLock::Outcome::busy;
+    std::error_code error;
+    if (data_lock_->outcome() == FolderLock::Outcome::refused &&
+        std::filesystem::is_directory(folder, error))
+        std::cerr << "tembrick: the file system of " << folder.string()
+                  << " takes no lock: a second copy on it would run beside this one" << std::endl;
 }
 
 RunningCopy::~RunningCopy() { server_.reset(); }
