@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "core/file_paths.h"
 #include "core/interface_texts.h"
 #include "engine/document/file_replace.h"
+#include "engine/text/utf16.h"
 
 namespace fs = std::filesystem;
 
@@ -102,7 +104,11 @@ std::optional<std::wstring> library_relative_name(std::wstring name) {
 }
 
 std::wstring library_folders::resolve(std::wstring name) {
-    install_library();
+    try {
+        install_library();
+    } catch (const fs::filesystem_error& error) {
+        throw std::runtime_error(engine::to_utf8(library_not_copied(data_folder, error.code())));
+    }
     if (data_folder.empty()) return {};
     const auto relative = library_relative_name(std::move(name));
     if (!relative) return {};
