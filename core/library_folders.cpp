@@ -87,8 +87,11 @@ data_folder_check library_folders::prepare_data_folder() {
     } catch (const fs::filesystem_error& error) {
         return {data_folder_use::no_library, error.code()};
     }
-    // A file made and removed, as the program makes each file it writes.
-    const engine::saving_file probe(fs_path(data_folder) / "briks");
+    // A file made and removed, as the program makes each file it writes;
+    // beside the library, or without one to copy, in the folder itself.
+    fs::path folder = fs_path(data_folder) / "briks";
+    if (!exists_checked(folder)) folder = fs_path(data_folder);
+    const engine::saving_file probe(folder);
     if (probe.error()) return {data_folder_use::read_only, probe.error()};
     return {};
 }
