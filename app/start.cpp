@@ -1,5 +1,8 @@
 #include "app/start.h"
 
+#include "core/interface_texts.h"
+#include "engine/document/ui_text.h"
+#include "engine/text/utf16.h"
 #include "platform/application.h"
 
 namespace app {
@@ -42,8 +45,16 @@ std::unique_ptr<core::session> start_session(platform::System& system) {
         folders.data = system.data_folder();
         folders.temp = system.temp_folder();
     }
-    return std::make_unique<core::session>(folders,
-                                           [&system] { return system.home_region_code(); });
+    auto session =
+        std::make_unique<core::session>(folders, [&system] { return system.home_region_code(); });
+    const core::data_folder_check& data_folder = session->data_folder();
+    if (data_folder.use == core::data_folder_use::no_library) {
+        SetPlatformTexts(*session);
+        throw platform::StartRefused(
+            engine::to_utf8(core::library_not_copied(folders.data, data_folder.reason) + L' ' +
+                            core::ui_string(engine::ui_text::program_ends_without_library)));
+    }
+    return session;
 }
 
 }  // namespace app

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 #include "platform/system.h"
 #include "platform/web_view.h"
@@ -29,6 +30,14 @@ public:
     virtual void save_at_sudden_exit() = 0;
     // Another start on the same data folder: the window comes to the front.
     virtual void bring_to_front() = 0;
+};
+
+// Thrown by a WindowFactory when the program cannot go on, with a whole
+// sentence in the interface language (UTF-8) that `run_application` shows
+// as it is.
+class StartRefused final : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
 };
 
 // Whether a start on a data folder that a running copy holds hands over to

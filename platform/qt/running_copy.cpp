@@ -1,15 +1,12 @@
 #include "platform/qt/running_copy.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocalSocket>
-#include <cerrno>
 #include <filesystem>
+#include <iostream>
 
 #include "platform/qt/qstring_conversion.h"
 
@@ -19,34 +16,6 @@ namespace {
 
 // How long a later start waits for the first copy to take its request.
 constexpr int request_wait_ms = 2000;
-
-constexpr int lock_busy = -2;
-
-// An open descriptor holding the lock of `path`; lock_busy when another
-// process holds it; -1 when none can be made. The file is never removed:
-// an unlocked one is free to take. Not inherited by programs this one
-// starts, which could otherwise hold it past its end.
-int take_lock(const std::filesystem::path& path) {
-    int fd = -1;
-    do {
-        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
-                    0600);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) return -1;
-    struct stat opened {};
-    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    int locked = 0;
-    do {
-        locked = ::flock(fd, LOCK_EX | LOCK_NB);
-    } while (locked != 0 && errno == EINTR);
-    if (locked == 0) return fd;
-    const bool busy = errno == EWOULDBLOCK;
-    ::close(fd);
-    return busy ? lock_busy : -1;
-}
 
 // One name per data folder, the same however the folder is reached; the
 // socket lives in the system's temporary folder, shared by every user.
@@ -66,16 +35,16 @@ RunningCopy::RunningCopy(const std::wstring& data_folder) {
     if (data_folder.empty()) return;
     const std::filesystem::path folder(to_qstring(data_folder).toStdString());
     socket_name_ = socket_name_of(folder);
-    data_lock_ = take_lock(folder / "tembrick.lock");
-    another_runs_ = data_lock_ == lock_busy;
+    data_lock_ = FolderLock::of_data_folder(folder);
+    another_runs_ = data_lock_->outcome() == FolderLock::Outcome::busy;
+    std::error_code error;
+    if (data_lock_->outcome() == FolderLock::Outcome::refused &&
+        std::filesystem::is_directory(folder, error))
+        std::cerr << "tembrick: the file system of " << folder.string()
+                  << " takes no lock: a second copy on it would run beside this one" << std::endl;
 }
 
-RunningCopy::~RunningCopy() {
-    server_.reset();
-    for (const int fd : {data_lock_, temp_lock_}) {
-        if (fd >= 0) ::close(fd);
-    }
-}
+RunningCopy::~RunningCopy() { server_.reset(); }
 
 void RunningCopy::ask_other_to_come_forward() const {
     QLocalSocket socket;
@@ -87,7 +56,7 @@ void RunningCopy::ask_other_to_come_forward() const {
 }
 
 void RunningCopy::serve(std::function<void()> come_forward) {
-    if (data_lock_ < 0) return;
+    if (!data_lock_ || data_lock_->outcome() != FolderLock::Outcome::held) return;
     come_forward_ = std::move(come_forward);
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);
@@ -107,11 +76,12 @@ void RunningCopy::serve(std::function<void()> come_forward) {
 }
 
 bool RunningCopy::own_temp_folder(const std::wstring& temp_folder) {
-    if (temp_folder.empty() || temp_lock_ >= 0) return true;
+    if (temp_folder.empty() || temp_lock_) return true;
     // Beside the folder, which is emptied whole.
-    const int fd = take_lock(to_qstring(temp_folder).toStdString() + ".lock");
-    if (fd >= 0) temp_lock_ = fd;
-    return fd != lock_busy;
+    FolderLock taken = FolderLock::of_file(to_qstring(temp_folder).toStdString() + ".lock");
+    const bool busy = taken.outcome() == FolderLock::Outcome::busy;
+    if (taken.outcome() == FolderLock::Outcome::held) temp_lock_ = std::move(taken);
+    return !busy;
 }
 
 }  // namespace platform

@@ -1,10 +1,8 @@
 // One running copy of the program per data folder: two copies writing back
 // the same documents would each overwrite the other's typing.
 //
-// The first copy holds an advisory lock (flock) on "tembrick.lock" in the
-// data folder, which the kernel lets go of however the process ends, so a
-// killed copy leaves nothing that stops the next start; and it listens on a
-// local socket named from the folder's path. A later start on the same
+// The first copy holds the data folder's lock (see FolderLock) and listens
+// on a local socket named from the folder's path. A later start on the same
 // folder finds the lock held, asks the first copy through the socket to
 // bring its window to the front, and ends. Keyed on the folder, not on the
 // user: copies with data folders of their own run side by side. UI thread
@@ -15,7 +13,10 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "platform/qt/data_folder_lock.h"
 
 namespace platform {
 
@@ -45,8 +46,8 @@ public:
 
 private:
     QString socket_name_;
-    int data_lock_ = -1;
-    int temp_lock_ = -1;
+    std::optional<FolderLock> data_lock_;
+    std::optional<FolderLock> temp_lock_;
     bool another_runs_ = false;
     std::unique_ptr<QLocalServer> server_;
     std::function<void()> come_forward_;
