@@ -1,0 +1,35 @@
+// Where the local socket of the copy running on a data folder stands: only
+// in a folder that its user alone can reach, never in the abstract
+// namespace (which any user of the machine can take a name in). The name
+// depends on the data folder, so copies on two data folders listen apart.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace platform {
+
+struct SocketRoots {
+    // $XDG_RUNTIME_DIR; empty when unset.
+    std::string runtime_folder;
+    // Where the folder of last resort is made.
+    std::filesystem::path shared_temp = "/tmp";
+};
+
+struct SocketPlace {
+    // Empty when there is no place; `problem` then says why.
+    std::filesystem::path path;
+    std::string problem;
+};
+
+// The runtime folder when it is a directory of this user's with mode 0700;
+// else the data folder when it can be written and the path fits a socket
+// address; else `shared_temp`/tembrick-<uid>, made with mode 0700 and
+// checked (owner, mode, not a link) at every call, as another user may have
+// made it first.
+SocketPlace socket_place(const std::filesystem::path& data_folder, const SocketRoots& roots);
+
+// The roots of this process's environment.
+SocketRoots socket_roots();
+
+}  // namespace platform
