@@ -1,9 +1,11 @@
 #include "app/start.h"
 
+#include "core/interface_texts.h"
 #include "core/region_language.h"
 #include "core/settings.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
+#include "engine/text/utf16.h"
 #include "platform/application.h"
 
 namespace app {
@@ -69,8 +71,13 @@ std::unique_ptr<core::session> start_session(platform::System& system) {
         folders.data = system.data_folder();
         folders.temp = system.temp_folder();
     }
-    return std::make_unique<core::session>(folders,
-                                           [&system] { return system.home_region_code(); });
+    auto session =
+        std::make_unique<core::session>(folders, [&system] { return system.home_region_code(); });
+    const core::data_folder_check& data_folder = session->data_folder();
+    if (data_folder.use == core::data_folder_use::no_library)
+        throw platform::StartRefused(
+            engine::to_utf8(core::library_not_copied(folders.data, data_folder.reason)));
+    return session;
 }
 
 }  // namespace app

@@ -16,7 +16,8 @@ int start(int argc, char** argv, MainWindowHooks hooks = {});
 
 // The session the program starts with: the system's folders (the data and
 // temporary folders asked for only when the installation is known) and its
-// home region. Throws as `core::session` does.
+// home region. Throws as `core::session` does, and platform::StartRefused
+// when the library cannot be copied into the data folder.
 std::unique_ptr<core::session> start_session(platform::System& system);
 
 }  // namespace app

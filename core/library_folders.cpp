@@ -78,6 +78,19 @@ void library_folders::install_library() {
     copy_tree(source, library);
 }
 
+data_folder_check library_folders::prepare_data_folder() {
+    if (install_folder.empty() || data_folder.empty()) return {};
+    try {
+        install_library();
+    } catch (const fs::filesystem_error& error) {
+        return {data_folder_use::no_library, error.code()};
+    }
+    // A file made and removed, as the program makes each file it writes.
+    const engine::saving_file probe(fs_path(data_folder) / "briks");
+    if (probe.error()) return {data_folder_use::read_only, probe.error()};
+    return {};
+}
+
 std::optional<std::wstring> library_relative_name(std::wstring name) {
     std::replace(name.begin(), name.end(), L'\\', L'/');
     if (name.find(L'\0') != std::wstring::npos) return std::nullopt;

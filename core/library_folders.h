@@ -10,8 +10,26 @@
 
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace core {
+
+// What a data folder that cannot be written still serves for.
+enum class data_folder_use {
+    writable,
+    // The library of the interface language is there; what is written is
+    // not kept.
+    read_only,
+    // The library of the interface language is not there and cannot be
+    // copied: no document can be opened.
+    no_library,
+};
+
+struct data_folder_check {
+    data_folder_use use = data_folder_use::writable;
+    // The system's reason; empty when writable.
+    std::error_code reason;
+};
 
 class library_folders {
 public:
@@ -22,6 +40,9 @@ public:
     // page is missing there; files already present are left as they are.
     // Throws std::filesystem::filesystem_error when the copy fails.
     void install_library();
+    // Installs the library, then tries a write where documents are written
+    // back. Writable when either folder is unknown. Never throws.
+    data_folder_check prepare_data_folder();
     // The full path of a library document, "" when it does not exist, cannot
     // be checked (too long, a loop of links) or the name may not be used (see
     // `library_relative_name`). Installs the library first.

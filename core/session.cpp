@@ -32,6 +32,7 @@ session::session(const program_folders& folders, const region_reader& home_regio
     config_.Language = start_language(config_.Language, home_region);
     language_ = language_index(config_.Language);
     current_language = language_;
+    data_folder_ = folders_.prepare_data_folder();
 
     output_.open_after_saving = config_.OpenDocAfterSaving == 1.0;
 }

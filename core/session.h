@@ -44,7 +44,8 @@ public:
     // known, reads the settings file (writing the defaults when there is
     // none) and removes the temporary files of interrupted saves. Then the region
     // decides the interface language; when it cannot be read the stored
-    // language stands. No document is open yet. Documents are read and
+    // language stands. The library of that language is installed and the
+    // data folder tried (`data_folder`). No document is open yet. Documents are read and
     // written through `files`, which outlives the session.
     session(const program_folders& folders, const region_reader& home_region,
             const engine::environment& files = engine::system_environment());
@@ -55,6 +56,9 @@ public:
     settings& config() { return config_; }
     const settings& config() const { return config_; }
     const library_folders& folders() const { return folders_; }
+    // Whether the data folder keeps what is written; the library of the
+    // interface language was installed then, where it could be.
+    const data_folder_check& data_folder() const { return data_folder_; }
     // Removes what the program left in its temporary folder.
     void clear_temp() { folders_.clear_temp(); }
     // 0 English, 1 Russian.
@@ -161,6 +165,7 @@ private:
     const engine::environment* files_;
     settings config_;
     library_folders folders_;
+    data_folder_check data_folder_;
     int language_ = 0;
     std::unique_ptr<engine::document> document_;
     std::unique_ptr<engine::render_context> screen_;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "platform/interface_language.h"
@@ -33,6 +34,14 @@ public:
     // Another start on the same data folder: the window comes to the front.
     // False when there is no window to bring (it is closing).
     virtual bool bring_to_front() = 0;
+};
+
+// Thrown by a WindowFactory when the program cannot go on, with a whole
+// sentence in the interface language (UTF-8) that `run_application` shows
+// as it is.
+class StartRefused final : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
 };
 
 // Whether a start on a data folder that a running copy holds hands over to

@@ -18,7 +18,8 @@ public:
     // Where the program's data (the template library) was installed; empty
     // when unknown.
     virtual std::wstring install_folder() = 0;
-    // The program's private data folder, created; empty when unknown.
+    // The program's private data folder, created where it can be; empty when
+    // unknown.
     virtual std::wstring data_folder() = 0;
     // The program's private temporary folder, created; empty when unknown.
     virtual std::wstring temp_folder() = 0;

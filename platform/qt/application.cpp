@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <chrono>
 #include <clocale>
@@ -31,23 +32,19 @@ constexpr int message_box_width = 480;
 // stuck.
 constexpr std::chrono::seconds answer_wait(10);
 
-bool start_messages_close_at_once = false;
+bool not_answering_closes_at_once = false;
 
 bool can_show_dialogs() {
     const QString name = QGuiApplication::platformName();
     return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
 }
 
-void show_failure(const std::string& message) {
-    std::cerr << "tembrick: " << message << std::endl;
-    if (!can_show_dialogs()) return;
-    // Not modal: a nested event loop inside a handler would run other
-    // handlers in the middle of this one.
+// A box with `message`, deleted when closed. A long path would make it
+// wider than the screen: it shows shortened, and whole in the details and
+// the tooltip.
+QMessageBox* message_box(QMessageBox::Icon icon, const std::string& message) {
     const QString whole = QString::fromStdString(message);
-    auto* box =
-        new QMessageBox(QMessageBox::Warning, to_qstring(interface_texts().program_name), whole);
-    // A long path would make the box wider than the screen: it shows
-    // shortened, and whole in the details and the tooltip.
+    auto* box = new QMessageBox(icon, to_qstring(interface_texts().program_name), whole);
     const QString shown = with_long_words_elided(whole, box->fontMetrics(), message_box_width);
     if (shown != whole) {
         box->setText(shown);
@@ -55,26 +52,49 @@ void show_failure(const std::string& message) {
         box->setToolTip(whole);
     }
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->show();
+    return box;
+}
+
+void show_failure(const std::string& message) {
+    std::cerr << "tembrick: " << message << std::endl;
+    if (!can_show_dialogs()) return;
+    // Not modal: a nested event loop inside a handler would run other
+    // handlers in the middle of this one.
+    message_box(QMessageBox::Warning, message)->show();
+}
+
+// Shows why the start cannot go on until the box is closed; a later start
+// on the same data folder brings the box forward meanwhile.
+void show_refusal(const std::string& message, QPointer<QMessageBox>& shown) {
+    std::cerr << "tembrick: " << message << std::endl;
+    if (!can_show_dialogs()) return;
+    shown = message_box(QMessageBox::Critical, message);
+    shown->exec();
+}
+
+void bring_forward(QWidget& widget) {
+    widget.setWindowState(widget.windowState() & ~Qt::WindowMinimized);
+    widget.show();
+    widget.raise();
+    widget.activateWindow();
 }
 
 // Before any window: the box is the one thing on the screen, and waits.
 void say_not_answering(const NotAnswering& message) {
-    std::cerr << "tembrick: " << QString::fromStdWString(message.sentence).toStdString()
-              << std::endl;
+    const std::string sentence = QString::fromStdWString(message.sentence).toStdString();
+    std::cerr << "tembrick: " << sentence << std::endl;
     if (!can_show_dialogs()) return;
     set_interface_texts(message.texts);
-    QMessageBox box(QMessageBox::Warning, to_qstring(message.texts.program_name),
-                    to_qstring(message.sentence));
-    if (start_messages_close_at_once) QTimer::singleShot(0, &box, &QMessageBox::accept);
-    box.exec();
+    QMessageBox* box = message_box(QMessageBox::Warning, sentence);
+    if (not_answering_closes_at_once) QTimer::singleShot(0, box, &QMessageBox::accept);
+    box->exec();
 }
 
 }  // namespace
 
 namespace testing {
 
-void close_start_messages_at_once() { start_messages_close_at_once = true; }
+void close_not_answering_message_at_once() { not_answering_closes_at_once = true; }
 
 }  // namespace testing
 
@@ -100,6 +120,7 @@ int run_application(int argc, char** argv, const WindowFactory& make_window,
     QtSystem system;
     std::unique_ptr<ApplicationWindow> window;
     std::unique_ptr<RunningCopy> running_copy;
+    QPointer<QMessageBox> refusal;
     if (copies == CopiesPerDataFolder::one) {
         running_copy = std::make_unique<RunningCopy>(system.data_folder());
         const RunningCopy::HandOver hand_over = running_copy->another_runs()
@@ -115,9 +136,12 @@ int run_application(int argc, char** argv, const WindowFactory& make_window,
         if (!running_copy->own_temp_folder(system.temp_folder())) system.withhold_temp_folder();
         // A start while the window is still being built is answered once
         // the loop runs.
-        running_copy->serve([&window]() noexcept {
+        running_copy->serve([&window, &refusal]() noexcept {
             try {
-                return window && window->bring_to_front();
+                if (window) return window->bring_to_front();
+                if (!refusal) return false;
+                bring_forward(*refusal);
+                return true;
             } catch (...) {
                 report_failure();
                 return false;
@@ -129,6 +153,10 @@ int run_application(int argc, char** argv, const WindowFactory& make_window,
         try {
             window = make_window(system, make_qt_web_view_factory(system));
             window->activate();
+        } catch (const StartRefused& refused) {
+            window.reset();
+            show_refusal(refused.what(), refusal);
+            exit_code = 1;
         } catch (...) {
             const std::string message =
                 "the window could not be opened: " + current_exception_text();

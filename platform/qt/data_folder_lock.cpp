@@ -60,9 +60,32 @@ FolderLock FolderLock::of_file(const std::filesystem::path& file) {
 }
 
 FolderLock FolderLock::of_data_folder(const std::filesystem::path& folder) {
-    FolderLock taken = of_file(folder / lock_file_name);
-    if (taken.outcome_ == Outcome::held) write_process_id(taken.fd_);
-    return taken;
+    const std::filesystem::path file = folder / lock_file_name;
+    constexpr int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = open_retrying(file.c_str(), O_RDWR | O_CREAT | flags);
+    const bool writable = fd >= 0;
+    // A lock on the file opened for reading excludes one opened for writing:
+    // a copy on a read-only data folder still finds the one before it.
+    if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
+        fd = open_retrying(file.c_str(), O_RDONLY | flags);
+    struct stat opened {};
+    if (fd >= 0 && (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))) {
+        ::close(fd);
+        fd = -1;
+    }
+    if (fd < 0) {
+        // No such file can be made (a read-only folder), or a link or
+        // something else stands in its place, which is never followed:
+        // every copy then locks the folder itself.
+        fd = open_retrying(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) return {-1, Outcome::refused};
+        const Outcome outcome = lock(fd);
+        return {outcome == Outcome::held ? fd : -1, outcome};
+    }
+    const Outcome outcome = lock(fd);
+    if (outcome != Outcome::held) return {-1, outcome};
+    if (writable) write_process_id(fd);
+    return {fd, outcome};
 }
 
 FolderLock::FolderLock(FolderLock&& other) noexcept

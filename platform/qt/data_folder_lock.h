@@ -18,8 +18,11 @@ public:
         refused,  // none can be made here
     };
 
-    // Takes the lock of the data folder `folder`, in "tembrick.lock" there,
-    // and writes this process's id into it.
+    // Takes the lock of the data folder `folder`, on "tembrick.lock" there,
+    // and writes this process's id into it. A lock file that cannot be
+    // written is locked as it is; where none can be opened, or a link
+    // stands in its place, the folder itself is locked. Refused only by a
+    // file system without locks, or a folder that is not there.
     static FolderLock of_data_folder(const std::filesystem::path& folder);
     // Takes the lock of the file `file`, which holds nothing.
     static FolderLock of_file(const std::filesystem::path& file);

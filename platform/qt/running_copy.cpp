@@ -4,6 +4,7 @@
 
 #include <QLocalSocket>
 #include <QTimer>
+#include <filesystem>
 #include <iostream>
 #include <thread>
 
@@ -36,6 +37,11 @@ RunningCopy::RunningCopy(const std::wstring& data_folder) {
     folder_ = to_qstring(data_folder).toStdString();
     data_lock_ = FolderLock::of_data_folder(folder_);
     another_runs_ = data_lock_->outcome() == FolderLock::Outcome::busy;
+    std::error_code error;
+    if (data_lock_->outcome() == FolderLock::Outcome::refused &&
+        std::filesystem::is_directory(folder_, error))
+        std::cerr << "tembrick: the file system of " << folder_.string()
+                  << " takes no lock: a second copy on it would run beside this one" << std::endl;
 }
 
 RunningCopy::~RunningCopy() { server_.reset(); }

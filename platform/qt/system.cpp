@@ -34,7 +34,11 @@ std::wstring QtSystem::install_folder() {
 }
 
 std::wstring QtSystem::data_folder() {
-    return created(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (path.isEmpty()) return {};
+    // One that cannot be made is still named: the start says so.
+    QDir().mkpath(path);
+    return from_qstring(QDir::cleanPath(path));
 }
 
 std::wstring QtSystem::temp_folder() {

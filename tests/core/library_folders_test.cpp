@@ -7,6 +7,7 @@
 #include "core/interface_language_fixture.h"
 #include "core/sample_library.h"
 #include "engine/text/utf16.h"
+#include "support/unwritable_tree.h"
 
 namespace {
 
@@ -52,6 +53,27 @@ TEST_F(LibraryFolders, MissingUncheckableAndEscapingNamesResolveToNothing) {
     // A backslash separates folders as a slash does.
     EXPECT_EQ(library.resolve(L"Agreements\\Sales Agreement.brik"),
               data_text(L"briks/Agreements/Sales Agreement.brik"));
+}
+
+TEST_F(LibraryFolders, ADataFolderThatCannotBeWrittenServesOnlyTheLibraryCopiedBefore) {
+    using core::data_folder_use;
+    EXPECT_EQ(library.prepare_data_folder().use, data_folder_use::writable);
+    EXPECT_TRUE(fs::exists(brik(L"Library.brik")));
+    {
+        const fixture::unwritable_tree unwritable(root / L"data");
+        if (!unwritable.made()) GTEST_SKIP() << "root, on a file system without immutable files";
+        const core::data_folder_check english = library.prepare_data_folder();
+        EXPECT_EQ(english.use, data_folder_use::read_only);
+        EXPECT_TRUE(english.reason);
+        core::current_language = 1;
+        const core::data_folder_check russian = library.prepare_data_folder();
+        EXPECT_EQ(russian.use, data_folder_use::no_library);
+        EXPECT_TRUE(russian.reason);
+    }
+    // A file where the data folder must be made stops root as well.
+    write_file(root / L"file", "x");
+    library_folders under_a_file(folders().install, core::text_of(root / L"file/data"), L"");
+    EXPECT_EQ(under_a_file.prepare_data_folder().reason, std::errc::not_a_directory);
 }
 
 TEST_F(LibraryFolders, ClearTempEmptiesOnlyThePrivateFolder) {

@@ -2,6 +2,7 @@
 
 #include "engine/text/utf16.h"
 #include "platform/qt/native_widget.h"
+#include "support/unwritable_tree.h"
 #include "window/window_fixture.h"
 
 namespace {
@@ -74,6 +75,33 @@ TEST_F(ClosingTheWindow, AReadOnlyLibraryWithNothingTypedClosesAtOnce) {
     window->elements().window->close();
     EXPECT_TRUE(window->elements().window->is_closed());
     EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(ClosingTheWindow, AnUnwritableDataFolderIsNotedOnceAndACloseAfterTypingStillAsks) {
+    core::library_folders(folders().install, folders().data, L"").install_library();
+    const fixture::unwritable_tree unwritable(root / L"data");
+    if (!unwritable.made()) GTEST_SKIP() << "root, on a file system without immutable files";
+    auto window = make_window();
+    window->activate();
+    const std::wstring note = L"The data folder " + core::text_of(root / L"data") +
+                              L" cannot be written: changes are not kept.";
+    EXPECT_EQ(window->elements().status_text->text(), note);
+
+    // A failed write says nothing more.
+    main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
+    core_test::type_a_value(window->session());
+    window->RenderDocumentAsync(false);
+    window->write_back_timer().tick_now();
+    EXPECT_EQ(window->elements().status_text->text(), note);
+    EXPECT_TRUE(failures.messages.empty());
+
+    platform::Window& shown = *window->elements().window;
+    shown.close();
+    ASSERT_EQ(failures.messages.size(), 1u);
+    EXPECT_TRUE(failures.messages[0].starts_with("Changes could not be saved to "));
+    EXPECT_FALSE(shown.is_closed());
+    shown.close();
+    EXPECT_TRUE(shown.is_closed());
 }
 
 TEST_F(ClosingTheWindow, WithoutADocumentTheSettingsAreStillWritten) {

@@ -6,7 +6,10 @@
 // with no dialog. Killed (kill -9) while typing or a moment after, the file
 // holds what the write-back had time for; a second start on the same data
 // folder hands over to the running copy, or says that the copy does not
-// answer. A window destroyed from outside ends its copy as SIGTERM does.
+// answer. A window destroyed from outside ends its copy as SIGTERM does. A
+// data folder that cannot be written ends a start without its library with
+// one sentence in the interface language, and with its library, or with a
+// lock file that is a link, still keeps one copy.
 //
 // The program runs in a child process (a death test, or a copy the test
 // starts and ends itself), which the X server's end takes down; the test
@@ -32,6 +35,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -47,6 +51,7 @@
 #include "platform/qt/native_widget.h"
 #include "platform/testing.h"
 #include "platform/timer.h"
+#include "support/unwritable_tree.h"
 
 extern char** environ;
 
@@ -234,6 +239,19 @@ platform::FireAndForget type_and_lose_the_window(app::MainWindow& window, int to
     co_return;
 }
 
+// Tells 'n' when the status bar says the data folder keeps nothing, then
+// hides the window until a later start brings it forward.
+platform::FireAndForget note_and_hide(app::MainWindow& window, int told) {
+    const std::wstring& folder = window.session().folders().data_folder;
+    if (window.elements().status_text->text() ==
+        L"The data folder " + folder + L" cannot be written: changes are not kept.")
+        tell(told, 'n');
+    QWidget* shown = platform::widget_of(*window.elements().window);
+    shown->hide();
+    tell(told, 't');
+    if (co_await app_test::when([shown] { return shown->isVisible(); })) tell(told, 'f');
+}
+
 // One key each 300 ms, as steady typing goes, for 12 s.
 constexpr char steady_keys[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn";
 constexpr int steady_key_ms = 300;
@@ -247,22 +265,42 @@ platform::FireAndForget type_steadily(app::MainWindow& window, int told) {
     }
 }
 
+// How a copy starts where the test's own start does not do: its locale
+// (LC_ALL), its Qt platform, and a file its standard error goes to. A copy
+// with a locale of its own is the built program beside this test, in a
+// process of its own, with no steps: Qt reads the system's locale once per
+// process, and this one may have read it already.
+struct CopyStart {
+    const char* lang = nullptr;
+    const char* platform = nullptr;
+    fs::path errors;
+};
+
 // A copy of the program in a child process, started and ended by the test.
 // It writes 'w' into its pipe when its first page shows, then what its
 // steps tell.
 class Copy {
 public:
-    // Its stderr goes to `errors` when given.
-    Copy(CopySteps steps, const fs::path& data_home, const fs::path& errors = {}) {
+    Copy(CopySteps steps, const fs::path& data_home, const CopyStart& start = {}) {
         int ends[2];
         if (::pipe2(ends, O_CLOEXEC) != 0) return;
         pid_ = ::fork();
         if (pid_ == 0) {
             ::close(ends[0]);
             if (!data_home.empty()) setenv("XDG_DATA_HOME", data_home.c_str(), 1);
-            if (!errors.empty() && !std::freopen(errors.c_str(), "w", stderr))
-                step_failed("no stderr file");
-            platform::testing::close_start_messages_at_once();
+            if (start.lang) setenv("LC_ALL", start.lang, 1);
+            if (start.platform) setenv("QT_QPA_PLATFORM", start.platform, 1);
+            if (!start.errors.empty()) {
+                const int errors = ::open(start.errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+                if (errors < 0 || ::dup2(errors, 2) != 2) std::_Exit(4);
+            }
+            if (start.lang) {
+                const fs::path program =
+                    fs::read_symlink("/proc/self/exe").parent_path() / "tembrick";
+                ::execl(program.c_str(), "tembrick", nullptr);
+                std::_Exit(5);
+            }
+            platform::testing::close_not_answering_message_at_once();
             app::MainWindowHooks hooks;
             hooks.first_page_shown = [steps, told = ends[1]](app::MainWindow& window) {
                 tell(told, 'w');
@@ -472,8 +510,8 @@ TEST_F(UnaskedEnd, ASecondStartOnTheSameDataFolderBringsTheFirstForwardAndEndsWi
 }
 
 TEST_F(UnaskedEnd, TwoStartsAtOnceGiveOneWindowAndNoMessage) {
-    Copy one(only_show, {}, home() / "one.txt");
-    Copy other(only_show, {}, home() / "other.txt");
+    Copy one(only_show, {}, {.errors = home() / "one.txt"});
+    Copy other(only_show, {}, {.errors = home() / "other.txt"});
     // Each tells of its window, or ends without one.
     const bool one_shows = one.next() == 'w';
     const bool other_shows = other.next() == 'w';
@@ -489,7 +527,7 @@ TEST_F(UnaskedEnd, AStartWhileTheFirstIsStoppedSaysSoWithinTheBoundAndEnds) {
     ASSERT_EQ(first.next(), 'w');
     ::kill(first.pid(), SIGSTOP);
     const steady::time_point started = steady::now();
-    Copy second(only_show, {}, home() / "errors.txt");
+    Copy second(only_show, {}, {.errors = home() / "errors.txt"});
     EXPECT_EQ(second.exit_code(30s), 1);
     // The bound is 10 s; a busy machine may add to it.
     EXPECT_LT(steady::now() - started, 15s);
@@ -593,6 +631,101 @@ TEST_F(UnaskedEnd, CopiesOnTwoDataFoldersBothRunAndEmptyNoTemporaryFolderOfTheOt
     EXPECT_TRUE(fs::exists(temp() / "kept.tmp"));
     EXPECT_EQ(first.end_with(SIGTERM), 0);
     EXPECT_TRUE(fs::is_empty(temp()));
+}
+
+// What a start wrote on its standard error, which ends in `errors`.
+std::string written(const fs::path& errors) {
+    std::error_code absent;
+    return fs::exists(errors, absent) ? core_test::read_file(errors) : std::string();
+}
+
+constexpr char english_refusal[] =
+    "tembrick: The template library cannot be copied into the data folder ";
+constexpr char russian_refusal[] =
+    "tembrick: Библиотеку шаблонов не удаётся скопировать в папку данных ";
+
+TEST_F(UnaskedEnd, AStartWhoseLibraryCannotBeCopiedEndsWithOneSentenceInTheInterfaceLanguage) {
+    enum class Folder {
+        share_unwritable_at_first_start,
+        read_only_without_library,
+        read_only_english_only
+    };
+    struct Row {
+        Folder folder;
+        const char* lang;
+        const char* refusal;
+    };
+    for (const Row& row :
+         {Row{Folder::share_unwritable_at_first_start, "en_US.UTF-8", english_refusal},
+          Row{Folder::read_only_without_library, "en_US.UTF-8", english_refusal},
+          Row{Folder::read_only_english_only, "ru_RU.UTF-8", russian_refusal}}) {
+        SCOPED_TRACE(row.lang);
+        fresh_home();
+        if (row.folder == Folder::share_unwritable_at_first_start) fs::remove_all(data());
+        if (row.folder == Folder::read_only_english_only) {
+            Copy english(only_show, {});
+            ASSERT_EQ(english.next(), 'w');
+            ASSERT_EQ(english.end_with(SIGTERM), 0);
+        }
+        const fixture::unwritable_tree unwritable(
+            row.folder == Folder::share_unwritable_at_first_start ? data().parent_path() : data());
+        if (!unwritable.made()) GTEST_SKIP() << "root, on a file system without immutable files";
+        // No box there: the sentence goes to the standard error alone.
+        const fs::path errors = home() / "errors.txt";
+        Copy refused(only_show, {}, {.lang = row.lang, .platform = "offscreen", .errors = errors});
+        EXPECT_EQ(refused.exit_code(), 1);
+        const std::string said = written(errors);
+        EXPECT_NE(said.find(row.refusal + data().string() + ": "), std::string::npos) << said;
+        EXPECT_EQ(said.find("filesystem"), std::string::npos) << said;
+        EXPECT_EQ(said.find("could not be opened"), std::string::npos) << said;
+    }
+}
+
+TEST_F(UnaskedEnd, ASecondStartOnAFolderWithoutItsLibraryBringsTheFirstsMessageForward) {
+    const fixture::unwritable_tree unwritable(data());
+    if (!unwritable.made()) GTEST_SKIP() << "root, on a file system without immutable files";
+    const fs::path first_errors = home() / "first.txt";
+    const fs::path second_errors = home() / "second.txt";
+    Copy first(only_show, {}, {.errors = first_errors});
+    ASSERT_TRUE(
+        wait_until([&] { return written(first_errors).find(english_refusal) != std::string::npos; },
+                   steady::now() + 60s));
+    Copy second(only_show, {}, {.errors = second_errors});
+    EXPECT_EQ(second.exit_code(), 0);
+    EXPECT_EQ(written(second_errors).find(english_refusal), std::string::npos);
+    EXPECT_EQ(first.exit_code(0ms), -1) << "the first message went";
+}
+
+TEST_F(UnaskedEnd, AReadOnlyDataFolderWithItsLibraryAndALinkedLockFileStillKeepOneCopy) {
+    for (const bool read_only : {true, false}) {
+        SCOPED_TRACE(read_only);
+        fresh_home();
+        Copy installing(only_show, {});
+        ASSERT_EQ(installing.next(), 'w');
+        ASSERT_EQ(installing.end_with(SIGTERM), 0);
+        // A link is never followed: what it names stays as it was.
+        core_test::write_file(home() / "elsewhere", "kept");
+        if (!read_only) {
+            fs::remove(data() / "tembrick.lock");
+            fs::create_symlink(home() / "elsewhere", data() / "tembrick.lock");
+        }
+        std::optional<fixture::unwritable_tree> unwritable;
+        if (read_only) unwritable.emplace(data());
+        if (unwritable && !unwritable->made())
+            GTEST_SKIP() << "root, on a file system without immutable files";
+        Copy first(note_and_hide, {});
+        ASSERT_EQ(first.next(), 'w');
+        if (read_only) {
+            EXPECT_EQ(first.next(), 'n') << "no note of the data folder";
+        }
+        ASSERT_EQ(first.next(), 't');
+        Copy second(only_show, {});
+        EXPECT_EQ(second.exit_code(), 0);
+        EXPECT_EQ(second.next(0ms), '\0') << "the second start showed a window";
+        EXPECT_EQ(first.next(), 'f') << "the first window did not come forward";
+        EXPECT_EQ(first.end_with(SIGTERM), 0);
+        EXPECT_EQ(core_test::read_file(home() / "elsewhere"), "kept");
+    }
 }
 
 }  // namespace

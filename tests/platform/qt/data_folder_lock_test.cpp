@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <optional>
 
 #include "support/temp_folder.h"
+#include "support/unwritable_tree.h"
 
 namespace {
 
@@ -33,6 +35,31 @@ TEST(DataFolderLock, ALockFileWithoutAProcessIdNamesNone) {
     for (const char* text : {"", "\n", "abc\n", "12x\n", "-4\n", "0\n", "99999999999999999999\n"}) {
         fixture::write_bytes(folder.file("tembrick.lock"), text);
         EXPECT_EQ(platform::data_folder_holder(folder.path()), std::nullopt) << text;
+    }
+}
+
+TEST(DataFolderLock, AFolderThatCannotBeWrittenAndALinkedLockFileAreHeldByOneCopyAtATime) {
+    enum class Case { held_before_folder_went_read_only, read_only_folder, lock_file_a_link };
+    for (const Case lock_case : {Case::held_before_folder_went_read_only, Case::read_only_folder,
+                                 Case::lock_file_a_link}) {
+        SCOPED_TRACE(int(lock_case));
+        const fixture::temp_folder home;
+        const std::filesystem::path folder = home.file("data");
+        std::filesystem::create_directory(folder);
+        // The link is not followed: what it names stays as it was.
+        fixture::write_bytes(home.file("elsewhere"), "kept");
+        if (lock_case == Case::lock_file_a_link)
+            std::filesystem::create_symlink(home.file("elsewhere"), folder / "tembrick.lock");
+        std::optional<FolderLock> first;
+        if (lock_case != Case::read_only_folder) first = FolderLock::of_data_folder(folder);
+        std::optional<fixture::unwritable_tree> unwritable;
+        if (lock_case != Case::lock_file_a_link) unwritable.emplace(folder);
+        if (unwritable && !unwritable->made())
+            GTEST_SKIP() << "root, on a file system without immutable files";
+        if (!first) first = FolderLock::of_data_folder(folder);
+        EXPECT_EQ(first->outcome(), FolderLock::Outcome::held);
+        EXPECT_EQ(FolderLock::of_data_folder(folder).outcome(), FolderLock::Outcome::busy);
+        EXPECT_EQ(fixture::read_bytes(home.file("elsewhere")), "kept");
     }
 }
 
