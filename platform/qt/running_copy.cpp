@@ -50,10 +50,9 @@ RunningCopy::HandOver RunningCopy::hand_over(std::chrono::milliseconds bound) {
     const steady::time_point until = steady::now() + bound;
     for (;;) {
         // Looked for at every try: the folder of last resort is checked anew.
-        const SocketPlace place = socket_place(folder_, socket_roots());
-        const std::optional<char> answer =
-            place.path.empty() ? std::nullopt : ask(place.path, come_forward_request, until);
-        if (answer == came_forward) return HandOver::taken;
+        for (const std::filesystem::path& place : socket_places(folder_, socket_roots()).paths) {
+            if (ask(place, come_forward_request, until) == came_forward) return HandOver::taken;
+        }
         // Not listening yet, closing, or gone: gone, its folder is this copy's.
         FolderLock again = FolderLock::of_data_folder(folder_);
         if (again.outcome() != FolderLock::Outcome::busy) {
@@ -71,37 +70,46 @@ std::optional<int> RunningCopy::holder() const { return data_folder_holder(folde
 void RunningCopy::serve(std::function<bool()> come_forward) {
     if (!data_lock_ || data_lock_->outcome() != FolderLock::Outcome::held) return;
     come_forward_ = std::move(come_forward);
-    const SocketPlace place = socket_place(folder_, socket_roots());
-    std::string problem = place.problem;
-    const int fd = place.path.empty() ? -1 : listen_at(place.path, problem);
-    server_ = std::make_unique<QLocalServer>();
-    if (fd < 0 || !server_->listen(fd)) {
-        if (fd >= 0) ::close(fd);
+    const SocketPlaces places = socket_places(folder_, socket_roots());
+    std::string problem = places.problem;
+    for (const std::filesystem::path& place : places.paths) {
+        const int fd = listen_at(place, problem);
+        if (fd < 0) continue;
+        server_ = std::make_unique<QLocalServer>();
+        if (server_->listen(fd)) break;
+        ::close(fd);
         server_.reset();
+    }
+    if (!server_) {
         std::cerr << "tembrick: later starts cannot reach this copy and will not bring it "
                      "forward: "
                   << problem << std::endl;
         return;
     }
     server_->setMaxPendingConnections(most_open_requests);
-    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            const auto open = server_->findChildren<QLocalSocket*>().size();
-            if (open > most_open_requests || !peer_is_this_user(int(socket->socketDescriptor()))) {
-                socket->abort();
-                socket->deleteLater();
-                continue;
-            }
-            QTimer::singleShot(request_wait_ms, socket, [socket] { socket->abort(); });
-            // One request a connection: what follows it is not read.
-            const auto take = [this, socket, taken = std::make_shared<bool>(false)] {
-                if (!*taken) *taken = take_request(socket);
-            };
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, take);
-            take();
+    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(),
+                     [this] { take_connections(*server_); });
+}
+
+void RunningCopy::take_connections(QLocalServer& server) {
+    while (QLocalSocket* socket = server.nextPendingConnection()) {
+        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (open_requests_ >= most_open_requests ||
+            !peer_is_this_user(int(socket->socketDescriptor()))) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
         }
-    });
+        ++open_requests_;
+        QObject::connect(socket, &QObject::destroyed, [this] { --open_requests_; });
+        QTimer::singleShot(request_wait_ms, socket, [socket] { socket->abort(); });
+        // One request a connection: what follows it is not read.
+        const auto take = [this, socket, taken = std::make_shared<bool>(false)] {
+            if (!*taken) *taken = take_request(socket);
+        };
+        QObject::connect(socket, &QLocalSocket::readyRead, socket, take);
+        take();
+    }
 }
 
 bool RunningCopy::take_request(QLocalSocket* socket) {

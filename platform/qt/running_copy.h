@@ -64,6 +64,7 @@ public:
     bool own_temp_folder(const std::wstring& temp_folder);
 
 private:
+    void take_connections(QLocalServer& server);
     // Answers whether the request was there to take.
     bool take_request(class QLocalSocket* socket);
 
@@ -72,6 +73,7 @@ private:
     std::optional<FolderLock> temp_lock_;
     bool another_runs_ = false;
     std::unique_ptr<QLocalServer> server_;
+    int open_requests_ = 0;
     std::function<bool()> come_forward_;
 };
 

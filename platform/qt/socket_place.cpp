@@ -37,29 +37,35 @@ bool private_folder(const fs::path& folder) {
 
 bool fits(const fs::path& path) { return path.native().size() <= longest_socket_path; }
 
-SocketPlace in_shared_temp(const fs::path& data_folder, const fs::path& shared_temp) {
+void add_shared_temp(const fs::path& data_folder, const fs::path& shared_temp,
+                     SocketPlaces& places) {
     const fs::path folder = shared_temp / ("tembrick-" + std::to_string(::getuid()));
     // The mode asked for passes through the umask: set it again on a folder
     // this call made.
     if (::mkdir(folder.c_str(), 0700) == 0) ::chmod(folder.c_str(), 0700);
-    if (!private_folder(folder))
-        return {{}, folder.string() + " is not a folder of this user's alone"};
     fs::path path = folder / name_of(data_folder);
-    if (!fits(path)) return {{}, path.string() + " is too long for a socket"};
-    return {std::move(path), {}};
+    if (!private_folder(folder)) {
+        places.problem = folder.string() + " is not a folder of this user's alone";
+    } else if (!fits(path)) {
+        places.problem = path.string() + " is too long for a socket";
+    } else {
+        places.paths.push_back(std::move(path));
+    }
 }
 
 }  // namespace
 
-SocketPlace socket_place(const fs::path& data_folder, const SocketRoots& roots) {
+SocketPlaces socket_places(const fs::path& data_folder, const SocketRoots& roots) {
+    SocketPlaces places;
     if (!roots.runtime_folder.empty() && private_folder(roots.runtime_folder)) {
         fs::path path = fs::path(roots.runtime_folder) / name_of(data_folder);
-        if (fits(path)) return {std::move(path), {}};
+        if (fits(path)) places.paths.push_back(std::move(path));
     }
     fs::path in_data = data_folder / "tembrick.socket";
     if (fits(in_data) && ::access(data_folder.c_str(), W_OK | X_OK) == 0)
-        return {std::move(in_data), {}};
-    return in_shared_temp(data_folder, roots.shared_temp);
+        places.paths.push_back(std::move(in_data));
+    if (places.paths.empty()) add_shared_temp(data_folder, roots.shared_temp, places);
+    return places;
 }
 
 SocketRoots socket_roots() {

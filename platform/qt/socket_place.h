@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -16,18 +17,21 @@ struct SocketRoots {
     std::filesystem::path shared_temp = "/tmp";
 };
 
-struct SocketPlace {
-    // Empty when there is no place; `problem` then says why.
-    std::filesystem::path path;
+struct SocketPlaces {
+    // In order of preference; empty when there is none, `problem` then says
+    // why.
+    std::vector<std::filesystem::path> paths;
     std::string problem;
 };
 
 // The runtime folder when it is a directory of this user's with mode 0700;
-// else the data folder when it can be written and the path fits a socket
-// address; else `shared_temp`/tembrick-<uid>, made with mode 0700 and
-// checked (owner, mode, not a link) at every call, as another user may have
-// made it first.
-SocketPlace socket_place(const std::filesystem::path& data_folder, const SocketRoots& roots);
+// the data folder when it can be written and the path fits a socket
+// address; where neither is there, `shared_temp`/tembrick-<uid>, made with
+// mode 0700 and checked (owner, mode, not a link) at every call, as another
+// user may have made it first. A copy listens at the first place it can; a
+// later start asks at each, so that one with $XDG_RUNTIME_DIR still reaches
+// a copy started without it.
+SocketPlaces socket_places(const std::filesystem::path& data_folder, const SocketRoots& roots);
 
 // The roots of this process's environment.
 SocketRoots socket_roots();
