@@ -50,7 +50,7 @@ RunningCopy::HandOver RunningCopy::hand_over(std::chrono::milliseconds bound) {
     const steady::time_point until = steady::now() + bound;
     for (;;) {
         // Looked for at every try: the folder of last resort is checked anew.
-        for (const std::filesystem::path& place : socket_places(folder_, socket_roots()).paths) {
+        for (const std::filesystem::path& place : places_to_ask(folder_, socket_roots())) {
             if (ask(place, come_forward_request, until) == came_forward) return HandOver::taken;
         }
         // Not listening yet, closing, or gone: gone, its folder is this copy's.

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QCryptographicHash>
+#include <algorithm>
 #include <cstdlib>
 
 namespace platform {
@@ -68,9 +69,22 @@ SocketPlaces socket_places(const fs::path& data_folder, const SocketRoots& roots
     return places;
 }
 
+std::vector<fs::path> places_to_ask(const fs::path& data_folder, const SocketRoots& roots) {
+    std::vector<fs::path> paths = socket_places(data_folder, roots).paths;
+    if (roots.runtime_folder.empty() && !roots.usual_runtime_folder.empty()) {
+        SocketRoots usual = roots;
+        usual.runtime_folder = roots.usual_runtime_folder;
+        for (fs::path& path : socket_places(data_folder, usual).paths) {
+            if (std::find(paths.begin(), paths.end(), path) == paths.end())
+                paths.push_back(std::move(path));
+        }
+    }
+    return paths;
+}
+
 SocketRoots socket_roots() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    return {runtime ? runtime : "", "/tmp"};
+    return {runtime ? runtime : "", "/tmp", "/run/user/" + std::to_string(::getuid())};
 }
 
 }  // namespace platform

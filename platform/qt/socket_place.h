@@ -15,6 +15,8 @@ struct SocketRoots {
     std::string runtime_folder;
     // Where the folder of last resort is made.
     std::filesystem::path shared_temp = "/tmp";
+    // Where a session's runtime folder usually is (/run/user/<uid>).
+    std::string usual_runtime_folder;
 };
 
 struct SocketPlaces {
@@ -28,10 +30,14 @@ struct SocketPlaces {
 // the data folder when it can be written and the path fits a socket
 // address; where neither is there, `shared_temp`/tembrick-<uid>, made with
 // mode 0700 and checked (owner, mode, not a link) at every call, as another
-// user may have made it first. A copy listens at the first place it can; a
-// later start asks at each, so that one with $XDG_RUNTIME_DIR still reaches
-// a copy started without it.
+// user may have made it first. A copy listens at the first place it can.
 SocketPlaces socket_places(const std::filesystem::path& data_folder, const SocketRoots& roots);
+
+// Where a later start asks: the places above and, without a runtime folder
+// of its own (started through su or sudo), those of the usual one, where a
+// copy started in the user's session listens.
+std::vector<std::filesystem::path> places_to_ask(const std::filesystem::path& data_folder,
+                                                 const SocketRoots& roots);
 
 // The roots of this process's environment.
 SocketRoots socket_roots();

@@ -84,14 +84,16 @@ TEST(SocketPlace, OnlyAFolderOfTheUsersAloneHoldsTheSocket) {
         // Another user's folder can be made only by root.
         if (row.change && !row.change(runtime, shared)) continue;
         const platform::SocketPlaces places =
-            platform::socket_places(data, {runtime.string(), shared});
+            platform::socket_places(data, {runtime.string(), shared, {}});
         const fs::path in_data = data / "tembrick.socket";
         switch (row.place) {
             case Place::runtime:
-                // A start without the runtime folder asks in the data folder.
                 ASSERT_EQ(places.paths.size(), 2u);
                 EXPECT_EQ(places.paths[0].parent_path(), runtime);
                 EXPECT_EQ(places.paths[1], in_data);
+                // A start without it (through su) asks there as well.
+                EXPECT_EQ(platform::places_to_ask(data, {"", shared, runtime.string()}),
+                          (std::vector{in_data, places.paths[0]}));
                 break;
             case Place::data: EXPECT_EQ(places.paths, std::vector{in_data}); break;
             case Place::shared_temp:
