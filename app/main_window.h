@@ -290,4 +290,8 @@ private:
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
+// The platform's own dialogs and message boxes in the session's language,
+// titled with the program's name in it.
+void SetPlatformTexts(const core::session& session);
+
 }  // namespace app

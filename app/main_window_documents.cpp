@@ -133,10 +133,14 @@ platform::FireAndForget MainWindow::SendRendersAsync() {
     render_in_flight_ = false;
 }
 
-void MainWindow::ApplyUiLanguage() {
-    platform::set_interface_texts({session_.language() == 1 ? "ru" : "en",
+void SetPlatformTexts(const core::session& session) {
+    platform::set_interface_texts({session.language() == 1 ? "ru" : "en",
                                    core::ui_string(engine::ui_text::program_name),
                                    core::ui_string(engine::ui_text::images_filter)});
+}
+
+void MainWindow::ApplyUiLanguage() {
+    SetPlatformTexts(session_);
     SetTitle(core::ui_string(engine::ui_text::program_name));
     elements_.library_button->set_label(core::ui_string(engine::ui_text::library));
     elements_.settings_button->set_label(core::ui_string(engine::ui_text::settings));

@@ -74,9 +74,12 @@ std::unique_ptr<core::session> start_session(platform::System& system) {
     auto session =
         std::make_unique<core::session>(folders, [&system] { return system.home_region_code(); });
     const core::data_folder_check& data_folder = session->data_folder();
-    if (data_folder.use == core::data_folder_use::no_library)
+    if (data_folder.use == core::data_folder_use::no_library) {
+        SetPlatformTexts(*session);
         throw platform::StartRefused(
-            engine::to_utf8(core::library_not_copied(folders.data, data_folder.reason)));
+            engine::to_utf8(core::library_not_copied(folders.data, data_folder.reason) + L' ' +
+                            core::ui_string(engine::ui_text::program_ends_without_library)));
+    }
     return session;
 }
 

@@ -17,7 +17,8 @@ std::wstring ui_string(int row);
 // The sentence that says a document's changes were not written, naming the
 // file and the system's reason.
 std::wstring changes_not_saved(const std::wstring& file, const std::error_code& reason);
-// The sentence that ends a start whose data folder cannot take the library.
+// The sentence that says the library of the interface language cannot be
+// copied into the data folder, naming it and the system's reason.
 std::wstring library_not_copied(const std::wstring& folder, const std::error_code& reason);
 // The status bar's note while the data folder cannot be written.
 std::wstring changes_not_kept(const std::wstring& folder);

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "core/file_paths.h"
 #include "core/interface_texts.h"
 #include "engine/document/file_replace.h"
+#include "engine/text/utf16.h"
 
 namespace fs = std::filesystem;
 
@@ -85,8 +87,11 @@ data_folder_check library_folders::prepare_data_folder() {
     } catch (const fs::filesystem_error& error) {
         return {data_folder_use::no_library, error.code()};
     }
-    // A file made and removed, as the program makes each file it writes.
-    const engine::saving_file probe(fs_path(data_folder) / "briks");
+    // A file made and removed, as the program makes each file it writes;
+    // beside the library, or without one to copy, in the folder itself.
+    fs::path folder = fs_path(data_folder) / "briks";
+    if (!exists_checked(folder)) folder = fs_path(data_folder);
+    const engine::saving_file probe(folder);
     if (probe.error()) return {data_folder_use::read_only, probe.error()};
     return {};
 }
@@ -102,7 +107,11 @@ std::optional<std::wstring> library_relative_name(std::wstring name) {
 }
 
 std::wstring library_folders::resolve(std::wstring name) {
-    install_library();
+    try {
+        install_library();
+    } catch (const fs::filesystem_error& error) {
+        throw std::runtime_error(engine::to_utf8(library_not_copied(data_folder, error.code())));
+    }
     if (data_folder.empty()) return {};
     const auto relative = library_relative_name(std::move(name));
     if (!relative) return {};

@@ -45,7 +45,9 @@ public:
     data_folder_check prepare_data_folder();
     // The full path of a library document, "" when it does not exist, cannot
     // be checked (too long, a loop of links) or the name may not be used (see
-    // `library_relative_name`). Installs the library first.
+    // `library_relative_name`). Installs the library first; throws
+    // std::runtime_error with the sentence `library_not_copied` when that
+    // fails.
     std::wstring resolve(std::wstring name);
     // The value-list folder, created when missing; "" when the data folder is
     // unknown.

@@ -45,8 +45,8 @@ public:
     // none) and removes the temporary files of interrupted saves. Then the region
     // decides the interface language; when it cannot be read the stored
     // language stands. The library of that language is installed and the
-    // data folder tried (`data_folder`). No document is open yet. Documents are read and
-    // written through `files`, which outlives the session.
+    // data folder tried (`data_folder`). No document is open yet. Documents
+    // are read and written through `files`, which outlives the session.
     session(const program_folders& folders, const region_reader& home_region,
             const engine::environment& files = engine::system_environment());
     ~session();

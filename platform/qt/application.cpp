@@ -154,7 +154,6 @@ int run_application(int argc, char** argv, const WindowFactory& make_window,
             window = make_window(system, make_qt_web_view_factory(system));
             window->activate();
         } catch (const StartRefused& refused) {
-            window.reset();
             show_refusal(refused.what(), refusal);
             exit_code = 1;
         } catch (...) {

@@ -69,6 +69,17 @@ TEST_F(LibraryFolders, ADataFolderThatCannotBeWrittenServesOnlyTheLibraryCopiedB
         const core::data_folder_check russian = library.prepare_data_folder();
         EXPECT_EQ(russian.use, data_folder_use::no_library);
         EXPECT_TRUE(russian.reason);
+        // Opening a page of that language says so as a sentence.
+        try {
+            library.resolve(L"Библиотека.brik");
+            ADD_FAILURE() << "the library was taken as copied";
+        } catch (const std::runtime_error& refused) {
+            EXPECT_TRUE(
+                std::string_view(refused.what())
+                    .starts_with("Библиотеку шаблонов не удаётся скопировать в папку данных " +
+                                 (root / L"data").string() + ": "))
+                << refused.what();
+        }
     }
     // A file where the data folder must be made stops root as well.
     write_file(root / L"file", "x");
