@@ -93,8 +93,8 @@ public:
     // Places the window as the settings keep it, then shows it.
     void activate();
     // Brings the shown window to the front, as it is placed; nothing once
-    // it is closed.
-    void BringToFront();
+    // it is closed, which answers false.
+    bool BringToFront();
 
     core::session& session() const { return session_; }
     platform::System& system() const { return system_; }

@@ -24,8 +24,10 @@ void MainWindow::activate() {
     if (frame_to_fit && !plan.maximized) elements_.window->fit_frame_into_screen();
 }
 
-void MainWindow::BringToFront() {
-    if (activated_ && !elements_.window->is_closed()) elements_.window->activate();
+bool MainWindow::BringToFront() {
+    if (!activated_ || elements_.window->is_closed()) return false;
+    elements_.window->activate();
+    return true;
 }
 
 placement_plan MainWindow::ApplyPlacement() {

@@ -1,6 +1,9 @@
 #include "app/start.h"
 
 #include "core/interface_texts.h"
+#include "core/region_language.h"
+#include "core/settings.h"
+#include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
 #include "engine/text/utf16.h"
 #include "platform/application.h"
@@ -20,12 +23,35 @@ public:
     void close_unasked() override { window_.CloseUnasked(); }
     void save_at_logout() override { window_.SaveAtLogout(); }
     void save_at_sudden_exit() override { window_.SaveAtSuddenExit(); }
-    void bring_to_front() override { window_.BringToFront(); }
+    bool bring_to_front() override { return window_.BringToFront(); }
 
 private:
     std::unique_ptr<core::session> session_;
     MainWindow window_;
 };
+
+// In the language the window would have: the region's, or the one the
+// settings file keeps; nothing is written.
+platform::NotAnswering not_answering(platform::System& system, std::optional<int> process) {
+    core::settings stored;
+    if (const std::wstring data = system.data_folder(); !data.empty()) {
+        stored.path = data + L"/tembrick.ini";
+        stored.read();
+    }
+    const int language = core::language_index(
+        core::start_language(stored.Language, [&system] { return system.home_region_code(); }));
+    const auto text = [language](int row) { return engine::ui_string(row, language); };
+    std::wstring sentence = text(engine::ui_text::copy_not_answering);
+    if (process) {
+        constexpr std::wstring_view slot = L"{process}";
+        sentence = text(engine::ui_text::copy_not_answering_process);
+        if (const std::size_t at = sentence.find(slot); at != std::wstring::npos)
+            sentence.replace(at, slot.size(), std::to_wstring(*process));
+    }
+    return {{language == 1 ? "ru" : "en", text(engine::ui_text::program_name),
+             text(engine::ui_text::images_filter)},
+            sentence};
+}
 
 }  // namespace
 
@@ -35,7 +61,7 @@ int start(int argc, char** argv, MainWindowHooks hooks) {
         [&](platform::System& system, platform::WebViewFactory make_web_view) {
             return std::make_unique<Program>(system, std::move(make_web_view), hooks);
         },
-        platform::CopiesPerDataFolder::one);
+        platform::CopiesPerDataFolder::one, not_answering);
 }
 
 std::unique_ptr<core::session> start_session(platform::System& system) {

@@ -21,6 +21,17 @@ std::optional<double> language_from_region(const std::optional<std::wstring>& co
     return 0.0;
 }
 
+double start_language(double stored,
+                      const std::function<std::optional<std::wstring>()>& home_region) {
+    try {
+        if (home_region) {
+            if (auto language = language_from_region(home_region())) return *language;
+        }
+    } catch (...) {
+    }
+    return stored;
+}
+
 int language_index(double language) {
     return std::isfinite(language) && std::trunc(language) == 1.0 ? 1 : 0;
 }

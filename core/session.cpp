@@ -29,12 +29,7 @@ session::session(const program_folders& folders, const region_reader& home_regio
     }
 
     // The region decides the language at every start.
-    try {
-        if (home_region) {
-            if (auto language = language_from_region(home_region())) config_.Language = *language;
-        }
-    } catch (...) {
-    }
+    config_.Language = start_language(config_.Language, home_region);
     language_ = language_index(config_.Language);
     current_language = language_;
     data_folder_ = folders_.prepare_data_folder();

@@ -4,8 +4,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+#include <string>
 
+#include "platform/interface_language.h"
 #include "platform/system.h"
 #include "platform/web_view.h"
 
@@ -29,7 +32,8 @@ public:
     // touching the window.
     virtual void save_at_sudden_exit() = 0;
     // Another start on the same data folder: the window comes to the front.
-    virtual void bring_to_front() = 0;
+    // False when there is no window to bring (it is closing).
+    virtual bool bring_to_front() = 0;
 };
 
 // Thrown by a WindowFactory when the program cannot go on, with a whole
@@ -44,6 +48,16 @@ public:
 // that copy (see `run_application`).
 enum class CopiesPerDataFolder { any, one };
 
+// What a start says when the copy running on its data folder does not
+// answer: the texts of the interface language, and the sentence naming that
+// copy's process id (none where its lock file does not give it). Asked for
+// before any window is built.
+struct NotAnswering {
+    InterfaceTexts texts;
+    std::wstring sentence;
+};
+using NotAnsweringText = std::function<NotAnswering(System& system, std::optional<int> process)>;
+
 using WindowFactory =
     std::function<std::unique_ptr<ApplicationWindow>(System& system, WebViewFactory make_web_view)>;
 
@@ -55,9 +69,12 @@ using WindowFactory =
 // and answers a non-zero exit code.
 // With `CopiesPerDataFolder::one`, a start while another copy runs on the
 // same data folder asks that copy's window to come to the front and answers
-// 0 before any window is built; the temporary folder of a copy on another
-// data folder is not this copy's (it has none then).
+// 0 before any window is built; where that copy does not answer within a
+// bound longer than a start, `not_answering` is shown (stderr and a message
+// box) and the answer is 1. The temporary folder of a copy on another data
+// folder is not this copy's (it has none then).
 int run_application(int argc, char** argv, const WindowFactory& make_window,
-                    CopiesPerDataFolder copies = CopiesPerDataFolder::any);
+                    CopiesPerDataFolder copies = CopiesPerDataFolder::any,
+                    const NotAnsweringText& not_answering = {});
 
 }  // namespace platform

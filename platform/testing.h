@@ -13,4 +13,8 @@ inline std::shared_ptr<ContentDialog> last_dialog() { return ContentDialog::open
 // How many presses in a window's drag rectangles started moving it.
 int system_moves_started();
 
+// The message of a start that the running copy does not answer closes as
+// soon as it shows.
+void close_not_answering_message_at_once();
+
 }  // namespace platform::testing

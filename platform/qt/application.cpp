@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
+#include <chrono>
 #include <clocale>
 #include <iostream>
 
@@ -11,9 +13,11 @@
 #include "platform/interface_language.h"
 #include "platform/qt/elided_words.h"
 #include "platform/qt/end_requests.h"
+#include "platform/qt/lost_window.h"
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/running_copy.h"
+#include "platform/testing.h"
 
 namespace platform {
 
@@ -21,6 +25,14 @@ namespace {
 
 // The widest a word of a failure's message is shown, in pixels.
 constexpr int message_box_width = 480;
+
+// How long a later start waits for the running copy's answer: well over a
+// cold start under load (see README), so a copy still building its window
+// answers in time, and one that has not answered by then is stopped or
+// stuck.
+constexpr std::chrono::seconds answer_wait(10);
+
+bool not_answering_closes_at_once = false;
 
 bool can_show_dialogs() {
     const QString name = QGuiApplication::platformName();
@@ -67,7 +79,24 @@ void bring_forward(QWidget& widget) {
     widget.activateWindow();
 }
 
+// Before any window: the box is the one thing on the screen, and waits.
+void say_not_answering(const NotAnswering& message) {
+    const std::string sentence = QString::fromStdWString(message.sentence).toStdString();
+    std::cerr << "tembrick: " << sentence << std::endl;
+    if (!can_show_dialogs()) return;
+    set_interface_texts(message.texts);
+    QMessageBox* box = message_box(QMessageBox::Warning, sentence);
+    if (not_answering_closes_at_once) QTimer::singleShot(0, box, &QMessageBox::accept);
+    box->exec();
+}
+
 }  // namespace
+
+namespace testing {
+
+void close_not_answering_message_at_once() { not_answering_closes_at_once = true; }
+
+}  // namespace testing
 
 void install_qt_services() {
     set_poster([](std::function<void()> work) {
@@ -78,7 +107,7 @@ void install_qt_services() {
 }
 
 int run_application(int argc, char** argv, const WindowFactory& make_window,
-                    CopiesPerDataFolder copies) {
+                    CopiesPerDataFolder copies, const NotAnsweringText& not_answering) {
     register_url_scheme();
     QCoreApplication::setApplicationName(QStringLiteral("tembrick"));
     QCoreApplication::setOrganizationName(QString());
@@ -94,24 +123,28 @@ int run_application(int argc, char** argv, const WindowFactory& make_window,
     QPointer<QMessageBox> refusal;
     if (copies == CopiesPerDataFolder::one) {
         running_copy = std::make_unique<RunningCopy>(system.data_folder());
-        if (running_copy->another_runs()) {
-            running_copy->ask_other_to_come_forward();
+        const RunningCopy::HandOver hand_over = running_copy->another_runs()
+                                                    ? running_copy->hand_over(answer_wait)
+                                                    : RunningCopy::HandOver::folder_free;
+        if (hand_over != RunningCopy::HandOver::folder_free) {
+            if (hand_over == RunningCopy::HandOver::not_answering && not_answering)
+                say_not_answering(not_answering(system, running_copy->holder()));
             set_failure_reporter({});
             set_poster({});
-            return 0;
+            return hand_over == RunningCopy::HandOver::taken ? 0 : 1;
         }
         if (!running_copy->own_temp_folder(system.temp_folder())) system.withhold_temp_folder();
         // A start while the window is still being built is answered once
         // the loop runs.
         running_copy->serve([&window, &refusal]() noexcept {
             try {
-                if (window) {
-                    window->bring_to_front();
-                } else if (refusal) {
-                    bring_forward(*refusal);
-                }
+                if (window) return window->bring_to_front();
+                if (!refusal) return false;
+                bring_forward(*refusal);
+                return true;
             } catch (...) {
                 report_failure();
+                return false;
             }
         });
     }
@@ -138,11 +171,13 @@ int run_application(int argc, char** argv, const WindowFactory& make_window,
                 set_failure_reporter({});
                 window->close_unasked();
             };
-            const EndRequests ends({.signalled =
-                                        [&] {
-                                            close_unasked();
-                                            QCoreApplication::exit(0);
-                                        },
+            const auto end_unasked = [&] {
+                close_unasked();
+                QCoreApplication::exit(0);
+            };
+            // A window destroyed from outside ends the program as SIGTERM does.
+            const LostWindowWatch lost_window(end_unasked);
+            const EndRequests ends({.signalled = end_unasked,
                                     .logout = [&window] { window->save_at_logout(); },
                                     .loop_ending = close_unasked,
                                     .sudden_exit =

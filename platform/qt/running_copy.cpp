@@ -2,77 +2,126 @@
 
 #include <unistd.h>
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QLocalSocket>
+#include <QTimer>
 #include <filesystem>
 #include <iostream>
+#include <thread>
 
+#include "platform/qt/private_socket.h"
 #include "platform/qt/qstring_conversion.h"
+#include "platform/qt/socket_place.h"
 
 namespace platform {
 
 namespace {
 
-// How long a later start waits for the first copy to take its request.
-constexpr int request_wait_ms = 2000;
+using steady = std::chrono::steady_clock;
 
-// One name per data folder, the same however the folder is reached; the
-// socket lives in the system's temporary folder, shared by every user.
-QString socket_name_of(const std::filesystem::path& folder) {
-    std::error_code error;
-    const std::filesystem::path real = std::filesystem::weakly_canonical(folder, error);
-    const QByteArray hash = QCryptographicHash::hash(
-        QByteArray::fromStdString((error ? folder : real).string()), QCryptographicHash::Sha256);
-    return QStringLiteral("tembrick-%1-%2")
-        .arg(::getuid())
-        .arg(QString::fromLatin1(hash.toHex().left(32)));
-}
+constexpr char come_forward_request = 'f';
+constexpr char came_forward = 'y';
+constexpr char ending = 'n';
+
+// How long a connection may stay open without its request, and how many may
+// be open at once: a flood of idle connections holds no more than these.
+constexpr int request_wait_ms = 2000;
+constexpr int most_open_requests = 32;
+
+// Between two tries of a start that found no one to answer yet.
+constexpr auto retry_pause = std::chrono::milliseconds(50);
 
 }  // namespace
 
 RunningCopy::RunningCopy(const std::wstring& data_folder) {
     if (data_folder.empty()) return;
-    const std::filesystem::path folder(to_qstring(data_folder).toStdString());
-    socket_name_ = socket_name_of(folder);
-    data_lock_ = FolderLock::of_data_folder(folder);
+    folder_ = to_qstring(data_folder).toStdString();
+    data_lock_ = FolderLock::of_data_folder(folder_);
     another_runs_ = data_lock_->outcome() == FolderLock::Outcome::busy;
     std::error_code error;
     if (data_lock_->outcome() == FolderLock::Outcome::refused &&
-        std::filesystem::is_directory(folder, error))
-        std::cerr << "tembrick: the file system of " << folder.string()
+        std::filesystem::is_directory(folder_, error))
+        std::cerr << "tembrick: the file system of " << folder_.string()
                   << " takes no lock: a second copy on it would run beside this one" << std::endl;
 }
 
 RunningCopy::~RunningCopy() { server_.reset(); }
 
-void RunningCopy::ask_other_to_come_forward() const {
-    QLocalSocket socket;
-    socket.connectToServer(socket_name_);
-    if (!socket.waitForConnected(request_wait_ms)) return;
-    socket.write("1", 1);
-    socket.waitForBytesWritten(request_wait_ms);
-    socket.disconnectFromServer();
+RunningCopy::HandOver RunningCopy::hand_over(std::chrono::milliseconds bound) {
+    const steady::time_point until = steady::now() + bound;
+    for (;;) {
+        // Looked for at every try: the folder of last resort is checked anew.
+        for (const std::filesystem::path& place : places_to_ask(folder_, socket_roots())) {
+            if (ask(place, come_forward_request, until) == came_forward) return HandOver::taken;
+        }
+        // Not listening yet, closing, or gone: gone, its folder is this copy's.
+        FolderLock again = FolderLock::of_data_folder(folder_);
+        if (again.outcome() != FolderLock::Outcome::busy) {
+            data_lock_ = std::move(again);
+            another_runs_ = false;
+            return HandOver::folder_free;
+        }
+        if (steady::now() + retry_pause >= until) return HandOver::not_answering;
+        std::this_thread::sleep_for(retry_pause);
+    }
 }
 
-void RunningCopy::serve(std::function<void()> come_forward) {
+std::optional<int> RunningCopy::holder() const { return data_folder_holder(folder_); }
+
+void RunningCopy::serve(std::function<bool()> come_forward) {
     if (!data_lock_ || data_lock_->outcome() != FolderLock::Outcome::held) return;
     come_forward_ = std::move(come_forward);
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    // The lock is ours, so a socket by this name is a killed copy's.
-    QLocalServer::removeServer(socket_name_);
-    if (!server_->listen(socket_name_)) {
+    const SocketPlaces places = socket_places(folder_, socket_roots());
+    std::string problem = places.problem;
+    for (const std::filesystem::path& place : places.paths) {
+        const int fd = listen_at(place, problem);
+        if (fd < 0) continue;
+        server_ = std::make_unique<QLocalServer>();
+        if (server_->listen(fd)) break;
+        ::close(fd);
         server_.reset();
+    }
+    if (!server_) {
+        std::cerr << "tembrick: later starts cannot reach this copy and will not bring it "
+                     "forward: "
+                  << problem << std::endl;
         return;
     }
-    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            socket->disconnectFromServer();
+    server_->setMaxPendingConnections(most_open_requests);
+    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(),
+                     [this] { take_connections(*server_); });
+}
+
+void RunningCopy::take_connections(QLocalServer& server) {
+    while (QLocalSocket* socket = server.nextPendingConnection()) {
+        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (open_requests_ >= most_open_requests ||
+            !peer_is_this_user(int(socket->socketDescriptor()))) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
         }
-        if (come_forward_) come_forward_();
-    });
+        ++open_requests_;
+        QObject::connect(socket, &QObject::destroyed, [this] { --open_requests_; });
+        QTimer::singleShot(request_wait_ms, socket, [socket] { socket->abort(); });
+        // One request a connection: what follows it is not read.
+        const auto take = [this, socket, taken = std::make_shared<bool>(false)] {
+            if (!*taken) *taken = take_request(socket);
+        };
+        QObject::connect(socket, &QLocalSocket::readyRead, socket, take);
+        take();
+    }
+}
+
+bool RunningCopy::take_request(QLocalSocket* socket) {
+    char request = 0;
+    if (socket->read(&request, 1) != 1) return false;
+    if (request == come_forward_request) {
+        const char answer = come_forward_ && come_forward_() ? came_forward : ending;
+        socket->write(&answer, 1);
+        socket->flush();
+    }
+    socket->disconnectFromServer();
+    return true;
 }
 
 bool RunningCopy::own_temp_folder(const std::wstring& temp_folder) {

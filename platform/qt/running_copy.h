@@ -2,15 +2,21 @@
 // the same documents would each overwrite the other's typing.
 //
 // The first copy holds the data folder's lock (see FolderLock) and listens
-// on a local socket named from the folder's path. A later start on the same
-// folder finds the lock held, asks the first copy through the socket to
-// bring its window to the front, and ends. Keyed on the folder, not on the
-// user: copies with data folders of their own run side by side. UI thread
-// only.
+// on a local socket named from the folder's path, in a folder only its user
+// can reach (see socket_place). A later start on the same folder finds the
+// lock held and asks the first copy through the socket to bring its window
+// to the front; the first copy answers once it has taken the request, and
+// the later start ends. Keyed on the folder, not on the user: copies with
+// data folders of their own run side by side. UI thread only.
+//
+// The request is one byte, `come_forward_request`; the answer one byte,
+// `came_forward` or `ending` (the copy is closing: the later start waits for
+// the lock to come free and runs itself).
 #pragma once
 
 #include <QLocalServer>
-#include <QString>
+#include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -32,25 +38,43 @@ public:
 
     // Another copy holds the data folder.
     bool another_runs() const { return another_runs_; }
-    // Asks that copy to bring its window to the front; waits a moment for
-    // the request to be taken, never fails.
-    void ask_other_to_come_forward() const;
-    // Calls `come_forward` from the event loop at each later start on the
-    // data folder. Starts listening at once: a start while the window is
-    // still being built is answered once the loop runs.
-    void serve(std::function<void()> come_forward);
+
+    enum class HandOver {
+        taken,          // the other copy brought its window forward
+        not_answering,  // no answer within the bound
+        folder_free,    // the other copy ended: this one holds the folder now
+    };
+    // Asks the copy holding the data folder to bring its window to the
+    // front and waits up to `bound` for its answer, trying again while it
+    // does not listen yet or is closing.
+    HandOver hand_over(std::chrono::milliseconds bound);
+    // The process id of the copy holding the data folder, where its lock
+    // file gives it.
+    std::optional<int> holder() const;
+
+    // From the event loop, at each later start on the data folder, calls
+    // `come_forward`, which answers false when the window is closing.
+    // Starts listening at once: a start while the window is still being
+    // built is answered once the loop runs. A copy that cannot listen says
+    // so on stderr and runs on.
+    void serve(std::function<bool()> come_forward);
     // Takes the lock of `temp_folder`; false when another copy holds it
     // (its data folder is another, its cache the same), which must not find
     // its temporary files emptied by this one.
     bool own_temp_folder(const std::wstring& temp_folder);
 
 private:
-    QString socket_name_;
+    void take_connections(QLocalServer& server);
+    // Answers whether the request was there to take.
+    bool take_request(class QLocalSocket* socket);
+
+    std::filesystem::path folder_;
     std::optional<FolderLock> data_lock_;
     std::optional<FolderLock> temp_lock_;
     bool another_runs_ = false;
     std::unique_ptr<QLocalServer> server_;
-    std::function<void()> come_forward_;
+    int open_requests_ = 0;
+    std::function<bool()> come_forward_;
 };
 
 }  // namespace platform

@@ -5,10 +5,11 @@
 // document back first, and the library page that cannot be written ends
 // with no dialog. Killed (kill -9) while typing or a moment after, the file
 // holds what the write-back had time for; a second start on the same data
-// folder hands over to the running copy. A data folder that cannot be
-// written ends a start without its library with one sentence in the
-// interface language, and with its library, or with a lock file that is a
-// link, still keeps one copy.
+// folder hands over to the running copy, or says that the copy does not
+// answer. A window destroyed from outside ends its copy as SIGTERM does. A
+// data folder that cannot be written ends a start without its library with
+// one sentence in the interface language, and with its library, or with a
+// lock file that is a link, still keeps one copy.
 //
 // The program runs in a child process (a death test, or a copy the test
 // starts and ends itself), which the X server's end takes down; the test
@@ -18,9 +19,13 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
+#include <QCryptographicHash>
 #include <QLineEdit>
 #include <QTest>
 #include <algorithm>
@@ -44,6 +49,7 @@
 #include "engine/document/document.h"
 #include "platform/dispatcher.h"
 #include "platform/qt/native_widget.h"
+#include "platform/testing.h"
 #include "platform/timer.h"
 #include "support/unwritable_tree.h"
 
@@ -189,13 +195,48 @@ platform::FireAndForget type_a_value(app::MainWindow& window, int told) {
     co_return;
 }
 
-// Types, then hides the window until a later start brings it forward.
-platform::FireAndForget type_and_hide(app::MainWindow& window, int told) {
-    QTest::keyClicks(&open_first_field(window), typed_value);
+// Types unless told not to, then hides or minimises the window until a
+// later start brings it forward, shown and not minimised.
+platform::FireAndForget put_away(app::MainWindow& window, int told, bool type, bool minimise) {
+    if (type) QTest::keyClicks(&open_first_field(window), typed_value);
     QWidget* shown = platform::widget_of(*window.elements().window);
-    shown->hide();
+    if (minimise) {
+        shown->showMinimized();
+    } else {
+        shown->hide();
+    }
     tell(told, 't');
-    if (co_await app_test::when([shown] { return shown->isVisible(); })) tell(told, 'f');
+    if (co_await app_test::when([shown] { return shown->isVisible() && !shown->isMinimized(); }))
+        tell(told, 'f');
+}
+
+platform::FireAndForget type_and_hide(app::MainWindow& window, int told) {
+    return put_away(window, told, true, false);
+}
+
+platform::FireAndForget type_and_minimise(app::MainWindow& window, int told) {
+    return put_away(window, told, true, true);
+}
+
+platform::FireAndForget only_hide(app::MainWindow& window, int told) {
+    return put_away(window, told, false, false);
+}
+
+// Types, then has the X server destroy the window, as a tool of another
+// program does (`xdotool windowclose`).
+platform::FireAndForget type_and_lose_the_window(app::MainWindow& window, int told) {
+    QTest::keyClicks(&open_first_field(window), typed_value);
+    const auto id = xcb_window_t(platform::widget_of(*window.elements().window)->winId());
+    xcb_connection_t* other = xcb_connect(nullptr, nullptr);
+    // Checked: the window is gone once the answer is in, not only asked for.
+    if (xcb_generic_error_t* error =
+            xcb_request_check(other, xcb_destroy_window_checked(other, id))) {
+        std::free(error);
+        step_failed("the window could not be destroyed");
+    }
+    xcb_disconnect(other);
+    tell(told, 't');
+    co_return;
 }
 
 // One key each 300 ms, as steady typing goes, for 12 s.
@@ -246,6 +287,7 @@ public:
                 ::execl(program.c_str(), "tembrick", nullptr);
                 std::_Exit(5);
             }
+            platform::testing::close_not_answering_message_at_once();
             app::MainWindowHooks hooks;
             hooks.first_page_shown = [steps, told = ends[1]](app::MainWindow& window) {
                 tell(told, 'w');
@@ -295,6 +337,7 @@ public:
         if (pid_ > 0) ::kill(pid_, signal);
         return exit_code();
     }
+    pid_t pid() const { return pid_; }
     void kill_now() {
         if (pid_ <= 0) return;
         ::kill(pid_, SIGKILL);
@@ -436,15 +479,118 @@ TEST_F(UnaskedEnd, SteadyTypingKilledAfterTwelveSecondsKeepsTheKeysOfFiveSeconds
 }
 
 TEST_F(UnaskedEnd, ASecondStartOnTheSameDataFolderBringsTheFirstForwardAndEndsWithoutAWindow) {
+    for (const auto& [put_away, name] :
+         {std::pair{&type_and_hide, "hidden"}, std::pair{&type_and_minimise, "minimised"}}) {
+        SCOPED_TRACE(name);
+        fresh_home();
+        Copy first(put_away, {});
+        ASSERT_EQ(first.next(), 'w');
+        ASSERT_EQ(first.next(), 't');
+        Copy second(only_show, {});
+        EXPECT_EQ(second.exit_code(), 0);
+        EXPECT_EQ(second.next(0ms), '\0') << "the second start showed a window";
+        EXPECT_EQ(first.next(), 'f') << "the first window did not come forward";
+        EXPECT_TRUE(wait_until([this] { return holds_typed_value(); }, steady::now() + 30s));
+        EXPECT_EQ(first.end_with(SIGTERM), 0);
+        EXPECT_TRUE(holds_typed_value());
+    }
+}
+
+TEST_F(UnaskedEnd, TwoStartsAtOnceGiveOneWindowAndNoMessage) {
+    Copy one(only_show, {}, {.errors = home() / "one.txt"});
+    Copy other(only_show, {}, {.errors = home() / "other.txt"});
+    // Each tells of its window, or ends without one.
+    const bool one_shows = one.next() == 'w';
+    const bool other_shows = other.next() == 'w';
+    ASSERT_NE(one_shows, other_shows);
+    EXPECT_EQ((one_shows ? other : one).exit_code(), 0);
+    EXPECT_EQ((one_shows ? one : other).end_with(SIGTERM), 0);
+    for (const char* errors : {"one.txt", "other.txt"})
+        EXPECT_EQ(core_test::read_file(home() / errors).find("not answering"), std::string::npos);
+}
+
+TEST_F(UnaskedEnd, AStartWhileTheFirstIsStoppedSaysSoWithinTheBoundAndEnds) {
+    Copy first(only_show, {});
+    ASSERT_EQ(first.next(), 'w');
+    ::kill(first.pid(), SIGSTOP);
+    const steady::time_point started = steady::now();
+    Copy second(only_show, {}, {.errors = home() / "errors.txt"});
+    EXPECT_EQ(second.exit_code(30s), 1);
+    // The bound is 10 s; a busy machine may add to it.
+    EXPECT_LT(steady::now() - started, 15s);
+    EXPECT_EQ(second.next(0ms), '\0') << "the second start showed a window";
+    const std::string said = core_test::read_file(home() / "errors.txt");
+    EXPECT_NE(said.find("tembrick: Paperwright is already running on this data folder but is not "
+                        "answering (process " +
+                        std::to_string(first.pid()) + ")"),
+              std::string::npos)
+        << said;
+    ::kill(first.pid(), SIGCONT);
+    EXPECT_EQ(first.end_with(SIGTERM), 0);
+}
+
+// The socket's name before it moved to a folder of the user's alone: in the
+// temporary folder every user shares, where anyone can take it.
+fs::path shared_socket_name(const fs::path& data_folder) {
+    const QByteArray hash = QCryptographicHash::hash(
+        QByteArray::fromStdString(fs::weakly_canonical(data_folder)), QCryptographicHash::Sha256);
+    return fs::path("/tmp") /
+           ("tembrick-" + std::to_string(::getuid()) + "-" + hash.toHex().left(32).toStdString());
+}
+
+// A listener of the test's own at `path`.
+int listen_at(const fs::path& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.native().copy(address.sun_path, sizeof address.sun_path - 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(fd, 8) != 0)
+        ADD_FAILURE() << "no listener at " << path;
+    return fd;
+}
+
+TEST_F(UnaskedEnd, NamesTakenInTheSharedTemporaryFolderChangeNothingForAStart) {
+    // Another user's folder where the socket stood, before the first start;
+    // another user's listener there once it runs.
+    const fs::path taken = shared_socket_name(data());
+    fs::create_directories(taken / "inside");
     Copy first(type_and_hide, {});
     ASSERT_EQ(first.next(), 'w');
     ASSERT_EQ(first.next(), 't');
+    fs::remove_all(taken);
+    const int foreign = listen_at(taken);
     Copy second(only_show, {});
     EXPECT_EQ(second.exit_code(), 0);
-    EXPECT_EQ(second.next(0ms), '\0') << "the second start showed a window";
     EXPECT_EQ(first.next(), 'f') << "the first window did not come forward";
-    EXPECT_TRUE(wait_until([this] { return holds_typed_value(); }, steady::now() + 30s));
+    pollfd asked{foreign, POLLIN, 0};
+    EXPECT_EQ(::poll(&asked, 1, 0), 0) << "the start asked the foreign listener";
+    ::close(foreign);
+    fs::remove(taken);
     EXPECT_EQ(first.end_with(SIGTERM), 0);
+}
+
+TEST_F(UnaskedEnd, AStartOnOneOfTwoDataFoldersBringsForwardTheCopyOnThatFolderOnly) {
+    Copy first(only_hide, {});
+    ASSERT_EQ(first.next(), 'w');
+    ASSERT_EQ(first.next(), 't');
+    // The later copy listens last: a name blind to the folder would be its.
+    Copy other(only_hide, home() / "other data");
+    ASSERT_EQ(other.next(), 'w');
+    ASSERT_EQ(other.next(), 't');
+    Copy start(only_show, {});
+    EXPECT_EQ(start.exit_code(), 0);
+    EXPECT_EQ(first.next(), 'f') << "the copy on that folder did not come forward";
+    EXPECT_EQ(other.next(0ms), '\0') << "the copy on the other folder came forward";
+    EXPECT_EQ(other.end_with(SIGTERM), 0);
+    EXPECT_EQ(first.end_with(SIGTERM), 0);
+}
+
+TEST_F(UnaskedEnd, AWindowDestroyedFromOutsideEndsItsCopyAsSigtermDoesKeepingWhatWasTyped) {
+    Copy copy(type_and_lose_the_window, {});
+    ASSERT_EQ(copy.next(), 'w');
+    ASSERT_EQ(copy.next(), 't');
+    EXPECT_EQ(copy.exit_code(30s), 0) << "the copy ran on without its window";
     EXPECT_TRUE(holds_typed_value());
 }
 
