@@ -478,6 +478,15 @@ TEST_F(UnaskedEnd, SteadyTypingKilledAfterTwelveSecondsKeepsTheKeysOfFiveSeconds
         << "the file lacks the first " << kept << " keys";
 }
 
+// A second start on the data folder of `first`: it ends with 0 and no window
+// of its own, and the first copy's window comes forward.
+void expect_hand_over_to(const Copy& first) {
+    Copy second(only_show, {});
+    EXPECT_EQ(second.exit_code(), 0);
+    EXPECT_EQ(second.next(0ms), '\0') << "the second start showed a window";
+    EXPECT_EQ(first.next(), 'f') << "the first window did not come forward";
+}
+
 TEST_F(UnaskedEnd, ASecondStartOnTheSameDataFolderBringsTheFirstForwardAndEndsWithoutAWindow) {
     for (const auto& [put_away, name] :
          {std::pair{&type_and_hide, "hidden"}, std::pair{&type_and_minimise, "minimised"}}) {
@@ -486,10 +495,7 @@ TEST_F(UnaskedEnd, ASecondStartOnTheSameDataFolderBringsTheFirstForwardAndEndsWi
         Copy first(put_away, {});
         ASSERT_EQ(first.next(), 'w');
         ASSERT_EQ(first.next(), 't');
-        Copy second(only_show, {});
-        EXPECT_EQ(second.exit_code(), 0);
-        EXPECT_EQ(second.next(0ms), '\0') << "the second start showed a window";
-        EXPECT_EQ(first.next(), 'f') << "the first window did not come forward";
+        expect_hand_over_to(first);
         EXPECT_TRUE(wait_until([this] { return holds_typed_value(); }, steady::now() + 30s));
         EXPECT_EQ(first.end_with(SIGTERM), 0);
         EXPECT_TRUE(holds_typed_value());
@@ -703,10 +709,7 @@ TEST_F(UnaskedEnd, AReadOnlyDataFolderWithItsLibraryAndALinkedLockFileStillKeepO
         Copy first(type_and_hide, {});
         ASSERT_EQ(first.next(), 'w');
         ASSERT_EQ(first.next(), 't');
-        Copy second(only_show, {});
-        EXPECT_EQ(second.exit_code(), 0);
-        EXPECT_EQ(second.next(0ms), '\0') << "the second start showed a window";
-        EXPECT_EQ(first.next(), 'f') << "the first window did not come forward";
+        expect_hand_over_to(first);
         EXPECT_EQ(first.end_with(SIGTERM), 0);
         EXPECT_EQ(core_test::read_file(home() / "elsewhere"), "kept");
     }
