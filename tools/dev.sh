@@ -20,12 +20,13 @@ cd "$top"
 # LibreOffice and unzip serve the test that opens saved DOC files in a word
 # processor; openbox frames the window in the test that fits it into the
 # screen under Xvfb; qt6-translations-l10n holds Qt's own texts in Russian;
-# poppler-utils reads back where the text of saved PDFs stands.
+# poppler-utils reads back where the text of saved PDFs stands; libxcb1-dev
+# holds the xcb header the X11 code includes and the library a window test links.
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libicu-dev locales
           qt6-base-dev qt6-webengine-dev qt6-pdf-dev libqpdf-dev libcups2-dev fonts-liberation fonts-dejavu-core xvfb xauth
           qt6-translations-l10n openbox
           libgumbo-dev clang-format cups printer-driver-cups-pdf libreoffice-writer-nogui unzip
-          poppler-utils)
+          poppler-utils libxcb1-dev)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
