@@ -16,11 +16,25 @@ namespace {
 
 constexpr char lock_file_name[] = "tembrick.lock";
 
+constexpr int never_following = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
 int open_retrying(const char* path, int flags) {
     int fd = -1;
     do {
         fd = ::open(path, flags, 0600);
     } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// -1 unless `path` opens as a regular file: a link or a FIFO in its place is
+// neither followed nor waited on.
+int open_regular(const std::filesystem::path& path, int flags) {
+    const int fd = open_retrying(path.c_str(), flags | never_following);
+    struct stat opened {};
+    if (fd >= 0 && (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
     return fd;
 }
 
@@ -46,46 +60,31 @@ void write_process_id(int fd) {
 
 }  // namespace
 
-FolderLock FolderLock::of_file(const std::filesystem::path& file) {
-    const int fd = open_retrying(file.c_str(),
-                                 O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+FolderLock FolderLock::locked(int fd) {
     if (fd < 0) return {-1, Outcome::refused};
-    struct stat opened {};
-    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
-        ::close(fd);
-        return {-1, Outcome::refused};
-    }
     const Outcome outcome = lock(fd);
     return {outcome == Outcome::held ? fd : -1, outcome};
 }
 
+FolderLock FolderLock::of_file(const std::filesystem::path& file) {
+    return locked(open_regular(file, O_RDWR | O_CREAT));
+}
+
 FolderLock FolderLock::of_data_folder(const std::filesystem::path& folder) {
     const std::filesystem::path file = folder / lock_file_name;
-    constexpr int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    int fd = open_retrying(file.c_str(), O_RDWR | O_CREAT | flags);
+    int fd = open_regular(file, O_RDWR | O_CREAT);
     const bool writable = fd >= 0;
     // A lock on the file opened for reading excludes one opened for writing:
     // a copy on a read-only data folder still finds the one before it.
     if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
-        fd = open_retrying(file.c_str(), O_RDONLY | flags);
-    struct stat opened {};
-    if (fd >= 0 && (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))) {
-        ::close(fd);
-        fd = -1;
-    }
-    if (fd < 0) {
-        // No such file can be made (a read-only folder), or a link or
-        // something else stands in its place, which is never followed:
-        // every copy then locks the folder itself.
-        fd = open_retrying(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0) return {-1, Outcome::refused};
-        const Outcome outcome = lock(fd);
-        return {outcome == Outcome::held ? fd : -1, outcome};
-    }
-    const Outcome outcome = lock(fd);
-    if (outcome != Outcome::held) return {-1, outcome};
-    if (writable) write_process_id(fd);
-    return {fd, outcome};
+        fd = open_regular(file, O_RDONLY);
+    // No such file can be made (a read-only folder), or a link or something
+    // else stands in its place, which is never followed: every copy then
+    // locks the folder itself.
+    if (fd < 0) return locked(open_retrying(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FolderLock taken = locked(fd);
+    if (writable && taken.outcome_ == Outcome::held) write_process_id(taken.fd_);
+    return taken;
 }
 
 FolderLock::FolderLock(FolderLock&& other) noexcept
@@ -105,8 +104,7 @@ FolderLock::~FolderLock() {
 }
 
 std::optional<int> data_folder_holder(const std::filesystem::path& folder) {
-    const int fd = open_retrying((folder / lock_file_name).c_str(),
-                                 O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = open_retrying((folder / lock_file_name).c_str(), O_RDONLY | never_following);
     if (fd < 0) return std::nullopt;
     char text[32];
     const ssize_t got = ::pread(fd, text, sizeof text - 1, 0);

@@ -35,6 +35,9 @@ public:
 
 private:
     FolderLock(int fd, Outcome outcome) : fd_(fd), outcome_(outcome) {}
+    // Locks the open `fd`, which goes with the object, or is closed unless
+    // the lock is had; refused for -1.
+    static FolderLock locked(int fd);
 
     int fd_ = -1;
     Outcome outcome_ = Outcome::refused;
