@@ -22,6 +22,7 @@
 #include "core/session.h"
 #include "platform/controls.h"
 #include "platform/grid.h"
+#include "platform/interface_language.h"
 #include "platform/keys.h"
 #include "platform/pane_row.h"
 #include "platform/panel.h"
@@ -290,8 +291,10 @@ private:
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
-// The platform's own dialogs and message boxes in the session's language,
-// titled with the program's name in it.
+// The texts of the platform's own dialogs and message boxes in `language`
+// (0 English, 1 Russian), titled with the program's name in it.
+platform::InterfaceTexts PlatformTexts(int language);
+// The platform's own dialogs and message boxes in the session's language.
 void SetPlatformTexts(const core::session& session);
 
 }  // namespace app

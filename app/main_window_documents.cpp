@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "core/interface_texts.h"
+#include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
 #include "engine/text/utf16.h"
 #include "platform/interface_language.h"
@@ -133,10 +134,13 @@ platform::FireAndForget MainWindow::SendRendersAsync() {
     render_in_flight_ = false;
 }
 
+platform::InterfaceTexts PlatformTexts(int language) {
+    return {language == 1 ? "ru" : "en", engine::ui_string(engine::ui_text::program_name, language),
+            engine::ui_string(engine::ui_text::images_filter, language)};
+}
+
 void SetPlatformTexts(const core::session& session) {
-    platform::set_interface_texts({session.language() == 1 ? "ru" : "en",
-                                   core::ui_string(engine::ui_text::program_name),
-                                   core::ui_string(engine::ui_text::images_filter)});
+    platform::set_interface_texts(PlatformTexts(session.language()));
 }
 
 void MainWindow::ApplyUiLanguage() {

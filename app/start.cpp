@@ -5,6 +5,7 @@
 #include "core/settings.h"
 #include "engine/document/ui_strings.h"
 #include "engine/document/ui_text.h"
+#include "engine/text/text_replace.h"
 #include "engine/text/utf16.h"
 #include "platform/application.h"
 
@@ -40,17 +41,11 @@ platform::NotAnswering not_answering(platform::System& system, std::optional<int
     }
     const int language = core::language_index(
         core::start_language(stored.Language, [&system] { return system.home_region_code(); }));
-    const auto text = [language](int row) { return engine::ui_string(row, language); };
-    std::wstring sentence = text(engine::ui_text::copy_not_answering);
-    if (process) {
-        constexpr std::wstring_view slot = L"{process}";
-        sentence = text(engine::ui_text::copy_not_answering_process);
-        if (const std::size_t at = sentence.find(slot); at != std::wstring::npos)
-            sentence.replace(at, slot.size(), std::to_wstring(*process));
-    }
-    return {{language == 1 ? "ru" : "en", text(engine::ui_text::program_name),
-             text(engine::ui_text::images_filter)},
-            sentence};
+    std::wstring sentence = engine::ui_string(
+        process ? engine::ui_text::copy_not_answering_process : engine::ui_text::copy_not_answering,
+        language);
+    if (process) engine::replace_all(sentence, L"{process}", std::to_wstring(*process));
+    return {PlatformTexts(language), sentence};
 }
 
 }  // namespace
