@@ -27,10 +27,8 @@ public:
             while (last > first && !is_word_char(text[last - 1])) --last;
             if (first < last && count_ < words_.size()) {
                 const std::size_t start = length;
-                for (std::size_t i = first; i < last; ++i) {
-                    const wchar_t c = to_lower_char(text[i]);
-                    letters_[length++] = c == L'ё' ? L'е' : c;
-                }
+                for (std::size_t i = first; i < last; ++i)
+                    letters_[length++] = reading::folded_letter(text[i]);
                 words_[count_++] = {letters_.data() + start, length - start};
             } else if (first < last) {
                 ++count_;  // past the array: too many words for any none

@@ -28,8 +28,7 @@ std::size_t phrase_end(std::wstring_view text, std::size_t at, std::wstring_view
             continue;
         }
         if (at == text.size()) return std::wstring_view::npos;
-        const wchar_t c = to_lower_char(text[at]);
-        if ((c == L'ё' ? L'е' : c) != p) return std::wstring_view::npos;
+        if (folded_letter(text[at]) != p) return std::wstring_view::npos;
         ++at;
     }
     if (at < text.size() && is_alpha_char(text[at]) && is_alpha_char(phrase.back()))
