@@ -50,16 +50,6 @@ private:
     std::size_t count_ = 0;
 };
 
-// A word of a list whose "*"-ended words are beginnings.
-bool in_list(std::wstring_view word, std::span<const std::wstring_view> list) {
-    for (std::wstring_view listed : list) {
-        if (listed.ends_with(L'*') ? word.starts_with(listed.substr(0, listed.size() - 1))
-                                   : word == listed)
-            return true;
-    }
-    return false;
-}
-
 bool is_number_word(std::wstring_view word) {
     if (word.empty()) return false;
     for (const auto& [stem, endings] : reading::number_word_forms)
@@ -86,7 +76,7 @@ bool only_dashes(std::wstring_view text) {
 }
 
 bool is_whole_none_text(std::span<const std::wstring_view> words) {
-    if (words.size() == 2 && in_list(words[0], reading::none_before_one_word)) return true;
+    if (words.size() == 2 && reading::in_list(words[0], reading::none_before_one_word)) return true;
     for (std::wstring_view listed : reading::whole_none_texts) {
         // The listed text's words, one blank between them.
         std::size_t at = 0;
@@ -105,13 +95,14 @@ bool says_none_in_words(std::span<const std::wstring_view> words) {
     bool negated = false;
     bool provided = false;
     for (std::wstring_view word : words) {
-        if (negated && in_list(word, reading::providing_words)) provided = true;
-        if (in_list(word, reading::negations)) negated = true;
+        if (negated && reading::in_list(word, reading::providing_words)) provided = true;
+        if (reading::in_list(word, reading::negations)) negated = true;
     }
-    if (!provided && !in_list(words[0], reading::first_none_words)) return false;
+    if (!provided && !reading::in_list(words[0], reading::first_none_words)) return false;
     // A term in words or a bound on it says there is one.
     for (std::wstring_view word : words)
-        if (holds_number_word(word) || in_list(word, reading::bounding_words)) return false;
+        if (holds_number_word(word) || reading::in_list(word, reading::bounding_words))
+            return false;
     return true;
 }
 

@@ -1,7 +1,5 @@
 #include "engine/fields/reading/words_around.h"
 
-#include <span>
-
 #include "engine/fields/number_tail_words.h"
 #include "engine/fields/reading/reading_words.h"
 #include "engine/fields/reading/text_marks.h"
@@ -44,12 +42,6 @@ std::size_t phrase_end(std::wstring_view text, std::size_t at,
         if (end != std::wstring_view::npos) return end;
     }
     return std::wstring_view::npos;
-}
-
-bool in_list(std::wstring_view word, std::span<const std::wstring_view> list) {
-    for (std::wstring_view listed : list)
-        if (word == listed) return true;
-    return false;
 }
 
 // The end of "US" or "U.S." before a dollar sign or word; npos elsewhere.
