@@ -50,7 +50,8 @@ private:
     std::size_t count_ = 0;
 };
 
-bool is_number_word(std::wstring_view word) {
+// A word of a number written out, whole («три», «двадцати», "half").
+bool is_whole_number_word(std::wstring_view word) {
     if (word.empty()) return false;
     for (const auto& [stem, endings] : reading::number_word_forms)
         if (stem[0] == word[0] && reading::begins_with(word, stem) &&
@@ -63,7 +64,7 @@ bool is_number_word(std::wstring_view word) {
 bool holds_number_word(std::wstring_view word) {
     for (;;) {
         const std::size_t hyphen = word.find(L'-');
-        if (is_number_word(word.substr(0, hyphen))) return true;
+        if (is_whole_number_word(word.substr(0, hyphen))) return true;
         if (hyphen == std::wstring_view::npos) return false;
         word.remove_prefix(hyphen + 1);
     }
