@@ -325,11 +325,8 @@ bool is_short_unit_tail(std::wstring_view text, std::size_t at) {
     at = skip_blanks(text, at);
     if (at == text.size()) return true;
     for (std::wstring_view unit : short_units) {
-        if (text.size() - at < unit.size()) continue;
-        std::size_t i = 0;
-        while (i < unit.size() && to_lower_char(text[at + i]) == unit[i]) ++i;
-        if (i < unit.size()) continue;
-        std::size_t end = at + unit.size();
+        std::size_t end = phrase_end(text, at, unit);
+        if (end == std::wstring_view::npos) continue;
         if (end < text.size() && text[end] == L'.') ++end;
         if (skip_blanks(text, end) == text.size()) return true;
     }
