@@ -8,6 +8,12 @@ namespace engine::reading {
 
 namespace {
 
+void note_money(number_words& words, std::uint32_t currencies, bool read_with_unit_only) {
+    words.money = true;
+    words.currencies &= currencies;
+    words.read_with_unit_only = words.read_with_unit_only || read_with_unit_only;
+}
+
 void note_unit(number_words& words, std::uint32_t marks, bool read_with_unit_only) {
     if (words.unit_count < words.units.size()) words.units[words.unit_count] = marks;
     ++words.unit_count;
@@ -271,12 +277,6 @@ private:
 };
 
 }  // namespace
-
-void note_money(number_words& words, std::uint32_t currencies, bool read_with_unit_only) {
-    words.money = true;
-    words.currencies &= currencies;
-    words.read_with_unit_only = words.read_with_unit_only || read_with_unit_only;
-}
 
 std::optional<std::size_t> lead_end(std::wstring_view text, std::size_t at, bool code_allowed,
                                     number_words& words) {
