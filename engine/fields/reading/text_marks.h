@@ -40,6 +40,13 @@ inline std::size_t digits_from(std::wstring_view text, std::size_t at) {
     return end - at;
 }
 
+// Whether `text` holds a Cyrillic letter: its words are Russian.
+inline bool holds_cyrillic(std::wstring_view text) {
+    for (wchar_t c : text)
+        if (c >= 0x0400 && c <= 0x04FF) return true;
+    return false;
+}
+
 // A letter as the reading's words are written: lower case, ё as е.
 inline wchar_t folded_letter(wchar_t c) {
     c = to_lower_char(c);
