@@ -27,10 +27,8 @@ public:
             while (last > first && !is_word_char(text[last - 1])) --last;
             if (first < last && count_ < words_.size()) {
                 const std::size_t start = length;
-                for (std::size_t i = first; i < last; ++i) {
-                    const wchar_t c = to_lower_char(text[i]);
-                    letters_[length++] = c == L'ё' ? L'е' : c;
-                }
+                for (std::size_t i = first; i < last; ++i)
+                    letters_[length++] = reading::folded_letter(text[i]);
                 words_[count_++] = {letters_.data() + start, length - start};
             } else if (first < last) {
                 ++count_;  // past the array: too many words for any none
@@ -52,17 +50,8 @@ private:
     std::size_t count_ = 0;
 };
 
-// A word of a list whose "*"-ended words are beginnings.
-bool in_list(std::wstring_view word, std::span<const std::wstring_view> list) {
-    for (std::wstring_view listed : list) {
-        if (listed.ends_with(L'*') ? word.starts_with(listed.substr(0, listed.size() - 1))
-                                   : word == listed)
-            return true;
-    }
-    return false;
-}
-
-bool is_number_word(std::wstring_view word) {
+// A word of a number written out, whole («три», «двадцати», "half").
+bool is_whole_number_word(std::wstring_view word) {
     if (word.empty()) return false;
     for (const auto& [stem, endings] : reading::number_word_forms)
         if (stem[0] == word[0] && reading::begins_with(word, stem) &&
@@ -75,7 +64,7 @@ bool is_number_word(std::wstring_view word) {
 bool holds_number_word(std::wstring_view word) {
     for (;;) {
         const std::size_t hyphen = word.find(L'-');
-        if (is_number_word(word.substr(0, hyphen))) return true;
+        if (is_whole_number_word(word.substr(0, hyphen))) return true;
         if (hyphen == std::wstring_view::npos) return false;
         word.remove_prefix(hyphen + 1);
     }
@@ -88,7 +77,7 @@ bool only_dashes(std::wstring_view text) {
 }
 
 bool is_whole_none_text(std::span<const std::wstring_view> words) {
-    if (words.size() == 2 && in_list(words[0], reading::none_before_one_word)) return true;
+    if (words.size() == 2 && reading::in_list(words[0], reading::none_before_one_word)) return true;
     for (std::wstring_view listed : reading::whole_none_texts) {
         // The listed text's words, one blank between them.
         std::size_t at = 0;
@@ -107,13 +96,14 @@ bool says_none_in_words(std::span<const std::wstring_view> words) {
     bool negated = false;
     bool provided = false;
     for (std::wstring_view word : words) {
-        if (negated && in_list(word, reading::providing_words)) provided = true;
-        if (in_list(word, reading::negations)) negated = true;
+        if (negated && reading::in_list(word, reading::providing_words)) provided = true;
+        if (reading::in_list(word, reading::negations)) negated = true;
     }
-    if (!provided && !in_list(words[0], reading::first_none_words)) return false;
+    if (!provided && !reading::in_list(words[0], reading::first_none_words)) return false;
     // A term in words or a bound on it says there is one.
     for (std::wstring_view word : words)
-        if (holds_number_word(word) || in_list(word, reading::bounding_words)) return false;
+        if (holds_number_word(word) || reading::in_list(word, reading::bounding_words))
+            return false;
     return true;
 }
 

@@ -11,42 +11,26 @@ namespace {
 
 using reading::word_row;
 
-// The rows by their stem's first letter, in table order, each with its
-// endings apart: every word of every typed value is looked up here.
+// The rows by their stem's first letter, in table order: every word of every
+// typed value is looked up here.
 class rows_by_letter {
 public:
     rows_by_letter() {
-        for (const word_row& row : reading::tail_words) {
-            entry& added = buckets_[bucket_of(row.stem[0])].emplace_back();
-            added.row = &row;
-            std::wstring_view endings = row.endings;
-            for (;;) {
-                const std::size_t bar = endings.find(L'|');
-                added.endings.push_back(endings.substr(0, bar));
-                if (bar == std::wstring_view::npos) break;
-                endings.remove_prefix(bar + 1);
-            }
-        }
+        for (const word_row& row : reading::tail_words)
+            buckets_[bucket_of(row.stem[0])].push_back(&row);
     }
 
     const word_row* find(std::wstring_view word) const {
-        for (const entry& candidate : buckets_[bucket_of(word[0])]) {
-            const std::wstring_view stem = candidate.row->stem;
-            if (stem[0] != word[0] || !word.starts_with(stem)) continue;
-            const std::wstring_view rest = word.substr(stem.size());
-            for (std::wstring_view ending : candidate.endings)
-                if (ending.size() == rest.size() && ending == rest) return candidate.row;
-        }
+        for (const word_row* row : buckets_[bucket_of(word[0])])
+            if (reading::begins_with(word, row->stem) &&
+                reading::has_ending(row->endings, word.substr(row->stem.size())))
+                return row;
         return nullptr;
     }
 
 private:
-    struct entry {
-        const word_row* row = nullptr;
-        std::vector<std::wstring_view> endings;
-    };
     static std::size_t bucket_of(wchar_t c) { return std::size_t(c) % 61; }
-    std::array<std::vector<entry>, 61> buckets_;
+    std::array<std::vector<const word_row*>, 61> buckets_;
 };
 
 const word_row* find_row(std::wstring_view word) {

@@ -33,12 +33,6 @@ std::optional<number_scan> scan_number(std::wstring_view text, std::size_t start
     return scan;
 }
 
-int language_of_words(std::wstring_view text) {
-    for (wchar_t c : text)
-        if (c >= 0x0400 && c <= 0x04FF) return 1;
-    return 0;
-}
-
 // Money has no third decimal: "€65.000" groups thousands in English too, as
 // «65.000» does in Russian (clean_number_text), when the point is its only
 // separator.
@@ -104,7 +98,8 @@ std::optional<single_number> read_single_number(std::wstring_view text, int lang
 }
 
 std::optional<std::size_t> single_number_length(std::wstring_view text) {
-    const std::optional<single_number> number = read_single_number(text, language_of_words(text));
+    const std::optional<single_number> number =
+        read_single_number(text, holds_cyrillic(text) ? 1 : 0);
     if (!number) return std::nullopt;
     return number->length;
 }

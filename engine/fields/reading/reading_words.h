@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -46,6 +47,17 @@ inline bool has_ending(std::wstring_view endings, std::wstring_view rest) {
         if (i < endings.size() && endings[i] != L'|') continue;
         if (i - start == rest.size() && begins_with(endings.substr(start), rest)) return true;
         start = i + 1;
+    }
+    return false;
+}
+
+// Whether `word` is one of `list`, in which a word ending in "*" is a
+// beginning: any word that begins so matches it.
+inline bool in_list(std::wstring_view word, std::span<const std::wstring_view> list) {
+    for (std::wstring_view listed : list) {
+        if (listed.ends_with(L'*') ? word.starts_with(listed.substr(0, listed.size() - 1))
+                                   : word == listed)
+            return true;
     }
     return false;
 }

@@ -40,14 +40,27 @@ inline std::size_t digits_from(std::wstring_view text, std::size_t at) {
     return end - at;
 }
 
+// Whether `text` holds a Cyrillic letter: its words are Russian.
+inline bool holds_cyrillic(std::wstring_view text) {
+    for (wchar_t c : text)
+        if (c >= 0x0400 && c <= 0x04FF) return true;
+    return false;
+}
+
+// A letter as the reading's words are written: lower case, ё as е.
+inline wchar_t folded_letter(wchar_t c) {
+    c = to_lower_char(c);
+    return c == L'ё' ? L'е' : c;
+}
+
 // A word in lower case with ё as е; longer words are no unit and come back
 // cut, which matches nothing.
 class lowered_word {
 public:
     lowered_word(std::wstring_view text, std::size_t at) : begin_(at), end_(at) {
         while (end_ < text.size() && is_alpha_char(text[end_])) {
-            wchar_t c = to_lower_char(text[end_++]);
-            if (size_ < letters_.size()) letters_[size_++] = c == L'ё' ? L'е' : c;
+            const wchar_t c = folded_letter(text[end_++]);
+            if (size_ < letters_.size()) letters_[size_++] = c;
         }
         if (end_ - begin_ > letters_.size()) size_ = 0;
     }

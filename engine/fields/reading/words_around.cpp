@@ -1,7 +1,5 @@
 #include "engine/fields/reading/words_around.h"
 
-#include <span>
-
 #include "engine/fields/number_tail_words.h"
 #include "engine/fields/reading/reading_words.h"
 #include "engine/fields/reading/text_marks.h"
@@ -9,6 +7,12 @@
 namespace engine::reading {
 
 namespace {
+
+void note_money(number_words& words, std::uint32_t currencies, bool read_with_unit_only) {
+    words.money = true;
+    words.currencies &= currencies;
+    words.read_with_unit_only = words.read_with_unit_only || read_with_unit_only;
+}
 
 void note_unit(number_words& words, std::uint32_t marks, bool read_with_unit_only) {
     if (words.unit_count < words.units.size()) words.units[words.unit_count] = marks;
@@ -28,8 +32,7 @@ std::size_t phrase_end(std::wstring_view text, std::size_t at, std::wstring_view
             continue;
         }
         if (at == text.size()) return std::wstring_view::npos;
-        const wchar_t c = to_lower_char(text[at]);
-        if ((c == L'ё' ? L'е' : c) != p) return std::wstring_view::npos;
+        if (folded_letter(text[at]) != p) return std::wstring_view::npos;
         ++at;
     }
     if (at < text.size() && is_alpha_char(text[at]) && is_alpha_char(phrase.back()))
@@ -45,12 +48,6 @@ std::size_t phrase_end(std::wstring_view text, std::size_t at,
         if (end != std::wstring_view::npos) return end;
     }
     return std::wstring_view::npos;
-}
-
-bool in_list(std::wstring_view word, std::span<const std::wstring_view> list) {
-    for (std::wstring_view listed : list)
-        if (word == listed) return true;
-    return false;
 }
 
 // The end of "US" or "U.S." before a dollar sign or word; npos elsewhere.
@@ -281,12 +278,6 @@ private:
 
 }  // namespace
 
-void note_money(number_words& words, std::uint32_t currencies, bool read_with_unit_only) {
-    words.money = true;
-    words.currencies &= currencies;
-    words.read_with_unit_only = words.read_with_unit_only || read_with_unit_only;
-}
-
 std::optional<std::size_t> lead_end(std::wstring_view text, std::size_t at, bool code_allowed,
                                     number_words& words) {
     bool code_seen = false;
@@ -334,11 +325,8 @@ bool is_short_unit_tail(std::wstring_view text, std::size_t at) {
     at = skip_blanks(text, at);
     if (at == text.size()) return true;
     for (std::wstring_view unit : short_units) {
-        if (text.size() - at < unit.size()) continue;
-        std::size_t i = 0;
-        while (i < unit.size() && to_lower_char(text[at + i]) == unit[i]) ++i;
-        if (i < unit.size()) continue;
-        std::size_t end = at + unit.size();
+        std::size_t end = phrase_end(text, at, unit);
+        if (end == std::wstring_view::npos) continue;
         if (end < text.size() && text[end] == L'.') ++end;
         if (skip_blanks(text, end) == text.size()) return true;
     }

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,8 +23,6 @@ struct number_scan {
     std::optional<std::wstring> kopecks;  // two digits typed with their word
     number_words words;
 };
-
-void note_money(number_words& words, std::uint32_t currencies, bool read_with_unit_only);
 
 // The sign, currency signs and at most one currency code before the number;
 // none when anything else stands there.

@@ -5,6 +5,7 @@
 #include "engine/declension/number_words.h"
 #include "engine/fields/number_field.h"
 #include "engine/fields/number_words_en.h"
+#include "engine/fields/reading/text_marks.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
@@ -29,15 +30,11 @@ std::wstring folded_words(std::wstring_view words) {
     return out;
 }
 
-bool is_cyrillic(wchar_t c) { return c >= 0x0400 && c <= 0x04FF; }
-
 // Whether `words` spell the whole number of `digits`.
 bool words_spell(std::wstring_view words, const std::wstring& digits) {
     const std::wstring typed = folded_words(words);
     if (typed.empty()) return false;
-    bool russian = false;
-    for (wchar_t c : words) russian = russian || is_cyrillic(c);
-    if (!russian) return typed == folded_words(number_words_en(digits, 0));
+    if (!reading::holds_cyrillic(words)) return typed == folded_words(number_words_en(digits, 0));
     const std::wstring masculine = number_words_in_case(digits, 1, 1);
     for (std::uint32_t gender : {1u, 2u, 3u}) {
         std::wstring made = masculine;
