@@ -15,8 +15,12 @@ bool zero(const single_number& number) {
 
 // A day of the month from 1 to 31; 0 is none.
 bool in_month(const single_number& number) {
-    const std::wstring_view whole =
-        std::wstring_view(number.digits).substr(0, number.digits.find(L'.'));
+    const std::size_t point = number.digits.find(L'.');
+    // «15,5» is no day: a fraction would print «15,5-го числа».
+    if (point != std::wstring::npos &&
+        number.digits.find_first_not_of(L'0', point + 1) != std::wstring::npos)
+        return false;
+    const std::wstring_view whole = std::wstring_view(number.digits).substr(0, point);
     const std::size_t first = whole.find_first_not_of(L'0');
     if (first == std::wstring_view::npos || whole.size() - first > 2) return false;
     int day = 0;

@@ -256,6 +256,7 @@ TEST(NumberReadingInItsUnit, AnotherUnitOrCurrencyOrANegativeTermIsNoNumberThere
         // A day of the month from 1 to 31.
         {1, day_of_month, roubles, L"35", day_out_of_range}, {1, day_of_month, roubles, L"0", day_out_of_range},
         {1, day_of_month, roubles, L"35-го", day_out_of_range}, {1, day_of_month, roubles, L"31", none, L"31"},
+        {1, day_of_month, roubles, L"15,5", day_out_of_range}, {0, day_of_month, dollars, L"31.9", day_out_of_range},
         {1, day_of_month, roubles, L"1", none, L"1"},
     };
     // clang-format on
