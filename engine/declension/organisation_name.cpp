@@ -84,9 +84,7 @@ std::wstring decline_quoted_name(const std::wstring& name, int grammatical_case)
 std::wstring decline_unquoted_name(const std::wstring& name, int grammatical_case) {
     const public_body_head body = find_public_body(name);
     if (body.gender == 0) return decline_before_digits(name, grammatical_case);
-    const std::size_t head = body.length;
-    return (head != 0 ? decline_phrase(name.substr(0, head), grammatical_case) : L"") +
-           name.substr(head);
+    return decline_phrase(name.substr(0, body.length), grammatical_case) + name.substr(body.length);
 }
 
 // A name without a legal form in a case; a quoted one declines inside its

@@ -1,6 +1,7 @@
 #include "engine/fields/document_number.h"
 
 #include "engine/text/plain_text.h"
+#include "engine/text/text_case.h"
 #include "engine/text/word_key.h"
 
 namespace engine {
@@ -14,14 +15,13 @@ bool is_without_number(std::wstring_view value) {
     return key == L"б/н" || key == L"б/н." || key == L"бн" || key == L"без|номера";
 }
 
-bool letter_is(wchar_t c, wchar_t lower) { return c == lower || c == lower - (L'a' - L'A'); }
-
 // The length of a Latin number sign («N», «No», «Nr», its point or not) that
 // a blank or a figure follows, else 0: «Nova», «NO-5» and «N/A» are no sign.
 std::size_t latin_sign_length(std::wstring_view value) {
-    if (value.empty() || !letter_is(value[0], L'n')) return 0;
+    if (value.empty() || to_lower_char(value[0]) != L'n') return 0;
     std::size_t end = 1;
-    if (end < value.size() && (letter_is(value[end], L'o') || letter_is(value[end], L'r'))) ++end;
+    const wchar_t second = end < value.size() ? to_lower_char(value[end]) : 0;
+    if (second == L'o' || second == L'r') ++end;
     if (end < value.size() && value[end] == L'.') ++end;
     if (end == value.size()) return 0;
     return is_typed_space(value[end]) || is_digit(value[end]) ? end : 0;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/document/page_setup.h"
+#include "engine/text/markup_text.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
@@ -16,21 +17,8 @@ constexpr double mm_per_point = 25.4 / 72.0;
 // them, against the font's size; most running text takes more.
 constexpr double narrow_advance = 0.45;
 constexpr int heading_lines = 2;
-// A character reference is at most this long ("&#x10FFFF;").
-constexpr std::size_t longest_reference = 12;
 
-bool is_ascii_letter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
 bool is_cased_letter(wchar_t c) { return to_lower_char(c) != to_upper_char(c); }
-
-// Where the tag opening at `at` ends (its ">"), or `at` when "<" opens no tag
-// there and reads as itself.
-std::size_t tag_end(std::wstring_view html, std::size_t at) {
-    if (at + 1 >= html.size()) return at;
-    const wchar_t next = html[at + 1];
-    if (!is_ascii_letter(next) && next != L'/' && next != L'!') return at;
-    const std::size_t end = html.find(L'>', at);
-    return end == std::wstring_view::npos ? at : end;
-}
 
 bool is_line_break(std::wstring_view html, std::size_t at) {
     return at + 3 <= html.size() && to_lower_char(html[at + 1]) == L'b' &&
@@ -45,17 +33,6 @@ bool holds_line_break(std::wstring_view html) {
     return false;
 }
 
-// Where the character reference opening at `at` ends (its ";"), or `at` when
-// "&" opens none there; the reference reads as one character.
-std::size_t reference_end(std::wstring_view html, std::size_t at) {
-    for (std::size_t i = at + 1; i < html.size() && i <= at + longest_reference; ++i) {
-        if (html[i] == L';') return i > at + 1 ? i : at;
-        if (!is_ascii_letter(html[i]) && html[i] != L'#' && (html[i] < L'0' || html[i] > L'9'))
-            return at;
-    }
-    return at;
-}
-
 // Reads the characters of `html` a reader sees, a run of blanks as one and a
 // line's leading blanks as none, and hands each to `seen` and each line break
 // to `broken`; stops when either answers false.
@@ -65,20 +42,18 @@ void read_shown(std::wstring_view html, Seen seen, Broken broken) {
     for (std::size_t i = 0; i < html.size(); ++i) {
         wchar_t c = html[i];
         if (c == L'<') {
-            const std::size_t end = tag_end(html, i);
-            if (end != i) {
+            if (const std::size_t length = tag_length(html.substr(i))) {
                 if (is_line_break(html, i)) {
                     if (!broken()) return;
                     blank = true;
                 }
-                i = end;
+                i += length - 1;
                 continue;
             }
         } else if (c == L'&') {
-            const std::size_t end = reference_end(html, i);
-            if (end != i) {
-                c = html.compare(i, end - i, L"&nbsp") == 0 ? L' ' : L'x';
-                i = end;
+            if (const auto [code, length] = character_reference_at(html.substr(i)); length) {
+                c = wchar_t(code);
+                i += length - 1;
             }
         }
         const bool now_blank = is_blank(c) || c == L'\x00A0';

@@ -43,12 +43,21 @@ char32_t numeric_reference(std::wstring_view body) {
     return value;
 }
 
-// The character a reference at the start of `text` stands for, and its
-// length; a length of 0 when it is no reference this reads.
-std::pair<char32_t, std::size_t> reference_at(std::wstring_view text) {
-    const std::size_t end = text.substr(0, longest_reference + 2).find(L';');
+}  // namespace
+
+std::size_t tag_length(std::wstring_view html) {
+    if (html.size() < 2 || html[0] != L'<' ||
+        !(is_ascii_letter(html[1]) || html[1] == L'/' || html[1] == L'!'))
+        return 0;
+    const std::size_t close = html.find(L'>');
+    return close == std::wstring_view::npos ? 0 : close + 1;
+}
+
+std::pair<char32_t, std::size_t> character_reference_at(std::wstring_view html) {
+    if (html.empty() || html[0] != L'&') return {0, 0};
+    const std::size_t end = html.substr(0, longest_reference + 2).find(L';');
     if (end == std::wstring_view::npos || end < 2) return {0, 0};
-    const std::wstring_view body = text.substr(1, end - 1);
+    const std::wstring_view body = html.substr(1, end - 1);
     if (const char32_t code = numeric_reference(body)) return {code, end + 1};
     for (const auto& [name, c] : named_references) {
         if (body == name) return {char32_t(c), end + 1};
@@ -56,23 +65,19 @@ std::pair<char32_t, std::size_t> reference_at(std::wstring_view text) {
     return {0, 0};
 }
 
-}  // namespace
-
 std::wstring markup_to_text(std::wstring_view html) {
     std::wstring text;
     text.reserve(html.size());
     for (std::size_t i = 0; i < html.size();) {
         const wchar_t c = html[i];
-        if (c == L'<' && i + 1 < html.size() &&
-            (is_ascii_letter(html[i + 1]) || html[i + 1] == L'/' || html[i + 1] == L'!')) {
-            const std::size_t close = html.find(L'>', i);
-            if (close != std::wstring_view::npos) {
-                i = close + 1;
+        if (c == L'<') {
+            if (const std::size_t length = tag_length(html.substr(i))) {
+                i += length;
                 continue;
             }
         }
         if (c == L'&') {
-            if (const auto [code, length] = reference_at(html.substr(i)); length) {
+            if (const auto [code, length] = character_reference_at(html.substr(i)); length) {
                 text += wchar_t(code);
                 i += length;
                 continue;

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace engine {
 
@@ -14,5 +15,12 @@ namespace engine {
 // &amp; &lt; &gt; &quot; &apos; and a few typographic ones). Anything else
 // stays as it is: "a < b", "R&D", "&unknown;".
 std::wstring markup_to_text(std::wstring_view html);
+
+// The length of the tag `html` opens with, its ">" included; 0 when it opens
+// with none and its "<" reads as itself.
+std::size_t tag_length(std::wstring_view html);
+// The character the reference `html` opens with stands for, and the
+// reference's length; a length of 0 when it opens with none of those above.
+std::pair<char32_t, std::size_t> character_reference_at(std::wstring_view html);
 
 }  // namespace engine
