@@ -25,6 +25,23 @@ std::wstring folded(const std::vector<std::wstring>& lines) {
     return text;
 }
 
+// Where the marker "<<NAME>>" opened at `at` ends, past its ">>"; npos where
+// "<<" opens none, as the condition operator does ({IF A << "x" THEN …}):
+// a name holds no blank, quote, brace or angle bracket.
+std::size_t marker_end(const std::wstring& value, std::size_t at) {
+    const std::size_t end = value.find_first_of(L" \t\r\n\"'{}<>«»", at + 2);
+    if (end == at + 2 || end == std::wstring::npos || value.compare(end, 2, L">>") != 0)
+        return std::wstring::npos;
+    return end + 2;
+}
+
+std::size_t first_marker(const std::wstring& value, std::size_t from = 0) {
+    while ((from = value.find(L"<<", from)) != std::wstring::npos &&
+           marker_end(value, from) == std::wstring::npos)
+        ++from;
+    return from;
+}
+
 std::wstring shared_text(const std::wstring& name, const shared_files& files, int line) {
     const std::string file = engine::to_utf8(name);
     if (name.empty() || name.find_first_of(L"/\\") != std::wstring::npos)
@@ -37,18 +54,17 @@ std::wstring shared_text(const std::wstring& name, const shared_files& files, in
     } catch (const source_error& error) {
         throw source_error(line, located(file, error));
     }
-    if (text.find(L"<<") != std::wstring::npos)
-        throw source_error(line, "shared file '" + file + "' holds a '<<' of its own");
+    if (first_marker(text) != std::wstring::npos)
+        throw source_error(line, "shared file '" + file + "' names a shared file of its own");
     return text;
 }
 
 void insert_into(std::wstring& value, const shared_files& files, int line) {
-    std::size_t at = 0;
-    while ((at = value.find(L"<<", at)) != std::wstring::npos) {
-        const std::size_t end = value.find(L">>", at + 2);
-        if (end == std::wstring::npos) throw source_error(line, "'<<' without its '>>'");
-        const std::wstring text = shared_text(value.substr(at + 2, end - at - 2), files, line);
-        value.replace(at, end + 2 - at, text);
+    for (std::size_t at = first_marker(value); at != std::wstring::npos;
+         at = first_marker(value, at)) {
+        const std::size_t end = marker_end(value, at);
+        const std::wstring text = shared_text(value.substr(at + 2, end - 4 - at), files, line);
+        value.replace(at, end - at, text);
         at += text.size();
     }
 }

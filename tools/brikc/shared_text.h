@@ -6,8 +6,9 @@
 // top of a language's folder. A shared file is read as a ">" block is: its
 // lines, without the blanks at either end, joined by one blank; blank lines
 // and lines beginning with "#" are left out, so it can say what it holds. A
-// shared file takes no "<<" of its own, and a quoted value is read as
-// written, so a template can still print "<<".
+// shared file names no shared file of its own, and a quoted value is read as
+// written. A "<<" followed by a blank, a quote or a brace is no marker: the
+// condition operator ({IF A << "x" THEN …}) stays as written.
 //
 //     text: >
 //       <<город.inc>>, {длинная:Дата договора}
@@ -30,8 +31,8 @@ using shared_files = std::function<std::optional<std::string>(const std::string&
 shared_files shared_files_beside(const std::filesystem::path& source);
 
 // Replaces every "<<NAME>>" in the plain and block values of `entries`.
-// Throws `source_error` at the value's line for a marker left open or a file
-// that is missing or malformed.
+// Throws `source_error` at the value's line for a file that is missing or
+// malformed, or named with a folder.
 void insert_shared_texts(std::vector<outline_entry>& entries, const shared_files& files);
 
 }  // namespace brikc

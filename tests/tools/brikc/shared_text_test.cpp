@@ -28,6 +28,8 @@ TEST(SharedText, StandsFoldedWhereItIsNamedFoundUpwardsAndFaultsNameTheLine) {
     const std::wstring place = L"{ЕСЛИ Город ТО Город ИНАЧЕ \"______\"}";
     EXPECT_EQ(text(">\n        <<город.inc>>, {длинная:Дата}\n"), place + L", {длинная:Дата}");
     EXPECT_EQ(text("(<<город.inc>>)<<пусто.inc>>"), L"(" + place + L")");
+    // The condition operator "<<" is no marker, even with a marker after it.
+    EXPECT_EQ(text("{IF A << \"x\" THEN \"y>>\"} <<пусто.inc>>"), L"{IF A << \"x\" THEN \"y>>\"} ");
     // A quoted value prints "<<" as written, and a dump writes it so.
     EXPECT_EQ(text("\"a <<город.inc>>\""), L"a <<город.inc>>");
     const brikc::brik_tree quoted = brikc::compile_source(page + "\"a <<b>>\"");
@@ -36,8 +38,8 @@ TEST(SharedText, StandsFoldedWhereItIsNamedFoundUpwardsAndFaultsNameTheLine) {
 
     // clang-format off
     const struct { std::string value; const char* message; } faults[] = {
-        {"<<нет.inc>>", "no shared file 'нет.inc'"}, {"a << b", "'<<' without its '>>'"},
-        {"<<ru/город.inc>>", "without a folder"}, {"<<круг.inc>>", "holds a '<<' of its own"}};
+        {"<<нет.inc>>", "no shared file 'нет.inc'"}, {"<<ru/город.inc>>", "without a folder"},
+        {"<<круг.inc>>", "names a shared file of its own"}};
     // clang-format on
     for (const auto& f : faults) {
         try {
