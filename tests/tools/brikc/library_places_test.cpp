@@ -34,7 +34,15 @@ TEST(LibraryPlaces, OnlyATownGetsItsAbbreviationAndThePartBeforeTheFirstCommaDec
         {L"Сочи", L"г.\u00a0Сочи"}, {L"Селятино", L"г.\u00a0Селятино"},
         {L"Казань, Республика Татарстан", L"г.\u00a0Казань, Республика Татарстан"},
         {L"г. Казань, Республика Татарстан", L"г. Казань, Республика Татарстан"},
-        {L"Балашиха, Московская обл.", L"г.\u00a0Балашиха, Московская обл."}};
+        {L"Балашиха, Московская обл.", L"г.\u00a0Балашиха, Московская обл."},
+        // Just outside the lists: a region shortened or without its word, a
+        // kind of place further in, a country, a postcode, a street, blanks.
+        {L"МО, г. Балашиха", L"МО, г. Балашиха"}, {L"Крым", L"Крым"}, {L"ХМАО", L"ХМАО"},
+        {L"рабочий посёлок Столбовая", L"рабочий посёлок Столбовая"},
+        {L"РФ, г. Москва", L"РФ, г. Москва"}, {L"123456, г. Москва", L"123456, г. Москва"},
+        {L"ул. Ленина, д. 1", L"ул. Ленина, д. 1"}, {L" Москва", L"г.\u00a0Москва"},
+        {L"Жуковский", L"г.\u00a0Жуковский"}, {L"Красное Село", L"г.\u00a0Красное Село"},
+        {L"Обнинск Калужской обл.", L"г.\u00a0Обнинск Калужской обл."}, {L"Крымск", L"г.\u00a0Крымск"}};
     // clang-format on
     // The template's own «г.» is held to the name by a no-break space.
     const library::language_tree& l = library::languages[1];

@@ -87,6 +87,16 @@ pages
           without the word's point, so that a word the template writes before
           the value is printed once: {IF Reference ^= "No" THEN Reference ELSE
           "No.{}" Reference}
+      paragraph
+        numbering: -
+        text: >
+          a document number, its sign printed once as "No.": {номер:Reference}
+      paragraph
+        numbering: -
+        text: >
+          a noun the template writes before the value, printed once however
+          the value begins: {passport:Reference}; {account:Reference}; {the
+          laws of:Reference}
 
 parameters
   section Formats
