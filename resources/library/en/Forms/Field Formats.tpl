@@ -90,13 +90,14 @@ pages
       paragraph
         numbering: -
         text: >
-          a document number, its sign printed once as "No.": {номер:Reference}
+          a document number with one sign before it, whatever was typed:
+          {номер:Reference}
       paragraph
         numbering: -
         text: >
           a noun the template writes before the value, printed once however
-          the value begins: {passport:Reference}; {account:Reference}; {the
-          laws of:Reference}
+          the value begins: {passport:Passport}; {account:Account}; {the laws
+          of:Law}
 
 parameters
   section Formats
@@ -128,6 +129,18 @@ parameters
       type: text
       caption: "Reference, with or without its No."
       value: No. 12
+    field Passport
+      type: text
+      caption: "Passport, with or without its noun"
+      value: Passport No. 548213907
+    field Account
+      type: text
+      caption: "Account, with or without its noun"
+      value: Acct. 000123456789
+    field Law
+      type: text
+      caption: "Governing law, with or without its words"
+      value: New York law
     field other_currency
       type: text
       caption: "Other currency: its name, a blank, its hundredth (kronor öre)"
