@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "engine/declension/copy_letter_case.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 #include "engine/text/word_key.h"
@@ -106,6 +107,17 @@ std::vector<place_word> words_of(std::wstring_view part) {
     return words;
 }
 
+// Whether `typed` begins with `word` as a whole word: what follows is no
+// letter, no hyphen and no point before a hyphen («с/п», «СНТ«Ромашка»» begin
+// with «с», «СНТ»; «ст-ца», «С.-Петербург» do not begin with «ст», «с»).
+bool begins_with(std::wstring_view typed, std::wstring_view word) {
+    if (!typed.starts_with(word)) return false;
+    if (typed.size() == word.size()) return true;
+    const wchar_t next = typed[word.size()];
+    if (next == L'.') return word.size() + 1 == typed.size() || !is_hyphen(typed[word.size() + 1]);
+    return !is_alpha_char(next) && !is_hyphen(next);
+}
+
 // Whether the phrase (words parted by a blank) stands at `at`.
 bool phrase_at(const std::vector<place_word>& words, std::size_t at, std::wstring_view phrase,
                bool exactly) {
@@ -113,8 +125,9 @@ bool phrase_at(const std::vector<place_word>& words, std::size_t at, std::wstrin
         const std::size_t blank = phrase.find(L' ');
         if (at >= words.size()) return false;
         const std::wstring_view word = phrase.substr(0, blank);
-        if ((exactly ? words[at].typed : std::wstring_view(words[at].folded)) != word) return false;
-        if (blank == std::wstring_view::npos) return true;
+        const std::wstring_view typed = exactly ? words[at].typed : words[at].folded;
+        if (blank == std::wstring_view::npos) return begins_with(typed, word);
+        if (typed != word) return false;
         phrase.remove_prefix(blank + 1);
         ++at;
     }
@@ -177,7 +190,11 @@ bool asks_place_name(const std::vector<expr_token>& format_words) {
 std::wstring render_place_name(std::wstring_view value) {
     const std::wstring_view place = trimmed_typed(value);
     if (place.empty()) return {};
-    return is_town(place) ? L"г.&nbsp;" + std::wstring(place) : std::wstring(place);
+    if (!is_town(place)) return std::wstring(place);
+    // A town typed in small letters gets its capital («москва»).
+    std::wstring town(place);
+    copy_letter_case(L"Город", town);
+    return L"г.&nbsp;" + town;
 }
 
 std::vector<std::wstring_view> place_name_keywords() { return {keyword}; }

@@ -50,6 +50,8 @@ TEST(PlaceName, EveryWordOfAKindOfPlaceFirstPrintsThePlaceAsTyped) {
         // abbreviations in their capitals
         L"МО, Балашиха", L"ГО Химки", L"ЛО, Гатчина", L"ХМАО", L"ЯНАО", L"НАО", L"ЕАО",
         L"ТиНАО", L"КЧР", L"КБР", L"РТ, Казань", L"РБ, Уфа", L"г.о. Химки",
+        // a word's letters up to a mark that is no letter, hyphen or point
+        L"с/п Ершовское", L"с/т «Мечта»", L"СНТ«Ромашка»", L"Д.Петровка",
     });
 }
 
@@ -68,7 +70,7 @@ TEST(PlaceName, AWordOfAKindOfPlaceFurtherInCountsWrittenSmall) {
 TEST(PlaceName, RegionsWithoutTheirWordCountriesAndNumbersAreNoTowns) {
     expect_as_typed({
         L"Крым", L"Татарстан", L"Подмосковье", L"Ленобласть, Гатчина", L"Мособласть",
-        L"Марий Эл, г. Йошкар-Ола", L"Чечня, г. Грозный", L"Дагестан", L"Якутия",
+        L"Марий Эл, г. Йошкар-Ола", L"Марий Эл", L"Чечня, г. Грозный", L"Чечня", L"Дагестан", L"Якутия",
         L"Кузбасс", L"Югра", L"ХМАО-Югра", L"Адыгея", L"Алтай", L"Башкортостан",
         L"Башкирия", L"Бурятия", L"Ингушетия", L"Кабардино-Балкария", L"Калмыкия",
         L"Карачаево-Черкесия", L"Карелия", L"Коми", L"Мордовия", L"Саха", L"Саха (Якутия)",
@@ -76,7 +78,7 @@ TEST(PlaceName, RegionsWithoutTheirWordCountriesAndNumbersAreNoTowns) {
         L"Осетия", L"Алания", L"Тыва", L"Тува", L"Удмуртия", L"Хакасия", L"Чечения",
         L"Чувашия", L"Ямал", L"Чукотка", L"Камчатка", L"Приморье", L"Кубань", L"Ставрополье",
         L"Забайкалье", L"Прикамье", L"Зауралье", L"Сахалин", L"Таймыр", L"КРЫМ",
-        L"Россия", L"Россия, Москва", L"РФ, Москва", L"Российская Федерация, г. Москва", L"РФ",
+        L"Россия", L"Россия, Москва", L"РФ, Москва", L"Российская Федерация, г. Москва", L"Российская Федерация", L"РФ",
         L"123456, г. Москва", L"123456, Москва", L"Балашиха-2, г. Балашиха",
         L"Ленина 1, город Тула",
     });
@@ -105,6 +107,8 @@ TEST(PlaceName, ATownsNameGetsItsAbbreviationAndBlanksAroundGo) {
             << engine::to_utf8(town);
     }
     EXPECT_EQ(render_place_name(L" Москва\u00a0"), L"г.&nbsp;Москва");
+    EXPECT_EQ(render_place_name(L"москва"), L"г.&nbsp;Москва");
+    EXPECT_EQ(render_place_name(L"починок"), L"г.&nbsp;Починок");
     EXPECT_EQ(render_place_name(L"\u00a0д. Петровка "), L"д. Петровка");
     EXPECT_EQ(render_place_name(L" \u00a0"), L"");
 }
