@@ -43,8 +43,8 @@ std::size_t without_number_length(std::wstring_view value) {
             return words.size();
     if (value.empty() || to_lower_char(value[0]) != L'б') return 0;
     std::size_t at = skip_spaces(value, 1);
-    const bool parted = at < value.size() &&
-                        (value[at] == L'/' || value[at] == L'\\' || value[at] == L'.');
+    const bool parted =
+        at < value.size() && (value[at] == L'/' || value[at] == L'\\' || value[at] == L'.');
     if (parted) at = skip_spaces(value, at + 1);
     if (at == value.size() || to_lower_char(value[at]) != L'н') return 0;
     if (!parted && at != 1) return 0;
@@ -70,8 +70,7 @@ std::size_t sign_length(std::wstring_view value) {
         const wchar_t second = end < value.size() ? to_lower_char(value[end]) : 0;
         if (second == L'o' || second == L'r' || second == L'°' || second == L'º') ++end;
         if (end < value.size() && value[end] == L'.') ++end;
-        if (end == value.size() || !(is_typed_space(value[end]) || is_digit(value[end])))
-            return 0;
+        if (end == value.size() || !(is_typed_space(value[end]) || is_digit(value[end]))) return 0;
     } else {
         return 0;
     }

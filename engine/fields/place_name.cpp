@@ -92,7 +92,8 @@ std::vector<place_word> words_of(std::wstring_view part) {
     auto add = [&](std::wstring_view word) {
         if (word.size() > 1 && word.back() == L'.') word.remove_suffix(1);
         if (word.empty()) return;
-        words.push_back({word, folded_phrase(word), is_alpha_char(word[0]) && !is_upper_char(word[0])});
+        words.push_back(
+            {word, folded_phrase(word), is_alpha_char(word[0]) && !is_upper_char(word[0])});
     };
     std::size_t start = 0;
     for (std::size_t i = 0; i <= part.size(); ++i) {
@@ -164,7 +165,8 @@ bool is_town(std::wstring_view value) {
     if (words.size() == 1 && words[0].folded == L"починок") return true;
     if (is_digit(words[0].typed[0])) return false;
     const std::wstring whole = folded_phrase(parts[0]);
-    if (std::find(std::begin(region_names), std::end(region_names), whole) != std::end(region_names))
+    if (std::find(std::begin(region_names), std::end(region_names), whole) !=
+        std::end(region_names))
         return false;
     if (names_a_place_kind(words)) return false;
     for (std::size_t i = 1; i < parts.size(); ++i) {

@@ -1,7 +1,8 @@
 // The place a Russian document was made in: «г.» before a town's name only.
+#include "engine/fields/place_name.h"
+
 #include <gtest/gtest.h>
 
-#include "engine/fields/place_name.h"
 #include "engine/text/utf16.h"
 
 namespace {
@@ -13,6 +14,7 @@ void expect_as_typed(std::initializer_list<const wchar_t*> places) {
         EXPECT_EQ(render_place_name(place), place) << engine::to_utf8(place);
 }
 
+// clang-format off
 TEST(PlaceName, EveryWordOfAKindOfPlaceFirstPrintsThePlaceAsTyped) {
     // One row a word, so that a word taken out of the list fails its row.
     expect_as_typed({
@@ -85,7 +87,6 @@ TEST(PlaceName, RegionsWithoutTheirWordCountriesAndNumbersAreNoTowns) {
 }
 
 TEST(PlaceName, ATownsNameGetsItsAbbreviationAndBlanksAroundGo) {
-    // clang-format off
     for (const wchar_t* town : {
         L"Москва", L"Жуковский", L"Раменское", L"Видное", L"Красное Село", L"Павловский Посад",
         L"Городец", L"Обь", L"МОСКВА", L"СПб", L"С.-Петербург", L"Н. Новгород", L"П.-Камчатский",
@@ -102,7 +103,6 @@ TEST(PlaceName, ATownsNameGetsItsAbbreviationAndBlanksAroundGo) {
         L"Кировск Мурманской обл.", L"Мосальск", L"Коммунар", L"Чебоксары",
         L"Якутск", L"Кузнецк", L"Россошь", L"Камышин", L"Ставрополь", L"Приморско-Ахтарск",
         L"Алтайское", L"Татарск", L"Нарьян-Мар", L"Усть-Кут"}) {
-        // clang-format on
         EXPECT_EQ(render_place_name(town), L"г.&nbsp;" + std::wstring(town))
             << engine::to_utf8(town);
     }
@@ -112,5 +112,6 @@ TEST(PlaceName, ATownsNameGetsItsAbbreviationAndBlanksAroundGo) {
     EXPECT_EQ(render_place_name(L"\u00a0д. Петровка "), L"д. Петровка");
     EXPECT_EQ(render_place_name(L" \u00a0"), L"");
 }
+// clang-format on
 
 }  // namespace
