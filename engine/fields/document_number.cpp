@@ -11,12 +11,6 @@ namespace {
 
 constexpr std::wstring_view keyword = L"номер";
 
-std::wstring_view trimmed_typed(std::wstring_view text) {
-    while (!text.empty() && is_typed_space(text.front())) text.remove_prefix(1);
-    while (!text.empty() && is_typed_space(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 std::size_t skip_spaces(std::wstring_view value, std::size_t at) {
     while (at < value.size() && is_typed_space(value[at])) ++at;
     return at;

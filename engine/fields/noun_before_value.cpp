@@ -92,12 +92,6 @@ std::wstring_view after(std::wstring_view value, std::size_t length) {
     return value;
 }
 
-std::wstring_view trimmed_typed(std::wstring_view text) {
-    while (!text.empty() && is_typed_space(text.front())) text.remove_prefix(1);
-    while (!text.empty() && is_typed_space(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 std::wstring law_named(std::wstring_view rest) {
     for (std::wstring_view tail : {L" laws", L" law"}) {
         if (rest.size() <= tail.size()) continue;

@@ -177,12 +177,6 @@ bool is_town(std::wstring_view value) {
     return true;
 }
 
-std::wstring_view trimmed_typed(std::wstring_view text) {
-    while (!text.empty() && is_typed_space(text.front())) text.remove_prefix(1);
-    while (!text.empty() && is_typed_space(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 }  // namespace
 
 bool asks_place_name(const std::vector<expr_token>& format_words) {
