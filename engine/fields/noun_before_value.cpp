@@ -40,7 +40,7 @@ constexpr std::wstring_view account_en[] = {
 constexpr std::wstring_view laws_en[] = {L"the laws of", L"the law of", L"laws of", L"law of"};
 constexpr std::wstring_view number_signs[] = {L"number", L"no.", L"no", L"nr.", L"#", L"№"};
 
-const noun_format formats[] = {
+constexpr noun_format formats[] = {
     {.keyword = L"паспорт", .noun = L"паспорт", .typed_nouns = passport_ru,
      .other_nouns = other_documents_ru},
     {.keyword = L"на|основании", .noun = L"на основании", .typed_nouns = basis_ru},
