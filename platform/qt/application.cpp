@@ -11,22 +11,18 @@
 #include "platform/dispatcher.h"
 #include "platform/failure.h"
 #include "platform/interface_language.h"
-#include "platform/qt/elided_words.h"
 #include "platform/qt/end_requests.h"
 #include "platform/qt/lost_window.h"
+#include "platform/qt/message_box.h"
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/running_copy.h"
 #include "platform/qt/shown_message.h"
-#include "platform/qt/text_label.h"
 #include "platform/testing.h"
 
 namespace platform {
 
 namespace {
-
-// The widest a word of a failure's message is shown, in pixels.
-constexpr int message_box_width = 480;
 
 // How long a later start waits for the running copy's answer: well over a
 // cold start under load (see README), so a copy still building its window
@@ -39,24 +35,6 @@ bool not_answering_closes_at_once = false;
 bool can_show_dialogs() {
     const QString name = QGuiApplication::platformName();
     return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
-}
-
-// A box with `message`, deleted when closed. Paths and the system's
-// reasons in it are shown as they are, never read as markup. A long path
-// would make it wider than the screen: it shows shortened, and whole in the
-// details and the tooltip.
-QMessageBox* message_box(QMessageBox::Icon icon, const std::string& message) {
-    const QString whole = QString::fromStdString(message);
-    auto* box = new QMessageBox(icon, to_qstring(interface_texts().program_name), QString());
-    box->setTextFormat(Qt::PlainText);
-    const QString shown = with_long_words_elided(whole, box->fontMetrics(), message_box_width);
-    box->setText(shown);
-    if (shown != whole) {
-        box->setDetailedText(whole);
-        box->setToolTip(plain_tool_tip(whole));
-    }
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    return box;
 }
 
 void show_failure(const std::string& message) {
