@@ -27,7 +27,7 @@
 #include "tools/brikc/compile.h"
 #include "tools/brikc/dump.h"
 #include "tools/brikc/library_trees.h"
-#include "tools/brikc/visible_text.h"
+#include "tools/golden_text/visible_text.h"
 #include "ui/editing/field_conditions.h"
 
 namespace {
