@@ -6,13 +6,23 @@
 // Any thread; the list is constant.
 #pragma once
 
-#include <cstddef>
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace engine {
 
-// Where the particles opening `name` end (after the last one's letters), 0
-// when none opens it or no word follows them.
-std::size_t surname_particles_end(std::wstring_view name);
+// Single words; the pairs (фон дер, ван дер, де ла) are two of them.
+inline constexpr std::array<std::wstring_view, 13> surname_particles = {
+    L"фон", L"ван", L"дер", L"де",  L"ди",   L"да", L"ла",
+    L"ле",  L"дю",  L"ибн", L"бен", L"дель", L"ден"};
+
+// Whether `word`, as typed, is one of the particles. Most words open with a
+// capital, and the list is then not read.
+inline bool is_surname_particle(std::wstring_view word) {
+    if (word.empty() || word[0] < L'а' || word[0] > L'ф') return false;
+    return std::find(surname_particles.begin(), surname_particles.end(), word) !=
+           surname_particles.end();
+}
 
 }  // namespace engine

@@ -65,6 +65,11 @@ void append_surname(std::wstring& out, std::wstring& form, std::wstring_view sur
 void append_first_name(std::wstring& out, std::wstring& form, std::wstring_view typed,
                        int grammatical_case, std::uint32_t gender) {
     lower_into(form, typed);
+    if (is_russian_word(form)) {
+        decline_first_name(form, static_cast<std::uint32_t>(grammatical_case), bearer_of(gender));
+        append_in_letter_case(out, typed, form);
+        return;
+    }
     // Both parts of a double first name decline (Анны-Марии), but a man's
     // first part in a consonant, which stays as in Жан-Поля and Ханс-Петера.
     const std::size_t dash = form.find(L'-');
@@ -80,12 +85,7 @@ void append_first_name(std::wstring& out, std::wstring& form, std::wstring_view 
         append_first_name(out, form, typed.substr(dash + 1), grammatical_case, gender);
         return;
     }
-    if (!is_russian_word(form)) {
-        out += decline_phrase(std::wstring(typed), grammatical_case);
-        return;
-    }
-    decline_first_name(form, static_cast<std::uint32_t>(grammatical_case), bearer_of(gender));
-    append_in_letter_case(out, typed, form);
+    out += decline_phrase(std::wstring(typed), grammatical_case);
 }
 
 // `turkic`: the patronymic is a Turkic one («Гейдар оглы»), no word of a
@@ -128,7 +128,7 @@ std::wstring initials_as_typed(const person_name& name) {
     const std::wstring_view full = name.full;
     std::wstring initials;
     std::size_t index = 0;
-    for (std::size_t i = surname_particles_end(full); i < full.size() && index < 4; ++index) {
+    for (std::size_t i = name.particles_end; i < full.size() && index < 4; ++index) {
         while (i < full.size() && full[i] == L' ') ++i;
         const std::size_t end = std::min(full.find(L' ', i), full.size());
         const std::wstring_view word = full.substr(i, end - i);
@@ -165,6 +165,21 @@ std::wstring surname_for_classifying(const std::wstring& surname) {
     return word;
 }
 
+// Where the particles opening `text` end, 0 when none does or no word
+// follows them.
+std::size_t particles_end(std::wstring_view text) {
+    std::size_t end = 0;
+    for (std::size_t i = 0;;) {
+        while (i < text.size() && text[i] == L' ') ++i;
+        if (i == text.size()) return 0;  // no surname after them
+        // A capital opens most names: no particle.
+        if (text[i] < L'а' || text[i] > L'ф') return end;
+        const std::size_t word_end = std::min(text.find(L' ', i), text.size());
+        if (!is_surname_particle(text.substr(i, word_end - i))) return end;
+        end = i = word_end;
+    }
+}
+
 }  // namespace
 
 person_name::person_name(std::wstring text) : full(std::move(text)) { split_person_name(*this); }
@@ -173,18 +188,14 @@ void split_person_name(person_name& name) {
     std::wstring* parts[] = {&name.surname, &name.first_name, &name.patronymic};
     std::size_t part = 0;
     const std::wstring_view text = name.full;
-    std::size_t i = surname_particles_end(text);
-    if (i != 0) {
-        std::size_t start = 0;
-        while (text[start] == L' ') ++start;
-        name.particles.assign(text.substr(start, i - start));
-    }
+    std::size_t i = name.particles_end = particles_end(text);
     std::wstring_view fourth;
     while (i < text.size() && part < 4) {
         while (i < text.size() && text[i] == L' ') ++i;
         std::size_t end = text.find(L' ', i);
         if (end == std::wstring::npos) end = text.size();
         if (end > i) {
+            // Particles before the surname, when a word follows them.
             if (part < 3)
                 parts[part]->assign(text.substr(i, end - i));
             else
@@ -255,7 +266,11 @@ void render_person_name(person_name& name, std::wstring& out, const person_reque
     std::wstring form;
     out.clear();
     auto surname = [&] {
-        if (!name.particles.empty() && !name.initials_first) out += name.particles + L' ';
+        if (name.particles_end != 0 && !name.initials_first) {
+            const std::size_t start = name.full.find_first_not_of(L' ');
+            out.append(name.full, start, name.particles_end - start);
+            out += L' ';
+        }
         append_surname(out, form, real_surname, c, gender);
     };
     if (request.initials) {

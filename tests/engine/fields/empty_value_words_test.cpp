@@ -7,7 +7,8 @@
 using namespace engine;
 
 TEST(EmptyValueWords, OnlyAWholeValueOfTheListMeansEmpty) {
-    for (const wchar_t* value : {L"нет", L"НЕТ", L"Нет.", L"-", L"—", L"н/а", L"N/A", L"none", L" нет "})
+    for (const wchar_t* value :
+         {L"нет", L"НЕТ", L"Нет.", L"-", L"—", L"н/а", L"N/A", L"none", L" нет "})
         EXPECT_TRUE(means_empty_value(value)) << to_utf8(value);
     for (const wchar_t* value : {L"Нетребко", L"НЕТ-12", L"Нет Ан", L"", L"нет нет", L"—12", L"."})
         EXPECT_FALSE(means_empty_value(value)) << to_utf8(value);

@@ -119,8 +119,10 @@ TEST_F(NameFields, TypedCapitalsSurviveAgreementAndTheReferencesLetterCase) {
 // holds those letters is a name.
 TEST_F(NameFields, ANoneWordInANameFieldIsAnEmptyField) {
     const wchar_t* const source =
-        L"в лице {р:фио директора}|{инициалы:фио директора}|{юрлицо заказчика}|{д:полное название:юрлицо "
-        L"заказчика}|{ЕСЛИ фио директора ТО \"лицо\" ИНАЧЕ \"______\"}|{ЕСЛИ юрлицо заказчика ТО \"сторона\" "
+        L"в лице {р:фио директора}|{инициалы:фио директора}|{юрлицо заказчика}|{д:полное "
+        L"название:юрлицо "
+        L"заказчика}|{ЕСЛИ фио директора ТО \"лицо\" ИНАЧЕ \"______\"}|{ЕСЛИ юрлицо заказчика ТО "
+        L"\"сторона\" "
         L"ИНАЧЕ \"______\"}";
     for (const wchar_t* none : {L"нет", L"-", L"—", L"н/а", L"N/A", L"none", L" Нет. "}) {
         add_field(L"фио директора", none);

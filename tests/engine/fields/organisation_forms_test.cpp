@@ -301,7 +301,8 @@ TEST_F(OrganisationForms, AStateInstitutionsLegalFormGivesItsGender) {
         {L"АО «Вектор»", L"именуемое, приняло; оказывает Акционерному обществу «Вектор»"},
     };
     // clang-format on
-    expect_each(parties, L"{юрлицо:именуемый}, {юрлицо:принял}; оказывает {д:полное название:юрлицо}");
+    expect_each(parties,
+                L"{юрлицо:именуемый}, {юрлицо:принял}; оказывает {д:полное название:юрлицо}");
 }
 
 // The everyday abbreviations of bodies take their nouns' gender, a ministry
@@ -363,5 +364,6 @@ TEST_F(OrganisationForms, AnEverydayBodyAbbreviationTakesItsNounsGender) {
         {L"Альфа Строй", L"именуемый, принял; оказывает Альфе Строй"},
     };
     // clang-format on
-    expect_each(bodies, L"{юрлицо:именуемый}, {юрлицо:принял}; оказывает {д:полное название:юрлицо}");
+    expect_each(bodies,
+                L"{юрлицо:именуемый}, {юрлицо:принял}; оказывает {д:полное название:юрлицо}");
 }
