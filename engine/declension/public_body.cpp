@@ -74,8 +74,6 @@ constexpr std::array<std::wstring_view, 16> ministries_in_genitive = {
 constexpr std::array<std::wstring_view, 7> adjective_endings = {L"ый", L"ий", L"ой", L"ая",
                                                                 L"яя", L"ое", L"ее"};
 
-// The abbreviation `text` opens with, as a whole word: «ФССП» is not «ФСС»,
-// and a hyphen after it («ИФНС-2») makes it part of another word.
 template <std::size_t n>
 bool is_listed(const std::array<std::wstring_view, n>& list, std::wstring_view word) {
     return std::find(list.begin(), list.end(), word) != list.end();
@@ -85,6 +83,8 @@ bool ends_word(std::wstring_view rest) {
     return rest.empty() || !(is_alpha_char(rest[0]) || is_digit(rest[0]) || rest[0] == L'-');
 }
 
+// The abbreviation `text` opens with, as a whole word: «ФССП» is not «ФСС»,
+// and a hyphen after it («ИФНС-2») makes it part of another word.
 const body_word* abbreviation_at(std::wstring_view text) {
     for (const body_word& row : body_abbreviations)
         if (text.starts_with(row.word) && ends_word(text.substr(row.word.size()))) return &row;
