@@ -6,6 +6,7 @@
 #include "engine/fields/begins_with_word.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/field_value.h"
+#include "engine/fields/name_field.h"
 #include "engine/fields/number_value.h"
 #include "engine/fields/operator_signs.h"
 #include "engine/text/plain_text.h"
@@ -255,6 +256,7 @@ bool condition_evaluator::not_blank(const expr_token& token) {
     if (token.kind == expr_kind::number || value.number_as_name) return number_of(value) != 0;
     // «3-6 месяцев» is a term the clerk typed, «нет» none.
     if (!value.no_number_text.empty()) return value.holds_unread_number();
+    if (holds_no_name(value)) return false;
     const std::wstring& text = value.value_text;
     std::size_t end = text.size();
     while (end > 0 && is_blank(text[end - 1])) --end;
