@@ -16,6 +16,7 @@
 
 #include "engine/fields/expr_token.h"
 #include "engine/fields/number_unit.h"
+#include "engine/fields/number_value.h"
 #include "engine/fields/render_context.h"
 
 namespace engine {
@@ -67,6 +68,8 @@ struct field_value {
     // (single_number.h): «10-15», "approx. 40".
     bool from_number_field = false;
     std::wstring no_number_text;
+    // That field's record, which its reading is kept under for the render.
+    const doc_record* number_field = nullptr;
     // The unit that number field counts in (its record's s4).
     number_unit unit = number_unit::unknown;
     // That text says there is none («нет», «без аванса», "N/A"): every
@@ -78,6 +81,10 @@ struct field_value {
     // недели» in days): filled in, with number forms that are gaps to fill
     // in by hand. A text that says none is not.
     bool holds_unread_number() const;
+    // The value as a number. A number field's text is not read again: its
+    // digits and figures are those of the reading that typed it. `round`
+    // rounds a computed value to hundredths (number_value.h).
+    number_value as_number(bool round = false) const;
     // A name that names nothing and starts with a digit, such as the 0 of
     // «(0)»: a number the script read as a name, which stands for itself.
     bool number_as_name = false;
