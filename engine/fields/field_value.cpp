@@ -162,12 +162,10 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
                                    : nullptr;
     if (field) {
         if (field->c != 0) return default_text;
+        if (field->a == number_field_type) value.number_field = field;
         value.from_date_field = field->a == date_field_type;
         value.from_number_field = field->a == number_field_type;
-        if (value.from_number_field) {
-            value.number_field = field;
-            value.unit = number_unit_named(field->s4);
-        }
+        if (value.from_number_field) value.unit = number_unit_named(field->s4);
         if (field->a == image_field_type) {
             trim_blanks(field->s2);
             value.is_image = true;

@@ -58,6 +58,9 @@ struct field_value {
     bool computed = false;
     // The run's memo entry of this value, when it has one.
     memoised_value* memo = nullptr;
+    // The number field the reference names, whose reading the render keeps
+    // (number_reading_cache.h).
+    const doc_record* number_field = nullptr;
     // The reference names a date field.
     bool from_date_field = false;
     // That field holds a text that is no date: the value is then empty, as
@@ -68,8 +71,6 @@ struct field_value {
     // (single_number.h): «10-15», "approx. 40".
     bool from_number_field = false;
     std::wstring no_number_text;
-    // That field's record, which its reading is kept under for the render.
-    const doc_record* number_field = nullptr;
     // The unit that number field counts in (its record's s4).
     number_unit unit = number_unit::unknown;
     // That text says there is none («нет», «без аванса», "N/A"): every
