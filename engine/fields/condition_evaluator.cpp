@@ -7,7 +7,6 @@
 #include "engine/fields/date_parse.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/name_field.h"
-#include "engine/fields/number_value.h"
 #include "engine/fields/operator_signs.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/word_key.h"
@@ -70,11 +69,7 @@ std::optional<int> day_order(const field_value& a, const field_value& b) {
     return left < right ? -1 : left > right ? 1 : 0;
 }
 
-double number_of(const field_value& value) {
-    return number_value(value.data ? &value.data->parameters : nullptr, value.value_text,
-                        value.context->language)
-        .value;
-}
+double number_of(const field_value& value) { return value.as_number().value; }
 
 // An operand compared with a number: its value, 0 when it is empty or says
 // there is none (as in arithmetic), none when it holds a text that is no

@@ -177,8 +177,7 @@ void render_name_field(const std::wstring& value, const field_value& field, std:
             // that reads after any number.
             output = agree_counted_noun(value, 2, c, false);
         } else if (counted.type == value_type::number) {
-            number_value number(field.data ? &field.data->parameters : nullptr, counted.value_text,
-                                field.context->language);
+            const number_value number = counted.as_number();
             const int plural_class = number_plural_class(counted.value_text);
             // After тысяча, миллион … the noun is counted by that word: the
             // genitive plural in every case.
