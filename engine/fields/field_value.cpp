@@ -51,7 +51,7 @@ std::uint32_t type_of(const std::wstring& value, field_value& field, render_cont
     // in the field's unit and the document's currency.
     if (field.from_number_field) {
         const number_reading reading =
-            read_number_field(value, context.language, field.unit, context.currency());
+            read_number_field(value, context.language, field.unit, context.currency(), field.naming);
         field.says_none = reading.why == no_number_reason::says_none;
         return reading.number ? value_type::number : value_type::text;
     }
@@ -143,7 +143,12 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
         if (field->c != 0) return default_text;
         value.from_date_field = field->a == date_field_type;
         value.from_number_field = field->a == number_field_type;
-        if (value.from_number_field) value.unit = number_unit_named(field->s4);
+        if (value.from_number_field) {
+            value.unit = number_unit_named(field->s4);
+            if (value.unit == number_unit::unknown && context.prints_as_money(key))
+                value.unit = number_unit::money;
+            value.naming = {field->s1, field->s3};
+        }
         if (field->a == image_field_type) {
             trim_blanks(field->s2);
             value.is_image = true;
