@@ -76,6 +76,8 @@ private:
             if (stem.size() < 4) continue;
             if (reading::begins_with(word, stem.substr(0, std::max<std::size_t>(4, stem.size() - 2))))
                 return true;
+            // «без исп. срока».
+            if (word.size() >= 3 && reading::begins_with(stem, word)) return true;
             for (const auto& group : reading::own_thing_groups)
                 if (reading::in_list(stem, group) && reading::in_list(word, group)) return true;
         }

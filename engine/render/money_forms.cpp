@@ -66,6 +66,12 @@ std::vector<std::wstring> money_field_keys(const document_data& data) {
                 gather(block.items[i].s2, keys, 0);
         }
     }
+    // A value may be a script of its own that prints another field.
+    for (std::size_t s = 0; s < group_count_of(data.parameters); ++s) {
+        const doc_group& section = data.parameters.groups[s];
+        for (std::size_t f = 0; f < element_count_of(section); ++f)
+            gather(section.elements[f].record.s2, keys, 0);
+    }
     return keys;
 }
 

@@ -164,6 +164,7 @@ inline constexpr word_row tail_words[] = {
     // Before a unit.
     {L"в", L"", tail_word::preposition},
     {L"per", L"", tail_word::preposition},
+    {L"a", L"", tail_word::preposition}, {L"an", L"", tail_word::preposition},  // "$60,000 a year"
     // Multipliers.
     {L"тыс", L"|яча|ячи|яч|ячу", tail_word::multiplier, 0, 3},
     {L"млн", L"", tail_word::multiplier, 0, 6},
@@ -250,7 +251,9 @@ inline constexpr std::wstring_view denials[] = {
 inline constexpr std::wstring_view absence_words[] = {
     L"предусм*", L"установл*", L"устанавл*", L"назнач*", L"выплач*", L"требу*", L"нуж*",
     L"полож*", L"имеет", L"имеется", L"подлеж*", L"примен*", L"будет", L"было", L"использ*",
-    L"required", L"provided", L"needed", L"applicable", L"applies", L"chargeable",
+    L"необходим*", L"required", L"provided", L"needed", L"applicable", L"applies", L"chargeable",
+    // Where it is not provided: «не предусмотрен трудовым договором».
+    L"договор*", L"трудов*", L"contract", L"agreement",
 };
 // ...and these by themselves («отсутствуют», "waived").
 inline constexpr std::wstring_view absence_alone[] = {L"отсутств*", L"waived"};
@@ -262,9 +265,9 @@ inline constexpr std::wstring_view free_alone[] = {L"бесплатно", L"бе
 // The library's words for the things a field may leave out, each group
 // one thing: a text that names the field's thing in any of them names it
 // (the field «Испытание» and «без испытательного срока»).
-inline constexpr std::wstring_view own_thing_groups[][4] = {
-    {L"испытани*", L"испытательн*", L"срок*", L"probation*"},
-    {L"аванс*", L"предоплат*", L"advance*", L"prepayment*"},
+inline constexpr std::wstring_view own_thing_groups[][6] = {
+    {L"испытани*", L"испытательн*", L"срок*", L"probation*", L"period*"},
+    {L"аванс*", L"предоплат*", L"предварительн*", L"оплат*", L"advance*", L"prepayment*"},
     {L"материал*", L"materials*"},
     {L"travel*", L"expense*"},
 };

@@ -168,7 +168,8 @@ private:
         // "30 days' notice".
         if (c == L'\'' || c == L'\u2019') return after_word_ && !in_brackets_;
         if (c == L'/') {
-            if (!after_word_ || unit_due_) return false;
+            // "$1,250/month": a rate right after an amount with its sign.
+            if (!(after_word_ || (first_ && money_)) || unit_due_) return false;
             unit_due_ = true;
             after_word_ = false;
             return true;

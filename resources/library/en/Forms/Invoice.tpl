@@ -90,6 +90,7 @@ parameters
       value: 32
     field Rate
       type: number
+      unit: money per hour
       caption: Rate per hour
       value: 85
     field Travel
