@@ -146,7 +146,7 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
         if (value.from_number_field) {
             value.unit = number_unit_named(field->s4);
             if (value.unit == number_unit::unknown && context.prints_as_money(key))
-                value.unit = number_unit::money;
+                value.unit = number_unit::printed_money;
             value.naming = {field->s1, field->s3};
         }
         if (field->a == image_field_type) {

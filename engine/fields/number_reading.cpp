@@ -51,12 +51,14 @@ number_reading read_number_field(std::wstring_view text, int language, number_un
         return {std::move(number), no_number_reason::none};
     }
     // Money counts no time or quantity but in a rate («руб./мес.»): «3
-    // месяца» is no salary, and "$25 per hour" none a year.
+    // месяца» is no salary, "$25 per hour" none a year and "$1,250/month"
+    // no price.
     if (counts_money(unit)) {
         if (words.unit_count > 0) return none_for(no_number_reason::not_a_number);
         const std::uint32_t period = unit_marks_read_in(unit);
-        if (words.rate != 0 && period != 0 && (words.rate & period) == 0)
-            return none_for(no_number_reason::other_period);
+        if (words.rate != 0 && unit != number_unit::printed_money && (words.rate & period) == 0)
+            return none_for(period == 0 ? no_number_reason::not_a_number
+                                        : no_number_reason::other_period);
     }
     if (!reading::in_own_currency(words, currency))
         return none_for(no_number_reason::other_currency);

@@ -24,9 +24,11 @@ enum class number_unit : std::uint8_t {
     day_of_month,
     piece,
     other,  // a unit this program does not know: read as money, with any unit words
-    // Money ("unit: money", or a field a money form prints): no word of time
-    // or quantity but a rate's. A rate's period, when the template names
-    // one ("unit: money per month"), is the only one it reads.
+    // Money: no word of time or quantity but a rate's. "unit: money" is an
+    // amount and reads no rate; "unit: money per month" reads a rate of its
+    // period only; a field that names no unit and that a money form prints
+    // reads a rate of any period, as it always has.
+    printed_money,
     money,
     money_per_hour,
     money_per_day,

@@ -49,7 +49,7 @@ engine::number_unit unit_of(const engine::doc_record& field, const engine::docum
     if (unit != engine::number_unit::unknown || !data) return unit;
     const std::vector<std::wstring> money = engine::money_field_keys(*data);
     return std::find(money.begin(), money.end(), engine::make_word_key(field.s1)) != money.end()
-               ? engine::number_unit::money
+               ? engine::number_unit::printed_money
                : unit;
 }
 

@@ -268,8 +268,8 @@ TEST(NumberReadingInItsUnit, AnotherUnitOrCurrencyOrANegativeTermIsNoNumberThere
         {1, day, roubles, L"2 недели", other_unit}, {0, month, dollars, L"3 m", not_a_number}, {1, day, roubles, L"10-15", not_a_number},
         // Money counts no time or quantity but in a rate; a field that names
         // no unit and is no money reads any unit, as it always has.
-        {1, money, roubles, L"3 месяца", not_a_number}, {1, money, roubles, L"14 дней", not_a_number},
-        {1, money, roubles, L"65 000 рублей в месяц", none, L"65000"}, {0, other, dollars, L"2 weeks", none, L"2"},
+        {1, money, roubles, L"3 месяца", not_a_number}, {1, printed_money, roubles, L"14 дней", not_a_number},
+        {1, printed_money, roubles, L"65 000 рублей в месяц", none, L"65000"}, {0, other, dollars, L"2 weeks", none, L"2"},
         {1, unknown, roubles, L"3 месяца", none, L"3"}, {1, unknown, roubles, L"28 календарных дней", none, L"28"},
         {1, unknown, roubles, L"30%", none, L"30"}, {1, unknown, roubles, L"10 шт.", none, L"10"},
         {0, unknown, dollars, L"6 months", none, L"6"}, {1, unknown, roubles, L"15% годовых", none, L"15"},
@@ -281,7 +281,8 @@ TEST(NumberReadingInItsUnit, AnotherUnitOrCurrencyOrANegativeTermIsNoNumberThere
         {1, money_per_day, roubles, L"2000 р/дн.", none, L"2000"}, {1, money_per_day, roubles, L"700 руб./дн.", none, L"700"},
         {0, money_per_year, dollars, L"$60,000 a year", none, L"60000"}, {0, money_per_month, dollars, L"$1,250/month", none, L"1250"},
         {1, money_per_month, roubles, L"86 500 руб. в месяц", none, L"86500"}, {1, money_per_month, roubles, L"86 500 руб./мес.", none, L"86500"},
-        {1, money, roubles, L"700 р/день", none, L"700"}, {1, money_per_month, roubles, L"86 500", none, L"86500"},
+        {1, printed_money, roubles, L"700 р/день", none, L"700"}, {1, money, roubles, L"65 000 руб./мес.", not_a_number},
+        {0, money, dollars, L"$1,250/month", not_a_number}, {0, printed_money, dollars, L"$1,250/month", none, L"1250"}, {1, money_per_month, roubles, L"86 500", none, L"86500"},
         // Zero in words is 0.
         {1, month, roubles, L"ноль", none, L"0"}, {0, money, dollars, L"Zero.", none, L"0"},
         // Money as clerks write it.

@@ -95,6 +95,7 @@ parameters
       value: 85
     field Travel
       type: number
+      unit: money
       caption: Travel cost (leave empty for none)
       value: 120
   section Parties
