@@ -1,6 +1,7 @@
 #include "engine/fields/number_reading.h"
 
 #include "engine/fields/none_words.h"
+#include "engine/fields/number_tail_words.h"
 #include "engine/fields/number_value.h"
 #include "engine/fields/reading/own_currency.h"
 #include "engine/fields/reading/own_unit.h"
@@ -55,8 +56,10 @@ number_reading read_number_field(std::wstring_view text, int language, number_un
     // no price.
     if (counts_money(unit)) {
         if (words.unit_count > 0) return none_for(no_number_reason::not_a_number);
+        // A price per unit or piece is no rate of time.
         const std::uint32_t period = unit_marks_read_in(unit);
-        if (words.rate != 0 && unit != number_unit::printed_money && (words.rate & period) == 0)
+        if ((words.rate & ~unit_mark::piece) != 0 && unit != number_unit::printed_money &&
+            (words.rate & period) == 0)
             return none_for(period == 0 ? no_number_reason::not_a_number
                                         : no_number_reason::other_period);
     }

@@ -282,7 +282,7 @@ TEST(NumberReadingInItsUnit, AnotherUnitOrCurrencyOrANegativeTermIsNoNumberThere
         {0, money_per_year, dollars, L"$60,000 a year", none, L"60000"}, {0, money_per_month, dollars, L"$1,250/month", none, L"1250"},
         {1, money_per_month, roubles, L"86 500 руб. в месяц", none, L"86500"}, {1, money_per_month, roubles, L"86 500 руб./мес.", none, L"86500"},
         {1, printed_money, roubles, L"700 р/день", none, L"700"}, {1, money, roubles, L"65 000 руб./мес.", not_a_number},
-        {0, money, dollars, L"$1,250/month", not_a_number}, {0, printed_money, dollars, L"$1,250/month", none, L"1250"}, {1, money_per_month, roubles, L"86 500", none, L"86500"},
+        {0, money, dollars, L"$1,250/month", not_a_number}, {0, money, dollars, L"$1,250.00 per unit", none, L"1250.00"}, {0, printed_money, dollars, L"$1,250/month", none, L"1250"}, {1, money_per_month, roubles, L"86 500", none, L"86500"},
         // Zero in words is 0.
         {1, month, roubles, L"ноль", none, L"0"}, {0, money, dollars, L"Zero.", none, L"0"},
         // Money as clerks write it.
