@@ -113,6 +113,10 @@ public:
                 lowered_word word(text_, at);
                 if (!take_word(word.view())) return false;
                 at = word.end();
+            } else if (c == L'&' && text_.substr(at).starts_with(L"&apos;")) {
+                // "days' notice" as a field's value reaches the page.
+                if (!take_mark(L'\'')) return false;
+                at += 6;
             } else if (is_digit(c)) {
                 if (!take_kopecks(at)) return false;
             } else if (!take_mark(c)) {

@@ -249,7 +249,7 @@ TEST(NumberReadingInItsUnit, AnotherUnitOrCurrencyOrANegativeTermIsNoNumberThere
         {0, year, dollars, L"Net 30", not_a_number}, {0, month, dollars, L"Net 30", not_a_number},
         {0, hour, dollars, L"Net 30", not_a_number}, {0, calendar_day, dollars, L"net 30 days", none, L"30"},
         // A notice in its own unit.
-        {0, day, dollars, L"30 days' notice", none, L"30"}, {0, day, dollars, L"30 days notice", none, L"30"},
+        {0, day, dollars, L"30 days' notice", none, L"30"}, {0, day, dollars, L"30 days&apos; notice", none, L"30"}, {0, day, dollars, L"30 days notice", none, L"30"},
         {0, day, dollars, L"3 months' notice", other_unit}, {0, month, dollars, L"3 months’ notice", none, L"3"},
         // A day of the month as clerks write it; a term of days takes none of it.
         {1, day_of_month, roubles, L"до 10 числа", none, L"10"}, {1, day_of_month, roubles, L"до 10-го", none, L"10"},
