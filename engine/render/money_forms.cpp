@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "engine/document/document_data.h"
+#include "engine/render/page_texts.h"
 #include "engine/render/script_lexer.h"
 #include "engine/text/text_case.h"
 #include "engine/text/word_key.h"
@@ -56,16 +56,7 @@ void gather(std::wstring_view text, std::vector<std::wstring>& keys, int depth) 
 
 std::vector<std::wstring> money_field_keys(const document_data& data) {
     std::vector<std::wstring> keys;
-    for (std::size_t p = 0; p < group_count_of(data.pages); ++p) {
-        const doc_group& page = data.pages.groups[p];
-        gather(page.record.s2, keys, 0);
-        for (std::size_t e = 0; e < element_count_of(page); ++e) {
-            const doc_element& block = page.elements[e];
-            gather(block.record.s2, keys, 0);
-            for (std::size_t i = 0; i < item_count_of(block); ++i)
-                gather(block.items[i].s2, keys, 0);
-        }
-    }
+    for_each_page_text(data, [&](const std::wstring& text) { gather(text, keys, 0); });
     // A value may be a script of its own that prints another field.
     for (std::size_t s = 0; s < group_count_of(data.parameters); ++s) {
         const doc_group& section = data.parameters.groups[s];

@@ -11,6 +11,7 @@
 #include "engine/fields/currency.h"
 #include "engine/fields/number_reading.h"
 #include "engine/fields/number_tail_words.h"
+#include "engine/render/clauses_left_out.h"
 #include "engine/render/money_forms.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/word_key.h"
@@ -85,7 +86,15 @@ std::wstring number_note_text(const engine::doc_element& field, const engine::do
     // A value script ("{...}") is a number only once it has run.
     if (engine::trimmed(text).empty() || text.find(L'{') != std::wstring::npos) return {};
     const std::optional<int> row = note_row(field.record, data, language);
-    return row ? engine::ui_string(*row, language) : std::wstring();
+    if (!row) return {};
+    std::wstring note = engine::ui_string(*row, language);
+    // Where the clause goes when the field is empty, a word of none says so.
+    const std::vector<std::wstring> left_out =
+        data ? engine::fields_left_out_when_empty(*data) : std::vector<std::wstring>();
+    if (std::find(left_out.begin(), left_out.end(), engine::make_word_key(field.record.s1)) !=
+        left_out.end())
+        note += engine::ui_string(engine::ui_text::none_leaves_out, language);
+    return note;
 }
 
 }  // namespace ui

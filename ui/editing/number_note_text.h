@@ -20,7 +20,9 @@ namespace ui {
 // text that says there is none. Otherwise it says why: not a number, the unit
 // the field counts («Срок считается в календарных днях»), the document's
 // currency, a negative term, a day of the month outside 1 to 31, a rate of
-// another period than the field's.
+// another period than the field's; where the template leaves the field's
+// clause out when it is empty (clauses_left_out.h), it adds that «нет»
+// ("none") does so.
 std::wstring number_note_text(const engine::doc_element& field, const engine::document_data* data,
                               int language);
 
