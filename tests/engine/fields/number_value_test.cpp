@@ -92,7 +92,7 @@ TEST_F(NumberReading, AUnitAfterTheNumberIsNoPartOfIt) {
     }
 }
 
-TEST(SingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQuantity) {
+TEST(NumberReadingSingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQuantity) {
     // clang-format off
     for (const wchar_t* text :
          {L"1 000 000", L"1\u00A0000\u202F000", L"1.000.000", L"1,000,000.50", L"1.000,5", L"0,5",
@@ -126,7 +126,7 @@ TEST(SingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQu
         EXPECT_EQ(is_number_with_short_unit(text), number) << text;
 }
 
-TEST(SingleNumber, FiguresAsTypedLeaveWhatFollowsAndCarryOutMultipliersAndKopecks) {
+TEST(NumberReadingSingleNumber, FiguresAsTypedLeaveWhatFollowsAndCarryOutMultipliersAndKopecks) {
     constexpr int english = 0, russian = 1;
     // clang-format off
     const std::tuple<int, const wchar_t*, const wchar_t*> cases[] = {
