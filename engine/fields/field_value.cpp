@@ -50,8 +50,8 @@ std::uint32_t type_of(const std::wstring& value, field_value& field, render_cont
     // words of money, time or quantity after it («USD 45», «150 000 рублей»),
     // in the field's unit and the document's currency.
     if (field.from_number_field) {
-        const number_reading reading =
-            read_number_field(value, context.language, field.unit, context.currency(), field.naming);
+        const number_reading reading = read_number_field(value, context.language, field.unit,
+                                                         context.currency(), field.naming);
         field.says_none = reading.why == no_number_reason::says_none;
         return reading.number ? value_type::number : value_type::text;
     }

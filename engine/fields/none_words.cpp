@@ -74,7 +74,8 @@ private:
     static bool names(std::wstring_view word, const folded_words& own) {
         for (std::wstring_view stem : own.words()) {
             if (stem.size() < 4) continue;
-            if (reading::begins_with(word, stem.substr(0, std::max<std::size_t>(4, stem.size() - 2))))
+            if (reading::begins_with(word,
+                                     stem.substr(0, std::max<std::size_t>(4, stem.size() - 2))))
                 return true;
             // «без исп. срока».
             if (word.size() >= 3 && reading::begins_with(stem, word)) return true;
@@ -106,7 +107,8 @@ bool is_none_word(std::wstring_view text, bool money, field_naming naming) {
     for (std::wstring_view word : folded.words()) {
         for (wchar_t c : word)
             if (is_digit(c)) return false;
-        if (reading::in_list(word, reading::denials) || reading::in_list(word, reading::absence_alone) ||
+        if (reading::in_list(word, reading::denials) ||
+            reading::in_list(word, reading::absence_alone) ||
             (money && reading::in_list(word, reading::free_alone)))
             says_it = true;
         else if (!reading::in_list(word, reading::absence_words) &&

@@ -10,9 +10,9 @@
 // quantity, and a day of the month outside 1-31. A field of money reads as
 // single_number.h reads, with the currency checked and no word of time or
 // quantity but a rate's («руб./мес.»), whose period must be the field's
-// own when it names one, and none at all where it says it is no rate. A field that names no unit and that no money form
-// prints reads any unit word, as it always has. A text without a number
-// may say there is none (none_words.h); «ноль», "zero" are 0.
+// own when it names one, and none at all where it says it is no rate. A field that names no unit
+// and that no money form prints reads any unit word, as it always has. A text without a number may
+// say there is none (none_words.h); «ноль», "zero" are 0.
 #pragma once
 
 #include <cstdint>

@@ -26,8 +26,8 @@ void render_context::begin_render() {
 
 bool render_context::prints_as_money(const std::wstring& key) {
     if (!money_fields)
-        money_fields = data && find_money_fields ? find_money_fields(*data)
-                                                 : std::vector<std::wstring>();
+        money_fields =
+            data && find_money_fields ? find_money_fields(*data) : std::vector<std::wstring>();
     return std::find(money_fields->begin(), money_fields->end(), key) != money_fields->end();
 }
 

@@ -51,8 +51,8 @@ bool point_reads_two_ways(std::wstring_view figures, int language, const number_
     // "1.250 thousand" is a decimal multiplied.
     if (language != 0 || scan.words.money || scan.zeros > 0) return false;
     const std::size_t point = figures.find(L'.');
-    if (point == std::wstring_view::npos || figures.find_first_of(L".,", point + 1) !=
-                                                std::wstring_view::npos ||
+    if (point == std::wstring_view::npos ||
+        figures.find_first_of(L".,", point + 1) != std::wstring_view::npos ||
         figures.find(L',') != std::wstring_view::npos)
         return false;
     const std::wstring_view before = figures.substr(0, point);
@@ -104,8 +104,8 @@ std::optional<single_number> read_single_number(std::wstring_view text, int lang
         if (std::optional<single_number> zero = zero_in_words(text)) return zero;
         return read_figures_after_words(text, language);
     }
-    if (point_reads_two_ways(
-            text.substr(scan->figures_start, scan->length - scan->figures_start), language, *scan))
+    if (point_reads_two_ways(text.substr(scan->figures_start, scan->length - scan->figures_start),
+                             language, *scan))
         return std::nullopt;
     single_number number;
     number.start = start;

@@ -56,7 +56,8 @@ void gather(std::wstring_view text, std::vector<std::wstring>& keys) {
         if (is_keyword(list[then_end], script_code::else_keyword)) {
             const std::size_t other_end = branch_end(list, then_end + 1);
             // An «ИНАЧЕ ЕСЛИ» chain decides elsewhere.
-            if (then_end + 1 < list.size() && is_keyword(list[then_end + 1], script_code::if_keyword))
+            if (then_end + 1 < list.size() &&
+                is_keyword(list[then_end + 1], script_code::if_keyword))
                 continue;
             if (leaves_a_gap(list.subspan(then_end, other_end - then_end))) continue;
         }

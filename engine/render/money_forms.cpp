@@ -13,8 +13,8 @@ namespace engine {
 
 namespace {
 
-constexpr std::array<std::wstring_view, 4> money_forms = {
-    L"валюта", L"валюта|прописью", L"currency", L"currency|in|words"};
+constexpr std::array<std::wstring_view, 4> money_forms = {L"валюта", L"валюта|прописью",
+                                                          L"currency", L"currency|in|words"};
 
 // Most texts name no money form: they are not lexed.
 bool may_name_money(std::wstring_view text) {
@@ -36,8 +36,8 @@ void gather(std::wstring_view text, std::vector<std::wstring>& keys, int depth) 
     for (const script_token& token : lex_script(text)) {
         if (token.type == script_token_type::modifier) {
             const std::wstring key = make_word_key(token.text);
-            money = money || std::find(money_forms.begin(), money_forms.end(), key) !=
-                                 money_forms.end();
+            money = money ||
+                    std::find(money_forms.begin(), money_forms.end(), key) != money_forms.end();
             continue;
         }
         if (token.type == script_token_type::word && money) {

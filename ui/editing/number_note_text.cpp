@@ -61,7 +61,8 @@ std::optional<int> note_row(const engine::doc_record& field, const engine::docum
     const engine::number_unit unit = unit_of(field, data);
     const std::uint32_t currency =
         engine::document_currency(data ? &data->parameters : nullptr, language);
-    switch (engine::read_number_field(field.s2, language, unit, currency, {field.s1, field.s3}).why) {
+    switch (
+        engine::read_number_field(field.s2, language, unit, currency, {field.s1, field.s3}).why) {
         case engine::no_number_reason::none:
         case engine::no_number_reason::says_none: return std::nullopt;
         // One row a unit, in the order of the units.

@@ -86,9 +86,8 @@ void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::
     row->data_context = tag;
     panel.children().append(row);
     if (number)
-        number_notes_.AddLine(
-            panel, *row,
-            number_note_text(*element, session_.data(), session_.language()));
+        number_notes_.AddLine(panel, *row,
+                              number_note_text(*element, session_.data(), session_.language()));
 }
 
 void DataPanel::BuildFieldRowTypes1to4(platform::Panel& panel, std::int32_t section,
@@ -148,8 +147,8 @@ void DataPanel::OnFieldTextChanged(platform::TextBox& sender) {
     }
     field->record.s2 = sender.text();
     if (type_of(*field) == field_type::number)
-        number_notes_.TextChanged(
-            sender, number_note_text(*field, session_.data(), session_.language()));
+        number_notes_.TextChanged(sender,
+                                  number_note_text(*field, session_.data(), session_.language()));
     RenoteNumberFields();
     if (ReevaluateFieldConditions(tag->group)) RefreshFieldRowVisibility();
     render_(false);

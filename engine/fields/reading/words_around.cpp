@@ -319,8 +319,8 @@ std::size_t leading_words_end(std::wstring_view text, number_unit unit) {
     if (start == text.size() || !is_alpha_char(text[start])) return 0;
     std::size_t end = std::wstring_view::npos;
     if (unit == number_unit::day_of_month) {
-        for (std::size_t at = start; (at = phrase_end(text, at, leading_words_of_a_day)) !=
-                                     std::wstring_view::npos;
+        for (std::size_t at = start;
+             (at = phrase_end(text, at, leading_words_of_a_day)) != std::wstring_view::npos;
              at = skip_blanks(text, at))
             end = at;
     } else if (counts_time(unit)) {

@@ -92,7 +92,8 @@ TEST_F(NumberReading, AUnitAfterTheNumberIsNoPartOfIt) {
     }
 }
 
-TEST(NumberReadingSingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQuantity) {
+TEST(NumberReadingSingleNumber,
+     ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQuantity) {
     // clang-format off
     for (const wchar_t* text :
          {L"1 000 000", L"1\u00A0000\u202F000", L"1.000.000", L"1,000,000.50", L"1.000,5", L"0,5",
@@ -323,7 +324,8 @@ TEST(NumberReadingInItsUnit, ATextSaysNoneWhenOnlyDenialsAndTheFieldsOwnThingAre
         const wchar_t* text;
         no_number_reason why;
     };
-    const field_naming probation{L"Испытание", L"Испытательный срок, месяцев (пусто — без испытания)"};
+    const field_naming probation{L"Испытание",
+                                 L"Испытательный срок, месяцев (пусто — без испытания)"};
     const field_naming advance{L"Аванс", L"Аванс, процентов"}, salary{L"Оклад", L"Оклад, руб."};
     const field_naming materials{L"Материалы", L"Стоимость материалов, руб."};
     const field_naming travel{L"Travel", L"Travel cost (leave empty for none)"};
@@ -376,7 +378,8 @@ TEST(NumberReadingInItsUnit, ATextSaysNoneWhenOnlyDenialsAndTheFieldsOwnThingAre
     // clang-format on
     for (const row& r : rows) {
         const int language = r.text[0] >= 0x400 ? 1 : 0;
-        EXPECT_EQ(read_number_field(r.text, language, r.unit, currency_mark::rouble, r.naming).why, r.why)
+        EXPECT_EQ(read_number_field(r.text, language, r.unit, currency_mark::rouble, r.naming).why,
+                  r.why)
             << r.text;
     }
 }
