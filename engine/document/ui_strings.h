@@ -1,4 +1,4 @@
-// The interface texts: 152 rows of English and Russian, compiled in from
+// The interface texts: 158 rows of English and Russian, compiled in from
 // resources/ui_strings.tsv at build time. A row outside the table, or a
 // language other than 0 or 1, gives empty text.
 #pragma once
@@ -7,7 +7,7 @@
 
 namespace engine {
 
-inline constexpr int ui_string_rows = 152;
+inline constexpr int ui_string_rows = 158;
 
 // The text of `row` in `language` (0 English, 1 Russian).
 std::wstring ui_string(int row, int language);

@@ -47,7 +47,8 @@ bool may_be_date(const std::wstring& value) {
 const number_reading& number_field_reading(const field_value& field, const std::wstring& value,
                                            render_context& context) {
     return context.number_readings.find_or_read(field.number_field, value, [&] {
-        return read_number_field(value, context.language, field.unit, context.currency());
+        return read_number_field(value, context.language, field.unit, context.currency(),
+                                 field.naming);
     });
 }
 
@@ -165,7 +166,12 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
         if (field->a == number_field_type) value.number_field = field;
         value.from_date_field = field->a == date_field_type;
         value.from_number_field = field->a == number_field_type;
-        if (value.from_number_field) value.unit = number_unit_named(field->s4);
+        if (value.from_number_field) {
+            value.unit = number_unit_named(field->s4);
+            if (value.unit == number_unit::unknown && context.prints_as_money(key))
+                value.unit = number_unit::printed_money;
+            value.naming = {field->s1, field->s3};
+        }
         if (field->a == image_field_type) {
             trim_blanks(field->s2);
             value.is_image = true;

@@ -71,8 +71,10 @@ struct field_value {
     // (single_number.h): «10-15», "approx. 40".
     bool from_number_field = false;
     std::wstring no_number_text;
-    // The unit that number field counts in (its record's s4).
+    // The unit that number field counts in (its record's s4; money when it
+    // names none and a money form prints it), and its name and caption.
     number_unit unit = number_unit::unknown;
+    field_naming naming;
     // That text says there is none («нет», «без аванса», "N/A"): every
     // number form and the arithmetic take the field as empty; a comparison
     // with a number reads it as 0, one with a quoted text as typed.

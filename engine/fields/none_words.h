@@ -2,8 +2,8 @@
 // «испытание не устанавливается.», "not applicable", a dash. Such a field
 // has no term and no clause. Any other text without a digit is filled and no
 // number: a term in words («три месяца», «не менее трёх месяцев») or a
-// phrase («по соглашению сторон», «не более месяца»), which the document
-// leaves as a gap.
+// phrase («по соглашению сторон», «без ограничения», «без НДС», "no
+// markup"), which the document leaves as a gap.
 #pragma once
 
 #include <string_view>
@@ -12,17 +12,16 @@
 
 namespace engine {
 
-// The text is folded first: letter case, ё, blanks, and the punctuation,
-// quotes or brackets around it and its words. A text that is only a dash
-// (-, –, —) says none. Then, in a field with a unit, a text with no digit
-// and no number word other than zero says none when its first word is one
-// of reading::first_none_words, or when it has «не» or "not" before a word
-// of providing or setting («не предусмотрен», "not applicable"); either
-// only when no word bounds the term or puts it off («более», «ещё»,
-// "more", "yet", reading_words.h). In a field without a unit (money) only
-// a whole text of a closed list says none: «нет», «н/а», «отсутствует»,
-// «не применяется», "N/A", "none", "nil", "not applicable", and «без» or
-// "no" with one word after it («без материалов», "no travel").
-bool is_none_word(std::wstring_view text, number_unit unit);
+// A text that is only a dash (-, –, —) says none. Otherwise the text, without
+// what is in brackets («(ст. 70 ТК РФ)»), its punctuation and the words that
+// name the field's own thing (its `naming`, and the
+// library's words for the same thing), says none when what is left is only
+// denials («нет», «не», «без», "no", "not", "N/A") and words of absence or
+// of not providing («отсутствуют», «предусмотрен», "required"), with a
+// denial or «отсутств…», "waived" among them; in a field of `money` also
+// «бесплатно», "free of charge". Any other word left over (a bound, a
+// limit, a qualifier of a price, a word of not yet knowing) or a digit
+// makes it no none. Every word is folded first: letter case, ё.
+bool is_none_word(std::wstring_view text, bool money, field_naming naming = {});
 
 }  // namespace engine

@@ -1,6 +1,7 @@
 #include "engine/fields/number_reading.h"
 
 #include "engine/fields/none_words.h"
+#include "engine/fields/number_tail_words.h"
 #include "engine/fields/number_value.h"
 #include "engine/fields/reading/own_currency.h"
 #include "engine/fields/reading/own_unit.h"
@@ -35,13 +36,14 @@ number_reading none_for(no_number_reason why) { return {std::nullopt, why}; }
 // The stages in order: the figures and the words around them, then the
 // field's unit, then the document's currency.
 number_reading read_number_field(std::wstring_view text, int language, number_unit unit,
-                                 std::uint32_t currency) {
+                                 std::uint32_t currency, field_naming naming) {
     std::optional<single_number> number = read_single_number(text, language, unit);
     if (!number)
-        return none_for(is_none_word(text, unit) ? no_number_reason::says_none
-                                                 : no_number_reason::not_a_number);
+        return none_for(is_none_word(text, counts_money(unit), naming)
+                            ? no_number_reason::says_none
+                            : no_number_reason::not_a_number);
     const number_words& words = number->words;
-    if (unit != number_unit::unknown && unit != number_unit::other) {
+    if (unit != number_unit::unknown && unit != number_unit::other && !counts_money(unit)) {
         if (!reading::in_own_unit(words, unit)) return none_for(no_number_reason::other_unit);
         if (minus_before(text, number->figures_start) && !zero(*number))
             return none_for(no_number_reason::negative);
@@ -50,9 +52,17 @@ number_reading read_number_field(std::wstring_view text, int language, number_un
         return {std::move(number), no_number_reason::none};
     }
     // Money counts no time or quantity but in a rate («руб./мес.»): «3
-    // месяца» is no salary.
-    if (unit == number_unit::unknown && words.unit_count > 0)
-        return none_for(no_number_reason::not_a_number);
+    // месяца» is no salary, "$25 per hour" none a year and "$1,250/month"
+    // no price.
+    if (counts_money(unit)) {
+        if (words.unit_count > 0) return none_for(no_number_reason::not_a_number);
+        // A price per unit or piece is no rate of time.
+        const std::uint32_t period = unit_marks_read_in(unit);
+        if ((words.rate & ~unit_mark::piece) != 0 && unit != number_unit::printed_money &&
+            (words.rate & period) == 0)
+            return none_for(period == 0 ? no_number_reason::not_a_number
+                                        : no_number_reason::other_period);
+    }
     if (!reading::in_own_currency(words, currency))
         return none_for(no_number_reason::other_currency);
     if (words.read_with_unit_only) return none_for(no_number_reason::not_a_number);

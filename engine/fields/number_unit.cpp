@@ -19,6 +19,12 @@ number_unit number_unit_named(std::wstring_view name) {
 
 bool counts_time(number_unit unit) { return unit >= number_unit::day && unit <= number_unit::hour; }
 
+bool counts_days(number_unit unit) {
+    return unit >= number_unit::day && unit <= number_unit::banking_day;
+}
+
+bool counts_money(number_unit unit) { return unit >= number_unit::printed_money; }
+
 std::uint32_t unit_marks_read_in(number_unit unit) {
     for (const reading::unit_row& row : reading::unit_names)
         if (row.unit == unit) return row.marks;

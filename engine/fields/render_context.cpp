@@ -1,5 +1,7 @@
 #include "engine/fields/render_context.h"
 
+#include <algorithm>
+
 #include "engine/document/document.h"
 #include "engine/fields/currency.h"
 
@@ -20,6 +22,14 @@ void render_context::begin_render() {
     pictures.clear();
     number_readings.clear();
     known_currency.reset();
+    money_fields.reset();
+}
+
+bool render_context::prints_as_money(const std::wstring& key) {
+    if (!money_fields)
+        money_fields =
+            data && find_money_fields ? find_money_fields(*data) : std::vector<std::wstring>();
+    return std::find(money_fields->begin(), money_fields->end(), key) != money_fields->end();
 }
 
 std::uint32_t render_context::currency() {

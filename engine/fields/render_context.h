@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/document/environment.h"
 #include "engine/fields/nested_runs.h"
@@ -90,6 +91,10 @@ struct render_context {
     // currency.h), worked out at its first use: a render changes no field,
     // and every number value of it needs the currency.
     std::uint32_t currency();
+    // Whether a money form prints the field of word key `key` anywhere in the
+    // document's pages (money_forms.h), worked out at the first use in a
+    // render: a field that names no unit then counts money.
+    bool prints_as_money(const std::wstring& key);
 
     int language;
     bool library_shown;
@@ -105,6 +110,8 @@ struct render_context {
     // Runs a value's text as a script of its own, in this context. Set by the
     // script floor; while null, such a value is shown as typed.
     std::wstring (*run_script)(std::wstring source, render_context& context) = nullptr;
+    // The fields a money form prints; set by the script floor with run_script.
+    std::vector<std::wstring> (*find_money_fields)(const document_data& data) = nullptr;
 
     // The budget and the value memo of the nested script runs.
     nested_runs runs;
@@ -113,6 +120,7 @@ struct render_context {
 
     parameter_index parameters;
     std::optional<std::uint32_t> known_currency;
+    std::optional<std::vector<std::wstring>> money_fields;
 
     page_frame_texts frame;
     unit_style_texts style;

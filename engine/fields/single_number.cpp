@@ -4,6 +4,7 @@
 
 #include "engine/fields/number_value.h"
 #include "engine/fields/reading/figures.h"
+#include "engine/fields/reading/reading_words.h"
 #include "engine/fields/reading/text_marks.h"
 #include "engine/fields/reading/words_around.h"
 #include "engine/fields/reading/words_before_figures.h"
@@ -24,7 +25,7 @@ std::optional<number_scan> scan_number(std::wstring_view text, std::size_t start
     if (!end) return std::nullopt;
     scan.length = *end;
     std::size_t words = *end;
-    if (language == 1 && unit == number_unit::unknown)
+    if (language == 1 && (unit == number_unit::unknown || counts_money(unit)))
         if (std::optional<std::wstring> kopecks = kopecks_after_hyphen(text, *lead, *end)) {
             scan.kopecks = std::move(kopecks);
             words += 3;
@@ -41,6 +42,40 @@ int language_of_money_figures(std::wstring_view figures, int language, const num
         std::count(figures.begin(), figures.end(), L'.') != 1)
         return language;
     return 1;
+}
+
+// An English "18.500" or "1.200" without a currency or a multiplier: a point before three
+// figures that end in 0 may part thousands or decimals, and either reading
+// may be wrong by a thousand times. "0.125" and "3.499" are decimals.
+bool point_reads_two_ways(std::wstring_view figures, int language, const number_scan& scan) {
+    // "1.250 thousand" is a decimal multiplied.
+    if (language != 0 || scan.words.money || scan.zeros > 0) return false;
+    const std::size_t point = figures.find(L'.');
+    if (point == std::wstring_view::npos ||
+        figures.find_first_of(L".,", point + 1) != std::wstring_view::npos ||
+        figures.find(L',') != std::wstring_view::npos)
+        return false;
+    const std::wstring_view before = figures.substr(0, point);
+    const std::wstring_view after = figures.substr(point + 1);
+    return after.size() == 3 && after.back() == L'0' && !before.empty() && before.size() <= 3 &&
+           before.front() != L'0';
+}
+
+// «ноль», "zero": 0, as «0» is, with punctuation or quotes around.
+std::optional<single_number> zero_in_words(std::wstring_view text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && !is_alpha_char(text[first])) ++first;
+    while (last > first && !is_alpha_char(text[last - 1])) --last;
+    const lowered_word word(text, first);
+    if (word.end() != last || !in_list(word.view(), zero_words)) return std::nullopt;
+    single_number number;
+    number.start = first;
+    number.figures_start = first;
+    number.length = last;
+    number.digits = L"0";
+    number.rewritten = true;
+    return number;
 }
 
 // "thirty (30) days": the figures in brackets, read with what follows them.
@@ -67,8 +102,12 @@ std::optional<single_number> read_single_number(std::wstring_view text, int lang
     const std::optional<number_scan> scan = scan_number(text, start, language, unit);
     if (!scan) {
         if (unit == number_unit::day_of_month) return day_with_ending(text, start);
+        if (std::optional<single_number> zero = zero_in_words(text)) return zero;
         return read_figures_after_words(text, language);
     }
+    if (point_reads_two_ways(text.substr(scan->figures_start, scan->length - scan->figures_start),
+                             language, *scan))
+        return std::nullopt;
     single_number number;
     number.start = start;
     number.length = scan->length;

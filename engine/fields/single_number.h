@@ -37,7 +37,7 @@ namespace engine {
 // What the words and signs typed with a number name: the units it counts and
 // the currency it is in, which the field's own unit and the document's
 // currency read (number_reading.h). A unit after "/", «в» or "per" is a rate's
-// («руб./мес.») and not kept.
+// period («руб./мес.»), kept apart from what the number counts.
 struct number_words {
     // The unit_mark bits of each unit word, in order; past the array the
     // count goes on and the words are not kept.
@@ -49,6 +49,9 @@ struct number_words {
     std::uint32_t currencies = ~std::uint32_t(0);
     // A word only a field with a unit reads («кал.», «тенге»).
     bool read_with_unit_only = false;
+    // The unit_mark bits of a rate's period («в месяц», "per hour"); 0 when
+    // the number is no rate.
+    std::uint32_t rate = 0;
 };
 
 struct single_number {

@@ -4,6 +4,7 @@
 #include "engine/fields/condition_evaluator.h"
 #include "engine/fields/field_evaluator.h"
 #include "engine/fields/stop_after_value.h"
+#include "engine/render/money_forms.h"
 #include "engine/render/template_table.h"
 #include "engine/text/html_escape.h"
 #include "engine/text/markup_position.h"
@@ -58,6 +59,7 @@ std::uint32_t expr_kind_of(const script_token& token) {
 script::script(std::wstring source, render_context& context)
     : source_(std::move(source)), context_(context) {
     if (!context_.run_script) context_.run_script = run_nested;
+    if (!context_.find_money_fields) context_.find_money_fields = money_field_keys;
 }
 
 std::wstring script::run() {

@@ -23,9 +23,6 @@ using platform::Visibility;
 namespace {
 constexpr double pick_button_side = 36;
 
-const engine::doc_node* parameters_of(const engine::document_data* data) {
-    return data ? &data->parameters : nullptr;
-}
 }  // namespace
 
 void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::int32_t field,
@@ -89,9 +86,8 @@ void DataPanel::BuildTextRow(platform::Panel& panel, std::int32_t section, std::
     row->data_context = tag;
     panel.children().append(row);
     if (number)
-        number_notes_.AddLine(
-            panel, *row,
-            number_note_text(*element, parameters_of(session_.data()), session_.language()));
+        number_notes_.AddLine(panel, *row,
+                              number_note_text(*element, session_.data(), session_.language()));
 }
 
 void DataPanel::BuildFieldRowTypes1to4(platform::Panel& panel, std::int32_t section,
@@ -151,8 +147,8 @@ void DataPanel::OnFieldTextChanged(platform::TextBox& sender) {
     }
     field->record.s2 = sender.text();
     if (type_of(*field) == field_type::number)
-        number_notes_.TextChanged(
-            sender, number_note_text(*field, parameters_of(session_.data()), session_.language()));
+        number_notes_.TextChanged(sender,
+                                  number_note_text(*field, session_.data(), session_.language()));
     RenoteNumberFields();
     if (ReevaluateFieldConditions(tag->group)) RefreshFieldRowVisibility();
     render_(false);
@@ -161,7 +157,7 @@ void DataPanel::OnFieldTextChanged(platform::TextBox& sender) {
 void DataPanel::RenoteNumberFields() {
     number_notes_.Renote([this](const platform::TreeIndex& at) {
         const engine::doc_element* field = field_at(session_.data(), at.group, at.element);
-        return field ? number_note_text(*field, parameters_of(session_.data()), session_.language())
+        return field ? number_note_text(*field, session_.data(), session_.language())
                      : std::wstring();
     });
 }

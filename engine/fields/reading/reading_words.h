@@ -1,9 +1,9 @@
 // Every word a number field's text is read with, as data: the words of
 // money, time and quantity after a number, multipliers, the beginnings of
 // number words, the short units of any other field, the words that say there
-// is none and those that bound a term, the phrases before and after the
-// figures of a term or a day, and the names of the units a template gives a
-// field. The matchers over them are number_tail_words.h, none_words.h,
+// is none and the words of a field's own thing, the phrases before and after
+// the figures of a term or a day, and the names of the units a template
+// gives a field. The matchers over them are number_tail_words.h, none_words.h,
 // number_unit.h and words_around.h.
 //
 // Words are in lower case with ё as е.
@@ -13,7 +13,6 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
-#include <utility>
 
 #include "engine/fields/number_tail_words.h"
 #include "engine/fields/number_unit.h"
@@ -148,6 +147,9 @@ inline constexpr word_row tail_words[] = {
     {L"business", L"", rows::unit, unit_mark::working | unit_mark::banking},
     {L"working", L"", rows::unit, unit_mark::working}, {L"work", L"", rows::unit, unit_mark::working},
     {L"banking", L"", rows::unit, unit_mark::banking}, {L"bank", L"", rows::unit, unit_mark::banking},
+    // "30 days' notice": a term of any unit of time.
+    {L"notice", L"", rows::unit, unit_mark::day | unit_mark::calendar | unit_mark::working |
+        unit_mark::banking | unit_mark::week | unit_mark::month | unit_mark::year | unit_mark::hour},
     // Quantity.
     {L"процент", rows::noun_endings, rows::unit, unit_mark::per_cent},
     {L"шт", L"|ука|уки|ук|уку|укой|уке|укам|уками|уках", rows::unit, unit_mark::piece},
@@ -162,6 +164,7 @@ inline constexpr word_row tail_words[] = {
     // Before a unit.
     {L"в", L"", tail_word::preposition},
     {L"per", L"", tail_word::preposition},
+    {L"a", L"", tail_word::preposition}, {L"an", L"", tail_word::preposition},  // "$60,000 a year"
     // Multipliers.
     {L"тыс", L"|яча|ячи|яч|ячу", tail_word::multiplier, 0, 3},
     {L"млн", L"", tail_word::multiplier, 0, 6},
@@ -189,17 +192,25 @@ inline constexpr std::wstring_view number_word_stems[] = {
 // Before the figures of a term («в течение 7 дней», "Net 30"), in a field
 // counted in a unit of time only; longer first.
 inline constexpr std::wstring_view leading_words_of_a_term[] = {
-    L"в течение", L"сроком на", L"сроком", L"within", L"for", L"net",
+    L"в течение", L"сроком на", L"сроком", L"within", L"for",
 };
-// Before the figures of a day of the month, only in such a field.
-inline constexpr std::wstring_view leading_words_of_a_day[] = {L"не позднее"};
+// A payment term names days: "Net 30" is no term of weeks, months or years.
+inline constexpr std::wstring_view leading_words_of_days[] = {L"net"};
+// Before the figures of a day of the month, only in such a field; each may
+// follow another («ежемесячно до 10 числа»).
+inline constexpr std::wstring_view leading_words_of_a_day[] = {
+    L"не позднее", L"до", L"ежемесячно", L"каждого", L"каждое",
+    L"no later than the", L"no later than", L"on or before the", L"by the", L"on the", L"the",
+};
 // After a day of the month's figures: the ending («15-го», "15th"), then
 // the noun.
 inline constexpr std::wstring_view day_endings[] = {
     L"го", L"ого", L"е", L"ое", L"st", L"nd", L"rd", L"th",
 };
 inline constexpr std::wstring_view day_nouns[] = {
-    L"числа каждого месяца", L"числа", L"число", L"of the month",
+    L"числа каждого месяца", L"числа следующего месяца", L"числа текущего месяца",
+    L"числа месяца", L"числа", L"число",
+    L"day of the month", L"day of each month", L"of the month", L"of each month",
 };
 // The case ending after a hyphen that a unit word must follow («5-ти
 // дней», «3-х месяцев»).
@@ -224,62 +235,44 @@ inline constexpr std::array<std::wstring_view, 12> short_units = {
 };
 
 // The words that say there is none (none_words.h). A word ending in "*" is
-// a beginning: any word that begins so matches it.
+// a beginning: any word that begins so matches it. A text says none when,
+// without what is in brackets, its punctuation and the words naming the
+// field's own thing, it holds only these, and a denial or a word that says
+// none by itself among them.
 //
-// A field with a unit: the first word of the text says it...
-inline constexpr std::wstring_view first_none_words[] = {
-    L"нет", L"без", L"отсутствует", L"отсутствуют", L"н/а", L"н/д", L"ноль", L"нуль",
-    L"no", L"none", L"nil", L"n/a", L"without", L"zero",
+// Denials, as whole words. "No." before more text is a number sign, which
+// a digit follows.
+inline constexpr std::wstring_view denials[] = {
+    L"нет", L"нету", L"без", L"не", L"ни", L"н/а", L"н/д",
+    L"no", L"none", L"not", L"nil", L"without", L"n/a", L"na", L"n.a",
 };
-// ...or a negation before a word of providing or setting...
-inline constexpr std::wstring_view negations[] = {L"не", L"not"};
-inline constexpr std::wstring_view providing_words[] = {
-    L"предусмотрен*", L"установлен*", L"устанавлива*", L"назнача*", L"требуется", L"применяется",
-    L"applicable", L"required", L"provided",
+// Words of absence or of not providing: with a denial they say none
+// («не предусмотрен», "not required")...
+inline constexpr std::wstring_view absence_words[] = {
+    L"предусм*", L"установл*", L"устанавл*", L"назнач*", L"выплач*", L"требу*", L"нуж*",
+    L"полож*", L"имеет", L"имеется", L"подлеж*", L"примен*", L"будет", L"было", L"использ*",
+    L"необходим*", L"required", L"provided", L"needed", L"applicable", L"applies", L"chargeable",
+    // Where it is not provided: «не предусмотрен трудовым договором».
+    L"договор*", L"трудов*", L"contract", L"agreement",
 };
-// ...and no word bounds the term or puts it off («не более месяца», "not yet
-// known").
-inline constexpr std::wstring_view bounding_words[] = {
-    L"более", L"менее", L"свыше", L"позднее", L"ранее", L"дольше", L"превыша*", L"еще", L"пока",
-    L"определ*", L"известн*", L"посчита*", L"уточн*",
-    L"more", L"less", L"later", L"earlier", L"exceed*", L"yet", L"known", L"decided", L"agreed",
-    L"determined",
+// ...and these by themselves («отсутствуют», "waived").
+inline constexpr std::wstring_view absence_alone[] = {L"отсутств*", L"waived"};
+// In a field of money: nothing to pay.
+inline constexpr std::wstring_view free_of_charge[] = {
+    L"бесплатно", L"безвозмездно", L"free", L"of", L"charge",
 };
-// A field without a unit (money) takes only these whole texts, a dash, and
-// «без» or "no" with one word after it («без материалов», "no travel").
-// "no" alone is there too: the panel never noted it, and an amount of "no"
-// means none as plainly as "none".
-inline constexpr std::wstring_view whole_none_texts[] = {
-    L"нет", L"н/а", L"отсутствует", L"не применяется", L"n/a", L"no", L"none", L"nil", L"not applicable",
+inline constexpr std::wstring_view free_alone[] = {L"бесплатно", L"безвозмездно", L"free"};
+// The library's words for the things a field may leave out, each group
+// one thing: a text that names the field's thing in any of them names it
+// (the field «Испытание» and «без испытательного срока»).
+inline constexpr std::wstring_view own_thing_groups[][6] = {
+    {L"испытани*", L"испытательн*", L"срок*", L"probation*", L"period*"},
+    {L"аванс*", L"предоплат*", L"предварительн*", L"оплат*", L"advance*", L"prepayment*"},
+    {L"материал*", L"materials*"},
+    {L"travel*", L"expense*"},
 };
-inline constexpr std::wstring_view none_before_one_word[] = {L"без", L"no"};
-
-// The words of a number written out, whole, in any case form, but for zero:
-// a term in words («три месяца», "six months"), never none.
-inline constexpr std::pair<std::wstring_view, std::wstring_view> number_word_forms[] = {
-    {L"один", L""}, {L"одн", L"ого|ому|им|ом|а|ой|у|о|и|их|ими"},
-    {L"дв", L"а|е|ух|ум|умя|ести|ухсот|умстам|умястами|ухстах"},
-    {L"тр", L"и|ех|ем|емя|иста|ехсот|емстам|емястами|ехстах"},
-    {L"четыр", L"е|ех|ем|ьмя|еста|ехсот|емстам|ьмястами|ехстах"},
-    {L"пят", L"ь|и|ью|ьдесят|идесяти|ьюдесятью|ьсот|исот|истам|ьюстами|истах"},
-    {L"шест", L"ь|и|ью|ьдесят|идесяти|ьюдесятью|ьсот|исот|истам|ьюстами|истах"},
-    {L"сем", L"ь|и|ью|ьдесят|идесяти|ьюдесятью|ьсот|исот|истам|ьюстами|истах"},
-    {L"восем", L"ь|ью|ьдесят|ьюдесятью|ьсот|ьюстами"},
-    {L"восьм", L"и|ью|идесяти|исот|истам|истах|ьюстами"},
-    {L"девят", L"ь|и|ью|ьсот|исот|истам|ьюстами|истах"}, {L"девяност", L"о|а"},
-    {L"десят", L"ь|и|ью"}, {L"одиннадцат", L"ь|и|ью"}, {L"двенадцат", L"ь|и|ью"},
-    {L"тринадцат", L"ь|и|ью"}, {L"четырнадцат", L"ь|и|ью"}, {L"пятнадцат", L"ь|и|ью"},
-    {L"шестнадцат", L"ь|и|ью"}, {L"семнадцат", L"ь|и|ью"}, {L"восемнадцат", L"ь|и|ью"},
-    {L"девятнадцат", L"ь|и|ью"}, {L"двадцат", L"ь|и|ью"}, {L"тридцат", L"ь|и|ью"},
-    {L"сорок", L"|а"}, {L"ст", L"о|а"}, {L"тысяч", L"|а|и|е|у|ей|ью|ам|ами|ах"},
-    {L"миллион", L"|а|у|ом|е|ы|ов|ам|ами|ах"}, {L"миллиард", L"|а|у|ом|е|ы|ов|ам|ами|ах"},
-    {L"пол", L"года|угода|тора|торы"},
-    {L"one", L""}, {L"two", L""}, {L"three", L""}, {L"four", L"|teen"}, {L"five", L""},
-    {L"six", L"|teen|ty"}, {L"seven", L"|teen|ty"}, {L"eight", L"|een|y"}, {L"nine", L"|teen|ty"},
-    {L"ten", L""}, {L"eleven", L""}, {L"twelve", L""}, {L"thirteen", L""}, {L"fifteen", L""},
-    {L"twenty", L""}, {L"thirty", L""}, {L"forty", L""}, {L"fifty", L""}, {L"hundred", L""},
-    {L"thousand", L""}, {L"million", L""}, {L"billion", L""}, {L"half", L""},
-};
+// Zero in words, read as 0.
+inline constexpr std::wstring_view zero_words[] = {L"ноль", L"нуль", L"zero"};
 
 // The units a template names ("unit: calendar day") and the unit_mark bits
 // of the words each reads: a bare day word is the field's own kind of day, a
@@ -290,7 +283,7 @@ struct unit_row {
     std::uint32_t marks;
 };
 
-inline constexpr std::array<unit_row, 11> unit_names = {{
+inline constexpr std::array<unit_row, 17> unit_names = {{
     {L"day", number_unit::day, unit_mark::day | unit_mark::calendar},
     {L"calendar day", number_unit::calendar_day, unit_mark::day | unit_mark::calendar},
     {L"working day", number_unit::working_day, unit_mark::day | unit_mark::working},
@@ -302,6 +295,12 @@ inline constexpr std::array<unit_row, 11> unit_names = {{
     {L"per cent", number_unit::per_cent, unit_mark::per_cent | unit_mark::annual},
     {L"day of the month", number_unit::day_of_month, 0},
     {L"piece", number_unit::piece, unit_mark::piece},
+    {L"money", number_unit::money, 0},
+    {L"money per hour", number_unit::money_per_hour, unit_mark::hour},
+    {L"money per day", number_unit::money_per_day, unit_mark::day | unit_mark::calendar | unit_mark::working},
+    {L"money per week", number_unit::money_per_week, unit_mark::week},
+    {L"money per month", number_unit::money_per_month, unit_mark::month},
+    {L"money per year", number_unit::money_per_year, unit_mark::year},
 }};
 // clang-format on
 

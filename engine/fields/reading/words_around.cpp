@@ -113,6 +113,10 @@ public:
                 lowered_word word(text_, at);
                 if (!take_word(word.view())) return false;
                 at = word.end();
+            } else if (c == L'&' && text_.substr(at).starts_with(L"&apos;")) {
+                // "days' notice" as a field's value reaches the page.
+                if (!take_mark(L'\'')) return false;
+                at += 6;
             } else if (is_digit(c)) {
                 if (!take_kopecks(at)) return false;
             } else if (!take_mark(c)) {
@@ -150,6 +154,7 @@ private:
         calendar_just_before_ = false;
         if (unit_due_) {
             unit_due_ = false;
+            scan_.words.rate |= marks;
         } else if (after_calendar && (marks & (unit_mark::month | unit_mark::year)) != 0) {
             scan_.words.units[scan_.words.unit_count - 1] = marks;
         } else {
@@ -164,8 +169,11 @@ private:
     // A point or comma after a word, a slash between units, brackets, signs.
     bool take_mark(wchar_t c) {
         if (is_separator(c)) return after_word_;
+        // "30 days' notice".
+        if (c == L'\'' || c == L'\u2019') return after_word_ && !in_brackets_;
         if (c == L'/') {
-            if (!after_word_ || unit_due_) return false;
+            // "$1,250/month": a rate right after an amount with its sign.
+            if (!(after_word_ || (first_ && money_)) || unit_due_) return false;
             unit_due_ = true;
             after_word_ = false;
             return true;
@@ -310,10 +318,16 @@ std::size_t leading_words_end(std::wstring_view text, number_unit unit) {
     const std::size_t start = skip_blanks(text, 0);
     if (start == text.size() || !is_alpha_char(text[start])) return 0;
     std::size_t end = std::wstring_view::npos;
-    if (unit == number_unit::day_of_month)
-        end = phrase_end(text, start, leading_words_of_a_day);
-    else if (counts_time(unit))
+    if (unit == number_unit::day_of_month) {
+        for (std::size_t at = start;
+             (at = phrase_end(text, at, leading_words_of_a_day)) != std::wstring_view::npos;
+             at = skip_blanks(text, at))
+            end = at;
+    } else if (counts_time(unit)) {
         end = phrase_end(text, start, leading_words_of_a_term);
+        if (end == std::wstring_view::npos && counts_days(unit))
+            end = phrase_end(text, start, leading_words_of_days);
+    }
     return end == std::wstring_view::npos ? 0 : skip_blanks(text, end);
 }
 

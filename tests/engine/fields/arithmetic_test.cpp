@@ -77,24 +77,24 @@ TEST_F(Arithmetic, ATextThatSaysNoneCountsAsAnEmptyField) {
     add_field(L"Hours", L"0").a = number_type;
     add_field(L"Rate", L"50").a = number_type;
     add_field(L"Signed", L"05.01.2024").a = date_type;
-    doc_record& other = add_field(L"Other", L"");
+    doc_record& other = add_field(L"Materials", L"");
     other.a = number_type;
-    const std::wstring alone = run(L"{Signed + Other}");
+    const std::wstring alone = run(L"{Signed + Materials}");
     for (const wchar_t* none :
          {L"N/A", L"none", L"-", L"\u2014", L"нет", L"«Нет!»", L"без материалов", L""}) {
         other.s2 = none;
         // clang-format off
-        for (auto [source, expected] : {std::pair{L"{Work + Other}", L"1200"}, {L"{Work + Other * 2}", L"1200"},
-                                        {L"{Hours * Rate + Other}", L"0"}, {L"{total = Work + Other}{total}", L"1200"}})
+        for (auto [source, expected] : {std::pair{L"{Work + Materials}", L"1200"}, {L"{Work + Materials * 2}", L"1200"},
+                                        {L"{Hours * Rate + Materials}", L"0"}, {L"{total = Work + Materials}{total}", L"1200"}})
             EXPECT_EQ(run(source), expected) << source << " " << none;
         // clang-format on
-        EXPECT_EQ(run(L"{Signed + Other}"), alone) << none;
+        EXPECT_EQ(run(L"{Signed + Materials}"), alone) << none;
     }
     for (const wchar_t* later :
          {L"not yet known", L"TBD", L"10-15", L"не посчитаны", L"уточняется"}) {
         other.s2 = later;
-        EXPECT_EQ(run(L"{Work + Other}"), L"") << later;
-        EXPECT_EQ(run(L"{Hours * Rate + Other}"), L"") << later;
+        EXPECT_EQ(run(L"{Work + Materials}"), L"") << later;
+        EXPECT_EQ(run(L"{Hours * Rate + Materials}"), L"") << later;
     }
 }
 

@@ -170,9 +170,9 @@ TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnles
         {L"5/0", L"5/0" + gaps}, {L"approx. 40", L"approx. 40" + gaps}, {L"НДС 20%", L"НДС 20%" + gaps},
         {L"5 или более", L"5 или более" + gaps}, {L"10-го", L"10-го" + gaps}, {L"62к", L"62к" + gaps},
         {L"50 к.", L"50 к." + gaps},
-        // A term is no amount, nor is a word that means none but on a closed list.
-        {L"3 месяца", L"3 месяца" + gaps}, {L"Не устанавливается", L"Не устанавливается" + gaps},
-        {L"не посчитаны", L"не посчитаны" + gaps}, {L"без", L"без" + gaps},
+        // A term is no amount; a word that bounds or puts off is no none.
+        {L"3 месяца", L"3 месяца" + gaps, L"money"}, {L"не более трёх", L"не более трёх" + gaps},
+        {L"не посчитаны", L"не посчитаны" + gaps}, {L"без ограничения", L"без ограничения" + gaps},
         // A term in words, and words that disagree with the figures after them.
         {L"три месяца", L"три месяца" + gaps}, {L"полгода", L"полгода" + gaps},
         {L"тридцать процентов", L"тридцать процентов" + gaps},
@@ -184,7 +184,7 @@ TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnles
         // Words that mean none: no term at all.
         {L"нет", L"нет" + none}, {L"-", L"-" + none}, {L"Не устанавливается", L"Не устанавливается" + none, L"month"},
         {L"не  предусмотрено", L"не предусмотрено" + none, L"month"}, {L"\u2014", L"\u2014" + none},
-        {L"«Нет!»", L"«Нет!»" + none}, {L"без материалов", L"без материалов" + none}, {L"н/а", L"н/а" + none},
+        {L"«Нет!»", L"«Нет!»" + none}, {L"без срока", L"без срока" + none}, {L"н/а", L"н/а" + none},
         {L"не применяется", L"не применяется" + none},
         // Single numbers, and the empty field that counts as 0.
         {L"1 500 руб. 50 коп.", L"1 500 руб. 50 коп.|одна тысяча пятьсот целых пять десятых|"
@@ -233,7 +233,7 @@ TEST_F(NumberField, ATextThatIsNoNumberShowsAsTypedAndItsNumberFormsAreGapsUnles
         {L"six months", L"______|______|$______|______ dollars|yes"}, {L"three", L"______|______|$______|______ dollars|yes"},
         {L"N/A", L"||$______|______ dollars|no"}, {L"None", L"||$______|______ dollars|no"},
         {L"nil", L"||$______|______ dollars|no"}, {L"NO", L"||$______|______ dollars|no", L"month"},
-        {L"no travel", L"||$______|______ dollars|no"}, {L"Not applicable.", L"||$______|______ dollars|no"},
+        {L"not required", L"||$______|______ dollars|no"}, {L"Not applicable.", L"||$______|______ dollars|no"},
         {L"", L"||$______|______ dollars|no"},
         {L"not yet known", L"______|______|$______|______ dollars|yes"}};
     // clang-format on

@@ -92,7 +92,8 @@ TEST_F(NumberReading, AUnitAfterTheNumberIsNoPartOfIt) {
     }
 }
 
-TEST(SingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQuantity) {
+TEST(NumberReadingSingleNumber,
+     ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQuantity) {
     // clang-format off
     for (const wchar_t* text :
          {L"1 000 000", L"1\u00A0000\u202F000", L"1.000.000", L"1,000,000.50", L"1.000,5", L"0,5",
@@ -126,7 +127,7 @@ TEST(SingleNumber, ASignDigitsInGroupsOfThreeOneSeparatorAndWordsOfMoneyTimeOrQu
         EXPECT_EQ(is_number_with_short_unit(text), number) << text;
 }
 
-TEST(SingleNumber, FiguresAsTypedLeaveWhatFollowsAndCarryOutMultipliersAndKopecks) {
+TEST(NumberReadingSingleNumber, FiguresAsTypedLeaveWhatFollowsAndCarryOutMultipliersAndKopecks) {
     constexpr int english = 0, russian = 1;
     // clang-format off
     const std::tuple<int, const wchar_t*, const wchar_t*> cases[] = {
@@ -185,7 +186,14 @@ TEST(NumberReadingInItsUnit, AnotherUnitOrCurrencyOrANegativeTermIsNoNumberThere
         {1, day_of_month, roubles, L"15-", not_a_number}, {1, day_of_month, roubles, L"15 дней", other_unit},
         {1, unknown, roubles, L"15-го", not_a_number},
         {0, unknown, euros, L"€65.000", none, L"65000"}, {0, unknown, dollars, L"$1.250", none, L"1250"},
-        {0, unknown, dollars, L"$0.750", none, L"0.750"}, {0, unknown, dollars, L"65.000", none, L"65.000"},
+        {0, unknown, dollars, L"$0.750", none, L"0.750"}, {0, unknown, dollars, L"65.000", not_a_number},
+        // An English point before three figures ending in 0 reads two ways
+        // but with a currency or a second point: once $18.50 and "one point
+        // two zero zero" units.
+        {0, money, dollars, L"18.500", not_a_number}, {0, piece, dollars, L"1.200", not_a_number},
+        {0, money, dollars, L"$18.500", none, L"18500"}, {0, money, dollars, L"18.500 USD", none, L"18500"},
+        {0, money, dollars, L"1.250.000", none, L"1250000"}, {0, money, dollars, L"0.125", none, L"0.125"},
+        {0, money, dollars, L"3.499", none, L"3.499"}, {1, money, roubles, L"18.500", none, L"18500"},
         // Words with their figures in brackets are read in the unit too.
         {0, day, dollars, L"thirty (30) days", none, L"30"}, {0, day, dollars, L"Twenty-one (21) days", none, L"21"},
         {0, month, dollars, L"thirty (30) days", other_unit},
@@ -238,15 +246,47 @@ TEST(NumberReadingInItsUnit, AnotherUnitOrCurrencyOrANegativeTermIsNoNumberThere
         {1, day_of_month, roubles, L"не позднее 10-го числа", none, L"10"}, {1, day_of_month, roubles, L"10 числа каждого месяца", none, L"10"},
         {0, day_of_month, dollars, L"15th", none, L"15"}, {0, day_of_month, dollars, L"1st of the month", none, L"1"},
         {1, unknown, roubles, L"в течение 7 дней", not_a_number}, {0, unknown, dollars, L"Net 30", not_a_number},
+        // "Net" names days: once "secret for 30 (thirty) years".
+        {0, year, dollars, L"Net 30", not_a_number}, {0, month, dollars, L"Net 30", not_a_number},
+        {0, hour, dollars, L"Net 30", not_a_number}, {0, calendar_day, dollars, L"net 30 days", none, L"30"},
+        // A notice in its own unit.
+        {0, day, dollars, L"30 days' notice", none, L"30"}, {0, day, dollars, L"30 days&apos; notice", none, L"30"}, {0, day, dollars, L"30 days notice", none, L"30"},
+        {0, day, dollars, L"3 months' notice", other_unit}, {0, month, dollars, L"3 months’ notice", none, L"3"},
+        // A day of the month as clerks write it; a term of days takes none of it.
+        {1, day_of_month, roubles, L"до 10 числа", none, L"10"}, {1, day_of_month, roubles, L"до 10-го", none, L"10"},
+        {1, day_of_month, roubles, L"10 числа следующего месяца", none, L"10"},
+        {1, day_of_month, roubles, L"ежемесячно 10 числа", none, L"10"}, {1, day_of_month, roubles, L"каждого 10 числа", none, L"10"},
+        {1, day_of_month, roubles, L"ежемесячно до 10-го числа текущего месяца", none, L"10"},
+        {0, day_of_month, dollars, L"the 10th", none, L"10"}, {0, day_of_month, dollars, L"on the 10th", none, L"10"},
+        {0, day_of_month, dollars, L"by the 10th", none, L"10"}, {0, day_of_month, dollars, L"no later than the 10th", none, L"10"},
+        {0, day_of_month, dollars, L"10th day of the month", none, L"10"},
+        {0, day, dollars, L"by the 10th", not_a_number}, {1, day_of_month, roubles, L"5-го и 20-го", not_a_number},
         {1, month, roubles, L"не позднее 10", not_a_number}, {1, day, roubles, L"10-го", not_a_number},
         {1, day, roubles, L"5-ти", not_a_number}, {1, day, roubles, L"5-ти рублей", not_a_number},
         // Another unit's stem stays another unit; "m" is months or minutes.
         {1, day, roubles, L"1 г.", other_unit}, {0, year, dollars, L"12 mos", other_unit},
         {1, calendar_day, roubles, L"5 б.д.", other_unit}, {1, month, roubles, L"28 календарных", other_unit},
         {1, day, roubles, L"2 недели", other_unit}, {0, month, dollars, L"3 m", not_a_number}, {1, day, roubles, L"10-15", not_a_number},
-        // Money counts no time or quantity but in a rate.
-        {1, unknown, roubles, L"3 месяца", not_a_number}, {1, unknown, roubles, L"14 дней", not_a_number},
-        {1, unknown, roubles, L"65 000 рублей в месяц", none, L"65000"}, {0, other, dollars, L"2 weeks", none, L"2"},
+        // Money counts no time or quantity but in a rate; a field that names
+        // no unit and is no money reads any unit, as it always has.
+        {1, money, roubles, L"3 месяца", not_a_number}, {1, printed_money, roubles, L"14 дней", not_a_number},
+        {1, printed_money, roubles, L"65 000 рублей в месяц", none, L"65000"}, {0, other, dollars, L"2 weeks", none, L"2"},
+        {1, unknown, roubles, L"3 месяца", none, L"3"}, {1, unknown, roubles, L"28 календарных дней", none, L"28"},
+        {1, unknown, roubles, L"30%", none, L"30"}, {1, unknown, roubles, L"10 шт.", none, L"10"},
+        {1, unknown, roubles, L"2 недели", none, L"2"}, {1, unknown, roubles, L"1 год", none, L"1"}, {0, unknown, dollars, L"100 units", none, L"100"},
+        {0, unknown, dollars, L"6 months", none, L"6"}, {1, unknown, roubles, L"15% годовых", none, L"15"},
+        // A rate's period is the field's own, when it names one.
+        {0, money_per_year, dollars, L"$25 per hour", other_period}, {0, money_per_year, dollars, L"$1,250 per month", other_period},
+        {1, money_per_month, roubles, L"500 руб. в час", other_period}, {1, money_per_month, roubles, L"3000 руб. в день", other_period},
+        {0, money_per_hour, euros, L"€700 per day", other_period}, {0, money_per_year, dollars, L"$1,250/month", other_period},
+        {1, money_per_month, roubles, L"700 р/день", other_period}, {1, money_per_day, roubles, L"700 р/день", none, L"700"},
+        {1, money_per_day, roubles, L"2000 р/дн.", none, L"2000"}, {1, money_per_day, roubles, L"700 руб./дн.", none, L"700"},
+        {0, money_per_year, dollars, L"$60,000 a year", none, L"60000"}, {0, money_per_month, dollars, L"$1,250/month", none, L"1250"},
+        {1, money_per_month, roubles, L"86 500 руб. в месяц", none, L"86500"}, {1, money_per_month, roubles, L"86 500 руб./мес.", none, L"86500"},
+        {1, printed_money, roubles, L"700 р/день", none, L"700"}, {1, money, roubles, L"65 000 руб./мес.", not_a_number},
+        {0, money, dollars, L"$1,250/month", not_a_number}, {0, money, dollars, L"$1,250.00 per unit", none, L"1250.00"}, {0, printed_money, dollars, L"$1,250/month", none, L"1250"}, {1, money_per_month, roubles, L"86 500", none, L"86500"},
+        // Zero in words is 0.
+        {1, month, roubles, L"ноль", none, L"0"}, {0, money, dollars, L"Zero.", none, L"0"},
         // Money as clerks write it.
         {0, unknown, dollars, L"US$1,250", none, L"1250"}, {0, unknown, dollars, L"1,250 US dollars", none, L"1250"},
         {0, unknown, dollars, L"1,250 U.S. dollars", none, L"1250"}, {0, unknown, euros, L"US$45", other_currency},
@@ -271,56 +311,80 @@ TEST(NumberReadingInItsUnit, AnotherUnitOrCurrencyOrANegativeTermIsNoNumberThere
 }
 
 // A closed list of phrases once turned «без испытательного срока» and "no
-// travel" into a term with gaps. In a field with a unit the words decide;
-// a field without one (money) takes only a closed list of whole texts.
-TEST(NumberReadingInItsUnit, ATextSaysNoneByItsWordsAndMoneyByAClosedList) {
+// travel" into a term with gaps; then a none word read only first, a
+// providing word only from a list, and «без» or "no" before any word
+// («без НДС», "no limit") emptied a clause or a total. A text says none when,
+// without brackets, punctuation and the field's own thing, only denials and
+// words of absence are left; anything else left over is no none.
+TEST(NumberReadingInItsUnit, ATextSaysNoneWhenOnlyDenialsAndTheFieldsOwnThingAreLeft) {
     using enum number_unit;
     using enum no_number_reason;
     struct row {
         number_unit unit;
+        field_naming naming;
         const wchar_t* text;
         no_number_reason why;
     };
+    const field_naming probation{L"Испытание",
+                                 L"Испытательный срок, месяцев (пусто — без испытания)"};
+    const field_naming advance{L"Аванс", L"Аванс, процентов"}, salary{L"Оклад", L"Оклад, руб."};
+    const field_naming materials{L"Материалы", L"Стоимость материалов, руб."};
+    const field_naming travel{L"Travel", L"Travel cost (leave empty for none)"};
+    const field_naming years{L"Years", L"Years of confidentiality"};
     // clang-format off
     const row rows[] = {
-        // A first word that says none.
-        {month, L"без испытательного срока", says_none}, {month, L"Нет!", says_none}, {month, L"отсутствует", says_none},
-        {month, L"Отсутствуют", says_none}, {month, L"н/а", says_none}, {month, L"н/д", says_none},
-        {month, L"ноль", says_none}, {month, L"нуль", says_none}, {month, L"no probation", says_none},
-        {month, L"None", says_none}, {month, L"nil", says_none}, {month, L"N/A", says_none},
-        {month, L"without probation", says_none}, {month, L"zero", says_none}, {per_cent, L"без аванса", says_none},
-        // «не» or "not" before a word of providing or setting.
-        {month, L"испытание не устанавливается.", says_none}, {month, L"не установлен", says_none},
-        {month, L"не требуется", says_none}, {per_cent, L"аванс не предусмотрен", says_none},
-        {month, L"не назначается", says_none}, {month, L"не применяется", says_none},
-        {month, L"not applicable", says_none}, {month, L"not required", says_none}, {month, L"not provided", says_none},
-        // A dash, and punctuation, quotes or brackets around.
-        {month, L"-", says_none}, {month, L" – ", says_none}, {month, L"—", says_none},
-        {month, L"«нет»", says_none}, {month, L"(Нет)", says_none}, {month, L"N/A.", says_none},
-        // A word that bounds the term or puts it off.
-        {month, L"не более месяца", not_a_number}, {month, L"не более половины", not_a_number},
-        {month, L"нет, но не более месяца", not_a_number}, {month, L"не требуется, если не менее", not_a_number},
-        {month, L"no more than a month", not_a_number}, {month, L"нет, пока не определён", not_a_number},
-        {month, L"не установлен ещё", not_a_number}, {month, L"без уточнения", not_a_number},
-        {month, L"not yet known", not_a_number}, {month, L"none until agreed", not_a_number},
-        // A term in words, and phrases that say nothing of none.
-        {month, L"три месяца", not_a_number}, {month, L"не менее трёх месяцев", not_a_number},
-        {month, L"six months", not_a_number}, {month, L"полгода", not_a_number}, {month, L"без двух дней месяц", not_a_number},
-        {month, L"по соглашению сторон", not_a_number}, {month, L"требуется", not_a_number},
-        {month, L"не посчитаны", not_a_number}, {month, L"?", not_a_number}, {month, L"", not_a_number},
-        // Money: a closed list.
-        {unknown, L"нет", says_none}, {unknown, L"—", says_none}, {unknown, L"Н/А", says_none},
-        {unknown, L"отсутствует", says_none}, {unknown, L"не применяется", says_none}, {unknown, L"N/A", says_none},
-        {unknown, L"none", says_none}, {unknown, L"Nil.", says_none}, {unknown, L"not applicable", says_none},
-        {unknown, L"без материалов", says_none}, {unknown, L"no travel", says_none},
-        {unknown, L"без испытательного срока", not_a_number}, {unknown, L"не устанавливается", not_a_number},
-        {unknown, L"не посчитаны", not_a_number}, {unknown, L"not yet known", not_a_number},
-        {unknown, L"zero", not_a_number}, {unknown, L"no", says_none},
+        // A denial first, second or last, with the field's own thing, a cited article.
+        {month, probation, L"нет", says_none}, {month, probation, L"испытания нет", says_none},
+        {month, probation, L"не предусматривается", says_none}, {month, probation, L"не положен", says_none},
+        {month, probation, L"не нужен", says_none}, {month, probation, L"не имеется", says_none},
+        {month, probation, L"нету", says_none}, {month, probation, L"не подлежит", says_none},
+        {month, probation, L"без испытательного срока (ст. 70 ТК РФ)", says_none},
+        {month, probation, L"не устанавливается (ст. 70 ТК РФ)", says_none},
+        {month, probation, L"испытательный срок не устанавливается", says_none},
+        {month, probation, L"Нет!", says_none}, {month, probation, L"(Нет)", says_none}, {month, probation, L"«нет»", says_none},
+        {month, probation, L"-", says_none}, {month, probation, L" – ", says_none}, {month, probation, L"н/д", says_none},
+        {month, years, L"no probation", not_a_number}, {month, {L"Probation months", L""}, L"without probation", says_none},
+        {per_cent, advance, L"аванса нет", says_none}, {per_cent, advance, L"не выплачивается", says_none},
+        {per_cent, advance, L"не будет", says_none}, {per_cent, advance, L"без предоплаты", says_none},
+        {per_cent, advance, L"не предусматривается", says_none}, {money, materials, L"не требуются", says_none},
+        {money, materials, L"не предусмотрены", says_none},
+        {per_cent, advance, L"аванс не предусмотрен", says_none}, {money_per_month, salary, L"не предусмотрен", says_none},
+        {money, salary, L"не установлен", says_none}, {money, salary, L"не устанавливается", says_none},
+        {money, materials, L"отсутствуют", says_none}, {money, materials, L"нет материалов", says_none},
+        {money, materials, L"материалы не требуются", says_none}, {money, materials, L"не использовались", says_none},
+        {money, materials, L"бесплатно", says_none}, {money, materials, L"без материалов", says_none},
+        {money, travel, L"N/A", says_none}, {money, travel, L"NA", says_none}, {money, travel, L"N.A.", says_none},
+        {money, travel, L"n.a.", says_none}, {money, travel, L"none", says_none}, {money, travel, L"no travel", says_none},
+        {money, travel, L"not required", says_none}, {money, travel, L"not provided", says_none},
+        {money, travel, L"waived", says_none}, {money, travel, L"free of charge", says_none}, {year, years, L"none", says_none},
+        // A bound, a limit, a qualifier of a price, a word of not yet knowing,
+        // any other word: left over.
+        {month, probation, L"не более трёх месяцев", not_a_number}, {month, probation, L"не больше месяца", not_a_number},
+        {month, probation, L"до трёх месяцев", not_a_number}, {month, probation, L"по соглашению сторон", not_a_number},
+        {month, probation, L"на усмотрение работодателя", not_a_number}, {month, probation, L"без ограничения", not_a_number},
+        {month, probation, L"без ограничения срока", not_a_number}, {month, probation, L"нет ограничений", not_a_number},
+        {month, probation, L"не свыше месяца", not_a_number},
+        {month, probation, L"не установлен законом", not_a_number}, {month, probation, L"три месяца", not_a_number},
+        {month, probation, L"нет, пока не определён", not_a_number}, {month, probation, L"требуется", not_a_number},
+        {per_cent, advance, L"по факту", not_a_number}, {money_per_month, salary, L"не ниже МРОТ", not_a_number},
+        {money_per_month, salary, L"по штатному расписанию", not_a_number}, {money, salary, L"без НДС", not_a_number},
+        {money, materials, L"без НДС", not_a_number}, {money, materials, L"по смете, без НДС", not_a_number},
+        {money, materials, L"без наценки", not_a_number}, {money, materials, L"без чеков", not_a_number},
+        {money, materials, L"не посчитаны", not_a_number}, {money, materials, L"НДС не облагается", not_a_number},
+        {money, materials, L"материалы заказчика", not_a_number}, {unknown, materials, L"бесплатно", not_a_number},
+        {money, travel, L"no markup", not_a_number}, {money, travel, L"no receipts", not_a_number},
+        {money, travel, L"at cost, no cap", not_a_number}, {money, travel, L"not yet known", not_a_number},
+        {money, travel, L"not available", not_a_number}, {money, travel, L"tax free", not_a_number},
+        {money, travel, L"none, see Annex B", not_a_number}, {money, travel, L"none until agreed", not_a_number},
+        {year, years, L"without limit", not_a_number}, {year, years, L"no limit", not_a_number},
+        {year, years, L"no expiry", not_a_number}, {money, travel, L"materials", not_a_number},
+        {month, probation, L"?", not_a_number}, {month, probation, L"", not_a_number},
     };
     // clang-format on
     for (const row& r : rows) {
         const int language = r.text[0] >= 0x400 ? 1 : 0;
-        EXPECT_EQ(read_number_field(r.text, language, r.unit, currency_mark::rouble).why, r.why)
+        EXPECT_EQ(read_number_field(r.text, language, r.unit, currency_mark::rouble, r.naming).why,
+                  r.why)
             << r.text;
     }
 }

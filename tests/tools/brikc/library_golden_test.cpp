@@ -3,7 +3,7 @@
 // fields, is compared with the golden file
 // tests/resources/library/<language>/<name>.txt. The typed sets are
 // <name>.values and <name>.values3 beside it, and <name>.values4 to
-// <name>.values16 where they exist ("field name: value" lines), each typed over
+// <name>.values17 where they exist ("field name: value" lines), each typed over
 // the template's own values. Any change shows as a diff.
 // PAPERWRIGHT_WRITE_GOLDEN=1 writes the golden files instead, to be read line
 // by line before they are committed.
@@ -102,7 +102,11 @@ std::wstring read_as_printed(engine::document& doc, const engine::view_state& vi
 // calendar days), and kopecks after a hyphen («86 500-00»), 16 for places,
 // numbers and nouns as a clerk types them («СНТ «Ромашка»», «Московская
 // обл., г. Балашиха», «Починок», «б/н», «N 5», a bank or a basis typed with
-// the word the template writes before it), 18 for state bodies and names as
+// the word the template writes before it), 17 for none, units and rates as
+// clerks type them (a none said second or by a verb, «отсутствуют» in a
+// summed field, «без НДС» beside it, a rate of another period than the
+// field's, "Net 30" in years or months, a point that reads two ways, a day
+// of the month with «до», a notice), 18 for state bodies and names as
 // clerks type them (ФГБОУ ВО, МБДОУ, МИФНС, УФК, «Минфин России», «Почта
 // России», фон, ван дер and де before a surname, «Анна-Мария», «Джонсон
 // Мэри», «нет», «-» or «н/а» for a person who is not there), 19 for places,
@@ -129,6 +133,7 @@ const struct {
     {L".values14", "== terms and amounts in another unit or currency, or in words ==\n", false},
     {L".values15", "== none, short units and kopecks as clerks type them ==\n", false},
     {L".values16", "== places, numbers and banks as a clerk types them ==\n", false},
+    {L".values17", "== none, units and rates as clerks type them ==\n", false},
     {L".values18", "== state bodies and names as clerks type them ==\n", false},
     {L".values19", "== places, numbers and nouns just outside the lists ==\n", false},
 };

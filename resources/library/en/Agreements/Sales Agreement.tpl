@@ -189,6 +189,7 @@ parameters
       value: 120
     field Price
       type: number
+      unit: money
       caption: Price per unit
       value: 45.50
     field Currency

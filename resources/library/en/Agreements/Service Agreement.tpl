@@ -118,6 +118,7 @@ parameters
       value: 45
     field Fee
       type: number
+      unit: money
       caption: Fee
       value: 18500
     field Currency

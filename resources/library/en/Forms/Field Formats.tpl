@@ -114,6 +114,7 @@ parameters
       value: 1234567.25
     field Amount
       type: number
+      unit: money
       caption: Amount of money
       value: 2021.05
     field Currency

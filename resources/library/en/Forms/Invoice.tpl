@@ -89,10 +89,12 @@ parameters
       value: 32
     field Rate
       type: number
+      unit: money per hour
       caption: Rate per hour
       value: 85
     field Travel
       type: number
+      unit: money
       caption: Travel cost (leave empty for none)
       value: 120
   section Parties

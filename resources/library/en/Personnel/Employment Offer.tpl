@@ -106,6 +106,7 @@ parameters
       value: April 10, 2026
     field Salary
       type: number
+      unit: money per year
       caption: Annual salary
       value: 62000
     field Currency

@@ -129,6 +129,7 @@ parameters
       value: холодильник марки «Бирюса», модель 134, 2023 года выпуска, в исправном состоянии
     field Цена
       type: number
+      unit: money
       caption: Цена, руб.
       value: 23500
     field Порядок оплаты

@@ -146,6 +146,7 @@ parameters
       value: 21
     field Стоимость
       type: number
+      unit: money
       caption: Стоимость, руб.
       value: 84000,50
     field Аванс

@@ -195,6 +195,7 @@ parameters
       value: 3
     field Оклад
       type: number
+      unit: money per month
       caption: Оклад, руб.
       value: 95000
     field Аванс

@@ -124,10 +124,12 @@ parameters
       value: монтаж оконных блоков в помещениях заказчика
     field Работа
       type: number
+      unit: money
       caption: Стоимость работ, руб.
       value: 64000
     field Материалы
       type: number
+      unit: money
       caption: Стоимость материалов, руб.
       value: 11800,40
     field Ставка

@@ -163,6 +163,7 @@ parameters
       value: 1234,5
     field Сумма
       type: number
+      unit: money
       caption: Сумма, руб.
       value: 2021,05
     field фио

@@ -141,7 +141,8 @@ TEST_F(FieldEditing, ANumberFieldWhoseTextIsNoNumberIsNotedBelowItsRowWhileItIsN
         EXPECT_EQ(note()->text(), said);  // at once when the panel is built
 
         auto days = inside<TextBox>(1, 0);
-        // A word for "none" prints no gap: the document leaves its clause out.
+        // A word for "none" prints no gap: the document leaves its clause out;
+        // a word left over beside it is no none.
         for (const auto& [typed, noted] : {std::pair{L"15", false},
                                            {L"approx. 40", true},
                                            {L"approx. 41", true},
@@ -152,7 +153,7 @@ TEST_F(FieldEditing, ANumberFieldWhoseTextIsNoNumberIsNotedBelowItsRowWhileItIsN
                                            {L"N/A", false},
                                            {L"None", false},
                                            {L"\u2014", false},
-                                           {L"нет оснований", false},
+                                           {L"нет оснований", true},
                                            {L"по соглашению сторон", true},
                                            {L"10-15", true}}) {
             days->set_text(typed);
@@ -347,6 +348,47 @@ TEST_F(FieldEditing, TheNoteOnANumberSaysWhyTheDocumentShowsAGapThere) {
         window->session().switch_language();
         show_section(s);
         value = inside<TextBox>(1, 0);
+    }
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+// The template decides what a field without a unit counts: money where a
+// money form prints it (an older copy's salary once read «3 месяца» as three
+// roubles, or with no note at all); a rate of another period is named; and
+// where a clause goes when its field is empty, the note says a none does so.
+TEST_F(FieldEditing, TheNoteReadsAFieldAsItsTemplatePrintsIt) {
+    const auto s = add_section(L"Terms");
+    add_field(s, 3, L"Испытание", L"Испытание", L"").record.s4 = L"month";
+    add_field(s, 3, L"Оклад", L"Оклад", L"");
+    add_field(s, 3, L"Премия", L"Премия", L"");
+    engine::doc_node& pages = window->session().data()->pages;
+    pages.groups.emplace_back().elements.emplace_back().record.s2 =
+        L"{ЕСЛИ Испытание ТО \"сроком \" цифрами:Испытание ИНАЧЕ \"Без испытания.\"}"
+        L"{ЕСЛИ Оклад ТО валюта:Оклад ИНАЧЕ \"______ руб.\"}{Премия}";
+    pages.groups.back().element_count = 1;
+    pages.group_count = std::int32_t(pages.groups.size());
+    window->session().switch_language();
+    show_section(s);
+    auto note = [&](int row_index) -> std::wstring {
+        window->data_panel().number_notes().timer().tick_now();
+        return std::dynamic_pointer_cast<TextBlock>(row(row_index))->text();
+    };
+    const std::wstring gap = L": в документе здесь пропуск";
+    // clang-format off
+    const std::tuple<int, const wchar_t*, const wchar_t*, std::wstring> rows[] = {
+        {0, L"", L"1-2 месяца", L"Не прочитано как число" + gap + L". «Нет» убирает его из документа"},
+        {0, L"", L"не нужен", L""},
+        {1, L"", L"3 месяца", L"Не прочитано как число" + gap}, {2, L"", L"3 месяца", L""},
+        {1, L"money per month", L"500 руб. в час", L"Сумма указывается в месяц" + gap},
+        {1, L"money per month", L"86 500 руб./мес.", L""}, {1, L"", L"500 руб. в час", L""},
+    };
+    // clang-format on
+    for (const auto& [index, unit, text, said] : rows) {
+        field(s, index).record.s4 = unit;
+        auto box = inside<TextBox>(1 + 3 * index, 0);
+        box->set_text(L"");
+        box->set_text(text);
+        EXPECT_EQ(note(2 + 3 * index), said) << text;
     }
     EXPECT_TRUE(failures.messages.empty());
 }
