@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "platform/qt/private_socket.h"
+#include "platform/qt/short_folder.h"
 #include "support/temp_folder.h"
 
 extern char** environ;
@@ -85,7 +86,7 @@ TEST(RunningCopy, ALaterStartOfTheUsersReachesTheCopyWhereverItListens) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const fixture::temp_folder temp;
+        const fixture::short_folder temp;
         const fs::path shared = private_folder(temp.path() / "tmp");
         // Too long a path for a socket in it.
         const fs::path data = temp.path() / (row.shared_name == Taken::no ? std::string("data")
@@ -196,31 +197,31 @@ private:
     gid_t gid_ = 0;
 };
 
-TEST(RunningCopy, AStartNeverHandsOverToACopyOfAnotherUser) {
-    const fixture::temp_folder temp;
+TEST(RunningCopy, AStartNeverHandsOverToACopyItTakesForAnotherUsers) {
+    const fixture::short_folder temp;
     const fs::path data = temp.path() / "data";
     fs::create_directories(data);
     const platform::SocketRoots roots{{}, private_folder(temp.path() / "tmp"), {}, {}};
-    // The copy of the test's user, seen by a start that takes another user
-    // for its own.
-    {
-        RunningCopy first(fixture::engine_path(data), roots);
-        int came_forward = 0;
-        first.serve([&came_forward] { return ++came_forward, true; });
-        platform::SocketRoots another = roots;
-        another.user = ::getuid() + 1;
-        EXPECT_EQ(later_start(data, another, 1s), RunningCopy::HandOver::unreachable);
-        EXPECT_EQ(came_forward, 0);
-    }
-    // A real second user's copy, seen by root.
+    RunningCopy first(fixture::engine_path(data), roots);
+    int came_forward = 0;
+    first.serve([&came_forward] { return ++came_forward, true; });
+    platform::SocketRoots another = roots;
+    another.user = ::getuid() + 1;
+    EXPECT_EQ(later_start(data, another, 1s), RunningCopy::HandOver::unreachable);
+    EXPECT_EQ(came_forward, 0);
+}
+
+TEST(RunningCopy, AStartAsRootNeverHandsOverToACopyOfASecondUser) {
     const SecondUser second("tembrick-test-peer");
     if (::geteuid() != 0 || !second.there()) GTEST_SKIP() << "no second user without root";
+    const fixture::short_folder temp;
     const fs::path theirs = temp.path() / "their data";
     fs::create_directories(theirs);
     fs::permissions(temp.path(), fs::perms::owner_all | fs::perms::others_exec);
     ASSERT_EQ(::chown(theirs.c_str(), second.uid(), second.gid()), 0);
     const ForeignCopy foreign(theirs, second.uid(), second.gid());
     ASSERT_EQ(foreign.told(30s), 'l');
+    const platform::SocketRoots roots{{}, private_folder(temp.path() / "tmp"), {}, {}};
     EXPECT_EQ(later_start(theirs, roots, 1s), RunningCopy::HandOver::unreachable);
     EXPECT_EQ(foreign.told(0ms), '\0') << "the start asked another user's copy";
 }
@@ -228,7 +229,7 @@ TEST(RunningCopy, AStartNeverHandsOverToACopyOfAnotherUser) {
 TEST(RunningCopy, AStartThatReachesNoCopyOfItsUsersSaysSoApartFromOneThatDoesNotAnswer) {
     for (const bool listening : {false, true}) {
         SCOPED_TRACE(listening);
-        const fixture::temp_folder temp;
+        const fixture::short_folder temp;
         const fs::path data = temp.path() / "data";
         fs::create_directories(data);
         // Held, and listened at by a copy that takes no request (stopped).

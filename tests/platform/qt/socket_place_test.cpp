@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/short_folder.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -92,7 +93,7 @@ TEST(SocketPlace, OnlyAFolderOfTheUsersAloneHoldsTheSocket) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const fixture::temp_folder temp;
+        const fixture::short_folder temp;
         const fs::path runtime = temp.path() / "run";
         const fs::path shared = temp.path() / "tmp";
         const fs::path data =
@@ -130,7 +131,7 @@ TEST(SocketPlace, OnlyAFolderOfTheUsersAloneHoldsTheSocket) {
 }
 
 TEST(SocketPlace, WhereTheSharedNameIsTakenAFreshFolderHoldsTheSocketAndTheRecordNamesIt) {
-    const fixture::temp_folder temp;
+    const fixture::short_folder temp;
     const fs::path shared = temp.path() / "tmp";
     const fs::path other_run = temp.path() / "other run";
     const fs::path data = temp.path() / std::string(120, 'd');
