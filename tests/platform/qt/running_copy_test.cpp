@@ -9,7 +9,6 @@
 #include <poll.h>
 #include <pwd.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,17 +16,14 @@
 #include <QTest>
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
-#include <initializer_list>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "platform/qt/private_socket.h"
 #include "platform/qt/short_folder.h"
 #include "support/temp_folder.h"
-
-extern char** environ;
 
 namespace {
 
@@ -163,34 +159,27 @@ private:
     int told_ = -1;
 };
 
-// The user `name`, made with useradd where there is none (root only);
-// removed with the object when it made it.
+// The system user `name`, made with useradd where there is none (root
+// only); removed with the object when it made it.
 class SecondUser {
 public:
-    explicit SecondUser(const char* name) : name_(name) {
-        if (!::getpwnam(name) && ::geteuid() == 0) made_ = run({"useradd", "--system", name});
-        if (const passwd* found = ::getpwnam(name)) {
+    explicit SecondUser(const std::string& name) : name_(name) {
+        if (!::getpwnam(name.c_str()) && ::geteuid() == 0)
+            made_ = std::system(("useradd --system " + name).c_str()) == 0;
+        if (const passwd* found = ::getpwnam(name.c_str())) {
             uid_ = found->pw_uid;
             gid_ = found->pw_gid;
         }
     }
     ~SecondUser() {
-        if (made_) run({"userdel", name_.c_str()});
+        if (made_) [[maybe_unused]]
+            const int removed = std::system(("userdel " + name_).c_str());
     }
     bool there() const { return uid_ != 0; }
     uid_t uid() const { return uid_; }
     gid_t gid() const { return gid_; }
 
 private:
-    static bool run(std::initializer_list<const char*> words) {
-        std::vector<char*> argv;
-        for (const char* word : words) argv.push_back(const_cast<char*>(word));
-        argv.push_back(nullptr);
-        pid_t pid = 0;
-        int status = 0;
-        return ::posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0 &&
-               ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    }
     std::string name_;
     bool made_ = false;
     uid_t uid_ = 0;
