@@ -24,8 +24,10 @@ void MainWindow::OnKeyboardAcceleratorInvoked(const platform::Accelerator& key) 
 }
 
 void MainWindow::SwitchLanguage() {
-    // Closed first, in the present language: a document that cannot be
-    // written back keeps the language, the labels and the document.
+    // Both checked before anything changes, and said in the present
+    // language: a library that cannot be copied or a document that cannot
+    // be written back keeps the language, the labels and the document.
+    session_.prepare_other_language();
     CloseBeforeSwitch();
     session_.switch_language();
     ApplyUiLanguage();

@@ -69,9 +69,9 @@ library_folders::library_folders(std::wstring install, std::wstring data, std::w
       data_folder(std::move(data)),
       temp_folder(std::move(temp)) {}
 
-void library_folders::install_library() {
+void library_folders::install_library(int language) {
     if (install_folder.empty() || data_folder.empty()) return;
-    const bool russian = current_language == 1;
+    const bool russian = language == 1;
     const fs::path library = fs_path(data_folder) / "briks";
     const fs::path marker = library / fs_path(russian ? L"Библиотека.brik" : L"Library.brik");
     if (exists_checked(marker)) return;
@@ -83,7 +83,7 @@ void library_folders::install_library() {
 data_folder_check library_folders::prepare_data_folder() {
     if (install_folder.empty() || data_folder.empty()) return {};
     try {
-        install_library();
+        install_library(current_language);
     } catch (const fs::filesystem_error& error) {
         return {data_folder_use::no_library, error.code()};
     }
@@ -106,12 +106,16 @@ std::optional<std::wstring> library_relative_name(std::wstring name) {
     return name;
 }
 
-std::wstring library_folders::resolve(std::wstring name) {
+void library_folders::install_library_or_say_why(int language) {
     try {
-        install_library();
+        install_library(language);
     } catch (const fs::filesystem_error& error) {
         throw std::runtime_error(engine::to_utf8(library_not_copied(data_folder, error.code())));
     }
+}
+
+std::wstring library_folders::resolve(std::wstring name) {
+    install_library_or_say_why(current_language);
     if (data_folder.empty()) return {};
     const auto relative = library_relative_name(std::move(name));
     if (!relative) return {};

@@ -36,10 +36,14 @@ public:
     library_folders() = default;
     library_folders(std::wstring install, std::wstring data, std::wstring temp);
 
-    // Copies the library of `current_language` into the data folder when its
-    // page is missing there; files already present are left as they are.
-    // Throws std::filesystem::filesystem_error when the copy fails.
-    void install_library();
+    // Copies the library of `language` (0 English, 1 Russian) into the data
+    // folder when its page is missing there; files already present are left
+    // as they are. Throws std::filesystem::filesystem_error when the copy
+    // fails.
+    void install_library(int language);
+    // The same, throwing std::runtime_error with the sentence
+    // `library_not_copied` in the interface language instead.
+    void install_library_or_say_why(int language);
     // Installs the library, then tries a write where documents are written
     // back. Writable when either folder is unknown. Never throws.
     data_folder_check prepare_data_folder();

@@ -39,6 +39,10 @@ session::session(const program_folders& folders, const region_reader& home_regio
 
 session::~session() = default;
 
+void session::prepare_other_language() {
+    folders_.install_library_or_say_why(language_ == 1 ? 0 : 1);
+}
+
 void session::switch_language() {
     language_ = language_ == 1 ? 0 : 1;
     config_.Language = language_;

@@ -63,6 +63,11 @@ public:
     void clear_temp() { folders_.clear_temp(); }
     // 0 English, 1 Russian.
     int language() const { return language_; }
+    // Installs the library of the other language, so that a switch to it
+    // can open its start page. Throws std::runtime_error with the sentence
+    // `library_not_copied` in the present language when it cannot be
+    // copied; nothing else changes then.
+    void prepare_other_language();
     // The other language until the program ends; the setting follows, to be
     // written with the settings. The open document must have been closed.
     void switch_language();

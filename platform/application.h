@@ -75,10 +75,13 @@ using WindowFactory =
 // stderr only). A failed construction is shown (stderr and a message box)
 // and answers a non-zero exit code.
 // With `CopiesPerDataFolder::one`, a start while another copy runs on the
-// same data folder asks that copy's window to come to the front and answers
-// 0 before any window is built; where that copy does not answer within a
-// bound longer than a start, or cannot be reached, `not_answering` is shown (stderr and a message
-// box) and the answer is 1. The temporary folder of a copy on another data
+// same data folder says so on stderr at once, asks that copy's window to
+// come to the front and answers 0 before any window is built; where that
+// copy does not answer within a bound longer than a start, or cannot be
+// reached, `not_answering` is shown (stderr and a box that stays until OK)
+// and the answer is 1; a start that comes to the same answer while such a
+// box is up brings it forward instead. A start's message box is a window of
+// its own, shown in the event loop. The temporary folder of a copy on another data
 // folder is not this copy's (it has none then).
 int run_application(int argc, char** argv, const WindowFactory& make_window,
                     CopiesPerDataFolder copies = CopiesPerDataFolder::any,

@@ -79,7 +79,8 @@ public:
     // active, wherever the focus is in it. Holding the key does not repeat.
     void add_accelerator(Accelerator accelerator);
 
-    // Shows the window and brings it to the front.
+    // Shows the window and brings it to the front; a dialog open over it
+    // comes on top of it and takes the keys.
     void activate();
     // Once the system's frame is known after the window showed (a window
     // manager adds it around the size asked for), moves and shrinks the

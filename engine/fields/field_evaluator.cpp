@@ -16,9 +16,11 @@
 #include "engine/fields/field_value.h"
 #include "engine/fields/name_field.h"
 #include "engine/fields/name_modifiers.h"
+#include "engine/fields/noun_before_value.h"
 #include "engine/fields/number_field.h"
 #include "engine/fields/number_value.h"
 #include "engine/fields/operator_signs.h"
+#include "engine/fields/place_name.h"
 #include "engine/fields/single_number.h"
 #include "engine/fields/stop_after_value.h"
 #include "engine/fields/tidy_number_text.h"
@@ -53,6 +55,11 @@ bool declines_as_phrase(const field_value& value, const std::vector<expr_token>&
         if (case_of_letter(make_word_key(words.text)) == 0) return false;
     const std::optional<std::size_t> length = single_number_length(value.value_text);
     return length && !trimmed(std::wstring_view(value.value_text).substr(*length)).empty();
+}
+
+// The text as typed, whatever the field's type made of it.
+std::wstring typed_text(const field_value& value) {
+    return value.value_text + value.no_date_text + value.no_number_text;
 }
 
 }  // namespace
@@ -197,10 +204,13 @@ std::wstring field_evaluator::render_value(expr_token& token,
     const std::wstring& written = value.name_text;
     first_value_ = false;
     if (value.is_image || value.is_cycle) return std::move(value.value_text);
-    // A number's sign and «б/н» are read from the text as typed, whatever
-    // the field's type.
+    // A number's sign and «б/н», a place and a noun typed before a value are
+    // read from the text as typed, whatever the field's type.
     if (asks_document_number(format_words))
-        return render_document_number(value.value_text + value.no_date_text + value.no_number_text);
+        return render_document_number(typed_text(value), context_.language);
+    if (asks_place_name(format_words)) return render_place_name(typed_text(value));
+    if (const noun_format* noun = asked_noun_format(format_words))
+        return render_after_noun(*noun, typed_text(value));
     // A date field's text that is no date has no date form, and is shown
     // without a form as typed, letter case and all.
     if (!value.no_date_text.empty())

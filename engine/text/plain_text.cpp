@@ -8,6 +8,12 @@ std::wstring_view trimmed(std::wstring_view text) {
     return text;
 }
 
+std::wstring_view trimmed_typed(std::wstring_view text) {
+    while (!text.empty() && is_typed_space(text.front())) text.remove_prefix(1);
+    while (!text.empty() && is_typed_space(text.back())) text.remove_suffix(1);
+    return text;
+}
+
 std::wstring& trim_blanks(std::wstring& text) {
     std::size_t end = text.size();
     while (end > 0 && is_blank(text[end - 1])) --end;

@@ -25,6 +25,8 @@ constexpr bool is_digit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 // `text` without its leading and trailing blanks.
 std::wstring_view trimmed(std::wstring_view text);
+// `text` without the typed spaces around it, no-break ones too.
+std::wstring_view trimmed_typed(std::wstring_view text);
 // The same in place; answers `text`.
 std::wstring& trim_blanks(std::wstring& text);
 

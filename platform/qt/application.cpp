@@ -11,20 +11,18 @@
 #include "platform/dispatcher.h"
 #include "platform/failure.h"
 #include "platform/interface_language.h"
-#include "platform/qt/elided_words.h"
 #include "platform/qt/end_requests.h"
 #include "platform/qt/lost_window.h"
+#include "platform/qt/message_box.h"
 #include "platform/qt/qstring_conversion.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/running_copy.h"
+#include "platform/qt/shown_message.h"
 #include "platform/testing.h"
 
 namespace platform {
 
 namespace {
-
-// The widest a word of a failure's message is shown, in pixels.
-constexpr int message_box_width = 480;
 
 // How long a later start waits for the running copy's answer: well over a
 // cold start under load (see README), so a copy still building its window
@@ -39,22 +37,6 @@ bool can_show_dialogs() {
     return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
 }
 
-// A box with `message`, deleted when closed. A long path would make it
-// wider than the screen: it shows shortened, and whole in the details and
-// the tooltip.
-QMessageBox* message_box(QMessageBox::Icon icon, const std::string& message) {
-    const QString whole = QString::fromStdString(message);
-    auto* box = new QMessageBox(icon, to_qstring(interface_texts().program_name), whole);
-    const QString shown = with_long_words_elided(whole, box->fontMetrics(), message_box_width);
-    if (shown != whole) {
-        box->setText(shown);
-        box->setDetailedText(whole);
-        box->setToolTip(whole);
-    }
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    return box;
-}
-
 void show_failure(const std::string& message) {
     std::cerr << "tembrick: " << message << std::endl;
     if (!can_show_dialogs()) return;
@@ -63,31 +45,40 @@ void show_failure(const std::string& message) {
     message_box(QMessageBox::Warning, message)->show();
 }
 
+// Shows `box`, a start's last word before any window, and runs the event
+// loop until it is closed. A window of its own, not a dialog of the hidden
+// window Qt keeps for the application, so that the desktop shows and lists
+// it like any other.
+void show_until_closed(QMessageBox& box) {
+    box.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
+    QObject::connect(&box, &QDialog::finished, [] { QCoreApplication::exit(0); });
+    bring_forward(box);
+    QCoreApplication::exec();
+}
+
 // Shows why the start cannot go on until the box is closed; a later start
 // on the same data folder brings the box forward meanwhile.
 void show_refusal(const std::string& message, QPointer<QMessageBox>& shown) {
     std::cerr << "tembrick: " << message << std::endl;
     if (!can_show_dialogs()) return;
     shown = message_box(QMessageBox::Critical, message);
-    shown->exec();
+    show_until_closed(*shown);
 }
 
-void bring_forward(QWidget& widget) {
-    widget.setWindowState(widget.windowState() & ~Qt::WindowMinimized);
-    widget.show();
-    widget.raise();
-    widget.activateWindow();
-}
-
-// Before any window: the box is the one thing on the screen, and waits.
-void say_not_answering(const NotAnswering& message) {
+// A later start finding the same copy stuck brings this box forward rather
+// than showing a second one.
+void say_not_answering(const std::wstring& data_folder, const NotAnswering& message) {
     const std::string sentence = QString::fromStdWString(message.sentence).toStdString();
     std::cerr << "tembrick: " << sentence << std::endl;
     if (!can_show_dialogs()) return;
+    ShownMessage shown(data_folder);
+    if (shown.brought_forward_elsewhere()) return;
     set_interface_texts(message.texts);
     QMessageBox* box = message_box(QMessageBox::Warning, sentence);
+    shown.serve(*box);
     if (not_answering_closes_at_once) QTimer::singleShot(0, box, &QMessageBox::accept);
-    box->exec();
+    show_until_closed(*box);
 }
 
 }  // namespace
@@ -123,12 +114,18 @@ int run_application(int argc, char** argv, const WindowFactory& make_window,
     QPointer<QMessageBox> refusal;
     if (copies == CopiesPerDataFolder::one) {
         running_copy = std::make_unique<RunningCopy>(system.data_folder());
+        // The wait may be long: whoever reads the standard error knows why.
+        if (running_copy->another_runs())
+            std::cerr << "tembrick: a running copy holds this data folder; asking it to bring "
+                         "its window forward"
+                      << std::endl;
         const RunningCopy::HandOver hand_over = running_copy->another_runs()
                                                     ? running_copy->hand_over(answer_wait)
                                                     : RunningCopy::HandOver::folder_free;
         if (hand_over != RunningCopy::HandOver::folder_free) {
             if (hand_over != RunningCopy::HandOver::taken && not_answering)
-                say_not_answering(not_answering(system,
+                say_not_answering(system.data_folder(),
+                                  not_answering(system,
                                                 hand_over == RunningCopy::HandOver::unreachable
                                                     ? NoHandOver::unreachable
                                                     : NoHandOver::not_answering,
@@ -164,9 +161,7 @@ int run_application(int argc, char** argv, const WindowFactory& make_window,
             const std::string message =
                 "the window could not be opened: " + current_exception_text();
             std::cerr << "tembrick: " << message << std::endl;
-            if (can_show_dialogs())
-                QMessageBox::critical(nullptr, to_qstring(interface_texts().program_name),
-                                      QString::fromStdString(message));
+            if (can_show_dialogs()) show_until_closed(*message_box(QMessageBox::Critical, message));
             exit_code = 1;
         }
         if (window && exit_code == 0) {

@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -262,6 +263,12 @@ void Window::activate() {
     widget->show();
     widget->raise();
     widget->activateWindow();
+    // A dialog open over the window takes the keys: it comes on top of it.
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog && dialog != widget) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
 }
 
 namespace {

@@ -78,7 +78,8 @@ TEST_F(ClosingTheWindow, AReadOnlyLibraryWithNothingTypedClosesAtOnce) {
 }
 
 TEST_F(ClosingTheWindow, AnUnwritableDataFolderIsNotedOnceAndACloseAfterTypingStillAsks) {
-    core::library_folders(folders().install, folders().data, L"").install_library();
+    core::library_folders(folders().install, folders().data, L"")
+        .install_library(core::current_language);
     const fixture::unwritable_tree unwritable(root / L"data");
     if (!unwritable.made()) GTEST_SKIP() << "root, on a file system without immutable files";
     auto window = make_window();

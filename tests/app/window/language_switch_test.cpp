@@ -2,8 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <optional>
+#include <string>
 
+#include "core/file_paths.h"
 #include "core/interface_texts.h"
+#include "engine/text/utf16.h"
+#include "support/unwritable_tree.h"
 #include "window/window_fixture.h"
 
 namespace {
@@ -66,19 +71,41 @@ TEST_F(Keys, WithoutStartOnLibraryTheSwitchOpensTheOtherLanguagesLastDocument) {
     EXPECT_EQ(window->elements().status_text->text(), L"Кадровые документы  \u2022  Приказ");
 }
 
-TEST_F(Keys, AFailedWriteBackKeepsTheLanguageTheLabelsAndTheDocument) {
-    auto window = make_window();
-    main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
-    core_test::type_a_value(window->session());
-    std::filesystem::remove_all(data_file(L"briks/Folder"));
-    press(*window, VirtualKey::F7);
-    ASSERT_EQ(failures.messages.size(), 1u);
-    EXPECT_TRUE(failures.messages[0].starts_with("Changes could not be saved to "));
-    EXPECT_EQ(window->session().language(), 0);
-    EXPECT_EQ(core::current_language, 0);
-    EXPECT_EQ(window->session().config().Language, 0.0);
-    EXPECT_EQ(labels(*window), L"Paperwright|Library|Settings|Print|Save");
-    EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
+TEST_F(Keys, ASwitchThatCannotBeMadeKeepsTheLanguageTheLabelsAndTheDocumentAndSaysWhyInIt) {
+    enum class Fault { write_back_fails, library_cannot_be_copied };
+    for (const Fault fault : {Fault::library_cannot_be_copied, Fault::write_back_fails}) {
+        SCOPED_TRACE(int(fault));
+        views.clear();
+        auto window = make_window();
+        main_view().web_message_received.raise(main_view(), L"Folder/Two|Words");
+        const std::wstring status = window->elements().status_text->text();
+        std::optional<fixture::unwritable_tree> unwritable;
+        std::string said;
+        if (fault == Fault::write_back_fails) {
+            core_test::type_a_value(window->session());
+            std::filesystem::remove_all(data_file(L"briks/Folder"));
+            said = "Changes could not be saved to ";
+        } else {
+            // The English library is there, the Russian one never was.
+            unwritable.emplace(root / L"data");
+            if (!unwritable->made())
+                GTEST_SKIP() << "root, on a file system without immutable files";
+            said = "The template library cannot be copied into the data folder " +
+                   engine::to_utf8(core::text_of(root / L"data")) + ": ";
+        }
+        press(*window, VirtualKey::F7);
+        ASSERT_EQ(failures.messages.size(), 1u);
+        EXPECT_TRUE(failures.messages[0].starts_with(said)) << failures.messages[0];
+        EXPECT_EQ(window->session().language(), 0);
+        EXPECT_EQ(core::current_language, 0);
+        EXPECT_EQ(window->session().config().Language, 0.0);
+        EXPECT_EQ(labels(*window), L"Paperwright|Library|Settings|Print|Save");
+        EXPECT_EQ(window->session().document()->path, data_text(L"briks/Folder/Two Words.brik"));
+        if (fault == Fault::library_cannot_be_copied) {
+            EXPECT_EQ(window->elements().status_text->text(), status);
+        }
+        failures.messages.clear();
+    }
 }
 
 TEST_F(Keys, ASwitchIntoADocumentThatDidNotLoadLeavesTheSettingsAndOutputPanels) {

@@ -25,13 +25,16 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QLineEdit>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -223,6 +226,27 @@ platform::FireAndForget only_hide(app::MainWindow& window, int told) {
     return put_away(window, told, false, false);
 }
 
+// Opens the save page's folder picker; once it has the keys, the window
+// takes them back, as a click on it would, and tells 't'. Tells 'f' once the
+// picker has them again.
+platform::FireAndForget pick_a_folder(app::MainWindow& window, int told) {
+    QWidget* shown = platform::widget_of(*window.elements().window);
+    auto picked = window.print_preview().Output().pick_folder(L"/");
+    QWidget* picker = nullptr;
+    if (!co_await app_test::when([&picker] {
+            picker = QApplication::activeModalWidget();
+            return picker && QApplication::activeWindow() == picker;
+        }))
+        step_failed("the folder picker did not take the keys");
+    shown->activateWindow();
+    if (!co_await app_test::when([shown] { return QApplication::activeWindow() == shown; }))
+        step_failed("the window did not take the keys");
+    tell(told, 't');
+    if (co_await app_test::when([picker] { return QApplication::activeWindow() == picker; }))
+        tell(told, 'f');
+    co_await picked;
+}
+
 // Types, then has the X server destroy the window, as a tool of another
 // program does (`xdotool windowclose`).
 platform::FireAndForget type_and_lose_the_window(app::MainWindow& window, int told) {
@@ -361,6 +385,18 @@ bool wait_until(const std::function<bool()>& done, steady::time_point until) {
         std::this_thread::sleep_for(20ms);
     }
     return true;
+}
+
+// An answer of the X server, which xcb allocates with malloc.
+template <class Answer>
+std::unique_ptr<Answer, decltype(&std::free)> reply(Answer* answer) {
+    return {answer, &std::free};
+}
+
+xcb_atom_t atom(xcb_connection_t* x, const char* name) {
+    const auto named = reply(xcb_intern_atom_reply(
+        x, xcb_intern_atom(x, 0, std::uint16_t(std::strlen(name)), name), nullptr));
+    return named ? named->atom : xcb_atom_t(XCB_NONE);
 }
 
 class UnaskedEnd : public testing::Test {
@@ -504,6 +540,17 @@ TEST_F(UnaskedEnd, ASecondStartOnTheSameDataFolderBringsTheFirstForwardAndEndsWi
         EXPECT_EQ(first.end_with(SIGTERM), 0);
         EXPECT_TRUE(holds_typed_value());
     }
+}
+
+// Without a window manager to pass the keys on to the picker itself.
+TEST_F(UnaskedEnd, ASecondStartWhileAFolderPickerIsOpenGivesThePickerTheKeys) {
+    Copy first(pick_a_folder, {});
+    ASSERT_EQ(first.next(), 'w');
+    ASSERT_EQ(first.next(), 't');
+    Copy second(only_show, {});
+    EXPECT_EQ(second.exit_code(), 0);
+    EXPECT_EQ(first.next(), 'f') << "the picker did not get the keys back";
+    EXPECT_EQ(first.end_with(SIGTERM), 0);
 }
 
 TEST_F(UnaskedEnd, TwoStartsAtOnceGiveOneWindowAndNoMessage) {
@@ -660,6 +707,97 @@ TEST_F(UnaskedEnd, CopiesOnTwoDataFoldersBothRunAndEmptyNoTemporaryFolderOfTheOt
 std::string written(const fs::path& errors) {
     std::error_code absent;
     return fs::exists(errors, absent) ? core_test::read_file(errors) : std::string();
+}
+
+// Whether the copy runs yet; unlike `exit_code`, it is left as it is.
+bool running(const Copy& copy) {
+    siginfo_t ended{};
+    return ::waitid(P_PID, id_t(copy.pid()), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           ended.si_pid == 0;
+}
+
+// The top-level windows of process `pid` mapped on the screen (the test's
+// X server has no window manager to frame them).
+std::vector<xcb_window_t> shown_windows_of(pid_t pid) {
+    std::vector<xcb_window_t> shown;
+    xcb_connection_t* x = xcb_connect(nullptr, nullptr);
+    const xcb_atom_t pid_atom = atom(x, "_NET_WM_PID");
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    const auto tree = reply(xcb_query_tree_reply(x, xcb_query_tree(x, root), nullptr));
+    const xcb_window_t* children = tree ? xcb_query_tree_children(tree.get()) : nullptr;
+    for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
+        const auto owner = reply(xcb_get_property_reply(
+            x, xcb_get_property(x, 0, children[i], pid_atom, XCB_ATOM_CARDINAL, 0, 1), nullptr));
+        const auto look = reply(
+            xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, children[i]), nullptr));
+        if (owner && xcb_get_property_value_length(owner.get()) == 4 &&
+            *static_cast<const std::uint32_t*>(xcb_get_property_value(owner.get())) ==
+                std::uint32_t(pid) &&
+            look && look->map_state == XCB_MAP_STATE_VIEWABLE)
+            shown.push_back(children[i]);
+    }
+    xcb_disconnect(x);
+    return shown;
+}
+
+// Closes `window` as its close button does.
+void close_window(xcb_window_t window) {
+    xcb_connection_t* x = xcb_connect(nullptr, nullptr);
+    xcb_client_message_event_t close{};
+    close.response_type = XCB_CLIENT_MESSAGE;
+    close.format = 32;
+    close.window = window;
+    close.type = atom(x, "WM_PROTOCOLS");
+    close.data.data32[0] = atom(x, "WM_DELETE_WINDOW");
+    close.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(x, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&close));
+    xcb_flush(x);
+    xcb_disconnect(x);
+}
+
+TEST_F(UnaskedEnd, StartsBesideAStoppedCopySayAtOnceThatTheyAskItAndShowOneBoxThatWaitsForOk) {
+    Copy first(only_show, {});
+    ASSERT_EQ(first.next(), 'w');
+    ::kill(first.pid(), SIGSTOP);
+    // The built program, a second apart, as a user clicks again.
+    std::vector<std::unique_ptr<Copy>> starts;
+    for (const char* errors : {"one.txt", "two.txt", "three.txt"}) {
+        const steady::time_point started = steady::now();
+        starts.push_back(std::make_unique<Copy>(
+            only_show, fs::path(), CopyStart{.lang = "en_US.UTF-8", .errors = home() / errors}));
+        // Well within the wait of 10 s for the answer.
+        EXPECT_TRUE(wait_until(
+            [&] { return written(home() / errors).find("asking it") != std::string::npos; },
+            started + 5s))
+            << errors;
+        std::this_thread::sleep_until(started + 1s);
+    }
+    std::vector<xcb_window_t> box;
+    ASSERT_TRUE(wait_until(
+        [&] {
+            box = shown_windows_of(starts[0]->pid());
+            return !box.empty();
+        },
+        steady::now() + 60s))
+        << "the first box was not mapped";
+    for (const std::size_t later : {1u, 2u}) {
+        EXPECT_EQ(starts[later]->exit_code(), 1) << later;
+        EXPECT_NE(written(home() / (later == 1 ? "two.txt" : "three.txt")).find("not answering"),
+                  std::string::npos);
+    }
+    // One box, up until OK.
+    EXPECT_EQ(shown_windows_of(starts[0]->pid()).size(), 1u);
+    EXPECT_TRUE(running(*starts[0]));
+    // Closed as by its close button, once more while a close finds it busy.
+    EXPECT_TRUE(wait_until(
+        [&] {
+            close_window(box.front());
+            return !running(*starts[0]);
+        },
+        steady::now() + 30s));
+    EXPECT_EQ(starts[0]->exit_code(), 1);
+    ::kill(first.pid(), SIGCONT);
+    EXPECT_EQ(first.end_with(SIGTERM), 0);
 }
 
 constexpr char english_refusal[] =

@@ -144,13 +144,34 @@ TEST_F(Values, ADocumentNumberTakesOneSignAndNoneReadsBn) {
     const std::pair<const wchar_t*, const wchar_t*> numbers[] = {
         {L"5", L"№&nbsp;5"}, {L"12/26", L"№&nbsp;12/26"}, {L"№ 7-К", L"№ 7-К"}, {L"№7", L"№7"},
         {L"N 5", L"№&nbsp;5"}, {L"No. 5", L"№&nbsp;5"}, {L"Nr.5", L"№&nbsp;5"}, {L"NO 5", L"№&nbsp;5"},
-        {L"N5", L"№&nbsp;5"},
-        // Letters after the sign make a number of their own.
-        {L"NO-5", L"№&nbsp;NO-5"}, {L"Nova 1", L"№&nbsp;Nova 1"}, {L"N/A", L"№&nbsp;N/A"},
+        {L"N5", L"№&nbsp;5"}, {L"#5", L"№&nbsp;5"}, {L"# 5", L"№&nbsp;5"}, {L"Nº 5", L"№&nbsp;5"},
+        {L"N° 15", L"№&nbsp;15"}, {L"номер 5", L"№&nbsp;5"}, {L"Номер: 5", L"№&nbsp;5"},
+        // Letters after the sign make a number of their own, and a sign inside stays.
+        {L"NO-5", L"№&nbsp;NO-5"}, {L"Nova 1", L"№&nbsp;Nova 1"}, {L"PO#1001", L"№&nbsp;PO#1001"},
+        {L"номера 5", L"№&nbsp;номера 5"},
+        // No number, however typed, before further text too.
         {L"Б/Н", L"б/н"}, {L"б/н.", L"б/н"}, {L"БН", L"б/н"}, {L"Без  номера", L"б/н"},
-        {L"БН-15", L"№&nbsp;БН-15"}, {L"  ", L""}};
+        {L"б.н.", L"б/н"}, {L"б\\н", L"б/н"}, {L"б / н", L"б/н"}, {L"без №", L"б/н"},
+        {L"б/н от 01.03.2026", L"б/н от 01.03.2026"}, {L"№ б/н", L"б/н"},
+        {L"\u00a0б/н ", L"б/н"},
+        {L"нет", L"б/н"}, {L"-", L"б/н"}, {L"—", L"б/н"}, {L"н/а", L"б/н"}, {L"N/A", L"б/н"},
+        {L"БН-15", L"№&nbsp;БН-15"}, {L"БН-015", L"№&nbsp;БН-015"}, {L"Бн15/2026", L"№&nbsp;Бн15/2026"},
+        {L"бнк 5", L"№&nbsp;бнк 5"}, {L"Нетто-1", L"№&nbsp;Нетто-1"}, {L"  ", L""}};
     // clang-format on
     for (auto [typed, printed] : numbers) {
+        field(0).s2 = typed;
+        EXPECT_EQ(run(L"{номер:Номер}"), printed) << typed;
+    }
+    // In English the sign is "No.", a none leaves the title without one, and
+    // «б/н» prints as typed.
+    view.language = 0;
+    // clang-format off
+    const std::pair<const wchar_t*, const wchar_t*> english[] = {
+        {L"5", L"No.&nbsp;5"}, {L"No. 5", L"No.&nbsp;5"}, {L"#1001", L"No.&nbsp;1001"},
+        {L"N° 15", L"No.&nbsp;15"}, {L"№ 5", L"No.&nbsp;5"}, {L"PO#1001", L"No.&nbsp;PO#1001"},
+        {L"none", L""}, {L"N/A", L""}, {L"-", L""}, {L"б/н", L"б/н"}, {L"Б/Н от 1.3.26", L"Б/Н от 1.3.26"}};
+    // clang-format on
+    for (auto [typed, printed] : english) {
         field(0).s2 = typed;
         EXPECT_EQ(run(L"{номер:Номер}"), printed) << typed;
     }

@@ -23,7 +23,9 @@
 #include "support/pinned_clock.h"
 #include "support/temp_folder.h"
 #include "tools/brikc/library_trees.h"
-#include "tools/brikc/visible_text.h"
+#include "tools/golden_text/line_diff.h"
+#include "tools/golden_text/typed_values.h"
+#include "tools/golden_text/visible_text.h"
 #include "ui/editing/field_conditions.h"
 
 namespace {
@@ -69,27 +71,6 @@ std::vector<std::uint16_t> hidden_flags(const engine::document& doc) {
     return flags;
 }
 
-// Each brace of the typed values that nothing closes, with the word it opens
-// («{12»): the clerk's text, which the print shows as typed.
-std::vector<std::wstring> typed_braces(
-    const std::vector<std::pair<std::wstring, std::wstring>>& values) {
-    std::vector<std::wstring> braces;
-    for (const auto& [field, value] : values) {
-        std::vector<std::size_t> open;  // braces no "}" has closed yet
-        for (std::size_t i = 0; i < value.size(); ++i) {
-            if (value[i] == L'{')
-                open.push_back(i);
-            else if (value[i] == L'}' && !open.empty())
-                open.pop_back();
-        }
-        for (const std::size_t i : open) {
-            const std::size_t end = value.find(L' ', i);
-            braces.push_back(value.substr(i, end == std::wstring::npos ? end : end - i));
-        }
-    }
-    return braces;
-}
-
 // The visible text of the print, after the faults a reader must never see.
 std::wstring read_as_printed(engine::document& doc, const engine::view_state& view,
                              const std::vector<std::wstring>& typed_braces = {}) {
@@ -98,41 +79,6 @@ std::wstring read_as_printed(engine::document& doc, const engine::view_state& vi
     for (const std::wstring& fault : golden::rendering_faults(html, text, typed_braces))
         ADD_FAILURE() << engine::to_utf8(fault);
     return golden::collapse_blanks(text);
-}
-
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-// The lines that differ, "-" from the golden file and "+" from the rendering,
-// each after its line number in the golden file; the text stays readable
-// UTF-8, as the files are.
-std::string line_diff(const std::string& golden, const std::string& rendered) {
-    const std::vector<std::string> a = lines_of(golden), b = lines_of(rendered);
-    // common[i][j]: the longest common run of lines of a[i..] and b[j..].
-    std::vector<std::vector<std::size_t>> common(a.size() + 1,
-                                                 std::vector<std::size_t>(b.size() + 1));
-    for (std::size_t i = a.size(); i-- > 0;)
-        for (std::size_t j = b.size(); j-- > 0;)
-            common[i][j] = a[i] == b[j] ? common[i + 1][j + 1] + 1
-                                        : std::max(common[i + 1][j], common[i][j + 1]);
-    std::string diff;
-    std::size_t i = 0, j = 0;
-    while (i < a.size() || j < b.size()) {
-        if (i < a.size() && j < b.size() && a[i] == b[j]) {
-            ++i, ++j;
-        } else if (j == b.size() || (i < a.size() && common[i + 1][j] >= common[i][j + 1])) {
-            diff += std::to_string(i + 1) + " - " + a[i] + "\n";
-            ++i;
-        } else {
-            diff += std::to_string(i + 1) + " + " + b[j] + "\n";
-            ++j;
-        }
-    }
-    return diff;
 }
 
 // The typed sets: the file beside the golden text, its heading there, and
@@ -156,7 +102,10 @@ std::string line_diff(const std::string& golden, const std::string& rendered) {
 // calendar days), and kopecks after a hyphen («86 500-00»), 16 for places,
 // numbers and nouns as a clerk types them («СНТ «Ромашка»», «Московская
 // обл., г. Балашиха», «Починок», «б/н», «N 5», a bank or a basis typed with
-// the word the template writes before it).
+// the word the template writes before it), 19 for places, numbers and nouns
+// just outside those lists («МО, г. Балашиха», «Крым», «рабочий посёлок
+// Столбовая», «б.н.», «нет» or "N/A" as a number, "#1001", a passport, a
+// basis or an account typed with more of its words).
 const struct {
     std::wstring extension;
     std::string heading;
@@ -177,6 +126,7 @@ const struct {
     {L".values14", "== terms and amounts in another unit or currency, or in words ==\n", false},
     {L".values15", "== none, short units and kopecks as clerks type them ==\n", false},
     {L".values16", "== places, numbers and banks as a clerk types them ==\n", false},
+    {L".values19", "== places, numbers and nouns just outside the lists ==\n", false},
 };
 
 using LibraryGolden = ::testing::Test;
@@ -211,8 +161,8 @@ TEST_F(LibraryGolden, EveryTemplateReadsAsItsGoldenTextWithItsOwnAndWithTypedVal
                     for (const auto& [field, value] : values)
                         library::type_value(typed, field, value);
                     ui::reevaluate_field_conditions(typed, view, -1);
-                    golden += heading +
-                              engine::to_utf8(read_as_printed(typed, view, typed_braces(values)));
+                    golden += heading + engine::to_utf8(read_as_printed(
+                                            typed, view, golden::typed_braces(values)));
                 }
             }
 
@@ -225,7 +175,7 @@ TEST_F(LibraryGolden, EveryTemplateReadsAsItsGoldenTextWithItsOwnAndWithTypedVal
             const std::string kept = fixture::read_bytes(golden_file);
             if (kept != golden)
                 ADD_FAILURE() << golden_file.string() << " differs (- kept, + rendered now):\n"
-                              << line_diff(kept, golden);
+                              << golden::line_diff(kept, golden);
         }
     }
 }

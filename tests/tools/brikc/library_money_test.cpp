@@ -11,7 +11,7 @@
 #include "engine/render/document_html.h"
 #include "engine/text/utf16.h"
 #include "tools/brikc/library_trees.h"
-#include "tools/brikc/visible_text.h"
+#include "tools/golden_text/visible_text.h"
 #include "ui/editing/field_conditions.h"
 
 namespace {

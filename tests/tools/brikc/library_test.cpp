@@ -16,7 +16,9 @@
 #include "engine/fields/date_field.h"
 #include "engine/fields/document_number.h"
 #include "engine/fields/name_field.h"
+#include "engine/fields/noun_before_value.h"
 #include "engine/fields/number_field.h"
+#include "engine/fields/place_name.h"
 #include "engine/render/document_html.h"
 #include "engine/render/script.h"
 #include "engine/text/text_case.h"
@@ -27,7 +29,7 @@
 #include "tools/brikc/compile.h"
 #include "tools/brikc/dump.h"
 #include "tools/brikc/library_trees.h"
-#include "tools/brikc/visible_text.h"
+#include "tools/golden_text/visible_text.h"
 #include "ui/editing/field_conditions.h"
 
 namespace {
@@ -272,7 +274,8 @@ TEST_F(TemplateLibrary, TheFieldFormatPagesUseEveryFormatKeywordTheEngineKnows) 
     }
     std::vector<std::wstring_view> keywords = engine::date_field_keywords();
     for (auto table : {engine::number_field_keywords(), engine::person_name_keywords(),
-                       engine::organisation_name_keywords(), engine::document_number_keywords()})
+                       engine::organisation_name_keywords(), engine::document_number_keywords(),
+                       engine::place_name_keywords(), engine::noun_format_keywords()})
         keywords.insert(keywords.end(), table.begin(), table.end());
     for (std::wstring_view keyword : keywords)
         EXPECT_TRUE(used.contains(std::wstring(keyword)))

@@ -4,7 +4,7 @@
 
 #include "engine/document/document.h"
 #include "engine/text/utf16.h"
-#include "engine/text/word_key.h"
+#include "tools/golden_text/typed_values.h"
 
 namespace library {
 
@@ -30,21 +30,8 @@ fs::path built_of(const language_tree& l, const std::wstring& name) {
 }
 
 void type_value(engine::document& doc, const std::wstring& name, const std::wstring& value) {
-    for (engine::doc_group& section : doc.data->parameters.groups)
-        for (engine::doc_element& field : section.elements) {
-            if (engine::make_word_key(field.record.s1) != engine::make_word_key(name)) continue;
-            field.record.s2 = value;
-            if (field.record.a != 7) return;
-            bool known = false;
-            for (engine::doc_record& option : field.items) {
-                option.b = option.s2 == value ? 1 : 0;
-                known = known || option.b == 1;
-            }
-            EXPECT_TRUE(known) << "no option " << engine::to_utf8(value) << " in "
-                               << engine::to_utf8(name);
-            return;
-        }
-    ADD_FAILURE() << "no field " << engine::to_utf8(name);
+    const std::wstring problem = golden::type_value(doc, name, value);
+    EXPECT_TRUE(problem.empty()) << engine::to_utf8(problem);
 }
 
 }  // namespace library

@@ -16,8 +16,7 @@ pages
   page
     block
       text: >
-        SALES AGREEMENT {IF Agreement number ^= "No" THEN Agreement number
-        ELSE IF Agreement number THEN "No.{}" Agreement number ELSE
+        SALES AGREEMENT {IF Agreement number THEN номер:Agreement number ELSE
         "No.{}______"}
       size: 13
       align: center
@@ -121,9 +120,8 @@ pages
       paragraph
         numbering: 1.1.
         text: >
-          This Agreement is governed by {IF governing law ^= "the laws of,
-          laws of" THEN governing law ELSE IF governing law THEN "the laws of "
-          governing law ELSE "the laws of ______"}.
+          This Agreement is governed by {IF governing law THEN the laws
+          of:governing law ELSE "the laws of ______"}.
       paragraph
         numbering: 1.1.
         text: >

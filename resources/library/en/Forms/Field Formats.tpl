@@ -87,6 +87,17 @@ pages
           without the word's point, so that a word the template writes before
           the value is printed once: {IF Reference ^= "No" THEN Reference ELSE
           "No.{}" Reference}
+      paragraph
+        numbering: -
+        text: >
+          a document number with one sign before it, whatever was typed:
+          {номер:Reference}
+      paragraph
+        numbering: -
+        text: >
+          a noun the template writes before the value, printed once however
+          the value begins: {passport:Passport}; {account:Account}; {the laws
+          of:Law}
 
 parameters
   section Formats
@@ -118,6 +129,18 @@ parameters
       type: text
       caption: "Reference, with or without its No."
       value: No. 12
+    field Passport
+      type: text
+      caption: "Passport, with or without its noun"
+      value: Passport No. 548213907
+    field Account
+      type: text
+      caption: "Account, with or without its noun"
+      value: Acct. 000123456789
+    field Law
+      type: text
+      caption: "Governing law, with or without its words"
+      value: New York law
     field other_currency
       type: text
       caption: "Other currency: its name, a blank, its hundredth (kronor öre)"

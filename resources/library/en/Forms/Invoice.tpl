@@ -11,8 +11,7 @@ pages
   page
     block
       text: >
-        INVOICE {IF Number ^= "No" THEN Number ELSE IF Number THEN "No.{}"
-        Number ELSE "No.{}______"}
+        INVOICE {IF Number THEN номер:Number ELSE "No.{}______"}
       size: 14
       bold: yes
       align: right
@@ -43,8 +42,8 @@ pages
         space-before: 6
       paragraph
         text: >
-          Please pay to {IF Account ^= "account" THEN account ELSE IF Account
-          THEN "account " Account ELSE "account ______"}{Days =
+          Please pay to {IF Account THEN account:Account ELSE "account
+          ______"}{Days =
           Due date - Invoice date}{IF Invoice date AND Due date AND Days > 0
           THEN " within " Days " {IF Days = 1 THEN "day" ELSE "days"}," ELSE IF
           NOT (Invoice date AND Due date) THEN " within ______ days,"} by

@@ -16,8 +16,7 @@ pages
   page
     block
       text: >
-        POWER OF ATTORNEY {IF Number ^= "No" THEN Number ELSE IF Number THEN
-        "No.{}" Number ELSE "No.{}______"}
+        POWER OF ATTORNEY {IF Number THEN номер:Number ELSE "No.{}______"}
       size: 13
       align: center
       space-before: 0
@@ -31,8 +30,8 @@ pages
         text: >
           {IF Company THEN Company ELSE "______"}, represented by
           {IF Director THEN Director ELSE "______"}, hereby authorizes
-          {IF Attorney THEN Attorney ELSE "______"}, holder of passport
-          {IF passport THEN passport ELSE "______"}, to act for the company in
+          {IF Attorney THEN Attorney ELSE "______"}, holder of {IF
+          passport THEN passport:passport ELSE "passport ______"}, to act for the company in
           the following matters:
         first-indent: 10
     block

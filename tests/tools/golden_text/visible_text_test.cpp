@@ -1,6 +1,6 @@
 // The reader's text of a rendered page, and the faults the golden test must
 // never let through, among them what an empty field leaves in a sentence.
-#include "tools/brikc/visible_text.h"
+#include "tools/golden_text/visible_text.h"
 
 #include <gtest/gtest.h>
 

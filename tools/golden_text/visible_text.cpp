@@ -1,4 +1,4 @@
-#include "tools/brikc/visible_text.h"
+#include "tools/golden_text/visible_text.h"
 
 #include <algorithm>
 #include <array>
