@@ -64,6 +64,11 @@ bool in_fresh_folder(const fs::path& socket, const SocketRoots& roots) {
            private_folder(folder, roots.user);
 }
 
+void remove_socket(const fs::path& path) {
+    struct stat left {};
+    if (::lstat(path.c_str(), &left) == 0 && S_ISSOCK(left.st_mode)) ::unlink(path.c_str());
+}
+
 bool record_folder_ready(const SocketRoots& roots) {
     if (roots.record_folder.empty()) return false;
     std::error_code error;
@@ -160,9 +165,13 @@ bool record_socket_place(const fs::path& data_folder, const SocketRoots& roots,
 }
 
 void remove_socket_place(const fs::path& socket, const SocketRoots& roots) {
-    struct stat left {};
-    if (::lstat(socket.c_str(), &left) == 0 && S_ISSOCK(left.st_mode)) ::unlink(socket.c_str());
-    if (in_fresh_folder(socket, roots)) ::rmdir(socket.parent_path().c_str());
+    remove_socket(socket);
+    if (!in_fresh_folder(socket, roots)) return;
+    // With the sockets listened at beside this one (a start's message).
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(socket.parent_path(), error))
+        remove_socket(entry.path());
+    ::rmdir(socket.parent_path().c_str());
 }
 
 std::vector<fs::path> places_to_ask(const fs::path& data_folder, const SocketRoots& roots) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/private_socket.h"
 #include "platform/qt/short_folder.h"
 #include "support/temp_folder.h"
 
@@ -160,6 +161,10 @@ TEST(SocketPlace, WhereTheSharedNameIsTakenAFreshFolderHoldsTheSocketAndTheRecor
     // A record others can write in is not read.
     fs::permissions(roots.record_folder, fs::perms::group_write, fs::perm_options::add);
     EXPECT_NE(platform::places_to_ask(data, later).front(), *next);
+    // With a socket a start listens at beside it.
+    const int beside = platform::listen_at(next->string() + ".message", problem);
+    ASSERT_GE(beside, 0) << problem;
+    ::close(beside);
     platform::remove_socket_place(*next, roots);
     EXPECT_FALSE(fs::exists(next->parent_path()));
 }
