@@ -2,20 +2,22 @@
 # Builds the fuzz targets with clang and libFuzzer under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then runs them side by side, one core each.
 #   tools/fuzz.sh [SECONDS] [TARGET...]
-# SECONDS defaults to 60; TARGETs are document_file, script, settings and
-# value_list (all of them by default). Installs clang-14 and libfuzzer-14-dev when they are
-# missing (only this script does). Each corpus grows in build/fuzz/corpus/TARGET
-# and starts from seeds made from the template library, the template language
-# examples, a default settings file and a short value list. An input that
-# runs over 2 s is a fault, one over 1 s is reported. A fault stops its target
-# and leaves the input in build/fuzz/faults/; the script then fails. At the
-# end each target's corpus is replayed once and its slowest input named.
+# SECONDS defaults to 60; TARGETs are document_file, script, settings,
+# value_list and library_values (all of them by default). Installs clang-14
+# and libfuzzer-14-dev when they are missing (only this script does). Each
+# corpus grows in build/fuzz/corpus/TARGET and starts from seeds made from
+# the template library, the template language examples, a default settings
+# file, a short value list and the values of the library's golden sets. An
+# input that runs over 2 s is a fault, one over 1 s is reported. A fault
+# stops its target and leaves the input in build/fuzz/faults/; the script
+# then fails. At the end each target's corpus is replayed once and its
+# slowest input named.
 set -euo pipefail
 
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(document_file script settings value_list)
+[ ${#targets[@]} -gt 0 ] || targets=(document_file script settings value_list library_values)
 
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -33,7 +35,8 @@ ASAN_OPTIONS=detect_leaks=0 cmake --build "$build" --target "${fuzzers[@]}" temp
 # Seeds: every compiled template, every paragraph of the language examples,
 # the settings file the program writes at its first start, and a list.
 seeds=$build/seeds
-mkdir -p "$seeds/document_file" "$seeds/script" "$seeds/settings" "$seeds/value_list" "$build/faults"
+mkdir -p "$seeds/document_file" "$seeds/script" "$seeds/settings" "$seeds/value_list" \
+  "$seeds/library_values" "$build/faults"
 cp -r "$build/share/tembrick/briks/." "$seeds/document_file/"
 grep -h '^ *text: ' tests/engine/examples/*.txt | sed 's/^ *text: //' |
   split -l 1 - "$seeds/script/example-"
@@ -87,6 +90,32 @@ printf '\x02\x00\x00\x00\xff\xfe\xff\xff\xff\xff\x02\x00\x00\x00a\x00b\x00\xff\x
   >"$seeds/value_list/two.list"
 printf '\x02\x00\x00\x00\xff\xfe\xff\x01\x41\x00\x00\x00' >"$seeds/value_list/short.list"
 
+# Each value of the library's golden sets, typed into every field of its
+# template: the template's path in the built library, a U+0002, the value.
+for set in tests/resources/library/*/*/*.values*; do
+  language=${set#tests/resources/library/}
+  name=${language#*/}
+  name=${name%.values*}
+  case ${language%%/*} in en) folder=01 ;; *) folder=00 ;; esac
+  grep -v '^#' "$set" | sed -n 's/^[^:]*: //p' | awk -v out="$seeds/library_values/$(basename "$set")-" \
+    -v name="$folder/$name" '{ printf "%s\002%s", name, $0 > (out NR); close(out NR) }'
+done
+# And a few numbers as clerks type them: a multiplier, kopecks in words,
+# alone or after a hyphen, figures after words, a currency sign before them.
+while IFS='|' read -r name value; do
+  printf '%s\002%s' "$name" "$value" >"$seeds/library_values/typed-$(printf '%s' "$value" | md5sum | cut -c1-8)"
+done <<'TYPED'
+00/Кадры/Трудовой договор|15 тыс. руб.
+00/Кадры/Трудовой договор|86 500 руб. 50 коп.
+00/Кадры/Трудовой договор|три (3) месяца
+00/Формы/Акт сдачи-приёмки|86 500-00
+00/Формы/Акт сдачи-приёмки|50 коп.
+00/Договоры/Договор оказания услуг|1,5 млн руб.
+01/Forms/Invoice|$1,250.50
+01/Forms/Invoice|thirty (30) hours
+01/Agreements/Service Agreement|€65.000
+TYPED
+
 export ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
 pids=()
 for t in "${targets[@]}"; do
@@ -96,6 +125,7 @@ for t in "${targets[@]}"; do
   [ -f "tests/fuzz/$t.dict" ] && options+=(-dict="tests/fuzz/$t.dict")
   # A paragraph with its values needs room; the other inputs find their faults small.
   [ "$t" = script ] && options+=(-max_len=8192)
+  [ "$t" = library_values ] && options+=(-max_len=1024)
   "$build/tests/fuzz/${t}_fuzzer" "$corpus" "$seeds/$t" "${options[@]}" \
     -max_total_time="$seconds" -timeout=2 -report_slow_units=1 -rss_limit_mb=4096 \
     -print_final_stats=1 -artifact_prefix="$build/faults/$t-" >"$build/$t.log" 2>&1 &

@@ -28,4 +28,10 @@ const legal_form_row* find_legal_form(std::wstring_view text);
 // order puts a longer name before a shorter one it begins with.
 std::size_t full_legal_form_length(std::wstring_view text);
 
+// The level of education an educational institution's form is followed by
+// («ФГБОУ ВО»): the length of «ВО», «ДО», «ДПО» or «СПО» opening `text` as a
+// word of its own, 0 when none does. `full_words` receives what it stands for
+// («высшего образования»).
+std::size_t education_level_length(std::wstring_view text, std::wstring_view* full_words = nullptr);
+
 }  // namespace engine

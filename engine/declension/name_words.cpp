@@ -112,7 +112,9 @@ constexpr std::array<std::wstring_view, 1> fleeting_ets = {L"немец"};
 // Stressed -ая after ж and ш: "ой", not "ей" (Большой, Чужой).
 constexpr std::array<std::wstring_view, 3> stressed_hushing_aya = {L"большая", L"меньшая", L"чужая"};
 // First parts of double surnames that never decline.
-constexpr std::array<std::wstring_view, 5> fixed_prefixes = {L"бонч", L"грум", L"кара", L"тер", L"хан"};
+// аль- and эль- are the Arabic article.
+constexpr std::array<std::wstring_view, 7> fixed_prefixes = {L"бонч", L"грум", L"кара", L"тер",
+                                                             L"хан",  L"аль",  L"эль"};
 // First names whose stem changes: the fleeting е of Лев and Павел, the
 // stressed ё of Пётр.
 constexpr std::array<std::pair<std::wstring_view, std::wstring_view>, 3> first_name_stems = {{
@@ -146,6 +148,14 @@ constexpr std::wstring_view men_read_as_things =
 constexpr std::wstring_view men_in_soft_sign =
     L"габриэль даниэль исмаэль исраэль лионель мануэль микаэль михаэль натаниэль рафаэль "
     L"самуэль эммануэль";
+// Foreign women's first names that the word rules read as a man's or as
+// none, so that without a patronymic only this list tells a woman.
+constexpr std::wstring_view women_read_otherwise =
+    L"агнес астрид беатрис беверли бетти бриджит венди гвен грейс дженни дженнифер джейн джуди "
+    L"долли дорис жаклин жанет жизель жюли зои изабель ингрид ирен кейт кимберли кэрол кэрри "
+    L"кэти кэтрин лиз лори люси мадлен маргарет мари мелани мерил молли мэнди мэри натали нелли "
+    L"николь ноэми одри пегги рашель рут салли сара синди софи стефани сьюзен тиффани хелен хлоя "
+    L"холли ширли элизабет элис элли эллен эмили энн эстер эшли эдит";
 // clang-format on
 
 template <std::size_t n>
@@ -333,6 +343,10 @@ bool is_listed_first_name(std::wstring_view word) {
 
 bool is_listed_mans_first_name(std::wstring_view word) {
     return holds_word(men_in_soft_sign, word);
+}
+
+bool is_listed_womans_first_name(std::wstring_view word) {
+    return holds_word(women_read_otherwise, word);
 }
 
 std::wstring& decline_person_name(std::wstring& word, std::uint32_t grammatical_case,

@@ -35,6 +35,10 @@ bool is_listed_first_name(std::wstring_view word);
 // woman's (Михаэль, Даниэль: feminine like модель).
 bool is_listed_mans_first_name(std::wstring_view word);
 
+// Whether a lower-case word is a foreign woman's first name the word rules
+// read as a man's or as none (Мэри, Натали, Джейн, Николь).
+bool is_listed_womans_first_name(std::wstring_view word);
+
 // Declines `word` in place into case 1..6 by its ending and name code, and
 // returns it. A word too short for its rule, or of no known ending, comes
 // back unchanged; a case outside 1..6 gives the stem without an ending.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "engine/declension/bare_name_head.h"
 #include "engine/declension/decline_word.h"
 #include "engine/declension/legal_forms.h"
 #include "engine/declension/paradigms.h"
@@ -80,11 +81,22 @@ std::wstring decline_quoted_name(const std::wstring& name, int grammatical_case)
 
 // A public body's noun and the adjectives before it decline; what follows
 // them, an abbreviation included, is already in the case it needs
-// («Администрации города Тулы», «Межрайонной ИФНС России»).
+// («Администрации города Тулы», «Межрайонной ИФНС России»). A ministry
+// written short declines as its noun («Минфину России»); any other name up
+// to its head («Почте России», «ЦЗН г. Твери»).
 std::wstring decline_unquoted_name(const std::wstring& name, int grammatical_case) {
     const public_body_head body = find_public_body(name);
-    if (body.gender == 0) return decline_before_digits(name, grammatical_case);
-    return decline_phrase(name.substr(0, body.length), grammatical_case) + name.substr(body.length);
+    if (body.gender == 0) {
+        const std::size_t end = find_bare_name_head(name).declines_end;
+        return decline_before_digits(name.substr(0, end), grammatical_case) + name.substr(end);
+    }
+    std::wstring out = decline_phrase(name.substr(0, body.length), grammatical_case);
+    if (body.ministry_end == 0) return out + name.substr(body.length);
+    return out +
+           decline_short_ministry(
+               std::wstring_view(name).substr(body.length, body.ministry_end - body.length),
+               grammatical_case) +
+           name.substr(body.ministry_end);
 }
 
 // A name without a legal form in a case; a quoted one declines inside its
@@ -177,6 +189,13 @@ void split_organisation_name(organisation_name& organisation, std::wstring text)
     organisation.legal_form = without_leading_blanks(organisation.legal_form);
     trim_trailing(organisation.legal_form, L" \t\r\n");
     organisation.name = without_leading_blanks(organisation.name);
+    // «ВО», «ДПО» after an educational institution's form belong to it.
+    if (find_legal_form(organisation.legal_form)) {
+        if (const std::size_t level = education_level_length(organisation.name)) {
+            organisation.legal_form += L' ' + organisation.name.substr(0, level);
+            organisation.name = without_leading_blanks(organisation.name.substr(level));
+        }
+    }
     const std::size_t tail = tail_start(organisation.name);
     if (tail != none) organisation.tail = organisation.name.substr(tail);
 }
@@ -207,14 +226,32 @@ bool is_all_capitals(std::wstring text) {
     return letter;
 }
 
+namespace {
+
+// A form of the table in full, or as typed when it was written in full.
+std::wstring full_form(const std::wstring& typed, const legal_form_row& row) {
+    return typed.size() == row.abbreviation.size() ? std::wstring(row.full_name) : typed;
+}
+
+}  // namespace
+
 std::wstring expand_legal_form(std::wstring abbreviation, std::uint32_t& gender) {
     trim_blanks(abbreviation);
-    const legal_form_row* row = find_legal_form(abbreviation);
+    if (const legal_form_row* row = find_legal_form(abbreviation)) {
+        gender = row->gender;
+        return full_form(abbreviation, *row);
+    }
+    // «ФГБОУ ВО»: the form, then its level of education.
+    const std::size_t blank = abbreviation.rfind(L' ');
+    std::wstring_view level_words;
+    if (blank == none || education_level_length(std::wstring_view(abbreviation).substr(blank + 1),
+                                                &level_words) != abbreviation.size() - blank - 1)
+        return abbreviation;
+    const std::wstring form = abbreviation.substr(0, blank);
+    const legal_form_row* row = find_legal_form(form);
     if (!row) return abbreviation;
     gender = row->gender;
-    // A form written in full stays as it was typed.
-    return abbreviation.size() == row->abbreviation.size() ? std::wstring(row->full_name)
-                                                           : abbreviation;
+    return full_form(form, *row) + L" " + std::wstring(level_words);
 }
 
 std::uint32_t detect_gender(organisation_name& organisation) {
@@ -223,9 +260,16 @@ std::uint32_t detect_gender(organisation_name& organisation) {
     std::uint32_t gender = sole_trader_gender(organisation), animate = 0;
     if (gender == 0) expand_legal_form(organisation.legal_form, gender);
     if (gender == 0) decline_word(to_lower(organisation.legal_form), 0, &gender, &animate);
-    if (gender == 0 && organisation.legal_form.empty())
-        gender = find_public_body(name_without_tail(organisation)).gender;
-    if (gender == 0 && organisation.name.size() > 3) {
+    // Without a legal form the body or the head of the name tells it; what
+    // follows the head («России», «по г. Москве») never does.
+    bool unquoted_name = false;
+    if (gender == 0 && organisation.legal_form.empty()) {
+        const std::wstring name = name_without_tail(organisation);
+        gender = find_public_body(name).gender;
+        unquoted_name = !starts_quoted(name);
+        if (gender == 0 && unquoted_name) gender = find_bare_name_head(name).gender;
+    }
+    if (gender == 0 && !unquoted_name && organisation.name.size() > 3) {
         std::wstring name = name_without_tail(organisation);
         while (!name.empty() && is_quote(name.back())) name.pop_back();
         std::size_t begin = 0;

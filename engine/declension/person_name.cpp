@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/declension/decline_word.h"
+#include "engine/declension/name_particles.h"
 #include "engine/declension/name_words.h"
 #include "engine/declension/phrase.h"
 #include "engine/declension/turkic_patronymic.h"
@@ -19,6 +20,11 @@ bool is_russian_word(std::wstring_view lowered) {
     for (wchar_t c : lowered)
         if ((c < L'а' || c > L'я') && c != L'ё') return false;
     return true;
+}
+
+bool ends_in_consonant(std::wstring_view lowered) {
+    constexpr std::wstring_view vowels_and_signs = L"аеёиоуыэюяйьъ";
+    return !lowered.empty() && vowels_and_signs.find(lowered.back()) == std::wstring_view::npos;
 }
 
 bearer bearer_of(std::uint32_t gender) { return gender == 2 ? bearer::woman : bearer::man; }
@@ -56,15 +62,30 @@ void append_surname(std::wstring& out, std::wstring& form, std::wstring_view sur
 
 // First names and patronymics of Russian letters decline by the name rules;
 // anything else (initials, a hyphen, Latin letters) as a phrase.
-void append_first_name(std::wstring& out, std::wstring& form, const std::wstring& typed,
+void append_first_name(std::wstring& out, std::wstring& form, std::wstring_view typed,
                        int grammatical_case, std::uint32_t gender) {
     lower_into(form, typed);
-    if (!is_russian_word(form)) {
-        out += decline_phrase(typed, grammatical_case);
+    if (is_russian_word(form)) {
+        decline_first_name(form, static_cast<std::uint32_t>(grammatical_case), bearer_of(gender));
+        append_in_letter_case(out, typed, form);
         return;
     }
-    decline_first_name(form, static_cast<std::uint32_t>(grammatical_case), bearer_of(gender));
-    append_in_letter_case(out, typed, form);
+    // Both parts of a double first name decline (Анны-Марии), but a man's
+    // first part in a consonant, which stays as in Жан-Поля and Ханс-Петера.
+    const std::size_t dash = form.find(L'-');
+    if (dash != std::wstring::npos && dash > 0 && dash + 1 < form.size() &&
+        is_russian_word(std::wstring_view(form).substr(0, dash)) &&
+        is_russian_word(std::wstring_view(form).substr(dash + 1))) {
+        const std::wstring_view first = typed.substr(0, dash);
+        if (gender != 2 && ends_in_consonant(std::wstring_view(form).substr(0, dash)))
+            out += first;
+        else
+            append_first_name(out, form, first, grammatical_case, gender);
+        out += L'-';
+        append_first_name(out, form, typed.substr(dash + 1), grammatical_case, gender);
+        return;
+    }
+    out += decline_phrase(std::wstring(typed), grammatical_case);
 }
 
 // `turkic`: the patronymic is a Turkic one («Гейдар оглы»), no word of a
@@ -107,7 +128,7 @@ std::wstring initials_as_typed(const person_name& name) {
     const std::wstring_view full = name.full;
     std::wstring initials;
     std::size_t index = 0;
-    for (std::size_t i = 0; i < full.size() && index < 4; ++index) {
+    for (std::size_t i = name.particles_end; i < full.size() && index < 4; ++index) {
         while (i < full.size() && full[i] == L' ') ++i;
         const std::size_t end = std::min(full.find(L' ', i), full.size());
         const std::wstring_view word = full.substr(i, end - i);
@@ -123,8 +144,12 @@ std::wstring initials_as_typed(const person_name& name) {
 // A person is a man or a woman: a first name the word rules read as neuter
 // (Пабло like окно) or plural (Фания, Натали) tells nothing, and the
 // surname decides instead.
-std::uint32_t gender_from_first_name(const std::wstring& lowered) {
+std::uint32_t gender_from_first_name(std::wstring lowered) {
+    // A double first name is a man's or a woman's as its first part is.
+    if (const std::size_t dash = lowered.find(L'-'); dash != std::wstring::npos && dash > 1)
+        lowered.resize(dash);
     if (is_listed_mans_first_name(lowered)) return 1;
+    if (is_listed_womans_first_name(lowered)) return 2;
     std::uint32_t gender = 0, animate = 0;
     decline_word(lowered, 0, &gender, &animate);
     return gender == 1 || gender == 2 ? gender : 0;
@@ -140,6 +165,21 @@ std::wstring surname_for_classifying(const std::wstring& surname) {
     return word;
 }
 
+// Where the particles opening `text` end, 0 when none does or no word
+// follows them.
+std::size_t particles_end(std::wstring_view text) {
+    std::size_t end = 0;
+    for (std::size_t i = 0;;) {
+        while (i < text.size() && text[i] == L' ') ++i;
+        if (i == text.size()) return 0;  // no surname after them
+        // A capital opens most names: no particle.
+        if (text[i] < L'а' || text[i] > L'ф') return end;
+        const std::size_t word_end = std::min(text.find(L' ', i), text.size());
+        if (!is_surname_particle(text.substr(i, word_end - i))) return end;
+        end = i = word_end;
+    }
+}
+
 }  // namespace
 
 person_name::person_name(std::wstring text) : full(std::move(text)) { split_person_name(*this); }
@@ -147,14 +187,15 @@ person_name::person_name(std::wstring text) : full(std::move(text)) { split_pers
 void split_person_name(person_name& name) {
     std::wstring* parts[] = {&name.surname, &name.first_name, &name.patronymic};
     std::size_t part = 0;
-    std::size_t i = 0;
     const std::wstring_view text = name.full;
+    std::size_t i = name.particles_end = particles_end(text);
     std::wstring_view fourth;
     while (i < text.size() && part < 4) {
         while (i < text.size() && text[i] == L' ') ++i;
         std::size_t end = text.find(L' ', i);
         if (end == std::wstring::npos) end = text.size();
         if (end > i) {
+            // Particles before the surname, when a word follows them.
             if (part < 3)
                 parts[part]->assign(text.substr(i, end - i));
             else
@@ -224,7 +265,14 @@ void render_person_name(person_name& name, std::wstring& out, const person_reque
                                 (patronymic_initial.empty() || is_initial(patronymic_initial));
     std::wstring form;
     out.clear();
-    auto surname = [&] { append_surname(out, form, real_surname, c, gender); };
+    auto surname = [&] {
+        if (name.particles_end != 0 && !name.initials_first) {
+            const std::size_t start = name.full.find_first_not_of(L' ');
+            out.append(name.full, start, name.particles_end - start);
+            out += L' ';
+        }
+        append_surname(out, form, real_surname, c, gender);
+    };
     if (request.initials) {
         surname();
         append_part(out, [&] {

@@ -5,6 +5,7 @@
 // record owns copies of its parts and lives for one rendering; any thread.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,6 +20,9 @@ struct person_name {
     // 1 when the first word is initials («И.И. Иванов»): the surname is then
     // the second word, `first_name`, and the initials stay as typed.
     std::uint32_t initials_first = 0;
+    // Where the particles typed before the surname («фон», «ван дер») end in
+    // `full`, 0 when there are none: they stay before it in every case.
+    std::size_t particles_end = 0;
     std::wstring surname;
     std::wstring first_name;
     // A Turkic one keeps its оглы or кызы: «Гейдар оглы».
@@ -28,7 +32,8 @@ struct person_name {
 };
 
 // Cuts `full` at blanks into the three parts («Иванов И.О.» gives «И.» and «О.»);
-// a fourth word оглы, кызы, улы, уулу or угли stays with the patronymic.
+// a fourth word оглы, кызы, улы, уулу or угли stays with the patronymic, and
+// particles in small letters before the surname (фон, ван дер) are kept apart.
 void split_person_name(person_name& name);
 
 // Computes, stores and returns the gender: by the patronymic (кызы a woman,

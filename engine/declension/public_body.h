@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace engine {
@@ -22,8 +23,12 @@ struct public_body_head {
     // The noun's gender: 1 masculine, 2 feminine, 3 neuter; 0 when the name
     // opens with no body.
     std::uint32_t gender = 0;
-    // The body is named by an abbreviation (ИФНС, ГУ МВД), never declined.
+    // The body is named by an abbreviation (ИФНС, ГУ МВД) or a ministry
+    // written short (Минфин, Минобороны), never declined as a phrase.
     bool abbreviation = false;
+    // Where a ministry written short in the nominative (Минфин) ends: it
+    // declines as its noun (decline_short_ministry); 0 for any other body.
+    std::size_t ministry_end = 0;
 };
 
 // The body's noun of the list (Администрация, Министерство, Управление,
@@ -33,5 +38,13 @@ struct public_body_head {
 // after it, as the first word of `name` or after adjectives only («Арбитражный
 // суд», «Федеральная налоговая служба», «Межрайонная ИФНС»).
 public_body_head find_public_body(std::wstring_view name);
+
+// Whether a lower-case word reads as an adjective before its noun, in any
+// gender («федеральная», «главное», «северо-западное»).
+bool is_adjective(std::wstring_view word);
+
+// A ministry written short in the nominative (Минфин, Минстрой) in a case
+// 1..6, as its noun declines: Минфину, Минстроем.
+std::wstring decline_short_ministry(std::wstring_view word, int grammatical_case);
 
 }  // namespace engine

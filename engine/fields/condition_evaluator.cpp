@@ -6,7 +6,7 @@
 #include "engine/fields/begins_with_word.h"
 #include "engine/fields/date_parse.h"
 #include "engine/fields/field_value.h"
-#include "engine/fields/number_value.h"
+#include "engine/fields/name_field.h"
 #include "engine/fields/operator_signs.h"
 #include "engine/text/plain_text.h"
 #include "engine/text/word_key.h"
@@ -69,11 +69,7 @@ std::optional<int> day_order(const field_value& a, const field_value& b) {
     return left < right ? -1 : left > right ? 1 : 0;
 }
 
-double number_of(const field_value& value) {
-    return number_value(value.data ? &value.data->parameters : nullptr, value.value_text,
-                        value.context->language)
-        .value;
-}
+double number_of(const field_value& value) { return value.as_number().value; }
 
 // An operand compared with a number: its value, 0 when it is empty or says
 // there is none (as in arithmetic), none when it holds a text that is no
@@ -255,6 +251,7 @@ bool condition_evaluator::not_blank(const expr_token& token) {
     if (token.kind == expr_kind::number || value.number_as_name) return number_of(value) != 0;
     // «3-6 месяцев» is a term the clerk typed, «нет» none.
     if (!value.no_number_text.empty()) return value.holds_unread_number();
+    if (holds_no_name(value)) return false;
     const std::wstring& text = value.value_text;
     std::size_t end = text.size();
     while (end > 0 && is_blank(text[end - 1])) --end;

@@ -191,7 +191,7 @@ std::wstring field_evaluator::calculable_value(expr_token& token) {
     if (first && value.kind == expr_kind::reference && names_date_field(context_, value.name_text))
         date_missing_ = true;
     if (value.type == value_type::number) {
-        number_value number(parameters_root(), value.value_text, context_.language);
+        const number_value number = value.as_number();
         return number.negative ? L"(-" + number.digits + L")" : number.digits;
     }
     return std::move(value.value_text);
@@ -252,9 +252,7 @@ std::wstring field_evaluator::render_value(expr_token& token,
             runs.count_formatting(out.size());
             return out;
         case value_type::number: {
-            number_value number(parameters_root(), value.value_text, context_.language,
-                                value.computed);
-            number.unit = value.unit;
+            number_value number = value.as_number(true);
             number.named_value = [this](const std::wstring& name) {
                 return field_value(context_, expr_token(name, expr_kind::reference)).value_text;
             };

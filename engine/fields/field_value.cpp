@@ -43,6 +43,14 @@ bool may_be_date(const std::wstring& value) {
     return false;
 }
 
+// Once a render, for every reference and form of it.
+const number_reading& number_field_reading(const field_value& field, const std::wstring& value,
+                                           render_context& context) {
+    return context.number_readings.find_or_read(field.number_field, value, [&] {
+        return read_number_field(value, context.language, field.unit, context.currency());
+    });
+}
+
 std::uint32_t type_of(const std::wstring& value, field_value& field, render_context& context) {
     if (may_be_date(value) && parse_date_value(value, context.language, context.now()).valid)
         return value_type::date;
@@ -50,8 +58,7 @@ std::uint32_t type_of(const std::wstring& value, field_value& field, render_cont
     // words of money, time or quantity after it («USD 45», «150 000 рублей»),
     // in the field's unit and the document's currency.
     if (field.from_number_field) {
-        const number_reading reading =
-            read_number_field(value, context.language, field.unit, context.currency());
+        const number_reading& reading = number_field_reading(field, value, context);
         field.says_none = reading.why == no_number_reason::says_none;
         return reading.number ? value_type::number : value_type::text;
     }
@@ -131,6 +138,20 @@ field_value::field_value(render_context& render, expr_token token,
 
 bool field_value::holds_unread_number() const { return !no_number_text.empty() && !says_none; }
 
+number_value field_value::as_number(bool round) const {
+    const doc_node* parameters = data ? &data->parameters : nullptr;
+    if (from_number_field && type == value_type::number)
+        if (const std::optional<single_number>& read =
+                number_field_reading(*this, value_text, *context).number) {
+            number_value number(parameters, value_text, context->language, *read);
+            number.unit = unit;
+            return number;
+        }
+    number_value number(parameters, value_text, context->language, round && computed);
+    number.unit = unit;
+    return number;
+}
+
 std::wstring resolve_named_value(field_value& value, const std::wstring& default_text) {
     render_context& context = *value.context;
     // The nested runs under way give way to their source: nothing to read.
@@ -141,6 +162,7 @@ std::wstring resolve_named_value(field_value& value, const std::wstring& default
                                    : nullptr;
     if (field) {
         if (field->c != 0) return default_text;
+        if (field->a == number_field_type) value.number_field = field;
         value.from_date_field = field->a == date_field_type;
         value.from_number_field = field->a == number_field_type;
         if (value.from_number_field) value.unit = number_unit_named(field->s4);

@@ -16,6 +16,7 @@
 
 #include "engine/fields/expr_token.h"
 #include "engine/fields/number_unit.h"
+#include "engine/fields/number_value.h"
 #include "engine/fields/render_context.h"
 
 namespace engine {
@@ -57,6 +58,9 @@ struct field_value {
     bool computed = false;
     // The run's memo entry of this value, when it has one.
     memoised_value* memo = nullptr;
+    // The number field the reference names, whose reading the render keeps
+    // (number_reading_cache.h).
+    const doc_record* number_field = nullptr;
     // The reference names a date field.
     bool from_date_field = false;
     // That field holds a text that is no date: the value is then empty, as
@@ -78,6 +82,10 @@ struct field_value {
     // недели» in days): filled in, with number forms that are gaps to fill
     // in by hand. A text that says none is not.
     bool holds_unread_number() const;
+    // The value as a number. A number field's text is not read again: its
+    // digits and figures are those of the reading that typed it. `round`
+    // rounds a computed value to hundredths (number_value.h).
+    number_value as_number(bool round = false) const;
     // A name that names nothing and starts with a digit, such as the 0 of
     // «(0)»: a number the script read as a name, which stands for itself.
     bool number_as_name = false;

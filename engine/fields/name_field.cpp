@@ -11,6 +11,7 @@
 #include "engine/declension/person_name.h"
 #include "engine/declension/phrase.h"
 #include "engine/document/document_data.h"
+#include "engine/fields/empty_value_words.h"
 #include "engine/fields/field_value.h"
 #include "engine/fields/name_modifiers.h"
 #include "engine/fields/number_value.h"
@@ -132,14 +133,31 @@ std::vector<std::wstring_view> person_name_keywords() { return keys_of(person_pa
 
 std::vector<std::wstring_view> organisation_name_keywords() { return keys_of(organisation_parts); }
 
+bool holds_no_name(const field_value& field) {
+    // The value first: it is short or none at all, and the name test reads
+    // the whole name.
+    return means_empty_value(field.value_text) &&
+           (names_person(field.name_text) ||
+            names_organisation(field.name_text, L"юридическое лицо"));
+}
+
 void render_name_field(const std::wstring& value, const field_value& field, std::wstring& output,
                        const std::vector<expr_token>& modifiers) {
     if (names_person(field.name_text)) {
         person_name person(field.value_text);
+        // Every none word is one word: a name of two is never one.
+        if (person.first_name.empty() && means_empty_value(field.value_text)) {
+            output.clear();
+            return;
+        }
         render_person_name(person, output, read_person_request(modifiers));
         return;
     }
     if (names_organisation(field.name_text, L"юридическое лицо")) {
+        if (means_empty_value(field.value_text)) {
+            output.clear();
+            return;
+        }
         organisation_name organisation(field.value_text);
         render_organisation_name(organisation, output, read_organisation_request(modifiers));
         return;
@@ -159,8 +177,7 @@ void render_name_field(const std::wstring& value, const field_value& field, std:
             // that reads after any number.
             output = agree_counted_noun(value, 2, c, false);
         } else if (counted.type == value_type::number) {
-            number_value number(field.data ? &field.data->parameters : nullptr, counted.value_text,
-                                field.context->language);
+            const number_value number = counted.as_number();
             const int plural_class = number_plural_class(counted.value_text);
             // After тысяча, миллион … the noun is counted by that word: the
             // genitive plural in every case.

@@ -30,6 +30,11 @@ organisation_request read_organisation_request(const std::vector<expr_token>& mo
 std::vector<std::wstring_view> person_name_keywords();
 std::vector<std::wstring_view> organisation_name_keywords();
 
+// Whether `field` names a person or a party and its whole value says there is
+// none («нет», «-», "N/A"): it prints, and tests in a condition, as the empty
+// field does.
+bool holds_no_name(const field_value& field);
+
 // Writes `value`, the text of `field`, as the modifiers ask into `output`.
 // Referenced fields are looked up in `field`'s document data.
 void render_name_field(const std::wstring& value, const field_value& field, std::wstring& output,

@@ -253,7 +253,9 @@ std::wstring render_number_field(const number_value& number,
     if (r.integer) return (number.negative ? L"-" : L"") + number.integer_part;
     if (r.fraction) return number.fraction_part;
     // Before the template's own noun: «3 месяца» gives «3».
-    if (r.figures) return figures_as_typed(number.text, number.language, number.unit);
+    if (r.figures)
+        return number.reading ? figures_as_typed(number.text, number.language, *number.reading)
+                              : figures_as_typed(number.text, number.language, number.unit);
     return number.text;
 }
 

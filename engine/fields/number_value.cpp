@@ -115,27 +115,42 @@ std::wstring two_digit_fraction(std::wstring fraction) {
     return fraction;
 }
 
+namespace {
+
+void take_digits(number_value& number, std::wstring digits, bool computed) {
+    number.digits = computed ? rounded_to_hundredths(digits) : std::move(digits);
+    const std::wstring& text = number.text;
+    number.negative = minus_before(text, first_digit(text));
+    const std::size_t point = number.digits.find(L'.');
+    number.has_separator = point != std::wstring::npos;
+    number.integer_part = number.digits.substr(0, point);
+    if (number.has_separator) number.fraction_part = number.digits.substr(point + 1);
+    number.money_integer = number.integer_part.empty() && !number.has_separator
+                               ? number.integer_part
+                               : without_leading_zeros(number.integer_part);
+    // Minus zero is zero.
+    if (number.digits.find_first_of(L"123456789") == std::wstring::npos) number.negative = false;
+    if (!number.fraction_part.empty())
+        number.money_hundredths = two_digit_fraction(number.fraction_part);
+    number.value = read_double_prefix(number.digits).value_or(0.0);
+    if (number.negative) number.value = -number.value;
+}
+
+}  // namespace
+
 number_value::number_value(const doc_node* parameters_root, std::wstring typed, int language_in,
                            bool computed)
     : parameters(parameters_root), text(std::move(typed)), language(language_in) {
     // A unit's point is no decimal separator: «18 500,00 руб.» is 18500.00.
-    if (std::optional<single_number> reading = read_single_number(text, language))
-        digits = std::move(reading->digits);
-    else
-        digits = clean_number_text(text, language);
-    if (computed) digits = rounded_to_hundredths(digits);
-    negative = minus_before(text, first_digit(text));
-    const std::size_t point = digits.find(L'.');
-    has_separator = point != std::wstring::npos;
-    integer_part = digits.substr(0, point);
-    if (has_separator) fraction_part = digits.substr(point + 1);
-    money_integer =
-        integer_part.empty() && !has_separator ? integer_part : without_leading_zeros(integer_part);
-    // Minus zero is zero.
-    if (digits.find_first_of(L"123456789") == std::wstring::npos) negative = false;
-    if (!fraction_part.empty()) money_hundredths = two_digit_fraction(fraction_part);
-    value = read_double_prefix(digits).value_or(0.0);
-    if (negative) value = -value;
+    std::optional<single_number> read = read_single_number(text, language);
+    take_digits(*this, read ? std::move(read->digits) : clean_number_text(text, language),
+                computed);
+}
+
+number_value::number_value(const doc_node* parameters_root, std::wstring typed, int language_in,
+                           const single_number& read)
+    : parameters(parameters_root), text(std::move(typed)), language(language_in), reading(&read) {
+    take_digits(*this, read.digits, false);
 }
 
 }  // namespace engine

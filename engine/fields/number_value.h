@@ -1,6 +1,7 @@
 // A number field's text read into digits, integer and fraction parts, the
 // money parts and a value. A unit after a single number (single_number.h)
-// is not read.
+// is not read. A text its field has read already gives the digits of that
+// reading, read no more.
 //
 // A value object for the rendering of one field; it owns its strings and
 // borrows the document's parameters root. Reading never fails: a text with
@@ -15,6 +16,8 @@
 #include "engine/fields/number_unit.h"
 
 namespace engine {
+
+struct single_number;
 
 // The digits of a typed number with at most one "." as its decimal point,
 // without the sign. Separators are read in this order: one that occurs more
@@ -54,6 +57,9 @@ struct number_value {
     int language = 0;
     // The unit of the field it was typed in: «15-го» is a day of the month.
     number_unit unit = number_unit::unknown;
+    // The reading of `text` in that field's unit, which the figures form
+    // prints; borrowed from the render, null when the text was read here.
+    const single_number* reading = nullptr;
 
     number_value() = default;
     // A `computed` text (a result the template computed, not one the user
@@ -62,6 +68,9 @@ struct number_value {
     // one keeps all its decimals, and money cuts them after the second.
     number_value(const doc_node* parameters, std::wstring text, int language,
                  bool computed = false);
+    // The digits of `read`, the reading of the typed `text` kept for it.
+    number_value(const doc_node* parameters, std::wstring text, int language,
+                 const single_number& read);
 };
 
 // "007" -> "7", "000" -> "0".

@@ -18,6 +18,7 @@ render_context::render_context(document* doc_in, const view_state& view, render_
 void render_context::begin_render() {
     runs.begin_render();
     pictures.clear();
+    number_readings.clear();
     known_currency.reset();
 }
 

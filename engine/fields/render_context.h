@@ -21,6 +21,7 @@
 
 #include "engine/document/environment.h"
 #include "engine/fields/nested_runs.h"
+#include "engine/fields/number_reading_cache.h"
 #include "engine/fields/parameter_index.h"
 #include "engine/fields/picture_cache.h"
 
@@ -82,7 +83,8 @@ struct render_context {
     // The wall clock, read at each use.
     std::int64_t now() const { return env->now(); }
     // Called as the walk over the pages begins: the render's budget starts
-    // afresh, picture files are read again and the currency worked out again.
+    // afresh, picture files and number fields are read again and the
+    // currency worked out again.
     void begin_render();
     // The document's currency in this render's language (document_currency,
     // currency.h), worked out at its first use: a render changes no field,
@@ -107,6 +109,7 @@ struct render_context {
     // The budget and the value memo of the nested script runs.
     nested_runs runs;
     picture_cache pictures;
+    number_reading_cache number_readings;
 
     parameter_index parameters;
     std::optional<std::uint32_t> known_currency;

@@ -55,6 +55,7 @@ std::optional<single_number> read_figures_after_words(std::wstring_view text, in
         return std::nullopt;
     number->figures_start = words->figures_start;
     number->length = words->after_bracket;
+    number->after_words = true;
     return number;
 }
 
@@ -110,12 +111,19 @@ std::wstring figures_as_typed(std::wstring_view text, int language, number_unit 
         return figures_as_typed(figures_and_what_follows(text, *words), language, unit);
     const std::optional<single_number> number = read_single_number(text, language, unit);
     if (!number) return {};
-    std::wstring_view typed = text.substr(number->start, number->length - number->start);
-    if (number->rewritten) {
-        const std::size_t figures_start = number->figures_start - number->start;
+    return figures_as_typed(text, language, *number);
+}
+
+std::wstring figures_as_typed(std::wstring_view text, int language, const single_number& number) {
+    // "thirty (30) days" gives "30", the figures in the brackets.
+    const std::size_t from = number.after_words ? number.figures_start : number.start;
+    std::wstring_view typed = text.substr(from, number.length - from);
+    if (number.after_words) typed.remove_suffix(1);
+    if (number.rewritten) {
+        const std::size_t figures_start = number.figures_start - number.start;
         const std::wstring_view figures = typed.substr(figures_start);
         return std::wstring(typed.substr(0, figures_start)) +
-               written_like(number->digits, figures, language);
+               written_like(number.digits, figures, language);
     }
     while (!typed.empty() && (is_separator(typed.back()) || is_any_blank(typed.back())))
         typed.remove_suffix(1);

@@ -66,6 +66,9 @@ struct single_number {
     std::wstring digits;
     // The figures differ from the typed ones: multiplied, or kopecks in words.
     bool rewritten = false;
+    // The figures stand in brackets after the number in words, which
+    // `length` takes in with the closing bracket.
+    bool after_words = false;
     number_words words;
 };
 
@@ -95,6 +98,8 @@ std::optional<std::size_t> single_number_length(std::wstring_view text);
 // twice. A day of the month gives its figures without the ending.
 std::wstring figures_as_typed(std::wstring_view text, int language,
                               number_unit unit = number_unit::unknown);
+// The same from `number`, the reading of `text` kept already.
+std::wstring figures_as_typed(std::wstring_view text, int language, const single_number& number);
 
 // Whether a value of any other field is a number: one number, no currency
 // code before it, and at most one unit of a short list after it (руб., р.,

@@ -13,6 +13,7 @@
 #include "engine/render/document_html.h"
 #include "engine/render/script.h"
 #include "engine/text/utf16.h"
+#include "pieces.h"
 
 namespace {
 
@@ -34,16 +35,6 @@ constexpr field_spec fields[] = {
     {L"show_checks", 5},
 };
 
-std::vector<std::wstring> pieces_of(std::wstring_view text) {
-    std::vector<std::wstring> pieces;
-    for (;;) {
-        const std::size_t at = text.find(L'\x01');
-        pieces.emplace_back(text.substr(0, at));
-        if (at == std::wstring_view::npos) return pieces;
-        text.remove_prefix(at + 1);
-    }
-}
-
 template <class Entry, class Count>
 Entry& append(std::vector<Entry>& list, Count& count) {
     list.emplace_back();
@@ -56,7 +47,7 @@ Entry& append(std::vector<Entry>& list, Count& count) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::wstring text =
         from_utf8(std::string_view(reinterpret_cast<const char*>(data), size));
-    const std::vector<std::wstring> pieces = pieces_of(text);
+    const std::vector<std::wstring> pieces = fuzz::pieces_of(text);
 
     const view_state view{int(size % 2), size / 2 % 2 != 0, 0};
     const memory_environment env;

@@ -113,3 +113,30 @@ TEST_F(NameFields, TypedCapitalsSurviveAgreementAndTheReferencesLetterCase) {
     });
     // clang-format on
 }
+
+// A none word typed as the whole value of a person's or a party's field
+// prints, and tests in a condition, as the empty field; a value that merely
+// holds those letters is a name.
+TEST_F(NameFields, ANoneWordInANameFieldIsAnEmptyField) {
+    const wchar_t* const source =
+        L"в лице {р:фио директора}|{инициалы:фио директора}|{юрлицо заказчика}|{д:полное "
+        L"название:юрлицо "
+        L"заказчика}|{ЕСЛИ фио директора ТО \"лицо\" ИНАЧЕ \"______\"}|{ЕСЛИ юрлицо заказчика ТО "
+        L"\"сторона\" "
+        L"ИНАЧЕ \"______\"}";
+    for (const wchar_t* none : {L"нет", L"-", L"—", L"н/а", L"N/A", L"none", L" Нет. "}) {
+        add_field(L"фио директора", none);
+        add_field(L"юрлицо заказчика", none);
+        EXPECT_EQ(run(source), L"в лице ||||______|______") << none;
+        doc.data->parameters.groups.clear();
+    }
+    add_field(L"фио директора", L"Нетребко Анна");
+    add_field(L"юрлицо заказчика", L"НЕТ-12");
+    EXPECT_EQ(run(source), L"в лице Нетребко Анны|Нетребко А.|НЕТ-12|НЕТ-12|лицо|сторона");
+    doc.data->parameters.groups.clear();
+    add_field(L"фио директора", L"Нет Ан");
+    EXPECT_EQ(run(L"{р:фио директора}"), L"Нета Ана");
+    // Any other field keeps what was typed.
+    add_field(L"Примечание", L"нет");
+    EXPECT_EQ(run(L"{примечание}"), L"нет");
+}

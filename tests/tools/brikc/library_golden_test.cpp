@@ -102,10 +102,13 @@ std::wstring read_as_printed(engine::document& doc, const engine::view_state& vi
 // calendar days), and kopecks after a hyphen («86 500-00»), 16 for places,
 // numbers and nouns as a clerk types them («СНТ «Ромашка»», «Московская
 // обл., г. Балашиха», «Починок», «б/н», «N 5», a bank or a basis typed with
-// the word the template writes before it), 19 for places, numbers and nouns
-// just outside those lists («МО, г. Балашиха», «Крым», «рабочий посёлок
-// Столбовая», «б.н.», «нет» or "N/A" as a number, "#1001", a passport, a
-// basis or an account typed with more of its words).
+// the word the template writes before it), 18 for state bodies and names as
+// clerks type them (ФГБОУ ВО, МБДОУ, МИФНС, УФК, «Минфин России», «Почта
+// России», фон, ван дер and де before a surname, «Анна-Мария», «Джонсон
+// Мэри», «нет», «-» or «н/а» for a person who is not there), 19 for places,
+// numbers and nouns just outside those lists («МО, г. Балашиха», «Крым»,
+// «рабочий посёлок Столбовая», «б.н.», «нет» or "N/A" as a number, "#1001",
+// a passport, a basis or an account typed with more of its words).
 const struct {
     std::wstring extension;
     std::string heading;
@@ -126,6 +129,7 @@ const struct {
     {L".values14", "== terms and amounts in another unit or currency, or in words ==\n", false},
     {L".values15", "== none, short units and kopecks as clerks type them ==\n", false},
     {L".values16", "== places, numbers and banks as a clerk types them ==\n", false},
+    {L".values18", "== state bodies and names as clerks type them ==\n", false},
     {L".values19", "== places, numbers and nouns just outside the lists ==\n", false},
 };
 

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
+#include <filesystem>
 
 #include "editing/panel/panel_fixture.h"
 #include "platform/qt/native_widget.h"
@@ -259,6 +260,39 @@ TEST_F(FieldEditing, ChoosingTheCurrencyWorksOutTheAmountsNotesAtOnce) {
     inside<RadioButton>(7, 0)->click();
     EXPECT_EQ(note(2), said);
     EXPECT_EQ(note(5), said);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+// And so does the document, in the same render: the Invoice's amounts and
+// total in the currency chosen, and a gap in it for an amount typed in
+// another.
+TEST_F(FieldEditing, ChoosingTheCurrencyReprintsTheAmountsAtOnce) {
+    std::filesystem::create_directories(data_file(L"briks/Forms"));
+    std::filesystem::copy_file(PAPERWRIGHT_BUILT_SHARE "/briks/01/Forms/Invoice.brik",
+                               data_file(L"briks/Forms/Invoice.brik"),
+                               std::filesystem::copy_options::overwrite_existing);
+    main_view().web_message_received.raise(main_view(), L"Forms/Invoice");
+    field(1, 3).record.s2 = L"€120";  // Travel
+    show_section(0);
+    auto choice = [&](const wchar_t* currency) {
+        for (std::size_t r = 0; r < panel().children().size(); ++r)
+            if (auto options = std::dynamic_pointer_cast<Panel>(row(r)))
+                for (std::size_t i = 0; i < options->children().size(); ++i)
+                    if (auto button = child<RadioButton>(options, i);
+                        button && button->content() == currency)
+                        return button;
+        return std::shared_ptr<RadioButton>();
+    };
+    auto prints = [&](const std::wstring& text) {
+        return window->pending_html().find(text) != std::wstring::npos;
+    };
+    ASSERT_TRUE(choice(L"US Dollars") && choice(L"Euro"));
+    choice(L"US Dollars")->click();
+    EXPECT_TRUE(prints(L"$85.00") && prints(L"$______"));
+    EXPECT_FALSE(prints(L"€") || prints(L"$2,840.00"));
+    choice(L"Euro")->click();
+    EXPECT_TRUE(prints(L"€120.00") && prints(L"€2,840.00"));
+    EXPECT_FALSE(prints(L"$"));
     EXPECT_TRUE(failures.messages.empty());
 }
 
