@@ -31,9 +31,16 @@ private:
     MainWindow window_;
 };
 
+// By whether the running copy took the request, and whether its process is
+// named.
+constexpr int unanswered[2][2] = {
+    {engine::ui_text::copy_unreachable, engine::ui_text::copy_unreachable_process},
+    {engine::ui_text::copy_not_answering, engine::ui_text::copy_not_answering_process}};
+
 // In the language the window would have: the region's, or the one the
 // settings file keeps; nothing is written.
-platform::NotAnswering not_answering(platform::System& system, std::optional<int> process) {
+platform::NotAnswering not_answering(platform::System& system, platform::NoHandOver why,
+                                     std::optional<int> process) {
     core::settings stored;
     if (const std::wstring data = system.data_folder(); !data.empty()) {
         stored.path = data + L"/tembrick.ini";
@@ -41,9 +48,8 @@ platform::NotAnswering not_answering(platform::System& system, std::optional<int
     }
     const int language = core::language_index(
         core::start_language(stored.Language, [&system] { return system.home_region_code(); }));
-    std::wstring sentence = engine::ui_string(
-        process ? engine::ui_text::copy_not_answering_process : engine::ui_text::copy_not_answering,
-        language);
+    const bool reached = why == platform::NoHandOver::not_answering;
+    std::wstring sentence = engine::ui_string(unanswered[reached][process.has_value()], language);
     if (process) engine::replace_all(sentence, L"{process}", std::to_wstring(*process));
     return {PlatformTexts(language), sentence};
 }

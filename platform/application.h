@@ -48,15 +48,22 @@ public:
 // that copy (see `run_application`).
 enum class CopiesPerDataFolder { any, one };
 
+// Why a start could not hand over to the copy running on its data folder.
+enum class NoHandOver {
+    not_answering,  // the copy took the request and did not answer in time
+    unreachable,    // no copy of this user's took it where one may listen
+};
+
 // What a start says when the copy running on its data folder does not
 // answer: the texts of the interface language, and the sentence naming that
-// copy's process id (none where its lock file does not give it). Asked for
+// copy's process id (none where it cannot be told for sure). Asked for
 // before any window is built.
 struct NotAnswering {
     InterfaceTexts texts;
     std::wstring sentence;
 };
-using NotAnsweringText = std::function<NotAnswering(System& system, std::optional<int> process)>;
+using NotAnsweringText =
+    std::function<NotAnswering(System& system, NoHandOver why, std::optional<int> process)>;
 
 using WindowFactory =
     std::function<std::unique_ptr<ApplicationWindow>(System& system, WebViewFactory make_web_view)>;
@@ -70,11 +77,11 @@ using WindowFactory =
 // With `CopiesPerDataFolder::one`, a start while another copy runs on the
 // same data folder says so on stderr at once, asks that copy's window to
 // come to the front and answers 0 before any window is built; where that
-// copy does not answer within a bound longer than a start, `not_answering`
-// is shown (stderr and a box that stays until OK) and the answer is 1; a
-// start that comes to the same answer while such a box is up brings it
-// forward instead. A start's message box is a window of its own, shown in
-// the event loop. The temporary folder of a copy on another data
+// copy does not answer within a bound longer than a start, or cannot be
+// reached, `not_answering` is shown (stderr and a box that stays until OK)
+// and the answer is 1; a start that comes to the same answer while such a
+// box is up brings it forward instead. A start's message box is a window of
+// its own, shown in the event loop. The temporary folder of a copy on another data
 // folder is not this copy's (it has none then).
 int run_application(int argc, char** argv, const WindowFactory& make_window,
                     CopiesPerDataFolder copies = CopiesPerDataFolder::any,

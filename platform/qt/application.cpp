@@ -123,9 +123,13 @@ int run_application(int argc, char** argv, const WindowFactory& make_window,
                                                     ? running_copy->hand_over(answer_wait)
                                                     : RunningCopy::HandOver::folder_free;
         if (hand_over != RunningCopy::HandOver::folder_free) {
-            if (hand_over == RunningCopy::HandOver::not_answering && not_answering)
+            if (hand_over != RunningCopy::HandOver::taken && not_answering)
                 say_not_answering(system.data_folder(),
-                                  not_answering(system, running_copy->holder()));
+                                  not_answering(system,
+                                                hand_over == RunningCopy::HandOver::unreachable
+                                                    ? NoHandOver::unreachable
+                                                    : NoHandOver::not_answering,
+                                                running_copy->holder()));
             set_failure_reporter({});
             set_poster({});
             return hand_over == RunningCopy::HandOver::taken ? 0 : 1;

@@ -10,6 +10,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/qt/copy_process.h"
+
 namespace platform {
 
 namespace {
@@ -104,15 +106,20 @@ FolderLock::~FolderLock() {
 }
 
 std::optional<int> data_folder_holder(const std::filesystem::path& folder) {
-    const int fd = open_retrying((folder / lock_file_name).c_str(), O_RDONLY | never_following);
+    const int fd = open_regular(folder / lock_file_name, O_RDONLY);
     if (fd < 0) return std::nullopt;
     char text[32];
     const ssize_t got = ::pread(fd, text, sizeof text - 1, 0);
+    struct stat opened {};
+    const bool seen = ::fstat(fd, &opened) == 0;
     ::close(fd);
-    if (got <= 0) return std::nullopt;
+    if (got <= 0 || !seen) return std::nullopt;
     int id = 0;
     const auto [end, error] = std::from_chars(text, text + got, id);
     if (error != std::errc() || id <= 0 || (end != text + got && *end != '\n')) return std::nullopt;
+    // Where the holder could not write the file, it holds an earlier copy's
+    // id, which may name any process by now.
+    if (!is_copy_with_file_open(id, opened)) return std::nullopt;
     return id;
 }
 

@@ -43,8 +43,10 @@ private:
     Outcome outcome_ = Outcome::refused;
 };
 
-// The process id that the copy holding `folder` wrote into its lock file;
-// none where the file is missing or holds no such number.
+// The process id in `folder`'s lock file, where that process is alive,
+// runs as this user, is this program and holds the lock file open: the
+// copy holding the folder. None otherwise, as for an id left by an ended
+// copy in a lock file the copy after it could not write.
 std::optional<int> data_folder_holder(const std::filesystem::path& folder);
 
 }  // namespace platform

@@ -43,6 +43,23 @@ private:
     int fd_;
 };
 
+// The byte `fd` gives by `until`; none when it ends first.
+std::optional<char> answer_on(int fd, steady::time_point until) {
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - steady::now()).count();
+        pollfd ready{fd, POLLIN, 0};
+        const int polled = ::poll(&ready, 1, int(std::max<long long>(left, 0)));
+        if (polled < 0 && errno == EINTR) continue;
+        if (polled != 1) return std::nullopt;
+        char answer = 0;
+        const ssize_t got = ::recv(fd, &answer, 1, 0);
+        if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (got != 1) return std::nullopt;
+        return answer;
+    }
+}
+
 }  // namespace
 
 int listen_at(const std::filesystem::path& path, std::string& problem) {
@@ -65,34 +82,22 @@ int listen_at(const std::filesystem::path& path, std::string& problem) {
     return fd.release();
 }
 
-bool peer_is_this_user(int fd) {
+bool peer_is_user(int fd, uid_t user) {
     ucred peer{};
     socklen_t size = sizeof peer;
     return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && size == sizeof peer &&
-           peer.uid == ::getuid();
+           peer.uid == user;
 }
 
-std::optional<char> ask(const std::filesystem::path& path, char request, steady::time_point until) {
+Asked ask(const std::filesystem::path& path, char request, uid_t user, steady::time_point until) {
     sockaddr_un address;
-    if (!address_of(path, address)) return std::nullopt;
+    if (!address_of(path, address)) return {};
     const Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (fd.get() < 0 ||
         ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
-        !peer_is_this_user(fd.get()) || ::send(fd.get(), &request, 1, MSG_NOSIGNAL) != 1)
-        return std::nullopt;
-    for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(until - steady::now()).count();
-        pollfd ready{fd.get(), POLLIN, 0};
-        const int polled = ::poll(&ready, 1, int(std::max<long long>(left, 0)));
-        if (polled < 0 && errno == EINTR) continue;
-        if (polled != 1) return std::nullopt;
-        char answer = 0;
-        const ssize_t got = ::recv(fd.get(), &answer, 1, 0);
-        if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-        if (got != 1) return std::nullopt;
-        return answer;
-    }
+        !peer_is_user(fd.get(), user) || ::send(fd.get(), &request, 1, MSG_NOSIGNAL) != 1)
+        return {};
+    return {true, answer_on(fd.get(), until)};
 }
 
 }  // namespace platform

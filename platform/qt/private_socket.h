@@ -2,6 +2,8 @@
 // namespace), between the processes of one user only.
 #pragma once
 
+#include <sys/types.h>
+
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -15,13 +17,21 @@ namespace platform {
 int listen_at(const std::filesystem::path& path, std::string& problem);
 
 // Whether the process at the other end of the connected socket `fd` runs
-// as this process's user.
-bool peer_is_this_user(int fd);
+// as `user`.
+bool peer_is_user(int fd, uid_t user);
 
-// Connects to `path`, sends `request` and waits until `until` for a byte
-// in answer; none when nobody of this user listens there, the connection
-// ends unanswered or the time is up.
-std::optional<char> ask(const std::filesystem::path& path, char request,
-                        std::chrono::steady_clock::time_point until);
+struct Asked {
+    // A listener of the user took the request.
+    bool reached = false;
+    // Its answer; none when the connection ended unanswered or the time
+    // was up.
+    std::optional<char> answer;
+};
+
+// Connects to `path` and, where a process of `user` listens there, sends
+// `request` and waits until `until` for a byte in answer. Nothing is sent
+// to anyone else.
+Asked ask(const std::filesystem::path& path, char request, uid_t user,
+          std::chrono::steady_clock::time_point until);
 
 }  // namespace platform

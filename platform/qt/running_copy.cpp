@@ -10,7 +10,6 @@
 
 #include "platform/qt/private_socket.h"
 #include "platform/qt/qstring_conversion.h"
-#include "platform/qt/socket_place.h"
 
 namespace platform {
 
@@ -32,7 +31,8 @@ constexpr auto retry_pause = std::chrono::milliseconds(50);
 
 }  // namespace
 
-RunningCopy::RunningCopy(const std::wstring& data_folder) {
+RunningCopy::RunningCopy(const std::wstring& data_folder, SocketRoots roots)
+    : roots_(std::move(roots)) {
     if (data_folder.empty()) return;
     folder_ = to_qstring(data_folder).toStdString();
     data_lock_ = FolderLock::of_data_folder(folder_);
@@ -44,14 +44,21 @@ RunningCopy::RunningCopy(const std::wstring& data_folder) {
                   << " takes no lock: a second copy on it would run beside this one" << std::endl;
 }
 
-RunningCopy::~RunningCopy() { server_.reset(); }
+RunningCopy::~RunningCopy() {
+    server_.reset();
+    if (!place_.empty()) remove_socket_place(place_, roots_);
+}
 
 RunningCopy::HandOver RunningCopy::hand_over(std::chrono::milliseconds bound) {
     const steady::time_point until = steady::now() + bound;
+    bool reached = false;
     for (;;) {
-        // Looked for at every try: the folder of last resort is checked anew.
-        for (const std::filesystem::path& place : places_to_ask(folder_, socket_roots())) {
-            if (ask(place, come_forward_request, until) == came_forward) return HandOver::taken;
+        // Looked for at every try: the record and the folder of last resort
+        // are read anew.
+        for (const std::filesystem::path& place : places_to_ask(folder_, roots_)) {
+            const Asked asked = ask(place, come_forward_request, roots_.user, until);
+            if (asked.answer == came_forward) return HandOver::taken;
+            reached = reached || asked.reached;
         }
         // Not listening yet, closing, or gone: gone, its folder is this copy's.
         FolderLock again = FolderLock::of_data_folder(folder_);
@@ -60,7 +67,8 @@ RunningCopy::HandOver RunningCopy::hand_over(std::chrono::milliseconds bound) {
             another_runs_ = false;
             return HandOver::folder_free;
         }
-        if (steady::now() + retry_pause >= until) return HandOver::not_answering;
+        if (steady::now() + retry_pause >= until)
+            return reached ? HandOver::not_answering : HandOver::unreachable;
         std::this_thread::sleep_for(retry_pause);
     }
 }
@@ -70,17 +78,25 @@ std::optional<int> RunningCopy::holder() const { return data_folder_holder(folde
 void RunningCopy::serve(std::function<bool()> come_forward) {
     if (!data_lock_ || data_lock_->outcome() != FolderLock::Outcome::held) return;
     come_forward_ = std::move(come_forward);
-    const SocketPlaces places = socket_places(folder_, socket_roots());
+    const SocketPlaces places = socket_places(folder_, roots_);
     std::string problem = places.problem;
+    bool listening = false;
     for (const std::filesystem::path& place : places.paths) {
-        const int fd = listen_at(place, problem);
-        if (fd < 0) continue;
-        server_ = std::make_unique<QLocalServer>();
-        if (server_->listen(fd)) break;
-        ::close(fd);
-        server_.reset();
+        if ((listening = listen(place, problem))) break;
     }
-    if (!server_) {
+    // No place a later start finds by its name: one that the record alone
+    // names.
+    std::optional<std::filesystem::path> fresh;
+    if (!listening && (fresh = fresh_socket_place(folder_, roots_, problem)))
+        listening = listen(*fresh, problem);
+    if (listening && !record_socket_place(folder_, roots_, place_) && fresh) {
+        problem = "where it listens cannot be kept in " + roots_.record_folder.string();
+        listening = false;
+    }
+    if (!listening) {
+        server_.reset();
+        if (fresh) remove_socket_place(*fresh, roots_);
+        place_.clear();
         std::cerr << "tembrick: later starts cannot reach this copy and will not bring it "
                      "forward: "
                   << problem << std::endl;
@@ -91,11 +107,25 @@ void RunningCopy::serve(std::function<bool()> come_forward) {
                      [this] { take_connections(*server_); });
 }
 
+bool RunningCopy::listen(const std::filesystem::path& place, std::string& problem) {
+    const int fd = listen_at(place, problem);
+    if (fd < 0) return false;
+    server_ = std::make_unique<QLocalServer>();
+    if (!server_->listen(fd)) {
+        ::close(fd);
+        server_.reset();
+        problem = place.string() + ": the socket was not taken";
+        return false;
+    }
+    place_ = place;
+    return true;
+}
+
 void RunningCopy::take_connections(QLocalServer& server) {
     while (QLocalSocket* socket = server.nextPendingConnection()) {
         QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         if (open_requests_ >= most_open_requests ||
-            !peer_is_this_user(int(socket->socketDescriptor()))) {
+            !peer_is_user(int(socket->socketDescriptor()), roots_.user)) {
             socket->abort();
             socket->deleteLater();
             continue;

@@ -3,7 +3,8 @@
 //
 // The first copy holds the data folder's lock (see FolderLock) and listens
 // on a local socket named from the folder's path, in a folder only its user
-// can reach (see socket_place). A later start on the same folder finds the
+// can reach, and leaves where it listens in the user's record folder (see
+// socket_place). A later start on the same folder finds the
 // lock held and asks the first copy through the socket to bring its window
 // to the front; the first copy answers once it has taken the request, and
 // the later start ends. Keyed on the folder, not on the user: copies with
@@ -23,6 +24,7 @@
 #include <string>
 
 #include "platform/qt/data_folder_lock.h"
+#include "platform/qt/socket_place.h"
 
 namespace platform {
 
@@ -31,7 +33,7 @@ public:
     // Takes the lock of `data_folder`. Without a data folder, or where no
     // lock can be made there (a read-only folder, a file system without
     // locks), this copy runs as if it were the only one.
-    explicit RunningCopy(const std::wstring& data_folder);
+    explicit RunningCopy(const std::wstring& data_folder, SocketRoots roots = socket_roots());
     ~RunningCopy();
     RunningCopy(const RunningCopy&) = delete;
     RunningCopy& operator=(const RunningCopy&) = delete;
@@ -41,7 +43,8 @@ public:
 
     enum class HandOver {
         taken,          // the other copy brought its window forward
-        not_answering,  // no answer within the bound
+        not_answering,  // a copy of this user's took the request, no answer within the bound
+        unreachable,    // nowhere it may listen did a copy of this user's take the request
         folder_free,    // the other copy ended: this one holds the folder now
     };
     // Asks the copy holding the data folder to bring its window to the
@@ -49,7 +52,7 @@ public:
     // does not listen yet or is closing.
     HandOver hand_over(std::chrono::milliseconds bound);
     // The process id of the copy holding the data folder, where its lock
-    // file gives it.
+    // file gives it and that process is the copy (see data_folder_holder).
     std::optional<int> holder() const;
 
     // From the event loop, at each later start on the data folder, calls
@@ -64,11 +67,16 @@ public:
     bool own_temp_folder(const std::wstring& temp_folder);
 
 private:
+    // Listens at `place`; false with `problem` set where it cannot.
+    bool listen(const std::filesystem::path& place, std::string& problem);
     void take_connections(QLocalServer& server);
     // Answers whether the request was there to take.
     bool take_request(class QLocalSocket* socket);
 
     std::filesystem::path folder_;
+    SocketRoots roots_;
+    // Where this copy listens; empty while it does not.
+    std::filesystem::path place_;
     std::optional<FolderLock> data_lock_;
     std::optional<FolderLock> temp_lock_;
     bool another_runs_ = false;

@@ -43,8 +43,11 @@ ShownMessage::~ShownMessage() { server_.reset(); }
 bool ShownMessage::brought_forward_elsewhere() const {
     if (folder_.empty()) return false;
     const auto until = std::chrono::steady_clock::now() + answer_wait;
-    for (const std::filesystem::path& place : places_to_ask(folder_, socket_roots())) {
-        if (ask(message_place(place), come_forward_request, until) == came_forward) return true;
+    const SocketRoots roots = socket_roots();
+    for (const std::filesystem::path& place : places_to_ask(folder_, roots)) {
+        if (ask(message_place(place), come_forward_request, roots.user, until).answer ==
+            came_forward)
+            return true;
     }
     return false;
 }
@@ -53,7 +56,8 @@ void ShownMessage::serve(QWidget& box) {
     if (folder_.empty()) return;
     box_ = &box;
     std::string problem;
-    for (const std::filesystem::path& place : socket_places(folder_, socket_roots()).paths) {
+    // Beside wherever a later start looks for the running copy.
+    for (const std::filesystem::path& place : places_to_ask(folder_, socket_roots())) {
         const int fd = listen_at(message_place(place), problem);
         if (fd < 0) continue;
         server_ = std::make_unique<QLocalServer>();
@@ -65,7 +69,7 @@ void ShownMessage::serve(QWidget& box) {
     QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
         while (QLocalSocket* socket = server_->nextPendingConnection()) {
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            if (!peer_is_this_user(int(socket->socketDescriptor()))) {
+            if (!peer_is_user(int(socket->socketDescriptor()), ::getuid())) {
                 socket->abort();
                 continue;
             }

@@ -51,6 +51,7 @@
 #include "core/temp_folder.h"
 #include "engine/document/document.h"
 #include "platform/dispatcher.h"
+#include "platform/qt/data_folder_lock.h"
 #include "platform/qt/native_widget.h"
 #include "platform/testing.h"
 #include "platform/timer.h"
@@ -285,6 +286,8 @@ struct CopyStart {
     const char* lang = nullptr;
     const char* platform = nullptr;
     fs::path errors;
+    // XDG_RUNTIME_DIR, as another terminal has it.
+    fs::path runtime = {};
 };
 
 // A copy of the program in a child process, started and ended by the test.
@@ -301,6 +304,7 @@ public:
             if (!data_home.empty()) setenv("XDG_DATA_HOME", data_home.c_str(), 1);
             if (start.lang) setenv("LC_ALL", start.lang, 1);
             if (start.platform) setenv("QT_QPA_PLATFORM", start.platform, 1);
+            if (!start.runtime.empty()) setenv("XDG_RUNTIME_DIR", start.runtime.c_str(), 1);
             if (!start.errors.empty()) {
                 const int errors = ::open(start.errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
                 if (errors < 0 || ::dup2(errors, 2) != 2) std::_Exit(4);
@@ -579,6 +583,32 @@ TEST_F(UnaskedEnd, AStartWhileTheFirstIsStoppedSaysSoWithinTheBoundAndEnds) {
               std::string::npos)
         << said;
     ::kill(first.pid(), SIGCONT);
+    EXPECT_EQ(first.end_with(SIGTERM), 0);
+}
+
+TEST_F(UnaskedEnd, AStartThatReachesNoCopySaysItCannotReachTheOneHoldingTheFolder) {
+    // Held by this process, which listens nowhere.
+    const platform::FolderLock held = platform::FolderLock::of_data_folder(data());
+    ASSERT_EQ(held.outcome(), platform::FolderLock::Outcome::held);
+    Copy start(only_show, {}, {.errors = home() / "errors.txt"});
+    EXPECT_EQ(start.exit_code(30s), 1);
+    EXPECT_EQ(start.next(0ms), '\0') << "the start showed a window";
+    const std::string said = core_test::read_file(home() / "errors.txt");
+    EXPECT_NE(said.find("tembrick: Paperwright is already running on this data folder (process " +
+                        std::to_string(::getpid()) + "), but this start cannot reach it."),
+              std::string::npos)
+        << said;
+}
+
+TEST_F(UnaskedEnd, AStartWithAnotherRuntimeFolderBringsTheFirstForward) {
+    Copy first(only_hide, {});
+    ASSERT_EQ(first.next(), 'w');
+    ASSERT_EQ(first.next(), 't');
+    fs::create_directory(home() / "other run");
+    fs::permissions(home() / "other run", fs::perms::owner_all);
+    Copy second(only_show, {}, {.errors = {}, .runtime = home() / "other run"});
+    EXPECT_EQ(second.exit_code(), 0);
+    EXPECT_EQ(first.next(), 'f') << "the first window did not come forward";
     EXPECT_EQ(first.end_with(SIGTERM), 0);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/qt/data_folder_lock.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -27,7 +28,59 @@ TEST(DataFolderLock, OneHolderAtATimeNamesItsProcessAndLetsGoAtItsEnd) {
         EXPECT_EQ(platform::data_folder_holder(folder.path()), int(::getpid()));
         EXPECT_EQ(FolderLock::of_data_folder(folder.path()).outcome(), FolderLock::Outcome::busy);
     }
+    // Its id stays in the file, and names no holder: the process no longer
+    // holds the file, though it runs, as this user, and is this program.
+    EXPECT_EQ(platform::data_folder_holder(folder.path()), std::nullopt);
     EXPECT_EQ(FolderLock::of_data_folder(folder.path()).outcome(), FolderLock::Outcome::held);
+}
+
+// A copy of this program that holds nothing, waiting until the object goes,
+// or ended at once.
+class OtherCopy {
+public:
+    explicit OtherCopy(bool ended) {
+        int ends[2];
+        if (::pipe(ends) != 0) return;
+        id_ = ::fork();
+        if (id_ == 0) {
+            ::close(ends[1]);
+            char ignored;
+            [[maybe_unused]] const auto got = ::read(ends[0], &ignored, 1);
+            ::_exit(0);
+        }
+        ::close(ends[0]);
+        wake_ = ends[1];
+        if (ended) end();
+    }
+    ~OtherCopy() { end(); }
+    int id() const { return id_; }
+
+private:
+    void end() {
+        if (wake_ < 0) return;
+        ::close(wake_);
+        wake_ = -1;
+        ::waitpid(id_, nullptr, 0);
+    }
+    pid_t id_ = -1;
+    int wake_ = -1;
+};
+
+TEST(DataFolderLock, AnIdLeftInAFileTheHolderCouldNotWriteNamesNoProcess) {
+    for (const bool ended : {true, false}) {
+        SCOPED_TRACE(ended);
+        const OtherCopy other(ended);
+        ASSERT_GT(other.id(), 0);
+        const fixture::temp_folder folder;
+        const std::string left = std::to_string(other.id()) + "\n";
+        fixture::write_bytes(folder.file("tembrick.lock"), left);
+        const fixture::unwritable_tree unwritable(folder.path());
+        if (!unwritable.made()) GTEST_SKIP() << "root, on a file system without immutable files";
+        const FolderLock holding = FolderLock::of_data_folder(folder.path());
+        ASSERT_EQ(holding.outcome(), FolderLock::Outcome::held);
+        EXPECT_EQ(fixture::read_bytes(folder.file("tembrick.lock")), left);
+        EXPECT_EQ(platform::data_folder_holder(folder.path()), std::nullopt);
+    }
 }
 
 TEST(DataFolderLock, ALockFileWithoutAProcessIdNamesNone) {
