@@ -14,9 +14,9 @@
 // run of a value's text (a value script, and every block inside one) is
 // nested: the first such run under a reference of the template's text (the
 // runs of one outermost reference) opens a budget of `nested_work_budget`:
-// every run under it counts the characters it scans (its source, the values it reads,
-// the text it declines) and those it produces, pictures and the words of
-// numbers included, also against the budget of the whole outermost run and
+// every run under it counts the characters it scans (its source, the values
+// it reads, the text it declines) and those it produces, pictures and the
+// words of numbers included, also against the budget of the whole outermost run and
 // that of the render. Once one is spent, nested work stops, and the first
 // nested run gives its source, escaped, instead of its output: once in the
 // outermost run, later nothing. A test gives false. So a reference's output

@@ -151,7 +151,10 @@ void open_with_table_outside_word(std::wstring& html, std::size_t body_start) {
     std::size_t end = division_end(html, body_start);
     if (end == std::wstring::npos) return;
     // The space above a table after it goes below its text, in the cell.
-    if (tag_at(html, end, L"<spacer")) end = html.find(L'>', end) + 1;
+    if (tag_at(html, end, L"<spacer")) {
+        const std::size_t spacer_end = html.find(L'>', end);
+        if (spacer_end != std::wstring::npos) end = spacer_end + 1;
+    }
     html.insert(end, L"<![if !mso]></td></tr></table><![endif]>");
     html.insert(body_start,
                 L"<![if !mso]><table border=0 cellpadding=0 cellspacing=0 width=\"100%\"><tr><td>"
