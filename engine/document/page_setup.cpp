@@ -1,6 +1,40 @@
 #include "engine/document/page_setup.h"
 
+#include <algorithm>
+
 namespace engine {
+
+namespace {
+
+constexpr double longest_length_mm = 65535.0;
+
+void hold_length(double& mm) { mm = std::clamp(mm, -longest_length_mm, longest_length_mm); }
+
+void hold_record(doc_record& r) {
+    hold_length(r.d1);
+    hold_length(r.d2);
+}
+
+void hold_node(doc_node& node) {
+    hold_record(node.record);
+    for (std::size_t g = 0; g < group_count_of(node); ++g) {
+        doc_group& group = node.groups[g];
+        hold_record(group.record);
+        for (std::size_t e = 0; e < element_count_of(group); ++e) {
+            doc_element& element = group.elements[e];
+            hold_record(element.record);
+            for (std::size_t i = 0; i < item_count_of(element); ++i) hold_record(element.items[i]);
+            if (element.children) hold_node(*element.children);
+        }
+    }
+}
+
+}  // namespace
+
+void hold_lengths(document_data& data) {
+    hold_node(data.page_setup);
+    hold_node(data.pages);
+}
 
 doc_group* page_setup_group(document_data* data) {
     if (!data || group_count_of(data->page_setup) == 0) return nullptr;

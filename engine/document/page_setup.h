@@ -27,6 +27,12 @@ const doc_record* page_setup_record(const document_data* data);
 // into such a setup.
 bool is_never_made(const doc_group& setup);
 
+// Brings every page width and indent of the page setup and the pages that no
+// page can have (beyond 65,535 mm either way, as a page's height is held,
+// infinities included) to that length; a NaN stays, as it reads as none.
+// Run on a document as it opens, so no render computes with such a length.
+void hold_lengths(document_data& data);
+
 // A4 with the default margins.
 void write_default_geometry(doc_record& r);
 // The default geometry and the first two default styles, where they exist.

@@ -9,14 +9,24 @@ bool nested_runs::enter(std::size_t source_size) {
         ++outermost_runs_;
         run_work_ = 0;
         if (!render_budget_spent()) shown_sources_.clear();
+        runs_values_.assign(1, false);
         return true;
     }
-    if (depth_ == 2) work_ = 0;
     deepest_ = std::max(deepest_, depth_);
+    // While no field's value runs, the source is the template's own text.
+    const bool value_text = !expanding_.empty();
+    runs_values_.push_back(value_text);
+    if (value_text && ++value_runs_ == 1) work_ = 0;
     count_work(source_size);
-    const bool refused = depth_ > max_script_nesting || budget_spent();
+    const bool refused = depth_ > max_script_nesting || (value_text && budget_spent());
     if (refused) ++disturbances_;
     return !refused;
+}
+
+void nested_runs::leave() {
+    if (runs_values_.back()) --value_runs_;
+    runs_values_.pop_back();
+    --depth_;
 }
 
 void nested_runs::begin_render() {
@@ -25,7 +35,7 @@ void nested_runs::begin_render() {
 }
 
 bool nested_runs::fits_picture(std::size_t characters) {
-    if (depth_ <= 1) return true;
+    if (level() <= 1) return true;
     const bool fits = work_ + characters <= nested_work_budget &&
                       run_work_ + characters <= nested_work_per_run &&
                       render_work_ + characters <= render_work_budget;

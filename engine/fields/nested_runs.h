@@ -7,11 +7,16 @@
 // not expanded again (field_value.h). Beyond `max_script_nesting` levels a
 // run is refused and gives its source escaped and unevaluated.
 //
-// Each nested run started by the outermost run (the runs of one outermost
-// reference or inner block) opens a budget of `nested_work_budget`: every run
-// under it counts the characters it scans (its source, the values it reads,
-// the text it declines) and those it produces, pictures and the words of
-// numbers included, also against the budget of the whole outermost run and
+// A block inside the template's own text (an inner block of the paragraph,
+// or one inside that) is the template's, as the paragraph is: it runs as part
+// of the outermost run, reads values as the paragraph does, and is never cut
+// or refused by a budget, so no budget ever shows the template's code. Each
+// run of a value's text (a value script, and every block inside one) is
+// nested: the first such run under a reference of the template's text (the
+// runs of one outermost reference) opens a budget of `nested_work_budget`:
+// every run under it counts the characters it scans (its source, the values
+// it reads, the text it declines) and those it produces, pictures and the
+// words of numbers included, also against the budget of the whole outermost run and
 // that of the render. Once one is spent, nested work stops, and the first
 // nested run gives its source, escaped, instead of its output: once in the
 // outermost run, later nothing. A test gives false. So a reference's output
@@ -71,14 +76,14 @@ public:
     // Counts a run of a source of `source_size` characters in, until `leave`;
     // false when the run is refused.
     bool enter(std::size_t source_size);
-    void leave() { --depth_; }
+    void leave();
 
     // Numbers the outermost run under way; 0 while none runs.
     std::uint64_t current_run() const { return depth_ > 0 ? outermost_runs_ : 0; }
     // Counts characters scanned or produced inside a nested run against the
     // budget of its outermost reference; does nothing outside nested runs.
     void count_work(std::size_t characters) {
-        if (depth_ <= 1) return;
+        if (level() <= 1) return;
         work_ += characters;
         run_work_ += characters;
         render_work_ += characters;
@@ -87,7 +92,7 @@ public:
     // and amounts in words, dates): in a nested run as any work, in the
     // outermost run itself against the budgets of that run and the render.
     void count_formatting(std::size_t characters) {
-        if (depth_ == 1) {
+        if (level() == 1) {
             run_work_ += characters;
             render_work_ += characters;
         } else {
@@ -111,10 +116,10 @@ public:
                render_budget_spent();
     }
     // Inside a nested run whose budget is spent: nested work stops.
-    bool stopping() const { return depth_ > 1 && budget_spent(); }
+    bool stopping() const { return level() > 1 && budget_spent(); }
     // Whether the run under way is the first nested one, which opened the
     // budget and gives its source once the budget is spent.
-    bool opened_budget() const { return depth_ == 2; }
+    bool opened_budget() const { return level() == 2; }
     // Called when a run's output gives way to its source.
     void count_cut() { ++disturbances_; }
     // Whether the outermost run's or the render's budget is spent: no nested
@@ -154,6 +159,9 @@ private:
     friend class condition_decision;
 
     bool first_showing_key(std::size_t key);
+    // 0 outside a run; 1 in the outermost run and the template's blocks in
+    // it; one more for each run of a value's text under way.
+    int level() const { return depth_ == 0 ? 0 : 1 + value_runs_; }
 
     struct memo_key {
         const void* field;
@@ -170,6 +178,9 @@ private:
     void follow_run();
 
     int depth_ = 0;
+    int value_runs_ = 0;
+    // For each run under way, outermost first, whether it runs a value's text.
+    std::vector<bool> runs_values_;
     int conditions_ = 0;  // conditions being decided
     int deepest_ = 0;     // the deepest level reached since a value computation began
     std::uint64_t outermost_runs_ = 0;

@@ -146,8 +146,10 @@ std::wstring to_word_html(document& doc, const view_state& view) {
     if (doc.data) {
         // Variables left by an earlier render must not reach this one.
         doc.data->scratch.records.clear();
+        const std::size_t body_start = out.size();
         write_pages(context, out);
         link_pictures(out, context.pictures.links());
+        open_with_table_outside_word(out, body_start);
     }
     // Section1 stays open, as in every file saved so far.
     out += L"</body></html>";

@@ -65,7 +65,8 @@ void read_shown(std::wstring_view html, Seen seen, Broken broken) {
 int characters_a_line(const doc_record& r, double text_width_mm) {
     const double size = r.v[0] ? double(r.v[0]) : 11.0;
     const double advance = size * mm_per_point * narrow_advance;
-    return int(std::max(1.0, std::floor(text_width_mm / advance)));
+    // A width no page has (NaN included) still gives a count an int holds.
+    return int(std::min(std::max(1.0, std::floor(text_width_mm / advance)), 1e6));
 }
 
 bool starts_bold(std::wstring_view html) {

@@ -105,6 +105,62 @@ void link_pictures(std::wstring& html,
     for (const auto& [embedded, linked] : links) replace_all(html, embedded, linked);
 }
 
+namespace {
+
+bool tag_at(std::wstring_view html, std::size_t at, std::wstring_view tag) {
+    if (html.size() - at < tag.size() + 1) return false;
+    for (std::size_t i = 0; i < tag.size(); ++i)
+        if (to_lower_char(html[at + i]) != tag[i]) return false;
+    const wchar_t after = html[at + tag.size()];
+    return after == L'>' || after == L' ';
+}
+
+// Where the division opened at `at` ends, past its "</div>"; npos when it is
+// never closed. The page bodies write each tag with one blank or none.
+std::size_t division_end(std::wstring_view html, std::size_t at) {
+    int open = 0;
+    for (std::size_t i = at; (i = html.find(L'<', i)) != std::wstring_view::npos; ++i) {
+        if (tag_at(html, i, L"<div"))
+            ++open;
+        else if (tag_at(html, i, L"</div") && --open == 0)
+            return i + 6;
+    }
+    return std::wstring_view::npos;
+}
+
+// Whether a table comes before any text from `at` on: tags alone before it.
+bool table_comes_first(std::wstring_view html, std::size_t at) {
+    for (std::size_t i = at; i < html.size(); ++i) {
+        if (html[i] == L'<') {
+            if (tag_at(html, i, L"<table")) return true;
+            i = html.find(L'>', i);
+            if (i == std::wstring_view::npos) return false;
+        } else if (html[i] != L' ') {
+            return false;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void open_with_table_outside_word(std::wstring& html, std::size_t body_start) {
+    if (body_start >= html.size() || !tag_at(html, body_start, L"<div") ||
+        table_comes_first(html, body_start))
+        return;
+    std::size_t end = division_end(html, body_start);
+    if (end == std::wstring::npos) return;
+    // The space above a table after it goes below its text, in the cell.
+    if (tag_at(html, end, L"<spacer")) {
+        const std::size_t spacer_end = html.find(L'>', end);
+        if (spacer_end != std::wstring::npos) end = spacer_end + 1;
+    }
+    html.insert(end, L"<![if !mso]></td></tr></table><![endif]>");
+    html.insert(body_start,
+                L"<![if !mso]><table border=0 cellpadding=0 cellspacing=0 width=\"100%\"><tr><td>"
+                L"<![endif]>");
+}
+
 std::wstring convert_page_breaks(std::wstring html) {
     std::size_t at = html.find(print_page_break);
     if (at == std::wstring::npos) return html;

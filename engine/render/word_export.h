@@ -41,6 +41,15 @@ std::wstring word_space_above_table(double mm);
 void link_pictures(std::wstring& html,
                    const std::vector<std::pair<std::wstring, std::wstring>>& links);
 
+// LibreOffice reads the DOC as a web page, and its PDF export of such a page
+// leaves the first paragraph out and a blank page in unless the page opens
+// with a table: the division that opens the body at `body_start` is put in a
+// table of one cell that only readers other than Word see (Word skips what
+// `<![if !mso]>` holds, and reads the file as before), with the space asked
+// above a table right after it. Nothing changes when the body opens with
+// anything else or its first division with a table.
+void open_with_table_outside_word(std::wstring& html, std::size_t body_start);
+
 // Turns each print page break into a Word page break.
 std::wstring convert_page_breaks(std::wstring html);
 

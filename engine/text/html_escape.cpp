@@ -33,6 +33,8 @@ std::wstring escape_field_value(std::wstring_view text) {
         in_blanks = false;
         if (c == L'\'')
             out += L"&apos;";
+        else if (c == L'&')
+            out += L"&amp;";
         else if (c == L'<')
             out += L"&lt;";
         else if (c == L'>')

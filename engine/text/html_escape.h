@@ -14,8 +14,9 @@ namespace engine {
 std::wstring html_escape(std::wstring_view text);
 
 // A field's value as it enters a page: runs of blanks become one blank, and
-// exactly "'", "<" and ">" are escaped, so that quotes and ampersands survive
-// for the value scripts and organisation names that read them.
+// exactly "'", "&", "<" and ">" are escaped, so that double quotes survive
+// for the value scripts and organisation names that read them; a typed
+// "&amp;" is text, never a reference.
 std::wstring escape_field_value(std::wstring_view text);
 
 // Undoes `html_escape` and `escape_field_value` (and &apos;), each reference

@@ -84,7 +84,7 @@ constexpr std::size_t longest_kept_tag_name = 16;
 // whole: "&lt;" from a typed "<" is then written as one.
 std::wstring without_value_escapes(std::wstring_view text) {
     constexpr std::pair<std::wstring_view, wchar_t> escapes[] = {
-        {L"&apos;", L'\''}, {L"&lt;", L'<'}, {L"&gt;", L'>'}};
+        {L"&apos;", L'\''}, {L"&amp;", L'&'}, {L"&lt;", L'<'}, {L"&gt;", L'>'}};
     std::wstring out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {

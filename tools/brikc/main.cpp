@@ -2,6 +2,8 @@
 // document file as source.
 //
 //   brikc SOURCE OUTPUT        compile; errors as "SOURCE:line: message"
+//   brikc --library TOP SOURCE OUTPUT
+//                              the same, shared files looked up to TOP
 //   brikc --dump BRIK [OUTPUT] write BRIK as source to OUTPUT or stdout
 #include <fstream>
 #include <iostream>
@@ -18,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 int usage() {
-    std::cerr << "usage: brikc SOURCE OUTPUT\n       brikc --dump BRIK [OUTPUT]\n";
+    std::cerr << "usage: brikc [--library TOP] SOURCE OUTPUT\n       brikc --dump BRIK [OUTPUT]\n";
     return 2;
 }
 
@@ -29,7 +31,7 @@ bool read_file(const fs::path& path, std::string& bytes) {
     return !in.bad();
 }
 
-int compile(const std::string& source, const std::string& output) {
+int compile(const std::string& source, const std::string& output, const std::string& top = {}) {
     std::string bytes;
     if (!read_file(source, bytes)) {
         std::cerr << source << ": cannot be read\n";
@@ -37,7 +39,7 @@ int compile(const std::string& source, const std::string& output) {
     }
     brikc::brik_tree tree;
     try {
-        tree = brikc::compile_source(bytes, brikc::shared_files_beside(source));
+        tree = brikc::compile_source(bytes, brikc::shared_files_beside(source, top));
     } catch (const brikc::source_error& error) {
         std::cerr << brikc::located(source, error) << "\n";
         return 1;
@@ -78,5 +80,6 @@ int main(int argc, char** argv) {
     if (argc >= 3 && argc <= 4 && std::string(argv[1]) == "--dump")
         return dump(argv[2], argc == 4 ? argv[3] : nullptr);
     if (argc == 3 && std::string(argv[1]).rfind("--", 0) != 0) return compile(argv[1], argv[2]);
+    if (argc == 5 && std::string(argv[1]) == "--library") return compile(argv[3], argv[4], argv[2]);
     return usage();
 }

@@ -45,9 +45,10 @@ std::wstring single_value(const std::wstring& text, int line) {
 }
 
 // The lines of a block value: those after `first` indented deeper than the
-// key; blank lines inside are kept. `next` receives the first line after it.
+// key; blank lines inside are kept. `next` receives the first line after it,
+// `entry.value_lines` where each line's text starts.
 std::wstring block_value(const std::vector<std::wstring>& lines, std::size_t first, int key_indent,
-                         bool fold, std::size_t& next) {
+                         bool fold, std::size_t& next, outline_entry& entry) {
     std::vector<std::wstring> body;
     int block_indent = -1;
     std::size_t i = first;
@@ -68,14 +69,16 @@ std::wstring block_value(const std::vector<std::wstring>& lines, std::size_t fir
     while (!body.empty() && body.back().empty()) body.pop_back();
     if (body.empty()) throw source_error(int(first), "empty block value");
     std::wstring value;
-    for (const auto& part : body) {
+    for (std::size_t k = 0; k < body.size(); ++k) {
+        const std::wstring& part = body[k];
         if (fold) {
             if (part.empty()) continue;
             if (!value.empty()) value.push_back(L' ');
-            const auto start = part.find_first_not_of(L' ');
-            value += part.substr(start);
+            entry.value_lines.emplace_back(value.size(), int(first + k) + 1);
+            value += part.substr(part.find_first_not_of(L' '));
         } else {
-            if (&part != &body.front()) value.push_back(L'\n');
+            if (k > 0) value.push_back(L'\n');
+            entry.value_lines.emplace_back(value.size(), int(first + k) + 1);
             value += part;
         }
     }
@@ -121,7 +124,7 @@ std::vector<outline_entry> parse_outline(const std::vector<std::wstring>& lines)
                 throw source_error(number, "a blank must follow the ':' of '" + entry.name + "'");
             const std::wstring trimmed = trim_right(rest);
             if (trimmed == L"|" || trimmed == L">")
-                entry.value = block_value(lines, i + 1, indent, trimmed == L">", next);
+                entry.value = block_value(lines, i + 1, indent, trimmed == L">", next, entry);
             else
                 entry.value = single_value(rest, number);
             entry.quoted = !rest.empty() && rest.front() == L'"';

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace brikc {
@@ -22,6 +23,9 @@ struct outline_entry {
     bool has_value = false;
     bool quoted = false;  // a quoted value, read as written
     std::wstring value;   // a key's value, or a level line's argument
+    // Where the text of each source line of a block value starts in `value`,
+    // and that line's number.
+    std::vector<std::pair<std::size_t, int>> value_lines;
     std::vector<outline_entry> children;
 };
 

@@ -59,34 +59,54 @@ std::wstring shared_text(const std::wstring& name, const shared_files& files, in
     return text;
 }
 
-void insert_into(std::wstring& value, const shared_files& files, int line) {
+// The source line holding the character at `at` of the entry's value.
+int line_at(const outline_entry& entry, std::size_t at) {
+    int line = entry.line;
+    for (const auto& [start, number] : entry.value_lines) {
+        if (start > at) break;
+        line = number;
+    }
+    return line;
+}
+
+void insert_into(outline_entry& entry, const shared_files& files) {
+    std::wstring& value = entry.value;
+    // How far the texts put in so far moved what follows them.
+    std::ptrdiff_t moved = 0;
     for (std::size_t at = first_marker(value); at != std::wstring::npos;
          at = first_marker(value, at)) {
         const std::size_t end = marker_end(value, at);
+        const int line = line_at(entry, std::size_t(std::ptrdiff_t(at) - moved));
         const std::wstring text = shared_text(value.substr(at + 2, end - 4 - at), files, line);
         value.replace(at, end - at, text);
+        moved += std::ptrdiff_t(text.size()) - std::ptrdiff_t(end - at);
         at += text.size();
     }
 }
 
 }  // namespace
 
-shared_files shared_files_beside(const fs::path& source) {
-    return [folder = fs::absolute(source).parent_path()](
-               const std::string& name) -> std::optional<std::string> {
+shared_files shared_files_beside(const fs::path& source, const fs::path& top) {
+    const fs::path folder = fs::absolute(source).parent_path().lexically_normal();
+    fs::path last = top.empty() ? folder : fs::absolute(top).lexically_normal();
+    if (!last.has_filename()) last = last.parent_path();  // a trailing "/"
+    // A source outside the library looks in its own folder alone.
+    const fs::path inside = folder.lexically_relative(last);
+    if (inside.empty() || *inside.begin() == "..") last = folder;
+    return [folder, last](const std::string& name) -> std::optional<std::string> {
         for (fs::path at = folder;; at = at.parent_path()) {
             std::ifstream in(at / fs::path(name), std::ios::binary);
             if (in)
                 return std::string(std::istreambuf_iterator<char>(in),
                                    std::istreambuf_iterator<char>());
-            if (at == at.parent_path()) return std::nullopt;
+            if (at == last || at == at.parent_path()) return std::nullopt;
         }
     };
 }
 
 void insert_shared_texts(std::vector<outline_entry>& entries, const shared_files& files) {
     for (outline_entry& entry : entries) {
-        if (entry.is_key && !entry.quoted) insert_into(entry.value, files, entry.line);
+        if (entry.is_key && !entry.quoted) insert_into(entry, files);
         insert_shared_texts(entry.children, files);
     }
 }

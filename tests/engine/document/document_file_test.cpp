@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <limits>
 
 #include "engine/document/document.h"
 #include "engine/document/memory_environment.h"
@@ -117,6 +118,31 @@ TEST_F(DocumentFile, EditsAndRenderDefaultsAreSavedWithTheDocument) {
     EXPECT_EQ(saved.elements[1].record.s3, L"Arial");
     EXPECT_EQ(reopened.data->page_setup.record.v[0], 3);
     EXPECT_TRUE(reopened.data->scratch.records.empty());
+}
+
+TEST_F(DocumentFile, LengthsNoPageHasLoadAsTheLongestAndRenderEverywhere) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    // clang-format off
+    const struct { double width, indent, width_read, indent_read; } rows[] = {
+        {1.69e267, -1e300, 65535, -65535}, {inf, inf, 65535, 65535},
+        {-inf, 1e39, 210, 65535},  // no width: a setup never made
+        {70000, 12.5, 65535, 12.5}, {65535, -65536, 65535, -65535}};
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.width);
+        brik_tree tree = sample_tree();
+        tree.page_setup.groups[0].record.d1 = row.width;
+        brik_element& block = tree.pages.groups[0].elements[0];
+        block.record.b = block.items[0].b = 1;  // shown: the print estimates its lines
+        block.record.d2 = block.items[0].d2 = row.indent;
+        auto doc = open(write_brik(tree));
+        ASSERT_TRUE(doc->loaded());
+        for (auto render : {to_html, to_print_html, to_word_html})
+            EXPECT_NE(render(*doc, view_state{}).find(L"buyer"), std::wstring::npos);
+        EXPECT_EQ(doc->data->page_setup.groups[0].record.d1, row.width_read);
+        EXPECT_EQ(doc->data->pages.groups[0].elements[0].record.d2, row.indent_read);
+        EXPECT_EQ(doc->data->pages.groups[0].elements[0].items[0].d2, row.indent_read);
+    }
 }
 
 TEST_F(DocumentFile, EveryTruncationLoadsWhatItCanAndIsNotWrittenBack) {

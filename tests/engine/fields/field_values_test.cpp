@@ -12,10 +12,17 @@ TEST_F(Values, HiddenFieldsGiveTheDefaultValuesAreEscapedCollapsedAndRun) {
     add_field(L"Скрытое", L"второе", 1);
     add_fields({{L"x", L"a<b>  \"c\"\n\t& it's"},
                 {L"Пол", L"ж"},
-                {L"Обращение", L"{ЕСЛИ Пол = \"ж\" ТО \"Уважаемая\" ИНАЧЕ \"Уважаемый\"}"}});
+                {L"Обращение", L"{ЕСЛИ Пол = \"ж\" ТО \"Уважаемая\" ИНАЧЕ \"Уважаемый\"}"},
+                {L"Фирма", L"Smith &amp; Sons &#169; {Пол}"},
+                {L"Адрес", L"https://a.ru/?x=1&y=&amp;"}});
+    // A typed "&" is text, as "<" is; the template's own references stay.
     expect_runs({{L"[{скрытое}|{р:скрытое}]", L"[|]"},
-                 {L"{x}", L"a&lt;b&gt; \"c\" & it&apos;s"},
-                 {L"{ОБРАЩЕНИЕ}", L"УВАЖАЕМАЯ"}});
+                 {L"{x}", L"a&lt;b&gt; \"c\" &amp; it&apos;s"},
+                 {L"{ОБРАЩЕНИЕ}", L"УВАЖАЕМАЯ"},
+                 {L"&nbsp;{Фирма}", L"&nbsp;Smith &amp;amp; Sons &amp;#169; ж"},
+                 {L"{ФИРМА}", L"SMITH &amp;AMP; SONS &amp;#169; Ж"},
+                 {L"<a title=\"{Фирма}\">", L"<a title=\"Smith &amp;amp; Sons &amp;#169; ж\">"},
+                 {L"<a href=\"{адрес}\">", L"<a href=\"https://a.ru/?x=1&amp;y=&amp;amp;\">"}});
 }
 
 TEST_F(Values, BuiltInNamesAndUnmatchedOnesWithFormatWordsOrADigit) {

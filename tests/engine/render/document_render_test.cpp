@@ -5,6 +5,7 @@
 #include "engine/render/numbering.h"
 #include "engine/render/template_table.h"
 #include "engine/render/word_export.h"
+#include "engine/text/text_replace.h"
 #include "render_tree.h"
 
 using namespace engine;
@@ -36,8 +37,9 @@ TEST_F(WholeDocument, WordExportTakesThePrintBodiesWithWordPageBreaks) {
     const view_state view;
     std::wstring html = to_word_html(*doc, view);
     EXPECT_TRUE(contains(html, L"{size:297mm 210mm;"));
-    EXPECT_TRUE(
-        contains(html, L"Title</font></font></div>&nbsp;<br style='page-break-before:always;"));
+    EXPECT_TRUE(contains(html,
+                         L"Title</font></font></div><![if !mso]></td></tr></table><![endif]>"
+                         L"&nbsp;<br style='page-break-before:always;"));
     EXPECT_FALSE(contains(html, L"page-break-after"));
     EXPECT_FALSE(contains(html, L"mpage"));
     EXPECT_TRUE(contains(html, L"Legacy text"));
@@ -162,13 +164,48 @@ TEST_F(WholeDocument, WordExportNamesTheDocumentsLanguageAndKeepsTheSpaceAboveIt
         doc_record& unit = add_block(page, c.text, c.kind).record;
         unit.v[4] = c.space_mm;
         unit.v[5] = c.number_column_mm;
-        const std::wstring word = to_word_html(*doc, view_state{});
+        std::wstring word = to_word_html(*doc, view_state{});
+        // The opening unit's cell that only other word processors see.
+        erase_all(word, L"<![if !mso]></td></tr></table><![endif]>");
         if (c.spacer) {
             EXPECT_EQ(count_of(word, c.spacer), 1u) << c.text;
         } else {
             EXPECT_FALSE(contains(word, L"<spacer")) << c.text;
         }
         EXPECT_FALSE(contains(to_print_html(*doc, view_state{}), L"<spacer")) << c.text;
+    }
+}
+
+TEST_F(WholeDocument, WordExportOpensWithATableThatOnlyOtherWordProcessorsRead) {
+    const std::wstring open =
+        L"<div class=Section1><![if !mso]><table border=0 cellpadding=0 "
+        L"cellspacing=0 width=\"100%\"><tr><td><![endif]><div ";
+    const std::wstring close = L"<![if !mso]></td></tr></table><![endif]>";
+    const wchar_t* const table = L"{TABLE:}{ROW:}{CELL:}x{:TABLE}";
+    struct Case {
+        std::vector<const wchar_t*> blocks;
+        const wchar_t* opening;  // the opening unit's end and what follows it, or null
+    };
+    const Case cases[] = {
+        {{L"Title", L"Clause"}, L"Title</font></font></div><![if !mso]></td></tr></table>"},
+        // Inner divisions, and the space asked above a table after it.
+        {{L"<div>A<div>B</div></div>", table},
+         L"B</div></div></font></font></div><spacer type=vertical size=23><![if !mso]></td>"},
+        // A table opens the first division already.
+        {{table, L"Clause"}, nullptr},
+    };
+    for (const Case& c : cases) {
+        auto doc = empty_document();
+        add_page_setup(*doc).record.d1 = 210;
+        doc_group& page = add_page(*doc);
+        for (const wchar_t* text : c.blocks) add_block(page, text).record.v[4] = 6;
+        const std::wstring word = to_word_html(*doc, view_state{});
+        EXPECT_EQ(contains(word, open), c.opening != nullptr) << c.blocks[0];
+        EXPECT_EQ(count_of(word, close), c.opening ? 1u : 0u) << c.blocks[0];
+        if (c.opening) {
+            EXPECT_TRUE(contains(word, c.opening)) << c.blocks[0];
+        }
+        EXPECT_FALSE(contains(to_print_html(*doc, view_state{}), L"<![if")) << c.blocks[0];
     }
 }
 

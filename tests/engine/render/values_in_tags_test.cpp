@@ -15,7 +15,7 @@ TEST_F(ValuesInTags, ReferencesInTextKeepTheirOutput) {
     expect_runs({{L"{ЕСЛИ 1 ТО \"ok\"}", L"ok"}, {L"{р:Поставщик юрлицо}", L"ООО \"Ромашка\""},
                  // Digits in quotes are a text, the template's quoted digits a number.
                  {L"{прописью:Сумма}", L"\"100\""}, {L"{прописью:\"100\"}", L"сто"},
-                 {L"<b>{Фирма}</b>", L"<b>A & \"B\"</b>"}});
+                 {L"<b>{Фирма}</b>", L"<b>A &amp; \"B\"</b>"}});
     // clang-format on
 }
 
@@ -29,13 +29,16 @@ TEST_F(ValuesInTags, AValueInsideATagCannotLeaveItsAttribute) {
          L"<a href=\"&quot; onmouseover=&quot;alert(1)\">\" onmouseover=\"alert(1)</a>"},
         // Unquoted (the lexer writes a template's "'" as "&apos;"): blanks,
         // "=", "/" and "`" would start another attribute.
+        // A typed "&amp;" is text there too.
         {L"<i title={name}>",
-         L"<i title=a&#12;onclick&#61;x&#47;y&#32;&#96;z&#96;&#32;&amp;&#32;b&#32;&amp;&#32;c>"},
+         L"<i "
+         L"title=a&#12;onclick&#61;x&#47;y&#32;&#96;z&#96;&#32;&amp;&#32;b&#32;&amp;amp;&#32;c>"},
         {L"<i title='{name}'>",
          L"<i "
-         L"title=&apos;a&#12;onclick&#61;x&#47;y&#32;&#96;z&#96;&#32;&amp;&#32;b&#32;&amp;&#32;c&"
+         L"title=&apos;a&#12;onclick&#61;x&#47;y&#32;&#96;z&#96;&#32;&amp;&#32;b&#32;&amp;amp;&#32;"
+         L"c&"
          L"apos;>"},
-        {L"<i title=\"{name}\">", L"<i title=\"a\fonclick=x/y `z` &amp; b &amp; c\">"},
+        {L"<i title=\"{name}\">", L"<i title=\"a\fonclick=x/y `z` &amp; b &amp;amp; c\">"},
         // Markup a value formula makes is text inside a tag.
         {L"<i title=\"{bold}\">{bold}", L"<i title=\"&lt;b&gt;x&lt;/b&gt;\"><b>x</b>"},
         // The template's own quoted texts may write the tag around a value.

@@ -76,8 +76,9 @@ TEST_F(TemplateLibrary, EverySourceBuildsItsFileSurvivesADumpAndRenders) {
             const std::string built = fixture::read_bytes(built_of(l, name));
             // The build is deterministic: compiling again gives the same bytes.
             ASSERT_TRUE(brikc::write_brik(
-                brikc::compile_source(fixture::read_bytes(source_of(l, name)),
-                                      brikc::shared_files_beside(source_of(l, name))),
+                brikc::compile_source(
+                    fixture::read_bytes(source_of(l, name)),
+                    brikc::shared_files_beside(source_of(l, name), library_sources)),
                 again));
             EXPECT_EQ(fixture::read_bytes(again), built);
             const auto tree = brikc::read_brik(built_of(l, name));

@@ -20,7 +20,10 @@ TEST(SharedText, StandsFoldedWhereItIsNamedFoundUpwardsAndFaultsNameTheLine) {
                          "  ИНАЧЕ \"______\"}  \r\n");
     fixture::write_bytes(library.file("ru/Формы/пусто.inc"), "# nothing\n");
     fixture::write_bytes(library.file("ru/круг.inc"), "<<круг.inc>>\n");
-    const brikc::shared_files files = brikc::shared_files_beside(library.file("ru/Формы/А.tpl"));
+    // Above the library's top folder: never looked at.
+    fixture::write_bytes(library.file("выше.inc"), "x\n");
+    const brikc::shared_files files =
+        brikc::shared_files_beside(library.file("ru/Формы/А.tpl"), library.file("ru/"));
 
     const auto text = [&](const std::string& value) {
         return brikc::compile_source(page + value, files).pages.groups[0].elements[0].record.s2;
@@ -37,16 +40,20 @@ TEST(SharedText, StandsFoldedWhereItIsNamedFoundUpwardsAndFaultsNameTheLine) {
               brikc::dump_source(quoted));
 
     // clang-format off
-    const struct { std::string value; const char* message; } faults[] = {
-        {"<<нет.inc>>", "no shared file 'нет.inc'"}, {"<<ru/город.inc>>", "without a folder"},
-        {"<<круг.inc>>", "names a shared file of its own"}};
+    const struct { std::string value; const char* message; int line; } faults[] = {
+        {"<<нет.inc>>", "no shared file 'нет.inc'", 5}, {"<<ru/город.inc>>", "without a folder", 5},
+        {"<<круг.inc>>", "names a shared file of its own", 5},
+        {"<<выше.inc>>", "no shared file 'выше.inc'", 5},
+        // At the marker's own line of a block value.
+        {">\n        {Город},\n\n        <<город.inc>> <<нет.inc>>", "no shared file", 8},
+        {"|\n        a\n        b <<нет.inc>>", "no shared file", 7}};
     // clang-format on
     for (const auto& f : faults) {
         try {
             brikc::compile_source("\n" + page + f.value, files);
             ADD_FAILURE() << f.value;
         } catch (const brikc::source_error& error) {
-            EXPECT_EQ(error.line(), 5) << f.value;
+            EXPECT_EQ(error.line(), f.line) << f.value;
             EXPECT_NE(std::string(error.what()).find(f.message), std::string::npos) << error.what();
         }
     }
