@@ -102,7 +102,8 @@ TEST(LibraryMoney, AnOlderCopyWithoutUnitsReadsTermsAsBeforeAndMoneyAsMoney) {
         ASSERT_NE(older, source);
         const std::filesystem::path copy = scratch.file("older.brik");
         ASSERT_TRUE(brikc::write_brik(
-            brikc::compile_source(older, brikc::shared_files_beside(library::source_of(l, c.name))),
+            brikc::compile_source(
+                older, brikc::shared_files_beside(library::source_of(l, c.name), library::sources)),
             copy));
         engine::document doc(fixture::engine_path(copy), l.language);
         ASSERT_TRUE(doc.loaded());
