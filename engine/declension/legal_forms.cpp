@@ -136,16 +136,11 @@ constexpr std::array<education_level, 4> education_levels = {{
     {L"СПО", L"среднего профессионального образования"},
 }};
 
-wchar_t folded(wchar_t c) {
-    c = to_lower_char(c);
-    return c == L'ё' ? L'е' : c;
-}
-
 // Whether `text` begins with `form`, letter case and ё aside.
 bool opens_with(std::wstring_view text, std::wstring_view form) {
     if (text.size() < form.size()) return false;
     for (std::size_t i = 0; i < form.size(); ++i)
-        if (folded(text[i]) != folded(form[i])) return false;
+        if (folded_letter(text[i]) != folded_letter(form[i])) return false;
     return true;
 }
 

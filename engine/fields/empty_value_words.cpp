@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/text/plain_text.h"
 #include "engine/text/text_case.h"
 
 namespace engine {
@@ -16,13 +17,10 @@ constexpr std::array<std::wstring_view, 12> empty_values = {
 };
 // clang-format on
 
-bool is_blank(wchar_t c) { return c == L' ' || c == L'\t' || c == 0xA0 || c == 0x202F; }
-
 }  // namespace
 
 bool means_empty_value(std::wstring_view value) {
-    while (!value.empty() && is_blank(value.front())) value.remove_prefix(1);
-    while (!value.empty() && is_blank(value.back())) value.remove_suffix(1);
+    value = trimmed_typed(value);
     if (value.size() > 1 && value.back() == L'.') value.remove_suffix(1);
     if (value.empty() || value.size() > 5) return false;
     const std::wstring folded = to_lower(std::wstring(value));

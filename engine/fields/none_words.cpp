@@ -30,7 +30,7 @@ public:
                                 is_alpha_char(text[at + 1])));
             if ((c == L')' || c == L']') && depth > 0) --depth;
             if (inside) {
-                letters_[length++] = reading::folded_letter(c);
+                letters_[length++] = folded_letter(c);
                 continue;
             }
             if (length == start) continue;

@@ -50,11 +50,6 @@ constexpr noun_format formats[] = {
 };
 // clang-format on
 
-wchar_t folded(wchar_t c) {
-    const wchar_t lower = to_lower_char(c);
-    return lower == L'ё' ? L'е' : lower;
-}
-
 std::size_t skip_spaces(std::wstring_view value, std::size_t at) {
     while (at < value.size() && is_typed_space(value[at])) ++at;
     return at;
@@ -68,7 +63,7 @@ std::size_t words_length(std::wstring_view value, std::wstring_view words) {
             const std::size_t after = skip_spaces(value, at);
             if (after == at) return 0;
             at = after;
-        } else if (at < value.size() && folded(value[at]) == c) {
+        } else if (at < value.size() && folded_letter(value[at]) == c) {
             ++at;
         } else {
             return 0;

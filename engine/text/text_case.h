@@ -50,6 +50,12 @@ inline bool is_alpha_char(wchar_t c) {
 std::wstring to_lower(std::wstring text);
 std::wstring to_upper(std::wstring text);
 
+// A letter as closed lists of words are written: lower case, ё as е.
+inline wchar_t folded_letter(wchar_t c) {
+    c = to_lower_char(c);
+    return c == L'ё' ? L'е' : c;
+}
+
 // A typed phrase as it is compared with a closed list of words: lower case,
 // ё as е, each run of blanks and no-break spaces one blank, none at either
 // end.

@@ -47,12 +47,6 @@ inline bool holds_cyrillic(std::wstring_view text) {
     return false;
 }
 
-// A letter as the reading's words are written: lower case, ё as е.
-inline wchar_t folded_letter(wchar_t c) {
-    c = to_lower_char(c);
-    return c == L'ё' ? L'е' : c;
-}
-
 // A word in lower case with ё as е; longer words are no unit and come back
 // cut, which matches nothing.
 class lowered_word {
