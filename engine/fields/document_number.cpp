@@ -11,6 +11,20 @@ namespace {
 
 constexpr std::wstring_view keyword = L"номер";
 
+// Whole values that say the document has no number, beside the words that
+// say a field holds nothing; "no" here is no number sign.
+constexpr std::wstring_view no_number_values[] = {L"no number",         L"unnumbered",
+                                                  L"not numbered",      L"нет номера",
+                                                  L"номер не присвоен", L"не присвоен"};
+
+bool says_no_number(std::wstring_view number) {
+    if (means_empty_value(number)) return true;
+    const std::wstring folded = folded_phrase(number);
+    for (const std::wstring_view phrase : no_number_values)
+        if (folded == phrase) return true;
+    return false;
+}
+
 std::size_t skip_spaces(std::wstring_view value, std::size_t at) {
     while (at < value.size() && is_typed_space(value[at])) ++at;
     return at;
@@ -82,7 +96,7 @@ std::wstring render_document_number(std::wstring_view value, int language) {
     std::wstring_view number = trimmed_typed(value);
     if (number.empty()) return {};
     const bool english = language == 0;
-    if (means_empty_value(number)) return english ? L"" : L"б/н";
+    if (says_no_number(number)) return english ? L"" : L"б/н";
     const std::size_t sign = sign_length(number);
     const std::wstring_view after_sign = sign < number.size() ? number.substr(sign) : number;
     if (const std::size_t none = without_number_length(after_sign))

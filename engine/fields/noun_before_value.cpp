@@ -87,12 +87,40 @@ std::wstring_view after(std::wstring_view value, std::size_t length) {
     return value;
 }
 
+// Words that say whose law it is rather than where: "English law",
+// "federal law" keep their " law", since "the laws of English" says nothing.
+constexpr std::wstring_view law_adjectives[] = {
+    L"federal", L"common", L"applicable", L"international", L"american", L"mexican",
+    L"french",  L"dutch",  L"swiss",      L"greek",         L"german"};
+constexpr std::wstring_view adjective_endings[] = {L"ish", L"ian", L"ese"};
+
+bool names_whose_law(std::wstring_view before_law) {
+    std::size_t start = before_law.size();
+    while (start > 0 && is_alpha_char(before_law[start - 1])) --start;
+    const std::wstring_view word = before_law.substr(start);
+    if (word.empty() || !is_upper_char(word[0])) return true;
+    const std::wstring folded = to_lower(std::wstring(word));
+    for (const std::wstring_view adjective : law_adjectives)
+        if (folded == adjective) return true;
+    for (const std::wstring_view ending : adjective_endings)
+        if (folded.size() > ending.size() + 2 && folded.ends_with(ending)) return true;
+    return false;
+}
+
+// Whether the text opens with a word and a colon: a label of its own.
+bool opens_with_label(std::wstring_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && is_alpha_char(text[at])) ++at;
+    return at > 0 && at < text.size() && text[at] == L':';
+}
+
 std::wstring law_named(std::wstring_view rest) {
     for (std::wstring_view tail : {L" laws", L" law"}) {
         if (rest.size() <= tail.size()) continue;
         const std::wstring_view end = rest.substr(rest.size() - tail.size());
         if (words_length(end, tail) == tail.size()) {
-            rest.remove_suffix(tail.size());
+            const std::wstring_view before_law = rest.substr(0, rest.size() - tail.size());
+            if (!names_whose_law(before_law)) rest = before_law;
             break;
         }
     }
@@ -118,7 +146,11 @@ std::wstring render_after_noun(const noun_format& format, std::wstring_view valu
         own[0] = to_lower_char(own[0]);
         return own;
     }
+    const std::wstring_view typed = rest;
     rest = after(rest, one_of_length(rest, format.typed_nouns));
+    // "Account Holder: …" names another thing after the noun: as typed.
+    if (rest != typed && opens_with_label(rest))
+        return std::wstring(format.noun) + L' ' + std::wstring(typed);
     if (format.sign_after) rest = after(rest, one_of_length(rest, number_signs));
     if (rest.empty()) return std::wstring(format.noun) + L" ______";
     return std::wstring(format.noun) + L' ' + (format.law ? law_named(rest) : std::wstring(rest));

@@ -162,6 +162,7 @@ TEST_F(Values, ADocumentNumberTakesOneSignAndNoneReadsBn) {
         {L"б/н от 01.03.2026", L"б/н от 01.03.2026"}, {L"№ б/н", L"б/н"},
         {L"\u00a0б/н ", L"б/н"},
         {L"нет", L"б/н"}, {L"-", L"б/н"}, {L"—", L"б/н"}, {L"н/а", L"б/н"}, {L"N/A", L"б/н"},
+        {L"нет номера", L"б/н"}, {L"Номер не присвоен", L"б/н"}, {L"номер 5 не присвоен", L"№&nbsp;5 не присвоен"},
         {L"БН-15", L"№&nbsp;БН-15"}, {L"БН-015", L"№&nbsp;БН-015"}, {L"Бн15/2026", L"№&nbsp;Бн15/2026"},
         {L"бнк 5", L"№&nbsp;бнк 5"}, {L"Нетто-1", L"№&nbsp;Нетто-1"}, {L"  ", L""}};
     // clang-format on
@@ -176,7 +177,8 @@ TEST_F(Values, ADocumentNumberTakesOneSignAndNoneReadsBn) {
     const std::pair<const wchar_t*, const wchar_t*> english[] = {
         {L"5", L"No.&nbsp;5"}, {L"No. 5", L"No.&nbsp;5"}, {L"#1001", L"No.&nbsp;1001"},
         {L"N° 15", L"No.&nbsp;15"}, {L"№ 5", L"No.&nbsp;5"}, {L"PO#1001", L"No.&nbsp;PO#1001"},
-        {L"none", L""}, {L"N/A", L""}, {L"-", L""}, {L"б/н", L"б/н"}, {L"Б/Н от 1.3.26", L"Б/Н от 1.3.26"}};
+        {L"none", L""}, {L"N/A", L""}, {L"-", L""}, {L"No number", L""}, {L"unnumbered", L""},
+        {L"No 5", L"No.&nbsp;5"}, {L"б/н", L"б/н"}, {L"Б/Н от 1.3.26", L"Б/Н от 1.3.26"}};
     // clang-format on
     for (auto [typed, printed] : english) {
         field(0).s2 = typed;

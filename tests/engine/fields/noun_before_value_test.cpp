@@ -50,6 +50,11 @@ TEST_F(Nouns, TheTemplatesNounIsPrintedOnceAndTheValueWithoutIt) {
         {L"{the laws of:x}", L"The Laws of Texas", L"the laws of Texas"},
         {L"{the laws of:x}", L"Germany", L"the laws of Germany"},
         {L"{the laws of:x}", L"Lawson County", L"the laws of Lawson County"},
+        {L"{the laws of:x}", L"Texas law", L"the laws of Texas"},
+        {L"{the laws of:x}", L"English law", L"the laws of English law"},
+        {L"{the laws of:x}", L"applicable law", L"the laws of applicable law"},
+        {L"{the laws of:x}", L"Federal law", L"the laws of Federal law"},
+        {L"{account:x}", L"Account Holder: John Smith, 12345", L"account Account Holder: John Smith, 12345"},
         {L"{паспорт:x}", L"  ", L""}};
     // clang-format on
     for (auto [script, typed, printed] : rows) {
